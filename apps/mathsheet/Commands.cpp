@@ -1,0 +1,360 @@
+#include "Commands.h"
+
+#include "Demo.h"
+#include "Output.h"
+#include "Sheet.h"
+#include "SheetBuilder.h"
+
+#include "host/Catalogue.h"
+#include "host/Composant.h"
+#include "host/Document.h"
+#include "host/Services.h"
+#include "package/Paquet.h"
+#include "platform/Paths.h"
+#include "platform/Random.h"
+
+#include <charconv>
+#include <cstdint>
+#include <ostream>
+#include <string>
+
+namespace {
+
+struct Arguments {
+    std::string command;
+    std::vector<std::string> positional;
+    std::string output;
+    std::string save;
+    std::string mode = "both";
+    bool seedGiven = false;
+    std::uint32_t seed = 0;
+    int copies = 1;
+    int dpi = 150;
+};
+
+bool parseNumber(const std::string& text, long long min, long long max, long long& value) {
+    const char* end = text.data() + text.size();
+    const auto [ptr, ec] = std::from_chars(text.data(), end, value);
+    return ec == std::errc{} && ptr == end && value >= min && value <= max;
+}
+
+// Fills `a` from the arguments; false with a message on a usage error.
+bool parseArguments(const std::vector<std::string>& args, Arguments& a, std::string& error) {
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        auto value = [&](std::string& target) {
+            if (i + 1 >= args.size()) {
+                error = "l'option " + arg + " attend une valeur";
+                return false;
+            }
+            target = args[++i];
+            return true;
+        };
+        long long number = 0;
+        std::string text;
+        if (arg == "-h" || arg == "--help") {
+            a.command = "help";
+        } else if (arg == "-o" || arg == "--output") {
+            if (!value(a.output))
+                return false;
+        } else if (arg == "--save") {
+            if (!value(a.save))
+                return false;
+        } else if (arg == "--mode") {
+            if (!value(a.mode))
+                return false;
+            if (a.mode != "edition" && a.mode != "epreuve" && a.mode != "corrige" &&
+                a.mode != "both") {
+                error = "mode inconnu « " + a.mode + " » (edition, epreuve, corrige ou both)";
+                return false;
+            }
+        } else if (arg == "--seed") {
+            if (!value(text))
+                return false;
+            if (!parseNumber(text, 0, UINT32_MAX, number)) {
+                error = "graine invalide « " + text + " »";
+                return false;
+            }
+            a.seedGiven = true;
+            a.seed = std::uint32_t(number);
+        } else if (arg == "--copies") {
+            if (!value(text))
+                return false;
+            if (!parseNumber(text, 1, 500, number)) {
+                error = "nombre d'exemplaires invalide « " + text + " » (1 à 500)";
+                return false;
+            }
+            a.copies = int(number);
+        } else if (arg == "--dpi") {
+            if (!value(text))
+                return false;
+            if (!parseNumber(text, 30, 1200, number)) {
+                error = "résolution invalide « " + text + " » (30 à 1200)";
+                return false;
+            }
+            a.dpi = int(number);
+        } else if (arg.size() > 1 && arg[0] == '-') {
+            error = "option inconnue « " + arg + " »";
+            return false;
+        } else if (a.command.empty()) {
+            a.command = arg;
+        } else {
+            a.positional.push_back(arg);
+        }
+    }
+    return true;
+}
+
+// The display modes to print for each document, in order.
+std::vector<int> modesOf(const std::string& mode) {
+    if (mode == "edition")
+        return {MODE_EDITION};
+    if (mode == "epreuve")
+        return {MODE_EPREUVE};
+    if (mode == "corrige")
+        return {MODE_CORRIGE};
+    return {MODE_EPREUVE, MODE_CORRIGE};
+}
+
+// "feuille.vlm" and copy 2 of 3 give "feuille-2.vlm"; a single copy keeps the name.
+std::string numberedPath(const std::string& path, int copy, int copies) {
+    if (copies <= 1)
+        return path;
+    const auto slash = path.find_last_of('/');
+    const auto dot = path.find_last_of('.');
+    const bool hasExtension = dot != std::string::npos && (slash == std::string::npos || dot > slash);
+    const std::string stem = hasExtension ? path.substr(0, dot) : path;
+    const std::string extension = hasExtension ? path.substr(dot) : "";
+    return stem + "-" + std::to_string(copy) + extension;
+}
+
+class Runner {
+public:
+    Runner(std::ostream& out, std::ostream& err)
+        : out_(out), err_(err), catalogue_(CataloguePaquet()) {}
+
+    int run(const Arguments& a) {
+        if (a.command.empty() || a.command == "help") {
+            out_ << UsageText();
+            return a.command.empty() ? EXIT_USAGE : EXIT_OK;
+        }
+        if (a.command == "kinds")
+            return kinds();
+        if (a.command == "keys")
+            return keys(a);
+        if (a.command == "build")
+            return build(a);
+        if (a.command == "demo")
+            return demo(a);
+        if (a.command == "render")
+            return render(a);
+        if (a.command == "inspect")
+            return inspect(a);
+        return usage("commande inconnue « " + a.command + " »");
+    }
+
+private:
+    int usage(const std::string& message) {
+        err_ << "mathsheet : " << message << "\n"
+             << "Essayez « mathsheet --help ».\n";
+        return EXIT_USAGE;
+    }
+
+    int kinds() {
+        out_ << "index  numéro  type                disponible\n";
+        for (const TTypeComposant& type : catalogue_.Types()) {
+            std::string index = type.indexPalette >= 0 ? std::to_string(type.indexPalette) : "-";
+            out_ << pad(index, 7) << pad(std::to_string(type.numero), 8) << pad(type.nom, 20)
+                 << (type.cree ? "oui" : "non") << "\n";
+        }
+        return EXIT_OK;
+    }
+
+    int keys(const Arguments& a) {
+        if (a.positional.size() != 1)
+            return usage("« keys » attend un type de composant");
+        const TTypeComposant* type = catalogue_.TrouveNom(a.positional.front());
+        if (type == nullptr) {
+            err_ << "mathsheet : type de composant inconnu « " << a.positional.front()
+                 << " » (voir « mathsheet kinds »)\n";
+            return EXIT_BAD_INPUT;
+        }
+        if (type->cles.empty()) {
+            err_ << "mathsheet : le type « " << type->nom << " » n'est pas encore disponible\n";
+            return EXIT_BAD_INPUT;
+        }
+        for (std::size_t i = 0; i < type->cles.size(); ++i)
+            out_ << i << "\t" << type->cles[i] << "\n";
+        return EXIT_OK;
+    }
+
+    int build(const Arguments& a) {
+        if (a.positional.size() != 1 || a.output.empty())
+            return usage("« build » attend une feuille et -o SORTIE");
+        std::string text;
+        if (!ReadWholeFile(a.positional.front(), text)) {
+            err_ << "mathsheet : impossible de lire « " << a.positional.front() << " »\n";
+            return EXIT_IO;
+        }
+        return buildText(text, a.positional.front(), a);
+    }
+
+    int demo(const Arguments& a) {
+        if (!a.positional.empty() || a.output.empty())
+            return usage("« demo » attend -o SORTIE");
+        return buildText(DemoSheet(), "demo", a);
+    }
+
+    // Builds `copies` documents from the sheet, each printed in the modes asked.
+    int buildText(const std::string& text, const std::string& name, const Arguments& a) {
+        if (!SheetOutput::SupportedPath(a.output))
+            return usage("la sortie doit finir par .pdf, .svg ou .png");
+        Sheet sheet;
+        std::string error;
+        if (!ParseSheet(text, name, sheet, error)) {
+            err_ << error << "\n";
+            return EXIT_BAD_INPUT;
+        }
+        const std::uint32_t seed = a.seedGiven ? a.seed : RandomizeFromClock();
+        SheetOutput output(a.output, a.dpi);
+        for (int copy = 1; copy <= a.copies; ++copy) {
+            SeedRandom(seed + std::uint32_t(copy - 1));
+            TDocument document(catalogue_);
+            if (!BuildDocument(sheet, document, error)) {
+                err_ << error << "\n";
+                return EXIT_BAD_INPUT;
+            }
+            if (!a.save.empty() && !save(document, numberedPath(a.save, copy, a.copies)))
+                return EXIT_IO;
+            for (const int mode : modesOf(a.mode)) {
+                if (!output.AddDocument(document, mode, error)) {
+                    err_ << "mathsheet : " << error << "\n";
+                    return EXIT_IO;
+                }
+            }
+        }
+        if (!output.Finish(error)) {
+            err_ << "mathsheet : " << error << "\n";
+            return EXIT_IO;
+        }
+        out_ << a.output << " : " << output.Pages() << " page(s), graine " << seed << "\n";
+        return EXIT_OK;
+    }
+
+    bool save(const TDocument& document, const std::string& path) {
+        std::string message;
+        if (document.Enregistre(path, message))
+            return true;
+        err_ << "mathsheet : " << message << "\n";
+        return false;
+    }
+
+    // Opens a document; records that cannot be read are reported and skipped.
+    int open(const std::string& path, TDocument& document) {
+        std::string message;
+        std::vector<std::string> skipped;
+        if (!document.Ouvre(path, message, skipped)) {
+            err_ << "mathsheet : " << message << "\n";
+            std::string content;
+            return ReadWholeFile(path, content) ? EXIT_BAD_INPUT : EXIT_IO;
+        }
+        for (const std::string& s : skipped)
+            err_ << "mathsheet : " << path << " : ignoré : " << s << "\n";
+        return EXIT_OK;
+    }
+
+    int render(const Arguments& a) {
+        if (a.positional.size() != 1 || a.output.empty())
+            return usage("« render » attend un document et -o SORTIE");
+        if (!SheetOutput::SupportedPath(a.output))
+            return usage("la sortie doit finir par .pdf, .svg ou .png");
+        TDocument document(catalogue_);
+        if (const int code = open(a.positional.front(), document); code != EXIT_OK)
+            return code;
+        SheetOutput output(a.output, a.dpi);
+        std::string error;
+        for (const int mode : modesOf(a.mode)) {
+            if (!output.AddDocument(document, mode, error)) {
+                err_ << "mathsheet : " << error << "\n";
+                return EXIT_IO;
+            }
+        }
+        if (!output.Finish(error)) {
+            err_ << "mathsheet : " << error << "\n";
+            return EXIT_IO;
+        }
+        out_ << a.output << " : " << output.Pages() << " page(s)\n";
+        return EXIT_OK;
+    }
+
+    int inspect(const Arguments& a) {
+        if (a.positional.size() != 1)
+            return usage("« inspect » attend un document");
+        TDocument document(catalogue_);
+        if (const int code = open(a.positional.front(), document); code != EXIT_OK)
+            return code;
+        for (int p = 0; p < document.NbPages(); ++p) {
+            const TPlanche& page = document.Page(p);
+            out_ << "Page " << p + 1 << " : " << page.Taille.cx / 10 << " × "
+                 << page.Taille.cy / 10 << " mm\n";
+        }
+        for (int i = 0; i < document.NbComposants(); ++i) {
+            const TComposant& c = document.Composant(i);
+            out_ << "[" << c.NomType << "] " << c.Nom() << " (page " << document.PageDe(i) + 1
+                 << ")\n";
+            for (const std::string& line : c.Description())
+                out_ << "  " << line << "\n";
+        }
+        return EXIT_OK;
+    }
+
+    static std::string pad(const std::string& s, std::size_t width) {
+        // Widths count characters, not bytes: UTF-8 continuation bytes take no room.
+        std::size_t shown = 0;
+        for (const unsigned char c : s)
+            shown += (c & 0xC0) != 0x80;
+        return shown >= width ? s + " " : s + std::string(width - shown, ' ');
+    }
+
+    std::ostream& out_;
+    std::ostream& err_;
+    TCatalogue catalogue_;
+};
+
+} // namespace
+
+std::string UsageText() {
+    return R"(mathsheet : fabrique des feuilles d'exercices de mathématiques (épreuve et corrigé).
+
+Utilisation :
+  mathsheet build FEUILLE -o SORTIE [--mode M] [--seed N] [--copies N] [--save DOC]
+  mathsheet demo -o SORTIE [--save DOC] [--mode M] [--seed N]
+  mathsheet render DOC -o SORTIE [--mode M]
+  mathsheet inspect DOC
+  mathsheet kinds
+  mathsheet keys TYPE
+
+  SORTIE        un fichier .pdf, .svg ou .png (SVG et PNG : un fichier par page,
+                numérotés quand il y en a plusieurs)
+  --mode M      edition, epreuve, corrige ou both (défaut : both, l'épreuve puis le corrigé)
+  --seed N      graine des tirages : la même graine redonne la même feuille
+  --copies N    N feuilles tirées différemment, chacune suivie de son corrigé
+  --save DOC    enregistre aussi le document (numéroté avec --copies)
+  --dpi N       résolution des PNG (défaut : 150)
+
+Codes de sortie : 0 succès, 1 utilisation, 2 feuille ou document incorrect, 3 lecture ou écriture.
+)";
+}
+
+int RunMathsheet(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    Arguments a;
+    std::string error;
+    if (!parseArguments(args, a, error)) {
+        err << "mathsheet : " << error << "\nEssayez « mathsheet --help ».\n";
+        return EXIT_USAGE;
+    }
+    // A sheet builds from factory settings: the editor's preferred options do not leak into
+    // sheets, so the same sheet and seed give the same result everywhere.
+    FichIni() = std::string();
+    return Runner(out, err).run(a);
+}

@@ -1,0 +1,36 @@
+#include "Output.h"
+
+#include "host/Document.h"
+#include "platform/qt/QtPageWriter.h"
+
+SheetOutput::SheetOutput(std::string path, int dpi) : path_(std::move(path)), dpi_(dpi) {}
+
+SheetOutput::~SheetOutput() = default;
+
+bool SheetOutput::SupportedPath(const std::string& path) {
+    return TQtPageWriter::FormatOf(path).has_value();
+}
+
+bool SheetOutput::AddDocument(const TDocument& document, int mode, std::string& error) {
+    for (int page = 0; page < document.NbPages(); ++page) {
+        const vlSize size = document.Page(page).Taille;
+        if (!writer_)
+            writer_ = std::make_unique<TQtPageWriter>(path_, size, dpi_);
+        TCanvas& canvas = writer_->BeginPage(size);
+        document.DessinePage(canvas, page, mode, true);
+        if (!writer_->EndPage()) {
+            error = "impossible de dessiner la page " + std::to_string(page + 1);
+            return false;
+        }
+        ++pages_;
+    }
+    return true;
+}
+
+bool SheetOutput::Finish(std::string& error) {
+    if (!writer_) {
+        error = "le document n'a aucune page";
+        return false;
+    }
+    return writer_->Finish(error);
+}

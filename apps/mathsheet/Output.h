@@ -1,0 +1,33 @@
+// Renders documents page by page into one output: a PDF, or SVG or PNG files (numbered when
+// there is more than one page).
+#pragma once
+
+#include <memory>
+#include <string>
+
+class TDocument;
+class TQtPageWriter;
+
+class SheetOutput {
+public:
+    // `dpi` is the resolution of PNG output.
+    SheetOutput(std::string path, int dpi);
+    ~SheetOutput();
+    SheetOutput(const SheetOutput&) = delete;
+    SheetOutput& operator=(const SheetOutput&) = delete;
+
+    // Whether the path names a format we write (.pdf, .svg, .png).
+    static bool SupportedPath(const std::string& path);
+
+    // Draws every page of the document in display mode `mode` (0 editing, 1 test version,
+    // 2 corrected version), as printed.
+    bool AddDocument(const TDocument& document, int mode, std::string& error);
+    bool Finish(std::string& error);
+    int Pages() const { return pages_; }
+
+private:
+    std::string path_;
+    int dpi_;
+    int pages_ = 0;
+    std::unique_ptr<TQtPageWriter> writer_;
+};

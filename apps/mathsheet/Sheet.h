@@ -1,0 +1,31 @@
+// A sheet description: a UTF-8 text of [sections] and "key = value" lines. A section named
+// "Page" starts a page; every other section creates one component of the kind it names.
+#pragma once
+
+#include <string>
+#include <vector>
+
+struct SheetEntry {
+    int line = 0;
+    std::string key;
+    std::string value;
+};
+
+struct SheetSection {
+    int line = 0;
+    std::string name;
+    std::vector<SheetEntry> entries;
+};
+
+struct Sheet {
+    std::string fileName;
+    std::vector<SheetSection> sections;
+};
+
+// Parses a sheet. Blank lines are ignored; "#" at the start of a line, or after a blank,
+// starts a comment. On error returns false with "FILE:LINE: message".
+bool ParseSheet(const std::string& text, const std::string& fileName, Sheet& sheet,
+                std::string& error);
+
+// "FILE:LINE: message".
+std::string SheetError(const std::string& fileName, int line, const std::string& message);

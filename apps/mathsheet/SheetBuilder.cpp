@@ -1,0 +1,150 @@
+#include "SheetBuilder.h"
+
+#include "host/Composant.h"
+#include "host/Conversions.h"
+#include "host/Document.h"
+
+#include <algorithm>
+#include <sstream>
+
+namespace {
+
+class Builder {
+public:
+    Builder(const Sheet& sheet, TDocument& document) : sheet_(sheet), document_(document) {}
+
+    bool run(std::string& error) {
+        for (const SheetSection& section : sheet_.sections) {
+            const bool ok = section.name == "Page" ? page(section) : component(section);
+            if (!ok) {
+                error = error_;
+                return false;
+            }
+        }
+        return true;
+    }
+
+private:
+    bool fail(int line, const std::string& message) {
+        error_ = SheetError(sheet_.fileName, line, message);
+        return false;
+    }
+
+    // Each [Page] section after the first component or page starts a new page.
+    bool page(const SheetSection& section) {
+        if (usedPage_ || document_.NbPages() == 0)
+            currentPage_ = document_.AjoutePage(TPlanche(TPlanche::Format::A4, false));
+        usedPage_ = true;
+        TPlanche& planche = document_.Page(currentPage_);
+        TPlanche::Format format = TPlanche::Format::A4;
+        bool landscape = false;
+        for (const SheetEntry& e : section.entries) {
+            if (e.key == "Format") {
+                if (e.value != "A4" && e.value != "A5")
+                    return fail(e.line, "format de page inconnu « " + e.value +
+                                            " » (A4 ou A5)");
+                format = e.value == "A4" ? TPlanche::Format::A4 : TPlanche::Format::A5;
+                planche.Taille = TPlanche::TailleFormat(format, landscape);
+            } else if (e.key == "Orientation") {
+                if (e.value != "Portrait" && e.value != "Paysage")
+                    return fail(e.line, "orientation inconnue « " + e.value +
+                                            " » (Portrait ou Paysage)");
+                landscape = e.value == "Paysage";
+                planche.Taille = TPlanche::TailleFormat(format, landscape);
+            } else if (e.key == "Marges") {
+                if (!margins(e, planche))
+                    return false;
+            } else if (e.key == "Carreau") {
+                int step = 0;
+                std::string message;
+                if (!ConvVirg(e.value, step, message, 0, 500))
+                    return fail(e.line, message);
+                planche.Pas = {step, step};
+                planche.OrgGrille = planche.OrgMarges();
+            } else {
+                return fail(e.line, "clé inconnue « " + e.key + " » pour la page");
+            }
+        }
+        document_.Cadre(currentPage_).Rect = planche.ZoneUtile();
+        return true;
+    }
+
+    // One value for the four margins, or four separated by ";": left, top, right, bottom.
+    bool margins(const SheetEntry& e, TPlanche& planche) {
+        std::vector<int> values;
+        std::stringstream parts(e.value);
+        std::string part;
+        while (std::getline(parts, part, ';')) {
+            int v = 0;
+            std::string message;
+            if (!ConvVirg(part, v, message, 0, 1000))
+                return fail(e.line, message);
+            values.push_back(v);
+        }
+        if (values.size() == 1)
+            values.assign(4, values.front());
+        if (values.size() != 4)
+            return fail(e.line, "« Marges » attend une valeur ou quatre (gauche;haut;droite;bas)");
+        planche.Marges = {values[0], values[1], values[2], values[3]};
+        if (planche.ZoneUtile().Width() <= 0 || planche.ZoneUtile().Height() <= 0)
+            return fail(e.line, "les marges ne laissent aucune place sur la page");
+        if (planche.Pas.cx > 0)
+            planche.OrgGrille = planche.OrgMarges();
+        return true;
+    }
+
+    bool component(const SheetSection& section) {
+        const TTypeComposant* type = document_.Catalogue().TrouveNom(section.name);
+        if (type == nullptr)
+            return fail(section.line, "type de composant inconnu « " + section.name +
+                                          " » (voir « mathsheet kinds »)");
+        if (!type->cree)
+            return fail(section.line,
+                        "le type « " + section.name + " » n'est pas encore disponible");
+        if (document_.NbPages() == 0)
+            currentPage_ = document_.AjoutePage(TPlanche(TPlanche::Format::A4, false));
+        usedPage_ = true;
+        TComposant* composant = document_.Cree(section.name, currentPage_);
+        if (composant == nullptr)
+            return fail(section.line, "impossible de créer « " + section.name + " »");
+        for (const SheetEntry& e : section.entries) {
+            if (!apply(*type, *composant, e))
+                return false;
+        }
+        return true;
+    }
+
+    bool apply(const TTypeComposant& type, TComposant& composant, const SheetEntry& e) {
+        if (e.key == "Nom")
+            return rename(composant, e);
+        if (std::find(type.cles.begin(), type.cles.end(), e.key) == type.cles.end())
+            return fail(e.line, "clé inconnue « " + e.key + " » pour « " + type.nom +
+                                    " » (voir « mathsheet keys " + type.nom + " »)");
+        std::string message;
+        if (!composant.ChangeOption(e.value, e.key, message) && !message.empty())
+            return fail(e.line, composant.Nom() + " : " + message);
+        return true;
+    }
+
+    bool rename(TComposant& composant, const SheetEntry& e) {
+        if (e.value.empty())
+            return fail(e.line, "« Nom » ne peut pas être vide");
+        const TComposant* other = document_.TrouveComposant(e.value);
+        if (other != nullptr && other != &composant)
+            return fail(e.line, "le nom « " + e.value + " » est déjà pris");
+        composant.ChangeNom(e.value);
+        return true;
+    }
+
+    const Sheet& sheet_;
+    TDocument& document_;
+    std::string error_;
+    int currentPage_ = 0;
+    bool usedPage_ = false;
+};
+
+} // namespace
+
+bool BuildDocument(const Sheet& sheet, TDocument& document, std::string& error) {
+    return Builder(sheet, document).run(error);
+}

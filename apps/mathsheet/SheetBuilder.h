@@ -1,0 +1,12 @@
+// Builds a document from a sheet: pages from [Page] sections, one component per other section,
+// its keys applied in order through ChangeOption exactly as a property window sends them.
+#pragma once
+
+#include "Sheet.h"
+
+class TDocument;
+
+// Fills `document` (which should be empty). A kind or key the catalogue does not know, or a
+// value a component refuses with a message, stops the build: false with "FILE:LINE: message".
+// A key answered false without a message is a command (it has run) and the build goes on.
+bool BuildDocument(const Sheet& sheet, TDocument& document, std::string& error);

@@ -1,0 +1,80 @@
+// Rendering a worksheet-like page: 20 x 20 squares of 5 mm, each with a number, to PDF and
+// to PNG at 150 dpi, written to a temporary folder.
+#include "platform/qt/QtApplicationGuard.h"
+#include "platform/qt/QtCanvas.h"
+#include "platform/qt/QtPageWriter.h"
+
+#include <QImage>
+#include <QPainter>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+
+#include <string>
+
+namespace {
+
+constexpr vlSize kA4{2100, 2970};
+constexpr int kCells = 20;
+constexpr int kCell = 50; // 5 mm
+
+void DrawGrid(TCanvas& canvas) {
+    canvas.Font.Name = "Andika";
+    canvas.Font.Height = -35;
+    canvas.SetBkMode(TRANSPARENT);
+    canvas.SetTextAlign(TA_CENTER | TA_BASELINE);
+    const int left = 550;
+    const int top = 400;
+    for (int row = 0; row < kCells; ++row) {
+        for (int column = 0; column < kCells; ++column) {
+            const int x = left + column * kCell;
+            const int y = top + row * kCell;
+            canvas.Rectangle(x, y, x + kCell + 1, y + kCell + 1);
+            const int number = (row * 37 + column * 11) % 100;
+            canvas.TextOut(x + kCell / 2, y + 36, std::to_string(number));
+        }
+    }
+}
+
+void RenderTo(benchmark::State& state, const char* name) {
+    QTemporaryDir folder;
+    const std::string path = folder.filePath(QString::fromLatin1(name)).toStdString();
+    for (auto _ : state) {
+        TQtPageWriter writer(path, kA4, 150);
+        DrawGrid(writer.BeginPage());
+        std::string message;
+        if (!writer.Finish(message))
+            state.SkipWithError(message.c_str());
+    }
+}
+
+void BM_RenderPdf(benchmark::State& state) { RenderTo(state, "grid.pdf"); }
+void BM_RenderPng150(benchmark::State& state) { RenderTo(state, "grid.png"); }
+void BM_RenderSvg(benchmark::State& state) { RenderTo(state, "grid.svg"); }
+
+// Drawing alone, without encoding or writing: an A4 image at 150 dpi.
+void BM_DrawOnImage150(benchmark::State& state) {
+    QImage image(1240, 1754, QImage::Format_RGB32);
+    for (auto _ : state) {
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        TQtCanvas canvas(painter, 150.0 / 254);
+        DrawGrid(canvas);
+    }
+}
+
+BENCHMARK(BM_RenderPdf)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RenderPng150)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RenderSvg)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_DrawOnImage150)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    const QtApplicationGuard application;
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,35 @@
+// The component kinds a document can hold: how to make each from its name or kind number, and
+// its key table. The package adds its kinds; the host its grid and list.
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+class TCadre;
+class TComposant;
+
+struct TTypeComposant {
+    std::string nom;       // kind name (palette caption), also the sheet section name
+    int numero = 0;        // kind number stored in documents
+    int indexPalette = -1; // palette index, -1 for the host's own kinds
+    std::function<std::unique_ptr<TComposant>(TCadre*)> cree; // empty: not available yet
+    std::vector<std::string> cles;                             // key table in index order
+};
+
+class TCatalogue {
+public:
+    void Ajoute(TTypeComposant type);
+    const TTypeComposant* TrouveNom(const std::string& nom) const;
+    const TTypeComposant* TrouveNumero(int numero) const;
+    const std::vector<TTypeComposant>& Types() const { return types_; }
+    // A new component of the kind, or null when the kind is unknown or not available.
+    std::unique_ptr<TComposant> Cree(int numero, TCadre* cadre) const;
+
+private:
+    std::vector<TTypeComposant> types_;
+};
+
+// The catalogue with the host's own kinds ("Grille", "Liste").
+TCatalogue CatalogueHote();

@@ -1,0 +1,27 @@
+#include "host/Catalogue.h"
+
+#include "host/Grille.h"
+#include "host/Liste.h"
+
+namespace {
+
+template <typename Kind> TTypeComposant hostKind(const char* nom, int numero) {
+    TTypeComposant type;
+    type.nom = nom;
+    type.numero = numero;
+    type.indexPalette = -1;
+    type.cree = [](TCadre* cadre) -> std::unique_ptr<TComposant> {
+        return std::make_unique<Kind>(cadre);
+    };
+    type.cles = Kind::Cles();
+    return type;
+}
+
+} // namespace
+
+TCatalogue CatalogueHote() {
+    TCatalogue catalogue;
+    catalogue.Ajoute(hostKind<TGrille>("Grille", TGrille::NUMERO));
+    catalogue.Ajoute(hostKind<TListe>("Liste", TListe::NUMERO));
+    return catalogue;
+}

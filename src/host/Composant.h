@@ -1,0 +1,238 @@
+// The host's component contract: the base of every component kind, its frame and page, and the
+// project interface through which components find one another.
+#pragma once
+
+#include "platform/Canvas.h"
+#include "platform/Geometry.h"
+#include "platform/Graphics.h"
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+class TCadre;
+class TComposant;
+class TPlanche;
+class TPropForm;
+class TPropDock;
+class TStream;
+class TStringList;
+
+// Display modes: everything shown, test version, corrected version.
+enum : int { MODE_EDITION = 0, MODE_EPREUVE = 1, MODE_CORRIGE = 2 };
+
+// Hit codes of the host's default interactive behaviour: 0 nothing, 1..8 the handles clockwise
+// from the top-left corner (1 top-left, 2 top, 3 top-right, 4 right, 5 bottom-right, 6 bottom,
+// 7 bottom-left, 8 left), 9 the body.
+enum : int { HIT_RIEN = 0, HIT_CORPS = 9 };
+// Cursor shapes answered by Curseur.
+enum : int {
+    CURSEUR_DEFAUT = 0,
+    CURSEUR_CROIX = 1,
+    CURSEUR_MAIN = 2,
+    CURSEUR_DEPLACE = 3,
+    CURSEUR_DIAG_NO_SE = 4,
+    CURSEUR_DIAG_NE_SO = 5,
+    CURSEUR_VERTICAL = 6,
+    CURSEUR_HORIZONTAL = 7,
+};
+
+// What one component answers another's Info query.
+struct TInfoCellule {
+    int index = 0;       // row-major cell index asked for
+    bool trouve = false; // whether the cell exists
+    double nombre = 0;   // its value when it holds a number
+    std::string texte;
+    std::int32_t couleur = 0;
+};
+struct TInfoReponse {
+    int entier = 0; // codes 1 (columns) and 2 (rows)
+    TInfoCellule cellule; // code 3
+};
+
+// Finds components of the document for links between them.
+class TProjectInterface {
+public:
+    virtual ~TProjectInterface() = default;
+    virtual TComposant* TrouveComposant(const std::string& nom) const = 0;
+    virtual TComposant* TrouveComposant(std::uint64_t id) const = 0;
+    // Adds every component that can show another's exercises (items' objects are the
+    // components), except `emetteur` itself.
+    virtual void AjouteEmissions(TStringList& liste, const TComposant* emetteur) const = 0;
+};
+
+// Resolves links recorded while loading (reserved for kinds that keep references).
+class TResolver {
+public:
+    virtual ~TResolver() = default;
+};
+
+class TBase {
+public:
+    TBase() = default;
+    TBase(const TBase&) = default;
+    TBase& operator=(const TBase&) = delete;
+
+    std::int16_t Version = 0;     // record version of the kind
+    std::string NomType;          // kind name, also the ini section
+    std::int32_t NumeroType = 0;  // kind number
+    vlRect Rect;                  // in the frame's (page) coordinates
+    TCadre* Cadre = nullptr;      // owning frame
+    TPen Pinceau;                 // frame pen
+    TBrush Brosse;                // background brush
+
+    virtual void ModeVisuChange(int mode);
+    virtual void ChangeCadre(TCadre* cadre);
+    virtual bool Sauve(TStream& s);
+    virtual bool Charge(TStream& s, TResolver* resolver, TCadre* parent);
+    virtual void EnregistreOptions();
+    virtual void RestaureStandard();
+    virtual void RestaureDefaut();
+    virtual void ChangeZoom(int zoom);
+    virtual ~TBase() = default;
+    virtual vlSize TailleCreation() const;
+};
+
+// The frame that holds components: one per page, covering the printable area.
+class TCadre : public TBase {
+public:
+    TCadre(TPlanche* planche, TProjectInterface* projet);
+    TPlanche* Planche() const { return planche_; }
+    TProjectInterface* Interface() const { return projet_; }
+
+private:
+    TPlanche* planche_;
+    TProjectInterface* projet_;
+};
+
+class TComposant : public TBase {
+public:
+    explicit TComposant(TCadre* cadre);
+    TComposant(const TComposant& other);
+    TComposant& operator=(const TComposant&) = delete;
+
+    // Interactive state.
+    virtual void Activer(bool actif);
+    // Recomputes the eight handle squares around the rectangle.
+    virtual void CalculerPoignees();
+    // Reads the options block of the stored version; the host's default reads the current
+    // block's bytes in place. Sets ok false when it cannot.
+    virtual void ChargeOptions(TStream& s, bool& ok);
+    virtual void AfficheTexteSysteme(TCanvas& canvas, const vlRect& rect, const std::string& texte);
+    virtual void Aide();
+    // Cursor shape (CURSEUR_*) for a hit code.
+    virtual int Curseur(int code) const;
+    // Lays this emitter's content out in `rect` of `recepteur`; returns the next offset.
+    virtual vlPoint Emet(TCanvas& canvas, vlRect rect, vlPoint pos, vlSize cell, int mode,
+                         TComposant* recepteur);
+    // `autre` is going away or stops its link with this component.
+    virtual void SignaleDisparition(TComposant* autre);
+    virtual void EnregistreEmetteur(TComposant* emetteur);
+    virtual void EnregistreRecepteur(TComposant* recepteur);
+    virtual bool DblClk(int shift, vlPoint p);
+    // The options block and its size; kinds whose block starts with position and size refresh
+    // them first.
+    virtual void* Options(int& taille);
+    virtual bool ChangeOption(const std::string& valeur, const std::string& nom,
+                              std::string& message);
+    virtual std::string Nom() const { return nom_; }
+    virtual void InitModif(TCanvas& canvas, vlPoint p, int code);
+    virtual void InitModifCreation(TCanvas& canvas, vlPoint p);
+    // The rubber band of an interactive change (inverting pen: drawn twice it disappears).
+    virtual void DessineMotif(TCanvas& canvas);
+    virtual void DessinePoignees(TCanvas& canvas);
+    virtual vlRect CalculeMotif(vlPoint p);
+    virtual void BougeMotif(TCanvas& canvas, vlPoint p, bool efface);
+    virtual void StopModif(TCanvas& canvas, bool efface);
+    virtual void StopModifCreation(TCanvas& canvas, bool efface);
+    // Takes a new rectangle, kept inside the page.
+    virtual void ChangeCoords(vlRect r);
+    virtual void Dessine(TCanvas& canvas, int mode, TPlanche* planche);
+    virtual void Imprime(TCanvas& canvas, int mode, TPlanche* planche);
+    virtual void Preview(TCanvas& canvas, int mode, TPlanche* planche);
+    // 0 nothing, 1..8 a handle (when selected), 9 the body.
+    virtual int HitTest(vlPoint p) const;
+    virtual void Initialise();
+    bool Sauve(TStream& s) override;
+    bool Charge(TStream& s, TResolver* resolver, TCadre* parent) override;
+    virtual void PopupMenu(vlPoint p);
+    // A new component made by the copy constructor: same options, same exercise.
+    virtual std::unique_ptr<TComposant> Copie() const;
+    virtual void OffsetPos(vlPoint d);
+    // Called once the component is fully created (its exercise may then be generated).
+    virtual void TermineConstruction();
+    virtual void AppliquerOptions(const void* donnees);
+    // The kind's property window docked in `parent`, reused when one of that name is there.
+    virtual TPropForm* CreerFenetreProp(TPropDock* parent);
+    virtual int NatureServices() const;
+    virtual void ListeServices(TStringList& liste) const;
+    virtual bool Service(int numero, const std::string& argument);
+    virtual int ServiceDefaut() const;
+    virtual int NatureService(int numero) const;
+    virtual int TailleListe() const;
+    virtual std::unique_ptr<TComposant> Duplique() const;
+    ~TComposant() override;
+    virtual void SimuleDestruction();
+    virtual TPlanche* Planche() const;
+    virtual TProjectInterface* Interface() const;
+    virtual void TermineCharge();
+    virtual vlRect RectangleAffichage() const;
+    // Grid step and origin of the page (0 step when the page has none).
+    virtual vlSize Pas() const;
+    virtual vlPoint Org() const;
+    virtual void ChangeTaille(vlSize s);
+    virtual void Cheat();
+    // Answers another component's query: 1 columns, 2 rows, 3 a cell. False when unknown.
+    virtual bool Info(int code, TInfoReponse& reponse) const;
+    virtual std::string NomProp() const;
+    virtual bool DragNDrop(vlPoint p, const std::string& donnees);
+    void EnregistreOptions() override;
+    void RestaureStandard() override;
+    void RestaureDefaut() override;
+    vlSize TailleCreation() const override;
+
+    // Settings and exercise content as text lines ("clé = valeur", then the exercise), for
+    // people checking a document. The host's default gives the geometry.
+    virtual std::vector<std::string> Description() const;
+
+    // Host services around the slots.
+    vlPoint OrgMarges() const;
+    void ModifActivable(bool actif) { actif_ = actif; }
+    bool Activable() const { return actif_; }
+    void ChangeNom(const std::string& nom) { nom_ = nom; }
+    std::uint64_t Identifiant() const { return id_; }
+    void ChangeIdentifiant(std::uint64_t id) { id_ = id; }
+    bool Selectionne = false;
+    bool Detachable = false;
+    std::vector<TComposant*> Recepteurs; // components this one draws into
+    std::vector<TComposant*> Emetteurs;  // components that draw into this one
+    const std::vector<vlRect>& Poignees() const { return poignees_; }
+
+    // Services bit: the component shows other components' exercises.
+    static constexpr int SERVICE_RECEPTEUR = 1;
+
+    // Half the side of a handle square.
+    static constexpr int DEMI_POIGNEE = 10;
+
+protected:
+    // Draws the rectangle as the host's selection rubber band.
+    static void DessineCadreInverse(TCanvas& canvas, const vlRect& r);
+    // The common geometry keys "Gauche", "Haut", "Largeur", "Hauteur" (centimetres, kept
+    // within the frame). `traite` tells whether the key was one of them.
+    bool ChangeGeometrie(const std::string& valeur, const std::string& nom,
+                         std::string& message, bool& traite);
+    // The frame's rectangle, or the page when there is no frame.
+    vlRect RectangleCadre() const;
+
+private:
+    std::string nom_;
+    std::uint64_t id_ = 0;
+    bool actif_ = true;
+    std::vector<vlRect> poignees_;
+    // Interactive change in progress.
+    int codeModif_ = HIT_RIEN;
+    vlPoint prise_;
+    vlRect rectDepart_;
+    vlRect rectMotif_;
+};

@@ -1,0 +1,16 @@
+// Parsing of option values as property windows and sheets send them. On refusal the message
+// holds a French text for the user and the result is unchanged.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+// A whole number, optionally signed, blanks around it allowed.
+bool ConvInt(const std::string& value, int& result, std::string& message);
+// The same within [min, max].
+bool ConvInt(const std::string& value, int& result, std::string& message, int min, int max);
+// A length in centimetres with a decimal comma (or point), returned in tenths of a millimetre
+// (x 100, rounded); min and max are in tenths of a millimetre too.
+bool ConvVirg(const std::string& value, int& result, std::string& message, int min, int max);
+// A decimal number with a comma or a point, nothing else in the text.
+bool ParseDecimal(const std::string& value, double& result);

@@ -1,0 +1,438 @@
+#include "host/Document.h"
+
+#include "host/Services.h"
+#include "host/Stream.h"
+#include "platform/Canvas.h"
+#include "platform/Paths.h"
+#include "platform/StringList.h"
+
+#include <algorithm>
+#include <array>
+#include <exception>
+#include <map>
+#include <set>
+#include <utility>
+
+namespace {
+
+constexpr std::array<char, 9> kMagic{'V', 'L', 'M', 'A', 'T', 'H', 'D', 'O', 'C'};
+constexpr const char* kNotADocument =
+    "Ce fichier n'est pas un document de feuilles de mathématiques.";
+constexpr const char* kTruncatedRecord = "le fichier s'arrête au milieu de ce composant";
+// Largest page side accepted from a file: 10 m.
+constexpr int kMaxPageSide = 100000;
+
+bool writeCount(TStream& s, std::size_t n) {
+    return n <= UINT32_MAX && WriteLong(s, std::int32_t(std::uint32_t(n)));
+}
+
+bool readCount(TStream& s, std::uint32_t& n) {
+    std::int32_t v = 0;
+    if (!ReadLong(s, v))
+        return false;
+    n = std::uint32_t(v);
+    return true;
+}
+
+bool writePage(TStream& s, const TPlanche& p) {
+    return WriteLong(s, p.Taille.cx) && WriteLong(s, p.Taille.cy) && WriteLong(s, p.Marges.left) &&
+           WriteLong(s, p.Marges.top) && WriteLong(s, p.Marges.right) &&
+           WriteLong(s, p.Marges.bottom) && WriteLong(s, p.Pas.cx) && WriteLong(s, p.Pas.cy) &&
+           WriteLong(s, p.OrgGrille.x) && WriteLong(s, p.OrgGrille.y);
+}
+
+bool readPage(TStream& s, TPlanche& p) {
+    return ReadLong(s, p.Taille.cx) && ReadLong(s, p.Taille.cy) && ReadLong(s, p.Marges.left) &&
+           ReadLong(s, p.Marges.top) && ReadLong(s, p.Marges.right) &&
+           ReadLong(s, p.Marges.bottom) && ReadLong(s, p.Pas.cx) && ReadLong(s, p.Pas.cy) &&
+           ReadLong(s, p.OrgGrille.x) && ReadLong(s, p.OrgGrille.y);
+}
+
+// A page whose sizes make sense: positive paper, margins leaving a printable area, a grid step
+// no larger than the page.
+bool plausible(const TPlanche& p) {
+    const auto within = [](int v, int low, int high) { return v >= low && v <= high; };
+    const vlRect& m = p.Marges;
+    return within(p.Taille.cx, 1, kMaxPageSide) && within(p.Taille.cy, 1, kMaxPageSide) &&
+           m.left >= 0 && m.top >= 0 && m.right >= 0 && m.bottom >= 0 &&
+           std::int64_t(m.left) + m.right < p.Taille.cx &&
+           std::int64_t(m.top) + m.bottom < p.Taille.cy && within(p.Pas.cx, 0, p.Taille.cx) &&
+           within(p.Pas.cy, 0, p.Taille.cy);
+}
+
+// Sets ModeVisu for the lifetime of the object.
+class ModeVisuScope {
+public:
+    explicit ModeVisuScope(int mode) : previous_(ModeVisu()) { ModeVisu() = mode; }
+    ~ModeVisuScope() { ModeVisu() = previous_; }
+    ModeVisuScope(const ModeVisuScope&) = delete;
+    ModeVisuScope& operator=(const ModeVisuScope&) = delete;
+
+private:
+    int previous_;
+};
+
+// Forgets every link so that no destructor follows a pointer to a component already gone.
+template <typename Entries> void forgetLinks(Entries& entries) {
+    for (auto& e : entries) {
+        e.composant->Recepteurs.clear();
+        e.composant->Emetteurs.clear();
+    }
+}
+
+} // namespace
+
+TDocument::TDocument(const TCatalogue& catalogue) : catalogue_(catalogue) {}
+
+TDocument::~TDocument() {
+    Vide();
+}
+
+int TDocument::AjoutePage(const TPlanche& planche) {
+    auto page = std::make_unique<PageEntry>();
+    page->planche = planche;
+    page->cadre = std::make_unique<TCadre>(&page->planche, this);
+    pages_.push_back(std::move(page));
+    return NbPages() - 1;
+}
+
+// ---- Components ----
+
+TComposant* TDocument::Cree(const std::string& type, int page) {
+    if (page < 0 || page >= NbPages())
+        return nullptr;
+    const TTypeComposant* kind = catalogue_.TrouveNom(type);
+    if (kind == nullptr || !kind->cree)
+        return nullptr;
+    std::unique_ptr<TComposant> made = kind->cree(&Cadre(page));
+    if (made == nullptr)
+        return nullptr;
+    // A kind that did not place itself gets the page's margin origin and its creation size.
+    if (made->Rect.Width() == 0 || made->Rect.Height() == 0) {
+        const vlPoint origin = Page(page).OrgMarges();
+        const vlSize size = made->TailleCreation();
+        made->ChangeCoords({origin.x, origin.y, origin.x + size.cx, origin.y + size.cy});
+    }
+    TComposant* added = Ajoute(std::move(made), page);
+    added->TermineConstruction();
+    return added;
+}
+
+TComposant* TDocument::Ajoute(std::unique_ptr<TComposant> composant, int page) {
+    if (composant == nullptr || page < 0 || page >= NbPages())
+        return nullptr;
+    if (composant->Cadre != &Cadre(page))
+        composant->ChangeCadre(&Cadre(page));
+    if (composant->Nom().empty())
+        composant->ChangeNom(nomLibre(composant->NomType));
+    while (prochainId_ == 0 || TrouveComposant(prochainId_) != nullptr)
+        ++prochainId_;
+    composant->ChangeIdentifiant(prochainId_++);
+    composants_.push_back({std::move(composant), page});
+    return composants_.back().composant.get();
+}
+
+void TDocument::Supprime(TComposant* composant) {
+    const auto found = std::find_if(composants_.begin(), composants_.end(), [&](const Entree& e) {
+        return e.composant.get() == composant;
+    });
+    if (found == composants_.end())
+        return;
+    for (const Entree& e : composants_)
+        if (e.composant.get() != composant)
+            e.composant->SignaleDisparition(composant);
+    composants_.erase(found);
+}
+
+void TDocument::Vide() {
+    forgetLinks(composants_);
+    composants_.clear();
+    pages_.clear();
+    prochainId_ = 1;
+}
+
+std::string TDocument::nomLibre(const std::string& type) const {
+    for (int n = 1;; ++n) {
+        std::string nom = type + std::to_string(n);
+        if (TrouveComposant(nom) == nullptr)
+            return nom;
+    }
+}
+
+// ---- Drawing ----
+
+void TDocument::DessinePage(TCanvas& canvas, int page, int mode, bool impression) const {
+    if (page < 0 || page >= NbPages())
+        return;
+    TPlanche& planche = pages_[std::size_t(page)]->planche;
+    const ModeVisuScope scope(mode);
+    const int level = canvas.SaveDC();
+    canvas.Brush = TBrush{clWhite, bsSolid};
+    canvas.FillRect(planche.Rectangle());
+    for (const Entree& e : composants_) {
+        if (e.page != page)
+            continue;
+        const int own = canvas.SaveDC();
+        if (impression)
+            e.composant->Imprime(canvas, mode, &planche);
+        else
+            e.composant->Dessine(canvas, mode, &planche);
+        canvas.RestoreDC(own);
+    }
+    canvas.RestoreDC(level);
+}
+
+// ---- TProjectInterface ----
+
+TComposant* TDocument::TrouveComposant(const std::string& nom) const {
+    if (nom.empty())
+        return nullptr;
+    for (const Entree& e : composants_)
+        if (e.composant->Nom() == nom)
+            return e.composant.get();
+    return nullptr;
+}
+
+TComposant* TDocument::TrouveComposant(std::uint64_t id) const {
+    for (const Entree& e : composants_)
+        if (e.composant->Identifiant() == id)
+            return e.composant.get();
+    return nullptr;
+}
+
+void TDocument::AjouteEmissions(TStringList& liste, const TComposant* emetteur) const {
+    for (const Entree& e : composants_) {
+        TComposant* c = e.composant.get();
+        if (c != emetteur && (c->NatureServices() & TComposant::SERVICE_RECEPTEUR) != 0)
+            liste.AddObject(c->Nom(), c);
+    }
+}
+
+// ---- File ----
+
+bool TDocument::Ecrit(TStream& s) const {
+    // Each component into memory first, so that its record can start with its length.
+    std::vector<TMemoryStream> records(composants_.size());
+    for (std::size_t i = 0; i < composants_.size(); ++i)
+        if (!composants_[i].composant->Sauve(records[i]))
+            return false;
+
+    if (!WriteBuffer(s, kMagic.data(), kMagic.size()) || !writeCount(s, FORMAT_VERSION) ||
+        !writeCount(s, pages_.size()))
+        return false;
+    for (const auto& page : pages_)
+        if (!writePage(s, page->planche))
+            return false;
+
+    if (!writeCount(s, composants_.size()))
+        return false;
+    for (std::size_t i = 0; i < composants_.size(); ++i) {
+        const std::vector<std::uint8_t>& bytes = records[i].Bytes();
+        if (!WriteLong(s, composants_[i].composant->NumeroType) ||
+            !WriteLong(s, composants_[i].page) || !writeCount(s, bytes.size()) ||
+            !WriteBuffer(s, bytes.data(), bytes.size()))
+            return false;
+    }
+
+    // Links: each emitter with the receivers it draws into, by identifier.
+    std::vector<std::pair<std::uint64_t, std::vector<std::uint64_t>>> links;
+    for (const Entree& e : composants_) {
+        std::vector<std::uint64_t> receivers;
+        for (const TComposant* r : e.composant->Recepteurs)
+            if (r != nullptr && TrouveComposant(r->Identifiant()) == r)
+                receivers.push_back(r->Identifiant());
+        if (!receivers.empty())
+            links.emplace_back(e.composant->Identifiant(), std::move(receivers));
+    }
+    if (!writeCount(s, links.size()))
+        return false;
+    for (const auto& [emitter, receivers] : links) {
+        if (!WriteInt64(s, std::int64_t(emitter)) || !writeCount(s, receivers.size()))
+            return false;
+        for (const std::uint64_t r : receivers)
+            if (!WriteInt64(s, std::int64_t(r)))
+                return false;
+    }
+    return true;
+}
+
+bool TDocument::Lit(TStream& s, std::string& message, std::vector<std::string>& ignores) {
+    ignores.clear();
+
+    std::array<char, kMagic.size()> magic{};
+    if (!ReadBuffer(s, magic.data(), magic.size()) || magic != kMagic) {
+        message = kNotADocument;
+        return false;
+    }
+    std::uint32_t version = 0;
+    if (!readCount(s, version) || version == 0) {
+        message = "Ce document est endommagé : sa version est illisible.";
+        return false;
+    }
+    if (version > FORMAT_VERSION) {
+        message = "Ce document a été enregistré par une version plus récente du programme "
+                  "(format " +
+                  std::to_string(version) + ") : mettez le programme à jour pour pouvoir l'ouvrir.";
+        return false;
+    }
+
+    // Pages first: everything read goes into fresh state, taken only once the pages are read.
+    std::vector<std::unique_ptr<PageEntry>> pages;
+    std::vector<Entree> entries;
+    std::uint32_t pageCount = 0;
+    std::uint32_t componentCount = 0;
+    bool pagesRead = readCount(s, pageCount) && pageCount <= s.Remaining() / 40;
+    for (std::uint32_t i = 0; pagesRead && i < pageCount; ++i) {
+        auto page = std::make_unique<PageEntry>();
+        pagesRead = readPage(s, page->planche) && plausible(page->planche);
+        page->cadre = std::make_unique<TCadre>(&page->planche, this);
+        pages.push_back(std::move(page));
+    }
+    if (!pagesRead || !readCount(s, componentCount)) {
+        message = "Ce document est endommagé : ses pages ne peuvent pas être lues.";
+        return false;
+    }
+
+    // Components: a record that cannot be read is skipped, the reader goes on at the next.
+    bool truncated = false;
+    for (std::uint32_t i = 0; i < componentCount && !truncated; ++i) {
+        const std::string n = "composant " + std::to_string(i + 1);
+        std::int32_t numero = 0;
+        std::int32_t pageIndex = 0;
+        std::uint32_t size = 0;
+        if (!ReadLong(s, numero)) {
+            ignores.push_back(n + " : " + kTruncatedRecord);
+            truncated = true;
+            break;
+        }
+        const TTypeComposant* kind = catalogue_.TrouveNumero(numero);
+        const std::string label =
+            n + " (" + (kind != nullptr ? kind->nom : "numéro " + std::to_string(numero)) + ") : ";
+        std::vector<std::uint8_t> payload;
+        if (!ReadLong(s, pageIndex) || !readCount(s, size) || size > s.Remaining()) {
+            ignores.push_back(label + kTruncatedRecord);
+            truncated = true;
+            break;
+        }
+        payload.resize(size);
+        if (!ReadBuffer(s, payload.data(), payload.size())) {
+            ignores.push_back(label + kTruncatedRecord);
+            truncated = true;
+            break;
+        }
+        if (kind == nullptr) {
+            ignores.push_back(label + "type de composant inconnu");
+            continue;
+        }
+        if (pageIndex < 0 || pageIndex >= std::int32_t(pages.size())) {
+            ignores.push_back(label + "il est placé sur une page qui n'existe pas");
+            continue;
+        }
+        TCadre* cadre = pages[std::size_t(pageIndex)]->cadre.get();
+        std::unique_ptr<TComposant> made = kind->cree ? kind->cree(cadre) : nullptr;
+        if (made == nullptr) {
+            ignores.push_back(label + "ce type de composant n'est pas disponible");
+            continue;
+        }
+        TMemoryStream record(std::move(payload));
+        bool loaded = false;
+        try {
+            loaded = made->Charge(record, nullptr, cadre);
+        } catch (const std::exception&) {
+            loaded = false;
+        }
+        if (!loaded) {
+            ignores.push_back(label + "ses données sont illisibles");
+            continue;
+        }
+        if (record.Remaining() != 0) {
+            ignores.push_back(label + "ses données ne correspondent pas à ce type de composant");
+            continue;
+        }
+        entries.push_back({std::move(made), int(pageIndex)});
+    }
+
+    // Links, by identifier, once every component is there.
+    std::map<std::uint64_t, TComposant*> byId;
+    for (const Entree& e : entries)
+        byId.emplace(e.composant->Identifiant(), e.composant.get());
+    const auto find = [&](std::uint64_t id) -> TComposant* {
+        const auto it = byId.find(id);
+        return it != byId.end() ? it->second : nullptr;
+    };
+    std::uint32_t emitterCount = 0;
+    bool linksRead = truncated || readCount(s, emitterCount);
+    for (std::uint32_t i = 0; !truncated && linksRead && i < emitterCount; ++i) {
+        std::int64_t emitterId = 0;
+        std::uint32_t receiverCount = 0;
+        linksRead = ReadInt64(s, emitterId) && readCount(s, receiverCount);
+        for (std::uint32_t j = 0; linksRead && j < receiverCount; ++j) {
+            std::int64_t receiverId = 0;
+            linksRead = ReadInt64(s, receiverId);
+            TComposant* emitter = find(std::uint64_t(emitterId));
+            TComposant* receiver = find(std::uint64_t(receiverId));
+            if (!linksRead || emitter == nullptr || receiver == nullptr || emitter == receiver)
+                continue;
+            if (std::find(emitter->Recepteurs.begin(), emitter->Recepteurs.end(), receiver) !=
+                emitter->Recepteurs.end())
+                continue;
+            emitter->Recepteurs.push_back(receiver);
+            receiver->EnregistreEmetteur(emitter);
+        }
+    }
+    if (!linksRead)
+        ignores.push_back("les liens entre composants sont incomplets : le fichier est tronqué");
+
+    // Take the new state; the next identifiers follow the largest one read.
+    Vide();
+    pages_ = std::move(pages);
+    composants_ = std::move(entries);
+    std::set<std::uint64_t> seen;
+    for (const Entree& e : composants_)
+        prochainId_ = std::max(prochainId_, e.composant->Identifiant() + 1);
+    for (Entree& e : composants_) {
+        TComposant& c = *e.composant;
+        if (c.Identifiant() == 0 || !seen.insert(c.Identifiant()).second) {
+            while (prochainId_ == 0 || TrouveComposant(prochainId_) != nullptr)
+                ++prochainId_;
+            c.ChangeIdentifiant(prochainId_++);
+            seen.insert(c.Identifiant());
+        }
+        if (c.Nom().empty())
+            c.ChangeNom(nomLibre(c.NomType));
+    }
+    for (const Entree& e : composants_)
+        e.composant->TermineCharge();
+    return true;
+}
+
+bool TDocument::Enregistre(const std::string& chemin, std::string& message) const {
+    TMemoryStream memory;
+    if (!Ecrit(memory)) {
+        message =
+            "Le document n'a pas pu être préparé pour l'enregistrement dans \"" + chemin + "\".";
+        return false;
+    }
+    const std::vector<std::uint8_t>& bytes = memory.Bytes();
+    if (!WriteFileAtomically(chemin, std::string(bytes.begin(), bytes.end()))) {
+        message = "Le fichier \"" + chemin +
+                  "\" n'a pas pu être enregistré ; s'il existait, l'ancien fichier est intact.";
+        return false;
+    }
+    return true;
+}
+
+bool TDocument::Ouvre(const std::string& chemin, std::string& message,
+                      std::vector<std::string>& ignores) {
+    std::string contents;
+    if (!ReadWholeFile(chemin, contents)) {
+        message = "Le fichier \"" + chemin + "\" ne peut pas être lu.";
+        return false;
+    }
+    TMemoryStream memory(std::vector<std::uint8_t>(contents.begin(), contents.end()));
+    if (!Lit(memory, message, ignores)) {
+        message = "Le fichier \"" + chemin + "\" ne peut pas être ouvert. " + message;
+        return false;
+    }
+    return true;
+}

@@ -1,0 +1,93 @@
+// A worksheet: pages, their frames and components, and the file that keeps them.
+//
+// File layout (little-endian): the magic "VLMATHDOC", a 32-bit format version, the page count
+// and each page's setup, then the component count and each component as a record: kind number,
+// page index, byte count, and what the component's Sauve wrote. Then the links between
+// components by identifier. A reader skips a record it cannot read and keeps the others.
+#pragma once
+
+#include "host/Catalogue.h"
+#include "host/Composant.h"
+#include "host/Planche.h"
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+class TCanvas;
+class TStream;
+
+class TDocument : public TProjectInterface {
+public:
+    explicit TDocument(const TCatalogue& catalogue);
+    ~TDocument() override;
+    TDocument(const TDocument&) = delete;
+    TDocument& operator=(const TDocument&) = delete;
+
+    static constexpr std::uint32_t FORMAT_VERSION = 1;
+
+    const TCatalogue& Catalogue() const { return catalogue_; }
+
+    int NbPages() const { return int(pages_.size()); }
+    TPlanche& Page(int index) { return pages_[std::size_t(index)]->planche; }
+    const TPlanche& Page(int index) const { return pages_[std::size_t(index)]->planche; }
+    TCadre& Cadre(int index) { return *pages_[std::size_t(index)]->cadre; }
+    int AjoutePage(const TPlanche& planche);
+
+    // Creates a component of the named kind on a page, at the page's margin origin with its
+    // creation size, adds it (Ajoute) and completes it (TermineConstruction); null when the
+    // kind is unknown or not available or the page does not exist.
+    TComposant* Cree(const std::string& type, int page);
+    // Takes a component made on this document's frame of `page`. Gives it a unique name
+    // (kind name and a number) when it has none, and a new identifier.
+    TComposant* Ajoute(std::unique_ptr<TComposant> composant, int page);
+    // Removes and destroys a component; every other component is told first
+    // (SignaleDisparition).
+    void Supprime(TComposant* composant);
+    // Removes every component and every page.
+    void Vide();
+
+    // Components in creation order, with their page.
+    int NbComposants() const { return int(composants_.size()); }
+    TComposant& Composant(int i) const { return *composants_[std::size_t(i)].composant; }
+    int PageDe(int i) const { return composants_[std::size_t(i)].page; }
+
+    // Draws a page: white paper, then every component of the page, ModeVisu set to mode while
+    // drawing. `impression` calls Imprime rather than Dessine.
+    void DessinePage(TCanvas& canvas, int page, int mode, bool impression) const;
+
+    // TProjectInterface
+    TComposant* TrouveComposant(const std::string& nom) const override;
+    TComposant* TrouveComposant(std::uint64_t id) const override;
+    void AjouteEmissions(TStringList& liste, const TComposant* emetteur) const override;
+
+    // Writes the whole document; false when a primitive failed.
+    bool Ecrit(TStream& s) const;
+    // Reads a document, replacing this one. False with a message (and this document unchanged)
+    // when the file is not a document, comes from a newer format or its pages cannot be read;
+    // records that cannot be read are skipped and named in `ignores` ("composant 3
+    // (Opération) : ..."). A file cut inside a record keeps what came before the cut.
+    // Components read without a name or with an identifier already taken get new ones.
+    bool Lit(TStream& s, std::string& message, std::vector<std::string>& ignores);
+
+    // Saves through a temporary file renamed over the old one.
+    bool Enregistre(const std::string& chemin, std::string& message) const;
+    bool Ouvre(const std::string& chemin, std::string& message, std::vector<std::string>& ignores);
+
+private:
+    struct PageEntry {
+        TPlanche planche;
+        std::unique_ptr<TCadre> cadre;
+    };
+    struct Entree {
+        std::unique_ptr<TComposant> composant;
+        int page = 0;
+    };
+    std::string nomLibre(const std::string& type) const;
+
+    const TCatalogue& catalogue_;
+    std::vector<std::unique_ptr<PageEntry>> pages_;
+    std::vector<Entree> composants_;
+    std::uint64_t prochainId_ = 1;
+};

@@ -1,0 +1,385 @@
+#include "host/Grille.h"
+
+#include "host/Conversions.h"
+#include "host/Planche.h"
+#include "host/Services.h"
+#include "host/Stream.h"
+
+#include <algorithm>
+
+namespace {
+
+constexpr int minCellule = 20;  // 2 mm
+constexpr int maxCellule = 500; // 5 cm
+constexpr int maxEpaisseur = 50;
+constexpr int maxCouleur = 0xFFFFFF;
+// A new grid's text size, so that a digit fits a 5 mm cell.
+constexpr int taillePoliceDefaut = 10;
+
+std::string trimmed(const std::string& s) {
+    const auto first = s.find_first_not_of(" \t");
+    if (first == std::string::npos)
+        return {};
+    const auto last = s.find_last_not_of(" \t");
+    return s.substr(first, last - first + 1);
+}
+
+bool validOptions(const TGrille::TOptions& o) {
+    return o.Colonnes >= 1 && o.Colonnes <= TGrille::MAX_CASES && o.Lignes >= 1 &&
+           o.Lignes <= TGrille::MAX_CASES && o.Cellule >= minCellule && o.Cellule <= maxCellule &&
+           o.CouleurLignes >= 0 && o.CouleurLignes <= maxCouleur && o.EpaisseurLignes >= 0 &&
+           o.EpaisseurLignes <= maxEpaisseur;
+}
+
+} // namespace
+
+TGrille::TGrille(TCadre* cadre) : TComposant(cadre) {
+    NomType = "Grille";
+    NumeroType = NUMERO;
+    Version = VERSION;
+    opts_.Police.Copie(GlobalFonte());
+    opts_.Police.Taille = taillePoliceDefaut;
+    cases_.resize(std::size_t(opts_.Colonnes * opts_.Lignes));
+    const vlPoint origine = OrgMarges();
+    Rect = {origine.x, origine.y, origine.x, origine.y};
+    Rect.ChangeSize(TailleCreation());
+    CalculerPoignees();
+}
+
+TGrille::TGrille(const TGrille& other)
+    : TComposant(other), opts_(other.opts_), cases_(other.cases_) {}
+
+const std::vector<std::string>& TGrille::Cles() {
+    static const std::vector<std::string> cles{
+        "Gauche",  "Haut",    "Largeur",       "Hauteur",         "Colonnes",
+        "Lignes",  "Cellule", "CouleurLignes", "EpaisseurLignes", "Texte",
+        "Couleur", "Effacer", "Fonte",
+    };
+    return cles;
+}
+
+std::unique_ptr<TComposant> TGrille::Copie() const {
+    return std::make_unique<TGrille>(*this);
+}
+
+void* TGrille::Options(int& taille) {
+    taille = int(sizeof(opts_));
+    return &opts_;
+}
+
+vlSize TGrille::TailleCreation() const {
+    return {opts_.Colonnes * opts_.Cellule, opts_.Lignes * opts_.Cellule};
+}
+
+int TGrille::NatureServices() const {
+    return SERVICE_RECEPTEUR;
+}
+
+bool TGrille::ChangeOption(const std::string& valeur, const std::string& nom,
+                           std::string& message) {
+    bool traite = false;
+    const bool pris = ChangeGeometrie(valeur, nom, message, traite);
+    if (traite)
+        return pris;
+    int v = 0;
+    if (nom == "Colonnes" || nom == "Lignes") {
+        if (!ConvInt(valeur, v, message, 1, MAX_CASES))
+            return false;
+        const bool colonnes = nom == "Colonnes";
+        if (!tientDansLaPage(colonnes ? v : opts_.Colonnes, colonnes ? opts_.Lignes : v,
+                             opts_.Cellule, message))
+            return false;
+        if (colonnes)
+            redimensionne(v, opts_.Lignes);
+        else
+            redimensionne(opts_.Colonnes, v);
+        ajusteRect();
+        return true;
+    }
+    if (nom == "Cellule") {
+        if (!ConvVirg(valeur, v, message, minCellule, maxCellule) ||
+            !tientDansLaPage(opts_.Colonnes, opts_.Lignes, v, message))
+            return false;
+        opts_.Cellule = v;
+        ajusteRect();
+        return true;
+    }
+    if (nom == "CouleurLignes") {
+        if (!ConvInt(valeur, v, message, 0, maxCouleur))
+            return false;
+        opts_.CouleurLignes = v;
+        return true;
+    }
+    if (nom == "EpaisseurLignes") {
+        if (!ConvInt(valeur, v, message, 0, maxEpaisseur))
+            return false;
+        opts_.EpaisseurLignes = v;
+        return true;
+    }
+    if (nom == "Texte")
+        return changeTexte(valeur, message);
+    if (nom == "Couleur")
+        return changeCouleur(valeur, message);
+    if (nom == "Effacer") {
+        std::fill(cases_.begin(), cases_.end(), Case{});
+        message.clear();
+        return false;
+    }
+    if (nom == "Fonte") {
+        Fonte police = opts_.Police;
+        if (!police.FromString(valeur)) {
+            message = "Police illisible : \"" + valeur + "\".";
+            return false;
+        }
+        opts_.Police = police;
+        return true;
+    }
+    message.clear();
+    return false;
+}
+
+bool TGrille::lireCase(const std::string& valeur, const char* forme, int& colonne, int& ligne,
+                       std::string& reste, std::string& message) const {
+    const auto first = valeur.find(';');
+    const auto second = first == std::string::npos ? first : valeur.find(';', first + 1);
+    if (second == std::string::npos) {
+        message = std::string("Valeur attendue : \"") + forme + "\", par exemple \"2;3;" +
+                  (std::string(forme).ends_with("couleur") ? "255" : "7") + "\".";
+        return false;
+    }
+    int c = 0;
+    int l = 0;
+    if (!ConvInt(valeur.substr(0, first), c, message) ||
+        !ConvInt(valeur.substr(first + 1, second - first - 1), l, message))
+        return false;
+    if (c < 1 || c > opts_.Colonnes || l < 1 || l > opts_.Lignes) {
+        message = "La case (colonne " + std::to_string(c) + ", ligne " + std::to_string(l) +
+                  ") est hors de la grille, qui a " + std::to_string(opts_.Colonnes) +
+                  " colonnes et " + std::to_string(opts_.Lignes) + " lignes.";
+        return false;
+    }
+    colonne = c - 1;
+    ligne = l - 1;
+    reste = valeur.substr(second + 1);
+    return true;
+}
+
+bool TGrille::changeTexte(const std::string& valeur, std::string& message) {
+    int c = 0;
+    int l = 0;
+    std::string texte;
+    if (!lireCase(valeur, "colonne;ligne;texte", c, l, texte, message))
+        return false;
+    cases_[std::size_t(l * opts_.Colonnes + c)].texte = texte;
+    return true;
+}
+
+bool TGrille::changeCouleur(const std::string& valeur, std::string& message) {
+    int c = 0;
+    int l = 0;
+    std::string texte;
+    if (!lireCase(valeur, "colonne;ligne;couleur", c, l, texte, message))
+        return false;
+    int couleur = 0;
+    if (!ConvInt(texte, couleur, message, SANS_COULEUR, maxCouleur))
+        return false;
+    cases_[std::size_t(l * opts_.Colonnes + c)].couleur = couleur;
+    return true;
+}
+
+bool TGrille::tientDansLaPage(int colonnes, int lignes, int cellule, std::string& message) const {
+    const TPlanche* planche = Planche();
+    if (planche == nullptr)
+        return true;
+    const vlSize page = planche->Rectangle().LireSize();
+    if (colonnes * cellule <= page.cx && lignes * cellule <= page.cy)
+        return true;
+    message = "La grille ne tiendrait pas dans la page : réduisez le nombre de cases ou leur "
+              "taille.";
+    return false;
+}
+
+void TGrille::redimensionne(int colonnes, int lignes) {
+    if (colonnes == opts_.Colonnes && lignes == opts_.Lignes)
+        return;
+    std::vector<Case> nouvelles(std::size_t(colonnes * lignes));
+    const int c = std::min(colonnes, opts_.Colonnes);
+    const int l = std::min(lignes, opts_.Lignes);
+    for (int y = 0; y < l; ++y)
+        for (int x = 0; x < c; ++x)
+            nouvelles[std::size_t(y * colonnes + x)] =
+                std::move(cases_[std::size_t(y * opts_.Colonnes + x)]);
+    cases_ = std::move(nouvelles);
+    opts_.Colonnes = colonnes;
+    opts_.Lignes = lignes;
+}
+
+void TGrille::ajusteRect() {
+    vlRect r = Rect.Normalise();
+    r.ChangeSize(TailleCreation());
+    ChangeCoords(r);
+}
+
+void TGrille::ChangeCoords(vlRect r) {
+    r = r.Normalise();
+    const int cellule = opts_.Cellule;
+    const auto cases = [cellule](int longueur) {
+        return std::clamp((longueur + cellule / 2) / cellule, 1, MAX_CASES);
+    };
+    redimensionne(cases(r.Width()), cases(r.Height()));
+    r.ChangeSize(TailleCreation());
+    TComposant::ChangeCoords(r);
+    // A page smaller than the cells narrows the rectangle: keep the whole cells that fit.
+    if (Rect.LireSize() == TailleCreation())
+        return;
+    redimensionne(std::max(1, Rect.Width() / cellule), std::max(1, Rect.Height() / cellule));
+    Rect.ChangeSize(TailleCreation());
+    CalculerPoignees();
+}
+
+std::string TGrille::Texte(int colonne, int ligne) const {
+    if (colonne < 0 || colonne >= opts_.Colonnes || ligne < 0 || ligne >= opts_.Lignes)
+        return {};
+    return cases_[std::size_t(ligne * opts_.Colonnes + colonne)].texte;
+}
+
+TColor TGrille::Couleur(int colonne, int ligne) const {
+    if (colonne < 0 || colonne >= opts_.Colonnes || ligne < 0 || ligne >= opts_.Lignes)
+        return SANS_COULEUR;
+    return cases_[std::size_t(ligne * opts_.Colonnes + colonne)].couleur;
+}
+
+vlRect TGrille::RectCellule(int colonne, int ligne) const {
+    const vlRect r = Rect.Normalise();
+    const int x = r.left + colonne * opts_.Cellule;
+    const int y = r.top + ligne * opts_.Cellule;
+    return {x, y, x + opts_.Cellule, y + opts_.Cellule};
+}
+
+void TGrille::Dessine(TCanvas& canvas, int mode, TPlanche*) {
+    dessineGrille(canvas, mode);
+}
+
+void TGrille::Imprime(TCanvas& canvas, int mode, TPlanche*) {
+    dessineGrille(canvas, mode);
+}
+
+void TGrille::dessineGrille(TCanvas& canvas, int mode) {
+    const int cellule = opts_.Cellule;
+    const vlRect cases = RectCellule(0, 0);
+    const int droite = cases.left + opts_.Colonnes * cellule;
+    const int bas = cases.top + opts_.Lignes * cellule;
+
+    canvas.SaveDC();
+    for (int l = 0; l < opts_.Lignes; ++l)
+        for (int c = 0; c < opts_.Colonnes; ++c) {
+            const TColor couleur = Couleur(c, l);
+            if (couleur == SANS_COULEUR)
+                continue;
+            canvas.Brush = TBrush{couleur, bsSolid};
+            canvas.FillRect(RectCellule(c, l));
+        }
+
+    canvas.Pen = TPen{opts_.CouleurLignes, opts_.EpaisseurLignes, psSolid, pmCopy};
+    for (int c = 0; c <= opts_.Colonnes; ++c) {
+        const int x = cases.left + c * cellule;
+        canvas.MoveTo(x, cases.top);
+        canvas.LineTo(x, bas);
+    }
+    for (int l = 0; l <= opts_.Lignes; ++l) {
+        const int y = cases.top + l * cellule;
+        canvas.MoveTo(cases.left, y);
+        canvas.LineTo(droite, y);
+    }
+
+    opts_.Police.Restaure(canvas.Font);
+    canvas.SetTextAlign(TA_CENTER | TA_BASELINE);
+    canvas.SetBkMode(TRANSPARENT);
+    const TTextMetric tm = canvas.GetTextMetrics();
+    for (int l = 0; l < opts_.Lignes; ++l)
+        for (int c = 0; c < opts_.Colonnes; ++c) {
+            const std::string& texte = cases_[std::size_t(l * opts_.Colonnes + c)].texte;
+            if (texte.empty())
+                continue;
+            const vlRect r = RectCellule(c, l);
+            canvas.TextOut(r.left + cellule / 2, r.top + (cellule + tm.tmAscent - tm.tmDescent) / 2,
+                           texte);
+        }
+    canvas.RestoreDC(-1);
+
+    // Emitters lay their exercises out in the cells, each starting where the previous ended.
+    const std::vector<TComposant*> emetteurs = Emetteurs;
+    vlPoint pos{0, 0};
+    for (TComposant* emetteur : emetteurs)
+        pos = emetteur->Emet(canvas, Rect, pos, {cellule, cellule}, mode, this);
+}
+
+bool TGrille::Info(int code, TInfoReponse& reponse) const {
+    switch (code) {
+    case 1:
+        reponse.entier = opts_.Colonnes;
+        return true;
+    case 2:
+        reponse.entier = opts_.Lignes;
+        return true;
+    case 3: {
+        TInfoCellule& cellule = reponse.cellule;
+        cellule.trouve = cellule.index >= 0 && cellule.index < int(cases_.size());
+        if (!cellule.trouve)
+            return false;
+        const Case& c = cases_[std::size_t(cellule.index)];
+        cellule.texte = c.texte;
+        cellule.couleur = c.couleur;
+        double nombre = 0;
+        cellule.nombre = ParseDecimal(trimmed(c.texte), nombre) ? nombre : 0;
+        return true;
+    }
+    default:
+        return false;
+    }
+}
+
+bool TGrille::Sauve(TStream& s) {
+    if (!TComposant::Sauve(s))
+        return false;
+    const auto remplies =
+        std::count_if(cases_.begin(), cases_.end(), [](const Case& c) { return !c.Vide(); });
+    if (!WriteLong(s, std::int32_t(remplies)))
+        return false;
+    for (std::size_t i = 0; i < cases_.size(); ++i) {
+        const Case& c = cases_[i];
+        if (c.Vide())
+            continue;
+        if (!WriteLong(s, std::int32_t(i)) || !WriteString(s, c.texte) || !WriteLong(s, c.couleur))
+            return false;
+    }
+    return true;
+}
+
+bool TGrille::Charge(TStream& s, TResolver* resolver, TCadre* parent) {
+    const TOptions avant = opts_;
+    if (!TComposant::Charge(s, resolver, parent))
+        return false;
+    opts_.Police.Nom[sizeof(opts_.Police.Nom) - 1] = '\0';
+    if (Version != VERSION || !validOptions(opts_)) {
+        opts_ = avant;
+        Version = VERSION;
+        return false;
+    }
+    // The cells always match the options, even when what follows cannot be read.
+    cases_.assign(std::size_t(opts_.Colonnes * opts_.Lignes), Case{});
+    std::int32_t remplies = 0;
+    if (!ReadLong(s, remplies) || remplies < 0 || remplies > std::int32_t(cases_.size()))
+        return false;
+    for (std::int32_t n = 0; n < remplies; ++n) {
+        std::int32_t index = 0;
+        Case c;
+        if (!ReadLong(s, index) || !ReadString(s, c.texte) || !ReadLong(s, c.couleur))
+            return false;
+        if (index < 0 || index >= std::int32_t(cases_.size()) || c.couleur < SANS_COULEUR ||
+            c.couleur > maxCouleur)
+            return false;
+        cases_[std::size_t(index)] = std::move(c);
+    }
+    return true;
+}

@@ -1,0 +1,46 @@
+#include "host/PropForm.h"
+
+#include "host/Composant.h"
+#include "platform/UserInterface.h"
+
+TPropForm::TPropForm(TComposant* composant, std::string nom, std::vector<std::string> cles)
+    : composant_(composant), nom_(std::move(nom)), cles_(std::move(cles)) {}
+
+bool TPropForm::EcrireOptions(int index, const std::string& valeur) {
+    if (miseAJour_ || composant_ == nullptr || index < 0 || index >= int(cles_.size()))
+        return false;
+    std::string message;
+    const bool pris = composant_->ChangeOption(valeur, cles_[std::size_t(index)], message);
+    if (!pris && !message.empty()) {
+        Ui().MessageBox(message, "ERREUR", MB_OK | MB_ICONERROR);
+        miseAJour_ = true;
+        RafraichirControle(index);
+        miseAJour_ = false;
+        return false;
+    }
+    // An action key answers false without a message once it has run: the component may have
+    // changed all the same.
+    if (OnChange)
+        OnChange();
+    return pris;
+}
+
+void TPropForm::ChangeComposant(TComposant* composant) {
+    composant_ = composant;
+    Rafraichir();
+}
+
+void TPropForm::Rafraichir() {
+    miseAJour_ = true;
+    RemplirControles();
+    miseAJour_ = false;
+}
+
+void TPropForm::RafraichirControle(int) { RemplirControles(); }
+
+void TPropForm::OnEditEnter(int) {}
+void TPropForm::OnEditExit(int) {}
+void TPropForm::GroupBoxClick(int) {}
+void TPropForm::FormCreate() { Rafraichir(); }
+void TPropForm::FormShow() { Rafraichir(); }
+void TPropForm::FormResize() {}

@@ -1,0 +1,61 @@
+// The sending rules of property windows, as plain code: a window ties its controls to indices
+// of its component's key table and sends every change through EcrireOptions.
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+class TComposant;
+class TPropDock;
+
+class TPropForm {
+public:
+    TPropForm(TComposant* composant, std::string nom, std::vector<std::string> cles);
+    virtual ~TPropForm() = default;
+
+    const std::string& Nom() const { return nom_; }
+    TComposant* Composant() const { return composant_; }
+    const std::vector<std::string>& Cles() const { return cles_; }
+
+    // Applies cles[index] = valeur through the component's ChangeOption. Nothing is sent while
+    // the window refreshes. On refusal with a message, the message is shown and the control
+    // refreshed from the component. Returns ChangeOption's answer.
+    bool EcrireOptions(int index, const std::string& valeur);
+    // Shows another component of the kind: refreshes every control.
+    void ChangeComposant(TComposant* composant);
+    // Refreshes every control from the component, with the updating flag set.
+    void Rafraichir();
+    bool MiseAJour() const { return miseAJour_; }
+
+    virtual void OnEditEnter(int index);
+    virtual void OnEditExit(int index);
+    virtual void GroupBoxClick(int index);
+    virtual void FormCreate();
+    virtual void FormShow();
+    virtual void FormResize();
+
+    // Called after a change was taken (the editor redraws the document).
+    std::function<void()> OnChange;
+
+protected:
+    // Sets every control from the component (the updating flag is set meanwhile).
+    virtual void RemplirControles() {}
+    // Sets the control tied to `index` from the component after a refusal.
+    virtual void RafraichirControle(int index);
+
+private:
+    TComposant* composant_;
+    std::string nom_;
+    std::vector<std::string> cles_;
+    bool miseAJour_ = false;
+};
+
+// Where the editor docks property windows: finds a window by name or makes one through the
+// factory registered for that name.
+class TPropDock {
+public:
+    virtual ~TPropDock() = default;
+    virtual TPropForm* Trouve(const std::string& nom) = 0;
+    virtual TPropForm* Cree(const std::string& nom, TComposant& composant) = 0;
+};

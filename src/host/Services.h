@@ -1,0 +1,57 @@
+// The host's services and values that components use.
+#pragma once
+
+#include "platform/Canvas.h"
+#include "platform/Geometry.h"
+#include "platform/Graphics.h"
+#include "platform/Picture.h"
+
+#include <span>
+#include <string>
+
+// The ini file of per-kind preferred options (ConfigDirectory() + "/vorlane.ini" by default).
+std::string& FichIni();
+// The key of the package-wide settings in the registry.
+std::string& RegPath();
+// The data folder (pictures, puzzle databases, help pages), with a trailing "/": $VORLANE_DATA
+// when set, else <program folder>/../share/vorlane/ or <program folder>/../data/ when there is
+// one, else the source tree's data folder.
+std::string& PathDonnees();
+// The default font of new components: Andika 14 pt, black.
+TFont& GlobalFonte();
+// The display mode of the moment: 0 editing, 1 test version, 2 corrected version.
+int& ModeVisu();
+
+// Opens the help page of a topic (its kind number) and context: PathDonnees() + "aide/N.html"
+// when it exists, else the service is told "sujet N, contexte M".
+void Aide(int topic, int context);
+// Registers a named information text and returns its handle, from 1 (texts of the program's
+// own are used when `texte` is empty, as for "InfoMult"); registering a name again updates its
+// text and keeps its handle. AfficheInfoWindow shows it in an information window.
+int EnregistreInfo(const std::string& nom, const std::string& texte, int flags);
+void AfficheInfoWindow(int handle);
+// The text registered under a handle ("" when unknown).
+std::string TexteInfo(int handle);
+
+// Draws a component's frame with the canvas's pen and brush: the outline (Rectangle) when the
+// given pen style is not psClear and its width above 0, otherwise a fill with the brush unless
+// the brush is clear. Returns false, drawing nothing, when the rectangle has no area, so there
+// is no content to draw either.
+bool RectangleAff(TCanvas& canvas, int taillePinceau, int stylePinceau, const vlRect& rect);
+// Writes a host notice (lines separated by "\n") centred in the rectangle and clipped to it:
+// grey characters 3 mm high in the global font's face. The canvas state is restored after.
+void AfficheTexteSysteme(TCanvas& canvas, const vlRect& rect, const std::string& texte);
+
+// Direction from `origine` to `p` in degrees, 0 along +x, counter-clockwise on the page
+// (y grows downwards), in [0, 360).
+double Angle(vlPoint p, vlPoint origine);
+// The two points at `distance` on either side of the line (a, b), perpendicular to it at
+// point `m`.
+void ProjectionPerp(vlPoint a, vlPoint b, vlPoint m, double distance, vlPoint& p1, vlPoint& p2);
+// Smallest x and y, largest x and y of the points ((0,0) for none).
+vlPoint Minima(std::span<const vlPoint> points);
+vlPoint Maxima(std::span<const vlPoint> points);
+
+// Loads the picture PathDonnees() + nom (".png" or ".jpg" tried when the name has no
+// extension); false when there is no such readable picture.
+bool ChargeBitmap(TPicture& picture, const std::string& nom);

@@ -1,0 +1,44 @@
+#include "package/Paquet.h"
+
+#include <array>
+
+namespace {
+
+struct PaletteKind {
+    const char* nom;
+    int numero;
+};
+
+// Palette order: index = position + 1.
+constexpr std::array<PaletteKind, 16> kPaletteKinds{{
+    {"Opération", 10},
+    {"Graphe", 62},
+    {"Forme", 72},
+    {"Fraction", 73},
+    {"Camembert", 75},
+    {"Montre", 76},
+    {"Dé", 77},
+    {"Eprouvette", 80},
+    {"Cube décimal", 94},
+    {"Boulier", 95},
+    {"Euro pièces", 96},
+    {"Euro billets", 97},
+    {"Masses marquées", 98},
+    {"Points à relier", 99},
+    {"Thermomètre", 127},
+    {"Sudoku", 135},
+}};
+
+} // namespace
+
+TCatalogue CataloguePaquet() {
+    TCatalogue catalogue = CatalogueHote();
+    for (std::size_t i = 0; i < kPaletteKinds.size(); ++i) {
+        TTypeComposant type;
+        type.nom = kPaletteKinds[i].nom;
+        type.numero = kPaletteKinds[i].numero;
+        type.indexPalette = int(i) + 1;
+        catalogue.Ajoute(std::move(type));
+    }
+    return catalogue;
+}

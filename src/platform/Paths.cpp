@@ -1,0 +1,160 @@
+#include "platform/Paths.h"
+
+#include <atomic>
+#include <cerrno>
+#include <cstdlib>
+#include <filesystem>
+#include <mutex>
+#include <system_error>
+
+#include <fcntl.h>
+#include <pwd.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+std::mutex overrideMutex;
+std::string configOverride; // guarded by overrideMutex
+
+// Closes a file descriptor when it goes out of scope.
+class FileDescriptor {
+public:
+    explicit FileDescriptor(int fd) : fd_(fd) {}
+    ~FileDescriptor() {
+        if (fd_ >= 0)
+            ::close(fd_);
+    }
+    FileDescriptor(const FileDescriptor&) = delete;
+    FileDescriptor& operator=(const FileDescriptor&) = delete;
+
+    int get() const { return fd_; }
+    bool valid() const { return fd_ >= 0; }
+    // Closes now and reports whether the close succeeded (a delayed write error shows here).
+    bool close() {
+        const int fd = fd_;
+        fd_ = -1;
+        return ::close(fd) == 0;
+    }
+
+private:
+    int fd_;
+};
+
+std::string homeDirectory() {
+    if (const char* home = std::getenv("HOME"); home != nullptr && *home != '\0')
+        return home;
+    if (const passwd* entry = ::getpwuid(::getuid()); entry != nullptr && entry->pw_dir != nullptr)
+        return entry->pw_dir;
+    return ".";
+}
+
+bool writeAll(int fd, const std::string& contents) {
+    const char* data = contents.data();
+    std::size_t left = contents.size();
+    while (left > 0) {
+        const ssize_t written = ::write(fd, data, left);
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written <= 0)
+            return false;
+        data += written;
+        left -= std::size_t(written);
+    }
+    return true;
+}
+
+// A name of its own for each write, so two threads saving the same file do not share one.
+std::string temporaryNameFor(const std::string& path) {
+    static std::atomic<unsigned> counter{0};
+    return path + ".tmp-" + std::to_string(::getpid()) + "-" + std::to_string(counter++);
+}
+
+// Keeps the permissions of the file being replaced.
+void copyMode(const std::string& from, int toFd) {
+    struct stat info {};
+    if (::stat(from.c_str(), &info) == 0)
+        ::fchmod(toFd, info.st_mode & 07777);
+}
+
+// Makes the rename itself durable; a failure here does not undo the write.
+void syncFolderOf(const std::string& path) {
+    const std::filesystem::path parent = std::filesystem::path(path).parent_path();
+    const std::string folder = parent.empty() ? "." : parent.string();
+    const FileDescriptor fd(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (fd.valid())
+        ::fsync(fd.get());
+}
+
+bool writeTemporary(const std::string& temporary, const std::string& path,
+                    const std::string& contents) {
+    FileDescriptor fd(::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666));
+    if (!fd.valid())
+        return false;
+    copyMode(path, fd.get());
+    return writeAll(fd.get(), contents) && ::fsync(fd.get()) == 0 && fd.close();
+}
+
+} // namespace
+
+std::string ConfigDirectory() {
+    {
+        const std::lock_guard lock(overrideMutex);
+        if (!configOverride.empty())
+            return configOverride;
+    }
+    // The base folder must be absolute; a relative one is ignored.
+    if (const char* xdg = std::getenv("XDG_CONFIG_HOME"); xdg != nullptr && xdg[0] == '/')
+        return std::string(xdg) + "/vorlane";
+    return homeDirectory() + "/.config/vorlane";
+}
+
+void SetConfigDirectory(const std::string& path) {
+    const std::lock_guard lock(overrideMutex);
+    configOverride = path;
+}
+
+bool MakeDirectories(const std::string& path) {
+    if (path.empty())
+        return false;
+    std::error_code error;
+    std::filesystem::create_directories(path, error);
+    return std::filesystem::is_directory(path, error);
+}
+
+bool ReadWholeFile(const std::string& path, std::string& contents) {
+    const FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    if (!fd.valid())
+        return false;
+    struct stat info {};
+    if (::fstat(fd.get(), &info) != 0 || !S_ISREG(info.st_mode))
+        return false;
+    std::string result;
+    result.reserve(std::size_t(info.st_size));
+    char buffer[65536];
+    for (;;) {
+        const ssize_t got = ::read(fd.get(), buffer, sizeof buffer);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0)
+            return false;
+        if (got == 0)
+            break;
+        result.append(buffer, std::size_t(got));
+    }
+    contents = std::move(result);
+    return true;
+}
+
+bool WriteFileAtomically(const std::string& path, const std::string& contents) {
+    if (path.empty())
+        return false;
+    const std::string temporary = temporaryNameFor(path);
+    if (!writeTemporary(temporary, path, contents) ||
+        ::rename(temporary.c_str(), path.c_str()) != 0) {
+        ::unlink(temporary.c_str());
+        return false;
+    }
+    syncFolderOf(path);
+    return true;
+}

@@ -1,0 +1,47 @@
+#include "platform/Random.h"
+
+#include <atomic>
+#include <chrono>
+
+namespace {
+
+std::uint32_t clockSeed() {
+    const auto ticks = std::chrono::high_resolution_clock::now().time_since_epoch().count();
+    const auto value = static_cast<std::uint64_t>(ticks);
+    return std::uint32_t(value ^ (value >> 32));
+}
+
+} // namespace
+
+void TRandom::Seed(std::uint32_t seed) {
+    std::atomic_ref<std::uint32_t>(state_).store(seed, std::memory_order_relaxed);
+}
+
+int TRandom::Next() {
+    std::atomic_ref<std::uint32_t> state(state_);
+    std::uint32_t current = state.load(std::memory_order_relaxed);
+    std::uint32_t next = 0;
+    do {
+        next = current * 214013u + 2531011u;
+    } while (!state.compare_exchange_weak(current, next, std::memory_order_relaxed));
+    return int((next >> 16) & RAND_MAX_VL);
+}
+
+TRandom& GlobalRandom() {
+    static TRandom generator(clockSeed());
+    return generator;
+}
+
+void SeedRandom(std::uint32_t seed) {
+    GlobalRandom().Seed(seed);
+}
+
+std::uint32_t RandomizeFromClock() {
+    const std::uint32_t seed = clockSeed();
+    SeedRandom(seed);
+    return seed;
+}
+
+int Random() {
+    return GlobalRandom().Next();
+}

@@ -1,0 +1,35 @@
+// The process-wide random draws. Every random choice of an exercise goes through here so that
+// one seed rebuilds a sheet and its answer key. The sequence is the classic linear congruential
+// rand(): values 0..RAND_MAX_VL, the same on every platform.
+#pragma once
+
+#include <cstdint>
+
+constexpr int RAND_MAX_VL = 0x7FFF;
+
+// A generator with its own state, for a worker thread that must not share the global one.
+// Seed and Next update the state atomically, so a generator shared by mistake stays free of
+// data races (the interleaving of draws is then unspecified).
+class TRandom {
+public:
+    explicit TRandom(std::uint32_t seed = 1) : state_(seed) {}
+    void Seed(std::uint32_t seed);
+    // Returns a value in [0..RAND_MAX_VL].
+    int Next();
+    // Returns a value in [0..n-1]; 0 when n <= 0.
+    int Below(int n) { return n <= 0 ? 0 : Next() % n; }
+    // Returns a value in [0, 1).
+    double NextDouble() { return Next() / (RAND_MAX_VL + 1.0); }
+
+private:
+    std::uint32_t state_;
+};
+
+// The process-wide generator (user-interface thread). Seeded from the clock at start-up unless
+// SeedRandom was called.
+TRandom& GlobalRandom();
+void SeedRandom(std::uint32_t seed);
+// Seeds from the clock; returns the seed used, so a run can be reproduced.
+std::uint32_t RandomizeFromClock();
+// rand(): a value in [0..RAND_MAX_VL] from the process-wide generator.
+int Random();

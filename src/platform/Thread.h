@@ -1,0 +1,62 @@
+// A worker thread in the manner of the class library: a subclass writes Execute, which polls
+// Terminated() to stop cooperatively; OnTerminate runs on the user-interface thread (through
+// the user-interface service) once Execute has returned.
+//
+// OnTerminate runs exactly once: from the posted work when the user-interface thread processes
+// it, or from WaitFor if that comes first. It never runs once the thread object is destroyed:
+// the destructor stops and joins the thread and cancels a posted OnTerminate still pending.
+// The base destructor runs after the subclass's members are gone, so a subclass whose Execute
+// uses its own members calls Terminate() and WaitFor() in its destructor (or its owner does
+// before deleting it). OnTerminate may delete the thread object.
+#pragma once
+
+#include <atomic>
+#include <functional>
+#include <memory>
+#include <thread>
+
+enum class TThreadPriority { tpIdle, tpLowest, tpLower, tpNormal, tpHigher, tpHighest };
+
+class TThread {
+public:
+    TThread() = default;
+    virtual ~TThread();
+    TThread(const TThread&) = delete;
+    TThread& operator=(const TThread&) = delete;
+
+    // Starts Execute on a new thread. Once only: a second call throws std::logic_error.
+    void Start();
+    // Asks Execute to stop; it returns at its next check of Terminated().
+    void Terminate() { terminated_ = true; }
+    bool Terminated() const { return terminated_; }
+    // Waits for Execute to return, then runs the posted OnTerminate if it has not run yet (on
+    // the calling thread). Does nothing when called from Execute itself.
+    void WaitFor();
+    bool Finished() const { return finished_; }
+
+    // Advisory only: lower priorities make Execute yield more often through Yield().
+    void SetPriority(TThreadPriority p) { priority_ = p; }
+    TThreadPriority Priority() const { return priority_; }
+
+    std::function<void()> OnTerminate;
+
+protected:
+    virtual void Execute() = 0;
+    // Gives way to other work according to the priority; Execute calls it in long loops.
+    void Yield() const;
+
+private:
+    // What the posted OnTerminate shares with the thread object, so that it can run after the
+    // worker has gone and be cancelled when the object is destroyed.
+    struct Completion;
+
+    void run();
+    void runOnTerminate();
+
+    std::thread thread_;
+    bool started_ = false;
+    std::atomic<bool> terminated_{false};
+    std::atomic<bool> finished_{false};
+    std::atomic<TThreadPriority> priority_{TThreadPriority::tpNormal};
+    std::shared_ptr<Completion> completion_;
+};

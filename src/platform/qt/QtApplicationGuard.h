@@ -1,0 +1,27 @@
+// Makes sure a QGuiApplication exists, which fonts, images and painters need. Command-line
+// programs and tests create one guard for their lifetime; when no display is available the
+// offscreen platform is chosen so that nothing needs a screen.
+#pragma once
+
+#include <memory>
+
+class QGuiApplication;
+
+class QtApplicationGuard {
+public:
+    // Creates a QGuiApplication unless one already exists.
+    QtApplicationGuard();
+    ~QtApplicationGuard();
+    QtApplicationGuard(const QtApplicationGuard&) = delete;
+    QtApplicationGuard& operator=(const QtApplicationGuard&) = delete;
+
+    // Whether this guard made the application (and destroys it when it goes).
+    bool OwnsApplication() const { return app_ != nullptr; }
+
+private:
+    // QGuiApplication keeps references to argc and argv: they live as long as it does.
+    int argc_ = 1;
+    char programName_[10] = "mathsheet";
+    char* argv_[2] = {programName_, nullptr};
+    std::unique_ptr<QGuiApplication> app_;
+};

@@ -1,0 +1,87 @@
+// The canvas drawn with a QPainter: a widget at any zoom, a PDF page, an SVG or an image.
+//
+// Geometry follows the class library's pixel model in canvas units: a point names the unit
+// cell to its lower right, so outlines run through cell centres and Rectangle(x1, y1, x2, y2)
+// with a one-unit pen covers x1..x2 exactly. Shapes drawn without a pen fill their whole
+// bounds so that neighbouring fills meet without a seam.
+//
+// Text is laid out with device-independent metrics (see QtFonts.h) and only scaled by the
+// painter. Inverting pen modes draw on raster devices (images, widgets) and nothing on PDF
+// or SVG, where a rubber band has no meaning. The SVG generator ignores clipping, so on SVG
+// the clip is applied to the geometry instead.
+#pragma once
+
+#include "platform/Canvas.h"
+#include "platform/qt/QtFonts.h"
+#include "platform/qt/QtPictureCache.h"
+
+#include <QPainterPath>
+#include <QPen>
+#include <QPointF>
+#include <QRectF>
+
+#include <optional>
+
+class QPainter;
+
+class TQtCanvas : public TCanvas {
+public:
+    // Draws on `painter`, which must outlive the canvas. A canvas point p lands on the device
+    // point origin + scale * p, on top of the painter's own transform. The painter's state is
+    // restored when the canvas goes.
+    explicit TQtCanvas(QPainter& painter, double scale = 1.0, QPointF origin = {});
+    ~TQtCanvas() override;
+    TQtCanvas(const TQtCanvas&) = delete;
+    TQtCanvas& operator=(const TQtCanvas&) = delete;
+
+    void Polyline(std::span<const vlPoint> points) override;
+    void Polygon(std::span<const vlPoint> points) override;
+    void PolyBezier(std::span<const vlPoint> points) override;
+    void Rectangle(int x1, int y1, int x2, int y2) override;
+    void RoundRect(int x1, int y1, int x2, int y2, int x3, int y3) override;
+    void Ellipse(int x1, int y1, int x2, int y2) override;
+    void Arc(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4) override;
+    void Pie(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4) override;
+    void FillRect(const vlRect& rect) override;
+    void TextOut(int x, int y, const std::string& text) override;
+    vlSize TextExtent(const std::string& text) override;
+    TTextMetric GetTextMetrics() override;
+    void StretchDraw(const vlRect& rect, const TPicture& picture) override;
+
+    // Device pixels per canvas unit.
+    double PixelsPerUnit() const { return pixelsPerUnit_; }
+    // Whether the device can invert what is below (pmNot, pmNotXor).
+    bool SupportsRasterOps() const { return rasterOps_; }
+
+protected:
+    void ClipChanged() override;
+    void Line(int x1, int y1, int x2, int y2) override;
+
+private:
+    // Fills a closed outline with the brush, then strokes it with the pen, in the pen mode.
+    void drawShape(const QPainterPath& outline, bool closed);
+    void fillWithBrush(const QPainterPath& area);
+    void fillHatched(const QPainterPath& area);
+    void fillArea(const QPainterPath& area, const QColor& colour);
+    void strokePath(const QPainterPath& path, const QPen& pen);
+    // The path as the device must receive it: cut to the clip where the device cannot clip.
+    QPainterPath clippedForDevice(const QPainterPath& path) const;
+    bool needsSoftClip(const QRectF& bounds) const;
+    QPen toQPen() const;
+    // The outline's bounds for a shape bounded by (x1, y1, x2, y2), after the pen's inset.
+    QRectF shapeBounds(int x1, int y1, int x2, int y2) const;
+    // Where points go: cell centres when outlined, cell corners when only filled.
+    QPointF toPoint(vlPoint p) const;
+    QPainterPath arcPath(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4,
+                         bool pie) const;
+    bool penVisible() const { return Pen.Style != psClear; }
+    const QtResolvedFont& resolvedFont();
+
+    QPainter& painter_;
+    double pixelsPerUnit_ = 1.0;
+    bool rasterOps_ = false;
+    bool clipsOnDevice_ = true;
+    std::optional<QPainterPath> initialClip_;
+    std::optional<QtResolvedFont> font_;
+    QtPictureCache pictures_;
+};

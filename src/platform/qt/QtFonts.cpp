@@ -1,0 +1,98 @@
+#include "platform/qt/QtFonts.h"
+
+#include <QFontDatabase>
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+
+namespace {
+
+struct FaceSubstitute {
+    const char* face;
+    const char* family;
+};
+
+// Faces sheets commonly name, drawn by metric-compatible (or look-alike) free families.
+constexpr std::array kSubstitutes{
+    FaceSubstitute{"Arial", "Liberation Sans"},
+    FaceSubstitute{"Helvetica", "Liberation Sans"},
+    FaceSubstitute{"MS Sans Serif", "Liberation Sans"},
+    FaceSubstitute{"Tahoma", "Liberation Sans"},
+    FaceSubstitute{"Verdana", "Liberation Sans"},
+    FaceSubstitute{"Times New Roman", "Liberation Serif"},
+    FaceSubstitute{"Times", "Liberation Serif"},
+    FaceSubstitute{"Courier New", "Liberation Mono"},
+    FaceSubstitute{"Courier", "Liberation Mono"},
+    FaceSubstitute{"CrayonL", "Comic Neue"},
+    FaceSubstitute{"Comic Sans MS", "Comic Neue"},
+};
+
+// The pixel size used to measure a family's cell-to-character ratio.
+constexpr int kReferencePixelSize = 1000;
+
+QFont baseFont(const QString& family, int pixelSize) {
+    QFont font(family);
+    font.setPixelSize(std::max(1, pixelSize));
+    font.setHintingPreference(QFont::PreferNoHinting);
+    font.setKerning(true);
+    return font;
+}
+
+int roundToInt(double value) { return int(std::lround(value)); }
+
+} // namespace
+
+QString QtFamilyFor(const std::string& face) {
+    const QString name = QString::fromStdString(face).trimmed();
+    for (const FaceSubstitute& substitute : kSubstitutes) {
+        if (name.compare(QLatin1String(substitute.face), Qt::CaseInsensitive) == 0)
+            return QString::fromLatin1(substitute.family);
+    }
+    if (!name.isEmpty() && QFontDatabase::hasFamily(name))
+        return name;
+    return QString::fromLatin1(kGlobalFace);
+}
+
+int QtCharacterHeight(const TFont& font) {
+    if (font.Height < 0)
+        return -font.Height;
+    // Zero asks for the default size.
+    if (font.Height == 0)
+        return -TFont{}.Height;
+    const QFontMetricsF reference(baseFont(QtFamilyFor(font.Name), kReferencePixelSize));
+    const double cell = reference.ascent() + reference.descent();
+    if (cell <= 0)
+        return font.Height;
+    return std::max(1, roundToInt(font.Height * kReferencePixelSize / cell));
+}
+
+QFont ToQFont(const TFont& font) {
+    QFont result = baseFont(QtFamilyFor(font.Name), QtCharacterHeight(font));
+    result.setBold((font.Style & fsBold) != 0);
+    result.setItalic((font.Style & fsItalic) != 0);
+    result.setUnderline((font.Style & fsUnderline) != 0);
+    result.setStrikeOut((font.Style & fsStrikeOut) != 0);
+    return result;
+}
+
+TTextMetric QtTextMetrics(const TFont& font) { return QtResolvedFont(font).Metrics(); }
+
+vlSize QtTextExtent(const TFont& font, const std::string& text) {
+    return QtResolvedFont(font).Extent(text);
+}
+
+QtResolvedFont::QtResolvedFont(const TFont& font)
+    : source_(font), font_(ToQFont(font)), fontMetrics_(font_) {
+    const int characterHeight = font_.pixelSize();
+    metrics_.tmAscent = roundToInt(fontMetrics_.ascent());
+    metrics_.tmDescent = roundToInt(fontMetrics_.descent());
+    metrics_.tmHeight = metrics_.tmAscent + metrics_.tmDescent;
+    metrics_.tmInternalLeading = std::max(0, metrics_.tmHeight - characterHeight);
+    metrics_.tmExternalLeading = std::max(0, roundToInt(fontMetrics_.leading()));
+    metrics_.tmAveCharWidth = roundToInt(fontMetrics_.averageCharWidth());
+}
+
+vlSize QtResolvedFont::Extent(const std::string& text) const {
+    return {roundToInt(Advance(QString::fromStdString(text))), metrics_.tmHeight};
+}

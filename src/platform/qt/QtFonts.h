@@ -1,0 +1,51 @@
+// Fonts for the Qt canvas: which installed family draws a face name, and metrics in canvas
+// units.
+//
+// Metrics are measured once per font on a QFont whose pixel size is the character height in
+// canvas units, with hinting off, and never on the paint device. A sheet therefore lays out
+// identically in PDF, SVG, PNG and on screen at any zoom: the painter only scales the result.
+// A QGuiApplication must exist (see QtApplicationGuard).
+#pragma once
+
+#include "platform/Geometry.h"
+#include "platform/Graphics.h"
+
+#include <QFont>
+#include <QFontMetricsF>
+#include <QString>
+
+#include <string>
+
+// The face drawn when a name is neither installed nor a known substitute.
+inline constexpr const char* kGlobalFace = "Andika";
+
+// The installed family that draws `face`: the usual Windows faces map to metric-compatible
+// free ones, an installed face is used as is, anything else falls back to kGlobalFace.
+QString QtFamilyFor(const std::string& face);
+
+// The character height in canvas units: -Height, or for a positive (cell) height the
+// character height whose ascent plus descent make that cell.
+int QtCharacterHeight(const TFont& font);
+
+QFont ToQFont(const TFont& font);
+TTextMetric QtTextMetrics(const TFont& font);
+vlSize QtTextExtent(const TFont& font, const std::string& text);
+
+// A canvas font resolved once: the QFont, its metrics and text measures in canvas units.
+class QtResolvedFont {
+public:
+    explicit QtResolvedFont(const TFont& font);
+
+    const TFont& Source() const { return source_; }
+    const QFont& Font() const { return font_; }
+    const TTextMetric& Metrics() const { return metrics_; }
+    // The unrounded advance of a text, in canvas units.
+    double Advance(const QString& text) const { return fontMetrics_.horizontalAdvance(text); }
+    vlSize Extent(const std::string& text) const;
+
+private:
+    TFont source_;
+    QFont font_;
+    QFontMetricsF fontMetrics_;
+    TTextMetric metrics_;
+};

@@ -1,0 +1,90 @@
+// Writes drawn pages to a document: one PDF with a page each, or one SVG or PNG file a page
+// ("name.svg" for a single page, "name-1.svg", "name-2.svg"... for more). The format comes
+// from the file extension.
+//
+// PDF pages are vector, at 254 dots per inch so that a device pixel is a canvas unit, exactly
+// the page size given, fonts embedded. SVG files have a view box in canvas units and their
+// size in millimetres; the same drawing gives the same bytes. PNG pages are drawn at the
+// chosen resolution on white. Files are written by Finish, each replaced atomically.
+#pragma once
+
+#include "platform/Canvas.h"
+#include "platform/Geometry.h"
+#include "platform/qt/QtApplicationGuard.h"
+
+#include <QByteArray>
+#include <QImage>
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+class QBuffer;
+class QPainter;
+class QPdfWriter;
+class QSvgGenerator;
+class TQtCanvas;
+
+class TQtPageWriter {
+public:
+    enum class Format { Pdf, Svg, Png };
+
+    // The format a path's extension names (case does not matter), if any.
+    static std::optional<Format> FormatOf(const std::string& path);
+
+    // pageSize in canvas units (A4 is 2100 x 2970); dotsPerInch only matters for PNG.
+    TQtPageWriter(std::string path, vlSize pageSize, int dotsPerInch = 150);
+    ~TQtPageWriter();
+    TQtPageWriter(const TQtPageWriter&) = delete;
+    TQtPageWriter& operator=(const TQtPageWriter&) = delete;
+
+    // Starts a page (ending the current one) and gives the canvas to draw it on, valid until
+    // EndPage. The second form gives this page its own size.
+    TCanvas& BeginPage();
+    TCanvas& BeginPage(vlSize pageSize);
+    // Ends the current page; false when no page was begun or it could not be drawn.
+    bool EndPage();
+    // Ends the current page and writes the file(s); false with a French message on failure.
+    bool Finish(std::string& message);
+
+    std::optional<Format> format() const { return format_; }
+    int PageCount() const { return pageCount_; }
+    // The files Finish wrote.
+    const std::vector<std::string>& Files() const { return files_; }
+
+private:
+    bool beginPdfPage(vlSize pageSize);
+    bool beginSvgPage(vlSize pageSize);
+    bool beginPngPage(vlSize pageSize);
+    bool endPdfPage();
+    bool endSvgPage();
+    bool endPngPage();
+    TCanvas& discardCanvas();
+    bool writePdf(std::string& message);
+    bool writePages(std::string& message);
+    bool writeFile(const std::string& path, const QByteArray& bytes, std::string& message);
+    std::string pagePath(int page) const;
+
+    QtApplicationGuard application_;
+    std::string path_;
+    std::optional<Format> format_;
+    vlSize pageSize_;
+    int dotsPerInch_;
+    int pageCount_ = 0;
+    bool pageOpen_ = false;
+    bool finished_ = false;
+    bool failed_ = false;
+
+    // The current page: its device, painter and canvas (the canvas goes first).
+    std::unique_ptr<QBuffer> buffer_;
+    std::unique_ptr<QPdfWriter> pdf_;
+    std::unique_ptr<QSvgGenerator> svg_;
+    QImage image_;
+    std::unique_ptr<QPainter> painter_;
+    std::unique_ptr<TQtCanvas> canvas_;
+
+    std::vector<vlSize> pdfPageSizes_;
+    std::vector<QByteArray> pages_; // SVG and PNG pages, encoded
+    std::vector<std::string> files_;
+};

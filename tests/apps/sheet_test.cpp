@@ -1,0 +1,99 @@
+#include "Sheet.h"
+#include "SheetBuilder.h"
+
+#include "host/Composant.h"
+#include "host/Document.h"
+#include "package/Paquet.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+Sheet parsed(const std::string& text) {
+    Sheet sheet;
+    std::string error;
+    EXPECT_TRUE(ParseSheet(text, "f.feuille", sheet, error)) << error;
+    return sheet;
+}
+
+std::string parseError(const std::string& text) {
+    Sheet sheet;
+    std::string error;
+    EXPECT_FALSE(ParseSheet(text, "f.feuille", sheet, error));
+    return error;
+}
+
+std::string buildError(const std::string& text) {
+    const TCatalogue catalogue = CataloguePaquet();
+    TDocument document(catalogue);
+    std::string error;
+    EXPECT_FALSE(BuildDocument(parsed(text), document, error));
+    return error;
+}
+
+TEST(SheetParse, SectionsKeysCommentsAndLineNumbers) {
+    const Sheet sheet = parsed("\xEF\xBB\xBF# titre\r\n[Page]\nFormat = A5  # petit\n\n"
+                               "[Grille]\n  Texte = 1;1;a#b\nNom=G\n");
+    ASSERT_EQ(sheet.sections.size(), 2u);
+    EXPECT_EQ(sheet.sections[0].name, "Page");
+    EXPECT_EQ(sheet.sections[0].line, 2);
+    ASSERT_EQ(sheet.sections[0].entries.size(), 1u);
+    EXPECT_EQ(sheet.sections[0].entries[0].value, "A5");
+    EXPECT_EQ(sheet.sections[0].entries[0].line, 3);
+    const auto& grid = sheet.sections[1].entries;
+    ASSERT_EQ(grid.size(), 2u);
+    // A "#" inside a value is kept; only one after a blank starts a comment.
+    EXPECT_EQ(grid[0].key, "Texte");
+    EXPECT_EQ(grid[0].value, "1;1;a#b");
+    EXPECT_EQ(grid[1].line, 7);
+}
+
+TEST(SheetParse, ErrorsNameTheirLine) {
+    EXPECT_EQ(parseError("[Page]\nFormat = A4\nsans egal\n"),
+              "f.feuille:3: ligne sans « = » : « sans egal »");
+    EXPECT_EQ(parseError("Format = A4\n"), "f.feuille:1: clé hors de toute section");
+    EXPECT_EQ(parseError("[Page\n"), "f.feuille:1: en-tête de section mal formé « [Page »");
+    EXPECT_EQ(parseError("[Page]\n= x\n"), "f.feuille:2: clé vide");
+}
+
+TEST(SheetBuild, PagesAndComponents) {
+    const TCatalogue catalogue = CataloguePaquet();
+    TDocument document(catalogue);
+    std::string error;
+    const Sheet sheet = parsed("[Page]\nFormat = A5\nOrientation = Paysage\nMarges = 1;2;3;4\n"
+                               "Carreau = 0,5\n[Grille]\nNom = G\nGauche = 2,5\nHaut = 1\n"
+                               "[Page]\n[Grille]\n");
+    ASSERT_TRUE(BuildDocument(sheet, document, error)) << error;
+    ASSERT_EQ(document.NbPages(), 2);
+    const TPlanche& first = document.Page(0);
+    EXPECT_EQ(first.Taille, (vlSize{2100, 1480}));
+    EXPECT_EQ(first.Marges, (vlRect{100, 200, 300, 400}));
+    EXPECT_EQ(first.Pas, (vlSize{50, 50}));
+    ASSERT_EQ(document.NbComposants(), 2);
+    const TComposant& grid = document.Composant(0);
+    EXPECT_EQ(grid.Nom(), "G");
+    // Geometry in centimetres, relative to the margins.
+    EXPECT_EQ(grid.Rect.left, 100 + 250);
+    EXPECT_EQ(grid.Rect.top, 200 + 100);
+    EXPECT_EQ(document.PageDe(1), 1);
+    EXPECT_EQ(document.Page(1).Taille, (vlSize{2100, 2970}));
+}
+
+TEST(SheetBuild, RefusalsStopWithFileLineAndMessage) {
+    EXPECT_EQ(buildError("[Page]\nFormat = A3\n"),
+              "f.feuille:2: format de page inconnu « A3 » (A4 ou A5)");
+    EXPECT_EQ(buildError("[Page]\nMarges = 1;2\n"),
+              "f.feuille:2: « Marges » attend une valeur ou quatre (gauche;haut;droite;bas)");
+    EXPECT_EQ(buildError("[Page]\n\n[Tableau]\n"),
+              "f.feuille:3: type de composant inconnu « Tableau » (voir « mathsheet kinds »)");
+    EXPECT_EQ(buildError("[Grille]\nCouleurs = 3\n"),
+              "f.feuille:2: clé inconnue « Couleurs » pour « Grille » (voir « mathsheet keys "
+              "Grille »)");
+    EXPECT_EQ(buildError("[Grille]\nNom = A\n[Grille]\nNom = A\n"),
+              "f.feuille:4: le nom « A » est déjà pris");
+    // A value the component refuses: its own message, after its name.
+    const std::string refused = buildError("[Grille]\nNom = G\nGauche = 500\n");
+    EXPECT_EQ(refused.rfind("f.feuille:3: G : ", 0), 0u) << refused;
+}
+
+} // namespace

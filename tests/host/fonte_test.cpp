@@ -1,0 +1,106 @@
+#include "host/Fonte.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+Fonte make(const std::string& nom, int taille, TColor couleur, std::uint8_t style) {
+    Fonte f;
+    f.ChangeNom(nom);
+    f.Taille = taille;
+    f.Couleur = couleur;
+    f.Style = style;
+    return f;
+}
+
+TEST(Fonte, TextFormNamesEveryStyle) {
+    EXPECT_EQ(make("Andika", 14, 0, fsBold).ToString(), "Andika,14,0,gras");
+    EXPECT_EQ(
+        make("Times New Roman", 12, 255, fsStrikeOut | fsUnderline | fsItalic | fsBold).ToString(),
+        "Times New Roman,12,255,gras+italique+souligne+barre");
+    EXPECT_EQ(make("Andika", 9, 0x808080, 0).ToString(), "Andika,9,8421504,normal");
+}
+
+TEST(Fonte, TextFormRoundTripsOverAnyFont) {
+    const Fonte fonts[] = {make("Andika", 14, 0, 0), make("Écolier", 20, 0xFF, fsItalic),
+                           make("DejaVu Sans", 8, 0xFFFFFF, fsBold | fsUnderline)};
+    for (const Fonte& f : fonts) {
+        Fonte other = make("Autre", 30, 0x123456, fsBold | fsStrikeOut);
+        ASSERT_TRUE(other.FromString(f.ToString())) << f.ToString();
+        EXPECT_EQ(other, f) << f.ToString();
+    }
+}
+
+TEST(Fonte, EmptyOrMissingFieldsKeepTheCurrentValues) {
+    Fonte f = make("Andika", 14, 255, fsBold);
+    ASSERT_TRUE(f.FromString(",16"));
+    EXPECT_EQ(f, make("Andika", 16, 255, fsBold));
+    ASSERT_TRUE(f.FromString(" Arial , , 0 , "));
+    EXPECT_EQ(f, make("Arial", 16, 0, fsBold));
+    ASSERT_TRUE(f.FromString(""));
+    EXPECT_EQ(f, make("Arial", 16, 0, fsBold));
+}
+
+TEST(Fonte, StyleWordsInAnyCaseWithOrWithoutAccents) {
+    Fonte f;
+    ASSERT_TRUE(f.FromString(",,,GRAS + Souligné+barré"));
+    EXPECT_EQ(f.Style, fsBold | fsUnderline | fsStrikeOut);
+    ASSERT_TRUE(f.FromString(",,,SOULIGNÉ+Italique"));
+    EXPECT_EQ(f.Style, fsUnderline | fsItalic);
+    ASSERT_TRUE(f.FromString(",,,5"));
+    EXPECT_EQ(f.Style, fsBold | fsUnderline);
+    ASSERT_TRUE(f.FromString(",,,normal"));
+    EXPECT_EQ(f.Style, 0);
+}
+
+TEST(Fonte, MalformedFieldsChangeNothing) {
+    const Fonte start = make("Andika", 14, 0, fsItalic);
+    for (const char* text :
+         {"Arial,douze", "Arial,0", "Arial,-3", "Arial,1000", "Arial,12,-1", "Arial,12,16777216",
+          "Arial,12,rouge", "Arial,12,0,gras+ombre", "Arial,12,0,16", "Arial,12,0,gras,x",
+          "Arial,12,0,gras+", "Arial,1 2"}) {
+        Fonte f = start;
+        EXPECT_FALSE(f.FromString(text)) << text;
+        EXPECT_EQ(f, start) << text;
+    }
+}
+
+TEST(Fonte, NamesAreCutAtACharacterBoundary) {
+    Fonte f;
+    f.ChangeNom(std::string(40, 'a'));
+    EXPECT_EQ(f.NomPolice(), std::string(31, 'a'));
+    // 30 bytes then a 2-byte letter: keeping 31 bytes would cut the letter in half.
+    f.ChangeNom(std::string(30, 'b') + "é");
+    EXPECT_EQ(f.NomPolice(), std::string(30, 'b'));
+    f.ChangeNom("Arial");
+    EXPECT_EQ(f.NomPolice(), "Arial");
+    EXPECT_EQ(f.Nom[5], '\0');
+    EXPECT_EQ(f.Nom[6], '\0'); // no remains of the longer name
+}
+
+TEST(Fonte, CopiesAndRestoresCanvasFonts) {
+    TFont font;
+    font.Name = "Andika";
+    font.Height = -49; // 14 pt at 254 pixels per inch
+    font.Color = clRed;
+    font.Style = fsBold | fsItalic;
+    Fonte f;
+    f.Copie(font);
+    EXPECT_EQ(f, make("Andika", 14, clRed, fsBold | fsItalic));
+
+    TFont screen;
+    screen.PixelsPerInch = 96;
+    f.Restaure(screen);
+    EXPECT_EQ(screen.Name, "Andika");
+    EXPECT_EQ(screen.Height, -18); // 14 x 96 / 72 = 18.67, whole division
+    EXPECT_EQ(screen.Color, clRed);
+    EXPECT_EQ(screen.Style, fsBold | fsItalic);
+    EXPECT_EQ(screen.PixelsPerInch, 96);
+
+    TFont paper;
+    f.Taille = 10;
+    f.Restaure(paper);
+    EXPECT_EQ(paper.Height, -35); // 10 x 254 / 72 = 35.3
+}
+
+} // namespace

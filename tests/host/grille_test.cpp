@@ -1,0 +1,333 @@
+#include "host/Grille.h"
+
+#include "host/Planche.h"
+#include "host/Stream.h"
+#include "platform/RecordingCanvas.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstring>
+#include <vector>
+
+namespace {
+
+// Records the layout requests a grid sends and moves the position on by a fixed step.
+class EmetteurTest : public TComposant {
+public:
+    struct Appel {
+        vlRect rect;
+        vlPoint pos;
+        vlSize cellule;
+        int mode;
+        TComposant* recepteur;
+    };
+    explicit EmetteurTest(vlPoint pas) : TComposant(nullptr), pas_(pas) {}
+    vlPoint Emet(TCanvas&, vlRect rect, vlPoint pos, vlSize cellule, int mode,
+                 TComposant* recepteur) override {
+        appels.push_back({rect, pos, cellule, mode, recepteur});
+        return pos + pas_;
+    }
+    std::vector<Appel> appels;
+
+private:
+    vlPoint pas_;
+};
+
+std::vector<std::uint8_t> optionBytes(TGrille& g) {
+    int taille = 0;
+    const auto* p = static_cast<const std::uint8_t*>(g.Options(taille));
+    return {p, p + taille};
+}
+
+class GrilleTest : public ::testing::Test {
+protected:
+    TPlanche planche{TPlanche::Format::A4, false};
+    TCadre cadre{&planche, nullptr};
+    TGrille grille{&cadre};
+    std::string message;
+
+    bool change(const std::string& nom, const std::string& valeur) {
+        message.clear();
+        return grille.ChangeOption(valeur, nom, message);
+    }
+};
+
+TEST_F(GrilleTest, KeysAreInIndexOrder) {
+    const std::vector<std::string> attendues{
+        "Gauche",  "Haut",    "Largeur",       "Hauteur",         "Colonnes",
+        "Lignes",  "Cellule", "CouleurLignes", "EpaisseurLignes", "Texte",
+        "Couleur", "Effacer", "Fonte"};
+    EXPECT_EQ(TGrille::Cles(), attendues);
+}
+
+TEST_F(GrilleTest, NewGridIsTenByTenFiveMillimetreCellsAtTheMargins) {
+    EXPECT_EQ(grille.NomType, "Grille");
+    EXPECT_EQ(grille.NumeroType, 200);
+    EXPECT_EQ(grille.Version, 1);
+    EXPECT_EQ(grille.NatureServices(), TComposant::SERVICE_RECEPTEUR);
+    const vlPoint o = planche.OrgMarges();
+    EXPECT_EQ(grille.Rect, (vlRect{o.x, o.y, o.x + 500, o.y + 500}));
+    EXPECT_EQ(grille.Poignees().size(), 8u);
+}
+
+TEST_F(GrilleTest, DimensionKeysFitTheRectangleToTheCells) {
+    const vlPoint o = grille.Rect.LireOrg();
+    ASSERT_TRUE(change("Colonnes", "12"));
+    ASSERT_TRUE(change("Lignes", "3"));
+    EXPECT_EQ(grille.Rect, (vlRect{o.x, o.y, o.x + 600, o.y + 150}));
+    ASSERT_TRUE(change("Cellule", "0,8"));
+    EXPECT_EQ(grille.Reglages().Cellule, 80);
+    EXPECT_EQ(grille.Rect, (vlRect{o.x, o.y, o.x + 960, o.y + 240}));
+}
+
+TEST_F(GrilleTest, WidthAndHeightKeysSetTheNearestWholeCellCount) {
+    ASSERT_TRUE(change("Largeur", "2,6"));
+    ASSERT_TRUE(change("Hauteur", "0,74"));
+    EXPECT_EQ(grille.Reglages().Colonnes, 5);
+    EXPECT_EQ(grille.Reglages().Lignes, 1);
+    EXPECT_EQ(grille.Rect.LireSize(), (vlSize{250, 50}));
+    ASSERT_TRUE(change("Gauche", "3"));
+    EXPECT_EQ(grille.Rect.left, planche.OrgMarges().x + 300);
+    EXPECT_EQ(grille.Reglages().Colonnes, 5);
+}
+
+TEST_F(GrilleTest, RefusedValuesExplainAndChangeNothing) {
+    ASSERT_TRUE(change("Texte", "2;2;8"));
+    const std::vector<std::pair<std::string, std::string>> refus{
+        {"Colonnes", "0"},         {"Colonnes", "201"},      {"Colonnes", "dix"},
+        {"Colonnes", "50"},        {"Lignes", "200"},        {"Cellule", "3"},
+        {"Lignes", "-1"},          {"Cellule", "0,1"},       {"Cellule", "5,5"},
+        {"Cellule", "grand"},      {"CouleurLignes", "-5"},  {"CouleurLignes", "16777216"},
+        {"EpaisseurLignes", "51"}, {"Texte", "11;1;x"},      {"Texte", "1;11;x"},
+        {"Texte", "0;1;x"},        {"Texte", "2;2"},         {"Texte", "a;1;x"},
+        {"Couleur", "1;1;-2"},     {"Couleur", "1;1;rouge"}, {"Couleur", "11;1;0"},
+        {"Fonte", "Arial,grand"},
+    };
+    const auto avant = optionBytes(grille);
+    const vlRect rect = grille.Rect;
+    for (const auto& [nom, valeur] : refus) {
+        EXPECT_FALSE(change(nom, valeur)) << nom << "=" << valeur;
+        EXPECT_FALSE(message.empty()) << nom << "=" << valeur;
+        EXPECT_EQ(optionBytes(grille), avant) << nom << "=" << valeur;
+        EXPECT_EQ(grille.Rect, rect) << nom << "=" << valeur;
+    }
+    EXPECT_EQ(grille.Texte(1, 1), "8");
+    EXPECT_EQ(grille.Couleur(0, 0), TGrille::SANS_COULEUR);
+}
+
+TEST_F(GrilleTest, UnknownKeyIsIgnoredWithoutMessage) {
+    const auto avant = optionBytes(grille);
+    message = "ancien";
+    EXPECT_FALSE(grille.ChangeOption("3", "Bidule", message));
+    EXPECT_TRUE(message.empty());
+    EXPECT_EQ(optionBytes(grille), avant);
+}
+
+TEST_F(GrilleTest, CellTextsAndColours) {
+    ASSERT_TRUE(change("Texte", "3;2;7,5"));
+    ASSERT_TRUE(change("Texte", "10;10;a;b"));
+    ASSERT_TRUE(change("Couleur", "1;1;255"));
+    EXPECT_EQ(grille.Texte(2, 1), "7,5");
+    EXPECT_EQ(grille.Texte(9, 9), "a;b");
+    EXPECT_EQ(grille.Couleur(0, 0), 255);
+    ASSERT_TRUE(change("Texte", "3;2;"));
+    ASSERT_TRUE(change("Couleur", "1;1;-1"));
+    EXPECT_EQ(grille.Texte(2, 1), "");
+    EXPECT_EQ(grille.Couleur(0, 0), TGrille::SANS_COULEUR);
+}
+
+TEST_F(GrilleTest, EffacerIsAnActionThatClearsEveryCell) {
+    ASSERT_TRUE(change("Texte", "1;1;x"));
+    ASSERT_TRUE(change("Couleur", "2;2;0"));
+    message = "ancien";
+    EXPECT_FALSE(grille.ChangeOption("", "Effacer", message));
+    EXPECT_TRUE(message.empty());
+    EXPECT_EQ(grille.Texte(0, 0), "");
+    EXPECT_EQ(grille.Couleur(1, 1), TGrille::SANS_COULEUR);
+}
+
+TEST_F(GrilleTest, ResizingKeepsCellsAtTheirColumnAndRow) {
+    ASSERT_TRUE(change("Texte", "3;2;a"));
+    ASSERT_TRUE(change("Texte", "9;1;b"));
+    ASSERT_TRUE(change("Texte", "5;10;c"));
+    ASSERT_TRUE(change("Colonnes", "5"));
+    EXPECT_EQ(grille.Texte(2, 1), "a");
+    EXPECT_EQ(grille.Texte(4, 9), "c");
+    ASSERT_TRUE(change("Colonnes", "10"));
+    EXPECT_EQ(grille.Texte(2, 1), "a");
+    EXPECT_EQ(grille.Texte(8, 0), "");
+}
+
+TEST_F(GrilleTest, FontKeyTakesTheTextForm) {
+    ASSERT_TRUE(change("Fonte", "Arial,12,255,gras"));
+    EXPECT_EQ(grille.Reglages().Police.NomPolice(), "Arial");
+    EXPECT_EQ(grille.Reglages().Police.Taille, 12);
+    EXPECT_EQ(grille.Reglages().Police.Couleur, 255);
+    EXPECT_EQ(grille.Reglages().Police.Style, fsBold);
+}
+
+TEST_F(GrilleTest, InfoAnswersDimensionsAndCells) {
+    ASSERT_TRUE(change("Colonnes", "4"));
+    ASSERT_TRUE(change("Lignes", "3"));
+    ASSERT_TRUE(change("Texte", "3;2;7,5"));
+    ASSERT_TRUE(change("Texte", "4;3;abc"));
+    ASSERT_TRUE(change("Texte", "1;1; 12 "));
+    ASSERT_TRUE(change("Couleur", "3;2;65280"));
+    TInfoReponse r;
+    ASSERT_TRUE(grille.Info(1, r));
+    EXPECT_EQ(r.entier, 4);
+    ASSERT_TRUE(grille.Info(2, r));
+    EXPECT_EQ(r.entier, 3);
+
+    r.cellule.index = 1 * 4 + 2;
+    ASSERT_TRUE(grille.Info(3, r));
+    EXPECT_TRUE(r.cellule.trouve);
+    EXPECT_EQ(r.cellule.texte, "7,5");
+    EXPECT_DOUBLE_EQ(r.cellule.nombre, 7.5);
+    EXPECT_EQ(r.cellule.couleur, 65280);
+
+    r.cellule.index = 11;
+    ASSERT_TRUE(grille.Info(3, r));
+    EXPECT_EQ(r.cellule.texte, "abc");
+    EXPECT_EQ(r.cellule.nombre, 0);
+    EXPECT_EQ(r.cellule.couleur, TGrille::SANS_COULEUR);
+
+    r.cellule.index = 0;
+    ASSERT_TRUE(grille.Info(3, r));
+    EXPECT_DOUBLE_EQ(r.cellule.nombre, 12);
+
+    for (const int index : {-1, 12}) {
+        r.cellule.index = index;
+        EXPECT_FALSE(grille.Info(3, r));
+        EXPECT_FALSE(r.cellule.trouve);
+    }
+    EXPECT_FALSE(grille.Info(4, r));
+}
+
+TEST_F(GrilleTest, DrawsFillsLinesAndCentredTexts) {
+    ASSERT_TRUE(change("Colonnes", "4"));
+    ASSERT_TRUE(change("Lignes", "3"));
+    ASSERT_TRUE(change("CouleurLignes", "255"));
+    ASSERT_TRUE(change("EpaisseurLignes", "3"));
+    ASSERT_TRUE(change("Couleur", "2;3;65280"));
+    ASSERT_TRUE(change("Texte", "3;2;7"));
+    TRecordingCanvas canvas;
+    grille.Imprime(canvas, MODE_EPREUVE, &planche);
+    const vlRect r = grille.Rect;
+
+    const auto fills = canvas.Of(TDrawCall::Op::FillRect);
+    ASSERT_EQ(fills.size(), 1u);
+    EXPECT_EQ(fills[0].args,
+              (std::vector<int>{r.left + 50, r.top + 100, r.left + 100, r.top + 150}));
+    EXPECT_EQ(fills[0].brush.Color, 65280);
+
+    const auto lines = canvas.Of(TDrawCall::Op::Line);
+    ASSERT_EQ(lines.size(), 5u + 4u);
+    for (int c = 0; c <= 4; ++c)
+        EXPECT_EQ(lines[std::size_t(c)].args,
+                  (std::vector<int>{r.left + 50 * c, r.top, r.left + 50 * c, r.bottom}));
+    for (int l = 0; l <= 3; ++l)
+        EXPECT_EQ(lines[std::size_t(5 + l)].args,
+                  (std::vector<int>{r.left, r.top + 50 * l, r.right, r.top + 50 * l}));
+    for (const TDrawCall& line : lines) {
+        EXPECT_EQ(line.pen.Color, 255);
+        EXPECT_EQ(line.pen.Width, 3);
+        EXPECT_EQ(line.pen.Style, psSolid);
+    }
+
+    const auto texts = canvas.Of(TDrawCall::Op::TextOut);
+    ASSERT_EQ(texts.size(), 1u);
+    const TTextMetric tm = TRecordingCanvas::MetricsOf(texts[0].font);
+    EXPECT_EQ(texts[0].text, "7");
+    EXPECT_EQ(texts[0].args[0], r.left + 2 * 50 + 25);
+    EXPECT_EQ(texts[0].args[1], r.top + 50 + (50 + tm.tmAscent - tm.tmDescent) / 2);
+    EXPECT_EQ(texts[0].textAlign, TA_CENTER | TA_BASELINE);
+    EXPECT_EQ(texts[0].bkMode, TRANSPARENT);
+    EXPECT_EQ(texts[0].font.Size(), grille.Reglages().Police.Taille);
+}
+
+TEST_F(GrilleTest, EmittersAreChainedWithTheRectangleAndCellSize) {
+    EmetteurTest premier({3, 1});
+    EmetteurTest second({2, 0});
+    grille.EnregistreEmetteur(&premier);
+    grille.EnregistreEmetteur(&second);
+    ASSERT_TRUE(change("Cellule", "0,6"));
+    TRecordingCanvas canvas;
+    grille.Dessine(canvas, MODE_CORRIGE, &planche);
+
+    ASSERT_EQ(premier.appels.size(), 1u);
+    ASSERT_EQ(second.appels.size(), 1u);
+    for (const auto* e : {&premier, &second}) {
+        EXPECT_EQ(e->appels[0].rect, grille.Rect);
+        EXPECT_EQ(e->appels[0].cellule, (vlSize{60, 60}));
+        EXPECT_EQ(e->appels[0].mode, MODE_CORRIGE);
+        EXPECT_EQ(e->appels[0].recepteur, &grille);
+    }
+    EXPECT_EQ(premier.appels[0].pos, (vlPoint{0, 0}));
+    EXPECT_EQ(second.appels[0].pos, (vlPoint{3, 1}));
+}
+
+TEST_F(GrilleTest, SaveAndLoadRoundTrip) {
+    ASSERT_TRUE(change("Colonnes", "12"));
+    ASSERT_TRUE(change("Cellule", "0,6"));
+    ASSERT_TRUE(change("CouleurLignes", "8421504"));
+    ASSERT_TRUE(change("Fonte", "Arial,9,255,italique"));
+    ASSERT_TRUE(change("Texte", "12;10;fin"));
+    ASSERT_TRUE(change("Texte", "1;1;début"));
+    ASSERT_TRUE(change("Couleur", "5;5;16711680"));
+    TMemoryStream s;
+    ASSERT_TRUE(grille.Sauve(s));
+
+    TGrille lue(&cadre);
+    ASSERT_TRUE(lue.Charge(s, nullptr, &cadre));
+    EXPECT_EQ(s.Position(), s.Bytes().size());
+    EXPECT_EQ(optionBytes(lue), optionBytes(grille));
+    EXPECT_EQ(lue.Rect, grille.Rect);
+    EXPECT_EQ(lue.Texte(11, 9), "fin");
+    EXPECT_EQ(lue.Texte(0, 0), "début");
+    EXPECT_EQ(lue.Couleur(4, 4), 16711680);
+    EXPECT_EQ(lue.Couleur(0, 0), TGrille::SANS_COULEUR);
+}
+
+TEST_F(GrilleTest, LoadRefusesTruncatedOrDamagedData) {
+    ASSERT_TRUE(change("Texte", "2;2;x"));
+    TMemoryStream s;
+    ASSERT_TRUE(grille.Sauve(s));
+    const std::vector<std::uint8_t> bytes = s.Bytes();
+    for (std::size_t n = 0; n < bytes.size(); ++n) {
+        TMemoryStream tronque({bytes.begin(), bytes.begin() + std::ptrdiff_t(n)});
+        TGrille lue(&cadre);
+        EXPECT_FALSE(lue.Charge(tronque, nullptr, &cadre)) << n << " bytes";
+        TInfoReponse r;
+        r.cellule.index = lue.Reglages().Colonnes * lue.Reglages().Lignes - 1;
+        EXPECT_TRUE(lue.Info(3, r)) << "cells must match the dimensions";
+    }
+
+    // Zero columns in the options block.
+    const auto block = optionBytes(grille);
+    auto damaged = bytes;
+    const auto at = std::search(damaged.begin(), damaged.end(), block.begin(), block.end());
+    ASSERT_NE(at, damaged.end());
+    std::fill(at, at + 4, 0);
+    TMemoryStream s2(damaged);
+    TGrille lue(&cadre);
+    EXPECT_FALSE(lue.Charge(s2, nullptr, &cadre));
+    EXPECT_EQ(lue.Reglages().Colonnes, 10);
+}
+
+TEST_F(GrilleTest, CopyKeepsTextsAndColours) {
+    ASSERT_TRUE(change("Colonnes", "3"));
+    ASSERT_TRUE(change("Texte", "3;1;z"));
+    ASSERT_TRUE(change("Couleur", "2;4;123"));
+    const auto copie = grille.Copie();
+    auto* g = dynamic_cast<TGrille*>(copie.get());
+    ASSERT_NE(g, nullptr);
+    EXPECT_EQ(g->NomType, "Grille");
+    EXPECT_EQ(g->Rect, grille.Rect);
+    EXPECT_EQ(g->Reglages().Colonnes, 3);
+    EXPECT_EQ(g->Texte(2, 0), "z");
+    EXPECT_EQ(g->Couleur(1, 3), 123);
+}
+
+} // namespace

@@ -1,0 +1,314 @@
+#include "host/Liste.h"
+
+#include "host/Planche.h"
+#include "host/Services.h"
+#include "host/Stream.h"
+#include "platform/RecordingCanvas.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <utility>
+#include <vector>
+
+namespace {
+
+// A 1 x 1 RGBA PNG.
+const std::vector<std::uint8_t> pngPixel{
+    0x89, 0x50, 0x4E, 0x47, 0x0D, 0x0A, 0x1A, 0x0A, 0x00, 0x00, 0x00, 0x0D, 0x49, 0x48,
+    0x44, 0x52, 0x00, 0x00, 0x00, 0x01, 0x00, 0x00, 0x00, 0x01, 0x08, 0x06, 0x00, 0x00,
+    0x00, 0x1F, 0x15, 0xC4, 0x89, 0x00, 0x00, 0x00, 0x0A, 0x49, 0x44, 0x41, 0x54, 0x78,
+    0x9C, 0x63, 0x00, 0x01, 0x00, 0x00, 0x05, 0x00, 0x01, 0x0D, 0x0A, 0x2D, 0xB4, 0x00,
+    0x00, 0x00, 0x00, 0x49, 0x45, 0x4E, 0x44, 0xAE, 0x42, 0x60, 0x82};
+
+// The same header claiming 2 x 1 pixels, so the two pictures differ.
+std::vector<std::uint8_t> pngWide() {
+    auto bytes = pngPixel;
+    bytes[19] = 2;
+    return bytes;
+}
+
+// Records the record moves a list announces, with the list's current record at that moment.
+class RecepteurTest : public TComposant {
+public:
+    struct Appel {
+        std::string valeur;
+        std::string nom;
+        int courant;
+    };
+    explicit RecepteurTest(const TListe& liste) : TComposant(nullptr), liste_(liste) {}
+    bool ChangeOption(const std::string& valeur, const std::string& nom,
+                      std::string& message) override {
+        appels.push_back({valeur, nom, liste_.Courant()});
+        message.clear();
+        return true;
+    }
+    std::vector<Appel> appels;
+
+private:
+    const TListe& liste_;
+};
+
+class ListeTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        dossier = std::filesystem::path(::testing::TempDir()) /
+                  ("liste_test_" +
+                   std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+        std::filesystem::create_directories(dossier);
+        ecrit(dossier / "point.png", pngPixel);
+        ecrit(dossier / "large.png", pngWide());
+        ecrit(dossier / "texte.png", {'n', 'o', 'n'});
+        ancienDossier = PathDonnees();
+        PathDonnees() = dossier.string() + "/";
+    }
+    void TearDown() override {
+        PathDonnees() = ancienDossier;
+        std::filesystem::remove_all(dossier);
+    }
+    static void ecrit(const std::filesystem::path& chemin, const std::vector<std::uint8_t>& b) {
+        std::ofstream f(chemin, std::ios::binary);
+        f.write(reinterpret_cast<const char*>(b.data()), std::streamsize(b.size()));
+    }
+    bool change(const std::string& nom, const std::string& valeur) {
+        message.clear();
+        return liste.ChangeOption(valeur, nom, message);
+    }
+    // Three records: cities with a picture in the second and third.
+    void remplit() {
+        ASSERT_TRUE(change("Champs", "ville;photo:image"));
+        ASSERT_TRUE(change("Ajoute", "Paris"));
+        ASSERT_TRUE(change("Ajoute", "Lyon;point"));
+        ASSERT_TRUE(change("Ajoute", "Nice;" + (dossier / "large.png").string()));
+    }
+
+    std::filesystem::path dossier;
+    std::string ancienDossier;
+    TPlanche planche{TPlanche::Format::A4, false};
+    TCadre cadre{&planche, nullptr};
+    TListe liste{&cadre};
+    std::string message;
+};
+
+TEST_F(ListeTest, KeysAreInIndexOrder) {
+    const std::vector<std::string> attendues{"Gauche", "Haut",  "Largeur", "Hauteur", "Champs",
+                                             "Ajoute", "Vider", "EnrCde",  "EnrPos",  "Fonte"};
+    EXPECT_EQ(TListe::Cles(), attendues);
+    EXPECT_EQ(liste.NomType, "Liste");
+    EXPECT_EQ(liste.NumeroType, 201);
+    EXPECT_EQ(liste.Version, 1);
+    EXPECT_EQ(liste.Courant(), -1);
+    EXPECT_EQ(liste.Rect.LireOrg(), planche.OrgMarges());
+}
+
+TEST_F(ListeTest, FieldsAreTextOrPicture) {
+    ASSERT_TRUE(change("Champs", " nom ; photo:image"));
+    const std::vector<TListe::TChamp> attendus{{"nom", false}, {"photo", true}};
+    EXPECT_EQ(liste.Champs(), attendus);
+    EXPECT_TRUE(liste.PossedeChamp("nom", false));
+    EXPECT_FALSE(liste.PossedeChamp("nom", true));
+    EXPECT_TRUE(liste.PossedeChamp("photo", true));
+    EXPECT_FALSE(liste.PossedeChamp("autre", false));
+}
+
+TEST_F(ListeTest, RefusedValuesExplainAndChangeNothing) {
+    remplit();
+    const std::vector<std::pair<std::string, std::string>> refus{
+        {"Champs", "a;;b"},
+        {"Champs", "a;a"},
+        {"Champs", ":image"},
+        {"Ajoute", "Rome;point;en trop"},
+        {"Ajoute", "Rome;absente"},
+        {"Ajoute", "Rome;texte.png"},
+        {"EnrCde", "Autre"},
+        {"EnrPos", "0"},
+        {"EnrPos", "4"},
+        {"EnrPos", "deux"},
+        {"Fonte", "Arial,grand"},
+    };
+    for (const auto& [nom, valeur] : refus) {
+        EXPECT_FALSE(change(nom, valeur)) << nom << "=" << valeur;
+        EXPECT_FALSE(message.empty()) << nom << "=" << valeur;
+        EXPECT_EQ(liste.Champs().size(), 2u) << nom << "=" << valeur;
+        EXPECT_EQ(liste.NbEnregistrements(), 3) << nom << "=" << valeur;
+        EXPECT_EQ(liste.Courant(), 0) << nom << "=" << valeur;
+    }
+    EXPECT_FALSE(change("Ajoute", "Rome;absente.png"));
+    EXPECT_EQ(message, "Image illisible : \"absente.png\"");
+
+    message = "ancien";
+    EXPECT_FALSE(liste.ChangeOption("1", "Bidule", message));
+    EXPECT_TRUE(message.empty());
+    EXPECT_EQ(liste.NbEnregistrements(), 3);
+}
+
+TEST_F(ListeTest, RecordsHoldTextsAndPictures) {
+    remplit();
+    EXPECT_EQ(liste.NbEnregistrements(), 3);
+    EXPECT_EQ(liste.Courant(), 0);
+    EXPECT_EQ(liste.Texte("ville", 1), "Lyon");
+    EXPECT_EQ(liste.Image("photo", 0), nullptr);
+    ASSERT_NE(liste.Image("photo", 1), nullptr);
+    EXPECT_EQ(liste.Image("photo", 1)->bytes(), pngPixel);
+    ASSERT_NE(liste.Image("photo", 2), nullptr);
+    EXPECT_EQ(liste.Image("photo", 2)->Width(), 2);
+    // Wrong kind of field, unknown field, no such record.
+    EXPECT_EQ(liste.Texte("photo", 1), "");
+    EXPECT_EQ(liste.Image("ville", 1), nullptr);
+    EXPECT_EQ(liste.Texte("pays", 1), "");
+    EXPECT_EQ(liste.Texte("ville", 3), "");
+    EXPECT_EQ(liste.Texte("ville", -1), "");
+    EXPECT_EQ(liste.Image("photo", 3), nullptr);
+}
+
+TEST_F(ListeTest, AddingNeedsFields) {
+    EXPECT_FALSE(change("Ajoute", "x"));
+    EXPECT_FALSE(message.empty());
+    EXPECT_EQ(liste.NbEnregistrements(), 0);
+}
+
+TEST_F(ListeTest, NewFieldsAndViderRemoveTheRecords) {
+    remplit();
+    message = "ancien";
+    EXPECT_FALSE(liste.ChangeOption("", "Vider", message));
+    EXPECT_TRUE(message.empty());
+    EXPECT_EQ(liste.NbEnregistrements(), 0);
+    EXPECT_EQ(liste.Courant(), -1);
+    EXPECT_FALSE(change("EnrCde", "Premier"));
+    EXPECT_FALSE(message.empty());
+
+    remplit();
+    ASSERT_TRUE(change("Champs", "mot"));
+    EXPECT_EQ(liste.NbEnregistrements(), 0);
+    EXPECT_EQ(liste.Courant(), -1);
+}
+
+TEST_F(ListeTest, NavigationMovesAndStopsAtTheEnds) {
+    remplit();
+    const std::vector<std::pair<std::string, int>> pas{
+        {"Suivant", 1}, {"Suivant", 2},   {"Suivant", 2}, {"Precedent", 1},
+        {"Premier", 0}, {"Precedent", 0}, {"Dernier", 2},
+    };
+    for (const auto& [cde, courant] : pas) {
+        ASSERT_TRUE(change("EnrCde", cde)) << message;
+        EXPECT_EQ(liste.Courant(), courant) << cde;
+    }
+    ASSERT_TRUE(change("EnrPos", "2"));
+    EXPECT_EQ(liste.Courant(), 1);
+}
+
+TEST_F(ListeTest, MovesAreAnnouncedToEveryReceiver) {
+    remplit();
+    RecepteurTest a(liste);
+    RecepteurTest b(liste);
+    liste.EnregistreRecepteur(&a);
+    liste.EnregistreRecepteur(&b);
+    ASSERT_TRUE(change("EnrCde", "Suivant"));
+    ASSERT_TRUE(change("EnrPos", "3"));
+    EXPECT_FALSE(change("EnrPos", "9"));
+    EXPECT_FALSE(change("EnrCde", "Ailleurs"));
+    ASSERT_TRUE(change("Ajoute", "Rome"));
+    for (const RecepteurTest* r : {&a, &b}) {
+        ASSERT_EQ(r->appels.size(), 2u);
+        EXPECT_EQ(r->appels[0].nom, "EnrCde");
+        EXPECT_EQ(r->appels[0].valeur, "Suivant");
+        EXPECT_EQ(r->appels[0].courant, 1);
+        EXPECT_EQ(r->appels[1].nom, "EnrPos");
+        EXPECT_EQ(r->appels[1].valeur, "3");
+        EXPECT_EQ(r->appels[1].courant, 2);
+    }
+}
+
+TEST_F(ListeTest, DrawsTheCurrentRecordAndTheNextOnesInsideTheFrame) {
+    remplit();
+    ASSERT_TRUE(change("EnrPos", "2"));
+    TRecordingCanvas canvas;
+    liste.Imprime(canvas, MODE_EPREUVE, &planche);
+    const vlRect r = liste.Rect;
+
+    const auto frames = canvas.Of(TDrawCall::Op::Rectangle);
+    ASSERT_EQ(frames.size(), 1u);
+    EXPECT_EQ(frames[0].args, (std::vector<int>{r.left, r.top, r.right, r.bottom}));
+
+    const auto texts = canvas.Texts();
+    const auto drawn = [&](const std::string& t) {
+        return std::find(texts.begin(), texts.end(), t) != texts.end();
+    };
+    EXPECT_FALSE(drawn("ville : Paris"));
+    EXPECT_TRUE(drawn("ville : Lyon"));
+    EXPECT_TRUE(drawn("ville : Nice"));
+    EXPECT_TRUE(drawn("2 / 3"));
+
+    const auto pictures = canvas.Of(TDrawCall::Op::StretchDraw);
+    ASSERT_EQ(pictures.size(), 2u);
+    for (const TDrawCall& p : pictures) {
+        EXPECT_GT(p.args[0], r.left);
+        EXPECT_GT(p.args[1], r.top);
+        EXPECT_GT(p.args[3], p.args[1]);
+    }
+    // The 2 x 1 picture keeps its proportions.
+    const auto& large = pictures[1].args;
+    EXPECT_EQ(large[2] - large[0], 2 * (large[3] - large[1]));
+
+    for (const TDrawCall& c : canvas.calls) {
+        if (c.op == TDrawCall::Op::Rectangle)
+            continue;
+        EXPECT_TRUE(c.hasClip);
+        EXPECT_EQ(c.clip, r);
+    }
+}
+
+TEST_F(ListeTest, SaveAndLoadRoundTrip) {
+    remplit();
+    ASSERT_TRUE(change("EnrCde", "Dernier"));
+    ASSERT_TRUE(change("Fonte", "Arial,11,0,gras"));
+    TMemoryStream s;
+    ASSERT_TRUE(liste.Sauve(s));
+
+    TListe lue(&cadre);
+    ASSERT_TRUE(lue.Charge(s, nullptr, &cadre));
+    EXPECT_EQ(s.Position(), s.Bytes().size());
+    EXPECT_EQ(lue.Rect, liste.Rect);
+    EXPECT_EQ(lue.Champs(), liste.Champs());
+    EXPECT_EQ(lue.NbEnregistrements(), 3);
+    EXPECT_EQ(lue.Courant(), 2);
+    EXPECT_EQ(lue.Texte("ville", 0), "Paris");
+    EXPECT_EQ(lue.Image("photo", 0), nullptr);
+    ASSERT_NE(lue.Image("photo", 1), nullptr);
+    EXPECT_EQ(*lue.Image("photo", 1), *liste.Image("photo", 1));
+    ASSERT_NE(lue.Image("photo", 2), nullptr);
+    EXPECT_EQ(lue.Image("photo", 2)->bytes(), pngWide());
+    EXPECT_EQ(lue.Reglages().Police, liste.Reglages().Police);
+}
+
+TEST_F(ListeTest, LoadRefusesTruncatedDataAndKeepsTheList) {
+    remplit();
+    TMemoryStream s;
+    ASSERT_TRUE(liste.Sauve(s));
+    const std::vector<std::uint8_t> bytes = s.Bytes();
+    for (std::size_t n = 0; n < bytes.size(); n += 7) {
+        TMemoryStream tronque({bytes.begin(), bytes.begin() + std::ptrdiff_t(n)});
+        TListe lue(&cadre);
+        EXPECT_FALSE(lue.Charge(tronque, nullptr, &cadre)) << n << " bytes";
+        EXPECT_EQ(lue.NbEnregistrements(), 0);
+        EXPECT_EQ(lue.Courant(), -1);
+    }
+}
+
+TEST_F(ListeTest, CopyKeepsFieldsRecordsAndPosition) {
+    remplit();
+    ASSERT_TRUE(change("EnrPos", "2"));
+    const auto copie = liste.Copie();
+    const auto* l = dynamic_cast<const TListe*>(copie.get());
+    ASSERT_NE(l, nullptr);
+    EXPECT_EQ(l->Champs(), liste.Champs());
+    EXPECT_EQ(l->NbEnregistrements(), 3);
+    EXPECT_EQ(l->Courant(), 1);
+    EXPECT_EQ(l->Texte("ville", 2), "Nice");
+    ASSERT_NE(l->Image("photo", 1), nullptr);
+    EXPECT_EQ(l->Image("photo", 1)->bytes(), pngPixel);
+}
+
+} // namespace

@@ -1,0 +1,62 @@
+// Scratch folders for the platform tests.
+#pragma once
+
+#include "platform/Paths.h"
+
+#include <atomic>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include <unistd.h>
+
+// A fresh folder under the system's temporary folder, removed with its contents at the end.
+class TempFolder {
+public:
+    TempFolder() {
+        static std::atomic<int> counter{0};
+        path_ =
+            std::filesystem::temp_directory_path() /
+            ("vl-platform-test-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
+        std::filesystem::remove_all(path_);
+        std::filesystem::create_directories(path_);
+    }
+    ~TempFolder() {
+        std::error_code ignored;
+        std::filesystem::remove_all(path_, ignored);
+    }
+    TempFolder(const TempFolder&) = delete;
+    TempFolder& operator=(const TempFolder&) = delete;
+
+    std::string path() const { return path_.string(); }
+    std::string file(const std::string& name) const { return (path_ / name).string(); }
+
+    // Writes a file directly, bypassing the code under test.
+    std::string put(const std::string& name, const std::string& contents) const {
+        const std::string where = file(name);
+        std::ofstream(where, std::ios::binary) << contents;
+        return where;
+    }
+
+private:
+    std::filesystem::path path_;
+};
+
+// Points the configuration folder at a fresh temporary folder while it lives.
+class ScopedConfigDirectory {
+public:
+    ScopedConfigDirectory() { SetConfigDirectory(folder_.path()); }
+    ~ScopedConfigDirectory() { SetConfigDirectory(""); }
+    ScopedConfigDirectory(const ScopedConfigDirectory&) = delete;
+    ScopedConfigDirectory& operator=(const ScopedConfigDirectory&) = delete;
+
+    const TempFolder& folder() const { return folder_; }
+
+private:
+    TempFolder folder_;
+};
+
+inline std::string ReadBack(const std::string& path) {
+    std::string contents;
+    return ReadWholeFile(path, contents) ? contents : std::string("<unreadable>");
+}

@@ -1,0 +1,142 @@
+#include "platform/RecordingCanvas.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// Counts the clip notifications a backend receives.
+class ClipCountingCanvas : public TRecordingCanvas {
+public:
+    int clipChanges = 0;
+
+protected:
+    void ClipChanged() override { ++clipChanges; }
+};
+
+void setState(TCanvas& canvas, TColor color) {
+    canvas.Pen.Color = color;
+    canvas.Pen.Width = color & 0xF;
+    canvas.Brush.Color = color;
+    canvas.Font.Height = -int(color & 0xFF);
+}
+
+} // namespace
+
+TEST(CanvasState, LineToDrawsFromThePenPositionAndMovesIt) {
+    TRecordingCanvas canvas;
+    canvas.MoveTo(10, 20);
+    canvas.LineTo(30, 40);
+    canvas.LineTo(-5, 0);
+    ASSERT_EQ(canvas.calls.size(), 2u);
+    EXPECT_EQ(canvas.calls[0].args, (std::vector<int>{10, 20, 30, 40}));
+    EXPECT_EQ(canvas.calls[1].args, (std::vector<int>{30, 40, -5, 0}));
+    EXPECT_EQ(canvas.PenPos(), (vlPoint{-5, 0}));
+}
+
+TEST(CanvasSaveRestore, LevelsCountFromOneAndRestoreDropsLaterSaves) {
+    TRecordingCanvas canvas;
+    setState(canvas, 0x11);
+    EXPECT_EQ(canvas.SaveDC(), 1);
+    setState(canvas, 0x22);
+    EXPECT_EQ(canvas.SaveDC(), 2);
+    setState(canvas, 0x33);
+    EXPECT_EQ(canvas.SaveDC(), 3);
+    setState(canvas, 0x44);
+
+    ASSERT_TRUE(canvas.RestoreDC(2));
+    EXPECT_EQ(canvas.Pen.Color, 0x22);
+    EXPECT_EQ(canvas.Brush.Color, 0x22);
+    EXPECT_EQ(canvas.Font.Height, -0x22);
+    EXPECT_EQ(canvas.SaveDC(), 2); // levels 2 and 3 were dropped
+    ASSERT_TRUE(canvas.RestoreDC(1));
+    EXPECT_EQ(canvas.Pen.Color, 0x11);
+    EXPECT_FALSE(canvas.RestoreDC(1));
+}
+
+TEST(CanvasSaveRestore, NegativeLevelsCountBackFromTheLastSave) {
+    TRecordingCanvas canvas;
+    setState(canvas, 0x11);
+    canvas.SaveDC();
+    setState(canvas, 0x22);
+    canvas.SaveDC();
+    setState(canvas, 0x33);
+    canvas.SaveDC();
+    setState(canvas, 0x44);
+    ASSERT_TRUE(canvas.RestoreDC(-1));
+    EXPECT_EQ(canvas.Pen.Color, 0x33);
+    ASSERT_TRUE(canvas.RestoreDC(-2));
+    EXPECT_EQ(canvas.Pen.Color, 0x11);
+    EXPECT_EQ(canvas.SaveDC(), 1);
+}
+
+TEST(CanvasSaveRestore, InvalidLevelsFailAndChangeNothing) {
+    TRecordingCanvas canvas;
+    EXPECT_FALSE(canvas.RestoreDC(-1));
+    setState(canvas, 0x11);
+    canvas.SaveDC();
+    canvas.SaveDC();
+    setState(canvas, 0x55);
+    for (const int level : {0, 3, 7, -3, -100}) {
+        EXPECT_FALSE(canvas.RestoreDC(level)) << level;
+        EXPECT_EQ(canvas.Pen.Color, 0x55) << level;
+    }
+    EXPECT_EQ(canvas.SaveDC(), 3);
+}
+
+TEST(CanvasSaveRestore, RestoresAlignmentBackgroundAndClip) {
+    ClipCountingCanvas canvas;
+    canvas.IntersectClipRect(0, 0, 100, 100);
+    canvas.SaveDC();
+    canvas.SetTextAlign(TA_RIGHT | TA_BOTTOM);
+    canvas.SetBkMode(TRANSPARENT);
+    canvas.Font.Style = fsBold;
+    canvas.IntersectClipRect(50, 50, 200, 200);
+    EXPECT_EQ(canvas.clipChanges, 2);
+    ASSERT_TRUE(canvas.RestoreDC(-1));
+    EXPECT_EQ(canvas.TextAlign(), TA_LEFT | TA_TOP);
+    EXPECT_EQ(canvas.BkMode(), OPAQUE);
+    EXPECT_EQ(canvas.Font.Style, 0);
+    EXPECT_EQ(canvas.ClipRect(), (vlRect{0, 0, 100, 100}));
+    EXPECT_EQ(canvas.clipChanges, 3);
+    canvas.SaveDC();
+    ASSERT_TRUE(canvas.RestoreDC(-1)); // same clip: no notification
+    EXPECT_EQ(canvas.clipChanges, 3);
+}
+
+TEST(CanvasClip, RestoringTheFirstSaveRemovesTheClip) {
+    TRecordingCanvas canvas;
+    canvas.SaveDC();
+    canvas.IntersectClipRect(1, 2, 3, 4);
+    EXPECT_TRUE(canvas.HasClip());
+    ASSERT_TRUE(canvas.RestoreDC(1));
+    EXPECT_FALSE(canvas.HasClip());
+}
+
+TEST(CanvasClip, IntersectsWithTheCurrentClip) {
+    TRecordingCanvas canvas;
+    EXPECT_FALSE(canvas.HasClip());
+    canvas.IntersectClipRect(100, 80, 10, 20); // reversed corners are normalised
+    EXPECT_TRUE(canvas.HasClip());
+    EXPECT_EQ(canvas.ClipRect(), (vlRect{10, 20, 100, 80}));
+    canvas.IntersectClipRect(50, 0, 200, 60);
+    EXPECT_EQ(canvas.ClipRect(), (vlRect{50, 20, 100, 60}));
+    canvas.Rectangle(0, 0, 1, 1);
+    ASSERT_EQ(canvas.calls.size(), 1u);
+    EXPECT_TRUE(canvas.calls[0].hasClip);
+    EXPECT_EQ(canvas.calls[0].clip, (vlRect{50, 20, 100, 60}));
+}
+
+TEST(CanvasClip, DisjointRectanglesLeaveAnEmptyClip) {
+    TRecordingCanvas canvas;
+    canvas.IntersectClipRect(0, 0, 10, 10);
+    canvas.IntersectClipRect(20, 30, 40, 50);
+    const vlRect clip = canvas.ClipRect();
+    EXPECT_TRUE(canvas.HasClip());
+    EXPECT_EQ(clip.Width(), 0);
+    EXPECT_EQ(clip.Height(), 0);
+    EXPECT_FALSE(clip.Contient({5, 5}));
+    EXPECT_FALSE(clip.Contient({25, 35}));
+    canvas.IntersectClipRect(-100, -100, 100, 100); // an empty clip stays empty
+    EXPECT_EQ(canvas.ClipRect().Width(), 0);
+    EXPECT_EQ(canvas.ClipRect().Height(), 0);
+}

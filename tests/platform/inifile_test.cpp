@@ -1,0 +1,182 @@
+#include "platform/IniFile.h"
+#include "platform/TempFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+namespace {
+
+class IniFileTest : public ::testing::Test {
+protected:
+    TempFolder folder;
+    std::string path = folder.file("reglages.ini");
+};
+
+} // namespace
+
+TEST_F(IniFileTest, MissingFileSectionOrKeyGivesTheDefaults) {
+    folder.put("reglages.ini", "[Page]\nmarge=12\n");
+    TIniFile absent(folder.file("absent.ini"));
+    EXPECT_EQ(absent.ReadString("Page", "marge", "def"), "def");
+    EXPECT_FALSE(absent.SectionExists("Page"));
+    TIniFile ini(path);
+    EXPECT_TRUE(ini.SectionExists("Page"));
+    EXPECT_EQ(ini.ReadInteger("Page", "marge", -1), 12);
+    EXPECT_EQ(ini.ReadInteger("Page", "absente", -1), -1);
+    EXPECT_EQ(ini.ReadInteger("Autre", "marge", -1), -1);
+    EXPECT_TRUE(ini.ReadBool("Autre", "x", true));
+    EXPECT_FALSE(ini.ValueExists("Page", "Marge")); // keys are case-sensitive
+    EXPECT_FALSE(ini.SectionExists("page"));
+}
+
+TEST_F(IniFileTest, ParsesCommentsBlanksCrLfBomAndDuplicates) {
+    folder.put("reglages.ini", "\xEF\xBB\xBF"
+                               "orphan=1\r\n"
+                               "; comment=1\r\n"
+                               "[A]\r\n"
+                               "  # also a comment\r\n"
+                               "  key =  spaced value \r\n"
+                               "key=second\r\n"
+                               "formula=a=b+c\r\n"
+                               "empty=\r\n"
+                               "no equals sign\r\n"
+                               "=no key\r\n"
+                               "[B]\n"
+                               "x=1\n"
+                               "[A]\n"
+                               "late=yes\n"
+                               "formula=ignored");
+    TIniFile ini(path);
+    EXPECT_FALSE(ini.SectionExists(""));
+    EXPECT_EQ(ini.ReadString("A", "key", "?"), "  spaced value ");
+    EXPECT_EQ(ini.ReadString("A", "formula", "?"), "a=b+c");
+    EXPECT_TRUE(ini.ValueExists("A", "empty"));
+    EXPECT_EQ(ini.ReadString("A", "empty", "?"), "");
+    EXPECT_EQ(ini.ReadString("A", "late", "?"), "yes");
+    EXPECT_FALSE(ini.ValueExists("A", "comment"));
+    EXPECT_FALSE(ini.ValueExists("A", "# also a comment"));
+    EXPECT_FALSE(ini.ValueExists("A", ""));
+    EXPECT_EQ(ini.ReadInteger("B", "x", 0), 1);
+}
+
+TEST_F(IniFileTest, ReadIntegerAcceptsOnlyWholeNumbers) {
+    folder.put("reglages.ini", "[N]\n"
+                               "plain=42\nneg=-7\npos=+3\nblanks= 12 \nhex=0x1F\nneghex=-0X10\n"
+                               "min=-2147483648\nmax=2147483647\n"
+                               "over=2147483648\nunder=-2147483649\ntrailing=12abc\n"
+                               "decimal=1,5\nlonehex=0x\nsign=-\nempty=\nbadhex=0x1G\n");
+    TIniFile ini(path);
+    EXPECT_EQ(ini.ReadInteger("N", "plain", 0), 42);
+    EXPECT_EQ(ini.ReadInteger("N", "neg", 0), -7);
+    EXPECT_EQ(ini.ReadInteger("N", "pos", 0), 3);
+    EXPECT_EQ(ini.ReadInteger("N", "blanks", 0), 12);
+    EXPECT_EQ(ini.ReadInteger("N", "hex", 0), 31);
+    EXPECT_EQ(ini.ReadInteger("N", "neghex", 0), -16);
+    EXPECT_EQ(ini.ReadInteger("N", "min", 0), -2147483647 - 1);
+    EXPECT_EQ(ini.ReadInteger("N", "max", 0), 2147483647);
+    for (const char* key :
+         {"over", "under", "trailing", "decimal", "lonehex", "sign", "empty", "badhex"})
+        EXPECT_EQ(ini.ReadInteger("N", key, -99), -99) << key;
+}
+
+TEST_F(IniFileTest, ReadBoolTakesZeroAsFalseAndOtherNumbersAsTrue) {
+    folder.put("reglages.ini", "[B]\nzero=0\nfive=5\nword=oui\n");
+    TIniFile ini(path);
+    EXPECT_FALSE(ini.ReadBool("B", "zero", true));
+    EXPECT_TRUE(ini.ReadBool("B", "five", false));
+    EXPECT_TRUE(ini.ReadBool("B", "word", true));
+    EXPECT_FALSE(ini.ReadBool("B", "word", false));
+}
+
+TEST_F(IniFileTest, WritesRoundTripThroughTheFile) {
+    {
+        TIniFile ini(path);
+        ini.WriteString("Texte", "égalité", "a=b; c # d");
+        ini.WriteString("Texte", "utf8", "Ça coûte 3 € 😀");
+        ini.WriteString("Texte", "blanks", "  both ends  ");
+        ini.WriteString("Texte", "lines", "one\r\ntwo\nthree");
+        ini.WriteInteger("Nombres", "n", -123);
+        ini.WriteBool("Nombres", "yes", true);
+        ini.WriteBool("Nombres", "no", false);
+        ini.WriteString("Texte", "utf8", "replaced");
+        ASSERT_TRUE(ini.UpdateFile());
+    }
+    TIniFile ini(path);
+    EXPECT_EQ(ini.ReadString("Texte", "égalité", "?"), "a=b; c # d");
+    EXPECT_EQ(ini.ReadString("Texte", "utf8", "?"), "replaced");
+    EXPECT_EQ(ini.ReadString("Texte", "blanks", "?"), "  both ends  ");
+    EXPECT_EQ(ini.ReadString("Texte", "lines", "?"), "one  two three");
+    EXPECT_EQ(ini.ReadInteger("Nombres", "n", 0), -123);
+    EXPECT_TRUE(ini.ReadBool("Nombres", "yes", false));
+    EXPECT_FALSE(ini.ReadBool("Nombres", "no", true));
+    const std::string text = ReadBack(path);
+    EXPECT_NE(text.find("yes=1\n"), std::string::npos) << text;
+    EXPECT_NE(text.find("no=0\n"), std::string::npos) << text;
+}
+
+TEST_F(IniFileTest, WritesStayInMemoryUntilUpdateOrDestruction) {
+    const std::string nested = folder.file("a/b/reglages.ini");
+    {
+        TIniFile ini(nested);
+        ini.WriteInteger("S", "k", 5);
+        EXPECT_FALSE(std::filesystem::exists(nested));
+        EXPECT_EQ(ini.ReadInteger("S", "k", 0), 5);
+    }
+    EXPECT_EQ(TIniFile(nested).ReadInteger("S", "k", 0), 5);
+}
+
+TEST_F(IniFileTest, UpdateWithoutChangesDoesNotCreateTheFile) {
+    TIniFile ini(path);
+    EXPECT_TRUE(ini.UpdateFile());
+    EXPECT_FALSE(std::filesystem::exists(path));
+}
+
+TEST_F(IniFileTest, EraseSectionRemovesItFromTheFile) {
+    folder.put("reglages.ini", "[Keep]\na=1\n[Drop]\nb=2\n");
+    {
+        TIniFile ini(path);
+        ini.EraseSection("Drop");
+        EXPECT_FALSE(ini.SectionExists("Drop"));
+    }
+    TIniFile ini(path);
+    EXPECT_FALSE(ini.SectionExists("Drop"));
+    EXPECT_EQ(ini.ReadInteger("Keep", "a", 0), 1);
+}
+
+TEST_F(IniFileTest, CreateSectionWritesAnEmptySection) {
+    {
+        TIniFile ini(path);
+        ini.CreateSection("Vide");
+    }
+    EXPECT_TRUE(TIniFile(path).SectionExists("Vide"));
+}
+
+TEST_F(IniFileTest, CommentsAreDroppedOnRewrite) {
+    folder.put("reglages.ini", "; note\n[S]\na=1\n");
+    {
+        TIniFile ini(path);
+        ini.WriteInteger("S", "b", 2);
+    }
+    EXPECT_EQ(ReadBack(path), "[S]\na=1\nb=2\n");
+}
+
+TEST_F(IniFileTest, FailedUpdateKeepsChangesPending) {
+    const std::string blocker = folder.put("blocker", "a regular file");
+    TIniFile ini(blocker + "/reglages.ini");
+    ini.WriteInteger("S", "k", 1);
+    EXPECT_FALSE(ini.UpdateFile());
+    EXPECT_FALSE(ini.UpdateFile());
+    EXPECT_EQ(ini.ReadInteger("S", "k", 0), 1);
+    EXPECT_EQ(ReadBack(blocker), "a regular file");
+}
+
+TEST_F(IniFileTest, ReloadDropsPendingChanges) {
+    folder.put("reglages.ini", "[S]\nk=1\n");
+    TIniFile ini(path);
+    ini.WriteInteger("S", "k", 2);
+    ini.Reload();
+    EXPECT_EQ(ini.ReadInteger("S", "k", 0), 1);
+    EXPECT_TRUE(ini.UpdateFile());
+    EXPECT_EQ(ReadBack(path), "[S]\nk=1\n");
+}

@@ -1,0 +1,167 @@
+#include "platform/Thread.h"
+#include "platform/UserInterface.h"
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <chrono>
+#include <functional>
+#include <memory>
+#include <stdexcept>
+
+namespace {
+
+using namespace std::chrono_literals;
+
+bool waitUntil(const std::function<bool()>& condition) {
+    const auto deadline = std::chrono::steady_clock::now() + 10s;
+    while (!condition()) {
+        if (std::chrono::steady_clock::now() > deadline)
+            return false;
+        std::this_thread::sleep_for(1ms);
+    }
+    return true;
+}
+
+// Runs a given body; keeps no state of its own, so destroying it while Execute runs is safe.
+class FunctionThread : public TThread {
+public:
+    explicit FunctionThread(std::function<void(FunctionThread&)> body) : body_(std::move(body)) {}
+    ~FunctionThread() override {
+        Terminate();
+        WaitFor();
+    }
+    using TThread::Yield;
+
+protected:
+    void Execute() override { body_(*this); }
+
+private:
+    std::function<void(FunctionThread&)> body_;
+};
+
+// Relies on the base destructor alone, which does not run OnTerminate.
+class EmptyThread : public TThread {
+protected:
+    void Execute() override {}
+};
+
+class ThreadTest : public ::testing::Test {
+protected:
+    TTestUi ui;
+    TScopedUi scoped{ui};
+    std::atomic<int> terminations{0};
+
+    std::function<void()> countTermination() {
+        return [this] { ++terminations; };
+    }
+};
+
+} // namespace
+
+TEST_F(ThreadTest, TerminateStopsALoopingExecute) {
+    std::atomic<int> rounds{0};
+    FunctionThread thread([&](FunctionThread& self) {
+        while (!self.Terminated()) {
+            ++rounds;
+            self.Yield();
+        }
+    });
+    thread.Start();
+    ASSERT_TRUE(waitUntil([&] { return rounds > 3; }));
+    EXPECT_FALSE(thread.Finished());
+    thread.Terminate();
+    thread.WaitFor();
+    EXPECT_TRUE(thread.Finished());
+    const int stoppedAt = rounds;
+    std::this_thread::sleep_for(5ms);
+    EXPECT_EQ(rounds, stoppedAt);
+}
+
+TEST_F(ThreadTest, OnTerminateIsPostedToTheUserInterfaceThreadAndRunsOnce) {
+    std::thread::id ranOn;
+    FunctionThread thread([](FunctionThread&) {});
+    thread.OnTerminate = [&] {
+        ++terminations;
+        ranOn = std::this_thread::get_id();
+    };
+    thread.Start();
+    ASSERT_TRUE(waitUntil([&] { return thread.Finished(); }));
+    std::this_thread::sleep_for(5ms); // let the worker post
+    EXPECT_EQ(terminations, 0);       // not run on the worker
+    ui.ProcessPosted();
+    EXPECT_EQ(terminations, 1);
+    EXPECT_EQ(ranOn, std::this_thread::get_id());
+    thread.WaitFor();
+    ui.ProcessPosted();
+    EXPECT_EQ(terminations, 1);
+}
+
+TEST_F(ThreadTest, WaitForRunsOnTerminateWhenNothingWasProcessed) {
+    FunctionThread thread([](FunctionThread&) { std::this_thread::sleep_for(2ms); });
+    thread.OnTerminate = countTermination();
+    thread.Start();
+    thread.WaitFor();
+    EXPECT_TRUE(thread.Finished());
+    EXPECT_EQ(terminations, 1);
+    ui.ProcessPosted();
+    thread.WaitFor();
+    EXPECT_EQ(terminations, 1);
+}
+
+TEST_F(ThreadTest, PostedOnTerminateDoesNotRunAfterTheThreadIsDestroyed) {
+    auto thread = std::make_unique<EmptyThread>();
+    thread->OnTerminate = countTermination();
+    thread->Start();
+    ASSERT_TRUE(waitUntil([&] { return thread->Finished(); }));
+    thread.reset(); // joins, so the termination has been posted by now
+    ui.ProcessPosted();
+    EXPECT_EQ(terminations, 0);
+}
+
+TEST_F(ThreadTest, OnTerminateMayDeleteTheThread) {
+    auto thread = std::make_unique<FunctionThread>([](FunctionThread&) {});
+    thread->OnTerminate = [&] {
+        ++terminations;
+        thread.reset();
+    };
+    thread->Start();
+    ASSERT_TRUE(waitUntil([&] { return thread->Finished(); }));
+    ASSERT_TRUE(waitUntil([&] {
+        ui.ProcessPosted();
+        return terminations > 0;
+    }));
+    EXPECT_EQ(thread, nullptr);
+    EXPECT_EQ(terminations, 1);
+}
+
+TEST_F(ThreadTest, AnExceptionEndsTheThreadAndStillTerminates) {
+    FunctionThread thread([](FunctionThread&) { throw std::runtime_error("échec"); });
+    thread.OnTerminate = countTermination();
+    thread.Start();
+    thread.WaitFor();
+    EXPECT_TRUE(thread.Finished());
+    EXPECT_EQ(terminations, 1);
+}
+
+TEST_F(ThreadTest, StartsOnlyOnce) {
+    FunctionThread thread([](FunctionThread&) {});
+    thread.Start();
+    EXPECT_THROW(thread.Start(), std::logic_error);
+}
+
+TEST_F(ThreadTest, DestroyingARunningThreadStopsIt) {
+    std::atomic<bool> sawTerminated{false};
+    std::atomic<bool> running{false};
+    {
+        FunctionThread thread([&](FunctionThread& self) {
+            running = true;
+            while (!self.Terminated())
+                self.Yield();
+            sawTerminated = true;
+        });
+        thread.Start();
+        ASSERT_TRUE(waitUntil([&] { return running.load(); }));
+    }
+    EXPECT_TRUE(sawTerminated);
+}

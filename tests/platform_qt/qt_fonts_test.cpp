@@ -1,0 +1,103 @@
+#include "platform/qt/QtFonts.h"
+
+#include "platform_qt/qt_test_support.h"
+
+#include <QFontInfo>
+#include <QPdfWriter>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+TFont Named(const std::string& name, int height = -49) {
+    TFont font;
+    font.Name = name;
+    font.Height = height;
+    return font;
+}
+
+QString Drawn(const std::string& name) { return QFontInfo(ToQFont(Named(name))).family(); }
+
+} // namespace
+
+TEST(QtFontsFaces, WindowsFacesUseTheirFreeSubstitutes) {
+    EXPECT_EQ(QtFamilyFor("Arial"), "Liberation Sans");
+    EXPECT_EQ(QtFamilyFor("tahoma"), "Liberation Sans");
+    EXPECT_EQ(QtFamilyFor("Times New Roman"), "Liberation Serif");
+    EXPECT_EQ(QtFamilyFor("Courier New"), "Liberation Mono");
+    EXPECT_EQ(QtFamilyFor("Comic Sans MS"), "Comic Neue");
+    EXPECT_EQ(QtFamilyFor("CrayonL"), "Comic Neue");
+    // And the substitutes are what Qt actually draws with.
+    EXPECT_EQ(Drawn("Arial"), "Liberation Sans");
+    EXPECT_EQ(Drawn("CrayonL"), "Comic Neue");
+}
+
+TEST(QtFontsFaces, InstalledFacesStayUnknownFacesBecomeTheGlobalFace) {
+    EXPECT_EQ(QtFamilyFor("Liberation Serif"), "Liberation Serif");
+    EXPECT_EQ(QtFamilyFor("No Such Face 42"), "Andika");
+    EXPECT_EQ(QtFamilyFor(""), "Andika");
+    EXPECT_EQ(Drawn("No Such Face 42"), "Andika");
+}
+
+TEST(QtFontsStyle, StyleFlagsReachTheQFont) {
+    TFont font = Named("Andika");
+    font.Style = fsBold | fsUnderline;
+    const QFont bold = ToQFont(font);
+    EXPECT_TRUE(bold.bold());
+    EXPECT_TRUE(bold.underline());
+    EXPECT_FALSE(bold.italic());
+    EXPECT_FALSE(bold.strikeOut());
+    font.Style = fsItalic | fsStrikeOut;
+    const QFont italic = ToQFont(font);
+    EXPECT_TRUE(italic.italic());
+    EXPECT_TRUE(italic.strikeOut());
+    EXPECT_FALSE(italic.bold());
+    EXPECT_EQ(italic.hintingPreference(), QFont::PreferNoHinting);
+}
+
+TEST(QtFontsMetrics, NegativeHeightIsTheCharacterHeightPositiveTheCell) {
+    const TTextMetric character = QtTextMetrics(Named("Liberation Sans", -100));
+    EXPECT_EQ(ToQFont(Named("Liberation Sans", -100)).pixelSize(), 100);
+    EXPECT_EQ(character.tmHeight, character.tmAscent + character.tmDescent);
+    EXPECT_EQ(character.tmInternalLeading, character.tmHeight - 100);
+    EXPECT_GT(character.tmInternalLeading, 0);
+    EXPECT_GT(character.tmAveCharWidth, 20);
+
+    const TFont cellFont = Named("Liberation Sans", 100);
+    EXPECT_LT(QtCharacterHeight(cellFont), 100);
+    EXPECT_NEAR(QtTextMetrics(cellFont).tmHeight, 100, 1);
+}
+
+TEST(QtFontsMetrics, ExtentScalesWithTheHeightAndStyle) {
+    const std::string text = "Mathématiques 123";
+    const vlSize small = QtTextExtent(Named("Andika", -50), text);
+    const vlSize large = QtTextExtent(Named("Andika", -100), text);
+    EXPECT_NEAR(large.cx, 2 * small.cx, 2);
+    EXPECT_EQ(large.cy, QtTextMetrics(Named("Andika", -100)).tmHeight);
+    EXPECT_EQ(QtTextExtent(Named("Andika"), "").cx, 0);
+
+    TFont bold = Named("Andika", -100);
+    bold.Style = fsBold;
+    EXPECT_GT(QtTextExtent(bold, text).cx, large.cx);
+}
+
+TEST(QtFontsMetrics, CanvasMetricsDoNotDependOnTheDevice) {
+    QTemporaryDir folder;
+    QPdfWriter pdf(folder.filePath("m.pdf"));
+    pdf.setResolution(254);
+    QPainter pdfPainter(&pdf);
+    TQtCanvas pdfCanvas(pdfPainter);
+    QImage image(100, 100, QImage::Format_RGB32);
+    QPainter imagePainter(&image);
+    TQtCanvas imageCanvas(imagePainter, 150.0 / 254);
+
+    for (TQtCanvas* canvas : {&pdfCanvas, &imageCanvas}) {
+        canvas->Font.Name = "Times New Roman";
+        canvas->Font.Height = -57;
+    }
+    const std::string text = "Le 12 mars, 7 × 8 = 56";
+    EXPECT_EQ(pdfCanvas.TextExtent(text), imageCanvas.TextExtent(text));
+    EXPECT_EQ(pdfCanvas.TextExtent(text), QtTextExtent(pdfCanvas.Font, text));
+    EXPECT_EQ(pdfCanvas.GetTextMetrics().tmAscent, imageCanvas.GetTextMetrics().tmAscent);
+    EXPECT_EQ(pdfCanvas.GetTextMetrics().tmHeight, imageCanvas.GetTextMetrics().tmHeight);
+}

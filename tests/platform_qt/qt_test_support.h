@@ -1,0 +1,106 @@
+// Shared by the Qt canvas tests: a QGuiApplication for the whole test program, rendering a
+// drawing to an image, and reading pixels back.
+#pragma once
+
+#include "platform/Picture.h"
+#include "platform/qt/QtApplicationGuard.h"
+#include "platform/qt/QtCanvas.h"
+
+#include <QBuffer>
+#include <QColor>
+#include <QImage>
+#include <QPainter>
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+#include <optional>
+#include <vector>
+
+namespace qt_test {
+
+class ApplicationEnvironment : public ::testing::Environment {
+public:
+    void SetUp() override { guard_ = std::make_unique<QtApplicationGuard>(); }
+    void TearDown() override { guard_.reset(); }
+
+private:
+    std::unique_ptr<QtApplicationGuard> guard_;
+};
+
+inline ::testing::Environment* const applicationEnvironment =
+    ::testing::AddGlobalTestEnvironment(new ApplicationEnvironment);
+
+// A white image of `widthUnits` x `heightUnits` canvas units at `dpi`, drawn by `draw`.
+inline QImage Render(int widthUnits, int heightUnits, double dpi,
+                     const std::function<void(TQtCanvas&)>& draw, const QImage* below = nullptr) {
+    const double scale = dpi / 254.0;
+    QImage image = below != nullptr
+                       ? *below
+                       : QImage(int(widthUnits * scale + 0.5), int(heightUnits * scale + 0.5),
+                                QImage::Format_RGB32);
+    if (below == nullptr)
+        image.fill(Qt::white);
+    QPainter painter(&image);
+    TQtCanvas canvas(painter, scale);
+    draw(canvas);
+    return image;
+}
+
+inline bool IsDark(const QImage& image, int x, int y, int threshold = 160) {
+    return qGray(image.pixel(x, y)) < threshold;
+}
+
+inline bool IsWhite(const QImage& image, int x, int y) {
+    return (image.pixel(x, y) & 0xFFFFFF) == 0xFFFFFF;
+}
+
+// Indices of the dark pixels along a row or a column.
+inline std::vector<int> DarkInRow(const QImage& image, int y, int threshold = 160) {
+    std::vector<int> found;
+    for (int x = 0; x < image.width(); ++x)
+        if (IsDark(image, x, y, threshold))
+            found.push_back(x);
+    return found;
+}
+
+inline std::vector<int> DarkInColumn(const QImage& image, int x, int threshold = 160) {
+    std::vector<int> found;
+    for (int y = 0; y < image.height(); ++y)
+        if (IsDark(image, x, y, threshold))
+            found.push_back(y);
+    return found;
+}
+
+// The bounding box of the pixels that are not white, or none.
+inline std::optional<QRect> InkBounds(const QImage& image) {
+    QRect box;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (!IsWhite(image, x, y))
+                box |= QRect(x, y, 1, 1);
+    if (box.isNull())
+        return std::nullopt;
+    return box;
+}
+
+// Runs of dark pixels along a line of pixels given as a predicate.
+inline int CountRuns(const std::vector<bool>& dark) {
+    int runs = 0;
+    for (std::size_t i = 0; i < dark.size(); ++i)
+        if (dark[i] && (i == 0 || !dark[i - 1]))
+            ++runs;
+    return runs;
+}
+
+inline TPicture PngPicture(const QImage& image) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    TPicture picture;
+    picture.LoadFromBytes(std::vector<std::uint8_t>(bytes.begin(), bytes.end()));
+    return picture;
+}
+
+} // namespace qt_test
