@@ -47,9 +47,15 @@ void RenderTo(benchmark::State& state, const char* name) {
     }
 }
 
-void BM_RenderPdf(benchmark::State& state) { RenderTo(state, "grid.pdf"); }
-void BM_RenderPng150(benchmark::State& state) { RenderTo(state, "grid.png"); }
-void BM_RenderSvg(benchmark::State& state) { RenderTo(state, "grid.svg"); }
+void BM_RenderPdf(benchmark::State& state) {
+    RenderTo(state, "grid.pdf");
+}
+void BM_RenderPng150(benchmark::State& state) {
+    RenderTo(state, "grid.png");
+}
+void BM_RenderSvg(benchmark::State& state) {
+    RenderTo(state, "grid.svg");
+}
 
 // Drawing alone, without encoding or writing: an A4 image at 150 dpi.
 void BM_DrawOnImage150(benchmark::State& state) {

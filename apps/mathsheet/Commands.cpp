@@ -122,7 +122,8 @@ std::string numberedPath(const std::string& path, int copy, int copies) {
         return path;
     const auto slash = path.find_last_of('/');
     const auto dot = path.find_last_of('.');
-    const bool hasExtension = dot != std::string::npos && (slash == std::string::npos || dot > slash);
+    const bool hasExtension =
+        dot != std::string::npos && (slash == std::string::npos || dot > slash);
     const std::string stem = hasExtension ? path.substr(0, dot) : path;
     const std::string extension = hasExtension ? path.substr(dot) : "";
     return stem + "-" + std::to_string(copy) + extension;
@@ -295,8 +296,8 @@ private:
             return code;
         for (int p = 0; p < document.NbPages(); ++p) {
             const TPlanche& page = document.Page(p);
-            out_ << "Page " << p + 1 << " : " << page.Taille.cx / 10 << " × "
-                 << page.Taille.cy / 10 << " mm\n";
+            out_ << "Page " << p + 1 << " : " << page.Taille.cx / 10 << " × " << page.Taille.cy / 10
+                 << " mm\n";
         }
         for (int i = 0; i < document.NbComposants(); ++i) {
             const TComposant& c = document.Composant(i);

@@ -47,8 +47,8 @@ bool ParseSheet(const std::string& text, const std::string& fileName, Sheet& she
             continue;
         if (line.front() == '[') {
             if (line.back() != ']' || line.size() < 3) {
-                error = SheetError(fileName, number, "en-tête de section mal formé « " +
-                                                         std::string(line) + " »");
+                error = SheetError(fileName, number,
+                                   "en-tête de section mal formé « " + std::string(line) + " »");
                 return false;
             }
             sheet.sections.push_back(
@@ -57,8 +57,8 @@ bool ParseSheet(const std::string& text, const std::string& fileName, Sheet& she
         }
         const auto equal = line.find('=');
         if (equal == std::string_view::npos) {
-            error = SheetError(fileName, number,
-                               "ligne sans « = » : « " + std::string(line) + " »");
+            error =
+                SheetError(fileName, number, "ligne sans « = » : « " + std::string(line) + " »");
             return false;
         }
         if (sheet.sections.empty()) {

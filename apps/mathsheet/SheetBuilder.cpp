@@ -41,14 +41,13 @@ private:
         for (const SheetEntry& e : section.entries) {
             if (e.key == "Format") {
                 if (e.value != "A4" && e.value != "A5")
-                    return fail(e.line, "format de page inconnu « " + e.value +
-                                            " » (A4 ou A5)");
+                    return fail(e.line, "format de page inconnu « " + e.value + " » (A4 ou A5)");
                 format = e.value == "A4" ? TPlanche::Format::A4 : TPlanche::Format::A5;
                 planche.Taille = TPlanche::TailleFormat(format, landscape);
             } else if (e.key == "Orientation") {
                 if (e.value != "Portrait" && e.value != "Paysage")
-                    return fail(e.line, "orientation inconnue « " + e.value +
-                                            " » (Portrait ou Paysage)");
+                    return fail(e.line,
+                                "orientation inconnue « " + e.value + " » (Portrait ou Paysage)");
                 landscape = e.value == "Paysage";
                 planche.Taille = TPlanche::TailleFormat(format, landscape);
             } else if (e.key == "Marges") {

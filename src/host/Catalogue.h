@@ -15,7 +15,7 @@ struct TTypeComposant {
     int numero = 0;        // kind number stored in documents
     int indexPalette = -1; // palette index, -1 for the host's own kinds
     std::function<std::unique_ptr<TComposant>(TCadre*)> cree; // empty: not available yet
-    std::vector<std::string> cles;                             // key table in index order
+    std::vector<std::string> cles;                            // key table in index order
 };
 
 class TCatalogue {

@@ -44,7 +44,9 @@ vlRect keepInside(vlRect r, const vlRect& limits) {
 // ---- TBase ----
 
 void TBase::ModeVisuChange(int) {}
-void TBase::ChangeCadre(TCadre* cadre) { Cadre = cadre; }
+void TBase::ChangeCadre(TCadre* cadre) {
+    Cadre = cadre;
+}
 
 bool TBase::Sauve(TStream& s) {
     return WriteShort(s, Version) && WriteLong(s, Rect.left) && WriteLong(s, Rect.top) &&
@@ -68,7 +70,9 @@ void TBase::EnregistreOptions() {}
 void TBase::RestaureStandard() {}
 void TBase::RestaureDefaut() {}
 void TBase::ChangeZoom(int) {}
-vlSize TBase::TailleCreation() const { return {500, 500}; }
+vlSize TBase::TailleCreation() const {
+    return {500, 500};
+}
 
 // ---- TCadre ----
 
@@ -87,12 +91,14 @@ TComposant::TComposant(TCadre* cadre) {
 }
 
 TComposant::TComposant(const TComposant& other)
-    : TBase(other), Detachable(other.Detachable), actif_(other.actif_),
-      poignees_(other.poignees_) {}
+    : TBase(other), Detachable(other.Detachable), actif_(other.actif_), poignees_(other.poignees_) {
+}
 
 TComposant::~TComposant() = default;
 
-void TComposant::Activer(bool actif) { actif_ = actif; }
+void TComposant::Activer(bool actif) {
+    actif_ = actif;
+}
 
 void TComposant::CalculerPoignees() {
     const vlRect r = Rect.Normalise();
@@ -131,7 +137,9 @@ void TComposant::AfficheTexteSysteme(TCanvas& canvas, const vlRect& rect,
     ::AfficheTexteSysteme(canvas, rect, texte);
 }
 
-void TComposant::Aide() { ::Aide(NumeroType, 0); }
+void TComposant::Aide() {
+    ::Aide(NumeroType, 0);
+}
 
 int TComposant::Curseur(int code) const {
     switch (code) {
@@ -154,7 +162,9 @@ int TComposant::Curseur(int code) const {
     }
 }
 
-vlPoint TComposant::Emet(TCanvas&, vlRect, vlPoint pos, vlSize, int, TComposant*) { return pos; }
+vlPoint TComposant::Emet(TCanvas&, vlRect, vlPoint pos, vlSize, int, TComposant*) {
+    return pos;
+}
 
 void TComposant::SignaleDisparition(TComposant* autre) {
     std::erase(Recepteurs, autre);
@@ -162,18 +172,20 @@ void TComposant::SignaleDisparition(TComposant* autre) {
 }
 
 void TComposant::EnregistreEmetteur(TComposant* emetteur) {
-    if (emetteur != nullptr && std::find(Emetteurs.begin(), Emetteurs.end(), emetteur) ==
-                                   Emetteurs.end())
+    if (emetteur != nullptr &&
+        std::find(Emetteurs.begin(), Emetteurs.end(), emetteur) == Emetteurs.end())
         Emetteurs.push_back(emetteur);
 }
 
 void TComposant::EnregistreRecepteur(TComposant* recepteur) {
-    if (recepteur != nullptr && std::find(Recepteurs.begin(), Recepteurs.end(), recepteur) ==
-                                    Recepteurs.end())
+    if (recepteur != nullptr &&
+        std::find(Recepteurs.begin(), Recepteurs.end(), recepteur) == Recepteurs.end())
         Recepteurs.push_back(recepteur);
 }
 
-bool TComposant::DblClk(int, vlPoint) { return false; }
+bool TComposant::DblClk(int, vlPoint) {
+    return false;
+}
 
 void* TComposant::Options(int& taille) {
     taille = 0;
@@ -206,7 +218,9 @@ void TComposant::InitModifCreation(TCanvas& canvas, vlPoint p) {
     InitModif(canvas, p, 5);
 }
 
-void TComposant::DessineMotif(TCanvas& canvas) { DessineCadreInverse(canvas, rectMotif_); }
+void TComposant::DessineMotif(TCanvas& canvas) {
+    DessineCadreInverse(canvas, rectMotif_);
+}
 
 void TComposant::DessinePoignees(TCanvas& canvas) {
     if (!Selectionne)
@@ -228,7 +242,8 @@ vlRect TComposant::CalculeMotif(vlPoint p) {
     const bool onPage = Planche() != nullptr;
     if (codeModif_ == HIT_CORPS) {
         r.Offset(d);
-        const vlPoint snapped{snapNearest(r.left, pas.cx, org.x), snapNearest(r.top, pas.cy, org.y)};
+        const vlPoint snapped{snapNearest(r.left, pas.cx, org.x),
+                              snapNearest(r.top, pas.cy, org.y)};
         r.EcrireOrg(snapped);
         return onPage ? keepInside(r, page) : r;
     }
@@ -243,15 +258,36 @@ vlRect TComposant::CalculeMotif(vlPoint p) {
             edge = std::clamp(edge, page.top, page.bottom);
     };
     switch (codeModif_) {
-    case 1: moveX(r.left); moveY(r.top); break;
-    case 2: moveY(r.top); break;
-    case 3: moveX(r.right); moveY(r.top); break;
-    case 4: moveX(r.right); break;
-    case 5: moveX(r.right); moveY(r.bottom); break;
-    case 6: moveY(r.bottom); break;
-    case 7: moveX(r.left); moveY(r.bottom); break;
-    case 8: moveX(r.left); break;
-    default: break;
+    case 1:
+        moveX(r.left);
+        moveY(r.top);
+        break;
+    case 2:
+        moveY(r.top);
+        break;
+    case 3:
+        moveX(r.right);
+        moveY(r.top);
+        break;
+    case 4:
+        moveX(r.right);
+        break;
+    case 5:
+        moveX(r.right);
+        moveY(r.bottom);
+        break;
+    case 6:
+        moveY(r.bottom);
+        break;
+    case 7:
+        moveX(r.left);
+        moveY(r.bottom);
+        break;
+    case 8:
+        moveX(r.left);
+        break;
+    default:
+        break;
     }
     return r;
 }
@@ -332,8 +368,7 @@ bool TComposant::Charge(TStream& s, TResolver* resolver, TCadre* parent) {
     std::string nom;
     bool detachable = false;
     bool actif = true;
-    if (!ReadInt64(s, id) || !ReadString(s, nom) || !ReadBool(s, detachable) ||
-        !ReadBool(s, actif))
+    if (!ReadInt64(s, id) || !ReadString(s, nom) || !ReadBool(s, detachable) || !ReadBool(s, actif))
         return false;
     id_ = std::uint64_t(id);
     nom_ = nom;
@@ -369,26 +404,46 @@ TPropForm* TComposant::CreerFenetreProp(TPropDock* parent) {
     return parent->Cree(NomProp(), *this);
 }
 
-int TComposant::NatureServices() const { return 0; }
+int TComposant::NatureServices() const {
+    return 0;
+}
 void TComposant::ListeServices(TStringList&) const {}
-bool TComposant::Service(int, const std::string&) { return false; }
-int TComposant::ServiceDefaut() const { return -1; }
-int TComposant::NatureService(int) const { return 0; }
-int TComposant::TailleListe() const { return 0; }
-std::unique_ptr<TComposant> TComposant::Duplique() const { return Copie(); }
+bool TComposant::Service(int, const std::string&) {
+    return false;
+}
+int TComposant::ServiceDefaut() const {
+    return -1;
+}
+int TComposant::NatureService(int) const {
+    return 0;
+}
+int TComposant::TailleListe() const {
+    return 0;
+}
+std::unique_ptr<TComposant> TComposant::Duplique() const {
+    return Copie();
+}
 void TComposant::SimuleDestruction() {}
 
-TPlanche* TComposant::Planche() const { return Cadre != nullptr ? Cadre->Planche() : nullptr; }
+TPlanche* TComposant::Planche() const {
+    return Cadre != nullptr ? Cadre->Planche() : nullptr;
+}
 
 TProjectInterface* TComposant::Interface() const {
     return Cadre != nullptr ? Cadre->Interface() : nullptr;
 }
 
 void TComposant::TermineCharge() {}
-vlRect TComposant::RectangleAffichage() const { return Rect.Normalise(); }
+vlRect TComposant::RectangleAffichage() const {
+    return Rect.Normalise();
+}
 
-vlSize TComposant::Pas() const { return Planche() != nullptr ? Planche()->Pas : vlSize{}; }
-vlPoint TComposant::Org() const { return Planche() != nullptr ? Planche()->OrgGrille : vlPoint{}; }
+vlSize TComposant::Pas() const {
+    return Planche() != nullptr ? Planche()->Pas : vlSize{};
+}
+vlPoint TComposant::Org() const {
+    return Planche() != nullptr ? Planche()->OrgGrille : vlPoint{};
+}
 
 void TComposant::ChangeTaille(vlSize s) {
     vlRect r = Rect;
@@ -397,13 +452,21 @@ void TComposant::ChangeTaille(vlSize s) {
 }
 
 void TComposant::Cheat() {}
-bool TComposant::Info(int, TInfoReponse&) const { return false; }
-std::string TComposant::NomProp() const { return {}; }
-bool TComposant::DragNDrop(vlPoint, const std::string&) { return false; }
+bool TComposant::Info(int, TInfoReponse&) const {
+    return false;
+}
+std::string TComposant::NomProp() const {
+    return {};
+}
+bool TComposant::DragNDrop(vlPoint, const std::string&) {
+    return false;
+}
 void TComposant::EnregistreOptions() {}
 void TComposant::RestaureStandard() {}
 void TComposant::RestaureDefaut() {}
-vlSize TComposant::TailleCreation() const { return TBase::TailleCreation(); }
+vlSize TComposant::TailleCreation() const {
+    return TBase::TailleCreation();
+}
 
 std::vector<std::string> TComposant::Description() const {
     const vlRect r = Rect.Normalise();

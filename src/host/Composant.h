@@ -47,7 +47,7 @@ struct TInfoCellule {
     std::int32_t couleur = 0;
 };
 struct TInfoReponse {
-    int entier = 0; // codes 1 (columns) and 2 (rows)
+    int entier = 0;       // codes 1 (columns) and 2 (rows)
     TInfoCellule cellule; // code 3
 };
 
@@ -74,13 +74,13 @@ public:
     TBase(const TBase&) = default;
     TBase& operator=(const TBase&) = delete;
 
-    std::int16_t Version = 0;     // record version of the kind
-    std::string NomType;          // kind name, also the ini section
-    std::int32_t NumeroType = 0;  // kind number
-    vlRect Rect;                  // in the frame's (page) coordinates
-    TCadre* Cadre = nullptr;      // owning frame
-    TPen Pinceau;                 // frame pen
-    TBrush Brosse;                // background brush
+    std::int16_t Version = 0;    // record version of the kind
+    std::string NomType;         // kind name, also the ini section
+    std::int32_t NumeroType = 0; // kind number
+    vlRect Rect;                 // in the frame's (page) coordinates
+    TCadre* Cadre = nullptr;     // owning frame
+    TPen Pinceau;                // frame pen
+    TBrush Brosse;               // background brush
 
     virtual void ModeVisuChange(int mode);
     virtual void ChangeCadre(TCadre* cadre);
@@ -220,8 +220,8 @@ protected:
     static void DessineCadreInverse(TCanvas& canvas, const vlRect& r);
     // The common geometry keys "Gauche", "Haut", "Largeur", "Hauteur" (centimetres, kept
     // within the frame). `traite` tells whether the key was one of them.
-    bool ChangeGeometrie(const std::string& valeur, const std::string& nom,
-                         std::string& message, bool& traite);
+    bool ChangeGeometrie(const std::string& valeur, const std::string& nom, std::string& message,
+                         bool& traite);
     // The frame's rectangle, or the page when there is no frame.
     vlRect RectangleCadre() const;
 

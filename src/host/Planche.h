@@ -12,10 +12,10 @@ public:
     TPlanche() = default;
     TPlanche(Format format, bool paysage);
 
-    vlSize Taille;                    // page size
+    vlSize Taille;                     // page size
     vlRect Marges{100, 100, 100, 100}; // left, top, right, bottom margins (widths)
-    vlSize Pas{0, 0};                 // grid step; 0 when there is no grid
-    vlPoint OrgGrille{0, 0};          // grid origin, page coordinates
+    vlSize Pas{0, 0};                  // grid step; 0 when there is no grid
+    vlPoint OrgGrille{0, 0};           // grid origin, page coordinates
 
     // Top-left corner of the printable area.
     vlPoint OrgMarges() const { return {Marges.left, Marges.top}; }

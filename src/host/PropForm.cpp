@@ -36,11 +36,17 @@ void TPropForm::Rafraichir() {
     miseAJour_ = false;
 }
 
-void TPropForm::RafraichirControle(int) { RemplirControles(); }
+void TPropForm::RafraichirControle(int) {
+    RemplirControles();
+}
 
 void TPropForm::OnEditEnter(int) {}
 void TPropForm::OnEditExit(int) {}
 void TPropForm::GroupBoxClick(int) {}
-void TPropForm::FormCreate() { Rafraichir(); }
-void TPropForm::FormShow() { Rafraichir(); }
+void TPropForm::FormCreate() {
+    Rafraichir();
+}
+void TPropForm::FormShow() {
+    Rafraichir();
+}
 void TPropForm::FormResize() {}

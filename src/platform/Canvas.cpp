@@ -14,7 +14,9 @@ int TCanvas::SetBkMode(int mode) {
     return previous;
 }
 
-void TCanvas::MoveTo(int x, int y) { penPos_ = {x, y}; }
+void TCanvas::MoveTo(int x, int y) {
+    penPos_ = {x, y};
+}
 
 void TCanvas::LineTo(int x, int y) {
     Line(penPos_.x, penPos_.y, x, y);

@@ -16,6 +16,10 @@ int mulDiv(int a, int b, int c) {
 
 } // namespace
 
-int TFont::Size() const { return -mulDiv(Height, 72, PixelsPerInch); }
+int TFont::Size() const {
+    return -mulDiv(Height, 72, PixelsPerInch);
+}
 
-void TFont::SetSize(int points) { Height = -mulDiv(points, PixelsPerInch, 72); }
+void TFont::SetSize(int points) {
+    Height = -mulDiv(points, PixelsPerInch, 72);
+}

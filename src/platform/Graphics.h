@@ -74,11 +74,11 @@ struct TFont {
 
 // Font metrics in canvas units.
 struct TTextMetric {
-    int tmHeight = 0;           // ascent + descent
-    int tmAscent = 0;           // baseline to the top of the cell
-    int tmDescent = 0;          // baseline to the bottom of the cell
-    int tmInternalLeading = 0;  // cell height minus character height
-    int tmExternalLeading = 0;  // room the font advises between lines
+    int tmHeight = 0;          // ascent + descent
+    int tmAscent = 0;          // baseline to the top of the cell
+    int tmDescent = 0;         // baseline to the bottom of the cell
+    int tmInternalLeading = 0; // cell height minus character height
+    int tmExternalLeading = 0; // room the font advises between lines
     int tmAveCharWidth = 0;
 };
 

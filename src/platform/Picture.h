@@ -38,5 +38,5 @@ private:
 };
 
 // Reads the pixel size from a PNG or JPEG header; false when the bytes are not one.
-bool ReadPictureHeader(const std::vector<std::uint8_t>& bytes, TPicture::Format& format,
-                       int& width, int& height);
+bool ReadPictureHeader(const std::vector<std::uint8_t>& bytes, TPicture::Format& format, int& width,
+                       int& height);

@@ -94,9 +94,10 @@ TEST_F(Mathsheet, SavedDocumentRendersToTheSameSvg) {
         write("f.txt", "[Page]\nCarreau = 0,5\n[Grille]\nNom = G\nColonnes = 4\nLignes = 3\n"
                        "Texte = 2;2;17\nCouleur = 1;1;255\n");
     const Outcome built = run({"build", sheet, "-o", path("a.svg"), "--mode", "corrige", "--save",
-                           path("f.vlm"), "--seed", "11"});
+                               path("f.vlm"), "--seed", "11"});
     ASSERT_EQ(built.code, EXIT_OK) << built.err;
-    const Outcome rendered = run({"render", path("f.vlm"), "-o", path("b.svg"), "--mode", "corrige"});
+    const Outcome rendered =
+        run({"render", path("f.vlm"), "-o", path("b.svg"), "--mode", "corrige"});
     ASSERT_EQ(rendered.code, EXIT_OK) << rendered.err;
     const std::string first = read(path("a.svg"));
     EXPECT_NE(first.find("<svg"), std::string::npos);
@@ -109,8 +110,8 @@ TEST_F(Mathsheet, SavedDocumentRendersToTheSameSvg) {
 
 TEST_F(Mathsheet, CopiesGiveOnePairOfPagesEach) {
     const std::string sheet = write("f.txt", "[Grille]\n");
-    const Outcome r = run({"build", sheet, "-o", path("c.pdf"), "--copies", "3", "--save",
-                       path("c.vlm")});
+    const Outcome r =
+        run({"build", sheet, "-o", path("c.pdf"), "--copies", "3", "--save", path("c.vlm")});
     ASSERT_EQ(r.code, EXIT_OK) << r.err;
     EXPECT_EQ(pdfPages(read(path("c.pdf"))), 6);
     EXPECT_TRUE(fs::exists(path("c-1.vlm")));

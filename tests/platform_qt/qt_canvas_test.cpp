@@ -10,7 +10,9 @@ using namespace qt_test;
 
 namespace {
 
-int Span(const std::vector<int>& dark) { return dark.empty() ? 0 : dark.back() - dark.front() + 1; }
+int Span(const std::vector<int>& dark) {
+    return dark.empty() ? 0 : dark.back() - dark.front() + 1;
+}
 
 std::vector<bool> DarkFlagsInRow(const QImage& image, int y, int from, int to) {
     std::vector<bool> flags;
@@ -165,9 +167,9 @@ TEST(QtCanvasArcs, IdenticalRaysGiveTheWholeEllipseAndArcIsNotFilled) {
         c.Pen.Width = 4;
         c.Arc(0, 0, 200, 200, 300, 100, 100, -100);
     });
-    EXPECT_TRUE(IsDark(arc, 170, 29));   // on the arc, at 45 degrees
-    EXPECT_FALSE(IsDark(arc, 29, 170));  // 225 degrees is not part of it
-    EXPECT_FALSE(IsDark(arc, 150, 50));  // not filled
+    EXPECT_TRUE(IsDark(arc, 170, 29));  // on the arc, at 45 degrees
+    EXPECT_FALSE(IsDark(arc, 29, 170)); // 225 degrees is not part of it
+    EXPECT_FALSE(IsDark(arc, 150, 50)); // not filled
 }
 
 TEST(QtCanvasPens, DashStylesLeaveGaps) {
@@ -254,13 +256,16 @@ TEST(QtCanvasBrushes, ForwardDiagonalRunsDownToTheRight) {
 TEST(QtCanvasBrushes, OpaqueHatchHasAWhiteBackgroundTransparentKeepsWhatIsBelow) {
     const QImage below = BlackSquare();
     const auto hatch = [&](int bkMode) {
-        return Render(400, 400, 254, [&](TQtCanvas& c) {
-            c.SetBkMode(bkMode);
-            c.Pen.Style = psClear;
-            c.Brush.Style = bsHorizontal;
-            c.Brush.Color = clRed;
-            c.Rectangle(100, 100, 300, 300);
-        }, &below);
+        return Render(
+            400, 400, 254,
+            [&](TQtCanvas& c) {
+                c.SetBkMode(bkMode);
+                c.Pen.Style = psClear;
+                c.Brush.Style = bsHorizontal;
+                c.Brush.Color = clRed;
+                c.Rectangle(100, 100, 300, 300);
+            },
+            &below);
     };
     EXPECT_TRUE(IsWhite(hatch(OPAQUE), 200, 205));
     EXPECT_EQ(hatch(TRANSPARENT).pixel(200, 205) & 0xFFFFFF, 0u);
@@ -352,8 +357,9 @@ TEST(QtCanvasPictures, StretchDrawScalesIntoTheRectangle) {
     source.fill(Qt::black);
     const TPicture picture = PngPicture(source);
     ASSERT_FALSE(picture.Empty());
-    const QImage image =
-        Render(200, 200, 254, [&](TQtCanvas& c) { c.StretchDraw({20, 30, 120, 180}, picture); });
+    const QImage image = Render(200, 200, 254, [&](TQtCanvas& c) {
+        c.StretchDraw({20, 30, 120, 180}, picture);
+    });
     EXPECT_EQ(InkBounds(image), QRect(20, 30, 100, 150));
 }
 
@@ -362,8 +368,9 @@ TEST(QtCanvasPictures, EnlargedPicturesKeepSharpPixels) {
     source.setPixel(0, 0, qRgb(0, 0, 0));
     source.setPixel(1, 0, qRgb(255, 255, 255));
     const TPicture picture = PngPicture(source);
-    const QImage image =
-        Render(200, 10, 254, [&](TQtCanvas& c) { c.StretchDraw({0, 0, 200, 10}, picture); });
+    const QImage image = Render(200, 10, 254, [&](TQtCanvas& c) {
+        c.StretchDraw({0, 0, 200, 10}, picture);
+    });
     EXPECT_EQ(image.pixel(99, 5) & 0xFFFFFF, 0u);
     EXPECT_EQ(image.pixel(100, 5) & 0xFFFFFF, 0xFFFFFFu);
 }
@@ -375,16 +382,22 @@ TEST(QtCanvasPictures, TransparentPictureKeepsTheBackgroundWhereTheKeyColourWas)
     TPicture picture = PngPicture(source);
     picture.Transparent = true;
     const QImage below = BlackSquare();
-    const QImage image = Render(400, 400, 254,
-                                [&](TQtCanvas& c) { c.StretchDraw({0, 0, 400, 400}, picture); },
-                                &below);
+    const QImage image = Render(
+        400, 400, 254,
+        [&](TQtCanvas& c) {
+            c.StretchDraw({0, 0, 400, 400}, picture);
+        },
+        &below);
     EXPECT_EQ(image.pixel(350, 350) & 0xFFFFFF, 0u);
     EXPECT_GT(qRed(image.pixel(150, 150)), 240);
     EXPECT_LT(qGreen(image.pixel(150, 150)), 15);
 
     picture.Transparent = false;
-    const QImage opaque = Render(400, 400, 254,
-                                 [&](TQtCanvas& c) { c.StretchDraw({0, 0, 400, 400}, picture); },
-                                 &below);
+    const QImage opaque = Render(
+        400, 400, 254,
+        [&](TQtCanvas& c) {
+            c.StretchDraw({0, 0, 400, 400}, picture);
+        },
+        &below);
     EXPECT_EQ(opaque.pixel(350, 350) & 0xFFFFFF, 0x00FF00u);
 }

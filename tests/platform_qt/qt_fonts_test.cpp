@@ -16,7 +16,9 @@ TFont Named(const std::string& name, int height = -49) {
     return font;
 }
 
-QString Drawn(const std::string& name) { return QFontInfo(ToQFont(Named(name))).family(); }
+QString Drawn(const std::string& name) {
+    return QFontInfo(ToQFont(Named(name))).family();
+}
 
 } // namespace
 
@@ -37,22 +39,6 @@ TEST(QtFontsFaces, InstalledFacesStayUnknownFacesBecomeTheGlobalFace) {
     EXPECT_EQ(QtFamilyFor("No Such Face 42"), "Andika");
     EXPECT_EQ(QtFamilyFor(""), "Andika");
     EXPECT_EQ(Drawn("No Such Face 42"), "Andika");
-}
-
-TEST(QtFontsStyle, StyleFlagsReachTheQFont) {
-    TFont font = Named("Andika");
-    font.Style = fsBold | fsUnderline;
-    const QFont bold = ToQFont(font);
-    EXPECT_TRUE(bold.bold());
-    EXPECT_TRUE(bold.underline());
-    EXPECT_FALSE(bold.italic());
-    EXPECT_FALSE(bold.strikeOut());
-    font.Style = fsItalic | fsStrikeOut;
-    const QFont italic = ToQFont(font);
-    EXPECT_TRUE(italic.italic());
-    EXPECT_TRUE(italic.strikeOut());
-    EXPECT_FALSE(italic.bold());
-    EXPECT_EQ(italic.hintingPreference(), QFont::PreferNoHinting);
 }
 
 TEST(QtFontsMetrics, NegativeHeightIsTheCharacterHeightPositiveTheCell) {

@@ -30,7 +30,9 @@ std::string RunCommand(const std::string& command) {
     return output;
 }
 
-bool HasTool(const std::string& tool) { return !RunCommand("command -v " + tool).empty(); }
+bool HasTool(const std::string& tool) {
+    return !RunCommand("command -v " + tool).empty();
+}
 
 QByteArray Read(const std::string& path) {
     QFile file(QString::fromStdString(path));
@@ -83,9 +85,7 @@ protected:
     std::string PathOf(const std::string& name) const {
         return folder_.filePath(QString::fromStdString(name)).toStdString();
     }
-    bool Exists(const std::string& name) const {
-        return std::filesystem::exists(PathOf(name));
-    }
+    bool Exists(const std::string& name) const { return std::filesystem::exists(PathOf(name)); }
     QTemporaryDir folder_;
 };
 
@@ -140,14 +140,21 @@ TEST_F(QtPageWriterTest, PdfDrawingLandsAtItsPlaceOnThePage) {
     std::string message;
     ASSERT_TRUE(writer.Finish(message)) << message;
 
-    const std::string png = PathOf("place");
-    RunCommand("pdftoppm -r 254 -png -singlefile '" + path + "' '" + png + "'");
-    QImage image(QString::fromStdString(png + ".png"));
-    // pdftoppm rounds the page up to whole pixels.
-    ASSERT_NEAR(image.width(), 2100, 1);
-    ASSERT_NEAR(image.height(), 2970, 1);
-    EXPECT_EQ(InkBounds(image.copy(0, 0, 300, 300)), QRect(0, 0, 100, 100));
-    EXPECT_EQ(InkBounds(image.copy(1800, 2670, 300, 300)), QRect(200, 200, 100, 100));
+    // Rendered ten times finer than a canvas unit, around the two squares.
+    const auto render = [&](int x, int y, const std::string& name) {
+        const std::string png = PathOf(name);
+        RunCommand("pdftoppm -r 2540 -gray -png -singlefile -x " + std::to_string(x) + " -y " +
+                   std::to_string(y) + " -W 1200 -H 1200 '" + path + "' '" + png + "'");
+        return InkBounds(QImage(QString::fromStdString(png + ".png"))).value_or(QRect());
+    };
+    const auto expectNear = [](const QRect& ink, const QRect& expected) {
+        EXPECT_NEAR(ink.left(), expected.left(), 1);
+        EXPECT_NEAR(ink.top(), expected.top(), 1);
+        EXPECT_NEAR(ink.right(), expected.right(), 1);
+        EXPECT_NEAR(ink.bottom(), expected.bottom(), 1);
+    };
+    expectNear(render(0, 0, "top"), QRect(0, 0, 1000, 1000));
+    expectNear(render(19900, 28600, "bottom"), QRect(100, 100, 1000, 1000));
 }
 
 TEST_F(QtPageWriterTest, SvgIsTheSameForTheSameDrawing) {
@@ -202,8 +209,8 @@ TEST_F(QtPageWriterTest, SvgHonoursTheClip) {
     painter.end();
     const std::optional<QRect> ink = InkBounds(image);
     ASSERT_TRUE(ink.has_value());
-    EXPECT_TRUE(QRect(100, 100, 200, 200).contains(*ink)) << ink->x() << "," << ink->y() << " "
-                                                          << ink->width() << "x" << ink->height();
+    EXPECT_TRUE(QRect(100, 100, 200, 200).contains(*ink))
+        << ink->x() << "," << ink->y() << " " << ink->width() << "x" << ink->height();
     EXPECT_TRUE(IsDark(image, 200, 200));
 }
 

@@ -35,10 +35,9 @@ inline ::testing::Environment* const applicationEnvironment =
 inline QImage Render(int widthUnits, int heightUnits, double dpi,
                      const std::function<void(TQtCanvas&)>& draw, const QImage* below = nullptr) {
     const double scale = dpi / 254.0;
-    QImage image = below != nullptr
-                       ? *below
-                       : QImage(int(widthUnits * scale + 0.5), int(heightUnits * scale + 0.5),
-                                QImage::Format_RGB32);
+    QImage image = below != nullptr ? *below
+                                    : QImage(int(widthUnits * scale + 0.5),
+                                             int(heightUnits * scale + 0.5), QImage::Format_RGB32);
     if (below == nullptr)
         image.fill(Qt::white);
     QPainter painter(&image);

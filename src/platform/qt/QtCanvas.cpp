@@ -161,7 +161,9 @@ TQtCanvas::TQtCanvas(QPainter& painter, double scale, QPointF origin) : painter_
         initialClip_ = painter_.clipPath();
 }
 
-TQtCanvas::~TQtCanvas() { painter_.restore(); }
+TQtCanvas::~TQtCanvas() {
+    painter_.restore();
+}
 
 // --- Shapes ---
 
@@ -389,9 +391,13 @@ const QtResolvedFont& TQtCanvas::resolvedFont() {
     return *font_;
 }
 
-vlSize TQtCanvas::TextExtent(const std::string& text) { return resolvedFont().Extent(text); }
+vlSize TQtCanvas::TextExtent(const std::string& text) {
+    return resolvedFont().Extent(text);
+}
 
-TTextMetric TQtCanvas::GetTextMetrics() { return resolvedFont().Metrics(); }
+TTextMetric TQtCanvas::GetTextMetrics() {
+    return resolvedFont().Metrics();
+}
 
 void TQtCanvas::TextOut(int x, int y, const std::string& text) {
     if (text.empty())

@@ -39,7 +39,9 @@ QFont baseFont(const QString& family, int pixelSize) {
     return font;
 }
 
-int roundToInt(double value) { return int(std::lround(value)); }
+int roundToInt(double value) {
+    return int(std::lround(value));
+}
 
 } // namespace
 
@@ -76,7 +78,9 @@ QFont ToQFont(const TFont& font) {
     return result;
 }
 
-TTextMetric QtTextMetrics(const TFont& font) { return QtResolvedFont(font).Metrics(); }
+TTextMetric QtTextMetrics(const TFont& font) {
+    return QtResolvedFont(font).Metrics();
+}
 
 vlSize QtTextExtent(const TFont& font, const std::string& text) {
     return QtResolvedFont(font).Extent(text);

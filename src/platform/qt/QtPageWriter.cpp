@@ -32,7 +32,9 @@ std::string cannotWrite(const std::string& path) {
 }
 
 // A point size as the PDF writer prints it.
-QByteArray pdfNumber(double value) { return QByteArray::number(value, 'f'); }
+QByteArray pdfNumber(double value) {
+    return QByteArray::number(value, 'f');
+}
 
 // QPdfWriter rounds page sizes to whole points. Each page's MediaBox, in order, gets the exact
 // size back, written in the same number of bytes so that the cross-reference offsets hold.
@@ -49,8 +51,8 @@ void restoreExactMediaBoxes(QByteArray& pdf, const std::vector<vlSize>& pages) {
         if (end < 0)
             return;
         from = end;
-        QByteArray exact = pdfNumber(page.cx * kPointsPerUnit) + ' ' +
-                           pdfNumber(page.cy * kPointsPerUnit);
+        QByteArray exact =
+            pdfNumber(page.cx * kPointsPerUnit) + ' ' + pdfNumber(page.cy * kPointsPerUnit);
         const qsizetype room = end - numbers;
         if (exact.size() > room)
             continue;
@@ -82,7 +84,9 @@ TQtPageWriter::~TQtPageWriter() {
         painter_->end();
 }
 
-TCanvas& TQtPageWriter::BeginPage() { return BeginPage(pageSize_); }
+TCanvas& TQtPageWriter::BeginPage() {
+    return BeginPage(pageSize_);
+}
 
 TCanvas& TQtPageWriter::BeginPage(vlSize pageSize) {
     if (pageOpen_)
@@ -204,7 +208,9 @@ bool TQtPageWriter::EndPage() {
 }
 
 // PDF pages stay in the one document until Finish.
-bool TQtPageWriter::endPdfPage() { return painter_ && painter_->isActive(); }
+bool TQtPageWriter::endPdfPage() {
+    return painter_ && painter_->isActive();
+}
 
 bool TQtPageWriter::endSvgPage() {
     const bool ended = painter_->end();

@@ -1,0 +1,127 @@
+// What every component kind of the package shares: the key table and the common keys, the
+// preferred options in the ini file, the record framing, and regeneration once constructed.
+// A kind states only its key table, its options block, its factory values, its ini entries,
+// its version history and its own keys' effects.
+#pragma once
+
+#include "common/IntField.h"
+#include "host/Composant.h"
+#include "host/Fonte.h"
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+// One value a kind keeps in the ini file (section = kind name).
+struct IniEntry {
+    enum class Type { Integer, Bool, Font, Text };
+
+    std::string key;
+    Type type = Type::Integer;
+    IntField field;                              // Integer and Bool
+    Fonte* font = nullptr;                       // Font
+    std::function<std::string()> get;            // Text
+    std::function<void(const std::string&)> set; // Text
+    // The default when reading: a fixed value, or (when empty) the value the field holds
+    // after the factory settings.
+    std::optional<int> fixedDefault;
+    std::optional<std::string> fixedText;
+
+    static IniEntry Integer(std::string key, IntField field, std::optional<int> def = {});
+    static IniEntry Bool(std::string key, IntField field, std::optional<bool> def = {});
+    static IniEntry Font(std::string key, Fonte& font);
+    static IniEntry Text(std::string key, std::function<std::string()> get,
+                         std::function<void(const std::string&)> set,
+                         std::optional<std::string> def = {});
+};
+
+// The fields of a kind's options block that hold its frame pen and background brush.
+struct FrameFields {
+    IntField penStyle;
+    IntField penColour;
+    IntField penWidth;
+    IntField brushStyle;
+    IntField brushColour;
+};
+
+class CommonComponent : public TComposant {
+public:
+    CommonComponent(TCadre* cadre, std::string nomType, std::int32_t numeroType,
+                    std::int16_t version);
+    CommonComponent(const CommonComponent&) = default;
+
+    // The key table in index order; indices 0 to 3 are the geometry keys.
+    virtual const std::vector<std::string>& Cles() const = 0;
+    // The key's index, or -1 (exact, case-sensitive comparison; the first match wins).
+    int IndexCle(const std::string& nom) const;
+
+    // Unknown key: false, no message, nothing changed. Refused value: false with the
+    // conversion's message, the field unchanged. Otherwise the kind's answer.
+    bool ChangeOption(const std::string& valeur, const std::string& nom,
+                      std::string& message) override;
+
+    // Writes the ini entries as the kind's preferred options.
+    void EnregistreOptions() override;
+    // Factory settings, the ini values over them, then a new exercise once constructed.
+    void RestaureDefaut() override;
+    // Factory settings, then a new exercise once constructed.
+    void RestaureStandard() override;
+    // Factory settings only.
+    virtual void RestaureStandardNonApplique() = 0;
+
+    bool Sauve(TStream& s) override;
+    bool Charge(TStream& s, TResolver* resolver, TCadre* parent) override;
+    void TermineConstruction() override;
+    bool Construit() const { return construit_; }
+
+    // The common keys with their rules, also for kinds that handle a key themselves first.
+    bool ChangeRediriger(const std::string& nom);
+
+protected:
+    // The kind's own keys: true or false when the key was the kind's (false with a message
+    // for a refused value), nothing to let the common keys handle it.
+    virtual std::optional<bool> ChangeOptionPropre(int index, const std::string& nom,
+                                                   const std::string& valeur,
+                                                   std::string& message) = 0;
+    virtual std::vector<IniEntry> EntreesIni() = 0;
+    virtual FrameFields ChampsCadre() { return {}; }
+    // Brings the live drawing objects (pens, brushes, fonts) in line with the options block;
+    // the default sets the frame pen and brush from ChampsCadre.
+    virtual void AppliqueOptions();
+    // Builds a new exercise from the options; nothing for kinds without one.
+    virtual void Genere() {}
+    // The kind's data after its options block.
+    virtual bool SauveDonnees(TStream&) { return true; }
+    virtual bool ChargeDonnees(TStream&) { return true; }
+    virtual void LibereDonnees() {}
+
+    // Places a new component at the page margin origin with its creation size, applies the
+    // preferred options and computes its handles. Kind constructors call it last.
+    void Installe();
+    // Genere when constructed.
+    void Regenere();
+    // Refreshes a block's leading position and size from the rectangle.
+    void RafraichitPosition(vlPoint& position, vlSize& taille) const;
+    std::int16_t VersionCourante() const { return versionCourante_; }
+
+    // Parsing helpers with the host's conversions; false (and message) on refusal.
+    static bool LitEntier(const std::string& valeur, IntField champ, std::string& message);
+    static bool LitEntier(const std::string& valeur, IntField champ, std::string& message, int min,
+                          int max);
+    // An integer read as plain text: bad text reads as 0, never refused.
+    static int EntierLibre(const std::string& valeur);
+
+private:
+    std::optional<bool> changeCommune(const std::string& nom, const std::string& valeur,
+                                      std::string& message);
+    std::optional<bool> changeCadre(const std::string& nom, const std::string& valeur,
+                                    std::string& message);
+
+    std::int16_t versionCourante_;
+    bool construit_ = false;
+};
+
+// The brush colour rule of the class library: giving a colour to a clear brush makes it solid.
+void ColoreBrosse(TBrush& brosse, TColor couleur);

@@ -1,0 +1,340 @@
+#include "common/CommonComponent.h"
+
+#include "host/Catalogue.h"
+#include "host/Document.h"
+#include "host/Services.h"
+#include "host/Stream.h"
+#include "platform/IniFile.h"
+#include "platform/Random.h"
+
+#include <gtest/gtest.h>
+
+#include <cstddef>
+#include <cstring>
+#include <filesystem>
+
+namespace {
+
+// A small kind written for these tests: a frame pen and brush, two own settings, a font, an
+// action that draws a new exercise, and an exercise of random numbers saved after the block.
+class Jeton : public CommonComponent {
+public:
+    struct Bloc {
+        std::int8_t stylePinceau = 0;
+        std::int32_t couleurPinceau = 0;
+        std::int32_t taillePinceau = 1;
+        std::uint8_t styleBrosse = 1;
+        std::int32_t couleurBrosse = 0xFFFFFF;
+        std::int16_t valeur = 3;
+        bool montrer = true;
+        Fonte fonte;
+    };
+    static_assert(offsetof(Bloc, couleurPinceau) == 4);
+    static_assert(offsetof(Bloc, fonte) == 24);
+    static_assert(sizeof(Bloc) == 72);
+
+    static const std::vector<std::string>& TableCles() {
+        static const std::vector<std::string> cles{"Gauche",
+                                                   "Haut",
+                                                   "Largeur",
+                                                   "Hauteur",
+                                                   "StylePinceauCadre",
+                                                   "CouleurPinceauCadre",
+                                                   "TaillePinceauCadre",
+                                                   "StyleBrosseFond",
+                                                   "CouleurBrosseFond",
+                                                   "Valeur",
+                                                   "Montrer",
+                                                   "Fonte",
+                                                   "Tirer",
+                                                   "Detachable",
+                                                   "Rediriger",
+                                                   "Actif",
+                                                   "Valeur"};
+        return cles;
+    }
+
+    explicit Jeton(TCadre* cadre) : CommonComponent(cadre, "Jeton", 300, 2) { Installe(); }
+    Jeton(const Jeton&) = default;
+
+    Bloc bloc;
+    std::vector<int> tirage;
+    int generations = 0;
+
+    const std::vector<std::string>& Cles() const override { return TableCles(); }
+    void* Options(int& taille) override {
+        taille = int(sizeof bloc);
+        return &bloc;
+    }
+    std::unique_ptr<TComposant> Copie() const override { return std::make_unique<Jeton>(*this); }
+    vlSize TailleCreation() const override { return {400, 300}; }
+
+    void RestaureStandardNonApplique() override {
+        bloc = Bloc{};
+        bloc.fonte.ChangeNom("Andika");
+        bloc.fonte.Taille = 14;
+    }
+
+protected:
+    std::optional<bool> ChangeOptionPropre(int index, const std::string&, const std::string& v,
+                                           std::string& message) override {
+        switch (index) {
+        case 9:
+            if (!LitEntier(v, bloc.valeur, message, 1, 20))
+                return false;
+            Regenere();
+            return true;
+        case 10:
+            return LitEntier(v, bloc.montrer, message);
+        case 11:
+            return bloc.fonte.FromString(v);
+        case 12:
+            Genere();
+            return false;
+        default:
+            return std::nullopt;
+        }
+    }
+    std::vector<IniEntry> EntreesIni() override {
+        return {IniEntry::Integer("StylePinceauCadre", bloc.stylePinceau, 0),
+                IniEntry::Integer("CouleurPinceauCadre", bloc.couleurPinceau),
+                IniEntry::Integer("TaillePinceauCadre", bloc.taillePinceau),
+                IniEntry::Integer("StyleBrosseFond", bloc.styleBrosse, 0),
+                IniEntry::Integer("CouleurBrosseFond", bloc.couleurBrosse),
+                IniEntry::Integer("Valeur", bloc.valeur),
+                IniEntry::Bool("Montrer", bloc.montrer),
+                IniEntry::Font("Fonte", bloc.fonte)};
+    }
+    FrameFields ChampsCadre() override {
+        return {bloc.stylePinceau, bloc.couleurPinceau, bloc.taillePinceau, bloc.styleBrosse,
+                bloc.couleurBrosse};
+    }
+    void Genere() override {
+        ++generations;
+        tirage.clear();
+        for (int i = 0; i < bloc.valeur; ++i)
+            tirage.push_back(Random() % 100);
+    }
+    bool SauveDonnees(TStream& s) override {
+        if (!WriteShort(s, std::int16_t(tirage.size())))
+            return false;
+        for (const int n : tirage)
+            if (!WriteLong(s, n))
+                return false;
+        return true;
+    }
+    bool ChargeDonnees(TStream& s) override {
+        std::int16_t n = 0;
+        if (!ReadShort(s, n) || n < 0)
+            return false;
+        for (int i = 0; i < n; ++i) {
+            std::int32_t v = 0;
+            if (!ReadLong(s, v))
+                return false;
+            tirage.push_back(v);
+        }
+        return true;
+    }
+    void LibereDonnees() override { tirage.clear(); }
+};
+
+class CommonComponentTest : public ::testing::Test {
+protected:
+    CommonComponentTest() {
+        catalogue_.Ajoute({"Jeton", 300, 1, [](TCadre* c) { return std::make_unique<Jeton>(c); },
+                           Jeton::TableCles()});
+        document_.AjoutePage(TPlanche(TPlanche::Format::A4, false));
+        savedIni_ = FichIni();
+        iniDir_ = std::filesystem::temp_directory_path() /
+                  ("common_component_" + std::to_string(::getpid()));
+        std::filesystem::create_directories(iniDir_);
+        FichIni() = (iniDir_ / "vorlane.ini").string();
+    }
+    ~CommonComponentTest() override {
+        FichIni() = savedIni_;
+        std::filesystem::remove_all(iniDir_);
+    }
+
+    Jeton& nouveau() {
+        TComposant* c = document_.Cree("Jeton", 0);
+        EXPECT_NE(c, nullptr);
+        return dynamic_cast<Jeton&>(*c);
+    }
+
+    TCatalogue catalogue_;
+    TDocument document_{catalogue_};
+    std::string savedIni_;
+    std::filesystem::path iniDir_;
+};
+
+TEST_F(CommonComponentTest, UnknownKeysChangeNothingAndSayNothing) {
+    Jeton& j = nouveau();
+    const Jeton::Bloc before = j.bloc;
+    std::string message;
+    EXPECT_FALSE(j.ChangeOption("5", "valeur", message)); // case matters
+    EXPECT_FALSE(j.ChangeOption("5", "Inconnue", message));
+    EXPECT_TRUE(message.empty());
+    EXPECT_EQ(std::memcmp(&before, &j.bloc, sizeof before), 0);
+    // The first of two equal keys wins: index 9, not 16.
+    EXPECT_EQ(j.IndexCle("Valeur"), 9);
+}
+
+TEST_F(CommonComponentTest, RefusedValuesKeepTheFieldAndGiveTheMessage) {
+    Jeton& j = nouveau();
+    std::string message;
+    EXPECT_FALSE(j.ChangeOption("25", "Valeur", message));
+    EXPECT_FALSE(message.empty());
+    EXPECT_EQ(j.bloc.valeur, 3);
+    message.clear();
+    EXPECT_FALSE(j.ChangeOption("7", "StylePinceauCadre", message));
+    EXPECT_FALSE(message.empty());
+    EXPECT_EQ(j.bloc.stylePinceau, 0);
+    message.clear();
+    EXPECT_FALSE(j.ChangeOption("1001", "TaillePinceauCadre", message));
+    EXPECT_FALSE(j.ChangeOption("8", "StyleBrosseFond", message));
+    EXPECT_FALSE(j.ChangeOption("rouge", "CouleurPinceauCadre", message));
+    EXPECT_EQ(j.bloc.taillePinceau, 1);
+}
+
+TEST_F(CommonComponentTest, GeometryKeysStayWithinTheFrame) {
+    Jeton& j = nouveau();
+    std::string message;
+    // Printable width 1900 (1 cm margins), own width 400: "Gauche" goes up to 15 cm.
+    EXPECT_TRUE(j.ChangeOption("15", "Gauche", message));
+    EXPECT_FALSE(j.ChangeOption("15,5", "Gauche", message));
+    EXPECT_EQ(j.Rect.left, 1600);
+    EXPECT_TRUE(j.ChangeOption("0", "Largeur", message));
+    EXPECT_EQ(j.Rect.Width(), 0);
+}
+
+TEST_F(CommonComponentTest, FramePenAndBrushKeys) {
+    Jeton& j = nouveau();
+    std::string message;
+    ASSERT_TRUE(j.ChangeOption("2", "StylePinceauCadre", message));
+    ASSERT_TRUE(j.ChangeOption("255", "CouleurPinceauCadre", message));
+    ASSERT_TRUE(j.ChangeOption("30", "TaillePinceauCadre", message));
+    EXPECT_EQ(j.Pinceau, (TPen{255, 30, psDot, pmCopy}));
+    EXPECT_EQ(j.bloc.stylePinceau, 2);
+    // Giving a colour to a clear brush makes it solid, and the block follows.
+    ASSERT_TRUE(j.ChangeOption("1", "StyleBrosseFond", message));
+    EXPECT_EQ(j.Brosse.Style, bsClear);
+    ASSERT_TRUE(j.ChangeOption("65280", "CouleurBrosseFond", message));
+    EXPECT_EQ(j.Brosse, (TBrush{65280, bsSolid}));
+    EXPECT_EQ(j.bloc.styleBrosse, bsSolid);
+    ASSERT_TRUE(j.ChangeOption("6", "StyleBrosseFond", message));
+    EXPECT_EQ(j.Brosse, (TBrush{65280, bsCross}));
+}
+
+TEST_F(CommonComponentTest, DetachableAndActifAreReadAsPlainIntegers) {
+    Jeton& j = nouveau();
+    std::string message;
+    EXPECT_TRUE(j.ChangeOption("1", "Detachable", message));
+    EXPECT_TRUE(j.Detachable);
+    EXPECT_TRUE(j.ChangeOption("oui", "Detachable", message)); // bad text reads as 0
+    EXPECT_FALSE(j.Detachable);
+    EXPECT_TRUE(j.ChangeOption("0", "Actif", message));
+    EXPECT_FALSE(j.Activable());
+    EXPECT_TRUE(message.empty());
+}
+
+TEST_F(CommonComponentTest, RedirectionToANameAndBackToNone) {
+    Jeton& emetteur = nouveau();
+    Jeton& premier = nouveau();
+    Jeton& second = nouveau();
+    std::string message;
+    EXPECT_TRUE(emetteur.ChangeOption(premier.Nom(), "Rediriger", message));
+    ASSERT_EQ(emetteur.Recepteurs, std::vector<TComposant*>{&premier});
+    EXPECT_EQ(premier.Emetteurs, std::vector<TComposant*>{&emetteur});
+    EXPECT_TRUE(emetteur.ChangeOption(second.Nom(), "Rediriger", message));
+    EXPECT_TRUE(premier.Emetteurs.empty()); // told it lost its emitter
+    EXPECT_EQ(emetteur.Recepteurs, std::vector<TComposant*>{&second});
+    EXPECT_TRUE(emetteur.ChangeOption("Personne", "Rediriger", message));
+    EXPECT_TRUE(emetteur.Recepteurs.empty());
+    EXPECT_TRUE(second.Emetteurs.empty());
+    EXPECT_TRUE(emetteur.ChangeOption(emetteur.Nom(), "Rediriger", message));
+    EXPECT_TRUE(emetteur.Recepteurs.empty());
+}
+
+TEST_F(CommonComponentTest, SavedPreferencesComeBackOnANewComponent) {
+    Jeton& source = nouveau();
+    std::string message;
+    for (const auto& [cle, valeur] :
+         std::vector<std::pair<std::string, std::string>>{{"StylePinceauCadre", "3"},
+                                                          {"CouleurPinceauCadre", "128"},
+                                                          {"TaillePinceauCadre", "12"},
+                                                          {"CouleurBrosseFond", "4210752"},
+                                                          {"StyleBrosseFond", "4"},
+                                                          {"Valeur", "7"},
+                                                          {"Montrer", "0"},
+                                                          {"Fonte", "Liberation Sans,18,255,gras"},
+                                                          {"Detachable", "1"},
+                                                          {"Gauche", "3"}})
+        ASSERT_TRUE(source.ChangeOption(valeur, cle, message)) << cle << " " << message;
+    source.EnregistreOptions();
+
+    Jeton& copie = nouveau();
+    EXPECT_EQ(std::memcmp(&source.bloc, &copie.bloc, sizeof source.bloc), 0);
+    EXPECT_EQ(copie.Pinceau, source.Pinceau);
+    EXPECT_EQ(copie.Brosse, source.Brosse);
+    // Geometry and the detachable flag are not preferences.
+    EXPECT_FALSE(copie.Detachable);
+    EXPECT_EQ(copie.Rect.left, copie.OrgMarges().x);
+}
+
+TEST_F(CommonComponentTest, MissingIniKeysGiveTheReadingDefaults) {
+    TIniFile ini(FichIni());
+    ini.WriteInteger("Jeton", "Valeur", 9);
+    ASSERT_TRUE(ini.UpdateFile());
+    Jeton& j = nouveau();
+    EXPECT_EQ(j.bloc.valeur, 9);
+    EXPECT_EQ(j.bloc.styleBrosse, 0);   // its fixed reading default, not the factory's 1
+    EXPECT_EQ(j.bloc.taillePinceau, 1); // the factory value
+    EXPECT_EQ(j.bloc.fonte.NomPolice(), "Andika");
+}
+
+TEST_F(CommonComponentTest, ExercisesAreDrawnOnlyOnceConstructed) {
+    Jeton& j = nouveau(); // the document finishes the construction: one exercise
+    EXPECT_EQ(j.generations, 1);
+    EXPECT_EQ(j.tirage.size(), 3u);
+    Jeton brut(&document_.Cadre(0));
+    EXPECT_EQ(brut.generations, 0);
+    brut.RestaureStandard();
+    std::string message;
+    EXPECT_TRUE(brut.ChangeOption("5", "Valeur", message));
+    EXPECT_EQ(brut.generations, 0);
+    brut.TermineConstruction();
+    EXPECT_EQ(brut.tirage.size(), 5u);
+    EXPECT_FALSE(brut.ChangeOption("", "Tirer", message)); // an action: false, no message
+    EXPECT_TRUE(message.empty());
+    EXPECT_EQ(brut.generations, 2);
+}
+
+TEST_F(CommonComponentTest, SaveLoadAndCopyKeepTheExercise) {
+    SeedRandom(42);
+    Jeton& source = nouveau();
+    std::string message;
+    ASSERT_TRUE(source.ChangeOption("6", "Valeur", message));
+    TMemoryStream stream;
+    ASSERT_TRUE(source.Sauve(stream));
+
+    Jeton& lu = nouveau();
+    lu.Version = 0;
+    stream.Rewind();
+    ASSERT_TRUE(lu.Charge(stream, nullptr, &document_.Cadre(0)));
+    EXPECT_EQ(lu.tirage, source.tirage);
+    EXPECT_EQ(lu.bloc.valeur, 6);
+    EXPECT_EQ(lu.Version, 2);
+
+    const std::unique_ptr<TComposant> copie = source.Copie();
+    EXPECT_EQ(dynamic_cast<const Jeton&>(*copie).tirage, source.tirage);
+
+    // A cut record fails and keeps what it read so far.
+    std::vector<std::uint8_t> cut = stream.Bytes();
+    cut.resize(cut.size() - 4);
+    TMemoryStream shorter(cut);
+    Jeton& partiel = nouveau();
+    EXPECT_FALSE(partiel.Charge(shorter, nullptr, &document_.Cadre(0)));
+    EXPECT_EQ(partiel.tirage.size(), 5u);
+}
+
+} // namespace
