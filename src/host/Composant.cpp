@@ -471,10 +471,14 @@ vlSize TComposant::TailleCreation() const {
 std::vector<std::string> TComposant::Description() const {
     const vlRect r = Rect.Normalise();
     const vlPoint m = OrgMarges();
+    // Centimetres with a decimal comma: 250 gives "2,5".
     auto cm = [](int tenths) {
-        const int whole = tenths / 100;
-        const int rest = (tenths < 0 ? -tenths : tenths) % 100;
-        std::string text = (tenths < 0 && whole == 0 ? "-" : "") + std::to_string(whole);
+        const int magnitude = tenths < 0 ? -tenths : tenths;
+        std::string text;
+        if (tenths < 0)
+            text += '-';
+        text += std::to_string(magnitude / 100);
+        const int rest = magnitude % 100;
         if (rest != 0) {
             text += ',';
             text += char('0' + rest / 10);
