@@ -1,0 +1,36 @@
+#!/usr/bin/env bash
+# Checks the arrows between layers: a file includes only headers of its own layer or of the
+# layers below it, and Qt only where Qt belongs. Prints the offending lines; fails on any.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+status=0
+
+# check FOLDER ALLOWED-PREFIXES-REGEX : project includes ("x/y.h") must match the regex.
+check() {
+  local folder=$1 allowed=$2
+  local bad
+  bad=$(grep -rnE '^#include "' "$folder" --include='*.h' --include='*.cpp' \
+          | grep -vE "#include \"($allowed)" | grep -v '/forms/' || true)
+  if [ -n "$bad" ]; then
+    echo "Includes that cross the layers in $folder:"
+    echo "$bad"
+    status=1
+  fi
+}
+
+# No Qt header outside the Qt layer, the forms and the programs.
+qt=$(grep -rnE '^#include <Q' src --include='*.h' --include='*.cpp' \
+       | grep -vE '^src/platform/qt/|/forms/' || true)
+if [ -n "$qt" ]; then
+  echo "Qt used outside src/platform/qt and the forms:"
+  echo "$qt"
+  status=1
+fi
+
+check src/platform/Canvas.h 'platform/'
+for f in src/platform/*.h src/platform/*.cpp; do check "$f" 'platform/[A-Za-z]+\.h'; done
+check src/host 'platform/[A-Za-z]+\.h|host/'
+for d in package common operation chart shape fraction pictures money dots sudoku; do
+  [ -d "src/$d" ] && check "src/$d" 'platform/[A-Za-z]+\.h|host/[A-Za-z]+\.h|package/|common/|operation/|chart/|shape/|fraction/|pictures/|money/|dots/|sudoku/'
+done
+exit $status
