@@ -46,5 +46,7 @@ Gauche = 11
 Haut = 0
 Largeur = 7
 Hauteur = 4
+
+# (each kind adds its example above this line)
 )";
 }

@@ -1,5 +1,8 @@
 #include "package/Paquet.h"
 
+#include "host/Composant.h"
+#include "package/Fabrique.h"
+
 #include <array>
 
 namespace {
@@ -38,6 +41,12 @@ TCatalogue CataloguePaquet() {
         type.nom = kPaletteKinds[i].nom;
         type.numero = kPaletteKinds[i].numero;
         type.indexPalette = int(i) + 1;
+        if (const std::vector<std::string>* cles = ClesDuType(type.indexPalette)) {
+            type.cles = *cles;
+            type.cree = [index = type.indexPalette](TCadre* cadre) {
+                return CreerComposant(cadre, index);
+            };
+        }
         catalogue.Ajoute(std::move(type));
     }
     return catalogue;
