@@ -116,7 +116,7 @@ std::vector<int> modesOf(const std::string& mode) {
     return {MODE_EPREUVE, MODE_CORRIGE};
 }
 
-// "feuille.vlm" and copy 2 of 3 give "feuille-2.vlm"; a single copy keeps the name.
+// "feuille.vld" and copy 2 of 3 give "feuille-2.vld"; a single copy keeps the name.
 std::string numberedPath(const std::string& path, int copy, int copies) {
     if (copies <= 1)
         return path;

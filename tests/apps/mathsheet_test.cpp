@@ -94,16 +94,16 @@ TEST_F(Mathsheet, SavedDocumentRendersToTheSameSvg) {
         write("f.txt", "[Page]\nCarreau = 0,5\n[Grille]\nNom = G\nColonnes = 4\nLignes = 3\n"
                        "Texte = 2;2;17\nCouleur = 1;1;255\n");
     const Outcome built = run({"build", sheet, "-o", path("a.svg"), "--mode", "corrige", "--save",
-                               path("f.vlm"), "--seed", "11"});
+                               path("f.vld"), "--seed", "11"});
     ASSERT_EQ(built.code, EXIT_OK) << built.err;
     const Outcome rendered =
-        run({"render", path("f.vlm"), "-o", path("b.svg"), "--mode", "corrige"});
+        run({"render", path("f.vld"), "-o", path("b.svg"), "--mode", "corrige"});
     ASSERT_EQ(rendered.code, EXIT_OK) << rendered.err;
     const std::string first = read(path("a.svg"));
     EXPECT_NE(first.find("<svg"), std::string::npos);
     EXPECT_EQ(first, read(path("b.svg")));
 
-    const Outcome inspected = run({"inspect", path("f.vlm")});
+    const Outcome inspected = run({"inspect", path("f.vld")});
     ASSERT_EQ(inspected.code, EXIT_OK) << inspected.err;
     EXPECT_NE(inspected.out.find("[Grille] G (page 1)"), std::string::npos) << inspected.out;
 }
@@ -111,11 +111,11 @@ TEST_F(Mathsheet, SavedDocumentRendersToTheSameSvg) {
 TEST_F(Mathsheet, CopiesGiveOnePairOfPagesEach) {
     const std::string sheet = write("f.txt", "[Grille]\n");
     const Outcome r =
-        run({"build", sheet, "-o", path("c.pdf"), "--copies", "3", "--save", path("c.vlm")});
+        run({"build", sheet, "-o", path("c.pdf"), "--copies", "3", "--save", path("c.vld")});
     ASSERT_EQ(r.code, EXIT_OK) << r.err;
     EXPECT_EQ(pdfPages(read(path("c.pdf"))), 6);
-    EXPECT_TRUE(fs::exists(path("c-1.vlm")));
-    EXPECT_TRUE(fs::exists(path("c-3.vlm")));
+    EXPECT_TRUE(fs::exists(path("c-1.vld")));
+    EXPECT_TRUE(fs::exists(path("c-3.vld")));
 }
 
 TEST_F(Mathsheet, UsageAndFileErrors) {
@@ -126,8 +126,8 @@ TEST_F(Mathsheet, UsageAndFileErrors) {
     EXPECT_EQ(run({"demo", "-o", path("x.doc")}).code, EXIT_USAGE);
     EXPECT_EQ(run({"demo", "-o", path("x.pdf"), "--copies", "0"}).code, EXIT_USAGE);
     EXPECT_EQ(run({"build", path("absent.txt"), "-o", path("x.pdf")}).code, EXIT_IO);
-    EXPECT_EQ(run({"render", path("absent.vlm"), "-o", path("x.pdf")}).code, EXIT_IO);
-    const std::string notADocument = write("n.vlm", "bonjour");
+    EXPECT_EQ(run({"render", path("absent.vld"), "-o", path("x.pdf")}).code, EXIT_IO);
+    const std::string notADocument = write("n.vld", "bonjour");
     EXPECT_EQ(run({"inspect", notADocument}).code, EXIT_BAD_INPUT);
     EXPECT_EQ(run({"demo", "-o", path("absent/dir/x.pdf")}).code, EXIT_IO);
 }

@@ -419,7 +419,7 @@ TEST(DocumentFile, InterruptedWritesFail) {
 
 TEST(DocumentFile, AFailedSaveLeavesTheOldFile) {
     TempFolder folder;
-    const std::string path = folder.file("feuille.vlm");
+    const std::string path = folder.file("feuille.vld");
     Sample s;
     std::string message;
     ASSERT_TRUE(s.doc.Enregistre(path, message)) << message;
@@ -437,7 +437,7 @@ TEST(DocumentFile, AFailedSaveLeavesTheOldFile) {
 
     // A target that cannot be written: a path under a regular file.
     s.b->echoueSauve = false;
-    const std::string impossible = path + "/dessous.vlm";
+    const std::string impossible = path + "/dessous.vld";
     EXPECT_FALSE(s.doc.Enregistre(impossible, message));
     EXPECT_NE(message.find(impossible), std::string::npos) << message;
     ASSERT_TRUE(ReadWholeFile(path, after));
@@ -446,7 +446,7 @@ TEST(DocumentFile, AFailedSaveLeavesTheOldFile) {
 
 TEST(DocumentFile, OpensWhatWasSaved) {
     TempFolder folder;
-    const std::string path = folder.file("feuille.vlm");
+    const std::string path = folder.file("feuille.vld");
     Sample s;
     std::string message;
     ASSERT_TRUE(s.doc.Enregistre(path, message));
@@ -456,10 +456,10 @@ TEST(DocumentFile, OpensWhatWasSaved) {
     EXPECT_TRUE(ignores.empty());
     EXPECT_EQ(names(doc), (std::vector<std::string>{"Essai1", "Autre1", "Essai2"}));
 
-    const std::string missing = folder.file("absent.vlm");
+    const std::string missing = folder.file("absent.vld");
     EXPECT_FALSE(doc.Ouvre(missing, message, ignores));
     EXPECT_NE(message.find(missing), std::string::npos) << message;
-    const std::string text = folder.put("texte.vlm", "Bonjour, ceci est un texte.");
+    const std::string text = folder.put("texte.vld", "Bonjour, ceci est un texte.");
     EXPECT_FALSE(doc.Ouvre(text, message, ignores));
     EXPECT_NE(message.find(text), std::string::npos) << message;
     EXPECT_NE(message.find("n'est pas un document de feuilles de mathématiques"), std::string::npos)

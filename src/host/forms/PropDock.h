@@ -1,0 +1,38 @@
+// The editor's dock of property windows: one window per kind, found by its name and reused
+// for the next component of that kind; windows are made by factories registered by name.
+#pragma once
+
+#include "host/PropForm.h"
+
+#include <QWidget>
+
+#include <functional>
+#include <map>
+#include <string>
+
+class QStackedLayout;
+class TPropFormWidget;
+
+class TPropDockWidget : public QWidget, public TPropDock {
+    Q_OBJECT
+public:
+    using Factory = std::function<TPropFormWidget*(TComposant& composant, QWidget* parent)>;
+
+    explicit TPropDockWidget(QWidget* parent = nullptr);
+
+    void RegisterPropForm(const std::string& nom, Factory factory);
+    bool HasPropForm(const std::string& nom) const { return factories_.count(nom) != 0; }
+
+    TPropForm* Trouve(const std::string& nom) override;
+    TPropForm* Cree(const std::string& nom, TComposant& composant) override;
+    // Shows the window of a component (CreerFenetreProp), or nothing for none.
+    void Montre(TComposant* composant);
+    TPropFormWidget* Courante() const { return current_; }
+
+private:
+    std::map<std::string, Factory> factories_;
+    std::map<std::string, TPropFormWidget*> windows_;
+    QStackedLayout* stack_;
+    QWidget* empty_;
+    TPropFormWidget* current_ = nullptr;
+};

@@ -1,0 +1,59 @@
+// The base of every property window: a widget whose controls are tied to indices of its
+// component's key table. Each binding sends the right text at the right moment through
+// TPropForm::EcrireOptions, and nothing while the window refreshes its controls.
+#pragma once
+
+#include "host/PropForm.h"
+
+#include <QWidget>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+class QAbstractButton;
+class QButtonGroup;
+class QCheckBox;
+class QComboBox;
+class QLineEdit;
+class QSlider;
+class TColorButton;
+class TUpDown;
+
+class TPropFormWidget : public QWidget, public TPropForm {
+    Q_OBJECT
+public:
+    TPropFormWidget(TComposant* composant, const std::string& nom, std::vector<std::string> cles,
+                    QWidget* parent = nullptr);
+
+protected:
+    // An edit sends its text when Enter is pressed, then selects it; its focus changes go to
+    // OnEditEnter/OnEditExit.
+    void LieEdit(QLineEdit* edit, int index);
+    // An up-down sends its edit's text when an arrow is released.
+    void LieUpDown(TUpDown* upDown, int index);
+    // A combo box sends its item index when the user changes it.
+    void LieCombo(QComboBox* combo, int index);
+    // A radio group sends the checked button's id when one is clicked.
+    void LieRadio(QButtonGroup* group, int index);
+    // A check box sends 1 or 0.
+    void LieCheck(QCheckBox* check, int index);
+    // A slide bar sends its position when released or moved by the keyboard.
+    void LieSlide(QSlider* slider, int index);
+    // A colour button sends the colour chosen.
+    void LieCouleur(TColorButton* button, int index);
+    // A font button opens the font dialog on the current font (its text form) and sends the
+    // text form of the font chosen.
+    void LieFonte(QAbstractButton* button, int index, std::function<std::string()> courante);
+    // An action button sends an empty value.
+    void LieAction(QAbstractButton* button, int index);
+
+    // Position and size of the component in centimetres, for the geometry edits.
+    std::string Centimetres(int tenths) const;
+
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void envoie(int index, const std::string& valeur);
+    std::vector<std::pair<QObject*, int>> edits_;
+};

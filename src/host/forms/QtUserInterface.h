@@ -1,0 +1,51 @@
+// The user-interface service on Qt Widgets, used by the editor: forms by name, message boxes
+// with French buttons, standard dialogs, clipboard, wait cursor, and work posted to the
+// user-interface thread.
+#pragma once
+
+#include "platform/UserInterface.h"
+
+#include <QObject>
+
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+class QWidget;
+
+class TQtUserInterface : public QObject, public TUserInterface {
+    Q_OBJECT
+public:
+    // A modal form: shows itself over `parent` on the model and returns the modal result.
+    using ModalForm = std::function<int(TFormModel& model, QWidget* parent)>;
+
+    explicit TQtUserInterface(QWidget* mainWindow = nullptr);
+
+    void SetMainWindow(QWidget* window) { mainWindow_ = window; }
+    void RegisterForm(const std::string& name, ModalForm form);
+    std::vector<std::string> FormNames() const;
+
+    int MessageBox(const std::string& text, const std::string& title, int flags) override;
+    void ShowMessage(const std::string& text) override;
+    void ShowInformation(const std::string& title, const std::string& text) override;
+    bool HasForm(const std::string& name) const override;
+    int ShowModal(const std::string& name, TFormModel& model) override;
+    bool ChooseColor(TColor& color) override;
+    bool ChooseFont(TFontChoice& font) override;
+    bool OpenFileName(const std::string& title, const std::string& filter,
+                      std::string& path) override;
+    bool SaveFileName(const std::string& title, const std::string& filter,
+                      std::string& path) override;
+    std::string ClipboardText() override;
+    void SetClipboardText(const std::string& text) override;
+    void BeginWaitCursor() override;
+    void EndWaitCursor() override;
+    void Post(std::function<void()> fn) override;
+    void ProcessPosted() override;
+    void ShowHelp(const std::string& pathOrTopic) override;
+
+private:
+    QWidget* mainWindow_;
+    std::map<std::string, ModalForm> forms_;
+};
