@@ -4,7 +4,6 @@
 #include <QSlider>
 
 class TSlideBar : public QSlider {
-    Q_OBJECT
 public:
     explicit TSlideBar(QWidget* parent = nullptr) : QSlider(Qt::Horizontal, parent) {
         setTracking(false);
