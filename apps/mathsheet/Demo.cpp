@@ -47,6 +47,73 @@ Haut = 0
 Largeur = 7
 Hauteur = 4
 
+# Huit additions posées : les élèves retrouvent des chiffres isolés de chaque somme.
+[Opération]
+Nom = Additions
+Gauche = 0
+Haut = 11
+Largeur = 18
+Hauteur = 7
+TrousIsoles = 1
+PositionTrous = 8
+NombreOperations = 8
+
+# Douze soustractions en ligne, la différence à écrire.
+[Opération]
+Nom = Soustractions
+Gauche = 0
+Haut = 19
+Largeur = 18
+Hauteur = 5
+Operation = 1
+OperationPosee = 0
+PositionTrous = 4
+NombreOperations = 12
+
+[Page]
+Format = A4
+Marges = 1,5
+Carreau = 0,5
+
+# Un domino 2 | 5 à compter.
+[Dé]
+Aspect = 1
+Largeur = 6
+Hauteur = 3
+Gauche = 0
+Haut = 0
+Valeur1 = 2
+Valeur2 = 5
+
+# Un dé qui montre 4.
+[Dé]
+Largeur = 3
+Hauteur = 3
+Gauche = 7
+Haut = 0
+Valeur1 = 4
+
+# Trois quarts d'un disque, à partir de midi dans le sens des aiguilles.
+[Camembert]
+Largeur = 5
+Hauteur = 5
+Gauche = 11
+Haut = 0
+Numerateur = 3
+Denominateur = 4
+
+# Une montre à 10 h 10 : les élèves dessinent les aiguilles, le corrigé les montre.
+[Montre]
+Largeur = 7
+Hauteur = 7
+Gauche = 0
+Haut = 6
+Heure = 10
+Minute = 10
+Seconde = 0
+MontrerSeconde = 0
+Mode = 2
+
 # (each kind adds its example above this line)
 )";
 }

@@ -36,6 +36,7 @@ public:
     static const std::vector<std::string>& Cles();
 
     std::unique_ptr<TComposant> Copie() const override;
+    std::string NomProp() const override { return "GrilleProp"; }
     void* Options(int& taille) override;
     bool ChangeOption(const std::string& valeur, const std::string& nom,
                       std::string& message) override;

@@ -1,4 +1,696 @@
 #include "operation/Operation.h"
 
+#include "host/Conversions.h"
+#include "host/Services.h"
+#include "host/Stream.h"
+#include "operation/ChoixOp2Modele.h"
+#include "operation/DessinOperation.h"
+#include "operation/GenerateurAdditions.h"
+#include "operation/Nombres.h"
+#include "platform/StringList.h"
+#include "platform/UserInterface.h"
+
+#include <algorithm>
+#include <array>
+#include <cstring>
+
 std::int32_t TvlOperation::MultChiffresMax = 6;
 std::int32_t TvlOperation::InfoMult = 0;
+
+namespace {
+
+// Key indices, in the order of the key table.
+enum Cle : int {
+    kOperation = 4,
+    kDifficulteMult = 5,
+    kPositionTrous = 6,
+    kDivisionLongue = 7,
+    kTrousIsoles = 8,
+    kOperationPosee = 9,
+    kFonte = 10,
+    kFonteCorrige = 11,
+    kSeparerMilliers = 13,
+    kAlignerSurCarreau = 14,
+    kDefinirOperandes = 16,
+    kGenererCalcul = 17,
+    kNombreOperations = 18,
+    kInhibeCalculsAuto = 19,
+    kPrecisionDiv = 20,
+    kDivTypeLignes = 21,
+    kDifficulteDiv = 22,
+    kEpaisseurTrait = 28,
+    kUtiliserCrayonGras = 29,
+    kEspSuppl = 30,
+};
+
+constexpr std::array<const char*, 4> kNomsTypes{"Addition", "Soustraction", "Multiplication",
+                                                "Division"};
+constexpr TColor kBlanc = 16777215;
+constexpr TColor kRouge = 255;
+
+// A bool read as raw bytes may hold any value: make it 0 or 1.
+void normalise(bool& b) {
+    unsigned char octet = 0;
+    std::memcpy(&octet, &b, 1);
+    b = octet != 0;
+}
+
+void normaliseBooleens(OperOptions& o) {
+    for (bool* b : {&o.DefinitionOperandes.PasDeZeros, &o.DivisionLongue, &o.TrousIsoles,
+                    &o.OperationPosee, &o.SeparerMilliers, &o.AlignerSurCarreau,
+                    &o.InhibeCalculsAuto, &o.DivTypeLignes, &o.EspSuppl})
+        normalise(*b);
+}
+
+// Styles stored in a block read from a file may be out of range.
+TPenStyle stylePinceau(int style) {
+    return style >= psSolid && style <= psInsideFrame ? TPenStyle(style) : psSolid;
+}
+TBrushStyle styleBrosse(int style) {
+    return style >= bsSolid && style <= bsDiagCross ? TBrushStyle(style) : bsSolid;
+}
+
+std::string booleen(bool b) {
+    return b ? "1" : "0";
+}
+
+} // namespace
+
+// ---- construction ----
+
+TvlOperation::TvlOperation(TCadre* cadre) : CommonComponent(cadre, "Opération", NUMERO, VERSION) {
+    operations_.reserve(MAX_OPERATIONS);
+    RemplitAuHasard(TableOperandes);
+    Installe();
+    RafraichitPosition(opts_.Position, opts_.Taille);
+}
+
+TvlOperation::TvlOperation(const TvlOperation& other)
+    : CommonComponent(other), TableOperandes(other.TableOperandes), opts_(other.opts_),
+      operations_(CloneListe(other.operations_)), stylo_(other.stylo_), police_(other.police_),
+      policeCorrige_(other.policeCorrige_) {
+    operations_.reserve(MAX_OPERATIONS);
+}
+
+TvlOperation::~TvlOperation() = default;
+
+std::unique_ptr<TComposant> TvlOperation::Copie() const {
+    return std::make_unique<TvlOperation>(*this);
+}
+
+const std::vector<std::string>& TvlOperation::TableCles() {
+    static const std::vector<std::string> cles{
+        "Gauche",
+        "Haut",
+        "Largeur",
+        "Hauteur",
+        "Operation",
+        "DifficulteMult",
+        "PositionTrous",
+        "DivisionLongue",
+        "TrousIsoles",
+        "OperationPosee",
+        "Fonte",
+        "FonteCorrige",
+        "Detachable",
+        "SeparerMilliers",
+        "AlignerSurCarreau",
+        "Rediriger",
+        "DefinirOperandes",
+        "GenererCalcul",
+        "NombreOperations",
+        "InhibeCalculsAuto",
+        "PrecisionDiv",
+        "DivTypeLignes",
+        "DifficulteDiv",
+        "StylePinceauCadre",
+        "CouleurPinceauCadre",
+        "TaillePinceauCadre",
+        "StyleBrosseFond",
+        "CouleurBrosseFond",
+        "EpaisseurTrait",
+        "UtiliserCrayonGras",
+        "EspSuppl",
+        "Actif",
+    };
+    return cles;
+}
+
+void* TvlOperation::Options(int& taille) {
+    RafraichitPosition(opts_.Position, opts_.Taille);
+    taille = int(sizeof opts_);
+    return &opts_;
+}
+
+// ---- settings ----
+
+void TvlOperation::RestaureStandardNonApplique() {
+    opts_.DefinitionOperandes = DefinitionStandard();
+    opts_.PositionTrous[OP_ADDITION] = 8;
+    opts_.PositionTrous[OP_SOUSTRACTION] = 4;
+    opts_.PositionTrous[OP_MULTIPLICATION] = 4;
+    opts_.PositionTrous[OP_DIVISION] = 4;
+    opts_.DivisionLongue = false;
+    opts_.TrousIsoles = false;
+    opts_.OperationPosee = true;
+    opts_.Fonte = Fonte{};
+    opts_.Fonte.Copie(GlobalFonte());
+    opts_.FonteCorrige = opts_.Fonte;
+    opts_.FonteCorrige.Style |= fsBold;
+    opts_.FonteCorrige.Couleur = kRouge;
+    opts_.SeparerMilliers = true;
+    opts_.AlignerSurCarreau = true;
+    opts_.NombreOperations = MAX_OPERATIONS;
+    opts_.DifficulteMult = 1;
+    opts_.DifficulteDiv = 0;
+    opts_.InhibeCalculsAuto = false;
+    opts_.PrecisionDiv = 2;
+    opts_.DivTypeLignes = false;
+    opts_.StylePinceauCadre = psSolid;
+    opts_.CouleurPinceauCadre = 0;
+    opts_.TaillePinceauCadre = 1;
+    opts_.StyleBrosseFond = bsClear;
+    opts_.CouleurBrosseFond = 0;
+    opts_.EpaisseurTrait = 1;
+    opts_.EspSuppl = true;
+}
+
+std::vector<IniEntry> TvlOperation::EntreesIni() {
+    std::vector<IniEntry> entrees;
+    entrees.push_back(IniEntry::Text(
+        "Operation", [this] { return DefinitionVersTexte(opts_.DefinitionOperandes); },
+        [this](const std::string& texte) {
+            TexteVersDefinition(texte, opts_.DefinitionOperandes);
+            // A new component always starts with additions.
+            opts_.DefinitionOperandes.Operation = OP_ADDITION;
+        },
+        DefinitionVersTexte(DefinitionStandard())));
+    entrees.push_back(IniEntry::Integer("DifficulteMult", opts_.DifficulteMult, 1));
+    const std::array<int, 4> trousLus{8, 4, 4, 4};
+    for (std::size_t type = 0; type < kNomsTypes.size(); ++type)
+        entrees.push_back(IniEntry::Integer(std::string("PositionTrous") + kNomsTypes[type],
+                                            opts_.PositionTrous[type], trousLus[type]));
+    entrees.push_back(IniEntry::Bool("DivisionLongue", opts_.DivisionLongue));
+    entrees.push_back(IniEntry::Bool("TrousIsoles", opts_.TrousIsoles));
+    entrees.push_back(IniEntry::Bool("OperationPosee", opts_.OperationPosee));
+    entrees.push_back(IniEntry::Font("Fonte", opts_.Fonte));
+    entrees.push_back(IniEntry::Font("FonteCorrige", opts_.FonteCorrige));
+    entrees.push_back(IniEntry::Bool("SeparerMilliers", opts_.SeparerMilliers));
+    entrees.push_back(IniEntry::Bool("AlignerSurCarreau", opts_.AlignerSurCarreau));
+    entrees.push_back(IniEntry::Integer("NombreOperations", opts_.NombreOperations));
+    entrees.push_back(IniEntry::Bool("InhibeCalculsAuto", opts_.InhibeCalculsAuto));
+    entrees.push_back(IniEntry::Integer("PrecisionDiv", opts_.PrecisionDiv));
+    entrees.push_back(IniEntry::Bool("DivTypeLignes", opts_.DivTypeLignes));
+    entrees.push_back(IniEntry::Integer("DifficulteDiv", opts_.DifficulteDiv));
+    entrees.push_back(IniEntry::Integer("EpaisseurTrait", opts_.EpaisseurTrait, 1));
+    entrees.push_back(IniEntry::Bool("EspSuppl", opts_.EspSuppl, true));
+    entrees.push_back(IniEntry::Integer("StylePinceauCadre", opts_.StylePinceauCadre, 0));
+    entrees.push_back(IniEntry::Integer("CouleurPinceauCadre", opts_.CouleurPinceauCadre, 0));
+    entrees.push_back(IniEntry::Integer("TaillePinceauCadre", opts_.TaillePinceauCadre, 1));
+    entrees.push_back(IniEntry::Integer("StyleBrosseFond", opts_.StyleBrosseFond, 0));
+    entrees.push_back(IniEntry::Integer("CouleurBrosseFond", opts_.CouleurBrosseFond, kBlanc));
+    return entrees;
+}
+
+FrameFields TvlOperation::ChampsCadre() {
+    return {opts_.StylePinceauCadre, opts_.CouleurPinceauCadre, opts_.TaillePinceauCadre,
+            opts_.StyleBrosseFond, opts_.CouleurBrosseFond};
+}
+
+void TvlOperation::AppliqueOptions() {
+    CommonComponent::AppliqueOptions();
+    Pinceau.Style = stylePinceau(opts_.StylePinceauCadre);
+    Brosse.Style = styleBrosse(opts_.StyleBrosseFond);
+    stylo_.Width = opts_.EpaisseurTrait;
+}
+
+// ---- keys ----
+
+std::optional<bool> TvlOperation::ChangeOptionPropre(int index, const std::string&,
+                                                     const std::string& valeur,
+                                                     std::string& message) {
+    switch (index) {
+    case kOperation: {
+        // Only the four kinds have records, hole settings and layouts.
+        int type = 0;
+        if (!ConvInt(valeur, type, message, OP_ADDITION, OP_DIVISION))
+            return false;
+        opts_.DefinitionOperandes.Operation = type;
+        GenererOperations();
+        return true;
+    }
+    case kDifficulteMult:
+        if (!LitEntier(valeur, opts_.DifficulteMult, message))
+            return false;
+        regenereSaufInhibe();
+        return true;
+    case kPositionTrous: {
+        const int type = opts_.DefinitionOperandes.Operation;
+        if (type < OP_ADDITION || type > OP_DIVISION) {
+            int ignore = 0;
+            return ConvInt(valeur, ignore, message);
+        }
+        if (!LitEntier(valeur, opts_.PositionTrous[type], message))
+            return false;
+        regenereSaufInhibe();
+        verifieInfoMult();
+        return true;
+    }
+    case kDivisionLongue:
+        if (!LitEntier(valeur, opts_.DivisionLongue, message))
+            return false;
+        regenereSaufInhibe();
+        return true;
+    case kTrousIsoles:
+        if (!LitEntier(valeur, opts_.TrousIsoles, message))
+            return false;
+        regenereSaufInhibe();
+        verifieInfoMult();
+        return true;
+    case kOperationPosee:
+        if (!LitEntier(valeur, opts_.OperationPosee, message))
+            return false;
+        verifieInfoMult();
+        GenererOperations();
+        return true;
+    case kFonte:
+        return changeFonte(valeur, false, message);
+    case kFonteCorrige:
+        return changeFonte(valeur, true, message);
+    case kSeparerMilliers:
+        return LitEntier(valeur, opts_.SeparerMilliers, message);
+    case kAlignerSurCarreau:
+        return LitEntier(valeur, opts_.AlignerSurCarreau, message);
+    case kDefinirOperandes:
+        // An action: it has run, nothing to refuse.
+        if (RedefinirOperandes())
+            regenereSaufInhibe();
+        return false;
+    case kGenererCalcul:
+        GenererOperations();
+        return false;
+    case kNombreOperations:
+        return changeNombreOperations(valeur, message);
+    case kInhibeCalculsAuto:
+        return LitEntier(valeur, opts_.InhibeCalculsAuto, message);
+    case kPrecisionDiv:
+        if (!LitEntier(valeur, opts_.PrecisionDiv, message, 0, 8))
+            return false;
+        regenereSaufInhibe();
+        return true;
+    case kDivTypeLignes:
+        return LitEntier(valeur, opts_.DivTypeLignes, message);
+    case kDifficulteDiv:
+        if (!LitEntier(valeur, opts_.DifficulteDiv, message))
+            return false;
+        regenereSaufInhibe();
+        return true;
+    case kEpaisseurTrait:
+        if (!LitEntier(valeur, opts_.EpaisseurTrait, message, 0, 50))
+            return false;
+        stylo_.Width = opts_.EpaisseurTrait;
+        return true;
+    case kUtiliserCrayonGras:
+        return changeCrayonGras(valeur, message);
+    case kEspSuppl:
+        opts_.EspSuppl = EntierLibre(valeur) != 0;
+        return true;
+    default:
+        // Geometry, "Detachable", "Rediriger", the frame keys and "Actif".
+        return std::nullopt;
+    }
+}
+
+std::optional<bool> TvlOperation::changeFonte(const std::string& valeur, bool corrige,
+                                              std::string& message) {
+    Fonte& cible = corrige ? opts_.FonteCorrige : opts_.Fonte;
+    Fonte lue = cible;
+    if (!lue.FromString(valeur)) {
+        message = "\"" + valeur + "\" n'est pas une police valide (nom,taille,couleur,style).";
+        return false;
+    }
+    cible = lue;
+    // Both fonts always have the same size.
+    (corrige ? opts_.Fonte : opts_.FonteCorrige).Taille = lue.Taille;
+    return true;
+}
+
+std::optional<bool> TvlOperation::changeCrayonGras(const std::string& valeur,
+                                                   std::string& message) {
+    Fonte crayon;
+    crayon.ChangeNom("CrayonL");
+    crayon.Taille = 18;
+    crayon.Couleur = 0;
+    crayon.Style = fsBold;
+    if (!crayon.FromString(valeur)) {
+        message = "\"" + valeur + "\" n'est pas une police valide (nom,taille,couleur,style).";
+        return false;
+    }
+    opts_.Fonte = crayon;
+    opts_.FonteCorrige = crayon;
+    opts_.FonteCorrige.Couleur = kRouge;
+    return true;
+}
+
+std::optional<bool> TvlOperation::changeNombreOperations(const std::string& valeur,
+                                                         std::string& message) {
+    int nombre = 0;
+    if (!ConvInt(valeur, nombre, message, 1, MAX_OPERATIONS))
+        return false;
+    // Fewer exercises shown: the list keeps its exercises, the first ones are simply shown.
+    const bool moins = nombre < opts_.NombreOperations;
+    opts_.NombreOperations = std::int16_t(nombre);
+    if (!moins)
+        regenereSaufInhibe();
+    return true;
+}
+
+void TvlOperation::regenereSaufInhibe() {
+    if (!inhibe())
+        GenererOperations();
+}
+
+void TvlOperation::verifieInfoMult() const {
+    if (opts_.DefinitionOperandes.Operation == OP_MULTIPLICATION &&
+        opts_.PositionTrous[OP_MULTIPLICATION] >= 5 && opts_.TrousIsoles && !opts_.OperationPosee)
+        AfficheInfoWindow(InfoMult);
+}
+
+// ---- exercises ----
+
+void TvlOperation::GenererOperations() {
+    switch (opts_.DefinitionOperandes.Operation) {
+    case OP_ADDITION:
+        GenererAdditions();
+        break;
+    case OP_SOUSTRACTION:
+        GenererSoustractions();
+        break;
+    case OP_MULTIPLICATION:
+        GenererMultiplications();
+        break;
+    case OP_DIVISION:
+        GenererDivisions();
+        break;
+    default:
+        break;
+    }
+}
+
+void TvlOperation::GenererAdditions() {
+    operations_ =
+        GenereAdditions(TableOperandes, {opts_.PositionTrous[OP_ADDITION], opts_.TrousIsoles});
+}
+
+void TvlOperation::GenererSoustractions() {
+    operations_ = GenereSoustractions(TableOperandes,
+                                      {opts_.PositionTrous[OP_SOUSTRACTION], opts_.TrousIsoles});
+}
+
+void TvlOperation::GenererMultiplications() {
+    // Entry point of the multiplication generator (not written yet). The list must only hold
+    // records of the current kind, for they are saved and read back by kind.
+    operations_.clear();
+}
+
+void TvlOperation::GenererDivisions() {
+    // Entry point of the division generator (not written yet); see GenererMultiplications.
+    operations_.clear();
+}
+
+bool TvlOperation::RedefinirOperandes() {
+    ChoixOp2Modele modele(TableOperandes, opts_.DefinitionOperandes, Nom());
+    if (Ui().ShowModal("ChoixOp2", modele) != mrOk)
+        return false;
+    TableOperandes = modele.Table;
+    opts_.DefinitionOperandes = modele.Definition;
+    return true;
+}
+
+bool TvlOperation::DblClk(int, vlPoint) {
+    if (RedefinirOperandes())
+        regenereSaufInhibe();
+    return true;
+}
+
+void TvlOperation::EtablirListeRecepteurs(const TStringList& liste) {
+    std::vector<TComposant*> nouveaux;
+    for (int i = 0; i < liste.Count(); ++i)
+        if (auto* recepteur = static_cast<TComposant*>(liste.Objects(i)))
+            nouveaux.push_back(recepteur);
+    const auto contient = [](const std::vector<TComposant*>& v, const TComposant* c) {
+        return std::find(v.begin(), v.end(), c) != v.end();
+    };
+    const std::vector<TComposant*> anciens = Recepteurs;
+    for (TComposant* ancien : anciens)
+        if (!contient(nouveaux, ancien))
+            ancien->SignaleDisparition(this);
+    for (TComposant* nouveau : nouveaux)
+        if (!contient(anciens, nouveau))
+            nouveau->EnregistreEmetteur(this);
+    Recepteurs = nouveaux;
+}
+
+// ---- record ----
+
+bool TvlOperation::SauveDonnees(TStream& s) {
+    if (!WriteShort(s, std::int16_t(operations_.size())))
+        return false;
+    for (const std::unique_ptr<OperGen>& operation : operations_)
+        if (!operation->Sauve(s))
+            return false;
+    std::size_t ecrits = 0;
+    return WriteFile(s, TableOperandes.data(), sizeof TableOperandes, ecrits) &&
+           ecrits == sizeof TableOperandes;
+}
+
+bool TvlOperation::ChargeOptionsV3(TStream& s) {
+    if (Version == 1) {
+        std::array<std::uint8_t, TAILLE_OPTIONS_V1> bloc{};
+        if (!ReadBuffer(s, bloc.data(), bloc.size()))
+            return false;
+        std::memcpy(static_cast<void*>(&opts_), bloc.data(), bloc.size());
+        // Not in the first block.
+        opts_.EpaisseurTrait = 1;
+        opts_.EspSuppl = true;
+    } else {
+        std::array<std::uint8_t, sizeof(OperOptions)> bloc{};
+        if (!ReadBuffer(s, bloc.data(), bloc.size()))
+            return false;
+        std::memcpy(static_cast<void*>(&opts_), bloc.data(), bloc.size());
+    }
+    normaliseBooleens(opts_);
+    return true;
+}
+
+bool TvlOperation::Charge(TStream& s, TResolver* resolver, TCadre* parent) {
+    LibereDonnees();
+    if (!TComposant::Charge(s, resolver, parent))
+        return false;
+    bool ok = ChargeOptionsV3(s);
+    if (!ok)
+        RestaureStandard();
+
+    std::int16_t nombre = 0;
+    ok = ok && ReadShort(s, nombre);
+    const int type = opts_.DefinitionOperandes.Operation;
+    for (int i = 0; ok && i < nombre; ++i) {
+        std::unique_ptr<OperGen> operation = NouvelleOperation(type);
+        if (operation == nullptr)
+            break;
+        ok = operation->Charge(s);
+        if (ok)
+            operations_.push_back(std::move(operation));
+    }
+
+    if (ok && Version <= 3) {
+        std::size_t attendus = sizeof TableOperandes;
+        if (Version < 3) {
+            // Older records hold the first ten rows.
+            for (TLigneOperandes& ligne : TableOperandes)
+                ligne.fill(-1.0);
+            attendus = 10 * sizeof(TLigneOperandes);
+        }
+        std::size_t lus = 0;
+        ok = ReadFile(s, TableOperandes.data(), attendus, lus) && lus == attendus;
+    }
+    if (!ok)
+        RemplitAuHasard(TableOperandes);
+    Version = VERSION;
+    AppliqueOptions();
+    return ok;
+}
+
+// ---- drawing ----
+
+bool TvlOperation::dessineCadre(TCanvas& canvas, bool appliqueOptions) {
+    if (appliqueOptions) {
+        Brosse.Color = opts_.CouleurBrosseFond;
+        Brosse.Style = styleBrosse(opts_.StyleBrosseFond);
+        Pinceau.Style = stylePinceau(opts_.StylePinceauCadre);
+        Pinceau.Color = opts_.CouleurPinceauCadre;
+        Pinceau.Width = opts_.TaillePinceauCadre;
+    }
+    canvas.Brush = Brosse;
+    canvas.Pen = Pinceau;
+    if (canvas.Pen.Width == 0 || canvas.Pen.Style != psSolid)
+        canvas.Pen.Width = 1;
+    const bool contenu =
+        RectangleAff(canvas, opts_.TaillePinceauCadre, opts_.StylePinceauCadre, Rect.Normalise());
+    stylo_.Width = opts_.EpaisseurTrait;
+    canvas.Pen = stylo_;
+    return contenu;
+}
+
+void TvlOperation::Dessine(TCanvas& canvas, int mode, TPlanche*) {
+    const bool contenu = dessineCadre(canvas, true);
+    if (Recepteurs.empty()) {
+        Emet(canvas, Rect.Normalise(), {0, 0}, {0, 0}, mode, this);
+        return;
+    }
+    if (contenu)
+        AfficheTexteSysteme(canvas, Rect.Normalise(),
+                            Nom() + "\ns'affiche sur\n" + Recepteurs.front()->Nom() +
+                                "\nCe cadre\nne sera pas\nimprimé.");
+}
+
+void TvlOperation::Imprime(TCanvas& canvas, int mode, TPlanche*) {
+    if (!Recepteurs.empty())
+        return;
+    dessineCadre(canvas, false);
+    Emet(canvas, Rect.Normalise(), {0, 0}, {0, 0}, mode, this);
+}
+
+vlPoint TvlOperation::Emet(TCanvas& canvas, vlRect rect, vlPoint pos, vlSize cell, int mode,
+                           TComposant* recepteur) {
+    rect = rect.Normalise();
+    if (rect.Width() < cell.cx || rect.Height() < cell.cy || pos.x >= rect.Width() ||
+        pos.y >= rect.Height())
+        return pos;
+    const bool correction = mode == MODE_CORRIGE;
+    stylo_.Width = opts_.EpaisseurTrait;
+    canvas.Pen = stylo_;
+    canvas.Brush = Brosse;
+
+    // The correction font always has the exercise font's size.
+    const int hauteur = -(opts_.Fonte.Taille * 254 / 72);
+    police_.PixelsPerInch = canvas.Font.PixelsPerInch;
+    policeCorrige_.PixelsPerInch = canvas.Font.PixelsPerInch;
+    opts_.Fonte.Restaure(police_);
+    opts_.FonteCorrige.Restaure(policeCorrige_);
+    police_.Height = hauteur;
+    policeCorrige_.Height = hauteur;
+
+    const TFont avant = canvas.Font;
+    canvas.Font = police_;
+    const int chiffre = canvas.TextWidth("0");
+    const TTextMetric metriques = canvas.GetTextMetrics();
+    const int interligne = metriques.tmHeight + metriques.tmExternalLeading;
+
+    // Without grid alignment cells are one digit wide and commas take no room; with a grid
+    // square offered, cells are squares and commas sit on the line between two; with
+    // alignment but no square, commas take half a cell.
+    vlSize offerte = cell;
+    if (!opts_.AlignerSurCarreau)
+        offerte.cx = chiffre;
+    CellulesOperation cellules;
+    cellules.cw = offerte.cx != 0 ? offerte.cx : chiffre;
+    cellules.ch = offerte.cy != 0 ? offerte.cy : interligne;
+    cellules.extra = offerte.cx == 0 ? cellules.cw / 2 : 0;
+
+    const int niveau = canvas.SaveDC();
+    canvas.IntersectClipRect(rect.left, rect.top, rect.right, rect.bottom);
+    int premier = 0;
+    const auto trouve = std::find(Recepteurs.begin(), Recepteurs.end(), recepteur);
+    if (trouve != Recepteurs.end())
+        premier = int(trouve - Recepteurs.begin()) * opts_.NombreOperations;
+
+    DessinOperation dessin(canvas, opts_, operations_, police_, policeCorrige_, cellules,
+                           correction);
+    vlPoint suite = pos;
+    switch (opts_.DefinitionOperandes.Operation) {
+    case OP_ADDITION:
+        suite = dessin.DessineAdditions(rect, pos, premier);
+        break;
+    case OP_SOUSTRACTION:
+        suite = dessin.DessineSoustractions(rect, pos, premier);
+        break;
+    case OP_MULTIPLICATION:
+        suite = dessin.DessineMultiplications(rect, pos, premier);
+        break;
+    case OP_DIVISION:
+        suite = dessin.DessineDivisions(rect, pos, premier);
+        break;
+    default:
+        break;
+    }
+    canvas.RestoreDC(niveau);
+    canvas.Font = avant;
+    return suite;
+}
+
+// ---- description ----
+
+std::string TvlOperation::exerciceLisible(const OperGen& operation) const {
+    std::string texte;
+    if (const auto* addition = dynamic_cast<const Addition*>(&operation)) {
+        const int n = std::clamp<int>(addition->NbOperandes, 0, Addition::MAX_NOMBRES - 1);
+        for (int j = 0; j < n; ++j)
+            texte += (j > 0 ? " + " : "") + NombreLisible(addition->Nombres[std::size_t(j)]);
+        return texte + " = " + NombreLisible(addition->Nombres[std::size_t(n)]);
+    }
+    if (const auto* soustraction = dynamic_cast<const Soustraction*>(&operation)) {
+        const std::string& difference = soustraction->Nombres[2];
+        return NombreLisible(soustraction->Nombres[0]) + " - " +
+               NombreLisible(soustraction->Nombres[1]) + " = " +
+               NombreLisible(opts_.OperationPosee ? difference
+                                                  : DessinOperation::SansZerosTete(difference));
+    }
+    const std::vector<std::string>* lignes = nullptr;
+    if (const auto* multiplication = dynamic_cast<const Multiplication*>(&operation))
+        lignes = &multiplication->Lignes;
+    else if (const auto* division = dynamic_cast<const Division*>(&operation))
+        lignes = &division->Lignes;
+    if (lignes != nullptr)
+        for (const std::string& ligne : *lignes)
+            texte += (texte.empty() ? "" : " | ") + NombreLisible(ligne);
+    return texte;
+}
+
+std::vector<std::string> TvlOperation::Description() const {
+    std::vector<std::string> lignes = CommonComponent::Description();
+    const OperOptions& o = opts_;
+    const int type = o.DefinitionOperandes.Operation;
+    const bool typeConnu = type >= OP_ADDITION && type <= OP_DIVISION;
+    lignes.push_back("Operation = " + std::to_string(type) +
+                     (typeConnu ? std::string(" (") + kNomsTypes[std::size_t(type)] + ")" : ""));
+    lignes.push_back("Operandes = " + DefinitionVersTexte(o.DefinitionOperandes));
+    if (typeConnu)
+        lignes.push_back("PositionTrous = " + std::to_string(o.PositionTrous[type]));
+    lignes.push_back("TrousIsoles = " + booleen(o.TrousIsoles));
+    lignes.push_back("OperationPosee = " + booleen(o.OperationPosee));
+    lignes.push_back("NombreOperations = " + std::to_string(o.NombreOperations));
+    lignes.push_back("SeparerMilliers = " + booleen(o.SeparerMilliers));
+    lignes.push_back("AlignerSurCarreau = " + booleen(o.AlignerSurCarreau));
+    lignes.push_back("EspSuppl = " + booleen(o.EspSuppl));
+    lignes.push_back("InhibeCalculsAuto = " + booleen(o.InhibeCalculsAuto));
+    lignes.push_back("DifficulteMult = " + std::to_string(o.DifficulteMult));
+    lignes.push_back("DifficulteDiv = " + std::to_string(o.DifficulteDiv));
+    lignes.push_back("PrecisionDiv = " + std::to_string(o.PrecisionDiv));
+    lignes.push_back("DivisionLongue = " + booleen(o.DivisionLongue));
+    lignes.push_back("DivTypeLignes = " + booleen(o.DivTypeLignes));
+    lignes.push_back("Fonte = " + o.Fonte.ToString());
+    lignes.push_back("FonteCorrige = " + o.FonteCorrige.ToString());
+    lignes.push_back("EpaisseurTrait = " + std::to_string(o.EpaisseurTrait));
+    lignes.push_back("StylePinceauCadre = " + std::to_string(o.StylePinceauCadre));
+    lignes.push_back("CouleurPinceauCadre = " + std::to_string(o.CouleurPinceauCadre));
+    lignes.push_back("TaillePinceauCadre = " + std::to_string(o.TaillePinceauCadre));
+    lignes.push_back("StyleBrosseFond = " + std::to_string(o.StyleBrosseFond));
+    lignes.push_back("CouleurBrosseFond = " + std::to_string(o.CouleurBrosseFond));
+    for (const TComposant* recepteur : Recepteurs)
+        lignes.push_back("Rediriger = " + recepteur->Nom());
+    lignes.push_back("Exercices = " + std::to_string(operations_.size()));
+    for (const std::unique_ptr<OperGen>& operation : operations_)
+        lignes.push_back(exerciceLisible(*operation));
+    return lignes;
+}

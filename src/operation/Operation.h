@@ -2,12 +2,108 @@
 // posed in columns or written in line, with holes for the pupil to fill.
 #pragma once
 
-#include <cstdint>
+#include "common/CommonComponent.h"
+#include "operation/OperGen.h"
+#include "operation/OperOptions.h"
 
-class TvlOperation {
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+class TStringList;
+
+class TvlOperation : public CommonComponent {
 public:
     // Digit threshold of the multiplication generator; kept in the registry.
     static std::int32_t MultChiffresMax;
     // Handle of the information text "InfoMult".
     static std::int32_t InfoMult;
+
+    static constexpr std::int32_t NUMERO = 10;
+    static constexpr std::int16_t VERSION = 3;
+    static constexpr int MAX_OPERATIONS = 24;
+
+    explicit TvlOperation(TCadre* cadre);
+    TvlOperation(const TvlOperation& other);
+    ~TvlOperation() override;
+
+    // The keys in index order.
+    static const std::vector<std::string>& TableCles();
+    const std::vector<std::string>& Cles() const override { return TableCles(); }
+
+    std::unique_ptr<TComposant> Copie() const override;
+    void* Options(int& taille) override;
+    void RestaureStandardNonApplique() override;
+    std::string NomProp() const override { return "OperProp"; }
+    vlSize TailleCreation() const override { return {850, 750}; }
+    void AppliquerOptions(const void*) override {}
+    // Opens the operand dialog; a new set of exercises when it closes with OK.
+    bool DblClk(int shift, vlPoint p) override;
+
+    // The block is read by ChargeOptionsV3 once the header is in, by the stored version.
+    bool Charge(TStream& s, TResolver* resolver, TCadre* parent) override;
+    void ChargeOptions(TStream&, bool&) override {}
+    bool ChargeOptionsV3(TStream& s);
+
+    void Dessine(TCanvas& canvas, int mode, TPlanche* planche) override;
+    // Prints nothing while the exercises are shown in other components.
+    void Imprime(TCanvas& canvas, int mode, TPlanche* planche) override;
+    // Lays the exercises out in `rect` of `recepteur`: a redirected operation gives each of its
+    // receivers NombreOperations exercises, in the order of its receivers.
+    vlPoint Emet(TCanvas& canvas, vlRect rect, vlPoint pos, vlSize cell, int mode,
+                 TComposant* recepteur) override;
+
+    std::vector<std::string> Description() const override;
+
+    // Rebuilds the exercises from the operand table for the current kind of operation.
+    void GenererOperations();
+    void GenererAdditions();
+    void GenererSoustractions();
+    // Entry points of the multiplication and division generators, which build nothing yet.
+    void GenererMultiplications();
+    void GenererDivisions();
+    // The operand dialog on a copy of the table and the definition; true, the copy taken, when
+    // it closes with OK.
+    bool RedefinirOperandes();
+    // The receivers become exactly the list's objects, each told of its new or lost emitter.
+    void EtablirListeRecepteurs(const TStringList& liste);
+
+    const OperOptions& Reglages() const { return opts_; }
+    const ListeOperations& Operations() const { return operations_; }
+
+    TTableOperandes TableOperandes{};
+
+protected:
+    std::optional<bool> ChangeOptionPropre(int index, const std::string& nom,
+                                           const std::string& valeur,
+                                           std::string& message) override;
+    std::vector<IniEntry> EntreesIni() override;
+    FrameFields ChampsCadre() override;
+    void AppliqueOptions() override;
+    void Genere() override { GenererOperations(); }
+    bool SauveDonnees(TStream& s) override;
+    void LibereDonnees() override { operations_.clear(); }
+
+private:
+    bool inhibe() const { return opts_.InhibeCalculsAuto; }
+    // Regenerates unless automatic regeneration is off.
+    void regenereSaufInhibe();
+    // Explains in an information window why long multiplications in line lose their holes.
+    void verifieInfoMult() const;
+    std::optional<bool> changeFonte(const std::string& valeur, bool corrige, std::string& message);
+    std::optional<bool> changeCrayonGras(const std::string& valeur, std::string& message);
+    std::optional<bool> changeNombreOperations(const std::string& valeur, std::string& message);
+    // Sets the frame pen and brush on the canvas and draws the frame; false when the frame has
+    // no content to show.
+    bool dessineCadre(TCanvas& canvas, bool appliqueOptions);
+    std::string exerciceLisible(const OperGen& operation) const;
+
+    OperOptions opts_{};
+    ListeOperations operations_;
+    // Drawing state, rebuilt at each layout: the line pen and the two fonts.
+    TPen stylo_;
+    TFont police_;
+    TFont policeCorrige_;
 };

@@ -25,9 +25,11 @@ TPropForm* TPropDockWidget::Trouve(const std::string& nom) {
 
 TPropForm* TPropDockWidget::Cree(const std::string& nom, TComposant& composant) {
     const auto factory = factories_.find(nom);
-    if (factory == factories_.end())
-        return nullptr;
-    TPropFormWidget* window = factory->second(composant, this);
+    TPropFormWidget* window = nullptr;
+    if (factory != factories_.end())
+        window = factory->second(composant, this);
+    else if (fallback_)
+        window = fallback_(nom, composant, this);
     if (window == nullptr)
         return nullptr;
     window->setObjectName(ToQString(nom));

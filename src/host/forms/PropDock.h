@@ -21,6 +21,11 @@ public:
     explicit TPropDockWidget(QWidget* parent = nullptr);
 
     void RegisterPropForm(const std::string& nom, Factory factory);
+    // The window made for a name that has no factory of its own (null: none).
+    void SetFallback(
+        std::function<TPropFormWidget*(const std::string& nom, TComposant&, QWidget*)> fallback) {
+        fallback_ = std::move(fallback);
+    }
     bool HasPropForm(const std::string& nom) const { return factories_.count(nom) != 0; }
 
     TPropForm* Trouve(const std::string& nom) override;
@@ -31,6 +36,7 @@ public:
 
 private:
     std::map<std::string, Factory> factories_;
+    std::function<TPropFormWidget*(const std::string&, TComposant&, QWidget*)> fallback_;
     std::map<std::string, TPropFormWidget*> windows_;
     QStackedLayout* stack_;
     QWidget* empty_;

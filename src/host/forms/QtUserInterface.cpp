@@ -7,6 +7,7 @@
 #include <QColorDialog>
 #include <QCoreApplication>
 #include <QDesktopServices>
+#include <QDialog>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFontDialog>
@@ -37,8 +38,18 @@ QMessageBox::Icon iconOf(int flags) {
 
 TQtUserInterface::TQtUserInterface(QWidget* mainWindow) : mainWindow_(mainWindow) {}
 
-void TQtUserInterface::RegisterForm(const std::string& name, ModalForm form) {
-    forms_[name] = std::move(form);
+void TQtUserInterface::RegisterForm(const std::string& name, FormFactory form, SampleModel sample) {
+    forms_[name] = {std::move(form), std::move(sample)};
+}
+
+std::unique_ptr<QDialog>
+TQtUserInterface::MakeSampleForm(const std::string& name,
+                                 std::unique_ptr<TFormModel>& model) const {
+    const auto found = forms_.find(name);
+    if (found == forms_.end() || !found->second.sample)
+        return nullptr;
+    model = found->second.sample();
+    return model ? found->second.factory(*model, mainWindow_) : nullptr;
 }
 
 std::vector<std::string> TQtUserInterface::FormNames() const {
@@ -99,7 +110,11 @@ int TQtUserInterface::ShowModal(const std::string& name, TFormModel& model) {
     const auto found = forms_.find(name);
     if (found == forms_.end())
         return mrCancel;
-    return found->second(model, mainWindow_);
+    const std::unique_ptr<QDialog> dialog = found->second.factory(model, mainWindow_);
+    if (!dialog)
+        return mrCancel;
+    const int result = dialog->exec();
+    return result == QDialog::Rejected ? mrCancel : result;
 }
 
 bool TQtUserInterface::ChooseColor(TColor& color) {

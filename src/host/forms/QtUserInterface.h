@@ -9,21 +9,29 @@
 
 #include <functional>
 #include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
+class QDialog;
 class QWidget;
 
 class TQtUserInterface : public QObject, public TUserInterface {
     Q_OBJECT
 public:
-    // A modal form: shows itself over `parent` on the model and returns the modal result.
-    using ModalForm = std::function<int(TFormModel& model, QWidget* parent)>;
+    // Makes a modal form over `parent` working on the model; ShowModal runs it. The form ends
+    // with done(mrOk), done(mrCancel)... (a rejected dialog counts as mrCancel).
+    using FormFactory = std::function<std::unique_ptr<QDialog>(TFormModel& model, QWidget* parent)>;
+    // A model to show the form with when there is no real one (screenshots).
+    using SampleModel = std::function<std::unique_ptr<TFormModel>()>;
 
     explicit TQtUserInterface(QWidget* mainWindow = nullptr);
 
     void SetMainWindow(QWidget* window) { mainWindow_ = window; }
-    void RegisterForm(const std::string& name, ModalForm form);
+    void RegisterForm(const std::string& name, FormFactory form, SampleModel sample);
+    // Makes the form on a sample model, without running it; null when there is no such form.
+    std::unique_ptr<QDialog> MakeSampleForm(const std::string& name,
+                                            std::unique_ptr<TFormModel>& model) const;
     std::vector<std::string> FormNames() const;
 
     int MessageBox(const std::string& text, const std::string& title, int flags) override;
@@ -47,5 +55,9 @@ public:
 
 private:
     QWidget* mainWindow_;
-    std::map<std::string, ModalForm> forms_;
+    struct Form {
+        FormFactory factory;
+        SampleModel sample;
+    };
+    std::map<std::string, Form> forms_;
 };

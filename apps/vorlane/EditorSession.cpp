@@ -1,0 +1,226 @@
+#include "EditorSession.h"
+
+#include "host/Catalogue.h"
+#include "host/Services.h"
+#include "host/Stream.h"
+
+namespace {
+
+TPlanche defaultPage() {
+    TPlanche page(TPlanche::Format::A4, false);
+    page.Marges = {100, 100, 100, 100};
+    page.Pas = {50, 50};
+    page.OrgGrille = page.OrgMarges();
+    return page;
+}
+
+} // namespace
+
+EditorSession::EditorSession(const TCatalogue& catalogue) : catalogue_(catalogue) {
+    New();
+}
+
+void EditorSession::New() {
+    selection_ = nullptr;
+    creating_.reset();
+    changing_ = nullptr;
+    document_ = std::make_unique<TDocument>(catalogue_);
+    document_->AjoutePage(defaultPage());
+    path_.clear();
+    page_ = 0;
+    resetHistory();
+    if (onReplaced)
+        onReplaced();
+}
+
+void EditorSession::SetPage(int page) {
+    if (page >= 0 && page < document_->NbPages())
+        page_ = page;
+}
+
+void EditorSession::SetMode(int mode) {
+    mode_ = mode;
+    ModeVisu() = mode;
+    for (int i = 0; i < document_->NbComposants(); ++i)
+        document_->Composant(i).ModeVisuChange(mode);
+}
+
+bool EditorSession::Open(const std::string& path, std::string& message,
+                         std::vector<std::string>& skipped) {
+    auto opened = std::make_unique<TDocument>(catalogue_);
+    if (!opened->Ouvre(path, message, skipped))
+        return false;
+    if (opened->NbPages() == 0)
+        opened->AjoutePage(defaultPage());
+    selection_ = nullptr;
+    changing_ = nullptr;
+    creating_.reset();
+    document_ = std::move(opened);
+    path_ = path;
+    page_ = 0;
+    resetHistory();
+    if (onReplaced)
+        onReplaced();
+    return true;
+}
+
+bool EditorSession::Save(std::string& message) {
+    if (path_.empty()) {
+        message = "Le document n'a pas encore de nom.";
+        return false;
+    }
+    return SaveAs(path_, message);
+}
+
+bool EditorSession::SaveAs(const std::string& path, std::string& message) {
+    if (!document_->Enregistre(path, message))
+        return false;
+    path_ = path;
+    modified_ = false;
+    return true;
+}
+
+std::vector<std::uint8_t> EditorSession::snapshot() const {
+    TMemoryStream stream;
+    document_->Ecrit(stream);
+    return stream.Bytes();
+}
+
+void EditorSession::resetHistory() {
+    modified_ = false;
+    undo_.clear();
+    current_ = snapshot();
+}
+
+void EditorSession::Committed() {
+    undo_ = std::move(current_);
+    current_ = snapshot();
+    modified_ = true;
+}
+
+void EditorSession::restore(const std::vector<std::uint8_t>& bytes) {
+    auto restored = std::make_unique<TDocument>(catalogue_);
+    TMemoryStream stream(bytes);
+    std::string message;
+    std::vector<std::string> skipped;
+    if (!restored->Lit(stream, message, skipped))
+        return;
+    selection_ = nullptr;
+    changing_ = nullptr;
+    creating_.reset();
+    document_ = std::move(restored);
+    SetPage(page_);
+    if (onReplaced)
+        onReplaced();
+}
+
+void EditorSession::Undo() {
+    if (undo_.empty())
+        return;
+    restore(undo_);
+    current_ = std::move(undo_);
+    undo_.clear();
+    modified_ = true;
+}
+
+void EditorSession::Select(TComposant* composant) {
+    if (selection_ != nullptr)
+        selection_->Selectionne = false;
+    selection_ = composant;
+    if (selection_ != nullptr) {
+        selection_->Selectionne = true;
+        selection_->CalculerPoignees();
+    }
+}
+
+TComposant* EditorSession::ComponentAt(vlPoint p, int& code) const {
+    code = HIT_RIEN;
+    if (selection_ != nullptr) {
+        code = selection_->HitTest(p);
+        if (code != HIT_RIEN && code != HIT_CORPS)
+            return selection_;
+    }
+    for (int i = document_->NbComposants() - 1; i >= 0; --i) {
+        if (document_->PageDe(i) != page_)
+            continue;
+        TComposant& c = document_->Composant(i);
+        code = c.HitTest(p);
+        if (code != HIT_RIEN)
+            return &c;
+    }
+    code = HIT_RIEN;
+    return nullptr;
+}
+
+void EditorSession::BeginCreate(std::unique_ptr<TComposant> composant, vlPoint p, TCanvas& band) {
+    Select(nullptr);
+    changing_ = nullptr;
+    creating_ = std::move(composant);
+    creating_->Cadre = &document_->Cadre(page_);
+    creating_->InitModifCreation(band, p);
+}
+
+void EditorSession::BeginChange(TComposant* composant, vlPoint p, int code, TCanvas& band) {
+    creating_.reset();
+    changing_ = composant;
+    changing_->InitModif(band, p, code);
+}
+
+void EditorSession::Drag(vlPoint p, TCanvas& band) {
+    if (TComposant* c = Interacting())
+        c->BougeMotif(band, p, true);
+}
+
+TComposant* EditorSession::EndDrag(TCanvas& band) {
+    if (creating_) {
+        creating_->StopModifCreation(band, true);
+        TComposant* added = document_->Ajoute(std::move(creating_), page_);
+        added->TermineConstruction();
+        Select(added);
+        Committed();
+        return added;
+    }
+    if (changing_ != nullptr) {
+        TComposant* changed = changing_;
+        changing_ = nullptr;
+        const vlRect before = changed->Rect;
+        changed->StopModif(band, true);
+        Select(changed);
+        if (!(changed->Rect == before))
+            Committed();
+        return changed;
+    }
+    return nullptr;
+}
+
+TComposant* EditorSession::Interacting() const {
+    return creating_ ? creating_.get() : changing_;
+}
+
+void EditorSession::Copy() {
+    if (selection_ != nullptr)
+        clipboard_ = selection_->Copie();
+}
+
+TComposant* EditorSession::Paste() {
+    if (!clipboard_)
+        return nullptr;
+    std::unique_ptr<TComposant> copy = clipboard_->Copie();
+    copy->Cadre = &document_->Cadre(page_);
+    copy->ChangeNom("");
+    copy->ChangeCoords(
+        {copy->Rect.left + 50, copy->Rect.top + 50, copy->Rect.right + 50, copy->Rect.bottom + 50});
+    TComposant* added = document_->Ajoute(std::move(copy), page_);
+    Select(added);
+    Committed();
+    return added;
+}
+
+void EditorSession::DeleteSelection() {
+    if (selection_ == nullptr)
+        return;
+    TComposant* gone = selection_;
+    Select(nullptr);
+    document_->Supprime(gone);
+    Committed();
+}

@@ -1,0 +1,91 @@
+// The editor's document session, as plain code: the document and its file, the page and
+// display mode shown, the selection, interactive creation and moves through the components'
+// own slots, the last change to undo, and copy and paste of components.
+#pragma once
+
+#include "host/Composant.h"
+#include "host/Document.h"
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+class TCatalogue;
+class TCanvas;
+
+class EditorSession {
+public:
+    explicit EditorSession(const TCatalogue& catalogue);
+
+    TDocument& Document() { return *document_; }
+    const TDocument& Document() const { return *document_; }
+    const std::string& Path() const { return path_; }
+    bool Modified() const { return modified_; }
+    int Page() const { return page_; }
+    void SetPage(int page);
+
+    // The display mode (0 editing, 1 test version, 2 corrected version), told to every
+    // component.
+    int Mode() const { return mode_; }
+    void SetMode(int mode);
+
+    // A new document: one A4 page, 1 cm margins, 5 mm squares.
+    void New();
+    bool Open(const std::string& path, std::string& message, std::vector<std::string>& skipped);
+    bool Save(std::string& message);
+    bool SaveAs(const std::string& path, std::string& message);
+
+    // Records the document as it is now as the state after a change (the state before becomes
+    // the one Undo restores) and marks it modified.
+    void Committed();
+    bool CanUndo() const { return !undo_.empty(); }
+    // Back to the state before the last change. The selection is cleared.
+    void Undo();
+
+    TComposant* Selection() const { return selection_; }
+    void Select(TComposant* composant);
+    // The component under p on the current page and its hit code: the selected component's
+    // handles first, then the topmost component.
+    TComposant* ComponentAt(vlPoint p, int& code) const;
+
+    // Interactive creation with a new component (not yet in the document); `band` receives the
+    // rubber band drawing calls.
+    void BeginCreate(std::unique_ptr<TComposant> composant, vlPoint p, TCanvas& band);
+    // Interactive move or resize of a component of the document (code from ComponentAt).
+    void BeginChange(TComposant* composant, vlPoint p, int code, TCanvas& band);
+    void Drag(vlPoint p, TCanvas& band);
+    // Ends the creation or move; returns the component (a new one now belongs to the
+    // document and has its exercise), or null when nothing was going on.
+    TComposant* EndDrag(TCanvas& band);
+    // The component being created or changed, whose rubber band the view draws.
+    TComposant* Interacting() const;
+
+    // Copies the selection; pastes a copy on the current page, 5 mm lower and to the right.
+    void Copy();
+    TComposant* Paste();
+    bool CanPaste() const { return clipboard_ != nullptr; }
+    void DeleteSelection();
+
+    // Called when the document's components were replaced (open, undo): views drop pointers.
+    std::function<void()> onReplaced;
+
+private:
+    std::vector<std::uint8_t> snapshot() const;
+    void restore(const std::vector<std::uint8_t>& bytes);
+    void resetHistory();
+
+    const TCatalogue& catalogue_;
+    std::unique_ptr<TDocument> document_;
+    std::string path_;
+    bool modified_ = false;
+    int page_ = 0;
+    int mode_ = MODE_EDITION;
+    TComposant* selection_ = nullptr;
+    std::unique_ptr<TComposant> creating_;
+    TComposant* changing_ = nullptr;
+    std::unique_ptr<TComposant> clipboard_;
+    std::vector<std::uint8_t> current_;
+    std::vector<std::uint8_t> undo_;
+};

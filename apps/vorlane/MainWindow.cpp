@@ -1,0 +1,553 @@
+#include "MainWindow.h"
+
+#include "PageView.h"
+
+#include "host/Catalogue.h"
+#include "host/Services.h"
+#include "host/forms/ClesProp.h"
+#include "host/forms/PropDock.h"
+#include "host/forms/PropFormWidget.h"
+#include "host/forms/QtConversions.h"
+#include "host/forms/QtUserInterface.h"
+#include "package/PackageEntry.h"
+#include "platform/IniFile.h"
+#include "platform/StringList.h"
+#include "platform/qt/QtCanvas.h"
+#include "platform/qt/QtPageWriter.h"
+
+#include <QActionGroup>
+#include <QApplication>
+#include <QButtonGroup>
+#include <QCloseEvent>
+#include <QDir>
+#include <QDockWidget>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QKeySequence>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPainter>
+#include <QPixmap>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QScrollArea>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QToolBar>
+#include <QToolButton>
+
+namespace {
+
+constexpr const char* kFilter = "Feuilles Vorlane (*.vld);;Tous les fichiers (*)";
+constexpr const char* kRecentSection = "Fichiers récents";
+constexpr int kRecentCount = 6;
+
+QIcon iconOf(const TPicture& picture) {
+    QPixmap pixmap;
+    if (!picture.Empty())
+        pixmap.loadFromData(picture.bytes().data(), uint(picture.bytes().size()));
+    if (pixmap.isNull())
+        return {};
+    return QIcon(pixmap.scaled(32, 32, Qt::KeepAspectRatio, Qt::FastTransformation));
+}
+
+// A small glyph for the host's own kinds: squared paper and a list.
+QIcon hostIcon(bool grid) {
+    QPixmap pixmap(32, 32);
+    pixmap.fill(Qt::white);
+    QPainter painter(&pixmap);
+    painter.setPen(QColor(0x50, 0x70, 0xB0));
+    if (grid) {
+        for (int i = 2; i < 32; i += 6) {
+            painter.drawLine(i, 2, i, 29);
+            painter.drawLine(2, i, 29, i);
+        }
+    } else {
+        for (int y = 5; y < 30; y += 7) {
+            painter.fillRect(3, y, 4, 4, QColor(0x50, 0x70, 0xB0));
+            painter.drawLine(10, y + 2, 28, y + 2);
+        }
+    }
+    return QIcon(pixmap);
+}
+
+} // namespace
+
+MainWindow::MainWindow(const TCatalogue& catalogue, TQtUserInterface& ui)
+    : catalogue_(catalogue), ui_(ui), session_(catalogue) {
+    setWindowTitle(QStringLiteral("Vorlane"));
+    resize(1200, 860);
+    ui_.SetMainWindow(this);
+
+    view_ = new PageView(session_, this);
+    auto* scroll = new QScrollArea(this);
+    scroll->setWidget(view_);
+    scroll->setAlignment(Qt::AlignCenter);
+    scroll->setBackgroundRole(QPalette::Dark);
+    setCentralWidget(scroll);
+
+    propDock_ = new TPropDockWidget(this);
+    auto* dock = new QDockWidget(QStringLiteral("Propriétés"), this);
+    dock->setObjectName(QStringLiteral("dockProprietes"));
+    dock->setWidget(propDock_);
+    dock->setFeatures(QDockWidget::DockWidgetMovable | QDockWidget::DockWidgetFloatable);
+    dock->setMinimumWidth(300);
+    addDockWidget(Qt::RightDockWidgetArea, dock);
+
+    // Kinds without a window of their own get one edit per key.
+    propDock_->SetFallback(
+        [this](const std::string& nom, TComposant& composant, QWidget* parent) -> TPropFormWidget* {
+            const TTypeComposant* type = catalogue_.TrouveNumero(composant.NumeroType);
+            if (type == nullptr || type->cles.empty())
+                return nullptr;
+            return new TClesProp(composant, nom, type->cles, parent);
+        });
+
+    status_ = new QLabel(this);
+    statusBar()->addWidget(status_, 1);
+
+    buildPalette();
+    buildMenus();
+
+    connect(view_, &PageView::selectionChanged, this, &MainWindow::showSelection);
+    connect(view_, &PageView::documentChanged, this, &MainWindow::documentChanged);
+    connect(view_, &PageView::toolUsed, this, [this] {
+        if (QAbstractButton* checked = tools_->checkedButton()) {
+            tools_->setExclusive(false);
+            checked->setChecked(false);
+            tools_->setExclusive(true);
+        }
+    });
+    session_.onReplaced = [this] {
+        propDock_->Montre(nullptr);
+        view_->update();
+        refreshTitle();
+        refreshActions();
+    };
+    refreshTitle();
+    refreshActions();
+}
+
+MainWindow::~MainWindow() {
+    session_.onReplaced = nullptr;
+    ui_.SetMainWindow(nullptr);
+}
+
+// ---- palette ----
+
+void MainWindow::buildPalette() {
+    InstalleComposants(palette_);
+    auto* bar = new QToolBar(QStringLiteral("Palette"), this);
+    bar->setObjectName(QStringLiteral("barrePalette"));
+    bar->setMovable(false);
+    paletteTabs_ = new QTabWidget(bar);
+    paletteTabs_->setDocumentMode(true);
+    tools_ = new QButtonGroup(this);
+    tools_->setExclusive(true);
+    for (int i = 0; i < palette_.PageCount(); ++i)
+        buildPaletteTab(palette_.Pages(i), paletteTabs_);
+    addHostTab(paletteTabs_);
+    bar->addWidget(paletteTabs_);
+    addToolBar(Qt::TopToolBarArea, bar);
+}
+
+void MainWindow::buildPaletteTab(const TTabSheet& sheet, QTabWidget* tabs) {
+    auto* page = new QWidget(tabs);
+    auto* row = new QHBoxLayout(page);
+    row->setContentsMargins(4, 2, 4, 2);
+    row->setSpacing(2);
+    for (int i = 0; i < sheet.ControlCount(); ++i) {
+        const auto* button = dynamic_cast<const TDllSpeedButton*>(&sheet.Controls(i));
+        if (button == nullptr)
+            continue;
+        auto* tool = new QToolButton(page);
+        tool->setIcon(iconOf(button->Glyph));
+        tool->setIconSize(QSize(32, 32));
+        tool->setToolTip(ToQString(button->Hint));
+        tool->setAutoRaise(true);
+        tool->setCheckable(true);
+        tool->setObjectName(ToQString("palette_" + std::to_string(button->Tag)));
+        row->addWidget(tool);
+        tools_->addButton(tool);
+        const TDllSpeedButton* source = button;
+        connect(tool, &QToolButton::toggled, this, [this, source](bool on) {
+            if (!on) {
+                view_->SetTool(nullptr);
+                return;
+            }
+            if (source->Fabrique == nullptr) {
+                view_->SetTool(nullptr); // the arrow: selection
+                return;
+            }
+            view_->SetTool([source](TCadre* cadre) { return source->CreeComposant(cadre); });
+            status_->setText(QStringLiteral("Tracez le cadre du composant « %1 » sur la page.")
+                                 .arg(ToQString(source->Hint)));
+        });
+    }
+    row->addStretch(1);
+    tabs->addTab(page, ToQString(sheet.Caption));
+}
+
+void MainWindow::addHostTab(QTabWidget* tabs) {
+    auto* page = new QWidget(tabs);
+    auto* row = new QHBoxLayout(page);
+    row->setContentsMargins(4, 2, 4, 2);
+    for (const TTypeComposant& type : catalogue_.Types()) {
+        if (type.indexPalette >= 0 || !type.cree)
+            continue;
+        auto* tool = new QToolButton(page);
+        tool->setIcon(hostIcon(type.nom == "Grille"));
+        tool->setIconSize(QSize(32, 32));
+        tool->setToolTip(ToQString(type.nom));
+        tool->setAutoRaise(true);
+        tool->setCheckable(true);
+        tool->setObjectName(ToQString("palette_" + type.nom));
+        row->addWidget(tool);
+        tools_->addButton(tool);
+        const int numero = type.numero;
+        connect(tool, &QToolButton::toggled, this, [this, numero](bool on) {
+            if (!on) {
+                view_->SetTool(nullptr);
+                return;
+            }
+            view_->SetTool(
+                [this, numero](TCadre* cadre) { return catalogue_.Cree(numero, cadre); });
+        });
+    }
+    row->addStretch(1);
+    tabs->addTab(page, QStringLiteral("Feuille"));
+}
+
+// ---- menus ----
+
+void MainWindow::buildMenus() {
+    QMenu* file = menuBar()->addMenu(QStringLiteral("&Fichier"));
+    file->addAction(QStringLiteral("&Nouveau"), QKeySequence::New, this, &MainWindow::newDocument);
+    file->addAction(QStringLiteral("&Ouvrir…"), QKeySequence::Open, this,
+                    &MainWindow::openDocument);
+    recentMenu_ = file->addMenu(QStringLiteral("Fichiers &récents"));
+    file->addAction(QStringLiteral("&Enregistrer"), QKeySequence::Save, this, &MainWindow::save);
+    file->addAction(QStringLiteral("Enregistrer &sous…"), QKeySequence::SaveAs, this,
+                    &MainWindow::saveAs);
+    file->addSeparator();
+    file->addAction(QStringLiteral("E&xporter en PDF (épreuve et corrigé)…"), this,
+                    &MainWindow::exportPdf);
+    file->addAction(QStringLiteral("&Imprimer…"), QKeySequence::Print, this, &MainWindow::print);
+    file->addSeparator();
+    file->addAction(QStringLiteral("&Quitter"), QKeySequence::Quit, this, &QWidget::close);
+
+    QMenu* edit = menuBar()->addMenu(QStringLiteral("É&dition"));
+    undo_ =
+        edit->addAction(QStringLiteral("&Annuler"), QKeySequence::Undo, this, &MainWindow::undo);
+    edit->addSeparator();
+    cut_ = edit->addAction(QStringLiteral("Co&uper"), QKeySequence::Cut, this, &MainWindow::cut);
+    copy_ = edit->addAction(QStringLiteral("&Copier"), QKeySequence::Copy, this, &MainWindow::copy);
+    paste_ =
+        edit->addAction(QStringLiteral("C&oller"), QKeySequence::Paste, this, &MainWindow::paste);
+    delete_ = edit->addAction(QStringLiteral("&Supprimer"), QKeySequence::Delete, this,
+                              &MainWindow::remove);
+
+    QMenu* viewMenu = menuBar()->addMenu(QStringLiteral("&Affichage"));
+    modes_ = new QActionGroup(this);
+    auto* modeBar = addToolBar(QStringLiteral("Version"));
+    modeBar->setObjectName(QStringLiteral("barreVersion"));
+    const std::array<const char*, 3> captions{"Édition", "Épreuve", "Corrigé"};
+    for (int mode = 0; mode < 3; ++mode) {
+        QAction* action = viewMenu->addAction(QString::fromUtf8(captions[std::size_t(mode)]));
+        action->setCheckable(true);
+        action->setChecked(mode == 0);
+        action->setShortcut(QKeySequence(Qt::CTRL | Qt::Key(Qt::Key_1 + mode)));
+        action->setObjectName(QStringLiteral("mode%1").arg(mode));
+        modes_->addAction(action);
+        modeBar->addAction(action);
+        connect(action, &QAction::triggered, this, [this, mode] { setMode(mode); });
+    }
+    viewMenu->addSeparator();
+    viewMenu->addAction(QStringLiteral("Page &précédente"), QKeySequence(Qt::Key_PageUp), this,
+                        [this] { showPage(session_.Page() - 1); });
+    viewMenu->addAction(QStringLiteral("Page &suivante"), QKeySequence(Qt::Key_PageDown), this,
+                        [this] { showPage(session_.Page() + 1); });
+    edit->addSeparator();
+    edit->addAction(QStringLiteral("Ajouter une &page"), this, [this] {
+        TDocument& document = session_.Document();
+        document.AjoutePage(document.Page(document.NbPages() - 1));
+        session_.Committed();
+        showPage(document.NbPages() - 1);
+        documentChanged();
+    });
+    viewMenu->addSeparator();
+    viewMenu->addAction(QStringLiteral("Zoom &avant"), QKeySequence::ZoomIn, this,
+                        [this] { view_->SetZoom(view_->Zoom() + 25); });
+    viewMenu->addAction(QStringLiteral("Zoom a&rrière"), QKeySequence::ZoomOut, this,
+                        [this] { view_->SetZoom(view_->Zoom() - 25); });
+    viewMenu->addAction(QStringLiteral("Taille &réelle"), this, [this] { view_->SetZoom(100); });
+
+    QMenu* options = menuBar()->addMenu(QStringLiteral("&Options"));
+    TStringList items;
+    AjouteItem(items);
+    for (int i = 0; i < items.Count(); ++i) {
+        const std::string name = items[i];
+        auto command = reinterpret_cast<TDialogueOptions>(items.Objects(i));
+        options->addAction(ToQString(name + "…"), this, [command, name] {
+            if (command != nullptr)
+                command(name);
+        });
+    }
+    refreshRecent();
+}
+
+// ---- state shown ----
+
+void MainWindow::refreshTitle() {
+    const QString name = session_.Path().empty() ? QStringLiteral("Sans titre")
+                                                 : QFileInfo(ToQString(session_.Path())).fileName();
+    setWindowTitle(QStringLiteral("%1%2 – Vorlane").arg(name, session_.Modified() ? "*" : ""));
+}
+
+void MainWindow::refreshActions() {
+    const bool selected = session_.Selection() != nullptr;
+    undo_->setEnabled(session_.CanUndo());
+    cut_->setEnabled(selected);
+    copy_->setEnabled(selected);
+    delete_->setEnabled(selected);
+    paste_->setEnabled(session_.CanPaste());
+}
+
+void MainWindow::showSelection(TComposant* composant) {
+    propDock_->Montre(composant);
+    if (TPropFormWidget* window = propDock_->Courante()) {
+        window->OnChange = [this] {
+            session_.Committed();
+            documentChanged();
+        };
+    }
+    const QString page =
+        QStringLiteral("Page %1 / %2").arg(session_.Page() + 1).arg(session_.Document().NbPages());
+    status_->setText(composant != nullptr
+                         ? page + QStringLiteral(" – ") +
+                               ToQString(composant->NomType + " « " + composant->Nom() + " »")
+                         : page);
+    refreshActions();
+}
+
+void MainWindow::documentChanged() {
+    view_->update();
+    refreshTitle();
+    refreshActions();
+}
+
+// ---- files ----
+
+void MainWindow::newDocument() {
+    if (!ConfirmClose())
+        return;
+    session_.New();
+}
+
+bool MainWindow::OpenDocument(const std::string& path) {
+    std::string message;
+    std::vector<std::string> skipped;
+    if (!session_.Open(path, message, skipped)) {
+        ui_.MessageBox(message, "ERREUR", MB_OK | MB_ICONERROR);
+        return false;
+    }
+    if (!skipped.empty()) {
+        std::string text = "Certains composants n'ont pas pu être lus et ont été ignorés :\n";
+        for (const std::string& s : skipped)
+            text += "• " + s + "\n";
+        ui_.MessageBox(text, "Ouverture", MB_OK | MB_ICONWARNING);
+    }
+    rememberRecent(path);
+    return true;
+}
+
+void MainWindow::openDocument() {
+    if (!ConfirmClose())
+        return;
+    std::string path = session_.Path();
+    if (ui_.OpenFileName("Ouvrir une feuille", kFilter, path))
+        OpenDocument(path);
+}
+
+bool MainWindow::save() {
+    if (session_.Path().empty())
+        return saveAs();
+    std::string message;
+    if (!session_.Save(message)) {
+        ui_.MessageBox(message, "ERREUR", MB_OK | MB_ICONERROR);
+        return false;
+    }
+    rememberRecent(session_.Path());
+    refreshTitle();
+    return true;
+}
+
+bool MainWindow::saveAs() {
+    std::string path = session_.Path().empty() ? "feuille.vld" : session_.Path();
+    if (!ui_.SaveFileName("Enregistrer la feuille", kFilter, path))
+        return false;
+    if (QFileInfo(ToQString(path)).suffix().isEmpty())
+        path += ".vld";
+    std::string message;
+    if (!session_.SaveAs(path, message)) {
+        ui_.MessageBox(message, "ERREUR", MB_OK | MB_ICONERROR);
+        return false;
+    }
+    rememberRecent(path);
+    refreshTitle();
+    return true;
+}
+
+bool MainWindow::ExportPdf(const std::string& path, std::string& message) {
+    const TDocument& document = session_.Document();
+    TQtPageWriter writer(path, document.Page(0).Taille);
+    for (const int mode : {MODE_EPREUVE, MODE_CORRIGE}) {
+        for (int page = 0; page < document.NbPages(); ++page) {
+            TCanvas& canvas = writer.BeginPage(document.Page(page).Taille);
+            document.DessinePage(canvas, page, mode, true);
+            writer.EndPage();
+        }
+    }
+    return writer.Finish(message);
+}
+
+void MainWindow::exportPdf() {
+    std::string path =
+        session_.Path().empty()
+            ? "feuille.pdf"
+            : QFileInfo(ToQString(session_.Path()))
+                  .dir()
+                  .filePath(QFileInfo(ToQString(session_.Path())).completeBaseName() + ".pdf")
+                  .toStdString();
+    if (!ui_.SaveFileName("Exporter en PDF", "Documents PDF (*.pdf)", path))
+        return;
+    std::string message;
+    if (!ExportPdf(path, message))
+        ui_.MessageBox(message, "ERREUR", MB_OK | MB_ICONERROR);
+}
+
+void MainWindow::print() {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    printer.setFullPage(true); // page coordinates from the paper's corner, as the document's
+    QPrintDialog dialog(&printer, this);
+    dialog.setWindowTitle(QStringLiteral("Imprimer"));
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    // The version shown, or the test version while editing.
+    const int mode = session_.Mode() == MODE_EDITION ? MODE_EPREUVE : session_.Mode();
+    QPainter painter;
+    if (!painter.begin(&printer)) {
+        ui_.MessageBox("L'impression n'a pas pu commencer.", "ERREUR", MB_OK | MB_ICONERROR);
+        return;
+    }
+    const double scale = printer.resolution() / 254.0;
+    const TDocument& document = session_.Document();
+    for (int page = 0; page < document.NbPages(); ++page) {
+        if (page > 0)
+            printer.newPage();
+        TQtCanvas canvas(painter, scale);
+        document.DessinePage(canvas, page, mode, true);
+    }
+    painter.end();
+}
+
+bool MainWindow::ConfirmClose() {
+    if (!session_.Modified())
+        return true;
+    const std::string name = session_.Path().empty()
+                                 ? "Sans titre"
+                                 : QFileInfo(ToQString(session_.Path())).fileName().toStdString();
+    switch (ui_.MessageBox("Enregistrer les modifications de « " + name + " » ?", "CONFIRMATION",
+                           MB_YESNOCANCEL | MB_ICONQUESTION)) {
+    case IDYES:
+        return save();
+    case IDNO:
+        return true;
+    default:
+        return false;
+    }
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (ConfirmClose())
+        event->accept();
+    else
+        event->ignore();
+}
+
+void MainWindow::rememberRecent(const std::string& path) {
+    if (FichIni().empty())
+        return;
+    TIniFile ini(FichIni());
+    std::vector<std::string> recent{path};
+    for (int i = 1; i <= kRecentCount; ++i) {
+        const std::string entry = ini.ReadString(kRecentSection, std::to_string(i), "");
+        if (!entry.empty() && entry != path && int(recent.size()) < kRecentCount)
+            recent.push_back(entry);
+    }
+    for (int i = 0; i < kRecentCount; ++i)
+        ini.WriteString(kRecentSection, std::to_string(i + 1),
+                        i < int(recent.size()) ? recent[std::size_t(i)] : "");
+    ini.UpdateFile();
+    refreshRecent();
+}
+
+void MainWindow::refreshRecent() {
+    recentMenu_->clear();
+    if (FichIni().empty())
+        return;
+    const TIniFile ini(FichIni());
+    for (int i = 1; i <= kRecentCount; ++i) {
+        const std::string entry = ini.ReadString(kRecentSection, std::to_string(i), "");
+        if (entry.empty())
+            continue;
+        recentMenu_->addAction(ToQString(entry), this, [this, entry] {
+            if (ConfirmClose())
+                OpenDocument(entry);
+        });
+    }
+    recentMenu_->setEnabled(!recentMenu_->isEmpty());
+}
+
+// ---- edit ----
+
+void MainWindow::undo() {
+    session_.Undo();
+    documentChanged();
+}
+
+void MainWindow::cut() {
+    session_.Copy();
+    remove();
+}
+
+void MainWindow::copy() {
+    session_.Copy();
+    refreshActions();
+}
+
+void MainWindow::paste() {
+    if (TComposant* pasted = session_.Paste()) {
+        showSelection(pasted);
+        documentChanged();
+    }
+}
+
+void MainWindow::remove() {
+    propDock_->Montre(nullptr);
+    session_.DeleteSelection();
+    documentChanged();
+}
+
+void MainWindow::showPage(int page) {
+    session_.SetPage(page);
+    session_.Select(nullptr);
+    showSelection(nullptr);
+    view_->update();
+}
+
+void MainWindow::setMode(int mode) {
+    session_.SetMode(mode);
+    view_->update();
+}

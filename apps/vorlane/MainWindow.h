@@ -1,0 +1,88 @@
+// The editor's main window: the palette, the page view, the docked property window, the
+// display-mode switch and the file, edit, view and options commands.
+#pragma once
+
+#include "EditorSession.h"
+#include "host/Palette.h"
+
+#include <QMainWindow>
+
+#include <string>
+#include <vector>
+
+class PageView;
+class QAction;
+class QActionGroup;
+class QButtonGroup;
+class QLabel;
+class QMenu;
+class QTabWidget;
+class TCatalogue;
+class TPropDockWidget;
+class TQtUserInterface;
+
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    MainWindow(const TCatalogue& catalogue, TQtUserInterface& ui);
+    ~MainWindow() override;
+
+    EditorSession& Session() { return session_; }
+    PageView& View() { return *view_; }
+    TPropDockWidget& PropDock() { return *propDock_; }
+    const TPageControl& Palette() const { return palette_; }
+    QTabWidget& PaletteTabs() { return *paletteTabs_; }
+
+    // Opens a document, reporting problems in message boxes; false when it could not.
+    bool OpenDocument(const std::string& path);
+    // Exports the test then the corrected version to a PDF.
+    bool ExportPdf(const std::string& path, std::string& message);
+    // Asks to save unsaved changes; false when the user cancels.
+    bool ConfirmClose();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildMenus();
+    void buildPalette();
+    void buildPaletteTab(const TTabSheet& sheet, QTabWidget* tabs);
+    void addHostTab(QTabWidget* tabs);
+    void refreshTitle();
+    void refreshActions();
+    void showSelection(TComposant* composant);
+    void documentChanged();
+    void rememberRecent(const std::string& path);
+    void refreshRecent();
+
+    void newDocument();
+    void openDocument();
+    bool save();
+    bool saveAs();
+    void exportPdf();
+    void print();
+    void undo();
+    void cut();
+    void copy();
+    void paste();
+    void remove();
+    void setMode(int mode);
+    void showPage(int page);
+
+    const TCatalogue& catalogue_;
+    TQtUserInterface& ui_;
+    EditorSession session_;
+    TPageControl palette_;
+    PageView* view_;
+    TPropDockWidget* propDock_;
+    QTabWidget* paletteTabs_ = nullptr;
+    QButtonGroup* tools_ = nullptr;
+    QActionGroup* modes_ = nullptr;
+    QMenu* recentMenu_ = nullptr;
+    QAction* undo_ = nullptr;
+    QAction* cut_ = nullptr;
+    QAction* copy_ = nullptr;
+    QAction* paste_ = nullptr;
+    QAction* delete_ = nullptr;
+    QLabel* status_ = nullptr;
+};

@@ -1,0 +1,70 @@
+#include "Screenshots.h"
+
+#include "MainWindow.h"
+
+#include "host/Catalogue.h"
+#include "host/forms/PropDock.h"
+#include "host/forms/PropFormWidget.h"
+#include "host/forms/QtConversions.h"
+#include "host/forms/QtUserInterface.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QPixmap>
+
+namespace {
+
+bool savePixmap(const QPixmap& pixmap, const std::string& file, std::string& message) {
+    if (pixmap.save(ToQString(file), "PNG"))
+        return true;
+    message = "Impossible d'écrire l'image « " + file + " ».";
+    return false;
+}
+
+void settle() {
+    for (int i = 0; i < 5; ++i)
+        QApplication::processEvents();
+}
+
+} // namespace
+
+bool ScreenshotWindow(MainWindow& window, const std::string& file, std::string& message) {
+    window.show();
+    settle();
+    return savePixmap(window.grab(), file, message);
+}
+
+bool ScreenshotForm(MainWindow& window, TQtUserInterface& ui, const std::string& name,
+                    const std::string& file, std::string& message) {
+    std::unique_ptr<TFormModel> model;
+    if (std::unique_ptr<QDialog> dialog = ui.MakeSampleForm(name, model)) {
+        dialog->show();
+        settle();
+        return savePixmap(dialog->grab(), file, message);
+    }
+    TPropDockWidget& dock = window.PropDock();
+    if (!dock.HasPropForm(name)) {
+        message = "Aucune fenêtre nommée « " + name + " ».";
+        return false;
+    }
+    // A fresh component of the kind whose property window this is.
+    EditorSession& session = window.Session();
+    for (const TTypeComposant& type : session.Document().Catalogue().Types()) {
+        TComposant* composant = type.cree ? session.Document().Cree(type.nom, 0) : nullptr;
+        if (composant == nullptr)
+            continue;
+        if (composant->NomProp() != name) {
+            session.Document().Supprime(composant);
+            continue;
+        }
+        dock.Montre(composant);
+        if (dock.Courante() == nullptr)
+            break;
+        dock.resize(360, 640);
+        dock.show();
+        settle();
+        return savePixmap(dock.grab(), file, message);
+    }
+    message = "Aucun composant n'a la fenêtre « " + name + " ».";
+    return false;
+}

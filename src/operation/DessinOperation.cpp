@@ -1,0 +1,312 @@
+#include "operation/DessinOperation.h"
+
+#include "operation/Nombres.h"
+#include "platform/Locale.h"
+
+#include <algorithm>
+#include <array>
+
+namespace {
+
+// Room for the numbers of an inline addition: up to five operands and the sum.
+constexpr std::size_t kPositionsEnLigne = Addition::MAX_NOMBRES;
+
+// The operands and the sum of an addition.
+std::ptrdiff_t nombresAddition(const Addition& addition) {
+    return std::clamp<int>(addition.NbOperandes + 1, 1, Addition::MAX_NOMBRES);
+}
+
+} // namespace
+
+DessinOperation::DessinOperation(TCanvas& canvas, const OperOptions& options,
+                                 const ListeOperations& liste, const TFont& police,
+                                 const TFont& policeCorrige, CellulesOperation cellules,
+                                 bool correction)
+    : canvas_(canvas), options_(options), liste_(liste), police_(police),
+      policeCorrige_(policeCorrige), cellules_(cellules), correction_(correction) {}
+
+vlPoint DessinOperation::DessineAdditions(vlRect rect, vlPoint pos, int premier) {
+    return dessineListe(rect, pos, premier);
+}
+
+vlPoint DessinOperation::DessineSoustractions(vlRect rect, vlPoint pos, int premier) {
+    return dessineListe(rect, pos, premier);
+}
+
+vlPoint DessinOperation::dessineListe(vlRect rect, vlPoint pos, int premier) {
+    const bool enLigne = !options_.OperationPosee;
+    const std::vector<Exercice> liste = exercices(premier, enLigne);
+    return enLigne ? dessineEnLigne(rect, pos, liste) : dessineColonnes(rect, pos, liste);
+}
+
+vlPoint DessinOperation::DessineMultiplications(vlRect, vlPoint pos, int) {
+    // The multiplication layouts come with the multiplication generator.
+    return pos;
+}
+
+vlPoint DessinOperation::DessineDivisions(vlRect, vlPoint pos, int) {
+    // The division layouts come with the division generator.
+    return pos;
+}
+
+std::vector<DessinOperation::Exercice> DessinOperation::exercices(int premier, bool enLigne) const {
+    std::vector<Exercice> liste;
+    const int fin =
+        std::min(int(liste_.size()), premier + std::max<int>(options_.NombreOperations, 0));
+    for (int i = std::max(premier, 0); i < fin; ++i) {
+        const OperGen& operation = *liste_[std::size_t(i)];
+        Exercice e;
+        e.largeurEntiere = operation.LargeurEntiere;
+        e.largeurDecimale = operation.LargeurDecimale;
+        if (const auto* addition = dynamic_cast<const Addition*>(&operation)) {
+            e.nombres.assign(addition->Nombres.begin(),
+                             addition->Nombres.begin() + nombresAddition(*addition));
+            e.signe = '+';
+        } else if (const auto* soustraction = dynamic_cast<const Soustraction*>(&operation)) {
+            e.nombres.assign(soustraction->Nombres.begin(), soustraction->Nombres.end());
+            if (enLigne)
+                e.nombres[2] = SansZerosTete(e.nombres[2]);
+            e.signe = '-';
+        } else {
+            continue;
+        }
+        liste.push_back(std::move(e));
+    }
+    return liste;
+}
+
+// ---- posed in columns ----
+
+vlPoint DessinOperation::dessineColonnes(vlRect rect, vlPoint pos,
+                                         const std::vector<Exercice>& liste) {
+    const int cw = cellules_.cw;
+    const int ch = cellules_.ch;
+    int maxColonnes = 0;
+    int maxLignes = 0;
+    for (const Exercice& e : liste) {
+        maxColonnes = std::max(maxColonnes, e.largeurEntiere + e.largeurDecimale);
+        maxLignes = std::max(maxLignes, int(e.nombres.size()));
+    }
+    const int pasX = (maxColonnes + 3) * cw;
+    const int pasY = (maxLignes + 1) * ch;
+    const int largeur = rect.Width();
+
+    for (std::size_t i = 0; i < liste.size(); ++i) {
+        const Exercice& e = liste[i];
+        if (i > 0) {
+            // Wraps by whole exercises; the first one of the call is drawn wherever it falls.
+            const int propre = (e.largeurEntiere + e.largeurDecimale + 1) * cw +
+                               (e.largeurDecimale > 0 ? cellules_.extra : 0);
+            if (pos.x + propre > largeur) {
+                pos.x = 0;
+                pos.y += pasY;
+                if (rect.top + pos.y > rect.bottom)
+                    break;
+            }
+        }
+        dessinePosee(rect, pos, e);
+        pos.x += pasX;
+    }
+    if (pos.x + pasX > largeur) {
+        pos.x = 0;
+        pos.y += pasY;
+    }
+    if (pos.x > 0) {
+        pos.x = 0;
+        pos.y += pasY;
+    }
+    return pos;
+}
+
+void DessinOperation::DessineAdditionPosee(vlRect rect, vlPoint pos, const Addition& addition) {
+    Exercice e;
+    e.largeurEntiere = addition.LargeurEntiere;
+    e.largeurDecimale = addition.LargeurDecimale;
+    e.nombres.assign(addition.Nombres.begin(),
+                     addition.Nombres.begin() + nombresAddition(addition));
+    e.signe = '+';
+    dessinePosee(rect, pos, e);
+}
+
+void DessinOperation::DessineSoustractionPosee(vlRect rect, vlPoint pos,
+                                               const Soustraction& soustraction) {
+    Exercice e;
+    e.largeurEntiere = soustraction.LargeurEntiere;
+    e.largeurDecimale = soustraction.LargeurDecimale;
+    e.nombres.assign(soustraction.Nombres.begin(), soustraction.Nombres.end());
+    e.signe = '-';
+    dessinePosee(rect, pos, e);
+}
+
+void DessinOperation::dessinePosee(vlRect rect, vlPoint pos, const Exercice& e) {
+    const int cw = cellules_.cw;
+    const int ch = cellules_.ch;
+    const vlPoint o = rect.LireOrg() + pos;
+    canvas_.SetTextAlign(TA_BASELINE | TA_CENTER);
+    canvas_.SetBkMode(TRANSPARENT);
+    const int dernierOperande = int(e.nombres.size()) - 2;
+    for (int j = 0; j < int(e.nombres.size()); ++j) {
+        const int haut = o.y + j * ch;
+        // Column 0 holds the sign.
+        DessineNombreZ({o.x + cw, haut}, e.nombres[std::size_t(j)], false, false, false, false);
+        if (j != dernierOperande)
+            continue;
+        signe(o.x + cw / 2, haut + ch, e.signe);
+        const int y = haut + ch + ch / 4;
+        const int fin = o.x + (e.largeurEntiere + e.largeurDecimale + 1) * cw +
+                        (e.largeurDecimale > 0 ? cellules_.extra : 0);
+        canvas_.MoveTo(o.x, y);
+        canvas_.LineTo(fin, y);
+    }
+}
+
+// ---- written in line ----
+
+vlPoint DessinOperation::dessineEnLigne(vlRect rect, vlPoint pos,
+                                        const std::vector<Exercice>& liste) {
+    const int cw = cellules_.cw;
+    const int ch = cellules_.ch;
+    const int extra = cellules_.extra;
+    const bool grouper = options_.SeparerMilliers;
+    const int espace = options_.EspSuppl ? cw : 0;
+
+    std::array<int, kPositionsEnLigne> largeurEntiere{};
+    std::array<int, kPositionsEnLigne> largeurDecimale{};
+    std::size_t dernier = 0;
+    for (const Exercice& e : liste) {
+        for (std::size_t j = 0; j < e.nombres.size() && j < kPositionsEnLigne; ++j) {
+            const vlSize ext = ExtentNombre(e.nombres[j], cw, extra, grouper);
+            largeurEntiere[j] = std::max(largeurEntiere[j], ext.cx);
+            largeurDecimale[j] = std::max(largeurDecimale[j], ext.cy);
+        }
+        dernier = std::max(dernier, std::min(e.nombres.size(), kPositionsEnLigne) - 1);
+    }
+    // Where each number's integer part ends.
+    std::array<int, kPositionsEnLigne> colonne{};
+    colonne[0] = largeurEntiere[0];
+    for (std::size_t j = 1; j <= dernier; ++j)
+        colonne[j] = colonne[j - 1] + largeurDecimale[j - 1] + largeurEntiere[j] + cw + 2 * espace;
+    const int largeurTotale = colonne[dernier] + largeurDecimale[dernier];
+
+    canvas_.SetTextAlign(TA_BASELINE | TA_CENTER);
+    canvas_.SetBkMode(TRANSPARENT);
+    const vlPoint o = rect.LireOrg();
+    for (const Exercice& e : liste) {
+        const std::size_t n = std::min(e.nombres.size(), kPositionsEnLigne);
+        for (std::size_t j = 0; j < n; ++j) {
+            const std::string& nombre = e.nombres[j];
+            const vlSize ext = ExtentNombre(nombre, cw, extra, grouper);
+            DessineNombreZ({o.x + pos.x + colonne[j] - ext.cx, o.y + pos.y}, nombre, true, grouper,
+                           false, false);
+            if (j + 1 == n)
+                continue;
+            const int cellule = o.x + pos.x + colonne[j] + largeurDecimale[j] + espace;
+            signe(cellule + cw / 2, o.y + pos.y + ch, j + 2 == n ? '=' : e.signe);
+        }
+        if (pos.x + 2 * largeurTotale + 2 * cw < rect.Width()) {
+            pos.x += largeurTotale + 2 * cw;
+            canvas_.MoveTo(o.x + pos.x - cw, o.y + pos.y);
+            canvas_.LineTo(o.x + pos.x - cw, o.y + pos.y + ch);
+        } else {
+            pos.x = 0;
+            pos.y += ch;
+        }
+    }
+    pos.y += ch;
+    return pos;
+}
+
+std::string DessinOperation::SansZerosTete(const std::string& difference) {
+    std::string s = difference;
+    const char separator = DecimalSeparator();
+    for (std::size_t i = 0; i + 1 < s.size(); ++i) {
+        if (s[i + 1] == separator)
+            break;
+        if (s[i] == '0' || s[i] == Trou('0'))
+            s[i] = ' ';
+        else if (s[i] != ' ')
+            break;
+    }
+    return s;
+}
+
+// ---- one number ----
+
+void DessinOperation::signe(int x, int baseline, char c) {
+    canvas_.TextOut(x, baseline, std::string(1, c));
+}
+
+void DessinOperation::DessineNombreZ(vlPoint p, const std::string& s, bool sauteBlancsTete,
+                                     bool grouperMilliers, bool virguleCorrige, bool cacheVirgule) {
+    const int cw = cellules_.cw;
+    const int extra = cellules_.extra;
+    const char decimal = DecimalSeparator();
+    const char milliers = ThousandSeparator();
+    const TFont avant = canvas_.Font;
+    canvas_.Font = police_;
+
+    int compteur = 0; // digits left in the current group
+    if (grouperMilliers) {
+        std::int16_t entiers = 0;
+        std::int16_t decimales = 0;
+        NbDigit(s, entiers, decimales);
+        compteur = entiers % 3 == 0 ? 3 : entiers % 3;
+    }
+    int x = p.x + cw / 2;
+    const int y = p.y + cellules_.ch;
+    bool vu = false;
+    for (const char c : s) {
+        if (sauteBlancsTete && !vu && c == ' ')
+            continue;
+        vu = true;
+        if (grouperMilliers && c != decimal) {
+            if (compteur == 0) {
+                compteur = 3;
+                x += cw; // the empty cell between two groups
+            }
+            --compteur;
+        }
+        if (c == decimal) {
+            compteur = 10000; // decimals are never grouped
+            if (correction_ || !cacheVirgule) {
+                if (virguleCorrige)
+                    canvas_.Font = policeCorrige_;
+                canvas_.TextOut(x - (cw - extra) / 2, y, std::string(1, c));
+                canvas_.Font = police_;
+                x += extra;
+            }
+            continue;
+        }
+        if (c == '$') {
+            x += extra;
+            continue;
+        }
+        if (EstChiffre(c) || c == ' ' || c == milliers) {
+            if (c != ' ')
+                canvas_.TextOut(x, y, std::string(1, c));
+        } else if (correction_) {
+            canvas_.Font = policeCorrige_;
+            canvas_.TextOut(x, y, std::string(1, ChiffreCache(c)));
+            canvas_.Font = police_;
+        } else {
+            // The middle third of the cell, on the baseline.
+            canvas_.MoveTo(x - cw / 2 + cw / 3, y);
+            canvas_.LineTo(x - cw / 2 + 2 * cw / 3, y);
+        }
+        x += cw;
+    }
+    canvas_.Font = avant;
+}
+
+vlSize DessinOperation::ExtentNombre(const std::string& s, int cw, int extra,
+                                     bool grouperMilliers) {
+    std::int16_t entiers = 0;
+    std::int16_t decimales = 0;
+    NbDigit(s, entiers, decimales);
+    vlSize taille{entiers * cw, decimales * cw};
+    if (grouperMilliers)
+        taille.cx += (entiers - 1) / 3 * cw;
+    if (decimales > 0)
+        taille.cy += extra;
+    return taille;
+}

@@ -1,0 +1,75 @@
+// Lays an operation's exercises out in a rectangle and draws them, number by number and cell
+// by cell: additions and subtractions posed in columns or written in line. One object serves
+// one layout call; it draws only and never changes the exercises.
+#pragma once
+
+#include "operation/OperGen.h"
+#include "operation/OperOptions.h"
+#include "platform/Canvas.h"
+
+#include <string>
+#include <vector>
+
+// The cell grid of a layout: digit cell width and height, and the room of a decimal comma.
+struct CellulesOperation {
+    int cw = 0;
+    int ch = 0;
+    int extra = 0;
+};
+
+class DessinOperation {
+public:
+    // The canvas holds the exercise font and the drawing pen when the object is used.
+    DessinOperation(TCanvas& canvas, const OperOptions& options, const ListeOperations& liste,
+                    const TFont& police, const TFont& policeCorrige, CellulesOperation cellules,
+                    bool correction);
+
+    // Up to NombreOperations exercises from number `premier` of the list, starting at offset
+    // pos from the rectangle's top-left corner; returns the offset that follows them.
+    vlPoint DessineAdditions(vlRect rect, vlPoint pos, int premier);
+    vlPoint DessineSoustractions(vlRect rect, vlPoint pos, int premier);
+    // Entry points of the multiplication and division layouts, which draw nothing yet.
+    vlPoint DessineMultiplications(vlRect rect, vlPoint pos, int premier);
+    vlPoint DessineDivisions(vlRect rect, vlPoint pos, int premier);
+
+    void DessineAdditionPosee(vlRect rect, vlPoint pos, const Addition& addition);
+    void DessineSoustractionPosee(vlRect rect, vlPoint pos, const Soustraction& soustraction);
+
+    // Draws s from p (top-left of its first cell), one character a cell, baselines on the row's
+    // bottom: holes as a dash in the test version and as the digit in the correction font in
+    // the corrected one; with grouping, an empty cell between groups of three integer digits.
+    void DessineNombreZ(vlPoint p, const std::string& s, bool sauteBlancsTete, bool grouperMilliers,
+                        bool virguleCorrige, bool cacheVirgule);
+
+    // cx: width of the integer part (with its group gaps), cy: width of the decimal part (with
+    // the comma's room).
+    static vlSize ExtentNombre(const std::string& s, int cw, int extra, bool grouperMilliers);
+
+    // An inline difference without its leading zeros: "0012" becomes "  12", "0,5" stays.
+    static std::string SansZerosTete(const std::string& difference);
+
+private:
+    // The numbers of one exercise, operands first, the result last, and its sign.
+    struct Exercice {
+        std::vector<std::string> nombres;
+        std::int16_t largeurEntiere = 0;
+        std::int16_t largeurDecimale = 0;
+        char signe = '+';
+    };
+
+    // Additions and subtractions share their layouts.
+    vlPoint dessineListe(vlRect rect, vlPoint pos, int premier);
+    std::vector<Exercice> exercices(int premier, bool enLigne) const;
+    vlPoint dessineColonnes(vlRect rect, vlPoint pos, const std::vector<Exercice>& liste);
+    vlPoint dessineEnLigne(vlRect rect, vlPoint pos, const std::vector<Exercice>& liste);
+    void dessinePosee(vlRect rect, vlPoint pos, const Exercice& exercice);
+    void signe(int x, int baseline, char c);
+
+    TCanvas& canvas_;
+    const OperOptions& options_;
+    const ListeOperations& liste_;
+    const TFont& police_;
+    const TFont& policeCorrige_;
+    CellulesOperation cellules_;
+    bool correction_;
+};

@@ -1,0 +1,73 @@
+#include "package/forms/TOperationConfig.h"
+
+#include "package/OperationConfig.h"
+
+// The generated form declares a namespace Ui, which the user-interface service's Ui() already
+// names: it is renamed here and the form's class used under its global name.
+#define Ui UiOperationConfig
+#include "ui_TOperationConfig.h"
+#undef Ui
+
+#include <QValidator>
+
+namespace {
+
+// The client area of the dialog at least; larger when the captions need it.
+constexpr QSize minimumClientSize(272, 133);
+
+// Unsigned 32-bit decimal numbers, as the host's cardinal edits accept them.
+class TCardinalValidator : public QValidator {
+public:
+    using QValidator::QValidator;
+
+    State validate(QString& input, int&) const override {
+        if (input.isEmpty())
+            return Intermediate;
+        for (const QChar c : input)
+            if (c.unicode() < '0' || c.unicode() > '9')
+                return Invalid;
+        std::uint32_t value = 0;
+        return TOperationConfigModel::LitTexte(input.toStdString(), value) ? Acceptable : Invalid;
+    }
+};
+
+} // namespace
+
+TOperationConfig::TOperationConfig(TOperationConfigModel& model, QWidget* parent)
+    : QDialog(parent), ui(std::make_unique<Ui_TOperationConfig>()), model_(model) {
+    ui->setupUi(this);
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    ui->edMultChiffresMax->setValidator(new TCardinalValidator(ui->edMultChiffresMax));
+    connect(ui->btOk, &QPushButton::clicked, this, &TOperationConfig::btOkClick);
+    connect(ui->btCancel, &QPushButton::clicked, this, [this] { done(mrCancel); });
+    connect(ui->btHelp, &QPushButton::clicked, this, &TOperationConfig::btHelpClick);
+    setFixedSize(sizeHint().expandedTo(minimumClientSize));
+    FormCreate();
+}
+
+TOperationConfig::~TOperationConfig() = default;
+
+std::unique_ptr<QDialog> TOperationConfig::Cree(TFormModel& model, QWidget* parent) {
+    auto* configModel = dynamic_cast<TOperationConfigModel*>(&model);
+    if (configModel == nullptr)
+        return nullptr;
+    return std::make_unique<TOperationConfig>(*configModel, parent);
+}
+
+void TOperationConfig::FormCreate() {
+    ui->edMultChiffresMax->setText(
+        QString::fromStdString(TOperationConfigModel::Texte(model_.Valeur)));
+}
+
+void TOperationConfig::btOkClick() {
+    if (!TOperationConfigModel::LitTexte(ui->edMultChiffresMax->text().toStdString(),
+                                         model_.Valeur))
+        model_.Valeur = 0;
+    const int result = model_.btOkClick();
+    if (result != mrNone)
+        done(result);
+}
+
+void TOperationConfig::btHelpClick() {
+    model_.btHelpClick();
+}

@@ -1,0 +1,183 @@
+#include "pictures/Camembert.h"
+
+#include "pictures/Setters.h"
+
+#include <cmath>
+#include <cstring>
+
+namespace {
+
+enum Cle : int {
+    kStyleBrosseCamembert = 9,
+    kMode = 10,
+    kCouleurCamembert = 12,
+    kNumerateur = 13,
+    kDenominateur = 14,
+    kAngle = 15,
+    kSens = 16,
+    kMontrerSecteurs = 17,
+    kMontrerRayon = 18,
+};
+
+constexpr double kPi = 3.141592653589793;
+// Beyond this many sectors the lines would blacken the disc.
+constexpr int kSecteursMax = 100;
+
+std::uint8_t Drapeau(int valeur) {
+    return valeur != 0 ? 1 : 0;
+}
+
+} // namespace
+
+TvlCamembert::TvlCamembert(TCadre* cadre) : Kind(cadre, "Camembert", NUMERO, VERSION) {
+    Installe();
+}
+
+const std::vector<std::string>& TvlCamembert::TableCles() {
+    static const std::vector<std::string> cles{"Gauche",
+                                               "Haut",
+                                               "Largeur",
+                                               "Hauteur",
+                                               "StylePinceauCadre",
+                                               "CouleurPinceauCadre",
+                                               "TaillePinceauCadre",
+                                               "StyleBrosseFond",
+                                               "CouleurBrosseFond",
+                                               "StyleBrosseCamembert",
+                                               "Mode",
+                                               "Detachable",
+                                               "CouleurCamembert",
+                                               "Numerateur",
+                                               "Denominateur",
+                                               "Angle",
+                                               "Sens",
+                                               "MontrerSecteurs",
+                                               "MontrerRayon",
+                                               "Actif"};
+    return cles;
+}
+
+bool TvlCamembert::DblClk(int, vlPoint) {
+    return true;
+}
+
+std::optional<bool> TvlCamembert::ChangeOptionPropre(int index, const std::string&,
+                                                     const std::string& valeur,
+                                                     std::string& message) {
+    switch (index) {
+    case kStyleBrosseCamembert:
+        return LitEntier(valeur, bloc_.StyleBrosseCamembert, message, bsSolid, bsDiagCross);
+    case kMode:
+        return LitEntier(valeur, bloc_.Mode, message);
+    case kCouleurCamembert:
+        return LitEntier(valeur, bloc_.CouleurCamembert, message);
+    case kNumerateur:
+        return LitEntier(valeur, bloc_.Numerateur, message, 0, 1000);
+    case kDenominateur:
+        return LitEntier(valeur, bloc_.Denominateur, message, 1, 1000);
+    case kAngle:
+        if (!LitEntier(valeur, bloc_.Angle, message, 0, 360))
+            return false;
+        bloc_.Angle = std::int16_t(bloc_.Angle % 360);
+        return true;
+    case kSens:
+        bloc_.Sens = Drapeau(EntierLibre(valeur));
+        return true;
+    case kMontrerSecteurs:
+        bloc_.MontrerSecteurs = Drapeau(EntierLibre(valeur));
+        return true;
+    case kMontrerRayon:
+        bloc_.MontrerRayon = Drapeau(EntierLibre(valeur));
+        return true;
+    default:
+        return std::nullopt;
+    }
+}
+
+std::vector<IniEntry> TvlCamembert::EntreesIni() {
+    return {IniEntry::Integer("StylePinceauCadre", bloc_.StylePinceau, 0),
+            IniEntry::Integer("CouleurPinceauCadre", bloc_.CouleurPinceau, 0),
+            IniEntry::Integer("TaillePinceauCadre", bloc_.TaillePinceau, 1),
+            IniEntry::Integer("StyleBrosseFond", bloc_.StyleBrosse, 1),
+            IniEntry::Integer("CouleurBrosseFond", bloc_.CouleurBrosse, 0xFFFFFF),
+            IniEntry::Integer("Mode", bloc_.Mode, 0),
+            IniEntry::Integer("StyleBrosseCamembert", bloc_.StyleBrosseCamembert, 0),
+            IniEntry::Integer("CouleurCamembert", bloc_.CouleurCamembert, 0xFF0000),
+            IniEntry::Integer("Numerateur", bloc_.Numerateur, 1),
+            IniEntry::Integer("Denominateur", bloc_.Denominateur, 4),
+            IniEntry::Integer("Angle", bloc_.Angle, 90),
+            IniEntry::Bool("Sens", bloc_.Sens, false),
+            IniEntry::Bool("MontrerSecteurs", bloc_.MontrerSecteurs, true),
+            IniEntry::Bool("MontrerRayon", bloc_.MontrerRayon, true)};
+}
+
+FrameFields TvlCamembert::ChampsCadre() {
+    return {bloc_.StylePinceau, bloc_.CouleurPinceau, bloc_.TaillePinceau, bloc_.StyleBrosse,
+            bloc_.CouleurBrosse};
+}
+
+void TvlCamembert::Dessine(TCanvas& canvas, int mode, TPlanche*) {
+    const vlRect cadre = Rect.Normalise();
+    AffecteBrush(canvas, Brosse, TBrushStyle(bloc_.StyleBrosse), bloc_.CouleurBrosse);
+    AffectePen(canvas, Pinceau, TPenStyle(bloc_.StylePinceau), bloc_.CouleurPinceau,
+               bloc_.TaillePinceau);
+    canvas.Ellipse(cadre.left, cadre.top, cadre.right, cadre.bottom);
+
+    const int rx = cadre.Width() / 2;
+    const int ry = cadre.Height() / 2;
+    const vlPoint centre{cadre.left + rx, cadre.top + ry};
+    // The point of the ellipse at angle a, counter-clockwise from 3 o'clock.
+    const auto point = [&](double a) {
+        return vlPoint{std::int32_t(centre.x + rx * std::cos(a)),
+                       std::int32_t(centre.y - ry * std::sin(a))};
+    };
+    const auto rayon = [&](double a) {
+        const vlPoint p = point(a);
+        canvas.MoveTo(centre.x, centre.y);
+        canvas.LineTo(p.x, p.y);
+    };
+
+    const double depart = bloc_.Angle * kPi / 180;
+    const int n = bloc_.Numerateur;
+    const int d = bloc_.Denominateur;
+    const bool horaire = bloc_.Sens == 0;
+    if (d != 0 && n > 0 && ContenuVisible(bloc_.Mode, mode)) {
+        AffecteBrush(canvas, Brosse, TBrushStyle(bloc_.StyleBrosseCamembert),
+                     bloc_.CouleurCamembert);
+        if (n % d == 0) {
+            canvas.Ellipse(cadre.left, cadre.top, cadre.right, cadre.bottom);
+        } else {
+            const double etendue = n * 2 * kPi / d;
+            // The canvas draws a pie counter-clockwise from its first ray to its second.
+            const vlPoint debut = point(horaire ? depart - etendue : depart);
+            const vlPoint fin = point(horaire ? depart : depart + etendue);
+            canvas.Pie(cadre.left, cadre.top, cadre.right, cadre.bottom, debut.x, debut.y, fin.x,
+                       fin.y);
+        }
+    }
+
+    const bool secteurs = bloc_.MontrerSecteurs != 0 && d > 0 && d <= kSecteursMax;
+    if (secteurs) {
+        canvas.Pen.Width = 1;
+        const double pas = 2 * kPi / d;
+        for (int i = 0; i < d; ++i)
+            rayon(horaire ? depart - i * pas : depart + i * pas);
+    }
+    if (bloc_.MontrerRayon != 0) {
+        canvas.Pen.Width = secteurs ? 5 : 1;
+        rayon(depart);
+    }
+    // The filled part borrowed the component's brush: give it back the disc's settings.
+    AppliqueOptions();
+}
+
+std::vector<std::string> TvlCamembert::Description() const {
+    std::vector<std::string> lignes = CommonComponent::Description();
+    lignes.push_back("Angle = " + std::to_string(bloc_.Angle));
+    lignes.push_back("Sens = " + std::to_string(bloc_.Sens));
+    lignes.push_back("MontrerSecteurs = " + std::to_string(bloc_.MontrerSecteurs));
+    lignes.push_back("MontrerRayon = " + std::to_string(bloc_.MontrerRayon));
+    lignes.push_back("Mode = " + std::to_string(bloc_.Mode));
+    lignes.push_back(std::to_string(bloc_.Numerateur) + "/" + std::to_string(bloc_.Denominateur));
+    return lignes;
+}

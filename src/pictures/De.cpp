@@ -1,0 +1,242 @@
+#include "pictures/De.h"
+
+#include "pictures/Setters.h"
+#include "platform/Random.h"
+
+#include <algorithm>
+#include <cstring>
+#include <utility>
+
+namespace {
+
+enum Cle : int {
+    kStyleBrosseFond = 7,
+    kAspect = 9,
+    kMode = 10,
+    kStyleBrossePoint = 12,
+    kCouleurPoint = 13,
+    kOrientation = 14,
+    kValeur1 = 15,
+    kValeur2 = 16,
+    kAleatoire = 17,
+    kPermuter = 18,
+};
+
+// The corner ellipse of the face: a quarter of the shorter side on both axes, so that the
+// corners stay round whatever the proportions.
+vlSize CoinArrondi(int largeur, int hauteur) {
+    const int court = std::min(largeur, hauteur);
+    const int long_ = std::max(largeur, hauteur);
+    const int pourcentLong = long_ > 0 ? int(double(court) / long_ * 25) : 25;
+    const int pourcentX = largeur <= hauteur ? 25 : pourcentLong;
+    const int pourcentY = largeur <= hauteur ? pourcentLong : 25;
+    return {largeur * pourcentX / 100, hauteur * pourcentY / 100};
+}
+
+// The pip centres of a value, as offsets in units of q from the centre.
+std::vector<vlPoint> PositionsPoints(int valeur, bool vertical) {
+    switch (valeur) {
+    case 1:
+        return {{0, 0}};
+    case 2:
+        return vertical ? std::vector<vlPoint>{{1, -1}, {-1, 1}}
+                        : std::vector<vlPoint>{{-1, -1}, {1, 1}};
+    case 3:
+        return vertical ? std::vector<vlPoint>{{1, -1}, {-1, 1}, {0, 0}}
+                        : std::vector<vlPoint>{{-1, -1}, {1, 1}, {0, 0}};
+    case 4:
+        return {{-1, -1}, {1, -1}, {-1, 1}, {1, 1}};
+    case 5:
+        return {{-1, -1}, {1, -1}, {-1, 1}, {1, 1}, {0, 0}};
+    case 6:
+        return vertical ? std::vector<vlPoint>{{-1, -1}, {0, -1}, {-1, 1}, {1, -1}, {0, 1}, {1, 1}}
+                        : std::vector<vlPoint>{{-1, -1}, {-1, 0}, {-1, 1}, {1, -1}, {1, 0}, {1, 1}};
+    default:
+        return {};
+    }
+}
+
+} // namespace
+
+TvlDe::TvlDe(TCadre* cadre) : Kind(cadre, "Dé", NUMERO, VERSION) {
+    bloc_.Valeur1 = std::int16_t(Random() % 6 + 1);
+    bloc_.Valeur2 = std::int16_t(Random() % 7);
+    Installe();
+}
+
+const std::vector<std::string>& TvlDe::TableCles() {
+    static const std::vector<std::string> cles{"Gauche",
+                                               "Haut",
+                                               "Largeur",
+                                               "Hauteur",
+                                               "StylePinceauCadre",
+                                               "CouleurPinceauCadre",
+                                               "TaillePinceauCadre",
+                                               "StyleBrosseFond",
+                                               "CouleurBrosseFond",
+                                               "Aspect",
+                                               "Mode",
+                                               "Detachable",
+                                               "StyleBrossePoint",
+                                               "CouleurPoint",
+                                               "Orientation",
+                                               "Valeur1",
+                                               "Valeur2",
+                                               "Aleatoire",
+                                               "Permuter",
+                                               "Actif"};
+    return cles;
+}
+
+bool TvlDe::DblClk(int, vlPoint) {
+    return true;
+}
+
+void TvlDe::RestaureStandardNonApplique() {
+    DeOptions standard;
+    standard.Valeur1 = bloc_.Valeur1;
+    standard.Valeur2 = bloc_.Valeur2;
+    bloc_ = standard;
+}
+
+std::optional<bool> TvlDe::ChangeOptionPropre(int index, const std::string&,
+                                              const std::string& valeur, std::string& message) {
+    switch (index) {
+    case kStyleBrosseFond:
+        bloc_.StyleBrosse = std::uint8_t(EntierLibre(valeur));
+        Brosse.Color = bloc_.CouleurBrosse;
+        Brosse.Style = TBrushStyle(bloc_.StyleBrosse);
+        return true;
+    case kAspect:
+        bloc_.Aspect = std::int16_t(EntierLibre(valeur));
+        return true;
+    case kMode:
+        return LitEntier(valeur, bloc_.Mode, message);
+    case kStyleBrossePoint:
+        bloc_.StyleBrossePoint = std::uint8_t(EntierLibre(valeur));
+        return true;
+    case kCouleurPoint:
+        bloc_.CouleurPoint = EntierLibre(valeur);
+        return true;
+    case kOrientation:
+        bloc_.Orientation = EntierLibre(valeur) != 0 ? 1 : 0;
+        Tourne();
+        return true;
+    case kValeur1:
+        return LitEntier(valeur, bloc_.Valeur1, message, 0, 6);
+    case kValeur2:
+        return LitEntier(valeur, bloc_.Valeur2, message, 0, 6);
+    case kAleatoire:
+        Tire();
+        return false;
+    case kPermuter:
+        std::swap(bloc_.Valeur1, bloc_.Valeur2);
+        return false;
+    default:
+        return std::nullopt;
+    }
+}
+
+std::vector<IniEntry> TvlDe::EntreesIni() {
+    return {IniEntry::Integer("StylePinceauCadre", bloc_.StylePinceau, 0),
+            IniEntry::Integer("CouleurPinceauCadre", bloc_.CouleurPinceau, 0),
+            IniEntry::Integer("TaillePinceauCadre", bloc_.TaillePinceau, 1),
+            IniEntry::Integer("StyleBrosseFond", bloc_.StyleBrosse, 0),
+            IniEntry::Integer("CouleurBrosseFond", bloc_.CouleurBrosse, 0xFFFFFF),
+            IniEntry::Integer("Mode", bloc_.Mode, 0),
+            IniEntry::Integer("Aspect", bloc_.Aspect, 0),
+            IniEntry::Integer("StyleBrossePoint", bloc_.StyleBrossePoint, 0),
+            IniEntry::Integer("CouleurPoint", bloc_.CouleurPoint, 0),
+            IniEntry::Bool("Orientation", bloc_.Orientation, false)};
+}
+
+FrameFields TvlDe::ChampsCadre() {
+    return {bloc_.StylePinceau, bloc_.CouleurPinceau, bloc_.TaillePinceau, bloc_.StyleBrosse,
+            bloc_.CouleurBrosse};
+}
+
+void TvlDe::Tire() {
+    if (bloc_.Aspect != 0) {
+        bloc_.Valeur1 = std::int16_t(Random() % 7);
+        bloc_.Valeur2 = std::int16_t(Random() % 7);
+    } else {
+        bloc_.Valeur1 = std::int16_t(Random() % 6 + 1);
+    }
+}
+
+void TvlDe::Tourne() {
+    const vlRect r = Rect.Normalise();
+    const vlPoint centre = r.Centre();
+    const int largeur = r.Width();
+    const int hauteur = r.Height();
+    const int gauche = centre.x - hauteur / 2;
+    const int haut = centre.y - largeur / 2;
+    ChangeCoords({gauche, haut, gauche + hauteur, haut + largeur});
+}
+
+void TvlDe::AffectePen(TCanvas& canvas, TPenStyle style, TColor, int taille) {
+    ::AffectePen(canvas, Pinceau, style, bloc_.CouleurPinceau, taille);
+}
+
+void TvlDe::Dessine(TCanvas& canvas, int mode, TPlanche*) {
+    const vlRect cadre = Rect.Normalise();
+    AffecteBrush(canvas, Brosse, TBrushStyle(bloc_.StyleBrosse), bloc_.CouleurBrosse);
+    AffectePen(canvas, TPenStyle(bloc_.StylePinceau), bloc_.CouleurPinceau, bloc_.TaillePinceau);
+    const vlSize coin = CoinArrondi(cadre.Width(), cadre.Height());
+    canvas.RoundRect(cadre.left, cadre.top, cadre.right, cadre.bottom, coin.cx, coin.cy);
+
+    vlRect r = cadre;
+    if (bloc_.StylePinceau == psSolid && bloc_.TaillePinceau > 1) {
+        const int retrait = bloc_.TaillePinceau / 2;
+        r = {r.left + retrait, r.top + retrait, r.right - retrait, r.bottom - retrait};
+    }
+
+    if (ContenuVisible(bloc_.Mode, mode)) {
+        const vlPoint c = r.Centre();
+        if (bloc_.Aspect == 0) {
+            DessinePoints(canvas, r, bloc_.Valeur1);
+        } else if (bloc_.Orientation == 0) {
+            canvas.MoveTo(c.x, r.top);
+            canvas.LineTo(c.x, r.bottom);
+            DessinePoints(canvas, {r.left, r.top, c.x, r.bottom}, bloc_.Valeur1);
+            DessinePoints(canvas, {c.x, r.top, r.right, r.bottom}, bloc_.Valeur2);
+        } else {
+            canvas.MoveTo(r.left, c.y);
+            canvas.LineTo(r.right, c.y);
+            DessinePoints(canvas, {r.left, r.top, r.right, c.y}, bloc_.Valeur1);
+            DessinePoints(canvas, {r.left, c.y, r.right, r.bottom}, bloc_.Valeur2);
+        }
+    }
+    // The pips borrowed the component's pen and brush: give them back the block's settings.
+    AppliqueOptions();
+}
+
+void TvlDe::DessinePoints(TCanvas& canvas, vlRect r, int valeur) {
+    const vlPoint c = r.Centre();
+    const int m = std::min(r.Width(), r.Height());
+    const int s = m - 2 * (m / 12);
+    if (s <= 0)
+        return;
+    const int p = s / 7;
+    const int q = s / 3;
+    AffectePen(canvas, psSolid, bloc_.CouleurPinceau, 1);
+    AffecteBrush(canvas, Brosse, TBrushStyle(bloc_.StyleBrossePoint), bloc_.CouleurPoint);
+    for (const vlPoint d : PositionsPoints(valeur, bloc_.Orientation != 0)) {
+        const int x = c.x + d.x * q;
+        const int y = c.y + d.y * q;
+        canvas.Ellipse(x - p, y - p, x + p, y + p);
+    }
+}
+
+std::vector<std::string> TvlDe::Description() const {
+    std::vector<std::string> lignes = CommonComponent::Description();
+    const bool domino = bloc_.Aspect != 0;
+    lignes.push_back("Aspect = " + std::to_string(bloc_.Aspect));
+    lignes.push_back("Orientation = " + std::to_string(bloc_.Orientation));
+    lignes.push_back("Mode = " + std::to_string(bloc_.Mode));
+    if (domino)
+        lignes.push_back(std::to_string(bloc_.Valeur1) + " | " + std::to_string(bloc_.Valeur2));
+    else
+        lignes.push_back(std::to_string(bloc_.Valeur1));
+    return lignes;
+}

@@ -1,0 +1,375 @@
+#include "pictures/Montre.h"
+
+#include "host/Conversions.h"
+#include "host/Services.h"
+#include "pictures/Setters.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+#include <ctime>
+
+namespace {
+
+enum Cle : int {
+    kFonte = 9,
+    kMode = 10,
+    kStylePinceauHeure = 12,
+    kTaillePinceauSeconde = 24,
+    kHeure = 25,
+    kMinute = 26,
+    kSeconde = 27,
+    kMontrerHeure = 28,
+    kMontrerMinute = 29,
+    kMontrerSeconde = 30,
+    kMontrerChiffres = 31,
+    kHeureSysteme = 32,
+    kTemps = 33,
+};
+
+constexpr double kPi = 3.141592653589793;
+// Below this radius the dial is too small for graduations, numbers and hands.
+constexpr int kRayonMin = 51;
+constexpr int kGraduationMax = 50;
+// Half the width of the hour and minute hands at their middle.
+constexpr double kDemiLargeurAiguille = 10.0;
+constexpr int kDemiCroix = 10;
+
+// The point at distance r from the centre at a dial position p, in hours counter-clockwise
+// from 3 o'clock (p = 3 is 12 o'clock).
+vlPoint PointCadran(vlPoint centre, double r, double p) {
+    const double a = p * kPi / 6;
+    return {std::int32_t(centre.x + r * std::cos(a)), std::int32_t(centre.y - r * std::sin(a))};
+}
+
+// The position of the i-th of the sixty minute marks, clockwise from 12 o'clock.
+double PositionMinute(double i) {
+    double p = 15 - 0.2 * i;
+    if (p >= 12)
+        p -= 12;
+    return p;
+}
+
+std::uint8_t Drapeau(int valeur) {
+    return valeur != 0 ? 1 : 0;
+}
+
+} // namespace
+
+TvlMontre::TvlMontre(TCadre* cadre) : Kind(cadre, "Montre", NUMERO, VERSION) {
+    Installe();
+    HeureSysteme();
+}
+
+const std::vector<std::string>& TvlMontre::TableCles() {
+    static const std::vector<std::string> cles{"Gauche",
+                                               "Haut",
+                                               "Largeur",
+                                               "Hauteur",
+                                               "StylePinceauCadre",
+                                               "CouleurPinceauCadre",
+                                               "TaillePinceauCadre",
+                                               "StyleBrosseFond",
+                                               "CouleurBrosseFond",
+                                               "Fonte",
+                                               "Mode",
+                                               "Detachable",
+                                               "StylePinceauHeure",
+                                               "CouleurPinceauHeure",
+                                               "TaillePinceauHeure",
+                                               "StyleBrosseHeure",
+                                               "CouleurBrosseHeure",
+                                               "StylePinceauMinute",
+                                               "CouleurPinceauMinute",
+                                               "TaillePinceauMinute",
+                                               "StyleBrosseMinute",
+                                               "CouleurBrosseMinute",
+                                               "StylePinceauSeconde",
+                                               "CouleurPinceauSeconde",
+                                               "TaillePinceauSeconde",
+                                               "Heure",
+                                               "Minute",
+                                               "Seconde",
+                                               "MontrerHeure",
+                                               "MontrerMinute",
+                                               "MontrerSeconde",
+                                               "MontrerChiffres",
+                                               "HeureSysteme",
+                                               "Temps",
+                                               "Actif"};
+    return cles;
+}
+
+bool TvlMontre::DblClk(int, vlPoint) {
+    return false;
+}
+
+void TvlMontre::AppliqueOptions() {
+    CommonComponent::AppliqueOptions();
+    bloc_.Police.Restaure(police_);
+}
+
+void TvlMontre::HeureSysteme() {
+    const std::time_t maintenant = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&maintenant, &local);
+    bloc_.Heure = std::int16_t(local.tm_hour);
+    bloc_.Minute = std::int16_t(local.tm_min);
+    // A leap second shows as the last second of its minute.
+    bloc_.Seconde = std::int16_t(std::min(local.tm_sec, 59));
+}
+
+void TvlMontre::ChangeTemps(int secondes) {
+    const int heure = secondes / 3600;
+    const int minute = (secondes - 3600 * heure) / 60;
+    bloc_.Heure = std::int16_t(heure);
+    bloc_.Minute = std::int16_t(minute);
+    bloc_.Seconde = std::int16_t(secondes - 3600 * heure - 60 * minute);
+}
+
+IntField TvlMontre::ChampLibre(int index) {
+    if (index < kStylePinceauHeure || index > kTaillePinceauSeconde)
+        return {};
+    // Hour and minute hands have five settings each (pen style, colour, width, brush style,
+    // colour); the second hand only its pen's three.
+    const int rang = index - kStylePinceauHeure;
+    const int aiguille = MontreOptions::HEURE + rang / 5;
+    switch (rang % 5) {
+    case 0:
+        return bloc_.StylePinceau[aiguille];
+    case 1:
+        return bloc_.CouleurPinceau[aiguille];
+    case 2:
+        return bloc_.TaillePinceau[aiguille];
+    case 3:
+        return bloc_.StyleBrosse[aiguille];
+    default:
+        return bloc_.CouleurBrosse[aiguille];
+    }
+}
+
+std::optional<bool> TvlMontre::ChangeOptionPropre(int index, const std::string&,
+                                                  const std::string& valeur, std::string& message) {
+    if (const IntField champ = ChampLibre(index)) {
+        champ.Set(EntierLibre(valeur));
+        return true;
+    }
+    switch (index) {
+    case kFonte: {
+        Fonte lue = bloc_.Police;
+        if (!lue.FromString(valeur)) {
+            message = "Police invalide : « " + valeur +
+                      " » (attendu : nom,taille,couleur,styles, par exemple Andika,14,0,gras)";
+            return false;
+        }
+        bloc_.Police = lue;
+        bloc_.Police.Restaure(police_);
+        return true;
+    }
+    case kMode:
+        return LitEntier(valeur, bloc_.Mode, message);
+    case kHeure:
+        return LitEntier(valeur, bloc_.Heure, message, 0, 23);
+    case kMinute:
+        return LitEntier(valeur, bloc_.Minute, message, 0, 59);
+    case kSeconde:
+        return LitEntier(valeur, bloc_.Seconde, message, 0, 59);
+    case kMontrerHeure:
+        bloc_.MontrerHeure = Drapeau(EntierLibre(valeur));
+        return true;
+    case kMontrerMinute:
+        bloc_.MontrerMinute = Drapeau(EntierLibre(valeur));
+        return true;
+    case kMontrerSeconde:
+        bloc_.MontrerSeconde = Drapeau(EntierLibre(valeur));
+        return true;
+    case kMontrerChiffres:
+        bloc_.MontrerChiffres = Drapeau(EntierLibre(valeur));
+        return true;
+    case kHeureSysteme:
+        HeureSysteme();
+        return false;
+    case kTemps: {
+        int secondes = 0;
+        if (!ConvInt(valeur, secondes, message, 0, 86399))
+            return false;
+        ChangeTemps(secondes);
+        return true;
+    }
+    default:
+        return std::nullopt;
+    }
+}
+
+std::vector<IniEntry> TvlMontre::EntreesIni() {
+    using M = MontreOptions;
+    return {IniEntry::Integer("StylePinceauCadre", bloc_.StylePinceau[M::CADRE], 0),
+            IniEntry::Integer("CouleurPinceauCadre", bloc_.CouleurPinceau[M::CADRE], 0),
+            IniEntry::Integer("TaillePinceauCadre", bloc_.TaillePinceau[M::CADRE], 1),
+            IniEntry::Integer("StyleBrosseFond", bloc_.StyleBrosse[M::FOND], 0),
+            IniEntry::Integer("CouleurBrosseFond", bloc_.CouleurBrosse[M::FOND], 0xFFFFFF),
+            IniEntry::Font("Fonte", bloc_.Police),
+            IniEntry::Integer("Mode", bloc_.Mode, 0),
+            IniEntry::Integer("StylePinceauHeure", bloc_.StylePinceau[M::HEURE], 0),
+            IniEntry::Integer("CouleurPinceauHeure", bloc_.CouleurPinceau[M::HEURE], 0),
+            IniEntry::Integer("TaillePinceauHeure", bloc_.TaillePinceau[M::HEURE], 1),
+            IniEntry::Integer("StyleBrosseHeure", bloc_.StyleBrosse[M::HEURE], 0),
+            IniEntry::Integer("CouleurBrosseHeure", bloc_.CouleurBrosse[M::HEURE], 0xFFFFFF),
+            IniEntry::Integer("StylePinceauMinute", bloc_.StylePinceau[M::MINUTE], 0),
+            IniEntry::Integer("CouleurPinceauMinute", bloc_.CouleurPinceau[M::MINUTE], 0),
+            IniEntry::Integer("TaillePinceauMinute", bloc_.TaillePinceau[M::MINUTE], 1),
+            IniEntry::Integer("StyleBrosseMinute", bloc_.StyleBrosse[M::MINUTE], 0),
+            IniEntry::Integer("CouleurBrosseMinute", bloc_.CouleurBrosse[M::MINUTE], 0xFFFFFF),
+            IniEntry::Integer("StylePinceauSeconde", bloc_.StylePinceau[M::SECONDE], 0),
+            IniEntry::Integer("CouleurPinceauSeconde", bloc_.CouleurPinceau[M::SECONDE], 0),
+            IniEntry::Integer("TaillePinceauSeconde", bloc_.TaillePinceau[M::SECONDE], 1),
+            IniEntry::Bool("MontrerHeure", bloc_.MontrerHeure, true),
+            IniEntry::Bool("MontrerMinute", bloc_.MontrerMinute, true),
+            IniEntry::Bool("MontrerSeconde", bloc_.MontrerSeconde, true),
+            IniEntry::Bool("MontrerChiffres", bloc_.MontrerChiffres, true)};
+}
+
+FrameFields TvlMontre::ChampsCadre() {
+    using M = MontreOptions;
+    return {bloc_.StylePinceau[M::CADRE], bloc_.CouleurPinceau[M::CADRE],
+            bloc_.TaillePinceau[M::CADRE], bloc_.StyleBrosse[M::FOND],
+            bloc_.CouleurBrosse[M::FOND]};
+}
+
+void TvlMontre::Dessine(TCanvas& canvas, int mode, TPlanche*) {
+    using M = MontreOptions;
+    const TPenStyle styleCadre = TPenStyle(bloc_.StylePinceau[M::CADRE]);
+    const TColor couleurCadre = bloc_.CouleurPinceau[M::CADRE];
+    const int tailleCadre = bloc_.TaillePinceau[M::CADRE];
+
+    // The dial, in the frame pen (a clear one when its width is 0) and the background brush.
+    AffecteBrush(canvas, Brosse, TBrushStyle(bloc_.StyleBrosse[M::FOND]),
+                 bloc_.CouleurBrosse[M::FOND]);
+    Pinceau.Color = couleurCadre;
+    Pinceau.Width = tailleCadre != 0 ? tailleCadre : 1;
+    Pinceau.Style = tailleCadre != 0 ? styleCadre : psClear;
+    canvas.Pen = Pinceau;
+    const vlRect cadre = Rect.Normalise();
+    canvas.Ellipse(cadre.left, cadre.top, cadre.right, cadre.bottom);
+
+    vlRect r = cadre;
+    if (styleCadre == psSolid && tailleCadre > 1) {
+        const int retrait = tailleCadre / 2;
+        r = {r.left + retrait, r.top + retrait, r.right - retrait, r.bottom - retrait};
+    }
+    const int rayon = std::min(r.Width() / 2, r.Height() / 2);
+    if (rayon < kRayonMin) {
+        AppliqueOptions();
+        return;
+    }
+    const vlPoint centre{r.left + r.Width() / 2, r.top + r.Height() / 2};
+    const int graduation = std::min(rayon / 4, kGraduationMax);
+    const int longueur = rayon - graduation;
+
+    // The numbers' font, its height in this canvas's units.
+    const TFont policePrecedente = canvas.Font;
+    const unsigned alignementPrecedent = canvas.TextAlign();
+    const int fondPrecedent = canvas.BkMode();
+    police_.PixelsPerInch = canvas.Font.PixelsPerInch;
+    bloc_.Police.Restaure(police_);
+    police_.Height = -(bloc_.Police.Taille * 254 / 72);
+    canvas.Font = police_;
+    canvas.SetTextAlign(TA_CENTER | TA_TOP);
+
+    AffectePen(canvas, Pinceau, psSolid, couleurCadre, 1);
+    canvas.MoveTo(centre.x - kDemiCroix, centre.y);
+    canvas.LineTo(centre.x + kDemiCroix, centre.y);
+    canvas.MoveTo(centre.x, centre.y - kDemiCroix);
+    canvas.LineTo(centre.x, centre.y + kDemiCroix);
+
+    if (graduation > 1) {
+        for (int i = 0; i < 60; ++i) {
+            const int trait = i % 5 == 0 ? graduation : graduation / 2;
+            const int debut = rayon - trait;
+            if (debut <= 0)
+                continue;
+            const double p = PositionMinute(i);
+            const vlPoint a = PointCadran(centre, debut, p);
+            const vlPoint b = PointCadran(centre, rayon, p);
+            canvas.MoveTo(a.x, a.y);
+            canvas.LineTo(b.x, b.y);
+        }
+    }
+
+    AffectePen(canvas, Pinceau, styleCadre, couleurCadre, tailleCadre);
+    canvas.SetBkMode(TRANSPARENT);
+
+    if (graduation > 1 && bloc_.MontrerChiffres != 0 && rayon - graduation > 0) {
+        for (int k = 0; k < 12; ++k) {
+            const int nombre = (3 - k + 12 - 1) % 12 + 1; // 3, 2, 1, 12, 11, ..., 4
+            const std::string texte = std::to_string(nombre);
+            const vlSize etendue = canvas.TextExtent(texte);
+            const int distance = rayon - graduation - std::max(etendue.cx, etendue.cy) / 2;
+            const double a = k * kPi / 6;
+            const int x = int(centre.x + distance * std::cos(a));
+            const int y = int(centre.y - distance * std::sin(a) - etendue.cy / 2);
+            canvas.TextOut(x, y, texte);
+        }
+    }
+
+    if (ContenuVisible(bloc_.Mode, mode)) {
+        if (bloc_.MontrerMinute != 0) {
+            const double p = PositionMinute(bloc_.Minute) - bloc_.Seconde / 300.0;
+            DessineAiguille(canvas, centre, PointCadran(centre, longueur, p), M::MINUTE);
+        }
+        if (bloc_.MontrerHeure != 0) {
+            const int heure = bloc_.Heure >= 12 ? bloc_.Heure - 12 : bloc_.Heure;
+            double p = 15 - heure;
+            if (p >= 12)
+                p -= 12;
+            p -= bloc_.Minute / 60.0 + bloc_.Seconde / 3600.0;
+            DessineAiguille(canvas, centre, PointCadran(centre, longueur * 2 / 3, p), M::HEURE);
+        }
+        if (bloc_.MontrerSeconde != 0) {
+            const vlPoint pointe = PointCadran(centre, longueur, PositionMinute(bloc_.Seconde));
+            AffectePen(canvas, Pinceau, TPenStyle(bloc_.StylePinceau[M::SECONDE]),
+                       bloc_.CouleurPinceau[M::SECONDE], bloc_.TaillePinceau[M::SECONDE]);
+            canvas.MoveTo(centre.x, centre.y);
+            canvas.LineTo(pointe.x, pointe.y);
+        }
+    }
+
+    canvas.Font = policePrecedente;
+    canvas.SetTextAlign(alignementPrecedent);
+    canvas.SetBkMode(fondPrecedent);
+    // The hands borrowed the component's pen and brush: give them back the frame's settings.
+    AppliqueOptions();
+}
+
+void TvlMontre::DessineAiguille(TCanvas& canvas, vlPoint centre, vlPoint pointe, int aiguille) {
+    const vlPoint milieu{(centre.x + pointe.x) / 2, (centre.y + pointe.y) / 2};
+    vlPoint p1;
+    vlPoint p2;
+    ProjectionPerp(centre, pointe, milieu, kDemiLargeurAiguille, p1, p2);
+    AffecteBrush(canvas, Brosse, TBrushStyle(bloc_.StyleBrosse[aiguille]),
+                 bloc_.CouleurBrosse[aiguille]);
+    AffectePen(canvas, Pinceau, TPenStyle(bloc_.StylePinceau[aiguille]),
+               bloc_.CouleurPinceau[aiguille], bloc_.TaillePinceau[aiguille]);
+    const vlPoint coins[] = {centre, p1, pointe, p2};
+    canvas.Polygon(coins);
+}
+
+void TvlMontre::RestaureStandardNonApplique() {
+    bloc_ = MontreOptions{};
+    bloc_.Police.Copie(GlobalFonte());
+}
+
+std::vector<std::string> TvlMontre::Description() const {
+    std::vector<std::string> lignes = CommonComponent::Description();
+    lignes.push_back("Mode = " + std::to_string(bloc_.Mode));
+    lignes.push_back("MontrerHeure = " + std::to_string(bloc_.MontrerHeure));
+    lignes.push_back("MontrerMinute = " + std::to_string(bloc_.MontrerMinute));
+    lignes.push_back("MontrerSeconde = " + std::to_string(bloc_.MontrerSeconde));
+    lignes.push_back("MontrerChiffres = " + std::to_string(bloc_.MontrerChiffres));
+    lignes.push_back("Fonte = " + bloc_.Police.ToString());
+    char heure[32];
+    std::snprintf(heure, sizeof heure, "%02d:%02d:%02d", bloc_.Heure, bloc_.Minute, bloc_.Seconde);
+    lignes.push_back(heure);
+    return lignes;
+}

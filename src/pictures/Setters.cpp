@@ -1,0 +1,22 @@
+#include "pictures/Setters.h"
+
+void AffecteBrush(TCanvas& canvas, TBrush& brosse, TBrushStyle style, TColor couleur) {
+    brosse.Color = couleur;
+    brosse.Style = style;
+    canvas.Brush = brosse;
+}
+
+void AffectePen(TCanvas& canvas, TPen& pinceau, TPenStyle style, TColor couleur, int taille) {
+    pinceau.Color = couleur;
+    if (taille < 1) {
+        pinceau.Width = 1;
+        pinceau.Style = psClear;
+    } else if (style != psSolid) {
+        pinceau.Width = 1;
+        pinceau.Style = style;
+    } else {
+        pinceau.Width = taille;
+        pinceau.Style = psSolid;
+    }
+    canvas.Pen = pinceau;
+}

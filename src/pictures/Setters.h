@@ -1,0 +1,22 @@
+// What the picture kinds (dice, pie, clock, thermometer, test tube, abacus, base-ten blocks,
+// coins, notes, masses, connect-the-dots, sudoku) share while drawing: the pen and brush
+// setters, which set a pen or brush of the component's and then give it to the canvas, and the
+// rule that hides a picture's answer in one version of the sheet.
+#pragma once
+
+#include "platform/Canvas.h"
+#include "platform/Graphics.h"
+
+// The colour, then the style, on the component's brush; the canvas takes that brush.
+void AffecteBrush(TCanvas& canvas, TBrush& brosse, TBrushStyle style, TColor couleur);
+
+// The colour on the component's pen; a width below 1 gives a clear pen of width 1, a style
+// other than solid a pen of width 1 in that style, else the width with a solid pen. The
+// canvas takes that pen.
+void AffectePen(TCanvas& canvas, TPen& pinceau, TPenStyle style, TColor couleur, int taille);
+
+// Whether a picture's answer (pips, filled part, hands, liquid...) is drawn: always for a
+// component mode of 0, in the editing view (mode 0), and in the version its mode names.
+constexpr bool ContenuVisible(int modeComposant, int mode) {
+    return modeComposant == 0 || mode == 0 || modeComposant == mode;
+}

@@ -1,0 +1,142 @@
+#include "pictures/forms/TDeProp.h"
+
+#include "host/forms/ColorButton.h"
+#include "host/forms/StyleCombos.h"
+#include "host/forms/UpDown.h"
+#include "pictures/De.h"
+
+// The generated form declares a namespace Ui, which the user-interface service's Ui() also
+// names: it is renamed here.
+#define Ui UiDeProp
+#include "ui_TDeProp.h"
+#undef Ui
+
+#include <QButtonGroup>
+
+#include <initializer_list>
+
+namespace {
+
+// Indices in the die's key table.
+enum Cle : int {
+    kStylePinceauCadre = 4,
+    kCouleurPinceauCadre = 5,
+    kTaillePinceauCadre = 6,
+    kStyleBrosseFond = 7,
+    kCouleurBrosseFond = 8,
+    kAspect = 9,
+    kMode = 10,
+    kDetachable = 11,
+    kStyleBrossePoint = 12,
+    kCouleurPoint = 13,
+    kOrientation = 14,
+    kValeur1 = 15,
+    kValeur2 = 16,
+    kAleatoire = 17,
+    kPermuter = 18,
+    kActif = 19,
+};
+
+} // namespace
+
+TDeProp::TDeProp(TvlDe& composant, QWidget* parent)
+    : TPicturePropForm(&composant, "DeProp", TvlDe::TableCles(), parent) {
+    Ui_TDeProp ui;
+    ui.setupUi(this);
+    pcProp = ui.pcProp;
+    edOrgX = ui.edOrgX;
+    edOrgY = ui.edOrgY;
+    edSizeX = ui.edSizeX;
+    edSizeY = ui.edSizeY;
+    chkDetachable = ui.chkDetachable;
+    chkActif = ui.chkActif;
+    cbPenStyle = ui.cbPenStyle;
+    btCoulPinceau = ui.btCoulPinceau;
+    edTaillePen = ui.edTaillePen;
+    UpDown1 = ui.UpDown1;
+    cbBrushStyle = ui.cbBrushStyle;
+    btCoulBrosse = ui.btCoulBrosse;
+    cbStylePoint = ui.cbStylePoint;
+    btCoulPoint = ui.btCoulPoint;
+    rbDe = ui.rbDe;
+    rbDomino = ui.rbDomino;
+    rbHorizontale = ui.rbHorizontale;
+    rbVerticale = ui.rbVerticale;
+    edValeur1 = ui.edValeur1;
+    UpDown2 = ui.UpDown2;
+    lbValeur2 = ui.lbValeur2;
+    edValeur2 = ui.edValeur2;
+    UpDown3 = ui.UpDown3;
+    btAleatoire = ui.btAleatoire;
+    btPermuter = ui.btPermuter;
+    btEpreuve = ui.btEpreuve;
+    btCorrige = ui.btCorrige;
+
+    rgAspect = new QButtonGroup(this);
+    rgAspect->addButton(rbDe, 0);
+    rgAspect->addButton(rbDomino, 1);
+    rgOrientation = new QButtonGroup(this);
+    rgOrientation->addButton(rbHorizontale, 0);
+    rgOrientation->addButton(rbVerticale, 1);
+    UpDown1->SetAssociate(edTaillePen);
+    UpDown1->SetRange(0, 1000);
+    UpDown2->SetAssociate(edValeur1);
+    UpDown2->SetRange(0, 6);
+    UpDown3->SetAssociate(edValeur2);
+    UpDown3->SetRange(0, 6);
+
+    LieCommuns(edOrgX, edOrgY, edSizeX, edSizeY, chkDetachable, kDetachable, chkActif, kActif);
+    LieCombo(cbPenStyle, kStylePinceauCadre);
+    LieCouleur(btCoulPinceau, kCouleurPinceauCadre);
+    LieEdit(edTaillePen, kTaillePinceauCadre);
+    LieUpDown(UpDown1, kTaillePinceauCadre);
+    LieCombo(cbBrushStyle, kStyleBrosseFond);
+    LieCouleur(btCoulBrosse, kCouleurBrosseFond);
+    LieCombo(cbStylePoint, kStyleBrossePoint);
+    LieCouleur(btCoulPoint, kCouleurPoint);
+    LieRadio(rgAspect, kAspect);
+    // Each "Orientation" received turns the frame: a click on the side already chosen must
+    // send nothing.
+    LieRadioChange(rgOrientation, kOrientation);
+    LieEdit(edValeur1, kValeur1);
+    LieUpDown(UpDown2, kValeur1);
+    LieEdit(edValeur2, kValeur2);
+    LieUpDown(UpDown3, kValeur2);
+    LieAction(btAleatoire, kAleatoire);
+    LieAction(btPermuter, kPermuter);
+    LieMode(btEpreuve, btCorrige, kMode);
+
+    // Keys whose effect reaches other controls: the frame's size, the values, the domino's
+    // own controls, the face brush made solid by a colour.
+    RafraichirApres(rgAspect, &QButtonGroup::idClicked);
+    RafraichirApres(rgOrientation, &QButtonGroup::idToggled);
+    RafraichirApres(btAleatoire, &QPushButton::clicked);
+    RafraichirApres(btPermuter, &QPushButton::clicked);
+    RafraichirApres(btCoulBrosse, &TColorButton::colorChosen);
+}
+
+TvlDe& TDeProp::de() const {
+    return dynamic_cast<TvlDe&>(*Composant());
+}
+
+void TDeProp::RemplirControles() {
+    const DeOptions& bloc = de().Bloc();
+    RemplirCommuns();
+    cbPenStyle->setCurrentIndex(bloc.StylePinceau);
+    btCoulPinceau->SetColor(bloc.CouleurPinceau);
+    edTaillePen->setText(QString::number(bloc.TaillePinceau));
+    cbBrushStyle->setCurrentIndex(bloc.StyleBrosse);
+    btCoulBrosse->SetColor(bloc.CouleurBrosse);
+    cbStylePoint->setCurrentIndex(bloc.StyleBrossePoint);
+    btCoulPoint->SetColor(bloc.CouleurPoint);
+
+    const bool domino = bloc.Aspect != 0;
+    (domino ? rbDomino : rbDe)->setChecked(true);
+    (bloc.Orientation != 0 ? rbVerticale : rbHorizontale)->setChecked(true);
+    edValeur1->setText(QString::number(bloc.Valeur1));
+    edValeur2->setText(QString::number(bloc.Valeur2));
+    // A die shows only its first value.
+    for (QWidget* w : std::initializer_list<QWidget*>{lbValeur2, edValeur2, UpDown3, btPermuter})
+        w->setEnabled(domino);
+    MontrerMode(btEpreuve, btCorrige, bloc.Mode);
+}

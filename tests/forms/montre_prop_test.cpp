@@ -1,0 +1,206 @@
+#include "pictures/forms/TMontreProp.h"
+
+#include "picture_prop_support.h"
+
+#include "host/forms/ColorButton.h"
+#include "host/forms/StyleCombos.h"
+#include "host/forms/UpDown.h"
+#include "pictures/Montre.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QPushButton>
+#include <QToolButton>
+
+#include <ctime>
+
+namespace {
+
+using M = MontreOptions;
+
+// Seconds since midnight, local time.
+int SecondesLocales() {
+    const std::time_t maintenant = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&maintenant, &local);
+    return local.tm_hour * 3600 + local.tm_min * 60 + std::min(local.tm_sec, 59);
+}
+
+class MontrePropTest : public PicturePropTest {
+protected:
+    MontrePropTest() {
+        Regle(montre_, {{"Temps", "45296"}, // 12:34:56
+                        {"StylePinceauHeure", "2"},
+                        {"CouleurBrosseHeure", "255"},
+                        {"CouleurPinceauMinute", "65280"},
+                        {"TaillePinceauSeconde", "5"}});
+        window_.FormCreate();
+        window_.show();
+    }
+
+    void Choisit(TMontreProp::Element element) {
+        Page(window_.pcProp, window_.cbAiguille);
+        window_.cbAiguille->setCurrentIndex(element);
+    }
+
+    TvlMontre& montre_ = Nouveau<TvlMontre>("Montre");
+    TMontreProp window_{montre_};
+};
+
+TEST_F(MontrePropTest, ShowsTheTimeAndTheDialsSettings) {
+    EXPECT_EQ(window_.edHeure->text(), "12");
+    EXPECT_EQ(window_.edMinute->text(), "34");
+    EXPECT_EQ(window_.edSeconde->text(), "56");
+    EXPECT_EQ(window_.cbAiguille->currentIndex(), TMontreProp::MONTRE);
+    EXPECT_EQ(window_.cbPenStyle->currentIndex(), psSolid);
+    EXPECT_EQ(window_.btCoulBrosse->Color(), clWhite);
+    EXPECT_TRUE(window_.chkChiffres->isChecked());
+}
+
+TEST_F(MontrePropTest, TimeFieldsSendOnEnterAndWithTheirArrows) {
+    Tape(window_.pcProp, window_.edHeure, "7");
+    EXPECT_EQ(montre_.Bloc().Heure, 7);
+    Tape(window_.pcProp, window_.edMinute, "5", false);
+    EXPECT_EQ(montre_.Bloc().Minute, 34);
+    QTest::keyClick(window_.edMinute, Qt::Key_Enter);
+    EXPECT_EQ(montre_.Bloc().Minute, 5);
+    QTest::mouseClick(window_.UpDown4->UpButton(), Qt::LeftButton);
+    EXPECT_EQ(montre_.Bloc().Seconde, 57);
+    QTest::mouseClick(window_.UpDown2->DownButton(), Qt::LeftButton);
+    EXPECT_EQ(montre_.Bloc().Heure, 6);
+}
+
+TEST_F(MontrePropTest, AnHourOutOfRangeIsRefusedAndTheFieldShowsTheKeptOne) {
+    Tape(window_.pcProp, window_.edHeure, "24");
+    ASSERT_EQ(ui_.Messages().size(), 1u);
+    EXPECT_EQ(ui_.Messages()[0], "La valeur doit être comprise entre 0 et 23.");
+    EXPECT_EQ(montre_.Bloc().Heure, 12);
+    EXPECT_EQ(window_.edHeure->text(), "12");
+}
+
+TEST_F(MontrePropTest, TheLocalTimeButtonSetsTheClockAndShowsIt) {
+    const int avant = SecondesLocales();
+    window_.btHeureSysteme->click();
+    const int apres = SecondesLocales();
+    const M& b = montre_.Bloc();
+    const int t = b.Heure * 3600 + b.Minute * 60 + b.Seconde;
+    // Around midnight the two readings may fall on either side of it.
+    if (avant <= apres) {
+        EXPECT_GE(t, avant);
+        EXPECT_LE(t, apres);
+    }
+    EXPECT_EQ(window_.edHeure->text(), QString::number(b.Heure));
+    EXPECT_EQ(window_.edMinute->text(), QString::number(b.Minute));
+    EXPECT_EQ(window_.edSeconde->text(), QString::number(b.Seconde));
+    EXPECT_TRUE(ui_.Messages().empty());
+}
+
+TEST_F(MontrePropTest, TheSelectorChoosesWhosePenAndBrushAreShown) {
+    const M avant = montre_.Bloc();
+    Choisit(TMontreProp::AIGUILLE_HEURES);
+    EXPECT_EQ(window_.cbPenStyle->currentIndex(), psDot);
+    EXPECT_EQ(window_.btCoulBrosse->Color(), 255);
+    EXPECT_TRUE(window_.gbFond->isEnabled());
+    Choisit(TMontreProp::AIGUILLE_MINUTES);
+    EXPECT_EQ(window_.cbPenStyle->currentIndex(), psSolid);
+    EXPECT_EQ(window_.btCoulPinceau->Color(), 65280);
+    Choisit(TMontreProp::AIGUILLE_SECONDES);
+    EXPECT_EQ(window_.edTaillePen->text(), "5");
+    // The second hand is a line: nothing to fill.
+    EXPECT_FALSE(window_.gbFond->isEnabled());
+    Choisit(TMontreProp::MONTRE);
+    EXPECT_EQ(window_.edTaillePen->text(), "1");
+    EXPECT_TRUE(Memes(montre_.Bloc(), avant));
+}
+
+TEST_F(MontrePropTest, TheStyleControlsEditTheChosenPart) {
+    Choisit(TMontreProp::AIGUILLE_MINUTES);
+    window_.cbPenStyle->setCurrentIndex(psDash);
+    window_.cbBrushStyle->setCurrentIndex(bsCross);
+    ui_.colorAnswers = {0x0000FF};
+    QTest::mouseClick(window_.btCoulBrosse, Qt::LeftButton);
+    EXPECT_EQ(montre_.Bloc().StylePinceau[M::MINUTE], psDash);
+    EXPECT_EQ(montre_.Bloc().StyleBrosse[M::MINUTE], bsCross);
+    EXPECT_EQ(montre_.Bloc().CouleurBrosse[M::MINUTE], 0x0000FF);
+    EXPECT_EQ(montre_.Bloc().StylePinceau[M::CADRE], psSolid);
+    EXPECT_EQ(montre_.Bloc().CouleurBrosse[M::FOND], clWhite);
+
+    Choisit(TMontreProp::AIGUILLE_SECONDES);
+    Tape(window_.pcProp, window_.edTaillePen, "8");
+    EXPECT_EQ(montre_.Bloc().TaillePinceau[M::SECONDE], 8);
+    EXPECT_EQ(window_.edTaillePen->selectedText(), "8");
+
+    Choisit(TMontreProp::MONTRE);
+    QTest::mouseClick(window_.UpDown1->UpButton(), Qt::LeftButton);
+    EXPECT_EQ(montre_.Bloc().TaillePinceau[M::CADRE], 2);
+    EXPECT_EQ(montre_.Bloc().TaillePinceau[M::SECONDE], 8);
+    EXPECT_EQ(montre_.Bloc().TaillePinceau[M::HEURE], 1);
+}
+
+TEST_F(MontrePropTest, TheFrameWidthKeepsItsRangeCheck) {
+    Tape(window_.pcProp, window_.edTaillePen, "2000");
+    EXPECT_EQ(ui_.Messages().size(), 1u);
+    EXPECT_EQ(window_.edTaillePen->text(), "1");
+    EXPECT_EQ(montre_.Bloc().TaillePinceau[M::CADRE], 1);
+    EXPECT_EQ(window_.cbAiguille->currentIndex(), TMontreProp::MONTRE);
+}
+
+TEST_F(MontrePropTest, AColourOnAClearBackgroundShowsItSolid) {
+    Choisit(TMontreProp::MONTRE);
+    window_.cbBrushStyle->setCurrentIndex(bsClear);
+    ui_.colorAnswers = {0x00FFFF};
+    QTest::mouseClick(window_.btCoulBrosse, Qt::LeftButton);
+    EXPECT_EQ(montre_.Bloc().StyleBrosse[M::FOND], bsSolid);
+    EXPECT_EQ(window_.cbBrushStyle->currentIndex(), bsSolid);
+}
+
+TEST_F(MontrePropTest, ChecksFontAndModeButtons) {
+    window_.chkSeconde->click();
+    window_.chkChiffres->click();
+    EXPECT_EQ(montre_.Bloc().MontrerSeconde, 0);
+    EXPECT_EQ(montre_.Bloc().MontrerChiffres, 0);
+    EXPECT_EQ(montre_.Bloc().MontrerHeure, 1);
+
+    ui_.fontAnswers = {"Andika,20,0,gras"};
+    window_.btFonte->click();
+    EXPECT_EQ(montre_.Bloc().Police.NomPolice(), "Andika");
+    EXPECT_EQ(montre_.Bloc().Police.Taille, 20);
+
+    window_.btEpreuve->click();
+    EXPECT_EQ(montre_.Bloc().Mode, 1);
+    window_.btCorrige->click();
+    EXPECT_EQ(montre_.Bloc().Mode, 2);
+    window_.btCorrige->click();
+    EXPECT_EQ(montre_.Bloc().Mode, 0);
+}
+
+TEST_F(MontrePropTest, SwitchingComponentsRefreshesWithoutSending) {
+    TvlMontre& autre = Nouveau<TvlMontre>("Montre");
+    Regle(autre, {{"Temps", "3600"},
+                  {"MontrerMinute", "0"},
+                  {"Mode", "2"},
+                  {"StylePinceauCadre", "1"},
+                  {"StyleBrosseFond", "1"}});
+    Choisit(TMontreProp::AIGUILLE_HEURES);
+    const M avant = montre_.Bloc();
+    const M avantAutre = autre.Bloc();
+
+    window_.ChangeComposant(&autre);
+    EXPECT_EQ(window_.edHeure->text(), "1");
+    EXPECT_EQ(window_.edMinute->text(), "0");
+    EXPECT_FALSE(window_.chkMinute->isChecked());
+    EXPECT_TRUE(window_.btCorrige->isChecked());
+    Choisit(TMontreProp::MONTRE);
+    EXPECT_EQ(window_.cbPenStyle->currentIndex(), psDash);
+    EXPECT_EQ(window_.cbBrushStyle->currentIndex(), bsClear);
+
+    window_.ChangeComposant(&montre_);
+    EXPECT_EQ(window_.edHeure->text(), "12");
+    EXPECT_TRUE(window_.chkMinute->isChecked());
+    EXPECT_FALSE(window_.btCorrige->isChecked());
+    EXPECT_TRUE(Memes(montre_.Bloc(), avant));
+    EXPECT_TRUE(Memes(autre.Bloc(), avantAutre));
+}
+
+} // namespace

@@ -1,0 +1,122 @@
+#include "package/OperationConfig.h"
+
+#include "package/SavedSettings.h"
+#include "platform/UserInterface.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+namespace {
+
+class OperationConfigTest : public ::testing::Test {
+protected:
+    SavedSettings settings;
+    TTestUi ui;
+    TScopedUi scoped{ui};
+};
+
+// A configuration folder whose registry file can be read but not replaced, even by root: the
+// file's path is just short enough for the system, the temporary file written beside it is not.
+std::string unwritableConfigFolder(const std::string& base) {
+    constexpr std::size_t pathMax = 4095; // longest path the system accepts
+    const std::size_t fileName = std::string("/registre.ini").size();
+    std::string folder = base;
+    while (folder.size() + fileName < pathMax) {
+        const std::size_t room = pathMax - fileName - folder.size() - 1;
+        folder += "/" + std::string(std::min<std::size_t>(200, room), 'd');
+    }
+    std::filesystem::create_directories(folder);
+    return folder;
+}
+
+} // namespace
+
+TEST_F(OperationConfigTest, StartsWithTheCurrentSettingAsTheEditShowsIt) {
+    TvlOperation::MultChiffresMax = 9;
+    EXPECT_EQ(TOperationConfigModel().Valeur, 9u);
+    TvlOperation::MultChiffresMax = -1;
+    const TOperationConfigModel model;
+    EXPECT_EQ(TOperationConfigModel::Texte(model.Valeur), "4294967295");
+}
+
+TEST_F(OperationConfigTest, ValuesBelowOneAreRefusedAndTheDialogStays) {
+    PutRegistryValue("6");
+    TOperationConfigModel model;
+    for (const std::uint32_t v : {0u, 4294967295u, 2147483648u}) { // 0, -1, INT_MIN as int32
+        model.Valeur = v;
+        EXPECT_EQ(model.btOkClick(), mrNone) << v;
+    }
+    EXPECT_EQ(TvlOperation::MultChiffresMax, 6);
+    EXPECT_EQ(RegistryValue(), "6");
+    EXPECT_EQ(ui.Messages(), std::vector<std::string>(3, "Calculs: il faut un nombre > 0"));
+}
+
+TEST_F(OperationConfigTest, AcceptedValueIsAppliedAndKept) {
+    PutRegistryKey();
+    TOperationConfigModel model;
+    model.Valeur = 4;
+    EXPECT_EQ(model.btOkClick(), mrOk);
+    EXPECT_EQ(TvlOperation::MultChiffresMax, 4);
+    EXPECT_EQ(RegistryValue(), "4");
+    EXPECT_TRUE(ui.Messages().empty());
+
+    model.Valeur = 2147483647;
+    EXPECT_EQ(model.btOkClick(), mrOk);
+    EXPECT_EQ(TvlOperation::MultChiffresMax, 2147483647);
+}
+
+TEST_F(OperationConfigTest, MissingKeyIsNotCreated) {
+    TOperationConfigModel model;
+    model.Valeur = 4;
+    EXPECT_EQ(model.btOkClick(), mrOk);
+    EXPECT_EQ(TvlOperation::MultChiffresMax, 4);
+    EXPECT_FALSE(std::filesystem::exists(TRegistry::FileName()));
+}
+
+TEST_F(OperationConfigTest, FailedRegistryWriteStillAppliesTheValue) {
+    SetConfigDirectory(unwritableConfigFolder(settings.folder().path()));
+    // Written directly: the registry's own writes cannot replace the file.
+    std::ofstream(TRegistry::FileName()) << "[" << RegPath() << "]\nMultChiffresMax=6\n";
+    ASSERT_EQ(RegistryValue(), "6");
+    {
+        TRegistry registry;
+        ASSERT_TRUE(registry.OpenKey(RegPath(), false));
+        ASSERT_THROW(registry.WriteInteger("MultChiffresMax", 4), ERegistryException)
+            << "the folder must refuse the write for this test to mean anything";
+    }
+
+    TOperationConfigModel model;
+    model.Valeur = 4;
+    EXPECT_EQ(model.btOkClick(), mrOk);
+    EXPECT_EQ(TvlOperation::MultChiffresMax, 4);
+    EXPECT_EQ(RegistryValue(), "6");
+    EXPECT_TRUE(ui.Messages().empty());
+}
+
+TEST_F(OperationConfigTest, HelpOpensTopicOneContextNine) {
+    TOperationConfigModel().btHelpClick();
+    ASSERT_EQ(ui.shown.size(), 1u);
+    EXPECT_EQ(ui.shown[0].kind, "help");
+    const std::string& shown = ui.shown[0].text;
+    EXPECT_TRUE(shown == "sujet 1, contexte 9" || shown == PathDonnees() + "aide/1.html") << shown;
+}
+
+TEST(OperationConfigText, ReadsUnsignedDecimalNumbers) {
+    std::uint32_t v = 77;
+    EXPECT_TRUE(TOperationConfigModel::LitTexte("12", v));
+    EXPECT_EQ(v, 12u);
+    EXPECT_TRUE(TOperationConfigModel::LitTexte(" 4294967295 ", v));
+    EXPECT_EQ(v, 4294967295u);
+    EXPECT_TRUE(TOperationConfigModel::LitTexte("", v));
+    EXPECT_EQ(v, 0u);
+    v = 77;
+    for (const char* bad : {"4294967296", "-1", "+3", "3a", "1 2", "0x10"}) {
+        EXPECT_FALSE(TOperationConfigModel::LitTexte(bad, v)) << bad;
+        EXPECT_EQ(v, 77u) << bad;
+    }
+    EXPECT_EQ(TOperationConfigModel::Texte(0), "0");
+    EXPECT_EQ(TOperationConfigModel::Texte(6), "6");
+}
