@@ -186,6 +186,8 @@ private:
         }
         for (std::size_t i = 0; i < type->cles.size(); ++i)
             out_ << i << "\t" << type->cles[i] << "\n";
+        for (const std::string& cle : type->clesFeuille)
+            out_ << "-\t" << cle << " (feuilles seulement)\n";
         return EXIT_OK;
     }
 

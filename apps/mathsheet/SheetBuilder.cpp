@@ -116,6 +116,14 @@ private:
     bool apply(const TTypeComposant& type, TComposant& composant, const SheetEntry& e) {
         if (e.key == "Nom")
             return rename(composant, e);
+        if (std::find(type.clesFeuille.begin(), type.clesFeuille.end(), e.key) !=
+                type.clesFeuille.end() &&
+            type.appliqueCleFeuille) {
+            std::string message;
+            if (!type.appliqueCleFeuille(composant, e.key, e.value, message))
+                return fail(e.line, composant.Nom() + " : " + message);
+            return true;
+        }
         if (std::find(type.cles.begin(), type.cles.end(), e.key) == type.cles.end())
             return fail(e.line, "clé inconnue « " + e.key + " » pour « " + type.nom +
                                     " » (voir « mathsheet keys " + type.nom + " »)");

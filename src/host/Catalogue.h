@@ -16,6 +16,12 @@ struct TTypeComposant {
     int indexPalette = -1; // palette index, -1 for the host's own kinds
     std::function<std::unique_ptr<TComposant>(TCadre*)> cree; // empty: not available yet
     std::vector<std::string> cles;                            // key table in index order
+    // Keys that only sheets have (a dialog's work done from a sheet, e.g. the operand rows),
+    // and what applies one: true when taken, false with a message when refused.
+    std::vector<std::string> clesFeuille;
+    std::function<bool(TComposant&, const std::string& cle, const std::string& valeur,
+                       std::string& message)>
+        appliqueCleFeuille;
 };
 
 class TCatalogue {
