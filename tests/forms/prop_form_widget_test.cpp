@@ -5,6 +5,7 @@
 #include "host/forms/ColorButton.h"
 #include "host/forms/PropDock.h"
 #include "host/forms/PropFormWidget.h"
+#include "host/forms/SlideBar.h"
 #include "host/forms/UpDown.h"
 #include "platform/UserInterface.h"
 
@@ -24,9 +25,9 @@ namespace {
 class Temoin : public CommonComponent {
 public:
     static const std::vector<std::string>& TableCles() {
-        static const std::vector<std::string> cles{"Gauche",  "Haut",    "Largeur", "Hauteur",
-                                                   "Texte",   "Nombre",  "Choix",   "Sens",
-                                                   "Montrer", "Couleur", "Fonte",   "Action"};
+        static const std::vector<std::string> cles{
+            "Gauche", "Haut",    "Largeur", "Hauteur", "Texte",  "Nombre", "Choix",
+            "Sens",   "Montrer", "Couleur", "Fonte",   "Action", "Curseur"};
         return cles;
     }
     explicit Temoin(TCadre* cadre) : CommonComponent(cadre, "Temoin", 301, 1) { Installe(); }
@@ -86,6 +87,8 @@ public:
         LieCouleur(btCouleur, 9);
         LieFonte(btFonte, 10, [this] { return temoin().fonte; });
         LieAction(btAction, 11);
+        slCurseur->setRange(0, 10);
+        LieSlide(slCurseur, 12);
     }
 
     QLineEdit* edGauche = new QLineEdit;
@@ -100,6 +103,7 @@ public:
     TColorButton* btCouleur = new TColorButton;
     QPushButton* btFonte = new QPushButton("Police");
     QPushButton* btAction = new QPushButton("Action");
+    TSlideBar* slCurseur = new TSlideBar;
     int remplissages = 0;
 
 protected:
@@ -164,6 +168,15 @@ TEST_F(PropFormWidgetTest, ListsChecksColoursFontsAndActions) {
                                     {"Fonte", "Comic Neue,16,0,gras"},
                                     {"Action", ""}}));
     EXPECT_EQ(window_.btCouleur->Color(), 0x00FF00);
+}
+
+TEST_F(PropFormWidgetTest, SlideBarSendsWhereItStops) {
+    QTest::keyClick(window_.slCurseur, Qt::Key_Right); // the keyboard moves and sends
+    window_.slCurseur->setSliderDown(true);
+    window_.slCurseur->setValue(7); // dragging: nothing yet
+    EXPECT_EQ(temoin_.recus, (Recus{{"Curseur", "1"}}));
+    window_.slCurseur->setSliderDown(false); // released
+    EXPECT_EQ(temoin_.recus, (Recus{{"Curseur", "1"}, {"Curseur", "7"}}));
 }
 
 TEST_F(PropFormWidgetTest, CancelledDialogsSendNothing) {
