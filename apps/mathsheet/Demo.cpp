@@ -114,6 +114,20 @@ Seconde = 0
 MontrerSeconde = 0
 Mode = 2
 
+[Page]
+Format = A4
+Marges = 1,5
+Carreau = 0,5
+
+# Un sudoku 9 x 9 : les chiffres cachés apparaissent en rouge dans le corrigé.
+[Sudoku]
+Largeur = 12
+Hauteur = 12
+Gauche = 0
+Haut = 0
+TypeGrille = 0
+Niveau = 3
+
 # (each kind adds its example above this line)
 )";
 }

@@ -5,6 +5,7 @@
 #include "pictures/Camembert.h"
 #include "pictures/De.h"
 #include "pictures/Montre.h"
+#include "sudoku/Sudoku.h"
 
 // Each kind adds its header here and its two cases below.
 
@@ -19,6 +20,8 @@ std::unique_ptr<TComposant> CreerComposant(TCadre* cadre, int index) {
         return std::make_unique<TvlMontre>(cadre);
     case 7:
         return std::make_unique<TvlDe>(cadre);
+    case 16:
+        return std::make_unique<TvlSudoku>(cadre);
     default:
         return nullptr;
     }
@@ -34,6 +37,8 @@ const std::vector<std::string>* ClesDuType(int index) {
         return &TvlMontre::TableCles();
     case 7:
         return &TvlDe::TableCles();
+    case 16:
+        return &TvlSudoku::TableCles();
     default:
         return nullptr;
     }

@@ -141,8 +141,13 @@ protected:
 class CommonComponentTest : public ::testing::Test {
 protected:
     CommonComponentTest() {
-        catalogue_.Ajoute({"Jeton", 300, 1, [](TCadre* c) { return std::make_unique<Jeton>(c); },
-                           Jeton::TableCles()});
+        catalogue_.Ajoute({"Jeton",
+                           300,
+                           1,
+                           [](TCadre* c) { return std::make_unique<Jeton>(c); },
+                           Jeton::TableCles(),
+                           {},
+                           {}});
         document_.AjoutePage(TPlanche(TPlanche::Format::A4, false));
         savedIni_ = FichIni();
         iniDir_ = std::filesystem::temp_directory_path() /

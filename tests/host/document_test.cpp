@@ -99,7 +99,7 @@ TCatalogue catalogueEssai() {
     const auto essai = [](TCadre* cadre) -> std::unique_ptr<TComposant> {
         return std::make_unique<Essai>(cadre);
     };
-    catalogue.Ajoute({"Essai", Essai::NUMERO, -1, essai, {"Gauche", "Haut"}});
+    catalogue.Ajoute({"Essai", Essai::NUMERO, -1, essai, {"Gauche", "Haut"}, {}, {}});
     catalogue.Ajoute({"Autre",
                       AUTRE,
                       -1,
@@ -109,8 +109,10 @@ TCatalogue catalogueEssai() {
                           c->NumeroType = AUTRE;
                           return c;
                       },
+                      {},
+                      {},
                       {}});
-    catalogue.Ajoute({"Futur", FUTUR, -1, {}, {}});
+    catalogue.Ajoute({"Futur", FUTUR, -1, {}, {}, {}, {}});
     return catalogue;
 }
 
@@ -643,6 +645,8 @@ TEST(Catalogue, FindsKindsAndMakesOnlyAvailableOnes) {
               FUTUR,
               3,
               [](TCadre* f) -> std::unique_ptr<TComposant> { return std::make_unique<Essai>(f); },
+              {},
+              {},
               {}});
     EXPECT_EQ(c.Types().size(), 3u);
     EXPECT_NE(c.Cree(FUTUR, &cadre), nullptr);

@@ -1,0 +1,193 @@
+// The random side of the engine: completion of a grid by a randomised search, the turning of
+// a solution into a puzzle, and the symmetries.
+#include "sudoku/SudokuGrille.h"
+
+#include <chrono>
+#include <cstring>
+#include <utility>
+
+namespace {
+
+long long maintenantMs() {
+    using namespace std::chrono;
+    return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
+}
+
+// No deadline.
+constexpr long long kSansEcheance = -1;
+
+} // namespace
+
+int SudokuGrille::GenereAleatoire(std::string& indices, std::string& solution, int niveau,
+                                  int limiteMs) {
+    const int n2 = NbCases();
+    if (int(indices.size()) < n2)
+        indices.resize(size_t(n2), '0');
+    Stat = {};
+    ChargeProbleme(indices);
+    const long long echeance = limiteMs > 0 ? maintenantMs() + limiteMs : kSansEcheance;
+    if (chercheNoeud(indices, niveau, echeance) == ssResolu) {
+        if (int(solution.size()) < n2)
+            solution.resize(size_t(n2), '0');
+        for (int i = 0; i < n2; ++i)
+            solution[i] = char('0' + Valeur(i / NbValeurs, i % NbValeurs));
+    }
+    ChargeProbleme(indices);
+    return Resoudre(NiveauComplet);
+}
+
+// One node of the search: solve, then try each (value, cell) pair from a random start until a
+// child finishes the grid.
+int SudokuGrille::chercheNoeud(std::string& indices, int niveau, long long echeance) {
+    const int statut = Resoudre(niveau);
+    if (statut != ssBloque)
+        return statut;
+    const int n = NbValeurs;
+    const int n2 = n * n;
+    const int colonneDepart = alea_->Below(n);
+    const int ligneDepart = alea_->Below(n);
+    const int valeurDepart = alea_->Below(n);
+    const int caseDepart = ligneDepart * n + colonneDepart;
+
+    SudokuGrille copie = *this;
+    int dernier = ssBloque;
+    for (int dv = 0; dv < n; ++dv) {
+        const int v = (valeurDepart + dv) % n + 1;
+        for (int dc = 0; dc < n2; ++dc) {
+            const int index = (caseDepart + dc) % n2;
+            const int l = index / n;
+            const int c = index % n;
+            if (NbCandidats(l, c) < 2 || !EstCandidat(l, c, v))
+                continue;
+            indices[index] = char('0' + v);
+            copie.FixeValeur(l, c, v);
+            dernier = copie.chercheNoeud(indices, niveau, echeance);
+            if (dernier == ssResolu) {
+                *this = copie;
+                return ssResolu;
+            }
+            if (echeance != kSansEcheance && maintenantMs() >= echeance)
+                return ssContradiction;
+            indices[index] = '0';
+            copie = *this;
+        }
+    }
+    return dernier;
+}
+
+int SudokuGrille::AjusteProbleme(std::string& probleme, const std::string& solution,
+                                 std::string& resultat, int niveau) {
+    const int n = NbValeurs;
+    const int n2 = n * n;
+    probleme.resize(size_t(n2), '0');
+    resultat.resize(size_t(n2), '0');
+    ChargeProbleme(probleme);
+
+    // Clues from the solution until the level finishes the grid.
+    for (;;) {
+        const int statut = Resoudre(niveau);
+        if (statut == ssContradiction)
+            return ssContradiction;
+        if (statut == ssResolu)
+            break;
+        const int colonne = alea_->Below(n);
+        const int ligne = alea_->Below(n);
+        int index = ligne * n + colonne;
+        while (NbCandidats(index / n, index % n) == 1)
+            index = (index + 1) % n2;
+        const char chiffre = index < int(solution.size()) ? solution[index] : '0';
+        if (chiffre < '1' || chiffre - '0' > n)
+            return ssContradiction;
+        FixeValeur(index / n, index % n, chiffre - '0');
+        resultat[index] = chiffre;
+    }
+    probleme = resultat;
+
+    // Every clue the level does not need goes, until a full turn removes nothing.
+    int position = alea_->Below(n2);
+    int decompte = n2;
+    while (decompte > 0) {
+        if (probleme[position] != '0') {
+            const char indice = probleme[position];
+            probleme[position] = '0';
+            ChargeProbleme(probleme);
+            if (Resoudre(niveau) == ssResolu) {
+                decompte = n2;
+            } else {
+                probleme[position] = indice;
+                --decompte;
+            }
+        } else {
+            --decompte;
+        }
+        position = (position + 1) % n2;
+    }
+    resultat = probleme;
+    return ssResolu;
+}
+
+void SudokuGrille::Transforme() {
+    const int n = NbValeurs;
+    const int largeur = LargeurRegion;
+    const int hauteur = HauteurRegion;
+    char(&cases)[TailleMax][TailleMax][TailleMax + 1] = Cases;
+    auto echangeColonnes = [&](int a, int b) {
+        for (int l = 0; l < n; ++l)
+            std::swap(cases[l][a], cases[l][b]);
+    };
+    auto echangeLignes = [&](int a, int b) {
+        for (int c = 0; c < n; ++c)
+            std::swap(cases[a][c], cases[b][c]);
+    };
+    // The four-way choice among three groups (nothing, 0-1, 0-2, 1-2) or the two-way one.
+    auto choix = [&](int groupes, auto echange) {
+        if (groupes == 3) {
+            switch (alea_->Below(4)) {
+            case 1:
+                echange(0, 1);
+                break;
+            case 2:
+                echange(0, 2);
+                break;
+            case 3:
+                echange(1, 2);
+                break;
+            default:
+                break;
+            }
+        } else if (alea_->Below(2) == 1) {
+            echange(0, 1);
+        }
+    };
+
+    if (alea_->Below(2) == 1)
+        for (int c = 0; c < n / 2; ++c)
+            echangeColonnes(c, n - 1 - c);
+    if (alea_->Below(2) == 1)
+        for (int l = 0; l < n / 2; ++l)
+            echangeLignes(l, n - 1 - l);
+    if (largeur == hauteur) {
+        const int quarts = alea_->Below(4);
+        for (int q = 0; q < quarts; ++q) {
+            char tourne[TailleMax][TailleMax][TailleMax + 1];
+            for (int l = 0; l < n; ++l)
+                for (int c = 0; c < n; ++c)
+                    std::memcpy(tourne[c][n - 1 - l], cases[l][c], TailleMax + 1);
+            std::memcpy(cases, tourne, sizeof tourne);
+        }
+    }
+    choix(n / largeur, [&](int a, int b) {
+        for (int k = 0; k < largeur; ++k)
+            echangeColonnes(a * largeur + k, b * largeur + k);
+    });
+    choix(n / hauteur, [&](int a, int b) {
+        for (int k = 0; k < hauteur; ++k)
+            echangeLignes(a * hauteur + k, b * hauteur + k);
+    });
+    for (int pile = 0; pile < n / largeur; ++pile)
+        choix(largeur,
+              [&](int a, int b) { echangeColonnes(pile * largeur + a, pile * largeur + b); });
+    for (int bande = 0; bande < n / hauteur; ++bande)
+        choix(hauteur,
+              [&](int a, int b) { echangeLignes(bande * hauteur + a, bande * hauteur + b); });
+}

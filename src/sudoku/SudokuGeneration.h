@@ -1,0 +1,39 @@
+// The generation of a component's puzzle: a full grid at random, a puzzle adjusted to the
+// chosen level, extra givens up to the wanted number, a random symmetry, and the rating of the
+// result. Plain code: a failure comes back with its message for the caller to show.
+#pragma once
+
+#include "platform/Random.h"
+#include "sudoku/SudokuGrille.h"
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+// A puzzle as the component keeps it: one code a cell, row-major (1..9 a given, value + 10 a
+// hidden value, 0 unused), with the counters of a full-level solve.
+struct GrilleGeneree {
+    bool Reussi = false;
+    std::string Message; // why it failed
+    std::array<std::int8_t, 81> Cases{};
+    StatRegles Stat{};
+};
+
+// The solver level of the component's "Niveau" (1 naked singles, 2 and hidden singles,
+// 3 every technique).
+int NiveauSolveur(int niveau);
+
+// Time limit of one try of the random search of a 9 x 9 grid.
+constexpr int LimiteRecherche9x9Ms = 2000;
+
+GrilleGeneree GenereGrille9x9(int niveau, int nbValeurs, TRandom& alea);
+// largeurRegion 3: boxes 3 columns x 2 rows (type 1); 2: boxes 2 x 3 (type 2).
+GrilleGeneree GenereGrille6x6(int largeurRegion, int niveau, int nbValeurs, TRandom& alea);
+GrilleGeneree GenereGrille4x4(int niveau, int nbValeurs, TRandom& alea);
+// Dispatches on the grid type.
+GrilleGeneree GenereGrille(int type, int niveau, int nbValeurs, TRandom& alea);
+
+// Codes of a puzzle from its problem (given digits) and its solution: the digit for a given,
+// the solution digit + 10 elsewhere; `nombre` cells, the others 0.
+std::array<std::int8_t, 81> CodesCases(const std::string& probleme, const std::string& solution,
+                                       int nombre);

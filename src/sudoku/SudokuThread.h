@@ -1,0 +1,75 @@
+// The background search for puzzles: random 9 x 9 (or smaller) grids are generated until one
+// uses the wanted techniques, each accepted one saved in a database as it goes. Labels are
+// updated on the user-interface thread; the result is read once the thread has ended.
+#pragma once
+
+#include "platform/Random.h"
+#include "platform/Thread.h"
+#include "sudoku/SudokuGrille.h"
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+
+// The rule flags, in the order of the search dialog's check boxes.
+enum RegleRecherche : int {
+    rrUniqueCache = 0, // hidden single
+    rrVerrouille = 1,  // locked candidate (pointing, box-line reduction)
+    rrUpletNu = 2,     // naked subsets
+    rrUpletCache = 3,  // hidden subsets
+    rrAutre = 4,       // X-wing, swordfish
+};
+using ReglesRecherche = std::array<bool, 5>;
+
+class SudokuThread : public TThread {
+public:
+    // Receives a label's new text, on the user-interface thread.
+    using Etiquette = std::function<void(const std::string&)>;
+
+    // plusRestrictif: the dialog's second choice, which also refuses a puzzle that used a rule
+    // left unchecked. An empty file name saves nothing and ends at the first accepted puzzle.
+    SudokuThread(int type, const ReglesRecherche& regles, Etiquette etudiees, Etiquette enregistres,
+                 std::string nomFichier, bool plusRestrictif);
+    ~SudokuThread() override;
+
+    // Draws from this seed instead of the clock (reproducible searches).
+    void FixeGraine(std::uint32_t graine) { graine_ = graine; }
+
+    // Whether the last attempt evaluated was accepted.
+    bool Trouve() const { return trouve_; }
+    const StatRegles& Stat() const { return stat_; }
+    const std::string& Probleme() const { return probleme_; }
+    const std::string& Solution() const { return solution_; }
+    int NbEtudiees() const { return etudiees_; }
+    int NbEnregistres() const { return enregistres_; }
+    // The component's cell codes of the puzzle found: the first 36 cells for the 6 x 6
+    // types, all 81 otherwise.
+    std::array<std::int8_t, 81> Cases() const;
+
+    // The acceptance test of a solved attempt's counters.
+    static bool Accepte(const StatRegles& stat, const ReglesRecherche& regles, bool plusRestrictif);
+
+protected:
+    void Execute() override;
+
+private:
+    static void poste(const Etiquette& etiquette, std::string texte);
+
+    const int type_;
+    const ReglesRecherche regles_;
+    const Etiquette etiquetteEtudiees_;
+    const Etiquette etiquetteEnregistres_;
+    const std::string nomFichier_;
+    const bool plusRestrictif_;
+    std::optional<std::uint32_t> graine_;
+    TRandom alea_;
+
+    int etudiees_ = 0;
+    int enregistres_ = 0;
+    std::string probleme_ = std::string(81, '0');
+    std::string solution_ = std::string(81, '0');
+    StatRegles stat_{};
+    bool trouve_ = false;
+};

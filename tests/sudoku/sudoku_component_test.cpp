@@ -1,0 +1,533 @@
+#include "sudoku/Sudoku.h"
+
+#include "host/Document.h"
+#include "host/Liste.h"
+#include "host/Services.h"
+#include "host/Stream.h"
+#include "package/Paquet.h"
+#include "platform/RecordingCanvas.h"
+#include "platform/TempFolder.h"
+#include "platform/UserInterface.h"
+#include "sudoku/SudokuDiaGenere.h"
+#include "sudoku/SudokuGeneration.h"
+#include "sudoku/SudokuTestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <thread>
+
+using namespace sudoku_test;
+
+namespace {
+
+using Op = TDrawCall::Op;
+
+// A header-only PNG of a size: enough for a picture to know its size.
+std::string png(int largeur, int hauteur) {
+    std::string b = "\x89PNG\r\n\x1a\n";
+    b += std::string("\0\0\0\x0dIHDR", 8);
+    for (int v : {largeur, hauteur})
+        for (int shift : {24, 16, 8, 0})
+            b += char((v >> shift) & 0xFF);
+    b += std::string("\x08\x02\0\0\0", 5);
+    b += std::string(4, '\0');
+    return b;
+}
+
+class SudokuTest : public ::testing::Test {
+protected:
+    SudokuTest() : portee_(ui_) {
+        document_.AjoutePage(TPlanche(TPlanche::Format::A4, false));
+        savedIni_ = FichIni();
+        savedMode_ = ModeVisu();
+        FichIni() = dossier_.file("vorlane.ini");
+        SeedRandom(7);
+    }
+    ~SudokuTest() override {
+        FichIni() = savedIni_;
+        ModeVisu() = savedMode_;
+    }
+
+    TvlSudoku& Nouveau() {
+        TComposant* c = document_.Cree("Sudoku", 0);
+        EXPECT_NE(c, nullptr);
+        return dynamic_cast<TvlSudoku&>(*c);
+    }
+
+    static bool Change(TComposant& c, const std::string& cle, const std::string& valeur,
+                       std::string* message = nullptr) {
+        std::string ignore;
+        return c.ChangeOption(valeur, cle, message ? *message : ignore);
+    }
+
+    // Givens and full solution of the component's grid.
+    static void Decode(const TvlSudoku& s, std::string& donnees, std::string& solution) {
+        const int n = s.NbValeursGrille();
+        donnees.assign(size_t(n * n), '0');
+        solution.assign(size_t(n * n), '0');
+        for (int i = 0; i < n * n; ++i) {
+            const int code = s.Bloc().Cases[i];
+            if (code >= 1 && code <= 9)
+                donnees[i] = solution[i] = char('0' + code);
+            else if (code >= 11)
+                solution[i] = char('0' + code - 10);
+        }
+    }
+
+    // A database of generated puzzles of a type with their ratings; returns the keys in file
+    // order.
+    std::vector<CleBase> Base(const std::string& nom, int type, int nombre) {
+        TRandom alea(99);
+        for (int i = 0; i < nombre; ++i) {
+            const GrilleGeneree g = ::GenereGrille(type, 1 + i % 3, 0, alea);
+            std::string probleme;
+            for (int k = 0; k < 81; ++k)
+                probleme += g.Cases[size_t(k)] >= 1 && g.Cases[size_t(k)] <= 9
+                                ? char('0' + g.Cases[size_t(k)])
+                                : '0';
+            std::string message;
+            EXPECT_TRUE(AjouteEnBase(g.Stat, nom, type, probleme, message)) << message;
+        }
+        std::vector<CleBase> cles;
+        FichierBaseSudoku base;
+        int t = 0;
+        std::string message;
+        EXPECT_EQ(OuvreBaseLecture(nom, t, base, message), 0);
+        EnregistrementBase e;
+        for (std::int64_t k = 0; k < base.NbEnregistrements(); ++k) {
+            base.LitEnregistrement(k, e);
+            cles.push_back(e.Cle);
+        }
+        return cles;
+    }
+
+    TTestUi ui_;
+    TScopedUi portee_;
+    TempFolder dossier_;
+    TCatalogue catalogue_ = CataloguePaquet();
+    TDocument document_{catalogue_};
+    std::string savedIni_;
+    int savedMode_ = 0;
+};
+
+} // namespace
+
+TEST_F(SudokuTest, MadeByTheFactoryWithItsKeysAndAPuzzle) {
+    const TTypeComposant* type = catalogue_.TrouveNom("Sudoku");
+    ASSERT_NE(type, nullptr);
+    EXPECT_EQ(type->numero, 135);
+    EXPECT_EQ(type->indexPalette, 16);
+    EXPECT_EQ(type->cles, TvlSudoku::TableCles());
+    EXPECT_EQ(TvlSudoku::TableCles().size(), 34u);
+
+    TvlSudoku& s = Nouveau();
+    EXPECT_EQ(s.Rect, (vlRect{100, 100, 1000, 1000}));
+    EXPECT_EQ(s.IndexCle("Liste"), 13);
+    EXPECT_EQ(s.IndexCle("TypeGrille"), 17);
+    EXPECT_EQ(s.IndexCle("CouleurCorrigé"), 20);
+    EXPECT_EQ(s.IndexCle("PathBdd"), 33);
+    EXPECT_EQ(s.Bloc().PremierTrouve, -1);
+    EXPECT_EQ(s.Bloc().EnrCourant, 0);
+    EXPECT_EQ(std::string(s.Bloc().PathBdd), PathDonnees() + "Sudoku17.dat");
+    EXPECT_EQ(s.Bloc().TaillePinceau, 10);
+    EXPECT_EQ(s.Brosse.Style, bsClear);
+
+    // A construction draws a puzzle of the default level.
+    std::string donnees, solution;
+    Decode(s, donnees, solution);
+    EXPECT_TRUE(SolutionValide(solution, 3, 3));
+    Backtracking reference(donnees, 3, 3);
+    EXPECT_EQ(reference.NbSolutions(), 1);
+    EXPECT_EQ(reference.Solution(), solution);
+}
+
+TEST_F(SudokuTest, GenerationKeys) {
+    TvlSudoku& s = Nouveau();
+    std::string message;
+    EXPECT_FALSE(Change(s, "Niveau", "4", &message));
+    EXPECT_FALSE(message.empty());
+    EXPECT_FALSE(Change(s, "NbValeurs", "82", &message));
+    EXPECT_EQ(s.Bloc().Niveau, 3);
+
+    ASSERT_TRUE(Change(s, "TypeGrille", "3"));
+    EXPECT_EQ(s.NbValeursGrille(), 4);
+    for (int i = 16; i < 81; ++i)
+        EXPECT_EQ(s.Bloc().Cases[i], 0);
+    ASSERT_TRUE(Change(s, "Niveau", "1"));
+    for (int i = 1; i <= rgSwordfish; ++i)
+        EXPECT_EQ(s.Bloc().Stat[i], 0);
+    std::string donnees, solution;
+    Decode(s, donnees, solution);
+    EXPECT_TRUE(SolutionValide(solution, 2, 2));
+
+    ASSERT_TRUE(Change(s, "TypeGrille", "2"));
+    ASSERT_TRUE(Change(s, "NbValeurs", "81"));
+    Decode(s, donnees, solution);
+    EXPECT_EQ(donnees, solution);
+    EXPECT_TRUE(SolutionValide(solution, 2, 3));
+
+    // An action that ran: false and no message.
+    message.clear();
+    EXPECT_FALSE(Change(s, "CalculerGrille", "", &message));
+    EXPECT_TRUE(message.empty());
+}
+
+TEST_F(SudokuTest, DrawingFollowsTheGridLayout) {
+    TvlSudoku& s = Nouveau();
+    std::memset(s.Bloc().Cases, 0, sizeof s.Bloc().Cases);
+    s.Bloc().Cases[0] = 5;       // given, row 0 column 0
+    s.Bloc().Cases[40] = 10 + 7; // hidden, row 4 column 4
+    ModeVisu() = MODE_EPREUVE;
+    TRecordingCanvas epreuve;
+    s.Dessine(epreuve, MODE_EPREUVE, nullptr);
+    // Frame 900 x 900 at (100, 100), P = 10, t = 1: cells of (900 - 40 - 6) / 9 = 94, column
+    // 0 at 100 + 10 + 1, column 4 at 111 + 300 + 290 / 3.
+    const auto textes = epreuve.Of(Op::TextOut);
+    ASSERT_EQ(textes.size(), 1u);
+    EXPECT_EQ(textes[0].text, "5");
+    const int largeur = TRecordingCanvas::CharWidth(textes[0].font);
+    const int hauteur = TRecordingCanvas::MetricsOf(textes[0].font).tmHeight;
+    EXPECT_EQ(textes[0].args[0], 111 + (94 - largeur) / 2);
+    EXPECT_EQ(textes[0].args[1], 111 + (94 - hauteur) / 2);
+    EXPECT_EQ(textes[0].bkMode, TRANSPARENT);
+
+    ModeVisu() = MODE_CORRIGE;
+    TRecordingCanvas corrige;
+    s.Dessine(corrige, MODE_CORRIGE, nullptr);
+    const auto deux = corrige.Of(Op::TextOut);
+    ASSERT_EQ(deux.size(), 2u);
+    EXPECT_EQ(deux[1].text, "7");
+    EXPECT_EQ(deux[1].args[0], 411 + 96 + (94 - largeur) / 2);
+    EXPECT_EQ(deux[1].font.Color, TColor(255));
+    EXPECT_NE(deux[0].font.Color, TColor(255));
+
+    // Box boundaries with the frame pen at thirds, offset by P / 2; the other separators thin.
+    int epaisses = 0, fines = 0;
+    for (const TDrawCall& l : corrige.Of(Op::Line)) {
+        if (l.pen.Width == 10) {
+            ++epaisses;
+            const int position = l.args[0] == l.args[2] ? l.args[0] : l.args[1];
+            EXPECT_TRUE(position == 405 || position == 705) << position;
+        } else {
+            EXPECT_EQ(l.pen.Width, 1);
+            ++fines;
+        }
+    }
+    EXPECT_EQ(epaisses, 4);
+    EXPECT_EQ(fines, 12);
+}
+
+TEST_F(SudokuTest, HiddenPicturesOnlyInTheCorrectedVersion) {
+    TvlSudoku& s = Nouveau();
+    std::memset(s.Bloc().Cases, 0, sizeof s.Bloc().Cases);
+    s.Bloc().Cases[0] = 13; // hidden 3
+    s.Bloc().Cases[1] = 4;  // given 4, no picture: a digit
+    TPicture image;
+    const std::string octets = png(200, 100);
+    ASSERT_TRUE(image.LoadFromBytes({octets.begin(), octets.end()}));
+    s.ChangeImage(3, image);
+    for (int mode : {MODE_EDITION, MODE_EPREUVE}) {
+        ModeVisu() = mode;
+        TRecordingCanvas canvas;
+        s.Dessine(canvas, mode, nullptr);
+        EXPECT_TRUE(canvas.Of(Op::StretchDraw).empty());
+        EXPECT_EQ(canvas.Texts(), std::vector<std::string>{"4"});
+    }
+    ModeVisu() = MODE_CORRIGE;
+    TRecordingCanvas canvas;
+    s.Dessine(canvas, MODE_CORRIGE, nullptr);
+    const auto images = canvas.Of(Op::StretchDraw);
+    ASSERT_EQ(images.size(), 1u);
+    // Proportions kept: 94 wide, 47 high, centred in the cell (111, 111, 205, 205).
+    EXPECT_EQ(images[0].args, (std::vector<int>{111, 111 + 23, 205, 111 + 23 + 47}));
+    ASSERT_TRUE(Change(s, "RespecterProportions", "0"));
+    TRecordingCanvas etire;
+    s.Dessine(etire, MODE_CORRIGE, nullptr);
+    EXPECT_EQ(etire.Of(Op::StretchDraw)[0].args, (std::vector<int>{111, 111, 205, 205}));
+    EXPECT_FALSE(Change(s, "EffacerImages", ""));
+    EXPECT_TRUE(s.Image(3).Empty());
+}
+
+TEST_F(SudokuTest, CopyAndPasteThroughTheClipboard) {
+    TvlSudoku& s = Nouveau();
+    ASSERT_TRUE(Change(s, "TypeGrille", "3"));
+    std::string donnees, solution;
+    Decode(s, donnees, solution);
+    EXPECT_FALSE(Change(s, "Copier", ""));
+    const std::string texte = ui_.clipboard;
+    EXPECT_EQ(std::count(texte.begin(), texte.end(), '\n'), 7);
+    EXPECT_EQ(texte.substr(0, 9), "*-----*\r\n");
+
+    TvlSudoku& autre = Nouveau();
+    EXPECT_FALSE(Change(autre, "Coller", ""));
+    EXPECT_EQ(autre.Bloc().TypeGrille, 3);
+    std::string donneesCollees, solutionCollee;
+    Decode(autre, donneesCollees, solutionCollee);
+    EXPECT_EQ(donneesCollees, donnees);
+    EXPECT_EQ(solutionCollee, solution);
+    EXPECT_EQ(autre.Bloc().Stat[rgAutre], 0);
+
+    // 81 digits on one line: a 9 x 9 grid.
+    const std::string puzzle = LitPuzzles(CheminEchantillon()).at(3);
+    ui_.clipboard = "  " + puzzle + "\n";
+    ASSERT_FALSE(Change(autre, "Coller", ""));
+    EXPECT_EQ(autre.Bloc().TypeGrille, 0);
+    Decode(autre, donneesCollees, solutionCollee);
+    EXPECT_EQ(donneesCollees, puzzle);
+    Backtracking reference(puzzle, 3, 3);
+    ASSERT_EQ(reference.NbSolutions(), 1);
+    EXPECT_EQ(solutionCollee, reference.Solution());
+
+    // First inner bar after two cells: boxes two wide.
+    ui_.clipboard = "*--------*\n|12|34|56|\n|..|..|..|\n|..|..|..|\n|--+--+--|\n"
+                    "|..|..|..|\n|..|..|..|\n|..|..|..|\n*--------*\n";
+    ASSERT_FALSE(Change(autre, "Coller", ""));
+    EXPECT_EQ(autre.Bloc().TypeGrille, 2);
+    // Too few clues for the techniques: completed with extra clues, and said so.
+    EXPECT_EQ(autre.Bloc().Stat[rgAutre], 1);
+    Decode(autre, donneesCollees, solutionCollee);
+    EXPECT_EQ(donneesCollees.substr(0, 6), "123456");
+    EXPECT_TRUE(SolutionValide(solutionCollee, 2, 3));
+}
+
+TEST_F(SudokuTest, PasteRefusals) {
+    TvlSudoku& s = Nouveau();
+    const auto avant = s.Bloc();
+    ui_.clipboard = "12345\n12345\n";
+    Change(s, "Coller", "");
+    ui_.clipboard = "12|3456789\n";
+    Change(s, "Coller", "");
+    ui_.clipboard = "1100\n0000\n0000\n0000\n";
+    Change(s, "Coller", "");
+    EXPECT_EQ(ui_.Messages(),
+              (std::vector<std::string>{"Format de grille incorrect", "Grille non valide",
+                                        "Cette grille ne peut être résolue par le solveur: elle "
+                                        "n'est pas transférée dans le composant"}));
+    EXPECT_EQ(std::memcmp(&avant, &s.Bloc(), sizeof avant), 0);
+}
+
+TEST_F(SudokuTest, MixingKeepsThePuzzle) {
+    TvlSudoku& s = Nouveau();
+    std::string donnees, solution;
+    Decode(s, donnees, solution);
+    EXPECT_FALSE(Change(s, "Sudoku_Transforme", ""));
+    std::string donneesMelange, solutionMelange;
+    Decode(s, donneesMelange, solutionMelange);
+    EXPECT_TRUE(SolutionValide(solutionMelange, 3, 3));
+    EXPECT_TRUE(Compatible(donneesMelange, solutionMelange));
+    EXPECT_EQ(std::count(donnees.begin(), donnees.end(), '0'),
+              std::count(donneesMelange.begin(), donneesMelange.end(), '0'));
+}
+
+TEST_F(SudokuTest, DatabaseSearchAndNavigation) {
+    const std::string nom = dossier_.file("grilles.dat");
+    const std::vector<CleBase> cles = Base(nom, tg9x9, 9);
+    TvlSudoku& s = Nouveau();
+    ASSERT_TRUE(Change(s, "PathBdd", nom));
+    EXPECT_EQ(s.Bloc().PremierTrouve, 0);
+    EXPECT_EQ(s.Bloc().EnrCourant, 0);
+    EXPECT_EQ(CleDeStat(s.Bloc().Stat), cles[0]);
+
+    // Filter on hidden singles (counter 1).
+    std::vector<int> trouves;
+    for (int k = 0; k < int(cles.size()); ++k)
+        if (cles[size_t(k)][1] != 0)
+            trouves.push_back(k);
+    ASSERT_GE(trouves.size(), 2u);
+    EXPECT_FALSE(Change(s, "Sudoku_Recherche", "0100000000000"));
+    EXPECT_EQ(s.Bloc().PremierTrouve, trouves.front());
+    EXPECT_EQ(s.Bloc().EnrCourant, trouves.front());
+    Change(s, "Sudoku_Enr", "2");
+    EXPECT_EQ(s.Bloc().EnrCourant, trouves[1]);
+    EXPECT_EQ(CleDeStat(s.Bloc().Stat), cles[size_t(trouves[1])]);
+    Change(s, "Sudoku_Enr", "3");
+    EXPECT_EQ(s.Bloc().EnrCourant, trouves.back());
+    Change(s, "Sudoku_Enr", "2"); // nothing after the last
+    EXPECT_EQ(s.Bloc().EnrCourant, trouves.back());
+    Change(s, "Sudoku_Enr", "1");
+    EXPECT_EQ(s.Bloc().EnrCourant, trouves[trouves.size() - 2]);
+    Change(s, "Sudoku_Enr", "0");
+    EXPECT_EQ(s.Bloc().EnrCourant, trouves.front());
+
+    // A record by number, with its puzzle rated again.
+    EXPECT_TRUE(Change(s, "SudokuEnrCourant", "4"));
+    EXPECT_EQ(CleDeStat(s.Bloc().Stat), cles[4]);
+    std::string donnees, solution;
+    Decode(s, donnees, solution);
+    EXPECT_TRUE(SolutionValide(solution, 3, 3));
+    EXPECT_TRUE(ui_.Messages().empty());
+}
+
+TEST_F(SudokuTest, DatabaseWithoutMatchesLeavesNavigationInert) {
+    const std::string nom = dossier_.file("quatre.dat");
+    Base(nom, tg4x4, 3);
+    TvlSudoku& s = Nouveau();
+    ASSERT_TRUE(Change(s, "PathBdd", nom));
+    // The file's type wins.
+    EXPECT_EQ(s.Bloc().TypeGrille, tg4x4);
+    ui_.shown.clear();
+    Change(s, "Sudoku_Recherche", "0000000000001");
+    EXPECT_EQ(ui_.Messages(), std::vector<std::string>{"Aucun enregistrement ne correspond"});
+    EXPECT_EQ(s.Bloc().PremierTrouve, -1);
+    const auto avant = s.Bloc();
+    for (const char* sens : {"0", "1", "2", "3"})
+        Change(s, "Sudoku_Enr", sens);
+    EXPECT_EQ(std::memcmp(&avant, &s.Bloc(), sizeof avant), 0);
+
+    // A base without any record: no match whatever the filter.
+    ui_.shown.clear();
+    const std::string vide = dossier_.put("vide.dat", std::string("SudokuGrille") + char(0));
+    ASSERT_TRUE(Change(s, "PathBdd", vide));
+    EXPECT_EQ(ui_.Messages(), std::vector<std::string>{"Aucun enregistrement ne correspond"});
+    EXPECT_EQ(s.Bloc().PremierTrouve, -1);
+    EXPECT_EQ(s.Bloc().TypeGrille, tg9x9);
+
+    ui_.shown.clear();
+    ASSERT_TRUE(Change(s, "PathBdd", ""));
+    EXPECT_EQ(ui_.Messages(), std::vector<std::string>{"Pas de fichier défini"});
+    std::string message;
+    EXPECT_FALSE(Change(s, "PathBdd", std::string(260, 'x'), &message));
+    EXPECT_FALSE(message.empty());
+}
+
+TEST_F(SudokuTest, UnsolvableRecordEmptiesTheGrid) {
+    const std::string nom = dossier_.file("faux.dat");
+    std::string message;
+    std::string probleme(16, '0');
+    probleme[0] = probleme[1] = '2';
+    ASSERT_TRUE(AjouteEnBase(StatRegles{}, nom, tg4x4, probleme, message));
+    TvlSudoku& s = Nouveau();
+    Change(s, "PathBdd", nom);
+    EXPECT_EQ(ui_.Messages(),
+              std::vector<std::string>{"Le solveur n'a pas pu résoudre cette grille"});
+    for (int i = 0; i < 81; ++i)
+        EXPECT_EQ(s.Bloc().Cases[i], 0);
+    EXPECT_EQ(s.Bloc().Stat, StatRegles{});
+}
+
+TEST_F(SudokuTest, SaveLoadAndCopy) {
+    TvlSudoku& s = Nouveau();
+    TPicture image;
+    const std::string octets30 = png(30, 40);
+    ASSERT_TRUE(image.LoadFromBytes({octets30.begin(), octets30.end()}));
+    s.ChangeImage(9, image);
+    ASSERT_TRUE(Change(s, "CouleurCorrigé", "16711680"));
+    TMemoryStream flux;
+    ASSERT_TRUE(s.Sauve(flux));
+    flux.Rewind();
+    TvlSudoku& lu = Nouveau();
+    ASSERT_TRUE(lu.Charge(flux, nullptr, lu.Cadre));
+    EXPECT_EQ(std::memcmp(&lu.Bloc(), &s.Bloc(), sizeof(SudokuOptions)), 0);
+    EXPECT_EQ(lu.Image(9), image);
+    EXPECT_TRUE(lu.Image(1).Empty());
+
+    const auto copie = s.Copie();
+    const auto& c = dynamic_cast<const TvlSudoku&>(*copie);
+    EXPECT_EQ(std::memcmp(&c.Bloc(), &s.Bloc(), sizeof(SudokuOptions)), 0);
+    EXPECT_EQ(c.Image(9), image);
+
+    // A record cut short: false, what was read stays.
+    TMemoryStream court;
+    ASSERT_TRUE(s.Sauve(court));
+    std::vector<std::uint8_t> octets = court.Bytes();
+    octets.resize(octets.size() - 10);
+    TMemoryStream tronque(octets);
+    TvlSudoku& partiel = Nouveau();
+    EXPECT_FALSE(partiel.Charge(tronque, nullptr, partiel.Cadre));
+}
+
+TEST_F(SudokuTest, PreferredOptionsRoundTrip) {
+    TvlSudoku& s = Nouveau();
+    ASSERT_TRUE(Change(s, "Niveau", "2"));
+    ASSERT_TRUE(Change(s, "CouleurCorrigé", "32768"));
+    ASSERT_TRUE(Change(s, "Transparent", "1"));
+    ASSERT_TRUE(Change(s, "RespecterProportions", "0"));
+    ASSERT_TRUE(Change(s, "SudokuAffichage", "2"));
+    ASSERT_TRUE(Change(s, "TaillePinceauCadre", "25"));
+    s.Bloc().TypeGrille = 1;
+    const std::string chemin = dossier_.file("a moi.dat");
+    std::memcpy(s.Bloc().PathBdd, chemin.c_str(), chemin.size() + 1);
+    s.EnregistreOptions();
+    TvlSudoku& suivant = Nouveau();
+    EXPECT_EQ(suivant.Bloc().Niveau, 2);
+    EXPECT_EQ(suivant.Bloc().CouleurCorrige, 32768);
+    EXPECT_EQ(suivant.Bloc().Transparent, 1);
+    EXPECT_EQ(suivant.Bloc().RespecterProportions, 0);
+    EXPECT_EQ(suivant.Bloc().Affichage, 2);
+    EXPECT_EQ(suivant.Bloc().TaillePinceau, 25);
+    EXPECT_EQ(suivant.Bloc().TypeGrille, 1);
+    EXPECT_EQ(std::string(suivant.Bloc().PathBdd), chemin);
+    // The standard values.
+    suivant.RestaureStandard();
+    EXPECT_EQ(suivant.Bloc().Niveau, 3);
+    EXPECT_EQ(suivant.Bloc().PremierTrouve, -1);
+    EXPECT_EQ(std::string(suivant.Bloc().PathBdd), PathDonnees() + "Sudoku17.dat");
+}
+
+TEST_F(SudokuTest, PicturesFromABoundList) {
+    TvlSudoku& s = Nouveau();
+    auto* liste = dynamic_cast<TListe*>(document_.Cree("Liste", 0));
+    ASSERT_NE(liste, nullptr);
+    std::vector<std::string> fichiers;
+    for (int i = 1; i <= 10; ++i)
+        fichiers.push_back(dossier_.put("p" + std::to_string(i) + ".png", png(10 * i, 10)));
+    ASSERT_TRUE(Change(*liste, "Champs", "nom"));
+    std::string message;
+    EXPECT_FALSE(Change(s, "Liste", liste->Nom(), &message));
+    EXPECT_EQ(message, "Cette liste ne possède pas de champs d'images");
+    EXPECT_EQ(s.Liste(), nullptr);
+
+    ASSERT_TRUE(Change(*liste, "Champs", "nom;image:image"));
+    for (int i = 1; i <= 10; ++i)
+        ASSERT_TRUE(
+            Change(*liste, "Ajoute", "n" + std::to_string(i) + ";" + fichiers[size_t(i - 1)]));
+    ASSERT_TRUE(Change(s, "Liste", liste->Nom()));
+    EXPECT_EQ(s.Liste(), liste);
+    EXPECT_EQ(s.ReferenceChamp(), "<image>");
+    EXPECT_EQ(s.Image(1).Width(), 10);
+    EXPECT_EQ(s.Image(9).Width(), 90);
+    // The list moves and tells its receivers.
+    ASSERT_TRUE(Change(*liste, "EnrCde", "Suivant"));
+    EXPECT_EQ(s.Image(1).Width(), 20);
+    EXPECT_EQ(s.Image(9).Width(), 100);
+    ASSERT_TRUE(Change(*liste, "EnrPos", "3"));
+    EXPECT_EQ(s.Image(1).Width(), 30);
+    EXPECT_TRUE(s.Image(9).Empty()); // past the last record
+    ASSERT_TRUE(Change(s, "Liste", "Aucune"));
+    EXPECT_EQ(s.Liste(), nullptr);
+    EXPECT_TRUE(liste->Recepteurs.empty());
+}
+
+TEST_F(SudokuTest, SearchDialogHandsItsPuzzleOver) {
+    TvlSudoku& s = Nouveau();
+    ASSERT_TRUE(Change(s, "TypeGrille", "3"));
+    const std::string nom = dossier_.file("trouves.dat");
+    ui_.forms[SudokuDiaGenereModele::NomFiche] = [&](TFormModel& m) {
+        auto& modele = dynamic_cast<SudokuDiaGenereModele&>(m);
+        EXPECT_TRUE(modele.Enregistre);
+        modele.NomFich = nom;
+        modele.FixeGraine(5);
+        bool ferme = false;
+        modele.Fermer = [&] { ferme = true; };
+        EXPECT_TRUE(modele.Rechercher());
+        const auto fin = std::chrono::steady_clock::now() + std::chrono::seconds(30);
+        while (modele.TexteEnregistres().empty() && std::chrono::steady_clock::now() < fin) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(2));
+            ui_.ProcessPosted();
+        }
+        EXPECT_EQ(modele.TexteEnregistres().rfind("Enregistrés: ", 0), 0u);
+        EXPECT_TRUE(ui_.Messages().empty()) << ui_.Messages().front();
+        modele.Arreter();
+        return ferme ? mrOk : mrCancel;
+    };
+    EXPECT_FALSE(Change(s, "SudokuThread", "1"));
+    EXPECT_EQ(std::string(s.Bloc().PathBdd), nom);
+    std::string donnees, solution;
+    Decode(s, donnees, solution);
+    EXPECT_TRUE(SolutionValide(solution, 2, 2));
+    FichierBaseSudoku base;
+    int type = -1;
+    ASSERT_EQ(OuvreBaseLecture(nom, type, true, base), 0);
+    EXPECT_GE(base.NbEnregistrements(), 1);
+}
