@@ -1,5 +1,6 @@
 // Reads arbitrary bytes as a puzzle database: opening, every record, unpacking, solving the
-// unpacked grid, and inserting a record into a copy. Nothing may crash or hang.
+// unpacked grid, inserting a record into a copy, and the whole base read, extended and written
+// in memory. Nothing may crash or hang.
 #include "sudoku/SudokuBase.h"
 #include "sudoku/SudokuGrille.h"
 
@@ -54,6 +55,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
         StatRegles stat{};
         stat[0] = size < 255 ? std::uint16_t(size) : 255;
         AjouteEnBase(stat, nom, type, std::string(81, '1'), message);
+    }
+    // The whole base in memory, one more record, written and read back the same.
+    BaseEnMemoire memoire;
+    if (LitBase(nom, memoire, message) == 0) {
+        StatRegles stat{};
+        stat[1] = std::uint16_t(size & 0xFF);
+        memoire.Insere({CleDeStat(stat), CompacteProbleme(std::string(81, '2'), memoire.Type)});
+        static const std::string copie = fichierTemporaire("-copie.dat");
+        BaseEnMemoire relue;
+        if (EcritBase(copie, memoire, message) && LitBase(copie, relue, message) == 0 &&
+            relue.Enregistrements.size() != memoire.Enregistrements.size())
+            __builtin_trap();
+        std::remove(copie.c_str());
     }
     // The raw bytes as a 9 x 9 problem too.
     SudokuGrille grille;

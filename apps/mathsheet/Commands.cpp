@@ -4,6 +4,7 @@
 #include "Output.h"
 #include "Sheet.h"
 #include "SheetBuilder.h"
+#include "SudokuCommands.h"
 
 #include "host/Catalogue.h"
 #include "host/Composant.h"
@@ -327,7 +328,8 @@ private:
 } // namespace
 
 std::string UsageText() {
-    return R"(mathsheet : fabrique des feuilles d'exercices de mathématiques (épreuve et corrigé).
+    const std::string commandes =
+        R"(mathsheet : fabrique des feuilles d'exercices de mathématiques (épreuve et corrigé).
 
 Utilisation :
   mathsheet build FEUILLE -o SORTIE [--mode M] [--seed N] [--copies N] [--save DOC]
@@ -336,7 +338,8 @@ Utilisation :
   mathsheet inspect DOC
   mathsheet kinds
   mathsheet keys TYPE
-
+)";
+    const std::string options = R"(
   SORTIE        un fichier .pdf, .svg ou .png (SVG et PNG : un fichier par page,
                 numérotés quand il y en a plusieurs)
   --mode M      edition, epreuve, corrige ou both (défaut : both, l'épreuve puis le corrigé)
@@ -344,12 +347,17 @@ Utilisation :
   --copies N    N feuilles tirées différemment, chacune suivie de son corrigé
   --save DOC    enregistre aussi le document (numéroté avec --copies)
   --dpi N       résolution des PNG (défaut : 150)
-
-Codes de sortie : 0 succès, 1 utilisation, 2 feuille ou document incorrect, 3 lecture ou écriture.
 )";
+    const std::string codes = R"(
+Codes de sortie : 0 succès, 1 utilisation, 2 feuille, document ou grille incorrects,
+3 lecture ou écriture.
+)";
+    return commandes + SudokuUsageText() + options + SudokuHelpText() + codes;
 }
 
 int RunMathsheet(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    if (!args.empty() && args.front() == "sudoku")
+        return RunSudokuCommand({args.begin() + 1, args.end()}, out, err);
     Arguments a;
     std::string error;
     if (!parseArguments(args, a, error)) {

@@ -47,7 +47,8 @@ Haut = 0
 Largeur = 7
 Hauteur = 4
 
-# Huit additions posées : les élèves retrouvent des chiffres isolés de chaque somme.
+# Huit additions posées de deux nombres de 100 à 998 sans zéro, tirés à chaque feuille :
+# les élèves retrouvent des chiffres isolés de chaque somme.
 [Opération]
 Nom = Additions
 Gauche = 0
@@ -57,6 +58,7 @@ Hauteur = 7
 TrousIsoles = 1
 PositionTrous = 8
 NombreOperations = 8
+Tirage = 100;999;0;0;0;1;2
 
 # Douze soustractions en ligne, la différence à écrire.
 [Opération]
@@ -127,6 +129,51 @@ Gauche = 0
 Haut = 0
 TypeGrille = 0
 Niveau = 3
+
+# À côté, un sudoku 4 x 4 pour les plus jeunes.
+[Sudoku]
+Largeur = 5
+Hauteur = 5
+Gauche = 13
+Haut = 0
+TypeGrille = 3
+Niveau = 2
+
+[Page]
+Format = A4
+Marges = 1,5
+Carreau = 0,5
+
+# Six multiplications posées : des chiffres isolés à retrouver, une seule solution chacune.
+[Opération]
+Nom = Multiplications
+Gauche = 0
+Haut = 0
+Largeur = 18
+Hauteur = 8
+InhibeCalculsAuto = 1
+Operation = 2
+TrousIsoles = 1
+PositionTrous = 7
+DifficulteMult = 1
+NombreOperations = 6
+Operandes = 123;45 | 407;26 | 2,5;34 | 86;305 | 1204;7 | 58;19
+GenererCalcul = 1
+
+# Trois divisions posées au centième : le quotient et les restes à écrire.
+[Opération]
+Nom = Divisions
+Gauche = 0
+Haut = 9
+Largeur = 18
+Hauteur = 6
+InhibeCalculsAuto = 1
+Operation = 3
+PositionTrous = 4
+PrecisionDiv = 2
+NombreOperations = 3
+Operandes = 1234;56 | 3,6;1,2 | 47;8
+GenererCalcul = 1
 
 # (each kind adds its example above this line)
 )";

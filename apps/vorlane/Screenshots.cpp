@@ -60,6 +60,9 @@ bool ScreenshotForm(MainWindow& window, TQtUserInterface& ui, const std::string&
         dock.Montre(composant);
         if (dock.Courante() == nullptr)
             break;
+        // Shown in its window: widgets of a window never shown are not laid out (scroll
+        // areas keep stray scroll bars).
+        window.show();
         dock.resize(360, 640);
         dock.show();
         settle();

@@ -39,16 +39,6 @@ vlPoint DessinOperation::dessineListe(vlRect rect, vlPoint pos, int premier) {
     return enLigne ? dessineEnLigne(rect, pos, liste) : dessineColonnes(rect, pos, liste);
 }
 
-vlPoint DessinOperation::DessineMultiplications(vlRect, vlPoint pos, int) {
-    // The multiplication layouts come with the multiplication generator.
-    return pos;
-}
-
-vlPoint DessinOperation::DessineDivisions(vlRect, vlPoint pos, int) {
-    // The division layouts come with the division generator.
-    return pos;
-}
-
 std::vector<DessinOperation::Exercice> DessinOperation::exercices(int premier, bool enLigne) const {
     std::vector<Exercice> liste;
     const int fin =
@@ -61,12 +51,12 @@ std::vector<DessinOperation::Exercice> DessinOperation::exercices(int premier, b
         if (const auto* addition = dynamic_cast<const Addition*>(&operation)) {
             e.nombres.assign(addition->Nombres.begin(),
                              addition->Nombres.begin() + nombresAddition(*addition));
-            e.signe = '+';
+            e.signe = "+";
         } else if (const auto* soustraction = dynamic_cast<const Soustraction*>(&operation)) {
             e.nombres.assign(soustraction->Nombres.begin(), soustraction->Nombres.end());
             if (enLigne)
                 e.nombres[2] = SansZerosTete(e.nombres[2]);
-            e.signe = '-';
+            e.signe = "-";
         } else {
             continue;
         }
@@ -124,7 +114,7 @@ void DessinOperation::DessineAdditionPosee(vlRect rect, vlPoint pos, const Addit
     e.largeurDecimale = addition.LargeurDecimale;
     e.nombres.assign(addition.Nombres.begin(),
                      addition.Nombres.begin() + nombresAddition(addition));
-    e.signe = '+';
+    e.signe = "+";
     dessinePosee(rect, pos, e);
 }
 
@@ -134,7 +124,7 @@ void DessinOperation::DessineSoustractionPosee(vlRect rect, vlPoint pos,
     e.largeurEntiere = soustraction.LargeurEntiere;
     e.largeurDecimale = soustraction.LargeurDecimale;
     e.nombres.assign(soustraction.Nombres.begin(), soustraction.Nombres.end());
-    e.signe = '-';
+    e.signe = "-";
     dessinePosee(rect, pos, e);
 }
 
@@ -163,7 +153,7 @@ void DessinOperation::dessinePosee(vlRect rect, vlPoint pos, const Exercice& e) 
 // ---- written in line ----
 
 vlPoint DessinOperation::dessineEnLigne(vlRect rect, vlPoint pos,
-                                        const std::vector<Exercice>& liste) {
+                                        const std::vector<Exercice>& liste, bool finDeListe) {
     const int cw = cellules_.cw;
     const int ch = cellules_.ch;
     const int extra = cellules_.extra;
@@ -197,11 +187,11 @@ vlPoint DessinOperation::dessineEnLigne(vlRect rect, vlPoint pos,
             const std::string& nombre = e.nombres[j];
             const vlSize ext = ExtentNombre(nombre, cw, extra, grouper);
             DessineNombreZ({o.x + pos.x + colonne[j] - ext.cx, o.y + pos.y}, nombre, true, grouper,
-                           false, false);
+                           false, e.cacheVirgules && SiTrou(nombre));
             if (j + 1 == n)
                 continue;
             const int cellule = o.x + pos.x + colonne[j] + largeurDecimale[j] + espace;
-            signe(cellule + cw / 2, o.y + pos.y + ch, j + 2 == n ? '=' : e.signe);
+            signe(cellule + cw / 2, o.y + pos.y + ch, j + 2 == n ? "=" : e.signe);
         }
         if (pos.x + 2 * largeurTotale + 2 * cw < rect.Width()) {
             pos.x += largeurTotale + 2 * cw;
@@ -212,7 +202,8 @@ vlPoint DessinOperation::dessineEnLigne(vlRect rect, vlPoint pos,
             pos.y += ch;
         }
     }
-    pos.y += ch;
+    if (finDeListe)
+        pos.y += ch;
     return pos;
 }
 
@@ -232,8 +223,8 @@ std::string DessinOperation::SansZerosTete(const std::string& difference) {
 
 // ---- one number ----
 
-void DessinOperation::signe(int x, int baseline, char c) {
-    canvas_.TextOut(x, baseline, std::string(1, c));
+void DessinOperation::signe(int x, int baseline, const std::string& s) {
+    canvas_.TextOut(x, baseline, s);
 }
 
 void DessinOperation::DessineNombreZ(vlPoint p, const std::string& s, bool sauteBlancsTete,

@@ -1,6 +1,7 @@
 // Lays an operation's exercises out in a rectangle and draws them, number by number and cell
-// by cell: additions and subtractions posed in columns or written in line. One object serves
-// one layout call; it draws only and never changes the exercises.
+// by cell: the four kinds posed in columns or written in line (multiplications and divisions
+// in DessinMultDiv.cpp). One object serves one layout call; it draws only and never changes
+// the exercises.
 #pragma once
 
 #include "operation/OperGen.h"
@@ -28,12 +29,18 @@ public:
     // pos from the rectangle's top-left corner; returns the offset that follows them.
     vlPoint DessineAdditions(vlRect rect, vlPoint pos, int premier);
     vlPoint DessineSoustractions(vlRect rect, vlPoint pos, int premier);
-    // Entry points of the multiplication and division layouts, which draw nothing yet.
     vlPoint DessineMultiplications(vlRect rect, vlPoint pos, int premier);
     vlPoint DessineDivisions(vlRect rect, vlPoint pos, int premier);
+    // Inline divisions ("a : b = q Reste r" or "a = q × b + r").
+    vlPoint DessineDivisionLigne(vlRect rect, vlPoint pos, int premier);
 
     void DessineAdditionPosee(vlRect rect, vlPoint pos, const Addition& addition);
     void DessineSoustractionPosee(vlRect rect, vlPoint pos, const Soustraction& soustraction);
+    // One posed multiplication whose digits end at droiteHaut.x (offsets from the rectangle's
+    // top-left corner); one posed division whose vertical bar stands at barreHaut.x.
+    void DessineMultiplicationPosee(vlRect rect, vlPoint droiteHaut,
+                                    const Multiplication& multiplication);
+    void DessineDivisionPosee(vlRect rect, vlPoint barreHaut, const Division& division);
 
     // Draws s from p (top-left of its first cell), one character a cell, baselines on the row's
     // bottom: holes as a dash in the test version and as the digit in the correction font in
@@ -48,22 +55,46 @@ public:
     // An inline difference without its leading zeros: "0012" becomes "  12", "0,5" stays.
     static std::string SansZerosTete(const std::string& difference);
 
+    // The columns of a posed number: I integer and D decimal columns with the comma's room
+    // between them; a number of n characters ending k columns left of the zones' right end.
+    // Its start, from the zones' left end (with the comma's room when it lies wholly in the
+    // decimals).
+    static int PosNombreGauche(int I, int D, int k, int n, int cw, int extra);
+    // The same start; a number straddling the comma gets the placeholder "$" at the comma.
+    static int FormateNombre(int I, int D, int k, std::string& texte, int cw, int extra);
+    // Its width (with the comma's room when it straddles the comma).
+    static int TailleNombre(int I, int D, int k, int n, int cw, int extra);
+    // From the zones' right end to its left edge.
+    static int PosNombreDroite(int I, int D, int k, int n, int cw, int extra);
+
 private:
     // The numbers of one exercise, operands first, the result last, and its sign.
     struct Exercice {
         std::vector<std::string> nombres;
         std::int16_t largeurEntiere = 0;
         std::int16_t largeurDecimale = 0;
-        char signe = '+';
+        std::string signe = "+";
+        // Numbers holding a hole hide their comma (whole-number holes).
+        bool cacheVirgules = false;
     };
 
     // Additions and subtractions share their layouts.
     vlPoint dessineListe(vlRect rect, vlPoint pos, int premier);
     std::vector<Exercice> exercices(int premier, bool enLigne) const;
     vlPoint dessineColonnes(vlRect rect, vlPoint pos, const std::vector<Exercice>& liste);
-    vlPoint dessineEnLigne(vlRect rect, vlPoint pos, const std::vector<Exercice>& liste);
+    // finDeListe: a blank row after the list.
+    vlPoint dessineEnLigne(vlRect rect, vlPoint pos, const std::vector<Exercice>& liste,
+                           bool finDeListe = true);
     void dessinePosee(vlRect rect, vlPoint pos, const Exercice& exercice);
-    void signe(int x, int baseline, char c);
+    void signe(int x, int baseline, const std::string& s);
+    // Multiplications and divisions (DessinMultDiv.cpp).
+    vlPoint multiplicationsPosees(vlRect rect, vlPoint pos, int premier);
+    vlPoint multiplicationsEnLigne(vlRect rect, vlPoint pos, int premier);
+    vlPoint divisionsPosees(vlRect rect, vlPoint pos, int premier);
+    vlPoint message(vlRect rect, vlPoint pos, const std::vector<std::string>& lignes);
+    void croix(int x, int y, int cw, int ch);
+    int premierExercice(int premier) const;
+    int finExercices(int premier) const;
 
     TCanvas& canvas_;
     const OperOptions& options_;

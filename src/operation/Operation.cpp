@@ -4,9 +4,12 @@
 #include "host/Services.h"
 #include "host/Stream.h"
 #include "operation/ChoixOp2Modele.h"
+#include "operation/CogitoModele.h"
 #include "operation/DessinOperation.h"
+#include "operation/EcritureMultDiv.h"
 #include "operation/GenerateurAdditions.h"
 #include "operation/Nombres.h"
+#include "operation/ThreadMult.h"
 #include "platform/StringList.h"
 #include "platform/UserInterface.h"
 
@@ -72,6 +75,27 @@ TBrushStyle styleBrosse(int style) {
 
 std::string booleen(bool b) {
     return b ? "1" : "0";
+}
+
+// Hides digits in the exercises just written, in the progress dialog when it is to be seen;
+// without it (no dialog registered, or headless) the worker runs and is waited for.
+void creuse(ListeOperations& liste, const OperOptions& options, int genre, bool dialogue) {
+    CogitoModele cogito(liste, options, genre);
+    if (dialogue)
+        Ui().ShowModal("Cogito", cogito);
+    if (cogito.Lance())
+        cogito.Attendre();
+    else
+        cogito.ExecuteThreadAndWait();
+}
+
+// The lines after the first ones, " ; " then separated by " | ".
+std::string suiteLisible(const std::vector<std::string>& lignes, std::size_t premiere,
+                         std::size_t fin) {
+    std::string texte;
+    for (std::size_t j = premiere; j < fin; ++j)
+        texte += (j == premiere ? " ; " : " | ") + NombreLisible(lignes[j]);
+    return texte;
 }
 
 } // namespace
@@ -408,14 +432,19 @@ void TvlOperation::GenererSoustractions() {
 }
 
 void TvlOperation::GenererMultiplications() {
-    // Entry point of the multiplication generator (not written yet). The list must only hold
-    // records of the current kind, for they are saved and read back by kind.
-    operations_.clear();
+    operations_ = GenereMultiplications(TableOperandes);
+    const bool dialogue = opts_.TrousIsoles && opts_.PositionTrous[OP_MULTIPLICATION] >= 5;
+    creuse(operations_, opts_, ThreadMult::MULTIPLICATION, dialogue);
 }
 
 void TvlOperation::GenererDivisions() {
-    // Entry point of the division generator (not written yet); see GenererMultiplications.
-    operations_.clear();
+    // Inline divisions always use the long layout, whose last line is the remainder.
+    const bool longue = !opts_.OperationPosee || opts_.DivisionLongue;
+    operations_ =
+        GenereDivisions(TableOperandes, longue, std::clamp<int>(opts_.PrecisionDiv, 0, 8));
+    const int positions = opts_.PositionTrous[OP_DIVISION];
+    const bool attend = positions == 0 || (positions == 4 && !opts_.TrousIsoles);
+    creuse(operations_, opts_, ThreadMult::DIVISION, !attend);
 }
 
 bool TvlOperation::RedefinirOperandes() {
@@ -425,6 +454,13 @@ bool TvlOperation::RedefinirOperandes() {
     TableOperandes = modele.Table;
     opts_.DefinitionOperandes = modele.Definition;
     return true;
+}
+
+void TvlOperation::RemplaceOperandes(const TTableOperandes& table,
+                                     const TDefinitionOperandes& definition) {
+    TableOperandes = table;
+    opts_.DefinitionOperandes = definition;
+    regenereSaufInhibe();
 }
 
 bool TvlOperation::DblClk(int, vlPoint) {
@@ -646,14 +682,22 @@ std::string TvlOperation::exerciceLisible(const OperGen& operation) const {
                NombreLisible(opts_.OperationPosee ? difference
                                                   : DessinOperation::SansZerosTete(difference));
     }
-    const std::vector<std::string>* lignes = nullptr;
-    if (const auto* multiplication = dynamic_cast<const Multiplication*>(&operation))
-        lignes = &multiplication->Lignes;
-    else if (const auto* division = dynamic_cast<const Division*>(&operation))
-        lignes = &division->Lignes;
-    if (lignes != nullptr)
-        for (const std::string& ligne : *lignes)
-            texte += (texte.empty() ? "" : " | ") + NombreLisible(ligne);
+    // "123 × 45 = 5535 ; 615 | 492": the partial products after the product.
+    if (const auto* multiplication = dynamic_cast<const Multiplication*>(&operation)) {
+        const std::vector<std::string>& l = multiplication->Lignes;
+        if (l.size() < 3)
+            return texte;
+        return NombreLisible(l[0]) + " × " + NombreLisible(l[1]) + " = " + NombreLisible(l.back()) +
+               suiteLisible(l, 2, l.size() - 1);
+    }
+    // "1 : 3 = 0,33 ; 0 | 10 | 9 | 10 | 9 | 1": the intermediate lines after the quotient.
+    if (const auto* division = dynamic_cast<const Division*>(&operation)) {
+        const std::vector<std::string>& l = division->Lignes;
+        if (l.size() < 3)
+            return texte;
+        return NombreLisible(l[0]) + " : " + NombreLisible(l[1]) + " = " + NombreLisible(l[2]) +
+               suiteLisible(l, 3, l.size());
+    }
     return texte;
 }
 

@@ -61,12 +61,16 @@ public:
     void GenererOperations();
     void GenererAdditions();
     void GenererSoustractions();
-    // Entry points of the multiplication and division generators, which build nothing yet.
+    // Write the multiplications or divisions out, then hide digits with the worker (in the
+    // progress dialog "Cogito" when isolated holes need checking, else waited for).
     void GenererMultiplications();
     void GenererDivisions();
     // The operand dialog on a copy of the table and the definition; true, the copy taken, when
     // it closes with OK.
     bool RedefinirOperandes();
+    // Takes a new operand table and definition (as the operand dialog's OK does, or a sheet's
+    // operand keys), then rebuilds the exercises unless automatic regeneration is off.
+    void RemplaceOperandes(const TTableOperandes& table, const TDefinitionOperandes& definition);
     // The receivers become exactly the list's objects, each told of its new or lost emitter.
     void EtablirListeRecepteurs(const TStringList& liste);
 

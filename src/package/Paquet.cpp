@@ -1,6 +1,7 @@
 #include "package/Paquet.h"
 
 #include "host/Composant.h"
+#include "operation/OperandesFeuille.h"
 #include "package/Fabrique.h"
 
 #include <array>
@@ -46,6 +47,11 @@ TCatalogue CataloguePaquet() {
             type.cree = [index = type.indexPalette](TCadre* cadre) {
                 return CreerComposant(cadre, index);
             };
+        }
+        // The operand dialog's work, done from a sheet.
+        if (type.nom == "Opération") {
+            type.clesFeuille = ClesFeuilleOperation();
+            type.appliqueCleFeuille = AppliqueCleFeuilleOperation;
         }
         catalogue.Ajoute(std::move(type));
     }

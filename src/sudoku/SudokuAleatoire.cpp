@@ -2,6 +2,9 @@
 // a solution into a puzzle, and the symmetries.
 #include "sudoku/SudokuGrille.h"
 
+#include "sudoku/SudokuMasques.h"
+
+#include <bit>
 #include <chrono>
 #include <cstring>
 #include <utility>
@@ -13,66 +16,91 @@ long long maintenantMs() {
     return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
 }
 
+// A search in progress: its clue string, level, draws and limits.
+struct Recherche {
+    std::string& indices;
+    int niveau;
+    TRandom& alea;
+    long long echeance;       // steady clock, ms; kSansEcheance for none
+    long long noeudsRestants; // nodes still allowed; negative for no limit
+};
+
 // No deadline.
 constexpr long long kSansEcheance = -1;
+
+bool limiteAtteinte(const Recherche& r) {
+    if (r.noeudsRestants == 0)
+        return true;
+    return r.echeance != kSansEcheance && maintenantMs() >= r.echeance;
+}
+
+// One node of the search: solve, then try each (value, cell) pair from a random start until a
+// child finishes the grid. A child works on a copy of the node's grid; the clue string holds
+// the digits placed on the path being tried.
+int chercheNoeud(SudokuMasques& grille, Recherche& r) {
+    if (r.noeudsRestants > 0)
+        --r.noeudsRestants;
+    const int statut = grille.Resoudre(r.niveau);
+    if (statut != ssBloque)
+        return statut;
+    const int n = grille.Geometrie().n;
+    const int n2 = n * n;
+    const int colonneDepart = r.alea.Below(n);
+    const int ligneDepart = r.alea.Below(n);
+    const int valeurDepart = r.alea.Below(n);
+    const int caseDepart = ligneDepart * n + colonneDepart;
+
+    SudokuMasques copie = grille;
+    int dernier = ssBloque;
+    for (int dv = 0; dv < n; ++dv) {
+        const int v = (valeurDepart + dv) % n + 1;
+        const unsigned bit = 1u << (v - 1);
+        for (int dc = 0; dc < n2; ++dc) {
+            const int index = (caseDepart + dc) % n2;
+            const unsigned masque = grille.Masque(index);
+            if (!(masque & bit) || masque == bit)
+                continue;
+            r.indices[size_t(index)] = char('0' + v);
+            copie.FixeValeur(index, v);
+            dernier = chercheNoeud(copie, r);
+            if (dernier == ssResolu) {
+                grille = copie;
+                return ssResolu;
+            }
+            if (limiteAtteinte(r))
+                return ssContradiction;
+            r.indices[size_t(index)] = '0';
+            copie = grille;
+        }
+    }
+    return dernier;
+}
 
 } // namespace
 
 int SudokuGrille::GenereAleatoire(std::string& indices, std::string& solution, int niveau,
-                                  int limiteMs) {
+                                  int limiteMs, long long limiteNoeuds) {
     const int n2 = NbCases();
     if (int(indices.size()) < n2)
         indices.resize(size_t(n2), '0');
     Stat = {};
     ChargeProbleme(indices);
-    const long long echeance = limiteMs > 0 ? maintenantMs() + limiteMs : kSansEcheance;
-    if (chercheNoeud(indices, niveau, echeance) == ssResolu) {
+    Recherche r{indices, niveau, *alea_, kSansEcheance, -1};
+    if (limiteMs > 0) {
+        r.echeance = maintenantMs() + limiteMs;
+        r.noeudsRestants = (long long)limiteMs * NoeudsParMs;
+    }
+    if (limiteNoeuds >= 0)
+        r.noeudsRestants = limiteNoeuds;
+    SudokuMasques recherche(*this);
+    if (chercheNoeud(recherche, r) == ssResolu) {
         if (int(solution.size()) < n2)
             solution.resize(size_t(n2), '0');
         for (int i = 0; i < n2; ++i)
-            solution[i] = char('0' + Valeur(i / NbValeurs, i % NbValeurs));
+            solution[size_t(i)] = char('0' + recherche.Valeur(i));
     }
     ChargeProbleme(indices);
     return Resoudre(NiveauComplet);
-}
-
-// One node of the search: solve, then try each (value, cell) pair from a random start until a
-// child finishes the grid.
-int SudokuGrille::chercheNoeud(std::string& indices, int niveau, long long echeance) {
-    const int statut = Resoudre(niveau);
-    if (statut != ssBloque)
-        return statut;
-    const int n = NbValeurs;
-    const int n2 = n * n;
-    const int colonneDepart = alea_->Below(n);
-    const int ligneDepart = alea_->Below(n);
-    const int valeurDepart = alea_->Below(n);
-    const int caseDepart = ligneDepart * n + colonneDepart;
-
-    SudokuGrille copie = *this;
-    int dernier = ssBloque;
-    for (int dv = 0; dv < n; ++dv) {
-        const int v = (valeurDepart + dv) % n + 1;
-        for (int dc = 0; dc < n2; ++dc) {
-            const int index = (caseDepart + dc) % n2;
-            const int l = index / n;
-            const int c = index % n;
-            if (NbCandidats(l, c) < 2 || !EstCandidat(l, c, v))
-                continue;
-            indices[index] = char('0' + v);
-            copie.FixeValeur(l, c, v);
-            dernier = copie.chercheNoeud(indices, niveau, echeance);
-            if (dernier == ssResolu) {
-                *this = copie;
-                return ssResolu;
-            }
-            if (echeance != kSansEcheance && maintenantMs() >= echeance)
-                return ssContradiction;
-            indices[index] = '0';
-            copie = *this;
-        }
-    }
-    return dernier;
 }
 
 int SudokuGrille::AjusteProbleme(std::string& probleme, const std::string& solution,
@@ -82,39 +110,48 @@ int SudokuGrille::AjusteProbleme(std::string& probleme, const std::string& solut
     probleme.resize(size_t(n2), '0');
     resultat.resize(size_t(n2), '0');
     ChargeProbleme(probleme);
+    SudokuMasques grille(*this);
+    // The strings keep the last grid solved: the one loaded last, with what its solve changed.
+    auto rend = [&](int statut) {
+        grille.EcritDans(*this);
+        Stat = grille.Stat;
+        return statut;
+    };
 
     // Clues from the solution until the level finishes the grid.
     for (;;) {
-        const int statut = Resoudre(niveau);
+        const int statut = grille.Resoudre(niveau);
         if (statut == ssContradiction)
-            return ssContradiction;
+            return rend(ssContradiction);
         if (statut == ssResolu)
             break;
         const int colonne = alea_->Below(n);
         const int ligne = alea_->Below(n);
         int index = ligne * n + colonne;
-        while (NbCandidats(index / n, index % n) == 1)
+        while (std::popcount(unsigned(grille.Masque(index))) == 1)
             index = (index + 1) % n2;
-        const char chiffre = index < int(solution.size()) ? solution[index] : '0';
+        const char chiffre = index < int(solution.size()) ? solution[size_t(index)] : '0';
         if (chiffre < '1' || chiffre - '0' > n)
-            return ssContradiction;
-        FixeValeur(index / n, index % n, chiffre - '0');
-        resultat[index] = chiffre;
+            return rend(ssContradiction);
+        grille.FixeValeur(index, chiffre - '0');
+        resultat[size_t(index)] = chiffre;
     }
     probleme = resultat;
 
     // Every clue the level does not need goes, until a full turn removes nothing.
+    std::string dernierCharge;
     int position = alea_->Below(n2);
     int decompte = n2;
     while (decompte > 0) {
-        if (probleme[position] != '0') {
-            const char indice = probleme[position];
-            probleme[position] = '0';
-            ChargeProbleme(probleme);
-            if (Resoudre(niveau) == ssResolu) {
+        if (probleme[size_t(position)] != '0') {
+            const char indice = probleme[size_t(position)];
+            probleme[size_t(position)] = '0';
+            dernierCharge = probleme;
+            grille.ChargeProbleme(probleme);
+            if (grille.Resoudre(niveau) == ssResolu) {
                 decompte = n2;
             } else {
-                probleme[position] = indice;
+                probleme[size_t(position)] = indice;
                 --decompte;
             }
         } else {
@@ -123,7 +160,9 @@ int SudokuGrille::AjusteProbleme(std::string& probleme, const std::string& solut
         position = (position + 1) % n2;
     }
     resultat = probleme;
-    return ssResolu;
+    if (!dernierCharge.empty())
+        ChargeProbleme(dernierCharge);
+    return rend(ssResolu);
 }
 
 void SudokuGrille::Transforme() {

@@ -1,5 +1,6 @@
 #include "sudoku/SudokuBase.h"
 
+#include "platform/Paths.h"
 #include "platform/UserInterface.h"
 
 #include <cstring>
@@ -231,6 +232,51 @@ bool AjouteEnBase(const StatRegles& stat, const std::string& nom, int type,
     }
     if (!base.EcritEnregistrement(nombre, porte)) {
         message = kMessageEcriture;
+        return false;
+    }
+    return true;
+}
+
+void BaseEnMemoire::Insere(EnregistrementBase enregistrement) {
+    auto place = Enregistrements.begin();
+    while (place != Enregistrements.end() && CompareCles(place->Cle, enregistrement.Cle) <= 0)
+        ++place;
+    Enregistrements.insert(place, std::move(enregistrement));
+}
+
+int LitBase(const std::string& nom, BaseEnMemoire& base, std::string& message) {
+    FichierBaseSudoku fichier;
+    int type = 0;
+    const int code = OuvreBaseLecture(nom, type, fichier, message);
+    if (code != 0)
+        return code;
+    base.Type = type;
+    base.Enregistrements.clear();
+    const std::int64_t nombre = fichier.NbEnregistrements();
+    base.Enregistrements.resize(size_t(nombre));
+    for (std::int64_t k = 0; k < nombre; ++k)
+        if (!fichier.LitEnregistrement(k, base.Enregistrements[size_t(k)])) {
+            message = "Problème de lecture du fichier";
+            return cbOuverture;
+        }
+    return 0;
+}
+
+bool EcritBase(const std::string& nom, const BaseEnMemoire& base, std::string& message) {
+    const size_t tailleGrille = size_t(TailleGrilleBase(base.Type));
+    std::string octets(TexteEnteteBase, TailleTexteEntete);
+    octets += char(base.Type);
+    octets.reserve(octets.size() + base.Enregistrements.size() * size_t(TailleEnrBase(base.Type)));
+    for (const EnregistrementBase& e : base.Enregistrements) {
+        if (e.Grille.size() != tailleGrille) {
+            message = kMessageEcriture;
+            return false;
+        }
+        octets.append(e.Cle.begin(), e.Cle.end());
+        octets.append(e.Grille.begin(), e.Grille.end());
+    }
+    if (!WriteFileAtomically(nom, octets)) {
+        message = kMessageCreation;
         return false;
     }
     return true;

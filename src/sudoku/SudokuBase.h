@@ -95,3 +95,20 @@ int OuvreBaseEcriture(const std::string& nom, int type, FichierBaseSudoku& base,
 // (what was written stays).
 bool AjouteEnBase(const StatRegles& stat, const std::string& nom, int type,
                   const std::string& probleme, std::string& message);
+
+// A whole database in memory, for tools that insert many records at once: the same order as
+// records inserted one by one with AjouteEnBase, written to the file in one go.
+struct BaseEnMemoire {
+    int Type = 0;
+    std::vector<EnregistrementBase> Enregistrements;
+
+    // Inserts before the first record whose key is greater, as AjouteEnBase does.
+    void Insere(EnregistrementBase enregistrement);
+};
+
+// Reads every whole record of a database: 0, or a negative code with the message of
+// OuvreBaseLecture (or the read failure's).
+int LitBase(const std::string& nom, BaseEnMemoire& base, std::string& message);
+// Writes a database, replacing the file only once the new one is complete; false with the
+// message when it cannot.
+bool EcritBase(const std::string& nom, const BaseEnMemoire& base, std::string& message);

@@ -1,5 +1,7 @@
 #include "sudoku/SudokuGrille.h"
 
+#include "sudoku/SudokuMasques.h"
+
 #include <cstring>
 
 namespace {
@@ -99,29 +101,6 @@ void SudokuGrille::FixeValeur(int ligne, int colonne, int valeur) {
     cellule[valeur - 1] = char('0' + valeur);
 }
 
-std::uint16_t SudokuGrille::masque(int ligne, int colonne) const {
-    const char* cellule = Cases[ligne][colonne];
-    std::uint16_t bits = 0;
-    for (int k = 0; k < NbValeurs; ++k)
-        if (cellule[k] != Vide)
-            bits |= std::uint16_t(1u << k);
-    return bits;
-}
-
-bool SudokuGrille::retire(int ligne, int colonne, int valeur) {
-    char& position = Cases[ligne][colonne][valeur - 1];
-    if (position == Vide)
-        return false;
-    position = Vide;
-    if (NbCandidats(ligne, colonne) == 0)
-        contradiction_ = true;
-    return true;
-}
-
-bool SudokuGrille::memeRegion(int l1, int c1, int l2, int c2) const {
-    return l1 / HauteurRegion == l2 / HauteurRegion && c1 / LargeurRegion == c2 / LargeurRegion;
-}
-
 void SudokuGrille::CaseUnite(int unite, int k, int& ligne, int& colonne) const {
     const int n = NbValeurs;
     if (unite < n) {
@@ -150,110 +129,13 @@ int SudokuGrille::StatutCompletion() const {
     return ssResolu;
 }
 
-// Removes each solved cell's value from its row, column and box until nothing changes.
-int SudokuGrille::singletonsNus() {
-    const int n = NbValeurs;
-    for (int c = 0; c < n; ++c)
-        for (int l = 0; l < n; ++l)
-            if (NbCandidats(l, c) == 0)
-                return ssContradiction;
-    bool change = true;
-    while (change) {
-        change = false;
-        for (int c = 0; c < n; ++c) {
-            for (int l = 0; l < n; ++l) {
-                const int v = Valeur(l, c);
-                if (v == 0)
-                    continue;
-                contradiction_ = false;
-                for (int k = 0; k < n; ++k) {
-                    if (k != c)
-                        change |= retire(l, k, v);
-                    if (k != l)
-                        change |= retire(k, c, v);
-                }
-                const int l0 = l - l % HauteurRegion;
-                const int c0 = c - c % LargeurRegion;
-                for (int dl = 0; dl < HauteurRegion; ++dl)
-                    for (int dc = 0; dc < LargeurRegion; ++dc) {
-                        const int lr = l0 + dl;
-                        const int cr = c0 + dc;
-                        if (lr != l && cr != c)
-                            change |= retire(lr, cr, v);
-                    }
-                if (contradiction_)
-                    return ssContradiction;
-            }
-        }
-    }
-    return ssBloque;
-}
-
-// Places the first value that only one unsolved cell of a unit can hold.
-bool SudokuGrille::singletonCache() {
-    const int n = NbValeurs;
-    for (int u = 0; u < NbUnites(); ++u) {
-        for (int v = 1; v <= n; ++v) {
-            int nombre = 0;
-            int ligneTrouvee = 0;
-            int colonneTrouvee = 0;
-            for (int k = 0; k < n && nombre < 2; ++k) {
-                int l = 0;
-                int c = 0;
-                CaseUnite(u, k, l, c);
-                if (NbCandidats(l, c) >= 2 && EstCandidat(l, c, v)) {
-                    ++nombre;
-                    ligneTrouvee = l;
-                    colonneTrouvee = c;
-                }
-            }
-            if (nombre == 1) {
-                FixeValeur(ligneTrouvee, colonneTrouvee, v);
-                return true;
-            }
-        }
-    }
-    return false;
-}
-
+// The techniques run on the bit-set form of the grid, written back into the strings.
 int SudokuGrille::Resoudre(int niveau, int /*limiteSecondes*/) {
-    Stat = {};
-    bool premierPassage = true;
-    for (;;) {
-        if (singletonsNus() == ssContradiction)
-            return ssContradiction;
-        if (premierPassage) {
-            int resolues = 0;
-            for (int l = 0; l < NbValeurs; ++l)
-                for (int c = 0; c < NbValeurs; ++c)
-                    resolues += NbCandidats(l, c) == 1;
-            Stat[rgCellulesOpaques] = std::uint16_t(NbCases() - resolues);
-            premierPassage = false;
-        }
-        if (niveau <= 0)
-            return StatutCompletion();
-        if (singletonCache()) {
-            ++Stat[rgUniqueCache];
-            continue;
-        }
-        if (niveau == 1)
-            return StatutCompletion();
-
-        contradiction_ = false;
-        Effet effet = pointage();
-        if (effet == efRien)
-            effet = reductionBoiteLigne();
-        if (effet == efRien)
-            effet = sousEnsemblesNus();
-        for (int taille = 2; taille <= 5 && effet == efRien; ++taille)
-            effet = sousEnsemblesCaches(taille);
-        for (int taille = 2; taille <= 3 && effet == efRien; ++taille)
-            effet = poisson(taille);
-        if (effet == efContradiction)
-            return ssContradiction;
-        if (effet == efRien)
-            return StatutCompletion();
-    }
+    SudokuMasques masques(*this);
+    const int statut = masques.Resoudre(niveau);
+    masques.EcritDans(*this);
+    Stat = masques.Stat;
+    return statut;
 }
 
 void SudokuGrille::EcritCaracteres(const std::string& codes) {

@@ -57,6 +57,10 @@ class SudokuGrille {
 public:
     static constexpr int TailleMax = 9;
     static constexpr char Vide = ' ';
+    // Nodes of a limited random search allowed per millisecond of its time limit: about what
+    // the search managed when candidates were walked as strings, so that a try that used to
+    // end within its time limit still ends the same way, and one that did not stops early.
+    static constexpr int NoeudsParMs = 150;
 
     StatRegles Stat{};
     std::int32_t NbLignes = 9;
@@ -94,8 +98,13 @@ public:
 
     // Completes the clues at random until the solver of the level finishes the grid. The
     // clue string receives the digits placed; the solution string the full grid when found.
-    // Returns the status of a full-level solve of the resulting clues.
-    int GenereAleatoire(std::string& indices, std::string& solution, int niveau, int limiteMs = 0);
+    // Returns the status of a full-level solve of the resulting clues. A time limit also
+    // bounds the nodes of the search (limiteMs x NoeudsParMs): about one try in two hundred
+    // places, some thirty cells deep, values that leave no solution although the techniques
+    // cannot show it, and the search below that point would never end. Reaching either limit
+    // ends the try with 2. limiteNoeuds, when not negative, replaces the bound on nodes.
+    int GenereAleatoire(std::string& indices, std::string& solution, int niveau, int limiteMs = 0,
+                        long long limiteNoeuds = -1);
     // Turns a solution into a puzzle for the level: adds clues from the solution until the
     // level solves it, then removes every clue the level does not need. 1, or 2 on a
     // contradiction.
@@ -128,24 +137,5 @@ public:
     void CaseUnite(int unite, int k, int& ligne, int& colonne) const;
 
 private:
-    // What a technique did.
-    enum Effet { efRien, efChange, efContradiction };
-
-    bool retire(int ligne, int colonne, int valeur);
-    std::uint16_t masque(int ligne, int colonne) const;
-    bool memeRegion(int l1, int c1, int l2, int c2) const;
-
-    int singletonsNus();
-    bool singletonCache();
-    Effet pointage();
-    Effet reductionBoiteLigne();
-    Effet sousEnsemblesNus();
-    Effet sousEnsemblesNusUnite(int unite, bool& change);
-    Effet sousEnsemblesCaches(int taille);
-    Effet poisson(int taille);
-    Effet poissonBase(int taille, bool lignes, int base, bool& change);
-    int chercheNoeud(std::string& indices, int niveau, long long echeance);
-
     TRandom* alea_;
-    bool contradiction_ = false;
 };

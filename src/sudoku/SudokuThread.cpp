@@ -85,8 +85,8 @@ void SudokuThread::Execute() {
         probleme_.assign(81, '0');
         const int statut =
             grille.GenereAleatoire(probleme_, solution_, NiveauComplet, LimiteRecherche9x9Ms);
-        ++etudiees_;
-        poste(etiquetteEtudiees_, std::to_string(etudiees_));
+        const int etudiees = ++etudiees_;
+        poste(etiquetteEtudiees_, std::to_string(etudiees));
         const bool arretDemande = Terminated();
         if (!arretDemande && statut != ssResolu) {
             Yield();
@@ -102,7 +102,11 @@ void SudokuThread::Execute() {
 
         stat_ = grille.Stat;
         bool enregistre = true;
-        if (!nomFichier_.empty()) {
+        if (depot_) {
+            const size_t cases = size_t(grille.NbCases());
+            enregistre =
+                depot_(etudiees, stat_, probleme_.substr(0, cases), solution_.substr(0, cases));
+        } else if (!nomFichier_.empty()) {
             std::string message;
             enregistre = AjouteEnBase(stat_, nomFichier_, type_, probleme_, message);
             if (enregistre) {
@@ -113,7 +117,7 @@ void SudokuThread::Execute() {
             }
         }
         trouve_ = true;
-        if (Terminated() || nomFichier_.empty() || !enregistre)
+        if (Terminated() || (nomFichier_.empty() && !depot_) || !enregistre)
             return;
         Yield();
     }

@@ -8,6 +8,7 @@
 #include "sudoku/SudokuGrille.h"
 
 #include <array>
+#include <atomic>
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -37,11 +38,19 @@ public:
     // Draws from this seed instead of the clock (reproducible searches).
     void FixeGraine(std::uint32_t graine) { graine_ = graine; }
 
+    // Receives each accepted puzzle on the worker thread in place of the result file: the
+    // attempt's number (from 1), its counters, its problem and its solution (N x N characters
+    // each). The search goes on while it answers true (and no stop was asked).
+    using Depot = std::function<bool(int essai, const StatRegles& stat, const std::string& probleme,
+                                     const std::string& solution)>;
+    void FixeDepot(Depot depot) { depot_ = std::move(depot); }
+
     // Whether the last attempt evaluated was accepted.
     bool Trouve() const { return trouve_; }
     const StatRegles& Stat() const { return stat_; }
     const std::string& Probleme() const { return probleme_; }
     const std::string& Solution() const { return solution_; }
+    // The attempts made so far (read from any thread).
     int NbEtudiees() const { return etudiees_; }
     int NbEnregistres() const { return enregistres_; }
     // The component's cell codes of the puzzle found: the first 36 cells for the 6 x 6
@@ -64,9 +73,10 @@ private:
     const std::string nomFichier_;
     const bool plusRestrictif_;
     std::optional<std::uint32_t> graine_;
+    Depot depot_;
     TRandom alea_;
 
-    int etudiees_ = 0;
+    std::atomic<int> etudiees_{0};
     int enregistres_ = 0;
     std::string probleme_ = std::string(81, '0');
     std::string solution_ = std::string(81, '0');

@@ -2,6 +2,7 @@
 
 #include "host/Catalogue.h"
 #include "host/Document.h"
+#include "host/HostFixtures.h"
 #include "host/Services.h"
 #include "host/Stream.h"
 #include "platform/IniFile.h"
@@ -11,7 +12,6 @@
 
 #include <cstddef>
 #include <cstring>
-#include <filesystem>
 
 namespace {
 
@@ -149,15 +149,6 @@ protected:
                            {},
                            {}});
         document_.AjoutePage(TPlanche(TPlanche::Format::A4, false));
-        savedIni_ = FichIni();
-        iniDir_ = std::filesystem::temp_directory_path() /
-                  ("common_component_" + std::to_string(::getpid()));
-        std::filesystem::create_directories(iniDir_);
-        FichIni() = (iniDir_ / "vorlane.ini").string();
-    }
-    ~CommonComponentTest() override {
-        FichIni() = savedIni_;
-        std::filesystem::remove_all(iniDir_);
     }
 
     Jeton& nouveau() {
@@ -166,80 +157,50 @@ protected:
         return dynamic_cast<Jeton&>(*c);
     }
 
+    ScopedIniFile ini_;
     TCatalogue catalogue_;
     TDocument document_{catalogue_};
-    std::string savedIni_;
-    std::filesystem::path iniDir_;
 };
 
-TEST_F(CommonComponentTest, UnknownKeysChangeNothingAndSayNothing) {
+TEST_F(CommonComponentTest, RefusedValuesKeepTheBlockAndUnknownKeysSayNothing) {
     Jeton& j = nouveau();
-    const Jeton::Bloc before = j.bloc;
+    // Printable width 1900 (1 cm margins), own width 400: "Gauche" goes up to 15 cm.
+    Regle(j, {"Gauche=15"});
+    EXPECT_EQ(j.Rect.left, 1600);
+    Refuse(j, {"Gauche=15,5", "Valeur=25", "StylePinceauCadre=7", "TaillePinceauCadre=1001",
+               "StyleBrosseFond=8", "CouleurPinceauCadre=rouge"});
+    Regle(j, {"Largeur=0"});
+    EXPECT_EQ(j.Rect.Width(), 0);
+    const std::vector<std::uint8_t> before = OptionBytes(j);
     std::string message;
     EXPECT_FALSE(j.ChangeOption("5", "valeur", message)); // case matters
     EXPECT_FALSE(j.ChangeOption("5", "Inconnue", message));
     EXPECT_TRUE(message.empty());
-    EXPECT_EQ(std::memcmp(&before, &j.bloc, sizeof before), 0);
+    EXPECT_EQ(OptionBytes(j), before);
     // The first of two equal keys wins: index 9, not 16.
     EXPECT_EQ(j.IndexCle("Valeur"), 9);
 }
 
-TEST_F(CommonComponentTest, RefusedValuesKeepTheFieldAndGiveTheMessage) {
+TEST_F(CommonComponentTest, FramePenBrushAndPlainIntegerKeys) {
     Jeton& j = nouveau();
-    std::string message;
-    EXPECT_FALSE(j.ChangeOption("25", "Valeur", message));
-    EXPECT_FALSE(message.empty());
-    EXPECT_EQ(j.bloc.valeur, 3);
-    message.clear();
-    EXPECT_FALSE(j.ChangeOption("7", "StylePinceauCadre", message));
-    EXPECT_FALSE(message.empty());
-    EXPECT_EQ(j.bloc.stylePinceau, 0);
-    message.clear();
-    EXPECT_FALSE(j.ChangeOption("1001", "TaillePinceauCadre", message));
-    EXPECT_FALSE(j.ChangeOption("8", "StyleBrosseFond", message));
-    EXPECT_FALSE(j.ChangeOption("rouge", "CouleurPinceauCadre", message));
-    EXPECT_EQ(j.bloc.taillePinceau, 1);
-}
-
-TEST_F(CommonComponentTest, GeometryKeysStayWithinTheFrame) {
-    Jeton& j = nouveau();
-    std::string message;
-    // Printable width 1900 (1 cm margins), own width 400: "Gauche" goes up to 15 cm.
-    EXPECT_TRUE(j.ChangeOption("15", "Gauche", message));
-    EXPECT_FALSE(j.ChangeOption("15,5", "Gauche", message));
-    EXPECT_EQ(j.Rect.left, 1600);
-    EXPECT_TRUE(j.ChangeOption("0", "Largeur", message));
-    EXPECT_EQ(j.Rect.Width(), 0);
-}
-
-TEST_F(CommonComponentTest, FramePenAndBrushKeys) {
-    Jeton& j = nouveau();
-    std::string message;
-    ASSERT_TRUE(j.ChangeOption("2", "StylePinceauCadre", message));
-    ASSERT_TRUE(j.ChangeOption("255", "CouleurPinceauCadre", message));
-    ASSERT_TRUE(j.ChangeOption("30", "TaillePinceauCadre", message));
+    Regle(j, {"StylePinceauCadre=2", "CouleurPinceauCadre=255", "TaillePinceauCadre=30"});
     EXPECT_EQ(j.Pinceau, (TPen{255, 30, psDot, pmCopy}));
     EXPECT_EQ(j.bloc.stylePinceau, 2);
     // Giving a colour to a clear brush makes it solid, and the block follows.
-    ASSERT_TRUE(j.ChangeOption("1", "StyleBrosseFond", message));
+    Regle(j, {"StyleBrosseFond=1"});
     EXPECT_EQ(j.Brosse.Style, bsClear);
-    ASSERT_TRUE(j.ChangeOption("65280", "CouleurBrosseFond", message));
+    Regle(j, {"CouleurBrosseFond=65280"});
     EXPECT_EQ(j.Brosse, (TBrush{65280, bsSolid}));
     EXPECT_EQ(j.bloc.styleBrosse, bsSolid);
-    ASSERT_TRUE(j.ChangeOption("6", "StyleBrosseFond", message));
+    Regle(j, {"StyleBrosseFond=6"});
     EXPECT_EQ(j.Brosse, (TBrush{65280, bsCross}));
-}
 
-TEST_F(CommonComponentTest, DetachableAndActifAreReadAsPlainIntegers) {
-    Jeton& j = nouveau();
-    std::string message;
-    EXPECT_TRUE(j.ChangeOption("1", "Detachable", message));
+    // Detachable and Actif are read as plain integers: bad text reads as 0.
+    Regle(j, {"Detachable=1"});
     EXPECT_TRUE(j.Detachable);
-    EXPECT_TRUE(j.ChangeOption("oui", "Detachable", message)); // bad text reads as 0
+    Regle(j, {"Detachable=oui", "Actif=0"});
     EXPECT_FALSE(j.Detachable);
-    EXPECT_TRUE(j.ChangeOption("0", "Actif", message));
     EXPECT_FALSE(j.Activable());
-    EXPECT_TRUE(message.empty());
 }
 
 TEST_F(CommonComponentTest, RedirectionToANameAndBackToNone) {
@@ -262,19 +223,9 @@ TEST_F(CommonComponentTest, RedirectionToANameAndBackToNone) {
 
 TEST_F(CommonComponentTest, SavedPreferencesComeBackOnANewComponent) {
     Jeton& source = nouveau();
-    std::string message;
-    for (const auto& [cle, valeur] :
-         std::vector<std::pair<std::string, std::string>>{{"StylePinceauCadre", "3"},
-                                                          {"CouleurPinceauCadre", "128"},
-                                                          {"TaillePinceauCadre", "12"},
-                                                          {"CouleurBrosseFond", "4210752"},
-                                                          {"StyleBrosseFond", "4"},
-                                                          {"Valeur", "7"},
-                                                          {"Montrer", "0"},
-                                                          {"Fonte", "Liberation Sans,18,255,gras"},
-                                                          {"Detachable", "1"},
-                                                          {"Gauche", "3"}})
-        ASSERT_TRUE(source.ChangeOption(valeur, cle, message)) << cle << " " << message;
+    Regle(source, {"StylePinceauCadre=3", "CouleurPinceauCadre=128", "TaillePinceauCadre=12",
+                   "CouleurBrosseFond=4210752", "StyleBrosseFond=4", "Valeur=7", "Montrer=0",
+                   "Fonte=Liberation Sans,18,255,gras", "Detachable=1", "Gauche=3"});
     source.EnregistreOptions();
 
     Jeton& copie = nouveau();

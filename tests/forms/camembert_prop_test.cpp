@@ -122,14 +122,8 @@ TEST_F(CamembertPropTest, AColourOnTheClearDiscShowsItSolid) {
 
 TEST_F(CamembertPropTest, SwitchingComponentsRefreshesWithoutSending) {
     TvlCamembert& autre = Nouveau<TvlCamembert>("Camembert");
-    Regle(autre, {{"Numerateur", "5"},
-                  {"Denominateur", "6"},
-                  {"Angle", "30"},
-                  {"Sens", "1"},
-                  {"MontrerSecteurs", "0"},
-                  {"StyleBrosseCamembert", "4"},
-                  {"StyleBrosseFond", "0"},
-                  {"Mode", "1"}});
+    Regle(autre, {"Numerateur=5", "Denominateur=6", "Angle=30", "Sens=1", "MontrerSecteurs=0",
+                  "StyleBrosseCamembert=4", "StyleBrosseFond=0", "Mode=1"});
     const CamembertOptions avant = camembert_.Bloc();
     const CamembertOptions avantAutre = autre.Bloc();
 

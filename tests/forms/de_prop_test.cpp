@@ -20,7 +20,7 @@ namespace {
 class DePropTest : public PicturePropTest {
 protected:
     DePropTest() {
-        Regle(de_, {{"Valeur1", "2"}, {"Valeur2", "5"}});
+        Regle(de_, {"Valeur1=2", "Valeur2=5"});
         window_.FormCreate();
         window_.show();
     }
@@ -143,7 +143,7 @@ TEST_F(DePropTest, ADominoGetsItsSecondValueAndTheActions) {
 }
 
 TEST_F(DePropTest, OrientationTurnsTheFrameOncePerChange) {
-    Regle(de_, {{"Largeur", "6"}});
+    Regle(de_, {"Largeur=6"});
     window_.ChangeComposant(&de_);
     window_.rbVerticale->click();
     EXPECT_EQ(de_.Bloc().Orientation, 1);
@@ -160,15 +160,8 @@ TEST_F(DePropTest, OrientationTurnsTheFrameOncePerChange) {
 
 TEST_F(DePropTest, SwitchingComponentsRefreshesWithoutSending) {
     TvlDe& autre = Nouveau<TvlDe>("Dé");
-    Regle(autre, {{"Aspect", "1"},
-                  {"Orientation", "1"},
-                  {"Valeur1", "0"},
-                  {"Valeur2", "6"},
-                  {"Mode", "2"},
-                  {"StylePinceauCadre", "3"},
-                  {"StyleBrossePoint", "6"},
-                  {"Detachable", "1"},
-                  {"Actif", "0"}});
+    Regle(autre, {"Aspect=1", "Orientation=1", "Valeur1=0", "Valeur2=6", "Mode=2",
+                  "StylePinceauCadre=3", "StyleBrossePoint=6", "Detachable=1", "Actif=0"});
     const DeOptions avantDe = de_.Bloc();
     const DeOptions avantAutre = autre.Bloc();
     const vlRect rectDe = de_.Rect;

@@ -30,11 +30,9 @@ int SecondesLocales() {
 class MontrePropTest : public PicturePropTest {
 protected:
     MontrePropTest() {
-        Regle(montre_, {{"Temps", "45296"}, // 12:34:56
-                        {"StylePinceauHeure", "2"},
-                        {"CouleurBrosseHeure", "255"},
-                        {"CouleurPinceauMinute", "65280"},
-                        {"TaillePinceauSeconde", "5"}});
+        Regle(montre_, {"Temps=45296", // 12:34:56
+                        "StylePinceauHeure=2", "CouleurBrosseHeure=255",
+                        "CouleurPinceauMinute=65280", "TaillePinceauSeconde=5"});
         window_.FormCreate();
         window_.show();
     }
@@ -177,11 +175,8 @@ TEST_F(MontrePropTest, ChecksFontAndModeButtons) {
 
 TEST_F(MontrePropTest, SwitchingComponentsRefreshesWithoutSending) {
     TvlMontre& autre = Nouveau<TvlMontre>("Montre");
-    Regle(autre, {{"Temps", "3600"},
-                  {"MontrerMinute", "0"},
-                  {"Mode", "2"},
-                  {"StylePinceauCadre", "1"},
-                  {"StyleBrosseFond", "1"}});
+    Regle(autre,
+          {"Temps=3600", "MontrerMinute=0", "Mode=2", "StylePinceauCadre=1", "StyleBrosseFond=1"});
     Choisit(TMontreProp::AIGUILLE_HEURES);
     const M avant = montre_.Bloc();
     const M avantAutre = autre.Bloc();

@@ -46,7 +46,7 @@ struct Page {
     }
 };
 
-TEST(Composant, ConstructionAtTheMarginOrigin) {
+TEST(Composant, NewComponentSitsAtTheMarginOriginAndHitsItsHandlesWhenSelected) {
     Page page;
     Pastille p(&page.cadre);
     EXPECT_EQ(p.Rect, (vlRect{100, 150, 400, 350}));
@@ -54,11 +54,6 @@ TEST(Composant, ConstructionAtTheMarginOrigin) {
     ASSERT_EQ(p.Poignees().size(), 8u);
     EXPECT_EQ(p.Poignees()[0], (vlRect{90, 140, 110, 160}));
     EXPECT_EQ(p.Poignees()[4], (vlRect{390, 340, 410, 360}));
-}
-
-TEST(Composant, HitTestHandlesOnlyWhenSelected) {
-    Page page;
-    Pastille p(&page.cadre);
     EXPECT_EQ(p.HitTest({400, 350}), HIT_RIEN); // the far corner is outside
     EXPECT_EQ(p.HitTest({200, 200}), HIT_CORPS);
     EXPECT_EQ(p.HitTest({100, 150}), HIT_CORPS);
@@ -99,7 +94,7 @@ TEST(Composant, ChangeCoordsKeepsTheComponentOnThePage) {
     EXPECT_EQ(p.Rect, (vlRect{0, 10, 2100, 20}));
 }
 
-TEST(Composant, MoveSnapsToTheGridAndTheRubberBandInverts) {
+TEST(Composant, MouseMovesSnapToTheGridResizeAndCreate) {
     Page page;
     page.planche.Pas = {50, 50};
     page.planche.OrgGrille = {0, 0};
@@ -116,27 +111,19 @@ TEST(Composant, MoveSnapsToTheGridAndTheRubberBandInverts) {
         EXPECT_EQ(band.pen.Mode, pmNotXor);
     EXPECT_EQ(bands[0].args, bands[1].args);
     EXPECT_EQ(bands[2].args, bands[3].args);
-}
 
-TEST(Composant, CreationClickWithoutDragGivesTheCreationSize) {
-    Page page;
-    page.planche.Pas = {50, 50};
-    Pastille p(&page.cadre);
-    TRecordingCanvas canvas;
-    p.InitModifCreation(canvas, {523, 677});
-    p.StopModifCreation(canvas, true);
-    EXPECT_EQ(p.Rect, (vlRect{500, 650, 800, 850}));
-}
-
-TEST(Composant, ResizeByAHandle) {
-    Page page;
-    Pastille p(&page.cadre);
+    // Dragging the handle at the middle of the right side moves that side only, to the grid.
     p.Selectionne = true;
-    TRecordingCanvas canvas;
-    p.InitModif(canvas, {400, 250}, 4);
-    p.BougeMotif(canvas, {480, 999}, true);
+    p.InitModif(canvas, {450, 300}, 4);
+    p.BougeMotif(canvas, {530, 999}, true);
     p.StopModif(canvas, true);
-    EXPECT_EQ(p.Rect, (vlRect{100, 150, 480, 350}));
+    EXPECT_EQ(p.Rect, (vlRect{150, 200, 550, 400}));
+
+    // A creation click without a drag gives the creation size at the snapped point.
+    Pastille created(&page.cadre);
+    created.InitModifCreation(canvas, {523, 677});
+    created.StopModifCreation(canvas, true);
+    EXPECT_EQ(created.Rect, (vlRect{500, 650, 800, 850}));
 }
 
 TEST(Composant, SaveAndLoadTheHeaderAndBlock) {
@@ -173,7 +160,7 @@ TEST(Composant, SaveAndLoadTheHeaderAndBlock) {
     }
 }
 
-TEST(Composant, CopyKeepsSettingsButNotIdentityOrLinks) {
+TEST(Composant, CopiesKeepSettingsButNotIdentityOrLinksAndLinksEndWithAPartner) {
     Page page;
     Pastille source(&page.cadre);
     Pastille other(&page.cadre);
@@ -188,20 +175,15 @@ TEST(Composant, CopyKeepsSettingsButNotIdentityOrLinks) {
     EXPECT_TRUE(copy->Nom().empty());
     EXPECT_EQ(copy->Identifiant(), 0u);
     EXPECT_TRUE(copy->Recepteurs.empty());
-}
 
-TEST(Composant, LinksAreForgottenWhenAPartnerDisappears) {
-    Page page;
-    Pastille a(&page.cadre);
-    Pastille b(&page.cadre);
-    a.EnregistreRecepteur(&b);
-    a.EnregistreRecepteur(&b);
-    b.EnregistreEmetteur(&a);
-    EXPECT_EQ(a.Recepteurs.size(), 1u);
-    b.SignaleDisparition(&a);
-    a.SignaleDisparition(&b);
-    EXPECT_TRUE(a.Recepteurs.empty());
-    EXPECT_TRUE(b.Emetteurs.empty());
+    // A link is kept once, and forgotten when the partner disappears.
+    source.EnregistreRecepteur(&other);
+    other.EnregistreEmetteur(&source);
+    EXPECT_EQ(source.Recepteurs.size(), 1u);
+    other.SignaleDisparition(&source);
+    source.SignaleDisparition(&other);
+    EXPECT_TRUE(source.Recepteurs.empty());
+    EXPECT_TRUE(other.Emetteurs.empty());
 }
 
 // A property window with one edit, tied to "Gauche".

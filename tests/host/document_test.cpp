@@ -94,25 +94,28 @@ constexpr int AUTRE = 901; // a second kind, same class
 constexpr int FUTUR = 902; // listed, not available
 constexpr int INCONNU = 999;
 
+// A kind whose components are Essai objects; not available when `disponible` is false.
+TTypeComposant kind(const std::string& nom, int numero, bool disponible = true) {
+    TTypeComposant type;
+    type.nom = nom;
+    type.numero = numero;
+    if (disponible)
+        type.cree = [=](TCadre* cadre) -> std::unique_ptr<TComposant> {
+            auto c = std::make_unique<Essai>(cadre);
+            c->NomType = nom;
+            c->NumeroType = numero;
+            return c;
+        };
+    return type;
+}
+
 TCatalogue catalogueEssai() {
     TCatalogue catalogue;
-    const auto essai = [](TCadre* cadre) -> std::unique_ptr<TComposant> {
-        return std::make_unique<Essai>(cadre);
-    };
-    catalogue.Ajoute({"Essai", Essai::NUMERO, -1, essai, {"Gauche", "Haut"}, {}, {}});
-    catalogue.Ajoute({"Autre",
-                      AUTRE,
-                      -1,
-                      [](TCadre* cadre) -> std::unique_ptr<TComposant> {
-                          auto c = std::make_unique<Essai>(cadre);
-                          c->NomType = "Autre";
-                          c->NumeroType = AUTRE;
-                          return c;
-                      },
-                      {},
-                      {},
-                      {}});
-    catalogue.Ajoute({"Futur", FUTUR, -1, {}, {}, {}, {}});
+    TTypeComposant essai = kind("Essai", Essai::NUMERO);
+    essai.cles = {"Gauche", "Haut"};
+    catalogue.Ajoute(essai);
+    catalogue.Ajoute(kind("Autre", AUTRE));
+    catalogue.Ajoute(kind("Futur", FUTUR, false));
     return catalogue;
 }
 
@@ -121,9 +124,6 @@ const TCatalogue& catalogue() {
     return c;
 }
 
-Essai& essai(TComposant* c) {
-    return dynamic_cast<Essai&>(*c);
-}
 Essai& essai(TComposant& c) {
     return dynamic_cast<Essai&>(c);
 }
@@ -152,9 +152,9 @@ struct Sample {
     Sample() {
         doc.AjoutePage(pageA4());
         doc.AjoutePage(pageA5Paysage());
-        a = &essai(doc.Cree("Essai", 0));
-        b = &essai(doc.Cree("Autre", 1));
-        c = &essai(doc.Cree("Essai", 0));
+        a = &essai(*doc.Cree("Essai", 0));
+        b = &essai(*doc.Cree("Autre", 1));
+        c = &essai(*doc.Cree("Essai", 0));
         a->valeurs = {1, -2, 2147483647};
         a->bloc.couleur = 0x123456;
         b->valeurs = {};
@@ -186,7 +186,6 @@ struct Layout {
     };
     std::size_t pagesEnd = 0; // just after the page setups
     std::vector<Record> records;
-    std::size_t linksStart = 0;
 };
 
 std::uint32_t u32At(const Bytes& b, std::size_t at) {
@@ -209,7 +208,6 @@ Layout layoutOf(const Bytes& b) {
         l.records.push_back({at, at + 12, size});
         at += 12 + size;
     }
-    l.linksStart = at;
     return l;
 }
 
@@ -258,7 +256,7 @@ TEST(Document, CreatedComponentsAreNamedPlacedAndCompleted) {
     ASSERT_TRUE(first && second && other);
     EXPECT_EQ(names(doc), (std::vector<std::string>{"Essai1", "Essai2", "Autre1"}));
     EXPECT_EQ(first->Rect, (vlRect{150, 120, 550, 420}));
-    EXPECT_TRUE(essai(first).construit);
+    EXPECT_TRUE(essai(*first).construit);
     EXPECT_EQ(first->Cadre, &doc.Cadre(0));
     EXPECT_EQ(first->Interface(), &doc);
     EXPECT_NE(first->Identifiant(), 0u);
@@ -284,32 +282,27 @@ TEST(Document, CreatedComponentsAreNamedPlacedAndCompleted) {
     EXPECT_EQ(doc.TrouveComposant(std::uint64_t(0)), nullptr);
 }
 
-TEST(Document, RemovingTellsTheOthersOnly) {
+TEST(Document, EmissionsListTheReceiversAndRemovingTellsTheOthersOnly) {
     Sample s;
+    TStringList list;
+    s.doc.AjouteEmissions(list, s.a);
+    ASSERT_EQ(list.Count(), 2);
+    EXPECT_EQ(list[0], "Autre1");
+    EXPECT_EQ(list.Objects(1), static_cast<void*>(s.c));
+    list.Clear();
+    s.doc.AjouteEmissions(list, s.c); // not the emitter itself
+    EXPECT_EQ(list.Text(), "Autre1\r\n");
+
     s.doc.Supprime(s.c);
     EXPECT_EQ(s.a->disparus, (std::vector<TComposant*>{s.c}));
     EXPECT_EQ(s.b->disparus, (std::vector<TComposant*>{s.c}));
     EXPECT_EQ(names(s.a->Recepteurs), (std::vector<std::string>{"Autre1"}));
     EXPECT_EQ(names(s.b->Emetteurs), (std::vector<std::string>{"Essai1"}));
     EXPECT_EQ(names(s.doc), (std::vector<std::string>{"Essai1", "Autre1"}));
-
     Essai stranger(&s.doc.Cadre(0));
     s.doc.Supprime(&stranger); // not in the document: nothing happens
     EXPECT_EQ(s.doc.NbComposants(), 2);
     EXPECT_EQ(s.a->disparus.size(), 1u);
-}
-
-TEST(Document, EmissionsListTheReceiversButTheEmitter) {
-    Sample s;
-    TStringList list;
-    s.doc.AjouteEmissions(list, s.c);
-    ASSERT_EQ(list.Count(), 1);
-    EXPECT_EQ(list[0], "Autre1");
-    EXPECT_EQ(list.Objects(0), static_cast<void*>(s.b));
-    list.Clear();
-    s.doc.AjouteEmissions(list, s.a);
-    ASSERT_EQ(list.Count(), 2);
-    EXPECT_EQ(list.Objects(1), static_cast<void*>(s.c));
 }
 
 TEST(Document, DrawsAPageOnWhitePaperInTheModeAsked) {
@@ -348,7 +341,11 @@ TEST(DocumentFile, RoundTripKeepsPagesComponentsAndLinks) {
     EXPECT_EQ(u32At(bytes, 9), 1u);
     EXPECT_EQ(u32At(bytes, 13), 2u);
 
-    TDocument read(catalogue());
+    TDocument read(catalogue()); // reading replaces what was there
+    read.AjoutePage(pageA5Paysage());
+    read.AjoutePage(pageA5Paysage());
+    read.AjoutePage(pageA5Paysage());
+    read.Cree("Autre", 2);
     const Read r = readInto(read, bytes);
     ASSERT_TRUE(r.ok) << r.message;
     EXPECT_TRUE(r.ignores.empty());
@@ -386,25 +383,6 @@ TEST(DocumentFile, RoundTripKeepsPagesComponentsAndLinks) {
     EXPECT_EQ(added->Nom(), "Essai3");
 }
 
-TEST(DocumentFile, ReadingReplacesTheWholeDocument) {
-    Sample s;
-    TDocument doc(catalogue());
-    doc.AjoutePage(pageA5Paysage());
-    doc.AjoutePage(pageA5Paysage());
-    doc.AjoutePage(pageA5Paysage());
-    doc.Cree("Autre", 2);
-    ASSERT_TRUE(readInto(doc, s.bytes()).ok);
-    EXPECT_EQ(doc.NbPages(), 2);
-    EXPECT_EQ(names(doc), (std::vector<std::string>{"Essai1", "Autre1", "Essai2"}));
-
-    TDocument empty(catalogue());
-    TMemoryStream s2;
-    ASSERT_TRUE(empty.Ecrit(s2));
-    ASSERT_TRUE(readInto(doc, s2.Bytes()).ok);
-    EXPECT_EQ(doc.NbPages(), 0);
-    EXPECT_EQ(doc.NbComposants(), 0);
-}
-
 TEST(DocumentFile, InterruptedWritesFail) {
     Sample s;
     const std::size_t size = s.bytes().size();
@@ -419,51 +397,36 @@ TEST(DocumentFile, InterruptedWritesFail) {
     EXPECT_TRUE(out.Bytes().empty()); // nothing written before every record is ready
 }
 
-TEST(DocumentFile, AFailedSaveLeavesTheOldFile) {
+TEST(DocumentFile, SavesAndOpensFilesAndAFailedSaveLeavesTheOldFile) {
     TempFolder folder;
     const std::string path = folder.file("feuille.vld");
     Sample s;
     std::string message;
     ASSERT_TRUE(s.doc.Enregistre(path, message)) << message;
-    std::string saved;
-    ASSERT_TRUE(ReadWholeFile(path, saved));
+    const std::string saved = ReadBack(path);
     EXPECT_EQ(Bytes(saved.begin(), saved.end()), s.bytes());
-
-    s.a->valeurs.push_back(7);
-    s.b->echoueSauve = true;
-    EXPECT_FALSE(s.doc.Enregistre(path, message));
-    EXPECT_NE(message.find(path), std::string::npos) << message;
-    std::string after;
-    ASSERT_TRUE(ReadWholeFile(path, after));
-    EXPECT_EQ(after, saved);
-
-    // A target that cannot be written: a path under a regular file.
-    s.b->echoueSauve = false;
-    const std::string impossible = path + "/dessous.vld";
-    EXPECT_FALSE(s.doc.Enregistre(impossible, message));
-    EXPECT_NE(message.find(impossible), std::string::npos) << message;
-    ASSERT_TRUE(ReadWholeFile(path, after));
-    EXPECT_EQ(after, saved);
-}
-
-TEST(DocumentFile, OpensWhatWasSaved) {
-    TempFolder folder;
-    const std::string path = folder.file("feuille.vld");
-    Sample s;
-    std::string message;
-    ASSERT_TRUE(s.doc.Enregistre(path, message));
     TDocument doc(catalogue());
     std::vector<std::string> ignores{"ancien"};
     ASSERT_TRUE(doc.Ouvre(path, message, ignores)) << message;
     EXPECT_TRUE(ignores.empty());
     EXPECT_EQ(names(doc), (std::vector<std::string>{"Essai1", "Autre1", "Essai2"}));
 
-    const std::string missing = folder.file("absent.vld");
-    EXPECT_FALSE(doc.Ouvre(missing, message, ignores));
-    EXPECT_NE(message.find(missing), std::string::npos) << message;
+    // A component that cannot save, or a target under a regular file: the old file stays.
+    s.a->valeurs.push_back(7);
+    s.b->echoueSauve = true;
+    for (const std::string& target : {path, path + "/dessous.vld"}) {
+        EXPECT_FALSE(s.doc.Enregistre(target, message));
+        EXPECT_NE(message.find(target), std::string::npos) << message;
+        EXPECT_EQ(ReadBack(path), saved);
+        s.b->echoueSauve = false;
+    }
+
+    // Files that are missing or not documents are named in the message; the document stays.
     const std::string text = folder.put("texte.vld", "Bonjour, ceci est un texte.");
-    EXPECT_FALSE(doc.Ouvre(text, message, ignores));
-    EXPECT_NE(message.find(text), std::string::npos) << message;
+    for (const std::string& bad : {folder.file("absent.vld"), text}) {
+        EXPECT_FALSE(doc.Ouvre(bad, message, ignores));
+        EXPECT_NE(message.find(bad), std::string::npos) << message;
+    }
     EXPECT_NE(message.find("n'est pas un document de feuilles de mathématiques"), std::string::npos)
         << message;
     EXPECT_EQ(doc.NbComposants(), 3);
@@ -641,13 +604,9 @@ TEST(Catalogue, FindsKindsAndMakesOnlyAvailableOnes) {
     EXPECT_EQ(made->NomType, "Autre");
 
     // The same number again replaces the kind: a factory arriving later.
-    c.Ajoute({"Futur",
-              FUTUR,
-              3,
-              [](TCadre* f) -> std::unique_ptr<TComposant> { return std::make_unique<Essai>(f); },
-              {},
-              {},
-              {}});
+    TTypeComposant later = kind("Futur", FUTUR);
+    later.indexPalette = 3;
+    c.Ajoute(later);
     EXPECT_EQ(c.Types().size(), 3u);
     EXPECT_NE(c.Cree(FUTUR, &cadre), nullptr);
 }

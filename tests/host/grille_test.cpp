@@ -1,5 +1,6 @@
 #include "host/Grille.h"
 
+#include "host/HostFixtures.h"
 #include "host/Planche.h"
 #include "host/Stream.h"
 #include "platform/RecordingCanvas.h"
@@ -34,146 +35,88 @@ private:
     vlPoint pas_;
 };
 
-std::vector<std::uint8_t> optionBytes(TGrille& g) {
-    int taille = 0;
-    const auto* p = static_cast<const std::uint8_t*>(g.Options(taille));
-    return {p, p + taille};
-}
-
 class GrilleTest : public ::testing::Test {
 protected:
     TPlanche planche{TPlanche::Format::A4, false};
     TCadre cadre{&planche, nullptr};
     TGrille grille{&cadre};
     std::string message;
-
-    bool change(const std::string& nom, const std::string& valeur) {
-        message.clear();
-        return grille.ChangeOption(valeur, nom, message);
-    }
 };
 
-TEST_F(GrilleTest, KeysAreInIndexOrder) {
-    const std::vector<std::string> attendues{
-        "Gauche",  "Haut",    "Largeur",       "Hauteur",         "Colonnes",
-        "Lignes",  "Cellule", "CouleurLignes", "EpaisseurLignes", "Texte",
-        "Couleur", "Effacer", "Fonte"};
-    EXPECT_EQ(TGrille::Cles(), attendues);
-}
-
 TEST_F(GrilleTest, NewGridIsTenByTenFiveMillimetreCellsAtTheMargins) {
-    EXPECT_EQ(grille.NomType, "Grille");
+    EXPECT_EQ(TGrille::Cles(),
+              (std::vector<std::string>{"Gauche", "Haut", "Largeur", "Hauteur", "Colonnes",
+                                        "Lignes", "Cellule", "CouleurLignes", "EpaisseurLignes",
+                                        "Texte", "Couleur", "Effacer", "Fonte"}));
     EXPECT_EQ(grille.NumeroType, 200);
-    EXPECT_EQ(grille.Version, 1);
     EXPECT_EQ(grille.NatureServices(), TComposant::SERVICE_RECEPTEUR);
     const vlPoint o = planche.OrgMarges();
     EXPECT_EQ(grille.Rect, (vlRect{o.x, o.y, o.x + 500, o.y + 500}));
-    EXPECT_EQ(grille.Poignees().size(), 8u);
 }
 
-TEST_F(GrilleTest, DimensionKeysFitTheRectangleToTheCells) {
+TEST_F(GrilleTest, DimensionKeysFitTheRectangleToWholeCells) {
     const vlPoint o = grille.Rect.LireOrg();
-    ASSERT_TRUE(change("Colonnes", "12"));
-    ASSERT_TRUE(change("Lignes", "3"));
+    Regle(grille, {"Colonnes=12", "Lignes=3"});
     EXPECT_EQ(grille.Rect, (vlRect{o.x, o.y, o.x + 600, o.y + 150}));
-    ASSERT_TRUE(change("Cellule", "0,8"));
+    Regle(grille, {"Cellule=0,8"});
     EXPECT_EQ(grille.Reglages().Cellule, 80);
     EXPECT_EQ(grille.Rect, (vlRect{o.x, o.y, o.x + 960, o.y + 240}));
-}
-
-TEST_F(GrilleTest, WidthAndHeightKeysSetTheNearestWholeCellCount) {
-    ASSERT_TRUE(change("Largeur", "2,6"));
-    ASSERT_TRUE(change("Hauteur", "0,74"));
+    // Width and height give the nearest whole count of cells.
+    Regle(grille, {"Cellule=0,5", "Largeur=2,6", "Hauteur=0,74"});
     EXPECT_EQ(grille.Reglages().Colonnes, 5);
     EXPECT_EQ(grille.Reglages().Lignes, 1);
     EXPECT_EQ(grille.Rect.LireSize(), (vlSize{250, 50}));
-    ASSERT_TRUE(change("Gauche", "3"));
-    EXPECT_EQ(grille.Rect.left, planche.OrgMarges().x + 300);
+    Regle(grille, {"Gauche=3"});
+    EXPECT_EQ(grille.Rect.left, o.x + 300);
     EXPECT_EQ(grille.Reglages().Colonnes, 5);
+    Regle(grille, {"Fonte=Arial,12,255,gras"});
+    EXPECT_EQ(grille.Reglages().Police.ToString(), "Arial,12,255,gras");
 }
 
 TEST_F(GrilleTest, RefusedValuesExplainAndChangeNothing) {
-    ASSERT_TRUE(change("Texte", "2;2;8"));
-    const std::vector<std::pair<std::string, std::string>> refus{
-        {"Colonnes", "0"},         {"Colonnes", "201"},      {"Colonnes", "dix"},
-        {"Colonnes", "50"},        {"Lignes", "200"},        {"Cellule", "3"},
-        {"Lignes", "-1"},          {"Cellule", "0,1"},       {"Cellule", "5,5"},
-        {"Cellule", "grand"},      {"CouleurLignes", "-5"},  {"CouleurLignes", "16777216"},
-        {"EpaisseurLignes", "51"}, {"Texte", "11;1;x"},      {"Texte", "1;11;x"},
-        {"Texte", "0;1;x"},        {"Texte", "2;2"},         {"Texte", "a;1;x"},
-        {"Couleur", "1;1;-2"},     {"Couleur", "1;1;rouge"}, {"Couleur", "11;1;0"},
-        {"Fonte", "Arial,grand"},
-    };
-    const auto avant = optionBytes(grille);
-    const vlRect rect = grille.Rect;
-    for (const auto& [nom, valeur] : refus) {
-        EXPECT_FALSE(change(nom, valeur)) << nom << "=" << valeur;
-        EXPECT_FALSE(message.empty()) << nom << "=" << valeur;
-        EXPECT_EQ(optionBytes(grille), avant) << nom << "=" << valeur;
-        EXPECT_EQ(grille.Rect, rect) << nom << "=" << valeur;
-    }
+    Regle(grille, {"Texte=2;2;8"});
+    Refuse(grille,
+           {"Colonnes=0",         "Colonnes=201",     "Colonnes=dix",     "Colonnes=50",
+            "Lignes=200",         "Cellule=3",        "Lignes=-1",        "Cellule=0,1",
+            "Cellule=5,5",        "Cellule=grand",    "CouleurLignes=-5", "CouleurLignes=16777216",
+            "EpaisseurLignes=51", "Texte=11;1;x",     "Texte=1;11;x",     "Texte=0;1;x",
+            "Texte=2;2",          "Texte=a;1;x",      "Couleur=1;1;-2",   "Couleur=1;1;rouge",
+            "Couleur=11;1;0",     "Fonte=Arial,grand"});
     EXPECT_EQ(grille.Texte(1, 1), "8");
     EXPECT_EQ(grille.Couleur(0, 0), TGrille::SANS_COULEUR);
-}
-
-TEST_F(GrilleTest, UnknownKeyIsIgnoredWithoutMessage) {
-    const auto avant = optionBytes(grille);
+    const auto avant = OptionBytes(grille);
     message = "ancien";
-    EXPECT_FALSE(grille.ChangeOption("3", "Bidule", message));
+    EXPECT_FALSE(grille.ChangeOption("3", "Bidule", message)); // unknown: ignored silently
     EXPECT_TRUE(message.empty());
-    EXPECT_EQ(optionBytes(grille), avant);
+    EXPECT_EQ(OptionBytes(grille), avant);
 }
 
-TEST_F(GrilleTest, CellTextsAndColours) {
-    ASSERT_TRUE(change("Texte", "3;2;7,5"));
-    ASSERT_TRUE(change("Texte", "10;10;a;b"));
-    ASSERT_TRUE(change("Couleur", "1;1;255"));
+TEST_F(GrilleTest, CellTextsAndColoursStayAtTheirCellUntilEffacer) {
+    Regle(grille, {"Texte=3;2;7,5", "Texte=10;10;a;b", "Texte=5;10;c", "Couleur=1;1;255"});
     EXPECT_EQ(grille.Texte(2, 1), "7,5");
     EXPECT_EQ(grille.Texte(9, 9), "a;b");
     EXPECT_EQ(grille.Couleur(0, 0), 255);
-    ASSERT_TRUE(change("Texte", "3;2;"));
-    ASSERT_TRUE(change("Couleur", "1;1;-1"));
+    // Resizing keeps each cell at its column and row.
+    Regle(grille, {"Colonnes=5", "Colonnes=10"});
+    EXPECT_EQ(grille.Texte(2, 1), "7,5");
+    EXPECT_EQ(grille.Texte(4, 9), "c");
+    EXPECT_EQ(grille.Texte(9, 9), "");
+    Regle(grille, {"Texte=3;2;", "Couleur=1;1;-1"});
     EXPECT_EQ(grille.Texte(2, 1), "");
     EXPECT_EQ(grille.Couleur(0, 0), TGrille::SANS_COULEUR);
-}
 
-TEST_F(GrilleTest, EffacerIsAnActionThatClearsEveryCell) {
-    ASSERT_TRUE(change("Texte", "1;1;x"));
-    ASSERT_TRUE(change("Couleur", "2;2;0"));
+    Regle(grille, {"Texte=1;1;x", "Texte=10;10;z", "Couleur=2;2;0"});
     message = "ancien";
-    EXPECT_FALSE(grille.ChangeOption("", "Effacer", message));
+    EXPECT_FALSE(grille.ChangeOption("", "Effacer", message)); // an action
     EXPECT_TRUE(message.empty());
     EXPECT_EQ(grille.Texte(0, 0), "");
+    EXPECT_EQ(grille.Texte(9, 9), ""); // the last cell too
     EXPECT_EQ(grille.Couleur(1, 1), TGrille::SANS_COULEUR);
 }
 
-TEST_F(GrilleTest, ResizingKeepsCellsAtTheirColumnAndRow) {
-    ASSERT_TRUE(change("Texte", "3;2;a"));
-    ASSERT_TRUE(change("Texte", "9;1;b"));
-    ASSERT_TRUE(change("Texte", "5;10;c"));
-    ASSERT_TRUE(change("Colonnes", "5"));
-    EXPECT_EQ(grille.Texte(2, 1), "a");
-    EXPECT_EQ(grille.Texte(4, 9), "c");
-    ASSERT_TRUE(change("Colonnes", "10"));
-    EXPECT_EQ(grille.Texte(2, 1), "a");
-    EXPECT_EQ(grille.Texte(8, 0), "");
-}
-
-TEST_F(GrilleTest, FontKeyTakesTheTextForm) {
-    ASSERT_TRUE(change("Fonte", "Arial,12,255,gras"));
-    EXPECT_EQ(grille.Reglages().Police.NomPolice(), "Arial");
-    EXPECT_EQ(grille.Reglages().Police.Taille, 12);
-    EXPECT_EQ(grille.Reglages().Police.Couleur, 255);
-    EXPECT_EQ(grille.Reglages().Police.Style, fsBold);
-}
-
 TEST_F(GrilleTest, InfoAnswersDimensionsAndCells) {
-    ASSERT_TRUE(change("Colonnes", "4"));
-    ASSERT_TRUE(change("Lignes", "3"));
-    ASSERT_TRUE(change("Texte", "3;2;7,5"));
-    ASSERT_TRUE(change("Texte", "4;3;abc"));
-    ASSERT_TRUE(change("Texte", "1;1; 12 "));
-    ASSERT_TRUE(change("Couleur", "3;2;65280"));
+    Regle(grille, {"Colonnes=4", "Lignes=3", "Texte=3;2;7,5", "Texte=4;3;abc", "Texte=1;1; 12 ",
+                   "Couleur=3;2;65280"});
     TInfoReponse r;
     ASSERT_TRUE(grille.Info(1, r));
     EXPECT_EQ(r.entier, 4);
@@ -206,12 +149,8 @@ TEST_F(GrilleTest, InfoAnswersDimensionsAndCells) {
 }
 
 TEST_F(GrilleTest, DrawsFillsLinesAndCentredTexts) {
-    ASSERT_TRUE(change("Colonnes", "4"));
-    ASSERT_TRUE(change("Lignes", "3"));
-    ASSERT_TRUE(change("CouleurLignes", "255"));
-    ASSERT_TRUE(change("EpaisseurLignes", "3"));
-    ASSERT_TRUE(change("Couleur", "2;3;65280"));
-    ASSERT_TRUE(change("Texte", "3;2;7"));
+    Regle(grille, {"Colonnes=4", "Lignes=3", "CouleurLignes=255", "EpaisseurLignes=3",
+                   "Couleur=2;3;65280", "Texte=3;2;7"});
     TRecordingCanvas canvas;
     grille.Imprime(canvas, MODE_EPREUVE, &planche);
     const vlRect r = grille.Rect;
@@ -252,7 +191,7 @@ TEST_F(GrilleTest, EmittersAreChainedWithTheRectangleAndCellSize) {
     EmetteurTest second({2, 0});
     grille.EnregistreEmetteur(&premier);
     grille.EnregistreEmetteur(&second);
-    ASSERT_TRUE(change("Cellule", "0,6"));
+    Regle(grille, {"Cellule=0,6"});
     TRecordingCanvas canvas;
     grille.Dessine(canvas, MODE_CORRIGE, &planche);
 
@@ -269,29 +208,32 @@ TEST_F(GrilleTest, EmittersAreChainedWithTheRectangleAndCellSize) {
 }
 
 TEST_F(GrilleTest, SaveAndLoadRoundTrip) {
-    ASSERT_TRUE(change("Colonnes", "12"));
-    ASSERT_TRUE(change("Cellule", "0,6"));
-    ASSERT_TRUE(change("CouleurLignes", "8421504"));
-    ASSERT_TRUE(change("Fonte", "Arial,9,255,italique"));
-    ASSERT_TRUE(change("Texte", "12;10;fin"));
-    ASSERT_TRUE(change("Texte", "1;1;début"));
-    ASSERT_TRUE(change("Couleur", "5;5;16711680"));
+    Regle(grille,
+          {"Colonnes=12", "Cellule=0,6", "CouleurLignes=8421504", "Fonte=Arial,9,255,italique",
+           "Texte=12;10;fin", "Texte=1;1;début", "Couleur=5;5;16711680"});
     TMemoryStream s;
     ASSERT_TRUE(grille.Sauve(s));
 
     TGrille lue(&cadre);
     ASSERT_TRUE(lue.Charge(s, nullptr, &cadre));
     EXPECT_EQ(s.Position(), s.Bytes().size());
-    EXPECT_EQ(optionBytes(lue), optionBytes(grille));
+    EXPECT_EQ(OptionBytes(lue), OptionBytes(grille));
     EXPECT_EQ(lue.Rect, grille.Rect);
     EXPECT_EQ(lue.Texte(11, 9), "fin");
     EXPECT_EQ(lue.Texte(0, 0), "début");
     EXPECT_EQ(lue.Couleur(4, 4), 16711680);
     EXPECT_EQ(lue.Couleur(0, 0), TGrille::SANS_COULEUR);
+
+    const auto copie = grille.Copie();
+    auto& g = dynamic_cast<TGrille&>(*copie);
+    EXPECT_EQ(OptionBytes(g), OptionBytes(grille));
+    EXPECT_EQ(g.Rect, grille.Rect);
+    EXPECT_EQ(g.Texte(11, 9), "fin");
+    EXPECT_EQ(g.Couleur(4, 4), 16711680);
 }
 
 TEST_F(GrilleTest, LoadRefusesTruncatedOrDamagedData) {
-    ASSERT_TRUE(change("Texte", "2;2;x"));
+    Regle(grille, {"Texte=2;2;x"});
     TMemoryStream s;
     ASSERT_TRUE(grille.Sauve(s));
     const std::vector<std::uint8_t> bytes = s.Bytes();
@@ -305,7 +247,7 @@ TEST_F(GrilleTest, LoadRefusesTruncatedOrDamagedData) {
     }
 
     // Zero columns in the options block.
-    const auto block = optionBytes(grille);
+    const auto block = OptionBytes(grille);
     auto damaged = bytes;
     const auto at = std::search(damaged.begin(), damaged.end(), block.begin(), block.end());
     ASSERT_NE(at, damaged.end());
@@ -314,20 +256,6 @@ TEST_F(GrilleTest, LoadRefusesTruncatedOrDamagedData) {
     TGrille lue(&cadre);
     EXPECT_FALSE(lue.Charge(s2, nullptr, &cadre));
     EXPECT_EQ(lue.Reglages().Colonnes, 10);
-}
-
-TEST_F(GrilleTest, CopyKeepsTextsAndColours) {
-    ASSERT_TRUE(change("Colonnes", "3"));
-    ASSERT_TRUE(change("Texte", "3;1;z"));
-    ASSERT_TRUE(change("Couleur", "2;4;123"));
-    const auto copie = grille.Copie();
-    auto* g = dynamic_cast<TGrille*>(copie.get());
-    ASSERT_NE(g, nullptr);
-    EXPECT_EQ(g->NomType, "Grille");
-    EXPECT_EQ(g->Rect, grille.Rect);
-    EXPECT_EQ(g->Reglages().Colonnes, 3);
-    EXPECT_EQ(g->Texte(2, 0), "z");
-    EXPECT_EQ(g->Couleur(1, 3), 123);
 }
 
 } // namespace

@@ -1,34 +1,19 @@
 #include "host/Liste.h"
 
+#include "host/HostFixtures.h"
 #include "host/Planche.h"
 #include "host/Services.h"
 #include "host/Stream.h"
 #include "platform/RecordingCanvas.h"
+#include "platform/TestPng.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <filesystem>
-#include <fstream>
 #include <utility>
 #include <vector>
 
 namespace {
-
-// A 1 x 1 RGBA PNG.
-const std::vector<std::uint8_t> pngPixel{
-    0x89, 0x50, 0x4E, 0x47, 0x0D, 0x0A, 0x1A, 0x0A, 0x00, 0x00, 0x00, 0x0D, 0x49, 0x48,
-    0x44, 0x52, 0x00, 0x00, 0x00, 0x01, 0x00, 0x00, 0x00, 0x01, 0x08, 0x06, 0x00, 0x00,
-    0x00, 0x1F, 0x15, 0xC4, 0x89, 0x00, 0x00, 0x00, 0x0A, 0x49, 0x44, 0x41, 0x54, 0x78,
-    0x9C, 0x63, 0x00, 0x01, 0x00, 0x00, 0x05, 0x00, 0x01, 0x0D, 0x0A, 0x2D, 0xB4, 0x00,
-    0x00, 0x00, 0x00, 0x49, 0x45, 0x4E, 0x44, 0xAE, 0x42, 0x60, 0x82};
-
-// The same header claiming 2 x 1 pixels, so the two pictures differ.
-std::vector<std::uint8_t> pngWide() {
-    auto bytes = pngPixel;
-    bytes[19] = 2;
-    return bytes;
-}
 
 // Records the record moves a list announces, with the list's current record at that moment.
 class RecepteurTest : public TComposant {
@@ -51,26 +36,15 @@ private:
     const TListe& liste_;
 };
 
+// A list on an A4 page, and in the data folder two pictures (1 x 1 and 2 x 1) and a file that
+// is no picture.
 class ListeTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        dossier = std::filesystem::path(::testing::TempDir()) /
-                  ("liste_test_" +
-                   std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        std::filesystem::create_directories(dossier);
-        ecrit(dossier / "point.png", pngPixel);
-        ecrit(dossier / "large.png", pngWide());
-        ecrit(dossier / "texte.png", {'n', 'o', 'n'});
-        ancienDossier = PathDonnees();
-        PathDonnees() = dossier.string() + "/";
-    }
-    void TearDown() override {
-        PathDonnees() = ancienDossier;
-        std::filesystem::remove_all(dossier);
-    }
-    static void ecrit(const std::filesystem::path& chemin, const std::vector<std::uint8_t>& b) {
-        std::ofstream f(chemin, std::ios::binary);
-        f.write(reinterpret_cast<const char*>(b.data()), std::streamsize(b.size()));
+    ListeTest() {
+        for (const auto& [nom, png] :
+             {std::pair{"point.png", PngHeader(1, 1)}, std::pair{"large.png", PngHeader(2, 1)}})
+            data.folder().put(nom, std::string(png.begin(), png.end()));
+        data.folder().put("texte.png", "non");
     }
     bool change(const std::string& nom, const std::string& valeur) {
         message.clear();
@@ -78,32 +52,28 @@ protected:
     }
     // Three records: cities with a picture in the second and third.
     void remplit() {
-        ASSERT_TRUE(change("Champs", "ville;photo:image"));
-        ASSERT_TRUE(change("Ajoute", "Paris"));
-        ASSERT_TRUE(change("Ajoute", "Lyon;point"));
-        ASSERT_TRUE(change("Ajoute", "Nice;" + (dossier / "large.png").string()));
+        Regle(liste, {"Champs=ville;photo:image", "Ajoute=Paris", "Ajoute=Lyon;point",
+                      "Ajoute=Nice;" + data.folder().file("large.png")});
     }
 
-    std::filesystem::path dossier;
-    std::string ancienDossier;
+    ScopedDataFolder data;
     TPlanche planche{TPlanche::Format::A4, false};
     TCadre cadre{&planche, nullptr};
     TListe liste{&cadre};
     std::string message;
 };
 
-TEST_F(ListeTest, KeysAreInIndexOrder) {
-    const std::vector<std::string> attendues{"Gauche", "Haut",  "Largeur", "Hauteur", "Champs",
-                                             "Ajoute", "Vider", "EnrCde",  "EnrPos",  "Fonte"};
-    EXPECT_EQ(TListe::Cles(), attendues);
-    EXPECT_EQ(liste.NomType, "Liste");
+TEST_F(ListeTest, KeysAndFieldsThatAreTextOrPicture) {
+    EXPECT_EQ(TListe::Cles(),
+              (std::vector<std::string>{"Gauche", "Haut", "Largeur", "Hauteur", "Champs", "Ajoute",
+                                        "Vider", "EnrCde", "EnrPos", "Fonte"}));
     EXPECT_EQ(liste.NumeroType, 201);
-    EXPECT_EQ(liste.Version, 1);
     EXPECT_EQ(liste.Courant(), -1);
     EXPECT_EQ(liste.Rect.LireOrg(), planche.OrgMarges());
-}
+    EXPECT_FALSE(change("Ajoute", "x")); // no fields yet
+    EXPECT_FALSE(message.empty());
+    EXPECT_EQ(liste.NbEnregistrements(), 0);
 
-TEST_F(ListeTest, FieldsAreTextOrPicture) {
     ASSERT_TRUE(change("Champs", " nom ; photo:image"));
     const std::vector<TListe::TChamp> attendus{{"nom", false}, {"photo", true}};
     EXPECT_EQ(liste.Champs(), attendus);
@@ -115,20 +85,12 @@ TEST_F(ListeTest, FieldsAreTextOrPicture) {
 
 TEST_F(ListeTest, RefusedValuesExplainAndChangeNothing) {
     remplit();
-    const std::vector<std::pair<std::string, std::string>> refus{
-        {"Champs", "a;;b"},
-        {"Champs", "a;a"},
-        {"Champs", ":image"},
-        {"Ajoute", "Rome;point;en trop"},
-        {"Ajoute", "Rome;absente"},
-        {"Ajoute", "Rome;texte.png"},
-        {"EnrCde", "Autre"},
-        {"EnrPos", "0"},
-        {"EnrPos", "4"},
-        {"EnrPos", "deux"},
-        {"Fonte", "Arial,grand"},
-    };
-    for (const auto& [nom, valeur] : refus) {
+    for (const std::string refus :
+         {"Champs=a;;b", "Champs=a;a", "Champs=:image", "Ajoute=Rome;point;en trop",
+          "Ajoute=Rome;absente", "Ajoute=Rome;texte.png", "EnrCde=Autre", "EnrPos=0", "EnrPos=4",
+          "EnrPos=deux", "Fonte=Arial,grand"}) {
+        const std::size_t egal = refus.find('=');
+        const std::string nom = refus.substr(0, egal), valeur = refus.substr(egal + 1);
         EXPECT_FALSE(change(nom, valeur)) << nom << "=" << valeur;
         EXPECT_FALSE(message.empty()) << nom << "=" << valeur;
         EXPECT_EQ(liste.Champs().size(), 2u) << nom << "=" << valeur;
@@ -151,7 +113,7 @@ TEST_F(ListeTest, RecordsHoldTextsAndPictures) {
     EXPECT_EQ(liste.Texte("ville", 1), "Lyon");
     EXPECT_EQ(liste.Image("photo", 0), nullptr);
     ASSERT_NE(liste.Image("photo", 1), nullptr);
-    EXPECT_EQ(liste.Image("photo", 1)->bytes(), pngPixel);
+    EXPECT_EQ(liste.Image("photo", 1)->bytes(), PngHeader(1, 1));
     ASSERT_NE(liste.Image("photo", 2), nullptr);
     EXPECT_EQ(liste.Image("photo", 2)->Width(), 2);
     // Wrong kind of field, unknown field, no such record.
@@ -161,12 +123,6 @@ TEST_F(ListeTest, RecordsHoldTextsAndPictures) {
     EXPECT_EQ(liste.Texte("ville", 3), "");
     EXPECT_EQ(liste.Texte("ville", -1), "");
     EXPECT_EQ(liste.Image("photo", 3), nullptr);
-}
-
-TEST_F(ListeTest, AddingNeedsFields) {
-    EXPECT_FALSE(change("Ajoute", "x"));
-    EXPECT_FALSE(message.empty());
-    EXPECT_EQ(liste.NbEnregistrements(), 0);
 }
 
 TEST_F(ListeTest, NewFieldsAndViderRemoveTheRecords) {
@@ -260,55 +216,49 @@ TEST_F(ListeTest, DrawsTheCurrentRecordAndTheNextOnesInsideTheFrame) {
     }
 }
 
-TEST_F(ListeTest, SaveAndLoadRoundTrip) {
+// The same fields, records (texts and pictures), current record and font.
+void expectSameList(const TListe& a, const TListe& b) {
+    EXPECT_EQ(a.Champs(), b.Champs());
+    ASSERT_EQ(a.NbEnregistrements(), b.NbEnregistrements());
+    EXPECT_EQ(a.Courant(), b.Courant());
+    EXPECT_EQ(a.Reglages().Police, b.Reglages().Police);
+    for (int i = 0; i < a.NbEnregistrements(); ++i) {
+        EXPECT_EQ(a.Texte("ville", i), b.Texte("ville", i)) << i;
+        const TPicture* pa = a.Image("photo", i);
+        const TPicture* pb = b.Image("photo", i);
+        EXPECT_EQ(pa == nullptr, pb == nullptr) << i;
+        if (pa != nullptr && pb != nullptr) {
+            EXPECT_EQ(*pa, *pb) << i;
+        }
+    }
+}
+
+TEST_F(ListeTest, SaveLoadAndCopyKeepFieldsRecordsAndPosition) {
     remplit();
-    ASSERT_TRUE(change("EnrCde", "Dernier"));
-    ASSERT_TRUE(change("Fonte", "Arial,11,0,gras"));
+    Regle(liste, {"EnrCde=Dernier", "Fonte=Arial,11,0,gras"});
     TMemoryStream s;
     ASSERT_TRUE(liste.Sauve(s));
-
     TListe lue(&cadre);
     ASSERT_TRUE(lue.Charge(s, nullptr, &cadre));
     EXPECT_EQ(s.Position(), s.Bytes().size());
     EXPECT_EQ(lue.Rect, liste.Rect);
-    EXPECT_EQ(lue.Champs(), liste.Champs());
-    EXPECT_EQ(lue.NbEnregistrements(), 3);
-    EXPECT_EQ(lue.Courant(), 2);
     EXPECT_EQ(lue.Texte("ville", 0), "Paris");
-    EXPECT_EQ(lue.Image("photo", 0), nullptr);
-    ASSERT_NE(lue.Image("photo", 1), nullptr);
-    EXPECT_EQ(*lue.Image("photo", 1), *liste.Image("photo", 1));
     ASSERT_NE(lue.Image("photo", 2), nullptr);
-    EXPECT_EQ(lue.Image("photo", 2)->bytes(), pngWide());
-    EXPECT_EQ(lue.Reglages().Police, liste.Reglages().Police);
-}
+    EXPECT_EQ(lue.Image("photo", 2)->bytes(), PngHeader(2, 1));
+    expectSameList(lue, liste);
 
-TEST_F(ListeTest, LoadRefusesTruncatedDataAndKeepsTheList) {
-    remplit();
-    TMemoryStream s;
-    ASSERT_TRUE(liste.Sauve(s));
+    Regle(liste, {"EnrPos=2"});
+    expectSameList(dynamic_cast<const TListe&>(*liste.Copie()), liste);
+
+    // A cut record is refused and leaves the list empty.
     const std::vector<std::uint8_t> bytes = s.Bytes();
     for (std::size_t n = 0; n < bytes.size(); n += 7) {
         TMemoryStream tronque({bytes.begin(), bytes.begin() + std::ptrdiff_t(n)});
-        TListe lue(&cadre);
-        EXPECT_FALSE(lue.Charge(tronque, nullptr, &cadre)) << n << " bytes";
-        EXPECT_EQ(lue.NbEnregistrements(), 0);
-        EXPECT_EQ(lue.Courant(), -1);
+        TListe coupee(&cadre);
+        EXPECT_FALSE(coupee.Charge(tronque, nullptr, &cadre)) << n << " bytes";
+        EXPECT_EQ(coupee.NbEnregistrements(), 0);
+        EXPECT_EQ(coupee.Courant(), -1);
     }
-}
-
-TEST_F(ListeTest, CopyKeepsFieldsRecordsAndPosition) {
-    remplit();
-    ASSERT_TRUE(change("EnrPos", "2"));
-    const auto copie = liste.Copie();
-    const auto* l = dynamic_cast<const TListe*>(copie.get());
-    ASSERT_NE(l, nullptr);
-    EXPECT_EQ(l->Champs(), liste.Champs());
-    EXPECT_EQ(l->NbEnregistrements(), 3);
-    EXPECT_EQ(l->Courant(), 1);
-    EXPECT_EQ(l->Texte("ville", 2), "Nice");
-    ASSERT_NE(l->Image("photo", 1), nullptr);
-    EXPECT_EQ(l->Image("photo", 1)->bytes(), pngPixel);
 }
 
 } // namespace

@@ -1,6 +1,7 @@
+#include "host/HostFixtures.h"
 #include "host/Services.h"
 #include "platform/RecordingCanvas.h"
-#include "platform/TempFolder.h"
+#include "platform/TestPng.h"
 #include "platform/UserInterface.h"
 
 #include <gtest/gtest.h>
@@ -11,27 +12,6 @@
 namespace {
 
 using Op = TDrawCall::Op;
-
-// Points the data folder at a scratch folder while it lives.
-class ScopedDataFolder {
-public:
-    ScopedDataFolder() : previous_(PathDonnees()) { PathDonnees() = folder_.path() + "/"; }
-    ~ScopedDataFolder() { PathDonnees() = previous_; }
-    ScopedDataFolder(const ScopedDataFolder&) = delete;
-    ScopedDataFolder& operator=(const ScopedDataFolder&) = delete;
-    const TempFolder& folder() const { return folder_; }
-
-private:
-    TempFolder folder_;
-    std::string previous_;
-};
-
-std::string pngHeader() {
-    const unsigned char bytes[] = {0x89, 'P', 'N', 'G', 0x0D, 0x0A, 0x1A, 0x0A, 0, 0,
-                                   0,    13,  'I', 'H', 'D',  'R',  0,    0,    0, 2,
-                                   0,    0,   0,   3,   8,    6,    0,    0,    0};
-    return std::string(reinterpret_cast<const char*>(bytes), sizeof bytes);
-}
 
 double distance(vlPoint a, vlPoint b) {
     return std::hypot(a.x - b.x, a.y - b.y);
@@ -49,15 +29,24 @@ TEST(Values, DefaultsOfTheHost) {
     EXPECT_EQ(FichIni(), ConfigDirectory() + "/vorlane.ini");
 }
 
-TEST(Geometry, AngleIsCounterClockwiseOnThePage) {
+TEST(Geometry, AngleIsCounterClockwiseOnThePageAndExtremaTakeEachCoordinate) {
     const vlPoint o{100, 100};
-    EXPECT_DOUBLE_EQ(Angle({150, 100}, o), 0);
-    EXPECT_DOUBLE_EQ(Angle({100, 50}, o), 90); // up the page
-    EXPECT_DOUBLE_EQ(Angle({50, 100}, o), 180);
-    EXPECT_DOUBLE_EQ(Angle({100, 150}, o), 270);
-    EXPECT_DOUBLE_EQ(Angle({110, 90}, o), 45);
-    EXPECT_NEAR(Angle({150, 101}, o), 360 - 1.1457628, 1e-6);
-    EXPECT_DOUBLE_EQ(Angle(o, o), 0);
+    const std::pair<vlPoint, double> cases[] = {{{150, 100}, 0},
+                                                {{100, 50}, 90}, // up the page
+                                                {{50, 100}, 180},
+                                                {{100, 150}, 270},
+                                                {{110, 90}, 45},
+                                                {o, 0},
+                                                {{150, 101}, 360 - 1.1457628}};
+    for (const auto& [p, angle] : cases)
+        EXPECT_NEAR(Angle(p, o), angle, 1e-6) << p.x << "," << p.y;
+
+    const std::vector<vlPoint> points{{5, -2}, {-7, 9}, {3, 4}};
+    EXPECT_EQ(Minima(points), (vlPoint{-7, -2}));
+    EXPECT_EQ(Maxima(points), (vlPoint{5, 9}));
+    EXPECT_EQ(Minima(std::vector<vlPoint>{{8, 9}}), (vlPoint{8, 9}));
+    EXPECT_EQ(Maxima({}), (vlPoint{0, 0}));
+    EXPECT_EQ(Minima({}), (vlPoint{0, 0}));
 }
 
 TEST(Geometry, ProjectionPerpGivesPointsOnBothSides) {
@@ -84,16 +73,6 @@ TEST(Geometry, ProjectionPerpGivesPointsOnBothSides) {
     EXPECT_EQ(p2, (vlPoint{7, 8}));
 }
 
-TEST(Geometry, MinimaAndMaxima) {
-    const std::vector<vlPoint> points{{5, -2}, {-7, 9}, {3, 4}};
-    EXPECT_EQ(Minima(points), (vlPoint{-7, -2}));
-    EXPECT_EQ(Maxima(points), (vlPoint{5, 9}));
-    const std::vector<vlPoint> one{{8, 9}};
-    EXPECT_EQ(Minima(one), (vlPoint{8, 9}));
-    EXPECT_EQ(Maxima({}), (vlPoint{0, 0}));
-    EXPECT_EQ(Minima({}), (vlPoint{0, 0}));
-}
-
 TEST(RectangleAff, OutlinesWithAVisiblePenElseFills) {
     TRecordingCanvas canvas;
     EXPECT_TRUE(RectangleAff(canvas, 3, psSolid, {300, 200, 100, 50})); // given inverted
@@ -109,15 +88,10 @@ TEST(RectangleAff, OutlinesWithAVisiblePenElseFills) {
     }
 
     canvas.Clear();
+    EXPECT_FALSE(RectangleAff(canvas, 1, psSolid, {10, 10, 10, 50})); // no area
+    EXPECT_FALSE(RectangleAff(canvas, 1, psSolid, {10, 10, 40, 10}));
     canvas.Brush.Style = bsClear;
     EXPECT_TRUE(RectangleAff(canvas, 0, psClear, {0, 0, 10, 10}));
-    EXPECT_TRUE(canvas.calls.empty());
-}
-
-TEST(RectangleAff, NoAreaDrawsNothing) {
-    TRecordingCanvas canvas;
-    EXPECT_FALSE(RectangleAff(canvas, 1, psSolid, {10, 10, 10, 50}));
-    EXPECT_FALSE(RectangleAff(canvas, 1, psSolid, {10, 10, 40, 10}));
     EXPECT_TRUE(canvas.calls.empty());
 }
 
@@ -172,14 +146,11 @@ TEST(InfoTexts, RegisteredTextsAreShownByHandle) {
     AfficheInfoWindow(b + 1000);
     EXPECT_EQ(ui.shown.size(), 1u);
     EXPECT_EQ(TexteInfo(-1), "");
-}
 
-TEST(InfoTexts, TheMultiplicationNoticeIsTheProgramsOwn) {
-    const int handle = EnregistreInfo("InfoMult", "", 0);
-    const std::string text = TexteInfo(handle);
-    EXPECT_NE(text.find("produits partiels"), std::string::npos) << text;
-    EXPECT_NE(text.find("posée"), std::string::npos) << text;
-    EXPECT_NE(text.find("nombres entiers"), std::string::npos) << text;
+    // The multiplication notice is the program's own text; other unknown names have none.
+    const std::string mult = TexteInfo(EnregistreInfo("InfoMult", "", 0));
+    for (const char* words : {"produits partiels", "posée", "nombres entiers"})
+        EXPECT_NE(mult.find(words), std::string::npos) << mult;
     EXPECT_EQ(TexteInfo(EnregistreInfo("InfoInconnue", "", 0)), "");
 }
 
@@ -199,7 +170,8 @@ TEST(Aide, OpensTheTopicPageWhenThereIsOne) {
 
 TEST(ChargeBitmap, TriesTheUsualExtensions) {
     ScopedDataFolder data;
-    data.folder().put("fond.png", pngHeader());
+    const Bytes png = PngHeader(2, 3);
+    data.folder().put("fond.png", std::string(png.begin(), png.end()));
     data.folder().put("faux.png", "pas une image");
 
     TPicture picture;

@@ -508,12 +508,17 @@ TEST_F(OperationTest, DescriptionListsSettingsThenExercises) {
 
 TEST_F(OperationTest, MultiplicationsAndDivisionsLeaveNoRecordOfAnotherKind) {
     TvlOperation& op = nouvelle();
-    change(op, "Operation", "2");
-    EXPECT_TRUE(op.Operations().empty());
-    TMemoryStream stream(sauve(op));
-    TvlOperation& lu = nouvelle();
-    EXPECT_TRUE(lu.Charge(stream, nullptr, &document_.Cadre(0)));
-    EXPECT_EQ(lu.TableOperandes, op.TableOperandes);
+    for (const std::string kind : {"2", "3"}) {
+        change(op, "Operation", kind);
+        ASSERT_EQ(op.Operations().size(), 24u);
+        for (const auto& record : op.Operations())
+            EXPECT_EQ(kind == "2", dynamic_cast<const Multiplication*>(record.get()) != nullptr);
+        TMemoryStream stream(sauve(op));
+        TvlOperation& lu = nouvelle();
+        EXPECT_TRUE(lu.Charge(stream, nullptr, &document_.Cadre(0)));
+        EXPECT_EQ(lu.TableOperandes, op.TableOperandes);
+        EXPECT_EQ(exercices(lu), exercices(op));
+    }
 }
 
 } // namespace

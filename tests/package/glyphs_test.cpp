@@ -1,5 +1,6 @@
 #include "package/Glyphs.h"
 #include "package/StringTable.h"
+#include "platform/TestPng.h"
 
 #include <gtest/gtest.h>
 
@@ -7,21 +8,6 @@
 #include <vector>
 
 namespace {
-
-// The data of the first chunk of that type in a PNG, empty when there is none.
-std::vector<std::uint8_t> chunk(const std::vector<std::uint8_t>& png, const std::string& type) {
-    std::size_t at = 8;
-    while (at + 12 <= png.size()) {
-        const std::size_t length = (std::size_t(png[at]) << 24) | (std::size_t(png[at + 1]) << 16) |
-                                   (std::size_t(png[at + 2]) << 8) | png[at + 3];
-        if (std::string(png.begin() + std::ptrdiff_t(at + 4),
-                        png.begin() + std::ptrdiff_t(at + 8)) == type)
-            return {png.begin() + std::ptrdiff_t(at + 8),
-                    png.begin() + std::ptrdiff_t(at + 8 + length)};
-        at += 12 + length;
-    }
-    return {};
-}
 
 std::vector<std::string> tableBitmapNames() {
     std::vector<std::string> names;
@@ -48,12 +34,18 @@ TEST(Glyphs, EveryBitmapOfThePaletteTableIsASixteenPixelPng) {
             EXPECT_FALSE(other == glyph) << name << ": each kind has a picture of its own";
         seen.push_back(glyph);
     }
+    // An unknown name leaves the picture alone.
+    TPicture glyph = seen.front();
+    for (const char* unknown : {"BM_INCONNU", "", "bm_fleche"}) {
+        EXPECT_FALSE(ChargeGlyphe(unknown, glyph)) << unknown;
+        EXPECT_EQ(glyph, seen.front()) << unknown;
+    }
 }
 
 TEST(Glyphs, UseTheSixteenClassicColoursWithATransparentBackground) {
     TPicture glyph;
     ASSERT_TRUE(ChargeGlyphe("BM_SUDOKU", glyph));
-    const std::vector<std::uint8_t> header = chunk(glyph.bytes(), "IHDR");
+    const std::vector<std::uint8_t> header = PngChunkData(glyph.bytes(), "IHDR");
     ASSERT_EQ(header.size(), 13u);
     EXPECT_EQ(header[8], 4) << "four bits a pixel";
     EXPECT_EQ(header[9], 3) << "palette colours";
@@ -61,18 +53,8 @@ TEST(Glyphs, UseTheSixteenClassicColoursWithATransparentBackground) {
         0, 0,   0,   128, 0,   0,   0,   128, 0,   128, 128, 0,   0,   0,   128, 128,
         0, 128, 0,   128, 128, 128, 128, 128, 192, 192, 192, 255, 0,   0,   0,   255,
         0, 255, 255, 0,   0,   0,   255, 255, 0,   255, 0,   255, 255, 255, 255, 255};
-    EXPECT_EQ(chunk(glyph.bytes(), "PLTE"), expected);
+    EXPECT_EQ(PngChunkData(glyph.bytes(), "PLTE"), expected);
     std::vector<std::uint8_t> alphas(14, 255);
     alphas[13] = 0; // fuchsia
-    EXPECT_EQ(chunk(glyph.bytes(), "tRNS"), alphas);
-}
-
-TEST(Glyphs, UnknownNameLeavesThePictureAlone) {
-    TPicture glyph;
-    ASSERT_TRUE(ChargeGlyphe("BM_DE", glyph));
-    const TPicture before = glyph;
-    EXPECT_FALSE(ChargeGlyphe("BM_INCONNU", glyph));
-    EXPECT_FALSE(ChargeGlyphe("", glyph));
-    EXPECT_FALSE(ChargeGlyphe("bm_de", glyph));
-    EXPECT_EQ(glyph, before);
+    EXPECT_EQ(PngChunkData(glyph.bytes(), "tRNS"), alphas);
 }

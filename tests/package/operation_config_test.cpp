@@ -34,17 +34,13 @@ std::string unwritableConfigFolder(const std::string& base) {
 
 } // namespace
 
-TEST_F(OperationConfigTest, StartsWithTheCurrentSettingAsTheEditShowsIt) {
-    TvlOperation::MultChiffresMax = 9;
-    EXPECT_EQ(TOperationConfigModel().Valeur, 9u);
-    TvlOperation::MultChiffresMax = -1;
-    const TOperationConfigModel model;
-    EXPECT_EQ(TOperationConfigModel::Texte(model.Valeur), "4294967295");
-}
-
-TEST_F(OperationConfigTest, ValuesBelowOneAreRefusedAndTheDialogStays) {
+TEST_F(OperationConfigTest, StartsWithTheSettingAndRefusesValuesBelowOne) {
+    TvlOperation::MultChiffresMax = -1; // shown as the unsigned edit shows it
+    EXPECT_EQ(TOperationConfigModel().Valeur, 4294967295u);
+    TvlOperation::MultChiffresMax = 6;
     PutRegistryValue("6");
     TOperationConfigModel model;
+    EXPECT_EQ(model.Valeur, 6u);
     for (const std::uint32_t v : {0u, 4294967295u, 2147483648u}) { // 0, -1, INT_MIN as int32
         model.Valeur = v;
         EXPECT_EQ(model.btOkClick(), mrNone) << v;
@@ -54,26 +50,19 @@ TEST_F(OperationConfigTest, ValuesBelowOneAreRefusedAndTheDialogStays) {
     EXPECT_EQ(ui.Messages(), std::vector<std::string>(3, "Calculs: il faut un nombre > 0"));
 }
 
-TEST_F(OperationConfigTest, AcceptedValueIsAppliedAndKept) {
-    PutRegistryKey();
+TEST_F(OperationConfigTest, AcceptedValueIsAppliedAndKeptUnderAnExistingKeyOnly) {
     TOperationConfigModel model;
     model.Valeur = 4;
     EXPECT_EQ(model.btOkClick(), mrOk);
     EXPECT_EQ(TvlOperation::MultChiffresMax, 4);
-    EXPECT_EQ(RegistryValue(), "4");
-    EXPECT_TRUE(ui.Messages().empty());
+    EXPECT_FALSE(std::filesystem::exists(TRegistry::FileName())); // no key: none is created
 
+    PutRegistryKey();
     model.Valeur = 2147483647;
     EXPECT_EQ(model.btOkClick(), mrOk);
     EXPECT_EQ(TvlOperation::MultChiffresMax, 2147483647);
-}
-
-TEST_F(OperationConfigTest, MissingKeyIsNotCreated) {
-    TOperationConfigModel model;
-    model.Valeur = 4;
-    EXPECT_EQ(model.btOkClick(), mrOk);
-    EXPECT_EQ(TvlOperation::MultChiffresMax, 4);
-    EXPECT_FALSE(std::filesystem::exists(TRegistry::FileName()));
+    EXPECT_EQ(RegistryValue(), "2147483647");
+    EXPECT_TRUE(ui.Messages().empty());
 }
 
 TEST_F(OperationConfigTest, FailedRegistryWriteStillAppliesTheValue) {
@@ -118,5 +107,5 @@ TEST(OperationConfigText, ReadsUnsignedDecimalNumbers) {
         EXPECT_EQ(v, 77u) << bad;
     }
     EXPECT_EQ(TOperationConfigModel::Texte(0), "0");
-    EXPECT_EQ(TOperationConfigModel::Texte(6), "6");
+    EXPECT_EQ(TOperationConfigModel::Texte(4294967295u), "4294967295");
 }

@@ -69,21 +69,16 @@ TEST_F(PackageEntryTest, NewMathPageGetsSeventeenButtonsSideBySide) {
     EXPECT_EQ(math.Caption, "Math");
     ASSERT_EQ(math.ControlCount(), 17);
     const std::vector<std::string> glyphs = NomsGlyphes();
-    int left = 0;
     for (int i = 0; i < 17; ++i) {
         const TDllSpeedButton& b = button(math, i);
         SCOPED_TRACE("button " + std::to_string(i) + " " + b.Hint);
         EXPECT_EQ(b.Tag, i);
-        EXPECT_EQ(b.Left, left);
-        EXPECT_EQ(b.Top, 0);
-        EXPECT_EQ(b.Width, 23);
-        EXPECT_EQ(b.Height, 22);
-        left += b.Width;
-        EXPECT_TRUE(b.Flat);
-        EXPECT_FALSE(b.AllowAllUp);
-        EXPECT_EQ(b.GroupIndex, 1);
+        EXPECT_EQ((std::vector<int>{b.Left, b.Top, b.Width, b.Height}),
+                  (std::vector<int>{23 * i, 0, 23, 22}));
+        // Flat, one of a group where one stays down, no caption, a hint.
+        EXPECT_EQ((std::vector<int>{b.Flat, b.AllowAllUp, b.GroupIndex, b.ShowHint}),
+                  (std::vector<int>{true, false, 1, true}));
         EXPECT_EQ(b.Caption, "");
-        EXPECT_TRUE(b.ShowHint);
         EXPECT_EQ(b.Fabrique, &CreerComposant);
         TPicture glyph;
         ChargeGlyphe(glyphs[std::size_t(i)], glyph);
@@ -194,17 +189,8 @@ TEST_F(PackageEntryTest, MissingOrOddStringsAreReadAsTheBufferWould) {
     EXPECT_EQ(second.Hint, std::string(98, 'a')) << "cut to 99 bytes without half a character";
 }
 
-TEST_F(PackageEntryTest, FactoryGivesNothingOutsideTheKinds) {
-    TCadre cadre(nullptr, nullptr);
-    EXPECT_EQ(CreerComposant(&cadre, 0), nullptr);
-    EXPECT_EQ(CreerComposant(&cadre, 17), nullptr);
-    EXPECT_EQ(CreerComposant(&cadre, -1), nullptr);
-    InstalleComposants(palette);
-    EXPECT_EQ(button(palette.Pages(0), 0).CreeComposant(&cadre), nullptr) << "arrow tool";
-}
-
 // Each kind built so far names itself as its button does (the ini section and the hint agree).
-TEST_F(PackageEntryTest, ButtonsCreateComponentsOfTheirKind) {
+TEST_F(PackageEntryTest, ButtonsCreateComponentsOfTheirKindAndNothingElse) {
     const TCatalogue catalogue = CataloguePaquet();
     TDocument document(catalogue);
     TCadre& cadre = document.Cadre(document.AjoutePage(TPlanche(TPlanche::Format::A4, false)));
@@ -220,34 +206,32 @@ TEST_F(PackageEntryTest, ButtonsCreateComponentsOfTheirKind) {
         EXPECT_EQ(made->NomType, b.NomComposant);
         EXPECT_EQ(made->NumeroType, type->numero) << b.NomComposant;
     }
+    for (const int outside : {0, 17, -1})
+        EXPECT_EQ(CreerComposant(&cadre, outside), nullptr) << outside;
+    EXPECT_EQ(button(palette.Pages(0), 0).CreeComposant(&cadre), nullptr) << "arrow tool";
 }
 
-TEST_F(PackageEntryTest, ReadsTheRegistryValueWhenPresent) {
-    PutRegistryValue("9");
+TEST_F(PackageEntryTest, ReadsTheRegistryValueOnlyWhenThereIsAGoodOne) {
     InstalleComposants(palette);
-    EXPECT_EQ(TvlOperation::MultChiffresMax, 9);
+    EXPECT_EQ(TvlOperation::MultChiffresMax, 6) << "no key";
     EXPECT_NE(TvlOperation::InfoMult, 0);
     EXPECT_EQ(TvlOperation::InfoMult, EnregistreInfo("InfoMult", "", 0));
     EXPECT_FALSE(TexteInfo(TvlOperation::InfoMult).empty());
-}
-
-TEST_F(PackageEntryTest, MissingOrBadRegistryValueKeepsTheSetting) {
-    InstalleComposants(palette);
-    EXPECT_EQ(TvlOperation::MultChiffresMax, 6) << "no key";
 
     PutRegistryKey();
     TvlOperation::MultChiffresMax = 8;
     InstalleComposants(palette);
     EXPECT_EQ(TvlOperation::MultChiffresMax, 8) << "no value";
-
     PutRegistryValue("beaucoup");
     InstalleComposants(palette);
     EXPECT_EQ(TvlOperation::MultChiffresMax, 8) << "not a number";
-
+    PutRegistryValue("9");
+    InstalleComposants(palette);
+    EXPECT_EQ(TvlOperation::MultChiffresMax, 9);
     PutRegistryValue("3");
     RegPath() = "";
     InstalleComposants(palette);
-    EXPECT_EQ(TvlOperation::MultChiffresMax, 8) << "the host has no key";
+    EXPECT_EQ(TvlOperation::MultChiffresMax, 9) << "the host has no key";
 }
 
 TEST_F(PackageEntryTest, OptionsCommandOpensTheOperationDialogOnly) {
@@ -274,11 +258,8 @@ TEST_F(PackageEntryTest, OptionsCommandOpensTheOperationDialogOnly) {
     EXPECT_EQ(ui.shown[0].title, "OperationConfig");
     EXPECT_EQ(shownValue, 8u);
     EXPECT_EQ(TvlOperation::MultChiffresMax, 5);
-}
 
-TEST_F(PackageEntryTest, AddedCommandCallsTheOptionsDialog) {
-    TTestUi ui;
-    TScopedUi scoped(ui);
+    // The command added to the host's menu calls the same dialog.
     TStringList items;
     items.Add("Autre");
     AjouteItem(items);
@@ -286,8 +267,7 @@ TEST_F(PackageEntryTest, AddedCommandCallsTheOptionsDialog) {
     EXPECT_EQ(items[1], "Opération");
     ASSERT_NE(items.Objects(1), nullptr);
 
-    const auto commande = reinterpret_cast<TDialogueOptions>(items.Objects(1));
-    commande(items[1]);
-    ASSERT_EQ(ui.shown.size(), 1u);
-    EXPECT_EQ(ui.shown[0].title, "OperationConfig");
+    reinterpret_cast<TDialogueOptions>(items.Objects(1))(items[1]);
+    ASSERT_EQ(ui.shown.size(), 2u);
+    EXPECT_EQ(ui.shown[1].title, "OperationConfig");
 }

@@ -4,37 +4,22 @@
 
 #include "host/Composant.h"
 #include "host/Document.h"
+#include "host/HostFixtures.h"
 #include "host/Services.h"
+#include "host/Stream.h"
 #include "package/Paquet.h"
 #include "platform/RecordingCanvas.h"
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <atomic>
+#include <cstdint>
 #include <cstdlib>
-#include <filesystem>
 #include <string>
 #include <vector>
 
-#include <unistd.h>
-
 class PictureTest : public ::testing::Test {
 protected:
-    PictureTest() {
-        static std::atomic<int> counter{0};
-        document_.AjoutePage(TPlanche(TPlanche::Format::A4, false));
-        savedIni_ = FichIni();
-        iniDir_ = std::filesystem::temp_directory_path() /
-                  ("vl-pictures-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
-        std::filesystem::create_directories(iniDir_);
-        FichIni() = (iniDir_ / "vorlane.ini").string();
-    }
-    ~PictureTest() override {
-        FichIni() = savedIni_;
-        std::error_code ignored;
-        std::filesystem::remove_all(iniDir_, ignored);
-    }
+    PictureTest() { document_.AjoutePage(TPlanche(TPlanche::Format::A4, false)); }
 
     // A new component of the kind, made through the factory as the editor makes it.
     template <class Kind> Kind& Nouveau(const std::string& type) {
@@ -43,13 +28,27 @@ protected:
         return dynamic_cast<Kind&>(*c);
     }
 
-    // Applies keys in order; each must be taken (or be an action that ran).
-    static void Regle(TComposant& c, const std::vector<std::pair<std::string, std::string>>& cles) {
-        for (const auto& [cle, valeur] : cles) {
-            std::string message;
-            const bool pris = c.ChangeOption(valeur, cle, message);
-            ASSERT_TRUE(pris || message.empty()) << cle << " = " << valeur << " : " << message;
-        }
+    static TRecordingCanvas Dessin(TComposant& c, int mode = MODE_EDITION) {
+        TRecordingCanvas canvas;
+        c.Dessine(canvas, mode, nullptr);
+        return canvas;
+    }
+
+    // A new component of the kind loaded from what `source` saved: its options block, frame
+    // and pen must come back, and the record cut short must be refused.
+    template <class Kind> Kind& Relu(const std::string& type, Kind& source) {
+        TMemoryStream stream;
+        EXPECT_TRUE(source.Sauve(stream));
+        Kind& lu = Nouveau<Kind>(type);
+        EXPECT_TRUE(lu.Charge(stream, nullptr, &document_.Cadre(0)));
+        EXPECT_EQ(OptionBytes(lu), OptionBytes(source));
+        EXPECT_EQ(lu.Rect, source.Rect);
+        EXPECT_EQ(lu.Pinceau, source.Pinceau);
+        std::vector<std::uint8_t> coupe = stream.Bytes();
+        coupe.pop_back();
+        TMemoryStream court(coupe);
+        EXPECT_FALSE(Nouveau<Kind>(type).Charge(court, nullptr, &document_.Cadre(0)));
+        return lu;
     }
 
     // The line calls as (x1, y1, x2, y2).
@@ -60,10 +59,9 @@ protected:
         return lignes;
     }
 
+    ScopedIniFile ini_;
     TCatalogue catalogue_ = CataloguePaquet();
     TDocument document_{catalogue_};
-    std::string savedIni_;
-    std::filesystem::path iniDir_;
 };
 
 // Points computed with a truncated cosine may fall one unit short of the exact value.

@@ -20,6 +20,15 @@ void setState(TCanvas& canvas, TColor color) {
     canvas.Font.Height = -int(color & 0xFF);
 }
 
+// Saves the states 0x11, 0x22 and 0x33 in turn, and leaves 0x44 in force.
+void saveThreeStates(TCanvas& canvas) {
+    for (const TColor color : {0x11, 0x22, 0x33}) {
+        setState(canvas, color);
+        canvas.SaveDC();
+    }
+    setState(canvas, 0x44);
+}
+
 } // namespace
 
 TEST(CanvasState, LineToDrawsFromThePenPositionAndMovesIt) {
@@ -35,33 +44,19 @@ TEST(CanvasState, LineToDrawsFromThePenPositionAndMovesIt) {
 
 TEST(CanvasSaveRestore, LevelsCountFromOneAndRestoreDropsLaterSaves) {
     TRecordingCanvas canvas;
-    setState(canvas, 0x11);
-    EXPECT_EQ(canvas.SaveDC(), 1);
-    setState(canvas, 0x22);
-    EXPECT_EQ(canvas.SaveDC(), 2);
-    setState(canvas, 0x33);
-    EXPECT_EQ(canvas.SaveDC(), 3);
-    setState(canvas, 0x44);
-
+    saveThreeStates(canvas);
     ASSERT_TRUE(canvas.RestoreDC(2));
     EXPECT_EQ(canvas.Pen.Color, 0x22);
+    EXPECT_EQ(canvas.Pen.Width, 2);
     EXPECT_EQ(canvas.Brush.Color, 0x22);
     EXPECT_EQ(canvas.Font.Height, -0x22);
     EXPECT_EQ(canvas.SaveDC(), 2); // levels 2 and 3 were dropped
     ASSERT_TRUE(canvas.RestoreDC(1));
     EXPECT_EQ(canvas.Pen.Color, 0x11);
     EXPECT_FALSE(canvas.RestoreDC(1));
-}
 
-TEST(CanvasSaveRestore, NegativeLevelsCountBackFromTheLastSave) {
-    TRecordingCanvas canvas;
-    setState(canvas, 0x11);
-    canvas.SaveDC();
-    setState(canvas, 0x22);
-    canvas.SaveDC();
-    setState(canvas, 0x33);
-    canvas.SaveDC();
-    setState(canvas, 0x44);
+    // Negative levels count back from the last save.
+    saveThreeStates(canvas);
     ASSERT_TRUE(canvas.RestoreDC(-1));
     EXPECT_EQ(canvas.Pen.Color, 0x33);
     ASSERT_TRUE(canvas.RestoreDC(-2));
@@ -83,8 +78,9 @@ TEST(CanvasSaveRestore, InvalidLevelsFailAndChangeNothing) {
     EXPECT_EQ(canvas.SaveDC(), 3);
 }
 
-TEST(CanvasSaveRestore, RestoresAlignmentBackgroundAndClip) {
+TEST(CanvasSaveRestore, RestoresAlignmentBackgroundStyleAndClip) {
     ClipCountingCanvas canvas;
+    canvas.SaveDC();
     canvas.IntersectClipRect(0, 0, 100, 100);
     canvas.SaveDC();
     canvas.SetTextAlign(TA_RIGHT | TA_BOTTOM);
@@ -101,22 +97,14 @@ TEST(CanvasSaveRestore, RestoresAlignmentBackgroundAndClip) {
     canvas.SaveDC();
     ASSERT_TRUE(canvas.RestoreDC(-1)); // same clip: no notification
     EXPECT_EQ(canvas.clipChanges, 3);
-}
-
-TEST(CanvasClip, RestoringTheFirstSaveRemovesTheClip) {
-    TRecordingCanvas canvas;
-    canvas.SaveDC();
-    canvas.IntersectClipRect(1, 2, 3, 4);
-    EXPECT_TRUE(canvas.HasClip());
-    ASSERT_TRUE(canvas.RestoreDC(1));
+    ASSERT_TRUE(canvas.RestoreDC(1)); // saved before any clip
     EXPECT_FALSE(canvas.HasClip());
 }
 
-TEST(CanvasClip, IntersectsWithTheCurrentClip) {
+TEST(CanvasClip, IntersectsWithTheCurrentClipAndStaysEmptyOnceEmpty) {
     TRecordingCanvas canvas;
     EXPECT_FALSE(canvas.HasClip());
     canvas.IntersectClipRect(100, 80, 10, 20); // reversed corners are normalised
-    EXPECT_TRUE(canvas.HasClip());
     EXPECT_EQ(canvas.ClipRect(), (vlRect{10, 20, 100, 80}));
     canvas.IntersectClipRect(50, 0, 200, 60);
     EXPECT_EQ(canvas.ClipRect(), (vlRect{50, 20, 100, 60}));
@@ -124,19 +112,15 @@ TEST(CanvasClip, IntersectsWithTheCurrentClip) {
     ASSERT_EQ(canvas.calls.size(), 1u);
     EXPECT_TRUE(canvas.calls[0].hasClip);
     EXPECT_EQ(canvas.calls[0].clip, (vlRect{50, 20, 100, 60}));
-}
 
-TEST(CanvasClip, DisjointRectanglesLeaveAnEmptyClip) {
-    TRecordingCanvas canvas;
-    canvas.IntersectClipRect(0, 0, 10, 10);
-    canvas.IntersectClipRect(20, 30, 40, 50);
-    const vlRect clip = canvas.ClipRect();
+    canvas.IntersectClipRect(0, 0, 10, 10); // disjoint
     EXPECT_TRUE(canvas.HasClip());
-    EXPECT_EQ(clip.Width(), 0);
-    EXPECT_EQ(clip.Height(), 0);
-    EXPECT_FALSE(clip.Contient({5, 5}));
-    EXPECT_FALSE(clip.Contient({25, 35}));
-    canvas.IntersectClipRect(-100, -100, 100, 100); // an empty clip stays empty
-    EXPECT_EQ(canvas.ClipRect().Width(), 0);
-    EXPECT_EQ(canvas.ClipRect().Height(), 0);
+    for (int pass = 0; pass < 2; ++pass) {
+        const vlRect clip = canvas.ClipRect();
+        EXPECT_EQ(clip.Width(), 0);
+        EXPECT_EQ(clip.Height(), 0);
+        EXPECT_FALSE(clip.Contient({5, 5}));
+        EXPECT_FALSE(clip.Contient({60, 30}));
+        canvas.IntersectClipRect(-100, -100, 100, 100);
+    }
 }

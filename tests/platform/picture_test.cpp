@@ -1,189 +1,112 @@
 #include "platform/Picture.h"
 #include "platform/TempFolder.h"
+#include "platform/TestPng.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdint>
-#include <initializer_list>
-#include <vector>
+#include <optional>
 
 namespace {
 
-using Bytes = std::vector<std::uint8_t>;
-
-void append(Bytes& b, std::initializer_list<int> values) {
-    for (const int v : values)
-        b.push_back(std::uint8_t(v));
-}
-
-void appendBigEndian32(Bytes& b, std::uint32_t v) {
-    append(b, {int(v >> 24) & 0xFF, int(v >> 16) & 0xFF, int(v >> 8) & 0xFF, int(v) & 0xFF});
-}
-
-Bytes png(std::uint32_t width, std::uint32_t height) {
-    Bytes b;
-    append(b, {0x89, 'P', 'N', 'G', 0x0D, 0x0A, 0x1A, 0x0A});
-    appendBigEndian32(b, 13);
-    append(b, {'I', 'H', 'D', 'R'});
-    appendBigEndian32(b, width);
-    appendBigEndian32(b, height);
-    append(b, {8, 2, 0, 0, 0});          // depth, colour type, methods
-    append(b, {0x12, 0x34, 0x56, 0x78}); // CRC (not checked)
-    return b;
-}
-
-// SOI, fill bytes, an APP0, a DHT whose bytes look like a frame header, then a progressive
+// SOI, an APP0, fill bytes, a DHT whose bytes look like a frame header, then a progressive
 // frame header of 0x0123 x 0x0456 (height x width), then a scan.
-Bytes jpeg(int frameMarker = 0xC2) {
-    Bytes b;
-    append(b, {0xFF, 0xD8});
-    append(b, {0xFF, 0xE0, 0x00, 0x10, 'J', 'F', 'I', 'F', 0, 1, 1, 0, 0, 1, 0, 1, 0, 0});
-    append(b, {0xFF, 0xFF, 0xC4, 0x00, 0x07, 0x08, 0x00, 0x09, 0x00, 0x09});
-    append(b, {0xFF, frameMarker, 0x00, 0x11, 0x08, 0x01, 0x23, 0x04, 0x56, 0x03});
-    append(b, {1, 0x22, 0, 2, 0x11, 1, 3, 0x11, 1});
-    append(b, {0xFF, 0xDA, 0x00, 0x08, 1, 1, 0, 0, 0x3F, 0});
-    append(b, {0xFF, 0xD9});
-    return b;
+Bytes jpeg(std::uint8_t frameMarker = 0xC2) {
+    return {0xFF, 0xD8, 0xFF, 0xE0, 0x00, 0x10,        'J',  'F',  'I',  'F',  0,    1,    1,
+            0,    0,    1,    0,    1,    0,           0,    0xFF, 0xFF, 0xC4, 0x00, 0x07, 0x08,
+            0x00, 0x09, 0x00, 0x09, 0xFF, frameMarker, 0x00, 0x11, 0x08, 0x01, 0x23, 0x04, 0x56,
+            0x03, 1,    0x22, 0,    2,    0x11,        1,    3,    0x11, 1,    0xFF, 0xDA, 0x00,
+            0x08, 1,    1,    0,    0,    0x3F,        0,    0xFF, 0xD9};
+}
+constexpr std::size_t kJpegFrameEnd = 2 + 18 + 10 + 19; // through the frame segment
+
+struct Header {
+    TPicture::Format format;
+    int width;
+    int height;
+    bool operator==(const Header&) const = default;
+};
+
+std::optional<Header> header(const Bytes& bytes) {
+    Header h{TPicture::Format::None, 0, 0};
+    if (!ReadPictureHeader(bytes, h.format, h.width, h.height))
+        return std::nullopt;
+    return h;
 }
 
-bool header(const Bytes& b, TPicture::Format& format, int& width, int& height) {
-    return ReadPictureHeader(b, format, width, height);
+Bytes prefix(const Bytes& whole, std::size_t size) {
+    return Bytes(whole.begin(), whole.begin() + std::ptrdiff_t(size));
 }
 
 } // namespace
 
-TEST(PictureHeader, ReadsPngSizeBigEndian) {
-    TPicture::Format format = TPicture::Format::None;
-    int width = 0;
-    int height = 0;
-    ASSERT_TRUE(header(png(0x00012345, 0x0203), format, width, height));
-    EXPECT_EQ(format, TPicture::Format::Png);
-    EXPECT_EQ(width, 0x12345);
-    EXPECT_EQ(height, 0x0203);
-}
-
-TEST(PictureHeader, RefusesBrokenPngHeaders) {
-    TPicture::Format format = TPicture::Format::None;
-    int width = 0;
-    int height = 0;
-    Bytes badSignature = png(10, 10);
+TEST(PictureHeader, ReadsThePngSizeBigEndianAndRefusesBrokenHeaders) {
+    EXPECT_EQ(header(PngHeader(0x00012345, 0x0203)),
+              (Header{TPicture::Format::Png, 0x12345, 0x0203}));
+    Bytes badSignature = PngHeader(10, 10);
     badSignature[3] = 'J';
-    EXPECT_FALSE(header(badSignature, format, width, height));
-    Bytes otherChunk = png(10, 10);
+    Bytes otherChunk = PngHeader(10, 10);
     otherChunk[12] = 'i';
-    EXPECT_FALSE(header(otherChunk, format, width, height));
-    EXPECT_FALSE(header(png(0, 10), format, width, height));
-    EXPECT_FALSE(header(png(10, 0), format, width, height));
-    EXPECT_FALSE(header(png(0x80000000u, 10), format, width, height));
-    EXPECT_FALSE(header(png(10, 0xFFFFFFFFu), format, width, height));
-    EXPECT_EQ(format, TPicture::Format::None);
+    for (const Bytes& bad : {badSignature, otherChunk, PngHeader(0, 10), PngHeader(10, 0),
+                             PngHeader(0x80000000u, 10), PngHeader(10, 0xFFFFFFFFu)})
+        EXPECT_EQ(header(bad), std::nullopt);
+    const Bytes whole = PngHeader(640, 480);
+    for (std::size_t size = 0; size < whole.size(); ++size)
+        EXPECT_EQ(header(prefix(whole, size)), std::nullopt) << size << " bytes";
 }
 
-TEST(PictureHeader, RefusesEveryTruncatedPng) {
-    const Bytes whole = png(640, 480);
-    for (std::size_t size = 0; size < 8 + 8 + 13; ++size) {
-        TPicture::Format format = TPicture::Format::None;
-        int width = 0;
-        int height = 0;
-        EXPECT_FALSE(
-            header(Bytes(whole.begin(), whole.begin() + long(size)), format, width, height))
-            << size << " bytes";
-    }
-}
-
-TEST(PictureHeader, ReadsJpegSizeFromFirstFrameHeaderSkippingTables) {
-    for (const int marker : {0xC0, 0xC1, 0xC2, 0xC3, 0xC5, 0xCF}) {
-        TPicture::Format format = TPicture::Format::None;
-        int width = 0;
-        int height = 0;
-        ASSERT_TRUE(header(jpeg(marker), format, width, height)) << std::hex << marker;
-        EXPECT_EQ(format, TPicture::Format::Jpeg);
-        EXPECT_EQ(width, 0x0456);
-        EXPECT_EQ(height, 0x0123);
-    }
-}
-
-TEST(PictureHeader, TablesMarkersAreNotFrames) {
-    // With the frame marker replaced by JPG or DAC, no frame header is left before the scan.
-    for (const int marker : {0xC8, 0xCC}) {
-        TPicture::Format format = TPicture::Format::None;
-        int width = 0;
-        int height = 0;
-        EXPECT_FALSE(header(jpeg(marker), format, width, height)) << std::hex << marker;
-    }
-}
-
-TEST(PictureHeader, RefusesEveryTruncatedJpegUpToTheFrameSize) {
-    const Bytes whole = jpeg();
-    const std::size_t frameEnd = 2 + 18 + 10 + 19; // through the frame segment
-    for (std::size_t size = 0; size < frameEnd; ++size) {
-        TPicture::Format format = TPicture::Format::None;
-        int width = 0;
-        int height = 0;
-        EXPECT_FALSE(
-            header(Bytes(whole.begin(), whole.begin() + long(size)), format, width, height))
-            << size << " bytes";
-    }
-    TPicture::Format format = TPicture::Format::None;
-    int width = 0;
-    int height = 0;
-    EXPECT_TRUE(
-        header(Bytes(whole.begin(), whole.begin() + long(frameEnd)), format, width, height));
+TEST(PictureHeader, ReadsTheJpegSizeFromTheFirstFrameHeaderSkippingTables) {
+    for (const std::uint8_t marker : {0xC0, 0xC1, 0xC2, 0xC3, 0xC5, 0xCF})
+        EXPECT_EQ(header(jpeg(marker)), (Header{TPicture::Format::Jpeg, 0x0456, 0x0123}))
+            << std::hex << int(marker);
+    // JPG and DAC are no frames: with one of them in place, no frame comes before the scan.
+    for (const std::uint8_t marker : {0xC8, 0xCC})
+        EXPECT_EQ(header(jpeg(marker)), std::nullopt) << std::hex << int(marker);
+    for (std::size_t size = 0; size < kJpegFrameEnd; ++size)
+        EXPECT_EQ(header(prefix(jpeg(), size)), std::nullopt) << size << " bytes";
+    EXPECT_NE(header(prefix(jpeg(), kJpegFrameEnd)), std::nullopt);
 }
 
 TEST(PictureHeader, RefusesHostileJpegSegments) {
-    TPicture::Format format = TPicture::Format::None;
-    int width = 0;
-    int height = 0;
-    Bytes hugeLength = jpeg();
-    hugeLength[4] = 0xFF; // APP0 length 0xFF10, past the end
-    EXPECT_FALSE(header(hugeLength, format, width, height));
-    Bytes tinyLength = jpeg();
-    tinyLength[5] = 0x01; // APP0 length 1 would go backwards
-    tinyLength[4] = 0x00;
-    EXPECT_FALSE(header(tinyLength, format, width, height));
-    Bytes notAMarker = jpeg();
-    notAMarker[2] = 0x00;
-    EXPECT_FALSE(header(notAMarker, format, width, height));
-    Bytes zeroHeight = jpeg();
-    zeroHeight[2 + 18 + 10 + 5] = 0;
-    zeroHeight[2 + 18 + 10 + 6] = 0;
-    EXPECT_FALSE(header(zeroHeight, format, width, height));
-    Bytes onlyFill = {0xFF, 0xD8, 0xFF, 0xFF, 0xFF};
-    EXPECT_FALSE(header(onlyFill, format, width, height));
-    EXPECT_FALSE(header(Bytes{0xFF, 0xD8, 0xFF, 0xD9}, format, width, height));
+    const auto changed = [](std::initializer_list<std::pair<std::size_t, std::uint8_t>> edits) {
+        Bytes b = jpeg();
+        for (const auto& [at, value] : edits)
+            b[at] = value;
+        return b;
+    };
+    const Bytes hostile[] = {
+        changed({{4, 0xFF}}),            // APP0 length 0xFF10, past the end
+        changed({{4, 0x00}, {5, 0x01}}), // APP0 length 1 would go backwards
+        changed({{2, 0x00}}),            // not a marker
+        changed({{35, 0}, {36, 0}}),     // zero height
+        {0xFF, 0xD8, 0xFF, 0xFF, 0xFF},  // only fill bytes
+        {0xFF, 0xD8, 0xFF, 0xD9},        // ends without a frame
+    };
+    for (const Bytes& b : hostile)
+        EXPECT_EQ(header(b), std::nullopt);
 }
 
-TEST(Picture, LoadKeepsBytesFormatAndSize) {
+TEST(Picture, LoadKeepsBytesFormatAndSizeAndAFailedLoadEmptiesIt) {
     TPicture picture;
+    picture.Transparent = true;
     EXPECT_TRUE(picture.Empty());
-    const Bytes bytes = png(3, 4);
+    const Bytes bytes = PngHeader(3, 4);
     ASSERT_TRUE(picture.LoadFromBytes(bytes));
     EXPECT_FALSE(picture.Empty());
     EXPECT_EQ(picture.format(), TPicture::Format::Png);
     EXPECT_EQ(picture.bytes(), bytes);
     EXPECT_EQ(picture.Width(), 3);
     EXPECT_EQ(picture.Height(), 4);
-}
+    picture.Clear();
+    EXPECT_TRUE(picture.Empty());
+    EXPECT_TRUE(picture.Transparent); // a setting, not part of the contents
 
-TEST(Picture, FailedLoadLeavesAnEmptyPicture) {
-    TPicture picture;
+    picture.Transparent = false;
     ASSERT_TRUE(picture.LoadFromBytes(jpeg()));
     EXPECT_FALSE(picture.LoadFromBytes({'G', 'I', 'F', '8', '9', 'a', 0, 0, 0, 0}));
-    EXPECT_TRUE(picture.Empty());
     EXPECT_TRUE(picture.bytes().empty());
     EXPECT_EQ(picture.Width(), 0);
     EXPECT_EQ(picture.Height(), 0);
     EXPECT_EQ(picture, TPicture());
-}
-
-TEST(Picture, ClearKeepsTheTransparencySetting) {
-    TPicture picture;
-    picture.Transparent = true;
-    ASSERT_TRUE(picture.LoadFromBytes(png(1, 1)));
-    picture.Clear();
-    EXPECT_TRUE(picture.Empty());
-    EXPECT_TRUE(picture.Transparent);
 }
 
 TEST(Picture, LoadsFromFile) {

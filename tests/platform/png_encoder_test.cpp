@@ -1,5 +1,6 @@
 #include "platform/Picture.h"
 #include "platform/PngEncoder.h"
+#include "platform/TestPng.h"
 
 #include <gtest/gtest.h>
 
@@ -9,36 +10,6 @@
 #include <vector>
 
 namespace {
-
-using Bytes = std::vector<std::uint8_t>;
-
-struct Chunk {
-    std::string type;
-    Bytes data;
-    bool crcOk = false;
-};
-
-std::uint32_t be32(const Bytes& b, std::size_t at) {
-    return (std::uint32_t(b[at]) << 24) | (std::uint32_t(b[at + 1]) << 16) |
-           (std::uint32_t(b[at + 2]) << 8) | b[at + 3];
-}
-
-// Splits a PNG into its chunks, checking each CRC.
-std::vector<Chunk> chunks(const Bytes& png) {
-    std::vector<Chunk> found;
-    std::size_t at = 8;
-    while (at + 12 <= png.size()) {
-        const std::uint32_t length = be32(png, at);
-        Chunk c;
-        c.type.assign(png.begin() + std::ptrdiff_t(at + 4), png.begin() + std::ptrdiff_t(at + 8));
-        c.data.assign(png.begin() + std::ptrdiff_t(at + 8),
-                      png.begin() + std::ptrdiff_t(at + 8 + length));
-        c.crcOk = Crc32(png.data() + at + 4, length + 4) == be32(png, at + 8 + length);
-        found.push_back(c);
-        at += 12 + length;
-    }
-    return found;
-}
 
 // Undoes a zlib stream of stored blocks; empty when it is not one or its checksum is wrong.
 Bytes inflateStored(const Bytes& z, int& blocks) {
@@ -60,7 +31,7 @@ Bytes inflateStored(const Bytes& z, int& blocks) {
         at += 5 + length;
         ++blocks;
     }
-    if (at + 4 != z.size() || be32(z, at) != Adler32(out.data(), out.size()))
+    if (at + 4 != z.size() || BigEndian32(z, at) != Adler32(out.data(), out.size()))
         return {};
     return out;
 }
@@ -69,18 +40,15 @@ const std::vector<TPngColour> twoColours = {{0, 0, 0}, {255, 255, 255}};
 
 } // namespace
 
-TEST(Checksums, MatchTheStandardCheckValues) {
+TEST(Checksums, MatchTheStandardCheckValuesAndAdlerWrapsModulo65521) {
     const std::string digits = "123456789";
-    const auto* d = reinterpret_cast<const std::uint8_t*>(digits.data());
-    EXPECT_EQ(Crc32(d, digits.size()), 0xCBF43926u);
+    EXPECT_EQ(Crc32(reinterpret_cast<const std::uint8_t*>(digits.data()), digits.size()),
+              0xCBF43926u);
     const std::string word = "Wikipedia";
     EXPECT_EQ(Adler32(reinterpret_cast<const std::uint8_t*>(word.data()), word.size()),
               0x11E60398u);
     EXPECT_EQ(Crc32(nullptr, 0), 0u);
     EXPECT_EQ(Adler32(nullptr, 0), 1u);
-}
-
-TEST(Checksums, AdlerWrapsItsSumsModulo65521) {
     const Bytes ones(100000, 0xFF);
     std::uint64_t a = 1, b = 0;
     for (const std::uint8_t byte : ones) {
@@ -105,13 +73,13 @@ TEST(PngEncoder, IndexedPictureHasValidChunksInOrder) {
     ASSERT_FALSE(png.empty());
     const Bytes signature = {0x89, 'P', 'N', 'G', 0x0D, 0x0A, 0x1A, 0x0A};
     EXPECT_TRUE(std::equal(signature.begin(), signature.end(), png.begin()));
-    const std::vector<Chunk> found = chunks(png);
+    const std::vector<PngChunk> found = PngChunks(png);
     ASSERT_EQ(found.size(), 4u);
     EXPECT_EQ(found[0].type, "IHDR");
     EXPECT_EQ(found[1].type, "PLTE");
     EXPECT_EQ(found[2].type, "IDAT");
     EXPECT_EQ(found[3].type, "IEND");
-    for (const Chunk& c : found)
+    for (const PngChunk& c : found)
         EXPECT_TRUE(c.crcOk) << c.type;
     EXPECT_EQ(found[1].data, (Bytes{0, 0, 0, 255, 255, 255}));
 
@@ -136,7 +104,7 @@ TEST(PngEncoder, PacksIndicesAtTheSmallestBitDepth) {
     };
     for (const Case& c : cases) {
         const Bytes png = EncodePngIndexed(3, 1, std::vector<TPngColour>(c.colours), {1, 0, 1});
-        const std::vector<Chunk> found = chunks(png);
+        const std::vector<PngChunk> found = PngChunks(png);
         ASSERT_EQ(found.size(), 4u);
         EXPECT_EQ(found[0].data[8], c.depth) << c.colours << " colours";
         EXPECT_EQ(found[0].data[9], 3) << "indexed colour type";
@@ -148,7 +116,7 @@ TEST(PngEncoder, PacksIndicesAtTheSmallestBitDepth) {
 TEST(PngEncoder, WritesAlphasUpToTheLastTranslucentColour) {
     const std::vector<TPngColour> palette = {
         {1, 1, 1}, {2, 2, 2, 0}, {3, 3, 3, 128}, {4, 4, 4}, {5, 5, 5}};
-    const std::vector<Chunk> found = chunks(EncodePngIndexed(1, 1, palette, {0}));
+    const std::vector<PngChunk> found = PngChunks(EncodePngIndexed(1, 1, palette, {0}));
     ASSERT_EQ(found.size(), 5u);
     EXPECT_EQ(found[2].type, "tRNS");
     EXPECT_EQ(found[2].data, (Bytes{255, 0, 128}));
@@ -159,7 +127,7 @@ TEST(PngEncoder, SplitsLargeDataIntoStoredBlocks) {
     Bytes rgba(300 * 60 * 4);
     for (std::size_t i = 0; i < rgba.size(); ++i)
         rgba[i] = std::uint8_t(i * 7);
-    const std::vector<Chunk> found = chunks(EncodePngRgba(300, 60, rgba));
+    const std::vector<PngChunk> found = PngChunks(EncodePngRgba(300, 60, rgba));
     ASSERT_EQ(found.size(), 3u);
     EXPECT_EQ(found[0].data[8], 8);
     EXPECT_EQ(found[0].data[9], 6) << "RGBA colour type";

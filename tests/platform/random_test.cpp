@@ -17,22 +17,29 @@ std::vector<int> draws(TRandom& generator, int count) {
     return values;
 }
 
-} // namespace
-
-TEST(Random, SeedOneGivesTheClassicSequence) {
-    TRandom generator(1);
-    EXPECT_EQ(draws(generator, 6), (std::vector<int>{41, 18467, 6334, 26500, 19169, 15724}));
+std::vector<int> globalDraws(int count) {
+    std::vector<int> values;
+    for (int i = 0; i < count; ++i)
+        values.push_back(Random());
+    return values;
 }
 
-TEST(Random, SameSeedSameSequenceAndReseedRestarts) {
-    TRandom a(12345);
-    TRandom b(12345);
-    const std::vector<int> first = draws(a, 100);
-    EXPECT_EQ(first, draws(b, 100));
-    a.Seed(12345);
-    EXPECT_EQ(first, draws(a, 100));
-    TRandom other(12346);
-    EXPECT_NE(first, draws(other, 100));
+const std::vector<int> classic{41, 18467, 6334, 26500, 19169, 15724};
+
+} // namespace
+
+TEST(Random, SeedGivesTheClassicSequenceAndReseedRestartsIt) {
+    TRandom generator(1);
+    EXPECT_EQ(draws(generator, 6), classic);
+    generator.Seed(1);
+    EXPECT_EQ(draws(generator, 6), classic);
+    TRandom other(2);
+    EXPECT_NE(draws(other, 6), classic);
+
+    SeedRandom(1); // the shared generator follows the same sequence
+    EXPECT_EQ(Random(), 41);
+    EXPECT_EQ(GlobalRandom().Next(), 18467);
+    EXPECT_EQ(Random(), 6334);
 }
 
 TEST(Random, ValuesStayInRange) {
@@ -40,38 +47,23 @@ TEST(Random, ValuesStayInRange) {
     bool sawHigh = false;
     for (int i = 0; i < 20000; ++i) {
         const int v = generator.Next();
-        ASSERT_GE(v, 0);
-        ASSERT_LE(v, RAND_MAX_VL);
+        ASSERT_TRUE(v >= 0 && v <= RAND_MAX_VL) << v;
         sawHigh = sawHigh || v > RAND_MAX_VL / 2;
         const int below = generator.Below(6);
-        ASSERT_GE(below, 0);
-        ASSERT_LT(below, 6);
+        ASSERT_TRUE(below >= 0 && below < 6) << below;
         const double d = generator.NextDouble();
-        ASSERT_GE(d, 0.0);
-        ASSERT_LT(d, 1.0);
+        ASSERT_TRUE(d >= 0.0 && d < 1.0) << d;
     }
     EXPECT_TRUE(sawHigh);
     EXPECT_EQ(generator.Below(0), 0);
     EXPECT_EQ(generator.Below(-5), 0);
 }
 
-TEST(GlobalRandom, SeedRandomReproducesDraws) {
-    SeedRandom(1);
-    EXPECT_EQ(Random(), 41);
-    EXPECT_EQ(GlobalRandom().Next(), 18467);
-    EXPECT_EQ(Random(), 6334);
-}
-
 TEST(GlobalRandom, RandomizeFromClockReturnsTheSeedItUsed) {
     const std::uint32_t seed = RandomizeFromClock();
-    std::vector<int> first;
-    for (int i = 0; i < 20; ++i)
-        first.push_back(Random());
+    const std::vector<int> first = globalDraws(20);
     SeedRandom(seed);
-    std::vector<int> again;
-    for (int i = 0; i < 20; ++i)
-        again.push_back(Random());
-    EXPECT_EQ(first, again);
+    EXPECT_EQ(globalDraws(20), first);
 }
 
 // Draws from two threads at once each advance the shared state by exactly one step: together
@@ -81,12 +73,10 @@ TEST(GlobalRandom, ConcurrentDrawsLoseNoStep) {
     SeedRandom(99);
     std::atomic<int> ready{0};
     const auto drawInto = [&](std::vector<int>& values) {
-        values.reserve(perThread);
         ++ready;
         while (ready < 2) {
         }
-        for (int i = 0; i < perThread; ++i)
-            values.push_back(Random());
+        values = globalDraws(perThread);
     };
     std::vector<int> fromA;
     std::vector<int> fromB;

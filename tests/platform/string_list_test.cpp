@@ -16,21 +16,22 @@ std::vector<std::string> items(const TStringList& list) {
 
 } // namespace
 
-TEST(StringList, AddInsertDeleteKeepOrderAndObjects) {
+TEST(StringList, EditsKeepOrderObjectsAndBounds) {
     TStringList list;
     int first = 1;
     int second = 2;
     EXPECT_EQ(list.Add("b"), 0);
     EXPECT_EQ(list.AddObject("c", &second), 1);
     list.Insert(0, "a");
-    list.Insert(list.Count(), "d");
-    EXPECT_EQ(items(list), (std::vector<std::string>{"a", "b", "c", "d"}));
+    list.Insert(list.Count(), "c");
+    EXPECT_EQ(items(list), (std::vector<std::string>{"a", "b", "c", "c"}));
     EXPECT_EQ(list.Objects(2), &second);
     EXPECT_EQ(list.Objects(0), nullptr);
-    EXPECT_EQ(list.IndexOfObject(&second), 2);
     EXPECT_EQ(list.IndexOfObject(&first), -1);
+    EXPECT_EQ(list.IndexOf("c"), 2); // the first exact match
+    EXPECT_EQ(list.IndexOf("A"), -1);
     list.Delete(1);
-    EXPECT_EQ(items(list), (std::vector<std::string>{"a", "c", "d"}));
+    EXPECT_EQ(items(list), (std::vector<std::string>{"a", "c", "c"}));
     EXPECT_EQ(list.IndexOfObject(&second), 1);
     EXPECT_THROW(list.Insert(4, "x"), std::out_of_range);
     EXPECT_THROW(list.Insert(-1, "x"), std::out_of_range);
@@ -40,37 +41,25 @@ TEST(StringList, AddInsertDeleteKeepOrderAndObjects) {
     EXPECT_EQ(list.Count(), 0);
 }
 
-TEST(StringList, IndexOfFindsTheFirstExactMatch) {
-    TStringList list;
-    list.Add("Un");
-    list.Add("deux");
-    list.Add("deux");
-    EXPECT_EQ(list.IndexOf("deux"), 1);
-    EXPECT_EQ(list.IndexOf("un"), -1);
-    EXPECT_EQ(list.IndexOf(""), -1);
-}
-
-TEST(StringList, TextEndsEveryLineWithCrLf) {
+TEST(StringList, TextEndsLinesWithCrLfAndSetTextTakesEveryLineEnd) {
     TStringList list;
     EXPECT_EQ(list.Text(), "");
     list.Add("a");
     list.Add("");
     list.Add("é");
     EXPECT_EQ(list.Text(), "a\r\n\r\né\r\n");
-}
 
-TEST(StringList, SetTextAcceptsEveryLineEnd) {
-    TStringList list;
-    list.AddObject("old", &list);
-    list.SetText("a\r\nb\nc\rd");
-    EXPECT_EQ(items(list), (std::vector<std::string>{"a", "b", "c", "d"}));
-    EXPECT_EQ(list.Objects(0), nullptr);
-    list.SetText("a\n\r\nb\r\n");
-    EXPECT_EQ(items(list), (std::vector<std::string>{"a", "", "b"}));
-    list.SetText("\r\n\r\n");
-    EXPECT_EQ(items(list), (std::vector<std::string>{"", ""}));
-    list.SetText("\n\r"); // LF then CR: two line ends
-    EXPECT_EQ(items(list), (std::vector<std::string>{"", ""}));
-    list.SetText("");
-    EXPECT_EQ(list.Count(), 0);
+    const std::pair<const char*, std::vector<std::string>> cases[] = {
+        {"a\r\nb\nc\rd", {"a", "b", "c", "d"}},
+        {"a\n\r\nb\r\n", {"a", "", "b"}},
+        {"\r\n\r\n", {"", ""}},
+        {"a\n\nb", {"a", "", "b"}}, // two LF: an empty line between
+        {"\n\r", {"", ""}},         // LF then CR: two line ends
+        {"", {}}};
+    for (const auto& [text, expected] : cases) {
+        list.AddObject("old", &list);
+        list.SetText(text);
+        EXPECT_EQ(items(list), expected) << text;
+        EXPECT_TRUE(list.Count() == 0 || list.Objects(0) == nullptr) << text;
+    }
 }

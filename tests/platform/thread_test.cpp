@@ -40,10 +40,18 @@ private:
     std::function<void(FunctionThread&)> body_;
 };
 
-// Relies on the base destructor alone, which does not run OnTerminate.
-class EmptyThread : public TThread {
+// Loops until terminated, relying on the base destructor alone to stop it; that destructor
+// does not run OnTerminate.
+class LoopingThread : public TThread {
+public:
+    std::atomic<bool> running{false};
+
 protected:
-    void Execute() override {}
+    void Execute() override {
+        running = true;
+        while (!Terminated())
+            Yield();
+    }
 };
 
 class ThreadTest : public ::testing::Test {
@@ -97,24 +105,31 @@ TEST_F(ThreadTest, OnTerminateIsPostedToTheUserInterfaceThreadAndRunsOnce) {
     EXPECT_EQ(terminations, 1);
 }
 
-TEST_F(ThreadTest, WaitForRunsOnTerminateWhenNothingWasProcessed) {
-    FunctionThread thread([](FunctionThread&) { std::this_thread::sleep_for(2ms); });
-    thread.OnTerminate = countTermination();
-    thread.Start();
-    thread.WaitFor();
-    EXPECT_TRUE(thread.Finished());
-    EXPECT_EQ(terminations, 1);
-    ui.ProcessPosted();
-    thread.WaitFor();
-    EXPECT_EQ(terminations, 1);
+// WaitFor runs a termination nothing processed yet, also after an exception ended Execute,
+// and never twice.
+TEST_F(ThreadTest, WaitForRunsOnTerminateOnceEvenAfterAnException) {
+    FunctionThread quiet([](FunctionThread&) { std::this_thread::sleep_for(2ms); });
+    FunctionThread failing([](FunctionThread&) { throw std::runtime_error("échec"); });
+    for (FunctionThread* thread : {&quiet, &failing}) {
+        terminations = 0;
+        thread->OnTerminate = countTermination();
+        thread->Start();
+        thread->WaitFor();
+        EXPECT_TRUE(thread->Finished());
+        EXPECT_EQ(terminations, 1);
+        ui.ProcessPosted();
+        thread->WaitFor();
+        EXPECT_EQ(terminations, 1);
+        EXPECT_THROW(thread->Start(), std::logic_error); // starts only once
+    }
 }
 
-TEST_F(ThreadTest, PostedOnTerminateDoesNotRunAfterTheThreadIsDestroyed) {
-    auto thread = std::make_unique<EmptyThread>();
+TEST_F(ThreadTest, DestroyingARunningThreadStopsItAndDropsItsPostedTermination) {
+    auto thread = std::make_unique<LoopingThread>();
     thread->OnTerminate = countTermination();
     thread->Start();
-    ASSERT_TRUE(waitUntil([&] { return thread->Finished(); }));
-    thread.reset(); // joins, so the termination has been posted by now
+    ASSERT_TRUE(waitUntil([&] { return thread->running.load(); }));
+    thread.reset(); // stops and joins, so the termination has been posted by now
     ui.ProcessPosted();
     EXPECT_EQ(terminations, 0);
 }
@@ -133,35 +148,4 @@ TEST_F(ThreadTest, OnTerminateMayDeleteTheThread) {
     }));
     EXPECT_EQ(thread, nullptr);
     EXPECT_EQ(terminations, 1);
-}
-
-TEST_F(ThreadTest, AnExceptionEndsTheThreadAndStillTerminates) {
-    FunctionThread thread([](FunctionThread&) { throw std::runtime_error("échec"); });
-    thread.OnTerminate = countTermination();
-    thread.Start();
-    thread.WaitFor();
-    EXPECT_TRUE(thread.Finished());
-    EXPECT_EQ(terminations, 1);
-}
-
-TEST_F(ThreadTest, StartsOnlyOnce) {
-    FunctionThread thread([](FunctionThread&) {});
-    thread.Start();
-    EXPECT_THROW(thread.Start(), std::logic_error);
-}
-
-TEST_F(ThreadTest, DestroyingARunningThreadStopsIt) {
-    std::atomic<bool> sawTerminated{false};
-    std::atomic<bool> running{false};
-    {
-        FunctionThread thread([&](FunctionThread& self) {
-            running = true;
-            while (!self.Terminated())
-                self.Yield();
-            sawTerminated = true;
-        });
-        thread.Start();
-        ASSERT_TRUE(waitUntil([&] { return running.load(); }));
-    }
-    EXPECT_TRUE(sawTerminated);
 }

@@ -49,29 +49,24 @@ TEST(UiService, DefaultsToHeadlessAndScopedInstallRestores) {
     EXPECT_NE(dynamic_cast<THeadlessUi*>(&Ui()), nullptr);
 }
 
-TEST(HeadlessUi, ConfirmsNothingWithoutAUser) {
+TEST(HeadlessUi, ConfirmsNothingAndWritesToStandardError) {
     THeadlessUi ui;
     const CaptureStandardError capture;
-    EXPECT_EQ(ui.MessageBox("t", "T", MB_OK | MB_ICONERROR), IDOK);
+    EXPECT_EQ(ui.MessageBox("Valeur refusée", "Calcul", MB_OK | MB_ICONERROR), IDOK);
     EXPECT_EQ(ui.MessageBox("t", "T", MB_OKCANCEL), IDCANCEL);
     EXPECT_EQ(ui.MessageBox("t", "T", MB_YESNO | MB_ICONQUESTION), IDNO);
     EXPECT_EQ(ui.MessageBox("t", "T", MB_YESNOCANCEL | MB_ICONWARNING), IDCANCEL);
-}
-
-TEST(HeadlessUi, WritesMessagesAndHelpToStandardError) {
-    THeadlessUi ui;
-    const CaptureStandardError capture;
-    ui.MessageBox("Valeur refusée", "Calcul", MB_OK);
     ui.ShowMessage("Terminé");
     ui.ShowInformation("Astuce", "Cliquez deux fois");
     ui.ShowHelp("operation.html");
     EXPECT_EQ(capture.text(), "Calcul: Valeur refusée\n"
+                              "T: t\nT: t\nT: t\n"
                               "Terminé\n"
                               "Astuce: Cliquez deux fois\n"
                               "Aide : operation.html\n");
 }
 
-TEST(TestUi, AnswersMessageBoxesFromTheScriptThenByDefault) {
+TEST(TestUi, AnswersFromTheScriptThenByDefaultAndRecordsEverythingShown) {
     TTestUi ui;
     ui.messageAnswers = {IDNO, IDCANCEL};
     EXPECT_EQ(ui.MessageBox("a", "A", MB_YESNO), IDNO);
@@ -80,31 +75,26 @@ TEST(TestUi, AnswersMessageBoxesFromTheScriptThenByDefault) {
     EXPECT_EQ(ui.MessageBox("d", "D", MB_YESNOCANCEL), IDYES);
     EXPECT_EQ(ui.MessageBox("e", "E", MB_OKCANCEL), IDOK);
     EXPECT_EQ(ui.MessageBox("f", "F", MB_OK), IDOK);
-    ASSERT_EQ(ui.shown.size(), 6u);
-    EXPECT_EQ(ui.shown[1].kind, "message");
-    EXPECT_EQ(ui.shown[1].title, "B");
-    EXPECT_EQ(ui.shown[1].text, "b");
-}
-
-TEST(TestUi, RecordsEverythingShownAndListsMessages) {
-    TTestUi ui;
-    ui.ShowMessage("un");
+    ui.ShowMessage("g");
     ui.ShowInformation("Titre", "info");
-    ui.MessageBox("deux", "Question", MB_YESNO);
     ui.ShowHelp("aide.html");
     CountModel model;
     ui.ShowModal("Absente", model);
-    ASSERT_EQ(ui.shown.size(), 5u);
-    EXPECT_EQ(ui.shown[1].kind, "info");
-    EXPECT_EQ(ui.shown[1].title, "Titre");
-    EXPECT_EQ(ui.shown[3].kind, "help");
-    EXPECT_EQ(ui.shown[3].text, "aide.html");
-    EXPECT_EQ(ui.shown[4].kind, "form");
-    EXPECT_EQ(ui.shown[4].title, "Absente");
-    EXPECT_EQ(ui.Messages(), (std::vector<std::string>{"un", "deux"}));
+    ASSERT_EQ(ui.shown.size(), 10u);
+    const std::pair<std::size_t, std::vector<std::string>> expected[] = {
+        {1, {"message", "B", "b"}},
+        {7, {"info", "Titre", "info"}},
+        {8, {"help", "", "aide.html"}},
+        {9, {"form", "Absente", ""}}};
+    for (const auto& [at, fields] : expected) {
+        EXPECT_EQ(ui.shown[at].kind, fields[0]) << at;
+        EXPECT_EQ(ui.shown[at].title, fields[1]) << at;
+        EXPECT_EQ(ui.shown[at].text, fields[2]) << at;
+    }
+    EXPECT_EQ(ui.Messages(), (std::vector<std::string>{"a", "b", "c", "d", "e", "f", "g"}));
 }
 
-TEST(TestUi, ModalFormsEditTheModel) {
+TEST(TestUi, FormsAndDialogsConsumeTheirAnswersThenCancel) {
     TTestUi ui;
     ui.forms["ChoixOp2"] = [](TFormModel& m) {
         dynamic_cast<CountModel&>(m).value = 42;
@@ -118,24 +108,19 @@ TEST(TestUi, ModalFormsEditTheModel) {
     CountModel untouched;
     EXPECT_EQ(ui.ShowModal("OperProp", untouched), mrCancel);
     EXPECT_EQ(untouched.value, 0);
-}
 
-TEST(TestUi, DialogsConsumeTheirAnswersThenCancel) {
-    TTestUi ui;
     ui.colorAnswers = {clGreen};
     ui.fontAnswers = {"Andika,12"};
     ui.fileAnswers = {"/tmp/a.txt", "/tmp/b.txt"};
     TColor color = clBlack;
-    EXPECT_TRUE(ui.ChooseColor(color));
-    EXPECT_EQ(color, clGreen);
-    EXPECT_FALSE(ui.ChooseColor(color));
-    EXPECT_EQ(color, clGreen);
     TFontChoice font{"avant"};
-    EXPECT_TRUE(ui.ChooseFont(font));
-    EXPECT_EQ(font.text, "Andika,12");
-    EXPECT_FALSE(ui.ChooseFont(font));
-    EXPECT_EQ(font.text, "Andika,12");
     std::string path;
+    for (int round = 0; round < 2; ++round) {
+        EXPECT_EQ(ui.ChooseColor(color), round == 0);
+        EXPECT_EQ(ui.ChooseFont(font), round == 0);
+        EXPECT_EQ(color, clGreen);
+        EXPECT_EQ(font.text, "Andika,12");
+    }
     EXPECT_TRUE(ui.OpenFileName("Ouvrir", "*.txt", path));
     EXPECT_EQ(path, "/tmp/a.txt");
     EXPECT_TRUE(ui.SaveFileName("Enregistrer", "*.txt", path));
@@ -162,6 +147,8 @@ TEST(TestUi, WaitCursorCountsDepthAndUses) {
     EXPECT_EQ(ui.waitCursorDepth, 0);
 }
 
+// Work posted from another thread, and work posted while running, runs in order on the thread
+// that runs the queue.
 TEST(PostQueue, RunsPostedWorkInOrderOnTheCallingThread) {
     TPostQueue queue;
     std::vector<int> order;
@@ -170,26 +157,15 @@ TEST(PostQueue, RunsPostedWorkInOrderOnTheCallingThread) {
         queue.Post([&] {
             order.push_back(1);
             ranOn = std::this_thread::get_id();
+            queue.Post([&] { order.push_back(3); });
         });
         queue.Post([&] { order.push_back(2); });
     });
     poster.join();
     EXPECT_TRUE(order.empty());
     queue.Run();
-    EXPECT_EQ(order, (std::vector<int>{1, 2}));
-    EXPECT_EQ(ranOn, std::this_thread::get_id());
-}
-
-TEST(PostQueue, WorkPostedWhileRunningRunsInTheSameRun) {
-    TPostQueue queue;
-    std::vector<int> order;
-    queue.Post([&] {
-        order.push_back(1);
-        queue.Post([&] { order.push_back(3); });
-    });
-    queue.Post([&] { order.push_back(2); });
-    queue.Run();
     EXPECT_EQ(order, (std::vector<int>{1, 2, 3}));
+    EXPECT_EQ(ranOn, std::this_thread::get_id());
 }
 
 TEST(PostQueue, AThrowingFunctionKeepsTheRestForTheNextRun) {

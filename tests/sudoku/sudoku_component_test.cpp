@@ -14,6 +14,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <thread>
 
@@ -389,6 +390,59 @@ TEST_F(SudokuTest, DatabaseWithoutMatchesLeavesNavigationInert) {
     std::string message;
     EXPECT_FALSE(Change(s, "PathBdd", std::string(260, 'x'), &message));
     EXPECT_FALSE(message.empty());
+}
+
+// The database that ships in the data folder is the component's default: it opens, each
+// technique's filter finds its first record, and navigation walks the matches.
+TEST_F(SudokuTest, ShippedDatabaseOpensSearchesAndNavigates) {
+    TvlSudoku& s = Nouveau();
+    const std::string nom(s.Bloc().PathBdd);
+    ASSERT_EQ(nom, PathDonnees() + "Sudoku17.dat");
+    BaseEnMemoire base;
+    std::string message;
+    ASSERT_EQ(LitBase(nom, base, message), 0) << nom << " : " << message;
+    const auto& enr = base.Enregistrements;
+    EXPECT_EQ(base.Type, tg9x9);
+    EXPECT_GE(enr.size(), 1000u);
+    EXPECT_LE(enr.size() * size_t(TailleEnrBase(tg9x9)), 400u * 1024u);
+    for (size_t k = 1; k < enr.size(); ++k)
+        ASSERT_LE(CompareCles(enr[k - 1].Cle, enr[k].Cle), 0) << "record " << k;
+
+    // Each checked counter alone: the first record using that technique, its key that of the
+    // puzzle loaded, and a puzzle with exactly one solution.
+    int techniques = 0;
+    for (int i = 0; i < TailleCle; ++i) {
+        const auto premier = std::find_if(enr.begin(), enr.end(), [i](const EnregistrementBase& e) {
+            return e.Cle[size_t(i)] != 0;
+        });
+        if (premier == enr.end())
+            continue;
+        ++techniques;
+        std::string filtre(TailleCle, '0');
+        filtre[size_t(i)] = '1';
+        EXPECT_FALSE(Change(s, "Sudoku_Recherche", filtre));
+        ASSERT_EQ(s.Bloc().PremierTrouve, premier - enr.begin()) << filtre;
+        EXPECT_EQ(CleDeStat(s.Bloc().Stat), premier->Cle) << filtre;
+        std::string donnees, solution;
+        Decode(s, donnees, solution);
+        Backtracking reference(donnees, 3, 3);
+        EXPECT_EQ(reference.NbSolutions(), 1) << donnees;
+        EXPECT_EQ(reference.Solution(), solution);
+    }
+    EXPECT_GE(techniques, 6); // counter 0 and at least five techniques
+
+    ASSERT_TRUE(Change(s, "PathBdd", nom));
+    const int dernier = int(enr.size()) - 1;
+    Change(s, "Sudoku_Enr", "2");
+    EXPECT_EQ(s.Bloc().EnrCourant, 1);
+    Change(s, "Sudoku_Enr", "3");
+    EXPECT_EQ(s.Bloc().EnrCourant, dernier);
+    EXPECT_EQ(CleDeStat(s.Bloc().Stat), enr.back().Cle);
+    Change(s, "Sudoku_Enr", "1");
+    EXPECT_EQ(s.Bloc().EnrCourant, dernier - 1);
+    EXPECT_TRUE(Change(s, "SudokuEnrCourant", std::to_string(dernier / 2)));
+    EXPECT_EQ(CleDeStat(s.Bloc().Stat), enr[size_t(dernier / 2)].Cle);
+    EXPECT_TRUE(ui_.Messages().empty());
 }
 
 TEST_F(SudokuTest, UnsolvableRecordEmptiesTheGrid) {

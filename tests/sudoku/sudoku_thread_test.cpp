@@ -128,6 +128,47 @@ TEST(SudokuThreadTest, SixBySixHandsOverThirtySixCells) {
         EXPECT_EQ(cases[size_t(i)], 0);
 }
 
+// A depot takes each accepted puzzle in place of the file, with its attempt number, its
+// counters and its N x N strings; the search stops when it answers false.
+TEST(SudokuThreadTest, ADepotTakesThePuzzlesUntilItHasEnough) {
+    TTestUi ui;
+    TScopedUi portee(ui);
+    struct Recu {
+        int essai;
+        StatRegles stat;
+        std::string probleme, solution;
+    };
+    std::vector<Recu> recus;
+    SudokuThread thread(tg4x4, regles({}), nullptr, nullptr, "", false);
+    thread.FixeGraine(5);
+    thread.FixeDepot([&](int essai, const StatRegles& stat, const std::string& probleme,
+                         const std::string& solution) {
+        recus.push_back({essai, stat, probleme, solution});
+        return recus.size() < 4;
+    });
+    thread.Start();
+    thread.WaitFor();
+    ASSERT_EQ(recus.size(), 4u);
+    EXPECT_EQ(recus.back().essai, thread.NbEtudiees());
+    for (size_t k = 0; k < recus.size(); ++k) {
+        const Recu& r = recus[k];
+        if (k > 0) {
+            EXPECT_GT(r.essai, recus[k - 1].essai);
+        }
+        ASSERT_EQ(r.probleme.size(), 16u);
+        ASSERT_EQ(r.solution.size(), 16u);
+        EXPECT_TRUE(SolutionValide(r.solution, 2, 2));
+        EXPECT_TRUE(Compatible(r.probleme, r.solution));
+        SudokuGrille g;
+        g.FixeType(tg4x4);
+        g.ChargeProbleme(r.probleme);
+        EXPECT_EQ(g.Resoudre(NiveauComplet), ssResolu);
+        EXPECT_EQ(g.Stat, r.stat);
+    }
+    EXPECT_TRUE(thread.Trouve());
+    EXPECT_EQ(thread.NbEnregistres(), 0); // nothing went to a file
+}
+
 TEST(SudokuThreadTest, SavesAsItGoesUntilStopped) {
     TTestUi ui;
     TScopedUi portee(ui);

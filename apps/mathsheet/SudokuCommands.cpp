@@ -1,0 +1,641 @@
+#include "SudokuCommands.h"
+
+#include "Commands.h"
+
+#include "platform/Paths.h"
+#include "platform/Random.h"
+#include "sudoku/SudokuBase.h"
+#include "sudoku/SudokuGeneration.h"
+#include "sudoku/SudokuGrille.h"
+#include "sudoku/SudokuThread.h"
+
+#include <algorithm>
+#include <charconv>
+#include <chrono>
+#include <condition_variable>
+#include <cstdint>
+#include <filesystem>
+#include <iostream>
+#include <iterator>
+#include <map>
+#include <memory>
+#include <mutex>
+#include <ostream>
+#include <sstream>
+
+namespace {
+
+// Options of the sudoku commands, with their defaults.
+struct OptionsSudoku {
+    std::vector<std::string> positionnels;
+    int type = -1; // -1: not given
+    int niveau = 3;
+    long long nombre = -1; // --count; -1: not given
+    int nbValeurs = 0;
+    bool graineDonnee = false;
+    std::uint32_t graine = 0;
+    std::string regles = "00000";
+    bool strict = false;
+    long long essais = -1;    // --attempts
+    long long parProfil = -1; // --per-profile
+    int taches = 1;           // --jobs
+    std::string filtre = "0000000000000";
+};
+
+bool nombreEntre(const std::string& texte, long long min, long long max, long long& valeur) {
+    const char* fin = texte.data() + texte.size();
+    const auto [ptr, ec] = std::from_chars(texte.data(), fin, valeur);
+    return ec == std::errc{} && ptr == fin && valeur >= min && valeur <= max;
+}
+
+bool drapeaux(const std::string& texte, size_t taille) {
+    return texte.size() == taille &&
+           std::all_of(texte.begin(), texte.end(), [](char c) { return c == '0' || c == '1'; });
+}
+
+// Fills the options; false with a message on a usage error.
+bool litOptions(const std::vector<std::string>& args, size_t debut, OptionsSudoku& o,
+                std::string& erreur) {
+    for (size_t i = debut; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (arg.size() < 3 || arg.compare(0, 2, "--") != 0) {
+            o.positionnels.push_back(arg);
+            continue;
+        }
+        if (arg == "--strict") {
+            o.strict = true;
+            continue;
+        }
+        if (i + 1 >= args.size()) {
+            erreur = "l'option " + arg + " attend une valeur";
+            return false;
+        }
+        const std::string& valeur = args[++i];
+        long long n = 0;
+        auto entier = [&](long long min, long long max, const char* quoi) {
+            if (nombreEntre(valeur, min, max, n))
+                return true;
+            erreur = std::string(quoi) + " invalide « " + valeur + " » (" + std::to_string(min) +
+                     " à " + std::to_string(max) + ")";
+            return false;
+        };
+        if (arg == "--type") {
+            if (!entier(0, 3, "type de grille"))
+                return false;
+            o.type = int(n);
+        } else if (arg == "--niveau") {
+            if (!entier(1, 3, "niveau"))
+                return false;
+            o.niveau = int(n);
+        } else if (arg == "--count") {
+            if (!entier(1, 1000000, "nombre de grilles"))
+                return false;
+            o.nombre = n;
+        } else if (arg == "--nbvaleurs") {
+            if (!entier(0, 81, "nombre minimum de valeurs"))
+                return false;
+            o.nbValeurs = int(n);
+        } else if (arg == "--seed") {
+            if (!entier(0, UINT32_MAX, "graine"))
+                return false;
+            o.graineDonnee = true;
+            o.graine = std::uint32_t(n);
+        } else if (arg == "--attempts") {
+            if (!entier(1, 1000000000, "nombre d'essais"))
+                return false;
+            o.essais = n;
+        } else if (arg == "--per-profile") {
+            if (!entier(1, 1000000, "nombre de grilles par profil"))
+                return false;
+            o.parProfil = n;
+        } else if (arg == "--jobs") {
+            if (!entier(1, 64, "nombre de tâches"))
+                return false;
+            o.taches = int(n);
+        } else if (arg == "--rules") {
+            if (!drapeaux(valeur, 5)) {
+                erreur = "règles invalides « " + valeur + " » (cinq chiffres 0 ou 1)";
+                return false;
+            }
+            o.regles = valeur;
+        } else if (arg == "--filtre") {
+            if (!drapeaux(valeur, TailleCle)) {
+                erreur = "filtre invalide « " + valeur + " » (treize chiffres 0 ou 1)";
+                return false;
+            }
+            o.filtre = valeur;
+        } else {
+            erreur = "option inconnue « " + arg + " »";
+            return false;
+        }
+    }
+    return true;
+}
+
+const char* nomForme(int type) {
+    switch (type) {
+    case tg6x6_3x2:
+        return "6 × 6 (régions de 3 × 2)";
+    case tg6x6_2x3:
+        return "6 × 6 (régions de 2 × 3)";
+    case tg4x4:
+        return "4 × 4";
+    default:
+        return "9 × 9";
+    }
+}
+
+// A puzzle read from a file, with its line number.
+struct PuzzleLu {
+    int ligne = 0;
+    int type = 0;
+    std::string probleme; // '0' for an unknown cell
+};
+
+// The type of a line of `taille` cells: the one imposed when given (-1: none), 6 x 6 lines being
+// 3 x 2 boxes by default.
+int typeDeTaille(size_t taille, int impose) {
+    switch (taille) {
+    case 81:
+        return tg9x9;
+    case 36:
+        return impose == tg6x6_2x3 ? tg6x6_2x3 : tg6x6_3x2;
+    case 16:
+        return tg4x4;
+    default:
+        return -1;
+    }
+}
+
+// Reads the puzzle lines of a text ('0' or '.' for an unknown cell); blank lines and lines
+// starting with '#' are skipped. False with a message naming the first bad line.
+bool litPuzzles(const std::string& texte, const std::string& nom, int typeImpose,
+                std::vector<PuzzleLu>& puzzles, std::string& erreur) {
+    std::istringstream lignes(texte);
+    std::string ligne;
+    for (int numero = 1; std::getline(lignes, ligne); ++numero) {
+        while (!ligne.empty() &&
+               (ligne.back() == '\r' || ligne.back() == ' ' || ligne.back() == '\t'))
+            ligne.pop_back();
+        if (ligne.empty() || ligne[0] == '#')
+            continue;
+        const std::string lieu = nom + ":" + std::to_string(numero) + " : ";
+        const int type = typeDeTaille(ligne.size(), typeImpose);
+        if (type < 0) {
+            erreur = lieu + "une grille a 81, 36 ou 16 cases (" + std::to_string(ligne.size()) +
+                     " caractères lus)";
+            return false;
+        }
+        if (typeImpose >= 0 && NbCasesType(typeImpose) != int(ligne.size())) {
+            erreur = lieu + "une grille " + nomForme(typeImpose) + " a " +
+                     std::to_string(NbCasesType(typeImpose)) + " cases";
+            return false;
+        }
+        const int n = type == tg9x9 ? 9 : type == tg4x4 ? 4 : 6;
+        for (char& c : ligne) {
+            if (c == '.')
+                c = '0';
+            if (c < '0' || c > '9') {
+                erreur = lieu + "caractère « " + std::string(1, c) +
+                         " » inattendu (chiffres, « 0 » ou « . » pour une case vide)";
+                return false;
+            }
+            if (c - '0' > n) {
+                erreur = lieu + "le chiffre " + std::string(1, c) +
+                         " n'existe pas dans une grille " + nomForme(type);
+                return false;
+            }
+        }
+        puzzles.push_back({numero, type, ligne});
+    }
+    return true;
+}
+
+// The profile of a puzzle, from its key: which of the techniques 1 to 12 it needed.
+unsigned profilDeCle(const CleBase& cle) {
+    unsigned bits = 0;
+    for (int i = rgUniqueCache; i < TailleCle; ++i)
+        if (cle[size_t(i)] != 0)
+            bits |= 1u << i;
+    return bits;
+}
+
+// Puzzles found by the search workers, handed to the single writer. With a number of attempts,
+// each worker keeps what it finds within its share and the choice is made at the end in attempt
+// order; otherwise puzzles are kept as they come, until the count is reached.
+class Collecte {
+public:
+    struct Trouvaille {
+        int essai;
+        int tache;
+        StatRegles stat;
+        std::string probleme;
+    };
+
+    Collecte(const OptionsSudoku& o, const BaseEnMemoire& base) : options_(o) {
+        for (const EnregistrementBase& e : base.Enregistrements)
+            ++parProfil_[profilDeCle(e.Cle)];
+        if (o.essais > 0)
+            for (int k = 0; k < o.taches; ++k)
+                quotas_.push_back(o.essais / o.taches + (k < o.essais % o.taches ? 1 : 0));
+    }
+
+    int Quota(int tache) const { return quotas_.empty() ? -1 : int(quotas_[size_t(tache)]); }
+
+    // On a worker thread: whether the worker goes on.
+    bool Depose(int tache, int essai, const StatRegles& stat, const std::string& probleme) {
+        std::lock_guard verrou(mutex_);
+        if (complet_)
+            return false;
+        const int quota = Quota(tache);
+        if (quota >= 0) {
+            if (essai > quota)
+                return false;
+            trouvees_.push_back({essai, tache, stat, probleme});
+            return essai < quota;
+        }
+        if (!admet(stat))
+            return true;
+        trouvees_.push_back({essai, tache, stat, probleme});
+        if (options_.nombre > 0 && (long long)trouvees_.size() >= options_.nombre) {
+            complet_ = true;
+            signal_.notify_all();
+            return false;
+        }
+        return true;
+    }
+
+    // Waits until the count is reached or the delay has passed.
+    bool Attend(std::chrono::milliseconds delai) {
+        std::unique_lock verrou(mutex_);
+        return signal_.wait_for(verrou, delai, [this] { return complet_; });
+    }
+
+    // The puzzles kept, in the order they go into the base.
+    std::vector<Trouvaille> Gardees() {
+        std::lock_guard verrou(mutex_);
+        if (quotas_.empty())
+            return trouvees_;
+        std::sort(trouvees_.begin(), trouvees_.end(), [](const Trouvaille& a, const Trouvaille& b) {
+            return std::pair(a.essai, a.tache) < std::pair(b.essai, b.tache);
+        });
+        std::vector<Trouvaille> gardees;
+        for (const Trouvaille& t : trouvees_) {
+            if (options_.nombre > 0 && (long long)gardees.size() >= options_.nombre)
+                break;
+            if (admet(t.stat))
+                gardees.push_back(t);
+        }
+        return gardees;
+    }
+
+private:
+    // Counts the puzzle in its profile when the profile has room.
+    bool admet(const StatRegles& stat) {
+        int& nombre = parProfil_[profilDeCle(CleDeStat(stat))];
+        if (options_.parProfil > 0 && nombre >= options_.parProfil)
+            return false;
+        ++nombre;
+        return true;
+    }
+
+    const OptionsSudoku& options_;
+    std::vector<long long> quotas_;
+    std::mutex mutex_;
+    std::condition_variable signal_;
+    std::vector<Trouvaille> trouvees_;
+    std::map<unsigned, int> parProfil_;
+    bool complet_ = false;
+};
+
+class SudokuRunner {
+public:
+    SudokuRunner(std::ostream& out, std::ostream& err) : out_(out), err_(err) {}
+
+    int run(const std::vector<std::string>& args) {
+        if (args.empty())
+            return usage("« sudoku » attend generate, rate ou db");
+        const std::string& commande = args[0];
+        if (commande == "db") {
+            if (args.size() < 2)
+                return usage("« sudoku db » attend create, add, list ou search");
+            return base(args[1], args);
+        }
+        OptionsSudoku o;
+        std::string erreur;
+        if (!litOptions(args, 1, o, erreur))
+            return usage(erreur);
+        if (commande == "generate")
+            return genere(o);
+        if (commande == "rate")
+            return note(o);
+        return usage("commande sudoku inconnue « " + commande + " »");
+    }
+
+private:
+    int usage(const std::string& message) {
+        err_ << "mathsheet : " << message << "\n"
+             << "Essayez « mathsheet --help ».\n";
+        return EXIT_USAGE;
+    }
+
+    int erreur(const std::string& message, int code) {
+        err_ << "mathsheet : " << message << "\n";
+        return code;
+    }
+
+    int base(const std::string& action, const std::vector<std::string>& args) {
+        OptionsSudoku o;
+        std::string message;
+        if (!litOptions(args, 2, o, message))
+            return usage(message);
+        if (action == "create")
+            return cree(o);
+        if (action == "add")
+            return ajoute(o);
+        if (action == "list")
+            return liste(o);
+        if (action == "search")
+            return recherche(o);
+        return usage("commande « sudoku db » inconnue « " + action + " »");
+    }
+
+    std::uint32_t graine(const OptionsSudoku& o) {
+        if (o.graineDonnee)
+            return o.graine;
+        const std::uint32_t tiree = RandomizeFromClock();
+        err_ << "mathsheet : graine " << tiree << "\n";
+        return tiree;
+    }
+
+    // generate: one puzzle a line, its givens and '0' for the other cells.
+    int genere(const OptionsSudoku& o) {
+        if (!o.positionnels.empty())
+            return usage("« sudoku generate » n'attend pas de fichier");
+        const int type = o.type < 0 ? tg9x9 : o.type;
+        TRandom alea(graine(o));
+        const long long nombre = o.nombre < 0 ? 1 : o.nombre;
+        const int cases = NbCasesType(type);
+        std::string lignes;
+        for (long long k = 0; k < nombre; ++k) {
+            const GrilleGeneree g = GenereGrille(type, o.niveau, o.nbValeurs, alea);
+            if (!g.Reussi)
+                return erreur(g.Message, EXIT_BAD_INPUT);
+            for (int i = 0; i < cases; ++i) {
+                const int code = g.Cases[size_t(i)];
+                lignes += code >= 1 && code <= 9 ? char('0' + code) : '0';
+            }
+            lignes += '\n';
+        }
+        out_ << lignes;
+        return EXIT_OK;
+    }
+
+    bool lit(const std::string& nom, std::string& texte) {
+        if (nom == "-") {
+            texte.assign(std::istreambuf_iterator<char>(std::cin), {});
+            return true;
+        }
+        return ReadWholeFile(nom, texte);
+    }
+
+    // Reads a puzzle file: EXIT_OK, or the code of the failure after its message.
+    int litFichier(const std::string& nom, int type, std::vector<PuzzleLu>& puzzles) {
+        std::string texte;
+        if (!lit(nom, texte))
+            return erreur("impossible de lire « " + nom + " »", EXIT_IO);
+        std::string message;
+        if (!litPuzzles(texte, nom, type, puzzles, message))
+            return erreur(message, EXIT_BAD_INPUT);
+        return EXIT_OK;
+    }
+
+    // rate: for each puzzle, the status of a full-level solve and the 14 counters.
+    int note(const OptionsSudoku& o) {
+        if (o.positionnels.size() != 1)
+            return usage("« sudoku rate » attend un fichier de grilles");
+        std::vector<PuzzleLu> puzzles;
+        if (const int code = litFichier(o.positionnels[0], o.type, puzzles); code != EXIT_OK)
+            return code;
+        std::string lignes;
+        lignes.reserve(puzzles.size() * 48);
+        SudokuGrille grille;
+        for (const PuzzleLu& p : puzzles) {
+            grille.FixeType(p.type);
+            grille.ChargeProbleme(p.probleme);
+            lignes += std::to_string(grille.Resoudre(NiveauComplet));
+            for (int i = 0; i < StatRegles::Taille; ++i) {
+                lignes += ' ';
+                lignes += std::to_string(grille.Stat[i]);
+            }
+            lignes += '\n';
+        }
+        out_ << lignes;
+        return EXIT_OK;
+    }
+
+    // Reads a database: EXIT_OK, or the code of the failure after its message.
+    int litBase(const std::string& nom, BaseEnMemoire& base) {
+        std::string message;
+        const int code = LitBase(nom, base, message);
+        if (code == 0)
+            return EXIT_OK;
+        return erreur(nom + " : " + message, code == cbOuverture ? EXIT_IO : EXIT_BAD_INPUT);
+    }
+
+    int ecritBase(const std::string& nom, const BaseEnMemoire& base) {
+        std::string message;
+        if (EcritBase(nom, base, message))
+            return EXIT_OK;
+        return erreur(nom + " : " + message, EXIT_IO);
+    }
+
+    int cree(const OptionsSudoku& o) {
+        if (o.positionnels.size() != 1)
+            return usage("« sudoku db create » attend le nom de la base");
+        const std::string& nom = o.positionnels[0];
+        std::error_code absent;
+        if (std::filesystem::exists(nom, absent))
+            return erreur("le fichier « " + nom + " » existe déjà", EXIT_IO);
+        BaseEnMemoire base;
+        base.Type = o.type < 0 ? tg9x9 : o.type;
+        if (const int code = ecritBase(nom, base); code != EXIT_OK)
+            return code;
+        out_ << nom << " : base de grilles " << nomForme(base.Type) << " créée\n";
+        return EXIT_OK;
+    }
+
+    // add: rates each puzzle of a file and inserts those the solver finishes.
+    int ajoute(const OptionsSudoku& o) {
+        if (o.positionnels.size() != 2)
+            return usage("« sudoku db add » attend la base et un fichier de grilles");
+        const std::string& nom = o.positionnels[0];
+        BaseEnMemoire base;
+        if (const int code = litBase(nom, base); code != EXIT_OK)
+            return code;
+        std::vector<PuzzleLu> puzzles;
+        if (const int code = litFichier(o.positionnels[1], base.Type, puzzles); code != EXIT_OK)
+            return code;
+        SudokuGrille grille;
+        grille.FixeType(base.Type);
+        int ignorees = 0;
+        for (const PuzzleLu& p : puzzles) {
+            grille.ChargeProbleme(p.probleme);
+            if (grille.Resoudre(NiveauComplet) != ssResolu) {
+                err_ << "mathsheet : " << o.positionnels[1] << ":" << p.ligne
+                     << " : le solveur ne finit pas cette grille, elle n'est pas ajoutée\n";
+                ++ignorees;
+                continue;
+            }
+            base.Insere({CleDeStat(grille.Stat), CompacteProbleme(p.probleme, base.Type)});
+        }
+        if (const int code = ecritBase(nom, base); code != EXIT_OK)
+            return code;
+        out_ << puzzles.size() - size_t(ignorees) << " grille(s) ajoutée(s), " << ignorees
+             << " ignorée(s) ; la base en compte " << base.Enregistrements.size() << "\n";
+        return EXIT_OK;
+    }
+
+    // list: the records matching the filter, with their number, key and problem.
+    int liste(const OptionsSudoku& o) {
+        if (o.positionnels.size() != 1)
+            return usage("« sudoku db list » attend le nom de la base");
+        BaseEnMemoire base;
+        if (const int code = litBase(o.positionnels[0], base); code != EXIT_OK)
+            return code;
+        std::string lignes;
+        for (size_t k = 0; k < base.Enregistrements.size(); ++k) {
+            const EnregistrementBase& e = base.Enregistrements[k];
+            bool correspond = true;
+            for (int i = 0; i < TailleCle; ++i)
+                correspond &= o.filtre[size_t(i)] == '0' || e.Cle[size_t(i)] != 0;
+            if (!correspond)
+                continue;
+            lignes += std::to_string(k);
+            for (const std::uint8_t octet : e.Cle)
+                lignes += " " + std::to_string(octet);
+            lignes += " " + DecompacteProbleme(e.Grille.data(), int(e.Grille.size()), base.Type);
+            lignes += '\n';
+        }
+        out_ << lignes;
+        return EXIT_OK;
+    }
+
+    // search: the search thread without its dialog, on one or several workers, each with its
+    // own grid and draws; the base is written once, by this thread, at the end.
+    int recherche(const OptionsSudoku& o) {
+        if (o.positionnels.size() != 1)
+            return usage("« sudoku db search » attend le nom de la base");
+        if (o.nombre < 0 && o.essais < 0)
+            return usage("« sudoku db search » attend --count ou --attempts");
+        const std::string& nom = o.positionnels[0];
+        BaseEnMemoire base;
+        std::error_code absent;
+        if (std::filesystem::exists(nom, absent)) {
+            if (const int code = litBase(nom, base); code != EXIT_OK)
+                return code;
+            if (o.type >= 0 && o.type != base.Type)
+                return erreur(nom + " : le format de grille inscrit dans le fichier est "
+                                    "incompatible avec le format de grille demandé",
+                              EXIT_BAD_INPUT);
+        } else {
+            base.Type = o.type < 0 ? tg9x9 : o.type;
+        }
+
+        ReglesRecherche regles{};
+        for (size_t i = 0; i < regles.size(); ++i)
+            regles[i] = o.regles[i] == '1';
+        const std::uint32_t depart = graine(o);
+        Collecte collecte(o, base);
+        std::vector<std::unique_ptr<SudokuThread>> taches;
+        for (int k = 0; k < o.taches; ++k) {
+            auto tache = std::make_unique<SudokuThread>(base.Type, regles, nullptr, nullptr,
+                                                        std::string(), o.strict);
+            tache->FixeGraine(depart + std::uint32_t(k));
+            tache->FixeDepot([&collecte, k](int essai, const StatRegles& stat,
+                                            const std::string& probleme, const std::string&) {
+                return collecte.Depose(k, essai, stat, probleme);
+            });
+            taches.push_back(std::move(tache));
+        }
+        for (auto& tache : taches)
+            tache->Start();
+        attendFin(collecte, taches);
+
+        const auto gardees = collecte.Gardees();
+        long long etudiees = 0;
+        for (size_t k = 0; k < taches.size(); ++k) {
+            const long long faites = taches[k]->NbEtudiees();
+            const int quota = collecte.Quota(int(k));
+            etudiees += quota < 0 ? faites : std::min<long long>(faites, quota);
+        }
+        for (const auto& t : gardees)
+            base.Insere({CleDeStat(t.stat), CompacteProbleme(t.probleme, base.Type)});
+        if (const int code = ecritBase(nom, base); code != EXIT_OK)
+            return code;
+        out_ << gardees.size() << " grille(s) ajoutée(s) sur " << etudiees
+             << " étudiée(s) ; la base en compte " << base.Enregistrements.size() << "\n";
+        return EXIT_OK;
+    }
+
+    // Until the count is reached, every worker has used its share of attempts, or all ended.
+    static void attendFin(Collecte& collecte, std::vector<std::unique_ptr<SudokuThread>>& taches) {
+        for (;;) {
+            const bool complet = collecte.Attend(std::chrono::milliseconds(20));
+            bool enCours = false;
+            for (size_t k = 0; k < taches.size(); ++k) {
+                SudokuThread& t = *taches[k];
+                const int quota = collecte.Quota(int(k));
+                if (complet || (quota >= 0 && t.NbEtudiees() >= quota))
+                    t.Terminate();
+                enCours |= !t.Finished();
+            }
+            if (!enCours)
+                break;
+        }
+        for (auto& t : taches)
+            t->WaitFor();
+    }
+
+    std::ostream& out_;
+    std::ostream& err_;
+};
+
+} // namespace
+
+int RunSudokuCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    return SudokuRunner(out, err).run(args);
+}
+
+std::string SudokuUsageText() {
+    return R"(  mathsheet sudoku generate [--type T] [--niveau L] [--count N] [--nbvaleurs K] [--seed S]
+  mathsheet sudoku rate FICHIER [--type T]
+  mathsheet sudoku db create BASE [--type T]
+  mathsheet sudoku db add BASE FICHIER
+  mathsheet sudoku db list BASE [--filtre F]
+  mathsheet sudoku db search BASE (--count N | --attempts M) [--type T] [--rules R]
+                  [--strict] [--per-profile K] [--jobs J] [--seed S]
+)";
+}
+
+std::string SudokuHelpText() {
+    return R"(
+Sudoku :
+  generate      N grilles (défaut 1), une par ligne : les données, « 0 » pour une case vide
+  rate          pour chaque grille du fichier (81, 36 ou 16 chiffres, « 0 » ou « . » pour une
+                case vide ; « - » lit l'entrée standard) : le statut du solveur (0 bloqué,
+                1 résolu, 2 contradiction) et ses 14 compteurs de techniques
+  db create     crée une base de grilles vide du type donné
+  db add        ajoute à la base les grilles d'un fichier que le solveur sait finir
+  db list       les enregistrements (numéro, clé de 13 octets, grille) dont les compteurs
+                cochés par le filtre (13 chiffres 0 ou 1) ne sont pas nuls
+  db search     cherche des grilles au hasard et ajoute celles qui utilisent les règles
+                demandées ; --rules : 5 chiffres 0 ou 1 (candidat unique caché, candidat
+                verrouillé, sous-ensembles nus, sous-ensembles cachés, autre) ; --strict
+                refuse aussi les grilles qui utilisent une règle non cochée ; --attempts M
+                arrête après M grilles étudiées ; --per-profile K garde au plus K grilles par
+                profil de techniques ; --jobs J répartit la recherche sur J cœurs
+  --type T      0 : 9 × 9, 1 : 6 × 6 (régions 3 × 2), 2 : 6 × 6 (régions 2 × 3), 3 : 4 × 4
+  --niveau L    1 : singletons seuls, 2 : et candidats uniques cachés, 3 : toutes les techniques
+)";
+}

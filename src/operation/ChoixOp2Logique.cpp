@@ -1,0 +1,570 @@
+#include "operation/ChoixOp2Logique.h"
+
+#include "operation/Nombres.h"
+#include "platform/Locale.h"
+#include "platform/Random.h"
+#include "platform/UserInterface.h"
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <vector>
+
+namespace {
+
+constexpr std::array<const char*, 4> kTitres{"Addition", "Soustraction", "Multiplication",
+                                             "Division"};
+
+std::string format(const char* modele, int a, int b = 0) {
+    char texte[160];
+    std::snprintf(texte, sizeof texte, modele, a, b);
+    return texte;
+}
+
+// A draw wider than rand()'s 15 bits, still from the process-wide generator so that a seed
+// reproduces it: bounds up to 99999999 are reached.
+long long grandHasard() {
+    const long long haut = Random();
+    const long long bas = Random();
+    return haut * (RAND_MAX_VL + 1LL) + bas;
+}
+
+double puissanceDix(int n) {
+    return std::pow(10.0, n);
+}
+
+// Removes trailing zeros after a separator, then a trailing separator.
+void retireZerosFinaux(std::string& s, char separateur) {
+    if (s.find(separateur) == std::string::npos)
+        return;
+    while (!s.empty() && s.back() == '0')
+        s.pop_back();
+    if (!s.empty() && s.back() == separateur)
+        s.pop_back();
+}
+
+std::string sansBlancsEnTete(const std::string& s) {
+    const std::size_t debut = s.find_first_not_of(' ');
+    return debut == std::string::npos ? std::string() : s.substr(debut);
+}
+
+} // namespace
+
+// ---- number texts ----
+
+std::string NormaliseCellule(std::string texte) {
+    const char separateur = DecimalSeparator();
+    const std::size_t virgule = texte.find(separateur);
+    if (virgule != std::string::npos && virgule >= 1 &&
+        texte.size() - virgule - 1 > std::size_t(ChoixOp2Logique::MAX_DECIMALES))
+        texte.resize(virgule + 1 + ChoixOp2Logique::MAX_DECIMALES);
+    int gardes = 0;
+    for (std::size_t i = 0; i < texte.size(); ++i) {
+        if (texte[i] == separateur)
+            continue;
+        if (++gardes > ChoixOp2Logique::MAX_CHIFFRES) {
+            texte.resize(i);
+            // No separator left dangling after the last digit kept.
+            if (texte.back() == separateur)
+                texte.pop_back();
+            break;
+        }
+    }
+    return texte;
+}
+
+std::string FormateNombre(double valeur) {
+    if (!std::isfinite(valeur))
+        return "0";
+    char tampon[400];
+    std::snprintf(tampon, sizeof tampon, "%.7f", valeur);
+    std::string s = tampon;
+    std::string signe;
+    if (!s.empty() && s.front() == '-') {
+        signe = "-";
+        s.erase(0, 1);
+    }
+    // Half up on the seventh decimal, into six.
+    const bool arrondiHaut = s.back() >= '5';
+    s.pop_back();
+    if (arrondiHaut) {
+        int i = int(s.size()) - 1;
+        for (; i >= 0; --i) {
+            if (s[std::size_t(i)] == '.')
+                continue;
+            if (s[std::size_t(i)] == '9') {
+                s[std::size_t(i)] = '0';
+                continue;
+            }
+            ++s[std::size_t(i)];
+            break;
+        }
+        if (i < 0)
+            s.insert(s.begin(), '1');
+    }
+    const char separateur = DecimalSeparator();
+    std::replace(s.begin(), s.end(), '.', separateur);
+    retireZerosFinaux(s, separateur);
+    if (s == "0")
+        signe.clear();
+    return signe + s;
+}
+
+std::string TexteResultat(double valeur) {
+    if (!std::isfinite(valeur))
+        return "";
+    if (valeur == 0)
+        return "0";
+    char tampon[64];
+    std::snprintf(tampon, sizeof tampon, "%.13e", valeur);
+    const std::string e = tampon; // "-d.ddddddddddddde+XX"
+    const bool negatif = e.front() == '-';
+    const std::size_t debut = negatif ? 1 : 0;
+    const std::size_t exposant = e.find('e');
+    std::string chiffres = e.substr(debut, 1) + e.substr(debut + 2, exposant - debut - 2);
+    int puissance = 0;
+    std::from_chars(e.data() + exposant + (e[exposant + 1] == '+' ? 2 : 1), e.data() + e.size(),
+                    puissance);
+    const int entiers = puissance + 1;
+    const int n = int(chiffres.size());
+    std::string s;
+    if (entiers <= 0)
+        s = "0." + std::string(std::size_t(-entiers), '0') + chiffres;
+    else if (entiers >= n)
+        s = chiffres + std::string(std::size_t(entiers - n), '0');
+    else
+        s = chiffres.substr(0, std::size_t(entiers)) + "." + chiffres.substr(std::size_t(entiers));
+    const char separateur = DecimalSeparator();
+    std::replace(s.begin(), s.end(), '.', separateur);
+    retireZerosFinaux(s, separateur);
+    return negatif ? "-" + s : s;
+}
+
+double LitNombre(const std::string& texte) {
+    std::size_t i = texte.find_first_not_of(' ');
+    if (i == std::string::npos)
+        return 0;
+    std::string nombre;
+    if (texte[i] == '-' || texte[i] == '+')
+        nombre += texte[i++];
+    bool virgule = false;
+    for (; i < texte.size(); ++i) {
+        const char c = texte[i];
+        if (EstChiffre(c)) {
+            nombre += c;
+        } else if (!virgule && (c == DecimalSeparator() || c == '.')) {
+            nombre += '.';
+            virgule = true;
+        } else {
+            break;
+        }
+    }
+    if (!nombre.empty() && nombre.front() == '+')
+        nombre.erase(0, 1);
+    double valeur = 0;
+    std::from_chars(nombre.data(), nombre.data() + nombre.size(), valeur);
+    return valeur;
+}
+
+bool CelluleRemplie(const std::string& texte) {
+    return texte.find_first_not_of(' ') != std::string::npos;
+}
+
+// ---- grid ----
+
+ChoixOp2Logique::ChoixOp2Logique(SuperGridModel& grille, int operation)
+    : grille_(grille), operation_(std::clamp(operation, int(OP_ADDITION), int(OP_DIVISION))) {
+    prepareGrille();
+}
+
+std::string ChoixOp2Logique::Titre(int operation) {
+    return kTitres[std::size_t(std::clamp(operation, int(OP_ADDITION), int(OP_DIVISION)))];
+}
+
+void ChoixOp2Logique::prepareGrille() {
+    grille_.SetSize(COLONNES, LigneResultat() + 1);
+    grille_.SetAcceptedCharacters(CARACTERES_ACCEPTES, true);
+    grille_.decimalInput = true;
+    grille_.decimalSeparator = DecimalSeparator();
+    grille_.columnMargin = 4;
+    for (int c = 1; c < COLONNES; ++c)
+        grille_.SetCell(c, 0, format("Op. %d", c));
+    for (int l = 1; l <= LignesOperandes(); ++l) {
+        std::string titre = format("Opérande %d", l);
+        if (operation_ == OP_MULTIPLICATION)
+            titre = l == 1 ? "Multiplicande" : "Multiplicateur";
+        else if (operation_ == OP_DIVISION)
+            titre = l == 1 ? "Dividende" : "Diviseur";
+        grille_.SetCell(0, l, titre);
+    }
+    constexpr std::array<const char*, 4> resultats{"Somme", "Différence", "Produit", "Résultat"};
+    grille_.SetCell(0, LigneResultat(), resultats[std::size_t(operation_)]);
+    for (int c = 1; c < COLONNES; ++c)
+        grille_.SetProtected(c, LigneResultat(), true);
+}
+
+void ChoixOp2Logique::Initialise(const TTableOperandes& table,
+                                 const TDefinitionOperandes& definition) {
+    Reglages = definition;
+    remplissage_ = true;
+    for (int c = 1; c < COLONNES; ++c)
+        for (int l = 1; l <= LigneResultat(); ++l)
+            grille_.SetCell(c, l, "");
+    for (int i = 0; i < LIGNES_OPERANDES; ++i) {
+        for (int j = 0; j < LignesOperandes(); ++j) {
+            const double v = table[std::size_t(i)][std::size_t(j)];
+            if (v >= 0)
+                grille_.SetCell(i + 1, j + 1, FormateNombre(v));
+        }
+    }
+    remplissage_ = false;
+    CalculeResultats();
+}
+
+void ChoixOp2Logique::CellulesModifiees() {
+    for (int c = 1; c < COLONNES; ++c)
+        for (int l = 1; l <= LignesOperandes(); ++l)
+            grille_.SetCell(c, l, NormaliseCellule(cellule(c, l)));
+    CalculeResultats();
+}
+
+void ChoixOp2Logique::CalculeResultats() {
+    for (int c = 1; c < COLONNES; ++c)
+        CalculeResultat(c);
+}
+
+void ChoixOp2Logique::CalculeResultat(int colonne) {
+    const int ligneResultat = LigneResultat();
+    grille_.SetCell(colonne, ligneResultat, "");
+    if (remplissage_)
+        return;
+    if (operation_ == OP_ADDITION) {
+        double somme = 0;
+        bool une = false;
+        for (int l = 1; l <= LignesOperandes(); ++l) {
+            if (!CelluleRemplie(cellule(colonne, l)))
+                continue;
+            somme += LitNombre(cellule(colonne, l));
+            une = true;
+        }
+        if (une)
+            grille_.SetCell(colonne, ligneResultat, TexteResultat(somme));
+        return;
+    }
+    if (!CelluleRemplie(cellule(colonne, 1)) || !CelluleRemplie(cellule(colonne, 2)))
+        return;
+    const double a = LitNombre(cellule(colonne, 1));
+    const double b = LitNombre(cellule(colonne, 2));
+    std::string texte;
+    switch (operation_) {
+    case OP_SOUSTRACTION:
+        texte = a - b < 0 ? TEXTE_NEGATIF : TexteResultat(a - b);
+        break;
+    case OP_MULTIPLICATION:
+        texte = TexteResultat(a * b);
+        break;
+    default:
+        if (b == 0) {
+            texte = TEXTE_DIV_ZERO;
+            break;
+        }
+        texte = TexteResultat(a / b);
+        if (const std::size_t virgule = texte.find(DecimalSeparator());
+            virgule != std::string::npos)
+            texte = texte.substr(0, virgule + 1 + MAX_DECIMALES);
+        break;
+    }
+    grille_.SetCell(colonne, ligneResultat, texte);
+}
+
+// ---- random numbers ----
+
+std::string ChoixOp2Logique::TireNombre(double limite) const {
+    double min = Reglages.ValeurMin;
+    double max = Reglages.ValeurMax;
+    if (limite >= 0 && limite < max)
+        max = limite;
+    if (min == 0 && max == 0) {
+        min = 10;
+        max = 1000;
+    }
+    if (max < min)
+        std::swap(min, max);
+
+    double m1 = Reglages.Multiple1;
+    double m2 = Reglages.Multiple2;
+    if (m1 == 0 && m2 != 0) {
+        m1 = m2;
+        m2 = 0;
+    }
+    const int k = (m1 != 0 ? 1 : 0) + (m2 != 0 ? 1 : 0);
+    const int decimales = std::clamp<int>(Reglages.Decimales, 0, MAX_DECIMALES);
+
+    // Numbers without a 0 are tried for when they can exist at all.
+    int essais = 1;
+    if (Reglages.PasDeZeros && decimales == 0) {
+        const auto dizaines = [](double m) { return std::fmod(std::trunc(m), 10.0) == 0; };
+        const bool impossible = (m1 != 0 && dizaines(m1)) || (m2 != 0 && dizaines(m2)) ||
+                                min != std::floor(min) || max != std::floor(max) ||
+                                (std::fmod(min, 10.0) == 0 && max - min < 2);
+        essais = impossible ? 1 : 40;
+    }
+
+    const char separateur = DecimalSeparator();
+    std::string texte;
+    do {
+        const double largeur = std::trunc(max - min);
+        double v = min;
+        if (largeur >= 1)
+            v += double(grandHasard() % (long long)largeur);
+        for (int i = 1; i <= decimales; ++i)
+            v += (Random() % 10) / puissanceDix(i);
+        if (k > 0) {
+            const double m = Random() % k == 0 ? m1 : m2;
+            // The small margin keeps 0,3 a multiple of 0,1 in binary arithmetic.
+            v = std::trunc(v / m + 1e-9) * m;
+            if (v == 0)
+                v = m;
+        }
+        texte = FormateNombre(v);
+        if (decimales > 0) {
+            if (texte.find(separateur) == std::string::npos)
+                texte += separateur;
+            while (int(texte.size() - texte.find(separateur) - 1) < decimales)
+                texte += '0';
+        }
+        std::int16_t e = 0;
+        std::int16_t d = 0;
+        NbDigit(texte, e, d);
+        if (e + d > MAX_CHIFFRES) {
+            const int reste = MAX_CHIFFRES - e;
+            if (reste > 0)
+                texte.resize(std::size_t(e + 1 + reste));
+            else if (reste == 0)
+                texte.resize(std::size_t(e));
+            else
+                texte.resize(MAX_CHIFFRES);
+        }
+        --essais;
+    } while (essais > 0 && texte.find('0') != std::string::npos);
+    return texte;
+}
+
+void ChoixOp2Logique::GenererNombres(const GridRange& selection) {
+    const int ligneResultat = LigneResultat();
+    const int gauche = std::max(selection.left, 1);
+    const int droite = std::min(selection.right, COLONNES - 1);
+    const int haut = std::max(selection.top, 1);
+    const int bas = std::min(selection.bottom, ligneResultat);
+    if (gauche > droite || haut > bas)
+        return;
+    if (haut == ligneResultat) {
+        for (int c = gauche; c <= droite; ++c)
+            DeriveOperandes(c, TireNombre());
+        return;
+    }
+    for (int c = gauche; c <= droite; ++c) {
+        for (int l = haut; l <= std::min(bas, ligneResultat - 1); ++l) {
+            if (operation_ == OP_SOUSTRACTION && l == 2) {
+                const std::string premier = cellule(c, 1);
+                const double limite = CelluleRemplie(premier) ? LitNombre(premier) : 0.0;
+                std::string second = TireNombre(limite);
+                // Decimals may take the drawn number past the limit: the larger goes first.
+                if (CelluleRemplie(premier) && LitNombre(second) > limite) {
+                    grille_.SetCell(c, 1, second);
+                    second = premier;
+                }
+                grille_.SetCell(c, 2, second);
+                continue;
+            }
+            grille_.SetCell(c, l, TireNombre());
+        }
+        CalculeResultat(c);
+    }
+}
+
+// ---- operands from a result ----
+
+void ChoixOp2Logique::DeriveOperandes(int colonne, const std::string& resultat) {
+    const std::string texte = NormaliseCellule(sansBlancsEnTete(resultat));
+    grille_.SetCell(colonne, LigneResultat(), texte);
+    if (!CelluleRemplie(texte)) {
+        CalculeResultat(colonne);
+        return;
+    }
+    const double r = LitNombre(texte);
+    switch (operation_) {
+    case OP_ADDITION:
+        deriveAddition(colonne, r);
+        break;
+    case OP_SOUSTRACTION:
+        deriveSoustraction(colonne, r);
+        break;
+    case OP_MULTIPLICATION:
+        deriveMultiplication(colonne, texte);
+        break;
+    default:
+        deriveDivision(colonne, r);
+        break;
+    }
+    CalculeResultat(colonne);
+}
+
+void ChoixOp2Logique::deriveAddition(int colonne, double resultat) {
+    int remplies = 0;
+    for (int l = 1; l <= LignesOperandes(); ++l)
+        remplies += CelluleRemplie(cellule(colonne, l)) ? 1 : 0;
+    const int n = remplies < 2 ? LignesOperandes() : remplies;
+    double reste = resultat;
+    for (int l = 1; l < n; ++l) {
+        std::string texte = TireNombre(reste);
+        double v = LitNombre(texte);
+        if (v > reste) {
+            v = reste;
+            texte = FormateNombre(reste);
+        }
+        grille_.SetCell(colonne, l, texte);
+        if (reste > 0) {
+            reste -= v;
+            if (reste < 0.0000001)
+                reste = 0;
+        }
+    }
+    grille_.SetCell(colonne, n, FormateNombre(reste));
+    for (int l = n + 1; l <= LignesOperandes(); ++l)
+        grille_.SetCell(colonne, l, "");
+}
+
+void ChoixOp2Logique::deriveSoustraction(int colonne, double resultat) {
+    const double limite = Reglages.ValeurMax - resultat;
+    const std::string soustrait = TireNombre(limite < 0 ? -1 : limite);
+    grille_.SetCell(colonne, 1, FormateNombre(LitNombre(soustrait) + resultat));
+    grille_.SetCell(colonne, 2, soustrait);
+}
+
+void ChoixOp2Logique::deriveMultiplication(int colonne, const std::string& resultat) {
+    std::int16_t entiers = 0;
+    std::int16_t decimales = 0;
+    NbDigit(resultat, entiers, decimales);
+    // The product's digits as a whole number: exact, unlike R x 10^d in binary.
+    long long n = 0;
+    for (const char c : NombreSansVirgule(resultat))
+        if (EstChiffre(c))
+            n = n * 10 + (c - '0');
+    long long facteur = 1;
+    int j = 0;
+    const long long moitie = n / 2;
+    // Below 2 there is no divisor up to the half: the product is 1 x itself.
+    if (moitie >= 1) {
+        TWaitCursor attente;
+        if (moitie <= 1000) {
+            std::vector<long long> diviseurs;
+            for (long long i = 1; i <= moitie && diviseurs.size() < 50; ++i)
+                if (n % i == 0)
+                    diviseurs.push_back(i);
+            facteur = diviseurs[std::size_t(Random()) % diviseurs.size()];
+        } else {
+            const long long depart = 1 + grandHasard() % moitie;
+            const bool monteDabord = Random() % 2 == 0;
+            facteur = 0;
+            if (monteDabord)
+                for (long long i = depart; i <= moitie && facteur == 0; ++i)
+                    if (n % i == 0)
+                        facteur = i;
+            for (long long i = depart; i >= 1 && facteur == 0; --i)
+                if (n % i == 0)
+                    facteur = i;
+        }
+        j = Random() % (decimales + 1);
+    }
+    const double a = double(facteur) / puissanceDix(j);
+    const double b = double(n / facteur) / puissanceDix(decimales - j);
+    ecritPlusGrandEnPremier(colonne, a, b);
+}
+
+void ChoixOp2Logique::deriveDivision(int colonne, double resultat) {
+    if (resultat == 0) {
+        grille_.SetCell(colonne, 1, "0");
+        grille_.SetCell(colonne, 2, TireNombre());
+        return;
+    }
+    const double limite = Reglages.ValeurMax / resultat;
+    const double diviseur = LitNombre(TireNombre(limite <= 1 ? -1 : limite));
+    ecritPlusGrandEnPremier(colonne, resultat * diviseur, diviseur);
+}
+
+void ChoixOp2Logique::ecritPlusGrandEnPremier(int colonne, double a, double b) {
+    if (b > a)
+        std::swap(a, b);
+    grille_.SetCell(colonne, 1, FormateNombre(a));
+    grille_.SetCell(colonne, 2, FormateNombre(b));
+}
+
+// ---- validation ----
+
+bool ChoixOp2Logique::Valider(TTableOperandes& table, TDefinitionOperandes& definition,
+                              std::string& message) const {
+    const int lignes = LignesOperandes();
+    for (int c = 1; c < COLONNES; ++c) {
+        const std::string resultat = cellule(c, LigneResultat());
+        if (resultat == TEXTE_DIV_ZERO) {
+            message = format("Division par zéro\nErreur en opération %d", c);
+            return false;
+        }
+        if (resultat == TEXTE_NEGATIF) {
+            message = format("Résultat négatif en opération %d", c);
+            return false;
+        }
+        int remplies = 0;
+        for (int l = 1; l <= lignes; ++l)
+            remplies += CelluleRemplie(cellule(c, l)) ? 1 : 0;
+        if (remplies == 1) {
+            message = format("Opérande absent dans l'opération %d", c);
+            return false;
+        }
+        if (operation_ != OP_ADDITION && !CelluleRemplie(cellule(c, 1)) && remplies > 0) {
+            message = format("Premier opérande absent.\nErreur en opération %d", c);
+            return false;
+        }
+    }
+    for (int c = 1; c < COLONNES; ++c) {
+        for (int l = 1; l <= lignes; ++l) {
+            std::int16_t entiers = 0;
+            std::int16_t decimales = 0;
+            NbDigit(cellule(c, l), entiers, decimales);
+            if (entiers + decimales > MAX_CHIFFRES) {
+                message = format("Trop de chiffres en opération %d ligne %d", c, l);
+                return false;
+            }
+        }
+    }
+
+    TTableOperandes paquet;
+    for (TLigneOperandes& ligne : paquet)
+        ligne.fill(-1.0);
+    std::size_t rang = 0;
+    for (int c = 1; c < COLONNES && rang < paquet.size(); ++c) {
+        std::size_t j = 0;
+        for (int l = 1; l <= lignes; ++l) {
+            const std::string texte = cellule(c, l);
+            if (CelluleRemplie(texte))
+                paquet[rang][j++] = LitNombre(texte.substr(0, 30));
+        }
+        if (j > 0)
+            ++rang;
+    }
+    if (paquet[0][0] == -1.0) {
+        message = "Il faut au moins définir une opération!";
+        return false;
+    }
+    definition.ValeurMin = Reglages.ValeurMin;
+    definition.ValeurMax = Reglages.ValeurMax;
+    definition.Multiple1 = Reglages.Multiple1;
+    definition.Multiple2 = Reglages.Multiple2;
+    definition.Decimales = Reglages.Decimales;
+    definition.PasDeZeros = Reglages.PasDeZeros;
+    table = paquet;
+    return true;
+}

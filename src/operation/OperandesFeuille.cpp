@@ -1,0 +1,206 @@
+#include "operation/OperandesFeuille.h"
+
+#include "host/Conversions.h"
+#include "operation/ChoixOp2Logique.h"
+#include "operation/Operation.h"
+#include "platform/Locale.h"
+
+#include <algorithm>
+#include <cstdio>
+
+namespace {
+
+std::vector<std::string> decoupe(const std::string& texte, char separateur) {
+    std::vector<std::string> parties;
+    std::size_t debut = 0;
+    for (;;) {
+        const std::size_t fin = texte.find(separateur, debut);
+        parties.push_back(texte.substr(debut, fin == std::string::npos ? fin : fin - debut));
+        if (fin == std::string::npos)
+            return parties;
+        debut = fin + 1;
+    }
+}
+
+std::string sansBlancs(const std::string& s) {
+    const std::size_t debut = s.find_first_not_of(" \t");
+    if (debut == std::string::npos)
+        return {};
+    return s.substr(debut, s.find_last_not_of(" \t") - debut + 1);
+}
+
+std::string format(const char* modele, int a, int b = 0) {
+    char texte[200];
+    std::snprintf(texte, sizeof texte, modele, a, b);
+    return texte;
+}
+
+// An operand as the grid holds it: digits with at most one separator, the locale's.
+bool celluleDepuisFeuille(const std::string& lu, std::string& cellule) {
+    cellule = lu;
+    std::replace(cellule.begin(), cellule.end(), '.', DecimalSeparator());
+    std::replace(cellule.begin(), cellule.end(), ',', DecimalSeparator());
+    int separateurs = 0;
+    int chiffres = 0;
+    for (const char c : cellule) {
+        if (c == DecimalSeparator())
+            ++separateurs;
+        else if (c >= '0' && c <= '9')
+            ++chiffres;
+        else
+            return false;
+    }
+    return separateurs <= 1 && chiffres > 0;
+}
+
+TTableOperandes tableVide() {
+    TTableOperandes table;
+    for (TLigneOperandes& ligne : table)
+        ligne.fill(-1.0);
+    return table;
+}
+
+// The operation's table and definition replaced by what the dialog's logic validated.
+bool valide(TvlOperation& operation, const ChoixOp2Logique& logique, std::string& message) {
+    TTableOperandes table = operation.TableOperandes;
+    TDefinitionOperandes definition = operation.Reglages().DefinitionOperandes;
+    std::string erreur;
+    if (!logique.Valider(table, definition, erreur)) {
+        // One line in a sheet's error report: "Division par zéro. Erreur en opération 2".
+        for (std::size_t i = erreur.find('\n'); i != std::string::npos; i = erreur.find('\n'))
+            erreur.replace(i, 1, i > 0 && erreur[i - 1] == '.' ? " " : ". ");
+        message = erreur;
+        return false;
+    }
+    operation.RemplaceOperandes(table, definition);
+    return true;
+}
+
+bool appliqueOperandes(TvlOperation& operation, const std::string& valeur, std::string& message) {
+    SuperGridModel grille;
+    ChoixOp2Logique logique(grille, operation.Reglages().DefinitionOperandes.Operation);
+    logique.Initialise(tableVide(), operation.Reglages().DefinitionOperandes);
+
+    const std::vector<std::string> exercices = decoupe(valeur, '|');
+    if (int(exercices.size()) > TvlOperation::MAX_OPERATIONS) {
+        message = format("Trop d'opérations : %d au plus", TvlOperation::MAX_OPERATIONS);
+        return false;
+    }
+    for (std::size_t i = 0; i < exercices.size(); ++i) {
+        const int colonne = int(i) + 1;
+        const std::vector<std::string> operandes = decoupe(exercices[i], ';');
+        if (int(operandes.size()) > logique.LignesOperandes()) {
+            message = format("Trop d'opérandes en opération %d (%d au plus)", colonne,
+                             logique.LignesOperandes());
+            return false;
+        }
+        for (std::size_t j = 0; j < operandes.size(); ++j) {
+            const std::string lu = sansBlancs(operandes[j]);
+            if (lu.empty())
+                continue;
+            std::string cellule;
+            if (!celluleDepuisFeuille(lu, cellule)) {
+                message = "« " + lu + " » n'est pas un nombre (opération " +
+                          std::to_string(colonne) + ")";
+                return false;
+            }
+            const std::size_t virgule = cellule.find(DecimalSeparator());
+            if (virgule != std::string::npos &&
+                cellule.size() - virgule - 1 > std::size_t(ChoixOp2Logique::MAX_DECIMALES)) {
+                message = format("Trop de décimales en opération %d ligne %d (6 au plus)", colonne,
+                                 int(j) + 1);
+                return false;
+            }
+            grille.SetCell(colonne, int(j) + 1, cellule);
+        }
+        // The component always takes the larger number first: so does the sheet.
+        if (operation.Reglages().DefinitionOperandes.Operation == OP_SOUSTRACTION &&
+            CelluleRemplie(grille.Cell(colonne, 1)) && CelluleRemplie(grille.Cell(colonne, 2)) &&
+            LitNombre(grille.Cell(colonne, 1)) < LitNombre(grille.Cell(colonne, 2))) {
+            const std::string premier = grille.Cell(colonne, 1);
+            grille.SetCell(colonne, 1, grille.Cell(colonne, 2));
+            grille.SetCell(colonne, 2, premier);
+        }
+    }
+    logique.CalculeResultats();
+    return valide(operation, logique, message);
+}
+
+// A setting of "Tirage": a decimal number within 0..99999999.
+bool litBorne(const std::string& texte, const char* nom, double& valeur, std::string& message) {
+    const std::string lu = sansBlancs(texte);
+    double v = 0;
+    if (lu.empty() || !ParseDecimal(lu, v) || v < 0 || v > 99999999) {
+        message =
+            std::string("Tirage : ") + nom + " « " + lu + " » doit être un nombre de 0 à 99999999";
+        return false;
+    }
+    valeur = v;
+    return true;
+}
+
+bool litEntier(const std::string& texte, const char* nom, int min, int max, int& valeur,
+               std::string& message) {
+    std::string erreur;
+    if (!ConvInt(sansBlancs(texte), valeur, erreur, min, max)) {
+        message = std::string("Tirage : ") + nom + " : " + erreur;
+        return false;
+    }
+    return true;
+}
+
+bool appliqueTirage(TvlOperation& operation, const std::string& valeur, std::string& message) {
+    const std::vector<std::string> champs = decoupe(valeur, ';');
+    if (champs.size() != 6 && champs.size() != 7) {
+        message = "« Tirage » attend min;max;multiple;ou de;décimales;pas de zéros"
+                  " (puis, si on veut, le nombre d'opérandes)";
+        return false;
+    }
+    // The sheet's draw makes the whole table: the grid starts empty.
+    SuperGridModel grille;
+    ChoixOp2Logique logique(grille, operation.Reglages().DefinitionOperandes.Operation);
+    logique.Initialise(tableVide(), operation.Reglages().DefinitionOperandes);
+    TDefinitionOperandes& r = logique.Reglages;
+    int decimales = 0;
+    int pasDeZeros = 0;
+    int lignes = logique.LignesOperandes();
+    if (!litBorne(champs[0], "la valeur minimale", r.ValeurMin, message) ||
+        !litBorne(champs[1], "la valeur maximale", r.ValeurMax, message) ||
+        !litBorne(champs[2], "le multiple", r.Multiple1, message) ||
+        !litBorne(champs[3], "l'autre multiple (ou de)", r.Multiple2, message) ||
+        !litEntier(champs[4], "les décimales", 0, ChoixOp2Logique::MAX_DECIMALES, decimales,
+                   message) ||
+        !litEntier(champs[5], "pas de zéros", 0, 1, pasDeZeros, message))
+        return false;
+    if (champs.size() == 7 && !litEntier(champs[6], "le nombre d'opérandes", 2,
+                                         logique.LignesOperandes(), lignes, message))
+        return false;
+    r.Decimales = decimales;
+    r.PasDeZeros = pasDeZeros != 0;
+
+    const int colonnes = operation.Reglages().NombreOperations;
+    logique.GenererNombres({1, 1, colonnes, lignes});
+    return valide(operation, logique, message);
+}
+
+} // namespace
+
+const std::vector<std::string>& ClesFeuilleOperation() {
+    static const std::vector<std::string> cles{"Operandes", "Tirage"};
+    return cles;
+}
+
+bool AppliqueCleFeuilleOperation(TComposant& composant, const std::string& cle,
+                                 const std::string& valeur, std::string& message) {
+    auto* operation = dynamic_cast<TvlOperation*>(&composant);
+    if (operation == nullptr) {
+        message = "« " + cle + " » ne s'applique qu'à une opération";
+        return false;
+    }
+    if (cle == "Operandes")
+        return appliqueOperandes(*operation, valeur, message);
+    if (cle == "Tirage")
+        return appliqueTirage(*operation, valeur, message);
+    message = "clé inconnue « " + cle + " »";
+    return false;
+}

@@ -1,0 +1,605 @@
+#include "operation/RechercheTrous.h"
+
+#include "operation/Nombres.h"
+#include "platform/Locale.h"
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+
+namespace {
+
+// A pattern character as a digit, -1 for a hole.
+int chiffreMotif(char c) {
+    return EstChiffre(c) ? c - '0' : -1;
+}
+
+bool accepte(int motif, int chiffre) {
+    return motif < 0 || motif == chiffre;
+}
+
+// Only a blank or a known 0 may stand where the other number has no digit.
+bool zeroOuTrou(char c) {
+    return !EstChiffre(c) || c == '0';
+}
+
+// One part of NombresConcordent: `aDroite` aligns the parts on their right ends.
+bool partiesConcordent(std::string_view motif, std::string_view valeur, bool aDroite) {
+    const std::size_t n = std::max(motif.size(), valeur.size());
+    for (std::size_t k = 0; k < n; ++k) {
+        const bool dansMotif = k < motif.size();
+        const bool dansValeur = k < valeur.size();
+        const char m = dansMotif ? motif[aDroite ? motif.size() - 1 - k : k] : '0';
+        const char v = dansValeur ? valeur[aDroite ? valeur.size() - 1 - k : k] : '0';
+        if (dansMotif && dansValeur) {
+            if (EstChiffre(m) && m != v)
+                return false;
+        } else if (dansMotif ? !zeroOuTrou(m) : v != '0') {
+            return false;
+        }
+    }
+    return true;
+}
+
+void decoupe(std::string_view s, char separateur, std::string_view& entiere,
+             std::string_view& decimale) {
+    const std::size_t virgule = s.find(separateur);
+    entiere = s.substr(0, virgule);
+    decimale = virgule == std::string_view::npos ? std::string_view() : s.substr(virgule + 1);
+}
+
+constexpr std::uint64_t kElagageMax = 100000000000000000ull; // 10^17
+// Bounds are computed on 128 bits while their numbers stay within 36 digits.
+constexpr int kChiffresBornes = 36;
+
+// 10^n for n up to the bounds' digits.
+Entier128 puissance10(int n) {
+    static const auto table = [] {
+        std::array<Entier128, kChiffresBornes + 2> t{};
+        t[0] = 1;
+        for (std::size_t i = 1; i < t.size(); ++i)
+            t[i] = t[i - 1] * 10;
+        return t;
+    }();
+    return table[std::size_t(n)];
+}
+
+} // namespace
+
+bool NombresConcordent(std::string_view motif, std::string_view valeur) {
+    const char separateur = DecimalSeparator();
+    std::string_view me, md, ve, vd;
+    decoupe(motif, separateur, me, md);
+    decoupe(valeur, separateur, ve, vd);
+    return partiesConcordent(me, ve, true) && partiesConcordent(md, vd, false);
+}
+
+bool DivisionConforme(const BlocLignes& motif, std::string_view dividende,
+                      std::string_view diviseur, bool longue, int precision,
+                      CalculDivision& calcul) {
+    if (motif.Nombre() < 3 || !calcul.CalculeQuotient(dividende, diviseur, precision))
+        return false;
+    if (!NombresConcordent(motif.Vue(2), calcul.Quotient()))
+        return false;
+    if (longue) {
+        // The last line is the remainder: a cheap check before writing the lines.
+        char texte[24];
+        const auto fin = std::to_chars(texte, texte + sizeof texte, calcul.Reste()).ptr;
+        if (!NombresConcordent(motif.Vue(motif.Nombre() - 1),
+                               std::string_view(texte, std::size_t(fin - texte))))
+            return false;
+    }
+    calcul.CalculeLignes(longue);
+    const int n = motif.Nombre();
+    const int m = calcul.NombreLignes();
+    if (m > n - 3)
+        return false;
+    for (int i = 0; i < m; ++i) {
+        const bool ok = longue ? NombresConcordent(motif.Vue(n - 1 - i), calcul.Ligne(m - 1 - i))
+                               : NombresConcordent(motif.Vue(3 + i), calcul.Ligne(i));
+        if (!ok)
+            return false;
+    }
+    return true;
+}
+
+// ---- multiplication ----
+
+int RechercheMult::Compte(const BlocLignes& lignes, int da, int db, const ArretRecherche& arret) {
+    const int n = lignes.Nombre();
+    if (n < 3 || lignes.Taille(0) == 0 || lignes.Taille(1) == 0 || lignes.Taille(n - 1) == 0)
+        return 0;
+    arret_ = arret ? &arret : nullptr;
+    arrete_ = false;
+    compte_ = 0;
+    noeuds_ = 0;
+    da_ = da;
+    db_ = db;
+    la_ = lignes.Taille(0);
+    lb_ = lignes.Taille(1);
+    lp_ = lignes.Taille(n - 1);
+    k_ = std::max(la_, lb_);
+    nr_ = n > 3 ? n - 3 : 0;
+
+    const auto depuisDroite = [&lignes](int ligne, std::vector<int>& motif) {
+        const int taille = lignes.Taille(ligne);
+        motif.resize(std::size_t(taille));
+        for (int i = 0; i < taille; ++i)
+            motif[std::size_t(i)] = chiffreMotif(lignes.Ligne(ligne)[taille - 1 - i]);
+    };
+    depuisDroite(0, motifA_);
+    depuisDroite(1, motifB_);
+    depuisDroite(n - 1, motifP_);
+    motifR_.resize(std::size_t(nr_));
+    tailleR_.resize(std::size_t(nr_));
+    for (int r = 0; r < nr_; ++r) {
+        depuisDroite(2 + r, motifR_[std::size_t(r)]);
+        tailleR_[std::size_t(r)] = lignes.Taille(2 + r);
+    }
+    loA_ = la_ - da > 1 ? 1 : 0;
+    loB_ = lb_ - db > 1 ? 1 : 0;
+    regleZero_ = n == 3 && lp_ == 1 && motifP_[0] <= 0;
+
+    const std::size_t colonnes = std::size_t(la_ + lb_ + 2);
+    valA_.assign(std::size_t(la_), 0);
+    valB_.assign(std::size_t(lb_), 0);
+    rang_.assign(std::size_t(lb_), -1);
+    zeros_.assign(std::size_t(lb_), 0);
+    nonNuls_.assign(colonnes, 0);
+    dernier_.assign(colonnes, -1);
+    chiffreP_.assign(colonnes, 0);
+    retenueP_.assign(colonnes, 0);
+    retenueR_.resize(std::size_t(la_));
+    for (std::vector<int>& retenues : retenueR_)
+        retenues.assign(std::size_t(lb_), 0);
+
+    colonne(0);
+    return arrete_ ? 2 : std::min(compte_, 2);
+}
+
+bool RechercheMult::continuer() {
+    if (arret_ != nullptr && (noeuds_++ & 255u) == 0 && (*arret_)())
+        arrete_ = true;
+    return !arrete_ && compte_ < 2;
+}
+
+bool RechercheMult::colonne(int k) {
+    if (!continuer())
+        return false;
+    if (k == k_)
+        return feuille();
+    if (k >= la_)
+        return choixB(k);
+    const int connu = motifA_[std::size_t(k)];
+    const int premier = connu >= 0 ? connu : (k == la_ - 1 ? loA_ : 0);
+    const int dernier = connu >= 0 ? connu : 9;
+    for (int d = premier; d <= dernier; ++d) {
+        valA_[std::size_t(k)] = d;
+        if (lignesA(k) && !choixB(k))
+            return false;
+    }
+    return true;
+}
+
+bool RechercheMult::choixB(int k) {
+    if (k >= lb_) {
+        nonNuls_[std::size_t(k + 1)] = nonNuls_[std::size_t(k)];
+        dernier_[std::size_t(k + 1)] = dernier_[std::size_t(k)];
+        return !chiffreProduit(k) || colonne(k + 1);
+    }
+    const int connu = motifB_[std::size_t(k)];
+    const int premier = connu >= 0 ? connu : (k == lb_ - 1 ? loB_ : 0);
+    const int dernier = connu >= 0 ? connu : 9;
+    for (int d = premier; d <= dernier; ++d) {
+        valB_[std::size_t(k)] = d;
+        if (ligneB(k) && chiffreProduit(k) && !colonne(k + 1))
+            return false;
+    }
+    return true;
+}
+
+// The partial products already started get their digit of column k.
+bool RechercheMult::lignesA(int k) {
+    const int a = valA_[std::size_t(k)];
+    for (int j = 0; j < std::min(k, lb_); ++j) {
+        const int r = rang_[std::size_t(j)];
+        if (r < 0)
+            continue;
+        const int v = a * valB_[std::size_t(j)] + retenueR_[std::size_t(k - 1)][std::size_t(j)];
+        retenueR_[std::size_t(k)][std::size_t(j)] = v / 10;
+        if (!accepte(motifR_[std::size_t(r)][std::size_t(zeros_[std::size_t(j)] + k)], v % 10))
+            return false;
+    }
+    return true;
+}
+
+// The multiplier digit of column k opens its partial product, whose digits known so far are
+// checked.
+bool RechercheMult::ligneB(int k) {
+    const std::size_t kk = std::size_t(k);
+    const int b = valB_[kk];
+    const int avant = nonNuls_[kk];
+    const int precedent = dernier_[kk];
+    rang_[kk] = -1;
+    if (b == 0) {
+        nonNuls_[kk + 1] = avant;
+        dernier_[kk + 1] = precedent;
+        return true;
+    }
+    nonNuls_[kk + 1] = avant + 1;
+    dernier_[kk + 1] = k;
+    if (nr_ == 0)
+        return true;
+    if (avant >= nr_)
+        return false;
+    const int z = k - precedent - 1;
+    const int chiffres = tailleR_[std::size_t(avant)] - z;
+    if (chiffres != la_ && chiffres != la_ + 1)
+        return false;
+    const std::vector<int>& motif = motifR_[std::size_t(avant)];
+    for (int i = 0; i < z; ++i)
+        if (!accepte(motif[std::size_t(i)], 0))
+            return false;
+    rang_[kk] = avant;
+    zeros_[kk] = z;
+    int retenue = 0;
+    for (int i = 0; i <= std::min(k, la_ - 1); ++i) {
+        const int v = valA_[std::size_t(i)] * b + retenue;
+        retenue = v / 10;
+        retenueR_[std::size_t(i)][kk] = retenue;
+        if (!accepte(motif[std::size_t(z + i)], v % 10))
+            return false;
+    }
+    return true;
+}
+
+// Digit k of the product, from the digits of both factors up to column k.
+bool RechercheMult::chiffreProduit(int k) {
+    int somme = retenueP_[std::size_t(k)];
+    for (int i = std::max(0, k - lb_ + 1); i <= std::min(k, la_ - 1); ++i)
+        somme += valA_[std::size_t(i)] * valB_[std::size_t(k - i)];
+    const int chiffre = somme % 10;
+    retenueP_[std::size_t(k + 1)] = somme / 10;
+    chiffreP_[std::size_t(k)] = chiffre;
+    return k < lp_ ? accepte(motifP_[std::size_t(k)], chiffre) : chiffre == 0;
+}
+
+bool RechercheMult::feuille() {
+    const bool aNul = std::all_of(valA_.begin(), valA_.end(), [](int d) { return d == 0; });
+    const bool bNul = std::all_of(valB_.begin(), valB_.end(), [](int d) { return d == 0; });
+    if (aNul || bNul) {
+        if (regleZero_)
+            ++compte_;
+        return compte_ < 2;
+    }
+    // The product's remaining digits.
+    int longueur = 0;
+    for (int k = 0; k < k_; ++k)
+        if (chiffreP_[std::size_t(k)] != 0)
+            longueur = k + 1;
+    int retenue = retenueP_[std::size_t(k_)];
+    for (int k = k_; k < la_ + lb_ - 1 || retenue > 0; ++k) {
+        int somme = retenue;
+        for (int i = std::max(0, k - lb_ + 1); i <= std::min(k, la_ - 1); ++i)
+            somme += valA_[std::size_t(i)] * valB_[std::size_t(k - i)];
+        const int chiffre = somme % 10;
+        retenue = somme / 10;
+        if (k < lp_ ? !accepte(motifP_[std::size_t(k)], chiffre) : chiffre != 0)
+            return true;
+        if (chiffre != 0)
+            longueur = k + 1;
+    }
+    if (lp_ != std::max(longueur, da_ + db_ + 1))
+        return true;
+    if (nr_ > 0) {
+        if (nonNuls_[std::size_t(k_)] != nr_)
+            return true;
+        for (int j = 0; j < lb_; ++j) {
+            const int r = rang_[std::size_t(j)];
+            if (r < 0)
+                continue;
+            const int retenueFinale = retenueR_[std::size_t(la_ - 1)][std::size_t(j)];
+            const int z = zeros_[std::size_t(j)];
+            if (tailleR_[std::size_t(r)] != la_ + (retenueFinale > 0 ? 1 : 0) + z)
+                return true;
+            if (retenueFinale > 0 &&
+                !accepte(motifR_[std::size_t(r)][std::size_t(z + la_)], retenueFinale))
+                return true;
+        }
+    }
+    ++compte_;
+    return compte_ < 2;
+}
+
+// ---- division ----
+
+int RechercheDiv::Compte(const BlocLignes& lignes, bool longue, int precision,
+                         const ArretRecherche& arret) {
+    if (lignes.Nombre() < 3)
+        return 0;
+    lignes_ = &lignes;
+    longue_ = longue;
+    precision_ = precision;
+    arret_ = arret ? &arret : nullptr;
+    arrete_ = false;
+    compte_ = 0;
+    noeuds_ = 0;
+    separateur_ = DecimalSeparator();
+
+    dividende_.assign(lignes.Vue(0));
+    diviseur_.assign(lignes.Vue(1));
+    positionsX_.clear();
+    entiersX_ = 0;
+    bool apres = false;
+    for (std::size_t i = 0; i < dividende_.size(); ++i) {
+        if (dividende_[i] == separateur_) {
+            apres = true;
+            continue;
+        }
+        positionsX_.push_back(i);
+        if (!apres)
+            ++entiersX_;
+    }
+    trousY_.clear();
+    int entiersY = 0;
+    apres = false;
+    for (std::size_t i = 0; i < diviseur_.size(); ++i) {
+        if (diviseur_[i] == separateur_) {
+            apres = true;
+            continue;
+        }
+        if (!apres)
+            ++entiersY;
+        if (!EstChiffre(diviseur_[i]))
+            trousY_.push_back(i);
+    }
+    loX_ = entiersX_ > 1 ? 1 : 0;
+    loY_ = entiersY > 1 ? 1 : 0;
+
+    std::string_view entiere, decimale;
+    decoupe(lignes.Vue(2), separateur_, entiere, decimale);
+    quotientEntier_.resize(entiere.size());
+    for (std::size_t p = 0; p < entiere.size(); ++p)
+        quotientEntier_[p] = chiffreMotif(entiere[entiere.size() - 1 - p]);
+    quotientDecimal_.resize(decimale.size());
+    for (std::size_t j = 0; j < decimale.size(); ++j)
+        quotientDecimal_[j] = chiffreMotif(decimale[j]);
+
+    diviseur(0);
+    return arrete_ ? 2 : std::min(compte_, 2);
+}
+
+bool RechercheDiv::continuer() {
+    if (arret_ != nullptr && (noeuds_++ & 255u) == 0 && (*arret_)())
+        arrete_ = true;
+    return !arrete_ && compte_ < 2;
+}
+
+bool RechercheDiv::diviseur(std::size_t trou) {
+    if (!continuer())
+        return false;
+    if (trou < trousY_.size()) {
+        const std::size_t position = trousY_[trou];
+        const char cache = diviseur_[position];
+        for (int d = position == 0 ? loY_ : 0; d <= 9; ++d) {
+            diviseur_[position] = char('0' + d);
+            if (!diviseur(trou + 1)) {
+                diviseur_[position] = cache;
+                return false;
+            }
+        }
+        diviseur_[position] = cache;
+        return true;
+    }
+    // The divisor is complete: its value settles the quotient's digits as the dividend's
+    // digits come from the left.
+    y_ = 0;
+    decimalesY_ = 0;
+    bool apres = false;
+    bool tropLong = false;
+    for (const char c : diviseur_) {
+        if (c == separateur_) {
+            apres = true;
+            continue;
+        }
+        if (y_ >= kElagageMax)
+            tropLong = true;
+        else
+            y_ = y_ * 10 + std::uint64_t(c - '0');
+        if (apres)
+            ++decimalesY_;
+    }
+    if (y_ == 0 && !tropLong)
+        return true; // a division by zero is never right
+    elague_ = !tropLong;
+    preparesCourte();
+    preparesBornes();
+    return dividende(0, 0, 0, Courte{});
+}
+
+// The short layout divides the dividend's significant digits by the divisor without its
+// trailing zeros (as many as the precision allows), each zero off the divisor being a decimal
+// more for the dividend. The dividend's last digits may be zeros the comma move makes useless:
+// only the digits before them are surely divided as they stand.
+void RechercheDiv::preparesCourte() {
+    sursCourte_ = 0;
+    limite_ = precision_;
+    if (!elague_)
+        return;
+    std::uint64_t d = 0;
+    int chiffres = 0;
+    int decimales = 0;
+    bool apres = false;
+    for (const char c : diviseur_) {
+        if (c == separateur_) {
+            apres = true;
+            continue;
+        }
+        if (apres)
+            ++decimales;
+        if (chiffres == 0 && c == '0')
+            continue;
+        d = d * 10 + std::uint64_t(c - '0');
+        ++chiffres;
+    }
+    if (d == 0)
+        return;
+    int decalage = 0;
+    for (int pas = 0; pas < precision_ && d % 10 == 0; ++pas) {
+        d /= 10;
+        --chiffres;
+        if (decimales > 0)
+            --decimales;
+        else
+            ++decalage;
+    }
+    d_ = d;
+    longueurD_ = chiffres;
+    // The dividend's decimals once the divisor is whole, and the trailing digits that may be
+    // zeros, which the quotient does not need.
+    const std::size_t n = positionsX_.size();
+    const int decimalesX = int(n) - entiersX_ + decalage - decimales;
+    int zeros = 0;
+    for (std::size_t i = n; i > 0 && zeros < decimalesX; --i) {
+        const char c = dividende_[positionsX_[i - 1]];
+        if (EstChiffre(c) && c != '0')
+            break;
+        ++zeros;
+    }
+    // The quotient has at least these decimals, whatever the dividend's holes hold.
+    limite_ = std::max(precision_, decimalesX - zeros);
+    if (!longue_)
+        sursCourte_ = n - std::min(n, std::size_t(std::max(0, decimalesX)));
+}
+
+// The quotient, read to limite_ decimals with its holes as 0 then as 9, is at least Qmin and at
+// most Qmax: x / y x 10^limite_ lies in [Qmin, Qmax + 1), that is the dividend's digits X
+// (dx decimals) followed by dy + limite_ zeros lie in [Qmin.Y.10^dx, (Qmax + 1).Y.10^dx).
+void RechercheDiv::preparesBornes() {
+    borne_ = false;
+    if (!elague_)
+        return;
+    const int dx = int(positionsX_.size()) - entiersX_;
+    const int ip = int(quotientEntier_.size());
+    const int chiffresY = int(std::to_string(y_).size());
+    zerosBornes_ = decimalesY_ + limite_;
+    if (int(positionsX_.size()) + zerosBornes_ > kChiffresBornes ||
+        ip + limite_ + 1 + chiffresY + dx > kChiffresBornes)
+        return;
+    Entier128 qMin = 0, qMax = 0;
+    for (int p = ip - 1; p >= 0; --p) {
+        const int c = quotientEntier_[std::size_t(p)];
+        qMin = qMin * 10 + unsigned(c < 0 ? 0 : c);
+        qMax = qMax * 10 + unsigned(c < 0 ? 9 : c);
+    }
+    for (int j = 1; j <= limite_; ++j) {
+        const int c =
+            std::size_t(j) <= quotientDecimal_.size() ? quotientDecimal_[std::size_t(j - 1)] : 0;
+        qMin = qMin * 10 + unsigned(c < 0 ? 0 : c);
+        qMax = qMax * 10 + unsigned(c < 0 ? 9 : c);
+    }
+    const Entier128 echelle = Entier128(y_) * puissance10(dx);
+    basX_ = qMin * echelle;
+    hautX_ = (qMax + 1) * echelle;
+    borne_ = true;
+}
+
+// Whether the quotient's digit at a place (0 units, -1 the first decimal...) may be `chiffre`.
+bool RechercheDiv::placeQuotient(int place, int chiffre) const {
+    if (place >= 0) {
+        if (std::size_t(place) < quotientEntier_.size())
+            return accepte(quotientEntier_[std::size_t(place)], chiffre);
+        return chiffre == 0;
+    }
+    const int rang = -place;
+    // Beyond the precision (or the decimals the dividend itself gives), the written quotient
+    // may stop anywhere: nothing is known yet.
+    if (rang > limite_)
+        return true;
+    if (std::size_t(rang) <= quotientDecimal_.size())
+        return accepte(quotientDecimal_[std::size_t(rang - 1)], chiffre);
+    return chiffre == 0;
+}
+
+// The dividend's digit i is `chiffre`: one more digit of the short layout. False when a line
+// it completes disagrees with its line in the exercise, or comes beyond the exercise's lines.
+bool RechercheDiv::ligneCourte(std::size_t i, int chiffre, Courte& courte) {
+    if (!courte.commence && chiffre == 0)
+        return true;
+    courte.commence = true;
+    const std::uint64_t partiel = courte.reste * 10 + std::uint64_t(chiffre);
+    courte.reste = partiel % d_;
+    if (partiel / d_ == 0)
+        return true;
+    if (courte.depuis >= 0) {
+        const int n = lignes_->Nombre();
+        if (3 + courte.lignes >= n)
+            return false;
+        // The line begun: its remainder as wide as the divisor, then the digits brought down.
+        ligne_ = std::to_string(courte.resteLigne);
+        if (int(ligne_.size()) < longueurD_)
+            ligne_.insert(0, std::size_t(longueurD_) - ligne_.size(), '0');
+        for (std::size_t j = std::size_t(courte.depuis) + 1; j <= i; ++j)
+            ligne_ += dividende_[positionsX_[j]];
+        if (!NombresConcordent(lignes_->Vue(3 + courte.lignes), ligne_))
+            return false;
+        ++courte.lignes;
+    }
+    courte.resteLigne = courte.reste;
+    courte.depuis = int(i);
+    return true;
+}
+
+bool RechercheDiv::dividende(std::size_t i, std::uint64_t reste, Entier128 tete, Courte courte) {
+    if (!continuer())
+        return false;
+    if (i == positionsX_.size()) {
+        // The quotient's next digits, with zeros brought down, up to the precision.
+        if (elague_)
+            for (int place = entiersX_ - 1 - int(i) + decimalesY_; place >= -limite_; --place) {
+                const std::uint64_t partiel = reste * 10;
+                if (!placeQuotient(place, int(partiel / y_)))
+                    return true;
+                reste = partiel % y_;
+            }
+        return feuille();
+    }
+    const std::size_t position = positionsX_[i];
+    const char cache = dividende_[position];
+    const bool trou = !EstChiffre(cache);
+    const int premier = trou ? (position == 0 ? loX_ : 0) : cache - '0';
+    const int dernier = trou ? 9 : cache - '0';
+    // The digit of the quotient that this digit of the dividend settles.
+    const int place = entiersX_ - 1 - int(i) + decimalesY_;
+    bool suite = true;
+    const int restants = int(positionsX_.size() - i - 1) + zerosBornes_;
+    for (int d = premier; d <= dernier && suite; ++d) {
+        dividende_[position] = char('0' + d);
+        const Entier128 nouvelleTete = tete * 10 + unsigned(d);
+        if (borne_) {
+            // Every dividend that begins with these digits.
+            const Entier128 unite = puissance10(restants);
+            if (nouvelleTete * unite >= hautX_ || (nouvelleTete + 1) * unite <= basX_)
+                continue;
+        }
+        std::uint64_t prochain = 0;
+        if (elague_) {
+            const std::uint64_t partiel = reste * 10 + std::uint64_t(d);
+            if (!placeQuotient(place, int(partiel / y_)))
+                continue;
+            prochain = partiel % y_;
+        }
+        Courte suivante = courte;
+        if (i < sursCourte_ && !ligneCourte(i, d, suivante))
+            continue;
+        suite = dividende(i + 1, prochain, nouvelleTete, suivante);
+    }
+    dividende_[position] = cache;
+    return suite;
+}
+
+bool RechercheDiv::feuille() {
+    if (DivisionConforme(*lignes_, dividende_, diviseur_, longue_, precision_, calcul_))
+        ++compte_;
+    return compte_ < 2;
+}

@@ -1,0 +1,69 @@
+// The operand dialog: a grid with one column per operation, the random settings and the
+// buttons. It shows and forwards; ChoixOp2Logique computes, draws and checks.
+#pragma once
+
+#include <QDialog>
+
+#include <memory>
+
+class ChoixOp2Logique;
+class ChoixOp2Modele;
+class QCheckBox;
+class QComboBox;
+class QKeyEvent;
+class QLabel;
+class QPushButton;
+class TDecimalEdit;
+class TFormModel;
+class TSuperGrille;
+class Ui_TChoixOp2;
+
+class TChoixOp2 : public QDialog {
+    Q_OBJECT
+public:
+    explicit TChoixOp2(ChoixOp2Modele& modele, QWidget* parent = nullptr);
+    ~TChoixOp2() override;
+
+    // The form "ChoixOp2" as the user-interface service makes it: the dialog on its model,
+    // null for a model of another kind. It ends with done(mrOk) or done(mrCancel).
+    static std::unique_ptr<QDialog> Cree(TFormModel& model, QWidget* parent);
+
+    ChoixOp2Logique& Logique() { return *logique_; }
+
+    QLabel* lbTitre;
+    TSuperGrille* Grille;
+    QLabel* lbNote;
+    QLabel* lbStatut;
+    TDecimalEdit* edMin;
+    TDecimalEdit* edMax;
+    TDecimalEdit* edMult1;
+    TDecimalEdit* edMult2;
+    QComboBox* cbDec;
+    QCheckBox* chkZeros;
+    QPushButton* btGenerer;
+    QPushButton* btValider;
+    QPushButton* btAnnuler;
+
+public slots:
+    void btGenererClick();
+    void btValiderClick();
+    void btAnnulerClick();
+    void GrilleCellsChanged();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void montreReglages();
+    void litReglages();
+    void ajusteGrille();
+    // Runs `action` on the grid's model with the current result cell open to editing.
+    template <typename Action> void surResultatOuvert(Action action);
+    bool toucheSurResultat(QKeyEvent* event);
+
+    std::unique_ptr<Ui_TChoixOp2> ui;
+    ChoixOp2Modele& modele_;
+    std::unique_ptr<ChoixOp2Logique> logique_;
+    // A key passed on to the grid by the filter itself.
+    bool relais_ = false;
+};

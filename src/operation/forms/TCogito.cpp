@@ -1,0 +1,66 @@
+#include "operation/forms/TCogito.h"
+
+#include "operation/CogitoModele.h"
+#include "platform/UserInterface.h"
+
+// The generated form declares a namespace Ui, which the user-interface service's Ui() already
+// names: it is renamed here and the form's class used under its global name.
+#define Ui UiCogito
+#include "ui_TCogito.h"
+#undef Ui
+
+#include <QShowEvent>
+
+TCogito::TCogito(CogitoModele& modele, QWidget* parent)
+    : QDialog(parent), ui(std::make_unique<Ui_TCogito>()), modele_(modele) {
+    ui->setupUi(this);
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    connect(ui->btAnnuler, &QPushButton::clicked, this, &TCogito::btAnnulerClick);
+    connect(ui->TrackBar, &QSlider::valueChanged, this, &TCogito::TrackBarChange);
+    modele_.Progression = [this](int n) { ui->ProgressBar1->setValue(n); };
+    modele_.Fermer = [this] { done(mrOk); };
+}
+
+TCogito::~TCogito() {
+    modele_.Progression = nullptr;
+    modele_.Fermer = nullptr;
+}
+
+std::unique_ptr<QDialog> TCogito::Cree(TFormModel& modele, QWidget* parent) {
+    auto* cogito = dynamic_cast<CogitoModele*>(&modele);
+    if (cogito == nullptr)
+        return nullptr;
+    return std::make_unique<TCogito>(*cogito, parent);
+}
+
+void TCogito::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (montre_ || event->spontaneous())
+        return;
+    montre_ = true;
+    FormShow();
+}
+
+void TCogito::FormShow() {
+    ui->ProgressBar1->setMaximum(modele_.Maximum());
+    ui->ProgressBar1->setValue(0);
+    modele_.ExecuteThread();
+}
+
+void TCogito::btAnnulerClick() {
+    ui->btAnnuler->setEnabled(false);
+    ui->Label4->setText(QString::fromUtf8(CogitoModele::TexteAnnulation));
+    modele_.btAnnulerClick();
+    // A worker already gone (or never started) leaves nothing to wait for.
+    if (modele_.Fini() || !modele_.Lance())
+        done(mrCancel);
+}
+
+void TCogito::TrackBarChange(int position) {
+    modele_.TrackBarChange(position);
+}
+
+void TCogito::reject() {
+    if (ui->btAnnuler->isEnabled())
+        btAnnulerClick();
+}

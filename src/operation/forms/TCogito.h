@@ -1,0 +1,41 @@
+// The progress dialog "Cogito" shown while the worker hides digits in multiplications or
+// divisions: it starts the worker when it shows, follows its progress, changes its priority,
+// cancels it, and closes once it has ended. CogitoModele does the work.
+#pragma once
+
+#include <QDialog>
+
+#include <memory>
+
+class CogitoModele;
+class QShowEvent;
+class TFormModel;
+class Ui_TCogito;
+
+class TCogito : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit TCogito(CogitoModele& modele, QWidget* parent = nullptr);
+    ~TCogito() override;
+
+    // The form "Cogito" as the user-interface service makes it; null for a model of another
+    // kind. It ends with done(mrOk) once the worker has ended.
+    static std::unique_ptr<QDialog> Cree(TFormModel& modele, QWidget* parent);
+
+public slots:
+    void FormShow();
+    void btAnnulerClick();
+    void TrackBarChange(int position);
+    // Escape and the window's close button cancel, as the button does: the dialog closes
+    // when the worker has stopped.
+    void reject() override;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    std::unique_ptr<Ui_TCogito> ui;
+    CogitoModele& modele_;
+    bool montre_ = false;
+};

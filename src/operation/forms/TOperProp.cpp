@@ -1,0 +1,433 @@
+#include "operation/forms/TOperProp.h"
+
+#include "host/Composant.h"
+#include "host/forms/ColorButton.h"
+#include "host/forms/NumberEdits.h"
+#include "host/forms/QtConversions.h"
+#include "host/forms/StyleCombos.h"
+#include "host/forms/UpDown.h"
+#include "operation/Operation.h"
+#include "operation/forms/ComboRecepteurs.h"
+#include "platform/StringList.h"
+
+// The generated form declares a namespace Ui, which the user-interface service's Ui() also
+// names: it is renamed here.
+#define Ui UiOperProp
+#include "ui_TOperProp.h"
+#undef Ui
+
+#include <QButtonGroup>
+#include <QListWidget>
+#include <QSignalBlocker>
+#include <QStyle>
+
+#include <algorithm>
+#include <array>
+#include <initializer_list>
+
+namespace {
+
+// Indices in the operation's key table.
+enum Cle : int {
+    kGauche = 0,
+    kHaut = 1,
+    kLargeur = 2,
+    kHauteur = 3,
+    kOperation = 4,
+    kDifficulteMult = 5,
+    kPositionTrous = 6,
+    kDivisionLongue = 7,
+    kTrousIsoles = 8,
+    kOperationPosee = 9,
+    kFonte = 10,
+    kFonteCorrige = 11,
+    kDetachable = 12,
+    kSeparerMilliers = 13,
+    kAlignerSurCarreau = 14,
+    kDefinirOperandes = 16,
+    kGenererCalcul = 17,
+    kNombreOperations = 18,
+    kInhibeCalculsAuto = 19,
+    kPrecisionDiv = 20,
+    kDivTypeLignes = 21,
+    kDifficulteDiv = 22,
+    kStylePinceauCadre = 23,
+    kCouleurPinceauCadre = 24,
+    kTaillePinceauCadre = 25,
+    kStyleBrosseFond = 26,
+    kCouleurBrosseFond = 27,
+    kEpaisseurTrait = 28,
+    kUtiliserCrayonGras = 29,
+    kEspSuppl = 30,
+    kActif = 31,
+};
+
+constexpr const char* kSurfacePropre = "Surface propre";
+
+// The numbers of each kind that can hold holes, bit 1 first.
+const std::array<std::vector<const char*>, 4> kTrous{{
+    {"Premier", "Dernier", "Milieu", "Résultat"},
+    {"Premier opérande", "Deuxième opérande", "Résultat"},
+    {"Multiplicande", "Multiplicateur", "Produit & rés. interm."},
+    {"Dividende", "Diviseur", "Quotient & Rés. interm."},
+}};
+
+TComposant* composantDe(const QListWidgetItem* item) {
+    return reinterpret_cast<TComposant*>(item->data(Qt::UserRole).value<quintptr>());
+}
+
+QVariant donnee(TComposant* composant) {
+    return QVariant::fromValue(reinterpret_cast<quintptr>(composant));
+}
+
+QButtonGroup* groupe(QWidget* parent, std::initializer_list<QAbstractButton*> boutons) {
+    auto* g = new QButtonGroup(parent);
+    int id = 0;
+    for (QAbstractButton* b : boutons)
+        g->addButton(b, id++);
+    return g;
+}
+
+void coche(QButtonGroup* g, int id) {
+    if (QAbstractButton* b = g->button(id))
+        b->setChecked(true);
+}
+
+// The height of one item of a list: a line of text beside a check box.
+int hauteurLigne(const QListWidget* liste) {
+    const int indicateur = liste->style()->pixelMetric(QStyle::PM_IndicatorHeight);
+    return std::max(liste->fontMetrics().height(), indicateur) + 6;
+}
+
+// The height of a list showing `lignes` items.
+int hauteurLignes(const QListWidget* liste, int lignes) {
+    return hauteurLigne(liste) * lignes + 2 * liste->frameWidth() + 4;
+}
+
+// "Andika 14, gras" for the font buttons' neighbours.
+QString resumeFonte(const Fonte& f) {
+    QString texte = ToQString(f.NomPolice()) + QStringLiteral(" ") + QString::number(f.Taille);
+    if (f.Style & fsBold)
+        texte += QStringLiteral(", gras");
+    if (f.Style & fsItalic)
+        texte += QStringLiteral(", italique");
+    return texte;
+}
+
+} // namespace
+
+TOperProp::TOperProp(TvlOperation& composant, QWidget* parent)
+    : TPropFormWidget(&composant, "OperProp", TvlOperation::TableCles(), parent) {
+    UiOperProp::TOperProp ui;
+    ui.setupUi(this);
+    pcProp = ui.pcProp;
+    edOrgX = ui.edOrgX;
+    edOrgY = ui.edOrgY;
+    edSizeX = ui.edSizeX;
+    edSizeY = ui.edSizeY;
+    chkDetachable = ui.chkDetachable;
+    chkActif = ui.chkActif;
+    cbPenStyle = ui.cbPenStyle;
+    btCoulPinceau = ui.btCoulPinceau;
+    edTaillePen = ui.edTaillePen;
+    UpDown1 = ui.UpDown1;
+    cbBrushStyle = ui.cbBrushStyle;
+    btCoulBrosse = ui.btCoulBrosse;
+    btFonte1 = ui.btFonte1;
+    btFonte2 = ui.btFonte2;
+    lbFonte1 = ui.lbFonte1;
+    lbFonte2 = ui.lbFonte2;
+    SpeedButton1 = ui.SpeedButton1;
+    edEpaisseurTrait = ui.edEpaisseurTrait;
+    UpDown2 = ui.UpDown2;
+    chkSeparer = ui.chkSeparer;
+    chkCase = ui.chkCase;
+    chkEspSuppl = ui.chkEspSuppl;
+    chkProduit = ui.chkProduit;
+    cbRec = ui.cbRec;
+    lbRec = ui.lbRec;
+    btTransfere = ui.btTransfere;
+    btUp = ui.btUp;
+    btDown = ui.btDown;
+    btSupprime = ui.btSupprime;
+    cbOperation = ui.cbOperation;
+    edNbOp = ui.edNbOp;
+    chkInhibe = ui.chkInhibe;
+    btDefinirOperande = ui.btDefinirOperande;
+    btCalculer = ui.btCalculer;
+    nbOper = ui.nbOper;
+    lbOperAdd = ui.lbOperAdd;
+    lbOperSous = ui.lbOperSous;
+    lbOperMult = ui.lbOperMult;
+    lbOperDiv = ui.lbOperDiv;
+    cbDivLongue = ui.cbDivLongue;
+    edPrecision = ui.edPrecision;
+
+    rbOperation = groupe(this, {ui.rbEnLigne, ui.rbPosee});
+    rbTrousIsoles = groupe(this, {ui.rbLigneEntiere, ui.rbChiffresIsoles});
+    rbDiff = groupe(this, {ui.rbFacileMult, ui.rbMoyenMult, ui.rbDifficileMult});
+    rbDiffDiv = groupe(this, {ui.rbFacileDiv, ui.rbMoyenDiv, ui.rbDifficileDiv});
+    cbOperation->addItems({QStringLiteral("Addition"), QStringLiteral("Soustraction"),
+                           QStringLiteral("Multiplication"), QStringLiteral("Division")});
+    for (int type = 0; type < 4; ++type) {
+        QListWidget* liste = listeTrous(type);
+        liste->setUniformItemSizes(true);
+        for (const char* texte : kTrous[std::size_t(type)]) {
+            auto* item = new QListWidgetItem(QString::fromUtf8(texte), liste);
+            item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable);
+            item->setCheckState(Qt::Unchecked);
+            item->setSizeHint(QSize(0, hauteurLigne(liste)));
+        }
+        // Every item shows, and no room is wasted below them in a narrow dock.
+        liste->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        liste->setFixedHeight(hauteurLignes(liste, liste->count()));
+        lieTrous(liste);
+    }
+    lbRec->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    lbRec->setMaximumHeight(hauteurLignes(lbRec, 5));
+    cbRec->addItem(QString::fromUtf8(kSurfacePropre));
+    cbRec->AvantOuverture = [this] { cbRecDropDown(); };
+    UpDown1->SetAssociate(edTaillePen);
+    UpDown1->SetRange(0, 1000);
+    UpDown2->SetAssociate(edEpaisseurTrait);
+    UpDown2->SetRange(0, 50);
+
+    LieEdit(edOrgX, kGauche);
+    LieEdit(edOrgY, kHaut);
+    LieEdit(edSizeX, kLargeur);
+    LieEdit(edSizeY, kHauteur);
+    LieCheck(chkDetachable, kDetachable);
+    LieCheck(chkActif, kActif);
+    LieCombo(cbPenStyle, kStylePinceauCadre);
+    LieCouleur(btCoulPinceau, kCouleurPinceauCadre);
+    LieEdit(edTaillePen, kTaillePinceauCadre);
+    LieUpDown(UpDown1, kTaillePinceauCadre);
+    LieCombo(cbBrushStyle, kStyleBrosseFond);
+    LieCouleur(btCoulBrosse, kCouleurBrosseFond);
+    LieFonte(btFonte1, kFonte, [this] { return operation().Reglages().Fonte.ToString(); });
+    LieFonte(btFonte2, kFonteCorrige,
+             [this] { return operation().Reglages().FonteCorrige.ToString(); });
+    LieAction(SpeedButton1, kUtiliserCrayonGras);
+    LieEdit(edEpaisseurTrait, kEpaisseurTrait);
+    LieUpDown(UpDown2, kEpaisseurTrait);
+    LieCheck(chkSeparer, kSeparerMilliers);
+    LieCheck(chkCase, kAlignerSurCarreau);
+    LieCheck(chkEspSuppl, kEspSuppl);
+    LieCheck(chkProduit, kDivTypeLignes);
+    LieCombo(cbOperation, kOperation);
+    LieRadio(rbOperation, kOperationPosee);
+    LieEdit(edNbOp, kNombreOperations);
+    LieCheck(chkInhibe, kInhibeCalculsAuto);
+    LieAction(btDefinirOperande, kDefinirOperandes);
+    LieAction(btCalculer, kGenererCalcul);
+    LieRadio(rbTrousIsoles, kTrousIsoles);
+    LieRadio(rbDiff, kDifficulteMult);
+    LieCheck(cbDivLongue, kDivisionLongue);
+    LieRadio(rbDiffDiv, kDifficulteDiv);
+    LieEdit(edPrecision, kPrecisionDiv);
+
+    // Keys whose effect reaches other controls: the kind's page and holes, the fonts (both
+    // keep one size), the brush style read back after its colour, the hole groups.
+    const auto apres = [this] { rafraichirSiLibre(); };
+    connect(cbOperation, &QComboBox::currentIndexChanged, this, apres);
+    connect(rbTrousIsoles, &QButtonGroup::idClicked, this, apres);
+    connect(btFonte1, &QPushButton::clicked, this, apres);
+    connect(btFonte2, &QPushButton::clicked, this, apres);
+    connect(SpeedButton1, &QToolButton::clicked, this, apres);
+    connect(btCoulBrosse, &TColorButton::colorChosen, this, apres);
+
+    connect(btTransfere, &QPushButton::clicked, this, &TOperProp::btTransfereClick);
+    connect(btUp, &QPushButton::clicked, this, &TOperProp::btUpClick);
+    connect(btDown, &QPushButton::clicked, this, &TOperProp::btDownClick);
+    connect(btSupprime, &QPushButton::clicked, this, &TOperProp::btSupprimeClick);
+}
+
+TvlOperation& TOperProp::operation() const {
+    return dynamic_cast<TvlOperation&>(*Composant());
+}
+
+QListWidget* TOperProp::listeTrous(int type) const {
+    switch (type) {
+    case OP_SOUSTRACTION:
+        return lbOperSous;
+    case OP_MULTIPLICATION:
+        return lbOperMult;
+    case OP_DIVISION:
+        return lbOperDiv;
+    default:
+        return lbOperAdd;
+    }
+}
+
+void TOperProp::lieTrous(QListWidget* liste) {
+    connect(liste, &QListWidget::itemChanged, this, [this, liste] {
+        if (MiseAJour())
+            return;
+        int bits = 0;
+        for (int i = 0; i < liste->count(); ++i)
+            if (liste->item(i)->checkState() == Qt::Checked)
+                bits |= 1 << i;
+        EcrireOptions(kPositionTrous, std::to_string(bits));
+    });
+}
+
+void TOperProp::rafraichirSiLibre() {
+    // A control set during a refresh signals too: refreshing from there would end the outer
+    // refresh's updating flag early.
+    if (!MiseAJour())
+        Rafraichir();
+}
+
+void TOperProp::RemplirControles() {
+    TvlOperation& op = operation();
+    const OperOptions& o = op.Reglages();
+    const vlRect r = op.Rect.Normalise();
+    const vlPoint marges = op.OrgMarges();
+    edOrgX->setText(::Centimetres(r.left - marges.x));
+    edOrgY->setText(::Centimetres(r.top - marges.y));
+    edSizeX->setText(::Centimetres(r.Width()));
+    edSizeY->setText(::Centimetres(r.Height()));
+    chkDetachable->setChecked(op.Detachable);
+    chkActif->setChecked(op.Activable());
+
+    cbPenStyle->setCurrentIndex(o.StylePinceauCadre);
+    btCoulPinceau->SetColor(o.CouleurPinceauCadre);
+    edTaillePen->setText(QString::number(o.TaillePinceauCadre));
+    cbBrushStyle->setCurrentIndex(o.StyleBrosseFond);
+    btCoulBrosse->SetColor(o.CouleurBrosseFond);
+
+    lbFonte1->setText(resumeFonte(o.Fonte));
+    lbFonte2->setText(resumeFonte(o.FonteCorrige));
+    edEpaisseurTrait->setText(QString::number(o.EpaisseurTrait));
+    chkSeparer->setChecked(o.SeparerMilliers);
+    chkCase->setChecked(o.AlignerSurCarreau);
+    chkEspSuppl->setChecked(o.EspSuppl);
+    chkProduit->setChecked(o.DivTypeLignes);
+    remplirRecepteurs();
+
+    const int type = std::clamp<int>(o.DefinitionOperandes.Operation, 0, 3);
+    cbOperation->setCurrentIndex(type);
+    for (int t = 0; t < 4; ++t) {
+        QListWidget* liste = listeTrous(t);
+        for (int i = 0; i < liste->count(); ++i)
+            liste->item(i)->setCheckState((o.PositionTrous[t] >> i) & 1 ? Qt::Checked
+                                                                        : Qt::Unchecked);
+    }
+    nbOper->setCurrentIndex(type);
+    // The notebook takes the height of the kind shown, not of its tallest page.
+    nbOper->setFixedHeight(nbOper->currentWidget()->sizeHint().height());
+    coche(rbOperation, o.OperationPosee ? 1 : 0);
+    coche(rbTrousIsoles, o.TrousIsoles ? 1 : 0);
+    coche(rbDiff, o.DifficulteMult);
+    coche(rbDiffDiv, o.DifficulteDiv);
+    edNbOp->setText(QString::number(o.NombreOperations));
+    chkInhibe->setChecked(o.InhibeCalculsAuto);
+    cbDivLongue->setChecked(o.DivisionLongue);
+    edPrecision->setText(QString::number(o.PrecisionDiv));
+}
+
+// ---- receivers ----
+
+void TOperProp::remplirRecepteurs() {
+    lbRec->clear();
+    for (TComposant* recepteur : operation().Recepteurs) {
+        auto* item = new QListWidgetItem(ToQString(recepteur->Nom()), lbRec);
+        item->setData(Qt::UserRole, donnee(recepteur));
+        item->setSizeHint(QSize(0, hauteurLigne(lbRec)));
+    }
+}
+
+void TOperProp::cbRecDropDown() {
+    const QSignalBlocker bloque(cbRec);
+    cbRec->clear();
+    cbRec->addItem(QString::fromUtf8(kSurfacePropre));
+    TStringList liste;
+    if (TProjectInterface* projet = operation().Interface())
+        projet->AjouteEmissions(liste, &operation());
+    for (int i = 0; i < liste.Count(); ++i)
+        cbRec->addItem(ToQString(liste[i]), donnee(static_cast<TComposant*>(liste.Objects(i))));
+}
+
+std::vector<TComposant*> TOperProp::recepteursListe() const {
+    std::vector<TComposant*> recepteurs;
+    for (int i = 0; i < lbRec->count(); ++i)
+        recepteurs.push_back(composantDe(lbRec->item(i)));
+    return recepteurs;
+}
+
+void TOperProp::etablirRecepteurs(const std::vector<TComposant*>& recepteurs,
+                                  const std::vector<TComposant*>& selection) {
+    TStringList liste;
+    for (TComposant* recepteur : recepteurs)
+        liste.AddObject(recepteur->Nom(), recepteur);
+    operation().EtablirListeRecepteurs(liste);
+    if (OnChange)
+        OnChange();
+    remplirRecepteurs();
+    for (int i = 0; i < lbRec->count(); ++i) {
+        QListWidgetItem* item = lbRec->item(i);
+        item->setSelected(std::find(selection.begin(), selection.end(), composantDe(item)) !=
+                          selection.end());
+    }
+}
+
+void TOperProp::btTransfereClick() {
+    if (cbRec->currentIndex() <= 0) {
+        // "Surface propre": the exercises go back to the component itself.
+        etablirRecepteurs({}, {});
+        return;
+    }
+    auto* choisi =
+        reinterpret_cast<TComposant*>(cbRec->currentData(Qt::UserRole).value<quintptr>());
+    // Only a component still offered (it may have gone since the list dropped down).
+    TStringList offerts;
+    if (TProjectInterface* projet = operation().Interface())
+        projet->AjouteEmissions(offerts, &operation());
+    std::vector<TComposant*> recepteurs = recepteursListe();
+    if (offerts.IndexOfObject(choisi) < 0 ||
+        std::find(recepteurs.begin(), recepteurs.end(), choisi) != recepteurs.end())
+        return;
+    recepteurs.push_back(choisi);
+    etablirRecepteurs(recepteurs, {choisi});
+}
+
+void TOperProp::deplaceSelection(int sens) {
+    std::vector<TComposant*> recepteurs = recepteursListe();
+    std::vector<bool> choisis;
+    std::vector<TComposant*> selection;
+    for (int i = 0; i < lbRec->count(); ++i) {
+        choisis.push_back(lbRec->item(i)->isSelected());
+        if (choisis.back())
+            selection.push_back(recepteurs[std::size_t(i)]);
+    }
+    if (selection.empty())
+        return;
+    const int n = int(recepteurs.size());
+    // Each selected entry takes the place of its unselected neighbour; a block already at the
+    // end stays.
+    for (int k = 0; k < n; ++k) {
+        const int i = sens < 0 ? k : n - 1 - k;
+        const int j = i + sens;
+        if (!choisis[std::size_t(i)] || j < 0 || j >= n || choisis[std::size_t(j)])
+            continue;
+        std::swap(recepteurs[std::size_t(i)], recepteurs[std::size_t(j)]);
+        std::vector<bool>::swap(choisis[std::size_t(i)], choisis[std::size_t(j)]);
+    }
+    etablirRecepteurs(recepteurs, selection);
+}
+
+void TOperProp::btUpClick() {
+    deplaceSelection(-1);
+}
+
+void TOperProp::btDownClick() {
+    deplaceSelection(+1);
+}
+
+void TOperProp::btSupprimeClick() {
+    std::vector<TComposant*> gardes;
+    for (int i = 0; i < lbRec->count(); ++i)
+        if (!lbRec->item(i)->isSelected())
+            gardes.push_back(composantDe(lbRec->item(i)));
+    etablirRecepteurs(gardes, {});
+}

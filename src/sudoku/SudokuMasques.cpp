@@ -1,0 +1,621 @@
+#include "sudoku/SudokuMasques.h"
+
+#include <algorithm>
+#include <array>
+#include <bit>
+#include <cstring>
+
+namespace {
+
+// Bit counts of the 9-bit sets (candidates, positions in a unit or a line): a table, as the
+// build targets processors without a population count instruction.
+constexpr std::array<std::uint8_t, 512> kBits = [] {
+    std::array<std::uint8_t, 512> table{};
+    for (unsigned i = 0; i < table.size(); ++i)
+        table[i] = std::uint8_t(std::popcount(i));
+    return table;
+}();
+
+int bits(unsigned masque) {
+    return kBits[masque & 511u];
+}
+
+int plusBas(unsigned masque) {
+    return std::countr_zero(masque);
+}
+
+GeometrieSudoku construit(int largeur, int hauteur) {
+    GeometrieSudoku g;
+    const int n = largeur * hauteur;
+    g.n = n;
+    g.largeur = largeur;
+    g.hauteur = hauteur;
+    g.nbCases = n * n;
+    std::memset(g.unite, 0, sizeof g.unite);
+    std::memset(g.voisins, 0, sizeof g.voisins);
+    const int piles = n / largeur;
+    for (int k = 0; k < n; ++k)
+        for (int x = 0; x < n; ++x) {
+            g.unite[x][k] = std::uint8_t(x * n + k);
+            g.unite[n + x][k] = std::uint8_t(k * n + x);
+            const int ligne = (x / piles) * hauteur + k / largeur;
+            const int colonne = (x % piles) * largeur + k % largeur;
+            g.unite[2 * n + x][k] = std::uint8_t(ligne * n + colonne);
+        }
+    for (int i = 0; i < g.nbCases; ++i) {
+        const int l = i / n;
+        const int c = i % n;
+        int nombre = 0;
+        for (int j = 0; j < g.nbCases; ++j) {
+            const int lj = j / n;
+            const int cj = j % n;
+            const bool memeBoite = lj / hauteur == l / hauteur && cj / largeur == c / largeur;
+            if (j != i && (lj == l || cj == c || memeBoite))
+                g.voisins[i][nombre++] = std::uint8_t(j);
+        }
+        g.nbVoisins = nombre;
+        g.parColonnes[c * n + l] = std::uint8_t(i);
+        g.rangColonne[i] = std::uint8_t(c * n + l);
+    }
+    return g;
+}
+
+} // namespace
+
+const GeometrieSudoku& GeometrieSudoku::De(int largeur, int hauteur) {
+    static const std::array<GeometrieSudoku, 4> formes = {construit(3, 3), construit(3, 2),
+                                                          construit(2, 3), construit(2, 2)};
+    if (largeur == 3 && hauteur == 2)
+        return formes[1];
+    if (largeur == 2 && hauteur == 3)
+        return formes[2];
+    if (largeur == 2 && hauteur == 2)
+        return formes[3];
+    return formes[0];
+}
+
+int EnsembleCases::Suivant(int debut) const {
+    for (int mot = debut >> 6; mot < 2; ++mot) {
+        std::uint64_t reste = mots[mot];
+        if (mot == debut >> 6)
+            reste &= ~std::uint64_t(0) << (debut & 63);
+        if (reste != 0)
+            return mot * 64 + std::countr_zero(reste);
+    }
+    return -1;
+}
+
+SudokuMasques::SudokuMasques(const SudokuGrille& grille)
+    : geo_(&GeometrieSudoku::De(grille.LargeurRegion, grille.HauteurRegion)) {
+    const int n = geo_->n;
+    for (int i = 0; i < geo_->nbCases; ++i) {
+        const char* cellule = grille.Cases[i / n][i % n];
+        unsigned masque = 0;
+        for (int k = 0; k < n; ++k)
+            if (cellule[k] != SudokuGrille::Vide)
+                masque |= 1u << k;
+        masques_[i] = std::uint16_t(masque);
+    }
+    recense();
+}
+
+void SudokuMasques::recense() {
+    attente_ = {};
+    videPossible_ = false;
+    for (int i = 0; i < geo_->nbCases; ++i) {
+        const int nombre = bits(masques_[i]);
+        videPossible_ |= nombre == 0;
+        if (nombre == 1)
+            attente_.Ajoute(geo_->rangColonne[i]);
+    }
+}
+
+int SudokuMasques::Valeur(int i) const {
+    const unsigned masque = masques_[i];
+    return bits(masque) == 1 ? plusBas(masque) + 1 : 0;
+}
+
+void SudokuMasques::ChargeProbleme(const std::string& probleme) {
+    const int n = geo_->n;
+    const unsigned tous = (1u << n) - 1;
+    for (int i = 0; i < geo_->nbCases; ++i) {
+        const char symbole = i < int(probleme.size()) ? probleme[size_t(i)] : '0';
+        unsigned masque = 0;
+        if (symbole == '0')
+            masque = tous;
+        else if (symbole >= '1' && symbole <= '0' + n)
+            masque = 1u << (symbole - '1');
+        masques_[i] = std::uint16_t(masque);
+    }
+    fixees_ = {};
+    recense();
+}
+
+void SudokuMasques::FixeValeur(int i, int valeur) {
+    if (masques_[i] == 0)
+        videPossible_ = true; // the empty cell is gone, but another one may remain
+    masques_[i] = std::uint16_t(1u << (valeur - 1));
+    fixees_.Ajoute(i);
+    attente_.Ajoute(geo_->rangColonne[i]);
+}
+
+void SudokuMasques::EcritDans(SudokuGrille& grille) const {
+    const int n = geo_->n;
+    for (int i = 0; i < geo_->nbCases; ++i) {
+        char* cellule = grille.Cases[i / n][i % n];
+        const unsigned masque = masques_[i];
+        if (fixees_.Contient(i)) {
+            std::memset(cellule, SudokuGrille::Vide, SudokuGrille::TailleMax);
+            cellule[SudokuGrille::TailleMax] = '\0';
+            if (masque != 0)
+                cellule[plusBas(masque)] = char('1' + plusBas(masque));
+            continue;
+        }
+        for (int k = 0; k < n; ++k)
+            if (!(masque & (1u << k)))
+                cellule[k] = SudokuGrille::Vide;
+    }
+}
+
+int SudokuMasques::StatutCompletion() const {
+    for (int rang = 0; rang < geo_->nbCases; ++rang) {
+        const int nombre = bits(masques_[geo_->parColonnes[rang]]);
+        if (nombre != 1)
+            return nombre == 0 ? ssContradiction : ssBloque;
+    }
+    return ssResolu;
+}
+
+// Each solved cell, column by column and top to bottom, removes its value from its peers; the
+// sweeps go on until nothing changes. A cell already swept changes nothing the next time, so
+// only the solved cells not yet swept are visited, in the sweeps' order.
+int SudokuMasques::singletonsNus() {
+    const GeometrieSudoku& g = *geo_;
+    if (videPossible_) {
+        for (int i = 0; i < g.nbCases; ++i)
+            if (masques_[i] == 0)
+                return ssContradiction;
+        videPossible_ = false;
+    }
+    int position = 0;
+    while (!attente_.Vide()) {
+        int rang = attente_.Suivant(position);
+        if (rang < 0)
+            rang = attente_.Suivant(0);
+        attente_.Retire(rang);
+        position = rang + 1;
+        const int i = g.parColonnes[rang];
+        const unsigned valeur = masques_[i];
+        contradiction_ = false;
+        for (int k = 0; k < g.nbVoisins; ++k)
+            retire(g.voisins[i][k], valeur);
+        if (contradiction_)
+            return ssContradiction;
+    }
+    return ssBloque;
+}
+
+// Places the first value, in unit order then value order, that one unsolved cell of a unit
+// alone can hold.
+bool SudokuMasques::singletonCache() {
+    const GeometrieSudoku& g = *geo_;
+    for (int u = 0; u < 3 * g.n; ++u) {
+        unsigned une = 0;
+        unsigned deux = 0;
+        for (int k = 0; k < g.n; ++k) {
+            const unsigned masque = masques_[g.unite[u][k]];
+            if (bits(masque) < 2)
+                continue;
+            deux |= une & masque;
+            une |= masque;
+        }
+        const unsigned seules = une & ~deux;
+        if (seules == 0)
+            continue;
+        const int v = plusBas(seules);
+        for (int k = 0; k < g.n; ++k) {
+            const int i = g.unite[u][k];
+            if (bits(masques_[i]) >= 2 && (masques_[i] >> v & 1u)) {
+                FixeValeur(i, v + 1);
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+int SudokuMasques::Resoudre(int niveau) {
+    Stat = {};
+    bool premierPassage = true;
+    for (;;) {
+        if (singletonsNus() == ssContradiction)
+            return ssContradiction;
+        if (premierPassage) {
+            int resolues = 0;
+            for (int i = 0; i < geo_->nbCases; ++i)
+                resolues += bits(masques_[i]) == 1;
+            Stat[rgCellulesOpaques] = std::uint16_t(geo_->nbCases - resolues);
+            premierPassage = false;
+        }
+        if (niveau <= 0)
+            return StatutCompletion();
+        if (singletonCache()) {
+            ++Stat[rgUniqueCache];
+            continue;
+        }
+        if (niveau == 1)
+            return StatutCompletion();
+
+        contradiction_ = false;
+        Effet effet = pointage();
+        if (effet == efRien)
+            effet = reductionBoiteLigne();
+        if (effet == efRien)
+            effet = sousEnsemblesNus();
+        if (effet == efRien)
+            effet = sousEnsemblesCaches();
+        for (int taille = 2; taille <= 3 && effet == efRien; ++taille)
+            effet = poisson(taille);
+        if (effet == efContradiction)
+            return ssContradiction;
+        if (effet == efRien)
+            return StatutCompletion();
+    }
+}
+
+// A value of a box whose candidates all lie in one column (row) of the box, an unsolved cell
+// holding it, leaves that column (row) outside the box. The boxes are taken in order, each
+// seeing what the earlier ones removed.
+SudokuMasques::Effet SudokuMasques::pointage() {
+    const GeometrieSudoku& g = *geo_;
+    const int n = g.n;
+    change_ = false;
+    for (int b = 0; b < n; ++b) {
+        const std::uint8_t* cases = g.unite[2 * n + b];
+        unsigned libres = 0;
+        unsigned colonnes[3] = {};
+        unsigned lignes[3] = {};
+        for (int k = 0; k < n; ++k) {
+            const unsigned masque = masques_[cases[k]];
+            if (bits(masque) >= 2)
+                libres |= masque;
+            colonnes[k % g.largeur] |= masque;
+            lignes[k / g.largeur] |= masque;
+        }
+        if (libres == 0)
+            continue;
+        const int ligne0 = cases[0] / n;
+        const int colonne0 = cases[0] % n;
+        for (int x = 0; x < g.largeur; ++x) {
+            unsigned ailleurs = 0;
+            for (int y = 0; y < g.largeur; ++y)
+                if (y != x)
+                    ailleurs |= colonnes[y];
+            const unsigned seules = libres & colonnes[x] & ~ailleurs;
+            if (seules == 0)
+                continue;
+            for (int l = 0; l < n; ++l)
+                if (l / g.hauteur != ligne0 / g.hauteur)
+                    retire(l * n + colonne0 + x, seules);
+        }
+        for (int x = 0; x < g.hauteur; ++x) {
+            unsigned ailleurs = 0;
+            for (int y = 0; y < g.hauteur; ++y)
+                if (y != x)
+                    ailleurs |= lignes[y];
+            const unsigned seules = libres & lignes[x] & ~ailleurs;
+            if (seules == 0)
+                continue;
+            for (int c = 0; c < n; ++c)
+                if (c / g.largeur != colonne0 / g.largeur)
+                    retire((ligne0 + x) * n + c, seules);
+        }
+    }
+    if (contradiction_)
+        return efContradiction;
+    if (!change_)
+        return efRien;
+    ++Stat[rgVerrouRegion];
+    return efChange;
+}
+
+// A value of an unsolved cell that its column (row) holds only inside the box leaves the other
+// columns (rows) of the box. The cells of a box are taken in walk order, each seeing what the
+// earlier ones removed.
+SudokuMasques::Effet SudokuMasques::reductionBoiteLigne() {
+    const GeometrieSudoku& g = *geo_;
+    const int n = g.n;
+    change_ = false;
+    for (int b = 0; b < n; ++b) {
+        const std::uint8_t* cases = g.unite[2 * n + b];
+        const int ligne0 = cases[0] / n;
+        const int colonne0 = cases[0] % n;
+        // The candidates of each column (row) of the box outside the box.
+        unsigned horsColonne[3] = {};
+        unsigned horsLigne[3] = {};
+        for (int x = 0; x < g.largeur; ++x)
+            for (int l = 0; l < n; ++l)
+                if (l / g.hauteur != ligne0 / g.hauteur)
+                    horsColonne[x] |= masques_[l * n + colonne0 + x];
+        for (int x = 0; x < g.hauteur; ++x)
+            for (int c = 0; c < n; ++c)
+                if (c / g.largeur != colonne0 / g.largeur)
+                    horsLigne[x] |= masques_[(ligne0 + x) * n + c];
+
+        for (int k = 0; k < n; ++k) {
+            const unsigned masque = masques_[cases[k]];
+            if (bits(masque) < 2)
+                continue;
+            const int kc = k % g.largeur;
+            const int kl = k / g.largeur;
+            const unsigned parColonne = masque & ~horsColonne[kc];
+            const unsigned parLigne = masque & ~horsLigne[kl];
+            if ((parColonne | parLigne) == 0)
+                continue;
+            for (int j = 0; j < n; ++j) {
+                unsigned enleve = 0;
+                if (j % g.largeur != kc)
+                    enleve |= parColonne;
+                if (j / g.largeur != kl)
+                    enleve |= parLigne;
+                if (enleve != 0)
+                    retire(cases[j], enleve);
+            }
+        }
+    }
+    if (contradiction_)
+        return efContradiction;
+    if (!change_)
+        return efRien;
+    ++Stat[rgVerrouLigne];
+    return efChange;
+}
+
+SudokuMasques::Effet SudokuMasques::sousEnsemblesNus() {
+    bool change = false;
+    for (int u = 0; u < 3 * geo_->n; ++u) {
+        const Effet effet = sousEnsemblesNusUnite(u);
+        if (effet == efContradiction)
+            return efContradiction;
+        change |= effet == efChange;
+    }
+    return change ? efChange : efRien;
+}
+
+// k cells of a unit holding the same k candidates leave those candidates to the other cells.
+// The cells with 2 to N - 1 candidates are sorted by count, largest first (stable), and walked
+// from the smallest; a cell counts the earlier ones whose candidates are a subset of its own.
+SudokuMasques::Effet SudokuMasques::sousEnsemblesNusUnite(int unite) {
+    const GeometrieSudoku& g = *geo_;
+    const int n = g.n;
+    struct Entree {
+        int position;
+        int nombre;
+        unsigned masque;
+    };
+    Entree entrees[9];
+    int total = 0;
+    for (int k = 0; k < n; ++k) {
+        const unsigned masque = masques_[g.unite[unite][k]];
+        const int nombre = bits(masque);
+        if (nombre < 2 || nombre >= n)
+            continue;
+        // Stable insertion, largest count first.
+        int place = total;
+        while (place > 0 && entrees[place - 1].nombre < nombre) {
+            entrees[place] = entrees[place - 1];
+            --place;
+        }
+        entrees[place] = {k, nombre, masque};
+        ++total;
+    }
+
+    contradiction_ = false;
+    for (int i = total - 1; i >= 1; --i) {
+        const Entree& entree = entrees[i];
+        if (entree.nombre > i + 1)
+            continue;
+        unsigned membres = 1u << entree.position;
+        for (int j = 0; j < i; ++j)
+            if ((entrees[j].masque & ~entree.masque) == 0)
+                membres |= 1u << entrees[j].position;
+        const int taille = bits(membres);
+        if (taille != entree.nombre || taille < 2 || taille > 4)
+            continue;
+        change_ = false;
+        for (int k = 0; k < n; ++k)
+            if (!(membres & (1u << k)))
+                retire(g.unite[unite][k], entree.masque);
+        if (contradiction_)
+            return efContradiction;
+        if (change_) {
+            ++Stat[rgPaireNue + taille - 2];
+            return efChange;
+        }
+    }
+    return efRien;
+}
+
+// k values of a unit confined to k cells leave those cells no other candidate, for k from 2 to
+// 5, each size over every unit before the next. The first combination of values found in a
+// unit, in lexicographic order, is the only one tried there.
+SudokuMasques::Effet SudokuMasques::sousEnsemblesCaches() {
+    const GeometrieSudoku& g = *geo_;
+    const int n = g.n;
+    // Positions of each value among the unsolved cells of each unit, the first of the walk on
+    // the highest bit. Nothing changes them until a size removes something and returns.
+    unsigned positionsUnites[27][10] = {};
+    for (int u = 0; u < 3 * n; ++u)
+        for (int k = 0; k < n; ++k) {
+            unsigned masque = masques_[g.unite[u][k]];
+            if (bits(masque) < 2)
+                continue;
+            for (; masque != 0; masque &= masque - 1)
+                positionsUnites[u][plusBas(masque) + 1] |= 1u << (n - 1 - k);
+        }
+    // A combination starts with a value in at most k cells: the smallest such count of each
+    // unit tells which sizes can find anything there.
+    int plusPetit = 99;
+    for (int u = 0; u < 3 * n; ++u)
+        for (int v = 1; v <= n; ++v)
+            if (positionsUnites[u][v] != 0)
+                plusPetit = std::min(plusPetit, bits(positionsUnites[u][v]));
+    for (int taille = std::max(2, plusPetit); taille <= 5; ++taille) {
+        const Effet effet = sousEnsemblesCachesTaille(taille, positionsUnites);
+        if (effet != efRien)
+            return effet;
+    }
+    return efRien;
+}
+
+SudokuMasques::Effet
+SudokuMasques::sousEnsemblesCachesTaille(int taille, const unsigned (*positionsUnites)[10]) {
+    const GeometrieSudoku& g = *geo_;
+    const int n = g.n;
+    for (int u = 0; u < 3 * n; ++u) {
+        const unsigned* positions = positionsUnites[u];
+        int membres[5] = {};
+        unsigned unions[6] = {};
+        int profondeur = 0;
+        bool trouve = false;
+        while (profondeur >= 0 && !trouve) {
+            int& v = membres[profondeur];
+            ++v;
+            if (v > n) {
+                --profondeur;
+                continue;
+            }
+            const unsigned reunion = unions[profondeur] | positions[v];
+            if (positions[v] == 0 || bits(reunion) > taille)
+                continue;
+            if (profondeur + 1 < taille) {
+                unions[profondeur + 1] = reunion;
+                membres[profondeur + 1] = v;
+                ++profondeur;
+                continue;
+            }
+            if (bits(reunion) != taille)
+                continue;
+            bool autreValeur = false;
+            for (int w = v + 1; w <= n && !autreValeur; ++w)
+                autreValeur = positions[w] != 0 && (positions[w] & ~reunion) == 0;
+            if (autreValeur)
+                continue;
+            unions[taille] = reunion;
+            trouve = true;
+        }
+        if (!trouve)
+            continue;
+
+        unsigned valeurs = 0;
+        for (int m = 0; m < taille; ++m)
+            valeurs |= 1u << (membres[m] - 1);
+        change_ = false;
+        contradiction_ = false;
+        for (int k = 0; k < n; ++k)
+            if (unions[taille] & (1u << (n - 1 - k)))
+                retire(g.unite[u][k], ~valeurs);
+        if (contradiction_)
+            return efContradiction;
+        if (change_) {
+            ++Stat[rgPaireCachee + taille - 2];
+            return efChange;
+        }
+    }
+    return efRien;
+}
+
+// Fish of size k: the rows from the top, then the columns from the left, are base lines; a
+// value in 2 to k positions of a base line, with k - 1 later lines (without the value solved)
+// keeping the union within k positions and no line after the last one also fitting, leaves
+// those positions in every other line. The first fish of a base line ends the technique, as
+// does the first fish found at all when it removes something.
+SudokuMasques::Effet SudokuMasques::poisson(int taille) {
+    const GeometrieSudoku& g = *geo_;
+    const int n = g.n;
+    for (int sens = 0; sens < 2; ++sens) {
+        const bool lignes = sens == 0;
+        // Per value: its positions in each line, and the lines where a cell holding it is
+        // solved.
+        unsigned positions[9][9] = {};
+        unsigned resolues[9] = {};
+        for (int i = 0; i < g.nbCases; ++i) {
+            const int ligne = lignes ? i / n : i % n;
+            const int place = lignes ? i % n : i / n;
+            unsigned masque = masques_[i];
+            const bool seule = bits(masque) == 1;
+            for (; masque != 0; masque &= masque - 1) {
+                const int v = plusBas(masque);
+                positions[v][ligne] |= 1u << place;
+                if (seule)
+                    resolues[v] |= 1u << ligne;
+            }
+        }
+        auto cellule = [&](int ligne, int place) {
+            return lignes ? ligne * n + place : place * n + ligne;
+        };
+
+        for (int base = 0; base < n; ++base) {
+            for (int v = 0; v < n; ++v) {
+                const unsigned* pos = positions[v];
+                const unsigned depart = pos[base];
+                const int nombre = bits(depart);
+                if (nombre < 2 || nombre > taille)
+                    continue;
+                int choisies[3] = {base, base, 0};
+                unsigned unions[4] = {depart, 0, 0, 0};
+                int profondeur = 1;
+                bool trouve = false;
+                while (profondeur >= 1 && !trouve) {
+                    int& ligne = choisies[profondeur];
+                    ++ligne;
+                    if (ligne >= n) {
+                        --profondeur;
+                        continue;
+                    }
+                    if ((resolues[v] >> ligne & 1u) || pos[ligne] == 0)
+                        continue;
+                    const unsigned reunion = unions[profondeur - 1] | pos[ligne];
+                    if (bits(reunion) > taille)
+                        continue;
+                    if (profondeur + 1 < taille) {
+                        unions[profondeur] = reunion;
+                        choisies[profondeur + 1] = ligne;
+                        ++profondeur;
+                        continue;
+                    }
+                    bool autreLigne = false;
+                    for (int suivante = ligne + 1; suivante < n && !autreLigne; ++suivante)
+                        autreLigne =
+                            !(resolues[v] >> suivante & 1u) && (pos[suivante] & ~reunion) == 0;
+                    if (autreLigne)
+                        continue;
+                    unions[taille - 1] = reunion;
+                    trouve = true;
+                }
+                if (!trouve)
+                    continue;
+
+                const unsigned reunion = unions[taille - 1];
+                change_ = false;
+                contradiction_ = false;
+                for (int ligne = 0; ligne < n; ++ligne) {
+                    bool choisie = false;
+                    for (int m = 0; m < taille; ++m)
+                        choisie |= choisies[m] == ligne;
+                    if (choisie)
+                        continue;
+                    for (unsigned reste = reunion; reste != 0; reste &= reste - 1)
+                        retire(cellule(ligne, plusBas(reste)), 1u << v);
+                }
+                if (contradiction_)
+                    return efContradiction;
+                if (!change_)
+                    break; // this base line is done
+                ++Stat[rgXWing + taille - 2];
+                return efChange;
+            }
+        }
+    }
+    return efRien;
+}

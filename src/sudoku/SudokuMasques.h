@@ -1,0 +1,112 @@
+// The working form of a candidate grid: one bit set a cell (bit k = value k + 1) over the
+// precomputed units and peers of its shape. SudokuGrille keeps its candidate strings as its
+// contract and runs its solver and its searches on this form; every technique walks the grid in
+// the same order and removes the same candidates as its string-based description, so counters,
+// results and random draws are the same.
+#pragma once
+
+#include "sudoku/SudokuGrille.h"
+
+#include <cstdint>
+#include <string>
+
+// Cells, units and peers of one grid shape.
+struct GeometrieSudoku {
+    int n = 9;       // values, rows, columns
+    int largeur = 3; // box width (columns)
+    int hauteur = 3; // box height (rows)
+    int nbCases = 81;
+    int nbVoisins = 20;
+    // Cell indices (row x n + column) of unit u in walk order: rows, columns, then boxes band
+    // by band.
+    std::uint8_t unite[3 * 9][9];
+    // The cells sharing a row, a column or a box with a cell.
+    std::uint8_t voisins[81][20];
+    // The cells column by column, top to bottom within a column, and the rank of a cell there.
+    std::uint8_t parColonnes[81];
+    std::uint8_t rangColonne[81];
+
+    // The shape of a box size (3 x 3, 3 x 2, 2 x 3 or 2 x 2; anything else is 3 x 3).
+    static const GeometrieSudoku& De(int largeur, int hauteur);
+};
+
+// A set of cells, by index below 128.
+struct EnsembleCases {
+    std::uint64_t mots[2] = {0, 0};
+
+    bool Contient(int i) const { return (mots[i >> 6] >> (i & 63)) & 1u; }
+    void Ajoute(int i) { mots[i >> 6] |= std::uint64_t(1) << (i & 63); }
+    void Retire(int i) { mots[i >> 6] &= ~(std::uint64_t(1) << (i & 63)); }
+    bool Vide() const { return (mots[0] | mots[1]) == 0; }
+    // The smallest member at least `debut`, or -1.
+    int Suivant(int debut) const;
+};
+
+class SudokuMasques {
+public:
+    explicit SudokuMasques(const GeometrieSudoku& geometrie) : geo_(&geometrie) {}
+    // The shape and the candidates of a grid.
+    explicit SudokuMasques(const SudokuGrille& grille);
+
+    const GeometrieSudoku& Geometrie() const { return *geo_; }
+    std::uint16_t Masque(int i) const { return masques_[i]; }
+    // The value of a solved cell, 0 otherwise.
+    int Valeur(int i) const;
+
+    // As SudokuGrille::ChargeProbleme: '0' every candidate, a digit 1..N alone, anything else
+    // (a digit above N included) no candidate.
+    void ChargeProbleme(const std::string& probleme);
+    // Keeps the single candidate v (1..N) of a cell.
+    void FixeValeur(int i, int valeur);
+    // The techniques of the level; clears the counters first.
+    int Resoudre(int niveau);
+    int StatutCompletion() const;
+
+    // Writes the candidates back into a grid whose strings were the starting point of this
+    // form: removed candidates become blanks, a cell given a value gets its digit alone.
+    void EcritDans(SudokuGrille& grille) const;
+
+    StatRegles Stat{};
+
+private:
+    enum Effet { efRien, efChange, efContradiction };
+
+    // Removes the candidates of `bits` from a cell; notes a change, a cell left empty, and a
+    // cell left with one candidate (to be swept by the naked singles).
+    void retire(int i, unsigned bits) {
+        const unsigned reste = masques_[i] & ~bits;
+        if (reste == masques_[i])
+            return;
+        masques_[i] = std::uint16_t(reste);
+        change_ = true;
+        if (reste == 0) {
+            contradiction_ = true;
+            videPossible_ = true;
+        } else if ((reste & (reste - 1)) == 0) {
+            attente_.Ajoute(geo_->rangColonne[i]);
+        }
+    }
+    // Notes the solved cells and whether a cell may be empty, after a whole load.
+    void recense();
+
+    int singletonsNus();
+    bool singletonCache();
+    Effet pointage();
+    Effet reductionBoiteLigne();
+    Effet sousEnsemblesNus();
+    Effet sousEnsemblesNusUnite(int unite);
+    Effet sousEnsemblesCaches();
+    Effet sousEnsemblesCachesTaille(int taille, const unsigned (*positionsUnites)[10]);
+    Effet poisson(int taille);
+
+    const GeometrieSudoku* geo_;
+    std::uint16_t masques_[81] = {};
+    // Solved cells whose value has not yet left their peers, by rank in column order.
+    EnsembleCases attente_;
+    // False only when no cell is empty.
+    bool videPossible_ = true;
+    // Cells given a value since the grid was loaded.
+    EnsembleCases fixees_;
+    bool change_ = false;
+    bool contradiction_ = false;
+};

@@ -1,0 +1,194 @@
+#include "operation/forms/TChoixOp2.h"
+
+#include "common/forms/SuperGrille.h"
+#include "forms/forms_test_support.h"
+#include "host/forms/NumberEdits.h"
+#include "operation/ChoixOp2Logique.h"
+#include "operation/ChoixOp2Modele.h"
+#include "operation/OperationFixture.h"
+#include "platform/UserInterface.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+
+namespace {
+
+TTableOperandes tableVide() {
+    TTableOperandes table;
+    for (TLigneOperandes& ligne : table)
+        ligne.fill(-1.0);
+    return table;
+}
+
+class ChoixOp2Test : public OperationFixture {
+protected:
+    // A dialog on a model of the kind, with a table of two rows.
+    TChoixOp2& ouvre(int operation) {
+        TTableOperandes table = tableVide();
+        table[0] = {12, 7.5, -1, -1, -1};
+        table[1] = {1000, 999, -1, -1, -1};
+        TDefinitionOperandes definition = DefinitionStandard();
+        definition.Operation = operation;
+        modele_ = std::make_unique<ChoixOp2Modele>(table, definition, "Ops");
+        dialogue_ = std::make_unique<TChoixOp2>(*modele_);
+        dialogue_->show();
+        return *dialogue_;
+    }
+
+    SuperGridModel& grille() { return dialogue_->Grille->Grille(); }
+
+    void tapeDans(GridCoord cellule, const QString& texte) {
+        grille().SelectCell(cellule);
+        QTest::keyClicks(dialogue_->Grille, texte);
+        QTest::keyClick(dialogue_->Grille, Qt::Key_Return);
+    }
+
+    static void remplace(QLineEdit* edit, const QString& texte) {
+        edit->selectAll();
+        QTest::keyClicks(edit, texte);
+    }
+
+    TTestUi ui_;
+    TScopedUi scoped_{ui_};
+    std::unique_ptr<ChoixOp2Modele> modele_;
+    std::unique_ptr<TChoixOp2> dialogue_;
+};
+
+TEST_F(ChoixOp2Test, ShowsTheTableTheKindAndTheSettings) {
+    TChoixOp2& d = ouvre(OP_SOUSTRACTION);
+    EXPECT_EQ(d.windowTitle(), QString::fromUtf8("Choix des opérandes: Ops"));
+    EXPECT_EQ(d.lbTitre->text(), "Soustraction");
+    EXPECT_TRUE(d.lbTitre->font().bold());
+    EXPECT_EQ(grille().RowCount(), 4);
+    EXPECT_EQ(grille().Cell(1, 0), "Op. 1");
+    EXPECT_EQ(grille().Cell(0, 3), QString::fromUtf8("Différence").toStdString());
+    EXPECT_EQ(grille().Cell(1, 2), "7,5");
+    EXPECT_EQ(grille().Cell(1, 3), "4,5");
+    EXPECT_EQ(grille().Cell(2, 3), "1");
+    EXPECT_EQ(d.edMin->text(), "1");
+    EXPECT_EQ(d.edMax->text(), "100");
+    EXPECT_EQ(d.edMult1->toolTip(), "Tapez '0' pour pas de multiple.");
+    EXPECT_EQ(d.cbDec->count(), 7);
+    EXPECT_EQ(d.cbDec->itemText(0), "0 entier");
+    EXPECT_EQ(d.chkZeros->text(), QString::fromUtf8("Pas de zéros dans les opérandes"));
+    EXPECT_EQ(d.btGenerer->text(), QString::fromUtf8("&Générer Nombres"));
+    EXPECT_EQ(d.lbStatut->text(),
+              "Double-cliquez pour modifier un nombre ou utilisez F2 ou ENTREE.");
+    EXPECT_TRUE(d.lbNote->text().startsWith("Maximum 8 chiffres DONT 6"));
+}
+
+TEST_F(ChoixOp2Test, TypingRecomputesTheColumnAndCutsLongNumbers) {
+    TChoixOp2& d = ouvre(OP_ADDITION);
+    tapeDans({3, 1}, "25.5");
+    tapeDans({3, 2}, "1234567899");
+    EXPECT_EQ(grille().Cell(3, 1), "25,5");
+    EXPECT_EQ(grille().Cell(3, 2), "12345678");
+    EXPECT_EQ(grille().Cell(3, 6), "12345703,5");
+    // Letters are not taken.
+    tapeDans({4, 1}, "a");
+    EXPECT_EQ(grille().Cell(4, 1), "");
+    (void)d;
+}
+
+TEST_F(ChoixOp2Test, ATypedResultGivesTheOperandsOnEnter) {
+    TChoixOp2& d = ouvre(OP_ADDITION);
+    tapeDans({5, 6}, "50");
+    double somme = 0;
+    for (int r = 1; r <= 5; ++r) {
+        EXPECT_NE(grille().Cell(5, r), "") << r;
+        somme += LitNombre(grille().Cell(5, r));
+    }
+    EXPECT_DOUBLE_EQ(somme, 50);
+    EXPECT_EQ(grille().Cell(5, 6), "50");
+    // The result row is protected from clearing.
+    QTest::keyClick(d.Grille, Qt::Key_Delete);
+    EXPECT_EQ(grille().Cell(5, 6), "50");
+}
+
+TEST_F(ChoixOp2Test, GeneratingUsesTheEditsOnTheSelection) {
+    TChoixOp2& d = ouvre(OP_SOUSTRACTION);
+    remplace(d.edMin, "200");
+    remplace(d.edMax, "300");
+    grille().SelectRange({3, 1, 6, 2});
+    QTest::mouseClick(d.btGenerer, Qt::LeftButton);
+    for (int c = 3; c <= 6; ++c) {
+        const double a = LitNombre(grille().Cell(c, 1));
+        const double b = LitNombre(grille().Cell(c, 2));
+        EXPECT_GE(a, 200);
+        EXPECT_LT(a, 300);
+        EXPECT_LE(b, a);
+        EXPECT_EQ(LitNombre(grille().Cell(c, 3)), a - b);
+    }
+    EXPECT_EQ(grille().Cell(7, 1), "");
+}
+
+TEST_F(ChoixOp2Test, ABadTableIsReportedAndTheDialogStaysOpen) {
+    TChoixOp2& d = ouvre(OP_SOUSTRACTION);
+    tapeDans({3, 1}, "5");
+    QTest::mouseClick(d.btValider, Qt::LeftButton);
+    ASSERT_EQ(ui_.shown.size(), 1u);
+    EXPECT_EQ(ui_.shown[0].title, "ERREUR");
+    EXPECT_EQ(ui_.shown[0].text,
+              QString::fromUtf8("Opérande absent dans l'opération 3").toStdString());
+    EXPECT_TRUE(d.isVisible());
+    EXPECT_EQ(d.result(), 0);
+    EXPECT_EQ(modele_->Table[2][0], -1.0);
+}
+
+TEST_F(ChoixOp2Test, ValidatingWritesTheTableAndTheSettings) {
+    TChoixOp2& d = ouvre(OP_ADDITION);
+    tapeDans({4, 1}, "3");
+    tapeDans({4, 3}, "4");
+    remplace(d.edMult1, "5");
+    d.cbDec->setCurrentIndex(2);
+    QTest::mouseClick(d.chkZeros, Qt::LeftButton);
+    QTest::mouseClick(d.btValider, Qt::LeftButton);
+    EXPECT_TRUE(ui_.shown.empty());
+    EXPECT_EQ(d.result(), mrOk);
+    TTableOperandes attendue = tableVide();
+    attendue[0] = {12, 7.5, -1, -1, -1};
+    attendue[1] = {1000, 999, -1, -1, -1};
+    attendue[2] = {3, 4, -1, -1, -1};
+    EXPECT_EQ(modele_->Table, attendue);
+    EXPECT_EQ(modele_->Definition.Multiple1, 5);
+    EXPECT_EQ(modele_->Definition.Decimales, 2);
+    EXPECT_TRUE(modele_->Definition.PasDeZeros);
+}
+
+TEST_F(ChoixOp2Test, DoubleClickOpensTheCell) {
+    TChoixOp2& d = ouvre(OP_ADDITION);
+    grille().SelectCell({2, 1});
+    QTest::mouseDClick(d.Grille->viewport(), Qt::LeftButton, Qt::NoModifier,
+                       QPoint(grille().ColLeft(2) + 5, grille().RowTop(1) + 5));
+    EXPECT_TRUE(grille().Editing());
+    EXPECT_EQ(grille().EditText(), "1000");
+}
+
+TEST_F(ChoixOp2Test, TheComponentTakesTheTableOnlyOnValider) {
+    TvlOperation& op = nouvelle();
+    const TTableOperandes avant = op.TableOperandes;
+    bool valider = false;
+    ui_.forms["ChoixOp2"] = [&](TFormModel& model) {
+        TChoixOp2 d(dynamic_cast<ChoixOp2Modele&>(model));
+        d.show();
+        d.Grille->Grille().SelectCell({1, 1});
+        QTest::keyClicks(d.Grille, "77");
+        QTest::keyClick(d.Grille, Qt::Key_Return);
+        QTest::mouseClick(valider ? d.btValider : d.btAnnuler, Qt::LeftButton);
+        return d.result();
+    };
+    std::string message;
+    EXPECT_FALSE(op.ChangeOption("", "DefinirOperandes", message));
+    EXPECT_EQ(op.TableOperandes, avant);
+
+    valider = true;
+    EXPECT_TRUE(op.DblClk(0, {0, 0}));
+    EXPECT_EQ(op.TableOperandes[0][0], 77);
+    EXPECT_EQ(op.TableOperandes[0][1], avant[0][1]);
+    EXPECT_EQ(exercices(op).front().rfind("77 + ", 0), 0u);
+}
+
+} // namespace

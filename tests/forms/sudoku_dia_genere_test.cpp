@@ -1,0 +1,244 @@
+#include "sudoku/forms/TSudokuDiaGenere.h"
+
+#include "picture_prop_support.h"
+
+#include "platform/TempFolder.h"
+#include "sudoku/Sudoku.h"
+#include "sudoku/SudokuBase.h"
+#include "sudoku/SudokuDiaGenere.h"
+#include "sudoku/SudokuTestSupport.h"
+
+#include <QCheckBox>
+#include <QCoreApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+
+#include <filesystem>
+
+namespace {
+
+using Cases = std::array<std::int8_t, 81>;
+
+// The test service, with work posted from the search thread queued to the Qt event loop as
+// the editor's service does.
+class QtPostUi : public TTestUi {
+public:
+    void Post(std::function<void()> fn) override {
+        QMetaObject::invokeMethod(QCoreApplication::instance(), std::move(fn),
+                                  Qt::QueuedConnection);
+    }
+    void ProcessPosted() override { QCoreApplication::processEvents(); }
+};
+
+// Whether a puzzle's codes are the givens and hidden values of one valid n x n solution.
+bool Valide(const Cases& cases, int n, int largeur, int hauteur) {
+    std::string donnees(size_t(n * n), '0');
+    std::string solution(size_t(n * n), '0');
+    for (int i = 0; i < n * n; ++i) {
+        const int code = cases[size_t(i)];
+        if (!((code >= 1 && code <= n) || (code >= 11 && code <= 10 + n)))
+            return false;
+        solution[size_t(i)] = char('0' + code % 10);
+        if (code < 10)
+            donnees[size_t(i)] = solution[size_t(i)];
+    }
+    return sudoku_test::SolutionValide(solution, largeur, hauteur) &&
+           sudoku_test::Backtracking(donnees, largeur, hauteur).NbSolutions() == 1;
+}
+
+class SudokuDiaGenereTest : public ::testing::Test {
+protected:
+    SudokuDiaGenereTest() : portee_(ui_) {
+        SudokuDiaGenereModele::ReglesMemorisees = {};
+        SudokuDiaGenereModele::AuMoinsMemorise = 0;
+    }
+    ~SudokuDiaGenereTest() override {
+        SudokuDiaGenereModele::ReglesMemorisees = {};
+        SudokuDiaGenereModele::AuMoinsMemorise = 0;
+    }
+
+    // A 4 x 4 search whose puzzles are counted and kept.
+    std::unique_ptr<SudokuDiaGenereModele> Modele(const std::string& chemin, bool enregistre) {
+        auto modele = std::make_unique<SudokuDiaGenereModele>(
+            tg4x4, chemin, enregistre, [this](const StatRegles&, const Cases& cases) {
+                ++recus_;
+                cases_ = cases;
+            });
+        modele->FixeGraine(8);
+        return modele;
+    }
+
+    QtPostUi ui_;
+    TScopedUi portee_;
+    TempFolder dossier_;
+    int recus_ = 0;
+    Cases cases_{};
+};
+
+TEST_F(SudokuDiaGenereTest, ShowsTheModelAndTheRememberedRules) {
+    SudokuDiaGenereModele::ReglesMemorisees = {false, true, false, false, true};
+    SudokuDiaGenereModele::AuMoinsMemorise = 1;
+    const auto modele = Modele("/donnees/Sudoku17.dat", false);
+    TSudokuDiaGenere dialogue(*modele);
+    EXPECT_EQ(dialogue.windowTitle(), "Génération de grille");
+    EXPECT_FALSE(dialogue.chkUniqueCache->isChecked());
+    EXPECT_TRUE(dialogue.chkVerrouille->isChecked());
+    EXPECT_TRUE(dialogue.chkAutre->isChecked());
+    EXPECT_TRUE(dialogue.rbAucuneAutre->isChecked());
+    EXPECT_FALSE(dialogue.chkEnregistre->isChecked());
+    EXPECT_EQ(dialogue.edNomFich->text(), "/donnees/Sudoku17.dat");
+    // The file only matters when results are saved; stopping only while searching.
+    EXPECT_FALSE(dialogue.edNomFich->isEnabled());
+    dialogue.chkEnregistre->click();
+    EXPECT_TRUE(dialogue.edNomFich->isEnabled());
+    EXPECT_TRUE(dialogue.btREchercher->isEnabled());
+    EXPECT_FALSE(dialogue.btArreter->isEnabled());
+    EXPECT_EQ(dialogue.lb->text(), "0");
+}
+
+TEST_F(SudokuDiaGenereTest, SelectionButtonsAndMemoryForTheNextDialog) {
+    {
+        const auto modele = Modele("", false);
+        TSudokuDiaGenere dialogue(*modele);
+        dialogue.btSelectAlL2->click();
+        for (QCheckBox* c : {dialogue.chkUniqueCache, dialogue.chkVerrouille, dialogue.chkUpletNu,
+                             dialogue.chkUpletCache, dialogue.chkAutre})
+            EXPECT_TRUE(c->isChecked());
+        dialogue.chkUpletNu->click();
+        dialogue.btInverse2->click();
+        EXPECT_TRUE(dialogue.chkUpletNu->isChecked());
+        EXPECT_FALSE(dialogue.chkAutre->isChecked());
+        dialogue.rbAucuneAutre->click();
+        dialogue.btFermer->click();
+        EXPECT_EQ(dialogue.result(), QDialog::Rejected);
+    }
+    const auto suivant = Modele("", false);
+    TSudokuDiaGenere dialogue(*suivant);
+    EXPECT_TRUE(dialogue.chkUpletNu->isChecked());
+    EXPECT_FALSE(dialogue.chkUniqueCache->isChecked());
+    EXPECT_TRUE(dialogue.rbAucuneAutre->isChecked());
+    dialogue.btEfface2->click();
+    EXPECT_FALSE(dialogue.chkUpletNu->isChecked());
+}
+
+TEST_F(SudokuDiaGenereTest, TheProductsDatabaseAndAMissingNameAreRefused) {
+    const auto modele = Modele(dossier_.file("sudoku17.DAT"), true);
+    TSudokuDiaGenere dialogue(*modele);
+    dialogue.btREchercher->click();
+    dialogue.edNomFich->setText("   ");
+    dialogue.btREchercher->click();
+    const std::vector<std::string> attendus = {
+        "Le fichier 'Sudoku17.dat' est une base de données propre à Vorlane.\nNous ne "
+        "conseillons pas d'y écrire vos données personnelles.\nVeuillez créer un nouveau "
+        "fichier ou indiquer un fichier existant.",
+        "Il faut indiquer le fichier dans lequel stocker les résultats"};
+    EXPECT_EQ(ui_.Messages(), attendus);
+    EXPECT_FALSE(modele->EnCours());
+    EXPECT_TRUE(dialogue.btREchercher->isEnabled());
+    EXPECT_FALSE(std::filesystem::exists(dossier_.file("sudoku17.DAT")));
+}
+
+TEST_F(SudokuDiaGenereTest, BrowsingFillsTheFileNameAndHelpOpensItsTopic) {
+    const auto modele = Modele("", true);
+    TSudokuDiaGenere dialogue(*modele);
+    ui_.fileAnswers = {"/tmp/mes grilles.dat"};
+    dialogue.btParcourir->click();
+    EXPECT_EQ(dialogue.edNomFich->text(), "/tmp/mes grilles.dat");
+    dialogue.btAide->click();
+    ASSERT_FALSE(ui_.shown.empty());
+    EXPECT_EQ(ui_.shown.back().kind, "help");
+    EXPECT_NE(ui_.shown.back().text.find("137"), std::string::npos);
+}
+
+TEST_F(SudokuDiaGenereTest, ASearchWithoutSavingHandsItsPuzzleOverAndCloses) {
+    const auto modele = Modele("", false);
+    TSudokuDiaGenere dialogue(*modele);
+    dialogue.show();
+    dialogue.btREchercher->click();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !dialogue.isVisible(); }, 30000));
+    EXPECT_EQ(dialogue.result(), QDialog::Accepted);
+    EXPECT_EQ(recus_, 1);
+    EXPECT_TRUE(Valide(cases_, 4, 2, 2));
+    // The count of grids studied came through the posted updates.
+    EXPECT_GE(dialogue.lb->text().toInt(), 1);
+    EXPECT_FALSE(modele->EnCours());
+    EXPECT_TRUE(ui_.Messages().empty());
+}
+
+TEST_F(SudokuDiaGenereTest, SavingSearchShowsProgressAndStops) {
+    const std::string nom = dossier_.file("trouvees.dat");
+    const auto modele = Modele(nom, true);
+    TSudokuDiaGenere dialogue(*modele);
+    dialogue.show();
+    dialogue.btREchercher->click();
+    EXPECT_TRUE(modele->EnCours());
+    EXPECT_FALSE(dialogue.btREchercher->isEnabled());
+    EXPECT_TRUE(dialogue.btArreter->isEnabled());
+    EXPECT_FALSE(dialogue.chkAutre->isEnabled());
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return dialogue.lb2->text().startsWith("Enregistrés: "); }, 30000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return dialogue.lb->text().toInt() >= 3; }, 30000));
+
+    dialogue.btArreter->click();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !dialogue.isVisible(); }, 30000));
+    EXPECT_FALSE(modele->EnCours());
+    const int enregistres = dialogue.lb2->text().mid(13).toInt();
+    EXPECT_GE(enregistres, 1);
+    FichierBaseSudoku base;
+    int type = -1;
+    ASSERT_EQ(OuvreBaseLecture(nom, type, true, base), 0);
+    EXPECT_EQ(type, tg4x4);
+    EXPECT_GE(base.NbEnregistrements(), enregistres);
+    EXPECT_EQ(modele->NouveauChemin(), nom);
+    // Every 4 x 4 attempt is accepted: the last one is the component's.
+    EXPECT_EQ(recus_, 1);
+    EXPECT_TRUE(Valide(cases_, 4, 2, 2));
+}
+
+TEST_F(SudokuDiaGenereTest, ClosingDuringASearchEndsIt) {
+    const auto modele = Modele(dossier_.file("fermee.dat"), true);
+    {
+        TSudokuDiaGenere dialogue(*modele);
+        dialogue.show();
+        dialogue.btREchercher->click();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return dialogue.lb->text().toInt() >= 1; }, 30000));
+        dialogue.btFermer->click();
+        EXPECT_FALSE(modele->EnCours());
+        EXPECT_EQ(dialogue.result(), QDialog::Rejected);
+    }
+    // Updates still queued find no dialog to refresh.
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(modele->EnCours());
+}
+
+class SudokuRechercheComposantTest : public PicturePropTest {};
+
+TEST_F(SudokuRechercheComposantTest, TheComponentReceivesThePuzzleFound) {
+    QtPostUi ui;
+    TScopedUi portee(ui);
+    TvlSudoku& sudoku = Nouveau<TvlSudoku>("Sudoku");
+    Regle(sudoku, {"TypeGrille=1"});
+    const SudokuOptions avant = sudoku.Bloc();
+    ui.forms[SudokuDiaGenereModele::NomFiche] = [](TFormModel& m) {
+        auto& modele = dynamic_cast<SudokuDiaGenereModele&>(m);
+        modele.FixeGraine(21);
+        TSudokuDiaGenere dialogue(modele);
+        QTimer::singleShot(0, dialogue.btREchercher, &QPushButton::click);
+        QTimer::singleShot(60000, &dialogue, &QDialog::reject);
+        return dialogue.exec();
+    };
+    std::string message;
+    EXPECT_FALSE(sudoku.ChangeOption("0", "SudokuThread", message));
+    EXPECT_TRUE(message.empty());
+    EXPECT_EQ(sudoku.Bloc().TypeGrille, 1);
+    Cases cases{};
+    std::memcpy(cases.data(), sudoku.Bloc().Cases, cases.size());
+    EXPECT_TRUE(Valide(cases, 6, 3, 2));
+    EXPECT_NE(std::memcmp(cases.data(), avant.Cases, cases.size()), 0);
+    EXPECT_EQ(std::string(sudoku.Bloc().PathBdd), std::string(avant.PathBdd));
+}
+
+} // namespace

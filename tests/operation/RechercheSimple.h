@@ -1,0 +1,136 @@
+// The plain uniqueness searches, kept as the reference for the fast ones of the worker: every
+// digit in every hole of the two operands, in text order, and each completed exercise checked
+// as a whole. They count up to 2 and a little beyond, as the plain search does (compare
+// min(count, 2)).
+#pragma once
+
+#include "operation/BlocLignes.h"
+#include "operation/EcritureMultDiv.h"
+#include "operation/Nombres.h"
+#include "operation/RechercheTrous.h"
+#include "platform/Locale.h"
+
+#include <string>
+#include <vector>
+
+namespace simple {
+
+using Grand = unsigned __int128;
+
+inline std::string enDecimal(Grand v) {
+    std::string s;
+    do {
+        s.insert(s.begin(), char('0' + int(v % 10)));
+        v /= 10;
+    } while (v > 0);
+    return s;
+}
+
+inline Grand valeur(const std::string& chiffres) {
+    Grand v = 0;
+    for (const char c : chiffres)
+        v = v * 10 + Grand(c - '0');
+    return v;
+}
+
+inline bool estTrou(char c) {
+    return c > '9';
+}
+
+// Same length, and every known digit of the pattern equals the text's.
+inline bool concorde(const std::string& motif, const std::string& texte) {
+    if (motif.size() != texte.size())
+        return false;
+    for (std::size_t i = 0; i < motif.size(); ++i)
+        if (!estTrou(motif[i]) && motif[i] != texte[i])
+            return false;
+    return true;
+}
+
+inline std::string completeAGauche(std::string s, std::size_t taille) {
+    if (s.size() < taille)
+        s.insert(0, taille - s.size(), '0');
+    return s;
+}
+
+// Both factors complete: is the multiplication right?
+inline int multiplicationJuste(const std::vector<std::string>& l, int da, int db) {
+    const std::size_t n = l.size();
+    const Grand a = valeur(l[0]);
+    const Grand b = valeur(l[1]);
+    if (a == 0 || b == 0)
+        return n == 3 && l[2].size() == 1 && (l[2][0] == '0' || estTrou(l[2][0])) ? 1 : 0;
+    const std::string produit = completeAGauche(enDecimal(a * b), std::size_t(da + db + 1));
+    if (!concorde(l[n - 1], produit))
+        return 0;
+    if (n == 3)
+        return 1;
+    std::size_t ligne = 2;
+    std::string zeros;
+    for (auto c = l[1].rbegin(); c != l[1].rend(); ++c) {
+        if (*c == '0') {
+            zeros += '0';
+            continue;
+        }
+        const std::string partiel =
+            completeAGauche(enDecimal(a * Grand(*c - '0')), l[0].size()) + zeros;
+        zeros.clear();
+        if (ligne + 1 >= n || !concorde(l[ligne], partiel))
+            return 0;
+        ++ligne;
+    }
+    return ligne == n - 1 ? 1 : 0;
+}
+
+inline int premierChiffre(const std::string& ligne, int decimales, std::size_t position) {
+    return position == 0 && int(ligne.size()) - decimales > 1 ? 1 : 0;
+}
+
+// Lines without separators; the factors have da and db decimals.
+inline int compteMult(std::vector<std::string>& l, int da, int db, std::size_t depuisLigne = 0,
+                      std::size_t depuisPosition = 0) {
+    for (std::size_t ligne = depuisLigne; ligne < 2; ++ligne) {
+        for (std::size_t p = ligne == depuisLigne ? depuisPosition : 0; p < l[ligne].size(); ++p) {
+            if (!estTrou(l[ligne][p]))
+                continue;
+            const char cache = l[ligne][p];
+            int somme = 0;
+            for (int d = premierChiffre(l[ligne], ligne == 0 ? da : db, p); d <= 9 && somme <= 1;
+                 ++d) {
+                l[ligne][p] = char('0' + d);
+                somme += compteMult(l, da, db, ligne, p + 1);
+            }
+            l[ligne][p] = cache;
+            return somme;
+        }
+    }
+    return multiplicationJuste(l, da, db);
+}
+
+// Lines with their separators.
+inline int compteDiv(std::vector<std::string>& l, bool longue, int precision,
+                     CalculDivision& calcul, std::size_t depuisLigne = 0,
+                     std::size_t depuisPosition = 0) {
+    const char separateur = DecimalSeparator();
+    for (std::size_t ligne = depuisLigne; ligne < 2; ++ligne) {
+        const std::string& texte = l[ligne];
+        const std::size_t virgule = texte.find(separateur);
+        const std::size_t entiers = virgule == std::string::npos ? texte.size() : virgule;
+        for (std::size_t p = ligne == depuisLigne ? depuisPosition : 0; p < texte.size(); ++p) {
+            if (texte[p] == separateur || !estTrou(texte[p]))
+                continue;
+            const char cache = l[ligne][p];
+            int somme = 0;
+            for (int d = p == 0 && entiers > 1 ? 1 : 0; d <= 9 && somme <= 1; ++d) {
+                l[ligne][p] = char('0' + d);
+                somme += compteDiv(l, longue, precision, calcul, ligne, p + 1);
+            }
+            l[ligne][p] = cache;
+            return somme;
+        }
+    }
+    const BlocLignes motif(l);
+    return DivisionConforme(motif, l[0], l[1], longue, precision, calcul) ? 1 : 0;
+}
+
+} // namespace simple

@@ -1,0 +1,410 @@
+// An independent checker of holed multiplications and divisions, written from the rules of
+// posed operations and not from the generator: it writes a posed operation out from its
+// operands with digit-string arithmetic, and counts the completions of a holed exercise (every
+// digit in every operand hole; the result lines then follow) whose written form is exactly the
+// exercise: same lines, same lengths, same separators, every known digit in place.
+#pragma once
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+namespace verificateur {
+
+using Grand = unsigned __int128;
+
+inline bool estTrou(char c) {
+    return c > '9';
+}
+
+inline char lu(char c) {
+    return estTrou(c) ? char(c - 10) : c;
+}
+
+inline std::string decimal(Grand v) {
+    char chiffres[40];
+    char* debut = chiffres + sizeof chiffres;
+    do {
+        *--debut = char('0' + int(v % 10));
+        v /= 10;
+    } while (v > 0);
+    return std::string(debut, chiffres + sizeof chiffres);
+}
+
+inline Grand puissance(int n) {
+    Grand p = 1;
+    while (n-- > 0)
+        p *= 10;
+    return p;
+}
+
+// "5" with 2 decimals reads "0,05"; no separator without decimals.
+inline std::string avecVirgule(const std::string& chiffres, int decimales, char virgule) {
+    if (decimales <= 0)
+        return chiffres;
+    std::string s = chiffres;
+    if (s.size() <= std::size_t(decimales))
+        s.insert(0, std::size_t(decimales) + 1 - s.size(), '0');
+    s.insert(s.size() - std::size_t(decimales), 1, virgule);
+    return s;
+}
+
+// A number's digits and decimal count, read from its text.
+struct Nombre {
+    std::string chiffres;
+    int decimales = 0;
+};
+
+inline Nombre nombre(const std::string& texte, char virgule) {
+    Nombre n;
+    const std::size_t v = texte.find(virgule);
+    for (const char c : texte)
+        if (c != virgule)
+            n.chiffres += c;
+    n.decimales = v == std::string::npos ? 0 : int(texte.size() - v - 1);
+    return n;
+}
+
+inline Grand valeur(const std::string& chiffres) {
+    Grand v = 0;
+    for (const char c : chiffres)
+        v = v * 10 + Grand(c - '0');
+    return v;
+}
+
+// Digit by digit, with a carry, as at school.
+inline std::string multiplieParChiffre(const std::string& a, int d) {
+    std::string r;
+    int retenue = 0;
+    for (auto c = a.rbegin(); c != a.rend(); ++c) {
+        const int v = (*c - '0') * d + retenue;
+        r.insert(r.begin(), char('0' + v % 10));
+        retenue = v / 10;
+    }
+    if (retenue > 0)
+        r.insert(r.begin(), char('0' + retenue));
+    return r;
+}
+
+inline std::string additionne(const std::string& a, const std::string& b) {
+    std::string r;
+    int retenue = 0;
+    for (std::size_t i = 0; i < std::max(a.size(), b.size()) || retenue > 0; ++i) {
+        const int x = i < a.size() ? a[a.size() - 1 - i] - '0' : 0;
+        const int y = i < b.size() ? b[b.size() - 1 - i] - '0' : 0;
+        r.insert(r.begin(), char('0' + (x + y + retenue) % 10));
+        retenue = (x + y + retenue) / 10;
+    }
+    return r;
+}
+
+inline std::string sansZerosTete(const std::string& s) {
+    const std::size_t p = s.find_first_not_of('0');
+    return p == std::string::npos ? "0" : s.substr(p);
+}
+
+// The posed multiplication of two written factors: the factors, one partial product per
+// non-zero digit of the multiplier when there are at least two, and the product.
+inline std::vector<std::string> ecritMultiplication(const std::string& x, const std::string& y,
+                                                    char virgule) {
+    const Nombre a = nombre(x, virgule);
+    const Nombre b = nombre(y, virgule);
+    std::vector<std::string> partiels;
+    std::string somme = "0";
+    std::string decalage;
+    for (auto c = b.chiffres.rbegin(); c != b.chiffres.rend(); ++c) {
+        if (*c != '0') {
+            std::string p = multiplieParChiffre(a.chiffres, *c - '0');
+            partiels.push_back(p + decalage);
+            decalage.clear();
+        }
+        somme = additionne(somme, multiplieParChiffre(a.chiffres, *c - '0') +
+                                      std::string(std::size_t(c - b.chiffres.rbegin()), '0'));
+        if (*c == '0')
+            decalage += '0';
+    }
+    const std::string produit = sansZerosTete(somme);
+    std::vector<std::string> lignes{x, y};
+    if (produit != "0" && partiels.size() >= 2 && b.chiffres.size() > 1)
+        lignes.insert(lignes.end(), partiels.begin(), partiels.end());
+    lignes.push_back(produit == "0" ? "0"
+                                    : avecVirgule(produit, a.decimales + b.decimales, virgule));
+    return lignes;
+}
+
+// The posed division of two written operands with up to `precision` decimals of quotient,
+// short (remainders with the digits brought down) or long (products and partial dividends).
+// Empty for a divisor of 0. With `quotientSeul`, the lines stop at the quotient.
+inline std::vector<std::string> ecritDivision(const std::string& x, const std::string& y,
+                                              bool longue, int precision, char virgule,
+                                              bool quotientSeul = false) {
+    const Nombre dividende = nombre(x, virgule);
+    const Nombre diviseur = nombre(y, virgule);
+    std::string d = sansZerosTete(diviseur.chiffres);
+    if (d == "0")
+        return {};
+    // Trailing zeros of the divisor come off (as many as the precision allows).
+    int exposant = diviseur.decimales; // the divisor is d x 10^-exposant
+    while (d.size() > 1 && d.back() == '0' && diviseur.decimales - exposant < precision) {
+        d.pop_back();
+        --exposant;
+    }
+    const Grand dv = valeur(d);
+    // The dividend's decimals once the divisor is whole, less its useless trailing zeros.
+    int depart = dividende.decimales - exposant;
+    if (depart > 0) {
+        const std::size_t fin = dividende.chiffres.find_last_not_of('0');
+        const int zeros = int(dividende.chiffres.size() - (fin == std::string::npos ? 0 : fin + 1));
+        depart -= std::min(depart, zeros);
+    } else {
+        depart = 0;
+    }
+    // x / y = numerateur / (dv x 10^(dividende.decimales - exposant)).
+    const Grand numerateur = valeur(dividende.chiffres);
+    const auto echelle = [&](int k, Grand& n) {
+        // n = x / y x dv x 10^k, a whole number when the division stops at k decimals.
+        const int e = k - (dividende.decimales - exposant);
+        if (e >= 0) {
+            n = numerateur * puissance(e);
+            return true;
+        }
+        n = numerateur / puissance(-e);
+        return numerateur % puissance(-e) == 0;
+    };
+    int k = depart;
+    Grand n = 0;
+    echelle(k, n);
+    while (n % dv != 0 && k < precision)
+        echelle(++k, n);
+    const std::string s = decimal(n);
+    const std::string q = decimal(n / dv);
+    std::vector<std::string> lignes{x, y, avecVirgule(q, k, virgule)};
+    if (quotientSeul)
+        return lignes;
+
+    // The long division of s, digit after digit.
+    std::vector<int> chiffresQ;
+    std::vector<Grand> restes;
+    Grand r = 0;
+    for (const char c : s) {
+        r = r * 10 + Grand(c - '0');
+        chiffresQ.push_back(int(r / dv));
+        r %= dv;
+        restes.push_back(r);
+    }
+    if (longue) {
+        // As many steps as the quotient line has digits.
+        const std::string ligneQ = lignes[2];
+        std::size_t etapes = 0;
+        for (const char c : ligneQ)
+            etapes += c != virgule ? 1 : 0;
+        std::string t = s;
+        if (t.size() < etapes)
+            t.insert(0, etapes - t.size(), '0');
+        Grand reste = valeur(t.substr(0, t.size() - etapes));
+        for (std::size_t i = t.size() - etapes; i < t.size(); ++i) {
+            const Grand partiel = reste * 10 + Grand(t[i] - '0');
+            if (i > t.size() - etapes)
+                lignes.push_back((partiel < 10 ? "0" : "") + decimal(partiel));
+            const Grand produit = dv * (partiel / dv);
+            lignes.push_back(decimal(produit));
+            reste = partiel - produit;
+        }
+        lignes.push_back(decimal(reste));
+        return lignes;
+    }
+    // Short: after each non-zero quotient digit, its remainder (as wide as the divisor) and
+    // the digits brought down up to the next non-zero one.
+    std::vector<std::size_t> nonNuls;
+    for (std::size_t i = 0; i < chiffresQ.size(); ++i)
+        if (chiffresQ[i] != 0)
+            nonNuls.push_back(i);
+    for (std::size_t j = 0; j < nonNuls.size(); ++j) {
+        const std::size_t i = nonNuls[j];
+        const std::size_t jusque = j + 1 < nonNuls.size() ? nonNuls[j + 1] : s.size() - 1;
+        std::string reste = decimal(restes[i]);
+        if (reste.size() < d.size())
+            reste.insert(0, d.size() - reste.size(), '0');
+        lignes.push_back(reste + s.substr(i + 1, jusque - i));
+    }
+    return lignes;
+}
+
+inline bool identiques(const std::vector<std::string>& motif,
+                       const std::vector<std::string>& lignes) {
+    if (motif.size() != lignes.size())
+        return false;
+    for (std::size_t i = 0; i < motif.size(); ++i) {
+        if (motif[i].size() != lignes[i].size())
+            return false;
+        for (std::size_t j = 0; j < motif[i].size(); ++j)
+            if (!(estTrou(motif[i][j]) && lignes[i][j] >= '0' && lignes[i][j] <= '9') &&
+                motif[i][j] != lignes[i][j])
+                return false;
+    }
+    return true;
+}
+
+// The completions of a holed exercise (lines as the record holds them) whose written form is
+// the exercise. The first digit of an operand with several integer digits is never 0.
+// Multiplications: the multiplicand's holes are all tried; the multiplier's from its last
+// digit, each partial product checked as soon as its digit is chosen.
+class Compteur {
+public:
+    Compteur(std::vector<std::string> motif, char virgule, bool division, bool longue = false,
+             int precision = 0)
+        : motif_(std::move(motif)), virgule_(virgule), division_(division), longue_(longue),
+          precision_(precision) {}
+
+    long Compte() {
+        std::vector<std::string> l = motif_;
+        if (division_)
+            diviseur(l, 0);
+        else
+            multiplicande(l, 0);
+        return compte_;
+    }
+
+private:
+    static bool premierNonNul(const std::string& texte, std::size_t p, char virgule) {
+        const std::size_t v = texte.find(virgule);
+        return p == 0 && (v == std::string::npos ? texte.size() : v) > 1;
+    }
+
+    void multiplicande(std::vector<std::string>& l, std::size_t p) {
+        if (p == l[0].size()) {
+            multiplicateur(l, l[1].size(), 0, 0);
+            return;
+        }
+        if (!estTrou(l[0][p]))
+            return multiplicande(l, p + 1);
+        const char c = l[0][p];
+        for (char d = premierNonNul(l[0], p, virgule_) ? '1' : '0'; d <= '9'; ++d) {
+            l[0][p] = d;
+            multiplicande(l, p + 1);
+        }
+        l[0][p] = c;
+    }
+
+    // Digits of the multiplier from the right; `lignes` partial products so far, `zeros` the
+    // zero digits since the last non-zero one.
+    void multiplicateur(std::vector<std::string>& l, std::size_t p, std::size_t lignes,
+                        std::size_t zeros) {
+        if (p == 0) {
+            if (identiques(motif_, ecritMultiplication(l[0], l[1], virgule_)))
+                ++compte_;
+            return;
+        }
+        const std::size_t i = p - 1;
+        if (l[1][i] == virgule_)
+            return multiplicateur(l, i, lignes, zeros);
+        const char c = l[1][i];
+        const char premier = estTrou(c) ? (premierNonNul(l[1], i, virgule_) ? '1' : '0') : c;
+        const char dernier = estTrou(c) ? '9' : c;
+        const Nombre a = nombre(l[0], virgule_);
+        for (char d = premier; d <= dernier; ++d) {
+            l[1][i] = d;
+            if (d == '0') {
+                multiplicateur(l, i, lignes, zeros + 1);
+                continue;
+            }
+            // With partial products in the exercise, this digit's must be the next one.
+            if (motif_.size() > 3) {
+                const std::size_t rang = 2 + lignes;
+                if (rang >= motif_.size() - 1)
+                    continue;
+                const std::string partiel =
+                    multiplieParChiffre(a.chiffres, d - '0') + std::string(zeros, '0');
+                if (!identiques({motif_[rang]}, {partiel}))
+                    continue;
+            }
+            multiplicateur(l, i, lignes + 1, 0);
+        }
+        l[1][i] = c;
+    }
+
+    void diviseur(std::vector<std::string>& l, std::size_t p) {
+        if (p == l[1].size())
+            return dividende(l, 0);
+        if (!estTrou(l[1][p]))
+            return diviseur(l, p + 1);
+        const char c = l[1][p];
+        for (char d = premierNonNul(l[1], p, virgule_) ? '1' : '0'; d <= '9'; ++d) {
+            l[1][p] = d;
+            diviseur(l, p + 1);
+        }
+        l[1][p] = c;
+    }
+
+    // Whether some number in [bas, haut] written with the quotient line's decimals could be
+    // that line: its digits (without the separator) padded with zeros to the line's length.
+    bool quotientPossible(Grand bas, Grand haut) const {
+        const Nombre q = nombre(motif_[2], virgule_);
+        const int n = int(q.chiffres.size());
+        const Grand plusPetit = n == q.decimales + 1 ? 0 : puissance(n - 1);
+        bas = std::max(bas, plusPetit);
+        haut = std::min(haut, puissance(n) - 1);
+        if (bas > haut)
+            return false;
+        std::string b = decimal(bas);
+        std::string h = decimal(haut);
+        b.insert(0, std::size_t(n) - b.size(), '0');
+        h.insert(0, std::size_t(n) - h.size(), '0');
+        for (std::size_t i = 0; i < b.size() && b[i] == h[i]; ++i)
+            if (!estTrou(q.chiffres[i]) && q.chiffres[i] != b[i])
+                return false;
+        return true;
+    }
+
+    // Digits of the dividend from the left; the quotient line must stay possible.
+    void dividende(std::vector<std::string>& l, std::size_t p) {
+        const Nombre y = nombre(l[1], virgule_);
+        const Grand vy = valeur(y.chiffres);
+        if (vy == 0)
+            return;
+        // The dividend's digits fixed so far (holes count as 0 or 9 for the bounds).
+        Grand bas = 0, haut = 0;
+        int decimales = 0;
+        bool apres = false;
+        for (const char c : l[0]) {
+            if (c == virgule_) {
+                apres = true;
+                continue;
+            }
+            bas = bas * 10 + Grand(estTrou(c) ? 0 : c - '0');
+            haut = haut * 10 + Grand(estTrou(c) ? 9 : c - '0');
+            decimales += apres ? 1 : 0;
+        }
+        // The quotient read with the line's decimals: x / y x 10^decimales.
+        const int dq = nombre(motif_[2], virgule_).decimales;
+        const Grand echelle = vy * puissance(decimales);
+        if (!quotientPossible(bas * puissance(y.decimales + dq) / echelle,
+                              haut * puissance(y.decimales + dq) / echelle))
+            return;
+        while (p < l[0].size() && !estTrou(l[0][p]))
+            ++p;
+        if (p == l[0].size()) {
+            const std::vector<std::string> debut =
+                ecritDivision(l[0], l[1], longue_, precision_, virgule_, true);
+            if (debut.size() == 3 && identiques({motif_[2]}, {debut[2]}) &&
+                identiques(motif_, ecritDivision(l[0], l[1], longue_, precision_, virgule_)))
+                ++compte_;
+            return;
+        }
+        const char c = l[0][p];
+        for (char d = premierNonNul(l[0], p, virgule_) ? '1' : '0'; d <= '9'; ++d) {
+            l[0][p] = d;
+            dividende(l, p + 1);
+        }
+        l[0][p] = c;
+    }
+
+    std::vector<std::string> motif_;
+    char virgule_;
+    bool division_;
+    bool longue_;
+    int precision_;
+    long compte_ = 0;
+};
+
+} // namespace verificateur

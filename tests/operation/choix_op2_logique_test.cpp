@@ -1,0 +1,463 @@
+#include "operation/ChoixOp2Logique.h"
+
+#include "operation/Nombres.h"
+#include "platform/Locale.h"
+#include "platform/Random.h"
+#include "platform/UserInterface.h"
+
+#include <gtest/gtest.h>
+
+#include <regex>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace {
+
+class ChoixOp2LogiqueTest : public ::testing::Test {
+protected:
+    ChoixOp2LogiqueTest() : decimal_(DecimalSeparator()) {
+        SetDecimalSeparator(',');
+        SeedRandom(7);
+    }
+    ~ChoixOp2LogiqueTest() override { SetDecimalSeparator(decimal_); }
+
+    static TTableOperandes tableVide() {
+        TTableOperandes table;
+        for (TLigneOperandes& ligne : table)
+            ligne.fill(-1.0);
+        return table;
+    }
+
+    // The dialog's logic for a kind, on an empty grid, with the given bounds.
+    ChoixOp2Logique& logique(int operation, double min = 1, double max = 100) {
+        logique_ = std::make_unique<ChoixOp2Logique>(grille_, operation);
+        TDefinitionOperandes d = DefinitionStandard();
+        d.Operation = operation;
+        d.ValeurMin = min;
+        d.ValeurMax = max;
+        logique_->Initialise(tableVide(), d);
+        return *logique_;
+    }
+
+    // Fills a column's operand rows from the top, then recomputes as after an edit.
+    void colonne(int c, const std::vector<std::string>& operandes) {
+        for (std::size_t l = 0; l < operandes.size(); ++l)
+            grille_.SetCell(c, int(l) + 1, operandes[l]);
+        logique_->CellulesModifiees();
+    }
+
+    std::string valider() {
+        TTableOperandes table = tableVide();
+        TDefinitionOperandes definition = DefinitionStandard();
+        std::string message;
+        EXPECT_FALSE(logique_->Valider(table, definition, message));
+        return message;
+    }
+
+    // `n` numbers drawn with the current settings.
+    std::vector<std::string> tirages(int n, double limite = -1) {
+        std::vector<std::string> textes;
+        for (int i = 0; i < n; ++i)
+            textes.push_back(logique_->TireNombre(limite));
+        return textes;
+    }
+
+    SuperGridModel grille_;
+    std::unique_ptr<ChoixOp2Logique> logique_;
+    TTestUi ui_;
+    TScopedUi scoped_{ui_};
+
+private:
+    char decimal_;
+};
+
+// ---- number texts ----
+
+TEST_F(ChoixOp2LogiqueTest, CellsAreCutToSixDecimalsThenEightDigits) {
+    EXPECT_EQ(NormaliseCellule("1,12345678"), "1,123456");
+    EXPECT_EQ(NormaliseCellule("123456789"), "12345678");
+    EXPECT_EQ(NormaliseCellule("1234567,89"), "1234567,8");
+    EXPECT_EQ(NormaliseCellule("12345678,5"), "12345678");
+    // A separator in first place is no decimal part to cut.
+    EXPECT_EQ(NormaliseCellule(",1234567"), ",1234567");
+    EXPECT_EQ(NormaliseCellule("99,123456"), "99,123456");
+    EXPECT_EQ(NormaliseCellule(""), "");
+}
+
+TEST_F(ChoixOp2LogiqueTest, NumbersArePrintedRoundedHalfUpIntoSixDecimals) {
+    EXPECT_EQ(FormateNombre(2.5), "2,5");
+    EXPECT_EQ(FormateNombre(100), "100");
+    EXPECT_EQ(FormateNombre(0), "0");
+    EXPECT_EQ(FormateNombre(0.1234565), "0,123457");
+    EXPECT_EQ(FormateNombre(0.1234564), "0,123456");
+    // A carry out of the first digit.
+    EXPECT_EQ(FormateNombre(9.9999995), "10");
+    EXPECT_EQ(FormateNombre(50 - 23.47), "26,53");
+    SetDecimalSeparator('.');
+    EXPECT_EQ(FormateNombre(7.25), "7.25");
+}
+
+TEST_F(ChoixOp2LogiqueTest, ResultsArePositionalFromFourteenSignificantDigits) {
+    EXPECT_EQ(TexteResultat(19.5), "19,5");
+    EXPECT_EQ(TexteResultat(0.1 + 0.2), "0,3");
+    EXPECT_EQ(TexteResultat(1.0 / 3.0), "0,33333333333333");
+    EXPECT_EQ(TexteResultat(99999999.0 * 99999999.0), "9999999800000000");
+    EXPECT_EQ(TexteResultat(0.000001 * 0.000001), "0,000000000001");
+    EXPECT_EQ(TexteResultat(0), "0");
+    EXPECT_EQ(LitNombre(" 12,5"), 12.5);
+    EXPECT_EQ(LitNombre("3.25"), 3.25);
+    EXPECT_EQ(LitNombre("Div /0"), 0);
+}
+
+TEST_F(ChoixOp2LogiqueTest, ColumnResultsForEachKind) {
+    struct Cas {
+        int operation;
+        std::vector<std::string> operandes;
+        std::string resultat;
+    };
+    const std::vector<Cas> cas{
+        {OP_ADDITION, {}, ""},
+        {OP_ADDITION, {"12", "7,5"}, "19,5"},
+        {OP_ADDITION, {"1,25", "", "2"}, "3,25"},
+        {OP_SOUSTRACTION, {"3"}, ""},
+        {OP_SOUSTRACTION, {"3", "5"}, "<0"},
+        {OP_SOUSTRACTION, {"1000", "999"}, "1"},
+        {OP_MULTIPLICATION, {"1,5", "4"}, "6"},
+        {OP_DIVISION, {"7", "0"}, "Div /0"},
+        {OP_DIVISION, {"10", "3"}, "3,333333"},
+        {OP_DIVISION, {"", "3"}, ""},
+    };
+    for (const Cas& c : cas) {
+        ChoixOp2Logique& l = logique(c.operation);
+        colonne(2, c.operandes);
+        EXPECT_EQ(grille_.Cell(2, l.LigneResultat()), c.resultat)
+            << ChoixOp2Logique::Titre(c.operation);
+    }
+}
+
+TEST_F(ChoixOp2LogiqueTest, TheGridTakesTheTableAndTheKindsRows) {
+    ChoixOp2Logique l(grille_, OP_SOUSTRACTION);
+    TTableOperandes table = tableVide();
+    table[0] = {12, 7.5, 3, -1, -1};
+    table[2] = {-1, 4, -1, -1, -1};
+    l.Initialise(table, DefinitionStandard());
+    EXPECT_EQ(grille_.ColCount(), 25);
+    EXPECT_EQ(grille_.RowCount(), 4);
+    EXPECT_EQ(grille_.Cell(24, 0), "Op. 24");
+    EXPECT_EQ(grille_.Cell(0, 1), "Opérande 1");
+    EXPECT_EQ(grille_.Cell(0, 3), "Différence");
+    EXPECT_EQ(grille_.Cell(1, 1), "12");
+    EXPECT_EQ(grille_.Cell(1, 2), "7,5");
+    EXPECT_EQ(grille_.Cell(1, 3), "4,5");
+    EXPECT_EQ(grille_.Cell(3, 1), "");
+    EXPECT_EQ(grille_.Cell(3, 2), "4");
+    EXPECT_TRUE(grille_.IsProtected(1, 3));
+    EXPECT_FALSE(grille_.IsProtected(1, 2));
+    EXPECT_TRUE(grille_.Accepts("7"));
+    EXPECT_FALSE(grille_.Accepts("x"));
+
+    ChoixOp2Logique m(grille_, OP_MULTIPLICATION);
+    EXPECT_EQ(grille_.Cell(0, 1), "Multiplicande");
+    EXPECT_EQ(grille_.Cell(0, 2), "Multiplicateur");
+    EXPECT_EQ(grille_.Cell(0, 3), "Produit");
+    ChoixOp2Logique a(grille_, OP_ADDITION);
+    EXPECT_EQ(grille_.Cell(0, 5), "Opérande 5");
+    EXPECT_EQ(grille_.Cell(0, 6), "Somme");
+}
+
+// ---- drawing ----
+
+TEST_F(ChoixOp2LogiqueTest, DrawnNumbersStayWithinTheBoundsMaxExcluded) {
+    struct Cas {
+        double min, max;
+        int plusPetit, plusGrand;
+    };
+    // 0 and 0 stand for 10 and 1000; the maximum itself is never drawn.
+    for (const Cas c :
+         {Cas{0, 0, 10, 999}, Cas{1, 100, 1, 99}, Cas{100, 1, 1, 99}, Cas{5, 5, 5, 5}}) {
+        logique(OP_ADDITION, c.min, c.max);
+        std::set<int> vus;
+        for (const std::string& t : tirages(4000))
+            vus.insert(std::stoi(t));
+        EXPECT_EQ(*vus.begin(), c.plusPetit) << c.min << ".." << c.max;
+        EXPECT_EQ(*vus.rbegin(), c.plusGrand) << c.min << ".." << c.max;
+    }
+    // Bounds beyond rand()'s fifteen bits are reached.
+    logique(OP_ADDITION, 0, 99999999);
+    int grands = 0;
+    for (const std::string& t : tirages(200))
+        grands += std::stod(t) > 50000000 ? 1 : 0;
+    EXPECT_GT(grands, 50);
+}
+
+TEST_F(ChoixOp2LogiqueTest, MultiplesReplaceTheDrawnNumber) {
+    ChoixOp2Logique& l = logique(OP_ADDITION, 1, 100);
+    l.Reglages.Multiple1 = 5;
+    std::set<int> vus;
+    for (const std::string& t : tirages(2000))
+        vus.insert(std::stoi(t));
+    std::set<int> attendus;
+    for (int m = 5; m <= 95; m += 5)
+        attendus.insert(m);
+    EXPECT_EQ(vus, attendus);
+
+    // "ou de" alone acts as "Multiple de"; both give either.
+    l.Reglages.Multiple1 = 0;
+    l.Reglages.Multiple2 = 7;
+    for (const std::string& t : tirages(200))
+        EXPECT_EQ(std::stoi(t) % 7, 0) << t;
+    l.Reglages.Multiple1 = 10;
+    vus.clear();
+    for (const std::string& t : tirages(400)) {
+        const int v = std::stoi(t);
+        EXPECT_TRUE(v % 10 == 0 || v % 7 == 0) << t;
+        vus.insert(v % 10 == 0 ? 10 : 7);
+    }
+    EXPECT_EQ(vus.size(), 2u);
+}
+
+TEST_F(ChoixOp2LogiqueTest, NoZerosWhenPossible) {
+    ChoixOp2Logique& l = logique(OP_ADDITION, 100, 999);
+    l.Reglages.PasDeZeros = true;
+    for (const std::string& t : tirages(1000))
+        EXPECT_EQ(t.find('0'), std::string::npos) << t;
+    // 10 and 11: only 10 can be drawn, and it is kept.
+    l.Reglages.ValeurMin = 10;
+    l.Reglages.ValeurMax = 11;
+    EXPECT_EQ(l.TireNombre(), "10");
+    // Multiples of 10 always end with a zero: no retries, the number is kept.
+    l.Reglages.ValeurMin = 1;
+    l.Reglages.ValeurMax = 1000;
+    l.Reglages.Multiple1 = 20;
+    for (const std::string& t : tirages(50))
+        EXPECT_EQ(std::stoi(t) % 20, 0) << t;
+}
+
+TEST_F(ChoixOp2LogiqueTest, DecimalsKeepTheirTrailingZeros) {
+    ChoixOp2Logique& l = logique(OP_ADDITION, 1, 2);
+    l.Reglages.Decimales = 2;
+    const std::regex forme("1,[0-9][0-9]");
+    bool zeroFinal = false;
+    for (const std::string& t : tirages(300)) {
+        EXPECT_TRUE(std::regex_match(t, forme)) << t;
+        zeroFinal = zeroFinal || t.back() == '0';
+    }
+    EXPECT_TRUE(zeroFinal);
+    // Eight digits at most: the decimals go first.
+    l.Reglages.ValeurMin = 99999990;
+    l.Reglages.ValeurMax = 99999999;
+    l.Reglages.Decimales = 3;
+    for (const std::string& t : tirages(20)) {
+        EXPECT_EQ(t.size(), 8u) << t;
+        EXPECT_EQ(t.find(','), std::string::npos) << t;
+    }
+    l.Reglages.ValeurMin = 123456;
+    l.Reglages.ValeurMax = 123457;
+    EXPECT_EQ(l.TireNombre().size(), 9u); // "123456,ab"
+}
+
+TEST_F(ChoixOp2LogiqueTest, GeneratingFillsTheSelectedOperandCells) {
+    ChoixOp2Logique& l = logique(OP_ADDITION, 10, 20);
+    // Rows 1 and 2 of columns 2 to 4, the result row left out of a wider selection.
+    l.GenererNombres({2, 1, 4, 6});
+    for (int c = 2; c <= 4; ++c) {
+        for (int r = 1; r <= 5; ++r)
+            EXPECT_TRUE(CelluleRemplie(grille_.Cell(c, r))) << c << "," << r;
+        EXPECT_NE(grille_.Cell(c, 6), "");
+    }
+    EXPECT_EQ(grille_.Cell(1, 1), "");
+    EXPECT_EQ(grille_.Cell(5, 1), "");
+
+    l.GenererNombres({6, 1, 6, 2});
+    EXPECT_NE(grille_.Cell(6, 2), "");
+    EXPECT_EQ(grille_.Cell(6, 3), "");
+    EXPECT_EQ(LitNombre(grille_.Cell(6, 6)),
+              LitNombre(grille_.Cell(6, 1)) + LitNombre(grille_.Cell(6, 2)));
+}
+
+TEST_F(ChoixOp2LogiqueTest, DrawnSubtractionsAreNeverNegative) {
+    for (const int decimales : {0, 2}) {
+        ChoixOp2Logique& l = logique(OP_SOUSTRACTION, 1, 100);
+        l.Reglages.Decimales = decimales;
+        for (int fois = 0; fois < 20; ++fois) {
+            l.GenererNombres({1, 1, 24, 2});
+            for (int c = 1; c <= 24; ++c) {
+                EXPECT_GE(LitNombre(grille_.Cell(c, 1)), LitNombre(grille_.Cell(c, 2)));
+                EXPECT_NE(grille_.Cell(c, 3), "<0");
+            }
+        }
+    }
+    // Only the second row: the first operand already there is the limit.
+    ChoixOp2Logique& l = logique(OP_SOUSTRACTION, 1, 100);
+    grille_.SetCell(1, 1, "30");
+    for (int fois = 0; fois < 50; ++fois) {
+        l.GenererNombres({1, 2, 1, 2});
+        EXPECT_LE(LitNombre(grille_.Cell(1, 2)), 30);
+    }
+}
+
+// ---- operands from a result ----
+
+TEST_F(ChoixOp2LogiqueTest, AdditionsAreSplitIntoTheFilledOperandsOrFive) {
+    ChoixOp2Logique& l = logique(OP_ADDITION, 1, 100);
+    l.DeriveOperandes(1, "50");
+    double somme = 0;
+    for (int r = 1; r <= 5; ++r) {
+        ASSERT_TRUE(CelluleRemplie(grille_.Cell(1, r))) << r;
+        somme += LitNombre(grille_.Cell(1, r));
+    }
+    EXPECT_DOUBLE_EQ(somme, 50);
+    EXPECT_EQ(grille_.Cell(1, 6), "50");
+
+    colonne(2, {"3", "4", "", "", ""});
+    l.Reglages.Decimales = 2;
+    l.DeriveOperandes(2, "10,5");
+    EXPECT_EQ(grille_.Cell(2, 3), "");
+    EXPECT_EQ(grille_.Cell(2, 6), "10,5");
+    EXPECT_NEAR(LitNombre(grille_.Cell(2, 1)) + LitNombre(grille_.Cell(2, 2)), 10.5, 1e-9);
+}
+
+TEST_F(ChoixOp2LogiqueTest, SubtractionsKeepTheSubtrahendBelowTheMaximumLessTheResult) {
+    ChoixOp2Logique& l = logique(OP_SOUSTRACTION, 1, 100);
+    for (int fois = 0; fois < 100; ++fois) {
+        l.DeriveOperandes(1, "30");
+        EXPECT_LE(LitNombre(grille_.Cell(1, 2)), 70);
+        EXPECT_EQ(grille_.Cell(1, 3), "30");
+    }
+}
+
+TEST_F(ChoixOp2LogiqueTest, ProductsAreSplitIntoADivisorAndItsCofactor) {
+    ChoixOp2Logique& l = logique(OP_MULTIPLICATION);
+    std::set<std::string> multiplicateurs;
+    for (int fois = 0; fois < 200; ++fois) {
+        l.DeriveOperandes(1, "12");
+        const double a = LitNombre(grille_.Cell(1, 1));
+        const double b = LitNombre(grille_.Cell(1, 2));
+        EXPECT_GE(a, b);
+        EXPECT_EQ(a * b, 12);
+        multiplicateurs.insert(grille_.Cell(1, 2));
+    }
+    // f among 1, 2, 3, 4, 6: the smaller factor is 1, 2 or 3.
+    EXPECT_EQ(multiplicateurs, (std::set<std::string>{"1", "2", "3"}));
+    EXPECT_GT(ui_.waitCursorUses, 0);
+    EXPECT_EQ(ui_.waitCursorDepth, 0);
+
+    // Decimals spread over the two factors; large products search from a random start.
+    for (const std::string produit : {"1,2", "0,36", "9999991", "12345678", "98765,4"}) {
+        l.DeriveOperandes(2, produit);
+        EXPECT_EQ(grille_.Cell(2, 3), produit);
+        EXPECT_GE(LitNombre(grille_.Cell(2, 1)), LitNombre(grille_.Cell(2, 2)));
+    }
+    // Below 2 there is no divisor: 1 x the product.
+    struct Cas {
+        std::string produit, a, b;
+    };
+    for (const Cas& c : {Cas{"1", "1", "1"}, Cas{"0,1", "1", "0,1"}, Cas{"0", "1", "0"}}) {
+        l.DeriveOperandes(3, c.produit);
+        EXPECT_EQ(grille_.Cell(3, 1), c.a) << c.produit;
+        EXPECT_EQ(grille_.Cell(3, 2), c.b) << c.produit;
+    }
+}
+
+TEST_F(ChoixOp2LogiqueTest, QuotientsGiveADividendAndADivisor) {
+    ChoixOp2Logique& l = logique(OP_DIVISION, 1, 100);
+    for (int fois = 0; fois < 50; ++fois) {
+        l.DeriveOperandes(1, "4");
+        EXPECT_EQ(grille_.Cell(1, 3), "4");
+        EXPECT_LE(LitNombre(grille_.Cell(1, 1)), 100);
+    }
+    l.DeriveOperandes(2, "0");
+    EXPECT_EQ(grille_.Cell(2, 1), "0");
+    EXPECT_NE(grille_.Cell(2, 2), "");
+    // A quotient below 1: the larger number is written as dividend.
+    l.DeriveOperandes(3, "0,5");
+    EXPECT_GE(LitNombre(grille_.Cell(3, 1)), LitNombre(grille_.Cell(3, 2)));
+}
+
+TEST_F(ChoixOp2LogiqueTest, GeneratingOnTheResultRowDerivesTheOperands) {
+    ChoixOp2Logique& l = logique(OP_SOUSTRACTION, 10, 50);
+    l.GenererNombres({1, 3, 3, 3});
+    for (int c = 1; c <= 3; ++c) {
+        const double r = LitNombre(grille_.Cell(c, 3));
+        EXPECT_GE(r, 10);
+        EXPECT_LT(r, 50);
+        EXPECT_DOUBLE_EQ(LitNombre(grille_.Cell(c, 1)) - LitNombre(grille_.Cell(c, 2)), r);
+    }
+}
+
+// ---- validation ----
+
+TEST_F(ChoixOp2LogiqueTest, ValidationStopsAtTheFirstErrorInItsOrder) {
+    struct Cas {
+        int operation;
+        std::vector<std::vector<std::string>> colonnes; // from column 1
+        std::string message;
+    };
+    const std::vector<Cas> cas{
+        {OP_DIVISION, {{"8", "2"}, {"7", "0"}}, "Division par zéro\nErreur en opération 2"},
+        {OP_SOUSTRACTION, {{"3", "5"}, {"5"}}, "Résultat négatif en opération 1"},
+        // Column order first: the missing operand of column 1 before column 2's result.
+        {OP_SOUSTRACTION, {{"5"}, {"3", "5"}}, "Opérande absent dans l'opération 1"},
+        {OP_ADDITION, {{"1", "2"}, {"", "", "4"}}, "Opérande absent dans l'opération 2"},
+        // With two operand rows, a lone second operand is a missing operand first.
+        {OP_MULTIPLICATION, {{"", "5"}}, "Opérande absent dans l'opération 1"},
+        // Digits are counted once every column passed.
+        {OP_ADDITION, {{"1", "2"}, {"1", "12345678,9"}}, "Trop de chiffres en opération 2 ligne 2"},
+        {OP_ADDITION, {{"123456789", "1"}, {"4"}}, "Opérande absent dans l'opération 2"},
+        {OP_ADDITION, {}, "Il faut au moins définir une opération!"},
+    };
+    for (const Cas& c : cas) {
+        logique(c.operation);
+        for (std::size_t i = 0; i < c.colonnes.size(); ++i)
+            for (std::size_t r = 0; r < c.colonnes[i].size(); ++r)
+                grille_.SetCell(int(i) + 1, int(r) + 1, c.colonnes[i][r]);
+        logique_->CalculeResultats();
+        EXPECT_EQ(valider(), c.message);
+    }
+}
+
+TEST_F(ChoixOp2LogiqueTest, ValidationPacksTheFilledColumnsAndTakesTheSettings) {
+    ChoixOp2Logique& l = logique(OP_ADDITION);
+    colonne(2, {"12", "", "7,5"});
+    colonne(5, {"1,25", "2", "", "", "3"});
+    l.Reglages.ValeurMin = 10;
+    l.Reglages.ValeurMax = 500;
+    l.Reglages.Multiple1 = 5;
+    l.Reglages.Multiple2 = 2.5;
+    l.Reglages.Decimales = 3;
+    l.Reglages.PasDeZeros = true;
+
+    TTableOperandes table = tableVide();
+    table[7][0] = 99;
+    TDefinitionOperandes definition = DefinitionStandard();
+    definition.Operation = OP_ADDITION;
+    std::string message;
+    ASSERT_TRUE(l.Valider(table, definition, message)) << message;
+    TTableOperandes attendue = tableVide();
+    attendue[0] = {12, 7.5, -1, -1, -1};
+    attendue[1] = {1.25, 2, 3, -1, -1};
+    EXPECT_EQ(table, attendue);
+    EXPECT_EQ(definition.Operation, OP_ADDITION);
+    EXPECT_EQ(definition.ValeurMin, 10);
+    EXPECT_EQ(definition.ValeurMax, 500);
+    EXPECT_EQ(definition.Multiple1, 5);
+    EXPECT_EQ(definition.Decimales, 3);
+    EXPECT_TRUE(definition.PasDeZeros);
+}
+
+TEST_F(ChoixOp2LogiqueTest, AFailedValidationWritesNothing) {
+    ChoixOp2Logique& l = logique(OP_SOUSTRACTION);
+    colonne(1, {"3", "5"});
+    l.Reglages.ValeurMax = 7;
+    TTableOperandes table = tableVide();
+    table[0] = {40, 2, -1, -1, -1};
+    const TTableOperandes avant = table;
+    TDefinitionOperandes definition = DefinitionStandard();
+    std::string message;
+    EXPECT_FALSE(l.Valider(table, definition, message));
+    EXPECT_EQ(table, avant);
+    EXPECT_EQ(definition.ValeurMax, 100);
+}
+
+} // namespace
