@@ -106,9 +106,20 @@ CommonComponent::CommonComponent(TCadre* cadre, std::string nomType, std::int32_
 }
 
 int CommonComponent::IndexCle(const std::string& nom) const {
-    const std::vector<std::string>& cles = Cles();
-    const auto found = std::find(cles.begin(), cles.end(), nom);
-    return found == cles.end() ? -1 : int(found - cles.begin());
+    const TableCles table = Cles();
+    const Cle* cle = TrouveCle(table, nom);
+    return cle == nullptr ? -1 : int(cle - table.data());
+}
+
+ChampCle CommonComponent::ChampDe(const Cle& cle) {
+    if (cle.champ == nullptr)
+        return {};
+    int taille = 0;
+    return cle.champ(Options(taille));
+}
+
+std::optional<bool> CommonComponent::ChangeOptionPropre(int, const std::string&, std::string&) {
+    return std::nullopt;
 }
 
 bool CommonComponent::ChangeOption(const std::string& valeur, const std::string& nom,
@@ -116,14 +127,22 @@ bool CommonComponent::ChangeOption(const std::string& valeur, const std::string&
     const int index = IndexCle(nom);
     if (index < 0)
         return false;
-    if (const std::optional<bool> propre = ChangeOptionPropre(index, nom, valeur, message))
+    if (const std::optional<bool> propre = ChangeOptionPropre(index, valeur, message))
         return *propre;
-    return changeCommune(nom, valeur, message).value_or(false);
+    const Cle& cle = Cles()[std::size_t(index)];
+    if (cle.champ == nullptr)
+        return changeCommune(nom, valeur, message);
+    if (!changeChamp(cle, valeur, message))
+        return false;
+    AppliqueOptions();
+    ApresCle(index);
+    if (cle.refait == Refait::Exercice)
+        RegenereApresCle();
+    return true;
 }
 
-std::optional<bool> CommonComponent::changeCommune(const std::string& nom,
-                                                   const std::string& valeur,
-                                                   std::string& message) {
+bool CommonComponent::changeCommune(const std::string& nom, const std::string& valeur,
+                                    std::string& message) {
     bool geometrie = false;
     const bool pris = ChangeGeometrie(valeur, nom, message, geometrie);
     if (geometrie)
@@ -138,47 +157,78 @@ std::optional<bool> CommonComponent::changeCommune(const std::string& nom,
     }
     if (nom == "Rediriger")
         return ChangeRediriger(valeur);
-    return changeCadre(nom, valeur, message);
+    return false;
 }
 
-std::optional<bool> CommonComponent::changeCadre(const std::string& nom, const std::string& valeur,
-                                                 std::string& message) {
+bool CommonComponent::changeChamp(const Cle& cle, const std::string& valeur, std::string& message) {
+    const ChampCle champ = ChampDe(cle);
+    switch (cle.lecture) {
+    case Lecture::Fonte: {
+        Fonte lue = *champ.fonte;
+        if (!lue.FromString(valeur)) {
+            message = "Police invalide : « " + valeur +
+                      " » (attendu : nom,taille,couleur,styles, par exemple Andika,14,0,gras)";
+            return false;
+        }
+        *champ.fonte = lue;
+        return true;
+    }
+    case Lecture::Libre:
+        champ.entier.Set(EntierLibre(valeur) != 0 ? 1 : 0);
+        return true;
+    case Lecture::Entier:
+    case Lecture::Drapeau:
+    case Lecture::Couleur:
+        if (!LitEntier(valeur, champ.entier, message, cle.min, cle.max))
+            return false;
+        if (cle.nom == "CouleurBrosseFond")
+            rendFondVisible();
+        return true;
+    default:
+        return false;
+    }
+}
+
+void CommonComponent::rendFondVisible() {
+    // The class library's brush rule: a colour given to a clear brush makes it solid.
     const FrameFields cadre = ChampsCadre();
-    if (nom == "StylePinceauCadre" && cadre.penStyle) {
-        if (!LitEntier(valeur, cadre.penStyle, message, psSolid, psInsideFrame))
-            return false;
-        Pinceau.Style = TPenStyle(cadre.penStyle.Get());
-        return true;
+    if (cadre.brushStyle && cadre.brushStyle.Get() == bsClear)
+        cadre.brushStyle.Set(bsSolid);
+}
+
+FrameFields CommonComponent::ChampsCadre() {
+    const TableCles table = Cles();
+    const auto champ = [&](std::string_view nom) {
+        const Cle* cle = TrouveCle(table, nom);
+        return cle != nullptr ? ChampDe(*cle).entier : IntField();
+    };
+    return {champ("StylePinceauCadre"), champ("CouleurPinceauCadre"), champ("TaillePinceauCadre"),
+            champ("StyleBrosseFond"), champ("CouleurBrosseFond")};
+}
+
+std::vector<IniEntry> CommonComponent::entreesIni() {
+    std::vector<IniEntry> entrees;
+    for (const Cle& cle : Cles()) {
+        if (cle.ini == Ini::Non)
+            continue;
+        const ChampCle champ = ChampDe(cle);
+        std::optional<int> defaut;
+        if (cle.ini == Ini::Valeur)
+            defaut = cle.defaut;
+        const std::string nom(cle.nom);
+        if (champ.fonte != nullptr) {
+            entrees.push_back(IniEntry::Font(nom, *champ.fonte));
+        } else if (cle.lecture == Lecture::Drapeau || cle.lecture == Lecture::Libre) {
+            IniEntry e = IniEntry::Integer(nom, champ.entier, defaut);
+            e.type = IniEntry::Type::Bool;
+            entrees.push_back(std::move(e));
+        } else {
+            entrees.push_back(IniEntry::Integer(nom, champ.entier, defaut));
+        }
     }
-    if (nom == "CouleurPinceauCadre" && cadre.penColour) {
-        if (!LitEntier(valeur, cadre.penColour, message))
-            return false;
-        Pinceau.Color = cadre.penColour.Get();
-        return true;
-    }
-    if (nom == "TaillePinceauCadre" && cadre.penWidth) {
-        if (!LitEntier(valeur, cadre.penWidth, message, 0, 1000))
-            return false;
-        Pinceau.Width = cadre.penWidth.Get();
-        return true;
-    }
-    if (nom == "StyleBrosseFond" && cadre.brushStyle) {
-        if (!LitEntier(valeur, cadre.brushStyle, message, bsSolid, bsDiagCross))
-            return false;
-        if (cadre.brushColour)
-            Brosse.Color = cadre.brushColour.Get();
-        Brosse.Style = TBrushStyle(cadre.brushStyle.Get());
-        return true;
-    }
-    if (nom == "CouleurBrosseFond" && cadre.brushColour) {
-        if (!LitEntier(valeur, cadre.brushColour, message))
-            return false;
-        ColoreBrosse(Brosse, cadre.brushColour.Get());
-        if (cadre.brushStyle)
-            cadre.brushStyle.Set(Brosse.Style);
-        return true;
-    }
-    return std::nullopt;
+    for (IniEntry& e : EntreesIniPropres())
+        entrees.push_back(std::move(e));
+    return entrees;
 }
 
 bool CommonComponent::ChangeRediriger(const std::string& nom) {
@@ -200,7 +250,7 @@ void CommonComponent::EnregistreOptions() {
     if (FichIni().empty())
         return;
     TIniFile ini(FichIni());
-    for (const IniEntry& e : EntreesIni())
+    for (const IniEntry& e : entreesIni())
         writeEntry(ini, NomType, e);
     ini.UpdateFile();
 }
@@ -209,7 +259,7 @@ void CommonComponent::RestaureDefaut() {
     RestaureStandardNonApplique();
     if (!FichIni().empty()) {
         const TIniFile ini(FichIni());
-        for (const IniEntry& e : EntreesIni())
+        for (const IniEntry& e : entreesIni())
             readEntry(ini, NomType, e);
     }
     AppliqueOptions();

@@ -1,10 +1,10 @@
-// What every component kind of the package shares: the key table and the common keys, the
-// preferred options in the ini file, the record framing, and regeneration once constructed.
-// A kind states only its key table, its options block, its factory values, its ini entries,
-// its version history and its own keys' effects.
+// What every component kind of the package shares: reading keys through the kind's key table,
+// the common keys, the preferred options in the ini file, the record framing, and regeneration
+// once constructed. A kind states only its key table, its options block, its factory values,
+// its version history and the effects of the keys the table cannot apply alone.
 #pragma once
 
-#include "common/IntField.h"
+#include "host/Cle.h"
 #include "host/Composant.h"
 #include "host/Fonte.h"
 
@@ -14,7 +14,7 @@
 #include <string>
 #include <vector>
 
-// One value a kind keeps in the ini file (section = kind name).
+// A value a kind keeps in the ini file (section = kind name) beyond its table's rows.
 struct IniEntry {
     enum class Type { Integer, Bool, Font, Text };
 
@@ -53,16 +53,18 @@ public:
     CommonComponent(const CommonComponent&) = default;
 
     // The key table in index order; indices 0 to 3 are the geometry keys.
-    virtual const std::vector<std::string>& Cles() const = 0;
+    virtual TableCles Cles() const = 0;
     // The key's index, or -1 (exact, case-sensitive comparison; the first match wins).
     int IndexCle(const std::string& nom) const;
 
     // Unknown key: false, no message, nothing changed. Refused value: false with the
-    // conversion's message, the field unchanged. Otherwise the kind's answer.
+    // conversion's message, the field unchanged. An action: false once it has run. Otherwise
+    // the value is stored, the live drawing objects follow and the exercise is rebuilt when the
+    // key's row says so: true.
     bool ChangeOption(const std::string& valeur, const std::string& nom,
                       std::string& message) override;
 
-    // Writes the ini entries as the kind's preferred options.
+    // Writes the table's ini rows and the kind's own entries as its preferred options.
     void EnregistreOptions() override;
     // Factory settings, the ini values over them, then a new exercise once constructed.
     void RestaureDefaut() override;
@@ -79,14 +81,23 @@ public:
     // The common keys with their rules, also for kinds that handle a key themselves first.
     bool ChangeRediriger(const std::string& nom);
 
+    // The field a row of the table sets in this component's options block.
+    ChampCle ChampDe(const Cle& cle);
+
 protected:
-    // The kind's own keys: true or false when the key was the kind's (false with a message
-    // for a refused value), nothing to let the common keys handle it.
-    virtual std::optional<bool> ChangeOptionPropre(int index, const std::string& nom,
-                                                   const std::string& valeur,
-                                                   std::string& message) = 0;
-    virtual std::vector<IniEntry> EntreesIni() = 0;
-    virtual FrameFields ChampsCadre() { return {}; }
+    // Keys the table cannot apply alone (text, actions, effects beyond a field): true or false
+    // when handled (false with a message for a refused value), nothing to let the table and
+    // the common keys do it. Called first.
+    virtual std::optional<bool> ChangeOptionPropre(int index, const std::string& valeur,
+                                                   std::string& message);
+    // After a row's value was stored: the kind's own consequences of that key.
+    virtual void ApresCle(int) {}
+    // A key whose row asks for a new exercise was changed.
+    virtual void RegenereApresCle() { Regenere(); }
+    // Ini values beyond the table's rows.
+    virtual std::vector<IniEntry> EntreesIniPropres() { return {}; }
+    // The frame pen and background brush fields, found by their keys in the table.
+    FrameFields ChampsCadre();
     // Brings the live drawing objects (pens, brushes, fonts) in line with the options block;
     // the default sets the frame pen and brush from ChampsCadre.
     virtual void AppliqueOptions();
@@ -114,10 +125,11 @@ protected:
     static int EntierLibre(const std::string& valeur);
 
 private:
-    std::optional<bool> changeCommune(const std::string& nom, const std::string& valeur,
-                                      std::string& message);
-    std::optional<bool> changeCadre(const std::string& nom, const std::string& valeur,
-                                    std::string& message);
+    bool changeCommune(const std::string& nom, const std::string& valeur, std::string& message);
+    // Reads and stores a row's value; false with a message when refused.
+    bool changeChamp(const Cle& cle, const std::string& valeur, std::string& message);
+    std::vector<IniEntry> entreesIni();
+    void rendFondVisible();
 
     std::int16_t versionCourante_;
     bool construit_ = false;

@@ -1,5 +1,5 @@
-// The part of a component kind that only depends on its class and its options block: the key
-// table, the block's address and size, applying a block, copying, and the factory values of a
+// The part of a component kind that only depends on its class and its options block: the
+// block's address and size, applying a block, copying, and the factory values of a
 // block whose default member values are the factory settings.
 #pragma once
 
@@ -16,8 +16,6 @@ template <class Derived, class Block> class Kind : public CommonComponent {
 
 public:
     using CommonComponent::CommonComponent;
-
-    const std::vector<std::string>& Cles() const override { return Derived::TableCles(); }
 
     Block& Bloc() { return bloc_; }
     const Block& Bloc() const { return bloc_; }

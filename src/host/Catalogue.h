@@ -2,6 +2,8 @@
 // its key table. The package adds its kinds; the host its grid and list.
 #pragma once
 
+#include "host/Cle.h"
+
 #include <functional>
 #include <memory>
 #include <string>
@@ -15,7 +17,8 @@ struct TTypeComposant {
     int numero = 0;        // kind number stored in documents
     int indexPalette = -1; // palette index, -1 for the host's own kinds
     std::function<std::unique_ptr<TComposant>(TCadre*)> cree; // empty: not available yet
-    std::vector<std::string> cles;                            // key table in index order
+    std::vector<std::string> cles;                            // key names in index order
+    TableCles table; // the package's kinds: their key table, with the values each key takes
     // Keys that only sheets have (a dialog's work done from a sheet, e.g. the operand rows),
     // and what applies one: true when taken, false with a message when refused.
     std::vector<std::string> clesFeuille;

@@ -3,6 +3,21 @@
 #include "host/Composant.h"
 #include "platform/UserInterface.h"
 
+namespace {
+
+std::vector<std::string> noms(TableCles table) {
+    std::vector<std::string> cles;
+    cles.reserve(table.size());
+    for (const Cle& cle : table)
+        cles.emplace_back(cle.nom);
+    return cles;
+}
+
+} // namespace
+
+TPropForm::TPropForm(TComposant* composant, std::string nom, TableCles table)
+    : composant_(composant), nom_(std::move(nom)), cles_(noms(table)), table_(table) {}
+
 TPropForm::TPropForm(TComposant* composant, std::string nom, std::vector<std::string> cles)
     : composant_(composant), nom_(std::move(nom)), cles_(std::move(cles)) {}
 
@@ -32,11 +47,13 @@ void TPropForm::ChangeComposant(TComposant* composant) {
 
 void TPropForm::Rafraichir() {
     miseAJour_ = true;
+    RemplirLies();
     RemplirControles();
     miseAJour_ = false;
 }
 
 void TPropForm::RafraichirControle(int) {
+    RemplirLies();
     RemplirControles();
 }
 

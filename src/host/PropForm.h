@@ -2,6 +2,8 @@
 // of its component's key table and sends every change through EcrireOptions.
 #pragma once
 
+#include "host/Cle.h"
+
 #include <functional>
 #include <string>
 #include <vector>
@@ -11,12 +13,17 @@ class TPropDock;
 
 class TPropForm {
 public:
+    // A window over a kind's key table.
+    TPropForm(TComposant* composant, std::string nom, TableCles table);
+    // A window over key names only (the host's own kinds).
     TPropForm(TComposant* composant, std::string nom, std::vector<std::string> cles);
     virtual ~TPropForm() = default;
 
     const std::string& Nom() const { return nom_; }
     TComposant* Composant() const { return composant_; }
     const std::vector<std::string>& Cles() const { return cles_; }
+    // The kind's key table; empty for a window over names only.
+    TableCles Table() const { return table_; }
 
     // Applies cles[index] = valeur through the component's ChangeOption. Nothing is sent while
     // the window refreshes. On refusal with a message, the message is shown and the control
@@ -39,7 +46,9 @@ public:
     std::function<void()> OnChange;
 
 protected:
-    // Sets every control from the component (the updating flag is set meanwhile).
+    // Sets the controls tied to the table's keys from the component; the widget base does it.
+    virtual void RemplirLies() {}
+    // Sets every other control from the component (the updating flag is set meanwhile).
     virtual void RemplirControles() {}
     // Sets the control tied to `index` from the component after a refusal.
     virtual void RafraichirControle(int index);
@@ -48,6 +57,7 @@ private:
     TComposant* composant_;
     std::string nom_;
     std::vector<std::string> cles_;
+    TableCles table_;
     bool miseAJour_ = false;
 };
 

@@ -1,5 +1,7 @@
 #include "operation/Operation.h"
 
+#include "operation/OperationCles.h"
+
 #include "host/Conversions.h"
 #include "host/Services.h"
 #include "host/Stream.h"
@@ -23,29 +25,6 @@ std::int32_t TvlOperation::InfoMult = 0;
 namespace {
 
 // Key indices, in the order of the key table.
-enum Cle : int {
-    kOperation = 4,
-    kDifficulteMult = 5,
-    kPositionTrous = 6,
-    kDivisionLongue = 7,
-    kTrousIsoles = 8,
-    kOperationPosee = 9,
-    kFonte = 10,
-    kFonteCorrige = 11,
-    kSeparerMilliers = 13,
-    kAlignerSurCarreau = 14,
-    kDefinirOperandes = 16,
-    kGenererCalcul = 17,
-    kNombreOperations = 18,
-    kInhibeCalculsAuto = 19,
-    kPrecisionDiv = 20,
-    kDivTypeLignes = 21,
-    kDifficulteDiv = 22,
-    kEpaisseurTrait = 28,
-    kUtiliserCrayonGras = 29,
-    kEspSuppl = 30,
-};
-
 constexpr std::array<const char*, 4> kNomsTypes{"Addition", "Soustraction", "Multiplication",
                                                 "Division"};
 constexpr TColor kBlanc = 16777215;
@@ -122,42 +101,8 @@ std::unique_ptr<TComposant> TvlOperation::Copie() const {
     return std::make_unique<TvlOperation>(*this);
 }
 
-const std::vector<std::string>& TvlOperation::TableCles() {
-    static const std::vector<std::string> cles{
-        "Gauche",
-        "Haut",
-        "Largeur",
-        "Hauteur",
-        "Operation",
-        "DifficulteMult",
-        "PositionTrous",
-        "DivisionLongue",
-        "TrousIsoles",
-        "OperationPosee",
-        "Fonte",
-        "FonteCorrige",
-        "Detachable",
-        "SeparerMilliers",
-        "AlignerSurCarreau",
-        "Rediriger",
-        "DefinirOperandes",
-        "GenererCalcul",
-        "NombreOperations",
-        "InhibeCalculsAuto",
-        "PrecisionDiv",
-        "DivTypeLignes",
-        "DifficulteDiv",
-        "StylePinceauCadre",
-        "CouleurPinceauCadre",
-        "TaillePinceauCadre",
-        "StyleBrosseFond",
-        "CouleurBrosseFond",
-        "EpaisseurTrait",
-        "UtiliserCrayonGras",
-        "EspSuppl",
-        "Actif",
-    };
-    return cles;
+TableCles TvlOperation::Cles() const {
+    return kClesOperation;
 }
 
 void* TvlOperation::Options(int& taille) {
@@ -199,7 +144,7 @@ void TvlOperation::RestaureStandardNonApplique() {
     opts_.EspSuppl = true;
 }
 
-std::vector<IniEntry> TvlOperation::EntreesIni() {
+std::vector<IniEntry> TvlOperation::EntreesIniPropres() {
     std::vector<IniEntry> entrees;
     entrees.push_back(IniEntry::Text(
         "Operation", [this] { return DefinitionVersTexte(opts_.DefinitionOperandes); },
@@ -209,36 +154,11 @@ std::vector<IniEntry> TvlOperation::EntreesIni() {
             opts_.DefinitionOperandes.Operation = OP_ADDITION;
         },
         DefinitionVersTexte(DefinitionStandard())));
-    entrees.push_back(IniEntry::Integer("DifficulteMult", opts_.DifficulteMult, 1));
     const std::array<int, 4> trousLus{8, 4, 4, 4};
     for (std::size_t type = 0; type < kNomsTypes.size(); ++type)
         entrees.push_back(IniEntry::Integer(std::string("PositionTrous") + kNomsTypes[type],
                                             opts_.PositionTrous[type], trousLus[type]));
-    entrees.push_back(IniEntry::Bool("DivisionLongue", opts_.DivisionLongue));
-    entrees.push_back(IniEntry::Bool("TrousIsoles", opts_.TrousIsoles));
-    entrees.push_back(IniEntry::Bool("OperationPosee", opts_.OperationPosee));
-    entrees.push_back(IniEntry::Font("Fonte", opts_.Fonte));
-    entrees.push_back(IniEntry::Font("FonteCorrige", opts_.FonteCorrige));
-    entrees.push_back(IniEntry::Bool("SeparerMilliers", opts_.SeparerMilliers));
-    entrees.push_back(IniEntry::Bool("AlignerSurCarreau", opts_.AlignerSurCarreau));
-    entrees.push_back(IniEntry::Integer("NombreOperations", opts_.NombreOperations));
-    entrees.push_back(IniEntry::Bool("InhibeCalculsAuto", opts_.InhibeCalculsAuto));
-    entrees.push_back(IniEntry::Integer("PrecisionDiv", opts_.PrecisionDiv));
-    entrees.push_back(IniEntry::Bool("DivTypeLignes", opts_.DivTypeLignes));
-    entrees.push_back(IniEntry::Integer("DifficulteDiv", opts_.DifficulteDiv));
-    entrees.push_back(IniEntry::Integer("EpaisseurTrait", opts_.EpaisseurTrait, 1));
-    entrees.push_back(IniEntry::Bool("EspSuppl", opts_.EspSuppl, true));
-    entrees.push_back(IniEntry::Integer("StylePinceauCadre", opts_.StylePinceauCadre, 0));
-    entrees.push_back(IniEntry::Integer("CouleurPinceauCadre", opts_.CouleurPinceauCadre, 0));
-    entrees.push_back(IniEntry::Integer("TaillePinceauCadre", opts_.TaillePinceauCadre, 1));
-    entrees.push_back(IniEntry::Integer("StyleBrosseFond", opts_.StyleBrosseFond, 0));
-    entrees.push_back(IniEntry::Integer("CouleurBrosseFond", opts_.CouleurBrosseFond, kBlanc));
     return entrees;
-}
-
-FrameFields TvlOperation::ChampsCadre() {
-    return {opts_.StylePinceauCadre, opts_.CouleurPinceauCadre, opts_.TaillePinceauCadre,
-            opts_.StyleBrosseFond, opts_.CouleurBrosseFond};
 }
 
 void TvlOperation::AppliqueOptions() {
@@ -250,112 +170,72 @@ void TvlOperation::AppliqueOptions() {
 
 // ---- keys ----
 
-std::optional<bool> TvlOperation::ChangeOptionPropre(int index, const std::string&,
-                                                     const std::string& valeur,
+std::optional<bool> TvlOperation::ChangeOptionPropre(int index, const std::string& valeur,
                                                      std::string& message) {
     switch (index) {
-    case kOperation: {
+    case CleOperation::Operation: {
         // Only the four kinds have records, hole settings and layouts.
+        const Cle& cle = kClesOperation[CleOperation::Operation];
         int type = 0;
-        if (!ConvInt(valeur, type, message, OP_ADDITION, OP_DIVISION))
+        if (!ConvInt(valeur, type, message, cle.min, cle.max))
             return false;
         opts_.DefinitionOperandes.Operation = type;
         GenererOperations();
         return true;
     }
-    case kDifficulteMult:
-        if (!LitEntier(valeur, opts_.DifficulteMult, message))
-            return false;
-        regenereSaufInhibe();
-        return true;
-    case kPositionTrous: {
-        const int type = opts_.DefinitionOperandes.Operation;
-        if (type < OP_ADDITION || type > OP_DIVISION) {
-            int ignore = 0;
-            return ConvInt(valeur, ignore, message);
-        }
-        if (!LitEntier(valeur, opts_.PositionTrous[type], message))
-            return false;
-        regenereSaufInhibe();
-        verifieInfoMult();
-        return true;
-    }
-    case kDivisionLongue:
-        if (!LitEntier(valeur, opts_.DivisionLongue, message))
-            return false;
-        regenereSaufInhibe();
-        return true;
-    case kTrousIsoles:
-        if (!LitEntier(valeur, opts_.TrousIsoles, message))
-            return false;
-        regenereSaufInhibe();
-        verifieInfoMult();
-        return true;
-    case kOperationPosee:
-        if (!LitEntier(valeur, opts_.OperationPosee, message))
-            return false;
-        verifieInfoMult();
-        GenererOperations();
-        return true;
-    case kFonte:
-        return changeFonte(valeur, false, message);
-    case kFonteCorrige:
-        return changeFonte(valeur, true, message);
-    case kSeparerMilliers:
-        return LitEntier(valeur, opts_.SeparerMilliers, message);
-    case kAlignerSurCarreau:
-        return LitEntier(valeur, opts_.AlignerSurCarreau, message);
-    case kDefinirOperandes:
+    case CleOperation::PositionTrous:
+        return changePositionTrous(valeur, message);
+    case CleOperation::DefinirOperandes:
         // An action: it has run, nothing to refuse.
         if (RedefinirOperandes())
             regenereSaufInhibe();
         return false;
-    case kGenererCalcul:
+    case CleOperation::GenererCalcul:
         GenererOperations();
         return false;
-    case kNombreOperations:
+    case CleOperation::NombreOperations:
         return changeNombreOperations(valeur, message);
-    case kInhibeCalculsAuto:
-        return LitEntier(valeur, opts_.InhibeCalculsAuto, message);
-    case kPrecisionDiv:
-        if (!LitEntier(valeur, opts_.PrecisionDiv, message, 0, 8))
-            return false;
-        regenereSaufInhibe();
-        return true;
-    case kDivTypeLignes:
-        return LitEntier(valeur, opts_.DivTypeLignes, message);
-    case kDifficulteDiv:
-        if (!LitEntier(valeur, opts_.DifficulteDiv, message))
-            return false;
-        regenereSaufInhibe();
-        return true;
-    case kEpaisseurTrait:
-        if (!LitEntier(valeur, opts_.EpaisseurTrait, message, 0, 50))
-            return false;
-        stylo_.Width = opts_.EpaisseurTrait;
-        return true;
-    case kUtiliserCrayonGras:
+    case CleOperation::UtiliserCrayonGras:
         return changeCrayonGras(valeur, message);
-    case kEspSuppl:
-        opts_.EspSuppl = EntierLibre(valeur) != 0;
-        return true;
     default:
-        // Geometry, "Detachable", "Rediriger", the frame keys and "Actif".
         return std::nullopt;
     }
 }
 
-std::optional<bool> TvlOperation::changeFonte(const std::string& valeur, bool corrige,
-                                              std::string& message) {
-    Fonte& cible = corrige ? opts_.FonteCorrige : opts_.Fonte;
-    Fonte lue = cible;
-    if (!lue.FromString(valeur)) {
-        message = "\"" + valeur + "\" n'est pas une police valide (nom,taille,couleur,style).";
-        return false;
+void TvlOperation::ApresCle(int index) {
+    switch (index) {
+    case CleOperation::TrousIsoles:
+        verifieInfoMult();
+        break;
+    case CleOperation::OperationPosee:
+        verifieInfoMult();
+        GenererOperations();
+        break;
+    case CleOperation::Fonte:
+        // Both fonts always have the same size.
+        opts_.FonteCorrige.Taille = opts_.Fonte.Taille;
+        break;
+    case CleOperation::FonteCorrige:
+        opts_.Fonte.Taille = opts_.FonteCorrige.Taille;
+        break;
+    default:
+        break;
     }
-    cible = lue;
-    // Both fonts always have the same size.
-    (corrige ? opts_.Fonte : opts_.FonteCorrige).Taille = lue.Taille;
+}
+
+std::optional<bool> TvlOperation::changePositionTrous(const std::string& valeur,
+                                                      std::string& message) {
+    // Additions have four numbers that can carry holes, the other kinds three.
+    const int type = opts_.DefinitionOperandes.Operation;
+    const int max = type == OP_ADDITION ? 15 : 7;
+    int trous = 0;
+    if (!ConvInt(valeur, trous, message, 0, max))
+        return false;
+    if (type < OP_ADDITION || type > OP_DIVISION)
+        return true;
+    opts_.PositionTrous[type] = std::int16_t(trous);
+    regenereSaufInhibe();
+    verifieInfoMult();
     return true;
 }
 
@@ -378,8 +258,9 @@ std::optional<bool> TvlOperation::changeCrayonGras(const std::string& valeur,
 
 std::optional<bool> TvlOperation::changeNombreOperations(const std::string& valeur,
                                                          std::string& message) {
+    const Cle& cle = kClesOperation[CleOperation::NombreOperations];
     int nombre = 0;
-    if (!ConvInt(valeur, nombre, message, 1, MAX_OPERATIONS))
+    if (!ConvInt(valeur, nombre, message, cle.min, cle.max))
         return false;
     // Fewer exercises shown: the list keeps its exercises, the first ones are simply shown.
     const bool moins = nombre < opts_.NombreOperations;

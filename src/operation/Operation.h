@@ -29,9 +29,7 @@ public:
     TvlOperation(const TvlOperation& other);
     ~TvlOperation() override;
 
-    // The keys in index order.
-    static const std::vector<std::string>& TableCles();
-    const std::vector<std::string>& Cles() const override { return TableCles(); }
+    TableCles Cles() const override;
 
     std::unique_ptr<TComposant> Copie() const override;
     void* Options(int& taille) override;
@@ -80,11 +78,11 @@ public:
     TTableOperandes TableOperandes{};
 
 protected:
-    std::optional<bool> ChangeOptionPropre(int index, const std::string& nom,
-                                           const std::string& valeur,
+    std::optional<bool> ChangeOptionPropre(int index, const std::string& valeur,
                                            std::string& message) override;
-    std::vector<IniEntry> EntreesIni() override;
-    FrameFields ChampsCadre() override;
+    void ApresCle(int index) override;
+    void RegenereApresCle() override { regenereSaufInhibe(); }
+    std::vector<IniEntry> EntreesIniPropres() override;
     void AppliqueOptions() override;
     void Genere() override { GenererOperations(); }
     bool SauveDonnees(TStream& s) override;
@@ -96,7 +94,7 @@ private:
     void regenereSaufInhibe();
     // Explains in an information window why long multiplications in line lose their holes.
     void verifieInfoMult() const;
-    std::optional<bool> changeFonte(const std::string& valeur, bool corrige, std::string& message);
+    std::optional<bool> changePositionTrous(const std::string& valeur, std::string& message);
     std::optional<bool> changeCrayonGras(const std::string& valeur, std::string& message);
     std::optional<bool> changeNombreOperations(const std::string& valeur, std::string& message);
     // Sets the frame pen and brush on the canvas and draws the frame; false when the frame has

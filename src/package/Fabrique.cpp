@@ -1,11 +1,11 @@
 #include "package/Fabrique.h"
 
 #include "host/Composant.h"
-#include "operation/Operation.h"
-#include "pictures/Camembert.h"
-#include "pictures/De.h"
-#include "pictures/Montre.h"
-#include "sudoku/Sudoku.h"
+#include "operation/OperationCles.h"
+#include "pictures/CamembertCles.h"
+#include "pictures/DeCles.h"
+#include "pictures/MontreCles.h"
+#include "sudoku/SudokuCles.h"
 
 // Each kind adds its header here and its two cases below.
 
@@ -27,19 +27,19 @@ std::unique_ptr<TComposant> CreerComposant(TCadre* cadre, int index) {
     }
 }
 
-const std::vector<std::string>* ClesDuType(int index) {
+TableCles ClesDuType(int index) {
     switch (index) {
     case 1:
-        return &TvlOperation::TableCles();
+        return kClesOperation;
     case 5:
-        return &TvlCamembert::TableCles();
+        return kClesCamembert;
     case 6:
-        return &TvlMontre::TableCles();
+        return kClesMontre;
     case 7:
-        return &TvlDe::TableCles();
+        return kClesDe;
     case 16:
-        return &TvlSudoku::TableCles();
+        return kClesSudoku;
     default:
-        return nullptr;
+        return {};
     }
 }

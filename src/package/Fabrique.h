@@ -1,6 +1,8 @@
 // The component factory: the one place that names every component class.
 #pragma once
 
+#include "host/Cle.h"
+
 #include <memory>
 #include <string>
 #include <vector>
@@ -12,5 +14,5 @@ class TComposant;
 // index and for a kind not built yet. The caller owns it.
 std::unique_ptr<TComposant> CreerComposant(TCadre* cadre, int index);
 
-// The key table of the kind at a palette index, or null when the kind is not built yet.
-const std::vector<std::string>* ClesDuType(int index);
+// The key table of the kind at a palette index, empty when the kind is not built yet.
+TableCles ClesDuType(int index);

@@ -42,8 +42,10 @@ TCatalogue CataloguePaquet() {
         type.nom = kPaletteKinds[i].nom;
         type.numero = kPaletteKinds[i].numero;
         type.indexPalette = int(i) + 1;
-        if (const std::vector<std::string>* cles = ClesDuType(type.indexPalette)) {
-            type.cles = *cles;
+        if (const TableCles table = ClesDuType(type.indexPalette); !table.empty()) {
+            type.table = table;
+            for (const Cle& cle : table)
+                type.cles.emplace_back(cle.nom);
             type.cree = [index = type.indexPalette](TCadre* cadre) {
                 return CreerComposant(cadre, index);
             };

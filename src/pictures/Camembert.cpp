@@ -1,5 +1,6 @@
 #include "pictures/Camembert.h"
 
+#include "pictures/CamembertCles.h"
 #include "pictures/Setters.h"
 
 #include <cmath>
@@ -7,25 +8,9 @@
 
 namespace {
 
-enum Cle : int {
-    kStyleBrosseCamembert = 9,
-    kMode = 10,
-    kCouleurCamembert = 12,
-    kNumerateur = 13,
-    kDenominateur = 14,
-    kAngle = 15,
-    kSens = 16,
-    kMontrerSecteurs = 17,
-    kMontrerRayon = 18,
-};
-
 constexpr double kPi = 3.141592653589793;
 // Beyond this many sectors the lines would blacken the disc.
 constexpr int kSecteursMax = 100;
-
-std::uint8_t Drapeau(int valeur) {
-    return valeur != 0 ? 1 : 0;
-}
 
 } // namespace
 
@@ -33,87 +18,18 @@ TvlCamembert::TvlCamembert(TCadre* cadre) : Kind(cadre, "Camembert", NUMERO, VER
     Installe();
 }
 
-const std::vector<std::string>& TvlCamembert::TableCles() {
-    static const std::vector<std::string> cles{"Gauche",
-                                               "Haut",
-                                               "Largeur",
-                                               "Hauteur",
-                                               "StylePinceauCadre",
-                                               "CouleurPinceauCadre",
-                                               "TaillePinceauCadre",
-                                               "StyleBrosseFond",
-                                               "CouleurBrosseFond",
-                                               "StyleBrosseCamembert",
-                                               "Mode",
-                                               "Detachable",
-                                               "CouleurCamembert",
-                                               "Numerateur",
-                                               "Denominateur",
-                                               "Angle",
-                                               "Sens",
-                                               "MontrerSecteurs",
-                                               "MontrerRayon",
-                                               "Actif"};
-    return cles;
+TableCles TvlCamembert::Cles() const {
+    return kClesCamembert;
 }
 
 bool TvlCamembert::DblClk(int, vlPoint) {
     return true;
 }
 
-std::optional<bool> TvlCamembert::ChangeOptionPropre(int index, const std::string&,
-                                                     const std::string& valeur,
-                                                     std::string& message) {
-    switch (index) {
-    case kStyleBrosseCamembert:
-        return LitEntier(valeur, bloc_.StyleBrosseCamembert, message, bsSolid, bsDiagCross);
-    case kMode:
-        return LitEntier(valeur, bloc_.Mode, message);
-    case kCouleurCamembert:
-        return LitEntier(valeur, bloc_.CouleurCamembert, message);
-    case kNumerateur:
-        return LitEntier(valeur, bloc_.Numerateur, message, 0, 1000);
-    case kDenominateur:
-        return LitEntier(valeur, bloc_.Denominateur, message, 1, 1000);
-    case kAngle:
-        if (!LitEntier(valeur, bloc_.Angle, message, 0, 360))
-            return false;
+void TvlCamembert::ApresCle(int index) {
+    // A full turn is no turn.
+    if (index == CleCamembert::Angle)
         bloc_.Angle = std::int16_t(bloc_.Angle % 360);
-        return true;
-    case kSens:
-        bloc_.Sens = Drapeau(EntierLibre(valeur));
-        return true;
-    case kMontrerSecteurs:
-        bloc_.MontrerSecteurs = Drapeau(EntierLibre(valeur));
-        return true;
-    case kMontrerRayon:
-        bloc_.MontrerRayon = Drapeau(EntierLibre(valeur));
-        return true;
-    default:
-        return std::nullopt;
-    }
-}
-
-std::vector<IniEntry> TvlCamembert::EntreesIni() {
-    return {IniEntry::Integer("StylePinceauCadre", bloc_.StylePinceau, 0),
-            IniEntry::Integer("CouleurPinceauCadre", bloc_.CouleurPinceau, 0),
-            IniEntry::Integer("TaillePinceauCadre", bloc_.TaillePinceau, 1),
-            IniEntry::Integer("StyleBrosseFond", bloc_.StyleBrosse, 1),
-            IniEntry::Integer("CouleurBrosseFond", bloc_.CouleurBrosse, 0xFFFFFF),
-            IniEntry::Integer("Mode", bloc_.Mode, 0),
-            IniEntry::Integer("StyleBrosseCamembert", bloc_.StyleBrosseCamembert, 0),
-            IniEntry::Integer("CouleurCamembert", bloc_.CouleurCamembert, 0xFF0000),
-            IniEntry::Integer("Numerateur", bloc_.Numerateur, 1),
-            IniEntry::Integer("Denominateur", bloc_.Denominateur, 4),
-            IniEntry::Integer("Angle", bloc_.Angle, 90),
-            IniEntry::Bool("Sens", bloc_.Sens, false),
-            IniEntry::Bool("MontrerSecteurs", bloc_.MontrerSecteurs, true),
-            IniEntry::Bool("MontrerRayon", bloc_.MontrerRayon, true)};
-}
-
-FrameFields TvlCamembert::ChampsCadre() {
-    return {bloc_.StylePinceau, bloc_.CouleurPinceau, bloc_.TaillePinceau, bloc_.StyleBrosse,
-            bloc_.CouleurBrosse};
 }
 
 void TvlCamembert::Dessine(TCanvas& canvas, int mode, TPlanche*) {

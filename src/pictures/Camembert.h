@@ -53,7 +53,7 @@ public:
     explicit TvlCamembert(TCadre* cadre);
     TvlCamembert(const TvlCamembert&) = default;
 
-    static const std::vector<std::string>& TableCles();
+    TableCles Cles() const override;
 
     vlSize TailleCreation() const override { return {400, 400}; }
     std::string NomProp() const override { return "CamembertProp"; }
@@ -63,11 +63,5 @@ public:
     void Dessine(TCanvas& canvas, int mode, TPlanche* planche) override;
 
 protected:
-    std::optional<bool> ChangeOptionPropre(int index, const std::string& nom,
-                                           const std::string& valeur,
-                                           std::string& message) override;
-    std::vector<IniEntry> EntreesIni() override;
-    FrameFields ChampsCadre() override;
-
-private:
+    void ApresCle(int index) override;
 };

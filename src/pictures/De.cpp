@@ -1,5 +1,6 @@
 #include "pictures/De.h"
 
+#include "pictures/DeCles.h"
 #include "pictures/Setters.h"
 #include "platform/Random.h"
 
@@ -8,19 +9,6 @@
 #include <utility>
 
 namespace {
-
-enum Cle : int {
-    kStyleBrosseFond = 7,
-    kAspect = 9,
-    kMode = 10,
-    kStyleBrossePoint = 12,
-    kCouleurPoint = 13,
-    kOrientation = 14,
-    kValeur1 = 15,
-    kValeur2 = 16,
-    kAleatoire = 17,
-    kPermuter = 18,
-};
 
 // The corner ellipse of the face: a quarter of the shorter side on both axes, so that the
 // corners stay round whatever the proportions.
@@ -64,28 +52,8 @@ TvlDe::TvlDe(TCadre* cadre) : Kind(cadre, "Dé", NUMERO, VERSION) {
     Installe();
 }
 
-const std::vector<std::string>& TvlDe::TableCles() {
-    static const std::vector<std::string> cles{"Gauche",
-                                               "Haut",
-                                               "Largeur",
-                                               "Hauteur",
-                                               "StylePinceauCadre",
-                                               "CouleurPinceauCadre",
-                                               "TaillePinceauCadre",
-                                               "StyleBrosseFond",
-                                               "CouleurBrosseFond",
-                                               "Aspect",
-                                               "Mode",
-                                               "Detachable",
-                                               "StyleBrossePoint",
-                                               "CouleurPoint",
-                                               "Orientation",
-                                               "Valeur1",
-                                               "Valeur2",
-                                               "Aleatoire",
-                                               "Permuter",
-                                               "Actif"};
-    return cles;
+TableCles TvlDe::Cles() const {
+    return kClesDe;
 }
 
 bool TvlDe::DblClk(int, vlPoint) {
@@ -99,37 +67,12 @@ void TvlDe::RestaureStandardNonApplique() {
     bloc_ = standard;
 }
 
-std::optional<bool> TvlDe::ChangeOptionPropre(int index, const std::string&,
-                                              const std::string& valeur, std::string& message) {
+std::optional<bool> TvlDe::ChangeOptionPropre(int index, const std::string&, std::string&) {
     switch (index) {
-    case kStyleBrosseFond:
-        bloc_.StyleBrosse = std::uint8_t(EntierLibre(valeur));
-        Brosse.Color = bloc_.CouleurBrosse;
-        Brosse.Style = TBrushStyle(bloc_.StyleBrosse);
-        return true;
-    case kAspect:
-        bloc_.Aspect = std::int16_t(EntierLibre(valeur));
-        return true;
-    case kMode:
-        return LitEntier(valeur, bloc_.Mode, message);
-    case kStyleBrossePoint:
-        bloc_.StyleBrossePoint = std::uint8_t(EntierLibre(valeur));
-        return true;
-    case kCouleurPoint:
-        bloc_.CouleurPoint = EntierLibre(valeur);
-        return true;
-    case kOrientation:
-        bloc_.Orientation = EntierLibre(valeur) != 0 ? 1 : 0;
-        Tourne();
-        return true;
-    case kValeur1:
-        return LitEntier(valeur, bloc_.Valeur1, message, 0, 6);
-    case kValeur2:
-        return LitEntier(valeur, bloc_.Valeur2, message, 0, 6);
-    case kAleatoire:
+    case CleDe::Aleatoire:
         Tire();
         return false;
-    case kPermuter:
+    case CleDe::Permuter:
         std::swap(bloc_.Valeur1, bloc_.Valeur2);
         return false;
     default:
@@ -137,22 +80,10 @@ std::optional<bool> TvlDe::ChangeOptionPropre(int index, const std::string&,
     }
 }
 
-std::vector<IniEntry> TvlDe::EntreesIni() {
-    return {IniEntry::Integer("StylePinceauCadre", bloc_.StylePinceau, 0),
-            IniEntry::Integer("CouleurPinceauCadre", bloc_.CouleurPinceau, 0),
-            IniEntry::Integer("TaillePinceauCadre", bloc_.TaillePinceau, 1),
-            IniEntry::Integer("StyleBrosseFond", bloc_.StyleBrosse, 0),
-            IniEntry::Integer("CouleurBrosseFond", bloc_.CouleurBrosse, 0xFFFFFF),
-            IniEntry::Integer("Mode", bloc_.Mode, 0),
-            IniEntry::Integer("Aspect", bloc_.Aspect, 0),
-            IniEntry::Integer("StyleBrossePoint", bloc_.StyleBrossePoint, 0),
-            IniEntry::Integer("CouleurPoint", bloc_.CouleurPoint, 0),
-            IniEntry::Bool("Orientation", bloc_.Orientation, false)};
-}
-
-FrameFields TvlDe::ChampsCadre() {
-    return {bloc_.StylePinceau, bloc_.CouleurPinceau, bloc_.TaillePinceau, bloc_.StyleBrosse,
-            bloc_.CouleurBrosse};
+void TvlDe::ApresCle(int index) {
+    // Each "Orientation" received turns the frame, as the window's radio group does.
+    if (index == CleDe::Orientation)
+        Tourne();
 }
 
 void TvlDe::Tire() {

@@ -48,7 +48,7 @@ public:
     explicit TvlDe(TCadre* cadre);
     TvlDe(const TvlDe&) = default;
 
-    static const std::vector<std::string>& TableCles();
+    TableCles Cles() const override;
 
     vlSize TailleCreation() const override { return {300, 300}; }
     std::string NomProp() const override { return "DeProp"; }
@@ -70,11 +70,7 @@ public:
     void Tourne();
 
 protected:
-    std::optional<bool> ChangeOptionPropre(int index, const std::string& nom,
-                                           const std::string& valeur,
+    std::optional<bool> ChangeOptionPropre(int index, const std::string& valeur,
                                            std::string& message) override;
-    std::vector<IniEntry> EntreesIni() override;
-    FrameFields ChampsCadre() override;
-
-private:
+    void ApresCle(int index) override;
 };

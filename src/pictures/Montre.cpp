@@ -2,6 +2,7 @@
 
 #include "host/Conversions.h"
 #include "host/Services.h"
+#include "pictures/MontreCles.h"
 #include "pictures/Setters.h"
 
 #include <algorithm>
@@ -11,22 +12,6 @@
 #include <ctime>
 
 namespace {
-
-enum Cle : int {
-    kFonte = 9,
-    kMode = 10,
-    kStylePinceauHeure = 12,
-    kTaillePinceauSeconde = 24,
-    kHeure = 25,
-    kMinute = 26,
-    kSeconde = 27,
-    kMontrerHeure = 28,
-    kMontrerMinute = 29,
-    kMontrerSeconde = 30,
-    kMontrerChiffres = 31,
-    kHeureSysteme = 32,
-    kTemps = 33,
-};
 
 constexpr double kPi = 3.141592653589793;
 // Below this radius the dial is too small for graduations, numbers and hands.
@@ -51,10 +36,6 @@ double PositionMinute(double i) {
     return p;
 }
 
-std::uint8_t Drapeau(int valeur) {
-    return valeur != 0 ? 1 : 0;
-}
-
 } // namespace
 
 TvlMontre::TvlMontre(TCadre* cadre) : Kind(cadre, "Montre", NUMERO, VERSION) {
@@ -62,43 +43,8 @@ TvlMontre::TvlMontre(TCadre* cadre) : Kind(cadre, "Montre", NUMERO, VERSION) {
     HeureSysteme();
 }
 
-const std::vector<std::string>& TvlMontre::TableCles() {
-    static const std::vector<std::string> cles{"Gauche",
-                                               "Haut",
-                                               "Largeur",
-                                               "Hauteur",
-                                               "StylePinceauCadre",
-                                               "CouleurPinceauCadre",
-                                               "TaillePinceauCadre",
-                                               "StyleBrosseFond",
-                                               "CouleurBrosseFond",
-                                               "Fonte",
-                                               "Mode",
-                                               "Detachable",
-                                               "StylePinceauHeure",
-                                               "CouleurPinceauHeure",
-                                               "TaillePinceauHeure",
-                                               "StyleBrosseHeure",
-                                               "CouleurBrosseHeure",
-                                               "StylePinceauMinute",
-                                               "CouleurPinceauMinute",
-                                               "TaillePinceauMinute",
-                                               "StyleBrosseMinute",
-                                               "CouleurBrosseMinute",
-                                               "StylePinceauSeconde",
-                                               "CouleurPinceauSeconde",
-                                               "TaillePinceauSeconde",
-                                               "Heure",
-                                               "Minute",
-                                               "Seconde",
-                                               "MontrerHeure",
-                                               "MontrerMinute",
-                                               "MontrerSeconde",
-                                               "MontrerChiffres",
-                                               "HeureSysteme",
-                                               "Temps",
-                                               "Actif"};
-    return cles;
+TableCles TvlMontre::Cles() const {
+    return kClesMontre;
 }
 
 bool TvlMontre::DblClk(int, vlPoint) {
@@ -128,71 +74,16 @@ void TvlMontre::ChangeTemps(int secondes) {
     bloc_.Seconde = std::int16_t(secondes - 3600 * heure - 60 * minute);
 }
 
-IntField TvlMontre::ChampLibre(int index) {
-    if (index < kStylePinceauHeure || index > kTaillePinceauSeconde)
-        return {};
-    // Hour and minute hands have five settings each (pen style, colour, width, brush style,
-    // colour); the second hand only its pen's three.
-    const int rang = index - kStylePinceauHeure;
-    const int aiguille = MontreOptions::HEURE + rang / 5;
-    switch (rang % 5) {
-    case 0:
-        return bloc_.StylePinceau[aiguille];
-    case 1:
-        return bloc_.CouleurPinceau[aiguille];
-    case 2:
-        return bloc_.TaillePinceau[aiguille];
-    case 3:
-        return bloc_.StyleBrosse[aiguille];
-    default:
-        return bloc_.CouleurBrosse[aiguille];
-    }
-}
-
-std::optional<bool> TvlMontre::ChangeOptionPropre(int index, const std::string&,
-                                                  const std::string& valeur, std::string& message) {
-    if (const IntField champ = ChampLibre(index)) {
-        champ.Set(EntierLibre(valeur));
-        return true;
-    }
+std::optional<bool> TvlMontre::ChangeOptionPropre(int index, const std::string& valeur,
+                                                  std::string& message) {
     switch (index) {
-    case kFonte: {
-        Fonte lue = bloc_.Police;
-        if (!lue.FromString(valeur)) {
-            message = "Police invalide : « " + valeur +
-                      " » (attendu : nom,taille,couleur,styles, par exemple Andika,14,0,gras)";
-            return false;
-        }
-        bloc_.Police = lue;
-        bloc_.Police.Restaure(police_);
-        return true;
-    }
-    case kMode:
-        return LitEntier(valeur, bloc_.Mode, message);
-    case kHeure:
-        return LitEntier(valeur, bloc_.Heure, message, 0, 23);
-    case kMinute:
-        return LitEntier(valeur, bloc_.Minute, message, 0, 59);
-    case kSeconde:
-        return LitEntier(valeur, bloc_.Seconde, message, 0, 59);
-    case kMontrerHeure:
-        bloc_.MontrerHeure = Drapeau(EntierLibre(valeur));
-        return true;
-    case kMontrerMinute:
-        bloc_.MontrerMinute = Drapeau(EntierLibre(valeur));
-        return true;
-    case kMontrerSeconde:
-        bloc_.MontrerSeconde = Drapeau(EntierLibre(valeur));
-        return true;
-    case kMontrerChiffres:
-        bloc_.MontrerChiffres = Drapeau(EntierLibre(valeur));
-        return true;
-    case kHeureSysteme:
+    case CleMontre::HeureSysteme:
         HeureSysteme();
         return false;
-    case kTemps: {
+    case CleMontre::Temps: {
+        const Cle& cle = kClesMontre[CleMontre::Temps];
         int secondes = 0;
-        if (!ConvInt(valeur, secondes, message, 0, 86399))
+        if (!ConvInt(valeur, secondes, message, cle.min, cle.max))
             return false;
         ChangeTemps(secondes);
         return true;
@@ -200,41 +91,6 @@ std::optional<bool> TvlMontre::ChangeOptionPropre(int index, const std::string&,
     default:
         return std::nullopt;
     }
-}
-
-std::vector<IniEntry> TvlMontre::EntreesIni() {
-    using M = MontreOptions;
-    return {IniEntry::Integer("StylePinceauCadre", bloc_.StylePinceau[M::CADRE], 0),
-            IniEntry::Integer("CouleurPinceauCadre", bloc_.CouleurPinceau[M::CADRE], 0),
-            IniEntry::Integer("TaillePinceauCadre", bloc_.TaillePinceau[M::CADRE], 1),
-            IniEntry::Integer("StyleBrosseFond", bloc_.StyleBrosse[M::FOND], 0),
-            IniEntry::Integer("CouleurBrosseFond", bloc_.CouleurBrosse[M::FOND], 0xFFFFFF),
-            IniEntry::Font("Fonte", bloc_.Police),
-            IniEntry::Integer("Mode", bloc_.Mode, 0),
-            IniEntry::Integer("StylePinceauHeure", bloc_.StylePinceau[M::HEURE], 0),
-            IniEntry::Integer("CouleurPinceauHeure", bloc_.CouleurPinceau[M::HEURE], 0),
-            IniEntry::Integer("TaillePinceauHeure", bloc_.TaillePinceau[M::HEURE], 1),
-            IniEntry::Integer("StyleBrosseHeure", bloc_.StyleBrosse[M::HEURE], 0),
-            IniEntry::Integer("CouleurBrosseHeure", bloc_.CouleurBrosse[M::HEURE], 0xFFFFFF),
-            IniEntry::Integer("StylePinceauMinute", bloc_.StylePinceau[M::MINUTE], 0),
-            IniEntry::Integer("CouleurPinceauMinute", bloc_.CouleurPinceau[M::MINUTE], 0),
-            IniEntry::Integer("TaillePinceauMinute", bloc_.TaillePinceau[M::MINUTE], 1),
-            IniEntry::Integer("StyleBrosseMinute", bloc_.StyleBrosse[M::MINUTE], 0),
-            IniEntry::Integer("CouleurBrosseMinute", bloc_.CouleurBrosse[M::MINUTE], 0xFFFFFF),
-            IniEntry::Integer("StylePinceauSeconde", bloc_.StylePinceau[M::SECONDE], 0),
-            IniEntry::Integer("CouleurPinceauSeconde", bloc_.CouleurPinceau[M::SECONDE], 0),
-            IniEntry::Integer("TaillePinceauSeconde", bloc_.TaillePinceau[M::SECONDE], 1),
-            IniEntry::Bool("MontrerHeure", bloc_.MontrerHeure, true),
-            IniEntry::Bool("MontrerMinute", bloc_.MontrerMinute, true),
-            IniEntry::Bool("MontrerSeconde", bloc_.MontrerSeconde, true),
-            IniEntry::Bool("MontrerChiffres", bloc_.MontrerChiffres, true)};
-}
-
-FrameFields TvlMontre::ChampsCadre() {
-    using M = MontreOptions;
-    return {bloc_.StylePinceau[M::CADRE], bloc_.CouleurPinceau[M::CADRE],
-            bloc_.TaillePinceau[M::CADRE], bloc_.StyleBrosse[M::FOND],
-            bloc_.CouleurBrosse[M::FOND]};
 }
 
 void TvlMontre::Dessine(TCanvas& canvas, int mode, TPlanche*) {

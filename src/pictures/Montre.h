@@ -56,7 +56,7 @@ public:
     explicit TvlMontre(TCadre* cadre);
     TvlMontre(const TvlMontre&) = default;
 
-    static const std::vector<std::string>& TableCles();
+    TableCles Cles() const override;
 
     // The font the numbers are written in.
     const TFont& PoliceChiffres() const { return police_; }
@@ -77,16 +77,11 @@ public:
     void ChangeTemps(int secondes);
 
 protected:
-    std::optional<bool> ChangeOptionPropre(int index, const std::string& nom,
-                                           const std::string& valeur,
+    std::optional<bool> ChangeOptionPropre(int index, const std::string& valeur,
                                            std::string& message) override;
-    std::vector<IniEntry> EntreesIni() override;
-    FrameFields ChampsCadre() override;
     void AppliqueOptions() override;
 
 private:
-    // A setting read as plain text, by key index; empty for the other keys.
-    IntField ChampLibre(int index);
     // A hand drawn as a quadrilateral from the centre to its tip, in the hand's pen and brush.
     void DessineAiguille(TCanvas& canvas, vlPoint centre, vlPoint pointe, int aiguille);
 

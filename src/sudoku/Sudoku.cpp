@@ -6,6 +6,7 @@
 #include "host/Stream.h"
 #include "platform/Random.h"
 #include "platform/UserInterface.h"
+#include "sudoku/SudokuCles.h"
 #include "sudoku/SudokuDiaGenere.h"
 #include "sudoku/SudokuGeneration.h"
 #include "sudoku/SudokuTexte.h"
@@ -14,31 +15,6 @@
 #include <cstring>
 
 namespace {
-
-enum Cle : int {
-    kFonte = 9,
-    kListe = 13,
-    kEnrCde,
-    kEnrPos,
-    kDecoderFiltre,
-    kTypeGrille,
-    kNiveau,
-    kNbValeurs,
-    kCouleurCorrige,
-    kAffichage,
-    kTransparent,
-    kRespecterProportions,
-    kEffacerImages,
-    kCalculerGrille,
-    kRecherche,
-    kEnr,
-    kTransforme,
-    kCopier,
-    kColler,
-    kEnrCourant,
-    kThread,
-    kPathBdd,
-};
 
 constexpr char kAucune[] = "Aucune";
 constexpr char kChampImage[] = "image";
@@ -75,42 +51,8 @@ TvlSudoku::TvlSudoku(const TvlSudoku& other)
     // A copy is not registered with the source's list: it starts unbound.
 }
 
-const std::vector<std::string>& TvlSudoku::TableCles() {
-    static const std::vector<std::string> cles{"Gauche",
-                                               "Haut",
-                                               "Largeur",
-                                               "Hauteur",
-                                               "StylePinceauCadre",
-                                               "CouleurPinceauCadre",
-                                               "TaillePinceauCadre",
-                                               "StyleBrosseFond",
-                                               "CouleurBrosseFond",
-                                               "Fonte",
-                                               "Detachable",
-                                               "Rediriger",
-                                               "Actif",
-                                               "Liste",
-                                               "EnrCde",
-                                               "EnrPos",
-                                               "DecoderFiltre",
-                                               "TypeGrille",
-                                               "Niveau",
-                                               "NbValeurs",
-                                               "CouleurCorrigé",
-                                               "SudokuAffichage",
-                                               "Transparent",
-                                               "RespecterProportions",
-                                               "EffacerImages",
-                                               "CalculerGrille",
-                                               "Sudoku_Recherche",
-                                               "Sudoku_Enr",
-                                               "Sudoku_Transforme",
-                                               "Copier",
-                                               "Coller",
-                                               "SudokuEnrCourant",
-                                               "SudokuThread",
-                                               "PathBdd"};
-    return cles;
+TableCles TvlSudoku::Cles() const {
+    return kClesSudoku;
 }
 
 const std::array<const char*, StatRegles::Taille>& TvlSudoku::NomsRegles() {
@@ -150,110 +92,55 @@ int TvlSudoku::NbValeursGrille() const {
     return nbValeursType(bloc_.TypeGrille);
 }
 
-FrameFields TvlSudoku::ChampsCadre() {
-    return {bloc_.StylePinceau, bloc_.CouleurPinceau, bloc_.TaillePinceau, bloc_.StyleBrosse,
-            bloc_.CouleurBrosse};
+std::vector<IniEntry> TvlSudoku::EntreesIniPropres() {
+    return {IniEntry::Text(
+        "PathBdd", [this] { return chemin(); }, [this](const std::string& v) { changeChemin(v); })};
 }
 
-std::vector<IniEntry> TvlSudoku::EntreesIni() {
-    return {IniEntry::Integer("StylePinceauCadre", bloc_.StylePinceau, 0),
-            IniEntry::Integer("CouleurPinceauCadre", bloc_.CouleurPinceau, 0),
-            IniEntry::Integer("TaillePinceauCadre", bloc_.TaillePinceau, 10),
-            IniEntry::Integer("StyleBrosseFond", bloc_.StyleBrosse, 1),
-            IniEntry::Integer("CouleurBrosseFond", bloc_.CouleurBrosse, 0),
-            IniEntry::Font("Fonte", bloc_.Police),
-            IniEntry::Integer("TypeGrille", bloc_.TypeGrille, 0),
-            IniEntry::Integer("Niveau", bloc_.Niveau, 3),
-            IniEntry::Integer("NbValeurs", bloc_.NbValeurs, 0),
-            IniEntry::Integer("CouleurCorrigé", bloc_.CouleurCorrige, 255),
-            IniEntry::Integer("SudokuAffichage", bloc_.Affichage, 0),
-            IniEntry::Bool("Transparent", bloc_.Transparent, false),
-            IniEntry::Bool("RespecterProportions", bloc_.RespecterProportions, true),
-            IniEntry::Text(
-                "PathBdd", [this] { return chemin(); },
-                [this](const std::string& v) { changeChemin(v); })};
-}
-
-std::optional<bool> TvlSudoku::ChangeOptionPropre(int index, const std::string&,
-                                                  const std::string& valeur, std::string& message) {
+std::optional<bool> TvlSudoku::ChangeOptionPropre(int index, const std::string& valeur,
+                                                  std::string& message) {
     switch (index) {
-    case kFonte: {
-        Fonte police = bloc_.Police;
-        if (!police.FromString(valeur)) {
-            message = "Police illisible : \"" + valeur + "\".";
-            return false;
-        }
-        bloc_.Police = police;
-        return true;
-    }
-    case kListe:
+    case CleSudoku::Liste:
         return lieListe(valeur, message);
-    case kEnrCde:
-    case kEnrPos:
+    case CleSudoku::EnrCde:
+    case CleSudoku::EnrPos:
         // The list has moved (it tells its receivers with these keys): decode again.
         decodeImages(reference_);
         return true;
-    case kDecoderFiltre:
+    case CleSudoku::DecoderFiltre:
         decodeImages(valeur);
         return true;
-    case kTypeGrille:
-        if (!LitEntier(valeur, bloc_.TypeGrille, message))
-            return false;
-        Regenere();
-        return true;
-    case kNiveau:
-        if (!LitEntier(valeur, bloc_.Niveau, message, 1, 3))
-            return false;
-        Regenere();
-        return true;
-    case kNbValeurs:
-        if (!LitEntier(valeur, bloc_.NbValeurs, message, 0, 81))
-            return false;
-        Regenere();
-        return true;
-    case kCouleurCorrige:
-        return LitEntier(valeur, bloc_.CouleurCorrige, message);
-    case kAffichage:
-        return LitEntier(valeur, bloc_.Affichage, message);
-    case kTransparent:
-        return LitEntier(valeur, bloc_.Transparent, message);
-    case kRespecterProportions:
-        return LitEntier(valeur, bloc_.RespecterProportions, message);
-    case kEffacerImages:
+    case CleSudoku::EffacerImages:
         for (TPicture& image : images_)
             image.Clear();
         return false;
-    case kCalculerGrille:
+    case CleSudoku::CalculerGrille:
         GenereGrille();
         return false;
-    case kRecherche:
+    case CleSudoku::Recherche:
         RechercheBdd(valeur);
         return false;
-    case kEnr: {
+    case CleSudoku::Enr: {
+        const Cle& cle = kClesSudoku[CleSudoku::Enr];
         int sens = 0;
-        if (!ConvInt(valeur, sens, message, 0, 3))
+        if (!ConvInt(valeur, sens, message, cle.min, cle.max))
             return false;
         DeplaceDansBase(sens);
         return false;
     }
-    case kTransforme:
+    case CleSudoku::Transforme:
         TransformeGrille();
         return false;
-    case kCopier:
+    case CleSudoku::Copier:
         Copier();
         return false;
-    case kColler:
+    case CleSudoku::Coller:
         Coller();
         return false;
-    case kEnrCourant:
-        if (!LitEntier(valeur, bloc_.EnrCourant, message, 0, 32767))
-            return false;
-        ValideEnrCourant();
-        return true;
-    case kThread:
+    case CleSudoku::Thread:
         OuvreRecherche(EntierLibre(valeur) != 0);
         return false;
-    case kPathBdd:
+    case CleSudoku::PathBdd:
         if (valeur.size() > size_t(TailleCheminMax)) {
             message = "Le chemin de la base de données dépasse 259 caractères.";
             return false;
@@ -266,6 +153,11 @@ std::optional<bool> TvlSudoku::ChangeOptionPropre(int index, const std::string&,
     default:
         return std::nullopt;
     }
+}
+
+void TvlSudoku::ApresCle(int index) {
+    if (index == CleSudoku::EnrCourant)
+        ValideEnrCourant();
 }
 
 // ---- Generation, mixing, clipboard

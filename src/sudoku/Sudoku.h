@@ -77,7 +77,7 @@ public:
     explicit TvlSudoku(TCadre* cadre);
     TvlSudoku(const TvlSudoku& other);
 
-    static const std::vector<std::string>& TableCles();
+    TableCles Cles() const override;
     // The technique names, by statistics counter.
     static const std::array<const char*, StatRegles::Taille>& NomsRegles();
 
@@ -118,11 +118,10 @@ public:
     std::vector<std::string> Informations() const;
 
 protected:
-    std::optional<bool> ChangeOptionPropre(int index, const std::string& nom,
-                                           const std::string& valeur,
+    std::optional<bool> ChangeOptionPropre(int index, const std::string& valeur,
                                            std::string& message) override;
-    std::vector<IniEntry> EntreesIni() override;
-    FrameFields ChampsCadre() override;
+    void ApresCle(int index) override;
+    std::vector<IniEntry> EntreesIniPropres() override;
     void Genere() override { GenereGrille(); }
     bool SauveDonnees(TStream& s) override;
     bool ChargeDonnees(TStream& s) override;

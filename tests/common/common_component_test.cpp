@@ -19,6 +19,7 @@ namespace {
 // action that draws a new exercise, and an exercise of random numbers saved after the block.
 class Jeton : public CommonComponent {
 public:
+    static constexpr int kTirer = 12;
     struct Bloc {
         std::int8_t stylePinceau = 0;
         std::int32_t couleurPinceau = 0;
@@ -33,27 +34,6 @@ public:
     static_assert(offsetof(Bloc, fonte) == 24);
     static_assert(sizeof(Bloc) == 72);
 
-    static const std::vector<std::string>& TableCles() {
-        static const std::vector<std::string> cles{"Gauche",
-                                                   "Haut",
-                                                   "Largeur",
-                                                   "Hauteur",
-                                                   "StylePinceauCadre",
-                                                   "CouleurPinceauCadre",
-                                                   "TaillePinceauCadre",
-                                                   "StyleBrosseFond",
-                                                   "CouleurBrosseFond",
-                                                   "Valeur",
-                                                   "Montrer",
-                                                   "Fonte",
-                                                   "Tirer",
-                                                   "Detachable",
-                                                   "Rediriger",
-                                                   "Actif",
-                                                   "Valeur"};
-        return cles;
-    }
-
     explicit Jeton(TCadre* cadre) : CommonComponent(cadre, "Jeton", 300, 2) { Installe(); }
     Jeton(const Jeton&) = default;
 
@@ -61,7 +41,7 @@ public:
     std::vector<int> tirage;
     int generations = 0;
 
-    const std::vector<std::string>& Cles() const override { return TableCles(); }
+    TableCles Cles() const override;
     void* Options(int& taille) override {
         taille = int(sizeof bloc);
         return &bloc;
@@ -76,38 +56,11 @@ public:
     }
 
 protected:
-    std::optional<bool> ChangeOptionPropre(int index, const std::string&, const std::string& v,
-                                           std::string& message) override {
-        switch (index) {
-        case 9:
-            if (!LitEntier(v, bloc.valeur, message, 1, 20))
-                return false;
-            Regenere();
-            return true;
-        case 10:
-            return LitEntier(v, bloc.montrer, message);
-        case 11:
-            return bloc.fonte.FromString(v);
-        case 12:
-            Genere();
-            return false;
-        default:
+    std::optional<bool> ChangeOptionPropre(int index, const std::string&, std::string&) override {
+        if (index != kTirer)
             return std::nullopt;
-        }
-    }
-    std::vector<IniEntry> EntreesIni() override {
-        return {IniEntry::Integer("StylePinceauCadre", bloc.stylePinceau, 0),
-                IniEntry::Integer("CouleurPinceauCadre", bloc.couleurPinceau),
-                IniEntry::Integer("TaillePinceauCadre", bloc.taillePinceau),
-                IniEntry::Integer("StyleBrosseFond", bloc.styleBrosse, 0),
-                IniEntry::Integer("CouleurBrosseFond", bloc.couleurBrosse),
-                IniEntry::Integer("Valeur", bloc.valeur),
-                IniEntry::Bool("Montrer", bloc.montrer),
-                IniEntry::Font("Fonte", bloc.fonte)};
-    }
-    FrameFields ChampsCadre() override {
-        return {bloc.stylePinceau, bloc.couleurPinceau, bloc.taillePinceau, bloc.styleBrosse,
-                bloc.couleurBrosse};
+        Genere();
+        return false;
     }
     void Genere() override {
         ++generations;
@@ -138,6 +91,33 @@ protected:
     void LibereDonnees() override { tirage.clear(); }
 };
 
+using B = Jeton::Bloc;
+constexpr Cle kClesJeton[] = {
+    CleGeometrie(0, "Gauche"),
+    CleGeometrie(1, "Haut"),
+    CleGeometrie(2, "Largeur"),
+    CleGeometrie(3, "Hauteur"),
+    CleEntier(4, "StylePinceauCadre", Champ<&B::stylePinceau>, 0, kStylePinceauMax, Ini::Valeur,
+              Refait::Rien, 0),
+    CleCouleur(5, "CouleurPinceauCadre", Champ<&B::couleurPinceau>),
+    CleEntier(6, "TaillePinceauCadre", Champ<&B::taillePinceau>, 0, kTaillePinceauMax),
+    CleEntier(7, "StyleBrosseFond", Champ<&B::styleBrosse>, 0, kStyleBrosseMax, Ini::Valeur,
+              Refait::Rien, 0),
+    CleCouleur(8, "CouleurBrosseFond", Champ<&B::couleurBrosse>),
+    CleEntier(9, "Valeur", Champ<&B::valeur>, 1, 20, Ini::Usine, Refait::Exercice),
+    CleDrapeau(10, "Montrer", Champ<&B::montrer>),
+    CleFonte(11, "Fonte", Champ<&B::fonte>),
+    CleAction(Jeton::kTirer, "Tirer"),
+    CleLibre(13, "Detachable"),
+    CleTexte(14, "Rediriger"),
+    CleLibre(15, "Actif"),
+};
+static_assert(TableConforme(kClesJeton));
+
+TableCles Jeton::Cles() const {
+    return kClesJeton;
+}
+
 class CommonComponentTest : public ::testing::Test {
 protected:
     CommonComponentTest() {
@@ -145,7 +125,8 @@ protected:
                            300,
                            1,
                            [](TCadre* c) { return std::make_unique<Jeton>(c); },
-                           Jeton::TableCles(),
+                           {},
+                           kClesJeton,
                            {},
                            {}});
         document_.AjoutePage(TPlanche(TPlanche::Format::A4, false));
@@ -168,7 +149,8 @@ TEST_F(CommonComponentTest, RefusedValuesKeepTheBlockAndUnknownKeysSayNothing) {
     Regle(j, {"Gauche=15"});
     EXPECT_EQ(j.Rect.left, 1600);
     Refuse(j, {"Gauche=15,5", "Valeur=25", "StylePinceauCadre=7", "TaillePinceauCadre=1001",
-               "StyleBrosseFond=8", "CouleurPinceauCadre=rouge"});
+               "StyleBrosseFond=8", "CouleurPinceauCadre=rouge", "CouleurPinceauCadre=-1",
+               "Montrer=2"});
     Regle(j, {"Largeur=0"});
     EXPECT_EQ(j.Rect.Width(), 0);
     const std::vector<std::uint8_t> before = OptionBytes(j);
@@ -177,7 +159,6 @@ TEST_F(CommonComponentTest, RefusedValuesKeepTheBlockAndUnknownKeysSayNothing) {
     EXPECT_FALSE(j.ChangeOption("5", "Inconnue", message));
     EXPECT_TRUE(message.empty());
     EXPECT_EQ(OptionBytes(j), before);
-    // The first of two equal keys wins: index 9, not 16.
     EXPECT_EQ(j.IndexCle("Valeur"), 9);
 }
 

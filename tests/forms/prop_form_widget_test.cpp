@@ -24,12 +24,12 @@ namespace {
 // A kind with one key of each control type; it records what it receives.
 class Temoin : public CommonComponent {
 public:
-    static const std::vector<std::string>& TableCles() {
-        static const std::vector<std::string> cles{
-            "Gauche", "Haut",    "Largeur", "Hauteur", "Texte",  "Nombre", "Choix",
-            "Sens",   "Montrer", "Couleur", "Fonte",   "Action", "Curseur"};
-        return cles;
-    }
+    static constexpr Cle kCles[] = {
+        CleGeometrie(0, "Gauche"),  CleGeometrie(1, "Haut"), CleGeometrie(2, "Largeur"),
+        CleGeometrie(3, "Hauteur"), CleTexte(4, "Texte"),    CleTexte(5, "Nombre"),
+        CleTexte(6, "Choix"),       CleTexte(7, "Sens"),     CleTexte(8, "Montrer"),
+        CleTexte(9, "Couleur"),     CleTexte(10, "Fonte"),   CleTexte(11, "Action"),
+        CleTexte(12, "Curseur")};
     explicit Temoin(TCadre* cadre) : CommonComponent(cadre, "Temoin", 301, 1) { Installe(); }
 
     std::vector<std::pair<std::string, std::string>> recus;
@@ -37,16 +37,16 @@ public:
     int choix = 1;
     std::string fonte = "Andika,14,0,normal";
 
-    const std::vector<std::string>& Cles() const override { return TableCles(); }
+    TableCles Cles() const override { return kCles; }
     std::string NomProp() const override { return "TemoinProp"; }
     void RestaureStandardNonApplique() override {}
 
 protected:
-    std::optional<bool> ChangeOptionPropre(int index, const std::string& nom,
-                                           const std::string& valeur,
+    std::optional<bool> ChangeOptionPropre(int index, const std::string& valeur,
                                            std::string& message) override {
         if (index < 4)
             return std::nullopt;
+        const std::string nom(kCles[index].nom);
         recus.emplace_back(nom, valeur);
         if (nom == "Nombre") {
             int v = 0;
@@ -60,13 +60,12 @@ protected:
             fonte = valeur;
         return nom != "Action";
     }
-    std::vector<IniEntry> EntreesIni() override { return {}; }
 };
 
 class TemoinProp : public TPropFormWidget {
 public:
     TemoinProp(TComposant& c, QWidget* parent)
-        : TPropFormWidget(&c, "TemoinProp", Temoin::TableCles(), parent) {
+        : TPropFormWidget(&c, "TemoinProp", Temoin::kCles, parent) {
         auto* layout = new QVBoxLayout(this);
         for (QWidget* w :
              std::initializer_list<QWidget*>{edGauche, edTexte, edNombre, udNombre, cbChoix, rbA,

@@ -35,20 +35,6 @@ bool memesReglages(const OperOptions& a, const OperOptions& b) {
     return std::memcmp(&a, &b, sizeof a) == 0;
 }
 
-TEST_F(OperationTest, KeysInIndexOrder) {
-    const std::vector<std::string>& cles = TvlOperation::TableCles();
-    ASSERT_EQ(cles.size(), 32u);
-    TvlOperation& op = nouvelle();
-    EXPECT_EQ(op.IndexCle("Operation"), 4);
-    EXPECT_EQ(op.IndexCle("Fonte"), 10);
-    EXPECT_EQ(op.IndexCle("Rediriger"), 15);
-    EXPECT_EQ(op.IndexCle("NombreOperations"), 18);
-    EXPECT_EQ(op.IndexCle("StylePinceauCadre"), 23);
-    EXPECT_EQ(op.IndexCle("UtiliserCrayonGras"), 29);
-    EXPECT_EQ(op.IndexCle("Actif"), 31);
-    EXPECT_EQ(op.NomProp(), "OperProp");
-}
-
 TEST_F(OperationTest, ANewComponentHasTheFactoryAndReadingDefaults) {
     TvlOperation& op = nouvelle();
     const OperOptions& o = op.Reglages();

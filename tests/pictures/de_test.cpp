@@ -57,7 +57,6 @@ TEST_F(DeTest, IsMadeByTheFactoryWithItsKeyTable) {
     ASSERT_NE(type, nullptr);
     EXPECT_EQ(type->numero, 77);
     EXPECT_EQ(type->indexPalette, 7);
-    EXPECT_EQ(type->cles, TvlDe::TableCles());
     TvlDe& d = De();
     EXPECT_EQ(d.Rect, (vlRect{100, 100, 400, 400}));
     EXPECT_EQ(d.IndexCle("Orientation"), 14);
@@ -109,30 +108,25 @@ TEST_F(DeTest, PermuterSwapsTheHalvesAndOrientationTurnsTheFrameEachTime) {
     const vlRect couche{600, 600, 1200, 900};
     const vlRect debout{750, 450, 1050, 1050}; // same centre (900, 750)
     ASSERT_EQ(d.Rect, couche);
-    // Each time the key is received it turns, even with the same value or bad text (read as 0).
-    const std::pair<const char*, vlRect> tours[] = {{"1", debout}, {"1", couche}, {"vrai", debout}};
+    // Each time the key is received it turns, even with the same value; bad text turns nothing.
+    const std::pair<const char*, vlRect> tours[] = {{"1", debout}, {"1", couche}, {"0", debout}};
     for (const auto& [valeur, rect] : tours) {
         Regle(d, {std::string("Orientation=") + valeur});
         EXPECT_EQ(d.Rect, rect) << valeur;
     }
+    Refuse(d, {"Orientation=vrai", "Orientation=2"});
     EXPECT_EQ(d.Bloc().Orientation, 0);
 }
 
-TEST_F(DeTest, RefusedAndUncheckedValuesAndTheFaceBrush) {
+TEST_F(DeTest, RefusedValuesAndTheFaceBrush) {
     TvlDe& d = De();
     Regle(d, {"Valeur1=3"});
     Refuse(d, {"Valeur1=7", "Valeur2=-1", "StylePinceauCadre=7", "TaillePinceauCadre=1001",
-               "Mode=un"});
+               "Mode=un", "Mode=3", "StyleBrosseFond=9", "StyleBrossePoint=12", "CouleurPoint=x",
+               "CouleurPoint=16777216", "Aspect=3"});
     std::string message;
     EXPECT_FALSE(d.ChangeOption("1", "valeur1", message)); // names are case-sensitive
     EXPECT_TRUE(message.empty());
-
-    // These are read as plain integers: never refused, bad text reads as 0.
-    Regle(d, {"StyleBrosseFond=9", "StyleBrossePoint=12", "CouleurPoint=x", "Aspect=3"});
-    EXPECT_EQ(d.Bloc().StyleBrosse, 9);
-    EXPECT_EQ(d.Bloc().StyleBrossePoint, 12);
-    EXPECT_EQ(d.Bloc().CouleurPoint, 0);
-    EXPECT_EQ(d.Bloc().Aspect, 3);
 
     // A colour makes a clear face solid; drawing leaves the face brush to the options.
     Regle(d, {"Aspect=0", "StyleBrosseFond=1"});

@@ -92,14 +92,23 @@ TEST_F(MontreTest, KeysAndRefusals) {
     Regle(m, {"Temps=86399"});
     EXPECT_EQ(m.Description().back(), "23:59:59");
 
-    // Plain integer keys are never refused: bad text reads as 0.
-    Regle(m, {"TaillePinceauHeure=5000", "StylePinceauMinute=9", "CouleurBrosseMinute=bleu",
-              "MontrerChiffres=non", "MontrerSeconde=4"});
-    EXPECT_EQ(m.Bloc().TaillePinceau[MontreOptions::HEURE], 5000);
-    EXPECT_EQ(m.Bloc().StylePinceau[MontreOptions::MINUTE], 9);
-    EXPECT_EQ(m.Bloc().CouleurBrosse[MontreOptions::MINUTE], 0);
-    EXPECT_EQ(m.Bloc().MontrerChiffres, 0);
-    EXPECT_EQ(m.Bloc().MontrerSeconde, 1);
+    // Each hand's pen and brush keys reach that hand only.
+    Refuse(m, {"TaillePinceauHeure=5000", "StylePinceauMinute=9", "CouleurBrosseMinute=bleu",
+               "MontrerChiffres=non", "MontrerSeconde=4"});
+    Regle(m, {"TaillePinceauHeure=50", "StylePinceauMinute=2", "CouleurBrosseMinute=255",
+              "StyleBrosseHeure=6", "CouleurPinceauSeconde=65280", "MontrerChiffres=0"});
+    const MontreOptions& b = m.Bloc();
+    using M = MontreOptions;
+    EXPECT_EQ(b.TaillePinceau[M::HEURE], 50);
+    EXPECT_EQ(b.TaillePinceau[M::MINUTE], 1);
+    EXPECT_EQ(b.StylePinceau[M::MINUTE], 2);
+    EXPECT_EQ(b.StylePinceau[M::HEURE], 0);
+    EXPECT_EQ(b.CouleurBrosse[M::MINUTE], 255u);
+    EXPECT_EQ(b.CouleurBrosse[M::HEURE], 0xFFFFFFu);
+    EXPECT_EQ(b.StyleBrosse[M::HEURE], 6);
+    EXPECT_EQ(b.CouleurPinceau[M::SECONDE], 65280u);
+    EXPECT_EQ(b.CouleurPinceau[M::CADRE], 0u);
+    EXPECT_EQ(b.MontrerChiffres, 0);
 }
 
 TEST_F(MontreTest, DialCrossAndGraduations) {

@@ -119,8 +119,6 @@ TEST_F(SudokuTest, MadeByTheFactoryWithItsKeysAndAPuzzle) {
     ASSERT_NE(type, nullptr);
     EXPECT_EQ(type->numero, 135);
     EXPECT_EQ(type->indexPalette, 16);
-    EXPECT_EQ(type->cles, TvlSudoku::TableCles());
-    EXPECT_EQ(TvlSudoku::TableCles().size(), 34u);
 
     TvlSudoku& s = Nouveau();
     EXPECT_EQ(s.Rect, (vlRect{100, 100, 1000, 1000}));

@@ -1,5 +1,6 @@
 #include "host/forms/PropFormWidget.h"
 
+#include "host/Composant.h"
 #include "host/forms/ColorButton.h"
 #include "host/forms/QtConversions.h"
 #include "host/forms/UpDown.h"
@@ -13,10 +14,83 @@
 #include <QLineEdit>
 #include <QSlider>
 
+TPropFormWidget::TPropFormWidget(TComposant* composant, const std::string& nom, TableCles table,
+                                 QWidget* parent)
+    : QWidget(parent), TPropForm(composant, nom, table) {
+    setObjectName(ToQString(nom));
+}
+
 TPropFormWidget::TPropFormWidget(TComposant* composant, const std::string& nom,
                                  std::vector<std::string> cles, QWidget* parent)
     : QWidget(parent), TPropForm(composant, nom, std::move(cles)) {
     setObjectName(ToQString(nom));
+}
+
+void TPropFormWidget::lie(QObject* controle, int index, Controle type) {
+    if (index >= 0 && index < int(Table().size()))
+        liens_.push_back({controle, index, type});
+}
+
+std::optional<int> TPropFormWidget::valeurCle(int index) const {
+    TComposant* composant = Composant();
+    const Cle& cle = Table()[std::size_t(index)];
+    if (cle.champ != nullptr) {
+        int taille = 0;
+        const ChampCle champ = cle.champ(composant->Options(taille));
+        if (champ.entier)
+            return champ.entier.Get();
+        return std::nullopt;
+    }
+    if (cle.nom == "Detachable")
+        return composant->Detachable ? 1 : 0;
+    if (cle.nom == "Actif")
+        return composant->Activable() ? 1 : 0;
+    return std::nullopt;
+}
+
+QString TPropFormWidget::texteGeometrie(int index) const {
+    const TComposant& composant = *Composant();
+    const vlRect r = composant.Rect.Normalise();
+    const vlPoint marges = composant.OrgMarges();
+    const int valeurs[] = {r.left - marges.x, r.top - marges.y, r.Width(), r.Height()};
+    return ::Centimetres(valeurs[index]);
+}
+
+void TPropFormWidget::RemplirLies() {
+    if (Composant() == nullptr)
+        return;
+    for (const Lien& lien : liens_) {
+        if (Table()[std::size_t(lien.index)].lecture == Lecture::Geometrie) {
+            if (auto* edit = qobject_cast<QLineEdit*>(lien.controle))
+                edit->setText(texteGeometrie(lien.index));
+            continue;
+        }
+        const std::optional<int> valeur = valeurCle(lien.index);
+        if (!valeur)
+            continue;
+        switch (lien.type) {
+        case Controle::Edit:
+            static_cast<QLineEdit*>(lien.controle)->setText(QString::number(*valeur));
+            break;
+        case Controle::Combo:
+            static_cast<QComboBox*>(lien.controle)->setCurrentIndex(*valeur);
+            break;
+        case Controle::Radio:
+            if (QAbstractButton* bouton =
+                    static_cast<QButtonGroup*>(lien.controle)->button(*valeur))
+                bouton->setChecked(true);
+            break;
+        case Controle::Check:
+            static_cast<QCheckBox*>(lien.controle)->setChecked(*valeur != 0);
+            break;
+        case Controle::Couleur:
+            static_cast<TColorButton*>(lien.controle)->SetColor(TColor(*valeur));
+            break;
+        case Controle::Slide:
+            static_cast<QSlider*>(lien.controle)->setValue(*valeur);
+            break;
+        }
+    }
 }
 
 void TPropFormWidget::envoie(int index, const std::string& valeur) {
@@ -32,9 +106,15 @@ void TPropFormWidget::LieEdit(QLineEdit* edit, int index) {
     });
     edit->installEventFilter(this);
     edits_.emplace_back(edit, index);
+    lie(edit, index, Controle::Edit);
 }
 
 void TPropFormWidget::LieUpDown(TUpDown* upDown, int index) {
+    if (index >= 0 && index < int(Table().size())) {
+        const Cle& cle = Table()[std::size_t(index)];
+        if (cle.lecture == Lecture::Entier)
+            upDown->SetRange(cle.min, cle.max);
+    }
     connect(upDown, &TUpDown::released, this, [this, upDown, index] {
         if (upDown->Associate() != nullptr)
             envoie(index, upDown->Associate()->text().toStdString());
@@ -42,21 +122,25 @@ void TPropFormWidget::LieUpDown(TUpDown* upDown, int index) {
 }
 
 void TPropFormWidget::LieCombo(QComboBox* combo, int index) {
+    lie(combo, index, Controle::Combo);
     connect(combo, &QComboBox::currentIndexChanged, this,
             [this, index](int item) { envoie(index, std::to_string(item)); });
 }
 
 void TPropFormWidget::LieRadio(QButtonGroup* group, int index) {
+    lie(group, index, Controle::Radio);
     connect(group, &QButtonGroup::idClicked, this,
             [this, index](int id) { envoie(index, std::to_string(id)); });
 }
 
 void TPropFormWidget::LieCheck(QCheckBox* check, int index) {
+    lie(check, index, Controle::Check);
     connect(check, &QCheckBox::clicked, this,
             [this, index](bool checked) { envoie(index, checked ? "1" : "0"); });
 }
 
 void TPropFormWidget::LieSlide(QSlider* slider, int index) {
+    lie(slider, index, Controle::Slide);
     connect(slider, &QSlider::valueChanged, this, [this, slider, index](int value) {
         if (!slider->isSliderDown())
             envoie(index, std::to_string(value));
@@ -66,6 +150,7 @@ void TPropFormWidget::LieSlide(QSlider* slider, int index) {
 }
 
 void TPropFormWidget::LieCouleur(TColorButton* button, int index) {
+    lie(button, index, Controle::Couleur);
     connect(button, &TColorButton::colorChosen, this,
             [this, index](TColor colour) { envoie(index, std::to_string(colour)); });
 }

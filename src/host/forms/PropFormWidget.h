@@ -1,6 +1,8 @@
 // The base of every property window: a widget whose controls are tied to indices of its
 // component's key table. Each binding sends the right text at the right moment through
-// TPropForm::EcrireOptions, and nothing while the window refreshes its controls.
+// TPropForm::EcrireOptions, and nothing while the window refreshes its controls. With a key
+// table, the refresh sets every bound control from the field its key's row names, and an
+// up-down takes its key's range.
 #pragma once
 
 #include "host/PropForm.h"
@@ -8,6 +10,7 @@
 #include <QWidget>
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -23,6 +26,8 @@ class TUpDown;
 class TPropFormWidget : public QWidget, public TPropForm {
     Q_OBJECT
 public:
+    TPropFormWidget(TComposant* composant, const std::string& nom, TableCles table,
+                    QWidget* parent = nullptr);
     TPropFormWidget(TComposant* composant, const std::string& nom, std::vector<std::string> cles,
                     QWidget* parent = nullptr);
 
@@ -52,8 +57,23 @@ protected:
     std::string Centimetres(int tenths) const;
 
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void RemplirLies() override;
 
 private:
+    enum class Controle { Edit, Combo, Radio, Check, Couleur, Slide };
+    struct Lien {
+        QObject* controle;
+        int index;
+        Controle type;
+    };
+
     void envoie(int index, const std::string& valeur);
+    void lie(QObject* controle, int index, Controle type);
+    // The value the component holds for a key, when the table says where it is.
+    std::optional<int> valeurCle(int index) const;
+    // The text of a geometry edit, in centimetres from the page margins.
+    QString texteGeometrie(int index) const;
+
     std::vector<std::pair<QObject*, int>> edits_;
+    std::vector<Lien> liens_;
 };

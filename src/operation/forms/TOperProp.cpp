@@ -7,6 +7,7 @@
 #include "host/forms/StyleCombos.h"
 #include "host/forms/UpDown.h"
 #include "operation/Operation.h"
+#include "operation/OperationCles.h"
 #include "operation/forms/ComboRecepteurs.h"
 #include "platform/StringList.h"
 
@@ -26,41 +27,6 @@
 #include <initializer_list>
 
 namespace {
-
-// Indices in the operation's key table.
-enum Cle : int {
-    kGauche = 0,
-    kHaut = 1,
-    kLargeur = 2,
-    kHauteur = 3,
-    kOperation = 4,
-    kDifficulteMult = 5,
-    kPositionTrous = 6,
-    kDivisionLongue = 7,
-    kTrousIsoles = 8,
-    kOperationPosee = 9,
-    kFonte = 10,
-    kFonteCorrige = 11,
-    kDetachable = 12,
-    kSeparerMilliers = 13,
-    kAlignerSurCarreau = 14,
-    kDefinirOperandes = 16,
-    kGenererCalcul = 17,
-    kNombreOperations = 18,
-    kInhibeCalculsAuto = 19,
-    kPrecisionDiv = 20,
-    kDivTypeLignes = 21,
-    kDifficulteDiv = 22,
-    kStylePinceauCadre = 23,
-    kCouleurPinceauCadre = 24,
-    kTaillePinceauCadre = 25,
-    kStyleBrosseFond = 26,
-    kCouleurBrosseFond = 27,
-    kEpaisseurTrait = 28,
-    kUtiliserCrayonGras = 29,
-    kEspSuppl = 30,
-    kActif = 31,
-};
 
 constexpr const char* kSurfacePropre = "Surface propre";
 
@@ -117,7 +83,7 @@ QString resumeFonte(const Fonte& f) {
 } // namespace
 
 TOperProp::TOperProp(TvlOperation& composant, QWidget* parent)
-    : TPropFormWidget(&composant, "OperProp", TvlOperation::TableCles(), parent) {
+    : TPropFormWidget(&composant, "OperProp", kClesOperation, parent) {
     UiOperProp::TOperProp ui;
     ui.setupUi(this);
     pcProp = ui.pcProp;
@@ -192,39 +158,40 @@ TOperProp::TOperProp(TvlOperation& composant, QWidget* parent)
     UpDown2->SetAssociate(edEpaisseurTrait);
     UpDown2->SetRange(0, 50);
 
-    LieEdit(edOrgX, kGauche);
-    LieEdit(edOrgY, kHaut);
-    LieEdit(edSizeX, kLargeur);
-    LieEdit(edSizeY, kHauteur);
-    LieCheck(chkDetachable, kDetachable);
-    LieCheck(chkActif, kActif);
-    LieCombo(cbPenStyle, kStylePinceauCadre);
-    LieCouleur(btCoulPinceau, kCouleurPinceauCadre);
-    LieEdit(edTaillePen, kTaillePinceauCadre);
-    LieUpDown(UpDown1, kTaillePinceauCadre);
-    LieCombo(cbBrushStyle, kStyleBrosseFond);
-    LieCouleur(btCoulBrosse, kCouleurBrosseFond);
-    LieFonte(btFonte1, kFonte, [this] { return operation().Reglages().Fonte.ToString(); });
-    LieFonte(btFonte2, kFonteCorrige,
+    LieEdit(edOrgX, CleOperation::Gauche);
+    LieEdit(edOrgY, CleOperation::Haut);
+    LieEdit(edSizeX, CleOperation::Largeur);
+    LieEdit(edSizeY, CleOperation::Hauteur);
+    LieCheck(chkDetachable, CleOperation::Detachable);
+    LieCheck(chkActif, CleOperation::Actif);
+    LieCombo(cbPenStyle, CleOperation::StylePinceauCadre);
+    LieCouleur(btCoulPinceau, CleOperation::CouleurPinceauCadre);
+    LieEdit(edTaillePen, CleOperation::TaillePinceauCadre);
+    LieUpDown(UpDown1, CleOperation::TaillePinceauCadre);
+    LieCombo(cbBrushStyle, CleOperation::StyleBrosseFond);
+    LieCouleur(btCoulBrosse, CleOperation::CouleurBrosseFond);
+    LieFonte(btFonte1, CleOperation::Fonte,
+             [this] { return operation().Reglages().Fonte.ToString(); });
+    LieFonte(btFonte2, CleOperation::FonteCorrige,
              [this] { return operation().Reglages().FonteCorrige.ToString(); });
-    LieAction(SpeedButton1, kUtiliserCrayonGras);
-    LieEdit(edEpaisseurTrait, kEpaisseurTrait);
-    LieUpDown(UpDown2, kEpaisseurTrait);
-    LieCheck(chkSeparer, kSeparerMilliers);
-    LieCheck(chkCase, kAlignerSurCarreau);
-    LieCheck(chkEspSuppl, kEspSuppl);
-    LieCheck(chkProduit, kDivTypeLignes);
-    LieCombo(cbOperation, kOperation);
-    LieRadio(rbOperation, kOperationPosee);
-    LieEdit(edNbOp, kNombreOperations);
-    LieCheck(chkInhibe, kInhibeCalculsAuto);
-    LieAction(btDefinirOperande, kDefinirOperandes);
-    LieAction(btCalculer, kGenererCalcul);
-    LieRadio(rbTrousIsoles, kTrousIsoles);
-    LieRadio(rbDiff, kDifficulteMult);
-    LieCheck(cbDivLongue, kDivisionLongue);
-    LieRadio(rbDiffDiv, kDifficulteDiv);
-    LieEdit(edPrecision, kPrecisionDiv);
+    LieAction(SpeedButton1, CleOperation::UtiliserCrayonGras);
+    LieEdit(edEpaisseurTrait, CleOperation::EpaisseurTrait);
+    LieUpDown(UpDown2, CleOperation::EpaisseurTrait);
+    LieCheck(chkSeparer, CleOperation::SeparerMilliers);
+    LieCheck(chkCase, CleOperation::AlignerSurCarreau);
+    LieCheck(chkEspSuppl, CleOperation::EspSuppl);
+    LieCheck(chkProduit, CleOperation::DivTypeLignes);
+    LieCombo(cbOperation, CleOperation::Operation);
+    LieRadio(rbOperation, CleOperation::OperationPosee);
+    LieEdit(edNbOp, CleOperation::NombreOperations);
+    LieCheck(chkInhibe, CleOperation::InhibeCalculsAuto);
+    LieAction(btDefinirOperande, CleOperation::DefinirOperandes);
+    LieAction(btCalculer, CleOperation::GenererCalcul);
+    LieRadio(rbTrousIsoles, CleOperation::TrousIsoles);
+    LieRadio(rbDiff, CleOperation::DifficulteMult);
+    LieCheck(cbDivLongue, CleOperation::DivisionLongue);
+    LieRadio(rbDiffDiv, CleOperation::DifficulteDiv);
+    LieEdit(edPrecision, CleOperation::PrecisionDiv);
 
     // Keys whose effect reaches other controls: the kind's page and holes, the fonts (both
     // keep one size), the brush style read back after its colour, the hole groups.
@@ -267,7 +234,7 @@ void TOperProp::lieTrous(QListWidget* liste) {
         for (int i = 0; i < liste->count(); ++i)
             if (liste->item(i)->checkState() == Qt::Checked)
                 bits |= 1 << i;
-        EcrireOptions(kPositionTrous, std::to_string(bits));
+        EcrireOptions(CleOperation::PositionTrous, std::to_string(bits));
     });
 }
 

@@ -4,6 +4,7 @@
 #include "host/forms/StyleCombos.h"
 #include "host/forms/UpDown.h"
 #include "pictures/Camembert.h"
+#include "pictures/CamembertCles.h"
 
 // The generated form declares a namespace Ui, which the user-interface service's Ui() also
 // names: it is renamed here.
@@ -15,33 +16,13 @@
 
 namespace {
 
-// Indices in the pie's key table.
-enum Cle : int {
-    kStylePinceauCadre = 4,
-    kCouleurPinceauCadre = 5,
-    kTaillePinceauCadre = 6,
-    kStyleBrosseFond = 7,
-    kCouleurBrosseFond = 8,
-    kStyleBrosseCamembert = 9,
-    kMode = 10,
-    kDetachable = 11,
-    kCouleurCamembert = 12,
-    kNumerateur = 13,
-    kDenominateur = 14,
-    kAngle = 15,
-    kSens = 16,
-    kMontrerSecteurs = 17,
-    kMontrerRayon = 18,
-    kActif = 19,
-};
-
 // The arrows turn the start by a twenty-fourth of a turn.
 constexpr int kPasAngle = 15;
 
 } // namespace
 
 TCamembertProp::TCamembertProp(TvlCamembert& composant, QWidget* parent)
-    : TPicturePropForm(&composant, "CamembertProp", TvlCamembert::TableCles(), parent) {
+    : TPicturePropForm(&composant, "CamembertProp", kClesCamembert, parent) {
     Ui_TCamembertProp ui;
     ui.setupUi(this);
     pcProp = ui.pcProp;
@@ -85,25 +66,26 @@ TCamembertProp::TCamembertProp(TvlCamembert& composant, QWidget* parent)
     UpDown4->SetRange(0, 360);
     UpDown4->SetIncrement(kPasAngle);
 
-    LieCommuns(edOrgX, edOrgY, edSizeX, edSizeY, chkDetachable, kDetachable, chkActif, kActif);
-    LieCombo(cbPenStyle, kStylePinceauCadre);
-    LieCouleur(btCoulPinceau, kCouleurPinceauCadre);
-    LieEdit(edTaillePen, kTaillePinceauCadre);
-    LieUpDown(UpDown1, kTaillePinceauCadre);
-    LieCombo(cbBrushStyle, kStyleBrosseFond);
-    LieCouleur(btCoulBrosse, kCouleurBrosseFond);
-    LieCombo(cbStyleCamembert, kStyleBrosseCamembert);
-    LieCouleur(btCoulCamembert, kCouleurCamembert);
-    LieEdit(edNumerateur, kNumerateur);
-    LieUpDown(UpDown2, kNumerateur);
-    LieEdit(edDenominateur, kDenominateur);
-    LieUpDown(UpDown3, kDenominateur);
-    LieEdit(edAngle, kAngle);
-    LieUpDown(UpDown4, kAngle);
-    LieRadio(rgSens, kSens);
-    LieCheck(chkSecteurs, kMontrerSecteurs);
-    LieCheck(chkRayon, kMontrerRayon);
-    LieMode(btEpreuve, btCorrige, kMode);
+    LieCommuns(edOrgX, edOrgY, edSizeX, edSizeY, chkDetachable, CleCamembert::Detachable, chkActif,
+               CleCamembert::Actif);
+    LieCombo(cbPenStyle, CleCamembert::StylePinceauCadre);
+    LieCouleur(btCoulPinceau, CleCamembert::CouleurPinceauCadre);
+    LieEdit(edTaillePen, CleCamembert::TaillePinceauCadre);
+    LieUpDown(UpDown1, CleCamembert::TaillePinceauCadre);
+    LieCombo(cbBrushStyle, CleCamembert::StyleBrosseFond);
+    LieCouleur(btCoulBrosse, CleCamembert::CouleurBrosseFond);
+    LieCombo(cbStyleCamembert, CleCamembert::StyleBrosseCamembert);
+    LieCouleur(btCoulCamembert, CleCamembert::CouleurCamembert);
+    LieEdit(edNumerateur, CleCamembert::Numerateur);
+    LieUpDown(UpDown2, CleCamembert::Numerateur);
+    LieEdit(edDenominateur, CleCamembert::Denominateur);
+    LieUpDown(UpDown3, CleCamembert::Denominateur);
+    LieEdit(edAngle, CleCamembert::Angle);
+    LieUpDown(UpDown4, CleCamembert::Angle);
+    LieRadio(rgSens, CleCamembert::Sens);
+    LieCheck(chkSecteurs, CleCamembert::MontrerSecteurs);
+    LieCheck(chkRayon, CleCamembert::MontrerRayon);
+    LieMode(btEpreuve, btCorrige, CleCamembert::Mode);
 
     // A full turn is stored as 0, and a colour makes a clear disc solid: show what was kept.
     RafraichirApresEdit(edAngle);

@@ -4,6 +4,7 @@
 #include "host/forms/StyleCombos.h"
 #include "host/forms/UpDown.h"
 #include "pictures/De.h"
+#include "pictures/DeCles.h"
 
 // The generated form declares a namespace Ui, which the user-interface service's Ui() also
 // names: it is renamed here.
@@ -15,32 +16,8 @@
 
 #include <initializer_list>
 
-namespace {
-
-// Indices in the die's key table.
-enum Cle : int {
-    kStylePinceauCadre = 4,
-    kCouleurPinceauCadre = 5,
-    kTaillePinceauCadre = 6,
-    kStyleBrosseFond = 7,
-    kCouleurBrosseFond = 8,
-    kAspect = 9,
-    kMode = 10,
-    kDetachable = 11,
-    kStyleBrossePoint = 12,
-    kCouleurPoint = 13,
-    kOrientation = 14,
-    kValeur1 = 15,
-    kValeur2 = 16,
-    kAleatoire = 17,
-    kPermuter = 18,
-    kActif = 19,
-};
-
-} // namespace
-
 TDeProp::TDeProp(TvlDe& composant, QWidget* parent)
-    : TPicturePropForm(&composant, "DeProp", TvlDe::TableCles(), parent) {
+    : TPicturePropForm(&composant, "DeProp", kClesDe, parent) {
     Ui_TDeProp ui;
     ui.setupUi(this);
     pcProp = ui.pcProp;
@@ -85,26 +62,27 @@ TDeProp::TDeProp(TvlDe& composant, QWidget* parent)
     UpDown3->SetAssociate(edValeur2);
     UpDown3->SetRange(0, 6);
 
-    LieCommuns(edOrgX, edOrgY, edSizeX, edSizeY, chkDetachable, kDetachable, chkActif, kActif);
-    LieCombo(cbPenStyle, kStylePinceauCadre);
-    LieCouleur(btCoulPinceau, kCouleurPinceauCadre);
-    LieEdit(edTaillePen, kTaillePinceauCadre);
-    LieUpDown(UpDown1, kTaillePinceauCadre);
-    LieCombo(cbBrushStyle, kStyleBrosseFond);
-    LieCouleur(btCoulBrosse, kCouleurBrosseFond);
-    LieCombo(cbStylePoint, kStyleBrossePoint);
-    LieCouleur(btCoulPoint, kCouleurPoint);
-    LieRadio(rgAspect, kAspect);
+    LieCommuns(edOrgX, edOrgY, edSizeX, edSizeY, chkDetachable, CleDe::Detachable, chkActif,
+               CleDe::Actif);
+    LieCombo(cbPenStyle, CleDe::StylePinceauCadre);
+    LieCouleur(btCoulPinceau, CleDe::CouleurPinceauCadre);
+    LieEdit(edTaillePen, CleDe::TaillePinceauCadre);
+    LieUpDown(UpDown1, CleDe::TaillePinceauCadre);
+    LieCombo(cbBrushStyle, CleDe::StyleBrosseFond);
+    LieCouleur(btCoulBrosse, CleDe::CouleurBrosseFond);
+    LieCombo(cbStylePoint, CleDe::StyleBrossePoint);
+    LieCouleur(btCoulPoint, CleDe::CouleurPoint);
+    LieRadio(rgAspect, CleDe::Aspect);
     // Each "Orientation" received turns the frame: a click on the side already chosen must
     // send nothing.
-    LieRadioChange(rgOrientation, kOrientation);
-    LieEdit(edValeur1, kValeur1);
-    LieUpDown(UpDown2, kValeur1);
-    LieEdit(edValeur2, kValeur2);
-    LieUpDown(UpDown3, kValeur2);
-    LieAction(btAleatoire, kAleatoire);
-    LieAction(btPermuter, kPermuter);
-    LieMode(btEpreuve, btCorrige, kMode);
+    LieRadioChange(rgOrientation, CleDe::Orientation);
+    LieEdit(edValeur1, CleDe::Valeur1);
+    LieUpDown(UpDown2, CleDe::Valeur1);
+    LieEdit(edValeur2, CleDe::Valeur2);
+    LieUpDown(UpDown3, CleDe::Valeur2);
+    LieAction(btAleatoire, CleDe::Aleatoire);
+    LieAction(btPermuter, CleDe::Permuter);
+    LieMode(btEpreuve, btCorrige, CleDe::Mode);
 
     // Keys whose effect reaches other controls: the frame's size, the values, the domino's
     // own controls, the face brush made solid by a colour.

@@ -4,6 +4,7 @@
 #include "host/forms/StyleCombos.h"
 #include "host/forms/UpDown.h"
 #include "pictures/Montre.h"
+#include "pictures/MontreCles.h"
 
 // The generated form declares a namespace Ui, which the user-interface service's Ui() also
 // names: it is renamed here.
@@ -13,32 +14,8 @@
 
 #include <algorithm>
 
-namespace {
-
-// Indices in the clock's key table.
-enum Cle : int {
-    kStylePinceauCadre = 4,
-    kFonte = 9,
-    kMode = 10,
-    kDetachable = 11,
-    kStylePinceauHeure = 12,
-    kStylePinceauMinute = 17,
-    kStylePinceauSeconde = 22,
-    kHeure = 25,
-    kMinute = 26,
-    kSeconde = 27,
-    kMontrerHeure = 28,
-    kMontrerMinute = 29,
-    kMontrerSeconde = 30,
-    kMontrerChiffres = 31,
-    kHeureSysteme = 32,
-    kActif = 34,
-};
-
-} // namespace
-
 TMontreProp::TMontreProp(TvlMontre& composant, QWidget* parent)
-    : TPicturePropForm(&composant, "MontreProp", TvlMontre::TableCles(), parent) {
+    : TPicturePropForm(&composant, "MontreProp", kClesMontre, parent) {
     Ui_TMontreProp ui;
     ui.setupUi(this);
     pcProp = ui.pcProp;
@@ -82,21 +59,22 @@ TMontreProp::TMontreProp(TvlMontre& composant, QWidget* parent)
     UpDown4->SetAssociate(edSeconde);
     UpDown4->SetRange(0, 59);
 
-    LieCommuns(edOrgX, edOrgY, edSizeX, edSizeY, chkDetachable, kDetachable, chkActif, kActif);
+    LieCommuns(edOrgX, edOrgY, edSizeX, edSizeY, chkDetachable, CleMontre::Detachable, chkActif,
+               CleMontre::Actif);
     lieStyle();
-    LieEdit(edHeure, kHeure);
-    LieUpDown(UpDown2, kHeure);
-    LieEdit(edMinute, kMinute);
-    LieUpDown(UpDown3, kMinute);
-    LieEdit(edSeconde, kSeconde);
-    LieUpDown(UpDown4, kSeconde);
-    LieAction(btHeureSysteme, kHeureSysteme);
-    LieCheck(chkHeure, kMontrerHeure);
-    LieCheck(chkMinute, kMontrerMinute);
-    LieCheck(chkSeconde, kMontrerSeconde);
-    LieCheck(chkChiffres, kMontrerChiffres);
-    LieFonte(btFonte, kFonte, [this] { return montre().Bloc().Police.ToString(); });
-    LieMode(btEpreuve, btCorrige, kMode);
+    LieEdit(edHeure, CleMontre::Heure);
+    LieUpDown(UpDown2, CleMontre::Heure);
+    LieEdit(edMinute, CleMontre::Minute);
+    LieUpDown(UpDown3, CleMontre::Minute);
+    LieEdit(edSeconde, CleMontre::Seconde);
+    LieUpDown(UpDown4, CleMontre::Seconde);
+    LieAction(btHeureSysteme, CleMontre::HeureSysteme);
+    LieCheck(chkHeure, CleMontre::MontrerHeure);
+    LieCheck(chkMinute, CleMontre::MontrerMinute);
+    LieCheck(chkSeconde, CleMontre::MontrerSeconde);
+    LieCheck(chkChiffres, CleMontre::MontrerChiffres);
+    LieFonte(btFonte, CleMontre::Fonte, [this] { return montre().Bloc().Police.ToString(); });
+    LieMode(btEpreuve, btCorrige, CleMontre::Mode);
 
     // The selector sends nothing: it shows the chosen part's settings. The local time and a
     // colour making a clear background solid change other controls.
@@ -116,13 +94,13 @@ TMontreProp::Element TMontreProp::element() const {
 int TMontreProp::indexStyle(Champ champ) const {
     switch (element()) {
     case MONTRE:
-        return kStylePinceauCadre + int(champ);
+        return CleMontre::StylePinceauCadre + int(champ);
     case AIGUILLE_HEURES:
-        return kStylePinceauHeure + int(champ);
+        return CleMontre::StylePinceauHeure + int(champ);
     case AIGUILLE_MINUTES:
-        return kStylePinceauMinute + int(champ);
+        return CleMontre::StylePinceauMinute + int(champ);
     case AIGUILLE_SECONDES:
-        return champ <= TAILLE_PINCEAU ? kStylePinceauSeconde + int(champ) : -1;
+        return champ <= TAILLE_PINCEAU ? CleMontre::StylePinceauSeconde + int(champ) : -1;
     }
     return -1;
 }

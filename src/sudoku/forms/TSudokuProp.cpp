@@ -6,6 +6,7 @@
 #include "host/forms/UpDown.h"
 #include "sudoku/Sudoku.h"
 #include "sudoku/SudokuBase.h"
+#include "sudoku/SudokuCles.h"
 #include "sudoku/SudokuDiaImages.h"
 
 // The generated form declares a namespace Ui, which the user-interface service's Ui() also
@@ -23,34 +24,6 @@
 #include <initializer_list>
 
 namespace {
-
-// Indices in the sudoku's key table.
-enum Cle : int {
-    kStylePinceauCadre = 4,
-    kCouleurPinceauCadre = 5,
-    kTaillePinceauCadre = 6,
-    kStyleBrosseFond = 7,
-    kCouleurBrosseFond = 8,
-    kFonte = 9,
-    kDetachable = 10,
-    kActif = 12,
-    kTypeGrille = 17,
-    kNiveau = 18,
-    kNbValeurs = 19,
-    kCouleurCorrige = 20,
-    kTransparent = 22,
-    kRespecterProportions = 23,
-    kEffacerImages = 24,
-    kCalculerGrille = 25,
-    kRecherche = 26,
-    kEnr = 27,
-    kTransforme = 28,
-    kCopier = 29,
-    kColler = 30,
-    kEnrCourant = 31,
-    kThread = 32,
-    kPathBdd = 33,
-};
 
 constexpr char kTitreBase[] = "Ouvrir une base de données Sudoku";
 constexpr char kFiltreBase[] = "Base de données Sudoku (*.dat);;Tous les fichiers (*)";
@@ -70,7 +43,7 @@ QString decritFonte(const Fonte& police) {
 } // namespace
 
 TSudokuProp::TSudokuProp(TvlSudoku& composant, QWidget* parent)
-    : TPicturePropForm(&composant, composant.NomProp(), TvlSudoku::TableCles(), parent) {
+    : TPicturePropForm(&composant, composant.NomProp(), kClesSudoku, parent) {
     Ui_TSudokuProp ui;
     ui.setupUi(this);
     pcProp = ui.pcProp;
@@ -133,41 +106,42 @@ TSudokuProp::TSudokuProp(TvlSudoku& composant, QWidget* parent)
     }
     mmInformation->setLineWrapMode(QPlainTextEdit::NoWrap);
 
-    LieCommuns(edOrgX, edOrgY, edSizeX, edSizeY, chkDetachable, kDetachable, chkActif, kActif);
-    LieCombo(cbPenStyle, kStylePinceauCadre);
-    LieCouleur(btCoulPinceau, kCouleurPinceauCadre);
-    LieEdit(edTaillePen, kTaillePinceauCadre);
-    LieUpDown(UpDown1, kTaillePinceauCadre);
-    LieCombo(cbBrushStyle, kStyleBrosseFond);
-    LieCouleur(btCoulBrosse, kCouleurBrosseFond);
+    LieCommuns(edOrgX, edOrgY, edSizeX, edSizeY, chkDetachable, CleSudoku::Detachable, chkActif,
+               CleSudoku::Actif);
+    LieCombo(cbPenStyle, CleSudoku::StylePinceauCadre);
+    LieCouleur(btCoulPinceau, CleSudoku::CouleurPinceauCadre);
+    LieEdit(edTaillePen, CleSudoku::TaillePinceauCadre);
+    LieUpDown(UpDown1, CleSudoku::TaillePinceauCadre);
+    LieCombo(cbBrushStyle, CleSudoku::StyleBrosseFond);
+    LieCouleur(btCoulBrosse, CleSudoku::CouleurBrosseFond);
 
-    LieRadio(rgTypeGrille, kTypeGrille);
-    LieEdit(edNiveau, kNiveau);
-    LieUpDown(udNiveau, kNiveau);
-    LieEdit(edNbValeurs, kNbValeurs);
-    LieUpDown(udNbValeurs, kNbValeurs);
-    LieAction(btConstruire, kCalculerGrille);
-    lieValeur(btRechercheAvancee, kThread, "0");
-    LieAction(btTransforme, kTransforme);
-    LieAction(btCopier, kCopier);
-    LieAction(btColler, kColler);
+    LieRadio(rgTypeGrille, CleSudoku::TypeGrille);
+    LieEdit(edNiveau, CleSudoku::Niveau);
+    LieUpDown(udNiveau, CleSudoku::Niveau);
+    LieEdit(edNbValeurs, CleSudoku::NbValeurs);
+    LieUpDown(udNbValeurs, CleSudoku::NbValeurs);
+    LieAction(btConstruire, CleSudoku::CalculerGrille);
+    lieValeur(btRechercheAvancee, CleSudoku::Thread, "0");
+    LieAction(btTransforme, CleSudoku::Transforme);
+    LieAction(btCopier, CleSudoku::Copier);
+    LieAction(btColler, CleSudoku::Coller);
 
-    LieFonte(btFonte, kFonte, [this] { return sudoku().Bloc().Police.ToString(); });
+    LieFonte(btFonte, CleSudoku::Fonte, [this] { return sudoku().Bloc().Police.ToString(); });
     connect(btFonteCursive, &QPushButton::clicked, this, &TSudokuProp::btFonteCursiveClick);
-    LieCouleur(btCouleurCorrige, kCouleurCorrige);
+    LieCouleur(btCouleurCorrige, CleSudoku::CouleurCorrige);
     connect(btChargerImages, &QPushButton::clicked, this, &TSudokuProp::btChargerImagesClick);
-    LieAction(btEffacerImages, kEffacerImages);
-    LieCheck(chkAjuster, kRespecterProportions);
-    LieCheck(chkTransparent, kTransparent);
+    LieAction(btEffacerImages, CleSudoku::EffacerImages);
+    LieCheck(chkAjuster, CleSudoku::RespecterProportions);
+    LieCheck(chkTransparent, CleSudoku::Transparent);
 
     connect(clbRegles, &QListWidget::itemChanged, this, &TSudokuProp::clbReglesClickCheck);
     connect(btOuvrirBdd, &QPushButton::clicked, this, &TSudokuProp::btOuvrirBddClick);
-    lieValeur(btPremier, kEnr, "0");
-    lieValeur(btPrecedent, kEnr, "1");
-    lieValeur(btSuivant, kEnr, "2");
-    lieValeur(btDernier, kEnr, "3");
-    LieEdit(edEnrCourant, kEnrCourant);
-    lieValeur(btRechercheAvancee2, kThread, "1");
+    lieValeur(btPremier, CleSudoku::Enr, "0");
+    lieValeur(btPrecedent, CleSudoku::Enr, "1");
+    lieValeur(btSuivant, CleSudoku::Enr, "2");
+    lieValeur(btDernier, CleSudoku::Enr, "3");
+    LieEdit(edEnrCourant, CleSudoku::EnrCourant);
+    lieValeur(btRechercheAvancee2, CleSudoku::Thread, "1");
 
     // Keys whose effect reaches other controls: a new puzzle (its rules, its type from a file
     // or a paste), the record moved to, the font, a clear background made solid by a colour.
@@ -247,7 +221,7 @@ void TSudokuProp::btFonteCursiveClick() {
     cursive.ChangeNom(kFaceCursive);
     cursive.Taille = kTailleCursive;
     cursive.Style = fsBold;
-    EcrireOptions(kFonte, cursive.ToString());
+    EcrireOptions(CleSudoku::Fonte, cursive.ToString());
     Rafraichir();
 }
 
@@ -265,13 +239,13 @@ void TSudokuProp::btOuvrirBddClick() {
     std::string chemin(bloc.PathBdd, strnlen(bloc.PathBdd, sizeof bloc.PathBdd));
     if (!::Ui().OpenFileName(kTitreBase, kFiltreBase, chemin))
         return;
-    EcrireOptions(kPathBdd, chemin);
+    EcrireOptions(CleSudoku::PathBdd, chemin);
     Rafraichir();
 }
 
 void TSudokuProp::clbReglesClickCheck() {
     if (MiseAJour())
         return;
-    EcrireOptions(kRecherche, filtre());
+    EcrireOptions(CleSudoku::Recherche, filtre());
     Rafraichir();
 }
