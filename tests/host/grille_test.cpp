@@ -44,11 +44,6 @@ protected:
 };
 
 TEST_F(GrilleTest, NewGridIsTenByTenFiveMillimetreCellsAtTheMargins) {
-    EXPECT_EQ(TGrille::Cles(),
-              (std::vector<std::string>{"Gauche", "Haut", "Largeur", "Hauteur", "Colonnes",
-                                        "Lignes", "Cellule", "CouleurLignes", "EpaisseurLignes",
-                                        "Texte", "Couleur", "Effacer", "Fonte"}));
-    EXPECT_EQ(grille.NumeroType, 200);
     EXPECT_EQ(grille.NatureServices(), TComposant::SERVICE_RECEPTEUR);
     const vlPoint o = planche.OrgMarges();
     EXPECT_EQ(grille.Rect, (vlRect{o.x, o.y, o.x + 500, o.y + 500}));
