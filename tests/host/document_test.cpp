@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <tuple>
 
 namespace {
 
@@ -356,13 +357,11 @@ TEST(DocumentFile, RoundTripKeepsPagesComponentsAndLinks) {
     for (int i = 0; i < 3; ++i) {
         const Essai& before = essai(s.doc.Composant(i));
         const Essai& after = essai(read.Composant(i));
-        EXPECT_EQ(after.Nom(), before.Nom());
-        EXPECT_EQ(after.NomType, before.NomType);
-        EXPECT_EQ(after.Identifiant(), before.Identifiant());
-        EXPECT_EQ(after.Rect, before.Rect);
-        EXPECT_EQ(after.valeurs, before.valeurs);
+        EXPECT_EQ(std::tuple(after.Nom(), after.NomType, after.Identifiant(), after.Rect,
+                             after.valeurs, read.PageDe(i)),
+                  std::tuple(before.Nom(), before.NomType, before.Identifiant(), before.Rect,
+                             before.valeurs, s.doc.PageDe(i)));
         EXPECT_EQ(0, std::memcmp(&after.bloc, &before.bloc, sizeof before.bloc));
-        EXPECT_EQ(read.PageDe(i), s.doc.PageDe(i));
         EXPECT_EQ(after.Cadre, &read.Cadre(read.PageDe(i)));
         EXPECT_TRUE(after.charge);
     }
