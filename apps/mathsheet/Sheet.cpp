@@ -1,16 +1,10 @@
 #include "Sheet.h"
 
+#include "platform/Text.h"
+
 #include <string_view>
 
 namespace {
-
-std::string_view trim(std::string_view s) {
-    const auto first = s.find_first_not_of(" \t");
-    if (first == std::string_view::npos)
-        return {};
-    const auto last = s.find_last_not_of(" \t");
-    return s.substr(first, last - first + 1);
-}
 
 // Removes a comment: "#" at the start or after a blank.
 std::string_view stripComment(std::string_view line) {
@@ -42,7 +36,7 @@ bool ParseSheet(const std::string& text, const std::string& fileName, Sheet& she
         ++number;
         if (!raw.empty() && raw.back() == '\r')
             raw.remove_suffix(1);
-        const std::string_view line = trim(stripComment(raw));
+        const std::string_view line = Trim(stripComment(raw));
         if (line.empty())
             continue;
         if (line.front() == '[') {
@@ -52,7 +46,7 @@ bool ParseSheet(const std::string& text, const std::string& fileName, Sheet& she
                 return false;
             }
             sheet.sections.push_back(
-                {number, std::string(trim(line.substr(1, line.size() - 2))), {}});
+                {number, std::string(Trim(line.substr(1, line.size() - 2))), {}});
             continue;
         }
         const auto equal = line.find('=');
@@ -65,13 +59,13 @@ bool ParseSheet(const std::string& text, const std::string& fileName, Sheet& she
             error = SheetError(fileName, number, "clé hors de toute section");
             return false;
         }
-        const std::string key(trim(line.substr(0, equal)));
+        const std::string key(Trim(line.substr(0, equal)));
         if (key.empty()) {
             error = SheetError(fileName, number, "clé vide");
             return false;
         }
         sheet.sections.back().entries.push_back(
-            {number, key, std::string(trim(line.substr(equal + 1)))});
+            {number, key, std::string(Trim(line.substr(equal + 1)))});
     }
     return true;
 }

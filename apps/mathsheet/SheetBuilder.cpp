@@ -3,9 +3,9 @@
 #include "host/Composant.h"
 #include "host/Conversions.h"
 #include "host/Document.h"
+#include "platform/Text.h"
 
 #include <algorithm>
-#include <sstream>
 
 namespace {
 
@@ -70,13 +70,14 @@ private:
 
     // One value for the four margins, or four separated by ";": left, top, right, bottom.
     bool margins(const SheetEntry& e, TPlanche& planche) {
+        std::vector<std::string_view> parts = Split(e.value, ';');
+        if (parts.back().empty()) // a closing ";" adds no value
+            parts.pop_back();
         std::vector<int> values;
-        std::stringstream parts(e.value);
-        std::string part;
-        while (std::getline(parts, part, ';')) {
+        for (const std::string_view part : parts) {
             int v = 0;
             std::string message;
-            if (!ConvVirg(part, v, message, 0, 1000))
+            if (!ConvVirg(std::string(part), v, message, 0, 1000))
                 return fail(e.line, message);
             values.push_back(v);
         }

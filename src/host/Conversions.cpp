@@ -1,5 +1,7 @@
 #include "host/Conversions.h"
 
+#include "platform/Text.h"
+
 #include <charconv>
 #include <cstdint>
 #include <cstdlib>
@@ -9,19 +11,8 @@
 
 namespace {
 
-bool isBlank(char c) {
-    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
-}
 bool isDigit(char c) {
     return c >= '0' && c <= '9';
-}
-
-std::string_view trim(std::string_view s) {
-    while (!s.empty() && isBlank(s.front()))
-        s.remove_prefix(1);
-    while (!s.empty() && isBlank(s.back()))
-        s.remove_suffix(1);
-    return s;
 }
 
 // Takes a leading '+' or '-' off s; true when it was '-'.
@@ -33,23 +24,13 @@ bool takeSign(std::string_view& s) {
     return negative;
 }
 
+// A whole number with an optional sign, blanks and line ends around it allowed.
 std::optional<int> parseWhole(std::string_view s) {
-    s = trim(s);
-    const bool negative = takeSign(s);
-    if (s.empty())
+    const auto v = ParseInteger(Trim(s, kBlanksAndLineEnds), std::numeric_limits<int>::min(),
+                                std::numeric_limits<int>::max(), {.plus = true});
+    if (!v)
         return std::nullopt;
-    std::int64_t magnitude = 0;
-    for (const char c : s) {
-        if (!isDigit(c))
-            return std::nullopt;
-        magnitude = magnitude * 10 + (c - '0');
-        if (magnitude > std::int64_t(std::numeric_limits<int>::max()) + 1)
-            return std::nullopt;
-    }
-    const std::int64_t v = negative ? -magnitude : magnitude;
-    if (v > std::numeric_limits<int>::max())
-        return std::nullopt;
-    return int(v);
+    return int(*v);
 }
 
 struct Decimal {
@@ -78,7 +59,7 @@ std::optional<Decimal> splitDecimal(std::string_view s) {
 // A length in centimetres as tenths of a millimetre: x 100, rounded half away from zero, in
 // exact decimal arithmetic.
 std::optional<int> parseCentimetres(std::string_view s) {
-    const auto d = splitDecimal(trim(s));
+    const auto d = splitDecimal(Trim(s, kBlanksAndLineEnds));
     if (!d)
         return std::nullopt;
     std::int64_t v = 0;

@@ -1,8 +1,9 @@
 #include "host/Fonte.h"
 
+#include "platform/Text.h"
+
 #include <algorithm>
 #include <array>
-#include <charconv>
 #include <cstring>
 #include <optional>
 #include <string_view>
@@ -26,35 +27,6 @@ constexpr std::array<StyleWord, 4> kStyleWords{{
 constexpr std::string_view kNoStyle = "normal";
 constexpr int kMaxSize = 999;
 
-std::string_view trim(std::string_view s) {
-    const auto blank = [](char c) { return c == ' ' || c == '\t'; };
-    while (!s.empty() && blank(s.front()))
-        s.remove_prefix(1);
-    while (!s.empty() && blank(s.back()))
-        s.remove_suffix(1);
-    return s;
-}
-
-std::vector<std::string_view> split(std::string_view s, char separator) {
-    std::vector<std::string_view> parts;
-    std::size_t start = 0;
-    for (;;) {
-        const std::size_t end = s.find(separator, start);
-        parts.push_back(s.substr(start, end == std::string_view::npos ? end : end - start));
-        if (end == std::string_view::npos)
-            return parts;
-        start = end + 1;
-    }
-}
-
-std::optional<int> parseInt(std::string_view s, int min, int max) {
-    int v = 0;
-    const auto [end, error] = std::from_chars(s.data(), s.data() + s.size(), v);
-    if (error != std::errc() || end != s.data() + s.size() || v < min || v > max)
-        return std::nullopt;
-    return v;
-}
-
 // Lower-cases ASCII letters and folds "é"/"É" to "e", so "Souligné" reads as "souligne".
 std::string foldWord(std::string_view word) {
     std::string folded;
@@ -75,11 +47,11 @@ std::string foldWord(std::string_view word) {
 }
 
 std::optional<std::uint8_t> parseStyles(std::string_view text) {
-    if (const auto flags = parseInt(text, 0, fsBold | fsItalic | fsUnderline | fsStrikeOut))
+    if (const auto flags = ParseInteger(text, 0, fsBold | fsItalic | fsUnderline | fsStrikeOut))
         return std::uint8_t(*flags);
     std::uint8_t style = 0;
-    for (const std::string_view part : split(text, '+')) {
-        const std::string word = foldWord(trim(part));
+    for (const std::string_view part : Split(text, '+')) {
+        const std::string word = foldWord(Trim(part));
         if (word == kNoStyle)
             continue;
         const auto found = std::find_if(kStyleWords.begin(), kStyleWords.end(),
@@ -123,26 +95,26 @@ std::string Fonte::ToString() const {
 }
 
 bool Fonte::FromString(const std::string& text) {
-    const std::vector<std::string_view> fields = split(text, ',');
+    const std::vector<std::string_view> fields = Split(text, ',');
     if (fields.size() > 4)
         return false;
     Fonte read = *this;
     const auto field = [&](std::size_t i) {
-        return i < fields.size() ? trim(fields[i]) : std::string_view{};
+        return i < fields.size() ? Trim(fields[i]) : std::string_view{};
     };
     if (!field(0).empty())
         read.ChangeNom(std::string(field(0)));
     if (!field(1).empty()) {
-        const auto size = parseInt(field(1), 1, kMaxSize);
+        const auto size = ParseInteger(field(1), 1, kMaxSize);
         if (!size)
             return false;
-        read.Taille = *size;
+        read.Taille = std::int32_t(*size);
     }
     if (!field(2).empty()) {
-        const auto colour = parseInt(field(2), 0, 0xFFFFFF);
+        const auto colour = ParseInteger(field(2), 0, 0xFFFFFF);
         if (!colour)
             return false;
-        read.Couleur = *colour;
+        read.Couleur = std::int32_t(*colour);
     }
     if (!field(3).empty()) {
         const auto style = parseStyles(field(3));

@@ -4,6 +4,7 @@
 #include "host/Planche.h"
 #include "host/Services.h"
 #include "host/Stream.h"
+#include "platform/Text.h"
 
 #include <algorithm>
 
@@ -15,14 +16,6 @@ constexpr int maxEpaisseur = 50;
 constexpr int maxCouleur = 0xFFFFFF;
 // A new grid's text size, so that a digit fits a 5 mm cell.
 constexpr int taillePoliceDefaut = 10;
-
-std::string trimmed(const std::string& s) {
-    const auto first = s.find_first_not_of(" \t");
-    if (first == std::string::npos)
-        return {};
-    const auto last = s.find_last_not_of(" \t");
-    return s.substr(first, last - first + 1);
-}
 
 bool validOptions(const TGrille::TOptions& o) {
     return o.Colonnes >= 1 && o.Colonnes <= TGrille::MAX_CASES && o.Lignes >= 1 &&
@@ -331,7 +324,7 @@ bool TGrille::Info(int code, TInfoReponse& reponse) const {
         cellule.texte = c.texte;
         cellule.couleur = c.couleur;
         double nombre = 0;
-        cellule.nombre = ParseDecimal(trimmed(c.texte), nombre) ? nombre : 0;
+        cellule.nombre = ParseDecimal(std::string(Trim(c.texte)), nombre) ? nombre : 0;
         return true;
     }
     default:

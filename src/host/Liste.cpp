@@ -3,6 +3,7 @@
 #include "host/Conversions.h"
 #include "host/Services.h"
 #include "host/Stream.h"
+#include "platform/Text.h"
 
 #include <algorithm>
 #include <cstddef>
@@ -16,26 +17,6 @@ constexpr int lignesVignette = 2; // a picture is as tall as two text lines
 constexpr const char* suffixeImage = ":image";
 // Beyond any list a teacher writes; a larger count in a file means the file is damaged.
 constexpr std::int32_t maxChamps = 1000;
-
-std::string trimmed(const std::string& s) {
-    const auto first = s.find_first_not_of(" \t");
-    if (first == std::string::npos)
-        return {};
-    const auto last = s.find_last_not_of(" \t");
-    return s.substr(first, last - first + 1);
-}
-
-std::vector<std::string> split(const std::string& s, char separator) {
-    std::vector<std::string> parts;
-    std::size_t start = 0;
-    for (;;) {
-        const auto end = s.find(separator, start);
-        parts.push_back(s.substr(start, end == std::string::npos ? end : end - start));
-        if (end == std::string::npos)
-            return parts;
-        start = end + 1;
-    }
-}
 
 bool loadPicture(TPicture& image, const std::string& nom) {
     if (nom.find('/') != std::string::npos)
@@ -116,15 +97,15 @@ bool TListe::ChangeOption(const std::string& valeur, const std::string& nom, std
 
 bool TListe::changeChamps(const std::string& valeur, std::string& message) {
     std::vector<TChamp> champs;
-    if (!trimmed(valeur).empty()) {
-        for (const std::string& partie : split(valeur, ';')) {
+    if (!Trim(valeur).empty()) {
+        for (const std::string_view partie : Split(valeur, ';')) {
             TChamp champ;
-            champ.nom = trimmed(partie);
-            if (champ.nom.ends_with(suffixeImage)) {
+            std::string_view nom = Trim(partie);
+            if (nom.ends_with(suffixeImage)) {
                 champ.image = true;
-                champ.nom = trimmed(
-                    champ.nom.substr(0, champ.nom.size() - std::string_view(suffixeImage).size()));
+                nom = Trim(nom.substr(0, nom.size() - std::string_view(suffixeImage).size()));
             }
+            champ.nom = std::string(nom);
             if (champ.nom.empty()) {
                 message = "Nom de champ vide dans \"" + valeur + "\".";
                 return false;
@@ -149,7 +130,7 @@ bool TListe::ajoute(const std::string& valeur, std::string& message) {
         message = "La liste n'a aucun champ : donnez d'abord ses champs.";
         return false;
     }
-    const std::vector<std::string> valeurs = split(valeur, ';');
+    const std::vector<std::string_view> valeurs = Split(valeur, ';');
     if (valeurs.size() > champs_.size()) {
         message = "Trop de valeurs : la liste a " + std::to_string(champs_.size()) +
                   (champs_.size() > 1 ? " champs." : " champ.");
@@ -157,7 +138,7 @@ bool TListe::ajoute(const std::string& valeur, std::string& message) {
     }
     Enregistrement enregistrement(champs_.size());
     for (std::size_t i = 0; i < valeurs.size(); ++i) {
-        const std::string v = trimmed(valeurs[i]);
+        const std::string v(Trim(valeurs[i]));
         if (!champs_[i].image) {
             enregistrement[i].texte = v;
             continue;
@@ -176,7 +157,7 @@ bool TListe::ajoute(const std::string& valeur, std::string& message) {
 }
 
 bool TListe::commande(const std::string& valeur, std::string& message) {
-    const std::string cde = trimmed(valeur);
+    const std::string_view cde = Trim(valeur);
     const int dernier = NbEnregistrements() - 1;
     int cible = 0;
     if (cde == "Premier")

@@ -4,30 +4,12 @@
 #include "operation/ChoixOp2Logique.h"
 #include "operation/Operation.h"
 #include "platform/Locale.h"
+#include "platform/Text.h"
 
 #include <algorithm>
 #include <cstdio>
 
 namespace {
-
-std::vector<std::string> decoupe(const std::string& texte, char separateur) {
-    std::vector<std::string> parties;
-    std::size_t debut = 0;
-    for (;;) {
-        const std::size_t fin = texte.find(separateur, debut);
-        parties.push_back(texte.substr(debut, fin == std::string::npos ? fin : fin - debut));
-        if (fin == std::string::npos)
-            return parties;
-        debut = fin + 1;
-    }
-}
-
-std::string sansBlancs(const std::string& s) {
-    const std::size_t debut = s.find_first_not_of(" \t");
-    if (debut == std::string::npos)
-        return {};
-    return s.substr(debut, s.find_last_not_of(" \t") - debut + 1);
-}
 
 std::string format(const char* modele, int a, int b = 0) {
     char texte[200];
@@ -81,21 +63,21 @@ bool appliqueOperandes(TvlOperation& operation, const std::string& valeur, std::
     ChoixOp2Logique logique(grille, operation.Reglages().DefinitionOperandes.Operation);
     logique.Initialise(tableVide(), operation.Reglages().DefinitionOperandes);
 
-    const std::vector<std::string> exercices = decoupe(valeur, '|');
+    const std::vector<std::string_view> exercices = Split(valeur, '|');
     if (int(exercices.size()) > TvlOperation::MAX_OPERATIONS) {
         message = format("Trop d'opérations : %d au plus", TvlOperation::MAX_OPERATIONS);
         return false;
     }
     for (std::size_t i = 0; i < exercices.size(); ++i) {
         const int colonne = int(i) + 1;
-        const std::vector<std::string> operandes = decoupe(exercices[i], ';');
+        const std::vector<std::string_view> operandes = Split(exercices[i], ';');
         if (int(operandes.size()) > logique.LignesOperandes()) {
             message = format("Trop d'opérandes en opération %d (%d au plus)", colonne,
                              logique.LignesOperandes());
             return false;
         }
         for (std::size_t j = 0; j < operandes.size(); ++j) {
-            const std::string lu = sansBlancs(operandes[j]);
+            const std::string lu(Trim(operandes[j]));
             if (lu.empty())
                 continue;
             std::string cellule;
@@ -127,8 +109,8 @@ bool appliqueOperandes(TvlOperation& operation, const std::string& valeur, std::
 }
 
 // A setting of "Tirage": a decimal number within 0..99999999.
-bool litBorne(const std::string& texte, const char* nom, double& valeur, std::string& message) {
-    const std::string lu = sansBlancs(texte);
+bool litBorne(std::string_view texte, const char* nom, double& valeur, std::string& message) {
+    const std::string lu(Trim(texte));
     double v = 0;
     if (lu.empty() || !ParseDecimal(lu, v) || v < 0 || v > 99999999) {
         message =
@@ -139,10 +121,10 @@ bool litBorne(const std::string& texte, const char* nom, double& valeur, std::st
     return true;
 }
 
-bool litEntier(const std::string& texte, const char* nom, int min, int max, int& valeur,
+bool litEntier(std::string_view texte, const char* nom, int min, int max, int& valeur,
                std::string& message) {
     std::string erreur;
-    if (!ConvInt(sansBlancs(texte), valeur, erreur, min, max)) {
+    if (!ConvInt(std::string(Trim(texte)), valeur, erreur, min, max)) {
         message = std::string("Tirage : ") + nom + " : " + erreur;
         return false;
     }
@@ -150,7 +132,7 @@ bool litEntier(const std::string& texte, const char* nom, int min, int max, int&
 }
 
 bool appliqueTirage(TvlOperation& operation, const std::string& valeur, std::string& message) {
-    const std::vector<std::string> champs = decoupe(valeur, ';');
+    const std::vector<std::string_view> champs = Split(valeur, ';');
     if (champs.size() != 6 && champs.size() != 7) {
         message = "« Tirage » attend min;max;multiple;ou de;décimales;pas de zéros"
                   " (puis, si on veut, le nombre d'opérandes)";

@@ -1,37 +1,15 @@
 #include "platform/IniFile.h"
 
 #include "platform/Paths.h"
+#include "platform/Text.h"
 
 #include <algorithm>
-#include <cstdint>
 #include <filesystem>
 #include <limits>
 #include <string_view>
 #include <utility>
 
 namespace {
-
-bool isBlank(char c) {
-    return c == ' ' || c == '\t';
-}
-
-std::string_view trimBlanks(std::string_view text) {
-    while (!text.empty() && isBlank(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && isBlank(text.back()))
-        text.remove_suffix(1);
-    return text;
-}
-
-int digitValue(char c) {
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return 99;
-}
 
 std::string withoutLineBreaks(std::string text) {
     std::replace(text.begin(), text.end(), '\r', ' ');
@@ -56,31 +34,11 @@ TIniFile::~TIniFile() {
 }
 
 bool TIniFile::ParseInteger(const std::string& text, int& value) {
-    std::string_view digits = trimBlanks(text);
-    bool negative = false;
-    if (!digits.empty() && (digits.front() == '+' || digits.front() == '-')) {
-        negative = digits.front() == '-';
-        digits.remove_prefix(1);
-    }
-    int base = 10;
-    if (digits.size() > 2 && digits[0] == '0' && (digits[1] == 'x' || digits[1] == 'X')) {
-        base = 16;
-        digits.remove_prefix(2);
-    }
-    if (digits.empty())
+    const auto v = ::ParseInteger(Trim(text), std::numeric_limits<int>::min(),
+                                  std::numeric_limits<int>::max(), {.plus = true, .hex = true});
+    if (!v)
         return false;
-    const std::int64_t limit =
-        negative ? -std::int64_t(std::numeric_limits<int>::min()) : std::numeric_limits<int>::max();
-    std::int64_t magnitude = 0;
-    for (const char c : digits) {
-        const int digit = digitValue(c);
-        if (digit >= base)
-            return false;
-        magnitude = magnitude * base + digit;
-        if (magnitude > limit)
-            return false;
-    }
-    value = int(negative ? -magnitude : magnitude);
+    value = int(*v);
     return true;
 }
 
@@ -206,7 +164,7 @@ void TIniFile::Reload() {
         if (line.ends_with('\r'))
             line.remove_suffix(1);
 
-        const std::string_view trimmed = trimBlanks(line);
+        const std::string_view trimmed = Trim(line);
         if (trimmed.empty() || trimmed.front() == ';' || trimmed.front() == '#')
             continue;
         if (trimmed.front() == '[' && trimmed.back() == ']' && trimmed.size() >= 2) {
@@ -216,7 +174,7 @@ void TIniFile::Reload() {
         const std::size_t equals = line.find('=');
         if (current == nullptr || equals == std::string_view::npos)
             continue;
-        const std::string key(trimBlanks(line.substr(0, equals)));
+        const std::string key(Trim(line.substr(0, equals)));
         if (key.empty())
             continue;
         const bool known = std::any_of(current->values.begin(), current->values.end(),

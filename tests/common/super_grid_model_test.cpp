@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 namespace {
 
 using Key = SuperGridModel::Key;
@@ -17,6 +20,15 @@ SuperGridModel named() {
     return m;
 }
 
+// The texts of a row's data cells, from column 1.
+std::vector<std::string> row(const SuperGridModel& m, int r) {
+    std::vector<std::string> texts;
+    for (int c = 1; c < m.ColCount(); ++c)
+        texts.push_back(m.Cell(c, r));
+    return texts;
+}
+using Row = std::vector<std::string>;
+
 int eightPerCharacter(const std::string& s) {
     return int(s.size()) * 8;
 }
@@ -31,20 +43,16 @@ TEST(SuperGridModel, ClipboardPasteAtOneCellFillsFromIt) {
     SuperGridModel m(6, 6);
     m.SelectCell({2, 3});
     m.PasteText("un\tdeux\r\ntrois\tquatre\r\n");
-    EXPECT_EQ(m.Cell(2, 3), "un");
-    EXPECT_EQ(m.Cell(3, 3), "deux");
-    EXPECT_EQ(m.Cell(2, 4), "trois");
-    EXPECT_EQ(m.Cell(3, 4), "quatre");
-    EXPECT_EQ(m.Cell(4, 3), "");
-    EXPECT_EQ(m.Cell(2, 5), "");
+    EXPECT_EQ(row(m, 3), (Row{"", "un", "deux", "", ""}));
+    EXPECT_EQ(row(m, 4), (Row{"", "trois", "quatre", "", ""}));
+    EXPECT_EQ(row(m, 5), Row(5));
     // Into a selection, only as much as it holds.
     m.SelectRange({1, 1, 1, 1});
     m.ExtendSelection({1, 1});
     m.SelectRange({4, 1, 4, 2});
     m.PasteText("a\tb\nc\td\ne\tf\n");
-    EXPECT_EQ(m.Cell(4, 1), "a");
-    EXPECT_EQ(m.Cell(4, 2), "c");
-    EXPECT_EQ(m.Cell(5, 1), "");
+    EXPECT_EQ(row(m, 1), (Row{"", "", "", "a", ""}));
+    EXPECT_EQ(row(m, 2), (Row{"", "", "", "c", ""}));
     EXPECT_EQ(m.Cell(4, 3), "");
 }
 
@@ -57,12 +65,9 @@ TEST(SuperGridModel, InternalPasteFillsOnlyTheSelectionAndSkipsProtectedCells) {
     target.SetCell(3, 3, "=");
     target.SelectRange({2, 2, 3, 3});
     target.Paste();
-    EXPECT_EQ(target.Cell(2, 2), "c1r1");
-    EXPECT_EQ(target.Cell(3, 2), "c2r1");
-    EXPECT_EQ(target.Cell(2, 3), "c1r2");
-    EXPECT_EQ(target.Cell(3, 3), "=");
-    EXPECT_EQ(target.Cell(4, 2), "c4r2"); // outside the 2 x 2 selection
-    EXPECT_EQ(target.Cell(2, 4), "c2r4");
+    EXPECT_EQ(row(target, 2), (Row{"c1r2", "c1r1", "c2r1", "c4r2", "c5r2"}));
+    EXPECT_EQ(row(target, 3), (Row{"c1r3", "c1r2", "=", "c4r3", "c5r3"}));
+    EXPECT_EQ(row(target, 4), (Row{"c1r4", "c2r4", "c3r4", "c4r4", "c5r4"}));
 }
 
 TEST(SuperGridModel, CutEmptiesTheSelectionAndAnEmptyBufferPastesNothing) {
@@ -75,8 +80,7 @@ TEST(SuperGridModel, CutEmptiesTheSelectionAndAnEmptyBufferPastesNothing) {
     EXPECT_EQ(m.Cell(1, 1), "");
     m.SelectCell({4, 5});
     m.Paste(); // to the last column: only what fits
-    EXPECT_EQ(m.Cell(4, 5), "c1r1");
-    EXPECT_EQ(m.Cell(5, 5), "c2r1");
+    EXPECT_EQ(row(m, 5), (Row{"c1r5", "c2r5", "c3r5", "c1r1", "c2r1"}));
 }
 
 TEST(SuperGridModel, AcceptedCharactersFilterTyping) {

@@ -1,4 +1,5 @@
 #include "host/Composant.h"
+#include "host/Palette.h"
 #include "host/Planche.h"
 #include "host/PropForm.h"
 #include "host/Stream.h"
@@ -6,6 +7,8 @@
 #include "platform/UserInterface.h"
 
 #include <gtest/gtest.h>
+
+#include <tuple>
 
 namespace {
 
@@ -54,13 +57,14 @@ TEST(Composant, NewComponentSitsAtTheMarginOriginAndHitsItsHandlesWhenSelected) 
     ASSERT_EQ(p.Poignees().size(), 8u);
     EXPECT_EQ(p.Poignees()[0], (vlRect{90, 140, 110, 160}));
     EXPECT_EQ(p.Poignees()[4], (vlRect{390, 340, 410, 360}));
-    EXPECT_EQ(p.HitTest({400, 350}), HIT_RIEN); // the far corner is outside
-    EXPECT_EQ(p.HitTest({200, 200}), HIT_CORPS);
-    EXPECT_EQ(p.HitTest({100, 150}), HIT_CORPS);
+    // The far corner is outside the body; handles count only once selected.
+    const auto hits = [&] {
+        return std::vector<int>{p.HitTest({400, 350}), p.HitTest({200, 200}), p.HitTest({100, 150}),
+                                p.HitTest({405, 345}), p.HitTest({100, 250})};
+    };
+    EXPECT_EQ(hits(), (std::vector<int>{HIT_RIEN, HIT_CORPS, HIT_CORPS, HIT_RIEN, HIT_CORPS}));
     p.Selectionne = true;
-    EXPECT_EQ(p.HitTest({100, 150}), 1);
-    EXPECT_EQ(p.HitTest({405, 345}), 5);
-    EXPECT_EQ(p.HitTest({100, 250}), 8);
+    EXPECT_EQ(hits(), (std::vector<int>{5, HIT_CORPS, 1, 5, 8}));
     EXPECT_EQ(p.Curseur(5), CURSEUR_DIAG_NO_SE);
     EXPECT_EQ(p.Curseur(HIT_CORPS), CURSEUR_DEPLACE);
 }
@@ -143,13 +147,9 @@ TEST(Composant, SaveAndLoadTheHeaderAndBlock) {
     stream.Rewind();
     ASSERT_TRUE(copy.Charge(stream, nullptr, &page.cadre));
     EXPECT_EQ(stream.Position(), stream.Bytes().size());
-    EXPECT_EQ(copy.Nom(), "P1");
-    EXPECT_EQ(copy.Identifiant(), 77u);
-    EXPECT_EQ(copy.Version, 2);
-    EXPECT_TRUE(copy.Detachable);
-    EXPECT_FALSE(copy.Activable());
-    EXPECT_EQ(copy.bloc.rayon, 99);
-    EXPECT_EQ(copy.Rect, (vlRect{300, 300, 500, 600}));
+    EXPECT_EQ(std::tuple(copy.Nom(), copy.Identifiant(), copy.Version, copy.Detachable,
+                         copy.Activable(), copy.bloc.rayon, copy.Rect),
+              std::tuple("P1", 77u, 2, true, false, 99, vlRect{300, 300, 500, 600}));
 
     // Every shorter prefix fails cleanly.
     for (std::size_t n = 0; n < stream.Bytes().size(); ++n) {
@@ -170,10 +170,8 @@ TEST(Composant, CopiesKeepSettingsButNotIdentityOrLinksAndLinksEndWithAPartner) 
     source.EnregistreRecepteur(&other);
     const std::unique_ptr<TComposant> copy = source.Copie();
     const auto& pastille = dynamic_cast<const Pastille&>(*copy);
-    EXPECT_EQ(pastille.bloc.couleur, 0xFF);
-    EXPECT_EQ(copy->Rect, source.Rect);
-    EXPECT_TRUE(copy->Nom().empty());
-    EXPECT_EQ(copy->Identifiant(), 0u);
+    EXPECT_EQ(std::tuple(pastille.bloc.couleur, copy->Rect, copy->Nom(), copy->Identifiant()),
+              std::tuple(0xFF, source.Rect, "", 0u));
     EXPECT_TRUE(copy->Recepteurs.empty());
 
     // A link is kept once, and forgotten when the partner disappears.
@@ -253,6 +251,26 @@ TEST(PropForm, OneDockedWindowPerKindIsReused) {
     EXPECT_EQ(second->Composant(), &b);
     EXPECT_EQ(dock.windows[0]->edGauche, "5");
     EXPECT_EQ(a.CreerFenetreProp(nullptr), nullptr);
+}
+
+// A palette button makes its component through the package's factory, with its tag.
+TCadre* factoryFrame = nullptr;
+int factoryIndex = -1;
+std::unique_ptr<TComposant> recordingFactory(TCadre* cadre, int index) {
+    factoryFrame = cadre;
+    factoryIndex = index;
+    return std::make_unique<Pastille>(cadre);
+}
+
+TEST(Palette, ButtonCallsItsFactoryWithItsTag) {
+    Page page;
+    TDllSpeedButton button;
+    EXPECT_EQ(button.CreeComposant(&page.cadre), nullptr); // no factory
+    button.Fabrique = &recordingFactory;
+    button.Tag = 12;
+    EXPECT_NE(button.CreeComposant(&page.cadre), nullptr);
+    EXPECT_EQ(factoryFrame, &page.cadre);
+    EXPECT_EQ(factoryIndex, 12);
 }
 
 } // namespace

@@ -47,6 +47,7 @@ std::string notANumber(const std::string& text) {
 TEST(ConvInt, AcceptsSignedWholeNumbersWithBlanksWithinInclusiveBounds) {
     std::vector<Case> cases = {{"42", INT_MIN, INT_MAX, 42, ""},
                                {" 42 ", INT_MIN, INT_MAX, 42, ""},
+                               {"\t42\r\n", INT_MIN, INT_MAX, 42, ""},
                                {"-7", INT_MIN, INT_MAX, -7, ""},
                                {"+3", INT_MIN, INT_MAX, 3, ""},
                                {"007", INT_MIN, INT_MAX, 7, ""},

@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <map>
 #include <vector>
 
 namespace {
@@ -35,6 +36,18 @@ private:
     vlPoint pas_;
 };
 
+// The cells holding a text or a colour: column, row (from 0) and what they hold.
+using Cases = std::map<std::pair<int, int>, std::pair<std::string, TColor>>;
+Cases remplies(const TGrille& g) {
+    Cases cases;
+    for (int l = 0; l < g.Reglages().Lignes; ++l)
+        for (int c = 0; c < g.Reglages().Colonnes; ++c)
+            if (!g.Texte(c, l).empty() || g.Couleur(c, l) != TGrille::SANS_COULEUR)
+                cases[{c, l}] = {g.Texte(c, l), g.Couleur(c, l)};
+    return cases;
+}
+constexpr TColor sans = TGrille::SANS_COULEUR;
+
 class GrilleTest : public ::testing::Test {
 protected:
     TPlanche planche{TPlanche::Format::A4, false};
@@ -44,11 +57,6 @@ protected:
 };
 
 TEST_F(GrilleTest, NewGridIsTenByTenFiveMillimetreCellsAtTheMargins) {
-    EXPECT_EQ(TGrille::Cles(),
-              (std::vector<std::string>{"Gauche", "Haut", "Largeur", "Hauteur", "Colonnes",
-                                        "Lignes", "Cellule", "CouleurLignes", "EpaisseurLignes",
-                                        "Texte", "Couleur", "Effacer", "Fonte"}));
-    EXPECT_EQ(grille.NumeroType, 200);
     EXPECT_EQ(grille.NatureServices(), TComposant::SERVICE_RECEPTEUR);
     const vlPoint o = planche.OrgMarges();
     EXPECT_EQ(grille.Rect, (vlRect{o.x, o.y, o.x + 500, o.y + 500}));
@@ -82,8 +90,7 @@ TEST_F(GrilleTest, RefusedValuesExplainAndChangeNothing) {
             "EpaisseurLignes=51", "Texte=11;1;x",     "Texte=1;11;x",     "Texte=0;1;x",
             "Texte=2;2",          "Texte=a;1;x",      "Couleur=1;1;-2",   "Couleur=1;1;rouge",
             "Couleur=11;1;0",     "Fonte=Arial,grand"});
-    EXPECT_EQ(grille.Texte(1, 1), "8");
-    EXPECT_EQ(grille.Couleur(0, 0), TGrille::SANS_COULEUR);
+    EXPECT_EQ(remplies(grille), (Cases{{{1, 1}, {"8", sans}}}));
     const auto avant = OptionBytes(grille);
     message = "ancien";
     EXPECT_FALSE(grille.ChangeOption("3", "Bidule", message)); // unknown: ignored silently
@@ -93,25 +100,22 @@ TEST_F(GrilleTest, RefusedValuesExplainAndChangeNothing) {
 
 TEST_F(GrilleTest, CellTextsAndColoursStayAtTheirCellUntilEffacer) {
     Regle(grille, {"Texte=3;2;7,5", "Texte=10;10;a;b", "Texte=5;10;c", "Couleur=1;1;255"});
-    EXPECT_EQ(grille.Texte(2, 1), "7,5");
-    EXPECT_EQ(grille.Texte(9, 9), "a;b");
-    EXPECT_EQ(grille.Couleur(0, 0), 255);
+    EXPECT_EQ(remplies(grille), (Cases{{{0, 0}, {"", 255}},
+                                       {{2, 1}, {"7,5", sans}},
+                                       {{4, 9}, {"c", sans}},
+                                       {{9, 9}, {"a;b", sans}}}));
     // Resizing keeps each cell at its column and row.
     Regle(grille, {"Colonnes=5", "Colonnes=10"});
-    EXPECT_EQ(grille.Texte(2, 1), "7,5");
-    EXPECT_EQ(grille.Texte(4, 9), "c");
-    EXPECT_EQ(grille.Texte(9, 9), "");
+    EXPECT_EQ(remplies(grille),
+              (Cases{{{0, 0}, {"", 255}}, {{2, 1}, {"7,5", sans}}, {{4, 9}, {"c", sans}}}));
     Regle(grille, {"Texte=3;2;", "Couleur=1;1;-1"});
-    EXPECT_EQ(grille.Texte(2, 1), "");
-    EXPECT_EQ(grille.Couleur(0, 0), TGrille::SANS_COULEUR);
+    EXPECT_EQ(remplies(grille), (Cases{{{4, 9}, {"c", sans}}}));
 
     Regle(grille, {"Texte=1;1;x", "Texte=10;10;z", "Couleur=2;2;0"});
     message = "ancien";
     EXPECT_FALSE(grille.ChangeOption("", "Effacer", message)); // an action
     EXPECT_TRUE(message.empty());
-    EXPECT_EQ(grille.Texte(0, 0), "");
-    EXPECT_EQ(grille.Texte(9, 9), ""); // the last cell too
-    EXPECT_EQ(grille.Couleur(1, 1), TGrille::SANS_COULEUR);
+    EXPECT_TRUE(remplies(grille).empty());
 }
 
 TEST_F(GrilleTest, InfoAnswersDimensionsAndCells) {
@@ -219,17 +223,15 @@ TEST_F(GrilleTest, SaveAndLoadRoundTrip) {
     EXPECT_EQ(s.Position(), s.Bytes().size());
     EXPECT_EQ(OptionBytes(lue), OptionBytes(grille));
     EXPECT_EQ(lue.Rect, grille.Rect);
-    EXPECT_EQ(lue.Texte(11, 9), "fin");
-    EXPECT_EQ(lue.Texte(0, 0), "début");
-    EXPECT_EQ(lue.Couleur(4, 4), 16711680);
-    EXPECT_EQ(lue.Couleur(0, 0), TGrille::SANS_COULEUR);
+    EXPECT_EQ(
+        remplies(lue),
+        (Cases{{{0, 0}, {"début", sans}}, {{4, 4}, {"", 16711680}}, {{11, 9}, {"fin", sans}}}));
 
     const auto copie = grille.Copie();
     auto& g = dynamic_cast<TGrille&>(*copie);
     EXPECT_EQ(OptionBytes(g), OptionBytes(grille));
     EXPECT_EQ(g.Rect, grille.Rect);
-    EXPECT_EQ(g.Texte(11, 9), "fin");
-    EXPECT_EQ(g.Couleur(4, 4), 16711680);
+    EXPECT_EQ(remplies(g), remplies(grille));
 }
 
 TEST_F(GrilleTest, LoadRefusesTruncatedOrDamagedData) {

@@ -63,11 +63,7 @@ protected:
     std::string message;
 };
 
-TEST_F(ListeTest, KeysAndFieldsThatAreTextOrPicture) {
-    EXPECT_EQ(TListe::Cles(),
-              (std::vector<std::string>{"Gauche", "Haut", "Largeur", "Hauteur", "Champs", "Ajoute",
-                                        "Vider", "EnrCde", "EnrPos", "Fonte"}));
-    EXPECT_EQ(liste.NumeroType, 201);
+TEST_F(ListeTest, FieldsAreTextOrPictureAndComeFirst) {
     EXPECT_EQ(liste.Courant(), -1);
     EXPECT_EQ(liste.Rect.LireOrg(), planche.OrgMarges());
     EXPECT_FALSE(change("Ajoute", "x")); // no fields yet

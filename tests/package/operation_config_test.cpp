@@ -93,19 +93,18 @@ TEST_F(OperationConfigTest, HelpOpensTopicOneContextNine) {
     EXPECT_TRUE(shown == "sujet 1, contexte 9" || shown == PathDonnees() + "aide/1.html") << shown;
 }
 
-TEST(OperationConfigText, ReadsUnsignedDecimalNumbers) {
-    std::uint32_t v = 77;
-    EXPECT_TRUE(TOperationConfigModel::LitTexte("12", v));
-    EXPECT_EQ(v, 12u);
-    EXPECT_TRUE(TOperationConfigModel::LitTexte(" 4294967295 ", v));
-    EXPECT_EQ(v, 4294967295u);
-    EXPECT_TRUE(TOperationConfigModel::LitTexte("", v));
-    EXPECT_EQ(v, 0u);
-    v = 77;
-    for (const char* bad : {"4294967296", "-1", "+3", "3a", "1 2", "0x10"}) {
+TEST(OperationConfigText, ReadsUnsignedDecimalNumbersAndNothingAsZero) {
+    const std::pair<const char*, std::uint32_t> accepted[] = {
+        {"12", 12}, {" 4294967295 ", 4294967295u}, {"", 0}, {"  ", 0}};
+    for (const auto& [text, value] : accepted) {
+        std::uint32_t v = 77;
+        EXPECT_TRUE(TOperationConfigModel::LitTexte(text, v)) << text;
+        EXPECT_EQ(v, value) << text;
+    }
+    for (const char* bad : {"4294967296", "-1", "+3", "3a", "1 2", "0x10", "\t5"}) {
+        std::uint32_t v = 77;
         EXPECT_FALSE(TOperationConfigModel::LitTexte(bad, v)) << bad;
         EXPECT_EQ(v, 77u) << bad;
     }
-    EXPECT_EQ(TOperationConfigModel::Texte(0), "0");
     EXPECT_EQ(TOperationConfigModel::Texte(4294967295u), "4294967295");
 }

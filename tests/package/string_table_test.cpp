@@ -24,11 +24,8 @@ TEST(StringTable, HoldsTheSeventeenPaletteRecordsThenTheEnd) {
         EXPECT_EQ(chaine(base + 2).rfind("BM_", 0), 0u) << base;
         EXPECT_EQ(std::atoi(chaine(base + 3).c_str()), base / 10 - 1) << base;
     }
-    const std::pair<int, const char*> known[] = {
-        {11, "Sélection"}, {12, "BM_FLECHE"}, {81, "Dé"}, {141, "Masses marquées"},
-        {142, "BM_MASSE"}, {171, "Sudoku"},   {180, "*"}};
-    for (const auto& [id, text] : known)
-        EXPECT_EQ(chaine(id), text) << id;
+    EXPECT_EQ(chaine(11), "Sélection"); // the arrow tool first
+    EXPECT_EQ(chaine(180), "*");        // the end mark
     for (const int id : {0, 9, 14, 181, 190, -10}) {
         std::string texte = "avant";
         EXPECT_FALSE(ChargeChaine(id, texte)) << id;

@@ -24,10 +24,6 @@ private:
     std::streambuf* previous_;
 };
 
-struct CountModel : TFormModel {
-    int value = 0;
-};
-
 } // namespace
 
 TEST(UiService, DefaultsToHeadlessAndScopedInstallRestores) {
@@ -66,84 +62,17 @@ TEST(HeadlessUi, ConfirmsNothingAndWritesToStandardError) {
                               "Aide : operation.html\n");
 }
 
-TEST(TestUi, AnswersFromTheScriptThenByDefaultAndRecordsEverythingShown) {
-    TTestUi ui;
-    ui.messageAnswers = {IDNO, IDCANCEL};
-    EXPECT_EQ(ui.MessageBox("a", "A", MB_YESNO), IDNO);
-    EXPECT_EQ(ui.MessageBox("b", "B", MB_OK), IDCANCEL);
-    EXPECT_EQ(ui.MessageBox("c", "C", MB_YESNO | MB_ICONQUESTION), IDYES);
-    EXPECT_EQ(ui.MessageBox("d", "D", MB_YESNOCANCEL), IDYES);
-    EXPECT_EQ(ui.MessageBox("e", "E", MB_OKCANCEL), IDOK);
-    EXPECT_EQ(ui.MessageBox("f", "F", MB_OK), IDOK);
-    ui.ShowMessage("g");
-    ui.ShowInformation("Titre", "info");
-    ui.ShowHelp("aide.html");
-    CountModel model;
-    ui.ShowModal("Absente", model);
-    ASSERT_EQ(ui.shown.size(), 10u);
-    const std::pair<std::size_t, std::vector<std::string>> expected[] = {
-        {1, {"message", "B", "b"}},
-        {7, {"info", "Titre", "info"}},
-        {8, {"help", "", "aide.html"}},
-        {9, {"form", "Absente", ""}}};
-    for (const auto& [at, fields] : expected) {
-        EXPECT_EQ(ui.shown[at].kind, fields[0]) << at;
-        EXPECT_EQ(ui.shown[at].title, fields[1]) << at;
-        EXPECT_EQ(ui.shown[at].text, fields[2]) << at;
-    }
-    EXPECT_EQ(ui.Messages(), (std::vector<std::string>{"a", "b", "c", "d", "e", "f", "g"}));
-}
-
-TEST(TestUi, FormsAndDialogsConsumeTheirAnswersThenCancel) {
-    TTestUi ui;
-    ui.forms["ChoixOp2"] = [](TFormModel& m) {
-        dynamic_cast<CountModel&>(m).value = 42;
-        return mrOk;
-    };
-    CountModel model;
-    EXPECT_TRUE(ui.HasForm("ChoixOp2"));
-    EXPECT_FALSE(ui.HasForm("OperProp"));
-    EXPECT_EQ(ui.ShowModal("ChoixOp2", model), mrOk);
-    EXPECT_EQ(model.value, 42);
-    CountModel untouched;
-    EXPECT_EQ(ui.ShowModal("OperProp", untouched), mrCancel);
-    EXPECT_EQ(untouched.value, 0);
-
-    ui.colorAnswers = {clGreen};
-    ui.fontAnswers = {"Andika,12"};
-    ui.fileAnswers = {"/tmp/a.txt", "/tmp/b.txt"};
-    TColor color = clBlack;
-    TFontChoice font{"avant"};
-    std::string path;
-    for (int round = 0; round < 2; ++round) {
-        EXPECT_EQ(ui.ChooseColor(color), round == 0);
-        EXPECT_EQ(ui.ChooseFont(font), round == 0);
-        EXPECT_EQ(color, clGreen);
-        EXPECT_EQ(font.text, "Andika,12");
-    }
-    EXPECT_TRUE(ui.OpenFileName("Ouvrir", "*.txt", path));
-    EXPECT_EQ(path, "/tmp/a.txt");
-    EXPECT_TRUE(ui.SaveFileName("Enregistrer", "*.txt", path));
-    EXPECT_EQ(path, "/tmp/b.txt");
-    EXPECT_FALSE(ui.OpenFileName("Ouvrir", "*.txt", path));
-    EXPECT_EQ(path, "/tmp/b.txt");
-}
-
-TEST(TestUi, WaitCursorCountsDepthAndUses) {
+TEST(WaitCursor, NestsAndEndsWithItsScope) {
     TTestUi ui;
     const TScopedUi scoped(ui);
     {
         const TWaitCursor outer;
-        EXPECT_EQ(ui.waitCursorDepth, 1);
         {
             const TWaitCursor inner;
             EXPECT_EQ(ui.waitCursorDepth, 2);
         }
         EXPECT_EQ(ui.waitCursorDepth, 1);
     }
-    EXPECT_EQ(ui.waitCursorDepth, 0);
-    EXPECT_EQ(ui.waitCursorUses, 2);
-    ui.EndWaitCursor();
     EXPECT_EQ(ui.waitCursorDepth, 0);
 }
 

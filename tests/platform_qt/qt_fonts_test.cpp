@@ -1,8 +1,11 @@
 #include "platform/qt/QtFonts.h"
 
+#include "platform/qt/QtApplicationGuard.h"
+
 #include "platform_qt/qt_test_support.h"
 
 #include <QFontInfo>
+#include <QGuiApplication>
 #include <QPdfWriter>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -85,4 +88,26 @@ TEST(QtFontsMetrics, CanvasMetricsDoNotDependOnTheDevice) {
     EXPECT_EQ(pdfCanvas.TextExtent(text), QtTextExtent(pdfCanvas.Font, text));
     EXPECT_EQ(pdfCanvas.GetTextMetrics().tmAscent, imageCanvas.GetTextMetrics().tmAscent);
     EXPECT_EQ(pdfCanvas.GetTextMetrics().tmHeight, imageCanvas.GetTextMetrics().tmHeight);
+}
+
+// The test environment made the application: later guards leave it alone.
+TEST(QtApplicationGuard, KeepsAnExistingApplication) {
+    QCoreApplication* const existing = QCoreApplication::instance();
+    ASSERT_NE(existing, nullptr);
+    EXPECT_NE(qobject_cast<QGuiApplication*>(existing), nullptr);
+    {
+        const QtApplicationGuard nested;
+        EXPECT_FALSE(nested.OwnsApplication());
+        EXPECT_EQ(QCoreApplication::instance(), existing);
+    }
+    EXPECT_EQ(QCoreApplication::instance(), existing);
+}
+
+// Without a display the offscreen platform is chosen, so fonts and images work anywhere.
+TEST(QtApplicationGuard, RunsWithoutADisplay) {
+    if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
+        EXPECT_EQ(QGuiApplication::platformName(), "offscreen");
+    }
+    QFont font("Andika");
+    EXPECT_GT(QFontMetricsF(font).height(), 0);
 }

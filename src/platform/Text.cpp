@@ -1,0 +1,71 @@
+#include "platform/Text.h"
+
+#include <limits>
+
+namespace {
+
+// The value of a digit in `base` (10 or 16), or none.
+std::optional<unsigned> digitValue(char c, unsigned base) {
+    if (c >= '0' && c <= '9')
+        return unsigned(c - '0');
+    if (base == 16 && c >= 'a' && c <= 'f')
+        return unsigned(c - 'a' + 10);
+    if (base == 16 && c >= 'A' && c <= 'F')
+        return unsigned(c - 'A' + 10);
+    return std::nullopt;
+}
+
+} // namespace
+
+std::string_view Trim(std::string_view text, std::string_view blanks) {
+    const std::size_t first = text.find_first_not_of(blanks);
+    if (first == std::string_view::npos)
+        return {};
+    return text.substr(first, text.find_last_not_of(blanks) - first + 1);
+}
+
+std::vector<std::string_view> Split(std::string_view text, char separator) {
+    std::vector<std::string_view> parts;
+    for (;;) {
+        const std::size_t end = text.find(separator);
+        parts.push_back(text.substr(0, end));
+        if (end == std::string_view::npos)
+            return parts;
+        text.remove_prefix(end + 1);
+    }
+}
+
+std::optional<long long> ParseInteger(std::string_view text, long long min, long long max,
+                                      IntegerSyntax syntax) {
+    bool negative = false;
+    if (!text.empty() &&
+        ((text.front() == '-' && syntax.minus) || (text.front() == '+' && syntax.plus))) {
+        negative = text.front() == '-';
+        text.remove_prefix(1);
+    }
+    unsigned base = 10;
+    if (syntax.hex && text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) {
+        base = 16;
+        text.remove_prefix(2);
+    }
+    if (text.empty())
+        return std::nullopt;
+    // The magnitude of the smallest long long; anything larger is out of every range.
+    constexpr unsigned long long limit =
+        static_cast<unsigned long long>(std::numeric_limits<long long>::max()) + 1;
+    unsigned long long magnitude = 0;
+    for (const char c : text) {
+        const std::optional<unsigned> digit = digitValue(c, base);
+        if (!digit || magnitude > (limit - *digit) / base)
+            return std::nullopt;
+        magnitude = magnitude * base + *digit;
+    }
+    if (!negative && magnitude == limit)
+        return std::nullopt;
+    const long long value = !negative            ? static_cast<long long>(magnitude)
+                            : magnitude == limit ? std::numeric_limits<long long>::min()
+                                                 : -static_cast<long long>(magnitude);
+    if (value < min || value > max)
+        return std::nullopt;
+    return value;
+}
