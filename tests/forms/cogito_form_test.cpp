@@ -32,11 +32,8 @@ protected:
 };
 
 TEST_F(CogitoFormTest, ShowingStartsTheWorkerAndItsEndClosesTheDialog) {
-    EXPECT_EQ(dialog_.windowTitle(), "Cogito...");
-    ASSERT_NE(enfant<QLabel>("Label4"), nullptr);
-    EXPECT_EQ(enfant<QLabel>("Label4")->text(), QString::fromUtf8("Opérations en cours..."));
-    EXPECT_EQ(enfant<QSlider>("TrackBar")->value(), 2);
-    EXPECT_EQ(enfant<QPushButton>("btAnnuler")->text(), "Annuler");
+    ASSERT_NE(enfant<QSlider>("TrackBar"), nullptr);
+    EXPECT_EQ(enfant<QSlider>("TrackBar")->value(), 2); // normal priority
     dialog_.show();
     ASSERT_TRUE(attendFermeture());
     EXPECT_EQ(dialog_.result(), mrOk);
