@@ -129,12 +129,9 @@ TEST_F(DessinOperationTest, NothingIsDrawnOutsideTheRectangleOrInATooSmallOne) {
               (vlPoint{0, r.Height()}));
     EXPECT_EQ(op.Emet(canvas_, r, {5, 5}, {r.Width() + 1, 10}, MODE_EPREUVE, &op), (vlPoint{5, 5}));
     EXPECT_TRUE(canvas_.calls.empty());
-}
-
-TEST_F(DessinOperationTest, AnEmptyListDrawsOnlyTheFrame) {
-    TvlOperation& op = posee({});
-    EXPECT_TRUE(op.Operations().empty());
-    op.Dessine(canvas_, MODE_CORRIGE, nullptr);
+    // An empty list: only the frame.
+    TvlOperation& vide = posee({});
+    vide.Dessine(canvas_, MODE_CORRIGE, nullptr);
     ASSERT_EQ(canvas_.calls.size(), 1u);
     EXPECT_EQ(canvas_.calls[0].op, TDrawCall::Op::Rectangle);
 }
@@ -245,15 +242,15 @@ TEST_F(DessinOperationTest, EmetLeavesTheCanvasAsItFoundIt) {
         EXPECT_EQ(call.clip, op.Rect);
 }
 
-// ---- one number ----
+// ---- one number, in cells 30 wide and 60 high with 15 for a comma ----
 
-class NombreZTest : public OperationFixture {
+class NombreZTest : public DessinOperationTest {
 protected:
-    DessinOperation dessin(bool correction, CellulesOperation cellules = {30, 60, 15}) {
-        return DessinOperation(canvas_, reglages_, liste_, police_, corrige_, cellules, correction);
+    DessinOperation dessin(bool correction) {
+        return DessinOperation(canvas_, reglages_, liste_, police_, corrige_, {30, 60, 15},
+                               correction);
     }
 
-    TRecordingCanvas canvas_;
     OperOptions reglages_{};
     ListeOperations liste_;
     TFont police_;
