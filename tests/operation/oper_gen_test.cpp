@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace {
 
 using Octets = std::vector<std::uint8_t>;
@@ -52,8 +54,17 @@ TEST(OperGenTest, EveryKindReadsBackWhatItWrote) {
         EXPECT_TRUE(relu(*record, *lu));
         EXPECT_EQ(octets(*lu), octets(*record));
     }
-    EXPECT_EQ(a2.Nombres, a.Nombres);
-    EXPECT_EQ(m2.Lignes, m.Lignes);
+    const auto champs = [](const OperGen& r) {
+        return std::tie(r.LargeurEntiere, r.LargeurDecimale);
+    };
+    EXPECT_EQ(champs(a2), champs(a));
+    EXPECT_EQ(champs(s2), champs(s));
+    EXPECT_EQ(std::tie(a2.NbOperandes, a2.Nombres), std::tie(a.NbOperandes, a.Nombres));
+    EXPECT_EQ(s2.Nombres, s.Nombres);
+    EXPECT_EQ(std::tie(m2.IndiceResultat, m2.Lignes), std::tie(m.IndiceResultat, m.Lignes));
+    EXPECT_EQ(
+        std::tie(d2.ZerosAjoutes, d2.ZerosTete, d2.DecalageVirgule, d2.ZerosSupprimes, d2.Lignes),
+        std::tie(d.ZerosAjoutes, d.ZerosTete, d.DecalageVirgule, d.ZerosSupprimes, d.Lignes));
 }
 
 TEST(OperGenTest, ACutStreamLeavesFixedContents) {
