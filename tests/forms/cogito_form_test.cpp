@@ -4,6 +4,7 @@
 #include "host/forms/QtUserInterface.h"
 #include "operation/CogitoModele.h"
 #include "operation/OperGen.h"
+#include "platform/Random.h"
 
 #include <QLabel>
 #include <QProgressBar>
@@ -16,6 +17,8 @@ namespace {
 
 class CogitoFormTest : public ::testing::Test {
 protected:
+    CogitoFormTest() { SeedRandom(2024); } // the worker's seed is drawn when it starts
+
     // The worker's end reaches the dialog through Qt's event loop.
     TQtUserInterface ui_;
     TScopedUi scoped_{ui_};

@@ -52,19 +52,15 @@ protected:
 
 TEST_F(ChoixOp2LogiqueTest, NumberTexts) {
     // Typed cells: six decimals, then eight digits; a leading separator is no decimal part.
-    const std::vector<std::pair<std::string, std::string>> cellules{{"1,12345678", "1,123456"},
-                                                                    {"123456789", "12345678"},
-                                                                    {"1234567,89", "1234567,8"},
-                                                                    {"12345678,5", "12345678"},
-                                                                    {",1234567", ",1234567"}};
+    const std::vector<std::pair<std::string, std::string>> cellules{
+        {"1,12345678", "1,123456"}, {"123456789", "12345678"}, {"1234567,89", "1234567,8"},
+        {"12345678,5", "12345678"}, {",1234567", ",1234567"},  {"", ""}};
     for (const auto& [tape, garde] : cellules)
         EXPECT_EQ(NormaliseCellule(tape), garde);
     // Drawn numbers: rounded half up into six decimals, with a carry out of the first digit.
-    const std::vector<std::pair<double, std::string>> tires{{2.5, "2,5"},
-                                                            {0.1234565, "0,123457"},
-                                                            {0.1234564, "0,123456"},
-                                                            {9.9999995, "10"},
-                                                            {50 - 23.47, "26,53"}};
+    const std::vector<std::pair<double, std::string>> tires{
+        {2.5, "2,5"},      {100, "100"},         {0.1234565, "0,123457"}, {0.1234564, "0,123456"},
+        {9.9999995, "10"}, {50 - 23.47, "26,53"}};
     for (const auto& [x, texte] : tires)
         EXPECT_EQ(FormateNombre(x), texte) << x;
     // Results: positional, from fourteen significant digits.
@@ -72,7 +68,8 @@ TEST_F(ChoixOp2LogiqueTest, NumberTexts) {
         {0.1 + 0.2, "0,3"},
         {1.0 / 3.0, "0,33333333333333"},
         {99999999.0 * 99999999.0, "9999999800000000"},
-        {0.000001 * 0.000001, "0,000000000001"}};
+        {0.000001 * 0.000001, "0,000000000001"},
+        {0, "0"}};
     for (const auto& [x, texte] : resultats)
         EXPECT_EQ(TexteResultat(x), texte) << x;
     EXPECT_EQ(LitNombre(" 12,5"), 12.5);
@@ -121,6 +118,8 @@ TEST_F(ChoixOp2LogiqueTest, TheGridTakesTheTableAndTheKindsRows) {
     EXPECT_EQ(colonnes, (std::vector<std::string>{"12", "7,5", "4,5", "", "4"}));
     EXPECT_TRUE(grille_.IsProtected(1, 3));
     EXPECT_FALSE(grille_.IsProtected(1, 2));
+    for (const char* c : {"7", ",", "."})
+        EXPECT_TRUE(grille_.Accepts(c)) << c;
     EXPECT_FALSE(grille_.Accepts("x"));
     // Five operand rows for additions.
     ChoixOp2Logique a(grille_, OP_ADDITION);
