@@ -16,20 +16,11 @@
 
 namespace {
 
-TTableOperandes tableVide() {
-    TTableOperandes table;
-    for (TLigneOperandes& ligne : table)
-        ligne.fill(-1.0);
-    return table;
-}
-
 class ChoixOp2Test : public OperationFixture {
 protected:
     // A dialog on a model of the kind, with a table of two rows.
     TChoixOp2& ouvre(int operation) {
-        TTableOperandes table = tableVide();
-        table[0] = {12, 7.5, -1, -1, -1};
-        table[1] = {1000, 999, -1, -1, -1};
+        const TTableOperandes table = tableOperandes({{12, 7.5}, {1000, 999}});
         TDefinitionOperandes definition = DefinitionStandard();
         definition.Operation = operation;
         modele_ = std::make_unique<ChoixOp2Modele>(table, definition, "Ops");
@@ -61,23 +52,13 @@ TEST_F(ChoixOp2Test, ShowsTheTableTheKindAndTheSettings) {
     TChoixOp2& d = ouvre(OP_SOUSTRACTION);
     EXPECT_EQ(d.windowTitle(), QString::fromUtf8("Choix des opérandes: Ops"));
     EXPECT_EQ(d.lbTitre->text(), "Soustraction");
-    EXPECT_TRUE(d.lbTitre->font().bold());
     EXPECT_EQ(grille().RowCount(), 4);
-    EXPECT_EQ(grille().Cell(1, 0), "Op. 1");
-    EXPECT_EQ(grille().Cell(0, 3), QString::fromUtf8("Différence").toStdString());
     EXPECT_EQ(grille().Cell(1, 2), "7,5");
     EXPECT_EQ(grille().Cell(1, 3), "4,5");
     EXPECT_EQ(grille().Cell(2, 3), "1");
     EXPECT_EQ(d.edMin->text(), "1");
     EXPECT_EQ(d.edMax->text(), "100");
-    EXPECT_EQ(d.edMult1->toolTip(), "Tapez '0' pour pas de multiple.");
-    EXPECT_EQ(d.cbDec->count(), 7);
-    EXPECT_EQ(d.cbDec->itemText(0), "0 entier");
-    EXPECT_EQ(d.chkZeros->text(), QString::fromUtf8("Pas de zéros dans les opérandes"));
-    EXPECT_EQ(d.btGenerer->text(), QString::fromUtf8("&Générer Nombres"));
-    EXPECT_EQ(d.lbStatut->text(),
-              "Double-cliquez pour modifier un nombre ou utilisez F2 ou ENTREE.");
-    EXPECT_TRUE(d.lbNote->text().startsWith("Maximum 8 chiffres DONT 6"));
+    EXPECT_EQ(d.cbDec->count(), 7); // 0 to 6 decimals
 }
 
 TEST_F(ChoixOp2Test, TypingRecomputesTheColumnAndCutsLongNumbers) {
@@ -90,19 +71,16 @@ TEST_F(ChoixOp2Test, TypingRecomputesTheColumnAndCutsLongNumbers) {
     // Letters are not taken.
     tapeDans({4, 1}, "a");
     EXPECT_EQ(grille().Cell(4, 1), "");
-    (void)d;
+    EXPECT_TRUE(d.isVisible());
 }
 
 TEST_F(ChoixOp2Test, ATypedResultGivesTheOperandsOnEnter) {
     TChoixOp2& d = ouvre(OP_ADDITION);
     tapeDans({5, 6}, "50");
     double somme = 0;
-    for (int r = 1; r <= 5; ++r) {
-        EXPECT_NE(grille().Cell(5, r), "") << r;
+    for (int r = 1; r <= 5; ++r)
         somme += LitNombre(grille().Cell(5, r));
-    }
     EXPECT_DOUBLE_EQ(somme, 50);
-    EXPECT_EQ(grille().Cell(5, 6), "50");
     // The result row is protected from clearing.
     QTest::keyClick(d.Grille, Qt::Key_Delete);
     EXPECT_EQ(grille().Cell(5, 6), "50");
@@ -148,11 +126,7 @@ TEST_F(ChoixOp2Test, ValidatingWritesTheTableAndTheSettings) {
     QTest::mouseClick(d.btValider, Qt::LeftButton);
     EXPECT_TRUE(ui_.shown.empty());
     EXPECT_EQ(d.result(), mrOk);
-    TTableOperandes attendue = tableVide();
-    attendue[0] = {12, 7.5, -1, -1, -1};
-    attendue[1] = {1000, 999, -1, -1, -1};
-    attendue[2] = {3, 4, -1, -1, -1};
-    EXPECT_EQ(modele_->Table, attendue);
+    EXPECT_EQ(modele_->Table, tableOperandes({{12, 7.5}, {1000, 999}, {3, 4}}));
     EXPECT_EQ(modele_->Definition.Multiple1, 5);
     EXPECT_EQ(modele_->Definition.Decimales, 2);
     EXPECT_TRUE(modele_->Definition.PasDeZeros);

@@ -4,6 +4,7 @@
 #include "host/forms/QtUserInterface.h"
 #include "operation/CogitoModele.h"
 #include "operation/OperGen.h"
+#include "platform/Random.h"
 
 #include <QLabel>
 #include <QProgressBar>
@@ -16,6 +17,8 @@ namespace {
 
 class CogitoFormTest : public ::testing::Test {
 protected:
+    CogitoFormTest() { SeedRandom(2024); } // the worker's seed is drawn when it starts
+
     // The worker's end reaches the dialog through Qt's event loop.
     TQtUserInterface ui_;
     TScopedUi scoped_{ui_};
@@ -32,11 +35,8 @@ protected:
 };
 
 TEST_F(CogitoFormTest, ShowingStartsTheWorkerAndItsEndClosesTheDialog) {
-    EXPECT_EQ(dialog_.windowTitle(), "Cogito...");
-    ASSERT_NE(enfant<QLabel>("Label4"), nullptr);
-    EXPECT_EQ(enfant<QLabel>("Label4")->text(), QString::fromUtf8("Opérations en cours..."));
-    EXPECT_EQ(enfant<QSlider>("TrackBar")->value(), 2);
-    EXPECT_EQ(enfant<QPushButton>("btAnnuler")->text(), "Annuler");
+    ASSERT_NE(enfant<QSlider>("TrackBar"), nullptr);
+    EXPECT_EQ(enfant<QSlider>("TrackBar")->value(), 2); // normal priority
     dialog_.show();
     ASSERT_TRUE(attendFermeture());
     EXPECT_EQ(dialog_.result(), mrOk);

@@ -1,113 +1,82 @@
+// The operand dialog's logic on a plain grid: number texts, column results, numbers drawn from
+// the settings, operands derived from a result, and the checks that give the table back.
 #include "operation/ChoixOp2Logique.h"
 
+#include "OperationFixture.h"
 #include "operation/Nombres.h"
-#include "platform/Locale.h"
-#include "platform/Random.h"
 #include "platform/UserInterface.h"
-
-#include <gtest/gtest.h>
 
 #include <regex>
 #include <set>
-#include <string>
-#include <vector>
 
 namespace {
 
-class ChoixOp2LogiqueTest : public ::testing::Test {
+class ChoixOp2LogiqueTest : public SeparateursFixture {
 protected:
-    ChoixOp2LogiqueTest() : decimal_(DecimalSeparator()) {
-        SetDecimalSeparator(',');
-        SeedRandom(7);
-    }
-    ~ChoixOp2LogiqueTest() override { SetDecimalSeparator(decimal_); }
-
-    static TTableOperandes tableVide() {
-        TTableOperandes table;
-        for (TLigneOperandes& ligne : table)
-            ligne.fill(-1.0);
-        return table;
-    }
+    ChoixOp2LogiqueTest() { SeedRandom(7); }
 
     // The dialog's logic for a kind, on an empty grid, with the given bounds.
     ChoixOp2Logique& logique(int operation, double min = 1, double max = 100) {
         logique_ = std::make_unique<ChoixOp2Logique>(grille_, operation);
         TDefinitionOperandes d = DefinitionStandard();
-        d.Operation = operation;
         d.ValeurMin = min;
         d.ValeurMax = max;
-        logique_->Initialise(tableVide(), d);
+        logique_->Initialise(tableOperandes(), d);
         return *logique_;
     }
-
-    // Fills a column's operand rows from the top, then recomputes as after an edit.
+    // Fills the operand rows of column c from the top.
     void colonne(int c, const std::vector<std::string>& operandes) {
         for (std::size_t l = 0; l < operandes.size(); ++l)
             grille_.SetCell(c, int(l) + 1, operandes[l]);
-        logique_->CellulesModifiees();
     }
-
-    std::string valider() {
-        TTableOperandes table = tableVide();
-        TDefinitionOperandes definition = DefinitionStandard();
-        std::string message;
-        EXPECT_FALSE(logique_->Valider(table, definition, message));
-        return message;
-    }
-
+    double nombre(int c, int r) const { return LitNombre(grille_.Cell(c, r)); }
     // `n` numbers drawn with the current settings.
-    std::vector<std::string> tirages(int n, double limite = -1) {
-        std::vector<std::string> textes;
-        for (int i = 0; i < n; ++i)
-            textes.push_back(logique_->TireNombre(limite));
+    std::vector<std::string> tirages(int n) const {
+        std::vector<std::string> textes(static_cast<std::size_t>(n));
+        for (std::string& t : textes)
+            t = logique_->TireNombre();
         return textes;
+    }
+    std::set<int> entiersTires(int n) const {
+        std::set<int> vus;
+        for (const std::string& t : tirages(n))
+            vus.insert(std::stoi(t));
+        return vus;
     }
 
     SuperGridModel grille_;
     std::unique_ptr<ChoixOp2Logique> logique_;
     TTestUi ui_;
     TScopedUi scoped_{ui_};
-
-private:
-    char decimal_;
 };
 
-// ---- number texts ----
-
-TEST_F(ChoixOp2LogiqueTest, CellsAreCutToSixDecimalsThenEightDigits) {
-    EXPECT_EQ(NormaliseCellule("1,12345678"), "1,123456");
-    EXPECT_EQ(NormaliseCellule("123456789"), "12345678");
-    EXPECT_EQ(NormaliseCellule("1234567,89"), "1234567,8");
-    EXPECT_EQ(NormaliseCellule("12345678,5"), "12345678");
-    // A separator in first place is no decimal part to cut.
-    EXPECT_EQ(NormaliseCellule(",1234567"), ",1234567");
-    EXPECT_EQ(NormaliseCellule("99,123456"), "99,123456");
-    EXPECT_EQ(NormaliseCellule(""), "");
-}
-
-TEST_F(ChoixOp2LogiqueTest, NumbersArePrintedRoundedHalfUpIntoSixDecimals) {
-    EXPECT_EQ(FormateNombre(2.5), "2,5");
-    EXPECT_EQ(FormateNombre(100), "100");
-    EXPECT_EQ(FormateNombre(0), "0");
-    EXPECT_EQ(FormateNombre(0.1234565), "0,123457");
-    EXPECT_EQ(FormateNombre(0.1234564), "0,123456");
-    // A carry out of the first digit.
-    EXPECT_EQ(FormateNombre(9.9999995), "10");
-    EXPECT_EQ(FormateNombre(50 - 23.47), "26,53");
-    SetDecimalSeparator('.');
-    EXPECT_EQ(FormateNombre(7.25), "7.25");
-}
-
-TEST_F(ChoixOp2LogiqueTest, ResultsArePositionalFromFourteenSignificantDigits) {
-    EXPECT_EQ(TexteResultat(19.5), "19,5");
-    EXPECT_EQ(TexteResultat(0.1 + 0.2), "0,3");
-    EXPECT_EQ(TexteResultat(1.0 / 3.0), "0,33333333333333");
-    EXPECT_EQ(TexteResultat(99999999.0 * 99999999.0), "9999999800000000");
-    EXPECT_EQ(TexteResultat(0.000001 * 0.000001), "0,000000000001");
-    EXPECT_EQ(TexteResultat(0), "0");
+TEST_F(ChoixOp2LogiqueTest, NumberTexts) {
+    // Typed cells: six decimals, then eight digits; a leading separator is no decimal part.
+    const std::vector<std::pair<std::string, std::string>> cellules{
+        {"1,12345678", "1,123456"}, {"123456789", "12345678"}, {"1234567,89", "1234567,8"},
+        {"12345678,5", "12345678"}, {",1234567", ",1234567"},  {"", ""}};
+    for (const auto& [tape, garde] : cellules)
+        EXPECT_EQ(NormaliseCellule(tape), garde);
+    // Drawn numbers: rounded half up into six decimals, with a carry out of the first digit.
+    const std::vector<std::pair<double, std::string>> tires{
+        {2.5, "2,5"},      {100, "100"},         {0.1234565, "0,123457"}, {0.1234564, "0,123456"},
+        {9.9999995, "10"}, {50 - 23.47, "26,53"}};
+    for (const auto& [x, texte] : tires)
+        EXPECT_EQ(FormateNombre(x), texte) << x;
+    // Results: positional, from fourteen significant digits.
+    const std::vector<std::pair<double, std::string>> resultats{
+        {0.1 + 0.2, "0,3"},
+        {1.0 / 3.0, "0,33333333333333"},
+        {99999999.0 * 99999999.0, "9999999800000000"},
+        {0.000001 * 0.000001, "0,000000000001"},
+        {0, "0"}};
+    for (const auto& [x, texte] : resultats)
+        EXPECT_EQ(TexteResultat(x), texte) << x;
     EXPECT_EQ(LitNombre(" 12,5"), 12.5);
     EXPECT_EQ(LitNombre("3.25"), 3.25);
     EXPECT_EQ(LitNombre("Div /0"), 0);
+    SetDecimalSeparator('.');
+    EXPECT_EQ(FormateNombre(7.25), "7.25");
 }
 
 TEST_F(ChoixOp2LogiqueTest, ColumnResultsForEachKind) {
@@ -118,7 +87,6 @@ TEST_F(ChoixOp2LogiqueTest, ColumnResultsForEachKind) {
     };
     const std::vector<Cas> cas{
         {OP_ADDITION, {}, ""},
-        {OP_ADDITION, {"12", "7,5"}, "19,5"},
         {OP_ADDITION, {"1,25", "", "2"}, "3,25"},
         {OP_SOUSTRACTION, {"3"}, ""},
         {OP_SOUSTRACTION, {"3", "5"}, "<0"},
@@ -131,6 +99,7 @@ TEST_F(ChoixOp2LogiqueTest, ColumnResultsForEachKind) {
     for (const Cas& c : cas) {
         ChoixOp2Logique& l = logique(c.operation);
         colonne(2, c.operandes);
+        l.CellulesModifiees();
         EXPECT_EQ(grille_.Cell(2, l.LigneResultat()), c.resultat)
             << ChoixOp2Logique::Titre(c.operation);
     }
@@ -138,103 +107,74 @@ TEST_F(ChoixOp2LogiqueTest, ColumnResultsForEachKind) {
 
 TEST_F(ChoixOp2LogiqueTest, TheGridTakesTheTableAndTheKindsRows) {
     ChoixOp2Logique l(grille_, OP_SOUSTRACTION);
-    TTableOperandes table = tableVide();
-    table[0] = {12, 7.5, 3, -1, -1};
-    table[2] = {-1, 4, -1, -1, -1};
-    l.Initialise(table, DefinitionStandard());
+    l.Initialise(tableOperandes({{12, 7.5, 3}, {}, {-1, 4}}), DefinitionStandard());
     EXPECT_EQ(grille_.ColCount(), 25);
     EXPECT_EQ(grille_.RowCount(), 4);
     EXPECT_EQ(grille_.Cell(24, 0), "Op. 24");
-    EXPECT_EQ(grille_.Cell(0, 1), "Opérande 1");
-    EXPECT_EQ(grille_.Cell(0, 3), "Différence");
-    EXPECT_EQ(grille_.Cell(1, 1), "12");
-    EXPECT_EQ(grille_.Cell(1, 2), "7,5");
-    EXPECT_EQ(grille_.Cell(1, 3), "4,5");
-    EXPECT_EQ(grille_.Cell(3, 1), "");
-    EXPECT_EQ(grille_.Cell(3, 2), "4");
+    // Non-negative cells only; results computed and protected.
+    const std::vector<std::string> colonnes{grille_.Cell(1, 1), grille_.Cell(1, 2),
+                                            grille_.Cell(1, 3), grille_.Cell(3, 1),
+                                            grille_.Cell(3, 2)};
+    EXPECT_EQ(colonnes, (std::vector<std::string>{"12", "7,5", "4,5", "", "4"}));
     EXPECT_TRUE(grille_.IsProtected(1, 3));
     EXPECT_FALSE(grille_.IsProtected(1, 2));
-    EXPECT_TRUE(grille_.Accepts("7"));
+    for (const char* c : {"7", ",", "."})
+        EXPECT_TRUE(grille_.Accepts(c)) << c;
     EXPECT_FALSE(grille_.Accepts("x"));
-
-    ChoixOp2Logique m(grille_, OP_MULTIPLICATION);
-    EXPECT_EQ(grille_.Cell(0, 1), "Multiplicande");
-    EXPECT_EQ(grille_.Cell(0, 2), "Multiplicateur");
-    EXPECT_EQ(grille_.Cell(0, 3), "Produit");
+    // Five operand rows for additions.
     ChoixOp2Logique a(grille_, OP_ADDITION);
-    EXPECT_EQ(grille_.Cell(0, 5), "Opérande 5");
-    EXPECT_EQ(grille_.Cell(0, 6), "Somme");
+    EXPECT_EQ(grille_.RowCount(), 7);
 }
 
 // ---- drawing ----
 
 TEST_F(ChoixOp2LogiqueTest, DrawnNumbersStayWithinTheBoundsMaxExcluded) {
-    struct Cas {
-        double min, max;
-        int plusPetit, plusGrand;
-    };
     // 0 and 0 stand for 10 and 1000; the maximum itself is never drawn.
-    for (const Cas c :
-         {Cas{0, 0, 10, 999}, Cas{1, 100, 1, 99}, Cas{100, 1, 1, 99}, Cas{5, 5, 5, 5}}) {
-        logique(OP_ADDITION, c.min, c.max);
-        std::set<int> vus;
-        for (const std::string& t : tirages(4000))
-            vus.insert(std::stoi(t));
-        EXPECT_EQ(*vus.begin(), c.plusPetit) << c.min << ".." << c.max;
-        EXPECT_EQ(*vus.rbegin(), c.plusGrand) << c.min << ".." << c.max;
+    for (const auto& [min, max, plusPetit, plusGrand] : std::vector<std::array<int, 4>>{
+             {0, 0, 10, 999}, {1, 100, 1, 99}, {100, 1, 1, 99}, {5, 5, 5, 5}}) {
+        logique(OP_ADDITION, min, max);
+        const std::set<int> vus = entiersTires(4000);
+        EXPECT_EQ(*vus.begin(), plusPetit) << min << ".." << max;
+        EXPECT_EQ(*vus.rbegin(), plusGrand) << min << ".." << max;
     }
     // Bounds beyond rand()'s fifteen bits are reached.
     logique(OP_ADDITION, 0, 99999999);
-    int grands = 0;
-    for (const std::string& t : tirages(200))
-        grands += std::stod(t) > 50000000 ? 1 : 0;
-    EXPECT_GT(grands, 50);
+    EXPECT_GT(*entiersTires(200).rbegin(), 50000000);
 }
 
-TEST_F(ChoixOp2LogiqueTest, MultiplesReplaceTheDrawnNumber) {
+TEST_F(ChoixOp2LogiqueTest, MultiplesAndNoZerosShapeTheDrawnNumber) {
     ChoixOp2Logique& l = logique(OP_ADDITION, 1, 100);
     l.Reglages.Multiple1 = 5;
-    std::set<int> vus;
-    for (const std::string& t : tirages(2000))
-        vus.insert(std::stoi(t));
     std::set<int> attendus;
     for (int m = 5; m <= 95; m += 5)
         attendus.insert(m);
-    EXPECT_EQ(vus, attendus);
-
+    EXPECT_EQ(entiersTires(2000), attendus);
     // "ou de" alone acts as "Multiple de"; both give either.
     l.Reglages.Multiple1 = 0;
     l.Reglages.Multiple2 = 7;
-    for (const std::string& t : tirages(200))
-        EXPECT_EQ(std::stoi(t) % 7, 0) << t;
+    for (const int v : entiersTires(200))
+        EXPECT_EQ(v % 7, 0) << v;
     l.Reglages.Multiple1 = 10;
-    vus.clear();
-    for (const std::string& t : tirages(400)) {
-        const int v = std::stoi(t);
-        EXPECT_TRUE(v % 10 == 0 || v % 7 == 0) << t;
-        vus.insert(v % 10 == 0 ? 10 : 7);
-    }
-    EXPECT_EQ(vus.size(), 2u);
-}
+    std::set<int> lesquels;
+    for (const int v : entiersTires(400))
+        lesquels.insert(v % 10 == 0 ? 10 : v % 7 == 0 ? 7 : v);
+    EXPECT_EQ(lesquels, (std::set<int>{7, 10}));
 
-TEST_F(ChoixOp2LogiqueTest, NoZerosWhenPossible) {
-    ChoixOp2Logique& l = logique(OP_ADDITION, 100, 999);
-    l.Reglages.PasDeZeros = true;
+    // No zeros when possible; 10 is kept when it is the only number, and multiples of 10 are
+    // drawn without retries.
+    logique(OP_ADDITION, 100, 999).Reglages.PasDeZeros = true;
     for (const std::string& t : tirages(1000))
         EXPECT_EQ(t.find('0'), std::string::npos) << t;
-    // 10 and 11: only 10 can be drawn, and it is kept.
-    l.Reglages.ValeurMin = 10;
-    l.Reglages.ValeurMax = 11;
-    EXPECT_EQ(l.TireNombre(), "10");
-    // Multiples of 10 always end with a zero: no retries, the number is kept.
-    l.Reglages.ValeurMin = 1;
-    l.Reglages.ValeurMax = 1000;
-    l.Reglages.Multiple1 = 20;
-    for (const std::string& t : tirages(50))
-        EXPECT_EQ(std::stoi(t) % 20, 0) << t;
+    logique(OP_ADDITION, 10, 11).Reglages.PasDeZeros = true;
+    EXPECT_EQ(logique_->TireNombre(), "10");
+    ChoixOp2Logique& z = logique(OP_ADDITION, 1, 1000);
+    z.Reglages.PasDeZeros = true;
+    z.Reglages.Multiple1 = 20;
+    for (const int v : entiersTires(50))
+        EXPECT_EQ(v % 20, 0) << v;
 }
 
-TEST_F(ChoixOp2LogiqueTest, DecimalsKeepTheirTrailingZeros) {
+TEST_F(ChoixOp2LogiqueTest, DecimalsKeepTheirTrailingZerosWithinEightDigits) {
     ChoixOp2Logique& l = logique(OP_ADDITION, 1, 2);
     l.Reglages.Decimales = 2;
     const std::regex forme("1,[0-9][0-9]");
@@ -244,36 +184,34 @@ TEST_F(ChoixOp2LogiqueTest, DecimalsKeepTheirTrailingZeros) {
         zeroFinal = zeroFinal || t.back() == '0';
     }
     EXPECT_TRUE(zeroFinal);
-    // Eight digits at most: the decimals go first.
+    // The decimals go first.
     l.Reglages.ValeurMin = 99999990;
     l.Reglages.ValeurMax = 99999999;
     l.Reglages.Decimales = 3;
-    for (const std::string& t : tirages(20)) {
+    for (const std::string& t : tirages(20))
         EXPECT_EQ(t.size(), 8u) << t;
-        EXPECT_EQ(t.find(','), std::string::npos) << t;
-    }
     l.Reglages.ValeurMin = 123456;
     l.Reglages.ValeurMax = 123457;
     EXPECT_EQ(l.TireNombre().size(), 9u); // "123456,ab"
 }
 
-TEST_F(ChoixOp2LogiqueTest, GeneratingFillsTheSelectedOperandCells) {
+TEST_F(ChoixOp2LogiqueTest, GeneratingFillsTheSelectedOperandCellsOrDerivesFromResults) {
     ChoixOp2Logique& l = logique(OP_ADDITION, 10, 20);
-    // Rows 1 and 2 of columns 2 to 4, the result row left out of a wider selection.
+    // Columns 2 to 4, the result row left out of the selection.
     l.GenererNombres({2, 1, 4, 6});
-    for (int c = 2; c <= 4; ++c) {
-        for (int r = 1; r <= 5; ++r)
-            EXPECT_TRUE(CelluleRemplie(grille_.Cell(c, r))) << c << "," << r;
-        EXPECT_NE(grille_.Cell(c, 6), "");
-    }
-    EXPECT_EQ(grille_.Cell(1, 1), "");
-    EXPECT_EQ(grille_.Cell(5, 1), "");
-
+    for (int c = 1; c <= 5; ++c)
+        for (int r = 1; r <= 6; ++r)
+            EXPECT_EQ(CelluleRemplie(grille_.Cell(c, r)), c >= 2 && c <= 4) << c << "," << r;
     l.GenererNombres({6, 1, 6, 2});
-    EXPECT_NE(grille_.Cell(6, 2), "");
     EXPECT_EQ(grille_.Cell(6, 3), "");
-    EXPECT_EQ(LitNombre(grille_.Cell(6, 6)),
-              LitNombre(grille_.Cell(6, 1)) + LitNombre(grille_.Cell(6, 2)));
+    EXPECT_EQ(nombre(6, 6), nombre(6, 1) + nombre(6, 2));
+    // On the result row only: results drawn, operands derived.
+    logique(OP_SOUSTRACTION, 10, 50).GenererNombres({1, 3, 3, 3});
+    for (int c = 1; c <= 3; ++c) {
+        EXPECT_GE(nombre(c, 3), 10);
+        EXPECT_LT(nombre(c, 3), 50);
+        EXPECT_DOUBLE_EQ(nombre(c, 1) - nombre(c, 2), nombre(c, 3));
+    }
 }
 
 TEST_F(ChoixOp2LogiqueTest, DrawnSubtractionsAreNeverNegative) {
@@ -282,10 +220,8 @@ TEST_F(ChoixOp2LogiqueTest, DrawnSubtractionsAreNeverNegative) {
         l.Reglages.Decimales = decimales;
         for (int fois = 0; fois < 20; ++fois) {
             l.GenererNombres({1, 1, 24, 2});
-            for (int c = 1; c <= 24; ++c) {
-                EXPECT_GE(LitNombre(grille_.Cell(c, 1)), LitNombre(grille_.Cell(c, 2)));
-                EXPECT_NE(grille_.Cell(c, 3), "<0");
-            }
+            for (int c = 1; c <= 24; ++c)
+                EXPECT_GE(nombre(c, 1), nombre(c, 2)) << grille_.Cell(c, 3);
         }
     }
     // Only the second row: the first operand already there is the limit.
@@ -293,37 +229,35 @@ TEST_F(ChoixOp2LogiqueTest, DrawnSubtractionsAreNeverNegative) {
     grille_.SetCell(1, 1, "30");
     for (int fois = 0; fois < 50; ++fois) {
         l.GenererNombres({1, 2, 1, 2});
-        EXPECT_LE(LitNombre(grille_.Cell(1, 2)), 30);
+        EXPECT_LE(nombre(1, 2), 30);
     }
 }
 
 // ---- operands from a result ----
 
-TEST_F(ChoixOp2LogiqueTest, AdditionsAreSplitIntoTheFilledOperandsOrFive) {
+TEST_F(ChoixOp2LogiqueTest, SumsAndDifferencesAreSplitWithinTheSettings) {
+    // Into the filled operands, or five.
     ChoixOp2Logique& l = logique(OP_ADDITION, 1, 100);
     l.DeriveOperandes(1, "50");
     double somme = 0;
     for (int r = 1; r <= 5; ++r) {
         ASSERT_TRUE(CelluleRemplie(grille_.Cell(1, r))) << r;
-        somme += LitNombre(grille_.Cell(1, r));
+        somme += nombre(1, r);
     }
     EXPECT_DOUBLE_EQ(somme, 50);
     EXPECT_EQ(grille_.Cell(1, 6), "50");
-
-    colonne(2, {"3", "4", "", "", ""});
+    colonne(2, {"3", "4"});
     l.Reglages.Decimales = 2;
     l.DeriveOperandes(2, "10,5");
     EXPECT_EQ(grille_.Cell(2, 3), "");
     EXPECT_EQ(grille_.Cell(2, 6), "10,5");
-    EXPECT_NEAR(LitNombre(grille_.Cell(2, 1)) + LitNombre(grille_.Cell(2, 2)), 10.5, 1e-9);
-}
-
-TEST_F(ChoixOp2LogiqueTest, SubtractionsKeepTheSubtrahendBelowTheMaximumLessTheResult) {
-    ChoixOp2Logique& l = logique(OP_SOUSTRACTION, 1, 100);
+    EXPECT_NEAR(nombre(2, 1) + nombre(2, 2), 10.5, 1e-9);
+    // The subtrahend stays below the maximum less the result.
+    ChoixOp2Logique& s = logique(OP_SOUSTRACTION, 1, 100);
     for (int fois = 0; fois < 100; ++fois) {
-        l.DeriveOperandes(1, "30");
-        EXPECT_LE(LitNombre(grille_.Cell(1, 2)), 70);
-        EXPECT_EQ(grille_.Cell(1, 3), "30");
+        s.DeriveOperandes(1, "30");
+        EXPECT_LE(nombre(1, 2), 70);
+        EXPECT_EQ(nombre(1, 1) - nombre(1, 2), 30);
     }
 }
 
@@ -332,31 +266,25 @@ TEST_F(ChoixOp2LogiqueTest, ProductsAreSplitIntoADivisorAndItsCofactor) {
     std::set<std::string> multiplicateurs;
     for (int fois = 0; fois < 200; ++fois) {
         l.DeriveOperandes(1, "12");
-        const double a = LitNombre(grille_.Cell(1, 1));
-        const double b = LitNombre(grille_.Cell(1, 2));
-        EXPECT_GE(a, b);
-        EXPECT_EQ(a * b, 12);
+        EXPECT_GE(nombre(1, 1), nombre(1, 2));
+        EXPECT_EQ(nombre(1, 1) * nombre(1, 2), 12);
         multiplicateurs.insert(grille_.Cell(1, 2));
     }
     // f among 1, 2, 3, 4, 6: the smaller factor is 1, 2 or 3.
     EXPECT_EQ(multiplicateurs, (std::set<std::string>{"1", "2", "3"}));
     EXPECT_GT(ui_.waitCursorUses, 0);
     EXPECT_EQ(ui_.waitCursorDepth, 0);
-
     // Decimals spread over the two factors; large products search from a random start.
     for (const std::string produit : {"1,2", "0,36", "9999991", "12345678", "98765,4"}) {
         l.DeriveOperandes(2, produit);
         EXPECT_EQ(grille_.Cell(2, 3), produit);
-        EXPECT_GE(LitNombre(grille_.Cell(2, 1)), LitNombre(grille_.Cell(2, 2)));
+        EXPECT_GE(nombre(2, 1), nombre(2, 2));
     }
     // Below 2 there is no divisor: 1 x the product.
-    struct Cas {
-        std::string produit, a, b;
-    };
-    for (const Cas& c : {Cas{"1", "1", "1"}, Cas{"0,1", "1", "0,1"}, Cas{"0", "1", "0"}}) {
-        l.DeriveOperandes(3, c.produit);
-        EXPECT_EQ(grille_.Cell(3, 1), c.a) << c.produit;
-        EXPECT_EQ(grille_.Cell(3, 2), c.b) << c.produit;
+    for (const std::string produit : {"1", "0,1", "0"}) {
+        l.DeriveOperandes(3, produit);
+        EXPECT_EQ(grille_.Cell(3, 1), "1") << produit;
+        EXPECT_EQ(grille_.Cell(3, 2), produit);
     }
 }
 
@@ -365,30 +293,22 @@ TEST_F(ChoixOp2LogiqueTest, QuotientsGiveADividendAndADivisor) {
     for (int fois = 0; fois < 50; ++fois) {
         l.DeriveOperandes(1, "4");
         EXPECT_EQ(grille_.Cell(1, 3), "4");
-        EXPECT_LE(LitNombre(grille_.Cell(1, 1)), 100);
+        EXPECT_LE(nombre(1, 1), 100);
     }
     l.DeriveOperandes(2, "0");
     EXPECT_EQ(grille_.Cell(2, 1), "0");
     EXPECT_NE(grille_.Cell(2, 2), "");
     // A quotient below 1: the larger number is written as dividend.
     l.DeriveOperandes(3, "0,5");
-    EXPECT_GE(LitNombre(grille_.Cell(3, 1)), LitNombre(grille_.Cell(3, 2)));
-}
-
-TEST_F(ChoixOp2LogiqueTest, GeneratingOnTheResultRowDerivesTheOperands) {
-    ChoixOp2Logique& l = logique(OP_SOUSTRACTION, 10, 50);
-    l.GenererNombres({1, 3, 3, 3});
-    for (int c = 1; c <= 3; ++c) {
-        const double r = LitNombre(grille_.Cell(c, 3));
-        EXPECT_GE(r, 10);
-        EXPECT_LT(r, 50);
-        EXPECT_DOUBLE_EQ(LitNombre(grille_.Cell(c, 1)) - LitNombre(grille_.Cell(c, 2)), r);
-    }
+    EXPECT_GE(nombre(3, 1), nombre(3, 2));
 }
 
 // ---- validation ----
 
-TEST_F(ChoixOp2LogiqueTest, ValidationStopsAtTheFirstErrorInItsOrder) {
+TEST_F(ChoixOp2LogiqueTest, ValidationStopsAtTheFirstErrorInItsOrderAndWritesNothing) {
+    // Column order first: a missing operand of column 1 before column 2's result; with two
+    // operand rows a lone second operand is a missing operand; digits are counted once every
+    // column passed.
     struct Cas {
         int operation;
         std::vector<std::vector<std::string>> colonnes; // from column 1
@@ -397,23 +317,26 @@ TEST_F(ChoixOp2LogiqueTest, ValidationStopsAtTheFirstErrorInItsOrder) {
     const std::vector<Cas> cas{
         {OP_DIVISION, {{"8", "2"}, {"7", "0"}}, "Division par zéro\nErreur en opération 2"},
         {OP_SOUSTRACTION, {{"3", "5"}, {"5"}}, "Résultat négatif en opération 1"},
-        // Column order first: the missing operand of column 1 before column 2's result.
         {OP_SOUSTRACTION, {{"5"}, {"3", "5"}}, "Opérande absent dans l'opération 1"},
         {OP_ADDITION, {{"1", "2"}, {"", "", "4"}}, "Opérande absent dans l'opération 2"},
-        // With two operand rows, a lone second operand is a missing operand first.
         {OP_MULTIPLICATION, {{"", "5"}}, "Opérande absent dans l'opération 1"},
-        // Digits are counted once every column passed.
         {OP_ADDITION, {{"1", "2"}, {"1", "12345678,9"}}, "Trop de chiffres en opération 2 ligne 2"},
         {OP_ADDITION, {{"123456789", "1"}, {"4"}}, "Opérande absent dans l'opération 2"},
         {OP_ADDITION, {}, "Il faut au moins définir une opération!"},
     };
+    const TTableOperandes avant = tableOperandes({{40, 2}});
     for (const Cas& c : cas) {
-        logique(c.operation);
+        logique(c.operation).Reglages.ValeurMax = 7;
         for (std::size_t i = 0; i < c.colonnes.size(); ++i)
-            for (std::size_t r = 0; r < c.colonnes[i].size(); ++r)
-                grille_.SetCell(int(i) + 1, int(r) + 1, c.colonnes[i][r]);
+            colonne(int(i) + 1, c.colonnes[i]);
         logique_->CalculeResultats();
-        EXPECT_EQ(valider(), c.message);
+        TTableOperandes table = avant;
+        TDefinitionOperandes definition = DefinitionStandard();
+        std::string message;
+        EXPECT_FALSE(logique_->Valider(table, definition, message));
+        EXPECT_EQ(message, c.message);
+        EXPECT_EQ(table, avant);
+        EXPECT_EQ(definition.ValeurMax, 100);
     }
 }
 
@@ -421,43 +344,15 @@ TEST_F(ChoixOp2LogiqueTest, ValidationPacksTheFilledColumnsAndTakesTheSettings) 
     ChoixOp2Logique& l = logique(OP_ADDITION);
     colonne(2, {"12", "", "7,5"});
     colonne(5, {"1,25", "2", "", "", "3"});
-    l.Reglages.ValeurMin = 10;
-    l.Reglages.ValeurMax = 500;
-    l.Reglages.Multiple1 = 5;
-    l.Reglages.Multiple2 = 2.5;
-    l.Reglages.Decimales = 3;
-    l.Reglages.PasDeZeros = true;
-
-    TTableOperandes table = tableVide();
-    table[7][0] = 99;
+    l.CellulesModifiees();
+    const TDefinitionOperandes reglages{OP_ADDITION, {}, 10, 500, 5, 2.5, 3, true, {}};
+    l.Reglages = reglages;
+    TTableOperandes table = tableOperandes({{}, {}, {}, {}, {}, {}, {}, {99}});
     TDefinitionOperandes definition = DefinitionStandard();
-    definition.Operation = OP_ADDITION;
     std::string message;
     ASSERT_TRUE(l.Valider(table, definition, message)) << message;
-    TTableOperandes attendue = tableVide();
-    attendue[0] = {12, 7.5, -1, -1, -1};
-    attendue[1] = {1.25, 2, 3, -1, -1};
-    EXPECT_EQ(table, attendue);
-    EXPECT_EQ(definition.Operation, OP_ADDITION);
-    EXPECT_EQ(definition.ValeurMin, 10);
-    EXPECT_EQ(definition.ValeurMax, 500);
-    EXPECT_EQ(definition.Multiple1, 5);
-    EXPECT_EQ(definition.Decimales, 3);
-    EXPECT_TRUE(definition.PasDeZeros);
-}
-
-TEST_F(ChoixOp2LogiqueTest, AFailedValidationWritesNothing) {
-    ChoixOp2Logique& l = logique(OP_SOUSTRACTION);
-    colonne(1, {"3", "5"});
-    l.Reglages.ValeurMax = 7;
-    TTableOperandes table = tableVide();
-    table[0] = {40, 2, -1, -1, -1};
-    const TTableOperandes avant = table;
-    TDefinitionOperandes definition = DefinitionStandard();
-    std::string message;
-    EXPECT_FALSE(l.Valider(table, definition, message));
-    EXPECT_EQ(table, avant);
-    EXPECT_EQ(definition.ValeurMax, 100);
+    EXPECT_EQ(table, tableOperandes({{12, 7.5}, {1.25, 2, 3}}));
+    EXPECT_EQ(DefinitionVersTexte(definition), DefinitionVersTexte(reglages));
 }
 
 } // namespace

@@ -25,8 +25,19 @@ protected:
         return n;
     }
 
+    // A multiplication whose isolated holes on every line need checking.
+    TvlOperation& multiplications() {
+        op_ = &nouvelle();
+        change(*op_, {{"InhibeCalculsAuto", "1"},
+                      {"Operation", "2"},
+                      {"TrousIsoles", "1"},
+                      {"PositionTrous", "7"}});
+        return *op_;
+    }
+
     TTestUi ui_;
     TScopedUi portee_{ui_};
+    TvlOperation* op_ = nullptr;
 };
 
 TEST_F(CogitoTest, TheDialogShowsExactlyWhenHolesNeedChecking) {
@@ -41,19 +52,17 @@ TEST_F(CogitoTest, TheDialogShowsExactlyWhenHolesNeedChecking) {
         {2, 4, true, false}, {2, 5, true, true},   {2, 7, true, true}, {2, 7, false, false},
         {3, 0, true, false}, {3, 4, false, false}, {3, 4, true, true}, {3, 1, false, true},
     };
+    change(op, "InhibeCalculsAuto", "1");
     for (const Cas& c : cas) {
-        change(op, "InhibeCalculsAuto", "1");
-        change(op, "Operation", std::to_string(c.operation));
-        change(op, "PositionTrous", std::to_string(c.positions));
-        change(op, "TrousIsoles", c.isoles ? "1" : "0");
+        change(op, {{"Operation", std::to_string(c.operation)},
+                    {"PositionTrous", std::to_string(c.positions)},
+                    {"TrousIsoles", c.isoles ? "1" : "0"}});
         const int avant = formesCogito();
         genere(op);
         EXPECT_EQ(formesCogito() - avant, c.montre ? 1 : 0)
             << c.operation << " P=" << c.positions << " isoles=" << c.isoles;
         // Shown or not, with no dialog to run it the worker still runs.
-        if (c.positions != 0) {
-            EXPECT_GT(trous(op), 0);
-        }
+        EXPECT_EQ(trous(op) > 0, c.positions != 0);
     }
 }
 
@@ -75,18 +84,13 @@ TEST_F(CogitoTest, TheDialogRunsTheWorkerFollowsItAndClosesAtItsEnd) {
         ui_.ProcessPosted();
         return mrOk;
     };
-    TvlOperation& op = nouvelle();
-    change(op, "InhibeCalculsAuto", "1");
-    change(op, "Operation", "2");
-    change(op, "TrousIsoles", "1");
-    change(op, "PositionTrous", "7");
-    genere(op);
+    genere(multiplications());
     EXPECT_EQ(maximum, 24);
     EXPECT_EQ(fermetures, 1);
     ASSERT_EQ(positions.size(), 24u);
     for (int i = 0; i < 24; ++i)
         EXPECT_EQ(positions[std::size_t(i)], i + 1);
-    EXPECT_GT(trous(op), 24);
+    EXPECT_GT(trous(*op_), 24);
 }
 
 TEST_F(CogitoTest, CancellingLeavesTheLaterExercisesComplete) {
@@ -108,19 +112,13 @@ TEST_F(CogitoTest, CancellingLeavesTheLaterExercisesComplete) {
         EXPECT_TRUE(cogito.Annule());
         return mrCancel;
     };
-    TvlOperation& op = nouvelle();
-    change(op, "InhibeCalculsAuto", "1");
-    change(op, "Operation", "2");
-    change(op, "TrousIsoles", "1");
-    change(op, "PositionTrous", "7");
-    genere(op);
+    genere(multiplications());
     // The worker stops once the third exercise's news has reached the dialog: the first
     // exercises have their holes, the last ones none.
-    const std::vector<std::string> liste = exercices(op);
+    const std::vector<std::string> liste = exercices(*op_);
     ASSERT_EQ(liste.size(), 24u);
     EXPECT_NE(liste.front().find('['), std::string::npos);
     EXPECT_EQ(liste.back().find('['), std::string::npos);
-    EXPECT_STREQ(CogitoModele::TexteAnnulation, "Fin du calcul... PATIENTEZ, merci !");
 }
 
 TEST_F(CogitoTest, PriorityFollowsTheSlideBar) {
@@ -129,14 +127,12 @@ TEST_F(CogitoTest, PriorityFollowsTheSlideBar) {
     CogitoModele cogito(liste, options, ThreadMult::MULTIPLICATION);
     cogito.Fermer = [] {};
     cogito.ExecuteThread();
-    for (const auto& [position, priorite] :
-         std::vector<std::pair<int, TThreadPriority>>{{0, TThreadPriority::tpLowest},
-                                                      {1, TThreadPriority::tpLower},
-                                                      {2, TThreadPriority::tpNormal},
-                                                      {3, TThreadPriority::tpHigher},
-                                                      {4, TThreadPriority::tpHighest}}) {
+    using P = TThreadPriority;
+    const std::array<P, 5> priorites{P::tpLowest, P::tpLower, P::tpNormal, P::tpHigher,
+                                     P::tpHighest};
+    for (int position = 0; position < 5; ++position) {
         cogito.TrackBarChange(position);
-        EXPECT_EQ(cogito.Priorite(), priorite);
+        EXPECT_EQ(cogito.Priorite(), priorites[std::size_t(position)]) << position;
     }
     cogito.TrackBarChange(7); // out of the bar: nothing
     EXPECT_EQ(cogito.Priorite(), TThreadPriority::tpHighest);
@@ -146,15 +142,12 @@ TEST_F(CogitoTest, PriorityFollowsTheSlideBar) {
 
 TEST_F(CogitoTest, InspectShowsEveryWrittenLine) {
     TvlOperation& op = nouvelle();
-    change(op, "Operation", "2");
-    change(op, "PositionTrous", "0");
+    change(op, {{"Operation", "2"}, {"PositionTrous", "0"}});
     operandes(op, {{123, 45}, {12, 203}, {1.5, 2}});
     EXPECT_EQ(exercices(op),
               (std::vector<std::string>{"123 × 45 = 5535 ; 615 | 492", "12 × 203 = 2436 ; 36 | 240",
                                         "1,5 × 2 = 3,0"}));
-    change(op, "Operation", "3");
-    change(op, "PositionTrous", "0");
-    change(op, "PrecisionDiv", "2");
+    change(op, {{"Operation", "3"}, {"PositionTrous", "0"}, {"PrecisionDiv", "2"}});
     operandes(op, {{1, 3}, {10, 4}, {7, 0}});
     EXPECT_EQ(exercices(op), (std::vector<std::string>{"1 : 3 = 0,33 ; 10 | 1",
                                                        "10 : 4 = 2,5 ; 20 | 0", "7 : 1 = 7 ; 0"}));

@@ -2,14 +2,9 @@
 // bars, the division's lines, commas moved and zeros crossed out, inline forms and messages.
 #include "operation/DessinOperation.h"
 
+#include "OperationFixture.h"
 #include "operation/EcritureMultDiv.h"
 #include "operation/Nombres.h"
-#include "platform/Locale.h"
-#include "platform/RecordingCanvas.h"
-
-#include <gtest/gtest.h>
-
-#include <climits>
 
 namespace {
 
@@ -17,28 +12,18 @@ constexpr int CW = 29;
 constexpr int CH = 65;
 constexpr int EXTRA = 14;
 
-struct Texte {
-    std::string texte;
-    int x;
-    int y;
-};
-
-class DessinMultDivTest : public ::testing::Test {
+class DessinMultDivTest : public SeparateursFixture {
 protected:
     using Lignes = std::vector<std::string>;
 
-    DessinMultDivTest() : decimal_(DecimalSeparator()) {
-        SetDecimalSeparator(',');
+    DessinMultDivTest() {
         options_.NombreOperations = 24;
         options_.OperationPosee = true;
-        options_.SeparerMilliers = false;
-        options_.EspSuppl = false;
         police_.Height = -49;
         corrige_ = police_;
         corrige_.Color = 255;
         canvas_.Font = police_;
     }
-    ~DessinMultDivTest() override { SetDecimalSeparator(decimal_); }
 
     DessinOperation dessin(bool correction) {
         return DessinOperation(canvas_, options_, liste_, police_, corrige_, {CW, CH, EXTRA},
@@ -59,50 +44,14 @@ protected:
         return dynamic_cast<Multiplication&>(*liste_.back());
     }
 
-    const Division& division(double a, double b, int precision, bool longue) {
-        TTableOperandes table{};
-        for (TLigneOperandes& ligne : table)
-            ligne.fill(-1.0);
-        table[0][0] = a;
-        table[0][1] = b;
-        liste_.push_back(std::move(GenereDivisions(table, longue, precision).front()));
-        return dynamic_cast<const Division&>(*liste_.back());
+    Division& division(double a, double b, int precision, bool longue) {
+        liste_.push_back(
+            std::move(GenereDivisions(tableOperandes({{a, b}}), longue, precision).front()));
+        return dynamic_cast<Division&>(*liste_.back());
     }
 
-    std::vector<Texte> textes() const {
-        std::vector<Texte> t;
-        for (const TDrawCall& c : canvas_.Of(TDrawCall::Op::TextOut))
-            t.push_back({c.text, c.args[0], c.args[1]});
-        return t;
-    }
-    // The texts drawn on the row whose baseline is y, left to right, as one string.
-    std::string ligne(int y) const {
-        std::vector<Texte> t;
-        for (const Texte& e : textes())
-            if (e.y == y)
-                t.push_back(e);
-        std::stable_sort(t.begin(), t.end(),
-                         [](const Texte& a, const Texte& b) { return a.x < b.x; });
-        std::string s;
-        for (const Texte& e : t)
-            s += e.texte;
-        return s;
-    }
-    // The x of the character c on the row of baseline y (its last one).
-    int x(const std::string& c, int y) const {
-        int trouve = INT_MIN;
-        for (const Texte& e : textes())
-            if (e.y == y && e.texte == c)
-                trouve = std::max(trouve, e.x);
-        return trouve;
-    }
-    std::vector<std::array<int, 4>> traits(int largeurStylo = -1) const {
-        std::vector<std::array<int, 4>> t;
-        for (const TDrawCall& c : canvas_.Of(TDrawCall::Op::Line))
-            if (largeurStylo < 0 || c.pen.Width == largeurStylo)
-                t.push_back({c.args[0], c.args[1], c.args[2], c.args[3]});
-        return t;
-    }
+    std::string ligne(int y) const { return ::ligne(canvas_, y); }
+    int x(const std::string& c, int y) const { return xDe(canvas_, c, y); }
 
     TRecordingCanvas canvas_;
     OperOptions options_{};
@@ -110,9 +59,6 @@ protected:
     TFont police_;
     TFont corrige_;
     const vlRect rect_{0, 0, 5000, 5000};
-
-private:
-    char decimal_;
 };
 
 TEST_F(DessinMultDivTest, ColumnModelOfAPosedNumber) {
@@ -149,10 +95,9 @@ TEST_F(DessinMultDivTest, PartialProductsShiftWithTheMultipliersZeros) {
     EXPECT_EQ(ligne(2 * CH), "×20301");
     // The sign in the cell left of the longer factor; two bars.
     EXPECT_EQ(x("×", 2 * CH), r - 5 * CW - CW / 2);
-    const auto t = traits();
-    ASSERT_EQ(t.size(), 2u);
-    EXPECT_EQ(t[0], (std::array<int, 4>{r - 6 * CW, 2 * CH + CH / 4, r, 2 * CH + CH / 4}));
-    EXPECT_EQ(t[1], (std::array<int, 4>{r - 6 * CW, 5 * CH + CH / 4, r, 5 * CH + CH / 4}));
+    EXPECT_EQ(traits(canvas_),
+              (std::vector<Trait>{{r - 6 * CW, 2 * CH + CH / 4, r, 2 * CH + CH / 4},
+                                  {r - 6 * CW, 5 * CH + CH / 4, r, 5 * CH + CH / 4}}));
 }
 
 TEST_F(DessinMultDivTest, AOneDigitMultiplierHasOneBarAndNoPartialProduct) {
@@ -161,7 +106,7 @@ TEST_F(DessinMultDivTest, AOneDigitMultiplierHasOneBarAndNoPartialProduct) {
     EXPECT_EQ(ligne(CH), "123");
     EXPECT_EQ(ligne(2 * CH), "×4");
     EXPECT_EQ(ligne(3 * CH), "492");
-    EXPECT_EQ(traits().size(), 1u);
+    EXPECT_EQ(traits(canvas_).size(), 1u);
 }
 
 TEST_F(DessinMultDivTest, PartialProductsKeepTheProductsCommaColumns) {
@@ -185,15 +130,11 @@ TEST_F(DessinMultDivTest, AWholeHoledDecimalFactorHidesItsComma) {
     EXPECT_EQ(x(",", CH), INT_MIN);
     // Two dashes side by side, from the factor's left, with no room for the comma.
     const int gauche = r - 2 * CW - EXTRA;
-    const auto t = traits();
-    EXPECT_NE(std::find(t.begin(), t.end(),
-                        std::array<int, 4>{gauche + CW / 3, CH, gauche + 2 * CW / 3, CH}),
-              t.end());
-    EXPECT_NE(std::find(t.begin(), t.end(),
-                        std::array<int, 4>{gauche + CW + CW / 3, CH, gauche + CW + 2 * CW / 3, CH}),
-              t.end());
+    EXPECT_TRUE(contient(traits(canvas_), {gauche + CW / 3, CH, gauche + 2 * CW / 3, CH}));
+    EXPECT_TRUE(
+        contient(traits(canvas_), {gauche + CW + CW / 3, CH, gauche + CW + 2 * CW / 3, CH}));
     // The corrected version shows the comma and the digits in the correction font.
-    canvas_.calls.clear();
+    canvas_.Clear();
     dessin(true).DessineMultiplicationPosee(rect_, {r, 0}, m);
     EXPECT_EQ(ligne(CH), "1,5");
     EXPECT_EQ(ligne(3 * CH), "3,0");
@@ -206,7 +147,7 @@ TEST_F(DessinMultDivTest, InlineMultiplicationsNeedOneDigitMultipliersForIsolate
     multiplication({"123", "45", "615", "492", "5535"});
     multiplication({"12", "20", "240"});
     const vlPoint suite = dessin(false).DessineMultiplications(rect_, {0, 100}, 0);
-    const std::vector<Texte> t = textes();
+    const std::vector<Texte> t = textes(canvas_);
     ASSERT_EQ(t.size(), 5u);
     EXPECT_EQ(t[0].texte, "Impossible d'afficher ces opérations en ligne");
     EXPECT_EQ(t[4].texte, "ou utilisez des multiplicateurs à 1 chiffre.");
@@ -214,48 +155,41 @@ TEST_F(DessinMultDivTest, InlineMultiplicationsNeedOneDigitMultipliersForIsolate
     EXPECT_EQ(suite.y, 100 + 5 * CH);
     // A one-digit multiplier is drawn, the others are left out; the product loses its
     // useless zeros.
-    canvas_.calls.clear();
+    canvas_.Clear();
     multiplication({"1,5", "2", "3,0"});
     dessin(false).DessineMultiplications(rect_, {0, 0}, 0);
     EXPECT_EQ(ligne(CH), "1,5×2=3");
 }
 
-TEST_F(DessinMultDivTest, InlineDivisionsWithTheirRemainder) {
+TEST_F(DessinMultDivTest, InlineDivisionsWithTheirRemainderOrAMessage) {
     options_.OperationPosee = false;
-    division(1, 3, 2, true);
+    Division& d = division(1, 3, 2, true);
     division(10, 4, 2, true);
     // One exercise a row.
     const vlRect rect{0, 0, 700, 5000};
     dessin(false).DessineDivisions(rect, {0, 0}, 0);
     EXPECT_EQ(ligne(CH), "1:3=0,33Reste0,01");
     EXPECT_EQ(ligne(2 * CH), "10:4=2,5");
-    canvas_.calls.clear();
+    canvas_.Clear();
     options_.DivTypeLignes = true;
     dessin(false).DessineDivisions(rect, {0, 0}, 0);
     EXPECT_EQ(ligne(CH), "1=0,33×3+0,01");
-}
-
-TEST_F(DessinMultDivTest, AHoledQuotientHidesTheRemainderToo) {
-    options_.OperationPosee = false;
-    const Division& d = division(1, 3, 2, true);
-    CacheNombre(const_cast<Division&>(d).Lignes[2]);
-    dessin(false).DessineDivisions(rect_, {0, 0}, 0);
+    // A holed quotient hides the remainder too.
+    options_.DivTypeLignes = false;
+    CacheNombre(d.Lignes[2]);
+    canvas_.Clear();
+    dessin(false).DessineDivisions(rect, {0, 0}, 0);
     EXPECT_EQ(ligne(CH), "1:3=Reste");
-    canvas_.calls.clear();
-    dessin(true).DessineDivisions(rect_, {0, 0}, 0);
+    canvas_.Clear();
+    dessin(true).DessineDivisions(rect, {0, 0}, 0);
     EXPECT_EQ(ligne(CH), "1:3=0,33Reste0,01");
-}
-
-TEST_F(DessinMultDivTest, InlineDivisionsWithIsolatedHolesShowAMessage) {
-    options_.OperationPosee = false;
+    // Isolated holes cannot be shown in line: two lines of explanation instead.
     options_.TrousIsoles = true;
-    division(1, 3, 2, true);
-    const vlPoint suite = dessin(false).DessineDivisions(rect_, {0, 0}, 0);
-    const std::vector<Texte> t = textes();
-    ASSERT_EQ(t.size(), 2u);
-    EXPECT_EQ(t[0].texte, "Impossible d'afficher ces divisions en ligne.");
-    EXPECT_EQ(t[1].texte, "Prendre l'option «Les trous affectent: la ligne entière»");
-    EXPECT_EQ(suite.y, 2 * CH);
+    canvas_.Clear();
+    EXPECT_EQ(dessin(false).DessineDivisions(rect_, {0, 0}, 0).y, 2 * CH);
+    EXPECT_EQ(canvas_.Texts(), (std::vector<std::string>{
+                                   "Impossible d'afficher ces divisions en ligne.",
+                                   "Prendre l'option «Les trous affectent: la ligne entière»"}));
 }
 
 TEST_F(DessinMultDivTest, TheCorrectedDivisionMovesTheComma) {
@@ -265,17 +199,15 @@ TEST_F(DessinMultDivTest, TheCorrectedDivisionMovesTheComma) {
     // 36 : 12, an arrow after the 6 for the new comma.
     EXPECT_EQ(ligne(CH), "3612");
     EXPECT_EQ(x("6", CH), b - CW + CW / 2);
-    const auto fleche = traits(2);
-    ASSERT_EQ(fleche.size(), 3u);
     const int px = b + EXTRA / 2;
-    EXPECT_EQ(fleche[0], (std::array<int, 4>{px, CH / 2, px - 10, CH / 2 - 10}));
-    EXPECT_EQ(fleche[1], (std::array<int, 4>{px, CH / 2, px + 10, CH / 2 - 10}));
-    EXPECT_EQ(fleche[2], (std::array<int, 4>{px, CH / 2, px, 0}));
+    EXPECT_EQ(traits(canvas_, {0, 0}, 2), (std::vector<Trait>{{px, CH / 2, px - 10, CH / 2 - 10},
+                                                              {px, CH / 2, px + 10, CH / 2 - 10},
+                                                              {px, CH / 2, px, 0}}));
     // The exercise keeps its commas.
-    canvas_.calls.clear();
+    canvas_.Clear();
     dessin(false).DessineDivisionPosee(rect_, {b, 0}, d);
     EXPECT_EQ(ligne(CH), "3,61,2");
-    EXPECT_TRUE(traits(2).empty());
+    EXPECT_TRUE(traits(canvas_, {0, 0}, 2).empty());
 }
 
 TEST_F(DessinMultDivTest, ZerosMadeUselessAreCrossedOut) {
@@ -283,10 +215,9 @@ TEST_F(DessinMultDivTest, ZerosMadeUselessAreCrossedOut) {
     const Division& d = division(50, 10, 2, false);
     const int b = 1000;
     dessin(true).DessineDivisionPosee(rect_, {b, 0}, d);
-    const auto croix = traits(5);
-    ASSERT_EQ(croix.size(), 2u);
-    EXPECT_EQ(croix[0], (std::array<int, 4>{b - CW, CH, b, 0}));
-    EXPECT_EQ(croix[1], (std::array<int, 4>{b + EXTRA + CW, CH, b + EXTRA + 2 * CW, 0}));
+    EXPECT_EQ(
+        traits(canvas_, {0, 0}, 5),
+        (std::vector<Trait>{{b - CW, CH, b, 0}, {b + EXTRA + CW, CH, b + EXTRA + 2 * CW, 0}}));
 }
 
 TEST_F(DessinMultDivTest, LongDivisionLinesStandUnderTheirDigits) {
@@ -303,11 +234,8 @@ TEST_F(DessinMultDivTest, LongDivisionLinesStandUnderTheirDigits) {
     EXPECT_EQ(x("-", 4 * CH), gauche + CW - CW / 2);
     EXPECT_EQ(x("2", 5 * CH), gauche + 3 * CW + CW / 2);
     // Each product underlined over its width.
-    const auto t = traits();
-    EXPECT_NE(
-        std::find(t.begin(), t.end(),
-                  std::array<int, 4>{gauche, 2 * CH + CH / 5, gauche + 3 * CW, 2 * CH + CH / 5}),
-        t.end());
+    EXPECT_TRUE(
+        contient(traits(canvas_), {gauche, 2 * CH + CH / 5, gauche + 3 * CW, 2 * CH + CH / 5}));
 }
 
 TEST_F(DessinMultDivTest, ShortDivisionLinesEndUnderTheDigitsBroughtDown) {

@@ -2,63 +2,16 @@
 
 #include "OperationFixture.h"
 #include "host/Grille.h"
-#include "platform/RecordingCanvas.h"
 #include "platform/StringList.h"
 
 #include <gtest/gtest.h>
-
-#include <tuple>
 
 namespace {
 
 // With the default 14 pt font (height -49) the recording canvas gives digit cells 29 wide and
 // lines 65 high (61 + 4 of external leading); a comma takes half a cell, 14, when the
 // operation aligns on a grid that offers no square.
-constexpr int CW = 29;
 constexpr int CH = 65;
-
-struct Texte {
-    std::string texte;
-    int x;
-    int y;
-    bool operator==(const Texte&) const = default;
-};
-
-std::ostream& operator<<(std::ostream& os, const Texte& t) {
-    return os << "\"" << t.texte << "\" (" << t.x << ", " << t.y << ")";
-}
-
-// The texts drawn, relative to an origin.
-std::vector<Texte> textes(const TRecordingCanvas& canvas, vlPoint o) {
-    std::vector<Texte> found;
-    for (const TDrawCall& call : canvas.Of(TDrawCall::Op::TextOut))
-        found.push_back({call.text, call.args[0] - o.x, call.args[1] - o.y});
-    return found;
-}
-
-// The lines drawn, relative to an origin: x1, y1, x2, y2.
-std::vector<std::array<int, 4>> traits(const TRecordingCanvas& canvas, vlPoint o) {
-    std::vector<std::array<int, 4>> found;
-    for (const TDrawCall& call : canvas.Of(TDrawCall::Op::Line))
-        found.push_back(
-            {call.args[0] - o.x, call.args[1] - o.y, call.args[2] - o.x, call.args[3] - o.y});
-    return found;
-}
-
-std::vector<Texte> signes(const std::vector<Texte>& all, const std::string& signe) {
-    std::vector<Texte> found;
-    for (const Texte& t : all)
-        if (t.texte == signe)
-            found.push_back(t);
-    return found;
-}
-
-std::string concatene(const std::vector<Texte>& all) {
-    std::string s;
-    for (const Texte& t : all)
-        s += t.texte;
-    return s;
-}
 
 class DessinOperationTest : public OperationFixture {
 protected:
@@ -83,7 +36,7 @@ TEST_F(DessinOperationTest, PosedAdditionOnItsColumns) {
         {"+", 14, 130}, {"1", 43, 195}, {"9", 72, 195}, {",", 94, 195}, {"5", 115, 195}};
     EXPECT_EQ(textes(canvas_, o), attendu);
     // The result bar a quarter of a row under the last operand, over the sign and the digits.
-    EXPECT_EQ(traits(canvas_, o), (std::vector<std::array<int, 4>>{{0, 146, 130, 146}}));
+    EXPECT_EQ(traits(canvas_, o), (std::vector<Trait>{{0, 146, 130, 146}}));
     const std::vector<TDrawCall> frames = canvas_.Of(TDrawCall::Op::Rectangle);
     ASSERT_EQ(frames.size(), 1u);
     EXPECT_EQ(frames[0].args,
@@ -92,9 +45,7 @@ TEST_F(DessinOperationTest, PosedAdditionOnItsColumns) {
 
 TEST_F(DessinOperationTest, PosedSubtractionWithoutGridAlignment) {
     TvlOperation& op = nouvelle();
-    change(op, "Operation", "1");
-    change(op, "PositionTrous", "0");
-    change(op, "AlignerSurCarreau", "0");
+    change(op, {{"Operation", "1"}, {"PositionTrous", "0"}, {"AlignerSurCarreau", "0"}});
     operandes(op, {{10, 2.5}});
     op.Dessine(canvas_, MODE_EPREUVE, nullptr);
     const vlPoint o = op.Rect.LireOrg();
@@ -103,7 +54,7 @@ TEST_F(DessinOperationTest, PosedSubtractionWithoutGridAlignment) {
         {"1", 43, 65},  {"0", 72, 65},  {"2", 72, 130}, {",", 87, 130}, {"5", 101, 130},
         {"-", 14, 130}, {"0", 43, 195}, {"7", 72, 195}, {",", 87, 195}, {"5", 101, 195}};
     EXPECT_EQ(textes(canvas_, o), attendu);
-    EXPECT_EQ(traits(canvas_, o), (std::vector<std::array<int, 4>>{{0, 146, 116, 146}}));
+    EXPECT_EQ(traits(canvas_, o), (std::vector<Trait>{{0, 146, 116, 146}}));
 }
 
 TEST_F(DessinOperationTest, HolesAreDashesInTheTestAndDigitsInTheCorrection) {
@@ -117,7 +68,7 @@ TEST_F(DessinOperationTest, HolesAreDashesInTheTestAndDigitsInTheCorrection) {
     // Middle third of each cell of the sum, on its baseline.
     EXPECT_EQ(
         traits(canvas_, o),
-        (std::vector<std::array<int, 4>>{
+        (std::vector<Trait>{
             {0, 146, 130, 146}, {38, 195, 48, 195}, {67, 195, 77, 195}, {110, 195, 120, 195}}));
 
     canvas_.Clear();
@@ -148,13 +99,8 @@ TEST_F(DessinOperationTest, PosedListWrapsByWholeExercisesAndStopsBelowTheFrame)
     const vlPoint suite = op.Emet(canvas_, op.Rect, {0, 0}, {0, 0}, MODE_EPREUVE, &op);
     const std::vector<Texte> attendu{{"+", 14, 130},  {"+", 188, 130}, {"+", 14, 390},
                                      {"+", 188, 390}, {"+", 14, 650},  {"+", 188, 650}};
-    EXPECT_EQ(signes(textes(canvas_, o), "+"), attendu);
+    EXPECT_EQ(seuls(textes(canvas_, o), "+"), attendu);
     EXPECT_EQ(suite, (vlPoint{0, 780}));
-}
-
-TEST_F(DessinOperationTest, PosedListReturnsTheLeftEdgeBelowItsLastRow) {
-    TvlOperation& op = posee({{50, 60}, {50, 60}});
-    EXPECT_EQ(op.Emet(canvas_, op.Rect, {0, 0}, {0, 0}, MODE_EPREUVE, &op), (vlPoint{0, 260}));
 }
 
 TEST_F(DessinOperationTest, TheFirstExerciseOfACallIsDrawnEvenIfTooWide) {
@@ -162,7 +108,7 @@ TEST_F(DessinOperationTest, TheFirstExerciseOfACallIsDrawnEvenIfTooWide) {
     change(op, "Largeur", "1");
     op.Dessine(canvas_, MODE_EPREUVE, nullptr);
     const vlPoint o = op.Rect.LireOrg();
-    EXPECT_EQ(signes(textes(canvas_, o), "+"), (std::vector<Texte>{{"+", 14, 130}}));
+    EXPECT_EQ(seuls(textes(canvas_, o), "+"), (std::vector<Texte>{{"+", 14, 130}}));
     EXPECT_EQ(concatene(textes(canvas_, o)), "5060+110");
 
     // Starting further right, it is still drawn where the call puts it.
@@ -170,7 +116,7 @@ TEST_F(DessinOperationTest, TheFirstExerciseOfACallIsDrawnEvenIfTooWide) {
     change(large, "Largeur", "4,5");
     canvas_.Clear();
     large.Emet(canvas_, large.Rect, {300, 0}, {0, 0}, MODE_EPREUVE, &large);
-    EXPECT_EQ(signes(textes(canvas_, large.Rect.LireOrg()), "+"),
+    EXPECT_EQ(seuls(textes(canvas_, large.Rect.LireOrg()), "+"),
               (std::vector<Texte>{{"+", 314, 130}}));
 }
 
@@ -183,12 +129,9 @@ TEST_F(DessinOperationTest, NothingIsDrawnOutsideTheRectangleOrInATooSmallOne) {
               (vlPoint{0, r.Height()}));
     EXPECT_EQ(op.Emet(canvas_, r, {5, 5}, {r.Width() + 1, 10}, MODE_EPREUVE, &op), (vlPoint{5, 5}));
     EXPECT_TRUE(canvas_.calls.empty());
-}
-
-TEST_F(DessinOperationTest, AnEmptyListDrawsOnlyTheFrame) {
-    TvlOperation& op = posee({});
-    EXPECT_TRUE(op.Operations().empty());
-    op.Dessine(canvas_, MODE_CORRIGE, nullptr);
+    // An empty list: only the frame.
+    TvlOperation& vide = posee({});
+    vide.Dessine(canvas_, MODE_CORRIGE, nullptr);
     ASSERT_EQ(canvas_.calls.size(), 1u);
     EXPECT_EQ(canvas_.calls[0].op, TDrawCall::Op::Rectangle);
 }
@@ -212,10 +155,10 @@ TEST_F(DessinOperationTest, InlineNumbersGroupThousandsWithAnEmptyCell) {
 
 TEST_F(DessinOperationTest, InlineDifferencesLoseTheirLeadingZeros) {
     TvlOperation& op = nouvelle();
-    change(op, "Operation", "1");
-    change(op, "PositionTrous", "0");
-    change(op, "OperationPosee", "0");
-    change(op, "SeparerMilliers", "0");
+    change(op, {{"Operation", "1"},
+                {"PositionTrous", "0"},
+                {"OperationPosee", "0"},
+                {"SeparerMilliers", "0"}});
     operandes(op, {{1000, 988}, {1000, 1}});
     op.Dessine(canvas_, MODE_EPREUVE, nullptr);
     const vlPoint o = op.Rect.LireOrg();
@@ -231,11 +174,11 @@ TEST_F(DessinOperationTest, InlineDifferencesLoseTheirLeadingZeros) {
 
 TEST_F(DessinOperationTest, InlineDecimalDifferenceKeepsItsZeroAndSeparatorsSplitTheLine) {
     TvlOperation& op = nouvelle();
-    change(op, "Operation", "1");
-    change(op, "PositionTrous", "0");
-    change(op, "OperationPosee", "0");
-    change(op, "EspSuppl", "0");
-    change(op, "Largeur", "18");
+    change(op, {{"Operation", "1"},
+                {"PositionTrous", "0"},
+                {"OperationPosee", "0"},
+                {"EspSuppl", "0"},
+                {"Largeur", "18"}});
     operandes(op, {{1.5, 1}, {2.5, 1}});
     op.Dessine(canvas_, MODE_EPREUVE, nullptr);
     const vlPoint o = op.Rect.LireOrg();
@@ -248,8 +191,7 @@ TEST_F(DessinOperationTest, InlineDecimalDifferenceKeepsItsZeroAndSeparatorsSpli
     EXPECT_EQ(all[6], (Texte{"0", 173, 65}));
     EXPECT_EQ(all[7], (Texte{",", 195, 65}));
     // Width 231; the second exercise starts 289 further, behind a separator at 260.
-    EXPECT_EQ(traits(canvas_, o),
-              (std::vector<std::array<int, 4>>{{260, 0, 260, 65}, {549, 0, 549, 65}}));
+    EXPECT_EQ(traits(canvas_, o), (std::vector<Trait>{{260, 0, 260, 65}, {549, 0, 549, 65}}));
     EXPECT_EQ(all[9], (Texte{"2", 303, 65}));
 }
 
@@ -268,7 +210,7 @@ TEST_F(DessinOperationTest, ARedirectedOperationSpreadsItsListOverItsReceivers) 
     EXPECT_EQ(concatene(textes(canvas_, {0, 0})), "13100+11314100+11415100+115");
     // Cells are the grid's squares, the sign in the first one; the third exercise no longer
     // fits on the first block row of 500.
-    EXPECT_EQ(signes(textes(canvas_, seconde.Rect.LireOrg()), "+"),
+    EXPECT_EQ(seuls(textes(canvas_, seconde.Rect.LireOrg()), "+"),
               (std::vector<Texte>{{"+", 25, 100}, {"+", 325, 100}, {"+", 25, 300}}));
 
     canvas_.Clear();
@@ -300,15 +242,15 @@ TEST_F(DessinOperationTest, EmetLeavesTheCanvasAsItFoundIt) {
         EXPECT_EQ(call.clip, op.Rect);
 }
 
-// ---- one number ----
+// ---- one number, in cells 30 wide and 60 high with 15 for a comma ----
 
-class NombreZTest : public OperationFixture {
+class NombreZTest : public DessinOperationTest {
 protected:
-    DessinOperation dessin(bool correction, CellulesOperation cellules = {30, 60, 15}) {
-        return DessinOperation(canvas_, reglages_, liste_, police_, corrige_, cellules, correction);
+    DessinOperation dessin(bool correction) {
+        return DessinOperation(canvas_, reglages_, liste_, police_, corrige_, {30, 60, 15},
+                               correction);
     }
 
-    TRecordingCanvas canvas_;
     OperOptions reglages_{};
     ListeOperations liste_;
     TFont police_;
@@ -343,8 +285,7 @@ TEST_F(NombreZTest, CommaPlaceholderAndHiddenComma) {
 TEST_F(NombreZTest, HiddenDigitsAreGroupedLikeDigits) {
     dessin(false).DessineNombreZ({0, 0}, "1;=4", false, true, false, false);
     EXPECT_EQ(textes(canvas_, {0, 0}), (std::vector<Texte>{{"1", 15, 60}, {"4", 135, 60}}));
-    EXPECT_EQ(traits(canvas_, {0, 0}),
-              (std::vector<std::array<int, 4>>{{70, 60, 80, 60}, {100, 60, 110, 60}}));
+    EXPECT_EQ(traits(canvas_, {0, 0}), (std::vector<Trait>{{70, 60, 80, 60}, {100, 60, 110, 60}}));
 }
 
 } // namespace

@@ -1,72 +1,108 @@
+// The exercise records through a stream: every kind reads back what it wrote, a cut stream
+// leaves fixed contents and says so, and clones are deep copies of their own class.
 #include "operation/OperGen.h"
 
 #include "host/Stream.h"
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace {
 
-TMemoryStream saved(const OperGen& record) {
+using Octets = std::vector<std::uint8_t>;
+
+Octets octets(const OperGen& record) {
     TMemoryStream stream;
     EXPECT_TRUE(record.Sauve(stream));
-    stream.Rewind();
-    return stream;
+    return stream.Bytes();
 }
 
-// The first n bytes of what the record writes.
-TMemoryStream cut(const OperGen& record, std::size_t n) {
-    std::vector<std::uint8_t> bytes = saved(record).Bytes();
+// Reads into `lu` the first n bytes of what `record` writes (all of them by default); true when
+// the read succeeded with nothing left over.
+bool relu(const OperGen& record, OperGen& lu, std::size_t n = SIZE_MAX) {
+    Octets bytes = octets(record);
     bytes.resize(std::min(bytes.size(), n));
-    return TMemoryStream(bytes);
+    TMemoryStream stream(bytes);
+    return lu.Charge(stream) && stream.Remaining() == 0;
 }
 
-TEST(OperGenTest, AdditionRoundTripsAndFallsBackOnAShortRead) {
+TEST(OperGenTest, EveryKindReadsBackWhatItWrote) {
     Addition a;
     a.LargeurEntiere = 2;
     a.LargeurDecimale = 1;
     a.NbOperandes = 3;
     a.Nombres = {"12  ", " 7,5", " 1,0", "20,5", "", ""};
-    TMemoryStream stream = saved(a);
-    Addition b;
-    ASSERT_TRUE(b.Charge(stream));
-    EXPECT_EQ(b.Nombres, a.Nombres);
-    EXPECT_EQ(b.NbOperandes, 3);
-    EXPECT_EQ(b.LargeurEntiere, 2);
-    EXPECT_EQ(b.LargeurDecimale, 1);
-    EXPECT_EQ(stream.Remaining(), 0u);
-
-    // Widths, count and the first string read, then the stream ends.
-    TMemoryStream shorter = cut(a, 6 + 4 + 4);
-    Addition c;
-    EXPECT_FALSE(c.Charge(shorter));
-    EXPECT_EQ(c.NbOperandes, 2);
-    EXPECT_EQ(c.Nombres[0], "12  ");
-    EXPECT_EQ(c.Nombres[1], "1");
-}
-
-TEST(OperGenTest, AdditionWithAnImpossibleOperandCountIsRefused) {
-    Addition a;
-    a.NbOperandes = 6; // the sum would fall outside the six strings
-    TMemoryStream stream = saved(a);
-    Addition b;
-    EXPECT_FALSE(b.Charge(stream));
-    EXPECT_EQ(b.NbOperandes, 2);
-}
-
-TEST(OperGenTest, SoustractionRoundTripsAndFallsBack) {
     Soustraction s;
     s.LargeurEntiere = 4;
     s.Nombres = {"1000", " 999", "0001"};
-    TMemoryStream stream = saved(s);
-    Soustraction t;
-    ASSERT_TRUE(t.Charge(stream));
-    EXPECT_EQ(t.Nombres, s.Nombres);
-    EXPECT_EQ(t.LargeurEntiere, 4);
+    Multiplication m;
+    m.Lignes = {"125", "12", "250", "125", "1500"};
+    m.IndiceResultat = 4;
+    Division d;
+    d.ZerosAjoutes = 1;
+    d.ZerosTete = 2;
+    d.DecalageVirgule = 3;
+    d.ZerosSupprimes = 4;
+    d.Lignes = {"125", "5", "25"};
+    Addition a2;
+    Soustraction s2;
+    Multiplication m2;
+    Division d2;
+    for (const auto& [record, lu] : std::vector<std::pair<const OperGen*, OperGen*>>{
+             {&a, &a2}, {&s, &s2}, {&m, &m2}, {&d, &d2}}) {
+        EXPECT_TRUE(relu(*record, *lu));
+        EXPECT_EQ(octets(*lu), octets(*record));
+    }
+    const auto champs = [](const OperGen& r) {
+        return std::tie(r.LargeurEntiere, r.LargeurDecimale);
+    };
+    EXPECT_EQ(champs(a2), champs(a));
+    EXPECT_EQ(champs(s2), champs(s));
+    EXPECT_EQ(std::tie(a2.NbOperandes, a2.Nombres), std::tie(a.NbOperandes, a.Nombres));
+    EXPECT_EQ(s2.Nombres, s.Nombres);
+    EXPECT_EQ(std::tie(m2.IndiceResultat, m2.Lignes), std::tie(m.IndiceResultat, m.Lignes));
+    EXPECT_EQ(
+        std::tie(d2.ZerosAjoutes, d2.ZerosTete, d2.DecalageVirgule, d2.ZerosSupprimes, d2.Lignes),
+        std::tie(d.ZerosAjoutes, d.ZerosTete, d.DecalageVirgule, d.ZerosSupprimes, d.Lignes));
+}
 
-    TMemoryStream shorter = cut(s, 10);
-    Soustraction u;
-    EXPECT_FALSE(u.Charge(shorter));
-    EXPECT_EQ(u.Nombres, (std::array<std::string, 3>{"2", "1", "1"}));
+TEST(OperGenTest, ACutStreamLeavesFixedContents) {
+    Addition a;
+    a.NbOperandes = 3;
+    a.Nombres = {"12  ", " 7,5", " 1,0", "20,5", "", ""};
+    // Widths, count and the first string read, then the stream ends.
+    Addition a2;
+    EXPECT_FALSE(relu(a, a2, 6 + 4 + 4));
+    EXPECT_EQ(a2.NbOperandes, 2);
+    EXPECT_EQ(a2.Nombres[0], "12  ");
+    EXPECT_EQ(a2.Nombres[1], "1");
+    // The sum would fall outside the six strings.
+    a.NbOperandes = 6;
+    Addition a3;
+    EXPECT_FALSE(relu(a, a3));
+    EXPECT_EQ(a3.NbOperandes, 2);
+
+    Soustraction s;
+    s.Nombres = {"1000", " 999", "0001"};
+    Soustraction s2;
+    EXPECT_FALSE(relu(s, s2, 10));
+    EXPECT_EQ(s2.Nombres, (std::array<std::string, 3>{"2", "1", "1"}));
+
+    Multiplication m;
+    m.Lignes = {"125", "12", "250", "125", "1500"};
+    Multiplication m2;
+    EXPECT_FALSE(relu(m, m2, octets(m).size() - 4)); // no terminator
+    EXPECT_EQ(m2.Lignes, (std::vector<std::string>{"2", "1", "2"}));
+    EXPECT_EQ(m2.IndiceResultat, 2);
+
+    Division d;
+    d.Lignes = {"125", "5", "25"};
+    Division d2;
+    d2.ZerosTete = 7;
+    EXPECT_FALSE(relu(d, d2, 8));
+    EXPECT_EQ(d2.Lignes, (std::vector<std::string>{"2", "1", "2"}));
+    EXPECT_EQ(d2.ZerosTete, 0);
 }
 
 TEST(OperGenTest, MultiplicationLinesStopAtTheFirstEmptyLine) {
@@ -86,60 +122,16 @@ TEST(OperGenTest, MultiplicationLinesStopAtTheFirstEmptyLine) {
     EXPECT_EQ(next, "99");
 }
 
-TEST(OperGenTest, MultiplicationAndDivisionFallBackToFixedContents) {
-    Multiplication m;
-    m.Lignes = {"125", "12", "250", "125", "1500"};
-    m.IndiceResultat = 4;
-    TMemoryStream whole = saved(m);
-    Multiplication back;
-    ASSERT_TRUE(back.Charge(whole));
-    EXPECT_EQ(back.Lignes, m.Lignes);
-    EXPECT_EQ(back.IndiceResultat, 4);
-
-    TMemoryStream noTerminator = cut(m, saved(m).Bytes().size() - 4);
-    Multiplication broken;
-    EXPECT_FALSE(broken.Charge(noTerminator));
-    EXPECT_EQ(broken.Lignes, (std::vector<std::string>{"2", "1", "2"}));
-    EXPECT_EQ(broken.IndiceResultat, 2);
-
-    Division d;
-    d.ZerosAjoutes = 1;
-    d.ZerosTete = 2;
-    d.DecalageVirgule = 3;
-    d.ZerosSupprimes = 4;
-    d.Lignes = {"125", "5", "25"};
-    TMemoryStream dwhole = saved(d);
-    Division dback;
-    ASSERT_TRUE(dback.Charge(dwhole));
-    EXPECT_EQ(dback.Lignes, d.Lignes);
-    EXPECT_EQ(dback.DecalageVirgule, 3);
-    EXPECT_EQ(dback.ZerosSupprimes, 4);
-
-    TMemoryStream dshort = cut(d, 8);
-    Division dbroken;
-    dbroken.ZerosTete = 7;
-    EXPECT_FALSE(dbroken.Charge(dshort));
-    EXPECT_EQ(dbroken.Lignes, (std::vector<std::string>{"2", "1", "2"}));
-    EXPECT_EQ(dbroken.ZerosTete, 0);
-    EXPECT_EQ(dbroken.ZerosAjoutes, 0);
-}
-
 TEST(OperGenTest, ClonesAreDeepAndKeepTheirClass) {
     ListeOperations liste;
-    auto a = std::make_unique<Addition>();
-    a->Nombres[0] = "5";
-    a->NbOperandes = 2;
-    liste.push_back(std::move(a));
-    auto m = std::make_unique<Multiplication>();
-    m->Lignes = {"4", "2", "8"};
-    liste.push_back(std::move(m));
-
+    liste.push_back(std::make_unique<Addition>());
+    liste.push_back(std::make_unique<Multiplication>());
+    dynamic_cast<Addition&>(*liste[0]).Nombres[0] = "5";
+    dynamic_cast<Multiplication&>(*liste[1]).Lignes = {"4", "2", "8"};
     ListeOperations copie = CloneListe(liste);
     ASSERT_EQ(copie.size(), 2u);
-    auto& ac = dynamic_cast<Addition&>(*copie[0]);
-    auto& mc = dynamic_cast<Multiplication&>(*copie[1]);
-    ac.Nombres[0] = "6";
-    mc.Lignes[0] = "9";
+    dynamic_cast<Addition&>(*copie[0]).Nombres[0] = "6";
+    dynamic_cast<Multiplication&>(*copie[1]).Lignes[0] = "9";
     EXPECT_EQ(dynamic_cast<Addition&>(*liste[0]).Nombres[0], "5");
     EXPECT_EQ(dynamic_cast<Multiplication&>(*liste[1]).Lignes[0], "4");
 }

@@ -41,6 +41,25 @@ protected:
     std::mt19937 alea_{20240611};
 };
 
+// The checker itself can fail: it tells a wrong product, no completion and several apart.
+TEST(VerificateurSeul, RejectsWrongAndAmbiguousExercises) {
+    using verificateur::Compteur;
+    EXPECT_EQ(verificateur::ecritMultiplication("12", "34", ','),
+              (std::vector<std::string>{"12", "34", "48", "36", "408"}));
+    EXPECT_NE(verificateur::ecritMultiplication("12", "34", ','),
+              (std::vector<std::string>{"12", "34", "48", "36", "418"}));
+    EXPECT_EQ(Compteur({"1<", "34", "48", "36", "408"}, ',', false).Compte(), 1);
+    EXPECT_EQ(Compteur({"1<", "34", "48", "36", "418"}, ',', false).Compte(), 0);
+    // 2 x 4 = 4 x 2 = 1 x 8 = 8 x 1.
+    EXPECT_GT(Compteur({"<", ">", "8"}, ',', false).Compte(), 1);
+    EXPECT_EQ(verificateur::ecritDivision("1", "3", false, 2, ','),
+              (std::vector<std::string>{"1", "3", "0,33", "10", "1"}));
+    EXPECT_EQ(Compteur({";", "3", "0,33", "10", "1"}, ',', true, false, 2).Compte(), 1);
+    EXPECT_EQ(Compteur({";", "3", "0,34", "10", "1"}, ',', true, false, 2).Compte(), 0);
+    // 72 : 8 = 9 and 72 : 9 = 8.
+    EXPECT_GT(Compteur({"72", "B", "C", "0"}, ',', true, false, 0).Compte(), 1);
+}
+
 TEST_F(VerificateurTest, EveryHoledExerciseHasExactlyOneCompletion) {
     TvlOperation& op = nouvelle();
     change(op, "InhibeCalculsAuto", "1");
