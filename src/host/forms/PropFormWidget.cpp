@@ -2,7 +2,9 @@
 
 #include "host/Composant.h"
 #include "host/forms/ColorButton.h"
+#include "host/forms/NumberEdits.h"
 #include "host/forms/QtConversions.h"
+#include "host/forms/TPageAspect.h"
 #include "host/forms/UpDown.h"
 #include "platform/UserInterface.h"
 
@@ -11,6 +13,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
+#include <QGroupBox>
 #include <QLineEdit>
 #include <QSlider>
 
@@ -59,6 +62,7 @@ QString TPropFormWidget::texteGeometrie(int index) const {
 void TPropFormWidget::RemplirLies() {
     if (Composant() == nullptr)
         return;
+    remplirCadreStyle();
     for (const Lien& lien : liens_) {
         if (Table()[std::size_t(lien.index)].lecture == Lecture::Geometrie) {
             if (auto* edit = qobject_cast<QLineEdit*>(lien.controle))
@@ -184,4 +188,111 @@ bool TPropFormWidget::eventFilter(QObject* watched, QEvent* event) {
         }
     }
     return QWidget::eventFilter(watched, event);
+}
+
+void TPropFormWidget::LiePageAspect(TPageAspect* page) {
+    LieCommuns(page->edOrgX, page->edOrgY, page->edSizeX, page->edSizeY, page->chkDetachable,
+               page->chkActif);
+}
+
+void TPropFormWidget::LieCommuns(QLineEdit* orgX, QLineEdit* orgY, QLineEdit* sizeX,
+                                 QLineEdit* sizeY, QCheckBox* detachable, QCheckBox* actif) {
+    LieEdit(orgX, 0);
+    LieEdit(orgY, 1);
+    LieEdit(sizeX, 2);
+    LieEdit(sizeY, 3);
+    const auto index = [this](const char* nom) {
+        const Cle* cle = TrouveCle(Table(), nom);
+        return cle != nullptr ? int(cle - Table().data()) : -1;
+    };
+    LieCheck(detachable, index("Detachable"));
+    LieCheck(actif, index("Actif"));
+}
+
+void TPropFormWidget::LieCadreStyle(TCadreStyle* style, ChoixCleStyle choix) {
+    if (!choix) {
+        choix = [this](TCadreStyle::Champ champ) {
+            static constexpr const char* noms[] = {"StylePinceauCadre", "CouleurPinceauCadre",
+                                                   "TaillePinceauCadre", "StyleBrosseFond",
+                                                   "CouleurBrosseFond"};
+            const Cle* cle = TrouveCle(Table(), noms[champ]);
+            return cle != nullptr ? int(cle - Table().data()) : -1;
+        };
+    }
+    cadreStyle_ = style;
+    choixStyle_ = std::move(choix);
+    connect(style, &TCadreStyle::Change, this,
+            [this](TCadreStyle::Champ champ, const std::string& valeur) {
+                const int index = choixStyle_(champ);
+                if (index >= 0)
+                    envoie(index, valeur);
+            });
+    // A colour given to a clear brush makes it solid: the style list follows.
+    connect(style, &TCadreStyle::Change, this, [this](TCadreStyle::Champ champ) {
+        if (champ == TCadreStyle::CouleurBrosse)
+            rafraichirSiLibre();
+    });
+    const int taille = choixStyle_(TCadreStyle::TaillePinceau);
+    if (taille >= 0 && Table()[std::size_t(taille)].lecture == Lecture::Entier)
+        style->UpDown1->SetRange(Table()[std::size_t(taille)].min,
+                                 Table()[std::size_t(taille)].max);
+}
+
+void TPropFormWidget::remplirCadreStyle() {
+    if (cadreStyle_ == nullptr)
+        return;
+    bool brosse = false;
+    for (const TCadreStyle::Champ champ :
+         {TCadreStyle::StylePinceau, TCadreStyle::CouleurPinceau, TCadreStyle::TaillePinceau,
+          TCadreStyle::StyleBrosse, TCadreStyle::CouleurBrosse}) {
+        const int index = choixStyle_(champ);
+        const std::optional<int> valeur = index >= 0 ? valeurCle(index) : std::nullopt;
+        if (valeur)
+            cadreStyle_->Montre(champ, *valeur);
+        if (champ >= TCadreStyle::StyleBrosse && valeur)
+            brosse = true;
+    }
+    cadreStyle_->gbFond->setEnabled(brosse);
+}
+
+void TPropFormWidget::LieMode(QAbstractButton* epreuve, QAbstractButton* corrige, int index) {
+    const auto lieBouton = [this, index](QAbstractButton* bouton, QAbstractButton* autre,
+                                         int mode) {
+        bouton->setCheckable(true);
+        connect(bouton, &QAbstractButton::clicked, this, [this, index, autre, mode](bool bas) {
+            if (MiseAJour())
+                return;
+            if (bas)
+                autre->setChecked(false);
+            EcrireOptions(index, std::to_string(bas ? mode : 0));
+        });
+    };
+    lieBouton(epreuve, corrige, 1);
+    lieBouton(corrige, epreuve, 2);
+}
+
+void TPropFormWidget::MontrerMode(QAbstractButton* epreuve, QAbstractButton* corrige, int mode) {
+    epreuve->setChecked(mode == 1);
+    corrige->setChecked(mode == 2);
+}
+
+void TPropFormWidget::LieRadioChange(QButtonGroup* group, int index) {
+    connect(group, &QButtonGroup::idToggled, this, [this, index](int id, bool checked) {
+        if (checked && !MiseAJour())
+            EcrireOptions(index, std::to_string(id));
+    });
+}
+
+void TPropFormWidget::RafraichirApresEdit(QLineEdit* edit) {
+    connect(edit, &QLineEdit::returnPressed, this, [this, edit] {
+        rafraichirSiLibre();
+        edit->selectAll();
+    });
+}
+
+void TPropFormWidget::rafraichirSiLibre() {
+    // A control set during a refresh signals too: refreshing again from there would end the
+    // outer refresh's updating flag early.
+    if (!MiseAJour())
+        Rafraichir();
 }

@@ -14,6 +14,8 @@
 #include <string>
 #include <vector>
 
+#include "host/forms/TCadreStyle.h"
+
 class QAbstractButton;
 class QButtonGroup;
 class QCheckBox;
@@ -21,6 +23,7 @@ class QComboBox;
 class QLineEdit;
 class QSlider;
 class TColorButton;
+class TPageAspect;
 class TUpDown;
 
 class TPropFormWidget : public QWidget, public TPropForm {
@@ -53,6 +56,35 @@ protected:
     // An action button sends an empty value.
     void LieAction(QAbstractButton* button, int index);
 
+    // The position page: its edits to the geometry keys, its check boxes to "Detachable" and
+    // "Actif".
+    void LiePageAspect(TPageAspect* page);
+    // The same for a window that lays those controls out itself.
+    void LieCommuns(QLineEdit* orgX, QLineEdit* orgY, QLineEdit* sizeX, QLineEdit* sizeY,
+                    QCheckBox* detachable, QCheckBox* actif);
+    // The pen and brush groups. Each setting goes to the key `choix` names (-1: none, and the
+    // brush group is off when its settings have none); by default the frame keys.
+    using ChoixCleStyle = std::function<int(TCadreStyle::Champ)>;
+    void LieCadreStyle(TCadreStyle* style, ChoixCleStyle choix = {});
+
+    // Two toggle buttons, at most one down, that choose in which version of the sheet the
+    // answer is shown: the test version sends 1, the corrected version 2, raising the button
+    // that was down sends 0.
+    void LieMode(QAbstractButton* epreuve, QAbstractButton* corrige, int index);
+    static void MontrerMode(QAbstractButton* epreuve, QAbstractButton* corrige, int mode);
+    // A radio group whose key acts each time it is received: it sends the new button's id
+    // when the checked button changes, and nothing for a click on the button already checked.
+    void LieRadioChange(QButtonGroup* group, int index);
+
+    // Refreshes every control once the signal's own send is done, for keys that change other
+    // settings too (a frame turned, values drawn, a clear brush made solid).
+    template <typename Sender, typename Signal>
+    void RafraichirApres(Sender* sender, Signal signal) {
+        connect(sender, signal, this, [this] { rafraichirSiLibre(); });
+    }
+    // The same for an edit on Enter; its text stays selected.
+    void RafraichirApresEdit(QLineEdit* edit);
+
     // Position and size of the component in centimetres, for the geometry edits.
     std::string Centimetres(int tenths) const;
 
@@ -69,6 +101,8 @@ private:
 
     void envoie(int index, const std::string& valeur);
     void lie(QObject* controle, int index, Controle type);
+    void remplirCadreStyle();
+    void rafraichirSiLibre();
     // The value the component holds for a key, when the table says where it is.
     std::optional<int> valeurCle(int index) const;
     // The text of a geometry edit, in centimetres from the page margins.
@@ -76,4 +110,6 @@ private:
 
     std::vector<std::pair<QObject*, int>> edits_;
     std::vector<Lien> liens_;
+    TCadreStyle* cadreStyle_ = nullptr;
+    ChoixCleStyle choixStyle_;
 };

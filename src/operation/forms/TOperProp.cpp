@@ -5,6 +5,7 @@
 #include "host/forms/NumberEdits.h"
 #include "host/forms/QtConversions.h"
 #include "host/forms/StyleCombos.h"
+#include "host/forms/TPageAspect.h"
 #include "host/forms/UpDown.h"
 #include "operation/Operation.h"
 #include "operation/OperationCles.h"
@@ -54,11 +55,6 @@ QButtonGroup* groupe(QWidget* parent, std::initializer_list<QAbstractButton*> bo
     return g;
 }
 
-void coche(QButtonGroup* g, int id) {
-    if (QAbstractButton* b = g->button(id))
-        b->setChecked(true);
-}
-
 // The height of one item of a list: a line of text beside a check box.
 int hauteurLigne(const QListWidget* liste) {
     const int indicateur = liste->style()->pixelMetric(QStyle::PM_IndicatorHeight);
@@ -87,18 +83,20 @@ TOperProp::TOperProp(TvlOperation& composant, QWidget* parent)
     UiOperProp::TOperProp ui;
     ui.setupUi(this);
     pcProp = ui.pcProp;
-    edOrgX = ui.edOrgX;
-    edOrgY = ui.edOrgY;
-    edSizeX = ui.edSizeX;
-    edSizeY = ui.edSizeY;
-    chkDetachable = ui.chkDetachable;
-    chkActif = ui.chkActif;
-    cbPenStyle = ui.cbPenStyle;
-    btCoulPinceau = ui.btCoulPinceau;
-    edTaillePen = ui.edTaillePen;
-    UpDown1 = ui.UpDown1;
-    cbBrushStyle = ui.cbBrushStyle;
-    btCoulBrosse = ui.btCoulBrosse;
+    pageAspect = ui.pageAspect;
+    edOrgX = pageAspect->edOrgX;
+    edOrgY = pageAspect->edOrgY;
+    edSizeX = pageAspect->edSizeX;
+    edSizeY = pageAspect->edSizeY;
+    chkDetachable = pageAspect->chkDetachable;
+    chkActif = pageAspect->chkActif;
+    cadreStyle = ui.cadreStyle;
+    cbPenStyle = cadreStyle->cbPenStyle;
+    btCoulPinceau = cadreStyle->btCoulPinceau;
+    edTaillePen = cadreStyle->edTaillePen;
+    UpDown1 = cadreStyle->UpDown1;
+    cbBrushStyle = cadreStyle->cbBrushStyle;
+    btCoulBrosse = cadreStyle->btCoulBrosse;
     btFonte1 = ui.btFonte1;
     btFonte2 = ui.btFonte2;
     lbFonte1 = ui.lbFonte1;
@@ -153,23 +151,10 @@ TOperProp::TOperProp(TvlOperation& composant, QWidget* parent)
     lbRec->setMaximumHeight(hauteurLignes(lbRec, 5));
     cbRec->addItem(QString::fromUtf8(kSurfacePropre));
     cbRec->AvantOuverture = [this] { cbRecDropDown(); };
-    UpDown1->SetAssociate(edTaillePen);
-    UpDown1->SetRange(0, 1000);
     UpDown2->SetAssociate(edEpaisseurTrait);
-    UpDown2->SetRange(0, 50);
 
-    LieEdit(edOrgX, CleOperation::Gauche);
-    LieEdit(edOrgY, CleOperation::Haut);
-    LieEdit(edSizeX, CleOperation::Largeur);
-    LieEdit(edSizeY, CleOperation::Hauteur);
-    LieCheck(chkDetachable, CleOperation::Detachable);
-    LieCheck(chkActif, CleOperation::Actif);
-    LieCombo(cbPenStyle, CleOperation::StylePinceauCadre);
-    LieCouleur(btCoulPinceau, CleOperation::CouleurPinceauCadre);
-    LieEdit(edTaillePen, CleOperation::TaillePinceauCadre);
-    LieUpDown(UpDown1, CleOperation::TaillePinceauCadre);
-    LieCombo(cbBrushStyle, CleOperation::StyleBrosseFond);
-    LieCouleur(btCoulBrosse, CleOperation::CouleurBrosseFond);
+    LiePageAspect(pageAspect);
+    LieCadreStyle(cadreStyle);
     LieFonte(btFonte1, CleOperation::Fonte,
              [this] { return operation().Reglages().Fonte.ToString(); });
     LieFonte(btFonte2, CleOperation::FonteCorrige,
@@ -194,14 +179,12 @@ TOperProp::TOperProp(TvlOperation& composant, QWidget* parent)
     LieEdit(edPrecision, CleOperation::PrecisionDiv);
 
     // Keys whose effect reaches other controls: the kind's page and holes, the fonts (both
-    // keep one size), the brush style read back after its colour, the hole groups.
-    const auto apres = [this] { rafraichirSiLibre(); };
-    connect(cbOperation, &QComboBox::currentIndexChanged, this, apres);
-    connect(rbTrousIsoles, &QButtonGroup::idClicked, this, apres);
-    connect(btFonte1, &QPushButton::clicked, this, apres);
-    connect(btFonte2, &QPushButton::clicked, this, apres);
-    connect(SpeedButton1, &QToolButton::clicked, this, apres);
-    connect(btCoulBrosse, &TColorButton::colorChosen, this, apres);
+    // keep one size), the hole groups.
+    RafraichirApres(cbOperation, &QComboBox::currentIndexChanged);
+    RafraichirApres(rbTrousIsoles, &QButtonGroup::idClicked);
+    RafraichirApres(btFonte1, &QPushButton::clicked);
+    RafraichirApres(btFonte2, &QPushButton::clicked);
+    RafraichirApres(SpeedButton1, &QToolButton::clicked);
 
     connect(btTransfere, &QPushButton::clicked, this, &TOperProp::btTransfereClick);
     connect(btUp, &QPushButton::clicked, this, &TOperProp::btUpClick);
@@ -238,38 +221,10 @@ void TOperProp::lieTrous(QListWidget* liste) {
     });
 }
 
-void TOperProp::rafraichirSiLibre() {
-    // A control set during a refresh signals too: refreshing from there would end the outer
-    // refresh's updating flag early.
-    if (!MiseAJour())
-        Rafraichir();
-}
-
 void TOperProp::RemplirControles() {
-    TvlOperation& op = operation();
-    const OperOptions& o = op.Reglages();
-    const vlRect r = op.Rect.Normalise();
-    const vlPoint marges = op.OrgMarges();
-    edOrgX->setText(::Centimetres(r.left - marges.x));
-    edOrgY->setText(::Centimetres(r.top - marges.y));
-    edSizeX->setText(::Centimetres(r.Width()));
-    edSizeY->setText(::Centimetres(r.Height()));
-    chkDetachable->setChecked(op.Detachable);
-    chkActif->setChecked(op.Activable());
-
-    cbPenStyle->setCurrentIndex(o.StylePinceauCadre);
-    btCoulPinceau->SetColor(o.CouleurPinceauCadre);
-    edTaillePen->setText(QString::number(o.TaillePinceauCadre));
-    cbBrushStyle->setCurrentIndex(o.StyleBrosseFond);
-    btCoulBrosse->SetColor(o.CouleurBrosseFond);
-
+    const OperOptions& o = operation().Reglages();
     lbFonte1->setText(resumeFonte(o.Fonte));
     lbFonte2->setText(resumeFonte(o.FonteCorrige));
-    edEpaisseurTrait->setText(QString::number(o.EpaisseurTrait));
-    chkSeparer->setChecked(o.SeparerMilliers);
-    chkCase->setChecked(o.AlignerSurCarreau);
-    chkEspSuppl->setChecked(o.EspSuppl);
-    chkProduit->setChecked(o.DivTypeLignes);
     remplirRecepteurs();
 
     const int type = std::clamp<int>(o.DefinitionOperandes.Operation, 0, 3);
@@ -283,14 +238,6 @@ void TOperProp::RemplirControles() {
     nbOper->setCurrentIndex(type);
     // The notebook takes the height of the kind shown, not of its tallest page.
     nbOper->setFixedHeight(nbOper->currentWidget()->sizeHint().height());
-    coche(rbOperation, o.OperationPosee ? 1 : 0);
-    coche(rbTrousIsoles, o.TrousIsoles ? 1 : 0);
-    coche(rbDiff, o.DifficulteMult);
-    coche(rbDiffDiv, o.DifficulteDiv);
-    edNbOp->setText(QString::number(o.NombreOperations));
-    chkInhibe->setChecked(o.InhibeCalculsAuto);
-    cbDivLongue->setChecked(o.DivisionLongue);
-    edPrecision->setText(QString::number(o.PrecisionDiv));
 }
 
 // ---- receivers ----

@@ -23,6 +23,7 @@ class TColorButton;
 class TComboRecepteurs;
 class TComposant;
 class TPenStyleCombo;
+class TPageAspect;
 class TUpDown;
 class TvlOperation;
 
@@ -33,6 +34,7 @@ public:
 
     QTabWidget* pcProp;
     // "Aspect"
+    TPageAspect* pageAspect;
     QLineEdit* edOrgX;
     QLineEdit* edOrgY;
     QLineEdit* edSizeX;
@@ -40,6 +42,7 @@ public:
     QCheckBox* chkDetachable;
     QCheckBox* chkActif;
     // "Style"
+    TCadreStyle* cadreStyle;
     TPenStyleCombo* cbPenStyle;
     TColorButton* btCoulPinceau;
     QLineEdit* edTaillePen;
@@ -107,5 +110,4 @@ private:
     void deplaceSelection(int sens);
     // Refreshes every control once the current send is done, for keys whose effect reaches
     // other controls.
-    void rafraichirSiLibre();
 };

@@ -2,6 +2,7 @@
 
 #include "host/forms/ColorButton.h"
 #include "host/forms/StyleCombos.h"
+#include "host/forms/TPageAspect.h"
 #include "host/forms/UpDown.h"
 #include "pictures/Camembert.h"
 #include "pictures/CamembertCles.h"
@@ -22,22 +23,25 @@ constexpr int kPasAngle = 15;
 } // namespace
 
 TCamembertProp::TCamembertProp(TvlCamembert& composant, QWidget* parent)
-    : TPicturePropForm(&composant, "CamembertProp", kClesCamembert, parent) {
+    : TPropFormWidget(&composant, "CamembertProp", kClesCamembert, parent) {
     Ui_TCamembertProp ui;
     ui.setupUi(this);
     pcProp = ui.pcProp;
-    edOrgX = ui.edOrgX;
-    edOrgY = ui.edOrgY;
-    edSizeX = ui.edSizeX;
-    edSizeY = ui.edSizeY;
-    chkDetachable = ui.chkDetachable;
-    chkActif = ui.chkActif;
-    cbPenStyle = ui.cbPenStyle;
-    btCoulPinceau = ui.btCoulPinceau;
-    edTaillePen = ui.edTaillePen;
-    UpDown1 = ui.UpDown1;
-    cbBrushStyle = ui.cbBrushStyle;
-    btCoulBrosse = ui.btCoulBrosse;
+    pageAspect = ui.pageAspect;
+    edOrgX = pageAspect->edOrgX;
+    edOrgY = pageAspect->edOrgY;
+    edSizeX = pageAspect->edSizeX;
+    edSizeY = pageAspect->edSizeY;
+    chkDetachable = pageAspect->chkDetachable;
+    chkActif = pageAspect->chkActif;
+    cadreStyle = ui.cadreStyle;
+    cadreStyle->gbFond->setTitle(QStringLiteral("Disque"));
+    cbPenStyle = cadreStyle->cbPenStyle;
+    btCoulPinceau = cadreStyle->btCoulPinceau;
+    edTaillePen = cadreStyle->edTaillePen;
+    UpDown1 = cadreStyle->UpDown1;
+    cbBrushStyle = cadreStyle->cbBrushStyle;
+    btCoulBrosse = cadreStyle->btCoulBrosse;
     cbStyleCamembert = ui.cbStyleCamembert;
     btCoulCamembert = ui.btCoulCamembert;
     edNumerateur = ui.edNumerateur;
@@ -56,24 +60,13 @@ TCamembertProp::TCamembertProp(TvlCamembert& composant, QWidget* parent)
     rgSens = new QButtonGroup(this);
     rgSens->addButton(rbAiguilles, 0);
     rgSens->addButton(rbInverse, 1);
-    UpDown1->SetAssociate(edTaillePen);
-    UpDown1->SetRange(0, 1000);
     UpDown2->SetAssociate(edNumerateur);
-    UpDown2->SetRange(0, 1000);
     UpDown3->SetAssociate(edDenominateur);
-    UpDown3->SetRange(1, 1000);
     UpDown4->SetAssociate(edAngle);
-    UpDown4->SetRange(0, 360);
     UpDown4->SetIncrement(kPasAngle);
 
-    LieCommuns(edOrgX, edOrgY, edSizeX, edSizeY, chkDetachable, CleCamembert::Detachable, chkActif,
-               CleCamembert::Actif);
-    LieCombo(cbPenStyle, CleCamembert::StylePinceauCadre);
-    LieCouleur(btCoulPinceau, CleCamembert::CouleurPinceauCadre);
-    LieEdit(edTaillePen, CleCamembert::TaillePinceauCadre);
-    LieUpDown(UpDown1, CleCamembert::TaillePinceauCadre);
-    LieCombo(cbBrushStyle, CleCamembert::StyleBrosseFond);
-    LieCouleur(btCoulBrosse, CleCamembert::CouleurBrosseFond);
+    LiePageAspect(pageAspect);
+    LieCadreStyle(cadreStyle);
     LieCombo(cbStyleCamembert, CleCamembert::StyleBrosseCamembert);
     LieCouleur(btCoulCamembert, CleCamembert::CouleurCamembert);
     LieEdit(edNumerateur, CleCamembert::Numerateur);
@@ -87,10 +80,9 @@ TCamembertProp::TCamembertProp(TvlCamembert& composant, QWidget* parent)
     LieCheck(chkRayon, CleCamembert::MontrerRayon);
     LieMode(btEpreuve, btCorrige, CleCamembert::Mode);
 
-    // A full turn is stored as 0, and a colour makes a clear disc solid: show what was kept.
+    // A full turn is stored as 0: show what was kept.
     RafraichirApresEdit(edAngle);
     RafraichirApres(UpDown4, &TUpDown::released);
-    RafraichirApres(btCoulBrosse, &TColorButton::colorChosen);
 }
 
 TvlCamembert& TCamembertProp::camembert() const {
@@ -98,20 +90,5 @@ TvlCamembert& TCamembertProp::camembert() const {
 }
 
 void TCamembertProp::RemplirControles() {
-    const CamembertOptions& bloc = camembert().Bloc();
-    RemplirCommuns();
-    cbPenStyle->setCurrentIndex(bloc.StylePinceau);
-    btCoulPinceau->SetColor(bloc.CouleurPinceau);
-    edTaillePen->setText(QString::number(bloc.TaillePinceau));
-    cbBrushStyle->setCurrentIndex(bloc.StyleBrosse);
-    btCoulBrosse->SetColor(bloc.CouleurBrosse);
-    cbStyleCamembert->setCurrentIndex(bloc.StyleBrosseCamembert);
-    btCoulCamembert->SetColor(bloc.CouleurCamembert);
-    edNumerateur->setText(QString::number(bloc.Numerateur));
-    edDenominateur->setText(QString::number(bloc.Denominateur));
-    edAngle->setText(QString::number(bloc.Angle));
-    (bloc.Sens != 0 ? rbInverse : rbAiguilles)->setChecked(true);
-    chkSecteurs->setChecked(bloc.MontrerSecteurs != 0);
-    chkRayon->setChecked(bloc.MontrerRayon != 0);
-    MontrerMode(btEpreuve, btCorrige, bloc.Mode);
+    MontrerMode(btEpreuve, btCorrige, camembert().Bloc().Mode);
 }

@@ -3,7 +3,7 @@
 // filled part is shown.
 #pragma once
 
-#include "pictures/forms/PicturePropForm.h"
+#include "host/forms/PropFormWidget.h"
 
 class QButtonGroup;
 class QCheckBox;
@@ -14,16 +14,18 @@ class QToolButton;
 class TBrushStyleCombo;
 class TColorButton;
 class TPenStyleCombo;
+class TPageAspect;
 class TUpDown;
 class TvlCamembert;
 
-class TCamembertProp : public TPicturePropForm {
+class TCamembertProp : public TPropFormWidget {
     Q_OBJECT
 public:
     explicit TCamembertProp(TvlCamembert& composant, QWidget* parent = nullptr);
 
     QTabWidget* pcProp;
     // "Aspect"
+    TPageAspect* pageAspect;
     QLineEdit* edOrgX;
     QLineEdit* edOrgY;
     QLineEdit* edSizeX;
@@ -31,6 +33,7 @@ public:
     QCheckBox* chkDetachable;
     QCheckBox* chkActif;
     // "Style"
+    TCadreStyle* cadreStyle;
     TPenStyleCombo* cbPenStyle;
     TColorButton* btCoulPinceau;
     QLineEdit* edTaillePen;

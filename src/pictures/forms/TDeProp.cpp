@@ -17,22 +17,24 @@
 #include <initializer_list>
 
 TDeProp::TDeProp(TvlDe& composant, QWidget* parent)
-    : TPicturePropForm(&composant, "DeProp", kClesDe, parent) {
+    : TPropFormWidget(&composant, "DeProp", kClesDe, parent) {
     Ui_TDeProp ui;
     ui.setupUi(this);
     pcProp = ui.pcProp;
-    edOrgX = ui.edOrgX;
-    edOrgY = ui.edOrgY;
-    edSizeX = ui.edSizeX;
-    edSizeY = ui.edSizeY;
-    chkDetachable = ui.chkDetachable;
-    chkActif = ui.chkActif;
-    cbPenStyle = ui.cbPenStyle;
-    btCoulPinceau = ui.btCoulPinceau;
-    edTaillePen = ui.edTaillePen;
-    UpDown1 = ui.UpDown1;
-    cbBrushStyle = ui.cbBrushStyle;
-    btCoulBrosse = ui.btCoulBrosse;
+    pageAspect = ui.pageAspect;
+    edOrgX = pageAspect->edOrgX;
+    edOrgY = pageAspect->edOrgY;
+    edSizeX = pageAspect->edSizeX;
+    edSizeY = pageAspect->edSizeY;
+    chkDetachable = pageAspect->chkDetachable;
+    chkActif = pageAspect->chkActif;
+    cadreStyle = ui.cadreStyle;
+    cbPenStyle = cadreStyle->cbPenStyle;
+    btCoulPinceau = cadreStyle->btCoulPinceau;
+    edTaillePen = cadreStyle->edTaillePen;
+    UpDown1 = cadreStyle->UpDown1;
+    cbBrushStyle = cadreStyle->cbBrushStyle;
+    btCoulBrosse = cadreStyle->btCoulBrosse;
     cbStylePoint = ui.cbStylePoint;
     btCoulPoint = ui.btCoulPoint;
     rbDe = ui.rbDe;
@@ -55,21 +57,11 @@ TDeProp::TDeProp(TvlDe& composant, QWidget* parent)
     rgOrientation = new QButtonGroup(this);
     rgOrientation->addButton(rbHorizontale, 0);
     rgOrientation->addButton(rbVerticale, 1);
-    UpDown1->SetAssociate(edTaillePen);
-    UpDown1->SetRange(0, 1000);
     UpDown2->SetAssociate(edValeur1);
-    UpDown2->SetRange(0, 6);
     UpDown3->SetAssociate(edValeur2);
-    UpDown3->SetRange(0, 6);
 
-    LieCommuns(edOrgX, edOrgY, edSizeX, edSizeY, chkDetachable, CleDe::Detachable, chkActif,
-               CleDe::Actif);
-    LieCombo(cbPenStyle, CleDe::StylePinceauCadre);
-    LieCouleur(btCoulPinceau, CleDe::CouleurPinceauCadre);
-    LieEdit(edTaillePen, CleDe::TaillePinceauCadre);
-    LieUpDown(UpDown1, CleDe::TaillePinceauCadre);
-    LieCombo(cbBrushStyle, CleDe::StyleBrosseFond);
-    LieCouleur(btCoulBrosse, CleDe::CouleurBrosseFond);
+    LiePageAspect(pageAspect);
+    LieCadreStyle(cadreStyle);
     LieCombo(cbStylePoint, CleDe::StyleBrossePoint);
     LieCouleur(btCoulPoint, CleDe::CouleurPoint);
     LieRadio(rgAspect, CleDe::Aspect);
@@ -85,12 +77,11 @@ TDeProp::TDeProp(TvlDe& composant, QWidget* parent)
     LieMode(btEpreuve, btCorrige, CleDe::Mode);
 
     // Keys whose effect reaches other controls: the frame's size, the values, the domino's
-    // own controls, the face brush made solid by a colour.
+    // own controls.
     RafraichirApres(rgAspect, &QButtonGroup::idClicked);
     RafraichirApres(rgOrientation, &QButtonGroup::idToggled);
     RafraichirApres(btAleatoire, &QPushButton::clicked);
     RafraichirApres(btPermuter, &QPushButton::clicked);
-    RafraichirApres(btCoulBrosse, &TColorButton::colorChosen);
 }
 
 TvlDe& TDeProp::de() const {
@@ -99,20 +90,9 @@ TvlDe& TDeProp::de() const {
 
 void TDeProp::RemplirControles() {
     const DeOptions& bloc = de().Bloc();
-    RemplirCommuns();
-    cbPenStyle->setCurrentIndex(bloc.StylePinceau);
-    btCoulPinceau->SetColor(bloc.CouleurPinceau);
-    edTaillePen->setText(QString::number(bloc.TaillePinceau));
-    cbBrushStyle->setCurrentIndex(bloc.StyleBrosse);
-    btCoulBrosse->SetColor(bloc.CouleurBrosse);
-    cbStylePoint->setCurrentIndex(bloc.StyleBrossePoint);
-    btCoulPoint->SetColor(bloc.CouleurPoint);
-
     const bool domino = bloc.Aspect != 0;
-    (domino ? rbDomino : rbDe)->setChecked(true);
+    // The orientation's group sends on a change of button: it is not tied to its key's value.
     (bloc.Orientation != 0 ? rbVerticale : rbHorizontale)->setChecked(true);
-    edValeur1->setText(QString::number(bloc.Valeur1));
-    edValeur2->setText(QString::number(bloc.Valeur2));
     // A die shows only its first value.
     for (QWidget* w : std::initializer_list<QWidget*>{lbValeur2, edValeur2, UpDown3, btPermuter})
         w->setEnabled(domino);

@@ -2,7 +2,7 @@
 // domino and its orientation, the values, and the version in which the pips are shown.
 #pragma once
 
-#include "pictures/forms/PicturePropForm.h"
+#include "host/forms/PropFormWidget.h"
 
 class QButtonGroup;
 class QCheckBox;
@@ -15,16 +15,18 @@ class QToolButton;
 class TBrushStyleCombo;
 class TColorButton;
 class TPenStyleCombo;
+class TPageAspect;
 class TUpDown;
 class TvlDe;
 
-class TDeProp : public TPicturePropForm {
+class TDeProp : public TPropFormWidget {
     Q_OBJECT
 public:
     explicit TDeProp(TvlDe& composant, QWidget* parent = nullptr);
 
     QTabWidget* pcProp;
     // "Aspect"
+    TPageAspect* pageAspect;
     QLineEdit* edOrgX;
     QLineEdit* edOrgY;
     QLineEdit* edSizeX;
@@ -32,6 +34,7 @@ public:
     QCheckBox* chkDetachable;
     QCheckBox* chkActif;
     // "Style"
+    TCadreStyle* cadreStyle;
     TPenStyleCombo* cbPenStyle;
     TColorButton* btCoulPinceau;
     QLineEdit* edTaillePen;

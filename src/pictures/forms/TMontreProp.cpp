@@ -2,6 +2,7 @@
 
 #include "host/forms/ColorButton.h"
 #include "host/forms/StyleCombos.h"
+#include "host/forms/TPageAspect.h"
 #include "host/forms/UpDown.h"
 #include "pictures/Montre.h"
 #include "pictures/MontreCles.h"
@@ -15,24 +16,27 @@
 #include <algorithm>
 
 TMontreProp::TMontreProp(TvlMontre& composant, QWidget* parent)
-    : TPicturePropForm(&composant, "MontreProp", kClesMontre, parent) {
+    : TPropFormWidget(&composant, "MontreProp", kClesMontre, parent) {
     Ui_TMontreProp ui;
     ui.setupUi(this);
     pcProp = ui.pcProp;
-    edOrgX = ui.edOrgX;
-    edOrgY = ui.edOrgY;
-    edSizeX = ui.edSizeX;
-    edSizeY = ui.edSizeY;
-    chkDetachable = ui.chkDetachable;
-    chkActif = ui.chkActif;
+    pageAspect = ui.pageAspect;
+    edOrgX = pageAspect->edOrgX;
+    edOrgY = pageAspect->edOrgY;
+    edSizeX = pageAspect->edSizeX;
+    edSizeY = pageAspect->edSizeY;
+    chkDetachable = pageAspect->chkDetachable;
+    chkActif = pageAspect->chkActif;
     cbAiguille = ui.cbAiguille;
-    cbPenStyle = ui.cbPenStyle;
-    btCoulPinceau = ui.btCoulPinceau;
-    edTaillePen = ui.edTaillePen;
-    UpDown1 = ui.UpDown1;
-    gbFond = ui.gbFond;
-    cbBrushStyle = ui.cbBrushStyle;
-    btCoulBrosse = ui.btCoulBrosse;
+    cadreStyle = ui.cadreStyle;
+    cadreStyle->gbContour->setTitle(QStringLiteral("Trait"));
+    cbPenStyle = cadreStyle->cbPenStyle;
+    btCoulPinceau = cadreStyle->btCoulPinceau;
+    edTaillePen = cadreStyle->edTaillePen;
+    UpDown1 = cadreStyle->UpDown1;
+    gbFond = cadreStyle->gbFond;
+    cbBrushStyle = cadreStyle->cbBrushStyle;
+    btCoulBrosse = cadreStyle->btCoulBrosse;
     edHeure = ui.edHeure;
     UpDown2 = ui.UpDown2;
     edMinute = ui.edMinute;
@@ -50,18 +54,12 @@ TMontreProp::TMontreProp(TvlMontre& composant, QWidget* parent)
 
     cbAiguille->addItems({QStringLiteral("Montre"), QStringLiteral("Aiguille Heures"),
                           QStringLiteral("Aiguille Minutes"), QStringLiteral("Aiguille Secondes")});
-    UpDown1->SetAssociate(edTaillePen);
-    UpDown1->SetRange(0, 1000);
     UpDown2->SetAssociate(edHeure);
-    UpDown2->SetRange(0, 23);
     UpDown3->SetAssociate(edMinute);
-    UpDown3->SetRange(0, 59);
     UpDown4->SetAssociate(edSeconde);
-    UpDown4->SetRange(0, 59);
 
-    LieCommuns(edOrgX, edOrgY, edSizeX, edSizeY, chkDetachable, CleMontre::Detachable, chkActif,
-               CleMontre::Actif);
-    lieStyle();
+    LiePageAspect(pageAspect);
+    LieCadreStyle(cadreStyle, [this](TCadreStyle::Champ champ) { return indexStyle(champ); });
     LieEdit(edHeure, CleMontre::Heure);
     LieUpDown(UpDown2, CleMontre::Heure);
     LieEdit(edMinute, CleMontre::Minute);
@@ -76,11 +74,10 @@ TMontreProp::TMontreProp(TvlMontre& composant, QWidget* parent)
     LieFonte(btFonte, CleMontre::Fonte, [this] { return montre().Bloc().Police.ToString(); });
     LieMode(btEpreuve, btCorrige, CleMontre::Mode);
 
-    // The selector sends nothing: it shows the chosen part's settings. The local time and a
-    // colour making a clear background solid change other controls.
+    // The selector sends nothing: it shows the chosen part's settings. The local time changes
+    // the three hands.
     RafraichirApres(cbAiguille, &QComboBox::currentIndexChanged);
     RafraichirApres(btHeureSysteme, &QPushButton::clicked);
-    RafraichirApres(btCoulBrosse, &TColorButton::colorChosen);
 }
 
 TvlMontre& TMontreProp::montre() const {
@@ -91,7 +88,7 @@ TMontreProp::Element TMontreProp::element() const {
     return Element(std::max(0, cbAiguille->currentIndex()));
 }
 
-int TMontreProp::indexStyle(Champ champ) const {
+int TMontreProp::indexStyle(TCadreStyle::Champ champ) const {
     switch (element()) {
     case MONTRE:
         return CleMontre::StylePinceauCadre + int(champ);
@@ -100,63 +97,19 @@ int TMontreProp::indexStyle(Champ champ) const {
     case AIGUILLE_MINUTES:
         return CleMontre::StylePinceauMinute + int(champ);
     case AIGUILLE_SECONDES:
-        return champ <= TAILLE_PINCEAU ? CleMontre::StylePinceauSeconde + int(champ) : -1;
+        return champ <= TCadreStyle::TaillePinceau ? CleMontre::StylePinceauSeconde + int(champ)
+                                                   : -1;
     }
     return -1;
 }
 
-void TMontreProp::envoieStyle(Champ champ, const std::string& valeur) {
-    const int index = indexStyle(champ);
-    if (MiseAJour() || index < 0)
-        return;
-    EcrireOptions(index, valeur);
-}
-
-// The style controls send to the keys of the part the selector shows, so they are tied here
-// rather than to one key each.
-void TMontreProp::lieStyle() {
-    connect(cbPenStyle, &QComboBox::currentIndexChanged, this,
-            [this](int item) { envoieStyle(STYLE_PINCEAU, std::to_string(item)); });
-    connect(btCoulPinceau, &TColorButton::colorChosen, this,
-            [this](TColor c) { envoieStyle(COULEUR_PINCEAU, std::to_string(c)); });
-    connect(edTaillePen, &QLineEdit::returnPressed, this, [this] {
-        envoieStyle(TAILLE_PINCEAU, edTaillePen->text().toStdString());
-        edTaillePen->selectAll();
-    });
-    connect(UpDown1, &TUpDown::released, this,
-            [this] { envoieStyle(TAILLE_PINCEAU, edTaillePen->text().toStdString()); });
-    connect(cbBrushStyle, &QComboBox::currentIndexChanged, this,
-            [this](int item) { envoieStyle(STYLE_BROSSE, std::to_string(item)); });
-    connect(btCoulBrosse, &TColorButton::colorChosen, this,
-            [this](TColor c) { envoieStyle(COULEUR_BROSSE, std::to_string(c)); });
-}
-
-void TMontreProp::remplirStyle() {
-    const MontreOptions& bloc = montre().Bloc();
-    const int e = element();
-    cbPenStyle->setCurrentIndex(bloc.StylePinceau[e]);
-    btCoulPinceau->SetColor(bloc.CouleurPinceau[e]);
-    edTaillePen->setText(QString::number(bloc.TaillePinceau[e]));
-    // The second hand is a plain line: it has no brush.
-    const bool brosse = e < AIGUILLE_SECONDES;
-    gbFond->setEnabled(brosse);
-    gbFond->setTitle(brosse ? QStringLiteral("Remplissage")
-                            : QStringLiteral("Remplissage : aucun pour cette aiguille"));
-    cbBrushStyle->setCurrentIndex(brosse ? bloc.StyleBrosse[e] : -1);
-    if (brosse)
-        btCoulBrosse->SetColor(bloc.CouleurBrosse[e]);
-}
-
 void TMontreProp::RemplirControles() {
     const MontreOptions& bloc = montre().Bloc();
-    RemplirCommuns();
-    remplirStyle();
-    edHeure->setText(QString::number(bloc.Heure));
-    edMinute->setText(QString::number(bloc.Minute));
-    edSeconde->setText(QString::number(bloc.Seconde));
-    chkHeure->setChecked(bloc.MontrerHeure != 0);
-    chkMinute->setChecked(bloc.MontrerMinute != 0);
-    chkSeconde->setChecked(bloc.MontrerSeconde != 0);
-    chkChiffres->setChecked(bloc.MontrerChiffres != 0);
+    // The second hand is a plain line: it has no brush.
+    gbFond->setTitle(element() < AIGUILLE_SECONDES
+                         ? QStringLiteral("Remplissage")
+                         : QStringLiteral("Remplissage : aucun pour cette aiguille"));
+    if (element() == AIGUILLE_SECONDES)
+        cbBrushStyle->setCurrentIndex(-1);
     MontrerMode(btEpreuve, btCorrige, bloc.Mode);
 }

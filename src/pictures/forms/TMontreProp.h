@@ -3,7 +3,7 @@
 // font, and the version in which the hands are shown.
 #pragma once
 
-#include "pictures/forms/PicturePropForm.h"
+#include "host/forms/PropFormWidget.h"
 
 #include <string>
 
@@ -17,10 +17,11 @@ class QToolButton;
 class TBrushStyleCombo;
 class TColorButton;
 class TPenStyleCombo;
+class TPageAspect;
 class TUpDown;
 class TvlMontre;
 
-class TMontreProp : public TPicturePropForm {
+class TMontreProp : public TPropFormWidget {
     Q_OBJECT
 public:
     // The parts whose pen and brush the style page edits, in the selector's order.
@@ -30,6 +31,7 @@ public:
 
     QTabWidget* pcProp;
     // "Aspect"
+    TPageAspect* pageAspect;
     QLineEdit* edOrgX;
     QLineEdit* edOrgY;
     QLineEdit* edSizeX;
@@ -38,6 +40,7 @@ public:
     QCheckBox* chkActif;
     // "Style"
     QComboBox* cbAiguille;
+    TCadreStyle* cadreStyle;
     TPenStyleCombo* cbPenStyle;
     TColorButton* btCoulPinceau;
     QLineEdit* edTaillePen;
@@ -66,20 +69,12 @@ protected:
 
 private:
     // The pen and brush settings in key order: pen style, colour, width, brush style, colour.
-    enum Champ : int {
-        STYLE_PINCEAU = 0,
-        COULEUR_PINCEAU,
-        TAILLE_PINCEAU,
-        STYLE_BROSSE,
-        COULEUR_BROSSE
-    };
 
     TvlMontre& montre() const;
     Element element() const;
     // The key of a setting of the chosen part; -1 for the brush of the second hand, which
     // has none.
-    int indexStyle(Champ champ) const;
-    void envoieStyle(Champ champ, const std::string& valeur);
-    void lieStyle();
-    void remplirStyle();
+    // The key of the part the selector shows for a pen or brush setting; -1 for the second
+    // hand's brush, which it has not.
+    int indexStyle(TCadreStyle::Champ champ) const;
 };

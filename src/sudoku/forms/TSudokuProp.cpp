@@ -43,7 +43,7 @@ QString decritFonte(const Fonte& police) {
 } // namespace
 
 TSudokuProp::TSudokuProp(TvlSudoku& composant, QWidget* parent)
-    : TPicturePropForm(&composant, composant.NomProp(), kClesSudoku, parent) {
+    : TPropFormWidget(&composant, composant.NomProp(), kClesSudoku, parent) {
     Ui_TSudokuProp ui;
     ui.setupUi(this);
     pcProp = ui.pcProp;
@@ -92,11 +92,8 @@ TSudokuProp::TSudokuProp(TvlSudoku& composant, QWidget* parent)
     for (QRadioButton* bouton : {ui.rbType0, ui.rbType1, ui.rbType2, ui.rbType3})
         rgTypeGrille->addButton(bouton, type++);
     UpDown1->SetAssociate(edTaillePen);
-    UpDown1->SetRange(0, 1000);
     udNiveau->SetAssociate(edNiveau);
-    udNiveau->SetRange(1, 3);
     udNbValeurs->SetAssociate(edNbValeurs);
-    udNbValeurs->SetRange(0, 81);
     // The filter uses the counters 0 to 12; the last name (completed grids) is not stored in
     // the database's keys.
     for (int regle = 0; regle < TailleCle; ++regle) {
@@ -106,8 +103,7 @@ TSudokuProp::TSudokuProp(TvlSudoku& composant, QWidget* parent)
     }
     mmInformation->setLineWrapMode(QPlainTextEdit::NoWrap);
 
-    LieCommuns(edOrgX, edOrgY, edSizeX, edSizeY, chkDetachable, CleSudoku::Detachable, chkActif,
-               CleSudoku::Actif);
+    LieCommuns(edOrgX, edOrgY, edSizeX, edSizeY, chkDetachable, chkActif);
     LieCombo(cbPenStyle, CleSudoku::StylePinceauCadre);
     LieCouleur(btCoulPinceau, CleSudoku::CouleurPinceauCadre);
     LieEdit(edTaillePen, CleSudoku::TaillePinceauCadre);
@@ -178,26 +174,12 @@ std::string TSudokuProp::filtre() const {
 
 void TSudokuProp::RemplirControles() {
     const SudokuOptions& bloc = sudoku().Bloc();
-    RemplirCommuns();
-    cbPenStyle->setCurrentIndex(bloc.StylePinceau & 0xFF);
-    btCoulPinceau->SetColor(bloc.CouleurPinceau);
-    edTaillePen->setText(QString::number(bloc.TaillePinceau));
-    cbBrushStyle->setCurrentIndex(bloc.StyleBrosse & 0xFF);
-    btCoulBrosse->SetColor(bloc.CouleurBrosse);
-
-    if (QAbstractButton* type = rgTypeGrille->button(bloc.TypeGrille))
-        type->setChecked(true);
-    edNiveau->setText(QString::number(bloc.Niveau));
-    edNbValeurs->setText(QString::number(bloc.NbValeurs));
     QStringList lignes;
     for (const std::string& ligne : sudoku().Informations())
         lignes << ToQString(ligne);
     mmInformation->setPlainText(lignes.join(QLatin1Char('\n')));
 
     lbFonteCourante->setText(decritFonte(bloc.Police));
-    btCouleurCorrige->SetColor(bloc.CouleurCorrige);
-    chkAjuster->setChecked(bloc.RespecterProportions != 0);
-    chkTransparent->setChecked(bloc.Transparent != 0);
 
     for (int regle = 0; regle < TailleCle && regle < clbRegles->count(); ++regle)
         clbRegles->item(regle)->setCheckState(bloc.Filtre[regle] != 0 ? Qt::Checked
@@ -211,7 +193,6 @@ void TSudokuProp::RemplirControles() {
     const bool trouve = bloc.PremierTrouve >= 0;
     for (QPushButton* bouton : {btPremier, btPrecedent, btSuivant, btDernier})
         bouton->setEnabled(trouve);
-    edEnrCourant->setText(QString::number(bloc.EnrCourant));
 }
 
 void TSudokuProp::btFonteCursiveClick() {

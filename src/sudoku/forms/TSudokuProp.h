@@ -4,7 +4,7 @@
 // navigation.
 #pragma once
 
-#include "pictures/forms/PicturePropForm.h"
+#include "host/forms/PropFormWidget.h"
 
 class QButtonGroup;
 class QCheckBox;
@@ -20,7 +20,7 @@ class TPenStyleCombo;
 class TUpDown;
 class TvlSudoku;
 
-class TSudokuProp : public TPicturePropForm {
+class TSudokuProp : public TPropFormWidget {
     Q_OBJECT
 public:
     explicit TSudokuProp(TvlSudoku& composant, QWidget* parent = nullptr);
