@@ -26,14 +26,14 @@ protected:
 };
 
 TEST_F(CamembertPropTest, ShowsTheComponentsSettings) {
-    EXPECT_EQ(window_.edSizeX->text(), "4");
+    EXPECT_EQ(window_.pageAspect->edSizeX->text(), "4");
     EXPECT_EQ(window_.edNumerateur->text(), "1");
     EXPECT_EQ(window_.edDenominateur->text(), "4");
     EXPECT_EQ(window_.edAngle->text(), "90");
     EXPECT_TRUE(window_.rbAiguilles->isChecked());
     EXPECT_TRUE(window_.chkSecteurs->isChecked());
     EXPECT_TRUE(window_.chkRayon->isChecked());
-    EXPECT_EQ(window_.cbBrushStyle->currentIndex(), bsClear);
+    EXPECT_EQ(window_.cadreStyle->cbBrushStyle->currentIndex(), bsClear);
     EXPECT_EQ(window_.btCoulCamembert->Color(), clBlue);
 }
 
@@ -86,7 +86,7 @@ TEST_F(CamembertPropTest, UpDownsKeepTheirKeysRange) {
 TEST_F(CamembertPropTest, ListsRadiosAndChecksSendOnChange) {
     window_.cbStyleCamembert->setCurrentIndex(bsCross);
     EXPECT_EQ(camembert_.Bloc().StyleBrosseCamembert, bsCross);
-    window_.cbPenStyle->setCurrentIndex(psDash);
+    window_.cadreStyle->cbPenStyle->setCurrentIndex(psDash);
     EXPECT_EQ(camembert_.Bloc().StylePinceau, psDash);
     window_.rbInverse->click();
     EXPECT_EQ(camembert_.Bloc().Sens, 1);
@@ -115,9 +115,9 @@ TEST_F(CamembertPropTest, ModeButtonsSendOneTwoOrZero) {
 
 TEST_F(CamembertPropTest, AColourOnTheClearDiscShowsItSolid) {
     ui_.colorAnswers = {0x00FFFF};
-    QTest::mouseClick(window_.btCoulBrosse, Qt::LeftButton);
+    QTest::mouseClick(window_.cadreStyle->btCoulBrosse, Qt::LeftButton);
     EXPECT_EQ(camembert_.Bloc().StyleBrosse, bsSolid);
-    EXPECT_EQ(window_.cbBrushStyle->currentIndex(), bsSolid);
+    EXPECT_EQ(window_.cadreStyle->cbBrushStyle->currentIndex(), bsSolid);
 }
 
 TEST_F(CamembertPropTest, SwitchingComponentsRefreshesWithoutSending) {
@@ -134,7 +134,7 @@ TEST_F(CamembertPropTest, SwitchingComponentsRefreshesWithoutSending) {
     EXPECT_TRUE(window_.rbInverse->isChecked());
     EXPECT_FALSE(window_.chkSecteurs->isChecked());
     EXPECT_EQ(window_.cbStyleCamembert->currentIndex(), 4);
-    EXPECT_EQ(window_.cbBrushStyle->currentIndex(), bsSolid);
+    EXPECT_EQ(window_.cadreStyle->cbBrushStyle->currentIndex(), bsSolid);
     EXPECT_TRUE(window_.btEpreuve->isChecked());
 
     window_.ChangeComposant(&camembert_);

@@ -30,14 +30,14 @@ protected:
 };
 
 TEST_F(DePropTest, ShowsTheComponentsSettings) {
-    EXPECT_EQ(window_.edOrgX->text(), "0");
-    EXPECT_EQ(window_.edSizeX->text(), "3");
-    EXPECT_EQ(window_.edTaillePen->text(), "1");
+    EXPECT_EQ(window_.pageAspect->edOrgX->text(), "0");
+    EXPECT_EQ(window_.pageAspect->edSizeX->text(), "3");
+    EXPECT_EQ(window_.cadreStyle->edTaillePen->text(), "1");
     EXPECT_TRUE(window_.rbDe->isChecked());
     EXPECT_TRUE(window_.rbHorizontale->isChecked());
     EXPECT_EQ(window_.edValeur1->text(), "2");
     EXPECT_EQ(window_.edValeur2->text(), "5");
-    EXPECT_TRUE(window_.chkActif->isChecked());
+    EXPECT_TRUE(window_.pageAspect->chkActif->isChecked());
     EXPECT_FALSE(window_.btEpreuve->isChecked());
     EXPECT_FALSE(window_.btCorrige->isChecked());
     // A die has one value: the second half and the swap are for dominoes.
@@ -52,10 +52,10 @@ TEST_F(DePropTest, EditsSendTheirTextOnEnter) {
     EXPECT_EQ(de_.Bloc().Valeur1, 4);
     EXPECT_EQ(window_.edValeur1->selectedText(), "4");
 
-    Tape(window_.pcProp, window_.edOrgX, "2,5");
-    Tape(window_.pcProp, window_.edSizeY, "4");
+    Tape(window_.pcProp, window_.pageAspect->edOrgX, "2,5");
+    Tape(window_.pcProp, window_.pageAspect->edSizeY, "4");
     EXPECT_EQ(de_.Rect, (vlRect{350, 100, 650, 500}));
-    Tape(window_.pcProp, window_.edTaillePen, "12");
+    Tape(window_.pcProp, window_.cadreStyle->edTaillePen, "12");
     EXPECT_EQ(de_.Bloc().TaillePinceau, 12);
 }
 
@@ -66,9 +66,9 @@ TEST_F(DePropTest, ARefusedValueIsReportedAndTheEditShowsTheKeptOne) {
     EXPECT_EQ(de_.Bloc().Valeur1, 2);
     EXPECT_EQ(window_.edValeur1->text(), "2");
 
-    Tape(window_.pcProp, window_.edTaillePen, "1001");
+    Tape(window_.pcProp, window_.cadreStyle->edTaillePen, "1001");
     EXPECT_EQ(ui_.Messages().size(), 2u);
-    EXPECT_EQ(window_.edTaillePen->text(), "1");
+    EXPECT_EQ(window_.cadreStyle->edTaillePen->text(), "1");
 }
 
 TEST_F(DePropTest, UpDownsSendTheEditWhenReleased) {
@@ -76,38 +76,38 @@ TEST_F(DePropTest, UpDownsSendTheEditWhenReleased) {
     EXPECT_EQ(de_.Bloc().Valeur1, 2);
     QTest::mouseRelease(window_.UpDown2->UpButton(), Qt::LeftButton);
     EXPECT_EQ(de_.Bloc().Valeur1, 3);
-    QTest::mouseClick(window_.UpDown1->DownButton(), Qt::LeftButton);
+    QTest::mouseClick(window_.cadreStyle->UpDown1->DownButton(), Qt::LeftButton);
     EXPECT_EQ(de_.Bloc().TaillePinceau, 0);
 }
 
 TEST_F(DePropTest, CombosSendTheirIndexAndColourButtonsTheColour) {
-    window_.cbPenStyle->setCurrentIndex(2);
+    window_.cadreStyle->cbPenStyle->setCurrentIndex(2);
     window_.cbStylePoint->setCurrentIndex(4);
     EXPECT_EQ(de_.Bloc().StylePinceau, psDot);
     EXPECT_EQ(de_.Bloc().StyleBrossePoint, 4);
     ui_.colorAnswers = {0x0000FF, 0x00FF00};
     QTest::mouseClick(window_.btCoulPoint, Qt::LeftButton);
-    QTest::mouseClick(window_.btCoulPinceau, Qt::LeftButton);
+    QTest::mouseClick(window_.cadreStyle->btCoulPinceau, Qt::LeftButton);
     EXPECT_EQ(de_.Bloc().CouleurPoint, 0x0000FF);
     EXPECT_EQ(de_.Bloc().CouleurPinceau, 0x00FF00);
 }
 
 TEST_F(DePropTest, AColourOnAClearFaceShowsItSolid) {
-    window_.cbBrushStyle->setCurrentIndex(bsClear);
+    window_.cadreStyle->cbBrushStyle->setCurrentIndex(bsClear);
     ASSERT_EQ(de_.Bloc().StyleBrosse, bsClear);
     ui_.colorAnswers = {0x00FFFF};
-    QTest::mouseClick(window_.btCoulBrosse, Qt::LeftButton);
+    QTest::mouseClick(window_.cadreStyle->btCoulBrosse, Qt::LeftButton);
     EXPECT_EQ(de_.Bloc().CouleurBrosse, 0x00FFFF);
     EXPECT_EQ(de_.Bloc().StyleBrosse, bsSolid);
-    EXPECT_EQ(window_.cbBrushStyle->currentIndex(), bsSolid);
+    EXPECT_EQ(window_.cadreStyle->cbBrushStyle->currentIndex(), bsSolid);
 }
 
 TEST_F(DePropTest, CheckBoxesSendOneOrZero) {
-    window_.chkDetachable->click();
+    window_.pageAspect->chkDetachable->click();
     EXPECT_TRUE(de_.Detachable);
-    window_.chkDetachable->click();
+    window_.pageAspect->chkDetachable->click();
     EXPECT_FALSE(de_.Detachable);
-    window_.chkActif->click();
+    window_.pageAspect->chkActif->click();
     EXPECT_FALSE(de_.Activable());
 }
 
@@ -148,8 +148,8 @@ TEST_F(DePropTest, OrientationTurnsTheFrameOncePerChange) {
     window_.rbVerticale->click();
     EXPECT_EQ(de_.Bloc().Orientation, 1);
     EXPECT_EQ(de_.Rect.Normalise().LireSize(), (vlSize{300, 600}));
-    EXPECT_EQ(window_.edSizeX->text(), "3");
-    EXPECT_EQ(window_.edSizeY->text(), "6");
+    EXPECT_EQ(window_.pageAspect->edSizeX->text(), "3");
+    EXPECT_EQ(window_.pageAspect->edSizeY->text(), "6");
     // Clicking the side already chosen must not turn the frame back.
     window_.rbVerticale->click();
     EXPECT_EQ(de_.Rect.Normalise().LireSize(), (vlSize{300, 600}));
@@ -173,11 +173,11 @@ TEST_F(DePropTest, SwitchingComponentsRefreshesWithoutSending) {
     EXPECT_EQ(window_.edValeur1->text(), "0");
     EXPECT_EQ(window_.edValeur2->text(), "6");
     EXPECT_TRUE(window_.btCorrige->isChecked());
-    EXPECT_EQ(window_.cbPenStyle->currentIndex(), 3);
+    EXPECT_EQ(window_.cadreStyle->cbPenStyle->currentIndex(), 3);
     EXPECT_EQ(window_.cbStylePoint->currentIndex(), 6);
-    EXPECT_TRUE(window_.chkDetachable->isChecked());
-    EXPECT_FALSE(window_.chkActif->isChecked());
-    EXPECT_EQ(window_.edSizeY->text(), "3");
+    EXPECT_TRUE(window_.pageAspect->chkDetachable->isChecked());
+    EXPECT_FALSE(window_.pageAspect->chkActif->isChecked());
+    EXPECT_EQ(window_.pageAspect->edSizeY->text(), "3");
 
     window_.ChangeComposant(&de_);
     EXPECT_TRUE(window_.rbHorizontale->isChecked());

@@ -1,6 +1,10 @@
 // A QApplication on the offscreen platform for the form tests (no display needed).
 #pragma once
 
+#include "host/forms/NumberEdits.h"
+#include "host/forms/TCadreStyle.h"
+#include "host/forms/TPageAspect.h"
+
 #include <QApplication>
 #include <gtest/gtest.h>
 

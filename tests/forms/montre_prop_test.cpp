@@ -51,8 +51,8 @@ TEST_F(MontrePropTest, ShowsTheTimeAndTheDialsSettings) {
     EXPECT_EQ(window_.edMinute->text(), "34");
     EXPECT_EQ(window_.edSeconde->text(), "56");
     EXPECT_EQ(window_.cbAiguille->currentIndex(), TMontreProp::MONTRE);
-    EXPECT_EQ(window_.cbPenStyle->currentIndex(), psSolid);
-    EXPECT_EQ(window_.btCoulBrosse->Color(), clWhite);
+    EXPECT_EQ(window_.cadreStyle->cbPenStyle->currentIndex(), psSolid);
+    EXPECT_EQ(window_.cadreStyle->btCoulBrosse->Color(), clWhite);
     EXPECT_TRUE(window_.chkChiffres->isChecked());
 }
 
@@ -97,27 +97,27 @@ TEST_F(MontrePropTest, TheLocalTimeButtonSetsTheClockAndShowsIt) {
 TEST_F(MontrePropTest, TheSelectorChoosesWhosePenAndBrushAreShown) {
     const M avant = montre_.Bloc();
     Choisit(TMontreProp::AIGUILLE_HEURES);
-    EXPECT_EQ(window_.cbPenStyle->currentIndex(), psDot);
-    EXPECT_EQ(window_.btCoulBrosse->Color(), 255);
-    EXPECT_TRUE(window_.gbFond->isEnabled());
+    EXPECT_EQ(window_.cadreStyle->cbPenStyle->currentIndex(), psDot);
+    EXPECT_EQ(window_.cadreStyle->btCoulBrosse->Color(), 255);
+    EXPECT_TRUE(window_.cadreStyle->gbFond->isEnabled());
     Choisit(TMontreProp::AIGUILLE_MINUTES);
-    EXPECT_EQ(window_.cbPenStyle->currentIndex(), psSolid);
-    EXPECT_EQ(window_.btCoulPinceau->Color(), 65280);
+    EXPECT_EQ(window_.cadreStyle->cbPenStyle->currentIndex(), psSolid);
+    EXPECT_EQ(window_.cadreStyle->btCoulPinceau->Color(), 65280);
     Choisit(TMontreProp::AIGUILLE_SECONDES);
-    EXPECT_EQ(window_.edTaillePen->text(), "5");
+    EXPECT_EQ(window_.cadreStyle->edTaillePen->text(), "5");
     // The second hand is a line: nothing to fill.
-    EXPECT_FALSE(window_.gbFond->isEnabled());
+    EXPECT_FALSE(window_.cadreStyle->gbFond->isEnabled());
     Choisit(TMontreProp::MONTRE);
-    EXPECT_EQ(window_.edTaillePen->text(), "1");
+    EXPECT_EQ(window_.cadreStyle->edTaillePen->text(), "1");
     EXPECT_TRUE(Memes(montre_.Bloc(), avant));
 }
 
 TEST_F(MontrePropTest, TheStyleControlsEditTheChosenPart) {
     Choisit(TMontreProp::AIGUILLE_MINUTES);
-    window_.cbPenStyle->setCurrentIndex(psDash);
-    window_.cbBrushStyle->setCurrentIndex(bsCross);
+    window_.cadreStyle->cbPenStyle->setCurrentIndex(psDash);
+    window_.cadreStyle->cbBrushStyle->setCurrentIndex(bsCross);
     ui_.colorAnswers = {0x0000FF};
-    QTest::mouseClick(window_.btCoulBrosse, Qt::LeftButton);
+    QTest::mouseClick(window_.cadreStyle->btCoulBrosse, Qt::LeftButton);
     EXPECT_EQ(montre_.Bloc().StylePinceau[M::MINUTE], psDash);
     EXPECT_EQ(montre_.Bloc().StyleBrosse[M::MINUTE], bsCross);
     EXPECT_EQ(montre_.Bloc().CouleurBrosse[M::MINUTE], 0x0000FF);
@@ -125,32 +125,32 @@ TEST_F(MontrePropTest, TheStyleControlsEditTheChosenPart) {
     EXPECT_EQ(montre_.Bloc().CouleurBrosse[M::FOND], clWhite);
 
     Choisit(TMontreProp::AIGUILLE_SECONDES);
-    Tape(window_.pcProp, window_.edTaillePen, "8");
+    Tape(window_.pcProp, window_.cadreStyle->edTaillePen, "8");
     EXPECT_EQ(montre_.Bloc().TaillePinceau[M::SECONDE], 8);
-    EXPECT_EQ(window_.edTaillePen->selectedText(), "8");
+    EXPECT_EQ(window_.cadreStyle->edTaillePen->selectedText(), "8");
 
     Choisit(TMontreProp::MONTRE);
-    QTest::mouseClick(window_.UpDown1->UpButton(), Qt::LeftButton);
+    QTest::mouseClick(window_.cadreStyle->UpDown1->UpButton(), Qt::LeftButton);
     EXPECT_EQ(montre_.Bloc().TaillePinceau[M::CADRE], 2);
     EXPECT_EQ(montre_.Bloc().TaillePinceau[M::SECONDE], 8);
     EXPECT_EQ(montre_.Bloc().TaillePinceau[M::HEURE], 1);
 }
 
 TEST_F(MontrePropTest, TheFrameWidthKeepsItsRangeCheck) {
-    Tape(window_.pcProp, window_.edTaillePen, "2000");
+    Tape(window_.pcProp, window_.cadreStyle->edTaillePen, "2000");
     EXPECT_EQ(ui_.Messages().size(), 1u);
-    EXPECT_EQ(window_.edTaillePen->text(), "1");
+    EXPECT_EQ(window_.cadreStyle->edTaillePen->text(), "1");
     EXPECT_EQ(montre_.Bloc().TaillePinceau[M::CADRE], 1);
     EXPECT_EQ(window_.cbAiguille->currentIndex(), TMontreProp::MONTRE);
 }
 
 TEST_F(MontrePropTest, AColourOnAClearBackgroundShowsItSolid) {
     Choisit(TMontreProp::MONTRE);
-    window_.cbBrushStyle->setCurrentIndex(bsClear);
+    window_.cadreStyle->cbBrushStyle->setCurrentIndex(bsClear);
     ui_.colorAnswers = {0x00FFFF};
-    QTest::mouseClick(window_.btCoulBrosse, Qt::LeftButton);
+    QTest::mouseClick(window_.cadreStyle->btCoulBrosse, Qt::LeftButton);
     EXPECT_EQ(montre_.Bloc().StyleBrosse[M::FOND], bsSolid);
-    EXPECT_EQ(window_.cbBrushStyle->currentIndex(), bsSolid);
+    EXPECT_EQ(window_.cadreStyle->cbBrushStyle->currentIndex(), bsSolid);
 }
 
 TEST_F(MontrePropTest, ChecksFontAndModeButtons) {
@@ -187,8 +187,8 @@ TEST_F(MontrePropTest, SwitchingComponentsRefreshesWithoutSending) {
     EXPECT_FALSE(window_.chkMinute->isChecked());
     EXPECT_TRUE(window_.btCorrige->isChecked());
     Choisit(TMontreProp::MONTRE);
-    EXPECT_EQ(window_.cbPenStyle->currentIndex(), psDash);
-    EXPECT_EQ(window_.cbBrushStyle->currentIndex(), bsClear);
+    EXPECT_EQ(window_.cadreStyle->cbPenStyle->currentIndex(), psDash);
+    EXPECT_EQ(window_.cadreStyle->cbBrushStyle->currentIndex(), bsClear);
 
     window_.ChangeComposant(&montre_);
     EXPECT_EQ(window_.edHeure->text(), "12");

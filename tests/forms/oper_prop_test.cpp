@@ -89,8 +89,8 @@ TEST_F(OperPropTest, ShowsTheComponentsSettingsOnFourPages) {
     EXPECT_EQ(window_.pcProp->tabText(1), "Style");
     EXPECT_EQ(window_.pcProp->tabText(2), "Aff.");
     EXPECT_EQ(window_.pcProp->tabText(3), QString::fromUtf8("Opér."));
-    EXPECT_EQ(window_.edSizeX->text(), "8,5");
-    EXPECT_EQ(window_.edSizeY->text(), "7,5");
+    EXPECT_EQ(window_.pageAspect->edSizeX->text(), "8,5");
+    EXPECT_EQ(window_.pageAspect->edSizeY->text(), "7,5");
     EXPECT_EQ(window_.edNbOp->text(), "24");
     EXPECT_EQ(window_.edPrecision->text(), "2");
     EXPECT_EQ(window_.edEpaisseurTrait->text(), "1");
@@ -129,9 +129,9 @@ TEST_F(OperPropTest, EditsSendOnEnterOnly) {
     EXPECT_EQ(op_.envois, (std::vector<std::string>{"NombreOperations=8"}));
     EXPECT_EQ(op_.Reglages().NombreOperations, 8);
 
-    tape(window_.edOrgX, "2,5");
+    tape(window_.pageAspect->edOrgX, "2,5");
     EXPECT_EQ(op_.envois.back(), "Gauche=2,5");
-    EXPECT_EQ(window_.edOrgX->selectedText(), "2,5");
+    EXPECT_EQ(window_.pageAspect->edOrgX->selectedText(), "2,5");
     tape(window_.edPrecision, "4");
     EXPECT_EQ(op_.Reglages().PrecisionDiv, 4);
 }

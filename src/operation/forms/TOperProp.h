@@ -35,20 +35,8 @@ public:
     QTabWidget* pcProp;
     // "Aspect"
     TPageAspect* pageAspect;
-    QLineEdit* edOrgX;
-    QLineEdit* edOrgY;
-    QLineEdit* edSizeX;
-    QLineEdit* edSizeY;
-    QCheckBox* chkDetachable;
-    QCheckBox* chkActif;
     // "Style"
     TCadreStyle* cadreStyle;
-    TPenStyleCombo* cbPenStyle;
-    TColorButton* btCoulPinceau;
-    QLineEdit* edTaillePen;
-    TUpDown* UpDown1;
-    TBrushStyleCombo* cbBrushStyle;
-    TColorButton* btCoulBrosse;
     // "Aff."
     QPushButton* btFonte1;
     QPushButton* btFonte2;

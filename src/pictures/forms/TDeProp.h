@@ -27,20 +27,8 @@ public:
     QTabWidget* pcProp;
     // "Aspect"
     TPageAspect* pageAspect;
-    QLineEdit* edOrgX;
-    QLineEdit* edOrgY;
-    QLineEdit* edSizeX;
-    QLineEdit* edSizeY;
-    QCheckBox* chkDetachable;
-    QCheckBox* chkActif;
     // "Style"
     TCadreStyle* cadreStyle;
-    TPenStyleCombo* cbPenStyle;
-    TColorButton* btCoulPinceau;
-    QLineEdit* edTaillePen;
-    TUpDown* UpDown1;
-    TBrushStyleCombo* cbBrushStyle;
-    TColorButton* btCoulBrosse;
     TBrushStyleCombo* cbStylePoint;
     TColorButton* btCoulPoint;
     // "Dé"

@@ -21,22 +21,9 @@ TMontreProp::TMontreProp(TvlMontre& composant, QWidget* parent)
     ui.setupUi(this);
     pcProp = ui.pcProp;
     pageAspect = ui.pageAspect;
-    edOrgX = pageAspect->edOrgX;
-    edOrgY = pageAspect->edOrgY;
-    edSizeX = pageAspect->edSizeX;
-    edSizeY = pageAspect->edSizeY;
-    chkDetachable = pageAspect->chkDetachable;
-    chkActif = pageAspect->chkActif;
     cbAiguille = ui.cbAiguille;
     cadreStyle = ui.cadreStyle;
     cadreStyle->gbContour->setTitle(QStringLiteral("Trait"));
-    cbPenStyle = cadreStyle->cbPenStyle;
-    btCoulPinceau = cadreStyle->btCoulPinceau;
-    edTaillePen = cadreStyle->edTaillePen;
-    UpDown1 = cadreStyle->UpDown1;
-    gbFond = cadreStyle->gbFond;
-    cbBrushStyle = cadreStyle->cbBrushStyle;
-    btCoulBrosse = cadreStyle->btCoulBrosse;
     edHeure = ui.edHeure;
     UpDown2 = ui.UpDown2;
     edMinute = ui.edMinute;
@@ -106,10 +93,10 @@ int TMontreProp::indexStyle(TCadreStyle::Champ champ) const {
 void TMontreProp::RemplirControles() {
     const MontreOptions& bloc = montre().Bloc();
     // The second hand is a plain line: it has no brush.
-    gbFond->setTitle(element() < AIGUILLE_SECONDES
-                         ? QStringLiteral("Remplissage")
-                         : QStringLiteral("Remplissage : aucun pour cette aiguille"));
+    cadreStyle->gbFond->setTitle(element() < AIGUILLE_SECONDES
+                                     ? QStringLiteral("Remplissage")
+                                     : QStringLiteral("Remplissage : aucun pour cette aiguille"));
     if (element() == AIGUILLE_SECONDES)
-        cbBrushStyle->setCurrentIndex(-1);
+        cadreStyle->cbBrushStyle->setCurrentIndex(-1);
     MontrerMode(btEpreuve, btCorrige, bloc.Mode);
 }

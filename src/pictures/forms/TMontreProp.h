@@ -32,22 +32,9 @@ public:
     QTabWidget* pcProp;
     // "Aspect"
     TPageAspect* pageAspect;
-    QLineEdit* edOrgX;
-    QLineEdit* edOrgY;
-    QLineEdit* edSizeX;
-    QLineEdit* edSizeY;
-    QCheckBox* chkDetachable;
-    QCheckBox* chkActif;
     // "Style"
     QComboBox* cbAiguille;
     TCadreStyle* cadreStyle;
-    TPenStyleCombo* cbPenStyle;
-    TColorButton* btCoulPinceau;
-    QLineEdit* edTaillePen;
-    TUpDown* UpDown1;
-    QGroupBox* gbFond;
-    TBrushStyleCombo* cbBrushStyle;
-    TColorButton* btCoulBrosse;
     // "Affichage"
     QLineEdit* edHeure;
     TUpDown* UpDown2;
