@@ -55,7 +55,7 @@ struct OptionEntiere {
     long long min;
     long long max;
     const char* quoi;
-    std::function<void(long long)> range;
+    std::function<void(long long)> affecte;
 };
 
 // Fills the options from the arguments after the first `debut` ones; false with a message on a
@@ -98,7 +98,7 @@ bool litOptions(const std::vector<std::string>& args, size_t debut, OptionsSudok
                      std::to_string(e.min) + " à " + std::to_string(e.max) + ")";
             return false;
         }
-        e.range(n);
+        e.affecte(n);
     }
     if (parser.isSet("rules")) {
         o.regles = OptionValue(parser, "rules");
