@@ -1,5 +1,6 @@
 #include "Commands.h"
 
+#include "CommandLine.h"
 #include "Demo.h"
 #include "Output.h"
 #include "Sheet.h"
@@ -14,7 +15,6 @@
 #include "platform/Paths.h"
 #include "platform/Random.h"
 
-#include <charconv>
 #include <cstdint>
 #include <ostream>
 #include <string>
@@ -33,76 +33,58 @@ struct Arguments {
     int dpi = 150;
 };
 
-bool parseNumber(const std::string& text, long long min, long long max, long long& value) {
-    const char* end = text.data() + text.size();
-    const auto [ptr, ec] = std::from_chars(text.data(), end, value);
-    return ec == std::errc{} && ptr == end && value >= min && value <= max;
-}
-
 // Fills `a` from the arguments; false with a message on a usage error.
 bool parseArguments(const std::vector<std::string>& args, Arguments& a, std::string& error) {
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& arg = args[i];
-        auto value = [&](std::string& target) {
-            if (i + 1 >= args.size()) {
-                error = "l'option " + arg + " attend une valeur";
-                return false;
-            }
-            target = args[++i];
-            return true;
-        };
-        long long number = 0;
-        std::string text;
-        if (arg == "-h" || arg == "--help") {
-            a.command = "help";
-        } else if (arg == "-o" || arg == "--output") {
-            if (!value(a.output))
-                return false;
-        } else if (arg == "--save") {
-            if (!value(a.save))
-                return false;
-        } else if (arg == "--mode") {
-            if (!value(a.mode))
-                return false;
-            if (a.mode != "edition" && a.mode != "epreuve" && a.mode != "corrige" &&
-                a.mode != "both") {
-                error = "mode inconnu « " + a.mode + " » (edition, epreuve, corrige ou both)";
-                return false;
-            }
-        } else if (arg == "--seed") {
-            if (!value(text))
-                return false;
-            if (!parseNumber(text, 0, UINT32_MAX, number)) {
-                error = "graine invalide « " + text + " »";
-                return false;
-            }
-            a.seedGiven = true;
-            a.seed = std::uint32_t(number);
-        } else if (arg == "--copies") {
-            if (!value(text))
-                return false;
-            if (!parseNumber(text, 1, 500, number)) {
-                error = "nombre d'exemplaires invalide « " + text + " » (1 à 500)";
-                return false;
-            }
-            a.copies = int(number);
-        } else if (arg == "--dpi") {
-            if (!value(text))
-                return false;
-            if (!parseNumber(text, 30, 1200, number)) {
-                error = "résolution invalide « " + text + " » (30 à 1200)";
-                return false;
-            }
-            a.dpi = int(number);
-        } else if (arg.size() > 1 && arg[0] == '-') {
-            error = "option inconnue « " + arg + " »";
-            return false;
-        } else if (a.command.empty()) {
-            a.command = arg;
-        } else {
-            a.positional.push_back(arg);
-        }
+    const QCommandLineOption help({"h", "help"}, "aide");
+    const QCommandLineOption version({"v", "version"}, "version");
+    const QCommandLineOption output({"o", "output"}, "sortie", "SORTIE");
+    const QCommandLineOption save("save", "document", "DOC");
+    const QCommandLineOption mode("mode", "mode", "M", "both");
+    const QCommandLineOption seed("seed", "graine", "N");
+    const QCommandLineOption copies("copies", "exemplaires", "N", "1");
+    const QCommandLineOption dpi("dpi", "résolution", "N", "150");
+    QCommandLineParser parser;
+    if (!ParseCommandLine(parser, {help, version, output, save, mode, seed, copies, dpi}, args,
+                          error))
+        return false;
+    const QStringList positional = parser.positionalArguments();
+    if (!positional.isEmpty())
+        a.command = positional.front().toStdString();
+    for (qsizetype i = 1; i < positional.size(); ++i)
+        a.positional.push_back(positional[i].toStdString());
+    if (parser.isSet(version))
+        a.command = "version";
+    if (parser.isSet(help))
+        a.command = "help";
+    a.output = OptionValue(parser, "output");
+    a.save = OptionValue(parser, "save");
+    a.mode = OptionValue(parser, "mode");
+    if (a.mode != "edition" && a.mode != "epreuve" && a.mode != "corrige" && a.mode != "both") {
+        error = "mode inconnu « " + a.mode + " » (edition, epreuve, corrige ou both)";
+        return false;
     }
+    long long number = 0;
+    if (parser.isSet(seed)) {
+        const std::string text = OptionValue(parser, "seed");
+        if (!NumberBetween(text, 0, UINT32_MAX, number)) {
+            error = "graine invalide « " + text + " »";
+            return false;
+        }
+        a.seedGiven = true;
+        a.seed = std::uint32_t(number);
+    }
+    const std::string copiesText = OptionValue(parser, "copies");
+    if (!NumberBetween(copiesText, 1, 500, number)) {
+        error = "nombre d'exemplaires invalide « " + copiesText + " » (1 à 500)";
+        return false;
+    }
+    a.copies = int(number);
+    const std::string dpiText = OptionValue(parser, "dpi");
+    if (!NumberBetween(dpiText, 30, 1200, number)) {
+        error = "résolution invalide « " + dpiText + " » (30 à 1200)";
+        return false;
+    }
+    a.dpi = int(number);
     return true;
 }
 
@@ -139,6 +121,10 @@ public:
         if (a.command.empty() || a.command == "help") {
             out_ << UsageText();
             return a.command.empty() ? EXIT_USAGE : EXIT_OK;
+        }
+        if (a.command == "version") {
+            out_ << "mathsheet " << MathsheetVersion() << "\n";
+            return EXIT_OK;
         }
         if (a.command == "kinds")
             return kinds();
@@ -332,6 +318,7 @@ std::string UsageText() {
         R"(mathsheet : fabrique des feuilles d'exercices de mathématiques (épreuve et corrigé).
 
 Utilisation :
+  mathsheet --help | --version
   mathsheet build FEUILLE -o SORTIE [--mode M] [--seed N] [--copies N] [--save DOC]
   mathsheet demo -o SORTIE [--save DOC] [--mode M] [--seed N]
   mathsheet render DOC -o SORTIE [--mode M]

@@ -1,5 +1,6 @@
 #include "SudokuCommands.h"
 
+#include "CommandLine.h"
 #include "Commands.h"
 
 #include "platform/Paths.h"
@@ -10,11 +11,11 @@
 #include "sudoku/SudokuThread.h"
 
 #include <algorithm>
-#include <charconv>
 #include <chrono>
 #include <condition_variable>
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <iostream>
 #include <iterator>
 #include <map>
@@ -28,6 +29,7 @@ namespace {
 // Options of the sudoku commands, with their defaults.
 struct OptionsSudoku {
     std::vector<std::string> positionnels;
+    bool aide = false;
     int type = -1; // -1: not given
     int niveau = 3;
     long long nombre = -1; // --count; -1: not given
@@ -42,90 +44,73 @@ struct OptionsSudoku {
     std::string filtre = "0000000000000";
 };
 
-bool nombreEntre(const std::string& texte, long long min, long long max, long long& valeur) {
-    const char* fin = texte.data() + texte.size();
-    const auto [ptr, ec] = std::from_chars(texte.data(), fin, valeur);
-    return ec == std::errc{} && ptr == fin && valeur >= min && valeur <= max;
-}
-
 bool drapeaux(const std::string& texte, size_t taille) {
     return texte.size() == taille &&
            std::all_of(texte.begin(), texte.end(), [](char c) { return c == '0' || c == '1'; });
 }
 
-// Fills the options; false with a message on a usage error.
+// A whole-number option: its name, range, what the message calls it, and where it goes.
+struct OptionEntiere {
+    const char* nom;
+    long long min;
+    long long max;
+    const char* quoi;
+    std::function<void(long long)> affecte;
+};
+
+// Fills the options from the arguments after the first `debut` ones; false with a message on a
+// usage error. "--help" asks for the help text.
 bool litOptions(const std::vector<std::string>& args, size_t debut, OptionsSudoku& o,
                 std::string& erreur) {
-    for (size_t i = debut; i < args.size(); ++i) {
-        const std::string& arg = args[i];
-        if (arg.size() < 3 || arg.compare(0, 2, "--") != 0) {
-            o.positionnels.push_back(arg);
+    const OptionEntiere entieres[] = {
+        {"type", 0, 3, "type de grille", [&](long long n) { o.type = int(n); }},
+        {"niveau", 1, 3, "niveau", [&](long long n) { o.niveau = int(n); }},
+        {"count", 1, 1000000, "nombre de grilles", [&](long long n) { o.nombre = n; }},
+        {"nbvaleurs", 0, 81, "nombre minimum de valeurs",
+         [&](long long n) { o.nbValeurs = int(n); }},
+        {"seed", 0, UINT32_MAX, "graine", [&](long long n) { o.graine = std::uint32_t(n); }},
+        {"attempts", 1, 1000000000, "nombre d'essais", [&](long long n) { o.essais = n; }},
+        {"per-profile", 1, 1000000, "nombre de grilles par profil",
+         [&](long long n) { o.parProfil = n; }},
+        {"jobs", 1, 64, "nombre de tâches", [&](long long n) { o.taches = int(n); }},
+    };
+    QList<QCommandLineOption> options{
+        QCommandLineOption("strict", "strict"), QCommandLineOption({"h", "help"}, "aide"),
+        QCommandLineOption("rules", "règles", "R"), QCommandLineOption("filtre", "filtre", "F")};
+    for (const OptionEntiere& e : entieres)
+        options << QCommandLineOption(e.nom, e.quoi, "N");
+    QCommandLineParser parser;
+    const std::vector<std::string> suite(args.begin() + std::ptrdiff_t(debut), args.end());
+    if (!ParseCommandLine(parser, options, suite, erreur))
+        return false;
+    for (const QString& positionnel : parser.positionalArguments())
+        o.positionnels.push_back(positionnel.toStdString());
+    o.aide = parser.isSet("help");
+    o.strict = parser.isSet("strict");
+    o.graineDonnee = parser.isSet("seed");
+    for (const OptionEntiere& e : entieres) {
+        if (!parser.isSet(e.nom))
             continue;
-        }
-        if (arg == "--strict") {
-            o.strict = true;
-            continue;
-        }
-        if (i + 1 >= args.size()) {
-            erreur = "l'option " + arg + " attend une valeur";
-            return false;
-        }
-        const std::string& valeur = args[++i];
+        const std::string valeur = OptionValue(parser, e.nom);
         long long n = 0;
-        auto entier = [&](long long min, long long max, const char* quoi) {
-            if (nombreEntre(valeur, min, max, n))
-                return true;
-            erreur = std::string(quoi) + " invalide « " + valeur + " » (" + std::to_string(min) +
-                     " à " + std::to_string(max) + ")";
+        if (!NumberBetween(valeur, e.min, e.max, n)) {
+            erreur = std::string(e.quoi) + " invalide « " + valeur + " » (" +
+                     std::to_string(e.min) + " à " + std::to_string(e.max) + ")";
             return false;
-        };
-        if (arg == "--type") {
-            if (!entier(0, 3, "type de grille"))
-                return false;
-            o.type = int(n);
-        } else if (arg == "--niveau") {
-            if (!entier(1, 3, "niveau"))
-                return false;
-            o.niveau = int(n);
-        } else if (arg == "--count") {
-            if (!entier(1, 1000000, "nombre de grilles"))
-                return false;
-            o.nombre = n;
-        } else if (arg == "--nbvaleurs") {
-            if (!entier(0, 81, "nombre minimum de valeurs"))
-                return false;
-            o.nbValeurs = int(n);
-        } else if (arg == "--seed") {
-            if (!entier(0, UINT32_MAX, "graine"))
-                return false;
-            o.graineDonnee = true;
-            o.graine = std::uint32_t(n);
-        } else if (arg == "--attempts") {
-            if (!entier(1, 1000000000, "nombre d'essais"))
-                return false;
-            o.essais = n;
-        } else if (arg == "--per-profile") {
-            if (!entier(1, 1000000, "nombre de grilles par profil"))
-                return false;
-            o.parProfil = n;
-        } else if (arg == "--jobs") {
-            if (!entier(1, 64, "nombre de tâches"))
-                return false;
-            o.taches = int(n);
-        } else if (arg == "--rules") {
-            if (!drapeaux(valeur, 5)) {
-                erreur = "règles invalides « " + valeur + " » (cinq chiffres 0 ou 1)";
-                return false;
-            }
-            o.regles = valeur;
-        } else if (arg == "--filtre") {
-            if (!drapeaux(valeur, TailleCle)) {
-                erreur = "filtre invalide « " + valeur + " » (treize chiffres 0 ou 1)";
-                return false;
-            }
-            o.filtre = valeur;
-        } else {
-            erreur = "option inconnue « " + arg + " »";
+        }
+        e.affecte(n);
+    }
+    if (parser.isSet("rules")) {
+        o.regles = OptionValue(parser, "rules");
+        if (!drapeaux(o.regles, 5)) {
+            erreur = "règles invalides « " + o.regles + " » (cinq chiffres 0 ou 1)";
+            return false;
+        }
+    }
+    if (parser.isSet("filtre")) {
+        o.filtre = OptionValue(parser, "filtre");
+        if (!drapeaux(o.filtre, TailleCle)) {
+            erreur = "filtre invalide « " + o.filtre + " » (treize chiffres 0 ou 1)";
             return false;
         }
     }
@@ -316,6 +301,8 @@ public:
         if (args.empty())
             return usage("« sudoku » attend generate, rate ou db");
         const std::string& commande = args[0];
+        if (commande == "--help" || commande == "-h")
+            return aide();
         if (commande == "db") {
             if (args.size() < 2)
                 return usage("« sudoku db » attend create, add, list ou search");
@@ -325,6 +312,8 @@ public:
         std::string erreur;
         if (!litOptions(args, 1, o, erreur))
             return usage(erreur);
+        if (o.aide)
+            return aide();
         if (commande == "generate")
             return genere(o);
         if (commande == "rate")
@@ -339,6 +328,11 @@ private:
         return EXIT_USAGE;
     }
 
+    int aide() {
+        out_ << UsageText();
+        return EXIT_OK;
+    }
+
     int erreur(const std::string& message, int code) {
         err_ << "mathsheet : " << message << "\n";
         return code;
@@ -349,6 +343,8 @@ private:
         std::string message;
         if (!litOptions(args, 2, o, message))
             return usage(message);
+        if (o.aide)
+            return aide();
         if (action == "create")
             return cree(o);
         if (action == "add")

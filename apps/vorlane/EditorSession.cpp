@@ -16,7 +16,31 @@ TPlanche defaultPage() {
 
 } // namespace
 
+// One change of the document, kept as the document's bytes before and after it.
+class DocumentChange : public QUndoCommand {
+public:
+    DocumentChange(EditorSession& session, const QString& what, std::vector<std::uint8_t> before,
+                   std::vector<std::uint8_t> after)
+        : QUndoCommand(what), session_(session), before_(std::move(before)),
+          after_(std::move(after)) {}
+
+    void undo() override { session_.restore(before_); }
+    // Pushing a change that is already done redoes nothing.
+    void redo() override {
+        if (!done_)
+            session_.restore(after_);
+        done_ = false;
+    }
+
+private:
+    EditorSession& session_;
+    std::vector<std::uint8_t> before_;
+    std::vector<std::uint8_t> after_;
+    bool done_ = true;
+};
+
 EditorSession::EditorSession(const TCatalogue& catalogue) : catalogue_(catalogue) {
+    history_.setUndoLimit(kUndoLimit);
     New();
 }
 
@@ -76,7 +100,7 @@ bool EditorSession::SaveAs(const std::string& path, std::string& message) {
     if (!document_->Enregistre(path, message))
         return false;
     path_ = path;
-    modified_ = false;
+    history_.setClean();
     return true;
 }
 
@@ -87,15 +111,14 @@ std::vector<std::uint8_t> EditorSession::snapshot() const {
 }
 
 void EditorSession::resetHistory() {
-    modified_ = false;
-    undo_.clear();
+    history_.clear();
     current_ = snapshot();
 }
 
-void EditorSession::Committed() {
-    undo_ = std::move(current_);
-    current_ = snapshot();
-    modified_ = true;
+void EditorSession::Committed(const QString& what) {
+    std::vector<std::uint8_t> after = snapshot();
+    history_.push(new DocumentChange(*this, what, std::move(current_), after));
+    current_ = std::move(after);
 }
 
 void EditorSession::restore(const std::vector<std::uint8_t>& bytes) {
@@ -109,18 +132,11 @@ void EditorSession::restore(const std::vector<std::uint8_t>& bytes) {
     changing_ = nullptr;
     creating_.reset();
     document_ = std::move(restored);
+    current_ = bytes;
     SetPage(page_);
+    SetMode(mode_);
     if (onReplaced)
         onReplaced();
-}
-
-void EditorSession::Undo() {
-    if (undo_.empty())
-        return;
-    restore(undo_);
-    current_ = std::move(undo_);
-    undo_.clear();
-    modified_ = true;
 }
 
 void EditorSession::Select(TComposant* composant) {
@@ -163,6 +179,7 @@ void EditorSession::BeginCreate(std::unique_ptr<TComposant> composant, vlPoint p
 void EditorSession::BeginChange(TComposant* composant, vlPoint p, int code, TCanvas& band) {
     creating_.reset();
     changing_ = composant;
+    changeCode_ = code;
     changing_->InitModif(band, p, code);
 }
 
@@ -177,7 +194,7 @@ TComposant* EditorSession::EndDrag(TCanvas& band) {
         TComposant* added = document_->Ajoute(std::move(creating_), page_);
         added->TermineConstruction();
         Select(added);
-        Committed();
+        Committed(QStringLiteral("la création"));
         return added;
     }
     if (changing_ != nullptr) {
@@ -187,7 +204,8 @@ TComposant* EditorSession::EndDrag(TCanvas& band) {
         changed->StopModif(band, true);
         Select(changed);
         if (!(changed->Rect == before))
-            Committed();
+            Committed(changeCode_ == HIT_CORPS ? QStringLiteral("le déplacement")
+                                               : QStringLiteral("le changement de taille"));
         return changed;
     }
     return nullptr;
@@ -212,7 +230,7 @@ TComposant* EditorSession::Paste() {
         {copy->Rect.left + 50, copy->Rect.top + 50, copy->Rect.right + 50, copy->Rect.bottom + 50});
     TComposant* added = document_->Ajoute(std::move(copy), page_);
     Select(added);
-    Committed();
+    Committed(QStringLiteral("le collage"));
     return added;
 }
 
@@ -222,5 +240,5 @@ void EditorSession::DeleteSelection() {
     TComposant* gone = selection_;
     Select(nullptr);
     document_->Supprime(gone);
-    Committed();
+    Committed(QStringLiteral("la suppression"));
 }

@@ -1,10 +1,13 @@
 // The editor's document session, as plain code: the document and its file, the page and
 // display mode shown, the selection, interactive creation and moves through the components'
-// own slots, the last change to undo, and copy and paste of components.
+// own slots, the changes to undo and redo, and copy and paste of components.
 #pragma once
 
 #include "host/Composant.h"
 #include "host/Document.h"
+
+#include <QString>
+#include <QUndoStack>
 
 #include <cstdint>
 #include <functional>
@@ -22,7 +25,7 @@ public:
     TDocument& Document() { return *document_; }
     const TDocument& Document() const { return *document_; }
     const std::string& Path() const { return path_; }
-    bool Modified() const { return modified_; }
+    bool Modified() const { return !history_.isClean(); }
     int Page() const { return page_; }
     void SetPage(int page);
 
@@ -37,12 +40,16 @@ public:
     bool Save(std::string& message);
     bool SaveAs(const std::string& path, std::string& message);
 
-    // Records the document as it is now as the state after a change (the state before becomes
-    // the one Undo restores) and marks it modified.
-    void Committed();
-    bool CanUndo() const { return !undo_.empty(); }
-    // Back to the state before the last change. The selection is cleared.
-    void Undo();
+    // Records the document as it is now as the state after a change, undoable under that name
+    // ("la création"...), and marks it modified. The last 100 changes can be undone.
+    void Committed(const QString& what = QStringLiteral("la modification"));
+    bool CanUndo() const { return history_.canUndo(); }
+    bool CanRedo() const { return history_.canRedo(); }
+    // Back to the state before the last change, or forward again. The selection is cleared.
+    void Undo() { history_.undo(); }
+    void Redo() { history_.redo(); }
+    QUndoStack& History() { return history_; }
+    static constexpr int kUndoLimit = 100;
 
     TComposant* Selection() const { return selection_; }
     void Select(TComposant* composant);
@@ -72,6 +79,7 @@ public:
     std::function<void()> onReplaced;
 
 private:
+    friend class DocumentChange;
     std::vector<std::uint8_t> snapshot() const;
     void restore(const std::vector<std::uint8_t>& bytes);
     void resetHistory();
@@ -79,13 +87,13 @@ private:
     const TCatalogue& catalogue_;
     std::unique_ptr<TDocument> document_;
     std::string path_;
-    bool modified_ = false;
     int page_ = 0;
     int mode_ = MODE_EDITION;
     TComposant* selection_ = nullptr;
     std::unique_ptr<TComposant> creating_;
     TComposant* changing_ = nullptr;
+    int changeCode_ = HIT_RIEN;
     std::unique_ptr<TComposant> clipboard_;
-    std::vector<std::uint8_t> current_;
-    std::vector<std::uint8_t> undo_;
+    std::vector<std::uint8_t> current_; // the document as the last change left it
+    QUndoStack history_;
 };

@@ -35,6 +35,9 @@
 #include <QTabWidget>
 #include <QToolBar>
 #include <QToolButton>
+#include <QUndoStack>
+
+#include <algorithm>
 
 namespace {
 
@@ -49,6 +52,14 @@ QIcon iconOf(const TPicture& picture) {
     if (pixmap.isNull())
         return {};
     return QIcon(pixmap.scaled(32, 32, Qt::KeepAspectRatio, Qt::FastTransformation));
+}
+
+// Whether the factory makes the kind of that palette index.
+bool builtKind(const TCatalogue& catalogue, int indexPalette) {
+    const auto& types = catalogue.Types();
+    return std::any_of(types.begin(), types.end(), [&](const TTypeComposant& type) {
+        return type.indexPalette == indexPalette && type.cree;
+    });
 }
 
 // A small glyph for the host's own kinds: squared paper and a list.
@@ -169,6 +180,12 @@ void MainWindow::buildPaletteTab(const TTabSheet& sheet, QTabWidget* tabs) {
         tool->setObjectName(ToQString("palette_" + std::to_string(button->Tag)));
         row->addWidget(tool);
         tools_->addButton(tool);
+        // The buttons of kinds not built yet stay on the palette, greyed.
+        if (button->Fabrique != nullptr && !builtKind(catalogue_, button->Tag)) {
+            tool->setEnabled(false);
+            tool->setToolTip(QStringLiteral("Pas encore disponible"));
+            tool->setAccessibleName(ToQString(button->Hint));
+        }
         const TDllSpeedButton* source = button;
         connect(tool, &QToolButton::toggled, this, [this, source](bool on) {
             if (!on) {
@@ -179,7 +196,14 @@ void MainWindow::buildPaletteTab(const TTabSheet& sheet, QTabWidget* tabs) {
                 view_->SetTool(nullptr); // the arrow: selection
                 return;
             }
-            view_->SetTool([source](TCadre* cadre) { return source->CreeComposant(cadre); });
+            view_->SetTool([this, source](TCadre* cadre) {
+                std::unique_ptr<TComposant> created = source->CreeComposant(cadre);
+                if (!created)
+                    status_->setText(QStringLiteral("Impossible de créer « %1 » : ce type de "
+                                                    "composant n'est pas encore disponible.")
+                                         .arg(ToQString(source->Hint)));
+                return created;
+            });
             status_->setText(QStringLiteral("Tracez le cadre du composant « %1 » sur la page.")
                                  .arg(ToQString(source->Hint)));
         });
@@ -237,8 +261,17 @@ void MainWindow::buildMenus() {
     file->addAction(QStringLiteral("&Quitter"), QKeySequence::Quit, this, &QWidget::close);
 
     QMenu* edit = menuBar()->addMenu(QStringLiteral("É&dition"));
-    undo_ =
-        edit->addAction(QStringLiteral("&Annuler"), QKeySequence::Undo, this, &MainWindow::undo);
+    // "Annuler la création", "Rétablir le déplacement"...: the actions follow the history.
+    QUndoStack& history = session_.History();
+    undo_ = history.createUndoAction(this, QStringLiteral("&Annuler"));
+    undo_->setObjectName(QStringLiteral("annuler"));
+    undo_->setShortcut(QKeySequence::Undo);
+    redo_ = history.createRedoAction(this, QStringLiteral("&Rétablir"));
+    redo_->setObjectName(QStringLiteral("retablir"));
+    redo_->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence::Redo});
+    edit->addAction(undo_);
+    edit->addAction(redo_);
+    connect(&history, &QUndoStack::cleanChanged, this, &MainWindow::refreshTitle);
     edit->addSeparator();
     cut_ = edit->addAction(QStringLiteral("Co&uper"), QKeySequence::Cut, this, &MainWindow::cut);
     copy_ = edit->addAction(QStringLiteral("&Copier"), QKeySequence::Copy, this, &MainWindow::copy);
@@ -246,6 +279,10 @@ void MainWindow::buildMenus() {
         edit->addAction(QStringLiteral("C&oller"), QKeySequence::Paste, this, &MainWindow::paste);
     delete_ = edit->addAction(QStringLiteral("&Supprimer"), QKeySequence::Delete, this,
                               &MainWindow::remove);
+    cut_->setObjectName(QStringLiteral("couper"));
+    copy_->setObjectName(QStringLiteral("copier"));
+    paste_->setObjectName(QStringLiteral("coller"));
+    delete_->setObjectName(QStringLiteral("supprimer"));
 
     QMenu* viewMenu = menuBar()->addMenu(QStringLiteral("&Affichage"));
     modes_ = new QActionGroup(this);
@@ -271,7 +308,7 @@ void MainWindow::buildMenus() {
     edit->addAction(QStringLiteral("Ajouter une &page"), this, [this] {
         TDocument& document = session_.Document();
         document.AjoutePage(document.Page(document.NbPages() - 1));
-        session_.Committed();
+        session_.Committed(QStringLiteral("l'ajout d'une page"));
         showPage(document.NbPages() - 1);
         documentChanged();
     });
@@ -306,7 +343,6 @@ void MainWindow::refreshTitle() {
 
 void MainWindow::refreshActions() {
     const bool selected = session_.Selection() != nullptr;
-    undo_->setEnabled(session_.CanUndo());
     cut_->setEnabled(selected);
     copy_->setEnabled(selected);
     delete_->setEnabled(selected);
@@ -317,7 +353,7 @@ void MainWindow::showSelection(TComposant* composant) {
     propDock_->Montre(composant);
     if (TPropFormWidget* window = propDock_->Courante()) {
         window->OnChange = [this] {
-            session_.Committed();
+            session_.Committed(QStringLiteral("le changement de propriété"));
             documentChanged();
         };
     }
@@ -511,11 +547,6 @@ void MainWindow::refreshRecent() {
 }
 
 // ---- edit ----
-
-void MainWindow::undo() {
-    session_.Undo();
-    documentChanged();
-}
 
 void MainWindow::cut() {
     session_.Copy();

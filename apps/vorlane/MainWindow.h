@@ -61,7 +61,6 @@ private:
     bool saveAs();
     void exportPdf();
     void print();
-    void undo();
     void cut();
     void copy();
     void paste();
@@ -80,6 +79,7 @@ private:
     QActionGroup* modes_ = nullptr;
     QMenu* recentMenu_ = nullptr;
     QAction* undo_ = nullptr;
+    QAction* redo_ = nullptr;
     QAction* cut_ = nullptr;
     QAction* copy_ = nullptr;
     QAction* paste_ = nullptr;

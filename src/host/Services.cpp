@@ -21,33 +21,13 @@ std::string withSlash(std::string path) {
     return path;
 }
 
-bool isDirectory(const fs::path& path) {
-    std::error_code error;
-    return fs::is_directory(path, error);
-}
-
 bool isFile(const std::string& path) {
     std::error_code error;
     return fs::is_regular_file(path, error);
 }
 
-// The installed data folder beside the program, else the source tree's.
 std::string defaultDataFolder() {
-    if (const char* env = std::getenv("VORLANE_DATA"); env != nullptr && *env != '\0')
-        return withSlash(env);
-    std::error_code error;
-    const fs::path exe = fs::read_symlink("/proc/self/exe", error);
-    if (!error) {
-        const fs::path prefix = exe.parent_path().parent_path();
-        for (const fs::path& candidate : {prefix / "share" / "vorlane", prefix / "data"})
-            if (isDirectory(candidate))
-                return withSlash(candidate.lexically_normal().string());
-    }
-#ifdef VL_DATA_DIR
-    return withSlash(VL_DATA_DIR);
-#else
-    return "data/";
-#endif
+    return withSlash(DataDirectory());
 }
 
 struct InfoText {

@@ -13,9 +13,8 @@
 std::string& FichIni();
 // The key of the package-wide settings in the registry.
 std::string& RegPath();
-// The data folder (pictures, puzzle databases, help pages), with a trailing "/": $VORLANE_DATA
-// when set, else <program folder>/../share/vorlane/ or <program folder>/../data/ when there is
-// one, else the source tree's data folder.
+// The data folder (pictures, puzzle databases, help pages), with a trailing "/": DataDirectory()
+// unless changed.
 std::string& PathDonnees();
 // The default font of new components: Andika 14 pt, black.
 TFont& GlobalFonte();

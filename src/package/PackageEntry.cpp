@@ -4,7 +4,6 @@
 #include "host/Services.h"
 #include "operation/Operation.h"
 #include "package/Fabrique.h"
-#include "package/Glyphs.h"
 #include "package/OperationConfig.h"
 #include "platform/Registry.h"
 #include "platform/StringList.h"
@@ -106,7 +105,8 @@ void installButton(TPageControl& palette, const Record& record) {
     button->Hint = caption;
     button->ShowHint = !caption.empty();
     button->Caption.clear();
-    if (!record.bitmap.empty() && !ChargeGlyphe(record.bitmap, button->Glyph))
+    // The glyphs are PNG files of the data folder, drawn once by tools/glyphs.
+    if (!record.bitmap.empty() && !ChargeBitmap(button->Glyph, "palette/" + record.bitmap + ".png"))
         button->Glyph.Clear();
     button->Tag = record.index;
     if (button->Tag != 0)

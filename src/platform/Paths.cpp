@@ -109,6 +109,56 @@ std::string ConfigDirectory() {
     return homeDirectory() + "/.config/vorlane";
 }
 
+std::string ChooseDataDirectory(const char* environment, const std::string& program,
+                                const std::string& installed, const std::string& source) {
+    if (environment != nullptr && *environment != '\0')
+        return environment;
+    std::error_code error;
+    if (!program.empty() && !installed.empty()) {
+        const std::filesystem::path beside =
+            (std::filesystem::path(program).parent_path() / installed).lexically_normal();
+        if (std::filesystem::is_directory(beside, error))
+            return beside.string();
+    }
+    return source;
+}
+
+std::string DataDirectory() {
+    std::error_code error;
+    const std::string program = std::filesystem::read_symlink("/proc/self/exe", error).string();
+#ifdef VL_INSTALLED_DATA_DIR
+    const std::string installed = VL_INSTALLED_DATA_DIR;
+#else
+    const std::string installed;
+#endif
+#ifdef VL_SOURCE_DATA_DIR
+    const std::string source = VL_SOURCE_DATA_DIR;
+#else
+    const std::string source = "data";
+#endif
+    return ChooseDataDirectory(std::getenv("VL_DATA_DIR"), program, installed, source);
+}
+
+PrivateRuntimeDirectory::PrivateRuntimeDirectory() {
+    if (const char* runtime = std::getenv("XDG_RUNTIME_DIR"); runtime != nullptr && *runtime)
+        return;
+    std::error_code error;
+    std::string pattern =
+        (std::filesystem::temp_directory_path(error) / "vorlane-runtime-XXXXXX").string();
+    if (error || ::mkdtemp(pattern.data()) == nullptr) // mkdtemp gives mode 0700
+        return;
+    created_ = pattern;
+    ::setenv("XDG_RUNTIME_DIR", created_.c_str(), 1);
+}
+
+PrivateRuntimeDirectory::~PrivateRuntimeDirectory() {
+    if (created_.empty())
+        return;
+    ::unsetenv("XDG_RUNTIME_DIR");
+    std::error_code ignored;
+    std::filesystem::remove_all(created_, ignored);
+}
+
 void SetConfigDirectory(const std::string& path) {
     const std::lock_guard lock(overrideMutex);
     configOverride = path;

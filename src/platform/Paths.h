@@ -7,6 +7,32 @@
 std::string ConfigDirectory();
 // Overrides the configuration folder (tests, portable runs); an empty text restores the default.
 void SetConfigDirectory(const std::string& path);
+// The data folder (palette glyphs, pictures, puzzle databases), without a trailing "/":
+// $VL_DATA_DIR when set, else the installed folder beside the running program
+// (<prefix>/bin/../share/vorlane_math) when it exists, else the source tree's data folder the
+// program was built from.
+std::string DataDirectory();
+// The same choice with its inputs given: `environment` the value of $VL_DATA_DIR (null when
+// unset), `program` the running program's path, `installed` the data folder relative to the
+// program's folder, `source` the source tree's data folder.
+std::string ChooseDataDirectory(const char* environment, const std::string& program,
+                                const std::string& installed, const std::string& source);
+
+// Gives the process a private runtime folder when $XDG_RUNTIME_DIR is unset (a batch job, a
+// container, su), so the libraries that look for it find one instead of warning; the folder
+// is created under the temporary folder with mode 0700 and removed, with the variable, at
+// the end of the object's life.
+class PrivateRuntimeDirectory {
+public:
+    PrivateRuntimeDirectory();
+    ~PrivateRuntimeDirectory();
+    PrivateRuntimeDirectory(const PrivateRuntimeDirectory&) = delete;
+    PrivateRuntimeDirectory& operator=(const PrivateRuntimeDirectory&) = delete;
+
+private:
+    std::string created_;
+};
+
 // Creates a folder and its parents; false when it cannot.
 bool MakeDirectories(const std::string& path);
 // Reads a whole file; false when it cannot be read.

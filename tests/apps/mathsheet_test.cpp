@@ -1,64 +1,11 @@
-#include "Commands.h"
-
-#include "platform/Paths.h"
-#include "platform/qt/QtApplicationGuard.h"
-
-#include <gtest/gtest.h>
-
-#include <filesystem>
-#include <sstream>
+#include "AppTestSupport.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 
-// Page writers need a Qt application (fonts), never a display.
-class QtEnvironment : public ::testing::Environment {
-public:
-    void SetUp() override { app_ = std::make_unique<QtApplicationGuard>(); }
-    void TearDown() override { app_.reset(); }
-
-private:
-    std::unique_ptr<QtApplicationGuard> app_;
-};
-const auto* const environment = ::testing::AddGlobalTestEnvironment(new QtEnvironment);
-
-struct Outcome {
-    int code = -1;
-    std::string out;
-    std::string err;
-};
-
-Outcome run(const std::vector<std::string>& args) {
-    std::ostringstream out;
-    std::ostringstream err;
-    Outcome r;
-    r.code = RunMathsheet(args, out, err);
-    r.out = out.str();
-    r.err = err.str();
-    return r;
-}
-
-class Mathsheet : public ::testing::Test {
+class Mathsheet : public ScratchTest {
 protected:
-    void SetUp() override {
-        dir_ = fs::temp_directory_path() /
-               ("mathsheet_test_" + std::to_string(::getpid()) + "_" +
-                ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::create_directories(dir_);
-    }
-    void TearDown() override { fs::remove_all(dir_); }
-
-    std::string path(const std::string& name) const { return (dir_ / name).string(); }
-    std::string write(const std::string& name, const std::string& text) const {
-        EXPECT_TRUE(WriteFileAtomically(path(name), text));
-        return path(name);
-    }
-    static std::string read(const std::string& file) {
-        std::string content;
-        EXPECT_TRUE(ReadWholeFile(file, content)) << file;
-        return content;
-    }
     // Page count of a PDF written by the page writer: its "/Type /Page" objects.
     static int pdfPages(const std::string& pdf) {
         int pages = 0;
@@ -67,12 +14,10 @@ protected:
             pages += pdf.compare(at, 12, "/Type /Pages") != 0;
         return pages;
     }
-
-    fs::path dir_;
 };
 
 TEST_F(Mathsheet, DemoWritesTheTestAndCorrectedVersionsOnA4) {
-    const Outcome r = run({"demo", "-o", path("demo.pdf"), "--seed", "3"});
+    const Outcome r = RunInProcess({"demo", "-o", path("demo.pdf"), "--seed", "3"});
     ASSERT_EQ(r.code, EXIT_OK) << r.err;
     const std::string pdf = read(path("demo.pdf"));
     EXPECT_EQ(pdf.rfind("%PDF-", 0), 0u);
@@ -83,7 +28,7 @@ TEST_F(Mathsheet, DemoWritesTheTestAndCorrectedVersionsOnA4) {
 
 TEST_F(Mathsheet, SheetErrorsNameTheirLineAndExitWithTwo) {
     const std::string sheet = write("f.txt", "[Page]\nFormat = A4\nCarreau = beaucoup\n");
-    const Outcome r = run({"build", sheet, "-o", path("f.pdf")});
+    const Outcome r = RunInProcess({"build", sheet, "-o", path("f.pdf"), "--seed", "1"});
     EXPECT_EQ(r.code, EXIT_BAD_INPUT);
     EXPECT_EQ(r.err.rfind(sheet + ":3: ", 0), 0u) << r.err;
     EXPECT_FALSE(fs::exists(path("f.pdf")));
@@ -93,25 +38,25 @@ TEST_F(Mathsheet, SavedDocumentRendersToTheSameSvg) {
     const std::string sheet =
         write("f.txt", "[Page]\nCarreau = 0,5\n[Grille]\nNom = G\nColonnes = 4\nLignes = 3\n"
                        "Texte = 2;2;17\nCouleur = 1;1;255\n");
-    const Outcome built = run({"build", sheet, "-o", path("a.svg"), "--mode", "corrige", "--save",
-                               path("f.vld"), "--seed", "11"});
+    const Outcome built = RunInProcess({"build", sheet, "-o", path("a.svg"), "--mode", "corrige",
+                                        "--save", path("f.vld"), "--seed", "11"});
     ASSERT_EQ(built.code, EXIT_OK) << built.err;
     const Outcome rendered =
-        run({"render", path("f.vld"), "-o", path("b.svg"), "--mode", "corrige"});
+        RunInProcess({"render", path("f.vld"), "-o", path("b.svg"), "--mode", "corrige"});
     ASSERT_EQ(rendered.code, EXIT_OK) << rendered.err;
     const std::string first = read(path("a.svg"));
     EXPECT_NE(first.find("<svg"), std::string::npos);
     EXPECT_EQ(first, read(path("b.svg")));
 
-    const Outcome inspected = run({"inspect", path("f.vld")});
+    const Outcome inspected = RunInProcess({"inspect", path("f.vld")});
     ASSERT_EQ(inspected.code, EXIT_OK) << inspected.err;
     EXPECT_NE(inspected.out.find("[Grille] G (page 1)"), std::string::npos) << inspected.out;
 }
 
 TEST_F(Mathsheet, CopiesGiveOnePairOfPagesEach) {
     const std::string sheet = write("f.txt", "[Grille]\n");
-    const Outcome r =
-        run({"build", sheet, "-o", path("c.pdf"), "--copies", "3", "--save", path("c.vld")});
+    const Outcome r = RunInProcess({"build", sheet, "-o", path("c.pdf"), "--copies", "3", "--save",
+                                    path("c.vld"), "--seed", "5"});
     ASSERT_EQ(r.code, EXIT_OK) << r.err;
     EXPECT_EQ(pdfPages(read(path("c.pdf"))), 6);
     EXPECT_TRUE(fs::exists(path("c-1.vld")));
@@ -119,28 +64,65 @@ TEST_F(Mathsheet, CopiesGiveOnePairOfPagesEach) {
 }
 
 TEST_F(Mathsheet, UsageAndFileErrors) {
-    EXPECT_EQ(run({}).code, EXIT_USAGE);
-    EXPECT_EQ(run({"--help"}).code, EXIT_OK);
-    EXPECT_EQ(run({"frobnicate"}).code, EXIT_USAGE);
-    EXPECT_EQ(run({"build", path("f.txt")}).code, EXIT_USAGE); // no output
-    EXPECT_EQ(run({"demo", "-o", path("x.doc")}).code, EXIT_USAGE);
-    EXPECT_EQ(run({"demo", "-o", path("x.pdf"), "--copies", "0"}).code, EXIT_USAGE);
-    EXPECT_EQ(run({"build", path("absent.txt"), "-o", path("x.pdf")}).code, EXIT_IO);
-    EXPECT_EQ(run({"render", path("absent.vld"), "-o", path("x.pdf")}).code, EXIT_IO);
     const std::string notADocument = write("n.vld", "bonjour");
-    EXPECT_EQ(run({"inspect", notADocument}).code, EXIT_BAD_INPUT);
-    EXPECT_EQ(run({"demo", "-o", path("absent/dir/x.pdf")}).code, EXIT_IO);
+    struct Case {
+        std::vector<std::string> args;
+        int code;
+        std::string err; // the start of the first line of standard error
+    };
+    const std::vector<Case> cases{
+        {{}, EXIT_USAGE, ""},
+        {{"frobnicate"}, EXIT_USAGE, "mathsheet : commande inconnue « frobnicate »"},
+        {{"build", path("f.txt")}, EXIT_USAGE, "mathsheet : « build » attend une feuille"},
+        {{"demo", "-o", path("x.doc")}, EXIT_USAGE, "mathsheet : la sortie doit finir par"},
+        {{"demo", "-o", "x.pdf", "--copies", "0"}, EXIT_USAGE, "mathsheet : nombre d'exemplaires"},
+        {{"demo", "-o", "x.pdf", "--seed", "-1"}, EXIT_USAGE, "mathsheet : graine invalide « -1 »"},
+        {{"demo", "--mode", "tout"}, EXIT_USAGE, "mathsheet : mode inconnu « tout »"},
+        {{"demo", "-o", "x.pdf", "-vite"}, EXIT_USAGE, "mathsheet : option inconnue « -vite »"},
+        {{"demo", "-o"}, EXIT_USAGE, "mathsheet : l'option -o attend une valeur"},
+        {{"kinds", "--help=1"}, EXIT_USAGE, "mathsheet : l'option --help n'attend pas de valeur"},
+        {{"sudoku", "rate", "--strict=1"}, EXIT_USAGE, "mathsheet : l'option --strict n'attend"},
+        {{"sudoku", "generate", "--type", "4"}, EXIT_USAGE, "mathsheet : type de grille invalide"},
+        {{"build", path("absent.txt"), "-o", path("x.pdf")},
+         EXIT_IO,
+         "mathsheet : impossible de lire"},
+        {{"render", path("absent.vld"), "-o", path("x.pdf")}, EXIT_IO, "mathsheet : "},
+        {{"inspect", notADocument}, EXIT_BAD_INPUT, "mathsheet : "},
+        {{"demo", "-o", path("absent/dir/x.pdf"), "--seed", "1"}, EXIT_IO, "mathsheet : "},
+    };
+    for (const Case& c : cases) {
+        const Outcome r = RunInProcess(c.args);
+        const std::string trace = c.args.empty() ? "" : c.args.front() + " " + c.args.back();
+        EXPECT_EQ(r.code, c.code) << trace;
+        EXPECT_EQ(r.err.rfind(c.err, 0), 0u) << trace << "\n" << r.err;
+        const bool hint = r.err.find("Essayez « mathsheet --help ».") != std::string::npos;
+        EXPECT_EQ(hint, c.code == EXIT_USAGE && !c.err.empty()) << trace;
+    }
+}
+
+TEST_F(Mathsheet, HelpAndVersion) {
+    for (const std::vector<std::string>& args : {std::vector<std::string>{"--help"},
+                                                 {"build", "-h"},
+                                                 {"sudoku", "--help"},
+                                                 {"sudoku", "db", "list", "--help"}}) {
+        const Outcome r = RunInProcess(args);
+        EXPECT_EQ(r.code, EXIT_OK) << args.back();
+        EXPECT_EQ(r.out, UsageText()) << args.back();
+    }
+    const Outcome version = RunInProcess({"--version"});
+    EXPECT_EQ(version.code, EXIT_OK);
+    EXPECT_EQ(version.out, std::string("mathsheet ") + VL_VERSION + "\n");
 }
 
 TEST_F(Mathsheet, KindsAndKeys) {
-    const Outcome kinds = run({"kinds"});
+    const Outcome kinds = RunInProcess({"kinds"});
     ASSERT_EQ(kinds.code, EXIT_OK);
     EXPECT_NE(kinds.out.find("16     135     Sudoku"), std::string::npos) << kinds.out;
     EXPECT_NE(kinds.out.find("1      10      Opération"), std::string::npos) << kinds.out;
-    const Outcome keys = run({"keys", "Grille"});
+    const Outcome keys = RunInProcess({"keys", "Grille"});
     ASSERT_EQ(keys.code, EXIT_OK);
     EXPECT_EQ(keys.out.rfind("0\tGauche\n1\tHaut\n2\tLargeur\n3\tHauteur\n", 0), 0u);
-    EXPECT_EQ(run({"keys", "Tableau"}).code, EXIT_BAD_INPUT);
+    EXPECT_EQ(RunInProcess({"keys", "Tableau"}).code, EXIT_BAD_INPUT);
 }
 
 } // namespace

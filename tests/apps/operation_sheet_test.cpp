@@ -1,86 +1,48 @@
 // The operation's sheet-only keys "Operandes" and "Tirage", end to end through mathsheet.
-#include "Commands.h"
+#include "AppTestSupport.h"
 
-#include "platform/Paths.h"
-#include "platform/qt/QtApplicationGuard.h"
-
-#include <gtest/gtest.h>
-
-#include <filesystem>
+#include <map>
 #include <set>
-#include <sstream>
 
 namespace {
 
-namespace fs = std::filesystem;
-
-class QtEnvironment : public ::testing::Environment {
-public:
-    void SetUp() override { app_ = std::make_unique<QtApplicationGuard>(); }
-    void TearDown() override { app_.reset(); }
-
-private:
-    std::unique_ptr<QtApplicationGuard> app_;
-};
-const auto* const environment = ::testing::AddGlobalTestEnvironment(new QtEnvironment);
-
-struct Outcome {
-    int code = -1;
-    std::string out;
-    std::string err;
-};
-
-class OperationSheet : public ::testing::Test {
+class OperationSheet : public ScratchTest {
 protected:
-    void SetUp() override {
-        dir_ = fs::temp_directory_path() /
-               ("operation_sheet_test_" + std::to_string(::getpid()) + "_" +
-                ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::create_directories(dir_);
-    }
-    void TearDown() override { fs::remove_all(dir_); }
-
-    std::string path(const std::string& name) const { return (dir_ / name).string(); }
-    std::string write(const std::string& text) const {
-        EXPECT_TRUE(WriteFileAtomically(path("f.txt"), text));
-        return path("f.txt");
-    }
-    static Outcome run(const std::vector<std::string>& args) {
-        std::ostringstream out;
-        std::ostringstream err;
-        Outcome r;
-        r.code = RunMathsheet(args, out, err);
-        r.out = out.str();
-        r.err = err.str();
-        return r;
-    }
-    // The exercise lines of every operation of a saved document.
-    static std::vector<std::string> exercices(const std::string& document) {
-        const Outcome r = run({"inspect", document});
+    std::string write(const std::string& text) const { return ScratchTest::write("f.txt", text); }
+    // The exercise lines of each operation of a saved document, by component name.
+    static std::map<std::string, std::vector<std::string>> exercisesByName(const std::string& doc) {
+        const Outcome r = RunInProcess({"inspect", doc});
         EXPECT_EQ(r.code, EXIT_OK) << r.err;
-        std::vector<std::string> lignes;
+        std::map<std::string, std::vector<std::string>> found;
         std::istringstream in(r.out);
-        std::string ligne;
-        bool dedans = false;
-        while (std::getline(in, ligne)) {
-            if (ligne.rfind("[", 0) == 0)
-                dedans = false;
-            else if (dedans)
-                lignes.push_back(ligne.substr(ligne.find_first_not_of(' ')));
-            if (ligne.find("Exercices = ") != std::string::npos)
-                dedans = true;
+        std::string name;
+        bool inside = false;
+        for (std::string line; std::getline(in, line);) {
+            if (line.rfind("[", 0) == 0) {
+                name = line.substr(line.find("] ") + 2, line.find(" (page") - line.find("] ") - 2);
+                inside = false;
+            } else if (inside) {
+                found[name].push_back(line.substr(line.find_first_not_of(' ')));
+            }
+            inside |= line.find("Exercices = ") != std::string::npos;
         }
-        return lignes;
+        return found;
     }
     // Builds the sheet; the error text when it fails.
     std::string refus(const std::string& sheet) const {
-        const Outcome r = run({"build", sheet, "-o", path("x.pdf")});
+        const Outcome r = RunInProcess({"build", sheet, "-o", path("x.pdf"), "--seed", "1"});
         EXPECT_EQ(r.code, EXIT_BAD_INPUT);
         return r.err;
     }
-
-    fs::path dir_;
 };
+
+// The corrected result of a sum as the exercise shows it: each digit a hole.
+std::string holes(int value) {
+    std::string text;
+    for (const char digit : std::to_string(value))
+        text += std::string("[") + digit + "]";
+    return text;
+}
 
 TEST_F(OperationSheet, ExplicitOperandsBecomeTheExercises) {
     const std::string sheet = write("[Opération]\n"
@@ -90,21 +52,27 @@ TEST_F(OperationSheet, ExplicitOperandsBecomeTheExercises) {
                                     "Operation = 1\n"
                                     "PositionTrous = 1\n"
                                     "Operandes = 3;5 | 1000;999\n");
-    const Outcome r = run({"build", sheet, "-o", path("f.pdf"), "--save", path("f.vld")});
+    const Outcome r =
+        RunInProcess({"build", sheet, "-o", path("f.pdf"), "--save", path("f.vld"), "--seed", "2"});
     ASSERT_EQ(r.code, EXIT_OK) << r.err;
     // The subtraction given smaller number first is posed the other way round, as the
     // component does with such a row.
-    EXPECT_EQ(exercices(path("f.vld")),
-              (std::vector<std::string>{"[1][2] + 7,5 = 19,5", "[1],[2][5] + 2 = 3,25",
-                                        "[5] - 3 = 2", "[1][0][0][0] - 999 = 0001"}));
+    EXPECT_EQ(exercisesByName(path("f.vld")),
+              (std::map<std::string, std::vector<std::string>>{
+                  {"Opération1", {"[1][2] + 7,5 = 19,5", "[1],[2][5] + 2 = 3,25"}},
+                  {"Opération2", {"[5] - 3 = 2", "[1][0][0][0] - 999 = 0001"}}}));
 }
 
 TEST_F(OperationSheet, HolesMakeTheTestAndCorrectedVersionsDiffer) {
     const std::string sheet = write("[Opération]\nPositionTrous = 8\nOperandes = 12;7,5\n");
-    ASSERT_EQ(run({"build", sheet, "-o", path("e.svg"), "--mode", "epreuve", "--seed", "3"}).code,
-              EXIT_OK);
-    ASSERT_EQ(run({"build", sheet, "-o", path("c.svg"), "--mode", "corrige", "--seed", "3"}).code,
-              EXIT_OK);
+    ASSERT_EQ(
+        RunInProcess({"build", sheet, "-o", path("e.svg"), "--mode", "epreuve", "--seed", "3"})
+            .code,
+        EXIT_OK);
+    ASSERT_EQ(
+        RunInProcess({"build", sheet, "-o", path("c.svg"), "--mode", "corrige", "--seed", "3"})
+            .code,
+        EXIT_OK);
     std::string epreuve;
     std::string corrige;
     ASSERT_TRUE(ReadWholeFile(path("e.svg"), epreuve));
@@ -144,13 +112,13 @@ TEST_F(OperationSheet, RefusalsStopTheBuildAtTheirLine) {
 TEST_F(OperationSheet, EveryCopyDrawsItsOwnOperands) {
     const std::string sheet =
         write("[Opération]\nNombreOperations = 6\nTirage = 100;999;0;0;0;1\n");
-    const Outcome r =
-        run({"build", sheet, "-o", path("c.pdf"), "--copies", "3", "--save", path("c.vld")});
+    const Outcome r = RunInProcess({"build", sheet, "-o", path("c.pdf"), "--copies", "3", "--save",
+                                    path("c.vld"), "--seed", "4"});
     ASSERT_EQ(r.code, EXIT_OK) << r.err;
     std::set<std::vector<std::string>> feuilles;
     for (int copie = 1; copie <= 3; ++copie) {
         const std::vector<std::string> lignes =
-            exercices(path("c-" + std::to_string(copie) + ".vld"));
+            exercisesByName(path("c-" + std::to_string(copie) + ".vld")).at("Opération1");
         ASSERT_EQ(lignes.size(), 6u);
         for (const std::string& ligne : lignes) {
             std::istringstream operandes(ligne.substr(0, ligne.find(" =")));
@@ -172,24 +140,31 @@ TEST_F(OperationSheet, EveryCopyDrawsItsOwnOperands) {
 }
 
 TEST_F(OperationSheet, TheDrawCanKeepTwoOperandsAndRespectsTheInhibition) {
-    const std::string sheet = write("[Opération]\nNom = A\nNombreOperations = 4\n"
-                                    "Tirage = 10;50;5;0;0;0;2\n"
-                                    "[Opération]\nNom = B\nInhibeCalculsAuto = 1\n"
-                                    "Operandes = 1;2\n");
-    ASSERT_EQ(run({"build", sheet, "-o", path("f.pdf"), "--save", path("f.vld")}).code, EXIT_OK);
-    const std::vector<std::string> lignes = exercices(path("f.vld"));
-    ASSERT_GE(lignes.size(), 4u);
-    for (std::size_t i = 0; i < 4; ++i) {
-        int a = 0;
-        int b = 0;
-        ASSERT_EQ(std::sscanf(lignes[i].c_str(), "%d + %d =", &a, &b), 2) << lignes[i];
-        EXPECT_EQ(a % 5, 0);
-        EXPECT_EQ(b % 5, 0);
-        EXPECT_EQ(lignes[i].find(" + ", lignes[i].find(" + ") + 1), std::string::npos);
+    const std::string a = "[Opération]\nNom = A\nNombreOperations = 4\nTirage = 10;50;5;0;0;0;2\n";
+    const std::string b = "[Opération]\nNom = B\nInhibeCalculsAuto = 1\n";
+    for (const char* seed : {"1", "5", "11"}) {
+        SCOPED_TRACE(seed);
+        const auto build = [&](const std::string& text, const std::string& doc) {
+            const std::string sheet = write(text);
+            EXPECT_EQ(RunInProcess({"build", sheet, "-o", path("f.pdf"), "--save", path(doc),
+                                    "--seed", seed})
+                          .code,
+                      EXIT_OK);
+            return exercisesByName(path(doc));
+        };
+        const auto given = build(a + b + "Operandes = 1;2\n", "f.vld");
+        ASSERT_EQ(given.at("A").size(), 4u);
+        for (const std::string& line : given.at("A")) {
+            int x = 0;
+            int y = 0;
+            ASSERT_EQ(std::sscanf(line.c_str(), "%d + %d =", &x, &y), 2) << line;
+            EXPECT_EQ(x % 5, 0) << line;
+            EXPECT_EQ(y % 5, 0) << line;
+            EXPECT_EQ(line, std::to_string(x) + " + " + std::to_string(y) + " = " + holes(x + y));
+        }
+        // B keeps the exercises it had before: automatic regeneration is off.
+        EXPECT_EQ(given.at("B"), build(a + b, "g.vld").at("B"));
     }
-    // B keeps the exercises it had before: automatic regeneration is off.
-    EXPECT_GT(lignes.size(), 5u);
-    EXPECT_EQ(lignes[4].find("1 + 2"), std::string::npos);
 }
 
 } // namespace

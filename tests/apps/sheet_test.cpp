@@ -4,6 +4,7 @@
 #include "host/Composant.h"
 #include "host/Document.h"
 #include "package/Paquet.h"
+#include "platform/Random.h"
 
 #include <gtest/gtest.h>
 
@@ -27,6 +28,7 @@ std::string buildError(const std::string& text) {
     const TCatalogue catalogue = CataloguePaquet();
     TDocument document(catalogue);
     std::string error;
+    SeedRandom(1);
     EXPECT_FALSE(BuildDocument(parsed(text), document, error));
     return error;
 }
@@ -63,6 +65,7 @@ TEST(SheetBuild, PagesAndComponents) {
     const Sheet sheet = parsed("[Page]\nFormat = A5\nOrientation = Paysage\nMarges = 1;2;3;4\n"
                                "Carreau = 0,5\n[Grille]\nNom = G\nGauche = 2,5\nHaut = 1\n"
                                "[Page]\n[Grille]\n");
+    SeedRandom(2);
     ASSERT_TRUE(BuildDocument(sheet, document, error)) << error;
     ASSERT_EQ(document.NbPages(), 2);
     const TPlanche& first = document.Page(0);

@@ -4,8 +4,8 @@
 #include "host/Document.h"
 #include "host/Palette.h"
 #include "host/Planche.h"
+#include "host/Services.h"
 #include "package/Fabrique.h"
-#include "package/Glyphs.h"
 #include "package/OperationConfig.h"
 #include "package/Paquet.h"
 #include "package/SavedSettings.h"
@@ -68,7 +68,6 @@ TEST_F(PackageEntryTest, NewMathPageGetsSeventeenButtonsSideBySide) {
     const TTabSheet& math = palette.Pages(1);
     EXPECT_EQ(math.Caption, "Math");
     ASSERT_EQ(math.ControlCount(), 17);
-    const std::vector<std::string> glyphs = NomsGlyphes();
     for (int i = 0; i < 17; ++i) {
         const TDllSpeedButton& b = button(math, i);
         SCOPED_TRACE("button " + std::to_string(i) + " " + b.Hint);
@@ -80,8 +79,10 @@ TEST_F(PackageEntryTest, NewMathPageGetsSeventeenButtonsSideBySide) {
                   (std::vector<int>{true, false, 1, true}));
         EXPECT_EQ(b.Caption, "");
         EXPECT_EQ(b.Fabrique, &CreerComposant);
+        std::string bitmap;
+        ChargeChaine(10 * (i + 1) + 2, bitmap);
         TPicture glyph;
-        ChargeGlyphe(glyphs[std::size_t(i)], glyph);
+        ASSERT_TRUE(ChargeBitmap(glyph, "palette/" + bitmap + ".png")) << bitmap;
         EXPECT_EQ(b.Glyph, glyph);
     }
     EXPECT_EQ(button(math, 0).Hint, "Sélection");

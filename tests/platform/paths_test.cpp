@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
+#include <memory>
 #include <optional>
 
 namespace fs = std::filesystem;
@@ -111,4 +112,32 @@ TEST(WriteFileAtomically, FailuresKeepTheOldEntryAndRemoveTheTemporary) {
     std::vector<std::string> names = namesIn(folder.path());
     std::sort(names.begin(), names.end());
     EXPECT_EQ(names, (std::vector<std::string>{"blocker", "target"}));
+}
+
+TEST(DataDirectory, TheEnvironmentThenTheInstalledFolderThenTheSourceTree) {
+    const TempFolder prefix;
+    const std::string program = prefix.file("bin/vorlane");
+    const std::string installed = "../share/vorlane_math";
+    EXPECT_EQ(ChooseDataDirectory(nullptr, program, installed, "/src/data"), "/src/data");
+    fs::create_directories(prefix.file("share/vorlane_math"));
+    EXPECT_EQ(ChooseDataDirectory(nullptr, program, installed, "/src/data"),
+              prefix.file("share/vorlane_math"));
+    EXPECT_EQ(ChooseDataDirectory("", program, installed, "/src/data"),
+              prefix.file("share/vorlane_math"));
+    EXPECT_EQ(ChooseDataDirectory("/mine", program, installed, "/src/data"), "/mine");
+    const ScopedEnv env("VL_DATA_DIR", "/override");
+    EXPECT_EQ(DataDirectory(), "/override");
+}
+
+TEST(PrivateRuntimeDirectory, GivesAPrivateFolderOnlyWhenThereIsNone) {
+    const ScopedEnv unset("XDG_RUNTIME_DIR", nullptr);
+    auto runtime = std::make_unique<PrivateRuntimeDirectory>();
+    ASSERT_NE(std::getenv("XDG_RUNTIME_DIR"), nullptr);
+    const std::string made = std::getenv("XDG_RUNTIME_DIR");
+    EXPECT_EQ(fs::status(made).permissions() & fs::perms::all, fs::perms::owner_all);
+    const PrivateRuntimeDirectory inner; // a folder is given: kept as it is
+    EXPECT_EQ(std::getenv("XDG_RUNTIME_DIR"), made);
+    runtime.reset();
+    EXPECT_FALSE(fs::exists(made));
+    EXPECT_EQ(std::getenv("XDG_RUNTIME_DIR"), nullptr);
 }

@@ -1,11 +1,23 @@
-#include "package/Glyphs.h"
-
-#include "platform/PngEncoder.h"
+// Draws the palette buttons' glyphs, 16 × 16 pixel pictures in the classic 16 colours, into
+// DATA/palette as PNG files named after the palette table's bitmap names ("BM_FLECHE.png"...),
+// and the editor's icon, the operation glyph four times larger, into DATA/desktop/vorlane.png.
+// Run once to make the committed files; "--check DATA" tells whether they are what it writes.
+//
+//   make_glyphs DATA           writes the pictures
+//   make_glyphs --check DATA   exit 0 when every file is identical, 1 otherwise
+#include <QBuffer>
+#include <QByteArray>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QImage>
 
 #include <algorithm>
 #include <array>
-#include <cstdint>
+#include <cstdio>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -14,11 +26,11 @@ constexpr int side = 16;
 // The classic 16-colour palette in its usual order. Fuchsia is the transparent background, as
 // in the class library's glyphs, and so never drawn.
 // clang-format off
-constexpr std::array<TPngColour, 16> palette{{
-    {0, 0, 0},       {128, 0, 0},     {0, 128, 0},      {128, 128, 0},
-    {0, 0, 128},     {128, 0, 128},   {0, 128, 128},    {128, 128, 128},
-    {192, 192, 192}, {255, 0, 0},     {0, 255, 0},      {255, 255, 0},
-    {0, 0, 255},     {255, 0, 255, 0}, {0, 255, 255},   {255, 255, 255},
+constexpr std::array<QRgb, 16> palette{{
+    0xFF000000, 0xFF800000, 0xFF008000, 0xFF808000,
+    0xFF000080, 0xFF800080, 0xFF008080, 0xFF808080,
+    0xFFC0C0C0, 0xFFFF0000, 0xFF00FF00, 0xFFFFFF00,
+    0xFF0000FF, 0x00FF00FF, 0xFF00FFFF, 0xFFFFFFFF,
 }};
 // clang-format on
 
@@ -373,28 +385,67 @@ constexpr bool wellFormed(const Glyph& glyph) {
 static_assert(std::all_of(glyphs.begin(), glyphs.end(), wellFormed),
               "every glyph has 16 rows of 16 known colour codes");
 
-std::vector<std::uint8_t> encode(const Glyph& glyph) {
-    std::vector<std::uint8_t> indices;
-    indices.reserve(side * side);
-    for (const char* row : glyph.rows)
-        for (const char c : std::string_view(row))
-            indices.push_back(std::uint8_t(codes.find(c)));
-    return EncodePngIndexed(side, side, {palette.begin(), palette.end()}, indices);
+QByteArray png(const QImage& image) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    return bytes;
+}
+
+// The glyph as an indexed picture with a transparent background.
+QImage draw(const Glyph& glyph) {
+    QImage image(side, side, QImage::Format_Indexed8);
+    image.setColorTable(QList<QRgb>(palette.begin(), palette.end()));
+    for (int y = 0; y < side; ++y)
+        for (int x = 0; x < side; ++x)
+            image.setPixel(x, y, uint(codes.find(glyph.rows[std::size_t(y)][x])));
+    return image;
+}
+
+// Every file to write: its path under the data folder and its bytes.
+std::vector<std::pair<QString, QByteArray>> pictures() {
+    std::vector<std::pair<QString, QByteArray>> files;
+    for (const Glyph& glyph : glyphs)
+        files.emplace_back(QStringLiteral("palette/%1.png").arg(QLatin1String(glyph.nom)),
+                           png(draw(glyph)));
+    const QImage icon = draw(glyphs[1]).scaled(side * 4, side * 4);
+    files.emplace_back(QStringLiteral("desktop/vorlane.png"), png(icon));
+    return files;
+}
+
+bool write(const QDir& data) {
+    for (const auto& [name, bytes] : pictures()) {
+        QFile file(data.filePath(name));
+        QDir().mkpath(QFileInfo(file).path());
+        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) {
+            std::fprintf(stderr, "make_glyphs: cannot write %s\n", qPrintable(file.fileName()));
+            return false;
+        }
+    }
+    return true;
+}
+
+bool check(const QDir& data) {
+    bool same = true;
+    for (const auto& [name, bytes] : pictures()) {
+        QFile file(data.filePath(name));
+        if (!file.open(QIODevice::ReadOnly) || file.readAll() != bytes) {
+            std::fprintf(stderr, "make_glyphs: %s differs\n", qPrintable(file.fileName()));
+            same = false;
+        }
+    }
+    return same;
 }
 
 } // namespace
 
-bool ChargeGlyphe(const std::string& nom, TPicture& glyphe) {
-    const auto found =
-        std::find_if(glyphs.begin(), glyphs.end(), [&](const Glyph& g) { return nom == g.nom; });
-    if (found == glyphs.end())
-        return false;
-    return glyphe.LoadFromBytes(encode(*found));
-}
-
-std::vector<std::string> NomsGlyphes() {
-    std::vector<std::string> noms;
-    for (const Glyph& glyph : glyphs)
-        noms.emplace_back(glyph.nom);
-    return noms;
+int main(int argc, char** argv) {
+    const bool checking = argc == 3 && std::string_view(argv[1]) == "--check";
+    if (argc != 2 && !checking) {
+        std::fprintf(stderr, "usage: make_glyphs [--check] FOLDER\n");
+        return 2;
+    }
+    const QDir data(QString::fromLocal8Bit(argv[argc - 1]));
+    return (checking ? check(data) : write(data)) ? 0 : 1;
 }

@@ -1,0 +1,79 @@
+#include "CommandLine.h"
+
+#include <algorithm>
+#include <charconv>
+
+namespace {
+
+// The name of an option as written, without its dashes and its "=value".
+QString nameOf(const std::string& arg) {
+    const std::size_t start = arg.find_first_not_of('-');
+    const std::size_t equals = arg.find('=');
+    if (start == std::string::npos)
+        return {};
+    return QString::fromStdString(
+        arg.substr(start, equals == std::string::npos ? equals : equals - start));
+}
+
+bool isOption(const std::string& arg) {
+    return arg.size() > 1 && arg[0] == '-';
+}
+
+// The argument that names this option, as the user wrote it.
+std::string writtenAs(const std::vector<std::string>& args, const QString& name) {
+    const auto found = std::find_if(args.begin(), args.end(), [&](const std::string& arg) {
+        return isOption(arg) && nameOf(arg) == name;
+    });
+    return found != args.end() ? *found : "--" + name.toStdString();
+}
+
+bool takesValue(const QList<QCommandLineOption>& options, const std::string& arg) {
+    if (!isOption(arg) || arg.find('=') != std::string::npos)
+        return false;
+    return std::any_of(options.begin(), options.end(), [&](const QCommandLineOption& option) {
+        return !option.valueName().isEmpty() && option.names().contains(nameOf(arg));
+    });
+}
+
+} // namespace
+
+bool ParseCommandLine(QCommandLineParser& parser, const QList<QCommandLineOption>& options,
+                      const std::vector<std::string>& args, std::string& error) {
+    parser.addOptions(options);
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    QStringList list{QStringLiteral("mathsheet")};
+    for (const std::string& arg : args)
+        list << QString::fromStdString(arg);
+    if (parser.parse(list))
+        return true;
+    if (const QStringList unknown = parser.unknownOptionNames(); !unknown.isEmpty()) {
+        error = "option inconnue « " + writtenAs(args, unknown.front()) + " »";
+        return false;
+    }
+    // Known options only: a value is missing at the end, or a flag was given one.
+    if (!args.empty() && takesValue(options, args.back())) {
+        error = "l'option " + args.back() + " attend une valeur";
+        return false;
+    }
+    const auto withValue = std::find_if(args.begin(), args.end(), [](const std::string& arg) {
+        return isOption(arg) && arg.find('=') != std::string::npos;
+    });
+    const std::string arg =
+        withValue != args.end() ? withValue->substr(0, withValue->find('=')) : std::string("?");
+    error = "l'option " + arg + " n'attend pas de valeur";
+    return false;
+}
+
+std::string OptionValue(const QCommandLineParser& parser, const QString& name) {
+    return parser.value(name).toStdString();
+}
+
+bool NumberBetween(const std::string& text, long long min, long long max, long long& value) {
+    const char* end = text.data() + text.size();
+    const auto [ptr, ec] = std::from_chars(text.data(), end, value);
+    return ec == std::errc{} && ptr == end && value >= min && value <= max;
+}
+
+const char* MathsheetVersion() {
+    return VL_VERSION;
+}

@@ -1,0 +1,93 @@
+#include "Launch.h"
+
+#include "Forms.h"
+#include "MainWindow.h"
+#include "Screenshots.h"
+
+#include "host/forms/QtUserInterface.h"
+#include "package/Paquet.h"
+#include "platform/UserInterface.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+
+#include <ostream>
+#include <string>
+#include <string_view>
+
+namespace {
+
+constexpr const char* kUsage = "Utilisation : vorlane [DOCUMENT] [--screenshot FICHIER.png]\n"
+                               "              vorlane --show-form NOM --screenshot FICHIER.png\n";
+
+struct Arguments {
+    std::string document;
+    std::string screenshot;
+    std::string form;
+    bool help = false;
+    bool version = false;
+};
+
+bool parse(const QStringList& args, Arguments& a) {
+    const QCommandLineOption help({"h", "help"}, "aide");
+    const QCommandLineOption version({"v", "version"}, "version");
+    const QCommandLineOption screenshot("screenshot", "image", "FICHIER");
+    const QCommandLineOption form("show-form", "fenêtre", "NOM");
+    QCommandLineParser parser;
+    parser.addOptions({help, version, screenshot, form});
+    if (!parser.parse(QStringList{QStringLiteral("vorlane")} + args))
+        return false;
+    const QStringList positional = parser.positionalArguments();
+    if (positional.size() > 1)
+        return false;
+    a.document = positional.isEmpty() ? std::string() : positional.front().toStdString();
+    a.screenshot = parser.value(screenshot).toStdString();
+    a.form = parser.value(form).toStdString();
+    a.help = parser.isSet(help);
+    a.version = parser.isSet(version);
+    return a.form.empty() || !a.screenshot.empty();
+}
+
+} // namespace
+
+int RunEditor(const QStringList& args, std::ostream& out, std::ostream& err) {
+    Arguments a;
+    if (!parse(args, a)) {
+        err << kUsage;
+        return 1;
+    }
+    if (a.help || a.version) {
+        out << (a.help ? kUsage
+                       : "vorlane " + QApplication::applicationVersion().toStdString() + "\n");
+        return 0;
+    }
+    TQtUserInterface ui;
+    const TScopedUi scoped(ui);
+    const TCatalogue catalogue = CataloguePaquet();
+    MainWindow window(catalogue, ui);
+    RegisterForms(ui, window.PropDock());
+    if (!a.document.empty() && !window.OpenDocument(a.document) && !a.screenshot.empty())
+        return 2;
+    std::string message;
+    if (!a.form.empty()) {
+        if (ScreenshotForm(window, ui, a.form, a.screenshot, message))
+            return 0;
+        err << "vorlane : " << message << "\n";
+        return 2;
+    }
+    if (!a.screenshot.empty()) {
+        if (ScreenshotWindow(window, a.screenshot, message))
+            return 0;
+        err << "vorlane : " << message << "\n";
+        return 3;
+    }
+    window.show();
+    return QApplication::exec();
+}
+
+bool WantsScreenshot(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i)
+        if (std::string_view(argv[i]).starts_with("--screenshot"))
+            return true;
+    return false;
+}
