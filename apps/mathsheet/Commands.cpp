@@ -171,8 +171,13 @@ private:
             err_ << "mathsheet : le type « " << type->nom << " » n'est pas encore disponible\n";
             return EXIT_BAD_INPUT;
         }
-        for (std::size_t i = 0; i < type->cles.size(); ++i)
-            out_ << i << "\t" << type->cles[i] << "\n";
+        // The package's kinds say what each key takes; the host's own kinds give names only.
+        for (std::size_t i = 0; i < type->cles.size(); ++i) {
+            out_ << i << "\t" << type->cles[i];
+            if (i < type->table.size())
+                out_ << "\t" << DecritCle(type->table[i]);
+            out_ << "\n";
+        }
         for (const std::string& cle : type->clesFeuille)
             out_ << "-\t" << cle << " (feuilles seulement)\n";
         return EXIT_OK;

@@ -123,6 +123,10 @@ TEST_F(Mathsheet, KindsAndKeys) {
     ASSERT_EQ(keys.code, EXIT_OK);
     EXPECT_EQ(keys.out.rfind("0\tGauche\n1\tHaut\n2\tLargeur\n3\tHauteur\n", 0), 0u);
     EXPECT_EQ(RunInProcess({"keys", "Tableau"}).code, EXIT_BAD_INPUT);
+    // A kind of the package gives each key's values, as its table holds them.
+    const std::string de = RunInProcess({"keys", "Dé"}).out;
+    EXPECT_NE(de.find("\n15\tValeur1\tentier de 0 à 6\n"), std::string::npos) << de;
+    EXPECT_NE(de.find("\n14\tOrientation\t0 ou 1\n"), std::string::npos) << de;
 }
 
 } // namespace
