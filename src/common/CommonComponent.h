@@ -83,6 +83,8 @@ public:
 
     // The field a row of the table sets in this component's options block.
     ChampCle ChampDe(const Cle& cle);
+    // The frame pen and background brush fields, found by their keys in the table.
+    FrameFields ChampsCadre();
 
 protected:
     // Keys the table cannot apply alone (text, actions, effects beyond a field): true or false
@@ -96,8 +98,6 @@ protected:
     virtual void RegenereApresCle() { Regenere(); }
     // Ini values beyond the table's rows.
     virtual std::vector<IniEntry> EntreesIniPropres() { return {}; }
-    // The frame pen and background brush fields, found by their keys in the table.
-    FrameFields ChampsCadre();
     // Brings the live drawing objects (pens, brushes, fonts) in line with the options block;
     // the default sets the frame pen and brush from ChampsCadre.
     virtual void AppliqueOptions();

@@ -34,9 +34,7 @@ void TvlCamembert::ApresCle(int index) {
 
 void TvlCamembert::Dessine(TCanvas& canvas, int mode, TPlanche*) {
     const vlRect cadre = Rect.Normalise();
-    AffecteBrush(canvas, Brosse, TBrushStyle(bloc_.StyleBrosse), bloc_.CouleurBrosse);
-    AffectePen(canvas, Pinceau, TPenStyle(bloc_.StylePinceau), bloc_.CouleurPinceau,
-               bloc_.TaillePinceau);
+    AffecteCadre(canvas, *this);
     canvas.Ellipse(cadre.left, cadre.top, cadre.right, cadre.bottom);
 
     const int rx = cadre.Width() / 2;

@@ -111,8 +111,7 @@ void TvlDe::AffectePen(TCanvas& canvas, TPenStyle style, TColor, int taille) {
 
 void TvlDe::Dessine(TCanvas& canvas, int mode, TPlanche*) {
     const vlRect cadre = Rect.Normalise();
-    AffecteBrush(canvas, Brosse, TBrushStyle(bloc_.StyleBrosse), bloc_.CouleurBrosse);
-    AffectePen(canvas, TPenStyle(bloc_.StylePinceau), bloc_.CouleurPinceau, bloc_.TaillePinceau);
+    AffecteCadre(canvas, *this);
     const vlSize coin = CoinArrondi(cadre.Width(), cadre.Height());
     canvas.RoundRect(cadre.left, cadre.top, cadre.right, cadre.bottom, coin.cx, coin.cy);
 

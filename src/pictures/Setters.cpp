@@ -20,3 +20,11 @@ void AffectePen(TCanvas& canvas, TPen& pinceau, TPenStyle style, TColor couleur,
     }
     canvas.Pen = pinceau;
 }
+
+void AffecteCadre(TCanvas& canvas, CommonComponent& composant) {
+    const FrameFields cadre = composant.ChampsCadre();
+    AffecteBrush(canvas, composant.Brosse, TBrushStyle(cadre.brushStyle.Get()),
+                 TColor(cadre.brushColour.Get()));
+    AffectePen(canvas, composant.Pinceau, TPenStyle(cadre.penStyle.Get()),
+               TColor(cadre.penColour.Get()), cadre.penWidth.Get());
+}

@@ -4,6 +4,7 @@
 // rule that hides a picture's answer in one version of the sheet.
 #pragma once
 
+#include "common/CommonComponent.h"
 #include "platform/Canvas.h"
 #include "platform/Graphics.h"
 
@@ -14,6 +15,10 @@ void AffecteBrush(TCanvas& canvas, TBrush& brosse, TBrushStyle style, TColor cou
 // other than solid a pen of width 1 in that style, else the width with a solid pen. The
 // canvas takes that pen.
 void AffectePen(TCanvas& canvas, TPen& pinceau, TPenStyle style, TColor couleur, int taille);
+
+// The component's frame brush, then its frame pen, from its frame keys, set as AffecteBrush and
+// AffectePen set them: the ground and outline a picture starts with.
+void AffecteCadre(TCanvas& canvas, CommonComponent& composant);
 
 // Whether a picture's answer (pips, filled part, hands, liquid...) is drawn: always for a
 // component mode of 0, in the editing view (mode 0), and in the version its mode names.
