@@ -26,98 +26,98 @@ protected:
 };
 
 TEST_F(CamembertPropTest, ShowsTheComponentsSettings) {
-    EXPECT_EQ(window_.pageAspect->edSizeX->text(), "4");
-    EXPECT_EQ(window_.edNumerateur->text(), "1");
-    EXPECT_EQ(window_.edDenominateur->text(), "4");
-    EXPECT_EQ(window_.edAngle->text(), "90");
-    EXPECT_TRUE(window_.rbAiguilles->isChecked());
-    EXPECT_TRUE(window_.chkSecteurs->isChecked());
-    EXPECT_TRUE(window_.chkRayon->isChecked());
-    EXPECT_EQ(window_.cadreStyle->cbBrushStyle->currentIndex(), bsClear);
-    EXPECT_EQ(window_.btCoulCamembert->Color(), clBlue);
+    EXPECT_EQ(Ctl<TDecimalEdit>(window_, "edSizeX")->text(), "4");
+    EXPECT_EQ(Ctl<QLineEdit>(window_, "edNumerateur")->text(), "1");
+    EXPECT_EQ(Ctl<QLineEdit>(window_, "edDenominateur")->text(), "4");
+    EXPECT_EQ(Ctl<QLineEdit>(window_, "edAngle")->text(), "90");
+    EXPECT_TRUE(Ctl<QRadioButton>(window_, "rbAiguilles")->isChecked());
+    EXPECT_TRUE(Ctl<QCheckBox>(window_, "chkSecteurs")->isChecked());
+    EXPECT_TRUE(Ctl<QCheckBox>(window_, "chkRayon")->isChecked());
+    EXPECT_EQ(Ctl<TBrushStyleCombo>(window_, "cbBrushStyle")->currentIndex(), bsClear);
+    EXPECT_EQ(Ctl<TColorButton>(window_, "btCoulCamembert")->Color(), clBlue);
 }
 
 TEST_F(CamembertPropTest, TheFractionIsSentOnEnter) {
-    Tape(window_.pcProp, window_.edNumerateur, "3", false);
-    Tape(window_.pcProp, window_.edDenominateur, "8", false);
+    Tape(Ctl<QTabWidget>(window_, "pcProp"), Ctl<QLineEdit>(window_, "edNumerateur"), "3", false);
+    Tape(Ctl<QTabWidget>(window_, "pcProp"), Ctl<QLineEdit>(window_, "edDenominateur"), "8", false);
     EXPECT_EQ(camembert_.Bloc().Numerateur, 1);
     EXPECT_EQ(camembert_.Bloc().Denominateur, 4);
-    QTest::keyClick(window_.edNumerateur, Qt::Key_Return);
-    QTest::keyClick(window_.edDenominateur, Qt::Key_Return);
+    QTest::keyClick(Ctl<QLineEdit>(window_, "edNumerateur"), Qt::Key_Return);
+    QTest::keyClick(Ctl<QLineEdit>(window_, "edDenominateur"), Qt::Key_Return);
     EXPECT_EQ(camembert_.Bloc().Numerateur, 3);
     EXPECT_EQ(camembert_.Bloc().Denominateur, 8);
 }
 
 TEST_F(CamembertPropTest, AZeroDenominatorIsRefusedAndTheEditShowsTheKeptOne) {
-    Tape(window_.pcProp, window_.edDenominateur, "0");
+    Tape(Ctl<QTabWidget>(window_, "pcProp"), Ctl<QLineEdit>(window_, "edDenominateur"), "0");
     ASSERT_EQ(ui_.Messages().size(), 1u);
     EXPECT_EQ(ui_.Messages()[0], "La valeur doit être comprise entre 1 et 1000.");
     EXPECT_EQ(ui_.shown.back().title, "ERREUR");
     EXPECT_EQ(camembert_.Bloc().Denominateur, 4);
-    EXPECT_EQ(window_.edDenominateur->text(), "4");
+    EXPECT_EQ(Ctl<QLineEdit>(window_, "edDenominateur")->text(), "4");
 }
 
 TEST_F(CamembertPropTest, AFullTurnShowsAsZero) {
-    Tape(window_.pcProp, window_.edAngle, "360");
+    Tape(Ctl<QTabWidget>(window_, "pcProp"), Ctl<QLineEdit>(window_, "edAngle"), "360");
     EXPECT_EQ(camembert_.Bloc().Angle, 0);
-    EXPECT_EQ(window_.edAngle->text(), "0");
-    EXPECT_EQ(window_.edAngle->selectedText(), "0");
+    EXPECT_EQ(Ctl<QLineEdit>(window_, "edAngle")->text(), "0");
+    EXPECT_EQ(Ctl<QLineEdit>(window_, "edAngle")->selectedText(), "0");
 
-    Tape(window_.pcProp, window_.edAngle, "345");
-    QTest::mouseClick(window_.UpDown4->UpButton(), Qt::LeftButton);
+    Tape(Ctl<QTabWidget>(window_, "pcProp"), Ctl<QLineEdit>(window_, "edAngle"), "345");
+    QTest::mouseClick(Ctl<TUpDown>(window_, "UpDown4")->UpButton(), Qt::LeftButton);
     EXPECT_EQ(camembert_.Bloc().Angle, 0);
-    EXPECT_EQ(window_.edAngle->text(), "0");
-    QTest::mouseClick(window_.UpDown4->UpButton(), Qt::LeftButton);
+    EXPECT_EQ(Ctl<QLineEdit>(window_, "edAngle")->text(), "0");
+    QTest::mouseClick(Ctl<TUpDown>(window_, "UpDown4")->UpButton(), Qt::LeftButton);
     EXPECT_EQ(camembert_.Bloc().Angle, 15);
 }
 
 TEST_F(CamembertPropTest, UpDownsKeepTheirKeysRange) {
-    QTest::mouseClick(window_.UpDown3->DownButton(), Qt::LeftButton);
-    QTest::mouseClick(window_.UpDown3->DownButton(), Qt::LeftButton);
-    QTest::mouseClick(window_.UpDown3->DownButton(), Qt::LeftButton);
+    QTest::mouseClick(Ctl<TUpDown>(window_, "UpDown3")->DownButton(), Qt::LeftButton);
+    QTest::mouseClick(Ctl<TUpDown>(window_, "UpDown3")->DownButton(), Qt::LeftButton);
+    QTest::mouseClick(Ctl<TUpDown>(window_, "UpDown3")->DownButton(), Qt::LeftButton);
     EXPECT_EQ(camembert_.Bloc().Denominateur, 1);
-    QTest::mouseClick(window_.UpDown3->DownButton(), Qt::LeftButton);
+    QTest::mouseClick(Ctl<TUpDown>(window_, "UpDown3")->DownButton(), Qt::LeftButton);
     EXPECT_EQ(camembert_.Bloc().Denominateur, 1);
     EXPECT_TRUE(ui_.Messages().empty());
-    QTest::mouseClick(window_.UpDown2->UpButton(), Qt::LeftButton);
+    QTest::mouseClick(Ctl<TUpDown>(window_, "UpDown2")->UpButton(), Qt::LeftButton);
     EXPECT_EQ(camembert_.Bloc().Numerateur, 2);
 }
 
 TEST_F(CamembertPropTest, ListsRadiosAndChecksSendOnChange) {
-    window_.cbStyleCamembert->setCurrentIndex(bsCross);
+    Ctl<TBrushStyleCombo>(window_, "cbStyleCamembert")->setCurrentIndex(bsCross);
     EXPECT_EQ(camembert_.Bloc().StyleBrosseCamembert, bsCross);
-    window_.cadreStyle->cbPenStyle->setCurrentIndex(psDash);
+    Ctl<TPenStyleCombo>(window_, "cbPenStyle")->setCurrentIndex(psDash);
     EXPECT_EQ(camembert_.Bloc().StylePinceau, psDash);
-    window_.rbInverse->click();
+    Ctl<QRadioButton>(window_, "rbInverse")->click();
     EXPECT_EQ(camembert_.Bloc().Sens, 1);
-    window_.rbAiguilles->click();
+    Ctl<QRadioButton>(window_, "rbAiguilles")->click();
     EXPECT_EQ(camembert_.Bloc().Sens, 0);
-    window_.chkSecteurs->click();
+    Ctl<QCheckBox>(window_, "chkSecteurs")->click();
     EXPECT_EQ(camembert_.Bloc().MontrerSecteurs, 0);
-    window_.chkRayon->click();
+    Ctl<QCheckBox>(window_, "chkRayon")->click();
     EXPECT_EQ(camembert_.Bloc().MontrerRayon, 0);
-    window_.chkRayon->click();
+    Ctl<QCheckBox>(window_, "chkRayon")->click();
     EXPECT_EQ(camembert_.Bloc().MontrerRayon, 1);
     ui_.colorAnswers = {0x0080FF};
-    QTest::mouseClick(window_.btCoulCamembert, Qt::LeftButton);
+    QTest::mouseClick(Ctl<TColorButton>(window_, "btCoulCamembert"), Qt::LeftButton);
     EXPECT_EQ(camembert_.Bloc().CouleurCamembert, 0x0080FF);
 }
 
 TEST_F(CamembertPropTest, ModeButtonsSendOneTwoOrZero) {
-    window_.btCorrige->click();
+    Ctl<QToolButton>(window_, "btCorrige")->click();
     EXPECT_EQ(camembert_.Bloc().Mode, 2);
-    window_.btEpreuve->click();
+    Ctl<QToolButton>(window_, "btEpreuve")->click();
     EXPECT_EQ(camembert_.Bloc().Mode, 1);
-    EXPECT_FALSE(window_.btCorrige->isChecked());
-    window_.btEpreuve->click();
+    EXPECT_FALSE(Ctl<QToolButton>(window_, "btCorrige")->isChecked());
+    Ctl<QToolButton>(window_, "btEpreuve")->click();
     EXPECT_EQ(camembert_.Bloc().Mode, 0);
 }
 
 TEST_F(CamembertPropTest, AColourOnTheClearDiscShowsItSolid) {
     ui_.colorAnswers = {0x00FFFF};
-    QTest::mouseClick(window_.cadreStyle->btCoulBrosse, Qt::LeftButton);
+    QTest::mouseClick(Ctl<TColorButton>(window_, "btCoulBrosse"), Qt::LeftButton);
     EXPECT_EQ(camembert_.Bloc().StyleBrosse, bsSolid);
-    EXPECT_EQ(window_.cadreStyle->cbBrushStyle->currentIndex(), bsSolid);
+    EXPECT_EQ(Ctl<TBrushStyleCombo>(window_, "cbBrushStyle")->currentIndex(), bsSolid);
 }
 
 TEST_F(CamembertPropTest, SwitchingComponentsRefreshesWithoutSending) {
@@ -128,18 +128,18 @@ TEST_F(CamembertPropTest, SwitchingComponentsRefreshesWithoutSending) {
     const CamembertOptions avantAutre = autre.Bloc();
 
     window_.ChangeComposant(&autre);
-    EXPECT_EQ(window_.edNumerateur->text(), "5");
-    EXPECT_EQ(window_.edDenominateur->text(), "6");
-    EXPECT_EQ(window_.edAngle->text(), "30");
-    EXPECT_TRUE(window_.rbInverse->isChecked());
-    EXPECT_FALSE(window_.chkSecteurs->isChecked());
-    EXPECT_EQ(window_.cbStyleCamembert->currentIndex(), 4);
-    EXPECT_EQ(window_.cadreStyle->cbBrushStyle->currentIndex(), bsSolid);
-    EXPECT_TRUE(window_.btEpreuve->isChecked());
+    EXPECT_EQ(Ctl<QLineEdit>(window_, "edNumerateur")->text(), "5");
+    EXPECT_EQ(Ctl<QLineEdit>(window_, "edDenominateur")->text(), "6");
+    EXPECT_EQ(Ctl<QLineEdit>(window_, "edAngle")->text(), "30");
+    EXPECT_TRUE(Ctl<QRadioButton>(window_, "rbInverse")->isChecked());
+    EXPECT_FALSE(Ctl<QCheckBox>(window_, "chkSecteurs")->isChecked());
+    EXPECT_EQ(Ctl<TBrushStyleCombo>(window_, "cbStyleCamembert")->currentIndex(), 4);
+    EXPECT_EQ(Ctl<TBrushStyleCombo>(window_, "cbBrushStyle")->currentIndex(), bsSolid);
+    EXPECT_TRUE(Ctl<QToolButton>(window_, "btEpreuve")->isChecked());
 
     window_.ChangeComposant(&camembert_);
-    EXPECT_TRUE(window_.rbAiguilles->isChecked());
-    EXPECT_FALSE(window_.btEpreuve->isChecked());
+    EXPECT_TRUE(Ctl<QRadioButton>(window_, "rbAiguilles")->isChecked());
+    EXPECT_FALSE(Ctl<QToolButton>(window_, "btEpreuve")->isChecked());
     EXPECT_TRUE(Memes(camembert_.Bloc(), avant));
     EXPECT_TRUE(Memes(autre.Bloc(), avantAutre));
 }

@@ -30,130 +30,130 @@ protected:
 };
 
 TEST_F(DePropTest, ShowsTheComponentsSettings) {
-    EXPECT_EQ(window_.pageAspect->edOrgX->text(), "0");
-    EXPECT_EQ(window_.pageAspect->edSizeX->text(), "3");
-    EXPECT_EQ(window_.cadreStyle->edTaillePen->text(), "1");
-    EXPECT_TRUE(window_.rbDe->isChecked());
-    EXPECT_TRUE(window_.rbHorizontale->isChecked());
-    EXPECT_EQ(window_.edValeur1->text(), "2");
-    EXPECT_EQ(window_.edValeur2->text(), "5");
-    EXPECT_TRUE(window_.pageAspect->chkActif->isChecked());
-    EXPECT_FALSE(window_.btEpreuve->isChecked());
-    EXPECT_FALSE(window_.btCorrige->isChecked());
+    EXPECT_EQ(Ctl<TDecimalEdit>(window_, "edOrgX")->text(), "0");
+    EXPECT_EQ(Ctl<TDecimalEdit>(window_, "edSizeX")->text(), "3");
+    EXPECT_EQ(Ctl<TCardinalEdit>(window_, "edTaillePen")->text(), "1");
+    EXPECT_TRUE(Ctl<QRadioButton>(window_, "rbDe")->isChecked());
+    EXPECT_TRUE(Ctl<QRadioButton>(window_, "rbHorizontale")->isChecked());
+    EXPECT_EQ(Ctl<QLineEdit>(window_, "edValeur1")->text(), "2");
+    EXPECT_EQ(Ctl<QLineEdit>(window_, "edValeur2")->text(), "5");
+    EXPECT_TRUE(Ctl<QCheckBox>(window_, "chkActif")->isChecked());
+    EXPECT_FALSE(Ctl<QToolButton>(window_, "btEpreuve")->isChecked());
+    EXPECT_FALSE(Ctl<QToolButton>(window_, "btCorrige")->isChecked());
     // A die has one value: the second half and the swap are for dominoes.
-    EXPECT_FALSE(window_.edValeur2->isEnabled());
-    EXPECT_FALSE(window_.btPermuter->isEnabled());
+    EXPECT_FALSE(Ctl<QLineEdit>(window_, "edValeur2")->isEnabled());
+    EXPECT_FALSE(Ctl<QPushButton>(window_, "btPermuter")->isEnabled());
 }
 
 TEST_F(DePropTest, EditsSendTheirTextOnEnter) {
-    Tape(window_.pcProp, window_.edValeur1, "4", false);
+    Tape(Ctl<QTabWidget>(window_, "pcProp"), Ctl<QLineEdit>(window_, "edValeur1"), "4", false);
     EXPECT_EQ(de_.Bloc().Valeur1, 2);
-    QTest::keyClick(window_.edValeur1, Qt::Key_Return);
+    QTest::keyClick(Ctl<QLineEdit>(window_, "edValeur1"), Qt::Key_Return);
     EXPECT_EQ(de_.Bloc().Valeur1, 4);
-    EXPECT_EQ(window_.edValeur1->selectedText(), "4");
+    EXPECT_EQ(Ctl<QLineEdit>(window_, "edValeur1")->selectedText(), "4");
 
-    Tape(window_.pcProp, window_.pageAspect->edOrgX, "2,5");
-    Tape(window_.pcProp, window_.pageAspect->edSizeY, "4");
+    Tape(Ctl<QTabWidget>(window_, "pcProp"), Ctl<TDecimalEdit>(window_, "edOrgX"), "2,5");
+    Tape(Ctl<QTabWidget>(window_, "pcProp"), Ctl<TDecimalEdit>(window_, "edSizeY"), "4");
     EXPECT_EQ(de_.Rect, (vlRect{350, 100, 650, 500}));
-    Tape(window_.pcProp, window_.cadreStyle->edTaillePen, "12");
+    Tape(Ctl<QTabWidget>(window_, "pcProp"), Ctl<TCardinalEdit>(window_, "edTaillePen"), "12");
     EXPECT_EQ(de_.Bloc().TaillePinceau, 12);
 }
 
 TEST_F(DePropTest, ARefusedValueIsReportedAndTheEditShowsTheKeptOne) {
-    Tape(window_.pcProp, window_.edValeur1, "7");
+    Tape(Ctl<QTabWidget>(window_, "pcProp"), Ctl<QLineEdit>(window_, "edValeur1"), "7");
     ASSERT_EQ(ui_.Messages().size(), 1u);
     EXPECT_NE(ui_.Messages()[0].find("entre 0 et 6"), std::string::npos);
     EXPECT_EQ(de_.Bloc().Valeur1, 2);
-    EXPECT_EQ(window_.edValeur1->text(), "2");
+    EXPECT_EQ(Ctl<QLineEdit>(window_, "edValeur1")->text(), "2");
 
-    Tape(window_.pcProp, window_.cadreStyle->edTaillePen, "1001");
+    Tape(Ctl<QTabWidget>(window_, "pcProp"), Ctl<TCardinalEdit>(window_, "edTaillePen"), "1001");
     EXPECT_EQ(ui_.Messages().size(), 2u);
-    EXPECT_EQ(window_.cadreStyle->edTaillePen->text(), "1");
+    EXPECT_EQ(Ctl<TCardinalEdit>(window_, "edTaillePen")->text(), "1");
 }
 
 TEST_F(DePropTest, UpDownsSendTheEditWhenReleased) {
-    QTest::mousePress(window_.UpDown2->UpButton(), Qt::LeftButton);
+    QTest::mousePress(Ctl<TUpDown>(window_, "UpDown2")->UpButton(), Qt::LeftButton);
     EXPECT_EQ(de_.Bloc().Valeur1, 2);
-    QTest::mouseRelease(window_.UpDown2->UpButton(), Qt::LeftButton);
+    QTest::mouseRelease(Ctl<TUpDown>(window_, "UpDown2")->UpButton(), Qt::LeftButton);
     EXPECT_EQ(de_.Bloc().Valeur1, 3);
-    QTest::mouseClick(window_.cadreStyle->UpDown1->DownButton(), Qt::LeftButton);
+    QTest::mouseClick(Ctl<TUpDown>(window_, "UpDown1")->DownButton(), Qt::LeftButton);
     EXPECT_EQ(de_.Bloc().TaillePinceau, 0);
 }
 
 TEST_F(DePropTest, CombosSendTheirIndexAndColourButtonsTheColour) {
-    window_.cadreStyle->cbPenStyle->setCurrentIndex(2);
-    window_.cbStylePoint->setCurrentIndex(4);
+    Ctl<TPenStyleCombo>(window_, "cbPenStyle")->setCurrentIndex(2);
+    Ctl<TBrushStyleCombo>(window_, "cbStylePoint")->setCurrentIndex(4);
     EXPECT_EQ(de_.Bloc().StylePinceau, psDot);
     EXPECT_EQ(de_.Bloc().StyleBrossePoint, 4);
     ui_.colorAnswers = {0x0000FF, 0x00FF00};
-    QTest::mouseClick(window_.btCoulPoint, Qt::LeftButton);
-    QTest::mouseClick(window_.cadreStyle->btCoulPinceau, Qt::LeftButton);
+    QTest::mouseClick(Ctl<TColorButton>(window_, "btCoulPoint"), Qt::LeftButton);
+    QTest::mouseClick(Ctl<TColorButton>(window_, "btCoulPinceau"), Qt::LeftButton);
     EXPECT_EQ(de_.Bloc().CouleurPoint, 0x0000FF);
     EXPECT_EQ(de_.Bloc().CouleurPinceau, 0x00FF00);
 }
 
 TEST_F(DePropTest, AColourOnAClearFaceShowsItSolid) {
-    window_.cadreStyle->cbBrushStyle->setCurrentIndex(bsClear);
+    Ctl<TBrushStyleCombo>(window_, "cbBrushStyle")->setCurrentIndex(bsClear);
     ASSERT_EQ(de_.Bloc().StyleBrosse, bsClear);
     ui_.colorAnswers = {0x00FFFF};
-    QTest::mouseClick(window_.cadreStyle->btCoulBrosse, Qt::LeftButton);
+    QTest::mouseClick(Ctl<TColorButton>(window_, "btCoulBrosse"), Qt::LeftButton);
     EXPECT_EQ(de_.Bloc().CouleurBrosse, 0x00FFFF);
     EXPECT_EQ(de_.Bloc().StyleBrosse, bsSolid);
-    EXPECT_EQ(window_.cadreStyle->cbBrushStyle->currentIndex(), bsSolid);
+    EXPECT_EQ(Ctl<TBrushStyleCombo>(window_, "cbBrushStyle")->currentIndex(), bsSolid);
 }
 
 TEST_F(DePropTest, CheckBoxesSendOneOrZero) {
-    window_.pageAspect->chkDetachable->click();
+    Ctl<QCheckBox>(window_, "chkDetachable")->click();
     EXPECT_TRUE(de_.Detachable);
-    window_.pageAspect->chkDetachable->click();
+    Ctl<QCheckBox>(window_, "chkDetachable")->click();
     EXPECT_FALSE(de_.Detachable);
-    window_.pageAspect->chkActif->click();
+    Ctl<QCheckBox>(window_, "chkActif")->click();
     EXPECT_FALSE(de_.Activable());
 }
 
 TEST_F(DePropTest, ModeButtonsSendOneTwoOrZero) {
-    window_.btEpreuve->click();
+    Ctl<QToolButton>(window_, "btEpreuve")->click();
     EXPECT_EQ(de_.Bloc().Mode, 1);
-    window_.btCorrige->click();
+    Ctl<QToolButton>(window_, "btCorrige")->click();
     EXPECT_EQ(de_.Bloc().Mode, 2);
-    EXPECT_FALSE(window_.btEpreuve->isChecked());
-    EXPECT_TRUE(window_.btCorrige->isChecked());
-    window_.btCorrige->click();
+    EXPECT_FALSE(Ctl<QToolButton>(window_, "btEpreuve")->isChecked());
+    EXPECT_TRUE(Ctl<QToolButton>(window_, "btCorrige")->isChecked());
+    Ctl<QToolButton>(window_, "btCorrige")->click();
     EXPECT_EQ(de_.Bloc().Mode, 0);
-    EXPECT_FALSE(window_.btCorrige->isChecked());
+    EXPECT_FALSE(Ctl<QToolButton>(window_, "btCorrige")->isChecked());
 }
 
 TEST_F(DePropTest, ADominoGetsItsSecondValueAndTheActions) {
-    window_.rbDomino->click();
+    Ctl<QRadioButton>(window_, "rbDomino")->click();
     EXPECT_EQ(de_.Bloc().Aspect, 1);
-    EXPECT_TRUE(window_.edValeur2->isEnabled());
-    EXPECT_TRUE(window_.btPermuter->isEnabled());
+    EXPECT_TRUE(Ctl<QLineEdit>(window_, "edValeur2")->isEnabled());
+    EXPECT_TRUE(Ctl<QPushButton>(window_, "btPermuter")->isEnabled());
 
-    window_.btPermuter->click();
+    Ctl<QPushButton>(window_, "btPermuter")->click();
     EXPECT_EQ(de_.Bloc().Valeur1, 5);
     EXPECT_EQ(de_.Bloc().Valeur2, 2);
-    EXPECT_EQ(window_.edValeur1->text(), "5");
-    EXPECT_EQ(window_.edValeur2->text(), "2");
+    EXPECT_EQ(Ctl<QLineEdit>(window_, "edValeur1")->text(), "5");
+    EXPECT_EQ(Ctl<QLineEdit>(window_, "edValeur2")->text(), "2");
 
     SeedRandom(11);
-    window_.btAleatoire->click();
-    EXPECT_EQ(window_.edValeur1->text(), QString::number(de_.Bloc().Valeur1));
-    EXPECT_EQ(window_.edValeur2->text(), QString::number(de_.Bloc().Valeur2));
+    Ctl<QPushButton>(window_, "btAleatoire")->click();
+    EXPECT_EQ(Ctl<QLineEdit>(window_, "edValeur1")->text(), QString::number(de_.Bloc().Valeur1));
+    EXPECT_EQ(Ctl<QLineEdit>(window_, "edValeur2")->text(), QString::number(de_.Bloc().Valeur2));
     EXPECT_TRUE(ui_.Messages().empty());
 }
 
 TEST_F(DePropTest, OrientationTurnsTheFrameOncePerChange) {
     Regle(de_, {"Largeur=6"});
     window_.ChangeComposant(&de_);
-    window_.rbVerticale->click();
+    Ctl<QRadioButton>(window_, "rbVerticale")->click();
     EXPECT_EQ(de_.Bloc().Orientation, 1);
     EXPECT_EQ(de_.Rect.Normalise().LireSize(), (vlSize{300, 600}));
-    EXPECT_EQ(window_.pageAspect->edSizeX->text(), "3");
-    EXPECT_EQ(window_.pageAspect->edSizeY->text(), "6");
+    EXPECT_EQ(Ctl<TDecimalEdit>(window_, "edSizeX")->text(), "3");
+    EXPECT_EQ(Ctl<TDecimalEdit>(window_, "edSizeY")->text(), "6");
     // Clicking the side already chosen must not turn the frame back.
-    window_.rbVerticale->click();
+    Ctl<QRadioButton>(window_, "rbVerticale")->click();
     EXPECT_EQ(de_.Rect.Normalise().LireSize(), (vlSize{300, 600}));
-    window_.rbHorizontale->click();
+    Ctl<QRadioButton>(window_, "rbHorizontale")->click();
     EXPECT_EQ(de_.Bloc().Orientation, 0);
     EXPECT_EQ(de_.Rect.Normalise().LireSize(), (vlSize{600, 300}));
 }
@@ -168,20 +168,20 @@ TEST_F(DePropTest, SwitchingComponentsRefreshesWithoutSending) {
     const vlRect rectAutre = autre.Rect;
 
     window_.ChangeComposant(&autre);
-    EXPECT_TRUE(window_.rbDomino->isChecked());
-    EXPECT_TRUE(window_.rbVerticale->isChecked());
-    EXPECT_EQ(window_.edValeur1->text(), "0");
-    EXPECT_EQ(window_.edValeur2->text(), "6");
-    EXPECT_TRUE(window_.btCorrige->isChecked());
-    EXPECT_EQ(window_.cadreStyle->cbPenStyle->currentIndex(), 3);
-    EXPECT_EQ(window_.cbStylePoint->currentIndex(), 6);
-    EXPECT_TRUE(window_.pageAspect->chkDetachable->isChecked());
-    EXPECT_FALSE(window_.pageAspect->chkActif->isChecked());
-    EXPECT_EQ(window_.pageAspect->edSizeY->text(), "3");
+    EXPECT_TRUE(Ctl<QRadioButton>(window_, "rbDomino")->isChecked());
+    EXPECT_TRUE(Ctl<QRadioButton>(window_, "rbVerticale")->isChecked());
+    EXPECT_EQ(Ctl<QLineEdit>(window_, "edValeur1")->text(), "0");
+    EXPECT_EQ(Ctl<QLineEdit>(window_, "edValeur2")->text(), "6");
+    EXPECT_TRUE(Ctl<QToolButton>(window_, "btCorrige")->isChecked());
+    EXPECT_EQ(Ctl<TPenStyleCombo>(window_, "cbPenStyle")->currentIndex(), 3);
+    EXPECT_EQ(Ctl<TBrushStyleCombo>(window_, "cbStylePoint")->currentIndex(), 6);
+    EXPECT_TRUE(Ctl<QCheckBox>(window_, "chkDetachable")->isChecked());
+    EXPECT_FALSE(Ctl<QCheckBox>(window_, "chkActif")->isChecked());
+    EXPECT_EQ(Ctl<TDecimalEdit>(window_, "edSizeY")->text(), "3");
 
     window_.ChangeComposant(&de_);
-    EXPECT_TRUE(window_.rbHorizontale->isChecked());
-    EXPECT_FALSE(window_.btCorrige->isChecked());
+    EXPECT_TRUE(Ctl<QRadioButton>(window_, "rbHorizontale")->isChecked());
+    EXPECT_FALSE(Ctl<QToolButton>(window_, "btCorrige")->isChecked());
     EXPECT_TRUE(Memes(de_.Bloc(), avantDe));
     EXPECT_TRUE(Memes(autre.Bloc(), avantAutre));
     EXPECT_EQ(de_.Rect, rectDe);

@@ -1,15 +1,21 @@
-// A QApplication on the offscreen platform for the form tests (no display needed).
+// A QApplication on the offscreen platform for the form tests (no display needed), and the
+// controls of a window found by their names, as a window keeps its generated form private.
 #pragma once
 
+#include "host/forms/ColorButton.h"
 #include "host/forms/NumberEdits.h"
+#include "host/forms/StyleCombos.h"
 #include "host/forms/TCadreStyle.h"
 #include "host/forms/TPageAspect.h"
+#include "host/forms/UpDown.h"
 
 #include <QApplication>
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <memory>
+#include <stdexcept>
+#include <string>
 
 class QtWidgetsEnvironment : public ::testing::Environment {
 public:
@@ -30,3 +36,11 @@ private:
 // Registers the environment once per test program.
 inline const ::testing::Environment* const kQtWidgetsEnvironment =
     ::testing::AddGlobalTestEnvironment(new QtWidgetsEnvironment);
+
+// The control of `fenetre` named `nom`; the test stops when the window has none of that type.
+template <class T> T* Ctl(const QObject& fenetre, const char* nom) {
+    T* controle = fenetre.findChild<T*>(QString::fromLatin1(nom));
+    if (controle == nullptr)
+        throw std::runtime_error(std::string("pas de contrôle ") + nom);
+    return controle;
+}

@@ -73,105 +73,109 @@ protected:
 
 TEST_F(SudokuPropTest, ShowsTheComponentsSettings) {
     EXPECT_EQ(window_.objectName(), "SudokuProp");
-    EXPECT_EQ(window_.edSizeX->text(), "9");
-    EXPECT_EQ(window_.edTaillePen->text(), "10");
-    EXPECT_EQ(window_.cbBrushStyle->currentIndex(), bsClear);
-    EXPECT_EQ(window_.rgTypeGrille->checkedId(), tg9x9);
-    EXPECT_EQ(window_.edNiveau->text(), "3");
-    EXPECT_EQ(window_.edNbValeurs->text(), "0");
-    EXPECT_EQ(window_.btCouleurCorrige->Color(), 255);
-    EXPECT_TRUE(window_.chkAjuster->isChecked());
-    EXPECT_FALSE(window_.chkTransparent->isChecked());
-    EXPECT_TRUE(window_.chkActif->isChecked());
-    EXPECT_EQ(window_.mmInformation->toPlainText().toStdString(), texte(sudoku_.Informations()));
-    EXPECT_EQ(window_.lbPathBdd->text(), "Sudoku17.dat");
-    ASSERT_EQ(window_.clbRegles->count(), TailleCle);
-    EXPECT_EQ(window_.clbRegles->item(1)->text(), "Cand. unique caché");
+    EXPECT_EQ(Ctl<QLineEdit>(window_, "edSizeX")->text(), "9");
+    EXPECT_EQ(Ctl<QLineEdit>(window_, "edTaillePen")->text(), "10");
+    EXPECT_EQ(Ctl<TBrushStyleCombo>(window_, "cbBrushStyle")->currentIndex(), bsClear);
+    EXPECT_EQ(Ctl<QButtonGroup>(window_, "rgTypeGrille")->checkedId(), tg9x9);
+    EXPECT_EQ(Ctl<QLineEdit>(window_, "edNiveau")->text(), "3");
+    EXPECT_EQ(Ctl<QLineEdit>(window_, "edNbValeurs")->text(), "0");
+    EXPECT_EQ(Ctl<TColorButton>(window_, "btCouleurCorrige")->Color(), 255);
+    EXPECT_TRUE(Ctl<QCheckBox>(window_, "chkAjuster")->isChecked());
+    EXPECT_FALSE(Ctl<QCheckBox>(window_, "chkTransparent")->isChecked());
+    EXPECT_TRUE(Ctl<QCheckBox>(window_, "chkActif")->isChecked());
+    EXPECT_EQ(Ctl<QPlainTextEdit>(window_, "mmInformation")->toPlainText().toStdString(),
+              texte(sudoku_.Informations()));
+    EXPECT_EQ(Ctl<QLabel>(window_, "lbPathBdd")->text(), "Sudoku17.dat");
+    ASSERT_EQ(Ctl<QListWidget>(window_, "clbRegles")->count(), TailleCle);
+    EXPECT_EQ(Ctl<QListWidget>(window_, "clbRegles")->item(1)->text(), "Cand. unique caché");
     // No search has found a record yet: nothing to move through.
-    EXPECT_FALSE(window_.btSuivant->isEnabled());
+    EXPECT_FALSE(Ctl<QPushButton>(window_, "btSuivant")->isEnabled());
     EXPECT_EQ(changements_, 0);
 }
 
 TEST_F(SudokuPropTest, EditsSendTheirTextOnEnterAndShowTheNewPuzzle) {
     const std::string avant = Cases(sudoku_);
-    Tape(window_.pcProp, window_.edNiveau, "1", false);
+    Tape(Ctl<QTabWidget>(window_, "pcProp"), Ctl<QLineEdit>(window_, "edNiveau"), "1", false);
     EXPECT_EQ(sudoku_.Bloc().Niveau, 3);
-    QTest::keyClick(window_.edNiveau, Qt::Key_Return);
+    QTest::keyClick(Ctl<QLineEdit>(window_, "edNiveau"), Qt::Key_Return);
     EXPECT_EQ(sudoku_.Bloc().Niveau, 1);
     EXPECT_NE(Cases(sudoku_), avant);
-    EXPECT_EQ(window_.mmInformation->toPlainText().toStdString(), texte(sudoku_.Informations()));
+    EXPECT_EQ(Ctl<QPlainTextEdit>(window_, "mmInformation")->toPlainText().toStdString(),
+              texte(sudoku_.Informations()));
 
-    Tape(window_.pcProp, window_.edNbValeurs, "40");
+    Tape(Ctl<QTabWidget>(window_, "pcProp"), Ctl<QLineEdit>(window_, "edNbValeurs"), "40");
     EXPECT_EQ(sudoku_.Bloc().NbValeurs, 40);
-    Tape(window_.pcProp, window_.edTaillePen, "25");
+    Tape(Ctl<QTabWidget>(window_, "pcProp"), Ctl<QLineEdit>(window_, "edTaillePen"), "25");
     EXPECT_EQ(sudoku_.Bloc().TaillePinceau, 25);
-    Tape(window_.pcProp, window_.edOrgX, "2,5");
+    Tape(Ctl<QTabWidget>(window_, "pcProp"), Ctl<QLineEdit>(window_, "edOrgX"), "2,5");
     EXPECT_EQ(sudoku_.Rect.Normalise().left, 350);
     EXPECT_GE(changements_, 4);
     EXPECT_TRUE(ui_.Messages().empty());
 }
 
 TEST_F(SudokuPropTest, ARefusedValueIsReportedAndTheEditShowsTheKeptOne) {
-    Tape(window_.pcProp, window_.edNiveau, "5");
+    Tape(Ctl<QTabWidget>(window_, "pcProp"), Ctl<QLineEdit>(window_, "edNiveau"), "5");
     ASSERT_EQ(ui_.Messages().size(), 1u);
     EXPECT_EQ(sudoku_.Bloc().Niveau, 3);
-    EXPECT_EQ(window_.edNiveau->text(), "3");
+    EXPECT_EQ(Ctl<QLineEdit>(window_, "edNiveau")->text(), "3");
 
-    Tape(window_.pcProp, window_.edNbValeurs, "90");
+    Tape(Ctl<QTabWidget>(window_, "pcProp"), Ctl<QLineEdit>(window_, "edNbValeurs"), "90");
     EXPECT_EQ(ui_.Messages().size(), 2u);
     EXPECT_EQ(sudoku_.Bloc().NbValeurs, 0);
-    EXPECT_EQ(window_.edNbValeurs->text(), "0");
+    EXPECT_EQ(Ctl<QLineEdit>(window_, "edNbValeurs")->text(), "0");
 
-    Tape(window_.pcProp, window_.edEnrCourant, "40000");
+    Tape(Ctl<QTabWidget>(window_, "pcProp"), Ctl<QLineEdit>(window_, "edEnrCourant"), "40000");
     EXPECT_EQ(ui_.Messages().size(), 3u);
-    EXPECT_EQ(window_.edEnrCourant->text(), "0");
+    EXPECT_EQ(Ctl<QLineEdit>(window_, "edEnrCourant")->text(), "0");
 }
 
 TEST_F(SudokuPropTest, UpDownsSendTheEditWhenReleased) {
-    QTest::mousePress(window_.udNiveau->DownButton(), Qt::LeftButton);
+    QTest::mousePress(Ctl<TUpDown>(window_, "udNiveau")->DownButton(), Qt::LeftButton);
     EXPECT_EQ(sudoku_.Bloc().Niveau, 3);
-    QTest::mouseRelease(window_.udNiveau->DownButton(), Qt::LeftButton);
+    QTest::mouseRelease(Ctl<TUpDown>(window_, "udNiveau")->DownButton(), Qt::LeftButton);
     EXPECT_EQ(sudoku_.Bloc().Niveau, 2);
-    QTest::mouseClick(window_.udNbValeurs->UpButton(), Qt::LeftButton);
+    QTest::mouseClick(Ctl<TUpDown>(window_, "udNbValeurs")->UpButton(), Qt::LeftButton);
     EXPECT_EQ(sudoku_.Bloc().NbValeurs, 1);
 }
 
 TEST_F(SudokuPropTest, GridTypeCombosAndCheckBoxes) {
-    window_.rgTypeGrille->button(tg4x4)->click();
+    Ctl<QButtonGroup>(window_, "rgTypeGrille")->button(tg4x4)->click();
     EXPECT_EQ(sudoku_.Bloc().TypeGrille, tg4x4);
     EXPECT_EQ(sudoku_.NbValeursGrille(), 4);
-    EXPECT_EQ(window_.mmInformation->toPlainText().toStdString(), texte(sudoku_.Informations()));
+    EXPECT_EQ(Ctl<QPlainTextEdit>(window_, "mmInformation")->toPlainText().toStdString(),
+              texte(sudoku_.Informations()));
 
-    window_.cbPenStyle->setCurrentIndex(psDash);
+    Ctl<TPenStyleCombo>(window_, "cbPenStyle")->setCurrentIndex(psDash);
     EXPECT_EQ(sudoku_.Bloc().StylePinceau, psDash);
-    window_.cbBrushStyle->setCurrentIndex(bsSolid);
+    Ctl<TBrushStyleCombo>(window_, "cbBrushStyle")->setCurrentIndex(bsSolid);
     EXPECT_EQ(sudoku_.Bloc().StyleBrosse, bsSolid);
 
-    window_.chkAjuster->click();
+    Ctl<QCheckBox>(window_, "chkAjuster")->click();
     EXPECT_EQ(sudoku_.Bloc().RespecterProportions, 0);
-    window_.chkTransparent->click();
+    Ctl<QCheckBox>(window_, "chkTransparent")->click();
     EXPECT_EQ(sudoku_.Bloc().Transparent, 1);
-    window_.chkDetachable->click();
+    Ctl<QCheckBox>(window_, "chkDetachable")->click();
     EXPECT_TRUE(sudoku_.Detachable);
-    window_.chkActif->click();
+    Ctl<QCheckBox>(window_, "chkActif")->click();
     EXPECT_FALSE(sudoku_.Activable());
 }
 
 TEST_F(SudokuPropTest, ColourAndFontButtons) {
     ui_.colorAnswers = {0x00FF00, 0x123456};
-    QTest::mouseClick(window_.btCouleurCorrige, Qt::LeftButton);
+    QTest::mouseClick(Ctl<TColorButton>(window_, "btCouleurCorrige"), Qt::LeftButton);
     EXPECT_EQ(sudoku_.Bloc().CouleurCorrige, 0x00FF00);
-    QTest::mouseClick(window_.btCoulPinceau, Qt::LeftButton);
+    QTest::mouseClick(Ctl<TColorButton>(window_, "btCoulPinceau"), Qt::LeftButton);
     EXPECT_EQ(sudoku_.Bloc().CouleurPinceau, 0x123456);
 
     ui_.fontAnswers = {"Liberation Serif,20,255,italique"};
-    window_.btFonte->click();
+    Ctl<QPushButton>(window_, "btFonte")->click();
     EXPECT_EQ(sudoku_.Bloc().Police.NomPolice(), "Liberation Serif");
     EXPECT_EQ(sudoku_.Bloc().Police.Taille, 20);
-    EXPECT_EQ(window_.lbFonteCourante->text(), "Liberation Serif, 20 points, italique");
+    EXPECT_EQ(Ctl<QLabel>(window_, "lbFonteCourante")->text(),
+              "Liberation Serif, 20 points, italique");
 
     // The cursive font keeps the colour.
-    window_.btFonteCursive->click();
+    Ctl<QPushButton>(window_, "btFonteCursive")->click();
     EXPECT_EQ(sudoku_.Bloc().Police.NomPolice(), "CrayonL");
     EXPECT_EQ(sudoku_.Bloc().Police.Taille, 18);
     EXPECT_EQ(sudoku_.Bloc().Police.Style, fsBold);
@@ -181,20 +185,20 @@ TEST_F(SudokuPropTest, ColourAndFontButtons) {
 TEST_F(SudokuPropTest, ActionButtonsWorkOnTheGrid) {
     const std::string avant = Cases(sudoku_);
     SeedRandom(11);
-    window_.btConstruire->click();
+    Ctl<QPushButton>(window_, "btConstruire")->click();
     const std::string construite = Cases(sudoku_);
     EXPECT_NE(construite, avant);
 
-    window_.btCopier->click();
+    Ctl<QPushButton>(window_, "btCopier")->click();
     EXPECT_EQ(ui_.clipboard.substr(0, 13), "*-----------*");
 
     ui_.clipboard = "*-----*\r\n|12|34|\r\n|34|12|\r\n|--+--|\r\n|21|43|\r\n|43|2.|\r\n*-----*\r\n";
-    window_.btColler->click();
+    Ctl<QPushButton>(window_, "btColler")->click();
     EXPECT_EQ(sudoku_.Bloc().TypeGrille, tg4x4);
-    EXPECT_EQ(window_.rgTypeGrille->checkedId(), tg4x4);
+    EXPECT_EQ(Ctl<QButtonGroup>(window_, "rgTypeGrille")->checkedId(), tg4x4);
     EXPECT_EQ(sudoku_.Bloc().Cases[15], 11) << "the hidden 1 of the last cell";
 
-    window_.btTransforme->click();
+    Ctl<QPushButton>(window_, "btTransforme")->click();
     int cachees = 0;
     for (int i = 0; i < 16; ++i)
         cachees += sudoku_.Bloc().Cases[i] >= 11;
@@ -205,7 +209,7 @@ TEST_F(SudokuPropTest, ActionButtonsWorkOnTheGrid) {
                                      0,    13,  'I', 'H', 'D',  'R',  0,    0,    0, 8,
                                      0,    0,   0,   8,   8,    2,    0,    0,    0}));
     sudoku_.ChangeImage(4, image);
-    window_.btEffacerImages->click();
+    Ctl<QPushButton>(window_, "btEffacerImages")->click();
     EXPECT_TRUE(sudoku_.Image(4).Empty());
     EXPECT_TRUE(ui_.Messages().empty());
 }
@@ -216,8 +220,8 @@ TEST_F(SudokuPropTest, AdvancedSearchButtonsOpenTheDialog) {
         enregistre.push_back(dynamic_cast<SudokuDiaGenereModele&>(m).Enregistre);
         return mrCancel;
     };
-    window_.btRechercheAvancee->click();
-    window_.btRechercheAvancee2->click();
+    Ctl<QPushButton>(window_, "btRechercheAvancee")->click();
+    Ctl<QPushButton>(window_, "btRechercheAvancee2")->click();
     EXPECT_EQ(enregistre, (std::vector<bool>{false, true}));
 }
 
@@ -234,11 +238,11 @@ TEST_F(SudokuPropTest, PicturesDialogOkGoesIntoTheComponent) {
             modele.Valide();
         return reponse;
     };
-    window_.btChargerImages->click();
+    Ctl<QPushButton>(window_, "btChargerImages")->click();
     EXPECT_TRUE(sudoku_.Image(7).Empty());
     EXPECT_EQ(changements_, 0);
     reponse = mrOk;
-    window_.btChargerImages->click();
+    Ctl<QPushButton>(window_, "btChargerImages")->click();
     EXPECT_EQ(sudoku_.Image(7), image);
     EXPECT_EQ(changements_, 1);
 }
@@ -247,11 +251,11 @@ TEST_F(SudokuPropTest, DatabasePageOpensFiltersAndMoves) {
     const std::string nom = dossier_.file("grilles.dat");
     const std::vector<CleBase> cles = Base(nom, 8);
     ui_.fileAnswers = {nom};
-    window_.btOuvrirBdd->click();
+    Ctl<QPushButton>(window_, "btOuvrirBdd")->click();
     EXPECT_EQ(std::string(sudoku_.Bloc().PathBdd), nom);
-    EXPECT_EQ(window_.lbPathBdd->text(), "grilles.dat");
+    EXPECT_EQ(Ctl<QLabel>(window_, "lbPathBdd")->text(), "grilles.dat");
     EXPECT_EQ(sudoku_.Bloc().PremierTrouve, 0);
-    EXPECT_TRUE(window_.btSuivant->isEnabled());
+    EXPECT_TRUE(Ctl<QPushButton>(window_, "btSuivant")->isEnabled());
 
     // Records that use hidden singles (counter 1).
     std::vector<int> trouves;
@@ -259,29 +263,30 @@ TEST_F(SudokuPropTest, DatabasePageOpensFiltersAndMoves) {
         if (cles[size_t(k)][1] != 0)
             trouves.push_back(k);
     ASSERT_GE(trouves.size(), 3u);
-    window_.clbRegles->item(1)->setCheckState(Qt::Checked);
+    Ctl<QListWidget>(window_, "clbRegles")->item(1)->setCheckState(Qt::Checked);
     EXPECT_EQ(sudoku_.Bloc().Filtre[1], 1);
     EXPECT_EQ(sudoku_.Bloc().EnrCourant, trouves[0]);
-    EXPECT_EQ(window_.edEnrCourant->text(), QString::number(trouves[0]));
+    EXPECT_EQ(Ctl<QLineEdit>(window_, "edEnrCourant")->text(), QString::number(trouves[0]));
 
-    window_.btSuivant->click();
+    Ctl<QPushButton>(window_, "btSuivant")->click();
     EXPECT_EQ(sudoku_.Bloc().EnrCourant, trouves[1]);
-    window_.btDernier->click();
+    Ctl<QPushButton>(window_, "btDernier")->click();
     EXPECT_EQ(sudoku_.Bloc().EnrCourant, trouves.back());
-    EXPECT_EQ(window_.edEnrCourant->text(), QString::number(trouves.back()));
-    window_.btPrecedent->click();
+    EXPECT_EQ(Ctl<QLineEdit>(window_, "edEnrCourant")->text(), QString::number(trouves.back()));
+    Ctl<QPushButton>(window_, "btPrecedent")->click();
     EXPECT_EQ(sudoku_.Bloc().EnrCourant, trouves[trouves.size() - 2]);
-    window_.btPremier->click();
+    Ctl<QPushButton>(window_, "btPremier")->click();
     EXPECT_EQ(sudoku_.Bloc().EnrCourant, trouves[0]);
 
-    Tape(window_.pcProp, window_.edEnrCourant, "5");
+    Tape(Ctl<QTabWidget>(window_, "pcProp"), Ctl<QLineEdit>(window_, "edEnrCourant"), "5");
     EXPECT_EQ(sudoku_.Bloc().EnrCourant, 5);
     EXPECT_EQ(CleDeStat(sudoku_.Bloc().Stat), cles[5]);
-    EXPECT_EQ(window_.mmInformation->toPlainText().toStdString(), texte(sudoku_.Informations()));
+    EXPECT_EQ(Ctl<QPlainTextEdit>(window_, "mmInformation")->toPlainText().toStdString(),
+              texte(sudoku_.Informations()));
     EXPECT_TRUE(ui_.Messages().empty());
 
     // Unchecking searches again with the filter left.
-    window_.clbRegles->item(1)->setCheckState(Qt::Unchecked);
+    Ctl<QListWidget>(window_, "clbRegles")->item(1)->setCheckState(Qt::Unchecked);
     EXPECT_EQ(sudoku_.Bloc().Filtre[1], 0);
     EXPECT_EQ(sudoku_.Bloc().EnrCourant, 0);
 }
@@ -296,18 +301,19 @@ TEST_F(SudokuPropTest, SwitchingComponentsRefreshesWithoutSending) {
     const int changements = changements_;
 
     window_.ChangeComposant(&autre);
-    EXPECT_EQ(window_.rgTypeGrille->checkedId(), tg6x6_2x3);
-    EXPECT_EQ(window_.edNiveau->text(), "1");
-    EXPECT_EQ(window_.edNbValeurs->text(), "20");
-    EXPECT_EQ(window_.btCouleurCorrige->Color(), 0x00FF00);
-    EXPECT_TRUE(window_.chkTransparent->isChecked());
-    EXPECT_FALSE(window_.chkAjuster->isChecked());
-    EXPECT_EQ(window_.cbPenStyle->currentIndex(), 3);
-    EXPECT_TRUE(window_.chkDetachable->isChecked());
-    EXPECT_EQ(window_.mmInformation->toPlainText().toStdString(), texte(autre.Informations()));
+    EXPECT_EQ(Ctl<QButtonGroup>(window_, "rgTypeGrille")->checkedId(), tg6x6_2x3);
+    EXPECT_EQ(Ctl<QLineEdit>(window_, "edNiveau")->text(), "1");
+    EXPECT_EQ(Ctl<QLineEdit>(window_, "edNbValeurs")->text(), "20");
+    EXPECT_EQ(Ctl<TColorButton>(window_, "btCouleurCorrige")->Color(), 0x00FF00);
+    EXPECT_TRUE(Ctl<QCheckBox>(window_, "chkTransparent")->isChecked());
+    EXPECT_FALSE(Ctl<QCheckBox>(window_, "chkAjuster")->isChecked());
+    EXPECT_EQ(Ctl<TPenStyleCombo>(window_, "cbPenStyle")->currentIndex(), 3);
+    EXPECT_TRUE(Ctl<QCheckBox>(window_, "chkDetachable")->isChecked());
+    EXPECT_EQ(Ctl<QPlainTextEdit>(window_, "mmInformation")->toPlainText().toStdString(),
+              texte(autre.Informations()));
 
     window_.ChangeComposant(&sudoku_);
-    EXPECT_EQ(window_.rgTypeGrille->checkedId(), tg9x9);
+    EXPECT_EQ(Ctl<QButtonGroup>(window_, "rgTypeGrille")->checkedId(), tg9x9);
     EXPECT_TRUE(Memes(sudoku_.Bloc(), avantSudoku));
     EXPECT_TRUE(Memes(autre.Bloc(), avantAutre));
     EXPECT_FALSE(sudoku_.Detachable);

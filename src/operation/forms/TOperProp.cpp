@@ -79,48 +79,20 @@ QString resumeFonte(const Fonte& f) {
 } // namespace
 
 TOperProp::TOperProp(TvlOperation& composant, QWidget* parent)
-    : TPropFormWidget(&composant, "OperProp", kClesOperation, parent) {
-    UiOperProp::TOperProp ui;
-    ui.setupUi(this);
-    pcProp = ui.pcProp;
-    pageAspect = ui.pageAspect;
-    cadreStyle = ui.cadreStyle;
-    btFonte1 = ui.btFonte1;
-    btFonte2 = ui.btFonte2;
-    lbFonte1 = ui.lbFonte1;
-    lbFonte2 = ui.lbFonte2;
-    SpeedButton1 = ui.SpeedButton1;
-    edEpaisseurTrait = ui.edEpaisseurTrait;
-    UpDown2 = ui.UpDown2;
-    chkSeparer = ui.chkSeparer;
-    chkCase = ui.chkCase;
-    chkEspSuppl = ui.chkEspSuppl;
-    chkProduit = ui.chkProduit;
-    cbRec = ui.cbRec;
-    lbRec = ui.lbRec;
-    btTransfere = ui.btTransfere;
-    btUp = ui.btUp;
-    btDown = ui.btDown;
-    btSupprime = ui.btSupprime;
-    cbOperation = ui.cbOperation;
-    edNbOp = ui.edNbOp;
-    chkInhibe = ui.chkInhibe;
-    btDefinirOperande = ui.btDefinirOperande;
-    btCalculer = ui.btCalculer;
-    nbOper = ui.nbOper;
-    lbOperAdd = ui.lbOperAdd;
-    lbOperSous = ui.lbOperSous;
-    lbOperMult = ui.lbOperMult;
-    lbOperDiv = ui.lbOperDiv;
-    cbDivLongue = ui.cbDivLongue;
-    edPrecision = ui.edPrecision;
+    : TPropFormWidget(&composant, "OperProp", kClesOperation, parent),
+      ui_(std::make_unique<UiOperProp::TOperProp>()) {
+    ui_->setupUi(this);
 
-    rbOperation = groupe(this, {ui.rbEnLigne, ui.rbPosee});
-    rbTrousIsoles = groupe(this, {ui.rbLigneEntiere, ui.rbChiffresIsoles});
-    rbDiff = groupe(this, {ui.rbFacileMult, ui.rbMoyenMult, ui.rbDifficileMult});
-    rbDiffDiv = groupe(this, {ui.rbFacileDiv, ui.rbMoyenDiv, ui.rbDifficileDiv});
-    cbOperation->addItems({QStringLiteral("Addition"), QStringLiteral("Soustraction"),
-                           QStringLiteral("Multiplication"), QStringLiteral("Division")});
+    rbOperation = groupe(this, {ui_->rbEnLigne, ui_->rbPosee});
+    rbOperation->setObjectName(QStringLiteral("rbOperation"));
+    rbTrousIsoles = groupe(this, {ui_->rbLigneEntiere, ui_->rbChiffresIsoles});
+    rbTrousIsoles->setObjectName(QStringLiteral("rbTrousIsoles"));
+    rbDiff = groupe(this, {ui_->rbFacileMult, ui_->rbMoyenMult, ui_->rbDifficileMult});
+    rbDiff->setObjectName(QStringLiteral("rbDiff"));
+    rbDiffDiv = groupe(this, {ui_->rbFacileDiv, ui_->rbMoyenDiv, ui_->rbDifficileDiv});
+    rbDiffDiv->setObjectName(QStringLiteral("rbDiffDiv"));
+    ui_->cbOperation->addItems({QStringLiteral("Addition"), QStringLiteral("Soustraction"),
+                                QStringLiteral("Multiplication"), QStringLiteral("Division")});
     for (int type = 0; type < 4; ++type) {
         QListWidget* liste = listeTrous(type);
         liste->setUniformItemSizes(true);
@@ -135,50 +107,52 @@ TOperProp::TOperProp(TvlOperation& composant, QWidget* parent)
         liste->setFixedHeight(hauteurLignes(liste, liste->count()));
         lieTrous(liste);
     }
-    lbRec->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    lbRec->setMaximumHeight(hauteurLignes(lbRec, 5));
-    cbRec->addItem(QString::fromUtf8(kSurfacePropre));
-    cbRec->AvantOuverture = [this] { cbRecDropDown(); };
-    UpDown2->SetAssociate(edEpaisseurTrait);
+    ui_->lbRec->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    ui_->lbRec->setMaximumHeight(hauteurLignes(ui_->lbRec, 5));
+    ui_->cbRec->addItem(QString::fromUtf8(kSurfacePropre));
+    ui_->cbRec->AvantOuverture = [this] { cbRecDropDown(); };
+    ui_->UpDown2->SetAssociate(ui_->edEpaisseurTrait);
 
-    LiePageAspect(pageAspect);
-    LieCadreStyle(cadreStyle);
-    LieFonte(btFonte1, CleOperation::Fonte,
+    LiePageAspect(ui_->pageAspect);
+    LieCadreStyle(ui_->cadreStyle);
+    LieFonte(ui_->btFonte1, CleOperation::Fonte,
              [this] { return operation().Reglages().Fonte.ToString(); });
-    LieFonte(btFonte2, CleOperation::FonteCorrige,
+    LieFonte(ui_->btFonte2, CleOperation::FonteCorrige,
              [this] { return operation().Reglages().FonteCorrige.ToString(); });
-    LieAction(SpeedButton1, CleOperation::UtiliserCrayonGras);
-    LieEdit(edEpaisseurTrait, CleOperation::EpaisseurTrait);
-    LieUpDown(UpDown2, CleOperation::EpaisseurTrait);
-    LieCheck(chkSeparer, CleOperation::SeparerMilliers);
-    LieCheck(chkCase, CleOperation::AlignerSurCarreau);
-    LieCheck(chkEspSuppl, CleOperation::EspSuppl);
-    LieCheck(chkProduit, CleOperation::DivTypeLignes);
-    LieCombo(cbOperation, CleOperation::Operation);
+    LieAction(ui_->SpeedButton1, CleOperation::UtiliserCrayonGras);
+    LieEdit(ui_->edEpaisseurTrait, CleOperation::EpaisseurTrait);
+    LieUpDown(ui_->UpDown2, CleOperation::EpaisseurTrait);
+    LieCheck(ui_->chkSeparer, CleOperation::SeparerMilliers);
+    LieCheck(ui_->chkCase, CleOperation::AlignerSurCarreau);
+    LieCheck(ui_->chkEspSuppl, CleOperation::EspSuppl);
+    LieCheck(ui_->chkProduit, CleOperation::DivTypeLignes);
+    LieCombo(ui_->cbOperation, CleOperation::Operation);
     LieRadio(rbOperation, CleOperation::OperationPosee);
-    LieEdit(edNbOp, CleOperation::NombreOperations);
-    LieCheck(chkInhibe, CleOperation::InhibeCalculsAuto);
-    LieAction(btDefinirOperande, CleOperation::DefinirOperandes);
-    LieAction(btCalculer, CleOperation::GenererCalcul);
+    LieEdit(ui_->edNbOp, CleOperation::NombreOperations);
+    LieCheck(ui_->chkInhibe, CleOperation::InhibeCalculsAuto);
+    LieAction(ui_->btDefinirOperande, CleOperation::DefinirOperandes);
+    LieAction(ui_->btCalculer, CleOperation::GenererCalcul);
     LieRadio(rbTrousIsoles, CleOperation::TrousIsoles);
     LieRadio(rbDiff, CleOperation::DifficulteMult);
-    LieCheck(cbDivLongue, CleOperation::DivisionLongue);
+    LieCheck(ui_->cbDivLongue, CleOperation::DivisionLongue);
     LieRadio(rbDiffDiv, CleOperation::DifficulteDiv);
-    LieEdit(edPrecision, CleOperation::PrecisionDiv);
+    LieEdit(ui_->edPrecision, CleOperation::PrecisionDiv);
 
     // Keys whose effect reaches other controls: the kind's page and holes, the fonts (both
     // keep one size), the hole groups.
-    RafraichirApres(cbOperation, &QComboBox::currentIndexChanged);
+    RafraichirApres(ui_->cbOperation, &QComboBox::currentIndexChanged);
     RafraichirApres(rbTrousIsoles, &QButtonGroup::idClicked);
-    RafraichirApres(btFonte1, &QPushButton::clicked);
-    RafraichirApres(btFonte2, &QPushButton::clicked);
-    RafraichirApres(SpeedButton1, &QToolButton::clicked);
+    RafraichirApres(ui_->btFonte1, &QPushButton::clicked);
+    RafraichirApres(ui_->btFonte2, &QPushButton::clicked);
+    RafraichirApres(ui_->SpeedButton1, &QToolButton::clicked);
 
-    connect(btTransfere, &QPushButton::clicked, this, &TOperProp::btTransfereClick);
-    connect(btUp, &QPushButton::clicked, this, &TOperProp::btUpClick);
-    connect(btDown, &QPushButton::clicked, this, &TOperProp::btDownClick);
-    connect(btSupprime, &QPushButton::clicked, this, &TOperProp::btSupprimeClick);
+    connect(ui_->btTransfere, &QPushButton::clicked, this, &TOperProp::btTransfereClick);
+    connect(ui_->btUp, &QPushButton::clicked, this, &TOperProp::btUpClick);
+    connect(ui_->btDown, &QPushButton::clicked, this, &TOperProp::btDownClick);
+    connect(ui_->btSupprime, &QPushButton::clicked, this, &TOperProp::btSupprimeClick);
 }
+
+TOperProp::~TOperProp() = default;
 
 TvlOperation& TOperProp::operation() const {
     return dynamic_cast<TvlOperation&>(*Composant());
@@ -187,13 +161,13 @@ TvlOperation& TOperProp::operation() const {
 QListWidget* TOperProp::listeTrous(int type) const {
     switch (type) {
     case OP_SOUSTRACTION:
-        return lbOperSous;
+        return ui_->lbOperSous;
     case OP_MULTIPLICATION:
-        return lbOperMult;
+        return ui_->lbOperMult;
     case OP_DIVISION:
-        return lbOperDiv;
+        return ui_->lbOperDiv;
     default:
-        return lbOperAdd;
+        return ui_->lbOperAdd;
     }
 }
 
@@ -211,49 +185,50 @@ void TOperProp::lieTrous(QListWidget* liste) {
 
 void TOperProp::RemplirControles() {
     const OperOptions& o = operation().Reglages();
-    lbFonte1->setText(resumeFonte(o.Fonte));
-    lbFonte2->setText(resumeFonte(o.FonteCorrige));
+    ui_->lbFonte1->setText(resumeFonte(o.Fonte));
+    ui_->lbFonte2->setText(resumeFonte(o.FonteCorrige));
     remplirRecepteurs();
 
     const int type = std::clamp<int>(o.DefinitionOperandes.Operation, 0, 3);
-    cbOperation->setCurrentIndex(type);
+    ui_->cbOperation->setCurrentIndex(type);
     for (int t = 0; t < 4; ++t) {
         QListWidget* liste = listeTrous(t);
         for (int i = 0; i < liste->count(); ++i)
             liste->item(i)->setCheckState((o.PositionTrous[t] >> i) & 1 ? Qt::Checked
                                                                         : Qt::Unchecked);
     }
-    nbOper->setCurrentIndex(type);
+    ui_->nbOper->setCurrentIndex(type);
     // The notebook takes the height of the kind shown, not of its tallest page.
-    nbOper->setFixedHeight(nbOper->currentWidget()->sizeHint().height());
+    ui_->nbOper->setFixedHeight(ui_->nbOper->currentWidget()->sizeHint().height());
 }
 
 // ---- receivers ----
 
 void TOperProp::remplirRecepteurs() {
-    lbRec->clear();
+    ui_->lbRec->clear();
     for (TComposant* recepteur : operation().Recepteurs) {
-        auto* item = new QListWidgetItem(ToQString(recepteur->Nom()), lbRec);
+        auto* item = new QListWidgetItem(ToQString(recepteur->Nom()), ui_->lbRec);
         item->setData(Qt::UserRole, donnee(recepteur));
-        item->setSizeHint(QSize(0, hauteurLigne(lbRec)));
+        item->setSizeHint(QSize(0, hauteurLigne(ui_->lbRec)));
     }
 }
 
 void TOperProp::cbRecDropDown() {
-    const QSignalBlocker bloque(cbRec);
-    cbRec->clear();
-    cbRec->addItem(QString::fromUtf8(kSurfacePropre));
+    const QSignalBlocker bloque(ui_->cbRec);
+    ui_->cbRec->clear();
+    ui_->cbRec->addItem(QString::fromUtf8(kSurfacePropre));
     TStringList liste;
     if (TProjectInterface* projet = operation().Interface())
         projet->AjouteEmissions(liste, &operation());
     for (int i = 0; i < liste.Count(); ++i)
-        cbRec->addItem(ToQString(liste[i]), donnee(static_cast<TComposant*>(liste.Objects(i))));
+        ui_->cbRec->addItem(ToQString(liste[i]),
+                            donnee(static_cast<TComposant*>(liste.Objects(i))));
 }
 
 std::vector<TComposant*> TOperProp::recepteursListe() const {
     std::vector<TComposant*> recepteurs;
-    for (int i = 0; i < lbRec->count(); ++i)
-        recepteurs.push_back(composantDe(lbRec->item(i)));
+    for (int i = 0; i < ui_->lbRec->count(); ++i)
+        recepteurs.push_back(composantDe(ui_->lbRec->item(i)));
     return recepteurs;
 }
 
@@ -266,21 +241,21 @@ void TOperProp::etablirRecepteurs(const std::vector<TComposant*>& recepteurs,
     if (OnChange)
         OnChange();
     remplirRecepteurs();
-    for (int i = 0; i < lbRec->count(); ++i) {
-        QListWidgetItem* item = lbRec->item(i);
+    for (int i = 0; i < ui_->lbRec->count(); ++i) {
+        QListWidgetItem* item = ui_->lbRec->item(i);
         item->setSelected(std::find(selection.begin(), selection.end(), composantDe(item)) !=
                           selection.end());
     }
 }
 
 void TOperProp::btTransfereClick() {
-    if (cbRec->currentIndex() <= 0) {
+    if (ui_->cbRec->currentIndex() <= 0) {
         // "Surface propre": the exercises go back to the component itself.
         etablirRecepteurs({}, {});
         return;
     }
     auto* choisi =
-        reinterpret_cast<TComposant*>(cbRec->currentData(Qt::UserRole).value<quintptr>());
+        reinterpret_cast<TComposant*>(ui_->cbRec->currentData(Qt::UserRole).value<quintptr>());
     // Only a component still offered (it may have gone since the list dropped down).
     TStringList offerts;
     if (TProjectInterface* projet = operation().Interface())
@@ -297,8 +272,8 @@ void TOperProp::deplaceSelection(int sens) {
     std::vector<TComposant*> recepteurs = recepteursListe();
     std::vector<bool> choisis;
     std::vector<TComposant*> selection;
-    for (int i = 0; i < lbRec->count(); ++i) {
-        choisis.push_back(lbRec->item(i)->isSelected());
+    for (int i = 0; i < ui_->lbRec->count(); ++i) {
+        choisis.push_back(ui_->lbRec->item(i)->isSelected());
         if (choisis.back())
             selection.push_back(recepteurs[std::size_t(i)]);
     }
@@ -328,8 +303,8 @@ void TOperProp::btDownClick() {
 
 void TOperProp::btSupprimeClick() {
     std::vector<TComposant*> gardes;
-    for (int i = 0; i < lbRec->count(); ++i)
-        if (!lbRec->item(i)->isSelected())
-            gardes.push_back(composantDe(lbRec->item(i)));
+    for (int i = 0; i < ui_->lbRec->count(); ++i)
+        if (!ui_->lbRec->item(i)->isSelected())
+            gardes.push_back(composantDe(ui_->lbRec->item(i)));
     etablirRecepteurs(gardes, {});
 }

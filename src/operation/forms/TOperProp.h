@@ -5,73 +5,24 @@
 
 #include "host/forms/PropFormWidget.h"
 
+#include <memory>
+
 #include <vector>
 
 class QButtonGroup;
-class QCheckBox;
-class QComboBox;
-class QLabel;
-class QLineEdit;
 class QListWidget;
-class QPushButton;
-class QRadioButton;
-class QStackedWidget;
-class QTabWidget;
-class QToolButton;
-class TBrushStyleCombo;
-class TColorButton;
-class TComboRecepteurs;
 class TComposant;
-class TPenStyleCombo;
-class TPageAspect;
-class TUpDown;
 class TvlOperation;
+
+namespace UiOperProp {
+class TOperProp;
+}
 
 class TOperProp : public TPropFormWidget {
     Q_OBJECT
 public:
     explicit TOperProp(TvlOperation& composant, QWidget* parent = nullptr);
-
-    QTabWidget* pcProp;
-    // "Aspect"
-    TPageAspect* pageAspect;
-    // "Style"
-    TCadreStyle* cadreStyle;
-    // "Aff."
-    QPushButton* btFonte1;
-    QPushButton* btFonte2;
-    QLabel* lbFonte1;
-    QLabel* lbFonte2;
-    QToolButton* SpeedButton1;
-    QLineEdit* edEpaisseurTrait;
-    TUpDown* UpDown2;
-    QCheckBox* chkSeparer;
-    QCheckBox* chkCase;
-    QCheckBox* chkEspSuppl;
-    QCheckBox* chkProduit;
-    TComboRecepteurs* cbRec;
-    QListWidget* lbRec;
-    QPushButton* btTransfere;
-    QPushButton* btUp;
-    QPushButton* btDown;
-    QPushButton* btSupprime;
-    // "Opér."
-    QComboBox* cbOperation;
-    QButtonGroup* rbOperation;
-    QLineEdit* edNbOp;
-    QCheckBox* chkInhibe;
-    QPushButton* btDefinirOperande;
-    QPushButton* btCalculer;
-    QButtonGroup* rbTrousIsoles;
-    QStackedWidget* nbOper;
-    QListWidget* lbOperAdd;
-    QListWidget* lbOperSous;
-    QListWidget* lbOperMult;
-    QListWidget* lbOperDiv;
-    QButtonGroup* rbDiff;
-    QCheckBox* cbDivLongue;
-    QButtonGroup* rbDiffDiv;
-    QLineEdit* edPrecision;
+    ~TOperProp() override;
 
     // The receivers' buttons.
     void cbRecDropDown();
@@ -96,6 +47,10 @@ private:
                            const std::vector<TComposant*>& selection);
     // Moves the selected receivers one place up (-1) or down (+1).
     void deplaceSelection(int sens);
-    // Refreshes every control once the current send is done, for keys whose effect reaches
-    // other controls.
+
+    std::unique_ptr<UiOperProp::TOperProp> ui_;
+    QButtonGroup* rbOperation = nullptr;
+    QButtonGroup* rbTrousIsoles = nullptr;
+    QButtonGroup* rbDiff = nullptr;
+    QButtonGroup* rbDiffDiv = nullptr;
 };

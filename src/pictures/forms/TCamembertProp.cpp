@@ -23,60 +23,46 @@ constexpr int kPasAngle = 15;
 } // namespace
 
 TCamembertProp::TCamembertProp(TvlCamembert& composant, QWidget* parent)
-    : TPropFormWidget(&composant, "CamembertProp", kClesCamembert, parent) {
-    Ui_TCamembertProp ui;
-    ui.setupUi(this);
-    pcProp = ui.pcProp;
-    pageAspect = ui.pageAspect;
-    cadreStyle = ui.cadreStyle;
-    cadreStyle->gbFond->setTitle(QStringLiteral("Disque"));
-    cbStyleCamembert = ui.cbStyleCamembert;
-    btCoulCamembert = ui.btCoulCamembert;
-    edNumerateur = ui.edNumerateur;
-    UpDown2 = ui.UpDown2;
-    edDenominateur = ui.edDenominateur;
-    UpDown3 = ui.UpDown3;
-    edAngle = ui.edAngle;
-    UpDown4 = ui.UpDown4;
-    rbAiguilles = ui.rbAiguilles;
-    rbInverse = ui.rbInverse;
-    chkSecteurs = ui.chkSecteurs;
-    chkRayon = ui.chkRayon;
-    btEpreuve = ui.btEpreuve;
-    btCorrige = ui.btCorrige;
+    : TPropFormWidget(&composant, "CamembertProp", kClesCamembert, parent),
+      ui_(std::make_unique<UiCamembertProp::TCamembertProp>()) {
+    ui_->setupUi(this);
+    ui_->cadreStyle->gbFond->setTitle(QStringLiteral("Disque"));
 
     rgSens = new QButtonGroup(this);
-    rgSens->addButton(rbAiguilles, 0);
-    rgSens->addButton(rbInverse, 1);
-    UpDown2->SetAssociate(edNumerateur);
-    UpDown3->SetAssociate(edDenominateur);
-    UpDown4->SetAssociate(edAngle);
-    UpDown4->SetIncrement(kPasAngle);
+    rgSens->setObjectName(QStringLiteral("rgSens"));
+    rgSens->addButton(ui_->rbAiguilles, 0);
+    rgSens->addButton(ui_->rbInverse, 1);
+    ui_->UpDown2->SetAssociate(ui_->edNumerateur);
+    ui_->UpDown3->SetAssociate(ui_->edDenominateur);
+    ui_->UpDown4->SetAssociate(ui_->edAngle);
+    ui_->UpDown4->SetIncrement(kPasAngle);
 
-    LiePageAspect(pageAspect);
-    LieCadreStyle(cadreStyle);
-    LieCombo(cbStyleCamembert, CleCamembert::StyleBrosseCamembert);
-    LieCouleur(btCoulCamembert, CleCamembert::CouleurCamembert);
-    LieEdit(edNumerateur, CleCamembert::Numerateur);
-    LieUpDown(UpDown2, CleCamembert::Numerateur);
-    LieEdit(edDenominateur, CleCamembert::Denominateur);
-    LieUpDown(UpDown3, CleCamembert::Denominateur);
-    LieEdit(edAngle, CleCamembert::Angle);
-    LieUpDown(UpDown4, CleCamembert::Angle);
+    LiePageAspect(ui_->pageAspect);
+    LieCadreStyle(ui_->cadreStyle);
+    LieCombo(ui_->cbStyleCamembert, CleCamembert::StyleBrosseCamembert);
+    LieCouleur(ui_->btCoulCamembert, CleCamembert::CouleurCamembert);
+    LieEdit(ui_->edNumerateur, CleCamembert::Numerateur);
+    LieUpDown(ui_->UpDown2, CleCamembert::Numerateur);
+    LieEdit(ui_->edDenominateur, CleCamembert::Denominateur);
+    LieUpDown(ui_->UpDown3, CleCamembert::Denominateur);
+    LieEdit(ui_->edAngle, CleCamembert::Angle);
+    LieUpDown(ui_->UpDown4, CleCamembert::Angle);
     LieRadio(rgSens, CleCamembert::Sens);
-    LieCheck(chkSecteurs, CleCamembert::MontrerSecteurs);
-    LieCheck(chkRayon, CleCamembert::MontrerRayon);
-    LieMode(btEpreuve, btCorrige, CleCamembert::Mode);
+    LieCheck(ui_->chkSecteurs, CleCamembert::MontrerSecteurs);
+    LieCheck(ui_->chkRayon, CleCamembert::MontrerRayon);
+    LieMode(ui_->btEpreuve, ui_->btCorrige, CleCamembert::Mode);
 
     // A full turn is stored as 0: show what was kept.
-    RafraichirApresEdit(edAngle);
-    RafraichirApres(UpDown4, &TUpDown::released);
+    RafraichirApresEdit(ui_->edAngle);
+    RafraichirApres(ui_->UpDown4, &TUpDown::released);
 }
+
+TCamembertProp::~TCamembertProp() = default;
 
 TvlCamembert& TCamembertProp::camembert() const {
     return dynamic_cast<TvlCamembert&>(*Composant());
 }
 
 void TCamembertProp::RemplirControles() {
-    MontrerMode(btEpreuve, btCorrige, camembert().Bloc().Mode);
+    MontrerMode(ui_->btEpreuve, ui_->btCorrige, camembert().Bloc().Mode);
 }

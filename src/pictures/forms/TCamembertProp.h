@@ -5,49 +5,27 @@
 
 #include "host/forms/PropFormWidget.h"
 
+#include <memory>
+
 class QButtonGroup;
-class QCheckBox;
-class QLineEdit;
-class QRadioButton;
-class QTabWidget;
-class QToolButton;
-class TBrushStyleCombo;
-class TColorButton;
-class TPenStyleCombo;
-class TPageAspect;
-class TUpDown;
 class TvlCamembert;
+
+namespace UiCamembertProp {
+class TCamembertProp;
+}
 
 class TCamembertProp : public TPropFormWidget {
     Q_OBJECT
 public:
     explicit TCamembertProp(TvlCamembert& composant, QWidget* parent = nullptr);
-
-    QTabWidget* pcProp;
-    // "Aspect"
-    TPageAspect* pageAspect;
-    // "Style"
-    TCadreStyle* cadreStyle;
-    TBrushStyleCombo* cbStyleCamembert;
-    TColorButton* btCoulCamembert;
-    // "Fraction"
-    QLineEdit* edNumerateur;
-    TUpDown* UpDown2;
-    QLineEdit* edDenominateur;
-    TUpDown* UpDown3;
-    QLineEdit* edAngle;
-    TUpDown* UpDown4;
-    QButtonGroup* rgSens;
-    QRadioButton* rbAiguilles;
-    QRadioButton* rbInverse;
-    QCheckBox* chkSecteurs;
-    QCheckBox* chkRayon;
-    QToolButton* btEpreuve;
-    QToolButton* btCorrige;
+    ~TCamembertProp() override;
 
 protected:
     void RemplirControles() override;
 
 private:
     TvlCamembert& camembert() const;
+
+    std::unique_ptr<UiCamembertProp::TCamembertProp> ui_;
+    QButtonGroup* rgSens = nullptr;
 };

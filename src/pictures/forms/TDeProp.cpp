@@ -17,60 +17,46 @@
 #include <initializer_list>
 
 TDeProp::TDeProp(TvlDe& composant, QWidget* parent)
-    : TPropFormWidget(&composant, "DeProp", kClesDe, parent) {
-    Ui_TDeProp ui;
-    ui.setupUi(this);
-    pcProp = ui.pcProp;
-    pageAspect = ui.pageAspect;
-    cadreStyle = ui.cadreStyle;
-    cbStylePoint = ui.cbStylePoint;
-    btCoulPoint = ui.btCoulPoint;
-    rbDe = ui.rbDe;
-    rbDomino = ui.rbDomino;
-    rbHorizontale = ui.rbHorizontale;
-    rbVerticale = ui.rbVerticale;
-    edValeur1 = ui.edValeur1;
-    UpDown2 = ui.UpDown2;
-    lbValeur2 = ui.lbValeur2;
-    edValeur2 = ui.edValeur2;
-    UpDown3 = ui.UpDown3;
-    btAleatoire = ui.btAleatoire;
-    btPermuter = ui.btPermuter;
-    btEpreuve = ui.btEpreuve;
-    btCorrige = ui.btCorrige;
+    : TPropFormWidget(&composant, "DeProp", kClesDe, parent),
+      ui_(std::make_unique<UiDeProp::TDeProp>()) {
+    ui_->setupUi(this);
 
     rgAspect = new QButtonGroup(this);
-    rgAspect->addButton(rbDe, 0);
-    rgAspect->addButton(rbDomino, 1);
+    rgAspect->setObjectName(QStringLiteral("rgAspect"));
+    rgAspect->addButton(ui_->rbDe, 0);
+    rgAspect->addButton(ui_->rbDomino, 1);
     rgOrientation = new QButtonGroup(this);
-    rgOrientation->addButton(rbHorizontale, 0);
-    rgOrientation->addButton(rbVerticale, 1);
-    UpDown2->SetAssociate(edValeur1);
-    UpDown3->SetAssociate(edValeur2);
+    rgOrientation->setObjectName(QStringLiteral("rgOrientation"));
+    rgOrientation->addButton(ui_->rbHorizontale, 0);
+    rgOrientation->addButton(ui_->rbVerticale, 1);
+    ui_->UpDown2->SetAssociate(ui_->edValeur1);
+    ui_->UpDown3->SetAssociate(ui_->edValeur2);
 
-    LiePageAspect(pageAspect);
-    LieCadreStyle(cadreStyle);
-    LieCombo(cbStylePoint, CleDe::StyleBrossePoint);
-    LieCouleur(btCoulPoint, CleDe::CouleurPoint);
+    LiePageAspect(ui_->pageAspect);
+    LieCadreStyle(ui_->cadreStyle);
+    LieCombo(ui_->cbStylePoint, CleDe::StyleBrossePoint);
+    LieCouleur(ui_->btCoulPoint, CleDe::CouleurPoint);
     LieRadio(rgAspect, CleDe::Aspect);
     // Each "Orientation" received turns the frame: a click on the side already chosen must
     // send nothing.
     LieRadioChange(rgOrientation, CleDe::Orientation);
-    LieEdit(edValeur1, CleDe::Valeur1);
-    LieUpDown(UpDown2, CleDe::Valeur1);
-    LieEdit(edValeur2, CleDe::Valeur2);
-    LieUpDown(UpDown3, CleDe::Valeur2);
-    LieAction(btAleatoire, CleDe::Aleatoire);
-    LieAction(btPermuter, CleDe::Permuter);
-    LieMode(btEpreuve, btCorrige, CleDe::Mode);
+    LieEdit(ui_->edValeur1, CleDe::Valeur1);
+    LieUpDown(ui_->UpDown2, CleDe::Valeur1);
+    LieEdit(ui_->edValeur2, CleDe::Valeur2);
+    LieUpDown(ui_->UpDown3, CleDe::Valeur2);
+    LieAction(ui_->btAleatoire, CleDe::Aleatoire);
+    LieAction(ui_->btPermuter, CleDe::Permuter);
+    LieMode(ui_->btEpreuve, ui_->btCorrige, CleDe::Mode);
 
     // Keys whose effect reaches other controls: the frame's size, the values, the domino's
     // own controls.
     RafraichirApres(rgAspect, &QButtonGroup::idClicked);
     RafraichirApres(rgOrientation, &QButtonGroup::idToggled);
-    RafraichirApres(btAleatoire, &QPushButton::clicked);
-    RafraichirApres(btPermuter, &QPushButton::clicked);
+    RafraichirApres(ui_->btAleatoire, &QPushButton::clicked);
+    RafraichirApres(ui_->btPermuter, &QPushButton::clicked);
 }
+
+TDeProp::~TDeProp() = default;
 
 TvlDe& TDeProp::de() const {
     return dynamic_cast<TvlDe&>(*Composant());
@@ -80,9 +66,10 @@ void TDeProp::RemplirControles() {
     const DeOptions& bloc = de().Bloc();
     const bool domino = bloc.Aspect != 0;
     // The orientation's group sends on a change of button: it is not tied to its key's value.
-    (bloc.Orientation != 0 ? rbVerticale : rbHorizontale)->setChecked(true);
+    (bloc.Orientation != 0 ? ui_->rbVerticale : ui_->rbHorizontale)->setChecked(true);
     // A die shows only its first value.
-    for (QWidget* w : std::initializer_list<QWidget*>{lbValeur2, edValeur2, UpDown3, btPermuter})
+    for (QWidget* w : std::initializer_list<QWidget*>{ui_->lbValeur2, ui_->edValeur2, ui_->UpDown3,
+                                                      ui_->btPermuter})
         w->setEnabled(domino);
-    MontrerMode(btEpreuve, btCorrige, bloc.Mode);
+    MontrerMode(ui_->btEpreuve, ui_->btCorrige, bloc.Mode);
 }

@@ -16,63 +16,48 @@
 #include <algorithm>
 
 TMontreProp::TMontreProp(TvlMontre& composant, QWidget* parent)
-    : TPropFormWidget(&composant, "MontreProp", kClesMontre, parent) {
-    Ui_TMontreProp ui;
-    ui.setupUi(this);
-    pcProp = ui.pcProp;
-    pageAspect = ui.pageAspect;
-    cbAiguille = ui.cbAiguille;
-    cadreStyle = ui.cadreStyle;
-    cadreStyle->gbContour->setTitle(QStringLiteral("Trait"));
-    edHeure = ui.edHeure;
-    UpDown2 = ui.UpDown2;
-    edMinute = ui.edMinute;
-    UpDown3 = ui.UpDown3;
-    edSeconde = ui.edSeconde;
-    UpDown4 = ui.UpDown4;
-    btHeureSysteme = ui.btHeureSysteme;
-    chkHeure = ui.chkHeure;
-    chkMinute = ui.chkMinute;
-    chkSeconde = ui.chkSeconde;
-    chkChiffres = ui.chkChiffres;
-    btFonte = ui.btFonte;
-    btEpreuve = ui.btEpreuve;
-    btCorrige = ui.btCorrige;
+    : TPropFormWidget(&composant, "MontreProp", kClesMontre, parent),
+      ui_(std::make_unique<UiMontreProp::TMontreProp>()) {
+    ui_->setupUi(this);
+    ui_->cadreStyle->gbContour->setTitle(QStringLiteral("Trait"));
 
-    cbAiguille->addItems({QStringLiteral("Montre"), QStringLiteral("Aiguille Heures"),
-                          QStringLiteral("Aiguille Minutes"), QStringLiteral("Aiguille Secondes")});
-    UpDown2->SetAssociate(edHeure);
-    UpDown3->SetAssociate(edMinute);
-    UpDown4->SetAssociate(edSeconde);
+    ui_->cbAiguille->addItems({QStringLiteral("Montre"), QStringLiteral("Aiguille Heures"),
+                               QStringLiteral("Aiguille Minutes"),
+                               QStringLiteral("Aiguille Secondes")});
+    ui_->UpDown2->SetAssociate(ui_->edHeure);
+    ui_->UpDown3->SetAssociate(ui_->edMinute);
+    ui_->UpDown4->SetAssociate(ui_->edSeconde);
 
-    LiePageAspect(pageAspect);
-    LieCadreStyle(cadreStyle, [this](TCadreStyle::Champ champ) { return indexStyle(champ); });
-    LieEdit(edHeure, CleMontre::Heure);
-    LieUpDown(UpDown2, CleMontre::Heure);
-    LieEdit(edMinute, CleMontre::Minute);
-    LieUpDown(UpDown3, CleMontre::Minute);
-    LieEdit(edSeconde, CleMontre::Seconde);
-    LieUpDown(UpDown4, CleMontre::Seconde);
-    LieAction(btHeureSysteme, CleMontre::HeureSysteme);
-    LieCheck(chkHeure, CleMontre::MontrerHeure);
-    LieCheck(chkMinute, CleMontre::MontrerMinute);
-    LieCheck(chkSeconde, CleMontre::MontrerSeconde);
-    LieCheck(chkChiffres, CleMontre::MontrerChiffres);
-    LieFonte(btFonte, CleMontre::Fonte, [this] { return montre().Bloc().Police.ToString(); });
-    LieMode(btEpreuve, btCorrige, CleMontre::Mode);
+    LiePageAspect(ui_->pageAspect);
+    LieCadreStyle(ui_->cadreStyle, [this](TCadreStyle::Champ champ) { return indexStyle(champ); });
+    LieEdit(ui_->edHeure, CleMontre::Heure);
+    LieUpDown(ui_->UpDown2, CleMontre::Heure);
+    LieEdit(ui_->edMinute, CleMontre::Minute);
+    LieUpDown(ui_->UpDown3, CleMontre::Minute);
+    LieEdit(ui_->edSeconde, CleMontre::Seconde);
+    LieUpDown(ui_->UpDown4, CleMontre::Seconde);
+    LieAction(ui_->btHeureSysteme, CleMontre::HeureSysteme);
+    LieCheck(ui_->chkHeure, CleMontre::MontrerHeure);
+    LieCheck(ui_->chkMinute, CleMontre::MontrerMinute);
+    LieCheck(ui_->chkSeconde, CleMontre::MontrerSeconde);
+    LieCheck(ui_->chkChiffres, CleMontre::MontrerChiffres);
+    LieFonte(ui_->btFonte, CleMontre::Fonte, [this] { return montre().Bloc().Police.ToString(); });
+    LieMode(ui_->btEpreuve, ui_->btCorrige, CleMontre::Mode);
 
     // The selector sends nothing: it shows the chosen part's settings. The local time changes
     // the three hands.
-    RafraichirApres(cbAiguille, &QComboBox::currentIndexChanged);
-    RafraichirApres(btHeureSysteme, &QPushButton::clicked);
+    RafraichirApres(ui_->cbAiguille, &QComboBox::currentIndexChanged);
+    RafraichirApres(ui_->btHeureSysteme, &QPushButton::clicked);
 }
+
+TMontreProp::~TMontreProp() = default;
 
 TvlMontre& TMontreProp::montre() const {
     return dynamic_cast<TvlMontre&>(*Composant());
 }
 
 TMontreProp::Element TMontreProp::element() const {
-    return Element(std::max(0, cbAiguille->currentIndex()));
+    return Element(std::max(0, ui_->cbAiguille->currentIndex()));
 }
 
 int TMontreProp::indexStyle(TCadreStyle::Champ champ) const {
@@ -93,10 +78,10 @@ int TMontreProp::indexStyle(TCadreStyle::Champ champ) const {
 void TMontreProp::RemplirControles() {
     const MontreOptions& bloc = montre().Bloc();
     // The second hand is a plain line: it has no brush.
-    cadreStyle->gbFond->setTitle(element() < AIGUILLE_SECONDES
-                                     ? QStringLiteral("Remplissage")
-                                     : QStringLiteral("Remplissage : aucun pour cette aiguille"));
+    ui_->cadreStyle->gbFond->setTitle(
+        element() < AIGUILLE_SECONDES ? QStringLiteral("Remplissage")
+                                      : QStringLiteral("Remplissage : aucun pour cette aiguille"));
     if (element() == AIGUILLE_SECONDES)
-        cadreStyle->cbBrushStyle->setCurrentIndex(-1);
-    MontrerMode(btEpreuve, btCorrige, bloc.Mode);
+        ui_->cadreStyle->cbBrushStyle->setCurrentIndex(-1);
+    MontrerMode(ui_->btEpreuve, ui_->btCorrige, bloc.Mode);
 }

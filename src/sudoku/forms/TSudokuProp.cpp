@@ -43,115 +43,80 @@ QString decritFonte(const Fonte& police) {
 } // namespace
 
 TSudokuProp::TSudokuProp(TvlSudoku& composant, QWidget* parent)
-    : TPropFormWidget(&composant, composant.NomProp(), kClesSudoku, parent) {
-    Ui_TSudokuProp ui;
-    ui.setupUi(this);
-    pcProp = ui.pcProp;
-    edOrgX = ui.edOrgX;
-    edOrgY = ui.edOrgY;
-    edSizeX = ui.edSizeX;
-    edSizeY = ui.edSizeY;
-    chkDetachable = ui.chkDetachable;
-    chkActif = ui.chkActif;
-    cbPenStyle = ui.cbPenStyle;
-    btCoulPinceau = ui.btCoulPinceau;
-    edTaillePen = ui.edTaillePen;
-    UpDown1 = ui.UpDown1;
-    cbBrushStyle = ui.cbBrushStyle;
-    btCoulBrosse = ui.btCoulBrosse;
-    edNiveau = ui.edNiveau;
-    udNiveau = ui.udNiveau;
-    edNbValeurs = ui.edNbValeurs;
-    udNbValeurs = ui.udNbValeurs;
-    btConstruire = ui.btConstruire;
-    btRechercheAvancee = ui.btRechercheAvancee;
-    btTransforme = ui.btTransforme;
-    btCopier = ui.btCopier;
-    btColler = ui.btColler;
-    mmInformation = ui.mmInformation;
-    btFonte = ui.btFonte;
-    btFonteCursive = ui.btFonteCursive;
-    lbFonteCourante = ui.lbFonteCourante;
-    btCouleurCorrige = ui.btCouleurCorrige;
-    btChargerImages = ui.btChargerImages;
-    btEffacerImages = ui.btEffacerImages;
-    chkAjuster = ui.chkAjuster;
-    chkTransparent = ui.chkTransparent;
-    clbRegles = ui.clbRegles;
-    lbPathBdd = ui.lbPathBdd;
-    btOuvrirBdd = ui.btOuvrirBdd;
-    btPremier = ui.btPremier;
-    btPrecedent = ui.btPrecedent;
-    btSuivant = ui.btSuivant;
-    btDernier = ui.btDernier;
-    edEnrCourant = ui.edEnrCourant;
-    btRechercheAvancee2 = ui.btRechercheAvancee2;
+    : TPropFormWidget(&composant, composant.NomProp(), kClesSudoku, parent),
+      ui_(std::make_unique<UiSudokuProp::TSudokuProp>()) {
+    ui_->setupUi(this);
 
     rgTypeGrille = new QButtonGroup(this);
+    rgTypeGrille->setObjectName(QStringLiteral("rgTypeGrille"));
     int type = 0;
-    for (QRadioButton* bouton : {ui.rbType0, ui.rbType1, ui.rbType2, ui.rbType3})
+    for (QRadioButton* bouton : {ui_->rbType0, ui_->rbType1, ui_->rbType2, ui_->rbType3})
         rgTypeGrille->addButton(bouton, type++);
-    UpDown1->SetAssociate(edTaillePen);
-    udNiveau->SetAssociate(edNiveau);
-    udNbValeurs->SetAssociate(edNbValeurs);
+    ui_->UpDown1->SetAssociate(ui_->edTaillePen);
+    ui_->udNiveau->SetAssociate(ui_->edNiveau);
+    ui_->udNbValeurs->SetAssociate(ui_->edNbValeurs);
     // The filter uses the counters 0 to 12; the last name (completed grids) is not stored in
     // the database's keys.
     for (int regle = 0; regle < TailleCle; ++regle) {
-        auto* item = new QListWidgetItem(TvlSudoku::NomsRegles()[size_t(regle)], clbRegles);
+        auto* item = new QListWidgetItem(TvlSudoku::NomsRegles()[size_t(regle)], ui_->clbRegles);
         item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable);
         item->setCheckState(Qt::Unchecked);
     }
-    mmInformation->setLineWrapMode(QPlainTextEdit::NoWrap);
+    ui_->mmInformation->setLineWrapMode(QPlainTextEdit::NoWrap);
 
-    LieCommuns(edOrgX, edOrgY, edSizeX, edSizeY, chkDetachable, chkActif);
-    LieCombo(cbPenStyle, CleSudoku::StylePinceauCadre);
-    LieCouleur(btCoulPinceau, CleSudoku::CouleurPinceauCadre);
-    LieEdit(edTaillePen, CleSudoku::TaillePinceauCadre);
-    LieUpDown(UpDown1, CleSudoku::TaillePinceauCadre);
-    LieCombo(cbBrushStyle, CleSudoku::StyleBrosseFond);
-    LieCouleur(btCoulBrosse, CleSudoku::CouleurBrosseFond);
+    LieCommuns(ui_->edOrgX, ui_->edOrgY, ui_->edSizeX, ui_->edSizeY, ui_->chkDetachable,
+               ui_->chkActif);
+    LieCombo(ui_->cbPenStyle, CleSudoku::StylePinceauCadre);
+    LieCouleur(ui_->btCoulPinceau, CleSudoku::CouleurPinceauCadre);
+    LieEdit(ui_->edTaillePen, CleSudoku::TaillePinceauCadre);
+    LieUpDown(ui_->UpDown1, CleSudoku::TaillePinceauCadre);
+    LieCombo(ui_->cbBrushStyle, CleSudoku::StyleBrosseFond);
+    LieCouleur(ui_->btCoulBrosse, CleSudoku::CouleurBrosseFond);
 
     LieRadio(rgTypeGrille, CleSudoku::TypeGrille);
-    LieEdit(edNiveau, CleSudoku::Niveau);
-    LieUpDown(udNiveau, CleSudoku::Niveau);
-    LieEdit(edNbValeurs, CleSudoku::NbValeurs);
-    LieUpDown(udNbValeurs, CleSudoku::NbValeurs);
-    LieAction(btConstruire, CleSudoku::CalculerGrille);
-    lieValeur(btRechercheAvancee, CleSudoku::Thread, "0");
-    LieAction(btTransforme, CleSudoku::Transforme);
-    LieAction(btCopier, CleSudoku::Copier);
-    LieAction(btColler, CleSudoku::Coller);
+    LieEdit(ui_->edNiveau, CleSudoku::Niveau);
+    LieUpDown(ui_->udNiveau, CleSudoku::Niveau);
+    LieEdit(ui_->edNbValeurs, CleSudoku::NbValeurs);
+    LieUpDown(ui_->udNbValeurs, CleSudoku::NbValeurs);
+    LieAction(ui_->btConstruire, CleSudoku::CalculerGrille);
+    lieValeur(ui_->btRechercheAvancee, CleSudoku::Thread, "0");
+    LieAction(ui_->btTransforme, CleSudoku::Transforme);
+    LieAction(ui_->btCopier, CleSudoku::Copier);
+    LieAction(ui_->btColler, CleSudoku::Coller);
 
-    LieFonte(btFonte, CleSudoku::Fonte, [this] { return sudoku().Bloc().Police.ToString(); });
-    connect(btFonteCursive, &QPushButton::clicked, this, &TSudokuProp::btFonteCursiveClick);
-    LieCouleur(btCouleurCorrige, CleSudoku::CouleurCorrige);
-    connect(btChargerImages, &QPushButton::clicked, this, &TSudokuProp::btChargerImagesClick);
-    LieAction(btEffacerImages, CleSudoku::EffacerImages);
-    LieCheck(chkAjuster, CleSudoku::RespecterProportions);
-    LieCheck(chkTransparent, CleSudoku::Transparent);
+    LieFonte(ui_->btFonte, CleSudoku::Fonte, [this] { return sudoku().Bloc().Police.ToString(); });
+    connect(ui_->btFonteCursive, &QPushButton::clicked, this, &TSudokuProp::btFonteCursiveClick);
+    LieCouleur(ui_->btCouleurCorrige, CleSudoku::CouleurCorrige);
+    connect(ui_->btChargerImages, &QPushButton::clicked, this, &TSudokuProp::btChargerImagesClick);
+    LieAction(ui_->btEffacerImages, CleSudoku::EffacerImages);
+    LieCheck(ui_->chkAjuster, CleSudoku::RespecterProportions);
+    LieCheck(ui_->chkTransparent, CleSudoku::Transparent);
 
-    connect(clbRegles, &QListWidget::itemChanged, this, &TSudokuProp::clbReglesClickCheck);
-    connect(btOuvrirBdd, &QPushButton::clicked, this, &TSudokuProp::btOuvrirBddClick);
-    lieValeur(btPremier, CleSudoku::Enr, "0");
-    lieValeur(btPrecedent, CleSudoku::Enr, "1");
-    lieValeur(btSuivant, CleSudoku::Enr, "2");
-    lieValeur(btDernier, CleSudoku::Enr, "3");
-    LieEdit(edEnrCourant, CleSudoku::EnrCourant);
-    lieValeur(btRechercheAvancee2, CleSudoku::Thread, "1");
+    connect(ui_->clbRegles, &QListWidget::itemChanged, this, &TSudokuProp::clbReglesClickCheck);
+    connect(ui_->btOuvrirBdd, &QPushButton::clicked, this, &TSudokuProp::btOuvrirBddClick);
+    lieValeur(ui_->btPremier, CleSudoku::Enr, "0");
+    lieValeur(ui_->btPrecedent, CleSudoku::Enr, "1");
+    lieValeur(ui_->btSuivant, CleSudoku::Enr, "2");
+    lieValeur(ui_->btDernier, CleSudoku::Enr, "3");
+    LieEdit(ui_->edEnrCourant, CleSudoku::EnrCourant);
+    lieValeur(ui_->btRechercheAvancee2, CleSudoku::Thread, "1");
 
     // Keys whose effect reaches other controls: a new puzzle (its rules, its type from a file
     // or a paste), the record moved to, the font, a clear background made solid by a colour.
     RafraichirApres(rgTypeGrille, &QButtonGroup::idClicked);
-    RafraichirApresEdit(edNiveau);
-    RafraichirApres(udNiveau, &TUpDown::released);
-    RafraichirApresEdit(edNbValeurs);
-    RafraichirApres(udNbValeurs, &TUpDown::released);
-    RafraichirApresEdit(edEnrCourant);
-    for (QPushButton* bouton : {btConstruire, btRechercheAvancee, btColler, btFonte, btPremier,
-                                btPrecedent, btSuivant, btDernier, btRechercheAvancee2})
+    RafraichirApresEdit(ui_->edNiveau);
+    RafraichirApres(ui_->udNiveau, &TUpDown::released);
+    RafraichirApresEdit(ui_->edNbValeurs);
+    RafraichirApres(ui_->udNbValeurs, &TUpDown::released);
+    RafraichirApresEdit(ui_->edEnrCourant);
+    for (QPushButton* bouton :
+         {ui_->btConstruire, ui_->btRechercheAvancee, ui_->btColler, ui_->btFonte, ui_->btPremier,
+          ui_->btPrecedent, ui_->btSuivant, ui_->btDernier, ui_->btRechercheAvancee2})
         RafraichirApres(bouton, &QPushButton::clicked);
-    RafraichirApres(btCoulBrosse, &TColorButton::colorChosen);
+    RafraichirApres(ui_->btCoulBrosse, &TColorButton::colorChosen);
 }
+
+TSudokuProp::~TSudokuProp() = default;
 
 TvlSudoku& TSudokuProp::sudoku() const {
     return dynamic_cast<TvlSudoku&>(*Composant());
@@ -166,8 +131,8 @@ void TSudokuProp::lieValeur(QAbstractButton* bouton, int index, const std::strin
 
 std::string TSudokuProp::filtre() const {
     std::string texte(size_t(TailleCle), '0');
-    for (int regle = 0; regle < TailleCle && regle < clbRegles->count(); ++regle)
-        if (clbRegles->item(regle)->checkState() == Qt::Checked)
+    for (int regle = 0; regle < TailleCle && regle < ui_->clbRegles->count(); ++regle)
+        if (ui_->clbRegles->item(regle)->checkState() == Qt::Checked)
             texte[size_t(regle)] = '1';
     return texte;
 }
@@ -177,21 +142,21 @@ void TSudokuProp::RemplirControles() {
     QStringList lignes;
     for (const std::string& ligne : sudoku().Informations())
         lignes << ToQString(ligne);
-    mmInformation->setPlainText(lignes.join(QLatin1Char('\n')));
+    ui_->mmInformation->setPlainText(lignes.join(QLatin1Char('\n')));
 
-    lbFonteCourante->setText(decritFonte(bloc.Police));
+    ui_->lbFonteCourante->setText(decritFonte(bloc.Police));
 
-    for (int regle = 0; regle < TailleCle && regle < clbRegles->count(); ++regle)
-        clbRegles->item(regle)->setCheckState(bloc.Filtre[regle] != 0 ? Qt::Checked
-                                                                      : Qt::Unchecked);
+    for (int regle = 0; regle < TailleCle && regle < ui_->clbRegles->count(); ++regle)
+        ui_->clbRegles->item(regle)->setCheckState(bloc.Filtre[regle] != 0 ? Qt::Checked
+                                                                           : Qt::Unchecked);
     const QString chemin =
         ToQString(std::string(bloc.PathBdd, strnlen(bloc.PathBdd, sizeof bloc.PathBdd)));
-    lbPathBdd->setText(chemin.isEmpty() ? QStringLiteral("(aucun fichier)")
-                                        : QFileInfo(chemin).fileName());
-    lbPathBdd->setToolTip(chemin);
+    ui_->lbPathBdd->setText(chemin.isEmpty() ? QStringLiteral("(aucun fichier)")
+                                             : QFileInfo(chemin).fileName());
+    ui_->lbPathBdd->setToolTip(chemin);
     // Moving through the found puzzles needs a search that found one.
     const bool trouve = bloc.PremierTrouve >= 0;
-    for (QPushButton* bouton : {btPremier, btPrecedent, btSuivant, btDernier})
+    for (QPushButton* bouton : {ui_->btPremier, ui_->btPrecedent, ui_->btSuivant, ui_->btDernier})
         bouton->setEnabled(trouve);
 }
 

@@ -6,70 +6,20 @@
 
 #include "host/forms/PropFormWidget.h"
 
+#include <memory>
+
 class QButtonGroup;
-class QCheckBox;
-class QLabel;
-class QListWidget;
-class QPlainTextEdit;
-class QPushButton;
-class QRadioButton;
-class QTabWidget;
-class TBrushStyleCombo;
-class TColorButton;
-class TPenStyleCombo;
-class TUpDown;
 class TvlSudoku;
+
+namespace UiSudokuProp {
+class TSudokuProp;
+}
 
 class TSudokuProp : public TPropFormWidget {
     Q_OBJECT
 public:
     explicit TSudokuProp(TvlSudoku& composant, QWidget* parent = nullptr);
-
-    QTabWidget* pcProp;
-    // "Aspect"
-    QLineEdit* edOrgX;
-    QLineEdit* edOrgY;
-    QLineEdit* edSizeX;
-    QLineEdit* edSizeY;
-    QCheckBox* chkDetachable;
-    QCheckBox* chkActif;
-    TPenStyleCombo* cbPenStyle;
-    TColorButton* btCoulPinceau;
-    QLineEdit* edTaillePen;
-    TUpDown* UpDown1;
-    TBrushStyleCombo* cbBrushStyle;
-    TColorButton* btCoulBrosse;
-    // "Grille"
-    QButtonGroup* rgTypeGrille;
-    QLineEdit* edNiveau;
-    TUpDown* udNiveau;
-    QLineEdit* edNbValeurs;
-    TUpDown* udNbValeurs;
-    QPushButton* btConstruire;
-    QPushButton* btRechercheAvancee;
-    QPushButton* btTransforme;
-    QPushButton* btCopier;
-    QPushButton* btColler;
-    QPlainTextEdit* mmInformation;
-    // "Chiffres"
-    QPushButton* btFonte;
-    QPushButton* btFonteCursive;
-    QLabel* lbFonteCourante;
-    TColorButton* btCouleurCorrige;
-    QPushButton* btChargerImages;
-    QPushButton* btEffacerImages;
-    QCheckBox* chkAjuster;
-    QCheckBox* chkTransparent;
-    // "Base de données"
-    QListWidget* clbRegles;
-    QLabel* lbPathBdd;
-    QPushButton* btOuvrirBdd;
-    QPushButton* btPremier;
-    QPushButton* btPrecedent;
-    QPushButton* btSuivant;
-    QPushButton* btDernier;
-    QLineEdit* edEnrCourant;
-    QPushButton* btRechercheAvancee2;
+    ~TSudokuProp() override;
 
 public slots:
     void btFonteCursiveClick();
@@ -86,4 +36,7 @@ private:
     void lieValeur(QAbstractButton* bouton, int index, const std::string& valeur);
     // The filter string of the check list: '1' for each rule checked.
     std::string filtre() const;
+
+    std::unique_ptr<UiSudokuProp::TSudokuProp> ui_;
+    QButtonGroup* rgTypeGrille = nullptr;
 };
