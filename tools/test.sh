@@ -7,4 +7,5 @@ cd "$(dirname "$0")/.."
 cmake --preset default
 cmake --build --preset default
 ctest --preset default -j2
+./tools/check-test-ratio.sh
 ./tools/fuzz-smoke.sh

@@ -1,0 +1,19 @@
+#!/usr/bin/env bash
+# Prints the lines of tests (tests/ and fuzz/) against the lines of code (src/ and apps/), C++
+# sources and headers as git knows them, and fails when the ratio is above the limit.
+# The limit is a ratchet: it only ever goes down, towards the project's goal of 35 %.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+goal=35
+limit=${VL_TEST_RATIO_LIMIT:-$(cat tools/test-ratio-limit)}
+count() {
+  git ls-files -co --exclude-standard -- "$@" | grep -E '\.(cpp|cc|h|hpp)$' | xargs -r cat | wc -l
+}
+tests=$(count tests fuzz)
+code=$(count src apps)
+ratio=$(( 100 * tests / code ))
+echo "test lines: ${tests}, code lines: ${code}, ratio: ${ratio} % (limit ${limit} %, goal ${goal} %)"
+if [ "$ratio" -gt "$limit" ]; then
+  echo "The tests have grown faster than the code: group related cases, drop tests that restate the code."
+  exit 1
+fi
