@@ -7,6 +7,7 @@
 #include "host/Fonte.h"
 #include "host/IntField.h"
 
+#include <array>
 #include <cstdint>
 #include <span>
 #include <string>
@@ -116,9 +117,57 @@ constexpr int kStylePinceauMax = 6; // psSolid .. psInsideFrame
 constexpr int kStyleBrosseMax = 7;  // bsSolid .. bsDiagCross
 constexpr int kTaillePinceauMax = 1000;
 
+// The keys most kinds open their table with: the geometry, then the frame pen and the
+// background brush. A kind's own keys follow from ClesCadre::Fin.
+namespace ClesCadre {
+enum : int {
+    Gauche,
+    Haut,
+    Largeur,
+    Hauteur,
+    StylePinceauCadre,
+    CouleurPinceauCadre,
+    TaillePinceauCadre,
+    StyleBrosseFond,
+    CouleurBrosseFond,
+    Fin,
+};
+} // namespace ClesCadre
+
+// Those rows, over the block fields that hold the frame pen's style, colour and width and the
+// background brush's style and colour.
+constexpr std::array<Cle, ClesCadre::Fin>
+RangsCadre(AccesChamp stylePinceau, AccesChamp couleurPinceau, AccesChamp taillePinceau,
+           AccesChamp styleBrosse, AccesChamp couleurBrosse) {
+    return {
+        CleGeometrie(ClesCadre::Gauche, "Gauche"),
+        CleGeometrie(ClesCadre::Haut, "Haut"),
+        CleGeometrie(ClesCadre::Largeur, "Largeur"),
+        CleGeometrie(ClesCadre::Hauteur, "Hauteur"),
+        CleEntier(ClesCadre::StylePinceauCadre, "StylePinceauCadre", stylePinceau, 0,
+                  kStylePinceauMax),
+        CleCouleur(ClesCadre::CouleurPinceauCadre, "CouleurPinceauCadre", couleurPinceau),
+        CleEntier(ClesCadre::TaillePinceauCadre, "TaillePinceauCadre", taillePinceau, 0,
+                  kTaillePinceauMax),
+        CleEntier(ClesCadre::StyleBrosseFond, "StyleBrosseFond", styleBrosse, 0, kStyleBrosseMax),
+        CleCouleur(ClesCadre::CouleurBrosseFond, "CouleurBrosseFond", couleurBrosse)};
+}
+
+// The common rows followed by a kind's own, as one table.
+template <std::size_t N>
+constexpr std::array<Cle, ClesCadre::Fin + N>
+TableAvecCadre(const std::array<Cle, ClesCadre::Fin>& cadre, const Cle (&propres)[N]) {
+    std::array<Cle, ClesCadre::Fin + N> table{};
+    for (std::size_t i = 0; i < cadre.size(); ++i)
+        table[i] = cadre[i];
+    for (std::size_t i = 0; i < N; ++i)
+        table[ClesCadre::Fin + i] = propres[i];
+    return table;
+}
+
 // True when every row's index is its position and the first four are the geometry keys: checked
 // by a static_assert under each table.
-template <std::size_t N> constexpr bool TableConforme(const Cle (&table)[N]) {
+template <std::size_t N> constexpr bool TableConforme(const std::array<Cle, N>& table) {
     constexpr std::string_view geometrie[] = {"Gauche", "Haut", "Largeur", "Hauteur"};
     for (std::size_t i = 0; i < N; ++i) {
         if (table[i].index != int(i) || table[i].nom.empty())

@@ -44,7 +44,7 @@ enum : int {
 namespace operation_cles {
 using O = OperOptions;
 constexpr Refait kExercice = Refait::Exercice;
-inline constexpr Cle kClesOperation[] = {
+inline constexpr auto kClesOperation = std::to_array<Cle>({
     CleGeometrie(CleOperation::Gauche, "Gauche"),
     CleGeometrie(CleOperation::Haut, "Haut"),
     CleGeometrie(CleOperation::Largeur, "Largeur"),
@@ -93,7 +93,7 @@ inline constexpr Cle kClesOperation[] = {
     CleTexte(CleOperation::UtiliserCrayonGras, "UtiliserCrayonGras"),
     CleLibre(CleOperation::EspSuppl, "EspSuppl", Champ<&O::EspSuppl>, Ini::Usine),
     CleLibre(CleOperation::Actif, "Actif"),
-};
+});
 } // namespace operation_cles
 using operation_cles::kClesOperation;
 static_assert(TableConforme(kClesOperation));

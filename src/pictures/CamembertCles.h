@@ -5,17 +5,9 @@
 #include "pictures/Camembert.h"
 
 namespace CleCamembert {
+using namespace ClesCadre;
 enum : int {
-    Gauche,
-    Haut,
-    Largeur,
-    Hauteur,
-    StylePinceauCadre,
-    CouleurPinceauCadre,
-    TaillePinceauCadre,
-    StyleBrosseFond,
-    CouleurBrosseFond,
-    StyleBrosseCamembert,
+    StyleBrosseCamembert = ClesCadre::Fin,
     Mode,
     Detachable,
     CouleurCamembert,
@@ -29,36 +21,27 @@ enum : int {
 };
 } // namespace CleCamembert
 
-inline constexpr Cle kClesCamembert[] = {
-    CleGeometrie(CleCamembert::Gauche, "Gauche"),
-    CleGeometrie(CleCamembert::Haut, "Haut"),
-    CleGeometrie(CleCamembert::Largeur, "Largeur"),
-    CleGeometrie(CleCamembert::Hauteur, "Hauteur"),
-    CleEntier(CleCamembert::StylePinceauCadre, "StylePinceauCadre",
-              Champ<&CamembertOptions::StylePinceau>, 0, kStylePinceauMax),
-    CleCouleur(CleCamembert::CouleurPinceauCadre, "CouleurPinceauCadre",
-               Champ<&CamembertOptions::CouleurPinceau>),
-    CleEntier(CleCamembert::TaillePinceauCadre, "TaillePinceauCadre",
-              Champ<&CamembertOptions::TaillePinceau>, 0, kTaillePinceauMax),
-    CleEntier(CleCamembert::StyleBrosseFond, "StyleBrosseFond",
-              Champ<&CamembertOptions::StyleBrosse>, 0, kStyleBrosseMax),
-    CleCouleur(CleCamembert::CouleurBrosseFond, "CouleurBrosseFond",
+inline constexpr auto kClesCamembert = TableAvecCadre(
+    RangsCadre(Champ<&CamembertOptions::StylePinceau>, Champ<&CamembertOptions::CouleurPinceau>,
+               Champ<&CamembertOptions::TaillePinceau>, Champ<&CamembertOptions::StyleBrosse>,
                Champ<&CamembertOptions::CouleurBrosse>),
-    CleEntier(CleCamembert::StyleBrosseCamembert, "StyleBrosseCamembert",
-              Champ<&CamembertOptions::StyleBrosseCamembert>, 0, kStyleBrosseMax),
-    CleEntier(CleCamembert::Mode, "Mode", Champ<&CamembertOptions::Mode>, 0, 2),
-    CleLibre(CleCamembert::Detachable, "Detachable"),
-    CleCouleur(CleCamembert::CouleurCamembert, "CouleurCamembert",
-               Champ<&CamembertOptions::CouleurCamembert>),
-    CleEntier(CleCamembert::Numerateur, "Numerateur", Champ<&CamembertOptions::Numerateur>, 0,
-              1000),
-    CleEntier(CleCamembert::Denominateur, "Denominateur", Champ<&CamembertOptions::Denominateur>, 1,
-              1000),
-    CleEntier(CleCamembert::Angle, "Angle", Champ<&CamembertOptions::Angle>, 0, 360),
-    CleDrapeau(CleCamembert::Sens, "Sens", Champ<&CamembertOptions::Sens>),
-    CleDrapeau(CleCamembert::MontrerSecteurs, "MontrerSecteurs",
-               Champ<&CamembertOptions::MontrerSecteurs>),
-    CleDrapeau(CleCamembert::MontrerRayon, "MontrerRayon", Champ<&CamembertOptions::MontrerRayon>),
-    CleLibre(CleCamembert::Actif, "Actif"),
-};
+    {
+        CleEntier(CleCamembert::StyleBrosseCamembert, "StyleBrosseCamembert",
+                  Champ<&CamembertOptions::StyleBrosseCamembert>, 0, kStyleBrosseMax),
+        CleEntier(CleCamembert::Mode, "Mode", Champ<&CamembertOptions::Mode>, 0, 2),
+        CleLibre(CleCamembert::Detachable, "Detachable"),
+        CleCouleur(CleCamembert::CouleurCamembert, "CouleurCamembert",
+                   Champ<&CamembertOptions::CouleurCamembert>),
+        CleEntier(CleCamembert::Numerateur, "Numerateur", Champ<&CamembertOptions::Numerateur>, 0,
+                  1000),
+        CleEntier(CleCamembert::Denominateur, "Denominateur",
+                  Champ<&CamembertOptions::Denominateur>, 1, 1000),
+        CleEntier(CleCamembert::Angle, "Angle", Champ<&CamembertOptions::Angle>, 0, 360),
+        CleDrapeau(CleCamembert::Sens, "Sens", Champ<&CamembertOptions::Sens>),
+        CleDrapeau(CleCamembert::MontrerSecteurs, "MontrerSecteurs",
+                   Champ<&CamembertOptions::MontrerSecteurs>),
+        CleDrapeau(CleCamembert::MontrerRayon, "MontrerRayon",
+                   Champ<&CamembertOptions::MontrerRayon>),
+        CleLibre(CleCamembert::Actif, "Actif"),
+    });
 static_assert(TableConforme(kClesCamembert));

@@ -5,17 +5,9 @@
 #include "sudoku/Sudoku.h"
 
 namespace CleSudoku {
+using namespace ClesCadre;
 enum : int {
-    Gauche,
-    Haut,
-    Largeur,
-    Hauteur,
-    StylePinceauCadre,
-    CouleurPinceauCadre,
-    TaillePinceauCadre,
-    StyleBrosseFond,
-    CouleurBrosseFond,
-    Fonte,
+    Fonte = ClesCadre::Fin,
     Detachable,
     Rediriger,
     Actif,
@@ -45,53 +37,46 @@ enum : int {
 
 namespace sudoku_cles {
 using S = SudokuOptions;
-inline constexpr Cle kClesSudoku[] = {
-    CleGeometrie(CleSudoku::Gauche, "Gauche"),
-    CleGeometrie(CleSudoku::Haut, "Haut"),
-    CleGeometrie(CleSudoku::Largeur, "Largeur"),
-    CleGeometrie(CleSudoku::Hauteur, "Hauteur"),
-    CleEntier(CleSudoku::StylePinceauCadre, "StylePinceauCadre", Champ<&S::StylePinceau>, 0,
-              kStylePinceauMax),
-    CleCouleur(CleSudoku::CouleurPinceauCadre, "CouleurPinceauCadre", Champ<&S::CouleurPinceau>),
-    // In hundredths of a centimetre.
-    CleEntier(CleSudoku::TaillePinceauCadre, "TaillePinceauCadre", Champ<&S::TaillePinceau>, 0,
-              kTaillePinceauMax),
-    CleEntier(CleSudoku::StyleBrosseFond, "StyleBrosseFond", Champ<&S::StyleBrosse>, 0,
-              kStyleBrosseMax),
-    CleCouleur(CleSudoku::CouleurBrosseFond, "CouleurBrosseFond", Champ<&S::CouleurBrosse>),
-    CleFonte(CleSudoku::Fonte, "Fonte", Champ<&S::Police>),
-    CleLibre(CleSudoku::Detachable, "Detachable"),
-    CleTexte(CleSudoku::Rediriger, "Rediriger"),
-    CleLibre(CleSudoku::Actif, "Actif"),
-    // The list component whose records give the pictures, and the list's own notices.
-    CleTexte(CleSudoku::Liste, "Liste"),
-    CleTexte(CleSudoku::EnrCde, "EnrCde"),
-    CleTexte(CleSudoku::EnrPos, "EnrPos"),
-    CleTexte(CleSudoku::DecoderFiltre, "DecoderFiltre"),
-    CleEntier(CleSudoku::TypeGrille, "TypeGrille", Champ<&S::TypeGrille>, tg9x9, tg4x4, Ini::Usine,
-              Refait::Exercice),
-    CleEntier(CleSudoku::Niveau, "Niveau", Champ<&S::Niveau>, 1, 3, Ini::Usine, Refait::Exercice),
-    CleEntier(CleSudoku::NbValeurs, "NbValeurs", Champ<&S::NbValeurs>, 0, 81, Ini::Usine,
-              Refait::Exercice),
-    CleCouleur(CleSudoku::CouleurCorrige, "CouleurCorrigé", Champ<&S::CouleurCorrige>),
-    CleEntier(CleSudoku::Affichage, "SudokuAffichage", Champ<&S::Affichage>, 0, 32767),
-    CleDrapeau(CleSudoku::Transparent, "Transparent", Champ<&S::Transparent>),
-    CleDrapeau(CleSudoku::RespecterProportions, "RespecterProportions",
-               Champ<&S::RespecterProportions>),
-    CleAction(CleSudoku::EffacerImages, "EffacerImages"),
-    CleAction(CleSudoku::CalculerGrille, "CalculerGrille"),
-    // The filter of the record to look for, 13 digits.
-    CleTexte(CleSudoku::Recherche, "Sudoku_Recherche"),
-    // 0 first, 1 previous, 2 next, 3 last matching record.
-    CleEntier(CleSudoku::Enr, "Sudoku_Enr", nullptr, 0, 3, Ini::Non),
-    CleAction(CleSudoku::Transforme, "Sudoku_Transforme"),
-    CleAction(CleSudoku::Copier, "Copier"),
-    CleAction(CleSudoku::Coller, "Coller"),
-    CleEntier(CleSudoku::EnrCourant, "SudokuEnrCourant", Champ<&S::EnrCourant>, 0, 32767, Ini::Non),
-    // Opens the puzzle search; not 0 ticks its save box.
-    CleLibre(CleSudoku::Thread, "SudokuThread"),
-    CleTexte(CleSudoku::PathBdd, "PathBdd"),
-};
+inline constexpr auto kClesSudoku = TableAvecCadre(
+    RangsCadre(Champ<&S::StylePinceau>, Champ<&S::CouleurPinceau>, Champ<&S::TaillePinceau>,
+               Champ<&S::StyleBrosse>, Champ<&S::CouleurBrosse>),
+    {
+        // In hundredths of a centimetre.
+        CleFonte(CleSudoku::Fonte, "Fonte", Champ<&S::Police>),
+        CleLibre(CleSudoku::Detachable, "Detachable"),
+        CleTexte(CleSudoku::Rediriger, "Rediriger"),
+        CleLibre(CleSudoku::Actif, "Actif"),
+        // The list component whose records give the pictures, and the list's own notices.
+        CleTexte(CleSudoku::Liste, "Liste"),
+        CleTexte(CleSudoku::EnrCde, "EnrCde"),
+        CleTexte(CleSudoku::EnrPos, "EnrPos"),
+        CleTexte(CleSudoku::DecoderFiltre, "DecoderFiltre"),
+        CleEntier(CleSudoku::TypeGrille, "TypeGrille", Champ<&S::TypeGrille>, tg9x9, tg4x4,
+                  Ini::Usine, Refait::Exercice),
+        CleEntier(CleSudoku::Niveau, "Niveau", Champ<&S::Niveau>, 1, 3, Ini::Usine,
+                  Refait::Exercice),
+        CleEntier(CleSudoku::NbValeurs, "NbValeurs", Champ<&S::NbValeurs>, 0, 81, Ini::Usine,
+                  Refait::Exercice),
+        CleCouleur(CleSudoku::CouleurCorrige, "CouleurCorrigé", Champ<&S::CouleurCorrige>),
+        CleEntier(CleSudoku::Affichage, "SudokuAffichage", Champ<&S::Affichage>, 0, 32767),
+        CleDrapeau(CleSudoku::Transparent, "Transparent", Champ<&S::Transparent>),
+        CleDrapeau(CleSudoku::RespecterProportions, "RespecterProportions",
+                   Champ<&S::RespecterProportions>),
+        CleAction(CleSudoku::EffacerImages, "EffacerImages"),
+        CleAction(CleSudoku::CalculerGrille, "CalculerGrille"),
+        // The filter of the record to look for, 13 digits.
+        CleTexte(CleSudoku::Recherche, "Sudoku_Recherche"),
+        // 0 first, 1 previous, 2 next, 3 last matching record.
+        CleEntier(CleSudoku::Enr, "Sudoku_Enr", nullptr, 0, 3, Ini::Non),
+        CleAction(CleSudoku::Transforme, "Sudoku_Transforme"),
+        CleAction(CleSudoku::Copier, "Copier"),
+        CleAction(CleSudoku::Coller, "Coller"),
+        CleEntier(CleSudoku::EnrCourant, "SudokuEnrCourant", Champ<&S::EnrCourant>, 0, 32767,
+                  Ini::Non),
+        // Opens the puzzle search; not 0 ticks its save box.
+        CleLibre(CleSudoku::Thread, "SudokuThread"),
+        CleTexte(CleSudoku::PathBdd, "PathBdd"),
+    });
 } // namespace sudoku_cles
 using sudoku_cles::kClesSudoku;
 static_assert(TableConforme(kClesSudoku));

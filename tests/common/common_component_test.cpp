@@ -92,7 +92,7 @@ protected:
 };
 
 using B = Jeton::Bloc;
-constexpr Cle kClesJeton[] = {
+constexpr auto kClesJeton = std::to_array<Cle>({
     CleGeometrie(0, "Gauche"),
     CleGeometrie(1, "Haut"),
     CleGeometrie(2, "Largeur"),
@@ -111,7 +111,7 @@ constexpr Cle kClesJeton[] = {
     CleLibre(13, "Detachable"),
     CleTexte(14, "Rediriger"),
     CleLibre(15, "Actif"),
-};
+});
 static_assert(TableConforme(kClesJeton));
 
 TableCles Jeton::Cles() const {
