@@ -10,6 +10,7 @@
 
 #include <QCheckBox>
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -60,10 +61,11 @@ protected:
         SudokuDiaGenereModele::AuMoinsMemorise = 0;
     }
 
-    // A 4 x 4 search whose puzzles are counted and kept.
-    std::unique_ptr<SudokuDiaGenereModele> Modele(const std::string& chemin, bool enregistre) {
+    // A search (4 x 4 unless told) whose puzzles are counted and kept.
+    std::unique_ptr<SudokuDiaGenereModele> Modele(const std::string& chemin, bool enregistre,
+                                                  int type = tg4x4) {
         auto modele = std::make_unique<SudokuDiaGenereModele>(
-            tg4x4, chemin, enregistre, [this](const StatRegles&, const Cases& cases) {
+            type, chemin, enregistre, [this](const StatRegles&, const Cases& cases) {
                 ++recus_;
                 cases_ = cases;
             });
@@ -188,9 +190,9 @@ TEST_F(SudokuDiaGenereTest, SavingSearchShowsProgressAndStops) {
     const int enregistres = dialogue.lb2->text().mid(13).toInt();
     EXPECT_GE(enregistres, 1);
     FichierBaseSudoku base;
-    int type = -1;
-    ASSERT_EQ(OuvreBaseLecture(nom, type, true, base), 0);
-    EXPECT_EQ(type, tg4x4);
+    std::string message;
+    ASSERT_TRUE(OuvreBaseLecture(nom, base, message)) << message;
+    EXPECT_EQ(base.Type(), tg4x4);
     EXPECT_GE(base.NbEnregistrements(), enregistres);
     EXPECT_EQ(modele->NouveauChemin(), nom);
     // Every 4 x 4 attempt is accepted: the last one is the component's.
@@ -198,20 +200,28 @@ TEST_F(SudokuDiaGenereTest, SavingSearchShowsProgressAndStops) {
     EXPECT_TRUE(Valide(cases_, 4, 2, 2));
 }
 
-TEST_F(SudokuDiaGenereTest, ClosingDuringASearchEndsIt) {
-    const auto modele = Modele(dossier_.file("fermee.dat"), true);
+// A 9 x 9 search for puzzles that need X-wings and nothing else beyond naked singles finds
+// none: closing the dialog stops it in the middle of an attempt, without freezing the window.
+TEST_F(SudokuDiaGenereTest, ClosingDuringASearchEndsItAtOnce) {
+    SudokuDiaGenereModele::ReglesMemorisees = {false, false, false, false, true};
+    SudokuDiaGenereModele::AuMoinsMemorise = 1;
+    const auto modele = Modele(dossier_.file("fermee.dat"), true, tg9x9);
     {
         TSudokuDiaGenere dialogue(*modele);
         dialogue.show();
         dialogue.btREchercher->click();
-        ASSERT_TRUE(QTest::qWaitFor([&] { return dialogue.lb->text().toInt() >= 1; }, 30000));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return dialogue.lb->text().toInt() >= 2; }, 30000));
+        QElapsedTimer chrono;
+        chrono.start();
         dialogue.btFermer->click();
+        EXPECT_LT(chrono.elapsed(), 50);
         EXPECT_FALSE(modele->EnCours());
         EXPECT_EQ(dialogue.result(), QDialog::Rejected);
     }
     // Updates still queued find no dialog to refresh.
     QCoreApplication::processEvents();
-    EXPECT_FALSE(modele->EnCours());
+    EXPECT_EQ(recus_, 0);
+    EXPECT_TRUE(ui_.Messages().empty());
 }
 
 class SudokuRechercheComposantTest : public PicturePropTest {};
