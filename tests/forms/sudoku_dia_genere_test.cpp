@@ -34,22 +34,6 @@ public:
     void ProcessPosted() override { QCoreApplication::processEvents(); }
 };
 
-// Whether a puzzle's codes are the givens and hidden values of one valid n x n solution.
-bool Valide(const Cases& cases, int n, int largeur, int hauteur) {
-    std::string donnees(size_t(n * n), '0');
-    std::string solution(size_t(n * n), '0');
-    for (int i = 0; i < n * n; ++i) {
-        const int code = cases[size_t(i)];
-        if (!((code >= 1 && code <= n) || (code >= 11 && code <= 10 + n)))
-            return false;
-        solution[size_t(i)] = char('0' + code % 10);
-        if (code < 10)
-            donnees[size_t(i)] = solution[size_t(i)];
-    }
-    return sudoku_test::SolutionValide(solution, largeur, hauteur) &&
-           sudoku_test::Backtracking(donnees, largeur, hauteur).NbSolutions() == 1;
-}
-
 class SudokuDiaGenereTest : public ::testing::Test {
 protected:
     SudokuDiaGenereTest() : portee_(ui_) {
@@ -80,48 +64,41 @@ protected:
     Cases cases_{};
 };
 
-TEST_F(SudokuDiaGenereTest, ShowsTheModelAndTheRememberedRules) {
+// The dialog shows the rules remembered from the last one, its buttons change them, and
+// closing remembers them for the next.
+TEST_F(SudokuDiaGenereTest, ShowsTheRememberedRulesAndKeepsTheChangedOnes) {
     SudokuDiaGenereModele::ReglesMemorisees = {false, true, false, false, true};
     SudokuDiaGenereModele::AuMoinsMemorise = 1;
-    const auto modele = Modele("/donnees/Sudoku17.dat", false);
-    TSudokuDiaGenere dialogue(*modele);
-    EXPECT_EQ(dialogue.windowTitle(), "Génération de grille");
-    EXPECT_FALSE(dialogue.chkUniqueCache->isChecked());
-    EXPECT_TRUE(dialogue.chkVerrouille->isChecked());
-    EXPECT_TRUE(dialogue.chkAutre->isChecked());
-    EXPECT_TRUE(dialogue.rbAucuneAutre->isChecked());
-    EXPECT_FALSE(dialogue.chkEnregistre->isChecked());
-    EXPECT_EQ(dialogue.edNomFich->text(), "/donnees/Sudoku17.dat");
-    // The file only matters when results are saved; stopping only while searching.
-    EXPECT_FALSE(dialogue.edNomFich->isEnabled());
-    dialogue.chkEnregistre->click();
-    EXPECT_TRUE(dialogue.edNomFich->isEnabled());
-    EXPECT_TRUE(dialogue.btREchercher->isEnabled());
-    EXPECT_FALSE(dialogue.btArreter->isEnabled());
-    EXPECT_EQ(dialogue.lb->text(), "0");
-}
-
-TEST_F(SudokuDiaGenereTest, SelectionButtonsAndMemoryForTheNextDialog) {
     {
-        const auto modele = Modele("", false);
+        const auto modele = Modele("/donnees/Sudoku17.dat", false);
         TSudokuDiaGenere dialogue(*modele);
+        EXPECT_EQ(dialogue.windowTitle(), "Génération de grille");
+        EXPECT_FALSE(dialogue.chkUniqueCache->isChecked());
+        EXPECT_TRUE(dialogue.chkVerrouille->isChecked());
+        EXPECT_TRUE(dialogue.chkAutre->isChecked());
+        EXPECT_TRUE(dialogue.rbAucuneAutre->isChecked());
+        EXPECT_EQ(dialogue.edNomFich->text(), "/donnees/Sudoku17.dat");
+        // The file only matters when results are saved; stopping only while searching.
+        EXPECT_FALSE(dialogue.edNomFich->isEnabled());
+        dialogue.chkEnregistre->click();
+        EXPECT_TRUE(dialogue.edNomFich->isEnabled());
+        EXPECT_FALSE(dialogue.btArreter->isEnabled());
+        EXPECT_EQ(dialogue.lb->text(), "0");
+
         dialogue.btSelectAlL2->click();
-        for (QCheckBox* c : {dialogue.chkUniqueCache, dialogue.chkVerrouille, dialogue.chkUpletNu,
-                             dialogue.chkUpletCache, dialogue.chkAutre})
-            EXPECT_TRUE(c->isChecked());
         dialogue.chkUpletNu->click();
         dialogue.btInverse2->click();
-        EXPECT_TRUE(dialogue.chkUpletNu->isChecked());
-        EXPECT_FALSE(dialogue.chkAutre->isChecked());
-        dialogue.rbAucuneAutre->click();
+        dialogue.rbAutresRegles->click();
         dialogue.btFermer->click();
         EXPECT_EQ(dialogue.result(), QDialog::Rejected);
     }
     const auto suivant = Modele("", false);
     TSudokuDiaGenere dialogue(*suivant);
+    for (QCheckBox* c : {dialogue.chkUniqueCache, dialogue.chkVerrouille, dialogue.chkUpletCache,
+                         dialogue.chkAutre})
+        EXPECT_FALSE(c->isChecked());
     EXPECT_TRUE(dialogue.chkUpletNu->isChecked());
-    EXPECT_FALSE(dialogue.chkUniqueCache->isChecked());
-    EXPECT_TRUE(dialogue.rbAucuneAutre->isChecked());
+    EXPECT_TRUE(dialogue.rbAutresRegles->isChecked());
     dialogue.btEfface2->click();
     EXPECT_FALSE(dialogue.chkUpletNu->isChecked());
 }
@@ -141,11 +118,8 @@ TEST_F(SudokuDiaGenereTest, TheProductsDatabaseAndAMissingNameAreRefused) {
     EXPECT_FALSE(modele->EnCours());
     EXPECT_TRUE(dialogue.btREchercher->isEnabled());
     EXPECT_FALSE(std::filesystem::exists(dossier_.file("sudoku17.DAT")));
-}
 
-TEST_F(SudokuDiaGenereTest, BrowsingFillsTheFileNameAndHelpOpensItsTopic) {
-    const auto modele = Modele("", true);
-    TSudokuDiaGenere dialogue(*modele);
+    // Browsing fills the name; help opens its topic.
     ui_.fileAnswers = {"/tmp/mes grilles.dat"};
     dialogue.btParcourir->click();
     EXPECT_EQ(dialogue.edNomFich->text(), "/tmp/mes grilles.dat");
@@ -163,7 +137,7 @@ TEST_F(SudokuDiaGenereTest, ASearchWithoutSavingHandsItsPuzzleOverAndCloses) {
     ASSERT_TRUE(QTest::qWaitFor([&] { return !dialogue.isVisible(); }, 30000));
     EXPECT_EQ(dialogue.result(), QDialog::Accepted);
     EXPECT_EQ(recus_, 1);
-    EXPECT_TRUE(Valide(cases_, 4, 2, 2));
+    EXPECT_TRUE(sudoku_test::CasesValides(cases_, 2, 2));
     // The count of grids studied came through the posted updates.
     EXPECT_GE(dialogue.lb->text().toInt(), 1);
     EXPECT_FALSE(modele->EnCours());
@@ -197,7 +171,7 @@ TEST_F(SudokuDiaGenereTest, SavingSearchShowsProgressAndStops) {
     EXPECT_EQ(modele->NouveauChemin(), nom);
     // Every 4 x 4 attempt is accepted: the last one is the component's.
     EXPECT_EQ(recus_, 1);
-    EXPECT_TRUE(Valide(cases_, 4, 2, 2));
+    EXPECT_TRUE(sudoku_test::CasesValides(cases_, 2, 2));
 }
 
 // A 9 x 9 search for puzzles that need X-wings and nothing else beyond naked singles finds
@@ -246,7 +220,7 @@ TEST_F(SudokuRechercheComposantTest, TheComponentReceivesThePuzzleFound) {
     EXPECT_EQ(sudoku.Bloc().TypeGrille, 1);
     Cases cases{};
     std::memcpy(cases.data(), sudoku.Bloc().Cases, cases.size());
-    EXPECT_TRUE(Valide(cases, 6, 3, 2));
+    EXPECT_TRUE(sudoku_test::CasesValides(cases, 3, 2));
     EXPECT_NE(std::memcmp(cases.data(), avant.Cases, cases.size()), 0);
     EXPECT_EQ(std::string(sudoku.Bloc().PathBdd), std::string(avant.PathBdd));
 }

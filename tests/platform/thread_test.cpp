@@ -33,6 +33,7 @@ public:
         Terminate();
         WaitFor();
     }
+    using TThread::StopToken;
     using TThread::Yield;
 
 protected:
@@ -139,17 +140,9 @@ TEST_F(ThreadTest, WaitForRunsOnTerminateOnceAndKeepsTheException) {
 // A stop asked before the start is seen at once, through Terminated() and the stop token.
 TEST_F(ThreadTest, AStopBeforeTheStartReachesTheStopToken) {
     std::atomic<bool> sawStop{false};
-    class TokenThread : public TThread {
-    public:
-        explicit TokenThread(std::atomic<bool>& saw) : saw_(saw) {}
-        ~TokenThread() override { WaitFor(); }
-
-    protected:
-        void Execute() override { saw_ = StopToken().stop_requested() && Terminated(); }
-
-    private:
-        std::atomic<bool>& saw_;
-    } thread(sawStop);
+    FunctionThread thread([&](FunctionThread& self) {
+        sawStop = self.StopToken().stop_requested() && self.Terminated();
+    });
     thread.Terminate();
     thread.Start();
     thread.WaitFor();

@@ -14,11 +14,6 @@ using namespace sudoku_test;
 
 namespace {
 
-struct Forme {
-    int type, largeur, hauteur;
-};
-constexpr Forme kFormes[] = {{tg9x9, 3, 3}, {tg6x6_3x2, 3, 2}, {tg6x6_2x3, 2, 3}, {tg4x4, 2, 2}};
-
 SudokuGrille grilleDe(int type, const std::string& probleme) {
     SudokuGrille grille;
     grille.FixeType(type);
@@ -42,77 +37,48 @@ std::string grillePleine(int type, std::uint32_t graine) {
     return solution;
 }
 
-// Candidates of v in the cells of unit u that are not solved.
-std::vector<int> placesLibres(const SudokuGrille& g, int u, int v) {
-    std::vector<int> places;
-    for (int k = 0; k < g.NbValeurs; ++k) {
-        int l = 0, c = 0;
-        g.CaseUnite(u, k, l, c);
-        if (g.NbCandidats(l, c) >= 2 && g.EstCandidat(l, c, v))
-            places.push_back(k);
-    }
-    return places;
-}
-
 // Checks, independently of the engine's code, that a stuck 9 x 9 grid leaves nothing to
-// singles, pointing, box-line reduction or naked pairs.
+// hidden singles, pointing, box-line reduction or naked pairs.
 void verifiePointFixe(const SudokuGrille& g, const std::string& puzzle) {
-    for (int u = 0; u < 27; ++u)
-        for (int v = 1; v <= 9; ++v)
-            EXPECT_NE(placesLibres(g, u, v).size(), 1u) << puzzle << " hidden single, unit " << u;
-    for (int b = 0; b < 9; ++b) {
-        const int r0 = b / 3 * 3, c0 = b % 3 * 3;
-        for (int v = 1; v <= 9; ++v) {
-            int lignes = 0, colonnes = 0;
-            for (int k = 0; k < 9; ++k)
-                if (g.EstCandidat(r0 + k / 3, c0 + k % 3, v)) {
-                    lignes |= 1 << (r0 + k / 3);
-                    colonnes |= 1 << (c0 + k % 3);
-                }
-            for (int x = 0; x < 9; ++x) {
-                for (int c = 0; c < 9 && lignes == (1 << x); ++c)
-                    EXPECT_TRUE(c / 3 == b % 3 || !g.EstCandidat(x, c, v)) << puzzle;
-                for (int r = 0; r < 9 && colonnes == (1 << x); ++r)
-                    EXPECT_TRUE(r / 3 == b / 3 || !g.EstCandidat(r, x, v)) << puzzle;
-            }
-        }
-    }
+    std::vector<std::vector<int>> unites(27); // rows, columns, boxes: cells row * 9 + column
     for (int x = 0; x < 9; ++x)
+        for (int k = 0; k < 9; ++k) {
+            unites[size_t(x)].push_back(x * 9 + k);
+            unites[size_t(9 + x)].push_back(k * 9 + x);
+            unites[size_t(18 + x)].push_back((x / 3 * 3 + k / 3) * 9 + x % 3 * 3 + k % 3);
+        }
+    const auto candidat = [&](int i, int v) { return g.EstCandidat(i / 9, i % 9, v); };
+    const auto texte = [&](int i) { return candidats(g, i / 9, i % 9); };
+    const auto dans = [&](int i, size_t w) {
+        return std::find(unites[w].begin(), unites[w].end(), i) != unites[w].end();
+    };
+    for (size_t u = 0; u < 27; ++u) {
         for (int v = 1; v <= 9; ++v) {
-            int boitesLigne = 0, boitesColonne = 0;
-            for (int k = 0; k < 9; ++k) {
-                if (g.EstCandidat(x, k, v))
-                    boitesLigne |= 1 << (k / 3);
-                if (g.EstCandidat(k, x, v))
-                    boitesColonne |= 1 << (k / 3);
-            }
-            for (int b = 0; b < 3; ++b) {
-                for (int r = x / 3 * 3; r < x / 3 * 3 + 3 && boitesLigne == (1 << b); ++r)
-                    for (int c = b * 3; c < b * 3 + 3; ++c)
-                        EXPECT_TRUE(r == x || !g.EstCandidat(r, c, v)) << puzzle;
-                for (int c = x / 3 * 3; c < x / 3 * 3 + 3 && boitesColonne == (1 << b); ++c)
-                    for (int r = b * 3; r < b * 3 + 3; ++r)
-                        EXPECT_TRUE(c == x || !g.EstCandidat(r, c, v)) << puzzle;
+            int libres = 0;
+            for (int i : unites[u])
+                libres += candidat(i, v) && g.NbCandidats(i / 9, i % 9) >= 2;
+            EXPECT_NE(libres, 1) << puzzle << " hidden single, unit " << u;
+            // v held in u only where u crosses a unit w of the other kind (box or line): w
+            // holds v nowhere else.
+            for (size_t w = 0; w < 27; ++w) {
+                bool toutDans = (u >= 18) != (w >= 18);
+                for (int i : unites[u])
+                    toutDans &= !candidat(i, v) || dans(i, w);
+                for (int i : unites[w])
+                    EXPECT_TRUE(!toutDans || dans(i, u) || !candidat(i, v))
+                        << puzzle << " locked candidate " << v << ", units " << u << " " << w;
             }
         }
-    for (int u = 0; u < 27; ++u)
-        for (int a = 0; a < 9; ++a)
-            for (int b = a + 1; b < 9; ++b) {
-                int la, ca, lb, cb;
-                g.CaseUnite(u, a, la, ca);
-                g.CaseUnite(u, b, lb, cb);
-                if (g.NbCandidats(la, ca) != 2 || candidats(g, la, ca) != candidats(g, lb, cb))
+        for (int a : unites[u])
+            for (int b : unites[u]) {
+                if (a >= b || g.NbCandidats(a / 9, a % 9) != 2 || texte(a) != texte(b))
                     continue;
-                for (int k = 0; k < 9; ++k) {
-                    int l, c;
-                    g.CaseUnite(u, k, l, c);
-                    if (k == a || k == b)
-                        continue;
+                for (int i : unites[u])
                     for (int v = 1; v <= 9; ++v)
-                        EXPECT_TRUE(!g.EstCandidat(la, ca, v) || !g.EstCandidat(l, c, v))
+                        EXPECT_TRUE(i == a || i == b || !candidat(a, v) || !candidat(i, v))
                             << puzzle << " naked pair";
-                }
             }
+    }
 }
 
 // Solves every puzzle and compares with the backtracking solver: a solved grid is the unique

@@ -15,11 +15,6 @@ using namespace sudoku_test;
 
 namespace {
 
-struct Forme {
-    int type, largeur, hauteur;
-};
-constexpr Forme kFormes[] = {{tg9x9, 3, 3}, {tg6x6_3x2, 3, 2}, {tg6x6_2x3, 2, 3}, {tg4x4, 2, 2}};
-
 // A digest of every byte of the candidate strings.
 std::string empreinte(const SudokuGrille& g) {
     unsigned long long h = 1469598103934665603ull;

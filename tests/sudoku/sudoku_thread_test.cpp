@@ -55,23 +55,6 @@ template <class Condition> bool attend(Condition condition, bool traite = true) 
     return true;
 }
 
-// Checks a found puzzle: givens and hidden values of one valid, unique solution.
-void verifieCases(const std::array<std::int8_t, 81>& cases, int largeur, int hauteur) {
-    const int n = largeur * hauteur;
-    std::string donnees(size_t(n * n), '0'), solution(size_t(n * n), '0');
-    for (int i = 0; i < n * n; ++i) {
-        const int code = cases[size_t(i)];
-        ASSERT_TRUE((code >= 1 && code <= n) || (code >= 11 && code <= 10 + n)) << code;
-        solution[i] = char('0' + code % 10);
-        if (code < 10)
-            donnees[i] = solution[i];
-    }
-    for (int i = n * n; i < 81; ++i)
-        EXPECT_EQ(cases[size_t(i)], 0);
-    EXPECT_TRUE(SolutionValide(solution, largeur, hauteur));
-    EXPECT_EQ(Backtracking(donnees, largeur, hauteur).NbSolutions(), 1);
-}
-
 // The count shown by a "Enregistrés: N" label (0 before the first).
 int compteEnregistres(const std::string& etiquette) {
     const std::string debut = "Enregistrés: ";
@@ -138,7 +121,7 @@ TEST_F(SudokuThreadTest, WithoutAFileTheFirstAcceptedPuzzleEndsTheSearch) {
         g.ChargeProbleme(thread.Probleme());
         EXPECT_EQ(g.Resoudre(NiveauComplet), ssResolu);
         EXPECT_EQ(g.Stat, thread.Stat());
-        verifieCases(thread.Cases(), largeur, hauteur);
+        EXPECT_TRUE(CasesValides(thread.Cases(), largeur, hauteur));
     }
 }
 
@@ -261,25 +244,4 @@ TEST(SudokuDiaGenereTest, ChecksBeforeSearching) {
         "Le fichier ne contient pas une base de Sudokus valide",
     };
     EXPECT_EQ(ui.Messages(), attendus);
-}
-
-TEST(SudokuDiaGenereTest, CheckBoxesAreRememberedForTheProcess) {
-    SudokuDiaGenereModele::ReglesMemorisees = {};
-    SudokuDiaGenereModele::AuMoinsMemorise = 0;
-    {
-        SudokuDiaGenereModele modele(tg9x9, "", false, nullptr);
-        modele.CocheTout();
-        modele.Regles[rrUpletNu] = false;
-        modele.Inverse();
-        EXPECT_EQ(modele.Regles, regles({rrUpletNu}));
-        modele.AuMoins = 1;
-        modele.Fermeture();
-    }
-    SudokuDiaGenereModele suivant(tg9x9, "", false, nullptr);
-    EXPECT_EQ(suivant.Regles, regles({rrUpletNu}));
-    EXPECT_EQ(suivant.AuMoins, 1);
-    suivant.EffaceTout();
-    EXPECT_EQ(suivant.Regles, ReglesRecherche{});
-    SudokuDiaGenereModele::ReglesMemorisees = {};
-    SudokuDiaGenereModele::AuMoinsMemorise = 0;
 }
