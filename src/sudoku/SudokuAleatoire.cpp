@@ -96,13 +96,18 @@ int SudokuGrille::GenereAleatoire(std::string& indices, std::string& solution, i
     if (limiteNoeuds >= 0)
         r.noeudsRestants = limiteNoeuds;
     SudokuMasques recherche(*this);
-    if (chercheNoeud(recherche, r) == ssResolu) {
+    const bool trouve = chercheNoeud(recherche, r) == ssResolu;
+    if (trouve) {
         if (int(solution.size()) < n2)
             solution.resize(size_t(n2), '0');
         for (int i = 0; i < n2; ++i)
             solution[size_t(i)] = char('0' + recherche.Valeur(i));
     }
     ChargeProbleme(indices);
+    // A stop may leave the clues of a node never solved, which the solver below could finish
+    // without a solution having been found.
+    if (!trouve && r.arret.stop_requested())
+        return ssContradiction;
     return Resoudre(NiveauComplet);
 }
 

@@ -110,6 +110,7 @@ void SudokuThread::Execute() {
 
     while (!arret.stop_requested()) {
         probleme.assign(81, '0');
+        solution.assign(81, '0');
         const int statut = grille.GenereAleatoire(probleme, solution, NiveauComplet,
                                                   LimiteRecherche9x9Ms, -1, arret);
         if (statut != ssResolu && arret.stop_requested())
