@@ -1,6 +1,6 @@
 #include "Commands.h"
 
-#include "platform/Paths.h"
+#include "platform/TempFolder.h"
 #include "sudoku/SudokuBase.h"
 #include "sudoku/SudokuGeneration.h"
 #include "sudoku/SudokuTestSupport.h"
@@ -15,8 +15,6 @@
 using namespace sudoku_test;
 
 namespace {
-
-namespace fs = std::filesystem;
 
 struct Outcome {
     int code = -1;
@@ -56,26 +54,13 @@ std::string notation(int type, const std::string& probleme) {
 
 class SudokuCommands : public ::testing::Test {
 protected:
-    void SetUp() override {
-        dir_ = fs::temp_directory_path() /
-               ("sudoku_commands_test_" + std::to_string(::getpid()) + "_" +
-                ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::create_directories(dir_);
-    }
-    void TearDown() override { fs::remove_all(dir_); }
-
-    std::string path(const std::string& name) const { return (dir_ / name).string(); }
+    std::string path(const std::string& name) const { return dossier_.file(name); }
     std::string write(const std::string& name, const std::string& text) const {
-        EXPECT_TRUE(WriteFileAtomically(path(name), text));
-        return path(name);
+        return dossier_.put(name, text);
     }
-    static std::string read(const std::string& file) {
-        std::string content;
-        EXPECT_TRUE(ReadWholeFile(file, content)) << file;
-        return content;
-    }
+    static std::string read(const std::string& file) { return ReadBack(file); }
 
-    fs::path dir_;
+    TempFolder dossier_;
 };
 
 } // namespace

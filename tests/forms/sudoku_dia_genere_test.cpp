@@ -103,21 +103,31 @@ TEST_F(SudokuDiaGenereTest, ShowsTheRememberedRulesAndKeepsTheChangedOnes) {
     EXPECT_FALSE(dialogue.chkUpletNu->isChecked());
 }
 
-TEST_F(SudokuDiaGenereTest, TheProductsDatabaseAndAMissingNameAreRefused) {
-    const auto modele = Modele(dossier_.file("sudoku17.DAT"), true);
+// A search starts only on a file the puzzles can go to: named, not the product's own base, a
+// base of the grid's type when it exists.
+TEST_F(SudokuDiaGenereTest, AFileThePuzzlesCannotGoToIsRefused) {
+    const auto modele = Modele("", true);
     TSudokuDiaGenere dialogue(*modele);
-    dialogue.btREchercher->click();
-    dialogue.edNomFich->setText("   ");
-    dialogue.btREchercher->click();
+    for (const std::string& nom :
+         {dossier_.file("sudoku17.DAT"), std::string("   "),
+          dossier_.put("neuf.dat", std::string("SudokuGrille") + char(tg9x9)),
+          dossier_.put("faux.dat", "rien")}) {
+        dialogue.edNomFich->setText(QString::fromStdString(nom));
+        dialogue.btREchercher->click();
+    }
     const std::vector<std::string> attendus = {
         "Le fichier 'Sudoku17.dat' est une base de données propre à Vorlane.\nNous ne "
         "conseillons pas d'y écrire vos données personnelles.\nVeuillez créer un nouveau "
         "fichier ou indiquer un fichier existant.",
-        "Il faut indiquer le fichier dans lequel stocker les résultats"};
+        "Il faut indiquer le fichier dans lequel stocker les résultats",
+        "Le format de grille inscrit dans le fichier est incompatible avec le format de grille "
+        "actuel",
+        "Le fichier ne contient pas une base de Sudokus valide"};
     EXPECT_EQ(ui_.Messages(), attendus);
     EXPECT_FALSE(modele->EnCours());
     EXPECT_TRUE(dialogue.btREchercher->isEnabled());
     EXPECT_FALSE(std::filesystem::exists(dossier_.file("sudoku17.DAT")));
+    EXPECT_EQ(ReadBack(dossier_.file("faux.dat")), "rien");
 
     // Browsing fills the name; help opens its topic.
     ui_.fileAnswers = {"/tmp/mes grilles.dat"};

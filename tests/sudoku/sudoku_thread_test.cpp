@@ -3,7 +3,6 @@
 #include "platform/TempFolder.h"
 #include "platform/UserInterface.h"
 #include "sudoku/SudokuBase.h"
-#include "sudoku/SudokuDiaGenere.h"
 #include "sudoku/SudokuTestSupport.h"
 
 #include <gtest/gtest.h>
@@ -220,28 +219,4 @@ TEST_F(SudokuThreadTest, OneLabelUpdateInFlightAndAStopSeenWithinAnAttempt) {
     arrete.Start();
     arrete.WaitFor();
     EXPECT_EQ(arrete.NbEtudiees(), 0);
-}
-
-TEST(SudokuDiaGenereTest, ChecksBeforeSearching) {
-    TTestUi ui;
-    TScopedUi portee(ui);
-    TempFolder dossier;
-    SudokuDiaGenereModele modele(tg9x9, "  ", true, nullptr);
-    for (const std::string& nom : {std::string("  "), dossier.file("SUDOKU17.DAT"),
-                                   dossier.put("quatre.dat", std::string("SudokuGrille") + char(3)),
-                                   dossier.put("faux.dat", "rien")}) {
-        modele.NomFich = nom;
-        EXPECT_FALSE(modele.Rechercher());
-    }
-    EXPECT_FALSE(modele.EnCours());
-    const std::vector<std::string> attendus = {
-        "Il faut indiquer le fichier dans lequel stocker les résultats",
-        "Le fichier 'Sudoku17.dat' est une base de données propre à Vorlane.\nNous ne "
-        "conseillons pas d'y écrire vos données personnelles.\nVeuillez créer un nouveau "
-        "fichier ou indiquer un fichier existant.",
-        "Le format de grille inscrit dans le fichier est incompatible avec le format de grille "
-        "actuel",
-        "Le fichier ne contient pas une base de Sudokus valide",
-    };
-    EXPECT_EQ(ui.Messages(), attendus);
 }
