@@ -8,6 +8,7 @@
 #include <chrono>
 #include <cstring>
 #include <stop_token>
+#include <thread>
 #include <tuple>
 
 using namespace sudoku_test;
@@ -347,6 +348,27 @@ TEST(SudokuGrilleTest, RandomCompletionStopsAtItsTimeLimitOrWhenAsked) {
                   ssResolu);
         EXPECT_LT(std::chrono::steady_clock::now() - debut, std::chrono::seconds(20));
         EXPECT_EQ(solution, std::string(81, '0'));
+    }
+}
+
+// A stop asked at any moment of a try: whatever status it ends with, a try that says it is
+// solved gives clues of its solution, which is a whole grid. (A stop that lands between a clue
+// and its solve is rare: many tries, stopped at spread moments, to meet it.)
+TEST(SudokuGrilleTest, AStopDuringATryNeverGivesAFalseSolution) {
+    for (std::uint32_t graine = 1; graine <= 300; ++graine) {
+        TRandom alea(graine);
+        SudokuGrille g = aleatoire(tg9x9, alea);
+        std::string indices, solution(81, '0');
+        std::stop_source arret;
+        std::jthread minuterie([&arret, graine] {
+            std::this_thread::sleep_for(std::chrono::microseconds(graine % 60 * 15));
+            arret.request_stop();
+        });
+        if (g.GenereAleatoire(indices, solution, NiveauComplet, 0, -1, arret.get_token()) ==
+            ssResolu) {
+            EXPECT_TRUE(SolutionValide(solution, 3, 3)) << graine;
+            EXPECT_TRUE(Compatible(indices, solution)) << graine;
+        }
     }
 }
 
