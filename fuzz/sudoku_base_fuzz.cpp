@@ -34,9 +34,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
     ecrit(nom, data, size);
 
     FichierBaseSudoku base;
-    int type = -1;
     std::string message;
-    if (OuvreBaseLecture(nom, type, base, message) == 0) {
+    if (OuvreBaseLecture(nom, base, message)) {
+        const int type = base.Type();
         EnregistrementBase enregistrement;
         const std::int64_t nombre = base.NbEnregistrements();
         for (std::int64_t k = 0; k < nombre && k < 64; ++k) {
@@ -58,13 +58,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
     }
     // The whole base in memory, one more record, written and read back the same.
     BaseEnMemoire memoire;
-    if (LitBase(nom, memoire, message) == 0) {
+    if (LitBase(nom, memoire, message)) {
         StatRegles stat{};
         stat[1] = std::uint16_t(size & 0xFF);
         memoire.Insere({CleDeStat(stat), CompacteProbleme(std::string(81, '2'), memoire.Type)});
         static const std::string copie = fichierTemporaire("-copie.dat");
         BaseEnMemoire relue;
-        if (EcritBase(copie, memoire, message) && LitBase(copie, relue, message) == 0 &&
+        if (EcritBase(copie, memoire, message) && LitBase(copie, relue, message) &&
             relue.Enregistrements.size() != memoire.Enregistrements.size())
             __builtin_trap();
         std::remove(copie.c_str());

@@ -15,6 +15,7 @@
 #include <condition_variable>
 #include <cstdint>
 #include <filesystem>
+#include <fstream>
 #include <functional>
 #include <iostream>
 #include <iterator>
@@ -430,13 +431,16 @@ private:
         return EXIT_OK;
     }
 
-    // Reads a database: EXIT_OK, or the code of the failure after its message.
+    // Reads a database: EXIT_OK, or the code of the failure after its message (a file that
+    // cannot be read is an input-output failure, one that is not a database bad input).
     int litBase(const std::string& nom, BaseEnMemoire& base) {
         std::string message;
-        const int code = LitBase(nom, base, message);
-        if (code == 0)
+        if (LitBase(nom, base, message))
             return EXIT_OK;
-        return erreur(nom + " : " + message, code == cbOuverture ? EXIT_IO : EXIT_BAD_INPUT);
+        std::error_code erreurFichier;
+        const bool lisible = std::filesystem::is_regular_file(nom, erreurFichier) &&
+                             std::ifstream(nom, std::ios::binary).good();
+        return erreur(nom + " : " + message, lisible ? EXIT_BAD_INPUT : EXIT_IO);
     }
 
     int ecritBase(const std::string& nom, const BaseEnMemoire& base) {
@@ -557,6 +561,9 @@ private:
         for (auto& tache : taches)
             tache->Start();
         attendFin(collecte, taches);
+        for (const auto& tache : taches)
+            if (const std::string probleme = tache->MessageErreur(); !probleme.empty())
+                return erreur("la recherche s'est arrêtée sur une erreur : " + probleme, EXIT_IO);
 
         const auto gardees = collecte.Gardees();
         long long etudiees = 0;

@@ -17,13 +17,13 @@ int TOperationConfigModel::btOkClick() {
         return mrNone;
     }
     TvlOperation::MultChiffresMax = v;
-    try {
-        TRegistry registry;
-        if (registry.OpenKey(RegPath(), false))
-            registry.WriteInteger("MultChiffresMax", v);
-    } catch (...) {
-        // The setting applies for this session even when it cannot be kept.
-    }
+    // The setting applies for this session even when it cannot be kept; the user is told.
+    TRegistry registry;
+    std::string message;
+    if (registry.OpenKey(RegPath(), false) && !registry.WriteInteger("MultChiffresMax", v, message))
+        Ui().ShowMessage("Le réglage s'applique jusqu'à la fermeture mais n'a pas pu être "
+                         "enregistré. " +
+                         message);
     return mrOk;
 }
 

@@ -116,13 +116,14 @@ void installButton(TPageControl& palette, const Record& record) {
 
 void loadSettings() {
     TvlOperation::InfoMult = EnregistreInfo("InfoMult", "", 0);
-    try {
-        TRegistry registry(TRegistry::KEY_READ);
-        if (registry.OpenKey(RegPath(), false))
-            TvlOperation::MultChiffresMax = registry.ReadInteger("MultChiffresMax");
-    } catch (...) {
-        // A missing or unreadable value keeps the current setting.
-    }
+    // No saved value, or one that is not a number, keeps the current setting: the settings
+    // dialog writes a good one at its next use.
+    TRegistry registry(TRegistry::KEY_READ);
+    std::string ignored;
+    if (!registry.OpenKey(RegPath(), false))
+        return;
+    if (const std::optional<int> saved = registry.ReadInteger("MultChiffresMax", ignored))
+        TvlOperation::MultChiffresMax = *saved;
 }
 
 } // namespace

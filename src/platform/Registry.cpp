@@ -72,35 +72,42 @@ bool TRegistry::ValueExists(const std::string& name) const {
     return file_ != nullptr && !key_.empty() && file_->ValueExists(key_, name);
 }
 
-int TRegistry::ReadInteger(const std::string& name) const {
-    if (file_ == nullptr || key_.empty())
-        throw ERegistryException("Aucune clé de registre n'est ouverte pour lire " + quoted(name) +
-                                 ".");
-    if (!file_->ValueExists(key_, name))
-        throw ERegistryException("La valeur " + quoted(name) + " de la clé " + quoted(key_) +
-                                 " n'existe pas.");
+std::optional<int> TRegistry::ReadInteger(const std::string& name, std::string& message) const {
+    if (file_ == nullptr || key_.empty()) {
+        message = "Aucune clé de registre n'est ouverte pour lire " + quoted(name) + ".";
+        return std::nullopt;
+    }
+    if (!file_->ValueExists(key_, name)) {
+        message = "La valeur " + quoted(name) + " de la clé " + quoted(key_) + " n'existe pas.";
+        return std::nullopt;
+    }
     int value = 0;
-    if (!TIniFile::ParseInteger(file_->ReadString(key_, name, ""), value))
-        throw ERegistryException("La valeur " + quoted(name) + " de la clé " + quoted(key_) +
-                                 " n'est pas un nombre entier.");
+    if (!TIniFile::ParseInteger(file_->ReadString(key_, name, ""), value)) {
+        message = "La valeur " + quoted(name) + " de la clé " + quoted(key_) +
+                  " n'est pas un nombre entier.";
+        return std::nullopt;
+    }
     return value;
 }
 
 // Reads the file again before changing it, so the write does not undo what another registry
 // object wrote since this key was opened; the change reaches the disk before returning.
-void TRegistry::WriteInteger(const std::string& name, int value) {
-    if (file_ == nullptr || key_.empty())
-        throw ERegistryException("Aucune clé de registre n'est ouverte pour écrire " +
-                                 quoted(name) + ".");
-    if (access_ == KEY_READ)
-        throw ERegistryException("La clé " + quoted(key_) +
-                                 " est ouverte en lecture seule : impossible d'écrire " +
-                                 quoted(name) + ".");
+bool TRegistry::WriteInteger(const std::string& name, int value, std::string& message) {
+    if (file_ == nullptr || key_.empty()) {
+        message = "Aucune clé de registre n'est ouverte pour écrire " + quoted(name) + ".";
+        return false;
+    }
+    if (access_ == KEY_READ) {
+        message = "La clé " + quoted(key_) +
+                  " est ouverte en lecture seule : impossible d'écrire " + quoted(name) + ".";
+        return false;
+    }
     file_->Reload();
     file_->WriteInteger(key_, name, value);
     if (!file_->UpdateFile()) {
         file_->Reload();
-        throw ERegistryException("Impossible d'écrire le fichier " + quoted(file_->FileName()) +
-                                 ".");
+        message = "Impossible d'écrire le fichier " + quoted(file_->FileName()) + ".";
+        return false;
     }
+    return true;
 }

@@ -1,18 +1,13 @@
 // The machine-wide settings store, kept as an ini file (registre.ini) in the configuration
-// folder: each key path is a section. Reads of a missing value and failed writes throw
-// ERegistryException, as callers expect of the class library's registry.
+// folder: each key path is a section. A read or write that cannot be done says why in a
+// message the caller can show; nothing throws.
 #pragma once
 
 #include <memory>
-#include <stdexcept>
+#include <optional>
 #include <string>
 
 class TIniFile;
-
-class ERegistryException : public std::runtime_error {
-public:
-    using std::runtime_error::runtime_error;
-};
 
 class TRegistry {
 public:
@@ -28,11 +23,12 @@ public:
     bool OpenKey(const std::string& key, bool canCreate);
     void CloseKey();
     bool ValueExists(const std::string& name) const;
-    // Throws ERegistryException when no key is open or the value is missing or not a number.
-    int ReadInteger(const std::string& name) const;
-    // Throws ERegistryException when no key is open, the access is read-only or the file
-    // cannot be written.
-    void WriteInteger(const std::string& name, int value);
+    // The value, or nothing with the reason in `message` when no key is open or the value is
+    // missing or not a number.
+    std::optional<int> ReadInteger(const std::string& name, std::string& message) const;
+    // False with the reason in `message` when no key is open, the access is read-only or the
+    // file cannot be written.
+    bool WriteInteger(const std::string& name, int value, std::string& message);
 
     // The file behind the registry: ConfigDirectory() + "/registre.ini".
     static std::string FileName();

@@ -53,14 +53,15 @@ void TThread::Start() {
         throw std::logic_error("TThread::Start appelé deux fois");
     started_ = true;
     completion_ = std::make_shared<Completion>();
-    thread_ = std::thread([this] { run(); });
+    // The thread's own stop request is not used: Terminate may come before Start.
+    thread_ = std::jthread([this] { run(); });
 }
 
 void TThread::run() {
     try {
         Execute();
     } catch (...) {
-        // An exception escaping Execute ends the thread; there is no one to report it to.
+        erreur_ = std::current_exception();
     }
     std::function<void()> handler = OnTerminate;
     const bool hasHandler = static_cast<bool>(handler);
@@ -71,6 +72,19 @@ void TThread::run() {
     finished_ = true;
     if (hasHandler)
         Ui().Post([completion = completion_] { completion->Run(); });
+}
+
+std::string TThread::MessageErreur() const {
+    const std::exception_ptr erreur = Erreur();
+    if (!erreur)
+        return {};
+    try {
+        std::rethrow_exception(erreur);
+    } catch (const std::exception& e) {
+        return e.what();
+    } catch (...) {
+        return "Le traitement s'est arrêté sur une erreur inconnue.";
+    }
 }
 
 void TThread::WaitFor() {

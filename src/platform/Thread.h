@@ -1,6 +1,7 @@
 // A worker thread in the manner of the class library: a subclass writes Execute, which polls
-// Terminated() to stop cooperatively; OnTerminate runs on the user-interface thread (through
-// the user-interface service) once Execute has returned.
+// Terminated() (or passes StopToken() down to long work) to stop cooperatively; OnTerminate
+// runs on the user-interface thread (through the user-interface service) once Execute has
+// returned.
 //
 // OnTerminate runs exactly once: from the posted work when the user-interface thread processes
 // it, or from WaitFor if that comes first. It never runs once the thread object is destroyed:
@@ -8,11 +9,17 @@
 // The base destructor runs after the subclass's members are gone, so a subclass whose Execute
 // uses its own members calls Terminate() and WaitFor() in its destructor (or its owner does
 // before deleting it). OnTerminate may delete the thread object.
+//
+// An exception escaping Execute ends the thread and is kept: Erreur() and MessageErreur() give
+// it to OnTerminate and to whoever called WaitFor.
 #pragma once
 
 #include <atomic>
+#include <exception>
 #include <functional>
 #include <memory>
+#include <stop_token>
+#include <string>
 #include <thread>
 
 enum class TThreadPriority { tpIdle, tpLowest, tpLower, tpNormal, tpHigher, tpHighest };
@@ -26,13 +33,19 @@ public:
 
     // Starts Execute on a new thread. Once only: a second call throws std::logic_error.
     void Start();
-    // Asks Execute to stop; it returns at its next check of Terminated().
-    void Terminate() { terminated_ = true; }
-    bool Terminated() const { return terminated_; }
+    // Asks Execute to stop: Terminated() becomes true and StopToken() reports the request.
+    void Terminate() { stop_.request_stop(); }
+    bool Terminated() const { return stop_.stop_requested(); }
     // Waits for Execute to return, then runs the posted OnTerminate if it has not run yet (on
     // the calling thread). Does nothing when called from Execute itself.
     void WaitFor();
     bool Finished() const { return finished_; }
+
+    // The exception that ended Execute, null when it returned normally or has not ended. Read
+    // it once Finished() (in OnTerminate or after WaitFor).
+    std::exception_ptr Erreur() const { return Finished() ? erreur_ : nullptr; }
+    // That exception as a message to show ("" when none).
+    std::string MessageErreur() const;
 
     // Advisory only: lower priorities make Execute yield more often through Yield().
     void SetPriority(TThreadPriority p) { priority_ = p; }
@@ -44,6 +57,8 @@ protected:
     virtual void Execute() = 0;
     // Gives way to other work according to the priority; Execute calls it in long loops.
     void Yield() const;
+    // The stop request of Terminate, for work below Execute that checks it.
+    std::stop_token StopToken() const { return stop_.get_token(); }
 
 private:
     // What the posted OnTerminate shares with the thread object, so that it can run after the
@@ -53,9 +68,10 @@ private:
     void run();
     void runOnTerminate();
 
-    std::thread thread_;
+    std::stop_source stop_;
+    std::jthread thread_;
     bool started_ = false;
-    std::atomic<bool> terminated_{false};
+    std::exception_ptr erreur_; // written by the worker before finished_
     std::atomic<bool> finished_{false};
     std::atomic<TThreadPriority> priority_{TThreadPriority::tpNormal};
     std::shared_ptr<Completion> completion_;

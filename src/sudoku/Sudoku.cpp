@@ -269,11 +269,13 @@ bool TvlSudoku::ouvreBase(FichierBaseSudoku& base) {
         erreur("Pas de fichier défini");
         return false;
     }
-    int type = 0;
-    if (OuvreBaseLecture(nom, type, false, base) != 0)
+    std::string message;
+    if (!OuvreBaseLecture(nom, base, message)) {
+        erreur(message);
         return false;
-    if (type != bloc_.TypeGrille) {
-        bloc_.TypeGrille = std::int16_t(type);
+    }
+    if (base.Type() != bloc_.TypeGrille) {
+        bloc_.TypeGrille = std::int16_t(base.Type());
         std::memset(bloc_.Cases, 0, sizeof bloc_.Cases);
     }
     return true;
@@ -353,12 +355,12 @@ void TvlSudoku::DeplaceDansBase(int sens) {
 
 bool TvlSudoku::lireProbleme() {
     FichierBaseSudoku base;
-    int type = 0;
-    if (chemin().empty() || OuvreBaseLecture(chemin(), type, true, base) != 0) {
+    std::string message;
+    if (chemin().empty() || !OuvreBaseLecture(chemin(), base, message)) {
         erreur("La base de données semble utilisée. Impossible de l'ouvrir en lecture.");
         return false;
     }
-    bloc_.TypeGrille = std::int16_t(type);
+    bloc_.TypeGrille = std::int16_t(base.Type());
     EnregistrementBase enregistrement;
     if (!base.LitEnregistrement(bloc_.EnrCourant, enregistrement)) {
         erreur("Problème de lecture du fichier");
@@ -370,13 +372,13 @@ bool TvlSudoku::lireProbleme() {
 
 bool TvlSudoku::ValideEnrCourant() {
     FichierBaseSudoku base;
-    int type = 0;
-    if (chemin().empty() || OuvreBaseLecture(chemin(), type, true, base) != 0)
+    std::string message;
+    if (chemin().empty() || !OuvreBaseLecture(chemin(), base, message))
         return false;
     EnregistrementBase enregistrement;
     if (!base.LitEnregistrement(bloc_.EnrCourant, enregistrement))
         return false;
-    bloc_.TypeGrille = std::int16_t(type);
+    bloc_.TypeGrille = std::int16_t(base.Type());
     base.Ferme();
     return CreeProbleme(enregistrement.Grille);
 }

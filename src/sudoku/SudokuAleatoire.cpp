@@ -23,13 +23,14 @@ struct Recherche {
     TRandom& alea;
     long long echeance;       // steady clock, ms; kSansEcheance for none
     long long noeudsRestants; // nodes still allowed; negative for no limit
+    std::stop_token arret;
 };
 
 // No deadline.
 constexpr long long kSansEcheance = -1;
 
 bool limiteAtteinte(const Recherche& r) {
-    if (r.noeudsRestants == 0)
+    if (r.noeudsRestants == 0 || r.arret.stop_requested())
         return true;
     return r.echeance != kSansEcheance && maintenantMs() >= r.echeance;
 }
@@ -38,6 +39,8 @@ bool limiteAtteinte(const Recherche& r) {
 // child finishes the grid. A child works on a copy of the node's grid; the clue string holds
 // the digits placed on the path being tried.
 int chercheNoeud(SudokuMasques& grille, Recherche& r) {
+    if (r.arret.stop_requested())
+        return ssContradiction;
     if (r.noeudsRestants > 0)
         --r.noeudsRestants;
     const int statut = grille.Resoudre(r.niveau);
@@ -79,13 +82,13 @@ int chercheNoeud(SudokuMasques& grille, Recherche& r) {
 } // namespace
 
 int SudokuGrille::GenereAleatoire(std::string& indices, std::string& solution, int niveau,
-                                  int limiteMs, long long limiteNoeuds) {
+                                  int limiteMs, long long limiteNoeuds, std::stop_token arret) {
     const int n2 = NbCases();
     if (int(indices.size()) < n2)
         indices.resize(size_t(n2), '0');
     Stat = {};
     ChargeProbleme(indices);
-    Recherche r{indices, niveau, *alea_, kSansEcheance, -1};
+    Recherche r{indices, niveau, *alea_, kSansEcheance, -1, std::move(arret)};
     if (limiteMs > 0) {
         r.echeance = maintenantMs() + limiteMs;
         r.noeudsRestants = (long long)limiteMs * NoeudsParMs;
@@ -93,13 +96,18 @@ int SudokuGrille::GenereAleatoire(std::string& indices, std::string& solution, i
     if (limiteNoeuds >= 0)
         r.noeudsRestants = limiteNoeuds;
     SudokuMasques recherche(*this);
-    if (chercheNoeud(recherche, r) == ssResolu) {
+    const bool trouve = chercheNoeud(recherche, r) == ssResolu;
+    if (trouve) {
         if (int(solution.size()) < n2)
             solution.resize(size_t(n2), '0');
         for (int i = 0; i < n2; ++i)
             solution[size_t(i)] = char('0' + recherche.Valeur(i));
     }
     ChargeProbleme(indices);
+    // A stop may leave the clues of a node never solved, which the solver below could finish
+    // without a solution having been found.
+    if (!trouve && r.arret.stop_requested())
+        return ssContradiction;
     return Resoudre(NiveauComplet);
 }
 

@@ -1,8 +1,8 @@
 #include "sudoku/SudokuBase.h"
 
 #include "platform/Paths.h"
-#include "platform/UserInterface.h"
 
+#include <algorithm>
 #include <cstring>
 #include <filesystem>
 #include <system_error>
@@ -16,6 +16,7 @@ constexpr char kMessageTypeEcriture[] =
     "Incompatibilité de formats: impossible d'enregistrer ces grilles dans cette base.";
 constexpr char kMessageTypeLecture[] = "Type de grille incorrect";
 constexpr char kMessageEcriture[] = "Problème d'écriture dans le fichier";
+constexpr char kMessageLecture[] = "Problème de lecture du fichier";
 
 std::int64_t tailleFichier(const std::string& nom) {
     std::error_code erreur;
@@ -34,10 +35,9 @@ bool litEntete(std::FILE* fichier, int& type) {
     return true;
 }
 
-int echec(FichierBaseSudoku& base, int code, const char* texte, std::string& message) {
-    base.Ferme();
+bool echec(const char* texte, std::string& message) {
     message = texte;
-    return code;
+    return false;
 }
 
 } // namespace
@@ -112,13 +112,11 @@ std::int64_t FichierBaseSudoku::NbEnregistrements() const {
     return (taille_ - TailleEnteteBase) / TailleEnrBase(type_);
 }
 
-bool FichierBaseSudoku::positionne(std::int64_t k) {
-    const std::int64_t position = TailleEnteteBase + k * TailleEnrBase(type_);
-    return std::fseek(fichier_.get(), long(position), SEEK_SET) == 0;
-}
-
 bool FichierBaseSudoku::LitEnregistrement(std::int64_t k, EnregistrementBase& enregistrement) {
-    if (!fichier_ || k < 0 || k >= NbEnregistrements() || !positionne(k))
+    if (!fichier_ || k < 0 || k >= NbEnregistrements())
+        return false;
+    const std::int64_t position = TailleEnteteBase + k * TailleEnrBase(type_);
+    if (std::fseek(fichier_.get(), long(position), SEEK_SET) != 0)
         return false;
     enregistrement.Grille.assign(size_t(TailleGrilleBase(type_)), 0);
     return std::fread(enregistrement.Cle.data(), 1, TailleCle, fichier_.get()) ==
@@ -127,139 +125,44 @@ bool FichierBaseSudoku::LitEnregistrement(std::int64_t k, EnregistrementBase& en
                       fichier_.get()) == enregistrement.Grille.size();
 }
 
-bool FichierBaseSudoku::EcritEnregistrement(std::int64_t k,
-                                            const EnregistrementBase& enregistrement) {
-    const size_t tailleGrille = size_t(TailleGrilleBase(type_));
-    if (!fichier_ || k < 0 || k > NbEnregistrements() ||
-        enregistrement.Grille.size() != tailleGrille || !positionne(k))
-        return false;
-    std::FILE* f = fichier_.get();
-    const bool ecrit =
-        std::fwrite(enregistrement.Cle.data(), 1, TailleCle, f) == size_t(TailleCle) &&
-        std::fwrite(enregistrement.Grille.data(), 1, tailleGrille, f) == tailleGrille &&
-        std::fflush(f) == 0;
-    if (!ecrit)
-        return false;
-    const std::int64_t fin = TailleEnteteBase + (k + 1) * TailleEnrBase(type_);
-    if (fin > taille_)
-        taille_ = fin;
-    return true;
-}
-
-int OuvreBaseLecture(const std::string& nom, int& type, FichierBaseSudoku& base,
-                     std::string& message) {
+bool OuvreBaseLecture(const std::string& nom, FichierBaseSudoku& base, std::string& message) {
     base.Ferme();
-    message.clear();
+    std::error_code erreur;
+    if (std::filesystem::is_directory(nom, erreur))
+        return echec(kMessageOuverture, message);
     base.fichier_.reset(std::fopen(nom.c_str(), "rb"));
-    if (!base.fichier_ || std::filesystem::is_directory(nom))
-        return echec(base, cbOuverture, kMessageOuverture, message);
+    if (!base.fichier_)
+        return echec(kMessageOuverture, message);
     int octetType = -1;
-    if (!litEntete(base.fichier_.get(), octetType))
-        return echec(base, cbEnteteInvalide, kMessageEntete, message);
-    if (octetType < tg9x9 || octetType > tg4x4)
-        return echec(base, cbType, kMessageTypeLecture, message);
+    const bool entete = litEntete(base.fichier_.get(), octetType);
+    if (!entete || octetType < tg9x9 || octetType > tg4x4) {
+        base.Ferme();
+        return echec(entete ? kMessageTypeLecture : kMessageEntete, message);
+    }
     base.type_ = octetType;
     base.taille_ = tailleFichier(nom);
-    type = octetType;
-    return 0;
-}
-
-int OuvreBaseLecture(const std::string& nom, int& type, bool silencieux, FichierBaseSudoku& base) {
-    std::string message;
-    const int code = OuvreBaseLecture(nom, type, base, message);
-    if (code < 0 && !silencieux)
-        Ui().MessageBox(message, "ERREUR", MB_OK | MB_ICONERROR);
-    return code;
-}
-
-int OuvreBaseEcriture(const std::string& nom, int type, FichierBaseSudoku& base,
-                      std::string& message) {
-    base.Ferme();
-    message.clear();
-    std::error_code erreur;
-    if (!std::filesystem::exists(nom, erreur)) {
-        std::unique_ptr<std::FILE, FichierBaseSudoku::Fermeture> nouveau(
-            std::fopen(nom.c_str(), "wb"));
-        unsigned char entete[TailleEnteteBase];
-        std::memcpy(entete, TexteEnteteBase, TailleTexteEntete);
-        entete[TailleTexteEntete] = std::uint8_t(type);
-        if (!nouveau || std::fwrite(entete, 1, sizeof entete, nouveau.get()) != sizeof entete ||
-            std::fclose(nouveau.release()) != 0)
-            return echec(base, cbCreation, kMessageCreation, message);
-    }
-    if (std::filesystem::is_directory(nom, erreur))
-        return echec(base, cbOuverture, kMessageOuverture, message);
-    base.fichier_.reset(std::fopen(nom.c_str(), "r+b"));
-    if (!base.fichier_)
-        return echec(base, cbOuverture, kMessageOuverture, message);
-    int octetType = -1;
-    const std::int64_t taille = tailleFichier(nom);
-    if (!litEntete(base.fichier_.get(), octetType) || octetType < 0)
-        return echec(base, cbEnteteInvalide, kMessageEntete, message);
-    if (octetType != type)
-        return echec(base, cbType, kMessageTypeEcriture, message);
-    if ((taille - TailleEnteteBase) % TailleEnrBase(type) != 0)
-        return echec(base, cbEnteteInvalide, kMessageEntete, message);
-    base.type_ = type;
-    base.taille_ = taille;
-    return 0;
-}
-
-bool AjouteEnBase(const StatRegles& stat, const std::string& nom, int type,
-                  const std::string& probleme, std::string& message) {
-    FichierBaseSudoku base;
-    if (OuvreBaseEcriture(nom, type, base, message) != 0)
-        return false;
-    EnregistrementBase porte{CleDeStat(stat), CompacteProbleme(probleme, type)};
-    const std::int64_t nombre = base.NbEnregistrements();
-    EnregistrementBase lu;
-    std::int64_t k = 0;
-    for (; k < nombre; ++k) {
-        if (!base.LitEnregistrement(k, lu)) {
-            message = kMessageEcriture;
-            return false;
-        }
-        if (CompareCles(lu.Cle, porte.Cle) > 0)
-            break;
-    }
-    // From the first greater record on, each record moves one place towards the end.
-    for (; k < nombre; ++k) {
-        if (!base.LitEnregistrement(k, lu) || !base.EcritEnregistrement(k, porte)) {
-            message = kMessageEcriture;
-            return false;
-        }
-        std::swap(porte, lu);
-    }
-    if (!base.EcritEnregistrement(nombre, porte)) {
-        message = kMessageEcriture;
-        return false;
-    }
     return true;
 }
 
 void BaseEnMemoire::Insere(EnregistrementBase enregistrement) {
-    auto place = Enregistrements.begin();
-    while (place != Enregistrements.end() && CompareCles(place->Cle, enregistrement.Cle) <= 0)
-        ++place;
+    const auto place =
+        std::upper_bound(Enregistrements.begin(), Enregistrements.end(), enregistrement,
+                         [](const EnregistrementBase& a, const EnregistrementBase& b) {
+                             return CompareCles(a.Cle, b.Cle) < 0;
+                         });
     Enregistrements.insert(place, std::move(enregistrement));
 }
 
-int LitBase(const std::string& nom, BaseEnMemoire& base, std::string& message) {
+bool LitBase(const std::string& nom, BaseEnMemoire& base, std::string& message) {
     FichierBaseSudoku fichier;
-    int type = 0;
-    const int code = OuvreBaseLecture(nom, type, fichier, message);
-    if (code != 0)
-        return code;
-    base.Type = type;
-    base.Enregistrements.clear();
-    const std::int64_t nombre = fichier.NbEnregistrements();
-    base.Enregistrements.resize(size_t(nombre));
-    for (std::int64_t k = 0; k < nombre; ++k)
-        if (!fichier.LitEnregistrement(k, base.Enregistrements[size_t(k)])) {
-            message = "Problème de lecture du fichier";
-            return cbOuverture;
-        }
-    return 0;
+    if (!OuvreBaseLecture(nom, fichier, message))
+        return false;
+    base.Type = fichier.Type();
+    base.Enregistrements.assign(size_t(fichier.NbEnregistrements()), {});
+    for (size_t k = 0; k < base.Enregistrements.size(); ++k)
+        if (!fichier.LitEnregistrement(std::int64_t(k), base.Enregistrements[k]))
+            return echec(kMessageLecture, message);
+    return true;
 }
 
 bool EcritBase(const std::string& nom, const BaseEnMemoire& base, std::string& message) {
@@ -268,16 +171,31 @@ bool EcritBase(const std::string& nom, const BaseEnMemoire& base, std::string& m
     octets += char(base.Type);
     octets.reserve(octets.size() + base.Enregistrements.size() * size_t(TailleEnrBase(base.Type)));
     for (const EnregistrementBase& e : base.Enregistrements) {
-        if (e.Grille.size() != tailleGrille) {
-            message = kMessageEcriture;
-            return false;
-        }
+        if (e.Grille.size() != tailleGrille)
+            return echec(kMessageEcriture, message);
         octets.append(e.Cle.begin(), e.Cle.end());
         octets.append(e.Grille.begin(), e.Grille.end());
     }
-    if (!WriteFileAtomically(nom, octets)) {
-        message = kMessageCreation;
-        return false;
-    }
+    if (!WriteFileAtomically(nom, octets))
+        return echec(kMessageCreation, message);
     return true;
+}
+
+bool AjouteEnBase(const StatRegles& stat, const std::string& nom, int type,
+                  const std::string& probleme, std::string& message) {
+    BaseEnMemoire base;
+    base.Type = type;
+    std::error_code erreur;
+    if (std::filesystem::exists(nom, erreur)) {
+        // Only a whole base of the same type is added to: anything else is not overwritten.
+        if (!LitBase(nom, base, message))
+            return false;
+        if (base.Type != type)
+            return echec(kMessageTypeEcriture, message);
+        const std::int64_t enregistrements = tailleFichier(nom) - TailleEnteteBase;
+        if (enregistrements % TailleEnrBase(type) != 0)
+            return echec(kMessageEntete, message);
+    }
+    base.Insere({CleDeStat(stat), CompacteProbleme(probleme, type)});
+    return EcritBase(nom, base, message);
 }

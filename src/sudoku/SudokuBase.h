@@ -17,14 +17,6 @@ constexpr int TailleTexteEntete = 12;
 constexpr int TailleEnteteBase = 13;
 constexpr int TailleCle = StatRegles::TailleProfil;
 
-// Codes of a failed opening.
-enum CodeBase : int {
-    cbCreation = -1,       // the file cannot be created
-    cbOuverture = -2,      // the file cannot be opened
-    cbEnteteInvalide = -3, // not a puzzle database
-    cbType = -4,           // wrong grid type
-};
-
 // Cells of a grid type (81, 36 or 16), packed grid and record sizes.
 int NbCasesType(int type);
 int TailleGrilleBase(int type);
@@ -51,7 +43,7 @@ struct EnregistrementBase {
     std::vector<std::uint8_t> Grille;
 };
 
-// An open database file, closed when the object goes.
+// An open database file, read-only, closed when the object goes.
 class FichierBaseSudoku {
 public:
     bool Ouvert() const { return fichier_ != nullptr; }
@@ -60,55 +52,42 @@ public:
     std::int64_t NbEnregistrements() const;
     // Reads record k; false past the last whole record or on a read failure.
     bool LitEnregistrement(std::int64_t k, EnregistrementBase& enregistrement);
-    // Writes record k (at the end of the file for k = NbEnregistrements()); false on failure.
-    bool EcritEnregistrement(std::int64_t k, const EnregistrementBase& enregistrement);
     void Ferme() { fichier_.reset(); }
 
 private:
-    friend int OuvreBaseLecture(const std::string&, int&, FichierBaseSudoku&, std::string&);
-    friend int OuvreBaseEcriture(const std::string&, int, FichierBaseSudoku&, std::string&);
+    friend bool OuvreBaseLecture(const std::string&, FichierBaseSudoku&, std::string&);
 
     struct Fermeture {
         void operator()(std::FILE* f) const { std::fclose(f); }
     };
-    bool positionne(std::int64_t k);
 
     std::unique_ptr<std::FILE, Fermeture> fichier_;
     int type_ = 0;
-    std::int64_t taille_ = 0; // bytes, kept up to date by the writes
+    std::int64_t taille_ = 0; // bytes
 };
 
-// Opens a database read-only: 0 with the file in `base` and its type, or a negative code with
-// its message (the file then closed).
-int OuvreBaseLecture(const std::string& nom, int& type, FichierBaseSudoku& base,
-                     std::string& message);
-// The same, showing the message unless silent.
-int OuvreBaseLecture(const std::string& nom, int& type, bool silencieux, FichierBaseSudoku& base);
-// Opens a database for reading and writing, creating it with its header when it does not
-// exist: 0, or a negative code with its message. A file whose records do not end on a whole
-// record is refused as not being a database.
-int OuvreBaseEcriture(const std::string& nom, int type, FichierBaseSudoku& base,
-                      std::string& message);
+// Opens a database read-only, its grid type in base.Type(); false with the reason in
+// `message` (the file then closed).
+bool OuvreBaseLecture(const std::string& nom, FichierBaseSudoku& base, std::string& message);
 
-// Inserts a puzzle after every record whose key is not greater, moving the greater ones one
-// place towards the end. False with the message when the base cannot be opened or written
-// (what was written stays).
-bool AjouteEnBase(const StatRegles& stat, const std::string& nom, int type,
-                  const std::string& probleme, std::string& message);
-
-// A whole database in memory, for tools that insert many records at once: the same order as
-// records inserted one by one with AjouteEnBase, written to the file in one go.
+// A whole database in memory: the one way records are added. It is read whole, changed, and
+// written back whole to a new file that replaces the old one only once complete, so a crash
+// never leaves a half-shifted base.
 struct BaseEnMemoire {
     int Type = 0;
     std::vector<EnregistrementBase> Enregistrements;
 
-    // Inserts before the first record whose key is greater, as AjouteEnBase does.
+    // Inserts after every record whose key is not greater (CompareCles order).
     void Insere(EnregistrementBase enregistrement);
 };
 
-// Reads every whole record of a database: 0, or a negative code with the message of
-// OuvreBaseLecture (or the read failure's).
-int LitBase(const std::string& nom, BaseEnMemoire& base, std::string& message);
-// Writes a database, replacing the file only once the new one is complete; false with the
-// message when it cannot.
+// Reads every whole record of a database; false with the reason in `message`.
+bool LitBase(const std::string& nom, BaseEnMemoire& base, std::string& message);
+// Writes a database atomically; false with the reason in `message`.
 bool EcritBase(const std::string& nom, const BaseEnMemoire& base, std::string& message);
+
+// Adds a puzzle to a database of the type, creating the file when it does not exist: read,
+// insert in order, write atomically. False with the reason in `message` when the file is not
+// a whole database of that type or cannot be written (the file then unchanged).
+bool AjouteEnBase(const StatRegles& stat, const std::string& nom, int type,
+                  const std::string& probleme, std::string& message);

@@ -82,10 +82,12 @@ bool SudokuDiaGenereModele::Rechercher() {
     std::error_code absent;
     if (!nomFichier.empty() && std::filesystem::exists(nomFichier, absent)) {
         FichierBaseSudoku base;
-        int type = 0;
-        if (OuvreBaseLecture(nomFichier, type, false, base) != 0)
+        std::string message;
+        if (!OuvreBaseLecture(nomFichier, base, message)) {
+            erreur(message);
             return false;
-        if (type != typeGrille_) {
+        }
+        if (base.Type() != typeGrille_) {
             erreur("Le format de grille inscrit dans le fichier est incompatible avec le format "
                    "de grille actuel");
             return false;
@@ -104,8 +106,14 @@ bool SudokuDiaGenereModele::Rechercher() {
 }
 
 void SudokuDiaGenereModele::termine() {
-    if (thread_ && thread_->Trouve() && recepteur_)
-        recepteur_(thread_->Stat(), thread_->Cases());
+    if (thread_) {
+        if (thread_->Trouve() && recepteur_)
+            recepteur_(thread_->Stat(), thread_->Cases());
+        if (!thread_->Echec().empty())
+            erreur(thread_->Echec());
+        if (const std::string probleme = thread_->MessageErreur(); !probleme.empty())
+            erreur("La recherche s'est arrêtée sur une erreur : " + probleme);
+    }
     if (Fermer)
         Fermer();
 }

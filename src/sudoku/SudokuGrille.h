@@ -7,6 +7,7 @@
 #include "platform/Random.h"
 
 #include <cstdint>
+#include <stop_token>
 #include <string>
 
 // Grid types (the component's "TypeGrille").
@@ -102,9 +103,10 @@ public:
     // bounds the nodes of the search (limiteMs x NoeudsParMs): about one try in two hundred
     // places, some thirty cells deep, values that leave no solution although the techniques
     // cannot show it, and the search below that point would never end. Reaching either limit
-    // ends the try with 2. limiteNoeuds, when not negative, replaces the bound on nodes.
+    // ends the try with 2. limiteNoeuds, when not negative, replaces the bound on nodes. A
+    // stop request on `arret` ends the try the same way at the next node.
     int GenereAleatoire(std::string& indices, std::string& solution, int niveau, int limiteMs = 0,
-                        long long limiteNoeuds = -1);
+                        long long limiteNoeuds = -1, std::stop_token arret = {});
     // Turns a solution into a puzzle for the level: adds clues from the solution until the
     // level solves it, then removes every clue the level does not need. 1, or 2 on a
     // contradiction.

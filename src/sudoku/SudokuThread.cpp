@@ -69,56 +69,65 @@ std::array<std::int8_t, 81> SudokuThread::Cases() const {
     return CodesCases(probleme_, solution_, nombre);
 }
 
-void SudokuThread::poste(const Etiquette& etiquette, std::string texte) {
-    if (etiquette)
-        Ui().Post([etiquette, texte = std::move(texte)] { etiquette(texte); });
+void SudokuThread::signaleProgres() {
+    if (!etiquetteEtudiees_ && !etiquetteEnregistres_)
+        return;
+    if (progres_->miseAJourEnAttente.exchange(true))
+        return;
+    Ui().Post(
+        [progres = progres_, etudiees = etiquetteEtudiees_, enregistres = etiquetteEnregistres_] {
+            // Cleared before the counts are read: a count changed after this read posts again.
+            progres->miseAJourEnAttente = false;
+            if (etudiees)
+                etudiees(std::to_string(progres->etudiees.load()));
+            const int nombre = progres->enregistres;
+            if (enregistres && nombre > 0)
+                enregistres("Enregistrés: " + std::to_string(nombre));
+        });
+}
+
+bool SudokuThread::garde(int essai, const std::string& probleme, const std::string& solution,
+                         int cases) {
+    if (depot_)
+        return depot_(essai, stat_, probleme.substr(0, size_t(cases)),
+                      solution.substr(0, size_t(cases)));
+    if (nomFichier_.empty())
+        return false; // the first accepted puzzle is the result
+    if (!AjouteEnBase(stat_, nomFichier_, type_, probleme, echec_))
+        return false;
+    ++progres_->enregistres;
+    return true;
 }
 
 void SudokuThread::Execute() {
     alea_.Seed(graine_ ? *graine_ : graineHorloge());
-    trouve_ = false;
     SudokuGrille grille;
     grille.FixeAlea(alea_);
     grille.FixeType(type_);
+    const std::stop_token arret = StopToken();
+    std::string probleme;
+    std::string solution(81, '0');
 
-    for (;;) {
-        probleme_.assign(81, '0');
-        const int statut =
-            grille.GenereAleatoire(probleme_, solution_, NiveauComplet, LimiteRecherche9x9Ms);
-        const int etudiees = ++etudiees_;
-        poste(etiquetteEtudiees_, std::to_string(etudiees));
-        const bool arretDemande = Terminated();
-        if (!arretDemande && statut != ssResolu) {
-            Yield();
-            continue;
-        }
-        if (statut != ssResolu || !Accepte(grille.Stat, regles_, plusRestrictif_)) {
-            trouve_ = false;
-            if (arretDemande)
+    while (!arret.stop_requested()) {
+        probleme.assign(81, '0');
+        solution.assign(81, '0');
+        const int statut = grille.GenereAleatoire(probleme, solution, NiveauComplet,
+                                                  LimiteRecherche9x9Ms, -1, arret);
+        if (statut != ssResolu && arret.stop_requested())
+            return; // cut short: not an attempt studied
+        const int essai = ++progres_->etudiees;
+        if (statut == ssResolu && Accepte(grille.Stat, regles_, plusRestrictif_)) {
+            trouve_ = true;
+            stat_ = grille.Stat;
+            probleme_ = probleme;
+            solution_ = solution;
+            const bool continuer = garde(essai, probleme, solution, grille.NbCases());
+            signaleProgres();
+            if (!continuer)
                 return;
-            Yield();
-            continue;
+        } else {
+            signaleProgres();
         }
-
-        stat_ = grille.Stat;
-        bool enregistre = true;
-        if (depot_) {
-            const size_t cases = size_t(grille.NbCases());
-            enregistre =
-                depot_(etudiees, stat_, probleme_.substr(0, cases), solution_.substr(0, cases));
-        } else if (!nomFichier_.empty()) {
-            std::string message;
-            enregistre = AjouteEnBase(stat_, nomFichier_, type_, probleme_, message);
-            if (enregistre) {
-                ++enregistres_;
-                poste(etiquetteEnregistres_, "Enregistrés: " + std::to_string(enregistres_));
-            } else {
-                Ui().Post([message] { Ui().MessageBox(message, "ERREUR", MB_OK | MB_ICONERROR); });
-            }
-        }
-        trouve_ = true;
-        if (Terminated() || (nomFichier_.empty() && !depot_) || !enregistre)
-            return;
         Yield();
     }
 }

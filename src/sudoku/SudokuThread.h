@@ -1,6 +1,7 @@
 // The background search for puzzles: random 9 x 9 (or smaller) grids are generated until one
-// uses the wanted techniques, each accepted one saved in a database as it goes. Labels are
-// updated on the user-interface thread; the result is read once the thread has ended.
+// uses the wanted techniques, each accepted one saved in a database as it goes. A stop is seen
+// inside an attempt, within milliseconds. Labels are updated on the user-interface thread, with
+// at most one update waiting there; the result is read once the thread has ended.
 #pragma once
 
 #include "platform/Random.h"
@@ -11,6 +12,7 @@
 #include <atomic>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -45,14 +47,18 @@ public:
                                      const std::string& solution)>;
     void FixeDepot(Depot depot) { depot_ = std::move(depot); }
 
-    // Whether the last attempt evaluated was accepted.
+    // Whether an accepted puzzle was found; Stat, Probleme and Solution are then the last one.
+    // Read these once the thread has ended.
     bool Trouve() const { return trouve_; }
     const StatRegles& Stat() const { return stat_; }
     const std::string& Probleme() const { return probleme_; }
     const std::string& Solution() const { return solution_; }
-    // The attempts made so far (read from any thread).
-    int NbEtudiees() const { return etudiees_; }
-    int NbEnregistres() const { return enregistres_; }
+    // Why the search ended before being asked to (the result file could not be written),
+    // empty otherwise; read once the thread has ended.
+    const std::string& Echec() const { return echec_; }
+    // The attempts finished and the puzzles saved so far (read from any thread).
+    int NbEtudiees() const { return progres_->etudiees; }
+    int NbEnregistres() const { return progres_->enregistres; }
     // The component's cell codes of the puzzle found: the first 36 cells for the 6 x 6
     // types, all 81 otherwise.
     std::array<std::int8_t, 81> Cases() const;
@@ -64,7 +70,19 @@ protected:
     void Execute() override;
 
 private:
-    static void poste(const Etiquette& etiquette, std::string texte);
+    // The counters and whether a label update waits on the user-interface thread, shared with
+    // that update, which may run after the thread object has gone.
+    struct Progres {
+        std::atomic<int> etudiees{0};
+        std::atomic<int> enregistres{0};
+        std::atomic<bool> miseAJourEnAttente{false};
+    };
+
+    // Posts a label update unless one is waiting: that one shows the counts as they are when
+    // it runs.
+    void signaleProgres();
+    // Hands an accepted puzzle to the depot or the file: false when the search must end.
+    bool garde(int essai, const std::string& probleme, const std::string& solution, int cases);
 
     const int type_;
     const ReglesRecherche regles_;
@@ -75,11 +93,12 @@ private:
     std::optional<std::uint32_t> graine_;
     Depot depot_;
     TRandom alea_;
+    const std::shared_ptr<Progres> progres_ = std::make_shared<Progres>();
 
-    std::atomic<int> etudiees_{0};
-    int enregistres_ = 0;
+    // Written by the worker, read once it has ended.
     std::string probleme_ = std::string(81, '0');
     std::string solution_ = std::string(81, '0');
     StatRegles stat_{};
     bool trouve_ = false;
+    std::string echec_;
 };

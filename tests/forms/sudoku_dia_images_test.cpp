@@ -52,28 +52,21 @@ protected:
     TvlSudoku& sudoku_ = Nouveau<TvlSudoku>("Sudoku");
 };
 
-TEST_F(SudokuDiaImagesTest, ShowsTheComponentsPictures) {
-    SudokuDiaImagesModele modele(&sudoku_);
-    TSudokuDiaImages dialogue(modele);
-    EXPECT_EQ(dialogue.windowTitle(), "Choix des images");
-    EXPECT_FALSE(dialogue.Images[0]->Empty());
-    EXPECT_TRUE(dialogue.Images[1]->Empty());
-    EXPECT_FALSE(dialogue.Images[8]->Empty());
-    // Only a picture can be cleared; each clear button ends with its digit.
-    EXPECT_TRUE(dialogue.btEfface[0]->isEnabled());
-    EXPECT_FALSE(dialogue.btEfface[1]->isEnabled());
-    EXPECT_EQ(dialogue.btEfface[6]->objectName(), "btEfface7");
-}
-
+// The dialog shows the component's pictures, edits a copy, and OK copies the nine back.
 TEST_F(SudokuDiaImagesTest, AClickLoadsAFileAndOkCopiesTheNinePictures) {
     SudokuDiaImagesModele modele(&sudoku_);
     TSudokuDiaImages dialogue(modele);
     dialogue.show();
+    EXPECT_EQ(dialogue.windowTitle(), "Choix des images");
+    EXPECT_TRUE(dialogue.Images[1]->Empty());
+    // Only a picture can be cleared; each clear button ends with its digit.
+    EXPECT_FALSE(dialogue.btEfface[1]->isEnabled());
+    EXPECT_EQ(dialogue.btEfface[6]->objectName(), "btEfface7");
     ui_.fileAnswers = {bleu_};
     Clique(dialogue, 4);
-    EXPECT_FALSE(dialogue.Images[3]->Empty());
     EXPECT_TRUE(dialogue.btEfface[3]->isEnabled());
     EXPECT_EQ(SudokuDiaImagesModele::DossierMemorise, dossier_.path());
+    EXPECT_TRUE(dialogue.btEfface[0]->isEnabled());
     dialogue.btEfface[0]->click();
     EXPECT_TRUE(dialogue.Images[0]->Empty());
     EXPECT_FALSE(dialogue.btEfface[0]->isEnabled());
@@ -89,20 +82,9 @@ TEST_F(SudokuDiaImagesTest, AClickLoadsAFileAndOkCopiesTheNinePictures) {
     EXPECT_EQ(Images(), attendues);
 }
 
-TEST_F(SudokuDiaImagesTest, CancelChangesNothing) {
+// A file that is no picture, or no file chosen, keeps the picture; cancelling keeps them all.
+TEST_F(SudokuDiaImagesTest, NoPictureNoFileOrCancelChangesNothing) {
     const std::array<TPicture, 9> avant = Images();
-    SudokuDiaImagesModele modele(&sudoku_);
-    TSudokuDiaImages dialogue(modele);
-    dialogue.show();
-    ui_.fileAnswers = {rouge_};
-    Clique(dialogue, 2);
-    dialogue.btEfface[8]->click();
-    dialogue.btAnnuler->click();
-    EXPECT_EQ(dialogue.result(), QDialog::Rejected);
-    EXPECT_EQ(Images(), avant);
-}
-
-TEST_F(SudokuDiaImagesTest, AFileThatIsNoPictureOrNoFileKeepsThePicture) {
     SudokuDiaImagesModele modele(&sudoku_);
     TSudokuDiaImages dialogue(modele);
     dialogue.show();
@@ -111,14 +93,20 @@ TEST_F(SudokuDiaImagesTest, AFileThatIsNoPictureOrNoFileKeepsThePicture) {
     ASSERT_EQ(ui_.Messages().size(), 1u);
     EXPECT_NE(ui_.Messages()[0].find("notes.txt"), std::string::npos);
     EXPECT_EQ(modele.Image(1), Image(rouge_));
-    // The file dialog cancelled.
-    Clique(dialogue, 1);
+    Clique(dialogue, 1); // the file dialog cancelled
     EXPECT_EQ(modele.Image(1), Image(rouge_));
     EXPECT_EQ(ui_.Messages().size(), 1u);
 
     dialogue.btAide->click();
     EXPECT_EQ(ui_.shown.back().kind, "help");
     EXPECT_NE(ui_.shown.back().text.find("136"), std::string::npos);
+
+    ui_.fileAnswers = {rouge_};
+    Clique(dialogue, 2);
+    dialogue.btEfface[8]->click();
+    dialogue.btAnnuler->click();
+    EXPECT_EQ(dialogue.result(), QDialog::Rejected);
+    EXPECT_EQ(Images(), avant);
 }
 
 } // namespace

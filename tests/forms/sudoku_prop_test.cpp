@@ -52,9 +52,8 @@ protected:
         }
         std::vector<CleBase> cles;
         FichierBaseSudoku base;
-        int type = 0;
         std::string message;
-        EXPECT_EQ(OuvreBaseLecture(nom, type, base, message), 0);
+        EXPECT_TRUE(OuvreBaseLecture(nom, base, message)) << message;
         EnregistrementBase e;
         for (std::int64_t k = 0; base.LitEnregistrement(k, e); ++k)
             cles.push_back(e.Cle);

@@ -8,6 +8,8 @@
 #include <functional>
 #include <memory>
 #include <stdexcept>
+#include <string>
+#include <utility>
 
 namespace {
 
@@ -31,6 +33,7 @@ public:
         Terminate();
         WaitFor();
     }
+    using TThread::StopToken;
     using TThread::Yield;
 
 protected:
@@ -106,22 +109,44 @@ TEST_F(ThreadTest, OnTerminateIsPostedToTheUserInterfaceThreadAndRunsOnce) {
 }
 
 // WaitFor runs a termination nothing processed yet, also after an exception ended Execute,
-// and never twice.
-TEST_F(ThreadTest, WaitForRunsOnTerminateOnceEvenAfterAnException) {
+// and never twice; the exception is kept for OnTerminate and the caller of WaitFor.
+TEST_F(ThreadTest, WaitForRunsOnTerminateOnceAndKeepsTheException) {
     FunctionThread quiet([](FunctionThread&) { std::this_thread::sleep_for(2ms); });
-    FunctionThread failing([](FunctionThread&) { throw std::runtime_error("échec"); });
-    for (FunctionThread* thread : {&quiet, &failing}) {
+    FunctionThread failing([](FunctionThread&) { throw std::runtime_error("échec du calcul"); });
+    FunctionThread odd([](FunctionThread&) { throw 42; });
+    for (auto [thread, message] : {std::pair{&quiet, ""}, std::pair{&failing, "échec du calcul"},
+                                   std::pair{&odd, "erreur inconnue"}}) {
         terminations = 0;
-        thread->OnTerminate = countTermination();
+        std::string seenByOnTerminate = "not run";
+        thread->OnTerminate = [&, t = thread] {
+            ++terminations;
+            seenByOnTerminate = t->MessageErreur();
+        };
+        EXPECT_FALSE(thread->Erreur());
         thread->Start();
         thread->WaitFor();
         EXPECT_TRUE(thread->Finished());
         EXPECT_EQ(terminations, 1);
+        EXPECT_NE(seenByOnTerminate.find(message), std::string::npos) << seenByOnTerminate;
+        EXPECT_EQ(thread->MessageErreur(), seenByOnTerminate);
+        EXPECT_EQ(static_cast<bool>(thread->Erreur()), *message != 0);
         ui.ProcessPosted();
         thread->WaitFor();
         EXPECT_EQ(terminations, 1);
         EXPECT_THROW(thread->Start(), std::logic_error); // starts only once
     }
+}
+
+// A stop asked before the start is seen at once, through Terminated() and the stop token.
+TEST_F(ThreadTest, AStopBeforeTheStartReachesTheStopToken) {
+    std::atomic<bool> sawStop{false};
+    FunctionThread thread([&](FunctionThread& self) {
+        sawStop = self.StopToken().stop_requested() && self.Terminated();
+    });
+    thread.Terminate();
+    thread.Start();
+    thread.WaitFor();
+    EXPECT_TRUE(sawStop);
 }
 
 TEST_F(ThreadTest, DestroyingARunningThreadStopsItAndDropsItsPostedTermination) {

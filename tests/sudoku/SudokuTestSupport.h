@@ -2,12 +2,20 @@
 // validity checks written without the engine.
 #pragma once
 
+#include <array>
+#include <cstdint>
 #include <cstdlib>
 #include <fstream>
 #include <string>
 #include <vector>
 
 namespace sudoku_test {
+
+// The four grid shapes: type, box width and height.
+struct Forme {
+    int type, largeur, hauteur;
+};
+constexpr Forme kFormes[] = {{0, 3, 3}, {1, 3, 2}, {2, 2, 3}, {3, 2, 2}};
 
 // Every line of 81 characters of a puzzle file (empty when the file is absent).
 inline std::vector<std::string> LitPuzzles(const std::string& chemin, int pas = 1) {
@@ -171,6 +179,23 @@ inline bool Compatible(const std::string& probleme, const std::string& solution)
         if (probleme[i] != '0' && probleme[i] != solution[i])
             return false;
     return true;
+}
+
+// Whether a component's cell codes are the givens (1..n) and hidden values (11..10+n) of one
+// valid solution that the givens alone determine (the first n x n cells).
+inline bool CasesValides(const std::array<std::int8_t, 81>& cases, int largeur, int hauteur) {
+    const int n = largeur * hauteur;
+    std::string donnees(size_t(n * n), '0'), solution(size_t(n * n), '0');
+    for (int i = 0; i < n * n; ++i) {
+        const int code = cases[size_t(i)];
+        if (!((code >= 1 && code <= n) || (code >= 11 && code <= 10 + n)))
+            return false;
+        solution[size_t(i)] = char('0' + code % 10);
+        if (code < 10)
+            donnees[size_t(i)] = solution[size_t(i)];
+    }
+    return SolutionValide(solution, largeur, hauteur) &&
+           Backtracking(donnees, largeur, hauteur).NbSolutions() == 1;
 }
 
 } // namespace sudoku_test

@@ -7,15 +7,13 @@
 #include <algorithm>
 #include <chrono>
 #include <cstring>
+#include <stop_token>
+#include <thread>
+#include <tuple>
 
 using namespace sudoku_test;
 
 namespace {
-
-struct Forme {
-    int type, largeur, hauteur;
-};
-constexpr Forme kFormes[] = {{tg9x9, 3, 3}, {tg6x6_3x2, 3, 2}, {tg6x6_2x3, 2, 3}, {tg4x4, 2, 2}};
 
 SudokuGrille grilleDe(int type, const std::string& probleme) {
     SudokuGrille grille;
@@ -34,183 +32,154 @@ std::string grillePleine(int type, std::uint32_t graine) {
     SudokuGrille grille;
     grille.FixeAlea(alea);
     grille.FixeType(type);
-    std::string indices, solution;
+    std::string indices;
+    std::string solution;
     EXPECT_EQ(grille.GenereAleatoire(indices, solution, NiveauComplet), ssResolu);
     return solution;
 }
 
-// Candidates of v in the cells of unit u that are not solved.
-std::vector<int> placesLibres(const SudokuGrille& g, int u, int v) {
-    std::vector<int> places;
-    for (int k = 0; k < g.NbValeurs; ++k) {
-        int l = 0, c = 0;
-        g.CaseUnite(u, k, l, c);
-        if (g.NbCandidats(l, c) >= 2 && g.EstCandidat(l, c, v))
-            places.push_back(k);
-    }
-    return places;
-}
-
 // Checks, independently of the engine's code, that a stuck 9 x 9 grid leaves nothing to
-// singles, pointing, box-line reduction or naked pairs.
+// hidden singles, pointing, box-line reduction or naked pairs.
 void verifiePointFixe(const SudokuGrille& g, const std::string& puzzle) {
-    for (int u = 0; u < 27; ++u)
-        for (int v = 1; v <= 9; ++v)
-            EXPECT_NE(placesLibres(g, u, v).size(), 1u) << puzzle << " hidden single, unit " << u;
-    for (int b = 0; b < 9; ++b) {
-        const int r0 = b / 3 * 3, c0 = b % 3 * 3;
-        for (int v = 1; v <= 9; ++v) {
-            int lignes = 0, colonnes = 0;
-            for (int k = 0; k < 9; ++k)
-                if (g.EstCandidat(r0 + k / 3, c0 + k % 3, v)) {
-                    lignes |= 1 << (r0 + k / 3);
-                    colonnes |= 1 << (c0 + k % 3);
-                }
-            for (int x = 0; x < 9; ++x) {
-                for (int c = 0; c < 9 && lignes == (1 << x); ++c)
-                    EXPECT_TRUE(c / 3 == b % 3 || !g.EstCandidat(x, c, v)) << puzzle;
-                for (int r = 0; r < 9 && colonnes == (1 << x); ++r)
-                    EXPECT_TRUE(r / 3 == b / 3 || !g.EstCandidat(r, x, v)) << puzzle;
-            }
-        }
-    }
+    std::vector<std::vector<int>> unites(27); // rows, columns, boxes: cells row * 9 + column
     for (int x = 0; x < 9; ++x)
+        for (int k = 0; k < 9; ++k) {
+            unites[size_t(x)].push_back(x * 9 + k);
+            unites[size_t(9 + x)].push_back(k * 9 + x);
+            unites[size_t(18 + x)].push_back((x / 3 * 3 + k / 3) * 9 + x % 3 * 3 + k % 3);
+        }
+    const auto candidat = [&](int i, int v) { return g.EstCandidat(i / 9, i % 9, v); };
+    const auto texte = [&](int i) { return candidats(g, i / 9, i % 9); };
+    const auto dans = [&](int i, size_t w) {
+        return std::find(unites[w].begin(), unites[w].end(), i) != unites[w].end();
+    };
+    for (size_t u = 0; u < 27; ++u) {
         for (int v = 1; v <= 9; ++v) {
-            int boitesLigne = 0, boitesColonne = 0;
-            for (int k = 0; k < 9; ++k) {
-                if (g.EstCandidat(x, k, v))
-                    boitesLigne |= 1 << (k / 3);
-                if (g.EstCandidat(k, x, v))
-                    boitesColonne |= 1 << (k / 3);
-            }
-            for (int b = 0; b < 3; ++b) {
-                for (int r = x / 3 * 3; r < x / 3 * 3 + 3 && boitesLigne == (1 << b); ++r)
-                    for (int c = b * 3; c < b * 3 + 3; ++c)
-                        EXPECT_TRUE(r == x || !g.EstCandidat(r, c, v)) << puzzle;
-                for (int c = x / 3 * 3; c < x / 3 * 3 + 3 && boitesColonne == (1 << b); ++c)
-                    for (int r = b * 3; r < b * 3 + 3; ++r)
-                        EXPECT_TRUE(c == x || !g.EstCandidat(r, c, v)) << puzzle;
+            int libres = 0;
+            for (int i : unites[u])
+                libres += candidat(i, v) && g.NbCandidats(i / 9, i % 9) >= 2;
+            EXPECT_NE(libres, 1) << puzzle << " hidden single, unit " << u;
+            // v held in u only where u crosses a unit w of the other kind (box or line): w
+            // holds v nowhere else.
+            for (size_t w = 0; w < 27; ++w) {
+                bool toutDans = (u >= 18) != (w >= 18);
+                for (int i : unites[u])
+                    toutDans &= !candidat(i, v) || dans(i, w);
+                for (int i : unites[w])
+                    EXPECT_TRUE(!toutDans || dans(i, u) || !candidat(i, v))
+                        << puzzle << " locked candidate " << v << ", units " << u << " " << w;
             }
         }
-    for (int u = 0; u < 27; ++u)
-        for (int a = 0; a < 9; ++a)
-            for (int b = a + 1; b < 9; ++b) {
-                int la, ca, lb, cb;
-                g.CaseUnite(u, a, la, ca);
-                g.CaseUnite(u, b, lb, cb);
-                if (g.NbCandidats(la, ca) != 2 || candidats(g, la, ca) != candidats(g, lb, cb))
+        for (int a : unites[u])
+            for (int b : unites[u]) {
+                if (a >= b || g.NbCandidats(a / 9, a % 9) != 2 || texte(a) != texte(b))
                     continue;
-                for (int k = 0; k < 9; ++k) {
-                    int l, c;
-                    g.CaseUnite(u, k, l, c);
-                    if (k == a || k == b)
-                        continue;
+                for (int i : unites[u])
                     for (int v = 1; v <= 9; ++v)
-                        EXPECT_TRUE(!g.EstCandidat(la, ca, v) || !g.EstCandidat(l, c, v))
+                        EXPECT_TRUE(i == a || i == b || !candidat(a, v) || !candidat(i, v))
                             << puzzle << " naked pair";
-                }
             }
+    }
 }
 
 // Solves every puzzle and compares with the backtracking solver: a solved grid is the unique
 // solution; a stuck grid still holds the solution's digit in every cell and is a fixed point.
-void verifiePuzzles(const std::vector<std::string>& puzzles, int& resolus, int& bloques) {
-    resolus = bloques = 0;
+// Returns the number solved.
+int verifiePuzzles(const std::vector<std::string>& puzzles) {
+    int resolus = 0;
     for (const std::string& puzzle : puzzles) {
         Backtracking reference(puzzle, 3, 3);
-        ASSERT_EQ(reference.NbSolutions(), 1) << puzzle;
+        EXPECT_EQ(reference.NbSolutions(), 1) << puzzle;
         const std::string& solution = reference.Solution();
         SudokuGrille g = grilleDe(tg9x9, puzzle);
         const int statut = g.Resoudre(NiveauComplet);
-        ASSERT_NE(statut, ssContradiction) << puzzle;
+        EXPECT_NE(statut, ssContradiction) << puzzle;
         for (int i = 0; i < 81; ++i)
-            ASSERT_TRUE(g.EstCandidat(i / 9, i % 9, solution[i] - '0')) << puzzle << " cell " << i;
+            EXPECT_TRUE(g.EstCandidat(i / 9, i % 9, solution[i] - '0')) << puzzle << " cell " << i;
         if (statut == ssResolu) {
             ++resolus;
             EXPECT_EQ(g.LitSolution(), solution);
-            EXPECT_TRUE(SolutionValide(g.LitSolution(), 3, 3));
         } else {
-            ++bloques;
             verifiePointFixe(g, puzzle);
         }
     }
+    return resolus;
+}
+
+SudokuGrille aleatoire(int type, TRandom& alea) {
+    SudokuGrille g;
+    g.FixeAlea(alea);
+    g.FixeType(type);
+    return g;
+}
+
+// A mixing of a string of one character a cell by the symmetry the seed draws.
+std::string melange(const std::string& cases, int type, std::uint32_t graine) {
+    TRandom alea(graine);
+    SudokuGrille g = aleatoire(type, alea);
+    g.EcritCaracteres(cases);
+    g.Transforme();
+    std::string resultat(cases);
+    g.LitCaracteres(resultat);
+    return resultat;
 }
 
 } // namespace
 
-TEST(SudokuGrilleTest, NewGridAndTypes) {
+TEST(SudokuGrilleTest, TypesUnitsAndLoading) {
     SudokuGrille g;
-    EXPECT_EQ(g.NbValeurs, 9);
-    EXPECT_EQ(g.Stat, StatRegles{});
-    for (int l = 0; l < 9; ++l)
-        for (int c = 0; c < 9; ++c)
-            EXPECT_STREQ(g.Cases[l][c], "123456789");
-
+    EXPECT_STREQ(g.Cases[8][8], "123456789");
     for (const Forme& f : kFormes) {
         g.Stat[5] = 3;
         g.FixeType(f.type);
-        EXPECT_EQ(g.LargeurRegion, f.largeur);
-        EXPECT_EQ(g.HauteurRegion, f.hauteur);
+        EXPECT_EQ(std::tuple(g.LargeurRegion, g.HauteurRegion, g.NbLignes, g.NbColonnes),
+                  std::tuple(f.largeur, f.hauteur, g.NbValeurs, g.NbValeurs));
         EXPECT_EQ(g.NbValeurs, f.largeur * f.hauteur);
-        EXPECT_EQ(g.NbLignes, g.NbValeurs);
-        EXPECT_EQ(g.NbColonnes, g.NbValeurs);
         EXPECT_EQ(g.Stat, StatRegles{});
     }
     g.FixeType(7);
     EXPECT_EQ(g.NbValeurs, 9);
-    EXPECT_EQ(g.LargeurRegion, 3);
-}
 
-TEST(SudokuGrilleTest, UnitOrderRowsColumnsThenBoxesBandByBand) {
-    SudokuGrille g;
+    // Units: rows, columns, then boxes band by band.
     g.FixeType(tg6x6_3x2); // boxes 3 wide, 2 high: 2 stacks, 3 bands
-    int l = 0, c = 0;
-    g.CaseUnite(1, 4, l, c);
-    EXPECT_EQ(std::pair(l, c), std::pair(1, 4));
-    g.CaseUnite(6 + 2, 5, l, c);
-    EXPECT_EQ(std::pair(l, c), std::pair(5, 2));
-    g.CaseUnite(12 + 3, 0, l, c); // band 1, stack 1
-    EXPECT_EQ(std::pair(l, c), std::pair(2, 3));
-    g.CaseUnite(12 + 3, 2, l, c);
-    EXPECT_EQ(std::pair(l, c), std::pair(2, 5));
-    g.CaseUnite(12 + 3, 3, l, c);
-    EXPECT_EQ(std::pair(l, c), std::pair(3, 3));
-    g.FixeType(tg6x6_2x3); // 3 stacks, 2 bands
-    g.CaseUnite(12 + 4, 5, l, c);
-    EXPECT_EQ(std::pair(l, c), std::pair(5, 3));
-}
+    const std::tuple<int, int, int, int> unites[] = {
+        {1, 4, 1, 4}, {6 + 2, 5, 5, 2}, {12 + 3, 0, 2, 3}, {12 + 3, 2, 2, 5}, {12 + 3, 3, 3, 3}};
+    for (auto [u, k, ligne, colonne] : unites) {
+        int l = 0, c = 0;
+        g.CaseUnite(u, k, l, c);
+        EXPECT_EQ(std::pair(l, c), std::pair(ligne, colonne)) << u << " " << k;
+    }
 
-TEST(SudokuGrilleTest, LoadingAndReadingBack) {
-    SudokuGrille g = grilleDe(tg4x4, "1000000000000004");
+    g = grilleDe(tg4x4, "1000000000000004");
     EXPECT_EQ(candidats(g, 0, 0), "1   ");
-    EXPECT_EQ(candidats(g, 0, 1), "1234");
     EXPECT_EQ(std::string(g.Cases[0][1]), "1234     ");
     EXPECT_EQ(candidats(g, 3, 3), "   4");
     EXPECT_EQ(g.LitSolution(), "1000000000000004");
-
-    // A digit with no place in a 4 x 4 grid, or a stray symbol, leaves a cell without candidate.
-    EXPECT_EQ(grilleDe(tg4x4, "5000000000000000").Resoudre(NiveauComplet), ssContradiction);
-    EXPECT_EQ(grilleDe(tg4x4, "x000000000000000").Resoudre(0), ssContradiction);
-    // A short text reads as unknown cells.
-    EXPECT_EQ(grilleDe(tg4x4, "12").LitSolution(), "1200000000000000");
+    EXPECT_EQ(grilleDe(tg4x4, "12").LitSolution(), "1200000000000000"); // short: unknown cells
 }
 
-TEST(SudokuGrilleTest, CompletionStatusAndContradictions) {
-    EXPECT_EQ(grilleDe(tg9x9, "55" + std::string(79, '0')).Resoudre(0), ssContradiction);
-    // Same digit twice in a box, not in a line.
+TEST(SudokuGrilleTest, StatusOfFullEmptyAndContradictoryGrids) {
     std::string boite(81, '0');
-    boite[0] = '7';
-    boite[10] = '7';
-    EXPECT_EQ(grilleDe(tg9x9, boite).Resoudre(NiveauComplet), ssContradiction);
-
-    SudokuGrille vide = grilleDe(tg9x9, "");
-    EXPECT_EQ(vide.Resoudre(NiveauComplet), ssBloque);
-    EXPECT_EQ(vide.Stat[rgCellulesOpaques], 81);
-
-    const std::string pleine = grillePleine(tg9x9, 5);
-    SudokuGrille g = grilleDe(tg9x9, pleine);
-    EXPECT_EQ(g.Resoudre(0), ssResolu);
-    EXPECT_EQ(g.Stat, StatRegles{});
+    boite[0] = boite[10] = '7'; // twice in a box, not in a line
+    // A digit with no place in a 4 x 4 grid, or a stray symbol, leaves a cell without candidate.
+    const std::tuple<int, std::string, int, int> cas[] = {
+        {tg9x9, "55", 0, ssContradiction},
+        {tg9x9, boite, NiveauComplet, ssContradiction},
+        {tg4x4, "5", NiveauComplet, ssContradiction},
+        {tg4x4, "x", 0, ssContradiction},
+        {tg9x9, "", NiveauComplet, ssBloque},
+        {tg9x9, grillePleine(tg9x9, 5), 0, ssResolu},
+    };
+    for (const auto& [type, probleme, niveau, statut] : cas) {
+        SudokuGrille g = grilleDe(type, probleme);
+        EXPECT_EQ(g.Resoudre(niveau), statut) << probleme;
+        if (statut == ssResolu) {
+            EXPECT_EQ(g.Stat, StatRegles{});
+        }
+        if (statut == ssBloque) {
+            EXPECT_EQ(g.Stat[rgCellulesOpaques], 81);
+        }
+    }
 }
 
 TEST(SudokuGrilleTest, LevelsLimitTheTechniquesAndCountThem) {
@@ -235,7 +204,6 @@ TEST(SudokuGrilleTest, LevelsLimitTheTechniquesAndCountThem) {
         ASSERT_EQ(n1.Stat[rgCellulesOpaques], n0.Stat[rgCellulesOpaques]);
         if (statut0 != ssResolu && statut1 == ssResolu) {
             ++besoinUnique;
-            // Each hidden single places one cell: at least one was needed.
             EXPECT_GE(n1.Stat[rgUniqueCache], 1);
             EXPECT_LE(n1.Stat[rgUniqueCache], n1.Stat[rgCellulesOpaques]);
         }
@@ -245,10 +213,8 @@ TEST(SudokuGrilleTest, LevelsLimitTheTechniquesAndCountThem) {
         ASSERT_EQ(n10.Stat[rgCellulesOpaques], n0.Stat[rgCellulesOpaques]);
         if (statut1 == ssResolu) {
             ASSERT_EQ(statut10, ssResolu);
-            // The higher techniques come after hidden singles: not needed here.
-            EXPECT_EQ(n10.Stat, n1.Stat) << puzzle;
+            EXPECT_EQ(n10.Stat, n1.Stat) << puzzle; // nothing beyond hidden singles was needed
         }
-        // Stuck at level 1 but solved at level 10: some technique beyond singles was counted.
         if (statut1 != ssResolu && statut10 == ssResolu) {
             int autres = 0;
             for (int i = rgVerrouRegion; i <= rgSwordfish; ++i)
@@ -262,30 +228,31 @@ TEST(SudokuGrilleTest, LevelsLimitTheTechniquesAndCountThem) {
 TEST(SudokuGrilleTest, SolverAgreesWithBacktrackingOnTheSample) {
     const auto puzzles = LitPuzzles(CheminEchantillon());
     ASSERT_GE(puzzles.size(), 300u);
-    int resolus = 0, bloques = 0;
-    verifiePuzzles(puzzles, resolus, bloques);
+    const int resolus = verifiePuzzles(puzzles);
     // The techniques finish most of these minimal puzzles; the rest need search.
     EXPECT_GT(resolus, 200);
-    EXPECT_GT(bloques, 0);
-    EXPECT_EQ(resolus + bloques, int(puzzles.size()));
+    EXPECT_LT(resolus, int(puzzles.size()));
 }
 
 TEST(SudokuGrilleTest, SolverAgreesWithBacktrackingOnTheCollection) {
     const auto puzzles = LitPuzzles(CheminCollection(), 97);
     if (puzzles.empty())
-        GTEST_SKIP() << "collection absent: " << CheminCollection();
-    int resolus = 0, bloques = 0;
-    verifiePuzzles(puzzles, resolus, bloques);
-    EXPECT_GT(resolus, int(puzzles.size()) * 3 / 4);
+        GTEST_SKIP() << "the full 17-clue collection is not installed: no file "
+                     << CheminCollection() << " (set VL_SUDOKU17 to its path)";
+    EXPECT_GT(verifiePuzzles(puzzles), int(puzzles.size()) * 3 / 4);
 }
 
-TEST(SudokuGrilleTest, TransformeKeepsSolutionsValidAndDrawsAsListed) {
-    // Draws: two mirrors, a quarter-turn count for square boxes, stacks, bands, then one
-    // draw for each stack and each band.
+// Mixing moves whole cells, so per-cell codes travel with the values; each shape keeps valid
+// solutions (a quarter turn of a 6 x 6 grid would turn its boxes) and draws as listed: two
+// mirrors, a quarter-turn count for square boxes, stacks, bands, one per stack and per band.
+TEST(SudokuGrilleTest, TransformeKeepsSolutionsValidAndCodesWithTheirCells) {
     const int tirages[] = {11, 9, 9, 9};
     for (const Forme& f : kFormes) {
         const std::string solution = grillePleine(f.type, 3);
         ASSERT_TRUE(SolutionValide(solution, f.largeur, f.hauteur));
+        std::string codes = solution;
+        for (size_t i = 0; i < codes.size(); i += 3)
+            codes[i] = char(codes[i] + 10); // hidden cells
         for (std::uint32_t graine = 1; graine <= 60; ++graine) {
             TRandom alea(graine), temoin(graine);
             SudokuGrille g = grilleDe(f.type, solution);
@@ -295,146 +262,121 @@ TEST(SudokuGrilleTest, TransformeKeepsSolutionsValidAndDrawsAsListed) {
                 temoin.Next();
             ASSERT_EQ(alea.Next(), temoin.Next()) << "type " << f.type;
             const std::string melangee = g.LitSolution();
-            // A rotation of a 6 x 6 grid would turn its boxes: the solution would break.
             ASSERT_TRUE(SolutionValide(melangee, f.largeur, f.hauteur))
                 << "type " << f.type << " seed " << graine;
             std::string a = solution, b = melangee;
             std::sort(a.begin(), a.end());
             std::sort(b.begin(), b.end());
             ASSERT_EQ(a, b); // digits never relabelled
+
+            const std::string codesMelanges = melange(codes, f.type, graine);
+            for (size_t i = 0; i < codes.size(); ++i)
+                ASSERT_EQ(codesMelanges[i] > '9' ? char(codesMelanges[i] - 10) : codesMelanges[i],
+                          melangee[i]);
         }
     }
 }
 
-TEST(SudokuGrilleTest, CodesTravelThroughTransformeTogether) {
-    const std::string solution = grillePleine(tg9x9, 11);
-    std::string codes = solution;
-    for (int i = 0; i < 81; i += 3)
-        codes[i] = char(codes[i] + 10); // hidden cells
-    std::string melange(codes);
-    TRandom alea(77);
-    SudokuGrille g;
-    g.FixeAlea(alea);
-    g.EcritCaracteres(codes);
-    g.Transforme();
-    g.LitCaracteres(melange);
-    EXPECT_NE(melange, codes);
-    std::string valeurs = melange;
-    for (char& v : valeurs)
-        if (v > '9')
-            v = char(v - 10);
-    EXPECT_TRUE(SolutionValide(valeurs, 3, 3));
-    EXPECT_EQ(std::count_if(melange.begin(), melange.end(), [](char v) { return v > '9'; }), 27);
-}
-
-TEST(SudokuGrilleTest, RatingIsStableUnderTransforme) {
-    const auto puzzles = LitPuzzles(CheminEchantillon(), 1);
+// The same draws mix a puzzle and its solution alike: the mixed puzzle's one solution is the
+// mixed solution. (Its rating may change: the techniques follow the scan order.)
+TEST(SudokuGrilleTest, TheSolutionIsTransformedWithThePuzzle) {
+    const auto puzzles = LitPuzzles(CheminEchantillon(), 10);
+    ASSERT_GE(puzzles.size(), 30u);
     for (const std::string& puzzle : puzzles) {
-        SudokuGrille avant = grilleDe(tg9x9, puzzle);
-        const int statut = avant.Resoudre(NiveauComplet);
-        SudokuGrille unique = grilleDe(tg9x9, puzzle);
-        const int statutUnique = unique.Resoudre(1);
-        for (std::uint32_t graine = 1; graine <= 6; ++graine) {
-            TRandom alea(graine);
-            SudokuGrille m;
-            m.FixeAlea(alea);
-            m.EcritCaracteres(puzzle);
-            m.Transforme();
-            std::string melange;
-            m.LitCaracteres(melange);
-            SudokuGrille apres = grilleDe(tg9x9, melange);
-            EXPECT_EQ(apres.Resoudre(NiveauComplet), statut) << puzzle;
-            // Singles reach the same fixed point in any order.
-            EXPECT_EQ(apres.Stat[rgCellulesOpaques], avant.Stat[rgCellulesOpaques]);
-            SudokuGrille apresUnique = grilleDe(tg9x9, melange);
-            EXPECT_EQ(apresUnique.Resoudre(1), statutUnique);
-            for (int i = 1; i < StatRegles::TailleProfil; ++i)
-                EXPECT_EQ(apres.Stat[i] > 0, avant.Stat[i] > 0) << puzzle << " counter " << i;
+        Backtracking reference(puzzle, 3, 3);
+        ASSERT_EQ(reference.NbSolutions(), 1);
+        const std::string solution = reference.Solution();
+        for (std::uint32_t graine = 1; graine <= 4; ++graine) {
+            const std::string probleme = melange(puzzle, tg9x9, graine);
+            Backtracking melangee(probleme, 3, 3);
+            ASSERT_EQ(melangee.NbSolutions(), 1) << probleme;
+            EXPECT_EQ(melangee.Solution(), melange(solution, tg9x9, graine)) << puzzle;
         }
     }
 }
 
-TEST(SudokuGrilleTest, RandomCompletionGivesCluesOfItsSolution) {
+// The clues of a random completion are those of its solution, which the full-level solver
+// finishes alone; the same seed gives the same grid, another seed another one.
+TEST(SudokuGrilleTest, RandomCompletionGivesReproducibleCluesOfItsSolution) {
     for (const Forme& f : kFormes) {
-        TRandom alea(123);
-        SudokuGrille g;
-        g.FixeAlea(alea);
-        g.FixeType(f.type);
-        std::string indices, solution;
-        ASSERT_EQ(g.GenereAleatoire(indices, solution, NiveauComplet), ssResolu);
-        const int n2 = g.NbCases();
-        ASSERT_EQ(int(indices.size()), n2);
-        EXPECT_TRUE(SolutionValide(solution, f.largeur, f.hauteur));
-        EXPECT_TRUE(Compatible(indices, solution));
-        EXPECT_LT(std::count(indices.begin(), indices.end(), '0'), n2);
-        // The clues alone let the full-level solver finish, on the same solution.
-        SudokuGrille verif = grilleDe(f.type, indices);
-        EXPECT_EQ(verif.Resoudre(NiveauComplet), ssResolu);
-        EXPECT_EQ(verif.LitSolution(), solution);
-        EXPECT_EQ(g.Stat, verif.Stat);
-        Backtracking reference(indices, f.largeur, f.hauteur);
-        EXPECT_EQ(reference.NbSolutions(), 1);
-    }
-}
-
-TEST(SudokuGrilleTest, RandomCompletionIsReproducibleFromASeed) {
-    for (const Forme& f : kFormes) {
-        std::string clues[2], solutions[2];
-        for (int essai = 0; essai < 2; ++essai) {
-            TRandom alea(2024);
-            SudokuGrille g;
-            g.FixeAlea(alea);
-            g.FixeType(f.type);
-            g.GenereAleatoire(clues[essai], solutions[essai], NiveauComplet);
+        std::string indices[3], solutions[3];
+        for (int essai = 0; essai < 3; ++essai) {
+            TRandom alea(essai < 2 ? 2024 : 2025);
+            SudokuGrille g = aleatoire(f.type, alea);
+            ASSERT_EQ(g.GenereAleatoire(indices[essai], solutions[essai], NiveauComplet), ssResolu);
+            SudokuGrille verif = grilleDe(f.type, indices[essai]);
+            EXPECT_EQ(verif.Resoudre(NiveauComplet), ssResolu);
+            EXPECT_EQ(verif.LitSolution(), solutions[essai]);
+            EXPECT_EQ(g.Stat, verif.Stat);
         }
-        EXPECT_EQ(clues[0], clues[1]);
+        const int n2 = f.largeur * f.hauteur * f.largeur * f.hauteur;
+        ASSERT_EQ(int(indices[0].size()), n2);
+        EXPECT_TRUE(SolutionValide(solutions[0], f.largeur, f.hauteur));
+        EXPECT_TRUE(Compatible(indices[0], solutions[0]));
+        EXPECT_EQ(Backtracking(indices[0], f.largeur, f.hauteur).NbSolutions(), 1);
+        EXPECT_EQ(indices[0], indices[1]);
         EXPECT_EQ(solutions[0], solutions[1]);
-        TRandom autre(2025);
-        SudokuGrille g;
-        g.FixeAlea(autre);
-        g.FixeType(f.type);
-        std::string clue, solution;
-        g.GenereAleatoire(clue, solution, NiveauComplet);
-        EXPECT_NE(solution, solutions[0]);
+        EXPECT_NE(solutions[0], solutions[2]);
     }
 }
 
-TEST(SudokuGrilleTest, RandomCompletionStopsAtItsTimeLimit) {
-    // A wrong digit added to a minimal puzzle: no solution, and the techniques do not see it
-    // at once, so the search would run long.
+// A wrong digit added to a minimal puzzle: no solution, and the techniques do not see it at
+// once, so the search would run long; its time limit, or a stop request, ends it.
+TEST(SudokuGrilleTest, RandomCompletionStopsAtItsTimeLimitOrWhenAsked) {
     const std::string puzzle = LitPuzzles(CheminEchantillon()).at(0);
     Backtracking reference(puzzle, 3, 3);
     ASSERT_EQ(reference.NbSolutions(), 1);
     std::string faux;
-    for (int i = 0; i < 81 && faux.empty(); ++i) {
-        if (puzzle[i] != '0')
-            continue;
-        for (char d = '1'; d <= '9' && faux.empty(); ++d) {
+    for (int i = 0; i < 81 && faux.empty(); ++i)
+        for (char d = '1'; d <= '9' && faux.empty() && puzzle[i] == '0'; ++d) {
             std::string essai = puzzle;
             essai[i] = d;
             if (d != reference.Solution()[i] &&
                 grilleDe(tg9x9, essai).Resoudre(NiveauComplet) == ssBloque)
                 faux = essai;
         }
-    }
     ASSERT_FALSE(faux.empty());
-    TRandom alea(9);
-    SudokuGrille g;
-    g.FixeAlea(alea);
-    std::string indices = faux, solution(81, '0');
-    const auto debut = std::chrono::steady_clock::now();
-    EXPECT_NE(g.GenereAleatoire(indices, solution, NiveauComplet, 100), ssResolu);
-    EXPECT_LT(std::chrono::steady_clock::now() - debut, std::chrono::seconds(20));
-    EXPECT_EQ(solution, std::string(81, '0'));
+    std::stop_source arret;
+    arret.request_stop();
+    for (const auto& [limiteMs, jeton] :
+         {std::pair{100, std::stop_token{}}, std::pair{0, arret.get_token()}}) {
+        TRandom alea(9);
+        SudokuGrille g = aleatoire(tg9x9, alea);
+        std::string indices = faux, solution(81, '0');
+        const auto debut = std::chrono::steady_clock::now();
+        EXPECT_NE(g.GenereAleatoire(indices, solution, NiveauComplet, limiteMs, -1, jeton),
+                  ssResolu);
+        EXPECT_LT(std::chrono::steady_clock::now() - debut, std::chrono::seconds(20));
+        EXPECT_EQ(solution, std::string(81, '0'));
+    }
+}
+
+// A stop asked at any moment of a try: whatever status it ends with, a try that says it is
+// solved gives clues of its solution, which is a whole grid. (A stop that lands between a clue
+// and its solve is rare: many tries, stopped at spread moments, to meet it.)
+TEST(SudokuGrilleTest, AStopDuringATryNeverGivesAFalseSolution) {
+    for (std::uint32_t graine = 1; graine <= 300; ++graine) {
+        TRandom alea(graine);
+        SudokuGrille g = aleatoire(tg9x9, alea);
+        std::string indices, solution(81, '0');
+        std::stop_source arret;
+        std::jthread minuterie([&arret, graine] {
+            std::this_thread::sleep_for(std::chrono::microseconds(graine % 60 * 15));
+            arret.request_stop();
+        });
+        if (g.GenereAleatoire(indices, solution, NiveauComplet, 0, -1, arret.get_token()) ==
+            ssResolu) {
+            EXPECT_TRUE(SolutionValide(solution, 3, 3)) << graine;
+            EXPECT_TRUE(Compatible(indices, solution)) << graine;
+        }
+    }
 }
 
 TEST(SudokuGrilleTest, AdjustmentGivesAMinimalPuzzleForItsLevel) {
     for (const Forme& f : kFormes) {
         for (int niveau : {0, 1, NiveauComplet}) {
             TRandom alea(31 + niveau);
-            SudokuGrille g;
-            g.FixeAlea(alea);
-            g.FixeType(f.type);
+            SudokuGrille g = aleatoire(f.type, alea);
             const int n2 = g.NbCases();
             std::string indices, solution;
             ASSERT_EQ(g.GenereAleatoire(indices, solution, NiveauComplet), ssResolu);
@@ -445,8 +387,7 @@ TEST(SudokuGrilleTest, AdjustmentGivesAMinimalPuzzleForItsLevel) {
             SudokuGrille verif = grilleDe(f.type, resultat);
             ASSERT_EQ(verif.Resoudre(niveau), ssResolu);
             EXPECT_EQ(verif.LitSolution(), solution);
-            // Every clue is needed at this level.
-            for (int i = 0; i < n2; ++i) {
+            for (int i = 0; i < n2; ++i) { // every clue is needed at this level
                 if (resultat[i] == '0')
                     continue;
                 std::string moins = resultat;
@@ -456,12 +397,10 @@ TEST(SudokuGrilleTest, AdjustmentGivesAMinimalPuzzleForItsLevel) {
             }
         }
     }
-}
-
-TEST(SudokuGrilleTest, AdjustmentReportsAContradiction) {
+    // A clue that disagrees with its row is a contradiction.
     const std::string solution = grillePleine(tg4x4, 8);
     std::string probleme = solution;
-    probleme[0] = solution[1]; // a clue that disagrees with its row
+    probleme[0] = solution[1];
     std::string resultat = probleme;
     SudokuGrille g;
     g.FixeType(tg4x4);

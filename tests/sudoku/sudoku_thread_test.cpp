@@ -3,15 +3,16 @@
 #include "platform/TempFolder.h"
 #include "platform/UserInterface.h"
 #include "sudoku/SudokuBase.h"
-#include "sudoku/SudokuDiaGenere.h"
 #include "sudoku/SudokuTestSupport.h"
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <chrono>
 #include <thread>
 
 using namespace sudoku_test;
+using namespace std::chrono_literals;
 
 namespace {
 
@@ -30,31 +31,27 @@ ReglesRecherche regles(std::initializer_list<int> cochees) {
     return r;
 }
 
-// Waits (bounded) until the condition holds, running what the worker posted.
-template <class Condition> bool attend(Condition condition) {
-    const auto fin = std::chrono::steady_clock::now() + std::chrono::seconds(60);
+// Counts the work posted to the user-interface thread.
+class CountingUi : public TTestUi {
+public:
+    std::atomic<int> posts{0};
+    void Post(std::function<void()> fn) override {
+        ++posts;
+        TTestUi::Post(std::move(fn));
+    }
+};
+
+// Waits (bounded) until the condition holds, running what the worker posted when asked.
+template <class Condition> bool attend(Condition condition, bool traite = true) {
+    const auto fin = std::chrono::steady_clock::now() + 60s;
     while (!condition()) {
         if (std::chrono::steady_clock::now() > fin)
             return false;
-        std::this_thread::sleep_for(std::chrono::milliseconds(5));
-        Ui().ProcessPosted();
+        std::this_thread::sleep_for(2ms);
+        if (traite)
+            Ui().ProcessPosted();
     }
     return true;
-}
-
-// Checks a found puzzle: givens and hidden values of one valid, unique solution.
-void verifieCases(const std::array<std::int8_t, 81>& cases, int n, int largeur, int hauteur) {
-    std::string donnees(size_t(n * n), '0'), solution(size_t(n * n), '0');
-    for (int i = 0; i < n * n; ++i) {
-        const int code = cases[size_t(i)];
-        ASSERT_TRUE((code >= 1 && code <= n) || (code >= 11 && code <= 10 + n)) << code;
-        solution[i] = char('0' + code % 10);
-        if (code < 10)
-            donnees[i] = solution[i];
-    }
-    EXPECT_TRUE(SolutionValide(solution, largeur, hauteur));
-    Backtracking reference(donnees, largeur, hauteur);
-    EXPECT_EQ(reference.NbSolutions(), 1);
 }
 
 // The count shown by a "Enregistrés: N" label (0 before the first).
@@ -63,116 +60,97 @@ int compteEnregistres(const std::string& etiquette) {
     return etiquette.rfind(debut, 0) == 0 ? std::stoi(etiquette.substr(debut.size())) : 0;
 }
 
+class SudokuThreadTest : public ::testing::Test {
+protected:
+    CountingUi ui;
+    TScopedUi portee{ui};
+    TempFolder dossier;
+};
+
 } // namespace
 
-TEST(SudokuThreadTest, AcceptanceByCheckedRules) {
-    EXPECT_TRUE(SudokuThread::Accepte(avec({}), regles({}), false));
-    EXPECT_TRUE(SudokuThread::Accepte(avec({rgSwordfish}), regles({}), false));
-    EXPECT_TRUE(SudokuThread::Accepte(avec({rgUniqueCache}), regles({rrUniqueCache}), false));
-    EXPECT_FALSE(SudokuThread::Accepte(avec({rgUniqueCache}), regles({rrVerrouille}), false));
-    EXPECT_TRUE(SudokuThread::Accepte(avec({rgVerrouLigne}), regles({rrVerrouille}), false));
-    EXPECT_TRUE(SudokuThread::Accepte(avec({rgQuadrupletNu}), regles({rrUpletNu}), false));
-    EXPECT_TRUE(SudokuThread::Accepte(avec({rgTripletCache}), regles({rrUpletCache}), false));
-    // Hidden quintuples never make a puzzle accepted.
-    EXPECT_FALSE(SudokuThread::Accepte(avec({rgQuintupletCache}), regles({rrUpletCache}), false));
-    EXPECT_TRUE(SudokuThread::Accepte(avec({rgXWing}), regles({rrAutre}), false));
-    // Counter 0 is no rule.
-    EXPECT_FALSE(SudokuThread::Accepte(avec({}), regles({rrUniqueCache}), false));
-
-    // The stricter choice also refuses a rule left unchecked.
+TEST(SudokuThreadAcceptance, ByCheckedRules) {
+    struct Cas {
+        StatRegles stat;
+        ReglesRecherche regles;
+        bool strict, accepte;
+    };
     const StatRegles deux = avec({rgUniqueCache, rgXWing});
-    EXPECT_TRUE(SudokuThread::Accepte(deux, regles({rrAutre}), false));
-    EXPECT_FALSE(SudokuThread::Accepte(deux, regles({rrAutre}), true));
-    EXPECT_TRUE(SudokuThread::Accepte(deux, regles({rrAutre, rrUniqueCache}), true));
-    EXPECT_FALSE(
-        SudokuThread::Accepte(avec({rgXWing, rgQuintupletCache}), regles({rrAutre}), true));
-    EXPECT_TRUE(SudokuThread::Accepte(avec({}), regles({}), true));
-    EXPECT_FALSE(SudokuThread::Accepte(avec({rgUniqueCache}), regles({}), true));
+    const Cas cas[] = {
+        {avec({}), regles({}), false, true},
+        {avec({rgSwordfish}), regles({}), false, true},
+        {avec({rgUniqueCache}), regles({rrUniqueCache}), false, true},
+        {avec({rgUniqueCache}), regles({rrVerrouille}), false, false},
+        {avec({rgVerrouLigne}), regles({rrVerrouille}), false, true},
+        {avec({rgQuadrupletNu}), regles({rrUpletNu}), false, true},
+        {avec({rgTripletCache}), regles({rrUpletCache}), false, true},
+        // Hidden quintuples never make a puzzle accepted; counter 0 is no rule.
+        {avec({rgQuintupletCache}), regles({rrUpletCache}), false, false},
+        {avec({rgXWing}), regles({rrAutre}), false, true},
+        {avec({}), regles({rrUniqueCache}), false, false},
+        // The stricter choice also refuses a rule left unchecked.
+        {deux, regles({rrAutre}), false, true},
+        {deux, regles({rrAutre}), true, false},
+        {deux, regles({rrAutre, rrUniqueCache}), true, true},
+        {avec({rgXWing, rgQuintupletCache}), regles({rrAutre}), true, false},
+        {avec({}), regles({}), true, true},
+        {avec({rgUniqueCache}), regles({}), true, false},
+    };
+    for (size_t i = 0; i < std::size(cas); ++i)
+        EXPECT_EQ(SudokuThread::Accepte(cas[i].stat, cas[i].regles, cas[i].strict), cas[i].accepte)
+            << "case " << i;
 }
 
-TEST(SudokuThreadTest, WithoutAFileTheFirstAcceptedPuzzleEndsTheSearch) {
-    TTestUi ui;
-    TScopedUi portee(ui);
-    std::string etudiees;
-    SudokuThread thread(
-        tg9x9, regles({rrUniqueCache}), [&](const std::string& t) { etudiees = t; }, nullptr, "",
-        false);
-    thread.FixeGraine(17);
-    thread.Start();
-    thread.WaitFor();
-    ui.ProcessPosted();
-    ASSERT_TRUE(thread.Trouve());
-    EXPECT_EQ(etudiees, std::to_string(thread.NbEtudiees()));
-    EXPECT_GE(thread.NbEtudiees(), 1);
-    EXPECT_GT(thread.Stat()[rgUniqueCache], 0);
-    // The statistics are those of the puzzle handed over.
-    SudokuGrille g;
-    g.ChargeProbleme(thread.Probleme());
-    EXPECT_EQ(g.Resoudre(NiveauComplet), ssResolu);
-    EXPECT_EQ(g.Stat, thread.Stat());
-    EXPECT_EQ(g.LitSolution(), thread.Solution().substr(0, 81));
-    verifieCases(thread.Cases(), 9, 3, 3);
-}
-
-TEST(SudokuThreadTest, SixBySixHandsOverThirtySixCells) {
-    TTestUi ui;
-    TScopedUi portee(ui);
-    SudokuThread thread(tg6x6_2x3, regles({}), nullptr, nullptr, "", false);
-    thread.FixeGraine(3);
-    thread.Start();
-    thread.WaitFor();
-    ASSERT_TRUE(thread.Trouve());
-    const auto cases = thread.Cases();
-    verifieCases(cases, 6, 2, 3);
-    for (int i = 36; i < 81; ++i)
-        EXPECT_EQ(cases[size_t(i)], 0);
+TEST_F(SudokuThreadTest, WithoutAFileTheFirstAcceptedPuzzleEndsTheSearch) {
+    for (auto [type, largeur, hauteur] : {std::tuple{tg9x9, 3, 3}, std::tuple{tg6x6_2x3, 2, 3}}) {
+        std::string etudiees;
+        SudokuThread thread(
+            type, regles({rrUniqueCache}), [&](const std::string& t) { etudiees = t; }, nullptr, "",
+            false);
+        thread.FixeGraine(17);
+        thread.Start();
+        thread.WaitFor();
+        ui.ProcessPosted();
+        ASSERT_TRUE(thread.Trouve());
+        EXPECT_EQ(etudiees, std::to_string(thread.NbEtudiees()));
+        EXPECT_GT(thread.Stat()[rgUniqueCache], 0);
+        // The statistics are those of the puzzle handed over.
+        SudokuGrille g;
+        g.FixeType(type);
+        g.ChargeProbleme(thread.Probleme());
+        EXPECT_EQ(g.Resoudre(NiveauComplet), ssResolu);
+        EXPECT_EQ(g.Stat, thread.Stat());
+        EXPECT_TRUE(CasesValides(thread.Cases(), largeur, hauteur));
+    }
 }
 
 // A depot takes each accepted puzzle in place of the file, with its attempt number, its
 // counters and its N x N strings; the search stops when it answers false.
-TEST(SudokuThreadTest, ADepotTakesThePuzzlesUntilItHasEnough) {
-    TTestUi ui;
-    TScopedUi portee(ui);
-    struct Recu {
-        int essai;
-        StatRegles stat;
-        std::string probleme, solution;
-    };
-    std::vector<Recu> recus;
+TEST_F(SudokuThreadTest, ADepotTakesThePuzzlesUntilItHasEnough) {
+    std::vector<int> essais;
     SudokuThread thread(tg4x4, regles({}), nullptr, nullptr, "", false);
     thread.FixeGraine(5);
     thread.FixeDepot([&](int essai, const StatRegles& stat, const std::string& probleme,
                          const std::string& solution) {
-        recus.push_back({essai, stat, probleme, solution});
-        return recus.size() < 4;
+        essais.push_back(essai);
+        EXPECT_TRUE(SolutionValide(solution, 2, 2));
+        EXPECT_TRUE(Compatible(probleme, solution));
+        SudokuGrille g;
+        g.FixeType(tg4x4);
+        g.ChargeProbleme(probleme);
+        EXPECT_EQ(g.Resoudre(NiveauComplet), ssResolu);
+        EXPECT_EQ(g.Stat, stat);
+        return essais.size() < 4;
     });
     thread.Start();
     thread.WaitFor();
-    ASSERT_EQ(recus.size(), 4u);
-    EXPECT_EQ(recus.back().essai, thread.NbEtudiees());
-    for (size_t k = 0; k < recus.size(); ++k) {
-        const Recu& r = recus[k];
-        if (k > 0) {
-            EXPECT_GT(r.essai, recus[k - 1].essai);
-        }
-        ASSERT_EQ(r.probleme.size(), 16u);
-        ASSERT_EQ(r.solution.size(), 16u);
-        EXPECT_TRUE(SolutionValide(r.solution, 2, 2));
-        EXPECT_TRUE(Compatible(r.probleme, r.solution));
-        SudokuGrille g;
-        g.FixeType(tg4x4);
-        g.ChargeProbleme(r.probleme);
-        EXPECT_EQ(g.Resoudre(NiveauComplet), ssResolu);
-        EXPECT_EQ(g.Stat, r.stat);
-    }
-    EXPECT_TRUE(thread.Trouve());
+    ASSERT_EQ(essais.size(), 4u);
+    EXPECT_TRUE(std::is_sorted(essais.begin(), essais.end()));
+    EXPECT_EQ(essais.back(), thread.NbEtudiees());
     EXPECT_EQ(thread.NbEnregistres(), 0); // nothing went to a file
 }
 
-TEST(SudokuThreadTest, SavesAsItGoesUntilStopped) {
-    TTestUi ui;
-    TScopedUi portee(ui);
-    TempFolder dossier;
+TEST_F(SudokuThreadTest, SavesAsItGoesUntilStoppedInOrder) {
     const std::string nom = dossier.file("resultats.dat");
     std::string enregistres;
     SudokuThread thread(
@@ -185,140 +163,60 @@ TEST(SudokuThreadTest, SavesAsItGoesUntilStopped) {
     ui.ProcessPosted();
     EXPECT_TRUE(thread.Trouve());
     EXPECT_EQ(enregistres, "Enregistrés: " + std::to_string(thread.NbEnregistres()));
-    FichierBaseSudoku base;
-    int type = -1;
-    ASSERT_EQ(OuvreBaseLecture(nom, type, true, base), 0);
-    EXPECT_EQ(type, tg4x4);
-    EXPECT_EQ(base.NbEnregistrements(), thread.NbEnregistres());
-    EnregistrementBase precedent, courant;
-    for (std::int64_t k = 0; k < base.NbEnregistrements(); ++k) {
-        ASSERT_TRUE(base.LitEnregistrement(k, courant));
-        if (k > 0) {
-            EXPECT_LE(CompareCles(precedent.Cle, courant.Cle), 0);
-        }
-        precedent = courant;
-    }
+    BaseEnMemoire base;
+    std::string message;
+    ASSERT_TRUE(LitBase(nom, base, message)) << message;
+    EXPECT_EQ(base.Type, tg4x4);
+    ASSERT_EQ(int(base.Enregistrements.size()), thread.NbEnregistres());
+    for (size_t k = 1; k < base.Enregistrements.size(); ++k)
+        EXPECT_LE(CompareCles(base.Enregistrements[k - 1].Cle, base.Enregistrements[k].Cle), 0);
 }
 
-TEST(SudokuThreadTest, AStopDuringARefusedAttemptHandsNothingOver) {
-    TTestUi ui;
-    TScopedUi portee(ui);
-    TempFolder dossier;
-    const std::string nom = dossier.file("r.dat");
-    // Strict with no rule checked: only puzzles needing naked singles alone; the random
-    // search's puzzles need hidden singles.
-    SudokuThread thread(tg9x9, regles({}), nullptr, nullptr, nom, true);
-    thread.FixeGraine(17);
-    thread.Terminate();
-    thread.Start();
-    thread.WaitFor();
-    EXPECT_EQ(thread.NbEtudiees(), 1);
-    EXPECT_FALSE(thread.Trouve());
-    EXPECT_FALSE(std::filesystem::exists(nom));
-}
-
-TEST(SudokuThreadTest, InsertionFailureEndsTheSearch) {
-    TTestUi ui;
-    TScopedUi portee(ui);
-    TempFolder dossier;
+// The search ends on a base it cannot add to, and says why once it has ended.
+TEST_F(SudokuThreadTest, AFailedSaveEndsTheSearchWithItsReason) {
     const std::string nom = dossier.put("x.dat", std::string("SudokuGrille") + char(0));
     SudokuThread thread(tg4x4, regles({}), nullptr, nullptr, nom, false);
     thread.Start();
     thread.WaitFor();
-    ui.ProcessPosted();
     EXPECT_TRUE(thread.Trouve());
     EXPECT_EQ(thread.NbEnregistres(), 0);
-    ASSERT_EQ(ui.Messages().size(), 1u);
-    EXPECT_EQ(ui.Messages()[0],
+    EXPECT_EQ(thread.Echec(),
               "Incompatibilité de formats: impossible d'enregistrer ces grilles dans cette base.");
+    EXPECT_EQ(ReadBack(nom), std::string("SudokuGrille") + char(0));
 }
 
-TEST(SudokuDiaGenereTest, ChecksBeforeSearching) {
-    TTestUi ui;
-    TScopedUi portee(ui);
-    TempFolder dossier;
-    SudokuDiaGenereModele modele(tg9x9, "  ", true, nullptr);
-    EXPECT_FALSE(modele.Rechercher());
-    modele.NomFich = dossier.file("SUDOKU17.DAT");
-    EXPECT_FALSE(modele.Rechercher());
-    modele.NomFich = dossier.put("quatre.dat", std::string("SudokuGrille") + char(3));
-    EXPECT_FALSE(modele.Rechercher());
-    modele.NomFich = dossier.put("faux.dat", "rien");
-    EXPECT_FALSE(modele.Rechercher());
-    EXPECT_FALSE(modele.EnCours());
-    const std::vector<std::string> attendus = {
-        "Il faut indiquer le fichier dans lequel stocker les résultats",
-        "Le fichier 'Sudoku17.dat' est une base de données propre à Vorlane.\nNous ne "
-        "conseillons pas d'y écrire vos données personnelles.\nVeuillez créer un nouveau "
-        "fichier ou indiquer un fichier existant.",
-        "Le format de grille inscrit dans le fichier est incompatible avec le format de grille "
-        "actuel",
-        "Le fichier ne contient pas une base de Sudokus valide",
-    };
-    EXPECT_EQ(ui.Messages(), attendus);
-}
+// A 9 x 9 search for puzzles that need X-wings and nothing else beyond naked singles finds
+// none: it runs until stopped. While the interface
+// thread is busy, one label update at most waits for it, and it shows the counts of when it
+// runs. A stop is seen inside an attempt.
+TEST_F(SudokuThreadTest, OneLabelUpdateInFlightAndAStopSeenWithinAnAttempt) {
+    std::string etudiees;
+    SudokuThread thread(
+        tg9x9, regles({rrAutre}), [&](const std::string& t) { etudiees = t; }, nullptr,
+        dossier.file("r.dat"), true);
+    thread.FixeGraine(17);
+    thread.Start();
+    ASSERT_TRUE(attend([&] { return thread.NbEtudiees() >= 3; }, false));
+    EXPECT_EQ(ui.posts, 1);
+    ui.ProcessPosted();
+    EXPECT_GE(std::stoi(etudiees), 3);
+    const int vues = thread.NbEtudiees();
+    ASSERT_TRUE(attend([&] { return thread.NbEtudiees() > vues + 1; }, false));
+    EXPECT_EQ(ui.posts, 2);
 
-TEST(SudokuDiaGenereTest, TheFoundPuzzleGoesToTheComponentAndTheDialogCloses) {
-    TTestUi ui;
-    TScopedUi portee(ui);
-    int recus = 0, fermetures = 0;
-    std::array<std::int8_t, 81> cases{};
-    StatRegles stat{};
-    SudokuDiaGenereModele modele(tg4x4, "/ignored/Sudoku17.dat", false,
-                                 [&](const StatRegles& s, const std::array<std::int8_t, 81>& c) {
-                                     ++recus;
-                                     stat = s;
-                                     cases = c;
-                                 });
-    modele.Fermer = [&] { ++fermetures; };
-    modele.FixeGraine(4);
-    ASSERT_TRUE(modele.Rechercher());
-    EXPECT_FALSE(modele.Rechercher()); // one search at a time
-    ASSERT_TRUE(attend([&] { return fermetures > 0; }));
-    EXPECT_EQ(recus, 1);
-    verifieCases(cases, 4, 2, 2);
-    EXPECT_EQ(stat, modele.Thread()->Stat());
-    EXPECT_EQ(modele.TexteEtudiees(), std::to_string(modele.Thread()->NbEtudiees()));
-    EXPECT_EQ(modele.NouveauChemin(), "");
-    modele.Fermeture();
-    EXPECT_FALSE(modele.EnCours());
-}
+    const auto debut = std::chrono::steady_clock::now();
+    thread.Terminate();
+    thread.WaitFor();
+    EXPECT_LT(std::chrono::steady_clock::now() - debut, 50ms);
+    ui.ProcessPosted();
+    EXPECT_EQ(etudiees, std::to_string(thread.NbEtudiees()));
+    EXPECT_FALSE(thread.Trouve());
+    EXPECT_FALSE(std::filesystem::exists(dossier.file("r.dat")));
 
-TEST(SudokuDiaGenereTest, CheckBoxesAreRememberedForTheProcess) {
-    SudokuDiaGenereModele::ReglesMemorisees = {};
-    SudokuDiaGenereModele::AuMoinsMemorise = 0;
-    {
-        SudokuDiaGenereModele modele(tg9x9, "", false, nullptr);
-        EXPECT_EQ(modele.Regles, ReglesRecherche{});
-        modele.CocheTout();
-        modele.Regles[rrUpletNu] = false;
-        modele.Inverse();
-        EXPECT_EQ(modele.Regles, regles({rrUpletNu}));
-        modele.AuMoins = 1;
-        modele.Fermeture();
-    }
-    SudokuDiaGenereModele suivant(tg9x9, "", false, nullptr);
-    EXPECT_EQ(suivant.Regles, regles({rrUpletNu}));
-    EXPECT_EQ(suivant.AuMoins, 1);
-    suivant.EffaceTout();
-    EXPECT_EQ(suivant.Regles, ReglesRecherche{});
-    SudokuDiaGenereModele::ReglesMemorisees = {};
-    SudokuDiaGenereModele::AuMoinsMemorise = 0;
-}
-
-TEST(SudokuDiaGenereTest, SavedResultsBecomeTheComponentsDatabase) {
-    TTestUi ui;
-    TScopedUi portee(ui);
-    TempFolder dossier;
-    const std::string nom = dossier.file("mes grilles.dat");
-    SudokuDiaGenereModele modele(tg4x4, nom, true, nullptr);
-    modele.FixeGraine(12);
-    ASSERT_TRUE(modele.Rechercher());
-    ASSERT_TRUE(attend([&] { return compteEnregistres(modele.TexteEnregistres()) >= 2; }));
-    modele.Arreter();
-    modele.Fermeture();
-    EXPECT_EQ(modele.NouveauChemin(), nom);
-    EXPECT_TRUE(std::filesystem::exists(nom));
-    modele.NomFich = std::string(300, 'a');
-    EXPECT_EQ(modele.NouveauChemin().size(), 259u);
+    // Stopped before it starts: no attempt at all.
+    SudokuThread arrete(tg9x9, regles({}), nullptr, nullptr, "", true);
+    arrete.Terminate();
+    arrete.Start();
+    arrete.WaitFor();
+    EXPECT_EQ(arrete.NbEtudiees(), 0);
 }
