@@ -1,7 +1,8 @@
 #include "CommandLine.h"
 
+#include "platform/Text.h"
+
 #include <algorithm>
-#include <charconv>
 
 namespace {
 
@@ -69,9 +70,10 @@ std::string OptionValue(const QCommandLineParser& parser, const QString& name) {
 }
 
 bool NumberBetween(const std::string& text, long long min, long long max, long long& value) {
-    const char* end = text.data() + text.size();
-    const auto [ptr, ec] = std::from_chars(text.data(), end, value);
-    return ec == std::errc{} && ptr == end && value >= min && value <= max;
+    const std::optional<long long> number = ParseInteger(text, min, max);
+    if (number)
+        value = *number;
+    return number.has_value();
 }
 
 const char* MathsheetVersion() {

@@ -3,8 +3,9 @@
 #include "host/Services.h"
 #include "operation/Operation.h"
 #include "platform/Registry.h"
+#include "platform/Text.h"
 
-#include <charconv>
+#include <limits>
 #include <string_view>
 
 TOperationConfigModel::TOperationConfigModel()
@@ -36,19 +37,15 @@ std::string TOperationConfigModel::Texte(std::uint32_t valeur) {
 }
 
 bool TOperationConfigModel::LitTexte(const std::string& texte, std::uint32_t& valeur) {
-    std::string_view digits(texte);
-    while (!digits.empty() && digits.front() == ' ')
-        digits.remove_prefix(1);
-    while (!digits.empty() && digits.back() == ' ')
-        digits.remove_suffix(1);
-    if (digits.empty()) {
+    const std::string_view chiffres = Trim(texte, " ");
+    if (chiffres.empty()) {
         valeur = 0;
         return true;
     }
-    std::uint32_t parsed = 0;
-    const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), parsed);
-    if (error != std::errc() || end != digits.data() + digits.size())
+    const std::optional<long long> lu =
+        ParseInteger(chiffres, 0, std::numeric_limits<std::uint32_t>::max(), {.minus = false});
+    if (!lu)
         return false;
-    valeur = parsed;
+    valeur = std::uint32_t(*lu);
     return true;
 }

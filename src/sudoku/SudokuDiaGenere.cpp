@@ -1,5 +1,6 @@
 #include "sudoku/SudokuDiaGenere.h"
 
+#include "platform/Text.h"
 #include "sudoku/SudokuBase.h"
 
 #include <algorithm>
@@ -12,15 +13,11 @@ int SudokuDiaGenereModele::AuMoinsMemorise = 0;
 
 namespace {
 
+// Every blank the C library knows, line ends included.
+constexpr std::string_view kEspaces = " \t\n\v\f\r";
+
 void erreur(const std::string& texte) {
     Ui().MessageBox(texte, "ERREUR", MB_OK | MB_ICONERROR);
-}
-
-std::string sansBlancs(const std::string& texte) {
-    const auto blanc = [](unsigned char c) { return std::isspace(c) != 0; };
-    auto debut = std::find_if_not(texte.begin(), texte.end(), blanc);
-    auto fin = std::find_if_not(texte.rbegin(), texte.rend(), blanc).base();
-    return debut < fin ? std::string(debut, fin) : std::string();
 }
 
 bool egauxSansCasse(const std::string& a, const std::string& b) {
@@ -67,7 +64,7 @@ bool SudokuDiaGenereModele::Rechercher() {
         return false;
     std::string nomFichier;
     if (Enregistre) {
-        nomFichier = sansBlancs(NomFich);
+        nomFichier = std::string(Trim(NomFich, kEspaces));
         if (nomFichier.empty()) {
             erreur("Il faut indiquer le fichier dans lequel stocker les résultats");
             return false;

@@ -1,11 +1,15 @@
 #include "sudoku/SudokuTexte.h"
 
+#include "platform/Text.h"
 #include "sudoku/SudokuGrille.h"
 
 #include <cctype>
 #include <vector>
 
 namespace {
+
+// Every blank the C library knows, line ends included.
+constexpr std::string_view kEspaces = " \t\n\v\f\r";
 
 std::vector<std::string> modele(int type) {
     switch (type) {
@@ -65,16 +69,6 @@ private:
     size_t position_ = 0;
 };
 
-std::string sansBlancs(const std::string& texte) {
-    size_t debut = 0;
-    size_t fin = texte.size();
-    while (debut < fin && std::isspace(static_cast<unsigned char>(texte[debut])))
-        ++debut;
-    while (fin > debut && std::isspace(static_cast<unsigned char>(texte[fin - 1])))
-        --fin;
-    return texte.substr(debut, fin - debut);
-}
-
 } // namespace
 
 std::string TexteGrille(int type, const std::array<std::int8_t, 81>& cases) {
@@ -95,7 +89,7 @@ std::string TexteGrille(int type, const std::array<std::int8_t, 81>& cases) {
 }
 
 std::string LitTexteGrille(const std::string& brut, int& type, std::string& probleme) {
-    const std::string texte = sansBlancs(brut);
+    const std::string texte = std::string(Trim(brut, kEspaces));
     Lecteur lecteur(texte);
     char symbole = 'D';
     while (!lecteur.Fin()) {
