@@ -3,7 +3,6 @@
 #include "platform/Text.h"
 #include "sudoku/SudokuGrille.h"
 
-#include <cctype>
 #include <vector>
 
 namespace {
