@@ -27,7 +27,6 @@ namespace {
 // Key indices, in the order of the key table.
 constexpr std::array<const char*, 4> kNomsTypes{"Addition", "Soustraction", "Multiplication",
                                                 "Division"};
-constexpr TColor kBlanc = 16777215;
 constexpr TColor kRouge = 255;
 
 // A bool read as raw bytes may hold any value: make it 0 or 1.
