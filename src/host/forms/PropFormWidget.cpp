@@ -125,6 +125,12 @@ void TPropFormWidget::LieUpDown(TUpDown* upDown, int index) {
     });
 }
 
+void TPropFormWidget::LieEditFleches(QLineEdit* edit, TUpDown* fleches, int index) {
+    fleches->SetAssociate(edit);
+    LieEdit(edit, index);
+    LieUpDown(fleches, index);
+}
+
 void TPropFormWidget::LieCombo(QComboBox* combo, int index) {
     lie(combo, index, Controle::Combo);
     connect(combo, &QComboBox::currentIndexChanged, this,

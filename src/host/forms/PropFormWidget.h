@@ -40,6 +40,9 @@ protected:
     void LieEdit(QLineEdit* edit, int index);
     // An up-down sends its edit's text when an arrow is released.
     void LieUpDown(TUpDown* upDown, int index);
+    // An edit with its arrows, both tied to one key: the edit as LieEdit, the arrows as
+    // LieUpDown, stepping the edit's value.
+    void LieEditFleches(QLineEdit* edit, TUpDown* fleches, int index);
     // A combo box sends its item index when the user changes it.
     void LieCombo(QComboBox* combo, int index);
     // A radio group sends the checked button's id when one is clicked.

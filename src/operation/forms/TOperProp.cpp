@@ -111,7 +111,6 @@ TOperProp::TOperProp(TvlOperation& composant, QWidget* parent)
     ui_->lbRec->setMaximumHeight(hauteurLignes(ui_->lbRec, 5));
     ui_->cbRec->addItem(QString::fromUtf8(kSurfacePropre));
     ui_->cbRec->AvantOuverture = [this] { cbRecDropDown(); };
-    ui_->UpDown2->SetAssociate(ui_->edEpaisseurTrait);
 
     LiePageAspect(ui_->pageAspect);
     LieCadreStyle(ui_->cadreStyle);
@@ -120,8 +119,7 @@ TOperProp::TOperProp(TvlOperation& composant, QWidget* parent)
     LieFonte(ui_->btFonte2, CleOperation::FonteCorrige,
              [this] { return operation().Reglages().FonteCorrige.ToString(); });
     LieAction(ui_->SpeedButton1, CleOperation::UtiliserCrayonGras);
-    LieEdit(ui_->edEpaisseurTrait, CleOperation::EpaisseurTrait);
-    LieUpDown(ui_->UpDown2, CleOperation::EpaisseurTrait);
+    LieEditFleches(ui_->edEpaisseurTrait, ui_->UpDown2, CleOperation::EpaisseurTrait);
     LieCheck(ui_->chkSeparer, CleOperation::SeparerMilliers);
     LieCheck(ui_->chkCase, CleOperation::AlignerSurCarreau);
     LieCheck(ui_->chkEspSuppl, CleOperation::EspSuppl);

@@ -32,21 +32,15 @@ TCamembertProp::TCamembertProp(TvlCamembert& composant, QWidget* parent)
     rgSens->setObjectName(QStringLiteral("rgSens"));
     rgSens->addButton(ui_->rbAiguilles, 0);
     rgSens->addButton(ui_->rbInverse, 1);
-    ui_->UpDown2->SetAssociate(ui_->edNumerateur);
-    ui_->UpDown3->SetAssociate(ui_->edDenominateur);
-    ui_->UpDown4->SetAssociate(ui_->edAngle);
     ui_->UpDown4->SetIncrement(kPasAngle);
 
     LiePageAspect(ui_->pageAspect);
     LieCadreStyle(ui_->cadreStyle);
     LieCombo(ui_->cbStyleCamembert, CleCamembert::StyleBrosseCamembert);
     LieCouleur(ui_->btCoulCamembert, CleCamembert::CouleurCamembert);
-    LieEdit(ui_->edNumerateur, CleCamembert::Numerateur);
-    LieUpDown(ui_->UpDown2, CleCamembert::Numerateur);
-    LieEdit(ui_->edDenominateur, CleCamembert::Denominateur);
-    LieUpDown(ui_->UpDown3, CleCamembert::Denominateur);
-    LieEdit(ui_->edAngle, CleCamembert::Angle);
-    LieUpDown(ui_->UpDown4, CleCamembert::Angle);
+    LieEditFleches(ui_->edNumerateur, ui_->UpDown2, CleCamembert::Numerateur);
+    LieEditFleches(ui_->edDenominateur, ui_->UpDown3, CleCamembert::Denominateur);
+    LieEditFleches(ui_->edAngle, ui_->UpDown4, CleCamembert::Angle);
     LieRadio(rgSens, CleCamembert::Sens);
     LieCheck(ui_->chkSecteurs, CleCamembert::MontrerSecteurs);
     LieCheck(ui_->chkRayon, CleCamembert::MontrerRayon);

@@ -29,8 +29,6 @@ TDeProp::TDeProp(TvlDe& composant, QWidget* parent)
     rgOrientation->setObjectName(QStringLiteral("rgOrientation"));
     rgOrientation->addButton(ui_->rbHorizontale, 0);
     rgOrientation->addButton(ui_->rbVerticale, 1);
-    ui_->UpDown2->SetAssociate(ui_->edValeur1);
-    ui_->UpDown3->SetAssociate(ui_->edValeur2);
 
     LiePageAspect(ui_->pageAspect);
     LieCadreStyle(ui_->cadreStyle);
@@ -40,10 +38,8 @@ TDeProp::TDeProp(TvlDe& composant, QWidget* parent)
     // Each "Orientation" received turns the frame: a click on the side already chosen must
     // send nothing.
     LieRadioChange(rgOrientation, CleDe::Orientation);
-    LieEdit(ui_->edValeur1, CleDe::Valeur1);
-    LieUpDown(ui_->UpDown2, CleDe::Valeur1);
-    LieEdit(ui_->edValeur2, CleDe::Valeur2);
-    LieUpDown(ui_->UpDown3, CleDe::Valeur2);
+    LieEditFleches(ui_->edValeur1, ui_->UpDown2, CleDe::Valeur1);
+    LieEditFleches(ui_->edValeur2, ui_->UpDown3, CleDe::Valeur2);
     LieAction(ui_->btAleatoire, CleDe::Aleatoire);
     LieAction(ui_->btPermuter, CleDe::Permuter);
     LieMode(ui_->btEpreuve, ui_->btCorrige, CleDe::Mode);

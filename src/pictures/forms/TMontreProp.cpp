@@ -24,18 +24,12 @@ TMontreProp::TMontreProp(TvlMontre& composant, QWidget* parent)
     ui_->cbAiguille->addItems({QStringLiteral("Montre"), QStringLiteral("Aiguille Heures"),
                                QStringLiteral("Aiguille Minutes"),
                                QStringLiteral("Aiguille Secondes")});
-    ui_->UpDown2->SetAssociate(ui_->edHeure);
-    ui_->UpDown3->SetAssociate(ui_->edMinute);
-    ui_->UpDown4->SetAssociate(ui_->edSeconde);
 
     LiePageAspect(ui_->pageAspect);
     LieCadreStyle(ui_->cadreStyle, [this](TCadreStyle::Champ champ) { return indexStyle(champ); });
-    LieEdit(ui_->edHeure, CleMontre::Heure);
-    LieUpDown(ui_->UpDown2, CleMontre::Heure);
-    LieEdit(ui_->edMinute, CleMontre::Minute);
-    LieUpDown(ui_->UpDown3, CleMontre::Minute);
-    LieEdit(ui_->edSeconde, CleMontre::Seconde);
-    LieUpDown(ui_->UpDown4, CleMontre::Seconde);
+    LieEditFleches(ui_->edHeure, ui_->UpDown2, CleMontre::Heure);
+    LieEditFleches(ui_->edMinute, ui_->UpDown3, CleMontre::Minute);
+    LieEditFleches(ui_->edSeconde, ui_->UpDown4, CleMontre::Seconde);
     LieAction(ui_->btHeureSysteme, CleMontre::HeureSysteme);
     LieCheck(ui_->chkHeure, CleMontre::MontrerHeure);
     LieCheck(ui_->chkMinute, CleMontre::MontrerMinute);

@@ -52,9 +52,6 @@ TSudokuProp::TSudokuProp(TvlSudoku& composant, QWidget* parent)
     int type = 0;
     for (QRadioButton* bouton : {ui_->rbType0, ui_->rbType1, ui_->rbType2, ui_->rbType3})
         rgTypeGrille->addButton(bouton, type++);
-    ui_->UpDown1->SetAssociate(ui_->edTaillePen);
-    ui_->udNiveau->SetAssociate(ui_->edNiveau);
-    ui_->udNbValeurs->SetAssociate(ui_->edNbValeurs);
     // The filter uses the counters 0 to 12; the last name (completed grids) is not stored in
     // the database's keys.
     for (int regle = 0; regle < TailleCle; ++regle) {
@@ -68,16 +65,13 @@ TSudokuProp::TSudokuProp(TvlSudoku& composant, QWidget* parent)
                ui_->chkActif);
     LieCombo(ui_->cbPenStyle, CleSudoku::StylePinceauCadre);
     LieCouleur(ui_->btCoulPinceau, CleSudoku::CouleurPinceauCadre);
-    LieEdit(ui_->edTaillePen, CleSudoku::TaillePinceauCadre);
-    LieUpDown(ui_->UpDown1, CleSudoku::TaillePinceauCadre);
+    LieEditFleches(ui_->edTaillePen, ui_->UpDown1, CleSudoku::TaillePinceauCadre);
     LieCombo(ui_->cbBrushStyle, CleSudoku::StyleBrosseFond);
     LieCouleur(ui_->btCoulBrosse, CleSudoku::CouleurBrosseFond);
 
     LieRadio(rgTypeGrille, CleSudoku::TypeGrille);
-    LieEdit(ui_->edNiveau, CleSudoku::Niveau);
-    LieUpDown(ui_->udNiveau, CleSudoku::Niveau);
-    LieEdit(ui_->edNbValeurs, CleSudoku::NbValeurs);
-    LieUpDown(ui_->udNbValeurs, CleSudoku::NbValeurs);
+    LieEditFleches(ui_->edNiveau, ui_->udNiveau, CleSudoku::Niveau);
+    LieEditFleches(ui_->edNbValeurs, ui_->udNbValeurs, CleSudoku::NbValeurs);
     LieAction(ui_->btConstruire, CleSudoku::CalculerGrille);
     lieValeur(ui_->btRechercheAvancee, CleSudoku::Thread, "0");
     LieAction(ui_->btTransforme, CleSudoku::Transforme);
