@@ -6,7 +6,7 @@
 #include "host/forms/NumberEdits.h"
 #include "host/forms/StyleCombos.h"
 #include "host/forms/TCadreStyle.h"
-#include "host/forms/TPageAspect.h"
+#include "host/forms/TPagePosition.h"
 #include "host/forms/UpDown.h"
 
 #include <QApplication>

@@ -4,7 +4,7 @@
 #include "host/forms/ColorButton.h"
 #include "host/forms/NumberEdits.h"
 #include "host/forms/QtConversions.h"
-#include "host/forms/TPageAspect.h"
+#include "host/forms/TPagePosition.h"
 #include "host/forms/UpDown.h"
 #include "platform/UserInterface.h"
 
@@ -196,7 +196,7 @@ bool TPropFormWidget::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
-void TPropFormWidget::LiePageAspect(TPageAspect* page) {
+void TPropFormWidget::LiePagePosition(TPagePosition* page) {
     LieCommuns(page->edOrgX, page->edOrgY, page->edSizeX, page->edSizeY, page->chkDetachable,
                page->chkActif);
 }

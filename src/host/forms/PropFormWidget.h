@@ -23,7 +23,7 @@ class QComboBox;
 class QLineEdit;
 class QSlider;
 class TColorButton;
-class TPageAspect;
+class TPagePosition;
 class TUpDown;
 
 class TPropFormWidget : public QWidget, public TPropForm {
@@ -61,7 +61,7 @@ protected:
 
     // The position page: its edits to the geometry keys, its check boxes to "Detachable" and
     // "Actif".
-    void LiePageAspect(TPageAspect* page);
+    void LiePagePosition(TPagePosition* page);
     // The same for a window that lays those controls out itself.
     void LieCommuns(QLineEdit* orgX, QLineEdit* orgY, QLineEdit* sizeX, QLineEdit* sizeY,
                     QCheckBox* detachable, QCheckBox* actif);

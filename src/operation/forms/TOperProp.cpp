@@ -5,7 +5,7 @@
 #include "host/forms/NumberEdits.h"
 #include "host/forms/QtConversions.h"
 #include "host/forms/StyleCombos.h"
-#include "host/forms/TPageAspect.h"
+#include "host/forms/TPagePosition.h"
 #include "host/forms/UpDown.h"
 #include "operation/Operation.h"
 #include "operation/OperationCles.h"
@@ -112,7 +112,7 @@ TOperProp::TOperProp(TvlOperation& composant, QWidget* parent)
     ui_->cbRec->addItem(QString::fromUtf8(kSurfacePropre));
     ui_->cbRec->AvantOuverture = [this] { cbRecDropDown(); };
 
-    LiePageAspect(ui_->pageAspect);
+    LiePagePosition(ui_->pagePosition);
     LieCadreStyle(ui_->cadreStyle);
     LieFonte(ui_->btFonte1, CleOperation::Fonte,
              [this] { return operation().Reglages().Fonte.ToString(); });

@@ -2,7 +2,7 @@
 
 #include "host/forms/ColorButton.h"
 #include "host/forms/StyleCombos.h"
-#include "host/forms/TPageAspect.h"
+#include "host/forms/TPagePosition.h"
 #include "host/forms/UpDown.h"
 #include "pictures/Camembert.h"
 #include "pictures/CamembertCles.h"
@@ -34,7 +34,7 @@ TCamembertProp::TCamembertProp(TvlCamembert& composant, QWidget* parent)
     rgSens->addButton(ui_->rbInverse, 1);
     ui_->UpDown4->SetIncrement(kPasAngle);
 
-    LiePageAspect(ui_->pageAspect);
+    LiePagePosition(ui_->pagePosition);
     LieCadreStyle(ui_->cadreStyle);
     LieCombo(ui_->cbStyleCamembert, CleCamembert::StyleBrosseCamembert);
     LieCouleur(ui_->btCoulCamembert, CleCamembert::CouleurCamembert);

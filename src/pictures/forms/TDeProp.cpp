@@ -30,7 +30,7 @@ TDeProp::TDeProp(TvlDe& composant, QWidget* parent)
     rgOrientation->addButton(ui_->rbHorizontale, 0);
     rgOrientation->addButton(ui_->rbVerticale, 1);
 
-    LiePageAspect(ui_->pageAspect);
+    LiePagePosition(ui_->pagePosition);
     LieCadreStyle(ui_->cadreStyle);
     LieCombo(ui_->cbStylePoint, CleDe::StyleBrossePoint);
     LieCouleur(ui_->btCoulPoint, CleDe::CouleurPoint);

@@ -2,7 +2,7 @@
 
 #include "host/forms/ColorButton.h"
 #include "host/forms/StyleCombos.h"
-#include "host/forms/TPageAspect.h"
+#include "host/forms/TPagePosition.h"
 #include "host/forms/UpDown.h"
 #include "pictures/Montre.h"
 #include "pictures/MontreCles.h"
@@ -25,7 +25,7 @@ TMontreProp::TMontreProp(TvlMontre& composant, QWidget* parent)
                                QStringLiteral("Aiguille Minutes"),
                                QStringLiteral("Aiguille Secondes")});
 
-    LiePageAspect(ui_->pageAspect);
+    LiePagePosition(ui_->pagePosition);
     LieCadreStyle(ui_->cadreStyle, [this](TCadreStyle::Champ champ) { return indexStyle(champ); });
     LieEditFleches(ui_->edHeure, ui_->UpDown2, CleMontre::Heure);
     LieEditFleches(ui_->edMinute, ui_->UpDown3, CleMontre::Minute);

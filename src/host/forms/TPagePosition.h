@@ -1,5 +1,5 @@
 // The page every property window opens on: the component's position and size in centimetres,
-// and whether it is detachable and active. TPropFormWidget::LiePageAspect ties it to the keys.
+// and whether it is detachable and active. TPropFormWidget::LiePagePosition ties it to the keys.
 #pragma once
 
 #include <QWidget>
@@ -9,15 +9,15 @@
 class QCheckBox;
 class QGroupBox;
 class TDecimalEdit;
-namespace UiPageAspect {
-class TPageAspect;
+namespace UiPagePosition {
+class TPagePosition;
 }
 
-class TPageAspect : public QWidget {
+class TPagePosition : public QWidget {
     Q_OBJECT
 public:
-    explicit TPageAspect(QWidget* parent = nullptr);
-    ~TPageAspect() override;
+    explicit TPagePosition(QWidget* parent = nullptr);
+    ~TPagePosition() override;
 
     QGroupBox* gbPosition;
     TDecimalEdit* edOrgX;
@@ -29,5 +29,5 @@ public:
     QCheckBox* chkActif;
 
 private:
-    std::unique_ptr<UiPageAspect::TPageAspect> ui_;
+    std::unique_ptr<UiPagePosition::TPagePosition> ui_;
 };

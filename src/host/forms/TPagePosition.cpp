@@ -1,15 +1,15 @@
-#include "host/forms/TPageAspect.h"
+#include "host/forms/TPagePosition.h"
 
 #include "host/forms/NumberEdits.h"
 
 // The generated form declares a namespace Ui, which the user-interface service's Ui() also
 // names: it is renamed here.
-#define Ui UiPageAspect
-#include "ui_TPageAspect.h"
+#define Ui UiPagePosition
+#include "ui_TPagePosition.h"
 #undef Ui
 
-TPageAspect::TPageAspect(QWidget* parent)
-    : QWidget(parent), ui_(std::make_unique<UiPageAspect::TPageAspect>()) {
+TPagePosition::TPagePosition(QWidget* parent)
+    : QWidget(parent), ui_(std::make_unique<UiPagePosition::TPagePosition>()) {
     ui_->setupUi(this);
     gbPosition = ui_->gbPosition;
     edOrgX = ui_->edOrgX;
@@ -21,4 +21,4 @@ TPageAspect::TPageAspect(QWidget* parent)
     chkActif = ui_->chkActif;
 }
 
-TPageAspect::~TPageAspect() = default;
+TPagePosition::~TPagePosition() = default;
