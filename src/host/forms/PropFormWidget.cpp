@@ -29,6 +29,11 @@ TPropFormWidget::TPropFormWidget(TComposant* composant, const std::string& nom,
     setObjectName(ToQString(nom));
 }
 
+int TPropFormWidget::indexCle(std::string_view nom) const {
+    const Cle* cle = TrouveCle(Table(), nom);
+    return cle != nullptr ? int(cle - Table().data()) : -1;
+}
+
 void TPropFormWidget::lie(QObject* controle, int index, Controle type) {
     if (index >= 0 && index < int(Table().size()))
         liens_.push_back({controle, index, type});
@@ -207,12 +212,8 @@ void TPropFormWidget::LieCommuns(QLineEdit* orgX, QLineEdit* orgY, QLineEdit* si
     LieEdit(orgY, 1);
     LieEdit(sizeX, 2);
     LieEdit(sizeY, 3);
-    const auto index = [this](const char* nom) {
-        const Cle* cle = TrouveCle(Table(), nom);
-        return cle != nullptr ? int(cle - Table().data()) : -1;
-    };
-    LieCheck(detachable, index("Detachable"));
-    LieCheck(actif, index("Actif"));
+    LieCheck(detachable, indexCle("Detachable"));
+    LieCheck(actif, indexCle("Actif"));
 }
 
 void TPropFormWidget::LieCadreStyle(TCadreStyle* style, ChoixCleStyle choix) {
@@ -221,8 +222,7 @@ void TPropFormWidget::LieCadreStyle(TCadreStyle* style, ChoixCleStyle choix) {
             static constexpr const char* noms[] = {"StylePinceauCadre", "CouleurPinceauCadre",
                                                    "TaillePinceauCadre", "StyleBrosseFond",
                                                    "CouleurBrosseFond"};
-            const Cle* cle = TrouveCle(Table(), noms[champ]);
-            return cle != nullptr ? int(cle - Table().data()) : -1;
+            return indexCle(noms[champ]);
         };
     }
     cadreStyle_ = style;

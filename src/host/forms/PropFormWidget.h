@@ -12,6 +12,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "host/forms/TCadreStyle.h"
@@ -104,6 +105,8 @@ private:
 
     void envoie(int index, const std::string& valeur);
     void lie(QObject* controle, int index, Controle type);
+    // The index of the table's key named `nom`, or -1.
+    int indexCle(std::string_view nom) const;
     void remplirCadreStyle();
     void rafraichirSiLibre();
     // The value the component holds for a key, when the table says where it is.
