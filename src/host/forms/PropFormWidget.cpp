@@ -17,6 +17,8 @@
 #include <QLineEdit>
 #include <QSlider>
 
+#include <stdexcept>
+
 TPropFormWidget::TPropFormWidget(TComposant* composant, const std::string& nom, TableCles table,
                                  QWidget* parent)
     : QWidget(parent), TPropForm(composant, nom, table) {
@@ -142,6 +144,16 @@ void TPropFormWidget::LieCombo(QComboBox* combo, int index) {
             [this, index](int item) { envoie(index, std::to_string(item)); });
 }
 
+QButtonGroup* TPropFormWidget::GroupeRadio(const char* nom,
+                                           std::initializer_list<QAbstractButton*> boutons) {
+    auto* groupe = new QButtonGroup(this);
+    groupe->setObjectName(QString::fromUtf8(nom));
+    int id = 0;
+    for (QAbstractButton* bouton : boutons)
+        groupe->addButton(bouton, id++);
+    return groupe;
+}
+
 void TPropFormWidget::LieRadio(QButtonGroup* group, int index) {
     lie(group, index, Controle::Radio);
     connect(group, &QButtonGroup::idClicked, this,
@@ -181,6 +193,43 @@ void TPropFormWidget::LieFonte(QAbstractButton* button, int index,
 
 void TPropFormWidget::LieAction(QAbstractButton* button, int index) {
     connect(button, &QAbstractButton::clicked, this, [this, index] { envoie(index, ""); });
+}
+
+void TPropFormWidget::LieControlesNommes() {
+    std::vector<std::pair<TUpDown*, int>> fleches;
+    std::vector<std::pair<int, QLineEdit*>> editsNommes;
+    for (QWidget* controle : findChildren<QWidget*>()) {
+        const QVariant nom = controle->property("cle");
+        if (!nom.isValid())
+            continue;
+        const int index = indexCle(nom.toString().toStdString());
+        if (index < 0)
+            throw std::logic_error("the control " + controle->objectName().toStdString() +
+                                   " names the unknown key " + nom.toString().toStdString());
+        if (auto* check = qobject_cast<QCheckBox*>(controle))
+            LieCheck(check, index);
+        else if (auto* combo = qobject_cast<QComboBox*>(controle))
+            LieCombo(combo, index);
+        else if (auto* couleur = qobject_cast<TColorButton*>(controle))
+            LieCouleur(couleur, index);
+        else if (auto* edit = qobject_cast<QLineEdit*>(controle))
+            editsNommes.emplace_back(index, edit);
+        else if (auto* upDown = qobject_cast<TUpDown*>(controle))
+            fleches.emplace_back(upDown, index);
+        else if (auto* bouton = qobject_cast<QAbstractButton*>(controle))
+            LieAction(bouton, index);
+        else
+            throw std::logic_error("the control " + controle->objectName().toStdString() +
+                                   " cannot edit its key");
+    }
+    for (const auto& [index, edit] : editsNommes)
+        LieEdit(edit, index);
+    for (const auto& [upDown, index] : fleches) {
+        for (const auto& [indexEdit, edit] : editsNommes)
+            if (indexEdit == index)
+                upDown->SetAssociate(edit);
+        LieUpDown(upDown, index);
+    }
 }
 
 std::string TPropFormWidget::Centimetres(int tenths) const {

@@ -10,6 +10,7 @@
 #include <QWidget>
 
 #include <functional>
+#include <initializer_list>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -46,6 +47,8 @@ protected:
     void LieEditFleches(QLineEdit* edit, TUpDown* fleches, int index);
     // A combo box sends its item index when the user changes it.
     void LieCombo(QComboBox* combo, int index);
+    // A radio group named `nom` over `boutons`, whose ids are their places from 0.
+    QButtonGroup* GroupeRadio(const char* nom, std::initializer_list<QAbstractButton*> boutons);
     // A radio group sends the checked button's id when one is clicked.
     void LieRadio(QButtonGroup* group, int index);
     // A check box sends 1 or 0.
@@ -59,6 +62,11 @@ protected:
     void LieFonte(QAbstractButton* button, int index, std::function<std::string()> courante);
     // An action button sends an empty value.
     void LieAction(QAbstractButton* button, int index);
+    // Binds every control of the window whose form gives it the dynamic property "cle", the
+    // name of the key it edits: a check box, a combo box, a colour button, an edit (with the
+    // arrows that carry the same key), or a button that sends an empty value. A name the table does
+    // not have is a fault of the form, reported by std::logic_error.
+    void LieControlesNommes();
 
     // The position page: its edits to the geometry keys, its check boxes to "Detachable" and
     // "Actif".

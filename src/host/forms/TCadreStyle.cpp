@@ -5,14 +5,10 @@
 #include "host/forms/StyleCombos.h"
 #include "host/forms/UpDown.h"
 
-// The generated form declares a namespace Ui, which the user-interface service's Ui() also
-// names: it is renamed here.
-#define Ui UiCadreStyle
 #include "ui_TCadreStyle.h"
-#undef Ui
 
 TCadreStyle::TCadreStyle(QWidget* parent)
-    : QWidget(parent), ui_(std::make_unique<UiCadreStyle::TCadreStyle>()) {
+    : QWidget(parent), ui_(std::make_unique<Forms::Ui::TCadreStyle>()) {
     ui_->setupUi(this);
     gbContour = ui_->gbContour;
     cbPenStyle = ui_->cbPenStyle;

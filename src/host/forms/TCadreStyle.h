@@ -14,7 +14,7 @@ class TCardinalEdit;
 class TColorButton;
 class TPenStyleCombo;
 class TUpDown;
-namespace UiCadreStyle {
+namespace Forms::Ui {
 class TCadreStyle;
 }
 
@@ -44,5 +44,5 @@ signals:
     void Change(TCadreStyle::Champ champ, const std::string& valeur);
 
 private:
-    std::unique_ptr<UiCadreStyle::TCadreStyle> ui_;
+    std::unique_ptr<Forms::Ui::TCadreStyle> ui_;
 };

@@ -2,14 +2,10 @@
 
 #include "host/forms/NumberEdits.h"
 
-// The generated form declares a namespace Ui, which the user-interface service's Ui() also
-// names: it is renamed here.
-#define Ui UiPagePosition
 #include "ui_TPagePosition.h"
-#undef Ui
 
 TPagePosition::TPagePosition(QWidget* parent)
-    : QWidget(parent), ui_(std::make_unique<UiPagePosition::TPagePosition>()) {
+    : QWidget(parent), ui_(std::make_unique<Forms::Ui::TPagePosition>()) {
     ui_->setupUi(this);
     gbPosition = ui_->gbPosition;
     edOrgX = ui_->edOrgX;

@@ -9,7 +9,7 @@
 class QCheckBox;
 class QGroupBox;
 class TDecimalEdit;
-namespace UiPagePosition {
+namespace Forms::Ui {
 class TPagePosition;
 }
 
@@ -29,5 +29,5 @@ public:
     QCheckBox* chkActif;
 
 private:
-    std::unique_ptr<UiPagePosition::TPagePosition> ui_;
+    std::unique_ptr<Forms::Ui::TPagePosition> ui_;
 };

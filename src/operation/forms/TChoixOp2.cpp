@@ -8,11 +8,7 @@
 #include "platform/Locale.h"
 #include "platform/UserInterface.h"
 
-// The generated form declares a namespace Ui, which the user-interface service's Ui() already
-// names: it is renamed here and the form's class used under its global name.
-#define Ui UiChoixOp2
 #include "ui_TChoixOp2.h"
-#undef Ui
 
 #include <QCoreApplication>
 #include <QKeyEvent>
@@ -48,7 +44,7 @@ bool entree(const QKeyEvent* event) {
 } // namespace
 
 TChoixOp2::TChoixOp2(ChoixOp2Modele& modele, QWidget* parent)
-    : QDialog(parent), ui(std::make_unique<Ui_TChoixOp2>()), modele_(modele) {
+    : QDialog(parent), ui(std::make_unique<Forms::Ui::TChoixOp2>()), modele_(modele) {
     ui->setupUi(this);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     lbTitre = ui->lbTitre;

@@ -16,7 +16,9 @@ class QPushButton;
 class TDecimalEdit;
 class TFormModel;
 class TSuperGrille;
-class Ui_TChoixOp2;
+namespace Forms::Ui {
+class TChoixOp2;
+}
 
 class TChoixOp2 : public QDialog {
     Q_OBJECT
@@ -61,7 +63,7 @@ private:
     template <typename Action> void surResultatOuvert(Action action);
     bool toucheSurResultat(QKeyEvent* event);
 
-    std::unique_ptr<Ui_TChoixOp2> ui;
+    std::unique_ptr<Forms::Ui::TChoixOp2> ui;
     ChoixOp2Modele& modele_;
     std::unique_ptr<ChoixOp2Logique> logique_;
     // A key passed on to the grid by the filter itself.

@@ -3,16 +3,12 @@
 #include "operation/CogitoModele.h"
 #include "platform/UserInterface.h"
 
-// The generated form declares a namespace Ui, which the user-interface service's Ui() already
-// names: it is renamed here and the form's class used under its global name.
-#define Ui UiCogito
 #include "ui_TCogito.h"
-#undef Ui
 
 #include <QShowEvent>
 
 TCogito::TCogito(CogitoModele& modele, QWidget* parent)
-    : QDialog(parent), ui(std::make_unique<Ui_TCogito>()), modele_(modele) {
+    : QDialog(parent), ui(std::make_unique<Forms::Ui::TCogito>()), modele_(modele) {
     ui->setupUi(this);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     connect(ui->btAnnuler, &QPushButton::clicked, this, &TCogito::btAnnulerClick);

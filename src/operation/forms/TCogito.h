@@ -10,7 +10,9 @@
 class CogitoModele;
 class QShowEvent;
 class TFormModel;
-class Ui_TCogito;
+namespace Forms::Ui {
+class TCogito;
+}
 
 class TCogito : public QDialog {
     Q_OBJECT
@@ -35,7 +37,7 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    std::unique_ptr<Ui_TCogito> ui;
+    std::unique_ptr<Forms::Ui::TCogito> ui;
     CogitoModele& modele_;
     bool montre_ = false;
 };

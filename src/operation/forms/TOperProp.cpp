@@ -12,11 +12,7 @@
 #include "operation/forms/ComboRecepteurs.h"
 #include "platform/StringList.h"
 
-// The generated form declares a namespace Ui, which the user-interface service's Ui() also
-// names: it is renamed here.
-#define Ui UiOperProp
 #include "ui_TOperProp.h"
-#undef Ui
 
 #include <QButtonGroup>
 #include <QListWidget>
@@ -47,14 +43,6 @@ QVariant donnee(TComposant* composant) {
     return QVariant::fromValue(reinterpret_cast<quintptr>(composant));
 }
 
-QButtonGroup* groupe(QWidget* parent, std::initializer_list<QAbstractButton*> boutons) {
-    auto* g = new QButtonGroup(parent);
-    int id = 0;
-    for (QAbstractButton* b : boutons)
-        g->addButton(b, id++);
-    return g;
-}
-
 // The height of one item of a list: a line of text beside a check box.
 int hauteurLigne(const QListWidget* liste) {
     const int indicateur = liste->style()->pixelMetric(QStyle::PM_IndicatorHeight);
@@ -79,20 +67,12 @@ QString resumeFonte(const Fonte& f) {
 } // namespace
 
 TOperProp::TOperProp(TvlOperation& composant, QWidget* parent)
-    : TPropFormWidget(&composant, "OperProp", kClesOperation, parent),
-      ui_(std::make_unique<UiOperProp::TOperProp>()) {
-    ui_->setupUi(this);
+    : TKindPropForm(composant, "OperProp", kClesOperation, parent) {
 
-    rbOperation = groupe(this, {ui_->rbEnLigne, ui_->rbPosee});
-    rbOperation->setObjectName(QStringLiteral("rbOperation"));
-    rbTrousIsoles = groupe(this, {ui_->rbLigneEntiere, ui_->rbChiffresIsoles});
-    rbTrousIsoles->setObjectName(QStringLiteral("rbTrousIsoles"));
-    rbDiff = groupe(this, {ui_->rbFacileMult, ui_->rbMoyenMult, ui_->rbDifficileMult});
-    rbDiff->setObjectName(QStringLiteral("rbDiff"));
-    rbDiffDiv = groupe(this, {ui_->rbFacileDiv, ui_->rbMoyenDiv, ui_->rbDifficileDiv});
-    rbDiffDiv->setObjectName(QStringLiteral("rbDiffDiv"));
-    ui_->cbOperation->addItems({QStringLiteral("Addition"), QStringLiteral("Soustraction"),
-                                QStringLiteral("Multiplication"), QStringLiteral("Division")});
+    rbOperation = GroupeRadio("rbOperation", {ui_->rbEnLigne, ui_->rbPosee});
+    rbTrousIsoles = GroupeRadio("rbTrousIsoles", {ui_->rbLigneEntiere, ui_->rbChiffresIsoles});
+    rbDiff = GroupeRadio("rbDiff", {ui_->rbFacileMult, ui_->rbMoyenMult, ui_->rbDifficileMult});
+    rbDiffDiv = GroupeRadio("rbDiffDiv", {ui_->rbFacileDiv, ui_->rbMoyenDiv, ui_->rbDifficileDiv});
     for (int type = 0; type < 4; ++type) {
         QListWidget* liste = listeTrous(type);
         liste->setUniformItemSizes(true);
@@ -115,26 +95,13 @@ TOperProp::TOperProp(TvlOperation& composant, QWidget* parent)
     LiePagePosition(ui_->pagePosition);
     LieCadreStyle(ui_->cadreStyle);
     LieFonte(ui_->btFonte1, CleOperation::Fonte,
-             [this] { return operation().Reglages().Fonte.ToString(); });
+             [this] { return this->composant().Reglages().Fonte.ToString(); });
     LieFonte(ui_->btFonte2, CleOperation::FonteCorrige,
-             [this] { return operation().Reglages().FonteCorrige.ToString(); });
-    LieAction(ui_->SpeedButton1, CleOperation::UtiliserCrayonGras);
-    LieEditFleches(ui_->edEpaisseurTrait, ui_->UpDown2, CleOperation::EpaisseurTrait);
-    LieCheck(ui_->chkSeparer, CleOperation::SeparerMilliers);
-    LieCheck(ui_->chkCase, CleOperation::AlignerSurCarreau);
-    LieCheck(ui_->chkEspSuppl, CleOperation::EspSuppl);
-    LieCheck(ui_->chkProduit, CleOperation::DivTypeLignes);
-    LieCombo(ui_->cbOperation, CleOperation::Operation);
+             [this] { return this->composant().Reglages().FonteCorrige.ToString(); });
     LieRadio(rbOperation, CleOperation::OperationPosee);
-    LieEdit(ui_->edNbOp, CleOperation::NombreOperations);
-    LieCheck(ui_->chkInhibe, CleOperation::InhibeCalculsAuto);
-    LieAction(ui_->btDefinirOperande, CleOperation::DefinirOperandes);
-    LieAction(ui_->btCalculer, CleOperation::GenererCalcul);
     LieRadio(rbTrousIsoles, CleOperation::TrousIsoles);
     LieRadio(rbDiff, CleOperation::DifficulteMult);
-    LieCheck(ui_->cbDivLongue, CleOperation::DivisionLongue);
     LieRadio(rbDiffDiv, CleOperation::DifficulteDiv);
-    LieEdit(ui_->edPrecision, CleOperation::PrecisionDiv);
 
     // Keys whose effect reaches other controls: the kind's page and holes, the fonts (both
     // keep one size), the hole groups.
@@ -151,10 +118,6 @@ TOperProp::TOperProp(TvlOperation& composant, QWidget* parent)
 }
 
 TOperProp::~TOperProp() = default;
-
-TvlOperation& TOperProp::operation() const {
-    return dynamic_cast<TvlOperation&>(*Composant());
-}
 
 QListWidget* TOperProp::listeTrous(int type) const {
     switch (type) {
@@ -182,7 +145,7 @@ void TOperProp::lieTrous(QListWidget* liste) {
 }
 
 void TOperProp::RemplirControles() {
-    const OperOptions& o = operation().Reglages();
+    const OperOptions& o = composant().Reglages();
     ui_->lbFonte1->setText(resumeFonte(o.Fonte));
     ui_->lbFonte2->setText(resumeFonte(o.FonteCorrige));
     remplirRecepteurs();
@@ -204,7 +167,7 @@ void TOperProp::RemplirControles() {
 
 void TOperProp::remplirRecepteurs() {
     ui_->lbRec->clear();
-    for (TComposant* recepteur : operation().Recepteurs) {
+    for (TComposant* recepteur : composant().Recepteurs) {
         auto* item = new QListWidgetItem(ToQString(recepteur->Nom()), ui_->lbRec);
         item->setData(Qt::UserRole, donnee(recepteur));
         item->setSizeHint(QSize(0, hauteurLigne(ui_->lbRec)));
@@ -216,8 +179,8 @@ void TOperProp::cbRecDropDown() {
     ui_->cbRec->clear();
     ui_->cbRec->addItem(QString::fromUtf8(kSurfacePropre));
     TStringList liste;
-    if (TProjectInterface* projet = operation().Interface())
-        projet->AjouteEmissions(liste, &operation());
+    if (TProjectInterface* projet = composant().Interface())
+        projet->AjouteEmissions(liste, &composant());
     for (int i = 0; i < liste.Count(); ++i)
         ui_->cbRec->addItem(ToQString(liste[i]),
                             donnee(static_cast<TComposant*>(liste.Objects(i))));
@@ -235,7 +198,7 @@ void TOperProp::etablirRecepteurs(const std::vector<TComposant*>& recepteurs,
     TStringList liste;
     for (TComposant* recepteur : recepteurs)
         liste.AddObject(recepteur->Nom(), recepteur);
-    operation().EtablirListeRecepteurs(liste);
+    composant().EtablirListeRecepteurs(liste);
     if (OnChange)
         OnChange();
     remplirRecepteurs();
@@ -256,8 +219,8 @@ void TOperProp::btTransfereClick() {
         reinterpret_cast<TComposant*>(ui_->cbRec->currentData(Qt::UserRole).value<quintptr>());
     // Only a component still offered (it may have gone since the list dropped down).
     TStringList offerts;
-    if (TProjectInterface* projet = operation().Interface())
-        projet->AjouteEmissions(offerts, &operation());
+    if (TProjectInterface* projet = composant().Interface())
+        projet->AjouteEmissions(offerts, &composant());
     std::vector<TComposant*> recepteurs = recepteursListe();
     if (offerts.IndexOfObject(choisi) < 0 ||
         std::find(recepteurs.begin(), recepteurs.end(), choisi) != recepteurs.end())

@@ -3,7 +3,7 @@
 // and where its holes go. Every action becomes one option sent through the base.
 #pragma once
 
-#include "host/forms/PropFormWidget.h"
+#include "host/forms/KindPropForm.h"
 
 #include <memory>
 
@@ -14,11 +14,11 @@ class QListWidget;
 class TComposant;
 class TvlOperation;
 
-namespace UiOperProp {
+namespace Forms::Ui {
 class TOperProp;
 }
 
-class TOperProp : public TPropFormWidget {
+class TOperProp : public TKindPropForm<TvlOperation, Forms::Ui::TOperProp> {
     Q_OBJECT
 public:
     explicit TOperProp(TvlOperation& composant, QWidget* parent = nullptr);
@@ -35,7 +35,6 @@ protected:
     void RemplirControles() override;
 
 private:
-    TvlOperation& operation() const;
     // The lists of the holes, by kind of operation.
     QListWidget* listeTrous(int type) const;
     void lieTrous(QListWidget* liste);
@@ -48,7 +47,6 @@ private:
     // Moves the selected receivers one place up (-1) or down (+1).
     void deplaceSelection(int sens);
 
-    std::unique_ptr<UiOperProp::TOperProp> ui_;
     QButtonGroup* rbOperation = nullptr;
     QButtonGroup* rbTrousIsoles = nullptr;
     QButtonGroup* rbDiff = nullptr;

@@ -2,11 +2,7 @@
 
 #include "package/OperationConfig.h"
 
-// The generated form declares a namespace Ui, which the user-interface service's Ui() already
-// names: it is renamed here and the form's class used under its global name.
-#define Ui UiOperationConfig
 #include "ui_TOperationConfig.h"
-#undef Ui
 
 #include <QValidator>
 
@@ -34,7 +30,7 @@ public:
 } // namespace
 
 TOperationConfig::TOperationConfig(TOperationConfigModel& model, QWidget* parent)
-    : QDialog(parent), ui(std::make_unique<Ui_TOperationConfig>()), model_(model) {
+    : QDialog(parent), ui(std::make_unique<Forms::Ui::TOperationConfig>()), model_(model) {
     ui->setupUi(this);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     ui->edMultChiffresMax->setValidator(new TCardinalValidator(ui->edMultChiffresMax));

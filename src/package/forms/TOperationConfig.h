@@ -8,7 +8,9 @@
 
 class TFormModel;
 class TOperationConfigModel;
-class Ui_TOperationConfig;
+namespace Forms::Ui {
+class TOperationConfig;
+}
 
 class TOperationConfig : public QDialog {
     Q_OBJECT
@@ -27,6 +29,6 @@ public slots:
     void btHelpClick();
 
 private:
-    std::unique_ptr<Ui_TOperationConfig> ui;
+    std::unique_ptr<Forms::Ui::TOperationConfig> ui;
     TOperationConfigModel& model_;
 };

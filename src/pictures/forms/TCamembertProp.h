@@ -3,18 +3,18 @@
 // filled part is shown.
 #pragma once
 
-#include "host/forms/PropFormWidget.h"
+#include "host/forms/KindPropForm.h"
 
 #include <memory>
 
 class QButtonGroup;
 class TvlCamembert;
 
-namespace UiCamembertProp {
+namespace Forms::Ui {
 class TCamembertProp;
 }
 
-class TCamembertProp : public TPropFormWidget {
+class TCamembertProp : public TKindPropForm<TvlCamembert, Forms::Ui::TCamembertProp> {
     Q_OBJECT
 public:
     explicit TCamembertProp(TvlCamembert& composant, QWidget* parent = nullptr);
@@ -24,8 +24,5 @@ protected:
     void RemplirControles() override;
 
 private:
-    TvlCamembert& camembert() const;
-
-    std::unique_ptr<UiCamembertProp::TCamembertProp> ui_;
     QButtonGroup* rgSens = nullptr;
 };

@@ -2,18 +2,18 @@
 // domino and its orientation, the values, and the version in which the pips are shown.
 #pragma once
 
-#include "host/forms/PropFormWidget.h"
+#include "host/forms/KindPropForm.h"
 
 #include <memory>
 
 class QButtonGroup;
 class TvlDe;
 
-namespace UiDeProp {
+namespace Forms::Ui {
 class TDeProp;
 }
 
-class TDeProp : public TPropFormWidget {
+class TDeProp : public TKindPropForm<TvlDe, Forms::Ui::TDeProp> {
     Q_OBJECT
 public:
     explicit TDeProp(TvlDe& composant, QWidget* parent = nullptr);
@@ -23,9 +23,6 @@ protected:
     void RemplirControles() override;
 
 private:
-    TvlDe& de() const;
-
-    std::unique_ptr<UiDeProp::TDeProp> ui_;
     QButtonGroup* rgAspect = nullptr;
     QButtonGroup* rgOrientation = nullptr;
 };

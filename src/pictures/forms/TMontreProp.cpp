@@ -7,18 +7,12 @@
 #include "pictures/Montre.h"
 #include "pictures/MontreCles.h"
 
-// The generated form declares a namespace Ui, which the user-interface service's Ui() also
-// names: it is renamed here.
-#define Ui UiMontreProp
 #include "ui_TMontreProp.h"
-#undef Ui
 
 #include <algorithm>
 
 TMontreProp::TMontreProp(TvlMontre& composant, QWidget* parent)
-    : TPropFormWidget(&composant, "MontreProp", kClesMontre, parent),
-      ui_(std::make_unique<UiMontreProp::TMontreProp>()) {
-    ui_->setupUi(this);
+    : TKindPropForm(composant, "MontreProp", kClesMontre, parent) {
     ui_->cadreStyle->gbContour->setTitle(QStringLiteral("Trait"));
 
     ui_->cbAiguille->addItems({QStringLiteral("Montre"), QStringLiteral("Aiguille Heures"),
@@ -27,15 +21,8 @@ TMontreProp::TMontreProp(TvlMontre& composant, QWidget* parent)
 
     LiePagePosition(ui_->pagePosition);
     LieCadreStyle(ui_->cadreStyle, [this](TCadreStyle::Champ champ) { return indexStyle(champ); });
-    LieEditFleches(ui_->edHeure, ui_->UpDown2, CleMontre::Heure);
-    LieEditFleches(ui_->edMinute, ui_->UpDown3, CleMontre::Minute);
-    LieEditFleches(ui_->edSeconde, ui_->UpDown4, CleMontre::Seconde);
-    LieAction(ui_->btHeureSysteme, CleMontre::HeureSysteme);
-    LieCheck(ui_->chkHeure, CleMontre::MontrerHeure);
-    LieCheck(ui_->chkMinute, CleMontre::MontrerMinute);
-    LieCheck(ui_->chkSeconde, CleMontre::MontrerSeconde);
-    LieCheck(ui_->chkChiffres, CleMontre::MontrerChiffres);
-    LieFonte(ui_->btFonte, CleMontre::Fonte, [this] { return montre().Bloc().Police.ToString(); });
+    LieFonte(ui_->btFonte, CleMontre::Fonte,
+             [this] { return this->composant().Bloc().Police.ToString(); });
     LieMode(ui_->btEpreuve, ui_->btCorrige, CleMontre::Mode);
 
     // The selector sends nothing: it shows the chosen part's settings. The local time changes
@@ -45,10 +32,6 @@ TMontreProp::TMontreProp(TvlMontre& composant, QWidget* parent)
 }
 
 TMontreProp::~TMontreProp() = default;
-
-TvlMontre& TMontreProp::montre() const {
-    return dynamic_cast<TvlMontre&>(*Composant());
-}
 
 TMontreProp::Element TMontreProp::element() const {
     return Element(std::max(0, ui_->cbAiguille->currentIndex()));
@@ -70,7 +53,7 @@ int TMontreProp::indexStyle(TCadreStyle::Champ champ) const {
 }
 
 void TMontreProp::RemplirControles() {
-    const MontreOptions& bloc = montre().Bloc();
+    const MontreOptions& bloc = composant().Bloc();
     // The second hand is a plain line: it has no brush.
     ui_->cadreStyle->gbFond->setTitle(
         element() < AIGUILLE_SECONDES ? QStringLiteral("Remplissage")

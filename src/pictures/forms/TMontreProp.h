@@ -3,7 +3,7 @@
 // font, and the version in which the hands are shown.
 #pragma once
 
-#include "host/forms/PropFormWidget.h"
+#include "host/forms/KindPropForm.h"
 
 #include <memory>
 
@@ -11,11 +11,11 @@
 
 class TvlMontre;
 
-namespace UiMontreProp {
+namespace Forms::Ui {
 class TMontreProp;
 }
 
-class TMontreProp : public TPropFormWidget {
+class TMontreProp : public TKindPropForm<TvlMontre, Forms::Ui::TMontreProp> {
     Q_OBJECT
 public:
     // The parts whose pen and brush the style page edits, in the selector's order.
@@ -28,11 +28,8 @@ protected:
     void RemplirControles() override;
 
 private:
-    TvlMontre& montre() const;
     Element element() const;
     // The key of the part the selector shows for a pen or brush setting; -1 for the second
     // hand's brush, which it has not.
     int indexStyle(TCadreStyle::Champ champ) const;
-
-    std::unique_ptr<UiMontreProp::TMontreProp> ui_;
 };

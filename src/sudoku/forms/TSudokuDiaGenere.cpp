@@ -4,11 +4,7 @@
 #include "host/forms/QtConversions.h"
 #include "sudoku/SudokuDiaGenere.h"
 
-// The generated form declares a namespace Ui, which the user-interface service's Ui() already
-// names: it is renamed here and the form's class used under its global name.
-#define Ui UiSudokuDiaGenere
 #include "ui_TSudokuDiaGenere.h"
-#undef Ui
 
 #include <optional>
 
@@ -21,7 +17,7 @@ constexpr char kFiltreBase[] = "Base de données Sudoku (*.dat);;Tous les fichie
 } // namespace
 
 TSudokuDiaGenere::TSudokuDiaGenere(SudokuDiaGenereModele& model, QWidget* parent)
-    : QDialog(parent), ui(std::make_unique<Ui_TSudokuDiaGenere>()), model_(model) {
+    : QDialog(parent), ui(std::make_unique<Forms::Ui::TSudokuDiaGenere>()), model_(model) {
     ui->setupUi(this);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     chkUniqueCache = ui->chkUniqueCache;

@@ -15,7 +15,9 @@ class QPushButton;
 class QRadioButton;
 class TFormModel;
 class SudokuDiaGenereModele;
-class Ui_TSudokuDiaGenere;
+namespace Forms::Ui {
+class TSudokuDiaGenere;
+}
 
 class TSudokuDiaGenere : public QDialog {
     Q_OBJECT
@@ -70,7 +72,7 @@ private:
     void montreEtat();
     void montreProgres();
 
-    std::unique_ptr<Ui_TSudokuDiaGenere> ui;
+    std::unique_ptr<Forms::Ui::TSudokuDiaGenere> ui;
     SudokuDiaGenereModele& model_;
     bool ferme_ = false;
 };

@@ -9,11 +9,7 @@
 #include "sudoku/SudokuCles.h"
 #include "sudoku/SudokuDiaImages.h"
 
-// The generated form declares a namespace Ui, which the user-interface service's Ui() also
-// names: it is renamed here.
-#define Ui UiSudokuProp
 #include "ui_TSudokuProp.h"
-#undef Ui
 
 #include <QButtonGroup>
 #include <QFileInfo>
@@ -43,15 +39,10 @@ QString decritFonte(const Fonte& police) {
 } // namespace
 
 TSudokuProp::TSudokuProp(TvlSudoku& composant, QWidget* parent)
-    : TPropFormWidget(&composant, composant.NomProp(), kClesSudoku, parent),
-      ui_(std::make_unique<UiSudokuProp::TSudokuProp>()) {
-    ui_->setupUi(this);
+    : TKindPropForm(composant, composant.NomProp(), kClesSudoku, parent) {
 
-    rgTypeGrille = new QButtonGroup(this);
-    rgTypeGrille->setObjectName(QStringLiteral("rgTypeGrille"));
-    int type = 0;
-    for (QRadioButton* bouton : {ui_->rbType0, ui_->rbType1, ui_->rbType2, ui_->rbType3})
-        rgTypeGrille->addButton(bouton, type++);
+    rgTypeGrille =
+        GroupeRadio("rgTypeGrille", {ui_->rbType0, ui_->rbType1, ui_->rbType2, ui_->rbType3});
     // The filter uses the counters 0 to 12; the last name (completed grids) is not stored in
     // the database's keys.
     for (int regle = 0; regle < TailleCle; ++regle) {
@@ -63,28 +54,14 @@ TSudokuProp::TSudokuProp(TvlSudoku& composant, QWidget* parent)
 
     LieCommuns(ui_->edOrgX, ui_->edOrgY, ui_->edSizeX, ui_->edSizeY, ui_->chkDetachable,
                ui_->chkActif);
-    LieCombo(ui_->cbPenStyle, CleSudoku::StylePinceauCadre);
-    LieCouleur(ui_->btCoulPinceau, CleSudoku::CouleurPinceauCadre);
-    LieEditFleches(ui_->edTaillePen, ui_->UpDown1, CleSudoku::TaillePinceauCadre);
-    LieCombo(ui_->cbBrushStyle, CleSudoku::StyleBrosseFond);
-    LieCouleur(ui_->btCoulBrosse, CleSudoku::CouleurBrosseFond);
 
     LieRadio(rgTypeGrille, CleSudoku::TypeGrille);
-    LieEditFleches(ui_->edNiveau, ui_->udNiveau, CleSudoku::Niveau);
-    LieEditFleches(ui_->edNbValeurs, ui_->udNbValeurs, CleSudoku::NbValeurs);
-    LieAction(ui_->btConstruire, CleSudoku::CalculerGrille);
     lieValeur(ui_->btRechercheAvancee, CleSudoku::Thread, "0");
-    LieAction(ui_->btTransforme, CleSudoku::Transforme);
-    LieAction(ui_->btCopier, CleSudoku::Copier);
-    LieAction(ui_->btColler, CleSudoku::Coller);
 
-    LieFonte(ui_->btFonte, CleSudoku::Fonte, [this] { return sudoku().Bloc().Police.ToString(); });
+    LieFonte(ui_->btFonte, CleSudoku::Fonte,
+             [this] { return this->composant().Bloc().Police.ToString(); });
     connect(ui_->btFonteCursive, &QPushButton::clicked, this, &TSudokuProp::btFonteCursiveClick);
-    LieCouleur(ui_->btCouleurCorrige, CleSudoku::CouleurCorrige);
     connect(ui_->btChargerImages, &QPushButton::clicked, this, &TSudokuProp::btChargerImagesClick);
-    LieAction(ui_->btEffacerImages, CleSudoku::EffacerImages);
-    LieCheck(ui_->chkAjuster, CleSudoku::RespecterProportions);
-    LieCheck(ui_->chkTransparent, CleSudoku::Transparent);
 
     connect(ui_->clbRegles, &QListWidget::itemChanged, this, &TSudokuProp::clbReglesClickCheck);
     connect(ui_->btOuvrirBdd, &QPushButton::clicked, this, &TSudokuProp::btOuvrirBddClick);
@@ -92,7 +69,6 @@ TSudokuProp::TSudokuProp(TvlSudoku& composant, QWidget* parent)
     lieValeur(ui_->btPrecedent, CleSudoku::Enr, "1");
     lieValeur(ui_->btSuivant, CleSudoku::Enr, "2");
     lieValeur(ui_->btDernier, CleSudoku::Enr, "3");
-    LieEdit(ui_->edEnrCourant, CleSudoku::EnrCourant);
     lieValeur(ui_->btRechercheAvancee2, CleSudoku::Thread, "1");
 
     // Keys whose effect reaches other controls: a new puzzle (its rules, its type from a file
@@ -112,10 +88,6 @@ TSudokuProp::TSudokuProp(TvlSudoku& composant, QWidget* parent)
 
 TSudokuProp::~TSudokuProp() = default;
 
-TvlSudoku& TSudokuProp::sudoku() const {
-    return dynamic_cast<TvlSudoku&>(*Composant());
-}
-
 void TSudokuProp::lieValeur(QAbstractButton* bouton, int index, const std::string& valeur) {
     connect(bouton, &QAbstractButton::clicked, this, [this, index, valeur] {
         if (!MiseAJour())
@@ -132,9 +104,9 @@ std::string TSudokuProp::filtre() const {
 }
 
 void TSudokuProp::RemplirControles() {
-    const SudokuOptions& bloc = sudoku().Bloc();
+    const SudokuOptions& bloc = composant().Bloc();
     QStringList lignes;
-    for (const std::string& ligne : sudoku().Informations())
+    for (const std::string& ligne : composant().Informations())
         lignes << ToQString(ligne);
     ui_->mmInformation->setPlainText(lignes.join(QLatin1Char('\n')));
 
@@ -157,7 +129,7 @@ void TSudokuProp::RemplirControles() {
 void TSudokuProp::btFonteCursiveClick() {
     if (MiseAJour())
         return;
-    Fonte cursive = sudoku().Bloc().Police;
+    Fonte cursive = composant().Bloc().Police;
     cursive.ChangeNom(kFaceCursive);
     cursive.Taille = kTailleCursive;
     cursive.Style = fsBold;
@@ -167,7 +139,7 @@ void TSudokuProp::btFonteCursiveClick() {
 
 void TSudokuProp::btChargerImagesClick() {
     // The pictures have no key: the dialog's OK puts them into the component itself.
-    SudokuDiaImagesModele modele(&sudoku());
+    SudokuDiaImagesModele modele(&composant());
     if (::Ui().ShowModal(SudokuDiaImagesModele::NomFiche, modele) == mrOk && OnChange)
         OnChange();
 }
@@ -175,7 +147,7 @@ void TSudokuProp::btChargerImagesClick() {
 void TSudokuProp::btOuvrirBddClick() {
     if (MiseAJour())
         return;
-    const SudokuOptions& bloc = sudoku().Bloc();
+    const SudokuOptions& bloc = composant().Bloc();
     std::string chemin(bloc.PathBdd, strnlen(bloc.PathBdd, sizeof bloc.PathBdd));
     if (!::Ui().OpenFileName(kTitreBase, kFiltreBase, chemin))
         return;

@@ -4,18 +4,18 @@
 // navigation.
 #pragma once
 
-#include "host/forms/PropFormWidget.h"
+#include "host/forms/KindPropForm.h"
 
 #include <memory>
 
 class QButtonGroup;
 class TvlSudoku;
 
-namespace UiSudokuProp {
+namespace Forms::Ui {
 class TSudokuProp;
 }
 
-class TSudokuProp : public TPropFormWidget {
+class TSudokuProp : public TKindPropForm<TvlSudoku, Forms::Ui::TSudokuProp> {
     Q_OBJECT
 public:
     explicit TSudokuProp(TvlSudoku& composant, QWidget* parent = nullptr);
@@ -31,12 +31,10 @@ protected:
     void RemplirControles() override;
 
 private:
-    TvlSudoku& sudoku() const;
     // A button that sends a fixed value.
     void lieValeur(QAbstractButton* bouton, int index, const std::string& valeur);
     // The filter string of the check list: '1' for each rule checked.
     std::string filtre() const;
 
-    std::unique_ptr<UiSudokuProp::TSudokuProp> ui_;
     QButtonGroup* rgTypeGrille = nullptr;
 };
