@@ -11,7 +11,8 @@
 template <typename Kind, typename Form> class TKindPropForm : public TPropFormWidget {
 public:
     TKindPropForm(Kind& composant, const std::string& nom, TableCles table, QWidget* parent)
-        : TPropFormWidget(&composant, nom, table, parent), ui_(std::make_unique<Form>()) {
+        : TPropFormWidget(&composant, nom, table, parent),
+          ui_(new Form, [](Form* form) { delete form; }) {
         ui_->setupUi(this);
         LieControlesNommes();
     }
@@ -19,5 +20,7 @@ public:
 protected:
     Kind& composant() const { return dynamic_cast<Kind&>(*Composant()); }
 
-    const std::unique_ptr<Form> ui_;
+    // The form is complete where the window is made, not where its header is read: the
+    // deleter is taken there, so that a kind's window needs no destructor of its own.
+    const std::unique_ptr<Form, void (*)(Form*)> ui_;
 };

@@ -69,10 +69,13 @@ QString resumeFonte(const Fonte& f) {
 TOperProp::TOperProp(TvlOperation& composant, QWidget* parent)
     : TKindPropForm(composant, "OperProp", kClesOperation, parent) {
 
-    rbOperation = GroupeRadio("rbOperation", {ui_->rbEnLigne, ui_->rbPosee});
-    rbTrousIsoles = GroupeRadio("rbTrousIsoles", {ui_->rbLigneEntiere, ui_->rbChiffresIsoles});
-    rbDiff = GroupeRadio("rbDiff", {ui_->rbFacileMult, ui_->rbMoyenMult, ui_->rbDifficileMult});
-    rbDiffDiv = GroupeRadio("rbDiffDiv", {ui_->rbFacileDiv, ui_->rbMoyenDiv, ui_->rbDifficileDiv});
+    auto* const rbOperation = GroupeRadio("rbOperation", {ui_->rbEnLigne, ui_->rbPosee});
+    auto* const rbTrousIsoles =
+        GroupeRadio("rbTrousIsoles", {ui_->rbLigneEntiere, ui_->rbChiffresIsoles});
+    auto* const rbDiff =
+        GroupeRadio("rbDiff", {ui_->rbFacileMult, ui_->rbMoyenMult, ui_->rbDifficileMult});
+    auto* const rbDiffDiv =
+        GroupeRadio("rbDiffDiv", {ui_->rbFacileDiv, ui_->rbMoyenDiv, ui_->rbDifficileDiv});
     for (int type = 0; type < 4; ++type) {
         QListWidget* liste = listeTrous(type);
         liste->setUniformItemSizes(true);
@@ -116,8 +119,6 @@ TOperProp::TOperProp(TvlOperation& composant, QWidget* parent)
     connect(ui_->btDown, &QPushButton::clicked, this, &TOperProp::btDownClick);
     connect(ui_->btSupprime, &QPushButton::clicked, this, &TOperProp::btSupprimeClick);
 }
-
-TOperProp::~TOperProp() = default;
 
 QListWidget* TOperProp::listeTrous(int type) const {
     switch (type) {

@@ -9,7 +9,6 @@
 
 #include <vector>
 
-class QButtonGroup;
 class QListWidget;
 class TComposant;
 class TvlOperation;
@@ -22,7 +21,6 @@ class TOperProp : public TKindPropForm<TvlOperation, Forms::Ui::TOperProp> {
     Q_OBJECT
 public:
     explicit TOperProp(TvlOperation& composant, QWidget* parent = nullptr);
-    ~TOperProp() override;
 
     // The receivers' buttons.
     void cbRecDropDown();
@@ -46,9 +44,4 @@ private:
                            const std::vector<TComposant*>& selection);
     // Moves the selected receivers one place up (-1) or down (+1).
     void deplaceSelection(int sens);
-
-    QButtonGroup* rbOperation = nullptr;
-    QButtonGroup* rbTrousIsoles = nullptr;
-    QButtonGroup* rbDiff = nullptr;
-    QButtonGroup* rbDiffDiv = nullptr;
 };

@@ -22,7 +22,7 @@ TCamembertProp::TCamembertProp(TvlCamembert& composant, QWidget* parent)
     : TKindPropForm(composant, "CamembertProp", kClesCamembert, parent) {
     ui_->cadreStyle->gbFond->setTitle(QStringLiteral("Disque"));
 
-    rgSens = GroupeRadio("rgSens", {ui_->rbAiguilles, ui_->rbInverse});
+    auto* const rgSens = GroupeRadio("rgSens", {ui_->rbAiguilles, ui_->rbInverse});
     ui_->UpDown4->SetIncrement(kPasAngle);
 
     LiePagePosition(ui_->pagePosition);
@@ -34,8 +34,6 @@ TCamembertProp::TCamembertProp(TvlCamembert& composant, QWidget* parent)
     RafraichirApresEdit(ui_->edAngle);
     RafraichirApres(ui_->UpDown4, &TUpDown::released);
 }
-
-TCamembertProp::~TCamembertProp() = default;
 
 void TCamembertProp::RemplirControles() {
     MontrerMode(ui_->btEpreuve, ui_->btCorrige, composant().Bloc().Mode);

@@ -7,7 +7,6 @@
 
 #include <memory>
 
-class QButtonGroup;
 class TvlCamembert;
 
 namespace Forms::Ui {
@@ -18,11 +17,7 @@ class TCamembertProp : public TKindPropForm<TvlCamembert, Forms::Ui::TCamembertP
     Q_OBJECT
 public:
     explicit TCamembertProp(TvlCamembert& composant, QWidget* parent = nullptr);
-    ~TCamembertProp() override;
 
 protected:
     void RemplirControles() override;
-
-private:
-    QButtonGroup* rgSens = nullptr;
 };

@@ -15,8 +15,9 @@
 TDeProp::TDeProp(TvlDe& composant, QWidget* parent)
     : TKindPropForm(composant, "DeProp", kClesDe, parent) {
 
-    rgAspect = GroupeRadio("rgAspect", {ui_->rbDe, ui_->rbDomino});
-    rgOrientation = GroupeRadio("rgOrientation", {ui_->rbHorizontale, ui_->rbVerticale});
+    auto* const rgAspect = GroupeRadio("rgAspect", {ui_->rbDe, ui_->rbDomino});
+    auto* const rgOrientation =
+        GroupeRadio("rgOrientation", {ui_->rbHorizontale, ui_->rbVerticale});
 
     LiePagePosition(ui_->pagePosition);
     LieCadreStyle(ui_->cadreStyle);
@@ -33,8 +34,6 @@ TDeProp::TDeProp(TvlDe& composant, QWidget* parent)
     RafraichirApres(ui_->btAleatoire, &QPushButton::clicked);
     RafraichirApres(ui_->btPermuter, &QPushButton::clicked);
 }
-
-TDeProp::~TDeProp() = default;
 
 void TDeProp::RemplirControles() {
     const DeOptions& bloc = composant().Bloc();

@@ -6,7 +6,6 @@
 
 #include <memory>
 
-class QButtonGroup;
 class TvlDe;
 
 namespace Forms::Ui {
@@ -17,12 +16,7 @@ class TDeProp : public TKindPropForm<TvlDe, Forms::Ui::TDeProp> {
     Q_OBJECT
 public:
     explicit TDeProp(TvlDe& composant, QWidget* parent = nullptr);
-    ~TDeProp() override;
 
 protected:
     void RemplirControles() override;
-
-private:
-    QButtonGroup* rgAspect = nullptr;
-    QButtonGroup* rgOrientation = nullptr;
 };

@@ -31,8 +31,6 @@ TMontreProp::TMontreProp(TvlMontre& composant, QWidget* parent)
     RafraichirApres(ui_->btHeureSysteme, &QPushButton::clicked);
 }
 
-TMontreProp::~TMontreProp() = default;
-
 TMontreProp::Element TMontreProp::element() const {
     return Element(std::max(0, ui_->cbAiguille->currentIndex()));
 }

@@ -22,7 +22,6 @@ public:
     enum Element : int { MONTRE = 0, AIGUILLE_HEURES, AIGUILLE_MINUTES, AIGUILLE_SECONDES };
 
     explicit TMontreProp(TvlMontre& composant, QWidget* parent = nullptr);
-    ~TMontreProp() override;
 
 protected:
     void RemplirControles() override;

@@ -41,7 +41,7 @@ QString decritFonte(const Fonte& police) {
 TSudokuProp::TSudokuProp(TvlSudoku& composant, QWidget* parent)
     : TKindPropForm(composant, composant.NomProp(), kClesSudoku, parent) {
 
-    rgTypeGrille =
+    auto* const rgTypeGrille =
         GroupeRadio("rgTypeGrille", {ui_->rbType0, ui_->rbType1, ui_->rbType2, ui_->rbType3});
     // The filter uses the counters 0 to 12; the last name (completed grids) is not stored in
     // the database's keys.
@@ -85,8 +85,6 @@ TSudokuProp::TSudokuProp(TvlSudoku& composant, QWidget* parent)
         RafraichirApres(bouton, &QPushButton::clicked);
     RafraichirApres(ui_->btCoulBrosse, &TColorButton::colorChosen);
 }
-
-TSudokuProp::~TSudokuProp() = default;
 
 void TSudokuProp::lieValeur(QAbstractButton* bouton, int index, const std::string& valeur) {
     connect(bouton, &QAbstractButton::clicked, this, [this, index, valeur] {

@@ -8,7 +8,6 @@
 
 #include <memory>
 
-class QButtonGroup;
 class TvlSudoku;
 
 namespace Forms::Ui {
@@ -19,7 +18,6 @@ class TSudokuProp : public TKindPropForm<TvlSudoku, Forms::Ui::TSudokuProp> {
     Q_OBJECT
 public:
     explicit TSudokuProp(TvlSudoku& composant, QWidget* parent = nullptr);
-    ~TSudokuProp() override;
 
 public slots:
     void btFonteCursiveClick();
@@ -35,6 +33,4 @@ private:
     void lieValeur(QAbstractButton* bouton, int index, const std::string& valeur);
     // The filter string of the check list: '1' for each rule checked.
     std::string filtre() const;
-
-    QButtonGroup* rgTypeGrille = nullptr;
 };
