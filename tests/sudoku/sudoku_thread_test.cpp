@@ -31,7 +31,6 @@ ReglesRecherche regles(std::initializer_list<int> cochees) {
     return r;
 }
 
-// Counts the work posted to the user-interface thread.
 class CountingUi : public TTestUi {
 public:
     std::atomic<int> posts{0};
@@ -54,7 +53,7 @@ template <class Condition> bool attend(Condition condition, bool traite = true) 
     return true;
 }
 
-// The count shown by a "Enregistrés: N" label (0 before the first).
+// The count of a "Enregistrés: N" label (0 before the first).
 int compteEnregistres(const std::string& etiquette) {
     const std::string debut = "Enregistrés: ";
     return etiquette.rfind(debut, 0) == 0 ? std::stoi(etiquette.substr(debut.size())) : 0;
@@ -115,9 +114,7 @@ TEST_F(SudokuThreadTest, WithoutAFileTheFirstAcceptedPuzzleEndsTheSearch) {
         EXPECT_EQ(etudiees, std::to_string(thread.NbEtudiees()));
         EXPECT_GT(thread.Stat()[rgUniqueCache], 0);
         // The statistics are those of the puzzle handed over.
-        SudokuGrille g;
-        g.FixeType(type);
-        g.ChargeProbleme(thread.Probleme());
+        SudokuGrille g = GrilleDe(type, thread.Probleme());
         EXPECT_EQ(g.Resoudre(NiveauComplet), ssResolu);
         EXPECT_EQ(g.Stat, thread.Stat());
         EXPECT_TRUE(CasesValides(thread.Cases(), largeur, hauteur));
@@ -135,9 +132,7 @@ TEST_F(SudokuThreadTest, ADepotTakesThePuzzlesUntilItHasEnough) {
         essais.push_back(essai);
         EXPECT_TRUE(SolutionValide(solution, 2, 2));
         EXPECT_TRUE(Compatible(probleme, solution));
-        SudokuGrille g;
-        g.FixeType(tg4x4);
-        g.ChargeProbleme(probleme);
+        SudokuGrille g = GrilleDe(tg4x4, probleme);
         EXPECT_EQ(g.Resoudre(NiveauComplet), ssResolu);
         EXPECT_EQ(g.Stat, stat);
         return essais.size() < 4;
