@@ -72,19 +72,11 @@ private:
     }
     int libres(int i) const {
         int pris = 0;
-        const int r = i / n_, c = i % n_;
-        for (int k = 0; k < n_; ++k) {
-            for (int j : {r * n_ + k, k * n_ + c})
+        const int r = i / n_, c = i % n_, r0 = r - r % h_, c0 = c - c % w_;
+        for (int k = 0; k < n_; ++k)
+            for (int j : {r * n_ + k, k * n_ + c, (r0 + k / w_) * n_ + c0 + k % w_})
                 if (g_[j] != '0')
                     pris |= 1 << (g_[j] - '1');
-        }
-        const int r0 = r - r % h_, c0 = c - c % w_;
-        for (int dr = 0; dr < h_; ++dr)
-            for (int dc = 0; dc < w_; ++dc) {
-                const char v = g_[(r0 + dr) * n_ + c0 + dc];
-                if (v != '0')
-                    pris |= 1 << (v - '1');
-            }
         return ((1 << n_) - 1) & ~pris;
     }
     void cherche() {
