@@ -53,12 +53,6 @@ template <class Condition> bool attend(Condition condition, bool traite = true) 
     return true;
 }
 
-// The count of a "Enregistrés: N" label (0 before the first).
-int compteEnregistres(const std::string& etiquette) {
-    const std::string debut = "Enregistrés: ";
-    return etiquette.rfind(debut, 0) == 0 ? std::stoi(etiquette.substr(debut.size())) : 0;
-}
-
 class SudokuThreadTest : public ::testing::Test {
 protected:
     CountingUi ui;
@@ -143,28 +137,6 @@ TEST_F(SudokuThreadTest, ADepotTakesThePuzzlesUntilItHasEnough) {
     EXPECT_TRUE(std::is_sorted(essais.begin(), essais.end()));
     EXPECT_EQ(essais.back(), thread.NbEtudiees());
     EXPECT_EQ(thread.NbEnregistres(), 0); // nothing went to a file
-}
-
-TEST_F(SudokuThreadTest, SavesAsItGoesUntilStoppedInOrder) {
-    const std::string nom = dossier.file("resultats.dat");
-    std::string enregistres;
-    SudokuThread thread(
-        tg4x4, regles({}), nullptr, [&](const std::string& t) { enregistres = t; }, nom, false);
-    thread.FixeGraine(8);
-    thread.Start();
-    ASSERT_TRUE(attend([&] { return compteEnregistres(enregistres) >= 3; }));
-    thread.Terminate();
-    thread.WaitFor();
-    ui.ProcessPosted();
-    EXPECT_TRUE(thread.Trouve());
-    EXPECT_EQ(enregistres, "Enregistrés: " + std::to_string(thread.NbEnregistres()));
-    BaseEnMemoire base;
-    std::string message;
-    ASSERT_TRUE(LitBase(nom, base, message)) << message;
-    EXPECT_EQ(base.Type, tg4x4);
-    ASSERT_EQ(int(base.Enregistrements.size()), thread.NbEnregistres());
-    for (size_t k = 1; k < base.Enregistrements.size(); ++k)
-        EXPECT_LE(CompareCles(base.Enregistrements[k - 1].Cle, base.Enregistrements[k].Cle), 0);
 }
 
 // The search ends on a base it cannot add to, and says why once it has ended.
