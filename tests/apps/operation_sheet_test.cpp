@@ -28,12 +28,6 @@ protected:
         }
         return found;
     }
-    // Builds the sheet; the error text when it fails.
-    std::string refus(const std::string& sheet) const {
-        const Outcome r = RunInProcess({"build", sheet, "-o", path("x.pdf"), "--seed", "1"});
-        EXPECT_EQ(r.code, EXIT_BAD_INPUT);
-        return r.err;
-    }
 };
 
 // The corrected result of a sum as the exercise shows it: each digit a hole.
@@ -45,13 +39,9 @@ std::string holes(int value) {
 }
 
 TEST_F(OperationSheet, ExplicitOperandsBecomeTheExercises) {
-    const std::string sheet = write("[Opération]\n"
-                                    "PositionTrous = 1\n"
-                                    "Operandes = 12;7,5 | 1,25;2\n"
-                                    "[Opération]\n"
-                                    "Operation = 1\n"
-                                    "PositionTrous = 1\n"
-                                    "Operandes = 3;5 | 1000;999\n");
+    const std::string sheet =
+        write("[Opération]\nPositionTrous = 1\nOperandes = 12;7,5 | 1,25;2\n"
+              "[Opération]\nOperation = 1\nPositionTrous = 1\nOperandes = 3;5 | 1000;999\n");
     const Outcome r =
         RunInProcess({"build", sheet, "-o", path("f.pdf"), "--save", path("f.vld"), "--seed", "2"});
     ASSERT_EQ(r.code, EXIT_OK) << r.err;
@@ -82,9 +72,10 @@ TEST_F(OperationSheet, RefusalsStopTheBuildAtTheirLine) {
     };
     for (const Cas& c : cas) {
         const std::string sheet = write("[Opération]\n" + c.lignes);
-        const std::string erreur = refus(sheet);
-        EXPECT_NE(erreur.find(c.message), std::string::npos) << c.lignes << erreur;
-        EXPECT_EQ(erreur.rfind(sheet + ":", 0), 0u) << erreur;
+        const Outcome r = RunInProcess({"build", sheet, "-o", path("x.pdf"), "--seed", "1"});
+        EXPECT_EQ(r.code, EXIT_BAD_INPUT);
+        EXPECT_NE(r.err.find(c.message), std::string::npos) << c.lignes << r.err;
+        EXPECT_EQ(r.err.rfind(sheet + ":", 0), 0u) << r.err;
     }
 }
 

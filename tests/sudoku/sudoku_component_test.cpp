@@ -184,8 +184,6 @@ TEST_F(SudokuTest, HiddenPicturesOnlyInTheCorrectedVersion) {
     TRecordingCanvas etire;
     s.Dessine(etire, MODE_CORRIGE, nullptr);
     EXPECT_EQ(etire.Of(Op::StretchDraw)[0].args, (std::vector<int>{111, 111, 205, 205}));
-    EXPECT_FALSE(Change(s, "EffacerImages", ""));
-    EXPECT_TRUE(s.Image(3).Empty());
 }
 
 // Copy writes the drawn grid; paste reads it back, or 81 digits on a line, finds the boxes
