@@ -259,6 +259,10 @@ TEST_F(SudokuTest, DatabaseWithoutMatchesLeavesNavigationInert) {
     EXPECT_EQ(ui_.Messages(), (std::vector<std::string>{"Aucun enregistrement ne correspond",
                                                         "Aucun enregistrement ne correspond",
                                                         "Pas de fichier défini"}));
+    // A path longer than the block holds is refused with a message.
+    std::string message;
+    EXPECT_FALSE(Change(s, "PathBdd", std::string(260, 'x'), &message));
+    EXPECT_FALSE(message.empty());
 }
 
 // The database that ships in the data folder is the component's default: sorted, and each
