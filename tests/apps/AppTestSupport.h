@@ -4,18 +4,15 @@
 
 #include "Commands.h"
 
-#include "platform/Paths.h"
+#include "platform/TempFolder.h"
 #include "platform/qt/QtApplicationGuard.h"
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <memory>
 #include <sstream>
 #include <string>
 #include <vector>
-
-#include <unistd.h>
 
 class QtEnvironment : public ::testing::Environment {
 public:
@@ -41,28 +38,13 @@ inline Outcome RunInProcess(const std::vector<std::string>& args) {
     return {code, out.str(), err.str()};
 }
 
-// A test with a scratch folder of its own, removed at the end.
 class ScratchTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
-        dir_ = std::filesystem::temp_directory_path() /
-               ("vl_" + std::string(test->test_suite_name()) + "_" + test->name() + "_" +
-                std::to_string(::getpid()));
-        std::filesystem::create_directories(dir_);
-    }
-    void TearDown() override { std::filesystem::remove_all(dir_); }
-
-    std::string path(const std::string& name) const { return (dir_ / name).string(); }
+    std::string path(const std::string& name) const { return folder_.file(name); }
     std::string write(const std::string& name, const std::string& text) const {
-        EXPECT_TRUE(WriteFileAtomically(path(name), text));
-        return path(name);
+        return folder_.put(name, text);
     }
-    static std::string read(const std::string& file) {
-        std::string content;
-        EXPECT_TRUE(ReadWholeFile(file, content)) << file;
-        return content;
-    }
+    static std::string read(const std::string& file) { return ReadBack(file); }
 
-    std::filesystem::path dir_;
+    TempFolder folder_;
 };

@@ -1,6 +1,8 @@
 // Helpers shared by the sudoku tests: puzzle files, an independent backtracking solver and
-// validity checks written without the engine.
+// validity checks written without the engine, and a grid of the engine loaded with a puzzle.
 #pragma once
+
+#include "sudoku/SudokuGrille.h"
 
 #include <array>
 #include <cstdint>
@@ -70,19 +72,11 @@ private:
     }
     int libres(int i) const {
         int pris = 0;
-        const int r = i / n_, c = i % n_;
-        for (int k = 0; k < n_; ++k) {
-            for (int j : {r * n_ + k, k * n_ + c})
+        const int r = i / n_, c = i % n_, r0 = r - r % h_, c0 = c - c % w_;
+        for (int k = 0; k < n_; ++k)
+            for (int j : {r * n_ + k, k * n_ + c, (r0 + k / w_) * n_ + c0 + k % w_})
                 if (g_[j] != '0')
                     pris |= 1 << (g_[j] - '1');
-        }
-        const int r0 = r - r % h_, c0 = c - c % w_;
-        for (int dr = 0; dr < h_; ++dr)
-            for (int dc = 0; dc < w_; ++dc) {
-                const char v = g_[(r0 + dr) * n_ + c0 + dc];
-                if (v != '0')
-                    pris |= 1 << (v - '1');
-            }
         return ((1 << n_) - 1) & ~pris;
     }
     void cherche() {
@@ -181,21 +175,34 @@ inline bool Compatible(const std::string& probleme, const std::string& solution)
     return true;
 }
 
-// Whether a component's cell codes are the givens (1..n) and hidden values (11..10+n) of one
-// valid solution that the givens alone determine (the first n x n cells).
-inline bool CasesValides(const std::array<std::int8_t, 81>& cases, int largeur, int hauteur) {
-    const int n = largeur * hauteur;
-    std::string donnees(size_t(n * n), '0'), solution(size_t(n * n), '0');
+// The givens ('0' elsewhere) and the full solution held by cell codes: givens 1..9, hidden
+// values 11..19.
+inline void Decode(const std::int8_t* cases, int n, std::string& donnees, std::string& solution) {
+    donnees.assign(size_t(n * n), '0');
+    solution.assign(size_t(n * n), '0');
     for (int i = 0; i < n * n; ++i) {
-        const int code = cases[size_t(i)];
-        if (!((code >= 1 && code <= n) || (code >= 11 && code <= 10 + n)))
-            return false;
-        solution[size_t(i)] = char('0' + code % 10);
-        if (code < 10)
-            donnees[size_t(i)] = solution[size_t(i)];
+        const int code = cases[i];
+        if (code >= 1 && code <= 9)
+            donnees[size_t(i)] = solution[size_t(i)] = char('0' + code);
+        else if (code >= 11 && code <= 19)
+            solution[size_t(i)] = char('0' + code - 10);
     }
+}
+
+// Whether cell codes are the givens and hidden values of one valid solution that the givens
+// alone determine (the first n x n cells).
+inline bool CasesValides(const std::array<std::int8_t, 81>& cases, int largeur, int hauteur) {
+    std::string donnees, solution;
+    Decode(cases.data(), largeur * hauteur, donnees, solution);
     return SolutionValide(solution, largeur, hauteur) &&
            Backtracking(donnees, largeur, hauteur).NbSolutions() == 1;
+}
+
+inline SudokuGrille GrilleDe(int type, const std::string& probleme) {
+    SudokuGrille grille;
+    grille.FixeType(type);
+    grille.ChargeProbleme(probleme);
+    return grille;
 }
 
 } // namespace sudoku_test

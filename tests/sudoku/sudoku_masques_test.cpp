@@ -1,5 +1,3 @@
-#include "sudoku/SudokuMasques.h"
-
 #include "sudoku/SudokuGeneration.h"
 #include "sudoku/SudokuTestSupport.h"
 
@@ -8,7 +6,6 @@
 #include <cstdio>
 #include <fstream>
 #include <map>
-#include <set>
 #include <sstream>
 
 using namespace sudoku_test;
@@ -95,59 +92,6 @@ std::string recalcule(const std::vector<std::string>& puzzles, const std::string
 }
 
 } // namespace
-
-TEST(SudokuMasquesTest, UnitsAndPeersOfEachShape) {
-    for (const Forme& f : kFormes) {
-        SudokuGrille grille;
-        grille.FixeType(f.type);
-        const GeometrieSudoku& g = GeometrieSudoku::De(f.largeur, f.hauteur);
-        const int n = f.largeur * f.hauteur;
-        ASSERT_EQ(g.n, n);
-        ASSERT_EQ(g.nbCases, n * n);
-        for (int u = 0; u < 3 * n; ++u)
-            for (int k = 0; k < n; ++k) {
-                int l = 0, c = 0;
-                grille.CaseUnite(u, k, l, c);
-                ASSERT_EQ(g.unite[u][k], l * n + c) << "type " << f.type << " unit " << u;
-            }
-        // Peers: the cells sharing one of the three units of a cell, the cell excluded.
-        EXPECT_EQ(g.nbVoisins, 2 * (n - 1) + (n - f.largeur - f.hauteur + 1));
-        for (int i = 0; i < n * n; ++i) {
-            std::set<int> attendus;
-            for (int u = 0; u < 3 * n; ++u) {
-                bool dedans = false;
-                for (int k = 0; k < n; ++k)
-                    dedans |= g.unite[u][k] == i;
-                for (int k = 0; k < n && dedans; ++k)
-                    if (g.unite[u][k] != i)
-                        attendus.insert(g.unite[u][k]);
-            }
-            const std::set<int> voisins(g.voisins[i], g.voisins[i] + g.nbVoisins);
-            ASSERT_EQ(voisins, attendus) << "type " << f.type << " cell " << i;
-            EXPECT_EQ(g.parColonnes[g.rangColonne[i]], i);
-            EXPECT_EQ(g.rangColonne[i], (i % n) * n + i / n);
-        }
-    }
-    // Unknown box sizes fall back to 9 x 9.
-    EXPECT_EQ(GeometrieSudoku::De(4, 1).n, 9);
-}
-
-TEST(SudokuMasquesTest, CellSetsFindTheirNextMember) {
-    EnsembleCases e;
-    EXPECT_TRUE(e.Vide());
-    EXPECT_EQ(e.Suivant(0), -1);
-    for (const int i : {3, 63, 64, 80})
-        e.Ajoute(i);
-    EXPECT_EQ(e.Suivant(0), 3);
-    EXPECT_EQ(e.Suivant(4), 63);
-    EXPECT_EQ(e.Suivant(64), 64);
-    EXPECT_EQ(e.Suivant(65), 80);
-    EXPECT_EQ(e.Suivant(81), -1);
-    e.Retire(64);
-    EXPECT_EQ(e.Suivant(64), 80);
-    EXPECT_TRUE(e.Contient(63));
-    EXPECT_FALSE(e.Contient(64));
-}
 
 // The reference file holds what the engine gave when its candidates were strings of digits
 // walked character by character: solves of the sample at three levels (status, counters and a
