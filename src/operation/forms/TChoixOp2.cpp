@@ -43,10 +43,7 @@ bool entree(const QKeyEvent* event) {
 
 } // namespace
 
-TChoixOp2::TChoixOp2(ChoixOp2Modele& modele, QWidget* parent)
-    : QDialog(parent), ui(std::make_unique<Forms::Ui::TChoixOp2>()), modele_(modele) {
-    ui->setupUi(this);
-    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+TChoixOp2::TChoixOp2(ChoixOp2Modele& modele, QWidget* parent) : TModelDialog(modele, parent) {
     lbTitre = ui->lbTitre;
     Grille = ui->Grille;
     lbNote = ui->lbNote;
@@ -87,13 +84,6 @@ TChoixOp2::TChoixOp2(ChoixOp2Modele& modele, QWidget* parent)
 }
 
 TChoixOp2::~TChoixOp2() = default;
-
-std::unique_ptr<QDialog> TChoixOp2::Cree(TFormModel& model, QWidget* parent) {
-    auto* modele = dynamic_cast<ChoixOp2Modele*>(&model);
-    if (modele == nullptr)
-        return nullptr;
-    return std::make_unique<TChoixOp2>(*modele, parent);
-}
 
 void TChoixOp2::ajusteGrille() {
     SuperGridModel& g = Grille->Grille();

@@ -2,7 +2,7 @@
 // buttons. It shows and forwards; ChoixOp2Logique computes, draws and checks.
 #pragma once
 
-#include <QDialog>
+#include "host/forms/ModelDialog.h"
 
 #include <memory>
 
@@ -20,15 +20,11 @@ namespace Forms::Ui {
 class TChoixOp2;
 }
 
-class TChoixOp2 : public QDialog {
+class TChoixOp2 : public TModelDialog<TChoixOp2, ChoixOp2Modele, Forms::Ui::TChoixOp2> {
     Q_OBJECT
 public:
     explicit TChoixOp2(ChoixOp2Modele& modele, QWidget* parent = nullptr);
     ~TChoixOp2() override;
-
-    // The form "ChoixOp2" as the user-interface service makes it: the dialog on its model,
-    // null for a model of another kind. It ends with done(mrOk) or done(mrCancel).
-    static std::unique_ptr<QDialog> Cree(TFormModel& model, QWidget* parent);
 
     ChoixOp2Logique& Logique() { return *logique_; }
 
@@ -63,8 +59,6 @@ private:
     template <typename Action> void surResultatOuvert(Action action);
     bool toucheSurResultat(QKeyEvent* event);
 
-    std::unique_ptr<Forms::Ui::TChoixOp2> ui;
-    ChoixOp2Modele& modele_;
     std::unique_ptr<ChoixOp2Logique> logique_;
     // A key passed on to the grid by the filter itself.
     bool relais_ = false;

@@ -7,10 +7,7 @@
 
 #include <QShowEvent>
 
-TCogito::TCogito(CogitoModele& modele, QWidget* parent)
-    : QDialog(parent), ui(std::make_unique<Forms::Ui::TCogito>()), modele_(modele) {
-    ui->setupUi(this);
-    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+TCogito::TCogito(CogitoModele& modele, QWidget* parent) : TModelDialog(modele, parent) {
     connect(ui->btAnnuler, &QPushButton::clicked, this, &TCogito::btAnnulerClick);
     connect(ui->TrackBar, &QSlider::valueChanged, this, &TCogito::TrackBarChange);
     modele_.Progression = [this](int n) { ui->ProgressBar1->setValue(n); };
@@ -20,13 +17,6 @@ TCogito::TCogito(CogitoModele& modele, QWidget* parent)
 TCogito::~TCogito() {
     modele_.Progression = nullptr;
     modele_.Fermer = nullptr;
-}
-
-std::unique_ptr<QDialog> TCogito::Cree(TFormModel& modele, QWidget* parent) {
-    auto* cogito = dynamic_cast<CogitoModele*>(&modele);
-    if (cogito == nullptr)
-        return nullptr;
-    return std::make_unique<TCogito>(*cogito, parent);
 }
 
 void TCogito::showEvent(QShowEvent* event) {

@@ -3,7 +3,7 @@
 // cancels it, and closes once it has ended. CogitoModele does the work.
 #pragma once
 
-#include <QDialog>
+#include "host/forms/ModelDialog.h"
 
 #include <memory>
 
@@ -14,16 +14,12 @@ namespace Forms::Ui {
 class TCogito;
 }
 
-class TCogito : public QDialog {
+class TCogito : public TModelDialog<TCogito, CogitoModele, Forms::Ui::TCogito> {
     Q_OBJECT
 
 public:
     explicit TCogito(CogitoModele& modele, QWidget* parent = nullptr);
     ~TCogito() override;
-
-    // The form "Cogito" as the user-interface service makes it; null for a model of another
-    // kind. It ends with done(mrOk) once the worker has ended.
-    static std::unique_ptr<QDialog> Cree(TFormModel& modele, QWidget* parent);
 
 public slots:
     void FormShow();
@@ -37,7 +33,5 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    std::unique_ptr<Forms::Ui::TCogito> ui;
-    CogitoModele& modele_;
     bool montre_ = false;
 };

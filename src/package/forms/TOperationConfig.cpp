@@ -30,9 +30,7 @@ public:
 } // namespace
 
 TOperationConfig::TOperationConfig(TOperationConfigModel& model, QWidget* parent)
-    : QDialog(parent), ui(std::make_unique<Forms::Ui::TOperationConfig>()), model_(model) {
-    ui->setupUi(this);
-    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    : TModelDialog(model, parent) {
     ui->edMultChiffresMax->setValidator(new TCardinalValidator(ui->edMultChiffresMax));
     connect(ui->btOk, &QPushButton::clicked, this, &TOperationConfig::btOkClick);
     connect(ui->btCancel, &QPushButton::clicked, this, [this] { done(mrCancel); });
@@ -41,29 +39,20 @@ TOperationConfig::TOperationConfig(TOperationConfigModel& model, QWidget* parent
     FormCreate();
 }
 
-TOperationConfig::~TOperationConfig() = default;
-
-std::unique_ptr<QDialog> TOperationConfig::Cree(TFormModel& model, QWidget* parent) {
-    auto* configModel = dynamic_cast<TOperationConfigModel*>(&model);
-    if (configModel == nullptr)
-        return nullptr;
-    return std::make_unique<TOperationConfig>(*configModel, parent);
-}
-
 void TOperationConfig::FormCreate() {
     ui->edMultChiffresMax->setText(
-        QString::fromStdString(TOperationConfigModel::Texte(model_.Valeur)));
+        QString::fromStdString(TOperationConfigModel::Texte(modele_.Valeur)));
 }
 
 void TOperationConfig::btOkClick() {
     if (!TOperationConfigModel::LitTexte(ui->edMultChiffresMax->text().toStdString(),
-                                         model_.Valeur))
-        model_.Valeur = 0;
-    const int result = model_.btOkClick();
+                                         modele_.Valeur))
+        modele_.Valeur = 0;
+    const int result = modele_.btOkClick();
     if (result != mrNone)
         done(result);
 }
 
 void TOperationConfig::btHelpClick() {
-    model_.btHelpClick();
+    modele_.btHelpClick();
 }

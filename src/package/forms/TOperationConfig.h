@@ -2,7 +2,7 @@
 // and forwards; TOperationConfigModel decides.
 #pragma once
 
-#include <QDialog>
+#include "host/forms/ModelDialog.h"
 
 #include <memory>
 
@@ -12,16 +12,12 @@ namespace Forms::Ui {
 class TOperationConfig;
 }
 
-class TOperationConfig : public QDialog {
+class TOperationConfig
+    : public TModelDialog<TOperationConfig, TOperationConfigModel, Forms::Ui::TOperationConfig> {
     Q_OBJECT
 
 public:
     explicit TOperationConfig(TOperationConfigModel& model, QWidget* parent = nullptr);
-    ~TOperationConfig() override;
-
-    // The form "OperationConfig" as the user-interface service makes it: the dialog on its
-    // model, null for a model of another kind. It ends with done(mrOk) or done(mrCancel).
-    static std::unique_ptr<QDialog> Cree(TFormModel& model, QWidget* parent);
 
 public slots:
     void FormCreate();
@@ -29,6 +25,4 @@ public slots:
     void btHelpClick();
 
 private:
-    std::unique_ptr<Forms::Ui::TOperationConfig> ui;
-    TOperationConfigModel& model_;
 };

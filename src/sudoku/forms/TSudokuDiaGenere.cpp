@@ -17,9 +17,7 @@ constexpr char kFiltreBase[] = "Base de données Sudoku (*.dat);;Tous les fichie
 } // namespace
 
 TSudokuDiaGenere::TSudokuDiaGenere(SudokuDiaGenereModele& model, QWidget* parent)
-    : QDialog(parent), ui(std::make_unique<Forms::Ui::TSudokuDiaGenere>()), model_(model) {
-    ui->setupUi(this);
-    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    : TModelDialog(model, parent) {
     chkUniqueCache = ui->chkUniqueCache;
     chkVerrouille = ui->chkVerrouille;
     chkUpletNu = ui->chkUpletNu;
@@ -52,8 +50,8 @@ TSudokuDiaGenere::TSudokuDiaGenere(SudokuDiaGenereModele& model, QWidget* parent
 
     // The search reports from the user-interface thread; closing is queued so that it never
     // runs inside the model's own call.
-    model_.Rafraichir = [this] { montreProgres(); };
-    model_.Fermer = [this] {
+    modele_.Rafraichir = [this] { montreProgres(); };
+    modele_.Fermer = [this] {
         QMetaObject::invokeMethod(
             this,
             [this] {
@@ -69,15 +67,8 @@ TSudokuDiaGenere::TSudokuDiaGenere(SudokuDiaGenereModele& model, QWidget* parent
 TSudokuDiaGenere::~TSudokuDiaGenere() {
     if (!ferme_) {
         litControles();
-        model_.Fermeture();
+        modele_.Fermeture();
     }
-}
-
-std::unique_ptr<QDialog> TSudokuDiaGenere::Cree(TFormModel& model, QWidget* parent) {
-    auto* modele = dynamic_cast<SudokuDiaGenereModele*>(&model);
-    if (modele == nullptr)
-        return nullptr;
-    return std::make_unique<TSudokuDiaGenere>(*modele, parent);
 }
 
 std::array<QCheckBox*, 5> TSudokuDiaGenere::cases() const {
@@ -86,9 +77,9 @@ std::array<QCheckBox*, 5> TSudokuDiaGenere::cases() const {
 
 void TSudokuDiaGenere::FormCreate() {
     montreRegles();
-    (model_.AuMoins == 1 ? rbAucuneAutre : rbAutresRegles)->setChecked(true);
-    chkEnregistre->setChecked(model_.Enregistre);
-    edNomFich->setText(ToQString(model_.NomFich));
+    (modele_.AuMoins == 1 ? rbAucuneAutre : rbAutresRegles)->setChecked(true);
+    chkEnregistre->setChecked(modele_.Enregistre);
+    edNomFich->setText(ToQString(modele_.NomFich));
     edNomFich->setCursorPosition(0);
     montreProgres();
     montreEtat();
@@ -97,20 +88,20 @@ void TSudokuDiaGenere::FormCreate() {
 void TSudokuDiaGenere::litControles() {
     const std::array<QCheckBox*, 5> boites = cases();
     for (size_t i = 0; i < boites.size(); ++i)
-        model_.Regles[i] = boites[i]->isChecked();
-    model_.AuMoins = rbAucuneAutre->isChecked() ? 1 : 0;
-    model_.Enregistre = chkEnregistre->isChecked();
-    model_.NomFich = edNomFich->text().toStdString();
+        modele_.Regles[i] = boites[i]->isChecked();
+    modele_.AuMoins = rbAucuneAutre->isChecked() ? 1 : 0;
+    modele_.Enregistre = chkEnregistre->isChecked();
+    modele_.NomFich = edNomFich->text().toStdString();
 }
 
 void TSudokuDiaGenere::montreRegles() {
     const std::array<QCheckBox*, 5> boites = cases();
     for (size_t i = 0; i < boites.size(); ++i)
-        boites[i]->setChecked(model_.Regles[i]);
+        boites[i]->setChecked(modele_.Regles[i]);
 }
 
 void TSudokuDiaGenere::montreEtat() {
-    const bool enCours = model_.EnCours();
+    const bool enCours = modele_.EnCours();
     ui->gbRegles->setEnabled(!enCours);
     ui->rgAuMoins->setEnabled(!enCours);
     ui->gbResultats->setEnabled(!enCours);
@@ -123,26 +114,26 @@ void TSudokuDiaGenere::montreEtat() {
 }
 
 void TSudokuDiaGenere::montreProgres() {
-    const std::string& etudiees = model_.TexteEtudiees();
+    const std::string& etudiees = modele_.TexteEtudiees();
     lb->setText(etudiees.empty() ? QStringLiteral("0") : ToQString(etudiees));
-    lb2->setText(ToQString(model_.TexteEnregistres()));
+    lb2->setText(ToQString(modele_.TexteEnregistres()));
 }
 
 void TSudokuDiaGenere::btSelectAlL2Click() {
     litControles();
-    model_.CocheTout();
+    modele_.CocheTout();
     montreRegles();
 }
 
 void TSudokuDiaGenere::btEfface2Click() {
     litControles();
-    model_.EffaceTout();
+    modele_.EffaceTout();
     montreRegles();
 }
 
 void TSudokuDiaGenere::btInverse2Click() {
     litControles();
-    model_.Inverse();
+    modele_.Inverse();
     montreRegles();
 }
 
@@ -156,14 +147,14 @@ void TSudokuDiaGenere::btParcourirClick() {
 
 void TSudokuDiaGenere::btREchercherClick() {
     litControles();
-    if (!model_.Rechercher())
+    if (!modele_.Rechercher())
         return;
     montreProgres();
     montreEtat();
 }
 
 void TSudokuDiaGenere::btArreterClick() {
-    model_.Arreter();
+    modele_.Arreter();
 }
 
 void TSudokuDiaGenere::btAideClick() {
@@ -176,9 +167,9 @@ void TSudokuDiaGenere::done(int result) {
         litControles();
         // The grid being studied is finished first: a few seconds at most.
         std::optional<TWaitCursor> attente;
-        if (model_.EnCours())
+        if (modele_.EnCours())
             attente.emplace();
-        model_.Fermeture();
+        modele_.Fermeture();
     }
     QDialog::done(result);
 }

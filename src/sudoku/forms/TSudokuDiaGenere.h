@@ -3,7 +3,7 @@
 // the search and hands the puzzle to the component.
 #pragma once
 
-#include <QDialog>
+#include "host/forms/ModelDialog.h"
 
 #include <array>
 #include <memory>
@@ -19,16 +19,13 @@ namespace Forms::Ui {
 class TSudokuDiaGenere;
 }
 
-class TSudokuDiaGenere : public QDialog {
+class TSudokuDiaGenere
+    : public TModelDialog<TSudokuDiaGenere, SudokuDiaGenereModele, Forms::Ui::TSudokuDiaGenere> {
     Q_OBJECT
 
 public:
     explicit TSudokuDiaGenere(SudokuDiaGenereModele& model, QWidget* parent = nullptr);
     ~TSudokuDiaGenere() override;
-
-    // The form "SudokuDiaGenere" as the user-interface service makes it: the dialog on its
-    // model, null for a model of another kind.
-    static std::unique_ptr<QDialog> Cree(TFormModel& model, QWidget* parent);
 
     // Closing, however it happens, ends the search (waiting for the grid being studied) and
     // keeps the check boxes for the next time.
@@ -72,7 +69,5 @@ private:
     void montreEtat();
     void montreProgres();
 
-    std::unique_ptr<Forms::Ui::TSudokuDiaGenere> ui;
-    SudokuDiaGenereModele& model_;
     bool ferme_ = false;
 };
