@@ -19,6 +19,7 @@
 #include <climits>
 #include <initializer_list>
 #include <ostream>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -150,11 +151,11 @@ protected:
             << cle << " = " << valeur << ": " << message;
     }
 
-    // Several keys in turn, e.g. {{"Operation", "2"}, {"PositionTrous", "7"}}.
-    static void change(TvlOperation& op,
-                       std::initializer_list<std::pair<std::string, std::string>> cles) {
-        for (const auto& [cle, valeur] : cles)
-            change(op, cle, valeur);
+    // Several keys in turn, written "Operation=2;PositionTrous=7".
+    static void change(TvlOperation& op, const std::string& cles) {
+        std::istringstream in(cles);
+        for (std::string cle; std::getline(in, cle, ';');)
+            change(op, cle.substr(0, cle.find('=')), cle.substr(cle.find('=') + 1));
     }
 
     // The table holds these rows; then a new set of exercises.
