@@ -137,40 +137,34 @@ protected:
         FichIni() = folder_.file("vorlane.ini");
     }
     ~OperationFixture() override { FichIni() = savedIni_; }
-
     // A new, constructed operation on page 0.
     TvlOperation& nouvelle() {
         TComposant* c = document_.Cree("Opération", 0);
         EXPECT_NE(c, nullptr);
         return dynamic_cast<TvlOperation&>(*c);
     }
-
     static void change(TvlOperation& op, const std::string& cle, const std::string& valeur) {
         std::string message;
         ASSERT_TRUE(op.ChangeOption(valeur, cle, message))
             << cle << " = " << valeur << ": " << message;
     }
-
     // Several keys in turn, written "Operation=2;PositionTrous=7".
     static void change(TvlOperation& op, const std::string& cles) {
         std::istringstream in(cles);
         for (std::string cle; std::getline(in, cle, ';');)
             change(op, cle.substr(0, cle.find('=')), cle.substr(cle.find('=') + 1));
     }
-
     // The table holds these rows; then a new set of exercises.
     static void operandes(TvlOperation& op, std::initializer_list<std::vector<double>> rows) {
         op.TableOperandes = tableOperandes(rows);
         genere(op);
     }
-
     // A new set of exercises from the table.
     static void genere(TvlOperation& op) {
         std::string message;
         EXPECT_FALSE(op.ChangeOption("", "GenererCalcul", message)); // an action
         EXPECT_TRUE(message.empty());
     }
-
     // The exercises as text, one a line.
     static std::vector<std::string> exercices(const TvlOperation& op) {
         const std::vector<std::string> lines = op.Description();
@@ -180,7 +174,6 @@ protected:
         return debut == lines.end() ? std::vector<std::string>{}
                                     : std::vector<std::string>(debut + 1, lines.end());
     }
-
     TempFolder folder_;
     TCatalogue catalogue_ = CataloguePaquet();
     TDocument document_{catalogue_};

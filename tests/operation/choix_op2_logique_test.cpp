@@ -15,7 +15,6 @@ namespace {
 class ChoixOp2LogiqueTest : public SeparateursFixture {
 protected:
     ChoixOp2LogiqueTest() { SeedRandom(7); }
-
     // The dialog's logic for a kind, on an empty grid, with the given bounds.
     ChoixOp2Logique& logique(int operation, double min = 1, double max = 100) {
         logique_ = std::make_unique<ChoixOp2Logique>(grille_, operation);
@@ -44,7 +43,6 @@ protected:
             vus.insert(std::stoi(t));
         return vus;
     }
-
     SuperGridModel grille_;
     std::unique_ptr<ChoixOp2Logique> logique_;
     TTestUi ui_;

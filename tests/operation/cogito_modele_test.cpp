@@ -34,7 +34,6 @@ protected:
         genere(op);
         return exercices(op);
     }
-
     TTestUi ui_;
     TScopedUi portee_{ui_};
 };

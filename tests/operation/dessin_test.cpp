@@ -28,7 +28,6 @@ protected:
         options_.NombreOperations = 24;
         options_.OperationPosee = true;
     }
-
     // A new operation without holes, from its settings and operands; drawn when asked.
     TvlOperation& posee(std::initializer_list<std::vector<double>> rows,
                         const std::string& cles = "", int mode = -1) {
@@ -42,7 +41,6 @@ protected:
     }
     std::vector<Texte> dessines() const { return textes(canvas_, o_); }
     std::vector<Trait> barres() const { return traits(canvas_, o_); }
-
     // Multiplications and divisions drawn straight from their records, in options_.
     DessinOperation dessin(bool correction) {
         canvas_.Clear();
@@ -69,7 +67,6 @@ protected:
     }
     std::string ligne(int y) const { return ::ligne(canvas_, y); }
     int x(const std::string& c, int y) const { return xDe(canvas_, c, y); }
-
     TRecordingCanvas canvas_;
     vlPoint o_{};
     OperOptions options_{};
@@ -200,7 +197,6 @@ TEST_F(DessinTest, ARedirectedOperationSpreadsItsListOverItsReceivers) {
     EXPECT_EQ(op.Recepteurs, (std::vector<TComposant*>{&premiere, &seconde}));
     EXPECT_TRUE(ancienne->Emetteurs.empty());
     EXPECT_EQ(seconde.Emetteurs, std::vector<TComposant*>{&op});
-
     seconde.Dessine(canvas_, MODE_EPREUVE, nullptr);
     EXPECT_EQ(concatene(textes(canvas_)), "13100+11314100+11415100+115");
     // Cells are the grid's squares, the sign in the first one; the third exercise no longer

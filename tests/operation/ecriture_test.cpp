@@ -1,9 +1,7 @@
 // Exercises written as text: the numbers' forms, the operand settings as the ini file keeps
 // them, additions and subtractions built from the operand table with their holes,
-// multiplications and divisions posed as the pupil writes them, and the records through a
-// stream. Numbers are written "1 234,5".
+// multiplications and divisions posed as the pupil writes them. Numbers are written "1 234,5".
 #include "OperationFixture.h"
-#include "host/Stream.h"
 #include "operation/EcritureMultDiv.h"
 #include "operation/GenerateurAdditions.h"
 #include "operation/Nombres.h"
@@ -87,17 +85,14 @@ TEST_F(EcritureTest, ThousandsGroupTheIntegerDigitsAndHolesReadInBrackets) {
 }
 
 TEST_F(EcritureTest, OperandSettingsTextHasAPointAndAnOptionalSeventhField) {
-    TDefinitionOperandes d{OP_DIVISION, {}, 2.5, 10, 0.25, 0.5, 2, true, {}};
-    const std::string texte = DefinitionVersTexte(d);
-    EXPECT_EQ(texte, "2.5000,10.0000,0.2500,0.5000,2,3,1");
-    TDefinitionOperandes lu = DefinitionStandard();
-    TexteVersDefinition(texte, lu);
-    EXPECT_EQ(DefinitionVersTexte(lu), texte);
+    TDefinitionOperandes d = DefinitionStandard();
+    TexteVersDefinition("2.5,10,0.25,0.5,2,3,1", d);
+    EXPECT_EQ(DefinitionVersTexte(d), "2.5000,10.0000,0.2500,0.5000,2,3,1");
     // Missing, the seventh field reads 0, as does an unreadable number.
-    TexteVersDefinition("3,20,5,0,0,1", lu);
-    EXPECT_EQ(DefinitionVersTexte(lu), "3.0000,20.0000,5.0000,0.0000,0,1,0");
-    TexteVersDefinition("x,7", lu);
-    EXPECT_EQ(DefinitionVersTexte(lu), "0.0000,7.0000,0.0000,0.0000,0,0,0");
+    TexteVersDefinition("3,20,5,0,0,1", d);
+    EXPECT_EQ(DefinitionVersTexte(d), "3.0000,20.0000,5.0000,0.0000,0,1,0");
+    TexteVersDefinition("x,7", d);
+    EXPECT_EQ(DefinitionVersTexte(d), "0.0000,7.0000,0.0000,0.0000,0,0,0");
 }
 
 const Addition& addition(const ListeOperations& liste, std::size_t i = 0) {
@@ -121,7 +116,6 @@ TEST_F(EcritureTest, NumbersArePaddedToTheExerciseWidthsUntilTheTablesEnd) {
     EXPECT_EQ(addition(liste, 2).Nombres[2], "3,0");
     EXPECT_EQ(addition(liste, 3).Nombres[5], "15");
     EXPECT_TRUE(GenereAdditions(tableOperandes({{5, -1, 3}}), {8, false}).empty());
-
     // Subtractions swap their operands in the table too, and write every column.
     TTableOperandes t = tableOperandes({{3, 5}, {1000, 999}, {10, 2.5}, {3, -1}});
     const ListeOperations differences = GenereSoustractions(t, {0, false});
@@ -263,64 +257,6 @@ TEST_F(EcritureTest, RemainderOfAWrittenDivision) {
                                                       {"1<", "4", "=", ""}};
     for (const auto& [a, b, q, reste] : cas)
         EXPECT_EQ(ResteDivision(a, b, q), reste) << a << " : " << b;
-}
-
-std::vector<std::uint8_t> octets(const OperGen& record) {
-    TMemoryStream stream;
-    EXPECT_TRUE(record.Sauve(stream));
-    return stream.Bytes();
-}
-
-// Reads into `lu` the first n bytes of what `record` writes; true when the read succeeded with
-// nothing left over.
-bool relu(const OperGen& record, OperGen& lu, std::size_t n = SIZE_MAX) {
-    std::vector<std::uint8_t> bytes = octets(record);
-    bytes.resize(std::min(bytes.size(), n));
-    TMemoryStream stream(bytes);
-    return lu.Charge(stream) && stream.Remaining() == 0;
-}
-
-TEST_F(EcritureTest, EveryKindReadsBackWhatItWroteAndACutStreamLeavesFixedContents) {
-    const TTableOperandes table = tableOperandes({{36, 1.2, 1}});
-    TTableOperandes copie = table;
-    std::vector<ListeOperations> listes;
-    listes.push_back(GenereAdditions(table, {8, false}));
-    listes.push_back(GenereSoustractions(copie, {4, false}));
-    listes.push_back(GenereMultiplications(table));
-    listes.push_back(GenereDivisions(table, false, 2));
-    for (int type = OP_ADDITION; type <= OP_DIVISION; ++type) {
-        const OperGen& record = *listes[std::size_t(type)].front();
-        const std::unique_ptr<OperGen> lu = NouvelleOperation(type);
-        EXPECT_TRUE(relu(record, *lu)) << type;
-        EXPECT_EQ(octets(*lu), octets(record)) << type;
-    }
-    // Widths, count and the first string read, then the stream ends.
-    Addition a;
-    a.NbOperandes = 3;
-    a.Nombres = {"12  ", " 7,5", " 1,0", "20,5", "", ""};
-    Addition a2;
-    EXPECT_FALSE(relu(a, a2, 6 + 4 + 4));
-    EXPECT_EQ(a2.NbOperandes, 2);
-    EXPECT_EQ(a2.Nombres[0], "12  ");
-    EXPECT_EQ(a2.Nombres[1], "1");
-    a.NbOperandes = 6; // the sum would fall outside the six strings
-    EXPECT_FALSE(relu(a, a2));
-    EXPECT_EQ(a2.NbOperandes, 2);
-    Soustraction s;
-    s.Nombres = {"1000", " 999", "0001"};
-    EXPECT_FALSE(relu(s, s, 10));
-    EXPECT_EQ(s.Nombres, (Nombres3{"2", "1", "1"}));
-    Multiplication m;
-    m.Lignes = {"125", "12", "250", "125", "1500"};
-    EXPECT_FALSE(relu(m, m, octets(m).size() - 4)); // no terminator
-    EXPECT_EQ(m.Lignes, (Lignes{"2", "1", "2"}));
-    EXPECT_EQ(m.IndiceResultat, 2);
-    Division d;
-    d.Lignes = {"125", "5", "25"};
-    d.ZerosTete = 7;
-    EXPECT_FALSE(relu(d, d, 8));
-    EXPECT_EQ(d.Lignes, (Lignes{"2", "1", "2"}));
-    EXPECT_EQ(d.ZerosTete, 0);
 }
 
 } // namespace

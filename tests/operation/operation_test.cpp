@@ -108,7 +108,6 @@ TEST_F(OperationTest, OperandDialogWorksOnACopyTakenBackOnOk) {
     EXPECT_FALSE(op.ChangeOption("", "DefinirOperandes", message)); // no window: nothing
     EXPECT_TRUE(message.empty());
     EXPECT_EQ(op.TableOperandes, tire);
-
     TTestUi ui;
     const TScopedUi scope(ui);
     change(op, "PositionTrous", "0");
@@ -130,7 +129,6 @@ TEST_F(OperationTest, OperandDialogWorksOnACopyTakenBackOnOk) {
     EXPECT_TRUE(op.DblClk(0, {0, 0}));
     EXPECT_EQ(exercices(op), std::vector<std::string>{"40 + 2 = 42"});
     EXPECT_EQ(op.Reglages().DefinitionOperandes.ValeurMax, 50);
-
     // Through the key, with regeneration off: the table is taken, the exercises stay.
     change(op, "InhibeCalculsAuto", "1");
     ui.forms["ChoixOp2"] = [](TFormModel& model) {
@@ -160,7 +158,6 @@ TEST_F(OperationTest, SavedPreferencesComeBackOnANewComponent) {
     EXPECT_NE(texte.find("PositionTrousSoustraction=3"), std::string::npos);
     EXPECT_NE(texte.find("PositionTrousAddition=5"), std::string::npos);
     EXPECT_EQ(texte.find("Gauche"), std::string::npos);
-
     TvlOperation& copie = nouvelle();
     OperOptions attendu = source.Reglages();
     attendu.DefinitionOperandes.Operation = OP_ADDITION; // always additions in a new component
@@ -180,7 +177,6 @@ TEST_F(OperationTest, EveryKindComesBackFromItsRecordItsDocumentAndACopy) {
         sources.push_back(&source);
         for (const std::string& e : exercices(source))
             ASSERT_NE(e.find(signe), std::string::npos) << e;
-
         TMemoryStream stream(sauve(source));
         TvlOperation lu(&document_.Cadre(0));
         const std::uint32_t graine = GlobalRandom().Next();
@@ -192,7 +188,7 @@ TEST_F(OperationTest, EveryKindComesBackFromItsRecordItsDocumentAndACopy) {
         EXPECT_EQ(lu.TableOperandes, source.TableOperandes);
         EXPECT_TRUE(memesReglages(lu.Reglages(), source.Reglages()));
         EXPECT_EQ(lu.Version, 3);
-
+        EXPECT_EQ(sauve(lu), sauve(source)); // every field of every record
         const std::unique_ptr<TComposant> copie = source.Copie();
         auto& op = dynamic_cast<TvlOperation&>(*copie);
         EXPECT_EQ(exercices(op), exercices(source));
@@ -228,7 +224,6 @@ TEST_F(OperationTest, AVersion2RecordHasTenOperandRows) {
     std::memcpy(bytes.data(), &version, 2);
     bytes.resize(bytes.size() - 14 * 40); // a version 2 record ends after ten rows
     TMemoryStream stream(bytes);
-
     TvlOperation& lu = nouvelle();
     ASSERT_TRUE(lu.Charge(stream, nullptr, &document_.Cadre(0)));
     EXPECT_EQ(lu.Version, 3);
@@ -251,7 +246,6 @@ TEST_F(OperationTest, AVersion1BlockGetsTheLaterFieldsDefaults) {
     const std::int16_t version = 1;
     std::memcpy(v1.data(), &version, 2);
     TMemoryStream stream(v1);
-
     TvlOperation& lu = nouvelle();
     ASSERT_TRUE(lu.Charge(stream, nullptr, &document_.Cadre(0)));
     EXPECT_EQ(stream.Remaining(), 0u);
@@ -268,7 +262,6 @@ TEST_F(OperationTest, FailedLoadsFallBack) {
     change(source, "NombreOperations=5;PositionTrous=0");
     operandes(source, {{1000, 2000}, {3, 4}});
     const std::vector<std::uint8_t> bytes = sauve(source);
-
     // Cut inside the operand table: the records stay, the table is drawn again.
     TMemoryStream inTable(std::vector<std::uint8_t>(bytes.begin(), bytes.end() - 100));
     TvlOperation& a = nouvelle();
@@ -278,7 +271,6 @@ TEST_F(OperationTest, FailedLoadsFallBack) {
     for (const TLigneOperandes& row : a.TableOperandes)
         for (const double v : row)
             ASSERT_TRUE(v >= 1 && v <= 100) << v;
-
     // Cut inside the options block: factory settings, and no exercise (none is built before the
     // construction ends).
     const std::size_t fin = entete(source) + 100;

@@ -21,7 +21,6 @@ using Lignes = std::vector<std::string>;
 class VerificateurTest : public OperationFixture {
 protected:
     int entre(int bas, int haut) { return bas + int(alea_() % unsigned(haut - bas + 1)); }
-
     // A number of `entiers` integer digits (the first not 0 unless `zeros`) and `decimales`
     // decimals (the last not 0).
     double tire(int entiers, int decimales, bool zeros = false) {
@@ -36,14 +35,12 @@ protected:
             v /= 10;
         return v;
     }
-
     static Lignes sansTrous(Lignes l) {
         for (std::string& ligne : l)
             for (char& c : ligne)
                 c = verificateur::lu(c);
         return l;
     }
-
     // Holes each digit of the lines with a chance of `pourcent`, at most `maxOperandes` of them
     // on the two operands.
     void troue(Lignes& l, int pourcent, int maxOperandes) {
@@ -57,7 +54,6 @@ protected:
                 c = Trou(c);
             }
     }
-
     // A line of random digits in place of a random line (from line 2 on).
     void derange(Lignes& l) {
         std::string ligne;
@@ -66,7 +62,6 @@ protected:
             ligne += char('0' + entre(0, 9));
         l[std::size_t(entre(2, int(l.size()) - 1))] = ligne;
     }
-
     std::mt19937 alea_{20240611};
 };
 
@@ -141,7 +136,6 @@ TEST_F(VerificateurTest, EveryHoledExerciseHasExactlyOneCompletion) {
         change(op, "PrecisionDiv", std::to_string(precision));
         change(op, "OperationPosee", posee ? "1" : "0"); // regenerates
         const bool formeLongue = longue || !posee;
-
         ASSERT_EQ(op.Operations().size(), op.TableOperandes.size());
         for (std::size_t i = 0; i < op.Operations().size(); ++i) {
             const OperGen& record = *op.Operations()[i];
