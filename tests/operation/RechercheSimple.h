@@ -22,12 +22,7 @@ using verificateur::valeur;
 
 // Same length, and every known digit of the pattern equals the text's.
 inline bool concorde(const std::string& motif, const std::string& texte) {
-    if (motif.size() != texte.size())
-        return false;
-    for (std::size_t i = 0; i < motif.size(); ++i)
-        if (!estTrou(motif[i]) && motif[i] != texte[i])
-            return false;
-    return true;
+    return verificateur::identiques({motif}, {texte});
 }
 
 inline std::string completeAGauche(std::string s, std::size_t taille) {

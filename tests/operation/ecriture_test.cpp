@@ -47,16 +47,8 @@ TEST_F(EcritureTest, DigitCountsSeeHolesAsDigits) {
     }
 }
 
-TEST_F(EcritureTest, PlaceTrousHidesTheDigitOfAColumnOrNothing) {
-    // Leading blanks do not shift the columns.
-    const std::vector<std::tuple<std::string, int, std::string>> places{
-        {"123", 0, "12="},      {"123", 2, ";23"},      {" 999", 2, " C99"},
-        {"19,25", -1, "19,<5"}, {"19,25", -2, "19,2?"}, {"19,25", 1, ";9,25"}};
-    for (const auto& [texte, position, attendu] : places) {
-        std::string s = texte;
-        EXPECT_TRUE(PlaceTrous(s, position)) << texte << " @" << position;
-        EXPECT_EQ(s, attendu);
-    }
+// Where a single hole goes is checked through the additions' holes below.
+TEST_F(EcritureTest, PlaceTrousRefusesAColumnWithoutADigit) {
     // No digit there, one already hidden, or a number padded on the right (counting from its
     // end would pick the wrong column).
     const std::vector<std::pair<std::string, int>> refuses{

@@ -61,7 +61,7 @@ TEST_F(OperationTest, WhichChangesRebuildTheExercises) {
     EXPECT_EQ(exercices(op)[0], "7 + 2 = 9");
 }
 
-TEST_F(OperationTest, BothFontsShareOneSizeAndTheBoldPencilResetsBoth) {
+TEST_F(OperationTest, BothFontsShareOneSizeAndTheBoldPencilSetsBoth) {
     TvlOperation& op = nouvelle();
     change(op, "Fonte", "Liberation Sans,20,0,normal");
     EXPECT_EQ(op.Reglages().Fonte.NomPolice(), "Liberation Sans");
@@ -73,9 +73,6 @@ TEST_F(OperationTest, BothFontsShareOneSizeAndTheBoldPencilResetsBoth) {
     EXPECT_EQ(op.Reglages().FonteCorrige.ToString(), "CrayonL,18,255,gras");
     change(op, "UtiliserCrayonGras", ",24");
     EXPECT_EQ(op.Reglages().FonteCorrige.ToString(), "CrayonL,24,255,gras");
-    // "EspSuppl" reads any text, bad text as 0.
-    change(op, "EspSuppl", "non");
-    EXPECT_FALSE(op.Reglages().EspSuppl);
 }
 
 TEST_F(OperationTest, LongMultiplicationsInLineShowTheirInformation) {
@@ -146,12 +143,12 @@ TEST_F(OperationTest, SavedPreferencesComeBackOnANewComponent) {
     // Without an ini value the background reads as solid white, not the factory clear black.
     EXPECT_EQ(source.Reglages().StyleBrosseFond, bsSolid);
     EXPECT_EQ(source.Reglages().CouleurBrosseFond, 16777215);
-    change(source,
-           "PositionTrous=5;Operation=1;PositionTrous=3;TrousIsoles=1;OperationPosee=0;"
-           "NombreOperations=6;Fonte=CrayonL,16,128,;SeparerMilliers=0;AlignerSurCarreau=0;"
-           "DifficulteDiv=2;PrecisionDiv=4;"
-           "DivTypeLignes=1;EpaisseurTrait=3;EspSuppl=0;StylePinceauCadre=1;TaillePinceauCadre=5;"
-           "CouleurPinceauCadre=8421504;StyleBrosseFond=4;CouleurBrosseFond=65535;Detachable=1");
+    change(source, "PositionTrous=5;Operation=1;PositionTrous=3;TrousIsoles=1;OperationPosee=0;"
+                   "NombreOperations=6;Fonte=CrayonL,16,128,;SeparerMilliers=0;AlignerSurCarreau=0;"
+                   "DifficulteDiv=2;PrecisionDiv=4;DivTypeLignes=1;EpaisseurTrait=3;EspSuppl=non;"
+                   "StylePinceauCadre=1;TaillePinceauCadre=5;CouleurPinceauCadre=8421504;"
+                   "StyleBrosseFond=4;CouleurBrosseFond=65535;Detachable=1");
+    EXPECT_FALSE(source.Reglages().EspSuppl); // any text is read, a bad one as 0
     source.EnregistreOptions();
     const std::string texte = ReadBack(FichIni());
     EXPECT_NE(texte.find("Operation=1.0000,100.0000,0.0000,0.0000,0,1,0"), std::string::npos);
