@@ -31,6 +31,7 @@ protected:
         SetThousandSeparator(' ');
         SeedRandom(2024);
     }
+
     ~SeparateursFixture() override {
         SetDecimalSeparator(decimal_);
         SetThousandSeparator(thousands_);
@@ -53,8 +54,6 @@ inline TTableOperandes tableOperandes(std::initializer_list<std::vector<double>>
     }
     return table;
 }
-
-// ---- what a recording canvas received ----
 
 struct Texte {
     std::string texte;
@@ -128,43 +127,49 @@ inline int xDe(const TRecordingCanvas& canvas, const std::string& c, int y) {
     return x;
 }
 
-// ---- a document with an operation ----
-
+// A document with the package's kinds on one A4 page, and an ini file of its own.
 class OperationFixture : public SeparateursFixture {
 protected:
     OperationFixture() : savedIni_(FichIni()) {
         document_.AjoutePage(TPlanche(TPlanche::Format::A4, false));
         FichIni() = folder_.file("vorlane.ini");
     }
+
     ~OperationFixture() override { FichIni() = savedIni_; }
+
     // A new, constructed operation on page 0.
     TvlOperation& nouvelle() {
         TComposant* c = document_.Cree("Opération", 0);
         EXPECT_NE(c, nullptr);
         return dynamic_cast<TvlOperation&>(*c);
     }
+
     static void change(TvlOperation& op, const std::string& cle, const std::string& valeur) {
         std::string message;
         ASSERT_TRUE(op.ChangeOption(valeur, cle, message))
             << cle << " = " << valeur << ": " << message;
     }
+
     // Several keys in turn, written "Operation=2;PositionTrous=7".
     static void change(TvlOperation& op, const std::string& cles) {
         std::istringstream in(cles);
         for (std::string cle; std::getline(in, cle, ';');)
             change(op, cle.substr(0, cle.find('=')), cle.substr(cle.find('=') + 1));
     }
+
     // The table holds these rows; then a new set of exercises.
     static void operandes(TvlOperation& op, std::initializer_list<std::vector<double>> rows) {
         op.TableOperandes = tableOperandes(rows);
         genere(op);
     }
+
     // A new set of exercises from the table.
     static void genere(TvlOperation& op) {
         std::string message;
         EXPECT_FALSE(op.ChangeOption("", "GenererCalcul", message)); // an action
         EXPECT_TRUE(message.empty());
     }
+
     // The exercises as text, one a line.
     static std::vector<std::string> exercices(const TvlOperation& op) {
         const std::vector<std::string> lines = op.Description();
@@ -174,6 +179,7 @@ protected:
         return debut == lines.end() ? std::vector<std::string>{}
                                     : std::vector<std::string>(debut + 1, lines.end());
     }
+
     TempFolder folder_;
     TCatalogue catalogue_ = CataloguePaquet();
     TDocument document_{catalogue_};

@@ -238,6 +238,7 @@ public:
              int precision = 0)
         : motif_(std::move(motif)), virgule_(virgule), division_(division), longue_(longue),
           precision_(precision) {}
+
     long Compte() {
         std::vector<std::string> l = motif_;
         if (division_)
@@ -252,6 +253,7 @@ private:
         const std::size_t v = texte.find(virgule);
         return p == 0 && (v == std::string::npos ? texte.size() : v) > 1;
     }
+
     void multiplicande(std::vector<std::string>& l, std::size_t p) {
         if (p == l[0].size()) {
             multiplicateur(l, l[1].size(), 0, 0);
@@ -266,6 +268,7 @@ private:
         }
         l[0][p] = c;
     }
+
     // Digits of the multiplier from the right; `lignes` partial products so far, `zeros` the
     // zero digits since the last non-zero one.
     void multiplicateur(std::vector<std::string>& l, std::size_t p, std::size_t lignes,
@@ -302,6 +305,7 @@ private:
         }
         l[1][i] = c;
     }
+
     void diviseur(std::vector<std::string>& l, std::size_t p) {
         if (p == l[1].size())
             return dividende(l, 0);
@@ -314,6 +318,7 @@ private:
         }
         l[1][p] = c;
     }
+
     // Whether some number in [bas, haut] written with the quotient line's decimals could be
     // that line: its digits (without the separator) padded with zeros to the line's length.
     bool quotientPossible(Grand bas, Grand haut) const {
@@ -333,6 +338,7 @@ private:
                 return false;
         return true;
     }
+
     // Digits of the dividend from the left; the quotient line must stay possible.
     void dividende(std::vector<std::string>& l, std::size_t p) {
         const Nombre y = nombre(l[1], virgule_);
@@ -375,6 +381,7 @@ private:
         }
         l[0][p] = c;
     }
+
     std::vector<std::string> motif_;
     char virgule_;
     bool division_;

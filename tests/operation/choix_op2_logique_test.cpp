@@ -15,6 +15,7 @@ namespace {
 class ChoixOp2LogiqueTest : public SeparateursFixture {
 protected:
     ChoixOp2LogiqueTest() { SeedRandom(7); }
+
     // The dialog's logic for a kind, on an empty grid, with the given bounds.
     ChoixOp2Logique& logique(int operation, double min = 1, double max = 100) {
         logique_ = std::make_unique<ChoixOp2Logique>(grille_, operation);
@@ -24,12 +25,15 @@ protected:
         logique_->Initialise(tableOperandes(), d);
         return *logique_;
     }
+
     // Fills the operand rows of column c from the top.
     void colonne(int c, const std::vector<std::string>& operandes) {
         for (std::size_t l = 0; l < operandes.size(); ++l)
             grille_.SetCell(c, int(l) + 1, operandes[l]);
     }
+
     double nombre(int c, int r) const { return LitNombre(grille_.Cell(c, r)); }
+
     // `n` numbers drawn with the current settings.
     std::vector<std::string> tirages(int n) const {
         std::vector<std::string> textes(static_cast<std::size_t>(n));
@@ -37,12 +41,14 @@ protected:
             t = logique_->TireNombre();
         return textes;
     }
+
     std::set<int> entiersTires(int n) const {
         std::set<int> vus;
         for (const std::string& t : tirages(n))
             vus.insert(std::stoi(t));
         return vus;
     }
+
     SuperGridModel grille_;
     std::unique_ptr<ChoixOp2Logique> logique_;
     TTestUi ui_;

@@ -19,6 +19,7 @@ protected:
             return s.kind == "form" && s.title == "Cogito";
         }));
     }
+
     // The dialog's event loop until the worker's end closes it.
     void attend(const CogitoModele& cogito) {
         while (!cogito.Fini()) {
@@ -27,6 +28,7 @@ protected:
         }
         ui_.ProcessPosted();
     }
+
     // New multiplications whose isolated holes on every line need checking.
     std::vector<std::string> multiplications() {
         TvlOperation& op = nouvelle();
@@ -34,6 +36,7 @@ protected:
         genere(op);
         return exercices(op);
     }
+
     TTestUi ui_;
     TScopedUi portee_{ui_};
 };

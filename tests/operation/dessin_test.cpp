@@ -28,6 +28,7 @@ protected:
         options_.NombreOperations = 24;
         options_.OperationPosee = true;
     }
+
     // A new operation without holes, from its settings and operands; drawn when asked.
     TvlOperation& posee(std::initializer_list<std::vector<double>> rows,
                         const std::string& cles = "", int mode = -1) {
@@ -39,8 +40,11 @@ protected:
         o_ = op.Rect.LireOrg();
         return op;
     }
+
     std::vector<Texte> dessines() const { return textes(canvas_, o_); }
+
     std::vector<Trait> barres() const { return traits(canvas_, o_); }
+
     // Multiplications and divisions drawn straight from their records, in options_.
     DessinOperation dessin(bool correction) {
         canvas_.Clear();
@@ -48,25 +52,33 @@ protected:
         return DessinOperation(canvas_, options_, liste_, police_, corrige_, {CW, CH, EXTRA},
                                correction);
     }
+
     template <typename T> T& ajoute(ListeOperations liste) {
         liste_.push_back(std::move(liste.front()));
         return dynamic_cast<T&>(*liste_.back());
     }
+
     Multiplication& multiplication(double a, double b) {
         return ajoute<Multiplication>(GenereMultiplications(tableOperandes({{a, b}})));
     }
+
     void multiplie(double a, double b, bool correction = false) {
         dessin(correction).DessineMultiplicationPosee(rect_, {B, 0}, multiplication(a, b));
     }
+
     Division& division(double a, double b, int precision, bool longue) {
         return ajoute<Division>(GenereDivisions(tableOperandes({{a, b}}), longue, precision));
     }
+
     void divise(double a, double b, int precision, bool correction = false) {
         const Division& d = division(a, b, precision, options_.DivisionLongue);
         dessin(correction).DessineDivisionPosee(rect_, {B, 0}, d);
     }
+
     std::string ligne(int y) const { return ::ligne(canvas_, y); }
+
     int x(const std::string& c, int y) const { return xDe(canvas_, c, y); }
+
     TRecordingCanvas canvas_;
     vlPoint o_{};
     OperOptions options_{};

@@ -35,18 +35,6 @@ TEST_F(EcritureTest, DoubleToStringWritesPlainDecimalsWithoutTrailingZeros) {
     EXPECT_EQ(DoubleToString(19.5), "19.5");
 }
 
-TEST_F(EcritureTest, DigitCountsSeeHolesAsDigits) {
-    // ":" hides 0, "C" hides 9; "$" only keeps room.
-    const std::vector<std::tuple<std::string, int, int>> comptes{{"  12", 2, 0}, {"12  ", 2, 0},
-                                                                 {" 7,5", 1, 1}, {"1:,C5", 2, 2},
-                                                                 {"1$25", 3, 0}, {"", 0, 0}};
-    for (const auto& [texte, entiers, decimales] : comptes) {
-        std::int16_t e = -1, d = -1;
-        NbDigit(texte, e, d);
-        EXPECT_EQ(std::make_pair(int(e), int(d)), std::make_pair(entiers, decimales)) << texte;
-    }
-}
-
 // Where a single hole goes is checked through the additions' holes below.
 TEST_F(EcritureTest, PlaceTrousRefusesAColumnWithoutADigit) {
     // No digit there, one already hidden, or a number padded on the right (counting from its

@@ -1,8 +1,8 @@
-// The holed multiplications and divisions checked independently. The generated ones by the
-// checker written from the rules of posed operations: their lines without holes are the written
-// operation, and their holes leave exactly one way to fill them. The worker's fast uniqueness
-// searches against the plain ones, on consistent exercises with random holes and on
-// inconsistent lines alike.
+// Holed multiplications and divisions checked independently: the generated ones by a checker
+// written from the rules of posed operations (their lines without holes are the written
+// operation, their holes stay on the lines their positions allow and leave exactly one way to
+// fill them), and the worker's fast uniqueness searches against the plain ones, on consistent
+// exercises with random holes and on inconsistent lines alike.
 #include "OperationFixture.h"
 #include "RechercheSimple.h"
 #include "Verificateur.h"
@@ -21,6 +21,7 @@ using Lignes = std::vector<std::string>;
 class VerificateurTest : public OperationFixture {
 protected:
     int entre(int bas, int haut) { return bas + int(alea_() % unsigned(haut - bas + 1)); }
+
     // A number of `entiers` integer digits (the first not 0 unless `zeros`) and `decimales`
     // decimals (the last not 0).
     double tire(int entiers, int decimales, bool zeros = false) {
@@ -35,12 +36,14 @@ protected:
             v /= 10;
         return v;
     }
+
     static Lignes sansTrous(Lignes l) {
         for (std::string& ligne : l)
             for (char& c : ligne)
                 c = verificateur::lu(c);
         return l;
     }
+
     // Holes each digit of the lines with a chance of `pourcent`, at most `maxOperandes` of them
     // on the two operands.
     void troue(Lignes& l, int pourcent, int maxOperandes) {
@@ -54,6 +57,7 @@ protected:
                 c = Trou(c);
             }
     }
+
     // A line of random digits in place of a random line (from line 2 on).
     void derange(Lignes& l) {
         std::string ligne;
@@ -62,6 +66,7 @@ protected:
             ligne += char('0' + entre(0, 9));
         l[std::size_t(entre(2, int(l.size()) - 1))] = ligne;
     }
+
     std::mt19937 alea_{20240611};
 };
 
