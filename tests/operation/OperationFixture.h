@@ -19,6 +19,7 @@
 #include <climits>
 #include <initializer_list>
 #include <ostream>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -30,6 +31,7 @@ protected:
         SetThousandSeparator(' ');
         SeedRandom(2024);
     }
+
     ~SeparateursFixture() override {
         SetDecimalSeparator(decimal_);
         SetThousandSeparator(thousands_);
@@ -52,8 +54,6 @@ inline TTableOperandes tableOperandes(std::initializer_list<std::vector<double>>
     }
     return table;
 }
-
-// ---- what a recording canvas received ----
 
 struct Texte {
     std::string texte;
@@ -127,14 +127,14 @@ inline int xDe(const TRecordingCanvas& canvas, const std::string& c, int y) {
     return x;
 }
 
-// ---- a document with an operation ----
-
+// A document with the package's kinds on one A4 page, and an ini file of its own.
 class OperationFixture : public SeparateursFixture {
 protected:
     OperationFixture() : savedIni_(FichIni()) {
         document_.AjoutePage(TPlanche(TPlanche::Format::A4, false));
         FichIni() = folder_.file("vorlane.ini");
     }
+
     ~OperationFixture() override { FichIni() = savedIni_; }
 
     // A new, constructed operation on page 0.
@@ -150,11 +150,11 @@ protected:
             << cle << " = " << valeur << ": " << message;
     }
 
-    // Several keys in turn, e.g. {{"Operation", "2"}, {"PositionTrous", "7"}}.
-    static void change(TvlOperation& op,
-                       std::initializer_list<std::pair<std::string, std::string>> cles) {
-        for (const auto& [cle, valeur] : cles)
-            change(op, cle, valeur);
+    // Several keys in turn, written "Operation=2;PositionTrous=7".
+    static void change(TvlOperation& op, const std::string& cles) {
+        std::istringstream in(cles);
+        for (std::string cle; std::getline(in, cle, ';');)
+            change(op, cle.substr(0, cle.find('=')), cle.substr(cle.find('=') + 1));
     }
 
     // The table holds these rows; then a new set of exercises.

@@ -4,6 +4,7 @@
 // min(count, 2)).
 #pragma once
 
+#include "Verificateur.h"
 #include "operation/BlocLignes.h"
 #include "operation/EcritureMultDiv.h"
 #include "operation/Nombres.h"
@@ -15,36 +16,13 @@
 
 namespace simple {
 
-using Grand = unsigned __int128;
-
-inline std::string enDecimal(Grand v) {
-    std::string s;
-    do {
-        s.insert(s.begin(), char('0' + int(v % 10)));
-        v /= 10;
-    } while (v > 0);
-    return s;
-}
-
-inline Grand valeur(const std::string& chiffres) {
-    Grand v = 0;
-    for (const char c : chiffres)
-        v = v * 10 + Grand(c - '0');
-    return v;
-}
-
-inline bool estTrou(char c) {
-    return c > '9';
-}
+using verificateur::estTrou;
+using verificateur::Grand;
+using verificateur::valeur;
 
 // Same length, and every known digit of the pattern equals the text's.
 inline bool concorde(const std::string& motif, const std::string& texte) {
-    if (motif.size() != texte.size())
-        return false;
-    for (std::size_t i = 0; i < motif.size(); ++i)
-        if (!estTrou(motif[i]) && motif[i] != texte[i])
-            return false;
-    return true;
+    return verificateur::identiques({motif}, {texte});
 }
 
 inline std::string completeAGauche(std::string s, std::size_t taille) {
@@ -60,7 +38,8 @@ inline int multiplicationJuste(const std::vector<std::string>& l, int da, int db
     const Grand b = valeur(l[1]);
     if (a == 0 || b == 0)
         return n == 3 && l[2].size() == 1 && (l[2][0] == '0' || estTrou(l[2][0])) ? 1 : 0;
-    const std::string produit = completeAGauche(enDecimal(a * b), std::size_t(da + db + 1));
+    const std::string produit =
+        completeAGauche(verificateur::decimal(a * b), std::size_t(da + db + 1));
     if (!concorde(l[n - 1], produit))
         return 0;
     if (n == 3)
@@ -73,7 +52,7 @@ inline int multiplicationJuste(const std::vector<std::string>& l, int da, int db
             continue;
         }
         const std::string partiel =
-            completeAGauche(enDecimal(a * Grand(*c - '0')), l[0].size()) + zeros;
+            completeAGauche(verificateur::decimal(a * Grand(*c - '0')), l[0].size()) + zeros;
         zeros.clear();
         if (ligne + 1 >= n || !concorde(l[ligne], partiel))
             return 0;

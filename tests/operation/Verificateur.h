@@ -86,18 +86,6 @@ inline std::string multiplieParChiffre(const std::string& a, int d) {
     return r;
 }
 
-inline std::string additionne(const std::string& a, const std::string& b) {
-    std::string r;
-    int retenue = 0;
-    for (std::size_t i = 0; i < std::max(a.size(), b.size()) || retenue > 0; ++i) {
-        const int x = i < a.size() ? a[a.size() - 1 - i] - '0' : 0;
-        const int y = i < b.size() ? b[b.size() - 1 - i] - '0' : 0;
-        r.insert(r.begin(), char('0' + (x + y + retenue) % 10));
-        retenue = (x + y + retenue) / 10;
-    }
-    return r;
-}
-
 inline std::string sansZerosTete(const std::string& s) {
     const std::size_t p = s.find_first_not_of('0');
     return p == std::string::npos ? "0" : s.substr(p);
@@ -110,20 +98,16 @@ inline std::vector<std::string> ecritMultiplication(const std::string& x, const 
     const Nombre a = nombre(x, virgule);
     const Nombre b = nombre(y, virgule);
     std::vector<std::string> partiels;
-    std::string somme = "0";
     std::string decalage;
     for (auto c = b.chiffres.rbegin(); c != b.chiffres.rend(); ++c) {
-        if (*c != '0') {
-            std::string p = multiplieParChiffre(a.chiffres, *c - '0');
-            partiels.push_back(p + decalage);
-            decalage.clear();
-        }
-        somme = additionne(somme, multiplieParChiffre(a.chiffres, *c - '0') +
-                                      std::string(std::size_t(c - b.chiffres.rbegin()), '0'));
-        if (*c == '0')
+        if (*c == '0') {
             decalage += '0';
+            continue;
+        }
+        partiels.push_back(multiplieParChiffre(a.chiffres, *c - '0') + decalage);
+        decalage.clear();
     }
-    const std::string produit = sansZerosTete(somme);
+    const std::string produit = decimal(valeur(a.chiffres) * valeur(b.chiffres));
     std::vector<std::string> lignes{x, y};
     if (produit != "0" && partiels.size() >= 2 && b.chiffres.size() > 1)
         lignes.insert(lignes.end(), partiels.begin(), partiels.end());
@@ -181,7 +165,6 @@ inline std::vector<std::string> ecritDivision(const std::string& x, const std::s
     std::vector<std::string> lignes{x, y, avecVirgule(q, k, virgule)};
     if (quotientSeul)
         return lignes;
-
     // The long division of s, digit after digit.
     std::vector<int> chiffresQ;
     std::vector<Grand> restes;

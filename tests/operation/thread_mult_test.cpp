@@ -1,6 +1,7 @@
 // Where the worker puts holes in multiplications and divisions, by position setting, kind of
-// holes and difficulty; and how it walks, reports, stops and writes back a list of records.
-// That every holed exercise keeps exactly one solution is checked independently elsewhere.
+// holes and difficulty; one seed gives one sheet. That every holed exercise keeps exactly one
+// solution, with holes only on the lines its positions allow, is checked over random exercises
+// elsewhere.
 #include "operation/ThreadMult.h"
 
 #include "OperationFixture.h"
@@ -92,8 +93,7 @@ TEST_F(ThreadMultTest, ZeroFactorsTakeOnlyTheirFewPossibleHoles) {
         {{"37", "0", "0"}, true, {{{0}, {0}, {2}, {2}, {4}, {4}, {4, 2, 6}, {4, 2, 6}}}},
         {{"3", "0", "0"}, true, {{{0}, {0}, {2}, {2}, {4}, {4}, {4, 2, 6}, {4, 2}}}},
         // Both 0: the product, when it may hold holes.
-        {{"0", "0", "0"}, true, {{{0}, {0}, {0}, {0}, {4}, {4}, {4}, {4}}}},
-    };
+        {{"0", "0", "0"}, true, {{{0}, {0}, {0}, {0}, {4}, {4}, {4}, {4}}}}};
     for (const Cas& c : cas)
         for (int p = 0; p < 8; ++p)
             EXPECT_EQ(issues([&](unsigned g) { return mult(c.lignes, p, c.isoles, 1, g); }),
@@ -115,23 +115,7 @@ TEST_F(ThreadMultTest, WholeLinesHideOneNumberOrAllTheProductLines) {
         EXPECT_TRUE(pleine(bloc.Texte(j)));
 }
 
-TEST_F(ThreadMultTest, IsolatedHolesOnOneFactorOrTheProductsFollowTheDifficulty) {
-    const Lignes l{"1234", "56", "7404", "6170", "69104"};
-    // On the factor: length x p / 100 + 1 (34 %, 50 %), all of it when hard. On the products:
-    // 34 %, 67 %, all of their 13 digits.
-    for (const auto& [niveau, facteur, produits] :
-         std::vector<std::tuple<int, int, int>>{{0, 2, 4}, {1, 3, 8}, {2, 4, 13}}) {
-        const BlocLignes b = mult(l, 1, true, niveau, 5);
-        EXPECT_EQ(trous(b.Texte(0)), facteur) << niveau;
-        EXPECT_EQ(lignesTrouees(b), 1);
-        const BlocLignes p = mult(l, 4, true, niveau, 5);
-        EXPECT_EQ(trous(p, 2), produits) << niveau;
-        EXPECT_EQ(lignesTrouees(p) & 3, 0);
-    }
-    EXPECT_EQ(trous(mult(l, 2, true, 0, 5).Texte(1)), 1);
-}
-
-TEST_F(ThreadMultTest, BothFactorsTakeAlternateHolesThenSomeAreCleared) {
+TEST_F(ThreadMultTest, IsolatedHolesOnBothFactorsAlternateAndFollowTheDifficulty) {
     // Three marks alternate between the factors; 67 % or 34 % of them are cleared.
     for (const auto& [niveau, n] : std::vector<std::pair<int, int>>{{0, 1}, {1, 2}, {2, 3}}) {
         for (unsigned graine = 1; graine < 20; ++graine) {
@@ -143,9 +127,7 @@ TEST_F(ThreadMultTest, BothFactorsTakeAlternateHolesThenSomeAreCleared) {
                 EXPECT_FALSE(b.Ligne(0)[i] > '9' && b.Ligne(1)[i] > '9');
         }
     }
-}
-
-TEST_F(ThreadMultTest, AFactorAndTheProductsHideThatFactorWholeAndHardHidesMore) {
+    // A factor and the products: that factor whole; hard hides more.
     for (int p = 5; p <= 6; ++p)
         for (unsigned graine = 1; graine < 6; ++graine) {
             const BlocLignes b = mult(k123x456, p, true, 1, graine);
@@ -178,21 +160,13 @@ TEST_F(ThreadMultTest, LongFactorsAreNotBothHoled) {
     for (unsigned graine = 1; graine < 20; ++graine)
         surMultiplicande += trous(mult(l, 7, true, 1, graine).Texte(0));
     EXPECT_GT(surMultiplicande, 0);
-}
-
-// ---- divisions ----
-
-TEST_F(ThreadMultTest, DivisionOperandsBeyondSixDigitsAreNotBothHoled) {
-    // Whatever the multiplications' limit.
+    // Division operands beyond six digits are not both holed, whatever that limit.
     TvlOperation::MultChiffresMax = 20;
-    const Lignes l = division(1234, 567, 2);
-    for (unsigned graine = 1; graine < 15; ++graine)
-        EXPECT_EQ(trous(div(l, 7, true, 1, graine).Texte(0)), 0);
-    // 6 digits in all: both may.
-    const Lignes court = division(1234, 56, 2);
     int surDividende = 0;
-    for (unsigned graine = 1; graine < 15; ++graine)
-        surDividende += trous(div(court, 7, true, 2, graine).Texte(0));
+    for (unsigned graine = 1; graine < 15; ++graine) {
+        EXPECT_EQ(trous(div(division(1234, 567, 2), 7, true, 1, graine).Texte(0)), 0);
+        surDividende += trous(div(division(1234, 56, 2), 7, true, 2, graine).Texte(0));
+    }
     EXPECT_GT(surDividende, 0);
 }
 
@@ -223,70 +197,11 @@ TEST_F(ThreadMultTest, WholeDivisionLinesAreKeptOnlyWhenTheExerciseStaysUnique) 
     EXPECT_EQ(lignesTrouees(div({"72", "8", "9", "0"}, 2, false, 1, 1)), 2);
 }
 
-TEST_F(ThreadMultTest, IsolatedDivisionHolesStayOnTheirLines) {
-    const Lignes l = division(1234, 56, 2);
-    for (const auto& [p, permises] : std::vector<std::pair<int, int>>{
-             {1, 1}, {2, 2}, {3, 3}, {4, ~3}, {5, ~2}, {6, ~1}, {7, ~0}})
-        for (unsigned graine = 1; graine < 6; ++graine) {
-            const BlocLignes b = div(l, p, true, 2, graine);
-            EXPECT_EQ(lignesTrouees(b) & ~permises, 0) << p;
-            EXPECT_NE(lignesTrouees(b), 0) << p;
-            EXPECT_EQ(b.Texte(0).find(','), l[0].find(','));
-        }
-}
-
-// ---- the records ----
-
-const Lignes& lignes(const ListeOperations& liste, std::size_t i) {
-    return dynamic_cast<const Multiplication&>(*liste[i]).Lignes;
-}
-
-OperOptions difficiles() {
-    OperOptions o{};
-    o.PositionTrous[OP_MULTIPLICATION] = 7;
-    o.TrousIsoles = true;
-    o.DifficulteMult = 2;
-    return o;
-}
-
-TEST_F(ThreadMultTest, SeparatorsGoBackWhereTheyWere) {
-    ListeOperations liste =
-        GenereMultiplications(tableOperandes({{1.5, 2}, {12.5, 0.4}, {0.25, 36}}));
-    const OperOptions options = difficiles();
-    ThreadMult(&liste, &options, ThreadMult::MULTIPLICATION, 9).ExecuteMultiplication();
-    const std::vector<Lignes> avant{
-        {"1,5", "2", "3,0"}, {"12,5", "0,4", "5,00"}, {"0,25", "36", "150", "075", "9,00"}};
-    for (std::size_t i = 0; i < avant.size(); ++i) {
-        ASSERT_EQ(lignes(liste, i).size(), avant[i].size());
-        for (std::size_t j = 0; j < avant[i].size(); ++j) {
-            EXPECT_EQ(lignes(liste, i)[j].size(), avant[i][j].size());
-            EXPECT_EQ(lignes(liste, i)[j].find(','), avant[i][j].find(','));
-        }
-    }
-}
-
-TEST_F(ThreadMultTest, TheWorkerReportsEachRecordAndStopsBetweenThem) {
-    ListeOperations liste = GenereMultiplications(tableOperandes(
-        {{123, 45}, {123, 45}, {123, 45}, {123, 45}, {123, 45}, {123, 45}, {123, 45}}));
-    const OperOptions options = difficiles();
-    std::vector<int> vus;
-    ThreadMult* soi = nullptr;
-    ThreadMult worker(&liste, &options, ThreadMult::MULTIPLICATION, 4, [&](int n) {
-        vus.push_back(n);
-        if (n == 4)
-            soi->Terminate();
-    });
-    soi = &worker;
-    worker.Start();
-    worker.WaitFor();
-    EXPECT_EQ(vus, (std::vector<int>{1, 2, 3, 4}));
-    // The records begun before the request have their holes; the others are as written.
-    for (std::size_t i = 0; i < liste.size(); ++i)
-        EXPECT_EQ(trous(BlocLignes(lignes(liste, i))) > 0, i < 3) << i;
-}
-
 TEST_F(ThreadMultTest, OneSeedGivesOneSheet) {
-    const OperOptions options = difficiles();
+    OperOptions options{};
+    options.PositionTrous[OP_MULTIPLICATION] = 7;
+    options.TrousIsoles = true;
+    options.DifficulteMult = 2;
     const auto sheet = [&](unsigned graine) {
         ListeOperations liste =
             GenereMultiplications(tableOperandes({{123, 45}, {407, 26}, {86, 305}}));
@@ -294,8 +209,8 @@ TEST_F(ThreadMultTest, OneSeedGivesOneSheet) {
         worker.Start();
         worker.WaitFor();
         std::vector<Lignes> tout;
-        for (std::size_t i = 0; i < liste.size(); ++i)
-            tout.push_back(lignes(liste, i));
+        for (const auto& record : liste)
+            tout.push_back(dynamic_cast<const Multiplication&>(*record).Lignes);
         return tout;
     };
     EXPECT_EQ(sheet(17), sheet(17));

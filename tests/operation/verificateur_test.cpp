@@ -1,9 +1,14 @@
-// The generated multiplications and divisions checked by the independent checker: their lines
-// without holes are the written operation, and their holes leave exactly one way to fill them.
+// Holed multiplications and divisions checked independently: the generated ones by a checker
+// written from the rules of posed operations (their lines without holes are the written
+// operation, their holes stay on the lines their positions allow and leave exactly one way to
+// fill them), and the worker's fast uniqueness searches against the plain ones, on consistent
+// exercises with random holes and on inconsistent lines alike.
 #include "OperationFixture.h"
+#include "RechercheSimple.h"
 #include "Verificateur.h"
 #include "operation/Nombres.h"
 #include "operation/OperGen.h"
+#include "operation/RechercheTrous.h"
 
 #include <gtest/gtest.h>
 
@@ -11,53 +16,98 @@
 
 namespace {
 
+using Lignes = std::vector<std::string>;
+
 class VerificateurTest : public OperationFixture {
 protected:
-    // A number of `entiers` integer digits (the first not 0) and `decimales` decimals (the
-    // last not 0), as a double.
-    double tire(int entiers, int decimales) {
+    int entre(int bas, int haut) { return bas + int(alea_() % unsigned(haut - bas + 1)); }
+
+    // A number of `entiers` integer digits (the first not 0 unless `zeros`) and `decimales`
+    // decimals (the last not 0).
+    double tire(int entiers, int decimales, bool zeros = false) {
         long chiffres = 0;
         for (int i = 0; i < entiers + decimales; ++i) {
-            int d = int(alea_() % 10);
-            if ((i == 0 && entiers > 0) || (i == entiers + decimales - 1 && decimales > 0))
-                d = 1 + int(alea_() % 9);
-            chiffres = chiffres * 10 + d;
+            const bool nonNul = (i == 0 && entiers > 0 && !zeros) ||
+                                (i == entiers + decimales - 1 && decimales > 0);
+            chiffres = chiffres * 10 + entre(nonNul ? 1 : 0, 9);
         }
         double v = double(chiffres);
         for (int i = 0; i < decimales; ++i)
             v /= 10;
         return v;
     }
-    int entre(int bas, int haut) { return bas + int(alea_() % unsigned(haut - bas + 1)); }
 
-    static std::vector<std::string> sansTrous(const std::vector<std::string>& lignes) {
-        std::vector<std::string> l = lignes;
+    static Lignes sansTrous(Lignes l) {
         for (std::string& ligne : l)
             for (char& c : ligne)
                 c = verificateur::lu(c);
         return l;
     }
 
+    // Holes each digit of the lines with a chance of `pourcent`, at most `maxOperandes` of them
+    // on the two operands.
+    void troue(Lignes& l, int pourcent, int maxOperandes) {
+        int operandes = 0;
+        for (std::size_t j = 0; j < l.size(); ++j)
+            for (char& c : l[j]) {
+                if (!EstChiffre(c) || entre(0, 99) >= pourcent)
+                    continue;
+                if (j < 2 && operandes++ >= maxOperandes)
+                    continue;
+                c = Trou(c);
+            }
+    }
+
+    // A line of random digits in place of a random line (from line 2 on).
+    void derange(Lignes& l) {
+        std::string ligne;
+        const int n = entre(1, 6);
+        for (int i = 0; i < n; ++i)
+            ligne += char('0' + entre(0, 9));
+        l[std::size_t(entre(2, int(l.size()) - 1))] = ligne;
+    }
+
     std::mt19937 alea_{20240611};
 };
 
+int rapideMult(const Lignes& l, int da, int db) {
+    RechercheMult recherche;
+    return recherche.Compte(BlocLignes(l), da, db);
+}
+
+int simpleMult(Lignes l, int da, int db) {
+    return std::min(2, simple::compteMult(l, da, db));
+}
+
+int rapideDiv(const Lignes& l, bool longue, int precision) {
+    RechercheDiv recherche;
+    return recherche.Compte(BlocLignes(l), longue, precision);
+}
+
+int simpleDiv(Lignes l, bool longue, int precision) {
+    CalculDivision calcul;
+    return std::min(2, simple::compteDiv(l, longue, precision, calcul));
+}
+
 // The checker itself can fail: it tells a wrong product, no completion and several apart.
 TEST(VerificateurSeul, RejectsWrongAndAmbiguousExercises) {
-    using verificateur::Compteur;
     EXPECT_EQ(verificateur::ecritMultiplication("12", "34", ','),
-              (std::vector<std::string>{"12", "34", "48", "36", "408"}));
-    EXPECT_NE(verificateur::ecritMultiplication("12", "34", ','),
-              (std::vector<std::string>{"12", "34", "48", "36", "418"}));
-    EXPECT_EQ(Compteur({"1<", "34", "48", "36", "408"}, ',', false).Compte(), 1);
-    EXPECT_EQ(Compteur({"1<", "34", "48", "36", "418"}, ',', false).Compte(), 0);
-    // 2 x 4 = 4 x 2 = 1 x 8 = 8 x 1.
-    EXPECT_GT(Compteur({"<", ">", "8"}, ',', false).Compte(), 1);
+              (Lignes{"12", "34", "48", "36", "408"}));
     EXPECT_EQ(verificateur::ecritDivision("1", "3", false, 2, ','),
-              (std::vector<std::string>{"1", "3", "0,33", "10", "1"}));
-    EXPECT_EQ(Compteur({";", "3", "0,33", "10", "1"}, ',', true, false, 2).Compte(), 1);
-    EXPECT_EQ(Compteur({";", "3", "0,34", "10", "1"}, ',', true, false, 2).Compte(), 0);
-    // 72 : 8 = 9 and 72 : 9 = 8.
-    EXPECT_GT(Compteur({"72", "B", "C", "0"}, ',', true, false, 0).Compte(), 1);
+              (Lignes{"1", "3", "0,33", "10", "1"}));
+    // Pattern, division, precision: completions (2 for several).
+    const std::vector<std::tuple<Lignes, bool, int, long>> cas{
+        {{"1<", "34", "48", "36", "408"}, false, 0, 1},
+        {{"1<", "34", "48", "36", "418"}, false, 0, 0},
+        {{"<", ">", "8"}, false, 0, 2}, // 2 x 4 = 4 x 2 = 1 x 8 = 8 x 1
+        {{";", "3", "0,33", "10", "1"}, true, 2, 1},
+        {{";", "3", "0,34", "10", "1"}, true, 2, 0},
+        {{"72", "B", "C", "0"}, true, 0, 2}}; // 72 : 8 = 9 and 72 : 9 = 8
+    for (const auto& [motif, division, precision, n] : cas)
+        EXPECT_EQ(
+            std::min(2L, verificateur::Compteur(motif, ',', division, false, precision).Compte()),
+            n)
+            << ::testing::PrintToString(motif);
 }
 
 TEST_F(VerificateurTest, EveryHoledExerciseHasExactlyOneCompletion) {
@@ -91,7 +141,6 @@ TEST_F(VerificateurTest, EveryHoledExerciseHasExactlyOneCompletion) {
         change(op, "PrecisionDiv", std::to_string(precision));
         change(op, "OperationPosee", posee ? "1" : "0"); // regenerates
         const bool formeLongue = longue || !posee;
-
         ASSERT_EQ(op.Operations().size(), op.TableOperandes.size());
         for (std::size_t i = 0; i < op.Operations().size(); ++i) {
             const OperGen& record = *op.Operations()[i];
@@ -105,6 +154,16 @@ TEST_F(VerificateurTest, EveryHoledExerciseHasExactlyOneCompletion) {
                          : verificateur::ecritMultiplication(a, b, ',');
             ASSERT_EQ(sansTrous(lignes), ecrit) << a << (division ? " : " : " x ") << b;
             ++exercices;
+            // Holes only on the lines the positions allow (operands 1 and 2, results 4), and
+            // without isolated holes on whole lines.
+            for (std::size_t j = 0; j < lignes.size(); ++j) {
+                const std::string& l = lignes[j];
+                const long trous = std::count_if(l.begin(), l.end(), verificateur::estTrou);
+                const bool permis = (positions & (j < 2 ? 1 << j : 4)) != 0;
+                const long chiffres = long(l.size()) - std::count(l.begin(), l.end(), ',');
+                EXPECT_TRUE(trous == 0 || (permis && (isoles || trous == chiffres)))
+                    << l << " P=" << positions << " isoles=" << isoles;
+            }
             // Holes on both factors of a multiplication are not checked for uniqueness.
             if (!division && isoles && positions == 3)
                 continue;
@@ -117,9 +176,65 @@ TEST_F(VerificateurTest, EveryHoledExerciseHasExactlyOneCompletion) {
                 ++avecTrous;
         }
     }
-    EXPECT_GE(exercices, 10000);
     // Most exercises do carry holes.
     EXPECT_GT(avecTrous, exercices * 3 / 4);
+}
+
+TEST_F(VerificateurTest, MultiplicationCountsAreThoseOfThePlainSearch) {
+    alea_.seed(77);
+    std::array<int, 3> vus{};
+    for (int essai = 0; essai < 3000; ++essai) {
+        const bool zero = entre(0, 19) == 0;
+        Lignes l;
+        EcrireMultiplication(tire(entre(1, 3), entre(0, 4) == 0 ? 1 : 0, zero),
+                             tire(entre(1, 3), entre(0, 4) == 0 ? 2 : 0, zero), l);
+        const int da = SupprimeVirgule(l[0]);
+        const int db = SupprimeVirgule(l[1]);
+        for (std::string& ligne : l)
+            SupprimeVirgule(ligne);
+        if (essai % 4 == 3)
+            derange(l);
+        troue(l, entre(10, 90), entre(1, 4));
+        const int attendu = simpleMult(l, da, db);
+        ASSERT_EQ(rapideMult(l, da, db), attendu)
+            << ::testing::PrintToString(l) << " " << da << " " << db;
+        ++vus[std::size_t(attendu)];
+    }
+    // All three answers are met.
+    EXPECT_GT(*std::min_element(vus.begin(), vus.end()), 100);
+}
+
+TEST_F(VerificateurTest, DivisionCountsAreThoseOfThePlainSearch) {
+    alea_.seed(78);
+    std::array<int, 3> vus{};
+    for (int essai = 0; essai < 1200; ++essai) {
+        const bool longue = essai % 2 == 0;
+        const int precision = entre(0, 3);
+        double diviseur = tire(entre(1, 2), entre(0, 4) == 0 ? 1 : 0, false);
+        if (entre(0, 5) == 0)
+            diviseur *= 100; // trailing zeros
+        Lignes l;
+        std::int16_t supprimes = 0;
+        EcrireDivision(tire(entre(1, 4), entre(0, 3) == 0 ? 1 : 0, entre(0, 9) == 0), diviseur, l,
+                       longue, precision, supprimes);
+        if (essai % 5 == 4 && l.size() > 3)
+            derange(l);
+        troue(l, entre(10, 90), entre(1, 3));
+        const int attendu = simpleDiv(l, longue, precision);
+        ASSERT_EQ(rapideDiv(l, longue, precision), attendu)
+            << ::testing::PrintToString(l) << " longue=" << longue << " precision=" << precision;
+        ++vus[std::size_t(attendu)];
+    }
+    EXPECT_GT(*std::min_element(vus.begin(), vus.end()), 50);
+}
+
+TEST_F(VerificateurTest, AStoppedSearchAnswersTwo) {
+    const ArretRecherche arret = [] { return true; };
+    // Enough holes for the search to poll its stop.
+    RechercheMult mult;
+    EXPECT_EQ(mult.Compte(BlocLignes({";<=", ">?@", "56088"}), 0, 0, arret), 2);
+    RechercheDiv div;
+    EXPECT_EQ(div.Compte(BlocLignes({";<=>", "?@", "22", "114", "02"}), false, 0, arret), 2);
 }
 
 } // namespace

@@ -1,0 +1,395 @@
+// Exercises drawn on the recording canvas: additions and subtractions by the component, posed
+// or in line, spread over receivers; multiplications and divisions with their partial
+// products, bars, lines, commas moved and zeros crossed out, inline forms and messages. With the
+// default 14 pt font (height -49) digit cells are 29 wide and rows 65 high; a comma takes half a
+// cell, 14, when the operation aligns on a grid that offers no square.
+#include "operation/DessinOperation.h"
+
+#include "OperationFixture.h"
+#include "host/Grille.h"
+#include "operation/EcritureMultDiv.h"
+#include "operation/Nombres.h"
+#include "platform/StringList.h"
+
+namespace {
+
+constexpr int CW = 29;
+constexpr int CH = 65;
+constexpr int EXTRA = 14;
+// The right end of a posed multiplication, the bar of a posed division.
+constexpr int B = 1000;
+
+class DessinTest : public OperationFixture {
+protected:
+    DessinTest() {
+        police_.Height = -49;
+        corrige_ = police_;
+        corrige_.Color = 255;
+        options_.NombreOperations = 24;
+        options_.OperationPosee = true;
+    }
+
+    // A new operation without holes, from its settings and operands; drawn when asked.
+    TvlOperation& posee(std::initializer_list<std::vector<double>> rows,
+                        const std::string& cles = "", int mode = -1) {
+        TvlOperation& op = nouvelle();
+        change(op, cles + "PositionTrous=0");
+        operandes(op, rows);
+        if (mode >= 0)
+            op.Dessine(canvas_, mode, nullptr);
+        o_ = op.Rect.LireOrg();
+        return op;
+    }
+
+    std::vector<Texte> dessines() const { return textes(canvas_, o_); }
+
+    std::vector<Trait> barres() const { return traits(canvas_, o_); }
+
+    // Multiplications and divisions drawn straight from their records, in options_.
+    DessinOperation dessin(bool correction) {
+        canvas_.Clear();
+        canvas_.Font = police_;
+        return DessinOperation(canvas_, options_, liste_, police_, corrige_, {CW, CH, EXTRA},
+                               correction);
+    }
+
+    template <typename T> T& ajoute(ListeOperations liste) {
+        liste_.push_back(std::move(liste.front()));
+        return dynamic_cast<T&>(*liste_.back());
+    }
+
+    Multiplication& multiplication(double a, double b) {
+        return ajoute<Multiplication>(GenereMultiplications(tableOperandes({{a, b}})));
+    }
+
+    void multiplie(double a, double b, bool correction = false) {
+        dessin(correction).DessineMultiplicationPosee(rect_, {B, 0}, multiplication(a, b));
+    }
+
+    Division& division(double a, double b, int precision, bool longue) {
+        return ajoute<Division>(GenereDivisions(tableOperandes({{a, b}}), longue, precision));
+    }
+
+    void divise(double a, double b, int precision, bool correction = false) {
+        const Division& d = division(a, b, precision, options_.DivisionLongue);
+        dessin(correction).DessineDivisionPosee(rect_, {B, 0}, d);
+    }
+
+    std::string ligne(int y) const { return ::ligne(canvas_, y); }
+
+    int x(const std::string& c, int y) const { return xDe(canvas_, c, y); }
+
+    TRecordingCanvas canvas_;
+    vlPoint o_{};
+    OperOptions options_{};
+    ListeOperations liste_;
+    TFont police_;
+    TFont corrige_;
+    const vlRect rect_{0, 0, 5000, 5000};
+};
+
+TEST_F(DessinTest, PosedAdditionOnItsColumns) {
+    const TvlOperation& op = posee({{12, 7.5}}, "", MODE_EPREUVE);
+    // Column 0 holds the sign; digits centred in their cells, the comma on the border between
+    // units and tenths plus its half cell.
+    const std::vector<Texte> attendu{
+        {"1", 43, 65},  {"2", 72, 65},  {"7", 72, 130}, {",", 94, 130}, {"5", 115, 130},
+        {"+", 14, 130}, {"1", 43, 195}, {"9", 72, 195}, {",", 94, 195}, {"5", 115, 195}};
+    EXPECT_EQ(dessines(), attendu);
+    // The result bar a quarter of a row under the last operand, over the sign and the digits.
+    EXPECT_EQ(barres(), (std::vector<Trait>{{0, 146, 130, 146}}));
+    const std::vector<TDrawCall> frames = canvas_.Of(TDrawCall::Op::Rectangle);
+    ASSERT_EQ(frames.size(), 1u);
+    EXPECT_EQ(frames[0].args,
+              (std::vector<int>{op.Rect.left, op.Rect.top, op.Rect.right, op.Rect.bottom}));
+    // Without grid alignment commas take no room.
+    canvas_.Clear();
+    posee({{10, 2.5}}, "Operation=1;AlignerSurCarreau=0;", MODE_EPREUVE);
+    EXPECT_EQ(concatene(dessines()), "102,5-07,5");
+    EXPECT_EQ(dessines()[9], (Texte{"5", 101, 195}));
+    EXPECT_EQ(barres(), (std::vector<Trait>{{0, 146, 116, 146}}));
+}
+
+TEST_F(DessinTest, HolesAreDashesInTheTestAndDigitsInTheCorrection) {
+    TvlOperation& op = nouvelle(); // the sum is hidden
+    operandes(op, {{12, 7.5}});
+    o_ = op.Rect.LireOrg();
+    op.Dessine(canvas_, MODE_EPREUVE, nullptr);
+    EXPECT_EQ(concatene(dessines()), "127,5+,"); // the sum keeps only its comma
+    // Middle third of each cell of the sum, on its baseline.
+    EXPECT_EQ(
+        barres(),
+        (std::vector<Trait>{
+            {0, 146, 130, 146}, {38, 195, 48, 195}, {67, 195, 77, 195}, {110, 195, 120, 195}}));
+    canvas_.Clear();
+    op.Dessine(canvas_, MODE_CORRIGE, nullptr);
+    EXPECT_EQ(barres().size(), 1u);
+    const std::vector<TDrawCall> calls = canvas_.Of(TDrawCall::Op::TextOut);
+    ASSERT_EQ(calls.size(), 10u);
+    EXPECT_EQ(dessines()[9], (Texte{"5", 115, 195}));
+    for (const std::size_t i : {6u, 7u, 9u})
+        EXPECT_EQ(std::make_pair(int(calls[i].font.Color), int(calls[i].font.Style & fsBold)),
+                  std::make_pair(255, int(fsBold)));
+    EXPECT_EQ(calls[8].font.Color, clBlack); // the comma in the exercise font
+}
+
+TEST_F(DessinTest, PosedListWrapsByWholeExercisesAndStopsBelowTheFrame) {
+    TvlOperation& op =
+        posee({{50, 60}, {50, 60}, {50, 60}, {50, 60}, {50, 60}, {50, 60}, {50, 60}, {50, 60}});
+    change(op, "Largeur", "4,5");
+    // Exercises 6 cells apart, block rows 4 rows apart; an exercise 4 cells wide no longer fits
+    // from x = 348 in 450.
+    const vlPoint suite = op.Emet(canvas_, op.Rect, {0, 0}, {0, 0}, MODE_EPREUVE, &op);
+    const std::vector<Texte> attendu{{"+", 14, 130},  {"+", 188, 130}, {"+", 14, 390},
+                                     {"+", 188, 390}, {"+", 14, 650},  {"+", 188, 650}};
+    EXPECT_EQ(seuls(dessines(), "+"), attendu);
+    EXPECT_EQ(suite, (vlPoint{0, 780}));
+    // The first exercise of a call is drawn even if too wide.
+    TvlOperation& seul = posee({{50, 60}});
+    change(seul, "Largeur", "1");
+    canvas_.Clear();
+    seul.Dessine(canvas_, MODE_EPREUVE, nullptr);
+    EXPECT_EQ(concatene(dessines()), "5060+110");
+}
+
+TEST_F(DessinTest, NothingIsDrawnOutsideTheRectangleOrInATooSmallOne) {
+    TvlOperation& op = posee({{50, 60}});
+    const vlRect r = op.Rect;
+    EXPECT_EQ(op.Emet(canvas_, r, {r.Width(), 0}, {0, 0}, MODE_EPREUVE, &op),
+              (vlPoint{r.Width(), 0}));
+    EXPECT_EQ(op.Emet(canvas_, r, {0, r.Height()}, {0, 0}, MODE_EPREUVE, &op),
+              (vlPoint{0, r.Height()}));
+    EXPECT_EQ(op.Emet(canvas_, r, {5, 5}, {r.Width() + 1, 10}, MODE_EPREUVE, &op), (vlPoint{5, 5}));
+    EXPECT_TRUE(canvas_.calls.empty());
+    // An empty list: only the frame.
+    posee({}, "", MODE_CORRIGE);
+    ASSERT_EQ(canvas_.calls.size(), 1u);
+    EXPECT_EQ(canvas_.calls[0].op, TDrawCall::Op::Rectangle);
+}
+
+TEST_F(DessinTest, InlineNumbersGroupThousandsAndDifferencesEndOnOneColumn) {
+    TvlOperation& op = posee({{12345, 1}}, "OperationPosee=0;", MODE_EPREUVE);
+    // "12345" ends its integer part at 174 (five digits and a gap); with the extra spacing each
+    // sign sits in the middle of three cells.
+    EXPECT_EQ(seuls(dessines(), "3"), (std::vector<Texte>{{"3", 101, 65}, {"3", 478, 65}}));
+    EXPECT_EQ(seuls(dessines(), "="), (std::vector<Texte>{{"=", 333, 65}}));
+    EXPECT_TRUE(barres().empty()); // two such exercises do not fit on a line: no separator
+    EXPECT_EQ(op.Emet(canvas_, op.Rect, {0, 0}, {0, 0}, MODE_EPREUVE, &op), (vlPoint{0, 130}));
+    // Without leading zeros, "12" ends where "999" does.
+    canvas_.Clear();
+    posee({{1000, 988}, {1000, 1}}, "Operation=1;OperationPosee=0;SeparerMilliers=0;",
+          MODE_EPREUVE);
+    EXPECT_EQ(ligne(o_.y + 65), "1000-988=12");
+    EXPECT_EQ(x("2", o_.y + 65), o_.x + 449);
+    EXPECT_EQ(x("9", o_.y + 130), o_.x + 449);
+    // "1,5 - 1 = 0,5" keeps its zero; exercises 231 wide, 289 apart behind separators.
+    canvas_.Clear();
+    posee({{1.5, 1}, {2.5, 1}}, "Operation=1;OperationPosee=0;EspSuppl=0;Largeur=18;",
+          MODE_EPREUVE);
+    ASSERT_GE(dessines().size(), 10u);
+    EXPECT_EQ(dessines()[6], (Texte{"0", 173, 65}));
+    EXPECT_EQ(dessines()[9], (Texte{"2", 303, 65}));
+    EXPECT_EQ(barres(), (std::vector<Trait>{{260, 0, 260, 65}, {549, 0, 549, 65}}));
+}
+
+TEST_F(DessinTest, ARedirectedOperationSpreadsItsListOverItsReceivers) {
+    TvlOperation& op = posee(
+        {{10, 100}, {11, 100}, {12, 100}, {13, 100}, {14, 100}, {15, 100}, {16, 100}, {17, 100}});
+    change(op, "NombreOperations", "3");
+    auto& seconde = dynamic_cast<TGrille&>(*document_.Cree("Grille", 0));
+    auto& premiere = dynamic_cast<TGrille&>(*document_.Cree("Grille", 0));
+    TComposant* ancienne = document_.Cree("Grille", 0);
+    change(op, "Rediriger", ancienne->Nom());
+    ASSERT_EQ(ancienne->Emetteurs, std::vector<TComposant*>{&op});
+    // The list given replaces the receivers, each told of its new or lost emitter.
+    TStringList liste;
+    liste.AddObject(premiere.Nom(), &premiere);
+    liste.AddObject(seconde.Nom(), &seconde);
+    op.EtablirListeRecepteurs(liste);
+    EXPECT_EQ(op.Recepteurs, (std::vector<TComposant*>{&premiere, &seconde}));
+    EXPECT_TRUE(ancienne->Emetteurs.empty());
+    EXPECT_EQ(seconde.Emetteurs, std::vector<TComposant*>{&op});
+    seconde.Dessine(canvas_, MODE_EPREUVE, nullptr);
+    EXPECT_EQ(concatene(textes(canvas_)), "13100+11314100+11415100+115");
+    // Cells are the grid's squares, the sign in the first one; the third exercise no longer
+    // fits on the first block row of 500.
+    EXPECT_EQ(seuls(textes(canvas_, seconde.Rect.LireOrg()), "+"),
+              (std::vector<Texte>{{"+", 25, 100}, {"+", 325, 100}, {"+", 25, 300}}));
+    canvas_.Clear();
+    premiere.Dessine(canvas_, MODE_EPREUVE, nullptr);
+    EXPECT_EQ(concatene(textes(canvas_)), "10100+11011100+11112100+112");
+    // Its own frame names it and its first receiver, and prints nothing.
+    canvas_.Clear();
+    op.Dessine(canvas_, MODE_EPREUVE, nullptr);
+    EXPECT_EQ(canvas_.Texts(), (std::vector<std::string>{op.Nom(), "s'affiche sur", premiere.Nom(),
+                                                         "Ce cadre", "ne sera pas", "imprimé."}));
+    canvas_.Clear();
+    op.Imprime(canvas_, MODE_EPREUVE, nullptr);
+    EXPECT_TRUE(canvas_.calls.empty());
+    op.EtablirListeRecepteurs(TStringList());
+    EXPECT_TRUE(op.Recepteurs.empty());
+    EXPECT_TRUE(seconde.Emetteurs.empty());
+}
+
+TEST_F(DessinTest, EmetLeavesTheCanvasAsItFoundIt) {
+    TvlOperation& op = posee({{12, 7.5}});
+    canvas_.Font.Name = "Autre";
+    canvas_.Font.Height = -30;
+    const unsigned align = canvas_.TextAlign();
+    op.Emet(canvas_, op.Rect, {0, 0}, {0, 0}, MODE_CORRIGE, &op);
+    EXPECT_EQ(canvas_.Font.Name, "Autre");
+    EXPECT_EQ(canvas_.Font.Height, -30);
+    EXPECT_EQ(canvas_.TextAlign(), align);
+    EXPECT_FALSE(canvas_.HasClip());
+    // While drawing, everything was clipped to the rectangle.
+    for (const TDrawCall& call : canvas_.calls)
+        EXPECT_EQ(call.clip, op.Rect);
+}
+
+// One number in cells 30 wide and 60 high, 15 for a comma: hidden digits are grouped like
+// digits, decimals never.
+TEST_F(DessinTest, ThousandsGroupTheIntegerDigitsOnly) {
+    DessinOperation(canvas_, options_, liste_, police_, police_, {30, 60, 15}, false)
+        .DessineNombreZ({0, 0}, "1;=4,5678", false, true, false, false);
+    EXPECT_EQ(concatene(textes(canvas_)), "14,5678");
+    EXPECT_EQ(textes(canvas_)[1], (Texte{"4", 135, 60}));
+    EXPECT_EQ(textes(canvas_)[3], (Texte{"5", 180, 60}));
+    EXPECT_EQ(textes(canvas_)[6], (Texte{"8", 270, 60}));
+    EXPECT_EQ(traits(canvas_), (std::vector<Trait>{{70, 60, 80, 60}, {100, 60, 110, 60}}));
+}
+
+TEST_F(DessinTest, PartialProductsShiftWithTheMultipliersZeros) {
+    multiplie(12, 20301);
+    // Rows: factors 0 and 1, partial products 2 to 4 (12, 360, 240), product 5; their last
+    // digits stand 0, 1 and 3 columns left of the right end.
+    EXPECT_EQ(ligne(2 * CH), "×20301");
+    EXPECT_EQ(x("2", 3 * CH), B - CW + CW / 2);
+    EXPECT_EQ(x("0", 4 * CH), B - 2 * CW + CW / 2);
+    EXPECT_EQ(x("0", 5 * CH), B - 4 * CW + CW / 2);
+    EXPECT_EQ(ligne(6 * CH), "243612");
+    // The sign in the cell left of the longer factor; two bars.
+    EXPECT_EQ(x("×", 2 * CH), B - 5 * CW - CW / 2);
+    EXPECT_EQ(traits(canvas_),
+              (std::vector<Trait>{{B - 6 * CW, 2 * CH + CH / 4, B, 2 * CH + CH / 4},
+                                  {B - 6 * CW, 5 * CH + CH / 4, B, 5 * CH + CH / 4}}));
+    // A one-digit multiplier: no partial product, one bar.
+    multiplie(123, 4);
+    EXPECT_EQ(ligne(3 * CH), "492");
+    EXPECT_EQ(traits(canvas_).size(), 1u);
+    // 12,3 x 45: the partial products straddle the comma of 553,5.
+    multiplie(12.3, 45);
+    EXPECT_EQ(x("5", 3 * CH), B - CW + CW / 2);
+    EXPECT_EQ(x("1", 3 * CH), B - 2 * CW - EXTRA + CW / 2);
+    EXPECT_EQ(x(",", 5 * CH), B - CW - EXTRA + CW / 2 - (CW - EXTRA) / 2);
+}
+
+TEST_F(DessinTest, AWholeHoledDecimalFactorHidesItsComma) {
+    Multiplication& m = multiplication(1.5, 2);
+    CacheNombre(m.Lignes[0]);
+    dessin(false).DessineMultiplicationPosee(rect_, {B, 0}, m);
+    EXPECT_EQ(x(",", CH), INT_MIN);
+    // Two dashes side by side, from the factor's left, with no room for the comma.
+    const int gauche = B - 2 * CW - EXTRA;
+    EXPECT_TRUE(contient(traits(canvas_), {gauche + CW / 3, CH, gauche + 2 * CW / 3, CH}));
+    EXPECT_TRUE(
+        contient(traits(canvas_), {gauche + CW + CW / 3, CH, gauche + CW + 2 * CW / 3, CH}));
+    dessin(true).DessineMultiplicationPosee(rect_, {B, 0}, m);
+    EXPECT_EQ(ligne(CH), "1,5");
+}
+
+TEST_F(DessinTest, InlineMultiplicationsNeedOneDigitMultipliersForIsolatedHoles) {
+    options_.OperationPosee = false;
+    options_.TrousIsoles = true;
+    options_.PositionTrous[OP_MULTIPLICATION] = 7;
+    multiplication(123, 45);
+    multiplication(12, 20);
+    const vlPoint suite = dessin(false).DessineMultiplications(rect_, {0, 100}, 0);
+    const std::vector<Texte> t = textes(canvas_);
+    ASSERT_EQ(t.size(), 5u);
+    EXPECT_EQ(t[0].texte, "Impossible d'afficher ces opérations en ligne");
+    EXPECT_EQ(t[4].texte, "ou utilisez des multiplicateurs à 1 chiffre.");
+    EXPECT_EQ(suite.y, 100 + 5 * CH);
+    // A one-digit multiplier is drawn, the others are left out; the product loses its
+    // useless zeros.
+    multiplication(1.5, 2);
+    dessin(false).DessineMultiplications(rect_, {0, 0}, 0);
+    EXPECT_EQ(ligne(CH), "1,5×2=3");
+}
+
+TEST_F(DessinTest, InlineDivisionsWithTheirRemainderOrAMessage) {
+    options_.OperationPosee = false;
+    Division& d = division(1, 3, 2, true);
+    division(10, 4, 2, true);
+    const vlRect rect{0, 0, 700, 5000}; // one exercise a row
+    const auto premiere = [&](bool correction) {
+        dessin(correction).DessineDivisions(rect, {0, 0}, 0);
+        return ligne(CH);
+    };
+    EXPECT_EQ(premiere(false), "1:3=0,33Reste0,01");
+    EXPECT_EQ(ligne(2 * CH), "10:4=2,5");
+    options_.DivTypeLignes = true;
+    EXPECT_EQ(premiere(false), "1=0,33×3+0,01");
+    // A holed quotient hides the remainder too.
+    options_.DivTypeLignes = false;
+    CacheNombre(d.Lignes[2]);
+    EXPECT_EQ(premiere(false), "1:3=Reste");
+    EXPECT_EQ(premiere(true), "1:3=0,33Reste0,01");
+    // Isolated holes cannot be shown in line: two lines of explanation instead.
+    options_.TrousIsoles = true;
+    EXPECT_EQ(dessin(false).DessineDivisions(rect_, {0, 0}, 0).y, 2 * CH);
+    EXPECT_EQ(canvas_.Texts(), (std::vector<std::string>{
+                                   "Impossible d'afficher ces divisions en ligne.",
+                                   "Prendre l'option «Les trous affectent: la ligne entière»"}));
+}
+
+TEST_F(DessinTest, TheCorrectedDivisionMovesTheCommaAndCrossesUselessZerosOut) {
+    divise(3.6, 1.2, 2, true);
+    // 36 : 12, an arrow after the 6 for the new comma.
+    EXPECT_EQ(ligne(CH), "3612");
+    EXPECT_EQ(x("6", CH), B - CW + CW / 2);
+    const int px = B + EXTRA / 2;
+    EXPECT_EQ(traits(canvas_, {0, 0}, 2), (std::vector<Trait>{{px, CH / 2, px - 10, CH / 2 - 10},
+                                                              {px, CH / 2, px + 10, CH / 2 - 10},
+                                                              {px, CH / 2, px, 0}}));
+    // The exercise keeps its commas.
+    dessin(false).DessineDivisionPosee(rect_, {B, 0}, dynamic_cast<Division&>(*liste_.back()));
+    EXPECT_EQ(ligne(CH), "3,61,2");
+    EXPECT_TRUE(traits(canvas_, {0, 0}, 2).empty());
+    // 50 : 10 is 5 : 1; the zeros of both are crossed out in the correction.
+    divise(50, 10, 2, true);
+    EXPECT_EQ(
+        traits(canvas_, {0, 0}, 5),
+        (std::vector<Trait>{{B - CW, CH, B, 0}, {B + EXTRA + CW, CH, B + EXTRA + 2 * CW, 0}}));
+}
+
+TEST_F(DessinTest, DivisionLinesStandUnderTheirDigits) {
+    // Short: 12121 : 12 = 1010, "0012" ends under the 2, "001" under the last 1.
+    divise(12121, 12, 0);
+    EXPECT_EQ(ligne(3 * CH), "001");
+    EXPECT_EQ(x("2", 2 * CH), B - 5 * CW + 3 * CW + CW / 2);
+    EXPECT_EQ(x("1", 3 * CH), B - 5 * CW + 4 * CW + CW / 2);
+    // Long: 112 under 123, 114 under 234, 112 under it, the remainder 2 under the 4.
+    options_.DivisionLongue = true;
+    divise(1234, 56, 0);
+    const int gauche = B - 4 * CW;
+    EXPECT_EQ(ligne(2 * CH), "-11222");
+    EXPECT_EQ(x("2", 2 * CH), B + EXTRA + CW + CW / 2); // the quotient's second digit
+    EXPECT_EQ(x("-", 2 * CH), gauche - CW / 2);
+    EXPECT_EQ(x("4", 3 * CH), gauche + 3 * CW + CW / 2);
+    EXPECT_EQ(x("-", 4 * CH), gauche + CW - CW / 2);
+    EXPECT_EQ(x("2", 5 * CH), gauche + 3 * CW + CW / 2);
+    // Each product underlined over its width.
+    EXPECT_TRUE(
+        contient(traits(canvas_), {gauche, 2 * CH + CH / 5, gauche + 3 * CW, 2 * CH + CH / 5}));
+}
+
+TEST_F(DessinTest, PosedListsWrapAndReturnTheNextRow) {
+    for (int i = 0; i < 3; ++i)
+        multiplication(123, 45);
+    // Room for two exercises a row: (4 + 1) cells, then 2 cells between them.
+    const vlRect etroit{0, 0, 15 * CW, 5000};
+    EXPECT_EQ(dessin(false).DessineMultiplications(etroit, {0, 0}, 0), (vlPoint{0, 2 * 6 * CH}));
+    EXPECT_EQ(ligne(6 * CH + CH), "123");
+}
+
+} // namespace
