@@ -163,16 +163,8 @@ bool CommonComponent::changeCommune(const std::string& nom, const std::string& v
 bool CommonComponent::changeChamp(const Cle& cle, const std::string& valeur, std::string& message) {
     const ChampCle champ = ChampDe(cle);
     switch (cle.lecture) {
-    case Lecture::Fonte: {
-        Fonte lue = *champ.fonte;
-        if (!lue.FromString(valeur)) {
-            message = "Police invalide : « " + valeur +
-                      " » (attendu : nom,taille,couleur,styles, par exemple Andika,14,0,gras)";
-            return false;
-        }
-        *champ.fonte = lue;
-        return true;
-    }
+    case Lecture::Fonte:
+        return champ.fonte->LitCle(valeur, message);
     case Lecture::Libre:
         champ.entier.Set(EntierLibre(valeur) != 0 ? 1 : 0);
         return true;

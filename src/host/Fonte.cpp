@@ -94,6 +94,14 @@ std::string Fonte::ToString() const {
            styles;
 }
 
+bool Fonte::LitCle(const std::string& valeur, std::string& message) {
+    if (FromString(valeur))
+        return true;
+    message = "Police invalide : « " + valeur +
+              " » (attendu : nom,taille,couleur,styles, par exemple Andika,14,0,gras)";
+    return false;
+}
+
 bool Fonte::FromString(const std::string& text) {
     const std::vector<std::string_view> fields = Split(text, ',');
     if (fields.size() > 4)

@@ -31,6 +31,8 @@ struct Fonte {
     // colour 0..0xFFFFFF; style words are read in any case, "souligné" and "barré" with their
     // accents too, "normal" adds nothing, and a plain number 0..15 gives the TFontStyle flags.
     bool FromString(const std::string& text);
+    // FromString for a key's value: false with the message that shows the expected form.
+    bool LitCle(const std::string& valeur, std::string& message);
     // Takes the font's face, size, colour and style.
     void Copie(const TFont& font);
     // Gives the font this face, size, colour and style; the height follows the font's

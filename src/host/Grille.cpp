@@ -118,15 +118,8 @@ bool TGrille::ChangeOption(const std::string& valeur, const std::string& nom,
         message.clear();
         return false;
     }
-    if (nom == "Fonte") {
-        Fonte police = opts_.Police;
-        if (!police.FromString(valeur)) {
-            message = "Police illisible : \"" + valeur + "\".";
-            return false;
-        }
-        opts_.Police = police;
-        return true;
-    }
+    if (nom == "Fonte")
+        return opts_.Police.LitCle(valeur, message);
     message.clear();
     return false;
 }

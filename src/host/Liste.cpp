@@ -82,15 +82,8 @@ bool TListe::ChangeOption(const std::string& valeur, const std::string& nom, std
         return commande(valeur, message);
     if (nom == "EnrPos")
         return position(valeur, message);
-    if (nom == "Fonte") {
-        Fonte police = opts_.Police;
-        if (!police.FromString(valeur)) {
-            message = "Police illisible : \"" + valeur + "\".";
-            return false;
-        }
-        opts_.Police = police;
-        return true;
-    }
+    if (nom == "Fonte")
+        return opts_.Police.LitCle(valeur, message);
     message.clear();
     return false;
 }

@@ -245,10 +245,8 @@ std::optional<bool> TvlOperation::changeCrayonGras(const std::string& valeur,
     crayon.Taille = 18;
     crayon.Couleur = 0;
     crayon.Style = fsBold;
-    if (!crayon.FromString(valeur)) {
-        message = "\"" + valeur + "\" n'est pas une police valide (nom,taille,couleur,style).";
+    if (!crayon.LitCle(valeur, message))
         return false;
-    }
     opts_.Fonte = crayon;
     opts_.FonteCorrige = crayon;
     opts_.FonteCorrige.Couleur = kRouge;
