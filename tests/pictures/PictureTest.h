@@ -51,6 +51,18 @@ protected:
         return lu;
     }
 
+    // With "Mode" 0 the answer shows in every view; 1 hides it from the corrected version, 2
+    // from the test version. `montre` tells from a drawing whether the answer is in it.
+    template <class Montre> static void VerifieModes(TComposant& c, Montre montre) {
+        constexpr bool kVisible[3][3] = {{true, true, true}, {true, true, false}, {true, false, true}};
+        for (int modeComposant = 0; modeComposant < 3; ++modeComposant) {
+            Regle(c, {"Mode=" + std::to_string(modeComposant)});
+            for (const int vue : {MODE_EDITION, MODE_EPREUVE, MODE_CORRIGE})
+                EXPECT_EQ(montre(Dessin(c, vue)), kVisible[modeComposant][vue])
+                    << "Mode=" << modeComposant << ", view " << vue;
+        }
+    }
+
     // The line calls as (x1, y1, x2, y2).
     static std::vector<std::vector<int>> Lignes(const TRecordingCanvas& canvas) {
         std::vector<std::vector<int>> lignes;
