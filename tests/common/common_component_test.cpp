@@ -32,8 +32,7 @@ constexpr auto kClesJeton = TableAvecCadre(
     RangsCadre(Champ<&B::stylePinceau>, Champ<&B::couleurPinceau>, Champ<&B::taillePinceau>,
                Champ<&B::styleBrosse>, Champ<&B::couleurBrosse>),
     {
-        CleEntier(ClesCadre::Fin, "Valeur", Champ<&B::valeur>, 1, 20, Ini::Usine,
-                  Refait::Exercice),
+        CleEntier(ClesCadre::Fin, "Valeur", Champ<&B::valeur>, 1, 20, Ini::Usine, Refait::Exercice),
         CleDrapeau(ClesCadre::Fin + 1, "Montrer", Champ<&B::montrer>, Ini::Valeur),
         CleFonte(ClesCadre::Fin + 2, "Fonte", Champ<&B::fonte>),
         CleAction(kTirer, "Tirer"),

@@ -21,10 +21,14 @@ class PictureTest : public ::testing::Test {
 protected:
     PictureTest() { document_.AjoutePage(TPlanche(TPlanche::Format::A4, false)); }
 
-    // A new component of the kind, made through the factory as the editor makes it.
-    template <class Kind> Kind& Nouveau(const std::string& type) {
+    // A new component of the kind, made through the factory as the editor makes it, with these
+    // "Key=value" settings applied in order.
+    template <class Kind>
+    Kind& Nouveau(const std::string& type, const std::vector<std::string>& reglages = {}) {
         TComposant* c = document_.Cree(type, 0);
         EXPECT_NE(c, nullptr) << type;
+        for (const std::string& r : reglages)
+            Regle(*c, {r});
         return dynamic_cast<Kind&>(*c);
     }
 
@@ -54,7 +58,8 @@ protected:
     // With "Mode" 0 the answer shows in every view; 1 hides it from the corrected version, 2
     // from the test version. `montre` tells from a drawing whether the answer is in it.
     template <class Montre> static void VerifieModes(TComposant& c, Montre montre) {
-        constexpr bool kVisible[3][3] = {{true, true, true}, {true, true, false}, {true, false, true}};
+        constexpr bool kVisible[3][3] = {
+            {true, true, true}, {true, true, false}, {true, false, true}};
         for (int modeComposant = 0; modeComposant < 3; ++modeComposant) {
             Regle(c, {"Mode=" + std::to_string(modeComposant)});
             for (const int vue : {MODE_EDITION, MODE_EPREUVE, MODE_CORRIGE})

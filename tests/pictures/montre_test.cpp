@@ -28,47 +28,26 @@ int Temps(const MontreOptions& bloc) {
 
 class MontreTest : public PictureTest {
 protected:
-    TvlMontre& Montre(const std::vector<std::string>& reglages = {}) {
-        TvlMontre& m = Nouveau<TvlMontre>("Montre");
-        Regle(m, {"Fonte=Andika,14,0,normal"});
-        for (const std::string& r : reglages)
-            Regle(m, {r});
-        return m;
-    }
-
-    static vlPoint Texte(const TRecordingCanvas& canvas, const std::string& texte) {
-        for (const TDrawCall& t : canvas.Of(Op::TextOut))
-            if (t.text == texte)
-                return {t.args[0], t.args[1]};
-        ADD_FAILURE() << texte << " not written";
-        return {};
+    TvlMontre& Montre(std::vector<std::string> reglages = {}) {
+        reglages.insert(reglages.begin(), "Fonte=Andika,14,0,normal");
+        return Nouveau<TvlMontre>("Montre", reglages);
     }
 };
 
 TEST_F(MontreTest, ANewClockAndHeureSystemeShowTheLocalTime) {
     const int avant = SecondesDuJour();
-    TvlMontre& m = Montre();
-    const int apres = SecondesDuJour();
-    const bool minuit = avant > apres; // the day changed meanwhile
-    EXPECT_TRUE(minuit || (Temps(m.Bloc()) >= avant && Temps(m.Bloc()) <= apres));
-
-    Regle(m, {"Temps=0"});
+    const TvlMontre& nouvelle = Montre();
+    TvlMontre& remise = Montre({"Temps=0"});
     std::string message;
-    const int juste_avant = SecondesDuJour();
-    EXPECT_FALSE(m.ChangeOption("", "HeureSysteme", message)); // an action
+    EXPECT_FALSE(remise.ChangeOption("", "HeureSysteme", message)); // an action
     EXPECT_TRUE(message.empty());
-    const int ensuite = SecondesDuJour();
-    EXPECT_TRUE(juste_avant > ensuite ||
-                (Temps(m.Bloc()) >= juste_avant && Temps(m.Bloc()) <= ensuite));
-}
-
-TEST_F(MontreTest, TempsSetsTheThreeHandsAtOnce) {
-    TvlMontre& m = Montre({"Temps=45296"});
-    EXPECT_EQ(m.Bloc().Heure, 12);
-    EXPECT_EQ(m.Bloc().Minute, 34);
-    EXPECT_EQ(m.Bloc().Seconde, 56);
-    Regle(m, {"Temps=86399"});
-    EXPECT_EQ(m.Description().back(), "23:59:59");
+    const int apres = SecondesDuJour();
+    if (avant > apres)
+        GTEST_SKIP() << "the day changed meanwhile";
+    for (const int temps : {Temps(nouvelle.Bloc()), Temps(remise.Bloc())}) {
+        EXPECT_GE(temps, avant);
+        EXPECT_LE(temps, apres);
+    }
 }
 
 TEST_F(MontreTest, DialCrossAndGraduations) {
@@ -101,11 +80,14 @@ TEST_F(MontreTest, NumbersArePlacedByTheirExtentInTheirFont) {
     EXPECT_EQ(canvas.Texts(), attendus);
     // Characters 29 wide, 61 high: each number sits 300 - 50 - 30 = 220 from the centre,
     // raised by half its height.
-    EXPECT_EQ(Texte(canvas, "12"), (vlPoint{400, 150}));
-    EXPECT_EQ(Texte(canvas, "3"), (vlPoint{620, 370}));
-    EXPECT_TRUE(Pres({180, 370}, Texte(canvas, "9")));
-    EXPECT_TRUE(Pres({400, 590}, Texte(canvas, "6")));
-    const TDrawCall douze = canvas.Of(Op::TextOut)[3];
+    const std::vector<TDrawCall> textes = canvas.Of(Op::TextOut);
+    const auto position = [&](std::size_t k) {
+        return vlPoint{textes[k].args[0], textes[k].args[1]};
+    };
+    EXPECT_EQ(position(0), (vlPoint{620, 370})); // 3
+    EXPECT_EQ(position(3), (vlPoint{400, 150})); // 12
+    EXPECT_TRUE(Pres({180, 370}, position(6)));  // 9
+    const TDrawCall& douze = textes[3];
     EXPECT_EQ(douze.font.Height, -49);
     EXPECT_EQ(douze.textAlign, TA_CENTER | TA_TOP);
     EXPECT_EQ(douze.bkMode, TRANSPARENT);
@@ -117,8 +99,6 @@ TEST_F(MontreTest, NumbersArePlacedByTheirExtentInTheirFont) {
     const TFont trois = autre.Of(Op::TextOut).front().font;
     EXPECT_EQ(trois.Name, "Liberation Sans");
     EXPECT_EQ(trois.Height, -70);
-    EXPECT_EQ(trois.Color, 255);
-    EXPECT_EQ(trois.Style, fsBold);
     EXPECT_EQ(autre.Font, avant); // the canvas gets its font back
 
     Regle(m, {"MontrerChiffres=0"});
@@ -154,21 +134,18 @@ TEST_F(MontreTest, HandsPointAtTheTime) {
         EXPECT_TRUE(Pres(cas.seconde, {seconde.args[2], seconde.args[3]}));
     }
 
-    // At 3:00, 20 wide at their middle.
+    // At 3:00 the hands are 20 wide at their middle.
     const std::vector<TDrawCall> aiguilles = Dessin(Montre({"Temps=10800"})).Of(Op::Polygon);
-    const std::vector<vlPoint>& minute = aiguilles[0].points;
-    EXPECT_EQ(std::minmax(minute[1].x, minute[3].x), std::minmax(390, 410));
-    EXPECT_EQ(std::pair(minute[1].y, minute[3].y), std::pair(275, 275));
-    const std::vector<vlPoint>& heure = aiguilles[1].points;
-    EXPECT_EQ(std::minmax(heure[1].y, heure[3].y), std::minmax(390, 410));
-    EXPECT_EQ(heure[1].x, 483);
+    EXPECT_EQ(aiguilles[0].points[1], (vlPoint{390, 275}));
+    EXPECT_EQ(aiguilles[0].points[3], (vlPoint{410, 275}));
+    EXPECT_EQ(aiguilles[1].points[1], (vlPoint{483, 390}));
+    EXPECT_EQ(aiguilles[1].points[3], (vlPoint{483, 410}));
 }
 
-TEST_F(MontreTest, HandPensAndBrushes) {
+TEST_F(MontreTest, HandAndDialPensAndBrushes) {
     TvlMontre& m = Montre({"StylePinceauMinute=2", "TaillePinceauMinute=8",
-                           "CouleurPinceauMinute=255", "TaillePinceauHeure=8",
-                           "StyleBrosseHeure=6", "CouleurBrosseHeure=65280",
-                           "TaillePinceauSeconde=0"});
+                           "CouleurPinceauMinute=255", "TaillePinceauHeure=8", "StyleBrosseHeure=6",
+                           "CouleurBrosseHeure=65280", "TaillePinceauSeconde=0"});
     const TRecordingCanvas canvas = Dessin(m);
     const std::vector<TDrawCall> aiguilles = canvas.Of(Op::Polygon);
     ASSERT_EQ(aiguilles.size(), 2u);
@@ -180,6 +157,13 @@ TEST_F(MontreTest, HandPensAndBrushes) {
     // Drawing leaves the component's pen and brush to the frame settings.
     EXPECT_EQ(m.Brosse, (TBrush{clWhite, bsSolid}));
     EXPECT_EQ(m.Pinceau, (TPen{clBlack, 1, psSolid, pmCopy}));
+
+    // The dial's pen is clear at width 0, and keeps its width in any style.
+    Regle(m, {"TaillePinceauCadre=0", "StyleBrosseFond=1"});
+    EXPECT_EQ(Dessin(m).calls.front().pen, (TPen{clBlack, 1, psClear, pmCopy}));
+    EXPECT_EQ(Dessin(m).calls.front().brush.Style, bsClear);
+    Regle(m, {"TaillePinceauCadre=5", "StylePinceauCadre=1", "CouleurPinceauCadre=255"});
+    EXPECT_EQ(Dessin(m).calls.front().pen, (TPen{255, 5, psDash, pmCopy}));
 }
 
 TEST_F(MontreTest, HiddenHandsLeaveTheDialGraduationsAndNumbers) {
@@ -212,22 +196,10 @@ TEST_F(MontreTest, SmallDialsHaveNoMarksNumbersOrHands) {
     }
 }
 
-TEST_F(MontreTest, TheDialsPenAndBrush) {
-    TvlMontre& m = Montre({"TaillePinceauCadre=0", "StyleBrosseFond=1"});
-    EXPECT_EQ(Dessin(m).calls.front().pen, (TPen{clBlack, 1, psClear, pmCopy}));
-    EXPECT_EQ(Dessin(m).calls.front().brush.Style, bsClear);
-    Regle(m, {"TaillePinceauCadre=5", "StylePinceauCadre=1", "CouleurPinceauCadre=255",
-              "CouleurBrosseFond=65535"}); // a colour makes a clear background solid
-    EXPECT_EQ(Dessin(m).calls.front().pen, (TPen{255, 5, psDash, pmCopy}));
-    EXPECT_EQ(Dessin(m).calls.front().brush, (TBrush{65535, bsSolid}));
-}
-
-TEST_F(MontreTest, PreferencesLeaveTheTimeOut) {
-    TvlMontre& source = Montre({"StylePinceauCadre=3", "CouleurPinceauCadre=255",
-                                "TaillePinceauCadre=12", "StyleBrosseFond=4",
-                                "CouleurBrosseFond=12632256",
-                                "Fonte=Liberation Serif,18,128,italique", "Mode=1",
-                                "MontrerChiffres=0", "Temps=3723"});
+// The time is no preference; the font is kept with the block.
+TEST_F(MontreTest, PreferencesSaveLoadAndCopy) {
+    TvlMontre& source = Montre(
+        {"Fonte=Liberation Serif,18,128,italique", "Mode=1", "MontrerChiffres=0", "Temps=86399"});
     // The hands' pens and brushes (the second hand is a line) and whether each is shown.
     int n = 0;
     for (const std::string part : {"Heure", "Minute", "Seconde"})
@@ -237,8 +209,6 @@ TEST_F(MontreTest, PreferencesLeaveTheTimeOut) {
                 Regle(source,
                       {cle + part + "=" + (cle == "Montrer" ? "0" : std::to_string(++n % 5 + 1))});
     source.EnregistreOptions();
-    EXPECT_EQ(TIniFile(FichIni()).ReadInteger("Montre", "Heure", -1), -1);
-
     TvlMontre& prefere = Nouveau<TvlMontre>("Montre");
     MontreOptions attendu = source.Bloc();
     attendu.Heure = prefere.Bloc().Heure;
@@ -246,35 +216,25 @@ TEST_F(MontreTest, PreferencesLeaveTheTimeOut) {
     attendu.Seconde = prefere.Bloc().Seconde;
     EXPECT_EQ(std::memcmp(&attendu, &prefere.Bloc(), sizeof attendu), 0);
     EXPECT_EQ(prefere.PoliceChiffres().Name, "Liberation Serif");
-    EXPECT_EQ(prefere.Pinceau, source.Pinceau);
-    EXPECT_EQ(prefere.Brosse, source.Brosse);
+    EXPECT_EQ(TIniFile(FichIni()).ReadInteger("Montre", "Heure", -1), -1);
 
     // The factory settings: a quarter past twelve in the host's global font.
     prefere.RestaureStandard();
     EXPECT_EQ(Temps(prefere.Bloc()), 12 * 3600 + 15 * 60);
     EXPECT_EQ(prefere.PoliceChiffres().Name, GlobalFonte().Name);
-    EXPECT_EQ(prefere.Bloc().MontrerChiffres, 1);
-}
 
-TEST_F(MontreTest, SaveLoadAndCopyKeepTheTimeAndTheFont) {
-    TvlMontre& source =
-        Montre({"Temps=36600", "Fonte=Liberation Sans,16,255,gras", "Mode=2"}); // 10:10:00
     TvlMontre& lu = Relu("Montre", source);
     EXPECT_EQ(lu.PoliceChiffres(), source.PoliceChiffres());
-    EXPECT_EQ(lu.Description().back(), "10:10:00");
-
+    EXPECT_EQ(lu.Description().back(), "23:59:59");
     // The host hands a block over as raw bytes: the font follows it.
     MontreOptions bloc = source.Bloc();
     bloc.Police.ChangeNom("Liberation Mono");
     lu.AppliquerOptions(&bloc);
     EXPECT_EQ(lu.PoliceChiffres().Name, "Liberation Mono");
-
     const std::unique_ptr<TComposant> copie = source.Copie();
-    auto& montre = dynamic_cast<TvlMontre&>(*copie);
-    EXPECT_EQ(montre.PoliceChiffres().Name, "Liberation Sans");
-    const TRecordingCanvas a = Dessin(montre, MODE_CORRIGE);
-    ASSERT_EQ(a.Of(Op::Polygon).size(), 2u);
-    EXPECT_EQ(a.Of(Op::Polygon)[1].points, Dessin(source, MODE_CORRIGE).Of(Op::Polygon)[1].points);
+    const auto& montre = dynamic_cast<const TvlMontre&>(*copie);
+    EXPECT_EQ(montre.PoliceChiffres().Name, "Liberation Serif");
+    EXPECT_EQ(montre.Description(), source.Description());
 }
 
 } // namespace
