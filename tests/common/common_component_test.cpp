@@ -102,22 +102,16 @@ protected:
 class CommonComponentTest : public ::testing::Test {
 protected:
     CommonComponentTest() {
-        catalogue_.Ajoute({"Jeton",
-                           300,
-                           1,
-                           [](TCadre* c) { return std::make_unique<Jeton>(c); },
-                           {},
-                           kClesJeton,
-                           {},
-                           {}});
+        TTypeComposant type;
+        type.nom = "Jeton";
+        type.numero = 300;
+        type.cree = [](TCadre* c) { return std::make_unique<Jeton>(c); };
+        type.table = kClesJeton;
+        catalogue_.Ajoute(type);
         document_.AjoutePage(TPlanche(TPlanche::Format::A4, false));
     }
 
-    Jeton& nouveau() {
-        TComposant* c = document_.Cree("Jeton", 0);
-        EXPECT_NE(c, nullptr);
-        return dynamic_cast<Jeton&>(*c);
-    }
+    Jeton& nouveau() { return dynamic_cast<Jeton&>(*document_.Cree("Jeton", 0)); }
 
     ScopedIniFile ini_;
     TCatalogue catalogue_;
@@ -146,9 +140,7 @@ TEST_F(CommonComponentTest, FramePenBrushAndPlainIntegerKeys) {
     Regle(j, {"StylePinceauCadre=2", "CouleurPinceauCadre=255", "TaillePinceauCadre=30"});
     EXPECT_EQ(j.Pinceau, (TPen{255, 30, psDot, pmCopy}));
     // Giving a colour to a clear brush makes it solid, and the block follows.
-    Regle(j, {"StyleBrosseFond=1"});
-    EXPECT_EQ(j.Brosse.Style, bsClear);
-    Regle(j, {"CouleurBrosseFond=65280"});
+    Regle(j, {"StyleBrosseFond=1", "CouleurBrosseFond=65280"});
     EXPECT_EQ(j.Brosse, (TBrush{65280, bsSolid}));
     EXPECT_EQ(j.bloc.styleBrosse, bsSolid);
     Regle(j, {"StyleBrosseFond=6"});
@@ -166,45 +158,42 @@ TEST_F(CommonComponentTest, RedirectionToANameAndBackToNone) {
     Jeton& emetteur = nouveau();
     Jeton& premier = nouveau();
     Jeton& second = nouveau();
-    std::string message;
-    EXPECT_TRUE(emetteur.ChangeOption(premier.Nom(), "Rediriger", message));
+    const auto redirige = [&](const std::string& nom) { Regle(emetteur, {"Rediriger=" + nom}); };
+    redirige(premier.Nom());
     ASSERT_EQ(emetteur.Recepteurs, std::vector<TComposant*>{&premier});
     EXPECT_EQ(premier.Emetteurs, std::vector<TComposant*>{&emetteur});
-    EXPECT_TRUE(emetteur.ChangeOption(second.Nom(), "Rediriger", message));
+    redirige(second.Nom());
     EXPECT_TRUE(premier.Emetteurs.empty()); // told it lost its emitter
     EXPECT_EQ(emetteur.Recepteurs, std::vector<TComposant*>{&second});
-    EXPECT_TRUE(emetteur.ChangeOption("Personne", "Rediriger", message));
-    EXPECT_TRUE(emetteur.Recepteurs.empty());
-    EXPECT_TRUE(second.Emetteurs.empty());
-    EXPECT_TRUE(emetteur.ChangeOption(emetteur.Nom(), "Rediriger", message));
-    EXPECT_TRUE(emetteur.Recepteurs.empty());
+    for (const std::string& personne : {std::string("Personne"), emetteur.Nom()}) {
+        redirige(personne);
+        EXPECT_TRUE(emetteur.Recepteurs.empty()) << personne;
+        EXPECT_TRUE(second.Emetteurs.empty()) << personne;
+    }
 }
 
-TEST_F(CommonComponentTest, SavedPreferencesComeBackOnANewComponent) {
-    Jeton& source = nouveau();
-    Regle(source, {"StylePinceauCadre=3", "CouleurPinceauCadre=128", "TaillePinceauCadre=12",
-                   "CouleurBrosseFond=4210752", "StyleBrosseFond=4", "Valeur=7", "Montrer=0",
-                   "Fonte=Liberation Sans,18,255,gras", "Detachable=1", "Gauche=3"});
-    source.EnregistreOptions();
-
-    Jeton& copie = nouveau();
-    EXPECT_EQ(std::memcmp(&source.bloc, &copie.bloc, sizeof source.bloc), 0);
-    EXPECT_EQ(copie.Pinceau, source.Pinceau);
-    EXPECT_EQ(copie.Brosse, source.Brosse);
-    // Geometry and the detachable flag are not preferences.
-    EXPECT_FALSE(copie.Detachable);
-    EXPECT_EQ(copie.Rect.left, copie.OrgMarges().x);
-}
-
-TEST_F(CommonComponentTest, MissingIniKeysGiveTheReadingDefaults) {
+// A key missing from the ini file leaves the factory value, or reads as its row's default; saved
+// preferences, apart from the geometry and the detachable flag, come back on a new component.
+TEST_F(CommonComponentTest, IniDefaultsAndSavedPreferences) {
     TIniFile ini(FichIni());
     ini.WriteInteger("Jeton", "Valeur", 9);
     ASSERT_TRUE(ini.UpdateFile());
     Jeton& j = nouveau();
     EXPECT_EQ(j.bloc.valeur, 9);
-    EXPECT_FALSE(j.bloc.montrer);       // its fixed reading default, not the factory's 1
-    EXPECT_EQ(j.bloc.taillePinceau, 1); // the factory value
+    EXPECT_FALSE(j.bloc.montrer);
+    EXPECT_EQ(j.bloc.taillePinceau, 1);
     EXPECT_EQ(j.bloc.fonte.NomPolice(), "Andika");
+
+    Regle(j, {"StylePinceauCadre=3", "CouleurPinceauCadre=128", "TaillePinceauCadre=12",
+              "CouleurBrosseFond=4210752", "StyleBrosseFond=4", "Valeur=7", "Montrer=1",
+              "Fonte=Liberation Sans,18,255,gras", "Detachable=1", "Gauche=3"});
+    j.EnregistreOptions();
+    Jeton& copie = nouveau();
+    EXPECT_EQ(std::memcmp(&j.bloc, &copie.bloc, sizeof j.bloc), 0);
+    EXPECT_EQ(copie.Pinceau, j.Pinceau);
+    EXPECT_EQ(copie.Brosse, j.Brosse);
+    EXPECT_FALSE(copie.Detachable);
+    EXPECT_EQ(copie.Rect.left, copie.OrgMarges().x);
 }
 
 TEST_F(CommonComponentTest, ExercisesAreDrawnOnlyOnceConstructed) {
@@ -212,13 +201,12 @@ TEST_F(CommonComponentTest, ExercisesAreDrawnOnlyOnceConstructed) {
     EXPECT_EQ(j.generations, 1);
     EXPECT_EQ(j.tirage.size(), 3u);
     Jeton brut(&document_.Cadre(0));
-    EXPECT_EQ(brut.generations, 0);
     brut.RestaureStandard();
-    std::string message;
-    EXPECT_TRUE(brut.ChangeOption("5", "Valeur", message));
+    Regle(brut, {"Valeur=5"});
     EXPECT_EQ(brut.generations, 0);
     brut.TermineConstruction();
     EXPECT_EQ(brut.tirage.size(), 5u);
+    std::string message;
     EXPECT_FALSE(brut.ChangeOption("", "Tirer", message)); // an action: false, no message
     EXPECT_TRUE(message.empty());
     EXPECT_EQ(brut.generations, 2);
@@ -227,11 +215,9 @@ TEST_F(CommonComponentTest, ExercisesAreDrawnOnlyOnceConstructed) {
 TEST_F(CommonComponentTest, SaveLoadAndCopyKeepTheExercise) {
     SeedRandom(42);
     Jeton& source = nouveau();
-    std::string message;
-    ASSERT_TRUE(source.ChangeOption("6", "Valeur", message));
+    Regle(source, {"Valeur=6"});
     TMemoryStream stream;
     ASSERT_TRUE(source.Sauve(stream));
-
     Jeton& lu = nouveau();
     lu.Version = 0;
     stream.Rewind();
@@ -239,9 +225,7 @@ TEST_F(CommonComponentTest, SaveLoadAndCopyKeepTheExercise) {
     EXPECT_EQ(lu.tirage, source.tirage);
     EXPECT_EQ(lu.bloc.valeur, 6);
     EXPECT_EQ(lu.Version, 2);
-
-    const std::unique_ptr<TComposant> copie = source.Copie();
-    EXPECT_EQ(dynamic_cast<const Jeton&>(*copie).tirage, source.tirage);
+    EXPECT_EQ(dynamic_cast<const Jeton&>(*source.Copie()).tirage, source.tirage);
 
     // A cut record fails and keeps what it read so far.
     std::vector<std::uint8_t> cut = stream.Bytes();

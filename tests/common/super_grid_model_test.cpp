@@ -44,7 +44,7 @@ TEST(SuperGridModel, ClipboardTextPastesOnlyIntoTheSelection) {
     EXPECT_EQ(m.Cell(4, 3), "c4r3");
 }
 
-TEST(SuperGridModel, CopyCutAndPasteSkipProtectedCellsAndStopAtTheEdge) {
+TEST(SuperGridModel, ProtectedCellsAndCopyCutPasteWithinTheSelectionAndTheGrid) {
     SuperGridModel m = named();
     m.SelectCell({1, 1});
     m.Paste(); // nothing copied yet
@@ -58,6 +58,15 @@ TEST(SuperGridModel, CopyCutAndPasteSkipProtectedCellsAndStopAtTheEdge) {
     EXPECT_EQ(row(m, 2), (Row{"c1r2", "c1r1", "c2r1", "c4r2", "c5r2"}));
     EXPECT_EQ(row(m, 3), (Row{"c1r3", "c1r2", "=", "c4r3", "c5r3"}));
     EXPECT_EQ(row(m, 4), (Row{"c1r4", "c2r4", "c3r4", "c4r4", "c5r4"}));
+
+    // A protected cell takes no typing, editing or clearing.
+    m.SelectCell({3, 3});
+    EXPECT_FALSE(m.CharTyped("3"));
+    EXPECT_FALSE(m.KeyPress(Key::F2));
+    EXPECT_FALSE(m.KeyPress(Key::Delete));
+    m.SelectRange({2, 3, 3, 3});
+    m.ClearSelection();
+    EXPECT_EQ(row(m, 3), (Row{"c1r3", "", "=", "c4r3", "c5r3"}));
 
     m.SelectRange({1, 1, 2, 1});
     m.Cut();
@@ -97,21 +106,6 @@ TEST(SuperGridModel, EditingKeysAndAcceptedCharacters) {
     m.KeyPress(Key::Tab);
     EXPECT_EQ(m.Cell(2, 2), "7x");
     EXPECT_EQ(changes, 2);
-}
-
-TEST(SuperGridModel, NothingHappensOnProtectedCellsOrHeaders) {
-    SuperGridModel m(4, 4);
-    m.SetCell(1, 1, "total");
-    m.SetProtected(1, 1, true);
-    m.SelectCell({1, 1});
-    EXPECT_FALSE(m.CharTyped("3"));
-    EXPECT_FALSE(m.KeyPress(Key::F2));
-    EXPECT_FALSE(m.KeyPress(Key::Delete));
-    m.SelectRange({1, 1, 2, 1});
-    m.SetCell(2, 1, "x");
-    m.ClearSelection();
-    EXPECT_EQ(m.Cell(1, 1), "total");
-    EXPECT_EQ(m.Cell(2, 1), "");
 }
 
 TEST(SuperGridModel, MouseSelectsAllRowsColumnsAndBlocks) {

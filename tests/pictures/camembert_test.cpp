@@ -81,38 +81,32 @@ TEST_F(CamembertTest, TheFilledPartFollowsTheFractionTheTurnAndTheFrame) {
 // The sector lines run from the start radius in the pie's direction, then the start radius
 // stands out over them; above a hundred sectors only the start radius is drawn.
 TEST_F(CamembertTest, SectorLinesAndTheStartRadius) {
-    TvlCamembert& c = Camembert();
-    std::vector<std::pair<vlPoint, int>> rayons = Rayons(Dessin(c));
-    ASSERT_EQ(rayons.size(), 5u);
-    const vlPoint horaire[] = {kMidi, kTroisHeures, kSixHeures, kNeufHeures, kMidi};
-    for (std::size_t i = 0; i < 5; ++i) {
-        EXPECT_TRUE(Pres(horaire[i], rayons[i].first)) << i;
-        EXPECT_EQ(rayons[i].second, i < 4 ? 1 : 5) << i;
-    }
-    Regle(c, {"Sens=1"});
-    rayons = Rayons(Dessin(c));
-    ASSERT_EQ(rayons.size(), 5u);
-    EXPECT_TRUE(Pres(kNeufHeures, rayons[1].first));
-
     struct Case {
         std::vector<std::string> reglages;
         std::size_t lignes;
-        int dernierePlume;
+        std::vector<vlPoint> bouts; // the first lines' far ends, then the start radius's
+        int plume;                  // the start radius's width
     };
     const Case cases[] = {
-        {{"Denominateur=100"}, 101, 5},
-        {{"Denominateur=101"}, 1, 1},
-        {{"MontrerSecteurs=0"}, 1, 1},
-        {{"MontrerSecteurs=0", "MontrerRayon=0"}, 0, 0},
+        {{}, 5, {kMidi, kTroisHeures, kSixHeures, kNeufHeures, kMidi}, 5},
+        {{"Sens=1"}, 5, {kMidi, kNeufHeures, kSixHeures, kTroisHeures, kMidi}, 5},
+        {{"Denominateur=100"}, 101, {kMidi}, 5},
+        {{"Denominateur=101"}, 1, {kMidi}, 1},
+        {{"MontrerSecteurs=0"}, 1, {kMidi}, 1},
+        {{"MontrerSecteurs=0", "MontrerRayon=0"}, 0, {}, 0},
     };
     for (const Case& cas : cases) {
         SCOPED_TRACE(::testing::PrintToString(cas.reglages));
-        rayons = Rayons(Dessin(Camembert(cas.reglages)));
+        const std::vector<std::pair<vlPoint, int>> rayons = Rayons(Dessin(Camembert(cas.reglages)));
         ASSERT_EQ(rayons.size(), cas.lignes);
+        for (std::size_t i = 0; i + 1 < cas.bouts.size(); ++i) {
+            EXPECT_TRUE(Pres(cas.bouts[i], rayons[i].first)) << i;
+            EXPECT_EQ(rayons[i].second, 1) << i;
+        }
         if (cas.lignes == 0)
             continue;
-        EXPECT_TRUE(Pres(kMidi, rayons.back().first));
-        EXPECT_EQ(rayons.back().second, cas.dernierePlume);
+        EXPECT_TRUE(Pres(cas.bouts.back(), rayons.back().first));
+        EXPECT_EQ(rayons.back().second, cas.plume);
     }
 }
 
