@@ -1,10 +1,7 @@
 #include "package/PackageEntry.h"
 
-#include "host/Composant.h"
 #include "host/Document.h"
 #include "host/Palette.h"
-#include "host/Planche.h"
-#include "host/Services.h"
 #include "package/Fabrique.h"
 #include "package/OperationConfig.h"
 #include "package/Paquet.h"
@@ -20,16 +17,6 @@
 #include <vector>
 
 namespace {
-
-TSourceChaines tableOf(std::map<int, std::string> table) {
-    return [table = std::move(table)](int id, std::string& texte) {
-        const auto found = table.find(id);
-        if (found == table.end())
-            return false;
-        texte = found->second;
-        return true;
-    };
-}
 
 TDllSpeedButton& button(const TTabSheet& page, int i) {
     auto* found = dynamic_cast<TDllSpeedButton*>(&page.Controls(i));
@@ -139,7 +126,12 @@ TEST_F(PackageEntryTest, OddStringTables) {
         {20, "Outils"}, {21, ":"},         {22, ""},           {23, " 7 boutons"},
         {30, "Outils"}, {31, longCaption}, {32, "BM_INCONNU"}, // no index
         {50, "Outils"}, {51, "Jamais lu"}};                    // after the missing record 40
-    InstalleComposants(palette, tableOf(chaines));
+    InstalleComposants(palette, [&](int id, std::string& texte) {
+        const auto found = chaines.find(id);
+        if (found != chaines.end())
+            texte = found->second;
+        return found != chaines.end();
+    });
     ASSERT_EQ(palette.PageCount(), 1);
     const TTabSheet& page = palette.Pages(0);
     EXPECT_EQ(page.Caption, "Outils");
@@ -188,29 +180,27 @@ TEST_F(PackageEntryTest, ReadsTheRegistryValueOnlyWhenThereIsAGoodOne) {
     EXPECT_EQ(TvlOperation::MultChiffresMax, 9) << "the host has no key";
 }
 
+// The command added to the host's menu opens the operation settings dialog, and only for
+// that kind.
 TEST_F(PackageEntryTest, OptionsCommandOpensTheOperationDialogOnly) {
     TTestUi ui;
     TScopedUi scoped(ui);
     TvlOperation::MultChiffresMax = 8;
     ui.forms["OperationConfig"] = [&](TFormModel& model) {
         auto& config = dynamic_cast<TOperationConfigModel&>(model);
-        EXPECT_EQ(config.Valeur, std::uint32_t(TvlOperation::MultChiffresMax));
+        EXPECT_EQ(config.Valeur, 8u);
         config.Valeur = 5;
         return config.btOkClick();
     };
     for (const char* autre : {"Graphe", "operation", ""})
         DialogueOptions(autre);
     EXPECT_TRUE(ui.shown.empty());
-
-    // The command added to the host's menu calls the same dialog.
     TStringList items;
-    items.Add("Autre");
     AjouteItem(items);
-    ASSERT_EQ(items.Count(), 2);
-    EXPECT_EQ(items[1], "Opération");
-    ASSERT_NE(items.Objects(1), nullptr);
-    reinterpret_cast<TDialogueOptions>(items.Objects(1))(items[1]);
-    ASSERT_EQ(ui.shown.size(), 1u);
-    EXPECT_EQ(ui.shown[0].title, "OperationConfig");
+    ASSERT_EQ(items.Count(), 1);
+    EXPECT_EQ(items[0], "Opération");
+    ASSERT_NE(items.Objects(0), nullptr);
+    reinterpret_cast<TDialogueOptions>(items.Objects(0))(items[0]);
+    EXPECT_EQ(ui.shown.size(), 1u);
     EXPECT_EQ(TvlOperation::MultChiffresMax, 5);
 }

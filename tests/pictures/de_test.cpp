@@ -74,17 +74,14 @@ TEST_F(DeTest, ValuesAreDrawnAtCreationAndByAleatoireNeverBlankOnADie) {
     EXPECT_EQ((std::pair<int, int>(d.Bloc().Valeur1, d.Bloc().Valeur2)), std::pair(6, 0));
 }
 
-TEST_F(DeTest, PermuterSwapsTheHalvesAndOrientationTurnsTheFrameEachTime) {
+// Each time the key is received the frame turns about its centre, even with the same value; bad
+// text turns nothing.
+TEST_F(DeTest, OrientationTurnsTheFrameEachTime) {
     TvlDe& d = Domino("2", "5");
-    std::string message;
-    EXPECT_FALSE(d.ChangeOption("", "Permuter", message)); // an action
-    EXPECT_EQ((std::pair<int, int>(d.Bloc().Valeur1, d.Bloc().Valeur2)), std::pair(5, 2));
-
     Regle(d, {"Gauche=5", "Haut=5"});
     const vlRect couche{600, 600, 1200, 900};
     const vlRect debout{750, 450, 1050, 1050}; // same centre (900, 750)
     ASSERT_EQ(d.Rect, couche);
-    // Each time the key is received it turns, even with the same value; bad text turns nothing.
     const std::pair<const char*, vlRect> tours[] = {{"1", debout}, {"1", couche}, {"0", debout}};
     for (const auto& [valeur, rect] : tours) {
         Regle(d, {std::string("Orientation=") + valeur});
@@ -153,26 +150,24 @@ TEST_F(DeTest, FacesPipsAndHalvesAtTheirPlaces) {
     }
 }
 
+// The face and the split line in the frame pen, the pips outlined in its colour one unit wide
+// with their own brush, the left half first; drawing gives the component its face brush back.
 TEST_F(DeTest, FaceAndPipPensAndBrushes) {
     TvlDe& d = Domino("2", "5");
     Regle(d, {"CouleurPinceauCadre=255", "TaillePinceauCadre=10", "StyleBrosseFond=4",
               "CouleurBrosseFond=16711680", "CouleurPoint=128", "StyleBrossePoint=6"});
-    TRecordingCanvas canvas = Dessin(d);
+    const TRecordingCanvas canvas = Dessin(d);
     EXPECT_EQ(canvas.calls.front().pen, (TPen{255, 10, psSolid, pmCopy}));
     EXPECT_EQ(canvas.calls.front().brush, (TBrush{16711680, bsFDiagonal}));
     EXPECT_EQ(canvas.Of(Op::Line).front().pen, canvas.calls.front().pen);
-    // The left half's pips first.
     const std::vector<TDrawCall> pips = canvas.Of(Op::Ellipse);
     ASSERT_EQ(pips.size(), 7u);
     EXPECT_LT(pips[1].args[0], 400);
-    for (const TDrawCall& pip : pips) {
-        EXPECT_EQ(pip.pen, (TPen{255, 1, psSolid, pmCopy}));
-        EXPECT_EQ(pip.brush, (TBrush{128, bsCross}));
-    }
-    // Drawing gives the component its face brush back.
+    for (const TDrawCall& pip : pips)
+        EXPECT_EQ(std::pair(pip.pen, pip.brush),
+                  std::pair(TPen{255, 1, psSolid, pmCopy}, TBrush{128, bsCross}));
     EXPECT_EQ(d.Brosse, (TBrush{16711680, bsFDiagonal}));
-    // A dashed outline is one unit wide whatever its width.
-    Regle(d, {"StylePinceauCadre=1"});
+    Regle(d, {"StylePinceauCadre=1"}); // a dashed outline is one unit wide
     EXPECT_EQ(Dessin(d).calls.front().pen, (TPen{255, 1, psDash, pmCopy}));
 }
 
