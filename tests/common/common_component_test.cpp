@@ -22,11 +22,10 @@ struct JetonBloc {
     std::int32_t couleurBrosse = 0xFFFFFF;
     std::int16_t valeur = 3;
     bool montrer = true;
-    Fonte fonte;
 };
 
 using B = JetonBloc;
-constexpr int kTirer = ClesCadre::Fin + 3;
+constexpr int kTirer = ClesCadre::Fin + 2;
 // "Montrer" reads as 0 when the ini file lacks it, though its factory value is 1.
 constexpr auto kClesJeton = TableAvecCadre(
     RangsCadre(Champ<&B::stylePinceau>, Champ<&B::couleurPinceau>, Champ<&B::taillePinceau>,
@@ -34,16 +33,15 @@ constexpr auto kClesJeton = TableAvecCadre(
     {
         CleEntier(ClesCadre::Fin, "Valeur", Champ<&B::valeur>, 1, 20, Ini::Usine, Refait::Exercice),
         CleDrapeau(ClesCadre::Fin + 1, "Montrer", Champ<&B::montrer>, Ini::Valeur),
-        CleFonte(ClesCadre::Fin + 2, "Fonte", Champ<&B::fonte>),
         CleAction(kTirer, "Tirer"),
-        CleLibre(ClesCadre::Fin + 4, "Detachable"),
-        CleTexte(ClesCadre::Fin + 5, "Rediriger"),
-        CleLibre(ClesCadre::Fin + 6, "Actif"),
+        CleLibre(ClesCadre::Fin + 3, "Detachable"),
+        CleTexte(ClesCadre::Fin + 4, "Rediriger"),
+        CleLibre(ClesCadre::Fin + 5, "Actif"),
     });
 static_assert(TableConforme(kClesJeton));
 
-// A small kind written for these tests: the frame keys, two own settings, a font, an action that
-// draws a new exercise, and an exercise of random numbers saved after the block.
+// A small kind written for these tests: the frame keys, two own settings, an action that draws
+// a new exercise, and an exercise of random numbers saved after the block.
 class Jeton : public CommonComponent {
 public:
     explicit Jeton(TCadre* cadre) : CommonComponent(cadre, "Jeton", 300, 2) { Installe(); }
@@ -60,10 +58,7 @@ public:
     std::unique_ptr<TComposant> Copie() const override { return std::make_unique<Jeton>(*this); }
     vlSize TailleCreation() const override { return {400, 300}; }
 
-    void RestaureStandardNonApplique() override {
-        bloc = JetonBloc{};
-        bloc.fonte.ChangeNom("Andika");
-    }
+    void RestaureStandardNonApplique() override { bloc = JetonBloc{}; }
 
 protected:
     std::optional<bool> ChangeOptionPropre(int index, const std::string&, std::string&) override {
@@ -119,14 +114,18 @@ protected:
 };
 
 // Range refusals of every kind's keys are checked with the key tables; the geometry's range
-// depends on the page.
+// depends on the page. Detachable and Actif are read as plain integers: bad text reads as 0.
 TEST_F(CommonComponentTest, GeometryFollowsThePageAndUnknownKeysSayNothing) {
     Jeton& j = nouveau();
     // Printable width 1900 (1 cm margins), own width 400: "Gauche" goes up to 15 cm.
-    Regle(j, {"Gauche=15"});
+    Regle(j, {"Gauche=15", "Detachable=1"});
     Refuse(j, {"Gauche=15,5", "CouleurPinceauCadre=rouge"});
-    Regle(j, {"Largeur=0"});
+    Regle(j, {"Largeur=0", "Actif=0"});
     EXPECT_EQ(j.Rect, (vlRect{1600, 100, 1600, 400}));
+    EXPECT_TRUE(j.Detachable);
+    EXPECT_FALSE(j.Activable());
+    Regle(j, {"Detachable=oui"});
+    EXPECT_FALSE(j.Detachable);
     const std::vector<std::uint8_t> before = OptionBytes(j);
     std::string message;
     EXPECT_FALSE(j.ChangeOption("5", "valeur", message)); // case matters
@@ -135,38 +134,17 @@ TEST_F(CommonComponentTest, GeometryFollowsThePageAndUnknownKeysSayNothing) {
     EXPECT_EQ(OptionBytes(j), before);
 }
 
-TEST_F(CommonComponentTest, FramePenBrushAndPlainIntegerKeys) {
-    Jeton& j = nouveau();
-    Regle(j, {"StylePinceauCadre=2", "CouleurPinceauCadre=255", "TaillePinceauCadre=30"});
-    EXPECT_EQ(j.Pinceau, (TPen{255, 30, psDot, pmCopy}));
-    // Giving a colour to a clear brush makes it solid, and the block follows.
-    Regle(j, {"StyleBrosseFond=1", "CouleurBrosseFond=65280"});
-    EXPECT_EQ(j.Brosse, (TBrush{65280, bsSolid}));
-    EXPECT_EQ(j.bloc.styleBrosse, bsSolid);
-    Regle(j, {"StyleBrosseFond=6"});
-    EXPECT_EQ(j.Brosse, (TBrush{65280, bsCross}));
-
-    // Detachable and Actif are read as plain integers: bad text reads as 0.
-    Regle(j, {"Detachable=1"});
-    EXPECT_TRUE(j.Detachable);
-    Regle(j, {"Detachable=oui", "Actif=0"});
-    EXPECT_FALSE(j.Detachable);
-    EXPECT_FALSE(j.Activable());
-}
-
 TEST_F(CommonComponentTest, RedirectionToANameAndBackToNone) {
     Jeton& emetteur = nouveau();
     Jeton& premier = nouveau();
     Jeton& second = nouveau();
-    const auto redirige = [&](const std::string& nom) { Regle(emetteur, {"Rediriger=" + nom}); };
-    redirige(premier.Nom());
-    ASSERT_EQ(emetteur.Recepteurs, std::vector<TComposant*>{&premier});
+    Regle(emetteur, {"Rediriger=" + premier.Nom()});
     EXPECT_EQ(premier.Emetteurs, std::vector<TComposant*>{&emetteur});
-    redirige(second.Nom());
+    Regle(emetteur, {"Rediriger=" + second.Nom()});
     EXPECT_TRUE(premier.Emetteurs.empty()); // told it lost its emitter
     EXPECT_EQ(emetteur.Recepteurs, std::vector<TComposant*>{&second});
     for (const std::string& personne : {std::string("Personne"), emetteur.Nom()}) {
-        redirige(personne);
+        Regle(emetteur, {"Rediriger=" + personne});
         EXPECT_TRUE(emetteur.Recepteurs.empty()) << personne;
         EXPECT_TRUE(second.Emetteurs.empty()) << personne;
     }
@@ -182,11 +160,10 @@ TEST_F(CommonComponentTest, IniDefaultsAndSavedPreferences) {
     EXPECT_EQ(j.bloc.valeur, 9);
     EXPECT_FALSE(j.bloc.montrer);
     EXPECT_EQ(j.bloc.taillePinceau, 1);
-    EXPECT_EQ(j.bloc.fonte.NomPolice(), "Andika");
 
     Regle(j, {"StylePinceauCadre=3", "CouleurPinceauCadre=128", "TaillePinceauCadre=12",
               "CouleurBrosseFond=4210752", "StyleBrosseFond=4", "Valeur=7", "Montrer=1",
-              "Fonte=Liberation Sans,18,255,gras", "Detachable=1", "Gauche=3"});
+              "Detachable=1", "Gauche=3"});
     j.EnregistreOptions();
     Jeton& copie = nouveau();
     EXPECT_EQ(std::memcmp(&j.bloc, &copie.bloc, sizeof j.bloc), 0);

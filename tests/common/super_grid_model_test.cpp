@@ -130,37 +130,4 @@ TEST(SuperGridModel, MouseSelectsAllRowsColumnsAndBlocks) {
     EXPECT_EQ(m.Current(), (GridCoord{3, 4}));
 }
 
-TEST(SuperGridModel, HeaderBordersFitColumnsAndResetRows) {
-    SuperGridModel m(4, 4);
-    m.columnMargin = 4;
-    m.SetCell(1, 2, "douze"); // 5 characters
-    m.SetCell(1, 3, "123");
-    m.SetCell(1, 0, "titre très long"); // the header is not measured
-    // The border between columns 1 and 2 is at x = 65 + 65 = 130.
-    EXPECT_EQ(m.MousePress(128, 10, Button::Left, eightPerCharacter), Press::FitColumn);
-    EXPECT_EQ(m.ColWidth(1), 5 * 8 + 2 + 4);
-    // An empty column gets the default width, plus the margin.
-    m.SetColWidth(2, 10);
-    const int border2 = m.ColLeft(2) + m.ColWidth(2) + 1;
-    EXPECT_EQ(m.MousePress(border2 - 1, 10, Button::Left, eightPerCharacter), Press::FitColumn);
-    EXPECT_EQ(m.ColWidth(2), 64 + 4);
-
-    m.SetRowHeight(1, 60);
-    EXPECT_EQ(m.MousePress(10, m.RowTop(2) - 1, Button::Left, eightPerCharacter), Press::ResetRow);
-    EXPECT_EQ(m.RowHeight(1), 24);
-}
-
-TEST(SuperGridModel, DraggingPastAnEdgeScrolls) {
-    SuperGridModel m(20, 20);
-    m.MousePress(100, 40, Button::Left, eightPerCharacter);
-    EXPECT_EQ(m.DragScroll(500, 100, 400, 300), (std::pair<int, int>{1, 0}));
-    EXPECT_EQ(m.DragScroll(100, 400, 400, 300), (std::pair<int, int>{0, 1}));
-    EXPECT_EQ(m.DragScroll(100, 100, 400, 300), (std::pair<int, int>{0, 0}));
-    m.Scroll(3, 30);
-    EXPECT_EQ(m.LeftCol(), 4);
-    EXPECT_EQ(m.TopRow(), 19);
-    m.MouseRelease();
-    EXPECT_EQ(m.DragScroll(500, 100, 400, 300), (std::pair<int, int>{0, 0}));
-}
-
 } // namespace

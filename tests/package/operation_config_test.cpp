@@ -78,18 +78,3 @@ TEST_F(OperationConfigTest, FailedRegistryWriteStillAppliesTheValue) {
     ASSERT_EQ(ui.Messages().size(), 1u);
     EXPECT_NE(ui.Messages()[0].find("n'a pas pu être enregistré"), std::string::npos);
 }
-
-TEST(OperationConfigText, ReadsUnsignedDecimalNumbersAndNothingAsZero) {
-    const std::pair<const char*, std::uint32_t> accepted[] = {
-        {"12", 12}, {" 4294967295 ", 4294967295u}, {"", 0}, {"  ", 0}};
-    for (const auto& [text, value] : accepted) {
-        std::uint32_t v = 77;
-        EXPECT_TRUE(TOperationConfigModel::LitTexte(text, v)) << text;
-        EXPECT_EQ(v, value) << text;
-    }
-    for (const char* bad : {"4294967296", "-1", "+3", "3a", "1 2", "0x10", "\t5"}) {
-        std::uint32_t v = 77;
-        EXPECT_FALSE(TOperationConfigModel::LitTexte(bad, v)) << bad;
-        EXPECT_EQ(v, 77u) << bad;
-    }
-}

@@ -24,15 +24,6 @@ TDllSpeedButton& button(const TTabSheet& page, int i) {
     return *found;
 }
 
-TControl& addControl(TTabSheet& page, int left, int width, int tag) {
-    TControl& control = page.AddControl(std::make_unique<TControl>());
-    control.Left = left;
-    control.Width = width;
-    control.Tag = tag;
-    control.Hint = "autre paquet";
-    return control;
-}
-
 class PackageEntryTest : public ::testing::Test {
 protected:
     SavedSettings settings;
@@ -95,26 +86,6 @@ TEST_F(PackageEntryTest, NewMathPageGetsSeventeenButtonsSideBySide) {
     EXPECT_EQ(moved.Hint, "Camembert");
     EXPECT_EQ(moved.Fabrique, &CreerComposant);
     EXPECT_EQ(moved.Glyph.Width(), 16);
-}
-
-TEST_F(PackageEntryTest, ExistingControlsOfTheMathPageShiftTheNewButtons) {
-    addControl(palette.AddPage(), 0, 300, 50); // another page: no effect
-    palette.Pages(0).Caption = "Standard";
-    TTabSheet& math = palette.AddPage();
-    math.Caption = "Math";
-    addControl(math, 10, 35, 99);                  // right edge 45
-    TControl& foreign = addControl(math, 0, 5, 3); // same tag as "Forme", not a button
-    palette.AddPage().Caption = "Math";            // a later page of the same name is ignored
-
-    InstalleComposants(palette);
-
-    EXPECT_EQ(palette.Pages(0).ControlCount(), 1);
-    EXPECT_EQ(palette.Pages(2).ControlCount(), 0);
-    ASSERT_EQ(math.ControlCount(), 2 + 17);
-    for (int i = 0; i < 17; ++i)
-        EXPECT_EQ(button(math, 2 + i).Left, 45 + 23 * i) << "button " << i;
-    EXPECT_EQ(button(math, 2 + 3).Hint, "Forme") << "the foreign control is not reused";
-    EXPECT_EQ(foreign.Hint, "autre paquet");
 }
 
 // A caption starting with ":" makes a button that creates nothing; strings are read as a

@@ -13,7 +13,6 @@ constexpr vlPoint kMidi{300, 100};
 constexpr vlPoint kNeufHeures{100, 300};
 constexpr vlPoint kSixHeures{300, 500};
 constexpr vlPoint kCentre{300, 300};
-constexpr vlRect kCarre{100, 100, 500, 500};
 
 class CamembertTest : public PictureTest {
 protected:
@@ -32,30 +31,26 @@ protected:
     }
 };
 
-std::vector<int> Args(const vlRect& r) {
-    return {r.left, r.top, r.right, r.bottom};
-}
-
 // The disc, then the filled part: a sector (the canvas turns counter-clockwise from its first
 // ray point to its second), a second disc for whole turns, or nothing.
 TEST_F(CamembertTest, TheFilledPartFollowsTheFractionTheTurnAndTheFrame) {
     struct Case {
         std::vector<std::string> reglages;
-        vlRect cadre;
         std::size_t disques;
         bool secteur;
-        vlPoint debut, fin;
+        vlPoint debut{}, fin{};
+        std::vector<int> cadre{100, 100, 500, 500};
     };
     const Case cases[] = {
-        {{}, kCarre, 1, true, kTroisHeures, kMidi}, // a quarter clockwise from noon
-        {{"Numerateur=3"}, kCarre, 1, true, kNeufHeures, kMidi},
-        {{"Numerateur=3", "Sens=1"}, kCarre, 1, true, kMidi, kTroisHeures},
-        {{"Numerateur=5"}, kCarre, 1, true, kTroisHeures, kMidi},
-        {{"Numerateur=4"}, kCarre, 2, false, {}, {}},
-        {{"Numerateur=8"}, kCarre, 2, false, {}, {}},
-        {{"Numerateur=0"}, kCarre, 1, false, {}, {}},
+        {{}, 1, true, kTroisHeures, kMidi}, // a quarter clockwise from noon
+        {{"Numerateur=3"}, 1, true, kNeufHeures, kMidi},
+        {{"Numerateur=3", "Sens=1"}, 1, true, kMidi, kTroisHeures},
+        {{"Numerateur=5"}, 1, true, kTroisHeures, kMidi},
+        {{"Numerateur=4"}, 2, false},
+        {{"Numerateur=8"}, 2, false},
+        {{"Numerateur=0"}, 1, false},
         // An ellipse: centre (400, 300), half-axes 300 and 200, a quarter clockwise from 3.
-        {{"Largeur=6", "Angle=0"}, {100, 100, 700, 500}, 1, true, {400, 500}, {700, 300}},
+        {{"Largeur=6", "Angle=0"}, 1, true, {400, 500}, {700, 300}, {100, 100, 700, 500}},
     };
     for (const Case& cas : cases) {
         SCOPED_TRACE(::testing::PrintToString(cas.reglages));
@@ -64,14 +59,14 @@ TEST_F(CamembertTest, TheFilledPartFollowsTheFractionTheTurnAndTheFrame) {
         ASSERT_EQ(disques.size(), cas.disques);
         EXPECT_EQ(disques[0].brush, (TBrush{clWhite, bsClear}));
         for (const TDrawCall& disque : disques)
-            EXPECT_EQ(disque.args, Args(cas.cadre));
+            EXPECT_EQ(disque.args, cas.cadre);
         EXPECT_EQ(disques.back().brush.Color, cas.disques == 2 ? clBlue : clWhite);
         const std::vector<TDrawCall> pies = canvas.Of(Op::Pie);
         ASSERT_EQ(pies.size(), cas.secteur ? 1u : 0u);
         if (!cas.secteur)
             continue;
         const std::vector<int>& a = pies[0].args;
-        EXPECT_EQ(std::vector<int>(a.begin(), a.begin() + 4), Args(cas.cadre));
+        EXPECT_EQ(std::vector<int>(a.begin(), a.begin() + 4), cas.cadre);
         EXPECT_TRUE(Pres(cas.debut, {a[4], a[5]}));
         EXPECT_TRUE(Pres(cas.fin, {a[6], a[7]}));
         EXPECT_EQ(pies[0].brush, (TBrush{clBlue, bsSolid}));

@@ -5,7 +5,6 @@
 
 #include <cmath>
 #include <cstring>
-#include <ctime>
 
 namespace {
 
@@ -26,22 +25,6 @@ protected:
         return Nouveau<TvlMontre>("Montre", reglages);
     }
 };
-
-TEST_F(MontreTest, ANewClockShowsTheLocalTime) {
-    const auto maintenant = [] {
-        const std::time_t t = std::time(nullptr);
-        std::tm local{};
-        localtime_r(&t, &local);
-        return local.tm_hour * 3600 + local.tm_min * 60 + std::min(local.tm_sec, 59);
-    };
-    const int avant = maintenant();
-    const int temps = Temps(Montre().Bloc());
-    const int apres = maintenant();
-    if (avant > apres)
-        GTEST_SKIP() << "the day changed meanwhile";
-    EXPECT_GE(temps, avant);
-    EXPECT_LE(temps, apres);
-}
 
 // The dial, a small cross at the centre, sixty marks clockwise from 12 o'clock (every fifth
 // twice as long), and the numbers from 3 o'clock counter-clockwise, placed by their extent.
