@@ -134,14 +134,15 @@ TEST_F(CommonComponentTest, GeometryFollowsThePageAndUnknownKeysSayNothing) {
     EXPECT_EQ(OptionBytes(j), before);
 }
 
+// Redirecting to another name tells the former receiver; an unknown name or the component's
+// own name redirects to none.
 TEST_F(CommonComponentTest, RedirectionToANameAndBackToNone) {
     Jeton& emetteur = nouveau();
     Jeton& premier = nouveau();
     Jeton& second = nouveau();
-    Regle(emetteur, {"Rediriger=" + premier.Nom()});
-    EXPECT_EQ(premier.Emetteurs, std::vector<TComposant*>{&emetteur});
-    Regle(emetteur, {"Rediriger=" + second.Nom()});
-    EXPECT_TRUE(premier.Emetteurs.empty()); // told it lost its emitter
+    Regle(emetteur, {"Rediriger=" + premier.Nom(), "Rediriger=" + second.Nom()});
+    EXPECT_TRUE(premier.Emetteurs.empty());
+    EXPECT_EQ(second.Emetteurs, std::vector<TComposant*>{&emetteur});
     EXPECT_EQ(emetteur.Recepteurs, std::vector<TComposant*>{&second});
     for (const std::string& personne : {std::string("Personne"), emetteur.Nom()}) {
         Regle(emetteur, {"Rediriger=" + personne});
@@ -161,14 +162,12 @@ TEST_F(CommonComponentTest, IniDefaultsAndSavedPreferences) {
     EXPECT_FALSE(j.bloc.montrer);
     EXPECT_EQ(j.bloc.taillePinceau, 1);
 
-    Regle(j, {"StylePinceauCadre=3", "CouleurPinceauCadre=128", "TaillePinceauCadre=12",
-              "CouleurBrosseFond=4210752", "StyleBrosseFond=4", "Valeur=7", "Montrer=1",
-              "Detachable=1", "Gauche=3"});
+    Regle(j, {"TaillePinceauCadre=12", "StyleBrosseFond=4", "Valeur=7", "Montrer=1", "Detachable=1",
+              "Gauche=3"});
     j.EnregistreOptions();
     Jeton& copie = nouveau();
     EXPECT_EQ(std::memcmp(&j.bloc, &copie.bloc, sizeof j.bloc), 0);
     EXPECT_EQ(copie.Pinceau, j.Pinceau);
-    EXPECT_EQ(copie.Brosse, j.Brosse);
     EXPECT_FALSE(copie.Detachable);
     EXPECT_EQ(copie.Rect.left, copie.OrgMarges().x);
 }

@@ -8,8 +8,6 @@
 namespace {
 
 using Key = SuperGridModel::Key;
-using Press = SuperGridModel::Press;
-using Button = SuperGridModel::Button;
 
 // A grid of 5 x 5 data cells whose texts name their cell ("c1r1").
 SuperGridModel named() {
@@ -28,10 +26,6 @@ std::vector<std::string> row(const SuperGridModel& m, int r) {
     return texts;
 }
 using Row = std::vector<std::string>;
-
-int eightPerCharacter(const std::string& s) {
-    return int(s.size()) * 8;
-}
 
 TEST(SuperGridModel, ClipboardTextPastesOnlyIntoTheSelection) {
     SuperGridModel m = named();
@@ -106,28 +100,6 @@ TEST(SuperGridModel, EditingKeysAndAcceptedCharacters) {
     m.KeyPress(Key::Tab);
     EXPECT_EQ(m.Cell(2, 2), "7x");
     EXPECT_EQ(changes, 2);
-}
-
-TEST(SuperGridModel, MouseSelectsAllRowsColumnsAndBlocks) {
-    SuperGridModel m(5, 6);
-    // Header column 64 + 1 wide, header row 24 + 1 high; data cells 65 x 25 with lines.
-    EXPECT_EQ(m.MousePress(10, 60, Button::Left, eightPerCharacter), Press::RowHeader);
-    EXPECT_EQ(m.Selection(), (GridRange{1, 2, 4, 2}));
-    m.MouseDrag(10, 110); // down to row 4
-    EXPECT_EQ(m.Selection(), (GridRange{1, 2, 4, 4}));
-    m.MouseRelease();
-
-    EXPECT_EQ(m.MousePress(100, 40, Button::Left, eightPerCharacter), Press::Cell);
-    m.MouseDrag(170, 90);
-    EXPECT_EQ(m.Selection(), (GridRange{1, 1, 2, 3}));
-    m.MouseRelease();
-
-    // A right click inside a block keeps it; on a single cell it moves the current cell.
-    EXPECT_EQ(m.MousePress(100, 60, Button::Right, eightPerCharacter), Press::Cell);
-    EXPECT_EQ(m.Selection(), (GridRange{1, 1, 2, 3}));
-    m.SelectCell({1, 1});
-    m.MousePress(230, 110, Button::Right, eightPerCharacter);
-    EXPECT_EQ(m.Current(), (GridCoord{3, 4}));
 }
 
 } // namespace

@@ -34,29 +34,7 @@ std::string unwritableConfigFolder(const std::string& base) {
 
 } // namespace
 
-// The unsigned edit shows the setting; a value below one once taken as signed is refused.
-TEST_F(OperationConfigTest, StartsWithTheSettingAndRefusesValuesBelowOneAsSigned) {
-    TvlOperation::MultChiffresMax = -1;
-    TOperationConfigModel model;
-    EXPECT_EQ(model.Valeur, 4294967295u);
-    for (const std::uint32_t v : {0u, 4294967295u, 2147483648u}) {
-        model.Valeur = v;
-        EXPECT_EQ(model.btOkClick(), mrNone) << v;
-    }
-    EXPECT_EQ(TvlOperation::MultChiffresMax, -1);
-    EXPECT_EQ(ui.Messages(), std::vector<std::string>(3, "Calculs: il faut un nombre > 0"));
-}
-
-// Without the host's key the value applies and no key is created.
-TEST_F(OperationConfigTest, AcceptedValueIsAppliedWithoutCreatingAKey) {
-    TOperationConfigModel model;
-    model.Valeur = 4;
-    EXPECT_EQ(model.btOkClick(), mrOk);
-    EXPECT_EQ(TvlOperation::MultChiffresMax, 4);
-    EXPECT_FALSE(std::filesystem::exists(TRegistry::FileName()));
-    EXPECT_TRUE(ui.Messages().empty());
-}
-
+// The setting applies for the session even when it cannot be kept, and the user is told.
 TEST_F(OperationConfigTest, FailedRegistryWriteStillAppliesTheValue) {
     SetConfigDirectory(unwritableConfigFolder(settings.folder().path()));
     // Written directly: the registry's own writes cannot replace the file.

@@ -103,7 +103,6 @@ TEST_F(DeTest, FacesPipsAndHalvesAtTheirPlaces) {
     const Case cases[] = {
         {{"Valeur1=5"}, {{167, 167}, {333, 167}, {167, 333}, {333, 333}, {250, 250}}},
         {{"Valeur1=2", "Orientation=1"}, {{333, 167}, {167, 333}}},
-        {{"Valeur1=6"}, {{167, 167}, {167, 250}, {167, 333}, {333, 167}, {333, 250}, {333, 333}}},
         // (105, 105, 395, 395): m = 290, s = 242.
         {{"Valeur1=1", "TaillePinceauCadre=10"}, {{250, 250}}, 34},
         {{"Valeur1=1", "TaillePinceauCadre=10", "StylePinceauCadre=1"}, {{250, 250}}},
