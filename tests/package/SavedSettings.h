@@ -1,6 +1,5 @@
 // Keeps the package-wide settings, the registry key and the ini file as a test found them, and
-// points the configuration folder and the ini file at a scratch folder, for the tests of the
-// package entry and its dialog.
+// points the configuration folder and the ini file at a scratch folder.
 #pragma once
 
 #include "host/Services.h"

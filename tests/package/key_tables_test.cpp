@@ -10,15 +10,6 @@ namespace {
 
 class KeyTablesTest : public PictureTest {
 protected:
-    // Every kind of the package that is built, by name.
-    std::vector<const TTypeComposant*> kinds() const {
-        std::vector<const TTypeComposant*> built;
-        for (const TTypeComposant& type : catalogue_.Types())
-            if (!type.table.empty())
-                built.push_back(&type);
-        return built;
-    }
-
     // False with a message naming the range, the block unchanged.
     static void refused(TComposant& c, const Cle& cle, const std::string& valeur) {
         const std::vector<std::uint8_t> avant = OptionBytes(c);
@@ -42,12 +33,15 @@ bool bounded(const Cle& cle) {
 
 TEST_F(KeyTablesTest, OutOfRangeAndBadTextAreRefusedWithTheRangeAndItsEndsAreTaken) {
     SeedRandom(16);
-    ASSERT_GE(kinds().size(), 5u);
-    for (const TTypeComposant* type : kinds()) {
-        SCOPED_TRACE(type->nom);
-        TComposant* c = document_.Cree(type->nom, 0);
+    int construites = 0;
+    for (const TTypeComposant& type : catalogue_.Types()) {
+        if (type.table.empty())
+            continue; // not built yet
+        ++construites;
+        SCOPED_TRACE(type.nom);
+        TComposant* c = document_.Cree(type.nom, 0);
         ASSERT_NE(c, nullptr);
-        for (const Cle& cle : type->table) {
+        for (const Cle& cle : type.table) {
             if (cle.lecture == Lecture::Fonte)
                 refused(*c, cle, "Andika,douze");
             if (!bounded(cle))
@@ -71,6 +65,7 @@ TEST_F(KeyTablesTest, OutOfRangeAndBadTextAreRefusedWithTheRangeAndItsEndsAreTak
             }
         }
     }
+    EXPECT_GE(construites, 5);
 }
 
 } // namespace

@@ -39,7 +39,7 @@ protected:
     }
 
     // A new component of the kind loaded from what `source` saved: its options block, frame
-    // and pen must come back, and the record cut short must be refused.
+    // and pen must come back, and the record cut short must be refused. A copy keeps the block.
     template <class Kind> Kind& Relu(const std::string& type, Kind& source) {
         TMemoryStream stream;
         EXPECT_TRUE(source.Sauve(stream));
@@ -52,6 +52,7 @@ protected:
         coupe.pop_back();
         TMemoryStream court(coupe);
         EXPECT_FALSE(Nouveau<Kind>(type).Charge(court, nullptr, &document_.Cadre(0)));
+        EXPECT_EQ(OptionBytes(*source.Copie()), OptionBytes(source));
         return lu;
     }
 
@@ -66,14 +67,6 @@ protected:
                 EXPECT_EQ(montre(Dessin(c, vue)), kVisible[modeComposant][vue])
                     << "Mode=" << modeComposant << ", view " << vue;
         }
-    }
-
-    // The line calls as (x1, y1, x2, y2).
-    static std::vector<std::vector<int>> Lignes(const TRecordingCanvas& canvas) {
-        std::vector<std::vector<int>> lignes;
-        for (const TDrawCall& call : canvas.Of(TDrawCall::Op::Line))
-            lignes.push_back(call.args);
-        return lignes;
     }
 
     ScopedIniFile ini_;

@@ -119,10 +119,7 @@ TEST_F(CamembertTest, SaveLoadAndCopy) {
     TvlCamembert& source =
         Camembert({"StyleBrosseCamembert=6", "Mode=1", "CouleurCamembert=32768", "Numerateur=7",
                    "Denominateur=8", "Angle=45", "Sens=1", "MontrerSecteurs=0", "Gauche=2"});
-    Relu("Camembert", source);
-    const std::unique_ptr<TComposant> copie = source.Copie();
-    EXPECT_EQ(OptionBytes(*copie), OptionBytes(source));
-    EXPECT_EQ(dynamic_cast<const TvlCamembert&>(*copie).Description().back(), "7/8");
+    EXPECT_EQ(Relu("Camembert", source).Description().back(), "7/8");
 }
 
 } // namespace
