@@ -38,7 +38,7 @@ protected:
 };
 
 // Different seeds draw different values: the draws go through the seeded generator. A die shows
-// 1 to 6, a domino's halves 0 to 6; the action draws a die's second value never, and the factory
+// 1 to 6, a domino's halves 0 to 6; the action never draws a die's second value, and the factory
 // settings keep the values.
 TEST_F(DeTest, ValuesAreDrawnAtCreationAndByAleatoire) {
     using Vues = std::pair<std::set<int>, std::set<int>>;
