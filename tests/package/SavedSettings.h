@@ -1,6 +1,4 @@
-// Keeps the package-wide settings, the registry key and the ini file as a test found them, and
-// points the configuration folder and the ini file at a scratch folder, for the tests of the
-// package entry and its dialog.
+// Points the configuration folder and ini file at a scratch folder; restores the package settings.
 #pragma once
 
 #include "host/Services.h"

@@ -34,37 +34,7 @@ std::string unwritableConfigFolder(const std::string& base) {
 
 } // namespace
 
-TEST_F(OperationConfigTest, StartsWithTheSettingAndRefusesValuesBelowOne) {
-    TvlOperation::MultChiffresMax = -1; // shown as the unsigned edit shows it
-    EXPECT_EQ(TOperationConfigModel().Valeur, 4294967295u);
-    TvlOperation::MultChiffresMax = 6;
-    PutRegistryValue("6");
-    TOperationConfigModel model;
-    EXPECT_EQ(model.Valeur, 6u);
-    for (const std::uint32_t v : {0u, 4294967295u, 2147483648u}) { // 0, -1, INT_MIN as int32
-        model.Valeur = v;
-        EXPECT_EQ(model.btOkClick(), mrNone) << v;
-    }
-    EXPECT_EQ(TvlOperation::MultChiffresMax, 6);
-    EXPECT_EQ(RegistryValue(), "6");
-    EXPECT_EQ(ui.Messages(), std::vector<std::string>(3, "Calculs: il faut un nombre > 0"));
-}
-
-TEST_F(OperationConfigTest, AcceptedValueIsAppliedAndKeptUnderAnExistingKeyOnly) {
-    TOperationConfigModel model;
-    model.Valeur = 4;
-    EXPECT_EQ(model.btOkClick(), mrOk);
-    EXPECT_EQ(TvlOperation::MultChiffresMax, 4);
-    EXPECT_FALSE(std::filesystem::exists(TRegistry::FileName())); // no key: none is created
-
-    PutRegistryKey();
-    model.Valeur = 2147483647;
-    EXPECT_EQ(model.btOkClick(), mrOk);
-    EXPECT_EQ(TvlOperation::MultChiffresMax, 2147483647);
-    EXPECT_EQ(RegistryValue(), "2147483647");
-    EXPECT_TRUE(ui.Messages().empty());
-}
-
+// The setting applies for the session even when it cannot be kept, and the user is told.
 TEST_F(OperationConfigTest, FailedRegistryWriteStillAppliesTheValue) {
     SetConfigDirectory(unwritableConfigFolder(settings.folder().path()));
     // Written directly: the registry's own writes cannot replace the file.
@@ -85,28 +55,4 @@ TEST_F(OperationConfigTest, FailedRegistryWriteStillAppliesTheValue) {
     EXPECT_EQ(RegistryValue(), "6");
     ASSERT_EQ(ui.Messages().size(), 1u);
     EXPECT_NE(ui.Messages()[0].find("n'a pas pu être enregistré"), std::string::npos);
-}
-
-TEST_F(OperationConfigTest, HelpOpensTopicOneContextNine) {
-    TOperationConfigModel().btHelpClick();
-    ASSERT_EQ(ui.shown.size(), 1u);
-    EXPECT_EQ(ui.shown[0].kind, "help");
-    const std::string& shown = ui.shown[0].text;
-    EXPECT_TRUE(shown == "sujet 1, contexte 9" || shown == PathDonnees() + "aide/1.html") << shown;
-}
-
-TEST(OperationConfigText, ReadsUnsignedDecimalNumbersAndNothingAsZero) {
-    const std::pair<const char*, std::uint32_t> accepted[] = {
-        {"12", 12}, {" 4294967295 ", 4294967295u}, {"", 0}, {"  ", 0}};
-    for (const auto& [text, value] : accepted) {
-        std::uint32_t v = 77;
-        EXPECT_TRUE(TOperationConfigModel::LitTexte(text, v)) << text;
-        EXPECT_EQ(v, value) << text;
-    }
-    for (const char* bad : {"4294967296", "-1", "+3", "3a", "1 2", "0x10", "\t5"}) {
-        std::uint32_t v = 77;
-        EXPECT_FALSE(TOperationConfigModel::LitTexte(bad, v)) << bad;
-        EXPECT_EQ(v, 77u) << bad;
-    }
-    EXPECT_EQ(TOperationConfigModel::Texte(4294967295u), "4294967295");
 }

@@ -21,10 +21,14 @@ class PictureTest : public ::testing::Test {
 protected:
     PictureTest() { document_.AjoutePage(TPlanche(TPlanche::Format::A4, false)); }
 
-    // A new component of the kind, made through the factory as the editor makes it.
-    template <class Kind> Kind& Nouveau(const std::string& type) {
+    // A new component of the kind, made through the factory as the editor makes it, with these
+    // "Key=value" settings applied in order.
+    template <class Kind>
+    Kind& Nouveau(const std::string& type, const std::vector<std::string>& reglages = {}) {
         TComposant* c = document_.Cree(type, 0);
         EXPECT_NE(c, nullptr) << type;
+        for (const std::string& r : reglages)
+            Regle(*c, {r});
         return dynamic_cast<Kind&>(*c);
     }
 
@@ -35,7 +39,7 @@ protected:
     }
 
     // A new component of the kind loaded from what `source` saved: its options block, frame
-    // and pen must come back, and the record cut short must be refused.
+    // and pen must come back, and the record cut short must be refused. A copy keeps the block.
     template <class Kind> Kind& Relu(const std::string& type, Kind& source) {
         TMemoryStream stream;
         EXPECT_TRUE(source.Sauve(stream));
@@ -48,15 +52,21 @@ protected:
         coupe.pop_back();
         TMemoryStream court(coupe);
         EXPECT_FALSE(Nouveau<Kind>(type).Charge(court, nullptr, &document_.Cadre(0)));
+        EXPECT_EQ(OptionBytes(*source.Copie()), OptionBytes(source));
         return lu;
     }
 
-    // The line calls as (x1, y1, x2, y2).
-    static std::vector<std::vector<int>> Lignes(const TRecordingCanvas& canvas) {
-        std::vector<std::vector<int>> lignes;
-        for (const TDrawCall& call : canvas.Of(TDrawCall::Op::Line))
-            lignes.push_back(call.args);
-        return lignes;
+    // With "Mode" 0 the answer shows in every view; 1 hides it from the corrected version, 2
+    // from the test version. `montre` tells from a drawing whether the answer is in it.
+    template <class Montre> static void VerifieModes(TComposant& c, Montre montre) {
+        constexpr bool kVisible[3][3] = {
+            {true, true, true}, {true, true, false}, {true, false, true}};
+        for (int modeComposant = 0; modeComposant < 3; ++modeComposant) {
+            Regle(c, {"Mode=" + std::to_string(modeComposant)});
+            for (const int vue : {MODE_EDITION, MODE_EPREUVE, MODE_CORRIGE})
+                EXPECT_EQ(montre(Dessin(c, vue)), kVisible[modeComposant][vue])
+                    << "Mode=" << modeComposant << ", view " << vue;
+        }
     }
 
     ScopedIniFile ini_;
