@@ -14,20 +14,15 @@
 
 namespace {
 
-// Records the layout requests a grid sends and moves the position on by a fixed step.
+// Records the layout requests a grid sends (rectangle, position, cell, mode, receiver) and
+// moves the position on by a fixed step.
 class EmetteurTest : public TComposant {
 public:
-    struct Appel {
-        vlRect rect;
-        vlPoint pos;
-        vlSize cellule;
-        int mode;
-        TComposant* recepteur;
-    };
+    using Appel = std::tuple<vlRect, vlPoint, vlSize, int, TComposant*>;
     explicit EmetteurTest(vlPoint pas) : TComposant(nullptr), pas_(pas) {}
     vlPoint Emet(TCanvas&, vlRect rect, vlPoint pos, vlSize cellule, int mode,
                  TComposant* recepteur) override {
-        appels.push_back({rect, pos, cellule, mode, recepteur});
+        appels.emplace_back(rect, pos, cellule, mode, recepteur);
         return pos + pas_;
     }
     std::vector<Appel> appels;
@@ -135,13 +130,11 @@ TEST_F(GrilleTest, DrawsFillsLinesAndCentredTexts) {
     TRecordingCanvas canvas;
     grille.Imprime(canvas, MODE_EPREUVE, &planche);
     const vlRect r = grille.Rect;
-
     const auto fills = canvas.Of(TDrawCall::Op::FillRect);
     ASSERT_EQ(fills.size(), 1u);
-    EXPECT_EQ(fills[0].args,
-              (std::vector<int>{r.left + 50, r.top + 100, r.left + 100, r.top + 150}));
+    EXPECT_EQ(fills[0].args, (std::vector<int>{r.left + 50, r.top + 100, r.left + 100, r.bottom}));
     EXPECT_EQ(fills[0].brush.Color, 65280);
-
+    // Five columns of lines then four rows, across the whole grid.
     const auto lines = canvas.Of(TDrawCall::Op::Line);
     ASSERT_EQ(lines.size(), 5u + 4u);
     for (int c = 0; c <= 4; ++c)
@@ -152,7 +145,6 @@ TEST_F(GrilleTest, DrawsFillsLinesAndCentredTexts) {
                   (std::vector<int>{r.left, r.top + 50 * l, r.right, r.top + 50 * l}));
     for (const TDrawCall& line : lines)
         EXPECT_EQ(line.pen, (TPen{255, 3, psSolid}));
-
     const auto texts = canvas.Of(TDrawCall::Op::TextOut);
     ASSERT_EQ(texts.size(), 1u);
     const TTextMetric tm = TRecordingCanvas::MetricsOf(texts[0].font);
@@ -160,9 +152,8 @@ TEST_F(GrilleTest, DrawsFillsLinesAndCentredTexts) {
     EXPECT_EQ(texts[0].args,
               (std::vector<int>{r.left + 2 * 50 + 25,
                                 r.top + 50 + (50 + tm.tmAscent - tm.tmDescent) / 2}));
-    EXPECT_EQ(texts[0].textAlign, TA_CENTER | TA_BASELINE);
-    EXPECT_EQ(texts[0].bkMode, TRANSPARENT);
-    EXPECT_EQ(texts[0].font.Size(), grille.Reglages().Police.Taille);
+    EXPECT_EQ(std::tuple(texts[0].textAlign, texts[0].bkMode, texts[0].font.Size()),
+              std::tuple(TA_CENTER | TA_BASELINE, TRANSPARENT, grille.Reglages().Police.Taille));
 }
 
 TEST_F(GrilleTest, ReceivesItsEmittersInTurnWithTheRectangleAndCellSize) {
@@ -174,16 +165,11 @@ TEST_F(GrilleTest, ReceivesItsEmittersInTurnWithTheRectangleAndCellSize) {
     Regle(grille, {"Cellule=0,6"});
     TRecordingCanvas canvas;
     grille.Dessine(canvas, MODE_CORRIGE, &planche);
-
-    ASSERT_EQ(premier.appels.size(), 1u);
-    ASSERT_EQ(second.appels.size(), 1u);
-    for (const auto* e : {&premier, &second}) {
-        const EmetteurTest::Appel& a = e->appels[0];
-        EXPECT_EQ(std::tuple(a.rect, a.cellule, a.mode, a.recepteur),
-                  std::tuple(grille.Rect, vlSize{60, 60}, MODE_CORRIGE, &grille));
-    }
-    EXPECT_EQ(premier.appels[0].pos, (vlPoint{0, 0}));
-    EXPECT_EQ(second.appels[0].pos, (vlPoint{3, 1}));
+    const auto appel = [&](vlPoint pos) {
+        return std::vector{EmetteurTest::Appel{grille.Rect, pos, {60, 60}, MODE_CORRIGE, &grille}};
+    };
+    EXPECT_EQ(premier.appels, appel({0, 0}));
+    EXPECT_EQ(second.appels, appel({3, 1})); // where the first left off
 }
 
 TEST_F(GrilleTest, SaveLoadAndCopyRoundTrip) {
