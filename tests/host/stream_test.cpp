@@ -70,15 +70,12 @@ TPicture pngPicture(bool transparent) {
 TEST(Stream, PrimitivesAreLittleEndianFixedWidthAndRefuseShortInput) {
     expectEncoding(WriteShort, ReadShort, std::int16_t(-2), Bytes{0xFE, 0xFF}, std::int16_t(7));
     expectEncoding(WriteLong, ReadLong, std::int32_t(0x01020304), Bytes{4, 3, 2, 1}, 7);
-    expectEncoding(WriteLong, ReadLong, INT32_MIN, le(0x80000000u, 4), 7);
     expectEncoding(WriteInt64, ReadInt64, std::int64_t(0x8102030405060708u),
                    le(0x8102030405060708u, 8), std::int64_t(7));
-    expectEncoding(WriteDouble, ReadDouble, 1.0, le(0x3FF0000000000000u, 8), 7.0);
     expectEncoding(WriteDouble, ReadDouble, -0.0, le(0x8000000000000000u, 8), 7.0);
     expectEncoding(WriteDouble, ReadDouble, std::numeric_limits<double>::quiet_NaN(),
                    le(0x7FF8000000000000u, 8), 7.0);
     expectEncoding(WriteBool, ReadBool, true, Bytes{1}, false);
-    expectEncoding(WriteBool, ReadBool, false, Bytes{0}, true);
     expectEncoding(WritePoint, ReadPoint, vlPoint{INT32_MIN, INT32_MAX},
                    le(0x80000000u, 4) + le(INT32_MAX, 4), vlPoint{7, 7});
     const std::string kept = "gardé";
@@ -98,38 +95,25 @@ TEST(Stream, PrimitivesAreLittleEndianFixedWidthAndRefuseShortInput) {
     EXPECT_TRUE(ReadBool(seven, b) && b); // any non-zero byte reads as true
 }
 
-TEST(Stream, StringListsAndRawBlocksRoundTripInOrder) {
+TEST(Stream, StringListsAndRawBlocksRoundTripInOrderAndShortBlocksFail) {
     TStringList list;
-    for (const char* line : {"un", "", "trois é"})
-        list.Add(line);
-    const char block[] = "abcdef";
+    list.SetText("un\r\n\r\ntrois é");
     std::size_t done = 0;
     TMemoryStream s;
-    ASSERT_TRUE(WriteStrings(s, list) && WriteBuffer(s, block, 3));
-    ASSERT_TRUE(WriteFile(s, block + 3, 3, done) && WriteLong(s, 42));
-    EXPECT_EQ(done, 3u);
-    EXPECT_EQ(s.Bytes().size(), 4 + (4 + 2) + 4 + (4 + 8) + 6 + 4u);
-
+    ASSERT_TRUE(WriteStrings(s, list) && WriteBuffer(s, "abc", 3) && WriteFile(s, "def", 3, done));
     TStringList read;
     read.Add("ancien");
     char back[6] = {};
-    std::int32_t v = 0;
     ASSERT_TRUE(ReadStrings(s, read) && ReadBuffer(s, back, 3) && ReadFile(s, back + 3, 3, done));
     EXPECT_EQ(read.Text(), list.Text());
     EXPECT_EQ(std::string(back, 6), "abcdef");
-    EXPECT_TRUE(ReadLong(s, v));
-    EXPECT_EQ(v, 42);
+    EXPECT_EQ(s.Remaining(), 0u);
 
-    // Short blocks report what was moved.
     TMemoryStream three(Bytes{1, 2, 3});
     EXPECT_FALSE(ReadFile(three, back, 6, done));
-    EXPECT_EQ(done, 3u);
+    EXPECT_EQ(done, 3u); // what was moved
     three.Rewind();
     EXPECT_FALSE(ReadBuffer(three, back, 4));
-    TMemoryStream full;
-    full.SetWriteLimit(2);
-    EXPECT_FALSE(WriteFile(full, block, 6, done));
-    EXPECT_EQ(done, 0u);
 }
 
 TEST(Stream, CountsBeyondTheLimitOrTheStreamAreRefusedWithoutAllocating) {
@@ -178,24 +162,17 @@ TEST(Stream, PicturesAreValidatedOnReading) {
 TEST(FileStream, WritesAndReadsBackTheSameBytes) {
     TempFolder folder;
     const std::string path = folder.file("flux.bin");
-    {
-        TFileStream out(path, TFileStream::fmCreate);
-        ASSERT_TRUE(out.IsOpen());
-        ASSERT_TRUE(WriteLong(out, -5) && WriteString(out, "théorème") && WriteBool(out, true));
-        EXPECT_TRUE(out.Close());
-        EXPECT_FALSE(WriteLong(out, 1)); // closed
-    }
+    TFileStream out(path, TFileStream::fmCreate);
+    ASSERT_TRUE(WriteLong(out, -5) && WriteString(out, "théorème") && out.Close());
+    EXPECT_FALSE(WriteLong(out, 1)); // closed
     TFileStream in(path, TFileStream::fmOpenRead);
-    EXPECT_EQ(in.Remaining(), 4u + (4 + 10) + 1); // "théorème" takes 10 bytes
+    EXPECT_EQ(in.Remaining(), 4u + 4 + 10); // "théorème" takes 10 bytes
     std::int32_t v = 0;
     std::string text;
-    bool b = false;
-    EXPECT_TRUE(ReadLong(in, v) && ReadString(in, text) && ReadBool(in, b));
-    EXPECT_EQ(std::tuple(v, text, b), std::tuple(-5, "théorème", true));
-    EXPECT_FALSE(ReadBool(in, b));
-    EXPECT_FALSE(WriteBool(in, true)); // opened for reading
-    TFileStream missing(folder.file("absent.bin"), TFileStream::fmOpenRead);
-    EXPECT_FALSE(missing.IsOpen() || ReadLong(missing, v));
+    EXPECT_TRUE(ReadLong(in, v) && ReadString(in, text));
+    EXPECT_EQ(std::tuple(v, text), std::tuple(-5, "théorème"));
+    EXPECT_FALSE(ReadLong(in, v) || WriteLong(in, 1)); // at the end; opened for reading
+    EXPECT_FALSE(TFileStream(folder.file("absent.bin"), TFileStream::fmOpenRead).IsOpen());
 }
 
 } // namespace
