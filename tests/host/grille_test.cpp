@@ -103,25 +103,24 @@ TEST_F(GrilleTest, InfoAnswersDimensionsAndCells) {
     Regle(grille, {"Colonnes=4", "Lignes=3", "Texte=3;2;7,5", "Texte=4;3;abc", "Texte=1;1; 12 ",
                    "Couleur=3;2;65280"});
     TInfoReponse r;
-    ASSERT_TRUE(grille.Info(1, r));
-    EXPECT_EQ(r.entier, 4);
-    ASSERT_TRUE(grille.Info(2, r));
-    EXPECT_EQ(r.entier, 3);
-    const std::tuple<int, std::string, double, TColor> cells[] = {
-        {1 * 4 + 2, "7,5", 7.5, 65280}, {11, "abc", 0, sans}, {0, " 12 ", 12, sans}};
-    for (const auto& [index, texte, nombre, couleur] : cells) {
-        r.cellule.index = index;
-        ASSERT_TRUE(grille.Info(3, r)) << index;
-        EXPECT_TRUE(r.cellule.trouve);
-        EXPECT_EQ(std::tuple(r.cellule.texte, r.cellule.nombre, r.cellule.couleur),
-                  std::tuple(texte, nombre, couleur));
-    }
-    for (const int index : {-1, 12}) {
-        r.cellule.index = index;
-        EXPECT_FALSE(grille.Info(3, r));
-        EXPECT_FALSE(r.cellule.trouve);
-    }
+    EXPECT_TRUE(grille.Info(1, r) && r.entier == 4);
+    EXPECT_TRUE(grille.Info(2, r) && r.entier == 3);
     EXPECT_FALSE(grille.Info(4, r));
+    // Cell index, whether there is such a cell, its text, number and colour.
+    const std::tuple<int, bool, std::string, double, TColor> cells[] = {
+        {1 * 4 + 2, true, "7,5", 7.5, 65280},
+        {11, true, "abc", 0, sans},
+        {0, true, " 12 ", 12, sans},
+        {-1, false, "", 0, 0},
+        {12, false, "", 0, 0}};
+    for (const auto& [index, trouve, texte, nombre, couleur] : cells) {
+        r = TInfoReponse{};
+        r.cellule.index = index;
+        EXPECT_EQ(grille.Info(3, r), trouve) << index;
+        EXPECT_EQ(
+            std::tuple(r.cellule.trouve, r.cellule.texte, r.cellule.nombre, r.cellule.couleur),
+            std::tuple(trouve, texte, nombre, couleur));
+    }
 }
 
 TEST_F(GrilleTest, DrawsFillsLinesAndCentredTexts) {
@@ -172,7 +171,7 @@ TEST_F(GrilleTest, ReceivesItsEmittersInTurnWithTheRectangleAndCellSize) {
     EXPECT_EQ(second.appels, appel({3, 1})); // where the first left off
 }
 
-TEST_F(GrilleTest, SaveLoadAndCopyRoundTrip) {
+TEST_F(GrilleTest, SaveLoadAndCopyRoundTripAndCutOrDamagedDataIsRefused) {
     Regle(grille,
           {"Colonnes=12", "Cellule=0,6", "CouleurLignes=8421504", "Fonte=Arial,9,255,italique",
            "Texte=12;10;fin", "Texte=1;1;début", "Couleur=5;5;16711680"});
@@ -189,32 +188,26 @@ TEST_F(GrilleTest, SaveLoadAndCopyRoundTrip) {
             remplies(*g),
             (Cases{{{0, 0}, {"début", sans}}, {{4, 4}, {"", 16711680}}, {{11, 9}, {"fin", sans}}}));
     }
-}
 
-TEST_F(GrilleTest, LoadRefusesTruncatedOrDamagedData) {
-    Regle(grille, {"Texte=2;2;x"});
-    TMemoryStream s;
-    ASSERT_TRUE(grille.Sauve(s));
-    const std::vector<std::uint8_t> bytes = s.Bytes();
-    for (std::size_t n = 0; n < bytes.size(); ++n) {
-        TMemoryStream tronque({bytes.begin(), bytes.begin() + std::ptrdiff_t(n)});
-        TGrille lue(&cadre);
-        EXPECT_FALSE(lue.Charge(tronque, nullptr, &cadre)) << n << " bytes";
-        TInfoReponse r;
-        r.cellule.index = lue.Reglages().Colonnes * lue.Reglages().Lignes - 1;
-        EXPECT_TRUE(lue.Info(3, r)) << "cells must match the dimensions";
-    }
-
-    // Zero columns in the options block.
+    // Cut anywhere, or with no columns: refused, with cells matching the dimensions.
+    const std::vector<std::uint8_t> good = s.Bytes();
+    std::vector<std::vector<std::uint8_t>> damaged;
+    for (std::size_t n = 0; n < good.size(); ++n)
+        damaged.emplace_back(good.begin(), good.begin() + std::ptrdiff_t(n));
+    std::vector<std::uint8_t> noColumns = good;
     const auto block = OptionBytes(grille);
-    auto damaged = bytes;
-    const auto at = std::search(damaged.begin(), damaged.end(), block.begin(), block.end());
-    ASSERT_NE(at, damaged.end());
+    const auto at = std::search(noColumns.begin(), noColumns.end(), block.begin(), block.end());
+    ASSERT_NE(at, noColumns.end());
     std::fill(at, at + 4, 0);
-    TMemoryStream s2(damaged);
-    TGrille lue(&cadre);
-    EXPECT_FALSE(lue.Charge(s2, nullptr, &cadre));
-    EXPECT_EQ(lue.Reglages().Colonnes, 10);
+    damaged.push_back(noColumns);
+    for (const auto& d : damaged) {
+        TMemoryStream in(d);
+        TGrille refusee(&cadre);
+        EXPECT_FALSE(refusee.Charge(in, nullptr, &cadre)) << d.size() << " bytes";
+        TInfoReponse r;
+        r.cellule.index = refusee.Reglages().Colonnes * refusee.Reglages().Lignes - 1;
+        EXPECT_TRUE(refusee.Info(3, r));
+    }
 }
 
 } // namespace
