@@ -1,7 +1,5 @@
-#include "host/FileStream.h"
 #include "host/Stream.h"
 #include "platform/StringList.h"
-#include "platform/TempFolder.h"
 #include "platform/TestPng.h"
 
 #include <gtest/gtest.h>
@@ -157,22 +155,6 @@ TEST(Stream, PicturesAreValidatedOnReading) {
     TMemoryStream noneWithBytes(Bytes{0, 1, 0, 0, 0, 0xAA, 0});
     TPicture picture;
     EXPECT_FALSE(ReadPicture(noneWithBytes, picture));
-}
-
-TEST(FileStream, WritesAndReadsBackTheSameBytes) {
-    TempFolder folder;
-    const std::string path = folder.file("flux.bin");
-    TFileStream out(path, TFileStream::fmCreate);
-    ASSERT_TRUE(WriteLong(out, -5) && WriteString(out, "théorème") && out.Close());
-    EXPECT_FALSE(WriteLong(out, 1)); // closed
-    TFileStream in(path, TFileStream::fmOpenRead);
-    EXPECT_EQ(in.Remaining(), 4u + 4 + 10); // "théorème" takes 10 bytes
-    std::int32_t v = 0;
-    std::string text;
-    EXPECT_TRUE(ReadLong(in, v) && ReadString(in, text));
-    EXPECT_EQ(std::tuple(v, text), std::tuple(-5, "théorème"));
-    EXPECT_FALSE(ReadLong(in, v) || WriteLong(in, 1)); // at the end; opened for reading
-    EXPECT_FALSE(TFileStream(folder.file("absent.bin"), TFileStream::fmOpenRead).IsOpen());
 }
 
 } // namespace
