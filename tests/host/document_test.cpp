@@ -298,20 +298,6 @@ TEST(DocumentFile, RoundTripGivesBackTheSameBytes) {
     EXPECT_NE(read.Composant(2).Identifiant(), read.Composant(0).Identifiant());
 }
 
-TEST(DocumentFile, InterruptedWritesFail) {
-    Sample s;
-    const std::size_t size = s.bytes().size();
-    for (std::size_t limit = 0; limit < size; ++limit) {
-        TMemoryStream out;
-        out.SetWriteLimit(limit);
-        EXPECT_FALSE(s.doc.Ecrit(out)) << limit;
-    }
-    s.b->echoueSauve = true;
-    TMemoryStream out;
-    EXPECT_FALSE(s.doc.Ecrit(out));
-    EXPECT_TRUE(out.Bytes().empty()); // nothing written before every record is ready
-}
-
 TEST(DocumentFile, SavesAndOpensFilesAndAFailedSaveLeavesTheOldFile) {
     TempFolder folder;
     const std::string path = folder.file("feuille.vld");

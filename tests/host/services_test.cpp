@@ -13,15 +13,6 @@ namespace {
 
 using Op = TDrawCall::Op;
 
-// The clock's tests check the usual directions; these are the edges.
-TEST(Geometry, AnglesStayBelowAFullTurnAndAPointlessDirectionGivesThePoint) {
-    EXPECT_NEAR(Angle({150, 101}, {100, 100}), 360 - 1.1457628, 1e-6);
-    EXPECT_EQ(Angle({100, 100}, {100, 100}), 0);
-    vlPoint p1, p2;
-    ProjectionPerp({5, 5}, {5, 5}, {7, 8}, 10.0, p1, p2);
-    EXPECT_EQ(std::pair(p1, p2), std::pair(vlPoint{7, 8}, vlPoint{7, 8}));
-}
-
 TEST(RectangleAff, OutlinesWithAVisiblePenElseFillsAndNothingWithoutArea) {
     // Pen width and style, brush style, rectangle, what is drawn (always at 0, 0, 10, 10).
     const std::tuple<int, int, TBrushStyle, vlRect, std::vector<Op>> cases[] = {
@@ -45,37 +36,6 @@ TEST(RectangleAff, OutlinesWithAVisiblePenElseFillsAndNothingWithoutArea) {
     EXPECT_FALSE(RectangleAff(canvas, 1, psSolid, {10, 10, 10, 50})); // no area
     EXPECT_FALSE(RectangleAff(canvas, 1, psSolid, {10, 10, 40, 10}));
     EXPECT_TRUE(canvas.calls.empty());
-}
-
-TEST(AfficheTexteSysteme, GreyLinesCentredAndClippedThenStateRestored) {
-    TRecordingCanvas canvas;
-    canvas.Font.Name = "Autre";
-    canvas.SetTextAlign(TA_LEFT | TA_BASELINE);
-    AfficheTexteSysteme(canvas, {100, 0, 1100, 600}, "Opération1\ns'affiche sur\nGrille1");
-    // 3 mm characters: line height 30 + 30 / 4 = 37, block 111, top (600 - 111) / 2.
-    const auto texts = canvas.Of(Op::TextOut);
-    ASSERT_EQ(texts.size(), 3u);
-    for (std::size_t i = 0; i < texts.size(); ++i) {
-        const TDrawCall& t = texts[i];
-        EXPECT_EQ(t.args, (std::vector<int>{600, 244 + 37 * int(i)}));
-        EXPECT_EQ(std::tuple(t.font.Height, t.font.Color, t.font.Name, t.textAlign, t.clip),
-                  std::tuple(-30, RGB(128, 128, 128), GlobalFonte().Name, TA_CENTER | TA_TOP,
-                             vlRect{100, 0, 1100, 600}));
-    }
-    EXPECT_EQ(std::tuple(canvas.Font.Name, canvas.TextAlign(), canvas.HasClip()),
-              std::tuple("Autre", TA_LEFT | TA_BASELINE, false));
-}
-
-TEST(InfoTexts, ANameKeepsItsHandleAndUnknownHandlesShowNothing) {
-    TTestUi ui;
-    TScopedUi scoped(ui);
-    const int a = EnregistreInfo("InfoEssaiA", "Premier texte.", 0);
-    EXPECT_EQ(EnregistreInfo("InfoEssaiA", "Nouveau texte.", 0), a);
-    EXPECT_EQ(TexteInfo(a), "Nouveau texte.");
-    AfficheInfoWindow(0);
-    AfficheInfoWindow(a + 1000);
-    EXPECT_TRUE(ui.shown.empty());
-    EXPECT_EQ(TexteInfo(EnregistreInfo("InfoInconnue", "", 0)), "");
 }
 
 TEST(DataFolder, HelpPagesAndPicturesAreFoundThere) {
