@@ -139,24 +139,17 @@ Bytes withU32(Bytes b, std::size_t at, std::uint32_t v) {
     return b;
 }
 
-// Where the records lie in a written document, found by walking the layout.
-struct Layout {
-    struct Record {
-        std::size_t start;   // the kind number
-        std::size_t payload; // the first byte of what Sauve wrote
-        std::size_t size;
-    };
-    std::size_t pagesEnd = 0; // just after the page setups
-    std::vector<Record> records;
+// Where each record starts (at its kind number) in a written document, and where it ends.
+std::vector<std::size_t> recordStarts(const Bytes& b) {
+    std::vector<std::size_t> starts{17 + u32At(b, 13) * 40 + 4};
+    while (starts.size() < u32At(b, starts[0] - 4))
+        starts.push_back(starts.back() + 12 + u32At(b, starts.back() + 8));
+    return starts;
+}
 
-    explicit Layout(const Bytes& b) : pagesEnd(17 + u32At(b, 13) * 40) {
-        std::size_t at = pagesEnd + 4;
-        for (std::uint32_t i = 0; i < u32At(b, pagesEnd); ++i) {
-            records.push_back({at, at + 12, u32At(b, at + 8)});
-            at += 12 + records.back().size;
-        }
-    }
-};
+std::size_t recordEnd(const Bytes& b, std::size_t start) {
+    return start + 12 + u32At(b, start + 8);
+}
 
 struct Read {
     bool ok = false;
@@ -355,18 +348,18 @@ TEST(DocumentFile, RefusedFilesAreExplainedAndTheDocumentKept) {
 TEST(DocumentFile, UnreadableRecordsAreSkippedAndNamed) {
     Sample s;
     const Bytes good = s.bytes();
-    const Layout::Record second = Layout(good).records.at(1);
+    const std::size_t second = recordStarts(good).at(1);
+    const std::size_t end = recordEnd(good, second);
     // The length of its text, which ends the record, made huge.
-    Bytes corrupted = withU32(good, second.payload + second.size - 4, 0x7F7F7F7F);
+    const Bytes corrupted = withU32(good, end - 4, 0x7F7F7F7F);
     // Three bytes more than the kind reads.
     Bytes longer = good;
-    longer.insert(longer.begin() + std::ptrdiff_t(second.payload + second.size), {1, 2, 3});
-    longer = withU32(longer, second.start + 8, std::uint32_t(second.size + 3));
+    longer.insert(longer.begin() + std::ptrdiff_t(end), {1, 2, 3});
+    longer = withU32(longer, second + 8, std::uint32_t(end - second - 12 + 3));
     const std::pair<Bytes, std::string> cases[] = {
-        {withU32(good, second.start, INCONNU), "(numéro 999) : type de composant inconnu"},
-        {withU32(good, second.start, FUTUR), "(Futur) : ce type de composant n'est pas disponible"},
-        {withU32(good, second.start + 4, 7),
-         "(Autre) : il est placé sur une page qui n'existe pas"},
+        {withU32(good, second, INCONNU), "(numéro 999) : type de composant inconnu"},
+        {withU32(good, second, FUTUR), "(Futur) : ce type de composant n'est pas disponible"},
+        {withU32(good, second + 4, 7), "(Autre) : il est placé sur une page qui n'existe pas"},
         {corrupted, "(Autre) : ses données sont illisibles"},
         {longer, "(Autre) : ses données ne correspondent pas à ce type de composant"},
     };
@@ -387,14 +380,14 @@ TEST(DocumentFile, UnreadableRecordsAreSkippedAndNamed) {
 TEST(DocumentFile, ATruncatedFileKeepsTheRecordsBeforeTheCut) {
     Sample s;
     const Bytes good = s.bytes();
-    const Layout l(good);
+    const std::vector<std::size_t> starts = recordStarts(good);
     const Names all{"Essai1", "Autre1", "Essai2"};
     const std::string truncated = "le fichier s'arrête au milieu de ce composant";
     for (std::size_t cut = 0; cut < good.size(); ++cut) {
         SCOPED_TRACE(cut);
         TDocument doc(catalogue());
         const Read r = readInto(doc, Bytes(good.begin(), good.begin() + std::ptrdiff_t(cut)));
-        if (cut < l.pagesEnd + 4) {
+        if (cut < starts[0]) {
             EXPECT_FALSE(r.ok);
             EXPECT_FALSE(r.message.empty());
             continue;
@@ -403,10 +396,10 @@ TEST(DocumentFile, ATruncatedFileKeepsTheRecordsBeforeTheCut) {
         ASSERT_EQ(r.ignores.size(), 1u);
         EXPECT_EQ(doc.NbPages(), 2);
         std::size_t kept = 0;
-        while (kept < l.records.size() && l.records[kept].payload + l.records[kept].size <= cut)
+        while (kept < starts.size() && recordEnd(good, starts[kept]) <= cut)
             ++kept;
         EXPECT_EQ(names(doc), Names(all.begin(), all.begin() + std::ptrdiff_t(kept)));
-        const bool inRecord = kept < l.records.size();
+        const bool inRecord = kept < starts.size();
         EXPECT_TRUE(r.ignores[0].starts_with(inRecord ? "composant " + std::to_string(kept + 1)
                                                       : "les liens"))
             << r.ignores[0];
