@@ -1,7 +1,6 @@
 #include "host/HostFixtures.h"
 #include "host/Services.h"
 #include "platform/RecordingCanvas.h"
-#include "platform/TestPng.h"
 #include "platform/UserInterface.h"
 
 #include <gtest/gtest.h>
@@ -38,7 +37,8 @@ TEST(RectangleAff, OutlinesWithAVisiblePenElseFillsAndNothingWithoutArea) {
     EXPECT_TRUE(canvas.calls.empty());
 }
 
-TEST(DataFolder, HelpPagesAndPicturesAreFoundThere) {
+// The list's tests look pictures up in the data folder.
+TEST(Aide, OpensTheTopicPageOfTheDataFolderWhenThereIsOne) {
     ScopedDataFolder data;
     std::filesystem::create_directories(data.folder().file("aide"));
     data.folder().put("aide/10.html", "<p>Opération</p>");
@@ -47,20 +47,9 @@ TEST(DataFolder, HelpPagesAndPicturesAreFoundThere) {
     Aide(10, 0);
     Aide(135, 2);
     ASSERT_EQ(ui.shown.size(), 2u);
-    EXPECT_EQ(ui.shown[0].text, PathDonnees() + "aide/10.html");
+    EXPECT_EQ(std::pair(ui.shown[0].kind, ui.shown[0].text),
+              std::pair(std::string("help"), PathDonnees() + "aide/10.html"));
     EXPECT_EQ(ui.shown[1].text, "sujet 135, contexte 2");
-
-    const Bytes png = PngHeader(2, 3);
-    data.folder().put("fond.png", std::string(png.begin(), png.end()));
-    data.folder().put("faux.png", "pas une image");
-    TPicture picture;
-    picture.Transparent = true;
-    ASSERT_TRUE(ChargeBitmap(picture, "fond")); // the usual extensions are tried
-    EXPECT_EQ(std::tuple(picture.bytes(), picture.Transparent), std::tuple(png, true));
-    const TPicture before = picture;
-    for (const char* nom : {"absente", "faux", "fond.jpg"})
-        EXPECT_FALSE(ChargeBitmap(picture, nom)) << nom;
-    EXPECT_EQ(picture, before);
 }
 
 } // namespace
