@@ -59,17 +59,12 @@ TEST(ConvVirg, CentimetresBecomeTenthsOfAMillimetreWithBoundsShownInCentimetres)
 }
 
 TEST(ParseDecimal, CommaOrPointAndNothingElse) {
-    const std::pair<const char*, double> accepted[] = {{"3,25", 3.25}, {"-0.5", -0.5}, {",5", 0.5}};
-    for (const auto& [text, value] : accepted) {
-        double v = 0;
-        EXPECT_TRUE(ParseDecimal(text, v)) << text;
-        EXPECT_DOUBLE_EQ(v, value) << text;
-    }
-    for (const char* text : {" 3", "1e3", "3,2,1", "", "0x10", "inf", "nan", "-", ",", "3,5 cm"}) {
-        double kept = 9;
-        EXPECT_FALSE(ParseDecimal(text, kept)) << text;
-        EXPECT_EQ(kept, 9) << text;
-    }
+    double v = 0;
+    EXPECT_TRUE(ParseDecimal("-3,25", v) && v == -3.25);
+    EXPECT_TRUE(ParseDecimal(".5", v) && v == 0.5);
+    for (const char* text : {" 3", "1e3", "3,2,1", "", "0x10", "inf", "nan", "-", ",", "3,5 cm"})
+        EXPECT_FALSE(ParseDecimal(text, v)) << text;
+    EXPECT_EQ(v, 0.5);
 }
 
 } // namespace

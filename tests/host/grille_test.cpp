@@ -82,23 +82,6 @@ TEST_F(GrilleTest, CellTextsAndColoursStayAtTheirCellUntilEffacer) {
     EXPECT_TRUE(remplies(grille).empty());
 }
 
-TEST_F(GrilleTest, InfoAnswersDimensionsAndCells) {
-    Regle(grille,
-          {"Colonnes=4", "Lignes=3", "Texte=3;2;7,5", "Couleur=3;2;65280", "Texte=4;3; 12 "});
-    TInfoReponse r;
-    EXPECT_TRUE(grille.Info(1, r) && r.entier == 4);
-    EXPECT_TRUE(grille.Info(2, r) && r.entier == 3);
-    r.cellule.index = 1 * 4 + 2;
-    ASSERT_TRUE(grille.Info(3, r) && r.cellule.trouve);
-    EXPECT_EQ(std::tuple(r.cellule.texte, r.cellule.nombre, r.cellule.couleur),
-              std::tuple("7,5", 7.5, 65280));
-    r.cellule.index = 11;
-    ASSERT_TRUE(grille.Info(3, r));
-    EXPECT_EQ(std::tuple(r.cellule.nombre, r.cellule.couleur), std::tuple(12, sans));
-    r.cellule.index = 12;
-    EXPECT_FALSE(grille.Info(3, r) || r.cellule.trouve || grille.Info(4, r));
-}
-
 TEST_F(GrilleTest, DrawsFillsLinesAndCentredTexts) {
     Regle(grille, {"Colonnes=4", "Lignes=3", "CouleurLignes=255", "EpaisseurLignes=3",
                    "Couleur=2;3;65280", "Texte=3;2;7"});
