@@ -321,51 +321,44 @@ TEST(DocumentFile, SavesAndOpensFilesAndAFailedSaveLeavesTheOldFile) {
     EXPECT_EQ(doc.NbComposants(), 3);
 }
 
-TEST(DocumentFile, RefusedFilesAreExplainedAndTheDocumentKept) {
-    Sample s;
-    const Bytes good = s.bytes();
-    const std::string notADocument =
-        "Ce fichier n'est pas un document de feuilles de mathématiques.";
-    const std::pair<Bytes, std::string> cases[] = {
-        {withU32(good, 0, 0), notADocument},
-        {Bytes{'V', 'L', 'M'}, notADocument},
-        {Bytes{}, notADocument},
-        {withU32(good, 9, 0), "sa version est illisible"},
-        {withU32(good, 9, TDocument::FORMAT_VERSION + 1), "version plus récente"},
-        {withU32(good, 17, std::uint32_t(-2100)), "pages"}, // negative paper width
-    };
-    TDocument doc(catalogue());
-    ASSERT_TRUE(readInto(doc, good).ok);
-    for (const auto& [bytes, message] : cases) {
-        const Read r = readInto(doc, bytes);
-        EXPECT_FALSE(r.ok) << message;
-        EXPECT_NE(r.message.find(message), std::string::npos) << r.message;
-    }
-    EXPECT_EQ(doc.NbPages(), 2);
-    EXPECT_EQ(names(doc), (Names{"Essai1", "Autre1", "Essai2"}));
-}
-
-TEST(DocumentFile, UnreadableRecordsAreSkippedAndNamed) {
+// Files that are no document, or from a newer program, or whose pages are damaged are refused
+// with a message and the document kept; a record that cannot be read is skipped and named.
+TEST(DocumentFile, RefusedFilesAndSkippedRecordsAreExplained) {
     Sample s;
     const Bytes good = s.bytes();
     const std::size_t second = recordStarts(good).at(1);
     const std::size_t end = recordEnd(good, second);
-    // The length of its text, which ends the record, made huge.
-    const Bytes corrupted = withU32(good, end - 4, 0x7F7F7F7F);
     // Three bytes more than the kind reads.
     Bytes longer = good;
     longer.insert(longer.begin() + std::ptrdiff_t(end), {1, 2, 3});
     longer = withU32(longer, second + 8, std::uint32_t(end - second - 12 + 3));
-    const std::pair<Bytes, std::string> cases[] = {
+    const std::string notADocument =
+        "Ce fichier n'est pas un document de feuilles de mathématiques.";
+    const std::pair<Bytes, std::string> refused[] = {
+        {withU32(good, 0, 0), notADocument},
+        {Bytes{'V', 'L', 'M'}, notADocument},
+        {withU32(good, 9, 0), "sa version est illisible"},
+        {withU32(good, 9, TDocument::FORMAT_VERSION + 1), "version plus récente"},
+        {withU32(good, 17, std::uint32_t(-2100)), "pages"}, // negative paper width
+    };
+    const std::pair<Bytes, std::string> skipped[] = {
         {withU32(good, second, INCONNU), "(numéro 999) : type de composant inconnu"},
         {withU32(good, second, FUTUR), "(Futur) : ce type de composant n'est pas disponible"},
         {withU32(good, second + 4, 7), "(Autre) : il est placé sur une page qui n'existe pas"},
-        {corrupted, "(Autre) : ses données sont illisibles"},
+        {withU32(good, end - 4, 0x7F7F7F7F),
+         "(Autre) : ses données sont illisibles"}, // text length
         {longer, "(Autre) : ses données ne correspondent pas à ce type de composant"},
     };
-    for (const auto& [bytes, ignore] : cases) {
+    TDocument doc(catalogue());
+    for (const auto& [bytes, message] : refused) {
+        ASSERT_TRUE(readInto(doc, good).ok);
+        const Read r = readInto(doc, bytes);
+        EXPECT_FALSE(r.ok) << message;
+        EXPECT_NE(r.message.find(message), std::string::npos) << r.message;
+        EXPECT_EQ(names(doc), (Names{"Essai1", "Autre1", "Essai2"}));
+    }
+    for (const auto& [bytes, ignore] : skipped) {
         SCOPED_TRACE(ignore);
-        TDocument doc(catalogue());
         const Read r = readInto(doc, bytes);
         ASSERT_TRUE(r.ok) << r.message;
         EXPECT_EQ(r.ignores, (Names{"composant 2 " + ignore}));
