@@ -194,7 +194,6 @@ TEST(Document, CreatedComponentsAreNamedPlacedAndCompleted) {
     for (const auto& [type, page] : refused)
         EXPECT_EQ(doc.Cree(type, page), nullptr) << type << " " << page;
     EXPECT_EQ(doc.NbComposants(), 3);
-
     // The first free number is taken again; a given name is kept, a taken identifier replaced.
     doc.Supprime(first);
     EXPECT_EQ(doc.Cree("Essai", 0)->Nom(), "Essai1");
@@ -273,12 +272,10 @@ TEST(DocumentFile, RoundTripGivesBackTheSameBytes) {
                     read.Composant(i).Cadre == &read.Cadre(read.PageDe(i)));
     EXPECT_EQ(names(read.Composant(1).Emetteurs), (Names{"Essai1", "Essai2"}));
     EXPECT_EQ(names(read.Composant(2).Emetteurs), (Names{"Essai1"}));
-
     // New identifiers follow those read.
     TComposant* added = read.Cree("Essai", 0);
     EXPECT_GT(added->Identifiant(), s.c->Identifiant());
     EXPECT_EQ(added->Nom(), "Essai3");
-
     // A file without a name, with a null identifier or one taken twice gets new ones.
     s.b->ChangeIdentifiant(0);
     s.c->ChangeIdentifiant(s.a->Identifiant());
@@ -301,7 +298,6 @@ TEST(DocumentFile, SavesAndOpensFilesAndAFailedSaveLeavesTheOldFile) {
     std::vector<std::string> ignores;
     ASSERT_TRUE(doc.Ouvre(path, message, ignores)) << message;
     EXPECT_EQ(names(doc), (Names{"Essai1", "Autre1", "Essai2"}));
-
     // A component that cannot save, or a target under a regular file: the old file stays.
     s.a->texte = "changé";
     s.b->echoueSauve = true;
@@ -311,7 +307,6 @@ TEST(DocumentFile, SavesAndOpensFilesAndAFailedSaveLeavesTheOldFile) {
         EXPECT_EQ(ReadBack(path), saved);
         s.b->echoueSauve = false;
     }
-
     // Files that are missing or not documents are named in the message; the document stays.
     const std::string text = folder.put("texte.vld", "Bonjour, ceci est un texte.");
     for (const std::string& bad : {folder.file("absent.vld"), text}) {

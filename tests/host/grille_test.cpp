@@ -122,7 +122,6 @@ TEST_F(GrilleTest, SaveLoadAndCopyRoundTripAndCutOrDamagedDataIsRefused) {
             remplies(*g),
             (Cases{{{0, 0}, {"début", sans}}, {{4, 4}, {"", 16711680}}, {{11, 9}, {"fin", sans}}}));
     }
-
     // Cut anywhere, or with no columns: refused, with cells matching the dimensions.
     const std::vector<std::uint8_t> good = s.Bytes();
     std::vector<std::vector<std::uint8_t>> damaged;
