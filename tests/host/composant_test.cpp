@@ -20,7 +20,6 @@ public:
     };
 
     explicit Pastille(TCadre* cadre) : TComposant(cadre) {
-        NomType = "Pastille";
         Version = 2;
         Rect.ChangeSize(TailleCreation());
         CalculerPoignees();

@@ -6,8 +6,7 @@
 
 namespace {
 
-// A text, the bounds it is read within, and the value it gives or the message it is refused
-// with.
+// A text, its bounds, and the value it gives or the message it is refused with.
 struct Case {
     const char* text;
     int min, max;

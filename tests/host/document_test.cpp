@@ -113,13 +113,10 @@ struct Sample {
         c->texte = "quarante-deux";
         c->recepteur = true;
         c->ChangeCoords({500, 600, 900, 800});
-        link(a, b);
-        link(a, c);
-        link(c, b);
-    }
-    static void link(TComposant* emitter, TComposant* receiver) {
-        emitter->Recepteurs.push_back(receiver);
-        receiver->EnregistreEmetteur(emitter);
+        a->Recepteurs = {b, c};
+        c->Recepteurs = {b};
+        for (const auto& [emitter, receiver] : {std::pair{a, b}, {a, c}, {c, b}})
+            receiver->EnregistreEmetteur(emitter);
     }
     Bytes bytes() const {
         TMemoryStream s;
@@ -217,7 +214,6 @@ TEST(Document, EmissionsListTheReceiversAndRemovingUnlinksTheOthers) {
     list.Clear();
     s.doc.AjouteEmissions(list, s.c); // not the emitter itself
     EXPECT_EQ(list.Text(), "Autre1\r\n");
-
     s.doc.Supprime(s.c);
     EXPECT_EQ(names(s.a->Recepteurs), (Names{"Autre1"}));
     EXPECT_EQ(names(s.b->Emetteurs), (Names{"Essai1"}));
@@ -241,7 +237,6 @@ TEST(Document, DrawsAPageOnWhitePaperInTheModeAsked) {
     // A component's state stays neither for the next one nor after the page.
     EXPECT_NE(canvas.Of(TDrawCall::Op::TextOut)[1].brush.Color, clRed);
     EXPECT_EQ(canvas.Brush, TBrush{});
-
     TRecordingCanvas paper;
     s.doc.DessinePage(paper, 1, MODE_EPREUVE, true);
     ASSERT_FALSE(paper.calls.empty());
@@ -256,7 +251,6 @@ TEST(DocumentFile, RoundTripGivesBackTheSameBytes) {
     Sample s;
     const Bytes bytes = s.bytes();
     EXPECT_EQ(std::string(bytes.begin(), bytes.begin() + 9), "VLMATHDOC");
-
     TDocument read(catalogue()); // reading replaces what was there
     read.AjoutePage(pageA5Paysage());
     read.Cree("Autre", 0);

@@ -36,17 +36,15 @@ protected:
 
 TEST_F(GrilleTest, DimensionKeysFitTheRectangleToWholeCells) {
     const vlPoint o = planche.OrgMarges();
-    EXPECT_EQ(grille.Rect, (vlRect{o.x, o.y, o.x + 500, o.y + 500}));
     Regle(grille, {"Colonnes=12", "Lignes=3"});
     EXPECT_EQ(grille.Rect, (vlRect{o.x, o.y, o.x + 600, o.y + 150}));
     Regle(grille, {"Cellule=0,8"});
     EXPECT_EQ(grille.Rect, (vlRect{o.x, o.y, o.x + 960, o.y + 240}));
     // Width and height give the nearest whole count of cells.
-    Regle(grille, {"Cellule=0,5", "Largeur=2,6", "Hauteur=0,74", "Gauche=3"});
-    EXPECT_EQ(std::tuple(grille.Reglages().Colonnes, grille.Reglages().Lignes, grille.Rect),
-              std::tuple(5, 1, vlRect{o.x + 300, o.y, o.x + 550, o.y + 50}));
-    Regle(grille, {"Fonte=Arial,12,255,gras"});
-    EXPECT_EQ(grille.Reglages().Police.ToString(), "Arial,12,255,gras");
+    Regle(grille, {"Cellule=0,5", "Largeur=2,6", "Hauteur=0,74", "Gauche=3", "Fonte=Arial,12,0,"});
+    EXPECT_EQ(std::tuple(grille.Reglages().Colonnes, grille.Reglages().Lignes, grille.Rect,
+                         grille.Reglages().Police.ToString()),
+              std::tuple(5, 1, vlRect{o.x + 300, o.y, o.x + 550, o.y + 50}, "Arial,12,0,normal"));
 }
 
 TEST_F(GrilleTest, RefusedValuesExplainAndChangeNothing) {
@@ -75,9 +73,9 @@ TEST_F(GrilleTest, CellTextsAndColoursStayAtTheirCellUntilEffacer) {
               (Cases{{{0, 0}, {"", 255}}, {{2, 1}, {"7,5", sans}}, {{4, 9}, {"c", sans}}}));
     Regle(grille, {"Texte=3;2;", "Couleur=1;1;-1"});
     EXPECT_EQ(remplies(grille), (Cases{{{4, 9}, {"c", sans}}}));
-
+    // Effacer is an action: it answers false without a message.
     message = "ancien";
-    EXPECT_FALSE(grille.ChangeOption("", "Effacer", message)); // an action
+    EXPECT_FALSE(grille.ChangeOption("", "Effacer", message));
     EXPECT_TRUE(message.empty());
     EXPECT_TRUE(remplies(grille).empty());
 }

@@ -106,7 +106,6 @@ TEST(Stream, StringListsAndRawBlocksRoundTripInOrder) {
     EXPECT_EQ(read.Text(), list.Text());
     EXPECT_EQ(std::string(back, 6), "abcdef");
     EXPECT_EQ(s.Remaining(), 0u);
-
     TMemoryStream three(Bytes{1, 2, 3});
     EXPECT_FALSE(ReadFile(three, back, 6, done));
     EXPECT_EQ(done, 3u); // what was moved
@@ -125,13 +124,11 @@ TEST(Stream, CountsBeyondTheLimitOrTheStreamAreRefusedWithoutAllocating) {
     BlindStream hugeBlind(Bytes{0x01, 0x00, 0x00, 0x04, 'x'});
     EXPECT_FALSE(ReadString(hugeBlind, str));
     EXPECT_EQ(str, "gardé");
-
     TStringList list;
     list.Add("gardée");
     TMemoryStream manyStrings(Bytes{0xFF, 0xFF, 0xFF, 0x7F, 0, 0, 0, 0});
     EXPECT_FALSE(ReadStrings(manyStrings, list));
     EXPECT_EQ(list.Text(), "gardée\r\n");
-
     TPicture picture;
     TMemoryStream hugePicture(Bytes{1, 0xFF, 0xFF, 0xFF, 0xFF, 0});
     EXPECT_FALSE(ReadPicture(hugePicture, picture));
