@@ -1,6 +1,5 @@
-// Shared by the tests of the host and of the kinds built on it: settings applied as
-// "Key=value" texts, and the data folder and the ini file pointed into a fresh folder while
-// an object lives.
+// Shared by the tests of the host and its kinds: settings applied as "Key=value" texts, and the
+// data folder and the ini file pointed into a fresh folder while an object lives.
 #pragma once
 
 #include "host/Composant.h"

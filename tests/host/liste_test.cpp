@@ -9,32 +9,11 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
+#include <tuple>
 #include <utility>
 #include <vector>
 
 namespace {
-
-// Records the record moves a list announces, with the list's current record at that moment.
-class RecepteurTest : public TComposant {
-public:
-    struct Appel {
-        std::string valeur;
-        std::string nom;
-        int courant;
-    };
-    explicit RecepteurTest(const TListe& liste) : TComposant(nullptr), liste_(liste) {}
-    bool ChangeOption(const std::string& valeur, const std::string& nom,
-                      std::string& message) override {
-        appels.push_back({valeur, nom, liste_.Courant()});
-        message.clear();
-        return true;
-    }
-    std::vector<Appel> appels;
-
-private:
-    const TListe& liste_;
-};
 
 // A list on an A4 page, and in the data folder two pictures (1 x 1 and 2 x 1) and a file that
 // is no picture.
@@ -63,197 +42,106 @@ protected:
     std::string message;
 };
 
-TEST_F(ListeTest, FieldsAreTextOrPictureAndComeFirst) {
-    EXPECT_EQ(liste.Courant(), -1);
-    EXPECT_EQ(liste.Rect.LireOrg(), planche.OrgMarges());
+TEST_F(ListeTest, FieldsComeFirstAndRecordsHoldTextsAndPictures) {
     EXPECT_FALSE(change("Ajoute", "x")); // no fields yet
     EXPECT_FALSE(message.empty());
-    EXPECT_EQ(liste.NbEnregistrements(), 0);
-
-    ASSERT_TRUE(change("Champs", " nom ; photo:image"));
-    const std::vector<TListe::TChamp> attendus{{"nom", false}, {"photo", true}};
-    EXPECT_EQ(liste.Champs(), attendus);
-    EXPECT_TRUE(liste.PossedeChamp("nom", false));
-    EXPECT_FALSE(liste.PossedeChamp("nom", true));
-    EXPECT_TRUE(liste.PossedeChamp("photo", true));
-    EXPECT_FALSE(liste.PossedeChamp("autre", false));
+    ASSERT_TRUE(change("Champs", " ville ; photo:image"));
+    EXPECT_EQ(liste.Champs(), (std::vector<TListe::TChamp>{{"ville", false}, {"photo", true}}));
+    EXPECT_FALSE(liste.PossedeChamp("ville", true));
+    remplit();
+    EXPECT_EQ(std::tuple(liste.NbEnregistrements(), liste.Courant()), std::tuple(3, 0));
+    EXPECT_EQ(liste.Texte("ville", 1), "Lyon");
+    EXPECT_EQ(liste.Image("photo", 0), nullptr);
+    ASSERT_NE(liste.Image("photo", 1), nullptr);
+    EXPECT_EQ(liste.Image("photo", 1)->bytes(), PngHeader(1, 1)); // found in the data folder
+    // Wrong kind of field, unknown field, no such record.
+    EXPECT_EQ(liste.Texte("photo", 1) + liste.Texte("pays", 1) + liste.Texte("ville", 3) +
+                  liste.Texte("ville", -1),
+              "");
+    EXPECT_TRUE(liste.Image("ville", 1) == nullptr && liste.Image("photo", 3) == nullptr);
+    // Vider is an action; new fields remove the records too.
+    message = "ancien";
+    EXPECT_FALSE(liste.ChangeOption("", "Vider", message));
+    EXPECT_EQ(std::tuple(message, liste.NbEnregistrements(), liste.Courant()),
+              std::tuple("", 0, -1));
+    EXPECT_FALSE(change("EnrCde", "Premier"));
+    EXPECT_EQ(message, "La liste est vide.");
+    remplit();
+    ASSERT_TRUE(change("Champs", "mot"));
+    EXPECT_EQ(std::tuple(liste.NbEnregistrements(), liste.Courant()), std::tuple(0, -1));
 }
 
-TEST_F(ListeTest, RefusedValuesExplainAndChangeNothing) {
+TEST_F(ListeTest, RefusedValuesChangeNothingAndMovesStopAtTheEnds) {
     remplit();
     for (const std::string refus :
          {"Champs=a;;b", "Champs=a;a", "Champs=:image", "Ajoute=Rome;point;en trop",
           "Ajoute=Rome;absente", "Ajoute=Rome;texte.png", "EnrCde=Autre", "EnrPos=0", "EnrPos=4",
           "EnrPos=deux", "Fonte=Arial,grand"}) {
+        SCOPED_TRACE(refus);
         const std::size_t egal = refus.find('=');
-        const std::string nom = refus.substr(0, egal), valeur = refus.substr(egal + 1);
-        EXPECT_FALSE(change(nom, valeur)) << nom << "=" << valeur;
-        EXPECT_FALSE(message.empty()) << nom << "=" << valeur;
-        EXPECT_EQ(liste.Champs().size(), 2u) << nom << "=" << valeur;
-        EXPECT_EQ(liste.NbEnregistrements(), 3) << nom << "=" << valeur;
-        EXPECT_EQ(liste.Courant(), 0) << nom << "=" << valeur;
+        EXPECT_FALSE(change(refus.substr(0, egal), refus.substr(egal + 1)));
+        EXPECT_FALSE(message.empty());
+        EXPECT_EQ(std::tuple(liste.Champs().size(), liste.NbEnregistrements(), liste.Courant()),
+                  std::tuple(2u, 3, 0));
     }
     EXPECT_FALSE(change("Ajoute", "Rome;absente.png"));
     EXPECT_EQ(message, "Image illisible : \"absente.png\"");
-
     message = "ancien";
     EXPECT_FALSE(liste.ChangeOption("1", "Bidule", message));
     EXPECT_TRUE(message.empty());
-    EXPECT_EQ(liste.NbEnregistrements(), 3);
-}
-
-TEST_F(ListeTest, RecordsHoldTextsAndPictures) {
-    remplit();
-    EXPECT_EQ(liste.NbEnregistrements(), 3);
-    EXPECT_EQ(liste.Courant(), 0);
-    EXPECT_EQ(liste.Texte("ville", 1), "Lyon");
-    EXPECT_EQ(liste.Image("photo", 0), nullptr);
-    ASSERT_NE(liste.Image("photo", 1), nullptr);
-    EXPECT_EQ(liste.Image("photo", 1)->bytes(), PngHeader(1, 1));
-    ASSERT_NE(liste.Image("photo", 2), nullptr);
-    EXPECT_EQ(liste.Image("photo", 2)->Width(), 2);
-    // Wrong kind of field, unknown field, no such record.
-    EXPECT_EQ(liste.Texte("photo", 1), "");
-    EXPECT_EQ(liste.Image("ville", 1), nullptr);
-    EXPECT_EQ(liste.Texte("pays", 1), "");
-    EXPECT_EQ(liste.Texte("ville", 3), "");
-    EXPECT_EQ(liste.Texte("ville", -1), "");
-    EXPECT_EQ(liste.Image("photo", 3), nullptr);
-}
-
-TEST_F(ListeTest, NewFieldsAndViderRemoveTheRecords) {
-    remplit();
-    message = "ancien";
-    EXPECT_FALSE(liste.ChangeOption("", "Vider", message));
-    EXPECT_TRUE(message.empty());
-    EXPECT_EQ(liste.NbEnregistrements(), 0);
-    EXPECT_EQ(liste.Courant(), -1);
-    EXPECT_FALSE(change("EnrCde", "Premier"));
-    EXPECT_FALSE(message.empty());
-
-    remplit();
-    ASSERT_TRUE(change("Champs", "mot"));
-    EXPECT_EQ(liste.NbEnregistrements(), 0);
-    EXPECT_EQ(liste.Courant(), -1);
-}
-
-TEST_F(ListeTest, NavigationMovesAndStopsAtTheEnds) {
-    remplit();
-    const std::vector<std::pair<std::string, int>> pas{
-        {"Suivant", 1}, {"Suivant", 2},   {"Suivant", 2}, {"Precedent", 1},
-        {"Premier", 0}, {"Precedent", 0}, {"Dernier", 2},
-    };
-    for (const auto& [cde, courant] : pas) {
-        ASSERT_TRUE(change("EnrCde", cde)) << message;
-        EXPECT_EQ(liste.Courant(), courant) << cde;
-    }
-    ASSERT_TRUE(change("EnrPos", "2"));
-    EXPECT_EQ(liste.Courant(), 1);
-}
-
-TEST_F(ListeTest, MovesAreAnnouncedToEveryReceiver) {
-    remplit();
-    RecepteurTest a(liste);
-    RecepteurTest b(liste);
-    liste.EnregistreRecepteur(&a);
-    liste.EnregistreRecepteur(&b);
-    ASSERT_TRUE(change("EnrCde", "Suivant"));
-    ASSERT_TRUE(change("EnrPos", "3"));
-    EXPECT_FALSE(change("EnrPos", "9"));
-    EXPECT_FALSE(change("EnrCde", "Ailleurs"));
-    ASSERT_TRUE(change("Ajoute", "Rome"));
-    for (const RecepteurTest* r : {&a, &b}) {
-        ASSERT_EQ(r->appels.size(), 2u);
-        EXPECT_EQ(r->appels[0].nom, "EnrCde");
-        EXPECT_EQ(r->appels[0].valeur, "Suivant");
-        EXPECT_EQ(r->appels[0].courant, 1);
-        EXPECT_EQ(r->appels[1].nom, "EnrPos");
-        EXPECT_EQ(r->appels[1].valeur, "3");
-        EXPECT_EQ(r->appels[1].courant, 2);
+    // Moves stop at the ends; sudoku's tests check that bound components follow them.
+    const std::pair<std::string, int> pas[] = {{"EnrCde=Suivant", 1}, {"EnrCde=Suivant", 2},
+                                               {"EnrCde=Suivant", 2}, {"EnrCde=Precedent", 1},
+                                               {"EnrCde=Premier", 0}, {"EnrCde=Precedent", 0},
+                                               {"EnrCde=Dernier", 2}, {"EnrPos=2", 1}};
+    for (const auto& [reglage, courant] : pas) {
+        Regle(liste, {reglage});
+        EXPECT_EQ(liste.Courant(), courant) << reglage;
     }
 }
 
 TEST_F(ListeTest, DrawsTheCurrentRecordAndTheNextOnesInsideTheFrame) {
     remplit();
-    ASSERT_TRUE(change("EnrPos", "2"));
+    Regle(liste, {"EnrPos=2"});
     TRecordingCanvas canvas;
     liste.Imprime(canvas, MODE_EPREUVE, &planche);
     const vlRect r = liste.Rect;
-
-    const auto frames = canvas.Of(TDrawCall::Op::Rectangle);
-    ASSERT_EQ(frames.size(), 1u);
-    EXPECT_EQ(frames[0].args, (std::vector<int>{r.left, r.top, r.right, r.bottom}));
-
-    const auto texts = canvas.Texts();
-    const auto drawn = [&](const std::string& t) {
-        return std::find(texts.begin(), texts.end(), t) != texts.end();
-    };
-    EXPECT_FALSE(drawn("ville : Paris"));
-    EXPECT_TRUE(drawn("ville : Lyon"));
-    EXPECT_TRUE(drawn("ville : Nice"));
-    EXPECT_TRUE(drawn("2 / 3"));
-
+    EXPECT_EQ(canvas.Texts(), (std::vector<std::string>{"2 / 3", "ville : Lyon", "photo : ",
+                                                        "3 / 3", "ville : Nice", "photo : "}));
     const auto pictures = canvas.Of(TDrawCall::Op::StretchDraw);
     ASSERT_EQ(pictures.size(), 2u);
-    for (const TDrawCall& p : pictures) {
-        EXPECT_GT(p.args[0], r.left);
-        EXPECT_GT(p.args[1], r.top);
-        EXPECT_GT(p.args[3], p.args[1]);
-    }
     // The 2 x 1 picture keeps its proportions.
     const auto& large = pictures[1].args;
     EXPECT_EQ(large[2] - large[0], 2 * (large[3] - large[1]));
-
-    for (const TDrawCall& c : canvas.calls) {
-        if (c.op == TDrawCall::Op::Rectangle)
-            continue;
-        EXPECT_TRUE(c.hasClip);
-        EXPECT_EQ(c.clip, r);
-    }
+    // Everything inside the frame drawn around the list.
+    for (const TDrawCall& c : canvas.calls)
+        EXPECT_TRUE(c.op == TDrawCall::Op::Rectangle || (c.hasClip && c.clip == r));
 }
 
-// The same fields, records (texts and pictures), current record and font.
-void expectSameList(const TListe& a, const TListe& b) {
-    EXPECT_EQ(a.Champs(), b.Champs());
-    ASSERT_EQ(a.NbEnregistrements(), b.NbEnregistrements());
-    EXPECT_EQ(a.Courant(), b.Courant());
-    EXPECT_EQ(a.Reglages().Police, b.Reglages().Police);
-    for (int i = 0; i < a.NbEnregistrements(); ++i) {
-        EXPECT_EQ(a.Texte("ville", i), b.Texte("ville", i)) << i;
-        const TPicture* pa = a.Image("photo", i);
-        const TPicture* pb = b.Image("photo", i);
-        EXPECT_EQ(pa == nullptr, pb == nullptr) << i;
-        if (pa != nullptr && pb != nullptr) {
-            EXPECT_EQ(*pa, *pb) << i;
-        }
-    }
-}
-
-TEST_F(ListeTest, SaveLoadAndCopyKeepFieldsRecordsAndPosition) {
+TEST_F(ListeTest, SaveLoadAndCopyKeepFieldsRecordsAndPositionAndCutRecordsAreRefused) {
     remplit();
     Regle(liste, {"EnrCde=Dernier", "Fonte=Arial,11,0,gras"});
     TMemoryStream s;
     ASSERT_TRUE(liste.Sauve(s));
     TListe lue(&cadre);
     ASSERT_TRUE(lue.Charge(s, nullptr, &cadre));
-    EXPECT_EQ(s.Position(), s.Bytes().size());
-    EXPECT_EQ(lue.Rect, liste.Rect);
-    EXPECT_EQ(lue.Texte("ville", 0), "Paris");
-    ASSERT_NE(lue.Image("photo", 2), nullptr);
-    EXPECT_EQ(lue.Image("photo", 2)->bytes(), PngHeader(2, 1));
-    expectSameList(lue, liste);
-
-    Regle(liste, {"EnrPos=2"});
-    expectSameList(dynamic_cast<const TListe&>(*liste.Copie()), liste);
-
-    // A cut record is refused and leaves the list empty.
+    EXPECT_EQ(s.Remaining(), 0u);
+    const auto copie = liste.Copie();
+    for (const TListe* l :
+         {static_cast<const TListe*>(&lue), dynamic_cast<const TListe*>(copie.get())}) {
+        EXPECT_EQ(std::tuple(l->Rect, l->Champs(), l->NbEnregistrements(), l->Courant()),
+                  std::tuple(liste.Rect, liste.Champs(), 3, 2));
+        EXPECT_EQ(std::pair(l->Reglages().Police, l->Texte("ville", 0)),
+                  std::pair(liste.Reglages().Police, std::string("Paris")));
+        ASSERT_NE(l->Image("photo", 2), nullptr);
+        EXPECT_EQ(*l->Image("photo", 2), *liste.Image("photo", 2));
+    }
     const std::vector<std::uint8_t> bytes = s.Bytes();
     for (std::size_t n = 0; n < bytes.size(); n += 7) {
         TMemoryStream tronque({bytes.begin(), bytes.begin() + std::ptrdiff_t(n)});
         TListe coupee(&cadre);
         EXPECT_FALSE(coupee.Charge(tronque, nullptr, &cadre)) << n << " bytes";
-        EXPECT_EQ(coupee.NbEnregistrements(), 0);
-        EXPECT_EQ(coupee.Courant(), -1);
+        EXPECT_EQ(std::tuple(coupee.NbEnregistrements(), coupee.Courant()), std::tuple(0, -1));
     }
 }
 

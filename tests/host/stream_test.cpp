@@ -1,15 +1,11 @@
-#include "host/FileStream.h"
 #include "host/Stream.h"
 #include "platform/StringList.h"
-#include "platform/TempFolder.h"
 #include "platform/TestPng.h"
 
 #include <gtest/gtest.h>
 
-#include <bit>
-#include <cmath>
-#include <cstring>
 #include <limits>
+#include <tuple>
 
 namespace {
 
@@ -69,33 +65,23 @@ TPicture pngPicture(bool transparent) {
 }
 
 TEST(Stream, PrimitivesAreLittleEndianFixedWidthAndRefuseShortInput) {
-    for (const std::int16_t v :
-         {std::int16_t(-2), std::int16_t(INT16_MIN), std::int16_t(INT16_MAX)})
-        expectEncoding(WriteShort, ReadShort, v, le(std::uint16_t(v), 2), std::int16_t(7));
+    expectEncoding(WriteShort, ReadShort, std::int16_t(-2), Bytes{0xFE, 0xFF}, std::int16_t(7));
     expectEncoding(WriteLong, ReadLong, std::int32_t(0x01020304), Bytes{4, 3, 2, 1}, 7);
-    expectEncoding(WriteLong, ReadLong, INT32_MIN, le(0x80000000u, 4), 7);
-    expectEncoding(WriteInt64, ReadInt64, std::int64_t(-1), Bytes(8, 0xFF), std::int64_t(7));
-    expectEncoding(WriteInt64, ReadInt64, INT64_MAX, le(INT64_MAX, 8), std::int64_t(7));
-    expectEncoding(WriteDouble, ReadDouble, 1.0, le(0x3FF0000000000000u, 8), 7.0);
+    expectEncoding(WriteInt64, ReadInt64, std::int64_t(0x8102030405060708u),
+                   le(0x8102030405060708u, 8), std::int64_t(7));
     expectEncoding(WriteDouble, ReadDouble, -0.0, le(0x8000000000000000u, 8), 7.0);
-    for (const double d : {1e-310, -1.5, std::numeric_limits<double>::max(),
-                           std::numeric_limits<double>::infinity(), std::nan("")})
-        expectEncoding(WriteDouble, ReadDouble, d, le(std::bit_cast<std::uint64_t>(d), 8), 7.0);
+    expectEncoding(WriteDouble, ReadDouble, std::numeric_limits<double>::quiet_NaN(),
+                   le(0x7FF8000000000000u, 8), 7.0);
     expectEncoding(WriteBool, ReadBool, true, Bytes{1}, false);
-    expectEncoding(WriteBool, ReadBool, false, Bytes{0}, true);
-    expectEncoding(WritePoint, ReadPoint, vlPoint{-1, 2}, le(0xFFFFFFFFu, 4) + le(2, 4),
-                   vlPoint{7, 7});
     expectEncoding(WritePoint, ReadPoint, vlPoint{INT32_MIN, INT32_MAX},
                    le(0x80000000u, 4) + le(INT32_MAX, 4), vlPoint{7, 7});
-    const std::string keptText = "gardé";
-    expectEncoding(WriteString, ReadString, std::string(), le(0, 4), keptText);
-    expectEncoding(WriteString, ReadString, std::string("é"), Bytes{2, 0, 0, 0, 0xC3, 0xA9},
-                   keptText);
+    const std::string kept = "gardé";
+    expectEncoding(WriteString, ReadString, std::string(), le(0, 4), kept);
     const std::string withNul("a\0b", 3);
-    expectEncoding(WriteString, ReadString, withNul, le(3, 4) + Bytes{'a', 0, 'b'}, keptText);
+    expectEncoding(WriteString, ReadString, withNul, le(3, 4) + Bytes{'a', 0, 'b'}, kept);
     const std::string utf8 = "Opération ½ × 3 € 🍎";
     expectEncoding(WriteString, ReadString, utf8,
-                   le(utf8.size(), 4) + Bytes(utf8.begin(), utf8.end()), keptText);
+                   le(utf8.size(), 4) + Bytes(utf8.begin(), utf8.end()), kept);
     // A picture: format (1 for PNG), byte count, bytes, transparency flag.
     expectEncoding(WritePicture, ReadPicture, TPicture{}, Bytes(6, 0), TPicture{});
     expectEncoding(WritePicture, ReadPicture, pngPicture(true),
@@ -106,28 +92,28 @@ TEST(Stream, PrimitivesAreLittleEndianFixedWidthAndRefuseShortInput) {
     EXPECT_TRUE(ReadBool(seven, b) && b); // any non-zero byte reads as true
 }
 
-TEST(Stream, StringListsAndBuffersRoundTrip) {
+TEST(Stream, StringListsAndRawBlocksRoundTripInOrder) {
     TStringList list;
-    list.Add("un");
-    list.Add("");
-    list.Add("trois é");
-    const std::uint8_t block[5] = {1, 2, 3, 4, 5};
+    list.SetText("un\r\n\r\ntrois é");
+    std::size_t done = 0;
     TMemoryStream s;
-    ASSERT_TRUE(WriteStrings(s, list) && WriteBuffer(s, block, sizeof block));
-    EXPECT_EQ(s.Bytes().size(), 4 + (4 + 2) + 4 + (4 + 8) + 5u);
-
+    ASSERT_TRUE(WriteStrings(s, list) && WriteBuffer(s, "abc", 3) && WriteFile(s, "def", 3, done));
     TStringList read;
     read.Add("ancien");
-    std::uint8_t back[5] = {};
-    ASSERT_TRUE(ReadStrings(s, read));
+    char back[6] = {};
+    ASSERT_TRUE(ReadStrings(s, read) && ReadBuffer(s, back, 3) && ReadFile(s, back + 3, 3, done));
     EXPECT_EQ(read.Text(), list.Text());
-    ASSERT_TRUE(ReadBuffer(s, back, sizeof back));
-    EXPECT_EQ(0, std::memcmp(block, back, sizeof block));
+    EXPECT_EQ(std::string(back, 6), "abcdef");
+    EXPECT_EQ(s.Remaining(), 0u);
     TMemoryStream three(Bytes{1, 2, 3});
-    EXPECT_FALSE(ReadBuffer(three, back, 4));
+    EXPECT_FALSE(ReadFile(three, back, 6, done));
+    EXPECT_EQ(done, 3u); // what was moved
 }
 
-TEST(Stream, CorruptedCountsAreRefusedWithoutAllocating) {
+TEST(Stream, CountsBeyondTheLimitOrTheStreamAreRefusedWithoutAllocating) {
+    TMemoryStream out;
+    EXPECT_FALSE(WriteString(out, std::string(MAX_STREAM_BLOCK + 1, 'x')));
+    EXPECT_TRUE(out.Bytes().empty());
     std::string str = "gardé";
     TMemoryStream huge(Bytes{0xFF, 0xFF, 0xFF, 0xFF, 'x'});
     EXPECT_FALSE(ReadString(huge, str));
@@ -137,13 +123,11 @@ TEST(Stream, CorruptedCountsAreRefusedWithoutAllocating) {
     BlindStream hugeBlind(Bytes{0x01, 0x00, 0x00, 0x04, 'x'});
     EXPECT_FALSE(ReadString(hugeBlind, str));
     EXPECT_EQ(str, "gardé");
-
     TStringList list;
     list.Add("gardée");
     TMemoryStream manyStrings(Bytes{0xFF, 0xFF, 0xFF, 0x7F, 0, 0, 0, 0});
     EXPECT_FALSE(ReadStrings(manyStrings, list));
     EXPECT_EQ(list.Text(), "gardée\r\n");
-
     TPicture picture;
     TMemoryStream hugePicture(Bytes{1, 0xFF, 0xFF, 0xFF, 0xFF, 0});
     EXPECT_FALSE(ReadPicture(hugePicture, picture));
@@ -165,86 +149,6 @@ TEST(Stream, PicturesAreValidatedOnReading) {
     TMemoryStream noneWithBytes(Bytes{0, 1, 0, 0, 0, 0xAA, 0});
     TPicture picture;
     EXPECT_FALSE(ReadPicture(noneWithBytes, picture));
-}
-
-TEST(MemoryStream, WriteLimitStoresWhatFitsAndFails) {
-    TMemoryStream s;
-    EXPECT_FALSE(WriteString(s, std::string(MAX_STREAM_BLOCK + 1, 'x'))); // beyond the limit
-    EXPECT_TRUE(s.Bytes().empty());
-    s.SetWriteLimit(6);
-    EXPECT_TRUE(WriteLong(s, 1));
-    EXPECT_FALSE(WriteLong(s, 0x05040302));
-    EXPECT_EQ(s.Bytes(), (Bytes{1, 0, 0, 0, 2, 3}));
-    EXPECT_FALSE(WriteBool(s, true));
-    std::uint8_t back[8] = {};
-    EXPECT_EQ(s.Read(back, 8), 6u);
-    EXPECT_EQ(s.Position(), 6u);
-    EXPECT_EQ(s.Read(back, 8), 0u);
-    s.Rewind();
-    EXPECT_EQ(s.Remaining(), 6u);
-}
-
-TEST(Stream, RawBlocksReportTheBytesMoved) {
-    TMemoryStream s;
-    const char text[] = "abcdef";
-    std::size_t done = 0;
-    EXPECT_TRUE(WriteFile(s, text, 6, done));
-    EXPECT_EQ(done, 6u);
-    ASSERT_TRUE(WriteLong(s, 42));
-    char back[6] = {};
-    EXPECT_TRUE(ReadFile(s, back, 6, done));
-    EXPECT_EQ(done, 6u);
-    EXPECT_EQ(std::string(back, 6), "abcdef");
-    std::int32_t v = 0;
-    EXPECT_TRUE(ReadLong(s, v)); // in order with the primitives
-    EXPECT_EQ(v, 42);
-
-    TMemoryStream shortStream(Bytes{1, 2, 3});
-    EXPECT_FALSE(ReadFile(shortStream, back, 6, done));
-    EXPECT_EQ(done, 3u);
-    TMemoryStream full;
-    full.SetWriteLimit(2);
-    EXPECT_FALSE(WriteFile(full, text, 6, done));
-    EXPECT_EQ(done, 0u);
-}
-
-TEST(FileStream, WritesAndReadsBackTheSameBytes) {
-    TempFolder folder;
-    const std::string path = folder.file("flux.bin");
-    {
-        TFileStream out(path, TFileStream::fmCreate);
-        ASSERT_TRUE(out.IsOpen());
-        EXPECT_EQ(out.Read(nullptr, 0), 0u);
-        ASSERT_TRUE(WriteLong(out, -5) && WriteString(out, "théorème") && WriteBool(out, true));
-        EXPECT_TRUE(out.Close());
-        EXPECT_FALSE(WriteLong(out, 1)); // closed
-    }
-    TFileStream in(path, TFileStream::fmOpenRead);
-    ASSERT_TRUE(in.IsOpen());
-    EXPECT_EQ(in.Remaining(), 4u + (4 + 10) + 1); // "théorème" takes 10 bytes
-    std::int32_t v = 0;
-    std::string text;
-    bool b = false;
-    EXPECT_TRUE(ReadLong(in, v) && ReadString(in, text) && ReadBool(in, b));
-    EXPECT_EQ(v, -5);
-    EXPECT_EQ(text, "théorème");
-    EXPECT_TRUE(b);
-    EXPECT_FALSE(ReadBool(in, b));
-    EXPECT_FALSE(WriteBool(in, true)); // opened for reading
-}
-
-TEST(FileStream, MissingFileAndCorruptCount) {
-    TempFolder folder;
-    TFileStream missing(folder.file("absent.bin"), TFileStream::fmOpenRead);
-    EXPECT_FALSE(missing.IsOpen());
-    std::int32_t v = 3;
-    EXPECT_FALSE(ReadLong(missing, v));
-    EXPECT_EQ(v, 3);
-    TFileStream in(folder.put("faux.bin", std::string("\xF0\xFF\xFF\x00xyz", 7)),
-                   TFileStream::fmOpenRead);
-    std::string text = "gardé";
-    EXPECT_FALSE(ReadString(in, text)); // announces 16 MiB, holds 3 bytes
-    EXPECT_EQ(text, "gardé");
 }
 
 } // namespace
