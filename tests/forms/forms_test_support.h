@@ -1,18 +1,24 @@
-// A QApplication on the offscreen platform for the form tests (no display needed), and the
-// controls of a window found by their names, as a window keeps its generated form private.
+// A QApplication on the offscreen platform for the form tests (no display needed), the controls
+// of a window found by their names, as a window keeps its generated form private, and what the
+// picture kinds' window tests share.
 #pragma once
 
 #include "host/forms/ColorButton.h"
 #include "host/forms/NumberEdits.h"
+#include "host/forms/PropFormWidget.h"
 #include "host/forms/StyleCombos.h"
-#include "host/forms/TCadreStyle.h"
-#include "host/forms/TPagePosition.h"
 #include "host/forms/UpDown.h"
+#include "pictures/PictureTest.h"
+#include "platform/UserInterface.h"
 
 #include <QApplication>
+#include <QLineEdit>
+#include <QTabWidget>
+#include <QTest>
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <cstring>
 #include <memory>
 #include <stdexcept>
 #include <string>
@@ -44,3 +50,50 @@ template <class T> T* Ctl(const QObject& fenetre, const char* nom) {
         throw std::runtime_error(std::string("pas de contrôle ") + nom);
     return controle;
 }
+
+// The pictures' scratch document and ini file, a test user-interface service, and typing into
+// the real controls.
+class PicturePropTest : public PictureTest {
+protected:
+    PicturePropTest() : scoped_(ui_) {}
+
+    // Brings the page holding a control to the front, replaces the edit's text by typing and
+    // presses Enter.
+    static void Tape(QTabWidget* pages, QLineEdit* edit, const QString& texte) {
+        Page(pages, edit);
+        edit->setFocus();
+        edit->selectAll();
+        QTest::keyClicks(edit, texte);
+        QTest::keyClick(edit, Qt::Key_Return);
+    }
+
+    static void Page(QTabWidget* pages, QWidget* controle) {
+        for (int i = 0; i < pages->count(); ++i)
+            if (pages->widget(i)->isAncestorOf(controle))
+                pages->setCurrentIndex(i);
+    }
+
+    template <class Bloc> static bool Memes(const Bloc& a, const Bloc& b) {
+        return std::memcmp(&a, &b, sizeof(Bloc)) == 0;
+    }
+
+    TTestUi ui_;
+    TScopedUi scoped_;
+};
+
+// A component made by the factory and its property window, shown.
+template <class Kind, class Window> class PropWindowTest : public PicturePropTest {
+protected:
+    explicit PropWindowTest(const char* type) : composant_(Nouveau<Kind>(type)) {
+        window_.FormCreate();
+        window_.show();
+    }
+    template <class T> T* C(const char* nom) const { return Ctl<T>(window_, nom); }
+    // Types into an edit of the window, on whichever page it is, then presses Enter.
+    void Tape(const char* edit, const QString& texte) {
+        PicturePropTest::Tape(C<QTabWidget>("pcProp"), C<QLineEdit>(edit), texte);
+    }
+
+    Kind& composant_;
+    Window window_{composant_};
+};

@@ -1,9 +1,8 @@
 #include "sudoku/forms/TSudokuDiaGenere.h"
 
-#include "picture_prop_support.h"
+#include "forms_test_support.h"
 
 #include "platform/TempFolder.h"
-#include "sudoku/Sudoku.h"
 #include "sudoku/SudokuBase.h"
 #include "sudoku/SudokuDiaGenere.h"
 #include "sudoku/SudokuTestSupport.h"
@@ -34,16 +33,16 @@ public:
     void ProcessPosted() override { QCoreApplication::processEvents(); }
 };
 
+// The rules the dialog opens with are those it closed with last; each test starts afresh.
+void Memorise(std::array<bool, 5> regles = {}, int auMoins = 0) {
+    SudokuDiaGenereModele::ReglesMemorisees = regles;
+    SudokuDiaGenereModele::AuMoinsMemorise = auMoins;
+}
+
 class SudokuDiaGenereTest : public ::testing::Test {
 protected:
-    SudokuDiaGenereTest() : portee_(ui_) {
-        SudokuDiaGenereModele::ReglesMemorisees = {};
-        SudokuDiaGenereModele::AuMoinsMemorise = 0;
-    }
-    ~SudokuDiaGenereTest() override {
-        SudokuDiaGenereModele::ReglesMemorisees = {};
-        SudokuDiaGenereModele::AuMoinsMemorise = 0;
-    }
+    SudokuDiaGenereTest() : portee_(ui_) { Memorise(); }
+    ~SudokuDiaGenereTest() override { Memorise(); }
 
     // A search (4 x 4 unless told) whose puzzles are counted and kept.
     std::unique_ptr<SudokuDiaGenereModele> Modele(const std::string& chemin, bool enregistre,
@@ -64,33 +63,24 @@ protected:
     Cases cases_{};
 };
 
-// The dialog shows the rules remembered from the last one, its buttons change them, and
-// closing remembers them for the next.
 TEST_F(SudokuDiaGenereTest, ShowsTheRememberedRulesAndKeepsTheChangedOnes) {
-    SudokuDiaGenereModele::ReglesMemorisees = {false, true, false, false, true};
-    SudokuDiaGenereModele::AuMoinsMemorise = 1;
+    Memorise({false, true, false, false, true}, 1);
     {
-        const auto modele = Modele("/donnees/Sudoku17.dat", false);
+        const auto modele = Modele("", false);
         TSudokuDiaGenere dialogue(*modele);
-        EXPECT_EQ(dialogue.windowTitle(), "Génération de grille");
+        EXPECT_TRUE(dialogue.chkVerrouille->isChecked() && dialogue.chkAutre->isChecked());
         EXPECT_FALSE(dialogue.chkUniqueCache->isChecked());
-        EXPECT_TRUE(dialogue.chkVerrouille->isChecked());
-        EXPECT_TRUE(dialogue.chkAutre->isChecked());
         EXPECT_TRUE(dialogue.rbAucuneAutre->isChecked());
-        EXPECT_EQ(dialogue.edNomFich->text(), "/donnees/Sudoku17.dat");
         // The file only matters when results are saved; stopping only while searching.
         EXPECT_FALSE(dialogue.edNomFich->isEnabled());
         dialogue.chkEnregistre->click();
         EXPECT_TRUE(dialogue.edNomFich->isEnabled());
         EXPECT_FALSE(dialogue.btArreter->isEnabled());
-        EXPECT_EQ(dialogue.lb->text(), "0");
-
         dialogue.btSelectAlL2->click();
         dialogue.chkUpletNu->click();
         dialogue.btInverse2->click();
         dialogue.rbAutresRegles->click();
         dialogue.btFermer->click();
-        EXPECT_EQ(dialogue.result(), QDialog::Rejected);
     }
     const auto suivant = Modele("", false);
     TSudokuDiaGenere dialogue(*suivant);
@@ -125,7 +115,6 @@ TEST_F(SudokuDiaGenereTest, AFileThePuzzlesCannotGoToIsRefused) {
         "Le fichier ne contient pas une base de Sudokus valide"};
     EXPECT_EQ(ui_.Messages(), attendus);
     EXPECT_FALSE(modele->EnCours());
-    EXPECT_TRUE(dialogue.btREchercher->isEnabled());
     EXPECT_FALSE(std::filesystem::exists(dossier_.file("sudoku17.DAT")));
     EXPECT_EQ(ReadBack(dossier_.file("faux.dat")), "rien");
 
@@ -134,8 +123,6 @@ TEST_F(SudokuDiaGenereTest, AFileThePuzzlesCannotGoToIsRefused) {
     dialogue.btParcourir->click();
     EXPECT_EQ(dialogue.edNomFich->text(), "/tmp/mes grilles.dat");
     dialogue.btAide->click();
-    ASSERT_FALSE(ui_.shown.empty());
-    EXPECT_EQ(ui_.shown.back().kind, "help");
     EXPECT_NE(ui_.shown.back().text.find("137"), std::string::npos);
 }
 
@@ -145,25 +132,20 @@ TEST_F(SudokuDiaGenereTest, SavingSearchShowsProgressAndStops) {
     TSudokuDiaGenere dialogue(*modele);
     dialogue.show();
     dialogue.btREchercher->click();
-    EXPECT_TRUE(modele->EnCours());
     EXPECT_FALSE(dialogue.btREchercher->isEnabled());
     EXPECT_TRUE(dialogue.btArreter->isEnabled());
     EXPECT_FALSE(dialogue.chkAutre->isEnabled());
     ASSERT_TRUE(
         QTest::qWaitFor([&] { return dialogue.lb2->text().startsWith("Enregistrés: "); }, 30000));
     ASSERT_TRUE(QTest::qWaitFor([&] { return dialogue.lb->text().toInt() >= 3; }, 30000));
-
     dialogue.btArreter->click();
     ASSERT_TRUE(QTest::qWaitFor([&] { return !dialogue.isVisible(); }, 30000));
     EXPECT_FALSE(modele->EnCours());
-    const int enregistres = dialogue.lb2->text().mid(13).toInt();
-    EXPECT_GE(enregistres, 1);
     FichierBaseSudoku base;
     std::string message;
     ASSERT_TRUE(OuvreBaseLecture(nom, base, message)) << message;
-    EXPECT_EQ(base.Type(), tg4x4);
-    EXPECT_GE(base.NbEnregistrements(), enregistres);
-    EXPECT_EQ(modele->NouveauChemin(), nom);
+    EXPECT_GE(base.NbEnregistrements(), dialogue.lb2->text().mid(13).toInt());
+    EXPECT_GE(base.NbEnregistrements(), 1);
     // Every 4 x 4 attempt is accepted: the last one is the component's.
     EXPECT_EQ(recus_, 1);
     EXPECT_TRUE(sudoku_test::CasesValides(cases_, 2, 2));
@@ -172,8 +154,7 @@ TEST_F(SudokuDiaGenereTest, SavingSearchShowsProgressAndStops) {
 // A 9 x 9 search for puzzles that need X-wings and nothing else beyond naked singles finds
 // none: closing the dialog stops it in the middle of an attempt, without freezing the window.
 TEST_F(SudokuDiaGenereTest, ClosingDuringASearchEndsItAtOnce) {
-    SudokuDiaGenereModele::ReglesMemorisees = {false, false, false, false, true};
-    SudokuDiaGenereModele::AuMoinsMemorise = 1;
+    Memorise({false, false, false, false, true}, 1);
     const auto modele = Modele(dossier_.file("fermee.dat"), true, tg9x9);
     {
         TSudokuDiaGenere dialogue(*modele);
@@ -185,7 +166,6 @@ TEST_F(SudokuDiaGenereTest, ClosingDuringASearchEndsItAtOnce) {
         dialogue.btFermer->click();
         EXPECT_LT(chrono.elapsed(), 50);
         EXPECT_FALSE(modele->EnCours());
-        EXPECT_EQ(dialogue.result(), QDialog::Rejected);
     }
     // Updates still queued find no dialog to refresh.
     QCoreApplication::processEvents();
@@ -193,37 +173,18 @@ TEST_F(SudokuDiaGenereTest, ClosingDuringASearchEndsItAtOnce) {
     EXPECT_TRUE(ui_.Messages().empty());
 }
 
-class SudokuRechercheComposantTest : public PicturePropTest {};
-
 // Without saving, the search ends at the first puzzle: the dialog closes by itself, its count
-// of grids studied having come through the posted updates, and the component shows the puzzle.
-TEST_F(SudokuRechercheComposantTest, TheComponentReceivesThePuzzleFound) {
-    QtPostUi ui;
-    TScopedUi portee(ui);
-    TvlSudoku& sudoku = Nouveau<TvlSudoku>("Sudoku");
-    Regle(sudoku, {"TypeGrille=1"});
-    const SudokuOptions avant = sudoku.Bloc();
-    ui.forms[SudokuDiaGenereModele::NomFiche] = [](TFormModel& m) {
-        auto& modele = dynamic_cast<SudokuDiaGenereModele&>(m);
-        modele.FixeGraine(21);
-        TSudokuDiaGenere dialogue(modele);
-        QTimer::singleShot(0, dialogue.btREchercher, &QPushButton::click);
-        QTimer::singleShot(60000, &dialogue, &QDialog::reject);
-        const int resultat = dialogue.exec();
-        EXPECT_EQ(resultat, QDialog::Accepted);
-        EXPECT_GE(dialogue.lb->text().toInt(), 1);
-        return resultat;
-    };
-    std::string message;
-    EXPECT_FALSE(sudoku.ChangeOption("0", "SudokuThread", message));
-    EXPECT_TRUE(message.empty());
-    EXPECT_EQ(sudoku.Bloc().TypeGrille, 1);
-    Cases cases{};
-    std::memcpy(cases.data(), sudoku.Bloc().Cases, cases.size());
-    EXPECT_TRUE(sudoku_test::CasesValides(cases, 3, 2));
-    EXPECT_NE(std::memcmp(cases.data(), avant.Cases, cases.size()), 0);
-    EXPECT_EQ(std::string(sudoku.Bloc().PathBdd), std::string(avant.PathBdd));
-    EXPECT_TRUE(ui.Messages().empty());
+// of grids studied having come through the posted updates.
+TEST_F(SudokuDiaGenereTest, WithoutSavingTheFirstPuzzleFoundClosesTheDialog) {
+    const auto modele = Modele("", false, tg6x6_3x2);
+    TSudokuDiaGenere dialogue(*modele);
+    QTimer::singleShot(0, dialogue.btREchercher, &QPushButton::click);
+    QTimer::singleShot(60000, &dialogue, &QDialog::reject);
+    EXPECT_EQ(dialogue.exec(), QDialog::Accepted);
+    EXPECT_GE(dialogue.lb->text().toInt(), 1);
+    EXPECT_EQ(recus_, 1);
+    EXPECT_TRUE(sudoku_test::CasesValides(cases_, 3, 2));
+    EXPECT_TRUE(ui_.Messages().empty());
 }
 
 } // namespace
