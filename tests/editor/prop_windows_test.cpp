@@ -17,6 +17,7 @@
 #include <QComboBox>
 #include <QTabWidget>
 #include <QTest>
+#include <QToolButton>
 
 #include <map>
 
@@ -31,10 +32,6 @@ struct Fenetre {
     int premierAilleurs = -1;
     int dernierAilleurs = -1;
 };
-
-void PrintTo(const Fenetre& fenetre, std::ostream* os) {
-    *os << fenetre.nom;
-}
 
 const Fenetre kFenetres[] = {
     {1, "Opération", "OperProp"},
@@ -147,27 +144,27 @@ protected:
         }
     }
 
-    // The up-down of an edit stops at the key's bounds and sends only when released.
-    void VerifieFleches(TUpDown& fleches, TPropFormWidget& fenetre, TComposant& c, const Cle& cle) {
-        for (const auto& [borne, bouton] :
-             {std::pair{cle.max, fleches.UpButton()}, std::pair{cle.min, fleches.DownButton()}}) {
-            std::string message;
-            c.ChangeOption(std::to_string(borne), std::string(cle.nom), message);
+    // A bound typed shows what the key keeps of it; at a bound the arrows send only when
+    // released and keep to the range; one past it is refused with a message naming the range.
+    void VerifieBornes(QLineEdit& edit, TUpDown* fleches, TComposant& c, const Cle& cle) {
+        for (const int borne : {cle.max, cle.min}) {
+            edit.setText(QString::number(borne));
+            QTest::keyClick(&edit, Qt::Key_Return);
             const int garde = Lit(c, cle);
+            EXPECT_EQ(edit.text(), QString::number(garde)) << borne;
+            if (fleches == nullptr)
+                continue;
             Ecrit(c, cle, borne);
-            fenetre.Rafraichir();
+            dock_.Courante()->Rafraichir();
+            QToolButton* bouton = borne == cle.max ? fleches->UpButton() : fleches->DownButton();
             QTest::mousePress(bouton, Qt::LeftButton);
             EXPECT_EQ(Lit(c, cle), borne) << "sent before the arrow is released";
             QTest::mouseRelease(bouton, Qt::LeftButton);
             EXPECT_EQ(Lit(c, cle), garde) << borne;
+            EXPECT_EQ(edit.text(), QString::number(garde)) << borne;
         }
-    }
-
-    // A value past the key's range is refused with a message naming the range, and the edit
-    // shows the value kept.
-    void VerifieRefus(QLineEdit& edit, TComposant& c, const Cle& cle) {
+        EXPECT_TRUE(ui_.Messages().empty());
         const int avant = Lit(c, cle);
-        ui_.shown.clear();
         edit.setText(QString::number(cle.max + 1));
         QTest::keyClick(&edit, Qt::Key_Return);
         ASSERT_EQ(ui_.Messages().size(), 1u);
@@ -223,10 +220,10 @@ TEST_P(PropWindows, EveryControlTiedToAKeyShowsItsFieldAndSendsItsChanges) {
             auto* edit = qobject_cast<QLineEdit*>(controle);
             if (edit == nullptr || cle.lecture != Lecture::Entier)
                 continue;
-            for (TUpDown* fleches : fenetre->findChildren<TUpDown*>())
-                if (fleches->Associate() == edit)
-                    VerifieFleches(*fleches, *fenetre, c, cle);
-            VerifieRefus(*edit, c, cle);
+            TUpDown* fleches = nullptr;
+            for (TUpDown* u : fenetre->findChildren<TUpDown*>())
+                fleches = u->Associate() == edit ? u : fleches;
+            VerifieBornes(*edit, fleches, c, cle);
         }
     }
 }

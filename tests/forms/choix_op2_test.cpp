@@ -119,6 +119,10 @@ TEST_F(ChoixOp2Test, ABadTableKeepsTheDialogOpenAndAGoodOneIsWrittenWithTheSetti
     EXPECT_EQ(modele_->Table[2][0], -1.0);
 
     tapeDans({4, 3}, "4");
+    QTest::mouseClick(d.btAnnuler, Qt::LeftButton);
+    EXPECT_EQ(d.result(), mrCancel);
+    EXPECT_EQ(modele_->Table[2][0], -1.0);
+    d.show();
     remplace(d.edMult1, "5");
     d.cbDec->setCurrentIndex(2);
     QTest::mouseClick(d.chkZeros, Qt::LeftButton);
@@ -128,30 +132,6 @@ TEST_F(ChoixOp2Test, ABadTableKeepsTheDialogOpenAndAGoodOneIsWrittenWithTheSetti
     EXPECT_EQ(modele_->Definition.Multiple1, 5);
     EXPECT_EQ(modele_->Definition.Decimales, 2);
     EXPECT_TRUE(modele_->Definition.PasDeZeros);
-}
-
-TEST_F(ChoixOp2Test, TheComponentTakesTheTableOnlyOnValider) {
-    TvlOperation& op = nouvelle();
-    const TTableOperandes avant = op.TableOperandes;
-    bool valider = false;
-    ui_.forms["ChoixOp2"] = [&](TFormModel& model) {
-        TChoixOp2 d(dynamic_cast<ChoixOp2Modele&>(model));
-        d.show();
-        d.Grille->Grille().SelectCell({1, 1});
-        QTest::keyClicks(d.Grille, "77");
-        QTest::keyClick(d.Grille, Qt::Key_Return);
-        QTest::mouseClick(valider ? d.btValider : d.btAnnuler, Qt::LeftButton);
-        return d.result();
-    };
-    std::string message;
-    EXPECT_FALSE(op.ChangeOption("", "DefinirOperandes", message));
-    EXPECT_EQ(op.TableOperandes, avant);
-
-    valider = true;
-    EXPECT_TRUE(op.DblClk(0, {0, 0}));
-    EXPECT_EQ(op.TableOperandes[0][0], 77);
-    EXPECT_EQ(op.TableOperandes[0][1], avant[0][1]);
-    EXPECT_EQ(exercices(op).front().rfind("77 + ", 0), 0u);
 }
 
 } // namespace

@@ -18,7 +18,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <cstring>
 #include <memory>
 #include <stdexcept>
 #include <string>
@@ -51,32 +50,10 @@ template <class T> T* Ctl(const QObject& fenetre, const char* nom) {
     return controle;
 }
 
-// The pictures' scratch document and ini file, a test user-interface service, and typing into
-// the real controls.
+// The pictures' scratch document and ini file, and a test user-interface service.
 class PicturePropTest : public PictureTest {
 protected:
     PicturePropTest() : scoped_(ui_) {}
-
-    // Brings the page holding a control to the front, replaces the edit's text by typing and
-    // presses Enter.
-    static void Tape(QTabWidget* pages, QLineEdit* edit, const QString& texte) {
-        Page(pages, edit);
-        edit->setFocus();
-        edit->selectAll();
-        QTest::keyClicks(edit, texte);
-        QTest::keyClick(edit, Qt::Key_Return);
-    }
-
-    static void Page(QTabWidget* pages, QWidget* controle) {
-        for (int i = 0; i < pages->count(); ++i)
-            if (pages->widget(i)->isAncestorOf(controle))
-                pages->setCurrentIndex(i);
-    }
-
-    template <class Bloc> static bool Memes(const Bloc& a, const Bloc& b) {
-        return std::memcmp(&a, &b, sizeof(Bloc)) == 0;
-    }
-
     TTestUi ui_;
     TScopedUi scoped_;
 };
@@ -89,9 +66,22 @@ protected:
         window_.show();
     }
     template <class T> T* C(const char* nom) const { return Ctl<T>(window_, nom); }
-    // Types into an edit of the window, on whichever page it is, then presses Enter.
-    void Tape(const char* edit, const QString& texte) {
-        PicturePropTest::Tape(C<QTabWidget>("pcProp"), C<QLineEdit>(edit), texte);
+
+    // Brings forward the page holding a control.
+    void Page(QWidget* controle) {
+        auto* pages = C<QTabWidget>("pcProp");
+        for (int i = 0; i < pages->count(); ++i)
+            if (pages->widget(i)->isAncestorOf(controle))
+                pages->setCurrentIndex(i);
+    }
+    // Replaces an edit's text by typing, on whichever page it is, then presses Enter.
+    void Tape(const char* nom, const QString& texte) {
+        auto* edit = C<QLineEdit>(nom);
+        Page(edit);
+        edit->setFocus();
+        edit->selectAll();
+        QTest::keyClicks(edit, texte);
+        QTest::keyClick(edit, Qt::Key_Return);
     }
 
     Kind& composant_;

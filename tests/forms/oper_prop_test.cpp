@@ -3,7 +3,6 @@
 #include "operation/forms/TOperProp.h"
 
 #include "forms/forms_test_support.h"
-#include "operation/ChoixOp2Modele.h"
 #include "operation/OperationFixture.h"
 #include "operation/forms/ComboRecepteurs.h"
 
@@ -87,13 +86,14 @@ TEST_F(OperPropTest, EachKindHasItsPageAndItsHolesSentAsTheSumOfTheirBits) {
 }
 
 TEST_F(OperPropTest, ActionsAndFontButtons) {
-    clique("btCalculer");
-    clique("SpeedButton1");
-    EXPECT_EQ(op_.envois, (std::vector<std::string>{"GenererCalcul=", "UtiliserCrayonGras="}));
+    for (const char* bouton : {"btCalculer", "SpeedButton1", "btDefinirOperande"})
+        clique(bouton);
+    EXPECT_EQ(op_.envois, (std::vector<std::string>{
+                              "GenererCalcul=", "UtiliserCrayonGras=", "DefinirOperandes="}));
     EXPECT_NE(Ctl<QLabel>(window_, "lbFonte2")->text().indexOf("CrayonL"), -1);
     // Actions answer false without a message: nothing is shown, the document is redrawn.
     EXPECT_TRUE(ui_.Messages().empty());
-    EXPECT_EQ(redessins_, 2);
+    EXPECT_EQ(redessins_, 3);
 
     op_.envois.clear();
     ui_.fontAnswers.push_back("Arial,20,0,gras");
@@ -103,18 +103,6 @@ TEST_F(OperPropTest, ActionsAndFontButtons) {
     EXPECT_NE(Ctl<QLabel>(window_, "lbFonte2")->text().indexOf("20"), -1);
     clique("btFonte2"); // the font dialog cancelled
     EXPECT_EQ(op_.envois.size(), 1u);
-}
-
-TEST_F(OperPropTest, TheOperandButtonOpensTheDialog) {
-    ui_.forms["ChoixOp2"] = [](TFormModel& model) {
-        auto& modele = dynamic_cast<ChoixOp2Modele&>(model);
-        modele.Table = tableOperandes({{40, 2}});
-        return int(mrOk);
-    };
-    clique("btDefinirOperande");
-    EXPECT_EQ(op_.envois, (std::vector<std::string>{"DefinirOperandes="}));
-    EXPECT_EQ(op_.Operations().size(), 1u);
-    EXPECT_EQ(op_.TableOperandes[0][0], 40);
 }
 
 TEST_F(OperPropTest, ReceiversAreAddedMovedAndRemoved) {

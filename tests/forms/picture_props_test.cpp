@@ -62,14 +62,10 @@ protected:
     CamembertProp() : PropWindowTest("Camembert") {}
 };
 
-TEST_F(CamembertProp, AFullTurnShowsAsZero) {
-    auto* angle = C<QLineEdit>("edAngle");
-    Tape("edAngle", "360");
-    EXPECT_EQ(angle->text(), "0");
-    EXPECT_EQ(angle->selectedText(), "0");
+TEST_F(CamembertProp, TheArrowsTurnTheStartByATwentyFourthOfATurn) {
     Tape("edAngle", "345");
     QTest::mouseClick(C<TUpDown>("UpDown4")->UpButton(), Qt::LeftButton);
-    EXPECT_EQ(angle->text(), "0");
+    EXPECT_EQ(C<QLineEdit>("edAngle")->text(), "0");
     QTest::mouseClick(C<TUpDown>("UpDown4")->UpButton(), Qt::LeftButton);
     EXPECT_EQ(composant_.Bloc().Angle, 15);
 }
@@ -89,7 +85,7 @@ protected:
         Regle(composant_, {"StylePinceauHeure=2", "TaillePinceauSeconde=5"});
     }
     void Choisit(TMontreProp::Element element) {
-        Page(C<QTabWidget>("pcProp"), C<QComboBox>("cbAiguille"));
+        Page(C<QComboBox>("cbAiguille"));
         C<QComboBox>("cbAiguille")->setCurrentIndex(element);
     }
 };

@@ -126,26 +126,21 @@ TEST_F(SudokuDiaGenereTest, AFileThePuzzlesCannotGoToIsRefused) {
     EXPECT_NE(ui_.shown.back().text.find("137"), std::string::npos);
 }
 
-TEST_F(SudokuDiaGenereTest, SavingSearchShowsProgressAndStops) {
+TEST_F(SudokuDiaGenereTest, ASavingSearchShowsWhatItSavedUntilStopped) {
     const std::string nom = dossier_.file("trouvees.dat");
     const auto modele = Modele(nom, true);
     TSudokuDiaGenere dialogue(*modele);
     dialogue.show();
     dialogue.btREchercher->click();
-    EXPECT_FALSE(dialogue.btREchercher->isEnabled());
-    EXPECT_TRUE(dialogue.btArreter->isEnabled());
-    EXPECT_FALSE(dialogue.chkAutre->isEnabled());
-    ASSERT_TRUE(
-        QTest::qWaitFor([&] { return dialogue.lb2->text().startsWith("Enregistrés: "); }, 30000));
-    ASSERT_TRUE(QTest::qWaitFor([&] { return dialogue.lb->text().toInt() >= 3; }, 30000));
+    EXPECT_FALSE(dialogue.btREchercher->isEnabled() || dialogue.chkAutre->isEnabled());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return dialogue.lb2->text().mid(13).toInt() >= 2; }, 30000));
     dialogue.btArreter->click();
     ASSERT_TRUE(QTest::qWaitFor([&] { return !dialogue.isVisible(); }, 30000));
-    EXPECT_FALSE(modele->EnCours());
+    EXPECT_TRUE(dialogue.lb2->text().startsWith("Enregistrés: "));
     FichierBaseSudoku base;
     std::string message;
     ASSERT_TRUE(OuvreBaseLecture(nom, base, message)) << message;
     EXPECT_GE(base.NbEnregistrements(), dialogue.lb2->text().mid(13).toInt());
-    EXPECT_GE(base.NbEnregistrements(), 1);
     // Every 4 x 4 attempt is accepted: the last one is the component's.
     EXPECT_EQ(recus_, 1);
     EXPECT_TRUE(sudoku_test::CasesValides(cases_, 2, 2));
