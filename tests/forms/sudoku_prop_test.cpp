@@ -90,7 +90,7 @@ TEST_F(SudokuPropTest, ActionButtonsWorkOnTheGrid) {
     EXPECT_TRUE(ui_.Messages().empty());
 }
 
-TEST_F(SudokuPropTest, DialogButtons) {
+TEST_F(SudokuPropTest, TheSearchButtonsOpenTheSearchAndThePicturesOkTakesThePictures) {
     std::vector<bool> enregistre;
     ui_.forms[SudokuDiaGenereModele::NomFiche] = [&](TFormModel& m) {
         enregistre.push_back(dynamic_cast<SudokuDiaGenereModele&>(m).Enregistre);
@@ -99,11 +99,9 @@ TEST_F(SudokuPropTest, DialogButtons) {
     Clique("btRechercheAvancee");
     Clique("btRechercheAvancee2");
     EXPECT_EQ(enregistre, (std::vector<bool>{false, true}));
-
-    // The pictures dialog's OK puts its pictures into the component.
     const int changements = changements_;
     for (const int reponse : {mrCancel, mrOk}) {
-        ui_.forms[SudokuDiaImagesModele::NomFiche] = [&](TFormModel& m) {
+        ui_.forms[SudokuDiaImagesModele::NomFiche] = [reponse](TFormModel& m) {
             auto& modele = dynamic_cast<SudokuDiaImagesModele&>(m);
             modele.ChangeImage(7, Image());
             if (reponse == mrOk)
@@ -112,7 +110,7 @@ TEST_F(SudokuPropTest, DialogButtons) {
         };
         Clique("btChargerImages");
         EXPECT_EQ(composant_.Image(7).Empty(), reponse == mrCancel);
-        EXPECT_EQ(changements_, changements + (reponse == mrOk ? 1 : 0));
+        EXPECT_EQ(changements_, changements + (reponse == mrOk ? 1 : 0)) << "redrawn on OK only";
     }
 }
 
