@@ -138,18 +138,6 @@ TEST_F(Editor, DrawMoveResizeEditPasteDeleteUndoRedoSaveAndReopen) {
     EXPECT_EQ(stateOf(reopened.Session().Document()), states.back());
 }
 
-TEST_F(Editor, TheHistoryKeepsTheLastHundredChanges) {
-    for (int i = 0; i < EditorSession::kUndoLimit + 5; ++i) {
-        session().Document().Cree("Grille", 0);
-        session().Committed();
-    }
-    int undone = 0;
-    for (; session().CanUndo(); ++undone)
-        session().Undo();
-    EXPECT_EQ(undone, EditorSession::kUndoLimit);
-    EXPECT_EQ(session().Document().NbComposants(), 5);
-}
-
 TEST_F(Editor, ThePaletteGreysTheKindsNotBuiltAndSaysWhyNothingIsDrawn) {
     QAbstractButton* chart = paletteButton(2); // Graphe
     ASSERT_NE(chart, nullptr);

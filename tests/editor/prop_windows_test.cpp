@@ -33,6 +33,10 @@ struct Fenetre {
     int dernierAilleurs = -1;
 };
 
+void PrintTo(const Fenetre& fenetre, std::ostream* os) {
+    *os << fenetre.nom;
+}
+
 const Fenetre kFenetres[] = {
     {1, "Opération", "OperProp"},
     {5, "Camembert", "CamembertProp"},
@@ -239,6 +243,7 @@ TEST_P(PropWindows, SwitchingComponentsRefreshesWithoutSending) {
     const std::string avant = octets();
     dock_.Montre(&c);
     TPropFormWidget* fenetre = dock_.Courante();
+    ASSERT_NE(fenetre, nullptr);
     const Etat etat = EtatDe(*fenetre);
     dock_.Montre(&autre);
     EXPECT_EQ(dock_.Courante(), fenetre);
