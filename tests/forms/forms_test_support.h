@@ -9,6 +9,7 @@
 #include "host/forms/StyleCombos.h"
 #include "host/forms/UpDown.h"
 #include "pictures/PictureTest.h"
+#include "platform/Random.h"
 #include "platform/UserInterface.h"
 
 #include <QApplication>
@@ -50,10 +51,11 @@ template <class T> T* Ctl(const QObject& fenetre, const char* nom) {
     return controle;
 }
 
-// The pictures' scratch document and ini file, and a test user-interface service.
+// The pictures' scratch document and ini file, a test user-interface service, and a seed for
+// the components that draw at creation.
 class PicturePropTest : public PictureTest {
 protected:
-    PicturePropTest() : scoped_(ui_) {}
+    PicturePropTest() : scoped_(ui_) { SeedRandom(11); }
     TTestUi ui_;
     TScopedUi scoped_;
 };
