@@ -226,6 +226,13 @@ TEST_P(PropWindows, EveryControlTiedToAKeyShowsItsFieldAndSendsItsChanges) {
             VerifieBornes(*edit, fleches, c, cle);
         }
     }
+    // A colour given to a clear background makes it solid, and the style list shows it.
+    auto* style = Ctl<TBrushStyleCombo>(*fenetre, "cbBrushStyle");
+    MontrePage(style);
+    style->setCurrentIndex(bsClear);
+    ui_.colorAnswers = {0x00FFFF};
+    Ctl<TColorButton>(*fenetre, "btCoulBrosse")->click();
+    EXPECT_EQ(style->currentIndex(), bsSolid);
     // The dock keeps the window for the next component of the kind.
     dock_.Montre(&Nouveau());
     EXPECT_EQ(dock_.Courante(), fenetre);
