@@ -12,6 +12,7 @@
 #include "host/forms/QtUserInterface.h"
 #include "package/Paquet.h"
 #include "platform/Random.h"
+#include "platform/TempFolder.h"
 
 #include <QAbstractButton>
 #include <QImage>
@@ -25,12 +26,6 @@
 
 namespace {
 
-namespace fs = std::filesystem;
-
-fs::path scratch(const std::string& name) {
-    return fs::temp_directory_path() / ("editor_test_" + std::to_string(::getpid()) + name);
-}
-
 class Editor : public ::testing::Test {
 protected:
     Editor() : scoped_(ui_), window_(catalogue_, ui_) {
@@ -40,7 +35,6 @@ protected:
         window_.resize(1200, 900);
         window_.show();
     }
-    ~Editor() override { fs::remove(path_); }
 
     PageView& view() { return window_.View(); }
     EditorSession& session() { return window_.Session(); }
@@ -53,31 +47,18 @@ protected:
         QTest::mouseMove(&view(), view().ToWidget(b));
         QTest::mouseRelease(&view(), Qt::LeftButton, {}, view().ToWidget(b));
     }
-    // Draws a die with the palette.
-    TComposant& drawDie(vlPoint a, vlPoint b) {
-        paletteButton(7)->click();
-        drag(a, b);
-        return session().Document().Composant(session().Document().NbComposants() - 1);
-    }
-    // Types a value into a control of the property window shown, then Enter.
-    void typeProperty(const char* control, const QString& value) {
-        auto* edit = window_.PropDock().findChild<QLineEdit*>(control);
-        ASSERT_NE(edit, nullptr) << control;
-        edit->setText(value);
-        QTest::keyClick(edit, Qt::Key_Return);
-    }
     void trigger(const char* action) {
         auto* found = window_.findChild<QAction*>(action);
         ASSERT_NE(found, nullptr) << action;
         found->trigger();
     }
-    QString status() { return window_.statusBar()->findChild<QLabel*>()->text(); }
 
     TQtUserInterface ui_;
     TScopedUi scoped_;
     const TCatalogue catalogue_ = CataloguePaquet();
     MainWindow window_;
-    std::string path_ = scratch(".vld").string();
+    TempFolder folder_;
+    std::string path_ = folder_.file("feuille.vld");
 };
 
 // What a step leaves: the components' names, places and settings.
@@ -109,7 +90,9 @@ TEST_F(Editor, DrawMoveResizeEditPasteDeleteUndoRedoSaveAndReopen) {
         EXPECT_EQ(undo->text(), undoText);
     };
 
-    TComposant& die = drawDie({300, 400}, {700, 700});
+    paletteButton(7)->click();
+    drag({300, 400}, {700, 700});
+    TComposant& die = session().Document().Composant(0);
     ASSERT_EQ(session().Document().NbComposants(), 1);
     EXPECT_EQ(die.NomType, "Dé");
     EXPECT_FALSE(view().HasTool());
@@ -123,7 +106,10 @@ TEST_F(Editor, DrawMoveResizeEditPasteDeleteUndoRedoSaveAndReopen) {
     drag({die.Rect.right, die.Rect.bottom}, {die.Rect.right + 200, die.Rect.bottom + 100});
     step("&Annuler le changement de taille");
     const std::string face = die.Description().back() == "4" ? "5" : "4";
-    typeProperty("edValeur1", QString::fromStdString(face)); // the die's own window
+    auto* edit = window_.PropDock().findChild<QLineEdit*>("edValeur1"); // the die's own window
+    ASSERT_NE(edit, nullptr);
+    edit->setText(QString::fromStdString(face));
+    QTest::keyClick(edit, Qt::Key_Return);
     EXPECT_EQ(die.Description().back(), face);
     step("&Annuler le changement de propriété");
     trigger("copier");
@@ -152,18 +138,6 @@ TEST_F(Editor, DrawMoveResizeEditPasteDeleteUndoRedoSaveAndReopen) {
     EXPECT_EQ(stateOf(reopened.Session().Document()), states.back());
 }
 
-TEST_F(Editor, TheHistoryKeepsTheLastHundredChanges) {
-    for (int i = 0; i < EditorSession::kUndoLimit + 5; ++i) {
-        session().Document().Cree("Grille", 0);
-        session().Committed();
-    }
-    int undone = 0;
-    for (; session().CanUndo(); ++undone)
-        session().Undo();
-    EXPECT_EQ(undone, EditorSession::kUndoLimit);
-    EXPECT_EQ(session().Document().NbComposants(), 5);
-}
-
 TEST_F(Editor, ThePaletteGreysTheKindsNotBuiltAndSaysWhyNothingIsDrawn) {
     QAbstractButton* chart = paletteButton(2); // Graphe
     ASSERT_NE(chart, nullptr);
@@ -176,8 +150,9 @@ TEST_F(Editor, ThePaletteGreysTheKindsNotBuiltAndSaysWhyNothingIsDrawn) {
     chart->click();
     drag({300, 400}, {700, 700});
     EXPECT_EQ(session().Document().NbComposants(), 0);
-    EXPECT_TRUE(status().contains("« Graphe »")) << status().toStdString();
-    EXPECT_TRUE(status().contains("pas encore disponible")) << status().toStdString();
+    const QString status = window_.statusBar()->findChild<QLabel*>()->text();
+    EXPECT_TRUE(status.contains("« Graphe »") && status.contains("pas encore disponible"))
+        << status.toStdString();
 }
 
 TEST_F(Editor, DisplayModeReachesTheComponents) {
@@ -190,29 +165,26 @@ TEST_F(Editor, DisplayModeReachesTheComponents) {
 
 TEST(EditorCommandLine, PicturesOfTheWindowAndOfOneForm) {
     FichIni() = std::string();
-    const std::string picture = scratch(".png").string();
-    struct Case {
-        QStringList args;
-        int code;
-    };
-    const std::vector<Case> cases{
-        {{"--show-form", "DeProp", "--screenshot", QString::fromStdString(picture)}, 0},
-        {{"--show-form", "OperationConfig", "--screenshot", QString::fromStdString(picture)}, 0},
-        {{"--screenshot", QString::fromStdString(picture)}, 0},
-        {{"--show-form", "Inconnue", "--screenshot", QString::fromStdString(picture)}, 2},
+    TempFolder folder;
+    const std::string picture = folder.file("capture.png");
+    const QString png = QString::fromStdString(picture);
+    const std::pair<QStringList, int> cases[] = {
+        {{"--show-form", "DeProp", "--screenshot", png}, 0},
+        {{"--show-form", "OperationConfig", "--screenshot", png}, 0},
+        {{"--screenshot", png}, 0},
+        {{"--show-form", "Inconnue", "--screenshot", png}, 2},
         {{"--show-form", "DeProp"}, 1},
         {{"--screenshot"}, 1},
     };
-    for (const Case& c : cases) {
-        fs::remove(picture);
+    for (const auto& [args, code] : cases) {
+        SCOPED_TRACE(args.join(' ').toStdString());
+        std::filesystem::remove(picture);
         std::ostringstream out;
         std::ostringstream err;
-        EXPECT_EQ(RunEditor(c.args, out, err), c.code) << c.args.join(' ').toStdString();
-        const QImage image(QString::fromStdString(picture));
-        EXPECT_EQ(!image.isNull() && image.width() > 100, c.code == 0)
-            << c.args.join(' ').toStdString();
+        EXPECT_EQ(RunEditor(args, out, err), code);
+        const QImage image(png);
+        EXPECT_EQ(!image.isNull() && image.width() > 100, code == 0);
     }
-    fs::remove(picture);
 }
 
 } // namespace

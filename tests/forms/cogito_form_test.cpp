@@ -3,11 +3,9 @@
 #include "forms/forms_test_support.h"
 #include "host/forms/QtUserInterface.h"
 #include "operation/CogitoModele.h"
-#include "operation/OperGen.h"
 #include "platform/Random.h"
 
 #include <QLabel>
-#include <QProgressBar>
 #include <QPushButton>
 #include <QSlider>
 #include <QTest>
@@ -19,40 +17,33 @@ class CogitoFormTest : public ::testing::Test {
 protected:
     CogitoFormTest() { SeedRandom(2024); } // the worker's seed is drawn when it starts
 
+    bool attendFermeture() {
+        return QTest::qWaitFor([this] { return !dialog_.isVisible(); }, 5000);
+    }
+
     // The worker's end reaches the dialog through Qt's event loop.
     TQtUserInterface ui_;
     TScopedUi scoped_{ui_};
     std::unique_ptr<CogitoModele> modele_ = CogitoModele::Exemple();
     TCogito dialog_{*modele_};
-
-    template <typename T> T* enfant(const char* nom) const { return dialog_.findChild<T*>(nom); }
-
-    bool attendFermeture() {
-        for (int i = 0; i < 500 && dialog_.isVisible(); ++i)
-            QTest::qWait(10);
-        return !dialog_.isVisible();
-    }
 };
 
 TEST_F(CogitoFormTest, ShowingStartsTheWorkerAndItsEndClosesTheDialog) {
-    ASSERT_NE(enfant<QSlider>("TrackBar"), nullptr);
-    EXPECT_EQ(enfant<QSlider>("TrackBar")->value(), 2); // normal priority
     dialog_.show();
     ASSERT_TRUE(attendFermeture());
     EXPECT_EQ(dialog_.result(), mrOk);
     EXPECT_TRUE(modele_->Fini());
     EXPECT_FALSE(modele_->Annule());
-    EXPECT_EQ(enfant<QProgressBar>("ProgressBar1")->maximum(), modele_->Maximum());
 }
 
 TEST_F(CogitoFormTest, CancelSaysToWaitThenClosesOnceTheWorkerHasStopped) {
     dialog_.show();
-    enfant<QSlider>("TrackBar")->setValue(0);
+    Ctl<QSlider>(dialog_, "TrackBar")->setValue(0);
     EXPECT_EQ(modele_->Priorite(), TThreadPriority::tpLowest);
-    enfant<QPushButton>("btAnnuler")->click();
-    EXPECT_EQ(enfant<QLabel>("Label4")->text(),
+    Ctl<QPushButton>(dialog_, "btAnnuler")->click();
+    EXPECT_EQ(Ctl<QLabel>(dialog_, "Label4")->text(),
               QString::fromUtf8("Fin du calcul... PATIENTEZ, merci !"));
-    EXPECT_FALSE(enfant<QPushButton>("btAnnuler")->isEnabled());
+    EXPECT_FALSE(Ctl<QPushButton>(dialog_, "btAnnuler")->isEnabled());
     EXPECT_TRUE(modele_->Annule());
     ASSERT_TRUE(attendFermeture());
     EXPECT_TRUE(modele_->Fini());

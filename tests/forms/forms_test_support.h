@@ -1,15 +1,21 @@
-// A QApplication on the offscreen platform for the form tests (no display needed), and the
-// controls of a window found by their names, as a window keeps its generated form private.
+// A QApplication on the offscreen platform for the form tests (no display needed), the controls
+// of a window found by their names, as a window keeps its generated form private, and what the
+// picture kinds' window tests share.
 #pragma once
 
 #include "host/forms/ColorButton.h"
 #include "host/forms/NumberEdits.h"
+#include "host/forms/PropFormWidget.h"
 #include "host/forms/StyleCombos.h"
-#include "host/forms/TCadreStyle.h"
-#include "host/forms/TPagePosition.h"
 #include "host/forms/UpDown.h"
+#include "pictures/PictureTest.h"
+#include "platform/Random.h"
+#include "platform/UserInterface.h"
 
 #include <QApplication>
+#include <QLineEdit>
+#include <QTabWidget>
+#include <QTest>
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -44,3 +50,42 @@ template <class T> T* Ctl(const QObject& fenetre, const char* nom) {
         throw std::runtime_error(std::string("pas de contrôle ") + nom);
     return controle;
 }
+
+// The pictures' scratch document and ini file, a test user-interface service, and a seed for
+// the components that draw at creation.
+class PicturePropTest : public PictureTest {
+protected:
+    PicturePropTest() : scoped_(ui_) { SeedRandom(11); }
+    TTestUi ui_;
+    TScopedUi scoped_;
+};
+
+// A component made by the factory and its property window, shown.
+template <class Kind, class Window> class PropWindowTest : public PicturePropTest {
+protected:
+    explicit PropWindowTest(const char* type) : composant_(Nouveau<Kind>(type)) {
+        window_.FormCreate();
+        window_.show();
+    }
+    template <class T> T* C(const char* nom) const { return Ctl<T>(window_, nom); }
+
+    // Brings forward the page holding a control.
+    void Page(QWidget* controle) {
+        auto* pages = C<QTabWidget>("pcProp");
+        for (int i = 0; i < pages->count(); ++i)
+            if (pages->widget(i)->isAncestorOf(controle))
+                pages->setCurrentIndex(i);
+    }
+    // Replaces an edit's text by typing, on whichever page it is, then presses Enter.
+    void Tape(const char* nom, const QString& texte) {
+        auto* edit = C<QLineEdit>(nom);
+        Page(edit);
+        edit->setFocus();
+        edit->selectAll();
+        QTest::keyClicks(edit, texte);
+        QTest::keyClick(edit, Qt::Key_Return);
+    }
+
+    Kind& composant_;
+    Window window_{composant_};
+};

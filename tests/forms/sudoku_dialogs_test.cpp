@@ -1,16 +1,21 @@
+// The sudoku's dialogs: the puzzle search, with its thread, and the pictures.
 #include "sudoku/forms/TSudokuDiaGenere.h"
+#include "sudoku/forms/TSudokuDiaImages.h"
 
-#include "picture_prop_support.h"
+#include "forms_test_support.h"
 
+#include "host/forms/ScaledImage.h"
 #include "platform/TempFolder.h"
 #include "sudoku/Sudoku.h"
 #include "sudoku/SudokuBase.h"
 #include "sudoku/SudokuDiaGenere.h"
+#include "sudoku/SudokuDiaImages.h"
 #include "sudoku/SudokuTestSupport.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -34,16 +39,16 @@ public:
     void ProcessPosted() override { QCoreApplication::processEvents(); }
 };
 
+// The rules the dialog opens with are those it closed with last; each test starts afresh.
+void Memorise(std::array<bool, 5> regles = {}, int auMoins = 0) {
+    SudokuDiaGenereModele::ReglesMemorisees = regles;
+    SudokuDiaGenereModele::AuMoinsMemorise = auMoins;
+}
+
 class SudokuDiaGenereTest : public ::testing::Test {
 protected:
-    SudokuDiaGenereTest() : portee_(ui_) {
-        SudokuDiaGenereModele::ReglesMemorisees = {};
-        SudokuDiaGenereModele::AuMoinsMemorise = 0;
-    }
-    ~SudokuDiaGenereTest() override {
-        SudokuDiaGenereModele::ReglesMemorisees = {};
-        SudokuDiaGenereModele::AuMoinsMemorise = 0;
-    }
+    SudokuDiaGenereTest() : portee_(ui_) { Memorise(); }
+    ~SudokuDiaGenereTest() override { Memorise(); }
 
     // A search (4 x 4 unless told) whose puzzles are counted and kept.
     std::unique_ptr<SudokuDiaGenereModele> Modele(const std::string& chemin, bool enregistre,
@@ -64,41 +69,28 @@ protected:
     Cases cases_{};
 };
 
-// The dialog shows the rules remembered from the last one, its buttons change them, and
-// closing remembers them for the next.
 TEST_F(SudokuDiaGenereTest, ShowsTheRememberedRulesAndKeepsTheChangedOnes) {
-    SudokuDiaGenereModele::ReglesMemorisees = {false, true, false, false, true};
-    SudokuDiaGenereModele::AuMoinsMemorise = 1;
+    Memorise({false, true, false, false, true}, 1);
     {
-        const auto modele = Modele("/donnees/Sudoku17.dat", false);
+        const auto modele = Modele("", false);
         TSudokuDiaGenere dialogue(*modele);
-        EXPECT_EQ(dialogue.windowTitle(), "Génération de grille");
-        EXPECT_FALSE(dialogue.chkUniqueCache->isChecked());
-        EXPECT_TRUE(dialogue.chkVerrouille->isChecked());
-        EXPECT_TRUE(dialogue.chkAutre->isChecked());
-        EXPECT_TRUE(dialogue.rbAucuneAutre->isChecked());
-        EXPECT_EQ(dialogue.edNomFich->text(), "/donnees/Sudoku17.dat");
-        // The file only matters when results are saved; stopping only while searching.
+        EXPECT_TRUE(dialogue.chkVerrouille->isChecked() && dialogue.rbAucuneAutre->isChecked());
+        // The file only matters when results are saved.
         EXPECT_FALSE(dialogue.edNomFich->isEnabled());
         dialogue.chkEnregistre->click();
         EXPECT_TRUE(dialogue.edNomFich->isEnabled());
-        EXPECT_FALSE(dialogue.btArreter->isEnabled());
-        EXPECT_EQ(dialogue.lb->text(), "0");
-
         dialogue.btSelectAlL2->click();
         dialogue.chkUpletNu->click();
         dialogue.btInverse2->click();
         dialogue.rbAutresRegles->click();
         dialogue.btFermer->click();
-        EXPECT_EQ(dialogue.result(), QDialog::Rejected);
     }
     const auto suivant = Modele("", false);
     TSudokuDiaGenere dialogue(*suivant);
     for (QCheckBox* c : {dialogue.chkUniqueCache, dialogue.chkVerrouille, dialogue.chkUpletCache,
                          dialogue.chkAutre})
         EXPECT_FALSE(c->isChecked());
-    EXPECT_TRUE(dialogue.chkUpletNu->isChecked());
-    EXPECT_TRUE(dialogue.rbAutresRegles->isChecked());
+    EXPECT_TRUE(dialogue.chkUpletNu->isChecked() && dialogue.rbAutresRegles->isChecked());
     dialogue.btEfface2->click();
     EXPECT_FALSE(dialogue.chkUpletNu->isChecked());
 }
@@ -125,45 +117,29 @@ TEST_F(SudokuDiaGenereTest, AFileThePuzzlesCannotGoToIsRefused) {
         "Le fichier ne contient pas une base de Sudokus valide"};
     EXPECT_EQ(ui_.Messages(), attendus);
     EXPECT_FALSE(modele->EnCours());
-    EXPECT_TRUE(dialogue.btREchercher->isEnabled());
     EXPECT_FALSE(std::filesystem::exists(dossier_.file("sudoku17.DAT")));
     EXPECT_EQ(ReadBack(dossier_.file("faux.dat")), "rien");
-
-    // Browsing fills the name; help opens its topic.
+    // Browsing fills the name.
     ui_.fileAnswers = {"/tmp/mes grilles.dat"};
     dialogue.btParcourir->click();
     EXPECT_EQ(dialogue.edNomFich->text(), "/tmp/mes grilles.dat");
-    dialogue.btAide->click();
-    ASSERT_FALSE(ui_.shown.empty());
-    EXPECT_EQ(ui_.shown.back().kind, "help");
-    EXPECT_NE(ui_.shown.back().text.find("137"), std::string::npos);
 }
 
-TEST_F(SudokuDiaGenereTest, SavingSearchShowsProgressAndStops) {
+TEST_F(SudokuDiaGenereTest, ASavingSearchShowsWhatItSavedUntilStopped) {
     const std::string nom = dossier_.file("trouvees.dat");
     const auto modele = Modele(nom, true);
     TSudokuDiaGenere dialogue(*modele);
     dialogue.show();
     dialogue.btREchercher->click();
-    EXPECT_TRUE(modele->EnCours());
-    EXPECT_FALSE(dialogue.btREchercher->isEnabled());
-    EXPECT_TRUE(dialogue.btArreter->isEnabled());
-    EXPECT_FALSE(dialogue.chkAutre->isEnabled());
-    ASSERT_TRUE(
-        QTest::qWaitFor([&] { return dialogue.lb2->text().startsWith("Enregistrés: "); }, 30000));
-    ASSERT_TRUE(QTest::qWaitFor([&] { return dialogue.lb->text().toInt() >= 3; }, 30000));
-
+    EXPECT_FALSE(dialogue.btREchercher->isEnabled() || dialogue.chkAutre->isEnabled());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return dialogue.lb2->text().mid(13).toInt() >= 2; }, 30000));
     dialogue.btArreter->click();
     ASSERT_TRUE(QTest::qWaitFor([&] { return !dialogue.isVisible(); }, 30000));
-    EXPECT_FALSE(modele->EnCours());
-    const int enregistres = dialogue.lb2->text().mid(13).toInt();
-    EXPECT_GE(enregistres, 1);
+    EXPECT_TRUE(dialogue.lb2->text().startsWith("Enregistrés: "));
     FichierBaseSudoku base;
     std::string message;
     ASSERT_TRUE(OuvreBaseLecture(nom, base, message)) << message;
-    EXPECT_EQ(base.Type(), tg4x4);
-    EXPECT_GE(base.NbEnregistrements(), enregistres);
-    EXPECT_EQ(modele->NouveauChemin(), nom);
+    EXPECT_GE(base.NbEnregistrements(), dialogue.lb2->text().mid(13).toInt());
     // Every 4 x 4 attempt is accepted: the last one is the component's.
     EXPECT_EQ(recus_, 1);
     EXPECT_TRUE(sudoku_test::CasesValides(cases_, 2, 2));
@@ -172,8 +148,7 @@ TEST_F(SudokuDiaGenereTest, SavingSearchShowsProgressAndStops) {
 // A 9 x 9 search for puzzles that need X-wings and nothing else beyond naked singles finds
 // none: closing the dialog stops it in the middle of an attempt, without freezing the window.
 TEST_F(SudokuDiaGenereTest, ClosingDuringASearchEndsItAtOnce) {
-    SudokuDiaGenereModele::ReglesMemorisees = {false, false, false, false, true};
-    SudokuDiaGenereModele::AuMoinsMemorise = 1;
+    Memorise({false, false, false, false, true}, 1);
     const auto modele = Modele(dossier_.file("fermee.dat"), true, tg9x9);
     {
         TSudokuDiaGenere dialogue(*modele);
@@ -185,7 +160,6 @@ TEST_F(SudokuDiaGenereTest, ClosingDuringASearchEndsItAtOnce) {
         dialogue.btFermer->click();
         EXPECT_LT(chrono.elapsed(), 50);
         EXPECT_FALSE(modele->EnCours());
-        EXPECT_EQ(dialogue.result(), QDialog::Rejected);
     }
     // Updates still queued find no dialog to refresh.
     QCoreApplication::processEvents();
@@ -193,37 +167,98 @@ TEST_F(SudokuDiaGenereTest, ClosingDuringASearchEndsItAtOnce) {
     EXPECT_TRUE(ui_.Messages().empty());
 }
 
-class SudokuRechercheComposantTest : public PicturePropTest {};
-
 // Without saving, the search ends at the first puzzle: the dialog closes by itself, its count
-// of grids studied having come through the posted updates, and the component shows the puzzle.
-TEST_F(SudokuRechercheComposantTest, TheComponentReceivesThePuzzleFound) {
-    QtPostUi ui;
-    TScopedUi portee(ui);
-    TvlSudoku& sudoku = Nouveau<TvlSudoku>("Sudoku");
-    Regle(sudoku, {"TypeGrille=1"});
-    const SudokuOptions avant = sudoku.Bloc();
-    ui.forms[SudokuDiaGenereModele::NomFiche] = [](TFormModel& m) {
-        auto& modele = dynamic_cast<SudokuDiaGenereModele&>(m);
-        modele.FixeGraine(21);
-        TSudokuDiaGenere dialogue(modele);
-        QTimer::singleShot(0, dialogue.btREchercher, &QPushButton::click);
-        QTimer::singleShot(60000, &dialogue, &QDialog::reject);
-        const int resultat = dialogue.exec();
-        EXPECT_EQ(resultat, QDialog::Accepted);
-        EXPECT_GE(dialogue.lb->text().toInt(), 1);
-        return resultat;
-    };
-    std::string message;
-    EXPECT_FALSE(sudoku.ChangeOption("0", "SudokuThread", message));
-    EXPECT_TRUE(message.empty());
-    EXPECT_EQ(sudoku.Bloc().TypeGrille, 1);
-    Cases cases{};
-    std::memcpy(cases.data(), sudoku.Bloc().Cases, cases.size());
-    EXPECT_TRUE(sudoku_test::CasesValides(cases, 3, 2));
-    EXPECT_NE(std::memcmp(cases.data(), avant.Cases, cases.size()), 0);
-    EXPECT_EQ(std::string(sudoku.Bloc().PathBdd), std::string(avant.PathBdd));
-    EXPECT_TRUE(ui.Messages().empty());
+// of grids studied having come through the posted updates.
+TEST_F(SudokuDiaGenereTest, WithoutSavingTheFirstPuzzleFoundClosesTheDialog) {
+    const auto modele = Modele("", false, tg6x6_3x2);
+    TSudokuDiaGenere dialogue(*modele);
+    QTimer::singleShot(0, dialogue.btREchercher, &QPushButton::click);
+    QTimer::singleShot(60000, &dialogue, &QDialog::reject);
+    EXPECT_EQ(dialogue.exec(), QDialog::Accepted);
+    EXPECT_GE(dialogue.lb->text().toInt(), 1);
+    EXPECT_EQ(recus_, 1);
+    EXPECT_TRUE(sudoku_test::CasesValides(cases_, 3, 2));
+    EXPECT_TRUE(ui_.Messages().empty());
+}
+
+// The dialog shows the component's pictures and edits a copy; OK copies the nine back.
+class SudokuDiaImagesTest : public PicturePropTest {
+protected:
+    SudokuDiaImagesTest() {
+        SudokuDiaImagesModele::DossierMemorise.clear();
+        dialogue_.show();
+    }
+
+    // A picture file drawn for the test.
+    std::string Dessin(const std::string& nom, int largeur, QColor couleur) {
+        QImage image(largeur, 8, QImage::Format_RGB32);
+        image.fill(couleur);
+        const std::string chemin = dossier_.file(nom);
+        EXPECT_TRUE(image.save(QString::fromStdString(chemin), "PNG"));
+        return chemin;
+    }
+    static TPicture Image(const std::string& chemin) {
+        TPicture image;
+        EXPECT_TRUE(image.LoadFromFile(chemin));
+        return image;
+    }
+    std::array<TPicture, 9> Images() const {
+        std::array<TPicture, 9> images;
+        for (int v = 1; v <= 9; ++v)
+            images[size_t(v - 1)] = sudoku_.Image(v);
+        return images;
+    }
+    TvlSudoku& AvecImages(TvlSudoku& sudoku) const {
+        sudoku.ChangeImage(1, Image(rouge_));
+        sudoku.ChangeImage(9, Image(bleu_));
+        return sudoku;
+    }
+    void Clique(int valeur) {
+        QTest::mouseClick(dialogue_.Images[size_t(valeur - 1)], Qt::LeftButton);
+    }
+
+    TempFolder dossier_;
+    std::string rouge_ = Dessin("rouge.png", 20, Qt::red);
+    std::string bleu_ = Dessin("bleu.png", 8, Qt::blue);
+    TvlSudoku& sudoku_ = AvecImages(Nouveau<TvlSudoku>("Sudoku"));
+    SudokuDiaImagesModele modele_{&sudoku_};
+    TSudokuDiaImages dialogue_{modele_};
+};
+
+TEST_F(SudokuDiaImagesTest, AClickLoadsAFileAndOkCopiesTheNinePictures) {
+    // Only a picture can be cleared.
+    EXPECT_FALSE(dialogue_.btEfface[1]->isEnabled());
+    ui_.fileAnswers = {bleu_};
+    Clique(4);
+    EXPECT_TRUE(dialogue_.btEfface[3]->isEnabled());
+    EXPECT_EQ(SudokuDiaImagesModele::DossierMemorise, dossier_.path());
+    dialogue_.btEfface[0]->click();
+    EXPECT_TRUE(dialogue_.Images[0]->Empty());
+    EXPECT_FALSE(dialogue_.btEfface[0]->isEnabled());
+    EXPECT_EQ(sudoku_.Image(1), Image(rouge_)) << "nothing reaches the component before OK";
+
+    dialogue_.btOk->click();
+    EXPECT_EQ(dialogue_.result(), mrOk);
+    std::array<TPicture, 9> attendues{};
+    attendues[3] = Image(bleu_);
+    attendues[8] = Image(bleu_);
+    EXPECT_EQ(Images(), attendues);
+}
+
+// A file that is no picture, or no file chosen, keeps the picture; cancelling keeps them all.
+TEST_F(SudokuDiaImagesTest, NoPictureNoFileOrCancelChangesNothing) {
+    const std::array<TPicture, 9> avant = Images();
+    ui_.fileAnswers = {dossier_.put("notes.txt", "pas une image")};
+    Clique(1);
+    Clique(1); // the file dialog cancelled
+    ASSERT_EQ(ui_.Messages().size(), 1u);
+    EXPECT_NE(ui_.Messages()[0].find("notes.txt"), std::string::npos);
+    EXPECT_EQ(modele_.Image(1), Image(rouge_));
+    ui_.fileAnswers = {rouge_};
+    Clique(2);
+    dialogue_.btAnnuler->click();
+    EXPECT_EQ(dialogue_.result(), QDialog::Rejected);
+    EXPECT_EQ(Images(), avant);
 }
 
 } // namespace
