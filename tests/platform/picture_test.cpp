@@ -85,38 +85,26 @@ TEST(PictureHeader, RefusesHostileJpegSegments) {
         EXPECT_EQ(header(b), std::nullopt);
 }
 
+// A load keeps the bytes, format and size; a failed one empties the picture but keeps its
+// transparency, a setting rather than part of the contents.
 TEST(Picture, LoadKeepsBytesFormatAndSizeAndAFailedLoadEmptiesIt) {
-    TPicture picture;
-    picture.Transparent = true;
-    EXPECT_TRUE(picture.Empty());
-    const Bytes bytes = PngHeader(3, 4);
-    ASSERT_TRUE(picture.LoadFromBytes(bytes));
-    EXPECT_FALSE(picture.Empty());
-    EXPECT_EQ(picture.format(), TPicture::Format::Png);
-    EXPECT_EQ(picture.bytes(), bytes);
-    EXPECT_EQ(picture.Width(), 3);
-    EXPECT_EQ(picture.Height(), 4);
-    picture.Clear();
-    EXPECT_TRUE(picture.Empty());
-    EXPECT_TRUE(picture.Transparent); // a setting, not part of the contents
-
-    picture.Transparent = false;
-    ASSERT_TRUE(picture.LoadFromBytes(jpeg()));
-    EXPECT_FALSE(picture.LoadFromBytes({'G', 'I', 'F', '8', '9', 'a', 0, 0, 0, 0}));
-    EXPECT_TRUE(picture.bytes().empty());
-    EXPECT_EQ(picture.Width(), 0);
-    EXPECT_EQ(picture.Height(), 0);
-    EXPECT_EQ(picture, TPicture());
-}
-
-TEST(Picture, LoadsFromFile) {
     const TempFolder folder;
     const Bytes bytes = jpeg();
     const std::string path = folder.put("photo.jpg", std::string(bytes.begin(), bytes.end()));
     TPicture picture;
+    picture.Transparent = true;
     ASSERT_TRUE(picture.LoadFromFile(path));
     EXPECT_EQ(picture.format(), TPicture::Format::Jpeg);
     EXPECT_EQ(picture.bytes(), bytes);
+    EXPECT_EQ(picture.Width(), 0x0456);
+    EXPECT_EQ(picture.Height(), 0x0123);
+    EXPECT_FALSE(picture.LoadFromBytes({'G', 'I', 'F', '8', '9', 'a', 0, 0, 0, 0}));
+    EXPECT_TRUE(picture.Empty());
+    EXPECT_EQ(picture.Width(), 0);
+    EXPECT_TRUE(picture.Transparent);
+    picture.Transparent = false;
+    EXPECT_EQ(picture, TPicture());
+    ASSERT_TRUE(picture.LoadFromBytes(PngHeader(3, 4)));
     EXPECT_FALSE(picture.LoadFromFile(folder.file("absent.png")));
     EXPECT_TRUE(picture.Empty());
     EXPECT_FALSE(picture.LoadFromFile(folder.path()));
