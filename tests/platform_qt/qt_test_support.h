@@ -31,15 +31,16 @@ private:
 inline ::testing::Environment* const applicationEnvironment =
     ::testing::AddGlobalTestEnvironment(new ApplicationEnvironment);
 
-// A white image of `widthUnits` x `heightUnits` canvas units at `dpi`, drawn by `draw`.
+// An image of `widthUnits` x `heightUnits` canvas units at `dpi`, white or a copy of `below`,
+// drawn on by `draw`.
 inline QImage Render(int widthUnits, int heightUnits, double dpi,
                      const std::function<void(TQtCanvas&)>& draw, const QImage* below = nullptr) {
     const double scale = dpi / 254.0;
-    QImage image = below != nullptr ? *below
-                                    : QImage(int(widthUnits * scale + 0.5),
-                                             int(heightUnits * scale + 0.5), QImage::Format_RGB32);
-    if (below == nullptr)
-        image.fill(Qt::white);
+    QImage image(int(widthUnits * scale + 0.5), int(heightUnits * scale + 0.5),
+                 QImage::Format_RGB32);
+    image.fill(Qt::white);
+    if (below != nullptr)
+        image = *below;
     QPainter painter(&image);
     TQtCanvas canvas(painter, scale);
     draw(canvas);
@@ -50,8 +51,8 @@ inline bool IsDark(const QImage& image, int x, int y, int threshold = 160) {
     return qGray(image.pixel(x, y)) < threshold;
 }
 
-inline bool IsWhite(const QImage& image, int x, int y) {
-    return (image.pixel(x, y) & 0xFFFFFF) == 0xFFFFFF;
+inline QRgb Rgb(const QImage& image, int x, int y) {
+    return image.pixel(x, y) & 0xFFFFFF;
 }
 
 // Indices of the dark pixels along a row or a column.
@@ -76,20 +77,9 @@ inline std::optional<QRect> InkBounds(const QImage& image) {
     QRect box;
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x)
-            if (!IsWhite(image, x, y))
+            if (Rgb(image, x, y) != 0xFFFFFF)
                 box |= QRect(x, y, 1, 1);
-    if (box.isNull())
-        return std::nullopt;
-    return box;
-}
-
-// Runs of dark pixels along a line of pixels given as a predicate.
-inline int CountRuns(const std::vector<bool>& dark) {
-    int runs = 0;
-    for (std::size_t i = 0; i < dark.size(); ++i)
-        if (dark[i] && (i == 0 || !dark[i - 1]))
-            ++runs;
-    return runs;
+    return box.isNull() ? std::nullopt : std::optional(box);
 }
 
 inline TPicture PngPicture(const QImage& image) {
