@@ -90,21 +90,26 @@ TEST_F(ThreadTest, TerminateReachesTheStopTokenEvenBeforeTheStart) {
     EXPECT_TRUE(sawStop);
 }
 
-TEST_F(ThreadTest, OnTerminateIsPostedToTheUserInterfaceThreadAndRunsOnce) {
+// OnTerminate is posted to the user-interface thread, runs there once, and may delete the
+// thread object.
+TEST_F(ThreadTest, OnTerminateRunsOnceOnTheUserInterfaceThreadAndMayDeleteTheThread) {
     std::thread::id ranOn;
-    FunctionThread thread([](FunctionThread&) {});
-    thread.OnTerminate = [&] {
+    auto thread = std::make_unique<FunctionThread>([](FunctionThread&) {});
+    thread->OnTerminate = [&] {
         ++terminations;
         ranOn = std::this_thread::get_id();
+        thread.reset();
     };
-    thread.Start();
-    ASSERT_TRUE(waitUntil([&] { return thread.Finished(); }));
+    thread->Start();
+    ASSERT_TRUE(waitUntil([&] { return thread->Finished(); }));
     std::this_thread::sleep_for(5ms); // let the worker post
     EXPECT_EQ(terminations, 0);       // not run on the worker
-    ui.ProcessPosted();
-    EXPECT_EQ(terminations, 1);
+    ASSERT_TRUE(waitUntil([&] {
+        ui.ProcessPosted();
+        return terminations > 0;
+    }));
     EXPECT_EQ(ranOn, std::this_thread::get_id());
-    thread.WaitFor();
+    EXPECT_EQ(thread, nullptr);
     ui.ProcessPosted();
     EXPECT_EQ(terminations, 1);
 }
@@ -146,19 +151,4 @@ TEST_F(ThreadTest, DestroyingARunningThreadStopsItAndDropsItsPostedTermination) 
     thread.reset(); // stops and joins, so the termination has been posted by now
     ui.ProcessPosted();
     EXPECT_EQ(terminations, 0);
-}
-
-TEST_F(ThreadTest, OnTerminateMayDeleteTheThread) {
-    auto thread = std::make_unique<FunctionThread>([](FunctionThread&) {});
-    thread->OnTerminate = [&] {
-        ++terminations;
-        thread.reset();
-    };
-    thread->Start();
-    ASSERT_TRUE(waitUntil([&] {
-        ui.ProcessPosted();
-        return terminations > 0;
-    }));
-    EXPECT_EQ(thread, nullptr);
-    EXPECT_EQ(terminations, 1);
 }

@@ -8,18 +8,6 @@
 #include <stdexcept>
 #include <thread>
 
-TEST(UiService, DefaultsToHeadlessAndScopedInstallRestores) {
-    TTestUi test;
-    {
-        const TScopedUi scoped(test);
-        EXPECT_EQ(&Ui(), &test);
-    }
-    EXPECT_NE(dynamic_cast<THeadlessUi*>(&Ui()), nullptr);
-    SetUi(&test);
-    EXPECT_EQ(SetUi(nullptr), &test);
-    EXPECT_NE(dynamic_cast<THeadlessUi*>(&Ui()), nullptr);
-}
-
 // Without anyone to ask, nothing is confirmed, and every message goes to the standard error.
 TEST(HeadlessUi, ConfirmsNothingAndWritesToStandardError) {
     THeadlessUi ui;

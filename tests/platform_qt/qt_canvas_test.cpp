@@ -40,87 +40,82 @@ const QImage& BlackSquare() {
 
 } // namespace
 
-// The outline covers its units at every resolution (a mid grey at half a pixel a unit); an
-// inside-frame pen stays within the bounds, a solid one is centred on them; colours are given
-// as blue, green, red.
-TEST(QtCanvasGeometry, RectangleOutlineCoversItsUnitsAtEveryResolution) {
-    const auto draw = [](TPenStyle style, int width, double dpi) {
-        return Render(200, 200, dpi, [=](TQtCanvas& c) {
-            c.Pen.Width = width;
-            c.Pen.Style = style;
-            c.Brush.Color = RGB(10, 200, 30);
-            c.Rectangle(50, 50, 150, 150);
-        });
-    };
-    const QImage full = draw(psSolid, 1, 254);
-    EXPECT_EQ(DarkInRow(full, 100, 20), (std::vector<int>{50, 149}));
-    EXPECT_EQ(Span(DarkInColumn(full, 60, 20)), 100);
-    EXPECT_EQ(full.pixelColor(100, 100), QColor(10, 200, 30));
-    const QImage half = draw(psSolid, 1, 127);
+// One shape a cell of 200 x 200 units, four cells a row: the outline covers its units (a mid
+// grey at half a pixel a unit), an inside-frame pen stays within the bounds where a solid one
+// is centred on them, clear pens and brushes leave out what they would draw, a polygon is
+// filled where a polyline is not, and colours are given as blue, green, red.
+TEST(QtCanvasGeometry, EachShapeInksItsUnits) {
+    const std::array<vlPoint, 3> triangle{{{410, 210}, {590, 210}, {500, 390}}};
+    const std::array<vlPoint, 3> open{{{610, 210}, {790, 210}, {700, 390}}};
+    const QImage scene = Render(800, 400, 254, [&](TQtCanvas& c) {
+        c.Brush.Color = RGB(10, 200, 30);
+        c.Rectangle(50, 50, 150, 150);
+        c.Brush.Style = bsClear;
+        c.Pen.Width = 10;
+        c.Rectangle(450, 50, 550, 150);
+        c.Pen.Style = psInsideFrame;
+        c.Rectangle(250, 50, 350, 150);
+        c.Pen.Style = psClear;
+        c.Rectangle(650, 50, 750, 150);
+        c.LineTo(800, 200);
+        c.Brush = TBrush{clBlack, bsSolid};
+        c.Rectangle(50, 250, 150, 350);
+        c.Pen = TPen{};
+        c.Polygon(triangle);
+        c.Polyline(open);
+        c.Brush.Style = bsClear;
+        c.Ellipse(210, 210, 390, 390);
+    });
+    const auto cell = [&](int i) { return scene.copy(i % 4 * 200, i / 4 * 200, 200, 200); };
+    EXPECT_EQ(DarkInRow(cell(0), 100, 20), (std::vector<int>{50, 149}));
+    EXPECT_EQ(Span(DarkInColumn(cell(0), 60, 20)), 100);
+    EXPECT_EQ(cell(0).pixelColor(100, 100), QColor(10, 200, 30));
+    EXPECT_EQ(Ink(cell(1), {{49, 100}, {50, 100}, {59, 100}, {60, 100}}), ".xx.");
+    EXPECT_EQ(Rgb(cell(1), 49, 100), 0xFFFFFFu);
+    EXPECT_TRUE(IsDark(cell(2), 47, 100));
+    EXPECT_FALSE(InkBounds(cell(3)).has_value());
+    EXPECT_EQ(InkBounds(cell(4)), QRect(50, 50, 100, 100));
+    EXPECT_EQ(Ink(cell(5), {{100, 100}, {10, 100}}), ".x");
+    EXPECT_EQ(Ink(cell(6), {{100, 60}, {100, 10}}), "xx");
+    EXPECT_EQ(Ink(cell(7), {{100, 60}, {100, 10}}), ".x");
+    const QImage half = Render(200, 200, 127, [](TQtCanvas& c) { c.Rectangle(50, 50, 150, 150); });
     EXPECT_EQ(Span(DarkInRow(half, 50, 200)), 50);
     EXPECT_EQ(DarkInRow(half, 50, 200).front(), 25);
-    const QImage inside = draw(psInsideFrame, 10, 254);
-    EXPECT_EQ(Ink(inside, {{49, 100}, {50, 100}, {59, 100}, {150, 100}}), ".xx.");
-    EXPECT_EQ(Rgb(inside, 49, 100), 0xFFFFFFu);
-    EXPECT_TRUE(IsDark(draw(psSolid, 10, 254), 47, 100));
 }
 
-TEST(QtCanvasGeometry, ClearPenOrBrushLeaveOutWhatTheyWouldDraw) {
-    const auto draw = [](TPenStyle pen, TBrushStyle brush) {
-        return Render200([=](TQtCanvas& c) {
-            c.Pen.Style = pen;
-            c.Brush.Style = brush;
-            c.Brush.Color = clBlack;
-            c.Rectangle(50, 50, 150, 150);
-            c.MoveTo(0, 0);
-            c.LineTo(20, 20);
-        });
-    };
-    EXPECT_FALSE(InkBounds(draw(psClear, bsClear)).has_value());
-    EXPECT_EQ(InkBounds(draw(psClear, bsSolid)), QRect(50, 50, 100, 100));
-    EXPECT_EQ(Ink(draw(psSolid, bsClear), {{100, 100}, {50, 100}, {10, 10}}), ".xx");
-}
-
-TEST(QtCanvasGeometry, PolygonIsFilledPolylineIsNotAndBezierFollowsItsControls) {
-    const std::array<vlPoint, 3> triangle{{{10, 10}, {190, 10}, {100, 190}}};
-    const auto draw = [&](bool closed) {
-        return Render200([&](TQtCanvas& c) {
-            c.Brush.Color = clBlack;
-            closed ? c.Polygon(triangle) : c.Polyline(triangle);
-        });
-    };
-    EXPECT_EQ(Ink(draw(true), {{100, 60}, {100, 10}}), "xx");
-    EXPECT_EQ(Ink(draw(false), {{100, 60}, {100, 10}}), ".x");
+// Pies run counter-clockwise from the start ray; an arc is not filled; on a wide ellipse the
+// rays are taken on the page; a Bézier curve follows its controls.
+TEST(QtCanvasGeometry, PiesArcsAndCurvesFollowTheirRays) {
+    const std::pair<std::array<int, 4>, const char*> pies[] = {
+        {{300, 100, 100, -100}, "x..."}, // east to north
+        {{100, -100, 300, 100}, ".xxx"}, // north to east
+        {{300, 100, 300, 100}, "xxxx"}}; // the same ray: all
+    // The quarters: upper right, upper left, lower left, lower right.
+    const std::initializer_list<QPoint> quarters = {{150, 50}, {50, 50}, {50, 150}, {150, 150}};
+    for (const auto& [r, ink] : pies)
+        EXPECT_EQ(Ink(Render200([&](TQtCanvas& c) {
+                          c.Brush.Color = clBlack;
+                          c.Pie(0, 0, 200, 200, r[0], r[1], r[2], r[3]);
+                      }),
+                      quarters),
+                  ink);
+    const QImage arc = Render200([](TQtCanvas& c) {
+        c.Pen.Width = 4;
+        c.Arc(0, 0, 200, 200, 300, 100, 100, -100);
+    });
+    EXPECT_EQ(Ink(arc, {{170, 29}, {29, 170}, {150, 50}}), "x.."); // at 45 degrees, not 225
+    // From the ray through the top right corner (27 degrees) to the one through the top left.
+    const QImage wide = Render(400, 200, 254, [](TQtCanvas& c) {
+        c.Brush.Color = clBlack;
+        c.Pie(0, 0, 400, 200, 400, 0, 0, 0);
+    });
+    EXPECT_EQ(Ink(wide, {{350, 46}, {300, 30}, {200, 10}}), ".xx"); // 20, 35, 90 degrees
     // The curve's top is at a quarter of the control height, halfway across.
     const std::array<vlPoint, 4> curve{{{0, 100}, {0, 0}, {200, 0}, {200, 100}}};
     const std::vector<int> column =
         DarkInColumn(Render(201, 120, 254, [&](TQtCanvas& c) { c.PolyBezier(curve); }), 100);
     ASSERT_FALSE(column.empty());
     EXPECT_NEAR(column.front(), 25, 1);
-}
-
-TEST(QtCanvasArcs, PiesRunCounterClockwiseFromTheStartRay) {
-    const auto pie = [](std::array<int, 4> rays, int width = 200) {
-        return Render(width, 200, 254, [&](TQtCanvas& c) {
-            c.Brush.Color = clBlack;
-            c.Pie(0, 0, width, 200, rays[0], rays[1], rays[2], rays[3]);
-        });
-    };
-    // The quarters: upper right, upper left, lower left, lower right.
-    const std::initializer_list<QPoint> quarters = {{150, 50}, {50, 50}, {50, 150}, {150, 150}};
-    EXPECT_EQ(Ink(pie({300, 100, 100, -100}), quarters), "x..."); // east to north
-    EXPECT_EQ(Ink(pie({100, -100, 300, 100}), quarters), ".xxx"); // north to east
-    EXPECT_EQ(Ink(pie({300, 100, 300, 100}), quarters), "xxxx");  // the same ray: all
-    // On a wide ellipse the rays are taken on the page: from the ray through the top right
-    // corner (27 degrees) to the one through the top left corner.
-    EXPECT_EQ(Ink(pie({400, 0, 0, 0}, 400), {{350, 46}, {300, 30}, {200, 10}}), ".xx");
-
-    const QImage arc = Render200([](TQtCanvas& c) {
-        c.Pen.Width = 4;
-        c.Arc(0, 0, 200, 200, 300, 100, 100, -100);
-    });
-    // On the arc at 45 degrees, not at 225 degrees, and not filled.
-    EXPECT_EQ(Ink(arc, {{170, 29}, {29, 170}, {150, 50}}), "x..");
 }
 
 // Dashes leave gaps; a not-xor rubber band drawn twice restores the image, and pmNot inverts.
