@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <atomic>
 #include <iostream>
 #include <sstream>
 #include <stdexcept>
@@ -50,25 +49,4 @@ TEST(PostQueue, RunsPostedWorkInOrderOnTheCallingThread) {
     EXPECT_EQ(ranOn, std::this_thread::get_id());
     queue.Run();
     EXPECT_EQ(order, (std::vector<int>{1, 3, 4}));
-}
-
-TEST(PostQueue, ManyPostersWhileRunningLoseNothing) {
-    TTestUi ui;
-    constexpr int posters = 4;
-    constexpr int perPoster = 2000;
-    int ran = 0; // touched only by the running thread
-    std::atomic<int> done{0};
-    std::vector<std::thread> threads;
-    for (int t = 0; t < posters; ++t)
-        threads.emplace_back([&] {
-            for (int i = 0; i < perPoster; ++i)
-                ui.Post([&] { ++ran; });
-            ++done;
-        });
-    while (done < posters)
-        ui.ProcessPosted();
-    for (std::thread& t : threads)
-        t.join();
-    ui.ProcessPosted();
-    EXPECT_EQ(ran, posters * perPoster);
 }

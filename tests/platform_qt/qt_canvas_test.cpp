@@ -10,15 +10,8 @@ using namespace qt_test;
 
 namespace {
 
-using Draw = std::function<void(TQtCanvas&)>;
-
 int Span(const std::vector<int>& dark) {
     return dark.empty() ? 0 : dark.back() - dark.front() + 1;
-}
-
-// A 200 x 200 drawing at one pixel a unit.
-QImage Render200(const Draw& draw, const QImage* below = nullptr) {
-    return Render(200, 200, 254, draw, below);
 }
 
 // Which of the given pixels are dark, as a string of 'x' (dark) and '.' (not).
@@ -29,9 +22,14 @@ std::string Ink(const QImage& image, std::initializer_list<QPoint> points) {
     return ink;
 }
 
+// Square `i` of a drawing cut in squares of 200 units, four a row.
+QImage Cell(const QImage& scene, int i) {
+    return scene.copy(i % 4 * 200, i / 4 * 200, 200, 200);
+}
+
 // A black square of 200 units, to draw on.
 const QImage& BlackSquare() {
-    static const QImage square = Render200([](TQtCanvas& c) {
+    static const QImage square = Render(200, 200, 254, [](TQtCanvas& c) {
         c.Brush.Color = clBlack;
         c.FillRect({0, 0, 200, 200});
     });
@@ -66,44 +64,41 @@ TEST(QtCanvasGeometry, EachShapeInksItsUnits) {
         c.Brush.Style = bsClear;
         c.Ellipse(210, 210, 390, 390);
     });
-    const auto cell = [&](int i) { return scene.copy(i % 4 * 200, i / 4 * 200, 200, 200); };
-    EXPECT_EQ(DarkInRow(cell(0), 100, 20), (std::vector<int>{50, 149}));
-    EXPECT_EQ(Span(DarkInColumn(cell(0), 60, 20)), 100);
-    EXPECT_EQ(cell(0).pixelColor(100, 100), QColor(10, 200, 30));
-    EXPECT_EQ(Ink(cell(1), {{49, 100}, {50, 100}, {59, 100}, {60, 100}}), ".xx.");
-    EXPECT_EQ(Rgb(cell(1), 49, 100), 0xFFFFFFu);
-    EXPECT_TRUE(IsDark(cell(2), 47, 100));
-    EXPECT_FALSE(InkBounds(cell(3)).has_value());
-    EXPECT_EQ(InkBounds(cell(4)), QRect(50, 50, 100, 100));
-    EXPECT_EQ(Ink(cell(5), {{100, 100}, {10, 100}}), ".x");
-    EXPECT_EQ(Ink(cell(6), {{100, 60}, {100, 10}}), "xx");
-    EXPECT_EQ(Ink(cell(7), {{100, 60}, {100, 10}}), ".x");
+    EXPECT_EQ(DarkInRow(Cell(scene, 0), 100, 20), (std::vector<int>{50, 149}));
+    EXPECT_EQ(Span(DarkInColumn(Cell(scene, 0), 60, 20)), 100);
+    EXPECT_EQ(Cell(scene, 0).pixelColor(100, 100), QColor(10, 200, 30));
+    EXPECT_EQ(Ink(Cell(scene, 1), {{49, 100}, {50, 100}, {59, 100}, {60, 100}}), ".xx.");
+    EXPECT_EQ(Rgb(Cell(scene, 1), 49, 100), 0xFFFFFFu);
+    EXPECT_TRUE(IsDark(Cell(scene, 2), 47, 100));
+    EXPECT_FALSE(InkBounds(Cell(scene, 3)).has_value());
+    EXPECT_EQ(InkBounds(Cell(scene, 4)), QRect(50, 50, 100, 100));
+    EXPECT_EQ(Ink(Cell(scene, 5), {{100, 100}, {10, 100}}), ".x");
+    EXPECT_EQ(Ink(Cell(scene, 6), {{100, 60}, {100, 10}}), "xx");
+    EXPECT_EQ(Ink(Cell(scene, 7), {{100, 60}, {100, 10}}), ".x");
     const QImage half = Render(200, 200, 127, [](TQtCanvas& c) { c.Rectangle(50, 50, 150, 150); });
     EXPECT_EQ(Span(DarkInRow(half, 50, 200)), 50);
     EXPECT_EQ(DarkInRow(half, 50, 200).front(), 25);
 }
 
-// Pies run counter-clockwise from the start ray; an arc is not filled; on a wide ellipse the
-// rays are taken on the page; a Bézier curve follows its controls.
+// Pies run counter-clockwise from the start ray (east to north, north to east, the same ray
+// for all), an arc is not filled, on a wide ellipse the rays are taken on the page, and a
+// Bézier curve follows its controls.
 TEST(QtCanvasGeometry, PiesArcsAndCurvesFollowTheirRays) {
-    const std::pair<std::array<int, 4>, const char*> pies[] = {
-        {{300, 100, 100, -100}, "x..."}, // east to north
-        {{100, -100, 300, 100}, ".xxx"}, // north to east
-        {{300, 100, 300, 100}, "xxxx"}}; // the same ray: all
+    const std::array<int, 4> rays[] = {
+        {300, 100, 100, -100}, {100, -100, 300, 100}, {300, 100, 300, 100}};
+    const QImage scene = Render(800, 200, 254, [&](TQtCanvas& c) {
+        c.Brush.Color = clBlack;
+        for (int i = 0, x = 0; i < 3; ++i, x += 200)
+            c.Pie(x, 0, x + 200, 200, x + rays[i][0], rays[i][1], x + rays[i][2], rays[i][3]);
+        c.Pen.Width = 4;
+        c.Arc(600, 0, 800, 200, 900, 100, 700, -100);
+    });
     // The quarters: upper right, upper left, lower left, lower right.
     const std::initializer_list<QPoint> quarters = {{150, 50}, {50, 50}, {50, 150}, {150, 150}};
-    for (const auto& [r, ink] : pies)
-        EXPECT_EQ(Ink(Render200([&](TQtCanvas& c) {
-                          c.Brush.Color = clBlack;
-                          c.Pie(0, 0, 200, 200, r[0], r[1], r[2], r[3]);
-                      }),
-                      quarters),
-                  ink);
-    const QImage arc = Render200([](TQtCanvas& c) {
-        c.Pen.Width = 4;
-        c.Arc(0, 0, 200, 200, 300, 100, 100, -100);
-    });
-    EXPECT_EQ(Ink(arc, {{170, 29}, {29, 170}, {150, 50}}), "x.."); // at 45 degrees, not 225
+    EXPECT_EQ(Ink(Cell(scene, 0), quarters), "x...");
+    EXPECT_EQ(Ink(Cell(scene, 1), quarters), ".xxx");
+    EXPECT_EQ(Ink(Cell(scene, 2), quarters), "xxxx");
+    EXPECT_EQ(Ink(Cell(scene, 3), {{170, 29}, {29, 170}, {150, 50}}), "x.."); // 45, not 225
     // From the ray through the top right corner (27 degrees) to the one through the top left.
     const QImage wide = Render(400, 200, 254, [](TQtCanvas& c) {
         c.Brush.Color = clBlack;
@@ -136,12 +131,12 @@ TEST(QtCanvasPens, DashesLeaveGapsAndNotXorTwiceRestoresTheImage) {
     EXPECT_GT(runs(psDot), runs(psDash));
     EXPECT_GT(runs(psDashDotDot), runs(psDash));
 
-    const QImage below = Render200([](TQtCanvas& c) {
+    const QImage below = Render(200, 200, 254, [](TQtCanvas& c) {
         c.Brush.Color = RGB(200, 40, 90);
         c.Ellipse(20, 20, 180, 150);
         c.TextOut(10, 150, "Abc");
     });
-    const Draw rubberBand = [](TQtCanvas& c) {
+    const std::function<void(TQtCanvas&)> rubberBand = [](TQtCanvas& c) {
         c.Pen.Mode = pmNotXor;
         c.Brush.Style = bsClear;
         c.Rectangle(5, 5, 170, 190);
@@ -151,17 +146,18 @@ TEST(QtCanvasPens, DashesLeaveGapsAndNotXorTwiceRestoresTheImage) {
         c.MoveTo(0, 195);
         c.LineTo(200, 195);
     };
-    const QImage once = Render200(rubberBand, &below);
+    const QImage once = Render(200, 200, 254, rubberBand, &below);
     EXPECT_NE(once, below);
     EXPECT_EQ(Rgb(once, 100, 195), 0u);
-    EXPECT_EQ(Render200(rubberBand, &once), below);
+    EXPECT_EQ(Render(200, 200, 254, rubberBand, &once), below);
 }
 
 // Hatch lines are one millimetre apart, diagonals run their way, and an opaque background is
 // white where a transparent one keeps what is below.
 TEST(QtCanvasBrushes, HatchLinesAreOneMillimetreApartOnTheirBackground) {
     const auto hatch = [](TBrushStyle style, int bkMode = OPAQUE) {
-        return Render200(
+        return Render(
+            200, 200, 254,
             [&](TQtCanvas& c) {
                 c.SetBkMode(bkMode);
                 c.Pen.Style = psClear;
@@ -193,7 +189,7 @@ TEST(QtCanvasBrushes, HatchLinesAreOneMillimetreApartOnTheirBackground) {
 }
 
 TEST(QtCanvasClip, ClipRestrictsDrawingUntilRestored) {
-    const QImage image = Render200([](TQtCanvas& c) {
+    const QImage image = Render(200, 200, 254, [](TQtCanvas& c) {
         c.Brush.Color = clBlack;
         const int saved = c.SaveDC();
         c.IntersectClipRect(50, 50, 100, 100);
@@ -207,44 +203,34 @@ TEST(QtCanvasClip, ClipRestrictsDrawingUntilRestored) {
     EXPECT_EQ(Span(DarkInRow(image, 175)), 200);
 }
 
-// The alignment places the ink around the point; an opaque background fills the text's cell.
-TEST(QtCanvasText, AlignmentPlacesTheInkAroundThePoint) {
-    const auto inkOf = [](unsigned align, int bkMode = TRANSPARENT) {
-        return InkBounds(Render(600, 300, 254,
-                                [&](TQtCanvas& c) {
-                                    c.SetBkMode(bkMode);
-                                    c.Brush.Color = clBlack;
-                                    c.Font.Height = -60;
-                                    c.SetTextAlign(align);
-                                    c.TextOut(300, 150, "HHH");
-                                }))
-            .value_or(QRect());
+// The alignment places the ink around the point, an opaque background fills the text's cell,
+// and the ink scales with the resolution and matches the extent.
+TEST(QtCanvasText, InkSitsAroundThePointAndScalesWithTheResolution) {
+    vlSize extent;
+    const auto inkOf = [&](unsigned align, int bkMode = TRANSPARENT, double dpi = 254) {
+        const QImage image = Render(1000, 300, dpi, [&](TQtCanvas& c) {
+            c.SetBkMode(bkMode);
+            c.Brush.Color = clBlack;
+            c.Font.Height = -60;
+            c.SetTextAlign(align);
+            c.TextOut(500, 150, "Math 12 + 7");
+            extent = c.TextExtent("Math 12 + 7");
+        });
+        return InkBounds(image).value_or(QRect());
     };
     const QRect centred = inkOf(TA_CENTER | TA_BASELINE);
-    EXPECT_NEAR(centred.center().x(), 300, 3);
+    EXPECT_NEAR(centred.center().x(), 500, 3);
     EXPECT_LE(centred.bottom(), 150);
     EXPECT_GE(centred.bottom(), 147);
-    EXPECT_GE(inkOf(TA_LEFT | TA_TOP).left(), 300);
-    EXPECT_GT(inkOf(TA_LEFT | TA_TOP).top(), 150);
-    EXPECT_LT(inkOf(TA_RIGHT | TA_BOTTOM).right(), 300);
+    const QRect topLeft = inkOf(TA_LEFT | TA_TOP);
+    EXPECT_GE(topLeft.left(), 500);
+    EXPECT_GT(topLeft.top(), 150);
+    EXPECT_LE(topLeft.width(), extent.cx + 2);
+    EXPECT_GT(topLeft.width(), extent.cx * 9 / 10);
+    EXPECT_NEAR(topLeft.width(), 2 * inkOf(TA_LEFT | TA_TOP, TRANSPARENT, 127).width(), 3);
+    EXPECT_LT(inkOf(TA_RIGHT | TA_BOTTOM).right(), 500);
     EXPECT_LT(inkOf(TA_RIGHT | TA_BOTTOM).bottom(), 150);
-    EXPECT_EQ(inkOf(TA_LEFT | TA_TOP, OPAQUE).topLeft(), QPoint(300, 150));
-}
-
-TEST(QtCanvasText, InkScalesWithTheResolutionAndMatchesTheExtent) {
-    vlSize extent;
-    const auto inkWidth = [&](double dpi) {
-        const QImage image = Render(800, 200, dpi, [&](TQtCanvas& c) {
-            c.Font.Height = -80;
-            c.TextOut(20, 20, "Mathématiques");
-            extent = c.TextExtent("Mathématiques");
-        });
-        return InkBounds(image).value_or(QRect()).width();
-    };
-    const int full = inkWidth(254);
-    EXPECT_NEAR(full, 2 * inkWidth(127), 3);
-    EXPECT_LE(full, extent.cx + 2);
-    EXPECT_GT(full, extent.cx * 9 / 10);
+    EXPECT_EQ(inkOf(TA_LEFT | TA_TOP, OPAQUE).topLeft(), QPoint(500, 150));
 }
 
 // Pictures scale into their rectangle with sharp pixels; a transparent one keeps what is
@@ -256,7 +242,8 @@ TEST(QtCanvasPictures, StretchDrawScalesIntoTheRectangleWithSharpPixels) {
     TPicture picture = PngPicture(source);
     const auto draw = [&](bool transparent, vlRect where) {
         picture.Transparent = transparent;
-        return Render200([&](TQtCanvas& c) { c.StretchDraw(where, picture); }, &BlackSquare());
+        return Render(
+            200, 200, 254, [&](TQtCanvas& c) { c.StretchDraw(where, picture); }, &BlackSquare());
     };
     const QImage placed = draw(false, {20, 30, 120, 180});
     EXPECT_EQ(Rgb(placed, 19, 100), 0u);
