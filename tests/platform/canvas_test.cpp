@@ -31,17 +31,6 @@ void saveThreeStates(TCanvas& canvas) {
 
 } // namespace
 
-TEST(CanvasState, LineToDrawsFromThePenPositionAndMovesIt) {
-    TRecordingCanvas canvas;
-    canvas.MoveTo(10, 20);
-    canvas.LineTo(30, 40);
-    canvas.LineTo(-5, 0);
-    ASSERT_EQ(canvas.calls.size(), 2u);
-    EXPECT_EQ(canvas.calls[0].args, (std::vector<int>{10, 20, 30, 40}));
-    EXPECT_EQ(canvas.calls[1].args, (std::vector<int>{30, 40, -5, 0}));
-    EXPECT_EQ(canvas.PenPos(), (vlPoint{-5, 0}));
-}
-
 // Levels count from one, negative ones back from the last save; a restore drops the later
 // saves, and an invalid level fails and changes nothing.
 TEST(CanvasSaveRestore, RestoresTheSavedLevelAndRefusesInvalidOnes) {
@@ -92,14 +81,20 @@ TEST(CanvasSaveRestore, RestoresAlignmentBackgroundStyleAndClip) {
     EXPECT_FALSE(canvas.HasClip());
 }
 
-TEST(CanvasClip, IntersectsWithTheCurrentClipAndStaysEmptyOnceEmpty) {
+// Lines run from the pen position and move it; the clip is intersected with the current one,
+// and stays empty once empty.
+TEST(CanvasClip, LinesAreClippedByTheIntersectionOfTheClips) {
     TRecordingCanvas canvas;
     canvas.IntersectClipRect(100, 80, 10, 20); // reversed corners are normalised
     EXPECT_EQ(canvas.ClipRect(), (vlRect{10, 20, 100, 80}));
     canvas.IntersectClipRect(50, 0, 200, 60);
-    canvas.Rectangle(0, 0, 1, 1);
-    ASSERT_EQ(canvas.calls.size(), 1u);
-    EXPECT_EQ(canvas.calls[0].clip, (vlRect{50, 20, 100, 60}));
+    canvas.MoveTo(10, 20);
+    canvas.LineTo(30, 40);
+    canvas.LineTo(-5, 0);
+    ASSERT_EQ(canvas.calls.size(), 2u);
+    EXPECT_EQ(canvas.calls[0].args, (std::vector<int>{10, 20, 30, 40}));
+    EXPECT_EQ(canvas.calls[1].args, (std::vector<int>{30, 40, -5, 0}));
+    EXPECT_EQ(canvas.calls[1].clip, (vlRect{50, 20, 100, 60}));
 
     canvas.IntersectClipRect(0, 0, 10, 10); // disjoint
     for (int pass = 0; pass < 2; ++pass) {

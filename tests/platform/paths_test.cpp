@@ -6,7 +6,6 @@
 #include <cstdlib>
 #include <filesystem>
 #include <iterator>
-#include <memory>
 #include <optional>
 
 namespace fs = std::filesystem;
@@ -103,17 +102,4 @@ TEST(DataDirectory, TheEnvironmentThenTheInstalledFolderThenTheSourceTree) {
     EXPECT_EQ(ChooseDataDirectory("/mine", program, installed, "/src/data"), "/mine");
     const ScopedEnv env("VL_DATA_DIR", "/override");
     EXPECT_EQ(DataDirectory(), "/override");
-}
-
-TEST(PrivateRuntimeDirectory, GivesAPrivateFolderOnlyWhenThereIsNone) {
-    const ScopedEnv unset("XDG_RUNTIME_DIR", nullptr);
-    auto runtime = std::make_unique<PrivateRuntimeDirectory>();
-    ASSERT_NE(std::getenv("XDG_RUNTIME_DIR"), nullptr);
-    const std::string made = std::getenv("XDG_RUNTIME_DIR");
-    EXPECT_EQ(fs::status(made).permissions() & fs::perms::all, fs::perms::owner_all);
-    const PrivateRuntimeDirectory inner; // a folder is given: kept as it is
-    EXPECT_EQ(std::getenv("XDG_RUNTIME_DIR"), made);
-    runtime.reset();
-    EXPECT_FALSE(fs::exists(made));
-    EXPECT_EQ(std::getenv("XDG_RUNTIME_DIR"), nullptr);
 }

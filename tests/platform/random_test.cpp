@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <functional>
-#include <thread>
 #include <vector>
 
 namespace {
@@ -37,22 +36,4 @@ TEST(Random, SeedsGiveTheirSequenceWithinRange) {
     }
     EXPECT_EQ(generator.Below(0), 0);
     EXPECT_EQ(generator.Below(-5), 0);
-}
-
-// Draws from two threads at once each advance the shared state by exactly one step: together
-// they are the first values of the sequence, in some interleaving.
-TEST(Random, ConcurrentDrawsLoseNoStep) {
-    constexpr int perThread = 200000;
-    SeedRandom(99);
-    std::vector<int> a;
-    std::vector<int> b;
-    std::thread other([&] { b = draws(Random, perThread); });
-    a = draws(Random, perThread);
-    other.join();
-    a.insert(a.end(), b.begin(), b.end());
-    TRandom reference(99);
-    std::vector<int> expected = draws([&] { return reference.Next(); }, 2 * perThread);
-    std::sort(a.begin(), a.end());
-    std::sort(expected.begin(), expected.end());
-    EXPECT_EQ(a, expected);
 }

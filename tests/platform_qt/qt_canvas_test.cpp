@@ -1,7 +1,14 @@
+#include "platform/qt/QtApplicationGuard.h"
 #include "platform/qt/QtCanvas.h"
+#include "platform/qt/QtFonts.h"
+#include "platform/qt/QtPictureCache.h"
 
+#include "platform/TempFolder.h"
 #include "platform_qt/qt_test_support.h"
 
+#include <QFontInfo>
+#include <QGuiApplication>
+#include <QPdfWriter>
 #include <gtest/gtest.h>
 
 #include <array>
@@ -34,6 +41,20 @@ const QImage& BlackSquare() {
         c.FillRect({0, 0, 200, 200});
     });
     return square;
+}
+
+TFont Named(const std::string& name, int height = -49) {
+    TFont font;
+    font.Name = name;
+    font.Height = height;
+    return font;
+}
+
+TPicture Solid(QRgb colour, int size = 3) {
+    QImage image(size, size, QImage::Format_RGB32);
+    image.fill(colour);
+    image.setPixel(1, 0, qRgb(255, 255, 0));
+    return PngPicture(image);
 }
 
 } // namespace
@@ -81,9 +102,8 @@ TEST(QtCanvasGeometry, EachShapeInksItsUnits) {
 }
 
 // Pies run counter-clockwise from the start ray (east to north, north to east, the same ray
-// for all), an arc is not filled, on a wide ellipse the rays are taken on the page, and a
-// Bézier curve follows its controls.
-TEST(QtCanvasGeometry, PiesArcsAndCurvesFollowTheirRays) {
+// for all), an arc is not filled, and on a wide ellipse the rays are taken on the page.
+TEST(QtCanvasGeometry, PiesAndArcsFollowTheirRays) {
     const std::array<int, 4> rays[] = {
         {300, 100, 100, -100}, {100, -100, 300, 100}, {300, 100, 300, 100}};
     const QImage scene = Render(800, 200, 254, [&](TQtCanvas& c) {
@@ -105,12 +125,6 @@ TEST(QtCanvasGeometry, PiesArcsAndCurvesFollowTheirRays) {
         c.Pie(0, 0, 400, 200, 400, 0, 0, 0);
     });
     EXPECT_EQ(Ink(wide, {{350, 46}, {300, 30}, {200, 10}}), ".xx"); // 20, 35, 90 degrees
-    // The curve's top is at a quarter of the control height, halfway across.
-    const std::array<vlPoint, 4> curve{{{0, 100}, {0, 0}, {200, 0}, {200, 100}}};
-    const std::vector<int> column =
-        DarkInColumn(Render(201, 120, 254, [&](TQtCanvas& c) { c.PolyBezier(curve); }), 100);
-    ASSERT_FALSE(column.empty());
-    EXPECT_NEAR(column.front(), 25, 1);
 }
 
 // Dashes leave gaps; a not-xor rubber band drawn twice restores the image, and pmNot inverts.
@@ -152,40 +166,27 @@ TEST(QtCanvasPens, DashesLeaveGapsAndNotXorTwiceRestoresTheImage) {
     EXPECT_EQ(Render(200, 200, 254, rubberBand, &once), below);
 }
 
-// Hatch lines are one millimetre apart, diagonals run their way, and an opaque background is
-// white where a transparent one keeps what is below.
+// Hatch lines are one millimetre apart, on a white background when opaque, on what is below
+// when transparent.
 TEST(QtCanvasBrushes, HatchLinesAreOneMillimetreApartOnTheirBackground) {
-    const auto hatch = [](TBrushStyle style, int bkMode = OPAQUE) {
-        return Render(
-            200, 200, 254,
-            [&](TQtCanvas& c) {
-                c.SetBkMode(bkMode);
-                c.Pen.Style = psClear;
-                c.Brush.Style = style;
-                c.Brush.Color = clRed;
-                c.Rectangle(0, 0, 200, 200);
-            },
-            &BlackSquare());
-    };
-    const QImage horizontal = hatch(bsHorizontal);
-    EXPECT_EQ(DarkInColumn(horizontal, 100).size(), 20u);
-    EXPECT_EQ(Rgb(horizontal, 100, 105), 0xFFFFFFu);
-    EXPECT_EQ(Rgb(hatch(bsHorizontal, TRANSPARENT), 100, 105), 0u);
-    EXPECT_EQ(DarkInRow(hatch(bsVertical), 100).size(), 20u);
-    const QImage cross = hatch(bsCross);
-    EXPECT_EQ(DarkInRow(cross, 105).size(), 20u);
-    EXPECT_EQ(DarkInColumn(cross, 105).size(), 20u);
-    // A line met in a row, then the same line three rows lower.
-    const auto shiftBetweenRows = [&](TBrushStyle style) {
-        const QImage image = hatch(style);
-        const int x = DarkInRow(image, 100, 128).at(2);
-        for (int dx : {3, -3})
-            if (IsDark(image, x + dx, 103, 128))
-                return dx;
-        return 0;
-    };
-    EXPECT_EQ(shiftBetweenRows(bsFDiagonal), 3);
-    EXPECT_EQ(shiftBetweenRows(bsBDiagonal), -3);
+    const QImage scene = Render(800, 200, 254, [](TQtCanvas& c) {
+        c.Brush.Color = clBlack;
+        c.FillRect({0, 0, 800, 200});
+        c.Pen.Style = psClear;
+        c.Brush.Color = clRed;
+        const TBrushStyle styles[] = {bsHorizontal, bsVertical, bsCross, bsHorizontal};
+        for (int i = 0; i < 4; ++i) {
+            c.SetBkMode(i < 3 ? OPAQUE : TRANSPARENT);
+            c.Brush.Style = styles[i];
+            c.Rectangle(200 * i, 0, 200 * i + 200, 200);
+        }
+    });
+    EXPECT_EQ(DarkInColumn(Cell(scene, 0), 100).size(), 20u);
+    EXPECT_EQ(Rgb(Cell(scene, 0), 100, 105), 0xFFFFFFu);
+    EXPECT_EQ(DarkInRow(Cell(scene, 1), 100).size(), 20u);
+    EXPECT_EQ(DarkInRow(Cell(scene, 2), 105).size(), 20u);
+    EXPECT_EQ(DarkInColumn(Cell(scene, 2), 105).size(), 20u);
+    EXPECT_EQ(Rgb(Cell(scene, 3), 100, 105), 0u);
 }
 
 TEST(QtCanvasClip, ClipRestrictsDrawingUntilRestored) {
@@ -255,4 +256,103 @@ TEST(QtCanvasPictures, StretchDrawScalesIntoTheRectangleWithSharpPixels) {
     const QImage keyed = draw(true, {0, 0, 200, 200});
     EXPECT_EQ(Rgb(keyed, 150, 150), 0u);
     EXPECT_EQ(Rgb(keyed, 50, 50), 0xFF0000u);
+}
+
+// Windows faces use their free substitutes, installed faces stay, unknown faces become the
+// global face; and the face chosen is what Qt actually draws with.
+TEST(QtFonts, EveryNameGetsAFaceQtCanDraw) {
+    const std::pair<const char*, const char*> cases[] = {{"Arial", "Liberation Sans"},
+                                                         {"tahoma", "Liberation Sans"},
+                                                         {"Times New Roman", "Liberation Serif"},
+                                                         {"Courier New", "Liberation Mono"},
+                                                         {"Comic Sans MS", "Comic Neue"},
+                                                         {"CrayonL", "Comic Neue"},
+                                                         {"Liberation Serif", "Liberation Serif"},
+                                                         {"No Such Face 42", "Andika"},
+                                                         {"", "Andika"}};
+    for (const auto& [name, family] : cases) {
+        EXPECT_EQ(QtFamilyFor(name), family) << name;
+        EXPECT_EQ(QFontInfo(ToQFont(Named(name))).family(), family) << name;
+    }
+}
+
+// A negative height is the character height, a positive one the cell; extents scale with the
+// height and the weight.
+TEST(QtFonts, MetricsFollowTheHeightAndExtentsScaleWithIt) {
+    const TTextMetric character = QtTextMetrics(Named("Liberation Sans", -100));
+    EXPECT_EQ(character.tmHeight, character.tmAscent + character.tmDescent);
+    EXPECT_EQ(character.tmInternalLeading, character.tmHeight - 100);
+    EXPECT_GT(character.tmInternalLeading, 0);
+    EXPECT_NEAR(QtTextMetrics(Named("Liberation Sans", 100)).tmHeight, 100, 1);
+
+    const std::string text = "Mathématiques 123";
+    TFont font = Named("Andika", -100);
+    const vlSize large = QtTextExtent(font, text);
+    EXPECT_NEAR(large.cx, 2 * QtTextExtent(Named("Andika", -50), text).cx, 2);
+    EXPECT_EQ(large.cy, QtTextMetrics(font).tmHeight);
+    EXPECT_EQ(QtTextExtent(font, "").cx, 0);
+    font.Style = fsBold;
+    EXPECT_GT(QtTextExtent(font, text).cx, large.cx);
+}
+
+// A sheet is laid out the same for the screen, an image and a PDF.
+TEST(QtFonts, CanvasMetricsDoNotDependOnTheDevice) {
+    const TempFolder folder;
+    QPdfWriter pdf(QString::fromStdString(folder.file("m.pdf")));
+    pdf.setResolution(254);
+    QPainter pdfPainter(&pdf);
+    TQtCanvas pdfCanvas(pdfPainter);
+    QImage image(100, 100, QImage::Format_RGB32);
+    QPainter imagePainter(&image);
+    TQtCanvas imageCanvas(imagePainter, 150.0 / 254);
+    for (TQtCanvas* canvas : {&pdfCanvas, &imageCanvas}) {
+        canvas->Font.Name = "Times New Roman";
+        canvas->Font.Height = -57;
+    }
+    const std::string text = "Le 12 mars, 7 × 8 = 56";
+    EXPECT_EQ(pdfCanvas.TextExtent(text), imageCanvas.TextExtent(text));
+    EXPECT_EQ(pdfCanvas.TextExtent(text), QtTextExtent(pdfCanvas.Font, text));
+    EXPECT_EQ(pdfCanvas.GetTextMetrics().tmAscent, imageCanvas.GetTextMetrics().tmAscent);
+}
+
+// The test environment made the application: a later guard leaves it alone.
+TEST(QtApplicationGuard, KeepsAnExistingApplication) {
+    QCoreApplication* const existing = QCoreApplication::instance();
+    ASSERT_NE(qobject_cast<QGuiApplication*>(existing), nullptr);
+    {
+        const QtApplicationGuard nested;
+        EXPECT_FALSE(nested.OwnsApplication());
+    }
+    EXPECT_EQ(QCoreApplication::instance(), existing);
+}
+
+// A picture is decoded once, and stays while it is among the last ones used; transparency
+// (the bottom-left colour made clear) is part of the key.
+TEST(QtPictureCache, DecodesAndKeepsTheLastPictures) {
+    QtPictureCache cache(2);
+    TPicture red = Solid(qRgb(255, 0, 0));
+    const QImage first = cache.Image(red);
+    EXPECT_EQ(first.size(), QSize(3, 3));
+    EXPECT_EQ(first.pixel(1, 1) & 0xFFFFFF, 0xFF0000u);
+    EXPECT_EQ(qAlpha(first.pixel(0, 2)), 255);
+    EXPECT_EQ(cache.Image(red).cacheKey(), first.cacheKey());
+    red.Transparent = true;
+    const QImage keyed = cache.Image(red);
+    EXPECT_EQ(qAlpha(keyed.pixel(0, 2)), 0);
+    EXPECT_EQ(qAlpha(keyed.pixel(1, 0)), 255);
+    EXPECT_EQ(cache.Size(), 2u);
+    cache.Image(Solid(qRgb(0, 0, 255)));
+    EXPECT_EQ(cache.Size(), 2u);
+    red.Transparent = false;
+    EXPECT_NE(cache.Image(red).cacheKey(), first.cacheKey()); // the least recently used went
+}
+
+TEST(QtPictureCache, EmptyOrUndecodablePicturesGiveANullImage) {
+    QtPictureCache cache;
+    EXPECT_TRUE(cache.Image(TPicture()).isNull());
+    TPicture broken = Solid(qRgb(1, 2, 3), 40);
+    std::vector<std::uint8_t> bytes = broken.bytes();
+    bytes.resize(40); // a PNG header with nothing behind it
+    ASSERT_TRUE(broken.LoadFromBytes(bytes));
+    EXPECT_TRUE(cache.Image(broken).isNull());
 }
