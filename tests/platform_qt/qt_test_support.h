@@ -14,7 +14,6 @@
 
 #include <functional>
 #include <memory>
-#include <optional>
 #include <vector>
 
 namespace qt_test {
@@ -55,7 +54,8 @@ inline QRgb Rgb(const QImage& image, int x, int y) {
     return image.pixel(x, y) & 0xFFFFFF;
 }
 
-// Indices of the dark pixels along a row or a column.
+// Indices of the dark pixels along a row, or along a column of the image turned over its
+// diagonal.
 inline std::vector<int> DarkInRow(const QImage& image, int y, int threshold = 160) {
     std::vector<int> found;
     for (int x = 0; x < image.width(); ++x)
@@ -65,21 +65,17 @@ inline std::vector<int> DarkInRow(const QImage& image, int y, int threshold = 16
 }
 
 inline std::vector<int> DarkInColumn(const QImage& image, int x, int threshold = 160) {
-    std::vector<int> found;
-    for (int y = 0; y < image.height(); ++y)
-        if (IsDark(image, x, y, threshold))
-            found.push_back(y);
-    return found;
+    return DarkInRow(image.transformed(QTransform(0, 1, 1, 0, 0, 0)), x, threshold);
 }
 
-// The bounding box of the pixels that are not white, or none.
-inline std::optional<QRect> InkBounds(const QImage& image) {
+// The bounding box of the pixels that are not white, null when there are none.
+inline QRect InkBounds(const QImage& image) {
     QRect box;
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x)
             if (Rgb(image, x, y) != 0xFFFFFF)
                 box |= QRect(x, y, 1, 1);
-    return box.isNull() ? std::nullopt : std::optional(box);
+    return box;
 }
 
 inline TPicture PngPicture(const QImage& image) {
