@@ -1,21 +1,101 @@
+// The Qt backend: the canvas drawing to images, fonts, the picture cache and the page writer.
+#include "platform/Picture.h"
+#include "platform/TempFolder.h"
+#include "platform/TestPng.h"
 #include "platform/qt/QtApplicationGuard.h"
 #include "platform/qt/QtCanvas.h"
 #include "platform/qt/QtFonts.h"
+#include "platform/qt/QtPageWriter.h"
 #include "platform/qt/QtPictureCache.h"
 
-#include "platform/TempFolder.h"
-#include "platform_qt/qt_test_support.h"
-
+#include <QBuffer>
 #include <QFontInfo>
 #include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
 #include <QPdfWriter>
+#include <QSvgRenderer>
 #include <gtest/gtest.h>
 
 #include <array>
-
-using namespace qt_test;
+#include <cstdio>
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <regex>
+#include <vector>
 
 namespace {
+
+class ApplicationEnvironment : public ::testing::Environment {
+public:
+    void SetUp() override { guard_ = std::make_unique<QtApplicationGuard>(); }
+    void TearDown() override { guard_.reset(); }
+
+private:
+    std::unique_ptr<QtApplicationGuard> guard_;
+};
+
+inline ::testing::Environment* const applicationEnvironment =
+    ::testing::AddGlobalTestEnvironment(new ApplicationEnvironment);
+
+// An image of `widthUnits` x `heightUnits` canvas units at `dpi`, white or a copy of `below`,
+// drawn on by `draw`.
+inline QImage Render(int widthUnits, int heightUnits, double dpi,
+                     const std::function<void(TQtCanvas&)>& draw, const QImage* below = nullptr) {
+    const double scale = dpi / 254.0;
+    QImage image(int(widthUnits * scale + 0.5), int(heightUnits * scale + 0.5),
+                 QImage::Format_RGB32);
+    image.fill(Qt::white);
+    if (below != nullptr)
+        image = *below;
+    QPainter painter(&image);
+    TQtCanvas canvas(painter, scale);
+    draw(canvas);
+    return image;
+}
+
+inline bool IsDark(const QImage& image, int x, int y, int threshold = 160) {
+    return qGray(image.pixel(x, y)) < threshold;
+}
+
+inline QRgb Rgb(const QImage& image, int x, int y) {
+    return image.pixel(x, y) & 0xFFFFFF;
+}
+
+// Indices of the dark pixels along a row, or along a column of the image turned over its
+// diagonal.
+inline std::vector<int> DarkInRow(const QImage& image, int y, int threshold = 160) {
+    std::vector<int> found;
+    for (int x = 0; x < image.width(); ++x)
+        if (IsDark(image, x, y, threshold))
+            found.push_back(x);
+    return found;
+}
+
+inline std::vector<int> DarkInColumn(const QImage& image, int x, int threshold = 160) {
+    return DarkInRow(image.transformed(QTransform(0, 1, 1, 0, 0, 0)), x, threshold);
+}
+
+// The bounding box of the pixels that are not white, null when there are none.
+inline QRect InkBounds(const QImage& image) {
+    QRect box;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (Rgb(image, x, y) != 0xFFFFFF)
+                box |= QRect(x, y, 1, 1);
+    return box;
+}
+
+inline TPicture PngPicture(const QImage& image) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    TPicture picture;
+    picture.LoadFromBytes(std::vector<std::uint8_t>(bytes.begin(), bytes.end()));
+    return picture;
+}
 
 int Span(const std::vector<int>& dark) {
     return dark.empty() ? 0 : dark.back() - dark.front() + 1;
@@ -41,12 +121,47 @@ TFont Named(const std::string& name, int height = -49) {
     return font;
 }
 
-TPicture Solid(QRgb colour, int size = 3) {
-    QImage image(size, size, QImage::Format_RGB32);
+TPicture Solid(QRgb colour) {
+    QImage image(3, 3, QImage::Format_RGB32);
     image.fill(colour);
-    image.setPixel(1, 0, qRgb(255, 255, 0));
     return PngPicture(image);
 }
+
+constexpr vlSize kA4{2100, 2970};
+
+std::string RunCommand(const std::string& command) {
+    std::string output;
+    FILE* pipe = popen((command + " 2>/dev/null").c_str(), "r");
+    if (pipe == nullptr)
+        return output;
+    char chunk[4096];
+    while (std::size_t n = std::fread(chunk, 1, sizeof chunk, pipe))
+        output.append(chunk, n);
+    pclose(pipe);
+    return output;
+}
+
+bool HasPoppler() {
+    return !RunCommand("command -v pdfinfo && command -v pdffonts && command -v pdftoppm").empty();
+}
+
+class QtPageWriterTest : public ::testing::Test {
+protected:
+    std::string PathOf(const std::string& name) const { return folder_.file(name); }
+    bool Exists(const std::string& name) const { return std::filesystem::exists(PathOf(name)); }
+    // Writes one page a drawing to `name` and reads the first file back.
+    QByteArray Write(const std::string& name, vlSize size,
+                     std::initializer_list<std::function<void(TCanvas&)>> pages,
+                     int dotsPerInch = 150) {
+        TQtPageWriter writer(PathOf(name), size, dotsPerInch);
+        for (const auto& draw : pages)
+            draw(writer.BeginPage());
+        std::string message;
+        EXPECT_TRUE(writer.Finish(message)) << message;
+        return QByteArray::fromStdString(ReadBack(writer.Files().at(0)));
+    }
+    TempFolder folder_;
+};
 
 } // namespace
 
@@ -314,33 +429,126 @@ TEST(QtApplicationGuard, KeepsAnExistingApplication) {
     EXPECT_EQ(QCoreApplication::instance(), existing);
 }
 
-// A picture is decoded once, and stays while it is among the last ones used; transparency
-// (the bottom-left colour made clear) is part of the key.
+// A picture is decoded once, and stays while it is among the last ones used; an empty or
+// undecodable one gives a null image.
 TEST(QtPictureCache, DecodesAndKeepsTheLastPictures) {
     QtPictureCache cache(2);
-    TPicture red = Solid(qRgb(255, 0, 0));
+    const TPicture red = Solid(qRgb(255, 0, 0));
     const QImage first = cache.Image(red);
     EXPECT_EQ(first.size(), QSize(3, 3));
     EXPECT_EQ(first.pixel(1, 1) & 0xFFFFFF, 0xFF0000u);
-    EXPECT_EQ(qAlpha(first.pixel(0, 2)), 255);
     EXPECT_EQ(cache.Image(red).cacheKey(), first.cacheKey());
-    red.Transparent = true;
-    const QImage keyed = cache.Image(red);
-    EXPECT_EQ(qAlpha(keyed.pixel(0, 2)), 0);
-    EXPECT_EQ(qAlpha(keyed.pixel(1, 0)), 255);
-    EXPECT_EQ(cache.Size(), 2u);
+    cache.Image(Solid(qRgb(0, 255, 0)));
     cache.Image(Solid(qRgb(0, 0, 255)));
     EXPECT_EQ(cache.Size(), 2u);
-    red.Transparent = false;
     EXPECT_NE(cache.Image(red).cacheKey(), first.cacheKey()); // the least recently used went
+    TPicture broken;
+    EXPECT_TRUE(cache.Image(broken).isNull());
+    ASSERT_TRUE(broken.LoadFromBytes(PngHeader(40, 40))); // a header with nothing behind it
+    EXPECT_TRUE(cache.Image(broken).isNull());
 }
 
-TEST(QtPictureCache, EmptyOrUndecodablePicturesGiveANullImage) {
-    QtPictureCache cache;
-    EXPECT_TRUE(cache.Image(TPicture()).isNull());
-    TPicture broken = Solid(qRgb(1, 2, 3), 40);
-    std::vector<std::uint8_t> bytes = broken.bytes();
-    bytes.resize(40); // a PNG header with nothing behind it
-    ASSERT_TRUE(broken.LoadFromBytes(bytes));
-    EXPECT_TRUE(cache.Image(broken).isNull());
+// Each page has its own exact size, the drawing lands at its place (rendered ten times finer
+// than a canvas unit around two corner squares), and every font is embedded.
+TEST_F(QtPageWriterTest, PdfPagesHaveTheExactSizeAndPlaceAndEmbeddedFonts) {
+    const std::string path = PathOf("fiche.PDF");
+    TQtPageWriter writer(path, kA4);
+    TCanvas& portrait = writer.BeginPage();
+    portrait.Brush.Style = bsDiagCross;
+    portrait.Ellipse(700, 100, 1000, 400);
+    portrait.Font.Name = "Arial";
+    portrait.TextOut(100, 500, "Calcule : 12 + 7 = 19");
+    portrait.StretchDraw({100, 600, 400, 900}, PngPicture(QImage(3, 3, QImage::Format_RGB32)));
+    ASSERT_TRUE(writer.EndPage());
+    TCanvas& landscape = writer.BeginPage({2970, 2100});
+    landscape.TextOut(1000, 1000, "paysage");
+    landscape.Brush.Color = clBlack;
+    landscape.FillRect({0, 0, 100, 100});
+    landscape.FillRect({2870, 2000, 2970, 2100});
+    std::string message;
+    ASSERT_TRUE(writer.Finish(message)) << message;
+    EXPECT_EQ(writer.Files(), std::vector<std::string>{path});
+    const QByteArray bytes = QByteArray::fromStdString(ReadBack(path));
+    ASSERT_TRUE(bytes.startsWith("%PDF"));
+    EXPECT_TRUE(bytes.contains("/MediaBox [0 0 595.275591 841.889764]"));
+    EXPECT_TRUE(bytes.contains("/MediaBox [0 0 841.889764 595.275591]"));
+    if (!HasPoppler())
+        GTEST_SKIP() << "poppler-utils missing";
+    EXPECT_NE(RunCommand("pdfinfo '" + path + "'").find("mathsheet"), std::string::npos);
+    const std::string fonts = RunCommand("pdffonts '" + path + "'");
+    EXPECT_NE(fonts.find("LiberationSans"), std::string::npos) << fonts;
+    EXPECT_NE(fonts.find("Andika"), std::string::npos) << fonts;
+    // The columns emb, sub, uni, object and ID end every font's row.
+    const std::regex notEmbedded(R"(\s+no\s+(yes|no)\s+(yes|no)\s+\d+\s+\d+\s*(\n|$))");
+    EXPECT_FALSE(std::regex_search(fonts, notEmbedded)) << fonts;
+    for (const auto& [x, y, expected] :
+         {std::tuple{0, 0, QRect(0, 0, 1000, 1000)}, {28600, 19900, QRect(100, 100, 1000, 1000)}}) {
+        const std::string png = PathOf("corner");
+        RunCommand("pdftoppm -f 2 -l 2 -r 2540 -gray -png -singlefile -x " + std::to_string(x) +
+                   " -y " + std::to_string(y) + " -W 1100 -H 1100 '" + path + "' '" + png + "'");
+        const QRect ink = InkBounds(QImage(QString::fromStdString(png + ".png")));
+        EXPECT_LE((ink.topLeft() - expected.topLeft()).manhattanLength(), 2) << x;
+        EXPECT_LE((ink.bottomRight() - expected.bottomRight()).manhattanLength(), 2) << x;
+    }
+}
+
+// An SVG page keeps its size in millimetres and honours the clip.
+TEST_F(QtPageWriterTest, SvgHonoursTheClip) {
+    const QByteArray svg = Write("clip.svg", {400, 400}, {[](TCanvas& canvas) {
+                                     canvas.IntersectClipRect(100, 100, 300, 300);
+                                     canvas.Brush.Color = clBlack;
+                                     canvas.Pen.Width = 20;
+                                     canvas.Ellipse(0, 0, 400, 400);
+                                     canvas.Font.Height = -150;
+                                     canvas.TextOut(250, 150, "XXXX");
+                                 }});
+    EXPECT_TRUE(svg.contains(R"(width="40mm" height="40mm")"));
+    EXPECT_TRUE(svg.contains(R"(viewBox="0 0 400 400")"));
+    EXPECT_TRUE(svg.contains("<title>mathsheet</title>"));
+    QImage drawn(400, 400, QImage::Format_RGB32);
+    drawn.fill(Qt::white);
+    QPainter painter(&drawn);
+    QSvgRenderer(svg).render(&painter);
+    painter.end();
+    EXPECT_TRUE(IsDark(drawn, 200, 200));
+    EXPECT_TRUE(QRect(100, 100, 200, 200).contains(InkBounds(drawn)));
+}
+
+// Several pages of SVG or PNG give numbered files; a PNG page has the resolution asked for.
+TEST_F(QtPageWriterTest, SeveralPagesGiveNumberedFilesAtTheResolutionAskedFor) {
+    const auto square = [](TCanvas& canvas) {
+        canvas.Brush.Color = clBlack;
+        canvas.FillRect({0, 0, 254, 254});
+    };
+    for (const std::string extension : {".svg", ".png"}) {
+        Write("page" + extension, {500, 500}, {square, square});
+        EXPECT_TRUE(Exists("page-1" + extension) && Exists("page-2" + extension));
+        EXPECT_FALSE(Exists("page" + extension));
+    }
+    const QImage image(QString::fromStdString(PathOf("page-2.png")));
+    EXPECT_EQ(image.size(), QSize(295, 295));
+    EXPECT_EQ(InkBounds(image), QRect(0, 0, 150, 150));
+    EXPECT_NEAR(image.dotsPerMeterX() * 0.0254, 150, 0.1);
+    EXPECT_EQ(QImage::fromData(Write("fine.png", {100, 100}, {square}, 254)).size(),
+              QSize(100, 100));
+}
+
+TEST_F(QtPageWriterTest, FailuresAreExplainedInFrench) {
+    std::string message;
+    const std::string unwritable = PathOf("missing/folder/fiche.pdf");
+    TQtPageWriter missing(unwritable, kA4);
+    missing.BeginPage().Rectangle(0, 0, 10, 10);
+    EXPECT_FALSE(missing.Finish(message));
+    EXPECT_EQ(message, "Impossible d'écrire le fichier « " + unwritable + " »");
+    for (const char* name : {"fiche.doc", "pdf"}) {
+        TQtPageWriter unknown(PathOf(name), kA4);
+        unknown.BeginPage().Rectangle(0, 0, 10, 10);
+        EXPECT_FALSE(unknown.Finish(message));
+        EXPECT_NE(message.find("Format de fichier inconnu"), std::string::npos) << name;
+        EXPECT_FALSE(Exists(name));
+    }
+    TQtPageWriter empty(PathOf("vide.pdf"), kA4);
+    EXPECT_FALSE(empty.EndPage());
+    EXPECT_FALSE(empty.Finish(message));
+    EXPECT_NE(message.find("Aucune page"), std::string::npos);
 }
