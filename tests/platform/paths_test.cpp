@@ -46,47 +46,40 @@ TEST(ConfigDirectory, FollowsTheOverrideThenXdgThenHome) {
     }
 }
 
-TEST(Files, MakeDirectoriesAndReadWholeFileRefuseWhatIsNoFolderOrFile) {
+// Folders are made with their parents; a file is written whole in place of the old one,
+// keeping its permissions and leaving no temporary behind, or not at all; reading takes every
+// byte and refuses what is no file, leaving the contents as they were.
+TEST(Files, WriteThenReadEveryByteAndRefuseWhatIsNoFolderOrFile) {
     const TempFolder folder;
     const std::string nested = folder.file("a/b/c");
-    EXPECT_TRUE(MakeDirectories(nested));
+    EXPECT_TRUE(MakeDirectories(nested) && MakeDirectories(nested));
     EXPECT_TRUE(fs::is_directory(nested));
-    EXPECT_TRUE(MakeDirectories(nested));
-    const std::string file = folder.put("file", "x");
-    for (const std::string& refused : {file, file + "/sub", std::string()})
+    const std::string blocker = folder.put("blocker", "untouched");
+    for (const std::string& refused : {blocker, blocker + "/sub", std::string()})
         EXPECT_FALSE(MakeDirectories(refused)) << refused;
 
-    const std::string binary("a\0b\r\n\xFF", 6);
-    std::string contents = "previous";
-    ASSERT_TRUE(ReadWholeFile(folder.put("data.bin", binary), contents));
+    const std::string path = folder.file("doc.bin");
+    ASSERT_TRUE(WriteFileAtomically(path, "first"));
+    fs::permissions(path, fs::perms::owner_read | fs::perms::owner_write);
+    const std::string binary = std::string("a\0b\r\n\xFF", 6) + std::string(300000, 'z');
+    ASSERT_TRUE(WriteFileAtomically(path, binary));
+    std::string contents;
+    ASSERT_TRUE(ReadWholeFile(path, contents));
     EXPECT_EQ(contents, binary);
+    EXPECT_EQ(fs::status(path).permissions() & fs::perms::all,
+              fs::perms::owner_read | fs::perms::owner_write);
     EXPECT_FALSE(ReadWholeFile(folder.file("absent"), contents));
     EXPECT_FALSE(ReadWholeFile(nested, contents));
     EXPECT_EQ(contents, binary);
-}
 
-TEST(WriteFileAtomically, ReplacesKeepingPermissionsAndFailuresLeaveNoTrace) {
-    const TempFolder folder;
-    const std::string path = folder.file("doc.txt");
-    ASSERT_TRUE(WriteFileAtomically(path, "first"));
-    fs::permissions(path, fs::perms::owner_read | fs::perms::owner_write);
-    const std::string big(300000, 'z');
-    ASSERT_TRUE(WriteFileAtomically(path, big));
-    EXPECT_EQ(ReadBack(path), big);
-    EXPECT_EQ(fs::status(path).permissions() & fs::perms::all,
-              fs::perms::owner_read | fs::perms::owner_write);
-
-    const std::string blocker = folder.put("blocker", "untouched");
-    EXPECT_FALSE(WriteFileAtomically(blocker + "/x", "data"));
-    EXPECT_FALSE(WriteFileAtomically(folder.file("missing/x"), "data"));
-    EXPECT_FALSE(WriteFileAtomically("", "data"));
+    for (const std::string& refused : {blocker + "/x", folder.file("missing/x"), std::string()})
+        EXPECT_FALSE(WriteFileAtomically(refused, "data")) << refused;
     EXPECT_EQ(ReadBack(blocker), "untouched");
     // The temporary file is written, then the rename onto a folder fails.
-    const std::string target = folder.file("target");
-    fs::create_directories(target + "/inside");
-    EXPECT_FALSE(WriteFileAtomically(target, "data"));
-    EXPECT_TRUE(fs::is_directory(target + "/inside"));
-    EXPECT_EQ(std::distance(fs::directory_iterator(folder.path()), {}), 3); // no temporary left
+    fs::create_directories(folder.file("target/inside"));
+    EXPECT_FALSE(WriteFileAtomically(folder.file("target"), "data"));
+    EXPECT_TRUE(fs::is_directory(folder.file("target/inside")));
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder.path()), {}), 4); // no temporary left
 }
 
 TEST(DataDirectory, TheEnvironmentThenTheInstalledFolderThenTheSourceTree) {

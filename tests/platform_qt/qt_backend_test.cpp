@@ -18,7 +18,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
-#include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <functional>
 #include <memory>
@@ -129,20 +129,17 @@ TPicture Solid(QRgb colour) {
 
 constexpr vlSize kA4{2100, 2970};
 
-std::string RunCommand(const std::string& command) {
-    std::string output;
-    FILE* pipe = popen((command + " 2>/dev/null").c_str(), "r");
-    if (pipe == nullptr)
-        return output;
-    char chunk[4096];
-    while (std::size_t n = std::fread(chunk, 1, sizeof chunk, pipe))
-        output.append(chunk, n);
-    pclose(pipe);
-    return output;
+// The standard output of a shell command, through a file in `folder`.
+std::string RunCommand(const std::string& command, const TempFolder& folder) {
+    const std::string output = folder.file("command.out");
+    return std::system((command + " > '" + output + "' 2>/dev/null").c_str()) == 0
+               ? ReadBack(output)
+               : std::string();
 }
 
-bool HasPoppler() {
-    return !RunCommand("command -v pdfinfo && command -v pdffonts && command -v pdftoppm").empty();
+bool HasPoppler(const TempFolder& folder) {
+    return !RunCommand("command -v pdfinfo && command -v pdffonts && command -v pdftoppm", folder)
+                .empty();
 }
 
 class QtPageWriterTest : public ::testing::Test {
@@ -233,24 +230,8 @@ TEST(QtCanvasGeometry, PiesAndArcsFollowTheirRays) {
     EXPECT_EQ(Ink(wide, {{350, 46}, {300, 30}, {200, 10}}), ".xx"); // 20, 35, 90 degrees
 }
 
-// Dashes leave gaps; a not-xor rubber band drawn twice restores the image, and pmNot inverts.
-TEST(QtCanvasPens, DashesLeaveGapsAndNotXorTwiceRestoresTheImage) {
-    const auto runs = [](TPenStyle style) {
-        const QImage image = Render(400, 20, 254, [&](TQtCanvas& c) {
-            c.Pen.Style = style;
-            c.MoveTo(0, 10);
-            c.LineTo(400, 10);
-        });
-        int count = 0;
-        for (int x = 0; x < 400; ++x)
-            count += IsDark(image, x, 10) && (x == 0 || !IsDark(image, x - 1, 10));
-        return count;
-    };
-    EXPECT_EQ(runs(psSolid), 1);
-    EXPECT_GT(runs(psDash), 4);
-    EXPECT_GT(runs(psDot), runs(psDash));
-    EXPECT_GT(runs(psDashDotDot), runs(psDash));
-
+// A not-xor rubber band drawn twice restores the image, and pmNot inverts.
+TEST(QtCanvasPens, NotXorTwiceRestoresTheImage) {
     const QImage below = Render(200, 200, 254, [](TQtCanvas& c) {
         c.Brush.Color = RGB(200, 40, 90);
         c.Ellipse(20, 20, 180, 150);
@@ -472,10 +453,10 @@ TEST_F(QtPageWriterTest, PdfPagesHaveTheExactSizeAndPlaceAndEmbeddedFonts) {
     ASSERT_TRUE(bytes.startsWith("%PDF"));
     EXPECT_TRUE(bytes.contains("/MediaBox [0 0 595.275591 841.889764]"));
     EXPECT_TRUE(bytes.contains("/MediaBox [0 0 841.889764 595.275591]"));
-    if (!HasPoppler())
+    if (!HasPoppler(folder_))
         GTEST_SKIP() << "poppler-utils missing";
-    EXPECT_NE(RunCommand("pdfinfo '" + path + "'").find("mathsheet"), std::string::npos);
-    const std::string fonts = RunCommand("pdffonts '" + path + "'");
+    EXPECT_NE(RunCommand("pdfinfo '" + path + "'", folder_).find("mathsheet"), std::string::npos);
+    const std::string fonts = RunCommand("pdffonts '" + path + "'", folder_);
     EXPECT_NE(fonts.find("LiberationSans"), std::string::npos) << fonts;
     EXPECT_NE(fonts.find("Andika"), std::string::npos) << fonts;
     // The columns emb, sub, uni, object and ID end every font's row.
@@ -485,7 +466,8 @@ TEST_F(QtPageWriterTest, PdfPagesHaveTheExactSizeAndPlaceAndEmbeddedFonts) {
          {std::tuple{0, 0, QRect(0, 0, 1000, 1000)}, {28600, 19900, QRect(100, 100, 1000, 1000)}}) {
         const std::string png = PathOf("corner");
         RunCommand("pdftoppm -f 2 -l 2 -r 2540 -gray -png -singlefile -x " + std::to_string(x) +
-                   " -y " + std::to_string(y) + " -W 1100 -H 1100 '" + path + "' '" + png + "'");
+                       " -y " + std::to_string(y) + " -W 1100 -H 1100 '" + path + "' '" + png + "'",
+                   folder_);
         const QRect ink = InkBounds(QImage(QString::fromStdString(png + ".png")));
         EXPECT_LE((ink.topLeft() - expected.topLeft()).manhattanLength(), 2) << x;
         EXPECT_LE((ink.bottomRight() - expected.bottomRight()).manhattanLength(), 2) << x;
@@ -504,7 +486,6 @@ TEST_F(QtPageWriterTest, SvgHonoursTheClip) {
                                  }});
     EXPECT_TRUE(svg.contains(R"(width="40mm" height="40mm")"));
     EXPECT_TRUE(svg.contains(R"(viewBox="0 0 400 400")"));
-    EXPECT_TRUE(svg.contains("<title>mathsheet</title>"));
     QImage drawn(400, 400, QImage::Format_RGB32);
     drawn.fill(Qt::white);
     QPainter painter(&drawn);
