@@ -44,8 +44,6 @@ class ScopedConfigDirectory {
 public:
     ScopedConfigDirectory() { SetConfigDirectory(folder_.path()); }
     ~ScopedConfigDirectory() { SetConfigDirectory(""); }
-    ScopedConfigDirectory(const ScopedConfigDirectory&) = delete;
-    ScopedConfigDirectory& operator=(const ScopedConfigDirectory&) = delete;
     const TempFolder& folder() const { return folder_; }
 
 private:

