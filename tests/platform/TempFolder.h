@@ -1,4 +1,4 @@
-// Scratch folders for the platform tests.
+// Scratch folders for the tests.
 #pragma once
 
 #include "platform/Paths.h"
@@ -15,9 +15,8 @@ class TempFolder {
 public:
     TempFolder() {
         static std::atomic<int> counter{0};
-        path_ =
-            std::filesystem::temp_directory_path() /
-            ("vl-platform-test-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
+        const std::string name = std::to_string(::getpid()) + "-" + std::to_string(counter++);
+        path_ = std::filesystem::temp_directory_path() / ("vl-platform-test-" + name);
         std::filesystem::remove_all(path_);
         std::filesystem::create_directories(path_);
     }
@@ -30,12 +29,10 @@ public:
 
     std::string path() const { return path_.string(); }
     std::string file(const std::string& name) const { return (path_ / name).string(); }
-
     // Writes a file directly, bypassing the code under test.
     std::string put(const std::string& name, const std::string& contents) const {
-        const std::string where = file(name);
-        std::ofstream(where, std::ios::binary) << contents;
-        return where;
+        std::ofstream(file(name), std::ios::binary) << contents;
+        return file(name);
     }
 
 private:
@@ -47,9 +44,6 @@ class ScopedConfigDirectory {
 public:
     ScopedConfigDirectory() { SetConfigDirectory(folder_.path()); }
     ~ScopedConfigDirectory() { SetConfigDirectory(""); }
-    ScopedConfigDirectory(const ScopedConfigDirectory&) = delete;
-    ScopedConfigDirectory& operator=(const ScopedConfigDirectory&) = delete;
-
     const TempFolder& folder() const { return folder_; }
 
 private:

@@ -1,9 +1,13 @@
 #include "platform/IniFile.h"
+#include "platform/Registry.h"
 #include "platform/TempFolder.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
+#include <string>
+#include <utility>
 
 namespace {
 
@@ -13,123 +17,77 @@ protected:
     std::string path = folder.file("reglages.ini");
 };
 
+class RegistryTest : public ::testing::Test {
+protected:
+    ScopedConfigDirectory config;
+    std::string message;
+};
+
 } // namespace
 
-TEST_F(IniFileTest, MissingFileSectionOrKeyGivesTheDefaults) {
-    folder.put("reglages.ini", "[Page]\nmarge=12\n");
-    TIniFile absent(folder.file("absent.ini"));
-    EXPECT_EQ(absent.ReadString("Page", "marge", "def"), "def");
-    EXPECT_FALSE(absent.SectionExists("Page"));
-    TIniFile ini(path);
-    EXPECT_TRUE(ini.SectionExists("Page"));
-    EXPECT_EQ(ini.ReadInteger("Page", "marge", -1), 12);
-    EXPECT_EQ(ini.ReadInteger("Page", "absente", -1), -1);
-    EXPECT_EQ(ini.ReadInteger("Autre", "marge", -1), -1);
-    EXPECT_TRUE(ini.ReadBool("Autre", "x", true));
-    EXPECT_FALSE(ini.ValueExists("Page", "Marge")); // keys are case-sensitive
-    EXPECT_FALSE(ini.SectionExists("page"));
-}
-
-TEST_F(IniFileTest, ParsesCommentsBlanksCrLfBomAndDuplicates) {
-    folder.put("reglages.ini", "\xEF\xBB\xBF"
-                               "orphan=1\r\n"
-                               "; comment=1\r\n"
-                               "[A]\r\n"
-                               "  # also a comment\r\n"
-                               "  key =  spaced value \r\n"
-                               "key=second\r\n"
-                               "formula=a=b+c\r\n"
-                               "empty=\r\n"
-                               "no equals sign\r\n"
-                               "=no key\r\n"
-                               "[B]\n"
-                               "x=1\n"
-                               "[A]\n"
-                               "late=yes\n"
-                               "formula=ignored");
+TEST_F(IniFileTest, ParsesCommentsBlanksCrLfBomAndDuplicatesAndDefaultsTheRest) {
+    folder.put("reglages.ini", "\xEF\xBB\xBF" // a byte order mark
+                               "orphan=1\r\n; comment=1\r\n[A]\r\n  # also a comment\r\n"
+                               "  key =  spaced value \r\nkey=second\r\nformula=a=b+c\r\n"
+                               "empty=\r\nno equals sign\r\n=no key\r\n"
+                               "[B]\nx=1\n[A]\nlate=yes\nformula=ignored");
     TIniFile ini(path);
     EXPECT_FALSE(ini.SectionExists(""));
     EXPECT_EQ(ini.ReadString("A", "key", "?"), "  spaced value ");
     EXPECT_EQ(ini.ReadString("A", "formula", "?"), "a=b+c");
     EXPECT_TRUE(ini.ValueExists("A", "empty"));
-    EXPECT_EQ(ini.ReadString("A", "empty", "?"), "");
     EXPECT_EQ(ini.ReadString("A", "late", "?"), "yes");
-    EXPECT_FALSE(ini.ValueExists("A", "comment"));
-    EXPECT_FALSE(ini.ValueExists("A", "# also a comment"));
-    EXPECT_FALSE(ini.ValueExists("A", ""));
+    for (const char* absent : {"comment", "# also a comment", "", "Key"})
+        EXPECT_FALSE(ini.ValueExists("A", absent)) << absent;
     EXPECT_EQ(ini.ReadInteger("B", "x", 0), 1);
+    EXPECT_EQ(ini.ReadInteger("b", "x", -1), -1); // sections are case-sensitive too
+    TIniFile absent(folder.file("absent.ini"));
+    EXPECT_EQ(absent.ReadString("A", "key", "def"), "def");
+    EXPECT_FALSE(absent.SectionExists("A"));
 }
 
-// The number syntax itself is the text module's; here what the ini file adds: blanks around,
-// a plus sign and hexadecimal taken, anything else giving the default, zero reading as false.
-TEST_F(IniFileTest, ReadIntegerTakesSignsHexAndBlanksAndReadBoolZeroAsFalse) {
-    folder.put("reglages.ini", "[N]\nblanks= \t12 \npos=+3\nneghex=-0X10\nmin=-2147483648\n"
-                               "over=2147483648\ntrailing=12abc\ndecimal=1,5\nempty=\nzero=0\n");
-    TIniFile ini(path);
-    const std::pair<const char*, int> accepted[] = {
-        {"blanks", 12}, {"pos", 3}, {"neghex", -16}, {"min", -2147483647 - 1}};
-    for (const auto& [key, value] : accepted)
-        EXPECT_EQ(ini.ReadInteger("N", key, 0), value) << key;
-    for (const char* key : {"over", "trailing", "decimal", "empty"}) {
-        EXPECT_EQ(ini.ReadInteger("N", key, -99), -99) << key;
-        EXPECT_TRUE(ini.ReadBool("N", key, true)) << key;
-        EXPECT_FALSE(ini.ReadBool("N", key, false)) << key;
-    }
-    EXPECT_FALSE(ini.ReadBool("N", "zero", true));
-    EXPECT_TRUE(ini.ReadBool("N", "neghex", false));
-}
-
+// Writes stay in memory until UpdateFile or the destructor, which creates the folders.
 TEST_F(IniFileTest, WritesRoundTripThroughTheFile) {
+    const std::string nested = folder.file("a/b/reglages.ini");
+    const std::pair<const char*, const char*> texts[] = {
+        {"égalité", "a=b; c # d"}, {"utf8", "Ça coûte 3 € 😀"}, {"blanks", "  both ends  "}};
     {
-        TIniFile ini(path);
-        ini.WriteString("Texte", "égalité", "a=b; c # d");
-        ini.WriteString("Texte", "utf8", "Ça coûte 3 € 😀");
-        ini.WriteString("Texte", "blanks", "  both ends  ");
+        TIniFile ini(nested);
+        EXPECT_TRUE(ini.UpdateFile()); // nothing to write: no file
+        for (const auto& [key, value] : texts)
+            ini.WriteString("Texte", key, value);
         ini.WriteString("Texte", "lines", "one\r\ntwo\nthree");
         ini.WriteInteger("Nombres", "n", -123);
         ini.WriteBool("Nombres", "yes", true);
         ini.WriteBool("Nombres", "no", false);
-        ini.WriteString("Texte", "utf8", "replaced");
-        ASSERT_TRUE(ini.UpdateFile());
+        ini.CreateSection("Vide");
+        EXPECT_FALSE(std::filesystem::exists(nested));
     }
-    TIniFile ini(path);
-    EXPECT_EQ(ini.ReadString("Texte", "égalité", "?"), "a=b; c # d");
-    EXPECT_EQ(ini.ReadString("Texte", "utf8", "?"), "replaced");
-    EXPECT_EQ(ini.ReadString("Texte", "blanks", "?"), "  both ends  ");
+    TIniFile ini(nested);
+    for (const auto& [key, value] : texts)
+        EXPECT_EQ(ini.ReadString("Texte", key, "?"), value);
     EXPECT_EQ(ini.ReadString("Texte", "lines", "?"), "one  two three");
     EXPECT_EQ(ini.ReadInteger("Nombres", "n", 0), -123);
-    EXPECT_TRUE(ini.ReadBool("Nombres", "yes", false));
-    EXPECT_FALSE(ini.ReadBool("Nombres", "no", true));
-    const std::string text = ReadBack(path);
+    EXPECT_TRUE(ini.SectionExists("Vide"));
+    const std::string text = ReadBack(nested);
     EXPECT_NE(text.find("yes=1\n"), std::string::npos) << text;
     EXPECT_NE(text.find("no=0\n"), std::string::npos) << text;
 }
 
-TEST_F(IniFileTest, WritesStayInMemoryUntilUpdateOrDestruction) {
-    const std::string nested = folder.file("a/b/reglages.ini");
-    {
-        TIniFile unchanged(nested);
-        EXPECT_TRUE(unchanged.UpdateFile()); // nothing to write: no file
-        EXPECT_FALSE(std::filesystem::exists(nested));
-        TIniFile ini(nested);
-        ini.WriteInteger("S", "k", 5);
-        ini.CreateSection("Vide");
-        EXPECT_FALSE(std::filesystem::exists(nested));
-        EXPECT_EQ(ini.ReadInteger("S", "k", 0), 5);
-    }
-    EXPECT_EQ(TIniFile(nested).ReadInteger("S", "k", 0), 5);
-    EXPECT_TRUE(TIniFile(nested).SectionExists("Vide"));
-}
-
-TEST_F(IniFileTest, RewriteDropsCommentsAndErasedSections) {
+TEST_F(IniFileTest, RewriteDropsCommentsAndErasedSectionsAndReloadDropsPendingChanges) {
     folder.put("reglages.ini", "; note\n[S]\na=1\n[Drop]\nb=2\n");
     {
         TIniFile ini(path);
+        ini.WriteInteger("S", "b", 3);
         ini.WriteInteger("S", "b", 2);
         ini.EraseSection("Drop");
         EXPECT_FALSE(ini.SectionExists("Drop"));
     }
     EXPECT_EQ(ReadBack(path), "[S]\na=1\nb=2\n");
+    TIniFile ini(path);
+    ini.WriteInteger("S", "a", 9);
+    ini.Reload();
+    EXPECT_EQ(ini.ReadInteger("S", "a", 0), 1);
 }
 
 TEST_F(IniFileTest, FailedUpdateKeepsChangesPending) {
@@ -137,17 +95,36 @@ TEST_F(IniFileTest, FailedUpdateKeepsChangesPending) {
     TIniFile ini(blocker + "/reglages.ini");
     ini.WriteInteger("S", "k", 1);
     EXPECT_FALSE(ini.UpdateFile());
-    EXPECT_FALSE(ini.UpdateFile());
     EXPECT_EQ(ini.ReadInteger("S", "k", 0), 1);
     EXPECT_EQ(ReadBack(blocker), "a regular file");
 }
 
-TEST_F(IniFileTest, ReloadDropsPendingChanges) {
-    folder.put("reglages.ini", "[S]\nk=1\n");
-    TIniFile ini(path);
-    ini.WriteInteger("S", "k", 2);
-    ini.Reload();
-    EXPECT_EQ(ini.ReadInteger("S", "k", 0), 1);
-    EXPECT_TRUE(ini.UpdateFile());
-    EXPECT_EQ(ReadBack(path), "[S]\nk=1\n");
+// Every refusal says why, and nothing of a refused write stays.
+TEST_F(RegistryTest, RefusedReadsAndWritesExplainThemselves) {
+    config.folder().put("registre.ini", "[K]\nmot=abc\nvide=\n");
+    TRegistry registry;
+    TRegistry reader(TRegistry::KEY_READ);
+    const auto refusal = [&](const auto& done, const char* reason) {
+        EXPECT_FALSE(done);
+        EXPECT_NE(message.find(reason), std::string::npos) << message;
+        message.clear();
+    };
+    refusal(registry.WriteInteger("n", 1, message), "Aucune clé");
+    ASSERT_TRUE(registry.OpenKey("K", false) && reader.OpenKey("K", false));
+    refusal(registry.ReadInteger("absent", message), "n'existe pas");
+    refusal(registry.ReadInteger("mot", message), "n'est pas un nombre");
+    refusal(registry.ReadInteger("vide", message), "n'est pas un nombre");
+    refusal(reader.WriteInteger("n", 1, message), "lecture seule");
+    EXPECT_EQ(ReadBack(TRegistry::FileName()).find("n="), std::string::npos);
+
+    // A regular file where the configuration folder was: the ini path now lies under it.
+    ASSERT_TRUE(registry.WriteInteger("n", 1, message)) << message;
+    const std::string folder = config.folder().path();
+    std::filesystem::remove_all(folder);
+    std::ofstream(folder) << "not a folder";
+    refusal(registry.WriteInteger("n", 2, message), "Impossible d'écrire");
+    EXPECT_FALSE(registry.ValueExists("n")); // the refused change is not kept
+    TRegistry fresh;
+    EXPECT_FALSE(fresh.OpenKey("K2", true));
+    std::filesystem::remove(folder);
 }

@@ -3,10 +3,9 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
-#include <memory>
+#include <iterator>
 #include <optional>
 
 namespace fs = std::filesystem;
@@ -30,88 +29,57 @@ private:
     std::optional<std::string> old_;
 };
 
-// The names in a folder: a write must leave no temporary file behind.
-std::vector<std::string> namesIn(const std::string& folder) {
-    std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(folder))
-        names.push_back(entry.path().filename().string());
-    return names;
-}
-
 } // namespace
 
-TEST(ConfigDirectory, FollowsXdgThenHomeAndTheOverride) {
-    SetConfigDirectory("");
-    {
-        const ScopedEnv xdg("XDG_CONFIG_HOME", "/xdg/conf");
-        EXPECT_EQ(ConfigDirectory(), "/xdg/conf/vorlane");
+TEST(ConfigDirectory, FollowsTheOverrideThenXdgThenHome) {
+    const ScopedEnv home("HOME", "/home/maitresse");
+    const std::pair<const char*, const char*> cases[] = {
+        {"/xdg/conf", "/xdg/conf/vorlane"},
+        {nullptr, "/home/maitresse/.config/vorlane"},
+        {"relative/conf", "/home/maitresse/.config/vorlane"}};
+    for (const auto& [xdg, expected] : cases) {
+        const ScopedEnv env("XDG_CONFIG_HOME", xdg);
         SetConfigDirectory("/elsewhere");
         EXPECT_EQ(ConfigDirectory(), "/elsewhere");
         SetConfigDirectory("");
-        EXPECT_EQ(ConfigDirectory(), "/xdg/conf/vorlane");
-    }
-    const ScopedEnv home("HOME", "/home/maitresse");
-    for (const char* xdgValue : {static_cast<const char*>(nullptr), "relative/conf"}) {
-        const ScopedEnv xdg("XDG_CONFIG_HOME", xdgValue);
-        EXPECT_EQ(ConfigDirectory(), "/home/maitresse/.config/vorlane");
+        EXPECT_EQ(ConfigDirectory(), expected);
     }
 }
 
-TEST(MakeDirectories, CreatesParentsAndRefusesImpossiblePaths) {
+// Folders are made with their parents; a file is written whole in place of the old one,
+// keeping its permissions and leaving no temporary behind, or not at all; reading takes every
+// byte and refuses what is no file, leaving the contents as they were.
+TEST(Files, WriteThenReadEveryByteAndRefuseWhatIsNoFolderOrFile) {
     const TempFolder folder;
     const std::string nested = folder.file("a/b/c");
-    EXPECT_TRUE(MakeDirectories(nested));
+    EXPECT_TRUE(MakeDirectories(nested) && MakeDirectories(nested));
     EXPECT_TRUE(fs::is_directory(nested));
-    EXPECT_TRUE(MakeDirectories(nested));
-    const std::string file = folder.put("file", "x");
-    EXPECT_FALSE(MakeDirectories(file));
-    EXPECT_FALSE(MakeDirectories(file + "/sub"));
-    EXPECT_FALSE(MakeDirectories(""));
-}
+    const std::string blocker = folder.put("blocker", "untouched");
+    for (const std::string& refused : {blocker, blocker + "/sub", std::string()})
+        EXPECT_FALSE(MakeDirectories(refused)) << refused;
 
-TEST(ReadWholeFile, ReadsBinaryContentsAndRefusesNonFiles) {
-    const TempFolder folder;
-    const std::string binary("a\0b\r\n\xFF", 6);
-    std::string contents = "previous";
-    ASSERT_TRUE(ReadWholeFile(folder.put("data.bin", binary), contents));
-    EXPECT_EQ(contents, binary);
-    contents = "kept";
-    EXPECT_FALSE(ReadWholeFile(folder.file("absent"), contents));
-    EXPECT_FALSE(ReadWholeFile(folder.path(), contents));
-    EXPECT_EQ(contents, "kept");
-    ASSERT_TRUE(ReadWholeFile(folder.put("empty", ""), contents));
-    EXPECT_EQ(contents, "");
-}
-
-TEST(WriteFileAtomically, ReplacesKeepingPermissionsAndLeavingNoTemporaryFile) {
-    const TempFolder folder;
-    const std::string path = folder.file("doc.txt");
+    const std::string path = folder.file("doc.bin");
     ASSERT_TRUE(WriteFileAtomically(path, "first"));
-    EXPECT_EQ(ReadBack(path), "first");
     fs::permissions(path, fs::perms::owner_read | fs::perms::owner_write);
-    const std::string big(300000, 'z');
-    ASSERT_TRUE(WriteFileAtomically(path, big));
-    EXPECT_EQ(ReadBack(path), big);
+    const std::string binary = std::string("a\0b\r\n\xFF", 6) + std::string(300000, 'z');
+    ASSERT_TRUE(WriteFileAtomically(path, binary));
+    std::string contents;
+    ASSERT_TRUE(ReadWholeFile(path, contents));
+    EXPECT_EQ(contents, binary);
     EXPECT_EQ(fs::status(path).permissions() & fs::perms::all,
               fs::perms::owner_read | fs::perms::owner_write);
-    EXPECT_EQ(namesIn(folder.path()), std::vector<std::string>{"doc.txt"});
-}
+    EXPECT_FALSE(ReadWholeFile(folder.file("absent"), contents));
+    EXPECT_FALSE(ReadWholeFile(nested, contents));
+    EXPECT_EQ(contents, binary);
 
-TEST(WriteFileAtomically, FailuresKeepTheOldEntryAndRemoveTheTemporary) {
-    const TempFolder folder;
-    const std::string blocker = folder.put("blocker", "untouched");
-    EXPECT_FALSE(WriteFileAtomically(blocker + "/x", "data"));
-    EXPECT_FALSE(WriteFileAtomically(folder.file("missing/x"), "data"));
-    EXPECT_FALSE(WriteFileAtomically("", "data"));
+    for (const std::string& refused : {blocker + "/x", folder.file("missing/x"), std::string()})
+        EXPECT_FALSE(WriteFileAtomically(refused, "data")) << refused;
     EXPECT_EQ(ReadBack(blocker), "untouched");
     // The temporary file is written, then the rename onto a folder fails.
-    const std::string target = folder.file("target");
-    fs::create_directories(target + "/inside");
-    EXPECT_FALSE(WriteFileAtomically(target, "data"));
-    EXPECT_TRUE(fs::is_directory(target + "/inside"));
-    std::vector<std::string> names = namesIn(folder.path());
-    std::sort(names.begin(), names.end());
-    EXPECT_EQ(names, (std::vector<std::string>{"blocker", "target"}));
+    fs::create_directories(folder.file("target/inside"));
+    EXPECT_FALSE(WriteFileAtomically(folder.file("target"), "data"));
+    EXPECT_TRUE(fs::is_directory(folder.file("target/inside")));
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder.path()), {}), 4); // no temporary left
 }
 
 TEST(DataDirectory, TheEnvironmentThenTheInstalledFolderThenTheSourceTree) {
@@ -127,17 +95,4 @@ TEST(DataDirectory, TheEnvironmentThenTheInstalledFolderThenTheSourceTree) {
     EXPECT_EQ(ChooseDataDirectory("/mine", program, installed, "/src/data"), "/mine");
     const ScopedEnv env("VL_DATA_DIR", "/override");
     EXPECT_EQ(DataDirectory(), "/override");
-}
-
-TEST(PrivateRuntimeDirectory, GivesAPrivateFolderOnlyWhenThereIsNone) {
-    const ScopedEnv unset("XDG_RUNTIME_DIR", nullptr);
-    auto runtime = std::make_unique<PrivateRuntimeDirectory>();
-    ASSERT_NE(std::getenv("XDG_RUNTIME_DIR"), nullptr);
-    const std::string made = std::getenv("XDG_RUNTIME_DIR");
-    EXPECT_EQ(fs::status(made).permissions() & fs::perms::all, fs::perms::owner_all);
-    const PrivateRuntimeDirectory inner; // a folder is given: kept as it is
-    EXPECT_EQ(std::getenv("XDG_RUNTIME_DIR"), made);
-    runtime.reset();
-    EXPECT_FALSE(fs::exists(made));
-    EXPECT_EQ(std::getenv("XDG_RUNTIME_DIR"), nullptr);
 }

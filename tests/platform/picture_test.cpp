@@ -33,91 +33,69 @@ std::optional<Header> header(const Bytes& bytes) {
     return h;
 }
 
-Bytes prefix(const Bytes& whole, std::size_t size) {
-    return Bytes(whole.begin(), whole.begin() + std::ptrdiff_t(size));
+// A copy of `bytes` with some bytes changed.
+Bytes changed(Bytes bytes, std::initializer_list<std::pair<std::size_t, std::uint8_t>> edits) {
+    for (const auto& [at, value] : edits)
+        bytes.at(at) = value;
+    return bytes;
 }
 
 } // namespace
 
-TEST(PictureHeader, ReadsThePngSizeBigEndianAndRefusesBrokenHeaders) {
+TEST(PictureHeader, ReadsTheSizeBigEndianFromTheFirstFrameHeaderSkippingTables) {
     EXPECT_EQ(header(PngHeader(0x00012345, 0x0203)),
               (Header{TPicture::Format::Png, 0x12345, 0x0203}));
-    Bytes badSignature = PngHeader(10, 10);
-    badSignature[3] = 'J';
-    Bytes otherChunk = PngHeader(10, 10);
-    otherChunk[12] = 'i';
-    for (const Bytes& bad : {badSignature, otherChunk, PngHeader(0, 10), PngHeader(10, 0),
-                             PngHeader(0x80000000u, 10), PngHeader(10, 0xFFFFFFFFu)})
-        EXPECT_EQ(header(bad), std::nullopt);
-    const Bytes whole = PngHeader(640, 480);
-    for (std::size_t size = 0; size < whole.size(); ++size)
-        EXPECT_EQ(header(prefix(whole, size)), std::nullopt) << size << " bytes";
-}
-
-TEST(PictureHeader, ReadsTheJpegSizeFromTheFirstFrameHeaderSkippingTables) {
     for (const std::uint8_t marker : {0xC0, 0xC1, 0xC2, 0xC3, 0xC5, 0xCF})
         EXPECT_EQ(header(jpeg(marker)), (Header{TPicture::Format::Jpeg, 0x0456, 0x0123}))
             << std::hex << int(marker);
-    // JPG and DAC are no frames: with one of them in place, no frame comes before the scan.
-    for (const std::uint8_t marker : {0xC8, 0xCC})
-        EXPECT_EQ(header(jpeg(marker)), std::nullopt) << std::hex << int(marker);
-    for (std::size_t size = 0; size < kJpegFrameEnd; ++size)
-        EXPECT_EQ(header(prefix(jpeg(), size)), std::nullopt) << size << " bytes";
-    EXPECT_NE(header(prefix(jpeg(), kJpegFrameEnd)), std::nullopt);
 }
 
-TEST(PictureHeader, RefusesHostileJpegSegments) {
-    const auto changed = [](std::initializer_list<std::pair<std::size_t, std::uint8_t>> edits) {
-        Bytes b = jpeg();
-        for (const auto& [at, value] : edits)
-            b[at] = value;
-        return b;
-    };
-    const Bytes hostile[] = {
-        changed({{4, 0xFF}}),            // APP0 length 0xFF10, past the end
-        changed({{4, 0x00}, {5, 0x01}}), // APP0 length 1 would go backwards
-        changed({{2, 0x00}}),            // not a marker
-        changed({{35, 0}, {36, 0}}),     // zero height
-        {0xFF, 0xD8, 0xFF, 0xFF, 0xFF},  // only fill bytes
-        {0xFF, 0xD8, 0xFF, 0xD9},        // ends without a frame
-    };
-    for (const Bytes& b : hostile)
-        EXPECT_EQ(header(b), std::nullopt);
+// Broken, hostile or truncated headers are refused without reading past their end.
+TEST(PictureHeader, RefusesBrokenHostileAndTruncatedHeaders) {
+    const Bytes png = PngHeader(640, 480);
+    const Bytes refused[] = {changed(png, {{3, 'J'}}),   // signature
+                             changed(png, {{12, 'i'}}),  // another chunk first
+                             PngHeader(0, 10),           // empty
+                             PngHeader(10, 0),           // empty
+                             PngHeader(0x80000000u, 10), // beyond the int range
+                             PngHeader(10, 0xFFFFFFFFu), // beyond the int range
+                             jpeg(0xC8), // JPG is no frame: none comes before the scan
+                             jpeg(0xCC), // nor is DAC
+                             changed(jpeg(), {{4, 0xFF}}),      // APP0 length 0xFF10, past the end
+                             changed(jpeg(), {{4, 0}, {5, 1}}), // APP0 length 1 would go backwards
+                             changed(jpeg(), {{2, 0}}),         // not a marker
+                             changed(jpeg(), {{35, 0}, {36, 0}}), // zero height
+                             {0xFF, 0xD8, 0xFF, 0xFF, 0xFF},      // only fill bytes
+                             {0xFF, 0xD8, 0xFF, 0xD9}};           // ends without a frame
+    for (const Bytes& bytes : refused)
+        EXPECT_EQ(header(bytes), std::nullopt) << &bytes - refused;
+    for (const auto& [whole, needed] : {std::pair{png, png.size()}, {jpeg(), kJpegFrameEnd}}) {
+        for (std::size_t size = 0; size <= needed; ++size)
+            EXPECT_EQ(header(Bytes(whole.begin(), whole.begin() + std::ptrdiff_t(size))) ==
+                          std::nullopt,
+                      size < needed)
+                << size << " of " << needed << " bytes";
+    }
 }
 
+// A load keeps the bytes, format and size; a failed one empties the picture but keeps its
+// transparency, a setting rather than part of the contents.
 TEST(Picture, LoadKeepsBytesFormatAndSizeAndAFailedLoadEmptiesIt) {
-    TPicture picture;
-    picture.Transparent = true;
-    EXPECT_TRUE(picture.Empty());
-    const Bytes bytes = PngHeader(3, 4);
-    ASSERT_TRUE(picture.LoadFromBytes(bytes));
-    EXPECT_FALSE(picture.Empty());
-    EXPECT_EQ(picture.format(), TPicture::Format::Png);
-    EXPECT_EQ(picture.bytes(), bytes);
-    EXPECT_EQ(picture.Width(), 3);
-    EXPECT_EQ(picture.Height(), 4);
-    picture.Clear();
-    EXPECT_TRUE(picture.Empty());
-    EXPECT_TRUE(picture.Transparent); // a setting, not part of the contents
-
-    picture.Transparent = false;
-    ASSERT_TRUE(picture.LoadFromBytes(jpeg()));
-    EXPECT_FALSE(picture.LoadFromBytes({'G', 'I', 'F', '8', '9', 'a', 0, 0, 0, 0}));
-    EXPECT_TRUE(picture.bytes().empty());
-    EXPECT_EQ(picture.Width(), 0);
-    EXPECT_EQ(picture.Height(), 0);
-    EXPECT_EQ(picture, TPicture());
-}
-
-TEST(Picture, LoadsFromFile) {
     const TempFolder folder;
     const Bytes bytes = jpeg();
-    const std::string path = folder.put("photo.jpg", std::string(bytes.begin(), bytes.end()));
     TPicture picture;
-    ASSERT_TRUE(picture.LoadFromFile(path));
-    EXPECT_EQ(picture.format(), TPicture::Format::Jpeg);
+    picture.Transparent = true;
+    ASSERT_TRUE(
+        picture.LoadFromFile(folder.put("photo.jpg", std::string(bytes.begin(), bytes.end()))));
     EXPECT_EQ(picture.bytes(), bytes);
-    EXPECT_FALSE(picture.LoadFromFile(folder.file("absent.png")));
-    EXPECT_TRUE(picture.Empty());
-    EXPECT_FALSE(picture.LoadFromFile(folder.path()));
+    EXPECT_EQ(picture.Height(), 0x0123);
+    for (const std::string& refused : {folder.file("absent.png"), folder.path()}) {
+        ASSERT_TRUE(picture.LoadFromBytes(PngHeader(3, 4)));
+        EXPECT_FALSE(picture.LoadFromFile(refused)) << refused;
+        EXPECT_TRUE(picture.Empty() && picture.Width() == 0) << refused;
+    }
+    EXPECT_FALSE(picture.LoadFromBytes({'G', 'I', 'F', '8', '9', 'a', 0, 0, 0, 0}));
+    EXPECT_TRUE(picture.Transparent);
+    picture.Transparent = false;
+    EXPECT_EQ(picture, TPicture());
 }

@@ -1,27 +1,33 @@
+#include "platform/StringList.h"
 #include "platform/Text.h"
 
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
 namespace {
 
+std::vector<std::string> items(const TStringList& list) {
+    std::vector<std::string> result;
+    for (int i = 0; i < list.Count(); ++i)
+        result.push_back(list[i]);
+    return result;
+}
+
+} // namespace
+
 TEST(Text, TrimTakesOnlyTheGivenBlanksAtBothEnds) {
-    struct Case {
-        std::string_view text, blanks, trimmed;
-    };
-    const Case cases[] = {{" \ta b\t ", kBlanks, "a b"},
-                          {"\r\n x \n", kBlanks, "\r\n x \n"},
-                          {"\r\n x \n", kBlanksAndLineEnds, "x"},
-                          {"", kBlanks, ""},
-                          {" \t ", kBlanks, ""},
-                          {"x", kBlanks, "x"},
-                          {"  y", " ", "y"},
-                          {"\tz ", " ", "\tz"}};
-    for (const Case& c : cases)
-        EXPECT_EQ(Trim(c.text, c.blanks), c.trimmed) << '"' << c.text << '"';
+    using Cases = std::vector<std::pair<std::string_view, std::string_view>>;
+    const std::pair<std::string_view, Cases> groups[] = {
+        {kBlanks, {{" \ta b\t ", "a b"}, {"\r\n x \n", "\r\n x \n"}, {"", ""}, {" \t ", ""}}},
+        {kBlanksAndLineEnds, {{"\r\n x \n", "x"}, {"x", "x"}}},
+        {" ", {{"  y", "y"}, {"\tz ", "\tz"}}}};
+    for (const auto& [blanks, cases] : groups)
+        for (const auto& [text, trimmed] : cases)
+            EXPECT_EQ(Trim(text, blanks), trimmed) << '"' << text << '"';
 }
 
 TEST(Text, SplitKeepsEmptyParts) {
@@ -33,59 +39,72 @@ TEST(Text, SplitKeepsEmptyParts) {
         EXPECT_EQ(Split(text, ';'), parts) << '"' << text << '"';
 }
 
-struct IntegerCase {
-    std::string_view text;
-    long long min, max;
-    IntegerSyntax syntax;
-    std::optional<long long> value;
-};
-
-constexpr IntegerSyntax kSigned{.minus = true, .plus = true};
-constexpr IntegerSyntax kUnsigned{.minus = false};
-constexpr IntegerSyntax kHex{.minus = true, .plus = true, .hex = true};
-
-class ParseIntegerTest : public ::testing::TestWithParam<IntegerCase> {};
-
-TEST_P(ParseIntegerTest, AcceptsExactlyTheSyntaxWithinTheBounds) {
-    const IntegerCase& c = GetParam();
-    EXPECT_EQ(ParseInteger(c.text, c.min, c.max, c.syntax), c.value);
+// Digits, a minus sign by default, bounds inclusive; nothing but the number (no blanks, letters,
+// decimals or lone signs); a plus sign and hexadecimal only when the syntax allows, hexadecimal
+// after the sign with at least one digit; the limits, and overflow however long the number.
+TEST(Text, ParseIntegerAcceptsExactlyTheSyntaxWithinTheBounds) {
+    constexpr IntegerSyntax kSigned{.minus = true, .plus = true};
+    constexpr IntegerSyntax kHex{.minus = true, .plus = true, .hex = true};
+    constexpr std::nullopt_t no = std::nullopt;
+    struct Group {
+        long long min, max;
+        IntegerSyntax syntax;
+        std::vector<std::pair<std::string_view, std::optional<long long>>> cases;
+    };
+    const Group groups[] = {
+        {0, 100, {}, {{"42", 42}, {"007", 7}, {"", no}, {" 4", no}, {"4 ", no}}},
+        {0, 100, {}, {{"1 2", no}, {"12a", no}, {"1,5", no}, {"0x10", no}}},
+        {1, 10, {}, {{"1", 1}, {"10", 10}, {"0", no}, {"11", no}, {"-1", no}}},
+        {-9, 9, {}, {{"-7", -7}, {"-0", 0}, {"-", no}, {"--1", no}, {"+3", no}}},
+        {-9, 9, kSigned, {{"+3", 3}, {"-3", -3}, {"+-1", no}, {"-+1", no}}},
+        {-9, 9, {.minus = false}, {{"-1", no}, {"-0", no}, {"9", 9}}},
+        {0, 4294967295, {.minus = false}, {{"4294967295", 4294967295}, {"4294967296", no}}},
+        {-200, 200, kHex, {{"0x1F", 31}, {"-0X10", -16}, {"+0xab", 171}, {"0x", no}}},
+        {-200, 200, kHex, {{"0x1G", no}, {"1F", no}, {"0x-1", no}}},
+        {INT_MIN, INT_MAX, {}, {{"2147483647", INT_MAX}, {"-2147483648", INT_MIN}}},
+        {INT_MIN, INT_MAX, {}, {{"2147483648", no}, {"-2147483649", no}}},
+        {0, LLONG_MAX, {}, {{"9223372036854775807", LLONG_MAX}, {"9223372036854775808", no}}},
+        {0, LLONG_MAX, {}, {{"18446744073709551617", no}, {"99999999999999999999999", no}}},
+        {LLONG_MIN, 0, {}, {{"-9223372036854775808", LLONG_MIN}}},
+        {LLONG_MIN, 0, kHex, {{"-0x8000000000000000", LLONG_MIN}, {"0x8000000000000000", no}}}};
+    for (const Group& group : groups)
+        for (const auto& [text, value] : group.cases)
+            EXPECT_EQ(ParseInteger(text, group.min, group.max, group.syntax), value)
+                << '"' << text << "\" in " << group.min << ".." << group.max;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Text, ParseIntegerTest,
-    ::testing::Values(
-        // Digits, a minus sign by default, bounds inclusive.
-        IntegerCase{"42", 0, 100, {}, 42}, IntegerCase{"007", 0, 100, {}, 7},
-        IntegerCase{"-7", -10, 10, {}, -7}, IntegerCase{"-0", 0, 0, {}, 0},
-        IntegerCase{"1", 1, 10, {}, 1}, IntegerCase{"10", 1, 10, {}, 10},
-        IntegerCase{"0", 1, 10, {}, std::nullopt}, IntegerCase{"11", 1, 10, {}, std::nullopt},
-        // Nothing but the number: no blanks, letters, decimals or lone signs.
-        IntegerCase{"", 0, 100, {}, std::nullopt}, IntegerCase{" 4", 0, 100, {}, std::nullopt},
-        IntegerCase{"4 ", 0, 100, {}, std::nullopt}, IntegerCase{"1 2", 0, 100, {}, std::nullopt},
-        IntegerCase{"12a", 0, 100, {}, std::nullopt}, IntegerCase{"1,5", 0, 100, {}, std::nullopt},
-        IntegerCase{"-", -9, 9, {}, std::nullopt}, IntegerCase{"--1", -9, 9, {}, std::nullopt},
-        IntegerCase{"0x10", 0, 100, {}, std::nullopt},
-        // Signs as the syntax allows.
-        IntegerCase{"+3", 0, 9, {}, std::nullopt}, IntegerCase{"+3", 0, 9, kSigned, 3},
-        IntegerCase{"+-1", -9, 9, kSigned, std::nullopt},
-        IntegerCase{"-1", -9, 9, kUnsigned, std::nullopt},
-        IntegerCase{"4294967295", 0, 4294967295, kUnsigned, 4294967295},
-        // Hexadecimal only when allowed, after the sign, with at least one digit.
-        IntegerCase{"0x1F", 0, 100, kHex, 31}, IntegerCase{"-0X10", -100, 0, kHex, -16},
-        IntegerCase{"0xab", 0, 200, kHex, 171}, IntegerCase{"0x", 0, 100, kHex, std::nullopt},
-        IntegerCase{"0x1G", 0, 100, kHex, std::nullopt},
-        IntegerCase{"1F", 0, 100, kHex, std::nullopt},
-        // The int limits, and overflow however long the number.
-        IntegerCase{"2147483647", INT_MIN, INT_MAX, {}, INT_MAX},
-        IntegerCase{"-2147483648", INT_MIN, INT_MAX, {}, INT_MIN},
-        IntegerCase{"2147483648", INT_MIN, INT_MAX, {}, std::nullopt},
-        IntegerCase{"-2147483649", INT_MIN, INT_MAX, {}, std::nullopt},
-        IntegerCase{"9223372036854775807", 0, LLONG_MAX, {}, LLONG_MAX},
-        IntegerCase{"-9223372036854775808", LLONG_MIN, 0, {}, LLONG_MIN},
-        IntegerCase{"9223372036854775808", 0, LLONG_MAX, {}, std::nullopt},
-        IntegerCase{"18446744073709551617", 0, LLONG_MAX, {}, std::nullopt},
-        IntegerCase{"99999999999999999999999", LLONG_MIN, LLONG_MAX, {}, std::nullopt},
-        IntegerCase{"0x8000000000000000", LLONG_MIN, LLONG_MAX, kHex, std::nullopt},
-        IntegerCase{"-0x8000000000000000", LLONG_MIN, LLONG_MAX, kHex, LLONG_MIN}));
+TEST(StringList, EditsKeepOrderObjectsAndBounds) {
+    TStringList list;
+    int object = 2;
+    EXPECT_EQ(list.Add("b"), 0);
+    EXPECT_EQ(list.AddObject("c", &object), 1);
+    list.Insert(0, "a");
+    list.Insert(list.Count(), "c");
+    EXPECT_EQ(list.IndexOf("c"), 2); // the first exact match
+    list.Delete(1);
+    EXPECT_EQ(items(list), (std::vector<std::string>{"a", "c", "c"}));
+    EXPECT_EQ(list.IndexOfObject(&object), 1);
+    EXPECT_EQ(list.Objects(2), nullptr);
+    EXPECT_THROW(list.Insert(4, "x"), std::out_of_range);
+    EXPECT_THROW(list.Insert(-1, "x"), std::out_of_range);
+    EXPECT_THROW(list.Delete(3), std::out_of_range);
+    EXPECT_EQ(list.Text(), "a\r\nc\r\nc\r\n");
+}
 
-} // namespace
+// Lines end with CR LF on the way out; on the way in, every line end is taken.
+TEST(StringList, SetTextTakesEveryLineEndAndDropsTheObjects) {
+    const std::pair<const char*, std::vector<std::string>> cases[] = {
+        {"a\r\nb\nc\rd", {"a", "b", "c", "d"}},
+        {"a\n\r\nb\r\n", {"a", "", "b"}},
+        {"\r\n\r\n", {"", ""}},
+        {"a\n\nb", {"a", "", "b"}}, // two LF: an empty line between
+        {"\n\r", {"", ""}},         // LF then CR: two line ends
+        {"", {}}};
+    TStringList list;
+    for (const auto& [text, expected] : cases) {
+        list.AddObject("old", &list);
+        list.SetText(text);
+        EXPECT_EQ(items(list), expected) << text;
+        EXPECT_TRUE(list.Count() == 0 || list.Objects(0) == nullptr) << text;
+    }
+}

@@ -6,23 +6,23 @@
 #include <atomic>
 #include <chrono>
 #include <functional>
+#include <iostream>
 #include <memory>
+#include <sstream>
 #include <stdexcept>
 #include <string>
+#include <thread>
 #include <utility>
 
 namespace {
 
 using namespace std::chrono_literals;
 
+// Waits up to ten seconds or more for the condition.
 bool waitUntil(const std::function<bool()>& condition) {
-    const auto deadline = std::chrono::steady_clock::now() + 10s;
-    while (!condition()) {
-        if (std::chrono::steady_clock::now() > deadline)
-            return false;
+    for (int tries = 0; tries < 10000 && !condition(); ++tries)
         std::this_thread::sleep_for(1ms);
-    }
-    return true;
+    return condition();
 }
 
 // Runs a given body; keeps no state of its own, so destroying it while Execute runs is safe.
@@ -34,7 +34,6 @@ public:
         WaitFor();
     }
     using TThread::StopToken;
-    using TThread::Yield;
 
 protected:
     void Execute() override { body_(*this); }
@@ -62,48 +61,51 @@ protected:
     TTestUi ui;
     TScopedUi scoped{ui};
     std::atomic<int> terminations{0};
-
-    std::function<void()> countTermination() {
-        return [this] { ++terminations; };
-    }
 };
 
 } // namespace
 
-TEST_F(ThreadTest, TerminateStopsALoopingExecute) {
-    std::atomic<int> rounds{0};
-    FunctionThread thread([&](FunctionThread& self) {
-        while (!self.Terminated()) {
-            ++rounds;
-            self.Yield();
-        }
+// The stop request reaches Execute through the stop token and Terminated(), also when asked
+// before the start.
+TEST_F(ThreadTest, TerminateReachesTheStopTokenEvenBeforeTheStart) {
+    std::atomic<bool> running{false};
+    FunctionThread looping([&](FunctionThread& self) {
+        running = true;
+        while (!self.StopToken().stop_requested())
+            std::this_thread::sleep_for(1ms);
     });
-    thread.Start();
-    ASSERT_TRUE(waitUntil([&] { return rounds > 3; }));
-    EXPECT_FALSE(thread.Finished());
-    thread.Terminate();
-    thread.WaitFor();
-    EXPECT_TRUE(thread.Finished());
-    const int stoppedAt = rounds;
-    std::this_thread::sleep_for(5ms);
-    EXPECT_EQ(rounds, stoppedAt);
+    looping.Start();
+    ASSERT_TRUE(waitUntil([&] { return running.load(); }));
+    EXPECT_FALSE(looping.Finished());
+    looping.Terminate();
+    looping.WaitFor();
+    EXPECT_TRUE(looping.Finished());
+    LoopingThread early;
+    early.Terminate();
+    early.Start();
+    EXPECT_TRUE(waitUntil([&] { return early.Finished(); }));
 }
 
-TEST_F(ThreadTest, OnTerminateIsPostedToTheUserInterfaceThreadAndRunsOnce) {
+// OnTerminate is posted to the user-interface thread, runs there once, and may delete the
+// thread object.
+TEST_F(ThreadTest, OnTerminateRunsOnceOnTheUserInterfaceThreadAndMayDeleteTheThread) {
     std::thread::id ranOn;
-    FunctionThread thread([](FunctionThread&) {});
-    thread.OnTerminate = [&] {
+    auto thread = std::make_unique<FunctionThread>([](FunctionThread&) {});
+    thread->OnTerminate = [&] {
         ++terminations;
         ranOn = std::this_thread::get_id();
+        thread.reset();
     };
-    thread.Start();
-    ASSERT_TRUE(waitUntil([&] { return thread.Finished(); }));
+    thread->Start();
+    ASSERT_TRUE(waitUntil([&] { return thread->Finished(); }));
     std::this_thread::sleep_for(5ms); // let the worker post
     EXPECT_EQ(terminations, 0);       // not run on the worker
-    ui.ProcessPosted();
-    EXPECT_EQ(terminations, 1);
+    ASSERT_TRUE(waitUntil([&] {
+        ui.ProcessPosted();
+        return terminations > 0;
+    }));
     EXPECT_EQ(ranOn, std::this_thread::get_id());
-    thread.WaitFor();
+    EXPECT_EQ(thread, nullptr);
     ui.ProcessPosted();
     EXPECT_EQ(terminations, 1);
 }
@@ -137,21 +139,9 @@ TEST_F(ThreadTest, WaitForRunsOnTerminateOnceAndKeepsTheException) {
     }
 }
 
-// A stop asked before the start is seen at once, through Terminated() and the stop token.
-TEST_F(ThreadTest, AStopBeforeTheStartReachesTheStopToken) {
-    std::atomic<bool> sawStop{false};
-    FunctionThread thread([&](FunctionThread& self) {
-        sawStop = self.StopToken().stop_requested() && self.Terminated();
-    });
-    thread.Terminate();
-    thread.Start();
-    thread.WaitFor();
-    EXPECT_TRUE(sawStop);
-}
-
 TEST_F(ThreadTest, DestroyingARunningThreadStopsItAndDropsItsPostedTermination) {
     auto thread = std::make_unique<LoopingThread>();
-    thread->OnTerminate = countTermination();
+    thread->OnTerminate = [this] { ++terminations; };
     thread->Start();
     ASSERT_TRUE(waitUntil([&] { return thread->running.load(); }));
     thread.reset(); // stops and joins, so the termination has been posted by now
@@ -159,18 +149,45 @@ TEST_F(ThreadTest, DestroyingARunningThreadStopsItAndDropsItsPostedTermination) 
     EXPECT_EQ(terminations, 0);
 }
 
-TEST_F(ThreadTest, OnTerminateMayDeleteTheThread) {
-    auto thread = std::make_unique<FunctionThread>([](FunctionThread&) {});
-    thread->OnTerminate = [&] {
-        ++terminations;
-        thread.reset();
-    };
-    thread->Start();
-    ASSERT_TRUE(waitUntil([&] { return thread->Finished(); }));
-    ASSERT_TRUE(waitUntil([&] {
-        ui.ProcessPosted();
-        return terminations > 0;
-    }));
-    EXPECT_EQ(thread, nullptr);
-    EXPECT_EQ(terminations, 1);
+// Without anyone to ask, nothing is confirmed, and every message goes to the standard error.
+TEST(HeadlessUi, ConfirmsNothingAndWritesToStandardError) {
+    THeadlessUi ui;
+    std::ostringstream captured;
+    std::streambuf* const previous = std::cerr.rdbuf(captured.rdbuf());
+    for (const auto& [flags, answer] : {std::pair{MB_OK | MB_ICONERROR, IDOK},
+                                        {MB_OKCANCEL, IDCANCEL},
+                                        {MB_YESNO | MB_ICONQUESTION, IDNO},
+                                        {MB_YESNOCANCEL | MB_ICONWARNING, IDCANCEL}})
+        EXPECT_EQ(ui.MessageBox("Valeur refusée", "Calcul", flags), answer) << flags;
+    ui.ShowMessage("Terminé");
+    ui.ShowInformation("Astuce", "Cliquez deux fois");
+    ui.ShowHelp("operation.html");
+    std::cerr.rdbuf(previous);
+    const std::string refused = "Calcul: Valeur refusée\n";
+    EXPECT_EQ(captured.str(), refused + refused + refused + refused +
+                                  "Terminé\nAstuce: Cliquez deux fois\nAide : operation.html\n");
+}
+
+// Work posted from another thread, and work posted while running, runs in order on the thread
+// that runs the queue; a throwing function leaves the rest for the next run.
+TEST(PostQueue, RunsPostedWorkInOrderOnTheCallingThread) {
+    TPostQueue queue;
+    std::vector<int> order;
+    std::thread::id ranOn;
+    std::thread poster([&] {
+        queue.Post([&] {
+            order.push_back(1);
+            ranOn = std::this_thread::get_id();
+            queue.Post([&] { order.push_back(4); });
+        });
+        queue.Post([] { throw std::runtime_error("échec"); });
+        queue.Post([&] { order.push_back(3); });
+    });
+    poster.join();
+    EXPECT_TRUE(order.empty());
+    EXPECT_THROW(queue.Run(), std::runtime_error);
+    EXPECT_EQ(order, (std::vector<int>{1}));
+    EXPECT_EQ(ranOn, std::this_thread::get_id());
+    queue.Run();
+    EXPECT_EQ(order, (std::vector<int>{1, 3, 4}));
 }

@@ -1,0 +1,473 @@
+// The Qt backend: the canvas drawing to images, its fonts and pictures, and the page writer.
+#include "platform/Picture.h"
+#include "platform/TempFolder.h"
+#include "platform/TestPng.h"
+#include "platform/qt/QtApplicationGuard.h"
+#include "platform/qt/QtCanvas.h"
+#include "platform/qt/QtFonts.h"
+#include "platform/qt/QtPageWriter.h"
+
+#include <QBuffer>
+#include <QFontInfo>
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSvgRenderer>
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdlib>
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <regex>
+#include <vector>
+
+namespace {
+
+class ApplicationEnvironment : public ::testing::Environment {
+public:
+    void SetUp() override { guard_ = std::make_unique<QtApplicationGuard>(); }
+    void TearDown() override { guard_.reset(); }
+
+private:
+    std::unique_ptr<QtApplicationGuard> guard_;
+};
+
+inline ::testing::Environment* const applicationEnvironment =
+    ::testing::AddGlobalTestEnvironment(new ApplicationEnvironment);
+
+// An image of `widthUnits` x `heightUnits` canvas units at `dpi`, white or a copy of `below`,
+// drawn on by `draw`.
+inline QImage Render(int widthUnits, int heightUnits, double dpi,
+                     const std::function<void(TQtCanvas&)>& draw, const QImage* below = nullptr) {
+    const double scale = dpi / 254.0;
+    QImage image(int(widthUnits * scale + 0.5), int(heightUnits * scale + 0.5),
+                 QImage::Format_RGB32);
+    image.fill(Qt::white);
+    if (below != nullptr)
+        image = *below;
+    QPainter painter(&image);
+    TQtCanvas canvas(painter, scale);
+    draw(canvas);
+    return image;
+}
+
+inline bool IsDark(const QImage& image, int x, int y, int threshold = 160) {
+    return qGray(image.pixel(x, y)) < threshold;
+}
+
+inline QRgb Rgb(const QImage& image, int x, int y) {
+    return image.pixel(x, y) & 0xFFFFFF;
+}
+
+// Indices of the dark pixels along a row, or along a column of the image turned over its
+// diagonal.
+inline std::vector<int> DarkInRow(const QImage& image, int y, int threshold = 160) {
+    std::vector<int> found;
+    for (int x = 0; x < image.width(); ++x)
+        if (IsDark(image, x, y, threshold))
+            found.push_back(x);
+    return found;
+}
+
+inline std::vector<int> DarkInColumn(const QImage& image, int x, int threshold = 160) {
+    return DarkInRow(image.transformed(QTransform(0, 1, 1, 0, 0, 0)), x, threshold);
+}
+
+// The bounding box of the pixels that are not white, null when there are none.
+inline QRect InkBounds(const QImage& image) {
+    QRect box;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (Rgb(image, x, y) != 0xFFFFFF)
+                box |= QRect(x, y, 1, 1);
+    return box;
+}
+
+inline TPicture PngPicture(const QImage& image) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    TPicture picture;
+    picture.LoadFromBytes(std::vector<std::uint8_t>(bytes.begin(), bytes.end()));
+    return picture;
+}
+
+int Span(const std::vector<int>& dark) {
+    return dark.empty() ? 0 : dark.back() - dark.front() + 1;
+}
+
+// Which of the given pixels are dark, as a string of 'x' (dark) and '.' (not).
+std::string Ink(const QImage& image, std::initializer_list<QPoint> points) {
+    std::string ink;
+    for (const QPoint& p : points)
+        ink += IsDark(image, p.x(), p.y()) ? 'x' : '.';
+    return ink;
+}
+
+// Square `i` of a drawing cut in squares of 200 units, four a row.
+QImage Cell(const QImage& scene, int i) {
+    return scene.copy(i % 4 * 200, i / 4 * 200, 200, 200);
+}
+
+TFont Named(const std::string& name, int height = -49) {
+    TFont font;
+    font.Name = name;
+    font.Height = height;
+    return font;
+}
+
+constexpr vlSize kA4{2100, 2970};
+
+// The standard output of a shell command, through a file in `folder`.
+std::string RunCommand(const std::string& command, const TempFolder& folder) {
+    const std::string output = folder.file("command.out");
+    return std::system((command + " > '" + output + "' 2>/dev/null").c_str()) == 0
+               ? ReadBack(output)
+               : std::string();
+}
+
+class QtPageWriterTest : public ::testing::Test {
+protected:
+    bool Exists(const std::string& name) const {
+        return std::filesystem::exists(folder_.file(name));
+    }
+    // Writes one page a drawing to `name` and reads the first file back.
+    QByteArray Write(const std::string& name, vlSize size,
+                     std::initializer_list<std::function<void(TCanvas&)>> pages,
+                     int dotsPerInch = 150) {
+        TQtPageWriter writer(folder_.file(name), size, dotsPerInch);
+        for (const auto& draw : pages)
+            draw(writer.BeginPage());
+        std::string message;
+        EXPECT_TRUE(writer.Finish(message)) << message;
+        return QByteArray::fromStdString(ReadBack(writer.Files().at(0)));
+    }
+    TempFolder folder_;
+};
+
+} // namespace
+
+// One shape a cell of 200 x 200 units, four cells a row: the outline covers its units (a mid
+// grey at half a pixel a unit), an inside-frame pen stays within the bounds where a solid one
+// is centred on them, clear pens and brushes leave out what they would draw, a polygon is
+// filled where a polyline is not, and colours are given as blue, green, red.
+TEST(QtCanvasGeometry, EachShapeInksItsUnits) {
+    const std::array<vlPoint, 3> triangle{{{410, 210}, {590, 210}, {500, 390}}};
+    const std::array<vlPoint, 3> open{{{610, 210}, {790, 210}, {700, 390}}};
+    const QImage scene = Render(800, 400, 254, [&](TQtCanvas& c) {
+        c.Brush.Color = RGB(10, 200, 30);
+        c.Rectangle(50, 50, 150, 150);
+        c.Brush.Style = bsClear;
+        c.Pen.Width = 10;
+        c.Rectangle(450, 50, 550, 150);
+        c.Pen.Style = psInsideFrame;
+        c.Rectangle(250, 50, 350, 150);
+        c.Pen.Style = psClear;
+        c.Rectangle(650, 50, 750, 150);
+        c.LineTo(800, 200);
+        c.Brush = TBrush{clBlack, bsSolid};
+        c.Rectangle(50, 250, 150, 350);
+        c.Pen = TPen{};
+        c.Polygon(triangle);
+        c.Polyline(open);
+        c.Brush.Style = bsClear;
+        c.Ellipse(210, 210, 390, 390);
+    });
+    EXPECT_EQ(DarkInRow(Cell(scene, 0), 100, 20), (std::vector<int>{50, 149}));
+    EXPECT_EQ(Span(DarkInColumn(Cell(scene, 0), 60, 20)), 100);
+    EXPECT_EQ(Cell(scene, 0).pixelColor(100, 100), QColor(10, 200, 30));
+    EXPECT_EQ(Ink(Cell(scene, 1), {{49, 100}, {50, 100}, {59, 100}, {60, 100}}), ".xx.");
+    EXPECT_TRUE(IsDark(Cell(scene, 2), 47, 100));
+    EXPECT_TRUE(InkBounds(Cell(scene, 3)).isNull());
+    EXPECT_EQ(InkBounds(Cell(scene, 4)), QRect(50, 50, 100, 100));
+    EXPECT_EQ(Ink(Cell(scene, 5), {{100, 100}, {10, 100}}), ".x");
+    EXPECT_EQ(Ink(Cell(scene, 6), {{100, 60}, {100, 10}}), "xx");
+    EXPECT_EQ(Ink(Cell(scene, 7), {{100, 60}, {100, 10}}), ".x");
+    const QImage half = Render(200, 200, 127, [](TQtCanvas& c) { c.Rectangle(50, 50, 150, 150); });
+    EXPECT_EQ(Span(DarkInRow(half, 50, 200)), 50);
+    EXPECT_EQ(DarkInRow(half, 50, 200).front(), 25);
+}
+
+// Pies run counter-clockwise from the start ray (east to north, north to east, the same ray
+// for all), an arc is not filled, and on a wide ellipse the rays are taken on the page.
+TEST(QtCanvasGeometry, PiesAndArcsFollowTheirRays) {
+    const std::array<int, 4> rays[] = {
+        {300, 100, 100, -100}, {100, -100, 300, 100}, {300, 100, 300, 100}};
+    const QImage scene = Render(800, 200, 254, [&](TQtCanvas& c) {
+        c.Brush.Color = clBlack;
+        for (int i = 0, x = 0; i < 3; ++i, x += 200)
+            c.Pie(x, 0, x + 200, 200, x + rays[i][0], rays[i][1], x + rays[i][2], rays[i][3]);
+        c.Pen.Width = 4;
+        c.Arc(600, 0, 800, 200, 900, 100, 700, -100);
+    });
+    // The quarters: upper right, upper left, lower left, lower right.
+    const std::initializer_list<QPoint> quarters = {{150, 50}, {50, 50}, {50, 150}, {150, 150}};
+    EXPECT_EQ(Ink(Cell(scene, 0), quarters), "x...");
+    EXPECT_EQ(Ink(Cell(scene, 1), quarters), ".xxx");
+    EXPECT_EQ(Ink(Cell(scene, 2), quarters), "xxxx");
+    EXPECT_EQ(Ink(Cell(scene, 3), {{170, 29}, {29, 170}, {150, 50}}), "x.."); // 45, not 225
+    // From the ray through the top right corner (27 degrees) to the one through the top left.
+    const QImage wide = Render(400, 200, 254, [](TQtCanvas& c) {
+        c.Brush.Color = clBlack;
+        c.Pie(0, 0, 400, 200, 400, 0, 0, 0);
+    });
+    EXPECT_EQ(Ink(wide, {{350, 46}, {300, 30}, {200, 10}}), ".xx"); // 20, 35, 90 degrees
+}
+
+// A not-xor rubber band drawn twice restores the image, and pmNot inverts.
+TEST(QtCanvasPens, NotXorTwiceRestoresTheImage) {
+    const QImage below = Render(200, 200, 254, [](TQtCanvas& c) {
+        c.Brush.Color = RGB(200, 40, 90);
+        c.Ellipse(20, 20, 180, 150);
+        c.TextOut(10, 150, "Abc");
+    });
+    const std::function<void(TQtCanvas&)> rubberBand = [](TQtCanvas& c) {
+        c.Pen.Mode = pmNotXor;
+        c.Brush.Style = bsClear;
+        c.Rectangle(5, 5, 170, 190);
+        c.MoveTo(0, 0);
+        c.LineTo(199, 120);
+        c.Pen.Mode = pmNot;
+        c.MoveTo(0, 195);
+        c.LineTo(200, 195);
+    };
+    const QImage once = Render(200, 200, 254, rubberBand, &below);
+    EXPECT_NE(once, below);
+    EXPECT_EQ(Rgb(once, 100, 195), 0u);
+    EXPECT_EQ(Render(200, 200, 254, rubberBand, &once), below);
+}
+
+TEST(QtCanvasClip, ClipRestrictsDrawingUntilRestored) {
+    const QImage image = Render(200, 200, 254, [](TQtCanvas& c) {
+        c.Brush.Color = clBlack;
+        const int saved = c.SaveDC();
+        c.IntersectClipRect(50, 50, 100, 100);
+        c.FillRect({0, 0, 200, 100});
+        c.RestoreDC(saved);
+        c.FillRect({0, 150, 200, 200});
+    });
+    EXPECT_EQ(InkBounds(image.copy(0, 75, 200, 1)), QRect(50, 0, 50, 1));
+    EXPECT_EQ(Rgb(image, 75, 20), 0xFFFFFFu);
+    EXPECT_EQ(Span(DarkInRow(image, 175)), 200);
+}
+
+// The alignment places the ink around the point, an opaque background fills the text's cell,
+// and the ink scales with the resolution and matches the extent.
+TEST(QtCanvasText, InkSitsAroundThePointAndScalesWithTheResolution) {
+    vlSize extent;
+    const auto inkOf = [&](unsigned align, int bkMode = TRANSPARENT, double dpi = 254) {
+        const QImage image = Render(1000, 300, dpi, [&](TQtCanvas& c) {
+            c.SetBkMode(bkMode);
+            c.Brush.Color = clBlack;
+            c.Font.Height = -60;
+            c.SetTextAlign(align);
+            c.TextOut(500, 150, "Math 12 + 7");
+            extent = c.TextExtent("Math 12 + 7");
+        });
+        return InkBounds(image);
+    };
+    const QRect centred = inkOf(TA_CENTER | TA_BASELINE);
+    EXPECT_NEAR(centred.center().x(), 500, 3);
+    EXPECT_NEAR(centred.bottom(), 148.5, 1.5); // on the baseline
+    const QRect topLeft = inkOf(TA_LEFT | TA_TOP);
+    EXPECT_GE(topLeft.left(), 500);
+    EXPECT_GT(topLeft.top(), 150);
+    EXPECT_LE(topLeft.width(), extent.cx + 2);
+    EXPECT_GT(topLeft.width(), extent.cx * 9 / 10);
+    EXPECT_NEAR(topLeft.width(), 2 * inkOf(TA_LEFT | TA_TOP, TRANSPARENT, 127).width(), 3);
+    EXPECT_LT(inkOf(TA_RIGHT | TA_BOTTOM).right(), 500);
+    EXPECT_LT(inkOf(TA_RIGHT | TA_BOTTOM).bottom(), 150);
+    EXPECT_EQ(inkOf(TA_LEFT | TA_TOP, OPAQUE).topLeft(), QPoint(500, 150));
+}
+
+// Pictures scale into their rectangle with sharp pixels; a transparent one keeps what is
+// below where its key colour (the bottom-left one) was; an empty or undecodable one draws
+// nothing.
+TEST(QtCanvasPictures, StretchDrawScalesIntoTheRectangleWithSharpPixels) {
+    QImage source(2, 2, QImage::Format_RGB32);
+    source.fill(Qt::green);
+    source.setPixel(0, 0, qRgb(255, 0, 0));
+    TPicture keyed = PngPicture(source);
+    keyed.Transparent = true;
+    TPicture broken;
+    ASSERT_TRUE(broken.LoadFromBytes(PngHeader(40, 40))); // a header with nothing behind it
+    const QImage scene = Render(400, 200, 254, [&](TQtCanvas& c) {
+        c.Brush.Color = clBlack;
+        c.FillRect({0, 0, 400, 200});
+        c.StretchDraw({20, 30, 120, 180}, PngPicture(source));
+        c.StretchDraw({200, 0, 400, 200}, keyed);
+        c.StretchDraw({0, 0, 20, 20}, broken);
+        c.StretchDraw({0, 180, 20, 200}, TPicture());
+    });
+    const std::pair<QPoint, QRgb> pixels[] = {
+        {{10, 10}, 0},         {{10, 190}, 0},        {{19, 100}, 0},         {{20, 30}, 0xFF0000},
+        {{69, 104}, 0xFF0000}, {{70, 104}, 0x00FF00}, {{119, 179}, 0x00FF00}, {{120, 179}, 0},
+        {{350, 150}, 0},       {{250, 50}, 0xFF0000}};
+    for (const auto& [at, rgb] : pixels)
+        EXPECT_EQ(Rgb(scene, at.x(), at.y()), rgb) << at.x() << "," << at.y();
+}
+
+// Windows faces use their free substitutes, installed faces stay, unknown faces become the
+// global face; and the face chosen is what Qt actually draws with.
+TEST(QtFonts, EveryNameGetsAFaceQtCanDraw) {
+    const std::pair<const char*, std::vector<const char*>> cases[] = {
+        {"Liberation Sans", {"Arial", "tahoma"}},
+        {"Liberation Serif", {"Times New Roman", "Liberation Serif"}},
+        {"Liberation Mono", {"Courier New"}},
+        {"Comic Neue", {"Comic Sans MS", "CrayonL"}},
+        {"Andika", {"No Such Face 42", ""}}};
+    for (const auto& [family, names] : cases)
+        for (const char* name : names) {
+            EXPECT_EQ(QtFamilyFor(name), family) << name;
+            EXPECT_EQ(QFontInfo(ToQFont(Named(name))).family(), family) << name;
+        }
+}
+
+// A negative height is the character height, a positive one the cell; extents scale with the
+// height and the weight.
+TEST(QtFonts, MetricsFollowTheHeightAndExtentsScaleWithIt) {
+    const TTextMetric character = QtTextMetrics(Named("Liberation Sans", -100));
+    EXPECT_EQ(character.tmHeight, character.tmAscent + character.tmDescent);
+    EXPECT_EQ(character.tmInternalLeading, character.tmHeight - 100);
+    EXPECT_GT(character.tmInternalLeading, 0);
+    EXPECT_NEAR(QtTextMetrics(Named("Liberation Sans", 100)).tmHeight, 100, 1);
+
+    const std::string text = "Mathématiques 123";
+    TFont font = Named("Andika", -100);
+    const vlSize large = QtTextExtent(font, text);
+    EXPECT_NEAR(large.cx, 2 * QtTextExtent(Named("Andika", -50), text).cx, 2);
+    EXPECT_EQ(large.cy, QtTextMetrics(font).tmHeight);
+    EXPECT_EQ(QtTextExtent(font, "").cx, 0);
+    font.Style = fsBold;
+    EXPECT_GT(QtTextExtent(font, text).cx, large.cx);
+}
+
+// A sheet is laid out the same for the screen, an image and a PDF.
+TEST(QtFonts, CanvasMetricsDoNotDependOnTheDevice) {
+    const TempFolder folder;
+    QPdfWriter pdf(QString::fromStdString(folder.file("m.pdf")));
+    pdf.setResolution(254);
+    QPainter pdfPainter(&pdf);
+    TQtCanvas pdfCanvas(pdfPainter);
+    QImage image(100, 100, QImage::Format_RGB32);
+    QPainter imagePainter(&image);
+    TQtCanvas imageCanvas(imagePainter, 150.0 / 254);
+    for (TQtCanvas* canvas : {&pdfCanvas, &imageCanvas}) {
+        canvas->Font.Name = "Times New Roman";
+        canvas->Font.Height = -57;
+    }
+    const std::string text = "Le 12 mars, 7 × 8 = 56";
+    EXPECT_EQ(pdfCanvas.TextExtent(text), imageCanvas.TextExtent(text));
+    EXPECT_EQ(pdfCanvas.TextExtent(text), QtTextExtent(pdfCanvas.Font, text));
+    EXPECT_EQ(pdfCanvas.GetTextMetrics().tmAscent, imageCanvas.GetTextMetrics().tmAscent);
+}
+
+// Each page has its own exact size, the drawing lands at its place (rendered ten times finer
+// than a canvas unit around two corner squares), and every font is embedded.
+TEST_F(QtPageWriterTest, PdfPagesHaveTheExactSizeAndPlaceAndEmbeddedFonts) {
+    const std::string path = folder_.file("fiche.PDF");
+    TQtPageWriter writer(path, kA4);
+    TCanvas& portrait = writer.BeginPage();
+    portrait.Brush.Style = bsDiagCross;
+    portrait.Ellipse(700, 100, 1000, 400);
+    portrait.Font.Name = "Arial";
+    portrait.TextOut(100, 500, "Calcule : 12 + 7 = 19");
+    portrait.StretchDraw({100, 600, 400, 900}, PngPicture(QImage(3, 3, QImage::Format_RGB32)));
+    ASSERT_TRUE(writer.EndPage());
+    TCanvas& landscape = writer.BeginPage({2970, 2100});
+    landscape.TextOut(1000, 1000, "paysage");
+    landscape.Brush.Color = clBlack;
+    landscape.FillRect({0, 0, 100, 100});
+    landscape.FillRect({2870, 2000, 2970, 2100});
+    std::string message;
+    ASSERT_TRUE(writer.Finish(message)) << message;
+    EXPECT_EQ(writer.Files(), std::vector<std::string>{path});
+    const QByteArray bytes = QByteArray::fromStdString(ReadBack(path));
+    ASSERT_TRUE(bytes.startsWith("%PDF"));
+    EXPECT_TRUE(bytes.contains("/MediaBox [0 0 595.275591 841.889764]"));
+    EXPECT_TRUE(bytes.contains("/MediaBox [0 0 841.889764 595.275591]"));
+    if (RunCommand("command -v pdfinfo && command -v pdffonts && command -v pdftoppm", folder_)
+            .empty())
+        GTEST_SKIP() << "poppler-utils missing";
+    EXPECT_NE(RunCommand("pdfinfo '" + path + "'", folder_).find("mathsheet"), std::string::npos);
+    const std::string fonts = RunCommand("pdffonts '" + path + "'", folder_);
+    EXPECT_NE(fonts.find("LiberationSans"), std::string::npos) << fonts;
+    EXPECT_NE(fonts.find("Andika"), std::string::npos) << fonts;
+    // The columns emb, sub, uni, object and ID end every font's row.
+    const std::regex notEmbedded(R"(\s+no\s+(yes|no)\s+(yes|no)\s+\d+\s+\d+\s*(\n|$))");
+    EXPECT_FALSE(std::regex_search(fonts, notEmbedded)) << fonts;
+    for (const auto& [x, y, expected] :
+         {std::tuple{0, 0, QRect(0, 0, 1000, 1000)}, {28600, 19900, QRect(100, 100, 1000, 1000)}}) {
+        const std::string png = folder_.file("corner");
+        RunCommand("pdftoppm -f 2 -l 2 -r 2540 -gray -png -singlefile -x " + std::to_string(x) +
+                       " -y " + std::to_string(y) + " -W 1100 -H 1100 '" + path + "' '" + png + "'",
+                   folder_);
+        const QRect ink = InkBounds(QImage(QString::fromStdString(png + ".png")));
+        EXPECT_LE((ink.topLeft() - expected.topLeft()).manhattanLength(), 2) << x;
+        EXPECT_LE((ink.bottomRight() - expected.bottomRight()).manhattanLength(), 2) << x;
+    }
+}
+
+// An SVG page keeps its size in millimetres and honours the clip.
+TEST_F(QtPageWriterTest, SvgHonoursTheClip) {
+    const QByteArray svg = Write("clip.svg", {400, 400}, {[](TCanvas& canvas) {
+                                     canvas.IntersectClipRect(100, 100, 300, 300);
+                                     canvas.Brush.Color = clBlack;
+                                     canvas.Pen.Width = 20;
+                                     canvas.Ellipse(0, 0, 400, 400);
+                                     canvas.Font.Height = -150;
+                                     canvas.TextOut(250, 150, "XXXX");
+                                 }});
+    EXPECT_TRUE(svg.contains(R"(width="40mm" height="40mm")"));
+    EXPECT_TRUE(svg.contains(R"(viewBox="0 0 400 400")"));
+    QImage drawn(400, 400, QImage::Format_RGB32);
+    drawn.fill(Qt::white);
+    QPainter painter(&drawn);
+    QSvgRenderer(svg).render(&painter);
+    painter.end();
+    EXPECT_TRUE(IsDark(drawn, 200, 200));
+    EXPECT_TRUE(QRect(100, 100, 200, 200).contains(InkBounds(drawn)));
+}
+
+// Several pages of SVG or PNG give numbered files; a PNG page has the resolution asked for.
+TEST_F(QtPageWriterTest, SeveralPagesGiveNumberedFilesAtTheResolutionAskedFor) {
+    const auto square = [](TCanvas& canvas) {
+        canvas.Brush.Color = clBlack;
+        canvas.FillRect({0, 0, 254, 254});
+    };
+    for (const std::string extension : {".svg", ".png"}) {
+        Write("page" + extension, {500, 500}, {square, square});
+        EXPECT_TRUE(Exists("page-1" + extension) && Exists("page-2" + extension));
+        EXPECT_FALSE(Exists("page" + extension));
+    }
+    const QImage image(QString::fromStdString(folder_.file("page-2.png")));
+    EXPECT_EQ(image.size(), QSize(295, 295));
+    EXPECT_EQ(InkBounds(image), QRect(0, 0, 150, 150));
+    EXPECT_NEAR(image.dotsPerMeterX() * 0.0254, 150, 0.1);
+    EXPECT_EQ(QImage::fromData(Write("fine.png", {100, 100}, {square}, 254)).size(),
+              QSize(100, 100));
+}
+
+TEST_F(QtPageWriterTest, FailuresAreExplainedInFrench) {
+    std::string message;
+    const std::string unwritable = folder_.file("missing/folder/fiche.pdf");
+    TQtPageWriter missing(unwritable, kA4);
+    missing.BeginPage().Rectangle(0, 0, 10, 10);
+    EXPECT_FALSE(missing.Finish(message));
+    EXPECT_EQ(message, "Impossible d'écrire le fichier « " + unwritable + " »");
+    for (const char* name : {"fiche.doc", "pdf"}) {
+        TQtPageWriter unknown(folder_.file(name), kA4);
+        unknown.BeginPage().Rectangle(0, 0, 10, 10);
+        EXPECT_FALSE(unknown.Finish(message));
+        EXPECT_NE(message.find("Format de fichier inconnu"), std::string::npos) << name;
+        EXPECT_FALSE(Exists(name));
+    }
+    TQtPageWriter empty(folder_.file("vide.pdf"), kA4);
+    EXPECT_FALSE(empty.EndPage());
+    EXPECT_FALSE(empty.Finish(message));
+    EXPECT_NE(message.find("Aucune page"), std::string::npos);
+}
