@@ -143,10 +143,8 @@ bool CommonComponent::ChangeOption(const std::string& valeur, const std::string&
 
 bool CommonComponent::changeCommune(const std::string& nom, const std::string& valeur,
                                     std::string& message) {
-    bool geometrie = false;
-    const bool pris = ChangeGeometrie(valeur, nom, message, geometrie);
-    if (geometrie)
-        return pris;
+    if (const std::optional<bool> pris = ChangeGeometrie(valeur, nom, message))
+        return *pris;
     if (nom == "Detachable") {
         Detachable = EntierLibre(valeur) != 0;
         return true;

@@ -194,8 +194,7 @@ void* TComposant::Options(int& taille) {
 
 bool TComposant::ChangeOption(const std::string& valeur, const std::string& nom,
                               std::string& message) {
-    bool traite = false;
-    return ChangeGeometrie(valeur, nom, message, traite);
+    return ChangeGeometrie(valeur, nom, message).value_or(false);
 }
 
 void TComposant::InitModif(TCanvas& canvas, vlPoint p, int code) {
@@ -509,11 +508,10 @@ void TComposant::DessineCadreInverse(TCanvas& canvas, const vlRect& r) {
     canvas.RestoreDC(-1);
 }
 
-bool TComposant::ChangeGeometrie(const std::string& valeur, const std::string& nom,
-                                 std::string& message, bool& traite) {
-    traite = nom == "Gauche" || nom == "Haut" || nom == "Largeur" || nom == "Hauteur";
-    if (!traite)
-        return false;
+std::optional<bool> TComposant::ChangeGeometrie(const std::string& valeur, const std::string& nom,
+                                                std::string& message) {
+    if (nom != "Gauche" && nom != "Haut" && nom != "Largeur" && nom != "Hauteur")
+        return std::nullopt;
     const vlRect f = RectangleCadre();
     const vlPoint m = OrgMarges();
     const vlRect r = Rect.Normalise();

@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -219,9 +220,9 @@ protected:
     // Draws the rectangle as the host's selection rubber band.
     static void DessineCadreInverse(TCanvas& canvas, const vlRect& r);
     // The common geometry keys "Gauche", "Haut", "Largeur", "Hauteur" (centimetres, kept
-    // within the frame). `traite` tells whether the key was one of them.
-    bool ChangeGeometrie(const std::string& valeur, const std::string& nom, std::string& message,
-                         bool& traite);
+    // within the frame); nothing for another key.
+    std::optional<bool> ChangeGeometrie(const std::string& valeur, const std::string& nom,
+                                        std::string& message);
     // The frame's rectangle, or the page when there is no frame.
     vlRect RectangleCadre() const;
 

@@ -70,10 +70,8 @@ int TGrille::NatureServices() const {
 
 bool TGrille::ChangeOption(const std::string& valeur, const std::string& nom,
                            std::string& message) {
-    bool traite = false;
-    const bool pris = ChangeGeometrie(valeur, nom, message, traite);
-    if (traite)
-        return pris;
+    if (const std::optional<bool> pris = ChangeGeometrie(valeur, nom, message))
+        return *pris;
     int v = 0;
     if (nom == "Colonnes" || nom == "Lignes") {
         if (!ConvInt(valeur, v, message, 1, MAX_CASES))

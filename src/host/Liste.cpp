@@ -64,10 +64,8 @@ vlSize TListe::TailleCreation() const {
 }
 
 bool TListe::ChangeOption(const std::string& valeur, const std::string& nom, std::string& message) {
-    bool traite = false;
-    const bool pris = ChangeGeometrie(valeur, nom, message, traite);
-    if (traite)
-        return pris;
+    if (const std::optional<bool> pris = ChangeGeometrie(valeur, nom, message))
+        return *pris;
     if (nom == "Champs")
         return changeChamps(valeur, message);
     if (nom == "Ajoute")
