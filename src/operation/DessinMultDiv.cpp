@@ -135,18 +135,10 @@ vlPoint DessinOperation::multiplicationsPosees(vlRect rect, vlPoint pos, int pre
         pos.x += largeur;
         DessineMultiplicationPosee(rect, pos, *m);
         pos.x += 2 * cw;
-        if (pos.x + largeur >= rect.Width()) {
-            pos.x = 0;
-            pos.y += pasY;
-            if (rect.top + pos.y > rect.bottom)
-                break;
-        }
+        if (pos.x + largeur >= rect.Width() && !rangSuivant(rect, pos, pasY))
+            break;
     }
-    if (pos.x > 0) {
-        pos.x = 0;
-        pos.y += pasY;
-    }
-    return pos;
+    return finRangs(pos, pasY);
 }
 
 void DessinOperation::DessineMultiplicationPosee(vlRect rect, vlPoint droiteHaut,
@@ -307,18 +299,10 @@ vlPoint DessinOperation::divisionsPosees(vlRect rect, vlPoint pos, int premier) 
         pos.x += maxGauche;
         DessineDivisionPosee(rect, pos, *d);
         pos.x += maxDroite + extra + 2 * cw;
-        if (pos.x + maxDroite + maxGauche + extra > rect.Width()) {
-            pos.x = 0;
-            pos.y += pasY;
-            if (rect.top + pos.y > rect.bottom)
-                break;
-        }
+        if (pos.x + maxDroite + maxGauche + extra > rect.Width() && !rangSuivant(rect, pos, pasY))
+            break;
     }
-    if (pos.x > 0) {
-        pos.x = 0;
-        pos.y += pasY;
-    }
-    return pos;
+    return finRangs(pos, pasY);
 }
 
 void DessinOperation::DessineDivisionPosee(vlRect rect, vlPoint barreHaut, const Division& div) {
@@ -531,14 +515,7 @@ vlPoint DessinOperation::DessineDivisionLigne(vlRect rect, vlPoint pos, int prem
             }
             DessineNombreZ({x, o.y + pos.y}, reste, true, grouper, false, SiTrou(reste));
         }
-        if (pos.x + 2 * largeurTotale + 2 * cw < rect.Width()) {
-            pos.x += largeurTotale + 2 * cw;
-            canvas_.MoveTo(o.x + pos.x - cw, o.y + pos.y);
-            canvas_.LineTo(o.x + pos.x - cw, o.y + pos.y + ch);
-        } else {
-            pos.x = 0;
-            pos.y += ch;
-        }
+        separeEnLigne(rect, o, pos, largeurTotale);
     }
     pos.y += ch;
     return pos;

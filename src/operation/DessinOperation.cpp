@@ -87,24 +87,15 @@ vlPoint DessinOperation::dessineColonnes(vlRect rect, vlPoint pos,
             // Wraps by whole exercises; the first one of the call is drawn wherever it falls.
             const int propre = (e.largeurEntiere + e.largeurDecimale + 1) * cw +
                                (e.largeurDecimale > 0 ? cellules_.extra : 0);
-            if (pos.x + propre > largeur) {
-                pos.x = 0;
-                pos.y += pasY;
-                if (rect.top + pos.y > rect.bottom)
-                    break;
-            }
+            if (pos.x + propre > largeur && !rangSuivant(rect, pos, pasY))
+                break;
         }
         dessinePosee(rect, pos, e);
         pos.x += pasX;
     }
-    if (pos.x + pasX > largeur) {
-        pos.x = 0;
-        pos.y += pasY;
-    }
-    if (pos.x > 0) {
-        pos.x = 0;
-        pos.y += pasY;
-    }
+    // A row with no room for one more exercise is ended too.
+    if (pos.x > 0 || pos.x + pasX > largeur)
+        rangSuivant(rect, pos, pasY);
     return pos;
 }
 
@@ -152,6 +143,33 @@ void DessinOperation::dessinePosee(vlRect rect, vlPoint pos, const Exercice& e) 
 
 // ---- written in line ----
 
+bool DessinOperation::rangSuivant(const vlRect& rect, vlPoint& pos, int pasY) {
+    pos.x = 0;
+    pos.y += pasY;
+    return rect.top + pos.y <= rect.bottom;
+}
+
+vlPoint DessinOperation::finRangs(vlPoint pos, int pasY) {
+    if (pos.x > 0) {
+        pos.x = 0;
+        pos.y += pasY;
+    }
+    return pos;
+}
+
+void DessinOperation::separeEnLigne(const vlRect& rect, vlPoint o, vlPoint& pos, int largeur) {
+    const int cw = cellules_.cw;
+    const int ch = cellules_.ch;
+    if (pos.x + 2 * largeur + 2 * cw < rect.Width()) {
+        pos.x += largeur + 2 * cw;
+        canvas_.MoveTo(o.x + pos.x - cw, o.y + pos.y);
+        canvas_.LineTo(o.x + pos.x - cw, o.y + pos.y + ch);
+    } else {
+        pos.x = 0;
+        pos.y += ch;
+    }
+}
+
 vlPoint DessinOperation::dessineEnLigne(vlRect rect, vlPoint pos,
                                         const std::vector<Exercice>& liste, bool finDeListe) {
     const int cw = cellules_.cw;
@@ -193,14 +211,7 @@ vlPoint DessinOperation::dessineEnLigne(vlRect rect, vlPoint pos,
             const int cellule = o.x + pos.x + colonne[j] + largeurDecimale[j] + espace;
             signe(cellule + cw / 2, o.y + pos.y + ch, j + 2 == n ? "=" : e.signe);
         }
-        if (pos.x + 2 * largeurTotale + 2 * cw < rect.Width()) {
-            pos.x += largeurTotale + 2 * cw;
-            canvas_.MoveTo(o.x + pos.x - cw, o.y + pos.y);
-            canvas_.LineTo(o.x + pos.x - cw, o.y + pos.y + ch);
-        } else {
-            pos.x = 0;
-            pos.y += ch;
-        }
+        separeEnLigne(rect, o, pos, largeurTotale);
     }
     if (finDeListe)
         pos.y += ch;

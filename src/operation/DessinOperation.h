@@ -78,6 +78,15 @@ private:
         bool cacheVirgules = false;
     };
 
+    // Exercises side by side in rows: the next row starts at the left, `pasY` lower; false
+    // when it starts below the rectangle.
+    static bool rangSuivant(const vlRect& rect, vlPoint& pos, int pasY);
+    // After the last exercise, a row begun is ended.
+    static vlPoint finRangs(vlPoint pos, int pasY);
+    // After an inline exercise `largeur` wide: a stroke before the next one when it fits on
+    // the row, else a new line.
+    void separeEnLigne(const vlRect& rect, vlPoint o, vlPoint& pos, int largeur);
+
     // Additions and subtractions share their layouts.
     vlPoint dessineListe(vlRect rect, vlPoint pos, int premier);
     std::vector<Exercice> exercices(int premier, bool enLigne) const;
