@@ -7,6 +7,8 @@
 #include "host/forms/TPagePosition.h"
 #include "host/forms/UpDown.h"
 #include "platform/UserInterface.h"
+#include "ui_TCadreStyle.h"
+#include "ui_TPagePosition.h"
 
 #include <QAbstractButton>
 #include <QButtonGroup>
@@ -251,8 +253,9 @@ bool TPropFormWidget::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void TPropFormWidget::LiePagePosition(TPagePosition* page) {
-    LieCommuns(page->edOrgX, page->edOrgY, page->edSizeX, page->edSizeY, page->chkDetachable,
-               page->chkActif);
+    LieCommuns(page->Controles().edOrgX, page->Controles().edOrgY, page->Controles().edSizeX,
+               page->Controles().edSizeY, page->Controles().chkDetachable,
+               page->Controles().chkActif);
 }
 
 void TPropFormWidget::LieCommuns(QLineEdit* orgX, QLineEdit* orgY, QLineEdit* sizeX,
@@ -289,8 +292,8 @@ void TPropFormWidget::LieCadreStyle(TCadreStyle* style, ChoixCleStyle choix) {
     });
     const int taille = choixStyle_(TCadreStyle::TaillePinceau);
     if (taille >= 0 && Table()[std::size_t(taille)].lecture == Lecture::Entier)
-        style->UpDown1->SetRange(Table()[std::size_t(taille)].min,
-                                 Table()[std::size_t(taille)].max);
+        style->Controles().UpDown1->SetRange(Table()[std::size_t(taille)].min,
+                                             Table()[std::size_t(taille)].max);
 }
 
 void TPropFormWidget::remplirCadreStyle() {
@@ -307,7 +310,7 @@ void TPropFormWidget::remplirCadreStyle() {
         if (champ >= TCadreStyle::StyleBrosse && valeur)
             brosse = true;
     }
-    cadreStyle_->gbFond->setEnabled(brosse);
+    cadreStyle_->Controles().gbFond->setEnabled(brosse);
 }
 
 void TPropFormWidget::LieMode(QAbstractButton* epreuve, QAbstractButton* corrige, int index) {

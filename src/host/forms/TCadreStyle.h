@@ -8,12 +8,6 @@
 #include <memory>
 #include <string>
 
-class QGroupBox;
-class TBrushStyleCombo;
-class TCardinalEdit;
-class TColorButton;
-class TPenStyleCombo;
-class TUpDown;
 namespace Forms::Ui {
 class TCadreStyle;
 }
@@ -29,14 +23,8 @@ public:
     // Shows a setting's value in its control.
     void Montre(Champ champ, int valeur);
 
-    QGroupBox* gbContour;
-    TPenStyleCombo* cbPenStyle;
-    TColorButton* btCoulPinceau;
-    TCardinalEdit* edTaillePen;
-    TUpDown* UpDown1;
-    QGroupBox* gbFond;
-    TBrushStyleCombo* cbBrushStyle;
-    TColorButton* btCoulBrosse;
+    // The page's controls, for the window that adjusts them.
+    const Forms::Ui::TCadreStyle& Controles() const { return *ui_; }
 
 signals:
     // The user changed a setting: a style chosen, a colour picked, a width entered with Enter

@@ -6,9 +6,6 @@
 
 #include <memory>
 
-class QCheckBox;
-class QGroupBox;
-class TDecimalEdit;
 namespace Forms::Ui {
 class TPagePosition;
 }
@@ -19,14 +16,8 @@ public:
     explicit TPagePosition(QWidget* parent = nullptr);
     ~TPagePosition() override;
 
-    QGroupBox* gbPosition;
-    TDecimalEdit* edOrgX;
-    TDecimalEdit* edOrgY;
-    TDecimalEdit* edSizeX;
-    TDecimalEdit* edSizeY;
-    QGroupBox* gbOptions;
-    QCheckBox* chkDetachable;
-    QCheckBox* chkActif;
+    // The page's controls, for the window that binds them.
+    const Forms::Ui::TPagePosition& Controles() const { return *ui_; }
 
 private:
     std::unique_ptr<Forms::Ui::TPagePosition> ui_;

@@ -7,6 +7,7 @@
 #include "pictures/Camembert.h"
 #include "pictures/CamembertCles.h"
 
+#include "ui_TCadreStyle.h"
 #include "ui_TCamembertProp.h"
 
 #include <QButtonGroup>
@@ -20,7 +21,7 @@ constexpr int kPasAngle = 15;
 
 TCamembertProp::TCamembertProp(TvlCamembert& composant, QWidget* parent)
     : TKindPropForm(composant, "CamembertProp", kClesCamembert, parent) {
-    ui_->cadreStyle->gbFond->setTitle(QStringLiteral("Disque"));
+    ui_->cadreStyle->Controles().gbFond->setTitle(QStringLiteral("Disque"));
 
     auto* const rgSens = GroupeRadio("rgSens", {ui_->rbAiguilles, ui_->rbInverse});
     ui_->UpDown4->SetIncrement(kPasAngle);

@@ -7,13 +7,14 @@
 #include "pictures/Montre.h"
 #include "pictures/MontreCles.h"
 
+#include "ui_TCadreStyle.h"
 #include "ui_TMontreProp.h"
 
 #include <algorithm>
 
 TMontreProp::TMontreProp(TvlMontre& composant, QWidget* parent)
     : TKindPropForm(composant, "MontreProp", kClesMontre, parent) {
-    ui_->cadreStyle->gbContour->setTitle(QStringLiteral("Trait"));
+    ui_->cadreStyle->Controles().gbContour->setTitle(QStringLiteral("Trait"));
 
     ui_->cbAiguille->addItems({QStringLiteral("Montre"), QStringLiteral("Aiguille Heures"),
                                QStringLiteral("Aiguille Minutes"),
@@ -53,10 +54,10 @@ int TMontreProp::indexStyle(TCadreStyle::Champ champ) const {
 void TMontreProp::RemplirControles() {
     const MontreOptions& bloc = composant().Bloc();
     // The second hand is a plain line: it has no brush.
-    ui_->cadreStyle->gbFond->setTitle(
+    ui_->cadreStyle->Controles().gbFond->setTitle(
         element() < AIGUILLE_SECONDES ? QStringLiteral("Remplissage")
                                       : QStringLiteral("Remplissage : aucun pour cette aiguille"));
     if (element() == AIGUILLE_SECONDES)
-        ui_->cadreStyle->cbBrushStyle->setCurrentIndex(-1);
+        ui_->cadreStyle->Controles().cbBrushStyle->setCurrentIndex(-1);
     MontrerMode(ui_->btEpreuve, ui_->btCorrige, bloc.Mode);
 }
