@@ -212,26 +212,26 @@ void ProjectionPerp(vlPoint a, vlPoint b, vlPoint m, double distance, vlPoint& p
     p2 = at(-1);
 }
 
-vlPoint Minima(std::span<const vlPoint> points) {
+namespace {
+
+// The point whose coordinates are each the one `pick` keeps over all the points.
+template <typename Pick> vlPoint extreme(std::span<const vlPoint> points, Pick pick) {
     if (points.empty())
         return {};
-    vlPoint low = points.front();
-    for (const vlPoint p : points) {
-        low.x = std::min(low.x, p.x);
-        low.y = std::min(low.y, p.y);
-    }
-    return low;
+    vlPoint kept = points.front();
+    for (const vlPoint p : points)
+        kept = {pick(kept.x, p.x), pick(kept.y, p.y)};
+    return kept;
+}
+
+} // namespace
+
+vlPoint Minima(std::span<const vlPoint> points) {
+    return extreme(points, [](int a, int b) { return std::min(a, b); });
 }
 
 vlPoint Maxima(std::span<const vlPoint> points) {
-    if (points.empty())
-        return {};
-    vlPoint high = points.front();
-    for (const vlPoint p : points) {
-        high.x = std::max(high.x, p.x);
-        high.y = std::max(high.y, p.y);
-    }
-    return high;
+    return extreme(points, [](int a, int b) { return std::max(a, b); });
 }
 
 // ---- Data ----

@@ -6,6 +6,7 @@
 #include <array>
 #include <bit>
 #include <cstring>
+#include <type_traits>
 
 // ---- TMemoryStream ----
 
@@ -69,6 +70,15 @@ bool readBytes(TStream& s, std::size_t n, std::vector<std::uint8_t>& bytes) {
     return true;
 }
 
+// A signed integer from its two's complement little-endian bytes.
+template <typename Signed> bool readSigned(TStream& s, Signed& v) {
+    std::make_unsigned_t<Signed> u = 0;
+    if (!readLittle(s, u))
+        return false;
+    v = Signed(u);
+    return true;
+}
+
 } // namespace
 
 // ---- Writing ----
@@ -119,27 +129,15 @@ bool WriteBuffer(TStream& s, const void* data, std::size_t n) {
 // ---- Reading ----
 
 bool ReadShort(TStream& s, std::int16_t& v) {
-    std::uint16_t u = 0;
-    if (!readLittle(s, u))
-        return false;
-    v = std::int16_t(u);
-    return true;
+    return readSigned(s, v);
 }
 
 bool ReadLong(TStream& s, std::int32_t& v) {
-    std::uint32_t u = 0;
-    if (!readLittle(s, u))
-        return false;
-    v = std::int32_t(u);
-    return true;
+    return readSigned(s, v);
 }
 
 bool ReadInt64(TStream& s, std::int64_t& v) {
-    std::uint64_t u = 0;
-    if (!readLittle(s, u))
-        return false;
-    v = std::int64_t(u);
-    return true;
+    return readSigned(s, v);
 }
 
 bool ReadDouble(TStream& s, double& v) {

@@ -34,6 +34,20 @@ QMessageBox::Icon iconOf(int flags) {
     }
 }
 
+using FileDialog = QString (*)(QWidget*, const QString&, const QString&, const QString&, QString*,
+                               QFileDialog::Options);
+
+// Opens the file dialog on `path`; false, `path` unchanged, when it is cancelled.
+bool chooseFile(FileDialog dialog, QWidget* parent, const std::string& title,
+                const std::string& filter, std::string& path) {
+    const QString chosen =
+        dialog(parent, ToQString(title), ToQString(path), ToQString(filter), nullptr, {});
+    if (chosen.isEmpty())
+        return false;
+    path = chosen.toStdString();
+    return true;
+}
+
 } // namespace
 
 TQtUserInterface::TQtUserInterface(QWidget* mainWindow) : mainWindow_(mainWindow) {}
@@ -138,22 +152,12 @@ bool TQtUserInterface::ChooseFont(TFontChoice& font) {
 
 bool TQtUserInterface::OpenFileName(const std::string& title, const std::string& filter,
                                     std::string& path) {
-    const QString chosen = QFileDialog::getOpenFileName(mainWindow_, ToQString(title),
-                                                        ToQString(path), ToQString(filter));
-    if (chosen.isEmpty())
-        return false;
-    path = chosen.toStdString();
-    return true;
+    return chooseFile(&QFileDialog::getOpenFileName, mainWindow_, title, filter, path);
 }
 
 bool TQtUserInterface::SaveFileName(const std::string& title, const std::string& filter,
                                     std::string& path) {
-    const QString chosen = QFileDialog::getSaveFileName(mainWindow_, ToQString(title),
-                                                        ToQString(path), ToQString(filter));
-    if (chosen.isEmpty())
-        return false;
-    path = chosen.toStdString();
-    return true;
+    return chooseFile(&QFileDialog::getSaveFileName, mainWindow_, title, filter, path);
 }
 
 std::string TQtUserInterface::ClipboardText() {
