@@ -25,6 +25,21 @@ bool readLines(TStream& s, std::vector<std::string>& lignes) {
     }
 }
 
+// The numbers of an exercise, in order.
+template <typename Nombres> bool ecritNombres(TStream& s, const Nombres& nombres) {
+    for (const std::string& nombre : nombres)
+        if (!WriteString(s, nombre))
+            return false;
+    return true;
+}
+
+template <typename Nombres> bool litNombres(TStream& s, Nombres& nombres) {
+    for (std::string& nombre : nombres)
+        if (!ReadString(s, nombre))
+            return false;
+    return true;
+}
+
 } // namespace
 
 // ---- OperGen ----
@@ -44,20 +59,13 @@ std::unique_ptr<OperGen> Addition::Clone() const {
 }
 
 bool Addition::Sauve(TStream& s) const {
-    if (!OperGen::Sauve(s) || !WriteShort(s, NbOperandes))
-        return false;
-    for (const std::string& nombre : Nombres)
-        if (!WriteString(s, nombre))
-            return false;
-    return true;
+    return OperGen::Sauve(s) && WriteShort(s, NbOperandes) && ecritNombres(s, Nombres);
 }
 
 bool Addition::Charge(TStream& s) {
     bool ok = OperGen::Charge(s) && ReadShort(s, NbOperandes);
     // The sum is string NbOperandes: anything but 2 to 5 operands cannot be drawn.
-    ok = ok && NbOperandes >= 2 && NbOperandes < MAX_NOMBRES;
-    for (std::size_t i = 0; ok && i < Nombres.size(); ++i)
-        ok = ReadString(s, Nombres[i]);
+    ok = ok && NbOperandes >= 2 && NbOperandes < MAX_NOMBRES && litNombres(s, Nombres);
     if (!ok) {
         NbOperandes = 2;
         Nombres[1] = "1";
@@ -72,18 +80,11 @@ std::unique_ptr<OperGen> Soustraction::Clone() const {
 }
 
 bool Soustraction::Sauve(TStream& s) const {
-    if (!OperGen::Sauve(s))
-        return false;
-    for (const std::string& nombre : Nombres)
-        if (!WriteString(s, nombre))
-            return false;
-    return true;
+    return OperGen::Sauve(s) && ecritNombres(s, Nombres);
 }
 
 bool Soustraction::Charge(TStream& s) {
-    bool ok = OperGen::Charge(s);
-    for (std::size_t i = 0; ok && i < Nombres.size(); ++i)
-        ok = ReadString(s, Nombres[i]);
+    const bool ok = OperGen::Charge(s) && litNombres(s, Nombres);
     if (!ok)
         Nombres = {"2", "1", "1"};
     return ok;

@@ -188,21 +188,23 @@ void TQtCanvas::Line(int x1, int y1, int x2, int y2) {
     drawShape(path, false);
 }
 
-void TQtCanvas::Polyline(std::span<const vlPoint> points) {
-    if (points.size() < 2)
-        return;
+QPainterPath TQtCanvas::pathThrough(std::span<const vlPoint> points) const {
     QPainterPath path(toPoint(points.front()));
     for (const vlPoint& p : points.subspan(1))
         path.lineTo(toPoint(p));
-    drawShape(path, false);
+    return path;
+}
+
+void TQtCanvas::Polyline(std::span<const vlPoint> points) {
+    if (points.size() < 2)
+        return;
+    drawShape(pathThrough(points), false);
 }
 
 void TQtCanvas::Polygon(std::span<const vlPoint> points) {
     if (points.size() < 2)
         return;
-    QPainterPath path(toPoint(points.front()));
-    for (const vlPoint& p : points.subspan(1))
-        path.lineTo(toPoint(p));
+    QPainterPath path = pathThrough(points);
     path.closeSubpath();
     drawShape(path, true);
 }

@@ -72,6 +72,8 @@ private:
     QRectF shapeBounds(int x1, int y1, int x2, int y2) const;
     // Where points go: cell centres when outlined, cell corners when only filled.
     QPointF toPoint(vlPoint p) const;
+    // The open path through the points, in order.
+    QPainterPath pathThrough(std::span<const vlPoint> points) const;
     QPainterPath arcPath(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4,
                          bool pie) const;
     bool penVisible() const { return Pen.Style != psClear; }
