@@ -52,15 +52,9 @@ protected:
 TEST_F(SudokuCommands, GenerateGivesUniquePuzzlesOfTheShapeAndLevelAsked) {
     for (const auto& [f, niveau] :
          {std::pair{kFormes[0], 3}, {kFormes[1], 1}, {kFormes[2], 2}, {kFormes[3], 3}}) {
-        const std::vector<std::string> args = {"generate",
-                                               "--type",
-                                               std::to_string(f.type),
-                                               "--niveau",
-                                               std::to_string(niveau),
-                                               "--count",
-                                               "5",
-                                               "--seed",
-                                               "5"};
+        const std::string type = std::to_string(f.type), n = std::to_string(niveau);
+        const std::vector<std::string> args{"generate", "--type", type,     "--niveau", n,
+                                            "--count",  "5",      "--seed", "5"};
         const Outcome r = run(args);
         ASSERT_EQ(r.code, EXIT_OK) << r.err;
         const auto puzzles = lignes(r.out);
