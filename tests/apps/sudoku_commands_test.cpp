@@ -134,7 +134,6 @@ TEST_F(SudokuCommands, BadInputAndUsage) {
         {{"db", "list", path("absent.dat")}, EXIT_IO, ""},
         {{"rate", path("absent.txt")}, EXIT_IO, ""},
         {{"rate"}, EXIT_USAGE, ""},
-        {{"solve"}, EXIT_USAGE, ""},
         {{"db", "list", base4, "--filtre", "0101"}, EXIT_USAGE, ""},
         {{"db", "search", base4}, EXIT_USAGE, ""}, // no count
         {{"db", "search", base4, "--count", "1", "--rules", "2"}, EXIT_USAGE, ""},

@@ -115,21 +115,6 @@ std::string melange(const std::string& cases, int type, std::uint32_t graine) {
 
 } // namespace
 
-// A change of type clears the counters; an unknown type is 9 x 9; a short puzzle leaves the
-// cells past its end unknown.
-TEST(SudokuGrilleTest, TypesAndLoading) {
-    SudokuGrille g;
-    g.Stat[5] = 3;
-    g.FixeType(tg6x6_2x3);
-    EXPECT_EQ(std::tuple(g.LargeurRegion, g.HauteurRegion, g.NbValeurs), std::tuple(2, 3, 6));
-    EXPECT_EQ(g.Stat, StatRegles{});
-    g.FixeType(7);
-    EXPECT_EQ(g.NbValeurs, 9);
-    g = GrilleDe(tg4x4, "12");
-    EXPECT_EQ(candidats(g, 0, 1), " 2  ");
-    EXPECT_EQ(g.LitSolution(), "1200000000000000");
-}
-
 TEST(SudokuGrilleTest, StatusOfFullEmptyAndContradictoryGrids) {
     std::string boite(81, '0');
     boite[0] = boite[10] = '7'; // twice in a box, not in a line
