@@ -52,15 +52,9 @@ protected:
 TEST_F(SudokuCommands, GenerateGivesUniquePuzzlesOfTheShapeAndLevelAsked) {
     for (const auto& [f, niveau] :
          {std::pair{kFormes[0], 3}, {kFormes[1], 1}, {kFormes[2], 2}, {kFormes[3], 3}}) {
-        const std::vector<std::string> args = {"generate",
-                                               "--type",
-                                               std::to_string(f.type),
-                                               "--niveau",
-                                               std::to_string(niveau),
-                                               "--count",
-                                               "5",
-                                               "--seed",
-                                               "5"};
+        const std::string type = std::to_string(f.type), n = std::to_string(niveau);
+        const std::vector<std::string> args{"generate", "--type", type,     "--niveau", n,
+                                            "--count",  "5",      "--seed", "5"};
         const Outcome r = run(args);
         ASSERT_EQ(r.code, EXIT_OK) << r.err;
         const auto puzzles = lignes(r.out);
@@ -140,7 +134,6 @@ TEST_F(SudokuCommands, BadInputAndUsage) {
         {{"db", "list", path("absent.dat")}, EXIT_IO, ""},
         {{"rate", path("absent.txt")}, EXIT_IO, ""},
         {{"rate"}, EXIT_USAGE, ""},
-        {{"solve"}, EXIT_USAGE, ""},
         {{"db", "list", base4, "--filtre", "0101"}, EXIT_USAGE, ""},
         {{"db", "search", base4}, EXIT_USAGE, ""}, // no count
         {{"db", "search", base4, "--count", "1", "--rules", "2"}, EXIT_USAGE, ""},
@@ -155,20 +148,19 @@ TEST_F(SudokuCommands, BadInputAndUsage) {
     EXPECT_EQ(read(base4), std::string("SudokuGrille") + char(tg4x4));
 }
 
-// add rates each puzzle and inserts it as the component's AjouteEnBase does; list prints
-// number, key and puzzle, and a filter keeps the records whose checked counters are set.
-TEST_F(SudokuCommands, DatabaseCreateAddAndList) {
-    const std::string base = path("quatre.dat");
-    ASSERT_EQ(run({"db", "create", base, "--type", "3"}).code, EXIT_OK);
-    EXPECT_EQ(read(base), std::string("SudokuGrille") + char(3));
-    EXPECT_EQ(run({"db", "create", base, "--type", "3"}).code, EXIT_IO);
+// One base through its life: created once; added to from a file as the component's insertion
+// would (a puzzle the solver cannot finish stays out, named by its line); searched into with
+// the checked rules (here hidden singles); listed with each record's number, key (the rating of
+// its puzzle) and puzzle, and filtered on the counters checked.
+TEST_F(SudokuCommands, DatabaseLife) {
+    const std::string base = path("six.dat");
+    ASSERT_EQ(run({"db", "create", base, "--type", "1"}).code, EXIT_OK);
+    EXPECT_EQ(run({"db", "create", base, "--type", "1"}).code, EXIT_IO);
     EXPECT_TRUE(liste(base).empty());
-
-    const Outcome genere = run({"generate", "--type", "3", "--count", "12", "--seed", "8"});
+    const Outcome genere = run({"generate", "--type", "1", "--count", "12", "--seed", "8"});
     ASSERT_EQ(genere.code, EXIT_OK);
     const auto puzzles = lignes(genere.out);
-    // An empty grid: the solver does not finish it, so it stays out.
-    const std::string fichier = write("g.txt", genere.out + std::string(16, '0') + "\n");
+    const std::string fichier = write("g.txt", genere.out + std::string(36, '0') + "\n");
     const Outcome ajout = run({"db", "add", base, fichier});
     ASSERT_EQ(ajout.code, EXIT_OK) << ajout.err;
     EXPECT_NE(ajout.out.find("12 grille(s) ajoutée(s), 1 ignorée(s)"), std::string::npos);
@@ -176,19 +168,24 @@ TEST_F(SudokuCommands, DatabaseCreateAddAndList) {
     const std::string temoin = path("temoin.dat");
     std::string message;
     for (const std::string& p : puzzles) {
-        SudokuGrille g = GrilleDe(tg4x4, p);
+        SudokuGrille g = GrilleDe(tg6x6_3x2, p);
         ASSERT_EQ(g.Resoudre(NiveauComplet), ssResolu);
-        ASSERT_TRUE(AjouteEnBase(g.Stat, temoin, tg4x4, p, message)) << message;
+        ASSERT_TRUE(AjouteEnBase(g.Stat, temoin, tg6x6_3x2, p, message)) << message;
     }
     EXPECT_EQ(read(base), read(temoin));
 
+    EXPECT_EQ(run({"db", "search", base, "--type", "2", "--count", "1"}).code, EXIT_BAD_INPUT);
+    const Outcome r =
+        run({"db", "search", base, "--count", "4", "--rules", "10000", "--seed", "4"});
+    ASSERT_EQ(r.code, EXIT_OK) << r.err;
     const auto tout = liste(base);
-    ASSERT_EQ(tout.size(), 12u);
+    ASSERT_EQ(tout.size(), 16u);
     std::multiset<std::string> listes, generees(puzzles.begin(), puzzles.end());
     int avecUnique = 0;
     for (size_t k = 0; k < tout.size(); ++k) {
         const std::string grille = tout[k].substr(tout[k].rfind(' ') + 1);
-        SudokuGrille g = GrilleDe(tg4x4, grille);
+        EXPECT_EQ(Backtracking(grille, 3, 2).NbSolutions(), 1) << grille;
+        SudokuGrille g = GrilleDe(tg6x6_3x2, grille);
         g.Resoudre(NiveauComplet);
         std::string attendue = std::to_string(k);
         for (int i = 0; i < 13; ++i)
@@ -197,29 +194,15 @@ TEST_F(SudokuCommands, DatabaseCreateAddAndList) {
         avecUnique += g.Stat[rgUniqueCache] != 0;
         listes.insert(grille);
     }
-    EXPECT_EQ(listes, generees);
+    EXPECT_TRUE(std::includes(listes.begin(), listes.end(), generees.begin(), generees.end()));
+    EXPECT_GE(avecUnique, 4);
     EXPECT_EQ(int(liste(base, "0100000000000").size()), avecUnique);
     EXPECT_TRUE(liste(base, "0000000000001").empty()); // no record needs a swordfish
 }
 
-// search adds puzzles using the checked rules (here hidden singles) up to the count; a number
-// of attempts shared by workers gives the same base whatever their timing, with at most one
-// puzzle a technique profile.
-TEST_F(SudokuCommands, DatabaseSearch) {
-    const std::string base = path("recherche.dat");
-    const Outcome r = run(
-        {"db", "search", base, "--type", "1", "--count", "6", "--rules", "10000", "--seed", "4"});
-    ASSERT_EQ(r.code, EXIT_OK) << r.err;
-    const auto enregistrements = liste(base);
-    ASSERT_EQ(enregistrements.size(), 6u);
-    EXPECT_EQ(liste(base, "0100000000000").size(), 6u);
-    for (const std::string& ligne : enregistrements) {
-        const std::string grille = ligne.substr(ligne.rfind(' ') + 1);
-        ASSERT_EQ(grille.size(), 36u);
-        EXPECT_EQ(Backtracking(grille, 3, 2).NbSolutions(), 1) << grille;
-    }
-    EXPECT_EQ(run({"db", "search", base, "--type", "2", "--count", "1"}).code, EXIT_BAD_INPUT);
-
+// A number of attempts shared by workers gives the same base whatever their timing, with at
+// most one puzzle a technique profile.
+TEST_F(SudokuCommands, SearchByWorkersIsReproducible) {
     const auto recherche = [&](const std::string& nom) {
         const Outcome o = run({"db", "search", path(nom), "--type", "2", "--attempts", "300",
                                "--jobs", "3", "--per-profile", "1", "--seed", "9"});

@@ -18,7 +18,7 @@ GrilleGeneree genere(int type, int niveau, int nbValeurs, std::uint32_t graine) 
 // Hundreds of puzzles of each shape and level, checked by a backtracking solver of our own:
 // exactly one solution, the one handed out, nothing past the grid; solved by the techniques of
 // the level, so that level 1 needs naked singles alone and level 2 nothing beyond hidden
-// singles; rated by a full-level solve of what the pupil sees.
+// singles, which need every given; rated by a full-level solve of what the pupil sees.
 TEST(SudokuGenerationTest, EveryPuzzleIsUniqueAndSolvedAtItsLevel) {
     for (const Forme& f : kFormes) {
         const int n = f.largeur * f.hauteur;
@@ -45,6 +45,13 @@ TEST(SudokuGenerationTest, EveryPuzzleIsUniqueAndSolvedAtItsLevel) {
                 const int premierInterdit = niveau == 1 ? rgUniqueCache : rgVerrouRegion;
                 for (int i = premierInterdit; i <= rgSwordfish && niveau < 3; ++i)
                     ASSERT_EQ(g.Stat[i], 0) << "type " << f.type << " counter " << i;
+                for (int i = 0; i < n * n && essai == 0; ++i) { // every given is needed
+                    std::string moins = donnees;
+                    moins[size_t(i)] = '0';
+                    EXPECT_TRUE(donnees[size_t(i)] == '0' ||
+                                GrilleDe(f.type, moins).Resoudre(NiveauSolveur(niveau)) != ssResolu)
+                        << "type " << f.type << " level " << niveau << " given " << i;
+                }
             }
         }
     }

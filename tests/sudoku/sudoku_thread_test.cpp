@@ -2,8 +2,6 @@
 
 #include "platform/TempFolder.h"
 #include "platform/UserInterface.h"
-#include "sudoku/SudokuBase.h"
-#include "sudoku/SudokuTestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -11,7 +9,6 @@
 #include <chrono>
 #include <thread>
 
-using namespace sudoku_test;
 using namespace std::chrono_literals;
 
 namespace {
@@ -66,7 +63,6 @@ TEST(SudokuThreadAcceptance, ByCheckedRules) {
     const StatRegles deux = avec({rgUniqueCache, rgXWing});
     const Cas cas[] = {
         {avec({}), regles({}), false, true},
-        {avec({rgSwordfish}), regles({}), false, true},
         {avec({rgUniqueCache}), regles({rrUniqueCache}), false, true},
         {avec({rgUniqueCache}), regles({rrVerrouille}), false, false},
         {avec({rgVerrouLigne}), regles({rrVerrouille}), false, true},
@@ -81,36 +77,11 @@ TEST(SudokuThreadAcceptance, ByCheckedRules) {
         {deux, regles({rrAutre}), true, false},
         {deux, regles({rrAutre, rrUniqueCache}), true, true},
         {avec({rgXWing, rgQuintupletCache}), regles({rrAutre}), true, false},
-        {avec({}), regles({}), true, true},
         {avec({rgUniqueCache}), regles({}), true, false},
     };
     for (size_t i = 0; i < std::size(cas); ++i)
         EXPECT_EQ(SudokuThread::Accepte(cas[i].stat, cas[i].regles, cas[i].strict), cas[i].accepte)
             << "case " << i;
-}
-
-// A depot takes each accepted puzzle in place of the file, with its attempt number, its
-// counters and its N x N strings; the search stops when it answers false.
-TEST_F(SudokuThreadTest, ADepotTakesThePuzzlesUntilItHasEnough) {
-    std::vector<int> essais;
-    SudokuThread thread(tg4x4, regles({}), nullptr, nullptr, "", false);
-    thread.FixeGraine(5);
-    thread.FixeDepot([&](int essai, const StatRegles& stat, const std::string& probleme,
-                         const std::string& solution) {
-        essais.push_back(essai);
-        EXPECT_TRUE(SolutionValide(solution, 2, 2));
-        EXPECT_TRUE(Compatible(probleme, solution));
-        SudokuGrille g = GrilleDe(tg4x4, probleme);
-        EXPECT_EQ(g.Resoudre(NiveauComplet), ssResolu);
-        EXPECT_EQ(g.Stat, stat);
-        return essais.size() < 4;
-    });
-    thread.Start();
-    thread.WaitFor();
-    ASSERT_EQ(essais.size(), 4u);
-    EXPECT_TRUE(std::is_sorted(essais.begin(), essais.end()));
-    EXPECT_EQ(essais.back(), thread.NbEtudiees());
-    EXPECT_EQ(thread.NbEnregistres(), 0); // nothing went to a file
 }
 
 // The search ends on a base it cannot add to, and says why once it has ended.
