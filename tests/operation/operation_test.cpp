@@ -211,47 +211,36 @@ TEST_F(OperationTest, EveryKindComesBackFromItsRecordItsDocumentAndACopy) {
     }
 }
 
-TEST_F(OperationTest, AVersion2RecordHasTenOperandRows) {
+TEST_F(OperationTest, OlderRecordsHaveTenOperandRowsAndVersion1LacksTheLaterFields) {
     TvlOperation& source = nouvelle();
+    change(source, "EpaisseurTrait=7;EspSuppl=0;NombreOperations=5");
     for (std::size_t i = 0; i < source.TableOperandes.size(); ++i)
         source.TableOperandes[i] = {double(i + 1), 2, -1, -1, -1};
     genere(source);
-    std::vector<std::uint8_t> bytes = sauve(source);
-    const std::int16_t version = 2;
-    std::memcpy(bytes.data(), &version, 2);
-    bytes.resize(bytes.size() - 14 * 40); // a version 2 record ends after ten rows
-    TMemoryStream stream(bytes);
-    TvlOperation& lu = nouvelle();
-    ASSERT_TRUE(lu.Charge(stream, nullptr, &document_.Cadre(0)));
-    EXPECT_EQ(lu.Version, 3);
-    EXPECT_EQ(lu.Operations().size(), 24u); // the records themselves are all there
-    const TLigneOperandes vide{-1, -1, -1, -1, -1};
-    for (std::size_t i = 0; i < 24; ++i)
-        EXPECT_EQ(lu.TableOperandes[i], i < 10 ? source.TableOperandes[i] : vide) << i;
-}
-
-TEST_F(OperationTest, AVersion1BlockGetsTheLaterFieldsDefaults) {
-    TvlOperation& source = nouvelle();
-    change(source, "EpaisseurTrait=7;EspSuppl=0;NombreOperations=5");
     const std::vector<std::uint8_t> v3 = sauve(source);
-    // The first 208 bytes of the block, then the records and ten rows of operands.
-    const std::size_t debut = entete(source);
-    std::vector<std::uint8_t> v1(v3.begin(), v3.begin() + std::ptrdiff_t(debut + 208));
-    v1.insert(v1.end(), v3.begin() + std::ptrdiff_t(debut + 272), v3.end() - 960);
+    const long debut = long(entete(source));
     const auto* table = reinterpret_cast<const std::uint8_t*>(source.TableOperandes.data());
-    v1.insert(v1.end(), table, table + 400);
-    const std::int16_t version = 1;
-    std::memcpy(v1.data(), &version, 2);
-    TMemoryStream stream(v1);
-    TvlOperation& lu = nouvelle();
-    ASSERT_TRUE(lu.Charge(stream, nullptr, &document_.Cadre(0)));
-    EXPECT_EQ(stream.Remaining(), 0u);
-    EXPECT_EQ(lu.Reglages().EpaisseurTrait, 1);
-    EXPECT_TRUE(lu.Reglages().EspSuppl);
-    EXPECT_EQ(lu.Reglages().NombreOperations, 5);
-    EXPECT_EQ(exercices(lu), exercices(source));
-    EXPECT_EQ(lu.TableOperandes[9], source.TableOperandes[9]);
-    EXPECT_EQ(lu.TableOperandes[10][0], -1);
+    // Version 1 keeps the first 208 bytes of the options block; both end after ten rows.
+    for (const auto& [version, bloc, epaisseur] :
+         std::vector<std::array<int, 3>>{{1, 208, 1}, {2, 272, 7}}) {
+        SCOPED_TRACE(version);
+        std::vector<std::uint8_t> bytes(v3.begin(), v3.begin() + debut + bloc);
+        bytes.insert(bytes.end(), v3.begin() + debut + 272, v3.end() - 960);
+        bytes.insert(bytes.end(), table, table + 400);
+        const auto v = std::int16_t(version);
+        std::memcpy(bytes.data(), &v, 2);
+        TMemoryStream stream(bytes);
+        TvlOperation& lu = nouvelle();
+        ASSERT_TRUE(lu.Charge(stream, nullptr, &document_.Cadre(0)));
+        EXPECT_EQ(stream.Remaining(), 0u);
+        EXPECT_EQ(lu.Version, 3);
+        EXPECT_EQ(lu.Reglages().EpaisseurTrait, epaisseur);
+        EXPECT_EQ(lu.Reglages().EspSuppl, version == 1);
+        EXPECT_EQ(exercices(lu), exercices(source));
+        const TLigneOperandes vide{-1, -1, -1, -1, -1};
+        for (std::size_t i = 0; i < 24; ++i)
+            EXPECT_EQ(lu.TableOperandes[i], i < 10 ? source.TableOperandes[i] : vide) << i;
+    }
 }
 
 TEST_F(OperationTest, FailedLoadsFallBack) {
