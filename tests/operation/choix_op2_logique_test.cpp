@@ -42,13 +42,6 @@ protected:
         return textes;
     }
 
-    std::set<int> entiersTires(int n) const {
-        std::set<int> vus;
-        for (const std::string& t : tirages(n))
-            vus.insert(std::stoi(t));
-        return vus;
-    }
-
     SuperGridModel grille_;
     std::unique_ptr<ChoixOp2Logique> logique_;
     TTestUi ui_;
@@ -92,55 +85,56 @@ TEST_F(ChoixOp2LogiqueTest, NumberTextsAndColumnResults) {
     }
 }
 
-TEST_F(ChoixOp2LogiqueTest, DrawnNumbersFollowBoundsMultiplesAndNoZeros) {
-    // 0 and 0 stand for 10 and 1000; the maximum itself is never drawn.
-    for (const auto& [min, max, plusPetit, plusGrand] :
-         std::vector<std::array<int, 4>>{{0, 0, 10, 999}, {100, 1, 1, 99}, {5, 5, 5, 5}}) {
-        logique(OP_ADDITION, min, max);
-        const std::set<int> vus = entiersTires(4000);
-        EXPECT_EQ(*vus.begin(), plusPetit) << min << ".." << max;
-        EXPECT_EQ(*vus.rbegin(), plusGrand) << min << ".." << max;
+// Every number drawn has the form given, the lowest is at most and the highest at least those
+// given, and each is a multiple of one of those given (checked in turn), all of them met.
+TEST_F(ChoixOp2LogiqueTest, DrawnNumbersFollowTheSettings) {
+    struct Cas {
+        double min, max, multiple1, multiple2;
+        int decimales;
+        bool pasDeZeros;
+        const char* forme;
+        double plusPetit, plusGrand;
+        std::vector<int> multiples;
+    };
+    const std::vector<Cas> cas{
+        // 0 and 0 stand for 10 and 1000; the maximum itself is never drawn.
+        {0, 0, 0, 0, 0, false, "[1-9][0-9][0-9]?", 10, 999, {}},
+        {100, 1, 0, 0, 0, false, "[1-9][0-9]?", 1, 99, {}},
+        {5, 5, 0, 0, 0, false, "5", 5, 5, {}},
+        {0, 99999999, 0, 0, 0, false, "[0-9]{1,8}", 1e8, 5e7, {}}, // beyond rand()'s 15 bits
+        {1, 100, 0, 7, 0, false, "[0-9]+", 100, 0, {7}},           // "ou de" alone
+        {1, 100, 10, 7, 0, false, "[0-9]+", 100, 0, {10, 7}},
+        // No zeros when possible: 10 when it is the only number; multiples of 20 still drawn.
+        {10, 11, 0, 0, 0, true, "10", 10, 10, {}},
+        {1, 1000, 20, 0, 0, true, "[0-9]+", 1000, 0, {20}},
+        // Decimals keep their trailing zeros and go first within eight digits.
+        {1, 2, 0, 0, 2, false, "1,[0-9][0-9]", 2, 0, {}},
+        {99999990, 99999999, 0, 0, 3, false, "[0-9,]{8}", 1e8, 0, {}},
+    };
+    for (const Cas& c : cas) {
+        SCOPED_TRACE(::testing::Message() << c.min << ".." << c.max << " " << c.forme);
+        ChoixOp2Logique& l = logique(OP_ADDITION, c.min, c.max);
+        l.Reglages.Multiple1 = c.multiple1;
+        l.Reglages.Multiple2 = c.multiple2;
+        l.Reglages.Decimales = c.decimales;
+        l.Reglages.PasDeZeros = c.pasDeZeros;
+        const std::regex forme(c.forme);
+        std::vector<double> valeurs;
+        std::set<int> multiples;
+        for (const std::string& t : tirages(4000)) {
+            ASSERT_TRUE(std::regex_match(t, forme)) << t;
+            valeurs.push_back(LitNombre(t));
+            const auto m = std::find_if(c.multiples.begin(), c.multiples.end(),
+                                        [&t](int m) { return std::stoi(t) % m == 0; });
+            if (!c.multiples.empty()) {
+                ASSERT_NE(m, c.multiples.end()) << t;
+                multiples.insert(*m);
+            }
+        }
+        EXPECT_LE(*std::min_element(valeurs.begin(), valeurs.end()), c.plusPetit);
+        EXPECT_GE(*std::max_element(valeurs.begin(), valeurs.end()), c.plusGrand);
+        EXPECT_EQ(multiples, std::set<int>(c.multiples.begin(), c.multiples.end()));
     }
-    // Bounds beyond rand()'s fifteen bits are reached.
-    logique(OP_ADDITION, 0, 99999999);
-    EXPECT_GT(*entiersTires(200).rbegin(), 50000000);
-    // "ou de" alone acts as "Multiple de"; both give either.
-    ChoixOp2Logique& l = logique(OP_ADDITION, 1, 100);
-    l.Reglages.Multiple2 = 7;
-    for (const int v : entiersTires(200))
-        EXPECT_EQ(v % 7, 0) << v;
-    l.Reglages.Multiple1 = 10;
-    std::set<int> lesquels;
-    for (const int v : entiersTires(400))
-        lesquels.insert(v % 10 == 0 ? 10 : v % 7 == 0 ? 7 : v);
-    EXPECT_EQ(lesquels, (std::set<int>{7, 10}));
-    // No zeros when possible: 10 is kept when it is the only number, and multiples of 10 are
-    // drawn without retries.
-    logique(OP_ADDITION, 10, 11).Reglages.PasDeZeros = true;
-    EXPECT_EQ(logique_->TireNombre(), "10");
-    ChoixOp2Logique& z = logique(OP_ADDITION, 1, 1000);
-    z.Reglages.PasDeZeros = true;
-    z.Reglages.Multiple1 = 20;
-    for (const int v : entiersTires(50))
-        EXPECT_EQ(v % 20, 0) << v;
-}
-
-TEST_F(ChoixOp2LogiqueTest, DecimalsKeepTheirTrailingZerosWithinEightDigits) {
-    ChoixOp2Logique& l = logique(OP_ADDITION, 1, 2);
-    l.Reglages.Decimales = 2;
-    const std::regex forme("1,[0-9][0-9]");
-    bool zeroFinal = false;
-    for (const std::string& t : tirages(300)) {
-        EXPECT_TRUE(std::regex_match(t, forme)) << t;
-        zeroFinal = zeroFinal || t.back() == '0';
-    }
-    EXPECT_TRUE(zeroFinal);
-    // The decimals go first.
-    l.Reglages.ValeurMin = 99999990;
-    l.Reglages.ValeurMax = 99999999;
-    l.Reglages.Decimales = 3;
-    for (const std::string& t : tirages(20))
-        EXPECT_EQ(t.size(), 8u) << t;
 }
 
 TEST_F(ChoixOp2LogiqueTest, GeneratingFillsTheSelectionOrDerivesFromResults) {
