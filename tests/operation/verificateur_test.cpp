@@ -13,6 +13,7 @@
 #include <gtest/gtest.h>
 
 #include <random>
+#include <sstream>
 
 namespace {
 
@@ -70,25 +71,6 @@ protected:
     std::mt19937 alea_{20240611};
 };
 
-int rapideMult(const Lignes& l, int da, int db) {
-    RechercheMult recherche;
-    return recherche.Compte(BlocLignes(l), da, db);
-}
-
-int simpleMult(Lignes l, int da, int db) {
-    return std::min(2, simple::compteMult(l, da, db));
-}
-
-int rapideDiv(const Lignes& l, bool longue, int precision) {
-    RechercheDiv recherche;
-    return recherche.Compte(BlocLignes(l), longue, precision);
-}
-
-int simpleDiv(Lignes l, bool longue, int precision) {
-    CalculDivision calcul;
-    return std::min(2, simple::compteDiv(l, longue, precision, calcul));
-}
-
 // The checker itself can fail: it tells a wrong product, no completion and several apart.
 TEST(VerificateurSeul, RejectsWrongAndAmbiguousExercises) {
     EXPECT_EQ(verificateur::ecritMultiplication("12", "34", ','),
@@ -133,13 +115,12 @@ TEST_F(VerificateurTest, EveryHoledExerciseHasExactlyOneCompletion) {
                 ligne[1] = tire(entre(1, 3), alea_() % 6 == 0 ? 1 : 0);
             }
         }
-        change(op, "Operation", division ? "3" : "2");
-        change(op, "PositionTrous", std::to_string(positions));
-        change(op, "TrousIsoles", isoles ? "1" : "0");
-        change(op, division ? "DifficulteDiv" : "DifficulteMult", std::to_string(niveau));
-        change(op, "DivisionLongue", longue ? "1" : "0");
-        change(op, "PrecisionDiv", std::to_string(precision));
-        change(op, "OperationPosee", posee ? "1" : "0"); // regenerates
+        std::ostringstream cles; // the last one regenerates
+        cles << "Operation=" << (division ? 3 : 2) << ";PositionTrous=" << positions
+             << ";TrousIsoles=" << isoles << (division ? ";DifficulteDiv=" : ";DifficulteMult=")
+             << niveau << ";DivisionLongue=" << longue << ";PrecisionDiv=" << precision
+             << ";OperationPosee=" << posee;
+        change(op, cles.str());
         const bool formeLongue = longue || !posee;
         ASSERT_EQ(op.Operations().size(), op.TableOperandes.size());
         for (std::size_t i = 0; i < op.Operations().size(); ++i) {
@@ -167,11 +148,9 @@ TEST_F(VerificateurTest, EveryHoledExerciseHasExactlyOneCompletion) {
             // Holes on both factors of a multiplication are not checked for uniqueness.
             if (!division && isoles && positions == 3)
                 continue;
-            verificateur::Compteur compteur(lignes, ',', division, formeLongue, precision);
-            const long n = compteur.Compte();
-            ASSERT_EQ(n, 1) << a << (division ? " : " : " x ") << b << " -> "
-                            << ::testing::PrintToString(lignes) << " P=" << positions
-                            << " isoles=" << isoles << " niveau=" << niveau;
+            const long n =
+                verificateur::Compteur(lignes, ',', division, formeLongue, precision).Compte();
+            ASSERT_EQ(n, 1) << ::testing::PrintToString(lignes) << " " << cles.str();
             if (lignes != ecrit)
                 ++avecTrous;
         }
@@ -195,8 +174,9 @@ TEST_F(VerificateurTest, MultiplicationCountsAreThoseOfThePlainSearch) {
         if (essai % 4 == 3)
             derange(l);
         troue(l, entre(10, 90), entre(1, 4));
-        const int attendu = simpleMult(l, da, db);
-        ASSERT_EQ(rapideMult(l, da, db), attendu)
+        Lignes copie = l;
+        const int attendu = std::min(2, simple::compteMult(copie, da, db));
+        ASSERT_EQ(RechercheMult().Compte(BlocLignes(l), da, db), attendu)
             << ::testing::PrintToString(l) << " " << da << " " << db;
         ++vus[std::size_t(attendu)];
     }
@@ -220,8 +200,10 @@ TEST_F(VerificateurTest, DivisionCountsAreThoseOfThePlainSearch) {
         if (essai % 5 == 4 && l.size() > 3)
             derange(l);
         troue(l, entre(10, 90), entre(1, 3));
-        const int attendu = simpleDiv(l, longue, precision);
-        ASSERT_EQ(rapideDiv(l, longue, precision), attendu)
+        Lignes copie = l;
+        CalculDivision calcul;
+        const int attendu = std::min(2, simple::compteDiv(copie, longue, precision, calcul));
+        ASSERT_EQ(RechercheDiv().Compte(BlocLignes(l), longue, precision), attendu)
             << ::testing::PrintToString(l) << " longue=" << longue << " precision=" << precision;
         ++vus[std::size_t(attendu)];
     }
@@ -231,10 +213,9 @@ TEST_F(VerificateurTest, DivisionCountsAreThoseOfThePlainSearch) {
 TEST_F(VerificateurTest, AStoppedSearchAnswersTwo) {
     const ArretRecherche arret = [] { return true; };
     // Enough holes for the search to poll its stop.
-    RechercheMult mult;
-    EXPECT_EQ(mult.Compte(BlocLignes({";<=", ">?@", "56088"}), 0, 0, arret), 2);
-    RechercheDiv div;
-    EXPECT_EQ(div.Compte(BlocLignes({";<=>", "?@", "22", "114", "02"}), false, 0, arret), 2);
+    EXPECT_EQ(RechercheMult().Compte(BlocLignes({";<=", ">?@", "56088"}), 0, 0, arret), 2);
+    EXPECT_EQ(RechercheDiv().Compte(BlocLignes({";<=>", "?@", "22", "114", "02"}), false, 0, arret),
+              2);
 }
 
 } // namespace
