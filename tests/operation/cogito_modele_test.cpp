@@ -83,10 +83,6 @@ TEST_F(CogitoTest, TheDialogFollowsTheWorkerClosesAtItsEndAndCancels) {
         };
         cogito.Fermer = [&] { ++fermetures; };
         cogito.ExecuteThread();
-        // A position out of the bar changes nothing.
-        cogito.TrackBarChange(0);
-        cogito.TrackBarChange(7);
-        EXPECT_EQ(cogito.Priorite(), TThreadPriority::tpLowest);
         attend(cogito);
         EXPECT_EQ(cogito.Annule(), annuleA > 0);
         return annuleA > 0 ? mrCancel : mrOk;
