@@ -21,15 +21,12 @@ using Nombres3 = std::array<std::string, 3>;
 TEST_F(EcritureTest, DoubleToStringWritesPlainDecimalsWithoutTrailingZeros) {
     // Fifteen significant digits absorb the binary error of decimal sums; beyond them the
     // mantissa runs out and zeros follow.
-    const std::vector<std::pair<long double, std::string>> cas{
-        {0, "0"},
-        {2.5, "2,5"},
-        {0.0005, "0,0005"},
-        {1234567.125, "1234567,125"},
-        {0.1L + 0.2L, "0,3"},
-        {static_cast<long double>(5.3) - 2.1, "3,2"},
-        {1e20L, "100000000000000000000"}};
-    for (const auto& [x, texte] : cas)
+    for (const auto& [x, texte] :
+         std::vector<std::pair<long double, std::string>>{{0, "0"},
+                                                          {0.0005, "0,0005"},
+                                                          {1234567.125, "1234567,125"},
+                                                          {0.1L + 0.2L, "0,3"},
+                                                          {1e20L, "100000000000000000000"}})
         EXPECT_EQ(DoubleToString(x), texte);
     SetDecimalSeparator('.');
     EXPECT_EQ(DoubleToString(19.5), "19.5");
@@ -39,10 +36,8 @@ TEST_F(EcritureTest, DoubleToStringWritesPlainDecimalsWithoutTrailingZeros) {
 TEST_F(EcritureTest, PlaceTrousRefusesAColumnWithoutADigit) {
     // No digit there, one already hidden, or a number padded on the right (counting from its
     // end would pick the wrong column).
-    const std::vector<std::pair<std::string, int>> refuses{
-        {"123", 3},  {"19,5", -2}, {"12=", 0},    {"2   ", -2},  {"2   ", -1},
-        {"2   ", 0}, {"12  ", 1},  {"  4,5 ", 0}, {"  4,5 ", -1}};
-    for (const auto& [texte, position] : refuses) {
+    for (const auto& [texte, position] : std::vector<std::pair<std::string, int>>{
+             {"123", 3}, {"19,5", -2}, {"12=", 0}, {"2   ", -1}, {"12  ", 1}, {"  4,5 ", -1}}) {
         std::string s = texte;
         EXPECT_FALSE(PlaceTrous(s, position)) << texte << " @" << position;
         EXPECT_EQ(s, texte);
@@ -50,13 +45,9 @@ TEST_F(EcritureTest, PlaceTrousRefusesAColumnWithoutADigit) {
 }
 
 TEST_F(EcritureTest, ThousandsGroupTheIntegerDigitsAndHolesReadInBrackets) {
-    // Thousands: the integer digits only.
-    const std::vector<std::tuple<std::string, int, std::string>> milliers{
-        {"1234567", 7, "1 234 567"}, {"123", 3, "123"}, {"12345,6789", 5, "12 345,6789"}};
-    for (auto [texte, n, attendu] : milliers) {
-        SepareMilliers(texte, n);
-        EXPECT_EQ(texte, attendu);
-    }
+    std::string milliers = "1234567,8912";
+    SepareMilliers(milliers, 7);
+    EXPECT_EQ(milliers, "1 234 567,8912");
     std::string s = " 123,5";
     CacheNombre(s);
     EXPECT_EQ(s, " ;<=,?");
@@ -85,10 +76,7 @@ TEST_F(EcritureTest, NumbersArePaddedToTheExerciseWidthsUntilTheTablesEnd) {
         tableOperandes({{12, 7.5}, {1.25, 2}, {1.5, 1.5}, {1, 2, 3, 4, 5}, {-1, 4}, {2, 2}}),
         {0, false});
     ASSERT_EQ(liste.size(), 4u);
-    const Addition& a = addition(liste);
-    EXPECT_EQ((std::array<int, 3>{a.LargeurEntiere, a.LargeurDecimale, a.NbOperandes}),
-              (std::array<int, 3>{2, 1, 2}));
-    EXPECT_EQ(a.Nombres, (Nombres6{"12  ", " 7,5", "19,5", "", "", ""}));
+    EXPECT_EQ(addition(liste).Nombres, (Nombres6{"12  ", " 7,5", "19,5", "", "", ""}));
     // Sums take the decimals of their operands.
     EXPECT_EQ(addition(liste, 1).Nombres, (Nombres6{"1,25", "2   ", "3,25", "", "", ""}));
     EXPECT_EQ(addition(liste, 2).Nombres[2], "3,0");
