@@ -98,6 +98,10 @@ TEST_F(ThreadMultTest, HolesStayOnTheLinesTheSettingsAllow) {
         // Without its line, 72 : 8 = 9 could be 72 : 9 = 8; with a remainder it is found back.
         {{"72", "8", "9"}, true, 2, false, 1, 20, "---", {0}},
         {{"72", "8", "9", "0"}, true, 2, false, 1, 20, "-#--", {2}},
+        // A divisor 0 takes no hole; a dividend 0 only the quotient's first digit.
+        {{"7", "0", "0"}, true, 7, true, 1, 20, "---", {0}},
+        {{"0", "7", "0"}, true, 7, true, 1, 20, "--#", {4}},
+        {{"0", "7", "0"}, true, 3, true, 1, 20, "---", {0}},
     };
     for (std::size_t i = 0; i < cas.size(); ++i) {
         const Cas& c = cas[i];
@@ -142,19 +146,6 @@ TEST_F(ThreadMultTest, IsolatedHolesOnBothFactorsAlternateAndFollowTheDifficulty
         difficile += trous(troue(k123x456, false, 7, true, 2, graine).Texte(5));
     }
     EXPECT_GT(difficile, facile);
-}
-
-TEST_F(ThreadMultTest, ZeroDivisorQuotientOrDividendLimitTheHoles) {
-    for (int p = 0; p < 8; ++p) {
-        EXPECT_EQ(lignesTrouees(troue({"7", "0", "0"}, true, p, true, 1, 1)), 0) << p;
-        // A quotient of 0: holes on the results only, when they may take some.
-        const int q = lignesTrouees(troue(division(2, 7, 0), true, p, true, 1, 1, 0));
-        EXPECT_EQ(q, (p & 4) != 0 ? 4 : 0) << p;
-        // A dividend of 0: the quotient's first digit only.
-        const BlocLignes z = troue({"0", "7", "0"}, true, p, true, 1, 1);
-        EXPECT_EQ(z.Texte(2), (p & 4) != 0 ? ":" : "0") << p;
-        EXPECT_EQ(lignesTrouees(z) & 3, 0);
-    }
 }
 
 TEST_F(ThreadMultTest, OneSeedGivesOneSheet) {
