@@ -427,13 +427,4 @@ TEST_F(DessinTest, DivisionLinesStandUnderTheirDigits) {
         contient(traits(canvas_), {gauche, 2 * CH + CH / 5, gauche + 3 * CW, 2 * CH + CH / 5}));
 }
 
-TEST_F(DessinTest, PosedListsWrapAndReturnTheNextRow) {
-    for (int i = 0; i < 3; ++i)
-        multiplication(123, 45);
-    // Room for two exercises a row: (4 + 1) cells, then 2 cells between them.
-    const vlRect etroit{0, 0, 15 * CW, 5000};
-    EXPECT_EQ(dessin(false).DessineMultiplications(etroit, {0, 0}, 0), (vlPoint{0, 2 * 6 * CH}));
-    EXPECT_EQ(ligne(6 * CH + CH), "123");
-}
-
 } // namespace
