@@ -69,17 +69,15 @@ protected:
         return dynamic_cast<TvlOperation&>(*c);
     }
 
-    static void change(TvlOperation& op, const std::string& cle, const std::string& valeur) {
-        std::string message;
-        ASSERT_TRUE(op.ChangeOption(valeur, cle, message))
-            << cle << " = " << valeur << ": " << message;
-    }
-
-    // Several keys in turn, written "Operation=2;PositionTrous=7".
+    // Keys in turn, written "Operation=2;PositionTrous=7".
     static void change(TvlOperation& op, const std::string& cles) {
         std::istringstream in(cles);
-        for (std::string cle; std::getline(in, cle, ';');)
-            change(op, cle.substr(0, cle.find('=')), cle.substr(cle.find('=') + 1));
+        std::string message;
+        for (std::string cle; std::getline(in, cle, ';');) {
+            const std::size_t egal = cle.find('=');
+            ASSERT_TRUE(op.ChangeOption(cle.substr(egal + 1), cle.substr(0, egal), message))
+                << cle << ": " << message;
+        }
     }
 
     // The table holds these rows; then a new set of exercises.

@@ -44,7 +44,7 @@ protected:
 
 TEST_F(CogitoTest, TheDialogShowsExactlyWhenHolesNeedChecking) {
     TvlOperation& op = nouvelle();
-    change(op, "InhibeCalculsAuto", "1");
+    change(op, "InhibeCalculsAuto=1");
     const std::vector<std::pair<std::string, bool>> cas{
         {"Operation=2;PositionTrous=4;TrousIsoles=1", false},
         {"Operation=2;PositionTrous=5;TrousIsoles=1", true},

@@ -195,11 +195,4 @@ TEST_F(EcritureTest, DivisionsMoveTheCommaWithTheDivisorsZerosAndDecimals) {
     EXPECT_EQ(dynamic_cast<const Division&>(*d.at(1)).ZerosAjoutes, 2);
 }
 
-TEST_F(EcritureTest, RemainderOfAWrittenDivision) {
-    // Holes are read as their digits; an exact division has none.
-    for (const auto& [a, b, q, reste] : std::vector<std::array<std::string, 4>>{
-             {"3,7", "1,2", "3,08", "0,004"}, {"60", "22", "2,72", "0,16"}, {"1<", "4", "=", ""}})
-        EXPECT_EQ(ResteDivision(a, b, q), reste) << a << " : " << b;
-}
-
 } // namespace

@@ -35,26 +35,26 @@ bool memesReglages(const OperOptions& a, const OperOptions& b) {
 
 TEST_F(OperationTest, WhichChangesRebuildTheExercises) {
     TvlOperation& op = nouvelle();
-    change(op, "PositionTrous", "0");
+    change(op, "PositionTrous=0");
     operandes(op, {{1, 2}, {5, 6}});
     // A change of the table is seen only once the exercises are built again: lowering their
     // number does not, raising it does.
     op.TableOperandes[0][0] = 3;
-    change(op, "NombreOperations", "10");
+    change(op, "NombreOperations=10");
     EXPECT_EQ(exercices(op)[0], "1 + 2 = 3");
-    change(op, "NombreOperations", "12");
+    change(op, "NombreOperations=12");
     EXPECT_EQ(exercices(op)[0], "3 + 2 = 5");
     // With regeneration off, the settings do not; the kind, the posed form and the command do.
-    change(op, "InhibeCalculsAuto", "1");
+    change(op, "InhibeCalculsAuto=1");
     op.TableOperandes[0][0] = 5;
     change(op, "DifficulteMult=2;PositionTrous=0;TrousIsoles=0;DivisionLongue=1;PrecisionDiv=3;"
                "DifficulteDiv=1;NombreOperations=24");
     EXPECT_EQ(op.Reglages().PrecisionDiv, 3);
     EXPECT_EQ(exercices(op)[0], "3 + 2 = 5");
-    change(op, "Operation", "0");
+    change(op, "Operation=0");
     EXPECT_EQ(exercices(op)[0], "5 + 2 = 7");
     op.TableOperandes[0][0] = 6;
-    change(op, "OperationPosee", "0");
+    change(op, "OperationPosee=0");
     EXPECT_EQ(exercices(op)[0], "6 + 2 = 8");
     op.TableOperandes[0][0] = 7;
     genere(op);
@@ -63,15 +63,15 @@ TEST_F(OperationTest, WhichChangesRebuildTheExercises) {
 
 TEST_F(OperationTest, BothFontsShareOneSizeAndTheBoldPencilSetsBoth) {
     TvlOperation& op = nouvelle();
-    change(op, "Fonte", "Liberation Sans,20,0,normal");
+    change(op, "Fonte=Liberation Sans,20,0,normal");
     EXPECT_EQ(op.Reglages().Fonte.NomPolice(), "Liberation Sans");
     EXPECT_EQ(op.Reglages().FonteCorrige.ToString(), "Andika,20,255,gras"); // only the size
-    change(op, "FonteCorrige", "Andika,9,255,gras");
+    change(op, "FonteCorrige=Andika,9,255,gras");
     EXPECT_EQ(op.Reglages().Fonte.Taille, 9);
-    change(op, "UtiliserCrayonGras", "");
+    change(op, "UtiliserCrayonGras=");
     EXPECT_EQ(op.Reglages().Fonte.ToString(), "CrayonL,18,0,gras");
     EXPECT_EQ(op.Reglages().FonteCorrige.ToString(), "CrayonL,18,255,gras");
-    change(op, "UtiliserCrayonGras", ",24");
+    change(op, "UtiliserCrayonGras=,24");
     EXPECT_EQ(op.Reglages().FonteCorrige.ToString(), "CrayonL,24,255,gras");
 }
 
@@ -104,7 +104,7 @@ TEST_F(OperationTest, OperandDialogWorksOnACopyTakenBackOnOk) {
     EXPECT_EQ(op.TableOperandes, tire);
     TTestUi ui;
     const TScopedUi scope(ui);
-    change(op, "PositionTrous", "0");
+    change(op, "PositionTrous=0");
     std::string vuNom;
     int reponse = mrCancel;
     ui.forms["ChoixOp2"] = [&](TFormModel& model) {
