@@ -139,13 +139,6 @@ TEST_F(ChoixOp2LogiqueTest, GeneratingFillsTheSelectionOrDerivesFromResults) {
         EXPECT_LT(nombre(c, 3), 50);
         EXPECT_DOUBLE_EQ(nombre(c, 1) - nombre(c, 2), nombre(c, 3));
     }
-    // A sum goes into the filled operands only.
-    ChoixOp2Logique& l = logique(OP_ADDITION, 1, 100);
-    colonne(2, {"3", "4"});
-    l.Reglages.Decimales = 2;
-    l.DeriveOperandes(2, "10,5");
-    EXPECT_EQ(grille_.Cell(2, 3), "");
-    EXPECT_NEAR(nombre(2, 1) + nombre(2, 2), 10.5, 1e-9);
     // The subtrahend stays below the maximum less the difference.
     ChoixOp2Logique& d = logique(OP_SOUSTRACTION, 1, 100);
     for (int fois = 0; fois < 100; ++fois) {

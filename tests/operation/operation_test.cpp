@@ -75,27 +75,6 @@ TEST_F(OperationTest, BothFontsShareOneSizeAndTheBoldPencilSetsBoth) {
     EXPECT_EQ(op.Reglages().FonteCorrige.ToString(), "CrayonL,24,255,gras");
 }
 
-TEST_F(OperationTest, LongMultiplicationsInLineShowTheirInformation) {
-    TTestUi ui;
-    const TScopedUi scope(ui);
-    const std::int32_t saved = TvlOperation::InfoMult;
-    TvlOperation::InfoMult = EnregistreInfo("InfoMultTest", "Trous isolés en ligne", 0);
-    const auto infos = [&ui] {
-        return std::count_if(ui.shown.begin(), ui.shown.end(),
-                             [](const TTestUi::Shown& s) { return s.kind == "info"; });
-    };
-    // Never for additions, nor for holes on the products only; once per change otherwise.
-    TvlOperation& op = nouvelle();
-    change(op, "PositionTrous=7;TrousIsoles=1;OperationPosee=0");
-    change(op, "Operation=2;PositionTrous=4");
-    EXPECT_EQ(infos(), 0);
-    change(op, "PositionTrous=5;OperationPosee=0");
-    EXPECT_EQ(infos(), 2);
-    change(op, "OperationPosee=1;TrousIsoles=1");
-    EXPECT_EQ(infos(), 2);
-    TvlOperation::InfoMult = saved;
-}
-
 TEST_F(OperationTest, OperandDialogWorksOnACopyTakenBackOnOk) {
     TvlOperation& op = nouvelle();
     const TTableOperandes tire = op.TableOperandes;
@@ -194,11 +173,11 @@ TEST_F(OperationTest, EveryKindComesBackFromItsRecordItsDocumentAndACopy) {
     }
 }
 
-TEST_F(OperationTest, OlderRecordsHaveTenOperandRowsAndVersion1LacksTheLaterFields) {
+TEST_F(OperationTest, OlderAndCutRecordsLoad) {
     TvlOperation& source = nouvelle();
     change(source, "EpaisseurTrait=7;EspSuppl=0;NombreOperations=5");
     for (std::size_t i = 0; i < source.TableOperandes.size(); ++i)
-        source.TableOperandes[i] = {double(i + 1), 2, -1, -1, -1};
+        source.TableOperandes[i] = {double(i + 1), 200, -1, -1, -1};
     genere(source);
     const std::vector<std::uint8_t> v3 = sauve(source);
     const long debut = long(entete(source));
@@ -224,15 +203,8 @@ TEST_F(OperationTest, OlderRecordsHaveTenOperandRowsAndVersion1LacksTheLaterFiel
         for (std::size_t i = 0; i < 24; ++i)
             EXPECT_EQ(lu.TableOperandes[i], i < 10 ? source.TableOperandes[i] : vide) << i;
     }
-}
-
-TEST_F(OperationTest, FailedLoadsFallBack) {
-    TvlOperation& source = nouvelle();
-    change(source, "NombreOperations=5;PositionTrous=0");
-    operandes(source, {{1000, 2000}, {3, 4}});
-    const std::vector<std::uint8_t> bytes = sauve(source);
     // Cut inside the operand table: the records stay, the table is drawn again.
-    TMemoryStream inTable(std::vector<std::uint8_t>(bytes.begin(), bytes.end() - 100));
+    TMemoryStream inTable(std::vector<std::uint8_t>(v3.begin(), v3.end() - 100));
     TvlOperation& a = nouvelle();
     EXPECT_FALSE(a.Charge(inTable, nullptr, &document_.Cadre(0)));
     EXPECT_EQ(exercices(a), exercices(source));
@@ -242,8 +214,7 @@ TEST_F(OperationTest, FailedLoadsFallBack) {
             ASSERT_TRUE(v >= 1 && v <= 100) << v;
     // Cut inside the options block: factory settings, and no exercise (none is built before the
     // construction ends).
-    const std::size_t fin = entete(source) + 100;
-    TMemoryStream inBlock(std::vector<std::uint8_t>(bytes.begin(), bytes.begin() + long(fin)));
+    TMemoryStream inBlock(std::vector<std::uint8_t>(v3.begin(), v3.begin() + debut + 100));
     TvlOperation b(&document_.Cadre(0));
     EXPECT_FALSE(b.Charge(inBlock, nullptr, &document_.Cadre(0)));
     EXPECT_EQ(b.Reglages().NombreOperations, 24);
