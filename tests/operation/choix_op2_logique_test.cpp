@@ -188,7 +188,6 @@ TEST_F(ChoixOp2LogiqueTest, ValidationStopsAtTheFirstErrorInItsOrderAndWritesNot
     const std::vector<std::tuple<int, std::vector<std::vector<std::string>>, std::string>> cas{
         {OP_SOUSTRACTION, {{"3", "5"}, {"5"}}, "Résultat négatif en opération 1"},
         {OP_SOUSTRACTION, {{"5"}, {"3", "5"}}, "Opérande absent dans l'opération 1"},
-        {OP_MULTIPLICATION, {{"", "5"}}, "Opérande absent dans l'opération 1"},
         {OP_ADDITION, {{"1", "2"}, {"", "", "4"}}, "Opérande absent dans l'opération 2"},
         {OP_ADDITION, {{"123456789", "1"}, {"4"}}, "Opérande absent dans l'opération 2"}};
     const TTableOperandes avant = tableOperandes({{40, 2}});

@@ -49,7 +49,6 @@ TEST_F(CogitoTest, TheDialogShowsExactlyWhenHolesNeedChecking) {
         {"Operation=2;PositionTrous=4;TrousIsoles=1", false},
         {"Operation=2;PositionTrous=5;TrousIsoles=1", true},
         {"Operation=2;PositionTrous=7;TrousIsoles=0", false},
-        {"Operation=3;PositionTrous=0;TrousIsoles=1", false},
         {"Operation=3;PositionTrous=4;TrousIsoles=1", true},
         {"Operation=3;PositionTrous=1;TrousIsoles=0", true}};
     for (const auto& [cles, montre] : cas) {

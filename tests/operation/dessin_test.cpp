@@ -205,8 +205,15 @@ TEST_F(DessinTest, PosedListWrapsByWholeExercisesAndStaysInsideItsFrame) {
         posee({{50, 60}, {50, 60}, {50, 60}, {50, 60}, {50, 60}, {50, 60}, {50, 60}, {50, 60}});
     change(op, "Largeur=4,5");
     // Exercises 6 cells apart, block rows 4 rows apart; an exercise 4 cells wide no longer fits
-    // from x = 348 in 450.
+    // from x = 348 in 450. Everything clipped to the rectangle, the canvas then as it was.
+    canvas_.Font.Name = "Autre";
+    const unsigned align = canvas_.TextAlign();
     const vlPoint suite = op.Emet(canvas_, op.Rect, {0, 0}, {0, 0}, MODE_EPREUVE, &op);
+    EXPECT_EQ(canvas_.Font.Name, "Autre");
+    EXPECT_EQ(canvas_.TextAlign(), align);
+    EXPECT_FALSE(canvas_.HasClip());
+    for (const TDrawCall& call : canvas_.calls)
+        EXPECT_EQ(call.clip, op.Rect);
     const std::vector<Texte> attendu{{"+", 14, 130},  {"+", 188, 130}, {"+", 14, 390},
                                      {"+", 188, 390}, {"+", 14, 650},  {"+", 188, 650}};
     EXPECT_EQ(seuls(dessines(), "+"), attendu);
@@ -281,19 +288,6 @@ TEST_F(DessinTest, ARedirectedOperationSpreadsItsListOverItsReceivers) {
     op.EtablirListeRecepteurs(TStringList());
     EXPECT_TRUE(op.Recepteurs.empty());
     EXPECT_TRUE(seconde.Emetteurs.empty());
-}
-
-TEST_F(DessinTest, EmetLeavesTheCanvasAsItFoundIt) {
-    TvlOperation& op = posee({{12, 7.5}});
-    canvas_.Font.Name = "Autre";
-    const unsigned align = canvas_.TextAlign();
-    op.Emet(canvas_, op.Rect, {0, 0}, {0, 0}, MODE_CORRIGE, &op);
-    EXPECT_EQ(canvas_.Font.Name, "Autre");
-    EXPECT_EQ(canvas_.TextAlign(), align);
-    EXPECT_FALSE(canvas_.HasClip());
-    // While drawing, everything was clipped to the rectangle.
-    for (const TDrawCall& call : canvas_.calls)
-        EXPECT_EQ(call.clip, op.Rect);
 }
 
 TEST_F(DessinTest, PartialProductsShiftWithTheMultipliersZeros) {
