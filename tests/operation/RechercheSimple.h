@@ -87,14 +87,14 @@ int compte(std::vector<std::string>& l, const std::array<int, 2>& entiers, const
 }
 
 // Lines without separators; the factors have da and db decimals.
-inline int compteMult(std::vector<std::string>& l, int da, int db) {
+inline int compteMult(std::vector<std::string> l, int da, int db) {
     return compte(l, {int(l[0].size()) - da, int(l[1].size()) - db},
                   [&] { return multiplicationJuste(l, da, db) == 1; });
 }
 
 // Lines with their separators.
-inline int compteDiv(std::vector<std::string>& l, bool longue, int precision,
-                     CalculDivision& calcul) {
+inline int compteDiv(std::vector<std::string> l, bool longue, int precision) {
+    CalculDivision calcul;
     const auto entiers = [&l](std::size_t i) {
         return int(std::min(l[i].size(), l[i].find(DecimalSeparator())));
     };
