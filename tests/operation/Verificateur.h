@@ -118,10 +118,9 @@ inline std::vector<std::string> ecritMultiplication(const std::string& x, const 
 
 // The posed division of two written operands with up to `precision` decimals of quotient,
 // short (remainders with the digits brought down) or long (products and partial dividends).
-// Empty for a divisor of 0. With `quotientSeul`, the lines stop at the quotient.
+// Empty for a divisor of 0.
 inline std::vector<std::string> ecritDivision(const std::string& x, const std::string& y,
-                                              bool longue, int precision, char virgule,
-                                              bool quotientSeul = false) {
+                                              bool longue, int precision, char virgule) {
     const Nombre dividende = nombre(x, virgule);
     const Nombre diviseur = nombre(y, virgule);
     std::string d = sansZerosTete(diviseur.chiffres);
@@ -163,8 +162,6 @@ inline std::vector<std::string> ecritDivision(const std::string& x, const std::s
     const std::string s = decimal(n);
     const std::string q = decimal(n / dv);
     std::vector<std::string> lignes{x, y, avecVirgule(q, k, virgule)};
-    if (quotientSeul)
-        return lignes;
     // The long division of s, digit after digit.
     std::vector<int> chiffresQ;
     std::vector<Grand> restes;
@@ -348,10 +345,7 @@ private:
         while (p < l[0].size() && !estTrou(l[0][p]))
             ++p;
         if (p == l[0].size()) {
-            const std::vector<std::string> debut =
-                ecritDivision(l[0], l[1], longue_, precision_, virgule_, true);
-            if (debut.size() == 3 && identiques({motif_[2]}, {debut[2]}) &&
-                identiques(motif_, ecritDivision(l[0], l[1], longue_, precision_, virgule_)))
+            if (identiques(motif_, ecritDivision(l[0], l[1], longue_, precision_, virgule_)))
                 ++compte_;
             return;
         }

@@ -107,13 +107,9 @@ TEST_F(EcritureTest, WholeNumberHolesHideOneChosenOrDrawnNumber) {
         SeedRandom(seed);
         const ListeOperations liste =
             GenereAdditions(tableOperandes({{10, 21, 32, 43, 54}}), {4, false});
-        const Addition& a = addition(liste);
-        std::vector<std::size_t> troues;
-        for (std::size_t j = 0; j < a.Nombres.size(); ++j)
-            if (SiTrou(a.Nombres[j]))
-                troues.push_back(j);
-        ASSERT_EQ(troues.size(), 1u) << seed;
-        caches.insert(troues[0]);
+        const Nombres6& n = addition(liste).Nombres;
+        ASSERT_EQ(std::count_if(n.begin(), n.end(), SiTrou), 1) << seed;
+        caches.insert(std::size_t(std::find_if(n.begin(), n.end(), SiTrou) - n.begin()));
     }
     EXPECT_EQ(caches, (std::set<std::size_t>{1, 2, 3}));
 }
