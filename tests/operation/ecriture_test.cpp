@@ -32,18 +32,6 @@ TEST_F(EcritureTest, DoubleToStringWritesPlainDecimalsWithoutTrailingZeros) {
     EXPECT_EQ(DoubleToString(19.5), "19.5");
 }
 
-// Where a single hole goes is checked through the additions' holes below.
-TEST_F(EcritureTest, PlaceTrousRefusesAColumnWithoutADigit) {
-    // No digit there, one already hidden, or a number padded on the right (counting from its
-    // end would pick the wrong column).
-    for (const auto& [texte, position] : std::vector<std::pair<std::string, int>>{
-             {"123", 3}, {"19,5", -2}, {"12=", 0}, {"2   ", -1}, {"12  ", 1}, {"  4,5 ", -1}}) {
-        std::string s = texte;
-        EXPECT_FALSE(PlaceTrous(s, position)) << texte << " @" << position;
-        EXPECT_EQ(s, texte);
-    }
-}
-
 TEST_F(EcritureTest, ThousandsGroupTheIntegerDigitsAndHolesReadInBrackets) {
     std::string milliers = "1234567,8912";
     SepareMilliers(milliers, 7);
