@@ -1,6 +1,6 @@
-// Exercises written as text: the numbers' forms, the operand settings as the ini file keeps
-// them, additions and subtractions built from the operand table with their holes,
-// multiplications and divisions posed as the pupil writes them. Numbers are written "1 234,5".
+// Exercises written as text: the numbers' forms, additions and subtractions built from the
+// operand table with their holes, multiplications and divisions posed as the pupil writes them.
+// Numbers are written "1 234,5".
 #include "OperationFixture.h"
 #include "operation/EcritureMultDiv.h"
 #include "operation/GenerateurAdditions.h"
@@ -41,15 +41,6 @@ TEST_F(EcritureTest, ThousandsGroupTheIntegerDigitsAndHolesReadInBrackets) {
     EXPECT_EQ(s, " ;<=,?");
     EXPECT_EQ(NombreLisible(s), "[1][2][3],[5]");
     EXPECT_EQ(NombreLisible("1<3  "), "1[2]3");
-}
-
-TEST_F(EcritureTest, OperandSettingsTextHasAPointAndAnOptionalSeventhField) {
-    // Missing, the seventh field reads 0, as does an unreadable number.
-    TDefinitionOperandes d = DefinitionStandard();
-    TexteVersDefinition("3,20,5,0,0,1", d);
-    EXPECT_EQ(DefinitionVersTexte(d), "3.0000,20.0000,5.0000,0.0000,0,1,0");
-    TexteVersDefinition("x,7", d);
-    EXPECT_EQ(DefinitionVersTexte(d), "0.0000,7.0000,0.0000,0.0000,0,0,0");
 }
 
 const Addition& addition(const ListeOperations& liste, std::size_t i = 0) {
