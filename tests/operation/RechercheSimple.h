@@ -93,8 +93,8 @@ inline int compteMult(std::vector<std::string> l, int da, int db) {
 }
 
 // Lines with their separators.
-inline int compteDiv(std::vector<std::string> l, bool longue, int precision) {
-    CalculDivision calcul;
+inline int compteDiv(std::vector<std::string> l, bool longue, int precision,
+                     CalculDivision& calcul) {
     const auto entiers = [&l](std::size_t i) {
         return int(std::min(l[i].size(), l[i].find(DecimalSeparator())));
     };
