@@ -64,7 +64,6 @@ TEST_F(OperationTest, WhichChangesRebuildTheExercises) {
 TEST_F(OperationTest, BothFontsShareOneSizeAndTheBoldPencilSetsBoth) {
     TvlOperation& op = nouvelle();
     change(op, "Fonte=Liberation Sans,20,0,normal");
-    EXPECT_EQ(op.Reglages().Fonte.NomPolice(), "Liberation Sans");
     EXPECT_EQ(op.Reglages().FonteCorrige.ToString(), "Andika,20,255,gras"); // only the size
     change(op, "FonteCorrige=Andika,9,255,gras");
     EXPECT_EQ(op.Reglages().Fonte.Taille, 9);
