@@ -22,11 +22,6 @@ using verificateur::estTrou;
 using verificateur::Grand;
 using verificateur::valeur;
 
-// Same length, and every known digit of the pattern equals the text's.
-inline bool concorde(const std::string& motif, const std::string& texte) {
-    return verificateur::identiques({motif}, {texte});
-}
-
 inline std::string completeAGauche(std::string s, std::size_t taille) {
     if (s.size() < taille)
         s.insert(0, taille - s.size(), '0');
@@ -42,7 +37,7 @@ inline int multiplicationJuste(const std::vector<std::string>& l, int da, int db
         return n == 3 && l[2].size() == 1 && (l[2][0] == '0' || estTrou(l[2][0])) ? 1 : 0;
     const std::string produit =
         completeAGauche(verificateur::decimal(a * b), std::size_t(da + db + 1));
-    if (!concorde(l[n - 1], produit))
+    if (!verificateur::identiques({l[n - 1]}, {produit}))
         return 0;
     if (n == 3)
         return 1;
@@ -56,7 +51,7 @@ inline int multiplicationJuste(const std::vector<std::string>& l, int da, int db
         const std::string partiel =
             completeAGauche(verificateur::decimal(a * Grand(*c - '0')), l[0].size()) + zeros;
         zeros.clear();
-        if (ligne + 1 >= n || !concorde(l[ligne], partiel))
+        if (ligne + 1 >= n || !verificateur::identiques({l[ligne]}, {partiel}))
             return 0;
         ++ligne;
     }

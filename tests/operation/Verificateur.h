@@ -86,11 +86,6 @@ inline std::string multiplieParChiffre(const std::string& a, int d) {
     return r;
 }
 
-inline std::string sansZerosTete(const std::string& s) {
-    const std::size_t p = s.find_first_not_of('0');
-    return p == std::string::npos ? "0" : s.substr(p);
-}
-
 // The posed multiplication of two written factors: the factors, one partial product per
 // non-zero digit of the multiplier when there are at least two, and the product.
 inline std::vector<std::string> ecritMultiplication(const std::string& x, const std::string& y,
@@ -123,7 +118,8 @@ inline std::vector<std::string> ecritDivision(const std::string& x, const std::s
                                               bool longue, int precision, char virgule) {
     const Nombre dividende = nombre(x, virgule);
     const Nombre diviseur = nombre(y, virgule);
-    std::string d = sansZerosTete(diviseur.chiffres);
+    std::string d = diviseur.chiffres; // without its leading zeros
+    d.erase(0, std::min(d.find_first_not_of('0'), d.size() - 1));
     if (d == "0")
         return {};
     // Trailing zeros of the divisor come off (as many as the precision allows).
