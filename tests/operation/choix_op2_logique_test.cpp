@@ -14,8 +14,6 @@ namespace {
 
 class ChoixOp2LogiqueTest : public SeparateursFixture {
 protected:
-    ChoixOp2LogiqueTest() { SeedRandom(7); }
-
     // The dialog's logic for a kind, on an empty grid, with the given bounds.
     ChoixOp2Logique& logique(int operation, double min = 1, double max = 100) {
         logique_ = std::make_unique<ChoixOp2Logique>(grille_, operation);

@@ -59,8 +59,7 @@ TEST_F(CogitoTest, TheDialogShowsExactlyWhenHolesNeedChecking) {
         EXPECT_EQ(formesCogito() - avant, montre ? 1 : 0);
         // Shown or not, with no dialog to run it the worker still runs.
         const std::vector<std::string> liste = exercices(op);
-        EXPECT_EQ(std::any_of(liste.begin(), liste.end(), troue),
-                  cles.find("PositionTrous=0") == std::string::npos);
+        EXPECT_TRUE(std::any_of(liste.begin(), liste.end(), troue));
     }
 }
 
@@ -80,6 +79,8 @@ TEST_F(CogitoTest, TheDialogFollowsTheWorkerClosesAtItsEndAndCancels) {
         };
         cogito.Fermer = [&] { ++fermetures; };
         cogito.ExecuteThread();
+        // Slowed down, the worker is still far from the end when a cancellation arrives.
+        cogito.TrackBarChange(0);
         attend(cogito);
         EXPECT_EQ(cogito.Annule(), annuleA > 0);
         return annuleA > 0 ? mrCancel : mrOk;

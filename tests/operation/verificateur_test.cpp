@@ -85,11 +85,10 @@ TEST(VerificateurSeul, RejectsWrongAndAmbiguousExercises) {
         {{";", "3", "0,33", "10", "1"}, true, 2, 1},
         {{";", "3", "0,34", "10", "1"}, true, 2, 0},
         {{"72", "B", "C", "0"}, true, 0, 2}}; // 72 : 8 = 9 and 72 : 9 = 8
-    for (const auto& [motif, division, precision, n] : cas)
-        EXPECT_EQ(
-            std::min(2L, verificateur::Compteur(motif, ',', division, false, precision).Compte()),
-            n)
-            << ::testing::PrintToString(motif);
+    for (const auto& [motif, division, precision, n] : cas) {
+        verificateur::Compteur compteur(motif, ',', division, false, precision);
+        EXPECT_EQ(std::min(2L, compteur.Compte()), n) << ::testing::PrintToString(motif);
+    }
 }
 
 TEST_F(VerificateurTest, EveryHoledExerciseHasExactlyOneCompletion) {
