@@ -15,12 +15,6 @@ bool troue(const std::string& exercice) {
 
 class CogitoTest : public OperationFixture {
 protected:
-    int formesCogito() const {
-        return int(std::count_if(ui_.shown.begin(), ui_.shown.end(), [](const auto& s) {
-            return s.kind == "form" && s.title == "Cogito";
-        }));
-    }
-
     // The dialog's event loop until the worker's end closes it.
     void attend(const CogitoModele& cogito) {
         while (!cogito.Fini()) {
@@ -45,6 +39,10 @@ protected:
 TEST_F(CogitoTest, TheDialogShowsExactlyWhenHolesNeedChecking) {
     TvlOperation& op = nouvelle();
     change(op, "InhibeCalculsAuto=1");
+    const auto formesCogito = [this] {
+        return std::count_if(ui_.shown.begin(), ui_.shown.end(),
+                             [](const auto& s) { return s.kind == "form" && s.title == "Cogito"; });
+    };
     const std::vector<std::pair<std::string, bool>> cas{
         {"Operation=2;PositionTrous=4;TrousIsoles=1", false},
         {"Operation=2;PositionTrous=5;TrousIsoles=1", true},
@@ -54,7 +52,7 @@ TEST_F(CogitoTest, TheDialogShowsExactlyWhenHolesNeedChecking) {
     for (const auto& [cles, montre] : cas) {
         SCOPED_TRACE(cles);
         change(op, cles);
-        const int avant = formesCogito();
+        const long avant = formesCogito();
         genere(op);
         EXPECT_EQ(formesCogito() - avant, montre ? 1 : 0);
         // Shown or not, with no dialog to run it the worker still runs.

@@ -154,7 +154,6 @@ TEST_F(VerificateurTest, EveryHoledExerciseHasExactlyOneCompletion) {
                 ++avecTrous;
         }
     }
-    // Most exercises do carry holes.
     EXPECT_GT(avecTrous, exercices * 3 / 4);
 }
 
