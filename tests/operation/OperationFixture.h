@@ -1,6 +1,6 @@
 // Shared set-up of the operation component's tests: French number separators and a fixed seed
-// while a test runs, operand tables, what a recording canvas received, and a document with the
-// package's kinds on one A4 page and an ini file of its own in a scratch folder.
+// while a test runs, operand tables, and a document with the package's kinds on one A4 page and
+// an ini file of its own in a scratch folder.
 #pragma once
 
 #include "host/Document.h"
@@ -9,16 +9,13 @@
 #include "package/Paquet.h"
 #include "platform/Locale.h"
 #include "platform/Random.h"
-#include "platform/RecordingCanvas.h"
 #include "platform/TempFolder.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <array>
-#include <climits>
 #include <initializer_list>
-#include <ostream>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -55,78 +52,6 @@ inline TTableOperandes tableOperandes(std::initializer_list<std::vector<double>>
     return table;
 }
 
-struct Texte {
-    std::string texte;
-    int x;
-    int y;
-    bool operator==(const Texte&) const = default;
-};
-
-inline std::ostream& operator<<(std::ostream& os, const Texte& t) {
-    return os << "\"" << t.texte << "\" (" << t.x << ", " << t.y << ")";
-}
-
-using Trait = std::array<int, 4>; // x1, y1, x2, y2
-
-// The texts drawn, relative to an origin.
-inline std::vector<Texte> textes(const TRecordingCanvas& canvas, vlPoint o = {0, 0}) {
-    std::vector<Texte> found;
-    for (const TDrawCall& call : canvas.Of(TDrawCall::Op::TextOut))
-        found.push_back({call.text, call.args[0] - o.x, call.args[1] - o.y});
-    return found;
-}
-
-// The lines drawn, relative to an origin; only those of a pen width when one is given.
-inline std::vector<Trait> traits(const TRecordingCanvas& canvas, vlPoint o = {0, 0},
-                                 int largeurStylo = -1) {
-    std::vector<Trait> found;
-    for (const TDrawCall& call : canvas.Of(TDrawCall::Op::Line))
-        if (largeurStylo < 0 || call.pen.Width == largeurStylo)
-            found.push_back(
-                {call.args[0] - o.x, call.args[1] - o.y, call.args[2] - o.x, call.args[3] - o.y});
-    return found;
-}
-
-inline bool contient(const std::vector<Trait>& traits, const Trait& t) {
-    return std::find(traits.begin(), traits.end(), t) != traits.end();
-}
-
-// The texts drawn in the order drawn, as one string.
-inline std::string concatene(const std::vector<Texte>& all) {
-    std::string s;
-    for (const Texte& t : all)
-        s += t.texte;
-    return s;
-}
-
-// The texts drawn on the row of baseline y, left to right, as one string.
-inline std::string ligne(const TRecordingCanvas& canvas, int y) {
-    std::vector<Texte> row;
-    for (const Texte& t : textes(canvas))
-        if (t.y == y)
-            row.push_back(t);
-    std::stable_sort(row.begin(), row.end(),
-                     [](const Texte& a, const Texte& b) { return a.x < b.x; });
-    return concatene(row);
-}
-
-// The texts equal to s (a sign), in the order drawn.
-inline std::vector<Texte> seuls(const std::vector<Texte>& all, const std::string& s) {
-    std::vector<Texte> found;
-    std::copy_if(all.begin(), all.end(), std::back_inserter(found),
-                 [&](const Texte& t) { return t.texte == s; });
-    return found;
-}
-
-// The x of the rightmost text c on the row of baseline y; INT_MIN when none.
-inline int xDe(const TRecordingCanvas& canvas, const std::string& c, int y) {
-    int x = INT_MIN;
-    for (const Texte& t : textes(canvas))
-        if (t.y == y && t.texte == c)
-            x = std::max(x, t.x);
-    return x;
-}
-
 // A document with the package's kinds on one A4 page, and an ini file of its own.
 class OperationFixture : public SeparateursFixture {
 protected:
@@ -144,17 +69,15 @@ protected:
         return dynamic_cast<TvlOperation&>(*c);
     }
 
-    static void change(TvlOperation& op, const std::string& cle, const std::string& valeur) {
-        std::string message;
-        ASSERT_TRUE(op.ChangeOption(valeur, cle, message))
-            << cle << " = " << valeur << ": " << message;
-    }
-
-    // Several keys in turn, written "Operation=2;PositionTrous=7".
+    // Keys in turn, written "Operation=2;PositionTrous=7".
     static void change(TvlOperation& op, const std::string& cles) {
         std::istringstream in(cles);
-        for (std::string cle; std::getline(in, cle, ';');)
-            change(op, cle.substr(0, cle.find('=')), cle.substr(cle.find('=') + 1));
+        std::string message;
+        for (std::string cle; std::getline(in, cle, ';');) {
+            const std::size_t egal = cle.find('=');
+            ASSERT_TRUE(op.ChangeOption(cle.substr(egal + 1), cle.substr(0, egal), message))
+                << cle << ": " << message;
+        }
     }
 
     // The table holds these rows; then a new set of exercises.

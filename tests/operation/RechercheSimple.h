@@ -11,6 +11,8 @@
 #include "operation/RechercheTrous.h"
 #include "platform/Locale.h"
 
+#include <algorithm>
+#include <array>
 #include <string>
 #include <vector>
 
@@ -19,11 +21,6 @@ namespace simple {
 using verificateur::estTrou;
 using verificateur::Grand;
 using verificateur::valeur;
-
-// Same length, and every known digit of the pattern equals the text's.
-inline bool concorde(const std::string& motif, const std::string& texte) {
-    return verificateur::identiques({motif}, {texte});
-}
 
 inline std::string completeAGauche(std::string s, std::size_t taille) {
     if (s.size() < taille)
@@ -40,7 +37,7 @@ inline int multiplicationJuste(const std::vector<std::string>& l, int da, int db
         return n == 3 && l[2].size() == 1 && (l[2][0] == '0' || estTrou(l[2][0])) ? 1 : 0;
     const std::string produit =
         completeAGauche(verificateur::decimal(a * b), std::size_t(da + db + 1));
-    if (!concorde(l[n - 1], produit))
+    if (!verificateur::identiques({l[n - 1]}, {produit}))
         return 0;
     if (n == 3)
         return 1;
@@ -54,62 +51,51 @@ inline int multiplicationJuste(const std::vector<std::string>& l, int da, int db
         const std::string partiel =
             completeAGauche(verificateur::decimal(a * Grand(*c - '0')), l[0].size()) + zeros;
         zeros.clear();
-        if (ligne + 1 >= n || !concorde(l[ligne], partiel))
+        if (ligne + 1 >= n || !verificateur::identiques({l[ligne]}, {partiel}))
             return 0;
         ++ligne;
     }
     return ligne == n - 1 ? 1 : 0;
 }
 
-inline int premierChiffre(const std::string& ligne, int decimales, std::size_t position) {
-    return position == 0 && int(ligne.size()) - decimales > 1 ? 1 : 0;
-}
-
-// Lines without separators; the factors have da and db decimals.
-inline int compteMult(std::vector<std::string>& l, int da, int db, std::size_t depuisLigne = 0,
-                      std::size_t depuisPosition = 0) {
+// Every digit in every hole of the two operands, in text order, until two completions are
+// found; `juste` tells whether the completed lines are right. The first digit of an operand
+// with several integer digits (`entiers`, one count per operand) is never 0.
+template <typename Juste>
+int compte(std::vector<std::string>& l, const std::array<int, 2>& entiers, const Juste& juste,
+           std::size_t depuisLigne = 0, std::size_t depuisPosition = 0) {
     for (std::size_t ligne = depuisLigne; ligne < 2; ++ligne) {
         for (std::size_t p = ligne == depuisLigne ? depuisPosition : 0; p < l[ligne].size(); ++p) {
             if (!estTrou(l[ligne][p]))
                 continue;
             const char cache = l[ligne][p];
             int somme = 0;
-            for (int d = premierChiffre(l[ligne], ligne == 0 ? da : db, p); d <= 9 && somme <= 1;
-                 ++d) {
+            for (int d = p == 0 && entiers[ligne] > 1 ? 1 : 0; d <= 9 && somme <= 1; ++d) {
                 l[ligne][p] = char('0' + d);
-                somme += compteMult(l, da, db, ligne, p + 1);
+                somme += compte(l, entiers, juste, ligne, p + 1);
             }
             l[ligne][p] = cache;
             return somme;
         }
     }
-    return multiplicationJuste(l, da, db);
+    return juste() ? 1 : 0;
+}
+
+// Lines without separators; the factors have da and db decimals.
+inline int compteMult(std::vector<std::string> l, int da, int db) {
+    return compte(l, {int(l[0].size()) - da, int(l[1].size()) - db},
+                  [&] { return multiplicationJuste(l, da, db) == 1; });
 }
 
 // Lines with their separators.
-inline int compteDiv(std::vector<std::string>& l, bool longue, int precision,
-                     CalculDivision& calcul, std::size_t depuisLigne = 0,
-                     std::size_t depuisPosition = 0) {
-    const char separateur = DecimalSeparator();
-    for (std::size_t ligne = depuisLigne; ligne < 2; ++ligne) {
-        const std::string& texte = l[ligne];
-        const std::size_t virgule = texte.find(separateur);
-        const std::size_t entiers = virgule == std::string::npos ? texte.size() : virgule;
-        for (std::size_t p = ligne == depuisLigne ? depuisPosition : 0; p < texte.size(); ++p) {
-            if (texte[p] == separateur || !estTrou(texte[p]))
-                continue;
-            const char cache = l[ligne][p];
-            int somme = 0;
-            for (int d = p == 0 && entiers > 1 ? 1 : 0; d <= 9 && somme <= 1; ++d) {
-                l[ligne][p] = char('0' + d);
-                somme += compteDiv(l, longue, precision, calcul, ligne, p + 1);
-            }
-            l[ligne][p] = cache;
-            return somme;
-        }
-    }
-    const BlocLignes motif(l);
-    return DivisionConforme(motif, l[0], l[1], longue, precision, calcul) ? 1 : 0;
+inline int compteDiv(std::vector<std::string> l, bool longue, int precision,
+                     CalculDivision& calcul) {
+    const auto entiers = [&l](std::size_t i) {
+        return int(std::min(l[i].size(), l[i].find(DecimalSeparator())));
+    };
+    return compte(l, {entiers(0), entiers(1)}, [&] {
+        return DivisionConforme(BlocLignes(l), l[0], l[1], longue, precision, calcul);
+    });
 }
 
 } // namespace simple

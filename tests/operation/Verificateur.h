@@ -86,11 +86,6 @@ inline std::string multiplieParChiffre(const std::string& a, int d) {
     return r;
 }
 
-inline std::string sansZerosTete(const std::string& s) {
-    const std::size_t p = s.find_first_not_of('0');
-    return p == std::string::npos ? "0" : s.substr(p);
-}
-
 // The posed multiplication of two written factors: the factors, one partial product per
 // non-zero digit of the multiplier when there are at least two, and the product.
 inline std::vector<std::string> ecritMultiplication(const std::string& x, const std::string& y,
@@ -118,13 +113,13 @@ inline std::vector<std::string> ecritMultiplication(const std::string& x, const 
 
 // The posed division of two written operands with up to `precision` decimals of quotient,
 // short (remainders with the digits brought down) or long (products and partial dividends).
-// Empty for a divisor of 0. With `quotientSeul`, the lines stop at the quotient.
+// Empty for a divisor of 0.
 inline std::vector<std::string> ecritDivision(const std::string& x, const std::string& y,
-                                              bool longue, int precision, char virgule,
-                                              bool quotientSeul = false) {
+                                              bool longue, int precision, char virgule) {
     const Nombre dividende = nombre(x, virgule);
     const Nombre diviseur = nombre(y, virgule);
-    std::string d = sansZerosTete(diviseur.chiffres);
+    std::string d = diviseur.chiffres; // without its leading zeros
+    d.erase(0, std::min(d.find_first_not_of('0'), d.size() - 1));
     if (d == "0")
         return {};
     // Trailing zeros of the divisor come off (as many as the precision allows).
@@ -163,8 +158,6 @@ inline std::vector<std::string> ecritDivision(const std::string& x, const std::s
     const std::string s = decimal(n);
     const std::string q = decimal(n / dv);
     std::vector<std::string> lignes{x, y, avecVirgule(q, k, virgule)};
-    if (quotientSeul)
-        return lignes;
     // The long division of s, digit after digit.
     std::vector<int> chiffresQ;
     std::vector<Grand> restes;
@@ -213,19 +206,16 @@ inline std::vector<std::string> ecritDivision(const std::string& x, const std::s
     return lignes;
 }
 
+// Same lines of the same lengths, each known digit in place and each hole on a digit.
 inline bool identiques(const std::vector<std::string>& motif,
                        const std::vector<std::string>& lignes) {
-    if (motif.size() != lignes.size())
-        return false;
-    for (std::size_t i = 0; i < motif.size(); ++i) {
-        if (motif[i].size() != lignes[i].size())
-            return false;
-        for (std::size_t j = 0; j < motif[i].size(); ++j)
-            if (!(estTrou(motif[i][j]) && lignes[i][j] >= '0' && lignes[i][j] <= '9') &&
-                motif[i][j] != lignes[i][j])
-                return false;
-    }
-    return true;
+    const auto chiffre = [](char m, char c) {
+        return m == c || (estTrou(m) && c >= '0' && c <= '9');
+    };
+    return std::equal(motif.begin(), motif.end(), lignes.begin(), lignes.end(),
+                      [&](const std::string& m, const std::string& l) {
+                          return std::equal(m.begin(), m.end(), l.begin(), l.end(), chiffre);
+                      });
 }
 
 // The completions of a holed exercise (lines as the record holds them) whose written form is
@@ -241,10 +231,7 @@ public:
 
     long Compte() {
         std::vector<std::string> l = motif_;
-        if (division_)
-            diviseur(l, 0);
-        else
-            multiplicande(l, 0);
+        premier(l, division_ ? 1 : 0, 0);
         return compte_;
     }
 
@@ -254,19 +241,19 @@ private:
         return p == 0 && (v == std::string::npos ? texte.size() : v) > 1;
     }
 
-    void multiplicande(std::vector<std::string>& l, std::size_t p) {
-        if (p == l[0].size()) {
-            multiplicateur(l, l[1].size(), 0, 0);
-            return;
+    // Every digit in the holes of the operand tried first (the multiplicand, the divisor), then
+    // on to the other one.
+    void premier(std::vector<std::string>& l, std::size_t ligne, std::size_t p) {
+        if (p == l[ligne].size())
+            return division_ ? dividende(l, 0) : multiplicateur(l, l[1].size(), 0, 0);
+        if (!estTrou(l[ligne][p]))
+            return premier(l, ligne, p + 1);
+        const char c = l[ligne][p];
+        for (char d = premierNonNul(l[ligne], p, virgule_) ? '1' : '0'; d <= '9'; ++d) {
+            l[ligne][p] = d;
+            premier(l, ligne, p + 1);
         }
-        if (!estTrou(l[0][p]))
-            return multiplicande(l, p + 1);
-        const char c = l[0][p];
-        for (char d = premierNonNul(l[0], p, virgule_) ? '1' : '0'; d <= '9'; ++d) {
-            l[0][p] = d;
-            multiplicande(l, p + 1);
-        }
-        l[0][p] = c;
+        l[ligne][p] = c;
     }
 
     // Digits of the multiplier from the right; `lignes` partial products so far, `zeros` the
@@ -304,19 +291,6 @@ private:
             multiplicateur(l, i, lignes + 1, 0);
         }
         l[1][i] = c;
-    }
-
-    void diviseur(std::vector<std::string>& l, std::size_t p) {
-        if (p == l[1].size())
-            return dividende(l, 0);
-        if (!estTrou(l[1][p]))
-            return diviseur(l, p + 1);
-        const char c = l[1][p];
-        for (char d = premierNonNul(l[1], p, virgule_) ? '1' : '0'; d <= '9'; ++d) {
-            l[1][p] = d;
-            diviseur(l, p + 1);
-        }
-        l[1][p] = c;
     }
 
     // Whether some number in [bas, haut] written with the quotient line's decimals could be
@@ -367,10 +341,7 @@ private:
         while (p < l[0].size() && !estTrou(l[0][p]))
             ++p;
         if (p == l[0].size()) {
-            const std::vector<std::string> debut =
-                ecritDivision(l[0], l[1], longue_, precision_, virgule_, true);
-            if (debut.size() == 3 && identiques({motif_[2]}, {debut[2]}) &&
-                identiques(motif_, ecritDivision(l[0], l[1], longue_, precision_, virgule_)))
+            if (identiques(motif_, ecritDivision(l[0], l[1], longue_, precision_, virgule_)))
                 ++compte_;
             return;
         }
