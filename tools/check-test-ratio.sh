@@ -11,9 +11,10 @@ count() {
 }
 tests=$(count tests fuzz)
 code=$(count src apps)
-ratio=$(( 100 * tests / code ))
-echo "test lines: ${tests}, code lines: ${code}, ratio: ${ratio} % (limit ${limit} %, goal ${goal} %)"
-if [ "$ratio" -gt "$limit" ]; then
+# Tenths of a per cent, so that 35.7 % is not read as 35 %.
+tenths=$(( 1000 * tests / code ))
+echo "test lines: ${tests}, code lines: ${code}, ratio: $(( tenths / 10 )).$(( tenths % 10 )) % (limit ${limit} %, goal ${goal} %)"
+if [ $(( 100 * tests )) -gt $(( limit * code )) ]; then
   echo "The tests have grown faster than the code: group related cases, drop tests that restate the code."
   exit 1
 fi
