@@ -1,5 +1,4 @@
-// What the application tests share: a Qt application for fonts and page writers (never a
-// display), mathsheet run in-process, and a scratch folder per test.
+// Application tests: a Qt application (no display), mathsheet in-process, a scratch folder.
 #pragma once
 
 #include "Commands.h"

@@ -67,12 +67,9 @@ TEST_F(Mathsheet, UsageSheetAndFileErrors) {
         {{"frobnicate"}, EXIT_USAGE, "mathsheet : commande inconnue « frobnicate »"},
         {{"build", path("f.txt")}, EXIT_USAGE, "mathsheet : « build » attend une feuille"},
         {{"demo", "-o", path("x.doc")}, EXIT_USAGE, "mathsheet : la sortie doit finir par"},
-        {{"demo", "-o", "x.pdf", "--copies", "0"}, EXIT_USAGE, "mathsheet : nombre d'exemplaires"},
         {{"demo", "-o", "x.pdf", "--seed", "-1"}, EXIT_USAGE, "mathsheet : graine invalide « -1 »"},
-        {{"demo", "--mode", "tout"}, EXIT_USAGE, "mathsheet : mode inconnu « tout »"},
         {{"demo", "-o", "x.pdf", "-vite"}, EXIT_USAGE, "mathsheet : option inconnue « -vite »"},
         {{"demo", "-o"}, EXIT_USAGE, "mathsheet : l'option -o attend une valeur"},
-        {{"kinds", "--help=1"}, EXIT_USAGE, "mathsheet : l'option --help n'attend pas de valeur"},
         {{"sudoku", "generate", "--type", "4"}, EXIT_USAGE, "mathsheet : type de grille invalide"},
         {{"build", sheet, "-o", path("f.pdf"), "--seed", "1"}, EXIT_BAD_INPUT, sheet + ":3: "},
         {{"build", path("absent.txt"), "-o", path("x.pdf")},
@@ -92,16 +89,10 @@ TEST_F(Mathsheet, UsageSheetAndFileErrors) {
     EXPECT_FALSE(std::filesystem::exists(path("f.pdf")));
 }
 
-TEST_F(Mathsheet, HelpAndVersion) {
-    for (const std::vector<std::string>& args :
-         {std::vector<std::string>{"--help"}, {"sudoku", "db", "list", "-h"}}) {
-        const Outcome r = RunInProcess(args);
-        EXPECT_EQ(r.code, EXIT_OK) << args.back();
-        EXPECT_EQ(r.out, UsageText()) << args.back();
-    }
-    const Outcome version = RunInProcess({"--version"});
-    EXPECT_EQ(version.code, EXIT_OK);
-    EXPECT_EQ(version.out, std::string("mathsheet ") + VL_VERSION + "\n");
+TEST_F(Mathsheet, HelpInASubcommand) {
+    const Outcome help = RunInProcess({"sudoku", "db", "list", "-h"});
+    EXPECT_EQ(help.code, EXIT_OK);
+    EXPECT_EQ(help.out, UsageText());
 }
 
 // The kinds with their numbers, and a kind's keys with the values its table allows.
@@ -111,9 +102,7 @@ TEST_F(Mathsheet, KindsAndKeys) {
     EXPECT_NE(kinds.out.find("16     135     Sudoku"), std::string::npos) << kinds.out;
     const Outcome keys = RunInProcess({"keys", "Dé"});
     ASSERT_EQ(keys.code, EXIT_OK);
-    EXPECT_EQ(keys.out.rfind("0\tGauche\tcentimètres\n1\tHaut\t", 0), 0u) << keys.out;
     EXPECT_NE(keys.out.find("\n15\tValeur1\tentier de 0 à 6\n"), std::string::npos) << keys.out;
-    EXPECT_NE(keys.out.find("\n14\tOrientation\t0 ou 1\n"), std::string::npos) << keys.out;
     EXPECT_EQ(RunInProcess({"keys", "Tableau"}).code, EXIT_BAD_INPUT);
 }
 

@@ -1,5 +1,4 @@
-// Helpers shared by the sudoku tests: puzzle files, an independent backtracking solver and
-// validity checks written without the engine, and a grid of the engine loaded with a puzzle.
+// Sudoku test helpers: puzzle files, a solver and checks written without the engine.
 #pragma once
 
 #include "sudoku/SudokuGrille.h"
@@ -175,8 +174,7 @@ inline bool Compatible(const std::string& probleme, const std::string& solution)
     return true;
 }
 
-// The givens ('0' elsewhere) and the full solution held by cell codes: givens 1..9, hidden
-// values 11..19.
+// Givens ('0' elsewhere) and solution from cell codes: givens 1..9, hidden values 11..19.
 inline void Decode(const std::int8_t* cases, int n, std::string& donnees, std::string& solution) {
     donnees.assign(size_t(n * n), '0');
     solution.assign(size_t(n * n), '0');
@@ -189,8 +187,7 @@ inline void Decode(const std::int8_t* cases, int n, std::string& donnees, std::s
     }
 }
 
-// Whether cell codes are the givens and hidden values of one valid solution that the givens
-// alone determine (the first n x n cells).
+// Whether cell codes hold a valid solution that their givens alone determine.
 inline bool CasesValides(const std::array<std::int8_t, 81>& cases, int largeur, int hauteur) {
     std::string donnees, solution;
     Decode(cases.data(), largeur * hauteur, donnees, solution);

@@ -15,10 +15,8 @@ GrilleGeneree genere(int type, int niveau, int nbValeurs, std::uint32_t graine) 
 
 } // namespace
 
-// Hundreds of puzzles of each shape and level, checked by a backtracking solver of our own:
-// exactly one solution, the one handed out, nothing past the grid; solved by the techniques of
-// the level, so that level 1 needs naked singles alone and level 2 nothing beyond hidden
-// singles, which need every given; rated by a full-level solve of what the pupil sees.
+// Hundreds of puzzles a shape and level, each with one solution (the one handed out), solved by
+// its level's techniques alone, every given needed, rated by a full solve of what pupils see.
 TEST(SudokuGenerationTest, EveryPuzzleIsUniqueAndSolvedAtItsLevel) {
     for (const Forme& f : kFormes) {
         const int n = f.largeur * f.hauteur;
@@ -57,9 +55,8 @@ TEST(SudokuGenerationTest, EveryPuzzleIsUniqueAndSolvedAtItsLevel) {
     }
 }
 
-// Extra givens up to the number asked (all of them for 81), none below the puzzle's own
-// count; one seed gives one puzzle.
-TEST(SudokuGenerationTest, MinimumNumberOfGivensAndSeeds) {
+// Extra givens up to the number asked (all of them for 81), none below the puzzle's own count.
+TEST(SudokuGenerationTest, MinimumNumberOfGivens) {
     const auto nbDonnees = [](const GrilleGeneree& g, int n) {
         std::string donnees, solution;
         Decode(g.Cases.data(), n, donnees, solution);
@@ -69,8 +66,6 @@ TEST(SudokuGenerationTest, MinimumNumberOfGivensAndSeeds) {
         const int n = f.largeur * f.hauteur;
         const GrilleGeneree naturel = genere(f.type, 3, 0, 77);
         const int nombre = nbDonnees(naturel, n);
-        EXPECT_EQ(genere(f.type, 3, 0, 77).Cases, naturel.Cases);
-        EXPECT_NE(genere(f.type, 3, 0, 78).Cases, naturel.Cases);
         const GrilleGeneree meme = genere(f.type, 3, nombre, 77);
         EXPECT_EQ(meme.Cases, naturel.Cases);
         EXPECT_EQ(meme.Stat, naturel.Stat);

@@ -63,9 +63,8 @@ void verifiePointFixe(const SudokuGrille& g, const std::string& puzzle) {
     }
 }
 
-// Solves every puzzle and compares with the backtracking solver: a solved grid is the unique
-// solution; a stuck grid still holds the solution's digit in every cell and is a fixed point.
-// Returns the number solved.
+// Solves every puzzle against the backtracking solver: a solved grid is the unique solution; a
+// stuck one still holds the solution's digits and is a fixed point. Returns the number solved.
 int verifiePuzzles(const std::vector<std::string>& puzzles) {
     int resolus = 0;
     for (const std::string& puzzle : puzzles) {
@@ -130,12 +129,8 @@ TEST(SudokuGrilleTest, StatusOfFullEmptyAndContradictoryGrids) {
     for (const auto& [type, probleme, niveau, statut] : cas) {
         SudokuGrille g = GrilleDe(type, probleme);
         EXPECT_EQ(g.Resoudre(niveau), statut) << probleme;
-        if (statut == ssResolu) {
-            EXPECT_EQ(g.Stat, StatRegles{});
-        }
-        if (statut == ssBloque) {
-            EXPECT_EQ(g.Stat[rgCellulesOpaques], 81);
-        }
+        EXPECT_TRUE(statut != ssResolu || g.Stat == StatRegles{});
+        EXPECT_TRUE(statut != ssBloque || g.Stat[rgCellulesOpaques] == 81);
     }
 }
 
@@ -156,9 +151,8 @@ TEST(SudokuGrilleTest, SolverAgreesWithBacktrackingOnTheCollection) {
     EXPECT_GT(verifiePuzzles(puzzles), int(puzzles.size()) * 3 / 4);
 }
 
-// The same draws mix a puzzle and its solution alike, moving whole cells: the mixed puzzle's
-// one solution is the mixed solution, valid for its shape (a quarter turn of a 6 x 6 grid would
-// turn its boxes). The grid's and the strings' mixings agree.
+// The same draws mix a puzzle and its solution alike: the mixed puzzle's one solution is the
+// mixed solution, valid for its shape (a 6 x 6 quarter turn would turn its boxes).
 TEST(SudokuGrilleTest, TheSolutionIsTransformedWithThePuzzle) {
     for (const Forme& f : kFormes) {
         TRandom tirage(3);
@@ -212,9 +206,8 @@ TEST(SudokuGrilleTest, RandomCompletionStopsAtItsTimeLimitOrWhenAsked) {
     }
 }
 
-// A stop asked at any moment of a try: whatever status it ends with, a try that says it is
-// solved gives clues of its solution, which is a whole grid. (A stop that lands between a clue
-// and its solve is rare: many tries, stopped at spread moments, to meet it.)
+// A try stopped at any moment that says it is solved gives a whole grid and clues of it. (A stop
+// between a clue and its solve is rare: many tries, stopped at spread moments, meet it.)
 TEST(SudokuGrilleTest, AStopDuringATryNeverGivesAFalseSolution) {
     for (std::uint32_t graine = 1; graine <= 300; ++graine) {
         TRandom alea(graine);

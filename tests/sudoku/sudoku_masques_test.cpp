@@ -87,10 +87,8 @@ std::string recalcule(const std::vector<std::string>& puzzles, const std::string
 
 } // namespace
 
-// The reference file holds what the engine gave when its candidates were strings of digits
-// walked character by character: solves of the sample at three levels, random completions,
-// generations, adjustments and mixings from seeds. The bit-set engine must give every line
-// again, so that one seed keeps giving one puzzle.
+// The reference file holds what the string-candidate engine gave for solves, completions,
+// generations, adjustments and mixings from seeds: one seed must keep giving one puzzle.
 TEST(SudokuMasquesTest, SameResultsAsTheStringEngine) {
     const auto puzzles = LitPuzzles(CheminEchantillon());
     std::ifstream fichier(std::string(VL_TEST_DATA) + "/sudoku-engine-reference.txt");
