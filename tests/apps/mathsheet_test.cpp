@@ -1,6 +1,7 @@
 #include "AppTestSupport.h"
 
 #include <filesystem>
+#include <regex>
 
 namespace {
 
@@ -89,10 +90,14 @@ TEST_F(Mathsheet, UsageSheetAndFileErrors) {
     EXPECT_FALSE(std::filesystem::exists(path("f.pdf")));
 }
 
-TEST_F(Mathsheet, HelpInASubcommand) {
+TEST_F(Mathsheet, HelpInASubcommandAndVersion) {
     const Outcome help = RunInProcess({"sudoku", "db", "list", "-h"});
     EXPECT_EQ(help.code, EXIT_OK);
     EXPECT_EQ(help.out, UsageText());
+    const Outcome version = RunInProcess({"--version"});
+    EXPECT_EQ(version.code, EXIT_OK);
+    EXPECT_TRUE(std::regex_match(version.out, std::regex("mathsheet \\d+\\.\\d+\\.\\d+\n")))
+        << version.out;
 }
 
 // The kinds with their numbers, and a kind's keys with the values its table allows.
