@@ -5,18 +5,13 @@
 
 #include "Forms.h"
 #include "host/forms/PropDock.h"
-#include "host/forms/PropFormWidget.h"
 #include "host/forms/QtConversions.h"
 #include "host/forms/QtUserInterface.h"
 #include "package/Fabrique.h"
 #include "pictures/MontreCles.h"
-#include "platform/Random.h"
-#include "platform/UserInterface.h"
 #include "sudoku/SudokuCles.h"
 
 #include <QComboBox>
-#include <QTabWidget>
-#include <QTest>
 #include <QToolButton>
 
 #include <map>

@@ -46,7 +46,7 @@ protected:
     std::unique_ptr<TChoixOp2> dialogue_;
 };
 
-TEST_F(ChoixOp2Test, TypingRecomputesTheColumnAndAResultGivesTheOperands) {
+TEST_F(ChoixOp2Test, TypingRecomputesTheColumnAResultGivesTheOperandsGeneratingFills) {
     TChoixOp2& d = ouvre(OP_ADDITION);
     EXPECT_EQ(d.windowTitle(), QString::fromUtf8("Choix des opérandes: Ops"));
     EXPECT_EQ(d.lbTitre->text(), "Addition");
@@ -65,11 +65,7 @@ TEST_F(ChoixOp2Test, TypingRecomputesTheColumnAndAResultGivesTheOperands) {
     QTest::keyClick(d.Grille, Qt::Key_Delete);
     EXPECT_EQ(grille().Cell(5, 6), "50");
 
-    // Not editing, the arrows move; the corner selects everything; the clipboard is the system's.
-    QTest::keyClick(d.Grille, Qt::Key_Up);
-    EXPECT_EQ(grille().Current(), (GridCoord{5, 5}));
-    QTest::mouseClick(d.Grille->viewport(), Qt::LeftButton, {}, QPoint(2, 2));
-    EXPECT_EQ(grille().Selection(), (GridRange{1, 1, grille().ColCount() - 1, 6}));
+    // The clipboard is the system's.
     grille().SelectRange({1, 1, 2, 1});
     d.Grille->ActionCopierPressePapiers()->trigger();
     EXPECT_EQ(ui_.clipboard, "12\t1000\r\n");
@@ -77,16 +73,7 @@ TEST_F(ChoixOp2Test, TypingRecomputesTheColumnAndAResultGivesTheOperands) {
     grille().SelectCell({3, 1});
     d.Grille->ActionCollerPressePapiers()->trigger();
     EXPECT_EQ(grille().Cell(4, 1), "9");
-
-    grille().SelectCell({2, 1});
-    QTest::mouseDClick(d.Grille->viewport(), Qt::LeftButton, Qt::NoModifier,
-                       QPoint(grille().ColLeft(2) + 5, grille().RowTop(1) + 5));
-    EXPECT_TRUE(grille().Editing());
-    EXPECT_EQ(grille().EditText(), "1000");
-}
-
-TEST_F(ChoixOp2Test, GeneratingUsesTheEditsOnTheSelection) {
-    TChoixOp2& d = ouvre(OP_SOUSTRACTION);
+    // Generating uses the edits on the selection.
     remplace(d.edMin, "200");
     remplace(d.edMax, "300");
     grille().SelectRange({3, 1, 6, 1});

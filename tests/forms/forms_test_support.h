@@ -12,12 +12,14 @@
 #include "platform/Random.h"
 #include "platform/UserInterface.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QLineEdit>
 #include <QTabWidget>
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <memory>
 #include <stdexcept>
@@ -75,6 +77,14 @@ protected:
         for (int i = 0; i < pages->count(); ++i)
             if (pages->widget(i)->isAncestorOf(controle))
                 pages->setCurrentIndex(i);
+    }
+    // Clicks a button on whichever page it is, near its left edge: a wide check box only takes
+    // clicks on its box and caption.
+    void Clique(const char* nom) {
+        auto* bouton = C<QAbstractButton>(nom);
+        Page(bouton);
+        QTest::mouseClick(bouton, Qt::LeftButton, Qt::NoModifier,
+                          QPoint(std::min(10, bouton->width() / 2), bouton->height() / 2));
     }
     // Replaces an edit's text by typing, on whichever page it is, then presses Enter.
     void Tape(const char* nom, const QString& texte) {

@@ -3,7 +3,6 @@
 #include "forms/forms_test_support.h"
 #include "package/OperationConfig.h"
 #include "package/SavedSettings.h"
-#include "platform/UserInterface.h"
 
 #include <QPushButton>
 

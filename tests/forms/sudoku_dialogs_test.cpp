@@ -17,7 +17,6 @@
 #include <QElapsedTimer>
 #include <QImage>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
@@ -225,40 +224,32 @@ protected:
     TSudokuDiaImages dialogue_{modele_};
 };
 
+// Only a picture can be cleared; a file that is no picture, or no file chosen, keeps the
+// picture; nothing reaches the component before OK, which copies the nine; cancel keeps them.
 TEST_F(SudokuDiaImagesTest, AClickLoadsAFileAndOkCopiesTheNinePictures) {
-    // Only a picture can be cleared.
+    const std::array<TPicture, 9> avant = Images();
     EXPECT_FALSE(dialogue_.btEfface[1]->isEnabled());
-    ui_.fileAnswers = {bleu_};
+    ui_.fileAnswers = {dossier_.put("notes.txt", "pas une image"), bleu_};
+    Clique(1);
+    ASSERT_EQ(ui_.Messages().size(), 1u);
+    EXPECT_NE(ui_.Messages()[0].find("notes.txt"), std::string::npos);
     Clique(4);
+    Clique(4); // the file dialog cancelled
     EXPECT_TRUE(dialogue_.btEfface[3]->isEnabled());
     EXPECT_EQ(SudokuDiaImagesModele::DossierMemorise, dossier_.path());
+    EXPECT_EQ(modele_.Image(1), Image(rouge_));
     dialogue_.btEfface[0]->click();
     EXPECT_TRUE(dialogue_.Images[0]->Empty());
     EXPECT_FALSE(dialogue_.btEfface[0]->isEnabled());
-    EXPECT_EQ(sudoku_.Image(1), Image(rouge_)) << "nothing reaches the component before OK";
-
+    dialogue_.btAnnuler->click();
+    EXPECT_EQ(dialogue_.result(), QDialog::Rejected);
+    EXPECT_EQ(Images(), avant);
     dialogue_.btOk->click();
     EXPECT_EQ(dialogue_.result(), mrOk);
     std::array<TPicture, 9> attendues{};
     attendues[3] = Image(bleu_);
     attendues[8] = Image(bleu_);
     EXPECT_EQ(Images(), attendues);
-}
-
-// A file that is no picture, or no file chosen, keeps the picture; cancelling keeps them all.
-TEST_F(SudokuDiaImagesTest, NoPictureNoFileOrCancelChangesNothing) {
-    const std::array<TPicture, 9> avant = Images();
-    ui_.fileAnswers = {dossier_.put("notes.txt", "pas une image")};
-    Clique(1);
-    Clique(1); // the file dialog cancelled
-    ASSERT_EQ(ui_.Messages().size(), 1u);
-    EXPECT_NE(ui_.Messages()[0].find("notes.txt"), std::string::npos);
-    EXPECT_EQ(modele_.Image(1), Image(rouge_));
-    ui_.fileAnswers = {rouge_};
-    Clique(2);
-    dialogue_.btAnnuler->click();
-    EXPECT_EQ(dialogue_.result(), QDialog::Rejected);
-    EXPECT_EQ(Images(), avant);
 }
 
 } // namespace
