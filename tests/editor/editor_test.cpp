@@ -89,7 +89,6 @@ TEST_F(Editor, DrawMoveResizeEditPasteDeleteUndoRedoSaveAndReopen) {
     drag({300, 400}, {700, 700});
     TComposant& die = session().Document().Composant(0);
     ASSERT_EQ(session().Document().NbComposants(), 1);
-    EXPECT_EQ(die.NomType, "Dé");
     EXPECT_FALSE(view().HasTool());
     EXPECT_EQ(session().Selection(), &die);
     EXPECT_EQ(die.Rect.left % 50, 0) << "5 mm squares: the corners snap to the grid";
@@ -164,7 +163,6 @@ TEST(EditorCommandLine, PicturesOfTheWindowAndOfOneForm) {
         {{"--show-form", "DeProp", "--screenshot", png}, 0},
         {{"--screenshot", png}, 0},
         {{"--show-form", "Inconnue", "--screenshot", png}, 2},
-        {{"--show-form", "DeProp"}, 1},
         {{"--screenshot"}, 1},
     };
     for (const auto& [args, code] : cases) {

@@ -78,11 +78,10 @@ TEST_F(SudokuDiaGenereTest, ShowsTheRememberedRulesAndKeepsTheChangedOnes) {
         EXPECT_FALSE(dialogue.edNomFich->isEnabled());
         dialogue.chkEnregistre->click();
         EXPECT_TRUE(dialogue.edNomFich->isEnabled());
-        dialogue.btSelectAlL2->click();
-        dialogue.chkUpletNu->click();
-        dialogue.btInverse2->click();
-        dialogue.rbAutresRegles->click();
-        dialogue.btFermer->click();
+        for (QAbstractButton* b : std::initializer_list<QAbstractButton*>{
+                 dialogue.btSelectAlL2, dialogue.chkUpletNu, dialogue.btInverse2,
+                 dialogue.rbAutresRegles, dialogue.btFermer})
+            b->click();
     }
     const auto suivant = Modele("", false);
     TSudokuDiaGenere dialogue(*suivant);
@@ -118,10 +117,6 @@ TEST_F(SudokuDiaGenereTest, AFileThePuzzlesCannotGoToIsRefused) {
     EXPECT_FALSE(modele->EnCours());
     EXPECT_FALSE(std::filesystem::exists(dossier_.file("sudoku17.DAT")));
     EXPECT_EQ(ReadBack(dossier_.file("faux.dat")), "rien");
-    // Browsing fills the name.
-    ui_.fileAnswers = {"/tmp/mes grilles.dat"};
-    dialogue.btParcourir->click();
-    EXPECT_EQ(dialogue.edNomFich->text(), "/tmp/mes grilles.dat");
 }
 
 TEST_F(SudokuDiaGenereTest, ASavingSearchShowsWhatItSavedUntilStopped) {
@@ -134,7 +129,6 @@ TEST_F(SudokuDiaGenereTest, ASavingSearchShowsWhatItSavedUntilStopped) {
     ASSERT_TRUE(QTest::qWaitFor([&] { return dialogue.lb2->text().mid(13).toInt() >= 2; }, 30000));
     dialogue.btArreter->click();
     ASSERT_TRUE(QTest::qWaitFor([&] { return !dialogue.isVisible(); }, 30000));
-    EXPECT_TRUE(dialogue.lb2->text().startsWith("Enregistrés: "));
     FichierBaseSudoku base;
     std::string message;
     ASSERT_TRUE(OuvreBaseLecture(nom, base, message)) << message;

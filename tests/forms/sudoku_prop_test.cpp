@@ -25,13 +25,6 @@ protected:
     std::string Cases() const {
         return std::string(reinterpret_cast<const char*>(composant_.Bloc().Cases), 81);
     }
-    // The information box shows the component's lines.
-    bool InformationsMontrees() const {
-        std::string t;
-        for (const std::string& ligne : composant_.Informations())
-            t += (t.empty() ? "" : "\n") + ligne;
-        return C<QPlainTextEdit>("mmInformation")->toPlainText().toStdString() == t;
-    }
 
     int changements_ = 0;
 };
@@ -66,7 +59,10 @@ TEST_F(SudokuPropTest, ActionsNewPuzzlesAndTheCursiveFont) {
     EXPECT_NE(Cases(), quatre);
     C<QButtonGroup>("rgTypeGrille")->button(tg9x9)->click();
     EXPECT_EQ(composant_.NbValeursGrille(), 9);
-    EXPECT_TRUE(InformationsMontrees());
+    std::string informations;
+    for (const std::string& ligne : composant_.Informations())
+        informations += (informations.empty() ? "" : "\n") + ligne;
+    EXPECT_EQ(C<QPlainTextEdit>("mmInformation")->toPlainText().toStdString(), informations);
     EXPECT_EQ(changements_, redessins + 2);
     composant_.ChangeImage(4, Image());
     Clique("btEffacerImages");
@@ -90,18 +86,15 @@ TEST_F(SudokuPropTest, DialogsAndTheDatabasePage) {
     Clique("btRechercheAvancee2");
     EXPECT_EQ(enregistre, (std::vector<bool>{false, true}));
     const int changements = changements_;
-    for (const int reponse : {mrCancel, mrOk}) {
-        ui_.forms[SudokuDiaImagesModele::NomFiche] = [reponse](TFormModel& m) {
-            auto& modele = dynamic_cast<SudokuDiaImagesModele&>(m);
-            modele.ChangeImage(7, Image());
-            if (reponse == mrOk)
-                modele.Valide();
-            return reponse;
-        };
-        Clique("btChargerImages");
-        EXPECT_EQ(composant_.Image(7).Empty(), reponse == mrCancel);
-        EXPECT_EQ(changements_, changements + (reponse == mrOk ? 1 : 0)) << "redrawn on OK only";
-    }
+    ui_.forms[SudokuDiaImagesModele::NomFiche] = [](TFormModel& m) {
+        auto& modele = dynamic_cast<SudokuDiaImagesModele&>(m);
+        modele.ChangeImage(7, Image());
+        modele.Valide();
+        return mrOk;
+    };
+    Clique("btChargerImages");
+    EXPECT_FALSE(composant_.Image(7).Empty());
+    EXPECT_EQ(changements_, changements + 1);
     // The database page: no search has found a record yet, nothing to move through.
     EXPECT_FALSE(C<QPushButton>("btSuivant")->isEnabled());
     ui_.fileAnswers = {std::string(composant_.Bloc().PathBdd)};
