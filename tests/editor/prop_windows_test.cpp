@@ -58,13 +58,6 @@ Etat EtatDe(const QWidget& fenetre) {
     return etat;
 }
 
-// Brings forward the pages holding a control.
-void MontrePage(QWidget* controle) {
-    for (QWidget* w = controle; w->parentWidget() != nullptr; w = w->parentWidget())
-        if (auto* pages = qobject_cast<QTabWidget*>(w->parentWidget()->parentWidget()))
-            pages->setCurrentWidget(w);
-}
-
 class PropWindows : public PicturePropTest, public ::testing::WithParamInterface<Fenetre> {
 protected:
     PropWindows() {
@@ -72,12 +65,6 @@ protected:
         RegisterForms(registre_, dock_);
         dock_.resize(360, 900);
         dock_.show();
-    }
-
-    TComposant& Nouveau() {
-        TComposant* c = document_.Cree(GetParam().type, 0);
-        EXPECT_NE(c, nullptr);
-        return *c;
     }
 
     // The keys a window can show: the geometry, the integer fields and the two host flags.
@@ -170,7 +157,7 @@ protected:
 };
 
 TEST_P(PropWindows, EveryControlTiedToAKeyShowsItsFieldAndSendsItsChanges) {
-    TComposant& c = Nouveau();
+    TComposant& c = Nouveau<TComposant>(GetParam().type);
     dock_.Montre(&c);
     TPropFormWidget* fenetre = dock_.Courante();
     ASSERT_NE(fenetre, nullptr);
@@ -220,7 +207,7 @@ TEST_P(PropWindows, EveryControlTiedToAKeyShowsItsFieldAndSendsItsChanges) {
     Ctl<TColorButton>(*fenetre, "btCoulBrosse")->click();
     EXPECT_EQ(style->currentIndex(), bsSolid);
     // The dock keeps the window for the next component of the kind.
-    dock_.Montre(&Nouveau());
+    dock_.Montre(&Nouveau<TComposant>(GetParam().type));
     EXPECT_EQ(dock_.Courante(), fenetre);
 }
 

@@ -22,10 +22,8 @@ TEST(CogitoForm, ShowingStartsTheWorkerAndCancellingWaitsForItToStop) {
         const auto modele = CogitoModele::Exemple();
         TCogito dialog{*modele};
         dialog.show();
-        if (annulation > 0) {
-            Ctl<QSlider>(dialog, "TrackBar")->setValue(0);
-            EXPECT_EQ(modele->Priorite(), TThreadPriority::tpLowest);
-        }
+        Ctl<QSlider>(dialog, "TrackBar")->setValue(0);
+        EXPECT_EQ(modele->Priorite(), TThreadPriority::tpLowest);
         if (annulation == 1)
             Ctl<QPushButton>(dialog, "btAnnuler")->click();
         if (annulation == 2)

@@ -8,7 +8,6 @@
 
 #include <QComboBox>
 #include <QListWidget>
-#include <QPushButton>
 #include <QStackedWidget>
 
 namespace {
@@ -22,7 +21,7 @@ protected:
     }
 
     void coche(const char* liste, int rang, Qt::CheckState etat = Qt::Checked) {
-        Page(C<QListWidget>(liste));
+        MontrePage(C<QListWidget>(liste));
         C<QListWidget>(liste)->item(rang)->setCheckState(etat);
     }
     int trous(int type) const { return composant_.Reglages().PositionTrous[type]; }
@@ -36,7 +35,7 @@ TEST_F(OperPropTest, HolesOfEachKindActionsAndFonts) {
     EXPECT_EQ(trous(OP_ADDITION), 2);
     coche("lbOperAdd", 3);
     EXPECT_EQ(trous(OP_ADDITION), 10);
-    Page(C<QComboBox>("cbOperation"));
+    MontrePage(C<QComboBox>("cbOperation"));
     C<QComboBox>("cbOperation")->setCurrentIndex(OP_DIVISION);
     EXPECT_EQ(C<QStackedWidget>("nbOper")->currentIndex(), OP_DIVISION);
     coche("lbOperDiv", 0);
@@ -72,7 +71,7 @@ TEST_F(OperPropTest, ReceiversAreAddedMovedAndRemoved) {
     TComposant* g1 = document_.Cree("Grille", 0);
     TComposant* g2 = document_.Cree("Grille", 0);
     auto* cbRec = C<TComboRecepteurs>("cbRec");
-    Page(cbRec);
+    MontrePage(cbRec);
     window_.cbRecDropDown();
     // "Surface propre", then the two grids; the last one added twice is kept once; "Surface
     // propre" brings the exercises back to the component.

@@ -12,8 +12,6 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QPushButton>
-#include <QRadioButton>
-#include <QToolButton>
 
 namespace {
 
@@ -61,7 +59,7 @@ protected:
         Regle(composant_, {"StylePinceauHeure=2", "TaillePinceauSeconde=5"});
     }
     void Choisit(TMontreProp::Element element) {
-        Page(C<QComboBox>("cbAiguille"));
+        MontrePage(C<QComboBox>("cbAiguille"));
         C<QComboBox>("cbAiguille")->setCurrentIndex(element);
     }
 };
@@ -80,8 +78,8 @@ TEST_F(MontreProp, TheHandSelectorTheLocalTimeAndTheFont) {
     Tape("edTaillePen", "8");
     const M& b = composant_.Bloc();
     EXPECT_TRUE(b.StyleBrosse[M::HEURE] == bsCross && b.TaillePinceau[M::SECONDE] == 8);
-    EXPECT_EQ(b.TaillePinceau[M::CADRE], avant.TaillePinceau[M::CADRE]);
-    EXPECT_EQ(b.StyleBrosse[M::FOND], avant.StyleBrosse[M::FOND]);
+    EXPECT_TRUE(b.TaillePinceau[M::CADRE] == avant.TaillePinceau[M::CADRE] &&
+                b.StyleBrosse[M::FOND] == avant.StyleBrosse[M::FOND]);
     Regle(composant_, {"Temps=0"});
     Clique("btHeureSysteme");
     EXPECT_EQ(C<QLineEdit>("edHeure")->text(), QString::number(b.Heure));
