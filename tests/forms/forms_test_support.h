@@ -12,12 +12,14 @@
 #include "platform/Random.h"
 #include "platform/UserInterface.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QLineEdit>
 #include <QTabWidget>
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <memory>
 #include <stdexcept>
@@ -39,7 +41,6 @@ private:
     std::unique_ptr<QApplication> app_;
 };
 
-// Registers the environment once per test program.
 inline const ::testing::Environment* const kQtWidgetsEnvironment =
     ::testing::AddGlobalTestEnvironment(new QtWidgetsEnvironment);
 
@@ -49,6 +50,13 @@ template <class T> T* Ctl(const QObject& fenetre, const char* nom) {
     if (controle == nullptr)
         throw std::runtime_error(std::string("pas de contrôle ") + nom);
     return controle;
+}
+
+// Brings forward the pages holding a control.
+inline void MontrePage(QWidget* controle) {
+    for (QWidget* w = controle; w->parentWidget() != nullptr; w = w->parentWidget())
+        if (auto* pages = qobject_cast<QTabWidget*>(w->parentWidget()->parentWidget()))
+            pages->setCurrentWidget(w);
 }
 
 // The pictures' scratch document and ini file, a test user-interface service, and a seed for
@@ -69,17 +77,18 @@ protected:
     }
     template <class T> T* C(const char* nom) const { return Ctl<T>(window_, nom); }
 
-    // Brings forward the page holding a control.
-    void Page(QWidget* controle) {
-        auto* pages = C<QTabWidget>("pcProp");
-        for (int i = 0; i < pages->count(); ++i)
-            if (pages->widget(i)->isAncestorOf(controle))
-                pages->setCurrentIndex(i);
+    // Clicks a button on whichever page it is, near its left edge: a wide check box only takes
+    // clicks on its box and caption.
+    void Clique(const char* nom) {
+        auto* bouton = C<QAbstractButton>(nom);
+        MontrePage(bouton);
+        QTest::mouseClick(bouton, Qt::LeftButton, Qt::NoModifier,
+                          QPoint(std::min(10, bouton->width() / 2), bouton->height() / 2));
     }
     // Replaces an edit's text by typing, on whichever page it is, then presses Enter.
     void Tape(const char* nom, const QString& texte) {
         auto* edit = C<QLineEdit>(nom);
-        Page(edit);
+        MontrePage(edit);
         edit->setFocus();
         edit->selectAll();
         QTest::keyClicks(edit, texte);

