@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <mutex>
+#include <random>
 #include <system_error>
 
 #include <fcntl.h>
@@ -64,10 +65,37 @@ bool writeAll(int fd, const std::string& contents) {
     return true;
 }
 
-// A name of its own for each write, so two threads saving the same file do not share one.
-std::string temporaryNameFor(const std::string& path) {
+// Creates the temporary file beside the target under a fresh name, as mkstemp does but with
+// the usual creation mode: O_EXCL refuses any name already there, a planted link included, so a
+// save never writes through a file someone else put in its way. -1 when it cannot.
+int createTemporary(const std::string& target, std::string& temporary) {
     static std::atomic<unsigned> counter{0};
-    return path + ".tmp-" + std::to_string(::getpid()) + "-" + std::to_string(counter++);
+    std::random_device entropy;
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        temporary = target + ".tmp-" + std::to_string(::getpid()) + "-" +
+                    std::to_string(counter++) + "-" + std::to_string(entropy() % 1000000);
+        const int fd =
+            ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+        if (fd >= 0 || errno != EEXIST)
+            return fd;
+    }
+    return -1;
+}
+
+// The file a save replaces: a link's target, so that the link stays a link.
+std::string fileBehind(const std::string& path) {
+    std::error_code error;
+    if (!std::filesystem::is_symlink(path, error))
+        return path;
+    const std::filesystem::path target = std::filesystem::weakly_canonical(path, error);
+    return error ? path : target.string();
+}
+
+// A save replaces a regular file or creates one; it never replaces a folder, a device, a pipe
+// or a socket.
+bool replaceable(const std::string& path) {
+    struct stat info {};
+    return ::stat(path.c_str(), &info) != 0 || S_ISREG(info.st_mode);
 }
 
 // Keeps the permissions of the file being replaced.
@@ -86,11 +114,7 @@ void syncFolderOf(const std::string& path) {
         ::fsync(fd.get());
 }
 
-bool writeTemporary(const std::string& temporary, const std::string& path,
-                    const std::string& contents) {
-    FileDescriptor fd(::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666));
-    if (!fd.valid())
-        return false;
+bool writeTemporary(FileDescriptor& fd, const std::string& path, const std::string& contents) {
     copyMode(path, fd.get());
     return writeAll(fd.get(), contents) && ::fsync(fd.get()) == 0 && fd.close();
 }
@@ -199,12 +223,17 @@ bool ReadWholeFile(const std::string& path, std::string& contents) {
 bool WriteFileAtomically(const std::string& path, const std::string& contents) {
     if (path.empty())
         return false;
-    const std::string temporary = temporaryNameFor(path);
-    if (!writeTemporary(temporary, path, contents) ||
-        ::rename(temporary.c_str(), path.c_str()) != 0) {
+    const std::string target = fileBehind(path);
+    if (!replaceable(target))
+        return false;
+    std::string temporary;
+    FileDescriptor fd(createTemporary(target, temporary));
+    if (!fd.valid())
+        return false;
+    if (!writeTemporary(fd, target, contents) || ::rename(temporary.c_str(), target.c_str()) != 0) {
         ::unlink(temporary.c_str());
         return false;
     }
-    syncFolderOf(path);
+    syncFolderOf(target);
     return true;
 }

@@ -38,5 +38,7 @@ bool MakeDirectories(const std::string& path);
 // Reads a whole file; false when it cannot be read.
 bool ReadWholeFile(const std::string& path, std::string& contents);
 // Writes a file through a temporary file renamed over the old one, so a failed write never
-// leaves a half-written file; false when it fails.
+// leaves a half-written file; false when it fails. A link is written through: its target is
+// replaced and the link stays. A path that is there and is not a regular file (a folder, a
+// device, a pipe) is refused and left as it is.
 bool WriteFileAtomically(const std::string& path, const std::string& contents);

@@ -8,6 +8,8 @@
 #include <iterator>
 #include <optional>
 
+#include <sys/stat.h>
+
 namespace fs = std::filesystem;
 
 namespace {
@@ -75,11 +77,18 @@ TEST(Files, WriteThenReadEveryByteAndRefuseWhatIsNoFolderOrFile) {
     for (const std::string& refused : {blocker + "/x", folder.file("missing/x"), std::string()})
         EXPECT_FALSE(WriteFileAtomically(refused, "data")) << refused;
     EXPECT_EQ(ReadBack(blocker), "untouched");
-    // The temporary file is written, then the rename onto a folder fails.
+    // A folder or a pipe in the way is refused and stays; a link is written through and stays.
     fs::create_directories(folder.file("target/inside"));
     EXPECT_FALSE(WriteFileAtomically(folder.file("target"), "data"));
     EXPECT_TRUE(fs::is_directory(folder.file("target/inside")));
-    EXPECT_EQ(std::distance(fs::directory_iterator(folder.path()), {}), 4); // no temporary left
+    ASSERT_EQ(::mkfifo(folder.file("pipe").c_str(), 0600), 0);
+    EXPECT_FALSE(WriteFileAtomically(folder.file("pipe"), "data"));
+    EXPECT_TRUE(fs::is_fifo(folder.file("pipe")));
+    fs::create_symlink(path, folder.file("link"));
+    ASSERT_TRUE(WriteFileAtomically(folder.file("link"), "through"));
+    EXPECT_TRUE(fs::is_symlink(folder.file("link")));
+    EXPECT_EQ(ReadBack(path), "through");
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder.path()), {}), 6); // no temporary left
 }
 
 TEST(DataDirectory, TheEnvironmentThenTheInstalledFolderThenTheSourceTree) {
