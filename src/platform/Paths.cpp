@@ -82,20 +82,27 @@ int createTemporary(const std::string& target, std::string& temporary) {
     return -1;
 }
 
-// The file a save replaces: a link's target, so that the link stays a link.
+// The file a save replaces: a link's target, even one not created yet, so that the link stays
+// a link. A chain of links is followed as far as the system itself would.
 std::string fileBehind(const std::string& path) {
+    std::filesystem::path current = path;
     std::error_code error;
-    if (!std::filesystem::is_symlink(path, error))
-        return path;
-    const std::filesystem::path target = std::filesystem::weakly_canonical(path, error);
-    return error ? path : target.string();
+    for (int depth = 0; depth < 40 && std::filesystem::is_symlink(current, error); ++depth) {
+        const std::filesystem::path target = std::filesystem::read_symlink(current, error);
+        if (error)
+            break;
+        current = target.is_absolute() ? target : current.parent_path() / target;
+    }
+    return current.string();
 }
 
 // A save replaces a regular file or creates one; it never replaces a folder, a device, a pipe
 // or a socket.
 bool replaceable(const std::string& path) {
     struct stat info {};
-    return ::stat(path.c_str(), &info) != 0 || S_ISREG(info.st_mode);
+    if (::stat(path.c_str(), &info) != 0)
+        return errno == ENOENT; // not there yet; a loop of links is refused
+    return S_ISREG(info.st_mode);
 }
 
 // Keeps the permissions of the file being replaced.

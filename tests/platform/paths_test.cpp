@@ -85,10 +85,14 @@ TEST(Files, WriteThenReadEveryByteAndRefuseWhatIsNoFolderOrFile) {
     EXPECT_FALSE(WriteFileAtomically(folder.file("pipe"), "data"));
     EXPECT_TRUE(fs::is_fifo(folder.file("pipe")));
     fs::create_symlink(path, folder.file("link"));
-    ASSERT_TRUE(WriteFileAtomically(folder.file("link"), "through"));
-    EXPECT_TRUE(fs::is_symlink(folder.file("link")));
-    EXPECT_EQ(ReadBack(path), "through");
-    EXPECT_EQ(std::distance(fs::directory_iterator(folder.path()), {}), 6); // no temporary left
+    fs::create_symlink("new.bin", folder.file("dangling"));
+    for (const char* link : {"link", "dangling"}) {
+        ASSERT_TRUE(WriteFileAtomically(folder.file(link), link));
+        EXPECT_TRUE(fs::is_symlink(folder.file(link)));
+        EXPECT_EQ(ReadBack(folder.file(link)), link);
+    }
+    EXPECT_EQ(ReadBack(path), "link");
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder.path()), {}), 8); // no temporary left
 }
 
 TEST(DataDirectory, TheEnvironmentThenTheInstalledFolderThenTheSourceTree) {
