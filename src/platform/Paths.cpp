@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <mutex>
+#include <optional>
 #include <random>
 #include <system_error>
 
@@ -96,20 +97,21 @@ std::string fileBehind(const std::string& path) {
     return current.string();
 }
 
-// A save replaces a regular file or creates one; it never replaces a folder, a device, a pipe
-// or a socket.
-bool replaceable(const std::string& path) {
+// What a save finds in its target's place: nothing yet, or a regular file whose permissions the
+// new file keeps. Anything else (a folder, a device, a pipe, a socket, a loop of links) is not
+// replaced.
+struct Place {
+    bool replaceable = false;
+    std::optional<mode_t> mode;
+};
+
+Place placeOf(const std::string& path) {
     struct stat info {};
     if (::stat(path.c_str(), &info) != 0)
-        return errno == ENOENT; // not there yet; a loop of links is refused
-    return S_ISREG(info.st_mode);
-}
-
-// Keeps the permissions of the file being replaced.
-void copyMode(const std::string& from, int toFd) {
-    struct stat info {};
-    if (::stat(from.c_str(), &info) == 0)
-        ::fchmod(toFd, info.st_mode & 07777);
+        return {errno == ENOENT, std::nullopt};
+    if (!S_ISREG(info.st_mode))
+        return {};
+    return {true, info.st_mode & 07777};
 }
 
 // Makes the rename itself durable; a failure here does not undo the write.
@@ -121,8 +123,9 @@ void syncFolderOf(const std::string& path) {
         ::fsync(fd.get());
 }
 
-bool writeTemporary(FileDescriptor& fd, const std::string& path, const std::string& contents) {
-    copyMode(path, fd.get());
+bool writeTemporary(FileDescriptor& fd, std::optional<mode_t> mode, const std::string& contents) {
+    if (mode)
+        ::fchmod(fd.get(), *mode);
     return writeAll(fd.get(), contents) && ::fsync(fd.get()) == 0 && fd.close();
 }
 
@@ -231,13 +234,15 @@ bool WriteFileAtomically(const std::string& path, const std::string& contents) {
     if (path.empty())
         return false;
     const std::string target = fileBehind(path);
-    if (!replaceable(target))
+    const Place place = placeOf(target);
+    if (!place.replaceable)
         return false;
     std::string temporary;
     FileDescriptor fd(createTemporary(target, temporary));
     if (!fd.valid())
         return false;
-    if (!writeTemporary(fd, target, contents) || ::rename(temporary.c_str(), target.c_str()) != 0) {
+    if (!writeTemporary(fd, place.mode, contents) ||
+        ::rename(temporary.c_str(), target.c_str()) != 0) {
         ::unlink(temporary.c_str());
         return false;
     }
