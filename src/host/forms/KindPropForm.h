@@ -3,16 +3,15 @@
 // derives from it and only binds what its form does not say and fills what is its own.
 #pragma once
 
+#include "host/forms/OwnedForm.h"
 #include "host/forms/PropFormWidget.h"
 
-#include <memory>
 #include <string>
 
 template <typename Kind, typename Form> class TKindPropForm : public TPropFormWidget {
 public:
     TKindPropForm(Kind& composant, const std::string& nom, TableCles table, QWidget* parent)
-        : TPropFormWidget(&composant, nom, table, parent),
-          ui_(new Form, [](Form* form) { delete form; }) {
+        : TPropFormWidget(&composant, nom, table, parent), ui_(MakeOwnedForm<Form>()) {
         ui_->setupUi(this);
         LieControlesNommes();
     }
@@ -20,7 +19,5 @@ public:
 protected:
     Kind& composant() const { return dynamic_cast<Kind&>(*Composant()); }
 
-    // The form is complete where the window is made, not where its header is read: the
-    // deleter is taken there, so that a kind's window needs no destructor of its own.
-    const std::unique_ptr<Form, void (*)(Form*)> ui_;
+    const OwnedForm<Form> ui_;
 };

@@ -3,6 +3,8 @@
 // calls it, makes the dialog for a model of its own type and nothing for another.
 #pragma once
 
+#include "host/forms/OwnedForm.h"
+
 #include <QDialog>
 
 #include <memory>
@@ -20,13 +22,11 @@ public:
 
 protected:
     TModelDialog(Model& modele, QWidget* parent)
-        : QDialog(parent), ui(new Form, [](Form* form) { delete form; }), modele_(modele) {
+        : QDialog(parent), ui(MakeOwnedForm<Form>()), modele_(modele) {
         ui->setupUi(this);
         setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     }
 
-    // The deleter is taken where the form is complete, so that a dialog needs no destructor
-    // of its own for it.
-    const std::unique_ptr<Form, void (*)(Form*)> ui;
+    const OwnedForm<Form> ui;
     Model& modele_;
 };
