@@ -19,6 +19,10 @@ env -u XDG_RUNTIME_DIR -u VL_DATA_DIR "$prefix/bin/mathsheet" demo -o "$prefix/d
   --save "$prefix/d.vld" --seed 1 >/dev/null 2>"$prefix/err" || fail "mathsheet demo failed"
 [ ! -s "$prefix/err" ] || fail "mathsheet wrote on standard error: $(cat "$prefix/err")"
 [ -s "$prefix/d.pdf" ] || fail "no PDF"
+# A seed gives the same bytes from one run to the next.
+"$prefix/bin/mathsheet" demo -o "$prefix/d2.pdf" --save "$prefix/d2.vld" --seed 1 >/dev/null
+cmp -s "$prefix/d.pdf" "$prefix/d2.pdf" && cmp -s "$prefix/d.vld" "$prefix/d2.vld" \
+  || fail "two runs with --seed 1 give different files"
 # (grep reads everything: with pipefail, an early exit would fail the writer)
 "$prefix/bin/mathsheet" inspect "$prefix/d.vld" | grep "PathBdd = $data/Sudoku17.dat" >/dev/null \
   || fail "the installed mathsheet does not use $data"

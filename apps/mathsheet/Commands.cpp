@@ -14,6 +14,7 @@
 #include "package/Paquet.h"
 #include "platform/Paths.h"
 #include "platform/Random.h"
+#include "platform/StagedFiles.h"
 
 #include <cstdint>
 #include <ostream>
@@ -80,8 +81,8 @@ bool parseArguments(const std::vector<std::string>& args, Arguments& a, std::str
     }
     a.copies = int(number);
     const std::string dpiText = OptionValue(parser, "dpi");
-    if (!NumberBetween(dpiText, 30, 1200, number)) {
-        error = "résolution invalide « " + dpiText + " » (30 à 1200)";
+    if (!NumberBetween(dpiText, 30, 600, number)) {
+        error = "résolution invalide « " + dpiText + " » (30 à 600)";
         return false;
     }
     a.dpi = int(number);
@@ -183,25 +184,36 @@ private:
         return EXIT_OK;
     }
 
+    // The sheet comes from a file, or from standard input when it is "-".
     int build(const Arguments& a) {
         if (a.positional.size() != 1 || a.output.empty())
             return usage("« build » attend une feuille et -o SORTIE");
+        const std::string& input = a.positional.front();
         std::string text;
-        if (!ReadWholeFile(a.positional.front(), text)) {
-            err_ << "mathsheet : impossible de lire « " << a.positional.front() << " »\n";
+        std::string error;
+        const bool read =
+            input == "-" ? ReadStandardInput(text, error) : ReadInputFile(input, text, error);
+        if (!read) {
+            err_ << "mathsheet : " << error << "\n";
             return EXIT_IO;
         }
-        return buildText(text, a.positional.front(), a);
+        StagedFiles outputs;
+        if (input != "-")
+            outputs.ProtectInput(input);
+        return buildText(text, input == "-" ? "entrée standard" : input, a, outputs);
     }
 
     int demo(const Arguments& a) {
         if (!a.positional.empty() || a.output.empty())
             return usage("« demo » attend -o SORTIE");
-        return buildText(DemoSheet(), "demo", a);
+        StagedFiles outputs;
+        return buildText(DemoSheet(), "demo", a, outputs);
     }
 
-    // Builds `copies` documents from the sheet, each printed in the modes asked.
-    int buildText(const std::string& text, const std::string& name, const Arguments& a) {
+    // Builds `copies` documents from the sheet, each printed in the modes asked. Every output
+    // (pages and saved documents) is put in place at the end, all together or not at all.
+    int buildText(const std::string& text, const std::string& name, const Arguments& a,
+                  StagedFiles& outputs) {
         if (!SheetOutput::SupportedPath(a.output))
             return usage("la sortie doit finir par .pdf, .svg ou .png");
         Sheet sheet;
@@ -211,7 +223,7 @@ private:
             return EXIT_BAD_INPUT;
         }
         const std::uint32_t seed = a.seedGiven ? a.seed : RandomizeFromClock();
-        SheetOutput output(a.output, a.dpi);
+        SheetOutput output(a.output, a.dpi, outputs);
         for (int copy = 1; copy <= a.copies; ++copy) {
             SeedRandom(seed + std::uint32_t(copy - 1));
             TDocument document(catalogue_);
@@ -219,7 +231,7 @@ private:
                 err_ << error << "\n";
                 return EXIT_BAD_INPUT;
             }
-            if (!a.save.empty() && !save(document, numberedPath(a.save, copy, a.copies)))
+            if (!a.save.empty() && !save(document, numberedPath(a.save, copy, a.copies), outputs))
                 return EXIT_IO;
             for (const int mode : modesOf(a.mode)) {
                 if (!output.AddDocument(document, mode, error)) {
@@ -228,7 +240,7 @@ private:
                 }
             }
         }
-        if (!output.Finish(error)) {
+        if (!output.Finish(error) || !outputs.Commit(error)) {
             err_ << "mathsheet : " << error << "\n";
             return EXIT_IO;
         }
@@ -236,9 +248,9 @@ private:
         return EXIT_OK;
     }
 
-    bool save(const TDocument& document, const std::string& path) {
+    bool save(const TDocument& document, const std::string& path, StagedFiles& outputs) {
         std::string message;
-        if (document.Enregistre(path, message))
+        if (document.Enregistre(outputs, path, message))
             return true;
         err_ << "mathsheet : " << message << "\n";
         return false;
@@ -251,7 +263,8 @@ private:
         if (!document.Ouvre(path, message, skipped)) {
             err_ << "mathsheet : " << message << "\n";
             std::string content;
-            return ReadWholeFile(path, content) ? EXIT_BAD_INPUT : EXIT_IO;
+            std::string ignored;
+            return ReadInputFile(path, content, ignored) ? EXIT_BAD_INPUT : EXIT_IO;
         }
         for (const std::string& s : skipped)
             err_ << "mathsheet : " << path << " : ignoré : " << s << "\n";
@@ -266,7 +279,9 @@ private:
         TDocument document(catalogue_);
         if (const int code = open(a.positional.front(), document); code != EXIT_OK)
             return code;
-        SheetOutput output(a.output, a.dpi);
+        StagedFiles outputs;
+        outputs.ProtectInput(a.positional.front());
+        SheetOutput output(a.output, a.dpi, outputs);
         std::string error;
         for (const int mode : modesOf(a.mode)) {
             if (!output.AddDocument(document, mode, error)) {
@@ -274,7 +289,7 @@ private:
                 return EXIT_IO;
             }
         }
-        if (!output.Finish(error)) {
+        if (!output.Finish(error) || !outputs.Commit(error)) {
             err_ << "mathsheet : " << error << "\n";
             return EXIT_IO;
         }
@@ -324,7 +339,7 @@ std::string UsageText() {
 
 Utilisation :
   mathsheet --help | --version
-  mathsheet build FEUILLE -o SORTIE [--mode M] [--seed N] [--copies N] [--save DOC]
+  mathsheet build FEUILLE|- -o SORTIE [--mode M] [--seed N] [--copies N] [--save DOC]
   mathsheet demo -o SORTIE [--save DOC] [--mode M] [--seed N]
   mathsheet render DOC -o SORTIE [--mode M]
   mathsheet inspect DOC
@@ -332,13 +347,16 @@ Utilisation :
   mathsheet keys TYPE
 )";
     const std::string options = R"(
+  FEUILLE       la feuille à lire, ou « - » pour l'entrée standard
   SORTIE        un fichier .pdf, .svg ou .png (SVG et PNG : un fichier par page,
-                numérotés quand il y en a plusieurs)
+                numérotés quand il y en a plusieurs) ; les sorties ne sont remplacées
+                qu'une fois toutes écrites, jamais une entrée ni ce qui n'est pas
+                un fichier ordinaire
   --mode M      edition, epreuve, corrige ou both (défaut : both, l'épreuve puis le corrigé)
   --seed N      graine des tirages : la même graine redonne la même feuille
   --copies N    N feuilles tirées différemment, chacune suivie de son corrigé
   --save DOC    enregistre aussi le document (numéroté avec --copies)
-  --dpi N       résolution des PNG (défaut : 150)
+  --dpi N       résolution des PNG, de 30 à 600 (défaut : 150)
 )";
     const std::string codes = R"(
 Codes de sortie : 0 succès, 1 utilisation, 2 feuille, document ou grille incorrects,

@@ -3,7 +3,8 @@
 #include "host/Document.h"
 #include "platform/qt/QtPageWriter.h"
 
-SheetOutput::SheetOutput(std::string path, int dpi) : path_(std::move(path)), dpi_(dpi) {}
+SheetOutput::SheetOutput(std::string path, int dpi, StagedFiles& outputs)
+    : path_(std::move(path)), dpi_(dpi), outputs_(outputs) {}
 
 SheetOutput::~SheetOutput() = default;
 
@@ -15,11 +16,11 @@ bool SheetOutput::AddDocument(const TDocument& document, int mode, std::string& 
     for (int page = 0; page < document.NbPages(); ++page) {
         const vlSize size = document.Page(page).Taille;
         if (!writer_)
-            writer_ = std::make_unique<TQtPageWriter>(path_, size, dpi_);
+            writer_ = std::make_unique<TQtPageWriter>(path_, size, dpi_, &outputs_);
         TCanvas& canvas = writer_->BeginPage(size);
         document.DessinePage(canvas, page, mode, true);
         if (!writer_->EndPage()) {
-            error = "impossible de dessiner la page " + std::to_string(page + 1);
+            writer_->Finish(error); // says why: a target refused, a write error, a failed page
             return false;
         }
         ++pages_;

@@ -5,13 +5,15 @@
 #include <memory>
 #include <string>
 
+class StagedFiles;
 class TDocument;
 class TQtPageWriter;
 
 class SheetOutput {
 public:
-    // `dpi` is the resolution of PNG output.
-    SheetOutput(std::string path, int dpi);
+    // `dpi` is the resolution of PNG output. The pages join `outputs`, whose owner puts them in
+    // place with the run's other outputs.
+    SheetOutput(std::string path, int dpi, StagedFiles& outputs);
     ~SheetOutput();
     SheetOutput(const SheetOutput&) = delete;
     SheetOutput& operator=(const SheetOutput&) = delete;
@@ -28,6 +30,7 @@ public:
 private:
     std::string path_;
     int dpi_;
+    StagedFiles& outputs_;
     int pages_ = 0;
     std::unique_ptr<TQtPageWriter> writer_;
 };

@@ -2,13 +2,21 @@
 #include "Commands.h"
 
 #include "platform/Paths.h"
+#include "platform/StagedFiles.h"
 #include "platform/qt/QtApplicationGuard.h"
+
+#include <QHashFunctions>
 
 #include <iostream>
 #include <string>
 #include <vector>
 
 int main(int argc, char** argv) {
+    // Ctrl+C or a kill during a build leaves no temporary file; the old outputs stay.
+    RemoveTemporariesOnSignal();
+    // The PDF writer lists fonts in hash order: a fixed seed makes the same sheet and --seed
+    // give the same bytes from one run to the next.
+    QHashSeed::setDeterministicGlobalSeed();
     // Fonts and page writers need a Qt application, never a display; Qt looks for a runtime
     // folder as it starts.
     const PrivateRuntimeDirectory runtime;

@@ -4,6 +4,7 @@
 #include "host/Stream.h"
 #include "platform/Canvas.h"
 #include "platform/Paths.h"
+#include "platform/StagedFiles.h"
 #include "platform/StringList.h"
 
 #include <algorithm>
@@ -422,11 +423,30 @@ bool TDocument::Enregistre(const std::string& chemin, std::string& message) cons
     return true;
 }
 
+bool TDocument::Enregistre(StagedFiles& sorties, const std::string& chemin,
+                           std::string& message) const {
+    TMemoryStream memory;
+    if (!Ecrit(memory)) {
+        message =
+            "Le document n'a pas pu être préparé pour l'enregistrement dans \"" + chemin + "\".";
+        return false;
+    }
+    const std::vector<std::uint8_t>& bytes = memory.Bytes();
+    const int index = sorties.Stage(chemin, message);
+    if (index < 0)
+        return false;
+    if (!WriteAll(sorties.Descriptor(index), std::string(bytes.begin(), bytes.end()))) {
+        message = "Le fichier \"" + chemin + "\" n'a pas pu être enregistré.";
+        return false;
+    }
+    return true;
+}
+
 bool TDocument::Ouvre(const std::string& chemin, std::string& message,
                       std::vector<std::string>& ignores) {
     std::string contents;
-    if (!ReadWholeFile(chemin, contents)) {
-        message = "Le fichier \"" + chemin + "\" ne peut pas être lu.";
+    if (!ReadInputFile(chemin, contents, message)) {
+        message[0] = message[0] == 'i' ? 'I' : message[0];
         return false;
     }
     TMemoryStream memory(std::vector<std::uint8_t>(contents.begin(), contents.end()));

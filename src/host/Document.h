@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+class StagedFiles;
 class TCanvas;
 class TStream;
 
@@ -73,6 +74,8 @@ public:
 
     // Saves through a temporary file renamed over the old one.
     bool Enregistre(const std::string& chemin, std::string& message) const;
+    // Writes the document among a run's outputs, put in place when their owner commits them.
+    bool Enregistre(StagedFiles& sorties, const std::string& chemin, std::string& message) const;
     bool Ouvre(const std::string& chemin, std::string& message, std::vector<std::string>& ignores);
 
 private:

@@ -1,6 +1,7 @@
 // Where the program keeps its settings and finds its data.
 #pragma once
 
+#include <cstddef>
 #include <string>
 
 // $XDG_CONFIG_HOME/vorlane (or ~/.config/vorlane), created on demand by the writers.
@@ -35,8 +36,17 @@ private:
 
 // Creates a folder and its parents; false when it cannot.
 bool MakeDirectories(const std::string& path);
-// Reads a whole file; false when it cannot be read.
+// The largest input file read, so that a wrong file cannot take all the memory.
+constexpr std::size_t kMaxInputBytes = std::size_t(64) << 20;
+// Reads a whole regular file; false when it cannot be read.
 bool ReadWholeFile(const std::string& path, std::string& contents);
+// The same with the French reason of a refusal: missing or unreadable, not a regular file (a
+// folder, a pipe, a device: never waited on), or larger than `limit` bytes.
+bool ReadInputFile(const std::string& path, std::string& contents, std::string& error,
+                   std::size_t limit = kMaxInputBytes);
+// Reads standard input to its end, refused beyond `limit` bytes.
+bool ReadStandardInput(std::string& contents, std::string& error,
+                       std::size_t limit = kMaxInputBytes);
 // Writes a file through a temporary file renamed over the old one, so a failed write never
 // leaves a half-written file; false when it fails. A link is written through: its target is
 // replaced and the link stays. A path that is there and is not a regular file (a folder, a

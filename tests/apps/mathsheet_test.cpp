@@ -3,6 +3,8 @@
 #include <filesystem>
 #include <regex>
 
+#include <sys/stat.h>
+
 namespace {
 
 class Mathsheet : public ScratchTest {
@@ -69,6 +71,7 @@ TEST_F(Mathsheet, UsageSheetAndFileErrors) {
         {{"build", path("f.txt")}, EXIT_USAGE, "mathsheet : « build » attend une feuille"},
         {{"demo", "-o", path("x.doc")}, EXIT_USAGE, "mathsheet : la sortie doit finir par"},
         {{"demo", "-o", "x.pdf", "--seed", "-1"}, EXIT_USAGE, "mathsheet : graine invalide « -1 »"},
+        {{"demo", "-o", "x.png", "--dpi", "1200"}, EXIT_USAGE, "mathsheet : résolution invalide"},
         {{"demo", "-o", "x.pdf", "-vite"}, EXIT_USAGE, "mathsheet : option inconnue « -vite »"},
         {{"demo", "-o"}, EXIT_USAGE, "mathsheet : l'option -o attend une valeur"},
         {{"sudoku", "generate", "--type", "4"}, EXIT_USAGE, "mathsheet : type de grille invalide"},
@@ -88,6 +91,43 @@ TEST_F(Mathsheet, UsageSheetAndFileErrors) {
         EXPECT_EQ(hint, c.code == EXIT_USAGE && !c.err.empty());
     }
     EXPECT_FALSE(std::filesystem::exists(path("f.pdf")));
+}
+
+// Outputs that are inputs, pipes, folders or written twice are refused before anything is
+// written; a refusal half way through a multi-page output leaves every old file and no
+// temporary. Inputs that are not regular files are refused at once, never waited on.
+TEST_F(Mathsheet, OutputsAreAllOrNothingAndNeverAnInputOrANonFile) {
+    const std::string sheet = write("s.txt", "[Grille]\n");
+    const std::string sheetPdf = write("s.pdf", "[Grille]\n");
+    const std::string old = write("p-1.png", "old page");
+    std::filesystem::create_directory(path("p-2.png"));
+    ASSERT_EQ(::mkfifo(path("fifo.pdf").c_str(), 0600), 0);
+    struct Case {
+        std::vector<std::string> args;
+        std::string err;
+    };
+    const std::vector<Case> cases{
+        {{"build", sheet, "-o", path("o.pdf"), "--save", sheet}, "est aussi une entrée"},
+        {{"build", sheetPdf, "-o", sheetPdf}, "est aussi une entrée"},
+        {{"build", sheet, "-o", path("fifo.pdf")}, "n'est pas un fichier ordinaire"},
+        {{"build", sheet, "-o", path("o.pdf"), "--save", path("fifo.pdf")},
+         "pas un fichier ordinaire"},
+        {{"build", sheet, "-o", path("o.pdf"), "--save", path("o.pdf")}, "écrit deux fois"},
+        {{"build", sheet, "-o", path("p.png"), "--save", path("p.vld")}, "« " + path("p-2.png")},
+        {{"build", path("fifo.pdf"), "-o", path("o.pdf")}, "n'est pas un fichier ordinaire"},
+        {{"inspect", path("p-2.png")}, "n'est pas un fichier ordinaire"},
+    };
+    for (const Case& c : cases) {
+        std::vector<std::string> args = c.args;
+        args.insert(args.end(), {"--seed", "1"});
+        const Outcome r = RunInProcess(args);
+        SCOPED_TRACE(c.args.back());
+        EXPECT_EQ(r.code, EXIT_IO);
+        EXPECT_NE(r.err.find(c.err), std::string::npos) << r.err;
+    }
+    EXPECT_EQ(read(sheet) + read(sheetPdf) + read(old), "[Grille]\n[Grille]\nold page");
+    EXPECT_TRUE(std::filesystem::is_fifo(path("fifo.pdf")));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder_.path()), {}), 5);
 }
 
 TEST_F(Mathsheet, HelpInASubcommandAndVersion) {

@@ -1,4 +1,5 @@
 #include "platform/Paths.h"
+#include "platform/StagedFiles.h"
 #include "platform/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -8,7 +9,10 @@
 #include <iterator>
 #include <optional>
 
+#include <csignal>
+
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace fs = std::filesystem;
 
@@ -108,4 +112,68 @@ TEST(DataDirectory, TheEnvironmentThenTheInstalledFolderThenTheSourceTree) {
     EXPECT_EQ(ChooseDataDirectory("/mine", program, installed, "/src/data"), "/mine");
     const ScopedEnv env("VL_DATA_DIR", "/override");
     EXPECT_EQ(DataDirectory(), "/override");
+}
+
+// Refusals happen before anything is written; an uncommitted run leaves the old files and no
+// temporary; a commit puts every file in place under its final name.
+TEST(StagedFiles, RefuseInputsAndNonFilesThenAllOrNothing) {
+    const TempFolder folder;
+    const std::string old = folder.put("old.txt", "old");
+    const std::string input = folder.put("in.txt", "sheet");
+    ASSERT_EQ(::mkfifo(folder.file("pipe").c_str(), 0600), 0);
+    fs::create_symlink(input, folder.file("to-input"));
+    {
+        StagedFiles files;
+        files.ProtectInput(input);
+        std::string error;
+        const std::pair<std::string, std::string> refusals[] = {
+            {folder.file("to-input"), "est aussi une entrée"},
+            {folder.file("pipe"), "n'est pas un fichier ordinaire"},
+            {folder.path(), "n'est pas un fichier ordinaire"},
+        };
+        for (const auto& [path, reason] : refusals) {
+            EXPECT_EQ(files.Stage(path, error), -1) << path;
+            EXPECT_NE(error.find(reason), std::string::npos) << error;
+        }
+        const int index = files.Stage(old, error);
+        ASSERT_GE(index, 0);
+        EXPECT_TRUE(WriteAll(files.Descriptor(index), "new"));
+        EXPECT_EQ(files.Stage(folder.file("./old.txt"), error), -1);
+        EXPECT_NE(error.find("écrit deux fois"), std::string::npos) << error;
+    }
+    EXPECT_EQ(ReadBack(old), "old");
+    EXPECT_EQ(ReadBack(input), "sheet");
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder.path()), {}), 4);
+
+    StagedFiles files;
+    std::string error;
+    const int first = files.Stage(folder.file("page.svg"), error);
+    const int second = files.Stage(folder.file("page-2.svg"), error);
+    ASSERT_TRUE(first >= 0 && second >= 0) << error;
+    EXPECT_TRUE(files.Retarget(first, folder.file("page-1.svg"), error));
+    EXPECT_FALSE(files.Retarget(first, folder.file("page-2.svg"), error));
+    EXPECT_TRUE(WriteAll(files.Descriptor(first), "1") && WriteAll(files.Descriptor(second), "2"));
+    ASSERT_TRUE(files.Commit(error)) << error;
+    EXPECT_EQ(ReadBack(folder.file("page-1.svg")) + ReadBack(folder.file("page-2.svg")), "12");
+    EXPECT_FALSE(fs::exists(folder.file("page.svg")));
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder.path()), {}), 6);
+}
+
+// A signal during a run removes its temporaries before the process ends.
+TEST(StagedFilesDeathTest, ASignalRemovesTheTemporaries) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    const TempFolder folder;
+    EXPECT_EXIT(
+        {
+            RemoveTemporariesOnSignal();
+            StagedFiles files;
+            std::string error;
+            if (files.Stage(folder.file("out.pdf"), error) < 0)
+                std::_Exit(1);
+            ::kill(::getpid(), SIGTERM);
+            for (;;)
+                ::pause();
+        },
+        ::testing::ExitedWithCode(128 + SIGTERM), "");
+    EXPECT_TRUE(fs::is_empty(folder.path()));
 }

@@ -3,17 +3,19 @@
 #include "platform/qt/QtCanvas.h"
 
 #include <QBuffer>
+#include <QFile>
 #include <QFileInfo>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 #include <QSvgGenerator>
 
 #include <algorithm>
 #include <cmath>
 #include <filesystem>
+
+#include <unistd.h>
 
 namespace {
 
@@ -37,28 +39,67 @@ QByteArray pdfNumber(double value) {
 }
 
 // QPdfWriter rounds page sizes to whole points. Each page's MediaBox, in order, gets the exact
-// size back, written in the same number of bytes so that the cross-reference offsets hold.
-// The drawing itself is already placed for the exact size (see beginPdfPage).
-void restoreExactMediaBoxes(QByteArray& pdf, const std::vector<vlSize>& pages) {
-    const QByteArray key = "/MediaBox [0 0 ";
-    qsizetype from = 0;
-    for (const vlSize& page : pages) {
-        const qsizetype start = pdf.indexOf(key, from);
-        if (start < 0)
-            return;
-        const qsizetype numbers = start + key.size();
-        const qsizetype end = pdf.indexOf(']', numbers);
-        if (end < 0)
-            return;
-        from = end;
-        QByteArray exact =
-            pdfNumber(page.cx * kPointsPerUnit) + ' ' + pdfNumber(page.cy * kPointsPerUnit);
-        const qsizetype room = end - numbers;
-        if (exact.size() > room)
-            continue;
-        exact.append(QByteArray(room - exact.size(), ' '));
-        pdf.replace(numbers, room, exact);
+// size back, written in place in the same number of bytes so that the cross-reference offsets
+// hold. The file is read a block at a time. The drawing itself is already placed for the exact
+// size (see beginPdfPage).
+bool restoreExactMediaBoxes(int fd, const std::vector<vlSize>& pages) {
+    const std::string key = "/MediaBox [0 0 ";
+    std::string window; // the file from windowStart on, as far as read
+    off_t windowStart = 0;
+    std::size_t from = 0;
+    std::size_t page = 0;
+    char block[65536];
+    while (page < pages.size()) {
+        const ssize_t got = ::pread(fd, block, sizeof block, windowStart + off_t(window.size()));
+        if (got <= 0)
+            return got == 0;
+        window.append(block, std::size_t(got));
+        std::size_t keep = window.size() > key.size() ? window.size() - key.size() : 0;
+        while (page < pages.size()) {
+            const std::size_t start = window.find(key, from);
+            if (start == std::string::npos)
+                break;
+            const std::size_t numbers = start + key.size();
+            const std::size_t end = window.find(']', numbers);
+            if (end == std::string::npos) {
+                keep = start; // the box goes on in the next block
+                break;
+            }
+            from = end;
+            const vlSize size = pages[page++];
+            QByteArray exact =
+                pdfNumber(size.cx * kPointsPerUnit) + ' ' + pdfNumber(size.cy * kPointsPerUnit);
+            const std::size_t room = end - numbers;
+            if (std::size_t(exact.size()) > room)
+                continue;
+            exact.append(QByteArray(qsizetype(room - exact.size()), ' '));
+            if (::pwrite(fd, exact.constData(), room, windowStart + off_t(numbers)) !=
+                ssize_t(room))
+                return false;
+        }
+        // Nothing before `keep` can start a box still to find.
+        const std::size_t drop = keep;
+        window.erase(0, drop);
+        windowStart += off_t(drop);
+        from = from > drop ? from - drop : 0;
     }
+    return true;
+}
+
+// The writer dates the document with the clock; the entry is blanked out in place (the date is
+// optional) so that the same pages always give the same bytes.
+bool removeCreationDate(int fd) {
+    char head[4096];
+    const ssize_t got = ::pread(fd, head, sizeof head, 0);
+    if (got <= 0)
+        return got == 0;
+    const std::string text(head, std::size_t(got));
+    const std::size_t start = text.find("/CreationDate (");
+    const std::size_t end = start == std::string::npos ? start : text.find(')', start);
+    if (end == std::string::npos)
+        return true;
+    const std::string blank(end + 1 - start, ' ');
+    return ::pwrite(fd, blank.data(), blank.size(), off_t(start)) == ssize_t(blank.size());
 }
 
 } // namespace
@@ -74,14 +115,24 @@ std::optional<TQtPageWriter::Format> TQtPageWriter::FormatOf(const std::string& 
     return std::nullopt;
 }
 
-TQtPageWriter::TQtPageWriter(std::string path, vlSize pageSize, int dotsPerInch)
+TQtPageWriter::TQtPageWriter(std::string path, vlSize pageSize, int dotsPerInch,
+                             StagedFiles* outputs)
     : path_(std::move(path)), format_(FormatOf(path_)), pageSize_(pageSize),
-      dotsPerInch_(std::max(1, dotsPerInch)) {}
+      dotsPerInch_(std::max(1, dotsPerInch)),
+      ownOutputs_(outputs ? nullptr : std::make_unique<StagedFiles>()),
+      outputs_(outputs ? outputs : ownOutputs_.get()) {}
 
 TQtPageWriter::~TQtPageWriter() {
     canvas_.reset();
     if (painter_ && painter_->isActive())
         painter_->end();
+}
+
+std::vector<std::string> TQtPageWriter::Files() const {
+    std::vector<std::string> files;
+    for (const int index : staged_)
+        files.push_back(outputs_->Path(index));
+    return files;
 }
 
 TCanvas& TQtPageWriter::BeginPage() {
@@ -126,9 +177,15 @@ TCanvas& TQtPageWriter::discardCanvas() {
 
 bool TQtPageWriter::beginPdfPage(vlSize pageSize) {
     if (!pdf_) {
-        buffer_ = std::make_unique<QBuffer>();
-        buffer_->open(QIODevice::WriteOnly);
-        pdf_ = std::make_unique<QPdfWriter>(buffer_.get());
+        const int index = outputs_->Stage(path_, stageError_);
+        if (index < 0)
+            return false;
+        staged_.push_back(index);
+        pdfFile_ = std::make_unique<QFile>();
+        if (!pdfFile_->open(outputs_->Descriptor(index), QIODevice::WriteOnly,
+                            QFileDevice::DontCloseHandle))
+            return false;
+        pdf_ = std::make_unique<QPdfWriter>(pdfFile_.get());
         pdf_->setResolution(kUnitsPerInch);
         pdf_->setTitle(QString::fromLatin1(kMetadataName));
         pdf_->setCreator(QString::fromLatin1(kMetadataName));
@@ -216,9 +273,9 @@ bool TQtPageWriter::endSvgPage() {
     const bool ended = painter_->end();
     painter_.reset();
     svg_.reset();
-    pages_.push_back(buffer_->data());
+    const bool staged = ended && stagePage(buffer_->data());
     buffer_.reset();
-    return ended;
+    return staged;
 }
 
 bool TQtPageWriter::endPngPage() {
@@ -229,8 +286,20 @@ bool TQtPageWriter::endPngPage() {
     buffer.open(QIODevice::WriteOnly);
     const bool saved = image_.save(&buffer, "PNG");
     image_ = QImage();
-    pages_.push_back(bytes);
-    return ended && saved;
+    return ended && saved && stagePage(bytes);
+}
+
+// Writes a finished SVG or PNG page to its own staged file. The first page takes the plain name
+// until a second page comes and numbers both.
+bool TQtPageWriter::stagePage(const QByteArray& bytes) {
+    if (staged_.size() == 1 && !outputs_->Retarget(staged_.front(), pagePath(1), stageError_))
+        return false;
+    const int index =
+        outputs_->Stage(staged_.empty() ? path_ : pagePath(int(staged_.size()) + 1), stageError_);
+    if (index < 0)
+        return false;
+    staged_.push_back(index);
+    return WriteAll(outputs_->Descriptor(index), bytes.toStdString());
 }
 
 bool TQtPageWriter::Finish(std::string& message) {
@@ -246,54 +315,38 @@ bool TQtPageWriter::Finish(std::string& message) {
         return false;
     }
     if (failed_) {
-        message = "Impossible de dessiner les pages de « " + path_ + " »";
+        message = stageError_.empty() ? "Impossible de dessiner les pages de « " + path_ + " »"
+                                      : stageError_;
         return false;
     }
     if (pageCount_ == 0) {
         message = "Aucune page à écrire dans « " + path_ + " »";
         return false;
     }
-    return *format_ == Format::Pdf ? writePdf(message) : writePages(message);
+    if (*format_ == Format::Pdf && !finishPdf(message))
+        return false;
+    return !ownOutputs_ || ownOutputs_->Commit(message);
 }
 
-bool TQtPageWriter::writePdf(std::string& message) {
+bool TQtPageWriter::finishPdf(std::string& message) {
     canvas_.reset();
     const bool ended = painter_->end();
     painter_.reset();
-    if (!ended) {
+    pdf_.reset();
+    if (!ended || !pdfFile_->flush() ||
+        !restoreExactMediaBoxes(outputs_->Descriptor(staged_.front()), pdfPageSizes_) ||
+        !removeCreationDate(outputs_->Descriptor(staged_.front()))) {
         message = cannotWrite(path_);
         return false;
     }
-    QByteArray bytes = buffer_->data();
-    restoreExactMediaBoxes(bytes, pdfPageSizes_);
-    return writeFile(path_, bytes, message);
-}
-
-bool TQtPageWriter::writePages(std::string& message) {
-    for (std::size_t i = 0; i < pages_.size(); ++i) {
-        if (!writeFile(pagePath(int(i) + 1), pages_[i], message))
-            return false;
-    }
+    pdfFile_.reset();
     return true;
 }
 
 std::string TQtPageWriter::pagePath(int page) const {
-    if (pageCount_ == 1)
-        return path_;
     const std::filesystem::path path(path_);
     std::filesystem::path numbered = path;
     numbered.replace_filename(path.stem().string() + "-" + std::to_string(page) +
                               path.extension().string());
     return numbered.string();
-}
-
-bool TQtPageWriter::writeFile(const std::string& path, const QByteArray& bytes,
-                              std::string& message) {
-    QSaveFile file(QString::fromStdString(path));
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        message = cannotWrite(path);
-        return false;
-    }
-    files_.push_back(path);
-    return true;
 }

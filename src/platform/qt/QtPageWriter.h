@@ -3,13 +3,16 @@
 // from the file extension.
 //
 // PDF pages are vector, at 254 dots per inch so that a device pixel is a canvas unit, exactly
-// the page size given, fonts embedded. SVG files have a view box in canvas units and their
-// size in millimetres; the same drawing gives the same bytes. PNG pages are drawn at the
-// chosen resolution on white. Files are written by Finish, each replaced atomically.
+// the page size given, fonts embedded, undated. SVG files have a view box in canvas units and
+// their size in millimetres. The same drawing gives the same bytes. PNG pages are drawn at the
+// chosen resolution on white. Pages go to temporary files as they are drawn, so memory holds
+// one page at a time; the files are put in place together once every page is written (by
+// Finish, or by the owner of the staged files given), and a failure leaves the old files.
 #pragma once
 
 #include "platform/Canvas.h"
 #include "platform/Geometry.h"
+#include "platform/StagedFiles.h"
 #include "platform/qt/QtApplicationGuard.h"
 
 #include <QByteArray>
@@ -21,6 +24,7 @@
 #include <vector>
 
 class QBuffer;
+class QFile;
 class QPainter;
 class QPdfWriter;
 class QSvgGenerator;
@@ -33,8 +37,11 @@ public:
     // The format a path's extension names (case does not matter), if any.
     static std::optional<Format> FormatOf(const std::string& path);
 
-    // pageSize in canvas units (A4 is 2100 x 2970); dotsPerInch only matters for PNG.
-    TQtPageWriter(std::string path, vlSize pageSize, int dotsPerInch = 150);
+    // pageSize in canvas units (A4 is 2100 x 2970); dotsPerInch only matters for PNG. With
+    // `outputs`, the pages join those staged files and their owner commits them all at once;
+    // without, Finish puts the pages in place.
+    TQtPageWriter(std::string path, vlSize pageSize, int dotsPerInch = 150,
+                  StagedFiles* outputs = nullptr);
     ~TQtPageWriter();
     TQtPageWriter(const TQtPageWriter&) = delete;
     TQtPageWriter& operator=(const TQtPageWriter&) = delete;
@@ -45,13 +52,14 @@ public:
     TCanvas& BeginPage(vlSize pageSize);
     // Ends the current page; false when no page was begun or it could not be drawn.
     bool EndPage();
-    // Ends the current page and writes the file(s); false with a French message on failure.
+    // Ends the current page and completes the file(s); false with a French message on failure
+    // (a target refused, a page not drawn, a write error), leaving every old file as it was.
     bool Finish(std::string& message);
 
     std::optional<Format> format() const { return format_; }
     int PageCount() const { return pageCount_; }
-    // The files Finish wrote.
-    const std::vector<std::string>& Files() const { return files_; }
+    // The files the pages go to.
+    std::vector<std::string> Files() const;
 
 private:
     bool beginPdfPage(vlSize pageSize);
@@ -61,9 +69,8 @@ private:
     bool endSvgPage();
     bool endPngPage();
     TCanvas& discardCanvas();
-    bool writePdf(std::string& message);
-    bool writePages(std::string& message);
-    bool writeFile(const std::string& path, const QByteArray& bytes, std::string& message);
+    bool finishPdf(std::string& message);
+    bool stagePage(const QByteArray& bytes);
     std::string pagePath(int page) const;
 
     QtApplicationGuard application_;
@@ -84,7 +91,10 @@ private:
     std::unique_ptr<QPainter> painter_;
     std::unique_ptr<TQtCanvas> canvas_;
 
+    std::unique_ptr<StagedFiles> ownOutputs_;
+    StagedFiles* outputs_;
+    std::vector<int> staged_; // our files among the outputs, page by page (one for a PDF)
+    std::string stageError_;
+    std::unique_ptr<QFile> pdfFile_;
     std::vector<vlSize> pdfPageSizes_;
-    std::vector<QByteArray> pages_; // SVG and PNG pages, encoded
-    std::vector<std::string> files_;
 };

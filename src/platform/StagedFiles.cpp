@@ -1,0 +1,245 @@
+#include "platform/StagedFiles.h"
+
+#include <atomic>
+#include <cerrno>
+#include <csignal>
+#include <filesystem>
+#include <mutex>
+#include <random>
+#include <set>
+#include <system_error>
+#include <thread>
+
+#include <fcntl.h>
+#include <pthread.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+// The temporaries of every StagedFiles alive, for the thread that removes them on a signal.
+struct PendingTemporaries {
+    std::mutex mutex;
+    std::set<std::string> paths;
+};
+
+PendingTemporaries& pending() {
+    static PendingTemporaries temporaries;
+    return temporaries;
+}
+
+void remember(const std::string& temporary) {
+    const std::lock_guard lock(pending().mutex);
+    pending().paths.insert(temporary);
+}
+
+void forget(const std::string& temporary) {
+    const std::lock_guard lock(pending().mutex);
+    pending().paths.erase(temporary);
+}
+
+// Creates the temporary file beside the target under a fresh name, as mkstemp does but with
+// the usual creation mode: O_EXCL refuses any name already there, a planted link included, so a
+// save never writes through a file someone else put in its way. -1 when it cannot.
+int createTemporary(const std::string& target, std::string& temporary) {
+    static std::atomic<unsigned> counter{0};
+    std::random_device entropy;
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        temporary = target + ".tmp-" + std::to_string(::getpid()) + "-" +
+                    std::to_string(counter++) + "-" + std::to_string(entropy() % 1000000);
+        const int fd =
+            ::open(temporary.c_str(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+        if (fd >= 0 || errno != EEXIST)
+            return fd;
+    }
+    return -1;
+}
+
+// The file a save replaces: a link's target, even one not created yet, so that the link stays
+// a link. A chain of links is followed as far as the system itself would.
+std::string fileBehind(const std::string& path) {
+    std::filesystem::path current = path;
+    std::error_code error;
+    for (int depth = 0; depth < 40 && std::filesystem::is_symlink(current, error); ++depth) {
+        const std::filesystem::path target = std::filesystem::read_symlink(current, error);
+        if (error)
+            break;
+        current = target.is_absolute() ? target : current.parent_path() / target;
+    }
+    return current.string();
+}
+
+// Makes the renames themselves durable; a failure here does not undo the write.
+void syncFolderOf(const std::string& path) {
+    const std::filesystem::path parent = std::filesystem::path(path).parent_path();
+    const std::string folder = parent.empty() ? "." : parent.string();
+    const FileDescriptor fd(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (fd.valid())
+        ::fsync(fd.get());
+}
+
+std::string inQuotes(const std::string& path) {
+    return "« " + path + " »";
+}
+
+// The same file when both exist, else the same name once the folders are resolved.
+bool sameTarget(const std::string& a, const std::string& b) {
+    std::error_code error;
+    if (std::filesystem::equivalent(a, b, error))
+        return true;
+    const auto resolvedA = std::filesystem::weakly_canonical(a, error);
+    const auto resolvedB = std::filesystem::weakly_canonical(b, error);
+    return !error && resolvedA == resolvedB;
+}
+
+} // namespace
+
+bool WriteAll(int fd, const std::string& contents) {
+    const char* data = contents.data();
+    std::size_t left = contents.size();
+    while (left > 0) {
+        const ssize_t written = ::write(fd, data, left);
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written <= 0)
+            return false;
+        data += written;
+        left -= std::size_t(written);
+    }
+    return true;
+}
+
+StagedFiles::~StagedFiles() {
+    Discard();
+}
+
+void StagedFiles::ProtectInput(const std::string& path) {
+    struct stat info {};
+    if (::stat(path.c_str(), &info) == 0)
+        inputs_.push_back(
+            {static_cast<unsigned long>(info.st_dev), static_cast<unsigned long>(info.st_ino)});
+}
+
+// Fills the file's target and the permissions it keeps; false with the reason a target is not
+// replaced. `self` is the file's own index among the staged ones (or their count for a new one).
+bool StagedFiles::check(const std::string& path, File& file, std::size_t self,
+                        std::string& error) const {
+    if (path.empty()) {
+        error = "Impossible d'écrire un fichier sans nom";
+        return false;
+    }
+    const std::string target = fileBehind(path);
+    struct stat info {};
+    const bool exists = ::stat(target.c_str(), &info) == 0;
+    if (!exists && errno != ENOENT) {
+        error = "Impossible d'écrire le fichier " + inQuotes(path);
+        return false;
+    }
+    if (exists && !S_ISREG(info.st_mode)) {
+        error =
+            inQuotes(path) + " existe et n'est pas un fichier ordinaire : il n'est pas remplacé";
+        return false;
+    }
+    for (const Identity& input : inputs_) {
+        if (exists && input.device == static_cast<unsigned long>(info.st_dev) &&
+            input.inode == static_cast<unsigned long>(info.st_ino)) {
+            error = inQuotes(path) + " est aussi une entrée de la commande : il n'est pas remplacé";
+            return false;
+        }
+    }
+    for (std::size_t i = 0; i < files_.size(); ++i) {
+        if (i != self && sameTarget(files_[i].target, target)) {
+            error = inQuotes(path) + " serait écrit deux fois par la même commande";
+            return false;
+        }
+    }
+    file.path = path;
+    file.target = target;
+    file.hasMode = exists;
+    file.mode = exists ? unsigned(info.st_mode & 07777) : 0;
+    return true;
+}
+
+int StagedFiles::Stage(const std::string& path, std::string& error) {
+    File file;
+    if (!check(path, file, files_.size(), error))
+        return -1;
+    file.fd = FileDescriptor(createTemporary(file.target, file.temporary));
+    if (!file.fd.valid()) {
+        error = "Impossible d'écrire le fichier " + inQuotes(path);
+        return -1;
+    }
+    remember(file.temporary);
+    files_.push_back(std::move(file));
+    return int(files_.size()) - 1;
+}
+
+bool StagedFiles::Retarget(int index, const std::string& path, std::string& error) {
+    File& file = files_.at(std::size_t(index));
+    File checked;
+    if (!check(path, checked, std::size_t(index), error))
+        return false;
+    if (std::filesystem::path(checked.target).parent_path() !=
+        std::filesystem::path(file.target).parent_path()) {
+        error = "Impossible d'écrire le fichier " + inQuotes(path);
+        return false;
+    }
+    file.path = checked.path;
+    file.target = checked.target;
+    file.hasMode = checked.hasMode;
+    file.mode = checked.mode;
+    return true;
+}
+
+bool StagedFiles::Commit(std::string& error) {
+    for (File& file : files_) {
+        if (file.hasMode)
+            ::fchmod(file.fd.get(), mode_t(file.mode));
+        if (::fsync(file.fd.get()) != 0 || !file.fd.close()) {
+            error = "Impossible d'écrire le fichier " + inQuotes(file.path);
+            Discard();
+            return false;
+        }
+    }
+    for (File& file : files_) {
+        if (::rename(file.temporary.c_str(), file.target.c_str()) != 0) {
+            error = "Impossible d'écrire le fichier " + inQuotes(file.path);
+            Discard();
+            return false;
+        }
+        forget(file.temporary);
+        file.temporary.clear();
+    }
+    for (const File& file : files_)
+        syncFolderOf(file.target);
+    return true;
+}
+
+void StagedFiles::Discard() {
+    for (File& file : files_) {
+        file.fd.close();
+        if (file.temporary.empty())
+            continue;
+        ::unlink(file.temporary.c_str());
+        forget(file.temporary);
+        file.temporary.clear();
+    }
+}
+
+void RemoveTemporariesOnSignal() {
+    sigset_t signals;
+    sigemptyset(&signals);
+    for (const int signal : {SIGINT, SIGTERM, SIGHUP})
+        sigaddset(&signals, signal);
+    if (::pthread_sigmask(SIG_BLOCK, &signals, nullptr) != 0)
+        return;
+    std::thread([signals] {
+        int received = 0;
+        if (::sigwait(&signals, &received) != 0)
+            return;
+        std::lock_guard lock(pending().mutex);
+        for (const std::string& temporary : pending().paths)
+            ::unlink(temporary.c_str());
+        ::_exit(128 + received);
+    }).detach();
+}

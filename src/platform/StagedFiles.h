@@ -1,0 +1,65 @@
+// Outputs written under temporary names beside their targets and put in place together, so that
+// a run replaces all its outputs or none: a failure half way, or the object's end without a
+// commit, removes every temporary and leaves the old files as they were.
+//
+// A target that exists and is not a regular file (a folder, a device, a pipe) is refused, as is a
+// target that is one of the run's inputs (same device and inode) or that another output of the
+// run already writes. A link is written through: its target is replaced and the link stays.
+#pragma once
+
+#include "platform/FileDescriptor.h"
+
+#include <string>
+#include <vector>
+
+class StagedFiles {
+public:
+    StagedFiles() = default;
+    ~StagedFiles();
+    StagedFiles(const StagedFiles&) = delete;
+    StagedFiles& operator=(const StagedFiles&) = delete;
+
+    // A file the run reads: no output may replace it.
+    void ProtectInput(const std::string& path);
+    // Creates the temporary for `path` and gives its index, or -1 with a French message naming
+    // the path. Nothing is written to the target before Commit.
+    int Stage(const std::string& path, std::string& error);
+    // The descriptor to write the staged file through, valid until Commit or Discard.
+    int Descriptor(int index) const { return files_.at(std::size_t(index)).fd.get(); }
+    // Gives a staged file another target (with the same checks as Stage).
+    bool Retarget(int index, const std::string& path, std::string& error);
+    // Puts every staged file in place (keeping a replaced file's permissions); false with a
+    // French message when one cannot be. Every file is written out before the first is renamed,
+    // so a full disk or an input-output error leaves every target as it was.
+    bool Commit(std::string& error);
+    // Removes every temporary not yet put in place.
+    void Discard();
+    // The name a staged file takes, as given.
+    const std::string& Path(int index) const { return files_.at(std::size_t(index)).path; }
+
+private:
+    struct File {
+        std::string path;      // as the user gave it
+        std::string target;    // the regular file it replaces (a link's target)
+        std::string temporary; // beside the target
+        FileDescriptor fd;
+        bool hasMode = false;
+        unsigned mode = 0;
+    };
+    bool check(const std::string& path, File& file, std::size_t self, std::string& error) const;
+
+    struct Identity {
+        unsigned long device;
+        unsigned long inode;
+    };
+    std::vector<Identity> inputs_;
+    std::vector<File> files_;
+};
+
+// Writes `contents` to `fd` in full; false on a write error.
+bool WriteAll(int fd, const std::string& contents);
+
+// From here on, SIGINT, SIGTERM and SIGHUP end the process only after removing the temporaries
+// of every StagedFiles still alive (exit code 128 + signal). To be called first thing in main,
+// before any thread starts, so that every thread leaves these signals to the one that waits.
+void RemoveTemporariesOnSignal();
