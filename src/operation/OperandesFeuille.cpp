@@ -162,6 +162,14 @@ bool appliqueTirage(TvlOperation& operation, const std::string& valeur, std::str
 
     const int colonnes = operation.Reglages().NombreOperations;
     logique.GenererNombres({1, 1, colonnes, lignes});
+    // A divisor is drawn again while it is 0: one still 0 is all these settings can draw.
+    for (int c = 1; c <= colonnes && logique.Operation() == OP_DIVISION; ++c) {
+        if (LitNombre(grille.Cell(c, 2)) == 0) {
+            message = "Tirage : avec ces réglages, le diviseur tiré vaut toujours 0 (il faut une "
+                      "valeur maximale d'au moins 2, des décimales ou un multiple)";
+            return false;
+        }
+    }
     return valide(operation, logique, message);
 }
 

@@ -18,6 +18,7 @@
 #include <algorithm>
 #include <array>
 #include <cstring>
+#include <utility>
 
 std::int32_t TvlOperation::MultChiffresMax = 6;
 std::int32_t TvlOperation::InfoMult = 0;
@@ -161,10 +162,30 @@ std::vector<IniEntry> TvlOperation::EntreesIniPropres() {
 }
 
 void TvlOperation::AppliqueOptions() {
+    borneReglages();
     CommonComponent::AppliqueOptions();
     Pinceau.Style = stylePinceau(opts_.StylePinceauCadre);
     Brosse.Style = styleBrosse(opts_.StyleBrosseFond);
     stylo_.Width = opts_.EpaisseurTrait;
+}
+
+void TvlOperation::borneReglages() {
+    const OperOptions lus = opts_;
+    RestaureStandardNonApplique();
+    OperOptions usine = std::exchange(opts_, lus);
+    for (const Cle& cle : kClesOperation) {
+        if ((cle.lecture != Lecture::Entier && cle.lecture != Lecture::Couleur) ||
+            cle.champ == nullptr)
+            continue;
+        const IntField champ = cle.champ(&opts_).entier;
+        if (champ.Get() < cle.min || champ.Get() > cle.max)
+            champ.Set(cle.champ(&usine).entier.Get());
+    }
+    for (int type = OP_ADDITION; type <= OP_DIVISION; ++type) {
+        std::int16_t& trous = opts_.PositionTrous[type];
+        if (trous < 0 || trous > PositionTrousMax(type))
+            trous = usine.PositionTrous[type];
+    }
 }
 
 // ---- keys ----
@@ -224,11 +245,9 @@ void TvlOperation::ApresCle(int index) {
 
 std::optional<bool> TvlOperation::changePositionTrous(const std::string& valeur,
                                                       std::string& message) {
-    // Additions have four numbers that can carry holes, the other kinds three.
     const int type = opts_.DefinitionOperandes.Operation;
-    const int max = type == OP_ADDITION ? 15 : 7;
     int trous = 0;
-    if (!ConvInt(valeur, trous, message, 0, max))
+    if (!ConvInt(valeur, trous, message, 0, PositionTrousMax(type)))
         return false;
     if (type < OP_ADDITION || type > OP_DIVISION)
         return true;

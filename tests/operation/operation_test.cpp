@@ -3,11 +3,14 @@
 #include "OperationFixture.h"
 #include "host/Stream.h"
 #include "operation/ChoixOp2Modele.h"
+#include "operation/OperandesFeuille.h"
 #include "platform/UserInterface.h"
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstring>
+#include <fstream>
 
 namespace {
 
@@ -222,6 +225,55 @@ TEST_F(OperationTest, DescriptionWritesEveryLineOfMultiplicationsAndDivisions) {
     change(op, "Operation=3;PositionTrous=0;PrecisionDiv=2");
     operandes(op, {{1, 3}});
     EXPECT_EQ(exercices(op), std::vector<std::string>{"1 : 3 = 0,33 ; 10 | 1"});
+}
+
+// Drawn operands over 100 seeds, 0 to 3 decimals: every sum and difference is exact at its
+// operands' decimals (checked on thousandths), and no divisor is 0.
+TEST_F(OperationTest, DrawnResultsAreExactAndDrawnDivisorsNeverZero) {
+    TvlOperation& op = nouvelle();
+    change(op, "OperationPosee=0");
+    const auto decimales = [](const std::string& n) {
+        return n.find(',') == std::string::npos ? 0 : int(n.size() - n.find(',') - 1);
+    };
+    const auto milliemes = [](std::string n) {
+        std::replace(n.begin(), n.end(), ',', '.');
+        return std::llround(std::stod(n) * 1000);
+    };
+    int vus = 0;
+    for (int i = 0; i < 1200; ++i) {
+        SeedRandom(std::uint32_t(i / 12 + 1));
+        const int kind = i % 3 == 2 ? OP_DIVISION : i % 3;
+        change(op, "Operation=" + std::to_string(kind) + ";PositionTrous=0");
+        std::string m;
+        const std::string tirage = "0;20;0;0;" + std::to_string(i / 3 % 4) + ";0";
+        ASSERT_TRUE(AppliqueCleFeuilleOperation(op, "Tirage", tirage, m)) << tirage << m;
+        for (const TLigneOperandes& ligne : op.TableOperandes)
+            EXPECT_TRUE(kind != OP_DIVISION || ligne[1] != 0) << tirage << " seed " << i / 12 + 1;
+        for (const std::string& e :
+             kind == OP_DIVISION ? std::vector<std::string>{} : exercices(op)) {
+            std::istringstream in(e); // "a + b + c = s", "a - b = d"
+            std::string n, signe = "+";
+            long long total = 0;
+            int plus = 0;
+            for (in >> n; signe != "="; in >> signe >> n) {
+                total += (signe == "-" ? -1 : 1) * milliemes(n);
+                plus = std::max(plus, decimales(n));
+            }
+            EXPECT_TRUE(decimales(n) <= plus && milliemes(n) == total) << e;
+            vus += plus > 0 ? 1 : 0;
+        }
+    }
+    EXPECT_GT(vus, 10000);
+}
+
+// Values their key would refuse, read from the ini file, take the factory ones.
+TEST_F(OperationTest, OutOfRangeSettingsFromTheIniFileTakeTheFactoryValues) {
+    std::ofstream(FichIni()) << "[Opération]\nPositionTrousAddition=15\nPositionTrousDivision=9\n"
+                                "DifficulteMult=5\nDifficulteDiv=-3\n";
+    const OperOptions& o = nouvelle().Reglages();
+    EXPECT_EQ(std::vector<int>(
+                  {o.PositionTrous[0], o.PositionTrous[3], o.DifficulteMult, o.DifficulteDiv}),
+              std::vector<int>({15, 4, 1, 0}));
 }
 
 } // namespace
