@@ -28,6 +28,8 @@ namespace {
 // Key indices, in the order of the key table.
 constexpr std::array<const char*, 4> kNomsTypes{"Addition", "Soustraction", "Multiplication",
                                                 "Division"};
+constexpr std::array<const char*, 4> kTypesFrancais{"une addition", "une soustraction",
+                                                    "une multiplication", "une division"};
 constexpr TColor kRouge = 255;
 
 // A bool read as raw bytes may hold any value: make it 0 or 1.
@@ -247,10 +249,17 @@ std::optional<bool> TvlOperation::changePositionTrous(const std::string& valeur,
                                                       std::string& message) {
     const int type = opts_.DefinitionOperandes.Operation;
     int trous = 0;
-    if (!ConvInt(valeur, trous, message, 0, PositionTrousMax(type)))
-        return false;
     if (type < OP_ADDITION || type > OP_DIVISION)
-        return true;
+        return ConvInt(valeur, trous, message, 0, PositionTrousMax(type));
+    if (!ConvInt(valeur, trous, message))
+        return false;
+    // The range depends on the kind: say which.
+    if (trous < 0 || trous > PositionTrousMax(type)) {
+        message = "La valeur doit être comprise entre 0 et " +
+                  std::to_string(PositionTrousMax(type)) + " pour " +
+                  kTypesFrancais[std::size_t(type)] + ".";
+        return false;
+    }
     opts_.PositionTrous[type] = std::int16_t(trous);
     regenereSaufInhibe();
     verifieInfoMult();

@@ -66,7 +66,7 @@ TEST_F(OperationSheet, RefusalsStopTheBuildAtTheirLine) {
          ":3: Opération1 : Division par zéro. Erreur en opération 2"},
         {"Operandes = 1,1234567;1\n", "Trop de décimales en opération 1 ligne 1"},
         {"Operation = 2\nPositionTrous = 8\n",
-         ":3: Opération1 : La valeur doit être comprise entre 0 et 7"},
+         ":3: Opération1 : La valeur doit être comprise entre 0 et 7 pour une multiplication."},
         {"Operandes = 1 000;2\n", "« 1 000 » n'est pas un nombre (opération 1)"},
         {"Operation = 1\nOperandes = 3;2;1\n", "Trop d'opérandes en opération 1 (2 au plus)"},
         {"Tirage = 1;100\n", "« Tirage » attend min;max;multiple;ou de;décimales;pas de zéros"},
