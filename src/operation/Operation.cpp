@@ -17,6 +17,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <cstring>
 #include <utility>
 
@@ -52,6 +53,15 @@ TPenStyle stylePinceau(int style) {
 }
 TBrushStyle styleBrosse(int style) {
     return style >= bsSolid && style <= bsDiagCross ? TBrushStyle(style) : bsSolid;
+}
+
+// Every cell an operand the operand dialog could write (up to eight digits) or a negative end
+// mark: a file may hold anything, infinities and NaN included.
+bool tableLisible(const TTableOperandes& table) {
+    return std::all_of(table.begin(), table.end(), [](const TLigneOperandes& ligne) {
+        return std::all_of(ligne.begin(), ligne.end(),
+                           [](double v) { return std::isfinite(v) && v <= 99999999; });
+    });
 }
 
 std::string booleen(bool b) {
@@ -454,7 +464,8 @@ bool TvlOperation::Charge(TStream& s, TResolver* resolver, TCadre* parent) {
             attendus = 10 * sizeof(TLigneOperandes);
         }
         std::size_t lus = 0;
-        ok = ReadFile(s, TableOperandes.data(), attendus, lus) && lus == attendus;
+        ok = ReadFile(s, TableOperandes.data(), attendus, lus) && lus == attendus &&
+             tableLisible(TableOperandes);
     }
     if (!ok)
         RemplitAuHasard(TableOperandes);

@@ -197,15 +197,21 @@ TEST_F(OperationTest, OlderAndCutRecordsLoad) {
         for (std::size_t i = 0; i < 24; ++i)
             EXPECT_EQ(lu.TableOperandes[i], i < 10 ? source.TableOperandes[i] : vide) << i;
     }
-    // Cut inside the operand table: the records stay, the table is drawn again.
-    TMemoryStream inTable(std::vector<std::uint8_t>(v3.begin(), v3.end() - 100));
-    TvlOperation& a = nouvelle();
-    EXPECT_FALSE(a.Charge(inTable, nullptr, &document_.Cadre(0)));
-    EXPECT_EQ(exercices(a), exercices(source));
-    EXPECT_EQ(a.Reglages().NombreOperations, 5);
-    for (const TLigneOperandes& row : a.TableOperandes)
-        for (const double v : row)
-            ASSERT_TRUE(v >= 1 && v <= 100) << v;
+    // Cut inside the operand table, or a cell no operand (infinite): the records stay, the table
+    // is drawn again.
+    std::vector<std::uint8_t> infini = v3;
+    const double infinie = HUGE_VAL;
+    std::memcpy(infini.data() + infini.size() - 8, &infinie, 8);
+    for (const auto& bytes : {std::vector<std::uint8_t>(v3.begin(), v3.end() - 100), infini}) {
+        TMemoryStream inTable(bytes);
+        TvlOperation& a = nouvelle();
+        EXPECT_FALSE(a.Charge(inTable, nullptr, &document_.Cadre(0)));
+        EXPECT_EQ(exercices(a), exercices(source));
+        EXPECT_EQ(a.Reglages().NombreOperations, 5);
+        for (const TLigneOperandes& row : a.TableOperandes)
+            for (const double v : row)
+                ASSERT_TRUE(v >= 1 && v <= 100) << v;
+    }
     // Cut inside the options block: factory settings, and no exercise (none is built before the
     // construction ends).
     TMemoryStream inBlock(std::vector<std::uint8_t>(v3.begin(), v3.begin() + debut + 100));
