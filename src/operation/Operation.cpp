@@ -5,6 +5,7 @@
 #include "host/Conversions.h"
 #include "host/Services.h"
 #include "host/Stream.h"
+#include "operation/ChoixOp2Logique.h"
 #include "operation/ChoixOp2Modele.h"
 #include "operation/CogitoModele.h"
 #include "operation/DessinOperation.h"
@@ -198,6 +199,18 @@ void TvlOperation::borneReglages() {
         if (trous < 0 || trous > PositionTrousMax(type))
             trous = usine.PositionTrous[type];
     }
+    // The draw's settings, as a sheet's Tirage takes them.
+    TDefinitionOperandes& d = opts_.DefinitionOperandes;
+    const TDefinitionOperandes& standard = usine.DefinitionOperandes;
+    for (double TDefinitionOperandes::*borne :
+         {&TDefinitionOperandes::ValeurMin, &TDefinitionOperandes::ValeurMax,
+          &TDefinitionOperandes::Multiple1, &TDefinitionOperandes::Multiple2})
+        if (!(d.*borne >= 0 && d.*borne <= 99999999)) // NaN too
+            d.*borne = standard.*borne;
+    if (d.Decimales < 0 || d.Decimales > ChoixOp2Logique::MAX_DECIMALES)
+        d.Decimales = standard.Decimales;
+    if (d.Operation < OP_ADDITION || d.Operation > OP_DIVISION)
+        d.Operation = standard.Operation;
 }
 
 // ---- keys ----

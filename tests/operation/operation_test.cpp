@@ -275,11 +275,13 @@ TEST_F(OperationTest, DrawnResultsAreExactAndDrawnDivisorsNeverZero) {
 // Values their key would refuse, read from the ini file, take the factory ones.
 TEST_F(OperationTest, OutOfRangeSettingsFromTheIniFileTakeTheFactoryValues) {
     std::ofstream(FichIni()) << "[Opération]\nPositionTrousAddition=15\nPositionTrousDivision=9\n"
-                                "DifficulteMult=5\nDifficulteDiv=-3\n";
+                                "DifficulteMult=5\nDifficulteDiv=-3\nOperation=-5,nan,0,0,9\n";
     const OperOptions& o = nouvelle().Reglages();
-    EXPECT_EQ(std::vector<int>(
-                  {o.PositionTrous[0], o.PositionTrous[3], o.DifficulteMult, o.DifficulteDiv}),
-              std::vector<int>({15, 4, 1, 0}));
+    const TDefinitionOperandes& d = o.DefinitionOperandes;
+    EXPECT_EQ(std::vector<double>({double(o.PositionTrous[0]), double(o.PositionTrous[3]),
+                                   double(o.DifficulteMult), double(o.DifficulteDiv), d.ValeurMin,
+                                   d.ValeurMax, double(d.Decimales)}),
+              std::vector<double>({15, 4, 1, 0, 1, 100, 0}));
 }
 
 } // namespace
