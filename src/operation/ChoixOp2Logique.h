@@ -26,6 +26,7 @@ public:
     static constexpr int COLONNES = 25; // the row titles, then one column per operation
     static constexpr int MAX_CHIFFRES = 8;
     static constexpr int MAX_DECIMALES = 6;
+    static constexpr double VALEUR_MAX = 99999999; // the largest number of MAX_CHIFFRES digits
     static constexpr const char* CARACTERES_ACCEPTES = "0123456789.,";
     static constexpr const char* TEXTE_DIV_ZERO = "Div /0";
     static constexpr const char* TEXTE_NEGATIF = "<0";

@@ -112,7 +112,7 @@ bool appliqueOperandes(TvlOperation& operation, const std::string& valeur, std::
 bool litBorne(std::string_view texte, const char* nom, double& valeur, std::string& message) {
     const std::string lu(Trim(texte));
     double v = 0;
-    if (lu.empty() || !ParseDecimal(lu, v) || v < 0 || v > 99999999) {
+    if (lu.empty() || !ParseDecimal(lu, v) || v < 0 || v > ChoixOp2Logique::VALEUR_MAX) {
         message =
             std::string("Tirage : ") + nom + " « " + lu + " » doit être un nombre de 0 à 99999999";
         return false;

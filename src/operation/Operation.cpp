@@ -60,9 +60,23 @@ TBrushStyle styleBrosse(int style) {
 // mark: a file may hold anything, infinities and NaN included.
 bool tableLisible(const TTableOperandes& table) {
     return std::all_of(table.begin(), table.end(), [](const TLigneOperandes& ligne) {
-        return std::all_of(ligne.begin(), ligne.end(),
-                           [](double v) { return std::isfinite(v) && v <= 99999999; });
+        return std::all_of(ligne.begin(), ligne.end(), [](double v) {
+            return std::isfinite(v) && v <= ChoixOp2Logique::VALEUR_MAX;
+        });
     });
+}
+
+// The draw's settings a sheet's Tirage would refuse take the standard ones.
+void borneDefinition(TDefinitionOperandes& d, const TDefinitionOperandes& standard) {
+    for (double TDefinitionOperandes::*borne :
+         {&TDefinitionOperandes::ValeurMin, &TDefinitionOperandes::ValeurMax,
+          &TDefinitionOperandes::Multiple1, &TDefinitionOperandes::Multiple2})
+        if (!(d.*borne >= 0 && d.*borne <= ChoixOp2Logique::VALEUR_MAX)) // NaN too
+            d.*borne = standard.*borne;
+    if (d.Decimales < 0 || d.Decimales > ChoixOp2Logique::MAX_DECIMALES)
+        d.Decimales = standard.Decimales;
+    if (d.Operation < OP_ADDITION || d.Operation > OP_DIVISION)
+        d.Operation = standard.Operation;
 }
 
 std::string booleen(bool b) {
@@ -199,18 +213,7 @@ void TvlOperation::borneReglages() {
         if (trous < 0 || trous > PositionTrousMax(type))
             trous = usine.PositionTrous[type];
     }
-    // The draw's settings, as a sheet's Tirage takes them.
-    TDefinitionOperandes& d = opts_.DefinitionOperandes;
-    const TDefinitionOperandes& standard = usine.DefinitionOperandes;
-    for (double TDefinitionOperandes::*borne :
-         {&TDefinitionOperandes::ValeurMin, &TDefinitionOperandes::ValeurMax,
-          &TDefinitionOperandes::Multiple1, &TDefinitionOperandes::Multiple2})
-        if (!(d.*borne >= 0 && d.*borne <= 99999999)) // NaN too
-            d.*borne = standard.*borne;
-    if (d.Decimales < 0 || d.Decimales > ChoixOp2Logique::MAX_DECIMALES)
-        d.Decimales = standard.Decimales;
-    if (d.Operation < OP_ADDITION || d.Operation > OP_DIVISION)
-        d.Operation = standard.Operation;
+    borneDefinition(opts_.DefinitionOperandes, usine.DefinitionOperandes);
 }
 
 // ---- keys ----
