@@ -1,5 +1,6 @@
 #include "operation/ChoixOp2Logique.h"
 
+#include "operation/EcritureMultDiv.h"
 #include "operation/Nombres.h"
 #include "platform/Locale.h"
 #include "platform/Random.h"
@@ -112,36 +113,6 @@ std::string FormateNombre(double valeur) {
     return signe + s;
 }
 
-std::string TexteResultat(double valeur) {
-    if (!std::isfinite(valeur))
-        return "";
-    if (valeur == 0)
-        return "0";
-    char tampon[64];
-    std::snprintf(tampon, sizeof tampon, "%.13e", valeur);
-    const std::string e = tampon; // "-d.ddddddddddddde+XX"
-    const bool negatif = e.front() == '-';
-    const std::size_t debut = negatif ? 1 : 0;
-    const std::size_t exposant = e.find('e');
-    std::string chiffres = e.substr(debut, 1) + e.substr(debut + 2, exposant - debut - 2);
-    int puissance = 0;
-    std::from_chars(e.data() + exposant + (e[exposant + 1] == '+' ? 2 : 1), e.data() + e.size(),
-                    puissance);
-    const int entiers = puissance + 1;
-    const int n = int(chiffres.size());
-    std::string s;
-    if (entiers <= 0)
-        s = "0." + std::string(std::size_t(-entiers), '0') + chiffres;
-    else if (entiers >= n)
-        s = chiffres + std::string(std::size_t(entiers - n), '0');
-    else
-        s = chiffres.substr(0, std::size_t(entiers)) + "." + chiffres.substr(std::size_t(entiers));
-    const char separateur = DecimalSeparator();
-    std::replace(s.begin(), s.end(), '.', separateur);
-    retireZerosFinaux(s, separateur);
-    return negatif ? "-" + s : s;
-}
-
 double LitNombre(const std::string& texte) {
     std::size_t i = texte.find_first_not_of(' ');
     if (i == std::string::npos)
@@ -240,17 +211,18 @@ void ChoixOp2Logique::CalculeResultat(int colonne) {
     grille_.SetCell(colonne, ligneResultat, "");
     if (remplissage_)
         return;
+    // Results are computed on the operands' digits, as the exercises are: in binary
+    // arithmetic 99999,999 - 99999,998 would show 0,0010000000038417.
+    const auto exact = [this, colonne](int ligne) {
+        return DoubleToString(LitNombre(cellule(colonne, ligne)));
+    };
     if (operation_ == OP_ADDITION) {
-        double somme = 0;
-        bool une = false;
-        for (int l = 1; l <= LignesOperandes(); ++l) {
-            if (!CelluleRemplie(cellule(colonne, l)))
-                continue;
-            somme += LitNombre(cellule(colonne, l));
-            une = true;
-        }
-        if (une)
-            grille_.SetCell(colonne, ligneResultat, TexteResultat(somme));
+        std::vector<std::string> termes;
+        for (int l = 1; l <= LignesOperandes(); ++l)
+            if (CelluleRemplie(cellule(colonne, l)))
+                termes.push_back(exact(l));
+        if (!termes.empty())
+            grille_.SetCell(colonne, ligneResultat, SommeExacte(termes));
         return;
     }
     if (!CelluleRemplie(cellule(colonne, 1)) || !CelluleRemplie(cellule(colonne, 2)))
@@ -260,21 +232,21 @@ void ChoixOp2Logique::CalculeResultat(int colonne) {
     std::string texte;
     switch (operation_) {
     case OP_SOUSTRACTION:
-        texte = a - b < 0 ? TEXTE_NEGATIF : TexteResultat(a - b);
+        texte = a - b < 0 ? TEXTE_NEGATIF : DifferenceExacte(exact(1), exact(2));
         break;
-    case OP_MULTIPLICATION:
-        texte = TexteResultat(a * b);
+    case OP_MULTIPLICATION: {
+        std::vector<std::string> lignes;
+        EcrireMultiplication(a, b, lignes);
+        texte = lignes.back();
+        retireZerosFinaux(texte, DecimalSeparator());
         break;
-    default:
-        if (b == 0) {
-            texte = TEXTE_DIV_ZERO;
-            break;
-        }
-        texte = TexteResultat(a / b);
-        if (const std::size_t virgule = texte.find(DecimalSeparator());
-            virgule != std::string::npos)
-            texte = texte.substr(0, virgule + 1 + MAX_DECIMALES);
+    }
+    default: {
+        CalculDivision division;
+        texte = division.CalculeQuotient(exact(1), exact(2), MAX_DECIMALES) ? division.Quotient()
+                                                                            : TEXTE_DIV_ZERO;
         break;
+    }
     }
     grille_.SetCell(colonne, ligneResultat, texte);
 }
@@ -352,6 +324,13 @@ std::string ChoixOp2Logique::TireNombre(double limite) const {
     return texte;
 }
 
+std::string ChoixOp2Logique::TireDiviseur(double limite) const {
+    std::string texte = TireNombre(limite);
+    for (int essai = 1; essai < ESSAIS_DIVISEUR && LitNombre(texte) == 0; ++essai)
+        texte = TireNombre(limite);
+    return texte;
+}
+
 void ChoixOp2Logique::GenererNombres(const GridRange& selection) {
     const int ligneResultat = LigneResultat();
     const int gauche = std::max(selection.left, 1);
@@ -379,7 +358,8 @@ void ChoixOp2Logique::GenererNombres(const GridRange& selection) {
                 grille_.SetCell(c, 2, second);
                 continue;
             }
-            grille_.SetCell(c, l, TireNombre());
+            grille_.SetCell(c, l,
+                            operation_ == OP_DIVISION && l == 2 ? TireDiviseur() : TireNombre());
         }
         CalculeResultat(c);
     }
@@ -487,11 +467,11 @@ void ChoixOp2Logique::deriveMultiplication(int colonne, const std::string& resul
 void ChoixOp2Logique::deriveDivision(int colonne, double resultat) {
     if (resultat == 0) {
         grille_.SetCell(colonne, 1, "0");
-        grille_.SetCell(colonne, 2, TireNombre());
+        grille_.SetCell(colonne, 2, TireDiviseur());
         return;
     }
     const double limite = Reglages.ValeurMax / resultat;
-    const double diviseur = LitNombre(TireNombre(limite <= 1 ? -1 : limite));
+    const double diviseur = LitNombre(TireDiviseur(limite <= 1 ? -1 : limite));
     ecritPlusGrandEnPremier(colonne, resultat * diviseur, diviseur);
 }
 

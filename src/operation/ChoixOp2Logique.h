@@ -15,8 +15,6 @@ std::string NormaliseCellule(std::string texte);
 // A drawn or derived number: "%.7lf" rounded half up into six decimals, without trailing
 // zeros or a trailing separator (2.5 gives "2,5", 0.1234565 "0,123457").
 std::string FormateNombre(double valeur);
-// A column's result in positional notation from its 14 significant digits (no exponent).
-std::string TexteResultat(double valeur);
 // The number at the start of a text (blanks skipped; the locale's separator or a point);
 // 0 when there is none.
 double LitNombre(const std::string& texte);
@@ -28,6 +26,7 @@ public:
     static constexpr int COLONNES = 25; // the row titles, then one column per operation
     static constexpr int MAX_CHIFFRES = 8;
     static constexpr int MAX_DECIMALES = 6;
+    static constexpr double VALEUR_MAX = 99999999; // the largest number of MAX_CHIFFRES digits
     static constexpr const char* CARACTERES_ACCEPTES = "0123456789.,";
     static constexpr const char* TEXTE_DIV_ZERO = "Div /0";
     static constexpr const char* TEXTE_NEGATIF = "<0";
@@ -59,6 +58,10 @@ public:
 
     // One random number drawn from the settings; `limite` < 0 means none.
     std::string TireNombre(double limite = -1) const;
+    // A divisor: drawn again while it is 0, at most ESSAIS_DIVISEUR times in all; settings that
+    // draw nothing else leave it 0, which the table then refuses.
+    std::string TireDiviseur(double limite = -1) const;
+    static constexpr int ESSAIS_DIVISEUR = 100;
     // "Générer Nombres" on a selection: numbers drawn into the operand cells it covers, or,
     // when it lies on the result row only, results drawn and operands derived from them.
     void GenererNombres(const GridRange& selection);

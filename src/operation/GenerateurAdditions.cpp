@@ -61,17 +61,17 @@ ListeOperations GenereAdditions(const TTableOperandes& table, ReglesTrous trous)
         if (rowEnds(ligne))
             break;
         auto addition = std::make_unique<Addition>();
-        long double somme = 0;
+        std::vector<std::string> termes;
         int k = 0;
         for (; k < COLONNES_OPERANDES && ligne[std::size_t(k)] >= 0; ++k) {
-            const double operande = ligne[std::size_t(k)];
-            somme += operande;
-            addition->Nombres[std::size_t(k)] = DoubleToString(operande);
-            widen(*addition, addition->Nombres[std::size_t(k)]);
+            termes.push_back(DoubleToString(ligne[std::size_t(k)]));
+            addition->Nombres[std::size_t(k)] = termes.back();
+            widen(*addition, termes.back());
         }
         addition->NbOperandes = std::int16_t(k);
+        // Summed exactly on the operands' digits, like the difference below.
         std::string& total = addition->Nombres[std::size_t(k)];
-        total = DoubleToString(somme);
+        total = SommeExacte(termes);
         widen(*addition, total);
         padDecimals(total, addition->LargeurDecimale);
         for (int j = 0; j <= k; ++j) {
@@ -104,7 +104,8 @@ ListeOperations GenereSoustractions(TTableOperandes& table, ReglesTrous trous) {
         auto& nombres = soustraction->Nombres;
         nombres[0] = DoubleToString(ligne[0]);
         nombres[1] = DoubleToString(ligne[1]);
-        nombres[2] = DoubleToString(static_cast<long double>(ligne[0]) - ligne[1]);
+        // On the digits: in binary arithmetic 5,1 - 4,9 is 0,199999999999999...
+        nombres[2] = DifferenceExacte(nombres[0], nombres[1]);
         for (const std::string& nombre : nombres)
             widen(*soustraction, nombre);
         padDecimals(nombres[2], soustraction->LargeurDecimale);

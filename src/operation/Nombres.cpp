@@ -4,14 +4,72 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cmath>
 
 namespace {
 
 constexpr int kSignificantDigits = 15;
 
+// A decimal text as its digits, the last `decimales` of them after the separator.
+struct Chiffres {
+    std::string chiffres;
+    int decimales = 0;
+};
+
+Chiffres chiffresDe(const std::string& texte) {
+    const char separator = DecimalSeparator();
+    Chiffres n;
+    bool apres = false;
+    for (const char c : texte) {
+        if (c == separator) {
+            apres = true;
+        } else if (EstChiffre(c)) {
+            n.chiffres += c;
+            n.decimales += apres ? 1 : 0;
+        }
+    }
+    return n;
+}
+
+// The terms' digits with the same decimals (`decimales`, the most any term has) and the same
+// length, with room on the left for the carries of their sum.
+std::vector<std::string> aligne(const std::vector<Chiffres>& termes, int& decimales) {
+    decimales = 0;
+    std::size_t entiers = 0;
+    for (const Chiffres& t : termes) {
+        decimales = std::max(decimales, t.decimales);
+        entiers = std::max(entiers, t.chiffres.size() - std::size_t(t.decimales));
+    }
+    const std::size_t longueur =
+        entiers + std::to_string(termes.size()).size() + std::size_t(decimales);
+    std::vector<std::string> alignes;
+    for (const Chiffres& t : termes) {
+        std::string s = t.chiffres;
+        s.append(std::size_t(decimales - t.decimales), '0');
+        s.insert(0, longueur - s.size(), '0');
+        alignes.push_back(std::move(s));
+    }
+    return alignes;
+}
+
+// Digits with `decimales` decimals written as DoubleToString writes a number: no leading
+// zeros but the units, no trailing decimal zeros.
+std::string ecrit(std::string chiffres, int decimales) {
+    while (decimales > 0 && chiffres.back() == '0') {
+        chiffres.pop_back();
+        --decimales;
+    }
+    const std::size_t garde = std::size_t(decimales) + 1;
+    chiffres.erase(0, std::min(chiffres.find_first_not_of('0'), chiffres.size() - garde));
+    AjouteVirgule(chiffres, decimales);
+    return chiffres;
+}
+
 } // namespace
 
 std::string DoubleToString(long double x) {
+    if (!std::isfinite(x))
+        return "0";
     // Exponent form first ("d.dddddddddddddde+XX"), then rewritten without the exponent.
     char buffer[64];
     const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, x,
@@ -50,6 +108,37 @@ std::string DoubleToString(long double x) {
     if (!text.empty() && text.back() == separator)
         text.pop_back();
     return text;
+}
+
+std::string SommeExacte(const std::vector<std::string>& termes) {
+    std::vector<Chiffres> lus;
+    for (const std::string& terme : termes)
+        lus.push_back(chiffresDe(terme));
+    int decimales = 0;
+    const std::vector<std::string> alignes = aligne(lus, decimales);
+    std::string total(alignes.empty() ? 1 : alignes.front().size(), '0');
+    int retenue = 0;
+    for (std::size_t i = total.size(); i-- > 0;) {
+        int colonne = retenue;
+        for (const std::string& a : alignes)
+            colonne += a[i] - '0';
+        total[i] = char('0' + colonne % 10);
+        retenue = colonne / 10;
+    }
+    return ecrit(std::move(total), decimales);
+}
+
+std::string DifferenceExacte(const std::string& a, const std::string& b) {
+    int decimales = 0;
+    const std::vector<std::string> alignes = aligne({chiffresDe(a), chiffresDe(b)}, decimales);
+    std::string reste = alignes[0];
+    int emprunt = 0;
+    for (std::size_t i = reste.size(); i-- > 0;) {
+        const int colonne = alignes[0][i] - alignes[1][i] - emprunt;
+        emprunt = colonne < 0 ? 1 : 0;
+        reste[i] = char('0' + colonne + 10 * emprunt);
+    }
+    return ecrit(std::move(reste), decimales);
 }
 
 void NbDigit(const std::string& s, std::int16_t& entiers, std::int16_t& decimales) {

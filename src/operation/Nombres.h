@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 // The digit or hole test of digit counting ("0" to "C").
 constexpr bool EstChiffreOuTrou(char c) {
@@ -25,8 +26,14 @@ constexpr char ChiffreCache(char trou) {
 }
 
 // x (>= 0) in plain decimal notation, 15 significant digits, no trailing zeros: 0 gives "0",
-// 2.5 "2,5" (with a decimal comma), 100 "100", 0.05 "0,05".
+// 2.5 "2,5" (with a decimal comma), 100 "100", 0.05 "0,05"; "0" for infinities and NaN.
 std::string DoubleToString(long double x);
+
+// The exact sum of decimal texts (digits and at most one separator, as DoubleToString writes
+// them), written the same way: "5,1" + "4,9" gives "10", never a binary approximation.
+std::string SommeExacte(const std::vector<std::string>& termes);
+// The exact difference a - b of two such texts, a >= b: "5,1" - "4,9" gives "0,2".
+std::string DifferenceExacte(const std::string& a, const std::string& b);
 
 // Counts, after the leading blanks, the digits and holes before the first decimal separator
 // (entiers) and after it (decimales).

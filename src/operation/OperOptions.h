@@ -18,6 +18,12 @@ enum TypeOperation : std::int32_t {
     OP_DIVISION = 3,
 };
 
+// The highest PositionTrous of a kind: an addition has four numbers that can carry holes, the
+// other kinds three.
+constexpr int PositionTrousMax(int type) {
+    return type == OP_ADDITION ? 15 : 7;
+}
+
 // The kind of operation and the settings with which the operand dialog draws operands.
 struct TDefinitionOperandes {
     std::int32_t Operation;

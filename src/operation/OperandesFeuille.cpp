@@ -112,7 +112,7 @@ bool appliqueOperandes(TvlOperation& operation, const std::string& valeur, std::
 bool litBorne(std::string_view texte, const char* nom, double& valeur, std::string& message) {
     const std::string lu(Trim(texte));
     double v = 0;
-    if (lu.empty() || !ParseDecimal(lu, v) || v < 0 || v > 99999999) {
+    if (lu.empty() || !ParseDecimal(lu, v) || v < 0 || v > ChoixOp2Logique::VALEUR_MAX) {
         message =
             std::string("Tirage : ") + nom + " « " + lu + " » doit être un nombre de 0 à 99999999";
         return false;
@@ -162,6 +162,14 @@ bool appliqueTirage(TvlOperation& operation, const std::string& valeur, std::str
 
     const int colonnes = operation.Reglages().NombreOperations;
     logique.GenererNombres({1, 1, colonnes, lignes});
+    // A divisor is drawn again while it is 0: one still 0 is all these settings can draw.
+    for (int c = 1; c <= colonnes && logique.Operation() == OP_DIVISION; ++c) {
+        if (LitNombre(grille.Cell(c, 2)) == 0) {
+            message = "Tirage : avec ces réglages, le diviseur tiré vaut toujours 0 (il faut une "
+                      "valeur maximale d'au moins 2, des décimales ou un multiple)";
+            return false;
+        }
+    }
     return valide(operation, logique, message);
 }
 

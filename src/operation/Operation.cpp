@@ -5,6 +5,7 @@
 #include "host/Conversions.h"
 #include "host/Services.h"
 #include "host/Stream.h"
+#include "operation/ChoixOp2Logique.h"
 #include "operation/ChoixOp2Modele.h"
 #include "operation/CogitoModele.h"
 #include "operation/DessinOperation.h"
@@ -17,7 +18,9 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <cstring>
+#include <utility>
 
 std::int32_t TvlOperation::MultChiffresMax = 6;
 std::int32_t TvlOperation::InfoMult = 0;
@@ -27,6 +30,8 @@ namespace {
 // Key indices, in the order of the key table.
 constexpr std::array<const char*, 4> kNomsTypes{"Addition", "Soustraction", "Multiplication",
                                                 "Division"};
+constexpr std::array<const char*, 4> kTypesFrancais{"une addition", "une soustraction",
+                                                    "une multiplication", "une division"};
 constexpr TColor kRouge = 255;
 
 // A bool read as raw bytes may hold any value: make it 0 or 1.
@@ -49,6 +54,29 @@ TPenStyle stylePinceau(int style) {
 }
 TBrushStyle styleBrosse(int style) {
     return style >= bsSolid && style <= bsDiagCross ? TBrushStyle(style) : bsSolid;
+}
+
+// Every cell an operand the operand dialog could write (up to eight digits) or a negative end
+// mark: a file may hold anything, infinities and NaN included.
+bool tableLisible(const TTableOperandes& table) {
+    return std::all_of(table.begin(), table.end(), [](const TLigneOperandes& ligne) {
+        return std::all_of(ligne.begin(), ligne.end(), [](double v) {
+            return std::isfinite(v) && v <= ChoixOp2Logique::VALEUR_MAX;
+        });
+    });
+}
+
+// The draw's settings a sheet's Tirage would refuse take the standard ones.
+void borneDefinition(TDefinitionOperandes& d, const TDefinitionOperandes& standard) {
+    for (double TDefinitionOperandes::*borne :
+         {&TDefinitionOperandes::ValeurMin, &TDefinitionOperandes::ValeurMax,
+          &TDefinitionOperandes::Multiple1, &TDefinitionOperandes::Multiple2})
+        if (!(d.*borne >= 0 && d.*borne <= ChoixOp2Logique::VALEUR_MAX)) // NaN too
+            d.*borne = standard.*borne;
+    if (d.Decimales < 0 || d.Decimales > ChoixOp2Logique::MAX_DECIMALES)
+        d.Decimales = standard.Decimales;
+    if (d.Operation < OP_ADDITION || d.Operation > OP_DIVISION)
+        d.Operation = standard.Operation;
 }
 
 std::string booleen(bool b) {
@@ -161,10 +189,31 @@ std::vector<IniEntry> TvlOperation::EntreesIniPropres() {
 }
 
 void TvlOperation::AppliqueOptions() {
+    borneReglages();
     CommonComponent::AppliqueOptions();
     Pinceau.Style = stylePinceau(opts_.StylePinceauCadre);
     Brosse.Style = styleBrosse(opts_.StyleBrosseFond);
     stylo_.Width = opts_.EpaisseurTrait;
+}
+
+void TvlOperation::borneReglages() {
+    const OperOptions lus = opts_;
+    RestaureStandardNonApplique();
+    OperOptions usine = std::exchange(opts_, lus);
+    for (const Cle& cle : kClesOperation) {
+        if ((cle.lecture != Lecture::Entier && cle.lecture != Lecture::Couleur) ||
+            cle.champ == nullptr)
+            continue;
+        const IntField champ = cle.champ(&opts_).entier;
+        if (champ.Get() < cle.min || champ.Get() > cle.max)
+            champ.Set(cle.champ(&usine).entier.Get());
+    }
+    for (int type = OP_ADDITION; type <= OP_DIVISION; ++type) {
+        std::int16_t& trous = opts_.PositionTrous[type];
+        if (trous < 0 || trous > PositionTrousMax(type))
+            trous = usine.PositionTrous[type];
+    }
+    borneDefinition(opts_.DefinitionOperandes, usine.DefinitionOperandes);
 }
 
 // ---- keys ----
@@ -224,14 +273,19 @@ void TvlOperation::ApresCle(int index) {
 
 std::optional<bool> TvlOperation::changePositionTrous(const std::string& valeur,
                                                       std::string& message) {
-    // Additions have four numbers that can carry holes, the other kinds three.
     const int type = opts_.DefinitionOperandes.Operation;
-    const int max = type == OP_ADDITION ? 15 : 7;
     int trous = 0;
-    if (!ConvInt(valeur, trous, message, 0, max))
-        return false;
     if (type < OP_ADDITION || type > OP_DIVISION)
-        return true;
+        return ConvInt(valeur, trous, message, 0, PositionTrousMax(type));
+    if (!ConvInt(valeur, trous, message))
+        return false;
+    // The range depends on the kind: say which.
+    if (trous < 0 || trous > PositionTrousMax(type)) {
+        message = "La valeur doit être comprise entre 0 et " +
+                  std::to_string(PositionTrousMax(type)) + " pour " +
+                  kTypesFrancais[std::size_t(type)] + ".";
+        return false;
+    }
     opts_.PositionTrous[type] = std::int16_t(trous);
     regenereSaufInhibe();
     verifieInfoMult();
@@ -426,7 +480,8 @@ bool TvlOperation::Charge(TStream& s, TResolver* resolver, TCadre* parent) {
             attendus = 10 * sizeof(TLigneOperandes);
         }
         std::size_t lus = 0;
-        ok = ReadFile(s, TableOperandes.data(), attendus, lus) && lus == attendus;
+        ok = ReadFile(s, TableOperandes.data(), attendus, lus) && lus == attendus &&
+             tableLisible(TableOperandes);
     }
     if (!ok)
         RemplitAuHasard(TableOperandes);

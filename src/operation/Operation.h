@@ -90,6 +90,9 @@ protected:
 
 private:
     bool inhibe() const { return opts_.InhibeCalculsAuto; }
+    // Settings read from a record or the ini file that their key would refuse (a hole setting
+    // of 99, a difficulty of 5) take their factory values.
+    void borneReglages();
     // Regenerates unless automatic regeneration is off.
     void regenereSaufInhibe();
     // Explains in an information window why long multiplications in line lose their holes.

@@ -41,7 +41,9 @@ std::string holes(int value) {
 TEST_F(OperationSheet, ExplicitOperandsBecomeTheExercises) {
     const std::string sheet =
         write("[Opération]\nPositionTrous = 1\nOperandes = 12;7,5 | 1,25;2\n"
-              "[Opération]\nOperation = 1\nPositionTrous = 1\nOperandes = 3;5 | 1000;999\n");
+              "[Opération]\nOperation = 1\nPositionTrous = 1\nOperandes = 3;5 | 1000;999\n"
+              "[Opération]\nOperation = 1\nPositionTrous = 0\nOperationPosee = 0\n"
+              "Operandes = 5,1;4,9 | 22,45;21,49\n");
     const Outcome r =
         RunInProcess({"build", sheet, "-o", path("f.pdf"), "--save", path("f.vld"), "--seed", "2"});
     ASSERT_EQ(r.code, EXIT_OK) << r.err;
@@ -50,7 +52,8 @@ TEST_F(OperationSheet, ExplicitOperandsBecomeTheExercises) {
     EXPECT_EQ(exercisesByName(path("f.vld")),
               (std::map<std::string, std::vector<std::string>>{
                   {"Opération1", {"[1][2] + 7,5 = 19,5", "[1],[2][5] + 2 = 3,25"}},
-                  {"Opération2", {"[5] - 3 = 2", "[1][0][0][0] - 999 = 0001"}}}));
+                  {"Opération2", {"[5] - 3 = 2", "[1][0][0][0] - 999 = 0001"}},
+                  {"Opération3", {"5,1 - 4,9 = 0,2", "22,45 - 21,49 = 0,96"}}}));
 }
 
 TEST_F(OperationSheet, RefusalsStopTheBuildAtTheirLine) {
@@ -62,12 +65,15 @@ TEST_F(OperationSheet, RefusalsStopTheBuildAtTheirLine) {
         {"Operation = 3\nOperandes = 8;2 | 7;0\n",
          ":3: Opération1 : Division par zéro. Erreur en opération 2"},
         {"Operandes = 1,1234567;1\n", "Trop de décimales en opération 1 ligne 1"},
+        {"Operation = 2\nPositionTrous = 8\n",
+         ":3: Opération1 : La valeur doit être comprise entre 0 et 7 pour une multiplication."},
         {"Operandes = 1 000;2\n", "« 1 000 » n'est pas un nombre (opération 1)"},
         {"Operation = 1\nOperandes = 3;2;1\n", "Trop d'opérandes en opération 1 (2 au plus)"},
         {"Tirage = 1;100\n", "« Tirage » attend min;max;multiple;ou de;décimales;pas de zéros"},
         {"Tirage = 1;100;0;0;7;0\n", "Tirage : les décimales"},
         {"Operation = 1\nTirage = 1;100;0;0;0;0;3\n", "Tirage : le nombre d'opérandes"},
-        {"Operation = 3\nTirage = 0;1;0;0;0;0\n", "Division par zéro"},
+        {"Operation = 3\nTirage = 0;1;0;0;0;0\n",
+         "Tirage : avec ces réglages, le diviseur tiré vaut toujours 0"},
     };
     for (const Cas& c : cas) {
         const std::string sheet = write("[Opération]\n" + c.lignes);

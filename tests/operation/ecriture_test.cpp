@@ -8,6 +8,7 @@
 #include "operation/OperGen.h"
 #include "operation/OperOptions.h"
 
+#include <cmath>
 #include <set>
 #include <tuple>
 
@@ -26,7 +27,8 @@ TEST_F(EcritureTest, DoubleToStringWritesPlainDecimalsWithoutTrailingZeros) {
                                                           {0.0005, "0,0005"},
                                                           {1234567.125, "1234567,125"},
                                                           {0.1L + 0.2L, "0,3"},
-                                                          {1e20L, "100000000000000000000"}})
+                                                          {1e20L, "100000000000000000000"},
+                                                          {HUGE_VALL, "0"}})
         EXPECT_EQ(DoubleToString(x), texte);
     SetDecimalSeparator('.');
     EXPECT_EQ(DoubleToString(19.5), "19.5");

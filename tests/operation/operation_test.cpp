@@ -3,11 +3,14 @@
 #include "OperationFixture.h"
 #include "host/Stream.h"
 #include "operation/ChoixOp2Modele.h"
+#include "operation/OperandesFeuille.h"
 #include "platform/UserInterface.h"
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstring>
+#include <fstream>
 
 namespace {
 
@@ -194,15 +197,21 @@ TEST_F(OperationTest, OlderAndCutRecordsLoad) {
         for (std::size_t i = 0; i < 24; ++i)
             EXPECT_EQ(lu.TableOperandes[i], i < 10 ? source.TableOperandes[i] : vide) << i;
     }
-    // Cut inside the operand table: the records stay, the table is drawn again.
-    TMemoryStream inTable(std::vector<std::uint8_t>(v3.begin(), v3.end() - 100));
-    TvlOperation& a = nouvelle();
-    EXPECT_FALSE(a.Charge(inTable, nullptr, &document_.Cadre(0)));
-    EXPECT_EQ(exercices(a), exercices(source));
-    EXPECT_EQ(a.Reglages().NombreOperations, 5);
-    for (const TLigneOperandes& row : a.TableOperandes)
-        for (const double v : row)
-            ASSERT_TRUE(v >= 1 && v <= 100) << v;
+    // Cut inside the operand table, or a cell no operand (infinite): the records stay, the table
+    // is drawn again.
+    std::vector<std::uint8_t> infini = v3;
+    const double infinie = HUGE_VAL;
+    std::memcpy(infini.data() + infini.size() - 8, &infinie, 8);
+    for (const auto& bytes : {std::vector<std::uint8_t>(v3.begin(), v3.end() - 100), infini}) {
+        TMemoryStream inTable(bytes);
+        TvlOperation& a = nouvelle();
+        EXPECT_FALSE(a.Charge(inTable, nullptr, &document_.Cadre(0)));
+        EXPECT_EQ(exercices(a), exercices(source));
+        EXPECT_EQ(a.Reglages().NombreOperations, 5);
+        for (const TLigneOperandes& row : a.TableOperandes)
+            for (const double v : row)
+                ASSERT_TRUE(v >= 1 && v <= 100) << v;
+    }
     // Cut inside the options block: factory settings, and no exercise (none is built before the
     // construction ends).
     TMemoryStream inBlock(std::vector<std::uint8_t>(v3.begin(), v3.begin() + debut + 100));
@@ -222,6 +231,57 @@ TEST_F(OperationTest, DescriptionWritesEveryLineOfMultiplicationsAndDivisions) {
     change(op, "Operation=3;PositionTrous=0;PrecisionDiv=2");
     operandes(op, {{1, 3}});
     EXPECT_EQ(exercices(op), std::vector<std::string>{"1 : 3 = 0,33 ; 10 | 1"});
+}
+
+// Drawn operands over 100 seeds, 0 to 3 decimals: every sum and difference is exact at its
+// operands' decimals (checked on thousandths), and no divisor is 0.
+TEST_F(OperationTest, DrawnResultsAreExactAndDrawnDivisorsNeverZero) {
+    TvlOperation& op = nouvelle();
+    change(op, "OperationPosee=0");
+    const auto decimales = [](const std::string& n) {
+        return n.find(',') == std::string::npos ? 0 : int(n.size() - n.find(',') - 1);
+    };
+    const auto milliemes = [](std::string n) {
+        std::replace(n.begin(), n.end(), ',', '.');
+        return std::llround(std::stod(n) * 1000);
+    };
+    int vus = 0;
+    for (int i = 0; i < 1200; ++i) {
+        SeedRandom(std::uint32_t(i / 12 + 1));
+        const int kind = i % 3 == 2 ? OP_DIVISION : i % 3;
+        change(op, "Operation=" + std::to_string(kind) + ";PositionTrous=0");
+        std::string m;
+        const std::string tirage = "0;20;0;0;" + std::to_string(i / 3 % 4) + ";0";
+        ASSERT_TRUE(AppliqueCleFeuilleOperation(op, "Tirage", tirage, m)) << tirage << m;
+        for (const TLigneOperandes& ligne : op.TableOperandes)
+            EXPECT_TRUE(kind != OP_DIVISION || ligne[1] != 0) << tirage << " seed " << i / 12 + 1;
+        for (const std::string& e :
+             kind == OP_DIVISION ? std::vector<std::string>{} : exercices(op)) {
+            std::istringstream in(e); // "a + b + c = s", "a - b = d"
+            std::string n, signe = "+";
+            long long total = 0;
+            int plus = 0;
+            for (in >> n; signe != "="; in >> signe >> n) {
+                total += (signe == "-" ? -1 : 1) * milliemes(n);
+                plus = std::max(plus, decimales(n));
+            }
+            EXPECT_TRUE(decimales(n) <= plus && milliemes(n) == total) << e;
+            vus += plus > 0 ? 1 : 0;
+        }
+    }
+    EXPECT_GT(vus, 10000);
+}
+
+// Values their key would refuse, read from the ini file, take the factory ones.
+TEST_F(OperationTest, OutOfRangeSettingsFromTheIniFileTakeTheFactoryValues) {
+    std::ofstream(FichIni()) << "[Opération]\nPositionTrousAddition=15\nPositionTrousDivision=9\n"
+                                "DifficulteMult=5\nDifficulteDiv=-3\nOperation=-5,nan,0,0,9\n";
+    const OperOptions& o = nouvelle().Reglages();
+    const TDefinitionOperandes& d = o.DefinitionOperandes;
+    EXPECT_EQ(std::vector<double>({double(o.PositionTrous[0]), double(o.PositionTrous[3]),
+                                   double(o.DifficulteMult), double(o.DifficulteDiv), d.ValeurMin,
+                                   d.ValeurMax, double(d.Decimales)}),
+              std::vector<double>({15, 4, 1, 0, 1, 100, 0}));
 }
 
 } // namespace
