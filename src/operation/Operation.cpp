@@ -3,6 +3,7 @@
 #include "operation/OperationCles.h"
 
 #include "host/Conversions.h"
+#include "host/Document.h"
 #include "host/Services.h"
 #include "host/Stream.h"
 #include "operation/ChoixOp2Modele.h"
@@ -18,6 +19,7 @@
 #include <algorithm>
 #include <array>
 #include <cstring>
+#include <numeric>
 
 std::int32_t TvlOperation::MultChiffresMax = 6;
 std::int32_t TvlOperation::InfoMult = 0;
@@ -477,8 +479,12 @@ void TvlOperation::Imprime(TCanvas& canvas, int mode, TPlanche*) {
 
 vlPoint TvlOperation::Emet(TCanvas& canvas, vlRect rect, vlPoint pos, vlSize cell, int mode,
                            TComposant* recepteur) {
-    rect = rect.Normalise();
-    if (rect.Width() < cell.cx || rect.Height() < cell.cy || pos.x >= rect.Width() ||
+    const vlRect cadre = rect.Normalise();
+    // The exercises keep clear of the frame's line; on a grid, by whole squares.
+    const vlSize carreaux{opts_.AlignerSurCarreau ? cell.cx : 0, cell.cy};
+    rect = DessinOperation::Interieur(cadre, recepteur != nullptr ? recepteur->Pinceau.Width : 0,
+                                      carreaux);
+    if (cadre.Width() < cell.cx || cadre.Height() < cell.cy || pos.x >= rect.Width() ||
         pos.y >= rect.Height())
         return pos;
     const bool correction = mode == MODE_CORRIGE;
@@ -513,11 +519,14 @@ vlPoint TvlOperation::Emet(TCanvas& canvas, vlRect rect, vlPoint pos, vlSize cel
     cellules.extra = offerte.cx == 0 ? cellules.cw / 2 : 0;
 
     const int niveau = canvas.SaveDC();
-    canvas.IntersectClipRect(rect.left, rect.top, rect.right, rect.bottom);
+    canvas.IntersectClipRect(cadre.left, cadre.top, cadre.right, cadre.bottom);
     int premier = 0;
+    std::size_t cible = 0;
     const auto trouve = std::find(Recepteurs.begin(), Recepteurs.end(), recepteur);
-    if (trouve != Recepteurs.end())
-        premier = int(trouve - Recepteurs.begin()) * opts_.NombreOperations;
+    if (trouve != Recepteurs.end()) {
+        cible = std::size_t(trouve - Recepteurs.begin());
+        premier = int(cible) * opts_.NombreOperations;
+    }
 
     DessinOperation dessin(canvas, opts_, operations_, police_, policeCorrige_, cellules,
                            correction);
@@ -540,7 +549,30 @@ vlPoint TvlOperation::Emet(TCanvas& canvas, vlRect rect, vlPoint pos, vlSize cel
     }
     canvas.RestoreDC(niveau);
     canvas.Font = avant;
+    horsCadre_.resize(std::max<std::size_t>(Recepteurs.size(), 1));
+    horsCadre_[cible] = dessin.ExercicesHorsCadre();
     return suite;
+}
+
+int TvlOperation::ExercicesHorsCadre() const {
+    return std::accumulate(horsCadre_.begin(), horsCadre_.end(), 0);
+}
+
+std::vector<std::string> AvertissementsCadre(const TDocument& document) {
+    std::vector<std::string> avertissements;
+    for (int i = 0; i < document.NbComposants(); ++i)
+        if (const auto* op = dynamic_cast<const TvlOperation*>(&document.Composant(i)))
+            if (std::string a = op->AvertissementCadre(); !a.empty())
+                avertissements.push_back(std::move(a));
+    return avertissements;
+}
+
+std::string TvlOperation::AvertissementCadre() const {
+    const int n = ExercicesHorsCadre();
+    if (n == 0)
+        return {};
+    return Nom() + " : " + std::to_string(n) +
+           (n == 1 ? " exercice ne tient pas" : " exercices ne tiennent pas") + " dans le cadre";
 }
 
 // ---- description ----
