@@ -287,6 +287,7 @@ vlPoint DessinOperation::divisionsPosees(vlRect rect, vlPoint pos, int premier) 
         bas = std::max(bas, b.bottom);
     }
     const int pasY = std::max((maxRangs + 1) * ch, bas + ch / 2);
+
     enRangs(rect, pos, boites, {gauche + droite + 2 * cw, pasY}, {gauche, 0}, false, dessine);
     return finRangs(pos, pasY);
 }

@@ -189,6 +189,11 @@ void DessinOperation::enRangs(const vlRect& rect, vlPoint& pos, const std::vecto
                               vlPoint pas, vlPoint ancre, bool separateurs,
                               const DessinExercice& dessine) {
     const int n = int(encres.size());
+    // What rises above its first row (the arrow of a moved comma) lowers the whole list.
+    int leve = 0;
+    for (const vlRect& e : encres)
+        leve = std::max(leve, -(e.top + ancre.y));
+    ancre.y += leve;
     for (int i = 0; i < n; ++i) {
         const vlRect& e = encres[std::size_t(i)];
         const vlRect boite{e.left + ancre.x, e.top + ancre.y, e.right + ancre.x,

@@ -69,8 +69,8 @@ inline std::vector<Texte> seuls(const std::vector<Texte>& all, const std::string
     return found;
 }
 
-// The box of a recorded text or line: text cells from the fixed metrics, lines widened by
-// half their pen.
+// The box of a recorded drawing: text cells from the fixed metrics, lines and outlines widened
+// by half their pen.
 inline vlRect boite(const TDrawCall& c) {
     if (c.op == TDrawCall::Op::TextOut) {
         const auto n = std::count_if(c.text.begin(), c.text.end(), [](char b) {
@@ -78,25 +78,37 @@ inline vlRect boite(const TDrawCall& c) {
         });
         const int w = int(n) * TRecordingCanvas::CharWidth(c.font);
         const TTextMetric m = TRecordingCanvas::MetricsOf(c.font);
-        const int x = (c.textAlign & TA_CENTER) == TA_CENTER ? c.args[0] - w / 2 : c.args[0];
-        return {x, c.args[1] - m.tmAscent, x + w, c.args[1] + m.tmDescent};
+        const unsigned h = c.textAlign & TA_HORIZONTAL_MASK;
+        const unsigned v = c.textAlign & TA_VERTICAL_MASK;
+        const int x = c.args[0] - (h == TA_CENTER ? w / 2 : h == TA_RIGHT ? w : 0);
+        const int y = c.args[1] - (v == TA_BASELINE ? m.tmAscent : v == TA_BOTTOM ? m.tmHeight : 0);
+        return {x, y, x + w, y + m.tmHeight};
     }
-    const int d = c.pen.Width / 2;
-    const vlRect r = vlRect{c.args[0], c.args[1], c.args[2], c.args[3]}.Normalise();
-    return {r.left - d, r.top - d, r.right + d, r.bottom + d};
+    vlRect r = c.points.empty()
+                   ? vlRect{c.args[0], c.args[1], c.args[2], c.args[3]}.Normalise()
+                   : vlRect{c.points[0].x, c.points[0].y, c.points[0].x, c.points[0].y};
+    for (const vlPoint& p : c.points)
+        r = {std::min(r.left, p.x), std::min(r.top, p.y), std::max(r.right, p.x),
+             std::max(r.bottom, p.y)};
+    const bool plein = c.op == TDrawCall::Op::FillRect || c.op == TDrawCall::Op::StretchDraw;
+    const int d = plein ? 0 : c.pen.Width / 2;
+    if (c.op != TDrawCall::Op::Line) // lines end flat: their pen widens them across only
+        return {r.left - d, r.top - d, r.right + d, r.bottom + d};
+    const int dx = r.top != r.bottom ? d : 0;
+    const int dy = r.left != r.right ? d : 0;
+    return {r.left - dx, r.top - dy, r.right + dx, r.bottom + dy};
 }
 
-// The texts and lines not wholly inside `interieur`, one line each.
+// What is drawn not wholly inside `interieur`, one line each.
 inline std::vector<std::string> dehors(const TRecordingCanvas& canvas, const vlRect& interieur) {
     std::vector<std::string> found;
     for (const TDrawCall& c : canvas.calls) {
-        if (c.op != TDrawCall::Op::TextOut && c.op != TDrawCall::Op::Line)
-            continue;
         const vlRect b = boite(c);
         if (b.left < interieur.left || b.top < interieur.top || b.right > interieur.right ||
             b.bottom > interieur.bottom)
-            found.push_back(c.text + " [" + std::to_string(b.left) + ", " + std::to_string(b.top) +
-                            ", " + std::to_string(b.right) + ", " + std::to_string(b.bottom) + "]");
+            found.push_back(std::to_string(int(c.op)) + " " + c.text + " [" +
+                            std::to_string(b.left) + ", " + std::to_string(b.top) + ", " +
+                            std::to_string(b.right) + ", " + std::to_string(b.bottom) + "]");
     }
     return found;
 }
@@ -482,6 +494,7 @@ TEST_F(DessinTest, EverythingDrawnKeepsInsideTheFramesMargin) {
             canvas_.Clear();
             op.Dessine(canvas_, mode, nullptr);
             EXPECT_GT(canvas_.Texts().size(), 1u);
+            canvas_.calls.erase(canvas_.calls.begin()); // the frame
             EXPECT_EQ(dehors(canvas_, dedans), std::vector<std::string>{});
             EXPECT_EQ(op.ExercicesHorsCadre(), c.horsCadre);
             if (c.rang < 0)
@@ -490,6 +503,24 @@ TEST_F(DessinTest, EverythingDrawnKeepsInsideTheFramesMargin) {
                 EXPECT_EQ(ligne(o_.y + c.rang), c.corrige);
             else // one hole at most, under the last digit
                 EXPECT_LE(traits(canvas_, {0, 0}, 3).size(), 1u);
+        }
+    }
+}
+
+// The other kinds of the sheets, drawn with their defaults, stay inside their frame's line.
+TEST_F(DessinTest, OtherKindsDrawInsideTheirFrame) {
+    for (const char* type : {"Camembert", "Montre", "Dé", "Sudoku"}) {
+        SCOPED_TRACE(type);
+        TComposant* c = document_.Cree(type, 0);
+        ASSERT_NE(c, nullptr);
+        for (const int mode : {MODE_EPREUVE, MODE_CORRIGE}) {
+            canvas_.Clear();
+            c->Dessine(canvas_, mode, nullptr);
+            const int d = c->Pinceau.Width / 2;
+            const vlRect r = c->Rect.Normalise();
+            EXPECT_FALSE(canvas_.calls.empty());
+            EXPECT_EQ(dehors(canvas_, {r.left - d, r.top - d, r.right + d, r.bottom + d}),
+                      std::vector<std::string>{});
         }
     }
 }
