@@ -69,48 +69,35 @@ inline std::vector<Texte> seuls(const std::vector<Texte>& all, const std::string
     return found;
 }
 
-// The box of a recorded drawing: text cells from the fixed metrics, lines and outlines widened
-// by half their pen.
+// The box of a recorded text or line: text cells from the fixed metrics, lines (flat ends)
+// widened across by half their pen.
 inline vlRect boite(const TDrawCall& c) {
     if (c.op == TDrawCall::Op::TextOut) {
-        const auto n = std::count_if(c.text.begin(), c.text.end(), [](char b) {
-            return (static_cast<unsigned char>(b) & 0xC0) != 0x80;
-        });
-        const int w = int(n) * TRecordingCanvas::CharWidth(c.font);
         const TTextMetric m = TRecordingCanvas::MetricsOf(c.font);
-        const unsigned h = c.textAlign & TA_HORIZONTAL_MASK;
-        const unsigned v = c.textAlign & TA_VERTICAL_MASK;
+        const unsigned h = c.textAlign & TA_HORIZONTAL_MASK, v = c.textAlign & TA_VERTICAL_MASK;
+        const auto n =
+            std::count_if(c.text.begin(), c.text.end(), [](char b) { return (b & 0xC0) != 0x80; });
+        const int w = int(n) * TRecordingCanvas::CharWidth(c.font);
         const int x = c.args[0] - (h == TA_CENTER ? w / 2 : h == TA_RIGHT ? w : 0);
         const int y = c.args[1] - (v == TA_BASELINE ? m.tmAscent : v == TA_BOTTOM ? m.tmHeight : 0);
         return {x, y, x + w, y + m.tmHeight};
     }
-    vlRect r = c.points.empty()
-                   ? vlRect{c.args[0], c.args[1], c.args[2], c.args[3]}.Normalise()
-                   : vlRect{c.points[0].x, c.points[0].y, c.points[0].x, c.points[0].y};
-    for (const vlPoint& p : c.points)
-        r = {std::min(r.left, p.x), std::min(r.top, p.y), std::max(r.right, p.x),
-             std::max(r.bottom, p.y)};
-    const bool plein = c.op == TDrawCall::Op::FillRect || c.op == TDrawCall::Op::StretchDraw;
-    const int d = plein ? 0 : c.pen.Width / 2;
-    if (c.op != TDrawCall::Op::Line) // lines end flat: their pen widens them across only
-        return {r.left - d, r.top - d, r.right + d, r.bottom + d};
-    const int dx = r.top != r.bottom ? d : 0;
-    const int dy = r.left != r.right ? d : 0;
+    const vlRect r = vlRect{c.args[0], c.args[1], c.args[2], c.args[3]}.Normalise();
+    const int dx = r.top == r.bottom ? 0 : c.pen.Width / 2;
+    const int dy = r.left == r.right ? 0 : c.pen.Width / 2;
     return {r.left - dx, r.top - dy, r.right + dx, r.bottom + dy};
 }
 
-// What is drawn not wholly inside `interieur`, one line each.
-inline std::vector<std::string> dehors(const TRecordingCanvas& canvas, const vlRect& interieur) {
-    std::vector<std::string> found;
+// The texts and lines not wholly inside `r`, with their box's top-left corner.
+inline std::string dehors(const TRecordingCanvas& canvas, const vlRect& r) {
+    std::string s;
     for (const TDrawCall& c : canvas.calls) {
-        const vlRect b = boite(c);
-        if (b.left < interieur.left || b.top < interieur.top || b.right > interieur.right ||
-            b.bottom > interieur.bottom)
-            found.push_back(std::to_string(int(c.op)) + " " + c.text + " [" +
-                            std::to_string(b.left) + ", " + std::to_string(b.top) + ", " +
-                            std::to_string(b.right) + ", " + std::to_string(b.bottom) + "]");
+        const vlRect b =
+            c.op == TDrawCall::Op::TextOut || c.op == TDrawCall::Op::Line ? boite(c) : r;
+        if (b.left < r.left || b.top < r.top || b.right > r.right || b.bottom > r.bottom)
+            s += c.text + "@" + std::to_string(b.left) + "," + std::to_string(b.top) + " ";
     }
-    return found;
+    return s;
 }
 
 constexpr int CW = 29;
@@ -137,13 +124,8 @@ protected:
         operandes(op, rows);
         if (mode >= 0)
             op.Dessine(canvas_, mode, nullptr);
-        o_ = interieur(op).LireOrg();
+        o_ = DessinOperation::Interieur(op.Rect, op.Pinceau.Width, {}).LireOrg();
         return op;
-    }
-
-    // Where the exercises of an operation drawing in its own frame are laid out.
-    static vlRect interieur(const TvlOperation& op) {
-        return DessinOperation::Interieur(op.Rect, op.Pinceau.Width, {});
     }
 
     std::vector<Texte> dessines() const { return textes(canvas_, o_); }
@@ -230,7 +212,7 @@ TEST_F(DessinTest, PosedAdditionOnItsColumns) {
 TEST_F(DessinTest, HolesAreDashesInTheTestAndDigitsInTheCorrection) {
     TvlOperation& op = nouvelle(); // the sum is hidden
     operandes(op, {{12, 7.5}});
-    o_ = interieur(op).LireOrg();
+    o_ = DessinOperation::Interieur(op.Rect, op.Pinceau.Width, {}).LireOrg();
     op.Dessine(canvas_, MODE_EPREUVE, nullptr);
     EXPECT_EQ(concatene(dessines()), "127,5+,"); // the sum keeps only its comma
     // A dash four fifths of a digit wide centred in each cell of the sum, on its baseline,
@@ -366,10 +348,8 @@ TEST_F(DessinTest, AWholeHoledDecimalFactorHidesItsComma) {
     EXPECT_EQ(x(",", 2 * CH), INT_MIN);
     // Three dashes ending on the right end, like the digits above: no room for the comma.
     EXPECT_EQ(x("5", CH), B - CW + CW / 2);
-    for (const int k : {1, 2, 3})
-        EXPECT_TRUE(contient(traits(canvas_, {0, 0}, 3),
-                             {B - k * CW + CW / 2 - 11, 2 * CH, B - k * CW + CW / 2 + 11, 2 * CH}))
-            << k;
+    for (const int x : {B - CW + 3, B - 2 * CW + 3, B - 3 * CW + 3}) // cells' centres less 11
+        EXPECT_TRUE(contient(traits(canvas_, {0, 0}, 3), {x, 2 * CH, x + 22, 2 * CH})) << x;
     dessin(true).DessineMultiplicationPosee(rect_, {B, 0}, m);
     EXPECT_EQ(ligne(2 * CH), "×0,25");
 }
@@ -458,10 +438,9 @@ TEST_F(DessinTest, EverythingDrawnKeepsInsideTheFramesMargin) {
         std::string cles;
         std::vector<std::vector<double>> operandes;
         int horsCadre;
-        // A row drawn in the test version (baseline, from the inner top) and its texts in the
-        // corrected version; -1 when none is checked.
-        int rang = -1;
+        int rang = -1; // a baseline (from the inner top), its corrected texts, the test's holes
         std::string corrige = {};
+        int trous = -1;
     };
     const std::vector<Cas> cas{
         // The sign of the first exercise of each row.
@@ -477,8 +456,9 @@ TEST_F(DessinTest, EverythingDrawnKeepsInsideTheFramesMargin) {
          {{9999, 99}, {9999, 99}, {9999, 99}, {9999, 99}, {9999, 99}},
          2},
         // Neither holes nor digits on leading zeros: 1000 - 999 = 1 and the partial product 5.
-        {"Operation=1;", {{1000, 999}}, 0, 3 * CH, "1"},
-        {"Operation=2;PositionTrous=0;", {{0.5, 12}}, 0, 4 * CH, "5"},
+        {"Operation=1;", {{1000, 999}}, 0, 3 * CH, "1", 1},
+        {"Operation=1;TrousIsoles=1;PositionTrous=6;", {{1000, 999}}, 0, 3 * CH, "1", 3},
+        {"Operation=2;PositionTrous=0;", {{0.5, 12}}, 0, 4 * CH, "5", 0},
     };
     for (const Cas& c : cas) {
         SCOPED_TRACE(c.cles);
@@ -495,32 +475,14 @@ TEST_F(DessinTest, EverythingDrawnKeepsInsideTheFramesMargin) {
             op.Dessine(canvas_, mode, nullptr);
             EXPECT_GT(canvas_.Texts().size(), 1u);
             canvas_.calls.erase(canvas_.calls.begin()); // the frame
-            EXPECT_EQ(dehors(canvas_, dedans), std::vector<std::string>{});
+            EXPECT_EQ(dehors(canvas_, dedans), "");
             EXPECT_EQ(op.ExercicesHorsCadre(), c.horsCadre);
             if (c.rang < 0)
                 continue;
             if (mode == MODE_CORRIGE)
                 EXPECT_EQ(ligne(o_.y + c.rang), c.corrige);
-            else // one hole at most, under the last digit
-                EXPECT_LE(traits(canvas_, {0, 0}, 3).size(), 1u);
-        }
-    }
-}
-
-// The other kinds of the sheets, drawn with their defaults, stay inside their frame's line.
-TEST_F(DessinTest, OtherKindsDrawInsideTheirFrame) {
-    for (const char* type : {"Camembert", "Montre", "Dé", "Sudoku"}) {
-        SCOPED_TRACE(type);
-        TComposant* c = document_.Cree(type, 0);
-        ASSERT_NE(c, nullptr);
-        for (const int mode : {MODE_EPREUVE, MODE_CORRIGE}) {
-            canvas_.Clear();
-            c->Dessine(canvas_, mode, nullptr);
-            const int d = c->Pinceau.Width / 2;
-            const vlRect r = c->Rect.Normalise();
-            EXPECT_FALSE(canvas_.calls.empty());
-            EXPECT_EQ(dehors(canvas_, {r.left - d, r.top - d, r.right + d, r.bottom + d}),
-                      std::vector<std::string>{});
+            else
+                EXPECT_EQ(int(traits(canvas_, {0, 0}, 3).size()), c.trous);
         }
     }
 }
