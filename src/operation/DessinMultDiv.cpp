@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <array>
 #include <climits>
+#include <sstream>
 
 namespace {
 
@@ -47,6 +48,26 @@ std::string chiffresLus(const std::string& texte) {
         if (EstChiffreOuTrou(c))
             chiffres += EstChiffre(c) ? c : ChiffreCache(c);
     return chiffres;
+}
+
+// The lines broken between words so that each fits in `largeur` (a word longer stays whole).
+std::vector<std::string> coupeMots(TCanvas& canvas, const std::vector<std::string>& lignes,
+                                   int largeur) {
+    std::vector<std::string> coupees;
+    for (const std::string& ligne : lignes) {
+        std::string courante;
+        std::istringstream mots(ligne);
+        for (std::string mot; mots >> mot;) {
+            std::string essai = courante.empty() ? mot : courante + " " + mot;
+            if (!courante.empty() && canvas.TextWidth(essai) > largeur) {
+                coupees.push_back(courante);
+                essai = mot;
+            }
+            courante = std::move(essai);
+        }
+        coupees.push_back(courante);
+    }
+    return coupees;
 }
 
 bool zeroLu(char c) {
@@ -92,14 +113,17 @@ int DessinOperation::finExercices(int premier) const {
 }
 
 vlPoint DessinOperation::message(vlRect rect, vlPoint pos, const std::vector<std::string>& lignes) {
-    const vlPoint o = rect.LireOrg() + pos;
     const unsigned avant = canvas_.SetTextAlign(TA_BASELINE | TA_LEFT);
     canvas_.SetBkMode(TRANSPARENT);
     const int ch = cellules_.ch;
-    for (std::size_t i = 0; i < lignes.size(); ++i)
-        canvas_.TextOut(o.x, o.y + int(i + 1) * ch, lignes[i]);
+    const int descente = canvas_.GetTextMetrics().tmDescent;
+    for (const std::string& ligne : coupeMots(canvas_, lignes, rect.Width() - pos.x)) {
+        if (pos.y + ch + descente > rect.Height())
+            break;
+        canvas_.TextOut(rect.left + pos.x, rect.top + pos.y + ch, ligne);
+        pos.y += ch;
+    }
     canvas_.SetTextAlign(avant);
-    pos.y += int(lignes.size()) * ch;
     return pos;
 }
 

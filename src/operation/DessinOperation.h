@@ -127,6 +127,8 @@ private:
     vlPoint multiplicationsPosees(vlRect rect, vlPoint pos, int premier);
     vlPoint multiplicationsEnLigne(vlRect rect, vlPoint pos, int premier);
     vlPoint divisionsPosees(vlRect rect, vlPoint pos, int premier);
+    // The lines left-aligned from pos, broken between words to the rectangle's width; those
+    // below it are left out.
     vlPoint message(vlRect rect, vlPoint pos, const std::vector<std::string>& lignes);
     void croix(int x, int y, int cw, int ch);
     int premierExercice(int premier) const;

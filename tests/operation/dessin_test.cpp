@@ -455,6 +455,8 @@ TEST_F(DessinTest, EverythingDrawnKeepsInsideTheFramesMargin) {
         {"Operation=3;PositionTrous=0;Hauteur=4;",
          {{9999, 99}, {9999, 99}, {9999, 99}, {9999, 99}, {9999, 99}},
          2},
+        // A message in place of inline exercises, broken to the frame's width.
+        {"Operation=2;OperationPosee=0;TrousIsoles=1;PositionTrous=7;", {{123, 45}}, 0},
         // Neither holes nor digits on leading zeros: 1000 - 999 = 1 and the partial product 5.
         {"Operation=1;", {{1000, 999}}, 0, 3 * CH, "1", 1},
         {"Operation=1;TrousIsoles=1;PositionTrous=6;", {{1000, 999}}, 0, 3 * CH, "1", 3},
