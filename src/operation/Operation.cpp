@@ -484,9 +484,21 @@ vlPoint TvlOperation::Emet(TCanvas& canvas, vlRect rect, vlPoint pos, vlSize cel
     const vlSize carreaux{opts_.AlignerSurCarreau ? cell.cx : 0, cell.cy};
     rect = DessinOperation::Interieur(cadre, recepteur != nullptr ? recepteur->Pinceau.Width : 0,
                                       carreaux);
+    int premier = 0;
+    std::size_t cible = 0;
+    const auto trouve = std::find(Recepteurs.begin(), Recepteurs.end(), recepteur);
+    if (trouve != Recepteurs.end()) {
+        cible = std::size_t(trouve - Recepteurs.begin());
+        premier = int(cible) * opts_.NombreOperations;
+    }
+    horsCadre_.resize(std::max<std::size_t>(Recepteurs.size(), 1));
     if (cadre.Width() < cell.cx || cadre.Height() < cell.cy || pos.x >= rect.Width() ||
-        pos.y >= rect.Height())
+        pos.y >= rect.Height()) {
+        // No room at all: none of this frame's exercises is drawn.
+        const int fin = std::min<int>(int(operations_.size()), premier + opts_.NombreOperations);
+        horsCadre_[cible] = std::max(0, fin - premier);
         return pos;
+    }
     const bool correction = mode == MODE_CORRIGE;
     stylo_.Width = opts_.EpaisseurTrait;
     canvas.Pen = stylo_;
@@ -520,13 +532,6 @@ vlPoint TvlOperation::Emet(TCanvas& canvas, vlRect rect, vlPoint pos, vlSize cel
 
     const int niveau = canvas.SaveDC();
     canvas.IntersectClipRect(cadre.left, cadre.top, cadre.right, cadre.bottom);
-    int premier = 0;
-    std::size_t cible = 0;
-    const auto trouve = std::find(Recepteurs.begin(), Recepteurs.end(), recepteur);
-    if (trouve != Recepteurs.end()) {
-        cible = std::size_t(trouve - Recepteurs.begin());
-        premier = int(cible) * opts_.NombreOperations;
-    }
 
     DessinOperation dessin(canvas, opts_, operations_, police_, policeCorrige_, cellules,
                            correction);
@@ -549,7 +554,6 @@ vlPoint TvlOperation::Emet(TCanvas& canvas, vlRect rect, vlPoint pos, vlSize cel
     }
     canvas.RestoreDC(niveau);
     canvas.Font = avant;
-    horsCadre_.resize(std::max<std::size_t>(Recepteurs.size(), 1));
     horsCadre_[cible] = dessin.ExercicesHorsCadre();
     return suite;
 }
