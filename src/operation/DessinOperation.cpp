@@ -36,11 +36,11 @@ vlPoint DessinOperation::DessineSoustractions(vlRect rect, vlPoint pos, int prem
 
 vlPoint DessinOperation::dessineListe(vlRect rect, vlPoint pos, int premier) {
     const bool enLigne = !options_.OperationPosee;
-    const std::vector<Exercice> liste = exercices(premier);
+    const std::vector<Exercice> liste = exercices(premier, enLigne);
     return enLigne ? dessineEnLigne(rect, pos, liste) : dessineColonnes(rect, pos, liste);
 }
 
-std::vector<DessinOperation::Exercice> DessinOperation::exercices(int premier) const {
+std::vector<DessinOperation::Exercice> DessinOperation::exercices(int premier, bool enLigne) const {
     std::vector<Exercice> liste;
     const int fin =
         std::min(int(liste_.size()), premier + std::max<int>(options_.NombreOperations, 0));
@@ -59,9 +59,10 @@ std::vector<DessinOperation::Exercice> DessinOperation::exercices(int premier) c
         } else {
             continue;
         }
-        // Nobody writes a leading zero, in a column or in line.
-        for (std::string& nombre : e.nombres)
-            nombre = SansZerosTete(nombre);
+        // Nobody writes a leading zero (posed numbers lose theirs as they are drawn).
+        if (enLigne)
+            for (std::string& nombre : e.nombres)
+                nombre = SansZerosTete(nombre);
         liste.push_back(std::move(e));
     }
     return liste;
@@ -117,7 +118,8 @@ void DessinOperation::dessinePosee(vlRect rect, vlPoint pos, const Exercice& e) 
     for (int j = 0; j < int(e.nombres.size()); ++j) {
         const int haut = o.y + j * ch;
         // Column 0 holds the sign.
-        DessineNombreZ({o.x + cw, haut}, e.nombres[std::size_t(j)], false, false, false, false);
+        DessineNombreZ({o.x + cw, haut}, SansZerosTete(e.nombres[std::size_t(j)]), false, false,
+                       false, false);
         if (j != dernierOperande)
             continue;
         signe(o.x + cw / 2, haut + ch, e.signe);

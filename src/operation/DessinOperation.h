@@ -116,7 +116,7 @@ private:
 
     // Additions and subtractions share their layouts.
     vlPoint dessineListe(vlRect rect, vlPoint pos, int premier);
-    std::vector<Exercice> exercices(int premier) const;
+    std::vector<Exercice> exercices(int premier, bool enLigne) const;
     vlPoint dessineColonnes(vlRect rect, vlPoint pos, const std::vector<Exercice>& liste);
     // finDeListe: a blank row after the list.
     vlPoint dessineEnLigne(vlRect rect, vlPoint pos, const std::vector<Exercice>& liste,
