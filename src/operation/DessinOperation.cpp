@@ -191,11 +191,13 @@ void DessinOperation::enRangs(const vlRect& rect, vlPoint& pos, const std::vecto
                               vlPoint pas, vlPoint ancre, bool separateurs,
                               const DessinExercice& dessine) {
     const int n = int(encres.size());
-    // What rises above its first row (the arrow of a moved comma) lowers the whole list.
-    int leve = 0;
+    // What stands out left of its place (a sign wider than its cell) or above its first row
+    // (the arrow of a moved comma) moves the whole list right or down.
+    vlPoint deborde{0, 0};
     for (const vlRect& e : encres)
-        leve = std::max(leve, -(e.top + ancre.y));
-    ancre.y += leve;
+        deborde = {std::max(deborde.x, -(e.left + ancre.x)),
+                   std::max(deborde.y, -(e.top + ancre.y))};
+    ancre = ancre + deborde;
     for (int i = 0; i < n; ++i) {
         const vlRect& e = encres[std::size_t(i)];
         const vlRect boite{e.left + ancre.x, e.top + ancre.y, e.right + ancre.x,

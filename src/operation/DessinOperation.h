@@ -108,8 +108,8 @@ private:
     vlRect encre(const DessinExercice& dessine, int i) const;
     std::vector<vlRect> encres(const DessinExercice& dessine, int n) const;
     // Exercises side by side in rows, `pas` apart, each drawn from its place plus `ancre`, whose
-    // ink `encres` gives relative to its place (lowered so that none rises above its row); with
-    // separators, a stroke between two exercises of a row.
+    // ink `encres` gives relative to its place (moved so that none stands out left of its place
+    // or above its row); with separators, a stroke between two exercises of a row.
     void enRangs(const vlRect& rect, vlPoint& pos, const std::vector<vlRect>& encres, vlPoint pas,
                  vlPoint ancre, bool separateurs, const DessinExercice& dessine);
     void trou(int x, int y);
