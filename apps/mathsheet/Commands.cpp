@@ -11,6 +11,7 @@
 #include "host/Composant.h"
 #include "host/Document.h"
 #include "host/Services.h"
+#include "operation/Operation.h"
 #include "package/Paquet.h"
 #include "platform/Paths.h"
 #include "platform/Random.h"
@@ -239,6 +240,7 @@ private:
                     return EXIT_IO;
                 }
             }
+            avertit(document);
         }
         if (!output.Finish(error) || !outputs.Commit(error)) {
             err_ << "mathsheet : " << error << "\n";
@@ -246,6 +248,12 @@ private:
         }
         out_ << a.output << " : " << output.Pages() << " page(s), graine " << seed << "\n";
         return EXIT_OK;
+    }
+
+    // What the drawing could not show, said on standard error; the build still succeeds.
+    void avertit(const TDocument& document) {
+        for (const std::string& avertissement : AvertissementsCadre(document))
+            err_ << "mathsheet : avertissement : " << avertissement << "\n";
     }
 
     bool save(const TDocument& document, const std::string& path, StagedFiles& outputs) {
@@ -289,6 +297,7 @@ private:
                 return EXIT_IO;
             }
         }
+        avertit(document);
         if (!output.Finish(error) || !outputs.Commit(error)) {
             err_ << "mathsheet : " << error << "\n";
             return EXIT_IO;

@@ -116,6 +116,11 @@ MainWindow::MainWindow(const TCatalogue& catalogue, TQtUserInterface& ui)
 
     status_ = new QLabel(this);
     statusBar()->addWidget(status_, 1);
+    // Exercises without room in their frame, as long as it lasts.
+    cadres_ = new QLabel(this);
+    cadres_->setObjectName(QStringLiteral("avertissementsCadre"));
+    statusBar()->addPermanentWidget(cadres_);
+    connect(view_, &PageView::avertissementsCadre, cadres_, &QLabel::setText);
 
     buildPalette();
     buildMenus();

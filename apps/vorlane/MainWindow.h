@@ -85,4 +85,5 @@ private:
     QAction* paste_ = nullptr;
     QAction* delete_ = nullptr;
     QLabel* status_ = nullptr;
+    QLabel* cadres_ = nullptr;
 };

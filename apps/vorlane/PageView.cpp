@@ -3,12 +3,14 @@
 #include "EditorSession.h"
 #include "host/Planche.h"
 #include "host/Services.h"
+#include "operation/Operation.h"
 #include "platform/RecordingCanvas.h"
 #include "platform/qt/QtCanvas.h"
 
 #include <QContextMenuEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStringList>
 
 #include <algorithm>
 
@@ -118,6 +120,11 @@ void PageView::paintEvent(QPaintEvent*) {
         document.Composant(i).Dessine(canvas, session_.Mode(), &page);
         canvas.RestoreDC(level);
     }
+    const std::vector<std::string> avertissements = AvertissementsCadre(document);
+    QStringList lignes;
+    for (const std::string& a : avertissements)
+        lignes << QString::fromStdString(a);
+    emit avertissementsCadre(lignes.join(QStringLiteral(" ; ")));
     if (TComposant* selected = session_.Selection())
         selected->DessinePoignees(canvas);
     if (TComposant* moving = session_.Interacting())

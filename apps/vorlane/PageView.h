@@ -38,6 +38,8 @@ signals:
     void documentChanged();
     // The creation tool was used.
     void toolUsed();
+    // After a drawing: what the page's components had no room for, empty when nothing.
+    void avertissementsCadre(const QString& texte);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <array>
 #include <climits>
+#include <sstream>
 
 namespace {
 
@@ -47,6 +48,26 @@ std::string chiffresLus(const std::string& texte) {
         if (EstChiffreOuTrou(c))
             chiffres += EstChiffre(c) ? c : ChiffreCache(c);
     return chiffres;
+}
+
+// The lines broken between words so that each fits in `largeur` (a word longer stays whole).
+std::vector<std::string> coupeMots(TCanvas& canvas, const std::vector<std::string>& lignes,
+                                   int largeur) {
+    std::vector<std::string> coupees;
+    for (const std::string& ligne : lignes) {
+        std::string courante;
+        std::istringstream mots(ligne);
+        for (std::string mot; mots >> mot;) {
+            std::string essai = courante.empty() ? mot : courante + " " + mot;
+            if (!courante.empty() && canvas.TextWidth(essai) > largeur) {
+                coupees.push_back(courante);
+                essai = mot;
+            }
+            courante = std::move(essai);
+        }
+        coupees.push_back(courante);
+    }
+    return coupees;
 }
 
 bool zeroLu(char c) {
@@ -92,14 +113,17 @@ int DessinOperation::finExercices(int premier) const {
 }
 
 vlPoint DessinOperation::message(vlRect rect, vlPoint pos, const std::vector<std::string>& lignes) {
-    const vlPoint o = rect.LireOrg() + pos;
     const unsigned avant = canvas_.SetTextAlign(TA_BASELINE | TA_LEFT);
     canvas_.SetBkMode(TRANSPARENT);
     const int ch = cellules_.ch;
-    for (std::size_t i = 0; i < lignes.size(); ++i)
-        canvas_.TextOut(o.x, o.y + int(i + 1) * ch, lignes[i]);
+    const int descente = canvas_.GetTextMetrics().tmDescent;
+    for (const std::string& ligne : coupeMots(canvas_, lignes, rect.Width() - pos.x)) {
+        if (pos.y + ch + descente > rect.Height())
+            break;
+        canvas_.TextOut(rect.left + pos.x, rect.top + pos.y + ch, ligne);
+        pos.y += ch;
+    }
     canvas_.SetTextAlign(avant);
-    pos.y += int(lignes.size()) * ch;
     return pos;
 }
 
@@ -123,22 +147,21 @@ vlPoint DessinOperation::multiplicationsPosees(vlRect rect, vlPoint pos, int pre
     for (int i = premierExercice(premier); i < finExercices(premier); ++i)
         if (const auto* m = dynamic_cast<const Multiplication*>(liste_[std::size_t(i)].get()))
             liste.push_back(m);
-    int maxColonnes = 0;
     int maxLignes = 0;
-    for (const Multiplication* m : liste) {
-        maxColonnes = std::max(maxColonnes, m->LargeurEntiere + m->LargeurDecimale);
+    for (const Multiplication* m : liste)
         maxLignes = std::max(maxLignes, int(m->Lignes.size()));
-    }
-    const int largeur = (maxColonnes + 1) * cw;
-    const int pasY = (maxLignes + 1) * ch;
-    for (const Multiplication* m : liste) {
-        pos.x += largeur;
-        DessineMultiplicationPosee(rect, pos, *m);
-        pos.x += 2 * cw;
-        if (pos.x + largeur >= rect.Width() && !rangSuivant(rect, pos, pasY))
-            break;
-    }
-    return finRangs(pos, pasY);
+    // Measured from their right end: all end on the same column, the widest one's sign at the
+    // left of its place.
+    const DessinExercice dessine = [&](DessinOperation& d, vlPoint o, int i) {
+        d.DessineMultiplicationPosee(vlRect{}, o, *liste[std::size_t(i)]);
+    };
+    const std::vector<vlRect> boites = encres(dessine, int(liste.size()));
+    int largeur = 0;
+    for (const vlRect& b : boites)
+        largeur = std::max(largeur, -b.left);
+    enRangs(rect, pos, boites, {largeur + 2 * cw, (maxLignes + 1) * ch}, {largeur, 0}, false,
+            dessine);
+    return finRangs(pos, (maxLignes + 1) * ch);
 }
 
 void DessinOperation::DessineMultiplicationPosee(vlRect rect, vlPoint droiteHaut,
@@ -162,9 +185,10 @@ void DessinOperation::DessineMultiplicationPosee(vlRect rect, vlPoint droiteHaut
         const std::string& facteur = lignes[std::size_t(rang)];
         std::int16_t i = 0, d = 0;
         NbDigit(facteur, i, d);
-        const int x = droite - (i + d) * cw - (d > 0 ? extra : 0);
-        DessineNombreZ({x, haut + rang * ch}, facteur, false, false, false,
-                       !isoles && SiTrou(facteur));
+        // A factor hidden whole shows no comma in the test version, and leaves it no room.
+        const bool cache = !isoles && SiTrou(facteur);
+        const int x = droite - (i + d) * cw - (d > 0 && (correction_ || !cache) ? extra : 0);
+        DessineNombreZ({x, haut + rang * ch}, facteur, false, false, false, cache);
         gaucheFacteurs = std::min(gaucheFacteurs, x);
     }
     int gauche = gaucheFacteurs;
@@ -184,7 +208,7 @@ void DessinOperation::DessineMultiplicationPosee(vlRect rect, vlPoint droiteHaut
     int zeros = 0;
     const int nombrePartiels = int(lignes.size()) - 3;
     for (int k = 0; k < nombrePartiels; ++k) {
-        std::string partiel = lignes[std::size_t(2 + k)];
+        std::string partiel = SansZerosTete(lignes[std::size_t(2 + k)]);
         const int decalage = k + zeros;
         const int x =
             droite - PosNombreDroite(entiers, decimales, decalage, int(partiel.size()), cw, extra);
@@ -206,7 +230,7 @@ void DessinOperation::DessineMultiplicationPosee(vlRect rect, vlPoint droiteHaut
     NbDigit(produit, entiers, decimales);
     const int xProduit =
         droite - (entiers + decimales) * cw - (decimales > 0 && !virguleCachee ? extra : 0);
-    DessineNombreZ({xProduit, haut + rangProduit * ch}, produit, false, false, false,
+    DessineNombreZ({xProduit, haut + rangProduit * ch}, SansZerosTete(produit), false, false, false,
                    !isoles && SiTrou(produit));
     gauche = std::min(gauche, xProduit);
 
@@ -261,7 +285,6 @@ vlPoint DessinOperation::DessineDivisions(vlRect rect, vlPoint pos, int premier)
 vlPoint DessinOperation::divisionsPosees(vlRect rect, vlPoint pos, int premier) {
     const int cw = cellules_.cw;
     const int ch = cellules_.ch;
-    const int extra = cellules_.extra;
     std::vector<const Division*> liste;
     for (int i = premierExercice(premier); i < finExercices(premier); ++i) {
         const auto* d = dynamic_cast<const Division*>(liste_[std::size_t(i)].get());
@@ -269,39 +292,27 @@ vlPoint DessinOperation::divisionsPosees(vlRect rect, vlPoint pos, int premier) 
             liste.push_back(d);
     }
     int maxRangs = 0;
-    int maxGauche = 0;
-    int maxDroite = 0;
     for (const Division* d : liste) {
         const int n = int(d->Lignes.size());
         maxRangs = std::max(maxRangs, n < 4 ? 2 : n - 2);
-        std::int16_t i0 = 0, d0 = 0, i1 = 0, d1 = 0, i2 = 0, d2 = 0;
-        NbDigit(d->Lignes[0], i0, d0);
-        NbDigit(d->Lignes[1], i1, d1);
-        NbDigit(d->Lignes[2], i2, d2);
-        const int gauche = (i0 + d0 + d->ZerosTete + d->ZerosAjoutes) * cw + (d0 > 0 ? extra : 0);
-        const int droite = (i1 + d1) * cw + (d1 > 0 ? extra : 0);
-        // Once the comma has moved (the corrected version).
-        int i0b = i0 + d->ZerosTete;
-        int d0b = d0 + d->ZerosAjoutes;
-        if (d->DecalageVirgule < 0) {
-            i0b += d->DecalageVirgule;
-            d0b -= d->DecalageVirgule;
-        }
-        const int gaucheDecale = (i0b + d0b) * cw + (d0b > 0 ? extra : 0);
-        const int droiteDecale = (i1 + d1) * cw;
-        const int quotient = (i2 + d2) * cw + (d2 > 0 ? extra : 0);
-        maxGauche = std::max({maxGauche, gauche, gaucheDecale});
-        maxDroite = std::max({maxDroite, droite, droiteDecale, quotient});
     }
-    maxGauche += cw;
-    const int pasY = (maxRangs + 1) * ch;
-    for (const Division* d : liste) {
-        pos.x += maxGauche;
-        DessineDivisionPosee(rect, pos, *d);
-        pos.x += maxDroite + extra + 2 * cw;
-        if (pos.x + maxDroite + maxGauche + extra > rect.Width() && !rangSuivant(rect, pos, pasY))
-            break;
+    // Measured from their bar, in both versions (the corrected dividend may be longer): the
+    // bars of a column of divisions stand one under the other.
+    const DessinExercice dessine = [&](DessinOperation& d, vlPoint o, int i) {
+        d.DessineDivisionPosee(vlRect{}, o, *liste[std::size_t(i)]);
+    };
+    const std::vector<vlRect> boites = encres(dessine, int(liste.size()));
+    int gauche = 0;
+    int droite = 0;
+    int bas = 0;
+    for (const vlRect& b : boites) {
+        gauche = std::max(gauche, -b.left);
+        droite = std::max(droite, b.right);
+        bas = std::max(bas, b.bottom);
     }
+    const int pasY = std::max((maxRangs + 1) * ch, bas + ch / 2);
+
+    enRangs(rect, pos, boites, {gauche + droite + 2 * cw, pasY}, {gauche, 0}, false, dessine);
     return finRangs(pos, pasY);
 }
 
@@ -391,7 +402,7 @@ void DessinOperation::DessineDivisionPosee(vlRect rect, vlPoint barreHaut, const
 
     // The intermediate lines under the dividend, in its columns.
     const auto place = [&](int rang, int decalage, const std::string& ligne) {
-        std::string texte = ligne;
+        std::string texte = SansZerosTete(ligne);
         const int x = gauche + FormateNombre(avant, apres, decalage, texte, cw, extra);
         DessineNombreZ({x, haut + rang * ch}, texte, false, false, false, false);
         return x;
@@ -489,34 +500,34 @@ vlPoint DessinOperation::DessineDivisionLigne(vlRect rect, vlPoint pos, int prem
 
     canvas_.SetTextAlign(TA_BASELINE | TA_CENTER);
     canvas_.SetBkMode(TRANSPARENT);
-    const vlPoint o = rect.LireOrg();
-    for (const Ligne& e : liste) {
-        const int gauche = o.x + pos.x;
-        const int base = o.y + pos.y + ch;
+    const DessinExercice dessine = [&](DessinOperation& d, vlPoint o, int i) {
+        const Ligne& e = liste[std::size_t(i)];
+        const int base = o.y + ch;
         for (std::size_t j = 0; j < 3; ++j) {
             const std::string& nombre = e.nombres[j];
             const vlSize ext = ExtentNombre(nombre, cw, extra, grouper);
-            DessineNombreZ({gauche + colonne[j] - ext.cx, o.y + pos.y}, nombre, true, grouper,
-                           false, SiTrou(nombre));
+            d.DessineNombreZ({o.x + colonne[j] - ext.cx, o.y}, nombre, true, grouper, false,
+                             SiTrou(nombre));
             if (j < 2)
-                signe(gauche + colonne[j] + largeurDecimale[j] + espace + cw / 2, base, signes[j]);
+                d.signe(o.x + colonne[j] + largeurDecimale[j] + espace + cw / 2, base, signes[j]);
         }
         const std::string& reste = e.nombres[3];
-        if (!reste.empty()) {
-            const vlSize ext = ExtentNombre(reste, cw, extra, grouper);
-            const int x = gauche + colonne[3] - ext.cx;
-            if (egalite) {
-                signe(x - cw - espace + cw / 2, base, "+");
-            } else {
-                const unsigned avant = canvas_.SetTextAlign(TA_BASELINE | TA_LEFT);
-                canvas_.TextOut(gauche + colonne[2] + largeurDecimale[2] + 2 * espace, base,
-                                motReste);
-                canvas_.SetTextAlign(avant);
-            }
-            DessineNombreZ({x, o.y + pos.y}, reste, true, grouper, false, SiTrou(reste));
+        if (reste.empty())
+            return;
+        const vlSize ext = ExtentNombre(reste, cw, extra, grouper);
+        const int x = o.x + colonne[3] - ext.cx;
+        if (egalite) {
+            d.signe(x - cw - espace + cw / 2, base, "+");
+        } else {
+            const unsigned avant = d.canvas_.SetTextAlign(TA_BASELINE | TA_LEFT);
+            d.canvas_.TextOut(o.x + colonne[2] + largeurDecimale[2] + 2 * espace, base, motReste);
+            d.canvas_.SetTextAlign(avant);
         }
-        separeEnLigne(rect, o, pos, largeurTotale);
-    }
+        d.DessineNombreZ({x, o.y}, reste, true, grouper, false, SiTrou(reste));
+    };
+    enRangs(rect, pos, encres(dessine, int(liste.size())), {largeurTotale + 2 * cw, ch}, {0, 0},
+            true, dessine);
+    pos = finRangs(pos, ch);
     pos.y += ch;
     return pos;
 }

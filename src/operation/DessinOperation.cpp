@@ -1,5 +1,6 @@
 #include "operation/DessinOperation.h"
 
+#include "operation/CanvasEncre.h"
 #include "operation/Nombres.h"
 #include "platform/Locale.h"
 
@@ -54,12 +55,14 @@ std::vector<DessinOperation::Exercice> DessinOperation::exercices(int premier, b
             e.signe = "+";
         } else if (const auto* soustraction = dynamic_cast<const Soustraction*>(&operation)) {
             e.nombres.assign(soustraction->Nombres.begin(), soustraction->Nombres.end());
-            if (enLigne)
-                e.nombres[2] = SansZerosTete(e.nombres[2]);
             e.signe = "-";
         } else {
             continue;
         }
+        // Nobody writes a leading zero (posed numbers lose theirs as they are drawn).
+        if (enLigne)
+            for (std::string& nombre : e.nombres)
+                nombre = SansZerosTete(nombre);
         liste.push_back(std::move(e));
     }
     return liste;
@@ -77,26 +80,12 @@ vlPoint DessinOperation::dessineColonnes(vlRect rect, vlPoint pos,
         maxColonnes = std::max(maxColonnes, e.largeurEntiere + e.largeurDecimale);
         maxLignes = std::max(maxLignes, int(e.nombres.size()));
     }
-    const int pasX = (maxColonnes + 3) * cw;
-    const int pasY = (maxLignes + 1) * ch;
-    const int largeur = rect.Width();
-
-    for (std::size_t i = 0; i < liste.size(); ++i) {
-        const Exercice& e = liste[i];
-        if (i > 0) {
-            // Wraps by whole exercises; the first one of the call is drawn wherever it falls.
-            const int propre = (e.largeurEntiere + e.largeurDecimale + 1) * cw +
-                               (e.largeurDecimale > 0 ? cellules_.extra : 0);
-            if (pos.x + propre > largeur && !rangSuivant(rect, pos, pasY))
-                break;
-        }
-        dessinePosee(rect, pos, e);
-        pos.x += pasX;
-    }
-    // A row with no room for one more exercise is ended too.
-    if (pos.x > 0 || pos.x + pasX > largeur)
-        rangSuivant(rect, pos, pasY);
-    return pos;
+    const vlPoint pas{(maxColonnes + 3) * cw, (maxLignes + 1) * ch};
+    const DessinExercice dessine = [&](DessinOperation& d, vlPoint o, int i) {
+        d.dessinePosee(vlRect{}, o, liste[std::size_t(i)]);
+    };
+    enRangs(rect, pos, encres(dessine, int(liste.size())), pas, {0, 0}, false, dessine);
+    return finRangs(pos, pas.y);
 }
 
 void DessinOperation::DessineAdditionPosee(vlRect rect, vlPoint pos, const Addition& addition) {
@@ -129,7 +118,8 @@ void DessinOperation::dessinePosee(vlRect rect, vlPoint pos, const Exercice& e) 
     for (int j = 0; j < int(e.nombres.size()); ++j) {
         const int haut = o.y + j * ch;
         // Column 0 holds the sign.
-        DessineNombreZ({o.x + cw, haut}, e.nombres[std::size_t(j)], false, false, false, false);
+        DessineNombreZ({o.x + cw, haut}, SansZerosTete(e.nombres[std::size_t(j)]), false, false,
+                       false, false);
         if (j != dernierOperande)
             continue;
         signe(o.x + cw / 2, haut + ch, e.signe);
@@ -143,10 +133,33 @@ void DessinOperation::dessinePosee(vlRect rect, vlPoint pos, const Exercice& e) 
 
 // ---- written in line ----
 
-bool DessinOperation::rangSuivant(const vlRect& rect, vlPoint& pos, int pasY) {
-    pos.x = 0;
-    pos.y += pasY;
-    return rect.top + pos.y <= rect.bottom;
+vlRect DessinOperation::Interieur(vlRect cadre, int epaisseur, vlSize cellule) {
+    const vlRect r = cadre.Normalise();
+    const int marge = MARGE_CADRE + (std::max(epaisseur, 1) + 1) / 2;
+    const auto cellules = [marge](int pas) {
+        return pas > 0 ? (marge + pas - 1) / pas * pas : marge;
+    };
+    const int mx = cellules(cellule.cx);
+    const int my = cellules(cellule.cy);
+    if (r.Width() < 2 * mx || r.Height() < 2 * my)
+        return {r.left + r.Width() / 2, r.top + r.Height() / 2, r.left + r.Width() / 2,
+                r.top + r.Height() / 2};
+    return {r.left + mx, r.top + my, r.right - mx, r.bottom - my};
+}
+
+DessinOperation::Place DessinOperation::rangSuivant(const vlRect& rect, vlPoint& pos,
+                                                    const vlRect& encre, int pasY) {
+    const auto dedans = [&](vlPoint p, bool hauteur) {
+        return p.x + encre.left >= 0 && p.x + encre.right <= rect.Width() &&
+               (!hauteur || (p.y + encre.top >= 0 && p.y + encre.bottom <= rect.Height()));
+    };
+    if (!dedans({0, pos.y}, false) || encre.Height() > rect.Height())
+        return Place::TropLarge;
+    if (!dedans(pos, false)) {
+        pos.x = 0;
+        pos.y += pasY;
+    }
+    return dedans(pos, true) ? Place::Ici : Place::Plein;
 }
 
 vlPoint DessinOperation::finRangs(vlPoint pos, int pasY) {
@@ -157,16 +170,54 @@ vlPoint DessinOperation::finRangs(vlPoint pos, int pasY) {
     return pos;
 }
 
-void DessinOperation::separeEnLigne(const vlRect& rect, vlPoint o, vlPoint& pos, int largeur) {
-    const int cw = cellules_.cw;
-    const int ch = cellules_.ch;
-    if (pos.x + 2 * largeur + 2 * cw < rect.Width()) {
-        pos.x += largeur + 2 * cw;
-        canvas_.MoveTo(o.x + pos.x - cw, o.y + pos.y);
-        canvas_.LineTo(o.x + pos.x - cw, o.y + pos.y + ch);
-    } else {
-        pos.x = 0;
-        pos.y += ch;
+vlRect DessinOperation::encre(const DessinExercice& dessine, int i) const {
+    CanvasEncre mesure(canvas_);
+    mesure.SetTextAlign(canvas_.TextAlign());
+    for (const bool correction : {false, true}) {
+        DessinOperation d(mesure, options_, liste_, police_, policeCorrige_, cellules_, correction);
+        dessine(d, {0, 0}, i);
+    }
+    return mesure.Vide() ? vlRect{} : mesure.Boite();
+}
+
+std::vector<vlRect> DessinOperation::encres(const DessinExercice& dessine, int n) const {
+    std::vector<vlRect> boites;
+    for (int i = 0; i < n; ++i)
+        boites.push_back(encre(dessine, i));
+    return boites;
+}
+
+void DessinOperation::enRangs(const vlRect& rect, vlPoint& pos, const std::vector<vlRect>& encres,
+                              vlPoint pas, vlPoint ancre, bool separateurs,
+                              const DessinExercice& dessine) {
+    const int n = int(encres.size());
+    // What stands out left of its place (a sign wider than its cell) or above its first row
+    // (the arrow of a moved comma) moves the whole list right or down.
+    vlPoint deborde{0, 0};
+    for (const vlRect& e : encres)
+        deborde = {std::max(deborde.x, -(e.left + ancre.x)),
+                   std::max(deborde.y, -(e.top + ancre.y))};
+    ancre = ancre + deborde;
+    for (int i = 0; i < n; ++i) {
+        const vlRect& e = encres[std::size_t(i)];
+        const vlRect boite{e.left + ancre.x, e.top + ancre.y, e.right + ancre.x,
+                           e.bottom + ancre.y};
+        const Place place = rangSuivant(rect, pos, boite, pas.y);
+        if (place == Place::Plein) {
+            horsCadre_ += n - i;
+            break;
+        }
+        if (place == Place::TropLarge) {
+            ++horsCadre_;
+            continue;
+        }
+        const vlPoint o = rect.LireOrg() + pos;
+        if (separateurs && pos.x > 0) {
+            canvas_.MoveTo(o.x - cellules_.cw, o.y);
+            canvas_.LineTo(o.x - cellules_.cw, o.y + cellules_.ch);
+        }
+        dessine(*this, o + ancre, i);
+        pos.x += pas.x;
     }
 }
 
@@ -198,28 +249,30 @@ vlPoint DessinOperation::dessineEnLigne(vlRect rect, vlPoint pos,
 
     canvas_.SetTextAlign(TA_BASELINE | TA_CENTER);
     canvas_.SetBkMode(TRANSPARENT);
-    const vlPoint o = rect.LireOrg();
-    for (const Exercice& e : liste) {
+    const DessinExercice dessine = [&](DessinOperation& d, vlPoint o, int i) {
+        const Exercice& e = liste[std::size_t(i)];
         const std::size_t n = std::min(e.nombres.size(), kPositionsEnLigne);
         for (std::size_t j = 0; j < n; ++j) {
             const std::string& nombre = e.nombres[j];
             const vlSize ext = ExtentNombre(nombre, cw, extra, grouper);
-            DessineNombreZ({o.x + pos.x + colonne[j] - ext.cx, o.y + pos.y}, nombre, true, grouper,
-                           false, e.cacheVirgules && SiTrou(nombre));
+            d.DessineNombreZ({o.x + colonne[j] - ext.cx, o.y}, nombre, true, grouper, false,
+                             e.cacheVirgules && SiTrou(nombre));
             if (j + 1 == n)
                 continue;
-            const int cellule = o.x + pos.x + colonne[j] + largeurDecimale[j] + espace;
-            signe(cellule + cw / 2, o.y + pos.y + ch, j + 2 == n ? "=" : e.signe);
+            const int cellule = o.x + colonne[j] + largeurDecimale[j] + espace;
+            d.signe(cellule + cw / 2, o.y + ch, j + 2 == n ? "=" : e.signe);
         }
-        separeEnLigne(rect, o, pos, largeurTotale);
-    }
+    };
+    enRangs(rect, pos, encres(dessine, int(liste.size())), {largeurTotale + 2 * cw, ch}, {0, 0},
+            true, dessine);
+    pos = finRangs(pos, ch);
     if (finDeListe)
         pos.y += ch;
     return pos;
 }
 
-std::string DessinOperation::SansZerosTete(const std::string& difference) {
-    std::string s = difference;
+std::string DessinOperation::SansZerosTete(const std::string& nombre) {
+    std::string s = nombre;
     const char separator = DecimalSeparator();
     for (std::size_t i = 0; i + 1 < s.size(); ++i) {
         if (s[i + 1] == separator)
@@ -291,13 +344,21 @@ void DessinOperation::DessineNombreZ(vlPoint p, const std::string& s, bool saute
             canvas_.TextOut(x, y, std::string(1, ChiffreCache(c)));
             canvas_.Font = police_;
         } else {
-            // The middle third of the cell, on the baseline.
-            canvas_.MoveTo(x - cw / 2 + cw / 3, y);
-            canvas_.LineTo(x - cw / 2 + 2 * cw / 3, y);
+            trou(x, y);
         }
         x += cw;
     }
     canvas_.Font = avant;
+}
+
+// A dash on the baseline, four fifths of a digit wide so that two holes side by side stay two.
+void DessinOperation::trou(int x, int y) {
+    const int demi = canvas_.TextWidth("0") * 2 / 5;
+    const TPen avant = canvas_.Pen;
+    canvas_.Pen.Width = std::max(avant.Width, EPAISSEUR_TROU);
+    canvas_.MoveTo(x - demi, y);
+    canvas_.LineTo(x + demi, y);
+    canvas_.Pen = avant;
 }
 
 vlSize DessinOperation::ExtentNombre(const std::string& s, int cw, int extra,

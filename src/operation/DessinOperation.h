@@ -8,6 +8,7 @@
 #include "operation/OperOptions.h"
 #include "platform/Canvas.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -25,14 +26,28 @@ public:
                     const TFont& police, const TFont& policeCorrige, CellulesOperation cellules,
                     bool correction);
 
+    // Room kept between a frame's line and what is drawn inside it: 1.5 mm beyond the line.
+    static constexpr int MARGE_CADRE = 15;
+    // A hole's dash is at least this thick (0.3 mm), whatever the pen of the lines.
+    static constexpr int EPAISSEUR_TROU = 3;
+    // The rectangle exercises are laid out in, inside a frame whose line is `epaisseur` wide:
+    // the margin and half the line in from each side; whole cells in from each side when the
+    // frame offers cells (a grid), so that digits stay on its squares.
+    static vlRect Interieur(vlRect cadre, int epaisseur, vlSize cellule);
+
     // Up to NombreOperations exercises from number `premier` of the list, starting at offset
-    // pos from the rectangle's top-left corner; returns the offset that follows them.
+    // pos from the rectangle's top-left corner; returns the offset that follows them. An
+    // exercise is drawn whole inside the rectangle or not at all: one that does not fit on its
+    // row goes to the next row, and those left when the rectangle is full are counted.
     vlPoint DessineAdditions(vlRect rect, vlPoint pos, int premier);
     vlPoint DessineSoustractions(vlRect rect, vlPoint pos, int premier);
     vlPoint DessineMultiplications(vlRect rect, vlPoint pos, int premier);
     vlPoint DessineDivisions(vlRect rect, vlPoint pos, int premier);
     // Inline divisions ("a : b = q Reste r" or "a = q × b + r").
     vlPoint DessineDivisionLigne(vlRect rect, vlPoint pos, int premier);
+
+    // The exercises the layouts so far found no room for.
+    int ExercicesHorsCadre() const { return horsCadre_; }
 
     void DessineAdditionPosee(vlRect rect, vlPoint pos, const Addition& addition);
     void DessineSoustractionPosee(vlRect rect, vlPoint pos, const Soustraction& soustraction);
@@ -43,8 +58,9 @@ public:
     void DessineDivisionPosee(vlRect rect, vlPoint barreHaut, const Division& division);
 
     // Draws s from p (top-left of its first cell), one character a cell, baselines on the row's
-    // bottom: holes as a dash in the test version and as the digit in the correction font in
-    // the corrected one; with grouping, an empty cell between groups of three integer digits.
+    // bottom: holes as a thick dash almost a digit wide in the test version and as the digit in
+    // the correction font in the corrected one; with grouping, an empty cell between groups of
+    // three integer digits.
     void DessineNombreZ(vlPoint p, const std::string& s, bool sauteBlancsTete, bool grouperMilliers,
                         bool virguleCorrige, bool cacheVirgule);
 
@@ -52,8 +68,8 @@ public:
     // the comma's room).
     static vlSize ExtentNombre(const std::string& s, int cw, int extra, bool grouperMilliers);
 
-    // An inline difference without its leading zeros: "0012" becomes "  12", "0,5" stays.
-    static std::string SansZerosTete(const std::string& difference);
+    // A number without its leading zeros, plain or hidden: "0012" becomes "  12", "0,5" stays.
+    static std::string SansZerosTete(const std::string& nombre);
 
     // The columns of a posed number: I integer and D decimal columns with the comma's room
     // between them; a number of n characters ending k columns left of the zones' right end.
@@ -78,14 +94,25 @@ private:
         bool cacheVirgules = false;
     };
 
-    // Exercises side by side in rows: the next row starts at the left, `pasY` lower; false
-    // when it starts below the rectangle.
-    static bool rangSuivant(const vlRect& rect, vlPoint& pos, int pasY);
+    // Draws exercise i of a layout from the point o (absolute).
+    using DessinExercice = std::function<void(DessinOperation&, vlPoint o, int i)>;
+    enum class Place { Ici, TropLarge, Plein };
+    // An exercise whose ink, drawn from pos, covers `encre` (relative to pos) stays at pos when
+    // it fits there, else goes to the start of the next row, `pasY` lower. TropLarge: it fits
+    // on no row; Plein: on no row left.
+    static Place rangSuivant(const vlRect& rect, vlPoint& pos, const vlRect& encre, int pasY);
     // After the last exercise, a row begun is ended.
     static vlPoint finRangs(vlPoint pos, int pasY);
-    // After an inline exercise `largeur` wide: a stroke before the next one when it fits on
-    // the row, else a new line.
-    void separeEnLigne(const vlRect& rect, vlPoint o, vlPoint& pos, int largeur);
+    // The box of what `dessine` draws for exercise i from (0, 0), in both versions so that the
+    // test and the corrected version are laid out alike.
+    vlRect encre(const DessinExercice& dessine, int i) const;
+    std::vector<vlRect> encres(const DessinExercice& dessine, int n) const;
+    // Exercises side by side in rows, `pas` apart, each drawn from its place plus `ancre`, whose
+    // ink `encres` gives relative to its place (moved so that none stands out left of its place
+    // or above its row); with separators, a stroke between two exercises of a row.
+    void enRangs(const vlRect& rect, vlPoint& pos, const std::vector<vlRect>& encres, vlPoint pas,
+                 vlPoint ancre, bool separateurs, const DessinExercice& dessine);
+    void trou(int x, int y);
 
     // Additions and subtractions share their layouts.
     vlPoint dessineListe(vlRect rect, vlPoint pos, int premier);
@@ -100,6 +127,8 @@ private:
     vlPoint multiplicationsPosees(vlRect rect, vlPoint pos, int premier);
     vlPoint multiplicationsEnLigne(vlRect rect, vlPoint pos, int premier);
     vlPoint divisionsPosees(vlRect rect, vlPoint pos, int premier);
+    // The lines left-aligned from pos, broken between words to the rectangle's width; those
+    // below it are left out.
     vlPoint message(vlRect rect, vlPoint pos, const std::vector<std::string>& lignes);
     void croix(int x, int y, int cw, int ch);
     int premierExercice(int premier) const;
@@ -112,4 +141,5 @@ private:
     const TFont& policeCorrige_;
     CellulesOperation cellules_;
     bool correction_;
+    int horsCadre_ = 0;
 };

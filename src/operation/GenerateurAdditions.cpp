@@ -1,5 +1,6 @@
 #include "operation/GenerateurAdditions.h"
 
+#include "operation/DessinOperation.h"
 #include "operation/Nombres.h"
 #include "platform/Locale.h"
 #include "platform/Random.h"
@@ -35,6 +36,13 @@ void padDecimals(std::string& resultat, std::int16_t largeurDecimale) {
     resultat.append(std::size_t(largeurDecimale - decimales), '0');
 }
 
+// A hole in the column `position` of s, unless it would fall on a leading zero, which is drawn
+// blank.
+bool trouHorsZerosTete(std::string& s, int position) {
+    std::string sansZeros = DessinOperation::SansZerosTete(s);
+    return PlaceTrous(sansZeros, position) && PlaceTrous(s, position);
+}
+
 } // namespace
 
 void CreuseNombres(const std::vector<std::string*>& candidats, bool isoles,
@@ -49,7 +57,7 @@ void CreuseNombres(const std::vector<std::string*>& candidats, bool isoles,
     for (int position = -largeurDecimale; position < largeurEntiere; ++position) {
         const int depart = Random() % n;
         for (int essai = 0; essai < n; ++essai)
-            if (PlaceTrous(*candidats[std::size_t((depart + essai) % n)], position))
+            if (trouHorsZerosTete(*candidats[std::size_t((depart + essai) % n)], position))
                 break;
     }
 }

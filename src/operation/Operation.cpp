@@ -3,6 +3,7 @@
 #include "operation/OperationCles.h"
 
 #include "host/Conversions.h"
+#include "host/Document.h"
 #include "host/Services.h"
 #include "host/Stream.h"
 #include "operation/ChoixOp2Logique.h"
@@ -20,6 +21,7 @@
 #include <array>
 #include <cmath>
 #include <cstring>
+#include <numeric>
 #include <utility>
 
 std::int32_t TvlOperation::MultChiffresMax = 6;
@@ -532,10 +534,26 @@ void TvlOperation::Imprime(TCanvas& canvas, int mode, TPlanche*) {
 
 vlPoint TvlOperation::Emet(TCanvas& canvas, vlRect rect, vlPoint pos, vlSize cell, int mode,
                            TComposant* recepteur) {
-    rect = rect.Normalise();
-    if (rect.Width() < cell.cx || rect.Height() < cell.cy || pos.x >= rect.Width() ||
-        pos.y >= rect.Height())
+    const vlRect cadre = rect.Normalise();
+    // The exercises keep clear of the frame's line; on a grid, by whole squares.
+    const vlSize carreaux{opts_.AlignerSurCarreau ? cell.cx : 0, cell.cy};
+    rect = DessinOperation::Interieur(cadre, recepteur != nullptr ? recepteur->Pinceau.Width : 0,
+                                      carreaux);
+    int premier = 0;
+    std::size_t cible = 0;
+    const auto trouve = std::find(Recepteurs.begin(), Recepteurs.end(), recepteur);
+    if (trouve != Recepteurs.end()) {
+        cible = std::size_t(trouve - Recepteurs.begin());
+        premier = int(cible) * opts_.NombreOperations;
+    }
+    horsCadre_.resize(std::max<std::size_t>(Recepteurs.size(), 1));
+    if (cadre.Width() < cell.cx || cadre.Height() < cell.cy || pos.x >= rect.Width() ||
+        pos.y >= rect.Height()) {
+        // No room at all: none of this frame's exercises is drawn.
+        const int fin = std::min<int>(int(operations_.size()), premier + opts_.NombreOperations);
+        horsCadre_[cible] = std::max(0, fin - premier);
         return pos;
+    }
     const bool correction = mode == MODE_CORRIGE;
     stylo_.Width = opts_.EpaisseurTrait;
     canvas.Pen = stylo_;
@@ -568,11 +586,7 @@ vlPoint TvlOperation::Emet(TCanvas& canvas, vlRect rect, vlPoint pos, vlSize cel
     cellules.extra = offerte.cx == 0 ? cellules.cw / 2 : 0;
 
     const int niveau = canvas.SaveDC();
-    canvas.IntersectClipRect(rect.left, rect.top, rect.right, rect.bottom);
-    int premier = 0;
-    const auto trouve = std::find(Recepteurs.begin(), Recepteurs.end(), recepteur);
-    if (trouve != Recepteurs.end())
-        premier = int(trouve - Recepteurs.begin()) * opts_.NombreOperations;
+    canvas.IntersectClipRect(cadre.left, cadre.top, cadre.right, cadre.bottom);
 
     DessinOperation dessin(canvas, opts_, operations_, police_, policeCorrige_, cellules,
                            correction);
@@ -595,7 +609,29 @@ vlPoint TvlOperation::Emet(TCanvas& canvas, vlRect rect, vlPoint pos, vlSize cel
     }
     canvas.RestoreDC(niveau);
     canvas.Font = avant;
+    horsCadre_[cible] = dessin.ExercicesHorsCadre();
     return suite;
+}
+
+int TvlOperation::ExercicesHorsCadre() const {
+    return std::accumulate(horsCadre_.begin(), horsCadre_.end(), 0);
+}
+
+std::vector<std::string> AvertissementsCadre(const TDocument& document) {
+    std::vector<std::string> avertissements;
+    for (int i = 0; i < document.NbComposants(); ++i)
+        if (const auto* op = dynamic_cast<const TvlOperation*>(&document.Composant(i)))
+            if (std::string a = op->AvertissementCadre(); !a.empty())
+                avertissements.push_back(std::move(a));
+    return avertissements;
+}
+
+std::string TvlOperation::AvertissementCadre() const {
+    const int n = ExercicesHorsCadre();
+    if (n == 0)
+        return {};
+    return Nom() + " : " + std::to_string(n) +
+           (n == 1 ? " exercice ne tient pas" : " exercices ne tiennent pas") + " dans le cadre";
 }
 
 // ---- description ----

@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+class TDocument;
 class TStringList;
 
 class TvlOperation : public CommonComponent {
@@ -72,6 +73,12 @@ public:
     // The receivers become exactly the list's objects, each told of its new or lost emitter.
     void EtablirListeRecepteurs(const TStringList& liste);
 
+    // After a drawing, the exercises its frames had no room for, and the warning that says so
+    // (empty when every exercise was drawn): "Opération1 : 3 exercices ne tiennent pas dans
+    // le cadre".
+    int ExercicesHorsCadre() const;
+    std::string AvertissementCadre() const;
+
     const OperOptions& Reglages() const { return opts_; }
     const ListeOperations& Operations() const { return operations_; }
 
@@ -111,4 +118,9 @@ private:
     TPen stylo_;
     TFont police_;
     TFont policeCorrige_;
+    // Per receiver (or the own frame), the exercises its last layout had no room for.
+    std::vector<int> horsCadre_;
 };
+
+// The frame warnings of the document's operations after a drawing, one a component.
+std::vector<std::string> AvertissementsCadre(const TDocument& document);

@@ -56,6 +56,15 @@ TEST_F(OperationSheet, ExplicitOperandsBecomeTheExercises) {
                   {"Opération3", {"5,1 - 4,9 = 0,2", "22,45 - 21,49 = 0,96"}}}));
 }
 
+// A frame too small for its exercises still gives a sheet, and says so.
+TEST_F(OperationSheet, AFrameTooSmallIsBuiltWithAWarning) {
+    const std::string sheet = write("[Opération]\nHauteur = 1\nOperandes = 1;2 | 3;4\n");
+    const Outcome r = RunInProcess({"build", sheet, "-o", path("f.pdf"), "--seed", "1"});
+    EXPECT_EQ(r.code, EXIT_OK);
+    EXPECT_EQ(r.err, "mathsheet : avertissement : Opération1 : 2 exercices ne tiennent pas dans "
+                     "le cadre\n");
+}
+
 TEST_F(OperationSheet, RefusalsStopTheBuildAtTheirLine) {
     struct Cas {
         std::string lignes;

@@ -69,6 +69,37 @@ inline std::vector<Texte> seuls(const std::vector<Texte>& all, const std::string
     return found;
 }
 
+// The box of a recorded text or line: text cells from the fixed metrics, lines (flat ends)
+// widened across by half their pen.
+inline vlRect boite(const TDrawCall& c) {
+    if (c.op == TDrawCall::Op::TextOut) {
+        const TTextMetric m = TRecordingCanvas::MetricsOf(c.font);
+        const unsigned h = c.textAlign & TA_HORIZONTAL_MASK, v = c.textAlign & TA_VERTICAL_MASK;
+        const auto n =
+            std::count_if(c.text.begin(), c.text.end(), [](char b) { return (b & 0xC0) != 0x80; });
+        const int w = int(n) * TRecordingCanvas::CharWidth(c.font);
+        const int x = c.args[0] - (h == TA_CENTER ? w / 2 : h == TA_RIGHT ? w : 0);
+        const int y = c.args[1] - (v == TA_BASELINE ? m.tmAscent : v == TA_BOTTOM ? m.tmHeight : 0);
+        return {x, y, x + w, y + m.tmHeight};
+    }
+    const vlRect r = vlRect{c.args[0], c.args[1], c.args[2], c.args[3]}.Normalise();
+    const int dx = r.top == r.bottom ? 0 : c.pen.Width / 2;
+    const int dy = r.left == r.right ? 0 : c.pen.Width / 2;
+    return {r.left - dx, r.top - dy, r.right + dx, r.bottom + dy};
+}
+
+// The texts and lines not wholly inside `r`, with their box's top-left corner.
+inline std::string dehors(const TRecordingCanvas& canvas, const vlRect& r) {
+    std::string s;
+    for (const TDrawCall& c : canvas.calls) {
+        const vlRect b =
+            c.op == TDrawCall::Op::TextOut || c.op == TDrawCall::Op::Line ? boite(c) : r;
+        if (b.left < r.left || b.top < r.top || b.right > r.right || b.bottom > r.bottom)
+            s += c.text + "@" + std::to_string(b.left) + "," + std::to_string(b.top) + " ";
+    }
+    return s;
+}
+
 constexpr int CW = 29;
 constexpr int CH = 65;
 constexpr int EXTRA = 14;
@@ -93,7 +124,7 @@ protected:
         operandes(op, rows);
         if (mode >= 0)
             op.Dessine(canvas_, mode, nullptr);
-        o_ = op.Rect.LireOrg();
+        o_ = DessinOperation::Interieur(op.Rect, op.Pinceau.Width, {}).LireOrg();
         return op;
     }
 
@@ -181,14 +212,16 @@ TEST_F(DessinTest, PosedAdditionOnItsColumns) {
 TEST_F(DessinTest, HolesAreDashesInTheTestAndDigitsInTheCorrection) {
     TvlOperation& op = nouvelle(); // the sum is hidden
     operandes(op, {{12, 7.5}});
-    o_ = op.Rect.LireOrg();
+    o_ = DessinOperation::Interieur(op.Rect, op.Pinceau.Width, {}).LireOrg();
     op.Dessine(canvas_, MODE_EPREUVE, nullptr);
     EXPECT_EQ(concatene(dessines()), "127,5+,"); // the sum keeps only its comma
-    // Middle third of each cell of the sum, on its baseline.
+    // A dash four fifths of a digit wide centred in each cell of the sum, on its baseline,
+    // 0.3 mm thick.
     EXPECT_EQ(
         barres(),
         (std::vector<Trait>{
-            {0, 146, 130, 146}, {38, 195, 48, 195}, {67, 195, 77, 195}, {110, 195, 120, 195}}));
+            {0, 146, 130, 146}, {32, 195, 54, 195}, {61, 195, 83, 195}, {104, 195, 126, 195}}));
+    EXPECT_EQ(traits(canvas_, o_, 3).size(), 3u);
     canvas_.Clear();
     op.Dessine(canvas_, MODE_CORRIGE, nullptr);
     EXPECT_EQ(barres().size(), 1u);
@@ -214,16 +247,20 @@ TEST_F(DessinTest, PosedListWrapsByWholeExercisesAndStaysInsideItsFrame) {
     EXPECT_FALSE(canvas_.HasClip());
     for (const TDrawCall& call : canvas_.calls)
         EXPECT_EQ(call.clip, op.Rect);
-    const std::vector<Texte> attendu{{"+", 14, 130},  {"+", 188, 130}, {"+", 14, 390},
-                                     {"+", 188, 390}, {"+", 14, 650},  {"+", 188, 650}};
+    // A third block row would end 9 under the frame's margin: its exercises are not drawn but
+    // counted.
+    const std::vector<Texte> attendu{
+        {"+", 14, 130}, {"+", 188, 130}, {"+", 14, 390}, {"+", 188, 390}};
     EXPECT_EQ(seuls(dessines(), "+"), attendu);
-    EXPECT_EQ(suite, (vlPoint{0, 780}));
-    // The first exercise of a call is drawn even if too wide.
+    EXPECT_EQ(suite, (vlPoint{0, 520}));
+    EXPECT_EQ(op.AvertissementCadre(), op.Nom() + " : 4 exercices ne tiennent pas dans le cadre");
+    // An exercise wider than its frame is never drawn, not even as the first one.
     TvlOperation& seul = posee({{50, 60}});
     change(seul, "Largeur=1");
     canvas_.Clear();
     seul.Dessine(canvas_, MODE_EPREUVE, nullptr);
-    EXPECT_EQ(concatene(dessines()), "5060+110");
+    EXPECT_EQ(concatene(dessines()), "");
+    EXPECT_EQ(seul.AvertissementCadre(), seul.Nom() + " : 1 exercice ne tient pas dans le cadre");
     // Nothing from outside the rectangle or into a too small one.
     canvas_.Clear();
     const vlRect r = seul.Rect;
@@ -259,7 +296,7 @@ TEST_F(DessinTest, InlineNumbersGroupThousandsAndDifferencesEndOnOneColumn) {
 TEST_F(DessinTest, ARedirectedOperationSpreadsItsListOverItsReceivers) {
     TvlOperation& op = posee(
         {{10, 100}, {11, 100}, {12, 100}, {13, 100}, {14, 100}, {15, 100}, {16, 100}, {17, 100}});
-    change(op, "NombreOperations=3");
+    change(op, "NombreOperations=2");
     auto& seconde = dynamic_cast<TGrille&>(*document_.Cree("Grille", 0));
     auto& premiere = dynamic_cast<TGrille&>(*document_.Cree("Grille", 0));
     // The list given becomes the receivers, each told of its emitter.
@@ -269,14 +306,14 @@ TEST_F(DessinTest, ARedirectedOperationSpreadsItsListOverItsReceivers) {
     op.EtablirListeRecepteurs(liste);
     EXPECT_EQ(seconde.Emetteurs, std::vector<TComposant*>{&op});
     seconde.Dessine(canvas_, MODE_EPREUVE, nullptr);
-    EXPECT_EQ(concatene(textes(canvas_)), "13100+11314100+11415100+115");
-    // Cells are the grid's squares, the sign in the first one; the third exercise no longer
-    // fits on the first block row of 500.
+    EXPECT_EQ(concatene(textes(canvas_)), "12100+11213100+113");
+    // Cells are the grid's squares, a square in from its border; the second exercise does not
+    // fit beside the first in the 8 squares left.
     EXPECT_EQ(seuls(textes(canvas_, seconde.Rect.LireOrg()), "+"),
-              (std::vector<Texte>{{"+", 25, 100}, {"+", 325, 100}, {"+", 25, 300}}));
+              (std::vector<Texte>{{"+", 75, 150}, {"+", 75, 350}}));
     canvas_.Clear();
     premiere.Dessine(canvas_, MODE_EPREUVE, nullptr);
-    EXPECT_EQ(concatene(textes(canvas_)), "10100+11011100+11112100+112");
+    EXPECT_EQ(concatene(textes(canvas_)), "10100+11011100+111");
     // Its own frame names it and its first receiver, and prints nothing.
     canvas_.Clear();
     op.Dessine(canvas_, MODE_EPREUVE, nullptr);
@@ -305,16 +342,16 @@ TEST_F(DessinTest, PartialProductsShiftWithTheMultipliersZeros) {
 }
 
 TEST_F(DessinTest, AWholeHoledDecimalFactorHidesItsComma) {
-    Multiplication& m = multiplication(1.5, 2);
-    CacheNombre(m.Lignes[0]);
+    Multiplication& m = multiplication(12.5, 0.25);
+    CacheNombre(m.Lignes[1]);
     dessin(false).DessineMultiplicationPosee(rect_, {B, 0}, m);
-    EXPECT_EQ(x(",", CH), INT_MIN);
-    // The second of two dashes side by side from the factor's left: no room for the comma.
-    const int gauche = B - 2 * CW - EXTRA;
-    EXPECT_TRUE(
-        contient(traits(canvas_), {gauche + CW + CW / 3, CH, gauche + CW + 2 * CW / 3, CH}));
+    EXPECT_EQ(x(",", 2 * CH), INT_MIN);
+    // Three dashes ending on the right end, like the digits above: no room for the comma.
+    EXPECT_EQ(x("5", CH), B - CW + CW / 2);
+    for (const int x : {B - CW + 3, B - 2 * CW + 3, B - 3 * CW + 3}) // cells' centres less 11
+        EXPECT_TRUE(contient(traits(canvas_, {0, 0}, 3), {x, 2 * CH, x + 22, 2 * CH})) << x;
     dessin(true).DessineMultiplicationPosee(rect_, {B, 0}, m);
-    EXPECT_EQ(ligne(CH), "1,5");
+    EXPECT_EQ(ligne(2 * CH), "×0,25");
 }
 
 TEST_F(DessinTest, InlineMultiplicationsNeedOneDigitMultipliersForIsolatedHoles) {
@@ -338,7 +375,7 @@ TEST_F(DessinTest, InlineDivisionsWithTheirRemainderOrAMessage) {
     options_.OperationPosee = false;
     Division& d = division(1, 3, 2, true);
     division(10, 4, 2, true);
-    const vlRect rect{0, 0, 700, 5000}; // one exercise a row
+    const vlRect rect{0, 0, 650, 5000}; // one exercise a row
     const auto premiere = [&](bool correction) {
         dessin(correction).DessineDivisions(rect, {0, 0}, 0);
         return ligne(CH);
@@ -392,6 +429,64 @@ TEST_F(DessinTest, DivisionLinesStandUnderTheirDigits) {
     // Each product underlined over its width.
     EXPECT_TRUE(
         contient(traits(canvas_), {gauche, 2 * CH + CH / 5, gauche + 3 * CW, 2 * CH + CH / 5}));
+}
+
+// Layouts seen cut off or touching their frame on printed sheets: whatever is drawn, in both
+// versions, keeps the margin inside the frame's line, and what has no room is counted instead.
+TEST_F(DessinTest, EverythingDrawnKeepsInsideTheFramesMargin) {
+    struct Cas {
+        std::string cles;
+        std::vector<std::vector<double>> operandes;
+        int horsCadre;
+        int rang = -1; // a baseline (from the inner top), its corrected texts, the test's holes
+        std::string corrige = {};
+        int trous = -1;
+    };
+    const std::vector<Cas> cas{
+        // The sign of the first exercise of each row.
+        {"Operation=0;PositionTrous=0;", {{12, 7.5}, {3, 4}, {5, 6}, {7, 8}, {9, 1}}, 0},
+        // The widest first number of an inline list.
+        {"Operation=0;OperationPosee=0;PositionTrous=0;", {{12345, 1}, {3, 4}, {99999, 2}}, 0},
+        // Five operands beside two: "= 25" has no room in 6 cm, the others are drawn.
+        {"Operation=0;OperationPosee=0;EspSuppl=1;PositionTrous=0;Largeur=6;",
+         {{5, 5, 5, 5, 5}, {12, 13}, {14, 15}},
+         1},
+        // A second row of 9999 : 99 would end under the frame.
+        {"Operation=3;PositionTrous=0;Hauteur=4;",
+         {{9999, 99}, {9999, 99}, {9999, 99}, {9999, 99}, {9999, 99}},
+         2},
+        // A message in place of inline exercises, broken to the frame's width.
+        {"Operation=2;OperationPosee=0;TrousIsoles=1;PositionTrous=7;", {{123, 45}}, 0},
+        // Neither holes nor digits on leading zeros: 1000 - 999 = 1 and the partial product 5.
+        {"Operation=1;", {{1000, 999}}, 0, 3 * CH, "1", 1},
+        {"Operation=1;TrousIsoles=1;PositionTrous=6;", {{1000, 999}}, 0, 3 * CH, "1", 3},
+        {"Operation=2;PositionTrous=0;", {{0.5, 12}}, 0, 4 * CH, "5", 0},
+    };
+    for (const Cas& c : cas) {
+        SCOPED_TRACE(c.cles);
+        TvlOperation& op = nouvelle();
+        change(op, c.cles);
+        op.TableOperandes = tableOperandes({});
+        for (std::size_t i = 0; i < c.operandes.size(); ++i)
+            std::copy(c.operandes[i].begin(), c.operandes[i].end(), op.TableOperandes[i].begin());
+        genere(op);
+        const vlRect dedans = DessinOperation::Interieur(op.Rect, 0, {});
+        o_ = dedans.LireOrg();
+        for (const int mode : {MODE_EPREUVE, MODE_CORRIGE}) {
+            canvas_.Clear();
+            op.Dessine(canvas_, mode, nullptr);
+            EXPECT_GT(canvas_.Texts().size(), 1u);
+            canvas_.calls.erase(canvas_.calls.begin()); // the frame
+            EXPECT_EQ(dehors(canvas_, dedans), "");
+            EXPECT_EQ(op.ExercicesHorsCadre(), c.horsCadre);
+            if (c.rang < 0)
+                continue;
+            if (mode == MODE_CORRIGE)
+                EXPECT_EQ(ligne(o_.y + c.rang), c.corrige);
+            else
+                EXPECT_EQ(int(traits(canvas_, {0, 0}, 3).size()), c.trous);
+        }
+    }
 }
 
 } // namespace
