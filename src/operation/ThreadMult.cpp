@@ -15,6 +15,9 @@ constexpr std::array<int, 3> kReveleIsoles{67, 34, 0};
 constexpr std::array<int, 3> kOperandeSeul{34, 50, 100};
 constexpr std::array<int, 3> kProduitSeul{34, 67, 100};
 
+// Placements drawn for an exercise before it falls back to fewer holes.
+constexpr int kEssais = 8;
+
 // The division's operands together beyond this many digits are not both holed.
 constexpr int kChiffresMaxDivision = 6;
 
@@ -253,20 +256,60 @@ void ThreadMult::MultGenereTrous(int positions, bool isoles, int niveau, BlocLig
     int p = positionsValides(positions);
     if (isoles && p == 7 && lignes.Taille(0) + lignes.Taille(1) > chiffresMax_)
         p = lignes.Taille(0) < lignes.Taille(1) ? 5 : 6;
-    const bool aNul = nul(lignes, 0);
-    const bool bNul = nul(lignes, 1);
-    if (aNul || bNul) {
-        multZero(p, isoles, lignes, aNul, bNul);
-        return;
+    const Verification verifie = [this, decimales](const BlocLignes& l) {
+        return VerifierMult(l, decimales);
+    };
+    // Whatever the placement, an exercise keeps its holes only with a single completion: a
+    // placement with several is drawn again, and after that the exercise takes fewer holes.
+    const BlocLignes original = lignes;
+    for (int essai = 0; essai < kEssais && !Terminated(); ++essai) {
+        if (essai > 0)
+            lignes = original;
+        multPlace(p, isoles, difficulte(niveau), lignes, decimales);
+        if (compteTrous(lignes, 0, lignes.Nombre() - 1) == 0 || verifie(lignes) == 1)
+            return;
     }
-    if (!isoles) {
-        multLignesEntieres(p, lignes);
-        return;
-    }
-    multIsoles(p, difficulte(niveau), lignes, decimales);
+    lignes = original;
+    if (!Terminated())
+        multRepli(p, isoles, difficulte(niveau), lignes, verifie);
 }
 
-void ThreadMult::multZero(int p, bool isoles, BlocLignes& lignes, bool aNul, bool bNul) {
+void ThreadMult::multPlace(int p, bool isoles, int niveau, BlocLignes& lignes,
+                           const int decimales[2]) {
+    const bool aNul = nul(lignes, 0);
+    const bool bNul = nul(lignes, 1);
+    if (aNul || bNul)
+        multZero(p, isoles, lignes, aNul, bNul, decimales);
+    else if (!isoles)
+        multLignesEntieres(p, lignes);
+    else
+        multIsoles(p, niveau, lignes, decimales);
+}
+
+// Holes in the product lines alone, or else in one factor alone, leave a single completion
+// whenever the other factor is not 0; when even that is not unique, the exercise has none.
+void ThreadMult::multRepli(int p, bool isoles, int niveau, BlocLignes& lignes,
+                           const Verification& verifie) {
+    const BlocLignes original = lignes;
+    const std::size_t n = std::size_t(niveau);
+    if ((p & 4) != 0) {
+        if (isoles)
+            multProduit(kProduitSeul[n], lignes);
+        else
+            cacheLignes(lignes, 2, lignes.Nombre() - 1);
+    } else {
+        const int ligne = p == 3 ? hasard(2) : p - 1;
+        if (isoles)
+            multOperande(ligne, kOperandeSeul[n], lignes);
+        else
+            cacheLigne(lignes, ligne);
+    }
+    if (verifie(lignes) != 1)
+        lignes = original;
+}
+
+void ThreadMult::multZero(int p, bool isoles, BlocLignes& lignes, bool aNul, bool bNul,
+                          const int decimales[2]) {
     // The changes: the product's first digit, the multiplicand's, the multiplier's.
     constexpr int kProduit = 1, kMultiplicande = 2, kMultiplicateur = 4;
     if (aNul && bNul) {
@@ -296,15 +339,21 @@ void ThreadMult::multZero(int p, bool isoles, BlocLignes& lignes, bool aNul, boo
         if (c5)
             choix.push_back(kProduit | kMultiplicateur);
     }
-    if (choix.empty())
-        return;
-    const int change = choix[std::size_t(hasard(int(choix.size())))];
-    if ((change & kProduit) != 0)
-        cache(lignes.Ligne(2)[0]);
-    if ((change & kMultiplicande) != 0)
-        cache(lignes.Ligne(0)[0]);
-    if ((change & kMultiplicateur) != 0)
-        cache(lignes.Ligne(1)[0]);
+    // The changes in a random order; the first that leaves a single completion is kept
+    // (0 x 9 = 0 may not become _ x 9 = _, which 1 x 9 = 9 also fills).
+    melange(choix);
+    for (const int change : choix) {
+        if ((change & kProduit) != 0)
+            cache(lignes.Ligne(2)[0]);
+        if ((change & kMultiplicande) != 0)
+            cache(lignes.Ligne(0)[0]);
+        if ((change & kMultiplicateur) != 0)
+            cache(lignes.Ligne(1)[0]);
+        if (VerifierMult(lignes, decimales) == 1)
+            return;
+        for (const int ligne : {0, 1, 2})
+            montre(lignes.Ligne(ligne)[0]);
+    }
 }
 
 void ThreadMult::multLignesEntieres(int p, BlocLignes& lignes) {

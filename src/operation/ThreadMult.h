@@ -58,8 +58,15 @@ private:
 
     int hasard(int n) { return alea_.Below(n); }
     void melange(std::vector<int>& v);
-    // Zero factors and products: the few holes that keep such an exercise solvable.
-    void multZero(int positions, bool isoles, BlocLignes& lignes, bool aNul, bool bNul);
+    // One placement of holes by the settings, not yet checked as a whole.
+    void multPlace(int positions, bool isoles, int niveau, BlocLignes& lignes,
+                   const int decimales[2]);
+    // Fewer holes, on lines where a single completion is certain.
+    void multRepli(int positions, bool isoles, int niveau, BlocLignes& lignes,
+                   const Verification& verifie);
+    // Zero factors and products: one of the few holes that keep such an exercise solvable.
+    void multZero(int positions, bool isoles, BlocLignes& lignes, bool aNul, bool bNul,
+                  const int decimales[2]);
     void multLignesEntieres(int positions, BlocLignes& lignes);
     void multIsoles(int positions, int difficulte, BlocLignes& lignes, const int decimales[2]);
     void multOperande(int ligne, int pourcent, BlocLignes& lignes);

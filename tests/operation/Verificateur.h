@@ -6,6 +6,7 @@
 #pragma once
 
 #include <algorithm>
+#include <array>
 #include <string>
 #include <vector>
 
@@ -220,8 +221,8 @@ inline bool identiques(const std::vector<std::string>& motif,
 
 // The completions of a holed exercise (lines as the record holds them) whose written form is
 // the exercise. The first digit of an operand with several integer digits is never 0.
-// Multiplications: the multiplicand's holes are all tried; the multiplier's from its last
-// digit, each partial product checked as soon as its digit is chosen.
+// Multiplications: both factors' holes from their last digit, each choice checked against the
+// product's last digits, and each partial product as soon as its digit is chosen.
 class Compteur {
 public:
     Compteur(std::vector<std::string> motif, char virgule, bool division, bool longue = false,
@@ -231,7 +232,7 @@ public:
 
     long Compte() {
         std::vector<std::string> l = motif_;
-        premier(l, division_ ? 1 : 0, 0);
+        division_ ? premier(l, 1, 0) : multiplicande(l, l[0].size());
         return compte_;
     }
 
@@ -241,11 +242,45 @@ private:
         return p == 0 && (v == std::string::npos ? texte.size() : v) > 1;
     }
 
-    // Every digit in the holes of the operand tried first (the multiplicand, the divisor), then
-    // on to the other one.
+    // Whether the product line's last digits can be those of the factors' last digits known so
+    // far: the last m digits of a product are those of the product of the last m digits.
+    bool finPossible(const std::vector<std::string>& l) const {
+        const std::string p = nombre(motif_.back(), virgule_).chiffres;
+        std::size_t m = std::min<std::size_t>(p.size(), 18);
+        std::array<Grand, 2> bas{};
+        for (std::size_t j = 0; j < 2; ++j) {
+            const std::string f = nombre(l[j], virgule_).chiffres;
+            const auto trou = std::find_if(f.rbegin(), f.rend(), estTrou);
+            if (trou != f.rend())
+                m = std::min(m, std::size_t(trou - f.rbegin()));
+            bas[j] = valeur(f.substr(f.size() - std::min(f.size(), m)));
+        }
+        const Grand fin = bas[0] * bas[1] % puissance(int(m));
+        const std::string attendu = p.substr(p.size() - m);
+        const std::string chiffres = decimal(fin + puissance(int(m))).substr(1);
+        return identiques({attendu}, {chiffres});
+    }
+
+    // Digits of the multiplicand from the right, then on to the multiplier.
+    void multiplicande(std::vector<std::string>& l, std::size_t p) {
+        if (p == 0)
+            return multiplicateur(l, l[1].size(), 0, 0);
+        const std::size_t i = p - 1;
+        const char c = l[0][i];
+        if (!estTrou(c))
+            return multiplicande(l, i);
+        for (char d = premierNonNul(l[0], i, virgule_) ? '1' : '0'; d <= '9'; ++d) {
+            l[0][i] = d;
+            if (finPossible(l))
+                multiplicande(l, i);
+        }
+        l[0][i] = c;
+    }
+
+    // Every digit in the holes of the divisor, then on to the dividend.
     void premier(std::vector<std::string>& l, std::size_t ligne, std::size_t p) {
         if (p == l[ligne].size())
-            return division_ ? dividende(l, 0) : multiplicateur(l, l[1].size(), 0, 0);
+            return dividende(l, 0);
         if (!estTrou(l[ligne][p]))
             return premier(l, ligne, p + 1);
         const char c = l[ligne][p];
@@ -274,6 +309,8 @@ private:
         const Nombre a = nombre(l[0], virgule_);
         for (char d = premier; d <= dernier; ++d) {
             l[1][i] = d;
+            if (!finPossible(l))
+                continue;
             if (d == '0') {
                 multiplicateur(l, i, lignes, zeros + 1);
                 continue;
