@@ -48,6 +48,9 @@ void decoupe(std::string_view s, char separateur, std::string_view& entiere,
     decimale = virgule == std::string_view::npos ? std::string_view() : s.substr(virgule + 1);
 }
 
+// What checking a completed division costs, in steps of the search.
+constexpr std::uint64_t kEtapesDivision = 32;
+
 constexpr std::uint64_t kElagageMax = 100000000000000000ull; // 10^17
 // Bounds are computed on 128 bits while their numbers stay within 36 digits.
 constexpr int kChiffresBornes = 36;
@@ -158,7 +161,9 @@ int RechercheMult::Compte(const BlocLignes& lignes, int da, int db, const ArretR
 }
 
 bool RechercheMult::continuer() {
-    if (arret_ != nullptr && (noeuds_++ & 255u) == 0 && (*arret_)())
+    ++noeuds_;
+    if ((etapesMax_ != 0 && noeuds_ > etapesMax_) ||
+        (arret_ != nullptr && (noeuds_ & 255u) == 0 && (*arret_)()))
         arrete_ = true;
     return !arrete_ && compte_ < 2;
 }
@@ -174,6 +179,8 @@ bool RechercheMult::colonne(int k) {
     const int premier = connu >= 0 ? connu : (k == la_ - 1 ? loA_ : 0);
     const int dernier = connu >= 0 ? connu : 9;
     for (int d = premier; d <= dernier; ++d) {
+        if (!continuer())
+            return false;
         valA_[std::size_t(k)] = d;
         if (lignesA(k) && !choixB(k))
             return false;
@@ -191,6 +198,8 @@ bool RechercheMult::choixB(int k) {
     const int premier = connu >= 0 ? connu : (k == lb_ - 1 ? loB_ : 0);
     const int dernier = connu >= 0 ? connu : 9;
     for (int d = premier; d <= dernier; ++d) {
+        if (!continuer())
+            return false;
         valB_[std::size_t(k)] = d;
         if (ligneB(k) && chiffreProduit(k) && !colonne(k + 1))
             return false;
@@ -370,7 +379,9 @@ int RechercheDiv::Compte(const BlocLignes& lignes, bool longue, int precision,
 }
 
 bool RechercheDiv::continuer() {
-    if (arret_ != nullptr && (noeuds_++ & 255u) == 0 && (*arret_)())
+    ++noeuds_;
+    if ((etapesMax_ != 0 && noeuds_ > etapesMax_) ||
+        (arret_ != nullptr && (noeuds_ & 255u) == 0 && (*arret_)()))
         arrete_ = true;
     return !arrete_ && compte_ < 2;
 }
@@ -383,7 +394,7 @@ bool RechercheDiv::diviseur(std::size_t trou) {
         const char cache = diviseur_[position];
         for (int d = position == 0 ? loY_ : 0; d <= 9; ++d) {
             diviseur_[position] = char('0' + d);
-            if (!diviseur(trou + 1)) {
+            if (!continuer() || !diviseur(trou + 1)) {
                 diviseur_[position] = cache;
                 return false;
             }
@@ -574,6 +585,10 @@ bool RechercheDiv::dividende(std::size_t i, std::uint64_t reste, Entier128 tete,
     bool suite = true;
     const int restants = int(positionsX_.size() - i - 1) + zerosBornes_;
     for (int d = premier; d <= dernier && suite; ++d) {
+        if (!continuer()) {
+            suite = false;
+            break;
+        }
         dividende_[position] = char('0' + d);
         const Entier128 nouvelleTete = tete * 10 + unsigned(d);
         if (borne_) {
@@ -599,6 +614,7 @@ bool RechercheDiv::dividende(std::size_t i, std::uint64_t reste, Entier128 tete,
 }
 
 bool RechercheDiv::feuille() {
+    noeuds_ += kEtapesDivision;
     if (DivisionConforme(*lignes_, dividende_, diviseur_, longue_, precision_, calcul_))
         ++compte_;
     return compte_ < 2;

@@ -47,6 +47,11 @@ bool DivisionConforme(const BlocLignes& motif, std::string_view dividende,
 class RechercheMult {
 public:
     int Compte(const BlocLignes& lignes, int da, int db, const ArretRecherche& arret = {});
+    // A search that would visit more than this many steps answers 2 (0: no limit), so that a
+    // hole whose check would take long is not kept.
+    void LimiteEtapes(std::uint64_t etapes) { etapesMax_ = etapes; }
+    // The steps the last search took.
+    std::uint64_t Etapes() const { return noeuds_; }
 
 private:
     // Columns are walked from the right: the multiplicand's and the multiplier's digits of a
@@ -65,7 +70,8 @@ private:
     bool regleZero_ = false;
     int compte_ = 0;
     bool arrete_ = false;
-    unsigned noeuds_ = 0;
+    std::uint64_t noeuds_ = 0;
+    std::uint64_t etapesMax_ = 0;
     const ArretRecherche* arret_ = nullptr;
     // Digits from the right, -1 for a hole.
     std::vector<int> motifA_, motifB_, motifP_, valA_, valB_;
@@ -88,6 +94,9 @@ class RechercheDiv {
 public:
     int Compte(const BlocLignes& lignes, bool longue, int precision,
                const ArretRecherche& arret = {});
+    // As RechercheMult::LimiteEtapes; checking a completed division counts as many steps.
+    void LimiteEtapes(std::uint64_t etapes) { etapesMax_ = etapes; }
+    std::uint64_t Etapes() const { return noeuds_; }
 
 private:
     // The short layout so far: the remainder by the whole divisor, whether the dividend's
@@ -115,7 +124,8 @@ private:
     int precision_ = 0;
     int compte_ = 0;
     bool arrete_ = false;
-    unsigned noeuds_ = 0;
+    std::uint64_t noeuds_ = 0;
+    std::uint64_t etapesMax_ = 0;
     const ArretRecherche* arret_ = nullptr;
     char separateur_ = ',';
 

@@ -21,6 +21,12 @@ constexpr int kEssais = 8;
 // The division's operands together beyond this many digits are not both holed.
 constexpr int kChiffresMaxDivision = 6;
 
+// The steps a uniqueness search may take (tens of nanoseconds each): one check, and all the
+// checks of one placement on one exercise. A check that would take longer counts as not
+// unique, so that its hole is not kept and a sheet is built in well under a second.
+constexpr std::uint64_t kEtapesVerification = 1u << 15;
+constexpr std::uint64_t kEtapesExercice = 1u << 18;
+
 bool estTrou(char c) {
     return c > '9';
 }
@@ -169,11 +175,21 @@ void ThreadMult::ExecuteDivision() {
 }
 
 int ThreadMult::VerifierMult(const BlocLignes& lignes, const int decimales[2]) {
-    return rechercheMult_.Compte(lignes, decimales[0], decimales[1], arret_);
+    if (etapesRestantes_ == 0)
+        return 2;
+    rechercheMult_.LimiteEtapes(std::min(kEtapesVerification, etapesRestantes_));
+    const int n = rechercheMult_.Compte(lignes, decimales[0], decimales[1], arret_);
+    etapesRestantes_ -= std::min(etapesRestantes_, rechercheMult_.Etapes());
+    return n;
 }
 
 int ThreadMult::VerifierDiv(const BlocLignes& lignes, bool longue, int precision) {
-    return rechercheDiv_.Compte(lignes, longue, precision, arret_);
+    if (etapesRestantes_ == 0)
+        return 2;
+    rechercheDiv_.LimiteEtapes(std::min(kEtapesVerification, etapesRestantes_));
+    const int n = rechercheDiv_.Compte(lignes, longue, precision, arret_);
+    etapesRestantes_ -= std::min(etapesRestantes_, rechercheDiv_.Etapes());
+    return n;
 }
 
 // ---- random positions ----
@@ -265,25 +281,32 @@ void ThreadMult::MultGenereTrous(int positions, bool isoles, int niveau, BlocLig
     for (int essai = 0; essai < kEssais && !Terminated(); ++essai) {
         if (essai > 0)
             lignes = original;
-        multPlace(p, isoles, difficulte(niveau), lignes, decimales);
-        if (compteTrous(lignes, 0, lignes.Nombre() - 1) == 0 || verifie(lignes) == 1)
+        etapesRestantes_ = kEtapesExercice;
+        const bool verifiee = multPlace(p, isoles, difficulte(niveau), lignes, decimales);
+        etapesRestantes_ = kEtapesVerification;
+        if (verifiee || compteTrous(lignes, 0, lignes.Nombre() - 1) == 0 || verifie(lignes) == 1)
             return;
     }
     lignes = original;
+    etapesRestantes_ = kEtapesVerification;
     if (!Terminated())
         multRepli(p, isoles, difficulte(niveau), lignes, verifie);
 }
 
-void ThreadMult::multPlace(int p, bool isoles, int niveau, BlocLignes& lignes,
+bool ThreadMult::multPlace(int p, bool isoles, int niveau, BlocLignes& lignes,
                            const int decimales[2]) {
     const bool aNul = nul(lignes, 0);
     const bool bNul = nul(lignes, 1);
-    if (aNul || bNul)
+    if (aNul || bNul) {
         multZero(p, isoles, lignes, aNul, bNul, decimales);
-    else if (!isoles)
+        return true;
+    }
+    if (!isoles) {
         multLignesEntieres(p, lignes);
-    else
-        multIsoles(p, niveau, lignes, decimales);
+        return false;
+    }
+    multIsoles(p, niveau, lignes, decimales);
+    return p == 7;
 }
 
 // Holes in the product lines alone, or else in one factor alone, leave a single completion
@@ -538,14 +561,16 @@ void ThreadMult::DivGenereTrous(int positions, bool isoles, int niveau, BlocLign
         return;
     const char separateur = DecimalSeparator();
     int p = positionsValides(positions);
-    if (isoles && p == 7) {
+    if (isoles && (p & 3) == 3) {
+        // Holes in both operands beyond a few digits: only the shorter one keeps them.
         const auto chiffres = [&](int ligne) {
             const std::string_view texte = lignes.Vue(ligne);
             return int(texte.size()) - (texte.find(separateur) != std::string_view::npos ? 1 : 0);
         };
         if (chiffres(0) + chiffres(1) > kChiffresMaxDivision)
-            p = lignes.Taille(0) < lignes.Taille(1) ? 5 : 6;
+            p &= lignes.Taille(0) < lignes.Taille(1) ? ~2 : ~1;
     }
+    etapesRestantes_ = kEtapesExercice;
     if (nul(lignes, 1))
         return;
     if (nul(lignes, 2)) {

@@ -11,6 +11,7 @@
 #include "platform/Random.h"
 #include "platform/Thread.h"
 
+#include <cstdint>
 #include <functional>
 #include <string_view>
 #include <vector>
@@ -58,8 +59,9 @@ private:
 
     int hasard(int n) { return alea_.Below(n); }
     void melange(std::vector<int>& v);
-    // One placement of holes by the settings, not yet checked as a whole.
-    void multPlace(int positions, bool isoles, int niveau, BlocLignes& lignes,
+    // One placement of holes by the settings; true when each of its holes was kept only
+    // while the exercise stayed unique.
+    bool multPlace(int positions, bool isoles, int niveau, BlocLignes& lignes,
                    const int decimales[2]);
     // Fewer holes, on lines where a single completion is certain.
     void multRepli(int positions, bool isoles, int niveau, BlocLignes& lignes,
@@ -93,4 +95,6 @@ private:
     RechercheMult rechercheMult_;
     RechercheDiv rechercheDiv_;
     ArretRecherche arret_;
+    // The search steps left to the exercise being holed.
+    std::uint64_t etapesRestantes_ = 0;
 };
