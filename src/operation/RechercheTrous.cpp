@@ -374,8 +374,51 @@ int RechercheDiv::Compte(const BlocLignes& lignes, bool longue, int precision,
     for (std::size_t j = 0; j < decimale.size(); ++j)
         quotientDecimal_[j] = chiffreMotif(decimale[j]);
 
+    preparesDiviseur(lignes.Vue(2));
     diviseur(0);
     return arrete_ ? 2 : std::min(compte_, 2);
+}
+
+void RechercheDiv::preparesDiviseur(std::string_view quotient) {
+    borneY_ = false;
+    if (trousY_.empty())
+        return;
+    // A number's digits, its holes read as `trou`; how many digits; how many decimals.
+    const auto valeur = [this](std::string_view texte, int trou) {
+        Entier128 v = 0;
+        for (const char c : texte)
+            if (c != separateur_)
+                v = v * 10 + unsigned(EstChiffre(c) ? c - '0' : trou);
+        return v;
+    };
+    const auto chiffres = [this](std::string_view texte) {
+        return int(texte.size()) - (texte.find(separateur_) != std::string_view::npos ? 1 : 0);
+    };
+    const auto decimales = [this](std::string_view texte) {
+        const std::size_t virgule = texte.find(separateur_);
+        return virgule == std::string_view::npos ? 0 : int(texte.size() - virgule - 1);
+    };
+    const int dx = decimales(dividende_), dy = decimales(diviseur_), dq = decimales(quotient);
+    const int e = std::min(dq, precision_);
+    // x / y >= qMin is X.10^(dy + dq) >= QMin.10^dx.Y, and likewise for the upper bound.
+    if (chiffres(dividende_) + dy + dq > kChiffresBornes ||
+        chiffres(quotient) + 1 + dx + chiffres(diviseur_) > kChiffresBornes)
+        return;
+    xBas_ = valeur(dividende_, 0) * puissance10(dy + dq);
+    xHaut_ = valeur(dividende_, 9) * puissance10(dy + dq);
+    qBas_ = valeur(quotient, 0) * puissance10(dx);
+    qHaut_ = (valeur(quotient, 9) + puissance10(dq - e)) * puissance10(dx);
+    borneY_ = true;
+}
+
+bool RechercheDiv::diviseurPossible() const {
+    Entier128 bas = 0, haut = 0;
+    for (const char c : diviseur_)
+        if (c != separateur_) {
+            bas = bas * 10 + unsigned(EstChiffre(c) ? c - '0' : 0);
+            haut = haut * 10 + unsigned(EstChiffre(c) ? c - '0' : 9);
+        }
+    return xHaut_ >= qBas_ * bas && xBas_ < qHaut_ * haut;
 }
 
 bool RechercheDiv::continuer() {
@@ -389,6 +432,8 @@ bool RechercheDiv::continuer() {
 bool RechercheDiv::diviseur(std::size_t trou) {
     if (!continuer())
         return false;
+    if (borneY_ && trou > 0 && !diviseurPossible())
+        return true;
     if (trou < trousY_.size()) {
         const std::size_t position = trousY_[trou];
         const char cache = diviseur_[position];

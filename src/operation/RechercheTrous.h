@@ -111,6 +111,11 @@ private:
     };
 
     bool diviseur(std::size_t trou);
+    // The quotient line bounds the divisor: x / y lies in [qMin, qMax + 10^-e), e the
+    // decimals the quotient surely has (holes read as 0 for qMin, as 9 for qMax).
+    void preparesDiviseur(std::string_view quotient);
+    // Whether some divisor with the digits chosen so far, and some dividend, keep x / y there.
+    bool diviseurPossible() const;
     bool dividende(std::size_t i, std::uint64_t reste, Entier128 tete, Courte courte);
     void preparesBornes();
     bool ligneCourte(std::size_t i, int chiffre, Courte& courte);
@@ -134,6 +139,10 @@ private:
     std::vector<std::size_t> positionsX_, trousY_;
     int entiersX_ = 0;
     int loX_ = 0, loY_ = 0;
+    // The divisor's bounds, all scaled alike: the dividend's lowest and highest values, and
+    // the quotient's (its upper bound exclusive); off when they would not fit in 128 bits.
+    bool borneY_ = false;
+    Entier128 xBas_ = 0, xHaut_ = 0, qBas_ = 0, qHaut_ = 0;
     // After the divisor is complete: its digits' value and decimals.
     std::uint64_t y_ = 0;
     int decimalesY_ = 0;
