@@ -219,6 +219,62 @@ inline bool identiques(const std::vector<std::string>& motif,
                       });
 }
 
+// The completions of an addition (operands, then the sum) or a subtraction (minuend,
+// subtrahend, difference) whose numbers are written in aligned columns, padded with blanks:
+// column by column from the right with the carry (a subtraction read as subtrahend +
+// difference = minuend). A hole never takes a leading 0, but in a difference.
+class CompteurSomme {
+public:
+    CompteurSomme(std::vector<std::string> nombres, bool soustraction, char virgule)
+        : l_(std::move(nombres)), virgule_(virgule) {
+        if (soustraction)
+            l_ = {l_[1], l_[2], l_[0]};
+        for (std::size_t k = 0; k < l_.size(); ++k) {
+            const std::string& n = l_[k];
+            const std::size_t debut = n.find_first_not_of(' ');
+            const std::size_t fin = std::min(n.find(virgule), n.find(' ', debut));
+            tete_.push_back(debut != std::string::npos && fin - debut > 1 &&
+                                    !(soustraction && k == 1)
+                                ? debut
+                                : std::string::npos);
+        }
+    }
+
+    long Compte() {
+        colonne(l_.back().size(), 0, 0, 0);
+        return compte_;
+    }
+
+private:
+    // Column i - 1, number k of it; `somme` of the digits before it and the carry.
+    void colonne(std::size_t i, std::size_t k, int somme, int retenue) {
+        if (i == 0) {
+            compte_ += retenue == 0 ? 1 : 0;
+            return;
+        }
+        const std::size_t c = i - 1;
+        const auto virgule = [&](const std::string& n) { return c < n.size() && n[c] == virgule_; };
+        if (k == 0 && std::any_of(l_.begin(), l_.end(), virgule))
+            return colonne(c, 0, 0, retenue);
+        const char ch = c < l_[k].size() ? l_[k][c] : ' ';
+        const auto avec = [&](int d) {
+            if (k + 1 < l_.size())
+                return colonne(i, k + 1, somme + d, retenue);
+            if ((somme + retenue) % 10 == d)
+                colonne(c, 0, 0, (somme + retenue) / 10);
+        };
+        if (!estTrou(ch))
+            return avec(ch >= '0' && ch <= '9' ? ch - '0' : 0);
+        for (int d = c == tete_[k] ? 1 : 0; d <= 9; ++d)
+            avec(d);
+    }
+
+    std::vector<std::string> l_;
+    char virgule_;
+    std::vector<std::size_t> tete_; // where a leading 0 is not written
+    long compte_ = 0;
+};
+
 // The completions of a holed exercise (lines as the record holds them) whose written form is
 // the exercise. The first digit of an operand with several integer digits is never 0.
 // Multiplications: both factors' holes from their last digit, each choice checked against the

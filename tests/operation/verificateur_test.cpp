@@ -157,6 +157,39 @@ TEST_F(VerificateurTest, EveryHoledExerciseHasExactlyOneCompletion) {
     EXPECT_GT(avecTrous, exercices * 3 / 4);
 }
 
+// Sums of 2 to 5 operands and differences: right when written, one way to fill their holes.
+TEST_F(VerificateurTest, EveryHoledSumHasExactlyOneCompletion) {
+    TvlOperation& op = nouvelle();
+    change(op, "InhibeCalculsAuto=1");
+    for (int lot = 0; lot < 400; ++lot) {
+        const bool soustraction = lot % 2 == 1;
+        for (TLigneOperandes& ligne : op.TableOperandes) {
+            ligne.fill(-1.0);
+            for (int k = 0; k < (soustraction ? 2 : entre(2, 5)); ++k)
+                ligne[std::size_t(k)] =
+                    tire(entre(1, 4), soustraction ? 0 : std::max(0, entre(-4, 3)));
+        }
+        std::ostringstream cles;
+        cles << "Operation=" << soustraction << ";TrousIsoles=" << (lot % 5 != 4)
+             << ";OperationPosee=" << (lot % 3 != 0)
+             << ";PositionTrous=" << entre(0, soustraction ? 7 : 15);
+        change(op, cles.str());
+        for (const auto& record : op.Operations()) {
+            std::vector<std::string> nombres;
+            if (const auto* a = dynamic_cast<const Addition*>(record.get()))
+                nombres.assign(a->Nombres.begin(), a->Nombres.begin() + a->NbOperandes + 1);
+            else
+                nombres = Lignes(dynamic_cast<const Soustraction&>(*record).Nombres.begin(),
+                                 dynamic_cast<const Soustraction&>(*record).Nombres.end());
+            const auto compte = [&](const Lignes& l) {
+                return verificateur::CompteurSomme(l, soustraction, ',').Compte();
+            };
+            ASSERT_EQ(compte(sansTrous(nombres)), 1) << ::testing::PrintToString(nombres);
+            ASSERT_EQ(compte(nombres), 1) << ::testing::PrintToString(nombres) << cles.str();
+        }
+    }
+}
+
 // On consistent exercises with random holes and on lines made inconsistent; all three answers
 // (none, one, several) are met often.
 TEST_F(VerificateurTest, FastSearchesCountAsThePlainOnes) {
