@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <array>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -220,65 +221,45 @@ inline bool identiques(const std::vector<std::string>& motif,
 }
 
 // The completions of an addition (operands, then the sum) or a subtraction (minuend,
-// subtrahend, difference) whose numbers are written in aligned columns, padded with blanks:
-// column by column from the right with the carry (a subtraction read as subtrahend +
-// difference = minuend). A hole never takes a leading 0, but in a difference.
-class CompteurSomme {
-public:
-    CompteurSomme(std::vector<std::string> nombres, bool soustraction, char virgule)
-        : l_(std::move(nombres)), virgule_(virgule) {
-        if (soustraction)
-            l_ = {l_[1], l_[2], l_[0]};
-        for (std::size_t k = 0; k < l_.size(); ++k) {
-            const std::string& n = l_[k];
-            const std::size_t debut = n.find_first_not_of(' ');
-            const std::size_t fin = std::min(n.find(virgule), n.find(' ', debut));
-            tete_.push_back(debut != std::string::npos && fin - debut > 1 &&
-                                    !(soustraction && k == 1)
-                                ? debut
-                                : std::string::npos);
-        }
-    }
-
-    long Compte() {
-        colonne(l_.back().size(), 0, 0, 0);
-        return compte_;
-    }
-
-private:
-    // Column i - 1, number k of it; `somme` of the digits before it and the carry.
-    void colonne(std::size_t i, std::size_t k, int somme, int retenue) {
+// subtrahend, difference) written in aligned columns padded with blanks: column by column from
+// the right with the carry, a subtraction read as subtrahend + difference = minuend. A hole
+// takes no leading 0 but in a difference.
+inline long compteSomme(std::vector<std::string> l, bool soustraction, char virgule) {
+    if (soustraction)
+        l = {l[1], l[2], l[0]};
+    const auto chiffre = [](char c) { return lu(c) >= '0' && lu(c) <= '9'; };
+    long compte = 0;
+    const std::function<void(std::size_t, std::size_t, int, int)> colonne = [&](std::size_t i,
+                                                                                std::size_t k,
+                                                                                int somme,
+                                                                                int retenue) {
         if (i == 0) {
-            compte_ += retenue == 0 ? 1 : 0;
+            compte += retenue == 0 ? 1 : 0;
             return;
         }
         const std::size_t c = i - 1;
-        const auto virgule = [&](const std::string& n) { return c < n.size() && n[c] == virgule_; };
-        if (k == 0 && std::any_of(l_.begin(), l_.end(), virgule))
+        if (std::any_of(l.begin(), l.end(), [&](const std::string& n) { return n[c] == virgule; }))
             return colonne(c, 0, 0, retenue);
-        const char ch = c < l_[k].size() ? l_[k][c] : ' ';
-        const auto avec = [&](int d) {
-            if (k + 1 < l_.size())
-                return colonne(i, k + 1, somme + d, retenue);
-            if ((somme + retenue) % 10 == d)
+        const std::string& n = l[k];
+        const bool tete = c == n.find_first_not_of(' ') && c + 1 < n.size() && chiffre(n[c + 1]) &&
+                          !(soustraction && k == 1);
+        for (int d = tete ? 1 : 0; d <= 9; ++d) {
+            if (!estTrou(n[c]) && d != (chiffre(n[c]) ? n[c] - '0' : 0))
+                continue;
+            if (k + 1 < l.size())
+                colonne(i, k + 1, somme + d, retenue);
+            else if ((somme + retenue) % 10 == d)
                 colonne(c, 0, 0, (somme + retenue) / 10);
-        };
-        if (!estTrou(ch))
-            return avec(ch >= '0' && ch <= '9' ? ch - '0' : 0);
-        for (int d = c == tete_[k] ? 1 : 0; d <= 9; ++d)
-            avec(d);
-    }
-
-    std::vector<std::string> l_;
-    char virgule_;
-    std::vector<std::size_t> tete_; // where a leading 0 is not written
-    long compte_ = 0;
-};
+        }
+    };
+    colonne(l.back().size(), 0, 0, 0);
+    return compte;
+}
 
 // The completions of a holed exercise (lines as the record holds them) whose written form is
 // the exercise. The first digit of an operand with several integer digits is never 0.
 // Multiplications: both factors' holes from their last digit, each choice checked against the
-// product's last digits, and each partial product as soon as its digit is chosen.
+// product's last digits.
 class Compteur {
 public:
     Compteur(std::vector<std::string> motif, char virgule, bool division, bool longue = false,
@@ -288,7 +269,7 @@ public:
 
     long Compte() {
         std::vector<std::string> l = motif_;
-        division_ ? premier(l, 1, 0) : multiplicande(l, l[0].size());
+        division_ ? premier(l, 1, 0) : facteur(l, 0, l[0].size());
         return compte_;
     }
 
@@ -317,20 +298,24 @@ private:
         return identiques({attendu}, {chiffres});
     }
 
-    // Digits of the multiplicand from the right, then on to the multiplier.
-    void multiplicande(std::vector<std::string>& l, std::size_t p) {
-        if (p == 0)
-            return multiplicateur(l, l[1].size(), 0, 0);
-        const std::size_t i = p - 1;
-        const char c = l[0][i];
-        if (!estTrou(c))
-            return multiplicande(l, i);
-        for (char d = premierNonNul(l[0], i, virgule_) ? '1' : '0'; d <= '9'; ++d) {
-            l[0][i] = d;
-            if (finPossible(l))
-                multiplicande(l, i);
+    // Digits of a factor from the right (the multiplicand, then the multiplier), each checked
+    // against the product's last digits; then the whole exercise.
+    void facteur(std::vector<std::string>& l, std::size_t ligne, std::size_t p) {
+        if (p == 0 && ligne == 0)
+            return facteur(l, 1, l[1].size());
+        if (p == 0) {
+            compte_ += identiques(motif_, ecritMultiplication(l[0], l[1], virgule_)) ? 1 : 0;
+            return;
         }
-        l[0][i] = c;
+        const char c = l[ligne][p - 1];
+        if (!estTrou(c))
+            return facteur(l, ligne, p - 1);
+        for (char d = premierNonNul(l[ligne], p - 1, virgule_) ? '1' : '0'; d <= '9'; ++d) {
+            l[ligne][p - 1] = d;
+            if (finPossible(l))
+                facteur(l, ligne, p - 1);
+        }
+        l[ligne][p - 1] = c;
     }
 
     // Every digit in the holes of the divisor, then on to the dividend.
@@ -345,45 +330,6 @@ private:
             premier(l, ligne, p + 1);
         }
         l[ligne][p] = c;
-    }
-
-    // Digits of the multiplier from the right; `lignes` partial products so far, `zeros` the
-    // zero digits since the last non-zero one.
-    void multiplicateur(std::vector<std::string>& l, std::size_t p, std::size_t lignes,
-                        std::size_t zeros) {
-        if (p == 0) {
-            if (identiques(motif_, ecritMultiplication(l[0], l[1], virgule_)))
-                ++compte_;
-            return;
-        }
-        const std::size_t i = p - 1;
-        if (l[1][i] == virgule_)
-            return multiplicateur(l, i, lignes, zeros);
-        const char c = l[1][i];
-        const char premier = estTrou(c) ? (premierNonNul(l[1], i, virgule_) ? '1' : '0') : c;
-        const char dernier = estTrou(c) ? '9' : c;
-        const Nombre a = nombre(l[0], virgule_);
-        for (char d = premier; d <= dernier; ++d) {
-            l[1][i] = d;
-            if (!finPossible(l))
-                continue;
-            if (d == '0') {
-                multiplicateur(l, i, lignes, zeros + 1);
-                continue;
-            }
-            // With partial products in the exercise, this digit's must be the next one.
-            if (motif_.size() > 3) {
-                const std::size_t rang = 2 + lignes;
-                if (rang >= motif_.size() - 1)
-                    continue;
-                const std::string partiel =
-                    multiplieParChiffre(a.chiffres, d - '0') + std::string(zeros, '0');
-                if (!identiques({motif_[rang]}, {partiel}))
-                    continue;
-            }
-            multiplicateur(l, i, lignes + 1, 0);
-        }
-        l[1][i] = c;
     }
 
     // Whether some number in [bas, haut] written with the quotient line's decimals could be
