@@ -7,7 +7,6 @@
 
 #include <algorithm>
 #include <array>
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -229,17 +228,15 @@ inline long compteSomme(std::vector<std::string> l, bool soustraction, char virg
         l = {l[1], l[2], l[0]};
     const auto chiffre = [](char c) { return lu(c) >= '0' && lu(c) <= '9'; };
     long compte = 0;
-    const std::function<void(std::size_t, std::size_t, int, int)> colonne = [&](std::size_t i,
-                                                                                std::size_t k,
-                                                                                int somme,
-                                                                                int retenue) {
+    const auto colonne = [&](const auto& suite, std::size_t i, std::size_t k, int somme,
+                             int retenue) -> void {
         if (i == 0) {
             compte += retenue == 0 ? 1 : 0;
             return;
         }
         const std::size_t c = i - 1;
         if (std::any_of(l.begin(), l.end(), [&](const std::string& n) { return n[c] == virgule; }))
-            return colonne(c, 0, 0, retenue);
+            return suite(suite, c, 0, 0, retenue);
         const std::string& n = l[k];
         const bool tete = c == n.find_first_not_of(' ') && c + 1 < n.size() && chiffre(n[c + 1]) &&
                           !(soustraction && k == 1);
@@ -247,12 +244,12 @@ inline long compteSomme(std::vector<std::string> l, bool soustraction, char virg
             if (!estTrou(n[c]) && d != (chiffre(n[c]) ? n[c] - '0' : 0))
                 continue;
             if (k + 1 < l.size())
-                colonne(i, k + 1, somme + d, retenue);
+                suite(suite, i, k + 1, somme + d, retenue);
             else if ((somme + retenue) % 10 == d)
-                colonne(c, 0, 0, (somme + retenue) / 10);
+                suite(suite, c, 0, 0, (somme + retenue) / 10);
         }
     };
-    colonne(l.back().size(), 0, 0, 0);
+    colonne(colonne, l.back().size(), 0, 0, 0);
     return compte;
 }
 
@@ -269,7 +266,7 @@ public:
 
     long Compte() {
         std::vector<std::string> l = motif_;
-        division_ ? premier(l, 1, 0) : facteur(l, 0, l[0].size());
+        facteur(l, division_ ? 1 : 0, l[division_ ? 1 : 0].size());
         return compte_;
     }
 
@@ -282,27 +279,38 @@ private:
     // Whether the product line's last digits can be those of the factors' last digits known so
     // far: the last m digits of a product are those of the product of the last m digits.
     bool finPossible(const std::vector<std::string>& l) const {
-        const std::string p = nombre(motif_.back(), virgule_).chiffres;
-        std::size_t m = std::min<std::size_t>(p.size(), 18);
+        std::size_t m = std::min<std::size_t>(produit_.size(), 18);
         std::array<Grand, 2> bas{};
         for (std::size_t j = 0; j < 2; ++j) {
-            const std::string f = nombre(l[j], virgule_).chiffres;
-            const auto trou = std::find_if(f.rbegin(), f.rend(), estTrou);
-            if (trou != f.rend())
-                m = std::min(m, std::size_t(trou - f.rbegin()));
-            bas[j] = valeur(f.substr(f.size() - std::min(f.size(), m)));
+            Grand rang = 1;
+            std::size_t n = 0;
+            for (auto c = l[j].rbegin(); c != l[j].rend() && n < m; ++c) {
+                if (estTrou(*c)) {
+                    m = n;
+                } else if (*c != virgule_) {
+                    bas[j] += Grand(*c - '0') * rang;
+                    rang *= 10;
+                    ++n;
+                }
+            }
         }
-        const Grand fin = bas[0] * bas[1] % puissance(int(m));
-        const std::string attendu = p.substr(p.size() - m);
-        const std::string chiffres = decimal(fin + puissance(int(m))).substr(1);
-        return identiques({attendu}, {chiffres});
+        Grand fin = bas[0] * bas[1];
+        for (std::size_t k = 0; k < m; ++k, fin /= 10) {
+            const char c = produit_[produit_.size() - 1 - k];
+            if (!estTrou(c) && Grand(c - '0') != fin % 10)
+                return false;
+        }
+        return true;
     }
 
-    // Digits of a factor from the right (the multiplicand, then the multiplier), each checked
-    // against the product's last digits; then the whole exercise.
+    // Digits of an operand from the right: the multiplicand, then the multiplier, each checked
+    // against the product's last digits, then the whole exercise; or the divisor, then on to
+    // the dividend.
     void facteur(std::vector<std::string>& l, std::size_t ligne, std::size_t p) {
         if (p == 0 && ligne == 0)
             return facteur(l, 1, l[1].size());
+        if (p == 0 && division_)
+            return dividende(l, 0);
         if (p == 0) {
             compte_ += identiques(motif_, ecritMultiplication(l[0], l[1], virgule_)) ? 1 : 0;
             return;
@@ -312,24 +320,10 @@ private:
             return facteur(l, ligne, p - 1);
         for (char d = premierNonNul(l[ligne], p - 1, virgule_) ? '1' : '0'; d <= '9'; ++d) {
             l[ligne][p - 1] = d;
-            if (finPossible(l))
+            if (division_ || finPossible(l))
                 facteur(l, ligne, p - 1);
         }
         l[ligne][p - 1] = c;
-    }
-
-    // Every digit in the holes of the divisor, then on to the dividend.
-    void premier(std::vector<std::string>& l, std::size_t ligne, std::size_t p) {
-        if (p == l[ligne].size())
-            return dividende(l, 0);
-        if (!estTrou(l[ligne][p]))
-            return premier(l, ligne, p + 1);
-        const char c = l[ligne][p];
-        for (char d = premierNonNul(l[ligne], p, virgule_) ? '1' : '0'; d <= '9'; ++d) {
-            l[ligne][p] = d;
-            premier(l, ligne, p + 1);
-        }
-        l[ligne][p] = c;
     }
 
     // Whether some number in [bas, haut] written with the quotient line's decimals could be
@@ -394,6 +388,7 @@ private:
 
     std::vector<std::string> motif_;
     char virgule_;
+    std::string produit_ = nombre(motif_.back(), virgule_).chiffres;
     bool division_;
     bool longue_;
     int precision_;
