@@ -94,7 +94,7 @@ class RechercheDiv {
 public:
     int Compte(const BlocLignes& lignes, bool longue, int precision,
                const ArretRecherche& arret = {});
-    // As RechercheMult::LimiteEtapes; checking a completed division counts as many steps.
+    // As RechercheMult's; checking a completed division counts as many steps.
     void LimiteEtapes(std::uint64_t etapes) { etapesMax_ = etapes; }
     std::uint64_t Etapes() const { return noeuds_; }
 

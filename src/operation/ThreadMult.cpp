@@ -98,7 +98,7 @@ ThreadMult::ThreadMult(ListeOperations* liste, const OperOptions* options, int g
                        unsigned graine, Progression progression)
     : liste_(liste), options_(options), genre_(genre), progression_(std::move(progression)),
       chiffresMax_(TvlOperation::MultChiffresMax), alea_(graine),
-      arret_([this] { return Terminated(); }) {}
+      arret_([this] { return Terminated(); }), etapesRestantes_(kEtapesExercice) {}
 
 ThreadMult::~ThreadMult() {
     Terminate();
@@ -277,12 +277,15 @@ void ThreadMult::MultGenereTrous(int positions, bool isoles, int niveau, BlocLig
     };
     // Whatever the placement, an exercise keeps its holes only with a single completion: a
     // placement with several is drawn again, and after that the exercise takes fewer holes.
+    // The placements share one allowance; each check of a whole placement has its own.
     const BlocLignes original = lignes;
+    std::uint64_t etapesPlacements = kEtapesExercice;
     for (int essai = 0; essai < kEssais && !Terminated(); ++essai) {
         if (essai > 0)
             lignes = original;
-        etapesRestantes_ = kEtapesExercice;
+        etapesRestantes_ = etapesPlacements;
         const bool verifiee = multPlace(p, isoles, difficulte(niveau), lignes, decimales);
+        etapesPlacements = etapesRestantes_;
         etapesRestantes_ = kEtapesVerification;
         if (verifiee || compteTrous(lignes, 0, lignes.Nombre() - 1) == 0 || verifie(lignes) == 1)
             return;

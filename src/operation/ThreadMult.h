@@ -41,7 +41,8 @@ public:
     void DivGenereTrous(int positions, bool isoles, int difficulte, BlocLignes& lignes,
                         int precision, bool longue);
 
-    // Completions of the operands' holes that give the same lines, stopping at 2.
+    // Completions of the operands' holes that give the same lines, stopping at 2; 2 as well
+    // for a search that would take more steps than the exercise has left.
     int VerifierMult(const BlocLignes& lignes, const int decimales[2]);
     int VerifierDiv(const BlocLignes& lignes, bool longue, int precision);
     static bool VerifierNombres(std::string_view motif, std::string_view valeur) {
@@ -95,6 +96,6 @@ private:
     RechercheMult rechercheMult_;
     RechercheDiv rechercheDiv_;
     ArretRecherche arret_;
-    // The search steps left to the exercise being holed.
-    std::uint64_t etapesRestantes_ = 0;
+    // The search steps left to the exercise being holed (set for each exercise).
+    std::uint64_t etapesRestantes_;
 };
