@@ -19,13 +19,17 @@ namespace {
 
 constexpr int kPrecision = 2;
 
-TTableOperandes tableHasard(unsigned graine, int chiffresA, int chiffresB) {
+// Operands of so many digits, the last `decimales` of them after the separator.
+TTableOperandes tableHasard(unsigned graine, int chiffresA, int chiffresB, int decimales = 0) {
     TRandom alea(graine);
-    const auto tire = [&alea](int chiffres) {
+    const auto tire = [&alea, decimales](int chiffres) {
         int bas = 1;
         for (int i = 1; i < chiffres; ++i)
             bas *= 10;
-        return double(bas + alea.Below(9 * bas));
+        double v = double(bas + alea.Below(9 * bas));
+        for (int i = 0; i < decimales; ++i)
+            v /= 10;
+        return v;
     };
     TTableOperandes table{};
     for (TLigneOperandes& ligne : table) {
@@ -194,6 +198,30 @@ void BM_FeuilleDivisions(benchmark::State& state) {
     feuille(state, true);
 }
 BENCHMARK(BM_FeuilleDivisions)->Unit(benchmark::kMillisecond);
+
+// The slowest sheets found over every key value with operands of eight digits (five integer
+// digits and three decimals, built by mathsheet with Tirage = 1;99999;0;0;3;0): divisions
+// holed on the dividend and the lines below, quotients to eight decimals, and multiplications
+// holed everywhere, isolated and hard. Each iteration holes a new sheet of 24; a whole build
+// regenerates once per key it sets, so its time is a few of these plus the page output.
+void BM_FeuillePire(benchmark::State& state) {
+    SetDecimalSeparator(',');
+    const bool division = state.range(0) != 0;
+    OperOptions options = optionsDifficiles();
+    options.PositionTrous[OP_DIVISION] = 5;
+    options.PrecisionDiv = 8;
+    unsigned graine = 1;
+    for (auto _ : state) {
+        const TTableOperandes table = tableHasard(graine, 8, 8, 3);
+        ListeOperations liste =
+            division ? GenereDivisions(table, false, 8) : GenereMultiplications(table);
+        ThreadMult worker(&liste, &options,
+                          division ? ThreadMult::DIVISION : ThreadMult::MULTIPLICATION, graine++);
+        division ? worker.ExecuteDivision() : worker.ExecuteMultiplication();
+        benchmark::DoNotOptimize(liste.data());
+    }
+}
+BENCHMARK(BM_FeuillePire)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 double secondes(const std::function<void()>& f) {
     const auto debut = std::chrono::steady_clock::now();

@@ -17,11 +17,49 @@
 #include "platform/Random.h"
 #include "platform/StagedFiles.h"
 
+#include <chrono>
 #include <cstdint>
+#include <iostream>
 #include <ostream>
 #include <string>
 
+#include <unistd.h>
+
 namespace {
+
+// A build past its first second counts its exercises on a terminal's standard error, on one
+// line rewritten in place; anywhere else it says nothing.
+class Progress {
+public:
+    explicit Progress(std::ostream& err)
+        : err_(err), terminal_(&err == &std::cerr && isatty(STDERR_FILENO) != 0) {}
+    Progress(const Progress&) = delete;
+    Progress& operator=(const Progress&) = delete;
+
+    BuildProgress Hook() {
+        if (!terminal_)
+            return {};
+        return [this](int done, int total) {
+            if (std::chrono::steady_clock::now() - start_ < std::chrono::seconds(1))
+                return;
+            err_ << "\rExercices : " << done << "/" << total << "   " << std::flush;
+            shown_ = true;
+        };
+    }
+
+    // Ends the counter's line, if it was shown, before anything else is written.
+    void End() {
+        if (shown_)
+            err_ << "\n";
+        shown_ = false;
+    }
+
+private:
+    std::ostream& err_;
+    bool terminal_;
+    bool shown_ = false;
+    std::chrono::steady_clock::time_point start_ = std::chrono::steady_clock::now();
+};
 
 struct Arguments {
     std::string command;
@@ -225,10 +263,13 @@ private:
         }
         const std::uint32_t seed = a.seedGiven ? a.seed : RandomizeFromClock();
         SheetOutput output(a.output, a.dpi, outputs);
+        Progress progress(err_);
         for (int copy = 1; copy <= a.copies; ++copy) {
             SeedRandom(seed + std::uint32_t(copy - 1));
             TDocument document(catalogue_);
-            if (!BuildDocument(sheet, document, error)) {
+            const bool built = BuildDocument(sheet, document, error, progress.Hook());
+            progress.End();
+            if (!built) {
                 err_ << error << "\n";
                 return EXIT_BAD_INPUT;
             }

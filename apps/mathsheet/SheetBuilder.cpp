@@ -3,11 +3,44 @@
 #include "host/Composant.h"
 #include "host/Conversions.h"
 #include "host/Document.h"
+#include "operation/CogitoModele.h"
 #include "platform/Text.h"
+#include "platform/UserInterface.h"
 
 #include <algorithm>
+#include <chrono>
+#include <thread>
 
 namespace {
+
+// The headless service, with the operations' progress dialog played without a window: the
+// worker runs while its progress messages are passed on.
+class ProgressUi : public THeadlessUi {
+public:
+    explicit ProgressUi(BuildProgress progress) : progress_(std::move(progress)) {}
+
+    bool HasForm(const std::string& name) const override { return name == "Cogito"; }
+
+    int ShowModal(const std::string& name, TFormModel& model) override {
+        auto* cogito = dynamic_cast<CogitoModele*>(&model);
+        if (name != "Cogito" || cogito == nullptr)
+            return mrCancel;
+        const int total = cogito->Maximum();
+        cogito->Progression = [this, total](int begun) { progress_(begun - 1, total); };
+        cogito->Fermer = [] {};
+        cogito->ExecuteThread();
+        while (!cogito->Fini()) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+            ProcessPosted();
+        }
+        cogito->Progression = nullptr;
+        progress_(total, total);
+        return cogito->Annule() ? mrCancel : mrOk;
+    }
+
+private:
+    BuildProgress progress_;
+};
 
 class Builder {
 public:
@@ -153,6 +186,11 @@ private:
 
 } // namespace
 
-bool BuildDocument(const Sheet& sheet, TDocument& document, std::string& error) {
+bool BuildDocument(const Sheet& sheet, TDocument& document, std::string& error,
+                   const BuildProgress& progress) {
+    if (!progress)
+        return Builder(sheet, document).run(error);
+    ProgressUi ui(progress);
+    const TScopedUi scoped(ui);
     return Builder(sheet, document).run(error);
 }

@@ -4,9 +4,16 @@
 
 #include "Sheet.h"
 
+#include <functional>
+
 class TDocument;
+
+// Told, on the calling thread, how many exercises of a long generation are done out of how
+// many (operations whose holes are checked one by one).
+using BuildProgress = std::function<void(int done, int total)>;
 
 // Fills `document` (which should be empty). A kind or key the catalogue does not know, or a
 // value a component refuses with a message, stops the build: false with "FILE:LINE: message".
 // A key answered false without a message is a command (it has run) and the build goes on.
-bool BuildDocument(const Sheet& sheet, TDocument& document, std::string& error);
+bool BuildDocument(const Sheet& sheet, TDocument& document, std::string& error,
+                   const BuildProgress& progress = {});

@@ -48,6 +48,9 @@ void decoupe(std::string_view s, char separateur, std::string_view& entiere,
     decimale = virgule == std::string_view::npos ? std::string_view() : s.substr(virgule + 1);
 }
 
+// What checking a completed division costs, in steps of the search.
+constexpr std::uint64_t kEtapesDivision = 32;
+
 constexpr std::uint64_t kElagageMax = 100000000000000000ull; // 10^17
 // Bounds are computed on 128 bits while their numbers stay within 36 digits.
 constexpr int kChiffresBornes = 36;
@@ -158,7 +161,9 @@ int RechercheMult::Compte(const BlocLignes& lignes, int da, int db, const ArretR
 }
 
 bool RechercheMult::continuer() {
-    if (arret_ != nullptr && (noeuds_++ & 255u) == 0 && (*arret_)())
+    ++noeuds_;
+    if ((etapesMax_ != 0 && noeuds_ > etapesMax_) ||
+        (arret_ != nullptr && (noeuds_ & 255u) == 0 && (*arret_)()))
         arrete_ = true;
     return !arrete_ && compte_ < 2;
 }
@@ -174,6 +179,8 @@ bool RechercheMult::colonne(int k) {
     const int premier = connu >= 0 ? connu : (k == la_ - 1 ? loA_ : 0);
     const int dernier = connu >= 0 ? connu : 9;
     for (int d = premier; d <= dernier; ++d) {
+        if (!continuer())
+            return false;
         valA_[std::size_t(k)] = d;
         if (lignesA(k) && !choixB(k))
             return false;
@@ -191,6 +198,8 @@ bool RechercheMult::choixB(int k) {
     const int premier = connu >= 0 ? connu : (k == lb_ - 1 ? loB_ : 0);
     const int dernier = connu >= 0 ? connu : 9;
     for (int d = premier; d <= dernier; ++d) {
+        if (!continuer())
+            return false;
         valB_[std::size_t(k)] = d;
         if (ligneB(k) && chiffreProduit(k) && !colonne(k + 1))
             return false;
@@ -365,12 +374,57 @@ int RechercheDiv::Compte(const BlocLignes& lignes, bool longue, int precision,
     for (std::size_t j = 0; j < decimale.size(); ++j)
         quotientDecimal_[j] = chiffreMotif(decimale[j]);
 
+    preparesDiviseur(lignes.Vue(2));
     diviseur(0);
     return arrete_ ? 2 : std::min(compte_, 2);
 }
 
+void RechercheDiv::preparesDiviseur(std::string_view quotient) {
+    borneY_ = false;
+    if (trousY_.empty())
+        return;
+    // A number's digits, its holes read as `trou`; how many digits; how many decimals.
+    const auto valeur = [this](std::string_view texte, int trou) {
+        Entier128 v = 0;
+        for (const char c : texte)
+            if (c != separateur_)
+                v = v * 10 + unsigned(EstChiffre(c) ? c - '0' : trou);
+        return v;
+    };
+    const auto chiffres = [this](std::string_view texte) {
+        return int(texte.size()) - (texte.find(separateur_) != std::string_view::npos ? 1 : 0);
+    };
+    const auto decimales = [this](std::string_view texte) {
+        const std::size_t virgule = texte.find(separateur_);
+        return virgule == std::string_view::npos ? 0 : int(texte.size() - virgule - 1);
+    };
+    const int dx = decimales(dividende_), dy = decimales(diviseur_), dq = decimales(quotient);
+    const int e = std::min(dq, precision_);
+    // x / y >= qMin is X.10^(dy + dq) >= QMin.10^dx.Y, and likewise for the upper bound.
+    if (chiffres(dividende_) + dy + dq > kChiffresBornes ||
+        chiffres(quotient) + 1 + dx + chiffres(diviseur_) > kChiffresBornes)
+        return;
+    xBas_ = valeur(dividende_, 0) * puissance10(dy + dq);
+    xHaut_ = valeur(dividende_, 9) * puissance10(dy + dq);
+    qBas_ = valeur(quotient, 0) * puissance10(dx);
+    qHaut_ = (valeur(quotient, 9) + puissance10(dq - e)) * puissance10(dx);
+    borneY_ = true;
+}
+
+bool RechercheDiv::diviseurPossible() const {
+    Entier128 bas = 0, haut = 0;
+    for (const char c : diviseur_)
+        if (c != separateur_) {
+            bas = bas * 10 + unsigned(EstChiffre(c) ? c - '0' : 0);
+            haut = haut * 10 + unsigned(EstChiffre(c) ? c - '0' : 9);
+        }
+    return xHaut_ >= qBas_ * bas && xBas_ < qHaut_ * haut;
+}
+
 bool RechercheDiv::continuer() {
-    if (arret_ != nullptr && (noeuds_++ & 255u) == 0 && (*arret_)())
+    ++noeuds_;
+    if ((etapesMax_ != 0 && noeuds_ > etapesMax_) ||
+        (arret_ != nullptr && (noeuds_ & 255u) == 0 && (*arret_)()))
         arrete_ = true;
     return !arrete_ && compte_ < 2;
 }
@@ -378,12 +432,14 @@ bool RechercheDiv::continuer() {
 bool RechercheDiv::diviseur(std::size_t trou) {
     if (!continuer())
         return false;
+    if (borneY_ && trou > 0 && !diviseurPossible())
+        return true;
     if (trou < trousY_.size()) {
         const std::size_t position = trousY_[trou];
         const char cache = diviseur_[position];
         for (int d = position == 0 ? loY_ : 0; d <= 9; ++d) {
             diviseur_[position] = char('0' + d);
-            if (!diviseur(trou + 1)) {
+            if (!continuer() || !diviseur(trou + 1)) {
                 diviseur_[position] = cache;
                 return false;
             }
@@ -574,6 +630,10 @@ bool RechercheDiv::dividende(std::size_t i, std::uint64_t reste, Entier128 tete,
     bool suite = true;
     const int restants = int(positionsX_.size() - i - 1) + zerosBornes_;
     for (int d = premier; d <= dernier && suite; ++d) {
+        if (!continuer()) {
+            suite = false;
+            break;
+        }
         dividende_[position] = char('0' + d);
         const Entier128 nouvelleTete = tete * 10 + unsigned(d);
         if (borne_) {
@@ -599,6 +659,7 @@ bool RechercheDiv::dividende(std::size_t i, std::uint64_t reste, Entier128 tete,
 }
 
 bool RechercheDiv::feuille() {
+    noeuds_ += kEtapesDivision;
     if (DivisionConforme(*lignes_, dividende_, diviseur_, longue_, precision_, calcul_))
         ++compte_;
     return compte_ < 2;

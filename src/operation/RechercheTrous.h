@@ -47,6 +47,11 @@ bool DivisionConforme(const BlocLignes& motif, std::string_view dividende,
 class RechercheMult {
 public:
     int Compte(const BlocLignes& lignes, int da, int db, const ArretRecherche& arret = {});
+    // A search that would visit more than this many steps answers 2 (0: no limit), so that a
+    // hole whose check would take long is not kept.
+    void LimiteEtapes(std::uint64_t etapes) { etapesMax_ = etapes; }
+    // The steps the last search took.
+    std::uint64_t Etapes() const { return noeuds_; }
 
 private:
     // Columns are walked from the right: the multiplicand's and the multiplier's digits of a
@@ -65,7 +70,8 @@ private:
     bool regleZero_ = false;
     int compte_ = 0;
     bool arrete_ = false;
-    unsigned noeuds_ = 0;
+    std::uint64_t noeuds_ = 0;
+    std::uint64_t etapesMax_ = 0;
     const ArretRecherche* arret_ = nullptr;
     // Digits from the right, -1 for a hole.
     std::vector<int> motifA_, motifB_, motifP_, valA_, valB_;
@@ -88,6 +94,9 @@ class RechercheDiv {
 public:
     int Compte(const BlocLignes& lignes, bool longue, int precision,
                const ArretRecherche& arret = {});
+    // As RechercheMult's; checking a completed division counts as many steps.
+    void LimiteEtapes(std::uint64_t etapes) { etapesMax_ = etapes; }
+    std::uint64_t Etapes() const { return noeuds_; }
 
 private:
     // The short layout so far: the remainder by the whole divisor, whether the dividend's
@@ -102,6 +111,11 @@ private:
     };
 
     bool diviseur(std::size_t trou);
+    // The quotient line bounds the divisor: x / y lies in [qMin, qMax + 10^-e), e the
+    // decimals the quotient surely has (holes read as 0 for qMin, as 9 for qMax).
+    void preparesDiviseur(std::string_view quotient);
+    // Whether some divisor with the digits chosen so far, and some dividend, keep x / y there.
+    bool diviseurPossible() const;
     bool dividende(std::size_t i, std::uint64_t reste, Entier128 tete, Courte courte);
     void preparesBornes();
     bool ligneCourte(std::size_t i, int chiffre, Courte& courte);
@@ -115,7 +129,8 @@ private:
     int precision_ = 0;
     int compte_ = 0;
     bool arrete_ = false;
-    unsigned noeuds_ = 0;
+    std::uint64_t noeuds_ = 0;
+    std::uint64_t etapesMax_ = 0;
     const ArretRecherche* arret_ = nullptr;
     char separateur_ = ',';
 
@@ -124,6 +139,10 @@ private:
     std::vector<std::size_t> positionsX_, trousY_;
     int entiersX_ = 0;
     int loX_ = 0, loY_ = 0;
+    // The divisor's bounds, all scaled alike: the dividend's lowest and highest values, and
+    // the quotient's (its upper bound exclusive); off when they would not fit in 128 bits.
+    bool borneY_ = false;
+    Entier128 xBas_ = 0, xHaut_ = 0, qBas_ = 0, qHaut_ = 0;
     // After the divisor is complete: its digits' value and decimals.
     std::uint64_t y_ = 0;
     int decimalesY_ = 0;

@@ -15,8 +15,17 @@ constexpr std::array<int, 3> kReveleIsoles{67, 34, 0};
 constexpr std::array<int, 3> kOperandeSeul{34, 50, 100};
 constexpr std::array<int, 3> kProduitSeul{34, 67, 100};
 
+// Placements drawn for an exercise before it falls back to fewer holes.
+constexpr int kEssais = 8;
+
 // The division's operands together beyond this many digits are not both holed.
 constexpr int kChiffresMaxDivision = 6;
+
+// The steps a uniqueness search may take (tens of nanoseconds each): one check, and all the
+// checks of one placement on one exercise. A check that would take longer counts as not
+// unique, so that its hole is not kept and a sheet is built in well under a second.
+constexpr std::uint64_t kEtapesVerification = 1u << 15;
+constexpr std::uint64_t kEtapesExercice = 1u << 18;
 
 bool estTrou(char c) {
     return c > '9';
@@ -89,7 +98,7 @@ ThreadMult::ThreadMult(ListeOperations* liste, const OperOptions* options, int g
                        unsigned graine, Progression progression)
     : liste_(liste), options_(options), genre_(genre), progression_(std::move(progression)),
       chiffresMax_(TvlOperation::MultChiffresMax), alea_(graine),
-      arret_([this] { return Terminated(); }) {}
+      arret_([this] { return Terminated(); }), etapesRestantes_(kEtapesExercice) {}
 
 ThreadMult::~ThreadMult() {
     Terminate();
@@ -166,11 +175,21 @@ void ThreadMult::ExecuteDivision() {
 }
 
 int ThreadMult::VerifierMult(const BlocLignes& lignes, const int decimales[2]) {
-    return rechercheMult_.Compte(lignes, decimales[0], decimales[1], arret_);
+    if (etapesRestantes_ == 0)
+        return 2;
+    rechercheMult_.LimiteEtapes(std::min(kEtapesVerification, etapesRestantes_));
+    const int n = rechercheMult_.Compte(lignes, decimales[0], decimales[1], arret_);
+    etapesRestantes_ -= std::min(etapesRestantes_, rechercheMult_.Etapes());
+    return n;
 }
 
 int ThreadMult::VerifierDiv(const BlocLignes& lignes, bool longue, int precision) {
-    return rechercheDiv_.Compte(lignes, longue, precision, arret_);
+    if (etapesRestantes_ == 0)
+        return 2;
+    rechercheDiv_.LimiteEtapes(std::min(kEtapesVerification, etapesRestantes_));
+    const int n = rechercheDiv_.Compte(lignes, longue, precision, arret_);
+    etapesRestantes_ -= std::min(etapesRestantes_, rechercheDiv_.Etapes());
+    return n;
 }
 
 // ---- random positions ----
@@ -253,20 +272,70 @@ void ThreadMult::MultGenereTrous(int positions, bool isoles, int niveau, BlocLig
     int p = positionsValides(positions);
     if (isoles && p == 7 && lignes.Taille(0) + lignes.Taille(1) > chiffresMax_)
         p = lignes.Taille(0) < lignes.Taille(1) ? 5 : 6;
+    const Verification verifie = [this, decimales](const BlocLignes& l) {
+        return VerifierMult(l, decimales);
+    };
+    // Whatever the placement, an exercise keeps its holes only with a single completion: a
+    // placement with several is drawn again, and after that the exercise takes fewer holes.
+    // The placements share one allowance; each check of a whole placement has its own.
+    const BlocLignes original = lignes;
+    std::uint64_t etapesPlacements = kEtapesExercice;
+    for (int essai = 0; essai < kEssais && !Terminated(); ++essai) {
+        if (essai > 0)
+            lignes = original;
+        etapesRestantes_ = etapesPlacements;
+        const bool verifiee = multPlace(p, isoles, difficulte(niveau), lignes, decimales);
+        etapesPlacements = etapesRestantes_;
+        etapesRestantes_ = kEtapesVerification;
+        if (verifiee || compteTrous(lignes, 0, lignes.Nombre() - 1) == 0 || verifie(lignes) == 1)
+            return;
+    }
+    lignes = original;
+    etapesRestantes_ = kEtapesVerification;
+    if (!Terminated())
+        multRepli(p, isoles, difficulte(niveau), lignes, verifie);
+}
+
+bool ThreadMult::multPlace(int p, bool isoles, int niveau, BlocLignes& lignes,
+                           const int decimales[2]) {
     const bool aNul = nul(lignes, 0);
     const bool bNul = nul(lignes, 1);
     if (aNul || bNul) {
-        multZero(p, isoles, lignes, aNul, bNul);
-        return;
+        multZero(p, isoles, lignes, aNul, bNul, decimales);
+        return true;
     }
     if (!isoles) {
         multLignesEntieres(p, lignes);
-        return;
+        return false;
     }
-    multIsoles(p, difficulte(niveau), lignes, decimales);
+    multIsoles(p, niveau, lignes, decimales);
+    return p == 7;
 }
 
-void ThreadMult::multZero(int p, bool isoles, BlocLignes& lignes, bool aNul, bool bNul) {
+// Holes in the product lines alone, or else in one factor alone, leave a single completion
+// whenever the other factor is not 0; when even that is not unique, the exercise has none.
+void ThreadMult::multRepli(int p, bool isoles, int niveau, BlocLignes& lignes,
+                           const Verification& verifie) {
+    const BlocLignes original = lignes;
+    const std::size_t n = std::size_t(niveau);
+    if ((p & 4) != 0) {
+        if (isoles)
+            multProduit(kProduitSeul[n], lignes);
+        else
+            cacheLignes(lignes, 2, lignes.Nombre() - 1);
+    } else {
+        const int ligne = p == 3 ? hasard(2) : p - 1;
+        if (isoles)
+            multOperande(ligne, kOperandeSeul[n], lignes);
+        else
+            cacheLigne(lignes, ligne);
+    }
+    if (verifie(lignes) != 1)
+        lignes = original;
+}
+
+void ThreadMult::multZero(int p, bool isoles, BlocLignes& lignes, bool aNul, bool bNul,
+                          const int decimales[2]) {
     // The changes: the product's first digit, the multiplicand's, the multiplier's.
     constexpr int kProduit = 1, kMultiplicande = 2, kMultiplicateur = 4;
     if (aNul && bNul) {
@@ -296,15 +365,21 @@ void ThreadMult::multZero(int p, bool isoles, BlocLignes& lignes, bool aNul, boo
         if (c5)
             choix.push_back(kProduit | kMultiplicateur);
     }
-    if (choix.empty())
-        return;
-    const int change = choix[std::size_t(hasard(int(choix.size())))];
-    if ((change & kProduit) != 0)
-        cache(lignes.Ligne(2)[0]);
-    if ((change & kMultiplicande) != 0)
-        cache(lignes.Ligne(0)[0]);
-    if ((change & kMultiplicateur) != 0)
-        cache(lignes.Ligne(1)[0]);
+    // The changes in a random order; the first that leaves a single completion is kept
+    // (0 x 9 = 0 may not become _ x 9 = _, which 1 x 9 = 9 also fills).
+    melange(choix);
+    for (const int change : choix) {
+        if ((change & kProduit) != 0)
+            cache(lignes.Ligne(2)[0]);
+        if ((change & kMultiplicande) != 0)
+            cache(lignes.Ligne(0)[0]);
+        if ((change & kMultiplicateur) != 0)
+            cache(lignes.Ligne(1)[0]);
+        if (VerifierMult(lignes, decimales) == 1)
+            return;
+        for (const int ligne : {0, 1, 2})
+            montre(lignes.Ligne(ligne)[0]);
+    }
 }
 
 void ThreadMult::multLignesEntieres(int p, BlocLignes& lignes) {
@@ -489,14 +564,16 @@ void ThreadMult::DivGenereTrous(int positions, bool isoles, int niveau, BlocLign
         return;
     const char separateur = DecimalSeparator();
     int p = positionsValides(positions);
-    if (isoles && p == 7) {
+    if (isoles && (p & 3) == 3) {
+        // Holes in both operands beyond a few digits: only the shorter one keeps them.
         const auto chiffres = [&](int ligne) {
             const std::string_view texte = lignes.Vue(ligne);
             return int(texte.size()) - (texte.find(separateur) != std::string_view::npos ? 1 : 0);
         };
         if (chiffres(0) + chiffres(1) > kChiffresMaxDivision)
-            p = lignes.Taille(0) < lignes.Taille(1) ? 5 : 6;
+            p &= lignes.Taille(0) < lignes.Taille(1) ? ~2 : ~1;
     }
+    etapesRestantes_ = kEtapesExercice;
     if (nul(lignes, 1))
         return;
     if (nul(lignes, 2)) {

@@ -11,6 +11,7 @@
 #include "platform/Random.h"
 #include "platform/Thread.h"
 
+#include <cstdint>
 #include <functional>
 #include <string_view>
 #include <vector>
@@ -40,7 +41,8 @@ public:
     void DivGenereTrous(int positions, bool isoles, int difficulte, BlocLignes& lignes,
                         int precision, bool longue);
 
-    // Completions of the operands' holes that give the same lines, stopping at 2.
+    // Completions of the operands' holes that give the same lines, stopping at 2; 2 as well
+    // for a search that would take more steps than the exercise has left.
     int VerifierMult(const BlocLignes& lignes, const int decimales[2]);
     int VerifierDiv(const BlocLignes& lignes, bool longue, int precision);
     static bool VerifierNombres(std::string_view motif, std::string_view valeur) {
@@ -58,8 +60,16 @@ private:
 
     int hasard(int n) { return alea_.Below(n); }
     void melange(std::vector<int>& v);
-    // Zero factors and products: the few holes that keep such an exercise solvable.
-    void multZero(int positions, bool isoles, BlocLignes& lignes, bool aNul, bool bNul);
+    // One placement of holes by the settings; true when each of its holes was kept only
+    // while the exercise stayed unique.
+    bool multPlace(int positions, bool isoles, int niveau, BlocLignes& lignes,
+                   const int decimales[2]);
+    // Fewer holes, on lines where a single completion is certain.
+    void multRepli(int positions, bool isoles, int niveau, BlocLignes& lignes,
+                   const Verification& verifie);
+    // Zero factors and products: one of the few holes that keep such an exercise solvable.
+    void multZero(int positions, bool isoles, BlocLignes& lignes, bool aNul, bool bNul,
+                  const int decimales[2]);
     void multLignesEntieres(int positions, BlocLignes& lignes);
     void multIsoles(int positions, int difficulte, BlocLignes& lignes, const int decimales[2]);
     void multOperande(int ligne, int pourcent, BlocLignes& lignes);
@@ -86,4 +96,6 @@ private:
     RechercheMult rechercheMult_;
     RechercheDiv rechercheDiv_;
     ArretRecherche arret_;
+    // The search steps left to the exercise being holed (set for each exercise).
+    std::uint64_t etapesRestantes_;
 };

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <algorithm>
+#include <array>
 #include <string>
 #include <vector>
 
@@ -218,10 +219,44 @@ inline bool identiques(const std::vector<std::string>& motif,
                       });
 }
 
+// The completions of an addition (operands, then the sum) or a subtraction (minuend,
+// subtrahend, difference) written in aligned columns padded with blanks: column by column from
+// the right with the carry, a subtraction read as subtrahend + difference = minuend. A hole
+// takes no leading 0 but in a difference.
+inline long compteSomme(std::vector<std::string> l, bool soustraction, char virgule) {
+    if (soustraction)
+        l = {l[1], l[2], l[0]};
+    const auto chiffre = [](char c) { return lu(c) >= '0' && lu(c) <= '9'; };
+    long compte = 0;
+    const auto colonne = [&](const auto& suite, std::size_t i, std::size_t k, int somme,
+                             int retenue) -> void {
+        if (i == 0) {
+            compte += retenue == 0 ? 1 : 0;
+            return;
+        }
+        const std::size_t c = i - 1;
+        if (std::any_of(l.begin(), l.end(), [&](const std::string& n) { return n[c] == virgule; }))
+            return suite(suite, c, 0, 0, retenue);
+        const std::string& n = l[k];
+        const bool tete = c == n.find_first_not_of(' ') && c + 1 < n.size() && chiffre(n[c + 1]) &&
+                          !(soustraction && k == 1);
+        for (int d = tete ? 1 : 0; d <= 9; ++d) {
+            if (!estTrou(n[c]) && d != (chiffre(n[c]) ? n[c] - '0' : 0))
+                continue;
+            if (k + 1 < l.size())
+                suite(suite, i, k + 1, somme + d, retenue);
+            else if ((somme + retenue) % 10 == d)
+                suite(suite, c, 0, 0, (somme + retenue) / 10);
+        }
+    };
+    colonne(colonne, l.back().size(), 0, 0, 0);
+    return compte;
+}
+
 // The completions of a holed exercise (lines as the record holds them) whose written form is
 // the exercise. The first digit of an operand with several integer digits is never 0.
-// Multiplications: the multiplicand's holes are all tried; the multiplier's from its last
-// digit, each partial product checked as soon as its digit is chosen.
+// Multiplications: both factors' holes from their last digit, each choice checked against the
+// product's last digits.
 class Compteur {
 public:
     Compteur(std::vector<std::string> motif, char virgule, bool division, bool longue = false,
@@ -231,7 +266,7 @@ public:
 
     long Compte() {
         std::vector<std::string> l = motif_;
-        premier(l, division_ ? 1 : 0, 0);
+        facteur(l, division_ ? 1 : 0, l[division_ ? 1 : 0].size());
         return compte_;
     }
 
@@ -241,56 +276,54 @@ private:
         return p == 0 && (v == std::string::npos ? texte.size() : v) > 1;
     }
 
-    // Every digit in the holes of the operand tried first (the multiplicand, the divisor), then
-    // on to the other one.
-    void premier(std::vector<std::string>& l, std::size_t ligne, std::size_t p) {
-        if (p == l[ligne].size())
-            return division_ ? dividende(l, 0) : multiplicateur(l, l[1].size(), 0, 0);
-        if (!estTrou(l[ligne][p]))
-            return premier(l, ligne, p + 1);
-        const char c = l[ligne][p];
-        for (char d = premierNonNul(l[ligne], p, virgule_) ? '1' : '0'; d <= '9'; ++d) {
-            l[ligne][p] = d;
-            premier(l, ligne, p + 1);
+    // Whether the product line's last digits can be those of the factors' last digits known so
+    // far: the last m digits of a product are those of the product of the last m digits.
+    bool finPossible(const std::vector<std::string>& l) const {
+        std::size_t m = std::min<std::size_t>(produit_.size(), 18);
+        std::array<Grand, 2> bas{};
+        for (std::size_t j = 0; j < 2; ++j) {
+            Grand rang = 1;
+            std::size_t n = 0;
+            for (auto c = l[j].rbegin(); c != l[j].rend() && n < m; ++c) {
+                if (estTrou(*c)) {
+                    m = n;
+                } else if (*c != virgule_) {
+                    bas[j] += Grand(*c - '0') * rang;
+                    rang *= 10;
+                    ++n;
+                }
+            }
         }
-        l[ligne][p] = c;
+        Grand fin = bas[0] * bas[1];
+        for (std::size_t k = 0; k < m; ++k, fin /= 10) {
+            const char c = produit_[produit_.size() - 1 - k];
+            if (!estTrou(c) && Grand(c - '0') != fin % 10)
+                return false;
+        }
+        return true;
     }
 
-    // Digits of the multiplier from the right; `lignes` partial products so far, `zeros` the
-    // zero digits since the last non-zero one.
-    void multiplicateur(std::vector<std::string>& l, std::size_t p, std::size_t lignes,
-                        std::size_t zeros) {
+    // Digits of an operand from the right: the multiplicand, then the multiplier, each checked
+    // against the product's last digits, then the whole exercise; or the divisor, then on to
+    // the dividend.
+    void facteur(std::vector<std::string>& l, std::size_t ligne, std::size_t p) {
+        if (p == 0 && ligne == 0)
+            return facteur(l, 1, l[1].size());
+        if (p == 0 && division_)
+            return dividende(l, 0);
         if (p == 0) {
-            if (identiques(motif_, ecritMultiplication(l[0], l[1], virgule_)))
-                ++compte_;
+            compte_ += identiques(motif_, ecritMultiplication(l[0], l[1], virgule_)) ? 1 : 0;
             return;
         }
-        const std::size_t i = p - 1;
-        if (l[1][i] == virgule_)
-            return multiplicateur(l, i, lignes, zeros);
-        const char c = l[1][i];
-        const char premier = estTrou(c) ? (premierNonNul(l[1], i, virgule_) ? '1' : '0') : c;
-        const char dernier = estTrou(c) ? '9' : c;
-        const Nombre a = nombre(l[0], virgule_);
-        for (char d = premier; d <= dernier; ++d) {
-            l[1][i] = d;
-            if (d == '0') {
-                multiplicateur(l, i, lignes, zeros + 1);
-                continue;
-            }
-            // With partial products in the exercise, this digit's must be the next one.
-            if (motif_.size() > 3) {
-                const std::size_t rang = 2 + lignes;
-                if (rang >= motif_.size() - 1)
-                    continue;
-                const std::string partiel =
-                    multiplieParChiffre(a.chiffres, d - '0') + std::string(zeros, '0');
-                if (!identiques({motif_[rang]}, {partiel}))
-                    continue;
-            }
-            multiplicateur(l, i, lignes + 1, 0);
+        const char c = l[ligne][p - 1];
+        if (!estTrou(c))
+            return facteur(l, ligne, p - 1);
+        for (char d = premierNonNul(l[ligne], p - 1, virgule_) ? '1' : '0'; d <= '9'; ++d) {
+            l[ligne][p - 1] = d;
+            if (division_ || finPossible(l))
+                facteur(l, ligne, p - 1);
         }
-        l[1][i] = c;
+        l[ligne][p - 1] = c;
     }
 
     // Whether some number in [bas, haut] written with the quotient line's decimals could be
@@ -355,6 +388,7 @@ private:
 
     std::vector<std::string> motif_;
     char virgule_;
+    std::string produit_ = nombre(motif_.back(), virgule_).chiffres;
     bool division_;
     bool longue_;
     int precision_;

@@ -93,6 +93,10 @@ TEST_F(ThreadMultTest, HolesStayOnTheLinesTheSettingsAllow) {
         {k123x4567, false, 7, true, 1, 6, "#-", {}},
         {k1234x567, false, 7, true, 1, 7, "+", {}},
         {division(1234, 567, 2), true, 7, true, 1, 20, "-", {}}, // six digits at most
+        {division(12345.6, 89, 2), true, 3, true, 1, 20, "-+", {}},
+        // A zero factor: _ x 9 = _ (or 1 x 9 = 9) and 4 x _ = _ (or 4 x 2 = 8) are refused.
+        {{"0", "9", "0"}, false, 5, true, 1, 20, "", {1, 4}},
+        {{"4", "0", "0"}, false, 6, true, 0, 20, "", {2, 4}},
         {courte, true, 7, true, 2, 20, "+", {}},
         {courte, true, 1, false, 1, 20, "#", {1}},
         {courte, true, 5, false, 1, 20, "+-", {1, resultats}},

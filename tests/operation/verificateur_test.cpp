@@ -77,6 +77,8 @@ TEST(VerificateurSeul, RejectsWrongAndAmbiguousExercises) {
               (Lignes{"12", "34", "48", "36", "408"}));
     EXPECT_EQ(verificateur::ecritDivision("1", "3", false, 2, ','),
               (Lignes{"1", "3", "0,33", "10", "1"}));
+    EXPECT_GT(verificateur::compteSomme({"1<", "2?", "37"}, false, ','), 1); // 2 + 5, 3 + 4...
+    EXPECT_EQ(verificateur::compteSomme({"9", "5", "3"}, true, ','), 0);
     // Pattern, division, precision: completions (2 for several).
     const std::vector<std::tuple<Lignes, bool, int, long>> cas{
         {{"1<", "34", "48", "36", "408"}, false, 0, 1},
@@ -99,19 +101,22 @@ TEST_F(VerificateurTest, EveryHoledExerciseHasExactlyOneCompletion) {
     for (int lot = 0; exercices < 10000; ++lot) {
         const bool division = lot % 2 == 1;
         const bool isoles = lot % 5 != 4;
-        const int positions = entre(1, 7);
+        const int positions = entre(0, 7);
         const int niveau = entre(0, 2);
         const bool longue = alea_() % 2 == 0;
         const bool posee = alea_() % 4 != 0;
         const int precision = entre(0, 3);
+        // Up to 3 decimals, and now and then a zero operand (a divisor of 0 is refused).
+        const auto decimales = [this] { return std::max(0, entre(-4, 3)); };
+        const auto zero = [this](double v) { return entre(0, 11) == 0 ? 0.0 : v; };
         for (TLigneOperandes& ligne : op.TableOperandes) {
             ligne.fill(-1.0);
             if (division) {
-                ligne[0] = tire(entre(1, 4), alea_() % 4 == 0 ? 1 : 0);
-                ligne[1] = tire(entre(1, 2), alea_() % 5 == 0 ? 1 : 0);
+                ligne[0] = zero(tire(entre(1, 4), decimales()));
+                ligne[1] = tire(entre(1, 2), entre(0, 4) == 0 ? 1 : 0);
             } else {
-                ligne[0] = tire(entre(1, 3) + (alea_() % 8 == 0 ? 1 : 0), alea_() % 6 == 0 ? 1 : 0);
-                ligne[1] = tire(entre(1, 3), alea_() % 6 == 0 ? 1 : 0);
+                ligne[0] = zero(tire(entre(1, 3) + (alea_() % 8 == 0 ? 1 : 0), decimales()));
+                ligne[1] = zero(tire(entre(1, 3), decimales()));
             }
         }
         std::ostringstream cles; // the last one regenerates
@@ -144,9 +149,6 @@ TEST_F(VerificateurTest, EveryHoledExerciseHasExactlyOneCompletion) {
                 EXPECT_TRUE(trous == 0 || (permis && (isoles || trous == chiffres)))
                     << l << " P=" << positions << " isoles=" << isoles;
             }
-            // Holes on both factors of a multiplication are not checked for uniqueness.
-            if (!division && isoles && positions == 3)
-                continue;
             const long n =
                 verificateur::Compteur(lignes, ',', division, formeLongue, precision).Compte();
             ASSERT_EQ(n, 1) << ::testing::PrintToString(lignes) << " " << cles.str();
@@ -155,6 +157,36 @@ TEST_F(VerificateurTest, EveryHoledExerciseHasExactlyOneCompletion) {
         }
     }
     EXPECT_GT(avecTrous, exercices * 3 / 4);
+}
+
+// Sums of 2 to 5 operands and differences: right when written, one way to fill their holes.
+TEST_F(VerificateurTest, EveryHoledSumHasExactlyOneCompletion) {
+    TvlOperation& op = nouvelle();
+    change(op, "InhibeCalculsAuto=1");
+    for (int lot = 0; lot < 400; ++lot) {
+        const bool soustraction = lot % 2 == 1;
+        for (TLigneOperandes& ligne : op.TableOperandes) {
+            ligne.fill(-1.0);
+            for (int k = 0; k < (soustraction ? 2 : entre(2, 5)); ++k)
+                ligne[std::size_t(k)] =
+                    tire(entre(1, 4), soustraction ? 0 : std::max(0, entre(-4, 3)));
+        }
+        std::ostringstream cles;
+        cles << "Operation=" << soustraction << ";TrousIsoles=" << (lot % 5 != 4)
+             << ";OperationPosee=" << (lot % 3 != 0)
+             << ";PositionTrous=" << entre(0, soustraction ? 7 : 15);
+        change(op, cles.str());
+        for (const auto& record : op.Operations()) {
+            const auto* a = dynamic_cast<const Addition*>(record.get());
+            const auto* s = dynamic_cast<const Soustraction*>(record.get());
+            const Lignes nombres =
+                a != nullptr ? Lignes(a->Nombres.begin(), a->Nombres.begin() + a->NbOperandes + 1)
+                             : Lignes(s->Nombres.begin(), s->Nombres.end());
+            for (const Lignes& l : {sansTrous(nombres), nombres})
+                ASSERT_EQ(verificateur::compteSomme(l, soustraction, ','), 1)
+                    << ::testing::PrintToString(l) << cles.str();
+        }
+    }
 }
 
 // On consistent exercises with random holes and on lines made inconsistent; all three answers

@@ -11,7 +11,8 @@ TCogito::TCogito(CogitoModele& modele, QWidget* parent) : TModelDialog(modele, p
     connect(ui->btAnnuler, &QPushButton::clicked, this, &TCogito::btAnnulerClick);
     connect(ui->TrackBar, &QSlider::valueChanged, this, &TCogito::TrackBarChange);
     modele_.Progression = [this](int n) { ui->ProgressBar1->setValue(n); };
-    modele_.Fermer = [this] { done(mrOk); };
+    // The worker's end closes the dialog; after a cancellation it answers Cancel.
+    modele_.Fermer = [this] { done(modele_.Annule() ? mrCancel : mrOk); };
 }
 
 TCogito::~TCogito() {
