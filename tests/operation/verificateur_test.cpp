@@ -168,8 +168,7 @@ TEST_F(VerificateurTest, EveryHoledSumHasExactlyOneCompletion) {
         for (TLigneOperandes& ligne : op.TableOperandes) {
             ligne.fill(-1.0);
             for (int k = 0; k < (soustraction ? 2 : entre(2, 5)); ++k)
-                ligne[std::size_t(k)] =
-                    tire(entre(1, 4), soustraction ? 0 : std::max(0, entre(-4, 3)));
+                ligne[std::size_t(k)] = tire(entre(1, 4), std::max(0, entre(-4, 3)));
         }
         std::ostringstream cles;
         cles << "Operation=" << soustraction << ";TrousIsoles=" << (lot % 5 != 4)
