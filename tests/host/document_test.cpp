@@ -2,6 +2,7 @@
 #include "host/Services.h"
 #include "host/Stream.h"
 #include "platform/Paths.h"
+#include "platform/Random.h"
 #include "platform/RecordingCanvas.h"
 #include "platform/StringList.h"
 #include "platform/TempFolder.h"
@@ -203,6 +204,45 @@ TEST(Document, CreatedComponentsAreNamedPlacedAndCompleted) {
     EXPECT_EQ(doc.TrouveComposant("Mon essai"), added);
     EXPECT_EQ(doc.TrouveComposant(added->Identifiant()), added);
     EXPECT_EQ(doc.TrouveComposant(std::uint64_t(0)), nullptr);
+}
+
+// Through any mix of creations, renames (to a name of another kind's form, a taken name or
+// none) and removals, a new component gets the first number free for its kind, and a name is
+// found exactly when a component holds it.
+TEST(Document, NamesAreTheFirstFreeNumberThroughRenamesAndRemovals) {
+    TDocument doc(catalogue());
+    doc.AjoutePage(pageA5Paysage());
+    const std::vector<std::string> pool = {"Essai1", "Essai2",  "Essai3", "Essai10",
+                                           "Autre1", "Essai01", "X",      ""};
+    const auto holder = [&](const std::string& nom) -> TComposant* {
+        for (int i = 0; i < doc.NbComposants(); ++i)
+            if (!nom.empty() && doc.Composant(i).Nom() == nom)
+                return &doc.Composant(i);
+        return nullptr;
+    };
+    const auto firstFree = [&](const std::string& type) {
+        for (int n = 1;; ++n)
+            if (holder(type + std::to_string(n)) == nullptr)
+                return type + std::to_string(n);
+    };
+    TRandom draws(18);
+    for (int step = 0; step < 400; ++step) {
+        SCOPED_TRACE(step);
+        const int action = draws.Below(4);
+        TComposant* some =
+            doc.NbComposants() > 0 ? &doc.Composant(draws.Below(doc.NbComposants())) : nullptr;
+        if (action <= 1 || some == nullptr) {
+            const std::string type = action == 0 ? "Essai" : "Autre";
+            const std::string expected = firstFree(type);
+            ASSERT_EQ(doc.Cree(type, 0)->Nom(), expected);
+        } else if (action == 2) {
+            some->ChangeNom(pool[std::size_t(draws.Below(int(pool.size())))]);
+        } else {
+            doc.Supprime(some);
+        }
+        for (const std::string& nom : pool)
+            ASSERT_EQ(doc.TrouveComposant(nom), holder(nom)) << nom;
+    }
 }
 
 TEST(Document, EmissionsListTheReceiversAndRemovingUnlinksTheOthers) {
