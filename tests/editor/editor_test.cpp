@@ -7,10 +7,12 @@
 #include "MainWindow.h"
 #include "PageView.h"
 
+#include "host/Document.h"
 #include "host/Services.h"
 #include "host/forms/PropDock.h"
 #include "host/forms/QtUserInterface.h"
 #include "package/Paquet.h"
+#include "platform/Random.h"
 #include "platform/TempFolder.h"
 
 #include <QAbstractButton>
@@ -20,6 +22,7 @@
 
 #include <filesystem>
 #include <sstream>
+#include <tuple>
 
 namespace {
 
@@ -133,7 +136,7 @@ TEST_F(Editor, DrawMoveResizeEditPasteDeleteUndoRedoSaveAndReopen) {
     ASSERT_TRUE(session().SaveAs(path_, message)) << message;
     EXPECT_FALSE(session().Modified());
     MainWindow reopened(catalogue_, ui_);
-    ASSERT_TRUE(reopened.OpenDocument(path_));
+    ASSERT_EQ(reopened.OpenDocument(path_), MainWindow::OpenResult::Complete);
     EXPECT_EQ(stateOf(reopened.Session().Document()), states.back());
 }
 
@@ -154,23 +157,45 @@ TEST_F(Editor, ThePaletteGreysTheKindsNotBuiltAndSaysWhyNothingIsDrawn) {
         << status.toStdString();
 }
 
+// A picture is taken with nobody at the screen: a document that cannot be read whole is named
+// on the error stream and gives 2 at once, no message box waiting.
 TEST(EditorCommandLine, PicturesOfTheWindowAndOfOneForm) {
     FichIni() = std::string();
     TempFolder folder;
     const std::string picture = folder.file("capture.png");
     const QString png = QString::fromStdString(picture);
-    const std::pair<QStringList, int> cases[] = {
-        {{"--show-form", "DeProp", "--screenshot", png}, 0},
-        {{"--screenshot", png}, 0},
-        {{"--show-form", "Inconnue", "--screenshot", png}, 2},
-        {{"--screenshot"}, 1},
+    const TCatalogue catalogue = CataloguePaquet();
+    TDocument document(catalogue);
+    document.AjoutePage(TPlanche(TPlanche::Format::A4, false));
+    SeedRandom(3);
+    document.Cree("Dé", 0);
+    std::string message;
+    const std::string whole = folder.file("entier.vld");
+    ASSERT_TRUE(document.Enregistre(whole, message)) << message;
+    const std::string bytes = ReadBack(whole);
+    const auto doc = [&](const std::string& name, const std::string& contents) {
+        return QString::fromStdString(folder.put(name, contents));
     };
-    for (const auto& [args, code] : cases) {
+    const std::tuple<QStringList, int, std::string> cases[] = {
+        {{"--show-form", "DeProp", "--screenshot", png}, 0, ""},
+        {{"--screenshot", png, QString::fromStdString(whole)}, 0, ""},
+        {{"--show-form", "Inconnue", "--screenshot", png}, 2, "Inconnue"},
+        {{"--screenshot"}, 1, "Utilisation"},
+        {{"--screenshot", png, doc("tronque.vld", bytes.substr(0, bytes.size() - 20))},
+         2,
+         "tronque.vld"},
+        {{"--screenshot", png, doc("texte.vld", "bonjour")}, 2, "texte.vld"},
+        {{"--screenshot", png, doc("vide.vld", "")}, 2, "vide.vld"},
+        {{"--screenshot", png, QString::fromStdString(folder.path())}, 2, folder.path()},
+        {{"--screenshot", png, QString::fromStdString(folder.file("absent.vld"))}, 2, "absent"},
+    };
+    for (const auto& [args, code, named] : cases) {
         SCOPED_TRACE(args.join(' ').toStdString());
         std::filesystem::remove(picture);
         std::ostringstream out;
         std::ostringstream err;
         EXPECT_EQ(RunEditor(args, out, err), code);
+        EXPECT_NE(err.str().find(named), std::string::npos) << err.str();
         const QImage image(png);
         EXPECT_EQ(!image.isNull() && image.width() > 100, code == 0);
     }
