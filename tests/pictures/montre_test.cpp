@@ -1,10 +1,14 @@
 #include "pictures/Montre.h"
 
 #include "PictureTest.h"
+#include "host/Services.h"
 #include "platform/IniFile.h"
 
 #include <cmath>
 #include <cstring>
+#include <functional>
+#include <tuple>
+#include <utility>
 
 namespace {
 
@@ -85,6 +89,18 @@ TEST_F(MontreTest, HandsPointAtTheTime) {
         EXPECT_EQ((vlPoint{seconde[0], seconde[1]}), kCentre);
         EXPECT_TRUE(Pres(cas.seconde, {seconde[2], seconde[3]}));
     }
+    // A new clock, and the HeureSysteme command, take the time of day the host gives.
+    const auto heureDe = [](const TvlMontre& m) {
+        return std::tuple(m.Bloc().Heure, m.Bloc().Minute, m.Bloc().Seconde);
+    };
+    const std::function<int()> horloge = std::exchange(SourceHeure(), [] { return 66600; });
+    TvlMontre& nouvelle = Montre({"Temps=30"});
+    EXPECT_EQ(heureDe(Montre()), std::tuple(18, 30, 0));
+    SourceHeure() = [] { return 86399; };
+    std::string message;
+    EXPECT_FALSE(nouvelle.ChangeOption("", "HeureSysteme", message));
+    SourceHeure() = horloge;
+    EXPECT_EQ(heureDe(nouvelle), std::tuple(23, 59, 59));
     // At 3:00 the hands are 20 wide at their middle.
     const std::vector<TDrawCall> aiguilles = Dessin(Montre({"Temps=10800"})).Of(Op::Polygon);
     EXPECT_EQ(aiguilles[0].points,
