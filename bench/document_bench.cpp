@@ -1,5 +1,6 @@
 // Documents of many components: each one created nameless and named by the document, and a
-// saved document read back whose records carry no name. Both grow linearly with the count.
+// saved document read back whose records carry no name and no identifier. Both grow linearly
+// with the count.
 #include "host/Document.h"
 #include "host/Stream.h"
 #include "package/Paquet.h"
@@ -39,8 +40,10 @@ void BM_ReadNamelessRecords(benchmark::State& state) {
     SeedRandom(1);
     TDocument source(catalogue);
     Fill(source, int(state.range(0)));
-    for (int i = 0; i < source.NbComposants(); ++i)
+    for (int i = 0; i < source.NbComposants(); ++i) {
         source.Composant(i).ChangeNom("");
+        source.Composant(i).ChangeIdentifiant(0);
+    }
     TMemoryStream saved;
     if (!source.Ecrit(saved)) {
         state.SkipWithError("the document could not be written");

@@ -448,7 +448,8 @@ bool TDocument::Lit(TStream& s, std::string& message, std::vector<std::string>& 
     for (Entree& e : composants_) {
         TComposant& c = *e.composant;
         if (c.Identifiant() == 0 || !seen.insert(c.Identifiant()).second) {
-            while (prochainId_ == 0 || TrouveComposant(prochainId_) != nullptr)
+            while (prochainId_ == 0 ||
+                   (prochainId_ <= idMax_ && TrouveComposant(prochainId_) != nullptr))
                 ++prochainId_;
             c.ChangeIdentifiant(prochainId_++);
             seen.insert(c.Identifiant());
