@@ -2,9 +2,116 @@
 
 #include "platform/Text.h"
 
+#include <algorithm>
 #include <string_view>
 
 namespace {
+
+constexpr std::size_t kMaxQuoted = 80;
+constexpr std::string_view kOpenQuote = "« ";
+constexpr std::string_view kCloseQuote = " »";
+
+// The length of the well-formed UTF-8 character starting `text` (shortest form, no surrogate,
+// at most U+10FFFF); 0 when the bytes there are not one.
+std::size_t utf8Length(std::string_view text) {
+    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
+    const unsigned char lead = byte(0);
+    if (lead < 0x80)
+        return 1;
+    std::size_t length = 0;
+    unsigned char low = 0x80;
+    unsigned char high = 0xBF;
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 2;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3;
+        low = lead == 0xE0 ? 0xA0 : 0x80;
+        high = lead == 0xED ? 0x9F : 0xBF;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4;
+        low = lead == 0xF0 ? 0x90 : 0x80;
+        high = lead == 0xF4 ? 0x8F : 0xBF;
+    } else {
+        return 0;
+    }
+    if (text.size() < length || byte(1) < low || byte(1) > high)
+        return 0;
+    for (std::size_t i = 2; i < length; ++i)
+        if (byte(i) < 0x80 || byte(i) > 0xBF)
+            return 0;
+    return length;
+}
+
+bool validUtf8(std::string_view text) {
+    while (!text.empty()) {
+        const std::size_t length = utf8Length(text);
+        if (length == 0)
+            return false;
+        text.remove_prefix(length);
+    }
+    return true;
+}
+
+std::string escapedByte(unsigned char byte) {
+    constexpr std::string_view kHex = "0123456789ABCDEF";
+    return {'\\', 'x', kHex[byte >> 4], kHex[byte & 0xF]};
+}
+
+// At most `limit` characters of the text, then "…"; control bytes and bytes that are not
+// UTF-8 escaped.
+std::string escaped(std::string_view text, std::size_t limit) {
+    std::string result;
+    for (std::size_t characters = 0; !text.empty(); ++characters) {
+        if (characters == limit)
+            return result + "…";
+        const unsigned char byte = static_cast<unsigned char>(text.front());
+        const std::size_t length = utf8Length(text);
+        if (length == 0 || byte < 0x20 || byte == 0x7F)
+            result += escapedByte(byte);
+        else
+            result += text.substr(0, length);
+        text.remove_prefix(std::max<std::size_t>(length, 1));
+    }
+    return result;
+}
+
+// The message with every quoted text (a value or a line from the sheet, between « » or double
+// quotes) bounded, and the whole message too.
+std::string boundQuotes(std::string_view message) {
+    struct Marks {
+        std::string_view open, close;
+    };
+    constexpr Marks kMarks[] = {{"« ", " »"}, {"\"", "\""}};
+    constexpr std::size_t kMaxMessage = 1000;
+    std::string bounded;
+    for (;;) {
+        std::size_t open = std::string_view::npos;
+        const Marks* marks = nullptr;
+        for (const Marks& m : kMarks) {
+            const std::size_t at = message.find(m.open);
+            if (at < open) {
+                open = at;
+                marks = &m;
+            }
+        }
+        const std::size_t inside = marks == nullptr ? 0 : open + marks->open.size();
+        const std::size_t close =
+            marks == nullptr ? std::string_view::npos : message.find(marks->close, inside);
+        if (close == std::string_view::npos)
+            break;
+        bounded += message.substr(0, inside);
+        bounded += Citation(message.substr(inside, close - inside));
+        bounded += marks->close;
+        message.remove_prefix(close + marks->close.size());
+    }
+    bounded += message;
+    if (bounded.size() <= kMaxMessage)
+        return bounded;
+    std::size_t cut = kMaxMessage;
+    while (cut > 0 && (static_cast<unsigned char>(bounded[cut]) & 0xC0) == 0x80)
+        --cut;
+    return bounded.substr(0, cut) + "…";
+}
 
 // Removes a comment: "#" at the start or after a blank.
 std::string_view stripComment(std::string_view line) {
@@ -18,7 +125,11 @@ std::string_view stripComment(std::string_view line) {
 } // namespace
 
 std::string SheetError(const std::string& fileName, int line, const std::string& message) {
-    return fileName + ":" + std::to_string(line) + ": " + message;
+    return fileName + ":" + std::to_string(line) + ": " + boundQuotes(message);
+}
+
+std::string Citation(std::string_view text) {
+    return escaped(text, kMaxQuoted);
 }
 
 bool ParseSheet(const std::string& text, const std::string& fileName, Sheet& sheet,
@@ -36,6 +147,11 @@ bool ParseSheet(const std::string& text, const std::string& fileName, Sheet& she
         ++number;
         if (!raw.empty() && raw.back() == '\r')
             raw.remove_suffix(1);
+        if (!validUtf8(raw)) {
+            error = SheetError(fileName, number,
+                               "la ligne n'est pas du texte UTF-8 : « " + std::string(raw) + " »");
+            return false;
+        }
         const std::string_view line = Trim(stripComment(raw));
         if (line.empty())
             continue;

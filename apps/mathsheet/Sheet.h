@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 struct SheetEntry {
@@ -27,5 +28,10 @@ struct Sheet {
 bool ParseSheet(const std::string& text, const std::string& fileName, Sheet& sheet,
                 std::string& error);
 
-// "FILE:LINE: message".
+// "FILE:LINE: message", each text the message quotes (between « » or double quotes) as
+// Citation gives it, and the whole message bounded.
 std::string SheetError(const std::string& fileName, int line, const std::string& message);
+
+// A text from a sheet as a message quotes it: at most 80 characters, then "…"; control bytes
+// and bytes that are not UTF-8 written as \xNN.
+std::string Citation(std::string_view text);

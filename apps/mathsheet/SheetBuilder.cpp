@@ -3,13 +3,17 @@
 #include "host/Composant.h"
 #include "host/Conversions.h"
 #include "host/Document.h"
+#include "host/Services.h"
 #include "operation/CogitoModele.h"
+#include "platform/Random.h"
 #include "platform/Text.h"
 #include "platform/UserInterface.h"
 
 #include <algorithm>
 #include <chrono>
+#include <functional>
 #include <thread>
+#include <utility>
 
 namespace {
 
@@ -42,11 +46,38 @@ private:
     BuildProgress progress_;
 };
 
+// A time of day drawn from the seeded generator, in seconds since midnight.
+int drawnTimeOfDay() {
+    const int hour = Random() % 24;
+    const int minute = Random() % 60;
+    const int second = Random() % 60;
+    return 3600 * hour + 60 * minute + second;
+}
+
+// While a sheet is built, components asking for the time of day get a seeded draw, so that a
+// seed rebuilds the same sheet.
+class SeededTimeOfDay {
+public:
+    SeededTimeOfDay() : previous_(std::exchange(SourceHeure(), drawnTimeOfDay)) {}
+    ~SeededTimeOfDay() { SourceHeure() = std::move(previous_); }
+    SeededTimeOfDay(const SeededTimeOfDay&) = delete;
+    SeededTimeOfDay& operator=(const SeededTimeOfDay&) = delete;
+
+private:
+    std::function<int()> previous_;
+};
+
 class Builder {
 public:
     Builder(const Sheet& sheet, TDocument& document) : sheet_(sheet), document_(document) {}
 
     bool run(std::string& error) {
+        if (sheet_.sections.empty()) {
+            error = sheet_.fileName +
+                    ": la feuille est vide : elle ne décrit aucune page ni aucun composant";
+            return false;
+        }
+        const SeededTimeOfDay seededTime;
         for (const SheetSection& section : sheet_.sections) {
             const bool ok = section.name == "Page" ? page(section) : component(section);
             if (!ok) {
@@ -155,7 +186,7 @@ private:
             type.appliqueCleFeuille) {
             std::string message;
             if (!type.appliqueCleFeuille(composant, e.key, e.value, message))
-                return fail(e.line, composant.Nom() + " : " + message);
+                return fail(e.line, Citation(composant.Nom()) + " : " + message);
             return true;
         }
         if (std::find(type.cles.begin(), type.cles.end(), e.key) == type.cles.end())
@@ -163,7 +194,7 @@ private:
                                     " » (voir « mathsheet keys " + type.nom + " »)");
         std::string message;
         if (!composant.ChangeOption(e.value, e.key, message) && !message.empty())
-            return fail(e.line, composant.Nom() + " : " + message);
+            return fail(e.line, Citation(composant.Nom()) + " : " + message);
         return true;
     }
 

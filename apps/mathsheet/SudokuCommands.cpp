@@ -2,6 +2,7 @@
 
 #include "CommandLine.h"
 #include "Commands.h"
+#include "Sheet.h"
 
 #include "platform/Paths.h"
 #include "platform/Random.h"
@@ -95,7 +96,7 @@ bool litOptions(const std::vector<std::string>& args, size_t debut, OptionsSudok
         const std::string valeur = OptionValue(parser, e.nom);
         long long n = 0;
         if (!NumberBetween(valeur, e.min, e.max, n)) {
-            erreur = std::string(e.quoi) + " invalide « " + valeur + " » (" +
+            erreur = std::string(e.quoi) + " invalide « " + Citation(valeur) + " » (" +
                      std::to_string(e.min) + " à " + std::to_string(e.max) + ")";
             return false;
         }
@@ -182,7 +183,7 @@ bool litPuzzles(const std::string& texte, const std::string& nom, int typeImpose
             if (c == '.')
                 c = '0';
             if (c < '0' || c > '9') {
-                erreur = lieu + "caractère « " + std::string(1, c) +
+                erreur = lieu + "caractère « " + Citation(std::string(1, c)) +
                          " » inattendu (chiffres, « 0 » ou « . » pour une case vide)";
                 return false;
             }

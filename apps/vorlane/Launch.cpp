@@ -63,10 +63,16 @@ int RunEditor(const QStringList& args, std::ostream& out, std::ostream& err) {
     }
     TQtUserInterface ui;
     const TScopedUi scoped(ui);
+    // A picture is taken with nobody at the screen: messages go to the error stream.
+    THeadlessUi unattended(err);
+    const bool picture = !a.screenshot.empty();
+    if (picture)
+        ui.SetUnattended(&unattended);
     const TCatalogue catalogue = CataloguePaquet();
     MainWindow window(catalogue, ui);
     RegisterForms(ui, window.PropDock());
-    if (!a.document.empty() && !window.OpenDocument(a.document) && !a.screenshot.empty())
+    if (!a.document.empty() &&
+        window.OpenDocument(a.document) != MainWindow::OpenResult::Complete && picture)
         return 2;
     std::string message;
     if (!a.form.empty()) {

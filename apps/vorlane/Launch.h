@@ -9,7 +9,8 @@
 //   vorlane [DOCUMENT] [--screenshot FILE.png]        the editor, or a picture of its window
 //   vorlane --show-form NAME --screenshot FILE.png    a picture of one registered form
 //   vorlane --help | --version
-// A picture is taken and the function returns; otherwise the window is shown and the event
+// A picture is taken and the function returns, nothing waiting for a click: messages go to `err`
+// and a document that cannot be read whole gives 2. Otherwise the window is shown and the event
 // loop runs. Returns the exit code: 0, 1 usage, 2 a document or form that cannot be shown,
 // 3 a picture that cannot be written.
 int RunEditor(const QStringList& args, std::ostream& out, std::ostream& err);

@@ -385,21 +385,22 @@ void MainWindow::newDocument() {
     session_.New();
 }
 
-bool MainWindow::OpenDocument(const std::string& path) {
+MainWindow::OpenResult MainWindow::OpenDocument(const std::string& path) {
     std::string message;
     std::vector<std::string> skipped;
     if (!session_.Open(path, message, skipped)) {
         ui_.MessageBox(message, "ERREUR", MB_OK | MB_ICONERROR);
-        return false;
+        return OpenResult::Failed;
     }
     if (!skipped.empty()) {
-        std::string text = "Certains composants n'ont pas pu être lus et ont été ignorés :\n";
+        std::string text =
+            "Certains composants de « " + path + " » n'ont pas pu être lus et ont été ignorés :\n";
         for (const std::string& s : skipped)
             text += "• " + s + "\n";
         ui_.MessageBox(text, "Ouverture", MB_OK | MB_ICONWARNING);
     }
     rememberRecent(path);
-    return true;
+    return skipped.empty() ? OpenResult::Complete : OpenResult::Partial;
 }
 
 void MainWindow::openDocument() {

@@ -33,8 +33,10 @@ public:
     const TPageControl& Palette() const { return palette_; }
     QTabWidget& PaletteTabs() { return *paletteTabs_; }
 
-    // Opens a document, reporting problems in message boxes; false when it could not.
-    bool OpenDocument(const std::string& path);
+    enum class OpenResult { Failed, Partial, Complete };
+    // Opens a document, reporting problems in message boxes: Partial when components could not
+    // be read and were left out.
+    OpenResult OpenDocument(const std::string& path);
     // Exports the test then the corrected version to a PDF.
     bool ExportPdf(const std::string& path, std::string& message);
     // Asks to save unsaved changes; false when the user cancels.

@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <array>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -426,6 +427,14 @@ void TComposant::SimuleDestruction() {}
 
 TPlanche* TComposant::Planche() const {
     return Cadre != nullptr ? Cadre->Planche() : nullptr;
+}
+
+void TComposant::ChangeNom(const std::string& nom) {
+    if (nom == nom_)
+        return;
+    const std::string ancien = std::exchange(nom_, nom);
+    if (TProjectInterface* projet = Interface())
+        projet->NomChange(*this, ancien);
 }
 
 TProjectInterface* TComposant::Interface() const {

@@ -61,6 +61,12 @@ public:
     // Adds every component that can show another's exercises (items' objects are the
     // components), except `emetteur` itself.
     virtual void AjouteEmissions(TStringList& liste, const TComposant* emetteur) const = 0;
+    // Told after a component of the project took a new name (`ancien` its previous one), so
+    // that the project keeps its names indexed.
+    virtual void NomChange(const TComposant& composant, const std::string& ancien) {
+        static_cast<void>(composant);
+        static_cast<void>(ancien);
+    }
 };
 
 // Resolves links recorded while loading (reserved for kinds that keep references).
@@ -201,7 +207,8 @@ public:
     vlPoint OrgMarges() const;
     void ModifActivable(bool actif) { actif_ = actif; }
     bool Activable() const { return actif_; }
-    void ChangeNom(const std::string& nom) { nom_ = nom; }
+    // Renames the component and tells its project.
+    void ChangeNom(const std::string& nom);
     std::uint64_t Identifiant() const { return id_; }
     void ChangeIdentifiant(std::uint64_t id) { id_ = id; }
     bool Selectionne = false;

@@ -126,9 +126,14 @@ TComposant* TDocument::Ajoute(std::unique_ptr<TComposant> composant, int page) {
         composant->ChangeCadre(&Cadre(page));
     if (composant->Nom().empty())
         composant->ChangeNom(nomLibre(composant->NomType));
-    while (prochainId_ == 0 || TrouveComposant(prochainId_) != nullptr)
-        ++prochainId_;
+    // Identifiers only grow, so the next one is free unless a file gave one further on.
+    if (prochainId_ <= idMax_)
+        while (prochainId_ == 0 || TrouveComposant(prochainId_) != nullptr)
+            ++prochainId_;
     composant->ChangeIdentifiant(prochainId_++);
+    idMax_ = std::max(idMax_, composant->Identifiant());
+    membres_.insert(composant.get());
+    compteNom(composant->Nom());
     composants_.push_back({std::move(composant), page});
     return composants_.back().composant.get();
 }
@@ -142,6 +147,8 @@ void TDocument::Supprime(TComposant* composant) {
     for (const Entree& e : composants_)
         if (e.composant.get() != composant)
             e.composant->SignaleDisparition(composant);
+    membres_.erase(composant);
+    decompteNom(composant->Nom());
     composants_.erase(found);
 }
 
@@ -150,14 +157,61 @@ void TDocument::Vide() {
     composants_.clear();
     pages_.clear();
     prochainId_ = 1;
+    indexeNoms();
 }
 
-std::string TDocument::nomLibre(const std::string& type) const {
-    for (int n = 1;; ++n) {
-        std::string nom = type + std::to_string(n);
-        if (TrouveComposant(nom) == nullptr)
-            return nom;
+// ---- Names ----
+
+std::string TDocument::nomLibre(const std::string& type) {
+    int& n = premierLibre_.try_emplace(type, 1).first->second;
+    while (nomsPris_.count(type + std::to_string(n)) != 0)
+        ++n;
+    return type + std::to_string(n);
+}
+
+void TDocument::compteNom(const std::string& nom) {
+    if (!nom.empty())
+        ++nomsPris_[nom];
+}
+
+// A name no component holds any more makes its number free again for every type it could
+// have been made from ("De12" from "De" and from "De1").
+void TDocument::decompteNom(const std::string& nom) {
+    const auto found = nomsPris_.find(nom);
+    if (found == nomsPris_.end() || --found->second > 0)
+        return;
+    nomsPris_.erase(found);
+    constexpr std::size_t kMaxDigits = 9;
+    for (std::size_t first = nom.size(); first > 0; --first) {
+        const std::size_t digit = first - 1;
+        if (nom[digit] < '0' || nom[digit] > '9' || nom.size() - digit > kMaxDigits)
+            return;
+        if (nom[digit] == '0')
+            continue;
+        const auto lowest = premierLibre_.find(nom.substr(0, digit));
+        const int number = std::stoi(nom.substr(digit));
+        if (lowest != premierLibre_.end() && number < lowest->second)
+            lowest->second = number;
     }
+}
+
+void TDocument::indexeNoms() {
+    membres_.clear();
+    nomsPris_.clear();
+    premierLibre_.clear();
+    idMax_ = 0;
+    for (const Entree& e : composants_) {
+        membres_.insert(e.composant.get());
+        compteNom(e.composant->Nom());
+        idMax_ = std::max(idMax_, e.composant->Identifiant());
+    }
+}
+
+void TDocument::NomChange(const TComposant& composant, const std::string& ancien) {
+    if (membres_.count(&composant) == 0)
+        return;
+    decompteNom(ancien);
+    compteNom(composant.Nom());
 }
 
 // ---- Drawing ----
@@ -186,7 +240,7 @@ void TDocument::DessinePage(TCanvas& canvas, int page, int mode, bool impression
 // ---- TProjectInterface ----
 
 TComposant* TDocument::TrouveComposant(const std::string& nom) const {
-    if (nom.empty())
+    if (nom.empty() || nomsPris_.count(nom) == 0)
         return nullptr;
     for (const Entree& e : composants_)
         if (e.composant->Nom() == nom)
@@ -388,13 +442,15 @@ bool TDocument::Lit(TStream& s, std::string& message, std::vector<std::string>& 
     Vide();
     pages_ = std::move(pages);
     composants_ = std::move(entries);
+    indexeNoms();
     std::set<std::uint64_t> seen;
     for (const Entree& e : composants_)
         prochainId_ = std::max(prochainId_, e.composant->Identifiant() + 1);
     for (Entree& e : composants_) {
         TComposant& c = *e.composant;
         if (c.Identifiant() == 0 || !seen.insert(c.Identifiant()).second) {
-            while (prochainId_ == 0 || TrouveComposant(prochainId_) != nullptr)
+            while (prochainId_ == 0 ||
+                   (prochainId_ <= idMax_ && TrouveComposant(prochainId_) != nullptr))
                 ++prochainId_;
             c.ChangeIdentifiant(prochainId_++);
             seen.insert(c.Identifiant());

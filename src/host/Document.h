@@ -13,6 +13,8 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 class StagedFiles;
@@ -62,6 +64,7 @@ public:
     TComposant* TrouveComposant(const std::string& nom) const override;
     TComposant* TrouveComposant(std::uint64_t id) const override;
     void AjouteEmissions(TStringList& liste, const TComposant* emetteur) const override;
+    void NomChange(const TComposant& composant, const std::string& ancien) override;
 
     // Writes the whole document; false when a primitive failed.
     bool Ecrit(TStream& s) const;
@@ -87,10 +90,21 @@ private:
         std::unique_ptr<TComposant> composant;
         int page = 0;
     };
-    std::string nomLibre(const std::string& type) const;
+    // The first name "<type><n>" (n from 1) no component holds. Linear over a whole
+    // document: names in use are counted, and per type the numbers below `premierLibre_`
+    // are known to be taken.
+    std::string nomLibre(const std::string& type);
+    void compteNom(const std::string& nom);
+    void decompteNom(const std::string& nom);
+    // Indexes the names (and the largest identifier) of the components held.
+    void indexeNoms();
 
     const TCatalogue& catalogue_;
     std::vector<std::unique_ptr<PageEntry>> pages_;
     std::vector<Entree> composants_;
     std::uint64_t prochainId_ = 1;
+    std::uint64_t idMax_ = 0; // the largest identifier given or read
+    std::unordered_set<const TComposant*> membres_;
+    std::unordered_map<std::string, int> nomsPris_;
+    std::unordered_map<std::string, int> premierLibre_;
 };

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <ctime>
 #include <filesystem>
 #include <numbers>
 #include <system_error>
@@ -93,6 +94,17 @@ TFont& GlobalFonte() {
 int& ModeVisu() {
     static int mode = 0;
     return mode;
+}
+
+// A leap second shows as the last second of its minute.
+std::function<int()>& SourceHeure() {
+    static std::function<int()> source = [] {
+        const std::time_t maintenant = std::time(nullptr);
+        std::tm local{};
+        localtime_r(&maintenant, &local);
+        return 3600 * local.tm_hour + 60 * local.tm_min + std::min(local.tm_sec, 59);
+    };
+    return source;
 }
 
 // ---- Help and information texts ----

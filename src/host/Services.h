@@ -6,6 +6,7 @@
 #include "platform/Graphics.h"
 #include "platform/Picture.h"
 
+#include <functional>
 #include <span>
 #include <string>
 
@@ -20,6 +21,9 @@ std::string& PathDonnees();
 TFont& GlobalFonte();
 // The display mode of the moment: 0 editing, 1 test version, 2 corrected version.
 int& ModeVisu();
+// Where components take the time of day from, in seconds since midnight: the local clock
+// unless replaced (the sheet builder draws it from its seed, so that a seed rebuilds a sheet).
+std::function<int()>& SourceHeure();
 
 // Opens the help page of a topic (its kind number) and context: PathDonnees() + "aide/N.html"
 // when it exists, else the service is told "sujet N, contexte M".

@@ -9,7 +9,6 @@
 #include <cmath>
 #include <cstdio>
 #include <cstring>
-#include <ctime>
 
 namespace {
 
@@ -57,13 +56,8 @@ void TvlMontre::AppliqueOptions() {
 }
 
 void TvlMontre::HeureSysteme() {
-    const std::time_t maintenant = std::time(nullptr);
-    std::tm local{};
-    localtime_r(&maintenant, &local);
-    bloc_.Heure = std::int16_t(local.tm_hour);
-    bloc_.Minute = std::int16_t(local.tm_min);
-    // A leap second shows as the last second of its minute.
-    bloc_.Seconde = std::int16_t(std::min(local.tm_sec, 59));
+    constexpr int kSecondesJour = 24 * 3600;
+    ChangeTemps(std::clamp(SourceHeure()(), 0, kSecondesJour - 1));
 }
 
 void TvlMontre::ChangeTemps(int secondes) {

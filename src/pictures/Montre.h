@@ -52,7 +52,7 @@ public:
     static constexpr int NUMERO = 76;
     static constexpr std::int16_t VERSION = 1;
 
-    // Shows the local time of its creation.
+    // Shows the time of day of its creation (HeureSysteme).
     explicit TvlMontre(TCadre* cadre);
     TvlMontre(const TvlMontre&) = default;
 
@@ -71,7 +71,7 @@ public:
     // The factory settings, in the host's global font.
     void Dessine(TCanvas& canvas, int mode, TPlanche* planche) override;
 
-    // The hands at the local time.
+    // The hands at the time of day the host gives (SourceHeure: the local time in the editor).
     void HeureSysteme();
     // The hands at a time of day given in seconds since midnight.
     void ChangeTemps(int secondes);

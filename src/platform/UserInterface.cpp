@@ -17,11 +17,11 @@ int buttons(int flags) {
     return flags & 0xF;
 }
 
-void printToStandardError(const std::string& title, const std::string& text) {
+void print(std::ostream& err, const std::string& title, const std::string& text) {
     if (title.empty())
-        std::cerr << text << std::endl;
+        err << text << std::endl;
     else
-        std::cerr << title << ": " << text << std::endl;
+        err << title << ": " << text << std::endl;
 }
 
 } // namespace
@@ -71,9 +71,11 @@ void TPostQueue::Run() {
 
 // ---- THeadlessUi
 
+THeadlessUi::THeadlessUi() : err_(&std::cerr) {}
+
 // Nobody can answer: nothing destructive is confirmed, so only a plain OK box says OK.
 int THeadlessUi::MessageBox(const std::string& text, const std::string& title, int flags) {
-    printToStandardError(title, text);
+    print(*err_, title, text);
     switch (buttons(flags)) {
     case MB_OK:
         return IDOK;
@@ -85,15 +87,15 @@ int THeadlessUi::MessageBox(const std::string& text, const std::string& title, i
 }
 
 void THeadlessUi::ShowMessage(const std::string& text) {
-    printToStandardError("", text);
+    print(*err_, "", text);
 }
 
 void THeadlessUi::ShowInformation(const std::string& title, const std::string& text) {
-    printToStandardError(title, text);
+    print(*err_, title, text);
 }
 
 void THeadlessUi::ShowHelp(const std::string& pathOrTopic) {
-    std::cerr << "Aide : " << pathOrTopic << std::endl;
+    *err_ << "Aide : " << pathOrTopic << std::endl;
 }
 
 // ---- TTestUi

@@ -7,6 +7,7 @@
 
 #include <deque>
 #include <functional>
+#include <iosfwd>
 #include <map>
 #include <memory>
 #include <mutex>
@@ -104,10 +105,13 @@ private:
     std::deque<std::function<void()>> queue_;
 };
 
-// No display: messages go to standard error, modal forms answer Cancel, dialogs are cancelled,
-// the clipboard is a string of its own.
+// No display, or nobody at it: messages go to standard error (or the stream given), modal
+// forms answer Cancel, dialogs are cancelled, the clipboard is a string of its own.
 class THeadlessUi : public TUserInterface {
 public:
+    THeadlessUi();
+    explicit THeadlessUi(std::ostream& err) : err_(&err) {}
+
     int MessageBox(const std::string& text, const std::string& title, int flags) override;
     void ShowMessage(const std::string& text) override;
     void ShowInformation(const std::string& title, const std::string& text) override;
@@ -130,6 +134,7 @@ public:
     void ShowHelp(const std::string& pathOrTopic) override;
 
 private:
+    std::ostream* err_;
     std::string clipboard_;
     TPostQueue queue_;
 };

@@ -140,16 +140,25 @@ std::optional<bool> TvlSudoku::ChangeOptionPropre(int index, const std::string& 
     case CleSudoku::Thread:
         OuvreRecherche(EntierLibre(valeur) != 0);
         return false;
-    case CleSudoku::PathBdd:
+    case CleSudoku::PathBdd: {
         if (valeur.size() > size_t(TailleCheminMax)) {
             message = "Le chemin de la base de données dépasse 259 caractères.";
             return false;
         }
+        // A base that cannot be read is refused here, naming it, rather than after the path
+        // has replaced a good one.
+        FichierBaseSudoku base;
+        if (!valeur.empty() && !OuvreBaseLecture(valeur, base, message)) {
+            message = "« " + valeur + " » : " + message;
+            return false;
+        }
+        base.Ferme();
         changeChemin(valeur);
         bloc_.PremierTrouve = 0;
         bloc_.EnrCourant = 0;
         RechercheBdd(std::string(TailleCle, '0'));
         return true;
+    }
     default:
         return std::nullopt;
     }

@@ -6,6 +6,7 @@
 #include <cstring>
 #include <filesystem>
 #include <system_error>
+#include <utility>
 
 namespace {
 
@@ -17,6 +18,7 @@ constexpr char kMessageTypeEcriture[] =
 constexpr char kMessageTypeLecture[] = "Type de grille incorrect";
 constexpr char kMessageEcriture[] = "Problème d'écriture dans le fichier";
 constexpr char kMessageLecture[] = "Problème de lecture du fichier";
+constexpr char kMessageAucunFichier[] = "Pas de fichier défini";
 
 std::int64_t tailleFichier(const std::string& nom) {
     std::error_code erreur;
@@ -35,8 +37,8 @@ bool litEntete(std::FILE* fichier, int& type) {
     return true;
 }
 
-bool echec(const char* texte, std::string& message) {
-    message = texte;
+bool echec(std::string texte, std::string& message) {
+    message = std::move(texte);
     return false;
 }
 
@@ -127,20 +129,41 @@ bool FichierBaseSudoku::LitEnregistrement(std::int64_t k, EnregistrementBase& en
 
 bool OuvreBaseLecture(const std::string& nom, FichierBaseSudoku& base, std::string& message) {
     base.Ferme();
+    const std::string ouverture = std::string(kMessageOuverture) + " : ";
+    const std::string entete = kMessageEntete;
+    if (nom.empty())
+        return echec(kMessageAucunFichier, message);
+    // Only a regular file: a folder cannot be read and a pipe would never end.
     std::error_code erreur;
-    if (std::filesystem::is_directory(nom, erreur))
-        return echec(kMessageOuverture, message);
+    const auto etat = std::filesystem::status(nom, erreur);
+    if (!std::filesystem::exists(etat))
+        return echec(ouverture + "il n'existe pas", message);
+    if (!std::filesystem::is_regular_file(etat))
+        return echec(ouverture + (std::filesystem::is_directory(etat)
+                                      ? "c'est un dossier"
+                                      : "ce n'est pas un fichier ordinaire"),
+                     message);
     base.fichier_.reset(std::fopen(nom.c_str(), "rb"));
     if (!base.fichier_)
-        return echec(kMessageOuverture, message);
+        return echec(ouverture + "il ne peut pas être lu", message);
+    const std::int64_t taille = tailleFichier(nom);
     int octetType = -1;
-    const bool entete = litEntete(base.fichier_.get(), octetType);
-    if (!entete || octetType < tg9x9 || octetType > tg4x4) {
+    const bool enteteLu = litEntete(base.fichier_.get(), octetType);
+    if (!enteteLu || octetType < tg9x9 || octetType > tg4x4) {
         base.Ferme();
-        return echec(entete ? kMessageTypeLecture : kMessageEntete, message);
+        if (taille == 0)
+            return echec(entete + " : il est vide", message);
+        return echec(enteteLu ? kMessageTypeLecture : kMessageEntete, message);
+    }
+    // A torn last record is damage: reading around it would lose it on the next write.
+    if ((taille - TailleEnteteBase) % TailleEnrBase(octetType) != 0) {
+        base.Ferme();
+        return echec(entete + " : son dernier enregistrement est incomplet, le fichier est "
+                              "endommagé",
+                     message);
     }
     base.type_ = octetType;
-    base.taille_ = tailleFichier(nom);
+    base.taille_ = taille;
     return true;
 }
 
@@ -192,9 +215,6 @@ bool AjouteEnBase(const StatRegles& stat, const std::string& nom, int type,
             return false;
         if (base.Type != type)
             return echec(kMessageTypeEcriture, message);
-        const std::int64_t enregistrements = tailleFichier(nom) - TailleEnteteBase;
-        if (enregistrements % TailleEnrBase(type) != 0)
-            return echec(kMessageEntete, message);
     }
     base.Insere({CleDeStat(stat), CompacteProbleme(probleme, type)});
     return EcritBase(nom, base, message);

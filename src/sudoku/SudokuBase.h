@@ -48,7 +48,7 @@ class FichierBaseSudoku {
 public:
     bool Ouvert() const { return fichier_ != nullptr; }
     int Type() const { return type_; }
-    // Whole records in the file (a truncated last record does not count).
+    // Records in the file.
     std::int64_t NbEnregistrements() const;
     // Reads record k; false past the last whole record or on a read failure.
     bool LitEnregistrement(std::int64_t k, EnregistrementBase& enregistrement);
@@ -67,7 +67,8 @@ private:
 };
 
 // Opens a database read-only, its grid type in base.Type(); false with the reason in
-// `message` (the file then closed).
+// `message` (the file then closed) when the file is missing, not a regular file, not a
+// database, or ends inside a record.
 bool OuvreBaseLecture(const std::string& nom, FichierBaseSudoku& base, std::string& message);
 
 // A whole database in memory: the one way records are added. It is read whole, changed, and
@@ -81,7 +82,7 @@ struct BaseEnMemoire {
     void Insere(EnregistrementBase enregistrement);
 };
 
-// Reads every whole record of a database; false with the reason in `message`.
+// Reads every record of a database; false with the reason in `message`.
 bool LitBase(const std::string& nom, BaseEnMemoire& base, std::string& message);
 // Writes a database atomically; false with the reason in `message`.
 bool EcritBase(const std::string& nom, const BaseEnMemoire& base, std::string& message);

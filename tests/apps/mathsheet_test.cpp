@@ -1,7 +1,10 @@
 #include "AppTestSupport.h"
 
+#include "host/Services.h"
+
 #include <filesystem>
 #include <regex>
+#include <utility>
 
 #include <sys/stat.h>
 
@@ -53,6 +56,20 @@ TEST_F(Mathsheet, SavedDocumentRendersToTheSameSvg) {
     const Outcome inspected = RunInProcess({"inspect", path("f.vld")});
     ASSERT_EQ(inspected.code, EXIT_OK) << inspected.err;
     EXPECT_NE(inspected.out.find("[Grille] G (page 1)"), std::string::npos) << inspected.out;
+}
+
+// A seed rebuilds a sheet byte for byte, even with a wall clock moving on at every look.
+TEST_F(Mathsheet, ASeedRebuildsTheSameFiles) {
+    const std::string sheet = write("m.txt", "[Montre]\n[Dé]\n[Sudoku]\n");
+    const auto clock =
+        std::exchange(SourceHeure(), [minutes = 0]() mutable { return 60 * ++minutes; });
+    for (const std::string name : {"a", "b"})
+        RunInProcess({"build", sheet, "-o", path(name + ".pdf"), "--seed", "5", "--save",
+                      path(name + ".vld")});
+    SourceHeure() = clock;
+    EXPECT_FALSE(read(path("a.pdf")).empty());
+    EXPECT_EQ(read(path("a.pdf")), read(path("b.pdf")));
+    EXPECT_EQ(read(path("a.vld")), read(path("b.vld")));
 }
 
 // Each refusal: its exit code, the start of its first line of standard error, the hint to the

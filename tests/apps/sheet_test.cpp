@@ -48,10 +48,21 @@ TEST(SheetParse, SectionsKeysCommentsAndLineNumbers) {
               std::tuple("Grille", "Texte", "1;1;a#b", 6));
 }
 
-TEST(SheetParse, ErrorsNameTheirLine) {
-    EXPECT_EQ(parseError("[Page]\nFormat = A4\nsans egal\n"),
-              "f.feuille:3: ligne sans « = » : « sans egal »");
-    EXPECT_EQ(parseError("[Page\n"), "f.feuille:1: en-tête de section mal formé « [Page »");
+// A line is quoted at most 80 characters long, control bytes escaped; not UTF-8, refused.
+TEST(SheetParse, ErrorsNameTheirLineAndQuoteItBounded) {
+    const std::string utf8 = "f.feuille:2: la ligne n'est pas du texte UTF-8 : « ";
+    const std::pair<std::string, std::string> cases[] = {
+        {"[Page]\nFormat = A4\nsans egal\n", "f.feuille:3: ligne sans « = » : « sans egal »"},
+        {"[Page\n", "f.feuille:1: en-tête de section mal formé « [Page »"},
+        {"[Page]\nà" + std::string(1'000'000, 'e'),
+         "f.feuille:2: ligne sans « = » : « à" + std::string(79, 'e') + "… »"},
+        {std::string("[Page]\na\0b\x1B\x7F\n", 13),
+         "f.feuille:2: ligne sans « = » : « a\\x00b\\x1B\\x7F »"},
+        {"[Page]\nNom = caf\xE9\n", utf8 + "Nom = caf\\xE9 »"},
+        {"[Page]\n\xED\xA0\x80\n", utf8 + "\\xED\\xA0\\x80 »"},
+    };
+    for (const auto& [text, error] : cases)
+        EXPECT_EQ(parseError(text), error);
 }
 
 TEST(SheetBuild, PagesAndComponents) {
@@ -88,6 +99,12 @@ TEST(SheetBuild, RefusalsStopWithFileLineAndMessage) {
               "Grille »)");
     EXPECT_EQ(buildError("[Grille]\nNom = A\n[Grille]\nNom = A\n"),
               "f.feuille:4: le nom « A » est déjà pris");
+    EXPECT_EQ(buildError("[Grille]\nNom = " + std::string(200, 'N') +
+                         "\nColonnes = " + std::string(100'000, 'x') + "\n"),
+              "f.feuille:3: " + std::string(80, 'N') + "… : \"" + std::string(80, 'x') +
+                  "…\" n'est pas un nombre entier valide.");
+    EXPECT_EQ(buildError("# rien\n"),
+              "f.feuille: la feuille est vide : elle ne décrit aucune page ni aucun composant");
 }
 
 } // namespace

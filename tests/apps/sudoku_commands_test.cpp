@@ -101,7 +101,10 @@ TEST_F(SudokuCommands, BadInputAndUsage) {
     };
     const std::string quatre = "0000030002030010\n";
     const std::string base4 = write("q.dat", std::string("SudokuGrille") + char(tg4x4));
+    const std::string abimee = write("t.dat", read(base4) + std::string(21 + 5, '1'));
     const Cas cas[] = {
+        {{"db", "add", abimee, write("g.txt", quatre)}, EXIT_BAD_INPUT, "incomplet"},
+        {{"db", "list", abimee}, EXIT_BAD_INPUT, "incomplet"},
         {{"rate", write("a.txt", quatre + "00000300020300\n")},
          EXIT_BAD_INPUT,
          ":2 : une grille a 81, 36 ou 16 cases"},
@@ -125,6 +128,7 @@ TEST_F(SudokuCommands, BadInputAndUsage) {
         EXPECT_TRUE(r.out.empty());
     }
     EXPECT_EQ(read(base4), std::string("SudokuGrille") + char(tg4x4));
+    EXPECT_EQ(read(abimee), read(base4) + std::string(21 + 5, '1'));
 }
 
 // One base created, added to (an unsolvable puzzle stays out, named by its line), searched with

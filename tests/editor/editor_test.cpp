@@ -7,7 +7,9 @@
 #include "MainWindow.h"
 #include "PageView.h"
 
+#include "host/Document.h"
 #include "host/Services.h"
+#include "host/Stream.h"
 #include "host/forms/PropDock.h"
 #include "host/forms/QtUserInterface.h"
 #include "package/Paquet.h"
@@ -20,6 +22,7 @@
 
 #include <filesystem>
 #include <sstream>
+#include <tuple>
 
 namespace {
 
@@ -133,7 +136,7 @@ TEST_F(Editor, DrawMoveResizeEditPasteDeleteUndoRedoSaveAndReopen) {
     ASSERT_TRUE(session().SaveAs(path_, message)) << message;
     EXPECT_FALSE(session().Modified());
     MainWindow reopened(catalogue_, ui_);
-    ASSERT_TRUE(reopened.OpenDocument(path_));
+    ASSERT_EQ(reopened.OpenDocument(path_), MainWindow::OpenResult::Complete);
     EXPECT_EQ(stateOf(reopened.Session().Document()), states.back());
 }
 
@@ -154,23 +157,34 @@ TEST_F(Editor, ThePaletteGreysTheKindsNotBuiltAndSaysWhyNothingIsDrawn) {
         << status.toStdString();
 }
 
+// Nobody at the screen: a document not read whole is named on the error stream and gives 2.
 TEST(EditorCommandLine, PicturesOfTheWindowAndOfOneForm) {
     FichIni() = std::string();
     TempFolder folder;
     const std::string picture = folder.file("capture.png");
     const QString png = QString::fromStdString(picture);
-    const std::pair<QStringList, int> cases[] = {
-        {{"--show-form", "DeProp", "--screenshot", png}, 0},
-        {{"--screenshot", png}, 0},
-        {{"--show-form", "Inconnue", "--screenshot", png}, 2},
-        {{"--screenshot"}, 1},
+    const TCatalogue catalogue = CataloguePaquet();
+    TDocument document(catalogue);
+    document.AjoutePage(TPlanche(TPlanche::Format::A4, false));
+    document.Cree("Dé", 0);
+    TMemoryStream bytes;
+    ASSERT_TRUE(document.Ecrit(bytes));
+    const std::string cut(bytes.Bytes().begin(), bytes.Bytes().begin() + 99);
+    const std::tuple<QStringList, int, std::string> cases[] = {
+        {{"--show-form", "DeProp", "--screenshot", png}, 0, ""},
+        {{"--screenshot", png}, 0, ""},
+        {{"--show-form", "Inconnue", "--screenshot", png}, 2, "Inconnue"},
+        {{"--screenshot"}, 1, "Utilisation"},
+        {{"--screenshot", png, QString::fromStdString(folder.put("coupe.vld", cut))}, 2, "coupe"},
+        {{"--screenshot", png, QString::fromStdString(folder.path())}, 2, folder.path()},
     };
-    for (const auto& [args, code] : cases) {
+    for (const auto& [args, code, named] : cases) {
         SCOPED_TRACE(args.join(' ').toStdString());
         std::filesystem::remove(picture);
         std::ostringstream out;
         std::ostringstream err;
         EXPECT_EQ(RunEditor(args, out, err), code);
+        EXPECT_NE(err.str().find(named), std::string::npos) << err.str();
         const QImage image(png);
         EXPECT_EQ(!image.isNull() && image.width() > 100, code == 0);
     }

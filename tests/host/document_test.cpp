@@ -2,6 +2,7 @@
 #include "host/Services.h"
 #include "host/Stream.h"
 #include "platform/Paths.h"
+#include "platform/Random.h"
 #include "platform/RecordingCanvas.h"
 #include "platform/StringList.h"
 #include "platform/TempFolder.h"
@@ -203,6 +204,37 @@ TEST(Document, CreatedComponentsAreNamedPlacedAndCompleted) {
     EXPECT_EQ(doc.TrouveComposant("Mon essai"), added);
     EXPECT_EQ(doc.TrouveComposant(added->Identifiant()), added);
     EXPECT_EQ(doc.TrouveComposant(std::uint64_t(0)), nullptr);
+}
+
+// Through creations, renames and removals a new name takes its kind's first free number.
+TEST(Document, NewNamesTakeTheFirstFreeNumberThroughRenamesAndRemovals) {
+    TDocument doc(catalogue());
+    doc.AjoutePage(pageA5Paysage());
+    const std::string pool[] = {"Essai1", "Essai2", "Essai10", "Autre1", "Essai01", "X", ""};
+    const auto holder = [&](const std::string& nom) {
+        TComposant* found = nullptr;
+        for (int i = doc.NbComposants() - 1; i >= 0; --i)
+            found = !nom.empty() && doc.Composant(i).Nom() == nom ? &doc.Composant(i) : found;
+        return found;
+    };
+    TRandom draws(18);
+    for (int step = 0; step < 400; ++step) {
+        const int action = draws.Below(4);
+        const int count = doc.NbComposants();
+        if (action <= 1 || count == 0) {
+            const std::string type = action == 0 ? "Essai" : "Autre";
+            int free = 1;
+            while (holder(type + std::to_string(free)) != nullptr)
+                ++free;
+            ASSERT_EQ(doc.Cree(type, 0)->Nom(), type + std::to_string(free)) << step;
+        } else if (action == 2) {
+            doc.Composant(draws.Below(count)).ChangeNom(pool[draws.Below(7)]);
+        } else {
+            doc.Supprime(&doc.Composant(draws.Below(count)));
+        }
+        for (const std::string& nom : pool)
+            ASSERT_EQ(doc.TrouveComposant(nom), holder(nom)) << step << " " << nom;
+    }
 }
 
 TEST(Document, EmissionsListTheReceiversAndRemovingUnlinksTheOthers) {

@@ -1,10 +1,13 @@
 #include "pictures/Montre.h"
 
 #include "PictureTest.h"
+#include "host/Services.h"
 #include "platform/IniFile.h"
 
 #include <cmath>
 #include <cstring>
+#include <tuple>
+#include <utility>
 
 namespace {
 
@@ -85,6 +88,12 @@ TEST_F(MontreTest, HandsPointAtTheTime) {
         EXPECT_EQ((vlPoint{seconde[0], seconde[1]}), kCentre);
         EXPECT_TRUE(Pres(cas.seconde, {seconde[2], seconde[3]}));
     }
+    // A new clock shows the host's time of day.
+    const auto horloge = std::exchange(SourceHeure(), [] { return 86399; });
+    const TvlMontre& neuve = Montre();
+    SourceHeure() = horloge;
+    EXPECT_EQ(std::tuple(neuve.Bloc().Heure, neuve.Bloc().Minute, neuve.Bloc().Seconde),
+              std::tuple(23, 59, 59));
     // At 3:00 the hands are 20 wide at their middle.
     const std::vector<TDrawCall> aiguilles = Dessin(Montre({"Temps=10800"})).Of(Op::Polygon);
     EXPECT_EQ(aiguilles[0].points,

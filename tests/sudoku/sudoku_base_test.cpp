@@ -111,27 +111,28 @@ TEST(SudokuBaseTest, AddsKeepRecordsSortedAndStable) {
     EXPECT_EQ(ReadBack(copie), ReadBack(nom));
 }
 
-TEST(SudokuBaseTest, ReadingRefusesWhatIsNotADatabase) {
+TEST(SudokuBaseTest, ReadingRefusesWhatIsNotAWholeDatabase) {
     TempFolder dossier;
-    const char* const entete = "Le fichier ne contient pas une base de Sudokus valide";
-    const char* const typeIncorrect = "Type de grille incorrect";
-    const std::pair<std::string, const char*> cas[] = {
-        {"", entete},
-        {std::string("SudokuGrillf") + char(0), entete},
-        {"SudokuGrille", typeIncorrect},
-        {std::string("SudokuGrille") + char(-1), typeIncorrect},
+    const std::string entete = "Le fichier ne contient pas une base de Sudokus valide";
+    const std::string ouverture = "Probleme à l'ouverture du fichier : ";
+    const std::pair<std::string, std::string> cas[] = {
+        {dossier.put("a.dat", ""), entete + " : il est vide"},
+        {dossier.put("b.dat", std::string("SudokuGrillf") + char(0)), entete},
+        {dossier.put("c.dat", "SudokuGrille"), "Type de grille incorrect"},
+        {dossier.put("d.dat", std::string("SudokuGrille") + char(-1)), "Type de grille incorrect"},
+        {dossier.put("e.dat", std::string("SudokuGrille") + char(tg4x4) + std::string(41, '1')),
+         entete + " : son dernier enregistrement est incomplet, le fichier est endommagé"},
+        {dossier.file("absent.dat"), ouverture + "il n'existe pas"},
+        {dossier.path(), ouverture + "c'est un dossier"},
+        {"/dev/null", ouverture + "ce n'est pas un fichier ordinaire"},
+        {"", "Pas de fichier défini"},
     };
     FichierBaseSudoku base;
     std::string message;
-    for (const auto& [contenu, attendu] : cas) {
-        const std::string nom = dossier.put("f.dat", contenu);
-        EXPECT_FALSE(OuvreBaseLecture(nom, base, message)) << contenu;
+    for (const auto& [nom, attendu] : cas) {
+        EXPECT_FALSE(OuvreBaseLecture(nom, base, message)) << nom;
         EXPECT_FALSE(base.Ouvert());
         EXPECT_EQ(message, attendu);
-    }
-    for (const std::string& nom : {dossier.file("absent.dat"), dossier.path()}) {
-        EXPECT_FALSE(OuvreBaseLecture(nom, base, message));
-        EXPECT_EQ(message, "Probleme à l'ouverture du fichier");
     }
 }
 
@@ -159,17 +160,10 @@ TEST(SudokuBaseTest, AddingRefusesAnotherTypeATruncatedBaseOrNoFile) {
         dossier.put(std::filesystem::path(c.nom).filename().string(), c.contenu);
         std::string message;
         EXPECT_FALSE(AjouteEnBase(stat({1}), c.nom, c.type, std::string(81, '0'), message));
-        EXPECT_EQ(message, c.message);
+        EXPECT_EQ(message.rfind(c.message, 0), 0u) << message;
         EXPECT_EQ(ReadBack(c.nom), c.contenu);
     }
-    // Reading keeps the whole records of the torn base.
-    FichierBaseSudoku base;
     std::string message;
-    ASSERT_TRUE(OuvreBaseLecture(nom, base, message)) << message;
-    EXPECT_EQ(base.NbEnregistrements(), 1);
-    EnregistrementBase e;
-    EXPECT_TRUE(base.LitEnregistrement(0, e));
-    EXPECT_FALSE(base.LitEnregistrement(1, e));
     EXPECT_FALSE(AjouteEnBase(stat({1}), dossier.file("absent/x.dat"), tg9x9, std::string(81, '0'),
                               message));
     EXPECT_EQ(message, "Impossible de créer le fichier");

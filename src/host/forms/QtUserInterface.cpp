@@ -74,6 +74,8 @@ std::vector<std::string> TQtUserInterface::FormNames() const {
 }
 
 int TQtUserInterface::MessageBox(const std::string& text, const std::string& title, int flags) {
+    if (unattended_ != nullptr)
+        return unattended_->MessageBox(text, title, flags);
     QMessageBox box(iconOf(flags), ToQString(title.empty() ? kApplicationTitle : title),
                     ToQString(text), QMessageBox::NoButton, mainWindow_);
     // Buttons in French whatever the system language, with the answers the callers expect.
@@ -121,6 +123,8 @@ bool TQtUserInterface::HasForm(const std::string& name) const {
 }
 
 int TQtUserInterface::ShowModal(const std::string& name, TFormModel& model) {
+    if (unattended_ != nullptr)
+        return unattended_->ShowModal(name, model);
     const auto found = forms_.find(name);
     if (found == forms_.end())
         return mrCancel;
@@ -132,6 +136,8 @@ int TQtUserInterface::ShowModal(const std::string& name, TFormModel& model) {
 }
 
 bool TQtUserInterface::ChooseColor(TColor& color) {
+    if (unattended_ != nullptr)
+        return unattended_->ChooseColor(color);
     const QColor chosen =
         QColorDialog::getColor(ToQColor(color), mainWindow_, QStringLiteral("Couleur"));
     if (!chosen.isValid())
@@ -141,6 +147,8 @@ bool TQtUserInterface::ChooseColor(TColor& color) {
 }
 
 bool TQtUserInterface::ChooseFont(TFontChoice& font) {
+    if (unattended_ != nullptr)
+        return unattended_->ChooseFont(font);
     bool ok = false;
     const QFont chosen = QFontDialog::getFont(&ok, FonteTextToQFont(font.text), mainWindow_,
                                               QStringLiteral("Police"));
@@ -152,11 +160,15 @@ bool TQtUserInterface::ChooseFont(TFontChoice& font) {
 
 bool TQtUserInterface::OpenFileName(const std::string& title, const std::string& filter,
                                     std::string& path) {
+    if (unattended_ != nullptr)
+        return unattended_->OpenFileName(title, filter, path);
     return chooseFile(&QFileDialog::getOpenFileName, mainWindow_, title, filter, path);
 }
 
 bool TQtUserInterface::SaveFileName(const std::string& title, const std::string& filter,
                                     std::string& path) {
+    if (unattended_ != nullptr)
+        return unattended_->SaveFileName(title, filter, path);
     return chooseFile(&QFileDialog::getSaveFileName, mainWindow_, title, filter, path);
 }
 

@@ -28,6 +28,10 @@ public:
     explicit TQtUserInterface(QWidget* mainWindow = nullptr);
 
     void SetMainWindow(QWidget* window) { mainWindow_ = window; }
+    // With nobody at the screen (pictures taken from the command line), message boxes, modal
+    // forms and dialogs go to `unattended` (a headless service, not owned) rather than wait for
+    // a click that cannot come; null shows them again.
+    void SetUnattended(TUserInterface* unattended) { unattended_ = unattended; }
     void RegisterForm(const std::string& name, FormFactory form, SampleModel sample);
     // Makes the form on a sample model, without running it; null when there is no such form.
     std::unique_ptr<QDialog> MakeSampleForm(const std::string& name,
@@ -55,6 +59,7 @@ public:
 
 private:
     QWidget* mainWindow_;
+    TUserInterface* unattended_ = nullptr;
     struct Form {
         FormFactory factory;
         SampleModel sample;
