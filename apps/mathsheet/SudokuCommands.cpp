@@ -389,19 +389,13 @@ private:
         return EXIT_OK;
     }
 
-    bool lit(const std::string& nom, std::string& texte) {
-        if (nom == "-") {
-            texte.assign(std::istreambuf_iterator<char>(std::cin), {});
-            return true;
-        }
-        return ReadWholeFile(nom, texte);
-    }
-
-    // Reads a puzzle file: EXIT_OK, or the code of the failure after its message.
+    // Reads a puzzle file: EXIT_OK, or the code of the failure after its message. "-" is
+    // standard input.
     int litFichier(const std::string& nom, int type, std::vector<PuzzleLu>& puzzles) {
         std::string texte;
-        if (!lit(nom, texte))
-            return erreur("impossible de lire « " + nom + " »", EXIT_IO);
+        std::string raison;
+        if (!(nom == "-" ? ReadStandardInput(texte, raison) : ReadInputFile(nom, texte, raison)))
+            return erreur(raison, EXIT_IO);
         std::string message;
         if (!litPuzzles(texte, nom, type, puzzles, message))
             return erreur(message, EXIT_BAD_INPUT);
