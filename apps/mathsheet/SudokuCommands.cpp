@@ -229,6 +229,11 @@ public:
 
     int Quota(int tache) const { return quotas_.empty() ? -1 : int(quotas_[size_t(tache)]); }
 
+    std::size_t NombreTrouvees() {
+        std::lock_guard verrou(mutex_);
+        return trouvees_.size();
+    }
+
     // On a worker thread: whether the worker goes on.
     bool Depose(int tache, int essai, const StatRegles& stat, const std::string& probleme) {
         std::lock_guard verrou(mutex_);
@@ -555,7 +560,10 @@ private:
         }
         for (auto& tache : taches)
             tache->Start();
-        attendFin(collecte, taches);
+        if (!attendFin(collecte, taches))
+            err_ << "mathsheet : aucune grille ne convient depuis " << kEssaisSansTrouvaille
+                 << " essais : la recherche s'arrête (les règles demandées ne servent peut-être "
+                    "jamais sur ce format de grille)\n";
         for (const auto& tache : taches)
             if (const std::string probleme = tache->MessageErreur(); !probleme.empty())
                 return erreur("la recherche s'est arrêtée sur une erreur : " + probleme, EXIT_IO);
@@ -576,15 +584,32 @@ private:
         return EXIT_OK;
     }
 
-    // Until the count is reached, every worker has used its share of attempts, or all ended.
-    static void attendFin(Collecte& collecte, std::vector<std::unique_ptr<SudokuThread>>& taches) {
+    // A search for a count of puzzles gives up after this many attempts in a row without one:
+    // some rules never serve on small grids, and the search would otherwise never end.
+    static constexpr long long kEssaisSansTrouvaille = 200000;
+
+    // Until the count is reached, every worker has used its share of attempts, or all ended;
+    // false when a search for a count gave up.
+    static bool attendFin(Collecte& collecte, std::vector<std::unique_ptr<SudokuThread>>& taches) {
+        std::size_t trouvees = 0;
+        long long essaisALaDerniere = 0;
+        bool abandon = false;
         for (;;) {
             const bool complet = collecte.Attend(std::chrono::milliseconds(20));
+            long long essais = 0;
+            for (const auto& t : taches)
+                essais += t->NbEtudiees();
+            if (const std::size_t n = collecte.NombreTrouvees(); n != trouvees) {
+                trouvees = n;
+                essaisALaDerniere = essais;
+            }
+            abandon = abandon || (collecte.Quota(0) < 0 &&
+                                  essais - essaisALaDerniere >= kEssaisSansTrouvaille);
             bool enCours = false;
             for (size_t k = 0; k < taches.size(); ++k) {
                 SudokuThread& t = *taches[k];
                 const int quota = collecte.Quota(int(k));
-                if (complet || (quota >= 0 && t.NbEtudiees() >= quota))
+                if (complet || abandon || (quota >= 0 && t.NbEtudiees() >= quota))
                     t.Terminate();
                 enCours |= !t.Finished();
             }
@@ -593,6 +618,7 @@ private:
         }
         for (auto& t : taches)
             t->WaitFor();
+        return !abandon;
     }
 
     std::ostream& out_;
