@@ -21,6 +21,7 @@
 #include <cstdint>
 #include <iostream>
 #include <ostream>
+#include <set>
 #include <string>
 
 #include <unistd.h>
@@ -291,10 +292,12 @@ private:
         return EXIT_OK;
     }
 
-    // What the drawing could not show, said on standard error; the build still succeeds.
+    // What the drawing could not show, said on standard error once however many copies meet
+    // it; the build still succeeds.
     void avertit(const TDocument& document) {
         for (const std::string& avertissement : AvertissementsCadre(document))
-            err_ << "mathsheet : avertissement : " << avertissement << "\n";
+            if (avertis_.insert(avertissement).second)
+                err_ << "mathsheet : avertissement : " << avertissement << "\n";
     }
 
     bool save(const TDocument& document, const std::string& path, StagedFiles& outputs) {
@@ -379,6 +382,7 @@ private:
     std::ostream& out_;
     std::ostream& err_;
     TCatalogue catalogue_;
+    std::set<std::string> avertis_;
 };
 
 } // namespace

@@ -59,7 +59,8 @@ TEST_F(OperationSheet, ExplicitOperandsBecomeTheExercises) {
 // A frame too small for its exercises still gives a sheet, and says so.
 TEST_F(OperationSheet, AFrameTooSmallIsBuiltWithAWarning) {
     const std::string sheet = write("[Opération]\nHauteur = 1\nOperandes = 1;2 | 3;4\n");
-    const Outcome r = RunInProcess({"build", sheet, "-o", path("f.pdf"), "--seed", "1"});
+    const Outcome r =
+        RunInProcess({"build", sheet, "-o", path("f.pdf"), "--seed", "1", "--copies", "2"});
     EXPECT_EQ(r.code, EXIT_OK);
     EXPECT_EQ(r.err, "mathsheet : avertissement : Opération1 : 2 exercices ne tiennent pas dans "
                      "le cadre\n");
