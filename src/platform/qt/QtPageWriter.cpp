@@ -2,7 +2,6 @@
 
 #include "platform/qt/QtCanvas.h"
 
-#include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
 #include <QPageLayout>
@@ -177,15 +176,9 @@ TCanvas& TQtPageWriter::discardCanvas() {
 
 bool TQtPageWriter::beginPdfPage(vlSize pageSize) {
     if (!pdf_) {
-        const int index = outputs_->Stage(path_, stageError_);
-        if (index < 0)
+        if (!openFile(path_))
             return false;
-        staged_.push_back(index);
-        pdfFile_ = std::make_unique<QFile>();
-        if (!pdfFile_->open(outputs_->Descriptor(index), QIODevice::WriteOnly,
-                            QFileDevice::DontCloseHandle))
-            return false;
-        pdf_ = std::make_unique<QPdfWriter>(pdfFile_.get());
+        pdf_ = std::make_unique<QPdfWriter>(file_.get());
         pdf_->setResolution(kUnitsPerInch);
         pdf_->setTitle(QString::fromLatin1(kMetadataName));
         pdf_->setCreator(QString::fromLatin1(kMetadataName));
@@ -210,10 +203,10 @@ bool TQtPageWriter::beginPdfPage(vlSize pageSize) {
 }
 
 bool TQtPageWriter::beginSvgPage(vlSize pageSize) {
-    buffer_ = std::make_unique<QBuffer>();
-    buffer_->open(QIODevice::WriteOnly);
+    if (!openPageFile())
+        return false;
     svg_ = std::make_unique<QSvgGenerator>();
-    svg_->setOutputDevice(buffer_.get());
+    svg_->setOutputDevice(file_.get());
     svg_->setResolution(kUnitsPerInch);
     svg_->setSize(QSize(pageSize.cx, pageSize.cy));
     svg_->setViewBox(QRect(0, 0, pageSize.cx, pageSize.cy));
@@ -226,6 +219,8 @@ bool TQtPageWriter::beginSvgPage(vlSize pageSize) {
 }
 
 bool TQtPageWriter::beginPngPage(vlSize pageSize) {
+    if (!openPageFile())
+        return false;
     const double pixelsPerUnit = double(dotsPerInch_) / kUnitsPerInch;
     const int width = std::max(1, int(std::lround(pageSize.cx * pixelsPerUnit)));
     const int height = std::max(1, int(std::lround(pageSize.cy * pixelsPerUnit)));
@@ -273,33 +268,37 @@ bool TQtPageWriter::endSvgPage() {
     const bool ended = painter_->end();
     painter_.reset();
     svg_.reset();
-    const bool staged = ended && stagePage(buffer_->data());
-    buffer_.reset();
-    return staged;
+    const bool written = ended && file_->flush();
+    file_.reset();
+    return written;
 }
 
 bool TQtPageWriter::endPngPage() {
     const bool ended = painter_->end();
     painter_.reset();
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    const bool saved = image_.save(&buffer, "PNG");
+    const bool saved = image_.save(file_.get(), "PNG") && file_->flush();
     image_ = QImage();
-    return ended && saved && stagePage(bytes);
+    file_.reset();
+    return ended && saved;
 }
 
-// Writes a finished SVG or PNG page to its own staged file. The first page takes the plain name
-// until a second page comes and numbers both.
-bool TQtPageWriter::stagePage(const QByteArray& bytes) {
-    if (staged_.size() == 1 && !outputs_->Retarget(staged_.front(), pagePath(1), stageError_))
-        return false;
-    const int index =
-        outputs_->Stage(staged_.empty() ? path_ : pagePath(int(staged_.size()) + 1), stageError_);
+// Stages a file among the outputs and opens it for the page or document to come.
+bool TQtPageWriter::openFile(const std::string& path) {
+    const int index = outputs_->Stage(path, stageError_);
     if (index < 0)
         return false;
     staged_.push_back(index);
-    return WriteAll(outputs_->Descriptor(index), bytes.toStdString());
+    file_ = std::make_unique<QFile>();
+    return file_->open(outputs_->Descriptor(index), QIODevice::WriteOnly,
+                       QFileDevice::DontCloseHandle);
+}
+
+// An SVG or PNG page's own file: the first page takes the plain name until a second page comes
+// and numbers both.
+bool TQtPageWriter::openPageFile() {
+    if (staged_.size() == 1 && !outputs_->Retarget(staged_.front(), pagePath(1), stageError_))
+        return false;
+    return openFile(staged_.empty() ? path_ : pagePath(int(staged_.size()) + 1));
 }
 
 bool TQtPageWriter::Finish(std::string& message) {
@@ -333,13 +332,13 @@ bool TQtPageWriter::finishPdf(std::string& message) {
     const bool ended = painter_->end();
     painter_.reset();
     pdf_.reset();
-    if (!ended || !pdfFile_->flush() ||
+    if (!ended || !file_->flush() ||
         !restoreExactMediaBoxes(outputs_->Descriptor(staged_.front()), pdfPageSizes_) ||
         !removeCreationDate(outputs_->Descriptor(staged_.front()))) {
         message = cannotWrite(path_);
         return false;
     }
-    pdfFile_.reset();
+    file_.reset();
     return true;
 }
 

@@ -23,7 +23,6 @@
 #include <string>
 #include <vector>
 
-class QBuffer;
 class QFile;
 class QPainter;
 class QPdfWriter;
@@ -70,7 +69,8 @@ private:
     bool endPngPage();
     TCanvas& discardCanvas();
     bool finishPdf(std::string& message);
-    bool stagePage(const QByteArray& bytes);
+    bool openFile(const std::string& path);
+    bool openPageFile();
     std::string pagePath(int page) const;
 
     QtApplicationGuard application_;
@@ -83,18 +83,18 @@ private:
     bool finished_ = false;
     bool failed_ = false;
 
-    // The current page: its device, painter and canvas (the canvas goes first).
-    std::unique_ptr<QBuffer> buffer_;
+    std::unique_ptr<StagedFiles> ownOutputs_;
+    StagedFiles* outputs_;
+    std::vector<int> staged_; // our files among the outputs, page by page (one for a PDF)
+    std::string stageError_;
+    std::unique_ptr<QFile> file_; // the staged file being written
+
+    // The current page: its device, painter and canvas (the canvas goes first, the file last).
     std::unique_ptr<QPdfWriter> pdf_;
     std::unique_ptr<QSvgGenerator> svg_;
     QImage image_;
     std::unique_ptr<QPainter> painter_;
     std::unique_ptr<TQtCanvas> canvas_;
 
-    std::unique_ptr<StagedFiles> ownOutputs_;
-    StagedFiles* outputs_;
-    std::vector<int> staged_; // our files among the outputs, page by page (one for a PDF)
-    std::string stageError_;
-    std::unique_ptr<QFile> pdfFile_;
     std::vector<vlSize> pdfPageSizes_;
 };
