@@ -464,19 +464,14 @@ bool TDocument::Lit(TStream& s, std::string& message, std::vector<std::string>& 
 }
 
 bool TDocument::Enregistre(const std::string& chemin, std::string& message) const {
-    TMemoryStream memory;
-    if (!Ecrit(memory)) {
-        message =
-            "Le document n'a pas pu être préparé pour l'enregistrement dans \"" + chemin + "\".";
-        return false;
-    }
-    const std::vector<std::uint8_t>& bytes = memory.Bytes();
-    if (!WriteFileAtomically(chemin, std::string(bytes.begin(), bytes.end()))) {
-        message = "Le fichier \"" + chemin +
-                  "\" n'a pas pu être enregistré ; s'il existait, l'ancien fichier est intact.";
-        return false;
-    }
-    return true;
+    StagedFiles sortie;
+    std::string raison;
+    if (Enregistre(sortie, chemin, raison) && sortie.Commit(raison))
+        return true;
+    message = "Le fichier \"" + chemin +
+              "\" n'a pas pu être enregistré ; s'il existait, l'ancien fichier est intact. " +
+              raison;
+    return false;
 }
 
 bool TDocument::Enregistre(StagedFiles& sorties, const std::string& chemin,
