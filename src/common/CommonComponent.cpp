@@ -282,12 +282,23 @@ bool CommonComponent::Sauve(TStream& s) {
 
 bool CommonComponent::Charge(TStream& s, TResolver* resolver, TCadre* parent) {
     LibereDonnees();
-    if (!TComposant::Charge(s, resolver, parent))
+    if (!TComposant::Charge(s, resolver, parent) || !VerifieOptions(s))
         return false;
     const bool ok = ChargeDonnees(s);
     Version = versionCourante_;
     AppliqueOptions();
     return ok;
+}
+
+bool CommonComponent::VerifieOptions(TStream& s) {
+    for (const Cle& cle : Cles()) {
+        const ChampCle champ = ChampDe(cle);
+        if (champ.fonte != nullptr && !VerifieFonte(s, *champ.fonte, cle.nom))
+            return false;
+        if (champ.entier && !VerifiePlage(s, champ.entier.Get(), cle.min, cle.max, cle.nom))
+            return false;
+    }
+    return true;
 }
 
 void CommonComponent::TermineConstruction() {
