@@ -387,12 +387,16 @@ bool MainWindow::OpenDocument(const std::string& path) {
         ui_.MessageBox(message, "ERREUR", MB_OK | MB_ICONERROR);
         return false;
     }
-    if (!skipped.empty()) {
-        std::string text = "Certains composants n'ont pas pu être lus et ont été ignorés :\n";
-        for (const std::string& s : skipped)
-            text += "• " + s + "\n";
+    // What was skipped, then what was noticed without loss, in one box.
+    std::string text;
+    if (!skipped.empty())
+        text = "Certains composants n'ont pas pu être lus et ont été ignorés :\n";
+    for (const std::string& s : skipped)
+        text += "• " + s + "\n";
+    for (const std::string& w : session_.Document().Avertissements())
+        text += "Avertissement : " + w + "\n";
+    if (!text.empty())
         ui_.MessageBox(text, "Ouverture", MB_OK | MB_ICONWARNING);
-    }
     rememberRecent(path);
     return true;
 }

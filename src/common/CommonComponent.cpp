@@ -291,6 +291,9 @@ bool CommonComponent::Charge(TStream& s, TResolver* resolver, TCadre* parent) {
 }
 
 bool CommonComponent::VerifieOptions(TStream& s) {
+    // A record from a newer program holds a block this one cannot read.
+    if (!VerifiePlage(s, Version, 1, versionCourante_, "Version"))
+        return false;
     for (const Cle& cle : Cles()) {
         const ChampCle champ = ChampDe(cle);
         if (champ.fonte != nullptr && !VerifieFonte(s, *champ.fonte, cle.nom))
