@@ -90,7 +90,7 @@ private:
 
     const TCatalogue& catalogue_;
     std::vector<std::unique_ptr<PageEntry>> pages_;
+    std::vector<std::string> avertissements_;
     std::vector<Entree> composants_;
     std::uint64_t prochainId_ = 1;
-    std::vector<std::string> avertissements_;
 };
