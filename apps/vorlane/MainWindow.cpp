@@ -387,16 +387,19 @@ bool MainWindow::OpenDocument(const std::string& path) {
         ui_.MessageBox(message, "ERREUR", MB_OK | MB_ICONERROR);
         return false;
     }
-    // What was skipped, then what was noticed without loss, in one box.
-    std::string text;
-    if (!skipped.empty())
-        text = "Certains composants n'ont pas pu être lus et ont été ignorés :\n";
-    for (const std::string& s : skipped)
-        text += "• " + s + "\n";
-    for (const std::string& w : session_.Document().Avertissements())
-        text += "Avertissement : " + w + "\n";
-    if (!text.empty())
+    if (!skipped.empty()) {
+        std::string text = "Certains composants n'ont pas pu être lus et ont été ignorés :\n";
+        for (const std::string& s : skipped)
+            text += "• " + s + "\n";
         ui_.MessageBox(text, "Ouverture", MB_OK | MB_ICONWARNING);
+    }
+    // What the reader noticed without losing anything (bytes after the end of the document).
+    std::string remarques;
+    for (const std::string& w : session_.Document().Avertissements())
+        remarques += "• " + w + "\n";
+    if (!remarques.empty())
+        ui_.MessageBox("Le document a été lu en entier, avec ces remarques :\n" + remarques,
+                       "Ouverture", MB_OK | MB_ICONWARNING);
     rememberRecent(path);
     return true;
 }
