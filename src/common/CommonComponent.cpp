@@ -248,9 +248,19 @@ void CommonComponent::EnregistreOptions() {
 void CommonComponent::RestaureDefaut() {
     RestaureStandardNonApplique();
     if (!FichIni().empty()) {
+        int taille = 0;
+        const auto* bloc = static_cast<const std::uint8_t*>(Options(taille));
+        std::vector<std::uint8_t> usine(bloc, bloc + (bloc != nullptr ? taille : 0));
         const TIniFile ini(FichIni());
         for (const IniEntry& e : entreesIni())
             readEntry(ini, NomType, e);
+        // A value edited by hand beyond its key's range takes the factory one, so that every
+        // document saved reads back.
+        for (const Cle& cle : Cles()) {
+            const IntField champ = ChampDe(cle).entier;
+            if (champ && !usine.empty() && (champ.Get() < cle.min || champ.Get() > cle.max))
+                champ.Set(cle.champ(usine.data()).entier.Get());
+        }
     }
     AppliqueOptions();
     Regenere();
