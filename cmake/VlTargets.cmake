@@ -22,7 +22,8 @@ if(VL_TSAN)
   add_link_options(-fsanitize=thread)
 endif()
 if(VL_FUZZ)
-  add_compile_options(-fsanitize=fuzzer-no-link,address,undefined)
+  # Stop at the first undefined-behaviour report, so a fuzz run cannot pass over one.
+  add_compile_options(-fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=all)
   add_link_options(-fsanitize=address,undefined)
 endif()
 

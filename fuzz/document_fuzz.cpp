@@ -1,9 +1,9 @@
-// Reads arbitrary bytes as a document with the host's kinds. Whatever is read must write back
-// and draw without crashing; a file that is refused must leave nothing behind.
-#include "host/Catalogue.h"
-#include "host/Composant.h"
+// Reads arbitrary bytes as a document through the full catalogue: every registered kind's reader
+// and drawing, the kinds to come as soon as they register. Whatever is read must write back and
+// draw without crashing; a file that is refused must leave nothing behind.
 #include "host/Document.h"
 #include "host/Stream.h"
+#include "package/Paquet.h"
 #include "platform/RecordingCanvas.h"
 
 #include <cstddef>
@@ -12,7 +12,7 @@
 #include <vector>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    static const TCatalogue catalogue = CatalogueHote();
+    static const TCatalogue catalogue = CataloguePaquet();
     TDocument doc(catalogue);
     TMemoryStream in(std::vector<std::uint8_t>(data, data + size));
     std::string message;

@@ -308,7 +308,8 @@ private:
         return false;
     }
 
-    // Opens a document; records that cannot be read are reported and skipped.
+    // Opens a document. Records that cannot be read are reported and skipped, and the answer
+    // is EXIT_BAD_INPUT with the rest of the document read; warnings are reported only.
     int open(const std::string& path, TDocument& document) {
         std::string message;
         std::vector<std::string> skipped;
@@ -320,7 +321,9 @@ private:
         }
         for (const std::string& s : skipped)
             err_ << "mathsheet : " << path << " : ignoré : " << s << "\n";
-        return EXIT_OK;
+        for (const std::string& w : document.Avertissements())
+            err_ << "mathsheet : " << path << " : avertissement : " << w << "\n";
+        return skipped.empty() ? EXIT_OK : EXIT_BAD_INPUT;
     }
 
     int render(const Arguments& a) {
@@ -354,7 +357,9 @@ private:
         if (a.positional.size() != 1)
             return usage("« inspect » attend un document");
         TDocument document(catalogue_);
-        if (const int code = open(a.positional.front(), document); code != EXIT_OK)
+        // A damaged document still shows what could be read.
+        const int code = open(a.positional.front(), document);
+        if (code != EXIT_OK && document.NbPages() == 0)
             return code;
         for (int p = 0; p < document.NbPages(); ++p) {
             const TPlanche& page = document.Page(p);
@@ -368,7 +373,7 @@ private:
             for (const std::string& line : c.Description())
                 out_ << "  " << line << "\n";
         }
-        return EXIT_OK;
+        return code;
     }
 
     static std::string pad(const std::string& s, std::size_t width) {

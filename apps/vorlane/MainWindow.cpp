@@ -399,6 +399,13 @@ MainWindow::OpenResult MainWindow::OpenDocument(const std::string& path) {
             text += "• " + s + "\n";
         ui_.MessageBox(text, "Ouverture", MB_OK | MB_ICONWARNING);
     }
+    // What the reader noticed without losing anything (bytes after the end of the document).
+    std::string remarques;
+    for (const std::string& w : session_.Document().Avertissements())
+        remarques += "• " + w + "\n";
+    if (!remarques.empty())
+        ui_.MessageBox("Le document a été lu en entier, avec ces remarques :\n" + remarques,
+                       "Ouverture", MB_OK | MB_ICONWARNING);
     rememberRecent(path);
     return skipped.empty() ? OpenResult::Complete : OpenResult::Partial;
 }

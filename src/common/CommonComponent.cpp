@@ -248,9 +248,19 @@ void CommonComponent::EnregistreOptions() {
 void CommonComponent::RestaureDefaut() {
     RestaureStandardNonApplique();
     if (!FichIni().empty()) {
+        int taille = 0;
+        const auto* bloc = static_cast<const std::uint8_t*>(Options(taille));
+        std::vector<std::uint8_t> usine(bloc, bloc + (bloc != nullptr ? taille : 0));
         const TIniFile ini(FichIni());
         for (const IniEntry& e : entreesIni())
             readEntry(ini, NomType, e);
+        // A value edited by hand beyond its key's range takes the factory one, so that every
+        // document saved reads back.
+        for (const Cle& cle : Cles()) {
+            const IntField champ = ChampDe(cle).entier;
+            if (champ && !usine.empty() && (champ.Get() < cle.min || champ.Get() > cle.max))
+                champ.Set(cle.champ(usine.data()).entier.Get());
+        }
     }
     AppliqueOptions();
     Regenere();
@@ -282,12 +292,26 @@ bool CommonComponent::Sauve(TStream& s) {
 
 bool CommonComponent::Charge(TStream& s, TResolver* resolver, TCadre* parent) {
     LibereDonnees();
-    if (!TComposant::Charge(s, resolver, parent))
+    if (!TComposant::Charge(s, resolver, parent) || !VerifieOptions(s))
         return false;
     const bool ok = ChargeDonnees(s);
     Version = versionCourante_;
     AppliqueOptions();
     return ok;
+}
+
+bool CommonComponent::VerifieOptions(TStream& s) {
+    // A record from a newer program holds a block this one cannot read.
+    if (!VerifiePlage(s, Version, 1, versionCourante_, "Version"))
+        return false;
+    for (const Cle& cle : Cles()) {
+        const ChampCle champ = ChampDe(cle);
+        if (champ.fonte != nullptr && !VerifieFonte(s, *champ.fonte, cle.nom))
+            return false;
+        if (champ.entier && !VerifiePlage(s, champ.entier.Get(), cle.min, cle.max, cle.nom))
+            return false;
+    }
+    return true;
 }
 
 void CommonComponent::TermineConstruction() {

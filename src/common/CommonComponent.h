@@ -116,6 +116,10 @@ protected:
     // Refreshes a block's leading position and size from the rectangle.
     void RafraichitPosition(vlPoint& position, vlSize& taille) const;
     std::int16_t VersionCourante() const { return versionCourante_; }
+    // Checks the record's version and every field of the options block the key table describes
+    // against its row's range (fonts: size, colour and style); false, the stream naming the
+    // field, when one is out.
+    bool VerifieOptions(TStream& s);
 
     // Parsing helpers with the host's conversions; false (and message) on refusal.
     static bool LitEntier(const std::string& valeur, IntField champ, std::string& message);

@@ -57,10 +57,15 @@ bool TBase::Sauve(TStream& s) {
 bool TBase::Charge(TStream& s, TResolver*, TCadre* parent) {
     if (parent != nullptr)
         Cadre = parent;
+    // A rectangle stays on its page; without a page, within the largest page a file may hold.
+    const TPlanche* page = parent != nullptr ? parent->Planche() : nullptr;
+    const vlSize taille = page != nullptr ? page->Taille : vlSize{kMaxPageSide, kMaxPageSide};
     vlRect r;
     std::int16_t version = 0;
-    if (!ReadShort(s, version) || !ReadLong(s, r.left) || !ReadLong(s, r.top) ||
-        !ReadLong(s, r.right) || !ReadLong(s, r.bottom))
+    if (!ReadShort(s, version) || !ReadLongIn(s, r.left, 0, taille.cx, "Rectangle.Gauche") ||
+        !ReadLongIn(s, r.top, 0, taille.cy, "Rectangle.Haut") ||
+        !ReadLongIn(s, r.right, 0, taille.cx, "Rectangle.Droite") ||
+        !ReadLongIn(s, r.bottom, 0, taille.cy, "Rectangle.Bas"))
         return false;
     Version = version;
     Rect = r;

@@ -78,6 +78,9 @@ public:
 class TBase {
 public:
     TBase() = default;
+
+    // Largest page side a document may hold, in tenths of a millimetre (10 m).
+    static constexpr int kMaxPageSide = 100000;
     TBase(const TBase&) = default;
     TBase& operator=(const TBase&) = delete;
 

@@ -20,8 +20,6 @@ constexpr std::array<char, 9> kMagic{'V', 'L', 'M', 'A', 'T', 'H', 'D', 'O', 'C'
 constexpr const char* kNotADocument =
     "Ce fichier n'est pas un document de feuilles de mathématiques.";
 constexpr const char* kTruncatedRecord = "le fichier s'arrête au milieu de ce composant";
-// Largest page side accepted from a file: 10 m.
-constexpr int kMaxPageSide = 100000;
 
 bool writeCount(TStream& s, std::size_t n) {
     return n <= UINT32_MAX && WriteLong(s, std::int32_t(std::uint32_t(n)));
@@ -42,23 +40,37 @@ bool writePage(TStream& s, const TPlanche& p) {
            WriteLong(s, p.OrgGrille.x) && WriteLong(s, p.OrgGrille.y);
 }
 
+// A page whose sizes make sense, each field checked as it is read: paper up to 10 m, margins
+// leaving a printable area, a grid step no larger than the page, its origin on the page.
 bool readPage(TStream& s, TPlanche& p) {
-    return ReadLong(s, p.Taille.cx) && ReadLong(s, p.Taille.cy) && ReadLong(s, p.Marges.left) &&
-           ReadLong(s, p.Marges.top) && ReadLong(s, p.Marges.right) &&
-           ReadLong(s, p.Marges.bottom) && ReadLong(s, p.Pas.cx) && ReadLong(s, p.Pas.cy) &&
-           ReadLong(s, p.OrgGrille.x) && ReadLong(s, p.OrgGrille.y);
+    constexpr int side = TBase::kMaxPageSide;
+    if (!ReadLongIn(s, p.Taille.cx, 1, side, "Largeur") ||
+        !ReadLongIn(s, p.Taille.cy, 1, side, "Hauteur"))
+        return false;
+    const int w = p.Taille.cx;
+    const int h = p.Taille.cy;
+    vlRect& m = p.Marges;
+    return ReadLongIn(s, m.left, 0, w - 1, "Marge gauche") &&
+           ReadLongIn(s, m.top, 0, h - 1, "Marge haute") &&
+           ReadLongIn(s, m.right, 0, w - 1 - m.left, "Marge droite") &&
+           ReadLongIn(s, m.bottom, 0, h - 1 - m.top, "Marge basse") &&
+           ReadLongIn(s, p.Pas.cx, 0, w, "Pas horizontal") &&
+           ReadLongIn(s, p.Pas.cy, 0, h, "Pas vertical") &&
+           ReadLongIn(s, p.OrgGrille.x, -w, w, "Origine horizontale") &&
+           ReadLongIn(s, p.OrgGrille.y, -h, h, "Origine verticale");
 }
 
-// A page whose sizes make sense: positive paper, margins leaving a printable area, a grid step
-// no larger than the page.
-bool plausible(const TPlanche& p) {
-    const auto within = [](int v, int low, int high) { return v >= low && v <= high; };
-    const vlRect& m = p.Marges;
-    return within(p.Taille.cx, 1, kMaxPageSide) && within(p.Taille.cy, 1, kMaxPageSide) &&
-           m.left >= 0 && m.top >= 0 && m.right >= 0 && m.bottom >= 0 &&
-           std::int64_t(m.left) + m.right < p.Taille.cx &&
-           std::int64_t(m.top) + m.bottom < p.Taille.cy && within(p.Pas.cx, 0, p.Taille.cx) &&
-           within(p.Pas.cy, 0, p.Taille.cy);
+// Names the components a cut file lost after the one it stopped in: they are counted, their
+// kind is unknown. One line, however many the count says.
+void nameLostAfter(std::uint32_t first, std::uint32_t count, std::vector<std::string>& ignores) {
+    if (first >= count)
+        return;
+    if (first + 1 == count)
+        ignores.push_back("composant " + std::to_string(count) +
+                          " : le fichier s'arrête avant ce composant");
+    else
+        ignores.push_back("composants " + std::to_string(first + 1) + " à " +
+                          std::to_string(count) + " : le fichier s'arrête avant ces composants");
 }
 
 // Sets ModeVisu for the lifetime of the object.
@@ -336,14 +348,21 @@ bool TDocument::Lit(TStream& s, std::string& message, std::vector<std::string>& 
     std::vector<Entree> entries;
     std::uint32_t pageCount = 0;
     std::uint32_t componentCount = 0;
-    bool pagesRead = readCount(s, pageCount) && pageCount <= s.Remaining() / 40;
-    for (std::uint32_t i = 0; pagesRead && i < pageCount; ++i) {
+    if (!readCount(s, pageCount) || pageCount > s.Remaining() / 40) {
+        message = "Ce document est endommagé : ses pages ne peuvent pas être lues.";
+        return false;
+    }
+    for (std::uint32_t i = 0; i < pageCount; ++i) {
         auto page = std::make_unique<PageEntry>();
-        pagesRead = readPage(s, page->planche) && plausible(page->planche);
+        if (!readPage(s, page->planche)) {
+            message = "Ce document est endommagé : la page " + std::to_string(i + 1) +
+                      " ne peut pas être lue" + (s.Refus().empty() ? "" : " : " + s.Refus()) + ".";
+            return false;
+        }
         page->cadre = std::make_unique<TCadre>(&page->planche, this);
         pages.push_back(std::move(page));
     }
-    if (!pagesRead || !readCount(s, componentCount)) {
+    if (!readCount(s, componentCount)) {
         message = "Ce document est endommagé : ses pages ne peuvent pas être lues.";
         return false;
     }
@@ -351,28 +370,26 @@ bool TDocument::Lit(TStream& s, std::string& message, std::vector<std::string>& 
     // Components: a record that cannot be read is skipped, the reader goes on at the next.
     bool truncated = false;
     for (std::uint32_t i = 0; i < componentCount && !truncated; ++i) {
-        const std::string n = "composant " + std::to_string(i + 1);
+        std::string label = "composant " + std::to_string(i + 1);
         std::int32_t numero = 0;
         std::int32_t pageIndex = 0;
         std::uint32_t size = 0;
-        if (!ReadLong(s, numero)) {
-            ignores.push_back(n + " : " + kTruncatedRecord);
-            truncated = true;
-            break;
-        }
-        const TTypeComposant* kind = catalogue_.TrouveNumero(numero);
-        const std::string label =
-            n + " (" + (kind != nullptr ? kind->nom : "numéro " + std::to_string(numero)) + ") : ";
+        const bool numberRead = ReadLong(s, numero);
+        const TTypeComposant* kind = numberRead ? catalogue_.TrouveNumero(numero) : nullptr;
+        if (numberRead)
+            label +=
+                " (" + (kind != nullptr ? kind->nom : "numéro " + std::to_string(numero)) + ")";
+        label += " : ";
         std::vector<std::uint8_t> payload;
-        if (!ReadLong(s, pageIndex) || !readCount(s, size) || size > s.Remaining()) {
-            ignores.push_back(label + kTruncatedRecord);
-            truncated = true;
-            break;
+        truncated =
+            !numberRead || !ReadLong(s, pageIndex) || !readCount(s, size) || size > s.Remaining();
+        if (!truncated) {
+            payload.resize(size);
+            truncated = !ReadBuffer(s, payload.data(), payload.size());
         }
-        payload.resize(size);
-        if (!ReadBuffer(s, payload.data(), payload.size())) {
+        if (truncated) {
             ignores.push_back(label + kTruncatedRecord);
-            truncated = true;
+            nameLostAfter(i + 1, componentCount, ignores);
             break;
         }
         if (kind == nullptr) {
@@ -397,7 +414,8 @@ bool TDocument::Lit(TStream& s, std::string& message, std::vector<std::string>& 
             loaded = false;
         }
         if (!loaded) {
-            ignores.push_back(label + "ses données sont illisibles");
+            ignores.push_back(
+                label + (record.Refus().empty() ? "ses données sont illisibles" : record.Refus()));
             continue;
         }
         if (record.Remaining() != 0) {
@@ -437,6 +455,10 @@ bool TDocument::Lit(TStream& s, std::string& message, std::vector<std::string>& 
     }
     if (!linksRead)
         ignores.push_back("les liens entre composants sont incomplets : le fichier est tronqué");
+    avertissements_.clear();
+    if (linksRead && !truncated && s.Remaining() != 0 && s.Remaining() != SIZE_MAX)
+        avertissements_.push_back("le fichier continue après la fin du document : " +
+                                  std::to_string(s.Remaining()) + " octet(s) ignoré(s)");
 
     // Take the new state; the next identifiers follow the largest one read.
     Vide();

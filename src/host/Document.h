@@ -74,6 +74,8 @@ public:
     // (Opération) : ..."). A file cut inside a record keeps what came before the cut.
     // Components read without a name or with an identifier already taken get new ones.
     bool Lit(TStream& s, std::string& message, std::vector<std::string>& ignores);
+    // What the last Lit noticed without losing anything (bytes after the end of the document).
+    const std::vector<std::string>& Avertissements() const { return avertissements_; }
 
     // Saves through a temporary file renamed over the old one.
     bool Enregistre(const std::string& chemin, std::string& message) const;
@@ -101,6 +103,7 @@ private:
 
     const TCatalogue& catalogue_;
     std::vector<std::unique_ptr<PageEntry>> pages_;
+    std::vector<std::string> avertissements_;
     std::vector<Entree> composants_;
     std::uint64_t prochainId_ = 1;
     std::uint64_t idMax_ = 0; // the largest identifier given or read

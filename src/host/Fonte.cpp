@@ -25,7 +25,6 @@ constexpr std::array<StyleWord, 4> kStyleWords{{
 }};
 // The word for no style at all, so that the text form always says what the style is.
 constexpr std::string_view kNoStyle = "normal";
-constexpr int kMaxSize = 999;
 
 // Lower-cases ASCII letters and folds "é"/"É" to "e", so "Souligné" reads as "souligne".
 std::string foldWord(std::string_view word) {
@@ -47,7 +46,7 @@ std::string foldWord(std::string_view word) {
 }
 
 std::optional<std::uint8_t> parseStyles(std::string_view text) {
-    if (const auto flags = ParseInteger(text, 0, fsBold | fsItalic | fsUnderline | fsStrikeOut))
+    if (const auto flags = ParseInteger(text, 0, Fonte::kStyles))
         return std::uint8_t(*flags);
     std::uint8_t style = 0;
     for (const std::string_view part : Split(text, '+')) {
@@ -113,7 +112,7 @@ bool Fonte::FromString(const std::string& text) {
     if (!field(0).empty())
         read.ChangeNom(std::string(field(0)));
     if (!field(1).empty()) {
-        const auto size = ParseInteger(field(1), 1, kMaxSize);
+        const auto size = ParseInteger(field(1), 1, Fonte::kMaxSize);
         if (!size)
             return false;
         read.Taille = std::int32_t(*size);

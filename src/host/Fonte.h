@@ -16,6 +16,10 @@ struct Fonte {
     std::uint8_t Style = 0;   // TFontStyle flags
     std::uint8_t Reserve[7] = {};
 
+    // Largest size in points, and every style flag together.
+    static constexpr int kMaxSize = 999;
+    static constexpr int kStyles = fsBold | fsItalic | fsUnderline | fsStrikeOut;
+
     std::string NomPolice() const;
     // Truncated to 31 bytes at a character boundary.
     void ChangeNom(const std::string& nom);

@@ -17,11 +17,14 @@ constexpr int maxCouleur = 0xFFFFFF;
 // A new grid's text size, so that a digit fits a 5 mm cell.
 constexpr int taillePoliceDefaut = 10;
 
-bool validOptions(const TGrille::TOptions& o) {
-    return o.Colonnes >= 1 && o.Colonnes <= TGrille::MAX_CASES && o.Lignes >= 1 &&
-           o.Lignes <= TGrille::MAX_CASES && o.Cellule >= minCellule && o.Cellule <= maxCellule &&
-           o.CouleurLignes >= 0 && o.CouleurLignes <= maxCouleur && o.EpaisseurLignes >= 0 &&
-           o.EpaisseurLignes <= maxEpaisseur;
+// Every field of the options block within its range; the stream names the first one out.
+bool verifieOptions(TStream& s, const TGrille::TOptions& o) {
+    return VerifiePlage(s, o.Colonnes, 1, TGrille::MAX_CASES, "Colonnes") &&
+           VerifiePlage(s, o.Lignes, 1, TGrille::MAX_CASES, "Lignes") &&
+           VerifiePlage(s, o.Cellule, minCellule, maxCellule, "Cellule") &&
+           VerifiePlage(s, o.CouleurLignes, 0, maxCouleur, "CouleurLignes") &&
+           VerifiePlage(s, o.EpaisseurLignes, 0, maxEpaisseur, "EpaisseurLignes") &&
+           VerifieFonte(s, o.Police, "Police");
 }
 
 } // namespace
@@ -345,23 +348,22 @@ bool TGrille::Charge(TStream& s, TResolver* resolver, TCadre* parent) {
     if (!TComposant::Charge(s, resolver, parent))
         return false;
     opts_.Police.Nom[sizeof(opts_.Police.Nom) - 1] = '\0';
-    if (Version != VERSION || !validOptions(opts_)) {
+    if (!VerifiePlage(s, Version, VERSION, VERSION, "Version") || !verifieOptions(s, opts_)) {
         opts_ = avant;
         Version = VERSION;
         return false;
     }
     // The cells always match the options, even when what follows cannot be read.
     cases_.assign(std::size_t(opts_.Colonnes * opts_.Lignes), Case{});
+    const auto nbCases = std::int32_t(cases_.size());
     std::int32_t remplies = 0;
-    if (!ReadLong(s, remplies) || remplies < 0 || remplies > std::int32_t(cases_.size()))
+    if (!ReadLongIn(s, remplies, 0, nbCases, "nombre de cases remplies"))
         return false;
     for (std::int32_t n = 0; n < remplies; ++n) {
         std::int32_t index = 0;
         Case c;
-        if (!ReadLong(s, index) || !ReadString(s, c.texte) || !ReadLong(s, c.couleur))
-            return false;
-        if (index < 0 || index >= std::int32_t(cases_.size()) || c.couleur < SANS_COULEUR ||
-            c.couleur > maxCouleur)
+        if (!ReadLongIn(s, index, 0, nbCases - 1, "index de case") || !ReadString(s, c.texte) ||
+            !ReadLongIn(s, c.couleur, SANS_COULEUR, maxCouleur, "couleur de case"))
             return false;
         cases_[std::size_t(index)] = std::move(c);
     }

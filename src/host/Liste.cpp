@@ -306,13 +306,14 @@ bool TListe::Charge(TStream& s, TResolver* resolver, TCadre* parent) {
     if (!TComposant::Charge(s, resolver, parent))
         return false;
     opts_.Police.Nom[sizeof(opts_.Police.Nom) - 1] = '\0';
-    if (Version != VERSION) {
+    if (!VerifiePlage(s, Version, VERSION, VERSION, "Version") ||
+        !VerifieFonte(s, opts_.Police, "Police")) {
         Version = VERSION;
         return false;
     }
     // Read into locals, so a damaged record leaves the list as it was.
     std::int32_t nbChamps = 0;
-    if (!ReadLong(s, nbChamps) || nbChamps < 0 || nbChamps > maxChamps)
+    if (!ReadLongIn(s, nbChamps, 0, maxChamps, "nombre de champs"))
         return false;
     std::vector<TChamp> champs(static_cast<std::size_t>(nbChamps));
     for (TChamp& champ : champs)
@@ -320,8 +321,8 @@ bool TListe::Charge(TStream& s, TResolver* resolver, TCadre* parent) {
             return false;
     std::int32_t nbEnregistrements = 0;
     // Records without fields would read nothing: their count cannot be checked against the data.
-    if (!ReadLong(s, nbEnregistrements) || nbEnregistrements < 0 ||
-        (champs.empty() && nbEnregistrements > 0))
+    if (!ReadLongIn(s, nbEnregistrements, 0, champs.empty() ? 0 : INT32_MAX,
+                    "nombre d'enregistrements"))
         return false;
     // No reservation from the count: a damaged count ends at the stream's end, not in memory.
     std::vector<Enregistrement> enregistrements;
@@ -336,10 +337,9 @@ bool TListe::Charge(TStream& s, TResolver* resolver, TCadre* parent) {
         enregistrements.push_back(std::move(enregistrement));
     }
     std::int32_t courant = -1;
-    if (!ReadLong(s, courant))
-        return false;
     const bool vide = enregistrements.empty();
-    if (vide ? courant != -1 : (courant < 0 || courant >= nbEnregistrements))
+    if (!ReadLongIn(s, courant, vide ? -1 : 0, vide ? -1 : nbEnregistrements - 1,
+                    "enregistrement courant"))
         return false;
     champs_ = std::move(champs);
     enregistrements_ = std::move(enregistrements);

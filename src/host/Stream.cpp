@@ -1,5 +1,6 @@
 #include "host/Stream.h"
 
+#include "host/Fonte.h"
 #include "platform/StringList.h"
 
 #include <algorithm>
@@ -216,6 +217,42 @@ bool ReadPicture(TStream& s, TPicture& v) {
 
 bool ReadBuffer(TStream& s, void* data, std::size_t n) {
     return s.Read(data, n) == n;
+}
+
+// ---- Checked reads ----
+
+bool VerifiePlage(TStream& s, std::int64_t v, std::int64_t min, std::int64_t max,
+                  std::string_view champ) {
+    if (v >= min && v <= max)
+        return true;
+    s.Refuse("« " + std::string(champ) + " » vaut " + std::to_string(v) +
+             ", hors de l'intervalle de " + std::to_string(min) + " à " + std::to_string(max));
+    return false;
+}
+
+bool VerifieFonte(TStream& s, const Fonte& f, std::string_view champ) {
+    const std::string nom(champ);
+    return VerifiePlage(s, f.Taille, 1, Fonte::kMaxSize, nom + ".Taille") &&
+           VerifiePlage(s, f.Couleur, 0, 0xFFFFFF, nom + ".Couleur") &&
+           VerifiePlage(s, f.Style, 0, Fonte::kStyles, nom + ".Style");
+}
+
+bool ReadShortIn(TStream& s, std::int16_t& v, std::int16_t min, std::int16_t max,
+                 std::string_view champ) {
+    std::int16_t read = 0;
+    if (!ReadShort(s, read) || !VerifiePlage(s, read, min, max, champ))
+        return false;
+    v = read;
+    return true;
+}
+
+bool ReadLongIn(TStream& s, std::int32_t& v, std::int32_t min, std::int32_t max,
+                std::string_view champ) {
+    std::int32_t read = 0;
+    if (!ReadLong(s, read) || !VerifiePlage(s, read, min, max, champ))
+        return false;
+    v = read;
+    return true;
 }
 
 // ---- Raw blocks ----

@@ -10,8 +10,11 @@
 #include <cstdint>
 #include <cstdio>
 #include <string>
+#include <string_view>
+#include <utility>
 #include <vector>
 
+struct Fonte;
 class TStringList;
 
 class TStream {
@@ -24,6 +27,17 @@ public:
     // How many bytes a reader can still get, or SIZE_MAX when the stream cannot tell. Readers
     // check counts read from the stream against it before allocating.
     virtual std::size_t Remaining() const { return SIZE_MAX; }
+
+    // Why a checked read refused a value (its field, the value and the range), empty while
+    // none did. The first refusal is kept: it is the one that stopped the reader.
+    const std::string& Refus() const { return refus_; }
+    void Refuse(std::string raison) {
+        if (refus_.empty())
+            refus_ = std::move(raison);
+    }
+
+private:
+    std::string refus_;
 };
 
 // A stream in memory: written to the end, read from a cursor.
@@ -72,6 +86,16 @@ bool ReadPoint(TStream& s, vlPoint& v);
 bool ReadPicture(TStream& s, TPicture& v);
 bool ReadBuffer(TStream& s, void* data, std::size_t n);
 
+// Checked reads: the value must lie in [min, max], or the read fails and the stream keeps the
+// field's name, the value and its range (Refus), for the reader to name what it skipped.
+bool VerifiePlage(TStream& s, std::int64_t v, std::int64_t min, std::int64_t max,
+                  std::string_view champ);
+bool ReadShortIn(TStream& s, std::int16_t& v, std::int16_t min, std::int16_t max,
+                 std::string_view champ);
+bool ReadLongIn(TStream& s, std::int32_t& v, std::int32_t min, std::int32_t max,
+                std::string_view champ);
+// A font of an options block: size, colour and style flags, named "champ.Taille"...
+bool VerifieFonte(TStream& s, const Fonte& f, std::string_view champ);
 // Longest string or picture a stream holds.
 constexpr std::size_t MAX_STREAM_BLOCK = 64u << 20;
 

@@ -49,7 +49,8 @@ bool OperGen::Sauve(TStream& s) const {
 }
 
 bool OperGen::Charge(TStream& s) {
-    return ReadShort(s, LargeurEntiere) && ReadShort(s, LargeurDecimale);
+    return ReadShortIn(s, LargeurEntiere, 0, MAX_COLONNES, "LargeurEntiere") &&
+           ReadShortIn(s, LargeurDecimale, 0, MAX_COLONNES, "LargeurDecimale");
 }
 
 // ---- Addition ----
@@ -63,9 +64,10 @@ bool Addition::Sauve(TStream& s) const {
 }
 
 bool Addition::Charge(TStream& s) {
-    bool ok = OperGen::Charge(s) && ReadShort(s, NbOperandes);
     // The sum is string NbOperandes: anything but 2 to 5 operands cannot be drawn.
-    ok = ok && NbOperandes >= 2 && NbOperandes < MAX_NOMBRES && litNombres(s, Nombres);
+    const bool ok = OperGen::Charge(s) &&
+                    ReadShortIn(s, NbOperandes, 2, MAX_NOMBRES - 1, "NbOperandes") &&
+                    litNombres(s, Nombres);
     if (!ok) {
         NbOperandes = 2;
         Nombres[1] = "1";
@@ -101,7 +103,9 @@ bool Multiplication::Sauve(TStream& s) const {
 }
 
 bool Multiplication::Charge(TStream& s) {
-    const bool ok = OperGen::Charge(s) && ReadShort(s, IndiceResultat) && readLines(s, Lignes);
+    const bool ok =
+        OperGen::Charge(s) && ReadShort(s, IndiceResultat) && readLines(s, Lignes) &&
+        VerifiePlage(s, IndiceResultat, 0, std::int64_t(Lignes.size()) - 1, "IndiceResultat");
     if (!ok) {
         Lignes = {"2", "1", "2"};
         IndiceResultat = 2;
@@ -121,9 +125,11 @@ bool Division::Sauve(TStream& s) const {
 }
 
 bool Division::Charge(TStream& s) {
-    const bool ok = OperGen::Charge(s) && ReadShort(s, ZerosAjoutes) && ReadShort(s, ZerosTete) &&
-                    ReadShort(s, DecalageVirgule) && ReadShort(s, ZerosSupprimes) &&
-                    readLines(s, Lignes);
+    const bool ok =
+        OperGen::Charge(s) && ReadShortIn(s, ZerosAjoutes, 0, MAX_COLONNES, "ZerosAjoutes") &&
+        ReadShortIn(s, ZerosTete, 0, MAX_COLONNES, "ZerosTete") &&
+        ReadShortIn(s, DecalageVirgule, -MAX_COLONNES, MAX_COLONNES, "DecalageVirgule") &&
+        ReadShortIn(s, ZerosSupprimes, 0, MAX_COLONNES, "ZerosSupprimes") && readLines(s, Lignes);
     if (!ok) {
         Lignes = {"2", "1", "2"};
         ZerosAjoutes = 0;

@@ -21,6 +21,10 @@ public:
     // On a failed read the record takes fixed contents and the failure is still reported.
     virtual bool Charge(TStream& s);
 
+    // Most digit columns a record may give a width or a shift: far beyond any exercise, small
+    // enough that a damaged record cannot make a drawing run away.
+    static constexpr std::int16_t MAX_COLONNES = 64;
+
     // Integer and decimal digit columns of the exercise (the largest over its numbers).
     std::int16_t LargeurEntiere = 0;
     std::int16_t LargeurDecimale = 0;

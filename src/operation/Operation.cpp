@@ -457,12 +457,12 @@ bool TvlOperation::Charge(TStream& s, TResolver* resolver, TCadre* parent) {
     LibereDonnees();
     if (!TComposant::Charge(s, resolver, parent))
         return false;
-    bool ok = ChargeOptionsV3(s);
+    bool ok = ChargeOptionsV3(s) && VerifieOptions(s);
     if (!ok)
         RestaureStandard();
 
     std::int16_t nombre = 0;
-    ok = ok && ReadShort(s, nombre);
+    ok = ok && ReadShortIn(s, nombre, 0, INT16_MAX, "nombre d'opérations");
     const int type = opts_.DefinitionOperandes.Operation;
     for (int i = 0; ok && i < nombre; ++i) {
         std::unique_ptr<OperGen> operation = NouvelleOperation(type);

@@ -471,6 +471,10 @@ bool TvlSudoku::SauveDonnees(TStream& s) {
 }
 
 bool TvlSudoku::ChargeDonnees(TStream& s) {
+    // Cell codes: 0 empty, 1..9 given, 10 no value, 11..19 hidden value.
+    for (const std::int8_t code : bloc_.Cases)
+        if (!VerifiePlage(s, code, 0, 19, "Cases"))
+            return false;
     if (!ReadString(s, reference_))
         return false;
     for (TPicture& image : images_)

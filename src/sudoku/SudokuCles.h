@@ -71,7 +71,8 @@ inline constexpr auto kClesSudoku = TableAvecCadre(
         CleAction(CleSudoku::Transforme, "Sudoku_Transforme"),
         CleAction(CleSudoku::Copier, "Copier"),
         CleAction(CleSudoku::Coller, "Coller"),
-        CleEntier(CleSudoku::EnrCourant, "SudokuEnrCourant", Champ<&S::EnrCourant>, 0, 32767,
+        // Any record of a base, however large: a saved index must read back.
+        CleEntier(CleSudoku::EnrCourant, "SudokuEnrCourant", Champ<&S::EnrCourant>, 0, INT32_MAX,
                   Ini::Non),
         // Opens the puzzle search; not 0 ticks its save box.
         CleLibre(CleSudoku::Thread, "SudokuThread"),

@@ -77,6 +77,14 @@ TEST_F(Mathsheet, ASeedRebuildsTheSameFiles) {
 TEST_F(Mathsheet, UsageSheetAndFileErrors) {
     const std::string notADocument = write("n.vld", "bonjour");
     const std::string sheet = write("f.txt", "[Page]\nFormat = A4\nCarreau = beaucoup\n");
+    // The demo's document with one byte flipped: its first record's left edge far off the page.
+    RunInProcess({"demo", "-o", path("d.pdf"), "--save", path("d.vld"), "--seed", "1"});
+    std::string flipped = read(path("d.vld"));
+    flipped.at(198) = char(0x80);
+    const std::string damaged = write("damaged.vld", flipped);
+    const std::string skippedRecord = "mathsheet : " + damaged +
+                                      " : ignoré : composant 1 (Grille) : « Rectangle.Gauche » "
+                                      "vaut -2147483498, hors de l'intervalle de 0 à 2100";
     struct Case {
         std::vector<std::string> args;
         int code;
@@ -97,6 +105,8 @@ TEST_F(Mathsheet, UsageSheetAndFileErrors) {
          EXIT_IO,
          "mathsheet : impossible de lire"},
         {{"inspect", notADocument}, EXIT_BAD_INPUT, "mathsheet : "},
+        {{"inspect", damaged}, EXIT_BAD_INPUT, skippedRecord},
+        {{"render", damaged, "-o", path("f.pdf")}, EXIT_BAD_INPUT, skippedRecord},
         {{"demo", "-o", path("absent/dir/x.pdf"), "--seed", "1"}, EXIT_IO, "mathsheet : "},
     };
     for (const Case& c : cases) {

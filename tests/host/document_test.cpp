@@ -360,7 +360,8 @@ TEST(DocumentFile, RefusedFilesAndSkippedRecordsAreExplained) {
         {Bytes{'V', 'L', 'M'}, notADocument},
         {withU32(good, 9, 0), "sa version est illisible"},
         {withU32(good, 9, TDocument::FORMAT_VERSION + 1), "version plus récente"},
-        {withU32(good, 17, std::uint32_t(-2100)), "pages"}, // negative paper width
+        {withU32(good, 17, std::uint32_t(-2100)), "page 1 ne peut pas être lue : « Largeur »"},
+        {withU32(good, 17 + 32, 5000), "« Origine horizontale » vaut 5000"},
     };
     const std::pair<Bytes, std::string> skipped[] = {
         {withU32(good, second, INCONNU), "(numéro 999) : type de composant inconnu"},
@@ -369,6 +370,8 @@ TEST(DocumentFile, RefusedFilesAndSkippedRecordsAreExplained) {
         {withU32(good, end - 4, 0x7F7F7F7F),
          "(Autre) : ses données sont illisibles"}, // text length
         {longer, "(Autre) : ses données ne correspondent pas à ce type de composant"},
+        {withU32(good, second + 22, 0x80000000), // the A5 page's right edge, flipped high
+         "(Autre) : « Rectangle.Droite » vaut -2147483648, hors de l'intervalle de 0 à 2100"},
     };
     TDocument doc(catalogue());
     for (const auto& [bytes, message] : refused) {
@@ -389,6 +392,13 @@ TEST(DocumentFile, RefusedFilesAndSkippedRecordsAreExplained) {
         EXPECT_EQ(names(doc.Composant(0).Recepteurs), (Names{"Essai2"}));
         EXPECT_TRUE(doc.Composant(1).Recepteurs.empty());
     }
+    // Bytes after the end of a document lose nothing: a warning, every record kept.
+    Bytes trailing = good;
+    trailing.insert(trailing.end(), {0, 7, 0});
+    EXPECT_TRUE(readInto(doc, trailing).ignores.empty());
+    EXPECT_EQ(doc.NbComposants(), 3);
+    EXPECT_EQ(doc.Avertissements(),
+              Names{"le fichier continue après la fin du document : 3 octet(s) ignoré(s)"});
 }
 
 TEST(DocumentFile, ATruncatedFileKeepsTheRecordsBeforeTheCut) {
@@ -397,6 +407,9 @@ TEST(DocumentFile, ATruncatedFileKeepsTheRecordsBeforeTheCut) {
     const std::vector<std::size_t> starts = recordStarts(good);
     const Names all{"Essai1", "Autre1", "Essai2"};
     const std::string truncated = "le fichier s'arrête au milieu de ce composant";
+    const Names after[] = {{"composants 2 à 3 : le fichier s'arrête avant ces composants"},
+                           {"composant 3 : le fichier s'arrête avant ce composant"},
+                           {}};
     for (std::size_t cut = 0; cut < good.size(); ++cut) {
         SCOPED_TRACE(cut);
         TDocument doc(catalogue());
@@ -407,11 +420,13 @@ TEST(DocumentFile, ATruncatedFileKeepsTheRecordsBeforeTheCut) {
             continue;
         }
         ASSERT_TRUE(r.ok) << r.message;
-        ASSERT_EQ(r.ignores.size(), 1u);
         EXPECT_EQ(doc.NbPages(), 2);
         std::size_t kept = 0;
         while (kept < starts.size() && recordEnd(good, starts[kept]) <= cut)
             ++kept;
+        const Names lost = kept < starts.size() ? after[kept] : Names{};
+        ASSERT_EQ(r.ignores.size(), 1 + lost.size());
+        EXPECT_EQ(Names(r.ignores.begin() + 1, r.ignores.end()), lost);
         EXPECT_EQ(names(doc), Names(all.begin(), all.begin() + std::ptrdiff_t(kept)));
         const bool inRecord = kept < starts.size();
         EXPECT_TRUE(r.ignores[0].starts_with(inRecord ? "composant " + std::to_string(kept + 1)
