@@ -8,8 +8,6 @@
 namespace {
 
 constexpr std::size_t kMaxQuoted = 80;
-constexpr std::string_view kOpenQuote = "« ";
-constexpr std::string_view kCloseQuote = " »";
 
 // The length of the well-formed UTF-8 character starting `text` (shortest form, no surrogate,
 // at most U+10FFFF); 0 when the bytes there are not one.
