@@ -60,6 +60,7 @@ protected:
 private:
     // Fills a closed outline with the brush, then strokes it with the pen, in the pen mode.
     void drawShape(const QPainterPath& outline, bool closed);
+    QRectF drawnBounds(const QPainterPath& path) const;
     void fillWithBrush(const QPainterPath& area);
     void fillHatched(const QPainterPath& area);
     void fillArea(const QPainterPath& area, const QColor& colour);
