@@ -237,22 +237,29 @@ bool VerifieFonte(TStream& s, const Fonte& f, std::string_view champ) {
            VerifiePlage(s, f.Style, 0, Fonte::kStyles, nom + ".Style");
 }
 
+namespace {
+
+// Reads a value with `read` and keeps it only when it lies within [min, max].
+template <typename T>
+bool readWithin(TStream& s, T& v, T min, T max, std::string_view champ,
+                bool (*read)(TStream&, T&)) {
+    T value = 0;
+    if (!read(s, value) || !VerifiePlage(s, value, min, max, champ))
+        return false;
+    v = value;
+    return true;
+}
+
+} // namespace
+
 bool ReadShortIn(TStream& s, std::int16_t& v, std::int16_t min, std::int16_t max,
                  std::string_view champ) {
-    std::int16_t read = 0;
-    if (!ReadShort(s, read) || !VerifiePlage(s, read, min, max, champ))
-        return false;
-    v = read;
-    return true;
+    return readWithin<std::int16_t>(s, v, min, max, champ, ReadShort);
 }
 
 bool ReadLongIn(TStream& s, std::int32_t& v, std::int32_t min, std::int32_t max,
                 std::string_view champ) {
-    std::int32_t read = 0;
-    if (!ReadLong(s, read) || !VerifiePlage(s, read, min, max, champ))
-        return false;
-    v = read;
-    return true;
+    return readWithin<std::int32_t>(s, v, min, max, champ, ReadLong);
 }
 
 // ---- Raw blocks ----
