@@ -9,6 +9,7 @@
 #include "operation/Nombres.h"
 #include "operation/OperGen.h"
 #include "operation/RechercheTrous.h"
+#include "platform/Random.h"
 
 #include <gtest/gtest.h>
 
@@ -157,6 +158,29 @@ TEST_F(VerificateurTest, EveryHoledExerciseHasExactlyOneCompletion) {
         }
     }
     EXPECT_GT(avecTrous, exercices * 3 / 4);
+}
+
+// 12 x 90 once gave "1_ x _0 = 1080", which 18 x 60 fills too: whatever the draw, one way.
+TEST_F(VerificateurTest, TwelveTimesNinetyHasOneCompletionOnEverySeed) {
+    TvlOperation& op = nouvelle();
+    change(op, "InhibeCalculsAuto=1");
+    for (TLigneOperandes& ligne : op.TableOperandes) {
+        ligne.fill(-1.0);
+        ligne[0] = 12;
+        ligne[1] = 90;
+    }
+    int avecTrous = 0;
+    for (std::uint32_t graine = 0; graine < 40; ++graine) {
+        SeedRandom(graine);
+        change(op, "Operation=2;TrousIsoles=1;DifficulteMult=2;PositionTrous=3");
+        for (const auto& record : op.Operations()) {
+            const Lignes& lignes = dynamic_cast<const Multiplication&>(*record).Lignes;
+            EXPECT_EQ(verificateur::Compteur(lignes, ',', false, false, 0).Compte(), 1)
+                << ::testing::PrintToString(lignes) << " graine " << graine;
+            avecTrous += lignes[0] + lignes[1] != "1290";
+        }
+    }
+    EXPECT_GT(avecTrous, 0);
 }
 
 // Sums of 2 to 5 operands and differences: right when written, one way to fill their holes.
