@@ -7,54 +7,13 @@
 
 namespace {
 
-// Wide enough for a product of two 18-digit factors.
-using Grand = unsigned __int128;
-
 constexpr std::size_t kChiffresMax = 18;
-
-std::string enDecimal(Grand v) {
-    char buffer[40];
-    std::size_t i = sizeof buffer;
-    do {
-        buffer[--i] = char('0' + int(v % 10));
-        v /= 10;
-    } while (v > 0);
-    return std::string(buffer + i, buffer + sizeof buffer);
-}
 
 Grand valeur(std::string_view chiffres) {
     Grand v = 0;
     for (const char c : chiffres)
         v = v * 10 + Grand(c - '0');
     return v;
-}
-
-// The digits (holes read as digits) and the decimal count of a number's text.
-Grand valeurDecimale(std::string_view texte, char separateur, int& decimales) {
-    Grand v = 0;
-    decimales = 0;
-    bool apres = false;
-    for (char c : texte) {
-        if (c == separateur) {
-            apres = true;
-            continue;
-        }
-        if (!EstChiffreOuTrou(c))
-            continue;
-        if (!EstChiffre(c))
-            c = ChiffreCache(c);
-        v = v * 10 + Grand(c - '0');
-        if (apres)
-            ++decimales;
-    }
-    return v;
-}
-
-Grand puissance10(int n) {
-    Grand p = 1;
-    for (int i = 0; i < n; ++i)
-        p *= 10;
-    return p;
 }
 
 void elargit(OperGen& operation, const std::string& nombre) {
@@ -114,7 +73,7 @@ void EcrireMultiplication(double multiplicande, double multiplicateur,
                 zeros += '0';
                 continue;
             }
-            std::string partiel = enDecimal(grandA * Grand(*chiffre - '0'));
+            std::string partiel = EnDecimal(grandA * Grand(*chiffre - '0'));
             if (partiel.size() < a.size())
                 partiel.insert(0, a.size() - partiel.size(), '0');
             lignes.push_back(partiel + zeros);
@@ -124,7 +83,7 @@ void EcrireMultiplication(double multiplicande, double multiplicateur,
         if (lignes.size() == 3)
             lignes.pop_back();
     }
-    std::string texteProduit = enDecimal(produit);
+    std::string texteProduit = EnDecimal(produit);
     if (produit > 0)
         AjouteVirgule(texteProduit, da + db);
     lignes.push_back(texteProduit);
@@ -367,15 +326,15 @@ std::string ResteDivision(std::string_view dividende, std::string_view diviseur,
                           std::string_view quotient) {
     const char separateur = DecimalSeparator();
     int dx = 0, dy = 0, dq = 0;
-    const Grand x = valeurDecimale(dividende, separateur, dx);
-    const Grand y = valeurDecimale(diviseur, separateur, dy);
-    const Grand q = valeurDecimale(quotient, separateur, dq);
+    const Grand x = ValeurDecimale(dividende, separateur, dx);
+    const Grand y = ValeurDecimale(diviseur, separateur, dy);
+    const Grand q = ValeurDecimale(quotient, separateur, dq);
     const int echelle = std::max(dx, dq + dy);
-    const Grand total = x * puissance10(echelle - dx);
-    const Grand retire = q * y * puissance10(echelle - dq - dy);
+    const Grand total = x * Puissance10(echelle - dx);
+    const Grand retire = q * y * Puissance10(echelle - dq - dy);
     if (retire >= total)
         return {};
-    std::string reste = enDecimal(total - retire);
+    std::string reste = EnDecimal(total - retire);
     AjouteVirgule(reste, echelle);
     if (reste.find(separateur) != std::string::npos) {
         while (reste.back() == '0')

@@ -5,56 +5,32 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <utility>
 
 namespace {
 
 constexpr int kSignificantDigits = 15;
 
-// A decimal text as its digits, the last `decimales` of them after the separator.
-struct Chiffres {
-    std::string chiffres;
-    int decimales = 0;
-};
-
-Chiffres chiffresDe(const std::string& texte) {
-    const char separator = DecimalSeparator();
-    Chiffres n;
-    bool apres = false;
-    for (const char c : texte) {
-        if (c == separator) {
-            apres = true;
-        } else if (EstChiffre(c)) {
-            n.chiffres += c;
-            n.decimales += apres ? 1 : 0;
-        }
-    }
-    return n;
-}
-
-// The terms' digits with the same decimals (`decimales`, the most any term has) and the same
-// length, with room on the left for the carries of their sum.
-std::vector<std::string> aligne(const std::vector<Chiffres>& termes, int& decimales) {
+// The terms held exactly, all at the most decimals any has (`decimales`).
+std::vector<Grand> alignes(const std::vector<std::string>& termes, int& decimales) {
+    std::vector<std::pair<Grand, int>> lus;
     decimales = 0;
-    std::size_t entiers = 0;
-    for (const Chiffres& t : termes) {
-        decimales = std::max(decimales, t.decimales);
-        entiers = std::max(entiers, t.chiffres.size() - std::size_t(t.decimales));
+    for (const std::string& terme : termes) {
+        int d = 0;
+        lus.emplace_back(ValeurDecimale(terme, DecimalSeparator(), d), d);
+        decimales = std::max(decimales, d);
     }
-    const std::size_t longueur =
-        entiers + std::to_string(termes.size()).size() + std::size_t(decimales);
-    std::vector<std::string> alignes;
-    for (const Chiffres& t : termes) {
-        std::string s = t.chiffres;
-        s.append(std::size_t(decimales - t.decimales), '0');
-        s.insert(0, longueur - s.size(), '0');
-        alignes.push_back(std::move(s));
-    }
-    return alignes;
+    std::vector<Grand> valeurs;
+    for (const auto& [valeur, d] : lus)
+        valeurs.push_back(valeur * Puissance10(decimales - d));
+    return valeurs;
 }
 
 // Digits with `decimales` decimals written as DoubleToString writes a number: no leading
 // zeros but the units, no trailing decimal zeros.
 std::string ecrit(std::string chiffres, int decimales) {
+    if (chiffres.size() <= std::size_t(decimales))
+        chiffres.insert(0, std::size_t(decimales) + 1 - chiffres.size(), '0');
     while (decimales > 0 && chiffres.back() == '0') {
         chiffres.pop_back();
         --decimales;
@@ -110,35 +86,55 @@ std::string DoubleToString(long double x) {
     return text;
 }
 
-std::string SommeExacte(const std::vector<std::string>& termes) {
-    std::vector<Chiffres> lus;
-    for (const std::string& terme : termes)
-        lus.push_back(chiffresDe(terme));
-    int decimales = 0;
-    const std::vector<std::string> alignes = aligne(lus, decimales);
-    std::string total(alignes.empty() ? 1 : alignes.front().size(), '0');
-    int retenue = 0;
-    for (std::size_t i = total.size(); i-- > 0;) {
-        int colonne = retenue;
-        for (const std::string& a : alignes)
-            colonne += a[i] - '0';
-        total[i] = char('0' + colonne % 10);
-        retenue = colonne / 10;
+Grand ValeurDecimale(std::string_view texte, char separateur, int& decimales) {
+    Grand v = 0;
+    decimales = 0;
+    bool apres = false;
+    for (char c : texte) {
+        if (c == separateur) {
+            apres = true;
+            continue;
+        }
+        if (!EstChiffreOuTrou(c))
+            continue;
+        if (!EstChiffre(c))
+            c = ChiffreCache(c);
+        v = v * 10 + Grand(c - '0');
+        if (apres)
+            ++decimales;
     }
-    return ecrit(std::move(total), decimales);
+    return v;
+}
+
+std::string EnDecimal(Grand v) {
+    char buffer[40];
+    std::size_t i = sizeof buffer;
+    do {
+        buffer[--i] = char('0' + int(v % 10));
+        v /= 10;
+    } while (v > 0);
+    return std::string(buffer + i, buffer + sizeof buffer);
+}
+
+Grand Puissance10(int n) {
+    Grand p = 1;
+    for (int i = 0; i < n; ++i)
+        p *= 10;
+    return p;
+}
+
+std::string SommeExacte(const std::vector<std::string>& termes) {
+    int decimales = 0;
+    Grand total = 0;
+    for (const Grand valeur : alignes(termes, decimales))
+        total += valeur;
+    return ecrit(EnDecimal(total), decimales);
 }
 
 std::string DifferenceExacte(const std::string& a, const std::string& b) {
     int decimales = 0;
-    const std::vector<std::string> alignes = aligne({chiffresDe(a), chiffresDe(b)}, decimales);
-    std::string reste = alignes[0];
-    int emprunt = 0;
-    for (std::size_t i = reste.size(); i-- > 0;) {
-        const int colonne = alignes[0][i] - alignes[1][i] - emprunt;
-        emprunt = colonne < 0 ? 1 : 0;
-        reste[i] = char('0' + colonne + 10 * emprunt);
-    }
-    return ecrit(std::move(reste), decimales);
+    const std::vector<Grand> valeurs = alignes({a, b}, decimales);
+    return ecrit(EnDecimal(valeurs[0] - valeurs[1]), decimales);
 }
 
 void NbDigit(const std::string& s, std::int16_t& entiers, std::int16_t& decimales) {

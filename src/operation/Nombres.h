@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // The digit or hole test of digit counting ("0" to "C").
@@ -28,6 +29,15 @@ constexpr char ChiffreCache(char trou) {
 // x (>= 0) in plain decimal notation, 15 significant digits, no trailing zeros: 0 gives "0",
 // 2.5 "2,5" (with a decimal comma), 100 "100", 0.05 "0,05"; "0" for infinities and NaN.
 std::string DoubleToString(long double x);
+
+// Whole numbers wide enough for a product of two 18-digit factors: a decimal number is held
+// exactly as its digits and its decimal count.
+using Grand = unsigned __int128;
+// The digits (holes read as digits) and the decimal count of a number's text.
+Grand ValeurDecimale(std::string_view texte, char separateur, int& decimales);
+// The digits of v, "0" for 0.
+std::string EnDecimal(Grand v);
+Grand Puissance10(int n);
 
 // The exact sum of decimal texts (digits and at most one separator, as DoubleToString writes
 // them), written the same way: "5,1" + "4,9" gives "10", never a binary approximation.
