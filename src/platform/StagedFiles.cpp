@@ -1,5 +1,6 @@
 #include "platform/StagedFiles.h"
 
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <csignal>
@@ -82,16 +83,6 @@ std::string inQuotes(const std::string& path) {
     return "« " + path + " »";
 }
 
-// The same file when both exist, else the same name once the folders are resolved.
-bool sameTarget(const std::string& a, const std::string& b) {
-    std::error_code error;
-    if (std::filesystem::equivalent(a, b, error))
-        return true;
-    const auto resolvedA = std::filesystem::weakly_canonical(a, error);
-    const auto resolvedB = std::filesystem::weakly_canonical(b, error);
-    return !error && resolvedA == resolvedB;
-}
-
 } // namespace
 
 bool WriteAll(int fd, const std::string& contents) {
@@ -140,23 +131,24 @@ bool StagedFiles::check(const std::string& path, File& file, std::size_t self,
             inQuotes(path) + " existe et n'est pas un fichier ordinaire : il n'est pas remplacé";
         return false;
     }
-    for (const Identity& input : inputs_) {
-        if (exists && input.device == static_cast<unsigned long>(info.st_dev) &&
-            input.inode == static_cast<unsigned long>(info.st_ino)) {
-            error = inQuotes(path) + " est aussi une entrée de la commande : il n'est pas remplacé";
-            return false;
-        }
+    file.path = path;
+    file.target = target;
+    std::error_code ignored;
+    file.resolved = std::filesystem::weakly_canonical(target, ignored).string();
+    file.exists = exists;
+    file.identity = {static_cast<unsigned long>(info.st_dev),
+                     static_cast<unsigned long>(info.st_ino)};
+    file.mode = exists ? unsigned(info.st_mode & 07777) : 0;
+    if (exists && std::find(inputs_.begin(), inputs_.end(), file.identity) != inputs_.end()) {
+        error = inQuotes(path) + " est aussi une entrée de la commande : il n'est pas remplacé";
+        return false;
     }
     for (std::size_t i = 0; i < files_.size(); ++i) {
-        if (i != self && sameTarget(files_[i].target, target)) {
+        if (i != self && files_[i].sameTarget(file)) {
             error = inQuotes(path) + " serait écrit deux fois par la même commande";
             return false;
         }
     }
-    file.path = path;
-    file.target = target;
-    file.hasMode = exists;
-    file.mode = exists ? unsigned(info.st_mode & 07777) : 0;
     return true;
 }
 
@@ -186,14 +178,16 @@ bool StagedFiles::Retarget(int index, const std::string& path, std::string& erro
     }
     file.path = checked.path;
     file.target = checked.target;
-    file.hasMode = checked.hasMode;
+    file.resolved = checked.resolved;
+    file.exists = checked.exists;
+    file.identity = checked.identity;
     file.mode = checked.mode;
     return true;
 }
 
 bool StagedFiles::Commit(std::string& error) {
     for (File& file : files_) {
-        if (file.hasMode)
+        if (file.exists)
             ::fchmod(file.fd.get(), mode_t(file.mode));
         if (::fsync(file.fd.get()) != 0 || !file.fd.close()) {
             error = "Impossible d'écrire le fichier " + inQuotes(file.path);

@@ -38,20 +38,28 @@ public:
     const std::string& Path(int index) const { return files_.at(std::size_t(index)).path; }
 
 private:
+    struct Identity {
+        unsigned long device = 0;
+        unsigned long inode = 0;
+        bool operator==(const Identity&) const = default;
+    };
     struct File {
         std::string path;      // as the user gave it
         std::string target;    // the regular file it replaces (a link's target)
+        std::string resolved;  // the target with its folders' links and dots resolved
         std::string temporary; // beside the target
         FileDescriptor fd;
-        bool hasMode = false;
+        bool exists = false; // then its identity and the permissions it keeps
+        Identity identity;
         unsigned mode = 0;
+        // Two outputs write the same file: the same existing file, or the same resolved name.
+        bool sameTarget(const File& other) const {
+            return (exists && other.exists && identity == other.identity) ||
+                   resolved == other.resolved;
+        }
     };
     bool check(const std::string& path, File& file, std::size_t self, std::string& error) const;
 
-    struct Identity {
-        unsigned long device;
-        unsigned long inode;
-    };
     std::vector<Identity> inputs_;
     std::vector<File> files_;
 };
