@@ -7,6 +7,7 @@
 #include "SheetBuilder.h"
 #include "SudokuCommands.h"
 
+#include "fraction/Fraction.h"
 #include "host/Catalogue.h"
 #include "host/Composant.h"
 #include "host/Document.h"
@@ -296,6 +297,9 @@ private:
     // it; the build still succeeds.
     void avertit(const TDocument& document) {
         for (const std::string& avertissement : AvertissementsCadre(document))
+            if (avertis_.insert(avertissement).second)
+                err_ << "mathsheet : avertissement : " << avertissement << "\n";
+        for (const std::string& avertissement : AvertissementsFraction(document))
             if (avertis_.insert(avertissement).second)
                 err_ << "mathsheet : avertissement : " << avertissement << "\n";
     }

@@ -1,6 +1,7 @@
 #include "PageView.h"
 
 #include "EditorSession.h"
+#include "fraction/Fraction.h"
 #include "host/Planche.h"
 #include "host/Services.h"
 #include "operation/Operation.h"
@@ -120,7 +121,9 @@ void PageView::paintEvent(QPaintEvent*) {
         document.Composant(i).Dessine(canvas, session_.Mode(), &page);
         canvas.RestoreDC(level);
     }
-    const std::vector<std::string> avertissements = AvertissementsCadre(document);
+    std::vector<std::string> avertissements = AvertissementsCadre(document);
+    for (std::string& a : AvertissementsFraction(document))
+        avertissements.push_back(std::move(a));
     QStringList lignes;
     for (const std::string& a : avertissements)
         lignes << QString::fromStdString(a);

@@ -1,5 +1,6 @@
 #include "package/Fabrique.h"
 
+#include "fraction/FractionCles.h"
 #include "host/Composant.h"
 #include "operation/OperationCles.h"
 #include "pictures/CamembertCles.h"
@@ -14,6 +15,8 @@ std::unique_ptr<TComposant> CreerComposant(TCadre* cadre, int index) {
     switch (index) {
     case 1:
         return std::make_unique<TvlOperation>(cadre);
+    case 4:
+        return std::make_unique<TvlFraction>(cadre);
     case 5:
         return std::make_unique<TvlCamembert>(cadre);
     case 6:
@@ -31,6 +34,8 @@ TableCles ClesDuType(int index) {
     switch (index) {
     case 1:
         return kClesOperation;
+    case 4:
+        return kClesFraction;
     case 5:
         return kClesCamembert;
     case 6:

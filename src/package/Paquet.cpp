@@ -1,5 +1,6 @@
 #include "package/Paquet.h"
 
+#include "fraction/FractionFeuille.h"
 #include "host/Composant.h"
 #include "operation/OperandesFeuille.h"
 #include "package/Fabrique.h"
@@ -54,6 +55,11 @@ TCatalogue CataloguePaquet() {
         if (type.nom == "Opération") {
             type.clesFeuille = ClesFeuilleOperation();
             type.appliqueCleFeuille = AppliqueCleFeuilleOperation;
+        }
+        // The fraction editor's work, done from a sheet.
+        if (type.nom == "Fraction") {
+            type.clesFeuille = ClesFeuilleFraction();
+            type.appliqueCleFeuille = AppliqueCleFeuilleFraction;
         }
         catalogue.Ajoute(std::move(type));
     }

@@ -1,0 +1,62 @@
+// Draws the fraction lines: reads the line language left to right and lays each line out one
+// character a cell, fractions on two rows with their bar between, a division's operands as one
+// compound fraction on four rows. Measuring a line runs the same reading without drawing.
+#pragma once
+
+#include "platform/Canvas.h"
+
+#include <cstddef>
+#include <string_view>
+
+// The size of a cell: one digit wide, one row high.
+struct CellulesFraction {
+    int cw = 0;
+    int ch = 0;
+};
+
+// How an element is drawn: normally, in the correction font, or left blank with its room and
+// its fraction bar kept.
+enum : int { AFF_NORMAL = 0, AFF_CORRIGE = 1, AFF_BLANC = 2 };
+
+class DessinFraction {
+public:
+    // `modeCache` is how hidden elements are drawn. Without a canvas (null) nothing is drawn:
+    // the calls only measure.
+    DessinFraction(TCanvas* canvas, const TFont& police, const TFont& policeCorrige,
+                   CellulesFraction cellules, int modeCache);
+
+    // Lays the line out from p (its top-left corner), the elements the mask hides drawn in the
+    // hidden mode; returns the size it takes.
+    vlSize DessineLigne(vlPoint p, std::string_view texte, int masque);
+
+    // A stacked fraction from p (top-left of its two rows), each part centred over the longer
+    // one; returns its size.
+    vlSize AfficherFraction(vlPoint p, std::string_view num, std::string_view den, int mode);
+    // One character a cell from x, baselines at `ligneBase`; returns the width taken.
+    int AfficherChaine(int x, int ligneBase, std::string_view texte, int mode);
+    // The operands of a division that starts at `pos` (just after the "F") drawn one over the
+    // other from p; returns the position in the text after them, and their width in `largeur`.
+    std::size_t AfficherGrandeFraction(vlPoint p, std::string_view texte, std::size_t pos,
+                                       int modePremier, int modeSecond, int& largeur);
+
+    // Thickness of a fraction bar for a cell height.
+    static int EpaisseurBarre(int ch);
+    // Height of a line: two rows, four with a division's compound fraction.
+    int HauteurLigne(std::string_view texte) const;
+
+private:
+    void barre(int x1, int x2, int y, int epaisseur);
+    void choisitPolice(int mode);
+    // Baseline of digits centred in the row that starts at `haut`.
+    int baseRang(int haut) const;
+    // Baseline of digits centred on the horizontal line at y.
+    int baseCentree(int y) const;
+
+    TCanvas* canvas_;
+    const TFont& police_;
+    const TFont& policeCorrige_;
+    CellulesFraction c_;
+    int modeCache_;
+    int encre_; // height of a digit's ink
+    int axe_;   // height of the operators' middle above the baseline
+};

@@ -1,0 +1,304 @@
+#include "fraction/Fraction.h"
+
+#include "fraction/DessinFraction.h"
+#include "fraction/FractionCles.h"
+#include "fraction/FractionEdit2Logique.h"
+#include "host/Document.h"
+#include "host/Services.h"
+#include "host/Stream.h"
+#include "operation/DessinOperation.h"
+#include "platform/UserInterface.h"
+
+#include <algorithm>
+
+namespace {
+
+constexpr TColor kRouge = 255;
+constexpr const char* kNomsOperations[] = {"Addition", "Soustraction", "Multiplication", "Division",
+                                           "Simplification"};
+
+// A line's numbers as "a/b" ("a" for a whole number).
+std::string operandeLisible(std::int16_t n, std::int16_t d) {
+    return d == 1 ? std::to_string(n) : std::to_string(n) + "/" + std::to_string(d);
+}
+
+// Every field of the exercise data within what the editor could have written.
+bool verifieDonnees(TStream& s, const FractionDonnees& f, bool division) {
+    if (!VerifiePlage(s, f.DenMin, 1, DENOMINATEUR_MAX, "DenMin") ||
+        !VerifiePlage(s, f.DenMax, 1, DENOMINATEUR_MAX, "DenMax") ||
+        !VerifiePlage(s, f.NumMin, 0, NUMERATEUR_MAX, "NumMin") ||
+        !VerifiePlage(s, f.NumMax, 0, NUMERATEUR_MAX, "NumMax"))
+        return false;
+    for (std::size_t i = 0; i < FractionDonnees::LIGNES; ++i) {
+        const std::string ligne = " (ligne " + std::to_string(i + 1) + ")";
+        if (!VerifiePlage(s, f.A[i], 0, NOMBRE_MAX, "A" + ligne) ||
+            !VerifiePlage(s, f.B[i], 1, NOMBRE_MAX, "B" + ligne) ||
+            !VerifiePlage(s, f.C[i], division ? 1 : 0, NOMBRE_MAX, "C" + ligne) ||
+            !VerifiePlage(s, f.D[i], 1, NOMBRE_MAX, "D" + ligne) ||
+            !VerifiePlage(s, f.Masque[i], 0, 7, "masque" + ligne))
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+TvlFraction::TvlFraction(TCadre* cadre) : Kind(cadre, "Fraction", NUMERO, VERSION) {
+    Installe();
+}
+
+TableCles TvlFraction::Cles() const {
+    return kClesFraction;
+}
+
+void TvlFraction::RestaureStandardNonApplique() {
+    bloc_ = FractionOptions{};
+    bloc_.Fonte.Copie(GlobalFonte());
+    bloc_.FonteCorrige = bloc_.Fonte;
+    bloc_.FonteCorrige.Couleur = kRouge;
+}
+
+ReglagesLignes TvlFraction::Reglages() const {
+    return {bloc_.FractionOperation, bloc_.ResultatsInterm1 != 0, bloc_.ResultatsInterm2 != 0,
+            bloc_.SimplificationIntelligente != 0, bloc_.Simplification};
+}
+
+// ---- keys ----
+
+std::optional<bool> TvlFraction::ChangeOptionPropre(int index, const std::string&, std::string&) {
+    if (index != CleFraction::GenererCalcul)
+        return std::nullopt;
+    GenererOperations();
+    return false;
+}
+
+void TvlFraction::ApresCle(int index) {
+    if (!Construit())
+        return;
+    switch (index) {
+    case CleFraction::SimplificationIntelligente:
+    case CleFraction::ResultatsInterm1:
+    case CleFraction::ResultatsInterm2:
+    case CleFraction::Simplification:
+        GenererLignes();
+        break;
+    case CleFraction::Cache:
+        GenererCache();
+        break;
+    default:
+        break;
+    }
+}
+
+// ---- exercises ----
+
+void TvlFraction::GenererOperations() {
+    GenererNombres(donnees_, bloc_.FractionOperation, bloc_.MemesDenominateurs != 0);
+    GenererLignes();
+    GenererCache();
+}
+
+void TvlFraction::GenererLignes() {
+    const ReglagesLignes reglages = Reglages();
+    for (int i = 0; i < LIGNES; ++i)
+        lignes_[std::size_t(i)] = GenererLigne(donnees_, i, reglages);
+}
+
+void TvlFraction::GenererCache() {
+    ::GenererCache(donnees_, bloc_.FractionOperation, bloc_.Cache);
+}
+
+void TvlFraction::RemplaceDonnees(const FractionDonnees& donnees) {
+    const auto masques = donnees_.Masque;
+    donnees_ = donnees;
+    donnees_.Masque = masques;
+    GenererLignes();
+}
+
+bool TvlFraction::EditerNombres() {
+    FractionEdit2Modele modele(donnees_, bloc_.FractionOperation, Nom());
+    if (Ui().ShowModal("FractionEdit2", modele) != mrOk)
+        return false;
+    RemplaceDonnees(modele.Donnees);
+    return true;
+}
+
+bool TvlFraction::DblClk(int, vlPoint) {
+    EditerNombres();
+    return true;
+}
+
+// ---- record ----
+
+bool TvlFraction::SauveDonnees(TStream& s) {
+    if (!WriteBuffer(s, &donnees_, sizeof donnees_))
+        return false;
+    return std::all_of(lignes_.begin(), lignes_.end(),
+                       [&s](const std::string& ligne) { return WriteString(s, ligne); });
+}
+
+bool TvlFraction::ChargeDonnees(TStream& s) {
+    FractionDonnees lues;
+    if (!ReadBuffer(s, &lues, sizeof lues) ||
+        !verifieDonnees(s, lues, bloc_.FractionOperation == FR_DIVISION))
+        return false;
+    donnees_ = lues;
+    // A text that cannot be read is written again from its numbers: nothing is lost.
+    GenererLignes();
+    for (std::size_t i = 0; i < lignes_.size(); ++i) {
+        std::string ligne;
+        if (!ReadString(s, ligne))
+            return false;
+        if (!LigneLisible(ligne)) {
+            s.Refuse("texte de la ligne " + std::to_string(i + 1) +
+                     " : caractères hors du langage des fractions ou plus de " +
+                     std::to_string(LIGNE_MAX) + " caractères");
+            return false;
+        }
+        lignes_[i] = std::move(ligne);
+    }
+    return true;
+}
+
+// ---- drawing ----
+
+bool TvlFraction::dessineCadre(TCanvas& canvas) {
+    AppliqueOptions();
+    canvas.Brush = Brosse;
+    canvas.Pen = Pinceau;
+    if (canvas.Pen.Width == 0 || canvas.Pen.Style != psSolid)
+        canvas.Pen.Width = 1;
+    return RectangleAff(canvas, bloc_.TaillePinceauCadre, bloc_.StylePinceauCadre,
+                        Rect.Normalise());
+}
+
+void TvlFraction::Dessine(TCanvas& canvas, int mode, TPlanche*) {
+    const bool contenu = dessineCadre(canvas);
+    if (Recepteurs.empty()) {
+        Emet(canvas, Rect.Normalise(), {0, 0}, {0, 0}, mode, this);
+        return;
+    }
+    if (contenu)
+        AfficheTexteSysteme(canvas, Rect.Normalise(),
+                            Nom() + "\ns'affiche sur\n" + Recepteurs.front()->Nom() +
+                                "\nCe cadre\nne sera pas\nimprimé.");
+}
+
+void TvlFraction::Imprime(TCanvas& canvas, int mode, TPlanche* planche) {
+    if (Recepteurs.empty())
+        Dessine(canvas, mode, planche);
+}
+
+vlPoint TvlFraction::Emet(TCanvas& canvas, vlRect rect, vlPoint pos, vlSize cell, int mode,
+                          TComposant* recepteur) {
+    const vlRect cadre = rect.Normalise();
+    // Without grid alignment the offered width is ignored.
+    const vlSize offerte{bloc_.AlignerSurCarreau != 0 ? cell.cx : 0, cell.cy};
+    rect = DessinOperation::Interieur(cadre, recepteur != nullptr ? recepteur->Pinceau.Width : 0,
+                                      offerte);
+    const int lignes = std::clamp<int>(bloc_.NombreOperations, 1, LIGNES);
+    horsCadre_ = 0;
+    if (pos.x >= rect.Width() || pos.y >= rect.Height()) {
+        horsCadre_ = lignes;
+        return pos;
+    }
+
+    const int hauteur = -(bloc_.Fonte.Taille * 254 / 72);
+    TFont police;
+    TFont policeCorrige;
+    police.PixelsPerInch = canvas.Font.PixelsPerInch;
+    policeCorrige.PixelsPerInch = canvas.Font.PixelsPerInch;
+    bloc_.Fonte.Restaure(police);
+    bloc_.FonteCorrige.Restaure(policeCorrige);
+    police.Height = hauteur;
+    policeCorrige.Height = hauteur;
+
+    const int niveau = canvas.SaveDC();
+    canvas.Font = police;
+    const int chiffre = canvas.TextWidth("0");
+    const TTextMetric m = canvas.GetTextMetrics();
+    const CellulesFraction cellules{offerte.cx != 0 ? offerte.cx : chiffre,
+                                    offerte.cy != 0 ? offerte.cy
+                                                    : m.tmHeight + m.tmExternalLeading};
+    canvas.IntersectClipRect(cadre.left, cadre.top, cadre.right, cadre.bottom);
+    canvas.SetBkMode(TRANSPARENT);
+    canvas.SetTextAlign(TA_BASELINE | TA_CENTER);
+
+    // Hidden parts: blank in the test version, in the correction font in the corrected one.
+    const int modeCache = bloc_.Cache == 0       ? AFF_NORMAL
+                          : mode == MODE_EPREUVE ? AFF_BLANC
+                          : mode == MODE_CORRIGE ? AFF_CORRIGE
+                                                 : AFF_NORMAL;
+    DessinFraction mesure(nullptr, police, policeCorrige, cellules, modeCache);
+    DessinFraction dessin(&canvas, police, policeCorrige, cellules, modeCache);
+    vlPoint p = pos;
+    int largeurColonne = 0;
+    for (int i = 0; i < lignes; ++i) {
+        const std::string& texte = lignes_[std::size_t(i)];
+        const int masque = donnees_.Masque[std::size_t(i)];
+        const vlSize taille = mesure.DessineLigne({0, 0}, texte, masque);
+        // A new column when the line would pass the bottom.
+        if (p.y > pos.y && p.y + taille.cy > rect.Height()) {
+            p = {p.x + largeurColonne + cellules.cw, pos.y};
+            largeurColonne = 0;
+        }
+        // Drawn whole or not at all.
+        if (p.x + taille.cx > rect.Width() || p.y + taille.cy > rect.Height()) {
+            ++horsCadre_;
+            continue;
+        }
+        dessin.DessineLigne({rect.left + p.x, rect.top + p.y}, texte, masque);
+        largeurColonne = std::max(largeurColonne, taille.cx);
+        p.y += taille.cy + cellules.ch;
+    }
+    canvas.RestoreDC(niveau);
+    return p;
+}
+
+std::string TvlFraction::AvertissementCadre() const {
+    if (horsCadre_ == 0)
+        return {};
+    return Nom() + " : " + std::to_string(horsCadre_) +
+           (horsCadre_ == 1 ? " ligne ne tient pas" : " lignes ne tiennent pas") + " dans le cadre";
+}
+
+std::vector<std::string> AvertissementsFraction(const TDocument& document) {
+    std::vector<std::string> avertissements;
+    for (int i = 0; i < document.NbComposants(); ++i)
+        if (const auto* f = dynamic_cast<const TvlFraction*>(&document.Composant(i)))
+            if (std::string a = f->AvertissementCadre(); !a.empty())
+                avertissements.push_back(std::move(a));
+    return avertissements;
+}
+
+// ---- description ----
+
+std::vector<std::string> TvlFraction::Description() const {
+    std::vector<std::string> d = CommonComponent::Description();
+    const FractionOptions& o = bloc_;
+    const int op = o.FractionOperation;
+    d.push_back("FractionOperation = " + std::to_string(op) +
+                (op >= 0 && op <= FR_SIMPLIFICATION ? std::string(" (") + kNomsOperations[op] + ")"
+                                                    : std::string()));
+    d.push_back("NombreOperations = " + std::to_string(o.NombreOperations));
+    d.push_back("MemesDenominateurs = " + std::to_string(o.MemesDenominateurs));
+    d.push_back("ResultatsInterm1 = " + std::to_string(o.ResultatsInterm1));
+    d.push_back("ResultatsInterm2 = " + std::to_string(o.ResultatsInterm2));
+    d.push_back("Simplification = " + std::to_string(o.Simplification));
+    d.push_back("SimplificationIntelligente = " + std::to_string(o.SimplificationIntelligente));
+    d.push_back("Cache = " + std::to_string(o.Cache));
+    d.push_back("AlignerSurCarreau = " + std::to_string(o.AlignerSurCarreau));
+    d.push_back("Fonte = " + o.Fonte.ToString());
+    d.push_back("FonteCorrigé = " + o.FonteCorrige.ToString());
+    d.push_back("Numerateurs = " + std::to_string(donnees_.NumMin) + ";" +
+                std::to_string(donnees_.NumMax));
+    d.push_back("Denominateurs = " + std::to_string(donnees_.DenMin) + ";" +
+                std::to_string(donnees_.DenMax));
+    for (const TComposant* recepteur : Recepteurs)
+        d.push_back("Rediriger = " + recepteur->Nom());
+    for (std::size_t i = 0; i < lignes_.size(); ++i)
+        d.push_back(std::to_string(i + 1) + " : " + operandeLisible(donnees_.A[i], donnees_.B[i]) +
+                    " ; " + operandeLisible(donnees_.C[i], donnees_.D[i]) + " ; masque " +
+                    std::to_string(donnees_.Masque[i]) + " ; " + lignes_[i]);
+    return d;
+}
