@@ -61,7 +61,7 @@ inline constexpr int NUMERATEUR_MAX = 1000;
 inline constexpr int DENOMINATEUR_MAX = 1000;
 inline constexpr int NOMBRE_MAX = 32767;
 
-// The reduced pair; (n, 0) unchanged.
+// The reduced pair, whole numbers over 1; (n, 0) unchanged.
 std::pair<std::int64_t, std::int64_t> Simplifier(std::int64_t n, std::int64_t d);
 
 // New numbers for every line, the draws in a fixed order so that a seed rebuilds them.
