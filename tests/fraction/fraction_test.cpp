@@ -1,0 +1,148 @@
+#include "fraction/Fraction.h"
+
+#include "fraction/DessinFraction.h"
+#include "pictures/PictureTest.h"
+#include "platform/Random.h"
+
+#include <algorithm>
+
+namespace {
+
+using Op = TDrawCall::Op;
+
+class FractionTest : public PictureTest {
+protected:
+    // A fraction of 12 x 10 cm at the margin origin: the frame (100, 100, 1300, 1100). Its
+    // first and third lines 12/5 + 1/2, its second 3/4 + 1/4, without steps nor reduction.
+    TvlFraction& Fraction(std::vector<std::string> reglages = {}) {
+        SeedRandom(4);
+        reglages.insert(reglages.begin(), {"Largeur=12", "Hauteur=10", "ResultatsInterm1=0",
+                                           "ResultatsInterm2=0", "Simplification=0"});
+        auto& f = Nouveau<TvlFraction>("Fraction");
+        for (const std::string& r : reglages)
+            Regle(f, {r});
+        FractionDonnees d = f.Donnees();
+        d.A[0] = 12, d.B[0] = 5, d.C[0] = 1, d.D[0] = 2;
+        d.A[1] = 3, d.B[1] = 4, d.C[1] = 1, d.D[1] = 4;
+        d.A[2] = 12, d.B[2] = 5, d.C[2] = 1, d.D[2] = 2;
+        f.RemplaceDonnees(d);
+        return f;
+    }
+    // The line drawn into squares of 50 x 50 from the frame's inside, (150, 150) here.
+    static TRecordingCanvas Grille(TvlFraction& f, int mode, vlSize carreau = {50, 50}) {
+        TRecordingCanvas canvas;
+        f.Emet(canvas, f.Rect, {0, 0}, carreau, mode, &f);
+        return canvas;
+    }
+    // The texts drawn at x with their baseline and colour.
+    static std::vector<std::tuple<std::string, int, int, TColor>>
+    Textes(const TRecordingCanvas& c) {
+        std::vector<std::tuple<std::string, int, int, TColor>> t;
+        for (const TDrawCall& e : c.Of(Op::TextOut))
+            t.emplace_back(e.text, e.args[0], e.args[1], e.font.Color);
+        return t;
+    }
+};
+
+// One digit a square: "12" over "5" (shifted half a square), the bar 10 thick one square below
+// the line's top, each sign a square; the next line 150 lower. Digits are centred in their row
+// (baseline 42 below its top for Andika 14 pt).
+TEST_F(FractionTest, LinesSitOnTheGridSquares) {
+    TvlFraction& f = Fraction({"AlignerSurCarreau=1", "Cache=0", "NombreOperations=2"});
+    const TRecordingCanvas c = Grille(f, MODE_EPREUVE);
+    const auto t = Textes(c);
+    ASSERT_GE(t.size(), 9u);
+    EXPECT_EQ(t[0], std::make_tuple("1", 175, 192, clBlack));
+    EXPECT_EQ(t[1], std::make_tuple("2", 225, 192, clBlack));
+    EXPECT_EQ(t[2], std::make_tuple("5", 200, 242, clBlack));
+    EXPECT_EQ(std::get<1>(t[3]), 275); // "+", one square after the fraction
+    EXPECT_EQ(std::get<0>(t[3]), "+");
+    const std::vector<TDrawCall> barres = c.Of(Op::Line);
+    ASSERT_EQ(barres.size(), 6u);
+    EXPECT_EQ(barres[0].args, std::vector<int>({150, 200, 250, 200}));
+    EXPECT_EQ(barres[0].pen.Width, 10);
+    EXPECT_EQ(barres[3].args, std::vector<int>({150, 350, 200, 350}));
+    EXPECT_EQ(f.LignesHorsCadre(), 0);
+}
+
+// A hidden second operand keeps its bar and room: blank in the test version, in the correction
+// font in the corrected one; the signs always show.
+TEST_F(FractionTest, AHiddenOperandKeepsItsBarAndRoom) {
+    TvlFraction& f = Fraction({"AlignerSurCarreau=1", "NombreOperations=1"});
+    for (std::uint32_t graine = 1; f.Donnees().Masque[0] != CACHE_SECOND; ++graine) {
+        SeedRandom(graine);
+        Regle(f, {"Cache=2"});
+    }
+    const TRecordingCanvas epreuve = Grille(f, MODE_EPREUVE);
+    const TRecordingCanvas corrige = Grille(f, MODE_CORRIGE);
+    ASSERT_EQ(epreuve.Of(Op::Line).size(), 3u);
+    for (const TRecordingCanvas* c : {&epreuve, &corrige})
+        EXPECT_EQ(c->Of(Op::Line)[1].args, std::vector<int>({300, 200, 350, 200}));
+    const auto textes = [](const TRecordingCanvas& c) {
+        std::string s;
+        for (const auto& [texte, x, y, couleur] : Textes(c))
+            s += couleur == 255 ? "(" + texte + ")" : texte;
+        return s;
+    };
+    EXPECT_EQ(textes(epreuve), "125+=2910");
+    EXPECT_EQ(textes(corrige), "125+(1)(2)=2910");
+    EXPECT_EQ(std::get<1>(Textes(epreuve)[4]), 375); // "=" after the hidden operand's room
+}
+
+// Lines go down a column, then a new column starts at the widest line plus one cell; a line
+// that fits nowhere is counted, never drawn half outside.
+TEST_F(FractionTest, ColumnsWrapAndWhatDoesNotFitIsCounted) {
+    TvlFraction& f =
+        Fraction({"Hauteur=4", "Cache=0", "NombreOperations=3", "AlignerSurCarreau=1"});
+    const TRecordingCanvas c = Grille(f, MODE_EDITION);
+    // Two lines of 100 fit in 400 - 2 x 50 of inside; the third starts a column after the
+    // first line, "{12/5}+{1/2}={29/10}" of 7 squares, and one square.
+    const std::vector<TDrawCall> barres = c.Of(Op::Line);
+    ASSERT_EQ(barres.size(), 9u);
+    EXPECT_EQ(barres[6].args, std::vector<int>({550, 200, 650, 200}));
+    // 300 wide inside: only the line of 5 squares fits.
+    Regle(f, {"Largeur=4"});
+    EXPECT_EQ(Grille(f, MODE_EDITION).Of(Op::Line).size(), 3u);
+    EXPECT_EQ(f.LignesHorsCadre(), 2);
+    EXPECT_EQ(f.AvertissementCadre(), f.Nom() + " : 2 lignes ne tiennent pas dans le cadre");
+}
+
+TEST(DessinFraction, BarThicknessFollowsTheCellHeight) {
+    for (const auto& [ch, epaisseur] : {std::pair{79, 10}, {80, 20}, {39, 1}, {40, 10}})
+        EXPECT_EQ(DessinFraction::EpaisseurBarre(ch), epaisseur) << ch;
+}
+
+// Keys keep the numbers unless they ask for new ones; save, load and copy keep lines and masks;
+// a record with a zero denominator or a text outside the language is refused.
+TEST_F(FractionTest, SettingsRecordsAndCopiesKeepTheExercise) {
+    TvlFraction& f = Fraction({"Cache=1"});
+    Refuse(f, {"NombreOperations=11", "NombreOperations=0", "Cache=4", "FractionOperation=5"});
+    const FractionDonnees avant = f.Donnees();
+    Regle(f, {"Cache=2", "Simplification=2", "ResultatsInterm1=1"});
+    EXPECT_EQ(f.Donnees().A, avant.A);
+    EXPECT_EQ(f.Donnees().D, avant.D);
+    EXPECT_NE(f.Donnees().Masque, avant.Masque);
+    EXPECT_EQ(f.Lignes()[1], "{3/4}+{1/4}=4/4={1}");
+
+    TvlFraction& lu = Relu<TvlFraction>("Fraction", f);
+    EXPECT_EQ(lu.Lignes(), f.Lignes());
+    EXPECT_EQ(lu.Donnees().Masque, f.Donnees().Masque);
+    const auto copie = f.Copie();
+    EXPECT_EQ(dynamic_cast<TvlFraction&>(*copie).Lignes(), f.Lignes());
+
+    // B of line 1 set to 0; the first text's first character made "x".
+    for (const auto& [decalage, octet] : {std::pair{56, 0}, {116 + 4, int('x')}}) {
+        TMemoryStream s;
+        ASSERT_TRUE(f.Sauve(s));
+        std::vector<std::uint8_t> b = s.Bytes();
+        std::size_t donnees = b.size() - 116;
+        for (const std::string& l : f.Lignes())
+            donnees -= 4 + l.size();
+        b[donnees + std::size_t(decalage)] = std::uint8_t(octet);
+        TMemoryStream abime(b);
+        EXPECT_FALSE(Nouveau<TvlFraction>("Fraction").Charge(abime, nullptr, &document_.Cadre(0)));
+        EXPECT_FALSE(abime.Refus().empty()) << decalage;
+    }
+}
+
+} // namespace
