@@ -175,6 +175,38 @@ NombreOperations = 3
 Operandes = 1234;56 | 3,6;1,2 | 47;8
 GenererCalcul = 1
 
+# Deux additions de fractions avec leurs étapes : le dénominateur commun, puis la fraction
+# simplifiée après le résultat non simplifié.
+[Fraction]
+Nom = Additions de fractions
+Gauche = 0
+Haut = 16
+Largeur = 18
+Hauteur = 4,4
+NombreOperations = 2
+Simplification = 2
+Operandes = 1/4;1/6 | 2/3;1/4
+
+# Deux divisions de fractions, chacune écrite comme une grande fraction.
+[Fraction]
+Nom = Divisions de fractions
+Gauche = 0
+Haut = 20,6
+Largeur = 9
+Hauteur = 6
+FractionOperation = 3
+NombreOperations = 2
+
+# Quatre fractions à simplifier.
+[Fraction]
+Nom = Simplifications
+Gauche = 9,5
+Haut = 20,6
+Largeur = 8,5
+Hauteur = 6
+FractionOperation = 4
+NombreOperations = 4
+
 # (each kind adds its example above this line)
 )";
 }

@@ -76,6 +76,13 @@ void DessinFraction::choisitPolice(int mode) {
 void DessinFraction::barre(int x1, int x2, int y, int epaisseur) {
     if (canvas_ == nullptr)
         return;
+    // The pen's round ends stay inside the cells and short of each end (an eighth of a cell,
+    // less for narrow cells), so that a bar never runs into the sign beside it.
+    const int retrait = std::min(epaisseur / 2 + c_.cw / 8, c_.cw / 4);
+    if (x2 - x1 > 2 * retrait) {
+        x1 += retrait;
+        x2 -= retrait;
+    }
     canvas_->Pen.Style = psSolid;
     canvas_->Pen.Color = police_.Color;
     canvas_->Pen.Width = epaisseur;

@@ -45,8 +45,9 @@ protected:
 };
 
 // One digit a square: "12" over "5" (shifted half a square), the bar 10 thick one square below
-// the line's top, each sign a square; the next line 150 lower. Digits are centred in their row
-// (baseline 42 below its top for Andika 14 pt).
+// the line's top and 11 short of each end (its round end and an eighth of a square), each sign a
+// square; the next line 150 lower. Digits are centred in their row (baseline 42 below its top for
+// Andika 14 pt).
 TEST_F(FractionTest, LinesSitOnTheGridSquares) {
     TvlFraction& f = Fraction({"AlignerSurCarreau=1", "Cache=0", "NombreOperations=2"});
     const TRecordingCanvas c = Grille(f, MODE_EPREUVE);
@@ -59,9 +60,9 @@ TEST_F(FractionTest, LinesSitOnTheGridSquares) {
     EXPECT_EQ(std::get<0>(t[3]), "+");
     const std::vector<TDrawCall> barres = c.Of(Op::Line);
     ASSERT_EQ(barres.size(), 6u);
-    EXPECT_EQ(barres[0].args, std::vector<int>({150, 200, 250, 200}));
+    EXPECT_EQ(barres[0].args, std::vector<int>({161, 200, 239, 200}));
     EXPECT_EQ(barres[0].pen.Width, 10);
-    EXPECT_EQ(barres[3].args, std::vector<int>({150, 350, 200, 350}));
+    EXPECT_EQ(barres[3].args, std::vector<int>({161, 350, 189, 350}));
     EXPECT_EQ(f.LignesHorsCadre(), 0);
 }
 
@@ -77,7 +78,7 @@ TEST_F(FractionTest, AHiddenOperandKeepsItsBarAndRoom) {
     const TRecordingCanvas corrige = Grille(f, MODE_CORRIGE);
     ASSERT_EQ(epreuve.Of(Op::Line).size(), 3u);
     for (const TRecordingCanvas* c : {&epreuve, &corrige})
-        EXPECT_EQ(c->Of(Op::Line)[1].args, std::vector<int>({300, 200, 350, 200}));
+        EXPECT_EQ(c->Of(Op::Line)[1].args, std::vector<int>({311, 200, 339, 200}));
     const auto textes = [](const TRecordingCanvas& c) {
         std::string s;
         for (const auto& [texte, x, y, couleur] : Textes(c))
@@ -99,7 +100,7 @@ TEST_F(FractionTest, ColumnsWrapAndWhatDoesNotFitIsCounted) {
     // first line, "{12/5}+{1/2}={29/10}" of 7 squares, and one square.
     const std::vector<TDrawCall> barres = c.Of(Op::Line);
     ASSERT_EQ(barres.size(), 9u);
-    EXPECT_EQ(barres[6].args, std::vector<int>({550, 200, 650, 200}));
+    EXPECT_EQ(barres[6].args, std::vector<int>({561, 200, 639, 200}));
     // 300 wide inside: only the line of 5 squares fits.
     Regle(f, {"Largeur=4"});
     EXPECT_EQ(Grille(f, MODE_EDITION).Of(Op::Line).size(), 3u);
