@@ -1,5 +1,9 @@
 #include "Forms.h"
 
+#include "fraction/Fraction.h"
+#include "fraction/FractionEdit2Logique.h"
+#include "fraction/forms/TFractionEdit2.h"
+#include "fraction/forms/TFractionProp.h"
 #include "host/Services.h"
 #include "host/forms/PropDock.h"
 #include "host/forms/QtUserInterface.h"
@@ -60,6 +64,18 @@ void RegisterForms(TQtUserInterface& ui, TPropDockWidget& dock) {
     });
     ui.RegisterForm(SudokuDiaImagesModele::NomFiche, &TSudokuDiaImages::Cree,
                     &TSudokuDiaImages::Exemple);
+    dock.RegisterPropForm("FractionProp", [](TComposant& c, QWidget* parent) {
+        return new TFractionProp(dynamic_cast<TvlFraction&>(c), parent);
+    });
+    ui.RegisterForm("FractionEdit2", &TFractionEdit2::Cree, [] {
+        // Two additions, 1/4 + 1/6 and 2/4 + 1/4, then eight drawn lines.
+        FractionDonnees donnees;
+        donnees.A = {1, 2, 3, 5, 1, 7, 2, 9, 4, 1};
+        donnees.B = {4, 4, 5, 6, 3, 8, 9, 10, 7, 2};
+        donnees.C = {1, 1, 2, 1, 1, 3, 5, 1, 2, 1};
+        donnees.D = {6, 4, 5, 6, 2, 8, 9, 10, 7, 3};
+        return std::make_unique<FractionEdit2Modele>(donnees, FR_ADDITION, "Fraction1");
+    });
     dock.RegisterPropForm("SudokuProp", [](TComposant& c, QWidget* parent) {
         return new TSudokuProp(dynamic_cast<TvlSudoku&>(c), parent);
     });

@@ -40,7 +40,12 @@ FractionEdit2Logique::FractionEdit2Logique(SuperGridModel& grille, const Fractio
     for (int l = 1; l <= FractionDonnees::LIGNES; ++l)
         grille_.SetCell(0, l, std::to_string(l));
     remplit();
-    grille_.onCellsChanged = [this] { modifie_ = true; };
+    // The grid's own listener (the widget's) still hears of every change.
+    grille_.onCellsChanged = [this, avant = grille_.onCellsChanged] {
+        modifie_ = true;
+        if (avant)
+            avant();
+    };
 }
 
 void FractionEdit2Logique::remplit() {

@@ -34,6 +34,7 @@ void PrintTo(const Fenetre& fenetre, std::ostream* os) {
 
 const Fenetre kFenetres[] = {
     {1, "Opération", "OperProp"},
+    {4, "Fraction", "FractionProp"},
     {5, "Camembert", "CamembertProp"},
     {6, "Montre", "MontreProp", CleMontre::StylePinceauHeure, CleMontre::TaillePinceauSeconde},
     {7, "Dé", "DeProp"},
