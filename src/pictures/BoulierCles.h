@@ -37,9 +37,8 @@ inline constexpr auto kClesBoulier = TableAvecCadre(
         CleAction(CleBoulier::Dummy, "Dummy"),
         CleEntier(CleBoulier::Mode, "Mode", Champ<&B::Mode>, 0, 2),
         CleLibre(CleBoulier::Detachable, "Detachable"),
-        // Any integer, brought into 0..4: the kind reads it itself.
-        Cle{CleBoulier::TypeBoulier, "TypeBoulier", Lecture::Texte, TvlBoulier::DROITE_GAUCHE,
-            TvlBoulier::ABAQUE, Champ<&B::TypeBoulier>, Refait::Rien, Ini::Usine},
+        CleLue(CleBoulier::TypeBoulier, "TypeBoulier", Champ<&B::TypeBoulier>,
+               TvlBoulier::DROITE_GAUCHE, TvlBoulier::ABAQUE, "entier, ramené entre 0 et 4"),
         CleEntier(CleBoulier::Base, "Base", Champ<&B::Base>, 2, 16),
         CleCouleur(CleBoulier::CouleurRangee1, "CouleurRangee1", Champ<&B::CouleurRangee1>),
         CleCouleur(CleBoulier::CouleurRangee2, "CouleurRangee2", Champ<&B::CouleurRangee2>),

@@ -214,17 +214,15 @@ bool TvlCube::DessineNombre(TCanvas& canvas, int nombre, int s, int g, vlRect r)
 // ---- drawing ----
 
 void TvlCube::Dessine(TCanvas& canvas, int mode, TPlanche*) {
-    erreurDessin_.clear();
+    SignaleErreurDessin({});
     const vlRect r = Rect.Normalise();
     const int niveau = canvas.SaveDC();
     canvas.IntersectClipRect(r.left, r.top, r.right, r.bottom);
     AffecteCadre(canvas, *this);
     if (ContenuVisible(bloc_.Mode, mode) &&
         !DessineNombre(canvas, bloc_.NombreCube, bloc_.TailleCube, bloc_.IntervalleCube, r))
-        erreurDessin_ = kPasDePlace;
+        SignaleErreurDessin(kPasDePlace);
     canvas.RestoreDC(niveau);
-    if (!erreurDessin_.empty())
-        AfficheTexteSysteme(canvas, r, erreurDessin_);
 }
 
 void TvlCube::DessineCube(TCanvas& canvas, int x, int y, int c) {

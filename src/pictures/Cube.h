@@ -66,9 +66,8 @@ public:
     // the factory values.
     void RestaureDefaut() override;
 
+    // Nothing when a block cannot fit in the frame: the drawing error says so.
     void Dessine(TCanvas& canvas, int mode, TPlanche* planche) override;
-    // What kept the last drawing from being made ("Pas de place pour le dessin"), or empty.
-    const std::string& ErreurDessin() const { return erreurDessin_; }
 
     // The frame fitted to one row of blocks, its left and bottom edges kept.
     void AjusteTaille();
@@ -92,7 +91,4 @@ protected:
                                            std::string& message) override;
     std::vector<IniEntry> EntreesIniPropres() override;
     bool ChargeDonnees(TStream& s) override;
-
-private:
-    std::string erreurDessin_;
 };
