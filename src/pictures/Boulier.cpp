@@ -328,8 +328,15 @@ std::vector<std::string> TvlBoulier::Description() const {
     std::string tiges = abaque ? "Chiffres par tige :" : "Boules comptées par tige :";
     const std::vector<int> parTige = abaque ? ChiffresParTige(o.ValeurBoulier, o.Base, o.NbTiges)
                                             : BoulesParTige(o.ValeurBoulier, o.Base, o.NbTiges);
-    for (const int n : parTige)
+    long long montre = 0;
+    for (const int n : parTige) {
         tiges += n < 0 ? std::string(" -") : " " + std::to_string(n);
+        montre = abaque ? montre * o.Base + std::max(n, 0) : montre + n;
+    }
     lignes.push_back(tiges);
+    // A number beyond the beads or the rods is shown in part: the teacher must know it.
+    if (montre != o.ValeurBoulier)
+        lignes.push_back("Le boulier ne montre que " + std::to_string(montre) + " sur " +
+                         std::to_string(o.ValeurBoulier));
     return lignes;
 }

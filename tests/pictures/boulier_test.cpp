@@ -60,10 +60,8 @@ TEST_F(BoulierTest, ThirtySevenOnTheFourBeadFrames) {
         Tiges attendu, couleurs;
         for (int i = 0; i < 10; ++i) {
             const int debut = auDebut ? k[i] : 10 - k[i];
-            for (int j = 0; j < 10; ++j)
-                attendu[230 + 100 * i].push_back(j < debut ? 175 + 90 * j
-                                                           : 1385 - 90 * (j - debut));
-            std::sort(attendu[230 + 100 * i].begin(), attendu[230 + 100 * i].end());
+            for (int j = 0; j < 10; ++j) // from the other end: 1385 - 90 (9 - j)
+                attendu[230 + 100 * i].push_back(j < debut ? 175 + 90 * j : 575 + 90 * j);
             couleurs[230 + 100 * i].assign(10, (TColor[]){clYellow, clBlue, clRed}[i % 3]);
         }
         EXPECT_EQ(ParTige(canvas, b, horizontal), attendu);
@@ -92,21 +90,18 @@ TEST_F(BoulierTest, ThreeHundredAndFiveOnASpikeAbacus) {
         EXPECT_EQ(canvas.Of(Op::Line).size(), 4u);
         for (const bool c : {false, true}) {
             const int W = clWhite;
-            EXPECT_EQ(ParTige(canvas, b, false, c),
-                      fonctionnement == 2
-                          ? (Tiges{{300, pile(10, 3, W, c)},
-                                   {400, pile(10, 0, W, c)},
-                                   {500, pile(10, 5, W, c)}})
-                          : (Tiges{{300, pile(3, 0, clBlue, c)}, {500, pile(5, 0, clYellow, c)}}));
+            const Tiges colorie{
+                {300, pile(10, 3, W, c)}, {400, pile(10, 0, W, c)}, {500, pile(10, 5, W, c)}};
+            const Tiges pousse{{300, pile(3, 0, clBlue, c)}, {500, pile(5, 0, clYellow, c)}};
+            EXPECT_EQ(ParTige(canvas, b, false, c), fonctionnement == 2 ? colorie : pousse);
         }
     }
     EXPECT_EQ(Boulier({"TypeBoulier=4", "NbTiges=4", "ValeurBoulier=305"}).Description().back(),
               "Chiffres par tige : - 3 0 5");
 }
 
-// Base 2 gives beads of a fifth of the length; 2000 fills every rod of a 4-rod frame and, in
-// base 2 (11111010000), leaves 0 digits on the abacus; 0 moves nothing; a frame too small for
-// a bead of more than 1 shows its rods alone.
+// Base 2: beads of a fifth of the length; 2000 fills a 4-rod frame, leaves 0 digits (11111010000)
+// on the abacus; 0 moves nothing; a frame too small for beads over 1 shows its rods alone.
 TEST_F(BoulierTest, SmallBasesNothingCountedAndNoRoomForBeads) {
     const std::vector<int> deux{229, 427}; // 1300 / 5 = 260, capped to 1100 x 9 / 50
     const std::pair<std::vector<std::string>, Tiges> cases[] = {
@@ -126,6 +121,7 @@ TEST_F(BoulierTest, SmallBasesNothingCountedAndNoRoomForBeads) {
         EXPECT_EQ(ParTige(canvas, b, b.Bloc().TypeBoulier != TvlBoulier::ABAQUE), tiges);
         EXPECT_EQ(canvas.Of(Op::Line).size(), std::size_t(b.Bloc().NbTiges));
     }
+    EXPECT_EQ(Boulier(cases[0].first).Description().back(), "Le boulier ne montre que 8 sur 2000");
 }
 
 // Moving beads in two column colours (1 red, 2 yellow): a group counted from the left or top
@@ -140,10 +136,9 @@ TEST_F(BoulierTest, ColumnColoursForBasesTenAndFive) {
               (Tiges{{496, {R, R, Y, R, R}}, {863, {Y, Y, R, R, R}}}));
 }
 
-// "Mode" 2 in the test version: the first layout leaves the beads out, the moving frame
-// (which follows the version on show) leaves them at rest, the moving abacus shows them
-// anyway, colouring leaves them white. Beads that answer: at the counting end's first place
-// (x 175), or not white on an abacus or when colouring.
+// "Mode" 2, test version: the first layout leaves the beads out, the moving frame (following the
+// version on show) leaves them at rest, the moving abacus shows them, colouring leaves them
+// white. Beads that answer: at the counting end's first place (175), or not white.
 TEST_F(BoulierTest, WhatEachWorkingModeHides) {
     // clang-format off
     const std::tuple<int, int, int, int, int> cases[] = {
@@ -193,15 +188,11 @@ TEST_F(BoulierTest, RecordsVersionsAndTypeRange) {
     TvlBoulier* lu = relit(1, sizeof(BoulierOptions) - TvlBoulier::TAILLE_V1);
     ASSERT_NE(lu, nullptr);
     const BoulierOptions& o = lu->Bloc();
-    const std::vector<std::uint8_t> debut = OptionBytes(source);
-    EXPECT_TRUE(std::equal(debut.begin(), debut.begin() + TvlBoulier::TAILLE_V1,
-                           reinterpret_cast<const std::uint8_t*>(&o)));
-    EXPECT_EQ(std::tuple(o.Fonctionnement, o.ColorerRangeesColonnes, o.CouleurCol1, o.CouleurCol2,
+    EXPECT_EQ(std::tuple(o.TypeBoulier, o.Base, o.NbTiges, o.CouleurRangee2, o.Fonctionnement,
+                         o.ColorerRangeesColonnes, o.CouleurCol1, o.CouleurCol2,
                          o.CouleurBoulesDepl, o.ValeurBoulier),
-              std::tuple(0, 0, 255, 0xFF0000, 255, 23));
-    TMemoryStream resauve;
-    ASSERT_TRUE(lu->Sauve(resauve));
-    EXPECT_EQ(resauve.Bytes()[0], 2);
+              std::tuple(3, 7, 5, 4660, 0, 0, 255, 0xFF0000, 255, 23));
+    EXPECT_EQ(lu->Version, 2); // what it saves
     EXPECT_EQ(relit(3), nullptr);
 
     source.Bloc().TypeBoulier = 9;

@@ -19,31 +19,22 @@ protected:
     }
 };
 
-std::vector<Points> Polygones(const TRecordingCanvas& canvas) {
-    std::vector<Points> faces;
-    for (const TDrawCall& p : canvas.Of(Op::Polygon))
-        faces.push_back(p.points);
-    return faces;
-}
-
 // The front square, then the top and side faces, half the edge deep; the plate and the bar are
 // a twentieth of their edge deep, their nine lines continued over the top and side.
 TEST(CubeDessins, FacesOfACubeAPlateAndABar) {
-    TRecordingCanvas cube;
+    TRecordingCanvas cube, plaque, barre;
     TvlCube::DessineCube(cube, 0, 100, 50);
-    EXPECT_EQ(cube.Of(Op::Rectangle).front().args, (std::vector<int>{0, 50, 50, 100}));
-    EXPECT_EQ(Polygones(cube), (std::vector<Points>{{{0, 50}, {25, 25}, {75, 25}, {50, 50}},
-                                                    {{50, 100}, {75, 75}, {75, 25}, {50, 50}}}));
-
-    TRecordingCanvas plaque, barre;
     TvlCube::DessinePlaque(plaque, 0, 1000, 500);
     TvlCube::DessineBarre(barre, 0, 1000, 500);
-    EXPECT_EQ(Polygones(plaque),
-              (std::vector<Points>{{{0, 500}, {500, 500}, {525, 475}, {25, 475}},
-                                   {{500, 1000}, {500, 500}, {525, 475}, {525, 975}}}));
-    EXPECT_EQ(Polygones(barre),
-              (std::vector<Points>{{{0, 500}, {50, 500}, {75, 475}, {25, 475}},
-                                   {{50, 1000}, {50, 500}, {75, 475}, {75, 975}}}));
+    const auto face = [](const TRecordingCanvas& c, std::size_t i) {
+        return c.Of(Op::Polygon).at(i).points;
+    };
+    EXPECT_EQ(cube.Of(Op::Rectangle).front().args, (std::vector<int>{0, 50, 50, 100}));
+    EXPECT_EQ(face(cube, 0), (Points{{0, 50}, {25, 25}, {75, 25}, {50, 50}}));
+    EXPECT_EQ(face(cube, 1), (Points{{50, 100}, {75, 75}, {75, 25}, {50, 50}}));
+    EXPECT_EQ(face(plaque, 0), (Points{{0, 500}, {500, 500}, {525, 475}, {25, 475}}));
+    EXPECT_EQ(face(plaque, 1), (Points{{500, 1000}, {500, 500}, {525, 475}, {525, 975}}));
+    EXPECT_EQ(face(barre, 1), (Points{{50, 1000}, {50, 500}, {75, 475}, {75, 975}}));
     ASSERT_EQ(plaque.Of(Op::Line).size(), 36u);
     EXPECT_EQ(plaque.Of(Op::Line)[3].args, (std::vector<int>{500, 950, 525, 925}));
     ASSERT_EQ(barre.Of(Op::Line).size(), 18u);
@@ -76,8 +67,7 @@ TEST(CubeDessins, RowsWrapAndFitTheFrame) {
 // The fitted frame holds one row; the number's pieces are drawn only where they are shown,
 // and a frame too short or too narrow for a piece says so in place of the drawing.
 TEST_F(CubeTest, FittedFramesHiddenPiecesAndFramesTooSmall) {
-    TPlanche paysage(TPlanche::Format::A4, true);
-    document_.AjoutePage(paysage);
+    document_.AjoutePage(TPlanche(TPlanche::Format::A4, true));
     auto& grand = dynamic_cast<TvlCube&>(*document_.Cree("Cube décimal", 1));
     Regle(grand, {"NombreCube=1234", "TailleCube=10", "IntervalleCube=4", "Haut=10"});
     const int bas = grand.Rect.Normalise().bottom;
