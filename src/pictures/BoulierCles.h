@@ -47,8 +47,10 @@ inline constexpr auto kClesBoulier = TableAvecCadre(
         CleEntier(CleBoulier::ValeurBoulier, "ValeurBoulier", Champ<&B::ValeurBoulier>, 0,
                   1000000000, Ini::Non),
         // 0 first layout, 1 moving beads, any other value colouring.
-        CleEntier(CleBoulier::Fonctionnement, "Fonctionnement", Champ<&B::Fonctionnement>,
-                  INT16_MIN, INT16_MAX),
+        Cle{CleBoulier::Fonctionnement, "Fonctionnement", Lecture::Entier, INT16_MIN, INT16_MAX,
+            Champ<&B::Fonctionnement>, Refait::Rien, Ini::Usine, 0,
+            "entier : 0 disposition de la version 1, 1 déplacer les boules, un autre (de -32768 "
+            "à 32767) colorier les boules"},
         CleLibre(CleBoulier::ColorerRangeesColonnes, "ColorerRangeesColonnes",
                  Champ<&B::ColorerRangeesColonnes>, Ini::Usine),
         CleCouleur(CleBoulier::CouleurCol1, "CouleurCol1", Champ<&B::CouleurCol1>),
