@@ -11,7 +11,7 @@
 
 TvlBoulier::TvlBoulier(TCadre* cadre) : Kind(cadre, "Boulier", NUMERO, VERSION) {
     Installe();
-    const long long places = (long long)bloc_.Base * bloc_.NbTiges;
+    const long long places = static_cast<long long>(bloc_.Base) * bloc_.NbTiges;
     bloc_.ValeurBoulier = places > 0 ? std::int32_t(Random() % places + 1) : 1;
     bloc_.ValeurV1 = 0;
     std::fill(std::begin(bloc_.Reserve5), std::end(bloc_.Reserve5), 0);
@@ -51,7 +51,7 @@ void TvlBoulier::ChargeOptions(TStream& s, bool& ok) {
             bloc_.Fonctionnement = 0;
             bloc_.ColorerRangeesColonnes = 0;
             bloc_.CouleurCol1 = standard.CouleurCol1;
-            bloc_.CouleurCol2 = clBlue;
+            bloc_.CouleurCol2 = clBlue; // not the standard yellow: version 1's own choice
             bloc_.CouleurBoulesDepl = standard.CouleurBoulesDepl;
             bloc_.ValeurBoulier = bloc_.ValeurV1;
         }
@@ -106,7 +106,7 @@ void TvlBoulier::Dessine(TCanvas& canvas, int mode, TPlanche*) {
             DessineAbaque(canvas, o.NbTiges, o.ValeurBoulier, rangees, base);
         else
             DessineBoulier(canvas, o.NbTiges, horizontal(), o.ValeurBoulier, rangees,
-                           o.TypeBoulier == DROITE_GAUCHE || o.TypeBoulier == BAS_HAUT, base);
+                           compteesAuDebut(), base);
     } else if (o.Fonctionnement == 1) {
         // The moving frame follows the version on show; the moving abacus shows its beads
         // in every version.
@@ -218,11 +218,9 @@ void TvlBoulier::DessineBoulierV2Deplace(TCanvas& canvas, bool cache) {
     const std::vector<int> k = cache ? std::vector<int>(std::size_t(o.NbTiges), 0)
                                      : BoulesParTige(o.ValeurBoulier, o.Base, o.NbTiges);
     const TColor rangees[3] = {o.CouleurRangee1, o.CouleurRangee2, o.CouleurRangee3};
-    dessineGroupes(
-        canvas, cadre, k, o.Base, o.TypeBoulier == DROITE_GAUCHE || o.TypeBoulier == BAS_HAUT,
-        [&](int i, bool debut, int j) {
-            return o.ColorerRangeesColonnes != 0 ? couleurColonne(debut, j) : rangees[i % 3];
-        });
+    dessineGroupes(canvas, cadre, k, o.Base, compteesAuDebut(), [&](int i, bool debut, int j) {
+        return o.ColorerRangeesColonnes != 0 ? couleurColonne(debut, j) : rangees[i % 3];
+    });
 }
 
 void TvlBoulier::DessineBoulierV2Colorie(TCanvas& canvas, bool cache) {

@@ -151,4 +151,8 @@ private:
     void dessineBoule(TCanvas& canvas, vlPoint centre, int d, TColor couleur);
     TColor couleurColonne(bool debut, int j) const;
     bool horizontal() const { return bloc_.TypeBoulier <= GAUCHE_DROITE; }
+    // Whether the counted beads of a frame go to its left or top end.
+    bool compteesAuDebut() const {
+        return bloc_.TypeBoulier == DROITE_GAUCHE || bloc_.TypeBoulier == BAS_HAUT;
+    }
 };
