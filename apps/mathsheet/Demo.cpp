@@ -116,6 +116,37 @@ Seconde = 0
 MontrerSeconde = 0
 Mode = 2
 
+# Un boulier qui montre 37 : le corrigé pousse les boules comptées à gauche.
+[Boulier]
+Largeur = 10
+Hauteur = 6
+Gauche = 0
+Haut = 14
+TypeBoulier = 0
+ValeurBoulier = 37
+Mode = 2
+
+# Un abaque de quatre tiges : les boules de 305 se colorient dans le corrigé.
+[Boulier]
+Largeur = 6
+Hauteur = 6
+Gauche = 11
+Haut = 14
+TypeBoulier = 4
+NbTiges = 4
+Fonctionnement = 2
+ValeurBoulier = 305
+Mode = 2
+
+# 1234 en cubes, plaques, barres et unités, dans le corrigé seulement.
+[Cube décimal]
+NombreCube = 1234
+TailleCube = 6
+AjusterTaille = 1
+Gauche = 0
+Haut = 21
+Mode = 2
+
 [Page]
 Format = A4
 Marges = 1,5

@@ -15,10 +15,14 @@
 #include "operation/forms/TOperProp.h"
 #include "package/OperationConfig.h"
 #include "package/forms/TOperationConfig.h"
+#include "pictures/Boulier.h"
 #include "pictures/Camembert.h"
+#include "pictures/Cube.h"
 #include "pictures/De.h"
 #include "pictures/Montre.h"
+#include "pictures/forms/TBoulierProp.h"
 #include "pictures/forms/TCamembertProp.h"
+#include "pictures/forms/TCubeProp.h"
 #include "pictures/forms/TDeProp.h"
 #include "pictures/forms/TMontreProp.h"
 #include "sudoku/Sudoku.h"
@@ -57,6 +61,12 @@ void RegisterForms(TQtUserInterface& ui, TPropDockWidget& dock) {
     });
     dock.RegisterPropForm("MontreProp", [](TComposant& c, QWidget* parent) {
         return new TMontreProp(dynamic_cast<TvlMontre&>(c), parent);
+    });
+    dock.RegisterPropForm("CubeProp", [](TComposant& c, QWidget* parent) {
+        return new TCubeProp(dynamic_cast<TvlCube&>(c), parent);
+    });
+    dock.RegisterPropForm("BoulierProp", [](TComposant& c, QWidget* parent) {
+        return new TBoulierProp(dynamic_cast<TvlBoulier&>(c), parent);
     });
     ui.RegisterForm(SudokuDiaGenereModele::NomFiche, &TSudokuDiaGenere::Cree, [] {
         const std::string base = PathDonnees() + "Sudoku17.dat";

@@ -3,7 +3,9 @@
 #include "fraction/FractionCles.h"
 #include "host/Composant.h"
 #include "operation/OperationCles.h"
+#include "pictures/BoulierCles.h"
 #include "pictures/CamembertCles.h"
+#include "pictures/CubeCles.h"
 #include "pictures/DeCles.h"
 #include "pictures/MontreCles.h"
 #include "sudoku/SudokuCles.h"
@@ -23,6 +25,10 @@ std::unique_ptr<TComposant> CreerComposant(TCadre* cadre, int index) {
         return std::make_unique<TvlMontre>(cadre);
     case 7:
         return std::make_unique<TvlDe>(cadre);
+    case 9:
+        return std::make_unique<TvlCube>(cadre);
+    case 10:
+        return std::make_unique<TvlBoulier>(cadre);
     case 16:
         return std::make_unique<TvlSudoku>(cadre);
     default:
@@ -42,6 +48,10 @@ TableCles ClesDuType(int index) {
         return kClesMontre;
     case 7:
         return kClesDe;
+    case 9:
+        return kClesCube;
+    case 10:
+        return kClesBoulier;
     case 16:
         return kClesSudoku;
     default:

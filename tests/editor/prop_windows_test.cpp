@@ -38,6 +38,8 @@ const Fenetre kFenetres[] = {
     {5, "Camembert", "CamembertProp"},
     {6, "Montre", "MontreProp", CleMontre::StylePinceauHeure, CleMontre::TaillePinceauSeconde},
     {7, "Dé", "DeProp"},
+    {9, "Cube décimal", "CubeProp"},
+    {10, "Boulier", "BoulierProp"},
     {16, "Sudoku", "SudokuProp", CleSudoku::Affichage, CleSudoku::Affichage},
 };
 

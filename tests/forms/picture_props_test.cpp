@@ -1,17 +1,24 @@
-// What the die's, the pie chart's and the clock's property windows do beyond showing and
-// sending their keys.
+// What the die's, the pie chart's, the clock's, the abacus's and the blocks' property windows do
+// beyond showing and sending their keys.
 #include "forms_test_support.h"
 
+#include "pictures/Boulier.h"
 #include "pictures/Camembert.h"
+#include "pictures/Cube.h"
 #include "pictures/De.h"
 #include "pictures/Montre.h"
+#include "pictures/forms/TBoulierProp.h"
 #include "pictures/forms/TCamembertProp.h"
+#include "pictures/forms/TCubeProp.h"
 #include "pictures/forms/TDeProp.h"
 #include "pictures/forms/TMontreProp.h"
 
 #include <QComboBox>
 #include <QGroupBox>
 #include <QPushButton>
+#include <QRadioButton>
+
+#include <tuple>
 
 namespace {
 
@@ -88,6 +95,42 @@ TEST_F(MontreProp, TheHandSelectorTheLocalTimeAndTheFont) {
     ui_.fontAnswers = {"Andika,20,0,gras"};
     Clique("btFonte");
     EXPECT_EQ(b.Police.Taille, 20);
+}
+
+class BoulierProp : public PropWindowTest<TvlBoulier, TBoulierProp> {
+protected:
+    BoulierProp() : PropWindowTest("Boulier") {}
+};
+
+// Each radio button sends its place; any working mode but the first two shows as colouring.
+TEST_F(BoulierProp, TypeAndWorkingModeGroupsSendTheirPlaces) {
+    EXPECT_EQ(C<QRadioButton>("rbFonct1")->text(), "déplacer les boules ");
+    for (const auto& [bouton, type, fonctionnement] :
+         {std::tuple("rbType4", 4, 1), {"rbFonct2", 4, 2}, {"rbType2", 2, 2}, {"rbFonct0", 2, 0}}) {
+        Clique(bouton);
+        EXPECT_EQ(std::tuple(composant_.Bloc().TypeBoulier, composant_.Bloc().Fonctionnement),
+                  std::tuple(type, fonctionnement));
+    }
+    Regle(composant_, {"Fonctionnement=7"});
+    window_.Rafraichir();
+    EXPECT_TRUE(C<QRadioButton>("rbFonct2")->isChecked());
+}
+
+class CubeProp : public PropWindowTest<TvlCube, TCubeProp> {
+protected:
+    CubeProp() : PropWindowTest("Cube décimal") {}
+};
+
+// The sizes are typed in half millimetres; fitting the frame shows its new size.
+TEST_F(CubeProp, SizesInHalfMillimetresAndFittingTheFrame) {
+    Regle(composant_, {"NombreCube=1234"});
+    Tape("edTaille", "4");
+    Tape("edIntervalle", "4");
+    EXPECT_EQ(C<QLineEdit>("edTaille")->text(), "4");
+    Clique("btAjusterTaille");
+    // (200 + 20) + 100 + 2 (200 + 20) + 7 (20 + 20) + 6
+    EXPECT_EQ(composant_.Rect.Normalise().LireSize(), (vlSize{1046, 300}));
+    EXPECT_EQ(C<QLineEdit>("edSizeX")->text(), "10,46");
 }
 
 } // namespace

@@ -1,0 +1,38 @@
+// The base-ten blocks' keys, in index order.
+#pragma once
+
+#include "host/Cle.h"
+#include "pictures/Cube.h"
+
+namespace CleCube {
+using namespace ClesCadre;
+enum : int {
+    NombreCube = ClesCadre::Fin,
+    Mode,
+    Detachable,
+    TailleCube,
+    IntervalleCube,
+    AjusterTaille,
+    Actif,
+};
+} // namespace CleCube
+
+inline constexpr auto kClesCube = TableAvecCadre(
+    RangsCadre(Champ<&CubeOptions::StylePinceau>, Champ<&CubeOptions::CouleurPinceau>,
+               Champ<&CubeOptions::TaillePinceau>, Champ<&CubeOptions::StyleBrosse>,
+               Champ<&CubeOptions::CouleurBrosse>),
+    {
+        CleEntier(CleCube::NombreCube, "NombreCube", Champ<&CubeOptions::NombreCube>, 0, 9999,
+                  Ini::Non),
+        CleEntier(CleCube::Mode, "Mode", Champ<&CubeOptions::Mode>, 0, 2),
+        CleLibre(CleCube::Detachable, "Detachable"),
+        // In half millimetres; the block keeps tenths (the ini file too).
+        CleEntier(CleCube::TailleCube, "TailleCube", nullptr, TvlCube::TAILLE_MIN,
+                  TvlCube::TAILLE_MAX, Ini::Non),
+        CleEntier(CleCube::IntervalleCube, "IntervalleCube", nullptr, TvlCube::TAILLE_MIN,
+                  TvlCube::TAILLE_MAX, Ini::Non),
+        CleAction(CleCube::AjusterTaille, "AjusterTaille"),
+        CleLibre(CleCube::Actif, "Actif"),
+    });
+static_assert(TableConforme(kClesCube));
+static_assert(kClesCube.size() == 16);
