@@ -62,6 +62,7 @@ public:
     // fractional part, times n.
     int Alea(int n);
     double GraineBase() const { return graineBase_; }
+    double Graine() const { return graine_; }
 
     // The family's parts.
     static constexpr int kRetrait = 0;

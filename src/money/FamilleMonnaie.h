@@ -96,7 +96,7 @@ public:
     }
 
     // What the last drawing could not show: items out of the frame, pictures not found.
-    std::string AvertissementCadre() const;
+    std::string AvertissementCadre() const override;
 
     bool DblClk(int, vlPoint) override { return true; }
     // The factory settings; the counts stay.
@@ -155,6 +155,7 @@ private:
 template <class Derived, class Block, std::size_t D>
 void FamilleMonnaie<Derived, Block, D>::RafraichitImages() {
     const int aspect = derived().Aspect();
+    manquantes_.clear();
     std::vector<int> nombres(images_.size(), 0);
     for (std::size_t i = 0; i < D; ++i)
         nombres[std::size_t(derived().ImageDe(int(i)))] += Comptes()[i];
