@@ -15,8 +15,7 @@
 //   int ImageDe(int index) const; std::string NomImage(int slot) const;
 //   int Aspect() const;                               the look the pictures are loaded for
 //   std::string TexteSomme(int somme) const;
-//   void DessineArticles(TCanvas&, const std::vector<Article>&, const std::vector<vlRect>&, bool
-//   cache);
+//   void DessineArticles(TCanvas&, articles, their rectangles, bool cache);
 #pragma once
 
 #include "common/Kind.h"
@@ -35,7 +34,7 @@
 #include <vector>
 
 // A key read by the kind itself that sets a field of the block within a range (values out of it
-// are brought back rather than refused).
+// are brought back rather than refused, or do nothing, as the kind says).
 constexpr Cle CleTexteBornee(int index, std::string_view nom, AccesChamp champ, int min, int max,
                              Ini ini = Ini::Usine) {
     return {index, nom, Lecture::Texte, min, max, champ, Refait::Rien, ini};
