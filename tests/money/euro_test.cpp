@@ -205,8 +205,7 @@ TEST_F(MoneyTest, AleaFollowsItsFormula) {
     for (std::uint32_t graine = 1; graine <= 50; ++graine) {
         SeedRandom(graine);
         TvlEuroPieces& p = Nouveau<TvlEuroPieces>("Euro pièces");
-        const double milliemes = p.GraineBase() * 1000;
-        EXPECT_EQ(milliemes, std::round(milliemes));
+        EXPECT_EQ(p.GraineBase() * 1000, std::round(p.GraineBase() * 1000));
         for (int n = 1; n < 60; ++n) {
             const double puissance = std::pow(p.Graine() + 3.141592653589793, 5);
             const double fraction = puissance - std::floor(puissance);
