@@ -65,6 +65,7 @@ public:
     static constexpr const char* kArticle = "billet";
     static constexpr const char* kArticles = "billets";
     std::span<std::int16_t, 7> ComptesBloc() { return bloc_.NbBillets; }
+    std::span<const std::int16_t, 7> ComptesBloc() const { return bloc_.NbBillets; }
     int ModeBloc() const { return bloc_.Mode; }
     int IntervalleBloc() const { return bloc_.IntervalleBillets; }
     bool AligneADroite() const { return bloc_.AligneDroite != 0; }

@@ -76,6 +76,7 @@ public:
     static constexpr const char* kArticle = "pièce";
     static constexpr const char* kArticles = "pièces";
     std::span<std::int16_t, 8> ComptesBloc() { return bloc_.NbPieces; }
+    std::span<const std::int16_t, 8> ComptesBloc() const { return bloc_.NbPieces; }
     int ModeBloc() const { return bloc_.Mode; }
     int IntervalleBloc() const { return bloc_.IntervallePieces; }
     bool AligneADroite() const { return false; }

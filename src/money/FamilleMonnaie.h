@@ -7,7 +7,7 @@
 //                                                     nothing drawn below kMinimum
 //   static constexpr int kCleComptes, kCleHasard, kCleReorganise, kEssais;
 //   static constexpr const char *kArticle, *kArticles; "pièce", "pièces"...
-//   std::span<std::int16_t, D> ComptesBloc();
+//   std::span<std::int16_t, D> ComptesBloc(); and its const twin
 //   int ModeBloc() const; int IntervalleBloc() const; bool AligneADroite() const;
 //   vlSize TailleArticle(int index) const;            with the zoom, tenths of a millimetre
 //   std::vector<int> OrdreArticles();                 one entry per item
@@ -51,9 +51,7 @@ public:
         : Base(cadre, std::move(nom), numero, version) {}
 
     std::span<std::int16_t, D> Comptes() { return derived().ComptesBloc(); }
-    std::span<const std::int16_t, D> Comptes() const {
-        return const_cast<Derived&>(derived()).ComptesBloc();
-    }
+    std::span<const std::int16_t, D> Comptes() const { return derived().ComptesBloc(); }
     int Somme() const { return SommeCollection(Comptes(), Derived::kValeurs); }
     // The picture of an image slot (empty while its count is zero or its file is missing).
     const TPicture& Image(int slot) const { return images_.at(std::size_t(slot)); }

@@ -69,6 +69,7 @@ public:
     static constexpr const char* kArticle = "masse marquée";
     static constexpr const char* kArticles = "masses marquées";
     std::span<std::int16_t, 10> ComptesBloc() { return bloc_.NbMasses; }
+    std::span<const std::int16_t, 10> ComptesBloc() const { return bloc_.NbMasses; }
     int ModeBloc() const { return bloc_.Mode; }
     int IntervalleBloc() const { return bloc_.IntervalleMasses; }
     bool AligneADroite() const { return false; }
