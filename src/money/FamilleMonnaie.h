@@ -173,12 +173,11 @@ void FamilleMonnaie<Derived, Block, D>::RafraichitImages() {
 template <class Derived, class Block, std::size_t D>
 std::string FamilleMonnaie<Derived, Block, D>::AvertissementCadre() const {
     std::string texte;
-    if (horsCadre_ > 0)
-        texte = horsCadre_ == 1
-                    ? std::string("1 ") + Derived::kArticle + " ne tient pas"
-                    : std::to_string(horsCadre_) + " " + Derived::kArticles + " ne tiennent pas";
-    if (horsCadre_ > 0)
-        texte += " dans le cadre";
+    if (horsCadre_ == 1)
+        texte = std::string("1 ") + Derived::kArticle + " ne tient pas dans le cadre";
+    else if (horsCadre_ > 1)
+        texte = std::to_string(horsCadre_) + " " + Derived::kArticles +
+                " ne tiennent pas dans le cadre";
     for (const std::string& nom : manquantes_)
         texte += (texte.empty() ? "" : ", ") + std::string("image ") + nom + " introuvable";
     return texte.empty() ? texte : this->Nom() + " : " + texte;
