@@ -101,6 +101,12 @@ void TvlEuroPieces::MiniSomme(int somme, std::int16_t* comptes) {
         comptes[i] = std::int16_t(comptes[i] + choix[i]);
 }
 
+std::string TvlEuroPieces::ValeurSomme() const {
+    const int centimes = Somme();
+    return std::to_string(centimes / 100) + (centimes % 100 < 10 ? ",0" : ",") +
+           std::to_string(centimes % 100);
+}
+
 int TvlEuroPieces::Alea(int n) {
     // Five multiplications rather than pow, so that every machine draws the same sequence.
     const double s = graine_ + kPi;

@@ -61,6 +61,8 @@ public:
     // The component's own number in 0..n-1: the running seed plus pi, to the fifth power, its
     // fractional part, times n.
     int Alea(int n);
+    // The sum as "SommePieces" reads it back: "3,45".
+    std::string ValeurSomme() const;
     double GraineBase() const { return graineBase_; }
     double Graine() const { return graine_; }
 

@@ -53,6 +53,8 @@ public:
     std::span<std::int16_t, D> Comptes() { return derived().ComptesBloc(); }
     std::span<const std::int16_t, D> Comptes() const { return derived().ComptesBloc(); }
     int Somme() const { return SommeCollection(Comptes(), Derived::kValeurs); }
+    // The sum as its key reads it back ("85", "1888").
+    std::string ValeurSomme() const { return std::to_string(Somme()); }
     // The picture of an image slot (empty while its count is zero or its file is missing).
     const TPicture& Image(int slot) const { return images_.at(std::size_t(slot)); }
 

@@ -184,7 +184,7 @@ TEST_F(MoneyTest, RearrangementKeepsTheSumOrChangesNothing) {
         EXPECT_GT(changees, 1000) << f.type;
     }
     // Small sums: the 10-cent coin never comes, 3 cents is 1 + 1 + 1 or 1 + 2.
-    TComposant& p = Nouveau<TComposant>("Euro pièces");
+    TvlEuroPieces& p = Nouveau<TvlEuroPieces>("Euro pièces");
     std::set<std::string> vues;
     std::string message;
     for (int essai = 0; essai < 200; ++essai) {
@@ -195,6 +195,7 @@ TEST_F(MoneyTest, RearrangementKeepsTheSumOrChangesNothing) {
         p.ChangeOption("", "RéorganisePieces", message);
         EXPECT_EQ(Liste(Ligne(p)).at(3), 0) << Ligne(p);
         EXPECT_EQ(somme(Ligne(p), familles[0].valeurs), 10);
+        EXPECT_EQ(p.ValeurSomme(), "0,10");
     }
     EXPECT_EQ(vues, (std::set<std::string>{"3,0,0,0,0,0,0,0", "1,1,0,0,0,0,0,0"}));
 }
