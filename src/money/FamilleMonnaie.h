@@ -93,7 +93,7 @@ public:
         return ordre;
     }
 
-    // What the last drawing could not show: items out of the frame, pictures not found.
+    // What the last drawing could not show: items out of the frame.
     std::string AvertissementCadre() const override;
 
     bool DblClk(int, vlPoint) override { return true; }
@@ -180,8 +180,6 @@ std::string FamilleMonnaie<Derived, Block, D>::AvertissementCadre() const {
     else if (horsCadre_ > 1)
         texte = std::to_string(horsCadre_) + " " + Derived::kArticles +
                 " ne tiennent pas dans le cadre";
-    for (const std::string& nom : manquantes_)
-        texte += (texte.empty() ? "" : ", ") + std::string("image ") + nom + " introuvable";
     return texte.empty() ? texte : this->Nom() + " : " + texte;
 }
 
@@ -192,6 +190,14 @@ std::vector<std::string> FamilleMonnaie<Derived, Block, D>::Description() const 
     lignes.push_back(std::string(cles[std::size_t(Derived::kCleComptes)].nom) + " = " +
                      ListeComptes(Comptes()));
     lignes.push_back("Somme = " + derived().TexteSomme(Somme()));
+    // An installation without its pictures draws outlines and says so here, not on every
+    // drawing.
+    if (!manquantes_.empty()) {
+        std::string noms;
+        for (const std::string& nom : manquantes_)
+            noms += (noms.empty() ? "" : ", ") + nom;
+        lignes.push_back("Images introuvables = " + noms);
+    }
     return lignes;
 }
 

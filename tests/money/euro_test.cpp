@@ -337,9 +337,8 @@ TEST_F(MoneyTest, PicturesFollowTheLook) {
     const TRecordingCanvas canvas = Vue(seule, MODE_EDITION);
     EXPECT_TRUE(canvas.Of(Op::StretchDraw).empty());
     EXPECT_EQ(Rectangles(canvas, Op::Ellipse), (Rects{{100, 100, 357, 357}}));
-    EXPECT_EQ(seule.AvertissementCadre(), seule.Nom() +
-                                              " : 1 pièce ne tient pas dans le cadre, image C_2E "
-                                              "introuvable");
+    EXPECT_EQ(seule.AvertissementCadre(), seule.Nom() + " : 1 pièce ne tient pas dans le cadre");
+    EXPECT_EQ(Ligne(seule, "Images introuvables"), "C_2E");
 }
 
 // The shuffle restarts from the saved seed: the same after a repaint, a copy and a reload; a
