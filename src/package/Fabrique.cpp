@@ -2,6 +2,9 @@
 
 #include "fraction/FractionCles.h"
 #include "host/Composant.h"
+#include "money/EuroBilletsCles.h"
+#include "money/EuroPiecesCles.h"
+#include "money/MassesCles.h"
 #include "operation/OperationCles.h"
 #include "pictures/BoulierCles.h"
 #include "pictures/CamembertCles.h"
@@ -29,6 +32,12 @@ std::unique_ptr<TComposant> CreerComposant(TCadre* cadre, int index) {
         return std::make_unique<TvlCube>(cadre);
     case 10:
         return std::make_unique<TvlBoulier>(cadre);
+    case 11:
+        return std::make_unique<TvlEuroPieces>(cadre);
+    case 12:
+        return std::make_unique<TvlEuroBillets>(cadre);
+    case 13:
+        return std::make_unique<TvlMasses>(cadre);
     case 16:
         return std::make_unique<TvlSudoku>(cadre);
     default:
@@ -52,6 +61,12 @@ TableCles ClesDuType(int index) {
         return kClesCube;
     case 10:
         return kClesBoulier;
+    case 11:
+        return kClesEuroPieces;
+    case 12:
+        return kClesEuroBillets;
+    case 13:
+        return kClesMasses;
     case 16:
         return kClesSudoku;
     default:
