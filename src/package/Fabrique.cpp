@@ -1,6 +1,9 @@
 #include "package/Fabrique.h"
 
 #include "host/Composant.h"
+#include "money/EuroBilletsCles.h"
+#include "money/EuroPiecesCles.h"
+#include "money/MassesCles.h"
 #include "operation/OperationCles.h"
 #include "pictures/CamembertCles.h"
 #include "pictures/DeCles.h"
@@ -20,6 +23,12 @@ std::unique_ptr<TComposant> CreerComposant(TCadre* cadre, int index) {
         return std::make_unique<TvlMontre>(cadre);
     case 7:
         return std::make_unique<TvlDe>(cadre);
+    case 11:
+        return std::make_unique<TvlEuroPieces>(cadre);
+    case 12:
+        return std::make_unique<TvlEuroBillets>(cadre);
+    case 13:
+        return std::make_unique<TvlMasses>(cadre);
     case 16:
         return std::make_unique<TvlSudoku>(cadre);
     default:
@@ -37,6 +46,12 @@ TableCles ClesDuType(int index) {
         return kClesMontre;
     case 7:
         return kClesDe;
+    case 11:
+        return kClesEuroPieces;
+    case 12:
+        return kClesEuroBillets;
+    case 13:
+        return kClesMasses;
     case 16:
         return kClesSudoku;
     default:

@@ -1,0 +1,52 @@
+// The notes' keys, in index order.
+#pragma once
+
+#include "host/Cle.h"
+#include "money/EuroBillets.h"
+
+namespace CleBillets {
+enum : int {
+    Gauche,
+    Haut,
+    Largeur,
+    Hauteur,
+    Mode,
+    Detachable,
+    IntervalleBillets,
+    NbBillets,
+    SommeBillets,
+    NoirEtBlanc,
+    RectoVerso,
+    ZoomBillets,
+    AligneDroite,
+    ReorganiseBillets,
+    ChoixHasardBillets,
+    Actif,
+};
+} // namespace CleBillets
+
+inline constexpr std::array<Cle, 16> kClesEuroBillets{{
+    CleGeometrie(CleBillets::Gauche, "Gauche"),
+    CleGeometrie(CleBillets::Haut, "Haut"),
+    CleGeometrie(CleBillets::Largeur, "Largeur"),
+    CleGeometrie(CleBillets::Hauteur, "Hauteur"),
+    CleEntier(CleBillets::Mode, "Mode", Champ<&BilletsOptions::Mode>, 0, 2),
+    CleLibre(CleBillets::Detachable, "Detachable"),
+    CleEntier(CleBillets::IntervalleBillets, "IntervalleBillets",
+              Champ<&BilletsOptions::IntervalleBillets>, 0, 100),
+    CleTexte(CleBillets::NbBillets, "NbBillets"),
+    CleTexte(CleBillets::SommeBillets, "SommeBillets"),
+    CleLibre(CleBillets::NoirEtBlanc, "NoirEtBlanc", Champ<&BilletsOptions::NoirEtBlanc>,
+             Ini::Usine),
+    CleLibre(CleBillets::RectoVerso, "RectoVerso", Champ<&BilletsOptions::RectoVerso>, Ini::Usine),
+    CleEntier(CleBillets::ZoomBillets, "ZoomBillets", Champ<&BilletsOptions::ZoomBillets>, 10, 100),
+    CleLibre(CleBillets::AligneDroite, "AligneDroite", Champ<&BilletsOptions::AligneDroite>,
+             Ini::Usine),
+    CleAction(CleBillets::ReorganiseBillets, "ReorganiseBillets"),
+    CleTexteBornee(CleBillets::ChoixHasardBillets, "ChoixHasardBillets", nullptr, 1, 10, Ini::Non),
+    CleLibre(CleBillets::Actif, "Actif"),
+}};
+static_assert(TableConforme(kClesEuroBillets));
+static_assert(TvlEuroBillets::kCleComptes == CleBillets::NbBillets &&
+              TvlEuroBillets::kCleHasard == CleBillets::ChoixHasardBillets &&
+              TvlEuroBillets::kCleReorganise == CleBillets::ReorganiseBillets);

@@ -1,0 +1,51 @@
+// The coins' keys, in index order.
+#pragma once
+
+#include "host/Cle.h"
+#include "money/EuroPieces.h"
+
+namespace ClePieces {
+enum : int {
+    Gauche,
+    Haut,
+    Largeur,
+    Hauteur,
+    Mode,
+    Detachable,
+    NbPieces,
+    Entourer,
+    ZoomPieces,
+    SommePieces,
+    AspectPieces,
+    ChoixHasardPieces,
+    ReorganisePieces,
+    TriPieces,
+    IntervallePieces,
+    Actif,
+};
+} // namespace ClePieces
+
+inline constexpr std::array<Cle, 16> kClesEuroPieces{{
+    CleGeometrie(ClePieces::Gauche, "Gauche"),
+    CleGeometrie(ClePieces::Haut, "Haut"),
+    CleGeometrie(ClePieces::Largeur, "Largeur"),
+    CleGeometrie(ClePieces::Hauteur, "Hauteur"),
+    CleEntier(ClePieces::Mode, "Mode", Champ<&PiecesOptions::Mode>, 0, 2),
+    CleLibre(ClePieces::Detachable, "Detachable"),
+    CleTexte(ClePieces::NbPieces, "NbPieces"),
+    CleLibre(ClePieces::Entourer, "Entourer", Champ<&PiecesOptions::Entourer>, Ini::Usine),
+    CleEntier(ClePieces::ZoomPieces, "ZoomPieces", Champ<&PiecesOptions::ZoomPieces>, 10, 200),
+    CleTexte(ClePieces::SommePieces, "SommePieces"),
+    CleTexteBornee(ClePieces::AspectPieces, "AspectPieces", Champ<&PiecesOptions::AspectPieces>, 0,
+                   2),
+    CleTexteBornee(ClePieces::ChoixHasardPieces, "ChoixHasardPieces", nullptr, 1, 10, Ini::Non),
+    CleAction(ClePieces::ReorganisePieces, "RéorganisePieces"),
+    CleTexteBornee(ClePieces::TriPieces, "TriPièces", Champ<&PiecesOptions::TriPieces>, 0, 2),
+    CleEntier(ClePieces::IntervallePieces, "IntervallePieces",
+              Champ<&PiecesOptions::IntervallePieces>, 0, 100),
+    CleLibre(ClePieces::Actif, "Actif"),
+}};
+static_assert(TableConforme(kClesEuroPieces));
+static_assert(TvlEuroPieces::kCleComptes == ClePieces::NbPieces &&
+              TvlEuroPieces::kCleHasard == ClePieces::ChoixHasardPieces &&
+              TvlEuroPieces::kCleReorganise == ClePieces::ReorganisePieces);

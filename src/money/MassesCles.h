@@ -1,0 +1,49 @@
+// The masses' keys, in index order.
+#pragma once
+
+#include "host/Cle.h"
+#include "money/Masses.h"
+
+namespace CleMasses {
+enum : int {
+    Gauche,
+    Haut,
+    Largeur,
+    Hauteur,
+    Fonte,
+    Mode,
+    Detachable,
+    NbMasses,
+    ZoomMasses,
+    SommeMasses,
+    ChoixHasardMasses,
+    IntervalleMasses,
+    ReorganiseMasses,
+    MontrerTexte,
+    Actif,
+};
+} // namespace CleMasses
+
+inline constexpr std::array<Cle, 15> kClesMasses{{
+    CleGeometrie(CleMasses::Gauche, "Gauche"),
+    CleGeometrie(CleMasses::Haut, "Haut"),
+    CleGeometrie(CleMasses::Largeur, "Largeur"),
+    CleGeometrie(CleMasses::Hauteur, "Hauteur"),
+    CleFonte(CleMasses::Fonte, "Fonte", Champ<&MassesOptions::Police>),
+    CleEntier(CleMasses::Mode, "Mode", Champ<&MassesOptions::Mode>, 0, 2),
+    CleLibre(CleMasses::Detachable, "Detachable"),
+    CleTexte(CleMasses::NbMasses, "NbMasses"),
+    CleEntier(CleMasses::ZoomMasses, "ZoomMasses", Champ<&MassesOptions::ZoomMasses>, 10, 300),
+    CleTexte(CleMasses::SommeMasses, "SommeMasses"),
+    CleTexteBornee(CleMasses::ChoixHasardMasses, "ChoixHasardMasses", nullptr, 1, 10, Ini::Non),
+    CleEntier(CleMasses::IntervalleMasses, "IntervalleMasses",
+              Champ<&MassesOptions::IntervalleMasses>, 0, 100),
+    CleAction(CleMasses::ReorganiseMasses, "ReorganiseMasses"),
+    CleLibre(CleMasses::MontrerTexte, "MontrerTexte", Champ<&MassesOptions::MontrerTexte>,
+             Ini::Usine),
+    CleLibre(CleMasses::Actif, "Actif"),
+}};
+static_assert(TableConforme(kClesMasses));
+static_assert(TvlMasses::kCleComptes == CleMasses::NbMasses &&
+              TvlMasses::kCleHasard == CleMasses::ChoixHasardMasses &&
+              TvlMasses::kCleReorganise == CleMasses::ReorganiseMasses);
