@@ -53,6 +53,8 @@ protected:
         this->ui_->edSomme->setText(somme);
         const std::string total = this->composant().TexteSomme(this->composant().Somme());
         this->ui_->lbTotal->setText(QStringLiteral("Total : ") + QString::fromStdString(total));
+        // Nothing to make in another way.
+        this->ui_->btReorganise->setEnabled(this->composant().Somme() > 0);
     }
 
 private:

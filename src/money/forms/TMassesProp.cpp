@@ -25,6 +25,12 @@ void TMassesProp::RemplirControles() {
     const MassesOptions& bloc = composant().Bloc();
     MontrerCollection(QString::number(composant().Somme()));
     MontrerMode(ui_->btEpreuve, ui_->btCorrige, bloc.Mode);
-    ui_->lbFonte->setText(ToQString(bloc.Police.NomPolice()) + QStringLiteral(" ") +
-                          QString::number(bloc.Police.Taille));
+    // "Andika 14, gras": what the labels are written in.
+    QString police = ToQString(bloc.Police.NomPolice()) + QStringLiteral(" ") +
+                     QString::number(bloc.Police.Taille);
+    if (bloc.Police.Style & fsBold)
+        police += QStringLiteral(", gras");
+    if (bloc.Police.Style & fsItalic)
+        police += QStringLiteral(", italique");
+    ui_->lbFonte->setText(police);
 }
