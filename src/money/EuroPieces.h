@@ -62,6 +62,7 @@ public:
     // fractional part, times n.
     int Alea(int n);
     double GraineBase() const { return graineBase_; }
+    double Graine() const { return graine_; }
 
     // The family's parts.
     static constexpr int kRetrait = 0;
@@ -73,6 +74,7 @@ public:
     static constexpr int kNbImages = 8;
     static constexpr int kAspectInitial = 0;
     static constexpr bool kTransparent = true;
+    static constexpr const char* kArticle = "pièce";
     static constexpr const char* kArticles = "pièces";
     std::span<std::int16_t, 8> ComptesBloc() { return bloc_.NbPieces; }
     int ModeBloc() const { return bloc_.Mode; }

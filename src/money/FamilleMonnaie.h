@@ -6,7 +6,7 @@
 //   static constexpr int kRetrait, kMinimum;          the layout area: size less kRetrait,
 //                                                     nothing drawn below kMinimum
 //   static constexpr int kCleComptes, kCleHasard, kCleReorganise, kEssais;
-//   static constexpr const char* kArticles;           "pièces", "billets", "masses marquées"
+//   static constexpr const char *kArticle, *kArticles; "pièce", "pièces"...
 //   std::span<std::int16_t, D> ComptesBloc();
 //   int ModeBloc() const; int IntervalleBloc() const; bool AligneADroite() const;
 //   vlSize TailleArticle(int index) const;            with the zoom, tenths of a millimetre
@@ -96,7 +96,7 @@ public:
     }
 
     // What the last drawing could not show: items out of the frame, pictures not found.
-    std::string AvertissementCadre() const;
+    std::string AvertissementCadre() const override;
 
     bool DblClk(int, vlPoint) override { return true; }
     // The factory settings; the counts stay.
@@ -155,6 +155,7 @@ private:
 template <class Derived, class Block, std::size_t D>
 void FamilleMonnaie<Derived, Block, D>::RafraichitImages() {
     const int aspect = derived().Aspect();
+    manquantes_.clear();
     std::vector<int> nombres(images_.size(), 0);
     for (std::size_t i = 0; i < D; ++i)
         nombres[std::size_t(derived().ImageDe(int(i)))] += Comptes()[i];
@@ -178,8 +179,11 @@ template <class Derived, class Block, std::size_t D>
 std::string FamilleMonnaie<Derived, Block, D>::AvertissementCadre() const {
     std::string texte;
     if (horsCadre_ > 0)
-        texte = std::to_string(horsCadre_) + " " + Derived::kArticles +
-                (horsCadre_ == 1 ? " ne tient pas" : " ne tiennent pas") + " dans le cadre";
+        texte = horsCadre_ == 1 ? std::string("1 ") + Derived::kArticle + " ne tient pas"
+                                : std::to_string(horsCadre_) + " " + Derived::kArticles +
+                                      " ne tiennent pas";
+    if (horsCadre_ > 0)
+        texte += " dans le cadre";
     for (const std::string& nom : manquantes_)
         texte += (texte.empty() ? "" : ", ") + std::string("image ") + nom + " introuvable";
     return texte.empty() ? texte : this->Nom() + " : " + texte;

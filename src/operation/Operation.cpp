@@ -620,8 +620,8 @@ int TvlOperation::ExercicesHorsCadre() const {
 std::vector<std::string> AvertissementsCadre(const TDocument& document) {
     std::vector<std::string> avertissements;
     for (int i = 0; i < document.NbComposants(); ++i)
-        if (const auto* op = dynamic_cast<const TvlOperation*>(&document.Composant(i)))
-            if (std::string a = op->AvertissementCadre(); !a.empty())
+        if (const auto* c = dynamic_cast<const CommonComponent*>(&document.Composant(i)))
+            if (std::string a = c->AvertissementCadre(); !a.empty())
                 avertissements.push_back(std::move(a));
     return avertissements;
 }

@@ -77,7 +77,7 @@ public:
     // (empty when every exercise was drawn): "Opération1 : 3 exercices ne tiennent pas dans
     // le cadre".
     int ExercicesHorsCadre() const;
-    std::string AvertissementCadre() const;
+    std::string AvertissementCadre() const override;
 
     const OperOptions& Reglages() const { return opts_; }
     const ListeOperations& Operations() const { return operations_; }
