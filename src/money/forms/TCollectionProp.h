@@ -2,7 +2,7 @@
 // denomination (0 to 10) whose every change sends the whole list, the sum to decompose, draws of
 // at most 1, 2, 5 or 10 of each, and another way to make the same sum. After each of those the
 // window shows the counts and the total again. The forms name these controls alike: gbNombres
-// (filled here), edSomme, lbTotal, bt1, bt2, bt5, bt10 and btReorganise.
+// with its grid glNombres (filled here), edSomme, lbTotal, bt1, bt2, bt5, bt10 and btReorganise.
 #pragma once
 
 #include "host/forms/KindPropForm.h"
@@ -32,7 +32,7 @@ protected:
     // Builds the count rows, one a denomination with its caption, and ties the buttons; called
     // by the window once its own controls are tied.
     void LieCollection(const std::vector<QString>& libelles) {
-        auto* grille = static_cast<QGridLayout*>(this->ui_->gbNombres->layout());
+        QGridLayout* grille = this->ui_->glNombres;
         for (std::size_t i = 0; i < libelles.size(); ++i)
             ajouteCompte(grille, int(i), libelles[i]);
         const std::array<QPushButton*, 4> tirages{this->ui_->bt1, this->ui_->bt2, this->ui_->bt5,
