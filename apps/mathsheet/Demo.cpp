@@ -175,47 +175,45 @@ NombreOperations = 3
 Operandes = 1234;56 | 3,6;1,2 | 47;8
 GenererCalcul = 1
 
-[Page]
-Format = A4
-Marges = 1,5
-Carreau = 0,5
-
 # 3,45 € en pièces mélangées et entourées, à compter.
 [Euro pièces]
-Gauche = 0
-Haut = 0
 Largeur = 18
-Hauteur = 4
+Hauteur = 3
+Gauche = 0
+Haut = 16
 SommePieces = 3,45
 TriPièces = 2
 Entourer = 1
 
 # 85 € en billets, les rangées contre le bord droit.
 [Euro billets]
-Gauche = 0
-Haut = 5
 Largeur = 18
-Hauteur = 6,5
-ZoomBillets = 60
+Hauteur = 2,8
+Gauche = 0
+Haut = 19,2
+ZoomBillets = 40
 SommeBillets = 85
 AligneDroite = 1
 
 # 1888 g en masses marquées, avec leurs étiquettes.
 [Masses marquées]
+Largeur = 13,5
+Hauteur = 4,5
 Gauche = 0
-Haut = 12
-Largeur = 18
-Hauteur = 8
+Haut = 22,2
+ZoomMasses = 65
+IntervalleMasses = 2
+Fonte = Andika,9,0,normal
 SommeMasses = 1888
-MontrerTexte = 1
 
 # Des pièces que seul le corrigé montre : l'épreuve n'en garde que les contours.
 [Euro pièces]
-Gauche = 0
-Haut = 21
-Largeur = 18
-Hauteur = 4
-SommePieces = 1,88
+Largeur = 4
+Hauteur = 4,5
+Gauche = 14
+Haut = 22,2
+ZoomPieces = 50
+SommePieces = 0,88
 Mode = 2
 
 # (each kind adds its example above this line)
