@@ -84,7 +84,8 @@ private:
         comptes_.push_back(edit);
     }
 
-    // Every count, as the count key reads them: "1,0,2,...".
+    // Every count, as the count key reads them: "1,0,2,...". A count above 10 still goes, so
+    // that the component refuses it with its message.
     void envoieComptes() {
         std::vector<std::int16_t> comptes;
         for (const TCardinalEdit* edit : comptes_)
