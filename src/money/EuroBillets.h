@@ -62,7 +62,6 @@ public:
     static constexpr int kEssais = 1;
     static constexpr int kNbImages = 7;
     static constexpr int kAspectInitial = 1; // colour, recto
-    static constexpr bool kTransparent = false;
     static constexpr const char* kArticle = "billet";
     static constexpr const char* kArticles = "billets";
     std::span<std::int16_t, 7> ComptesBloc() { return bloc_.NbBillets; }

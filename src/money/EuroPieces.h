@@ -73,7 +73,6 @@ public:
     static constexpr int kEssais = 1;
     static constexpr int kNbImages = 8;
     static constexpr int kAspectInitial = 0;
-    static constexpr bool kTransparent = true;
     static constexpr const char* kArticle = "pièce";
     static constexpr const char* kArticles = "pièces";
     std::span<std::int16_t, 8> ComptesBloc() { return bloc_.NbPieces; }

@@ -14,7 +14,6 @@
 //   static constexpr int kNbImages, kAspectInitial;  picture slots, the look loaded at first
 //   int ImageDe(int index) const; std::string NomImage(int slot) const;
 //   int Aspect() const;                               the look the pictures are loaded for
-//   static constexpr bool kTransparent;
 //   std::string TexteSomme(int somme) const;
 //   void DessineArticles(TCanvas&, const std::vector<Article>&, const std::vector<vlRect>&, bool
 //   cache);
@@ -166,11 +165,10 @@ void FamilleMonnaie<Derived, Block, D>::RafraichitImages() {
         if (nombres[slot] == 0 || !image.Empty())
             continue;
         const std::string nom = derived().NomImage(int(slot));
-        if (!ChargeBitmap(image, "money/" + nom)) {
+        // The pictures carry their own alpha: no colour is keyed out, which would also take
+        // away black line work of the transparent corner's colour.
+        if (!ChargeBitmap(image, "money/" + nom))
             manquantes_.insert(nom);
-            continue;
-        }
-        image.Transparent = Derived::kTransparent;
     }
     aspectCharge_ = aspect;
 }
@@ -179,9 +177,9 @@ template <class Derived, class Block, std::size_t D>
 std::string FamilleMonnaie<Derived, Block, D>::AvertissementCadre() const {
     std::string texte;
     if (horsCadre_ > 0)
-        texte = horsCadre_ == 1 ? std::string("1 ") + Derived::kArticle + " ne tient pas"
-                                : std::to_string(horsCadre_) + " " + Derived::kArticles +
-                                      " ne tiennent pas";
+        texte = horsCadre_ == 1
+                    ? std::string("1 ") + Derived::kArticle + " ne tient pas"
+                    : std::to_string(horsCadre_) + " " + Derived::kArticles + " ne tiennent pas";
     if (horsCadre_ > 0)
         texte += " dans le cadre";
     for (const std::string& nom : manquantes_)

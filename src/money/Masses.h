@@ -66,7 +66,6 @@ public:
     static constexpr int kEssais = 5;
     static constexpr int kNbImages = 4;
     static constexpr int kAspectInitial = 0;
-    static constexpr bool kTransparent = true;
     static constexpr const char* kArticle = "masse marquée";
     static constexpr const char* kArticles = "masses marquées";
     std::span<std::int16_t, 10> ComptesBloc() { return bloc_.NbMasses; }

@@ -67,13 +67,6 @@ protected:
             r.push_back(call.args);
         return r;
     }
-    // The counts as the component lists them.
-    static std::string Comptes(const TComposant& c) {
-        for (const std::string& ligne : c.Description())
-            if (ligne.starts_with("Nb"))
-                return ligne.substr(ligne.find("= ") + 2);
-        return {};
-    }
     static std::vector<int> Liste(const std::string& comptes) {
         std::vector<int> n;
         for (std::size_t debut = 0; debut <= comptes.size();) {
@@ -83,10 +76,11 @@ protected:
         }
         return n;
     }
-    static std::string Ligne(const TComposant& c, const std::string& cle) {
+    // A setting as the component lists it; the counts by default.
+    static std::string Ligne(const TComposant& c, const std::string& cle = "Nb") {
         for (const std::string& ligne : c.Description())
-            if (ligne.starts_with(cle + " = "))
-                return ligne.substr(cle.size() + 3);
+            if (ligne.starts_with(cle))
+                return ligne.substr(ligne.find("= ") + 2);
         return {};
     }
 
@@ -98,7 +92,7 @@ TEST_F(MoneyTest, SumsCountsAndDrawsTakeOrRefuseWithTheirMessage) {
     struct Case {
         std::string type, depart, reglage;
         bool pris;
-        std::string message, comptes, cle = "";
+        std::string message, comptes, cle = "Nb";
     };
     const std::string sommePieces = "La somme doit être comprise entre 0 et 38,80 €";
     const std::string hasard = "Le nombre maximal de pièces de chaque sorte doit être compris "
@@ -145,7 +139,7 @@ TEST_F(MoneyTest, SumsCountsAndDrawsTakeOrRefuseWithTheirMessage) {
             c.ChangeOption(cas.reglage.substr(egal + 1), cas.reglage.substr(0, egal), message),
             cas.pris);
         EXPECT_EQ(message, cas.message);
-        EXPECT_EQ(cas.cle.empty() ? Comptes(c) : Ligne(c, cas.cle), cas.comptes);
+        EXPECT_EQ(Ligne(c, cas.cle), cas.comptes);
     }
 }
 
@@ -179,10 +173,10 @@ TEST_F(MoneyTest, RearrangementKeepsTheSumOrChangesNothing) {
         for (int essai = 0; essai < 3000; ++essai) {
             std::string message;
             ASSERT_FALSE(c.ChangeOption(std::to_string(1 + essai % 10), f.hasard, message));
-            const std::string avant = Comptes(c);
+            const std::string avant = Ligne(c);
             ASSERT_LE(std::ranges::max(Liste(avant)), 1 + essai % 10) << avant << message;
             EXPECT_FALSE(c.ChangeOption("", f.reorganise, message));
-            const std::string apres = Comptes(c);
+            const std::string apres = Ligne(c);
             ASSERT_EQ(somme(apres, f.valeurs), somme(avant, f.valeurs)) << avant << " -> " << apres;
             changees += apres != avant;
             ASSERT_EQ(message, "");
@@ -196,11 +190,11 @@ TEST_F(MoneyTest, RearrangementKeepsTheSumOrChangesNothing) {
     for (int essai = 0; essai < 200; ++essai) {
         Regle(p, {"SommePieces=0,03"});
         p.ChangeOption("", "RéorganisePieces", message);
-        vues.insert(Comptes(p));
+        vues.insert(Ligne(p));
         Regle(p, {"SommePieces=0,10"});
         p.ChangeOption("", "RéorganisePieces", message);
-        EXPECT_EQ(Liste(Comptes(p)).at(3), 0) << Comptes(p);
-        EXPECT_EQ(somme(Comptes(p), familles[0].valeurs), 10);
+        EXPECT_EQ(Liste(Ligne(p)).at(3), 0) << Ligne(p);
+        EXPECT_EQ(somme(Ligne(p), familles[0].valeurs), 10);
     }
     EXPECT_EQ(vues, (std::set<std::string>{"3,0,0,0,0,0,0,0", "1,1,0,0,0,0,0,0"}));
 }
@@ -266,6 +260,11 @@ TEST_F(MoneyTest, ItemsAreLaidOutInRows) {
         TComposant& c = Nouveau<TComposant>(cas.type, cas.reglages);
         EXPECT_EQ(Rectangles(Vue(c, MODE_EDITION), Op::StretchDraw), cas.attendus);
     }
+    // A new note's frame is its note, as drawn.
+    TComposant& billet = Nouveau<TComposant>("Euro billets");
+    const vlRect r = billet.Rect;
+    EXPECT_EQ(Rectangles(Vue(billet, 0), Op::StretchDraw),
+              (Rects{{r.left, r.top, r.right, r.bottom}}));
 }
 
 // Mode 1 keeps the pictures out of the corrected version, 2 out of the test version, as the
@@ -379,7 +378,7 @@ TEST_F(MoneyTest, RecordsAndPreferences) {
         return lu;
     };
     const TvlEuroPieces& ancien = relu(v1, true);
-    EXPECT_EQ(Comptes(ancien), "3,0,10,0,0,0,0,1");
+    EXPECT_EQ(Ligne(ancien), "3,0,10,0,0,0,0,1");
     std::string reglages;
     for (const char* cle :
          {"ZoomPieces", "Mode", "AspectPieces", "TriPièces", "IntervallePieces", "Entourer"})
