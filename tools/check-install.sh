@@ -10,7 +10,8 @@ data="$prefix/share/vorlane_math"
 fail() { echo "check-install: $*" >&2; exit 1; }
 
 cmake --install "$build" --prefix "$prefix" >/dev/null
-for f in bin/mathsheet share/vorlane_math/Sudoku17.dat share/vorlane_math/palette/BM_DE.png; do
+for f in bin/mathsheet share/vorlane_math/Sudoku17.dat share/vorlane_math/palette/BM_DE.png \
+    share/vorlane_math/money/C_2E.png share/vorlane_math/money/NV_500.png; do
   [ -f "$prefix/$f" ] || fail "$f is not installed"
 done
 

@@ -7,6 +7,12 @@
 #include "host/Services.h"
 #include "host/forms/PropDock.h"
 #include "host/forms/QtUserInterface.h"
+#include "money/EuroBillets.h"
+#include "money/EuroPieces.h"
+#include "money/Masses.h"
+#include "money/forms/TEuroBilletsProp.h"
+#include "money/forms/TEuroPiecesProp.h"
+#include "money/forms/TMassesProp.h"
 #include "operation/ChoixOp2Modele.h"
 #include "operation/CogitoModele.h"
 #include "operation/Operation.h"
@@ -88,5 +94,14 @@ void RegisterForms(TQtUserInterface& ui, TPropDockWidget& dock) {
     });
     dock.RegisterPropForm("SudokuProp", [](TComposant& c, QWidget* parent) {
         return new TSudokuProp(dynamic_cast<TvlSudoku&>(c), parent);
+    });
+    dock.RegisterPropForm("EuroPiecesProp", [](TComposant& c, QWidget* parent) {
+        return new TEuroPiecesProp(dynamic_cast<TvlEuroPieces&>(c), parent);
+    });
+    dock.RegisterPropForm("EuroBilletsProp", [](TComposant& c, QWidget* parent) {
+        return new TEuroBilletsProp(dynamic_cast<TvlEuroBillets&>(c), parent);
+    });
+    dock.RegisterPropForm("MassesProp", [](TComposant& c, QWidget* parent) {
+        return new TMassesProp(dynamic_cast<TvlMasses&>(c), parent);
     });
 }

@@ -41,6 +41,9 @@ const Fenetre kFenetres[] = {
     {9, "Cube décimal", "CubeProp"},
     {10, "Boulier", "BoulierProp"},
     {16, "Sudoku", "SudokuProp", CleSudoku::Affichage, CleSudoku::Affichage},
+    {11, "Euro pièces", "EuroPiecesProp"},
+    {12, "Euro billets", "EuroBilletsProp"},
+    {13, "Masses marquées", "MassesProp"},
 };
 
 // What a user can change in each control of a window, as text.
@@ -203,12 +206,13 @@ TEST_P(PropWindows, EveryControlTiedToAKeyShowsItsFieldAndSendsItsChanges) {
         }
     }
     // A colour given to a clear background makes it solid, and the style list shows it.
-    auto* style = Ctl<TBrushStyleCombo>(*fenetre, "cbBrushStyle");
-    MontrePage(style);
-    style->setCurrentIndex(bsClear);
-    ui_.colorAnswers = {0x00FFFF};
-    Ctl<TColorButton>(*fenetre, "btCoulBrosse")->click();
-    EXPECT_EQ(style->currentIndex(), bsSolid);
+    if (auto* style = fenetre->findChild<TBrushStyleCombo*>("cbBrushStyle")) {
+        MontrePage(style);
+        style->setCurrentIndex(bsClear);
+        ui_.colorAnswers = {0x00FFFF};
+        Ctl<TColorButton>(*fenetre, "btCoulBrosse")->click();
+        EXPECT_EQ(style->currentIndex(), bsSolid);
+    }
     // The dock keeps the window for the next component of the kind.
     dock_.Montre(&Nouveau<TComposant>(GetParam().type));
     EXPECT_EQ(dock_.Courante(), fenetre);
