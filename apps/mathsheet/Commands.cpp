@@ -7,12 +7,11 @@
 #include "SheetBuilder.h"
 #include "SudokuCommands.h"
 
-#include "fraction/Fraction.h"
+#include "common/CommonComponent.h"
 #include "host/Catalogue.h"
 #include "host/Composant.h"
 #include "host/Document.h"
 #include "host/Services.h"
-#include "operation/Operation.h"
 #include "package/Paquet.h"
 #include "platform/Paths.h"
 #include "platform/Random.h"
@@ -302,9 +301,6 @@ private:
     // it; the build still succeeds.
     void avertit(const TDocument& document) {
         for (const std::string& avertissement : AvertissementsCadre(document))
-            if (avertis_.insert(avertissement).second)
-                err_ << "mathsheet : avertissement : " << avertissement << "\n";
-        for (const std::string& avertissement : AvertissementsFraction(document))
             if (avertis_.insert(avertissement).second)
                 err_ << "mathsheet : avertissement : " << avertissement << "\n";
     }

@@ -1,10 +1,9 @@
 #include "PageView.h"
 
 #include "EditorSession.h"
-#include "fraction/Fraction.h"
+#include "common/CommonComponent.h"
 #include "host/Planche.h"
 #include "host/Services.h"
-#include "operation/Operation.h"
 #include "platform/RecordingCanvas.h"
 #include "platform/qt/QtCanvas.h"
 
@@ -119,9 +118,7 @@ void PageView::paintEvent(QPaintEvent*) {
             continue;
         DessineComposant(document.Composant(i), canvas, session_.Mode(), &page, false);
     }
-    std::vector<std::string> avertissements = AvertissementsCadre(document);
-    for (std::string& a : AvertissementsFraction(document))
-        avertissements.push_back(std::move(a));
+    const std::vector<std::string> avertissements = AvertissementsCadre(document);
     QStringList lignes;
     for (const std::string& a : avertissements)
         lignes << QString::fromStdString(a);

@@ -1,6 +1,7 @@
 #include "common/CommonComponent.h"
 
 #include "host/Conversions.h"
+#include "host/Document.h"
 #include "host/Services.h"
 #include "host/Stream.h"
 #include "platform/IniFile.h"
@@ -357,4 +358,13 @@ bool CommonComponent::LitEntier(const std::string& valeur, IntField champ, std::
 
 int CommonComponent::EntierLibre(const std::string& valeur) {
     return int(std::strtol(valeur.c_str(), nullptr, 10));
+}
+
+std::vector<std::string> AvertissementsCadre(const TDocument& document) {
+    std::vector<std::string> avertissements;
+    for (int i = 0; i < document.NbComposants(); ++i)
+        if (const auto* c = dynamic_cast<const CommonComponent*>(&document.Composant(i)))
+            if (std::string a = c->AvertissementCadre(); !a.empty())
+                avertissements.push_back(std::move(a));
+    return avertissements;
 }

@@ -145,3 +145,8 @@ private:
 
 // The brush colour rule of the class library: giving a colour to a clear brush makes it solid.
 void ColoreBrosse(TBrush& brosse, TColor couleur);
+
+// The frame warnings of the document's components after a drawing, one a component that could
+// not show all of itself.
+class TDocument;
+std::vector<std::string> AvertissementsCadre(const TDocument& document);

@@ -262,15 +262,6 @@ std::string TvlFraction::AvertissementCadre() const {
            (horsCadre_ == 1 ? " ligne ne tient pas" : " lignes ne tiennent pas") + " dans le cadre";
 }
 
-std::vector<std::string> AvertissementsFraction(const TDocument& document) {
-    std::vector<std::string> avertissements;
-    for (int i = 0; i < document.NbComposants(); ++i)
-        if (const auto* f = dynamic_cast<const TvlFraction*>(&document.Composant(i)))
-            if (std::string a = f->AvertissementCadre(); !a.empty())
-                avertissements.push_back(std::move(a));
-    return avertissements;
-}
-
 // ---- description ----
 
 std::vector<std::string> TvlFraction::Description() const {

@@ -94,7 +94,7 @@ public:
 
     // The lines the last drawing had no room for, and the warning that says so.
     int LignesHorsCadre() const { return horsCadre_; }
-    std::string AvertissementCadre() const;
+    std::string AvertissementCadre() const override;
 
 protected:
     std::optional<bool> ChangeOptionPropre(int index, const std::string& valeur,
@@ -111,6 +111,3 @@ private:
     std::array<std::string, LIGNES> lignes_{};
     int horsCadre_ = 0;
 };
-
-// The frame warnings of the document's fraction components after a drawing.
-std::vector<std::string> AvertissementsFraction(const TDocument& document);

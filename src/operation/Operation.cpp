@@ -617,15 +617,6 @@ int TvlOperation::ExercicesHorsCadre() const {
     return std::accumulate(horsCadre_.begin(), horsCadre_.end(), 0);
 }
 
-std::vector<std::string> AvertissementsCadre(const TDocument& document) {
-    std::vector<std::string> avertissements;
-    for (int i = 0; i < document.NbComposants(); ++i)
-        if (const auto* c = dynamic_cast<const CommonComponent*>(&document.Composant(i)))
-            if (std::string a = c->AvertissementCadre(); !a.empty())
-                avertissements.push_back(std::move(a));
-    return avertissements;
-}
-
 std::string TvlOperation::AvertissementCadre() const {
     const int n = ExercicesHorsCadre();
     if (n == 0)

@@ -121,6 +121,3 @@ private:
     // Per receiver (or the own frame), the exercises its last layout had no room for.
     std::vector<int> horsCadre_;
 };
-
-// The frame warnings of the document's operations after a drawing, one a component.
-std::vector<std::string> AvertissementsCadre(const TDocument& document);

@@ -77,10 +77,11 @@ TEST_F(Mathsheet, ASeedRebuildsTheSameFiles) {
 TEST_F(Mathsheet, UsageSheetAndFileErrors) {
     const std::string notADocument = write("n.vld", "bonjour");
     const std::string sheet = write("f.txt", "[Page]\nFormat = A4\nCarreau = beaucoup\n");
-    // The demo's document with one byte flipped: its first record's left edge far off the page.
+    // The demo's document with one byte flipped: its first record's left edge far off the page
+    // (the top byte of that edge lies 25 bytes before the record's name, "Tableau").
     RunInProcess({"demo", "-o", path("d.pdf"), "--save", path("d.vld"), "--seed", "1"});
     std::string flipped = read(path("d.vld"));
-    flipped.at(198) = char(0x80);
+    flipped.at(flipped.find("Tableau") - 25) = char(0x80);
     const std::string damaged = write("damaged.vld", flipped);
     const std::string skippedRecord = "mathsheet : " + damaged +
                                       " : ignoré : composant 1 (Grille) : « Rectangle.Gauche » "
