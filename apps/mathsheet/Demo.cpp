@@ -245,7 +245,7 @@ Carreau = 0,5
 
 # 3,45 € en pièces mélangées et entourées, à compter.
 [Euro pièces]
-Largeur = 18
+Largeur = 13
 Hauteur = 3
 Gauche = 0
 Haut = 0
@@ -253,36 +253,36 @@ SommePieces = 3,45
 TriPièces = 2
 Entourer = 1
 
+# Des pièces que seul le corrigé montre : l'épreuve n'en garde que les contours.
+[Euro pièces]
+Largeur = 4
+Hauteur = 4
+Gauche = 14
+Haut = 0
+ZoomPieces = 50
+SommePieces = 0,88
+Mode = 2
+
 # 85 € en billets, les rangées contre le bord droit.
 [Euro billets]
 Largeur = 18
-Hauteur = 2,8
+Hauteur = 8
 Gauche = 0
-Haut = 3,2
-ZoomBillets = 40
+Haut = 4,5
+ZoomBillets = 70
 SommeBillets = 85
 AligneDroite = 1
 
 # 1888 g en masses marquées, avec leurs étiquettes.
 [Masses marquées]
-Largeur = 13,5
-Hauteur = 4,5
+Largeur = 18
+Hauteur = 6,5
 Gauche = 0
-Haut = 6,2
-ZoomMasses = 65
+Haut = 13
+ZoomMasses = 85
 IntervalleMasses = 2
 Fonte = Andika,9,0,normal
 SommeMasses = 1888
-
-# Des pièces que seul le corrigé montre : l'épreuve n'en garde que les contours.
-[Euro pièces]
-Largeur = 4
-Hauteur = 4,5
-Gauche = 14
-Haut = 6,2
-ZoomPieces = 50
-SommePieces = 0,88
-Mode = 2
 
 # (each kind adds its example above this line)
 )";
