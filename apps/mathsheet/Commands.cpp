@@ -281,6 +281,11 @@ private:
                     err_ << "mathsheet : " << error << "\n";
                     return EXIT_IO;
                 }
+                // A component that could not be drawn spoils the sheet: nothing is written.
+                if (const std::string faute = DrawingError(sheet, document); !faute.empty()) {
+                    err_ << faute << "\n";
+                    return EXIT_BAD_INPUT;
+                }
             }
             avertit(document);
         }
@@ -342,6 +347,14 @@ private:
             if (!output.AddDocument(document, mode, error)) {
                 err_ << "mathsheet : " << error << "\n";
                 return EXIT_IO;
+            }
+            for (int i = 0; i < document.NbComposants(); ++i) {
+                const TComposant& c = document.Composant(i);
+                if (c.ErreurDessin().empty())
+                    continue;
+                err_ << "mathsheet : " << a.positional.front() << " : " << Citation(c.Nom())
+                     << " : " << c.ErreurDessin() << "\n";
+                return EXIT_BAD_INPUT;
             }
         }
         avertit(document);

@@ -225,3 +225,18 @@ bool BuildDocument(const Sheet& sheet, TDocument& document, std::string& error,
     const TScopedUi scoped(ui);
     return Builder(sheet, document).run(error);
 }
+
+std::string DrawingError(const Sheet& sheet, const TDocument& document) {
+    int index = 0;
+    for (const SheetSection& section : sheet.sections) {
+        if (section.name == "Page")
+            continue;
+        if (index >= document.NbComposants())
+            break;
+        const TComposant& composant = document.Composant(index++);
+        if (!composant.ErreurDessin().empty())
+            return SheetError(sheet.fileName, section.line,
+                              Citation(composant.Nom()) + " : " + composant.ErreurDessin());
+    }
+    return {};
+}

@@ -17,3 +17,8 @@ using BuildProgress = std::function<void(int done, int total)>;
 // A key answered false without a message is a command (it has run) and the build goes on.
 bool BuildDocument(const Sheet& sheet, TDocument& document, std::string& error,
                    const BuildProgress& progress = {});
+
+// The first component of a document built from `sheet` whose last drawing stopped short, as
+// "FILE:LINE: « Nom » : reason" with the line of the section that made it; empty when every
+// drawing was whole. Components are made one per section, in the order of the sections.
+std::string DrawingError(const Sheet& sheet, const TDocument& document);

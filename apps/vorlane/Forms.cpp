@@ -13,10 +13,14 @@
 #include "package/forms/TOperationConfig.h"
 #include "pictures/Camembert.h"
 #include "pictures/De.h"
+#include "pictures/Eprouvette.h"
 #include "pictures/Montre.h"
+#include "pictures/Thermometre.h"
 #include "pictures/forms/TCamembertProp.h"
 #include "pictures/forms/TDeProp.h"
+#include "pictures/forms/TEprouvetteProp.h"
 #include "pictures/forms/TMontreProp.h"
+#include "pictures/forms/TThermometreProp.h"
 #include "sudoku/Sudoku.h"
 #include "sudoku/SudokuDiaGenere.h"
 #include "sudoku/SudokuDiaImages.h"
@@ -53,6 +57,12 @@ void RegisterForms(TQtUserInterface& ui, TPropDockWidget& dock) {
     });
     dock.RegisterPropForm("MontreProp", [](TComposant& c, QWidget* parent) {
         return new TMontreProp(dynamic_cast<TvlMontre&>(c), parent);
+    });
+    dock.RegisterPropForm("ThermometreProp", [](TComposant& c, QWidget* parent) {
+        return new TThermometreProp(dynamic_cast<TvlThermometre&>(c), parent);
+    });
+    dock.RegisterPropForm("EprouvetteProp", [](TComposant& c, QWidget* parent) {
+        return new TEprouvetteProp(dynamic_cast<TvlEprouvette&>(c), parent);
     });
     ui.RegisterForm(SudokuDiaGenereModele::NomFiche, &TSudokuDiaGenere::Cree, [] {
         const std::string base = PathDonnees() + "Sudoku17.dat";

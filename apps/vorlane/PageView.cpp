@@ -116,9 +116,7 @@ void PageView::paintEvent(QPaintEvent*) {
     for (int i = 0; i < document.NbComposants(); ++i) {
         if (document.PageDe(i) != session_.Page())
             continue;
-        const int level = canvas.SaveDC();
-        document.Composant(i).Dessine(canvas, session_.Mode(), &page);
-        canvas.RestoreDC(level);
+        DessineComposant(document.Composant(i), canvas, session_.Mode(), &page, false);
     }
     const std::vector<std::string> avertissements = AvertissementsCadre(document);
     QStringList lignes;

@@ -1,6 +1,8 @@
 #include "host/Cle.h"
 
 std::string DecritCle(const Cle& cle) {
+    if (!cle.valeurs.empty())
+        return std::string(cle.valeurs);
     switch (cle.lecture) {
     case Lecture::Geometrie:
         return "centimètres";

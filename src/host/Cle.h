@@ -58,6 +58,8 @@ struct Cle {
     Refait refait = Refait::Rien;
     Ini ini = Ini::Non;
     int defaut = 0;
+    // What the key takes, in words, for a key the kind reads itself (empty: said by `lecture`).
+    std::string_view valeurs = {};
 };
 
 using TableCles = std::span<const Cle>;
@@ -106,6 +108,12 @@ constexpr Cle CleLibre(int index, std::string_view nom, AccesChamp champ = nullp
 }
 constexpr Cle CleTexte(int index, std::string_view nom) {
     return {index, nom, Lecture::Texte};
+}
+// A value the kind reads itself (a range bounded by another setting, a clamped code, a decimal
+// quantity), kept in a field that a file must hold within [min, max].
+constexpr Cle CleLue(int index, std::string_view nom, AccesChamp champ, int min, int max,
+                     std::string_view valeurs, Ini ini = Ini::Usine) {
+    return {index, nom, Lecture::Texte, min, max, champ, Refait::Rien, ini, 0, valeurs};
 }
 constexpr Cle CleAction(int index, std::string_view nom) {
     return {index, nom, Lecture::Action};

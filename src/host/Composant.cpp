@@ -552,3 +552,15 @@ std::optional<bool> TComposant::ChangeGeometrie(const std::string& valeur, const
     ChangeCoords(nouveau);
     return true;
 }
+
+void DessineComposant(TComposant& composant, TCanvas& canvas, int mode, TPlanche* planche,
+                      bool impression) {
+    const int niveau = canvas.SaveDC();
+    if (impression)
+        composant.Imprime(canvas, mode, planche);
+    else
+        composant.Dessine(canvas, mode, planche);
+    canvas.RestoreDC(niveau);
+    if (!composant.ErreurDessin().empty())
+        composant.AfficheTexteSysteme(canvas, composant.Rect.Normalise(), composant.ErreurDessin());
+}

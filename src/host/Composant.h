@@ -10,6 +10,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 class TCadre;
@@ -202,6 +203,10 @@ public:
     void RestaureDefaut() override;
     vlSize TailleCreation() const override;
 
+    // Why the last drawing stopped short ("Pas de place pour le dessin"), empty when it was
+    // whole. The host writes it in the frame; the sheet builder refuses the sheet.
+    const std::string& ErreurDessin() const { return erreurDessin_; }
+
     // Settings and exercise content as text lines ("clé = valeur", then the exercise), for
     // people checking a document. The host's default gives the geometry.
     virtual std::vector<std::string> Description() const;
@@ -235,9 +240,12 @@ protected:
                                         std::string& message);
     // The frame's rectangle, or the page when there is no frame.
     vlRect RectangleCadre() const;
+    // Records why the drawing stopped short; an empty text says it was whole.
+    void SignaleErreurDessin(std::string message) { erreurDessin_ = std::move(message); }
 
 private:
     std::string nom_;
+    std::string erreurDessin_;
     std::uint64_t id_ = 0;
     bool actif_ = true;
     std::vector<vlRect> poignees_;
@@ -247,3 +255,8 @@ private:
     vlRect rectDepart_;
     vlRect rectMotif_;
 };
+
+// Draws a component as the host does, in a device context of its own (Imprime with
+// `impression`); a drawing that stopped short leaves its reason written in the frame.
+void DessineComposant(TComposant& composant, TCanvas& canvas, int mode, TPlanche* planche,
+                      bool impression);

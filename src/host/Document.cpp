@@ -239,12 +239,7 @@ void TDocument::DessinePage(TCanvas& canvas, int page, int mode, bool impression
     for (const Entree& e : composants_) {
         if (e.page != page)
             continue;
-        const int own = canvas.SaveDC();
-        if (impression)
-            e.composant->Imprime(canvas, mode, &planche);
-        else
-            e.composant->Dessine(canvas, mode, &planche);
-        canvas.RestoreDC(own);
+        DessineComposant(*e.composant, canvas, mode, &planche, impression);
     }
     canvas.RestoreDC(level);
 }

@@ -4,7 +4,9 @@
 #include "operation/OperationCles.h"
 #include "pictures/CamembertCles.h"
 #include "pictures/DeCles.h"
+#include "pictures/EprouvetteCles.h"
 #include "pictures/MontreCles.h"
+#include "pictures/ThermometreCles.h"
 #include "sudoku/SudokuCles.h"
 
 // Each kind adds its header here and its two cases below.
@@ -20,6 +22,10 @@ std::unique_ptr<TComposant> CreerComposant(TCadre* cadre, int index) {
         return std::make_unique<TvlMontre>(cadre);
     case 7:
         return std::make_unique<TvlDe>(cadre);
+    case 8:
+        return std::make_unique<TvlEprouvette>(cadre);
+    case 15:
+        return std::make_unique<TvlThermometre>(cadre);
     case 16:
         return std::make_unique<TvlSudoku>(cadre);
     default:
@@ -37,6 +43,10 @@ TableCles ClesDuType(int index) {
         return kClesMontre;
     case 7:
         return kClesDe;
+    case 8:
+        return kClesEprouvette;
+    case 15:
+        return kClesThermometre;
     case 16:
         return kClesSudoku;
     default:
