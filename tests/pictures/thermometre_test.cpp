@@ -1,0 +1,180 @@
+#include "pictures/Thermometre.h"
+
+#include "PictureTest.h"
+#include "platform/IniFile.h"
+#include "platform/Random.h"
+
+#include <algorithm>
+
+namespace {
+
+using Op = TDrawCall::Op;
+
+// Ticks and numbers of one side of the tube, in drawing order.
+struct Cote {
+    std::vector<int> nombres;
+    int moyennes = 0;
+};
+
+class ThermometreTest : public PictureTest {
+protected:
+    ThermometreTest() { SeedRandom(20); }
+
+    // A 5 x 10 cm thermometer at the margin origin, without unit labels or medium numbers.
+    TvlThermometre& Thermo(const std::vector<std::string>& reglages = {}) {
+        TvlThermometre& t = Nouveau<TvlThermometre>(
+            "Thermomètre", {"AfficherUnites=0", "LibelleMoyennes=0", "TemperatureMaximum=5000"});
+        Regle(t, {"TemperatureMinimum=-300"});
+        for (const std::string& r : reglages)
+            Regle(t, {r});
+        return t;
+    }
+
+    // The tube's axis: the bulb's centre.
+    static int Axe(const TRecordingCanvas& c) {
+        const TDrawCall bulbe = c.Of(Op::Ellipse).at(0);
+        return (bulbe.args[0] + bulbe.args[2]) / 2;
+    }
+
+    static Cote Lit(const TRecordingCanvas& c, bool gauche) {
+        Cote cote;
+        const int axe = Axe(c);
+        for (const TDrawCall& t : c.Of(Op::TextOut))
+            if ((t.args[0] < axe) == gauche)
+                cote.nombres.push_back(std::stoi(t.text));
+        for (const TDrawCall& l : c.Of(Op::Line))
+            if (l.args[1] == l.args[3] && std::abs(l.args[2] - l.args[0]) == 50 &&
+                (l.args[2] < axe) == gauche)
+                ++cote.moyennes;
+        return cote;
+    }
+
+    // The y of the 25-long tick of value v on the left scale (ticks run from its bottom end).
+    static int YPetite(const TRecordingCanvas& c, int bas, int v) {
+        std::vector<int> ys;
+        for (const TDrawCall& l : c.Of(Op::Line))
+            if (l.args[1] == l.args[3] && l.args[2] - l.args[0] == -25)
+                ys.push_back(l.args[1]);
+        std::sort(ys.rbegin(), ys.rend());
+        return ys.at(std::size_t(v - bas));
+    }
+};
+
+std::vector<int> De(int premier, int dernier) {
+    std::vector<int> v;
+    for (int n = premier; n <= dernier; n += 10)
+        v.push_back(n);
+    return v;
+}
+
+struct Echelles {
+    int gauche, droite, min, max;
+    Cote attenduGauche, attenduDroite;
+};
+
+void PrintTo(const Echelles& e, std::ostream* os) {
+    *os << e.gauche << " -> " << e.droite << " over " << e.min << ".." << e.max;
+}
+
+class ThermometreEchelles : public ThermometreTest,
+                            public ::testing::WithParamInterface<Echelles> {};
+
+// Big ticks carry their numbers from the first multiple of 10 at or above a scale's lower end;
+// medium ticks stop below its top; a unit of 3 draws no scale; a right range that converts to
+// one value is skipped.
+TEST_P(ThermometreEchelles, NumbersAndMediumTicksOfEachSide) {
+    const Echelles& e = GetParam();
+    TvlThermometre& t = Thermo({"LibelleTemperatureGauche=" + std::to_string(e.gauche),
+                                "LibelleTemperatureDroite=" + std::to_string(e.droite),
+                                "TemperatureMinimum=" + std::to_string(e.min),
+                                "TemperatureMaximum=" + std::to_string(e.max)});
+    const TRecordingCanvas c = Dessin(t);
+    EXPECT_EQ(t.ErreurDessin(), "");
+    for (const bool gauche : {true, false}) {
+        const Cote cote = Lit(c, gauche);
+        const Cote& attendu = gauche ? e.attenduGauche : e.attenduDroite;
+        EXPECT_EQ(cote.nombres, attendu.nombres) << (gauche ? "left" : "right");
+        EXPECT_EQ(cote.moyennes, attendu.moyennes) << (gauche ? "left" : "right");
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Unites, ThermometreEchelles,
+    ::testing::Values(Echelles{0, 1, -20, 60, {De(-20, 60), 8}, {De(0, 140), 14}},
+                      Echelles{1, 0, 0, 100, {De(0, 100), 10}, {De(-10, 30), 5}},
+                      Echelles{0, 3, 3, 50, {De(10, 50), 4}, {}},
+                      Echelles{3, 1, -4, 100, {}, {De(0, 100), 10}},
+                      Echelles{1, 0, 0, 1, {{0}, 0}, {}},
+                      Echelles{0, 2, -20, 60, {De(-20, 60), 8}, {De(260, 330), 7}}));
+
+struct Cas {
+    int gauche, droite;
+    double t;
+    int attendu;
+};
+
+TEST_F(ThermometreTest, ConversionUsesTheRoundedFactorsAndTruncatesTowardZero) {
+    TvlThermometre& t = Thermo();
+    for (const Cas& c :
+         {Cas{1, 0, 0, -17}, Cas{0, 1, -20, -4}, Cas{0, 1, 60, 140}, Cas{2, 0, 0, -273},
+          Cas{0, 2, 0, 273}, Cas{3, 1, 50, 50}, Cas{1, 2, 212, 372}, Cas{0, 3, 23, 23}}) {
+        Regle(t, {"LibelleTemperatureGauche=" + std::to_string(c.gauche),
+                  "LibelleTemperatureDroite=" + std::to_string(c.droite)});
+        EXPECT_EQ(t.Conversion(c.t), c.attendu) << c.gauche << " -> " << c.droite << " " << c.t;
+    }
+}
+
+// The column rises to the tick of the temperature, stays in the tube outside the scale, and
+// is left out where the mode hides it while the scales stay.
+TEST_F(ThermometreTest, ColumnReachesTheTickOfTheTemperatureWithinTheScale) {
+    TvlThermometre& t = Thermo({"TemperatureMaximum=60", "TemperatureMinimum=-20"});
+    for (const auto& [temperature, graduation] :
+         {std::pair(23, 23), std::pair(-30, -20), std::pair(70, 60), std::pair(60, 60)}) {
+        Regle(t, {"Temperature=" + std::to_string(temperature)});
+        const TRecordingCanvas c = Dessin(t);
+        const std::vector<TDrawCall> colonne = c.Of(Op::Rectangle);
+        ASSERT_EQ(colonne.size(), 1u) << temperature;
+        EXPECT_EQ(colonne[0].args[1], YPetite(c, -20, graduation)) << temperature;
+        EXPECT_EQ(colonne[0].args[3], c.Of(Op::Line).at(0).args[3]) << "down to the bulb";
+    }
+    const std::size_t traits = Dessin(t).Of(Op::Line).size();
+    VerifieModes(t, [traits](const TRecordingCanvas& c) {
+        EXPECT_EQ(c.Of(Op::Line).size(), traits);
+        return !c.Of(Op::Rectangle).empty();
+    });
+}
+
+// A drawing that cannot be made says why, leaves the canvas as it found it, and the host writes
+// the reason in the frame; the keys keep the scale's ends apart, the ini file does not.
+TEST_F(ThermometreTest, DrawingErrorsAndTheScaleEnds) {
+    TvlThermometre& court = Thermo({"Hauteur=1"});
+    TRecordingCanvas c;
+    DessineComposant(court, c, MODE_EDITION, nullptr, false);
+    EXPECT_EQ(court.ErreurDessin(), "Pas de place pour le dessin");
+    EXPECT_FALSE(c.HasClip());
+    EXPECT_EQ(c.Texts(), std::vector<std::string>{"Pas de place pour le dessin"});
+    Regle(court, {"Hauteur=10"});
+    Dessin(court);
+    EXPECT_EQ(court.ErreurDessin(), "");
+
+    std::string message;
+    EXPECT_FALSE(court.ChangeOption("5000", "TemperatureMinimum", message));
+    EXPECT_NE(message.find("4999"), std::string::npos) << message;
+    EXPECT_FALSE(court.ChangeOption("-300", "TemperatureMaximum", message));
+    Regle(court, {"LibelleTemperatureGauche=7", "LibelleTemperatureDroite=-2"});
+    EXPECT_EQ(court.Bloc().LibelleTemperatureGauche, 3);
+    EXPECT_EQ(court.Bloc().LibelleTemperatureDroite, 0);
+    EXPECT_FALSE(court.ChangeOption("chaud", "LibelleTemperatureGauche", message));
+
+    TIniFile ini(FichIni());
+    ini.WriteInteger("Thermomètre", "TemperatureMinimum", 40);
+    ini.WriteInteger("Thermomètre", "TemperatureMaximum", 40);
+    ini.UpdateFile();
+    TvlThermometre& plat = Nouveau<TvlThermometre>("Thermomètre");
+    EXPECT_EQ(plat.Bloc().Temperature, 40);
+    Dessin(plat);
+    EXPECT_EQ(plat.ErreurDessin(), "Température Minimum > au Maximum");
+    Relu("Thermomètre", plat);
+}
+
+} // namespace
