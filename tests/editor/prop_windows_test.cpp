@@ -8,6 +8,7 @@
 #include "host/forms/QtConversions.h"
 #include "host/forms/QtUserInterface.h"
 #include "package/Fabrique.h"
+#include "pictures/EprouvetteCles.h"
 #include "pictures/MontreCles.h"
 #include "sudoku/SudokuCles.h"
 
@@ -37,6 +38,9 @@ const Fenetre kFenetres[] = {
     {5, "Camembert", "CamembertProp"},
     {6, "Montre", "MontreProp", CleMontre::StylePinceauHeure, CleMontre::TaillePinceauSeconde},
     {7, "Dé", "DeProp"},
+    {15, "Thermomètre", "ThermometreProp"},
+    // With the volume computed from the tube's size, the full volume is shown, not edited.
+    {8, "Eprouvette", "EprouvetteProp", CleEprouvette::Volume, CleEprouvette::Volume},
     {16, "Sudoku", "SudokuProp", CleSudoku::Affichage, CleSudoku::Affichage},
 };
 

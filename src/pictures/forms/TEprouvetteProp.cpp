@@ -13,6 +13,8 @@
 
 #include <QButtonGroup>
 
+#include <utility>
+
 TEprouvetteProp::TEprouvetteProp(TvlEprouvette& composant, QWidget* parent)
     : TKindPropForm(composant, "EprouvetteProp", kClesEprouvette, parent) {
     // The tube's outline is always black: the style page sets the liquid.
@@ -28,9 +30,16 @@ TEprouvetteProp::TEprouvetteProp(TvlEprouvette& composant, QWidget* parent)
              [this] { return this->composant().Bloc().Police.ToString(); });
     LieRadio(rgUnite, CleEprouvette::Libelles);
     LieRadio(rgCalculs, CleEprouvette::CalculsEprouvette);
-    // The volumes are typed in millilitres: RemplirControles shows them so.
-    LieEdit(ui_->edVolume, CleEprouvette::Volume);
-    LieEdit(ui_->edVolumeLiquide, CleEprouvette::VolumeLiquide);
+    // The volumes are typed and shown in millilitres, not as the hundredths the block keeps.
+    for (const auto& [edit, index] :
+         {std::pair(ui_->edVolume, int(CleEprouvette::Volume)),
+          std::pair(ui_->edVolumeLiquide, int(CleEprouvette::VolumeLiquide))}) {
+        connect(edit, &QLineEdit::returnPressed, this, [this, edit = edit, index = index] {
+            if (!MiseAJour())
+                EcrireOptions(index, edit->text().toStdString());
+            edit->selectAll();
+        });
+    }
     LieMode(ui_->btEpreuve, ui_->btCorrige, CleEprouvette::Mode);
 
     // The size and the scale's origin change the full volume.
@@ -51,10 +60,15 @@ void TEprouvetteProp::RemplirControles() {
         QStringLiteral("Largeur : %1 cm").arg(centimetres(tube.LargeurCm())));
     ui_->lbHauteurGraduee->setText(
         QStringLiteral("Hauteur graduée : %1 cm").arg(centimetres(tube.HauteurCm())));
-    // With "Recalcule graduations" the volume shown is the one the drawing spreads.
-    const int plein = bloc.CalculsEprouvette == 1 ? int(tube.VolumePlein() * 100) : bloc.Volume;
-    ui_->edVolume->setText(QString::fromStdString(TvlEprouvette::Millilitres(plein)));
-    ui_->edVolume->setReadOnly(bloc.CalculsEprouvette == 1);
+    // With "Recalcule graduations" the tube's size gives the volume: it is shown, not typed.
+    const bool calcule = bloc.CalculsEprouvette == 1;
+    ui_->edVolume->setVisible(!calcule);
+    ui_->lbVolumeCalcule->setVisible(calcule);
+    if (calcule)
+        ui_->lbVolumeCalcule->setText(
+            QString::fromStdString(TvlEprouvette::Millilitres(bloc.Volume) + " (calculé)"));
+    else
+        ui_->edVolume->setText(QString::fromStdString(TvlEprouvette::Millilitres(bloc.Volume)));
     ui_->edVolumeLiquide->setText(
         QString::fromStdString(TvlEprouvette::Millilitres(bloc.VolumeLiquide)));
     MontrerMode(ui_->btEpreuve, ui_->btCorrige, bloc.Mode);
