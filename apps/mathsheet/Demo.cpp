@@ -175,17 +175,12 @@ NombreOperations = 3
 Operandes = 1234;56 | 3,6;1,2 | 47;8
 GenererCalcul = 1
 
-[Page]
-Format = A4
-Marges = 1,5
-Carreau = 0,5
-
 # Un thermomètre de -20 à 60 °C, en °F à droite, à 23 °C : le liquide n'est que dans le corrigé.
 [Thermomètre]
 Largeur = 5
-Hauteur = 12
+Hauteur = 10
 Gauche = 0
-Haut = 0
+Haut = 16
 TemperatureMaximum = 60
 TemperatureMinimum = -20
 LibelleTemperatureGauche = 0
@@ -199,7 +194,7 @@ Mode = 2
 Largeur = 2
 Hauteur = 10
 Gauche = 7
-Haut = 1
+Haut = 16
 Volume = 10
 VolumeLiquide = 6,5
 Mode = 2
