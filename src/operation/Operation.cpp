@@ -620,9 +620,8 @@ int TvlOperation::ExercicesHorsCadre() const {
 std::vector<std::string> AvertissementsCadre(const TDocument& document) {
     std::vector<std::string> avertissements;
     for (int i = 0; i < document.NbComposants(); ++i)
-        if (const auto* op = dynamic_cast<const TvlOperation*>(&document.Composant(i)))
-            if (std::string a = op->AvertissementCadre(); !a.empty())
-                avertissements.push_back(std::move(a));
+        if (std::string a = document.Composant(i).AvertissementCadre(); !a.empty())
+            avertissements.push_back(std::move(a));
     return avertissements;
 }
 

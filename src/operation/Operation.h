@@ -77,7 +77,7 @@ public:
     // (empty when every exercise was drawn): "Opération1 : 3 exercices ne tiennent pas dans
     // le cadre".
     int ExercicesHorsCadre() const;
-    std::string AvertissementCadre() const;
+    std::string AvertissementCadre() const override;
 
     const OperOptions& Reglages() const { return opts_; }
     const ListeOperations& Operations() const { return operations_; }
@@ -122,5 +122,5 @@ private:
     std::vector<int> horsCadre_;
 };
 
-// The frame warnings of the document's operations after a drawing, one a component.
+// The frame warnings of the document's components after a drawing, one a component.
 std::vector<std::string> AvertissementsCadre(const TDocument& document);

@@ -207,6 +207,7 @@ void TvlEprouvette::DessineLiquide(TCanvas& canvas, vlPoint o) {
 }
 
 void TvlEprouvette::DessineGraduations(TCanvas& canvas, vlPoint o) {
+    textesHorsCadre_ = 0;
     const double plein = VolumePlein();
     const double hauteurCm = HauteurCm();
     if (plein <= 0 || hauteurCm <= 0)
@@ -220,7 +221,8 @@ void TvlEprouvette::DessineGraduations(TCanvas& canvas, vlPoint o) {
     canvas.SetBkMode(TRANSPARENT);
     AffectePen(canvas, Pinceau, psSolid, clBlack, 1);
 
-    const double W = Rect.Normalise().Width();
+    const vlRect r = Rect.Normalise();
+    const double W = r.Width();
     const int pas = kPas[std::clamp(bloc_.Libelles, 0, 3)];
     const int gauchePermise = o.x + points_[0].x;
     for (int k = 0;; ++k) {
@@ -243,10 +245,21 @@ void TvlEprouvette::DessineGraduations(TCanvas& canvas, vlPoint o) {
         if (numero) {
             const std::string texte = std::to_string(k);
             const vlSize taille = canvas.TextExtent(texte);
-            canvas.TextOut(std::max(x - taille.cx, gauchePermise), y - taille.cy / 2, texte);
+            const int xTexte = std::max(x - taille.cx, gauchePermise);
+            // The top number is nudged down to stay in the frame; one too wide for it is left
+            // out rather than cut.
+            const int yTexte = std::max(y - taille.cy / 2, r.top);
+            if (xTexte + taille.cx > r.right || yTexte + taille.cy > r.bottom)
+                ++textesHorsCadre_;
+            else
+                canvas.TextOut(xTexte, yTexte, texte);
         }
     }
     canvas.Font = precedente;
+}
+
+std::string TvlEprouvette::AvertissementCadre() const {
+    return AvertissementTextes(Nom(), textesHorsCadre_);
 }
 
 std::string TvlEprouvette::Millilitres(int centiemes) {

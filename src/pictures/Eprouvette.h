@@ -79,6 +79,9 @@ public:
 
     void Dessine(TCanvas& canvas, int mode, TPlanche* planche) override;
 
+    // The graduation numbers the last drawing left out for want of room.
+    std::string AvertissementCadre() const override;
+
     // With "Recalcule graduations", the full volume of the cylinder the frame draws.
     void EffectuerCalculs();
     // The outline's seven points, relative to the frame's origin.
@@ -106,4 +109,5 @@ private:
     std::array<vlPoint, 7> points_{};
     TFont police_;
     bool enCreation_ = false;
+    int textesHorsCadre_ = 0;
 };

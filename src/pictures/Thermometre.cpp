@@ -142,6 +142,15 @@ void TvlThermometre::Dessine(TCanvas& canvas, int mode, TPlanche*) {
 
 bool TvlThermometre::DessineThermometre(TCanvas& canvas, int mode, std::string& erreur) {
     const vlRect r = Rect.Normalise();
+    textesHorsCadre_ = 0;
+    // A text is written whole or not at all.
+    const auto ecrit = [&](int x, int y, const std::string& texte) {
+        const vlSize taille = canvas.TextExtent(texte);
+        if (x < r.left || x + taille.cx > r.right || y < r.top || y + taille.cy > r.bottom)
+            ++textesHorsCadre_;
+        else
+            canvas.TextOut(x, y, texte);
+    };
     const TFont precedente = canvas.Font;
     police_.PixelsPerInch = canvas.Font.PixelsPerInch;
     bloc_.Police.Restaure(police_);
@@ -194,8 +203,7 @@ bool TvlThermometre::DessineThermometre(TCanvas& canvas, int mode, std::string& 
                 return;
             const vlSize taille = canvas.TextExtent(u);
             const int x = int(aGauche ? cx - D - kEcartUnite - taille.cx : cx + D + kEcartUnite);
-            if (x >= r.left && x + taille.cx <= r.right)
-                canvas.TextOut(x, int(bottom - D - taille.cy / 2.0), u);
+            ecrit(x, int(bottom - D - taille.cy / 2.0), u);
         };
         unite(bloc_.LibelleTemperatureGauche, true);
         unite(bloc_.LibelleTemperatureDroite, false);
@@ -235,9 +243,7 @@ bool TvlThermometre::DessineThermometre(TCanvas& canvas, int mode, std::string& 
         const std::string texte = std::to_string(v);
         const vlSize taille = canvas.TextExtent(texte);
         const int x = e.sens < 0 ? e.x - ecart - taille.cx : e.x + ecart;
-        // A number is written whole or not at all.
-        if (x >= r.left && x + taille.cx <= r.right)
-            canvas.TextOut(x, e.Y(v) - taille.cy / 2, texte);
+        ecrit(x, e.Y(v) - taille.cy / 2, texte);
     };
     for (const Echelle& e : echelles)
         for (int v = PremiereDizaine(e.bas); v <= e.haut; v += 10) {
@@ -259,6 +265,10 @@ bool TvlThermometre::DessineThermometre(TCanvas& canvas, int mode, std::string& 
                 trait(e, v, kPetite);
     canvas.Font = precedente;
     return true;
+}
+
+std::string TvlThermometre::AvertissementCadre() const {
+    return AvertissementTextes(Nom(), textesHorsCadre_);
 }
 
 std::vector<std::string> TvlThermometre::Description() const {

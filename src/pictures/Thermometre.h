@@ -72,6 +72,9 @@ public:
     // The whole picture; false with the reason when the frame or the scale leaves no room for it.
     bool DessineThermometre(TCanvas& canvas, int mode, std::string& erreur);
 
+    // The numbers and unit labels the last drawing left out for want of room.
+    std::string AvertissementCadre() const override;
+
     // A left-scale value in the right scale's unit, truncated toward zero.
     int Conversion(double t) const;
     // The unit's label: "°C", "°F", "°K", or nothing.
@@ -84,4 +87,5 @@ protected:
 
 private:
     TFont police_;
+    int textesHorsCadre_ = 0;
 };

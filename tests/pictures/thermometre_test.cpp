@@ -90,6 +90,7 @@ TEST_P(ThermometreEchelles, NumbersAndMediumTicksOfEachSide) {
                                 "TemperatureMaximum=" + std::to_string(e.max)});
     const TRecordingCanvas c = Dessin(t);
     EXPECT_EQ(t.ErreurDessin(), "");
+    EXPECT_EQ(t.AvertissementCadre(), "");
     for (const bool gauche : {true, false}) {
         const Cote cote = Lit(c, gauche);
         const Cote& attendu = gauche ? e.attenduGauche : e.attenduDroite;
@@ -156,6 +157,15 @@ TEST_F(ThermometreTest, DrawingErrorsAndTheScaleEnds) {
     Regle(court, {"Hauteur=10"});
     Dessin(court);
     EXPECT_EQ(court.ErreurDessin(), "");
+
+    // Numbers without room are left out whole, and counted.
+    TvlThermometre& etroit = Thermo({"Largeur=3", "LibelleTemperatureDroite=1"});
+    const TRecordingCanvas serre = Dessin(etroit);
+    for (const TDrawCall& t : serre.Of(Op::TextOut)) {
+        EXPECT_GE(t.args[0], 100) << t.text;
+        EXPECT_LE(t.args[0] + int(t.text.size()) * TRecordingCanvas::CharWidth(t.font), 400);
+    }
+    EXPECT_NE(etroit.AvertissementCadre(), "");
 
     std::string message;
     EXPECT_FALSE(court.ChangeOption("5000", "TemperatureMinimum", message));
