@@ -7,6 +7,7 @@
 #include "platform/Random.h"
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
 #include <numbers>
 
@@ -225,10 +226,16 @@ void TvlEprouvette::DessineGraduations(TCanvas& canvas, vlPoint o) {
     const double W = r.Width();
     const int pas = kPas[std::clamp(bloc_.Libelles, 0, 3)];
     const int gauchePermise = o.x + points_[0].x;
+    int precedent = INT_MAX;
     for (int k = 0;; ++k) {
-        const int y = int(points_[1].y - k * pas * hauteurCm * 100 / plein) + o.y;
+        const int y = int(points_[1].y - double(k) * pas * hauteurCm * 100 / plein) + o.y;
         if (y < points_[5].y + o.y)
             break;
+        // Ticks finer than the drawing's unit fall on one another: one a line is drawn, so a
+        // huge volume costs no more than the tube's height.
+        if (y == precedent)
+            continue;
+        precedent = y;
         const bool grande = k % 10 == 0;
         const bool moyenne = !grande && k % 5 == 0;
         const double longueur = grande ? 1.5 / 3.5 * W : moyenne ? W / 3.5 : 0.5 / 3.5 * W;
