@@ -203,10 +203,6 @@ public:
     void RestaureDefaut() override;
     vlSize TailleCreation() const override;
 
-    // What the last drawing had to leave out because it did not fit in the frame, as a line
-    // for the user ("Opération1 : 3 exercices ne tiennent pas dans le cadre"); empty when all
-    // of it fitted.
-    virtual std::string AvertissementCadre() const { return {}; }
     // Why the last drawing stopped short ("Pas de place pour le dessin"), empty when it was
     // whole. The host writes it in the frame; the sheet builder refuses the sheet.
     const std::string& ErreurDessin() const { return erreurDessin_; }

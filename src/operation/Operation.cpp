@@ -620,8 +620,9 @@ int TvlOperation::ExercicesHorsCadre() const {
 std::vector<std::string> AvertissementsCadre(const TDocument& document) {
     std::vector<std::string> avertissements;
     for (int i = 0; i < document.NbComposants(); ++i)
-        if (std::string a = document.Composant(i).AvertissementCadre(); !a.empty())
-            avertissements.push_back(std::move(a));
+        if (const auto* c = dynamic_cast<const CommonComponent*>(&document.Composant(i)))
+            if (std::string a = c->AvertissementCadre(); !a.empty())
+                avertissements.push_back(std::move(a));
     return avertissements;
 }
 

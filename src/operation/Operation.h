@@ -122,5 +122,5 @@ private:
     std::vector<int> horsCadre_;
 };
 
-// The frame warnings of the document's components after a drawing, one a component.
+// The frame warnings of the document's operations after a drawing, one a component.
 std::vector<std::string> AvertissementsCadre(const TDocument& document);
