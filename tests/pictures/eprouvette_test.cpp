@@ -13,11 +13,9 @@ protected:
     EprouvetteTest() { SeedRandom(8); }
 
     // A 1 x 5 cm tube of 10 ml at the margin origin: the frame (100, 100, 200, 600).
-    TvlEprouvette& Tube(const std::vector<std::string>& reglages = {}) {
-        TvlEprouvette& t = Nouveau<TvlEprouvette>("Eprouvette", {"Volume=10"});
-        for (const std::string& r : reglages)
-            Regle(t, {r});
-        return t;
+    TvlEprouvette& Tube(std::vector<std::string> reglages = {}) {
+        reglages.insert(reglages.begin(), "Volume=10");
+        return Nouveau<TvlEprouvette>("Eprouvette", reglages);
     }
 
     // The y of every tick, top to bottom: the horizontal lines narrower than the tube.

@@ -22,23 +22,17 @@ protected:
 
     // A 5 x 10 cm thermometer at the margin origin, without unit labels or medium numbers.
     TvlThermometre& Thermo(const std::vector<std::string>& reglages = {}) {
-        TvlThermometre& t = Nouveau<TvlThermometre>(
-            "Thermomètre", {"AfficherUnites=0", "LibelleMoyennes=0", "TemperatureMaximum=5000"});
-        Regle(t, {"TemperatureMinimum=-300"});
-        for (const std::string& r : reglages)
-            Regle(t, {r});
-        return t;
+        std::vector<std::string> tous{"AfficherUnites=0", "LibelleMoyennes=0",
+                                      "TemperatureMaximum=5000", "TemperatureMinimum=-300"};
+        tous.insert(tous.end(), reglages.begin(), reglages.end());
+        return Nouveau<TvlThermometre>("Thermomètre", tous);
     }
 
-    // The tube's axis: the bulb's centre.
-    static int Axe(const TRecordingCanvas& c) {
-        const TDrawCall bulbe = c.Of(Op::Ellipse).at(0);
-        return (bulbe.args[0] + bulbe.args[2]) / 2;
-    }
-
+    // The numbers and medium ticks left (or right) of the bulb's centre.
     static Cote Lit(const TRecordingCanvas& c, bool gauche) {
         Cote cote;
-        const int axe = Axe(c);
+        const std::vector<int> bulbe = c.Of(Op::Ellipse).at(0).args;
+        const int axe = (bulbe[0] + bulbe[2]) / 2;
         for (const TDrawCall& t : c.Of(Op::TextOut))
             if ((t.args[0] < axe) == gauche)
                 cote.nombres.push_back(std::stoi(t.text));
@@ -72,10 +66,6 @@ struct Echelles {
     Cote attenduGauche, attenduDroite;
 };
 
-void PrintTo(const Echelles& e, std::ostream* os) {
-    *os << e.gauche << " -> " << e.droite << " over " << e.min << ".." << e.max;
-}
-
 class ThermometreEchelles : public ThermometreTest,
                             public ::testing::WithParamInterface<Echelles> {};
 
@@ -108,20 +98,15 @@ INSTANTIATE_TEST_SUITE_P(
                       Echelles{1, 0, 0, 1, {{0}, 0}, {}},
                       Echelles{0, 2, -20, 60, {De(-20, 60), 8}, {De(260, 330), 7}}));
 
-struct Cas {
-    int gauche, droite;
-    double t;
-    int attendu;
-};
-
 TEST_F(ThermometreTest, ConversionUsesTheRoundedFactorsAndTruncatesTowardZero) {
     TvlThermometre& t = Thermo();
-    for (const Cas& c :
-         {Cas{1, 0, 0, -17}, Cas{0, 1, -20, -4}, Cas{0, 1, 60, 140}, Cas{2, 0, 0, -273},
-          Cas{0, 2, 0, 273}, Cas{3, 1, 50, 50}, Cas{1, 2, 212, 372}, Cas{0, 3, 23, 23}}) {
-        Regle(t, {"LibelleTemperatureGauche=" + std::to_string(c.gauche),
-                  "LibelleTemperatureDroite=" + std::to_string(c.droite)});
-        EXPECT_EQ(t.Conversion(c.t), c.attendu) << c.gauche << " -> " << c.droite << " " << c.t;
+    for (const auto& [gauche, droite, valeur, attendu] :
+         {std::tuple(1, 0, 0.0, -17), std::tuple(0, 1, -20.0, -4), std::tuple(0, 1, 60.0, 140),
+          std::tuple(2, 0, 0.0, -273), std::tuple(0, 2, 0.0, 273), std::tuple(3, 1, 50.0, 50),
+          std::tuple(1, 2, 212.0, 372), std::tuple(0, 3, 23.0, 23)}) {
+        Regle(t, {"LibelleTemperatureGauche=" + std::to_string(gauche),
+                  "LibelleTemperatureDroite=" + std::to_string(droite)});
+        EXPECT_EQ(t.Conversion(valeur), attendu) << gauche << " -> " << droite << " " << valeur;
     }
 }
 
