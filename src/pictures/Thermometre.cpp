@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 #include <vector>
 
 namespace {
@@ -37,8 +38,48 @@ struct Echelle {
     int y0 = 0;    // the y of `bas`
     int longueur = 0;
 
-    int Y(int v) const { return y0 - int((long long)(v - bas) * longueur / (haut - bas)); }
+    int Y(int v) const {
+        return y0 - int(static_cast<long long>(v - bas) * longueur / (haut - bas));
+    }
 };
+
+// Where a text goes: written when it fits the frame whole, counted otherwise.
+using Ecrit = std::function<void(int x, int y, const std::string& texte)>;
+
+// The ticks and numbers of the scales: the big ticks of both first, then the medium, then the
+// small ones.
+void DessineEchelles(TCanvas& canvas, const std::vector<Echelle>& echelles,
+                     const ThermometreOptions& bloc, const Ecrit& ecrit) {
+    const auto trait = [&](const Echelle& e, int v, int longueurTrait) {
+        const int y = e.Y(v);
+        canvas.MoveTo(e.x, y);
+        canvas.LineTo(e.x + e.sens * longueurTrait, y);
+    };
+    const auto nombre = [&](const Echelle& e, int v, int ecart) {
+        const std::string texte = std::to_string(v);
+        const vlSize taille = canvas.TextExtent(texte);
+        const int x = e.sens < 0 ? e.x - ecart - taille.cx : e.x + ecart;
+        ecrit(x, e.Y(v) - taille.cy / 2, texte);
+    };
+    for (const Echelle& e : echelles)
+        for (int v = PremiereDizaine(e.bas); v <= e.haut; v += 10) {
+            if (bloc.AffichageGrandes != 0)
+                trait(e, v, kGrande);
+            if (bloc.LibelleGrandes != 0)
+                nombre(e, v, kEcartGrande);
+        }
+    for (const Echelle& e : echelles)
+        for (int v = PremiereDizaine(e.bas) + 5; v <= e.haut; v += 10) {
+            if (bloc.AffichageMoyennes != 0)
+                trait(e, v, kMoyenne);
+            if (bloc.LibelleMoyennes != 0)
+                nombre(e, v, kEcartMoyenne);
+        }
+    if (bloc.AffichagePetites != 0)
+        for (const Echelle& e : echelles)
+            for (int v = e.bas; v <= e.haut; ++v)
+                trait(e, v, kPetite);
+}
 
 } // namespace
 
@@ -144,7 +185,7 @@ bool TvlThermometre::DessineThermometre(TCanvas& canvas, int mode, std::string& 
     const vlRect r = Rect.Normalise();
     textesHorsCadre_ = 0;
     // A text is written whole or not at all.
-    const auto ecrit = [&](int x, int y, const std::string& texte) {
+    const Ecrit ecrit = [&](int x, int y, const std::string& texte) {
         const vlSize taille = canvas.TextExtent(texte);
         if (x < r.left || x + taille.cx > r.right || y < r.top || y + taille.cy > r.bottom)
             ++textesHorsCadre_;
@@ -211,7 +252,7 @@ bool TvlThermometre::DessineThermometre(TCanvas& canvas, int mode, std::string& 
 
     if (visible) {
         const int v = std::clamp(bloc_.Temperature - minimum, 0, R);
-        const int k = T - int((long long)v * T / R);
+        const int k = T - int(static_cast<long long>(v) * T / R);
         AffecteBrush(canvas, Brosse, style, couleur);
         AffectePen(canvas, Pinceau, psClear, clBlack, 0);
         canvas.Rectangle(cx - d / 2, hautTube + k, cx + d / 2, basTube);
@@ -234,35 +275,7 @@ bool TvlThermometre::DessineThermometre(TCanvas& canvas, int mode, std::string& 
     if (bloc_.LibelleTemperatureDroite != SANS_UNITE && cMax > cMin)
         echelles.push_back({cMin, cMax, cx + d / 2, 1, hautTube + T, T});
 
-    const auto trait = [&](const Echelle& e, int v, int longueurTrait) {
-        const int y = e.Y(v);
-        canvas.MoveTo(e.x, y);
-        canvas.LineTo(e.x + e.sens * longueurTrait, y);
-    };
-    const auto nombre = [&](const Echelle& e, int v, int ecart) {
-        const std::string texte = std::to_string(v);
-        const vlSize taille = canvas.TextExtent(texte);
-        const int x = e.sens < 0 ? e.x - ecart - taille.cx : e.x + ecart;
-        ecrit(x, e.Y(v) - taille.cy / 2, texte);
-    };
-    for (const Echelle& e : echelles)
-        for (int v = PremiereDizaine(e.bas); v <= e.haut; v += 10) {
-            if (bloc_.AffichageGrandes != 0)
-                trait(e, v, kGrande);
-            if (bloc_.LibelleGrandes != 0)
-                nombre(e, v, kEcartGrande);
-        }
-    for (const Echelle& e : echelles)
-        for (int v = PremiereDizaine(e.bas) + 5; v <= e.haut; v += 10) {
-            if (bloc_.AffichageMoyennes != 0)
-                trait(e, v, kMoyenne);
-            if (bloc_.LibelleMoyennes != 0)
-                nombre(e, v, kEcartMoyenne);
-        }
-    if (bloc_.AffichagePetites != 0)
-        for (const Echelle& e : echelles)
-            for (int v = e.bas; v <= e.haut; ++v)
-                trait(e, v, kPetite);
+    DessineEchelles(canvas, echelles, bloc_, ecrit);
     canvas.Font = precedente;
     return true;
 }
