@@ -284,6 +284,35 @@ IntervalleMasses = 2
 Fonte = Andika,9,0,normal
 SommeMasses = 1888
 
+[Page]
+Format = A4
+Marges = 1,5
+Carreau = 0,5
+
+# Un thermomètre de -20 à 60 °C, en °F à droite, à 23 °C : le liquide n'est que dans le corrigé.
+[Thermomètre]
+Largeur = 5
+Hauteur = 10
+Gauche = 0
+Haut = 0
+TemperatureMaximum = 60
+TemperatureMinimum = -20
+LibelleTemperatureGauche = 0
+LibelleTemperatureDroite = 1
+Temperature = 23
+LibelleMoyennes = 0
+Mode = 2
+
+# Une éprouvette graduée de 10 ml qui contient 6,5 ml, le liquide dans le corrigé.
+[Eprouvette]
+Largeur = 2
+Hauteur = 10
+Gauche = 7
+Haut = 0
+Volume = 10
+VolumeLiquide = 6,5
+Mode = 2
+
 # (each kind adds its example above this line)
 )";
 }

@@ -25,12 +25,16 @@
 #include "pictures/Camembert.h"
 #include "pictures/Cube.h"
 #include "pictures/De.h"
+#include "pictures/Eprouvette.h"
 #include "pictures/Montre.h"
 #include "pictures/forms/TBoulierProp.h"
+#include "pictures/Thermometre.h"
 #include "pictures/forms/TCamembertProp.h"
 #include "pictures/forms/TCubeProp.h"
 #include "pictures/forms/TDeProp.h"
+#include "pictures/forms/TEprouvetteProp.h"
 #include "pictures/forms/TMontreProp.h"
+#include "pictures/forms/TThermometreProp.h"
 #include "sudoku/Sudoku.h"
 #include "sudoku/SudokuDiaGenere.h"
 #include "sudoku/SudokuDiaImages.h"
@@ -73,6 +77,11 @@ void RegisterForms(TQtUserInterface& ui, TPropDockWidget& dock) {
     });
     dock.RegisterPropForm("BoulierProp", [](TComposant& c, QWidget* parent) {
         return new TBoulierProp(dynamic_cast<TvlBoulier&>(c), parent);
+    dock.RegisterPropForm("ThermometreProp", [](TComposant& c, QWidget* parent) {
+        return new TThermometreProp(dynamic_cast<TvlThermometre&>(c), parent);
+    });
+    dock.RegisterPropForm("EprouvetteProp", [](TComposant& c, QWidget* parent) {
+        return new TEprouvetteProp(dynamic_cast<TvlEprouvette&>(c), parent);
     });
     ui.RegisterForm(SudokuDiaGenereModele::NomFiche, &TSudokuDiaGenere::Cree, [] {
         const std::string base = PathDonnees() + "Sudoku17.dat";

@@ -10,7 +10,9 @@
 #include "pictures/CamembertCles.h"
 #include "pictures/CubeCles.h"
 #include "pictures/DeCles.h"
+#include "pictures/EprouvetteCles.h"
 #include "pictures/MontreCles.h"
+#include "pictures/ThermometreCles.h"
 #include "sudoku/SudokuCles.h"
 
 // Each kind adds its header here and its two cases below.
@@ -28,6 +30,8 @@ std::unique_ptr<TComposant> CreerComposant(TCadre* cadre, int index) {
         return std::make_unique<TvlMontre>(cadre);
     case 7:
         return std::make_unique<TvlDe>(cadre);
+    case 8:
+        return std::make_unique<TvlEprouvette>(cadre);
     case 9:
         return std::make_unique<TvlCube>(cadre);
     case 10:
@@ -38,6 +42,8 @@ std::unique_ptr<TComposant> CreerComposant(TCadre* cadre, int index) {
         return std::make_unique<TvlEuroBillets>(cadre);
     case 13:
         return std::make_unique<TvlMasses>(cadre);
+    case 15:
+        return std::make_unique<TvlThermometre>(cadre);
     case 16:
         return std::make_unique<TvlSudoku>(cadre);
     default:
@@ -57,6 +63,8 @@ TableCles ClesDuType(int index) {
         return kClesMontre;
     case 7:
         return kClesDe;
+    case 8:
+        return kClesEprouvette;
     case 9:
         return kClesCube;
     case 10:
@@ -67,6 +75,8 @@ TableCles ClesDuType(int index) {
         return kClesEuroBillets;
     case 13:
         return kClesMasses;
+    case 15:
+        return kClesThermometre;
     case 16:
         return kClesSudoku;
     default:

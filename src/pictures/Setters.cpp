@@ -28,3 +28,10 @@ void AffecteCadre(TCanvas& canvas, CommonComponent& composant) {
     AffectePen(canvas, composant.Pinceau, TPenStyle(cadre.penStyle.Get()),
                TColor(cadre.penColour.Get()), cadre.penWidth.Get());
 }
+
+std::string AvertissementTextes(const std::string& nom, int n) {
+    if (n == 0)
+        return {};
+    return nom + " : " + std::to_string(n) +
+           (n == 1 ? " nombre ne tient pas" : " nombres ne tiennent pas") + " dans le cadre";
+}

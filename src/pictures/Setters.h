@@ -8,6 +8,8 @@
 #include "platform/Canvas.h"
 #include "platform/Graphics.h"
 
+#include <string>
+
 // The colour, then the style, on the component's brush; the canvas takes that brush.
 void AffecteBrush(TCanvas& canvas, TBrush& brosse, TBrushStyle style, TColor couleur);
 
@@ -25,3 +27,7 @@ void AffecteCadre(TCanvas& canvas, CommonComponent& composant);
 constexpr bool ContenuVisible(int modeComposant, int mode) {
     return modeComposant == 0 || mode == 0 || modeComposant == mode;
 }
+
+// The frame warning of a picture that left out `n` of its texts for want of room: "Thermomètre1 :
+// 2 nombres ne tiennent pas dans le cadre"; empty when n is 0.
+std::string AvertissementTextes(const std::string& nom, int n);

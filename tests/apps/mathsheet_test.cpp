@@ -77,6 +77,7 @@ TEST_F(Mathsheet, ASeedRebuildsTheSameFiles) {
 TEST_F(Mathsheet, UsageSheetAndFileErrors) {
     const std::string notADocument = write("n.vld", "bonjour");
     const std::string sheet = write("f.txt", "[Page]\nFormat = A4\nCarreau = beaucoup\n");
+    const std::string tooShort = write("t.txt", "[Page]\n[Thermomètre]\nNom = T\nHauteur = 1\n");
     // The demo's document with one byte flipped: its first record's left edge far off the page
     // (the top byte of that edge lies 25 bytes before the record's name, "Tableau").
     RunInProcess({"demo", "-o", path("d.pdf"), "--save", path("d.vld"), "--seed", "1"});
@@ -102,6 +103,9 @@ TEST_F(Mathsheet, UsageSheetAndFileErrors) {
         {{"demo", "-o"}, EXIT_USAGE, "mathsheet : l'option -o attend une valeur"},
         {{"sudoku", "generate", "--type", "4"}, EXIT_USAGE, "mathsheet : type de grille invalide"},
         {{"build", sheet, "-o", path("f.pdf"), "--seed", "1"}, EXIT_BAD_INPUT, sheet + ":3: "},
+        {{"build", tooShort, "-o", path("f.pdf"), "--seed", "1"},
+         EXIT_BAD_INPUT,
+         tooShort + ":2: T : Pas de place pour le dessin"},
         {{"build", path("absent.txt"), "-o", path("x.pdf")},
          EXIT_IO,
          "mathsheet : impossible de lire"},

@@ -8,6 +8,7 @@
 #include "host/forms/QtConversions.h"
 #include "host/forms/QtUserInterface.h"
 #include "package/Fabrique.h"
+#include "pictures/EprouvetteCles.h"
 #include "pictures/MontreCles.h"
 #include "sudoku/SudokuCles.h"
 
@@ -40,6 +41,9 @@ const Fenetre kFenetres[] = {
     {7, "Dé", "DeProp"},
     {9, "Cube décimal", "CubeProp"},
     {10, "Boulier", "BoulierProp"},
+    {15, "Thermomètre", "ThermometreProp"},
+    // With the volume computed from the tube's size, the full volume is shown, not edited.
+    {8, "Eprouvette", "EprouvetteProp", CleEprouvette::Volume, CleEprouvette::Volume},
     {16, "Sudoku", "SudokuProp", CleSudoku::Affichage, CleSudoku::Affichage},
     {11, "Euro pièces", "EuroPiecesProp"},
     {12, "Euro billets", "EuroBilletsProp"},

@@ -1,20 +1,25 @@
-// What the die's, the pie chart's, the clock's, the abacus's and the blocks' property windows do
-// beyond showing and sending their keys.
+// What the die's, the pie chart's, the clock's, the abacus's, the blocks', the thermometer's
+// and the test tube's property windows do beyond showing and sending their keys.
 #include "forms_test_support.h"
 
 #include "pictures/Boulier.h"
 #include "pictures/Camembert.h"
 #include "pictures/Cube.h"
 #include "pictures/De.h"
+#include "pictures/Eprouvette.h"
 #include "pictures/Montre.h"
 #include "pictures/forms/TBoulierProp.h"
+#include "pictures/Thermometre.h"
 #include "pictures/forms/TCamembertProp.h"
 #include "pictures/forms/TCubeProp.h"
 #include "pictures/forms/TDeProp.h"
+#include "pictures/forms/TEprouvetteProp.h"
 #include "pictures/forms/TMontreProp.h"
+#include "pictures/forms/TThermometreProp.h"
 
 #include <QComboBox>
 #include <QGroupBox>
+#include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -131,6 +136,54 @@ TEST_F(CubeProp, SizesInHalfMillimetresAndFittingTheFrame) {
     // (200 + 20) + 100 + 2 (200 + 20) + 7 (20 + 20) + 6
     EXPECT_EQ(composant_.Rect.Normalise().LireSize(), (vlSize{1046, 300}));
     EXPECT_EQ(C<QLineEdit>("edSizeX")->text(), "10,46");
+}
+
+class ThermometreProp : public PropWindowTest<TvlThermometre, TThermometreProp> {
+protected:
+    ThermometreProp() : PropWindowTest("Thermomètre") {}
+};
+
+// Each unit button sends its code; the arrows of one end of the scale stop before the other.
+TEST_F(ThermometreProp, UnitsAndTheEndsOfTheScale) {
+    const ThermometreOptions& b = composant_.Bloc();
+    for (const auto& [bouton, gauche, droite] :
+         {std::tuple("rbGaucheFahrenheit", 1, 3), std::tuple("rbDroiteKelvin", 1, 2),
+          std::tuple("rbGaucheAucun", 3, 2), std::tuple("rbDroiteCelsius", 3, 0)}) {
+        Clique(bouton);
+        EXPECT_EQ(std::pair(int(b.LibelleTemperatureGauche), int(b.LibelleTemperatureDroite)),
+                  std::pair(gauche, droite))
+            << bouton;
+    }
+    Tape("edMaximum", "-10");
+    Tape("edMinimum", "-12");
+    QTest::mouseClick(C<TUpDown>("UpDown2")->UpButton(), Qt::LeftButton);
+    QTest::mouseClick(C<TUpDown>("UpDown2")->UpButton(), Qt::LeftButton);
+    EXPECT_EQ(C<QLineEdit>("edMinimum")->text(), "-11");
+    EXPECT_TRUE(ui_.Messages().empty());
+}
+
+class EprouvetteProp : public PropWindowTest<TvlEprouvette, TEprouvetteProp> {
+protected:
+    EprouvetteProp() : PropWindowTest("Eprouvette") {}
+};
+
+// The window gives the tube's inside in centimetres and the volumes in millilitres; a volume
+// computed from the size is shown, not typed.
+TEST_F(EprouvetteProp, SizesInCentimetresAndVolumesInMillilitres) {
+    Tape("edSizeX", "2");
+    Tape("edSizeY", "10");
+    EXPECT_EQ(C<QLabel>("lbLargeurInterieure")->text(), "Largeur : 1,43 cm");
+    EXPECT_EQ(C<QLabel>("lbHauteurGraduee")->text(), "Hauteur graduée : 9,27 cm");
+    Tape("edVolumeLiquide", "6,5");
+    Clique("rbDl");
+    EXPECT_EQ(std::pair(composant_.Bloc().VolumeLiquide, composant_.Bloc().Libelles),
+              std::pair(650, 2));
+    Clique("rbRecalcule");
+    EXPECT_TRUE(C<QLineEdit>("edVolume")->isHidden());
+    EXPECT_EQ(C<QLabel>("lbVolumeCalcule")->text(), "14,85 (calculé)");
+    Clique("rbForce");
+    Tape("edVolume", "12,5");
+    EXPECT_EQ(composant_.Bloc().Volume, 1250);
 }
 
 } // namespace

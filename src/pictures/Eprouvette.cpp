@@ -1,0 +1,293 @@
+#include "pictures/Eprouvette.h"
+
+#include "host/Conversions.h"
+#include "host/Services.h"
+#include "pictures/EprouvetteCles.h"
+#include "pictures/Setters.h"
+#include "platform/Random.h"
+
+#include <algorithm>
+#include <climits>
+#include <cmath>
+#include <numbers>
+
+namespace {
+
+// Depth of the meniscus: its rim stands this far above its lowest point, twice that is the
+// ellipse it is cut from.
+constexpr int kMenisque = 25;
+
+// The graduation step in millilitres of each unit: ml, cl, dl, l.
+constexpr int kPas[] = {1, 10, 100, 1000};
+
+} // namespace
+
+TvlEprouvette::TvlEprouvette(TCadre* cadre) : Kind(cadre, "Eprouvette", NUMERO, VERSION) {
+    Installe();
+    EffectuerCalculs();
+    bloc_.VolumeLiquide = bloc_.Volume > 0 ? Random() % bloc_.Volume : 0;
+    CalculerPoints();
+    enCreation_ = true;
+}
+
+TvlEprouvette::TvlEprouvette(const TvlEprouvette& autre)
+    : Kind(autre), points_(autre.points_), police_(autre.police_) {}
+
+TableCles TvlEprouvette::Cles() const {
+    return kClesEprouvette;
+}
+
+bool TvlEprouvette::DblClk(int, vlPoint) {
+    return true;
+}
+
+void TvlEprouvette::RestaureStandardNonApplique() {
+    EprouvetteOptions standard;
+    standard.VolumeLiquide = bloc_.VolumeLiquide;
+    standard.Police.Copie(GlobalFonte());
+    bloc_ = standard;
+}
+
+void TvlEprouvette::AppliqueOptions() {
+    CommonComponent::AppliqueOptions();
+    bloc_.Police.Restaure(police_);
+}
+
+void* TvlEprouvette::Options(int& taille) {
+    bloc_.LargeurInterieure = int(Rect.Normalise().Width() * 2.5 / 3.5);
+    bloc_.HauteurGraduee = int(Rect.Normalise().Height() * 19 / 20.5);
+    return Kind::Options(taille);
+}
+
+void TvlEprouvette::ChangeCoords(vlRect r) {
+    Kind::ChangeCoords(r);
+    EffectuerCalculs();
+    CalculerPoints();
+}
+
+void TvlEprouvette::ChangeTaille(vlSize s) {
+    Kind::ChangeTaille(s);
+    EffectuerCalculs();
+    CalculerPoints();
+}
+
+void TvlEprouvette::TermineConstruction() {
+    Kind::TermineConstruction();
+    enCreation_ = false;
+}
+
+void TvlEprouvette::StopModifCreation(TCanvas& canvas, bool efface) {
+    Kind::StopModifCreation(canvas, efface);
+    enCreation_ = false;
+    EffectuerCalculs();
+    CalculerPoints();
+}
+
+bool TvlEprouvette::Charge(TStream& s, TResolver* resolver, TCadre* parent) {
+    const bool ok = Kind::Charge(s, resolver, parent);
+    enCreation_ = false;
+    CalculerPoints();
+    return ok;
+}
+
+std::optional<bool> TvlEprouvette::ChangeOptionPropre(int index, const std::string& valeur,
+                                                      std::string& message) {
+    if (index != CleEprouvette::Volume && index != CleEprouvette::VolumeLiquide)
+        return std::nullopt;
+    // Millilitres with a decimal comma, kept in hundredths exactly as typed.
+    int centiemes = 0;
+    std::string refus;
+    if (!ConvVirg(valeur, centiemes, refus, 0, VOLUME_MAX)) {
+        message = "« " + std::string(Cles()[std::size_t(index)].nom) +
+                  " » : le volume doit être un nombre de millilitres compris entre 0 et " +
+                  Millilitres(VOLUME_MAX) + ".";
+        return false;
+    }
+    (index == CleEprouvette::Volume ? bloc_.Volume : bloc_.VolumeLiquide) = centiemes;
+    EffectuerCalculs();
+    return true;
+}
+
+void TvlEprouvette::ApresCle(int index) {
+    if (index == CleEprouvette::CalculsEprouvette || index == CleEprouvette::Libelles)
+        EffectuerCalculs();
+    if (index == CleEprouvette::CalculsEprouvette)
+        CalculerPoints();
+}
+
+double TvlEprouvette::LargeurCm() const {
+    return 0.01 * Rect.Normalise().Width() * 2.5 / 3.5;
+}
+
+double TvlEprouvette::HauteurCm() const {
+    return 0.01 * Rect.Normalise().Height() * 19 / 20.5;
+}
+
+double TvlEprouvette::VolumePlein() const {
+    if (bloc_.CalculsEprouvette == 1)
+        return std::numbers::pi * LargeurCm() * LargeurCm() * HauteurCm() / 4;
+    return 0.01 * bloc_.Volume;
+}
+
+void TvlEprouvette::EffectuerCalculs() {
+    // Typed volumes stay as they are: going through ml in doubles would turn 29 into 28.
+    if (bloc_.CalculsEprouvette == 1)
+        bloc_.Volume = int(std::min(VolumePlein() * 100, double(VOLUME_MAX)));
+}
+
+void TvlEprouvette::CalculerPoints() {
+    const vlRect r = Rect.Normalise();
+    const double W = r.Width();
+    const double H = r.Height();
+    const int x0 = int(0.5 * W / 3.5);
+    const int x4 = int(3 * W / 3.5);
+    const int y1 = int(20 * H / 20.5);
+    const int w = int(W);
+    const int h = int(H);
+    points_ = {vlPoint{x0, 0}, vlPoint{x0, y1}, vlPoint{0, h},
+               vlPoint{w, h},  vlPoint{x4, y1}, vlPoint{x4, int(H / 20.5)},
+               vlPoint{w, 0}};
+}
+
+void TvlEprouvette::Dessine(TCanvas& canvas, int mode, TPlanche*) {
+    if (enCreation_)
+        return;
+    const vlPoint origine = Rect.Normalise().LireOrg();
+    std::array<vlPoint, 7> contour = points_;
+    for (vlPoint& p : contour)
+        p = {p.x + origine.x, p.y + origine.y};
+    AffecteBrush(canvas, Brosse, bsSolid, clWhite);
+    AffectePen(canvas, Pinceau, psSolid, clBlack, 1);
+    canvas.Polygon(contour);
+    if (ContenuVisible(bloc_.Mode, mode))
+        DessineLiquide(canvas, origine);
+    DessineGraduations(canvas, origine);
+    // The drawing borrowed the component's brush: give it back the block's.
+    AppliqueOptions();
+}
+
+void TvlEprouvette::DessineLiquide(TCanvas& canvas, vlPoint o) {
+    const double plein = VolumePlein();
+    // No full volume, no level: the tube stays empty.
+    if (bloc_.VolumeLiquide <= 0 || plein <= 0)
+        return;
+    const vlPoint p0{o.x + points_[0].x, o.y + points_[0].y};
+    const vlPoint p1{o.x + points_[1].x, o.y + points_[1].y};
+    const vlPoint p4{o.x + points_[4].x, o.y + points_[4].y};
+    const vlPoint p5{o.x + points_[5].x, o.y + points_[5].y};
+    const vlPoint p6{o.x + points_[6].x, o.y + points_[6].y};
+    const double hauteur = 0.01 * bloc_.VolumeLiquide * HauteurCm() / plein;
+    // Above the full volume the liquid stops at the lip.
+    const int y = o.y + std::max(int(points_[1].y - hauteur * 100), points_[5].y);
+    const TBrushStyle style = TBrushStyle(bloc_.StyleBrosseFond);
+    const TColor couleur = bloc_.CouleurBrosseFond;
+
+    AffecteBrush(canvas, Brosse, style, couleur);
+    AffectePen(canvas, Pinceau, psClear, couleur, 0);
+    if (bloc_.Lenticulaire != 0 && y - kMenisque >= p5.y) {
+        canvas.Rectangle(p0.x, y - kMenisque, p4.x, p4.y);
+        AffecteBrush(canvas, Brosse, bsSolid, clWhite);
+        canvas.Ellipse(p0.x, y - 2 * kMenisque, p4.x, y);
+        AffectePen(canvas, Pinceau, psSolid, couleur, 1);
+        canvas.Arc(p0.x, y - 2 * kMenisque, p4.x, y, p0.x, y - kMenisque, p4.x, y - kMenisque);
+    } else {
+        canvas.Rectangle(p0.x, y, p4.x, p4.y);
+        AffectePen(canvas, Pinceau, psSolid, couleur, 1);
+        canvas.MoveTo(p0.x, y);
+        canvas.LineTo(p4.x, y);
+    }
+    AffectePen(canvas, Pinceau, psSolid, clBlack, 1);
+    canvas.MoveTo(p0.x, p0.y);
+    canvas.LineTo(p1.x, p1.y);
+    canvas.MoveTo(p5.x, p5.y);
+    canvas.LineTo(p4.x, p4.y);
+    canvas.MoveTo(p1.x, p1.y);
+    canvas.LineTo(p4.x, p4.y);
+    canvas.MoveTo(p0.x, p0.y);
+    canvas.LineTo(p6.x, p6.y);
+}
+
+void TvlEprouvette::DessineGraduations(TCanvas& canvas, vlPoint o) {
+    textesHorsCadre_ = 0;
+    const double plein = VolumePlein();
+    const double hauteurCm = HauteurCm();
+    if (plein <= 0 || hauteurCm <= 0)
+        return;
+    const TFont precedente = canvas.Font;
+    police_.PixelsPerInch = canvas.Font.PixelsPerInch;
+    bloc_.Police.Restaure(police_);
+    police_.Height = -(bloc_.Police.Taille * 254 / 72);
+    canvas.Font = police_;
+    canvas.SetTextAlign(TA_LEFT | TA_TOP);
+    canvas.SetBkMode(TRANSPARENT);
+    AffectePen(canvas, Pinceau, psSolid, clBlack, 1);
+
+    const vlRect r = Rect.Normalise();
+    const double W = r.Width();
+    const int pas = kPas[std::clamp(bloc_.Libelles, 0, 3)];
+    const int gauchePermise = o.x + points_[0].x;
+    int precedent = INT_MAX;
+    for (int k = 0;; ++k) {
+        const int y = int(points_[1].y - double(k) * pas * hauteurCm * 100 / plein) + o.y;
+        if (y < points_[5].y + o.y)
+            break;
+        // Ticks finer than the drawing's unit fall on one another: one a line is drawn, so a
+        // huge volume costs no more than the tube's height.
+        if (y == precedent)
+            continue;
+        precedent = y;
+        const bool grande = k % 10 == 0;
+        const bool moyenne = !grande && k % 5 == 0;
+        const double longueur = grande ? 1.5 / 3.5 * W : moyenne ? W / 3.5 : 0.5 / 3.5 * W;
+        const bool montre = grande    ? bloc_.AffichageGrandes != 0
+                            : moyenne ? bloc_.AffichageMoyennes != 0
+                                      : bloc_.AffichagePetites != 0;
+        const int x = o.x + int((W - longueur) / 2);
+        if (montre) {
+            canvas.MoveTo(x, y);
+            canvas.LineTo(int(x + longueur), y);
+        }
+        const bool numero = k > 0 && ((grande && bloc_.LibelleGrandes != 0) ||
+                                      (moyenne && bloc_.LibelleMoyennes != 0));
+        if (numero) {
+            const std::string texte = std::to_string(k);
+            const vlSize taille = canvas.TextExtent(texte);
+            const int xTexte = std::max(x - taille.cx, gauchePermise);
+            // The top number is nudged down to stay in the frame; one too wide for it is left
+            // out rather than cut.
+            const int yTexte = std::max(y - taille.cy / 2, r.top);
+            if (xTexte + taille.cx > r.right || yTexte + taille.cy > r.bottom)
+                ++textesHorsCadre_;
+            else
+                canvas.TextOut(xTexte, yTexte, texte);
+        }
+    }
+    canvas.Font = precedente;
+}
+
+std::string TvlEprouvette::AvertissementCadre() const {
+    return AvertissementTextes(Nom(), textesHorsCadre_);
+}
+
+std::string TvlEprouvette::Millilitres(int centiemes) {
+    std::string texte = std::to_string(centiemes / 100);
+    const int reste = centiemes % 100;
+    if (reste != 0) {
+        texte += ',';
+        texte += char('0' + reste / 10);
+        if (reste % 10 != 0)
+            texte += char('0' + reste % 10);
+    }
+    return texte;
+}
+
+std::vector<std::string> TvlEprouvette::Description() const {
+    std::vector<std::string> lignes = CommonComponent::Description();
+    static constexpr const char* unites[] = {"ml", "cl", "dl", "l"};
+    lignes.push_back("Mode = " + std::to_string(bloc_.Mode));
+    lignes.push_back("CalculsEprouvette = " + std::to_string(bloc_.CalculsEprouvette));
+    lignes.push_back(std::string("Graduations en ") + unites[std::clamp(bloc_.Libelles, 0, 3)]);
+    lignes.push_back("Volume = " + Millilitres(bloc_.Volume) + " ml");
+    lignes.push_back("VolumeLiquide = " + Millilitres(bloc_.VolumeLiquide) + " ml");
+    return lignes;
+}
