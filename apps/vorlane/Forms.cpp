@@ -77,6 +77,7 @@ void RegisterForms(TQtUserInterface& ui, TPropDockWidget& dock) {
     });
     dock.RegisterPropForm("BoulierProp", [](TComposant& c, QWidget* parent) {
         return new TBoulierProp(dynamic_cast<TvlBoulier&>(c), parent);
+    });
     dock.RegisterPropForm("ThermometreProp", [](TComposant& c, QWidget* parent) {
         return new TThermometreProp(dynamic_cast<TvlThermometre&>(c), parent);
     });
