@@ -368,3 +368,11 @@ std::vector<std::string> AvertissementsCadre(const TDocument& document) {
                 avertissements.push_back(std::move(a));
     return avertissements;
 }
+
+void CommonComponent::AfficheNoteRedirection(TCanvas& canvas) {
+    if (Recepteurs.empty())
+        return;
+    AfficheTexteSysteme(canvas, Rect.Normalise(),
+                        Nom() + "\ns'affiche sur\n" + Recepteurs.front()->Nom() +
+                            "\nCe cadre\nne sera pas\nimprimé.");
+}

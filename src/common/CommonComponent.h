@@ -78,6 +78,10 @@ public:
     void TermineConstruction() override;
     bool Construit() const { return construit_; }
 
+    // Writes in the frame that the content shows on the first receiver and that the frame
+    // itself is not printed.
+    void AfficheNoteRedirection(TCanvas& canvas);
+
     // What the last drawing could not show, as one line naming the component; empty when all
     // of it showed.
     virtual std::string AvertissementCadre() const { return {}; }

@@ -179,9 +179,7 @@ void TvlFraction::Dessine(TCanvas& canvas, int mode, TPlanche*) {
         return;
     }
     if (contenu)
-        AfficheTexteSysteme(canvas, Rect.Normalise(),
-                            Nom() + "\ns'affiche sur\n" + Recepteurs.front()->Nom() +
-                                "\nCe cadre\nne sera pas\nimprimé.");
+        AfficheNoteRedirection(canvas);
 }
 
 void TvlFraction::Imprime(TCanvas& canvas, int mode, TPlanche* planche) {

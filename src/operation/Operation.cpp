@@ -520,9 +520,7 @@ void TvlOperation::Dessine(TCanvas& canvas, int mode, TPlanche*) {
         return;
     }
     if (contenu)
-        AfficheTexteSysteme(canvas, Rect.Normalise(),
-                            Nom() + "\ns'affiche sur\n" + Recepteurs.front()->Nom() +
-                                "\nCe cadre\nne sera pas\nimprimé.");
+        AfficheNoteRedirection(canvas);
 }
 
 void TvlOperation::Imprime(TCanvas& canvas, int mode, TPlanche*) {
