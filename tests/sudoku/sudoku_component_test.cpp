@@ -91,6 +91,8 @@ protected:
 TEST_F(SudokuTest, GenerationKeysDrawANewPuzzle) {
     TvlSudoku& s = Nouveau();
     EXPECT_TRUE(Unique(s, 3, 3));
+    // A new component draws strictly: its level 3 puzzle needs more than singles.
+    EXPECT_EQ(s.Informations().back().rfind("Niveau 3 : il faut ", 0), 0u);
     ASSERT_TRUE(Change(s, "TypeGrille", "3"));
     ASSERT_TRUE(Change(s, "Niveau", "1"));
     EXPECT_TRUE(Unique(s, 2, 2));
@@ -287,6 +289,17 @@ TEST_F(SudokuTest, SaveLoadAndCopy) {
     const auto& c = dynamic_cast<const TvlSudoku&>(*copie);
     EXPECT_EQ(std::memcmp(&c.Bloc(), &s.Bloc(), sizeof(SudokuOptions)), 0);
     EXPECT_EQ(c.Image(9), image);
+
+    // A document from before the strict level keeps the usual draw; a flag out of range is
+    // refused.
+    for (const auto& [drapeau, lisible] : {std::pair{2, false}, {0, true}}) {
+        s.Bloc().NiveauStrict = std::uint8_t(drapeau);
+        TMemoryStream ancien;
+        ASSERT_TRUE(s.Sauve(ancien));
+        ancien.Rewind();
+        EXPECT_EQ(lu.Charge(ancien, nullptr, lu.Cadre), lisible) << drapeau;
+    }
+    EXPECT_EQ(lu.Bloc().NiveauStrict, 0);
 
     // A record cut short is refused.
     std::vector<std::uint8_t> octets = flux.Bytes();

@@ -75,3 +75,41 @@ TEST(SudokuGenerationTest, MinimumNumberOfGivens) {
         EXPECT_EQ(toutes.Stat[rgCellulesOpaques], 0);
     }
 }
+
+// A strict draw's rating, made again on what pupils see, shows the level asked, lowered to the
+// shape's reach; one that cannot succeed gives up with a message.
+TEST(SudokuGenerationTest, StrictDrawReachesItsLevel) {
+    for (const Forme& f : kFormes) {
+        TRandom alea(std::uint32_t(90 + f.type));
+        for (const int niveau : {2, 3}) {
+            const GrilleGeneree g = GenereGrilleStricte(f.type, niveau, 0, alea);
+            ASSERT_TRUE(g.Reussi) << g.Message;
+            std::string donnees, solution;
+            Decode(g.Cases.data(), f.largeur * f.hauteur, donnees, solution);
+            SudokuGrille verif = GrilleDe(f.type, donnees);
+            ASSERT_EQ(verif.Resoudre(NiveauComplet), ssResolu);
+            EXPECT_EQ(NiveauDeStat(verif.Stat), f.type == tg4x4 ? 1 : niveau) << "type " << f.type;
+        }
+    }
+    TRandom alea(5);
+    const GrilleGeneree pleine = GenereGrilleStricte(tg6x6_3x2, 2, 36, alea);
+    EXPECT_FALSE(pleine.Reussi);
+    EXPECT_NE(pleine.Message.find("niveau 2 en 5000 essais"), std::string::npos) << pleine.Message;
+}
+
+TEST(SudokuGenerationTest, LevelSentenceNamesTheTechniques) {
+    const auto stat = [](std::initializer_list<int> regles) {
+        StatRegles s{};
+        for (const int r : regles)
+            s[r] = 2;
+        return s;
+    };
+    EXPECT_EQ(PhraseNiveau(stat({rgCellulesOpaques})),
+              "Niveau 1 : les candidats uniques suffisent.");
+    EXPECT_EQ(PhraseNiveau(stat({rgUniqueCache})),
+              "Niveau 2 : il faut les candidats uniques cachés.");
+    EXPECT_EQ(PhraseNiveau(stat({rgUniqueCache, rgPaireNue, rgPaireCachee})),
+              "Niveau 3 : il faut les candidats uniques cachés, les paires nues et les paires "
+              "cachées.");
+    EXPECT_EQ(NiveauDeStat(stat({rgSwordfish})), 3);
+}
