@@ -290,17 +290,6 @@ TEST_F(SudokuTest, SaveLoadAndCopy) {
     EXPECT_EQ(std::memcmp(&c.Bloc(), &s.Bloc(), sizeof(SudokuOptions)), 0);
     EXPECT_EQ(c.Image(9), image);
 
-    // A document from before the strict level keeps the usual draw; a flag out of range is
-    // refused.
-    for (const auto& [drapeau, lisible] : {std::pair{2, false}, {0, true}}) {
-        s.Bloc().NiveauStrict = std::uint8_t(drapeau);
-        TMemoryStream ancien;
-        ASSERT_TRUE(s.Sauve(ancien));
-        ancien.Rewind();
-        EXPECT_EQ(lu.Charge(ancien, nullptr, lu.Cadre), lisible) << drapeau;
-    }
-    EXPECT_EQ(lu.Bloc().NiveauStrict, 0);
-
     // A record cut short is refused.
     std::vector<std::uint8_t> octets = flux.Bytes();
     octets.resize(octets.size() - 10);

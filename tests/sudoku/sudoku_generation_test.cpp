@@ -98,18 +98,9 @@ TEST(SudokuGenerationTest, StrictDrawReachesItsLevel) {
 }
 
 TEST(SudokuGenerationTest, LevelSentenceNamesTheTechniques) {
-    const auto stat = [](std::initializer_list<int> regles) {
-        StatRegles s{};
-        for (const int r : regles)
-            s[r] = 2;
-        return s;
-    };
-    EXPECT_EQ(PhraseNiveau(stat({rgCellulesOpaques})),
-              "Niveau 1 : les candidats uniques suffisent.");
-    EXPECT_EQ(PhraseNiveau(stat({rgUniqueCache})),
-              "Niveau 2 : il faut les candidats uniques cachés.");
-    EXPECT_EQ(PhraseNiveau(stat({rgUniqueCache, rgPaireNue, rgPaireCachee})),
-              "Niveau 3 : il faut les candidats uniques cachés, les paires nues et les paires "
-              "cachées.");
-    EXPECT_EQ(NiveauDeStat(stat({rgSwordfish})), 3);
+    StatRegles stat{};
+    EXPECT_EQ(PhraseNiveau(stat), "Niveau 1 : les candidats uniques suffisent.");
+    stat[rgUniqueCache] = stat[rgPaireNue] = stat[rgPaireCachee] = 2;
+    EXPECT_EQ(PhraseNiveau(stat), "Niveau 3 : il faut les candidats uniques cachés, les paires "
+                                  "nues et les paires cachées.");
 }
