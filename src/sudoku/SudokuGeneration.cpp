@@ -169,9 +169,10 @@ GrilleGeneree GenereGrilleStricte(int type, int niveau, int nbValeurs, TRandom& 
     }
     GrilleGeneree echec;
     echec.Message = "Aucune grille " + std::string(NomTypeGrille(type)) + " de niveau " +
-                    std::to_string(vise) + " en " + std::to_string(EssaisStricts(type)) +
-                    " essais avec au moins " + std::to_string(nbValeurs) +
-                    " valeurs données : diminuez le nombre de valeurs ou le niveau.";
+                    std::to_string(vise) + " en " + std::to_string(EssaisStricts(type)) + " essais";
+    echec.Message += nbValeurs > 0 ? " avec au moins " + std::to_string(nbValeurs) +
+                                         " valeurs données : diminuez ce nombre ou le niveau."
+                                   : " : construisez à nouveau ou choisissez un autre niveau.";
     return echec;
 }
 
@@ -221,7 +222,7 @@ std::string NoteNiveau(int type, int niveau) {
     if (niveau <= maximum)
         return {};
     const char* suffisent =
-        maximum == 1 ? "les candidats uniques" : "les candidats uniques et les candidats cachés";
+        maximum == 1 ? "les candidats uniques" : "les candidats uniques, simples ou cachés";
     return "Une grille " + std::string(NomTypeGrille(type)) + " se résout toujours avec " +
            suffisent + " : le niveau " + std::to_string(niveau) +
            " n'y est pas atteignable, le niveau strict tire le niveau " + std::to_string(maximum) +
