@@ -40,9 +40,10 @@ struct OptionsSudoku {
     std::uint32_t graine = 0;
     std::string regles = "00000";
     bool strict = false;
-    long long essais = -1;    // --attempts
-    long long parProfil = -1; // --per-profile
-    int taches = 1;           // --jobs
+    bool niveauStrict = false; // --strict-level
+    long long essais = -1;     // --attempts
+    long long parProfil = -1;  // --per-profile
+    int taches = 1;            // --jobs
     std::string filtre = "0000000000000";
 };
 
@@ -77,8 +78,9 @@ bool litOptions(const std::vector<std::string>& args, size_t debut, OptionsSudok
         {"jobs", 1, 64, "nombre de tâches", [&](long long n) { o.taches = int(n); }},
     };
     QList<QCommandLineOption> options{
-        QCommandLineOption("strict", "strict"), QCommandLineOption({"h", "help"}, "aide"),
-        QCommandLineOption("rules", "règles", "R"), QCommandLineOption("filtre", "filtre", "F")};
+        QCommandLineOption("strict", "strict"), QCommandLineOption("strict-level", "niveau strict"),
+        QCommandLineOption({"h", "help"}, "aide"), QCommandLineOption("rules", "règles", "R"),
+        QCommandLineOption("filtre", "filtre", "F")};
     for (const OptionEntiere& e : entieres)
         options << QCommandLineOption(e.nom, e.quoi, "N");
     QCommandLineParser parser;
@@ -89,6 +91,7 @@ bool litOptions(const std::vector<std::string>& args, size_t debut, OptionsSudok
         o.positionnels.push_back(positionnel.toStdString());
     o.aide = parser.isSet("help");
     o.strict = parser.isSet("strict");
+    o.niveauStrict = parser.isSet("strict-level");
     o.graineDonnee = parser.isSet("seed");
     for (const OptionEntiere& e : entieres) {
         if (!parser.isSet(e.nom))
@@ -117,19 +120,6 @@ bool litOptions(const std::vector<std::string>& args, size_t debut, OptionsSudok
         }
     }
     return true;
-}
-
-const char* nomForme(int type) {
-    switch (type) {
-    case tg6x6_3x2:
-        return "6 × 6 (régions de 3 × 2)";
-    case tg6x6_2x3:
-        return "6 × 6 (régions de 2 × 3)";
-    case tg4x4:
-        return "4 × 4";
-    default:
-        return "9 × 9";
-    }
 }
 
 // A puzzle read from a file, with its line number.
@@ -174,7 +164,7 @@ bool litPuzzles(const std::string& texte, const std::string& nom, int typeImpose
             return false;
         }
         if (typeImpose >= 0 && NbCasesType(typeImpose) != int(ligne.size())) {
-            erreur = lieu + "une grille " + nomForme(typeImpose) + " a " +
+            erreur = lieu + "une grille " + NomTypeGrille(typeImpose) + " a " +
                      std::to_string(NbCasesType(typeImpose)) + " cases";
             return false;
         }
@@ -189,7 +179,7 @@ bool litPuzzles(const std::string& texte, const std::string& nom, int typeImpose
             }
             if (c - '0' > n) {
                 erreur = lieu + "le chiffre " + std::string(1, c) +
-                         " n'existe pas dans une grille " + nomForme(type);
+                         " n'existe pas dans une grille " + NomTypeGrille(type);
                 return false;
             }
         }
@@ -381,7 +371,9 @@ private:
         const int cases = NbCasesType(type);
         std::string lignes;
         for (long long k = 0; k < nombre; ++k) {
-            const GrilleGeneree g = GenereGrille(type, o.niveau, o.nbValeurs, alea);
+            const GrilleGeneree g = o.niveauStrict
+                                        ? GenereGrilleStricte(type, o.niveau, o.nbValeurs, alea)
+                                        : GenereGrille(type, o.niveau, o.nbValeurs, alea);
             if (!g.Reussi)
                 return erreur(g.Message, EXIT_BAD_INPUT);
             for (int i = 0; i < cases; ++i) {
@@ -461,7 +453,7 @@ private:
         base.Type = o.type < 0 ? tg9x9 : o.type;
         if (const int code = ecritBase(nom, base); code != EXIT_OK)
             return code;
-        out_ << nom << " : base de grilles " << nomForme(base.Type) << " créée\n";
+        out_ << nom << " : base de grilles " << NomTypeGrille(base.Type) << " créée\n";
         return EXIT_OK;
     }
 
@@ -632,7 +624,8 @@ int RunSudokuCommand(const std::vector<std::string>& args, std::ostream& out, st
 }
 
 std::string SudokuUsageText() {
-    return R"(  mathsheet sudoku generate [--type T] [--niveau L] [--count N] [--nbvaleurs K] [--seed S]
+    return R"(  mathsheet sudoku generate [--type T] [--niveau L] [--strict-level] [--count N]
+                  [--nbvaleurs K] [--seed S]
   mathsheet sudoku rate FICHIER [--type T]
   mathsheet sudoku db create BASE [--type T]
   mathsheet sudoku db add BASE FICHIER
@@ -645,7 +638,9 @@ std::string SudokuUsageText() {
 std::string SudokuHelpText() {
     return R"(
 Sudoku :
-  generate      N grilles (défaut 1), une par ligne : les données, « 0 » pour une case vide
+  generate      N grilles (défaut 1), une par ligne : les données, « 0 » pour une case vide ;
+                --strict-level tire à nouveau jusqu'à ce que la grille demande vraiment les
+                techniques du niveau (une grille 4 × 4 reste au niveau 1)
   rate          pour chaque grille du fichier (81, 36 ou 16 chiffres, « 0 » ou « . » pour une
                 case vide ; « - » lit l'entrée standard) : le statut du solveur (0 bloqué,
                 1 résolu, 2 contradiction) et ses 14 compteurs de techniques

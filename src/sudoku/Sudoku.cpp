@@ -75,6 +75,7 @@ const std::array<const char*, StatRegles::Taille>& TvlSudoku::NomsRegles() {
 
 void TvlSudoku::RestaureStandardNonApplique() {
     bloc_ = SudokuOptions{};
+    bloc_.NiveauStrict = 1;
     bloc_.Police.Copie(GlobalFonte());
     changeChemin(PathDonnees() + "Sudoku17.dat");
 }
@@ -173,7 +174,9 @@ void TvlSudoku::ApresCle(int index) {
 
 bool TvlSudoku::GenereGrille() {
     const GrilleGeneree grille =
-        ::GenereGrille(bloc_.TypeGrille, bloc_.Niveau, bloc_.NbValeurs, GlobalRandom());
+        bloc_.NiveauStrict != 0
+            ? GenereGrilleStricte(bloc_.TypeGrille, bloc_.Niveau, bloc_.NbValeurs, GlobalRandom())
+            : ::GenereGrille(bloc_.TypeGrille, bloc_.Niveau, bloc_.NbValeurs, GlobalRandom());
     if (!grille.Reussi) {
         erreur(grille.Message);
         return false;
@@ -650,6 +653,8 @@ std::vector<std::string> TvlSudoku::Informations() const {
         if (bloc_.Stat[i] != 0)
             lignes.push_back(std::string(NomsRegles()[size_t(i)]) + " (" +
                              std::to_string(bloc_.Stat[i]) + ")");
+    if (cachees > 0)
+        lignes.push_back(PhraseNiveau(bloc_.Stat));
     return lignes;
 }
 
@@ -658,6 +663,7 @@ std::vector<std::string> TvlSudoku::Description() const {
     lignes.push_back("TypeGrille = " + std::to_string(bloc_.TypeGrille));
     lignes.push_back("Niveau = " + std::to_string(bloc_.Niveau));
     lignes.push_back("NbValeurs = " + std::to_string(bloc_.NbValeurs));
+    lignes.push_back("NiveauStrict = " + std::to_string(bloc_.NiveauStrict));
     lignes.push_back("PathBdd = " + chemin());
     const int n = NbValeursGrille();
     for (int l = 0; l < n; ++l) {

@@ -42,7 +42,9 @@ struct SudokuOptions {
     std::int32_t PremierTrouve = -1; // first record matching the filter
     std::int32_t EnrCourant = 0;
     char PathBdd[260] = {};
-    std::uint8_t Reserve4[62] = {};
+    // 1: a generated puzzle's rating shows exactly its level (0 in documents made before).
+    std::uint8_t NiveauStrict = 0;
+    std::uint8_t Reserve4[61] = {};
     std::uint8_t Reserve5[2] = {};
 };
 static_assert(sizeof(SudokuOptions) == 544);
@@ -66,7 +68,8 @@ static_assert(offsetof(SudokuOptions, Filtre) == 198);
 static_assert(offsetof(SudokuOptions, PremierTrouve) == 212);
 static_assert(offsetof(SudokuOptions, EnrCourant) == 216);
 static_assert(offsetof(SudokuOptions, PathBdd) == 220);
-static_assert(offsetof(SudokuOptions, Reserve4) == 480);
+static_assert(offsetof(SudokuOptions, NiveauStrict) == 480);
+static_assert(offsetof(SudokuOptions, Reserve4) == 481);
 
 class TvlSudoku : public Kind<TvlSudoku, SudokuOptions> {
 public:
@@ -93,8 +96,9 @@ public:
     // Side of the grid and cells: N, and the number of cells in use.
     int NbValeursGrille() const;
 
-    // A new puzzle from the type, level and minimum number of givens; false (message shown)
-    // when the engine failed, the puzzle then unchanged.
+    // A new puzzle from the type, level and minimum number of givens, of exactly that level
+    // when the strict level is on; false (message shown) when the engine failed, the puzzle
+    // then unchanged.
     bool GenereGrille();
     void TransformeGrille();
     void Copier();

@@ -32,6 +32,7 @@ enum : int {
     EnrCourant,
     Thread,
     PathBdd,
+    NiveauStrict,
 };
 } // namespace CleSudoku
 
@@ -77,6 +78,9 @@ inline constexpr auto kClesSudoku = TableAvecCadre(
         // Opens the puzzle search; not 0 ticks its save box.
         CleLibre(CleSudoku::Thread, "SudokuThread"),
         CleTexte(CleSudoku::PathBdd, "PathBdd"),
+        // 1: draws again until the rating shows the level; on for new components.
+        CleDrapeau(CleSudoku::NiveauStrict, "NiveauStrict", Champ<&S::NiveauStrict>, Ini::Usine,
+                   Refait::Exercice),
     });
 } // namespace sudoku_cles
 using sudoku_cles::kClesSudoku;

@@ -9,6 +9,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 // A puzzle as the component keeps it: one code a cell, row-major (1..9 a given, value + 10 a
 // hidden value, 0 unused), with the counters of a full-level solve.
@@ -32,6 +33,32 @@ GrilleGeneree GenereGrille6x6(int largeurRegion, int niveau, int nbValeurs, TRan
 GrilleGeneree GenereGrille4x4(int niveau, int nbValeurs, TRandom& alea);
 // Dispatches on the grid type.
 GrilleGeneree GenereGrille(int type, int niveau, int nbValeurs, TRandom& alea);
+
+// The level a rating shows: 1 when naked singles finish the puzzle, 2 when it needs hidden
+// singles and nothing more, 3 when it needs locked candidates, a subset, a fish or more.
+int NiveauDeStat(const StatRegles& stat);
+
+// The highest level a grid type's puzzles reach (its boxes are too small for the rest).
+int NiveauMaxType(int type);
+// The level a strict draw aims at: the one asked, lowered to what the grid type reaches.
+int NiveauStrictType(int type, int niveau);
+// Draws of a strict generation before it gives up.
+int EssaisStricts(int type);
+
+// A puzzle whose rating shows exactly the level (lowered to what the grid type reaches): puzzles
+// are drawn as `GenereGrille` draws them until one is; after `EssaisStricts` draws it fails with
+// a message saying why.
+GrilleGeneree GenereGrilleStricte(int type, int niveau, int nbValeurs, TRandom& alea);
+
+// The techniques a rating shows beyond naked singles, in plain French ("les paires cachées"),
+// in the solver's order.
+std::vector<std::string> TechniquesNecessaires(const StatRegles& stat);
+// One sentence: the level the rating shows and the techniques it takes.
+std::string PhraseNiveau(const StatRegles& stat);
+// What a property window says when the grid type cannot reach the level; empty when it can.
+std::string NoteNiveau(int type, int niveau);
+// The grid type in words ("6 × 6 (régions de 3 × 2)").
+const char* NomTypeGrille(int type);
 
 // Codes of a puzzle from its problem (given digits) and its solution: the digit for a given,
 // the solution digit + 10 elsewhere; `nombre` cells, the others 0.

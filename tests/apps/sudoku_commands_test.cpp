@@ -65,6 +65,13 @@ TEST_F(SudokuCommands, GenerateGivesUniquePuzzlesOfTheShapeAndLevelAsked) {
         }
         EXPECT_EQ(run(args).out, r.out);
     }
+    const Outcome strict = run({"generate", "--count", "3", "--seed", "5", "--strict-level"});
+    ASSERT_EQ(lignes(strict.out).size(), 3u) << strict.err;
+    for (const std::string& p : lignes(strict.out)) {
+        SudokuGrille note = GrilleDe(tg9x9, p);
+        note.Resoudre(NiveauComplet);
+        EXPECT_EQ(NiveauDeStat(note.Stat), 3) << p;
+    }
     const Outcome plein = run({"generate", "--type", "3", "--nbvaleurs", "81", "--seed", "1"});
     ASSERT_EQ(plein.code, EXIT_OK);
     EXPECT_EQ(plein.out.find('0'), std::string::npos) << plein.out;

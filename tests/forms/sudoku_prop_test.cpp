@@ -9,6 +9,7 @@
 #include "sudoku/SudokuDiaImages.h"
 
 #include <QButtonGroup>
+#include <QLabel>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -49,6 +50,7 @@ TEST_F(SudokuPropTest, ActionsNewPuzzlesAndTheCursiveFont) {
     ui_.clipboard = "*-----*\r\n|12|34|\r\n|34|12|\r\n|--+--|\r\n|21|43|\r\n|43|2.|\r\n*-----*\r\n";
     Clique("btColler");
     EXPECT_EQ(C<QButtonGroup>("rgTypeGrille")->checkedId(), tg4x4);
+    EXPECT_FALSE(C<QLabel>("lbNoteNiveau")->isHidden()) << "level 3 is out of a 4 x 4's reach";
     EXPECT_EQ(composant_.Bloc().Cases[15], 11) << "the hidden 1 of the last cell";
     Clique("btTransforme");
     const std::string quatre = Cases();
@@ -57,6 +59,7 @@ TEST_F(SudokuPropTest, ActionsNewPuzzlesAndTheCursiveFont) {
     const int redessins = changements_;
     Tape("edNiveau", "1");
     EXPECT_NE(Cases(), quatre);
+    EXPECT_TRUE(C<QLabel>("lbNoteNiveau")->isHidden());
     C<QButtonGroup>("rgTypeGrille")->button(tg9x9)->click();
     EXPECT_EQ(composant_.NbValeursGrille(), 9);
     std::string informations;

@@ -91,6 +91,8 @@ protected:
 TEST_F(SudokuTest, GenerationKeysDrawANewPuzzle) {
     TvlSudoku& s = Nouveau();
     EXPECT_TRUE(Unique(s, 3, 3));
+    // A new component draws strictly: its level 3 puzzle needs more than singles.
+    EXPECT_EQ(s.Informations().back().rfind("Niveau 3 : il faut ", 0), 0u);
     ASSERT_TRUE(Change(s, "TypeGrille", "3"));
     ASSERT_TRUE(Change(s, "Niveau", "1"));
     EXPECT_TRUE(Unique(s, 2, 2));

@@ -75,3 +75,32 @@ TEST(SudokuGenerationTest, MinimumNumberOfGivens) {
         EXPECT_EQ(toutes.Stat[rgCellulesOpaques], 0);
     }
 }
+
+// A strict draw's rating, made again on what pupils see, shows the level asked, lowered to the
+// shape's reach; one that cannot succeed gives up with a message.
+TEST(SudokuGenerationTest, StrictDrawReachesItsLevel) {
+    for (const Forme& f : kFormes) {
+        TRandom alea(std::uint32_t(90 + f.type));
+        for (const int niveau : {2, 3}) {
+            const GrilleGeneree g = GenereGrilleStricte(f.type, niveau, 0, alea);
+            ASSERT_TRUE(g.Reussi) << g.Message;
+            std::string donnees, solution;
+            Decode(g.Cases.data(), f.largeur * f.hauteur, donnees, solution);
+            SudokuGrille verif = GrilleDe(f.type, donnees);
+            ASSERT_EQ(verif.Resoudre(NiveauComplet), ssResolu);
+            EXPECT_EQ(NiveauDeStat(verif.Stat), f.type == tg4x4 ? 1 : niveau) << "type " << f.type;
+        }
+    }
+    TRandom alea(5);
+    const GrilleGeneree pleine = GenereGrilleStricte(tg6x6_3x2, 2, 36, alea);
+    EXPECT_FALSE(pleine.Reussi);
+    EXPECT_NE(pleine.Message.find("niveau 2 en 5000 essais"), std::string::npos) << pleine.Message;
+}
+
+TEST(SudokuGenerationTest, LevelSentenceNamesTheTechniques) {
+    StatRegles stat{};
+    EXPECT_EQ(PhraseNiveau(stat), "Niveau 1 : les candidats uniques suffisent.");
+    stat[rgUniqueCache] = stat[rgPaireNue] = stat[rgPaireCachee] = 2;
+    EXPECT_EQ(PhraseNiveau(stat), "Niveau 3 : il faut les candidats uniques cachés, les paires "
+                                  "nues et les paires cachées.");
+}

@@ -8,10 +8,12 @@
 #include "sudoku/SudokuBase.h"
 #include "sudoku/SudokuCles.h"
 #include "sudoku/SudokuDiaImages.h"
+#include "sudoku/SudokuGeneration.h"
 
 #include "ui_TSudokuProp.h"
 
 #include <QButtonGroup>
+#include <QCheckBox>
 #include <QFileInfo>
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -78,6 +80,7 @@ TSudokuProp::TSudokuProp(TvlSudoku& composant, QWidget* parent)
     RafraichirApres(ui_->udNiveau, &TUpDown::released);
     RafraichirApresEdit(ui_->edNbValeurs);
     RafraichirApres(ui_->udNbValeurs, &TUpDown::released);
+    RafraichirApres(ui_->chkNiveauStrict, &QCheckBox::clicked);
     RafraichirApresEdit(ui_->edEnrCourant);
     for (QPushButton* bouton :
          {ui_->btConstruire, ui_->btRechercheAvancee, ui_->btColler, ui_->btFonte, ui_->btPremier,
@@ -109,6 +112,10 @@ void TSudokuProp::RemplirControles() {
     ui_->mmInformation->setPlainText(lignes.join(QLatin1Char('\n')));
 
     ui_->lbFonteCourante->setText(decritFonte(bloc.Police));
+    // A small grid whose techniques stop short of the level says so.
+    const std::string note = NoteNiveau(bloc.TypeGrille, bloc.Niveau);
+    ui_->lbNoteNiveau->setText(ToQString(note));
+    ui_->lbNoteNiveau->setVisible(!note.empty());
 
     for (int regle = 0; regle < TailleCle && regle < ui_->clbRegles->count(); ++regle)
         ui_->clbRegles->item(regle)->setCheckState(bloc.Filtre[regle] != 0 ? Qt::Checked
