@@ -11,6 +11,7 @@
 #include "pictures/CubeCles.h"
 #include "pictures/DeCles.h"
 #include "pictures/MontreCles.h"
+#include "shape/FormeCles.h"
 #include "sudoku/SudokuCles.h"
 
 // Each kind adds its header here and its two cases below.
@@ -20,6 +21,8 @@ std::unique_ptr<TComposant> CreerComposant(TCadre* cadre, int index) {
     switch (index) {
     case 1:
         return std::make_unique<TvlOperation>(cadre);
+    case 3:
+        return std::make_unique<TvlForme>(cadre);
     case 4:
         return std::make_unique<TvlFraction>(cadre);
     case 5:
@@ -49,6 +52,8 @@ TableCles ClesDuType(int index) {
     switch (index) {
     case 1:
         return kClesOperation;
+    case 3:
+        return kClesForme;
     case 4:
         return kClesFraction;
     case 5:
