@@ -435,7 +435,11 @@ void TvlForme::ChangeCoords(vlRect r) {
         const double sy = maxi.y > mini.y ? double(apres.cy) / (maxi.y - mini.y) : 0.0;
         for (int i = 0; i < NbPoints(); ++i) {
             const vlPoint s = dpSauve_[std::size_t(i)];
-            dp_[std::size_t(i)] = {std::int32_t(s.x * sx), std::int32_t(s.y * sy)};
+            // A point from a file may lie far from its box: the product stays within reach.
+            const auto echelle = [](int v, double facteur) {
+                return std::int32_t(std::clamp(v * facteur, -1e6, 1e6));
+            };
+            dp_[std::size_t(i)] = {echelle(s.x, sx), echelle(s.y, sy)};
         }
     }
     CalculerPoignees();

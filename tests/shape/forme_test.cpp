@@ -186,10 +186,11 @@ TEST_F(FormeTest, KeysRefuseWhatTheyCannotUseAndModesHideTheShape) {
     EXPECT_EQ(Forme().Bloc().Distance, 250);
 }
 
-// A record of 12 points cannot be read; the document keeps its other components.
+// A record of 12 points cannot be read; the document keeps its other components, and values
+// out of their keys' ranges are brought into them.
 TEST_F(FormeTest, ARecordOfAnotherCountFailsAndTheDocumentKeepsTheRest) {
     SeedRandom(5);
-    document_.Cree("Dé", 0);
+    Forme().Bloc() = {.TaillePinceau = 5000, .Mode = 7, .Distance = -4};
     Forme().Bloc().NbPoints = 12;
     TMemoryStream flux;
     ASSERT_TRUE(document_.Ecrit(flux));
@@ -199,7 +200,9 @@ TEST_F(FormeTest, ARecordOfAnotherCountFailsAndTheDocumentKeepsTheRest) {
     std::vector<std::string> ignores;
     ASSERT_TRUE(relu.Lit(lecture, message, ignores)) << message;
     EXPECT_EQ(ignores.size(), 1u);
-    EXPECT_EQ(relu.NbComposants(), 1);
+    ASSERT_EQ(relu.NbComposants(), 1);
+    const FormeOptions& lu = dynamic_cast<TvlForme&>(relu.Composant(0)).Bloc();
+    EXPECT_EQ(std::tuple(lu.TaillePinceau, lu.Mode, lu.Distance), std::tuple(1000, 2, 0));
 }
 
 } // namespace
