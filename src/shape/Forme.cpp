@@ -99,18 +99,24 @@ std::optional<vlRect> TvlForme::Page() const {
 
 // ---- points and curve ----
 
-void TvlForme::InitDp() {
-    const vlRect r = Rect.Normalise();
+TvlForme::Points TvlForme::PointsSurRectangle(vlRect r, int n) {
+    r = r.Normalise();
     const vlPoint c = r.Centre();
     const int w = r.Width();
     const int h = r.Height();
-    const int q = NbPoints() / 4;
+    const int q = n / 4;
+    Points dp{};
     for (int i = 0; i < q; ++i) {
-        dp_[std::size_t(i)] = vlPoint{r.left + w * i / q, r.top} - c;
-        dp_[std::size_t(q + i)] = vlPoint{r.right, r.top + h * i / q} - c;
-        dp_[std::size_t(2 * q + i)] = vlPoint{r.left + (q - i) * w / q, r.bottom} - c;
-        dp_[std::size_t(3 * q + i)] = vlPoint{r.left, r.top + (q - i) * h / q} - c;
+        dp[std::size_t(i)] = vlPoint{r.left + w * i / q, r.top} - c;
+        dp[std::size_t(q + i)] = vlPoint{r.right, r.top + h * i / q} - c;
+        dp[std::size_t(2 * q + i)] = vlPoint{r.left + (q - i) * w / q, r.bottom} - c;
+        dp[std::size_t(3 * q + i)] = vlPoint{r.left, r.top + (q - i) * h / q} - c;
     }
+    return dp;
+}
+
+void TvlForme::InitDp() {
+    dp_ = PointsSurRectangle(Rect, NbPoints());
 }
 
 void TvlForme::CalculBezier() {
@@ -293,13 +299,7 @@ vlRect TvlForme::CalculeMotif(vlPoint p) {
     if (code_ == CODE_CREATION) {
         const vlPoint coin = page ? Borne(q, *page) : q;
         const vlRect r{rectModif_.left, rectModif_.top, coin.x, coin.y};
-        // Laid on the rectangle as it shows, whichever way it was drawn out.
-        const vlRect garde = Rect;
-        Rect = r;
-        InitDp();
-        dpCandidat_ = dp_;
-        dp_ = dpModif_;
-        Rect = garde;
+        dpCandidat_ = PointsSurRectangle(r, n);
         return r;
     }
     if (code_ == HIT_CORPS) {

@@ -71,7 +71,10 @@ public:
     void StopModifCreation(TCanvas& canvas, bool efface) override;
     void ChangeCoords(vlRect r) override;
 
-    // Lays the points on the rectangle's perimeter, clockwise from the top-left corner.
+    // n points on the rectangle's perimeter, clockwise from the top-left corner (whichever way
+    // it was drawn out), relative to its centre.
+    static Points PointsSurRectangle(vlRect r, int n);
+    // Lays the points on the component's rectangle.
     void InitDp();
     // The curve's 3 x count + 1 points from the points and the rounding.
     void CalculBezier();
