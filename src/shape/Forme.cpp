@@ -533,6 +533,12 @@ void TvlForme::RestaureDefaut() {
     CopierP();
 }
 
+void TvlForme::RestaureStandard() {
+    CommonComponent::RestaureStandard();
+    Reinitialise();
+    CopierP();
+}
+
 // ---- record ----
 
 void TvlForme::ChargeOptions(TStream& s, bool& ok) {

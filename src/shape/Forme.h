@@ -52,7 +52,9 @@ public:
     std::vector<std::string> Description() const override;
     std::string AvertissementCadre() const override;
     void AppliquerOptions(const void* donnees) override;
+    // Both lay the points back on the rectangle, as the count may have changed.
     void RestaureDefaut() override;
+    void RestaureStandard() override;
 
     void Dessine(TCanvas& canvas, int mode, TPlanche* planche) override;
     void Imprime(TCanvas& canvas, int mode, TPlanche* planche) override;
@@ -89,7 +91,6 @@ public:
     std::span<const vlPoint> Bezier() const {
         return {bezier_.data(), std::size_t(3 * NbPoints() + 1)};
     }
-    bool Creation() const { return creation_; }
     // Moves point k to the absolute position p as a handle drag does (grid, page limits).
     void DeplacePoint(int k, vlPoint p);
 
