@@ -190,7 +190,13 @@ TEST_F(Editor, AShapeIsDrawnReshapedByAHandleUndoneAndReopened) {
     auto* nombre = window_.PropDock().findChild<QComboBox*>("cbNbPoints");
     ASSERT_NE(nombre, nullptr);
     QTest::keyClick(nombre, Qt::Key_Down);
-    EXPECT_EQ(dynamic_cast<TvlForme&>(session().Document().Composant(0)).NbPoints(), 16);
+    auto& seize = dynamic_cast<TvlForme&>(session().Document().Composant(0));
+    EXPECT_EQ(seize.NbPoints(), 16);
+    auto* arrondi = window_.PropDock().findChild<QLineEdit*>("edDistance");
+    EXPECT_EQ(arrondi->text(), "10") << "tenths of a centimetre";
+    arrondi->setText("25");
+    QTest::keyClick(arrondi, Qt::Key_Return);
+    EXPECT_EQ(seize.Bloc().Distance, 250);
     std::string message;
     ASSERT_TRUE(session().SaveAs(path_, message)) << message;
     MainWindow reopened(catalogue_, ui_);
