@@ -313,6 +313,34 @@ Volume = 10
 VolumeLiquide = 6,5
 Mode = 2
 
+[Page]
+Format = A4
+Marges = 1,5
+Carreau = 0,5
+
+# Une tache arrondie, ses huit points à la main, remplie en jaune pâle.
+[Forme]
+StyleBrosseFond = 0
+CouleurBrosseFond = 10547455
+TaillePinceauCadre = 5
+Distance = 10
+Points = 2;2 | 4;1,5 | 6;2 | 7;4 | 6;6 | 4;6,5 | 2;6 | 1;4
+
+# Une maison en polygone : sans arrondi, les points sont reliés par des segments.
+[Forme]
+Distance = 0
+CouleurBrosseFond = 16768180
+TaillePinceauCadre = 5
+Points = 10;4 | 13;1 | 16;4 | 16;6 | 16;8 | 13;8 | 10;8 | 10;6
+
+# Une forme de seize points que seul le corrigé montre.
+[Forme]
+NbPoints = 16
+Distance = 6
+Mode = 2
+CouleurBrosseFond = 12513470
+Points = 3;10 | 5;9 | 7;10 | 9;9 | 11;10 | 11,5;11,5 | 11;13 | 11,5;14,5 | 11;16 | 9;17 | 7;16 | 5;17 | 3;16 | 2,5;14,5 | 3;13 | 2,5;11,5
+
 # (each kind adds its example above this line)
 )";
 }

@@ -200,12 +200,13 @@ TComposant* EditorSession::EndDrag(TCanvas& band) {
     if (changing_ != nullptr) {
         TComposant* changed = changing_;
         changing_ = nullptr;
-        const vlRect before = changed->Rect;
         changed->StopModif(band, true);
         Select(changed);
-        if (!(changed->Rect == before))
+        // A kind may change inside its rectangle (a shape's point): what is saved tells.
+        if (snapshot() != current_)
             Committed(changeCode_ == HIT_CORPS ? QStringLiteral("le déplacement")
-                                               : QStringLiteral("le changement de taille"));
+                      : changeCode_ <= 8       ? QStringLiteral("le changement de taille")
+                                               : QStringLiteral("la modification"));
         return changed;
     }
     return nullptr;

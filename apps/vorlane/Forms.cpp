@@ -35,6 +35,8 @@
 #include "pictures/forms/TEprouvetteProp.h"
 #include "pictures/forms/TMontreProp.h"
 #include "pictures/forms/TThermometreProp.h"
+#include "shape/Forme.h"
+#include "shape/forms/TFormeProp.h"
 #include "sudoku/Sudoku.h"
 #include "sudoku/SudokuDiaGenere.h"
 #include "sudoku/SudokuDiaImages.h"
@@ -62,6 +64,9 @@ void RegisterForms(TQtUserInterface& ui, TPropDockWidget& dock) {
     });
     dock.RegisterPropForm("OperProp", [](TComposant& c, QWidget* parent) {
         return new TOperProp(dynamic_cast<TvlOperation&>(c), parent);
+    });
+    dock.RegisterPropForm("FormeProp", [](TComposant& c, QWidget* parent) {
+        return new TFormeProp(dynamic_cast<TvlForme&>(c), parent);
     });
     dock.RegisterPropForm("DeProp", [](TComposant& c, QWidget* parent) {
         return new TDeProp(dynamic_cast<TvlDe&>(c), parent);

@@ -178,8 +178,7 @@ void PageView::mouseReleaseEvent(QMouseEvent* event) {
     dragging_ = false;
     TRecordingCanvas band;
     const bool creating = session_.Interacting() != nullptr && tool_;
-    const vlRect before =
-        session_.Interacting() != nullptr ? session_.Interacting()->Rect : vlRect{};
+    const int before = session_.History().index();
     TComposant* done = session_.EndDrag(band);
     if (creating) {
         tool_ = nullptr;
@@ -187,7 +186,7 @@ void PageView::mouseReleaseEvent(QMouseEvent* event) {
     }
     if (done != nullptr) {
         emit selectionChanged(done);
-        if (creating || !(done->Rect == before))
+        if (creating || session_.History().index() != before)
             emit documentChanged();
     }
     update();

@@ -13,6 +13,7 @@
 #include "pictures/EprouvetteCles.h"
 #include "pictures/MontreCles.h"
 #include "pictures/ThermometreCles.h"
+#include "shape/FormeCles.h"
 #include "sudoku/SudokuCles.h"
 
 // Each kind adds its header here and its two cases below.
@@ -22,6 +23,8 @@ std::unique_ptr<TComposant> CreerComposant(TCadre* cadre, int index) {
     switch (index) {
     case 1:
         return std::make_unique<TvlOperation>(cadre);
+    case 3:
+        return std::make_unique<TvlForme>(cadre);
     case 4:
         return std::make_unique<TvlFraction>(cadre);
     case 5:
@@ -55,6 +58,8 @@ TableCles ClesDuType(int index) {
     switch (index) {
     case 1:
         return kClesOperation;
+    case 3:
+        return kClesForme;
     case 4:
         return kClesFraction;
     case 5:

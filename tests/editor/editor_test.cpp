@@ -14,8 +14,10 @@
 #include "host/forms/QtUserInterface.h"
 #include "package/Paquet.h"
 #include "platform/TempFolder.h"
+#include "shape/Forme.h"
 
 #include <QAbstractButton>
+#include <QComboBox>
 #include <QImage>
 #include <QLabel>
 #include <QStatusBar>
@@ -155,6 +157,51 @@ TEST_F(Editor, ThePaletteGreysTheKindsNotBuiltAndSaysWhyNothingIsDrawn) {
     const QString status = window_.statusBar()->findChild<QLabel*>()->text();
     EXPECT_TRUE(status.contains("« Graphe »") && status.contains("pas encore disponible"))
         << status.toStdString();
+}
+
+// A shape drawn out, a point dragged inside its rectangle and undone, its count chosen in its
+// window, saved and reopened; the selected shape shows its handles.
+TEST_F(Editor, AShapeIsDrawnReshapedByAHandleUndoneAndReopened) {
+    paletteButton(3)->click();
+    drag({300, 400}, {1100, 800});
+    auto& forme = dynamic_cast<TvlForme&>(session().Document().Composant(0));
+    const auto absolu = [&](int k) { return forme.Pts()[std::size_t(k)] + forme.Rect.Centre(); };
+    const vlRect cadre = forme.Rect;
+    EXPECT_EQ(absolu(0), cadre.LireOrg());
+    EXPECT_EQ(absolu(4), (vlPoint{cadre.right, cadre.bottom}));
+    EXPECT_EQ(cadre.right % 50, 0) << "5 mm squares: the dragged corner snaps to the grid";
+    const QImage choisie = view().grab().toImage();
+    session().Select(nullptr);
+    const QImage libre = view().grab().toImage();
+    const QPoint poignee = view().ToWidget(absolu(1) + vlPoint{0, 8});
+    EXPECT_NE(choisie.pixel(poignee), libre.pixel(poignee)) << "the handle covers the outline";
+    session().Select(&forme);
+    const std::vector<std::string> avant = forme.Description();
+    drag(absolu(1), {700, 600});
+    EXPECT_EQ(absolu(1), (vlPoint{700, 600}));
+    EXPECT_EQ(forme.Rect, cadre);
+    auto* undo = window_.findChild<QAction*>("annuler");
+    EXPECT_EQ(undo->text(), "&Annuler la modification");
+    undo->trigger();
+    EXPECT_EQ(session().Document().Composant(0).Description(), avant);
+    undo->parent()->findChild<QAction*>("retablir")->trigger();
+    session().Select(&session().Document().Composant(0));
+    window_.PropDock().Montre(&session().Document().Composant(0));
+    auto* nombre = window_.PropDock().findChild<QComboBox*>("cbNbPoints");
+    ASSERT_NE(nombre, nullptr);
+    QTest::keyClick(nombre, Qt::Key_Down);
+    auto& seize = dynamic_cast<TvlForme&>(session().Document().Composant(0));
+    EXPECT_EQ(seize.NbPoints(), 16);
+    auto* arrondi = window_.PropDock().findChild<QLineEdit*>("edDistance");
+    EXPECT_EQ(arrondi->text(), "10") << "tenths of a centimetre";
+    arrondi->setText("25");
+    QTest::keyClick(arrondi, Qt::Key_Return);
+    EXPECT_EQ(seize.Bloc().Distance, 250);
+    std::string message;
+    ASSERT_TRUE(session().SaveAs(path_, message)) << message;
+    MainWindow reopened(catalogue_, ui_);
+    ASSERT_EQ(reopened.OpenDocument(path_), MainWindow::OpenResult::Complete);
+    EXPECT_EQ(stateOf(reopened.Session().Document()), stateOf(session().Document()));
 }
 
 // Nobody at the screen: a document not read whole is named on the error stream and gives 2.

@@ -10,6 +10,7 @@
 #include "package/Fabrique.h"
 #include "pictures/EprouvetteCles.h"
 #include "pictures/MontreCles.h"
+#include "shape/FormeCles.h"
 #include "sudoku/SudokuCles.h"
 
 #include <QComboBox>
@@ -48,6 +49,7 @@ const Fenetre kFenetres[] = {
     {11, "Euro pièces", "EuroPiecesProp"},
     {12, "Euro billets", "EuroBilletsProp"},
     {13, "Masses marquées", "MassesProp"},
+    {3, "Forme", "FormeProp", CleForme::NbPoints, CleForme::Distance},
 };
 
 // What a user can change in each control of a window, as text.
