@@ -1,5 +1,6 @@
 #include "package/Fabrique.h"
 
+#include "chart/GrapheCles.h"
 #include "fraction/FractionCles.h"
 #include "host/Composant.h"
 #include "money/EuroBilletsCles.h"
@@ -20,6 +21,8 @@ std::unique_ptr<TComposant> CreerComposant(TCadre* cadre, int index) {
     switch (index) {
     case 1:
         return std::make_unique<TvlOperation>(cadre);
+    case 2:
+        return std::make_unique<TvlGraphe>(cadre);
     case 4:
         return std::make_unique<TvlFraction>(cadre);
     case 5:
@@ -49,6 +52,8 @@ TableCles ClesDuType(int index) {
     switch (index) {
     case 1:
         return kClesOperation;
+    case 2:
+        return kClesGraphe;
     case 4:
         return kClesFraction;
     case 5:
