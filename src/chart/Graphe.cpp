@@ -2,11 +2,13 @@
 
 #include "chart/EditionGraphe.h"
 #include "chart/GrapheCles.h"
+#include "host/Conversions.h"
 #include "host/Services.h"
 #include "host/Stream.h"
 #include "pictures/Setters.h"
 #include "platform/Random.h"
 #include "platform/StringList.h"
+#include "platform/Text.h"
 #include "platform/UserInterface.h"
 
 #include <algorithm>
@@ -103,6 +105,20 @@ bool TvlGraphe::DblClk(int, vlPoint) {
     }
     bloc_.FonteAxes.ChangeNom("Arial");
     return true;
+}
+
+void TvlGraphe::RestaureStandardNonApplique() {
+    bloc_ = GrapheOptions{};
+    bloc_.FonteCorps.Copie(GlobalFonte());
+    for (Fonte* f : {&bloc_.FonteTitre, &bloc_.FontePied, &bloc_.FonteLegende,
+                     &bloc_.FonteAnnotation, &bloc_.FonteAxes, &bloc_.FonteAxesTitre})
+        *f = bloc_.FonteCorps;
+    RafraichitPosition(bloc_.Position, bloc_.Taille);
+}
+
+bool TvlGraphe::Sauve(TStream& s) {
+    RafraichitPosition(bloc_.Position, bloc_.Taille);
+    return CommonComponent::Sauve(s);
 }
 
 void TvlGraphe::AppliqueOptions() {
@@ -270,15 +286,22 @@ void TvlGraphe::DecoderValeur(int serie, int point, int attribut, int cellule,
     if (!source.Info(3, r) || !r.cellule.trouve)
         return;
     chart::PointSerie& p = points[std::size_t(point)];
+    // An empty cell, or text where a number is wanted, changes nothing.
+    double nombre = 0;
+    const std::string texte(Trim(r.cellule.texte));
+    const bool estNombre = ParseDecimal(texte, nombre) && std::isfinite(nombre);
     switch (attribut) {
     case 0:
-        p.libelle = r.cellule.texte;
+        if (!texte.empty())
+            p.libelle = r.cellule.texte;
         break;
     case 1:
-        p.x = r.cellule.nombre;
+        if (estNombre)
+            p.x = nombre;
         break;
     case 2:
-        p.y = r.cellule.nombre;
+        if (estNombre)
+            p.y = nombre;
         break;
     case 3:
         p.couleur = r.cellule.couleur & 0xFFFFFF;

@@ -144,6 +144,11 @@ public:
     std::vector<std::string> Description() const override;
     std::string AvertissementCadre() const override { return avertissement_; }
 
+    // The factory settings, every font the host's.
+    void RestaureStandardNonApplique() override;
+    // Keeps the block's position and size those of the frame.
+    bool Sauve(TStream& s) override;
+
     void Dessine(TCanvas& canvas, int mode, TPlanche* planche) override;
     void Imprime(TCanvas& canvas, int mode, TPlanche* planche) override;
     void Tracer(TCanvas& canvas, bool impression);

@@ -163,6 +163,8 @@ private:
             return;
         c_.Font = m_.fonteLegende;
         const int h = c_.TextHeight("Mg");
+        if (h <= 0)
+            return;
         int largeur = 0;
         for (const Entree& e : entrees)
             largeur = std::max(largeur, c_.TextWidth(e.texte));
