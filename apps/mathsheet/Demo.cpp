@@ -306,7 +306,7 @@ Largeur = 8,5
 Hauteur = 6
 Gauche = 9,5
 Haut = 0
-Serie = Secteurs; Fruits; 3
+Serie = Secteurs; Fruits; 1
 Points = Pommes;;12; | Poires;;6; | Prunes;;4; | Kiwis;;2;
 Titre = Fruits préférés de la classe
 

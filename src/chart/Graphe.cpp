@@ -206,7 +206,10 @@ void TvlGraphe::Tracer(TCanvas& canvas, bool) {
         avertissement_ = "Graphe « " + Nom() + " » : cadre trop petit pour le dessin";
         return;
     }
-    chart::Dessine(Modele(), canvas, r);
+    if (!chart::Dessine(Modele(), canvas, r))
+        avertissement_ =
+            "Graphe « " + Nom() +
+            " » : pas de place pour le tracé, agrandir le cadre ou réduire les polices";
 }
 
 void TvlGraphe::Dessine(TCanvas& canvas, int mode, TPlanche*) {
@@ -385,6 +388,16 @@ bool TvlGraphe::ChargeDonnees(TStream& s) {
     return true;
 }
 
+std::string TvlGraphe::DecritLien(const LienImport& l, int k) const {
+    static const char* const kAttributsLien[] = {"Libellé", "Abscisse", "Ordonnée", "Couleur"};
+    const TProjectInterface* projet = Interface();
+    const TComposant* source = projet != nullptr ? projet->TrouveComposant(l.Source[k]) : nullptr;
+    const std::string grille = source != nullptr ? source->Nom() : "(grille disparue)";
+    return std::string(kAttributsLien[k]) + "; " + grille + "; " +
+           (l.Colonne[k] ? "colonne" : "ligne") + "; " + std::to_string(l.Numero[k]) + "; " +
+           std::to_string(l.Premier[k]) + "; " + std::to_string(l.Dernier[k]);
+}
+
 std::vector<std::string> TvlGraphe::Description() const {
     std::vector<std::string> lignes = CommonComponent::Description();
     static const char* const kTypes[] = {
@@ -421,10 +434,7 @@ std::vector<std::string> TvlGraphe::Description() const {
         const LienImport& l = donnees_.liens[s];
         for (int k = 0; k < kAttributs; ++k)
             if (l.Source[k] != 0)
-                lignes.push_back(
-                    "Lien = " + std::to_string(k) + "; " + std::to_string(l.Source[k]) + "; " +
-                    (l.Colonne[k] ? "colonne" : "ligne") + "; " + std::to_string(l.Numero[k]) +
-                    "; " + std::to_string(l.Premier[k]) + "; " + std::to_string(l.Dernier[k]));
+                lignes.push_back("Lien = " + DecritLien(l, k));
     }
     return lignes;
 }

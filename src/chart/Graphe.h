@@ -180,4 +180,7 @@ private:
     DonneesGraphe donnees_;
     std::string avertissement_;
     std::shared_ptr<EditionGraphe> feuille_;
+
+    // A link as a sheet writes it: attribute, grid name, row or column, number, range.
+    std::string DecritLien(const LienImport& l, int k) const;
 };

@@ -50,9 +50,12 @@ bool Serie(TvlGraphe& g, EditionGraphe& e, const std::string& valeur, std::strin
     if (c.size() > 2 && !c[2].empty() &&
         !Entier(c[2], 0, chart::kStyleMarquesMax, s.styleMarques, "style des marques", message))
         return false;
-    // The first series a sheet gives replaces the one made with the chart.
-    if (!g.feuilleSeriesDonnees)
+    // The first series a sheet gives replaces the one made with the chart, and its titles.
+    if (!g.feuilleSeriesDonnees) {
         e.series.clear();
+        e.titre.clear();
+        e.titreY.clear();
+    }
     g.feuilleSeriesDonnees = true;
     e.series.push_back(std::move(s));
     return true;

@@ -1,6 +1,7 @@
 // The chart's sheet-only keys, which do from a sheet what a teacher does in the data editor:
 //   Serie = Histogrammes verticaux; Stock; 0   a new series: type caption, title, marks style
-//                                              (the first one replaces the series of creation);
+//                                              (the first one replaces the series and the
+//                                              titles of creation);
 //   Points = Vis;;12;0x0000FF | Clous;;7;      the last series' points: label; X; Y; colour
 //                                              (empty colour: a palette of ours);
 //   Titre, Pied = lines between "|"; TitreAxeX, TitreAxeY = text;

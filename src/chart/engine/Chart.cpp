@@ -77,8 +77,10 @@ public:
         const Serie* secteurs = PremierSecteurs();
         if (m_.legendeVisible)
             Legende(r, secteurs);
-        if (r.Width() <= 0 || r.Height() <= 0)
+        if (r.Width() <= 0 || r.Height() <= 0) {
+            complet = false;
             return;
+        }
         if (secteurs != nullptr)
             Camembert(*secteurs, r);
         else
@@ -311,8 +313,10 @@ private:
         p.top += hTitreG + (hTitreG ? kEcart : hLib / 2);
         p.bottom -= hLibB + kTic + kEcart + hTitreB;
         p.right -= kEcart + hLibB;
-        if (p.Width() <= 2 * kTic || p.Height() <= 2 * kTic)
+        if (p.Width() <= 2 * kTic || p.Height() <= 2 * kTic) {
+            complet = false;
             return;
+        }
 
         // The 3D depth and the front plane.
         Decalage d;
@@ -534,18 +538,29 @@ private:
         }
     }
 
-    // A mark: its text in a box above the anchor, kept inside the clip.
-    void Marque(vlPoint ancre, const std::string& t) {
+    // A mark: its text in a box above the anchor (centred on it, or ending or starting at it
+    // for `cote` -1 or 1), kept inside the clip; a mark that would cover another is left out.
+    void Marque(vlPoint ancre, const std::string& t, int cote = 0) {
         if (t.empty())
             return;
         const vlSize s = c_.TextExtent(t);
-        vlRect b{ancre.x - s.cx / 2 - 5, ancre.y - s.cy - 15, ancre.x + s.cx / 2 + 5, ancre.y - 5};
+        const int gauche = cote == 0  ? ancre.x - s.cx / 2 - 5
+                           : cote < 0 ? ancre.x - s.cx - 10
+                                      : ancre.x;
+        vlRect b{gauche, ancre.y - s.cy - 15, gauche + s.cx + 10, ancre.y - 5};
         if (c_.HasClip()) {
             const vlRect clip = c_.ClipRect();
+            if (b.Width() > clip.Width() || b.Height() > clip.Height())
+                return;
             const int dx = std::max(0, clip.left - b.left) - std::max(0, b.right - clip.right);
             const int dy = std::max(0, clip.top - b.top) - std::max(0, b.bottom - clip.bottom);
             b = {b.left + dx, b.top + dy, b.right + dx, b.bottom + dy};
         }
+        for (const vlRect& autre : marquesPosees_)
+            if (b.left < autre.right && autre.left < b.right && b.top < autre.bottom &&
+                autre.top < b.bottom)
+                return;
+        marquesPosees_.push_back(b);
         Plein(c_, m_.fondMarques);
         Trait(c_, clBlack, 1, m_.cadreMarques ? psSolid : psClear);
         c_.Rectangle(b.left, b.top, b.right, b.bottom);
@@ -649,9 +664,19 @@ private:
             total += std::fabs(p.y);
         c_.Font = m_.fonteMarques;
         const int hMarque = m_.marquesVisibles ? c_.TextHeight("Mg") + 20 : 0;
-        const int rx = std::min(zone.Width() / 2, zone.Height() / 2) - hMarque;
-        if (rx <= 10)
+        // Room beside the disc for the widest mark.
+        int largeurMarque = 0;
+        if (m_.marquesVisibles)
+            for (int i = 0; i < int(s.points.size()); ++i)
+                largeurMarque = std::max(largeurMarque, c_.TextWidth(TexteMarque(s, i)) + 20);
+        // Marks too wide for that leave the disc at least a quarter of the room, and give way.
+        const int rx =
+            std::max(std::min(zone.Width() / 2 - largeurMarque, zone.Height() / 2 - hMarque),
+                     std::min(zone.Width(), zone.Height()) / 4);
+        if (rx <= 10) {
+            complet = false;
             return;
+        }
         const bool relief = m_.vue3D && m_.pourcentage3D > 0;
         const double el = m_.orthogonal3D ? 45.0 : kElevation;
         const int ry = relief ? int(std::lround(rx * std::sin(el * std::numbers::pi / 180))) : rx;
@@ -683,7 +708,7 @@ private:
             const vlPoint a{c.x + int(std::lround((rx + 10) * std::sin(milieu))),
                             c.y - int(std::lround((ry + 10) * std::cos(milieu))) +
                                 (std::cos(milieu) < 0 ? hMarque + bord : 0)};
-            Marque(a, TexteMarque(s, int(i)));
+            Marque(a, TexteMarque(s, int(i)), std::sin(milieu) < 0 ? -1 : 1);
         }
     }
 
@@ -714,8 +739,13 @@ private:
         }
     }
 
+public:
+    bool complet = true; // false when the plot or the pie had no room
+
+private:
     const Modele& m_;
     TCanvas& c_;
+    std::vector<vlRect> marquesPosees_;
 };
 
 } // namespace
@@ -737,20 +767,22 @@ void RemplitGradient(TCanvas& canvas, const vlRect& r, TColor debut, TColor fin,
     }
 }
 
-void Dessine(const Modele& modele, TCanvas& canvas, const vlRect& rect) {
+bool Dessine(const Modele& modele, TCanvas& canvas, const vlRect& rect) {
     const vlRect r = rect.Normalise();
     if (r.Width() <= 0 || r.Height() <= 0)
-        return;
+        return false;
     const int niveau = canvas.SaveDC();
     const TPen pen = canvas.Pen;
     const TBrush brush = canvas.Brush;
     const TFont font = canvas.Font;
     canvas.IntersectClipRect(r.left, r.top, r.right + 1, r.bottom + 1);
-    Dessinateur(modele, canvas).Tout(r);
+    Dessinateur dessin(modele, canvas);
+    dessin.Tout(r);
     canvas.RestoreDC(niveau);
     canvas.Pen = pen;
     canvas.Brush = brush;
     canvas.Font = font;
+    return dessin.complet;
 }
 
 } // namespace chart
