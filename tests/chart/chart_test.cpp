@@ -1,4 +1,5 @@
 // The chart engine's ticks and drawing, and the chart kind's keys, record and grid links.
+#include "chart/EditionGraphe.h"
 #include "chart/Graphe.h"
 #include "chart/GrapheFeuille.h"
 #include "pictures/PictureTest.h"
@@ -330,5 +331,80 @@ INSTANTIATE_TEST_SUITE_P(
                       CasLien{"VanishedGrid", true, 99, 0, 0, {-1, -1, -1, -1, -1}},
                       CasLien{"EmptyCell", true, 0, 0, 0, {-1, 10, 20, -1, -1}}),
     [](const auto& info) { return std::string(info.param.nom); });
+
+// Sheet keys in order; the last is refused with a message holding `refus`, or all are taken.
+struct CasFeuille {
+    const char* nom;
+    std::vector<std::pair<std::string, std::string>> cles;
+    const char* refus;                     // empty: all taken
+    std::vector<chart::PointSerie> points; // the last series' points when all are taken
+};
+
+class ChartSheet : public ChartTest, public ::testing::WithParamInterface<CasFeuille> {};
+
+TEST_P(ChartSheet, KeysFillTheChartOrNameWhatTheyRefuse) {
+    TvlGraphe& g = Graphe();
+    const CasFeuille& cas = GetParam();
+    std::string message;
+    bool pris = true;
+    for (const auto& [cle, valeur] : cas.cles)
+        pris = AppliqueCleFeuilleGraphe(g, cle, valeur, message);
+    if (*cas.refus != '\0') {
+        EXPECT_FALSE(pris);
+        EXPECT_NE(message.find(cas.refus), std::string::npos) << message;
+        return;
+    }
+    ASSERT_TRUE(pris) << message;
+    ASSERT_EQ(g.Donnees().series.size(), 1u); // the sheet's series replaced the created one
+    const auto& points = g.Donnees().series.back().points;
+    ASSERT_EQ(points.size(), cas.points.size());
+    for (std::size_t i = 0; i < points.size(); ++i) {
+        EXPECT_EQ(points[i].libelle, cas.points[i].libelle);
+        EXPECT_EQ(points[i].x, cas.points[i].x) << i;
+        EXPECT_EQ(points[i].y, cas.points[i].y) << i;
+        EXPECT_EQ(points[i].couleur, cas.points[i].couleur) << i;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Keys, ChartSheet,
+    ::testing::Values(
+        CasFeuille{"RankStandsInForTheMissingCoordinate",
+                   {{"Serie", "Lignes; T; 0"}, {"Points", "a;;5;0x00FF00 | b;7,5;;255"}},
+                   "",
+                   {{"a", 0, 5, 0x00FF00}, {"b", 7.5, 1, 255}}},
+        CasFeuille{"FirstSeriesReplacesTheCreated",
+                   {{"Serie", "Aires; T; 2"}, {"Points", "a;1;2;"}},
+                   "",
+                   {{"a", 1, 2, clRed}}},
+        CasFeuille{"UnknownType", {{"Serie", "Camembert; T; 0"}}, "type de série inconnu", {}},
+        CasFeuille{"MarksOutOfRange", {{"Serie", "Points; T; 9"}}, "de 0 à 8", {}},
+        CasFeuille{
+            "PointWithoutXOrY", {{"Serie", "Points; T; 0"}, {"Points", "a;;;"}}, "sans X ni Y", {}},
+        CasFeuille{"BadNumber", {{"Serie", "Points; T"}, {"Points", "a;;douze;"}}, "douze", {}},
+        CasFeuille{
+            "BadColour", {{"Serie", "Points; T"}, {"Points", "a;;1;0x1000000"}}, "0xFFFFFF", {}},
+        CasFeuille{"AxisEndsReversed", {{"AxeY", "3;1"}}, "min < max", {}},
+        CasFeuille{"LinkToNoGrid",
+                   {{"Serie", "Points; T"}, {"Lien", "Ordonnée; Absente; ligne; 0; 0; 0"}},
+                   "Absente",
+                   {}}),
+    [](const auto& info) { return std::string(info.param.nom); });
+
+TEST_F(ChartTest, TransferStopsOnAnUndefinedTypeAndDropsSeriesWithoutNumbers) {
+    TvlGraphe& g = Graphe();
+    const auto avant = g.Donnees().series.size();
+    EditionGraphe e = EditionGraphe::Ouvre(g);
+    e.series.push_back({"Libellés seuls", 3, 0, {{"a", "", "", clWhite}}, {}});
+    e.series.back().lien.Source[0] = 7;
+    std::string message;
+    ASSERT_TRUE(e.Transfere(g, message));
+    EXPECT_EQ(g.Donnees().series.size(), avant);
+    EXPECT_EQ(g.Donnees().liens.size(), avant);
+    e.series.push_back({"", -1, 0, {{"b", "1", "2", clWhite}}, {}});
+    EXPECT_FALSE(e.Transfere(g, message));
+    EXPECT_EQ(message, "Série 3: le type de série n'est pas défini");
+    EXPECT_EQ(g.Donnees().series.size(), avant);
+}
 
 } // namespace
