@@ -148,9 +148,15 @@ private:
                 visibles.push_back(&s);
         if (seule == nullptr && visibles.size() == 1)
             seule = visibles.front();
-        if (seule != nullptr) {
+        const bool libelles =
+            seule != nullptr && std::any_of(seule->points.begin(), seule->points.end(),
+                                            [](const PointSerie& p) { return !p.libelle.empty(); });
+        if (libelles) {
             for (const PointSerie& p : seule->points)
                 e.push_back({p.libelle, p.couleur});
+        } else if (seule != nullptr) {
+            if (!seule->titre.empty())
+                e.push_back({seule->titre, CouleurSerie(*seule)});
         } else {
             for (const Serie* s : visibles)
                 e.push_back({s->titre, CouleurSerie(*s)});
@@ -451,7 +457,7 @@ private:
             return;
         c_.Font = m_.fonteMarques;
         for (const auto& [pt, t] : marques)
-            Marque(pt, t);
+            Marque(pt, t, horizontal ? kADroite : 0);
     }
 
     void Barres(const Serie& s, const Echelle& ev, const Echelle& ec, Decalage d, bool horizontal,
@@ -539,7 +545,9 @@ private:
     }
 
     // A mark: its text in a box above the anchor (centred on it, or ending or starting at it
-    // for `cote` -1 or 1), kept inside the clip; a mark that would cover another is left out.
+    // for `cote` -1 or 1; at its right, centred, for kADroite), kept inside the clip; a mark
+    // that would cover another is left out.
+    static constexpr int kADroite = 2;
     void Marque(vlPoint ancre, const std::string& t, int cote = 0) {
         if (t.empty())
             return;
@@ -548,8 +556,13 @@ private:
                            : cote < 0 ? ancre.x - s.cx - 10
                                       : ancre.x;
         vlRect b{gauche, ancre.y - s.cy - 15, gauche + s.cx + 10, ancre.y - 5};
+        if (cote == kADroite)
+            b = {ancre.x + 10, ancre.y - s.cy / 2 - 5, ancre.x + s.cx + 20, ancre.y + s.cy / 2 + 5};
         if (c_.HasClip()) {
             const vlRect clip = c_.ClipRect();
+            // No room above the point: the mark goes below it rather than over it.
+            if (cote == 0 && b.top < clip.top)
+                b = {b.left, ancre.y + 25, b.right, ancre.y + 25 + b.Height()};
             if (b.Width() > clip.Width() || b.Height() > clip.Height())
                 return;
             const int dx = std::max(0, clip.left - b.left) - std::max(0, b.right - clip.right);
