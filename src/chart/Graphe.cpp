@@ -223,9 +223,9 @@ void TvlGraphe::Imprime(TCanvas& canvas, int mode, TPlanche*) {
 }
 
 EditionGraphe& TvlGraphe::Feuille() {
-    if (!feuille_)
-        feuille_ = std::make_shared<EditionGraphe>(EditionGraphe::Ouvre(*this));
-    return *feuille_;
+    if (!feuille_.donnees)
+        feuille_.donnees = std::make_shared<EditionGraphe>(EditionGraphe::Ouvre(*this));
+    return *feuille_.donnees;
 }
 
 // ---- Import links ----

@@ -179,7 +179,14 @@ protected:
 private:
     DonneesGraphe donnees_;
     std::string avertissement_;
-    std::shared_ptr<EditionGraphe> feuille_;
+    // A copy starts without the sheet's pending data: it belongs to the original only.
+    struct FeuilleEnCours {
+        std::shared_ptr<EditionGraphe> donnees;
+        FeuilleEnCours() = default;
+        FeuilleEnCours(const FeuilleEnCours&) {}
+        FeuilleEnCours& operator=(const FeuilleEnCours&) { return *this; }
+    };
+    FeuilleEnCours feuille_;
 
     // A link as a sheet writes it: attribute, grid name, row or column, number, range.
     std::string DecritLien(const LienImport& l, int k) const;
