@@ -278,6 +278,22 @@ TEST_F(ChartTest, SaveLoadSaveKeepsTheBytesAndRefusesEveryCut) {
     const auto z =
         std::search(octets.begin(), octets.end(), std::begin("ZZZZ"), std::begin("ZZZZ") + 4);
     ASSERT_NE(z, octets.end());
+    // Layout 1 (the record's leading version) has no series title nor marks style.
+    titre.Donnees().series[0].styleMarques = 4;
+    TMemoryStream t2;
+    ASSERT_TRUE(titre.Sauve(t2));
+    std::vector<std::uint8_t> v1 = t2.Bytes();
+    ASSERT_EQ(v1[0], 2);
+    v1[0] = 1;
+    const auto debut = v1.begin() + (z - octets.begin()) - 4;
+    v1.erase(debut, debut + 4 + 4 + 4);
+    TMemoryStream ancien(v1);
+    TvlGraphe& relu = Graphe();
+    ASSERT_TRUE(relu.Charge(ancien, nullptr, &document_.Cadre(0)));
+    EXPECT_EQ(relu.Donnees().series.at(0).titre, "");
+    EXPECT_EQ(relu.Donnees().series[0].styleMarques, 0);
+    EXPECT_EQ(relu.Donnees().series[0].points.size(), 5u);
+    EXPECT_EQ(relu.Donnees().titre, titre.Donnees().titre);
     const std::size_t compte = std::size_t(z - octets.begin()) + 4 + 4;
     octets[compte + 3] = 0x7F;
     TMemoryStream corrompu(octets);
