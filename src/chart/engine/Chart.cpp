@@ -375,6 +375,35 @@ private:
         Series(ev, ec, d, horizontal, vmin, vmax);
         c_.RestoreDC(sauve);
         Axes(front, gv, gc, ev, ec, libelles, horizontal);
+        AxeProfondeur(front, d);
+    }
+
+    // The depth axis along the bottom right edge, the series' titles along it.
+    void AxeProfondeur(const vlRect& f, Decalage d) {
+        if (!m_.profondeur.visible || (d.dx == 0 && d.dy == 0))
+            return;
+        const int x = d.dx >= 0 ? f.right : f.left;
+        Trait(c_, clBlack);
+        c_.MoveTo(x, f.bottom);
+        c_.LineTo(x + d.dx, f.bottom + d.dy);
+        std::vector<const Serie*> visibles;
+        for (const Serie& s : m_.series)
+            if (s.visible && s.type != TypeSerie::Secteurs)
+                visibles.push_back(&s);
+        c_.Font = m_.profondeur.fonteLibelles;
+        int dernier = 0;
+        for (std::size_t i = 0; i < visibles.size(); ++i) {
+            const double t = (i + 0.5) / double(visibles.size());
+            const int px = x + int(std::lround(d.dx * t)),
+                      py = f.bottom + int(std::lround(d.dy * t));
+            const std::string& titre = visibles[i]->titre;
+            // Titles apart: one too close to the last drawn is left out.
+            const int h = c_.TextHeight(titre);
+            if (i > 0 && std::abs(py - dernier) < h)
+                continue;
+            dernier = py;
+            Texte(c_, d.dx >= 0 ? px + kEcart : px - kEcart - c_.TextWidth(titre), py, titre);
+        }
     }
 
     void Murs(const vlRect& f, Decalage d) {
