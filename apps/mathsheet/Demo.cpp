@@ -340,6 +340,74 @@ Distance = 6
 Mode = 2
 CouleurBrosseFond = 12513470
 Points = 3;10 | 5;9 | 7;10 | 9;9 | 11;10 | 11,5;11,5 | 11;13 | 11,5;14,5 | 11;16 | 9;17 | 7;16 | 5;17 | 3;16 | 2,5;14,5 | 3;13 | 2,5;11,5
+# Des graphes : histogrammes en relief avec leurs murs, secteurs, courbe, et un histogramme
+# qui suit les cellules d'une grille, que seul le corrigé montre.
+[Page]
+
+[Graphe]
+Nom = Stock
+Largeur = 9
+Hauteur = 6
+Gauche = 0
+Haut = 0
+MursVisibles = 1
+Serie = Histogrammes verticaux; Stock; 0
+Points = Vis;;12;0x0000FF | Boulons;;18;0xFF0000 | Clous;;7;0x008000 | Ecrous;;15;0x00FFFF
+Titre = Stock de la quincaillerie
+TitreAxeY = Boîtes
+
+[Graphe]
+Nom = Fruits
+Largeur = 8,5
+Hauteur = 6
+Gauche = 9,5
+Haut = 0
+Serie = Secteurs; Fruits; 1
+Points = Pommes;;12; | Poires;;6; | Prunes;;4; | Kiwis;;2;
+Titre = Fruits préférés de la classe
+
+[Graphe]
+Nom = Températures
+Largeur = 18
+Hauteur = 6
+Gauche = 0
+Haut = 6,5
+Vue3D = 0
+AnnotationsVisibles = 0
+Serie = Lignes; Température; 0
+Points = lun;;8; | mar;;11; | mer;;9,5; | jeu;;13; | ven;;12; | sam;;15; | dim;;14;
+Titre = Température à midi (°C)
+AxeY = 0;20
+
+[Grille]
+Nom = Relevés
+Gauche = 0
+Haut = 13
+Colonnes = 4
+Lignes = 2
+Cellule = 1
+Texte = 1;1;Lundi
+Texte = 2;1;Mardi
+Texte = 3;1;Jeudi
+Texte = 4;1;Vendredi
+Texte = 1;2;21
+Texte = 2;2;24
+Texte = 3;2;18
+Texte = 4;2;26
+
+[Graphe]
+Nom = Présences
+Largeur = 13
+Hauteur = 6
+Gauche = 5
+Haut = 13
+Mode = 2
+Vue3D = 0
+Serie = Histogrammes verticaux; Présents; 0
+Points = ;;0; | ;;0; | ;;0; | ;;0;
+Lien = Libellé; Relevés; ligne; 0; 0; 0
+Lien = Ordonnée; Relevés; ligne; 1; 0; 0
+Titre = Élèves présents
 
 # (each kind adds its example above this line)
 )";

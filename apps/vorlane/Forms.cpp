@@ -1,5 +1,7 @@
 #include "Forms.h"
 
+#include "chart/Graphe.h"
+#include "chart/forms/TGrapheProp.h"
 #include "fraction/Fraction.h"
 #include "fraction/FractionEdit2Logique.h"
 #include "fraction/forms/TFractionEdit2.h"
@@ -70,6 +72,9 @@ void RegisterForms(TQtUserInterface& ui, TPropDockWidget& dock) {
     });
     dock.RegisterPropForm("DeProp", [](TComposant& c, QWidget* parent) {
         return new TDeProp(dynamic_cast<TvlDe&>(c), parent);
+    });
+    dock.RegisterPropForm("GrapheProp", [](TComposant& c, QWidget* parent) {
+        return new TGrapheProp(dynamic_cast<TvlGraphe&>(c), parent);
     });
     dock.RegisterPropForm("CamembertProp", [](TComposant& c, QWidget* parent) {
         return new TCamembertProp(dynamic_cast<TvlCamembert&>(c), parent);

@@ -1,5 +1,6 @@
 #include "package/Fabrique.h"
 
+#include "chart/GrapheCles.h"
 #include "fraction/FractionCles.h"
 #include "host/Composant.h"
 #include "money/EuroBilletsCles.h"
@@ -25,6 +26,8 @@ std::unique_ptr<TComposant> CreerComposant(TCadre* cadre, int index) {
         return std::make_unique<TvlOperation>(cadre);
     case 3:
         return std::make_unique<TvlForme>(cadre);
+    case 2:
+        return std::make_unique<TvlGraphe>(cadre);
     case 4:
         return std::make_unique<TvlFraction>(cadre);
     case 5:
@@ -60,6 +63,8 @@ TableCles ClesDuType(int index) {
         return kClesOperation;
     case 3:
         return kClesForme;
+    case 2:
+        return kClesGraphe;
     case 4:
         return kClesFraction;
     case 5:

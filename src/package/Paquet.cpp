@@ -1,5 +1,6 @@
 #include "package/Paquet.h"
 
+#include "chart/GrapheFeuille.h"
 #include "fraction/FractionFeuille.h"
 #include "host/Composant.h"
 #include "operation/OperandesFeuille.h"
@@ -60,6 +61,11 @@ TCatalogue CataloguePaquet() {
         if (type.nom == "Fraction") {
             type.clesFeuille = ClesFeuilleFraction();
             type.appliqueCleFeuille = AppliqueCleFeuilleFraction;
+        }
+        // The chart data editor's work, done from a sheet.
+        if (type.nom == "Graphe") {
+            type.clesFeuille = ClesFeuilleGraphe();
+            type.appliqueCleFeuille = AppliqueCleFeuilleGraphe;
         }
         catalogue.Ajoute(std::move(type));
     }

@@ -143,7 +143,7 @@ TEST_F(Editor, DrawMoveResizeEditPasteDeleteUndoRedoSaveAndReopen) {
 }
 
 TEST_F(Editor, ThePaletteGreysTheKindsNotBuiltAndSaysWhyNothingIsDrawn) {
-    QAbstractButton* chart = paletteButton(2); // Graphe
+    QAbstractButton* chart = paletteButton(14); // Points à relier
     ASSERT_NE(chart, nullptr);
     EXPECT_FALSE(chart->isEnabled());
     EXPECT_EQ(chart->toolTip(), "Pas encore disponible");
@@ -155,7 +155,7 @@ TEST_F(Editor, ThePaletteGreysTheKindsNotBuiltAndSaysWhyNothingIsDrawn) {
     drag({300, 400}, {700, 700});
     EXPECT_EQ(session().Document().NbComposants(), 0);
     const QString status = window_.statusBar()->findChild<QLabel*>()->text();
-    EXPECT_TRUE(status.contains("« Graphe »") && status.contains("pas encore disponible"))
+    EXPECT_TRUE(status.contains("« Points à relier »") && status.contains("pas encore disponible"))
         << status.toStdString();
 }
 

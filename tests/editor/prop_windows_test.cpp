@@ -50,6 +50,7 @@ const Fenetre kFenetres[] = {
     {12, "Euro billets", "EuroBilletsProp"},
     {13, "Masses marquées", "MassesProp"},
     {3, "Forme", "FormeProp", CleForme::NbPoints, CleForme::Distance},
+    {2, "Graphe", "GrapheProp"},
 };
 
 // What a user can change in each control of a window, as text.
@@ -211,8 +212,10 @@ TEST_P(PropWindows, EveryControlTiedToAKeyShowsItsFieldAndSendsItsChanges) {
             VerifieBornes(*edit, fleches, c, cle);
         }
     }
-    // A colour given to a clear background makes it solid, and the style list shows it.
-    if (auto* style = fenetre->findChild<TBrushStyleCombo*>("cbBrushStyle")) {
+    // A colour given to a clear background makes it solid, and the style list shows it (a
+    // kind without a background brush has the brush group off).
+    if (auto* style = fenetre->findChild<TBrushStyleCombo*>("cbBrushStyle");
+        style != nullptr && style->isEnabled()) {
         MontrePage(style);
         style->setCurrentIndex(bsClear);
         ui_.colorAnswers = {0x00FFFF};

@@ -1,0 +1,215 @@
+#include "chart/GrapheFeuille.h"
+
+#include "chart/EditionGraphe.h"
+#include "host/Conversions.h"
+#include "platform/Text.h"
+
+#include <cmath>
+#include <cstdlib>
+#include <iterator>
+
+namespace {
+
+// Colours given to points without one, in turn.
+constexpr TColor kPalette[] = {clRed,  clBlue,  clGreen, clYellow,  clMaroon, clPurple,
+                               clTeal, clOlive, clNavy,  clFuchsia, clLime,   clAqua};
+
+std::vector<std::string> Champs(const std::string& valeur, char separateur) {
+    std::vector<std::string> v;
+    for (const std::string_view c : Split(valeur, separateur))
+        v.emplace_back(Trim(c));
+    return v;
+}
+
+bool Entier(const std::string& texte, int min, int max, int& v, const std::string& quoi,
+            std::string& message) {
+    const std::optional<long long> n = ParseInteger(texte, min, max);
+    if (!n) {
+        message = quoi + " « " + texte + " » : un entier de " + std::to_string(min) + " à " +
+                  std::to_string(max) + " est attendu";
+        return false;
+    }
+    v = int(*n);
+    return true;
+}
+
+bool Serie(TvlGraphe& g, EditionGraphe& e, const std::string& valeur, std::string& message) {
+    const std::vector<std::string> c = Champs(valeur, ';');
+    SerieEdition s;
+    for (int t = 0; t < int(std::size(kTypesSerie)); ++t)
+        if (!c.empty() && c[0] == kTypesSerie[t])
+            s.type = t;
+    if (s.type < 0) {
+        message = "type de série inconnu « " + (c.empty() ? std::string() : c[0]) +
+                  " » (Lignes, Aires, Points, Histogrammes verticaux, Histogrammes "
+                  "horizontaux, Secteurs ou Traits)";
+        return false;
+    }
+    if (c.size() > 1)
+        s.titre = c[1];
+    if (c.size() > 2 && !c[2].empty() &&
+        !Entier(c[2], 0, chart::kStyleMarquesMax, s.styleMarques, "style des marques", message))
+        return false;
+    // The first series a sheet gives replaces the one made with the chart, and its titles.
+    if (!g.feuilleSeriesDonnees) {
+        e.series.clear();
+        e.titre.clear();
+        e.titreY.clear();
+    }
+    g.feuilleSeriesDonnees = true;
+    e.series.push_back(std::move(s));
+    return true;
+}
+
+bool Couleur(const std::string& texte, std::size_t rang, TColor& couleur, std::string& message) {
+    if (texte.empty()) {
+        couleur = kPalette[rang % std::size(kPalette)];
+        return true;
+    }
+    char* fin = nullptr;
+    const long v = std::strtol(texte.c_str(), &fin, 0);
+    if (fin == texte.c_str() || *fin != '\0' || v < 0 || v > 0xFFFFFF) {
+        message = "couleur « " + texte + " » : une valeur de 0 à 0xFFFFFF est attendue";
+        return false;
+    }
+    couleur = TColor(v);
+    return true;
+}
+
+bool NombreOuVide(const std::string& texte, const std::string& quoi, std::string& message) {
+    double v = 0;
+    if (texte.empty() || (ParseDecimal(texte, v) && std::isfinite(v)))
+        return true;
+    message = quoi + " « " + texte + " » n'est pas un nombre";
+    return false;
+}
+
+bool Points(EditionGraphe& e, const std::string& valeur, std::string& message) {
+    if (e.series.empty()) {
+        message = "« Points » demande une « Serie » avant lui";
+        return false;
+    }
+    std::vector<PointEdition> points;
+    for (const std::string& p : Champs(valeur, '|')) {
+        std::vector<std::string> c = Champs(p, ';');
+        c.resize(std::max<std::size_t>(c.size(), 4));
+        if (c.size() > 4) {
+            message = "point « " + p + " » : libellé; X; Y; couleur attendus";
+            return false;
+        }
+        PointEdition pe{c[0], c[1], c[2], clWhite};
+        if (!NombreOuVide(c[1], "X", message) || !NombreOuVide(c[2], "Y", message) ||
+            !Couleur(c[3], points.size(), pe.couleur, message))
+            return false;
+        if (c[1].empty() && c[2].empty()) {
+            message = "point « " + p + " » sans X ni Y";
+            return false;
+        }
+        points.push_back(std::move(pe));
+    }
+    e.series.back().points = std::move(points);
+    return true;
+}
+
+bool Axe(BornesAxe& a, const std::string& valeur, std::string& message) {
+    if (valeur == "auto") {
+        a.automatique = true;
+        return true;
+    }
+    const std::vector<std::string> c = Champs(valeur, ';');
+    double min = 0, max = 0;
+    if (c.size() != 2 || !ParseDecimal(c[0], min) || !ParseDecimal(c[1], max) ||
+        !std::isfinite(min) || !std::isfinite(max) || min >= max) {
+        message = "axe « " + valeur + " » : « auto » ou « min;max » avec min < max attendu";
+        return false;
+    }
+    a = {false, min, max};
+    return true;
+}
+
+bool Lien(const TComposant& graphe, EditionGraphe& e, const std::string& valeur,
+          std::string& message) {
+    if (e.series.empty()) {
+        message = "« Lien » demande une « Serie » avant lui";
+        return false;
+    }
+    static const char* const kAttributs[] = {"Libellé", "Abscisse", "Ordonnée", "Couleur"};
+    const std::vector<std::string> c = Champs(valeur, ';');
+    if (c.size() != 6) {
+        message = "lien « " + valeur +
+                  " » : attribut; grille; ligne ou colonne; numéro; "
+                  "de; à attendus";
+        return false;
+    }
+    int k = -1;
+    for (int i = 0; i < 4; ++i)
+        if (c[0] == kAttributs[i])
+            k = i;
+    if (k < 0) {
+        message = "attribut « " + c[0] + " » : Libellé, Abscisse, Ordonnée ou Couleur attendu";
+        return false;
+    }
+    const TProjectInterface* projet = graphe.Interface();
+    const TComposant* grille = projet != nullptr ? projet->TrouveComposant(c[1]) : nullptr;
+    TInfoReponse info;
+    if (grille == nullptr || !grille->Info(1, info)) {
+        message = "« " + c[1] + " » n'est pas une grille du document";
+        return false;
+    }
+    if (c[2] != "ligne" && c[2] != "colonne") {
+        message = "« " + c[2] + " » : ligne ou colonne attendu";
+        return false;
+    }
+    LienImport& l = e.series.back().lien;
+    int numero = 0, premier = 0, dernier = 0;
+    constexpr int kMax = 9999;
+    if (!Entier(c[3], 0, kMax, numero, "numéro", message) ||
+        !Entier(c[4], 0, kMax, premier, "première cellule", message) ||
+        !Entier(c[5], 0, kMax, dernier, "dernière cellule", message))
+        return false;
+    l.Source[k] = grille->Identifiant();
+    l.Colonne[k] = c[2] == "colonne";
+    l.Numero[k] = numero;
+    l.Premier[k] = premier;
+    l.Dernier[k] = dernier;
+    return true;
+}
+
+std::vector<std::string> Lignes(const std::string& valeur) {
+    return valeur.empty() ? std::vector<std::string>{} : Champs(valeur, '|');
+}
+
+} // namespace
+
+const std::vector<std::string>& ClesFeuilleGraphe() {
+    static const std::vector<std::string> cles = {
+        "Serie", "Points", "Titre", "Pied", "TitreAxeX", "TitreAxeY", "AxeX", "AxeY", "Lien"};
+    return cles;
+}
+
+bool AppliqueCleFeuilleGraphe(TComposant& composant, const std::string& cle,
+                              const std::string& valeur, std::string& message) {
+    auto* g = dynamic_cast<TvlGraphe*>(&composant);
+    if (g == nullptr)
+        return false;
+    EditionGraphe& e = g->Feuille();
+    bool ok = false;
+    if (cle == "Serie")
+        ok = Serie(*g, e, valeur, message);
+    else if (cle == "Points")
+        ok = Points(e, valeur, message);
+    else if (cle == "Lien")
+        ok = Lien(*g, e, valeur, message);
+    else if (cle == "AxeX")
+        ok = Axe(e.axeX, valeur, message);
+    else if (cle == "AxeY")
+        ok = Axe(e.axeY, valeur, message);
+    else if (cle == "Titre" || cle == "Pied")
+        (cle == "Titre" ? e.titre : e.pied) = Lignes(valeur), ok = true;
+    else if (cle == "TitreAxeX" || cle == "TitreAxeY")
+        (cle == "TitreAxeX" ? e.titreX : e.titreY) = valeur, ok = true;
+    if (!ok || !e.Transfere(*g, message))
+        return false;
+    g->MiseAJourImports();
+    return true;
+}

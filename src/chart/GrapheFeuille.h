@@ -1,0 +1,24 @@
+// The chart's sheet-only keys, which do from a sheet what a teacher does in the data editor:
+//   Serie = Histogrammes verticaux; Stock; 0   a new series: type caption, title, marks style
+//                                              (the first one replaces the series and the
+//                                              titles of creation);
+//   Points = Vis;;12;0x0000FF | Clous;;7;      the last series' points: label; X; Y; colour
+//                                              (empty colour: a palette of ours);
+//   Titre, Pied = lines between "|"; TitreAxeX, TitreAxeY = text;
+//   AxeX, AxeY = auto | min;max;
+//   Lien = Ordonnée; T1; colonne; 2; 0; 0      the last series' link: attribute (Libellé,
+//                                              Abscisse, Ordonnée, Couleur), grid name, ligne or
+//                                              colonne, its number, first and last cell.
+// Each key puts the data in the chart at once, then refreshes the links.
+#pragma once
+
+#include <string>
+#include <vector>
+
+class TComposant;
+
+const std::vector<std::string>& ClesFeuilleGraphe();
+
+// Applies one of those keys: true when taken, false with the message of the refusal.
+bool AppliqueCleFeuilleGraphe(TComposant& composant, const std::string& cle,
+                              const std::string& valeur, std::string& message);

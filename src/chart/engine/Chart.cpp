@@ -1,0 +1,830 @@
+#include "chart/engine/Chart.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+namespace chart {
+
+namespace {
+
+constexpr double kElevation = 30; // degrees, the fixed view height of the turned 3D view
+constexpr int kTic = 15;          // tick length
+constexpr int kEcart = 10;        // gap between texts and what they label
+
+TColor Melange(TColor a, TColor b, double t) {
+    const auto m = [t](int x, int y) { return int(std::lround(x + (y - x) * t)); };
+    return RGB(m(GetRValue(a), GetRValue(b)), m(GetGValue(a), GetGValue(b)),
+               m(GetBValue(a), GetBValue(b)));
+}
+TColor Sombre(TColor c) {
+    return Melange(c, clBlack, 0.35);
+}
+TColor Clair(TColor c) {
+    return Melange(c, clWhite, 0.35);
+}
+
+void Plein(TCanvas& canvas, TColor couleur, int style = bsSolid) {
+    canvas.Brush.Color = couleur;
+    canvas.Brush.Style = TBrushStyle(style);
+}
+void Trait(TCanvas& canvas, TColor couleur, int largeur = 1, TPenStyle style = psSolid) {
+    canvas.Pen = TPen{couleur, largeur, style, pmCopy};
+}
+
+void Texte(TCanvas& canvas, int x, int y, const std::string& t) {
+    canvas.SetBkMode(TRANSPARENT);
+    canvas.TextOut(x, y, t);
+}
+
+// The series' one colour (lines, areas): its first point's.
+TColor CouleurSerie(const Serie& s) {
+    return s.points.empty() ? clRed : s.points.front().couleur;
+}
+
+bool EstBarre(TypeSerie t) {
+    return t == TypeSerie::Barres || t == TypeSerie::BarresHorizontales;
+}
+
+// Linear map of an axis' range onto pixels a..b (a for the minimum unless inverted).
+struct Echelle {
+    double min = 0, max = 1;
+    int a = 0, b = 1;
+    bool inverse = false;
+    int operator()(double v) const {
+        const double t = (v - min) / (max - min);
+        const double u = inverse ? 1 - t : t;
+        return int(std::lround(a + (b - a) * std::clamp(u, -1.0, 2.0)));
+    }
+};
+
+struct Decalage {
+    int dx = 0, dy = 0;
+};
+
+class Dessinateur {
+public:
+    Dessinateur(const Modele& m, TCanvas& c) : m_(m), c_(c) {}
+
+    void Tout(const vlRect& rect) {
+        Panneau(rect);
+        vlRect r{rect.left + Marge(rect), rect.top + Marge(rect), rect.right - Marge(rect),
+                 rect.bottom - Marge(rect)};
+        if (m_.titreVisible)
+            Lignes(m_.titre, m_.fonteTitre, m_.aligneTitre, r, true);
+        if (m_.piedVisible)
+            Lignes(m_.pied, m_.fontePied, m_.alignePied, r, false);
+        const Serie* secteurs = PremierSecteurs();
+        if (m_.legendeVisible)
+            Legende(r, secteurs);
+        if (r.Width() <= 0 || r.Height() <= 0) {
+            complet = false;
+            return;
+        }
+        if (secteurs != nullptr)
+            Camembert(*secteurs, r);
+        else
+            Trace(r);
+    }
+
+private:
+    static int Marge(const vlRect& r) { return std::max(10, std::min(r.Width(), r.Height()) / 40); }
+
+    void Panneau(const vlRect& r) {
+        Plein(c_, m_.fond);
+        c_.Pen = m_.cadre;
+        if (m_.cadre.Style == psClear)
+            c_.Pen.Style = psClear;
+        else if (m_.cadre.Style != psSolid)
+            c_.Pen.Width = 1;
+        c_.Rectangle(r.left, r.top, r.right, r.bottom);
+        if (m_.gradient) {
+            const int w = m_.cadre.Style == psClear ? 0 : std::max(1, c_.Pen.Width);
+            RemplitGradient(c_, {r.left + w, r.top + w, r.right - w, r.bottom - w},
+                            m_.gradientDebut, m_.gradientFin, m_.directionGradient);
+        }
+    }
+
+    // Title lines at the top of r (or foot lines at its bottom); r loses their height.
+    void Lignes(const std::vector<std::string>& lignes, const TFont& f, int aligne, vlRect& r,
+                bool enHaut) {
+        c_.Font = f;
+        std::vector<std::string> ordre = lignes;
+        if (!enHaut)
+            std::reverse(ordre.begin(), ordre.end());
+        for (const std::string& l : ordre) {
+            const vlSize t = c_.TextExtent(l);
+            if (t.cy > r.Height())
+                return;
+            int x = r.left + (r.Width() - t.cx) / 2;
+            if (aligne == AGauche)
+                x = r.left;
+            else if (aligne == ADroite)
+                x = r.right - t.cx;
+            x = std::max(x, r.left);
+            const int y = enHaut ? r.top : r.bottom - t.cy;
+            Texte(c_, x, y, l);
+            (enHaut ? r.top : r.bottom) += enHaut ? t.cy : -t.cy;
+        }
+    }
+
+    const Serie* PremierSecteurs() const {
+        for (const Serie& s : m_.series)
+            if (s.visible && s.type == TypeSerie::Secteurs)
+                return &s;
+        return nullptr;
+    }
+
+    struct Entree {
+        std::string texte;
+        TColor couleur;
+    };
+
+    std::vector<Entree> Entrees(const Serie* seule) const {
+        std::vector<Entree> e;
+        std::vector<const Serie*> visibles;
+        for (const Serie& s : m_.series)
+            if (s.visible)
+                visibles.push_back(&s);
+        if (seule == nullptr && visibles.size() == 1)
+            seule = visibles.front();
+        const bool libelles =
+            seule != nullptr && std::any_of(seule->points.begin(), seule->points.end(),
+                                            [](const PointSerie& p) { return !p.libelle.empty(); });
+        if (libelles) {
+            for (const PointSerie& p : seule->points)
+                e.push_back({p.libelle, p.couleur});
+        } else if (seule != nullptr) {
+            if (!seule->titre.empty())
+                e.push_back({seule->titre, CouleurSerie(*seule)});
+        } else {
+            for (const Serie* s : visibles)
+                e.push_back({s->titre, CouleurSerie(*s)});
+        }
+        return e;
+    }
+
+    // The legend box at the left or right of r, entries that fit; r loses its width.
+    void Legende(vlRect& r, const Serie* seule) {
+        const std::vector<Entree> entrees = Entrees(seule);
+        if (entrees.empty())
+            return;
+        c_.Font = m_.fonteLegende;
+        const int h = c_.TextHeight("Mg");
+        if (h <= 0)
+            return;
+        int largeur = 0;
+        for (const Entree& e : entrees)
+            largeur = std::max(largeur, c_.TextWidth(e.texte));
+        const int boite = h + 2 * kEcart + largeur + 2 * kEcart;
+        if (boite > r.Width() / 2)
+            return;
+        const int n = std::min<int>(int(entrees.size()), (r.Height() - 2 * kEcart) / h);
+        if (n <= 0)
+            return;
+        const int hauteur = n * h + 2 * kEcart;
+        const int gauche = m_.aligneLegende == 0 ? r.left : r.right - boite;
+        const int haut = r.top + (r.Height() - hauteur) / 2;
+        Plein(c_, m_.couleurLegende);
+        Trait(c_, clBlack);
+        c_.Rectangle(gauche, haut, gauche + boite, haut + hauteur);
+        for (int i = 0; i < n; ++i) {
+            const int y = haut + kEcart + i * h;
+            Plein(c_, entrees[std::size_t(i)].couleur);
+            c_.Rectangle(gauche + kEcart, y + h / 5, gauche + kEcart + h * 3 / 5, y + h * 4 / 5);
+            Texte(c_, gauche + 2 * kEcart + h, y, entrees[std::size_t(i)].texte);
+        }
+        if (m_.aligneLegende == 0)
+            r.left += boite + kEcart;
+        else
+            r.right -= boite + kEcart;
+    }
+
+    // ---- Cartesian plot ----
+
+    bool Horizontal() const {
+        for (const Serie& s : m_.series)
+            if (s.visible && !s.points.empty())
+                return s.type == TypeSerie::BarresHorizontales;
+        return false;
+    }
+
+    // The value range (Y) and the category range (X) of the visible series.
+    void Etendues(double& ymin, double& ymax, double& xmin, double& xmax, bool& barres) const {
+        bool vide = true;
+        bool zero = false;
+        barres = false;
+        for (const Serie& s : m_.series) {
+            if (!s.visible || s.type == TypeSerie::Secteurs)
+                continue;
+            zero = zero || EstBarre(s.type) || s.type == TypeSerie::Aires;
+            barres = barres || EstBarre(s.type);
+            for (const PointSerie& p : s.points) {
+                if (vide) {
+                    ymin = ymax = p.y;
+                    xmin = xmax = p.x;
+                    vide = false;
+                }
+                ymin = std::min(ymin, p.y);
+                ymax = std::max(ymax, p.y);
+                xmin = std::min(xmin, p.x);
+                xmax = std::max(xmax, p.x);
+            }
+        }
+        if (vide) {
+            ymin = 0;
+            ymax = 1;
+            xmin = 0;
+            xmax = 1;
+        }
+        if (zero) {
+            ymin = std::min(ymin, 0.0);
+            ymax = std::max(ymax, 0.0);
+        }
+        if (barres) {
+            xmin -= 0.5;
+            xmax += 0.5;
+        }
+    }
+
+    static Graduation Graduer(const Axe& axe, double lo, double hi) {
+        if (!axe.automatique && axe.min < axe.max && std::isfinite(axe.min) &&
+            std::isfinite(axe.max)) {
+            Graduation g = GraduationsNettes(axe.min, axe.max);
+            g.premier = axe.min; // the manual ends hold; ticks inside them
+            return g;
+        }
+        return GraduationsNettes(lo, hi);
+    }
+
+    // Labels on the category axis: the points' labels at their X, when any point has one.
+    std::vector<std::pair<double, std::string>> LibellesCategories() const {
+        std::vector<std::pair<double, std::string>> l;
+        for (const Serie& s : m_.series) {
+            if (!s.visible || s.type == TypeSerie::Secteurs)
+                continue;
+            for (const PointSerie& p : s.points)
+                if (!p.libelle.empty())
+                    l.emplace_back(p.x, p.libelle);
+            if (!l.empty())
+                return l;
+        }
+        return l;
+    }
+
+    void Trace(const vlRect& zone) {
+        const bool horizontal = Horizontal();
+        double ymin, ymax, xmin, xmax;
+        bool barres;
+        Etendues(ymin, ymax, xmin, xmax, barres);
+        const Axe& axeValeurs = horizontal ? m_.bas : m_.gauche;
+        const Axe& axeCategories = horizontal ? m_.gauche : m_.bas;
+        Graduation gv = Graduer(m_.gauche, ymin, ymax);
+        if (horizontal)
+            gv = Graduer(m_.bas, ymin, ymax);
+        const bool manuelV = !axeValeurs.automatique && axeValeurs.min < axeValeurs.max;
+        const double vmin = manuelV ? axeValeurs.min : gv.premier;
+        const double vmax = manuelV ? axeValeurs.max : gv.Dernier();
+        const bool manuelC = !axeCategories.automatique && axeCategories.min < axeCategories.max;
+        const Graduation gc = Graduer(axeCategories, xmin, xmax);
+        const double cmin = manuelC ? axeCategories.min : barres ? xmin : gc.premier;
+        const double cmax = manuelC ? axeCategories.max : barres ? xmax : gc.Dernier();
+        const auto libelles = LibellesCategories();
+
+        // Room for the labels and titles around the plot.
+        vlRect p = zone;
+        const Axe& axeG = m_.gauche;
+        const Axe& axeB = m_.bas;
+        c_.Font = axeG.fonteLibelles;
+        const int hLib = c_.TextHeight("0");
+        int largeurG = 0;
+        if (axeG.visible && axeG.libelles) {
+            if (horizontal)
+                for (const auto& [x, t] : libelles)
+                    largeurG = std::max(largeurG, c_.TextWidth(t));
+            else
+                for (int i = 0; i < gv.nombre; ++i)
+                    largeurG = std::max(largeurG, c_.TextWidth(gv.Libelle(i)));
+            if (horizontal && libelles.empty())
+                for (int i = 0; i < gc.nombre; ++i)
+                    largeurG = std::max(largeurG, c_.TextWidth(gc.Libelle(i)));
+        }
+        c_.Font = axeG.fonteTitre;
+        const int hTitreG = axeG.visible && !axeG.titre.empty() ? c_.TextHeight("Mg") : 0;
+        c_.Font = axeB.fonteTitre;
+        const int hTitreB = axeB.visible && !axeB.titre.empty() ? c_.TextHeight("Mg") : 0;
+        c_.Font = axeB.fonteLibelles;
+        const int hLibB = axeB.visible && axeB.libelles ? c_.TextHeight("0") : 0;
+        p.left += largeurG + kTic + kEcart;
+        p.top += hTitreG + (hTitreG ? kEcart : hLib / 2);
+        p.bottom -= hLibB + kTic + kEcart + hTitreB;
+        p.right -= kEcart + hLibB;
+        if (p.Width() <= 2 * kTic || p.Height() <= 2 * kTic) {
+            complet = false;
+            return;
+        }
+
+        // The 3D depth and the front plane.
+        Decalage d;
+        if (m_.vue3D) {
+            const int profondeur =
+                std::min(p.Width(), p.Height()) * std::clamp(m_.pourcentage3D, 0, 100) / 200;
+            if (m_.orthogonal3D) {
+                d.dx = int(std::lround(profondeur * std::cos(std::numbers::pi / 4)));
+                d.dy = -d.dx;
+            } else {
+                const double rot = m_.rotation3D * std::numbers::pi / 180;
+                const double el = kElevation * std::numbers::pi / 180;
+                d.dx = int(std::lround(profondeur * std::sin(rot) * std::cos(el)));
+                d.dy = -int(std::lround(profondeur * std::sin(el)));
+            }
+        }
+        vlRect front = p;
+        if (d.dx > 0)
+            front.right -= d.dx;
+        else
+            front.left -= d.dx;
+        front.top -= d.dy;
+
+        Echelle ev, ec;
+        ev.min = vmin;
+        ev.max = vmax;
+        ec.min = cmin;
+        ec.max = cmax;
+        if (horizontal) {
+            ev.a = front.left;
+            ev.b = front.right;
+            ev.inverse = m_.bas.inverse;
+            ec.a = front.bottom;
+            ec.b = front.top;
+            ec.inverse = m_.gauche.inverse;
+        } else {
+            ev.a = front.bottom;
+            ev.b = front.top;
+            ev.inverse = m_.gauche.inverse;
+            ec.a = front.left;
+            ec.b = front.right;
+            ec.inverse = m_.bas.inverse;
+        }
+
+        Murs(front, d);
+        Grille(front, d, gv, ev, horizontal);
+        const int sauve = c_.SaveDC();
+        c_.IntersectClipRect(std::min(front.left, front.left + d.dx), front.top + d.dy,
+                             std::max(front.right, front.right + d.dx) + 1, front.bottom + 1);
+        Series(ev, ec, d, horizontal, vmin, vmax);
+        c_.RestoreDC(sauve);
+        Axes(front, gv, gc, ev, ec, libelles, horizontal);
+        AxeProfondeur(front, d);
+    }
+
+    // The depth axis along the bottom right edge, the series' titles along it.
+    void AxeProfondeur(const vlRect& f, Decalage d) {
+        if (!m_.profondeur.visible || (d.dx == 0 && d.dy == 0))
+            return;
+        const int x = d.dx >= 0 ? f.right : f.left;
+        Trait(c_, clBlack);
+        c_.MoveTo(x, f.bottom);
+        c_.LineTo(x + d.dx, f.bottom + d.dy);
+        std::vector<const Serie*> visibles;
+        for (const Serie& s : m_.series)
+            if (s.visible && s.type != TypeSerie::Secteurs)
+                visibles.push_back(&s);
+        c_.Font = m_.profondeur.fonteLibelles;
+        int dernier = 0;
+        for (std::size_t i = 0; i < visibles.size(); ++i) {
+            const double t = (i + 0.5) / double(visibles.size());
+            const int px = x + int(std::lround(d.dx * t)),
+                      py = f.bottom + int(std::lround(d.dy * t));
+            const std::string& titre = visibles[i]->titre;
+            // Titles apart: one too close to the last drawn is left out.
+            const int h = c_.TextHeight(titre);
+            if (i > 0 && std::abs(py - dernier) < h)
+                continue;
+            dernier = py;
+            Texte(c_, d.dx >= 0 ? px + kEcart : px - kEcart - c_.TextWidth(titre), py, titre);
+        }
+    }
+
+    void Murs(const vlRect& f, Decalage d) {
+        if (!m_.mursVisibles)
+            return;
+        const auto mur = [&](const Mur& w, std::vector<vlPoint> pts) {
+            Plein(c_, w.couleur, w.styleBrosse);
+            Trait(c_, clBlack);
+            c_.Polygon(pts);
+        };
+        mur(m_.murFond, {{f.left + d.dx, f.top + d.dy},
+                         {f.right + d.dx, f.top + d.dy},
+                         {f.right + d.dx, f.bottom + d.dy},
+                         {f.left + d.dx, f.bottom + d.dy}});
+        if (d.dx == 0 && d.dy == 0)
+            return;
+        mur(m_.murGauche, {{f.left, f.top},
+                           {f.left + d.dx, f.top + d.dy},
+                           {f.left + d.dx, f.bottom + d.dy},
+                           {f.left, f.bottom}});
+        mur(m_.murBas, {{f.left, f.bottom},
+                        {f.right, f.bottom},
+                        {f.right + d.dx, f.bottom + d.dy},
+                        {f.left + d.dx, f.bottom + d.dy}});
+    }
+
+    void Grille(const vlRect& f, Decalage d, const Graduation& g, const Echelle& ev,
+                bool horizontal) {
+        Trait(c_, clSilver, 1, psDot);
+        for (int i = 0; i < g.nombre; ++i) {
+            const double v = g.Valeur(i);
+            if (v < ev.min || v > ev.max)
+                continue;
+            const int t = ev(v);
+            if (horizontal) {
+                c_.MoveTo(t + d.dx, f.top + d.dy);
+                c_.LineTo(t + d.dx, f.bottom + d.dy);
+            } else {
+                c_.MoveTo(f.left + d.dx, t + d.dy);
+                c_.LineTo(f.right + d.dx, t + d.dy);
+            }
+        }
+    }
+
+    // A box of depth d from the front rectangle: the side and top faces, then the front.
+    void Boite(const vlRect& r, Decalage d, TColor couleur) {
+        Trait(c_, clBlack);
+        if (d.dx != 0 || d.dy != 0) {
+            const int x = d.dx > 0 ? r.right : r.left;
+            Plein(c_, Sombre(couleur));
+            c_.Polygon(std::vector<vlPoint>{
+                {x, r.top}, {x + d.dx, r.top + d.dy}, {x + d.dx, r.bottom + d.dy}, {x, r.bottom}});
+            Plein(c_, Clair(couleur));
+            c_.Polygon(std::vector<vlPoint>{{r.left, r.top},
+                                            {r.left + d.dx, r.top + d.dy},
+                                            {r.right + d.dx, r.top + d.dy},
+                                            {r.right, r.top}});
+        }
+        Plein(c_, couleur);
+        c_.Rectangle(r.left, r.top, r.right, r.bottom);
+    }
+
+    void Series(const Echelle& ev, const Echelle& ec, Decalage d, bool horizontal, double vmin,
+                double vmax) {
+        int nbBarres = 0;
+        for (const Serie& s : m_.series)
+            nbBarres += s.visible && EstBarre(s.type) && !s.points.empty();
+        const double origine = std::clamp(0.0, vmin, vmax);
+        int rang = 0;
+        std::vector<std::pair<vlPoint, std::string>> marques;
+        for (const Serie& s : m_.series) {
+            if (!s.visible || s.points.empty() || s.type == TypeSerie::Secteurs)
+                continue;
+            if (EstBarre(s.type))
+                Barres(s, ev, ec, d, horizontal, origine, rang++, nbBarres, marques);
+            else
+                Courbe(s, ev, ec, d, horizontal, origine, marques);
+        }
+        if (!m_.marquesVisibles)
+            return;
+        c_.Font = m_.fonteMarques;
+        for (const auto& [pt, t] : marques)
+            Marque(pt, t, horizontal ? kADroite : 0);
+    }
+
+    void Barres(const Serie& s, const Echelle& ev, const Echelle& ec, Decalage d, bool horizontal,
+                double origine, int rang, int nb,
+                std::vector<std::pair<vlPoint, std::string>>& mq) {
+        const double unite = std::fabs(ec(1.0) - ec(0.0));
+        const double largeurTotale = unite * 0.7;
+        const double largeur = largeurTotale / std::max(nb, 1);
+        const int base = ev(origine);
+        // Farther boxes first: the side face of one is hidden by the front of the next.
+        std::vector<int> ordre(s.points.size());
+        for (std::size_t i = 0; i < ordre.size(); ++i)
+            ordre[i] = int(i);
+        const bool versLaDroite = d.dx >= 0;
+        std::sort(ordre.begin(), ordre.end(), [&](int a, int b) {
+            const int pa = ec(s.points[std::size_t(a)].x), pb = ec(s.points[std::size_t(b)].x);
+            return horizontal ? pa > pb : (versLaDroite ? pa < pb : pa > pb);
+        });
+        for (const int i : ordre) {
+            const PointSerie& pt = s.points[std::size_t(i)];
+            const double centre = ec(pt.x) - largeurTotale / 2 + largeur * (rang + 0.5);
+            const int c0 = int(std::lround(centre - largeur / 2));
+            const int c1 = int(std::lround(centre + largeur / 2));
+            const int v = ev(pt.y);
+            vlRect r = horizontal ? vlRect{std::min(base, v), c0, std::max(base, v), c1}
+                                  : vlRect{c0, std::min(base, v), c1, std::max(base, v)};
+            Boite(r, d, pt.couleur);
+            const vlPoint ancre = horizontal
+                                      ? vlPoint{std::max(base, v) + d.dx, (c0 + c1) / 2}
+                                      : vlPoint{(c0 + c1) / 2 + d.dx / 2, std::min(base, v) + d.dy};
+            mq.emplace_back(ancre, TexteMarque(s, i));
+        }
+    }
+
+    void Courbe(const Serie& s, const Echelle& ev, const Echelle& ec, Decalage d, bool horizontal,
+                double origine, std::vector<std::pair<vlPoint, std::string>>& mq) {
+        std::vector<vlPoint> pts;
+        for (const PointSerie& p : s.points)
+            pts.push_back(horizontal ? vlPoint{ev(p.y), ec(p.x)} : vlPoint{ec(p.x), ev(p.y)});
+        const bool plat = s.type == TypeSerie::Traits || s.type == TypeSerie::Points;
+        const Decalage dd = plat ? Decalage{} : d;
+        if (s.type == TypeSerie::Aires) {
+            const int base = ev(origine);
+            std::vector<vlPoint> poly = pts;
+            poly.push_back({pts.back().x, base});
+            poly.push_back({pts.front().x, base});
+            if (dd.dx != 0 || dd.dy != 0)
+                Ruban(pts, dd, CouleurSerie(s));
+            Plein(c_, CouleurSerie(s));
+            Trait(c_, clBlack);
+            c_.Polygon(poly);
+        } else if (s.type == TypeSerie::Lignes) {
+            if (dd.dx != 0 || dd.dy != 0)
+                Ruban(pts, dd, CouleurSerie(s));
+            else {
+                Trait(c_, CouleurSerie(s), 5);
+                c_.Polyline(pts);
+            }
+        } else if (s.type == TypeSerie::Traits) {
+            Trait(c_, CouleurSerie(s), 1);
+            c_.Polyline(pts);
+        }
+        if (s.type == TypeSerie::Points || s.type == TypeSerie::Lignes) {
+            const int r = 18;
+            Trait(c_, clBlack);
+            for (std::size_t i = 0; i < pts.size(); ++i) {
+                Plein(c_, s.points[i].couleur);
+                c_.Ellipse(pts[i].x - r, pts[i].y - r, pts[i].x + r, pts[i].y + r);
+            }
+        }
+        for (std::size_t i = 0; i < pts.size(); ++i)
+            mq.emplace_back(vlPoint{pts[i].x + dd.dx / 2, pts[i].y + dd.dy / 2 - 20},
+                            TexteMarque(s, int(i)));
+    }
+
+    // A line given depth: one face per segment, in the colour of its end point.
+    void Ruban(const std::vector<vlPoint>& pts, Decalage d, TColor couleur) {
+        Trait(c_, clBlack);
+        for (std::size_t i = 0; i + 1 < pts.size(); ++i) {
+            const vlPoint a = pts[i], b = pts[i + 1];
+            Plein(c_, b.y < a.y ? Clair(couleur) : couleur);
+            c_.Polygon(
+                std::vector<vlPoint>{a, b, {b.x + d.dx, b.y + d.dy}, {a.x + d.dx, a.y + d.dy}});
+        }
+    }
+
+    // A mark: its text in a box above the anchor (centred on it, or ending or starting at it
+    // for `cote` -1 or 1; at its right, centred, for kADroite), kept inside the clip; a mark
+    // that would cover another is left out.
+    static constexpr int kADroite = 2;
+    void Marque(vlPoint ancre, const std::string& t, int cote = 0) {
+        if (t.empty())
+            return;
+        const vlSize s = c_.TextExtent(t);
+        const int gauche = cote == 0  ? ancre.x - s.cx / 2 - 5
+                           : cote < 0 ? ancre.x - s.cx - 10
+                                      : ancre.x;
+        vlRect b{gauche, ancre.y - s.cy - 15, gauche + s.cx + 10, ancre.y - 5};
+        if (cote == kADroite)
+            b = {ancre.x + 10, ancre.y - s.cy / 2 - 5, ancre.x + s.cx + 20, ancre.y + s.cy / 2 + 5};
+        if (c_.HasClip()) {
+            const vlRect clip = c_.ClipRect();
+            // No room above the point: the mark goes below it rather than over it.
+            if (cote == 0 && b.top < clip.top)
+                b = {b.left, ancre.y + 25, b.right, ancre.y + 25 + b.Height()};
+            if (b.Width() > clip.Width() || b.Height() > clip.Height())
+                return;
+            const int dx = std::max(0, clip.left - b.left) - std::max(0, b.right - clip.right);
+            const int dy = std::max(0, clip.top - b.top) - std::max(0, b.bottom - clip.bottom);
+            b = {b.left + dx, b.top + dy, b.right + dx, b.bottom + dy};
+        }
+        for (const vlRect& autre : marquesPosees_)
+            if (b.left < autre.right && autre.left < b.right && b.top < autre.bottom &&
+                autre.top < b.bottom)
+                return;
+        marquesPosees_.push_back(b);
+        Plein(c_, m_.fondMarques);
+        Trait(c_, clBlack, 1, m_.cadreMarques ? psSolid : psClear);
+        c_.Rectangle(b.left, b.top, b.right, b.bottom);
+        Texte(c_, b.left + 5, b.top + 5, t);
+    }
+
+    void Axes(const vlRect& f, const Graduation& gv, const Graduation& gc, const Echelle& ev,
+              const Echelle& ec, const std::vector<std::pair<double, std::string>>& libelles,
+              bool horizontal) {
+        // The category labels: the points' labels, else numbers.
+        std::vector<std::pair<int, std::string>> cat;
+        if (!libelles.empty()) {
+            for (const auto& [x, t] : libelles)
+                if (x >= ec.min && x <= ec.max)
+                    cat.emplace_back(ec(x), t);
+        } else {
+            for (int i = 0; i < gc.nombre; ++i)
+                if (gc.Valeur(i) >= ec.min - 1e-9 && gc.Valeur(i) <= ec.max + 1e-9)
+                    cat.emplace_back(ec(gc.Valeur(i)), gc.Libelle(i));
+        }
+        std::vector<std::pair<int, std::string>> val;
+        for (int i = 0; i < gv.nombre; ++i) {
+            const double v = gv.Valeur(i);
+            if (v >= ev.min - 1e-9 * std::fabs(gv.pas) && v <= ev.max + 1e-9 * std::fabs(gv.pas))
+                val.emplace_back(ev(v), gv.Libelle(i));
+        }
+        const auto& gauche = horizontal ? cat : val;
+        const auto& bas = horizontal ? val : cat;
+        Trait(c_, clBlack);
+        if (m_.gauche.visible) {
+            c_.MoveTo(f.left, f.top);
+            c_.LineTo(f.left, f.bottom);
+            AxeGauche(f, gauche);
+        }
+        if (m_.bas.visible) {
+            c_.MoveTo(f.left, f.bottom);
+            c_.LineTo(f.right, f.bottom);
+            AxeBas(f, bas);
+        }
+    }
+
+    void AxeGauche(const vlRect& f, const std::vector<std::pair<int, std::string>>& l) {
+        const Axe& a = m_.gauche;
+        c_.Font = a.fonteLibelles;
+        int dernier = INT32_MIN;
+        for (const auto& [y, t] : l) {
+            c_.MoveTo(f.left - kTic, y);
+            c_.LineTo(f.left, y);
+            if (!a.libelles)
+                continue;
+            const vlSize s = c_.TextExtent(t);
+            int haut = y - s.cy / 2;
+            if (a.libellesSurAxe)
+                haut = std::clamp(haut, f.top, f.bottom - s.cy);
+            // Labels apart: one overlapping the last drawn is left out.
+            if (dernier != INT32_MIN && std::abs(haut - dernier) < s.cy)
+                continue;
+            dernier = haut;
+            Texte(c_, f.left - kTic - kEcart / 2 - s.cx, haut, t);
+        }
+        if (!a.titre.empty()) {
+            c_.Font = a.fonteTitre;
+            const vlSize s = c_.TextExtent(a.titre);
+            Texte(c_, std::max(c_.HasClip() ? c_.ClipRect().left : 0, f.left - s.cx / 2),
+                  f.top - s.cy - kEcart, a.titre);
+        }
+    }
+
+    void AxeBas(const vlRect& f, const std::vector<std::pair<int, std::string>>& l) {
+        const Axe& a = m_.bas;
+        c_.Font = a.fonteLibelles;
+        int finDernier = INT32_MIN;
+        int hauteur = 0;
+        for (const auto& [x, t] : l) {
+            c_.MoveTo(x, f.bottom);
+            c_.LineTo(x, f.bottom + kTic);
+            if (!a.libelles)
+                continue;
+            const vlSize s = c_.TextExtent(t);
+            hauteur = s.cy;
+            int gauche = x - s.cx / 2;
+            if (a.libellesSurAxe)
+                gauche = std::clamp(gauche, f.left, std::max(f.left, f.right - s.cx));
+            if (gauche < finDernier + kEcart)
+                continue;
+            finDernier = gauche + s.cx;
+            Texte(c_, gauche, f.bottom + kTic + kEcart / 2, t);
+        }
+        if (!a.titre.empty()) {
+            c_.Font = a.fonteTitre;
+            const vlSize s = c_.TextExtent(a.titre);
+            Texte(c_, f.left + (f.Width() - s.cx) / 2, f.bottom + kTic + kEcart + hauteur, a.titre);
+        }
+    }
+
+    // ---- Pie ----
+
+    void Camembert(const Serie& s, const vlRect& zone) {
+        double total = 0;
+        for (const PointSerie& p : s.points)
+            total += std::fabs(p.y);
+        c_.Font = m_.fonteMarques;
+        const int hMarque = m_.marquesVisibles ? c_.TextHeight("Mg") + 20 : 0;
+        // Room beside the disc for the widest mark.
+        int largeurMarque = 0;
+        if (m_.marquesVisibles)
+            for (int i = 0; i < int(s.points.size()); ++i)
+                largeurMarque = std::max(largeurMarque, c_.TextWidth(TexteMarque(s, i)) + 20);
+        // Marks too wide for that leave the disc at least a quarter of the room, and give way.
+        const int rx =
+            std::max(std::min(zone.Width() / 2 - largeurMarque, zone.Height() / 2 - hMarque),
+                     std::min(zone.Width(), zone.Height()) / 4);
+        if (rx <= 10) {
+            complet = false;
+            return;
+        }
+        const bool relief = m_.vue3D && m_.pourcentage3D > 0;
+        const double el = m_.orthogonal3D ? 45.0 : kElevation;
+        const int ry = relief ? int(std::lround(rx * std::sin(el * std::numbers::pi / 180))) : rx;
+        const int bord = relief ? rx * std::clamp(m_.pourcentage3D, 0, 100) / 200 : 0;
+        const vlPoint c{(zone.left + zone.right) / 2, (zone.top + zone.bottom) / 2 - bord / 2};
+        Trait(c_, clBlack);
+        if (total <= 0) {
+            Plein(c_, clWhite, bsClear);
+            c_.Ellipse(c.x - rx, c.y - ry, c.x + rx, c.y + ry);
+            return;
+        }
+        // The rim: the disc drawn lower and darker, layer by layer, then the top.
+        if (bord > 0) {
+            Secteurs(s, total, {c.x, c.y + bord}, rx, ry, true);
+            Plein(c_, Sombre(s.points.front().couleur));
+            for (int e = bord - 1; e > 0; e -= std::max(1, bord / 8))
+                Secteurs(s, total, {c.x, c.y + e}, rx, ry, true, false);
+        }
+        Secteurs(s, total, c, rx, ry, false);
+        if (!m_.marquesVisibles)
+            return;
+        double debut = 0;
+        for (std::size_t i = 0; i < s.points.size(); ++i) {
+            const double balayage = 360 * std::fabs(s.points[i].y) / total;
+            const double milieu = (debut + balayage / 2) * std::numbers::pi / 180;
+            debut += balayage;
+            if (balayage <= 0)
+                continue;
+            const vlPoint a{c.x + int(std::lround((rx + 10) * std::sin(milieu))),
+                            c.y - int(std::lround((ry + 10) * std::cos(milieu))) +
+                                (std::cos(milieu) < 0 ? hMarque + bord : 0)};
+            Marque(a, TexteMarque(s, int(i)), std::sin(milieu) < 0 ? -1 : 1);
+        }
+    }
+
+    // Sectors clockwise from 12 o'clock, each |y| / total of the turn.
+    void Secteurs(const Serie& s, double total, vlPoint c, int rx, int ry, bool sombre,
+                  bool contour = true) {
+        double debut = 0;
+        const int R = 4 * std::max(rx, ry);
+        const auto rayon = [&](double deg) {
+            const double a = deg * std::numbers::pi / 180;
+            return vlPoint{c.x + int(std::lround(R * std::sin(a))),
+                           c.y - int(std::lround(R * std::cos(a)))};
+        };
+        Trait(c_, clBlack, 1, contour ? psSolid : psClear);
+        for (const PointSerie& p : s.points) {
+            const double balayage = 360 * std::fabs(p.y) / total;
+            if (balayage <= 0)
+                continue;
+            Plein(c_, sombre ? Sombre(p.couleur) : p.couleur);
+            if (balayage >= 360) {
+                c_.Ellipse(c.x - rx, c.y - ry, c.x + rx, c.y + ry);
+                return;
+            }
+            const vlPoint a = rayon(debut), b = rayon(debut + balayage);
+            // The canvas turns counter-clockwise: from the end ray back to the start one.
+            c_.Pie(c.x - rx, c.y - ry, c.x + rx, c.y + ry, b.x, b.y, a.x, a.y);
+            debut += balayage;
+        }
+    }
+
+public:
+    bool complet = true; // false when the plot or the pie had no room
+
+private:
+    const Modele& m_;
+    TCanvas& c_;
+    std::vector<vlRect> marquesPosees_;
+};
+
+} // namespace
+
+void RemplitGradient(TCanvas& canvas, const vlRect& r, TColor debut, TColor fin, int direction) {
+    const bool vertical = direction == 0 || direction == 1;
+    const int longueur = vertical ? r.Height() : r.Width();
+    if (longueur <= 0)
+        return;
+    const bool inverse = direction == 1 || direction == 3;
+    const int bandes = std::min(longueur, 64);
+    canvas.Brush.Style = bsSolid;
+    for (int i = 0; i < bandes; ++i) {
+        const int a = longueur * i / bandes, b = longueur * (i + 1) / bandes;
+        const double t = bandes > 1 ? double(i) / (bandes - 1) : 0;
+        canvas.Brush.Color = Melange(debut, fin, inverse ? 1 - t : t);
+        canvas.FillRect(vertical ? vlRect{r.left, r.top + a, r.right, r.top + b}
+                                 : vlRect{r.left + a, r.top, r.left + b, r.bottom});
+    }
+}
+
+bool Dessine(const Modele& modele, TCanvas& canvas, const vlRect& rect) {
+    const vlRect r = rect.Normalise();
+    if (r.Width() <= 0 || r.Height() <= 0)
+        return false;
+    const int niveau = canvas.SaveDC();
+    const TPen pen = canvas.Pen;
+    const TBrush brush = canvas.Brush;
+    const TFont font = canvas.Font;
+    canvas.IntersectClipRect(r.left, r.top, r.right + 1, r.bottom + 1);
+    Dessinateur dessin(modele, canvas);
+    dessin.Tout(r);
+    canvas.RestoreDC(niveau);
+    canvas.Pen = pen;
+    canvas.Brush = brush;
+    canvas.Font = font;
+    return dessin.complet;
+}
+
+} // namespace chart

@@ -1,0 +1,128 @@
+// A small business-chart engine: a model (panel, titles, legend, axes, walls, 3D view, series
+// of labelled points) drawn on a TCanvas inside a rectangle, in tenths of a millimetre. Every
+// element is a canvas call, so tests see it and PDF output stays vector.
+#pragma once
+
+#include "platform/Canvas.h"
+
+#include <string>
+#include <vector>
+
+namespace chart {
+
+// Series kinds, numbered as documents store them.
+enum class TypeSerie : int {
+    Lignes = 1,
+    Aires = 2,
+    Points = 3,
+    Barres = 4,
+    BarresHorizontales = 5,
+    Secteurs = 6,
+    Traits = 7,
+};
+constexpr int kTypeSerieMin = 1;
+constexpr int kTypeSerieMax = 7;
+// Marks styles 0..8 (value, percent, label, label + percent, label + value, legend, percent
+// and total, label + percent and total, X value).
+constexpr int kStyleMarquesMax = 8;
+
+struct PointSerie {
+    std::string libelle;
+    double x = 0;
+    double y = 0;
+    TColor couleur = clRed;
+};
+
+struct Serie {
+    TypeSerie type = TypeSerie::Barres;
+    std::string titre;
+    int styleMarques = 0;
+    bool visible = true;
+    std::vector<PointSerie> points;
+};
+
+struct Axe {
+    bool visible = true;
+    bool automatique = true;
+    bool inverse = false;
+    bool libelles = true;
+    bool libellesSurAxe = true; // no label past the axis ends
+    double min = 0;
+    double max = 0;
+    std::string titre;
+    TFont fonteLibelles;
+    TFont fonteTitre;
+};
+
+struct Mur {
+    int styleBrosse = bsSolid;
+    TColor couleur = clWhite;
+    int taille = 0;
+};
+
+enum Alignement : int { AGauche = 0, ADroite = 1, AuCentre = 2 };
+
+struct Modele {
+    TColor fond = clWhite;
+    bool gradient = false;
+    TColor gradientDebut = clWhite;
+    TColor gradientFin = clYellow;
+    int directionGradient = 0; // 0 top to bottom, 1 bottom to top, 2 left to right, 3 right to left
+    TPen cadre{clBlack, 1, psClear};
+
+    std::vector<std::string> titre, pied;
+    TFont fonteTitre, fontePied, fonteLegende;
+    int aligneTitre = AuCentre, alignePied = AuCentre;
+    int aligneLegende = 1; // 0 left, 1 right, 2 top, 3 bottom
+    bool titreVisible = true, piedVisible = true, legendeVisible = true;
+    TColor couleurLegende = clWhite;
+
+    TFont fonteMarques;
+    TColor fondMarques = clYellow;
+    bool cadreMarques = true;
+    bool marquesVisibles = true;
+
+    Axe gauche, bas, profondeur;
+    Mur murGauche, murFond, murBas;
+    bool mursVisibles = false;
+
+    bool vue3D = true;
+    int pourcentage3D = 15; // depth, % of the plot's smaller side
+    int rotation3D = 0;     // degrees about the vertical axis, when not orthogonal
+    bool orthogonal3D = true;
+
+    std::vector<Serie> series;
+};
+
+// Axis ticks: first + i * pas for i in 0..nombre-1, pas = mantisse * 10^exposant.
+struct Graduation {
+    double premier = 0;
+    double pas = 1;
+    int nombre = 2;
+    long long premierIndice = 0; // premier = premierIndice * pas, exactly
+    int mantisse = 1;            // 1, 2 or 5
+    int exposant = 0;
+
+    double Valeur(int i) const;
+    double Dernier() const { return Valeur(nombre - 1); }
+    // The i-th tick printed exactly at the step's decimals, with the locale's comma.
+    std::string Libelle(int i) const;
+};
+
+// Nice ticks covering [lo, hi] (2 to 10 of them, on multiples of 1, 2 or 5 times a power of
+// ten). Equal ends are widened; non-finite ends give 0..1.
+Graduation GraduationsNettes(double lo, double hi);
+
+// A number as the chart prints it: shortest exact decimal form, the locale's comma.
+std::string FormateNombre(double v);
+// A mark's text in one of the nine styles, for point `i` of the series.
+std::string TexteMarque(const Serie& serie, int i);
+
+// Draws the model inside `rect`, clipped to it; the canvas state is restored afterwards.
+// False when the titles, legend and labels left no room for the plot or the pie.
+bool Dessine(const Modele& modele, TCanvas& canvas, const vlRect& rect);
+
+// Fills a rectangle with a two-colour gradient in one of the four directions, as bands.
+void RemplitGradient(TCanvas& canvas, const vlRect& r, TColor debut, TColor fin, int direction);
+
+} // namespace chart

@@ -1,0 +1,426 @@
+// The chart engine's ticks and drawing, and the chart kind's keys, record and grid links.
+#include "chart/EditionGraphe.h"
+#include "chart/Graphe.h"
+#include "chart/GrapheFeuille.h"
+#include "pictures/PictureTest.h"
+#include "platform/Random.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+#include <random>
+
+namespace {
+
+// Ticks checked from their values alone: evenly spaced, covering the range, 2 to 10 of them.
+TEST(ChartTicks, EvenCoveringAndFewOverThousandsOfRanges) {
+    std::mt19937_64 gen(24);
+    std::uniform_real_distribution<double> exposant(-12, 12), unite(-1, 1);
+    for (int i = 0; i < 20000; ++i) {
+        const double echelle = std::pow(10.0, exposant(gen));
+        double lo = unite(gen) * echelle, hi = lo + std::fabs(unite(gen)) * echelle;
+        if (i % 10 == 0)
+            hi = lo; // all equal
+        const chart::Graduation g = chart::GraduationsNettes(lo, hi);
+        ASSERT_GE(g.nombre, 2) << lo << " " << hi;
+        ASSERT_LE(g.nombre, 10) << lo << " " << hi;
+        EXPECT_LE(g.Valeur(0), lo) << lo << " " << hi;
+        EXPECT_GE(g.Dernier(), hi) << lo << " " << hi;
+        for (int k = 1; k < g.nombre; ++k)
+            EXPECT_NEAR(g.Valeur(k) - g.Valeur(k - 1), g.pas,
+                        g.pas * 1e-9 + std::fabs(g.Valeur(k)) * 1e-14);
+        const double m = g.pas / std::pow(10.0, std::floor(std::log10(g.pas) + 1e-12));
+        EXPECT_TRUE(std::fabs(m - 1) < 1e-9 || std::fabs(m - 2) < 1e-9 || std::fabs(m - 5) < 1e-9)
+            << g.pas;
+    }
+}
+
+TEST(ChartTicks, LabelsAreExactAtTheStepsDecimals) {
+    const struct {
+        double lo, hi;
+        std::vector<std::string> attendus;
+    } cas[] = {{0.1, 0.3, {"0,10", "0,15", "0,20", "0,25", "0,30"}},
+               {-3, 7, {"-4", "-2", "0", "2", "4", "6", "8"}},
+               {1e6, 3e6, {"1000000", "1500000", "2000000", "2500000", "3000000"}}};
+    for (const auto& c : cas) {
+        const chart::Graduation g = chart::GraduationsNettes(c.lo, c.hi);
+        std::vector<std::string> libelles;
+        for (int i = 0; i < g.nombre; ++i)
+            libelles.push_back(g.Libelle(i));
+        EXPECT_EQ(libelles, c.attendus) << c.lo;
+    }
+}
+
+class ChartTest : public PictureTest {
+protected:
+    TvlGraphe& Graphe(const std::vector<std::string>& reglages = {}) {
+        SeedRandom(7);
+        return Nouveau<TvlGraphe>("Graphe", reglages);
+    }
+    static bool Feuille(TvlGraphe& g, const std::string& cle, const std::string& valeur) {
+        std::string message;
+        return AppliqueCleFeuilleGraphe(g, cle, valeur, message);
+    }
+    // Every point a call draws lies inside r (texts by their extent).
+    static bool Dedans(const TRecordingCanvas& c, const vlRect& r) {
+        for (const TDrawCall& d : c.calls) {
+            std::vector<vlPoint> pts = d.points;
+            if (d.op == TDrawCall::Op::TextOut) {
+                const int w = int(d.text.size()) * TRecordingCanvas::CharWidth(d.font);
+                pts = {{d.args[0], d.args[1]}, {d.args[0] + w / 2, d.args[1]}};
+            } else if (d.args.size() >= 4 && d.op != TDrawCall::Op::Line) {
+                pts = {{d.args[0], d.args[1]}, {d.args[2], d.args[3]}};
+            } else if (d.op == TDrawCall::Op::Line) {
+                pts = {{d.args[0], d.args[1]}, {d.args[2], d.args[3]}};
+            }
+            for (const vlPoint p : pts)
+                if (p.x < r.left || p.x > r.right || p.y < r.top || p.y > r.bottom)
+                    return false;
+        }
+        return true;
+    }
+    static std::vector<TDrawCall> FacesDe(const TRecordingCanvas& c, TColor couleur,
+                                          TDrawCall::Op op) {
+        std::vector<TDrawCall> v;
+        for (const TDrawCall& d : c.Of(op))
+            if (d.brush.Color == couleur)
+                v.push_back(d);
+        return v;
+    }
+};
+
+TEST_F(ChartTest, SeededDefaultChartDrawsFiveBarsInOrderProportionalAndInside) {
+    TvlGraphe& g = Graphe({"AnnotationsVisibles=0"}); // marks are yellow boxes too
+    TRecordingCanvas c;
+    const TPen pen = c.Pen;
+    const TFont font = c.Font;
+    g.Dessine(c, MODE_EDITION, nullptr);
+    EXPECT_EQ(c.Pen, pen);
+    EXPECT_EQ(c.Font, font);
+    EXPECT_FALSE(c.HasClip());
+    EXPECT_TRUE(Dedans(c, g.Rect));
+    const auto& points = g.Donnees().series.at(0).points;
+    ASSERT_EQ(points.size(), 5u);
+    int gauche = g.Rect.left;
+    int base = 0;
+    double parUnite = 0;
+    for (const chart::PointSerie& p : points) {
+        const auto faces = FacesDe(c, p.couleur, TDrawCall::Op::Rectangle);
+        ASSERT_FALSE(faces.empty()) << p.libelle;
+        const TDrawCall& f = faces.back(); // the bar's front, after the legend's swatch
+        EXPECT_GT(f.args[0], gauche) << p.libelle;
+        gauche = f.args[2];
+        if (base == 0) {
+            base = f.args[3];
+            parUnite = (f.args[3] - f.args[1]) / p.y;
+        }
+        EXPECT_EQ(f.args[3], base);
+        EXPECT_NEAR(f.args[3] - f.args[1], p.y * parUnite, 1.5) << p.libelle;
+    }
+}
+
+TEST_F(ChartTest, ModeTwoShowsOnlyInTheCorrectedViewWhenDrawnAndPrinted) {
+    TvlGraphe& g = Graphe({"Mode=2"});
+    for (const int vue : {MODE_EDITION, MODE_EPREUVE, MODE_CORRIGE}) {
+        TRecordingCanvas dessin, impression;
+        g.Dessine(dessin, vue, nullptr);
+        g.Imprime(impression, vue, nullptr);
+        EXPECT_EQ(dessin.calls.empty(), vue == MODE_EPREUVE) << vue;
+        EXPECT_EQ(impression.calls.size(), dessin.calls.size()) << vue;
+    }
+}
+
+TEST_F(ChartTest, TitleFontInCanvasUnitsAndInvertedAxis) {
+    TvlGraphe& g = Graphe({"FonteTitre=Andika,14,0,normal", "Vue3D=0"});
+    TRecordingCanvas c = Dessin(g);
+    ASSERT_FALSE(c.Texts().empty());
+    EXPECT_EQ(c.Texts().front(), "Visserie Brodel");
+    EXPECT_EQ(c.Of(TDrawCall::Op::TextOut).front().font.Height, -49);
+    const auto& pts = g.Donnees().series[0].points;
+    const int premierDroit = FacesDe(c, pts[0].couleur, TDrawCall::Op::Rectangle).back().args[0];
+    Regle(g, {"AxesInversesX=1"});
+    c = Dessin(g);
+    EXPECT_GT(FacesDe(c, pts[0].couleur, TDrawCall::Op::Rectangle).back().args[0],
+              FacesDe(c, pts[4].couleur, TDrawCall::Op::Rectangle).back().args[0]);
+    EXPECT_NE(FacesDe(c, pts[0].couleur, TDrawCall::Op::Rectangle).back().args[0], premierDroit);
+}
+
+TEST_F(ChartTest, PieSectorsTurnClockwiseFromNoonAndMakeAFullTurn) {
+    TvlGraphe& g = Graphe({"Vue3D=0"});
+    ASSERT_TRUE(Feuille(g, "Serie", "Secteurs; Fruits; 1"));
+    ASSERT_TRUE(Feuille(g, "Points", "a;;1; | b;;2; | c;;3; | d;;-6;"));
+    const auto pies = Dessin(g).Of(TDrawCall::Op::Pie);
+    ASSERT_EQ(pies.size(), 4u);
+    double somme = 0;
+    double debut = 0;
+    const double poids[] = {1, 2, 3, 6};
+    for (std::size_t i = 0; i < pies.size(); ++i) {
+        const auto& a = pies[i].args;
+        const double cx = (a[0] + a[2]) / 2.0, cy = (a[1] + a[3]) / 2.0;
+        // Clockwise from noon: the start ray is the call's second one.
+        const auto angle = [&](int x, int y) {
+            const double t = std::atan2(x - cx, cy - y) * 180 / std::numbers::pi;
+            return t < 0 ? t + 360 : t;
+        };
+        EXPECT_NEAR(angle(a[6], a[7]), debut, 0.5) << i;
+        double balayage = angle(a[4], a[5]) - angle(a[6], a[7]);
+        if (balayage <= 0)
+            balayage += 360;
+        EXPECT_NEAR(balayage, 360 * poids[i] / 12, 0.5) << i;
+        somme += balayage;
+        debut += balayage;
+    }
+    EXPECT_NEAR(somme, 360, 0.5);
+}
+
+TEST_F(ChartTest, ObliqueAndTurnedBoxesShowTheirSidesAndFartherFacesComeFirst) {
+    const auto cote = [this](const std::vector<std::string>& reglages) {
+        TvlGraphe& g = Graphe(reglages);
+        const TRecordingCanvas c = Dessin(g);
+        const TColor rouge = g.Donnees().series[0].points[0].couleur;
+        std::size_t iAvant = 0;
+        while (c.calls[iAvant].op != TDrawCall::Op::Rectangle ||
+               c.calls[iAvant].brush.Color != rouge)
+            ++iAvant;
+        ++iAvant; // past the legend's swatch
+        while (c.calls[iAvant].op != TDrawCall::Op::Rectangle ||
+               c.calls[iAvant].brush.Color != rouge)
+            ++iAvant;
+        const TDrawCall& avant = c.calls[iAvant];
+        int cote = 0;
+        std::size_t polygones = 0;
+        for (std::size_t i = 0; i < iAvant; ++i) {
+            const TDrawCall& d = c.calls[i];
+            if (d.op != TDrawCall::Op::Polygon || d.points.size() != 4 ||
+                d.points[0].x < avant.args[0] - 1 || d.points[0].x > avant.args[2] + 1)
+                continue;
+            ++polygones;
+            if (d.points[0].x == d.points[3].x && d.points[0].x == avant.args[2])
+                cote = 1;
+            if (d.points[0].x == d.points[3].x && d.points[0].x == avant.args[0])
+                cote = -1;
+        }
+        EXPECT_GE(polygones, 2u); // side and top before the front
+        return cote;
+    };
+    EXPECT_EQ(cote({}), 1);
+    EXPECT_EQ(cote({"Orthogonal3D=0", "Rotation3D=20"}), 1);
+    EXPECT_EQ(cote({"Orthogonal3D=0", "Rotation3D=340"}), -1);
+}
+
+TEST_F(ChartTest, KeysRecognisedButUnusedClampedReadAndThePenWidthRule) {
+    TvlGraphe& g = Graphe();
+    const auto avant = OptionBytes(g);
+    std::string message;
+    for (const char* cle : {"CouleurRect", "FondTransparent", "MurTransparentBas"})
+        EXPECT_FALSE(g.ChangeOption("1", cle, message)) << cle;
+    EXPECT_EQ(OptionBytes(g), avant);
+    EXPECT_FALSE(g.ChangeOption("x", "Mode", message));
+    EXPECT_FALSE(message.empty());
+    Regle(g, {"Pourcentage3D=x"});
+    EXPECT_EQ(g.Bloc().Pourcentage3D, 0);
+    Regle(g, {"Pourcentage3D=99999", "Rotation3D=-20"});
+    EXPECT_EQ(g.Bloc().Pourcentage3D, 100);
+    EXPECT_EQ(g.Bloc().Rotation3D, 340);
+    for (const int style : {0, 2}) {
+        Regle(g, {"StylePinceauCadre=" + std::to_string(style), "TaillePinceauCadre=5"});
+        EXPECT_EQ(g.Modele().cadre.Width, style == 0 ? 5 : 1);
+        EXPECT_EQ(g.Bloc().TaillePinceauCadre, 5);
+    }
+    g.EnregistreOptions();
+    const auto enregistre = OptionBytes(g);
+    Regle(g, {"Vue3D=0", "AligneLegende=3", "FonteAxes=Arial,20,255,gras"});
+    g.RestaureDefaut();
+    EXPECT_EQ(OptionBytes(g), enregistre);
+}
+
+TEST_F(ChartTest, EveryKeyAtBadValuesStillDrawsInside) {
+    for (const Cle& cle : TvlGraphe(nullptr).Cles()) {
+        if (cle.lecture == Lecture::Geometrie)
+            continue;
+        TvlGraphe& g = Graphe();
+        std::string message;
+        for (const char* v : {"-1", "99999", "x"})
+            g.ChangeOption(v, std::string(cle.nom), message);
+        EXPECT_TRUE(Dedans(Dessin(g), g.Rect)) << cle.nom;
+    }
+}
+
+TEST_F(ChartTest, SaveLoadSaveKeepsTheBytesAndRefusesEveryCut) {
+    TvlGraphe& g = Graphe();
+    ASSERT_TRUE(Feuille(g, "Pied", "un|deux"));
+    ASSERT_TRUE(Feuille(g, "AxeY", "0;40"));
+    TvlGraphe& lu = Relu("Graphe", g);
+    TMemoryStream a, b;
+    ASSERT_TRUE(g.Sauve(a));
+    ASSERT_TRUE(lu.Sauve(b));
+    EXPECT_EQ(a.Bytes(), b.Bytes());
+    for (std::size_t n = 0; n < a.Bytes().size(); n += 7) {
+        TMemoryStream court({a.Bytes().begin(), a.Bytes().begin() + long(n)});
+        EXPECT_FALSE(Graphe().Charge(court, nullptr, &document_.Cadre(0))) << n;
+    }
+    // Zero series: the record shrinks by exactly the series' bytes, the terminator stays.
+    TvlGraphe& sansSerie = Graphe();
+    TMemoryStream avec, sans;
+    ASSERT_TRUE(sansSerie.Sauve(avec));
+    std::size_t octetsSerie = 2 + 4 + 4 + 4;
+    for (const auto& p : sansSerie.Donnees().series[0].points)
+        octetsSerie += 4 + p.libelle.size() + 8 + 8 + 4;
+    sansSerie.Donnees().series.clear();
+    ASSERT_TRUE(sansSerie.Sauve(sans));
+    EXPECT_EQ(sans.Bytes().size() + octetsSerie, avec.Bytes().size());
+    // A corrupt huge point count is refused before anything is allocated.
+    TvlGraphe& titre = Graphe();
+    titre.Donnees().series[0].titre = "ZZZZ";
+    TMemoryStream t;
+    ASSERT_TRUE(titre.Sauve(t));
+    std::vector<std::uint8_t> octets = t.Bytes();
+    const auto z =
+        std::search(octets.begin(), octets.end(), std::begin("ZZZZ"), std::begin("ZZZZ") + 4);
+    ASSERT_NE(z, octets.end());
+    // Layout 1 (the record's leading version) has no series title nor marks style.
+    titre.Donnees().series[0].styleMarques = 4;
+    TMemoryStream t2;
+    ASSERT_TRUE(titre.Sauve(t2));
+    std::vector<std::uint8_t> v1 = t2.Bytes();
+    ASSERT_EQ(v1[0], 2);
+    v1[0] = 1;
+    const auto debut = v1.begin() + (z - octets.begin()) - 4;
+    v1.erase(debut, debut + 4 + 4 + 4);
+    TMemoryStream ancien(v1);
+    TvlGraphe& relu = Graphe();
+    ASSERT_TRUE(relu.Charge(ancien, nullptr, &document_.Cadre(0)));
+    EXPECT_EQ(relu.Donnees().series.at(0).titre, "");
+    EXPECT_EQ(relu.Donnees().series[0].styleMarques, 0);
+    EXPECT_EQ(relu.Donnees().series[0].points.size(), 5u);
+    EXPECT_EQ(relu.Donnees().titre, titre.Donnees().titre);
+    const std::size_t compte = std::size_t(z - octets.begin()) + 4 + 4;
+    octets[compte + 3] = 0x7F;
+    TMemoryStream corrompu(octets);
+    EXPECT_FALSE(Graphe().Charge(corrompu, nullptr, &document_.Cadre(0)));
+}
+
+struct CasLien {
+    const char* nom;
+    bool colonne;
+    int numero, premier, dernier;
+    std::vector<double> attendus; // Y of the five points
+};
+
+class ChartLinks : public ChartTest, public ::testing::WithParamInterface<CasLien> {};
+
+// A 3 x 4 grid holding 10 x row + column (row 0 column 0 empty).
+TEST_P(ChartLinks, TakeTheCellsTheRangeRulesGive) {
+    TComposant* grille = document_.Cree("Grille", 0);
+    Regle(*grille, {"Colonnes=4", "Lignes=3"});
+    for (int r = 0; r < 3; ++r)
+        for (int c = 0; c < 4; ++c)
+            if (r + c > 0)
+                Regle(*grille, {"Texte=" + std::to_string(c + 1) + ";" + std::to_string(r + 1) +
+                                ";" + std::to_string(10 * r + c)});
+    TvlGraphe& g = Graphe();
+    for (auto& p : g.Donnees().series[0].points)
+        p.y = -1;
+    const CasLien& cas = GetParam();
+    LienImport& l = g.Donnees().liens[0];
+    l.Source[2] = cas.numero == 99 ? 12345 : grille->Identifiant();
+    l.Colonne[2] = cas.colonne;
+    l.Numero[2] = cas.numero;
+    l.Premier[2] = cas.premier;
+    l.Dernier[2] = cas.dernier;
+    g.MiseAJourImports();
+    std::vector<double> ys;
+    for (const auto& p : g.Donnees().series[0].points)
+        ys.push_back(p.y);
+    EXPECT_EQ(ys, cas.attendus);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Grid, ChartLinks,
+    ::testing::Values(CasLien{"Row", false, 1, 0, 0, {10, 11, 12, 13, -1}},
+                      CasLien{"Column", true, 2, 0, 0, {2, 12, 22, -1, -1}},
+                      CasLien{"Range", false, 2, 1, 2, {21, 22, -1, -1, -1}},
+                      CasLien{"LastBelowFirst", false, 2, 2, 1, {22, 23, -1, -1, -1}},
+                      CasLien{"NegativeFirst", true, 1, -3, 1, {1, 11, -1, -1, -1}},
+                      CasLien{"FirstPastTheEnd", true, 1, 3, 3, {-1, -1, -1, -1, -1}},
+                      CasLien{"BadIndex", true, 4, 0, 0, {-1, -1, -1, -1, -1}},
+                      CasLien{"VanishedGrid", true, 99, 0, 0, {-1, -1, -1, -1, -1}},
+                      CasLien{"EmptyCell", true, 0, 0, 0, {-1, 10, 20, -1, -1}}),
+    [](const auto& info) { return std::string(info.param.nom); });
+
+// Sheet keys in order; the last is refused with a message holding `refus`, or all are taken.
+struct CasFeuille {
+    const char* nom;
+    std::vector<std::pair<std::string, std::string>> cles;
+    const char* refus;                     // empty: all taken
+    std::vector<chart::PointSerie> points; // the last series' points when all are taken
+};
+
+class ChartSheet : public ChartTest, public ::testing::WithParamInterface<CasFeuille> {};
+
+TEST_P(ChartSheet, KeysFillTheChartOrNameWhatTheyRefuse) {
+    TvlGraphe& g = Graphe();
+    const CasFeuille& cas = GetParam();
+    std::string message;
+    bool pris = true;
+    for (const auto& [cle, valeur] : cas.cles)
+        pris = AppliqueCleFeuilleGraphe(g, cle, valeur, message);
+    if (*cas.refus != '\0') {
+        EXPECT_FALSE(pris);
+        EXPECT_NE(message.find(cas.refus), std::string::npos) << message;
+        return;
+    }
+    ASSERT_TRUE(pris) << message;
+    ASSERT_EQ(g.Donnees().series.size(), 1u); // the sheet's series replaced the created one
+    const auto& points = g.Donnees().series.back().points;
+    ASSERT_EQ(points.size(), cas.points.size());
+    for (std::size_t i = 0; i < points.size(); ++i) {
+        EXPECT_EQ(points[i].libelle, cas.points[i].libelle);
+        EXPECT_EQ(points[i].x, cas.points[i].x) << i;
+        EXPECT_EQ(points[i].y, cas.points[i].y) << i;
+        EXPECT_EQ(points[i].couleur, cas.points[i].couleur) << i;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Keys, ChartSheet,
+    ::testing::Values(
+        CasFeuille{"RankStandsInForTheMissingCoordinate",
+                   {{"Serie", "Lignes; T; 0"}, {"Points", "a;;5;0x00FF00 | b;7,5;;255"}},
+                   "",
+                   {{"a", 0, 5, 0x00FF00}, {"b", 7.5, 1, 255}}},
+        CasFeuille{"FirstSeriesReplacesTheCreated",
+                   {{"Serie", "Aires; T; 2"}, {"Points", "a;1;2;"}},
+                   "",
+                   {{"a", 1, 2, clRed}}},
+        CasFeuille{"UnknownType", {{"Serie", "Camembert; T; 0"}}, "type de série inconnu", {}},
+        CasFeuille{"MarksOutOfRange", {{"Serie", "Points; T; 9"}}, "de 0 à 8", {}},
+        CasFeuille{
+            "PointWithoutXOrY", {{"Serie", "Points; T; 0"}, {"Points", "a;;;"}}, "sans X ni Y", {}},
+        CasFeuille{"BadNumber", {{"Serie", "Points; T"}, {"Points", "a;;douze;"}}, "douze", {}},
+        CasFeuille{
+            "BadColour", {{"Serie", "Points; T"}, {"Points", "a;;1;0x1000000"}}, "0xFFFFFF", {}},
+        CasFeuille{"AxisEndsReversed", {{"AxeY", "3;1"}}, "min < max", {}},
+        CasFeuille{"LinkToNoGrid",
+                   {{"Serie", "Points; T"}, {"Lien", "Ordonnée; Absente; ligne; 0; 0; 0"}},
+                   "Absente",
+                   {}}),
+    [](const auto& info) { return std::string(info.param.nom); });
+
+TEST_F(ChartTest, TransferStopsOnAnUndefinedTypeAndDropsSeriesWithoutNumbers) {
+    TvlGraphe& g = Graphe();
+    const auto avant = g.Donnees().series.size();
+    EditionGraphe e = EditionGraphe::Ouvre(g);
+    e.series.push_back({"Libellés seuls", 3, 0, {{"a", "", "", clWhite}}, {}});
+    e.series.back().lien.Source[0] = 7;
+    std::string message;
+    ASSERT_TRUE(e.Transfere(g, message));
+    EXPECT_EQ(g.Donnees().series.size(), avant);
+    EXPECT_EQ(g.Donnees().liens.size(), avant);
+    e.series.push_back({"", -1, 0, {{"b", "1", "2", clWhite}}, {}});
+    EXPECT_FALSE(e.Transfere(g, message));
+    EXPECT_EQ(message, "Série 3: le type de série n'est pas défini");
+    EXPECT_EQ(g.Donnees().series.size(), avant);
+}
+
+} // namespace
