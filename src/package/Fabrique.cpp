@@ -1,5 +1,6 @@
 #include "package/Fabrique.h"
 
+#include "dots/RelierCles.h"
 #include "fraction/FractionCles.h"
 #include "host/Composant.h"
 #include "money/EuroBilletsCles.h"
@@ -38,6 +39,8 @@ std::unique_ptr<TComposant> CreerComposant(TCadre* cadre, int index) {
         return std::make_unique<TvlEuroBillets>(cadre);
     case 13:
         return std::make_unique<TvlMasses>(cadre);
+    case 14:
+        return std::make_unique<TvlRelier>(cadre);
     case 16:
         return std::make_unique<TvlSudoku>(cadre);
     default:
@@ -67,6 +70,8 @@ TableCles ClesDuType(int index) {
         return kClesEuroBillets;
     case 13:
         return kClesMasses;
+    case 14:
+        return kClesRelier;
     case 16:
         return kClesSudoku;
     default:
