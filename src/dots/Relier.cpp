@@ -1,6 +1,7 @@
 #include "dots/Relier.h"
 
 #include "dots/RelierCles.h"
+#include "dots/RelierEditLogique.h"
 #include "host/Liste.h"
 #include "host/Services.h"
 #include "host/Stream.h"
@@ -8,6 +9,7 @@
 #include "platform/Random.h"
 #include "platform/UserInterface.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 
@@ -36,6 +38,8 @@ std::string nombre(double v) {
     texte.erase(texte.find_last_not_of('0') + 1);
     if (!texte.empty() && texte.back() == '.')
         texte.pop_back();
+    // Written as sheets read it back, with a decimal comma.
+    std::replace(texte.begin(), texte.end(), '.', ',');
     return texte;
 }
 
@@ -87,6 +91,13 @@ void TvlRelier::PointsExemple() {
         a += Random() % 2 + 1;
         b += Random() % 2 + 1;
     }
+}
+
+bool TvlRelier::DblClk(int, vlPoint) {
+    RelierEditLogique modele(jeu_, 96, 96);
+    if (Ui().ShowModal("RelierEdit", modele) == mrOk)
+        modele.Transfere(jeu_);
+    return true;
 }
 
 // ---- keys ----
@@ -287,12 +298,17 @@ bool TvlRelier::Afficher(TCanvas& canvas, int x, int y, const std::string& texte
                      : 3 * dy >= 2 * hf ? y + d
                      : centre           ? y + d
                                         : y - t.cy / 2 - d / 2;
-    if (gauche < cadre.left || haut < cadre.top || gauche + t.cx > cadre.right ||
-        haut + t.cy > cadre.bottom)
+    // Near an edge, the other side of the point rather than out of the frame.
+    const int gaucheVue = gauche < cadre.left           ? x + d
+                          : gauche + t.cx > cadre.right ? x - t.cx - d
+                                                        : gauche;
+    const int hautVue = haut < cadre.top ? y + d : haut + t.cy > cadre.bottom ? y - t.cy - d : haut;
+    if (gaucheVue < cadre.left || hautVue < cadre.top || gaucheVue + t.cx > cadre.right ||
+        hautVue + t.cy > cadre.bottom)
         return false;
     canvas.SetBkMode(TRANSPARENT);
     canvas.SetTextAlign(TA_LEFT | TA_TOP);
-    canvas.TextOut(gauche, haut, texte);
+    canvas.TextOut(gaucheVue, hautVue, texte);
     return true;
 }
 

@@ -53,6 +53,8 @@ public:
     TableCles Cles() const override;
     vlSize TailleCreation() const override { return {600, 600}; }
     std::string NomProp() const override { return "RelierProp"; }
+    // Opens the points editor; "Sortie" gives the point set its changes.
+    bool DblClk(int shift, vlPoint p) override;
     std::vector<std::string> Description() const override;
     void RestaureStandardNonApplique() override;
 

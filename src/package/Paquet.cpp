@@ -1,5 +1,6 @@
 #include "package/Paquet.h"
 
+#include "dots/RelierFeuille.h"
 #include "fraction/FractionFeuille.h"
 #include "host/Composant.h"
 #include "operation/OperandesFeuille.h"
@@ -60,6 +61,11 @@ TCatalogue CataloguePaquet() {
         if (type.nom == "Fraction") {
             type.clesFeuille = ClesFeuilleFraction();
             type.appliqueCleFeuille = AppliqueCleFeuilleFraction;
+        }
+        // The points editor's and series generator's work, done from a sheet.
+        if (type.nom == "Points à relier") {
+            type.clesFeuille = ClesFeuilleRelier();
+            type.appliqueCleFeuille = AppliqueCleFeuilleRelier;
         }
         catalogue.Ajoute(std::move(type));
     }
