@@ -121,3 +121,22 @@ void RelierEditLogique::Transfere(JeuPoints& jeu) const {
     jeu.PasY = std::clamp(PasY, 0, JeuPoints::kMaxPas);
     jeu.Image = Image;
 }
+
+void RelierEditLogique::OuvreGenerateur() {
+    GenSeries generateur(Generateur, int(Places.size()));
+    Ui().ShowModal("GenSeries", generateur);
+    generateur.Fermer(Generateur);
+    if (generateur.Applique)
+        AppliqueSerie(generateur.Resultat);
+}
+
+bool RelierEditLogique::ChargeImage(const std::string& fichier, std::string& message) {
+    TPicture image;
+    if (!image.LoadFromFile(fichier)) {
+        message = "Impossible de lire l'image « " + fichier + " »";
+        return false;
+    }
+    Modele = std::move(image);
+    Image = fichier;
+    return true;
+}

@@ -6,6 +6,7 @@
 
 #include "dots/GenSeries.h"
 #include "dots/JeuPoints.h"
+#include "platform/Picture.h"
 #include "platform/UserInterface.h"
 
 #include <array>
@@ -54,6 +55,17 @@ public:
     // holding both texts as unplaced points, the grid steps and the picture's name.
     void Transfere(JeuPoints& jeu) const;
 
+    // "&Générateur de séries...": the generator's dialog on the settings and the shown points;
+    // its settings come back when it closes, its pairs when its result window was accepted.
+    void OuvreGenerateur();
+    // The model picture from a file: false, with a message naming the file, when it cannot be
+    // read (the picture and its name are then unchanged).
+    bool ChargeImage(const std::string& fichier, std::string& message);
+    void EffaceImage() {
+        Modele.Clear();
+        Image.clear();
+    }
+
     // Pixel position of a placed point.
     std::pair<int, int> Pixels(const Point& p) const;
 
@@ -63,6 +75,7 @@ public:
     int PasX = 0; // millimetres
     int PasY = 0;
     std::string Image;
+    TPicture Modele;
     JeuPoints Generateur; // the generator's settings, written back with the transfer
 
 private:

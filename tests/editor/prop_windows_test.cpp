@@ -44,6 +44,7 @@ const Fenetre kFenetres[] = {
     {11, "Euro pièces", "EuroPiecesProp"},
     {12, "Euro billets", "EuroBilletsProp"},
     {13, "Masses marquées", "MassesProp"},
+    {14, "Points à relier", "RelierProp"},
 };
 
 // What a user can change in each control of a window, as text.
@@ -205,8 +206,10 @@ TEST_P(PropWindows, EveryControlTiedToAKeyShowsItsFieldAndSendsItsChanges) {
             VerifieBornes(*edit, fleches, c, cle);
         }
     }
-    // A colour given to a clear background makes it solid, and the style list shows it.
-    if (auto* style = fenetre->findChild<TBrushStyleCombo*>("cbBrushStyle")) {
+    // A colour given to a clear background makes it solid, and the style list shows it (in
+    // windows of kinds that have a background).
+    auto* style = fenetre->findChild<TBrushStyleCombo*>("cbBrushStyle");
+    if (style != nullptr && style->isEnabled()) {
         MontrePage(style);
         style->setCurrentIndex(bsClear);
         ui_.colorAnswers = {0x00FFFF};
