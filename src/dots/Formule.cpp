@@ -267,6 +267,12 @@ std::string ecritEntierEchelle(double n, int decimales) {
 
 bool CompileFormule(const std::string& texte, TableVariables& table, FormuleCompilee& resultat,
                     std::string& message, std::size_t& position) {
+    if (texte.size() > kLongueurMax) {
+        position = kLongueurMax;
+        message = "Formule trop longue : " + std::to_string(texte.size()) + " caractères (" +
+                  std::to_string(kLongueurMax) + " au plus)";
+        return false;
+    }
     const std::size_t taille = table.size();
     Compilateur c(texte, table);
     if (c.Compile(resultat))

@@ -34,12 +34,14 @@ struct FormuleCompilee {
     std::string Modele;  // the text as typed with each operand replaced by "v<index>"
 };
 
-// Deepest nesting of parentheses and signs a formula may hold.
+// Deepest nesting of parentheses and signs a formula may hold, and its longest text.
 constexpr int kProfondeurMax = 200;
+constexpr std::size_t kLongueurMax = 1000;
 
 // Compiles `texte`, adding the names, numbers and texts it holds to `table`. On a syntax error:
 // false, `message` the text split at the first character that could not be taken, `position`
-// that character's index in bytes (the length of the text when the end came too soon).
+// that character's index in bytes (the length of the text when the end came too soon). A text
+// longer than kLongueurMax is refused as such.
 bool CompileFormule(const std::string& texte, TableVariables& table, FormuleCompilee& resultat,
                     std::string& message, std::size_t& position);
 

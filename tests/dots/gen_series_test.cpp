@@ -71,6 +71,8 @@ TEST(Formule, SyntaxErrorsNameTheirPlace) {
     }
     std::string message;
     EXPECT_EQ(Evalue(std::string(200, '(') + "1" + std::string(200, ')'), message), 1);
+    Evalue(std::string(1001, '1'), message);
+    EXPECT_EQ(message, "Formule trop longue : 1001 caractères (1000 au plus)");
 }
 
 // An evaluator written apart: precedence climbing straight on the text.

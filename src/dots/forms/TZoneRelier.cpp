@@ -34,6 +34,8 @@ void TZoneRelier::paintEvent(QPaintEvent*) {
     canvas.Pen.Color = 0x0000C0;
     canvas.Brush.Style = bsClear;
     canvas.SetBkMode(TRANSPARENT);
+    // Numbers 12 pixels high beside each point.
+    canvas.Font.Height = -12;
     const auto& places = logique_->Places;
     for (std::size_t i = 0; i < places.size(); ++i) {
         const auto [x, y] = logique_->Pixels(places[i]);
@@ -43,7 +45,7 @@ void TZoneRelier::paintEvent(QPaintEvent*) {
             canvas.LineTo(x, y);
         }
         canvas.Ellipse(x - 4, y - 4, x + 5, y + 5);
-        canvas.TextOut(x + 6, y - 16, std::to_string(i + 1));
+        canvas.TextOut(x + 6, y - 18, std::to_string(i + 1));
     }
     if (elastique_ && !places.empty() && logique_->ModeSouris == RelierEditLogique::Mode::Ajout) {
         // The preview drawn inverted, so it shows over any picture.
