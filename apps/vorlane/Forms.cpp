@@ -2,6 +2,12 @@
 
 #include "chart/Graphe.h"
 #include "chart/forms/TGrapheProp.h"
+#include "dots/GenSeries.h"
+#include "dots/Relier.h"
+#include "dots/RelierEditLogique.h"
+#include "dots/forms/TGenSeries.h"
+#include "dots/forms/TRelierEdit.h"
+#include "dots/forms/TRelierProp.h"
 #include "fraction/Fraction.h"
 #include "fraction/FractionEdit2Logique.h"
 #include "fraction/forms/TFractionEdit2.h"
@@ -123,5 +129,27 @@ void RegisterForms(TQtUserInterface& ui, TPropDockWidget& dock) {
     });
     dock.RegisterPropForm("MassesProp", [](TComposant& c, QWidget* parent) {
         return new TMassesProp(dynamic_cast<TvlMasses&>(c), parent);
+    });
+    dock.RegisterPropForm("RelierProp", [](TComposant& c, QWidget* parent) {
+        return new TRelierProp(dynamic_cast<TvlRelier&>(c), parent);
+    });
+    ui.RegisterForm("RelierEdit", &TRelierEdit::Cree, [] {
+        // Four points of a square, their labels in the grid, one unplaced row.
+        JeuPoints jeu;
+        jeu.Points = {{0.2, 0.2, "1+1", "2"},
+                      {0.8, 0.2, "2+1", "3"},
+                      {0.8, 0.8, "2+2", "4"},
+                      {0.2, 0.8, "4+1", "5"},
+                      {-1, -1, "3+3", "6"}};
+        jeu.PasX = jeu.PasY = 5;
+        return std::make_unique<RelierEditLogique>(jeu, 96, 96);
+    });
+    ui.RegisterForm("GenSeries", &TGenSeries::Cree, [] {
+        JeuPoints jeu;
+        jeu.Formule = "a : b";
+        jeu.Variables = {{"a", "b*r", "", 0, 0, COMPORTEMENT_PASSAGE, 0, 0},
+                         {"b", "", "", 10, 1, COMPORTEMENT_ALEATOIRE, 0, 0},
+                         {"r", "", "", 10, 2, COMPORTEMENT_ALEATOIRE, 0, 0}};
+        return std::make_unique<GenSeries>(jeu, 10);
     });
 }

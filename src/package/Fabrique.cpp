@@ -1,6 +1,7 @@
 #include "package/Fabrique.h"
 
 #include "chart/GrapheCles.h"
+#include "dots/RelierCles.h"
 #include "fraction/FractionCles.h"
 #include "host/Composant.h"
 #include "money/EuroBilletsCles.h"
@@ -50,6 +51,8 @@ std::unique_ptr<TComposant> CreerComposant(TCadre* cadre, int index) {
         return std::make_unique<TvlMasses>(cadre);
     case 15:
         return std::make_unique<TvlThermometre>(cadre);
+    case 14:
+        return std::make_unique<TvlRelier>(cadre);
     case 16:
         return std::make_unique<TvlSudoku>(cadre);
     default:
@@ -87,6 +90,8 @@ TableCles ClesDuType(int index) {
         return kClesMasses;
     case 15:
         return kClesThermometre;
+    case 14:
+        return kClesRelier;
     case 16:
         return kClesSudoku;
     default:

@@ -1,6 +1,7 @@
 #include "package/Paquet.h"
 
 #include "chart/GrapheFeuille.h"
+#include "dots/RelierFeuille.h"
 #include "fraction/FractionFeuille.h"
 #include "host/Composant.h"
 #include "operation/OperandesFeuille.h"
@@ -66,6 +67,11 @@ TCatalogue CataloguePaquet() {
         if (type.nom == "Graphe") {
             type.clesFeuille = ClesFeuilleGraphe();
             type.appliqueCleFeuille = AppliqueCleFeuilleGraphe;
+        }
+        // The points editor's and series generator's work, done from a sheet.
+        if (type.nom == "Points à relier") {
+            type.clesFeuille = ClesFeuilleRelier();
+            type.appliqueCleFeuille = AppliqueCleFeuilleRelier;
         }
         catalogue.Ajoute(std::move(type));
     }

@@ -142,23 +142,6 @@ TEST_F(Editor, DrawMoveResizeEditPasteDeleteUndoRedoSaveAndReopen) {
     EXPECT_EQ(stateOf(reopened.Session().Document()), states.back());
 }
 
-TEST_F(Editor, ThePaletteGreysTheKindsNotBuiltAndSaysWhyNothingIsDrawn) {
-    QAbstractButton* chart = paletteButton(14); // Points à relier
-    ASSERT_NE(chart, nullptr);
-    EXPECT_FALSE(chart->isEnabled());
-    EXPECT_EQ(chart->toolTip(), "Pas encore disponible");
-    EXPECT_TRUE(paletteButton(7)->isEnabled());
-    EXPECT_EQ(paletteButton(7)->toolTip(), "Dé");
-
-    chart->setEnabled(true); // as if the kind had been announced before its factory
-    chart->click();
-    drag({300, 400}, {700, 700});
-    EXPECT_EQ(session().Document().NbComposants(), 0);
-    const QString status = window_.statusBar()->findChild<QLabel*>()->text();
-    EXPECT_TRUE(status.contains("« Points à relier »") && status.contains("pas encore disponible"))
-        << status.toStdString();
-}
-
 // A shape drawn out, a point dragged inside its rectangle and undone, its count chosen in its
 // window, saved and reopened; the selected shape shows its handles.
 TEST_F(Editor, AShapeIsDrawnReshapedByAHandleUndoneAndReopened) {

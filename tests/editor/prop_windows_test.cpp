@@ -51,6 +51,7 @@ const Fenetre kFenetres[] = {
     {13, "Masses marquées", "MassesProp"},
     {3, "Forme", "FormeProp", CleForme::NbPoints, CleForme::Distance},
     {2, "Graphe", "GrapheProp"},
+    {14, "Points à relier", "RelierProp"},
 };
 
 // What a user can change in each control of a window, as text.

@@ -1,0 +1,202 @@
+#include "dots/RelierFeuille.h"
+
+#include "dots/GenSeries.h"
+#include "dots/Relier.h"
+#include "dots/RelierEditLogique.h"
+#include "host/Conversions.h"
+#include "platform/Text.h"
+
+#include <algorithm>
+
+namespace {
+
+std::vector<std::string> champs(const std::string& valeur, char separateur) {
+    std::vector<std::string> parts;
+    for (const std::string_view p : Split(valeur, separateur))
+        parts.emplace_back(Trim(p));
+    return parts;
+}
+
+bool reel(const std::string& texte, double& v, double min, double max, const std::string& nom,
+          std::string& message) {
+    if (ParseDecimal(texte, v) && v >= min && v <= max)
+        return true;
+    message = nom + " « " + texte + " » doit être un nombre de " + EcritTronque(min, 0) + " à " +
+              EcritTronque(max, 0);
+    return false;
+}
+
+int placesDe(const JeuPoints& jeu) {
+    return int(std::count_if(jeu.Points.begin(), jeu.Points.end(),
+                             [](const PointRelier& p) { return p.Place(); }));
+}
+
+// The generator's pairs go into the grid ("Appliquer"), then to the points ("Sortie").
+bool calcule(GenSeries& generateur, JeuPoints& jeu, std::string& message) {
+    std::vector<PaireSerie> paires;
+    std::string titre;
+    if (!generateur.Calculer(paires, message, titre)) {
+        if (!message.empty())
+            message = titre + " : " + message;
+        return message.empty();
+    }
+    RelierEditLogique editeur(jeu, 96, 96);
+    editeur.AppliqueSerie(paires);
+    generateur.Fermer(editeur.Generateur);
+    editeur.Transfere(jeu);
+    return true;
+}
+
+// Calculates once the formula compiles and each of its variables has its line.
+bool recalcule(JeuPoints& jeu, std::string& message) {
+    GenSeries generateur(jeu, placesDe(jeu));
+    std::size_t position = 0;
+    if (jeu.Formule.empty() || !generateur.Definir(message, position)) {
+        message.clear();
+        return true;
+    }
+    for (const std::string& nom : generateur.Variables())
+        if (std::none_of(jeu.Variables.begin(), jeu.Variables.end(),
+                         [&nom](const VariableSerie& v) { return v.Nom == nom; }))
+            return true;
+    return calcule(generateur, jeu, message);
+}
+
+bool points(JeuPoints& jeu, const std::string& valeur, std::string& message) {
+    JeuPoints lus = jeu;
+    lus.Points.clear();
+    const std::vector<std::string> elements = champs(valeur, '|');
+    if (elements.size() > std::size_t(JeuPoints::kMaxPoints)) {
+        message = "Points : au plus " + std::to_string(JeuPoints::kMaxPoints) + " points";
+        return false;
+    }
+    for (std::size_t i = 0; i < elements.size(); ++i) {
+        const std::string nom = "Points : point " + std::to_string(i + 1);
+        const std::vector<std::string> f = champs(elements[i], ';');
+        if (f.size() != 4) {
+            message = nom + " : « " + elements[i] + " » attend x;y;étiquette;réponse";
+            return false;
+        }
+        PointRelier p{-1, -1, f[2], f[3]};
+        double x = 0;
+        if (!reel(f[0], x, -1, 1, nom + " : x", message))
+            return false;
+        if (x >= 0 && !reel(f[1], p.y, 0, 1, nom + " : y", message))
+            return false;
+        if (x >= 0)
+            p.x = x;
+        lus.Points.push_back(std::move(p));
+    }
+    // As the editor opens them and "Sortie" gives them back.
+    RelierEditLogique(lus, 96, 96).Transfere(jeu);
+    return true;
+}
+
+bool pas(JeuPoints& jeu, const std::string& valeur, std::string& message) {
+    const std::vector<std::string> f = champs(valeur, ';');
+    int x = 0;
+    int y = 0;
+    if (f.size() != 2 || !ConvInt(f[0], x, message, 0, JeuPoints::kMaxPas) ||
+        !ConvInt(f[1], y, message, 0, JeuPoints::kMaxPas)) {
+        message = "Pas : « " + valeur + " » attend x;y en millimètres, de 0 à " +
+                  std::to_string(JeuPoints::kMaxPas) + " (0 = sans grille)";
+        return false;
+    }
+    jeu.PasX = x;
+    jeu.PasY = y;
+    return true;
+}
+
+bool serie(JeuPoints& jeu, const std::string& valeur, std::string& message) {
+    GenSeries generateur(jeu, placesDe(jeu));
+    if (!generateur.ChoisitPredefinie(valeur)) {
+        message = "Serie : « " + valeur + " » n'est pas une série prédéfinie (";
+        for (const std::string& nom : GenSeries::Predefinies())
+            message += (nom == GenSeries::Predefinies().front() ? "" : ", ") + nom;
+        message += ")";
+        return false;
+    }
+    return valeur == "aucune" || calcule(generateur, jeu, message);
+}
+
+bool formule(JeuPoints& jeu, const std::string& valeur, std::string& message) {
+    TableVariables table;
+    FormuleCompilee compilee;
+    std::size_t position = 0;
+    if (!CompileFormule(valeur, table, compilee, message, position)) {
+        message += " (caractère " + std::to_string(position + 1) + ")";
+        return false;
+    }
+    jeu.Formule = valeur;
+    return recalcule(jeu, message);
+}
+
+bool variable(JeuPoints& jeu, const std::string& valeur, std::string& message) {
+    std::vector<std::string> f = champs(valeur, ';');
+    if (f.size() < 6 || f.size() > 7 || f[0].empty()) {
+        message = "Variable : « " + valeur +
+                  " » attend nom;comportement;initiale;min;max;décimales;passage";
+        return false;
+    }
+    VariableSerie v;
+    v.Nom = f[0];
+    int comportement = 0;
+    int decimales = 0;
+    const double borne = JeuPoints::kMaxBorne;
+    if (!ConvInt(f[1], comportement, message, 0, 2) ||
+        !reel(f[2], v.Initiale, -borne, borne, "Variable : initiale", message) ||
+        !reel(f[3], v.Minimum, -borne, borne, "Variable : min", message) ||
+        !reel(f[4], v.Maximum, -borne, borne, "Variable : max", message) ||
+        !ConvInt(f[5], decimales, message, 0, JeuPoints::kMaxDecimales)) {
+        message = "Variable " + v.Nom + " : " + message;
+        return false;
+    }
+    v.Comportement = std::int16_t(comportement);
+    v.Decimales = std::int16_t(decimales);
+    v.Passage = f.size() == 7 ? f[6] : "";
+    GenSeries generateur(jeu, placesDe(jeu));
+    if (!generateur.Valider(v, message))
+        return false;
+    jeu.Variables = generateur.Reglages.Variables;
+    return recalcule(jeu, message);
+}
+
+bool tri(JeuPoints& jeu, const std::string& valeur, std::string& message) {
+    int t = 0;
+    if (!ConvInt(valeur, t, message, TRI_AUCUN, TRI_DECROISSANT))
+        return false;
+    jeu.Tri = std::int16_t(t);
+    return recalcule(jeu, message);
+}
+
+} // namespace
+
+const std::vector<std::string>& ClesFeuilleRelier() {
+    static const std::vector<std::string> cles{"Points",  "Pas",      "Serie",
+                                               "Formule", "Variable", "Tri"};
+    return cles;
+}
+
+bool AppliqueCleFeuilleRelier(TComposant& composant, const std::string& cle,
+                              const std::string& valeur, std::string& message) {
+    auto* relier = dynamic_cast<TvlRelier*>(&composant);
+    if (relier == nullptr) {
+        message = "« " + cle + " » ne s'applique qu'à des points à relier";
+        return false;
+    }
+    JeuPoints& jeu = relier->Jeu();
+    if (cle == "Points")
+        return points(jeu, valeur, message);
+    if (cle == "Pas")
+        return pas(jeu, valeur, message);
+    if (cle == "Serie")
+        return serie(jeu, valeur, message);
+    if (cle == "Formule")
+        return formule(jeu, valeur, message);
+    if (cle == "Variable")
+        return variable(jeu, valeur, message);
+    if (cle == "Tri")
+        return tri(jeu, valeur, message);
+    message = "clé inconnue « " + cle + " »";
+    return false;
+}
