@@ -46,6 +46,36 @@ bool EstBarre(TypeSerie t) {
     return t == TypeSerie::Barres || t == TypeSerie::BarresHorizontales;
 }
 
+// With several series on the axes, one whose colour repeats an earlier one's takes, for all
+// its points, the first colour of ours that no point of the series before has: the legend tells
+// them apart.
+void DistingueSeries(std::vector<Serie>& series) {
+    static constexpr TColor kCouleurs[] = {clRed,  clBlue,  clGreen, clYellow,  clMaroon, clPurple,
+                                           clTeal, clOlive, clNavy,  clFuchsia, clLime,   clAqua};
+    std::vector<Serie*> visibles;
+    for (Serie& s : series)
+        if (s.visible && s.type != TypeSerie::Secteurs && !s.points.empty())
+            visibles.push_back(&s);
+    if (visibles.size() < 2)
+        return;
+    std::vector<TColor> prises;
+    const auto prise = [&](TColor c) {
+        return std::find(prises.begin(), prises.end(), c) != prises.end();
+    };
+    for (Serie* s : visibles) {
+        if (prise(CouleurSerie(*s))) {
+            const auto libre = std::find_if(std::begin(kCouleurs), std::end(kCouleurs),
+                                            [&](TColor k) { return !prise(k); });
+            if (libre == std::end(kCouleurs))
+                continue;
+            for (PointSerie& p : s->points)
+                p.couleur = *libre;
+        }
+        for (const PointSerie& p : s->points)
+            prises.push_back(p.couleur);
+    }
+}
+
 // Linear map of an axis' range onto pixels a..b (a for the minimum unless inverted).
 struct Echelle {
     double min = 0, max = 1;
@@ -895,7 +925,9 @@ bool Dessine(const Modele& modele, TCanvas& canvas, const vlRect& rect, int* ent
     const TBrush brush = canvas.Brush;
     const TFont font = canvas.Font;
     canvas.IntersectClipRect(r.left, r.top, r.right + 1, r.bottom + 1);
-    Dessinateur dessin(modele, canvas);
+    Modele m = modele;
+    DistingueSeries(m.series);
+    Dessinateur dessin(m, canvas);
     dessin.Tout(r);
     canvas.RestoreDC(niveau);
     canvas.Pen = pen;
