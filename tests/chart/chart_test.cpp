@@ -122,7 +122,8 @@ TEST_F(ChartTest, SeededDefaultChartDrawsFiveBarsInOrderProportionalAndInside) {
 }
 
 // Value labels every k-th from zero, k the least keeping them apart, the top end when it fits;
-// whole markers; the legend in columns, else reported; turned title; shared colours apart.
+// whole markers; the legend in columns, else reported; turned title; shared colours apart;
+// thick walls.
 TEST_F(ChartTest, LabelsMarkersLegendTitleAndColoursKeepApart) {
     for (const char* hauteur : {"Hauteur=3", "Hauteur=4", "Hauteur=9"})
         for (const char* axe : {"0;20", "-5;15", "-2;18"}) {
@@ -168,6 +169,11 @@ TEST_F(ChartTest, LabelsMarkersLegendTitleAndColoursKeepApart) {
     ASSERT_TRUE(Feuille(g, "Serie", "Histogrammes verticaux; A") && Feuille(g, "Points", ";;1;") &&
                 Feuille(g, "Serie", "Histogrammes verticaux; B") && Feuille(g, "Points", ";;3;"));
     EXPECT_EQ(FacesDe(Dessin(g), clBlue, TDrawCall::Op::Rectangle).size(), 2u); // swatch, bar
+    TvlGraphe& m = Graphe({"MursVisibles=1", "TailleMurBas=30"}); // the floor slab's front face
+    const TRecordingCanvas c = Dessin(m);
+    EXPECT_TRUE(Dedans(c, m.Rect) && std::ranges::any_of(c.Of(TDrawCall::Op::Polygon), [](auto d) {
+                    return d.brush.Color == clWhite && d.points[2].y - d.points[1].y == 30;
+                }));
 }
 
 TEST_F(ChartTest, ModeTwoShowsOnlyInTheCorrectedViewWhenDrawnAndPrinted) {

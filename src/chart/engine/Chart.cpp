@@ -356,6 +356,14 @@ private:
         p.top += hLib / 2;
         p.bottom -= hLibB + kTic + kEcart + hTitreB;
         p.right -= kEcart + hLibB;
+        // Room for the wall slabs: left, below, and behind (up and towards the depth's side).
+        const Epaisseurs e = EpaisseursMurs();
+        const bool versDroite =
+            m_.orthogonal3D || std::sin(m_.rotation3D * std::numbers::pi / 180) >= 0;
+        p.left += e.gauche + (versDroite ? 0 : e.fond);
+        p.right -= versDroite ? e.fond : 0;
+        p.top += e.fond;
+        p.bottom -= e.bas;
         if (p.Width() <= 2 * kTic || p.Height() <= 2 * kTic) {
             complet = false;
             return;
@@ -404,14 +412,16 @@ private:
             ec.inverse = m_.bas.inverse;
         }
 
-        Murs(front, d);
+        Murs(front, d, e);
         Grille(front, d, gv, ev, horizontal);
         const int sauve = c_.SaveDC();
         c_.IntersectClipRect(std::min(front.left, front.left + d.dx), front.top + d.dy,
                              std::max(front.right, front.right + d.dx) + 1, front.bottom + 1);
         Series(ev, ec, d, horizontal, vmin, vmax);
         c_.RestoreDC(sauve);
-        Axes(front, gv, gc, ev, ec, libelles, horizontal);
+        // The axes run along the slabs' outer edges.
+        Axes({front.left - e.gauche, front.top, front.right, front.bottom + e.bas}, gv, gc, ev, ec,
+             libelles, horizontal);
         AxeProfondeur(front, d);
     }
 
@@ -443,14 +453,44 @@ private:
         }
     }
 
-    void Murs(const vlRect& f, Decalage d) {
+    // Wall thicknesses, drawn as slabs around the plot when the view has depth.
+    struct Epaisseurs {
+        int gauche = 0, bas = 0, fond = 0;
+    };
+    Epaisseurs EpaisseursMurs() const {
+        if (!m_.mursVisibles || !m_.vue3D || m_.pourcentage3D <= 0)
+            return {};
+        const auto e = [](const Mur& w) { return std::clamp(w.taille, 0, 100); };
+        return {e(m_.murGauche), e(m_.murBas), e(m_.murFond)};
+    }
+
+    void Murs(const vlRect& f, Decalage d, Epaisseurs e) {
         if (!m_.mursVisibles)
             return;
-        const auto mur = [&](const Mur& w, std::vector<vlPoint> pts) {
-            Plein(c_, w.couleur, w.styleBrosse);
+        const auto mur = [&](const Mur& w, std::vector<vlPoint> pts, bool arete = false) {
+            Plein(c_, arete ? Sombre(w.couleur) : w.couleur, w.styleBrosse);
             Trait(c_, clBlack);
             c_.Polygon(pts);
         };
+        // The back slab's top and side edges stand out behind the back wall.
+        if (e.fond > 0 && (d.dx != 0 || d.dy != 0)) {
+            const double n = std::hypot(d.dx, d.dy);
+            const int ox = int(std::lround(d.dx * e.fond / n));
+            const int oy = int(std::lround(d.dy * e.fond / n));
+            const int x = (d.dx >= 0 ? f.right : f.left) + d.dx, haut = f.top + d.dy;
+            mur(m_.murFond,
+                {{f.left + d.dx, haut},
+                 {f.right + d.dx, haut},
+                 {f.right + d.dx + ox, haut + oy},
+                 {f.left + d.dx + ox, haut + oy}},
+                true);
+            mur(m_.murFond,
+                {{x, haut},
+                 {x + ox, haut + oy},
+                 {x + ox, f.bottom + d.dy + oy},
+                 {x, f.bottom + d.dy}},
+                true);
+        }
         mur(m_.murFond, {{f.left + d.dx, f.top + d.dy},
                          {f.right + d.dx, f.top + d.dy},
                          {f.right + d.dx, f.bottom + d.dy},
@@ -465,6 +505,30 @@ private:
                         {f.right, f.bottom},
                         {f.right + d.dx, f.bottom + d.dy},
                         {f.left + d.dx, f.bottom + d.dy}});
+        // The left and floor slabs: their front faces and their edges towards the depth.
+        const int g = f.left - e.gauche;
+        if (e.gauche > 0) {
+            mur(m_.murGauche,
+                {{g, f.top},
+                 {g + d.dx, f.top + d.dy},
+                 {f.left + d.dx, f.top + d.dy},
+                 {f.left, f.top}},
+                true);
+            mur(m_.murGauche, {{g, f.top}, {f.left, f.top}, {f.left, f.bottom}, {g, f.bottom}});
+        }
+        if (e.bas > 0) {
+            const int x = d.dx >= 0 ? f.right : g;
+            mur(m_.murBas,
+                {{x, f.bottom},
+                 {x + d.dx, f.bottom + d.dy},
+                 {x + d.dx, f.bottom + d.dy + e.bas},
+                 {x, f.bottom + e.bas}},
+                true);
+            mur(m_.murBas, {{g, f.bottom},
+                            {f.right, f.bottom},
+                            {f.right, f.bottom + e.bas},
+                            {g, f.bottom + e.bas}});
+        }
     }
 
     void Grille(const vlRect& f, Decalage d, const Graduation& g, const Echelle& ev,
