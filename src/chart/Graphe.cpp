@@ -206,10 +206,15 @@ void TvlGraphe::Tracer(TCanvas& canvas, bool) {
         avertissement_ = "Graphe « " + Nom() + " » : cadre trop petit pour le dessin";
         return;
     }
-    if (!chart::Dessine(Modele(), canvas, r))
+    int omises = 0;
+    if (!chart::Dessine(Modele(), canvas, r, &omises))
         avertissement_ =
             "Graphe « " + Nom() +
             " » : pas de place pour le tracé, agrandir le cadre ou réduire les polices";
+    else if (omises > 0)
+        avertissement_ = "Graphe « " + Nom() + " » : " + std::to_string(omises) +
+                         " entrée(s) de légende sans place, agrandir le cadre ou réduire la "
+                         "police de la légende";
 }
 
 void TvlGraphe::Dessine(TCanvas& canvas, int mode, TPlanche*) {

@@ -1,6 +1,8 @@
 #include "operation/CanvasEncre.h"
 
 #include <algorithm>
+#include <cmath>
+#include <numbers>
 
 CanvasEncre::CanvasEncre(TCanvas& mesure) : mesure_(mesure) {
     Font = mesure.Font;
@@ -99,6 +101,27 @@ void CanvasEncre::TextOut(int x, int y, const std::string& text) {
         break;
     }
     ajoute({gauche, haut, gauche + taille.cx, haut + metriques.tmHeight}, false);
+}
+
+// The box around the turned cell.
+void CanvasEncre::TextOutAngle(int x, int y, const std::string& text, int tenthsOfDegree) {
+    if (text.empty())
+        return;
+    const vlSize taille = TextExtent(text);
+    const double a = tenthsOfDegree * std::numbers::pi / 1800;
+    const double c = std::cos(a), s = std::sin(a);
+    const double coins[4][2] = {{0, 0},
+                                {double(taille.cx), 0},
+                                {0, double(taille.cy)},
+                                {double(taille.cx), double(taille.cy)}};
+    vlRect boite{x, y, x, y};
+    for (const auto& [u, v] : coins) {
+        const int px = x + int(std::lround(u * c + v * s));
+        const int py = y + int(std::lround(v * c - u * s));
+        boite = {std::min(boite.left, px), std::min(boite.top, py), std::max(boite.right, px),
+                 std::max(boite.bottom, py)};
+    }
+    ajoute(boite, false);
 }
 
 vlSize CanvasEncre::TextExtent(const std::string& text) {

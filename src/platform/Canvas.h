@@ -46,6 +46,9 @@ public:
     // Fills with the brush, no outline.
     virtual void FillRect(const vlRect& rect) = 0;
     virtual void TextOut(int x, int y, const std::string& text) = 0;
+    // Text turned counter-clockwise by tenths of a degree about (x, y), the top-left corner of
+    // its cell; the alignment flags do not apply. An opaque background fills the turned cell.
+    virtual void TextOutAngle(int x, int y, const std::string& text, int tenthsOfDegree) = 0;
     virtual vlSize TextExtent(const std::string& text) = 0;
     virtual TTextMetric GetTextMetrics() = 0;
     // Draws the picture scaled into rect; honours Picture.Transparent.

@@ -93,6 +93,10 @@ void TRecordingCanvas::TextOut(int x, int y, const std::string& text) {
     record(TDrawCall::Op::TextOut, {x, y}).text = text;
 }
 
+void TRecordingCanvas::TextOutAngle(int x, int y, const std::string& text, int tenthsOfDegree) {
+    record(TDrawCall::Op::TextOutAngle, {x, y, tenthsOfDegree}).text = text;
+}
+
 vlSize TRecordingCanvas::TextExtent(const std::string& text) {
     return {codePoints(text) * CharWidth(Font), MetricsOf(Font).tmHeight};
 }
@@ -117,7 +121,7 @@ std::vector<TDrawCall> TRecordingCanvas::Of(TDrawCall::Op op) const {
 std::vector<std::string> TRecordingCanvas::Texts() const {
     std::vector<std::string> texts;
     for (const TDrawCall& call : calls)
-        if (call.op == TDrawCall::Op::TextOut)
+        if (call.op == TDrawCall::Op::TextOut || call.op == TDrawCall::Op::TextOutAngle)
             texts.push_back(call.text);
     return texts;
 }

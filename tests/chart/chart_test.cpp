@@ -65,9 +65,11 @@ protected:
     static bool Dedans(const TRecordingCanvas& c, const vlRect& r) {
         for (const TDrawCall& d : c.calls) {
             std::vector<vlPoint> pts = d.points;
+            const int w = int(d.text.size()) * TRecordingCanvas::CharWidth(d.font);
             if (d.op == TDrawCall::Op::TextOut) {
-                const int w = int(d.text.size()) * TRecordingCanvas::CharWidth(d.font);
                 pts = {{d.args[0], d.args[1]}, {d.args[0] + w / 2, d.args[1]}};
+            } else if (d.op == TDrawCall::Op::TextOutAngle) { // turned a quarter, upwards
+                pts = {{d.args[0], d.args[1]}, {d.args[0], d.args[1] - w / 2}};
             } else if (d.args.size() >= 4 && d.op != TDrawCall::Op::Line) {
                 pts = {{d.args[0], d.args[1]}, {d.args[2], d.args[3]}};
             } else if (d.op == TDrawCall::Op::Line) {
@@ -117,6 +119,61 @@ TEST_F(ChartTest, SeededDefaultChartDrawsFiveBarsInOrderProportionalAndInside) {
         EXPECT_EQ(f.args[3], base);
         EXPECT_NEAR(f.args[3] - f.args[1], p.y * parUnite, 1.5) << p.libelle;
     }
+}
+
+// Value labels every k-th from zero, k the least keeping them apart, the top end when it fits;
+// whole markers; the legend in columns, else reported; turned title; shared colours apart;
+// thick walls.
+TEST_F(ChartTest, LabelsMarkersLegendTitleAndColoursKeepApart) {
+    for (const char* hauteur : {"Hauteur=3", "Hauteur=4", "Hauteur=9"})
+        for (const char* axe : {"0;20", "-5;15", "-2;18"}) {
+            TvlGraphe& g = Graphe({"Largeur=18", hauteur, "Vue3D=0", "AnnotationsVisibles=0"});
+            ASSERT_TRUE(Feuille(g, "Serie", "Lignes; T; 0") && Feuille(g, "AxeY", axe) &&
+                        Feuille(g, "TitreAxeY", "Degrés") &&
+                        Feuille(g, "Points",
+                                "lun;;8; | b;;11; | c;;9; | d;;13; | e;;12; | f;;15; | dim;;14;"));
+            const TRecordingCanvas c = Dessin(g);
+            std::vector<int> ticks; // bottom first
+            for (const TDrawCall& d : c.Of(TDrawCall::Op::Line))
+                if (d.pen.Style == psDot)
+                    ticks.push_back(d.args[1]);
+            std::vector<std::pair<int, int>> vus; // (centre y, value), bottom first
+            int h = 0;
+            for (const TDrawCall& d : c.Of(TDrawCall::Op::TextOut))
+                if (char* fin = nullptr; std::strtol(d.text.c_str(), &fin, 10), *fin == 0) {
+                    h = TRecordingCanvas::MetricsOf(d.font).tmHeight;
+                    vus.emplace_back(d.args[1] + h / 2, std::stoi(d.text));
+                }
+            std::sort(vus.rbegin(), vus.rend());
+            ASSERT_TRUE(vus.size() >= 2 &&
+                        std::ranges::any_of(vus, [](auto v) { return !v.second; }));
+            const int pas = vus[1].second - vus[0].second,
+                      k = (vus[0].first - vus[1].first) / (ticks[0] - ticks[1]);
+            EXPECT_TRUE(k == 1 || (k - 1) * (ticks[0] - ticks[1]) < h) << hauteur << axe;
+            for (std::size_t i = 1; i < vus.size(); ++i) {
+                EXPECT_GE(vus[i - 1].first - vus[i].first, h);
+                EXPECT_TRUE(vus[i].second - vus[i - 1].second == pas || i + 1 == vus.size());
+            }
+            EXPECT_TRUE(vus.back().first == ticks.back() || vus.back().first - ticks.back() < h);
+            for (const TDrawCall& e : c.Of(TDrawCall::Op::Ellipse))
+                EXPECT_TRUE(e.args[0] >= e.clip.left && e.args[2] <= e.clip.right) << e.args[0];
+            EXPECT_EQ(std::ranges::count(c.Texts(), "dim"), 2) << hauteur;
+            const auto titre = c.Of(TDrawCall::Op::TextOutAngle);
+            ASSERT_TRUE(titre.size() == 1 && titre[0].args[2] == 900);
+            EXPECT_TRUE(Dedans(c, g.Rect) && g.AvertissementCadre().empty()) << hauteur << axe;
+            Regle(g, {"FonteLegende=Andika,40,0,normal"});
+            Dessin(g);
+            EXPECT_NE(g.AvertissementCadre().find("légende"), std::string::npos) << hauteur;
+        }
+    TvlGraphe& g = Graphe({"Vue3D=0"});
+    ASSERT_TRUE(Feuille(g, "Serie", "Histogrammes verticaux; A") && Feuille(g, "Points", ";;1;") &&
+                Feuille(g, "Serie", "Histogrammes verticaux; B") && Feuille(g, "Points", ";;3;"));
+    EXPECT_EQ(FacesDe(Dessin(g), clBlue, TDrawCall::Op::Rectangle).size(), 2u); // swatch, bar
+    TvlGraphe& m = Graphe({"MursVisibles=1", "TailleMurBas=30"}); // the floor slab's front face
+    const TRecordingCanvas c = Dessin(m);
+    EXPECT_TRUE(Dedans(c, m.Rect) && std::ranges::any_of(c.Of(TDrawCall::Op::Polygon), [](auto d) {
+                    return d.brush.Color == clWhite && d.points[2].y - d.points[1].y == 30;
+                }));
 }
 
 TEST_F(ChartTest, ModeTwoShowsOnlyInTheCorrectedViewWhenDrawnAndPrinted) {

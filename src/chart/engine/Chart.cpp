@@ -46,6 +46,36 @@ bool EstBarre(TypeSerie t) {
     return t == TypeSerie::Barres || t == TypeSerie::BarresHorizontales;
 }
 
+// With several series on the axes, one whose colour repeats an earlier one's takes, for all
+// its points, the first colour of ours that no point of the series before has: the legend tells
+// them apart.
+void DistingueSeries(std::vector<Serie>& series) {
+    static constexpr TColor kCouleurs[] = {clRed,  clBlue,  clGreen, clYellow,  clMaroon, clPurple,
+                                           clTeal, clOlive, clNavy,  clFuchsia, clLime,   clAqua};
+    std::vector<Serie*> visibles;
+    for (Serie& s : series)
+        if (s.visible && s.type != TypeSerie::Secteurs && !s.points.empty())
+            visibles.push_back(&s);
+    if (visibles.size() < 2)
+        return;
+    std::vector<TColor> prises;
+    const auto prise = [&](TColor c) {
+        return std::find(prises.begin(), prises.end(), c) != prises.end();
+    };
+    for (Serie* s : visibles) {
+        if (prise(CouleurSerie(*s))) {
+            const auto libre = std::find_if(std::begin(kCouleurs), std::end(kCouleurs),
+                                            [&](TColor k) { return !prise(k); });
+            if (libre == std::end(kCouleurs))
+                continue;
+            for (PointSerie& p : s->points)
+                p.couleur = *libre;
+        }
+        for (const PointSerie& p : s->points)
+            prises.push_back(p.couleur);
+    }
+}
+
 // Linear map of an axis' range onto pixels a..b (a for the minimum unless inverted).
 struct Echelle {
     double min = 0, max = 1;
@@ -67,6 +97,7 @@ public:
     Dessinateur(const Modele& m, TCanvas& c) : m_(m), c_(c) {}
 
     void Tout(const vlRect& rect) {
+        cadre_ = rect;
         Panneau(rect);
         vlRect r{rect.left + Marge(rect), rect.top + Marge(rect), rect.right - Marge(rect),
                  rect.bottom - Marge(rect)};
@@ -164,35 +195,43 @@ private:
         return e;
     }
 
-    // The legend box at the left or right of r, entries that fit; r loses its width.
+    // The legend box at the left or right of r, in as many columns as its entries need and
+    // half of r allows, filled downwards; r loses its width. Entries that find no room are
+    // counted in entreesOmises.
     void Legende(vlRect& r, const Serie* seule) {
         const std::vector<Entree> entrees = Entrees(seule);
-        if (entrees.empty())
+        const int n = int(entrees.size());
+        if (n == 0)
             return;
         c_.Font = m_.fonteLegende;
         const int h = c_.TextHeight("Mg");
-        if (h <= 0)
-            return;
         int largeur = 0;
         for (const Entree& e : entrees)
             largeur = std::max(largeur, c_.TextWidth(e.texte));
-        const int boite = h + 2 * kEcart + largeur + 2 * kEcart;
-        if (boite > r.Width() / 2)
+        const int colonne = h + largeur + 3 * kEcart;
+        const int lignesMax = h > 0 ? (r.Height() - 2 * kEcart) / h : 0;
+        const int colonnesMax = (r.Width() / 2 - kEcart) / colonne;
+        if (lignesMax <= 0 || colonnesMax <= 0) {
+            entreesOmises = n;
             return;
-        const int n = std::min<int>(int(entrees.size()), (r.Height() - 2 * kEcart) / h);
-        if (n <= 0)
-            return;
-        const int hauteur = n * h + 2 * kEcart;
+        }
+        const int colonnes = std::min(colonnesMax, (n + lignesMax - 1) / lignesMax);
+        const int lignes = std::min(lignesMax, (n + colonnes - 1) / colonnes);
+        const int montrees = std::min(n, colonnes * lignes);
+        entreesOmises = n - montrees;
+        const int boite = colonnes * colonne + kEcart;
+        const int hauteur = lignes * h + 2 * kEcart;
         const int gauche = m_.aligneLegende == 0 ? r.left : r.right - boite;
         const int haut = r.top + (r.Height() - hauteur) / 2;
         Plein(c_, m_.couleurLegende);
         Trait(c_, clBlack);
         c_.Rectangle(gauche, haut, gauche + boite, haut + hauteur);
-        for (int i = 0; i < n; ++i) {
-            const int y = haut + kEcart + i * h;
+        for (int i = 0; i < montrees; ++i) {
+            const int x = gauche + (i / lignes) * colonne;
+            const int y = haut + kEcart + (i % lignes) * h;
             Plein(c_, entrees[std::size_t(i)].couleur);
-            c_.Rectangle(gauche + kEcart, y + h / 5, gauche + kEcart + h * 3 / 5, y + h * 4 / 5);
-            Texte(c_, gauche + 2 * kEcart + h, y, entrees[std::size_t(i)].texte);
+            c_.Rectangle(x + kEcart, y + h / 5, x + kEcart + h * 3 / 5, y + h * 4 / 5);
+            Texte(c_, x + 2 * kEcart + h, y, entrees[std::size_t(i)].texte);
         }
         if (m_.aligneLegende == 0)
             r.left += boite + kEcart;
@@ -210,15 +249,14 @@ private:
     }
 
     // The value range (Y) and the category range (X) of the visible series.
-    void Etendues(double& ymin, double& ymax, double& xmin, double& xmax, bool& barres) const {
+    // The category range leaves half a category at each end, so bars and markers stay whole.
+    void Etendues(double& ymin, double& ymax, double& xmin, double& xmax) const {
         bool vide = true;
         bool zero = false;
-        barres = false;
         for (const Serie& s : m_.series) {
             if (!s.visible || s.type == TypeSerie::Secteurs)
                 continue;
             zero = zero || EstBarre(s.type) || s.type == TypeSerie::Aires;
-            barres = barres || EstBarre(s.type);
             for (const PointSerie& p : s.points) {
                 if (vide) {
                     ymin = ymax = p.y;
@@ -241,10 +279,8 @@ private:
             ymin = std::min(ymin, 0.0);
             ymax = std::max(ymax, 0.0);
         }
-        if (barres) {
-            xmin -= 0.5;
-            xmax += 0.5;
-        }
+        xmin -= 0.5;
+        xmax += 0.5;
     }
 
     static Graduation Graduer(const Axe& axe, double lo, double hi) {
@@ -273,10 +309,10 @@ private:
     }
 
     void Trace(const vlRect& zone) {
+        gaucheZone_ = zone.left;
         const bool horizontal = Horizontal();
         double ymin, ymax, xmin, xmax;
-        bool barres;
-        Etendues(ymin, ymax, xmin, xmax, barres);
+        Etendues(ymin, ymax, xmin, xmax);
         const Axe& axeValeurs = horizontal ? m_.bas : m_.gauche;
         const Axe& axeCategories = horizontal ? m_.gauche : m_.bas;
         Graduation gv = Graduer(m_.gauche, ymin, ymax);
@@ -287,8 +323,8 @@ private:
         const double vmax = manuelV ? axeValeurs.max : gv.Dernier();
         const bool manuelC = !axeCategories.automatique && axeCategories.min < axeCategories.max;
         const Graduation gc = Graduer(axeCategories, xmin, xmax);
-        const double cmin = manuelC ? axeCategories.min : barres ? xmin : gc.premier;
-        const double cmax = manuelC ? axeCategories.max : barres ? xmax : gc.Dernier();
+        const double cmin = manuelC ? axeCategories.min : xmin;
+        const double cmax = manuelC ? axeCategories.max : xmax;
         const auto libelles = LibellesCategories();
 
         // Room for the labels and titles around the plot.
@@ -315,10 +351,19 @@ private:
         const int hTitreB = axeB.visible && !axeB.titre.empty() ? c_.TextHeight("Mg") : 0;
         c_.Font = axeB.fonteLibelles;
         const int hLibB = axeB.visible && axeB.libelles ? c_.TextHeight("0") : 0;
-        p.left += largeurG + kTic + kEcart;
-        p.top += hTitreG + (hTitreG ? kEcart : hLib / 2);
+        // The left title stands turned along the axis, left of its labels.
+        p.left += largeurG + kTic + kEcart + (hTitreG ? hTitreG + kEcart : 0);
+        p.top += hLib / 2;
         p.bottom -= hLibB + kTic + kEcart + hTitreB;
         p.right -= kEcart + hLibB;
+        // Room for the wall slabs: left, below, and behind (up and towards the depth's side).
+        const Epaisseurs e = EpaisseursMurs();
+        const bool versDroite =
+            m_.orthogonal3D || std::sin(m_.rotation3D * std::numbers::pi / 180) >= 0;
+        p.left += e.gauche + (versDroite ? 0 : e.fond);
+        p.right -= versDroite ? e.fond : 0;
+        p.top += e.fond;
+        p.bottom -= e.bas;
         if (p.Width() <= 2 * kTic || p.Height() <= 2 * kTic) {
             complet = false;
             return;
@@ -367,14 +412,16 @@ private:
             ec.inverse = m_.bas.inverse;
         }
 
-        Murs(front, d);
+        Murs(front, d, e);
         Grille(front, d, gv, ev, horizontal);
         const int sauve = c_.SaveDC();
         c_.IntersectClipRect(std::min(front.left, front.left + d.dx), front.top + d.dy,
                              std::max(front.right, front.right + d.dx) + 1, front.bottom + 1);
         Series(ev, ec, d, horizontal, vmin, vmax);
         c_.RestoreDC(sauve);
-        Axes(front, gv, gc, ev, ec, libelles, horizontal);
+        // The axes run along the slabs' outer edges.
+        Axes({front.left - e.gauche, front.top, front.right, front.bottom + e.bas}, gv, gc, ev, ec,
+             libelles, horizontal);
         AxeProfondeur(front, d);
     }
 
@@ -406,14 +453,44 @@ private:
         }
     }
 
-    void Murs(const vlRect& f, Decalage d) {
+    // Wall thicknesses, drawn as slabs around the plot when the view has depth.
+    struct Epaisseurs {
+        int gauche = 0, bas = 0, fond = 0;
+    };
+    Epaisseurs EpaisseursMurs() const {
+        if (!m_.mursVisibles || !m_.vue3D || m_.pourcentage3D <= 0)
+            return {};
+        const auto e = [](const Mur& w) { return std::clamp(w.taille, 0, 100); };
+        return {e(m_.murGauche), e(m_.murBas), e(m_.murFond)};
+    }
+
+    void Murs(const vlRect& f, Decalage d, Epaisseurs e) {
         if (!m_.mursVisibles)
             return;
-        const auto mur = [&](const Mur& w, std::vector<vlPoint> pts) {
-            Plein(c_, w.couleur, w.styleBrosse);
+        const auto mur = [&](const Mur& w, std::vector<vlPoint> pts, bool arete = false) {
+            Plein(c_, arete ? Sombre(w.couleur) : w.couleur, w.styleBrosse);
             Trait(c_, clBlack);
             c_.Polygon(pts);
         };
+        // The back slab's top and side edges stand out behind the back wall.
+        if (e.fond > 0 && (d.dx != 0 || d.dy != 0)) {
+            const double n = std::hypot(d.dx, d.dy);
+            const int ox = int(std::lround(d.dx * e.fond / n));
+            const int oy = int(std::lround(d.dy * e.fond / n));
+            const int x = (d.dx >= 0 ? f.right : f.left) + d.dx, haut = f.top + d.dy;
+            mur(m_.murFond,
+                {{f.left + d.dx, haut},
+                 {f.right + d.dx, haut},
+                 {f.right + d.dx + ox, haut + oy},
+                 {f.left + d.dx + ox, haut + oy}},
+                true);
+            mur(m_.murFond,
+                {{x, haut},
+                 {x + ox, haut + oy},
+                 {x + ox, f.bottom + d.dy + oy},
+                 {x, f.bottom + d.dy}},
+                true);
+        }
         mur(m_.murFond, {{f.left + d.dx, f.top + d.dy},
                          {f.right + d.dx, f.top + d.dy},
                          {f.right + d.dx, f.bottom + d.dy},
@@ -428,6 +505,30 @@ private:
                         {f.right, f.bottom},
                         {f.right + d.dx, f.bottom + d.dy},
                         {f.left + d.dx, f.bottom + d.dy}});
+        // The left and floor slabs: their front faces and their edges towards the depth.
+        const int g = f.left - e.gauche;
+        if (e.gauche > 0) {
+            mur(m_.murGauche,
+                {{g, f.top},
+                 {g + d.dx, f.top + d.dy},
+                 {f.left + d.dx, f.top + d.dy},
+                 {f.left, f.top}},
+                true);
+            mur(m_.murGauche, {{g, f.top}, {f.left, f.top}, {f.left, f.bottom}, {g, f.bottom}});
+        }
+        if (e.bas > 0) {
+            const int x = d.dx >= 0 ? f.right : g;
+            mur(m_.murBas,
+                {{x, f.bottom},
+                 {x + d.dx, f.bottom + d.dy},
+                 {x + d.dx, f.bottom + d.dy + e.bas},
+                 {x, f.bottom + e.bas}},
+                true);
+            mur(m_.murBas, {{g, f.bottom},
+                            {f.right, f.bottom},
+                            {f.right, f.bottom + e.bas},
+                            {g, f.bottom + e.bas}});
+        }
     }
 
     void Grille(const vlRect& f, Decalage d, const Graduation& g, const Echelle& ev,
@@ -609,87 +710,154 @@ private:
         Texte(c_, b.left + 5, b.top + 5, t);
     }
 
+    // A tick and its label, shown or left out.
+    struct Graduee {
+        int pos;
+        std::string texte;
+        bool montre = true;
+    };
+
+    // Value labels thinned uniformly: every k-th from the one at zero (else the first), k the
+    // smallest that keeps them apart; the far end too when it fits beside them. A label that
+    // would leave the component's frame is not shown.
+    void Eclaircis(std::vector<Graduee>& l, int zero, bool vertical, const TFont& fonte) {
+        c_.Font = fonte;
+        const int n = int(l.size());
+        std::vector<std::pair<int, int>> e(l.size());
+        std::vector<bool> dedans(l.size());
+        for (int i = 0; i < n; ++i) {
+            const vlSize s = c_.TextExtent(l[std::size_t(i)].texte);
+            const int longueur = vertical ? s.cy : s.cx;
+            const int debut = l[std::size_t(i)].pos - longueur / 2;
+            e[std::size_t(i)] = {debut, debut + longueur};
+            dedans[std::size_t(i)] = vertical
+                                         ? debut >= cadre_.top && debut + longueur <= cadre_.bottom
+                                         : debut >= cadre_.left && debut + longueur <= cadre_.right;
+        }
+        const int ecart = vertical ? 0 : kEcart;
+        const auto apart = [&](int a, int b) {
+            const auto [a0, a1] = e[std::size_t(a)];
+            const auto [b0, b1] = e[std::size_t(b)];
+            return a1 + ecart <= b0 || b1 + ecart <= a0;
+        };
+        for (int k = 1; k <= std::max(n, 1); ++k) {
+            int precedent = -1;
+            bool ok = true;
+            for (int i = 0; i < n; ++i) {
+                l[std::size_t(i)].montre = ((i - zero) % k + k) % k == 0 && dedans[std::size_t(i)];
+                if (!l[std::size_t(i)].montre)
+                    continue;
+                ok = ok && (precedent < 0 || apart(precedent, i));
+                precedent = i;
+            }
+            if (ok)
+                break;
+        }
+        if (n == 0 || l.back().montre || !dedans.back())
+            return;
+        for (int i = n - 2; i >= 0; --i)
+            if (l[std::size_t(i)].montre) {
+                l.back().montre = apart(i, n - 1);
+                return;
+            }
+        l.back().montre = true;
+    }
+
     void Axes(const vlRect& f, const Graduation& gv, const Graduation& gc, const Echelle& ev,
               const Echelle& ec, const std::vector<std::pair<double, std::string>>& libelles,
               bool horizontal) {
         // The category labels: the points' labels, else numbers.
-        std::vector<std::pair<int, std::string>> cat;
+        std::vector<Graduee> cat;
         if (!libelles.empty()) {
             for (const auto& [x, t] : libelles)
                 if (x >= ec.min && x <= ec.max)
-                    cat.emplace_back(ec(x), t);
+                    cat.push_back({ec(x), t});
         } else {
             for (int i = 0; i < gc.nombre; ++i)
                 if (gc.Valeur(i) >= ec.min - 1e-9 && gc.Valeur(i) <= ec.max + 1e-9)
-                    cat.emplace_back(ec(gc.Valeur(i)), gc.Libelle(i));
+                    cat.push_back({ec(gc.Valeur(i)), gc.Libelle(i)});
         }
-        std::vector<std::pair<int, std::string>> val;
+        std::vector<Graduee> val;
+        int zero = 0;
+        const double tolerance = 1e-9 * std::fabs(gv.pas);
         for (int i = 0; i < gv.nombre; ++i) {
             const double v = gv.Valeur(i);
-            if (v >= ev.min - 1e-9 * std::fabs(gv.pas) && v <= ev.max + 1e-9 * std::fabs(gv.pas))
-                val.emplace_back(ev(v), gv.Libelle(i));
+            if (v < ev.min - tolerance || v > ev.max + tolerance)
+                continue;
+            if (std::fabs(v) <= tolerance)
+                zero = int(val.size());
+            val.push_back({ev(v), gv.Libelle(i)});
         }
-        const auto& gauche = horizontal ? cat : val;
-        const auto& bas = horizontal ? val : cat;
+        const Axe& axeValeurs = horizontal ? m_.bas : m_.gauche;
+        if (axeValeurs.libelles)
+            Eclaircis(val, zero, !horizontal, axeValeurs.fonteLibelles);
         Trait(c_, clBlack);
         if (m_.gauche.visible) {
             c_.MoveTo(f.left, f.top);
             c_.LineTo(f.left, f.bottom);
-            AxeGauche(f, gauche);
+            AxeGauche(f, horizontal ? cat : val, !horizontal);
         }
         if (m_.bas.visible) {
             c_.MoveTo(f.left, f.bottom);
             c_.LineTo(f.right, f.bottom);
-            AxeBas(f, bas);
+            AxeBas(f, horizontal ? val : cat, horizontal);
         }
     }
 
-    void AxeGauche(const vlRect& f, const std::vector<std::pair<int, std::string>>& l) {
+    void AxeGauche(const vlRect& f, const std::vector<Graduee>& l, bool eclairci) {
         const Axe& a = m_.gauche;
         c_.Font = a.fonteLibelles;
         int dernier = INT32_MIN;
-        for (const auto& [y, t] : l) {
-            c_.MoveTo(f.left - kTic, y);
-            c_.LineTo(f.left, y);
-            if (!a.libelles)
+        for (const Graduee& g : l) {
+            c_.MoveTo(f.left - kTic, g.pos);
+            c_.LineTo(f.left, g.pos);
+            if (!a.libelles || !g.montre)
                 continue;
-            const vlSize s = c_.TextExtent(t);
-            int haut = y - s.cy / 2;
-            if (a.libellesSurAxe)
-                haut = std::clamp(haut, f.top, f.bottom - s.cy);
-            // Labels apart: one overlapping the last drawn is left out.
-            if (dernier != INT32_MIN && std::abs(haut - dernier) < s.cy)
-                continue;
-            dernier = haut;
-            Texte(c_, f.left - kTic - kEcart / 2 - s.cx, haut, t);
+            const vlSize s = c_.TextExtent(g.texte);
+            int haut = g.pos - s.cy / 2;
+            if (!eclairci) {
+                if (a.libellesSurAxe)
+                    haut = std::clamp(haut, f.top, f.bottom - s.cy);
+                // Labels apart: one overlapping the last drawn is left out.
+                if (dernier != INT32_MIN && std::abs(haut - dernier) < s.cy)
+                    continue;
+                dernier = haut;
+            }
+            Texte(c_, f.left - kTic - kEcart / 2 - s.cx, haut, g.texte);
         }
-        if (!a.titre.empty()) {
-            c_.Font = a.fonteTitre;
-            const vlSize s = c_.TextExtent(a.titre);
-            Texte(c_, std::max(c_.HasClip() ? c_.ClipRect().left : 0, f.left - s.cx / 2),
-                  f.top - s.cy - kEcart, a.titre);
-        }
+        if (a.titre.empty())
+            return;
+        // The title turned a quarter, reading upwards, centred on the axis.
+        c_.Font = a.fonteTitre;
+        const vlSize s = c_.TextExtent(a.titre);
+        if (s.cx > cadre_.Height())
+            return;
+        const int bas = std::min(cadre_.bottom, (f.top + f.bottom + s.cx) / 2);
+        c_.SetBkMode(TRANSPARENT);
+        c_.TextOutAngle(gaucheZone_, std::max(bas, cadre_.top + s.cx), a.titre, 900);
     }
 
-    void AxeBas(const vlRect& f, const std::vector<std::pair<int, std::string>>& l) {
+    void AxeBas(const vlRect& f, const std::vector<Graduee>& l, bool eclairci) {
         const Axe& a = m_.bas;
         c_.Font = a.fonteLibelles;
         int finDernier = INT32_MIN;
         int hauteur = 0;
-        for (const auto& [x, t] : l) {
-            c_.MoveTo(x, f.bottom);
-            c_.LineTo(x, f.bottom + kTic);
-            if (!a.libelles)
+        for (const Graduee& g : l) {
+            c_.MoveTo(g.pos, f.bottom);
+            c_.LineTo(g.pos, f.bottom + kTic);
+            if (!a.libelles || !g.montre)
                 continue;
-            const vlSize s = c_.TextExtent(t);
+            const vlSize s = c_.TextExtent(g.texte);
             hauteur = s.cy;
-            int gauche = x - s.cx / 2;
-            if (a.libellesSurAxe)
-                gauche = std::clamp(gauche, f.left, std::max(f.left, f.right - s.cx));
-            if (gauche < finDernier + kEcart)
-                continue;
-            finDernier = gauche + s.cx;
-            Texte(c_, gauche, f.bottom + kTic + kEcart / 2, t);
+            int gauche = g.pos - s.cx / 2;
+            if (!eclairci) {
+                if (a.libellesSurAxe)
+                    gauche = std::clamp(gauche, f.left, std::max(f.left, f.right - s.cx));
+                if (gauche < finDernier + kEcart)
+                    continue;
+                finDernier = gauche + s.cx;
+            }
+            Texte(c_, gauche, f.bottom + kTic + kEcart / 2, g.texte);
         }
         if (!a.titre.empty()) {
             c_.Font = a.fonteTitre;
@@ -782,12 +950,15 @@ private:
     }
 
 public:
-    bool complet = true; // false when the plot or the pie had no room
+    bool complet = true;   // false when the plot or the pie had no room
+    int entreesOmises = 0; // legend entries left out for want of room
 
 private:
     const Modele& m_;
     TCanvas& c_;
     std::vector<vlRect> marquesPosees_;
+    vlRect cadre_;
+    int gaucheZone_ = 0; // left of the plot's zone, where the left axis title stands
 };
 
 } // namespace
@@ -809,7 +980,7 @@ void RemplitGradient(TCanvas& canvas, const vlRect& r, TColor debut, TColor fin,
     }
 }
 
-bool Dessine(const Modele& modele, TCanvas& canvas, const vlRect& rect) {
+bool Dessine(const Modele& modele, TCanvas& canvas, const vlRect& rect, int* entreesOmises) {
     const vlRect r = rect.Normalise();
     if (r.Width() <= 0 || r.Height() <= 0)
         return false;
@@ -818,12 +989,16 @@ bool Dessine(const Modele& modele, TCanvas& canvas, const vlRect& rect) {
     const TBrush brush = canvas.Brush;
     const TFont font = canvas.Font;
     canvas.IntersectClipRect(r.left, r.top, r.right + 1, r.bottom + 1);
-    Dessinateur dessin(modele, canvas);
+    Modele m = modele;
+    DistingueSeries(m.series);
+    Dessinateur dessin(m, canvas);
     dessin.Tout(r);
     canvas.RestoreDC(niveau);
     canvas.Pen = pen;
     canvas.Brush = brush;
     canvas.Font = font;
+    if (entreesOmises != nullptr)
+        *entreesOmises = dessin.entreesOmises;
     return dessin.complet;
 }
 

@@ -119,8 +119,10 @@ std::string FormateNombre(double v);
 std::string TexteMarque(const Serie& serie, int i);
 
 // Draws the model inside `rect`, clipped to it; the canvas state is restored afterwards.
-// False when the titles, legend and labels left no room for the plot or the pie.
-bool Dessine(const Modele& modele, TCanvas& canvas, const vlRect& rect);
+// False when the titles, legend and labels left no room for the plot or the pie. The legend
+// entries left out for want of room are counted in *entreesOmises when given.
+bool Dessine(const Modele& modele, TCanvas& canvas, const vlRect& rect,
+             int* entreesOmises = nullptr);
 
 // Fills a rectangle with a two-colour gradient in one of the four directions, as bands.
 void RemplitGradient(TCanvas& canvas, const vlRect& r, TColor debut, TColor fin, int direction);

@@ -468,6 +468,26 @@ void TQtCanvas::TextOut(int x, int y, const std::string& text) {
     fillArea(glyphs, toQColor(Font.Color));
 }
 
+// Drawn as glyph outlines turned about (x, y), so the clip and every output format apply alike.
+void TQtCanvas::TextOutAngle(int x, int y, const std::string& text, int tenthsOfDegree) {
+    if (text.empty())
+        return;
+    const QtResolvedFont& font = resolvedFont();
+    const TTextMetric& metrics = font.Metrics();
+    const QString string = QString::fromStdString(text);
+    QTransform turn;
+    turn.translate(x, y);
+    turn.rotate(-tenthsOfDegree / 10.0);
+    if (BkMode() == OPAQUE && Brush.Style != bsClear) {
+        QPainterPath background;
+        background.addRect(QRectF(0, 0, font.Advance(string), metrics.tmHeight));
+        fillArea(turn.map(background), toQColor(Brush.Color));
+    }
+    QPainterPath glyphs;
+    glyphs.addText(QPointF(0, metrics.tmAscent), font.Font(), string);
+    fillArea(turn.map(glyphs), toQColor(Font.Color));
+}
+
 // --- Pictures ---
 
 void TQtCanvas::StretchDraw(const vlRect& rect, const TPicture& picture) {

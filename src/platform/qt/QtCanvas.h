@@ -44,6 +44,7 @@ public:
     void Pie(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4) override;
     void FillRect(const vlRect& rect) override;
     void TextOut(int x, int y, const std::string& text) override;
+    void TextOutAngle(int x, int y, const std::string& text, int tenthsOfDegree) override;
     vlSize TextExtent(const std::string& text) override;
     TTextMetric GetTextMetrics() override;
     void StretchDraw(const vlRect& rect, const TPicture& picture) override;
