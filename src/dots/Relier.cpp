@@ -1,5 +1,6 @@
 #include "dots/Relier.h"
 
+#include "common/LienListe.h"
 #include "dots/RelierCles.h"
 #include "dots/RelierEditLogique.h"
 #include "host/Liste.h"
@@ -15,7 +16,6 @@
 
 namespace {
 
-constexpr char kAucune[] = "Aucune";
 constexpr char kChampTexte[] = "texte";
 
 // The field name of a reference "<name,options>".
@@ -125,32 +125,14 @@ std::optional<bool> TvlRelier::ChangeOptionPropre(int index, const std::string& 
 // ---- list binding ----
 
 bool TvlRelier::lieListe(const std::string& nom, std::string& message) {
-    if (nom.empty() || nom == kAucune) {
-        delieListe();
-        return true;
-    }
-    TProjectInterface* projet = Interface();
-    auto* liste = dynamic_cast<TListe*>(projet != nullptr ? projet->TrouveComposant(nom) : nullptr);
-    if (liste == nullptr) {
-        delieListe();
-        return true;
-    }
-    if (!liste->PossedeChamp(kChampTexte, false)) {
-        message = "Cette liste ne possède pas de champs de texte";
+    if (!LieListe(*this, liste_, nom, kChampTexte, false,
+                  "Cette liste ne possède pas de champs de texte", message))
         return false;
+    if (liste_ != nullptr) {
+        reference_ = std::string("<") + kChampTexte + ">";
+        DecodeChampTexte(reference_);
     }
-    delieListe();
-    liste_ = liste;
-    liste_->EnregistreRecepteur(this);
-    reference_ = std::string("<") + kChampTexte + ">";
-    DecodeChampTexte(reference_);
     return true;
-}
-
-void TvlRelier::delieListe() {
-    if (liste_ != nullptr)
-        liste_->SignaleDisparition(this);
-    liste_ = nullptr;
 }
 
 void TvlRelier::SignaleDisparition(TComposant* autre) {

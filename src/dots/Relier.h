@@ -99,7 +99,6 @@ protected:
 
 private:
     bool lieListe(const std::string& nom, std::string& message);
-    void delieListe();
 
     JeuPoints jeu_;
     TFont police_;

@@ -1,5 +1,6 @@
 #include "sudoku/Sudoku.h"
 
+#include "common/LienListe.h"
 #include "host/Conversions.h"
 #include "host/Liste.h"
 #include "host/Services.h"
@@ -16,7 +17,6 @@
 
 namespace {
 
-constexpr char kAucune[] = "Aucune";
 constexpr char kChampImage[] = "image";
 
 void erreur(const std::string& texte) {
@@ -414,32 +414,14 @@ bool TvlSudoku::CreeProbleme(const std::vector<std::uint8_t>& grille) {
 // ---- List binding
 
 bool TvlSudoku::lieListe(const std::string& nom, std::string& message) {
-    if (nom.empty() || nom == kAucune) {
-        delieListe();
-        return true;
-    }
-    TProjectInterface* projet = Interface();
-    auto* liste = dynamic_cast<TListe*>(projet != nullptr ? projet->TrouveComposant(nom) : nullptr);
-    if (liste == nullptr) {
-        delieListe();
-        return true;
-    }
-    if (!liste->PossedeChamp(kChampImage, true)) {
-        message = "Cette liste ne possède pas de champs d'images";
+    if (!LieListe(*this, liste_, nom, kChampImage, true,
+                  "Cette liste ne possède pas de champs d'images", message))
         return false;
+    if (liste_ != nullptr) {
+        reference_ = std::string("<") + kChampImage + ">";
+        decodeImages(reference_);
     }
-    delieListe();
-    liste_ = liste;
-    liste_->EnregistreRecepteur(this);
-    reference_ = std::string("<") + kChampImage + ">";
-    decodeImages(reference_);
     return true;
-}
-
-void TvlSudoku::delieListe() {
-    if (liste_ != nullptr)
-        liste_->SignaleDisparition(this);
-    liste_ = nullptr;
 }
 
 void TvlSudoku::SignaleDisparition(TComposant* autre) {

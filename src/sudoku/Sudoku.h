@@ -140,7 +140,6 @@ private:
     void prendCases(const StatRegles& stat, const std::string& probleme,
                     const std::string& solution);
     bool lieListe(const std::string& nom, std::string& message);
-    void delieListe();
     void decodeImages(const std::string& reference);
     void dessineGrille(TCanvas& canvas, const vlRect& r, int s);
     std::string chemin() const;
