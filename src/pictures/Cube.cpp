@@ -1,6 +1,7 @@
 #include "pictures/Cube.h"
 
 #include "host/Conversions.h"
+#include "host/Planche.h"
 #include "host/Stream.h"
 #include "pictures/CubeCles.h"
 #include "pictures/Setters.h"
@@ -99,25 +100,30 @@ bool TvlCube::ChargeDonnees(TStream& s) {
 
 std::optional<bool> TvlCube::ChangeOptionPropre(int index, const std::string& valeur,
                                                 std::string& message) {
-    switch (index) {
-    case CleCube::TailleCube:
-    case CleCube::IntervalleCube: {
-        int v = 0;
-        if (!ConvInt(valeur, v, message, TAILLE_MIN, TAILLE_MAX))
-            return false;
-        (index == CleCube::TailleCube ? bloc_.TailleCube : bloc_.IntervalleCube) =
-            std::int16_t(v * PAS_TAILLE);
-        return true;
-    }
-    case CleCube::AjusterTaille:
+    if (index == CleCube::AjusterTaille) {
         AjusteTaille();
         return false;
-    default:
-        return std::nullopt;
     }
+    if (index != CleCube::NombreCube && index != CleCube::TailleCube &&
+        index != CleCube::IntervalleCube)
+        return std::nullopt;
+    const bool nombre = index == CleCube::NombreCube;
+    int v = 0;
+    if (!ConvInt(valeur, v, message, nombre ? 0 : TAILLE_MIN, nombre ? 9999 : TAILLE_MAX))
+        return false;
+    // A frame still at the size fitted to the blocks follows them; one the teacher sized stays.
+    const bool ajuste = EstAjuste();
+    if (nombre)
+        bloc_.NombreCube = std::int16_t(v);
+    else
+        (index == CleCube::TailleCube ? bloc_.TailleCube : bloc_.IntervalleCube) =
+            std::int16_t(v * PAS_TAILLE);
+    if (ajuste)
+        AjusteTaille();
+    return true;
 }
 
-void TvlCube::AjusteTaille() {
+vlSize TvlCube::TailleAjustee() const {
     const int s = bloc_.TailleCube;
     const int g = bloc_.IntervalleCube;
     const int n = bloc_.NombreCube;
@@ -125,8 +131,24 @@ void TvlCube::AjusteTaille() {
     const int hauteur = n >= 1000 ? 15 * s : n >= 10 ? 32 * s / 3 : 3 * s / 2;
     const int largeur = (10 * s + g) * milliers + (milliers > 0 ? 5 * s : 0) +
                         (10 * s + g) * centaines + (s + g) * (dizaines + unites) + s / 3;
+    return {largeur, hauteur};
+}
+
+bool TvlCube::EstAjuste() const {
     const vlRect r = Rect.Normalise();
-    ChangeCoords({r.left, r.bottom - hauteur, r.left + largeur, r.bottom});
+    vlSize t = TailleAjustee();
+    // A fitted frame wider or taller than the page was cut to it.
+    if (Planche() != nullptr) {
+        const vlRect page = Planche()->Rectangle();
+        t = {std::min(t.cx, page.Width()), std::min(t.cy, page.Height())};
+    }
+    return r.Width() == t.cx && r.Height() == t.cy;
+}
+
+void TvlCube::AjusteTaille() {
+    const vlSize t = TailleAjustee();
+    const vlRect r = Rect.Normalise();
+    ChangeCoords({r.left, r.bottom - t.cy, r.left + t.cx, r.bottom});
 }
 
 // ---- layout ----

@@ -71,6 +71,9 @@ public:
 
     // The frame fitted to one row of blocks, its left and bottom edges kept.
     void AjusteTaille();
+    // The frame's size that holds the number's blocks in one row, and whether it has it.
+    vlSize TailleAjustee() const;
+    bool EstAjuste() const;
 
     // The blocks of `nombre` with unit edge s and gap g, in drawing order, rows wrapped at the
     // right of r and spread or squeezed to reach its bottom.

@@ -17,6 +17,9 @@ protected:
     TvlCube& Cube(const std::vector<std::string>& reglages) {
         return Nouveau<TvlCube>("Cube décimal", reglages);
     }
+    static int Largeur(const TvlCube& c) {
+        return c.Rect.Normalise().right - c.Rect.Normalise().left;
+    }
 };
 
 // The front square, then the top and side faces, half the edge deep; the plate and the bar are
@@ -88,6 +91,14 @@ TEST_F(CubeTest, FittedFramesHiddenPiecesAndFramesTooSmall) {
         EXPECT_TRUE(canvas.Of(Op::Rectangle).empty() && canvas.Of(Op::Polygon).empty()) << trop;
         EXPECT_EQ(c.ErreurDessin(), "Pas de place pour le dessin");
     }
+
+    // A new frame is fitted to its drawn number and follows the number and sizes given after;
+    // a frame given a size keeps it.
+    TvlCube& suit = Cube({"NombreCube=1234", "TailleCube=4"});
+    EXPECT_EQ(Largeur(suit), 1046); // 220 + 100 + 2 × 220 + 7 × 40 + 6
+    EXPECT_EQ(Dessin(suit).Of(Op::Rectangle).size(), 10u);
+    Regle(suit, {"Largeur=5", "NombreCube=7"});
+    EXPECT_EQ(Largeur(suit), 500);
 }
 
 // The sizes are kept in tenths of a millimetre, in the record and the ini file, and checked
