@@ -1,0 +1,659 @@
+// The drawer's layout, titles, legend, 2D plot, marks and axes.
+
+#include "chart/engine/Dessinateur.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+namespace chart::detail {
+
+TColor Melange(TColor a, TColor b, double t) {
+    const auto m = [t](int x, int y) { return int(std::lround(x + (y - x) * t)); };
+    return RGB(m(GetRValue(a), GetRValue(b)), m(GetGValue(a), GetGValue(b)),
+               m(GetBValue(a), GetBValue(b)));
+}
+TColor Sombre(TColor c) {
+    return Melange(c, clBlack, 0.35);
+}
+TColor Clair(TColor c) {
+    return Melange(c, clWhite, 0.35);
+}
+
+void Plein(TCanvas& canvas, TColor couleur, int style) {
+    canvas.Brush.Color = couleur;
+    canvas.Brush.Style = TBrushStyle(style);
+}
+void Trait(TCanvas& canvas, TColor couleur, int largeur, TPenStyle style) {
+    canvas.Pen = TPen{couleur, largeur, style, pmCopy};
+}
+
+void Texte(TCanvas& canvas, int x, int y, const std::string& t) {
+    canvas.SetBkMode(TRANSPARENT);
+    canvas.TextOut(x, y, t);
+}
+
+TColor CouleurSerie(const Serie& s) {
+    return s.points.empty() ? clRed : s.points.front().couleur;
+}
+
+bool EstBarre(TypeSerie t) {
+    return t == TypeSerie::Barres || t == TypeSerie::BarresHorizontales;
+}
+
+void Dessinateur::Tout(const vlRect& rect) {
+    cadre_ = rect;
+    Panneau(rect);
+    vlRect r{rect.left + Marge(rect), rect.top + Marge(rect), rect.right - Marge(rect),
+             rect.bottom - Marge(rect)};
+    if (m_.titreVisible)
+        Lignes(m_.titre, m_.fonteTitre, m_.aligneTitre, r, true);
+    if (m_.piedVisible)
+        Lignes(m_.pied, m_.fontePied, m_.alignePied, r, false);
+    const Serie* secteurs = PremierSecteurs();
+    if (m_.legendeVisible)
+        Legende(r, secteurs);
+    if (r.Width() <= 0 || r.Height() <= 0) {
+        complet = false;
+        return;
+    }
+    if (secteurs != nullptr)
+        Camembert(*secteurs, r);
+    else
+        Trace(r);
+}
+
+void Dessinateur::Panneau(const vlRect& r) {
+    Plein(c_, m_.fond);
+    c_.Pen = m_.cadre;
+    if (m_.cadre.Style == psClear)
+        c_.Pen.Style = psClear;
+    else if (m_.cadre.Style != psSolid)
+        c_.Pen.Width = 1;
+    c_.Rectangle(r.left, r.top, r.right, r.bottom);
+    if (m_.gradient) {
+        const int w = m_.cadre.Style == psClear ? 0 : std::max(1, c_.Pen.Width);
+        RemplitGradient(c_, {r.left + w, r.top + w, r.right - w, r.bottom - w}, m_.gradientDebut,
+                        m_.gradientFin, m_.directionGradient);
+    }
+}
+
+// Title lines at the top of r (or foot lines at its bottom); r loses their height.
+void Dessinateur::Lignes(const std::vector<std::string>& lignes, const TFont& f, int aligne,
+                         vlRect& r, bool enHaut) {
+    c_.Font = f;
+    std::vector<std::string> ordre = lignes;
+    if (!enHaut)
+        std::reverse(ordre.begin(), ordre.end());
+    for (const std::string& l : ordre) {
+        const vlSize t = c_.TextExtent(l);
+        if (t.cy > r.Height())
+            return;
+        int x = r.left + (r.Width() - t.cx) / 2;
+        if (aligne == AGauche)
+            x = r.left;
+        else if (aligne == ADroite)
+            x = r.right - t.cx;
+        x = std::max(x, r.left);
+        const int y = enHaut ? r.top : r.bottom - t.cy;
+        Texte(c_, x, y, l);
+        (enHaut ? r.top : r.bottom) += enHaut ? t.cy : -t.cy;
+    }
+}
+
+const Serie* Dessinateur::PremierSecteurs() const {
+    for (const Serie& s : m_.series)
+        if (s.visible && s.type == TypeSerie::Secteurs)
+            return &s;
+    return nullptr;
+}
+
+std::vector<Dessinateur::Entree> Dessinateur::Entrees(const Serie* seule) const {
+    std::vector<Entree> e;
+    std::vector<const Serie*> visibles;
+    for (const Serie& s : m_.series)
+        if (s.visible)
+            visibles.push_back(&s);
+    if (seule == nullptr && visibles.size() == 1)
+        seule = visibles.front();
+    const bool libelles =
+        seule != nullptr && std::any_of(seule->points.begin(), seule->points.end(),
+                                        [](const PointSerie& p) { return !p.libelle.empty(); });
+    if (libelles) {
+        for (const PointSerie& p : seule->points)
+            e.push_back({p.libelle, p.couleur});
+    } else if (seule != nullptr) {
+        if (!seule->titre.empty())
+            e.push_back({seule->titre, CouleurSerie(*seule)});
+    } else {
+        for (const Serie* s : visibles)
+            e.push_back({s->titre, CouleurSerie(*s)});
+    }
+    return e;
+}
+
+// The legend box at the left or right of r, in as many columns as its entries need and
+// half of r allows, filled downwards; r loses its width. Entries that find no room are
+// counted in entreesOmises.
+void Dessinateur::Legende(vlRect& r, const Serie* seule) {
+    const std::vector<Entree> entrees = Entrees(seule);
+    const int n = int(entrees.size());
+    if (n == 0)
+        return;
+    c_.Font = m_.fonteLegende;
+    const int h = c_.TextHeight("Mg");
+    int largeur = 0;
+    for (const Entree& e : entrees)
+        largeur = std::max(largeur, c_.TextWidth(e.texte));
+    const int colonne = h + largeur + 3 * kEcart;
+    const int lignesMax = h > 0 ? (r.Height() - 2 * kEcart) / h : 0;
+    const int colonnesMax = (r.Width() / 2 - kEcart) / colonne;
+    if (lignesMax <= 0 || colonnesMax <= 0) {
+        entreesOmises = n;
+        return;
+    }
+    const int colonnes = std::min(colonnesMax, (n + lignesMax - 1) / lignesMax);
+    const int lignes = std::min(lignesMax, (n + colonnes - 1) / colonnes);
+    const int montrees = std::min(n, colonnes * lignes);
+    entreesOmises = n - montrees;
+    const int boite = colonnes * colonne + kEcart;
+    const int hauteur = lignes * h + 2 * kEcart;
+    const int gauche = m_.aligneLegende == 0 ? r.left : r.right - boite;
+    const int haut = r.top + (r.Height() - hauteur) / 2;
+    Plein(c_, m_.couleurLegende);
+    Trait(c_, clBlack);
+    c_.Rectangle(gauche, haut, gauche + boite, haut + hauteur);
+    for (int i = 0; i < montrees; ++i) {
+        const int x = gauche + (i / lignes) * colonne;
+        const int y = haut + kEcart + (i % lignes) * h;
+        Plein(c_, entrees[std::size_t(i)].couleur);
+        c_.Rectangle(x + kEcart, y + h / 5, x + kEcart + h * 3 / 5, y + h * 4 / 5);
+        Texte(c_, x + 2 * kEcart + h, y, entrees[std::size_t(i)].texte);
+    }
+    if (m_.aligneLegende == 0)
+        r.left += boite + kEcart;
+    else
+        r.right -= boite + kEcart;
+}
+
+bool Dessinateur::Horizontal() const {
+    for (const Serie& s : m_.series)
+        if (s.visible && !s.points.empty())
+            return s.type == TypeSerie::BarresHorizontales;
+    return false;
+}
+
+// The value range (Y) and the category range (X) of the visible series.
+// The category range leaves half a category at each end, so bars and markers stay whole.
+void Dessinateur::Etendues(double& ymin, double& ymax, double& xmin, double& xmax) const {
+    bool vide = true;
+    bool zero = false;
+    for (const Serie& s : m_.series) {
+        if (!s.visible || s.type == TypeSerie::Secteurs)
+            continue;
+        zero = zero || EstBarre(s.type) || s.type == TypeSerie::Aires;
+        for (const PointSerie& p : s.points) {
+            if (vide) {
+                ymin = ymax = p.y;
+                xmin = xmax = p.x;
+                vide = false;
+            }
+            ymin = std::min(ymin, p.y);
+            ymax = std::max(ymax, p.y);
+            xmin = std::min(xmin, p.x);
+            xmax = std::max(xmax, p.x);
+        }
+    }
+    if (vide) {
+        ymin = 0;
+        ymax = 1;
+        xmin = 0;
+        xmax = 1;
+    }
+    if (zero) {
+        ymin = std::min(ymin, 0.0);
+        ymax = std::max(ymax, 0.0);
+    }
+    xmin -= 0.5;
+    xmax += 0.5;
+}
+
+Graduation Dessinateur::Graduer(const Axe& axe, double lo, double hi) {
+    if (!axe.automatique && axe.min < axe.max && std::isfinite(axe.min) && std::isfinite(axe.max)) {
+        Graduation g = GraduationsNettes(axe.min, axe.max);
+        g.premier = axe.min; // the manual ends hold; ticks inside them
+        return g;
+    }
+    return GraduationsNettes(lo, hi);
+}
+
+// Labels on the category axis: the points' labels at their X, when any point has one.
+std::vector<std::pair<double, std::string>> Dessinateur::LibellesCategories() const {
+    std::vector<std::pair<double, std::string>> l;
+    for (const Serie& s : m_.series) {
+        if (!s.visible || s.type == TypeSerie::Secteurs)
+            continue;
+        for (const PointSerie& p : s.points)
+            if (!p.libelle.empty())
+                l.emplace_back(p.x, p.libelle);
+        if (!l.empty())
+            return l;
+    }
+    return l;
+}
+
+void Dessinateur::Trace(const vlRect& zone) {
+    gaucheZone_ = zone.left;
+    const bool horizontal = Horizontal();
+    double ymin, ymax, xmin, xmax;
+    Etendues(ymin, ymax, xmin, xmax);
+    const Axe& axeValeurs = horizontal ? m_.bas : m_.gauche;
+    const Axe& axeCategories = horizontal ? m_.gauche : m_.bas;
+    Graduation gv = Graduer(m_.gauche, ymin, ymax);
+    if (horizontal)
+        gv = Graduer(m_.bas, ymin, ymax);
+    const bool manuelV = !axeValeurs.automatique && axeValeurs.min < axeValeurs.max;
+    const double vmin = manuelV ? axeValeurs.min : gv.premier;
+    const double vmax = manuelV ? axeValeurs.max : gv.Dernier();
+    const bool manuelC = !axeCategories.automatique && axeCategories.min < axeCategories.max;
+    const Graduation gc = Graduer(axeCategories, xmin, xmax);
+    const double cmin = manuelC ? axeCategories.min : xmin;
+    const double cmax = manuelC ? axeCategories.max : xmax;
+    const auto libelles = LibellesCategories();
+
+    // Room for the labels and titles around the plot.
+    vlRect p = zone;
+    const Axe& axeG = m_.gauche;
+    const Axe& axeB = m_.bas;
+    c_.Font = axeG.fonteLibelles;
+    const int hLib = c_.TextHeight("0");
+    int largeurG = 0;
+    if (axeG.visible && axeG.libelles) {
+        if (horizontal)
+            for (const auto& [x, t] : libelles)
+                largeurG = std::max(largeurG, c_.TextWidth(t));
+        else
+            for (int i = 0; i < gv.nombre; ++i)
+                largeurG = std::max(largeurG, c_.TextWidth(gv.Libelle(i)));
+        if (horizontal && libelles.empty())
+            for (int i = 0; i < gc.nombre; ++i)
+                largeurG = std::max(largeurG, c_.TextWidth(gc.Libelle(i)));
+    }
+    c_.Font = axeG.fonteTitre;
+    const int hTitreG = axeG.visible && !axeG.titre.empty() ? c_.TextHeight("Mg") : 0;
+    c_.Font = axeB.fonteTitre;
+    const int hTitreB = axeB.visible && !axeB.titre.empty() ? c_.TextHeight("Mg") : 0;
+    c_.Font = axeB.fonteLibelles;
+    const int hLibB = axeB.visible && axeB.libelles ? c_.TextHeight("0") : 0;
+    // The left title stands turned along the axis, left of its labels.
+    p.left += largeurG + kTic + kEcart + (hTitreG ? hTitreG + kEcart : 0);
+    p.top += hLib / 2;
+    p.bottom -= hLibB + kTic + kEcart + hTitreB;
+    p.right -= kEcart + hLibB;
+    // Room for the wall slabs: left, below, and behind (up and towards the depth's side).
+    const Epaisseurs e = EpaisseursMurs();
+    const bool versDroite =
+        m_.orthogonal3D || std::sin(m_.rotation3D * std::numbers::pi / 180) >= 0;
+    p.left += e.gauche + (versDroite ? 0 : e.fond);
+    p.right -= versDroite ? e.fond : 0;
+    p.top += e.fond;
+    p.bottom -= e.bas;
+    if (p.Width() <= 2 * kTic || p.Height() <= 2 * kTic) {
+        complet = false;
+        return;
+    }
+
+    // The 3D depth and the front plane.
+    Decalage d;
+    if (m_.vue3D) {
+        const int profondeur =
+            std::min(p.Width(), p.Height()) * std::clamp(m_.pourcentage3D, 0, 100) / 200;
+        if (m_.orthogonal3D) {
+            d.dx = int(std::lround(profondeur * std::cos(std::numbers::pi / 4)));
+            d.dy = -d.dx;
+        } else {
+            const double rot = m_.rotation3D * std::numbers::pi / 180;
+            const double el = kElevation * std::numbers::pi / 180;
+            d.dx = int(std::lround(profondeur * std::sin(rot) * std::cos(el)));
+            d.dy = -int(std::lround(profondeur * std::sin(el)));
+        }
+    }
+    vlRect front = p;
+    if (d.dx > 0)
+        front.right -= d.dx;
+    else
+        front.left -= d.dx;
+    front.top -= d.dy;
+
+    Echelle ev, ec;
+    ev.min = vmin;
+    ev.max = vmax;
+    ec.min = cmin;
+    ec.max = cmax;
+    if (horizontal) {
+        ev.a = front.left;
+        ev.b = front.right;
+        ev.inverse = m_.bas.inverse;
+        ec.a = front.bottom;
+        ec.b = front.top;
+        ec.inverse = m_.gauche.inverse;
+    } else {
+        ev.a = front.bottom;
+        ev.b = front.top;
+        ev.inverse = m_.gauche.inverse;
+        ec.a = front.left;
+        ec.b = front.right;
+        ec.inverse = m_.bas.inverse;
+    }
+
+    Murs(front, d, e);
+    Grille(front, d, gv, ev, horizontal);
+    const int sauve = c_.SaveDC();
+    c_.IntersectClipRect(std::min(front.left, front.left + d.dx), front.top + d.dy,
+                         std::max(front.right, front.right + d.dx) + 1, front.bottom + 1);
+    Series(ev, ec, d, horizontal, vmin, vmax);
+    c_.RestoreDC(sauve);
+    // The axes run along the slabs' outer edges.
+    Axes({front.left - e.gauche, front.top, front.right, front.bottom + e.bas}, gv, gc, ev, ec,
+         libelles, horizontal);
+    AxeProfondeur(front, d);
+}
+
+void Dessinateur::Grille(const vlRect& f, Decalage d, const Graduation& g, const Echelle& ev,
+                         bool horizontal) {
+    Trait(c_, clSilver, 1, psDot);
+    for (int i = 0; i < g.nombre; ++i) {
+        const double v = g.Valeur(i);
+        if (v < ev.min || v > ev.max)
+            continue;
+        const int t = ev(v);
+        if (horizontal) {
+            c_.MoveTo(t + d.dx, f.top + d.dy);
+            c_.LineTo(t + d.dx, f.bottom + d.dy);
+        } else {
+            c_.MoveTo(f.left + d.dx, t + d.dy);
+            c_.LineTo(f.right + d.dx, t + d.dy);
+        }
+    }
+}
+
+void Dessinateur::Series(const Echelle& ev, const Echelle& ec, Decalage d, bool horizontal,
+                         double vmin, double vmax) {
+    int nbBarres = 0;
+    for (const Serie& s : m_.series)
+        nbBarres += s.visible && EstBarre(s.type) && !s.points.empty();
+    const double origine = std::clamp(0.0, vmin, vmax);
+    int rang = 0;
+    std::vector<std::pair<vlPoint, std::string>> marques;
+    for (const Serie& s : m_.series) {
+        if (!s.visible || s.points.empty() || s.type == TypeSerie::Secteurs)
+            continue;
+        if (EstBarre(s.type))
+            Barres(s, ev, ec, d, horizontal, origine, rang++, nbBarres, marques);
+        else
+            Courbe(s, ev, ec, d, horizontal, origine, marques);
+    }
+    if (!m_.marquesVisibles)
+        return;
+    c_.Font = m_.fonteMarques;
+    for (const auto& [pt, t] : marques)
+        Marque(pt, t, horizontal ? kADroite : 0);
+}
+
+void Dessinateur::Barres(const Serie& s, const Echelle& ev, const Echelle& ec, Decalage d,
+                         bool horizontal, double origine, int rang, int nb,
+                         std::vector<std::pair<vlPoint, std::string>>& mq) {
+    const double unite = std::fabs(ec(1.0) - ec(0.0));
+    const double largeurTotale = unite * 0.7;
+    const double largeur = largeurTotale / std::max(nb, 1);
+    const int base = ev(origine);
+    // Farther boxes first: the side face of one is hidden by the front of the next.
+    std::vector<int> ordre(s.points.size());
+    for (std::size_t i = 0; i < ordre.size(); ++i)
+        ordre[i] = int(i);
+    const bool versLaDroite = d.dx >= 0;
+    std::sort(ordre.begin(), ordre.end(), [&](int a, int b) {
+        const int pa = ec(s.points[std::size_t(a)].x), pb = ec(s.points[std::size_t(b)].x);
+        return horizontal ? pa > pb : (versLaDroite ? pa < pb : pa > pb);
+    });
+    for (const int i : ordre) {
+        const PointSerie& pt = s.points[std::size_t(i)];
+        const double centre = ec(pt.x) - largeurTotale / 2 + largeur * (rang + 0.5);
+        const int c0 = int(std::lround(centre - largeur / 2));
+        const int c1 = int(std::lround(centre + largeur / 2));
+        const int v = ev(pt.y);
+        vlRect r = horizontal ? vlRect{std::min(base, v), c0, std::max(base, v), c1}
+                              : vlRect{c0, std::min(base, v), c1, std::max(base, v)};
+        Boite(r, d, pt.couleur);
+        const vlPoint ancre = horizontal
+                                  ? vlPoint{std::max(base, v) + d.dx, (c0 + c1) / 2}
+                                  : vlPoint{(c0 + c1) / 2 + d.dx / 2, std::min(base, v) + d.dy};
+        mq.emplace_back(ancre, TexteMarque(s, i));
+    }
+}
+
+void Dessinateur::Courbe(const Serie& s, const Echelle& ev, const Echelle& ec, Decalage d,
+                         bool horizontal, double origine,
+                         std::vector<std::pair<vlPoint, std::string>>& mq) {
+    std::vector<vlPoint> pts;
+    for (const PointSerie& p : s.points)
+        pts.push_back(horizontal ? vlPoint{ev(p.y), ec(p.x)} : vlPoint{ec(p.x), ev(p.y)});
+    const bool plat = s.type == TypeSerie::Traits || s.type == TypeSerie::Points;
+    const Decalage dd = plat ? Decalage{} : d;
+    if (s.type == TypeSerie::Aires) {
+        const int base = ev(origine);
+        std::vector<vlPoint> poly = pts;
+        poly.push_back({pts.back().x, base});
+        poly.push_back({pts.front().x, base});
+        if (dd.dx != 0 || dd.dy != 0)
+            Ruban(pts, dd, CouleurSerie(s));
+        Plein(c_, CouleurSerie(s));
+        Trait(c_, clBlack);
+        c_.Polygon(poly);
+    } else if (s.type == TypeSerie::Lignes) {
+        if (dd.dx != 0 || dd.dy != 0)
+            Ruban(pts, dd, CouleurSerie(s));
+        else {
+            Trait(c_, CouleurSerie(s), 5);
+            c_.Polyline(pts);
+        }
+    } else if (s.type == TypeSerie::Traits) {
+        Trait(c_, CouleurSerie(s), 1);
+        c_.Polyline(pts);
+    }
+    if (s.type == TypeSerie::Points || s.type == TypeSerie::Lignes) {
+        const int r = 18;
+        Trait(c_, clBlack);
+        for (std::size_t i = 0; i < pts.size(); ++i) {
+            Plein(c_, s.points[i].couleur);
+            c_.Ellipse(pts[i].x - r, pts[i].y - r, pts[i].x + r, pts[i].y + r);
+        }
+    }
+    for (std::size_t i = 0; i < pts.size(); ++i)
+        mq.emplace_back(vlPoint{pts[i].x + dd.dx / 2, pts[i].y + dd.dy / 2 - 20},
+                        TexteMarque(s, int(i)));
+}
+
+void Dessinateur::Marque(vlPoint ancre, const std::string& t, int cote) {
+    if (t.empty())
+        return;
+    const vlSize s = c_.TextExtent(t);
+    const int gauche = cote == 0  ? ancre.x - s.cx / 2 - 5
+                       : cote < 0 ? ancre.x - s.cx - 10
+                                  : ancre.x;
+    vlRect b{gauche, ancre.y - s.cy - 15, gauche + s.cx + 10, ancre.y - 5};
+    if (cote == kADroite)
+        b = {ancre.x + 10, ancre.y - s.cy / 2 - 5, ancre.x + s.cx + 20, ancre.y + s.cy / 2 + 5};
+    if (c_.HasClip()) {
+        const vlRect clip = c_.ClipRect();
+        // No room above the point: the mark goes below it rather than over it.
+        if (cote == 0 && b.top < clip.top)
+            b = {b.left, ancre.y + 25, b.right, ancre.y + 25 + b.Height()};
+        if (b.Width() > clip.Width() || b.Height() > clip.Height())
+            return;
+        const int dx = std::max(0, clip.left - b.left) - std::max(0, b.right - clip.right);
+        const int dy = std::max(0, clip.top - b.top) - std::max(0, b.bottom - clip.bottom);
+        b = {b.left + dx, b.top + dy, b.right + dx, b.bottom + dy};
+    }
+    for (const vlRect& autre : marquesPosees_)
+        if (b.left < autre.right && autre.left < b.right && b.top < autre.bottom &&
+            autre.top < b.bottom)
+            return;
+    marquesPosees_.push_back(b);
+    Plein(c_, m_.fondMarques);
+    Trait(c_, clBlack, 1, m_.cadreMarques ? psSolid : psClear);
+    c_.Rectangle(b.left, b.top, b.right, b.bottom);
+    Texte(c_, b.left + 5, b.top + 5, t);
+}
+
+// Value labels thinned uniformly: every k-th from the one at zero (else the first), k the
+// smallest that keeps them apart; the far end too when it fits beside them. A label that
+// would leave the component's frame is not shown.
+void Dessinateur::Eclaircis(std::vector<Graduee>& l, int zero, bool vertical, const TFont& fonte) {
+    c_.Font = fonte;
+    const int n = int(l.size());
+    std::vector<std::pair<int, int>> e(l.size());
+    std::vector<bool> dedans(l.size());
+    for (int i = 0; i < n; ++i) {
+        const vlSize s = c_.TextExtent(l[std::size_t(i)].texte);
+        const int longueur = vertical ? s.cy : s.cx;
+        const int debut = l[std::size_t(i)].pos - longueur / 2;
+        e[std::size_t(i)] = {debut, debut + longueur};
+        dedans[std::size_t(i)] = vertical
+                                     ? debut >= cadre_.top && debut + longueur <= cadre_.bottom
+                                     : debut >= cadre_.left && debut + longueur <= cadre_.right;
+    }
+    const int ecart = vertical ? 0 : kEcart;
+    const auto apart = [&](int a, int b) {
+        const auto [a0, a1] = e[std::size_t(a)];
+        const auto [b0, b1] = e[std::size_t(b)];
+        return a1 + ecart <= b0 || b1 + ecart <= a0;
+    };
+    for (int k = 1; k <= std::max(n, 1); ++k) {
+        int precedent = -1;
+        bool ok = true;
+        for (int i = 0; i < n; ++i) {
+            l[std::size_t(i)].montre = ((i - zero) % k + k) % k == 0 && dedans[std::size_t(i)];
+            if (!l[std::size_t(i)].montre)
+                continue;
+            ok = ok && (precedent < 0 || apart(precedent, i));
+            precedent = i;
+        }
+        if (ok)
+            break;
+    }
+    if (n == 0 || l.back().montre || !dedans.back())
+        return;
+    for (int i = n - 2; i >= 0; --i)
+        if (l[std::size_t(i)].montre) {
+            l.back().montre = apart(i, n - 1);
+            return;
+        }
+    l.back().montre = true;
+}
+
+void Dessinateur::Axes(const vlRect& f, const Graduation& gv, const Graduation& gc,
+                       const Echelle& ev, const Echelle& ec,
+                       const std::vector<std::pair<double, std::string>>& libelles,
+                       bool horizontal) {
+    // The category labels: the points' labels, else numbers.
+    std::vector<Graduee> cat;
+    if (!libelles.empty()) {
+        for (const auto& [x, t] : libelles)
+            if (x >= ec.min && x <= ec.max)
+                cat.push_back({ec(x), t});
+    } else {
+        for (int i = 0; i < gc.nombre; ++i)
+            if (gc.Valeur(i) >= ec.min - 1e-9 && gc.Valeur(i) <= ec.max + 1e-9)
+                cat.push_back({ec(gc.Valeur(i)), gc.Libelle(i)});
+    }
+    std::vector<Graduee> val;
+    int zero = 0;
+    const double tolerance = 1e-9 * std::fabs(gv.pas);
+    for (int i = 0; i < gv.nombre; ++i) {
+        const double v = gv.Valeur(i);
+        if (v < ev.min - tolerance || v > ev.max + tolerance)
+            continue;
+        if (std::fabs(v) <= tolerance)
+            zero = int(val.size());
+        val.push_back({ev(v), gv.Libelle(i)});
+    }
+    const Axe& axeValeurs = horizontal ? m_.bas : m_.gauche;
+    if (axeValeurs.libelles)
+        Eclaircis(val, zero, !horizontal, axeValeurs.fonteLibelles);
+    Trait(c_, clBlack);
+    if (m_.gauche.visible) {
+        c_.MoveTo(f.left, f.top);
+        c_.LineTo(f.left, f.bottom);
+        AxeGauche(f, horizontal ? cat : val, !horizontal);
+    }
+    if (m_.bas.visible) {
+        c_.MoveTo(f.left, f.bottom);
+        c_.LineTo(f.right, f.bottom);
+        AxeBas(f, horizontal ? val : cat, horizontal);
+    }
+}
+
+void Dessinateur::AxeGauche(const vlRect& f, const std::vector<Graduee>& l, bool eclairci) {
+    const Axe& a = m_.gauche;
+    c_.Font = a.fonteLibelles;
+    int dernier = INT32_MIN;
+    for (const Graduee& g : l) {
+        c_.MoveTo(f.left - kTic, g.pos);
+        c_.LineTo(f.left, g.pos);
+        if (!a.libelles || !g.montre)
+            continue;
+        const vlSize s = c_.TextExtent(g.texte);
+        int haut = g.pos - s.cy / 2;
+        if (!eclairci) {
+            if (a.libellesSurAxe)
+                haut = std::clamp(haut, f.top, f.bottom - s.cy);
+            // Labels apart: one overlapping the last drawn is left out.
+            if (dernier != INT32_MIN && std::abs(haut - dernier) < s.cy)
+                continue;
+            dernier = haut;
+        }
+        Texte(c_, f.left - kTic - kEcart / 2 - s.cx, haut, g.texte);
+    }
+    if (a.titre.empty())
+        return;
+    // The title turned a quarter, reading upwards, centred on the axis.
+    c_.Font = a.fonteTitre;
+    const vlSize s = c_.TextExtent(a.titre);
+    if (s.cx > cadre_.Height())
+        return;
+    const int bas = std::min(cadre_.bottom, (f.top + f.bottom + s.cx) / 2);
+    c_.SetBkMode(TRANSPARENT);
+    c_.TextOutAngle(gaucheZone_, std::max(bas, cadre_.top + s.cx), a.titre, 900);
+}
+
+void Dessinateur::AxeBas(const vlRect& f, const std::vector<Graduee>& l, bool eclairci) {
+    const Axe& a = m_.bas;
+    c_.Font = a.fonteLibelles;
+    int finDernier = INT32_MIN;
+    int hauteur = 0;
+    for (const Graduee& g : l) {
+        c_.MoveTo(g.pos, f.bottom);
+        c_.LineTo(g.pos, f.bottom + kTic);
+        if (!a.libelles || !g.montre)
+            continue;
+        const vlSize s = c_.TextExtent(g.texte);
+        hauteur = s.cy;
+        int gauche = g.pos - s.cx / 2;
+        if (!eclairci) {
+            if (a.libellesSurAxe)
+                gauche = std::clamp(gauche, f.left, std::max(f.left, f.right - s.cx));
+            if (gauche < finDernier + kEcart)
+                continue;
+            finDernier = gauche + s.cx;
+        }
+        Texte(c_, gauche, f.bottom + kTic + kEcart / 2, g.texte);
+    }
+    if (!a.titre.empty()) {
+        c_.Font = a.fonteTitre;
+        const vlSize s = c_.TextExtent(a.titre);
+        Texte(c_, f.left + (f.Width() - s.cx) / 2, f.bottom + kTic + kEcart + hauteur, a.titre);
+    }
+}
+
+} // namespace chart::detail

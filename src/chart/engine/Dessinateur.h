@@ -1,0 +1,165 @@
+// The chart drawer: lays out the panel, titles, legend and plot of a model and draws them.
+// Shared by the engine's files (2D plot and axes, 3D walls and ribbons, pies); not for callers
+// outside the engine, which use chart::Dessine.
+#pragma once
+
+#include "chart/engine/Chart.h"
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace chart::detail {
+
+inline constexpr double kElevation = 30; // degrees, the fixed view height of the turned 3D view
+inline constexpr int kTic = 15;          // tick length
+inline constexpr int kEcart = 10;        // gap between texts and what they label
+
+TColor Melange(TColor a, TColor b, double t);
+TColor Sombre(TColor c);
+TColor Clair(TColor c);
+void Plein(TCanvas& canvas, TColor couleur, int style = bsSolid);
+void Trait(TCanvas& canvas, TColor couleur, int largeur = 1, TPenStyle style = psSolid);
+void Texte(TCanvas& canvas, int x, int y, const std::string& t);
+// The series' one colour (lines, areas): its first point's.
+TColor CouleurSerie(const Serie& s);
+bool EstBarre(TypeSerie t);
+
+// Linear map of an axis' range onto pixels a..b (a for the minimum unless inverted).
+struct Echelle {
+    double min = 0, max = 1;
+    int a = 0, b = 1;
+    bool inverse = false;
+    int operator()(double v) const {
+        const double t = (v - min) / (max - min);
+        const double u = inverse ? 1 - t : t;
+        return int(std::lround(a + (b - a) * std::clamp(u, -1.0, 2.0)));
+    }
+};
+
+struct Decalage {
+    int dx = 0, dy = 0;
+};
+
+class Dessinateur {
+public:
+    Dessinateur(const Modele& m, TCanvas& c) : m_(m), c_(c) {}
+
+    void Tout(const vlRect& rect);
+
+private:
+    static int Marge(const vlRect& r) { return std::max(10, std::min(r.Width(), r.Height()) / 40); }
+
+    void Panneau(const vlRect& r);
+
+    // Title lines at the top of r (or foot lines at its bottom); r loses their height.
+    void Lignes(const std::vector<std::string>& lignes, const TFont& f, int aligne, vlRect& r,
+                bool enHaut);
+
+    const Serie* PremierSecteurs() const;
+
+    struct Entree {
+        std::string texte;
+        TColor couleur;
+    };
+
+    std::vector<Entree> Entrees(const Serie* seule) const;
+
+    // The legend box at the left or right of r, in as many columns as its entries need and
+    // half of r allows, filled downwards; r loses its width. Entries that find no room are
+    // counted in entreesOmises.
+    void Legende(vlRect& r, const Serie* seule);
+
+    // ---- Cartesian plot ----
+
+    bool Horizontal() const;
+
+    // The value range (Y) and the category range (X) of the visible series.
+    // The category range leaves half a category at each end, so bars and markers stay whole.
+    void Etendues(double& ymin, double& ymax, double& xmin, double& xmax) const;
+
+    static Graduation Graduer(const Axe& axe, double lo, double hi);
+
+    // Labels on the category axis: the points' labels at their X, when any point has one.
+    std::vector<std::pair<double, std::string>> LibellesCategories() const;
+
+    void Trace(const vlRect& zone);
+
+    // The depth axis along the bottom right edge, the series' titles along it.
+    void AxeProfondeur(const vlRect& f, Decalage d);
+
+    // Wall thicknesses, drawn as slabs around the plot when the view has depth.
+    struct Epaisseurs {
+        int gauche = 0, bas = 0, fond = 0;
+    };
+    Epaisseurs EpaisseursMurs() const;
+
+    void Murs(const vlRect& f, Decalage d, Epaisseurs e);
+
+    void Grille(const vlRect& f, Decalage d, const Graduation& g, const Echelle& ev,
+                bool horizontal);
+
+    // A box of depth d from the front rectangle: the side and top faces, then the front.
+    void Boite(const vlRect& r, Decalage d, TColor couleur);
+
+    void Series(const Echelle& ev, const Echelle& ec, Decalage d, bool horizontal, double vmin,
+                double vmax);
+
+    void Barres(const Serie& s, const Echelle& ev, const Echelle& ec, Decalage d, bool horizontal,
+                double origine, int rang, int nb, std::vector<std::pair<vlPoint, std::string>>& mq);
+
+    void Courbe(const Serie& s, const Echelle& ev, const Echelle& ec, Decalage d, bool horizontal,
+                double origine, std::vector<std::pair<vlPoint, std::string>>& mq);
+
+    // A line given depth: one face per segment, in the colour of its end point.
+    void Ruban(const std::vector<vlPoint>& pts, Decalage d, TColor couleur);
+
+    // A mark: its text in a box above the anchor (centred on it, or ending or starting at it
+    // for `cote` -1 or 1; at its right, centred, for kADroite), kept inside the clip; a mark
+    // that would cover another is left out.
+    static constexpr int kADroite = 2;
+    void Marque(vlPoint ancre, const std::string& t, int cote = 0);
+
+    // A tick and its label, shown or left out.
+    struct Graduee {
+        int pos;
+        std::string texte;
+        bool montre = true;
+    };
+
+    // Value labels thinned uniformly: every k-th from the one at zero (else the first), k the
+    // smallest that keeps them apart; the far end too when it fits beside them. A label that
+    // would leave the component's frame is not shown.
+    void Eclaircis(std::vector<Graduee>& l, int zero, bool vertical, const TFont& fonte);
+
+    void Axes(const vlRect& f, const Graduation& gv, const Graduation& gc, const Echelle& ev,
+              const Echelle& ec, const std::vector<std::pair<double, std::string>>& libelles,
+              bool horizontal);
+
+    void AxeGauche(const vlRect& f, const std::vector<Graduee>& l, bool eclairci);
+
+    void AxeBas(const vlRect& f, const std::vector<Graduee>& l, bool eclairci);
+
+    // ---- Pie ----
+
+    void Camembert(const Serie& s, const vlRect& zone);
+
+    // Sectors clockwise from 12 o'clock, each |y| / total of the turn.
+    void Secteurs(const Serie& s, double total, vlPoint c, int rx, int ry, bool sombre,
+                  bool contour = true);
+
+public:
+    bool complet = true;   // false when the plot or the pie had no room
+    int entreesOmises = 0; // legend entries left out for want of room
+
+private:
+    const Modele& m_;
+    TCanvas& c_;
+    std::vector<vlRect> marquesPosees_;
+    vlRect cadre_;
+    int gaucheZone_ = 0; // left of the plot's zone, where the left axis title stands
+};
+
+} // namespace chart::detail
