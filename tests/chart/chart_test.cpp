@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <map>
 #include <numbers>
 #include <random>
 
@@ -165,6 +166,24 @@ TEST_F(ChartTest, LabelsMarkersLegendTitleAndColoursKeepApart) {
             Dessin(g);
             EXPECT_NE(g.AvertissementCadre().find("légende"), std::string::npos) << hauteur;
         }
+    // Category labels too wide for one row alternate between two, apart on each row.
+    TvlGraphe& jours = Graphe({"Largeur=12", "Vue3D=0", "VisibleLegende=0"});
+    ASSERT_TRUE(Feuille(jours, "Serie", "Histogrammes verticaux; J") &&
+                Feuille(jours, "Points",
+                        "lundi;;1; | mardi;;2; | mercredi;;3; | jeudi;;4; | vendredi;;5; | "
+                        "samedi;;6; | dimanche;;7;"));
+    std::map<int, std::vector<std::pair<int, int>>> rangs; // y -> (left, right) of each label
+    const TRecordingCanvas cj = Dessin(jours);
+    for (const TDrawCall& d : cj.Of(TDrawCall::Op::TextOut))
+        if (d.text.size() > 3)
+            rangs[d.args[1]].emplace_back(
+                d.args[0], d.args[0] + int(d.text.size()) * TRecordingCanvas::CharWidth(d.font));
+    ASSERT_EQ(rangs.size(), 2u);
+    EXPECT_EQ(rangs.begin()->second.size() + rangs.rbegin()->second.size(), 7u);
+    for (auto& [y, l] : rangs)
+        for (std::size_t i = 1; i < l.size(); ++i)
+            EXPECT_LT(l[i - 1].second, l[i].first) << y;
+    EXPECT_TRUE(Dedans(cj, jours.Rect));
     TvlGraphe& g = Graphe({"Vue3D=0"});
     ASSERT_TRUE(Feuille(g, "Serie", "Histogrammes verticaux; A") && Feuille(g, "Points", ";;1;") &&
                 Feuille(g, "Serie", "Histogrammes verticaux; B") && Feuille(g, "Points", ";;3;"));

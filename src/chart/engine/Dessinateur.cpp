@@ -288,8 +288,9 @@ void Dessinateur::Trace(const vlRect& zone) {
     // The left title stands turned along the axis, left of its labels.
     p.left += largeurG + kTic + kEcart + (hTitreG ? hTitreG + kEcart : 0);
     p.top += hLib / 2;
-    p.bottom -= hLibB + kTic + kEcart + hTitreB;
     p.right -= kEcart + hLibB;
+    deuxRangs_ = !horizontal && hLibB > 0 && LargeurCategories(libelles, gc) > p.Width();
+    p.bottom -= (deuxRangs_ ? 2 : 1) * hLibB + kTic + kEcart + hTitreB;
     // Room for the wall slabs: left, below, and behind (up and towards the depth's side).
     const Epaisseurs e = EpaisseursMurs();
     const bool versDroite =
@@ -357,6 +358,19 @@ void Dessinateur::Trace(const vlRect& zone) {
     Axes({front.left - e.gauche, front.top, front.right, front.bottom + e.bas}, gv, gc, ev, ec,
          libelles, horizontal);
     AxeProfondeur(front, d);
+}
+
+// The bottom category labels side by side with their gaps, in the bottom axis' font.
+int Dessinateur::LargeurCategories(const std::vector<std::pair<double, std::string>>& libelles,
+                                   const Graduation& gc) {
+    c_.Font = m_.bas.fonteLibelles;
+    int total = 0;
+    for (const auto& [x, t] : libelles)
+        total += c_.TextWidth(t) + kEcart;
+    if (libelles.empty())
+        for (int i = 0; i < gc.nombre; ++i)
+            total += c_.TextWidth(gc.Libelle(i)) + kEcart;
+    return total;
 }
 
 void Dessinateur::Grille(const vlRect& f, Decalage d, const Graduation& g, const Echelle& ev,
@@ -630,29 +644,34 @@ void Dessinateur::AxeGauche(const vlRect& f, const std::vector<Graduee>& l, bool
 void Dessinateur::AxeBas(const vlRect& f, const std::vector<Graduee>& l, bool eclairci) {
     const Axe& a = m_.bas;
     c_.Font = a.fonteLibelles;
-    int finDernier = INT32_MIN;
-    int hauteur = 0;
-    for (const Graduee& g : l) {
+    // Category labels too wide for one row alternate between two; on each row, one
+    // overlapping the last drawn is left out.
+    const int rangs = !eclairci && deuxRangs_ ? 2 : 1;
+    int finDernier[2] = {INT32_MIN, INT32_MIN};
+    const int hauteur = c_.TextHeight("0");
+    for (std::size_t i = 0; i < l.size(); ++i) {
+        const Graduee& g = l[i];
         c_.MoveTo(g.pos, f.bottom);
         c_.LineTo(g.pos, f.bottom + kTic);
         if (!a.libelles || !g.montre)
             continue;
         const vlSize s = c_.TextExtent(g.texte);
-        hauteur = s.cy;
+        const std::size_t rang = i % std::size_t(rangs);
         int gauche = g.pos - s.cx / 2;
         if (!eclairci) {
             if (a.libellesSurAxe)
                 gauche = std::clamp(gauche, f.left, std::max(f.left, f.right - s.cx));
-            if (gauche < finDernier + kEcart)
+            if (gauche < finDernier[rang] + kEcart)
                 continue;
-            finDernier = gauche + s.cx;
+            finDernier[rang] = gauche + s.cx;
         }
-        Texte(c_, gauche, f.bottom + kTic + kEcart / 2, g.texte);
+        Texte(c_, gauche, f.bottom + kTic + kEcart / 2 + int(rang) * hauteur, g.texte);
     }
     if (!a.titre.empty()) {
+        const int haut = f.bottom + kTic + kEcart + (a.libelles ? rangs * hauteur : 0);
         c_.Font = a.fonteTitre;
         const vlSize s = c_.TextExtent(a.titre);
-        Texte(c_, f.left + (f.Width() - s.cx) / 2, f.bottom + kTic + kEcart + hauteur, a.titre);
+        Texte(c_, f.left + (f.Width() - s.cx) / 2, haut, a.titre);
     }
 }
 

@@ -98,6 +98,8 @@ private:
 
     void Murs(const vlRect& f, Decalage d, Epaisseurs e);
 
+    int LargeurCategories(const std::vector<std::pair<double, std::string>>& libelles,
+                          const Graduation& gc);
     void Grille(const vlRect& f, Decalage d, const Graduation& g, const Echelle& ev,
                 bool horizontal);
 
@@ -159,7 +161,8 @@ private:
     TCanvas& c_;
     std::vector<vlRect> marquesPosees_;
     vlRect cadre_;
-    int gaucheZone_ = 0; // left of the plot's zone, where the left axis title stands
+    bool deuxRangs_ = false; // the bottom category labels take two rows
+    int gaucheZone_ = 0;     // left of the plot's zone, where the left axis title stands
 };
 
 } // namespace chart::detail
