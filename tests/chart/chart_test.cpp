@@ -247,6 +247,24 @@ TEST_F(ChartTest, PieSectorsTurnClockwiseFromNoonAndMakeAFullTurn) {
         debut += balayage;
     }
     EXPECT_NEAR(somme, 360, 0.5);
+
+    // Small sectors side by side: each mark slides clear of the others rather than being lost.
+    TvlGraphe& petit = Graphe({"Largeur=8,5", "Hauteur=6"});
+    ASSERT_TRUE(Feuille(petit, "Serie", "Secteurs; Fruits; 1") &&
+                Feuille(petit, "Points", "a;;12; | b;;6; | c;;4; | d;;2; | e;;1; | f;;1;"));
+    const TRecordingCanvas c = Dessin(petit);
+    std::vector<vlRect> marques;
+    for (const TDrawCall& d : c.Of(TDrawCall::Op::TextOut))
+        if (d.text.ends_with("%"))
+            marques.push_back({d.args[0], d.args[1],
+                               d.args[0] + int(d.text.size()) * TRecordingCanvas::CharWidth(d.font),
+                               d.args[1] + TRecordingCanvas::MetricsOf(d.font).tmHeight});
+    ASSERT_EQ(marques.size(), 6u);
+    for (std::size_t i = 0; i < marques.size(); ++i)
+        for (std::size_t j = 0; j < i; ++j)
+            EXPECT_FALSE(marques[i].top < marques[j].bottom && marques[j].top < marques[i].bottom &&
+                         marques[i].left < marques[j].right && marques[j].left < marques[i].right);
+    EXPECT_TRUE(Dedans(c, petit.Rect));
 }
 
 TEST_F(ChartTest, ObliqueAndTurnedBoxesShowTheirSidesAndFartherFacesComeFirst) {

@@ -509,10 +509,34 @@ void Dessinateur::Marque(vlPoint ancre, const std::string& t, int cote) {
         const int dy = std::max(0, clip.top - b.top) - std::max(0, b.bottom - clip.bottom);
         b = {b.left + dx, b.top + dy, b.right + dx, b.bottom + dy};
     }
-    for (const vlRect& autre : marquesPosees_)
-        if (b.left < autre.right && autre.left < b.right && b.top < autre.bottom &&
-            autre.top < b.bottom)
+    const auto libre = [this](const vlRect& r) {
+        if (c_.HasClip()) {
+            const vlRect clip = c_.ClipRect();
+            if (r.top < clip.top || r.bottom > clip.bottom)
+                return false;
+        }
+        return std::ranges::none_of(marquesPosees_, [&r](const vlRect& autre) {
+            return r.left < autre.right && autre.left < r.right && r.top < autre.bottom &&
+                   autre.top < r.bottom;
+        });
+    };
+    if (!libre(b)) {
+        // A value mark stays by its point or is left out; a pie's mark beside the disc slides
+        // down, else up, by half steps out of the way of the marks placed before.
+        if (cote == 0 || cote == kADroite)
             return;
+        const vlRect depart = b;
+        bool place = false;
+        for (int pas = 1; pas <= 8 && !place; ++pas)
+            for (const int sens : {1, -1}) {
+                const int dy = sens * pas * depart.Height() / 2;
+                b = {depart.left, depart.top + dy, depart.right, depart.bottom + dy};
+                if ((place = libre(b)))
+                    break;
+            }
+        if (!place)
+            return;
+    }
     marquesPosees_.push_back(b);
     Plein(c_, m_.fondMarques);
     Trait(c_, clBlack, 1, m_.cadreMarques ? psSolid : psClear);
