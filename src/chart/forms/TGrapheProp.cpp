@@ -3,12 +3,14 @@
 #include "chart/Graphe.h"
 #include "chart/GrapheCles.h"
 #include "host/forms/ColorButton.h"
+#include "host/forms/StyleCombos.h"
 #include "host/forms/TPagePosition.h"
 #include "host/forms/UpDown.h"
 
 #include "ui_TCadreStyle.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLineEdit>
@@ -53,6 +55,74 @@ bool Ailleurs(int index) {
     default:
         return false;
     }
+}
+
+// What each key is called in the window, and the choices of the keys that take a few values
+// (in value order).
+struct Libelle {
+    int index;
+    const char* texte;
+    std::initializer_list<const char*> choix = {};
+};
+const Libelle kLibelles[] = {
+    {CleGraphe::Fonte, "Police du texte"},
+    {CleGraphe::CouleurFond, "Couleur du fond"},
+    {CleGraphe::CouleurGradientDeb, "Dégradé : couleur de départ"},
+    {CleGraphe::CouleurGradientFin, "Dégradé : couleur d'arrivée"},
+    {CleGraphe::DirectionGradient,
+     "Sens du dégradé",
+     {"De haut en bas", "De bas en haut", "De gauche à droite", "De droite à gauche"}},
+    {CleGraphe::AligneTitre, "Titre aligné", {"À gauche", "À droite", "Au centre"}},
+    {CleGraphe::AlignePied, "Pied aligné", {"À gauche", "À droite", "Au centre"}},
+    {CleGraphe::AligneLegende, "Légende : 0 à gauche, 1 à droite"},
+    {CleGraphe::FonteTitre, "Police du titre"},
+    {CleGraphe::FontePied, "Police du pied"},
+    {CleGraphe::FonteLegende, "Police de la légende"},
+    {CleGraphe::VisibleTitre, "Titre visible"},
+    {CleGraphe::VisiblePied, "Pied visible"},
+    {CleGraphe::VisibleLegende, "Légende visible"},
+    {CleGraphe::FonteAnnotation, "Police des étiquettes de valeur"},
+    {CleGraphe::CouleurLegende, "Fond de la légende"},
+    {CleGraphe::CouleurAnnotation, "Fond des étiquettes de valeur"},
+    {CleGraphe::CadreAnnotation, "Étiquettes de valeur encadrées"},
+    {CleGraphe::FonteAxes, "Police des graduations"},
+    {CleGraphe::AxeGauche, "Axe vertical visible"},
+    {CleGraphe::AxeBas, "Axe horizontal visible"},
+    {CleGraphe::AxeProfondeur, "Axe de profondeur visible"},
+    {CleGraphe::FonteAxesTitre, "Police des titres d'axes"},
+    {CleGraphe::AxesInversesX, "Axe horizontal inversé"},
+    {CleGraphe::LibellesAffichesX, "Graduations de l'axe horizontal"},
+    {CleGraphe::LibellesSurAxesX, "Graduations horizontales dans la longueur de l'axe"},
+    {CleGraphe::AxesInversesY, "Axe vertical inversé"},
+    {CleGraphe::LibellesAffichesY, "Graduations de l'axe vertical"},
+    {CleGraphe::LibellesSurAxesY, "Graduations verticales dans la hauteur de l'axe"},
+    {CleGraphe::AnnotationsVisibles, "Étiquettes de valeur visibles"},
+    {CleGraphe::BrosseMurGauche, "Mur de gauche : motif"},
+    {CleGraphe::CouleurMurGauche, "Mur de gauche : couleur"},
+    {CleGraphe::TailleMurGauche, "Mur de gauche : épaisseur (0 à 100)"},
+    {CleGraphe::BrosseMurFond, "Mur du fond : motif"},
+    {CleGraphe::CouleurMurFond, "Mur du fond : couleur"},
+    {CleGraphe::TailleMurFond, "Mur du fond : épaisseur (0 à 100)"},
+    {CleGraphe::BrosseMurBas, "Sol : motif"},
+    {CleGraphe::CouleurMurBas, "Sol : couleur"},
+    {CleGraphe::TailleMurBas, "Sol : épaisseur (0 à 100)"},
+    {CleGraphe::MursVisibles, "Murs visibles"},
+    {CleGraphe::Vue3D, "Vue en relief (3D)"},
+    {CleGraphe::Pourcentage3D, "Profondeur du relief (0 à 100 %)"},
+    {CleGraphe::Rotation3D, "Rotation (0 à 359 degrés)"},
+    {CleGraphe::Orthogonal3D, "Relief oblique (sans rotation)"},
+};
+
+const Libelle* LibelleDe(int index) {
+    for (const Libelle& l : kLibelles)
+        if (l.index == index)
+            return &l;
+    return nullptr;
+}
+
+bool EstMotif(int index) {
+    return index == CleGraphe::BrosseMurGauche || index == CleGraphe::BrosseMurFond ||
+           index == CleGraphe::BrosseMurBas;
 }
 
 } // namespace
@@ -127,10 +197,26 @@ TGrapheProp::TGrapheProp(TvlGraphe& composant, QWidget* parent)
 void TGrapheProp::AjouteControle(QFormLayout* page, int index) {
     const Cle& cle = kClesGraphe[std::size_t(index)];
     const QString nom = QString::fromUtf8(cle.nom.data(), qsizetype(cle.nom.size()));
+    const Libelle* libelle = LibelleDe(index);
+    const QString texte = libelle != nullptr ? QString::fromUtf8(libelle->texte) : nom;
+    // The key as sheets spell it, for teachers who write them.
+    const QString cleFeuille = "Clé de feuille : " + nom;
+    if (libelle != nullptr && (libelle->choix.size() > 0 || EstMotif(index))) {
+        QComboBox* const combo = EstMotif(index) ? new TBrushStyleCombo(page->parentWidget())
+                                                 : new QComboBox(page->parentWidget());
+        for (const char* choix : libelle->choix)
+            combo->addItem(QString::fromUtf8(choix));
+        combo->setObjectName("cb" + nom);
+        combo->setProperty("cle", nom);
+        combo->setToolTip(cleFeuille);
+        page->addRow(texte, combo);
+        return;
+    }
     switch (cle.lecture) {
     case Lecture::Drapeau:
     case Lecture::Libre: {
-        auto* const check = new QCheckBox(nom, page->parentWidget());
+        auto* const check = new QCheckBox(texte, page->parentWidget());
+        check->setToolTip(cleFeuille);
         check->setObjectName("ck" + nom);
         check->setProperty("cle", nom);
         page->addRow(check);
@@ -140,7 +226,8 @@ void TGrapheProp::AjouteControle(QFormLayout* page, int index) {
         auto* const bouton = new TColorButton(page->parentWidget());
         bouton->setObjectName("bt" + nom);
         bouton->setProperty("cle", nom);
-        page->addRow(nom, bouton);
+        bouton->setToolTip(cleFeuille);
+        page->addRow(texte, bouton);
         return;
     }
     case Lecture::Fonte: {
@@ -152,7 +239,8 @@ void TGrapheProp::AjouteControle(QFormLayout* page, int index) {
             return champ(graphe_.Options(taille)).fonte->ToString();
         });
         RafraichirApres(bouton, &QPushButton::clicked);
-        page->addRow(nom, bouton);
+        bouton->setToolTip(cleFeuille);
+        page->addRow(texte, bouton);
         return;
     }
     default: {
@@ -169,7 +257,8 @@ void TGrapheProp::AjouteControle(QFormLayout* page, int index) {
             fleches->setProperty("cle", nom);
             disposition->addWidget(fleches);
         }
-        page->addRow(nom, ligne);
+        ligne->setToolTip(cleFeuille);
+        page->addRow(texte, ligne);
         return;
     }
     }
