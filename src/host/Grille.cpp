@@ -282,12 +282,19 @@ void TGrille::dessineGrille(TCanvas& canvas, int mode) {
     opts_.Police.Restaure(canvas.Font);
     canvas.SetTextAlign(TA_CENTER | TA_BASELINE);
     canvas.SetBkMode(TRANSPARENT);
-    const TTextMetric tm = canvas.GetTextMetrics();
+    const TFont police = canvas.Font;
+    const int place = cellule * 9 / 10;
     for (int l = 0; l < opts_.Lignes; ++l)
         for (int c = 0; c < opts_.Colonnes; ++c) {
             const std::string& texte = cases_[std::size_t(l * opts_.Colonnes + c)].texte;
             if (texte.empty())
                 continue;
+            // A text wider than its cell is written smaller, so that it stays in the cell.
+            canvas.Font = police;
+            const int largeur = canvas.TextWidth(texte);
+            if (largeur > place && place > 0)
+                canvas.Font.Height = int(std::int64_t(police.Height) * place / largeur);
+            const TTextMetric tm = canvas.GetTextMetrics();
             const vlRect r = RectCellule(c, l);
             canvas.TextOut(r.left + cellule / 2, r.top + (cellule + tm.tmAscent - tm.tmDescent) / 2,
                            texte);

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <map>
 #include <tuple>
 #include <vector>
@@ -97,10 +98,17 @@ TEST_F(GrilleTest, DrawsFillsLinesAndCentredTexts) {
     EXPECT_EQ(lines[6].args, (std::vector{r.left, r.top + 50, r.right, r.top + 50}));
     for (const TDrawCall& line : lines)
         EXPECT_EQ(line.pen, (TPen{255, 3, psSolid}));
+    // A text too wide for its cell is written smaller, within the cell; a short one is not.
+    Regle(grille, {"Texte=1;1;Vendredi"});
+    canvas = {};
+    grille.Imprime(canvas, MODE_EPREUVE, &planche);
     const auto texts = canvas.Of(TDrawCall::Op::TextOut);
-    ASSERT_EQ(texts.size(), 1u);
-    EXPECT_EQ(std::tuple(texts[0].text, texts[0].args[0], texts[0].textAlign),
+    ASSERT_EQ(texts.size(), 2u);
+    EXPECT_EQ(std::tuple(texts[1].text, texts[1].args[0], texts[1].textAlign),
               std::tuple("7", r.left + 2 * 50 + 25, TA_CENTER | TA_BASELINE));
+    EXPECT_LT(std::abs(texts[0].font.Height), std::abs(texts[1].font.Height));
+    const int large = int(texts[0].text.size()) * TRecordingCanvas::CharWidth(texts[0].font);
+    EXPECT_TRUE(large <= 50 && large >= 40) << large;
 }
 
 TEST_F(GrilleTest, SaveLoadAndCopyRoundTripAndCutOrDamagedDataIsRefused) {
