@@ -157,7 +157,9 @@ TEST_F(ChartTest, LabelsMarkersLegendTitleAndColoursKeepApart) {
             }
             EXPECT_TRUE(vus.back().first == ticks.back() || vus.back().first - ticks.back() < h);
             for (const TDrawCall& e : c.Of(TDrawCall::Op::Ellipse))
-                EXPECT_TRUE(e.args[0] >= e.clip.left && e.args[2] <= e.clip.right) << e.args[0];
+                EXPECT_TRUE(e.args[0] >= e.clip.left && e.args[2] <= e.clip.right &&
+                            e.args[1] >= e.clip.top && e.args[3] <= e.clip.bottom)
+                    << e.args[0] << " " << e.args[1] << axe;
             EXPECT_EQ(std::ranges::count(c.Texts(), "dim"), 2) << hauteur;
             const auto titre = c.Of(TDrawCall::Op::TextOutAngle);
             ASSERT_TRUE(titre.size() == 1 && titre[0].args[2] == 900);

@@ -350,8 +350,13 @@ void Dessinateur::Trace(const vlRect& zone) {
     Murs(front, d, e);
     Grille(front, d, gv, ev, horizontal);
     const int sauve = c_.SaveDC();
-    c_.IntersectClipRect(std::min(front.left, front.left + d.dx), front.top + d.dy,
-                         std::max(front.right, front.right + d.dx) + 1, front.bottom + 1);
+    // Point markers are drawn whole even at the ends of the axes; bars and lines stop there.
+    const bool marqueurs = std::ranges::any_of(m_.series, [](const Serie& s) {
+        return s.visible && (s.type == TypeSerie::Points || s.type == TypeSerie::Lignes);
+    });
+    const int m = marqueurs ? kRayonPoint : 0;
+    c_.IntersectClipRect(std::min(front.left, front.left + d.dx) - m, front.top + d.dy - m,
+                         std::max(front.right, front.right + d.dx) + 1 + m, front.bottom + 1 + m);
     Series(ev, ec, d, horizontal, vmin, vmax);
     c_.RestoreDC(sauve);
     // The axes run along the slabs' outer edges.
@@ -476,7 +481,7 @@ void Dessinateur::Courbe(const Serie& s, const Echelle& ev, const Echelle& ec, D
         c_.Polyline(pts);
     }
     if (s.type == TypeSerie::Points || s.type == TypeSerie::Lignes) {
-        const int r = 18;
+        const int r = kRayonPoint;
         Trait(c_, clBlack);
         for (std::size_t i = 0; i < pts.size(); ++i) {
             Plein(c_, s.points[i].couleur);

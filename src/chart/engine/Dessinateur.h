@@ -16,6 +16,7 @@ namespace chart::detail {
 inline constexpr double kElevation = 30; // degrees, the fixed view height of the turned 3D view
 inline constexpr int kTic = 15;          // tick length
 inline constexpr int kEcart = 10;        // gap between texts and what they label
+inline constexpr int kRayonPoint = 18;   // the marker of a point of a line or point chart
 
 TColor Melange(TColor a, TColor b, double t);
 TColor Sombre(TColor c);
