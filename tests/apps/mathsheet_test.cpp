@@ -181,6 +181,15 @@ TEST_F(Mathsheet, KindsAndKeys) {
     ASSERT_EQ(keys.code, EXIT_OK);
     EXPECT_NE(keys.out.find("\n15\tValeur1\tentier de 0 à 6\n"), std::string::npos) << keys.out;
     EXPECT_EQ(RunInProcess({"keys", "Tableau"}).code, EXIT_BAD_INPUT);
+
+    // The committed reference is what the tables give, and holds each kind's own section.
+    const Outcome all = RunInProcess({"keys", "--all", "--markdown"});
+    ASSERT_EQ(all.code, EXIT_OK);
+    EXPECT_EQ(all.out, read(VL_SOURCE_DIR "/doc/cles.md"))
+        << "run: build/bin/mathsheet keys --all --markdown > doc/cles.md";
+    const Outcome die = RunInProcess({"keys", "Dé", "--markdown"});
+    EXPECT_NE(die.out.find("| 15 | `Valeur1` | entier de 0 à 6 | — | varie"), std::string::npos);
+    EXPECT_NE(all.out.find(die.out), std::string::npos) << die.out;
 }
 
 } // namespace
