@@ -2,6 +2,7 @@
 // of puzzles whose rating shows level 1 (naked singles), 2 (hidden singles) and 3 (locked
 // candidates, subsets, fishes), with the component's usual draw and with the strict draw.
 // Run with --benchmark_filter=Strict/0/3 for the 9 x 9 "Niveau 3" figure alone.
+#include "host/Services.h"
 #include "sudoku/SudokuGeneration.h"
 
 #include <benchmark/benchmark.h>
@@ -22,8 +23,9 @@ void mesure(benchmark::State& state, bool strict) {
         parNiveau = {};
         echecs = 0;
         for (int k = 0; k < kPuzzles; ++k) {
-            const GrilleGeneree grille = strict ? GenereGrilleStricte(type, niveau, 0, alea)
-                                                : GenereGrille(type, niveau, 0, alea);
+            const GrilleGeneree grille =
+                strict ? GenereGrilleStricte(type, niveau, 0, alea, PathDonnees() + "Sudoku17.dat")
+                       : GenereGrille(type, niveau, 0, alea);
             if (!grille.Reussi) {
                 ++echecs;
                 continue;
