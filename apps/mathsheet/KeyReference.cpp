@@ -112,10 +112,23 @@ std::string nomsSeuls(const TTypeComposant& type) {
     return sortie;
 }
 
+// Components made while it lives read this time of day; the clock comes back when it goes.
+class HeureFixe {
+public:
+    explicit HeureFixe(int heure)
+        : horloge_(std::exchange(SourceHeure(), [heure] { return heure; })) {}
+    HeureFixe(const HeureFixe&) = delete;
+    HeureFixe& operator=(const HeureFixe&) = delete;
+    ~HeureFixe() { SourceHeure() = std::move(horloge_); }
+
+private:
+    std::function<int()> horloge_;
+};
+
 // The keys' values in a new component as a sheet makes it, under a given draw and time of day.
 std::vector<std::string> valeursNeuves(const TCatalogue& catalogue, const TTypeComposant& type,
                                        std::uint32_t graine, int heure) {
-    const std::function<int()> horloge = std::exchange(SourceHeure(), [heure] { return heure; });
+    const HeureFixe horloge(heure);
     SeedRandom(graine);
     TDocument document(catalogue);
     document.AjoutePage(TPlanche(TPlanche::Format::A4, false));
@@ -123,7 +136,6 @@ std::vector<std::string> valeursNeuves(const TCatalogue& catalogue, const TTypeC
     if (TComposant* composant = document.Cree(type.nom, 0))
         for (const Cle& cle : type.table)
             valeurs.push_back(valeurNeuve(*composant, cle));
-    SourceHeure() = horloge;
     valeurs.resize(type.table.size());
     return valeurs;
 }
@@ -146,7 +158,7 @@ std::string markdown(const TCatalogue& catalogue, const TTypeComposant& type) {
             ligne(std::to_string(i), type.cles[i], DecritCle(cle), tiree ? "" : une[i], remarque);
     }
     for (const std::string& cle : type.clesFeuille)
-        sortie += ligne("—", cle, "texte", "", "feuilles seulement (voir le README)");
+        sortie += ligne("—", cle, "texte", "", "feuilles seulement");
     return sortie;
 }
 
@@ -156,9 +168,12 @@ constexpr const char* kIntroduction =
 Chaque section d'une feuille (`[Opération]`, `[Dé]`…) crée un composant de ce type ; chaque
 ligne `Clé = valeur` qui suit règle une clé, dans l'ordre, comme la fenêtre de propriétés
 l'enverrait. La colonne « Défaut » donne la valeur d'un composant neuf dans une feuille. Les
-longueurs sont en centimètres avec une virgule décimale, comptées depuis les marges ; les
-couleurs sont des nombres 0xBBGGRR (0 noir, 255 rouge, 16777215 blanc) ; les polices
-s'écrivent `nom,taille,couleur,styles` (`Andika,14,0,gras`).
+longueurs sont en centimètres avec une virgule décimale, les positions (`Gauche`, `Haut`)
+comptées depuis les marges ; les couleurs sont des nombres 0xBBGGRR écrits en décimal (0 noir,
+255 rouge, 16777215 blanc) ; les polices s'écrivent `nom,taille,couleur,styles`
+(`Andika,14,0,gras`). Les clés « feuilles seulement » font depuis une feuille le travail
+d'une fenêtre de l'éditeur (les opérandes, les données d'un graphe…). Les clés de `[Page]`
+sont décrites dans le README.
 
 Cette page est produite par `mathsheet keys --all --markdown` ; ne la modifiez pas à la main.
 `mathsheet keys TYPE` donne les clés d'un seul type.
