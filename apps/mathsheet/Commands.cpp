@@ -2,6 +2,7 @@
 
 #include "CommandLine.h"
 #include "Demo.h"
+#include "KeyReference.h"
 #include "Output.h"
 #include "Sheet.h"
 #include "SheetBuilder.h"
@@ -72,6 +73,8 @@ struct Arguments {
     std::uint32_t seed = 0;
     int copies = 1;
     int dpi = 150;
+    bool all = false;      // keys: every kind
+    bool markdown = false; // keys: as Markdown
 };
 
 // Fills `a` from the arguments; false with a message on a usage error.
@@ -84,9 +87,12 @@ bool parseArguments(const std::vector<std::string>& args, Arguments& a, std::str
     const QCommandLineOption seed("seed", "graine", "N");
     const QCommandLineOption copies("copies", "exemplaires", "N", "1");
     const QCommandLineOption dpi("dpi", "résolution", "N", "150");
+    const QCommandLineOption all("all", "tous les types");
+    const QCommandLineOption markdown("markdown", "Markdown");
     QCommandLineParser parser;
-    if (!ParseCommandLine(parser, {help, version, output, save, mode, seed, copies, dpi}, args,
-                          error))
+    if (!ParseCommandLine(parser,
+                          {help, version, output, save, mode, seed, copies, dpi, all, markdown},
+                          args, error))
         return false;
     const QStringList positional = parser.positionalArguments();
     if (!positional.isEmpty())
@@ -97,6 +103,8 @@ bool parseArguments(const std::vector<std::string>& args, Arguments& a, std::str
         a.command = "version";
     if (parser.isSet(help))
         a.command = "help";
+    a.all = parser.isSet(all);
+    a.markdown = parser.isSet(markdown);
     a.output = OptionValue(parser, "output");
     a.save = OptionValue(parser, "save");
     a.mode = OptionValue(parser, "mode");
@@ -200,8 +208,13 @@ private:
     }
 
     int keys(const Arguments& a) {
-        if (a.positional.size() != 1)
-            return usage("« keys » attend un type de composant");
+        const FormatCles format = a.markdown ? FormatCles::Markdown : FormatCles::Texte;
+        if (a.all && a.positional.empty()) {
+            out_ << ReferenceToutesCles(catalogue_, format);
+            return EXIT_OK;
+        }
+        if (a.all || a.positional.size() != 1)
+            return usage("« keys » attend un type de composant ou --all");
         const TTypeComposant* type = catalogue_.TrouveNom(a.positional.front());
         if (type == nullptr) {
             err_ << "mathsheet : type de composant inconnu « " << a.positional.front()
@@ -212,15 +225,7 @@ private:
             err_ << "mathsheet : le type « " << type->nom << " » n'est pas encore disponible\n";
             return EXIT_BAD_INPUT;
         }
-        // The package's kinds say what each key takes; the host's own kinds give names only.
-        for (std::size_t i = 0; i < type->cles.size(); ++i) {
-            out_ << i << "\t" << type->cles[i];
-            if (i < type->table.size())
-                out_ << "\t" << DecritCle(type->table[i]);
-            out_ << "\n";
-        }
-        for (const std::string& cle : type->clesFeuille)
-            out_ << "-\t" << cle << " (feuilles seulement)\n";
+        out_ << ReferenceCles(catalogue_, *type, format);
         return EXIT_OK;
     }
 
@@ -416,7 +421,7 @@ Utilisation :
   mathsheet render DOC -o SORTIE [--mode M]
   mathsheet inspect DOC
   mathsheet kinds
-  mathsheet keys TYPE
+  mathsheet keys TYPE|--all [--markdown]
 )";
     const std::string options = R"(
   FEUILLE       la feuille à lire, ou « - » pour l'entrée standard
@@ -429,6 +434,8 @@ Utilisation :
   --copies N    N feuilles tirées différemment, chacune suivie de son corrigé
   --save DOC    enregistre aussi le document (numéroté avec --copies)
   --dpi N       résolution des PNG, de 30 à 600 (défaut : 150)
+  --all         keys : les clés de tous les types
+  --markdown    keys : en Markdown, tableau des valeurs, défauts et effets
 )";
     const std::string codes = R"(
 Codes de sortie : 0 succès, 1 utilisation, 2 feuille, document ou grille incorrects,

@@ -4,6 +4,7 @@
 #include "Commands.h"
 #include "Sheet.h"
 
+#include "host/Services.h"
 #include "platform/Paths.h"
 #include "platform/Random.h"
 #include "sudoku/SudokuBase.h"
@@ -372,7 +373,8 @@ private:
         std::string lignes;
         for (long long k = 0; k < nombre; ++k) {
             const GrilleGeneree g = o.niveauStrict
-                                        ? GenereGrilleStricte(type, o.niveau, o.nbValeurs, alea)
+                                        ? GenereGrilleStricte(type, o.niveau, o.nbValeurs, alea,
+                                                              PathDonnees() + "Sudoku17.dat")
                                         : GenereGrille(type, o.niveau, o.nbValeurs, alea);
             if (!g.Reussi)
                 return erreur(g.Message, EXIT_BAD_INPUT);
@@ -639,8 +641,9 @@ std::string SudokuHelpText() {
     return R"(
 Sudoku :
   generate      N grilles (défaut 1), une par ligne : les données, « 0 » pour une case vide ;
-                --strict-level tire à nouveau jusqu'à ce que la grille demande vraiment les
-                techniques du niveau (une grille 4 × 4 reste au niveau 1)
+                --strict-level tire à nouveau, puis cherche dans la base par défaut, une
+                grille qui demande vraiment les techniques du niveau (une grille 4 × 4
+                reste au niveau 1)
   rate          pour chaque grille du fichier (81, 36 ou 16 chiffres, « 0 » ou « . » pour une
                 case vide ; « - » lit l'entrée standard) : le statut du solveur (0 bloqué,
                 1 résolu, 2 contradiction) et ses 14 compteurs de techniques

@@ -175,7 +175,8 @@ void TvlSudoku::ApresCle(int index) {
 bool TvlSudoku::GenereGrille() {
     const GrilleGeneree grille =
         bloc_.NiveauStrict != 0
-            ? GenereGrilleStricte(bloc_.TypeGrille, bloc_.Niveau, bloc_.NbValeurs, GlobalRandom())
+            ? GenereGrilleStricte(bloc_.TypeGrille, bloc_.Niveau, bloc_.NbValeurs, GlobalRandom(),
+                                  chemin())
             : ::GenereGrille(bloc_.TypeGrille, bloc_.Niveau, bloc_.NbValeurs, GlobalRandom());
     if (!grille.Reussi) {
         erreur(grille.Message);

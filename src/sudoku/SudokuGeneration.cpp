@@ -1,5 +1,7 @@
 #include "sudoku/SudokuGeneration.h"
 
+#include "sudoku/SudokuBase.h"
+
 #include <algorithm>
 #include <cstddef>
 
@@ -51,6 +53,17 @@ GrilleGeneree termine(SudokuGrille& grille, const std::string& solution,
     resultat.Stat = grille.Stat;
     resultat.Reussi = true;
     return resultat;
+}
+
+// Database records tried, at most, for a strict level before giving up.
+constexpr int kEssaisBase = 50;
+
+// The level a database key shows: its bytes are the low bytes of the solve's counters.
+int niveauDeCle(const CleBase& cle) {
+    StatRegles stat{};
+    for (int i = 0; i < TailleCle; ++i)
+        stat[i] = cle[std::size_t(i)];
+    return NiveauDeStat(stat);
 }
 
 } // namespace
@@ -160,12 +173,67 @@ int EssaisStricts(int type) {
     return type == tg9x9 ? 200 : 5000;
 }
 
-GrilleGeneree GenereGrilleStricte(int type, int niveau, int nbValeurs, TRandom& alea) {
+GrilleGeneree GrilleDeBase(const std::string& base, int type, int niveau, int nbValeurs,
+                           TRandom& alea) {
+    GrilleGeneree resultat;
+    FichierBaseSudoku fichier;
+    if (!OuvreBaseLecture(base, fichier, resultat.Message)) {
+        // Quoted after a colon: starts in lower case.
+        if (!resultat.Message.empty() && resultat.Message[0] >= 'A' && resultat.Message[0] <= 'Z')
+            resultat.Message[0] = char(resultat.Message[0] - 'A' + 'a');
+        return resultat;
+    }
+    if (fichier.Type() != type) {
+        resultat.Message =
+            "elle ne contient que des grilles " + std::string(NomTypeGrille(fichier.Type()));
+        return resultat;
+    }
+    std::vector<std::int64_t> candidats;
+    EnregistrementBase enregistrement;
+    for (std::int64_t k = 0; fichier.LitEnregistrement(k, enregistrement); ++k)
+        if (niveauDeCle(enregistrement.Cle) == niveau)
+            candidats.push_back(k);
+    if (candidats.empty()) {
+        resultat.Message = "aucune de ses grilles n'est de ce niveau";
+        return resultat;
+    }
+    for (int essai = 0; essai < kEssaisBase && !candidats.empty(); ++essai) {
+        const std::size_t pris = std::size_t(alea.Below(int(candidats.size())));
+        std::swap(candidats[pris], candidats.back());
+        const bool lu = fichier.LitEnregistrement(candidats.back(), enregistrement);
+        candidats.pop_back();
+        if (!lu)
+            continue;
+        const std::string probleme = DecompacteProbleme(enregistrement.Grille.data(),
+                                                        int(enregistrement.Grille.size()), type);
+        SudokuGrille grille;
+        grille.FixeAlea(alea);
+        grille.FixeType(type);
+        grille.ChargeProbleme(probleme);
+        if (grille.Resoudre(NiveauComplet) != ssResolu)
+            continue;
+        GrilleGeneree prise = termine(grille, grille.LitSolution(), probleme, nbValeurs);
+        if (NiveauDeStat(prise.Stat) == niveau)
+            return prise;
+    }
+    resultat.Message = "aucune de ses grilles ne garde ce niveau avec au moins " +
+                       std::to_string(nbValeurs) + " valeurs données";
+    return resultat;
+}
+
+GrilleGeneree GenereGrilleStricte(int type, int niveau, int nbValeurs, TRandom& alea,
+                                  const std::string& base) {
     const int vise = NiveauStrictType(type, niveau);
     for (int essai = 0; essai < EssaisStricts(type); ++essai) {
         GrilleGeneree grille = GenereGrille(type, vise, nbValeurs, alea);
         if (!grille.Reussi || NiveauDeStat(grille.Stat) == vise)
             return grille;
+    }
+    GrilleGeneree prise;
+    if (!base.empty()) {
+        prise = GrilleDeBase(base, type, vise, nbValeurs, alea);
+        if (prise.Reussi)
+            return prise;
     }
     GrilleGeneree echec;
     echec.Message = "Aucune grille " + std::string(NomTypeGrille(type)) + " de niveau " +
@@ -173,6 +241,8 @@ GrilleGeneree GenereGrilleStricte(int type, int niveau, int nbValeurs, TRandom& 
     echec.Message += nbValeurs > 0 ? " avec au moins " + std::to_string(nbValeurs) +
                                          " valeurs données : diminuez ce nombre ou le niveau."
                                    : " : construisez à nouveau ou choisissez un autre niveau.";
+    if (!base.empty())
+        echec.Message += " La base « " + base + " » n'en donne pas : " + prise.Message + ".";
     return echec;
 }
 

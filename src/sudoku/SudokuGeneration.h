@@ -46,9 +46,17 @@ int NiveauStrictType(int type, int niveau);
 int EssaisStricts(int type);
 
 // A puzzle whose rating shows exactly the level (lowered to what the grid type reaches): puzzles
-// are drawn as `GenereGrille` draws them until one is; after `EssaisStricts` draws it fails with
-// a message saying why.
-GrilleGeneree GenereGrilleStricte(int type, int niveau, int nbValeurs, TRandom& alea);
+// are drawn as `GenereGrille` draws them until one is; after `EssaisStricts` draws it takes one
+// of that level from the puzzle database `base` (none when empty), and failing that it fails
+// with a message saying why.
+GrilleGeneree GenereGrilleStricte(int type, int niveau, int nbValeurs, TRandom& alea,
+                                  const std::string& base);
+// A puzzle of a database of the grid type whose rating shows the level: records whose key shows
+// it, taken at random, each given its extra givens and symmetry as a drawn puzzle is, until one
+// keeps the level. Fails with the reason when the file cannot be read, holds another grid type
+// or has no such puzzle.
+GrilleGeneree GrilleDeBase(const std::string& base, int type, int niveau, int nbValeurs,
+                           TRandom& alea);
 
 // The techniques a rating shows beyond naked singles, in plain French ("les paires cachées"),
 // in the solver's order.

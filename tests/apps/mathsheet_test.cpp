@@ -172,6 +172,25 @@ TEST_F(Mathsheet, HelpInASubcommandAndVersion) {
         << version.out;
 }
 
+// Every command and option the help lists is in the manual page, as the page reads once its
+// font changes and minus signs are rendered.
+TEST_F(Mathsheet, ManualPageCoversTheHelp) {
+    std::string page = read(VL_SOURCE_DIR "/doc/mathsheet.1");
+    page = std::regex_replace(page, std::regex(R"(\\f[BIRP])"), "");
+    page = std::regex_replace(page, std::regex(R"(\\-)"), "-");
+    const std::string help = UsageText();
+    std::vector<std::string> words;
+    const std::regex option(R"((?:^|[\s\[(|])(--?[a-z][a-z-]*))");
+    const std::regex command(R"(\n  (mathsheet(?: [a-z]+)+))");
+    for (const std::regex& pattern : {option, command})
+        for (std::sregex_iterator it(help.begin(), help.end(), pattern), end; it != end; ++it)
+            words.push_back((*it)[1]);
+    EXPECT_GE(words.size(), 30u);
+    for (const std::string& word : words)
+        EXPECT_TRUE(std::regex_search(page, std::regex("(^|[^-a-z])" + word + "($|[^-a-z])")))
+            << word;
+}
+
 // The kinds with their numbers, and a kind's keys with the values its table allows.
 TEST_F(Mathsheet, KindsAndKeys) {
     const Outcome kinds = RunInProcess({"kinds"});
@@ -181,6 +200,15 @@ TEST_F(Mathsheet, KindsAndKeys) {
     ASSERT_EQ(keys.code, EXIT_OK);
     EXPECT_NE(keys.out.find("\n15\tValeur1\tentier de 0 à 6\n"), std::string::npos) << keys.out;
     EXPECT_EQ(RunInProcess({"keys", "Tableau"}).code, EXIT_BAD_INPUT);
+
+    // The committed reference is what the tables give, and holds each kind's own section.
+    const Outcome all = RunInProcess({"keys", "--all", "--markdown"});
+    ASSERT_EQ(all.code, EXIT_OK);
+    EXPECT_EQ(all.out, read(VL_SOURCE_DIR "/doc/cles.md"))
+        << "run: build/bin/mathsheet keys --all --markdown > doc/cles.md";
+    const Outcome die = RunInProcess({"keys", "Dé", "--markdown"});
+    EXPECT_NE(die.out.find("| 15 | `Valeur1` | entier de 0 à 6 | — | varie"), std::string::npos);
+    EXPECT_NE(all.out.find(die.out), std::string::npos) << die.out;
 }
 
 } // namespace

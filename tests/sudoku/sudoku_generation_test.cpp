@@ -8,6 +8,8 @@ using namespace sudoku_test;
 
 namespace {
 
+const std::string kBase = VL_SOURCE_DIR "/data/Sudoku17.dat";
+
 GrilleGeneree genere(int type, int niveau, int nbValeurs, std::uint32_t graine) {
     TRandom alea(graine);
     return GenereGrille(type, niveau, nbValeurs, alea);
@@ -82,7 +84,7 @@ TEST(SudokuGenerationTest, StrictDrawReachesItsLevel) {
     for (const Forme& f : kFormes) {
         TRandom alea(std::uint32_t(90 + f.type));
         for (const int niveau : {2, 3}) {
-            const GrilleGeneree g = GenereGrilleStricte(f.type, niveau, 0, alea);
+            const GrilleGeneree g = GenereGrilleStricte(f.type, niveau, 0, alea, "");
             ASSERT_TRUE(g.Reussi) << g.Message;
             std::string donnees, solution;
             Decode(g.Cases.data(), f.largeur * f.hauteur, donnees, solution);
@@ -92,9 +94,44 @@ TEST(SudokuGenerationTest, StrictDrawReachesItsLevel) {
         }
     }
     TRandom alea(5);
-    const GrilleGeneree pleine = GenereGrilleStricte(tg6x6_3x2, 2, 36, alea);
+    const GrilleGeneree pleine = GenereGrilleStricte(tg6x6_3x2, 2, 36, alea, kBase);
     EXPECT_FALSE(pleine.Reussi);
     EXPECT_NE(pleine.Message.find("niveau 2 en 5000 essais"), std::string::npos) << pleine.Message;
+    EXPECT_NE(pleine.Message.find("ne contient que des grilles 9 × 9"), std::string::npos);
+}
+
+// Where drawing fails, a puzzle of the level comes from the database: unique, rated at that level
+// with its extra givens; or a refusal that says why.
+TEST(SudokuGenerationTest, StrictLevelFromTheDatabase) {
+    struct Cas {
+        std::string base;
+        int type, niveau, nbValeurs;
+        std::string refus; // empty: a puzzle is expected
+    };
+    const Cas cas[] = {
+        {kBase, tg9x9, 3, 0, ""},
+        {kBase, tg9x9, 2, 0, ""},
+        {kBase, tg9x9, 3, 32, ""},
+        {kBase, tg9x9, 3, 81, "aucune de ses grilles ne garde ce niveau avec au moins 81"},
+        {kBase, tg4x4, 1, 0, "elle ne contient que des grilles 9 × 9"},
+        {kBase + ".absent", tg9x9, 3, 0, "il n'existe pas"},
+    };
+    for (const Cas& c : cas) {
+        TRandom alea(std::uint32_t(7 + c.nbValeurs));
+        const GrilleGeneree g = GrilleDeBase(c.base, c.type, c.niveau, c.nbValeurs, alea);
+        SCOPED_TRACE(c.niveau * 100 + c.nbValeurs);
+        EXPECT_EQ(g.Reussi, c.refus.empty());
+        EXPECT_NE(g.Message.find(c.refus), std::string::npos) << g.Message;
+        if (!g.Reussi)
+            continue;
+        std::string donnees, solution;
+        Decode(g.Cases.data(), 9, donnees, solution);
+        EXPECT_GE(81 - std::count(donnees.begin(), donnees.end(), '0'), c.nbValeurs);
+        EXPECT_EQ(Backtracking(donnees, 3, 3).NbSolutions(), 1) << donnees;
+        SudokuGrille verif = GrilleDe(tg9x9, donnees);
+        ASSERT_EQ(verif.Resoudre(NiveauComplet), ssResolu);
+        EXPECT_EQ(NiveauDeStat(verif.Stat), c.niveau) << donnees;
+    }
 }
 
 TEST(SudokuGenerationTest, LevelSentenceNamesTheTechniques) {
