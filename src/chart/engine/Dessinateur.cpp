@@ -326,26 +326,15 @@ void Dessinateur::Trace(const vlRect& zone) {
         front.left -= d.dx;
     front.top -= d.dy;
 
-    Echelle ev, ec;
+    // The bottom axis runs left to right, the left one bottom to top; the values take one.
+    const Echelle x{0, 1, front.left, front.right, m_.bas.inverse};
+    const Echelle y{0, 1, front.bottom, front.top, m_.gauche.inverse};
+    Echelle ev = horizontal ? x : y;
+    Echelle ec = horizontal ? y : x;
     ev.min = vmin;
     ev.max = vmax;
     ec.min = cmin;
     ec.max = cmax;
-    if (horizontal) {
-        ev.a = front.left;
-        ev.b = front.right;
-        ev.inverse = m_.bas.inverse;
-        ec.a = front.bottom;
-        ec.b = front.top;
-        ec.inverse = m_.gauche.inverse;
-    } else {
-        ev.a = front.bottom;
-        ev.b = front.top;
-        ev.inverse = m_.gauche.inverse;
-        ec.a = front.left;
-        ec.b = front.right;
-        ec.inverse = m_.bas.inverse;
-    }
 
     Murs(front, d, e);
     Grille(front, d, gv, ev, horizontal);
