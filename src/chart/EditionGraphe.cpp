@@ -74,3 +74,63 @@ bool EditionGraphe::Transfere(TvlGraphe& graphe, std::string& message) const {
     d.gauche = axeY;
     return true;
 }
+
+// ---- Interface stubs, filled in next ----
+
+ReglagesAleatoires& ReglagesAleatoires::Memoire() {
+    static ReglagesAleatoires memoire;
+    return memoire;
+}
+ReglagesAleatoires ReglagesAleatoires::Corriges() const {
+    return *this;
+}
+int EditionGraphe::Colonnes(int) const {
+    return 0;
+}
+std::string EditionGraphe::Cellule(int, int, int) const {
+    return {};
+}
+bool EditionGraphe::EcritCellule(int, int, int, const std::string&) {
+    return false;
+}
+void EditionGraphe::ColorieColonnes(int, int, int, TColor) {}
+TColor EditionGraphe::CouleurColonne(int) {
+    return clWhite;
+}
+int EditionGraphe::RemplitAleatoire(int, ZoneGrille, const ReglagesAleatoires&) {
+    return 0;
+}
+int EditionGraphe::RemplitSuite(int, ZoneGrille, const ReglagesSuite&) {
+    return 0;
+}
+std::string EditionGraphe::MotSuite(int, int, int) {
+    return {};
+}
+int EditionGraphe::BorneColonnes(int c) {
+    return c;
+}
+bool EditionGraphe::PerteAuRedimensionnement(int, int) const {
+    return false;
+}
+void EditionGraphe::Redimensionne(int, int) {}
+bool EditionGraphe::SuppressionAConfirmer(int) const {
+    return false;
+}
+void EditionGraphe::SupprimeSerie(int) {}
+int EditionGraphe::AjouteSerie() {
+    return 0;
+}
+bool EditionGraphe::Ordonne(const std::vector<int>&) {
+    return false;
+}
+void EditionGraphe::ChangeVisibilite(int, bool) {}
+void EditionGraphe::LieImport(int, const LienImport&, const TProjectInterface&) {}
+bool EditionGraphe::VerifieNombres(std::string&) const {
+    return true;
+}
+bool EditionGraphe::LitNombre(const std::string&, double&) {
+    return false;
+}
+std::string EditionGraphe::EcritNombre(double) {
+    return {};
+}
