@@ -1,7 +1,7 @@
 #include "chart/Graphe.h"
 
-#include "chart/EditionGraphe.h"
 #include "chart/GrapheCles.h"
+#include "chart/GrapheEdit2Modele.h"
 #include "host/Conversions.h"
 #include "host/Services.h"
 #include "host/Stream.h"
@@ -94,15 +94,20 @@ TableCles TvlGraphe::Cles() const {
 }
 
 bool TvlGraphe::DblClk(int, vlPoint) {
-    // The data editor, where the program offers it; without it nothing changes.
-    EditionGraphe edition = EditionGraphe::Ouvre(*this);
-    if (Ui().ShowModal("GrapheEdit2", edition) != mrOk)
-        return false;
-    std::string message;
-    if (!edition.Transfere(*this, message)) {
-        Ui().MessageBox(message, "ERREUR", MB_OK | MB_ICONERROR);
+    // The data editor writes into the chart itself ("apply", or leave with transfer); an editor
+    // that only answers OK leaves the transfer to this. Without an editor nothing changes.
+    GrapheEdit2Modele edition(*this);
+    const int resultat = Ui().ShowModal("GrapheEdit2", edition);
+    if (resultat == mrOk && edition.transferts == 0) {
+        std::string message;
+        if (!edition.Transfere(*this, message)) {
+            Ui().MessageBox(message, "ERREUR", MB_OK | MB_ICONERROR);
+            return false;
+        }
+    } else if (edition.transferts == 0) {
         return false;
     }
+    AppliqueOptions();
     bloc_.FonteAxes.ChangeNom("Arial");
     return true;
 }

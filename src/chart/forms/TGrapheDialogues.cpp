@@ -62,8 +62,7 @@ void TGrapheAleatoire::btOkClick() {
 
 // ---- sequences ----
 
-TGrapheSuites::TGrapheSuites(ModeleSuite& modele, QWidget* parent)
-    : TModelDialog(modele, parent) {
+TGrapheSuites::TGrapheSuites(ModeleSuite& modele, QWidget* parent) : TModelDialog(modele, parent) {
     const ReglagesSuite& r = modele_.reglages;
     auto* suites = Groupe(this, "rbSuite", int(std::size(kChoixSuite)));
     auto* casses = Groupe(this, "rbCasse", int(std::size(kCassesSuite)));
@@ -99,8 +98,7 @@ void TGrapheSuites::btOkClick() {
 
 // ---- grid size ----
 
-TGrapheTaille::TGrapheTaille(ModeleTaille& modele, QWidget* parent)
-    : TModelDialog(modele, parent) {
+TGrapheTaille::TGrapheTaille(ModeleTaille& modele, QWidget* parent) : TModelDialog(modele, parent) {
     ui->edColonnes->setRange(EditionGraphe::kColonnesMin, EditionGraphe::kColonnesMax);
     ui->edColonnes->setValue(modele_.colonnes);
     BranchBoutons(this, ui->btBoutons);
@@ -144,8 +142,7 @@ void TGrapheLien::Ecrit(LienImport& lien) const {
     lien.Dernier[k] = ui->edDernier->value();
 }
 
-TGrapheImport::TGrapheImport(ModeleImport& modele, QWidget* parent)
-    : TModelDialog(modele, parent) {
+TGrapheImport::TGrapheImport(ModeleImport& modele, QWidget* parent) : TModelDialog(modele, parent) {
     for (int k = 0; k < 4; ++k) {
         pages_[std::size_t(k)] = new TGrapheLien(modele_, k, ui->Pages);
         pages_[std::size_t(k)]->setObjectName(QStringLiteral("Lien") + QString::number(k));

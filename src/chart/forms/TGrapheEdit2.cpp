@@ -119,8 +119,9 @@ TGrapheEdit2::TGrapheEdit2(GrapheEdit2Modele& modele, QWidget* parent)
     g.defaultRowHeight = ui->Grille->fontMetrics().height() + 8;
     ui->Grille->Couleur = [this](int col) {
         const auto& points = modele_.series[std::size_t(courante())].points;
-        return col >= 1 && col <= int(points.size()) ? ToQColor(points[std::size_t(col - 1)].couleur)
-                                                     : QColor(Qt::white);
+        return col >= 1 && col <= int(points.size())
+                   ? ToQColor(points[std::size_t(col - 1)].couleur)
+                   : QColor(Qt::white);
     };
     creeMenus();
     montreSeries();
@@ -200,7 +201,13 @@ void TGrapheEdit2::creeMenus() {
     outils_->addActions({ui->acAleatoire, ui->acSuites, ui->acRedimensionner, ui->acCouleur});
     outils_->addSeparator();
     outils_->addActions({ui->acAppliquer, ui->acTransferer, ui->acAide});
-    static_cast<QBoxLayout*>(layout())->insertWidget(0, outils_);
+    auto* colonne = static_cast<QBoxLayout*>(layout());
+    colonne->insertWidget(0, outils_);
+    // The grid takes the room; the title and foot boxes hold a few lines.
+    colonne->setStretchFactor(ui->Grille, 1);
+    const int lignes = ui->memoTitre->fontMetrics().lineSpacing() * 4 + 12;
+    ui->memoTitre->setMaximumHeight(lignes);
+    ui->memoPied->setMaximumHeight(lignes);
     for (QAction* a : outils_->actions())
         if (a->toolTip() == a->iconText())
             a->setToolTip(a->text().remove(QLatin1Char('&')));
@@ -254,8 +261,8 @@ void TGrapheEdit2::montreSeries() {
 void TGrapheEdit2::montreSerie() {
     affichage_ = true;
     const bool serie = aSerie();
-    for (QWidget* w : std::initializer_list<QWidget*>{ui->edNomSerie, ui->cbType, ui->cbMarques,
-                                                      ui->Grille})
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{ui->edNomSerie, ui->cbType, ui->cbMarques, ui->Grille})
         w->setEnabled(serie);
     for (QAction* a : {ui->acSupprimerSerie, ui->acImporter, ui->acAleatoire, ui->acSuites,
                        ui->acRedimensionner, ui->acCouleur})

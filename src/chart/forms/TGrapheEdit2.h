@@ -28,8 +28,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 };
 
-class TGrapheEdit2
-    : public TModelDialog<TGrapheEdit2, GrapheEdit2Modele, Forms::Ui::TGrapheEdit2> {
+class TGrapheEdit2 : public TModelDialog<TGrapheEdit2, GrapheEdit2Modele, Forms::Ui::TGrapheEdit2> {
     Q_OBJECT
 public:
     explicit TGrapheEdit2(GrapheEdit2Modele& modele, QWidget* parent = nullptr);
