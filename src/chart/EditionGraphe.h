@@ -16,6 +16,7 @@
 #include <string>
 #include <vector>
 
+class TComposant;
 class TProjectInterface;
 
 struct PointEdition {
@@ -164,4 +165,15 @@ public:
     static bool LitNombre(const std::string& texte, double& v);
     // A number as the shortest text that reads back, with the decimal comma.
     static std::string EcritNombre(double v);
+
+private:
+    bool Existe(int serie) const { return serie >= 0 && std::size_t(serie) < series.size(); }
+    // The point of a grid column (from 1); null outside the series.
+    PointEdition* Point(int serie, int colonne);
+    const PointEdition* Point(int serie, int colonne) const;
+    static void CopieCellule(PointEdition& p, int attribut, int cellule, const TComposant& source);
 };
+
+// The cells, as indices in a grid of `colonnes` x `lignes` counted row by row, that link k takes
+// for the points 0, 1, ..., at most `points` of them; none when the link leaves the grid.
+std::vector<int> CellulesLiees(const LienImport& lien, int k, int colonnes, int lignes, int points);
