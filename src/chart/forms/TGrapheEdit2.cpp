@@ -75,14 +75,19 @@ void TGrilleGraphe::paintEvent(QPaintEvent* event) {
     if (!Couleur || g.RowCount() <= kLigneCouleur || g.RowTop(kLigneCouleur) < 0)
         return;
     QPainter painter(viewport());
-    painter.setPen(palette().mid().color());
+    const GridRange choix = g.Selection();
     for (int c = std::max(1, g.LeftCol()); c < g.ColCount(); ++c) {
         const int gauche = g.ColLeft(c);
         if (gauche < 0 || gauche > viewport()->width())
             break;
-        // A margin keeps the selection and the current cell visible around the colour.
         const QRect cellule(gauche, g.RowTop(kLigneCouleur), g.ColWidth(c),
                             g.RowHeight(kLigneCouleur));
+        // The colour number is not shown; a margin keeps the selection visible around it.
+        const bool choisie = choix.Contains({c, kLigneCouleur});
+        painter.fillRect(cellule.adjusted(2, 2, -2, -2),
+                         choisie ? palette().highlight().color().lighter(170)
+                                 : palette().base().color());
+        painter.setPen(palette().mid().color());
         painter.setBrush(Couleur(c));
         painter.drawRect(cellule.adjusted(4, 4, -5, -5));
     }
@@ -205,6 +210,7 @@ void TGrapheEdit2::creeMenus() {
     colonne->insertWidget(0, outils_);
     // The grid takes the room; the title and foot boxes hold a few lines.
     colonne->setStretchFactor(ui->Grille, 1);
+    ui->Grille->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     const int lignes = ui->memoTitre->fontMetrics().lineSpacing() * 4 + 12;
     ui->memoTitre->setMaximumHeight(lignes);
     ui->memoPied->setMaximumHeight(lignes);
