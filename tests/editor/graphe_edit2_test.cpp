@@ -112,6 +112,29 @@ TEST_F(GrapheEdit2Test, TransferWritesTheChartAndCloses) {
     EXPECT_EQ(graphe_.Donnees().series[0].points[0].y, 42);
 }
 
+// The import dialog offers the document's grids by name; after OK the editor shows the linked
+// cells at once and keeps the link by the grid's identifier.
+TEST_F(GrapheEdit2Test, ImportOffersTheGridsAndShowsTheLinkedCells) {
+    TComposant* source = document_.Cree("Grille", 0);
+    Regle(*source, {"Colonnes=3", "Lignes=1", "Texte=1;1;8", "Texte=2;1;9,5", "Texte=3;1;7"});
+    const std::uint64_t id = source->Identifiant();
+    const std::string quatrieme = grille().Cell(4, kLigneY);
+    std::vector<std::string> offertes;
+    ui_.forms[ModeleImport::Nom] = [&offertes, id](TFormModel& m) {
+        auto& d = dynamic_cast<ModeleImport&>(m);
+        for (const GrilleSource& g : d.grilles)
+            offertes.push_back(g.nom + "=" + std::to_string(g.id));
+        d.lien.Source[2] = id; // Y from row 0
+        return mrOk;
+    };
+    action("acImporter");
+    EXPECT_EQ(offertes, std::vector<std::string>{source->Nom() + "=" + std::to_string(id)});
+    EXPECT_EQ(grille().Cell(1, kLigneY), "8");
+    EXPECT_EQ(grille().Cell(2, kLigneY), "9,5");
+    EXPECT_EQ(grille().Cell(4, kLigneY), quatrieme);
+    EXPECT_EQ(modele_.series[0].lien.Source[2], id);
+}
+
 // In the editor: double-click the chart, type a value, transfer; the chart keeps it through
 // save and reopen.
 TEST(GrapheEdit2Editor, DoubleClickEditSaveReopen) {
