@@ -7,12 +7,16 @@
 #include "PageView.h"
 
 #include "chart/forms/GrapheDialogues.h"
+#include "chart/forms/TGrapheDialogues.h"
 #include "chart/forms/TGrapheEdit2.h"
 #include "host/forms/QtUserInterface.h"
 #include "platform/TempFolder.h"
 
 #include <QAction>
+#include <QComboBox>
+#include <QListWidget>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTimer>
 
 namespace {
@@ -133,6 +137,59 @@ TEST_F(GrapheEdit2Test, ImportOffersTheGridsAndShowsTheLinkedCells) {
     EXPECT_EQ(grille().Cell(2, kLigneY), "9,5");
     EXPECT_EQ(grille().Cell(4, kLigneY), quatrieme);
     EXPECT_EQ(modele_.series[0].lien.Source[2], id);
+}
+
+// Each dialog writes back what was chosen on its controls, and only that.
+TEST(GrapheDialogues, OkWritesTheChosenSettings) {
+    ModeleOrdre ordre;
+    ordre.noms = {"A", "B", "C"};
+    ordre.visibles = {true, true, false};
+    TGrapheOrdre o(ordre);
+    auto* liste = Ctl<QListWidget>(o, "lstSeries");
+    liste->setCurrentRow(2);
+    o.Deplace(-1);
+    o.Deplace(-1);
+    o.Deplace(-1);                                // already first
+    liste->item(2)->setCheckState(Qt::Unchecked); // B
+    o.btOkClick();
+    EXPECT_EQ(ordre.ordre, (std::vector<int>{2, 0, 1}));
+    EXPECT_EQ(ordre.visibles, (std::vector<bool>{true, false, false}));
+
+    ModeleSuite suite;
+    TGrapheSuites s(suite);
+    Ctl<QAbstractButton>(s, "rbSuite4")->click();
+    Ctl<QAbstractButton>(s, "rbCasse2")->click();
+    Ctl<QLineEdit>(s, "edDebut")->setText("13");
+    s.btOkClick();
+    EXPECT_EQ(suite.reglages.choix, 4);
+    EXPECT_EQ(suite.reglages.casse, 2);
+    EXPECT_EQ(suite.reglages.depart, 13);
+
+    ModeleAleatoire aleatoire;
+    TGrapheAleatoire a(aleatoire);
+    Ctl<QAbstractButton>(a, "rbDiviser")->click();
+    Ctl<QLineEdit>(a, "edFacteur")->setText("2,5");
+    Ctl<QLineEdit>(a, "edMax")->setText("30");
+    a.btOkClick();
+    EXPECT_FALSE(aleatoire.reglages.multiplier);
+    EXPECT_EQ(aleatoire.reglages.facteur, 2.5);
+    EXPECT_EQ(aleatoire.reglages.maximum, 30);
+    EXPECT_EQ(aleatoire.reglages.minimum, 0);
+
+    ModeleImport import;
+    import.grilles = {{"G1", 101}, { "G2", 102 }};
+    import.lien.Source[0] = 101;
+    TGrapheImport i(import);
+    auto* couleur = Ctl<QWidget>(i, "Lien3");
+    Ctl<QComboBox>(*couleur, "cbSource")->setCurrentIndex(2);
+    Ctl<QAbstractButton>(*couleur, "rbColonne")->click();
+    Ctl<QSpinBox>(*couleur, "edNumero")->setValue(4);
+    i.btOkClick();
+    EXPECT_EQ(import.lien.Source[0], 101u);
+    EXPECT_EQ(import.lien.Source[3], 102u);
+    EXPECT_EQ(import.lien.Colonne[3], 1);
+    EXPECT_EQ(import.lien.Numero[3], 4);
+    EXPECT_EQ(import.lien.Source[1] + import.lien.Source[2], 0u);
 }
 
 // In the editor: double-click the chart, type a value, transfer; the chart keeps it through
