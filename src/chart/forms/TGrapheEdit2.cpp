@@ -116,6 +116,7 @@ TGrapheEdit2::TGrapheEdit2(GrapheEdit2Modele& modele, QWidget* parent)
     setWindowFlag(Qt::WindowMaximizeButtonHint, true);
     for (const char* type : kTypesSerie)
         ui->cbType->addItem(QString::fromUtf8(type));
+    ui->cbType->setPlaceholderText(QStringLiteral("(à choisir)"));
     for (const char* style : kStylesMarques)
         ui->cbMarques->addItem(QString::fromUtf8(style));
     SuperGridModel& g = ui->Grille->Grille();
