@@ -173,10 +173,7 @@ TGrapheEdit2::TGrapheEdit2(GrapheEdit2Modele& modele, QWidget* parent)
         connect(c, &QCheckBox::toggled, this, [this] {
             if (!affichage_)
                 change();
-            ui->edMinX->setEnabled(!ui->cbAutoX->isChecked());
-            ui->edMaxX->setEnabled(!ui->cbAutoX->isChecked());
-            ui->edMinY->setEnabled(!ui->cbAutoY->isChecked());
-            ui->edMaxY->setEnabled(!ui->cbAutoY->isChecked());
+            bornesActives();
         });
     connect(ui->btAppliquer, &QPushButton::clicked, this, &TGrapheEdit2::AppliquerClick);
     connect(ui->btTransferer, &QPushButton::clicked, this, &TGrapheEdit2::TransfererClick);
@@ -320,8 +317,16 @@ void TGrapheEdit2::montrePanneau() {
     ui->edMaxX->SetValue(modele_.axeX.max);
     ui->edMinY->SetValue(modele_.axeY.min);
     ui->edMaxY->SetValue(modele_.axeY.max);
-    ui->cbAutoX->toggled(ui->cbAutoX->isChecked());
+    bornesActives();
     affichage_ = false;
+}
+
+// An axis' ends are typed only when it is not automatic.
+void TGrapheEdit2::bornesActives() {
+    ui->edMinX->setEnabled(!ui->cbAutoX->isChecked());
+    ui->edMaxX->setEnabled(!ui->cbAutoX->isChecked());
+    ui->edMinY->setEnabled(!ui->cbAutoY->isChecked());
+    ui->edMaxY->setEnabled(!ui->cbAutoY->isChecked());
 }
 
 // ---- controls to model ----

@@ -57,6 +57,7 @@ private:
     void montreSeries();
     void montreSerie();
     void montrePanneau();
+    void bornesActives();
     void litPanneau();
     void grilleVersModele();
     void change();
