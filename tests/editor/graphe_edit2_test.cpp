@@ -97,6 +97,7 @@ TEST_F(GrapheEdit2Test, QuestionsAnsweredNoChangeNothing) {
 // A series without a type is refused with nothing changed; once it is gone "Transfère les
 // données et ferme" writes the chart and closes. Closing with changes asks first.
 TEST_F(GrapheEdit2Test, TransferWritesTheChartAndCloses) {
+    EXPECT_FALSE(Ctl<QLineEdit>(fenetre_, "edMaxY")->isEnabled()) << "automatic axis";
     tape({1, kLigneY}, "42");
     action("acNouvelleSerie");
     action("acTransferer");

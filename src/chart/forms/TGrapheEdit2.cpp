@@ -124,6 +124,8 @@ TGrapheEdit2::TGrapheEdit2(GrapheEdit2Modele& modele, QWidget* parent)
     g.columnMargin = 4;
     g.defaultRowHeight = ui->Grille->fontMetrics().height() + 8;
     ui->Grille->Couleur = [this](int col) {
+        if (!aSerie())
+            return QColor(Qt::white);
         const auto& points = modele_.series[std::size_t(courante())].points;
         return col >= 1 && col <= int(points.size())
                    ? ToQColor(points[std::size_t(col - 1)].couleur)
