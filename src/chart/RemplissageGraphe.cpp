@@ -64,13 +64,12 @@ std::string Casse(const std::string& mot, int casse) {
     return Majuscules(mot.substr(0, longueur)) + mot.substr(longueur);
 }
 
-// A draw in [0, span): one call of the generator, two when the span outgrows it.
+// A draw in [0, span): one call of the generator, more when the span outgrows it.
 long long Tirage(long long span) {
-    constexpr long long kUn = RAND_MAX_VL + 1LL;
-    if (span <= kUn)
-        return Random() % span;
-    const long long r = Random() * kUn;
-    return (r + Random()) % span;
+    long long r = 0;
+    for (long long etendue = 1; etendue < span; etendue *= RAND_MAX_VL + 1LL)
+        r = r * (RAND_MAX_VL + 1LL) + Random();
+    return r % span;
 }
 
 // The value at 12 significant digits, so that 3 x 0.1 prints as 0.3 and not with the binary
