@@ -193,7 +193,7 @@ TEST(GrapheDialogues, OkWritesTheChosenSettings) {
     EXPECT_EQ(import.lien.Source[1] + import.lien.Source[2], 0u);
 }
 
-// In the editor: double-click the chart, type a value, transfer; the chart keeps it through
+// In the editor: double-click the chart, type a value, apply, close; the chart keeps it through
 // save and reopen.
 TEST(GrapheEdit2Editor, DoubleClickEditSaveReopen) {
     FichIni() = std::string();
@@ -216,11 +216,14 @@ TEST(GrapheEdit2Editor, DoubleClickEditSaveReopen) {
         g->Grille().SelectCell({2, kLigneY});
         QTest::keyClicks(g, "17,5");
         QTest::keyClick(g, Qt::Key_Return);
-        editeur->TransfererClick();
+        ASSERT_TRUE(editeur->AppliquerClick());
+        EXPECT_TRUE(editeur->isVisible());
+        editeur->reject(); // nothing left to transfer: no question
     });
     PageView& vue = fenetre.View();
     QTest::mouseDClick(&vue, Qt::LeftButton, {}, vue.ToWidget(cree->Rect.Centre()));
     ASSERT_TRUE(vu);
+    EXPECT_TRUE(fenetre.Session().Modified()) << "the change is recorded, undoable";
     TempFolder dossier;
     std::string message;
     ASSERT_TRUE(fenetre.Session().SaveAs(dossier.file("graphe.vld"), message)) << message;
