@@ -107,6 +107,7 @@ bool TvlGraphe::DblClk(int, vlPoint) {
     } else if (edition.transferts == 0) {
         return false;
     }
+    // On close the series take the marks settings again and the axes labels go back to Arial.
     AppliqueOptions();
     bloc_.FonteAxes.ChangeNom("Arial");
     return true;
