@@ -408,6 +408,22 @@ Points = ;;0; | ;;0; | ;;0; | ;;0;
 Lien = Libellé; Relevés; ligne; 0; 0; 0
 Lien = Ordonnée; Relevés; ligne; 1; 0; 0
 Titre = Élèves présents
+
+# Les jours de la semaine et des valeurs tirées de 5 à 29, autres à chaque exemplaire.
+[Graphe]
+Nom = Cantine
+Largeur = 18
+Hauteur = 6
+Gauche = 0
+Haut = 19,5
+Vue3D = 0
+AnnotationsVisibles = 0
+Serie = Lignes; Repas; 0
+Colonnes = 7
+Suite = 3;1;1;2
+Nombres = 5;30;m;1;0
+Titre = Repas servis à la cantine
+AxeY = 0;30
 [Page]
 
 # Une étoile de dix points à relier dans l'ordre des sommes ; le corrigé les relie.

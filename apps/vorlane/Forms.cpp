@@ -1,6 +1,10 @@
 #include "Forms.h"
 
 #include "chart/Graphe.h"
+#include "chart/GrapheEdit2Modele.h"
+#include "chart/forms/GrapheDialogues.h"
+#include "chart/forms/TGrapheDialogues.h"
+#include "chart/forms/TGrapheEdit2.h"
 #include "chart/forms/TGrapheProp.h"
 #include "dots/GenSeries.h"
 #include "dots/Relier.h"
@@ -81,6 +85,51 @@ void RegisterForms(TQtUserInterface& ui, TPropDockWidget& dock) {
     });
     dock.RegisterPropForm("GrapheProp", [](TComposant& c, QWidget* parent) {
         return new TGrapheProp(dynamic_cast<TvlGraphe&>(c), parent);
+    });
+    ui.RegisterForm("GrapheEdit2", &TGrapheEdit2::Cree, [] {
+        // Temperatures of a week, a line of points with their days, and an empty second series.
+        auto modele = std::make_unique<GrapheEdit2Modele>();
+        SerieEdition semaine;
+        semaine.titre = "Matin";
+        semaine.type = 0;
+        semaine.styleMarques = 0;
+        const char* jours[] = {"lundi", "mardi", "mercredi", "jeudi", "vendredi"};
+        const char* degres[] = {"12", "14,5", "11", "9", "13"};
+        for (int i = 0; i < 5; ++i)
+            semaine.points.push_back(
+                {jours[i], std::to_string(i + 1), degres[i], EditionGraphe::CouleurColonne(i + 1)});
+        modele->series.push_back(semaine);
+        SerieEdition soir;
+        soir.titre = "Soir";
+        soir.points.resize(5);
+        modele->series.push_back(soir);
+        modele->titre = {"Températures de la semaine"};
+        modele->titreY = "degrés";
+        modele->titreX = "jour";
+        return modele;
+    });
+    ui.RegisterForm(ModeleAleatoire::Nom, &TGrapheAleatoire::Cree,
+                    [] { return std::make_unique<ModeleAleatoire>(); });
+    ui.RegisterForm(ModeleSuite::Nom, &TGrapheSuites::Cree,
+                    [] { return std::make_unique<ModeleSuite>(); });
+    ui.RegisterForm(ModeleTaille::Nom, &TGrapheTaille::Cree, [] {
+        auto modele = std::make_unique<ModeleTaille>();
+        modele->colonnes = 5;
+        return modele;
+    });
+    ui.RegisterForm(ModeleImport::Nom, &TGrapheImport::Cree, [] {
+        auto modele = std::make_unique<ModeleImport>();
+        modele->grilles = {{"Grille1", 101}, {"Notes", 102}};
+        modele->lien.Source[2] = 102;
+        modele->lien.Colonne[2] = 1;
+        modele->lien.Numero[2] = 1;
+        return modele;
+    });
+    ui.RegisterForm(ModeleOrdre::Nom, &TGrapheOrdre::Cree, [] {
+        auto modele = std::make_unique<ModeleOrdre>();
+        modele->noms = {"Matin", "Midi", "Soir"};
+        modele->visibles = {true, false, true};
+        return modele;
     });
     dock.RegisterPropForm("CamembertProp", [](TComposant& c, QWidget* parent) {
         return new TCamembertProp(dynamic_cast<TvlCamembert&>(c), parent);

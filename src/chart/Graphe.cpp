@@ -1,7 +1,7 @@
 #include "chart/Graphe.h"
 
-#include "chart/EditionGraphe.h"
 #include "chart/GrapheCles.h"
+#include "chart/GrapheEdit2Modele.h"
 #include "host/Conversions.h"
 #include "host/Services.h"
 #include "host/Stream.h"
@@ -94,15 +94,21 @@ TableCles TvlGraphe::Cles() const {
 }
 
 bool TvlGraphe::DblClk(int, vlPoint) {
-    // The data editor, where the program offers it; without it nothing changes.
-    EditionGraphe edition = EditionGraphe::Ouvre(*this);
-    if (Ui().ShowModal("GrapheEdit2", edition) != mrOk)
-        return false;
-    std::string message;
-    if (!edition.Transfere(*this, message)) {
-        Ui().MessageBox(message, "ERREUR", MB_OK | MB_ICONERROR);
+    // The data editor writes into the chart itself ("apply", or leave with transfer); an editor
+    // that only answers OK leaves the transfer to this. Without an editor nothing changes.
+    GrapheEdit2Modele edition(*this);
+    const int resultat = Ui().ShowModal("GrapheEdit2", edition);
+    if (resultat == mrOk && edition.transferts == 0) {
+        std::string message;
+        if (!edition.Transfere(*this, message)) {
+            Ui().MessageBox(message, "ERREUR", MB_OK | MB_ICONERROR);
+            return false;
+        }
+    } else if (edition.transferts == 0) {
         return false;
     }
+    // On close the series take the marks settings again and the axes labels go back to Arial.
+    AppliqueOptions();
     bloc_.FonteAxes.ChangeNom("Arial");
     return true;
 }
@@ -249,35 +255,10 @@ void TvlGraphe::MiseAJourImports() {
             TInfoReponse colonnes, lignes;
             if (source == nullptr || !source->Info(1, colonnes) || !source->Info(2, lignes))
                 continue;
-            const int C = colonnes.entier, R = lignes.entier;
-            const bool colonne = lien.Colonne[k] != 0;
-            // Along a column the cells are rows, along a row columns.
-            const int numero = lien.Numero[k];
-            const int travers = colonne ? C : R, long_ = colonne ? R : C;
-            if (numero < 0 || numero >= travers)
-                continue;
-            int premier = 0, dernier = long_ - 1;
-            if (lien.Premier[k] != 0 || lien.Dernier[k] != 0) {
-                premier = lien.Premier[k];
-                dernier = lien.Dernier[k];
-            }
-            if (dernier < premier)
-                dernier = long_ - 1;
-            if (premier < 0)
-                premier = 0;
-            if (dernier < 0)
-                dernier = long_ - 1;
-            if (premier >= long_)
-                continue;
-            dernier = std::min(dernier, long_ - 1);
-            if (premier > dernier)
-                continue;
-            const int points = int(donnees_.series[s].points.size());
-            dernier = std::min(dernier, premier + points - 1);
-            for (int j = 0, i = premier; i <= dernier; ++i, ++j) {
-                const int cellule = colonne ? i * C + numero : numero * C + i;
-                DecoderValeur(int(s), j, k, cellule, *source);
-            }
+            const std::vector<int> cellules = CellulesLiees(lien, k, colonnes.entier, lignes.entier,
+                                                            int(donnees_.series[s].points.size()));
+            for (std::size_t j = 0; j < cellules.size(); ++j)
+                DecoderValeur(int(s), int(j), k, cellules[j], *source);
         }
     }
 }

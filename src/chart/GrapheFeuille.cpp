@@ -175,6 +175,90 @@ bool Lien(const TComposant& graphe, EditionGraphe& e, const std::string& valeur,
     return true;
 }
 
+bool Decimal(const std::string& texte, double borne, double& v, const std::string& quoi,
+             std::string& message) {
+    if (EditionGraphe::LitNombre(texte, v) && v >= -borne && v <= borne)
+        return true;
+    const std::string b = EditionGraphe::EcritNombre(borne);
+    message = quoi + " « " + texte + " » : un nombre de -" + b + " à " + b + " est attendu";
+    return false;
+}
+
+// The last series, or a message naming the key that needs one.
+SerieEdition* Derniere(EditionGraphe& e, const std::string& cle, std::string& message) {
+    if (e.series.empty()) {
+        message = "« " + cle + " » demande une « Serie » avant lui";
+        return nullptr;
+    }
+    e.courante = int(e.series.size()) - 1;
+    return &e.series.back();
+}
+
+bool Colonnes(EditionGraphe& e, const std::string& valeur, std::string& message) {
+    int n = 0;
+    if (Derniere(e, "Colonnes", message) == nullptr ||
+        !Entier(valeur, EditionGraphe::kColonnesMin, EditionGraphe::kColonnesMax, n, "colonnes",
+                message))
+        return false;
+    e.Redimensionne(e.courante, n);
+    return true;
+}
+
+// Suite = choice (1..8, the dialog's order); start; multiplier; case (0..2).
+bool Suite(EditionGraphe& e, const std::string& valeur, std::string& message) {
+    if (Derniere(e, "Suite", message) == nullptr)
+        return false;
+    std::vector<std::string> c = Champs(valeur, ';');
+    if (c.size() < 2 || c.size() > 4) {
+        message = "suite « " + valeur + " » : choix; départ; multiplicateur; casse attendus";
+        return false;
+    }
+    c.resize(4);
+    constexpr int kDepartMax = 1000000;
+    ReglagesSuite r;
+    if (!Entier(c[0], 1, int(std::size(kChoixSuite)), r.choix, "choix de suite", message) ||
+        !Entier(c[1], -kDepartMax, kDepartMax, r.depart, "départ", message) ||
+        (!c[2].empty() &&
+         !Decimal(c[2], kDepartMax, r.multiplicateur, "multiplicateur", message)) ||
+        (!c[3].empty() &&
+         !Entier(c[3], 0, int(std::size(kCassesSuite)) - 1, r.casse, "casse", message)))
+        return false;
+    --r.choix;
+    const int ligne = r.choix == kChoixSuiteArcEnCiel ? kLigneCouleur : kLigneLibelle;
+    e.RemplitSuite(e.courante, {1, ligne, e.Colonnes(e.courante), ligne}, r);
+    return true;
+}
+
+// Nombres = minimum; maximum excluded; m or d; factor; addend: drawn Y values.
+bool Nombres(EditionGraphe& e, const std::string& valeur, std::string& message) {
+    if (Derniere(e, "Nombres", message) == nullptr)
+        return false;
+    std::vector<std::string> c = Champs(valeur, ';');
+    if (c.size() < 2 || c.size() > 5) {
+        message = "nombres « " + valeur + " » : minimum; maximum; m ou d; facteur; ajout attendus";
+        return false;
+    }
+    c.resize(5);
+    constexpr int kBorne = 1000000000;
+    int minimum = 0, maximum = 0;
+    ReglagesAleatoires r;
+    if (!Entier(c[0], 0, kBorne, minimum, "minimum", message) ||
+        !Entier(c[1], 0, kBorne, maximum, "maximum", message))
+        return false;
+    if (c[2] != "" && c[2] != "m" && c[2] != "d") {
+        message = "« " + c[2] + " » : m (multiplier) ou d (diviser) attendu";
+        return false;
+    }
+    r.minimum = minimum;
+    r.maximum = maximum;
+    r.multiplier = c[2] != "d";
+    if ((!c[3].empty() && !Decimal(c[3], kBorne, r.facteur, "facteur", message)) ||
+        (!c[4].empty() && !Decimal(c[4], kBorne, r.ajout, "ajout", message)))
+        return false;
+    e.RemplitAleatoire(e.courante, {1, kLigneY, e.Colonnes(e.courante), kLigneY}, r);
+    return true;
+}
+
 std::vector<std::string> Lignes(const std::string& valeur) {
     return valeur.empty() ? std::vector<std::string>{} : Champs(valeur, '|');
 }
@@ -182,8 +266,9 @@ std::vector<std::string> Lignes(const std::string& valeur) {
 } // namespace
 
 const std::vector<std::string>& ClesFeuilleGraphe() {
-    static const std::vector<std::string> cles = {
-        "Serie", "Points", "Titre", "Pied", "TitreAxeX", "TitreAxeY", "AxeX", "AxeY", "Lien"};
+    static const std::vector<std::string> cles = {"Serie",     "Points",    "Titre", "Pied",
+                                                  "TitreAxeX", "TitreAxeY", "AxeX",  "AxeY",
+                                                  "Lien",      "Colonnes",  "Suite", "Nombres"};
     return cles;
 }
 
@@ -200,6 +285,12 @@ bool AppliqueCleFeuilleGraphe(TComposant& composant, const std::string& cle,
         ok = Points(e, valeur, message);
     else if (cle == "Lien")
         ok = Lien(*g, e, valeur, message);
+    else if (cle == "Colonnes")
+        ok = Colonnes(e, valeur, message);
+    else if (cle == "Suite")
+        ok = Suite(e, valeur, message);
+    else if (cle == "Nombres")
+        ok = Nombres(e, valeur, message);
     else if (cle == "AxeX")
         ok = Axe(e.axeX, valeur, message);
     else if (cle == "AxeY")

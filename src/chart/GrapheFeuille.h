@@ -8,7 +8,14 @@
 //   AxeX, AxeY = auto | min;max;
 //   Lien = Ordonnée; T1; colonne; 2; 0; 0      the last series' link: attribute (Libellé,
 //                                              Abscisse, Ordonnée, Couleur), grid name, ligne or
-//                                              colonne, its number, first and last cell.
+//                                              colonne, its number, first and last cell;
+//   Colonnes = 7                               the last series' number of points, 1..100;
+//   Suite = 2;1;1;0                            fills its labels (its colours for the rainbow)
+//                                              as the editor's sequence tool: choice 1..8 in
+//                                              the dialog's order, start, multiplier, case 0..2;
+//   Nombres = 5;30;m;1;0                       fills its Y with drawn numbers as the editor's
+//                                              tool: minimum; maximum excluded; m or d
+//                                              (multiply, divide); factor; addend.
 // Each key puts the data in the chart at once, then refreshes the links.
 #pragma once
 

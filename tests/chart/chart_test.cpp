@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 #include <map>
 #include <numbers>
 #include <random>
@@ -497,6 +498,18 @@ INSTANTIATE_TEST_SUITE_P(
         CasFeuille{
             "BadColour", {{"Serie", "Points; T"}, {"Points", "a;;1;0x1000000"}}, "0xFFFFFF", {}},
         CasFeuille{"AxisEndsReversed", {{"AxeY", "3;1"}}, "min < max", {}},
+        CasFeuille{
+            "FillKeysSizeAndFillTheLastSeries",
+            {{"Serie", "Lignes; T"}, {"Colonnes", "3"}, {"Suite", "2;7"}, {"Nombres", "4;4;d;2;0"}},
+            "",
+            {{"dimanche", 0, 2, EditionGraphe::CouleurColonne(1)},
+             {"lundi", 1, 2, EditionGraphe::CouleurColonne(2)},
+             {"mardi", 2, 2, EditionGraphe::CouleurColonne(3)}}},
+        CasFeuille{"ColumnsOutOfRange", {{"Colonnes", "101"}}, "de 1 à 100", {}},
+        CasFeuille{"SequenceChoiceOutOfRange", {{"Suite", "9;1"}}, "de 1 à 8", {}},
+        CasFeuille{"MultiplyOrDivide", {{"Nombres", "1;5;x"}}, "m (multiplier) ou d", {}},
+        CasFeuille{
+            "FactorOutOfRange", {{"Nombres", "1;5;m;1e10"}}, "de -1000000000 à 1000000000", {}},
         CasFeuille{"LinkToNoGrid",
                    {{"Serie", "Points; T"}, {"Lien", "Ordonnée; Absente; ligne; 0; 0; 0"}},
                    "Absente",
@@ -517,6 +530,179 @@ TEST_F(ChartTest, TransferStopsOnAnUndefinedTypeAndDropsSeriesWithoutNumbers) {
     EXPECT_FALSE(e.Transfere(g, message));
     EXPECT_EQ(message, "Série 3: le type de série n'est pas défini");
     EXPECT_EQ(g.Donnees().series.size(), avant);
+}
+
+// ---- The data editor's tools, on one series in the grid's coordinates ----
+
+EditionGraphe Edition(int colonnes) {
+    EditionGraphe e;
+    e.series.push_back({"S", 0, 0, {}, {}});
+    e.Redimensionne(0, colonnes);
+    return e;
+}
+
+std::vector<std::string> Ligne(const EditionGraphe& e, int ligne) {
+    std::vector<std::string> v;
+    for (int c = 1; c <= e.Colonnes(0); ++c)
+        v.push_back(e.Cellule(0, ligne, c));
+    return v;
+}
+
+struct CasOutil {
+    const char* nom;
+    int colonnes;
+    std::function<int(EditionGraphe&)> outil; // returns the cells written
+    int ecrits;
+    int ligne; // the row compared with `attendus`
+    std::vector<std::string> attendus;
+};
+
+class ChartEditorTool : public ::testing::TestWithParam<CasOutil> {};
+
+TEST_P(ChartEditorTool, WritesTheRowsItMayAndNothingElse) {
+    SeedRandom(11);
+    const CasOutil& cas = GetParam();
+    EditionGraphe e = Edition(cas.colonnes);
+    EXPECT_EQ(cas.outil(e), cas.ecrits);
+    EXPECT_EQ(Ligne(e, cas.ligne), cas.attendus);
+}
+
+auto Suite(ReglagesSuite r, ZoneGrille z) {
+    return [=](EditionGraphe& e) { return e.RemplitSuite(0, z, r); };
+}
+auto Hasard(ReglagesAleatoires r, ZoneGrille z) {
+    return [=](EditionGraphe& e) { return e.RemplitAleatoire(0, z, r); };
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Fill, ChartEditorTool, ::testing::Values(
+    CasOutil{"DaysFromNine", 5, Suite({1, 9}, {1, 1, 5, 1}), 5, 1,
+             {"mardi", "mercredi", "jeudi", "vendredi", "samedi"}},
+    CasOutil{"DaysFromZeroOverTheWholeGrid", 2, Suite({1, 0}, {0, 0, 2, 4}), 2, 1, {"lundi", "mardi"}},
+    CasOutil{"DaysNotInTheXRow", 2, Suite({1, 1}, {1, 2, 2, 4}), 0, 2, {"", ""}},
+    CasOutil{"MonthFromThirteen", 1, Suite({4, 13}, {1, 1, 1, 1}), 1, 1, {"janvier"}},
+    CasOutil{"ShortMonthsWrap", 8, Suite({5, 6}, {1, 1, 8, 1}), 8, 1,
+             {"juin", "juil", "août", "sept", "oct", "nov", "déc", "jan"}},
+    CasOutil{"UpperCaseAccents", 1, Suite({4, 2, 1, 1}, {1, 1, 1, 1}), 1, 1, {"FÉVRIER"}},
+    CasOutil{"FirstLetterUpper", 2, Suite({4, 12, 1, 2}, {1, 1, 2, 1}), 2, 1, {"Décembre", "Janvier"}},
+    CasOutil{"NumbersTimesMultiplier", 1, Suite({0, 3, 0.5}, {1, 1, 1, 1}), 1, 1, {"1,5"}},
+    CasOutil{"NumbersRowByRow", 2, Suite({0, 3, 0.5}, {2, 2, 1, 1}), 4, 2, {"2,5", "3"}},
+    CasOutil{"RainbowFromSevenIsRed", 2, Suite({7, 7}, {1, 1, 2, 4}), 2, 4, {"255", "33023"}},
+    CasOutil{"SpanZero", 3, Hasard({5, 5, true, 2, 1}, {1, 2, 3, 3}), 6, 3, {"11", "11", "11"}},
+    CasOutil{"DivideByZeroIsByOne", 1, Hasard({4, 4, false, 0, 0}, {1, 3, 1, 3}), 1, 3, {"4"}},
+    CasOutil{"DivideByFour", 1, Hasard({6, 6, false, 4, 0}, {1, 3, 1, 3}), 1, 3, {"1,5"}},
+    CasOutil{"RowsZeroAndOneFillNothing", 2, Hasard({}, {1, 0, 2, 1}), 0, 2, {"", ""}},
+    CasOutil{"RowsThreeAndFourFillOnlyY", 1, Hasard({7, 7}, {1, 3, 1, 4}), 1, 2, {""}}),
+    [](const auto& info) { return std::string(info.param.nom); });
+// clang-format on
+
+// Column by column, X before Y, with the ends exchanged: the draws replayed give the values.
+TEST(ChartEditor, DrawsInColumnOrderXBeforeYWithinTheExchangedRange) {
+    SeedRandom(5);
+    EditionGraphe e = Edition(3);
+    ASSERT_EQ(e.RemplitAleatoire(0, {3, 3, 2, 2}, {30, 5}), 4);
+    SeedRandom(5);
+    std::vector<std::string> attendus;
+    for (int i = 0; i < 4; ++i)
+        attendus.push_back(std::to_string(5 + Random() % 25));
+    EXPECT_EQ(Ligne(e, 2), (std::vector<std::string>{"", attendus[0], attendus[2]}));
+    EXPECT_EQ(Ligne(e, 3), (std::vector<std::string>{"", attendus[1], attendus[3]}));
+}
+
+TEST(ChartEditor, QuestionsOnlyWhenTextWouldGoAndNewColumnsNumberedAndColoured) {
+    const struct {
+        int ligne;
+        bool redimensionnement, suppression;
+    } cas[] = {{kLigneLibelle, true, true}, {kLigneX, true, true}, {kLigneY, true, false}};
+    for (const auto& c : cas) {
+        EditionGraphe e = Edition(5);
+        EXPECT_FALSE(e.PerteAuRedimensionnement(0, 3) || e.SuppressionAConfirmer(0));
+        e.EcritCellule(0, c.ligne, 5, "7");
+        EXPECT_EQ(e.PerteAuRedimensionnement(0, 3), c.redimensionnement) << c.ligne;
+        EXPECT_FALSE(e.PerteAuRedimensionnement(0, 5));
+        EXPECT_EQ(e.SuppressionAConfirmer(0), c.suppression) << c.ligne;
+    }
+    EditionGraphe e = Edition(2);
+    EXPECT_FALSE(e.EcritCellule(0, kLigneCouleur, 1, "0x1000000"));
+    e.Redimensionne(0, 0);
+    EXPECT_EQ(e.Colonnes(0), 1);
+    e.Redimensionne(0, 250);
+    EXPECT_EQ(e.Colonnes(0), 100);
+    e.Redimensionne(0, 3);
+    EXPECT_EQ(e.Cellule(0, 0, 3), "3");
+    EXPECT_NE(e.series[0].points[2].couleur, clWhite);
+    EXPECT_NE(e.series[0].points[2].couleur, e.series[0].points[1].couleur);
+    EXPECT_EQ(e.series[0].points[2].couleur, EditionGraphe::CouleurColonne(3));
+}
+
+TEST(ChartEditor, NumbersReadWithCommaPointOrExponentAndWrittenShortest) {
+    const struct {
+        const char* texte;
+        bool nombre;
+        double v;
+    } lus[] = {{" 2,5 ", true, 2.5}, {"-1.5E-2", true, -0.015}, {"+4", true, 4},
+               {"1e3", true, 1000},  {"1,2,3", false, 0},       {"  ", false, 0},
+               {"e", false, 0},      {"nan", false, 0},         {"1 2", false, 0}};
+    for (const auto& l : lus) {
+        double v = 0;
+        EXPECT_EQ(EditionGraphe::LitNombre(l.texte, v), l.nombre) << l.texte;
+        EXPECT_EQ(v, l.v) << l.texte;
+    }
+    EXPECT_EQ(EditionGraphe::EcritNombre(100000), "100000");
+    EXPECT_EQ(EditionGraphe::EcritNombre(-0.125), "-0,125");
+    EXPECT_EQ(EditionGraphe::EcritNombre(1e20), "1e+20");
+}
+
+TEST_F(ChartTest, BadNumberRefusesTheTransferBeforeAnyChange) {
+    TvlGraphe& g = Graphe();
+    const std::vector<std::string> avant = g.Description();
+    EditionGraphe e = EditionGraphe::Ouvre(g);
+    e.AjouteSerie();
+    e.series[1].type = 0;
+    EXPECT_EQ(e.series[1].titre, "Série 2");
+    e.EcritCellule(1, kLigneY, 3, "1,2,3");
+    e.series[0].points.clear();
+    std::string message;
+    EXPECT_FALSE(e.Transfere(g, message));
+    EXPECT_EQ(message, "Série 2, point 3: « 1,2,3 » n'est pas un nombre");
+    EXPECT_EQ(g.Description(), avant);
+}
+
+TEST_F(ChartTest, OrderVisibilityAndPointsWithOnlyXOrOnlyYReachTheChart) {
+    TvlGraphe& g = Graphe();
+    EditionGraphe e = EditionGraphe::Ouvre(g);
+    e.series.push_back({"A", 0, 0, {{"a", "2e1", "", 1}, {"b", "", "4", 2}, {"c", "", "", 3}}, {}});
+    EXPECT_FALSE(e.Ordonne({1, 1}));
+    ASSERT_TRUE(e.Ordonne({1, 0}));
+    e.ChangeVisibilite(1, false);
+    std::string message;
+    ASSERT_TRUE(e.Transfere(g, message)) << message;
+    const auto& series = g.Donnees().series;
+    ASSERT_EQ(series.size(), 2u);
+    EXPECT_EQ(series[0].titre, "A");
+    EXPECT_FALSE(series[1].visible);
+    ASSERT_EQ(series[0].points.size(), 2u);
+    EXPECT_EQ(series[0].points[0].x, 20);
+    EXPECT_EQ(series[0].points[0].y, 0);
+    EXPECT_EQ(series[0].points[1].x, 1);
+    EXPECT_EQ(series[0].points[1].y, 4);
+}
+
+// A 2 x 3 grid: the linked cells show in the editor at once and keep the series in transfer.
+TEST_F(ChartTest, ImportLinkShowsTheLinkedCellsAtOnce) {
+    TComposant* grille = document_.Cree("Grille", 0);
+    Regle(*grille, {"Colonnes=3", "Lignes=2", "Texte=1;2;4", "Texte=2;2;x", "Texte=3;2;6,5"});
+    TvlGraphe& g = Graphe();
+    EditionGraphe e = EditionGraphe::Ouvre(g);
+    e.series.assign(1, Edition(4).series[0]);
+    LienImport l{};
+    l.Source[2] = grille->Identifiant();
+    l.Numero[2] = 1;
+    e.LieImport(0, l, document_);
+    EXPECT_EQ(Ligne(e, kLigneY), (std::vector<std::string>{"4", "", "6,5", ""}));
+    std::string message;
+    ASSERT_TRUE(e.Transfere(g, message)) << message;
+    EXPECT_EQ(g.Donnees().liens.at(0).Source[2], grille->Identifiant());
 }
 
 } // namespace
