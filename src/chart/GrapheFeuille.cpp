@@ -194,6 +194,16 @@ SerieEdition* Derniere(EditionGraphe& e, const std::string& cle, std::string& me
     return &e.series.back();
 }
 
+// The last series when it has points to fill, or a message naming the key.
+SerieEdition* AvecPoints(EditionGraphe& e, const std::string& cle, std::string& message) {
+    SerieEdition* s = Derniere(e, cle, message);
+    if (s != nullptr && s->points.empty()) {
+        message = "« " + cle + " » : la série n'a pas de points, « Colonnes » les donne";
+        return nullptr;
+    }
+    return s;
+}
+
 bool Colonnes(EditionGraphe& e, const std::string& valeur, std::string& message) {
     int n = 0;
     if (Derniere(e, "Colonnes", message) == nullptr ||
@@ -206,7 +216,7 @@ bool Colonnes(EditionGraphe& e, const std::string& valeur, std::string& message)
 
 // Suite = choice (1..8, the dialog's order); start; multiplier; case (0..2).
 bool Suite(EditionGraphe& e, const std::string& valeur, std::string& message) {
-    if (Derniere(e, "Suite", message) == nullptr)
+    if (AvecPoints(e, "Suite", message) == nullptr)
         return false;
     std::vector<std::string> c = Champs(valeur, ';');
     if (c.size() < 2 || c.size() > 4) {
@@ -231,7 +241,7 @@ bool Suite(EditionGraphe& e, const std::string& valeur, std::string& message) {
 
 // Nombres = minimum; maximum excluded; m or d; factor; addend: drawn Y values.
 bool Nombres(EditionGraphe& e, const std::string& valeur, std::string& message) {
-    if (Derniere(e, "Nombres", message) == nullptr)
+    if (AvecPoints(e, "Nombres", message) == nullptr)
         return false;
     std::vector<std::string> c = Champs(valeur, ';');
     if (c.size() < 2 || c.size() > 5) {

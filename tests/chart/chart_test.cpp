@@ -507,6 +507,8 @@ INSTANTIATE_TEST_SUITE_P(
              {"mardi", 2, 2, EditionGraphe::CouleurColonne(3)}}},
         CasFeuille{"ColumnsOutOfRange", {{"Colonnes", "101"}}, "de 1 à 100", {}},
         CasFeuille{"SequenceChoiceOutOfRange", {{"Suite", "9;1"}}, "de 1 à 8", {}},
+        CasFeuille{
+            "NumbersNeedPoints", {{"Serie", "Lignes; T"}, {"Nombres", "1;5"}}, "Colonnes", {}},
         CasFeuille{"MultiplyOrDivide", {{"Nombres", "1;5;x"}}, "m (multiplier) ou d", {}},
         CasFeuille{
             "FactorOutOfRange", {{"Nombres", "1;5;m;1e10"}}, "de -1000000000 à 1000000000", {}},
