@@ -1,5 +1,5 @@
 // The editor's main window: the palette, the page view, the docked property window, the
-// display-mode switch and the file, edit, view and options commands.
+// display-mode switch and the file, edit, view, options and help commands.
 #pragma once
 
 #include "EditorSession.h"
@@ -47,6 +47,7 @@ protected:
 
 private:
     void buildMenus();
+    void buildHelpMenu();
     void buildPalette();
     void buildPaletteTab(const TTabSheet& sheet, QTabWidget* tabs);
     void addHostTab(QTabWidget* tabs);
