@@ -23,6 +23,7 @@
 #include <QDockWidget>
 #include <QFileInfo>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QKeySequence>
 #include <QLabel>
 #include <QMenuBar>
@@ -359,6 +360,17 @@ void MainWindow::buildHelpMenu() {
         const int numero = type.numero;
         kinds->addAction(ToQString(type.nom), this, [numero] { Aide(numero, 0); });
     }
+}
+
+void MainWindow::keyPressEvent(QKeyEvent* event) {
+    if (event->key() != Qt::Key_F1 || event->modifiers() != Qt::NoModifier) {
+        QMainWindow::keyPressEvent(event);
+        return;
+    }
+    if (TComposant* selection = session_.Selection())
+        selection->Aide();
+    else
+        AideFiche("index");
 }
 
 // ---- state shown ----

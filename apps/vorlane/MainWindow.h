@@ -44,6 +44,9 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // F1 outside the forms (which open their own page): the page of the selected component's
+    // kind, else the contents.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void buildMenus();

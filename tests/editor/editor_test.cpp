@@ -268,6 +268,7 @@ TEST_F(Editor, AideButtonsF1AndTheHelpMenuAskForThePageOfTheirWindow) {
         EXPECT_EQ(asked([this] { window_.findChild<QPushButton*>("aideFenetre")->click(); }), page);
     }
     EXPECT_EQ(asked([this] { trigger("aide_PremiersPas"); }), DossierAide() + "PremiersPas.md");
+    EXPECT_EQ(asked([this] { QTest::keyClick(&view(), Qt::Key_F1); }), DossierAide() + "index.md");
 }
 
 // Nobody at the screen: a document not read whole is named on the error stream and gives 2.
