@@ -23,6 +23,7 @@
 #include <QDockWidget>
 #include <QFileInfo>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QKeySequence>
 #include <QLabel>
 #include <QMenuBar>
@@ -335,7 +336,41 @@ void MainWindow::buildMenus() {
                 command(name);
         });
     }
+    buildHelpMenu();
     refreshRecent();
+}
+
+// The guides, then one page per kind of the palette.
+void MainWindow::buildHelpMenu() {
+    QMenu* help = menuBar()->addMenu(QStringLiteral("Aid&e"));
+    const std::array<std::pair<const char*, const char*>, 3> guides{{
+        {"&Sommaire", "index"},
+        {"&Premiers pas", "PremiersPas"},
+        {"&Écrire une feuille", "EcrireUneFeuille"},
+    }};
+    for (const auto& [caption, page] : guides) {
+        QAction* action = help->addAction(QString::fromUtf8(caption), this,
+                                          [page = std::string(page)] { AideFiche(page); });
+        action->setObjectName(QStringLiteral("aide_%1").arg(page));
+    }
+    QMenu* kinds = help->addMenu(QStringLiteral("&Composants"));
+    for (const TTypeComposant& type : catalogue_.Types()) {
+        if (type.indexPalette < 0)
+            continue;
+        const int numero = type.numero;
+        kinds->addAction(ToQString(type.nom), this, [numero] { Aide(numero, 0); });
+    }
+}
+
+void MainWindow::keyPressEvent(QKeyEvent* event) {
+    if (event->key() != Qt::Key_F1 || event->modifiers() != Qt::NoModifier) {
+        QMainWindow::keyPressEvent(event);
+        return;
+    }
+    if (TComposant* selection = session_.Selection())
+        selection->Aide();
+    else
+        AideFiche("index");
 }
 
 // ---- state shown ----

@@ -1,5 +1,5 @@
 // The editor's main window: the palette, the page view, the docked property window, the
-// display-mode switch and the file, edit, view and options commands.
+// display-mode switch and the file, edit, view, options and help commands.
 #pragma once
 
 #include "EditorSession.h"
@@ -44,9 +44,13 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // F1 outside the forms (which open their own page): the page of the selected component's
+    // kind, else the contents.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void buildMenus();
+    void buildHelpMenu();
     void buildPalette();
     void buildPaletteTab(const TTabSheet& sheet, QTabWidget* tabs);
     void addHostTab(QTabWidget* tabs);

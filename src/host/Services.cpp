@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <ctime>
 #include <filesystem>
+#include <iterator>
 #include <numbers>
 #include <system_error>
 #include <vector>
@@ -54,6 +55,30 @@ std::string ownInfoText(const std::string& nom) {
                "sera alors voulue, soit placer les trous sur des nombres entiers plutôt que "
                "sur des chiffres isolés : la multiplication restera alors en ligne.";
     return {};
+}
+
+// Help topics that are kind numbers or dialogs, and their pages (without ".md").
+struct HelpTopic {
+    int topic;
+    const char* page;
+};
+constexpr HelpTopic kHelpTopics[] = {
+    {10, "Operation"}, {62, "Graphe"},           {72, "Forme"},
+    {73, "Fraction"},  {75, "Camembert"},        {76, "Montre"},
+    {77, "De"},        {80, "Eprouvette"},       {94, "Cube"},
+    {95, "Boulier"},   {96, "EuroPieces"},       {97, "EuroBillets"},
+    {98, "Masses"},    {99, "Relier"},           {127, "Thermometre"},
+    {135, "Sudoku"},   {136, "SudokuDiaImages"}, {137, "SudokuDiaGenere"},
+};
+
+// Opens a page of the help folder or, when it is not there, the contents with a note that
+// starts with `missing`.
+void openPage(const std::string& page, const std::string& missing) {
+    const std::string path = DossierAide() + page;
+    if (!page.empty() && isFile(path))
+        Ui().ShowHelp(path, {});
+    else
+        Ui().ShowHelp(DossierAide() + "index.md", missing + " : voici le sommaire.");
 }
 
 constexpr int kNoticeHeight = -30; // 3 mm characters
@@ -109,12 +134,29 @@ std::function<int()>& SourceHeure() {
 
 // ---- Help and information texts ----
 
+std::string DossierAide() {
+    return PathDonnees() + "help/";
+}
+
+std::string PageAide(int topic, int context) {
+    if (topic == 1)
+        return context == 9 ? "OperationConfig.md" : "";
+    const auto found = std::find_if(std::begin(kHelpTopics), std::end(kHelpTopics),
+                                    [topic](const HelpTopic& t) { return t.topic == topic; });
+    return found == std::end(kHelpTopics) ? "" : std::string(found->page) + ".md";
+}
+
 void Aide(int topic, int context) {
-    const std::string page = PathDonnees() + "aide/" + std::to_string(topic) + ".html";
-    if (isFile(page))
-        Ui().ShowHelp(page);
-    else
-        Ui().ShowHelp("sujet " + std::to_string(topic) + ", contexte " + std::to_string(context));
+    const std::string page = PageAide(topic, context);
+    openPage(page, page.empty() ? "Le sujet d'aide " + std::to_string(topic) + " (contexte " +
+                                      std::to_string(context) + ") n'a pas de page"
+                                : "La page d'aide « " + page + " » n'est pas installée");
+}
+
+void AideFiche(const std::string& nomFiche) {
+    // A window's name, never a path out of the help folder.
+    const bool nom = !nomFiche.empty() && nomFiche.find('/') == std::string::npos;
+    openPage(nom ? nomFiche + ".md" : "", "La fenêtre « " + nomFiche + " » n'a pas de page d'aide");
 }
 
 int EnregistreInfo(const std::string& nom, const std::string& texte, int flags) {

@@ -25,9 +25,18 @@ int& ModeVisu();
 // unless replaced (the sheet builder draws it from its seed, so that a seed rebuilds a sheet).
 std::function<int()>& SourceHeure();
 
-// Opens the help page of a topic (its kind number) and context: PathDonnees() + "aide/N.html"
-// when it exists, else the service is told "sujet N, contexte M".
+// The folder of the help pages: PathDonnees() + "help/".
+std::string DossierAide();
+// The page (a file name in DossierAide()) of a help topic and context: a kind number opens the
+// kind's page, 136 and 137 the sudoku dialogs', topic 1 context 9 the package options dialog's;
+// "" for any other topic.
+std::string PageAide(int topic, int context);
+// Opens the page of a topic. A topic without a page, or whose page is not installed, opens the
+// contents (index.md) with a note that says so.
 void Aide(int topic, int context);
+// Opens the page of a window by the name it is registered under ("OperProp": OperProp.md), or
+// the contents with a note when it has none.
+void AideFiche(const std::string& nomFiche);
 // Registers a named information text and returns its handle, from 1 (texts of the program's
 // own are used when `texte` is empty, as for "InfoMult"); registering a name again updates its
 // text and keeps its handle. AfficheInfoWindow shows it in an information window.

@@ -94,8 +94,8 @@ void THeadlessUi::ShowInformation(const std::string& title, const std::string& t
     print(*err_, title, text);
 }
 
-void THeadlessUi::ShowHelp(const std::string& pathOrTopic) {
-    *err_ << "Aide : " << pathOrTopic << std::endl;
+void THeadlessUi::ShowHelp(const std::string& page, const std::string& note) {
+    *err_ << "Aide : " << page << (note.empty() ? "" : " (" + note + ")") << std::endl;
 }
 
 // ---- TTestUi
@@ -166,8 +166,8 @@ void TTestUi::EndWaitCursor() {
         --waitCursorDepth;
 }
 
-void TTestUi::ShowHelp(const std::string& pathOrTopic) {
-    shown.push_back({"help", "", pathOrTopic});
+void TTestUi::ShowHelp(const std::string& page, const std::string& note) {
+    shown.push_back({"help", note, page});
 }
 
 std::vector<std::string> TTestUi::Messages() const {

@@ -76,8 +76,9 @@ public:
     // thread). The Qt implementation processes its events.
     virtual void ProcessPosted() = 0;
 
-    // Opens a help page, or says which topic would be shown.
-    virtual void ShowHelp(const std::string& pathOrTopic) = 0;
+    // Opens a help page (a file). `note`, when not empty, says why this page is shown rather
+    // than the one asked for (a topic without a page) and is shown beside it, never in a box.
+    virtual void ShowHelp(const std::string& page, const std::string& note) = 0;
 };
 
 // The installed service; a headless one until another is installed.
@@ -131,7 +132,7 @@ public:
     void EndWaitCursor() override {}
     void Post(std::function<void()> fn) override { queue_.Post(std::move(fn)); }
     void ProcessPosted() override { queue_.Run(); }
-    void ShowHelp(const std::string& pathOrTopic) override;
+    void ShowHelp(const std::string& page, const std::string& note) override;
 
 private:
     std::ostream* err_;
@@ -143,8 +144,8 @@ private:
 class TTestUi : public TUserInterface {
 public:
     struct Shown {
-        std::string kind; // "message", "info", "form", "help"
-        std::string title;
+        std::string kind;  // "message", "info", "form", "help"
+        std::string title; // the note of a help page
         std::string text;
     };
 
@@ -177,7 +178,7 @@ public:
     void EndWaitCursor() override;
     void Post(std::function<void()> fn) override { queue_.Post(std::move(fn)); }
     void ProcessPosted() override { queue_.Run(); }
-    void ShowHelp(const std::string& pathOrTopic) override;
+    void ShowHelp(const std::string& page, const std::string& note) override;
 
     // Texts of the messages shown so far, in order.
     std::vector<std::string> Messages() const;

@@ -13,16 +13,23 @@
 #include "host/forms/PropDock.h"
 #include "host/forms/QtUserInterface.h"
 #include "package/Paquet.h"
+#include "platform/Paths.h"
 #include "platform/TempFolder.h"
 #include "shape/Forme.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
+#include <QDialog>
 #include <QImage>
 #include <QLabel>
+#include <QPushButton>
+#include <QShortcut>
 #include <QStatusBar>
 
 #include <filesystem>
+#include <iterator>
+#include <regex>
+#include <set>
 #include <sstream>
 #include <tuple>
 
@@ -185,6 +192,83 @@ TEST_F(Editor, AShapeIsDrawnReshapedByAHandleUndoneAndReopened) {
     MainWindow reopened(catalogue_, ui_);
     ASSERT_EQ(reopened.OpenDocument(path_), MainWindow::OpenResult::Complete);
     EXPECT_EQ(stateOf(reopened.Session().Document()), stateOf(session().Document()));
+}
+
+// Every registered window and every kind of the palette has its page; every link (the guides
+// included) leads to a page, and every page can be reached from the contents.
+TEST_F(Editor, EveryWindowAndKindHasAHelpPageReachableFromTheContents) {
+    const std::filesystem::path folder = std::string(VL_SOURCE_DIR) + "/data/help";
+    std::vector<std::string> pages = ui_.FormNames();
+    std::ranges::copy(window_.PropDock().PropFormNames(), std::back_inserter(pages));
+    for (std::string& name : pages)
+        name += ".md";
+    for (const TTypeComposant& type : catalogue_.Types())
+        if (type.indexPalette >= 0)
+            pages.push_back(PageAide(type.numero, 0));
+    for (const std::string& page : pages)
+        EXPECT_TRUE(std::filesystem::is_regular_file(folder / page)) << page << " is missing";
+    const std::regex link(R"(\]\(([^)#:]+\.md)(#[^)]*)?\))");
+    std::set<std::string> reached{"index.md"};
+    std::vector<std::string> toRead{"index.md"};
+    while (!toRead.empty()) {
+        const std::string page = toRead.back();
+        toRead.pop_back();
+        std::string text;
+        if (!ReadWholeFile((folder / page).string(), text))
+            continue; // reported above, or below as a broken link
+        for (std::sregex_iterator it(text.begin(), text.end(), link), end; it != end; ++it) {
+            const std::string target = (*it)[1];
+            EXPECT_TRUE(std::filesystem::is_regular_file(folder / target))
+                << page << " links to " << target;
+            if (reached.insert(target).second)
+                toRead.push_back(target);
+        }
+    }
+    for (const auto& entry : std::filesystem::directory_iterator(folder))
+        EXPECT_EQ(reached.count(entry.path().filename().string()), 1u)
+            << entry.path().filename() << " cannot be reached from index.md";
+}
+
+// The "Aide" button and F1 of every dialog, F1 and the help button of every property window
+// and the help menu ask for the right page.
+TEST_F(Editor, AideButtonsF1AndTheHelpMenuAskForThePageOfTheirWindow) {
+    TTestUi recorder;
+    const TScopedUi scoped(recorder);
+    const auto asked = [&recorder](auto&& act) {
+        recorder.shown.clear();
+        act();
+        return recorder.shown.size() == 1 ? recorder.shown[0].text : std::string("?");
+    };
+    // F1 of a window, activated as the key would.
+    const auto f1 = [](QWidget& window) {
+        for (QShortcut* shortcut : window.findChildren<QShortcut*>(Qt::FindDirectChildrenOnly))
+            if (shortcut->key() == QKeySequence(Qt::Key_F1))
+                emit shortcut->activated();
+    };
+    for (const std::string& name : ui_.FormNames()) {
+        std::unique_ptr<TFormModel> model;
+        const std::unique_ptr<QDialog> dialog = ui_.MakeSampleForm(name, model);
+        ASSERT_NE(dialog, nullptr) << name;
+        const std::string page = DossierAide() + name + ".md";
+        for (QPushButton* button : dialog->findChildren<QPushButton*>())
+            if (button->text().remove('&') == "Aide") {
+                EXPECT_EQ(asked([button] { button->click(); }), page) << name;
+            }
+        EXPECT_EQ(asked([&] { f1(*dialog); }), page) << name << " F1";
+    }
+    for (const TTypeComposant& type : catalogue_.Types()) {
+        TComposant* composant =
+            type.cree && type.indexPalette >= 0 ? session().Document().Cree(type.nom, 0) : nullptr;
+        if (composant == nullptr)
+            continue;
+        window_.PropDock().Montre(composant);
+        ASSERT_NE(window_.PropDock().Courante(), nullptr) << type.nom;
+        const std::string page = DossierAide() + composant->NomProp() + ".md";
+        EXPECT_EQ(asked([&] { f1(*window_.PropDock().Courante()); }), page) << type.nom;
+        EXPECT_EQ(asked([this] { window_.findChild<QPushButton*>("aideFenetre")->click(); }), page);
+    }
+    EXPECT_EQ(asked([this] { trigger("aide_PremiersPas"); }), DossierAide() + "PremiersPas.md");
+    EXPECT_EQ(asked([this] { QTest::keyClick(&view(), Qt::Key_F1); }), DossierAide() + "index.md");
 }
 
 // Nobody at the screen: a document not read whole is named on the error stream and gives 2.

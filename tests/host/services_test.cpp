@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 #include <tuple>
 
 namespace {
@@ -36,19 +37,32 @@ TEST(RectangleAff, OutlinesWithAVisiblePenElseFillsAndNothingWithoutArea) {
     EXPECT_TRUE(canvas.calls.empty());
 }
 
-// The list's tests look pictures up in the data folder.
-TEST(Aide, OpensTheTopicPageOfTheDataFolderWhenThereIsOne) {
+// A topic or a window opens its page; a topic without a page, a page not installed or a name
+// that is not a window's opens the contents, with a note that says which.
+TEST(Aide, OpensThePageOfATopicOrAWindowElseTheContentsWithANote) {
     ScopedDataFolder data;
-    std::filesystem::create_directories(data.folder().file("aide"));
-    data.folder().put("aide/10.html", "<p>Opération</p>");
+    std::filesystem::create_directories(data.folder().file("help"));
+    for (const char* page : {"index", "Operation", "OperProp"})
+        data.folder().put("help/" + std::string(page) + ".md", "# Page\n");
     TTestUi ui;
     TScopedUi scoped(ui);
-    Aide(10, 0);
-    Aide(135, 2);
-    ASSERT_EQ(ui.shown.size(), 2u);
-    EXPECT_EQ(std::pair(ui.shown[0].kind, ui.shown[0].text),
-              std::pair(std::string("help"), PathDonnees() + "aide/10.html"));
-    EXPECT_EQ(ui.shown[1].text, "sujet 135, contexte 2");
+    // What is asked, the page opened, what the note names ("" for no note).
+    const std::tuple<std::function<void()>, std::string, std::string> cases[] = {
+        {[] { Aide(10, 0); }, "Operation.md", ""},
+        {[] { AideFiche("OperProp"); }, "OperProp.md", ""},
+        {[] { Aide(1, 3); }, "index.md", "sujet d'aide 1 (contexte 3)"},
+        {[] { Aide(500, 0); }, "index.md", "sujet d'aide 500"},
+        {[] { Aide(135, 0); }, "index.md", "« Sudoku.md » n'est pas installée"},
+        {[] { AideFiche("../Operation"); }, "index.md", "« ../Operation » n'a pas de page"},
+    };
+    for (const auto& [ask, page, note] : cases) {
+        ui.shown.clear();
+        ask();
+        ASSERT_EQ(ui.shown.size(), 1u) << page;
+        EXPECT_EQ(ui.shown[0].text, PathDonnees() + "help/" + page);
+        EXPECT_EQ(ui.shown[0].title.empty(), note.empty()) << ui.shown[0].title;
+        EXPECT_NE(ui.shown[0].title.find(note), std::string::npos) << ui.shown[0].title;
+    }
 }
 
 } // namespace

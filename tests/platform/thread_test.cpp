@@ -161,7 +161,7 @@ TEST(HeadlessUi, ConfirmsNothingAndWritesToStandardError) {
         EXPECT_EQ(ui.MessageBox("Valeur refusée", "Calcul", flags), answer) << flags;
     ui.ShowMessage("Terminé");
     ui.ShowInformation("Astuce", "Cliquez deux fois");
-    ui.ShowHelp("operation.html");
+    ui.ShowHelp("operation.html", "");
     std::cerr.rdbuf(previous);
     const std::string refused = "Calcul: Valeur refusée\n";
     EXPECT_EQ(captured.str(), refused + refused + refused + refused +

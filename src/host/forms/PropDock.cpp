@@ -1,17 +1,33 @@
 #include "host/forms/PropDock.h"
 
 #include "host/Composant.h"
+#include "host/Services.h"
 #include "host/forms/PropFormWidget.h"
 #include "host/forms/QtConversions.h"
 
+#include <QKeySequence>
 #include <QLabel>
+#include <QPushButton>
+#include <QShortcut>
 #include <QStackedLayout>
+#include <QVBoxLayout>
 
 TPropDockWidget::TPropDockWidget(QWidget* parent)
-    : QWidget(parent), stack_(new QStackedLayout(this)),
-      empty_(new QLabel(QStringLiteral("Aucun composant choisi"), this)) {
+    : QWidget(parent), stack_(new QStackedLayout),
+      empty_(new QLabel(QStringLiteral("Aucun composant choisi"), this)),
+      help_(new QPushButton(QStringLiteral("Aide sur cette fenêtre (F1)"), this)) {
     static_cast<QLabel*>(empty_)->setAlignment(Qt::AlignCenter);
     stack_->addWidget(empty_);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addLayout(stack_, 1);
+    layout->addWidget(help_);
+    help_->setObjectName(QStringLiteral("aideFenetre"));
+    help_->hide();
+    connect(help_, &QPushButton::clicked, this, [this] {
+        if (current_ != nullptr)
+            AideFiche(current_->objectName().toStdString());
+    });
 }
 
 void TPropDockWidget::RegisterPropForm(const std::string& nom, Factory factory) {
@@ -33,10 +49,20 @@ TPropForm* TPropDockWidget::Cree(const std::string& nom, TComposant& composant) 
     if (window == nullptr)
         return nullptr;
     window->setObjectName(ToQString(nom));
+    auto* help = new QShortcut(QKeySequence(Qt::Key_F1), window);
+    help->setContext(Qt::WidgetWithChildrenShortcut);
+    connect(help, &QShortcut::activated, window, [nom] { AideFiche(nom); });
     stack_->addWidget(window);
     windows_[nom] = window;
     window->FormCreate();
     return window;
+}
+
+std::vector<std::string> TPropDockWidget::PropFormNames() const {
+    std::vector<std::string> names;
+    for (const auto& entry : factories_)
+        names.push_back(entry.first);
+    return names;
 }
 
 void TPropDockWidget::Montre(TComposant* composant) {
@@ -46,4 +72,5 @@ void TPropDockWidget::Montre(TComposant* composant) {
             current_ = dynamic_cast<TPropFormWidget*>(form);
     }
     stack_->setCurrentWidget(current_ != nullptr ? static_cast<QWidget*>(current_) : empty_);
+    help_->setVisible(current_ != nullptr);
 }

@@ -1,5 +1,6 @@
 // The editor's dock of property windows: one window per kind, found by its name and reused
 // for the next component of that kind; windows are made by factories registered by name.
+// Under the window, a button (and F1 in it) opens the window's help page.
 #pragma once
 
 #include "host/PropForm.h"
@@ -9,7 +10,9 @@
 #include <functional>
 #include <map>
 #include <string>
+#include <vector>
 
+class QPushButton;
 class QStackedLayout;
 class TPropFormWidget;
 
@@ -27,6 +30,7 @@ public:
         fallback_ = std::move(fallback);
     }
     bool HasPropForm(const std::string& nom) const { return factories_.count(nom) != 0; }
+    std::vector<std::string> PropFormNames() const;
 
     TPropForm* Trouve(const std::string& nom) override;
     TPropForm* Cree(const std::string& nom, TComposant& composant) override;
@@ -40,5 +44,6 @@ private:
     std::map<std::string, TPropFormWidget*> windows_;
     QStackedLayout* stack_;
     QWidget* empty_;
+    QPushButton* help_;
     TPropFormWidget* current_ = nullptr;
 };

@@ -1,19 +1,19 @@
 #include "host/forms/QtUserInterface.h"
 
+#include "host/Services.h"
+#include "host/forms/HelpWindow.h"
 #include "host/forms/QtConversions.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QColorDialog>
 #include <QCoreApplication>
-#include <QDesktopServices>
 #include <QDialog>
 #include <QFileDialog>
-#include <QFileInfo>
 #include <QFontDialog>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QUrl>
+#include <QShortcut>
 
 namespace {
 
@@ -52,6 +52,8 @@ bool chooseFile(FileDialog dialog, QWidget* parent, const std::string& title,
 
 TQtUserInterface::TQtUserInterface(QWidget* mainWindow) : mainWindow_(mainWindow) {}
 
+TQtUserInterface::~TQtUserInterface() = default;
+
 void TQtUserInterface::RegisterForm(const std::string& name, FormFactory form, SampleModel sample) {
     forms_[name] = {std::move(form), std::move(sample)};
 }
@@ -63,7 +65,23 @@ TQtUserInterface::MakeSampleForm(const std::string& name,
     if (found == forms_.end() || !found->second.sample)
         return nullptr;
     model = found->second.sample();
-    return model ? found->second.factory(*model, mainWindow_) : nullptr;
+    return model ? makeForm(name, *model) : nullptr;
+}
+
+std::unique_ptr<QDialog> TQtUserInterface::makeForm(const std::string& name,
+                                                    TFormModel& model) const {
+    const auto found = forms_.find(name);
+    if (found == forms_.end())
+        return nullptr;
+    std::unique_ptr<QDialog> dialog = found->second.factory(model, mainWindow_);
+    if (!dialog)
+        return nullptr;
+    // Modal to the editor alone, so that the help window stays usable beside the form.
+    if (dialog->parentWidget() != nullptr)
+        dialog->setWindowModality(Qt::WindowModal);
+    QObject::connect(new QShortcut(QKeySequence(Qt::Key_F1), dialog.get()), &QShortcut::activated,
+                     [name] { AideFiche(name); });
+    return dialog;
 }
 
 std::vector<std::string> TQtUserInterface::FormNames() const {
@@ -125,10 +143,7 @@ bool TQtUserInterface::HasForm(const std::string& name) const {
 int TQtUserInterface::ShowModal(const std::string& name, TFormModel& model) {
     if (unattended_ != nullptr)
         return unattended_->ShowModal(name, model);
-    const auto found = forms_.find(name);
-    if (found == forms_.end())
-        return mrCancel;
-    const std::unique_ptr<QDialog> dialog = found->second.factory(model, mainWindow_);
+    const std::unique_ptr<QDialog> dialog = makeForm(name, model);
     if (!dialog)
         return mrCancel;
     const int result = dialog->exec();
@@ -197,12 +212,12 @@ void TQtUserInterface::ProcessPosted() {
     QCoreApplication::processEvents();
 }
 
-void TQtUserInterface::ShowHelp(const std::string& pathOrTopic) {
-    const QString path = ToQString(pathOrTopic);
-    if (QFileInfo::exists(path)) {
-        QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+void TQtUserInterface::ShowHelp(const std::string& page, const std::string& note) {
+    if (unattended_ != nullptr) {
+        unattended_->ShowHelp(page, note);
         return;
     }
-    MessageBox("L'aide de ce sujet n'est pas installée (" + pathOrTopic + ").", "Aide",
-               MB_OK | MB_ICONINFORMATION);
+    if (!help_)
+        help_ = std::make_unique<HelpWindow>(DossierAide() + "index.md");
+    help_->Open(page, note);
 }

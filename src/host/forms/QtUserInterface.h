@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+class HelpWindow;
 class QDialog;
 class QWidget;
 
@@ -26,6 +27,7 @@ public:
     using SampleModel = std::function<std::unique_ptr<TFormModel>()>;
 
     explicit TQtUserInterface(QWidget* mainWindow = nullptr);
+    ~TQtUserInterface() override;
 
     void SetMainWindow(QWidget* window) { mainWindow_ = window; }
     // With nobody at the screen (pictures taken from the command line), message boxes, modal
@@ -55,9 +57,13 @@ public:
     void EndWaitCursor() override;
     void Post(std::function<void()> fn) override;
     void ProcessPosted() override;
-    void ShowHelp(const std::string& pathOrTopic) override;
+    // Opens the page in the help window, made on first use and raised afterwards.
+    void ShowHelp(const std::string& page, const std::string& note) override;
 
 private:
+    // The form registered under `name` on `model`, F1 opening its help page; null for none.
+    std::unique_ptr<QDialog> makeForm(const std::string& name, TFormModel& model) const;
+
     QWidget* mainWindow_;
     TUserInterface* unattended_ = nullptr;
     struct Form {
@@ -65,4 +71,5 @@ private:
         SampleModel sample;
     };
     std::map<std::string, Form> forms_;
+    std::unique_ptr<HelpWindow> help_;
 };
