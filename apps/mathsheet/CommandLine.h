@@ -3,6 +3,7 @@
 
 #include <QCommandLineParser>
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -20,3 +21,9 @@ bool NumberBetween(const std::string& text, long long min, long long max, long l
 
 // The program's version, from the build.
 const char* MathsheetVersion();
+
+// The command that builds one sheet again: "mathsheet build feuille.txt --seed 2625889020 -o
+// feuille.pdf", or "mathsheet demo ..." when `sheet` is empty; `mode` is added unless it is
+// "both". Arguments a shell would split or expand are quoted.
+std::string RebuildCommand(const std::string& sheet, std::uint32_t seed, const std::string& output,
+                           const std::string& mode);

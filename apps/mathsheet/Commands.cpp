@@ -203,6 +203,11 @@ private:
         if (a.positional.size() != 1)
             return usage("« keys » attend un type de composant");
         const TTypeComposant* type = catalogue_.TrouveNom(a.positional.front());
+        if (type == nullptr && a.positional.front() == "Page") {
+            for (const auto& [cle, description] : ClesPage())
+                out_ << "-\t" << cle << "\t" << description << "\n";
+            return EXIT_OK;
+        }
         if (type == nullptr) {
             err_ << "mathsheet : type de composant inconnu « " << a.positional.front()
                  << " » (voir « mathsheet kinds »)\n";
@@ -266,8 +271,14 @@ private:
         SheetOutput output(a.output, a.dpi, outputs);
         Progress progress(err_);
         for (int copy = 1; copy <= a.copies; ++copy) {
-            SeedRandom(seed + std::uint32_t(copy - 1));
+            const std::uint32_t copySeed = seed + std::uint32_t(copy - 1);
+            SeedRandom(copySeed);
             TDocument document(catalogue_);
+            // The corrected pages say how to build this copy again, on its own.
+            document.ChangeOrigine(
+                {copySeed, RebuildCommand(a.command == "demo" ? "" : a.positional.front(),
+                                          copySeed, numberedPath(a.output, copy, a.copies),
+                                          a.mode)});
             const bool built = BuildDocument(sheet, document, error, progress.Hook());
             progress.End();
             if (!built) {
@@ -416,7 +427,7 @@ Utilisation :
   mathsheet render DOC -o SORTIE [--mode M]
   mathsheet inspect DOC
   mathsheet kinds
-  mathsheet keys TYPE
+  mathsheet keys TYPE|Page
 )";
     const std::string options = R"(
   FEUILLE       la feuille à lire, ou « - » pour l'entrée standard
