@@ -97,11 +97,16 @@ const char* MathsheetVersion() {
     return VL_VERSION;
 }
 
-std::string RebuildCommand(const std::string& sheet, std::uint32_t seed, const std::string& output,
-                           const std::string& mode) {
-    std::string command = sheet.empty() ? "mathsheet demo" : "mathsheet build " + shellQuoted(sheet);
-    command += " --seed " + std::to_string(seed) + " -o " + shellQuoted(output);
-    if (mode != "both")
-        command += " --mode " + mode;
-    return command;
+std::string RebuildCommand(const std::string& sheet, std::uint32_t seed) {
+    const std::string command =
+        sheet.empty() ? "mathsheet demo" : "mathsheet build " + shellQuoted(sheet);
+    return command + " --seed " + std::to_string(seed);
+}
+
+std::string DefaultOutput(const std::string& sheet) {
+    const std::size_t slash = sheet.find_last_of('/');
+    const std::size_t dot = sheet.find_last_of('.');
+    const bool extension =
+        dot != std::string::npos && dot > 0 && (slash == std::string::npos || dot > slash + 1);
+    return (extension ? sheet.substr(0, dot) : sheet) + ".pdf";
 }

@@ -231,8 +231,8 @@ private:
 
     // The sheet comes from a file, or from standard input when it is "-".
     int build(const Arguments& a) {
-        if (a.positional.size() != 1 || a.output.empty())
-            return usage("« build » attend une feuille et -o SORTIE");
+        if (a.positional.size() != 1 || (a.output.empty() && a.positional.front() == "-"))
+            return usage("« build » attend une feuille (et -o SORTIE pour l'entrée standard)");
         const std::string& input = a.positional.front();
         std::string text;
         std::string error;
@@ -245,14 +245,20 @@ private:
         StagedFiles outputs;
         if (input != "-")
             outputs.ProtectInput(input);
-        return buildText(text, input == "-" ? "entrée standard" : input, a, outputs);
+        Arguments named = a;
+        if (named.output.empty())
+            named.output = DefaultOutput(input);
+        return buildText(text, input == "-" ? "entrée standard" : input, named, outputs);
     }
 
     int demo(const Arguments& a) {
-        if (!a.positional.empty() || a.output.empty())
-            return usage("« demo » attend -o SORTIE");
+        if (!a.positional.empty())
+            return usage("« demo » n'attend pas de feuille");
+        Arguments named = a;
+        if (named.output.empty())
+            named.output = "demo.pdf";
         StagedFiles outputs;
-        return buildText(DemoSheet(), "demo", a, outputs);
+        return buildText(DemoSheet(), "demo", named, outputs);
     }
 
     // Builds `copies` documents from the sheet, each printed in the modes asked. Every output
@@ -276,9 +282,8 @@ private:
             TDocument document(catalogue_);
             // The corrected pages say how to build this copy again, on its own.
             document.ChangeOrigine(
-                {copySeed, RebuildCommand(a.command == "demo" ? "" : a.positional.front(),
-                                          copySeed, numberedPath(a.output, copy, a.copies),
-                                          a.mode)});
+                {copySeed,
+                 RebuildCommand(a.command == "demo" ? "" : a.positional.front(), copySeed)});
             const bool built = BuildDocument(sheet, document, error, progress.Hook());
             progress.End();
             if (!built) {
@@ -422,8 +427,8 @@ std::string UsageText() {
 
 Utilisation :
   mathsheet --help | --version
-  mathsheet build FEUILLE|- -o SORTIE [--mode M] [--seed N] [--copies N] [--save DOC]
-  mathsheet demo -o SORTIE [--save DOC] [--mode M] [--seed N]
+  mathsheet build FEUILLE|- [-o SORTIE] [--mode M] [--seed N] [--copies N] [--save DOC]
+  mathsheet demo [-o SORTIE] [--save DOC] [--mode M] [--seed N]
   mathsheet render DOC -o SORTIE [--mode M]
   mathsheet inspect DOC
   mathsheet kinds
@@ -434,7 +439,8 @@ Utilisation :
   SORTIE        un fichier .pdf, .svg ou .png (SVG et PNG : un fichier par page,
                 numérotés quand il y en a plusieurs) ; les sorties ne sont remplacées
                 qu'une fois toutes écrites, jamais une entrée ni ce qui n'est pas
-                un fichier ordinaire
+                un fichier ordinaire ; par défaut la feuille en .pdf (demo.pdf pour
+                la démonstration)
   --mode M      edition, epreuve, corrige ou both (défaut : both, l'épreuve puis le corrigé)
   --seed N      graine des tirages : la même graine redonne la même feuille
   --copies N    N feuilles tirées différemment, chacune suivie de son corrigé

@@ -1,9 +1,10 @@
 // A worksheet: pages, their frames and components, and the file that keeps them.
 //
 // File layout (little-endian): the magic "VLMATHDOC", a 32-bit format version, how the sheet
-// was built (version 2 on), the page count and each page's setup and header, then the component count and each component as a record: kind number,
-// page index, byte count, and what the component's Sauve wrote. Then the links between
-// components by identifier. A reader skips a record it cannot read and keeps the others.
+// was built (version 2 on), the page count and each page's setup and header, then the component
+// count and each component as a record: kind number, page index, byte count, and what the
+// component's Sauve wrote. Then the links between components by identifier. A reader skips a record
+// it cannot read and keeps the others.
 #pragma once
 
 #include "host/Catalogue.h"

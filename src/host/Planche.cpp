@@ -156,6 +156,7 @@ void TPlanche::DessinePied(TCanvas& canvas, const std::string& texte) const {
 }
 
 int NbCaracteres(const std::string& texte) {
-    return int(std::count_if(texte.begin(), texte.end(),
-                             [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
+    return int(std::count_if(texte.begin(), texte.end(), [](char c) {
+        return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    }));
 }
