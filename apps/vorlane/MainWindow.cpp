@@ -318,7 +318,8 @@ void MainWindow::buildMenus() {
         showPage(document.NbPages() - 1);
         documentChanged();
     });
-    edit->addAction(QStringLiteral("Propriétés de la pa&ge…"), this, &MainWindow::editPage);
+    edit->addAction(QStringLiteral("Propriétés de la pa&ge…"), this, &MainWindow::editPage)
+        ->setObjectName(QStringLiteral("proprietesPage"));
     viewMenu->addSeparator();
     viewMenu->addAction(QStringLiteral("Zoom &avant"), QKeySequence::ZoomIn, this,
                         [this] { view_->SetZoom(view_->Zoom() + 25); });
