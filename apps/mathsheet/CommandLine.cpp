@@ -97,10 +97,10 @@ const char* MathsheetVersion() {
     return VL_VERSION;
 }
 
-std::string RebuildCommand(const std::string& sheet, std::uint32_t seed) {
+std::string RebuildCommand(const std::string& sheet, std::uint32_t seed, const std::string& mode) {
     const std::string command =
         sheet.empty() ? "mathsheet demo" : "mathsheet build " + shellQuoted(sheet);
-    return command + " --seed " + std::to_string(seed);
+    return command + " --seed " + std::to_string(seed) + (mode == "both" ? "" : " --mode " + mode);
 }
 
 std::string DefaultOutput(const std::string& sheet) {

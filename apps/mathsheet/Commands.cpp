@@ -282,8 +282,8 @@ private:
             TDocument document(catalogue_);
             // The corrected pages say how to build this copy again, on its own.
             document.ChangeOrigine(
-                {copySeed,
-                 RebuildCommand(a.command == "demo" ? "" : a.positional.front(), copySeed)});
+                {copySeed, RebuildCommand(a.command == "demo" ? "" : a.positional.front(), copySeed,
+                                          a.mode)});
             const bool built = BuildDocument(sheet, document, error, progress.Hook());
             progress.End();
             if (!built) {
