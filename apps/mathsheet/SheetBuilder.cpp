@@ -263,7 +263,7 @@ const std::vector<std::pair<std::string, std::string>>& ClesPage() {
         {"Orientation", "Portrait ou Paysage"},
         {"Marges", "en cm, une valeur ou quatre (gauche;haut;droite;bas), de 0 à 10"},
         {"Carreau", "côté du quadrillage en cm, de 0 (sans) à 5"},
-        {"Titre", "titre centré en haut de la page, 120 caractères au plus"},
+        {"Titre", "titre centré en haut de la page, 100 caractères au plus"},
         {"Entete", "1 : ligne « Nom, Prénom, Date » sous le titre ; 0 : sans (défaut)"},
         {"Note", "total du cadre de note « … / 20 », de 0 (sans cadre, défaut) à 1000"},
     };

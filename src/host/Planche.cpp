@@ -1,5 +1,6 @@
 #include "host/Planche.h"
 
+#include "host/Composant.h"
 #include "platform/Canvas.h"
 
 #include <algorithm>
@@ -106,28 +107,39 @@ void TPlanche::DessineEntete(TCanvas& canvas, int mode) const {
     canvas.SetTextAlign(TA_LEFT | TA_TOP);
     const vlRect box{band.right - kScoreWidth, band.top, band.right, band.top + kScoreBox};
     int free = Note > 0 ? box.left - kGap : band.right; // right end of the rows
-    const bool corrige = mode == 2;
+    const bool corrige = mode == MODE_CORRIGE;
+    const std::string mark = "Corrigé";
+    canvas.Font = fontOf(12, fsBold | fsItalic);
+    const int markWidth = canvas.TextWidth(mark);
     int top = band.top;
     if (!Titre.empty()) {
-        // Centred on the page's width, kept clear of the score box.
+        // Centred on the page, the same size in both versions: room is kept on its right for
+        // the mark, clear of the score box. A title too long for that starts at the left
+        // margin, smaller, and is cut at the mark's room if it must.
+        const int centre = (band.left + band.right) / 2;
+        const int end = free - kGap - markWidth;
         canvas.Font = fontOf(16, fsBold);
-        const int room = band.Width() - 2 * (band.right - free);
-        fitFont(canvas, Titre, std::max(room, 1), 9);
+        fitFont(canvas, Titre, std::max(2 * (end - centre), 1), 9);
+        const bool centred = canvas.TextWidth(Titre) <= 2 * (end - centre);
+        if (!centred)
+            fitFont(canvas, Titre, std::max(end - band.left, 1), 7);
         const vlSize size = canvas.TextExtent(Titre);
-        const int x = (band.left + band.right - size.cx) / 2;
+        const int x = centred ? centre - size.cx / 2 : band.left;
+        const int clip = canvas.SaveDC();
+        canvas.IntersectClipRect(band.left, top, std::max(end, band.left), top + kTitleRow);
         canvas.TextOut(x, top, Titre);
+        canvas.RestoreDC(clip);
         if (corrige) {
             const int baseline = top + canvas.GetTextMetrics().tmAscent;
             canvas.Font = fontOf(12, fsBold | fsItalic);
-            canvas.TextOut(x + size.cx + kGap, baseline - canvas.GetTextMetrics().tmAscent,
-                           "Corrigé");
+            canvas.TextOut(std::min(x + size.cx, end) + kGap,
+                           baseline - canvas.GetTextMetrics().tmAscent, mark);
         }
         top += kTitleRow;
     } else if (corrige) {
         // No title: the mark ends the first row, the name line makes room for it.
         canvas.Font = fontOf(12, fsBold | fsItalic);
-        const std::string mark = "Corrigé";
-        free -= canvas.TextWidth(mark);
+        free -= markWidth;
         canvas.TextOut(free, top, mark);
         free -= kGap;
     }

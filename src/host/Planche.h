@@ -25,7 +25,7 @@ public:
     std::string Titre;
     bool Entete = false;
     int Note = 0;
-    static constexpr int kTitreMax = 120; // characters
+    static constexpr int kTitreMax = 100; // characters
     static constexpr int kNoteMax = 1000;
 
     bool AEntete() const { return !Titre.empty() || Entete || Note > 0; }

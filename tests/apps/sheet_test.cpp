@@ -110,7 +110,7 @@ TEST(SheetBuild, RefusalsStopWithFileLineAndMessage) {
     const std::pair<std::string, std::string> header[] = {
         {"Note = 1001", "« Note » vaut « 1001 » : de 0 (sans note) à 1000"},
         {"Entete = oui", "« Entete » vaut « oui » : 0 (sans ligne) ou 1 (ligne Nom, Prénom, Date)"},
-        {"Titre = " + std::string(121, 'T'), "« Titre » a 121 caractères : 120 au plus"},
+        {"Titre = " + std::string(101, 'T'), "« Titre » a 101 caractères : 100 au plus"},
         {"Entetes = 1", "clé inconnue « Entetes » pour la page (voir « mathsheet keys Page »)"},
     };
     for (const auto& [line, error] : header)
