@@ -3,6 +3,8 @@
 #include "platform/Text.h"
 
 #include <algorithm>
+#include <cctype>
+#include <string_view>
 
 namespace {
 
@@ -34,6 +36,21 @@ bool takesValue(const QList<QCommandLineOption>& options, const std::string& arg
     return std::any_of(options.begin(), options.end(), [&](const QCommandLineOption& option) {
         return !option.valueName().isEmpty() && option.names().contains(nameOf(arg));
     });
+}
+
+// An argument as a POSIX shell reads it back: as it is when it is plain, else in single quotes.
+std::string shellQuoted(const std::string& arg) {
+    const bool plain = !arg.empty() && std::all_of(arg.begin(), arg.end(), [](char c) {
+        return std::isalnum(static_cast<unsigned char>(c)) != 0 ||
+               std::string_view("-_./+=,:@%").find(c) != std::string_view::npos ||
+               (static_cast<unsigned char>(c) & 0x80) != 0;
+    });
+    if (plain)
+        return arg;
+    std::string quoted = "'";
+    for (const char c : arg)
+        quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return quoted + "'";
 }
 
 } // namespace
@@ -78,4 +95,18 @@ bool NumberBetween(const std::string& text, long long min, long long max, long l
 
 const char* MathsheetVersion() {
     return VL_VERSION;
+}
+
+std::string RebuildCommand(const std::string& sheet, std::uint32_t seed, const std::string& mode) {
+    const std::string command =
+        sheet.empty() ? "mathsheet demo" : "mathsheet build " + shellQuoted(sheet);
+    return command + " --seed " + std::to_string(seed) + (mode == "both" ? "" : " --mode " + mode);
+}
+
+std::string DefaultOutput(const std::string& sheet) {
+    const std::size_t slash = sheet.find_last_of('/');
+    const std::size_t dot = sheet.find_last_of('.');
+    const bool extension =
+        dot != std::string::npos && dot > 0 && (slash == std::string::npos || dot > slash + 1);
+    return (extension ? sheet.substr(0, dot) : sheet) + ".pdf";
 }

@@ -3,6 +3,7 @@
 
 #include <QCommandLineParser>
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -20,3 +21,13 @@ bool NumberBetween(const std::string& text, long long min, long long max, long l
 
 // The program's version, from the build.
 const char* MathsheetVersion();
+
+// The command that builds one sheet again: "mathsheet build feuille.txt --seed 2625889020", or
+// "mathsheet demo --seed 2625889020" when `sheet` is empty, with "--mode M" unless `mode` is
+// "both". Arguments a shell would split or expand are quoted. The output is left out: the
+// sheet is the same in every format.
+std::string RebuildCommand(const std::string& sheet, std::uint32_t seed, const std::string& mode);
+
+// The PDF a sheet is built to when no output is named: "cours/feuille.txt" gives
+// "cours/feuille.pdf".
+std::string DefaultOutput(const std::string& sheet);

@@ -216,6 +216,11 @@ private:
         if (a.all || a.positional.size() != 1)
             return usage("« keys » attend un type de composant ou --all");
         const TTypeComposant* type = catalogue_.TrouveNom(a.positional.front());
+        if (type == nullptr && a.positional.front() == "Page") {
+            for (const auto& [cle, description] : ClesPage())
+                out_ << "-\t" << cle << "\t" << description << "\n";
+            return EXIT_OK;
+        }
         if (type == nullptr) {
             err_ << "mathsheet : type de composant inconnu « " << a.positional.front()
                  << " » (voir « mathsheet kinds »)\n";
@@ -231,8 +236,8 @@ private:
 
     // The sheet comes from a file, or from standard input when it is "-".
     int build(const Arguments& a) {
-        if (a.positional.size() != 1 || a.output.empty())
-            return usage("« build » attend une feuille et -o SORTIE");
+        if (a.positional.size() != 1 || (a.output.empty() && a.positional.front() == "-"))
+            return usage("« build » attend une feuille (et -o SORTIE pour l'entrée standard)");
         const std::string& input = a.positional.front();
         std::string text;
         std::string error;
@@ -245,14 +250,20 @@ private:
         StagedFiles outputs;
         if (input != "-")
             outputs.ProtectInput(input);
-        return buildText(text, input == "-" ? "entrée standard" : input, a, outputs);
+        Arguments named = a;
+        if (named.output.empty())
+            named.output = DefaultOutput(input);
+        return buildText(text, input == "-" ? "entrée standard" : input, named, outputs);
     }
 
     int demo(const Arguments& a) {
-        if (!a.positional.empty() || a.output.empty())
-            return usage("« demo » attend -o SORTIE");
+        if (!a.positional.empty())
+            return usage("« demo » n'attend pas de feuille");
+        Arguments named = a;
+        if (named.output.empty())
+            named.output = "demo.pdf";
         StagedFiles outputs;
-        return buildText(DemoSheet(), "demo", a, outputs);
+        return buildText(DemoSheet(), "demo", named, outputs);
     }
 
     // Builds `copies` documents from the sheet, each printed in the modes asked. Every output
@@ -271,8 +282,13 @@ private:
         SheetOutput output(a.output, a.dpi, outputs);
         Progress progress(err_);
         for (int copy = 1; copy <= a.copies; ++copy) {
-            SeedRandom(seed + std::uint32_t(copy - 1));
+            const std::uint32_t copySeed = seed + std::uint32_t(copy - 1);
+            SeedRandom(copySeed);
             TDocument document(catalogue_);
+            // The corrected pages say how to build this copy again, on its own.
+            document.ChangeOrigine(
+                {copySeed, RebuildCommand(a.command == "demo" ? "" : a.positional.front(), copySeed,
+                                          a.mode)});
             const bool built = BuildDocument(sheet, document, error, progress.Hook());
             progress.End();
             if (!built) {
@@ -416,19 +432,20 @@ std::string UsageText() {
 
 Utilisation :
   mathsheet --help | --version
-  mathsheet build FEUILLE|- -o SORTIE [--mode M] [--seed N] [--copies N] [--save DOC]
-  mathsheet demo -o SORTIE [--save DOC] [--mode M] [--seed N]
+  mathsheet build FEUILLE|- [-o SORTIE] [--mode M] [--seed N] [--copies N] [--save DOC]
+  mathsheet demo [-o SORTIE] [--save DOC] [--mode M] [--seed N]
   mathsheet render DOC -o SORTIE [--mode M]
   mathsheet inspect DOC
   mathsheet kinds
-  mathsheet keys TYPE|--all [--markdown]
+  mathsheet keys TYPE|Page|--all [--markdown]
 )";
     const std::string options = R"(
   FEUILLE       la feuille à lire, ou « - » pour l'entrée standard
   SORTIE        un fichier .pdf, .svg ou .png (SVG et PNG : un fichier par page,
                 numérotés quand il y en a plusieurs) ; les sorties ne sont remplacées
                 qu'une fois toutes écrites, jamais une entrée ni ce qui n'est pas
-                un fichier ordinaire
+                un fichier ordinaire ; par défaut la feuille en .pdf (demo.pdf pour
+                la démonstration)
   --mode M      edition, epreuve, corrige ou both (défaut : both, l'épreuve puis le corrigé)
   --seed N      graine des tirages : la même graine redonne la même feuille
   --copies N    N feuilles tirées différemment, chacune suivie de son corrigé

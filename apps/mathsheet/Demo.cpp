@@ -18,8 +18,12 @@ std::string numberTable() {
 } // namespace
 
 std::string DemoSheet() {
-    return R"(# Feuille de démonstration : un exemple de chaque type disponible.
+    return R"(# Feuille de démonstration : un exemple de chaque type disponible, chaque page sous son
+# en-tête (titre, ligne « Nom, Prénom, Date », note sur la première).
 [Page]
+Titre = Nombres et opérations
+Entete = 1
+Note = 20
 Format = A4
 Orientation = Portrait
 Marges = 1,5
@@ -43,18 +47,18 @@ Ajoute = un
 Ajoute = deux
 Ajoute = trois
 Gauche = 11
-Haut = 0
 Largeur = 7
 Hauteur = 4
+Haut = 0
 
 # Huit additions posées de deux nombres de 100 à 998 sans zéro, tirés à chaque feuille :
 # les élèves retrouvent des chiffres isolés de chaque somme.
 [Opération]
 Nom = Additions
 Gauche = 0
-Haut = 11
 Largeur = 18
 Hauteur = 7
+Haut = 11
 TrousIsoles = 1
 PositionTrous = 8
 NombreOperations = 8
@@ -64,15 +68,17 @@ Tirage = 100;999;0;0;0;1;2
 [Opération]
 Nom = Soustractions
 Gauche = 0
-Haut = 19
 Largeur = 18
 Hauteur = 5
+Haut = 19
 Operation = 1
 OperationPosee = 0
 PositionTrous = 4
 NombreOperations = 12
 
 [Page]
+Titre = Compter, lire l'heure
+Entete = 1
 Format = A4
 Marges = 1,5
 Carreau = 0,5
@@ -109,7 +115,7 @@ Denominateur = 4
 Largeur = 7
 Hauteur = 7
 Gauche = 0
-Haut = 6
+Haut = 5,5
 Heure = 10
 Minute = 10
 Seconde = 0
@@ -121,7 +127,7 @@ Mode = 2
 Largeur = 10
 Hauteur = 6
 Gauche = 0
-Haut = 14
+Haut = 13
 TypeBoulier = 0
 ValeurBoulier = 37
 Mode = 2
@@ -131,7 +137,7 @@ Mode = 2
 Largeur = 6
 Hauteur = 6
 Gauche = 11
-Haut = 14
+Haut = 13
 TypeBoulier = 4
 NbTiges = 4
 Fonctionnement = 2
@@ -144,10 +150,12 @@ NombreCube = 1234
 TailleCube = 6
 AjusterTaille = 1
 Gauche = 0
-Haut = 21
+Haut = 20
 Mode = 2
 
 [Page]
+Titre = Sudoku
+Entete = 1
 Format = A4
 Marges = 1,5
 Carreau = 0,5
@@ -171,17 +179,19 @@ TypeGrille = 3
 Niveau = 2
 
 [Page]
+Titre = Multiplications, divisions et fractions
+Entete = 1
 Format = A4
-Marges = 1,5
+Marges = 1,5;1;1,5;1
 Carreau = 0,5
 
 # Six multiplications posées : des chiffres isolés à retrouver, une seule solution chacune.
 [Opération]
 Nom = Multiplications
 Gauche = 0
-Haut = 0
 Largeur = 18
 Hauteur = 8
+Haut = 0
 InhibeCalculsAuto = 1
 Operation = 2
 TrousIsoles = 1
@@ -195,9 +205,9 @@ GenererCalcul = 1
 [Opération]
 Nom = Divisions
 Gauche = 0
-Haut = 9
 Largeur = 18
 Hauteur = 6
+Haut = 8,5
 InhibeCalculsAuto = 1
 Operation = 3
 PositionTrous = 4
@@ -211,9 +221,9 @@ GenererCalcul = 1
 [Fraction]
 Nom = Additions de fractions
 Gauche = 0
-Haut = 16
 Largeur = 18
 Hauteur = 4,4
+Haut = 15
 NombreOperations = 2
 Simplification = 2
 Operandes = 1/4;1/6 | 2/3;1/4
@@ -222,9 +232,9 @@ Operandes = 1/4;1/6 | 2/3;1/4
 [Fraction]
 Nom = Divisions de fractions
 Gauche = 0
-Haut = 20,6
 Largeur = 9
 Hauteur = 6
+Haut = 19,6
 FractionOperation = 3
 NombreOperations = 2
 
@@ -232,13 +242,15 @@ NombreOperations = 2
 [Fraction]
 Nom = Simplifications
 Gauche = 9,5
-Haut = 20,6
 Largeur = 8,5
 Hauteur = 6
+Haut = 19,6
 FractionOperation = 4
 NombreOperations = 4
 
 [Page]
+Titre = Monnaie et masses
+Entete = 1
 Format = A4
 Marges = 1,5
 Carreau = 0,5
@@ -285,6 +297,8 @@ Fonte = Andika,9,0,normal
 SommeMasses = 1888
 
 [Page]
+Titre = Températures et volumes
+Entete = 1
 Format = A4
 Marges = 1,5
 Carreau = 0,5
@@ -314,6 +328,8 @@ VolumeLiquide = 6,5
 Mode = 2
 
 [Page]
+Titre = Formes
+Entete = 1
 Format = A4
 Marges = 1,5
 Carreau = 0,5
@@ -343,6 +359,8 @@ Points = 3;10 | 5;9 | 7;10 | 9;9 | 11;10 | 11,5;11,5 | 11;13 | 11,5;14,5 | 11;16
 # Des graphes : histogrammes en relief avec leurs murs, secteurs, courbe, et un histogramme
 # qui suit les cellules d'une grille, que seul le corrigé montre.
 [Page]
+Titre = Graphiques
+Entete = 1
 
 [Graphe]
 Nom = Stock
@@ -425,6 +443,8 @@ Nombres = 5;30;m;1;0
 Titre = Repas servis à la cantine
 AxeY = 0;30
 [Page]
+Titre = Points à relier
+Entete = 1
 
 # Une étoile de dix points à relier dans l'ordre des sommes ; le corrigé les relie.
 [Points à relier]

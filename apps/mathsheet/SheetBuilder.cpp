@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <chrono>
 #include <functional>
+#include <optional>
 #include <thread>
 #include <utility>
 
@@ -124,11 +125,41 @@ private:
                     return fail(e.line, message);
                 planche.Pas = {step, step};
                 planche.OrgGrille = planche.OrgMarges();
-            } else {
-                return fail(e.line, "clé inconnue « " + e.key + " » pour la page");
+            } else if (!header(e, planche)) {
+                return false;
             }
         }
+        if (planche.Pas.cx > 0)
+            planche.OrgGrille = planche.OrgMarges();
         document_.Cadre(currentPage_).Rect = planche.ZoneUtile();
+        return true;
+    }
+
+    // Titre, Entete and Note; any other key is unknown.
+    bool header(const SheetEntry& e, TPlanche& planche) {
+        if (e.key == "Titre") {
+            if (NbCaracteres(e.value) > TPlanche::kTitreMax)
+                return fail(e.line, "« Titre » a " + std::to_string(NbCaracteres(e.value)) +
+                                        " caractères : " + std::to_string(TPlanche::kTitreMax) +
+                                        " au plus");
+            planche.Titre = e.value;
+        } else if (e.key == "Entete") {
+            if (e.value != "0" && e.value != "1")
+                return fail(e.line, "« Entete » vaut « " + e.value +
+                                        " » : 0 (sans ligne) ou 1 (ligne Nom, Prénom, Date)");
+            planche.Entete = e.value == "1";
+        } else if (e.key == "Note") {
+            const std::optional<long long> note = ParseInteger(e.value, 0, TPlanche::kNoteMax);
+            if (!note)
+                return fail(e.line, "« Note » vaut « " + e.value + " » : de 0 (sans note) à " +
+                                        std::to_string(TPlanche::kNoteMax));
+            planche.Note = int(*note);
+        } else {
+            return fail(e.line, "clé inconnue « " + e.key + " » pour la page (voir « mathsheet " +
+                                    "keys Page »)");
+        }
+        if (planche.ZoneUtile().Height() <= 1)
+            return fail(e.line, "l'en-tête ne laisse aucune place sur la page");
         return true;
     }
 
@@ -224,6 +255,19 @@ bool BuildDocument(const Sheet& sheet, TDocument& document, std::string& error,
     ProgressUi ui(progress);
     const TScopedUi scoped(ui);
     return Builder(sheet, document).run(error);
+}
+
+const std::vector<std::pair<std::string, std::string>>& ClesPage() {
+    static const std::vector<std::pair<std::string, std::string>> cles{
+        {"Format", "A4 ou A5"},
+        {"Orientation", "Portrait ou Paysage"},
+        {"Marges", "en cm, une valeur ou quatre (gauche;haut;droite;bas), de 0 à 10"},
+        {"Carreau", "côté du quadrillage en cm, de 0 (sans) à 5"},
+        {"Titre", "titre centré en haut de la page, 100 caractères au plus"},
+        {"Entete", "1 : ligne « Nom, Prénom, Date » sous le titre ; 0 : sans (défaut)"},
+        {"Note", "total du cadre de note « … / 20 », de 0 (sans cadre, défaut) à 1000"},
+    };
+    return cles;
 }
 
 std::string DrawingError(const Sheet& sheet, const TDocument& document) {

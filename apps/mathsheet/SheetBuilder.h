@@ -5,6 +5,9 @@
 #include "Sheet.h"
 
 #include <functional>
+#include <string>
+#include <utility>
+#include <vector>
 
 class TDocument;
 
@@ -22,3 +25,6 @@ bool BuildDocument(const Sheet& sheet, TDocument& document, std::string& error,
 // "FILE:LINE: « Nom » : reason" with the line of the section that made it; empty when every
 // drawing was whole. Components are made one per section, in the order of the sections.
 std::string DrawingError(const Sheet& sheet, const TDocument& document);
+
+// The keys of a [Page] section, each with what it takes, for « mathsheet keys Page ».
+const std::vector<std::pair<std::string, std::string>>& ClesPage();

@@ -1,6 +1,7 @@
 #include "MainWindow.h"
 
 #include "PageView.h"
+#include "ProprietesPage.h"
 
 #include "host/Catalogue.h"
 #include "host/Services.h"
@@ -318,6 +319,8 @@ void MainWindow::buildMenus() {
         showPage(document.NbPages() - 1);
         documentChanged();
     });
+    edit->addAction(QStringLiteral("Propriétés de la pa&ge…"), this, &MainWindow::editPage)
+        ->setObjectName(QStringLiteral("proprietesPage"));
     viewMenu->addSeparator();
     viewMenu->addAction(QStringLiteral("Zoom &avant"), QKeySequence::ZoomIn, this,
                         [this] { view_->SetZoom(view_->Zoom() + 25); });
@@ -404,6 +407,19 @@ void MainWindow::showSelection(TComposant* composant) {
                                ToQString(composant->NomType + " « " + composant->Nom() + " »")
                          : page);
     refreshActions();
+}
+
+// The header of the page shown: components already placed stay where they are, and those it
+// now covers are named among the frame warnings.
+void MainWindow::editPage() {
+    TDocument& document = session_.Document();
+    TPlanche& page = document.Page(session_.Page());
+    TProprietesPage dialog(page, session_.Page() + 1, this);
+    if (dialog.exec() != QDialog::Accepted || !dialog.Applique(page))
+        return;
+    document.Cadre(session_.Page()).Rect = page.ZoneUtile();
+    session_.Committed(QStringLiteral("les propriétés de la page"));
+    documentChanged();
 }
 
 void MainWindow::documentChanged() {

@@ -58,6 +58,7 @@ private:
     void refreshActions();
     void showSelection(TComposant* composant);
     void documentChanged();
+    void editPage();
     void rememberRecent(const std::string& path);
     void refreshRecent();
 

@@ -98,11 +98,17 @@ void PageView::paintEvent(QPaintEvent*) {
     if (page.Pas.cx > 0 && page.Pas.cy > 0) {
         canvas.Pen = TPen{RGB(0xD6, 0xE4, 0xF2), 0, psSolid, pmCopy};
         const vlRect area = page.ZoneUtile();
-        for (int x = page.OrgGrille.x; x <= area.right; x += page.Pas.cx) {
+        // The lines of the grid that fall inside the area, under the header.
+        const auto first = [](int origin, int start, int step) {
+            return origin >= start ? origin : origin + (start - origin + step - 1) / step * step;
+        };
+        for (int x = first(page.OrgGrille.x, area.left, page.Pas.cx); x <= area.right;
+             x += page.Pas.cx) {
             canvas.MoveTo(x, area.top);
             canvas.LineTo(x, area.bottom);
         }
-        for (int y = page.OrgGrille.y; y <= area.bottom; y += page.Pas.cy) {
+        for (int y = first(page.OrgGrille.y, area.top, page.Pas.cy); y <= area.bottom;
+             y += page.Pas.cy) {
             canvas.MoveTo(area.left, y);
             canvas.LineTo(area.right, y);
         }
@@ -111,6 +117,8 @@ void PageView::paintEvent(QPaintEvent*) {
     canvas.Pen = TPen{RGB(0xB0, 0xB0, 0xB0), 0, psDash, pmCopy};
     canvas.Brush = TBrush{clWhite, bsClear};
     canvas.Rectangle(area.left, area.top, area.right, area.bottom);
+
+    document.DessineEntetePage(canvas, session_.Page(), session_.Mode());
 
     const ModeScope mode(session_.Mode());
     for (int i = 0; i < document.NbComposants(); ++i) {

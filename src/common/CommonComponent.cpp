@@ -366,6 +366,8 @@ std::vector<std::string> AvertissementsCadre(const TDocument& document) {
         if (const auto* c = dynamic_cast<const CommonComponent*>(&document.Composant(i)))
             if (std::string a = c->AvertissementCadre(); !a.empty())
                 avertissements.push_back(std::move(a));
+    for (std::string& a : document.ChevauchementsEntete())
+        avertissements.push_back(std::move(a));
     return avertissements;
 }
 

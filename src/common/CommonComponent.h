@@ -151,6 +151,6 @@ private:
 void ColoreBrosse(TBrush& brosse, TColor couleur);
 
 // The frame warnings of the document's components after a drawing, one a component that could
-// not show all of itself.
+// not show all of itself, then one a component reaching into its page's header.
 class TDocument;
 std::vector<std::string> AvertissementsCadre(const TDocument& document);

@@ -37,12 +37,27 @@ bool writePage(TStream& s, const TPlanche& p) {
     return WriteLong(s, p.Taille.cx) && WriteLong(s, p.Taille.cy) && WriteLong(s, p.Marges.left) &&
            WriteLong(s, p.Marges.top) && WriteLong(s, p.Marges.right) &&
            WriteLong(s, p.Marges.bottom) && WriteLong(s, p.Pas.cx) && WriteLong(s, p.Pas.cy) &&
-           WriteLong(s, p.OrgGrille.x) && WriteLong(s, p.OrgGrille.y);
+           WriteLong(s, p.OrgGrille.x) && WriteLong(s, p.OrgGrille.y) && WriteString(s, p.Titre) &&
+           WriteLong(s, p.Entete ? 1 : 0) && WriteLong(s, p.Note);
+}
+
+// The header of a version 2 page: a title of at most kTitreMax characters, the name line 0 or
+// 1, the score's total 0 to kNoteMax.
+bool readHeader(TStream& s, TPlanche& p) {
+    std::int32_t entete = 0;
+    if (!ReadString(s, p.Titre) ||
+        !VerifiePlage(s, NbCaracteres(p.Titre), 0, TPlanche::kTitreMax, "Titre (caractères)") ||
+        !ReadLongIn(s, entete, 0, 1, "Entete") ||
+        !ReadLongIn(s, p.Note, 0, TPlanche::kNoteMax, "Note"))
+        return false;
+    p.Entete = entete == 1;
+    return true;
 }
 
 // A page whose sizes make sense, each field checked as it is read: paper up to 10 m, margins
-// leaving a printable area, a grid step no larger than the page, its origin on the page.
-bool readPage(TStream& s, TPlanche& p) {
+// leaving a printable area, a grid step no larger than the page, its origin on the page; from
+// version 2 on, its header.
+bool readPage(TStream& s, TPlanche& p, std::uint32_t version) {
     constexpr int side = TBase::kMaxPageSide;
     if (!ReadLongIn(s, p.Taille.cx, 1, side, "Largeur") ||
         !ReadLongIn(s, p.Taille.cy, 1, side, "Hauteur"))
@@ -57,7 +72,22 @@ bool readPage(TStream& s, TPlanche& p) {
            ReadLongIn(s, p.Pas.cx, 0, w, "Pas horizontal") &&
            ReadLongIn(s, p.Pas.cy, 0, h, "Pas vertical") &&
            ReadLongIn(s, p.OrgGrille.x, -w, w, "Origine horizontale") &&
-           ReadLongIn(s, p.OrgGrille.y, -h, h, "Origine verticale");
+           ReadLongIn(s, p.OrgGrille.y, -h, h, "Origine verticale") &&
+           (version < 2 || readHeader(s, p));
+}
+
+bool writeOrigin(TStream& s, const TOrigine& origine) {
+    return WriteLong(s, std::int32_t(origine.Graine)) && WriteString(s, origine.Commande);
+}
+
+// The seed, then a command of at most 4 000 bytes.
+bool readOrigin(TStream& s, TOrigine& origine) {
+    std::int32_t graine = 0;
+    if (!ReadLong(s, graine) || !ReadString(s, origine.Commande) ||
+        !VerifiePlage(s, std::int64_t(origine.Commande.size()), 0, 4000, "Commande (octets)"))
+        return false;
+    origine.Graine = std::uint32_t(graine);
+    return true;
 }
 
 // Names the components a cut file lost after the one it stopped in: they are counted, their
@@ -168,6 +198,7 @@ void TDocument::Vide() {
     forgetLinks(composants_);
     composants_.clear();
     pages_.clear();
+    origine_ = {};
     prochainId_ = 1;
     indexeNoms();
 }
@@ -236,12 +267,44 @@ void TDocument::DessinePage(TCanvas& canvas, int page, int mode, bool impression
     const int level = canvas.SaveDC();
     canvas.Brush = TBrush{clWhite, bsSolid};
     canvas.FillRect(planche.Rectangle());
+    DessineEntetePage(canvas, page, mode);
     for (const Entree& e : composants_) {
         if (e.page != page)
             continue;
         DessineComposant(*e.composant, canvas, mode, &planche, impression);
     }
     canvas.RestoreDC(level);
+}
+
+void TDocument::DessineEntetePage(TCanvas& canvas, int page, int mode) const {
+    if (page < 0 || page >= NbPages())
+        return;
+    const TPlanche& planche = Page(page);
+    planche.DessineEntete(canvas, mode);
+    if (mode == MODE_CORRIGE)
+        planche.DessinePied(canvas, TextePied());
+}
+
+std::string TDocument::TextePied() const {
+    if (origine_.Commande.empty())
+        return {};
+    return "Graine " + std::to_string(origine_.Graine) +
+           " — pour refaire cette feuille : " + origine_.Commande;
+}
+
+std::vector<std::string> TDocument::ChevauchementsEntete() const {
+    std::vector<std::string> lignes;
+    for (const Entree& e : composants_) {
+        const vlRect band = Page(e.page).ZoneEntete();
+        const vlRect r = e.composant->Rect.Normalise();
+        if (band.Height() <= 0 || r.top >= band.bottom || r.bottom <= band.top ||
+            r.left >= band.right || r.right <= band.left)
+            continue;
+        lignes.push_back("« " + e.composant->Nom() + " » empiète sur l'en-tête de la page " +
+                         std::to_string(e.page + 1) + " : descendez-le sous " +
+                         std::to_string(band.bottom / 10) + " mm");
+    }
+    return lignes;
 }
 
 // ---- TProjectInterface ----
@@ -280,7 +343,7 @@ bool TDocument::Ecrit(TStream& s) const {
             return false;
 
     if (!WriteBuffer(s, kMagic.data(), kMagic.size()) || !writeCount(s, FORMAT_VERSION) ||
-        !writeCount(s, pages_.size()))
+        !writeOrigin(s, origine_) || !writeCount(s, pages_.size()))
         return false;
     for (const auto& page : pages_)
         if (!writePage(s, page->planche))
@@ -338,6 +401,13 @@ bool TDocument::Lit(TStream& s, std::string& message, std::vector<std::string>& 
         return false;
     }
 
+    TOrigine origine;
+    if (version >= 2 && !readOrigin(s, origine)) {
+        message = "Ce document est endommagé : la façon dont il a été construit est illisible" +
+                  (s.Refus().empty() ? std::string() : " : " + s.Refus()) + ".";
+        return false;
+    }
+
     // Pages first: everything read goes into fresh state, taken only once the pages are read.
     std::vector<std::unique_ptr<PageEntry>> pages;
     std::vector<Entree> entries;
@@ -349,7 +419,7 @@ bool TDocument::Lit(TStream& s, std::string& message, std::vector<std::string>& 
     }
     for (std::uint32_t i = 0; i < pageCount; ++i) {
         auto page = std::make_unique<PageEntry>();
-        if (!readPage(s, page->planche)) {
+        if (!readPage(s, page->planche, version)) {
             message = "Ce document est endommagé : la page " + std::to_string(i + 1) +
                       " ne peut pas être lue" + (s.Refus().empty() ? "" : " : " + s.Refus()) + ".";
             return false;
@@ -457,6 +527,7 @@ bool TDocument::Lit(TStream& s, std::string& message, std::vector<std::string>& 
 
     // Take the new state; the next identifiers follow the largest one read.
     Vide();
+    origine_ = std::move(origine);
     pages_ = std::move(pages);
     composants_ = std::move(entries);
     indexeNoms();

@@ -1,9 +1,10 @@
 // A worksheet: pages, their frames and components, and the file that keeps them.
 //
-// File layout (little-endian): the magic "VLMATHDOC", a 32-bit format version, the page count
-// and each page's setup, then the component count and each component as a record: kind number,
-// page index, byte count, and what the component's Sauve wrote. Then the links between
-// components by identifier. A reader skips a record it cannot read and keeps the others.
+// File layout (little-endian): the magic "VLMATHDOC", a 32-bit format version, how the sheet
+// was built (version 2 on), the page count and each page's setup and header, then the component
+// count and each component as a record: kind number, page index, byte count, and what the
+// component's Sauve wrote. Then the links between components by identifier. A reader skips a record
+// it cannot read and keeps the others.
 #pragma once
 
 #include "host/Catalogue.h"
@@ -21,6 +22,14 @@ class StagedFiles;
 class TCanvas;
 class TStream;
 
+// How a built sheet can be built again: the seed of its draws and the command that rebuilds it.
+// A document made by hand has no command.
+struct TOrigine {
+    std::uint32_t Graine = 0;
+    std::string Commande;
+    bool operator==(const TOrigine&) const = default;
+};
+
 class TDocument : public TProjectInterface {
 public:
     explicit TDocument(const TCatalogue& catalogue);
@@ -28,7 +37,8 @@ public:
     TDocument(const TDocument&) = delete;
     TDocument& operator=(const TDocument&) = delete;
 
-    static constexpr std::uint32_t FORMAT_VERSION = 1;
+    // 2: pages carry a header, the document its origin. Version 1 still reads.
+    static constexpr std::uint32_t FORMAT_VERSION = 2;
 
     const TCatalogue& Catalogue() const { return catalogue_; }
 
@@ -56,9 +66,18 @@ public:
     TComposant& Composant(int i) const { return *composants_[std::size_t(i)].composant; }
     int PageDe(int i) const { return composants_[std::size_t(i)].page; }
 
-    // Draws a page: white paper, then every component of the page, ModeVisu set to mode while
-    // drawing. `impression` calls Imprime rather than Dessine.
+    const TOrigine& Origine() const { return origine_; }
+    void ChangeOrigine(TOrigine origine) { origine_ = std::move(origine); }
+    // "Graine N — pour refaire cette feuille : COMMANDE", empty for a document made by hand.
+    std::string TextePied() const;
+
+    // Draws a page: white paper, its header and foot, then every component of the page,
+    // ModeVisu set to mode while drawing. `impression` calls Imprime rather than Dessine.
     void DessinePage(TCanvas& canvas, int page, int mode, bool impression) const;
+    // The page's header, and in the corrected version the foot saying how to rebuild it.
+    void DessineEntetePage(TCanvas& canvas, int page, int mode) const;
+    // One line per component that reaches into its page's header band.
+    std::vector<std::string> ChevauchementsEntete() const;
 
     // TProjectInterface
     TComposant* TrouveComposant(const std::string& nom) const override;
@@ -104,6 +123,7 @@ private:
     const TCatalogue& catalogue_;
     std::vector<std::unique_ptr<PageEntry>> pages_;
     std::vector<std::string> avertissements_;
+    TOrigine origine_;
     std::vector<Entree> composants_;
     std::uint64_t prochainId_ = 1;
     std::uint64_t idMax_ = 0; // the largest identifier given or read

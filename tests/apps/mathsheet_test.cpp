@@ -1,8 +1,11 @@
 #include "AppTestSupport.h"
 
+#include "host/Document.h"
 #include "host/Services.h"
+#include "package/Paquet.h"
 
 #include <filesystem>
+#include <iterator>
 #include <regex>
 #include <utility>
 
@@ -58,6 +61,31 @@ TEST_F(Mathsheet, SavedDocumentRendersToTheSameSvg) {
     EXPECT_NE(inspected.out.find("[Grille] G (page 1)"), std::string::npos) << inspected.out;
 }
 
+// A built sheet remembers its seed and the command that rebuilds it; that command, run as
+// printed on the key, writes the same PDF again.
+TEST_F(Mathsheet, TheKeysCommandRebuildsTheSamePdf) {
+    const std::string sheet =
+        write("f.txt", "[Page]\nTitre = Dés\nEntete = 1\nNote = 20\n[Dé]\n[Montre]\n");
+    const Outcome built =
+        RunInProcess({"build", sheet, "--seed", "2625889020", "--save", path("f.vld")});
+    ASSERT_EQ(built.code, EXIT_OK) << built.err;
+    EXPECT_NE(built.out.find(path("f.pdf") + " : 2 page(s), graine 2625889020"), std::string::npos)
+        << built.out;
+    const std::string first = read(path("f.pdf"));
+    const TCatalogue catalogue = CataloguePaquet();
+    TDocument document(catalogue);
+    std::string message;
+    std::vector<std::string> skipped;
+    ASSERT_TRUE(document.Ouvre(path("f.vld"), message, skipped)) << message;
+    const std::string command = "mathsheet build " + sheet + " --seed 2625889020";
+    EXPECT_EQ(document.Origine(), (TOrigine{2625889020u, command}));
+    std::filesystem::remove(path("f.pdf"));
+    std::istringstream words(command);
+    std::vector<std::string> args{std::istream_iterator<std::string>(words), {}};
+    ASSERT_EQ(RunInProcess({args.begin() + 1, args.end()}).code, EXIT_OK);
+    EXPECT_EQ(read(path("f.pdf")), first);
+}
+
 // A seed rebuilds a sheet byte for byte, even with a wall clock moving on at every look.
 TEST_F(Mathsheet, ASeedRebuildsTheSameFiles) {
     const std::string sheet = write("m.txt", "[Montre]\n[Dé]\n[Sudoku]\n");
@@ -95,7 +123,8 @@ TEST_F(Mathsheet, UsageSheetAndFileErrors) {
     const std::vector<Case> cases{
         {{}, EXIT_USAGE, ""},
         {{"frobnicate"}, EXIT_USAGE, "mathsheet : commande inconnue « frobnicate »"},
-        {{"build", path("f.txt")}, EXIT_USAGE, "mathsheet : « build » attend une feuille"},
+        {{"build"}, EXIT_USAGE, "mathsheet : « build » attend une feuille"},
+        {{"build", "-", "--seed", "1"}, EXIT_USAGE, "mathsheet : « build » attend une feuille"},
         {{"demo", "-o", path("x.doc")}, EXIT_USAGE, "mathsheet : la sortie doit finir par"},
         {{"demo", "-o", "x.pdf", "--seed", "-1"}, EXIT_USAGE, "mathsheet : graine invalide « -1 »"},
         {{"demo", "-o", "x.png", "--dpi", "1200"}, EXIT_USAGE, "mathsheet : résolution invalide"},
@@ -200,6 +229,8 @@ TEST_F(Mathsheet, KindsAndKeys) {
     ASSERT_EQ(keys.code, EXIT_OK);
     EXPECT_NE(keys.out.find("\n15\tValeur1\tentier de 0 à 6\n"), std::string::npos) << keys.out;
     EXPECT_EQ(RunInProcess({"keys", "Tableau"}).code, EXIT_BAD_INPUT);
+    EXPECT_NE(RunInProcess({"keys", "Page"}).out.find("\n-\tNote\ttotal du cadre de note"),
+              std::string::npos);
 
     // The committed reference is what the tables give, and holds each kind's own section.
     const Outcome all = RunInProcess({"keys", "--all", "--markdown"});

@@ -70,8 +70,8 @@ TEST(SheetBuild, PagesAndComponents) {
     TDocument document(catalogue);
     std::string error;
     const Sheet sheet = parsed("[Page]\nFormat = A5\nOrientation = Paysage\nMarges = 1;2;3;4\n"
-                               "Carreau = 0,5\n[Grille]\nNom = G\nGauche = 2,5\nHaut = 1\n"
-                               "[Page]\n[Grille]\n");
+                               "Carreau = 0,5\nTitre = Les nombres\nEntete = 1\nNote = 20\n"
+                               "[Grille]\nNom = G\nGauche = 2,5\nHaut = 1\n[Page]\n[Grille]\n");
     SeedRandom(2);
     ASSERT_TRUE(BuildDocument(sheet, document, error)) << error;
     ASSERT_EQ(document.NbPages(), 2);
@@ -82,9 +82,13 @@ TEST(SheetBuild, PagesAndComponents) {
     ASSERT_EQ(document.NbComposants(), 2);
     const TComposant& grid = document.Composant(0);
     EXPECT_EQ(grid.Nom(), "G");
-    // Geometry in centimetres, relative to the margins.
+    EXPECT_EQ(std::tuple(first.Titre, first.Entete, first.Note),
+              std::tuple("Les nombres", true, 20));
+    // Geometry in centimetres, relative to the margins and under the header: title 9 mm, name
+    // line 7 mm, 5 mm below.
     EXPECT_EQ(grid.Rect.left, 100 + 250);
-    EXPECT_EQ(grid.Rect.top, 200 + 100);
+    EXPECT_EQ(grid.Rect.top, 200 + 210 + 100);
+    EXPECT_EQ(first.OrgGrille.y, 200 + 210);
     EXPECT_EQ(document.PageDe(1), 1);
     EXPECT_EQ(document.Page(1).Taille, (vlSize{2100, 2970}));
 }
@@ -103,6 +107,14 @@ TEST(SheetBuild, RefusalsStopWithFileLineAndMessage) {
                          "\nColonnes = " + std::string(100'000, 'x') + "\n"),
               "f.feuille:3: " + std::string(80, 'N') + "… : \"" + std::string(80, 'x') +
                   "…\" n'est pas un nombre entier valide.");
+    const std::pair<std::string, std::string> header[] = {
+        {"Note = 1001", "« Note » vaut « 1001 » : de 0 (sans note) à 1000"},
+        {"Entete = oui", "« Entete » vaut « oui » : 0 (sans ligne) ou 1 (ligne Nom, Prénom, Date)"},
+        {"Titre = " + std::string(101, 'T'), "« Titre » a 101 caractères : 100 au plus"},
+        {"Entetes = 1", "clé inconnue « Entetes » pour la page (voir « mathsheet keys Page »)"},
+    };
+    for (const auto& [line, error] : header)
+        EXPECT_EQ(buildError("[Page]\nFormat = A5\n" + line + "\n"), "f.feuille:3: " + error);
     EXPECT_EQ(buildError("# rien\n"),
               "f.feuille: la feuille est vide : elle ne décrit aucune page ni aucun composant");
 }

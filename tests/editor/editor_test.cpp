@@ -6,11 +6,13 @@
 #include "Launch.h"
 #include "MainWindow.h"
 #include "PageView.h"
+#include "ProprietesPage.h"
 
 #include "host/Document.h"
 #include "host/Services.h"
 #include "host/Stream.h"
 #include "host/forms/PropDock.h"
+#include "host/forms/QtConversions.h"
 #include "host/forms/QtUserInterface.h"
 #include "package/Paquet.h"
 #include "platform/Paths.h"
@@ -18,13 +20,16 @@
 #include "shape/Forme.h"
 
 #include <QAbstractButton>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
 #include <QImage>
 #include <QLabel>
 #include <QPushButton>
 #include <QShortcut>
+#include <QSpinBox>
 #include <QStatusBar>
+#include <QTimer>
 
 #include <filesystem>
 #include <iterator>
@@ -151,6 +156,30 @@ TEST_F(Editor, DrawMoveResizeEditPasteDeleteUndoRedoSaveAndReopen) {
 
 // A shape drawn out, a point dragged inside its rectangle and undone, its count chosen in its
 // window, saved and reopened; the selected shape shows its handles.
+// The page properties set the header; a component it now covers is named, and undo takes the
+// header back.
+TEST_F(Editor, PagePropertiesSetTheHeaderUndoably) {
+    TComposant* die = session().Document().Cree("Dé", 0);
+    session().Committed();
+    QTimer::singleShot(0, [] {
+        auto* dialog = qobject_cast<TProprietesPage*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        dialog->edTitre->setText(QStringLiteral("Les dés"));
+        dialog->cbEntete->setChecked(true);
+        dialog->edNote->setValue(20);
+        dialog->accept();
+    });
+    trigger("proprietesPage");
+    const TPlanche& page = session().Document().Page(0);
+    EXPECT_EQ(std::tuple(page.Titre, page.Entete, page.Note), std::tuple("Les dés", true, 20));
+    view().repaint();
+    EXPECT_TRUE(window_.findChild<QLabel*>("avertissementsCadre")
+                    ->text()
+                    .contains(ToQString("« " + die->Nom() + " » empiète sur l'en-tête")));
+    trigger("annuler");
+    EXPECT_FALSE(session().Document().Page(0).AEntete());
+}
+
 TEST_F(Editor, AShapeIsDrawnReshapedByAHandleUndoneAndReopened) {
     paletteButton(3)->click();
     drag({300, 400}, {1100, 800});

@@ -137,9 +137,15 @@ Bytes withU32(Bytes b, std::size_t at, std::uint32_t v) {
     return b;
 }
 
+// In a document without origin command and with untitled pages: where the page count and the
+// first page are, and how long a page is (its setup, then an empty title, name line and score).
+constexpr std::size_t kPageCount = 21;
+constexpr std::size_t kFirstPage = 25;
+constexpr std::size_t kPageBytes = 52;
+
 // Where each record starts (at its kind number) in a written document, and where it ends.
 std::vector<std::size_t> recordStarts(const Bytes& b) {
-    std::vector<std::size_t> starts{17 + u32At(b, 13) * 40 + 4};
+    std::vector<std::size_t> starts{kFirstPage + u32At(b, kPageCount) * kPageBytes + 4};
     while (starts.size() < u32At(b, starts[0] - 4))
         starts.push_back(starts.back() + 12 + u32At(b, starts.back() + 8));
     return starts;
@@ -277,6 +283,70 @@ TEST(Document, DrawsAPageOnWhitePaperInTheModeAsked) {
     EXPECT_EQ(ModeVisu(), MODE_EDITION);
 }
 
+// The header is drawn in both versions above the printable area; only the corrected one says
+// "Corrigé" and, for a built sheet, prints its seed and command at the foot.
+TEST(Document, HeaderInBothVersionsAndTheRebuildCommandOnTheKey) {
+    TDocument doc(catalogue());
+    TPlanche page(TPlanche::Format::A4, false);
+    page.Titre = "Les nombres";
+    page.Entete = true;
+    page.Note = 20;
+    doc.AjoutePage(page);
+    TComposant* placed = doc.Cree("Essai", 0);
+    const Names header{"Les nombres", "Nom : ", "Prénom : ", "Date : ", "Note", "/ 20"};
+    const std::string foot = "Graine 2625889020 — pour refaire cette feuille : mathsheet build "
+                             "feuille.txt --seed 2625889020";
+    for (const std::string& command : {std::string(), foot.substr(foot.find("mathsheet"))}) {
+        doc.ChangeOrigine({2625889020u, command});
+        for (const int mode : {MODE_EPREUVE, MODE_CORRIGE}) {
+            SCOPED_TRACE(std::to_string(mode) + command);
+            TRecordingCanvas canvas;
+            doc.DessinePage(canvas, 0, mode, true);
+            Names expected = header;
+            if (mode == MODE_CORRIGE)
+                expected.insert(expected.begin() + 1, "Corrigé");
+            if (mode == MODE_CORRIGE && !command.empty())
+                expected.push_back(foot);
+            expected.push_back("Imprime Essai1 " + std::to_string(mode) + " " +
+                               std::to_string(mode));
+            EXPECT_EQ(canvas.Texts(), expected);
+        }
+    }
+    // Both are kept in the file.
+    TMemoryStream file;
+    ASSERT_TRUE(doc.Ecrit(file));
+    TDocument read(catalogue());
+    ASSERT_TRUE(readInto(read, file.Bytes()).ok);
+    EXPECT_EQ(std::tuple(read.Page(0).Titre, read.Page(0).Entete, read.Page(0).Note),
+              std::tuple(page.Titre, true, 20));
+    EXPECT_EQ(read.Origine(), doc.Origine());
+    // A component made on the page starts under the header; one moved into it is named.
+    EXPECT_EQ(placed->Rect.top, 100 + 210);
+    EXPECT_TRUE(doc.ChevauchementsEntete().empty());
+    placed->ChangeCoords({100, 150, 500, 450});
+    EXPECT_EQ(doc.ChevauchementsEntete(),
+              Names{"« Essai1 » empiète sur l'en-tête de la page 1 : descendez-le sous 26 mm"});
+}
+
+// A version 1 file, written before pages had a header and documents an origin, reads into the
+// same document: written again, it gives the current format's bytes.
+TEST(DocumentFile, AVersionOneFileStillReads) {
+    Sample s;
+    const Bytes now = s.bytes();
+    Bytes old = withU32(now, 9, 1);
+    for (std::size_t page = u32At(now, kPageCount); page-- > 0;) // untitled pages' headers
+        old.erase(old.begin() + std::ptrdiff_t(kFirstPage + page * kPageBytes + 40),
+                  old.begin() + std::ptrdiff_t(kFirstPage + (page + 1) * kPageBytes));
+    old.erase(old.begin() + 13, old.begin() + 21); // no origin
+    TDocument doc(catalogue());
+    const Read r = readInto(doc, old);
+    ASSERT_TRUE(r.ok) << r.message;
+    EXPECT_TRUE(r.ignores.empty());
+    TMemoryStream again;
+    ASSERT_TRUE(doc.Ecrit(again));
+    EXPECT_EQ(again.Bytes(), now);
+}
+
 // Written again, a document read gives the same bytes: every page setup, component and link
 // was read back.
 TEST(DocumentFile, RoundTripGivesBackTheSameBytes) {
@@ -360,8 +430,12 @@ TEST(DocumentFile, RefusedFilesAndSkippedRecordsAreExplained) {
         {Bytes{'V', 'L', 'M'}, notADocument},
         {withU32(good, 9, 0), "sa version est illisible"},
         {withU32(good, 9, TDocument::FORMAT_VERSION + 1), "version plus récente"},
-        {withU32(good, 17, std::uint32_t(-2100)), "page 1 ne peut pas être lue : « Largeur »"},
-        {withU32(good, 17 + 32, 5000), "« Origine horizontale » vaut 5000"},
+        {withU32(good, kFirstPage, std::uint32_t(-2100)),
+         "page 1 ne peut pas être lue : « Largeur »"},
+        {withU32(good, kFirstPage + 32, 5000), "« Origine horizontale » vaut 5000"},
+        {withU32(good, kFirstPage + 44, 2), "« Entete » vaut 2, hors de l'intervalle de 0 à 1"},
+        {withU32(good, kFirstPage + 48, 1001), "« Note » vaut 1001, hors de l'intervalle de 0 à"},
+        {withU32(good, 17, 5000), "la façon dont il a été construit est illisible"},
     };
     const std::pair<Bytes, std::string> skipped[] = {
         {withU32(good, second, INCONNU), "(numéro 999) : type de composant inconnu"},

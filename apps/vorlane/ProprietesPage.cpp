@@ -1,0 +1,61 @@
+#include "ProprietesPage.h"
+
+#include "host/Planche.h"
+
+#include <QCheckBox>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+TProprietesPage::TProprietesPage(const TPlanche& page, int numero, QWidget* parent)
+    : QDialog(parent), edTitre(new QLineEdit(this)), cbEntete(new QCheckBox(this)),
+      edNote(new QSpinBox(this)) {
+    setWindowTitle(QStringLiteral("Propriétés de la page %1").arg(numero));
+    edTitre->setText(QString::fromStdString(page.Titre));
+    edTitre->setMaxLength(TPlanche::kTitreMax);
+    edTitre->setPlaceholderText(QStringLiteral("sans titre"));
+    edTitre->setToolTip(
+        QStringLiteral("Centré en haut de la page, %1 caractères au plus ; le corrigé écrit "
+                       "« Corrigé » à côté.")
+            .arg(TPlanche::kTitreMax));
+    cbEntete->setText(QStringLiteral("Ligne « Nom : …  Prénom : …  Date : … »"));
+    cbEntete->setChecked(page.Entete);
+    edNote->setRange(0, TPlanche::kNoteMax);
+    edNote->setValue(page.Note);
+    edNote->setSpecialValueText(QStringLiteral("sans cadre de note"));
+    edNote->setPrefix(QStringLiteral("sur "));
+    edNote->setToolTip(
+        QStringLiteral("Le total du cadre de note, de 1 à %1 (« … / 20 ») ; 0 : sans cadre.")
+            .arg(TPlanche::kNoteMax));
+
+    auto* form = new QFormLayout;
+    form->addRow(QStringLiteral("&Titre :"), edTitre);
+    form->addRow(QString(), cbEntete);
+    form->addRow(QStringLiteral("&Note :"), edNote);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("OK"));
+    buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Annuler"));
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(form);
+    layout->addWidget(new QLabel(
+        QStringLiteral("L'en-tête prend le haut de la page : les exercices commencent dessous."),
+        this));
+    layout->addWidget(buttons);
+}
+
+bool TProprietesPage::Applique(TPlanche& page) const {
+    TPlanche changed = page;
+    changed.Titre = edTitre->text().trimmed().toStdString();
+    changed.Entete = cbEntete->isChecked();
+    changed.Note = edNote->value();
+    if (changed.Titre == page.Titre && changed.Entete == page.Entete && changed.Note == page.Note)
+        return false;
+    page = changed;
+    return true;
+}
