@@ -1,7 +1,7 @@
 // Arbitrary bytes as a sheet: refused with a message, or built (fixed seed), drawn, saved and
 // read back, the document read saving to the same bytes and drawing again. Never a crash.
-#include "Sheet.h"
-#include "SheetBuilder.h"
+#include "sheet/Sheet.h"
+#include "sheet/SheetBuilder.h"
 
 #include "host/Document.h"
 #include "host/Stream.h"

@@ -3,9 +3,9 @@
 #include "CommandLine.h"
 #include "Demo.h"
 #include "Output.h"
-#include "Sheet.h"
-#include "SheetBuilder.h"
 #include "SudokuCommands.h"
+#include "sheet/Sheet.h"
+#include "sheet/SheetBuilder.h"
 
 #include "common/CommonComponent.h"
 #include "host/Catalogue.h"

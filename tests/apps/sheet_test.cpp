@@ -1,5 +1,5 @@
-#include "Sheet.h"
-#include "SheetBuilder.h"
+#include "sheet/Sheet.h"
+#include "sheet/SheetBuilder.h"
 
 #include "host/Composant.h"
 #include "host/Document.h"

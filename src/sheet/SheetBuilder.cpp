@@ -1,4 +1,4 @@
-#include "SheetBuilder.h"
+#include "sheet/SheetBuilder.h"
 
 #include "host/Composant.h"
 #include "host/Conversions.h"

@@ -1,4 +1,4 @@
-#include "Sheet.h"
+#include "sheet/Sheet.h"
 
 #include "platform/Text.h"
 
