@@ -6,6 +6,7 @@
 #include "SudokuCommands.h"
 #include "sheet/Sheet.h"
 #include "sheet/SheetBuilder.h"
+#include "sheet/SheetExport.h"
 
 #include "common/CommonComponent.h"
 #include "host/Catalogue.h"
@@ -179,6 +180,8 @@ public:
             return render(a);
         if (a.command == "inspect")
             return inspect(a);
+        if (a.command == "export")
+            return exportSheet(a);
         return usage("commande inconnue « " + a.command + " »");
     }
 
@@ -389,6 +392,35 @@ private:
         return code;
     }
 
+    // The document as sheet text, to a file put in place once whole, or to standard output
+    // when it is "-". A document with unreadable records is not exported: its sheet would
+    // silently lack them.
+    int exportSheet(const Arguments& a) {
+        if (a.positional.size() != 1 || a.output.empty())
+            return usage("« export » attend un document et -o FEUILLE");
+        const std::string& input = a.positional.front();
+        TDocument document(catalogue_);
+        if (const int code = open(input, document); code != EXIT_OK)
+            return code;
+        const std::string text =
+            "# Feuille exportée de " + Citation(input) + "\n" + ExportSheet(document);
+        if (a.output == "-") {
+            out_ << text << std::flush;
+            return out_ ? EXIT_OK : EXIT_IO;
+        }
+        StagedFiles outputs;
+        outputs.ProtectInput(input);
+        std::string error;
+        const int index = outputs.Stage(a.output, error);
+        if (index < 0 || !WriteAll(outputs.Descriptor(index), text) || !outputs.Commit(error)) {
+            err_ << "mathsheet : " << (error.empty() ? "écriture impossible de " + a.output : error)
+                 << "\n";
+            return EXIT_IO;
+        }
+        out_ << a.output << " : feuille écrite\n";
+        return EXIT_OK;
+    }
+
     static std::string pad(const std::string& s, std::size_t width) {
         // Widths count characters, not bytes: UTF-8 continuation bytes take no room.
         std::size_t shown = 0;
@@ -415,6 +447,7 @@ Utilisation :
   mathsheet demo -o SORTIE [--save DOC] [--mode M] [--seed N]
   mathsheet render DOC -o SORTIE [--mode M]
   mathsheet inspect DOC
+  mathsheet export DOC -o FEUILLE|-
   mathsheet kinds
   mathsheet keys TYPE
 )";
@@ -428,6 +461,8 @@ Utilisation :
   --seed N      graine des tirages : la même graine redonne la même feuille
   --copies N    N feuilles tirées différemment, chacune suivie de son corrigé
   --save DOC    enregistre aussi le document (numéroté avec --copies)
+  export        écrit le document en feuille texte (« - » : la sortie standard) ;
+                « build » la relit en le même document
   --dpi N       résolution des PNG, de 30 à 600 (défaut : 150)
 )";
     const std::string codes = R"(

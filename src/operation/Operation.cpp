@@ -20,6 +20,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstdio>
 #include <cstring>
 #include <numeric>
 #include <utility>
@@ -219,6 +220,63 @@ void TvlOperation::borneReglages() {
 }
 
 // ---- keys ----
+
+std::optional<std::string> TvlOperation::TexteCle(const Cle& cle) {
+    const int type = opts_.DefinitionOperandes.Operation;
+    if (cle.index == CleOperation::Operation)
+        return std::to_string(type);
+    if (cle.index == CleOperation::PositionTrous) {
+        if (type < OP_ADDITION || type > OP_DIVISION)
+            return std::nullopt;
+        return std::to_string(opts_.PositionTrous[type]);
+    }
+    // Written after the operands, which would otherwise not make their exercises.
+    if (cle.index == CleOperation::InhibeCalculsAuto)
+        return std::nullopt;
+    return CommonComponent::TexteCle(cle);
+}
+
+namespace {
+
+// An operand at its decimals (six at most, as the operand dialog takes), with a decimal comma.
+std::string texteOperande(double valeur) {
+    char texte[64];
+    std::snprintf(texte, sizeof texte, "%.6f", valeur);
+    std::string s = texte;
+    while (s.back() == '0')
+        s.pop_back();
+    if (s.back() == '.')
+        s.pop_back();
+    std::replace(s.begin(), s.end(), '.', ',');
+    return s;
+}
+
+} // namespace
+
+std::vector<TCleValeur> TvlOperation::Exercice() {
+    // An addition has up to five operands, the other kinds two.
+    const int colonnes =
+        opts_.DefinitionOperandes.Operation == OP_ADDITION ? COLONNES_OPERANDES : 2;
+    std::string exercices;
+    for (const TLigneOperandes& ligne : TableOperandes) {
+        if (ligne[0] < 0 || ligne[1] < 0)
+            break;
+        std::string operandes;
+        for (int i = 0; i < colonnes; ++i) {
+            const double operande = ligne[std::size_t(i)];
+            if (operande < 0)
+                break;
+            operandes += (operandes.empty() ? "" : ";") + texteOperande(operande);
+        }
+        exercices += (exercices.empty() ? "" : " | ") + operandes;
+    }
+    std::vector<TCleValeur> exercice;
+    if (!exercices.empty())
+        exercice.push_back({"Operandes", exercices});
+    if (opts_.InhibeCalculsAuto)
+        exercice.push_back({"InhibeCalculsAuto", "1"});
+    return exercice;
+}
 
 std::optional<bool> TvlOperation::ChangeOptionPropre(int index, const std::string& valeur,
                                                      std::string& message) {

@@ -55,6 +55,8 @@ public:
                  TComposant* recepteur) override;
 
     std::vector<std::string> Description() const override;
+    // The operands of the exercises, as the sheet key "Operandes" reads them back.
+    std::vector<TCleValeur> Exercice() override;
 
     // Rebuilds the exercises from the operand table for the current kind of operation.
     void GenererOperations();
@@ -85,6 +87,7 @@ public:
     TTableOperandes TableOperandes{};
 
 protected:
+    std::optional<std::string> TexteCle(const Cle& cle) override;
     std::optional<bool> ChangeOptionPropre(int index, const std::string& valeur,
                                            std::string& message) override;
     void ApresCle(int index) override;

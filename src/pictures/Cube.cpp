@@ -117,6 +117,14 @@ std::optional<bool> TvlCube::ChangeOptionPropre(int index, const std::string& va
     }
 }
 
+std::optional<std::string> TvlCube::TexteCle(const Cle& cle) {
+    if (cle.index == CleCube::TailleCube)
+        return std::to_string(bloc_.TailleCube / PAS_TAILLE);
+    if (cle.index == CleCube::IntervalleCube)
+        return std::to_string(bloc_.IntervalleCube / PAS_TAILLE);
+    return CommonComponent::TexteCle(cle);
+}
+
 void TvlCube::AjusteTaille() {
     const int s = bloc_.TailleCube;
     const int g = bloc_.IntervalleCube;
