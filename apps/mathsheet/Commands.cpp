@@ -408,13 +408,9 @@ private:
             out_ << text << std::flush;
             return out_ ? EXIT_OK : EXIT_IO;
         }
-        StagedFiles outputs;
-        outputs.ProtectInput(input);
         std::string error;
-        const int index = outputs.Stage(a.output, error);
-        if (index < 0 || !WriteAll(outputs.Descriptor(index), text) || !outputs.Commit(error)) {
-            err_ << "mathsheet : " << (error.empty() ? "écriture impossible de " + a.output : error)
-                 << "\n";
+        if (!WriteSheetFile(text, a.output, input, error)) {
+            err_ << "mathsheet : " << error << "\n";
             return EXIT_IO;
         }
         out_ << a.output << " : feuille écrite\n";

@@ -62,6 +62,8 @@ private:
     bool save();
     bool saveAs();
     void exportPdf();
+    void importSheet();
+    void exportSheet();
     void print();
     void cut();
     void copy();

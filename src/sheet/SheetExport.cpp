@@ -6,6 +6,7 @@
 #include "host/Document.h"
 #include "host/Planche.h"
 #include "platform/Random.h"
+#include "platform/StagedFiles.h"
 #include "sheet/Sheet.h"
 
 #include <algorithm>
@@ -138,4 +139,19 @@ std::string ExportSheet(TDocument& document) {
     }
     GlobalRandom() = saved;
     return text;
+}
+
+bool WriteSheetFile(const std::string& text, const std::string& path, const std::string& input,
+                    std::string& message) {
+    StagedFiles outputs;
+    if (!input.empty())
+        outputs.ProtectInput(input);
+    const int index = outputs.Stage(path, message);
+    if (index < 0)
+        return false;
+    if (!WriteAll(outputs.Descriptor(index), text)) {
+        message = "Impossible d'écrire « " + path + " »";
+        return false;
+    }
+    return outputs.Commit(message);
 }

@@ -11,3 +11,8 @@ class TDocument;
 // (its geometry always), then the keys that give back its exercise. The generator's state is
 // left as it was.
 std::string ExportSheet(TDocument& document);
+
+// Writes `text` to `path`, put in place only once whole and never over `input` (the file the
+// text was made from; empty for none), a folder or a device. False with a French message.
+bool WriteSheetFile(const std::string& text, const std::string& path, const std::string& input,
+                    std::string& message);
