@@ -303,6 +303,27 @@ std::string TvlRelier::AvertissementCadre() const {
 
 // ---- description ----
 
+std::vector<TCleValeur> TvlRelier::Exercice() {
+    std::vector<TCleValeur> e{{"Pas", std::to_string(jeu_.PasX) + ";" + std::to_string(jeu_.PasY)}};
+    if (!jeu_.Formule.empty()) {
+        e.push_back({"Formule", jeu_.Formule});
+        for (const VariableSerie& v : jeu_.Variables)
+            e.push_back({"Variable", v.Nom + ";" + std::to_string(v.Comportement) + ";" +
+                                         nombre(v.Initiale) + ";" + nombre(v.Minimum) + ";" +
+                                         nombre(v.Maximum) + ";" + std::to_string(v.Decimales) +
+                                         ";" + v.Passage});
+        e.push_back({"Tri", std::to_string(jeu_.Tri)});
+    }
+    std::string points;
+    for (const PointRelier& p : jeu_.Points)
+        points += (points.empty() ? "" : " | ") +
+                  (p.Place() ? nombre(p.x) + ";" + nombre(p.y) : std::string("-1;0")) + ";" +
+                  p.Etiquette + ";" + p.Reponse;
+    if (!points.empty())
+        e.push_back({"Points", points});
+    return e;
+}
+
 std::vector<std::string> TvlRelier::Description() const {
     std::vector<std::string> d = CommonComponent::Description();
     const RelierOptions& o = bloc_;
