@@ -5,6 +5,7 @@
 #include "host/Conversions.h"
 #include "host/Document.h"
 #include "host/Planche.h"
+#include "host/Services.h"
 #include "platform/Random.h"
 #include "platform/StagedFiles.h"
 #include "sheet/Sheet.h"
@@ -90,9 +91,12 @@ private:
     std::vector<TCleValeur> fresh(const std::string& type, const TPlanche& page,
                                   std::uint32_t seed) {
         SeedRandom(seed);
+        // The time of day drawn too, so that a clock's hands are never taken for a default.
+        const auto clock = std::exchange(SourceHeure(), [] { return Random() % 86400; });
         TDocument scratch(catalogue_);
         scratch.AjoutePage(page);
         TComposant* composant = scratch.Cree(type, 0);
+        SourceHeure() = clock;
         return composant != nullptr ? composant->Reglages() : std::vector<TCleValeur>{};
     }
 

@@ -60,9 +60,29 @@ TEST(SheetParse, ErrorsNameTheirLineAndQuoteItBounded) {
          "f.feuille:2: ligne sans « = » : « a\\x00b\\x1B\\x7F »"},
         {"[Page]\nNom = caf\xE9\n", utf8 + "Nom = caf\\xE9 »"},
         {"[Page]\n\xED\xA0\x80\n", utf8 + "\\xED\\xA0\\x80 »"},
+        {"[Page]\nTitre = \"sans fin\n", "f.feuille:2: guillemet fermant manquant"},
+        {"[Page]\n\nTitre = \"a\\tb\"\n",
+         "f.feuille:3: échappement inconnu dans la valeur entre guillemets "
+         "(\\\", \\\\ ou \\n)"},
+        {"[Page]\nTitre = \"a\" b\n",
+         "f.feuille:2: texte après la valeur entre guillemets : « b »"},
     };
     for (const auto& [text, error] : cases)
         EXPECT_EQ(parseError(text), error);
+}
+
+// Any value a component holds is written so that the reader gives it back unchanged.
+TEST(SheetParse, WrittenValuesReadBackUnchanged) {
+    const std::string values[] = {"",      "A4",          "  blancs  ", "a # pas un commentaire",
+                                  "#tête", "dit \"oui\"", "a\\b",       "deux\nlignes",
+                                  "é;1|2", "fin\t"};
+    std::string text = "[Page]\n";
+    for (const std::string& value : values)
+        text += "K = " + SheetValue(value) + " # commentaire\n";
+    const Sheet sheet = parsed(text);
+    ASSERT_EQ(sheet.sections.at(0).entries.size(), std::size(values));
+    for (std::size_t i = 0; i < std::size(values); ++i)
+        EXPECT_EQ(sheet.sections[0].entries[i].value, values[i]) << SheetValue(values[i]);
 }
 
 TEST(SheetBuild, PagesAndComponents) {
