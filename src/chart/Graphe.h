@@ -144,7 +144,7 @@ public:
     std::vector<std::string> Description() const override;
     // The data as the sheet keys read them back: each series with its points and links, then
     // the titles and axes (a first series replaces the titles).
-    std::vector<TCleValeur> Exercice() override { return donneesFeuille(); }
+    std::vector<TCleValeur> ExerciceFeuille() override { return donneesFeuille(); }
     std::string AvertissementCadre() const override { return avertissement_; }
 
     // The factory settings, every font the host's.

@@ -187,8 +187,8 @@ void CommonComponent::rendFondVisible() {
         cadre.brushStyle.Set(bsSolid);
 }
 
-std::vector<TCleValeur> CommonComponent::Reglages() {
-    std::vector<TCleValeur> reglages = TComposant::Reglages();
+std::vector<TCleValeur> CommonComponent::ReglagesFeuille() {
+    std::vector<TCleValeur> reglages = TComposant::ReglagesFeuille();
     std::vector<TCleValeur> autres;
     for (const Cle& cle : Cles()) {
         if (cle.lecture == Lecture::Geometrie)

@@ -91,7 +91,7 @@ public:
 
     // The geometry, then every row of the table that holds a value (colours before styles, as
     // giving a colour to a clear brush makes it solid).
-    std::vector<TCleValeur> Reglages() override;
+    std::vector<TCleValeur> ReglagesFeuille() override;
 
     // The field a row of the table sets in this component's options block.
     ChampCle ChampDe(const Cle& cle);

@@ -303,7 +303,7 @@ std::string TvlRelier::AvertissementCadre() const {
 
 // ---- description ----
 
-std::vector<TCleValeur> TvlRelier::Exercice() {
+std::vector<TCleValeur> TvlRelier::ExerciceFeuille() {
     std::vector<TCleValeur> e{{"Pas", std::to_string(jeu_.PasX) + ";" + std::to_string(jeu_.PasY)}};
     if (!jeu_.Formule.empty()) {
         e.push_back({"Formule", jeu_.Formule});

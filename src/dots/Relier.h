@@ -58,7 +58,7 @@ public:
     std::vector<std::string> Description() const override;
     // The generator's settings, then the points themselves (applied last, so that they stand
     // whatever the generator would draw).
-    std::vector<TCleValeur> Exercice() override;
+    std::vector<TCleValeur> ExerciceFeuille() override;
     void RestaureStandardNonApplique() override;
 
     void Dessine(TCanvas& canvas, int mode, TPlanche* planche) override;

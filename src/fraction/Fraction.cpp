@@ -83,7 +83,7 @@ std::optional<bool> TvlFraction::ChangeOptionPropre(int index, const std::string
     return false;
 }
 
-std::vector<TCleValeur> TvlFraction::Exercice() {
+std::vector<TCleValeur> TvlFraction::ExerciceFeuille() {
     const FractionDonnees& f = donnees_;
     std::string nombres = std::to_string(f.NumMin) + ";" + std::to_string(f.NumMax) + ";" +
                           std::to_string(f.DenMin) + ";" + std::to_string(f.DenMax);

@@ -72,7 +72,7 @@ public:
     bool DblClk(int shift, vlPoint p) override;
     std::vector<std::string> Description() const override;
     // The numbers and masks of every line, then the text of each line typed over its numbers.
-    std::vector<TCleValeur> Exercice() override;
+    std::vector<TCleValeur> ExerciceFeuille() override;
     void RestaureStandardNonApplique() override;
 
     void Dessine(TCanvas& canvas, int mode, TPlanche* planche) override;

@@ -489,7 +489,7 @@ std::vector<std::string> TComposant::Description() const {
             "Hauteur = " + TexteCentimetres(r.Height())};
 }
 
-std::vector<TCleValeur> TComposant::Reglages() {
+std::vector<TCleValeur> TComposant::ReglagesFeuille() {
     const vlRect r = Rect.Normalise();
     const vlPoint m = OrgMarges();
     // The size before the place: a new component sits at the margins' origin, where any size
@@ -500,7 +500,7 @@ std::vector<TCleValeur> TComposant::Reglages() {
             {"Haut", TexteCentimetres(r.top - m.y)}};
 }
 
-std::vector<TCleValeur> TComposant::Exercice() {
+std::vector<TCleValeur> TComposant::ExerciceFeuille() {
     return {};
 }
 

@@ -220,10 +220,10 @@ public:
     // The keys that set a new component of the kind up as this one, in the order a sheet
     // applies them: size first, then place, then the settings. A sheet writes only those whose
     // value differs from a new component's. The host's default gives the geometry.
-    virtual std::vector<TCleValeur> Reglages();
+    virtual std::vector<TCleValeur> ReglagesFeuille();
     // The keys that give back this component's exercise as it stands (operands, points, cell
     // contents), applied after the settings and written whatever their value. None by default.
-    virtual std::vector<TCleValeur> Exercice();
+    virtual std::vector<TCleValeur> ExerciceFeuille();
 
     // Host services around the slots.
     vlPoint OrgMarges() const;

@@ -71,11 +71,11 @@ int TGrille::NatureServices() const {
     return SERVICE_RECEPTEUR;
 }
 
-std::vector<TCleValeur> TGrille::Reglages() {
+std::vector<TCleValeur> TGrille::ReglagesFeuille() {
     std::vector<TCleValeur> reglages{{"Cellule", TexteCentimetres(opts_.Cellule)},
                                      {"Colonnes", std::to_string(opts_.Colonnes)},
                                      {"Lignes", std::to_string(opts_.Lignes)}};
-    for (TCleValeur& place : TComposant::Reglages())
+    for (TCleValeur& place : TComposant::ReglagesFeuille())
         if (place.cle == "Gauche" || place.cle == "Haut")
             reglages.push_back(std::move(place));
     reglages.push_back({"CouleurLignes", std::to_string(opts_.CouleurLignes)});
@@ -84,7 +84,7 @@ std::vector<TCleValeur> TGrille::Reglages() {
     return reglages;
 }
 
-std::vector<TCleValeur> TGrille::Exercice() {
+std::vector<TCleValeur> TGrille::ExerciceFeuille() {
     std::vector<TCleValeur> cellules;
     for (int ligne = 0; ligne < opts_.Lignes; ++ligne) {
         for (int colonne = 0; colonne < opts_.Colonnes; ++colonne) {

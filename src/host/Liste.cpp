@@ -63,13 +63,13 @@ vlSize TListe::TailleCreation() const {
     return {600, 400};
 }
 
-std::vector<TCleValeur> TListe::Reglages() {
-    std::vector<TCleValeur> reglages = TComposant::Reglages();
+std::vector<TCleValeur> TListe::ReglagesFeuille() {
+    std::vector<TCleValeur> reglages = TComposant::ReglagesFeuille();
     reglages.push_back({"Fonte", opts_.Police.ToString()});
     return reglages;
 }
 
-std::vector<TCleValeur> TListe::Exercice() {
+std::vector<TCleValeur> TListe::ExerciceFeuille() {
     if (champs_.empty())
         return {};
     std::string champs;

@@ -253,7 +253,7 @@ std::string texteOperande(double valeur) {
 
 } // namespace
 
-std::vector<TCleValeur> TvlOperation::Exercice() {
+std::vector<TCleValeur> TvlOperation::ExerciceFeuille() {
     // An addition has up to five operands, the other kinds two.
     const int colonnes =
         opts_.DefinitionOperandes.Operation == OP_ADDITION ? COLONNES_OPERANDES : 2;

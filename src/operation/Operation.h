@@ -56,7 +56,7 @@ public:
 
     std::vector<std::string> Description() const override;
     // The operands of the exercises, as the sheet key "Operandes" reads them back.
-    std::vector<TCleValeur> Exercice() override;
+    std::vector<TCleValeur> ExerciceFeuille() override;
 
     // Rebuilds the exercises from the operand table for the current kind of operation.
     void GenererOperations();

@@ -97,7 +97,7 @@ private:
         scratch.AjoutePage(page);
         TComposant* composant = scratch.Cree(type, 0);
         SourceHeure() = clock;
-        return composant != nullptr ? composant->Reglages() : std::vector<TCleValeur>{};
+        return composant != nullptr ? composant->ReglagesFeuille() : std::vector<TCleValeur>{};
     }
 
     const TCatalogue& catalogue_;
@@ -113,11 +113,11 @@ void writeComponent(std::string& text, TComposant& composant, const TPlanche& pa
                     const TTypeComposant& type, Defaults& defaults) {
     text += "\n[" + type.nom + "]\n";
     writeLine(text, "Nom", composant.Nom());
-    for (const TCleValeur& reglage : composant.Reglages()) {
+    for (const TCleValeur& reglage : composant.ReglagesFeuille()) {
         if (isGeometry(reglage.cle) || !defaults.IsDefault(type.nom, page, reglage))
             writeLine(text, reglage.cle, reglage.valeur);
     }
-    for (const TCleValeur& ligne : composant.Exercice())
+    for (const TCleValeur& ligne : composant.ExerciceFeuille())
         writeLine(text, ligne.cle, ligne.valeur);
 }
 
