@@ -85,6 +85,13 @@ public:
                 return false;
             }
         }
+        // Redirections to components made further down, once every component exists.
+        finished_ = true;
+        for (const auto& [composant, type, e] : laterLinks_)
+            if (!apply(*type, *composant, *e)) {
+                error = error_;
+                return false;
+            }
         return true;
     }
 
@@ -181,6 +188,10 @@ private:
     bool apply(const TTypeComposant& type, TComposant& composant, const SheetEntry& e) {
         if (e.key == "Nom")
             return rename(composant, e);
+        if (e.key == "Rediriger" && document_.TrouveComposant(e.value) == nullptr && !finished_) {
+            laterLinks_.push_back({&composant, &type, &e});
+            return true;
+        }
         if (std::find(type.clesFeuille.begin(), type.clesFeuille.end(), e.key) !=
                 type.clesFeuille.end() &&
             type.appliqueCleFeuille) {
@@ -208,8 +219,16 @@ private:
         return true;
     }
 
+    struct LaterLink {
+        TComposant* composant;
+        const TTypeComposant* type;
+        const SheetEntry* entry;
+    };
+
     const Sheet& sheet_;
     TDocument& document_;
+    std::vector<LaterLink> laterLinks_;
+    bool finished_ = false;
     std::string error_;
     int currentPage_ = 0;
     bool usedPage_ = false;

@@ -91,7 +91,7 @@ TEST(SheetBuild, PagesAndComponents) {
     std::string error;
     const Sheet sheet = parsed("[Page]\nFormat = A5\nOrientation = Paysage\nMarges = 1;2;3;4\n"
                                "Carreau = 0,5\n[Grille]\nNom = G\nGauche = 2,5\nHaut = 1\n"
-                               "[Page]\n[Grille]\n");
+                               "[Page]\n[Opération]\nRediriger = G2\n[Grille]\nNom = G2\n");
     SeedRandom(2);
     ASSERT_TRUE(BuildDocument(sheet, document, error)) << error;
     ASSERT_EQ(document.NbPages(), 2);
@@ -99,7 +99,7 @@ TEST(SheetBuild, PagesAndComponents) {
     EXPECT_EQ(first.Taille, (vlSize{2100, 1480}));
     EXPECT_EQ(first.Marges, (vlRect{100, 200, 300, 400}));
     EXPECT_EQ(first.Pas, (vlSize{50, 50}));
-    ASSERT_EQ(document.NbComposants(), 2);
+    ASSERT_EQ(document.NbComposants(), 3);
     const TComposant& grid = document.Composant(0);
     EXPECT_EQ(grid.Nom(), "G");
     // Geometry in centimetres, relative to the margins.
@@ -107,6 +107,9 @@ TEST(SheetBuild, PagesAndComponents) {
     EXPECT_EQ(grid.Rect.top, 200 + 100);
     EXPECT_EQ(document.PageDe(1), 1);
     EXPECT_EQ(document.Page(1).Taille, (vlSize{2100, 2970}));
+    // A redirection to a component further down the sheet is made once that one exists.
+    ASSERT_EQ(document.Composant(1).Recepteurs.size(), 1u);
+    EXPECT_EQ(document.Composant(1).Recepteurs[0], &document.Composant(2));
 }
 
 TEST(SheetBuild, RefusalsStopWithFileLineAndMessage) {
