@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <array>
+#include <charconv>
 #include <cmath>
 
 namespace {
@@ -33,12 +34,12 @@ double aligne(double v, int pas) {
     return pas > 0 ? std::floor(v / pas) * pas : v;
 }
 
+// The shortest decimal text that reads back to the same number, with a decimal comma as
+// sheets write it.
 std::string nombre(double v) {
-    std::string texte = std::to_string(v);
-    texte.erase(texte.find_last_not_of('0') + 1);
-    if (!texte.empty() && texte.back() == '.')
-        texte.pop_back();
-    // Written as sheets read it back, with a decimal comma.
+    char tampon[400];
+    const auto fin = std::to_chars(tampon, tampon + sizeof tampon, v, std::chars_format::fixed).ptr;
+    std::string texte(tampon, fin);
     std::replace(texte.begin(), texte.end(), '.', ',');
     return texte;
 }
