@@ -103,6 +103,12 @@ bool TvlRelier::DblClk(int, vlPoint) {
 
 // ---- keys ----
 
+std::optional<std::string> TvlRelier::TexteCle(const Cle& cle) {
+    if (cle.index == CleRelier::Liste)
+        return liste_ != nullptr ? std::optional(liste_->Nom()) : std::nullopt;
+    return CommonComponent::TexteCle(cle);
+}
+
 std::optional<bool> TvlRelier::ChangeOptionPropre(int index, const std::string& valeur,
                                                   std::string& message) {
     switch (index) {

@@ -93,6 +93,7 @@ public:
     std::string AvertissementCadre() const override;
 
 protected:
+    std::optional<std::string> TexteCle(const Cle& cle) override;
     std::optional<bool> ChangeOptionPropre(int index, const std::string& valeur,
                                            std::string& message) override;
     void AppliqueOptions() override;

@@ -85,7 +85,7 @@ public:
                 return false;
             }
         }
-        // Redirections to components made further down, once every component exists.
+        // Links to components made further down, once every component exists.
         finished_ = true;
         for (const auto& [composant, type, e] : laterLinks_)
             if (!apply(*type, *composant, *e)) {
@@ -188,7 +188,9 @@ private:
     bool apply(const TTypeComposant& type, TComposant& composant, const SheetEntry& e) {
         if (e.key == "Nom")
             return rename(composant, e);
-        if (e.key == "Rediriger" && document_.TrouveComposant(e.value) == nullptr && !finished_) {
+        // A key naming another component waits for it when it is made further down.
+        if ((e.key == "Rediriger" || e.key == "Liste") &&
+            document_.TrouveComposant(e.value) == nullptr && !finished_) {
             laterLinks_.push_back({&composant, &type, &e});
             return true;
         }

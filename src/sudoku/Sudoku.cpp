@@ -109,6 +109,8 @@ constexpr std::string_view kCodesCases = "0123456789-abcdefghi";
 } // namespace
 
 std::optional<std::string> TvlSudoku::TexteCle(const Cle& cle) {
+    if (cle.index == CleSudoku::Liste)
+        return liste_ != nullptr ? std::optional(liste_->Nom()) : std::nullopt;
     if (cle.index != CleSudoku::Cases)
         return CommonComponent::TexteCle(cle);
     std::string cases;
