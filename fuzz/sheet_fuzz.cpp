@@ -1,7 +1,9 @@
 // Arbitrary bytes as a sheet: refused with a message, or built (fixed seed), drawn, saved and
-// read back, the document read saving to the same bytes and drawing again. Never a crash.
-#include "Sheet.h"
-#include "SheetBuilder.h"
+// read back, the document read saving to the same bytes and drawing again; its export is a sheet
+// that builds again. Never a crash.
+#include "sheet/Sheet.h"
+#include "sheet/SheetBuilder.h"
+#include "sheet/SheetExport.h"
 
 #include "host/Document.h"
 #include "host/Stream.h"
@@ -36,5 +38,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         !read.Ecrit(again) || again.Bytes() != saved.Bytes())
         __builtin_trap();
     draw(read);
+    Sheet exported;
+    TDocument rebuilt(catalogue);
+    if (!ParseSheet(ExportSheet(document), "export", exported, error) ||
+        !BuildDocument(exported, rebuilt, error))
+        __builtin_trap();
     return 0;
 }

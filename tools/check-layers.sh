@@ -32,7 +32,7 @@ for f in src/platform/*.h src/platform/*.cpp; do check "$f" 'platform/[A-Za-z]+\
 # The chart engine draws on the canvas alone.
 check src/chart/engine 'platform/[A-Za-z]+\.h|chart/engine/'
 check src/host 'platform/[A-Za-z]+\.h|host/'
-for d in package common operation chart shape fraction pictures money dots sudoku; do
-  [ -d "src/$d" ] && check "src/$d" 'platform/[A-Za-z]+\.h|host/[A-Za-z]+\.h|package/|common/|operation/|chart/|shape/|fraction/|pictures/|money/|dots/|sudoku/'
+for d in package common operation chart shape fraction pictures money dots sudoku sheet; do
+  [ -d "src/$d" ] && check "src/$d" 'platform/[A-Za-z]+\.h|host/[A-Za-z]+\.h|package/|common/|operation/|chart/|shape/|fraction/|pictures/|money/|dots/|sudoku/|sheet/'
 done
 exit $status

@@ -4,9 +4,10 @@
 #include "Demo.h"
 #include "KeyReference.h"
 #include "Output.h"
-#include "Sheet.h"
-#include "SheetBuilder.h"
 #include "SudokuCommands.h"
+#include "sheet/Sheet.h"
+#include "sheet/SheetBuilder.h"
+#include "sheet/SheetExport.h"
 
 #include "common/CommonComponent.h"
 #include "host/Catalogue.h"
@@ -187,6 +188,8 @@ public:
             return render(a);
         if (a.command == "inspect")
             return inspect(a);
+        if (a.command == "export")
+            return exportSheet(a);
         return usage("commande inconnue « " + a.command + " »");
     }
 
@@ -410,6 +413,31 @@ private:
         return code;
     }
 
+    // The document as sheet text, to a file put in place once whole, or to standard output
+    // when it is "-". A document with unreadable records is not exported: its sheet would
+    // silently lack them.
+    int exportSheet(const Arguments& a) {
+        if (a.positional.size() != 1 || a.output.empty())
+            return usage("« export » attend un document et -o FEUILLE");
+        const std::string& input = a.positional.front();
+        TDocument document(catalogue_);
+        if (const int code = open(input, document); code != EXIT_OK)
+            return code;
+        const std::string text =
+            "# Feuille exportée de " + Citation(input) + "\n" + ExportSheet(document);
+        if (a.output == "-") {
+            out_ << text << std::flush;
+            return out_ ? EXIT_OK : EXIT_IO;
+        }
+        std::string error;
+        if (!WriteSheetFile(text, a.output, input, error)) {
+            err_ << "mathsheet : " << error << "\n";
+            return EXIT_IO;
+        }
+        out_ << a.output << " : feuille écrite\n";
+        return EXIT_OK;
+    }
+
     static std::string pad(const std::string& s, std::size_t width) {
         // Widths count characters, not bytes: UTF-8 continuation bytes take no room.
         std::size_t shown = 0;
@@ -436,6 +464,7 @@ Utilisation :
   mathsheet demo [-o SORTIE] [--save DOC] [--mode M] [--seed N]
   mathsheet render DOC -o SORTIE [--mode M]
   mathsheet inspect DOC
+  mathsheet export DOC -o FEUILLE|-
   mathsheet kinds
   mathsheet keys TYPE|Page|--all [--markdown]
 )";
@@ -450,6 +479,8 @@ Utilisation :
   --seed N      graine des tirages : la même graine redonne la même feuille
   --copies N    N feuilles tirées différemment, chacune suivie de son corrigé
   --save DOC    enregistre aussi le document (numéroté avec --copies)
+  export        écrit le document en feuille texte (« - » : la sortie standard) ;
+                « build » la relit en le même document
   --dpi N       résolution des PNG, de 30 à 600 (défaut : 150)
   --all         keys : les clés de tous les types
   --markdown    keys : en Markdown, tableau des valeurs, défauts et effets

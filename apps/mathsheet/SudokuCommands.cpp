@@ -2,7 +2,7 @@
 
 #include "CommandLine.h"
 #include "Commands.h"
-#include "Sheet.h"
+#include "sheet/Sheet.h"
 
 #include "host/Services.h"
 #include "platform/Paths.h"

@@ -3,6 +3,8 @@
 #include "host/Catalogue.h"
 #include "host/Services.h"
 #include "host/Stream.h"
+#include "sheet/Sheet.h"
+#include "sheet/SheetBuilder.h"
 
 namespace {
 
@@ -82,6 +84,27 @@ bool EditorSession::Open(const std::string& path, std::string& message,
     document_ = std::move(opened);
     path_ = path;
     page_ = 0;
+    resetHistory();
+    if (onReplaced)
+        onReplaced();
+    return true;
+}
+
+bool EditorSession::Import(const std::string& text, const std::string& fileName,
+                           std::string& message) {
+    Sheet sheet;
+    if (!ParseSheet(text, fileName, sheet, message))
+        return false;
+    auto built = std::make_unique<TDocument>(catalogue_);
+    if (!BuildDocument(sheet, *built, message))
+        return false;
+    selection_ = nullptr;
+    changing_ = nullptr;
+    creating_.reset();
+    document_ = std::move(built);
+    path_.clear();
+    page_ = 0;
+    SetMode(mode_);
     resetHistory();
     if (onReplaced)
         onReplaced();

@@ -39,6 +39,9 @@ public:
     bool Open(const std::string& path, std::string& message, std::vector<std::string>& skipped);
     bool Save(std::string& message);
     bool SaveAs(const std::string& path, std::string& message);
+    // A new document built from a sheet text, as `mathsheet build` builds it. When the sheet is
+    // refused the open document stays as it was: false with "FILE:LINE: message".
+    bool Import(const std::string& text, const std::string& fileName, std::string& message);
 
     // Records the document as it is now as the state after a change, undoable under that name
     // ("la création"...), and marks it modified. The last 100 changes can be undone.

@@ -12,9 +12,11 @@
 #include "host/forms/QtUserInterface.h"
 #include "package/PackageEntry.h"
 #include "platform/IniFile.h"
+#include "platform/Paths.h"
 #include "platform/StringList.h"
 #include "platform/qt/QtCanvas.h"
 #include "platform/qt/QtPageWriter.h"
+#include "sheet/SheetExport.h"
 
 #include <QActionGroup>
 #include <QApplication>
@@ -264,6 +266,9 @@ void MainWindow::buildMenus() {
     file->addAction(QStringLiteral("E&xporter en PDF (épreuve et corrigé)…"), this,
                     &MainWindow::exportPdf);
     file->addAction(QStringLiteral("&Imprimer…"), QKeySequence::Print, this, &MainWindow::print);
+    file->addSeparator();
+    file->addAction(QStringLiteral("Importer une &feuille…"), this, &MainWindow::importSheet);
+    file->addAction(QStringLiteral("Exporter en feuille &texte…"), this, &MainWindow::exportSheet);
     file->addSeparator();
     file->addAction(QStringLiteral("&Quitter"), QKeySequence::Quit, this, &QWidget::close);
 
@@ -523,6 +528,40 @@ void MainWindow::exportPdf() {
         return;
     std::string message;
     if (!ExportPdf(path, message))
+        ui_.MessageBox(message, "ERREUR", MB_OK | MB_ICONERROR);
+}
+
+namespace {
+const char* const kSheetFilter = "Feuilles texte (*.txt);;Tous les fichiers (*)";
+}
+
+// A sheet text becomes a new document; a refused sheet leaves the open one as it was.
+void MainWindow::importSheet() {
+    if (!ConfirmClose())
+        return;
+    std::string path;
+    if (!ui_.OpenFileName("Importer une feuille", kSheetFilter, path))
+        return;
+    std::string text;
+    std::string message;
+    if (!ReadInputFile(path, text, message) || !session_.Import(text, path, message)) {
+        ui_.MessageBox("La feuille n'a pas été importée :\n" + message, "ERREUR",
+                       MB_OK | MB_ICONERROR);
+        return;
+    }
+    documentChanged();
+}
+
+void MainWindow::exportSheet() {
+    const QFileInfo document(ToQString(session_.Path()));
+    std::string path =
+        session_.Path().empty()
+            ? "feuille.txt"
+            : document.dir().filePath(document.completeBaseName() + ".txt").toStdString();
+    if (!ui_.SaveFileName("Exporter en feuille texte", kSheetFilter, path))
+        return;
+    std::string message;
+    if (!WriteSheetFile(ExportSheet(session_.Document()), path, session_.Path(), message))
         ui_.MessageBox(message, "ERREUR", MB_OK | MB_ICONERROR);
 }
 

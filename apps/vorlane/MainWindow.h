@@ -67,6 +67,8 @@ private:
     bool save();
     bool saveAs();
     void exportPdf();
+    void importSheet();
+    void exportSheet();
     void print();
     void cut();
     void copy();

@@ -386,41 +386,48 @@ std::string TvlGraphe::DecritLien(const LienImport& l, int k) const {
 
 std::vector<std::string> TvlGraphe::Description() const {
     std::vector<std::string> lignes = CommonComponent::Description();
+    lignes.push_back("Mode = " + std::to_string(bloc_.Mode));
+    for (const TCleValeur& donnee : donneesFeuille())
+        lignes.push_back(donnee.cle + " = " + donnee.valeur);
+    return lignes;
+}
+
+std::vector<TCleValeur> TvlGraphe::donneesFeuille() const {
     static const char* const kTypes[] = {
         "Lignes",   "Aires", "Points", "Histogrammes verticaux", "Histogrammes horizontaux",
         "Secteurs", "Traits"};
-    lignes.push_back("Mode = " + std::to_string(bloc_.Mode));
     const auto joint = [](const std::vector<std::string>& v) {
         std::string t;
         for (const std::string& s : v)
-            t += (t.empty() ? "" : " | ") + s;
+            t += (t.empty() ? "" : "|") + s;
         return t;
     };
     const auto bornes = [](const BornesAxe& a) {
         return a.automatique ? std::string("auto")
                              : chart::FormateNombre(a.min) + ";" + chart::FormateNombre(a.max);
     };
-    lignes.push_back("Titre = " + joint(donnees_.titre));
-    lignes.push_back("Pied = " + joint(donnees_.pied));
-    lignes.push_back("TitreAxeX = " + donnees_.titreBas);
-    lignes.push_back("TitreAxeY = " + donnees_.titreGauche);
-    lignes.push_back("AxeX = " + bornes(donnees_.bas));
-    lignes.push_back("AxeY = " + bornes(donnees_.gauche));
+    std::vector<TCleValeur> donnees;
     for (std::size_t s = 0; s < donnees_.series.size(); ++s) {
         const chart::Serie& serie = donnees_.series[s];
-        lignes.push_back("Serie = " + std::string(kTypes[int(serie.type) - 1]) + "; " +
-                         serie.titre + "; " + std::to_string(serie.styleMarques));
+        donnees.push_back({"Serie", std::string(kTypes[int(serie.type) - 1]) + "; " + serie.titre +
+                                        "; " + std::to_string(serie.styleMarques)});
         std::string points;
         for (const chart::PointSerie& p : serie.points)
             points += (points.empty() ? "" : " | ") + p.libelle + ";" + chart::FormateNombre(p.x) +
-                      ";" + chart::FormateNombre(p.y);
-        lignes.push_back("Points = " + points);
+                      ";" + chart::FormateNombre(p.y) + ";" + std::to_string(p.couleur);
+        donnees.push_back({"Points", points});
         if (s >= donnees_.liens.size())
             continue;
         const LienImport& l = donnees_.liens[s];
         for (int k = 0; k < kAttributs; ++k)
             if (l.Source[k] != 0)
-                lignes.push_back("Lien = " + DecritLien(l, k));
+                donnees.push_back({"Lien", DecritLien(l, k)});
     }
-    return lignes;
+    donnees.push_back({"Titre", joint(donnees_.titre)});
+    donnees.push_back({"Pied", joint(donnees_.pied)});
+    donnees.push_back({"TitreAxeX", donnees_.titreBas});
+    donnees.push_back({"TitreAxeY", donnees_.titreGauche});
+    donnees.push_back({"AxeX", bornes(donnees_.bas)});
+    donnees.push_back({"AxeY", bornes(donnees_.gauche)});
+    return donnees;
 }

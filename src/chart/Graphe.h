@@ -142,6 +142,9 @@ public:
     std::string NomProp() const override { return "GrapheProp"; }
     bool DblClk(int shift, vlPoint p) override;
     std::vector<std::string> Description() const override;
+    // The data as the sheet keys read them back: each series with its points and links, then
+    // the titles and axes (a first series replaces the titles).
+    std::vector<TCleValeur> ExerciceFeuille() override { return donneesFeuille(); }
     std::string AvertissementCadre() const override { return avertissement_; }
 
     // The factory settings, every font the host's.
@@ -177,6 +180,7 @@ protected:
     void LibereDonnees() override { donnees_ = {}; }
 
 private:
+    std::vector<TCleValeur> donneesFeuille() const;
     DonneesGraphe donnees_;
     std::string avertissement_;
     // A copy starts without the sheet's pending data: it belongs to the original only.

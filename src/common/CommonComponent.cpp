@@ -187,6 +187,40 @@ void CommonComponent::rendFondVisible() {
         cadre.brushStyle.Set(bsSolid);
 }
 
+std::vector<TCleValeur> CommonComponent::ReglagesFeuille() {
+    std::vector<TCleValeur> reglages = TComposant::ReglagesFeuille();
+    std::vector<TCleValeur> autres;
+    for (const Cle& cle : Cles()) {
+        if (cle.lecture == Lecture::Geometrie)
+            continue;
+        std::optional<std::string> texte = TexteCle(cle);
+        if (!texte)
+            continue;
+        auto& suite = cle.lecture == Lecture::Couleur ? reglages : autres;
+        suite.push_back({std::string(cle.nom), std::move(*texte)});
+    }
+    reglages.insert(reglages.end(), autres.begin(), autres.end());
+    return reglages;
+}
+
+std::optional<std::string> CommonComponent::TexteCle(const Cle& cle) {
+    if (cle.nom == "Detachable")
+        return Detachable ? "1" : "0";
+    if (cle.nom == "Actif")
+        return Activable() ? "1" : "0";
+    if (cle.nom == "Rediriger") {
+        if (Recepteurs.empty())
+            return std::nullopt;
+        return Recepteurs.front()->Nom();
+    }
+    if (cle.lecture == Lecture::Action || cle.champ == nullptr)
+        return std::nullopt;
+    const ChampCle champ = ChampDe(cle);
+    if (champ.fonte != nullptr)
+        return champ.fonte->ToString();
+    return std::to_string(champ.entier.Get());
+}
+
 FrameFields CommonComponent::ChampsCadre() {
     const TableCles table = Cles();
     const auto champ = [&](std::string_view nom) {

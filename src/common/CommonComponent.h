@@ -89,6 +89,10 @@ public:
     // The common keys with their rules, also for kinds that handle a key themselves first.
     bool ChangeRediriger(const std::string& nom);
 
+    // The geometry, then every row of the table that holds a value (colours before styles, as
+    // giving a colour to a clear brush makes it solid).
+    std::vector<TCleValeur> ReglagesFeuille() override;
+
     // The field a row of the table sets in this component's options block.
     ChampCle ChampDe(const Cle& cle);
     // The frame pen and background brush fields, found by their keys in the table.
@@ -100,6 +104,10 @@ protected:
     // the common keys do it. Called first.
     virtual std::optional<bool> ChangeOptionPropre(int index, const std::string& valeur,
                                                    std::string& message);
+    // A row's value as a sheet writes it, read back the same by ChangeOption; nothing for a row
+    // without a value (an action, a text the kind does not give back). The default writes a
+    // field's number or font, and the common keys.
+    virtual std::optional<std::string> TexteCle(const Cle& cle);
     // After a row's value was stored: the kind's own consequences of that key.
     virtual void ApresCle(int) {}
     // A key whose row asks for a new exercise was changed.

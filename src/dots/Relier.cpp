@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <array>
+#include <charconv>
 #include <cmath>
 
 namespace {
@@ -33,12 +34,12 @@ double aligne(double v, int pas) {
     return pas > 0 ? std::floor(v / pas) * pas : v;
 }
 
+// The shortest decimal text that reads back to the same number, with a decimal comma as
+// sheets write it.
 std::string nombre(double v) {
-    std::string texte = std::to_string(v);
-    texte.erase(texte.find_last_not_of('0') + 1);
-    if (!texte.empty() && texte.back() == '.')
-        texte.pop_back();
-    // Written as sheets read it back, with a decimal comma.
+    char tampon[400];
+    const auto fin = std::to_chars(tampon, tampon + sizeof tampon, v, std::chars_format::fixed).ptr;
+    std::string texte(tampon, fin);
     std::replace(texte.begin(), texte.end(), '.', ',');
     return texte;
 }
@@ -101,6 +102,12 @@ bool TvlRelier::DblClk(int, vlPoint) {
 }
 
 // ---- keys ----
+
+std::optional<std::string> TvlRelier::TexteCle(const Cle& cle) {
+    if (cle.index == CleRelier::Liste)
+        return liste_ != nullptr ? std::optional(liste_->Nom()) : std::nullopt;
+    return CommonComponent::TexteCle(cle);
+}
 
 std::optional<bool> TvlRelier::ChangeOptionPropre(int index, const std::string& valeur,
                                                   std::string& message) {
@@ -302,6 +309,27 @@ std::string TvlRelier::AvertissementCadre() const {
 }
 
 // ---- description ----
+
+std::vector<TCleValeur> TvlRelier::ExerciceFeuille() {
+    std::vector<TCleValeur> e{{"Pas", std::to_string(jeu_.PasX) + ";" + std::to_string(jeu_.PasY)}};
+    if (!jeu_.Formule.empty()) {
+        e.push_back({"Formule", jeu_.Formule});
+        for (const VariableSerie& v : jeu_.Variables)
+            e.push_back({"Variable", v.Nom + ";" + std::to_string(v.Comportement) + ";" +
+                                         nombre(v.Initiale) + ";" + nombre(v.Minimum) + ";" +
+                                         nombre(v.Maximum) + ";" + std::to_string(v.Decimales) +
+                                         ";" + v.Passage});
+        e.push_back({"Tri", std::to_string(jeu_.Tri)});
+    }
+    std::string points;
+    for (const PointRelier& p : jeu_.Points)
+        points += (points.empty() ? "" : " | ") +
+                  (p.Place() ? nombre(p.x) + ";" + nombre(p.y) : std::string("-1;0")) + ";" +
+                  p.Etiquette + ";" + p.Reponse;
+    if (!points.empty())
+        e.push_back({"Points", points});
+    return e;
+}
 
 std::vector<std::string> TvlRelier::Description() const {
     std::vector<std::string> d = CommonComponent::Description();

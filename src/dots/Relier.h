@@ -56,6 +56,9 @@ public:
     // Opens the points editor; "Sortie" gives the point set its changes.
     bool DblClk(int shift, vlPoint p) override;
     std::vector<std::string> Description() const override;
+    // The generator's settings, then the points themselves (applied last, so that they stand
+    // whatever the generator would draw).
+    std::vector<TCleValeur> ExerciceFeuille() override;
     void RestaureStandardNonApplique() override;
 
     void Dessine(TCanvas& canvas, int mode, TPlanche* planche) override;
@@ -90,6 +93,7 @@ public:
     std::string AvertissementCadre() const override;
 
 protected:
+    std::optional<std::string> TexteCle(const Cle& cle) override;
     std::optional<bool> ChangeOptionPropre(int index, const std::string& valeur,
                                            std::string& message) override;
     void AppliqueOptions() override;

@@ -3,13 +3,19 @@
 #include "fraction/DessinFraction.h"
 #include "fraction/FractionCles.h"
 #include "fraction/FractionEdit2Logique.h"
+#include "host/Conversions.h"
 #include "host/Document.h"
 #include "host/Services.h"
 #include "host/Stream.h"
 #include "operation/DessinOperation.h"
+#include "platform/Text.h"
 #include "platform/UserInterface.h"
 
 #include <algorithm>
+#include <initializer_list>
+#include <string_view>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -65,11 +71,103 @@ ReglagesLignes TvlFraction::Reglages() const {
 
 // ---- keys ----
 
-std::optional<bool> TvlFraction::ChangeOptionPropre(int index, const std::string&, std::string&) {
+std::optional<bool> TvlFraction::ChangeOptionPropre(int index, const std::string& valeur,
+                                                    std::string& message) {
+    if (index == CleFraction::Nombres)
+        return changeNombres(valeur, message);
+    if (index == CleFraction::Ligne)
+        return changeLigne(valeur, message);
     if (index != CleFraction::GenererCalcul)
         return std::nullopt;
     GenererOperations();
     return false;
+}
+
+std::vector<TCleValeur> TvlFraction::ExerciceFeuille() {
+    const FractionDonnees& f = donnees_;
+    std::string nombres = std::to_string(f.NumMin) + ";" + std::to_string(f.NumMax) + ";" +
+                          std::to_string(f.DenMin) + ";" + std::to_string(f.DenMax);
+    for (std::size_t i = 0; i < FractionDonnees::LIGNES; ++i)
+        nombres += " | " + std::to_string(f.A[i]) + ";" + std::to_string(f.B[i]) + ";" +
+                   std::to_string(f.C[i]) + ";" + std::to_string(f.D[i]) + ";" +
+                   std::to_string(f.Masque[i]);
+    std::vector<TCleValeur> exercice{{"Nombres", nombres}};
+    const ReglagesLignes reglages = Reglages();
+    for (int i = 0; i < LIGNES; ++i)
+        if (lignes_[std::size_t(i)] != GenererLigne(donnees_, i, reglages))
+            exercice.push_back({"Ligne", std::to_string(i + 1) + ";" + lignes_[std::size_t(i)]});
+    return exercice;
+}
+
+bool TvlFraction::changeNombres(const std::string& valeur, std::string& message) {
+    const std::vector<std::string_view> groupes = Split(valeur, '|');
+    if (groupes.size() != FractionDonnees::LIGNES + 1) {
+        message = "« Nombres » attend les plages puis " + std::to_string(FractionDonnees::LIGNES) +
+                  " lignes, séparées par « | »";
+        return false;
+    }
+    // Each group's numbers within the ranges the editor could have written.
+    const auto lit = [&](std::size_t groupe, std::initializer_list<std::pair<int, int>> bornes,
+                         std::vector<int>& nombres) {
+        const std::vector<std::string_view> champs = Split(groupes[groupe], ';');
+        if (champs.size() != bornes.size()) {
+            message = "« Nombres », groupe " + std::to_string(groupe + 1) + " : " +
+                      std::to_string(bornes.size()) + " nombres attendus";
+            return false;
+        }
+        nombres.clear();
+        auto borne = bornes.begin();
+        for (const std::string_view champ : champs) {
+            int n = 0;
+            if (!ConvInt(std::string(Trim(champ)), n, message, borne->first, borne->second))
+                return false;
+            nombres.push_back(n);
+            ++borne;
+        }
+        return true;
+    };
+    FractionDonnees f;
+    std::vector<int> n;
+    if (!lit(0,
+             {{0, NUMERATEUR_MAX},
+              {0, NUMERATEUR_MAX},
+              {1, DENOMINATEUR_MAX},
+              {1, DENOMINATEUR_MAX}},
+             n))
+        return false;
+    f.NumMin = n[0], f.NumMax = n[1], f.DenMin = n[2], f.DenMax = n[3];
+    const int cMin = bloc_.FractionOperation == FR_DIVISION ? 1 : 0;
+    for (std::size_t i = 0; i < FractionDonnees::LIGNES; ++i) {
+        if (!lit(i + 1,
+                 {{0, NOMBRE_MAX}, {1, NOMBRE_MAX}, {cMin, NOMBRE_MAX}, {1, NOMBRE_MAX}, {0, 7}},
+                 n))
+            return false;
+        f.A[i] = std::int16_t(n[0]), f.B[i] = std::int16_t(n[1]), f.C[i] = std::int16_t(n[2]);
+        f.D[i] = std::int16_t(n[3]), f.Masque[i] = std::int16_t(n[4]);
+    }
+    donnees_ = f;
+    GenererLignes();
+    return true;
+}
+
+bool TvlFraction::changeLigne(const std::string& valeur, std::string& message) {
+    const std::size_t point = valeur.find(';');
+    int numero = 0;
+    if (point == std::string::npos ||
+        !ConvInt(valeur.substr(0, point), numero, message, 1, LIGNES)) {
+        if (message.empty())
+            message = "« Ligne » attend numéro;texte";
+        return false;
+    }
+    const std::string texte = valeur.substr(point + 1);
+    if (!LigneLisible(texte)) {
+        message = "texte de la ligne " + std::to_string(numero) +
+                  " : caractères hors du langage des fractions ou plus de " +
+                  std::to_string(LIGNE_MAX) + " caractères";
+        return false;
+    }
+    lignes_[std::size_t(numero - 1)] = texte;
+    return true;
 }
 
 void TvlFraction::ApresCle(int index) {

@@ -71,6 +71,8 @@ public:
     // Opens the fraction editor; its "Valider" gives the lines new numbers.
     bool DblClk(int shift, vlPoint p) override;
     std::vector<std::string> Description() const override;
+    // The numbers and masks of every line, then the text of each line typed over its numbers.
+    std::vector<TCleValeur> ExerciceFeuille() override;
     void RestaureStandardNonApplique() override;
 
     void Dessine(TCanvas& canvas, int mode, TPlanche* planche) override;
@@ -106,6 +108,8 @@ protected:
 
 private:
     bool dessineCadre(TCanvas& canvas);
+    bool changeNombres(const std::string& valeur, std::string& message);
+    bool changeLigne(const std::string& valeur, std::string& message);
 
     FractionDonnees donnees_{};
     std::array<std::string, LIGNES> lignes_{};

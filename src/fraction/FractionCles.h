@@ -22,6 +22,8 @@ enum : int {
     Cache,
     ResultatsInterm2,
     Actif,
+    Nombres,
+    Ligne,
 };
 } // namespace CleFraction
 
@@ -55,8 +57,13 @@ inline constexpr auto kClesFraction = TableAvecCadre(
         CleEntier(CleFraction::Cache, "Cache", Champ<&F::Cache>, 0, 3),
         CleDrapeau(CleFraction::ResultatsInterm2, "ResultatsInterm2", Champ<&F::ResultatsInterm2>),
         CleLibre(CleFraction::Actif, "Actif"),
+        // The exercise itself, so that a sheet gives back the lines as they were drawn or typed.
+        Cle{CleFraction::Nombres, "Nombres", Lecture::Texte, 0, 0, nullptr, Refait::Rien, Ini::Non,
+            0, "NumMin;NumMax;DenMin;DenMax puis, par ligne, | A;B;C;D;masque"},
+        Cle{CleFraction::Ligne, "Ligne", Lecture::Texte, 0, 0, nullptr, Refait::Rien, Ini::Non, 0,
+            "numéro;texte de la ligne dans le langage des fractions"},
     });
 } // namespace fraction_cles
 using fraction_cles::kClesFraction;
 static_assert(TableConforme(kClesFraction));
-static_assert(kClesFraction.size() == 24);
+static_assert(kClesFraction.size() == 26);

@@ -484,24 +484,24 @@ vlSize TComposant::TailleCreation() const {
 std::vector<std::string> TComposant::Description() const {
     const vlRect r = Rect.Normalise();
     const vlPoint m = OrgMarges();
-    // Centimetres with a decimal comma: 250 gives "2,5".
-    auto cm = [](int tenths) {
-        const int magnitude = tenths < 0 ? -tenths : tenths;
-        std::string text;
-        if (tenths < 0)
-            text += '-';
-        text += std::to_string(magnitude / 100);
-        const int rest = magnitude % 100;
-        if (rest != 0) {
-            text += ',';
-            text += char('0' + rest / 10);
-            if (rest % 10 != 0)
-                text += char('0' + rest % 10);
-        }
-        return text;
-    };
-    return {"Gauche = " + cm(r.left - m.x), "Haut = " + cm(r.top - m.y),
-            "Largeur = " + cm(r.Width()), "Hauteur = " + cm(r.Height())};
+    return {"Gauche = " + TexteCentimetres(r.left - m.x), "Haut = " + TexteCentimetres(r.top - m.y),
+            "Largeur = " + TexteCentimetres(r.Width()),
+            "Hauteur = " + TexteCentimetres(r.Height())};
+}
+
+std::vector<TCleValeur> TComposant::ReglagesFeuille() {
+    const vlRect r = Rect.Normalise();
+    const vlPoint m = OrgMarges();
+    // The size before the place: a new component sits at the margins' origin, where any size
+    // that fits the frame is taken, and the place is then checked against the final size.
+    return {{"Largeur", TexteCentimetres(r.Width())},
+            {"Hauteur", TexteCentimetres(r.Height())},
+            {"Gauche", TexteCentimetres(r.left - m.x)},
+            {"Haut", TexteCentimetres(r.top - m.y)}};
+}
+
+std::vector<TCleValeur> TComposant::ExerciceFeuille() {
+    return {};
 }
 
 vlPoint TComposant::OrgMarges() const {

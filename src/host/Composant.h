@@ -48,6 +48,13 @@ struct TInfoCellule {
     std::string texte;
     std::int32_t couleur = 0;
 };
+// One "key = value" line of a sheet.
+struct TCleValeur {
+    std::string cle;
+    std::string valeur;
+    bool operator==(const TCleValeur&) const = default;
+};
+
 struct TInfoReponse {
     int entier = 0;       // codes 1 (columns) and 2 (rows)
     TInfoCellule cellule; // code 3
@@ -210,6 +217,13 @@ public:
     // Settings and exercise content as text lines ("clé = valeur", then the exercise), for
     // people checking a document. The host's default gives the geometry.
     virtual std::vector<std::string> Description() const;
+    // The keys that set a new component of the kind up as this one, in the order a sheet
+    // applies them: size first, then place, then the settings. A sheet writes only those whose
+    // value differs from a new component's. The host's default gives the geometry.
+    virtual std::vector<TCleValeur> ReglagesFeuille();
+    // The keys that give back this component's exercise as it stands (operands, points, cell
+    // contents), applied after the settings and written whatever their value. None by default.
+    virtual std::vector<TCleValeur> ExerciceFeuille();
 
     // Host services around the slots.
     vlPoint OrgMarges() const;

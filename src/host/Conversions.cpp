@@ -156,3 +156,17 @@ bool ParseDecimal(const std::string& value, double& result) {
     result = v;
     return true;
 }
+
+std::string TexteCentimetres(int tenths) {
+    const int magnitude = tenths < 0 ? -tenths : tenths;
+    std::string text = tenths < 0 ? "-" : "";
+    text += std::to_string(magnitude / 100);
+    const int rest = magnitude % 100;
+    if (rest != 0) {
+        text += ',';
+        text += char('0' + rest / 10);
+        if (rest % 10 != 0)
+            text += char('0' + rest % 10);
+    }
+    return text;
+}

@@ -12,5 +12,8 @@ bool ConvInt(const std::string& value, int& result, std::string& message, int mi
 // A length in centimetres with a decimal comma (or point), returned in tenths of a millimetre
 // (x 100, rounded); min and max are in tenths of a millimetre too.
 bool ConvVirg(const std::string& value, int& result, std::string& message, int min, int max);
+// Tenths of a millimetre as ConvVirg reads them back: centimetres with a decimal comma and no
+// trailing zero, 250 giving "2,5" and -5 "-0,05".
+std::string TexteCentimetres(int tenths);
 // A decimal number with a comma or a point, nothing else in the text.
 bool ParseDecimal(const std::string& value, double& result);

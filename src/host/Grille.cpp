@@ -71,6 +71,34 @@ int TGrille::NatureServices() const {
     return SERVICE_RECEPTEUR;
 }
 
+std::vector<TCleValeur> TGrille::ReglagesFeuille() {
+    std::vector<TCleValeur> reglages{{"Cellule", TexteCentimetres(opts_.Cellule)},
+                                     {"Colonnes", std::to_string(opts_.Colonnes)},
+                                     {"Lignes", std::to_string(opts_.Lignes)}};
+    for (TCleValeur& place : TComposant::ReglagesFeuille())
+        if (place.cle == "Gauche" || place.cle == "Haut")
+            reglages.push_back(std::move(place));
+    reglages.push_back({"CouleurLignes", std::to_string(opts_.CouleurLignes)});
+    reglages.push_back({"EpaisseurLignes", std::to_string(opts_.EpaisseurLignes)});
+    reglages.push_back({"Fonte", opts_.Police.ToString()});
+    return reglages;
+}
+
+std::vector<TCleValeur> TGrille::ExerciceFeuille() {
+    std::vector<TCleValeur> cellules;
+    for (int ligne = 0; ligne < opts_.Lignes; ++ligne) {
+        for (int colonne = 0; colonne < opts_.Colonnes; ++colonne) {
+            const Case& c = cases_[std::size_t(ligne * opts_.Colonnes + colonne)];
+            const std::string place = std::to_string(colonne + 1) + ";" + std::to_string(ligne + 1);
+            if (!c.texte.empty())
+                cellules.push_back({"Texte", place + ";" + c.texte});
+            if (c.couleur != SANS_COULEUR)
+                cellules.push_back({"Couleur", place + ";" + std::to_string(c.couleur)});
+        }
+    }
+    return cellules;
+}
+
 bool TGrille::ChangeOption(const std::string& valeur, const std::string& nom,
                            std::string& message) {
     if (const std::optional<bool> pris = ChangeGeometrie(valeur, nom, message))

@@ -40,6 +40,10 @@ public:
     void* Options(int& taille) override;
     bool ChangeOption(const std::string& valeur, const std::string& nom,
                       std::string& message) override;
+    // The cells and their place (the size follows the cells), the lines and the font.
+    std::vector<TCleValeur> ReglagesFeuille() override;
+    // Each filled cell's text and colour.
+    std::vector<TCleValeur> ExerciceFeuille() override;
     // The columns and rows follow the new size, and the rectangle fits the cells exactly.
     void ChangeCoords(vlRect r) override;
     void Dessine(TCanvas& canvas, int mode, TPlanche* planche) override;

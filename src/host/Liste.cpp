@@ -63,6 +63,30 @@ vlSize TListe::TailleCreation() const {
     return {600, 400};
 }
 
+std::vector<TCleValeur> TListe::ReglagesFeuille() {
+    std::vector<TCleValeur> reglages = TComposant::ReglagesFeuille();
+    reglages.push_back({"Fonte", opts_.Police.ToString()});
+    return reglages;
+}
+
+std::vector<TCleValeur> TListe::ExerciceFeuille() {
+    if (champs_.empty())
+        return {};
+    std::string champs;
+    for (const TChamp& champ : champs_)
+        champs += (champs.empty() ? "" : ";") + champ.nom + (champ.image ? suffixeImage : "");
+    std::vector<TCleValeur> lignes{{"Champs", champs}};
+    for (const Enregistrement& enregistrement : enregistrements_) {
+        std::string valeurs;
+        for (std::size_t i = 0; i < enregistrement.size(); ++i)
+            valeurs += (i == 0 ? "" : ";") + (champs_[i].image ? "" : enregistrement[i].texte);
+        lignes.push_back({"Ajoute", valeurs});
+    }
+    if (courant_ >= 0)
+        lignes.push_back({"EnrPos", std::to_string(courant_ + 1)});
+    return lignes;
+}
+
 bool TListe::ChangeOption(const std::string& valeur, const std::string& nom, std::string& message) {
     if (const std::optional<bool> pris = ChangeGeometrie(valeur, nom, message))
         return *pris;

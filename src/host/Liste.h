@@ -56,6 +56,10 @@ public:
     const TPicture* Image(const std::string& champ, int enregistrement) const;
 
     const std::vector<TChamp>& Champs() const { return champs_; }
+    // The font; then the fields, the records' texts and the current record. Pictures have no
+    // text form: a picture field's values are left empty.
+    std::vector<TCleValeur> ReglagesFeuille() override;
+    std::vector<TCleValeur> ExerciceFeuille() override;
     const TOptions& Reglages() const { return opts_; }
 
 private:

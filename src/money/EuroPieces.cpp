@@ -1,9 +1,11 @@
 #include "money/EuroPieces.h"
 
+#include "host/Conversions.h"
 #include "host/Stream.h"
 #include "money/EuroPiecesCles.h"
 #include "platform/Random.h"
 
+#include <charconv>
 #include <cmath>
 #include <cstring>
 #include <utility>
@@ -65,6 +67,8 @@ std::optional<bool> TvlEuroPieces::ChangeOptionPropre(int index, const std::stri
         bloc_.AspectPieces = std::int16_t(std::clamp(EntierOuZero(valeur), 0, 2));
         RafraichitImages();
         return true;
+    case ClePieces::GrainePieces:
+        return changeGraines(valeur, message);
     case ClePieces::TriPieces: {
         const int tri = EntierOuZero(valeur);
         bloc_.TriPieces = std::int16_t(tri < 0 || tri > 2 ? 0 : tri);
@@ -75,6 +79,41 @@ std::optional<bool> TvlEuroPieces::ChangeOptionPropre(int index, const std::stri
     default:
         return std::nullopt;
     }
+}
+
+namespace {
+
+// A seed written so that it reads back to the same double.
+std::string texteGraine(double graine) {
+    char texte[32];
+    const auto fin = std::to_chars(texte, texte + sizeof texte, graine).ptr;
+    return std::string(texte, fin);
+}
+
+bool litGraine(const std::string& texte, double& graine) {
+    return ParseDecimal(texte, graine) && graine >= 0 && graine < 1;
+}
+
+} // namespace
+
+std::optional<std::string> TvlEuroPieces::TexteCle(const Cle& cle) {
+    if (cle.index == ClePieces::GrainePieces)
+        return texteGraine(graineBase_) + ";" + texteGraine(graine_);
+    return FamilleMonnaie::TexteCle(cle);
+}
+
+bool TvlEuroPieces::changeGraines(const std::string& valeur, std::string& message) {
+    const auto point = valeur.find(';');
+    double base = 0;
+    double courante = 0;
+    if (point == std::string::npos || !litGraine(valeur.substr(0, point), base) ||
+        !litGraine(valeur.substr(point + 1), courante)) {
+        message = "« GrainePieces » attend deux nombres de 0 à 1 exclu, séparés par « ; »";
+        return false;
+    }
+    graineBase_ = base;
+    graine_ = courante;
+    return true;
 }
 
 bool TvlEuroPieces::ReorganiseSomme() {

@@ -93,12 +93,14 @@ public:
                          const std::vector<vlRect>& rects, bool cache);
 
 protected:
+    std::optional<std::string> TexteCle(const Cle& cle) override;
     std::optional<bool> ChangeOptionPropre(int index, const std::string& valeur,
                                            std::string& message) override;
     bool SauveDonnees(TStream& s) override;
     bool ChargeDonnees(TStream& s) override;
 
 private:
+    bool changeGraines(const std::string& valeur, std::string& message);
     double graine_ = 0;     // running seed
     double graineBase_ = 0; // where each shuffle starts
 };

@@ -22,10 +22,11 @@ enum : int {
     TriPieces,
     IntervallePieces,
     Actif,
+    GrainePieces,
 };
 } // namespace ClePieces
 
-inline constexpr std::array<Cle, 16> kClesEuroPieces{{
+inline constexpr std::array<Cle, 17> kClesEuroPieces{{
     CleGeometrie(ClePieces::Gauche, "Gauche"),
     CleGeometrie(ClePieces::Haut, "Haut"),
     CleGeometrie(ClePieces::Largeur, "Largeur"),
@@ -44,6 +45,10 @@ inline constexpr std::array<Cle, 16> kClesEuroPieces{{
     CleEntier(ClePieces::IntervallePieces, "IntervallePieces",
               Champ<&PiecesOptions::IntervallePieces>, 0, 100),
     CleLibre(ClePieces::Actif, "Actif"),
+    // Where the shuffle of "TriPièces = 2" starts and where it stands, so that a sheet gives
+    // back the coins in the order they were drawn.
+    Cle{ClePieces::GrainePieces, "GrainePieces", Lecture::Texte, 0, 0, nullptr, Refait::Rien,
+        Ini::Non, 0, "deux nombres de 0 à 1 exclu : départ;courant"},
 }};
 static_assert(TableConforme(kClesEuroPieces));
 static_assert(TvlEuroPieces::kCleComptes == ClePieces::NbPieces &&

@@ -119,6 +119,12 @@ protected:
     bool ChangeSommeEntiere(const std::string& valeur, const std::string& refus,
                             std::string& message);
     void AppliqueOptions() override { RafraichitImages(); }
+    // The counts as their key reads them back; the sum follows from them.
+    std::optional<std::string> TexteCle(const Cle& cle) override {
+        if (cle.index == Derived::kCleComptes)
+            return ListeComptes(Comptes());
+        return Base::TexteCle(cle);
+    }
     // "Clé = valeur" lines of these keys' fields.
     void AjouteReglages(std::vector<std::string>& lignes, std::initializer_list<int> cles) const {
         Block bloc = this->Bloc();

@@ -55,6 +55,8 @@ public:
                  TComposant* recepteur) override;
 
     std::vector<std::string> Description() const override;
+    // The operands of the exercises, as the sheet key "Operandes" reads them back.
+    std::vector<TCleValeur> ExerciceFeuille() override;
 
     // Rebuilds the exercises from the operand table for the current kind of operation.
     void GenererOperations();
@@ -85,6 +87,8 @@ public:
     TTableOperandes TableOperandes{};
 
 protected:
+    std::optional<std::string> TexteCle(const Cle& cle) override;
+    bool changeExercices(const std::string& valeur, std::string& message);
     std::optional<bool> ChangeOptionPropre(int index, const std::string& valeur,
                                            std::string& message) override;
     void ApresCle(int index) override;

@@ -38,6 +38,7 @@ enum : int {
     UtiliserCrayonGras,
     EspSuppl,
     Actif,
+    Exercices,
 };
 } // namespace CleOperation
 
@@ -93,6 +94,9 @@ inline constexpr auto kClesOperation = std::to_array<Cle>({
     CleTexte(CleOperation::UtiliserCrayonGras, "UtiliserCrayonGras"),
     CleLibre(CleOperation::EspSuppl, "EspSuppl", Champ<&O::EspSuppl>, Ini::Usine),
     CleLibre(CleOperation::Actif, "Actif"),
+    // The exercises as drawn, holes included (the records in hexadecimal), so that a sheet
+    // gives them back whatever the draws.
+    CleTexte(CleOperation::Exercices, "Exercices"),
 });
 } // namespace operation_cles
 using operation_cles::kClesOperation;

@@ -123,6 +123,14 @@ std::optional<bool> TvlCube::ChangeOptionPropre(int index, const std::string& va
     return true;
 }
 
+std::optional<std::string> TvlCube::TexteCle(const Cle& cle) {
+    if (cle.index == CleCube::TailleCube)
+        return std::to_string(bloc_.TailleCube / PAS_TAILLE);
+    if (cle.index == CleCube::IntervalleCube)
+        return std::to_string(bloc_.IntervalleCube / PAS_TAILLE);
+    return CommonComponent::TexteCle(cle);
+}
+
 vlSize TvlCube::TailleAjustee() const {
     const int s = bloc_.TailleCube;
     const int g = bloc_.IntervalleCube;
@@ -134,21 +142,30 @@ vlSize TvlCube::TailleAjustee() const {
     return {largeur, hauteur};
 }
 
+// The room a fitted frame may take: the page inside its margins (and under its header).
+static vlRect Place(const TPlanche* planche) {
+    return planche != nullptr ? planche->ZoneUtile() : vlRect{0, 0, INT32_MAX / 2, INT32_MAX / 2};
+}
+
 bool TvlCube::EstAjuste() const {
     const vlRect r = Rect.Normalise();
-    vlSize t = TailleAjustee();
-    // A fitted frame wider or taller than the page was cut to it.
-    if (Planche() != nullptr) {
-        const vlRect page = Planche()->Rectangle();
-        t = {std::min(t.cx, page.Width()), std::min(t.cy, page.Height())};
-    }
-    return r.Width() == t.cx && r.Height() == t.cy;
+    const vlSize t = TailleAjustee();
+    const vlRect place = Place(Planche());
+    return r.Width() == std::min(t.cx, place.Width()) &&
+           r.Height() == std::min(t.cy, place.Height());
 }
 
 void TvlCube::AjusteTaille() {
     const vlSize t = TailleAjustee();
     const vlRect r = Rect.Normalise();
-    ChangeCoords({r.left, r.bottom - t.cy, r.left + t.cx, r.bottom});
+    const vlRect place = Place(Planche());
+    // Left and bottom edges kept, unless the blocks would pass the margins: then the frame
+    // moves back inside them, cut to them when wider.
+    const int largeur = std::min(t.cx, place.Width());
+    const int hauteur = std::min(t.cy, place.Height());
+    const int gauche = std::max(place.left, std::min(r.left, place.right - largeur));
+    const int bas = std::min(place.bottom, std::max(r.bottom, place.top + hauteur));
+    ChangeCoords({gauche, bas - hauteur, gauche + largeur, bas});
 }
 
 // ---- layout ----

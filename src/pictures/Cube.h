@@ -92,6 +92,7 @@ public:
 protected:
     std::optional<bool> ChangeOptionPropre(int index, const std::string& valeur,
                                            std::string& message) override;
+    std::optional<std::string> TexteCle(const Cle& cle) override;
     std::vector<IniEntry> EntreesIniPropres() override;
     bool ChargeDonnees(TStream& s) override;
 };

@@ -123,6 +123,12 @@ double TvlEprouvette::HauteurCm() const {
     return 0.01 * Rect.Normalise().Height() * 19 / 20.5;
 }
 
+std::optional<std::string> TvlEprouvette::TexteCle(const Cle& cle) {
+    if (cle.index == CleEprouvette::Volume || cle.index == CleEprouvette::VolumeLiquide)
+        return Millilitres(cle.index == CleEprouvette::Volume ? bloc_.Volume : bloc_.VolumeLiquide);
+    return CommonComponent::TexteCle(cle);
+}
+
 double TvlEprouvette::VolumePlein() const {
     if (bloc_.CalculsEprouvette == 1)
         return std::numbers::pi * LargeurCm() * LargeurCm() * HauteurCm() / 4;

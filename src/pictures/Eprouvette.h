@@ -99,6 +99,7 @@ public:
 protected:
     std::optional<bool> ChangeOptionPropre(int index, const std::string& valeur,
                                            std::string& message) override;
+    std::optional<std::string> TexteCle(const Cle& cle) override;
     void ApresCle(int index) override;
     void AppliqueOptions() override;
 

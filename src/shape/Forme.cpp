@@ -590,6 +590,11 @@ std::vector<std::string> TvlForme::Description() const {
     lignes.push_back("NbPoints = " + std::to_string(bloc_.NbPoints));
     lignes.push_back("Arrondi = " + Centimetres(bloc_.Distance * 10) + " mm");
     lignes.push_back("Mode = " + std::to_string(bloc_.Mode));
+    lignes.push_back("Points = " + textePoints());
+    return lignes;
+}
+
+std::string TvlForme::textePoints() const {
     const vlPoint m = OrgMarges();
     const vlPoint c = Centre();
     std::string points;
@@ -598,6 +603,13 @@ std::vector<std::string> TvlForme::Description() const {
             points += " | ";
         points += Centimetres(p.x + c.x - m.x) + ";" + Centimetres(p.y + c.y - m.y);
     }
-    lignes.push_back("Points = " + points);
-    return lignes;
+    return points;
+}
+
+std::optional<std::string> TvlForme::TexteCle(const Cle& cle) {
+    if (cle.index == CleForme::Distance)
+        return std::to_string(bloc_.Distance / 10);
+    if (cle.index == CleForme::Points)
+        return textePoints();
+    return CommonComponent::TexteCle(cle);
 }

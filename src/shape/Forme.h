@@ -97,6 +97,7 @@ public:
     static constexpr bool NbPointsValide(int n) { return n == 8 || n == 16 || n == 24 || n == 32; }
 
 protected:
+    std::optional<std::string> TexteCle(const Cle& cle) override;
     std::optional<bool> ChangeOptionPropre(int index, const std::string& valeur,
                                            std::string& message) override;
     void ChargeOptions(TStream& s, bool& ok) override;
@@ -104,6 +105,8 @@ protected:
     bool ChargeDonnees(TStream& s) override;
 
 private:
+    // The points from the margins' origin, as the "Points" key reads them.
+    std::string textePoints() const;
     // Points back on the rectangle, all handles visible, handles and curve recomputed.
     void Reinitialise();
     bool ChangePoints(const std::string& valeur, std::string& message);

@@ -13,7 +13,9 @@
 #include "sudoku/SudokuTexte.h"
 
 #include <algorithm>
+#include <array>
 #include <cstring>
+#include <string_view>
 
 namespace {
 
@@ -98,9 +100,47 @@ std::vector<IniEntry> TvlSudoku::EntreesIniPropres() {
         "PathBdd", [this] { return chemin(); }, [this](const std::string& v) { changeChemin(v); })};
 }
 
+namespace {
+
+// A cell's code as one character of the "Cases" key: 0 empty, 1..9 given, 10 no value,
+// 11..19 a value to find.
+constexpr std::string_view kCodesCases = "0123456789-abcdefghi";
+
+} // namespace
+
+std::optional<std::string> TvlSudoku::TexteCle(const Cle& cle) {
+    if (cle.index == CleSudoku::Liste)
+        return liste_ != nullptr ? std::optional(liste_->Nom()) : std::nullopt;
+    if (cle.index != CleSudoku::Cases)
+        return CommonComponent::TexteCle(cle);
+    std::string cases;
+    for (const std::int8_t code : bloc_.Cases)
+        cases += kCodesCases[std::size_t(std::clamp<int>(code, 0, 19))];
+    return cases;
+}
+
+bool TvlSudoku::changeCases(const std::string& valeur, std::string& message) {
+    std::array<std::int8_t, 81> cases{};
+    bool lu = valeur.size() == cases.size();
+    for (std::size_t i = 0; lu && i < cases.size(); ++i) {
+        const std::size_t code = kCodesCases.find(valeur[i]);
+        lu = code != std::string_view::npos;
+        cases[i] = std::int8_t(code);
+    }
+    if (!lu) {
+        message = "« Cases » attend 81 caractères : 1 à 9 pour un chiffre donné, a à i pour un "
+                  "chiffre à trouver, 0 pour une case vide, - pour une case sans valeur";
+        return false;
+    }
+    std::memcpy(bloc_.Cases, cases.data(), cases.size());
+    return true;
+}
+
 std::optional<bool> TvlSudoku::ChangeOptionPropre(int index, const std::string& valeur,
                                                   std::string& message) {
     switch (index) {
+    case CleSudoku::Cases:
+        return changeCases(valeur, message);
     case CleSudoku::Liste:
         return lieListe(valeur, message);
     case CleSudoku::EnrCde:

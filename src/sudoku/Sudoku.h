@@ -122,6 +122,7 @@ public:
     std::vector<std::string> Informations() const;
 
 protected:
+    std::optional<std::string> TexteCle(const Cle& cle) override;
     std::optional<bool> ChangeOptionPropre(int index, const std::string& valeur,
                                            std::string& message) override;
     void ApresCle(int index) override;
@@ -132,6 +133,8 @@ protected:
     void LibereDonnees() override;
 
 private:
+    // Takes the "Cases" key: the 81 cell codes, one character each.
+    bool changeCases(const std::string& valeur, std::string& message);
     bool ouvreBase(FichierBaseSudoku& base);
     bool correspond(const CleBase& cle) const;
     // Scans records from `debut` to `fin` (inclusive, either direction) for the first match.

@@ -33,6 +33,7 @@ enum : int {
     Thread,
     PathBdd,
     NiveauStrict,
+    Cases,
 };
 } // namespace CleSudoku
 
@@ -81,6 +82,9 @@ inline constexpr auto kClesSudoku = TableAvecCadre(
         // 1: draws again until the rating shows the level; on for new components.
         CleDrapeau(CleSudoku::NiveauStrict, "NiveauStrict", Champ<&S::NiveauStrict>, Ini::Usine,
                    Refait::Exercice),
+        // The puzzle itself, so that a sheet gives back a grid as it was drawn.
+        Cle{CleSudoku::Cases, "Cases", Lecture::Texte, 0, 0, nullptr, Refait::Rien, Ini::Non, 0,
+            "81 cases ligne par ligne : 1 à 9 donné, a à i à trouver, 0 vide, - sans valeur"},
     });
 } // namespace sudoku_cles
 using sudoku_cles::kClesSudoku;

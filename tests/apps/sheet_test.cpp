@@ -1,5 +1,5 @@
-#include "Sheet.h"
-#include "SheetBuilder.h"
+#include "sheet/Sheet.h"
+#include "sheet/SheetBuilder.h"
 
 #include "host/Composant.h"
 #include "host/Document.h"
@@ -60,9 +60,29 @@ TEST(SheetParse, ErrorsNameTheirLineAndQuoteItBounded) {
          "f.feuille:2: ligne sans « = » : « a\\x00b\\x1B\\x7F »"},
         {"[Page]\nNom = caf\xE9\n", utf8 + "Nom = caf\\xE9 »"},
         {"[Page]\n\xED\xA0\x80\n", utf8 + "\\xED\\xA0\\x80 »"},
+        {"[Page]\nTitre = \"sans fin\n", "f.feuille:2: guillemet fermant manquant"},
+        {"[Page]\n\nTitre = \"a\\tb\"\n",
+         "f.feuille:3: échappement inconnu dans la valeur entre guillemets "
+         "(\\\", \\\\ ou \\n)"},
+        {"[Page]\nTitre = \"a\" b\n",
+         "f.feuille:2: texte après la valeur entre guillemets : « b »"},
     };
     for (const auto& [text, error] : cases)
         EXPECT_EQ(parseError(text), error);
+}
+
+// Any value a component holds is written so that the reader gives it back unchanged.
+TEST(SheetParse, WrittenValuesReadBackUnchanged) {
+    const std::string values[] = {"",      "A4",          "  blancs  ", "a # pas un commentaire",
+                                  "#tête", "dit \"oui\"", "a\\b",       "deux\nlignes",
+                                  "é;1|2", "fin\t"};
+    std::string text = "[Page]\n";
+    for (const std::string& value : values)
+        text += "K = " + SheetValue(value) + " # commentaire\n";
+    const Sheet sheet = parsed(text);
+    ASSERT_EQ(sheet.sections.at(0).entries.size(), std::size(values));
+    for (std::size_t i = 0; i < std::size(values); ++i)
+        EXPECT_EQ(sheet.sections[0].entries[i].value, values[i]) << SheetValue(values[i]);
 }
 
 TEST(SheetBuild, PagesAndComponents) {
@@ -71,7 +91,8 @@ TEST(SheetBuild, PagesAndComponents) {
     std::string error;
     const Sheet sheet = parsed("[Page]\nFormat = A5\nOrientation = Paysage\nMarges = 1;2;3;4\n"
                                "Carreau = 0,5\nTitre = Les nombres\nEntete = 1\nNote = 20\n"
-                               "[Grille]\nNom = G\nGauche = 2,5\nHaut = 1\n[Page]\n[Grille]\n");
+                               "[Grille]\nNom = G\nGauche = 2,5\nHaut = 1\n[Page]\n[Opération]\n"
+                               "Rediriger = G2\n[Grille]\nNom = G2\n");
     SeedRandom(2);
     ASSERT_TRUE(BuildDocument(sheet, document, error)) << error;
     ASSERT_EQ(document.NbPages(), 2);
@@ -79,7 +100,7 @@ TEST(SheetBuild, PagesAndComponents) {
     EXPECT_EQ(first.Taille, (vlSize{2100, 1480}));
     EXPECT_EQ(first.Marges, (vlRect{100, 200, 300, 400}));
     EXPECT_EQ(first.Pas, (vlSize{50, 50}));
-    ASSERT_EQ(document.NbComposants(), 2);
+    ASSERT_EQ(document.NbComposants(), 3);
     const TComposant& grid = document.Composant(0);
     EXPECT_EQ(grid.Nom(), "G");
     EXPECT_EQ(std::tuple(first.Titre, first.Entete, first.Note),
@@ -91,6 +112,9 @@ TEST(SheetBuild, PagesAndComponents) {
     EXPECT_EQ(first.OrgGrille.y, 200 + 210);
     EXPECT_EQ(document.PageDe(1), 1);
     EXPECT_EQ(document.Page(1).Taille, (vlSize{2100, 2970}));
+    // A redirection to a component further down the sheet is made once that one exists.
+    ASSERT_EQ(document.Composant(1).Recepteurs.size(), 1u);
+    EXPECT_EQ(document.Composant(1).Recepteurs[0], &document.Composant(2));
 }
 
 TEST(SheetBuild, RefusalsStopWithFileLineAndMessage) {

@@ -18,6 +18,7 @@
 #include "platform/Paths.h"
 #include "platform/TempFolder.h"
 #include "shape/Forme.h"
+#include "sheet/SheetExport.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
@@ -301,6 +302,24 @@ TEST_F(Editor, AideButtonsF1AndTheHelpMenuAskForThePageOfTheirWindow) {
 }
 
 // Nobody at the screen: a document not read whole is named on the error stream and gives 2.
+// A sheet text becomes a document that exports back to the same text; a refused sheet names its
+// line and leaves the open document as it was.
+TEST_F(Editor, ImportedSheetExportsBackAndARefusedOneChangesNothing) {
+    std::string message;
+    ASSERT_TRUE(session().Import("[Page]\nCarreau = 0,5\n[Dé]\nNom = D\nValeur1 = 3\n[Grille]\n"
+                                 "Texte = 1;1;x\n[Opération]\nHaut = 6\n",
+                                 "f.txt", message))
+        << message;
+    ASSERT_EQ(session().Document().NbComposants(), 3);
+    const std::string text = ExportSheet(session().Document());
+    EXPECT_FALSE(session().Import("[Dé]\nValeur1 = 3\nValeur9 = 1\n", "g.txt", message));
+    EXPECT_EQ(message.rfind("g.txt:3: clé inconnue « Valeur9 »", 0), 0u) << message;
+    EXPECT_EQ(ExportSheet(session().Document()), text);
+    ASSERT_TRUE(session().Import(text, "h.txt", message)) << message;
+    EXPECT_EQ(ExportSheet(session().Document()), text);
+    EXPECT_FALSE(session().Modified());
+}
+
 TEST(EditorCommandLine, PicturesOfTheWindowAndOfOneForm) {
     FichIni() = std::string();
     TempFolder folder;

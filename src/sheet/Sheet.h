@@ -24,7 +24,9 @@ struct Sheet {
 };
 
 // Parses a sheet. Blank lines are ignored; "#" at the start of a line, or after a blank,
-// starts a comment. On error returns false with "FILE:LINE: message".
+// starts a comment. A value between double quotes is taken as it is written, blanks and "#"
+// included, with \" for a quote, \\ for a backslash and \n for a line break. On error returns
+// false with "FILE:LINE: message".
 bool ParseSheet(const std::string& text, const std::string& fileName, Sheet& sheet,
                 std::string& error);
 
@@ -35,3 +37,7 @@ std::string SheetError(const std::string& fileName, int line, const std::string&
 // A text from a sheet as a message quotes it: at most 80 characters, then "…"; control bytes
 // and bytes that are not UTF-8 written as \xNN.
 std::string Citation(std::string_view text);
+
+// A value as a sheet line writes it so that ParseSheet gives it back unchanged: as it is when it
+// can be, else between double quotes.
+std::string SheetValue(std::string_view value);

@@ -2,7 +2,7 @@
 // its keys applied in order through ChangeOption exactly as a property window sends them.
 #pragma once
 
-#include "Sheet.h"
+#include "sheet/Sheet.h"
 
 #include <functional>
 #include <string>

@@ -1,4 +1,4 @@
-#include "SheetBuilder.h"
+#include "sheet/SheetBuilder.h"
 
 #include "host/Composant.h"
 #include "host/Conversions.h"
@@ -86,6 +86,13 @@ public:
                 return false;
             }
         }
+        // Links to components made further down, once every component exists.
+        finished_ = true;
+        for (const auto& [composant, type, e] : laterLinks_)
+            if (!apply(*type, *composant, *e)) {
+                error = error_;
+                return false;
+            }
         return true;
     }
 
@@ -212,6 +219,12 @@ private:
     bool apply(const TTypeComposant& type, TComposant& composant, const SheetEntry& e) {
         if (e.key == "Nom")
             return rename(composant, e);
+        // A key naming another component waits for it when it is made further down.
+        if ((e.key == "Rediriger" || e.key == "Liste") &&
+            document_.TrouveComposant(e.value) == nullptr && !finished_) {
+            laterLinks_.push_back({&composant, &type, &e});
+            return true;
+        }
         if (std::find(type.clesFeuille.begin(), type.clesFeuille.end(), e.key) !=
                 type.clesFeuille.end() &&
             type.appliqueCleFeuille) {
@@ -239,8 +252,16 @@ private:
         return true;
     }
 
+    struct LaterLink {
+        TComposant* composant;
+        const TTypeComposant* type;
+        const SheetEntry* entry;
+    };
+
     const Sheet& sheet_;
     TDocument& document_;
+    std::vector<LaterLink> laterLinks_;
+    bool finished_ = false;
     std::string error_;
     int currentPage_ = 0;
     bool usedPage_ = false;

@@ -1,4 +1,4 @@
-#include "Sheet.h"
+#include "sheet/Sheet.h"
 
 #include "platform/Text.h"
 
@@ -120,7 +120,54 @@ std::string_view stripComment(std::string_view line) {
     return line;
 }
 
+// Reads the quoted value that starts `text` (after its opening quote is checked by the caller);
+// false with a message when it is not closed, holds an unknown escape or is followed by more
+// than a comment.
+bool unquote(std::string_view text, std::string& value, std::string& message) {
+    value.clear();
+    std::size_t i = 1;
+    for (; i < text.size() && text[i] != '"'; ++i) {
+        if (text[i] != '\\') {
+            value += text[i];
+            continue;
+        }
+        const char next = i + 1 < text.size() ? text[i + 1] : '\0';
+        if (next != '"' && next != '\\' && next != 'n') {
+            message = "échappement inconnu dans la valeur entre guillemets (\\\", \\\\ ou \\n)";
+            return false;
+        }
+        value += next == 'n' ? '\n' : next;
+        ++i;
+    }
+    if (i == text.size()) {
+        message = "guillemet fermant manquant";
+        return false;
+    }
+    const std::string_view rest = Trim(text.substr(i + 1));
+    if (!rest.empty() && rest.front() != '#') {
+        message = "texte après la valeur entre guillemets : « " + std::string(rest) + " »";
+        return false;
+    }
+    return true;
+}
+
 } // namespace
+
+std::string SheetValue(std::string_view value) {
+    const bool plain = value == Trim(value) && !value.starts_with('#') &&
+                       value.find_first_of("\n\r\"") == std::string_view::npos &&
+                       value.find(" #") == std::string_view::npos &&
+                       value.find("\t#") == std::string_view::npos;
+    if (plain)
+        return std::string(value);
+    std::string quoted = "\"";
+    for (const char c : value) {
+        if (c == '"' || c == '\\')
+            quoted += '\\';
+        quoted += c == '\n' ? std::string("\\n") : std::string(1, c);
+    }
+    return quoted + '"';
+}
 
 std::string SheetError(const std::string& fileName, int line, const std::string& message) {
     return fileName + ":" + std::to_string(line) + ": " + boundQuotes(message);
@@ -178,8 +225,16 @@ bool ParseSheet(const std::string& text, const std::string& fileName, Sheet& she
             error = SheetError(fileName, number, "clé vide");
             return false;
         }
-        sheet.sections.back().entries.push_back(
-            {number, key, std::string(Trim(line.substr(equal + 1)))});
+        std::string value(Trim(line.substr(equal + 1)));
+        const std::string_view written = Trim(raw.substr(raw.find('=') + 1));
+        if (written.starts_with('"')) {
+            std::string message;
+            if (!unquote(written, value, message)) {
+                error = SheetError(fileName, number, message);
+                return false;
+            }
+        }
+        sheet.sections.back().entries.push_back({number, key, std::move(value)});
     }
     return true;
 }

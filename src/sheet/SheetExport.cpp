@@ -1,0 +1,178 @@
+#include "sheet/SheetExport.h"
+
+#include "host/Catalogue.h"
+#include "host/Composant.h"
+#include "host/Conversions.h"
+#include "host/Document.h"
+#include "host/Planche.h"
+#include "host/Services.h"
+#include "platform/Random.h"
+#include "platform/StagedFiles.h"
+#include "sheet/Sheet.h"
+
+#include <algorithm>
+#include <map>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+namespace {
+
+bool formatA5(const TPlanche& page) {
+    return page.Taille == TPlanche::TailleFormat(TPlanche::Format::A5, false) ||
+           page.Taille == TPlanche::TailleFormat(TPlanche::Format::A5, true);
+}
+
+std::string pageFormat(const TPlanche& page) {
+    return formatA5(page) ? "A5" : "A4";
+}
+
+std::string pageOrientation(const TPlanche& page) {
+    return page.Taille.cx > page.Taille.cy ? "Paysage" : "Portrait";
+}
+
+std::string pageMargins(const TPlanche& page) {
+    const vlRect& m = page.Marges;
+    return TexteCentimetres(m.left) + ";" + TexteCentimetres(m.top) + ";" +
+           TexteCentimetres(m.right) + ";" + TexteCentimetres(m.bottom);
+}
+
+std::string pageGrid(const TPlanche& page) {
+    return TexteCentimetres(page.Pas.cx);
+}
+
+std::string pageTitle(const TPlanche& page) {
+    return page.Titre;
+}
+
+std::string pageNameLine(const TPlanche& page) {
+    return page.Entete ? "1" : "";
+}
+
+std::string pageScore(const TPlanche& page) {
+    return page.Note > 0 ? std::to_string(page.Note) : "";
+}
+
+// The [Page] keys in the order the builder applies them: a page key is one row here. An empty
+// text leaves the key out (no title, no name line, no score box).
+struct PageKey {
+    std::string_view nom;
+    std::string (*texte)(const TPlanche&);
+};
+constexpr PageKey kPageKeys[] = {
+    {"Format", pageFormat},
+    {"Orientation", pageOrientation},
+    {"Marges", pageMargins},
+    {"Carreau", pageGrid},
+    {"Titre", pageTitle},
+    {"Entete", pageNameLine},
+    {"Note", pageScore},
+};
+
+void writeLine(std::string& text, std::string_view key, std::string_view value) {
+    text += key;
+    text += " = ";
+    text += SheetValue(value);
+    text += '\n';
+}
+
+// The settings of new components of each kind, made on a page like the exported one. A value
+// counts as the default only when two new components drawn from different seeds agree on it,
+// so that a drawn value (a die's face, a time) is always written.
+class Defaults {
+public:
+    explicit Defaults(const TCatalogue& catalogue) : catalogue_(catalogue) {}
+
+    bool IsDefault(const std::string& type, const TPlanche& page, const TCleValeur& reglage) {
+        const auto& known = settings(type, page);
+        return std::find(known.begin(), known.end(), reglage) != known.end();
+    }
+
+private:
+    const std::vector<TCleValeur>& settings(const std::string& type, const TPlanche& page) {
+        const std::string key = type + "\n" + std::to_string(page.Taille.cx) + "x" +
+                                std::to_string(page.Taille.cy) + pageMargins(page);
+        auto found = cache_.find(key);
+        if (found != cache_.end())
+            return found->second;
+        const std::vector<TCleValeur> first = fresh(type, page, 1);
+        const std::vector<TCleValeur> second = fresh(type, page, 2);
+        std::vector<TCleValeur> agreed;
+        for (const TCleValeur& reglage : first)
+            if (std::find(second.begin(), second.end(), reglage) != second.end())
+                agreed.push_back(reglage);
+        return cache_.emplace(key, std::move(agreed)).first->second;
+    }
+
+    std::vector<TCleValeur> fresh(const std::string& type, const TPlanche& page,
+                                  std::uint32_t seed) {
+        SeedRandom(seed);
+        // The time of day drawn too, so that a clock's hands are never taken for a default.
+        const auto clock = std::exchange(SourceHeure(), [] { return Random() % 86400; });
+        TDocument scratch(catalogue_);
+        scratch.AjoutePage(page);
+        TComposant* composant = scratch.Cree(type, 0);
+        SourceHeure() = clock;
+        return composant != nullptr ? composant->ReglagesFeuille() : std::vector<TCleValeur>{};
+    }
+
+    const TCatalogue& catalogue_;
+    std::map<std::string, std::vector<TCleValeur>> cache_;
+};
+
+// The geometry is always written: it says where the exercise is on the page.
+bool isGeometry(const std::string& key) {
+    return key == "Gauche" || key == "Haut" || key == "Largeur" || key == "Hauteur";
+}
+
+void writeComponent(std::string& text, TComposant& composant, const TPlanche& page,
+                    const TTypeComposant& type, Defaults& defaults) {
+    text += "\n[" + type.nom + "]\n";
+    writeLine(text, "Nom", composant.Nom());
+    for (const TCleValeur& reglage : composant.ReglagesFeuille()) {
+        if (isGeometry(reglage.cle) || !defaults.IsDefault(type.nom, page, reglage))
+            writeLine(text, reglage.cle, reglage.valeur);
+    }
+    for (const TCleValeur& ligne : composant.ExerciceFeuille())
+        writeLine(text, ligne.cle, ligne.valeur);
+}
+
+} // namespace
+
+std::string ExportSheet(TDocument& document) {
+    const TRandom saved = GlobalRandom();
+    Defaults defaults(document.Catalogue());
+    std::string text;
+    for (int p = 0; p < document.NbPages(); ++p) {
+        const TPlanche& page = document.Page(p);
+        text += p == 0 ? "[Page]\n" : "\n[Page]\n";
+        for (const PageKey& key : kPageKeys)
+            if (const std::string valeur = key.texte(page); !valeur.empty())
+                writeLine(text, key.nom, valeur);
+        for (int i = 0; i < document.NbComposants(); ++i) {
+            if (document.PageDe(i) != p)
+                continue;
+            TComposant& composant = document.Composant(i);
+            const TTypeComposant* type = document.Catalogue().TrouveNumero(composant.NumeroType);
+            if (type != nullptr)
+                writeComponent(text, composant, page, *type, defaults);
+        }
+    }
+    GlobalRandom() = saved;
+    return text;
+}
+
+bool WriteSheetFile(const std::string& text, const std::string& path, const std::string& input,
+                    std::string& message) {
+    StagedFiles outputs;
+    if (!input.empty())
+        outputs.ProtectInput(input);
+    const int index = outputs.Stage(path, message);
+    if (index < 0)
+        return false;
+    if (!WriteAll(outputs.Descriptor(index), text)) {
+        message = "Impossible d'écrire « " + path + " »";
+        return false;
+    }
+    return outputs.Commit(message);
+}
