@@ -311,6 +311,7 @@ void TGrille::dessineGrille(TCanvas& canvas, int mode) {
     canvas.SetTextAlign(TA_CENTER | TA_BASELINE);
     canvas.SetBkMode(TRANSPARENT);
     const TFont police = canvas.Font;
+    const TTextMetric metriques = canvas.GetTextMetrics();
     const int place = cellule * 9 / 10;
     for (int l = 0; l < opts_.Lignes; ++l)
         for (int c = 0; c < opts_.Colonnes; ++c) {
@@ -320,9 +321,10 @@ void TGrille::dessineGrille(TCanvas& canvas, int mode) {
             // A text wider than its cell is written smaller, so that it stays in the cell.
             canvas.Font = police;
             const int largeur = canvas.TextWidth(texte);
-            if (largeur > place && place > 0)
+            const bool reduit = largeur > place && place > 0;
+            if (reduit)
                 canvas.Font.Height = int(std::int64_t(police.Height) * place / largeur);
-            const TTextMetric tm = canvas.GetTextMetrics();
+            const TTextMetric tm = reduit ? canvas.GetTextMetrics() : metriques;
             const vlRect r = RectCellule(c, l);
             canvas.TextOut(r.left + cellule / 2, r.top + (cellule + tm.tmAscent - tm.tmDescent) / 2,
                            texte);
