@@ -2,9 +2,12 @@
 # Builds the fuzz targets with clang and libFuzzer and runs each briefly on its corpus. Fails
 # when a target crashes or reports undefined behaviour (the fuzz build stops at the first
 # report); the failing input is kept in build/fuzz/findings/ to be added to fuzz/corpus/.
+# The mutations follow a fixed seed, so that a run repeats the last one on the same code;
+# FUZZ_SEED=0 draws a new seed for a longer search (FUZZ_SECONDS=600 FUZZ_SEED=0).
 set -uo pipefail
 cd "$(dirname "$0")/.."
 seconds="${FUZZ_SECONDS:-20}"
+seed="${FUZZ_SEED:-1}"
 # Only the targets of fuzz/*_fuzz.cpp: not the programs, nor a stale binary left in bin/.
 targets=$(basename -s .cpp fuzz/*_fuzz.cpp)
 cmake --preset fuzz >/dev/null || exit 1
@@ -20,7 +23,7 @@ for fuzzer in $targets; do
   cp -r "fuzz/corpus/$name"/. "$work"/ 2>/dev/null || true
   log="$findings/$name.log"
   echo "== fuzz $name (${seconds} s)"
-  "$target" -max_total_time="$seconds" -max_len=65536 -timeout=10 -rss_limit_mb=2048 \
+  "$target" -max_total_time="$seconds" -max_len=65536 -timeout=10 -rss_limit_mb=2048 -seed="$seed" \
     -artifact_prefix="$findings/$name-" "$work" >"$log" 2>&1
   status=$?
   rm -rf "$work"

@@ -378,7 +378,7 @@ std::string TvlGraphe::DecritLien(const LienImport& l, int k) const {
     static const char* const kAttributsLien[] = {"Libellé", "Abscisse", "Ordonnée", "Couleur"};
     const TProjectInterface* projet = Interface();
     const TComposant* source = projet != nullptr ? projet->TrouveComposant(l.Source[k]) : nullptr;
-    const std::string grille = source != nullptr ? source->Nom() : "(grille disparue)";
+    const std::string grille = source != nullptr ? EscapeField(source->Nom()) : "(grille disparue)";
     return std::string(kAttributsLien[k]) + "; " + grille + "; " +
            (l.Colonne[k] ? "colonne" : "ligne") + "; " + std::to_string(l.Numero[k]) + "; " +
            std::to_string(l.Premier[k]) + "; " + std::to_string(l.Dernier[k]);
@@ -399,7 +399,7 @@ std::vector<TCleValeur> TvlGraphe::donneesFeuille() const {
     const auto joint = [](const std::vector<std::string>& v) {
         std::string t;
         for (const std::string& s : v)
-            t += (t.empty() ? "" : "|") + s;
+            t += (t.empty() ? "" : "|") + EscapeField(s);
         return t;
     };
     const auto bornes = [](const BornesAxe& a) {
@@ -409,12 +409,14 @@ std::vector<TCleValeur> TvlGraphe::donneesFeuille() const {
     std::vector<TCleValeur> donnees;
     for (std::size_t s = 0; s < donnees_.series.size(); ++s) {
         const chart::Serie& serie = donnees_.series[s];
-        donnees.push_back({"Serie", std::string(kTypes[int(serie.type) - 1]) + "; " + serie.titre +
-                                        "; " + std::to_string(serie.styleMarques)});
+        donnees.push_back({"Serie", std::string(kTypes[int(serie.type) - 1]) + "; " +
+                                        EscapeField(serie.titre) + "; " +
+                                        std::to_string(serie.styleMarques)});
         std::string points;
         for (const chart::PointSerie& p : serie.points)
-            points += (points.empty() ? "" : " | ") + p.libelle + ";" + chart::FormateNombre(p.x) +
-                      ";" + chart::FormateNombre(p.y) + ";" + std::to_string(p.couleur);
+            points += (points.empty() ? "" : " | ") + EscapeField(p.libelle) + ";" +
+                      chart::FormateNombre(p.x) + ";" + chart::FormateNombre(p.y) + ";" +
+                      std::to_string(p.couleur);
         donnees.push_back({"Points", points});
         if (s >= donnees_.liens.size())
             continue;

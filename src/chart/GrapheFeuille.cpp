@@ -14,10 +14,19 @@ namespace {
 constexpr TColor kPalette[] = {clRed,  clBlue,  clGreen, clYellow,  clMaroon, clPurple,
                                clTeal, clOlive, clNavy,  clFuchsia, clLime,   clAqua};
 
-std::vector<std::string> Champs(const std::string& valeur, char separateur) {
+// The fields of a value, read: a "\\;" or "\\|" in a label or a title is plain text.
+std::vector<std::string> Champs(std::string_view valeur, char separateur) {
     std::vector<std::string> v;
-    for (const std::string_view c : Split(valeur, separateur))
-        v.emplace_back(Trim(c));
+    for (const std::string_view c : SplitEscaped(valeur, separateur))
+        v.push_back(UnescapeField(Trim(c)));
+    return v;
+}
+
+// The points of a "Points" value, each still to split into its fields.
+std::vector<std::string_view> Groupes(std::string_view valeur) {
+    std::vector<std::string_view> v;
+    for (const std::string_view g : SplitEscaped(valeur, '|'))
+        v.push_back(Trim(g));
     return v;
 }
 
@@ -78,7 +87,7 @@ bool Couleur(const std::string& texte, std::size_t rang, TColor& couleur, std::s
 
 bool NombreOuVide(const std::string& texte, const std::string& quoi, std::string& message) {
     double v = 0;
-    if (texte.empty() || (ParseDecimal(texte, v) && std::isfinite(v)))
+    if (texte.empty() || EditionGraphe::LitNombre(texte, v))
         return true;
     message = quoi + " « " + texte + " » n'est pas un nombre";
     return false;
@@ -90,11 +99,11 @@ bool Points(EditionGraphe& e, const std::string& valeur, std::string& message) {
         return false;
     }
     std::vector<PointEdition> points;
-    for (const std::string& p : Champs(valeur, '|')) {
+    for (const std::string_view p : Groupes(valeur)) {
         std::vector<std::string> c = Champs(p, ';');
         c.resize(std::max<std::size_t>(c.size(), 4));
         if (c.size() > 4) {
-            message = "point « " + p + " » : libellé; X; Y; couleur attendus";
+            message = "point « " + std::string(p) + " » : libellé; X; Y; couleur attendus";
             return false;
         }
         PointEdition pe{c[0], c[1], c[2], clWhite};
@@ -102,7 +111,7 @@ bool Points(EditionGraphe& e, const std::string& valeur, std::string& message) {
             !Couleur(c[3], points.size(), pe.couleur, message))
             return false;
         if (c[1].empty() && c[2].empty()) {
-            message = "point « " + p + " » sans X ni Y";
+            message = "point « " + std::string(p) + " » sans X ni Y";
             return false;
         }
         points.push_back(std::move(pe));
@@ -118,8 +127,8 @@ bool Axe(BornesAxe& a, const std::string& valeur, std::string& message) {
     }
     const std::vector<std::string> c = Champs(valeur, ';');
     double min = 0, max = 0;
-    if (c.size() != 2 || !ParseDecimal(c[0], min) || !ParseDecimal(c[1], max) ||
-        !std::isfinite(min) || !std::isfinite(max) || min >= max) {
+    if (c.size() != 2 || !EditionGraphe::LitNombre(c[0], min) ||
+        !EditionGraphe::LitNombre(c[1], max) || min >= max) {
         message = "axe « " + valeur + " » : « auto » ou « min;max » avec min < max attendu";
         return false;
     }

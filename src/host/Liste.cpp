@@ -74,12 +74,14 @@ std::vector<TCleValeur> TListe::ExerciceFeuille() {
         return {};
     std::string champs;
     for (const TChamp& champ : champs_)
-        champs += (champs.empty() ? "" : ";") + champ.nom + (champ.image ? suffixeImage : "");
+        champs += (champs.empty() ? "" : ";") + EscapeField(champ.nom) +
+                  (champ.image ? suffixeImage : "");
     std::vector<TCleValeur> lignes{{"Champs", champs}};
     for (const Enregistrement& enregistrement : enregistrements_) {
         std::string valeurs;
         for (std::size_t i = 0; i < enregistrement.size(); ++i)
-            valeurs += (i == 0 ? "" : ";") + (champs_[i].image ? "" : enregistrement[i].texte);
+            valeurs += (i == 0 ? "" : ";") +
+                       (champs_[i].image ? "" : EscapeField(enregistrement[i].texte));
         lignes.push_back({"Ajoute", valeurs});
     }
     if (courant_ >= 0)
@@ -113,14 +115,14 @@ bool TListe::ChangeOption(const std::string& valeur, const std::string& nom, std
 bool TListe::changeChamps(const std::string& valeur, std::string& message) {
     std::vector<TChamp> champs;
     if (!Trim(valeur).empty()) {
-        for (const std::string_view partie : Split(valeur, ';')) {
+        for (const std::string_view partie : SplitEscaped(valeur, ';')) {
             TChamp champ;
             std::string_view nom = Trim(partie);
             if (nom.ends_with(suffixeImage)) {
                 champ.image = true;
                 nom = Trim(nom.substr(0, nom.size() - std::string_view(suffixeImage).size()));
             }
-            champ.nom = std::string(nom);
+            champ.nom = UnescapeField(nom);
             if (champ.nom.empty()) {
                 message = "Nom de champ vide dans \"" + valeur + "\".";
                 return false;
@@ -145,7 +147,7 @@ bool TListe::ajoute(const std::string& valeur, std::string& message) {
         message = "La liste n'a aucun champ : donnez d'abord ses champs.";
         return false;
     }
-    const std::vector<std::string_view> valeurs = Split(valeur, ';');
+    const std::vector<std::string_view> valeurs = SplitEscaped(valeur, ';');
     if (valeurs.size() > champs_.size()) {
         message = "Trop de valeurs : la liste a " + std::to_string(champs_.size()) +
                   (champs_.size() > 1 ? " champs." : " champ.");
@@ -153,7 +155,7 @@ bool TListe::ajoute(const std::string& valeur, std::string& message) {
     }
     Enregistrement enregistrement(champs_.size());
     for (std::size_t i = 0; i < valeurs.size(); ++i) {
-        const std::string v(Trim(valeurs[i]));
+        const std::string v = UnescapeField(Trim(valeurs[i]));
         if (!champs_[i].image) {
             enregistrement[i].texte = v;
             continue;

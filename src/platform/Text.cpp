@@ -35,6 +35,51 @@ std::vector<std::string_view> Split(std::string_view text, char separator) {
     }
 }
 
+namespace {
+
+bool escapable(char c) {
+    return c == ';' || c == '|' || c == '\\';
+}
+
+} // namespace
+
+std::vector<std::string_view> SplitEscaped(std::string_view text, char separator) {
+    std::vector<std::string_view> parts;
+    std::size_t start = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\\' && i + 1 < text.size() && escapable(text[i + 1]))
+            ++i;
+        else if (text[i] == separator) {
+            parts.push_back(text.substr(start, i - start));
+            start = i + 1;
+        }
+    }
+    parts.push_back(text.substr(start));
+    return parts;
+}
+
+std::string UnescapeField(std::string_view field) {
+    std::string text;
+    text.reserve(field.size());
+    for (std::size_t i = 0; i < field.size(); ++i) {
+        if (field[i] == '\\' && i + 1 < field.size() && escapable(field[i + 1]))
+            ++i;
+        text += field[i];
+    }
+    return text;
+}
+
+std::string EscapeField(std::string_view text) {
+    std::string field;
+    field.reserve(text.size());
+    for (const char c : text) {
+        if (escapable(c))
+            field += '\\';
+        field += c;
+    }
+    return field;
+}
+
 std::optional<long long> ParseInteger(std::string_view text, long long min, long long max,
                                       IntegerSyntax syntax) {
     bool negative = false;

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <optional>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -16,6 +17,15 @@ std::string_view Trim(std::string_view text, std::string_view blanks = kBlanks);
 // The parts between the separators, empty ones included: "a;;b" gives three parts and ""
 // gives one empty part.
 std::vector<std::string_view> Split(std::string_view text, char separator);
+
+// Fields of a value that may hold a separator of its own: a backslash before ';', '|' or '\\'
+// makes that character plain text. SplitEscaped cuts at the other separators and keeps the
+// escapes, so that a part can be split again; UnescapeField then reads them. Any other
+// backslash is plain text, so hand-written values need no escapes.
+std::vector<std::string_view> SplitEscaped(std::string_view text, char separator);
+std::string UnescapeField(std::string_view field);
+// The text as one field that SplitEscaped and UnescapeField give back as it is.
+std::string EscapeField(std::string_view text);
 
 // What a whole number may hold besides its decimal digits.
 struct IntegerSyntax {

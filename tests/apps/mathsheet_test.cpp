@@ -91,9 +91,15 @@ TEST_F(Mathsheet, TheKeysCommandRebuildsTheSamePdf) {
 // plain line could not hold.
 TEST_F(Mathsheet, AnExportedDocumentBuildsAgainIntoTheSamePages) {
     const std::string tous = read(VL_SOURCE_DIR "/fuzz/corpus/sheet/tous.txt");
-    const std::string bords = "[Page]\nCarreau = 0,5\n[Grille]\nCellule = 0,4\nColonnes = 40\n"
-                              "Texte = 1;1;\"  a # b\"\n[Montre]\nHaut = 3\n[Dé]\nGauche = 8\n"
-                              "[Liste]\nHaut = 9\nChamps = nom;n\nAjoute = a;1\nEnrPos = 1\n";
+    // Texts holding the fields' separators: a grid cell a chart takes its labels from, a
+    // list's value, a grid's name.
+    const std::string bords = "[Page]\nCarreau = 0,5\n[Grille]\nNom = G;1\nCellule = 0,4\n"
+                              "Colonnes = 40\nTexte = 1;1;\"  a # b\"\nTexte = 2;1;c;d|e\\\\f\n"
+                              "[Montre]\nHaut = 3\n[Dé]\nGauche = 8\n[Liste]\nHaut = 9\n"
+                              "Champs = nom;n\\|m\nAjoute = a\\;b;1\nEnrPos = 1\n"
+                              "[Graphe]\nHaut = 12\nSerie = Points; p\\|q\n"
+                              "Points = a;0;2,9922167e+13 | b;1e-7;-0,5\nAxeY = -1;3e13\n"
+                              "Lien = Libellé; G\\;1; ligne; 0; 1; 1\n";
     int run = 0;
     for (const std::string& sheet : {std::string(), tous, bords}) {
         const std::string a = std::to_string(++run) + "a", b = std::to_string(run) + "b";
@@ -123,6 +129,10 @@ TEST_F(Mathsheet, AnExportedDocumentBuildsAgainIntoTheSamePages) {
         }
         EXPECT_GE(pages, 2);
     }
+    // The separators were read as text, and are written escaped again.
+    const std::string exported = read(path("e.txt"));
+    for (const char* line : {"Ajoute = a\\;b;1", "Points = c\\;d\\|e\\\\\\\\f;0;", "; p\\|q; "})
+        EXPECT_NE(exported.find(line), std::string::npos) << line << "\n" << exported;
     // The export never replaces its document, and a failed one writes nothing.
     const std::string document = read(path("d.vld"));
     EXPECT_EQ(RunInProcess({"export", path("d.vld"), "-o", path("d.vld")}).code, EXIT_IO);

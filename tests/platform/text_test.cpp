@@ -39,6 +39,24 @@ TEST(Text, SplitKeepsEmptyParts) {
         EXPECT_EQ(Split(text, ';'), parts) << '"' << text << '"';
 }
 
+// Escaped separators stay inside their field, escapes survive the first of two splits, and any
+// text escaped into fields, however many backslashes it holds, reads back as it was.
+TEST(Text, EscapedFieldsSplitAndReadBackExactly) {
+    using Parts = std::vector<std::string_view>;
+    EXPECT_EQ(SplitEscaped(R"(a\;b;c\\;d\x)", ';'), (Parts{R"(a\;b)", R"(c\\)", R"(d\x)"}));
+    EXPECT_EQ(SplitEscaped(R"(x;1 | y\|z;2\)", '|'), (Parts{"x;1 ", R"( y\|z;2\)"}));
+    EXPECT_EQ(UnescapeField(R"(a\;b\|c\\d\xe\)"), R"(a;b|c\d\xe\)");
+    const std::vector<std::string> texts = {"", "a;b", "|", "\\", "a\\", "\\;", "c;d|e\\\\f", ";;"};
+    for (const std::string& first : texts)
+        for (const std::string& second : texts) {
+            const std::string line = EscapeField(first) + ";" + EscapeField(second);
+            const std::vector<std::string_view> fields = SplitEscaped(line, ';');
+            ASSERT_EQ(fields.size(), 2u) << line;
+            EXPECT_EQ(UnescapeField(fields[0]), first) << line;
+            EXPECT_EQ(UnescapeField(fields[1]), second) << line;
+        }
+}
+
 // Digits, a minus sign by default, bounds inclusive; nothing but the number (no blanks, letters,
 // decimals or lone signs); a plus sign and hexadecimal only when the syntax allows, hexadecimal
 // after the sign with at least one digit; the limits, and overflow however long the number.
