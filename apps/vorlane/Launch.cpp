@@ -4,6 +4,7 @@
 #include "MainWindow.h"
 #include "Screenshots.h"
 
+#include "host/Services.h"
 #include "host/forms/QtUserInterface.h"
 #include "package/Paquet.h"
 #include "platform/UserInterface.h"
@@ -68,6 +69,9 @@ int RunEditor(const QStringList& args, std::ostream& out, std::ostream& err) {
     const bool picture = !a.screenshot.empty();
     if (picture)
         ui.SetUnattended(&unattended);
+    // A first start makes the settings key; a picture changes no file.
+    if (!picture)
+        PrepareHostKey();
     const TCatalogue catalogue = CataloguePaquet();
     MainWindow window(catalogue, ui);
     RegisterForms(ui, window.PropDock());

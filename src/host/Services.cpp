@@ -1,6 +1,7 @@
 #include "host/Services.h"
 
 #include "platform/Paths.h"
+#include "platform/Registry.h"
 #include "platform/UserInterface.h"
 
 #include <algorithm>
@@ -96,6 +97,11 @@ std::string& FichIni() {
 std::string& RegPath() {
     static std::string path = "Software/Vorlane";
     return path;
+}
+
+bool PrepareHostKey() {
+    TRegistry registry;
+    return registry.OpenKey(RegPath(), true);
 }
 
 std::string& PathDonnees() {

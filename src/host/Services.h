@@ -14,6 +14,9 @@
 std::string& FichIni();
 // The key of the package-wide settings in the registry.
 std::string& RegPath();
+// Makes the host's key in the registry when it is missing, as an installer would: the package
+// keeps its settings only under a key that exists. False when it cannot be made.
+bool PrepareHostKey();
 // The data folder (pictures, puzzle databases, help pages), with a trailing "/": DataDirectory()
 // unless changed.
 std::string& PathDonnees();

@@ -56,3 +56,15 @@ TEST_F(OperationConfigTest, FailedRegistryWriteStillAppliesTheValue) {
     ASSERT_EQ(ui.Messages().size(), 1u);
     EXPECT_NE(ui.Messages()[0].find("n'a pas pu être enregistré"), std::string::npos);
 }
+
+// On a fresh install the editor's first start makes the host's key, and the setting is kept.
+TEST_F(OperationConfigTest, TheSettingIsKeptFromTheFirstStart) {
+    TOperationConfigModel model;
+    model.Valeur = 9;
+    ASSERT_EQ(model.btOkClick(), mrOk);
+    EXPECT_EQ(RegistryValue(), "") << "without the host's key the package writes nothing";
+    ASSERT_TRUE(PrepareHostKey());
+    ASSERT_EQ(model.btOkClick(), mrOk);
+    EXPECT_EQ(RegistryValue(), "9");
+    EXPECT_TRUE(ui.Messages().empty());
+}
