@@ -139,6 +139,8 @@ void EditorSession::resetHistory() {
 }
 
 void EditorSession::Committed(const QString& what) {
+    // A changed sheet is no longer the one its command builds: the key's foot stops naming it.
+    document_->ChangeOrigine({document_->Origine().Graine, {}});
     std::vector<std::uint8_t> after = snapshot();
     history_.push(new DocumentChange(*this, what, std::move(current_), after));
     current_ = std::move(after);

@@ -549,6 +549,10 @@ std::optional<bool> TComposant::ChangeGeometrie(const std::string& valeur, const
             return false;
         nouveau.ChangeSize({s.cx, v});
     }
+    // A component that grows past its frame moves back inside, as far as needed: the place the
+    // keys leave is one that "Gauche" and "Haut" accept.
+    if (nom == "Largeur" || nom == "Hauteur")
+        nouveau = keepInside(nouveau, f);
     ChangeCoords(nouveau);
     return true;
 }

@@ -155,8 +155,6 @@ TEST_F(Editor, DrawMoveResizeEditPasteDeleteUndoRedoSaveAndReopen) {
     EXPECT_EQ(stateOf(reopened.Session().Document()), states.back());
 }
 
-// A shape drawn out, a point dragged inside its rectangle and undone, its count chosen in its
-// window, saved and reopened; the selected shape shows its handles.
 // The page properties set the header; a component it now covers is named, and undo takes the
 // header back.
 TEST_F(Editor, PagePropertiesSetTheHeaderUndoably) {
@@ -181,6 +179,8 @@ TEST_F(Editor, PagePropertiesSetTheHeaderUndoably) {
     EXPECT_FALSE(session().Document().Page(0).AEntete());
 }
 
+// A shape drawn out, a point dragged inside its rectangle and undone, its count chosen in its
+// window, saved and reopened; the selected shape shows its handles.
 TEST_F(Editor, AShapeIsDrawnReshapedByAHandleUndoneAndReopened) {
     paletteButton(3)->click();
     drag({300, 400}, {1100, 800});
@@ -301,7 +301,22 @@ TEST_F(Editor, AideButtonsF1AndTheHelpMenuAskForThePageOfTheirWindow) {
     EXPECT_EQ(asked([this] { QTest::keyClick(&view(), Qt::Key_F1); }), DossierAide() + "index.md");
 }
 
-// Nobody at the screen: a document not read whole is named on the error stream and gives 2.
+// A built sheet changed in the editor is no longer what its command rebuilds: the key's foot
+// drops the command, and undo brings it back.
+TEST_F(Editor, AChangedSheetNoLongerNamesTheCommandThatBuiltIt) {
+    const TOrigine origine{7, "mathsheet build f.txt --seed 7"};
+    session().Document().ChangeOrigine(origine);
+    std::string message;
+    ASSERT_TRUE(session().SaveAs(path_, message)) << message;
+    ASSERT_EQ(window_.OpenDocument(path_), MainWindow::OpenResult::Complete);
+    ASSERT_NE(session().Document().TextePied().find(origine.Commande), std::string::npos);
+    session().Document().Cree("Dé", 0);
+    session().Committed();
+    EXPECT_EQ(session().Document().TextePied(), "");
+    trigger("annuler");
+    EXPECT_EQ(session().Document().Origine(), origine);
+}
+
 // A sheet text becomes a document that exports back to the same text; a refused sheet names its
 // line and leaves the open document as it was.
 TEST_F(Editor, ImportedSheetExportsBackAndARefusedOneChangesNothing) {
@@ -320,6 +335,7 @@ TEST_F(Editor, ImportedSheetExportsBackAndARefusedOneChangesNothing) {
     EXPECT_FALSE(session().Modified());
 }
 
+// Nobody at the screen: a document not read whole is named on the error stream and gives 2.
 TEST(EditorCommandLine, PicturesOfTheWindowAndOfOneForm) {
     FichIni() = std::string();
     TempFolder folder;

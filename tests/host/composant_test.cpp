@@ -69,6 +69,11 @@ TEST_F(ComposantTest, GeometryKeysInCentimetresWithinTheFrameAndCoordinatesWithi
     EXPECT_TRUE(p.ChangeOption("0", "Largeur", message));
     EXPECT_FALSE(p.ChangeOption("19,5", "Largeur", message));
     EXPECT_EQ(p.Rect, (vlRect{1700, 400, 1700, 600}));
+    // Growing past the frame moves it back inside, where "Gauche" reads it again.
+    EXPECT_TRUE(p.ChangeOption("18", "Largeur", message));
+    EXPECT_EQ(p.Rect, (vlRect{200, 400, 2000, 600}));
+    EXPECT_TRUE(p.ChangeOption("1", "Gauche", message)) << message;
+    EXPECT_TRUE(p.ChangeOption("0", "Largeur", message));
     message.clear();
     EXPECT_FALSE(p.ChangeOption("3", "gauche", message)); // keys are case-sensitive
     EXPECT_TRUE(message.empty());
