@@ -243,7 +243,8 @@ vlRect TComposant::CalculeMotif(vlPoint p) {
     const vlPoint org = Org();
     vlRect r = rectDepart_;
     const vlPoint d = p - prise_;
-    const vlRect page = Planche() != nullptr ? Planche()->Rectangle() : vlRect{};
+    // Components stay inside their frame, the page within its margins.
+    const vlRect page = RectangleCadre();
     const bool onPage = Planche() != nullptr;
     if (codeModif_ == HIT_CORPS) {
         r.Offset(d);
@@ -322,7 +323,7 @@ void TComposant::StopModifCreation(TCanvas& canvas, bool efface) {
 }
 
 void TComposant::ChangeCoords(vlRect r) {
-    Rect = Planche() != nullptr ? keepInside(r, Planche()->Rectangle()) : r.Normalise();
+    Rect = Planche() != nullptr ? keepInside(r, RectangleCadre()) : r.Normalise();
     CalculerPoignees();
 }
 

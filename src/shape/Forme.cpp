@@ -94,7 +94,7 @@ TableCles TvlForme::Cles() const {
 std::optional<vlRect> TvlForme::Page() const {
     if (Planche() == nullptr)
         return std::nullopt;
-    return Planche()->Rectangle();
+    return RectangleCadre();
 }
 
 // ---- points and curve ----

@@ -113,6 +113,7 @@ private:
     vlPoint Centre() const { return Rect.Normalise().Centre(); }
     // q snapped to the nearest grid line of the page.
     vlPoint SnapProche(vlPoint q) const;
+    // Where the shape's points may go: its frame, the page within its margins.
     std::optional<vlRect> Page() const;
 
     Points dp_{};         // the points

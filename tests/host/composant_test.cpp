@@ -61,7 +61,7 @@ TEST_F(ComposantTest, NewComponentSitsAtTheMarginOriginAndHitsItsHandlesWhenSele
     EXPECT_EQ(hits(), (std::vector<int>{5, HIT_CORPS, 1, 5, 8}));
 }
 
-TEST_F(ComposantTest, GeometryKeysInCentimetresWithinTheFrameAndCoordinatesWithinThePage) {
+TEST_F(ComposantTest, GeometryKeysInCentimetresAndCoordinatesWithinTheFrame) {
     // The left edge can go from 0 to 1900 - 300; refusals explain and change nothing.
     EXPECT_TRUE(p.ChangeOption("16", "Gauche", message)) << message;
     EXPECT_FALSE(p.ChangeOption("16,01", "Gauche", message) || message.empty());
@@ -78,9 +78,9 @@ TEST_F(ComposantTest, GeometryKeysInCentimetresWithinTheFrameAndCoordinatesWithi
     EXPECT_FALSE(p.ChangeOption("3", "gauche", message)); // keys are case-sensitive
     EXPECT_TRUE(message.empty());
     p.ChangeCoords({2000, 2900, 2300, 3100});
-    EXPECT_EQ(p.Rect, (vlRect{1800, 2770, 2100, 2970}));
+    EXPECT_EQ(p.Rect, (vlRect{1700, 2670, 2000, 2870})); // bottom margin 100
     p.ChangeCoords({-50, 10, 2500, 20});
-    EXPECT_EQ(p.Rect, (vlRect{0, 10, 2100, 20}));
+    EXPECT_EQ(p.Rect, (vlRect{100, 150, 2000, 160}));
 }
 
 TEST_F(ComposantTest, MouseMovesAndCreationsSnapToTheGrid) {

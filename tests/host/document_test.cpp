@@ -320,10 +320,13 @@ TEST(Document, HeaderInBothVersionsAndTheRebuildCommandOnTheKey) {
     EXPECT_EQ(std::tuple(read.Page(0).Titre, read.Page(0).Entete, read.Page(0).Note),
               std::tuple(page.Titre, true, 20));
     EXPECT_EQ(read.Origine(), doc.Origine());
-    // A component made on the page starts under the header; one moved into it is named.
+    // A component made on the page starts under the header and cannot be moved into it; one
+    // the header came to cover, given a header after it was placed, is named.
     EXPECT_EQ(placed->Rect.top, 100 + 210);
-    EXPECT_TRUE(doc.ChevauchementsEntete().empty());
     placed->ChangeCoords({100, 150, 500, 450});
+    EXPECT_EQ(placed->Rect, (vlRect{100, 310, 500, 610}));
+    EXPECT_TRUE(doc.ChevauchementsEntete().empty());
+    placed->Rect = {100, 150, 500, 450};
     EXPECT_EQ(doc.ChevauchementsEntete(),
               Names{"« Essai1 » empiète sur l'en-tête de la page 1 : descendez-le sous 26 mm"});
 }

@@ -103,11 +103,11 @@ TEST_F(FormeTest, ArmsAreTangentOnRandomShapes) {
 }
 
 // Grid step 50 from (125, 125): dropped points go to the nearest line on either side of the
-// origin, the creation corner snaps down, the page edges hold.
-TEST_F(FormeTest, DragsSnapToTheGridAndStayOnThePage) {
+// origin, the creation corner snaps down, the frame's edges (the margins, 100) hold.
+TEST_F(FormeTest, DragsSnapToTheGridAndStayInTheFrame) {
     document_.Page(0).Pas = {50, 50};
     document_.Page(0).OrgGrille = {125, 125};
-    const vlRect page = document_.Page(0).Rectangle();
+    const vlRect page = document_.Page(0).ZoneUtile();
     EXPECT_EQ(Cree(Forme(), {170, 170}, vlPoint{1000, 800}).Rect, (vlRect{125, 125, 1025, 825}));
     TvlForme& clic = Cree(Forme(), {1000, 1000}, std::nullopt);
     EXPECT_EQ(clic.Rect, (vlRect{975, 975, 1475, 1475}));
@@ -118,7 +118,7 @@ TEST_F(FormeTest, DragsSnapToTheGridAndStayOnThePage) {
 
     const struct {
         vlPoint cible, attendu;
-    } chutes[] = {{{110, 110}, {125, 125}}, {{90, 90}, {75, 75}}, {{3000, -40}, {2100, 0}}};
+    } chutes[] = {{{110, 110}, {125, 125}}, {{90, 90}, {100, 100}}, {{3000, -40}, {2000, 100}}};
     for (const auto& c : chutes) {
         TvlForme& f = Forme();
         Glisse(f, TvlForme::CODE_POINT, Absolus(f)[0], c.cible);
