@@ -124,8 +124,7 @@ TEST_F(ChartTest, SeededDefaultChartDrawsFiveBarsInOrderProportionalAndInside) {
 }
 
 // Value labels every k-th from zero, k the least keeping them apart, the top end when it fits;
-// whole markers; the legend in columns, else reported; turned title; shared colours apart;
-// thick walls.
+// whole markers; turned title; shared colours apart; thick walls.
 TEST_F(ChartTest, LabelsMarkersLegendTitleAndColoursKeepApart) {
     for (const char* hauteur : {"Hauteur=3", "Hauteur=4", "Hauteur=9"})
         for (const char* axe : {"0;20", "-5;15", "-2;18"}) {
@@ -161,13 +160,12 @@ TEST_F(ChartTest, LabelsMarkersLegendTitleAndColoursKeepApart) {
                 EXPECT_TRUE(e.args[0] >= e.clip.left && e.args[2] <= e.clip.right &&
                             e.args[1] >= e.clip.top && e.args[3] <= e.clip.bottom)
                     << e.args[0] << " " << e.args[1] << axe;
-            EXPECT_EQ(std::ranges::count(c.Texts(), "dim"), 2) << hauteur;
+            // Under the axis only: the legend of a line names the series.
+            EXPECT_EQ(std::ranges::count(c.Texts(), "dim"), 1) << hauteur;
+            EXPECT_EQ(std::ranges::count(c.Texts(), "T"), 1) << hauteur;
             const auto titre = c.Of(TDrawCall::Op::TextOutAngle);
             ASSERT_TRUE(titre.size() == 1 && titre[0].args[2] == 900);
             EXPECT_TRUE(Dedans(c, g.Rect) && g.AvertissementCadre().empty()) << hauteur << axe;
-            Regle(g, {"FonteLegende=Andika,40,0,normal"});
-            Dessin(g);
-            EXPECT_NE(g.AvertissementCadre().find("légende"), std::string::npos) << hauteur;
         }
     // Category labels too wide for one row alternate between two, apart on each row.
     TvlGraphe& jours = Graphe({"Largeur=12", "Vue3D=0", "VisibleLegende=0"});
@@ -196,6 +194,50 @@ TEST_F(ChartTest, LabelsMarkersLegendTitleAndColoursKeepApart) {
     EXPECT_TRUE(Dedans(c, m.Rect) && std::ranges::any_of(c.Of(TDrawCall::Op::Polygon), [](auto d) {
                     return d.brush.Color == clWhite && d.points[2].y - d.points[1].y == 30;
                 }));
+}
+
+// The legend on each of the four sides: beside the bars in a column, or above or below them in
+// a row, left to right in series order; what has no room is reported.
+TEST_F(ChartTest, TheLegendTakesItsSideAndLeavesThePlotTheRest) {
+    for (int cote = 0; cote <= 3; ++cote) {
+        TvlGraphe& g = Graphe({"Largeur=14", "Hauteur=8", "Vue3D=0", "AnnotationsVisibles=0",
+                               "AligneLegende=" + std::to_string(cote)});
+        for (const char* serie : {"a;;1;0x0000FF", "b;;2;0xFF0000", "c;;3;0x008000"})
+            ASSERT_TRUE(Feuille(g, "Serie", std::string("Histogrammes verticaux; S") + serie[0]) &&
+                        Feuille(g, "Points", serie));
+        const TRecordingCanvas c = Dessin(g);
+        EXPECT_TRUE(Dedans(c, g.Rect) && g.AvertissementCadre().empty()) << cote;
+        vlRect barres{g.Rect.right, g.Rect.bottom, g.Rect.left, g.Rect.top};
+        for (const TColor couleur : {clRed, clBlue, clGreen}) {
+            const auto faces = FacesDe(c, couleur, TDrawCall::Op::Rectangle);
+            ASSERT_EQ(faces.size(), 2u) << cote << " " << couleur; // swatch, bar
+            const TDrawCall& b = faces.back();
+            barres = {std::min(barres.left, b.args[0]), std::min(barres.top, b.args[1]),
+                      std::max(barres.right, b.args[2]), std::max(barres.bottom, b.args[3])};
+        }
+        std::vector<vlPoint> entrees;
+        for (const TDrawCall& d : c.Of(TDrawCall::Op::TextOut))
+            if (d.text.starts_with("S"))
+                entrees.push_back({d.args[0], d.args[1]});
+        ASSERT_EQ(entrees.size(), 3u) << cote;
+        const int h = TRecordingCanvas::MetricsOf(c.Of(TDrawCall::Op::TextOut)[0].font).tmHeight;
+        for (std::size_t i = 1; i < 3; ++i) {
+            const bool enLigne = cote >= 2;
+            EXPECT_EQ(enLigne ? entrees[i].y : entrees[i].x, enLigne ? entrees[0].y : entrees[0].x);
+            EXPECT_GT(enLigne ? entrees[i].x : entrees[i].y,
+                      enLigne ? entrees[i - 1].x : entrees[i - 1].y);
+        }
+        const vlPoint premiere = entrees.front(), derniere = entrees.back();
+        const bool place[] = {derniere.x<barres.left, premiere.x> barres.right,
+                              premiere.y + h<barres.top, premiere.y> barres.bottom};
+        EXPECT_TRUE(place[cote]) << cote;
+    }
+    // Bars each named in the legend: what has no room is reported.
+    TvlGraphe& g = Graphe({"Hauteur=3", "Vue3D=0", "FonteLegende=Andika,40,0,normal"});
+    ASSERT_TRUE(Feuille(g, "Serie", "Histogrammes verticaux; J") &&
+                Feuille(g, "Points", "lun;;8 | mar;;11 | mer;;9 | jeu;;13 | ven;;12"));
+    EXPECT_TRUE(Dedans(Dessin(g), g.Rect));
+    EXPECT_NE(g.AvertissementCadre().find("légende"), std::string::npos);
 }
 
 TEST_F(ChartTest, ModeTwoShowsOnlyInTheCorrectedViewWhenDrawnAndPrinted) {

@@ -10,9 +10,8 @@ using namespace detail;
 
 namespace {
 
-// With several series on the axes, one whose colour repeats an earlier one's takes, for all
-// its points, the first colour of ours that no point of the series before has: the legend tells
-// them apart.
+// With several series on the axes each is drawn in one colour, the legend's: its first point's,
+// or, when an earlier series has it, the first colour of ours that none has yet.
 void DistingueSeries(std::vector<Serie>& series) {
     static constexpr TColor kCouleurs[] = {clRed,  clBlue,  clGreen, clYellow,  clMaroon, clPurple,
                                            clTeal, clOlive, clNavy,  clFuchsia, clLime,   clAqua};
@@ -27,16 +26,16 @@ void DistingueSeries(std::vector<Serie>& series) {
         return std::find(prises.begin(), prises.end(), c) != prises.end();
     };
     for (Serie* s : visibles) {
-        if (prise(CouleurSerie(*s))) {
+        TColor couleur = CouleurSerie(*s);
+        if (prise(couleur)) {
             const auto libre = std::find_if(std::begin(kCouleurs), std::end(kCouleurs),
                                             [&](TColor k) { return !prise(k); });
-            if (libre == std::end(kCouleurs))
-                continue;
-            for (PointSerie& p : s->points)
-                p.couleur = *libre;
+            if (libre != std::end(kCouleurs))
+                couleur = *libre;
         }
-        for (const PointSerie& p : s->points)
-            prises.push_back(p.couleur);
+        for (PointSerie& p : s->points)
+            p.couleur = couleur;
+        prises.push_back(couleur);
     }
 }
 

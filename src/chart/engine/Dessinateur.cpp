@@ -116,9 +116,11 @@ std::vector<Dessinateur::Entree> Dessinateur::Entrees(const Serie* seule) const 
             visibles.push_back(&s);
     if (seule == nullptr && visibles.size() == 1)
         seule = visibles.front();
-    const bool libelles =
-        seule != nullptr && std::any_of(seule->points.begin(), seule->points.end(),
-                                        [](const PointSerie& p) { return !p.libelle.empty(); });
+    // Bars and sectors each have their colour, named by their label; a line is one thing.
+    const bool libelles = seule != nullptr &&
+                          (EstBarre(seule->type) || seule->type == TypeSerie::Secteurs) &&
+                          std::any_of(seule->points.begin(), seule->points.end(),
+                                      [](const PointSerie& p) { return !p.libelle.empty(); });
     if (libelles) {
         for (const PointSerie& p : seule->points)
             e.push_back({p.libelle, p.couleur});
@@ -135,6 +137,8 @@ std::vector<Dessinateur::Entree> Dessinateur::Entrees(const Serie* seule) const 
 // The legend box at the left or right of r, in as many columns as its entries need and
 // half of r allows, filled downwards; r loses its width. Entries that find no room are
 // counted in entreesOmises.
+// The legend beside the plot (0 left, 1 right: entries fill columns) or above or below it
+// (2 top, 3 bottom: entries fill rows, in at most a third of the height); `r` loses its room.
 void Dessinateur::Legende(vlRect& r, const Serie* seule) {
     const std::vector<Entree> entrees = Entrees(seule);
     const int n = int(entrees.size());
@@ -146,34 +150,51 @@ void Dessinateur::Legende(vlRect& r, const Serie* seule) {
     for (const Entree& e : entrees)
         largeur = std::max(largeur, c_.TextWidth(e.texte));
     const int colonne = h + largeur + 3 * kEcart;
-    const int lignesMax = h > 0 ? (r.Height() - 2 * kEcart) / h : 0;
-    const int colonnesMax = (r.Width() / 2 - kEcart) / colonne;
+    const bool enLigne = m_.aligneLegende == 2 || m_.aligneLegende == 3;
+    const int lignesMax = h > 0 ? ((enLigne ? r.Height() / 3 : r.Height()) - 2 * kEcart) / h : 0;
+    const int colonnesMax = ((enLigne ? r.Width() : r.Width() / 2) - kEcart) / colonne;
     if (lignesMax <= 0 || colonnesMax <= 0) {
         entreesOmises = n;
         return;
     }
-    const int colonnes = std::min(colonnesMax, (n + lignesMax - 1) / lignesMax);
+    const int colonnes =
+        enLigne ? std::min(colonnesMax, n) : std::min(colonnesMax, (n + lignesMax - 1) / lignesMax);
     const int lignes = std::min(lignesMax, (n + colonnes - 1) / colonnes);
     const int montrees = std::min(n, colonnes * lignes);
     entreesOmises = n - montrees;
     const int boite = colonnes * colonne + kEcart;
     const int hauteur = lignes * h + 2 * kEcart;
-    const int gauche = m_.aligneLegende == 0 ? r.left : r.right - boite;
-    const int haut = r.top + (r.Height() - hauteur) / 2;
+    int gauche = m_.aligneLegende == 0 ? r.left : r.right - boite;
+    int haut = r.top + (r.Height() - hauteur) / 2;
+    if (enLigne) {
+        gauche = r.left + (r.Width() - boite) / 2;
+        haut = m_.aligneLegende == 2 ? r.top : r.bottom - hauteur;
+    }
     Plein(c_, m_.couleurLegende);
     Trait(c_, clBlack);
     c_.Rectangle(gauche, haut, gauche + boite, haut + hauteur);
     for (int i = 0; i < montrees; ++i) {
-        const int x = gauche + (i / lignes) * colonne;
-        const int y = haut + kEcart + (i % lignes) * h;
+        const int rang = enLigne ? i % colonnes : i / lignes;
+        const int ligne = enLigne ? i / colonnes : i % lignes;
+        const int x = gauche + rang * colonne;
+        const int y = haut + kEcart + ligne * h;
         Plein(c_, entrees[std::size_t(i)].couleur);
         c_.Rectangle(x + kEcart, y + h / 5, x + kEcart + h * 3 / 5, y + h * 4 / 5);
         Texte(c_, x + 2 * kEcart + h, y, entrees[std::size_t(i)].texte);
     }
-    if (m_.aligneLegende == 0)
+    switch (m_.aligneLegende) {
+    case 0:
         r.left += boite + kEcart;
-    else
+        break;
+    case 2:
+        r.top += hauteur + kEcart;
+        break;
+    case 3:
+        r.bottom -= hauteur + kEcart;
+        break;
+    default:
         r.right -= boite + kEcart;
+    }
 }
 
 bool Dessinateur::Horizontal() const {

@@ -74,7 +74,7 @@ const Libelle kLibelles[] = {
      {"De haut en bas", "De bas en haut", "De gauche à droite", "De droite à gauche"}},
     {CleGraphe::AligneTitre, "Titre aligné", {"À gauche", "À droite", "Au centre"}},
     {CleGraphe::AlignePied, "Pied aligné", {"À gauche", "À droite", "Au centre"}},
-    {CleGraphe::AligneLegende, "Légende : 0 à gauche, 1 à droite"},
+    {CleGraphe::AligneLegende, "Légende placée", {"À gauche", "À droite", "En haut", "En bas"}},
     {CleGraphe::FonteTitre, "Police du titre"},
     {CleGraphe::FontePied, "Police du pied"},
     {CleGraphe::FonteLegende, "Police de la légende"},
