@@ -4,6 +4,9 @@
 #include "platform/IniFile.h"
 #include "platform/Random.h"
 
+#include <set>
+#include <string>
+
 namespace {
 
 using Op = TDrawCall::Op;
@@ -63,6 +66,30 @@ TEST_F(EprouvetteTest, OutlineTicksAndNumbersOfA10MlTube) {
     for (int& y : bas)
         y -= 1000;
     EXPECT_EQ(bas, ys);
+}
+
+// However many millilitres a tube holds, its numbers stand a line apart at least: the fives
+// only when they have room, the tens every 1, 2, 5, 10, 20... tens.
+TEST_F(EprouvetteTest, NumbersOfAFullTubeKeepALineApart) {
+    for (const char* volume :
+         {"Volume=10", "Volume=60", "Volume=250", "Volume=1000", "Volume=7000"})
+        for (const char* hauteur : {"Hauteur=5", "Hauteur=12"}) {
+            const TRecordingCanvas c =
+                Dessin(Tube({volume, hauteur, "Largeur=3", "VolumeLiquide=0"}));
+            const std::vector<TDrawCall> numeros = c.Of(Op::TextOut);
+            ASSERT_FALSE(numeros.empty()) << volume << hauteur;
+            const int ligne = TRecordingCanvas::MetricsOf(numeros[0].font).tmHeight;
+            std::set<long long> pas;
+            for (std::size_t i = 1; i < numeros.size(); ++i) {
+                EXPECT_GE(numeros[i - 1].args[1] - numeros[i].args[1], ligne) << volume << hauteur;
+                pas.insert(std::stoll(numeros[i].text) - std::stoll(numeros[i - 1].text));
+            }
+            ASSERT_LE(pas.size(), 1u) << volume << hauteur;
+            long long chiffre = pas.empty() ? 1 : *pas.begin();
+            while (chiffre % 10 == 0)
+                chiffre /= 10;
+            EXPECT_TRUE(chiffre == 1 || chiffre == 2 || chiffre == 5) << *pas.begin();
+        }
 }
 
 // "Recalcule graduations" spreads the cylinder's own volume whatever the order of the keys and
