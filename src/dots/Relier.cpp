@@ -8,6 +8,7 @@
 #include "host/Stream.h"
 #include "pictures/Setters.h"
 #include "platform/Random.h"
+#include "platform/Text.h"
 #include "platform/UserInterface.h"
 
 #include <algorithm>
@@ -318,14 +319,14 @@ std::vector<TCleValeur> TvlRelier::ExerciceFeuille() {
             e.push_back({"Variable", v.Nom + ";" + std::to_string(v.Comportement) + ";" +
                                          nombre(v.Initiale) + ";" + nombre(v.Minimum) + ";" +
                                          nombre(v.Maximum) + ";" + std::to_string(v.Decimales) +
-                                         ";" + v.Passage});
+                                         ";" + EscapeField(v.Passage)});
         e.push_back({"Tri", std::to_string(jeu_.Tri)});
     }
     std::string points;
     for (const PointRelier& p : jeu_.Points)
         points += (points.empty() ? "" : " | ") +
                   (p.Place() ? nombre(p.x) + ";" + nombre(p.y) : std::string("-1;0")) + ";" +
-                  p.Etiquette + ";" + p.Reponse;
+                  EscapeField(p.Etiquette) + ";" + EscapeField(p.Reponse);
     if (!points.empty())
         e.push_back({"Points", points});
     return e;

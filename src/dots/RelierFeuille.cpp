@@ -10,10 +10,11 @@
 
 namespace {
 
-std::vector<std::string> champs(const std::string& valeur, char separateur) {
+// The fields of a value, read: a "\\;" or "\\|" in a label is plain text.
+std::vector<std::string> champs(std::string_view valeur, char separateur) {
     std::vector<std::string> parts;
-    for (const std::string_view p : Split(valeur, separateur))
-        parts.emplace_back(Trim(p));
+    for (const std::string_view p : SplitEscaped(valeur, separateur))
+        parts.push_back(UnescapeField(Trim(p)));
     return parts;
 }
 
@@ -65,7 +66,7 @@ bool recalcule(JeuPoints& jeu, std::string& message) {
 bool points(JeuPoints& jeu, const std::string& valeur, std::string& message) {
     JeuPoints lus = jeu;
     lus.Points.clear();
-    const std::vector<std::string> elements = champs(valeur, '|');
+    std::vector<std::string_view> elements = SplitEscaped(valeur, '|');
     if (elements.size() > std::size_t(JeuPoints::kMaxPoints)) {
         message = "Points : au plus " + std::to_string(JeuPoints::kMaxPoints) + " points";
         return false;
@@ -74,7 +75,8 @@ bool points(JeuPoints& jeu, const std::string& valeur, std::string& message) {
         const std::string nom = "Points : point " + std::to_string(i + 1);
         const std::vector<std::string> f = champs(elements[i], ';');
         if (f.size() != 4) {
-            message = nom + " : « " + elements[i] + " » attend x;y;étiquette;réponse";
+            message =
+                nom + " : « " + std::string(Trim(elements[i])) + " » attend x;y;étiquette;réponse";
             return false;
         }
         PointRelier p{-1, -1, f[2], f[3]};

@@ -92,14 +92,16 @@ TEST_F(Mathsheet, TheKeysCommandRebuildsTheSamePdf) {
 TEST_F(Mathsheet, AnExportedDocumentBuildsAgainIntoTheSamePages) {
     const std::string tous = read(VL_SOURCE_DIR "/fuzz/corpus/sheet/tous.txt");
     // Texts holding the fields' separators: a grid cell a chart takes its labels from, a
-    // list's value, a grid's name.
+    // list's value, a grid's name, a dot's label.
     const std::string bords = "[Page]\nCarreau = 0,5\n[Grille]\nNom = G;1\nCellule = 0,4\n"
                               "Colonnes = 40\nTexte = 1;1;\"  a # b\"\nTexte = 2;1;c;d|e\\\\f\n"
                               "[Montre]\nHaut = 3\n[Dé]\nGauche = 8\n[Liste]\nHaut = 9\n"
                               "Champs = nom;n\\|m\nAjoute = a\\;b;1\nEnrPos = 1\n"
                               "[Graphe]\nHaut = 12\nSerie = Points; p\\|q\n"
                               "Points = a;0;2,9922167e+13 | b;1e-7;-0,5\nAxeY = -1;3e13\n"
-                              "Lien = Libellé; G\\;1; ligne; 0; 1; 1\n";
+                              "Lien = Libellé; G\\;1; ligne; 0; 1; 1\n"
+                              "[Points à relier]\nHaut = 18\nLargeur = 5\nHauteur = 5\n"
+                              "Points = 0,1;0,1;a\\;b;2 | 0,5;0,5;c\\|d;3\n";
     int run = 0;
     for (const std::string& sheet : {std::string(), tous, bords}) {
         const std::string a = std::to_string(++run) + "a", b = std::to_string(run) + "b";
@@ -131,7 +133,8 @@ TEST_F(Mathsheet, AnExportedDocumentBuildsAgainIntoTheSamePages) {
     }
     // The separators were read as text, and are written escaped again.
     const std::string exported = read(path("e.txt"));
-    for (const char* line : {"Ajoute = a\\;b;1", "Points = c\\;d\\|e\\\\\\\\f;0;", "; p\\|q; "})
+    for (const char* line :
+         {"Ajoute = a\\;b;1", "Points = c\\;d\\|e\\\\\\\\f;0;", "; p\\|q; ", ";a\\;b;2 | "})
         EXPECT_NE(exported.find(line), std::string::npos) << line << "\n" << exported;
     // The export never replaces its document, and a failed one writes nothing.
     const std::string document = read(path("d.vld"));
