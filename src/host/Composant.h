@@ -222,7 +222,8 @@ public:
     // value differs from a new component's. The host's default gives the geometry.
     virtual std::vector<TCleValeur> ReglagesFeuille();
     // The keys that give back this component's exercise as it stands (operands, points, cell
-    // contents), applied after the settings and written whatever their value. None by default.
+    // contents), applied after the settings and written whatever their value; a "#" key is a
+    // comment for the sheet's reader. None by default.
     virtual std::vector<TCleValeur> ExerciceFeuille();
 
     // Host services around the slots.

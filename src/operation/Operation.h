@@ -89,6 +89,7 @@ public:
 protected:
     std::optional<std::string> TexteCle(const Cle& cle) override;
     bool changeExercices(const std::string& valeur, std::string& message);
+    std::string texteTirage() const;
     std::optional<bool> ChangeOptionPropre(int index, const std::string& valeur,
                                            std::string& message) override;
     void ApresCle(int index) override;

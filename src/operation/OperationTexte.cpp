@@ -44,6 +44,24 @@ std::string texteOperande(double valeur) {
 
 } // namespace
 
+// The draw's settings as the "Tirage" key takes them, said in a comment: the sheet keeps its
+// exercises, and the teacher who wants new ones at each seed knows what to write instead.
+std::string TvlOperation::texteTirage() const {
+    const TDefinitionOperandes& d = opts_.DefinitionOperandes;
+    std::string tirage = texteOperande(d.ValeurMin) + ";" + texteOperande(d.ValeurMax) + ";" +
+                         texteOperande(d.Multiple1) + ";" + texteOperande(d.Multiple2) + ";" +
+                         std::to_string(d.Decimales) + ";" + (d.PasDeZeros ? "1" : "0");
+    if (d.Operation == OP_ADDITION && TableOperandes[0][0] >= 0) {
+        const auto& premiere = TableOperandes[0];
+        const auto fin = std::find_if(premiere.begin(), premiere.begin() + COLONNES_OPERANDES,
+                                      [](double v) { return v < 0; });
+        tirage += ";" + std::to_string(std::max<long>(2, fin - premiere.begin()));
+    }
+    return "Pour d'autres opérations à chaque graine, remplacez Operandes et Exercices par : "
+           "Tirage = " +
+           tirage;
+}
+
 std::vector<TCleValeur> TvlOperation::ExerciceFeuille() {
     // An addition has up to five operands, the other kinds two.
     const int colonnes =
@@ -61,7 +79,7 @@ std::vector<TCleValeur> TvlOperation::ExerciceFeuille() {
         }
         exercices += (exercices.empty() ? "" : " | ") + operandes;
     }
-    std::vector<TCleValeur> exercice;
+    std::vector<TCleValeur> exercice{{"#", texteTirage()}};
     if (!exercices.empty())
         exercice.push_back({"Operandes", exercices});
     TMemoryStream records;

@@ -60,12 +60,9 @@ struct PageKey {
     std::string (*texte)(const TPlanche&);
 };
 constexpr PageKey kPageKeys[] = {
-    {"Format", pageFormat},
-    {"Orientation", pageOrientation},
-    {"Marges", pageMargins},
-    {"Carreau", pageGrid},
-    {"Titre", pageTitle},
-    {"Entete", pageNameLine},
+    {"Format", pageFormat},  {"Orientation", pageOrientation},
+    {"Marges", pageMargins}, {"Carreau", pageGrid},
+    {"Titre", pageTitle},    {"Entete", pageNameLine},
     {"Note", pageScore},
 };
 
@@ -133,8 +130,13 @@ void writeComponent(std::string& text, TComposant& composant, const TPlanche& pa
         if (isGeometry(reglage.cle) || !defaults.IsDefault(type.nom, page, reglage))
             writeLine(text, reglage.cle, reglage.valeur);
     }
-    for (const TCleValeur& ligne : composant.ExerciceFeuille())
-        writeLine(text, ligne.cle, ligne.valeur);
+    // A "#" line is a comment for the reader of the sheet.
+    for (const TCleValeur& ligne : composant.ExerciceFeuille()) {
+        if (ligne.cle == "#")
+            text += "# " + ligne.valeur + "\n";
+        else
+            writeLine(text, ligne.cle, ligne.valeur);
+    }
 }
 
 } // namespace

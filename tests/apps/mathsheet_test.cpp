@@ -144,6 +144,33 @@ TEST_F(Mathsheet, AnExportedDocumentBuildsAgainIntoTheSamePages) {
     EXPECT_FALSE(std::filesystem::exists(path("x.txt")));
 }
 
+// An exported operation keeps its exercises and says, in a comment, the draw that makes new
+// ones: followed, it gives other operands at another seed.
+TEST_F(Mathsheet, AnExportedOperationSaysHowToDrawNewOnes) {
+    const std::string sheet =
+        write("o.txt", "[Opération]\nNombreOperations = 4\nTirage = 10;100;5;0;0;1;3\n");
+    ASSERT_EQ(RunInProcess({"build", sheet, "--seed", "5", "--save", path("o.vld")}).code, EXIT_OK);
+    const std::string exported = RunInProcess({"export", path("o.vld"), "-o", "-"}).out;
+    const std::string tirage = "Tirage = 10;100;5;0;0;1;3";
+    const std::size_t comment = exported.find("# Pour d'autres opérations à chaque graine, "
+                                              "remplacez Operandes et Exercices par : " +
+                                              tirage + "\n");
+    ASSERT_NE(comment, std::string::npos) << exported;
+    // The comment followed: the exercises' lines go, the draw comes in their place.
+    const std::string model = write("m.txt", exported.substr(0, comment) + tirage + "\n");
+    const auto operandsAt = [&](const char* seed) {
+        EXPECT_EQ(RunInProcess({"build", model, "--seed", seed, "--save", path("m.vld")}).code,
+                  EXIT_OK);
+        const std::string again = RunInProcess({"export", path("m.vld"), "-o", "-"}).out;
+        const std::size_t at = again.find("Operandes = ");
+        return at == std::string::npos ? std::string()
+                                       : again.substr(at, again.find('\n', at) - at);
+    };
+    const std::string five = operandsAt("5");
+    EXPECT_FALSE(five.empty());
+    EXPECT_NE(five, operandsAt("6"));
+}
+
 // A seed rebuilds a sheet byte for byte, even with a wall clock moving on at every look.
 TEST_F(Mathsheet, ASeedRebuildsTheSameFiles) {
     const std::string sheet = write("m.txt", "[Montre]\n[Dé]\n[Sudoku]\n");
