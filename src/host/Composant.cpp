@@ -244,24 +244,24 @@ vlRect TComposant::CalculeMotif(vlPoint p) {
     vlRect r = rectDepart_;
     const vlPoint d = p - prise_;
     // Components stay inside their frame, the page within its margins.
-    const vlRect page = RectangleCadre();
+    const vlRect cadre = RectangleCadre();
     const bool onPage = Planche() != nullptr;
     if (codeModif_ == HIT_CORPS) {
         r.Offset(d);
         const vlPoint snapped{snapNearest(r.left, pas.cx, org.x),
                               snapNearest(r.top, pas.cy, org.y)};
         r.EcrireOrg(snapped);
-        return onPage ? keepInside(r, page) : r;
+        return onPage ? keepInside(r, cadre) : r;
     }
     auto moveX = [&](std::int32_t& edge) {
         edge = snapNearest(edge + d.x, pas.cx, org.x);
         if (onPage)
-            edge = std::clamp(edge, page.left, page.right);
+            edge = std::clamp(edge, cadre.left, cadre.right);
     };
     auto moveY = [&](std::int32_t& edge) {
         edge = snapNearest(edge + d.y, pas.cy, org.y);
         if (onPage)
-            edge = std::clamp(edge, page.top, page.bottom);
+            edge = std::clamp(edge, cadre.top, cadre.bottom);
     };
     switch (codeModif_) {
     case 1:
@@ -550,10 +550,6 @@ std::optional<bool> TComposant::ChangeGeometrie(const std::string& valeur, const
             return false;
         nouveau.ChangeSize({s.cx, v});
     }
-    // A component that grows past its frame moves back inside, as far as needed: the place the
-    // keys leave is one that "Gauche" and "Haut" accept.
-    if (nom == "Largeur" || nom == "Hauteur")
-        nouveau = keepInside(nouveau, f);
     ChangeCoords(nouveau);
     return true;
 }

@@ -164,7 +164,7 @@ public:
     virtual void BougeMotif(TCanvas& canvas, vlPoint p, bool efface);
     virtual void StopModif(TCanvas& canvas, bool efface);
     virtual void StopModifCreation(TCanvas& canvas, bool efface);
-    // Takes a new rectangle, kept inside the page.
+    // Takes a new rectangle, kept inside the frame (the page within its margins).
     virtual void ChangeCoords(vlRect r);
     virtual void Dessine(TCanvas& canvas, int mode, TPlanche* planche);
     virtual void Imprime(TCanvas& canvas, int mode, TPlanche* planche);
