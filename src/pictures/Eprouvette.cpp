@@ -232,19 +232,9 @@ void TvlEprouvette::DessineGraduations(TCanvas& canvas, vlPoint o) {
     const double W = r.Width();
     const int pas = kPas[std::clamp(bloc_.Libelles, 0, 3)];
     const int gauchePermise = o.x + points_[0].x;
-    // Numbers a line apart at least: those of the fives only when they have room, those of the
-    // tens every 1, 2, 5, 10, 20... tens as their room asks.
-    const double parUnite = double(pas) * hauteurCm * 100 / plein;
-    const int ligne = canvas.TextExtent("0").cy;
-    const bool numerosMoyens = 5 * parUnite >= ligne;
-    long long dizaines = 10;
-    int chiffre = 1;
-    while (chiffre * dizaines * parUnite < ligne && dizaines < 1000000000LL) {
-        if (chiffre == 5)
-            dizaines *= 10;
-        chiffre = chiffre == 1 ? 2 : chiffre == 2 ? 5 : 1;
-    }
-    const long long tousLes = chiffre * dizaines;
+    // Numbers a line apart at least.
+    const NumerosLisibles lisibles =
+        ChoisitNumeros(double(pas) * hauteurCm * 100 / plein, HauteurChiffres(canvas));
     int precedent = INT_MAX;
     for (int k = 0;; ++k) {
         const int y = int(points_[1].y - double(k) * pas * hauteurCm * 100 / plein) + o.y;
@@ -266,8 +256,9 @@ void TvlEprouvette::DessineGraduations(TCanvas& canvas, vlPoint o) {
             canvas.MoveTo(x, y);
             canvas.LineTo(int(x + longueur), y);
         }
-        const bool numero = k > 0 && ((grande && bloc_.LibelleGrandes != 0 && k % tousLes == 0) ||
-                                      (moyenne && bloc_.LibelleMoyennes != 0 && numerosMoyens));
+        const bool numero =
+            k > 0 && ((grande && bloc_.LibelleGrandes != 0 && k % lisibles.pasDizaines == 0) ||
+                      (moyenne && bloc_.LibelleMoyennes != 0 && lisibles.cinq));
         if (numero) {
             const std::string texte = std::to_string(k);
             const vlSize taille = canvas.TextExtent(texte);

@@ -1,5 +1,7 @@
 #include "pictures/Setters.h"
 
+#include <cstdlib>
+
 void AffecteBrush(TCanvas& canvas, TBrush& brosse, TBrushStyle style, TColor couleur) {
     brosse.Color = couleur;
     brosse.Style = style;
@@ -34,4 +36,22 @@ std::string AvertissementTextes(const std::string& nom, int n) {
         return {};
     return nom + " : " + std::to_string(n) +
            (n == 1 ? " nombre ne tient pas" : " nombres ne tiennent pas") + " dans le cadre";
+}
+
+NumerosLisibles ChoisitNumeros(double parUnite, int ligne) {
+    NumerosLisibles n;
+    n.cinq = 5 * parUnite >= ligne;
+    long long dizaines = 10;
+    int chiffre = 1;
+    while (chiffre * dizaines * parUnite < ligne && dizaines < 1000000000LL) {
+        if (chiffre == 5)
+            dizaines *= 10;
+        chiffre = chiffre == 1 ? 2 : chiffre == 2 ? 5 : 1;
+    }
+    n.pasDizaines = chiffre * dizaines;
+    return n;
+}
+
+int HauteurChiffres(TCanvas& canvas) {
+    return canvas.Font.Height != 0 ? std::abs(canvas.Font.Height) : canvas.TextExtent("0").cy;
 }

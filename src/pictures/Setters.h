@@ -31,3 +31,15 @@ constexpr bool ContenuVisible(int modeComposant, int mode) {
 // The frame warning of a picture that left out `n` of its texts for want of room: "Thermomètre1 :
 // 2 nombres ne tiennent pas dans le cadre"; empty when n is 0.
 std::string AvertissementTextes(const std::string& nom, int n);
+
+// The graduation numbers a scale has room for, one unit `parUnite` canvas units from the next
+// and a number `ligne` high (HauteurChiffres): those of the fives only when they stand a line
+// apart, those of the tens every `pasDizaines` units (10, 20, 50, 100, 200...), the least that
+// keeps them apart.
+struct NumerosLisibles {
+    bool cinq = true;
+    long long pasDizaines = 10;
+};
+NumerosLisibles ChoisitNumeros(double parUnite, int ligne);
+// How tall a number of the canvas's font stands: the font's size (an em), digits never taller.
+int HauteurChiffres(TCanvas& canvas);

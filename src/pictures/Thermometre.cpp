@@ -61,20 +61,28 @@ void DessineEchelles(TCanvas& canvas, const std::vector<Echelle>& echelles,
         const int x = e.sens < 0 ? e.x - ecart - taille.cx : e.x + ecart;
         ecrit(x, e.Y(v) - taille.cy / 2, texte);
     };
-    for (const Echelle& e : echelles)
+    // Numbers a line apart at least.
+    const auto lisibles = [&](const Echelle& e) {
+        return ChoisitNumeros(double(e.longueur) / (e.haut - e.bas), HauteurChiffres(canvas));
+    };
+    for (const Echelle& e : echelles) {
+        const long long pas = lisibles(e).pasDizaines;
         for (int v = PremiereDizaine(e.bas); v <= e.haut; v += 10) {
             if (bloc.AffichageGrandes != 0)
                 trait(e, v, kGrande);
-            if (bloc.LibelleGrandes != 0)
+            if (bloc.LibelleGrandes != 0 && v % pas == 0)
                 nombre(e, v, kEcartGrande);
         }
-    for (const Echelle& e : echelles)
+    }
+    for (const Echelle& e : echelles) {
+        const bool cinq = lisibles(e).cinq;
         for (int v = PremiereDizaine(e.bas) + 5; v <= e.haut; v += 10) {
             if (bloc.AffichageMoyennes != 0)
                 trait(e, v, kMoyenne);
-            if (bloc.LibelleMoyennes != 0)
+            if (bloc.LibelleMoyennes != 0 && cinq)
                 nombre(e, v, kEcartMoyenne);
         }
+    }
     if (bloc.AffichagePetites != 0)
         for (const Echelle& e : echelles)
             for (int v = e.bas; v <= e.haut; ++v)
@@ -184,6 +192,7 @@ void TvlThermometre::Dessine(TCanvas& canvas, int mode, TPlanche*) {
 bool TvlThermometre::DessineThermometre(TCanvas& canvas, int mode, std::string& erreur) {
     const vlRect r = Rect.Normalise();
     textesHorsCadre_ = 0;
+    bulbeHorsCadre_ = false;
     // A text is written whole or not at all.
     const Ecrit ecrit = [&](int x, int y, const std::string& texte) {
         const vlSize taille = canvas.TextExtent(texte);
@@ -215,6 +224,7 @@ bool TvlThermometre::DessineThermometre(TCanvas& canvas, int mode, std::string& 
     const double longueur = (bottom - top) - d / 2;
     const double D = std::cbrt(3.0 * d * d * longueur * 0.0625);
     const int cx = int(left + D + zeros.cx + kMargeGauche);
+    bulbeHorsCadre_ = cx + D > r.right;
     const int T = int((bottom - top) - 2 * D - d / 2);
     if (T < 0) {
         erreur = "Pas de place pour le dessin";
@@ -281,7 +291,11 @@ bool TvlThermometre::DessineThermometre(TCanvas& canvas, int mode, std::string& 
 }
 
 std::string TvlThermometre::AvertissementCadre() const {
-    return AvertissementTextes(Nom(), textesHorsCadre_);
+    const std::string textes = AvertissementTextes(Nom(), textesHorsCadre_);
+    if (!bulbeHorsCadre_)
+        return textes;
+    const std::string reservoir = "le réservoir dépasse du cadre, élargissez-le";
+    return textes.empty() ? Nom() + " : " + reservoir : textes + " ; " + reservoir;
 }
 
 std::vector<std::string> TvlThermometre::Description() const {

@@ -88,4 +88,5 @@ protected:
 private:
     TFont police_;
     int textesHorsCadre_ = 0;
+    bool bulbeHorsCadre_ = false; // the frame too narrow for the bulb beside the left numbers
 };

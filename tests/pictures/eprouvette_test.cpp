@@ -4,6 +4,7 @@
 #include "platform/IniFile.h"
 #include "platform/Random.h"
 
+#include <cstdlib>
 #include <set>
 #include <string>
 
@@ -68,7 +69,7 @@ TEST_F(EprouvetteTest, OutlineTicksAndNumbersOfA10MlTube) {
     EXPECT_EQ(bas, ys);
 }
 
-// However many millilitres a tube holds, its numbers stand a line apart at least: the fives
+// However many millilitres a tube holds, its numbers stand an em apart at least: the fives
 // only when they have room, the tens every 1, 2, 5, 10, 20... tens.
 TEST_F(EprouvetteTest, NumbersOfAFullTubeKeepALineApart) {
     for (const char* volume :
@@ -78,7 +79,7 @@ TEST_F(EprouvetteTest, NumbersOfAFullTubeKeepALineApart) {
                 Dessin(Tube({volume, hauteur, "Largeur=3", "VolumeLiquide=0"}));
             const std::vector<TDrawCall> numeros = c.Of(Op::TextOut);
             ASSERT_FALSE(numeros.empty()) << volume << hauteur;
-            const int ligne = TRecordingCanvas::MetricsOf(numeros[0].font).tmHeight;
+            const int ligne = std::abs(numeros[0].font.Height); // digits stand an em tall
             std::set<long long> pas;
             for (std::size_t i = 1; i < numeros.size(); ++i) {
                 EXPECT_GE(numeros[i - 1].args[1] - numeros[i].args[1], ligne) << volume << hauteur;

@@ -5,6 +5,7 @@
 #include "platform/Random.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 namespace {
 
@@ -87,6 +88,40 @@ TEST_P(ThermometreEchelles, NumbersAndMediumTicksOfEachSide) {
         EXPECT_EQ(cote.nombres, attendu.nombres) << (gauche ? "left" : "right");
         EXPECT_EQ(cote.moyennes, attendu.moyennes) << (gauche ? "left" : "right");
     }
+}
+
+// A scale too long for its height writes the numbers of its tens every 20, 50, 100... degrees,
+// an em apart at least, and none of its fives.
+TEST_F(ThermometreTest, NumbersOfALongScaleKeepAnEmApart) {
+    const TRecordingCanvas c = Dessin(
+        Thermo({"LibelleMoyennes=1", "LibelleTemperatureGauche=0", "LibelleTemperatureDroite=1",
+                "TemperatureMinimum=-50", "TemperatureMaximum=300"}));
+    for (const bool gauche : {true, false}) {
+        std::vector<std::pair<int, int>> vus; // (y, value), bottom first
+        for (const TDrawCall& t : c.Of(Op::TextOut))
+            if ((t.args[0] < c.Of(Op::Ellipse).at(0).args[2]) == gauche)
+                vus.emplace_back(t.args[1], std::stoi(t.text));
+        std::sort(vus.rbegin(), vus.rend());
+        ASSERT_GE(vus.size(), 3u) << gauche;
+        const int pas = vus[1].second - vus[0].second;
+        EXPECT_TRUE(pas == 20 || pas == 50 || pas == 100) << pas;
+        for (std::size_t i = 1; i < vus.size(); ++i) {
+            EXPECT_EQ(vus[i].second - vus[i - 1].second, pas) << gauche;
+            EXPECT_GE(vus[i - 1].first - vus[i].first, std::abs(c.Of(Op::TextOut)[0].font.Height));
+        }
+    }
+}
+
+// A frame too narrow for the bulb beside the numbers says so; wide enough, it says nothing.
+TEST_F(ThermometreTest, ABulbPastTheFrameIsReported) {
+    TvlThermometre& t = Thermo({"Largeur=2", "TemperatureMinimum=-20", "TemperatureMaximum=60"});
+    const TRecordingCanvas etroit = Dessin(t);
+    const std::vector<int> bulbe = etroit.Of(Op::Ellipse).at(0).args;
+    ASSERT_GT(bulbe[2], t.Rect.right);
+    EXPECT_EQ(t.AvertissementCadre(), t.Nom() + " : le réservoir dépasse du cadre, élargissez-le");
+    Regle(t, {"Largeur=5"});
+    Dessin(t);
+    EXPECT_EQ(t.AvertissementCadre(), "");
 }
 
 INSTANTIATE_TEST_SUITE_P(
