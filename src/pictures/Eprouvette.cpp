@@ -232,7 +232,7 @@ void TvlEprouvette::DessineGraduations(TCanvas& canvas, vlPoint o) {
     const double W = r.Width();
     const int pas = kPas[std::clamp(bloc_.Libelles, 0, 3)];
     const int gauchePermise = o.x + points_[0].x;
-    // Numbers a line apart at least.
+    // Numbers an em apart at least.
     const NumerosLisibles lisibles =
         ChoisitNumeros(double(pas) * hauteurCm * 100 / plein, HauteurChiffres(canvas));
     int precedent = INT_MAX;

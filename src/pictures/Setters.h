@@ -33,7 +33,7 @@ constexpr bool ContenuVisible(int modeComposant, int mode) {
 std::string AvertissementTextes(const std::string& nom, int n);
 
 // The graduation numbers a scale has room for, one unit `parUnite` canvas units from the next
-// and a number `ligne` high (HauteurChiffres): those of the fives only when they stand a line
+// and a number `ligne` high (HauteurChiffres): those of the fives only when they stand that far
 // apart, those of the tens every `pasDizaines` units (10, 20, 50, 100, 200...), the least that
 // keeps them apart.
 struct NumerosLisibles {

@@ -61,7 +61,7 @@ void DessineEchelles(TCanvas& canvas, const std::vector<Echelle>& echelles,
         const int x = e.sens < 0 ? e.x - ecart - taille.cx : e.x + ecart;
         ecrit(x, e.Y(v) - taille.cy / 2, texte);
     };
-    // Numbers a line apart at least.
+    // Numbers an em apart at least.
     const auto lisibles = [&](const Echelle& e) {
         return ChoisitNumeros(double(e.longueur) / (e.haut - e.bas), HauteurChiffres(canvas));
     };

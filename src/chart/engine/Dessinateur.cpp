@@ -134,11 +134,10 @@ std::vector<Dessinateur::Entree> Dessinateur::Entrees(const Serie* seule) const 
     return e;
 }
 
-// The legend box at the left or right of r, in as many columns as its entries need and
-// half of r allows, filled downwards; r loses its width. Entries that find no room are
-// counted in entreesOmises.
-// The legend beside the plot (0 left, 1 right: entries fill columns) or above or below it
-// (2 top, 3 bottom: entries fill rows, in at most a third of the height); `r` loses its room.
+// The legend box beside the plot (0 left, 1 right: entries fill columns downwards, in at most
+// half of r's width) or above or below it (2 top, 3 bottom: entries fill rows, in at most a
+// third of its height); r loses that room. Entries that find none are counted in
+// entreesOmises.
 void Dessinateur::Legende(vlRect& r, const Serie* seule) {
     const std::vector<Entree> entrees = Entrees(seule);
     const int n = int(entrees.size());
