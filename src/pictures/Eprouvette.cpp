@@ -279,16 +279,9 @@ std::string TvlEprouvette::AvertissementCadre() const {
     return AvertissementTextes(Nom(), textesHorsCadre_);
 }
 
+// Hundredths written as lengths are: "12,5", "0,05".
 std::string TvlEprouvette::Millilitres(int centiemes) {
-    std::string texte = std::to_string(centiemes / 100);
-    const int reste = centiemes % 100;
-    if (reste != 0) {
-        texte += ',';
-        texte += char('0' + reste / 10);
-        if (reste % 10 != 0)
-            texte += char('0' + reste % 10);
-    }
-    return texte;
+    return TexteCentimetres(centiemes);
 }
 
 std::vector<std::string> TvlEprouvette::Description() const {
