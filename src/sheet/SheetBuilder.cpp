@@ -93,6 +93,14 @@ public:
                 error = error_;
                 return false;
             }
+        for (const auto& [composant, type, line] : made_) {
+            std::string message;
+            if (type->finitFeuille && !type->finitFeuille(*composant, message)) {
+                error =
+                    SheetError(sheet_.fileName, line, Citation(composant->Nom()) + " : " + message);
+                return false;
+            }
+        }
         return true;
     }
 
@@ -209,6 +217,7 @@ private:
         TComposant* composant = document_.Cree(section.name, currentPage_);
         if (composant == nullptr)
             return fail(section.line, "impossible de créer « " + section.name + " »");
+        made_.push_back({composant, type, section.line});
         for (const SheetEntry& e : section.entries) {
             if (!apply(*type, *composant, e))
                 return false;
@@ -258,8 +267,15 @@ private:
         const SheetEntry* entry;
     };
 
+    struct Made {
+        TComposant* composant;
+        const TTypeComposant* type;
+        int line;
+    };
+
     const Sheet& sheet_;
     TDocument& document_;
+    std::vector<Made> made_;
     std::vector<LaterLink> laterLinks_;
     bool finished_ = false;
     std::string error_;
