@@ -47,19 +47,11 @@ private:
     BuildProgress progress_;
 };
 
-// A time of day drawn from the seeded generator, in seconds since midnight.
-int drawnTimeOfDay() {
-    const int hour = Random() % 24;
-    const int minute = Random() % 60;
-    const int second = Random() % 60;
-    return 3600 * hour + 60 * minute + second;
-}
-
 // While a sheet is built, components asking for the time of day get a seeded draw, so that a
 // seed rebuilds the same sheet.
 class SeededTimeOfDay {
 public:
-    SeededTimeOfDay() : previous_(std::exchange(SourceHeure(), drawnTimeOfDay)) {}
+    SeededTimeOfDay() : previous_(std::exchange(SourceHeure(), DrawnTimeOfDay)) {}
     ~SeededTimeOfDay() { SourceHeure() = std::move(previous_); }
     SeededTimeOfDay(const SeededTimeOfDay&) = delete;
     SeededTimeOfDay& operator=(const SeededTimeOfDay&) = delete;
@@ -284,6 +276,13 @@ private:
 };
 
 } // namespace
+
+int DrawnTimeOfDay() {
+    const int hour = Random() % 24;
+    const int minute = Random() % 60;
+    const int second = Random() % 60;
+    return 3600 * hour + 60 * minute + second;
+}
 
 bool BuildDocument(const Sheet& sheet, TDocument& document, std::string& error,
                    const BuildProgress& progress) {

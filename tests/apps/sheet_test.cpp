@@ -193,4 +193,29 @@ TEST(SheetBuild, ChartLinksResolveWhereverTheGridIs) {
               "f.feuille:6: Graphe1 : « Tableau » n'est pas une grille du document");
 }
 
+// The export writes every value a bare section would not draw, zeros included, and a key that
+// turns the frame before the frame's size and place.
+TEST(SheetBuild, ExportKeepsWholeHoursAndTurnedDominoes) {
+    const std::string sheets[] = {
+        "[Montre]\nHeure = 0\nMinute = 0\nSeconde = 0\n",
+        "[Montre]\nHeure = 7\nMinute = 0\nSeconde = 0\n",
+        "[Dé]\nAspect = 1\nHaut = 5\nLargeur = 6\nHauteur = 3\nOrientation = 1\n",
+        "[Dé]\nOrientation = 1\nOrientation = 1\nLargeur = 2\n",
+    };
+    const TCatalogue catalogue = CataloguePaquet();
+    for (const std::string& text : sheets) {
+        SCOPED_TRACE(text);
+        TDocument document(catalogue), rebuilt(catalogue);
+        std::string error;
+        for (const std::uint32_t seed : {1u, 2u}) {
+            SeedRandom(seed);
+            rebuilt.Vide();
+            TDocument& d = seed == 1 ? document : rebuilt;
+            ASSERT_TRUE(BuildDocument(parsed(seed == 1 ? text : ExportSheet(document)), d, error))
+                << error;
+        }
+        EXPECT_EQ(rebuilt.Composant(0).Description(), document.Composant(0).Description());
+    }
+}
+
 } // namespace
