@@ -16,6 +16,7 @@
 #include <gtest/gtest.h>
 
 #include <charconv>
+#include <map>
 #include <random>
 #include <sstream>
 
@@ -27,19 +28,32 @@ bool leftOut(std::string_view kind, std::string_view key) {
     return (kind == "Sudoku" && (key == "NbValeurs" || key == "PathBdd")) || key == "Fonte";
 }
 
-// Sheet-only keys, a value each, for the kinds that have them.
+// Keys the kinds read themselves and sheet-only keys, a value each, by kind.
 const std::vector<std::string>& extras(std::string_view kind) {
+    static const std::map<std::string_view, std::vector<std::string>> byKind = {
+        {"Grille", {"Texte = 1;1;7", "Texte = 2;1;douze", "Couleur = 1;2;255"}},
+        {"Graphe",
+         {"Serie = Histogrammes verticaux; Pluie; 1\nPoints = a;;3 | b;;0,5 | c;;7",
+          "Serie = Lignes; T\nColonnes = 4\nNombres = 1;20\nSuite = 2;1", "Titre = Le titre|deux",
+          "AxeY = -1;12"}},
+        {"Euro pièces",
+         {"SommePieces = 3,45", "NbPieces = 1,0,2", "ChoixHasardPieces = 2", "TriPièces = 1",
+          "AspectPieces = 1"}},
+        {"Euro billets", {"SommeBillets = 85", "NbBillets = 0,1,2", "ChoixHasardBillets = 2"}},
+        {"Masses marquées", {"SommeMasses = 1888", "NbMasses = 2,0,1", "ChoixHasardMasses = 3"}},
+        {"Eprouvette", {"Volume = 250", "VolumeLiquide = 120,5"}},
+        {"Points à relier", {"Points = 0,1;0,1;a;2 | 0,5;0,5;b;3 | 0,9;0,2;c;5"}},
+        {"Forme", {"NbPoints = 16"}},
+        {"Thermomètre", {"LibelleTemperatureGauche = 1", "LibelleTemperatureDroite = 3"}},
+    };
     static const std::vector<std::string> none;
-    static const std::vector<std::string> grid = {"Texte = 1;1;7", "Texte = 2;1;douze",
-                                                  "Couleur = 1;2;255"};
-    static const std::vector<std::string> chart = {
-        "Serie = Histogrammes verticaux; Pluie; 1\nPoints = a;;3 | b;;0,5 | c;;7",
-        "Serie = Lignes; T\nColonnes = 4\nNombres = 1;20", "Titre = Le titre|deux"};
-    if (kind == "Grille")
-        return grid;
-    if (kind == "Graphe")
-        return chart;
-    return none;
+    const auto found = byKind.find(kind);
+    return found != byKind.end() ? found->second : none;
+}
+
+// Actions a sheet runs; the clipboard and the dialogs stay out.
+bool runnable(std::string_view key) {
+    return key != "Copier" && key != "Coller" && key != "DefinirOperandes";
 }
 
 class SheetMaker {
@@ -97,6 +111,8 @@ private:
             return std::to_string(between(0, 0xFFFFFF));
         case Lecture::Geometrie:
             return std::to_string(between(1, 9));
+        case Lecture::Action:
+            return runnable(cle.nom) ? std::optional<std::string>("") : std::nullopt;
         default:
             return std::nullopt;
         }
