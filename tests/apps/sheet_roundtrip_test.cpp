@@ -15,6 +15,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <charconv>
 #include <map>
 #include <random>
@@ -67,8 +68,19 @@ public:
                 kinds.push_back(&type);
         std::string text = "[Page]\n";
         const int count = below(3) + 1;
-        for (int c = 0; c < count; ++c)
-            text += section(*kinds[std::size_t(below(int(kinds.size())))], c);
+        // Half the sheets hold a grid "T", anywhere, that charts link to and others show on.
+        const int grid = below(2) == 0 ? below(count + 1) : -1;
+        for (int c = 0; c <= count; ++c) {
+            if (c == grid)
+                text += "[Grille]\nNom = T\nColonnes = 4\nLignes = 2\nHaut = 24\n"
+                        "Texte = 1;1;Lun\nTexte = 2;1;Mar\nTexte = 1;2;3\nTexte = 2;2;4,5\n";
+            if (c == count)
+                break;
+            const TTypeComposant& type = *kinds[std::size_t(below(int(kinds.size())))];
+            text += section(type, c);
+            if (grid >= 0 && below(2) == 0)
+                text += link(type);
+        }
         return text;
     }
 
@@ -88,6 +100,16 @@ private:
             if (below(2) == 0)
                 text += extra + "\n";
         return text;
+    }
+
+    // A chart's series follows the grid "T"; another kind shows its exercise on it.
+    static std::string link(const TTypeComposant& type) {
+        if (type.nom == "Graphe")
+            return "Serie = Points; Lie\nLien = Libellé; T; ligne; 0; 0; 0\n"
+                   "Lien = Ordonnée; T; ligne; 1; 0; 0\n";
+        const bool redirects =
+            std::find(type.cles.begin(), type.cles.end(), "Rediriger") != type.cles.end();
+        return redirects ? "Rediriger = T\n" : "";
     }
 
     std::optional<std::string> value(const Cle& cle) {
