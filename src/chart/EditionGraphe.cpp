@@ -3,6 +3,7 @@
 #include "host/Composant.h"
 #include "host/Conversions.h"
 #include "platform/Locale.h"
+#include "platform/Numbers.h"
 #include "platform/Text.h"
 
 #include <algorithm>
@@ -335,17 +336,10 @@ bool EditionGraphe::VerifieNombres(std::string& message) const {
 }
 
 bool EditionGraphe::LitNombre(const std::string& texte, double& v) {
-    std::string t(Trim(texte));
-    if (!t.empty() && t[0] == '+')
-        t.erase(0, 1);
-    if (t.empty() || t[0] == '+')
+    const std::optional<double> lu = ReadNumber(Trim(texte));
+    if (!lu)
         return false;
-    std::replace(t.begin(), t.end(), ',', '.');
-    double lu = 0;
-    const auto [fin, erreur] = std::from_chars(t.data(), t.data() + t.size(), lu);
-    if (erreur != std::errc() || fin != t.data() + t.size() || !std::isfinite(lu))
-        return false;
-    v = lu;
+    v = *lu;
     return true;
 }
 
@@ -356,10 +350,10 @@ std::string EditionGraphe::EcritNombre(double v) {
         return "0";
     // Plain digits over the range a class meets, the exponent form only beyond it.
     const double a = std::fabs(v);
-    const auto forme =
-        a >= 1e-6 && a < 1e15 ? std::chars_format::fixed : std::chars_format::general;
-    char tampon[400];
-    const auto fin = std::to_chars(tampon, tampon + sizeof tampon, v, forme).ptr;
+    if (a >= 1e-6 && a < 1e15)
+        return WriteShortest(v, {DecimalSeparator()});
+    char tampon[64];
+    const auto fin = std::to_chars(tampon, tampon + sizeof tampon, v).ptr;
     std::string texte(tampon, fin);
     std::replace(texte.begin(), texte.end(), '.', DecimalSeparator());
     return texte;
