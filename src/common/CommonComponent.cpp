@@ -169,12 +169,16 @@ bool CommonComponent::changeChamp(const Cle& cle, const std::string& valeur, std
         return true;
     case Lecture::Entier:
     case Lecture::Drapeau:
-    case Lecture::Couleur:
-        if (!LitEntier(valeur, champ.entier, message, cle.min, cle.max))
+        return LitEntier(valeur, champ.entier, message, cle.min, cle.max);
+    case Lecture::Couleur: {
+        int couleur = 0;
+        if (!ConvCouleur(valeur, couleur, message, int(cle.min)))
             return false;
+        champ.entier.Set(couleur);
         if (cle.nom == "CouleurBrosseFond")
             rendFondVisible();
         return true;
+    }
     default:
         return false;
     }
