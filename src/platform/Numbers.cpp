@@ -55,12 +55,13 @@ std::string layOut(bool negative, std::string digits, int decimals, NumberStyle 
     const std::size_t point = digits.size() - std::size_t(decimals);
     std::string whole = digits.substr(0, point);
     std::string fraction = digits.substr(point);
-    while (!fraction.empty() && fraction.back() == '0')
+    while (!style.trailingZeros && !fraction.empty() && fraction.back() == '0')
         fraction.pop_back();
     if (style.thousands != 0)
         for (int i = int(whole.size()) - 3; i > 0; i -= 3)
             whole.insert(std::size_t(i), 1, style.thousands);
-    const bool zero = whole.find_first_not_of("0") == std::string::npos && fraction.empty();
+    const bool zero = (whole + fraction).find_first_not_of("0" + std::string(1, style.thousands)) ==
+                      std::string::npos;
     std::string text = negative && !zero ? "-" : "";
     text += whole;
     if (!fraction.empty())

@@ -17,11 +17,12 @@ struct ExactDecimal {
     friend bool operator==(const ExactDecimal&, const ExactDecimal&) = default;
 };
 
-// How a number is written: the decimal separator, and the separator between groups of three
-// integer digits (none when 0).
+// How a number is written: the decimal separator, the separator between groups of three
+// integer digits (none when 0), and whether the decimals' trailing zeros are kept.
 struct NumberStyle {
     char comma = ',';
     char thousands = 0;
+    bool trailingZeros = false;
 };
 
 // The length of the number at the start of `text`: an optional sign, digits with at most one
@@ -42,8 +43,8 @@ std::optional<ExactDecimal> ReadExactDecimal(std::string_view text);
 std::optional<std::int64_t> ScaledDigits(ExactDecimal d, int decimals);
 
 // digits / 10^decimals written in full, the decimals' trailing zeros and then a bare comma
-// dropped: (215, 2) gives "2,15", (250, 2) "2,5", (-5, 2) "-0,05", (1234567, 0) with a blank
-// for thousands "1 234 567".
+// dropped unless the style keeps them: (215, 2) gives "2,15", (250, 2) "2,5" (or "2,50"),
+// (-5, 2) "-0,05", (1234567, 0) with a blank for thousands "1 234 567".
 std::string WriteDecimal(std::int64_t digits, int decimals, NumberStyle style = {});
 std::string WriteDecimal(ExactDecimal d, NumberStyle style = {});
 

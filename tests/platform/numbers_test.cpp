@@ -108,6 +108,9 @@ TEST(Numbers, WriteDecimalWritesEveryDigitWithAComma) {
                 {1234, 0, {',', ' '}, "1 234"},
                 {123, 0, {',', ' '}, "123"},
                 {25, 1, {'.', 0}, "2.5"},
+                {250, 2, {',', 0, true}, "2,50"},
+                {-5, 3, {',', 0, true}, "-0,005"},
+                {0, 2, {',', 0, true}, "0,00"},
                 {std::numeric_limits<std::int64_t>::min(), 0, {}, "-9223372036854775808"}};
     for (const auto& row : rows)
         EXPECT_EQ(WriteDecimal(row.digits, row.decimals, row.style), row.text) << row.digits;

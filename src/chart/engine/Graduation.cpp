@@ -1,6 +1,7 @@
 #include "chart/engine/Chart.h"
 
 #include "platform/Locale.h"
+#include "platform/Numbers.h"
 
 #include <algorithm>
 #include <charconv>
@@ -50,16 +51,11 @@ std::string Graduation::Libelle(int i) const {
     if (exposant > 12 || exposant < -12)
         return FormateNombre(Valeur(i));
     const long long n = (premierIndice + i) * mantisse;
+    if (exposant < 0)
+        return WriteDecimal(n, -exposant, {DecimalSeparator(), 0, true});
     std::string chiffres = std::to_string(std::llabs(n));
-    if (exposant >= 0) {
-        if (n != 0)
-            chiffres.append(std::size_t(exposant), '0');
-    } else {
-        const std::size_t decimales = std::size_t(-exposant);
-        if (chiffres.size() <= decimales)
-            chiffres.insert(0, decimales + 1 - chiffres.size(), '0');
-        chiffres.insert(chiffres.size() - decimales, 1, DecimalSeparator());
-    }
+    if (n != 0)
+        chiffres.append(std::size_t(exposant), '0');
     return n < 0 ? "-" + chiffres : chiffres;
 }
 
