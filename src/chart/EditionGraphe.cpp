@@ -1,13 +1,12 @@
 #include "chart/EditionGraphe.h"
 
+#include "chart/engine/Chart.h"
 #include "host/Composant.h"
 #include "host/Conversions.h"
-#include "platform/Locale.h"
 #include "platform/Numbers.h"
 #include "platform/Text.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 #include <iterator>
 #include <utility>
@@ -344,17 +343,5 @@ bool EditionGraphe::LitNombre(const std::string& texte, double& v) {
 }
 
 std::string EditionGraphe::EcritNombre(double v) {
-    if (!std::isfinite(v))
-        return "?";
-    if (v == 0)
-        return "0";
-    // Plain digits over the range a class meets, the exponent form only beyond it.
-    const double a = std::fabs(v);
-    if (a >= 1e-6 && a < 1e15)
-        return WriteShortest(v, {DecimalSeparator()});
-    char tampon[64];
-    const auto fin = std::to_chars(tampon, tampon + sizeof tampon, v).ptr;
-    std::string texte(tampon, fin);
-    std::replace(texte.begin(), texte.end(), '.', DecimalSeparator());
-    return texte;
+    return chart::FormateNombre(v);
 }

@@ -108,8 +108,9 @@ Graduation GraduationsNettes(double lo, double hi) {
 std::string FormateNombre(double v) {
     if (!std::isfinite(v))
         return "?";
-    if (v == 0)
-        return "0";
+    // Plain digits over the range a class meets, the exponent form only beyond it.
+    if (const double a = std::fabs(v); a == 0 || (a >= 1e-6 && a < 1e15))
+        return WriteShortest(v, {DecimalSeparator()});
     char tampon[64];
     const auto fin = std::to_chars(tampon, tampon + sizeof tampon, v).ptr;
     std::string texte(tampon, fin);
