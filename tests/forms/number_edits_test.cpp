@@ -6,23 +6,8 @@
 
 #include <QLocale>
 
-namespace {
-
-class FrenchFields : public FrenchLocale {
-protected:
-    void SetUp() override {
-        FrenchLocale::SetUp();
-        QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
-    }
-    void TearDown() override {
-        QLocale::setDefault(QLocale::c());
-        FrenchLocale::TearDown();
-    }
-};
-
-} // namespace
-
-TEST_F(FrenchFields, DecimalFieldsShowAndReadTheSameTexts) {
+TEST_F(FrenchLocale, DecimalFieldsShowAndReadTheSameTexts) {
+    QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
     TDecimalEdit deux(nullptr, 2);
     TRealEdit reel;
     const struct {
@@ -41,4 +26,5 @@ TEST_F(FrenchFields, DecimalFieldsShowAndReadTheSameTexts) {
         EXPECT_EQ(reel.Value(), value) << text;
     }
     EXPECT_EQ(Centimetres(1850).toStdString(), "18,5");
+    QLocale::setDefault(QLocale::c());
 }

