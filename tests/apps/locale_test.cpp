@@ -12,12 +12,14 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// Run as `sh -c SCRIPT sh FOLDER LOCALE PROGRAM SOURCES`: the demo and its export, the fuzz
-// corpus's sheets built, saved and exported, its documents rendered, messages kept.
+// Run as `sh -c SCRIPT sh FOLDER LOCALE PROGRAM SOURCES`: the demo, its export and inspection,
+// the key list, the fuzz corpus's sheets built, saved and exported, its documents rendered,
+// messages kept.
 constexpr const char* kScript = R"(cd "$1" && export LANG="$2" LC_ALL="$2" LANGUAGE= && m="$3"
 "$m" demo -o demo.pdf --seed 3 --save demo.vld >demo.out 2>&1
 "$m" demo -o demo.svg --seed 3 >demo-svg.out 2>&1
 "$m" export demo.vld -o demo.txt >export.out 2>&1
+"$m" inspect demo.vld >inspect.out 2>&1; "$m" keys --all --markdown >keys.out 2>&1
 for f in "$4"/fuzz/corpus/sheet/*; do n=$(basename "$f")
   "$m" build "$f" -o "$n.pdf" --seed 1 --save "$n.vld" >"$n.out" 2>&1
   "$m" export "$n.vld" -o "$n-export.txt" >"$n-export.out" 2>&1; done
@@ -47,6 +49,7 @@ TEST_F(FrenchLocale, DemoAndCorpusGiveTheSameBytesUnderAFrenchDesktop) {
     const auto french = runUnder("fr_FR.UTF-8", folder.file("fr"));
     ASSERT_GT(plain.size(), 40u);
     EXPECT_NE(plain.at("demo.txt").find("Operandes = "), std::string::npos);
+    EXPECT_NE(plain.at("inspect.out").find("Formule = "), std::string::npos);
     ASSERT_EQ(plain.size(), french.size());
     for (const auto& [name, bytes] : plain)
         EXPECT_TRUE(french.count(name) && french.at(name) == bytes) << name << " differs";
