@@ -1,6 +1,7 @@
 #include "KeyReference.h"
 
 #include "host/Composant.h"
+#include "host/Conversions.h"
 #include "host/Document.h"
 #include "host/Planche.h"
 #include "host/Services.h"
@@ -15,18 +16,6 @@
 
 namespace {
 
-// A length in tenths of a millimetre, in centimetres with a decimal comma ("8", "2,5").
-std::string centimetres(int tenths) {
-    const int hundredths = std::abs(tenths) % 100;
-    std::string text = (tenths < 0 ? "-" : "") + std::to_string(std::abs(tenths) / 100);
-    if (hundredths == 0)
-        return text;
-    text += ',' + std::to_string(hundredths / 10);
-    if (hundredths % 10 != 0)
-        text += std::to_string(hundredths % 10);
-    return text;
-}
-
 // What a new component holds for the key, as a sheet would write it; empty when the key
 // holds nothing of its own (an action) or a value the kind reads itself, whose field may
 // keep other units than the key's.
@@ -37,7 +26,7 @@ std::string valeurNeuve(TComposant& composant, const Cle& cle) {
         const vlRect r = composant.Rect.Normalise();
         const vlPoint marges = composant.OrgMarges();
         const int valeurs[] = {r.left - marges.x, r.top - marges.y, r.Width(), r.Height()};
-        return centimetres(valeurs[cle.index]);
+        return TexteCentimetres(valeurs[cle.index]);
     }
     if (cle.champ == nullptr) {
         if (cle.nom == "Detachable")
@@ -170,7 +159,7 @@ ligne `Clé = valeur` qui suit règle une clé, dans l'ordre, comme la fenêtre 
 l'enverrait. La colonne « Défaut » donne la valeur d'un composant neuf dans une feuille. Les
 longueurs sont en centimètres avec une virgule décimale, les positions (`Gauche`, `Haut`)
 comptées depuis les marges ; les couleurs sont des nombres 0xBBGGRR écrits en décimal (0 noir,
-255 rouge, 16777215 blanc) ; les polices s'écrivent `nom,taille,couleur,styles`
+255 rouge, 16777215 blanc) ou en hexadécimal (0xFFCC99 bleu ciel) ; les polices s'écrivent `nom,taille,couleur,styles`
 (`Andika,14,0,gras`). Les clés « feuilles seulement » font depuis une feuille le travail
 d'une fenêtre de l'éditeur (les opérandes, les données d'un graphe…). Les clés de `[Page]`
 sont décrites dans le README.

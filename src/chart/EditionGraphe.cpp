@@ -1,12 +1,12 @@
 #include "chart/EditionGraphe.h"
 
+#include "chart/engine/Chart.h"
 #include "host/Composant.h"
 #include "host/Conversions.h"
-#include "platform/Locale.h"
+#include "platform/Numbers.h"
 #include "platform/Text.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 #include <iterator>
 #include <utility>
@@ -335,32 +335,13 @@ bool EditionGraphe::VerifieNombres(std::string& message) const {
 }
 
 bool EditionGraphe::LitNombre(const std::string& texte, double& v) {
-    std::string t(Trim(texte));
-    if (!t.empty() && t[0] == '+')
-        t.erase(0, 1);
-    if (t.empty() || t[0] == '+')
+    const std::optional<double> lu = ReadNumber(Trim(texte));
+    if (!lu)
         return false;
-    std::replace(t.begin(), t.end(), ',', '.');
-    double lu = 0;
-    const auto [fin, erreur] = std::from_chars(t.data(), t.data() + t.size(), lu);
-    if (erreur != std::errc() || fin != t.data() + t.size() || !std::isfinite(lu))
-        return false;
-    v = lu;
+    v = *lu;
     return true;
 }
 
 std::string EditionGraphe::EcritNombre(double v) {
-    if (!std::isfinite(v))
-        return "?";
-    if (v == 0)
-        return "0";
-    // Plain digits over the range a class meets, the exponent form only beyond it.
-    const double a = std::fabs(v);
-    const auto forme =
-        a >= 1e-6 && a < 1e15 ? std::chars_format::fixed : std::chars_format::general;
-    char tampon[400];
-    const auto fin = std::to_chars(tampon, tampon + sizeof tampon, v, forme).ptr;
-    std::string texte(tampon, fin);
-    std::replace(texte.begin(), texte.end(), '.', DecimalSeparator());
-    return texte;
+    return chart::FormateNombre(v);
 }

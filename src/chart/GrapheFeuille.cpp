@@ -77,13 +77,12 @@ bool Couleur(const std::string& texte, std::size_t rang, TColor& couleur, std::s
         couleur = kPalette[rang % std::size(kPalette)];
         return true;
     }
-    char* fin = nullptr;
-    const long v = std::strtol(texte.c_str(), &fin, 0);
-    if (fin == texte.c_str() || *fin != '\0' || v < 0 || v > 0xFFFFFF) {
+    const std::optional<long long> v = ParseInteger(texte, 0, 0xFFFFFF, {.hex = true});
+    if (!v) {
         message = "couleur « " + texte + " » : une valeur de 0 à 0xFFFFFF est attendue";
         return false;
     }
-    couleur = TColor(v);
+    couleur = TColor(*v);
     return true;
 }
 

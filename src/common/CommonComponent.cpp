@@ -5,9 +5,11 @@
 #include "host/Services.h"
 #include "host/Stream.h"
 #include "platform/IniFile.h"
+#include "platform/Text.h"
 
 #include <algorithm>
-#include <cstdlib>
+#include <charconv>
+#include <climits>
 
 // ---- IniEntry ----
 
@@ -169,12 +171,16 @@ bool CommonComponent::changeChamp(const Cle& cle, const std::string& valeur, std
         return true;
     case Lecture::Entier:
     case Lecture::Drapeau:
-    case Lecture::Couleur:
-        if (!LitEntier(valeur, champ.entier, message, cle.min, cle.max))
+        return LitEntier(valeur, champ.entier, message, cle.min, cle.max);
+    case Lecture::Couleur: {
+        int couleur = 0;
+        if (!ConvCouleur(valeur, couleur, message, int(cle.min)))
             return false;
+        champ.entier.Set(couleur);
         if (cle.nom == "CouleurBrosseFond")
             rendFondVisible();
         return true;
+    }
     default:
         return false;
     }
@@ -391,7 +397,16 @@ bool CommonComponent::LitEntier(const std::string& valeur, IntField champ, std::
 }
 
 int CommonComponent::EntierLibre(const std::string& valeur) {
-    return int(std::strtol(valeur.c_str(), nullptr, 10));
+    // The whole number the text starts with, blanks skipped ("12 cm" is 12, "1,5" is 1), held
+    // within an int; 0 when it starts with none.
+    std::string_view texte = Trim(valeur, kBlanksAndLineEnds);
+    if (texte.starts_with("+") && !texte.starts_with("+-"))
+        texte.remove_prefix(1);
+    long long v = 0;
+    const auto lu = std::from_chars(texte.data(), texte.data() + texte.size(), v);
+    if (lu.ec == std::errc::result_out_of_range)
+        v = texte.starts_with("-") ? INT_MIN : INT_MAX;
+    return int(std::clamp<long long>(v, INT_MIN, INT_MAX));
 }
 
 std::vector<std::string> AvertissementsCadre(const TDocument& document) {

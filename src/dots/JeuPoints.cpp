@@ -1,6 +1,7 @@
 #include "dots/JeuPoints.h"
 
 #include "host/Stream.h"
+#include "platform/Numbers.h"
 
 #include <cmath>
 
@@ -12,8 +13,8 @@ bool litReel(TStream& s, double& v, double min, double max, const std::string& c
     if (!ReadDouble(s, lu))
         return false;
     if (!std::isfinite(lu) || lu < min || lu > max) {
-        s.Refuse(champ + " : " + (std::isfinite(lu) ? std::to_string(lu) : "valeur non finie") +
-                 " hors de " + std::to_string(min) + " à " + std::to_string(max));
+        s.Refuse(champ + " : " + (std::isfinite(lu) ? WriteShortest(lu) : "valeur non finie") +
+                 " hors de " + WriteShortest(min) + " à " + WriteShortest(max));
         return false;
     }
     v = lu;

@@ -7,6 +7,7 @@
 #include "host/Services.h"
 #include "host/Stream.h"
 #include "pictures/Setters.h"
+#include "platform/Numbers.h"
 #include "platform/Random.h"
 #include "platform/Text.h"
 #include "platform/UserInterface.h"
@@ -38,11 +39,7 @@ double aligne(double v, int pas) {
 // The shortest decimal text that reads back to the same number, with a decimal comma as
 // sheets write it.
 std::string nombre(double v) {
-    char tampon[400];
-    const auto fin = std::to_chars(tampon, tampon + sizeof tampon, v, std::chars_format::fixed).ptr;
-    std::string texte(tampon, fin);
-    std::replace(texte.begin(), texte.end(), '.', ',');
-    return texte;
+    return WriteShortest(v);
 }
 
 } // namespace

@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <array>
+#include <charconv>
 #include <exception>
 #include <map>
 #include <set>
@@ -232,7 +233,8 @@ void TDocument::decompteNom(const std::string& nom) {
         if (nom[digit] == '0')
             continue;
         const auto lowest = premierLibre_.find(nom.substr(0, digit));
-        const int number = std::stoi(nom.substr(digit));
+        int number = 0;
+        std::from_chars(nom.data() + digit, nom.data() + nom.size(), number);
         if (lowest != premierLibre_.end() && number < lowest->second)
             lowest->second = number;
     }

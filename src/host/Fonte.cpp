@@ -118,7 +118,7 @@ bool Fonte::FromString(const std::string& text) {
         read.Taille = std::int32_t(*size);
     }
     if (!field(2).empty()) {
-        const auto colour = ParseInteger(field(2), 0, 0xFFFFFF);
+        const auto colour = ParseInteger(field(2), 0, 0xFFFFFF, {.hex = true});
         if (!colour)
             return false;
         read.Couleur = std::int32_t(*colour);

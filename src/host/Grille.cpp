@@ -127,7 +127,7 @@ bool TGrille::ChangeOption(const std::string& valeur, const std::string& nom,
         return true;
     }
     if (nom == "CouleurLignes") {
-        if (!ConvInt(valeur, v, message, 0, maxCouleur))
+        if (!ConvCouleur(valeur, v, message))
             return false;
         opts_.CouleurLignes = v;
         return true;
@@ -196,7 +196,7 @@ bool TGrille::changeCouleur(const std::string& valeur, std::string& message) {
     if (!lireCase(valeur, "colonne;ligne;couleur", c, l, texte, message))
         return false;
     int couleur = 0;
-    if (!ConvInt(texte, couleur, message, SANS_COULEUR, maxCouleur))
+    if (!ConvCouleur(texte, couleur, message, SANS_COULEUR))
         return false;
     cases_[std::size_t(l * opts_.Colonnes + c)].couleur = couleur;
     return true;

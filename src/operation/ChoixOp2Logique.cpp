@@ -3,12 +3,13 @@
 #include "operation/EcritureMultDiv.h"
 #include "operation/Nombres.h"
 #include "platform/Locale.h"
+#include "platform/Numbers.h"
 #include "platform/Random.h"
+#include "platform/Text.h"
 #include "platform/UserInterface.h"
 
 #include <algorithm>
 #include <array>
-#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <vector>
@@ -77,66 +78,15 @@ std::string NormaliseCellule(std::string texte) {
 }
 
 std::string FormateNombre(double valeur) {
-    if (!std::isfinite(valeur))
-        return "0";
-    char tampon[400];
-    std::snprintf(tampon, sizeof tampon, "%.7f", valeur);
-    std::string s = tampon;
-    std::string signe;
-    if (!s.empty() && s.front() == '-') {
-        signe = "-";
-        s.erase(0, 1);
-    }
-    // Half up on the seventh decimal, into six.
-    const bool arrondiHaut = s.back() >= '5';
-    s.pop_back();
-    if (arrondiHaut) {
-        int i = int(s.size()) - 1;
-        for (; i >= 0; --i) {
-            if (s[std::size_t(i)] == '.')
-                continue;
-            if (s[std::size_t(i)] == '9') {
-                s[std::size_t(i)] = '0';
-                continue;
-            }
-            ++s[std::size_t(i)];
-            break;
-        }
-        if (i < 0)
-            s.insert(s.begin(), '1');
-    }
-    const char separateur = DecimalSeparator();
-    std::replace(s.begin(), s.end(), '.', separateur);
-    retireZerosFinaux(s, separateur);
-    if (s == "0")
-        signe.clear();
-    return signe + s;
+    return WriteNumber(valeur, ChoixOp2Logique::MAX_DECIMALES, {DecimalSeparator()});
 }
 
 double LitNombre(const std::string& texte) {
-    std::size_t i = texte.find_first_not_of(' ');
-    if (i == std::string::npos)
-        return 0;
-    std::string nombre;
-    if (texte[i] == '-' || texte[i] == '+')
-        nombre += texte[i++];
-    bool virgule = false;
-    for (; i < texte.size(); ++i) {
-        const char c = texte[i];
-        if (EstChiffre(c)) {
-            nombre += c;
-        } else if (!virgule && (c == DecimalSeparator() || c == '.')) {
-            nombre += '.';
-            virgule = true;
-        } else {
-            break;
-        }
-    }
-    if (!nombre.empty() && nombre.front() == '+')
-        nombre.erase(0, 1);
-    double valeur = 0;
-    std::from_chars(nombre.data(), nombre.data() + nombre.size(), valeur);
-    return valeur;
+    const std::string_view nombre = Trim(texte, " ");
+    // Only a sign, digits and one separator: a cell never holds an exponent.
+    const std::size_t e = nombre.find_first_of("eE");
+    const std::string_view tete = nombre.substr(0, NumberLength(nombre.substr(0, e)));
+    return ReadNumber(tete).value_or(0);
 }
 
 bool CelluleRemplie(const std::string& texte) {

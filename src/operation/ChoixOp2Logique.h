@@ -12,11 +12,11 @@
 // Number texts with the locale's decimal separator.
 // Cuts a typed cell to 6 decimals, then to 8 characters besides the separator.
 std::string NormaliseCellule(std::string texte);
-// A drawn or derived number: "%.7lf" rounded half up into six decimals, without trailing
-// zeros or a trailing separator (2.5 gives "2,5", 0.1234565 "0,123457").
+// A drawn or derived number: its decimal expansion at seven decimals rounded half up into six,
+// without trailing zeros or a trailing separator (2.5 gives "2,5", 0.1234565 "0,123457").
 std::string FormateNombre(double valeur);
-// The number at the start of a text (blanks skipped; the locale's separator or a point);
-// 0 when there is none.
+// The number at the start of a text (blanks skipped; a comma or a point, no exponent); 0 when
+// there is none.
 double LitNombre(const std::string& texte);
 // Whether a cell holds anything besides blanks.
 bool CelluleRemplie(const std::string& texte);

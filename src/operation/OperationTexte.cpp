@@ -6,9 +6,9 @@
 #include "operation/OperationCles.h"
 
 #include "host/Stream.h"
+#include "platform/Numbers.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -31,15 +31,7 @@ namespace {
 
 // An operand at its decimals (six at most, as the operand dialog takes), with a decimal comma.
 std::string texteOperande(double valeur) {
-    char texte[64];
-    std::snprintf(texte, sizeof texte, "%.6f", valeur);
-    std::string s = texte;
-    while (s.back() == '0')
-        s.pop_back();
-    if (s.back() == '.')
-        s.pop_back();
-    std::replace(s.begin(), s.end(), '.', ',');
-    return s;
+    return WriteNumber(valeur, 6);
 }
 
 } // namespace

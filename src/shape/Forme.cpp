@@ -32,20 +32,6 @@ vlPoint Borne(vlPoint p, const vlRect& page) {
     return {std::clamp(p.x, page.left, page.right), std::clamp(p.y, page.top, page.bottom)};
 }
 
-// Centimetres with a decimal comma, exact at the hundredth: 215 gives "2,15".
-std::string Centimetres(int dixiemes) {
-    std::string texte = dixiemes < 0 ? "-" : "";
-    const int v = std::abs(dixiemes);
-    texte += std::to_string(v / 100);
-    if (const int reste = v % 100; reste != 0) {
-        texte += ',';
-        texte += char('0' + reste / 10);
-        if (reste % 10 != 0)
-            texte += char('0' + reste % 10);
-    }
-    return texte;
-}
-
 std::string Trim(const std::string& s) {
     const auto debut = s.find_first_not_of(" \t");
     const auto fin = s.find_last_not_of(" \t");
@@ -588,7 +574,7 @@ bool TvlForme::ChargeDonnees(TStream& s) {
 std::vector<std::string> TvlForme::Description() const {
     std::vector<std::string> lignes = CommonComponent::Description();
     lignes.push_back("NbPoints = " + std::to_string(bloc_.NbPoints));
-    lignes.push_back("Arrondi = " + Centimetres(bloc_.Distance * 10) + " mm");
+    lignes.push_back("Arrondi = " + TexteCentimetres(bloc_.Distance * 10) + " mm");
     lignes.push_back("Mode = " + std::to_string(bloc_.Mode));
     lignes.push_back("Points = " + textePoints());
     return lignes;
@@ -601,7 +587,7 @@ std::string TvlForme::textePoints() const {
     for (const vlPoint p : Pts()) {
         if (!points.empty())
             points += " | ";
-        points += Centimetres(p.x + c.x - m.x) + ";" + Centimetres(p.y + c.y - m.y);
+        points += TexteCentimetres(p.x + c.x - m.x) + ";" + TexteCentimetres(p.y + c.y - m.y);
     }
     return points;
 }

@@ -698,6 +698,10 @@ TEST(ChartEditor, NumbersReadWithCommaPointOrExponentAndWrittenShortest) {
     EXPECT_EQ(EditionGraphe::EcritNombre(100000), "100000");
     EXPECT_EQ(EditionGraphe::EcritNombre(-0.125), "-0,125");
     EXPECT_EQ(EditionGraphe::EcritNombre(1e20), "1e+20");
+    // The chart's labels write the same: plain digits where the shortest form has an exponent.
+    for (const auto& [v, texte] : std::vector<std::pair<double, std::string>>{
+             {1e-5, "0,00001"}, {1e14, "100000000000000"}, {-0.0, "0"}, {1e-7, "1e-07"}})
+        EXPECT_EQ(chart::FormateNombre(v), texte) << v;
 }
 
 TEST_F(ChartTest, BadNumberRefusesTheTransferBeforeAnyChange) {

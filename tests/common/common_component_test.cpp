@@ -10,6 +10,8 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
+
 namespace {
 
 struct JetonBloc {
@@ -44,6 +46,7 @@ static_assert(TableConforme(kClesJeton));
 class Jeton : public CommonComponent {
 public:
     explicit Jeton(TCadre* cadre) : CommonComponent(cadre, "Jeton", 300, 2) { Installe(); }
+    using CommonComponent::EntierLibre;
 
     JetonBloc bloc;
     std::vector<int> tirage;
@@ -207,3 +210,12 @@ TEST_F(CommonComponentTest, SaveLoadAndCopyKeepTheExercise) {
 }
 
 } // namespace
+
+TEST(EntierLibre, TheWholeNumberAtTheStartOrZero) {
+    // clang-format off
+    const std::pair<const char*, int> rows[] = {{"12 cm", 12}, {" -3", -3}, {"+4", 4}, {"1,5", 1},
+        {"x", 0}, {"", 0}, {"+-1", 0}, {"99999999999", INT_MAX}, {"-99999999999", INT_MIN}};
+    // clang-format on
+    for (const auto& [texte, valeur] : rows)
+        EXPECT_EQ(Jeton::EntierLibre(texte), valeur) << texte;
+}

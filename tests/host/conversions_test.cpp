@@ -1,5 +1,7 @@
 #include "host/Conversions.h"
 
+#include "platform/FrenchLocale.h"
+
 #include <gtest/gtest.h>
 
 #include <climits>
@@ -47,11 +49,12 @@ TEST(ConvVirg, CentimetresBecomeTenthsOfAMillimetreWithBoundsShownInCentimetres)
         {"-1", -5, 1234, 0, "La valeur doit être comprise entre -0,05 et 12,34 cm."},
         {"0,5", 100, 2000, 0, "La valeur doit être comprise entre 1 et 20 cm."}};
     const std::pair<const char*, int> accepted[] = {
-        {"2.5", 250},   {" -1,25 ", -125}, {",5", 50},     {"12,", 1200},    {"0,005", 1},
-        {"-0,005", -1}, {"0,0049", 0},     {"2,675", 268}, {"-2,675", -268}, {"18,50000", 1850}};
+        {"2.5", 250},     {" -1,25 ", -125},  {",5", 50},     {"12,", 1200},
+        {"0,005", 1},     {"-0,005", -1},     {"0,0049", 0},  {"2,675", 268},
+        {"-2,675", -268}, {"18,50000", 1850}, {"1e2", 10000}, {"2,5E-1", 25}};
     for (const auto& [text, value] : accepted)
         cases.push_back({text, INT_MIN, INT_MAX, value, ""});
-    for (const char* text : {"abc", "", ",", "2,5cm", "1,2,3", "2 5", "--1", "1e2", "99999999999"})
+    for (const char* text : {"abc", "", ",", "2,5cm", "1,2,3", "2 5", "--1", "1e", "99999999999"})
         cases.push_back({text, INT_MIN, INT_MAX, 0,
                          "\"" + std::string(text) + "\" n'est pas un nombre valide."});
     expectConversions(ConvVirg, cases);
@@ -60,10 +63,44 @@ TEST(ConvVirg, CentimetresBecomeTenthsOfAMillimetreWithBoundsShownInCentimetres)
 TEST(ParseDecimal, CommaOrPointAndNothingElse) {
     double v = 0;
     EXPECT_TRUE(ParseDecimal("-3,25", v) && v == -3.25);
+    EXPECT_TRUE(ParseDecimal("1.5e3", v) && v == 1500);
     EXPECT_TRUE(ParseDecimal(".5", v) && v == 0.5);
-    for (const char* text : {" 3", "1e3", "3,2,1", "", "0x10", "inf", "nan", "-", ",", "3,5 cm"})
+    for (const char* text : {" 3", "1e", "3,2,1", "", "0x10", "inf", "nan", "-", ",", "3,5 cm"})
         EXPECT_FALSE(ParseDecimal(text, v)) << text;
     EXPECT_EQ(v, 0.5);
 }
 
+TEST(ConvCouleur, DecimalOrHexadecimalUpToWhite) {
+    const std::pair<const char*, int> accepted[] = {
+        {"0", 0}, {"255", 255}, {" 16777215 ", 0xFFFFFF}, {"0xFFCC99", 0xFFCC99}, {"0Xff", 255}};
+    for (const auto& [text, value] : accepted) {
+        int v = -7;
+        std::string message;
+        EXPECT_TRUE(ConvCouleur(text, v, message)) << text;
+        EXPECT_EQ(v, value) << text;
+    }
+    for (const char* text : {"16777216", "0x1000000", "-1", "0x", "rouge", "12,5", "0xGG", ""}) {
+        int v = -7;
+        std::string message;
+        EXPECT_FALSE(ConvCouleur(text, v, message)) << text;
+        EXPECT_EQ(v, -7);
+        EXPECT_NE(message.find("de 0 à 16777215"), std::string::npos) << message;
+    }
+    int v = 0;
+    std::string message;
+    EXPECT_TRUE(ConvCouleur("-1", v, message, -1));
+    EXPECT_EQ(v, -1);
+}
+
 } // namespace
+
+// The readers and writers of lengths and decimals under a French C locale.
+TEST_F(FrenchLocale, ConversionsReadAndWriteTheSameText) {
+    int point = 0, virgule = 0;
+    double d = 0;
+    std::string message;
+    EXPECT_TRUE(ConvVirg("2.75", point, message, 0, 9999) &&
+                ConvVirg("2,75", virgule, message, 0, 9999));
+    EXPECT_EQ(point + virgule, 550);
+    EXPECT_TRUE(ParseDecimal("0.125", d) && d == 0.125 && TexteCentimetres(-1205) == "-12,05");
+}

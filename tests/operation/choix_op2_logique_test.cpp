@@ -5,6 +5,7 @@
 
 #include "OperationFixture.h"
 #include "operation/Nombres.h"
+#include "platform/FrenchLocale.h"
 #include "platform/UserInterface.h"
 
 #include <regex>
@@ -203,3 +204,13 @@ TEST_F(ChoixOp2LogiqueTest, ValidationStopsAtTheFirstErrorInItsOrderAndWritesNot
 }
 
 } // namespace
+
+// The operand texts under a French C locale: drawn numbers, typed cells and read numbers.
+TEST_F(FrenchLocale, OperandTextsIgnoreTheCLocale) {
+    for (const auto& [x, texte] : std::vector<std::pair<double, std::string>>{
+             {886, "886"}, {2.5, "2,5"}, {0.1234565, "0,123457"}, {-3.75, "-3,75"}})
+        EXPECT_EQ(FormateNombre(x), texte) << x;
+    for (const auto& [texte, x] : std::vector<std::pair<std::string, double>>{
+             {"2.5", 2.5}, {" 2,5", 2.5}, {"12,75 ", 12.75}, {"7e3", 7}, {"", 0}})
+        EXPECT_EQ(LitNombre(texte), x) << texte;
+}

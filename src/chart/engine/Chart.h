@@ -113,7 +113,8 @@ struct Graduation {
 // ten). Equal ends are widened; non-finite ends give 0..1.
 Graduation GraduationsNettes(double lo, double hi);
 
-// A number as the chart prints it: shortest exact decimal form, the locale's comma.
+// A number as the chart prints it: the shortest decimal text that reads back the same, with
+// the locale's comma, and an exponent only below 10^-6 or from 10^15 on.
 std::string FormateNombre(double v);
 // A mark's text in one of the nine styles, for point `i` of the series.
 std::string TexteMarque(const Serie& serie, int i);

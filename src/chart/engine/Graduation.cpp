@@ -1,6 +1,7 @@
 #include "chart/engine/Chart.h"
 
 #include "platform/Locale.h"
+#include "platform/Numbers.h"
 
 #include <algorithm>
 #include <charconv>
@@ -50,16 +51,11 @@ std::string Graduation::Libelle(int i) const {
     if (exposant > 12 || exposant < -12)
         return FormateNombre(Valeur(i));
     const long long n = (premierIndice + i) * mantisse;
+    if (exposant < 0)
+        return WriteDecimal(n, -exposant, {DecimalSeparator(), 0, true});
     std::string chiffres = std::to_string(std::llabs(n));
-    if (exposant >= 0) {
-        if (n != 0)
-            chiffres.append(std::size_t(exposant), '0');
-    } else {
-        const std::size_t decimales = std::size_t(-exposant);
-        if (chiffres.size() <= decimales)
-            chiffres.insert(0, decimales + 1 - chiffres.size(), '0');
-        chiffres.insert(chiffres.size() - decimales, 1, DecimalSeparator());
-    }
+    if (n != 0)
+        chiffres.append(std::size_t(exposant), '0');
     return n < 0 ? "-" + chiffres : chiffres;
 }
 
@@ -112,8 +108,9 @@ Graduation GraduationsNettes(double lo, double hi) {
 std::string FormateNombre(double v) {
     if (!std::isfinite(v))
         return "?";
-    if (v == 0)
-        return "0";
+    // Plain digits over the range a class meets, the exponent form only beyond it.
+    if (const double a = std::fabs(v); a == 0 || (a >= 1e-6 && a < 1e15))
+        return WriteShortest(v, {DecimalSeparator()});
     char tampon[64];
     const auto fin = std::to_chars(tampon, tampon + sizeof tampon, v).ptr;
     std::string texte(tampon, fin);

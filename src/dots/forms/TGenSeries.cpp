@@ -3,6 +3,7 @@
 #include "dots/GenSeries.h"
 #include "host/Conversions.h"
 #include "host/forms/QtConversions.h"
+#include "platform/Numbers.h"
 #include "platform/UserInterface.h"
 
 #include "ui_TGenSeries.h"
@@ -20,7 +21,7 @@ double reel(const QLineEdit* edit) {
 }
 
 QString texte(double v) {
-    return QString::number(v).replace('.', ',');
+    return ToQString(WriteShortest(v));
 }
 
 } // namespace

@@ -1,5 +1,7 @@
 #include "host/forms/NumberEdits.h"
 
+#include "platform/Numbers.h"
+
 #include <QKeyEvent>
 #include <QRegularExpressionValidator>
 
@@ -19,21 +21,11 @@ TDecimalEdit::TDecimalEdit(QWidget* parent, int decimals) : QLineEdit(parent), d
 }
 
 double TDecimalEdit::Value() const {
-    QString t = text();
-    t.replace(QLatin1Char(','), QLatin1Char('.'));
-    return t.toDouble();
+    return ReadNumber(text().toStdString()).value_or(0);
 }
 
 void TDecimalEdit::SetValue(double v) {
-    QString t = QString::number(v, 'f', decimals_ > 6 ? 6 : decimals_);
-    if (t.contains(QLatin1Char('.'))) {
-        while (t.endsWith(QLatin1Char('0')))
-            t.chop(1);
-        if (t.endsWith(QLatin1Char('.')))
-            t.chop(1);
-    }
-    t.replace(QLatin1Char('.'), QLatin1Char(','));
-    setText(t);
+    setText(QString::fromStdString(WriteNumber(v, decimals_)));
 }
 
 void TDecimalEdit::keyPressEvent(QKeyEvent* event) {

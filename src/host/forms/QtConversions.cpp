@@ -1,5 +1,6 @@
 #include "host/forms/QtConversions.h"
 
+#include "host/Conversions.h"
 #include "host/Fonte.h"
 #include "platform/qt/QtFonts.h"
 
@@ -29,11 +30,5 @@ std::string QFontToFonteText(const QFont& font, const std::string& previous) {
 }
 
 QString Centimetres(int tenths) {
-    QString text = QString::number(tenths / 100.0, 'f', 2);
-    while (text.endsWith(QLatin1Char('0')))
-        text.chop(1);
-    if (text.endsWith(QLatin1Char('.')))
-        text.chop(1);
-    text.replace(QLatin1Char('.'), QLatin1Char(','));
-    return text == QStringLiteral("-0") ? QStringLiteral("0") : text;
+    return ToQString(TexteCentimetres(tenths));
 }
