@@ -22,8 +22,9 @@ bool reel(const std::string& texte, double& v, double min, double max, const std
           std::string& message) {
     if (ParseDecimal(texte, v) && v >= min && v <= max)
         return true;
-    message = nom + " « " + texte + " » doit être un nombre de " + EcritTronque(min, 0) + " à " +
-              EcritTronque(max, 0);
+    message = nom + " « " + texte + " » doit être un nombre de " +
+              std::to_string(static_cast<long long>(min)) + " à " +
+              std::to_string(static_cast<long long>(max));
     return false;
 }
 
