@@ -49,7 +49,8 @@ public:
     bool Glisse(int x, int y);
     void Relache() { deplace_ = -1; }
     void EffaceTout() { Places.clear(); }
-    // "Appliquer" of the generator: its first 100 pairs fill the rows from the first.
+    // "Appliquer" of the generator: its first 100 pairs fill the rows from the first, and the
+    // rows after them are emptied, so that no pair of an earlier series stays.
     void AppliqueSerie(const std::vector<PaireSerie>& paires);
     // "Sortie": the point set takes the placed points with their rows, then the later rows
     // holding both texts as unplaced points, the grid steps and the picture's name.

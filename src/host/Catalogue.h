@@ -25,6 +25,9 @@ struct TTypeComposant {
     std::function<bool(TComposant&, const std::string& cle, const std::string& valeur,
                        std::string& message)>
         appliqueCleFeuille;
+    // What checks a component once its section's last line has been applied: false with a
+    // message when what the lines built together cannot be printed as asked.
+    std::function<bool(TComposant&, std::string& message)> termineFeuille;
 };
 
 class TCatalogue {

@@ -209,10 +209,18 @@ private:
         TComposant* composant = document_.Cree(section.name, currentPage_);
         if (composant == nullptr)
             return fail(section.line, "impossible de créer « " + section.name + " »");
+        int lastSheetKey = section.line;
         for (const SheetEntry& e : section.entries) {
             if (!apply(*type, *composant, e))
                 return false;
+            if (std::find(type->clesFeuille.begin(), type->clesFeuille.end(), e.key) !=
+                type->clesFeuille.end())
+                lastSheetKey = e.line;
         }
+        // Checked against the line that last changed what the sheet-only keys built.
+        std::string message;
+        if (type->termineFeuille && !type->termineFeuille(*composant, message))
+            return fail(lastSheetKey, Citation(composant->Nom()) + " : " + message);
         return true;
     }
 
