@@ -77,7 +77,8 @@ public:
     int PasY = 0;
     std::string Image;
     TPicture Modele;
-    JeuPoints Generateur; // the generator's settings, written back with the transfer
+    JeuPoints Generateur;     // the generator's settings, written back with the transfer
+    bool PageValeurs = false; // opens on the "Valeurs" page rather than the points
 
 private:
     double dixiemes(int pixels, int ppp) const { return double(pixels) * 254 / ppp; }
