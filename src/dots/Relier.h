@@ -76,6 +76,9 @@ public:
                   const vlRect& cadre);
 
     JeuPoints& Jeu() { return jeu_; }
+    // While a sheet is read: whether its last line about the texts was "Points" (texts given
+    // as they are) rather than a series key (texts the series must fill). Not saved.
+    bool TextesDonnes = false;
     const JeuPoints& Jeu() const { return jeu_; }
     // Nine points along a path through a 3 x 3 division of the creation size, with rising
     // answers: what a new component shows.

@@ -199,7 +199,8 @@ std::string ordre(const JeuPoints& jeu, const std::vector<const PointRelier*>& p
 
 bool TermineFeuilleRelier(TComposant& composant, std::string& message) {
     const auto* relier = dynamic_cast<const TvlRelier*>(&composant);
-    if (relier == nullptr || relier->Jeu().Formule.empty())
+    // Texts given by a later "Points" line are printed as given: the series no longer rules them.
+    if (relier == nullptr || relier->Jeu().Formule.empty() || relier->TextesDonnes)
         return true;
     const JeuPoints& jeu = relier->Jeu();
     GenSeries generateur(jeu, placesDe(jeu));
@@ -246,6 +247,8 @@ bool AppliqueCleFeuilleRelier(TComposant& composant, const std::string& cle,
         return false;
     }
     JeuPoints& jeu = relier->Jeu();
+    if (cle == "Points" || cle == "Serie" || cle == "Formule" || cle == "Variable" || cle == "Tri")
+        relier->TextesDonnes = cle == "Points";
     if (cle == "Points")
         return points(jeu, valeur, message);
     if (cle == "Pas")

@@ -23,7 +23,8 @@ const std::vector<std::string>& ClesFeuilleRelier();
 bool AppliqueCleFeuilleRelier(TComposant& composant, const std::string& cle,
                               const std::string& valeur, std::string& message);
 
-// After the section's last line: a formula needs a line for each of its variables, and its
+// After the section's last line, unless a "Points" line came after the series lines (as an
+// exported document gives its texts): a formula needs a line for each of its variables, and its
 // series must give every placed point a label and an answer, in the order and without the
 // duplicates its settings ask. False with the French message of the first fault.
 bool TermineFeuilleRelier(TComposant& composant, std::string& message);
