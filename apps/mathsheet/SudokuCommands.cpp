@@ -378,6 +378,9 @@ private:
                                         : GenereGrille(type, o.niveau, o.nbValeurs, alea);
             if (!g.Reussi)
                 return erreur(g.Message, EXIT_BAD_INPUT);
+            if (!g.Avertissement.empty())
+                err_ << "mathsheet : avertissement : grille " << k + 1 << " : " << g.Avertissement
+                     << "\n";
             for (int i = 0; i < cases; ++i) {
                 const int code = g.Cases[size_t(i)];
                 lignes += code >= 1 && code <= 9 ? char('0' + code) : '0';

@@ -110,6 +110,16 @@ static_assert(offsetof(LienImport, Numero) == 36);
 static_assert(offsetof(LienImport, Premier) == 52);
 static_assert(offsetof(LienImport, Dernier) == 68);
 
+// A sheet's link to a grid its sheet makes further down: kept by grid name until every
+// component exists.
+struct LienAttendu {
+    int serie = 0;    // the series' index in the sheet's data
+    int attribut = 0; // 0..3: label, X, Y, colour
+    std::string grille;
+    LienImport lien{}; // the attribute's row or column and range, its source still 0
+    std::string texte; // the key's value, to quote in a refusal
+};
+
 // An axis range: automatic, or the stored ends.
 struct BornesAxe {
     bool automatique = true;
@@ -170,6 +180,8 @@ public:
     EditionGraphe& Feuille();
     // Whether a sheet gave a series yet: its first replaces the series made at creation.
     bool feuilleSeriesDonnees = false;
+    // The sheet's links waiting for their grid, in the order given.
+    std::vector<LienAttendu> liensAttendus;
 
 protected:
     std::optional<bool> ChangeOptionPropre(int index, const std::string& valeur,

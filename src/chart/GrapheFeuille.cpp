@@ -7,6 +7,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <iterator>
+#include <utility>
 
 namespace {
 
@@ -62,6 +63,7 @@ bool Serie(TvlGraphe& g, EditionGraphe& e, const std::string& valeur, std::strin
     // The first series a sheet gives replaces the one made with the chart, and its titles.
     if (!g.feuilleSeriesDonnees) {
         e.series.clear();
+        g.liensAttendus.clear();
         e.titre.clear();
         e.titreY.clear();
     }
@@ -136,8 +138,36 @@ bool Axe(BornesAxe& a, const std::string& valeur, std::string& message) {
     return true;
 }
 
-bool Lien(const TComposant& graphe, EditionGraphe& e, const std::string& valeur,
-          std::string& message) {
+// Sets one attribute of the series' link to the grid and copies the linked cells into its
+// points; a series still without points takes one a linked cell.
+bool Lie(TvlGraphe& graphe, EditionGraphe& e, const LienAttendu& attendu, const TComposant& grille,
+         std::string& message) {
+    TInfoReponse colonnes, lignes;
+    const TProjectInterface* projet = graphe.Interface();
+    if (projet == nullptr || !grille.Info(1, colonnes) || !grille.Info(2, lignes)) {
+        message = "« " + attendu.grille + " » n'est pas une grille du document";
+        return false;
+    }
+    if (attendu.serie < 0 || std::size_t(attendu.serie) >= e.series.size())
+        return true;
+    const int k = attendu.attribut;
+    LienImport l = e.series[std::size_t(attendu.serie)].lien;
+    l.Source[k] = grille.Identifiant();
+    l.Colonne[k] = attendu.lien.Colonne[k];
+    l.Numero[k] = attendu.lien.Numero[k];
+    l.Premier[k] = attendu.lien.Premier[k];
+    l.Dernier[k] = attendu.lien.Dernier[k];
+    if (e.Colonnes(attendu.serie) == 0) {
+        const std::size_t cellules =
+            CellulesLiees(l, k, colonnes.entier, lignes.entier, EditionGraphe::kColonnesMax).size();
+        if (cellules > 0)
+            e.Redimensionne(attendu.serie, int(cellules));
+    }
+    e.LieImport(attendu.serie, l, *projet);
+    return true;
+}
+
+bool Lien(TvlGraphe& graphe, EditionGraphe& e, const std::string& valeur, std::string& message) {
     if (e.series.empty()) {
         message = "« Lien » demande une « Serie » avant lui";
         return false;
@@ -158,30 +188,29 @@ bool Lien(const TComposant& graphe, EditionGraphe& e, const std::string& valeur,
         message = "attribut « " + c[0] + " » : Libellé, Abscisse, Ordonnée ou Couleur attendu";
         return false;
     }
-    const TProjectInterface* projet = graphe.Interface();
-    const TComposant* grille = projet != nullptr ? projet->TrouveComposant(c[1]) : nullptr;
-    TInfoReponse info;
-    if (grille == nullptr || !grille->Info(1, info)) {
-        message = "« " + c[1] + " » n'est pas une grille du document";
-        return false;
-    }
     if (c[2] != "ligne" && c[2] != "colonne") {
         message = "« " + c[2] + " » : ligne ou colonne attendu";
         return false;
     }
-    LienImport& l = e.series.back().lien;
     int numero = 0, premier = 0, dernier = 0;
     constexpr int kMax = 9999;
     if (!Entier(c[3], 0, kMax, numero, "numéro", message) ||
         !Entier(c[4], 0, kMax, premier, "première cellule", message) ||
         !Entier(c[5], 0, kMax, dernier, "dernière cellule", message))
         return false;
-    l.Source[k] = grille->Identifiant();
-    l.Colonne[k] = c[2] == "colonne";
-    l.Numero[k] = numero;
-    l.Premier[k] = premier;
-    l.Dernier[k] = dernier;
-    return true;
+    LienAttendu attendu{int(e.series.size()) - 1, k, c[1], {}, valeur};
+    attendu.lien.Colonne[k] = c[2] == "colonne";
+    attendu.lien.Numero[k] = numero;
+    attendu.lien.Premier[k] = premier;
+    attendu.lien.Dernier[k] = dernier;
+    const TProjectInterface* projet = graphe.Interface();
+    const TComposant* grille = projet != nullptr ? projet->TrouveComposant(c[1]) : nullptr;
+    // A grid made further down the sheet is linked once every component exists.
+    if (grille == nullptr) {
+        graphe.liensAttendus.push_back(std::move(attendu));
+        return true;
+    }
+    return Lie(graphe, e, attendu, *grille, message);
 }
 
 bool Decimal(const std::string& texte, double borne, double& v, const std::string& quoi,
@@ -319,6 +348,30 @@ bool AppliqueCleFeuilleGraphe(TComposant& composant, const std::string& cle,
     else if (cle == "TitreAxeX" || cle == "TitreAxeY")
         (cle == "TitreAxeX" ? e.titreX : e.titreY) = valeur, ok = true;
     if (!ok || !e.Transfere(*g, message))
+        return false;
+    g->MiseAJourImports();
+    return true;
+}
+
+bool FinitFeuilleGraphe(TComposant& composant, std::string& message) {
+    auto* g = dynamic_cast<TvlGraphe*>(&composant);
+    if (g == nullptr || g->liensAttendus.empty())
+        return true;
+    EditionGraphe& e = g->Feuille();
+    const std::vector<LienAttendu> attendus = std::exchange(g->liensAttendus, {});
+    const TProjectInterface* projet = g->Interface();
+    for (const LienAttendu& attendu : attendus) {
+        const TComposant* grille =
+            projet != nullptr ? projet->TrouveComposant(attendu.grille) : nullptr;
+        if (grille == nullptr) {
+            message = "« " + attendu.grille + " » n'est pas une grille du document";
+        } else if (Lie(*g, e, attendu, *grille, message)) {
+            continue;
+        }
+        message = "lien « " + attendu.texte + " » : " + message;
+        return false;
+    }
+    if (!e.Transfere(*g, message))
         return false;
     g->MiseAJourImports();
     return true;

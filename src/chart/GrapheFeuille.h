@@ -16,7 +16,8 @@
 //   Nombres = 5;30;m;1;0                       fills its Y with drawn numbers as the editor's
 //                                              tool: minimum; maximum excluded; m or d
 //                                              (multiply, divide); factor; addend.
-// Each key puts the data in the chart at once, then refreshes the links.
+// Each key puts the data in the chart at once, then refreshes the links. A link to a grid the
+// sheet makes further down waits for FinitFeuilleGraphe.
 #pragma once
 
 #include <string>
@@ -29,3 +30,7 @@ const std::vector<std::string>& ClesFeuilleGraphe();
 // Applies one of those keys: true when taken, false with the message of the refusal.
 bool AppliqueCleFeuilleGraphe(TComposant& composant, const std::string& cle,
                               const std::string& valeur, std::string& message);
+
+// Once every component of the sheet exists: makes the links that waited for their grid and
+// refreshes the chart; false with the message when a link names no grid.
+bool FinitFeuilleGraphe(TComposant& composant, std::string& message);

@@ -23,11 +23,14 @@
 #include "money/Monnaie.h"
 #include "pictures/Setters.h"
 #include "platform/Picture.h"
+#include "platform/Text.h"
 
 #include <algorithm>
 #include <array>
 #include <initializer_list>
+#include <limits>
 #include <numeric>
+#include <optional>
 #include <set>
 #include <span>
 #include <string>
@@ -115,7 +118,8 @@ protected:
     // The count, random-draw and rearrangement keys.
     std::optional<bool> ChangeCollection(int index, const std::string& valeur,
                                          std::string& message);
-    // Sums read as integers (text that is not one is 0), refused outside 0..max.
+    // Sums read as whole numbers (blank is 0): text that is not one, a sum outside 0..max and
+    // one the denominations cannot give exactly are refused, the last with its nearest sums.
     bool ChangeSommeEntiere(const std::string& valeur, const std::string& refus,
                             std::string& message);
     void AppliqueOptions() override { RafraichitImages(); }
@@ -239,11 +243,31 @@ template <class Derived, class Block, std::size_t D>
 bool FamilleMonnaie<Derived, Block, D>::ChangeSommeEntiere(const std::string& valeur,
                                                            const std::string& refus,
                                                            std::string& message) {
-    const int somme = EntierOuZero(valeur);
     const int max =
         kCompteMax * std::accumulate(Derived::kValeurs.begin(), Derived::kValeurs.end(), 0);
-    if (somme < 0 || somme > max) {
+    const std::string texte(Trim(valeur));
+    if (texte.empty()) {
+        Decompose(0);
+        return true;
+    }
+    const std::optional<long long> lu = ParseInteger(texte, 0, max);
+    if (!lu) {
         message = refus;
+        if (!ParseInteger(texte, std::numeric_limits<long long>::min(),
+                          std::numeric_limits<long long>::max()))
+            message = "« " + texte + " » n'est pas un nombre entier. " + refus + ".";
+        return false;
+    }
+    const int somme = int(*lu);
+    const SommesProches proches = SommesFormables(somme, max, Derived::kValeurs);
+    if (proches.dessous != somme) {
+        std::string autour;
+        for (const int s : {proches.dessous, proches.dessus})
+            if (s >= 0)
+                autour += (autour.empty() ? "" : " ou ") + derived().TexteSomme(s);
+        const bool deux = proches.dessous >= 0 && proches.dessus >= 0;
+        message = derived().TexteSomme(somme) + " ne se forme pas avec les " + Derived::kArticles +
+                  " : " + autour + (deux ? " s'en approchent le plus" : " s'en approche le plus");
         return false;
     }
     Decompose(somme);

@@ -32,6 +32,22 @@ void Decompose(int somme, std::span<const int> valeurs, std::span<std::int16_t> 
     }
 }
 
+SommesProches SommesFormables(int somme, int max, std::span<const int> valeurs) {
+    std::vector<std::int16_t> comptes(valeurs.size());
+    const auto formable = [&](int s) {
+        Decompose(s, valeurs, comptes);
+        return SommeCollection(comptes, valeurs) == s;
+    };
+    SommesProches proches;
+    for (int s = std::min(somme, max); s >= 0 && proches.dessous < 0; --s)
+        if (formable(s))
+            proches.dessous = s;
+    for (int s = std::max(somme, 0); s <= max && proches.dessus < 0; ++s)
+        if (formable(s))
+            proches.dessus = s;
+    return proches;
+}
+
 bool RemplirTableau(std::span<std::int16_t> comptes, const std::string& texte) {
     std::vector<std::int16_t> lus(comptes.size());
     std::string reste = texte;

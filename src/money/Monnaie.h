@@ -24,6 +24,13 @@ int SommeCollection(std::span<const std::int16_t> comptes, std::span<const int> 
 // 10. What cannot be reached with 10 of each is dropped.
 void Decompose(int somme, std::span<const int> valeurs, std::span<std::int16_t> comptes);
 
+// The sums nearest to `somme`, below and above it, that Decompose gives exactly within 0..max;
+// -1 for none. Both are `somme` when it is given exactly.
+struct SommesProches {
+    int dessous = -1, dessus = -1;
+};
+SommesProches SommesFormables(int somme, int max, std::span<const int> valeurs);
+
 // Reads "a,b,c..." in table order; a short list repeats its last count to the end, text that is
 // not an integer counts 0. False, the counts unchanged, when a count is outside 0..10.
 bool RemplirTableau(std::span<std::int16_t> comptes, const std::string& texte);

@@ -67,6 +67,7 @@ TCatalogue CataloguePaquet() {
         if (type.nom == "Graphe") {
             type.clesFeuille = ClesFeuilleGraphe();
             type.appliqueCleFeuille = AppliqueCleFeuilleGraphe;
+            type.finitFeuille = FinitFeuilleGraphe;
         }
         // The points editor's and series generator's work, done from a sheet.
         if (type.nom == "Points à relier") {

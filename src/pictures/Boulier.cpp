@@ -326,15 +326,31 @@ std::vector<std::string> TvlBoulier::Description() const {
     std::string tiges = abaque ? "Chiffres par tige :" : "Boules comptées par tige :";
     const std::vector<int> parTige = abaque ? ChiffresParTige(o.ValeurBoulier, o.Base, o.NbTiges)
                                             : BoulesParTige(o.ValeurBoulier, o.Base, o.NbTiges);
-    long long montre = 0;
-    for (const int n : parTige) {
+    for (const int n : parTige)
         tiges += n < 0 ? std::string(" -") : " " + std::to_string(n);
-        montre = abaque ? montre * o.Base + std::max(n, 0) : montre + n;
-    }
     lignes.push_back(tiges);
     // A number beyond the beads or the rods is shown in part: the teacher must know it.
-    if (montre != o.ValeurBoulier)
-        lignes.push_back("Le boulier ne montre que " + std::to_string(montre) + " sur " +
+    if (ValeurMontree() != o.ValeurBoulier)
+        lignes.push_back("Le boulier ne montre que " + std::to_string(ValeurMontree()) + " sur " +
                          std::to_string(o.ValeurBoulier));
     return lignes;
+}
+
+long long TvlBoulier::ValeurMontree() const {
+    const BoulierOptions& o = bloc_;
+    const bool abaque = o.TypeBoulier == ABAQUE;
+    long long montre = 0;
+    for (const int n : abaque ? ChiffresParTige(o.ValeurBoulier, o.Base, o.NbTiges)
+                              : BoulesParTige(o.ValeurBoulier, o.Base, o.NbTiges))
+        montre = abaque ? montre * o.Base + std::max(n, 0) : montre + n;
+    return montre;
+}
+
+std::string TvlBoulier::AvertissementCadre() const {
+    const long long montre = ValeurMontree();
+    if (montre == bloc_.ValeurBoulier)
+        return {};
+    return Nom() + " : " + std::to_string(bloc_.ValeurBoulier) + " ne tient pas sur " +
+           std::to_string(bloc_.NbTiges) + (bloc_.NbTiges > 1 ? " tiges" : " tige") +
+           " : le dessin montre " + std::to_string(montre);
 }

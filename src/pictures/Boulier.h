@@ -76,6 +76,10 @@ public:
     std::string NomProp() const override { return "BoulierProp"; }
     bool DblClk(int shift, vlPoint p) override;
     std::vector<std::string> Description() const override;
+    // A value beyond the beads or the rods, drawn in part: the number the drawing shows.
+    std::string AvertissementCadre() const override;
+    // The number the beads or digits drawn make, at most the value.
+    long long ValeurMontree() const;
 
     // The factory settings; the number drawn at creation stays.
     void RestaureStandardNonApplique() override;

@@ -86,6 +86,16 @@ void TvlDe::ApresCle(int index) {
         Tourne();
 }
 
+std::vector<TCleValeur> TvlDe::ReglagesFeuille() {
+    std::vector<TCleValeur> reglages = CommonComponent::ReglagesFeuille();
+    const auto orientation =
+        std::find_if(reglages.begin(), reglages.end(),
+                     [](const TCleValeur& r) { return r.cle == "Orientation"; });
+    if (orientation != reglages.end())
+        std::rotate(reglages.begin(), orientation, orientation + 1);
+    return reglages;
+}
+
 void TvlDe::Tire() {
     if (bloc_.Aspect != 0) {
         bloc_.Valeur1 = std::int16_t(Random() % 7);

@@ -54,6 +54,9 @@ public:
     std::string NomProp() const override { return "DeProp"; }
     bool DblClk(int shift, vlPoint p) override;
     std::vector<std::string> Description() const override;
+    // "Orientation" first: it turns the frame as it is received, so a sheet gives it before the
+    // size and place, which then replace the turned new frame.
+    std::vector<TCleValeur> ReglagesFeuille() override;
 
     // The factory settings; the values drawn at creation stay.
     void RestaureStandardNonApplique() override;

@@ -47,19 +47,11 @@ private:
     BuildProgress progress_;
 };
 
-// A time of day drawn from the seeded generator, in seconds since midnight.
-int drawnTimeOfDay() {
-    const int hour = Random() % 24;
-    const int minute = Random() % 60;
-    const int second = Random() % 60;
-    return 3600 * hour + 60 * minute + second;
-}
-
 // While a sheet is built, components asking for the time of day get a seeded draw, so that a
 // seed rebuilds the same sheet.
 class SeededTimeOfDay {
 public:
-    SeededTimeOfDay() : previous_(std::exchange(SourceHeure(), drawnTimeOfDay)) {}
+    SeededTimeOfDay() : previous_(std::exchange(SourceHeure(), DrawnTimeOfDay)) {}
     ~SeededTimeOfDay() { SourceHeure() = std::move(previous_); }
     SeededTimeOfDay(const SeededTimeOfDay&) = delete;
     SeededTimeOfDay& operator=(const SeededTimeOfDay&) = delete;
@@ -93,6 +85,14 @@ public:
                 error = error_;
                 return false;
             }
+        for (const auto& [composant, type, line] : made_) {
+            std::string message;
+            if (type->finitFeuille && !type->finitFeuille(*composant, message)) {
+                error =
+                    SheetError(sheet_.fileName, line, Citation(composant->Nom()) + " : " + message);
+                return false;
+            }
+        }
         return true;
     }
 
@@ -209,6 +209,7 @@ private:
         TComposant* composant = document_.Cree(section.name, currentPage_);
         if (composant == nullptr)
             return fail(section.line, "impossible de créer « " + section.name + " »");
+        made_.push_back({composant, type, section.line});
         int lastSheetKey = section.line;
         for (const SheetEntry& e : section.entries) {
             if (!apply(*type, *composant, e))
@@ -266,8 +267,15 @@ private:
         const SheetEntry* entry;
     };
 
+    struct Made {
+        TComposant* composant;
+        const TTypeComposant* type;
+        int line;
+    };
+
     const Sheet& sheet_;
     TDocument& document_;
+    std::vector<Made> made_;
     std::vector<LaterLink> laterLinks_;
     bool finished_ = false;
     std::string error_;
@@ -276,6 +284,13 @@ private:
 };
 
 } // namespace
+
+int DrawnTimeOfDay() {
+    const int hour = Random() % 24;
+    const int minute = Random() % 60;
+    const int second = Random() % 60;
+    return 3600 * hour + 60 * minute + second;
+}
 
 bool BuildDocument(const Sheet& sheet, TDocument& document, std::string& error,
                    const BuildProgress& progress) {

@@ -28,3 +28,7 @@ std::string DrawingError(const Sheet& sheet, const TDocument& document);
 
 // The keys of a [Page] section, each with what it takes, for « mathsheet keys Page ».
 const std::vector<std::pair<std::string, std::string>>& ClesPage();
+
+// A time of day in seconds since midnight, drawn from the seeded generator as a clock of a sheet
+// gets it while the sheet is built.
+int DrawnTimeOfDay();

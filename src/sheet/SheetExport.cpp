@@ -9,9 +9,11 @@
 #include "platform/Random.h"
 #include "platform/StagedFiles.h"
 #include "sheet/Sheet.h"
+#include "sheet/SheetBuilder.h"
 
 #include <algorithm>
 #include <map>
+#include <span>
 #include <string_view>
 #include <utility>
 #include <vector>
@@ -74,8 +76,8 @@ void writeLine(std::string& text, std::string_view key, std::string_view value) 
 }
 
 // The settings of new components of each kind, made on a page like the exported one. A value
-// counts as the default only when two new components drawn from different seeds agree on it,
-// so that a drawn value (a die's face, a time) is always written.
+// counts as the default only when new components drawn from seeds far apart all agree on it, so
+// that a drawn value (a die's face, a time, even a whole hour) is always written.
 class Defaults {
 public:
     explicit Defaults(const TCatalogue& catalogue) : catalogue_(catalogue) {}
@@ -92,20 +94,22 @@ private:
         auto found = cache_.find(key);
         if (found != cache_.end())
             return found->second;
-        const std::vector<TCleValeur> first = fresh(type, page, 1);
-        const std::vector<TCleValeur> second = fresh(type, page, 2);
-        std::vector<TCleValeur> agreed;
-        for (const TCleValeur& reglage : first)
-            if (std::find(second.begin(), second.end(), reglage) != second.end())
-                agreed.push_back(reglage);
+        constexpr std::uint32_t kSeeds[] = {1, 40503, 2654435769u, 104729, 3141592653u};
+        std::vector<TCleValeur> agreed = fresh(type, page, kSeeds[0]);
+        for (const std::uint32_t seed : std::span(kSeeds).subspan(1)) {
+            const std::vector<TCleValeur> other = fresh(type, page, seed);
+            std::erase_if(agreed, [&](const TCleValeur& reglage) {
+                return std::find(other.begin(), other.end(), reglage) == other.end();
+            });
+        }
         return cache_.emplace(key, std::move(agreed)).first->second;
     }
 
     std::vector<TCleValeur> fresh(const std::string& type, const TPlanche& page,
                                   std::uint32_t seed) {
         SeedRandom(seed);
-        // The time of day drawn too, so that a clock's hands are never taken for a default.
-        const auto clock = std::exchange(SourceHeure(), [] { return Random() % 86400; });
+        // The time of day drawn as the builder draws it for a bare section.
+        const auto clock = std::exchange(SourceHeure(), DrawnTimeOfDay);
         TDocument scratch(catalogue_);
         scratch.AjoutePage(page);
         TComposant* composant = scratch.Cree(type, 0);

@@ -133,6 +133,7 @@ bool TvlSudoku::changeCases(const std::string& valeur, std::string& message) {
         return false;
     }
     std::memcpy(bloc_.Cases, cases.data(), cases.size());
+    avertissement_.clear();
     return true;
 }
 
@@ -224,7 +225,12 @@ bool TvlSudoku::GenereGrille() {
     }
     std::memcpy(bloc_.Cases, grille.Cases.data(), sizeof bloc_.Cases);
     bloc_.Stat = grille.Stat;
+    avertissement_ = grille.Avertissement;
     return true;
+}
+
+std::string TvlSudoku::AvertissementCadre() const {
+    return avertissement_.empty() ? std::string() : Nom() + " : " + avertissement_;
 }
 
 void TvlSudoku::TransformeGrille() {
@@ -294,11 +300,13 @@ void TvlSudoku::prendCases(const StatRegles& stat, const std::string& probleme,
     const auto cases = CodesCases(probleme, solution, int(probleme.size()));
     std::memcpy(bloc_.Cases, cases.data(), sizeof bloc_.Cases);
     bloc_.Stat = stat;
+    avertissement_.clear();
 }
 
 void TvlSudoku::RecoitProbleme(const StatRegles& stat, const std::array<std::int8_t, 81>& cases) {
     std::memcpy(bloc_.Cases, cases.data(), sizeof bloc_.Cases);
     bloc_.Stat = stat;
+    avertissement_.clear();
 }
 
 void TvlSudoku::OuvreRecherche(bool enregistre) {

@@ -87,6 +87,8 @@ public:
     vlSize TailleCreation() const override { return {900, 900}; }
     std::string NomProp() const override { return "SudokuProp"; }
     std::vector<std::string> Description() const override;
+    // A strict level the last generation could not reach, and the level it took.
+    std::string AvertissementCadre() const override;
     void RestaureStandardNonApplique() override;
     void SignaleDisparition(TComposant* autre) override;
 
@@ -97,8 +99,8 @@ public:
     int NbValeursGrille() const;
 
     // A new puzzle from the type, level and minimum number of givens, of exactly that level
-    // when the strict level is on; false (message shown) when the engine failed, the puzzle
-    // then unchanged.
+    // when the strict level is on and the count allows it (else of the hardest level found,
+    // with a warning); false (message shown) when the engine failed, the puzzle then unchanged.
     bool GenereGrille();
     void TransformeGrille();
     void Copier();
@@ -151,4 +153,5 @@ private:
     std::string reference_; // '<', the field name, '>'
     std::array<TPicture, 9> images_;
     TListe* liste_ = nullptr;
+    std::string avertissement_; // of the last generation, while its puzzle is shown
 };

@@ -49,7 +49,7 @@ GrilleGeneree termine(SudokuGrille& grille, const std::string& solution,
             visible[i] = '0';
     }
     grille.ChargeProbleme(visible);
-    grille.Resoudre(NiveauComplet);
+    resultat.Resolu = grille.Resoudre(NiveauComplet) == ssResolu;
     resultat.Stat = grille.Stat;
     resultat.Reussi = true;
     return resultat;
@@ -213,7 +213,7 @@ GrilleGeneree GrilleDeBase(const std::string& base, int type, int niveau, int nb
         if (grille.Resoudre(NiveauComplet) != ssResolu)
             continue;
         GrilleGeneree prise = termine(grille, grille.LitSolution(), probleme, nbValeurs);
-        if (NiveauDeStat(prise.Stat) == niveau)
+        if (prise.Resolu && NiveauDeStat(prise.Stat) == niveau)
             return prise;
     }
     resultat.Message = "aucune de ses grilles ne garde ce niveau avec au moins " +
@@ -224,22 +224,45 @@ GrilleGeneree GrilleDeBase(const std::string& base, int type, int niveau, int nb
 GrilleGeneree GenereGrilleStricte(int type, int niveau, int nbValeurs, TRandom& alea,
                                   const std::string& base) {
     const int vise = NiveauStrictType(type, niveau);
-    for (int essai = 0; essai < EssaisStricts(type); ++essai) {
-        GrilleGeneree grille = GenereGrille(type, vise, nbValeurs, alea);
-        if (!grille.Reussi || NiveauDeStat(grille.Stat) == vise)
-            return grille;
-    }
+    // The hardest finished draw below the level, kept in case the level is out of reach: the
+    // draws aim at each lower level in turn until one reaches it.
+    GrilleGeneree meilleure;
+    int niveauMeilleure = 0;
     GrilleGeneree prise;
-    if (!base.empty()) {
-        prise = GrilleDeBase(base, type, vise, nbValeurs, alea);
-        if (prise.Reussi)
-            return prise;
+    for (int cible = vise; cible > niveauMeilleure; --cible) {
+        for (int essai = 0; essai < EssaisStricts(type) && niveauMeilleure < cible; ++essai) {
+            GrilleGeneree grille = GenereGrille(type, cible, nbValeurs, alea);
+            if (!grille.Reussi)
+                return grille;
+            const int obtenu = grille.Resolu ? NiveauDeStat(grille.Stat) : 0;
+            if (obtenu == vise)
+                return grille;
+            if (obtenu < vise && obtenu > niveauMeilleure) {
+                meilleure = std::move(grille);
+                niveauMeilleure = obtenu;
+            }
+        }
+        if (cible == vise && !base.empty()) {
+            prise = GrilleDeBase(base, type, vise, nbValeurs, alea);
+            if (prise.Reussi)
+                return prise;
+        }
+    }
+    const std::string donnees =
+        nbValeurs > 0 ? " avec au moins " + std::to_string(nbValeurs) + " valeurs données" : "";
+    if (niveauMeilleure > 0) {
+        meilleure.Avertissement = "niveau " + std::to_string(vise) + " introuvable" + donnees +
+                                  " en " + std::to_string(EssaisStricts(type)) + " essais" +
+                                  (base.empty() ? "" : " ni dans la base") +
+                                  " : la grille tirée est de niveau " +
+                                  std::to_string(niveauMeilleure);
+        return meilleure;
     }
     GrilleGeneree echec;
     echec.Message = "Aucune grille " + std::string(NomTypeGrille(type)) + " de niveau " +
-                    std::to_string(vise) + " en " + std::to_string(EssaisStricts(type)) + " essais";
-    echec.Message += nbValeurs > 0 ? " avec au moins " + std::to_string(nbValeurs) +
-                                         " valeurs données : diminuez ce nombre ou le niveau."
+                    std::to_string(vise) + " en " + std::to_string(EssaisStricts(type)) +
+                    " essais" + donnees;
+    echec.Message += nbValeurs > 0 ? " : diminuez ce nombre ou le niveau."
                                    : " : construisez à nouveau ou choisissez un autre niveau.";
     if (!base.empty())
         echec.Message += " La base « " + base + " » n'en donne pas : " + prise.Message + ".";

@@ -18,6 +18,8 @@ struct GrilleGeneree {
     std::string Message; // why it failed
     std::array<std::int8_t, 81> Cases{};
     StatRegles Stat{};
+    bool Resolu = false;       // the full-level solve of the givens finished the grid
+    std::string Avertissement; // a strict draw that had to take a lower level says why
 };
 
 // The solver level of the component's "Niveau" (1 naked singles, 2 and hidden singles,
@@ -45,10 +47,12 @@ int NiveauStrictType(int type, int niveau);
 // Draws of a strict generation before it gives up.
 int EssaisStricts(int type);
 
-// A puzzle whose rating shows exactly the level (lowered to what the grid type reaches): puzzles
-// are drawn as `GenereGrille` draws them until one is; after `EssaisStricts` draws it takes one
-// of that level from the puzzle database `base` (none when empty), and failing that it fails
-// with a message saying why.
+// A puzzle the solver finishes and whose rating shows exactly the level (lowered to what the
+// grid type reaches): puzzles are drawn as `GenereGrille` draws them until one is; after
+// `EssaisStricts` draws it takes one of that level from the puzzle database `base` (none when
+// empty). Failing that, the count of givens is kept and the hardest finished draw below the
+// level is taken, its Avertissement saying so; it fails, with a message saying why, only when
+// no draw was finished.
 GrilleGeneree GenereGrilleStricte(int type, int niveau, int nbValeurs, TRandom& alea,
                                   const std::string& base);
 // A puzzle of a database of the grid type whose rating shows the level: records whose key shows

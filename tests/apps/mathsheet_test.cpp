@@ -92,9 +92,12 @@ TEST_F(Mathsheet, TheKeysCommandRebuildsTheSamePdf) {
 TEST_F(Mathsheet, AnExportedDocumentBuildsAgainIntoTheSamePages) {
     const std::string tous = read(VL_SOURCE_DIR "/fuzz/corpus/sheet/tous.txt");
     // Texts holding the fields' separators: a grid cell a chart takes its labels from, a
-    // list's value, a grid's name, a dot's label.
-    const std::string bords = "[Page]\nCarreau = 0,5\n[Grille]\nNom = G;1\nCellule = 0,4\n"
+    // list's value, a grid's name, a dot's label; a chart linked to a grid further down.
+    const std::string bords = "[Page]\nCarreau = 0,5\n[Graphe]\nHaut = 20\nSerie = Points; avant\n"
+                              "Lien = Ordonnée; G\\;1; ligne; 0; 2; 2\n"
+                              "[Grille]\nNom = G;1\nCellule = 0,4\n"
                               "Colonnes = 40\nTexte = 1;1;\"  a # b\"\nTexte = 2;1;c;d|e\\\\f\n"
+                              "Texte = 3;1;4,5\n"
                               "[Montre]\nHaut = 3\n[Dé]\nGauche = 8\n[Liste]\nHaut = 9\n"
                               "Champs = nom;n\\|m\nAjoute = a\\;b;1\nEnrPos = 1\n"
                               "[Graphe]\nHaut = 12\nSerie = Points; p\\|q\n"

@@ -1,5 +1,8 @@
 #include "sheet/Sheet.h"
 #include "sheet/SheetBuilder.h"
+#include "sheet/SheetExport.h"
+
+#include "chart/Graphe.h"
 
 #include "host/Composant.h"
 #include "host/Document.h"
@@ -141,6 +144,78 @@ TEST(SheetBuild, RefusalsStopWithFileLineAndMessage) {
         EXPECT_EQ(buildError("[Page]\nFormat = A5\n" + line + "\n"), "f.feuille:3: " + error);
     EXPECT_EQ(buildError("# rien\n"),
               "f.feuille: la feuille est vide : elle ne décrit aucune page ni aucun composant");
+}
+
+// A chart linked to a grid draws the grid's cells, the grid before or after it in the sheet,
+// with or without points given first, and again once exported and built back.
+TEST(SheetBuild, ChartLinksResolveWhereverTheGridIs) {
+    const std::string grid = "[Grille]\nNom = Tableau\nColonnes = 6\nLignes = 2\n"
+                             "Texte = 2;1;Lun\nTexte = 3;1;Mar\nTexte = 4;1;Mer\n"
+                             "Texte = 2;2;4\nTexte = 3;2;7,5\nTexte = 4;2;2\n";
+    const std::string chart = "[Graphe]\nHaut = 8\nSerie = Histogrammes verticaux; Pluie; 0\n";
+    const std::string links = "Lien = Libellé; Tableau; ligne; 0; 1; 3\n"
+                              "Lien = Ordonnée; Tableau; ligne; 1; 1; 3\n";
+    const std::string placeholder = "Points = x;;0 | y;;0 | z;;0\n";
+    const std::string sheets[] = {
+        grid + chart + "Colonnes = 3\n" + links,
+        chart + "Colonnes = 3\n" + links + grid,
+        grid + chart + placeholder + links,
+        chart + placeholder + links + grid,
+        grid + chart + links,
+        chart + links + grid,
+    };
+    const TCatalogue catalogue = CataloguePaquet();
+    for (const std::string& text : sheets) {
+        SCOPED_TRACE(text);
+        TDocument document(catalogue);
+        std::string error;
+        SeedRandom(1);
+        ASSERT_TRUE(BuildDocument(parsed(text), document, error)) << error;
+        TDocument rebuilt(catalogue);
+        SeedRandom(1);
+        ASSERT_TRUE(BuildDocument(parsed(ExportSheet(document)), rebuilt, error)) << error;
+        for (TDocument* d : {&document, &rebuilt}) {
+            const auto* graphe =
+                dynamic_cast<const TvlGraphe*>(&d->Composant(text.starts_with("[Graphe]") ? 0 : 1));
+            ASSERT_NE(graphe, nullptr);
+            ASSERT_EQ(graphe->Donnees().series.size(), 1u);
+            std::vector<std::pair<std::string, double>> points;
+            for (const chart::PointSerie& p : graphe->Donnees().series[0].points)
+                points.emplace_back(p.libelle, p.y);
+            EXPECT_EQ(points, (std::vector<std::pair<std::string, double>>{
+                                  {"Lun", 4}, {"Mar", 7.5}, {"Mer", 2}}));
+        }
+    }
+    EXPECT_EQ(buildError(chart + links),
+              "f.feuille:1: Graphe1 : lien « Libellé; Tableau; ligne; 0; 1; 3 » : "
+              "« Tableau » n'est pas une grille du document");
+    EXPECT_EQ(buildError("[Liste]\nNom = Tableau\n" + chart + links),
+              "f.feuille:6: Graphe1 : « Tableau » n'est pas une grille du document");
+}
+
+// The export writes every value a bare section would not draw, zeros included, and a key that
+// turns the frame before the frame's size and place.
+TEST(SheetBuild, ExportKeepsWholeHoursAndTurnedDominoes) {
+    const std::string sheets[] = {
+        "[Montre]\nHeure = 0\nMinute = 0\nSeconde = 0\n",
+        "[Montre]\nHeure = 7\nMinute = 0\nSeconde = 0\n",
+        "[Dé]\nAspect = 1\nHaut = 5\nLargeur = 6\nHauteur = 3\nOrientation = 1\n",
+        "[Dé]\nOrientation = 1\nOrientation = 1\nLargeur = 2\n",
+    };
+    const TCatalogue catalogue = CataloguePaquet();
+    for (const std::string& text : sheets) {
+        SCOPED_TRACE(text);
+        TDocument document(catalogue), rebuilt(catalogue);
+        std::string error;
+        for (const std::uint32_t seed : {1u, 2u}) {
+            SeedRandom(seed);
+            rebuilt.Vide();
+            TDocument& d = seed == 1 ? document : rebuilt;
+            ASSERT_TRUE(BuildDocument(parsed(seed == 1 ? text : ExportSheet(document)), d, error))
+                << error;
+        }
+        EXPECT_EQ(rebuilt.Composant(0).Description(), document.Composant(0).Description());
+    }
 }
 
 } // namespace

@@ -504,6 +504,9 @@ TEST_P(ChartSheet, KeysFillTheChartOrNameWhatTheyRefuse) {
     bool pris = true;
     for (const auto& [cle, valeur] : cas.cles)
         pris = AppliqueCleFeuilleGraphe(g, cle, valeur, message);
+    // A link waits for its grid until the sheet ends.
+    if (pris)
+        pris = FinitFeuilleGraphe(g, message);
     if (*cas.refus != '\0') {
         EXPECT_FALSE(pris);
         EXPECT_NE(message.find(cas.refus), std::string::npos) << message;
@@ -556,7 +559,7 @@ INSTANTIATE_TEST_SUITE_P(
             "FactorOutOfRange", {{"Nombres", "1;5;m;1e10"}}, "de -1000000000 à 1000000000", {}},
         CasFeuille{"LinkToNoGrid",
                    {{"Serie", "Points; T"}, {"Lien", "Ordonnée; Absente; ligne; 0; 0; 0"}},
-                   "Absente",
+                   "lien « Ordonnée; Absente; ligne; 0; 0; 0 » : « Absente » n'est pas une grille",
                    {}}),
     [](const auto& info) { return std::string(info.param.nom); });
 

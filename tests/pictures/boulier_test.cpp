@@ -124,6 +124,27 @@ TEST_F(BoulierTest, SmallBasesNothingCountedAndNoRoomForBeads) {
     EXPECT_EQ(Boulier(cases[0].first).Description().back(), "Le boulier ne montre que 8 sur 2000");
 }
 
+// A number the beads or the rods cannot hold is drawn in part, and the frame warns with the
+// number drawn; one that fits says nothing.
+TEST_F(BoulierTest, ANumberDrawnInPartIsNamedInAWarning) {
+    const std::pair<std::vector<std::string>, std::string> cases[] = {
+        {{"NbTiges=10", "Base=10", "ValeurBoulier=250"},
+         "250 ne tient pas sur 10 tiges : le "
+         "dessin montre 100"},
+        {{"TypeBoulier=4", "NbTiges=3", "Base=10", "ValeurBoulier=12345"},
+         "12345 ne tient pas sur 3 tiges : le dessin montre 345"},
+        {{"TypeBoulier=4", "NbTiges=1", "Base=2", "ValeurBoulier=2"},
+         "2 ne tient pas sur 1 tige : le dessin montre 0"},
+        {{"NbTiges=10", "Base=10", "ValeurBoulier=100"}, ""},
+        {{"TypeBoulier=4", "NbTiges=3", "Base=10", "ValeurBoulier=999"}, ""},
+    };
+    for (const auto& [reglages, avertissement] : cases) {
+        const TvlBoulier& b = Boulier(reglages);
+        EXPECT_EQ(b.AvertissementCadre(),
+                  avertissement.empty() ? "" : b.Nom() + " : " + avertissement);
+    }
+}
+
 // Moving beads in two column colours (1 red, 2 yellow): a group counted from the left or top
 // takes colour 1 for j < B / 2, one counted from the other end for B - j > B / 2.
 TEST_F(BoulierTest, ColumnColoursForBasesTenAndFive) {

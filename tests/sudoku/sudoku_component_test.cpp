@@ -105,6 +105,18 @@ TEST_F(SudokuTest, GenerationKeysDrawANewPuzzle) {
     std::string message;
     EXPECT_FALSE(Change(s, "CalculerGrille", "", &message));
     EXPECT_TRUE(message.empty());
+    EXPECT_TRUE(s.AvertissementCadre().empty());
+
+    // A count no level-3 puzzle keeps: the count holds, the frame says which level was taken.
+    TvlSudoku& t = Nouveau();
+    ASSERT_TRUE(Change(t, "NbValeurs", "45"));
+    const Contenu c = Grille(t);
+    EXPECT_EQ(81 - std::count(c.donnees.begin(), c.donnees.end(), '0'), 45);
+    EXPECT_EQ(t.AvertissementCadre().rfind(t.Nom() + " : niveau 3 introuvable avec au moins 45", 0),
+              0u);
+    EXPECT_NE(t.AvertissementCadre().find("la grille tirée est de niveau " +
+                                          t.Informations().back().substr(7, 1)),
+              std::string::npos);
 }
 
 // One exact layout, properties for the rest: hidden digits and pictures in the corrected
