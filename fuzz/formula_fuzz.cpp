@@ -18,7 +18,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
             __builtin_trap();
         return 0;
     }
-    double valeur = 0;
+    Rational valeur;
     EvalueFormule(formule.Prefixe, table, valeur, message);
     EtiquetteModele(formule.Modele, table);
     // The prefix text read as any stored text would be.

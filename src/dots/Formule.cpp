@@ -4,10 +4,7 @@
 
 #include <algorithm>
 #include <array>
-#include <cctype>
 #include <climits>
-#include <cmath>
-#include <cstdlib>
 #include <optional>
 #include <string_view>
 
@@ -36,12 +33,16 @@ constexpr std::array<Operateur, 15> kOperateurs{{{"<=", 4},
 constexpr int kPrioriteMin = 2;
 constexpr int kPrioriteMax = 7;
 
+// ASCII classes, whatever the C locale says.
 bool lettre(char c) {
-    return std::isalpha(static_cast<unsigned char>(c)) != 0 || c == '_' ||
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_' ||
            static_cast<unsigned char>(c) >= 0x80; // accented letters in UTF-8
 }
 bool chiffre(char c) {
-    return std::isdigit(static_cast<unsigned char>(c)) != 0;
+    return c >= '0' && c <= '9';
+}
+bool blanc(char c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f' || c == '\v';
 }
 
 class Compilateur {
@@ -67,7 +68,7 @@ private:
         return false;
     }
     void blancs() {
-        while (pos_ < texte_.size() && std::isspace(static_cast<unsigned char>(texte_[pos_])))
+        while (pos_ < texte_.size() && blanc(texte_[pos_]))
             ++pos_;
     }
     const Operateur* operateur(int priorite) {
@@ -134,7 +135,10 @@ private:
         const std::size_t debut = pos_;
         VariableFormule v;
         if (chiffre(c)) {
-            litNombre(v);
+            if (!litNombre(v)) {
+                pos_ = debut;
+                return erreur();
+            }
         } else if (lettre(c)) {
             while (pos_ < texte_.size() && (lettre(texte_[pos_]) || chiffre(texte_[pos_])))
                 ++pos_;
@@ -158,8 +162,8 @@ private:
         return true;
     }
 
-    // Digits with "." or the system decimal separator; its decimals as written.
-    void litNombre(VariableFormule& v) {
+    // Digits with "." or the system decimal separator, read exactly; its decimals as written.
+    bool litNombre(VariableFormule& v) {
         std::string chiffres;
         int decimales = -1;
         for (; pos_ < texte_.size(); ++pos_) {
@@ -176,9 +180,13 @@ private:
                 break;
             }
         }
+        const std::optional<Rational> valeur = Rational::FromDecimal(chiffres);
+        if (!valeur)
+            return false;
         v.Litteral = true;
-        v.Valeur = v.Initiale = std::strtod(chiffres.c_str(), nullptr);
-        v.Decimales = std::int16_t(std::clamp(decimales, 0, 5));
+        v.Valeur = *valeur;
+        v.Decimales = std::int16_t(std::max(decimales, 0));
+        return true;
     }
 
     // A name's existing entry, or a new entry; every literal gets its own.
@@ -200,34 +208,43 @@ private:
     std::size_t copie_ = 0;
 };
 
-double applique(char op, double a, double b, bool& division) {
+bool vrai(const Rational& v) {
+    return !v.IsZero();
+}
+
+// A two-operand operator on exact values; none with `division` set for a zero divisor, none
+// alone for a result out of range.
+std::optional<Rational> applique(char op, const Rational& a, const Rational& b, bool& division) {
     switch (op) {
     case '|':
-        return (a != 0 || b != 0) ? 1 : 0;
+        return Rational(vrai(a) || vrai(b) ? 1 : 0);
     case '&':
-        return (a != 0 && b != 0) ? 1 : 0;
+        return Rational(vrai(a) && vrai(b) ? 1 : 0);
     case '+':
-        return a + b;
+        return a.Add(b);
     case '-':
-        return a - b;
+        return a.Sub(b);
     case '*':
-        return a * b;
+        return a.Mul(b);
     case '^':
-        return b == 0 ? 1 : std::pow(a, b);
+        return a.Pow(b);
     default:
         break;
     }
-    division = b == 0;
+    division = b.IsZero();
     if (division)
-        return 0;
-    if (op == '/')
-        return a / b;
+        return std::nullopt;
+    const std::optional<Rational> quotient = a.Div(b);
+    if (op == '/' || !quotient)
+        return quotient;
     if (op == ':')
-        return std::trunc(a / b);
-    return std::fmod(a, b);
+        return quotient->Trunc();
+    // The remainder keeps the dividend's sign, as fmod does.
+    const std::optional<Rational> multiple = quotient->Trunc().Mul(b);
+    return multiple ? a.Sub(*multiple) : std::nullopt;
 }
 
-std::optional<double> compare(const std::string& op, double a, double b) {
+std::optional<bool> compare(const std::string& op, const Rational& a, const Rational& b) {
     if (op == "<")
         return a < b;
     if (op == ">")
@@ -241,26 +258,6 @@ std::optional<double> compare(const std::string& op, double a, double b) {
     if (op == "=")
         return a == b;
     return std::nullopt;
-}
-
-// The scaled value, taken as an exact half or whole step when within a billionth of one.
-double echelle(double valeur, int decimales) {
-    const double t = valeur * std::pow(10.0, decimales);
-    const double demi = std::round(t * 2) / 2;
-    return std::abs(t - demi) <= 1e-9 * std::max(1.0, std::abs(t)) ? demi : t;
-}
-
-std::string ecritEntierEchelle(double n, int decimales) {
-    if (!std::isfinite(n) || std::abs(n) > 9e15)
-        return "?";
-    const long long v = std::llabs(static_cast<long long>(n));
-    std::string chiffres = std::to_string(v);
-    if (decimales > 0) {
-        if (chiffres.size() <= std::size_t(decimales))
-            chiffres.insert(0, std::size_t(decimales) + 1 - chiffres.size(), '0');
-        chiffres.insert(chiffres.size() - std::size_t(decimales), 1, DecimalSeparator());
-    }
-    return (n < 0 ? "-" : "") + chiffres;
 }
 
 } // namespace
@@ -284,7 +281,7 @@ bool CompileFormule(const std::string& texte, TableVariables& table, FormuleComp
     return false;
 }
 
-bool EvalueFormule(const std::string& prefixe, const TableVariables& table, double& resultat,
+bool EvalueFormule(const std::string& prefixe, const TableVariables& table, Rational& resultat,
                    std::string& message) {
     // Read from the right: operands are stacked, an operator takes the two on top.
     std::vector<std::string> jetons;
@@ -294,7 +291,7 @@ bool EvalueFormule(const std::string& prefixe, const TableVariables& table, doub
             jetons.push_back(prefixe.substr(debut, fin - debut));
         debut = fin + 1;
     }
-    std::vector<double> pile;
+    std::vector<Rational> pile;
     for (auto it = jetons.rbegin(); it != jetons.rend(); ++it) {
         const std::string& j = *it;
         if (j.size() > 1 && j[0] == 'v' &&
@@ -308,36 +305,34 @@ bool EvalueFormule(const std::string& prefixe, const TableVariables& table, doub
             continue;
         }
         if (j == "!" && !pile.empty()) {
-            pile.back() = -pile.back();
+            pile.back() = pile.back().Negate();
             continue;
         }
         if (pile.size() < 2) {
             message = "Opérateur inconnu";
             return false;
         }
-        const double a = pile.back();
+        const Rational a = pile.back();
         pile.pop_back();
-        const double b = pile.back();
+        const Rational b = pile.back();
         bool division = false;
-        if (const std::optional<double> c = compare(j, a, b))
-            pile.back() = *c;
+        std::optional<Rational> valeur;
+        if (const std::optional<bool> c = compare(j, a, b))
+            valeur = Rational(*c ? 1 : 0);
         else if (j.size() == 1 && std::string_view("|&+-*/:%^").find(j[0]) != std::string::npos)
-            pile.back() = applique(j[0], a, b, division);
+            valeur = applique(j[0], a, b, division);
         else {
             message = "Opérateur inconnu";
             return false;
         }
-        if (division) {
-            message = "Division par zéro";
+        if (!valeur) {
+            message = division ? "Division par zéro" : "Résultat hors limites";
             return false;
         }
+        pile.back() = *valeur;
     }
     if (pile.size() != 1) {
         message = "Opérateur inconnu";
-        return false;
-    }
-    if (!std::isfinite(pile.back())) {
-        message = "Résultat hors limites";
         return false;
     }
     resultat = pile.back();
@@ -363,22 +358,20 @@ std::string EtiquetteModele(const std::string& modele, const TableVariables& tab
     return etiquette;
 }
 
-double Tronque(double valeur, int decimales) {
-    return std::trunc(echelle(valeur, decimales)) / std::pow(10.0, decimales);
+Rational Tronque(const Rational& valeur, int decimales) {
+    return valeur.Truncated(decimales).value_or(valeur);
 }
 
-double Arrondi(double valeur, int decimales) {
-    const double t = echelle(valeur, decimales);
-    const double f = std::floor(t);
-    return (t - f >= 0.5 ? f + 1 : f) / std::pow(10.0, decimales);
+Rational Arrondi(const Rational& valeur, int decimales) {
+    return valeur.Rounded(decimales).value_or(valeur);
 }
 
-std::string EcritTronque(double valeur, int decimales) {
-    return ecritEntierEchelle(std::trunc(echelle(valeur, decimales)), decimales);
+std::string EcritTronque(const Rational& valeur, int decimales) {
+    const std::optional<Rational> v = valeur.Truncated(decimales);
+    return v ? v->Write(decimales, DecimalSeparator()) : "?";
 }
 
-std::string EcritArrondi(double valeur, int decimales) {
-    const double t = echelle(valeur, decimales);
-    const double f = std::floor(t);
-    return ecritEntierEchelle(t - f >= 0.5 ? f + 1 : f, decimales);
+std::string EcritArrondi(const Rational& valeur, int decimales) {
+    const std::optional<Rational> v = valeur.Rounded(decimales);
+    return v ? v->Write(decimales, DecimalSeparator()) : "?";
 }

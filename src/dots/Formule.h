@@ -7,6 +7,8 @@
 // a leading "-" negates (written "!" in the prefix text), a leading "+" is ignored.
 #pragma once
 
+#include "dots/Rational.h"
+
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -14,11 +16,11 @@
 // A variable of the table: a name of the formulas, a number written in them, or a quoted text.
 struct VariableFormule {
     std::string Nom; // empty for literals
-    double Valeur = 0;
+    Rational Valeur;
     bool Litteral = false; // a number or text of the formula: its value never changes
     bool Texte = false;    // a quoted text, shown as written
     std::string TexteLitteral;
-    std::int16_t Decimales = 0;
+    std::int16_t Decimales = 0;    // a literal's as written
     std::int16_t Comportement = 0; // see VariableSerie
     double Initiale = 0;
     std::string Passage;        // as typed
@@ -38,6 +40,8 @@ struct FormuleCompilee {
 constexpr int kProfondeurMax = 200;
 constexpr std::size_t kLongueurMax = 1000;
 
+// Numbers are read with "." or the system decimal separator, whatever the C locale says; a
+// number too long to be held exactly is a syntax error at its first digit.
 // Compiles `texte`, adding the names, numbers and texts it holds to `table`. On a syntax error:
 // false, `message` the text split at the first character that could not be taken, `position`
 // that character's index in bytes (the length of the text when the end came too soon). A text
@@ -45,9 +49,10 @@ constexpr std::size_t kLongueurMax = 1000;
 bool CompileFormule(const std::string& texte, TableVariables& table, FormuleCompilee& resultat,
                     std::string& message, std::size_t& position);
 
-// Evaluates a prefix text on the table's values; false with "Variable inconnue", "Division par
-// zéro", "Opérateur inconnu" or "Résultat hors limites" (a value that is not finite).
-bool EvalueFormule(const std::string& prefixe, const TableVariables& table, double& resultat,
+// Evaluates a prefix text on the table's values, exactly (a power with an exponent that is not
+// whole goes through the nearest double); false with "Variable inconnue", "Division par zéro",
+// "Opérateur inconnu" or "Résultat hors limites" (a value too large to be held exactly).
+bool EvalueFormule(const std::string& prefixe, const TableVariables& table, Rational& resultat,
                    std::string& message);
 
 // The label of a template: each "v<index>" replaced by its variable's value truncated to its
@@ -55,9 +60,9 @@ bool EvalueFormule(const std::string& prefixe, const TableVariables& table, doub
 std::string EtiquetteModele(const std::string& modele, const TableVariables& table);
 
 // A value written at `decimales` decimals with the system decimal separator, truncated or
-// rounded half up; values within a billionth of a step edge count as on it.
-std::string EcritTronque(double valeur, int decimales);
-std::string EcritArrondi(double valeur, int decimales);
-// The value rounded half up at `decimales` decimals, as EcritArrondi writes it.
-double Arrondi(double valeur, int decimales);
-double Tronque(double valeur, int decimales);
+// rounded half up ("?" when the scaled value is too large).
+std::string EcritTronque(const Rational& valeur, int decimales);
+std::string EcritArrondi(const Rational& valeur, int decimales);
+// The value rounded half up or truncated at `decimales` decimals; unchanged when too large.
+Rational Arrondi(const Rational& valeur, int decimales);
+Rational Tronque(const Rational& valeur, int decimales);

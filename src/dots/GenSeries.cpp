@@ -3,7 +3,6 @@
 #include "platform/Random.h"
 
 #include <algorithm>
-#include <cmath>
 
 namespace {
 
@@ -120,32 +119,56 @@ bool GenSeries::construitTable(std::string& message, std::size_t& position) {
     return true;
 }
 
-double GenSeries::tire(const VariableFormule& v) const {
-    const double r = Random() / (RAND_MAX_VL + 1.0);
-    const double s = std::pow(10.0, v.Decimales);
-    return std::floor((v.Minimum + (v.Maximum - v.Minimum) * r) * s) / s;
+namespace {
+
+// A setting typed as a decimal and stored as a double, read back as that decimal.
+Rational exact(double v) {
+    return Rational::FromDouble(v).value_or(Rational());
+}
+
+} // namespace
+
+// minimum + (maximum - minimum) x r, r = Random() / (RAND_MAX_VL + 1), floored to the
+// variable's decimals: computed exactly.
+Rational GenSeries::tire(const VariableFormule& v) const {
+    const Rational min = exact(v.Minimum);
+    const std::optional<Rational> ecart = exact(v.Maximum).Sub(min);
+    const std::optional<Rational> r = Rational::Make(Random(), RAND_MAX_VL + 1);
+    const std::optional<Rational> pas = ecart && r ? ecart->Mul(*r) : std::nullopt;
+    const std::optional<Rational> valeur = pas ? min.Add(*pas) : std::nullopt;
+    const std::optional<Rational> tire = valeur ? valeur->Floored(v.Decimales) : std::nullopt;
+    return tire.value_or(min);
+}
+
+// A variable shows its value truncated to its decimals, and computes with what it shows.
+void GenSeries::prend(VariableFormule& v, const Rational& valeur) const {
+    v.Valeur = Tronque(valeur, v.Decimales);
 }
 
 void GenSeries::initialise() {
     for (VariableFormule& v : table_)
         if (!v.Litteral)
-            v.Valeur = v.Comportement == COMPORTEMENT_ALEATOIRE ? tire(v) : v.Initiale;
+            prend(v, v.Comportement == COMPORTEMENT_ALEATOIRE ? tire(v) : exact(v.Initiale));
 }
 
+// Literals never change; constants take their initial value again, random variables a new
+// draw; then each passage formula runs on the values of this step.
 bool GenSeries::avance(std::string& message) {
     for (VariableFormule& v : table_) {
-        if (v.Litteral || v.Comportement == COMPORTEMENT_CONSTANT)
-            v.Valeur = v.Initiale;
+        if (v.Litteral)
+            continue;
+        if (v.Comportement == COMPORTEMENT_CONSTANT)
+            prend(v, exact(v.Initiale));
         else if (v.Comportement == COMPORTEMENT_ALEATOIRE)
-            v.Valeur = tire(v);
+            prend(v, tire(v));
     }
     for (VariableFormule& v : table_) {
         if (v.Comportement != COMPORTEMENT_PASSAGE || v.PassageCompile.empty())
             continue;
-        double valeur = 0;
+        Rational valeur;
         if (!EvalueFormule(v.PassageCompile, table_, valeur, message))
             return false;
-        v.Valeur = valeur;
+        prend(v, valeur);
     }
     return true;
 }
@@ -170,7 +193,7 @@ bool GenSeries::Calculer(std::vector<PaireSerie>& paires, std::string& message,
     const int decimales = std::clamp<int>(Reglages.DecimalesResultat, 0, JeuPoints::kMaxDecimales);
     initialise();
     for (int i = 0; i < kEvaluations; ++i) {
-        double v = 0;
+        Rational v;
         if (!EvalueFormule(formule_.Prefixe, table_, v, message))
             return false;
         paires.push_back({EtiquetteModele(formule_.Modele, table_), EcritArrondi(v, decimales),
@@ -178,9 +201,11 @@ bool GenSeries::Calculer(std::vector<PaireSerie>& paires, std::string& message,
         if (!avance(message))
             return false;
     }
-    std::erase_if(paires, [this](const PaireSerie& p) {
-        return (Reglages.SupprimerInferieurs && p.Valeur < Reglages.BorneInferieure) ||
-               (Reglages.SupprimerSuperieurs && p.Valeur > Reglages.BorneSuperieure);
+    const Rational inferieure = exact(Reglages.BorneInferieure);
+    const Rational superieure = exact(Reglages.BorneSuperieure);
+    std::erase_if(paires, [&](const PaireSerie& p) {
+        return (Reglages.SupprimerInferieurs && p.Valeur < inferieure) ||
+               (Reglages.SupprimerSuperieurs && p.Valeur > superieure);
     });
     if (Reglages.Tri != TRI_AUCUN)
         std::stable_sort(

@@ -13,7 +13,7 @@
 struct PaireSerie {
     std::string Etiquette;
     std::string Reponse;
-    double Valeur = 0; // the answer as a number, for sorting and filtering
+    Rational Valeur; // the answer as a number, for sorting and filtering
 };
 
 class GenSeries : public TFormModel {
@@ -59,7 +59,8 @@ private:
     bool construitTable(std::string& message, std::size_t& position);
     void initialise();
     bool avance(std::string& message);
-    double tire(const VariableFormule& v) const;
+    Rational tire(const VariableFormule& v) const;
+    void prend(VariableFormule& v, const Rational& valeur) const;
 
     int pointsAffiches_;
     TableVariables table_;

@@ -93,10 +93,15 @@ void TvlRelier::PointsExemple() {
 }
 
 bool TvlRelier::DblClk(int, vlPoint) {
+    EditerPoints(false);
+    return true;
+}
+
+void TvlRelier::EditerPoints(bool valeurs) {
     RelierEditLogique modele(jeu_, 96, 96);
+    modele.PageValeurs = valeurs;
     if (Ui().ShowModal("RelierEdit", modele) == mrOk)
         modele.Transfere(jeu_);
-    return true;
 }
 
 // ---- keys ----
@@ -160,7 +165,16 @@ void TvlRelier::DecodeChampTexte(const std::string& reference) {
 }
 
 int TvlRelier::EditeurChamps() {
-    return Ui().MessageBox("Editeur texte?", "Editeur de champs", MB_YESNOCANCEL | MB_ICONQUESTION);
+    const int reponse =
+        Ui().MessageBox("Editeur texte?", "Editeur de champs", MB_YESNOCANCEL | MB_ICONQUESTION);
+    if (reponse == IDYES)
+        EditerPoints(true);
+    else if (reponse == IDNO && liste_ != nullptr)
+        DecodeChampTexte(reference_);
+    else if (reponse == IDNO)
+        Ui().ShowMessage("Aucune liste n'est liée à ces points : leurs étiquettes viennent de la "
+                         "grille des valeurs (clé « Liste » pour en lier une).");
+    return reponse;
 }
 
 // ---- record ----

@@ -76,6 +76,9 @@ public:
                   const vlRect& cadre);
 
     JeuPoints& Jeu() { return jeu_; }
+    // While a sheet is read: whether its last line about the texts was "Points" (texts given
+    // as they are) rather than a series key (texts the series must fill). Not saved.
+    bool TextesDonnes = false;
     const JeuPoints& Jeu() const { return jeu_; }
     // Nine points along a path through a 3 x 3 division of the creation size, with rising
     // answers: what a new component shows.
@@ -84,8 +87,12 @@ public:
     // The labels from the "texte" field of successive records of the bound list, from its
     // current record on, read with a field reference "<texte,...>".
     void DecodeChampTexte(const std::string& reference);
-    // Asks which field editor to open: mrYes the text editor, mrNo the field editor, mrCancel.
+    // Asks which field editor to open and opens it: IDYES the text editor (the points editor on
+    // its value grid), IDNO the field editor (the labels taken again from the bound list's text
+    // field, or a note when no list is bound), IDCANCEL nothing. Returns the answer.
     int EditeurChamps();
+    // The points editor, on its value grid when `valeurs`; "Sortie" writes back into the points.
+    void EditerPoints(bool valeurs);
     void SignaleDisparition(TComposant* autre) override;
 
     // Texts the last drawing could not fit in the frame.

@@ -103,9 +103,8 @@ bool RelierEditLogique::Glisse(int x, int y) {
 }
 
 void RelierEditLogique::AppliqueSerie(const std::vector<PaireSerie>& paires) {
-    const std::size_t n = std::min(paires.size(), Lignes.size());
-    for (std::size_t i = 0; i < n; ++i)
-        Lignes[i] = {paires[i].Etiquette, paires[i].Reponse};
+    for (std::size_t i = 0; i < Lignes.size(); ++i)
+        Lignes[i] = i < paires.size() ? Ligne{paires[i].Etiquette, paires[i].Reponse} : Ligne{};
 }
 
 void RelierEditLogique::Transfere(JeuPoints& jeu) const {

@@ -49,7 +49,8 @@ public:
     bool Glisse(int x, int y);
     void Relache() { deplace_ = -1; }
     void EffaceTout() { Places.clear(); }
-    // "Appliquer" of the generator: its first 100 pairs fill the rows from the first.
+    // "Appliquer" of the generator: its first 100 pairs fill the rows from the first, and the
+    // rows after them are emptied, so that no pair of an earlier series stays.
     void AppliqueSerie(const std::vector<PaireSerie>& paires);
     // "Sortie": the point set takes the placed points with their rows, then the later rows
     // holding both texts as unplaced points, the grid steps and the picture's name.
@@ -76,7 +77,8 @@ public:
     int PasY = 0;
     std::string Image;
     TPicture Modele;
-    JeuPoints Generateur; // the generator's settings, written back with the transfer
+    JeuPoints Generateur;     // the generator's settings, written back with the transfer
+    bool PageValeurs = false; // opens on the "Valeurs" page rather than the points
 
 private:
     double dixiemes(int pixels, int ppp) const { return double(pixels) * 254 / ppp; }

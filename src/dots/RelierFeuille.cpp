@@ -7,6 +7,7 @@
 #include "platform/Text.h"
 
 #include <algorithm>
+#include <optional>
 
 namespace {
 
@@ -22,8 +23,9 @@ bool reel(const std::string& texte, double& v, double min, double max, const std
           std::string& message) {
     if (ParseDecimal(texte, v) && v >= min && v <= max)
         return true;
-    message = nom + " « " + texte + " » doit être un nombre de " + EcritTronque(min, 0) + " à " +
-              EcritTronque(max, 0);
+    message = nom + " « " + texte + " » doit être un nombre de " +
+              std::to_string(static_cast<long long>(min)) + " à " +
+              std::to_string(static_cast<long long>(max));
     return false;
 }
 
@@ -171,7 +173,65 @@ bool tri(JeuPoints& jeu, const std::string& valeur, std::string& message) {
     return recalcule(jeu, message);
 }
 
+// The fault of the placed points' answers against the order and uniqueness the series asks.
+std::string ordre(const JeuPoints& jeu, const std::vector<const PointRelier*>& places) {
+    const bool strict = jeu.SupprimerIdentiques;
+    for (std::size_t i = 1; i < places.size() && jeu.Tri != TRI_AUCUN; ++i) {
+        const std::optional<Rational> a = Rational::FromDecimal(places[i - 1]->Reponse);
+        const std::optional<Rational> b = Rational::FromDecimal(places[i]->Reponse);
+        const bool croissant = jeu.Tri == TRI_CROISSANT;
+        if (a && b && (croissant ? (strict ? *a < *b : *a <= *b) : (strict ? *a > *b : *a >= *b)))
+            continue;
+        return "les réponses ne sont pas en ordre " +
+               std::string(croissant ? "croissant" : "décroissant") + (strict ? " strict" : "") +
+               " : « " + places[i]->Reponse + " » (point " + std::to_string(i + 1) + ") suit « " +
+               places[i - 1]->Reponse + " »";
+    }
+    for (std::size_t i = 0; i < places.size() && strict; ++i)
+        for (std::size_t j = 0; j < i; ++j)
+            if (places[j]->Reponse == places[i]->Reponse)
+                return "la réponse « " + places[i]->Reponse + " » revient aux points " +
+                       std::to_string(j + 1) + " et " + std::to_string(i + 1);
+    return {};
+}
+
 } // namespace
+
+bool TermineFeuilleRelier(TComposant& composant, std::string& message) {
+    const auto* relier = dynamic_cast<const TvlRelier*>(&composant);
+    // Texts given by a later "Points" line are printed as given: the series no longer rules them.
+    if (relier == nullptr || relier->Jeu().Formule.empty() || relier->TextesDonnes)
+        return true;
+    const JeuPoints& jeu = relier->Jeu();
+    GenSeries generateur(jeu, placesDe(jeu));
+    std::size_t position = 0;
+    if (!generateur.Definir(message, position))
+        return false;
+    for (const std::string& nom : generateur.Variables())
+        if (std::none_of(jeu.Variables.begin(), jeu.Variables.end(),
+                         [&nom](const VariableSerie& v) { return v.Nom == nom; })) {
+            message = "la formule « " + jeu.Formule + " » n'a pas de ligne « Variable » pour « " +
+                      nom + " »";
+            return false;
+        }
+    std::vector<const PointRelier*> places;
+    for (const PointRelier& p : jeu.Points)
+        if (p.Place())
+            places.push_back(&p);
+    const auto remplis = std::count_if(places.begin(), places.end(), [](const PointRelier* p) {
+        return !p->Etiquette.empty() && !p->Reponse.empty();
+    });
+    if (std::size_t(remplis) < places.size()) {
+        const std::string s = remplis > 1 ? "s" : "";
+        message = "la série ne donne que " + std::to_string(remplis) + " réponse" + s +
+                  (jeu.SupprimerIdentiques ? " différente" + s : "") + " pour " +
+                  std::to_string(places.size()) +
+                  " points : élargissez les variables ou retirez des points";
+        return false;
+    }
+    message = ordre(jeu, places);
+    return message.empty();
+}
 
 const std::vector<std::string>& ClesFeuilleRelier() {
     static const std::vector<std::string> cles{"Points",  "Pas",      "Serie",
@@ -187,6 +247,8 @@ bool AppliqueCleFeuilleRelier(TComposant& composant, const std::string& cle,
         return false;
     }
     JeuPoints& jeu = relier->Jeu();
+    if (cle == "Points" || cle == "Serie" || cle == "Formule" || cle == "Variable" || cle == "Tri")
+        relier->TextesDonnes = cle == "Points";
     if (cle == "Points")
         return points(jeu, valeur, message);
     if (cle == "Pas")

@@ -8,7 +8,8 @@
 //   Variable = nom;comportement;initiale;min;max;décimales;passage
 //   Tri = 0..2                     sorting of the results.
 // Once the formula and every variable it names are given, each of the last three keys
-// calculates again and applies the pairs to the points, as "Appliquer" then "Sortie" would.
+// calculates again and applies the pairs to the points, as "Appliquer" then "Sortie" would:
+// every calculation replaces all the pairs.
 #pragma once
 
 #include <string>
@@ -21,3 +22,9 @@ const std::vector<std::string>& ClesFeuilleRelier();
 // Applies one of those keys: true when taken, false with the message of the refusal.
 bool AppliqueCleFeuilleRelier(TComposant& composant, const std::string& cle,
                               const std::string& valeur, std::string& message);
+
+// After the section's last line, unless a "Points" line came after the series lines (as an
+// exported document gives its texts): a formula needs a line for each of its variables, and its
+// series must give every placed point a label and an answer, in the order and without the
+// duplicates its settings ask. False with the French message of the first fault.
+bool TermineFeuilleRelier(TComposant& composant, std::string& message);

@@ -77,8 +77,18 @@ std::optional<bool> TvlFraction::ChangeOptionPropre(int index, const std::string
         return changeNombres(valeur, message);
     if (index == CleFraction::Ligne)
         return changeLigne(valeur, message);
+    // A division needs a non-zero numerator in the range to draw its divisors.
+    if (index == CleFraction::FractionOperation) {
+        const std::optional<long long> operation =
+            ParseInteger(valeur, FR_ADDITION, FR_SIMPLIFICATION);
+        if (operation && !DiviseursPossibles(donnees_.NumMax, int(*operation), message))
+            return false;
+        return std::nullopt;
+    }
     if (index != CleFraction::GenererCalcul)
         return std::nullopt;
+    if (!DiviseursPossibles(donnees_.NumMax, bloc_.FractionOperation, message))
+        return false;
     GenererOperations();
     return false;
 }
@@ -146,6 +156,7 @@ bool TvlFraction::changeNombres(const std::string& valeur, std::string& message)
         f.D[i] = std::int16_t(n[3]), f.Masque[i] = std::int16_t(n[4]);
     }
     donnees_ = f;
+    determineMasques();
     GenererLignes();
     return true;
 }
@@ -164,6 +175,10 @@ bool TvlFraction::changeLigne(const std::string& valeur, std::string& message) {
         message = "texte de la ligne " + std::to_string(numero) +
                   " : caractères hors du langage des fractions ou plus de " +
                   std::to_string(LIGNE_MAX) + " caractères";
+        return false;
+    }
+    if (std::string raison; !VerifieLigne(texte, raison)) {
+        message = "ligne " + std::to_string(numero) + " « " + texte + " » : " + raison;
         return false;
     }
     lignes_[std::size_t(numero - 1)] = texte;
@@ -206,10 +221,16 @@ void TvlFraction::GenererCache() {
     ::GenererCache(donnees_, bloc_.FractionOperation, bloc_.Cache);
 }
 
+void TvlFraction::determineMasques() {
+    for (int i = 0; i < LIGNES; ++i)
+        donnees_.Masque[std::size_t(i)] = MasqueDetermine(donnees_, i, bloc_.FractionOperation);
+}
+
 void TvlFraction::RemplaceDonnees(const FractionDonnees& donnees) {
     const auto masques = donnees_.Masque;
     donnees_ = donnees;
     donnees_.Masque = masques;
+    determineMasques();
     GenererLignes();
 }
 
@@ -241,6 +262,7 @@ bool TvlFraction::ChargeDonnees(TStream& s) {
         !verifieDonnees(s, lues, bloc_.FractionOperation == FR_DIVISION))
         return false;
     donnees_ = lues;
+    determineMasques();
     // A text that cannot be read is written again from its numbers: nothing is lost.
     GenererLignes();
     for (std::size_t i = 0; i < lignes_.size(); ++i) {

@@ -110,6 +110,8 @@ private:
     bool dessineCadre(TCanvas& canvas);
     bool changeNombres(const std::string& valeur, std::string& message);
     bool changeLigne(const std::string& valeur, std::string& message);
+    // Every line's mask with its hidden parts determined by what stays shown.
+    void determineMasques();
 
     FractionDonnees donnees_{};
     std::array<std::string, LIGNES> lignes_{};

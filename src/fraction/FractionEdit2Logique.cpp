@@ -61,7 +61,8 @@ void FractionEdit2Logique::remplit() {
 bool FractionEdit2Logique::ChangePlages(PlageFraction numerateurs, PlageFraction denominateurs,
                                         std::string& message) {
     if (!litPlage(numerateurs, 0, NUMERATEUR_MAX, "numérateurs", message) ||
-        !litPlage(denominateurs, 1, DENOMINATEUR_MAX, "dénominateurs", message))
+        !litPlage(denominateurs, 1, DENOMINATEUR_MAX, "dénominateurs", message) ||
+        !DiviseursPossibles(numerateurs.max, operation_, message))
         return false;
     if (numerateurs.min != donnees_.NumMin || numerateurs.max != donnees_.NumMax ||
         denominateurs.min != donnees_.DenMin || denominateurs.max != donnees_.DenMax)
@@ -78,11 +79,12 @@ void FractionEdit2Logique::GenererNombres(GridRange selection) {
          l <= std::min(selection.bottom, grille_.RowCount() - 1); ++l)
         for (int c = std::max(selection.left, 1);
              c <= std::min(selection.right, grille_.ColCount() - 1); ++c) {
-            const PlageFraction p = estDenominateur(c) ? Denominateurs() : Numerateurs();
-            int n = Random() % (p.max - p.min + 1) + p.min;
-            // A division's divisor is never 0.
-            for (int essai = 0; c == COL_C && operation_ == FR_DIVISION && n == 0; ++essai)
-                n = p.max < 1 || essai == 1000 ? 1 : Random() % (p.max - p.min + 1) + p.min;
+            PlageFraction p = estDenominateur(c) ? Denominateurs() : Numerateurs();
+            // A division's divisor among the range's non-zero numerators (the ranges refuse a
+            // division whose numerators are all 0).
+            if (c == COL_C && operation_ == FR_DIVISION)
+                p.min = std::max(p.min, 1);
+            const int n = p.max >= p.min ? Random() % (p.max - p.min + 1) + p.min : 1;
             grille_.SetCell(c, l, std::to_string(n));
         }
     modifie_ = true;

@@ -1,10 +1,13 @@
 #include "fraction/LignesFraction.h"
 
 #include "platform/Random.h"
+#include "platform/Text.h"
 
 #include <algorithm>
 #include <cstdio>
 #include <numeric>
+#include <optional>
+#include <vector>
 
 namespace {
 
@@ -65,10 +68,11 @@ void GenererNombres(FractionDonnees& donnees, int operation, bool memesDenominat
     FractionDonnees& f = donnees;
     for (int i = 0; i < FractionDonnees::LIGNES; ++i) {
         int a = tire(f.NumMin, f.NumMax);
-        int c = tire(f.NumMin, f.NumMax);
-        // A divisor of 0 is drawn again; a range holding only 0 gives 1.
-        for (int essai = 0; operation == FR_DIVISION && c == 0; ++essai)
-            c = f.NumMax < 1 || essai == 1000 ? 1 : tire(f.NumMin, f.NumMax);
+        // A division's divisor among the non-zero numerators of the range (the keys refuse a
+        // division whose range holds only 0, see DiviseursPossibles).
+        int c = tire(operation == FR_DIVISION ? std::max(f.NumMin, 1) : f.NumMin, f.NumMax);
+        if (operation == FR_DIVISION)
+            c = std::max(c, 1);
         int b = std::max(tire(f.DenMin, f.DenMax), 1);
         int d = 0;
         if (memesDenominateurs) {
@@ -95,7 +99,8 @@ void GenererNombres(FractionDonnees& donnees, int operation, bool memesDenominat
 }
 
 void GenererCache(FractionDonnees& donnees, int operation, int cache) {
-    for (std::int16_t& masque : donnees.Masque) {
+    for (int i = 0; i < FractionDonnees::LIGNES; ++i) {
+        std::int16_t& masque = donnees.Masque[std::size_t(i)];
         if (operation == FR_SIMPLIFICATION) {
             masque = CACHE_SECOND;
         } else if (cache == 1) {
@@ -108,7 +113,34 @@ void GenererCache(FractionDonnees& donnees, int operation, int cache) {
         } else {
             masque = 0;
         }
+        masque = MasqueDetermine(donnees, i, operation);
     }
+}
+
+std::int16_t MasqueDetermine(const FractionDonnees& f, int i, int operation) {
+    const std::size_t k = std::size_t(i);
+    const int masque = f.Masque[k];
+    if (masque == 0 || masque == CACHE_RESULTAT)
+        return std::int16_t(masque);
+    if (operation == FR_SIMPLIFICATION)
+        return std::int16_t((masque & CACHE_PREMIER) != 0 ? CACHE_SECOND : masque);
+    // The other operand shown must fix the hidden one: x * 0 = 0 and 0 : x = 0 hold for any x.
+    const bool premierSeul = masque == CACHE_PREMIER;
+    const bool secondSeul = masque == CACHE_SECOND;
+    const bool indetermine =
+        (!premierSeul && !secondSeul) ||
+        (operation == FR_MULTIPLICATION && (premierSeul ? f.C[k] : f.A[k]) == 0) ||
+        (operation == FR_DIVISION && secondSeul && f.A[k] == 0);
+    return std::int16_t(indetermine ? CACHE_RESULTAT : masque);
+}
+
+bool DiviseursPossibles(int numMax, int operation, std::string& message) {
+    if (operation != FR_DIVISION || numMax >= 1)
+        return true;
+    message = "Numérateurs de 0 à " + std::to_string(numMax) +
+              " : une division tire ses diviseurs parmi les numérateurs, il en faut un qui ne "
+              "soit pas 0";
+    return false;
 }
 
 std::string GenererLigne(const FractionDonnees& f, int i, const ReglagesLignes& r) {
@@ -209,6 +241,177 @@ std::int64_t LireDigit(std::string_view texte, std::size_t& pos) {
         if (++chiffres <= 18)
             valeur = std::max<std::int64_t>(valeur, 0) * 10 + (texte[pos] - '0');
     return valeur;
+}
+
+namespace {
+
+// An exact fraction of the line reader, with a positive denominator, not reduced; products
+// that would overflow stop the reading.
+struct Valeur {
+    __int128 n = 0;
+    __int128 d = 1;
+};
+
+class LecteurLigne {
+public:
+    explicit LecteurLigne(std::string_view texte) : t_(texte) {}
+
+    // The value of every part between "=", or none with the reason in `Erreur`.
+    std::optional<std::vector<Valeur>> Parties() {
+        std::vector<Valeur> parties;
+        while (pos_ < t_.size()) {
+            const std::optional<Valeur> v = partie();
+            if (!v)
+                return std::nullopt;
+            parties.push_back(*v);
+            if (pos_ < t_.size() && (!prend('=') || pos_ == t_.size()))
+                return faute();
+        }
+        if (parties.empty())
+            return faute();
+        return parties;
+    }
+    std::string Erreur;
+
+private:
+    bool prend(char c) {
+        if (pos_ >= t_.size() || t_[pos_] != c)
+            return false;
+        ++pos_;
+        return true;
+    }
+    std::nullopt_t faute() {
+        if (Erreur.empty())
+            Erreur = "elle ne se lit pas dans le langage des fractions (caractère " +
+                     std::to_string(pos_ + 1) + ")";
+        return std::nullopt;
+    }
+    std::optional<__int128> fois(__int128 a, __int128 b) {
+        __int128 r = 0;
+        if (__builtin_mul_overflow(a, b, &r) || r > kMax || r < -kMax) {
+            Erreur = "ses nombres sont trop grands";
+            return std::nullopt;
+        }
+        return r;
+    }
+    std::optional<Valeur> produit(Valeur a, Valeur b) {
+        const std::optional<__int128> n = fois(a.n, b.n);
+        const std::optional<__int128> d = fois(a.d, b.d);
+        if (!n || !d)
+            return std::nullopt;
+        return Valeur{*n, *d};
+    }
+    std::optional<Valeur> quotient(Valeur a, Valeur b) {
+        if (b.n == 0) {
+            Erreur = "elle divise par 0";
+            return std::nullopt;
+        }
+        return produit(a, b.n < 0 ? Valeur{-b.d, -b.n} : Valeur{b.d, b.n});
+    }
+    std::optional<Valeur> somme(Valeur a, Valeur b, bool moins) {
+        const std::optional<__int128> x = fois(a.n, b.d);
+        const std::optional<__int128> y = fois(b.n, a.d);
+        const std::optional<__int128> d = fois(a.d, b.d);
+        if (!x || !y || !d)
+            return std::nullopt;
+        return Valeur{moins ? *x - *y : *x + *y, *d};
+    }
+
+    // "Fp,p" or a sum.
+    std::optional<Valeur> partie() {
+        if (!prend('F'))
+            return sommeDe();
+        const std::optional<Valeur> a = fraction();
+        if (!a || !prend(','))
+            return faute();
+        const std::optional<Valeur> b = fraction();
+        return b ? quotient(*a, *b) : std::nullopt;
+    }
+    std::optional<Valeur> sommeDe() {
+        std::optional<Valeur> v = terme();
+        while (v && pos_ < t_.size() && (t_[pos_] == '+' || t_[pos_] == '-')) {
+            const bool moins = t_[pos_++] == '-';
+            const std::optional<Valeur> b = terme();
+            v = b ? somme(*v, *b, moins) : std::nullopt;
+        }
+        return v;
+    }
+    std::optional<Valeur> terme() {
+        std::optional<Valeur> v = fraction();
+        while (v && prend('*')) {
+            const std::optional<Valeur> b = fraction();
+            v = b ? produit(*v, *b) : std::nullopt;
+        }
+        return v;
+    }
+    std::optional<Valeur> fraction() {
+        const std::optional<Valeur> a = primaire();
+        if (!a || !prend('/'))
+            return a;
+        const std::optional<Valeur> b = primaire();
+        return b ? quotient(*a, *b) : std::nullopt;
+    }
+    std::optional<Valeur> primaire() {
+        const char ouvrant = pos_ < t_.size() ? t_[pos_] : '\0';
+        if (ouvrant == '[' || ouvrant == '{') {
+            ++pos_;
+            const std::optional<Valeur> v = ouvrant == '[' ? sommeDe() : fraction();
+            if (!v || !prend(ouvrant == '[' ? ']' : '}'))
+                return v ? faute() : std::nullopt;
+            return v;
+        }
+        const std::int64_t n = LireDigit(t_, pos_);
+        if (n < 0)
+            return faute();
+        return Valeur{n, 1};
+    }
+
+    static constexpr __int128 kMax = __int128(1) << 100;
+    std::string_view t_;
+    std::size_t pos_ = 0;
+};
+
+Valeur reduite(Valeur v) {
+    __int128 a = v.n < 0 ? -v.n : v.n;
+    for (__int128 b = v.d; b != 0;)
+        a = std::exchange(b, a % b);
+    return a == 0 ? v : Valeur{v.n / a, v.d / a};
+}
+
+// "n" or "n/d", reduced.
+std::string ecrit(Valeur v) {
+    v = reduite(v);
+    const auto n = static_cast<std::int64_t>(v.n);
+    const auto d = static_cast<std::int64_t>(v.d);
+    if (v.n != n || v.d != d)
+        return "?";
+    return d == 1 ? std::to_string(n) : std::to_string(n) + "/" + std::to_string(d);
+}
+
+} // namespace
+
+bool VerifieLigne(std::string_view texte, std::string& message) {
+    if (texte.empty())
+        return true;
+    // A question without its result ends with "=".
+    const std::string_view corps = texte.back() == '=' ? texte.substr(0, texte.size() - 1) : texte;
+    LecteurLigne lecteur(corps);
+    const std::optional<std::vector<Valeur>> parties = lecteur.Parties();
+    if (!parties) {
+        message = lecteur.Erreur;
+        return false;
+    }
+    const std::vector<std::string_view> textes = Split(corps, '=');
+    for (std::size_t i = 1; i < parties->size(); ++i) {
+        const Valeur a = reduite(parties->front());
+        const Valeur b = reduite((*parties)[i]);
+        if (a.n == b.n && a.d == b.d)
+            continue;
+        message = "elle est fausse : « " + std::string(textes[i]) + " » vaut " + ecrit(b) +
+                  " et « " + std::string(textes[0]) + " » vaut " + ecrit(a);
+        return false;
+    }
+    return true;
 }
 
 bool LigneLisible(std::string_view texte) {

@@ -83,6 +83,20 @@ std::string GenererLigneSimplification(std::int64_t a, std::int64_t b);
 // past the whole run; -1 when there is no digit at pos.
 std::int64_t LireDigit(std::string_view texte, std::size_t& pos);
 
+// The mask of line i with every hidden part determined by what stays shown: a single hidden
+// operand, unless the other is 0 in a product, or the dividend is 0 when the divisor is hidden;
+// a simplification's result. Any other hiding becomes the result's.
+std::int16_t MasqueDetermine(const FractionDonnees& donnees, int i, int operation);
+
+// False, with the range named, when a division has no non-zero numerator to draw its divisors.
+bool DiviseursPossibles(int numMax, int operation, std::string& message);
+
+// Reads a line in the line language: parts between "=" (the last may be left empty, a question
+// without its result), each a sum of products of fractions "p/p" whose parts are digits,
+// "[expression]" or "{fraction}", or a division "Fp,p". False with the French reason when it
+// does not read, divides by 0, or when a part's value differs from the first part's.
+bool VerifieLigne(std::string_view texte, std::string& message);
+
 // Whether a text read from a file holds only the characters of the line language, and not
 // too many of them.
 bool LigneLisible(std::string_view texte);

@@ -25,6 +25,9 @@ struct TTypeComposant {
     std::function<bool(TComposant&, const std::string& cle, const std::string& valeur,
                        std::string& message)>
         appliqueCleFeuille;
+    // Run as soon as the component's own section ends: the last check of what its lines built
+    // together; false with a message when it cannot be printed as asked. Empty: no check.
+    std::function<bool(TComposant&, std::string& message)> termineFeuille;
     // Run once every section of the sheet is built: what the keys left waiting for components
     // made further down; false with a message when refused. Empty: nothing waits.
     std::function<bool(TComposant&, std::string& message)> finitFeuille;

@@ -73,6 +73,7 @@ TCatalogue CataloguePaquet() {
         if (type.nom == "Points à relier") {
             type.clesFeuille = ClesFeuilleRelier();
             type.appliqueCleFeuille = AppliqueCleFeuilleRelier;
+            type.termineFeuille = TermineFeuilleRelier;
         }
         catalogue.Ajoute(std::move(type));
     }

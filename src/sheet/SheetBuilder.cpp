@@ -210,10 +210,18 @@ private:
         if (composant == nullptr)
             return fail(section.line, "impossible de créer « " + section.name + " »");
         made_.push_back({composant, type, section.line});
+        int lastSheetKey = section.line;
         for (const SheetEntry& e : section.entries) {
             if (!apply(*type, *composant, e))
                 return false;
+            if (std::find(type->clesFeuille.begin(), type->clesFeuille.end(), e.key) !=
+                type->clesFeuille.end())
+                lastSheetKey = e.line;
         }
+        // Checked against the line that last changed what the sheet-only keys built.
+        std::string message;
+        if (type->termineFeuille && !type->termineFeuille(*composant, message))
+            return fail(lastSheetKey, Citation(composant->Nom()) + " : " + message);
         return true;
     }
 

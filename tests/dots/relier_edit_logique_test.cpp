@@ -4,6 +4,8 @@
 #include "dots/RelierFeuille.h"
 #include "pictures/PictureTest.h"
 #include "platform/Random.h"
+#include "platform/Text.h"
+#include "sheet/SheetBuilder.h"
 
 #include <gtest/gtest.h>
 
@@ -98,6 +100,69 @@ TEST_F(RelierFeuilleTest, SheetKeysGoThroughTheEditorAndTheGenerator) {
     EXPECT_EQ(jeu.Points[0].Etiquette + jeu.Points[1].Reponse, "1 * 24");
     EXPECT_NE(applique("Variable", "a;2;1;0;0;0;a/0").find("Division par zéro"), std::string::npos);
     EXPECT_NE(applique("Serie", "n'existe pas").find("additions"), std::string::npos);
+}
+
+// Every calculation replaces all the pairs; once the section ends, the placed points must all
+// have a pair, in the order and without the duplicates asked, else the line that last changed
+// the series is named.
+TEST(RelierFeuille, TheSeriesIsCheckedWhenTheSectionEnds) {
+    std::string douze = "Points = 0,1;0,1;;";
+    for (int i = 1; i < 12; ++i)
+        douze += " | 0," + std::to_string(i % 9 + 1) + ";0,5;;";
+    const std::string serie = "\nFormule = a + b\nVariable = a;1;0;1;10;0\nVariable = b;1;0;1;10;0"
+                              "\nTri = 2";
+    const std::vector<std::pair<std::string, std::string>> cas{
+        {douze + serie, ""},
+        {douze + serie + "\nVariable = b;1;0;1;2;0",
+         "f:7: Points à relier1 : la série ne donne que 9 réponses différentes pour 12 points"},
+        {douze + "\nFormule = a + b\nVariable = a;1;0;1;10;0",
+         "f:4: Points à relier1 : la formule « a + b » n'a pas de ligne « Variable » pour « b »"},
+        // Texts given after the series are printed as given.
+        {douze + serie + "\nPoints = 0,1;0,1;1+1;2 | 0,2;0,2;2+2;4", ""},
+    };
+    for (const auto& [lignes, erreur] : cas) {
+        Sheet sheet;
+        std::string message;
+        ASSERT_TRUE(ParseSheet("[Points à relier]\n" + lignes, "f", sheet, message));
+        const TCatalogue catalogue = CataloguePaquet();
+        TDocument document(catalogue);
+        SeedRandom(1);
+        EXPECT_EQ(BuildDocument(sheet, document, message), erreur.empty()) << lignes;
+        EXPECT_EQ(message.substr(0, erreur.size()), erreur);
+        if (!erreur.empty())
+            continue;
+        const auto& points = dynamic_cast<TvlRelier&>(document.Composant(0)).Jeu().Points;
+        for (std::size_t i = 1; i < 12 && points.size() == 12; ++i)
+            EXPECT_GT(std::stoi(points[i - 1].Reponse), std::stoi(points[i].Reponse));
+    }
+}
+
+// The last check on its own: answers against the order and uniqueness the series asks.
+TEST_F(RelierFeuilleTest, AnswersAreCheckedAgainstTheSeriesSettings) {
+    TvlRelier& r = Nouveau<TvlRelier>("Points à relier");
+    JeuPoints& jeu = r.Jeu();
+    jeu.Formule = "a";
+    jeu.Variables.resize(1);
+    jeu.Variables[0].Nom = "a";
+    const std::vector<std::tuple<std::int16_t, bool, std::string, std::string>> cas{
+        {TRI_CROISSANT, true, "1;2,5;3", ""},
+        {TRI_CROISSANT, true, "1;3;2,5", "ordre croissant strict : « 2,5 » (point 3) suit « 3 »"},
+        {TRI_CROISSANT, false, "1;1;2", ""},
+        {TRI_DECROISSANT, true, "3;3;1", "ordre décroissant strict : « 3 » (point 2) suit « 3 »"},
+        {TRI_AUCUN, true, "1;3;1", "la réponse « 1 » revient aux points 1 et 3"},
+        {TRI_AUCUN, false, "1;3;1", ""},
+        {TRI_CROISSANT, true, "1;x;3", "« x » (point 2) suit « 1 »"},
+    };
+    for (const auto& [tri, uniques, reponses, erreur] : cas) {
+        jeu.Tri = tri;
+        jeu.SupprimerIdentiques = uniques;
+        jeu.Points.clear();
+        for (const std::string_view reponse : Split(reponses, ';'))
+            jeu.Points.push_back({0.5, 0.5, "a", std::string(reponse)});
+        std::string message;
+        EXPECT_EQ(TermineFeuilleRelier(r, message), erreur.empty()) << reponses;
+        EXPECT_NE(message.find(erreur), std::string::npos) << message;
+    }
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "dots/Relier.h"
 
+#include "dots/RelierEditLogique.h"
 #include "host/Liste.h"
 #include "pictures/PictureTest.h"
 #include "platform/Random.h"
@@ -145,6 +146,27 @@ TEST_F(RelierTest, ListTextsBecomeLabels) {
     Regle(*liste, {"EnrPos=3"});
     EXPECT_EQ(std::tuple(r.Jeu().Points[0].Etiquette, r.Jeu().Points[1].Etiquette),
               std::tuple("trois", "deux"));
+
+    // The field editor: "Yes" opens the points editor on its values, "No" takes the list's
+    // texts again, or says that no list is bound.
+    TTestUi ui;
+    const TScopedUi scoped(ui);
+    bool valeurs = false;
+    ui.forms["RelierEdit"] = [&valeurs](TFormModel& m) {
+        valeurs = dynamic_cast<RelierEditLogique&>(m).PageValeurs;
+        return mrCancel;
+    };
+    r.Jeu().Points[0].Etiquette = "tapé";
+    ui.messageAnswers = {IDYES, IDNO, IDCANCEL};
+    EXPECT_EQ(r.EditeurChamps(), IDYES);
+    EXPECT_TRUE(valeurs);
+    EXPECT_EQ(r.EditeurChamps(), IDNO);
+    EXPECT_EQ(r.Jeu().Points[0].Etiquette, "trois");
+    EXPECT_EQ(r.EditeurChamps(), IDCANCEL);
+    TvlRelier& seul = Relier({{0.1, 0.1, "a", "1"}}, {});
+    ui.messageAnswers = {IDNO};
+    seul.EditeurChamps();
+    EXPECT_NE(ui.Messages().back().find("Aucune liste"), std::string::npos);
 }
 
 } // namespace

@@ -117,7 +117,8 @@ TEST(DessinFraction, BarThicknessFollowsTheCellHeight) {
 // a record with a zero denominator or a text outside the language is refused.
 TEST_F(FractionTest, SettingsRecordsAndCopiesKeepTheExercise) {
     TvlFraction& f = Fraction({"Cache=1"});
-    Refuse(f, {"NombreOperations=11", "NombreOperations=0", "Cache=4", "FractionOperation=5"});
+    Refuse(f, {"NombreOperations=11", "NombreOperations=0", "Cache=4", "FractionOperation=5",
+               "Ligne=1;{1/2}+{1/2}={5}", "Ligne=1;{1/2}+"});
     const FractionDonnees avant = f.Donnees();
     Regle(f, {"Cache=2", "Simplification=2", "ResultatsInterm1=1"});
     EXPECT_EQ(f.Donnees().A, avant.A);
@@ -144,6 +145,13 @@ TEST_F(FractionTest, SettingsRecordsAndCopiesKeepTheExercise) {
         EXPECT_FALSE(Nouveau<TvlFraction>("Fraction").Charge(abime, nullptr, &document_.Cadre(0)));
         EXPECT_FALSE(abime.Refus().empty()) << decalage;
     }
+    // Numerators all 0 leave a division no divisor to draw.
+    std::string nombres = "0;0;1;10";
+    for (int i = 0; i < FractionDonnees::LIGNES; ++i)
+        nombres += " | 0;1;1;1;0";
+    Regle(f, {"Nombres=" + nombres});
+    Refuse(f, {"FractionOperation=3"});
+    Regle(f, {"FractionOperation=2"});
 }
 
 } // namespace

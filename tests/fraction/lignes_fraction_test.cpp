@@ -94,6 +94,8 @@ struct Cas {
 // Checks one line against its numbers and settings.
 void Verifie(const std::string& ligne, const FractionDonnees& f, int k, const Cas& c) {
     SCOPED_TRACE(ligne);
+    std::string raison;
+    EXPECT_TRUE(VerifieLigne(ligne, raison)) << raison;
     Lecteur l{ligne, 0, {}};
     std::vector<std::vector<Q>> termes;
     std::vector<Q> valeurs;
@@ -242,6 +244,73 @@ TEST(LignesFraction, DrawnOperandsFollowTheRanges) {
     f.NumMin = f.NumMax = f.DenMin = f.DenMax = 1;
     GenererNombres(f, FR_ADDITION, true);
     EXPECT_EQ(GenererLigne(f, 9, {}), "{1/2}+{1/2}=2/2={1}");
+}
+
+// A line is read, and each part between "=" must be worth the first.
+TEST(LignesFraction, TypedLinesAreReadAndTheirResultChecked) {
+    const std::vector<std::pair<std::string, std::string>> cas{
+        {"", ""},
+        {"{1/2}+{1/3}=3/6+2/6=[3+2]/6={5/6}", ""},
+        {"F3/4,5/7=[3*7]/[4*5]={21/20}", ""},
+        {"{3/4}-{1/4}=2/4={1/2}", ""},
+        {"{1/4}*{2}=", ""},
+        {"{1/2}+{1/2}={5}", "elle est fausse : « {5} » vaut 5 et « {1/2}+{1/2} » vaut 1"},
+        {"{1/4}-{3/4}={1/2}", "elle est fausse : « {1/2} » vaut 1/2 et « {1/4}-{3/4} » vaut -1/2"},
+        {"F1/2,0={1}", "elle divise par 0"},
+        {"{1/0}={1}", "elle divise par 0"},
+        {"{1/2}+{1/2", "elle ne se lit pas dans le langage des fractions (caractère 11)"},
+        {"{1/2}=={1/2}", "elle ne se lit pas dans le langage des fractions (caractère 7)"},
+        {"=", "elle ne se lit pas dans le langage des fractions (caractère 1)"},
+        {"F1/2={1}", "elle ne se lit pas dans le langage des fractions (caractère 5)"},
+        {"[1+2={3}", "elle ne se lit pas dans le langage des fractions (caractère 5)"},
+        {"999999999999999999*999999999999999999*999999999999999999=1",
+         "ses nombres sont trop grands"},
+    };
+    for (const auto& [ligne, raison] : cas) {
+        std::string message;
+        EXPECT_EQ(VerifieLigne(ligne, message), raison.empty()) << ligne;
+        EXPECT_EQ(message, raison) << ligne;
+    }
+}
+
+// A hidden part stays only where what is shown fixes it; otherwise the result is hidden.
+TEST(LignesFraction, HiddenPartsAreDeterminedByWhatIsShown) {
+    struct Masque {
+        int op, a, c, masque, attendu;
+    };
+    const Masque cas[] = {
+        {FR_MULTIPLICATION, 0, 3, CACHE_SECOND, CACHE_RESULTAT},
+        {FR_MULTIPLICATION, 0, 3, CACHE_PREMIER, CACHE_PREMIER},
+        {FR_MULTIPLICATION, 2, 0, CACHE_PREMIER, CACHE_RESULTAT},
+        {FR_MULTIPLICATION, 2, 0, CACHE_SECOND, CACHE_SECOND},
+        {FR_DIVISION, 0, 3, CACHE_SECOND, CACHE_RESULTAT},
+        {FR_DIVISION, 0, 3, CACHE_PREMIER, CACHE_PREMIER},
+        {FR_ADDITION, 0, 0, CACHE_SECOND, CACHE_SECOND},
+        {FR_ADDITION, 1, 2, CACHE_PREMIER | CACHE_SECOND, CACHE_RESULTAT},
+        {FR_SOUSTRACTION, 1, 2, CACHE_PREMIER | CACHE_RESULTAT, CACHE_RESULTAT},
+        {FR_SIMPLIFICATION, 4, 0, CACHE_PREMIER, CACHE_SECOND},
+        {FR_SIMPLIFICATION, 4, 0, 0, 0},
+    };
+    for (const Masque& m : cas) {
+        FractionDonnees f;
+        f.A[0] = std::int16_t(m.a), f.C[0] = std::int16_t(m.c);
+        f.Masque[0] = std::int16_t(m.masque);
+        EXPECT_EQ(MasqueDetermine(f, 0, m.op), m.attendu) << m.op << " " << m.a << " " << m.c;
+    }
+    // Drawn masks follow the same rule: a product's zero factor never hides the other one.
+    FractionDonnees f;
+    f.NumMin = 0, f.NumMax = 1;
+    SeedRandom(3);
+    GenererNombres(f, FR_DIVISION, false);
+    for (int k = 0; k < FractionDonnees::LIGNES; ++k) {
+        EXPECT_GE(f.C[std::size_t(k)], 1);
+        GenererCache(f, FR_DIVISION, 2);
+        EXPECT_EQ(f.Masque[std::size_t(k)], MasqueDetermine(f, k, FR_DIVISION));
+    }
+    std::string message;
+    EXPECT_FALSE(DiviseursPossibles(0, FR_DIVISION, message));
+    EXPECT_EQ(message.substr(0, 24), "Numérateurs de 0 à 0 :");
+    EXPECT_TRUE(DiviseursPossibles(0, FR_MULTIPLICATION, message));
 }
 
 } // namespace

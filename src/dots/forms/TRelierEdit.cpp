@@ -18,6 +18,7 @@ constexpr int kColonneCorrige = 2;
 TRelierEdit::TRelierEdit(RelierEditLogique& modele, QWidget* parent)
     : TModelDialog(modele, parent) {
     ui->PaintBox->ChangeLogique(&modele_);
+    ui->pcPages->setCurrentIndex(modele_.PageValeurs ? 1 : 0);
     auto* modes = new QButtonGroup(this);
     modes->addButton(ui->btAjout, int(RelierEditLogique::Mode::Ajout));
     modes->addButton(ui->btDeplace, int(RelierEditLogique::Mode::Deplace));

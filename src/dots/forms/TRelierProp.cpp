@@ -19,6 +19,8 @@ TRelierProp::TRelierProp(TvlRelier& composant, QWidget* parent)
     connect(ui_->btEditer, &QPushButton::clicked, this, [this] {
         this->composant().DblClk(0, {0, 0});
     });
+    connect(ui_->btChamps, &QPushButton::clicked, this,
+            [this] { this->composant().EditeurChamps(); });
 }
 
 void TRelierProp::RemplirControles() {
