@@ -48,13 +48,28 @@ DessinFraction::DessinFraction(TCanvas* canvas, const TFont& police, const TFont
                                CellulesFraction cellules, int modeCache)
     : canvas_(canvas), police_(police), policeCorrige_(policeCorrige), c_(cellules),
       modeCache_(modeCache) {
-    const int em = police.Height < 0 ? -police.Height : police.Height;
-    encre_ = em * 7 / 10;
-    axe_ = em * 3 / 10;
+    em_ = police.Height < 0 ? -police.Height : police.Height;
+    encre_ = em_ * 7 / 10;
+    axe_ = em_ * 3 / 10;
 }
 
-int DessinFraction::EpaisseurBarre(int ch) {
-    return ch >= 80 ? 20 : ch >= 40 ? 10 : 1;
+int DessinFraction::EpaisseurBarre(int ch, int em) {
+    return std::max(1, std::min((ch + 10) / 20, em / 10));
+}
+
+std::string_view DessinFraction::Signe(char c) {
+    switch (c) {
+    case '*':
+        return "\u00D7";
+    case '-':
+        return "\u2212";
+    case '+':
+        return "+";
+    case '=':
+        return "=";
+    default:
+        return {};
+    }
 }
 
 int DessinFraction::HauteurLigne(std::string_view texte) const {
@@ -73,41 +88,78 @@ void DessinFraction::choisitPolice(int mode) {
     canvas_->Font = mode == AFF_CORRIGE ? policeCorrige_ : police_;
 }
 
-void DessinFraction::barre(int x1, int x2, int y, int epaisseur) {
+int DessinFraction::largeur(std::string_view texte) const {
+    int l = 0;
+    for (const char c : texte)
+        l += c_.cw + (estOperateur(c) ? 2 * c_.fin : 0);
+    return l;
+}
+
+int DessinFraction::place(int largeurTexte, int mode) const {
+    return mode == AFF_NORMAL ? largeurTexte : std::max(largeurTexte, 2 * c_.cw);
+}
+
+void DessinFraction::barre(int x1, int x2, int y) {
     if (canvas_ == nullptr)
         return;
-    // The pen's round ends stay inside the cells and short of each end (an eighth of a cell,
-    // less for narrow cells), so that a bar never runs into the sign beside it.
-    const int retrait = std::min(epaisseur / 2 + c_.cw / 8, c_.cw / 4);
-    if (x2 - x1 > 2 * retrait) {
-        x1 += retrait;
-        x2 -= retrait;
-    }
     canvas_->Pen.Style = psSolid;
     canvas_->Pen.Color = police_.Color;
-    canvas_->Pen.Width = epaisseur;
+    canvas_->Pen.Width = EpaisseurBarre(c_.ch, em_);
     canvas_->MoveTo(x1, y);
     canvas_->LineTo(x2, y);
 }
 
-int DessinFraction::AfficherChaine(int x, int ligneBase, std::string_view texte, int mode) {
-    if (canvas_ != nullptr && mode != AFF_BLANC) {
-        choisitPolice(mode);
-        for (std::size_t i = 0; i < texte.size(); ++i)
-            canvas_->TextOut(x + int(i) * c_.cw + c_.cw / 2, ligneBase, std::string(1, texte[i]));
+void DessinFraction::boite(int x1, int x2, int ligneBase) {
+    if (canvas_ == nullptr)
+        return;
+    // Light and a little inside its room, so that it reads as a place to write, not as ink.
+    const int milieu = ligneBase - encre_ / 2;
+    const int demi = c_.ch * 3 / 8;
+    const int marge = std::min(c_.cw / 8, (x2 - x1) / 8);
+    canvas_->Pen.Style = psSolid;
+    canvas_->Pen.Color = 0xA0A0A0;
+    canvas_->Pen.Width = 1;
+    canvas_->Brush.Style = bsClear;
+    canvas_->Rectangle(x1 + marge, milieu - demi, x2 - marge, milieu + demi);
+}
+
+void DessinFraction::ecrit(int x, int ligneBase, std::string_view texte, int mode) {
+    if (canvas_ == nullptr || mode == AFF_BLANC)
+        return;
+    choisitPolice(mode);
+    for (const char c : texte) {
+        const std::string_view signe = Signe(c);
+        if (signe.empty()) {
+            canvas_->TextOut(x + c_.cw / 2, ligneBase, std::string(1, c));
+            x += c_.cw;
+            continue;
+        }
+        canvas_->TextOut(x + c_.fin + c_.cw / 2, ligneBase, std::string(signe));
+        x += c_.cw + 2 * c_.fin;
     }
-    return int(texte.size()) * c_.cw;
+}
+
+int DessinFraction::AfficherChaine(int x, int ligneBase, std::string_view texte, int mode) {
+    const int l = largeur(texte);
+    const int w = place(l, mode);
+    ecrit(x + (w - l) / 2, ligneBase, texte, mode);
+    if (mode == AFF_BLANC)
+        boite(x, x + w, ligneBase);
+    return w;
 }
 
 vlSize DessinFraction::AfficherFraction(vlPoint p, std::string_view num, std::string_view den,
                                         int mode) {
-    const int l = int(std::max(num.size(), den.size()));
-    if (mode != AFF_BLANC) {
-        AfficherChaine(p.x + (l - int(num.size())) * c_.cw / 2, baseRang(p.y), num, mode);
-        AfficherChaine(p.x + (l - int(den.size())) * c_.cw / 2, baseRang(p.y + c_.ch), den, mode);
+    const int w = place(std::max(largeur(num), largeur(den)), mode);
+    for (const auto& [texte, haut] : {std::pair{num, p.y}, std::pair{den, p.y + c_.ch}}) {
+        const int base = baseRang(haut);
+        ecrit(p.x + (w - largeur(texte)) / 2, base, texte, mode);
+        if (mode == AFF_BLANC)
+            boite(p.x, p.x + w, base);
     }
-    barre(p.x, p.x + l * c_.cw, p.y + c_.ch, EpaisseurBarre(c_.ch));
-    return {l * c_.cw, 2 * c_.ch};
+    // The bar passes the digits by a little on each side (a quarter of a sign's space).
+    barre(p.x - c_.fin / 4, p.x + w + c_.fin / 4, p.y + c_.ch);
+    return {w, 2 * c_.ch};
 }
 
 std::size_t DessinFraction::AfficherGrandeFraction(vlPoint p, std::string_view texte,
@@ -119,18 +171,21 @@ std::size_t DessinFraction::AfficherGrandeFraction(vlPoint p, std::string_view t
         ++pos;
         second = litOperande(texte, pos);
     }
-    // Half a cell of bar beyond the longer operand on each side.
-    largeur = (std::max(premier.Longueur(), second.Longueur()) + 1) * c_.cw;
-    const auto place = [&](const OperandeF& o, int haut, int mode) {
-        const int x = p.x + (largeur - o.Longueur() * c_.cw) / 2;
+    const auto room = [&](const OperandeF& o, int mode) {
+        return place(o.Longueur() * c_.cw, mode);
+    };
+    // Half a cell of bar beyond the wider operand on each side.
+    largeur = std::max(room(premier, modePremier), room(second, modeSecond)) + c_.cw;
+    const auto dessine = [&](const OperandeF& o, int haut, int mode) {
+        const int x = p.x + (largeur - room(o, mode)) / 2;
         if (o.fraction)
             AfficherFraction({x, haut}, o.num, o.den, mode);
         else
             AfficherChaine(x, baseCentree(haut + c_.ch), o.num, mode);
     };
-    place(premier, p.y, modePremier);
-    place(second, p.y + 2 * c_.ch, modeSecond);
-    barre(p.x, p.x + largeur, p.y + 2 * c_.ch, EpaisseurBarre(c_.ch) * 3 / 2);
+    dessine(premier, p.y, modePremier);
+    dessine(second, p.y + 2 * c_.ch, modeSecond);
+    barre(p.x, p.x + largeur, p.y + 2 * c_.ch);
     return pos;
 }
 
@@ -145,6 +200,8 @@ vlSize DessinFraction::DessineLigne(vlPoint p, std::string_view texte, int masqu
     bool barreVue = false;
     std::string num;
     std::string den;
+    // The steps after the operands show what the operands are: hidden with either of them.
+    const int modeEtapes = (masque & 3) != 0 ? modeCache_ : AFF_NORMAL;
 
     const auto vide = [&] {
         if (barreVue && !num.empty() && !den.empty())
@@ -170,6 +227,8 @@ vlSize DessinFraction::DessineLigne(vlPoint p, std::string_view texte, int masqu
         }
         if (fin || c == '}' || estOperateur(c)) {
             vide();
+            if (c == '}' && element >= 2 && mode == AFF_NORMAL)
+                mode = modeEtapes;
             // Operators always show: only numbers are answers.
             if (!fin && c != '}')
                 x += AfficherChaine(x, haut + c_.ch + axe_, std::string_view(&texte[i], 1),
@@ -189,7 +248,7 @@ vlSize DessinFraction::DessineLigne(vlPoint p, std::string_view texte, int masqu
                 1;
             x += largeur;
             element = 2;
-            mode = modeElement(element, masque, modeCache_);
+            mode = modeEtapes;
         } else if (c != ']') {
             (barreVue ? den : num) += c;
         }

@@ -8,14 +8,16 @@
 #include <cstddef>
 #include <string_view>
 
-// The size of a cell: one digit wide, one row high.
+// The size of a cell: one digit wide, one row high; `fin` is the thin space on each side of a
+// sign (none when the digits sit on grid squares, where a sign has its own square).
 struct CellulesFraction {
     int cw = 0;
     int ch = 0;
+    int fin = 0;
 };
 
-// How an element is drawn: normally, in the correction font, or left blank with its room and
-// its fraction bar kept.
+// How an element is drawn: normally, in the correction font, or as a hole: a light box where
+// the digits go, the fraction bar kept. A hidden element is at least two digits wide in both.
 enum : int { AFF_NORMAL = 0, AFF_CORRIGE = 1, AFF_BLANC = 2 };
 
 class DessinFraction {
@@ -30,22 +32,34 @@ public:
     vlSize DessineLigne(vlPoint p, std::string_view texte, int masque);
 
     // A stacked fraction from p (top-left of its two rows), each part centred over the longer
-    // one; returns its size.
+    // one, the bar spanning it with a small overhang; returns its size.
     vlSize AfficherFraction(vlPoint p, std::string_view num, std::string_view den, int mode);
-    // One character a cell from x, baselines at `ligneBase`; returns the width taken.
+    // One character a cell from x, baselines at `ligneBase`, signs with a thin space each side;
+    // returns the width taken.
     int AfficherChaine(int x, int ligneBase, std::string_view texte, int mode);
     // The operands of a division that starts at `pos` (just after the "F") drawn one over the
     // other from p; returns the position in the text after them, and their width in `largeur`.
     std::size_t AfficherGrandeFraction(vlPoint p, std::string_view texte, std::size_t pos,
                                        int modePremier, int modeSecond, int& largeur);
 
-    // Thickness of a fraction bar for a cell height.
-    static int EpaisseurBarre(int ch);
+    // Thickness of a fraction bar: a twentieth of the cell height, at most a digit's stroke
+    // (about a tenth of the font's height `em`), at least the thinnest pen.
+    static int EpaisseurBarre(int ch, int em);
+    // What a sign of the line language shows: "×" for "*", "−" for "-", itself otherwise.
+    static std::string_view Signe(char c);
     // Height of a line: two rows, four with a division's compound fraction.
     int HauteurLigne(std::string_view texte) const;
 
 private:
-    void barre(int x1, int x2, int y, int epaisseur);
+    void barre(int x1, int x2, int y);
+    // A hole's light box from x1 to x2 around the digits on `ligneBase`.
+    void boite(int x1, int x2, int ligneBase);
+    // The width of a text: a cell a character, two thin spaces more a sign.
+    int largeur(std::string_view texte) const;
+    // The room of a text drawn in `mode`: a hidden one at least two cells.
+    int place(int largeurTexte, int mode) const;
+    // Draws the characters from x, nothing in the hole mode.
+    void ecrit(int x, int ligneBase, std::string_view texte, int mode);
     void choisitPolice(int mode);
     // Baseline of digits centred in the row that starts at `haut`.
     int baseRang(int haut) const;
@@ -59,4 +73,5 @@ private:
     int modeCache_;
     int encre_; // height of a digit's ink
     int axe_;   // height of the operators' middle above the baseline
+    int em_;    // the font's character height
 };

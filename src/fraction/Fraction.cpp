@@ -227,9 +227,17 @@ void TvlFraction::determineMasques() {
 }
 
 void TvlFraction::RemplaceDonnees(const FractionDonnees& donnees) {
-    const auto masques = donnees_.Masque;
+    const FractionDonnees avant = donnees_;
     donnees_ = donnees;
-    donnees_.Masque = masques;
+    donnees_.Masque = avant.Masque;
+    // Typed operands are the teacher's own question: unless only operands are to be hidden, a
+    // line whose numbers changed asks for its result.
+    const bool resultat =
+        (bloc_.Cache == 1 || bloc_.Cache == 3) && bloc_.FractionOperation != FR_SIMPLIFICATION;
+    for (std::size_t i = 0; i < FractionDonnees::LIGNES && resultat; ++i)
+        if (avant.A[i] != donnees.A[i] || avant.B[i] != donnees.B[i] ||
+            avant.C[i] != donnees.C[i] || avant.D[i] != donnees.D[i])
+            donnees_.Masque[i] = CACHE_RESULTAT;
     determineMasques();
     GenererLignes();
 }
@@ -335,9 +343,10 @@ vlPoint TvlFraction::Emet(TCanvas& canvas, vlRect rect, vlPoint pos, vlSize cell
     canvas.Font = police;
     const int chiffre = canvas.TextWidth("0");
     const TTextMetric m = canvas.GetTextMetrics();
+    // The space each side of a sign is half a digit; on grid squares a sign has its square.
     const CellulesFraction cellules{offerte.cx != 0 ? offerte.cx : chiffre,
-                                    offerte.cy != 0 ? offerte.cy
-                                                    : m.tmHeight + m.tmExternalLeading};
+                                    offerte.cy != 0 ? offerte.cy : m.tmHeight + m.tmExternalLeading,
+                                    offerte.cx != 0 ? 0 : chiffre / 2};
     canvas.IntersectClipRect(cadre.left, cadre.top, cadre.right, cadre.bottom);
     canvas.SetBkMode(TRANSPARENT);
     canvas.SetTextAlign(TA_BASELINE | TA_CENTER);

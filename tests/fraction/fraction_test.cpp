@@ -44,8 +44,8 @@ protected:
     }
 };
 
-// One digit a square: "12" over "5" (shifted half a square), the bar 10 thick one square below
-// the line's top and 11 short of each end (its round end and an eighth of a square), each sign a
+// One digit a square: "12" over "5" (shifted half a square), the bar one square below the
+// line's top spanning the squares of "12", 3 thick (a twentieth of the square), each sign a
 // square; the next line 150 lower. Digits are centred in their row (baseline 42 below its top for
 // Andika 14 pt).
 TEST_F(FractionTest, LinesSitOnTheGridSquares) {
@@ -60,14 +60,14 @@ TEST_F(FractionTest, LinesSitOnTheGridSquares) {
     EXPECT_EQ(std::get<0>(t[3]), "+");
     const std::vector<TDrawCall> barres = c.Of(Op::Line);
     ASSERT_EQ(barres.size(), 6u);
-    EXPECT_EQ(barres[0].args, std::vector<int>({161, 200, 239, 200}));
-    EXPECT_EQ(barres[0].pen.Width, 10);
-    EXPECT_EQ(barres[3].args, std::vector<int>({161, 350, 189, 350}));
+    EXPECT_EQ(barres[0].args, std::vector<int>({150, 200, 250, 200}));
+    EXPECT_EQ(barres[0].pen.Width, 3);
+    EXPECT_EQ(barres[3].args, std::vector<int>({150, 350, 200, 350}));
     EXPECT_EQ(f.LignesHorsCadre(), 0);
 }
 
-// A hidden second operand keeps its bar and room: blank in the test version, in the correction
-// font in the corrected one; the signs always show.
+// A hidden second operand takes two squares at least: a light box over and under its bar in the
+// test version, its digits in the correction font in the corrected one; the signs always show.
 TEST_F(FractionTest, AHiddenOperandKeepsItsBarAndRoom) {
     TvlFraction& f = Fraction({"AlignerSurCarreau=1", "NombreOperations=1"});
     for (std::uint32_t graine = 1; f.Donnees().Masque[0] != CACHE_SECOND; ++graine) {
@@ -78,7 +78,18 @@ TEST_F(FractionTest, AHiddenOperandKeepsItsBarAndRoom) {
     const TRecordingCanvas corrige = Grille(f, MODE_CORRIGE);
     ASSERT_EQ(epreuve.Of(Op::Line).size(), 3u);
     for (const TRecordingCanvas* c : {&epreuve, &corrige})
-        EXPECT_EQ(c->Of(Op::Line)[1].args, std::vector<int>({311, 200, 339, 200}));
+        EXPECT_EQ(c->Of(Op::Line)[1].args, std::vector<int>({300, 200, 400, 200}));
+    const std::vector<TDrawCall> boites = epreuve.Of(Op::Rectangle);
+    ASSERT_EQ(boites.size(), 2u);
+    // Each box in its row, across the room less an eighth of a square, clear of the bar.
+    for (const auto& [boite, haut] : {std::pair{boites[0], 150}, {boites[1], 200}}) {
+        EXPECT_EQ(boite.args[0], 306);
+        EXPECT_EQ(boite.args[2], 394);
+        EXPECT_GE(boite.args[1], std::max(haut, 202 - (250 - haut)));
+        EXPECT_LE(boite.args[3], std::min(haut + 50, 198 + (haut - 150)));
+        EXPECT_EQ(boite.pen.Width, 1);
+    }
+    EXPECT_TRUE(corrige.Of(Op::Rectangle).empty());
     const auto textes = [](const TRecordingCanvas& c) {
         std::string s;
         for (const auto& [texte, x, y, couleur] : Textes(c))
@@ -87,7 +98,7 @@ TEST_F(FractionTest, AHiddenOperandKeepsItsBarAndRoom) {
     };
     EXPECT_EQ(textes(epreuve), "125+=2910");
     EXPECT_EQ(textes(corrige), "125+(1)(2)=2910");
-    EXPECT_EQ(std::get<1>(Textes(epreuve)[4]), 375); // "=" after the hidden operand's room
+    EXPECT_EQ(std::get<1>(Textes(epreuve)[4]), 425); // "=" after the hidden operand's room
 }
 
 // Lines go down a column, then a new column starts at the widest line plus one cell; a line
@@ -100,7 +111,7 @@ TEST_F(FractionTest, ColumnsWrapAndWhatDoesNotFitIsCounted) {
     // first line, "{12/5}+{1/2}={29/10}" of 7 squares, and one square.
     const std::vector<TDrawCall> barres = c.Of(Op::Line);
     ASSERT_EQ(barres.size(), 9u);
-    EXPECT_EQ(barres[6].args, std::vector<int>({561, 200, 639, 200}));
+    EXPECT_EQ(barres[6].args, std::vector<int>({550, 200, 650, 200}));
     // 300 wide inside: only the line of 5 squares fits.
     Regle(f, {"Largeur=4"});
     EXPECT_EQ(Grille(f, MODE_EDITION).Of(Op::Line).size(), 3u);
@@ -108,9 +119,55 @@ TEST_F(FractionTest, ColumnsWrapAndWhatDoesNotFitIsCounted) {
     EXPECT_EQ(f.AvertissementCadre(), f.Nom() + " : 2 lignes ne tiennent pas dans le cadre");
 }
 
-TEST(DessinFraction, BarThicknessFollowsTheCellHeight) {
-    for (const auto& [ch, epaisseur] : {std::pair{79, 10}, {80, 20}, {39, 1}, {40, 10}})
-        EXPECT_EQ(DessinFraction::EpaisseurBarre(ch), epaisseur) << ch;
+// The steps of a product show its operands: hidden with a hidden operand, shown with a hidden
+// result; the page shows "×". Typed operands hide the result unless operands are asked for.
+TEST_F(FractionTest, NoStepShowsAHiddenOperand) {
+    TvlFraction& f = Fraction(
+        {"FractionOperation=2", "ResultatsInterm1=1", "NombreOperations=1", "AlignerSurCarreau=1"});
+    EXPECT_EQ(f.Donnees().Masque[0], CACHE_RESULTAT);
+    EXPECT_NE(Fraction({"Cache=2"}).Donnees().Masque[0], CACHE_RESULTAT);
+    const auto textes = [&](int mode) {
+        std::string s;
+        for (const auto& [texte, x, y, couleur] : Textes(Grille(f, mode)))
+            s += couleur == 255 ? "(" + texte + ")" : texte;
+        return s;
+    };
+    for (const auto& [masque, epreuve, corrige] :
+         {std::tuple{1, "\u00D712==1210", "(1)(2)(5)\u00D712=(1)(2)(\u00D7)(1)(5)(\u00D7)(2)=1210"},
+          {2, "125\u00D7==1210", "125\u00D7(1)(2)=(1)(2)(\u00D7)(1)(5)(\u00D7)(2)=1210"},
+          {4, "125\u00D712=12\u00D715\u00D72=", "125\u00D712=12\u00D715\u00D72=(1)(2)(1)(0)"}}) {
+        std::string nombres = "1;10;1;10";
+        for (int i = 0; i < FractionDonnees::LIGNES; ++i)
+            nombres += " | 12;5;1;2;" + std::to_string(masque);
+        Regle(f, {"Nombres=" + nombres});
+        EXPECT_EQ(textes(MODE_EPREUVE), epreuve) << masque;
+        EXPECT_EQ(textes(MODE_CORRIGE), corrige) << masque;
+    }
+}
+
+// Off the grid a digit is 29 wide (the recording font): bars pass their digits, each sign shows
+// as printed, centred between the bars with half a digit of space each side.
+TEST_F(FractionTest, SignsStandApartFromTheBars) {
+    for (const auto& [operation, signe] : {std::pair{0, "+"}, {1, "\u2212"}, {2, "\u00D7"}}) {
+        TvlFraction& f = Fraction(
+            {"Cache=0", "NombreOperations=1", "FractionOperation=" + std::to_string(operation)});
+        const TRecordingCanvas c = Grille(f, MODE_EDITION, {0, 0});
+        const std::vector<TDrawCall> barres = c.Of(Op::Line);
+        const TDrawCall s = c.Of(Op::TextOut)[3];
+        ASSERT_EQ(s.text, signe);
+        EXPECT_GE(barres[0].args[2] - barres[0].args[0], 2 * 29 + 2);
+        const int avant = s.args[0] - barres[0].args[2];
+        const int apres = barres[1].args[0] - s.args[0];
+        EXPECT_GE(std::min(avant, apres), 29 / 2 + 14 / 2) << signe;
+        EXPECT_LE(std::abs(avant - apres), 1) << signe;
+    }
+}
+
+// A twentieth of the cell, never thicker than a tenth of the font nor thinner than one.
+TEST(DessinFraction, BarThicknessFollowsTheFont) {
+    for (const auto& [ch, em, epaisseur] :
+         {std::tuple{57, 49, 3}, {50, 49, 3}, {80, 49, 4}, {200, 49, 4}, {9, 49, 1}, {80, 5, 1}})
+        EXPECT_EQ(DessinFraction::EpaisseurBarre(ch, em), epaisseur) << ch << " " << em;
 }
 
 // Keys keep the numbers unless they ask for new ones; save, load and copy keep lines and masks;
