@@ -42,6 +42,26 @@ TEST_F(Mathsheet, DemoAndCopiesWriteATestAndACorrectedPageEach) {
     EXPECT_TRUE(std::filesystem::exists(path("c-3.vld")));
 }
 
+// Every glyph drawn keeps its text: words with "fi", "fl" and "ffi" extract whole, as do the
+// demo's titles and names.
+TEST_F(Mathsheet, ThePdfTextReadsWhole) {
+    if (std::system("command -v pdftotext > /dev/null") != 0)
+        GTEST_SKIP() << "poppler-utils missing";
+    const std::string titre = "[Page]\nTitre = La fin du film, une fleur au bureau\n[Forme]\n";
+    ASSERT_EQ(RunInProcess({"build", write("t.txt", titre), "-o", path("t.pdf")}).code, EXIT_OK);
+    ASSERT_EQ(RunInProcess({"demo", "-o", path("d.pdf"), "--seed", "3"}).code, EXIT_OK);
+    const auto texte = [this](const std::string& pdf) {
+        const std::string sortie = path(pdf + ".txt");
+        std::system(("pdftotext '" + path(pdf) + "' '" + sortie + "'").c_str());
+        return read(sortie);
+    };
+    EXPECT_NE(texte("t.pdf").find("La fin du film, une fleur au bureau"), std::string::npos);
+    const std::string demo = texte("d.pdf");
+    for (const char* mot : {"Multiplications, divisions et fractions", "Températures et volumes",
+                            "Fruits préférés de la classe", "Stock de la quincaillerie"})
+        EXPECT_NE(demo.find(mot), std::string::npos) << mot;
+}
+
 TEST_F(Mathsheet, SavedDocumentRendersToTheSameSvg) {
     const std::string sheet =
         write("f.txt", "[Page]\nCarreau = 0,5\n[Grille]\nNom = G\nColonnes = 4\nLignes = 3\n"

@@ -36,6 +36,11 @@ QFont baseFont(const QString& family, int pixelSize) {
     font.setPixelSize(std::max(1, pixelSize));
     font.setHintingPreference(QFont::PreferNoHinting);
     font.setKerning(true);
+    // Qt 6 has no switch for ligatures before 6.6, but shapes without them once letters are
+    // spaced: the smallest spacing it keeps (1/64 of a unit) leaves the layout as it was, and
+    // every glyph drawn keeps its own character, so that the PDF's text reads whole ("fi" and
+    // "fl" of some fonts have no text of their own).
+    font.setLetterSpacing(QFont::AbsoluteSpacing, 1.0 / 64);
     return font;
 }
 
