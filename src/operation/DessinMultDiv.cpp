@@ -234,10 +234,10 @@ void DessinOperation::DessineMultiplicationPosee(vlRect rect, vlPoint droiteHaut
                    !isoles && SiTrou(produit));
     gauche = std::min(gauche, xProduit);
 
-    // The sign and the bars.
-    canvas_.TextOut(gaucheFacteurs - cw / 2, haut + 2 * ch, kSigneFois);
+    // The sign in its cell, a blank cell from the factors, and the bars.
+    canvas_.TextOut(gaucheFacteurs - 2 * cw + cw / 2, haut + 2 * ch, kSigneFois);
     const int y = haut + 2 * ch + ch / 4;
-    canvas_.MoveTo(gaucheFacteurs - cw, y);
+    canvas_.MoveTo(gaucheFacteurs - 2 * cw, y);
     canvas_.LineTo(droite, y);
     if (nombrePartiels > 0) {
         const int y2 = haut + rangProduit * ch + ch / 4;
@@ -417,7 +417,7 @@ void DessinOperation::DessineDivisionPosee(vlRect rect, vlPoint barreHaut, const
             const std::string& produit = lignes[std::size_t(j)];
             const int decalage = supprimes + q - 1;
             const int x = place(rang, decalage, produit);
-            canvas_.TextOut(x - cw / 2, haut + (rang + 1) * ch, "-");
+            canvas_.TextOut(x - 2 * cw + cw / 2, haut + (rang + 1) * ch, MOINS);
             const int y = haut + (rang + 1) * ch + ch / 5;
             canvas_.MoveTo(x, y);
             canvas_.LineTo(x + TailleNombre(avant, apres, decalage, int(produit.size()), cw, extra),
@@ -456,7 +456,7 @@ vlPoint DessinOperation::DessineDivisionLigne(vlRect rect, vlPoint pos, int prem
     const int extra = cellules_.extra;
     const bool grouper = options_.SeparerMilliers;
     const bool egalite = options_.DivTypeLignes;
-    const int espace = options_.EspSuppl ? cw : 0;
+    const int espace = (options_.EspSuppl ? cw : 0) + cellules_.fin;
 
     // Columns: dividend, divisor, quotient, remainder ("a = q × b + r": dividend, quotient,
     // divisor, remainder).

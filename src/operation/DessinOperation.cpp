@@ -55,7 +55,7 @@ std::vector<DessinOperation::Exercice> DessinOperation::exercices(int premier, b
             e.signe = "+";
         } else if (const auto* soustraction = dynamic_cast<const Soustraction*>(&operation)) {
             e.nombres.assign(soustraction->Nombres.begin(), soustraction->Nombres.end());
-            e.signe = "-";
+            e.signe = MOINS;
         } else {
             continue;
         }
@@ -80,7 +80,7 @@ vlPoint DessinOperation::dessineColonnes(vlRect rect, vlPoint pos,
         maxColonnes = std::max(maxColonnes, e.largeurEntiere + e.largeurDecimale);
         maxLignes = std::max(maxLignes, int(e.nombres.size()));
     }
-    const vlPoint pas{(maxColonnes + 3) * cw, (maxLignes + 1) * ch};
+    const vlPoint pas{(maxColonnes + 4) * cw, (maxLignes + 1) * ch};
     const DessinExercice dessine = [&](DessinOperation& d, vlPoint o, int i) {
         d.dessinePosee(vlRect{}, o, liste[std::size_t(i)]);
     };
@@ -104,7 +104,7 @@ void DessinOperation::DessineSoustractionPosee(vlRect rect, vlPoint pos,
     e.largeurEntiere = soustraction.LargeurEntiere;
     e.largeurDecimale = soustraction.LargeurDecimale;
     e.nombres.assign(soustraction.Nombres.begin(), soustraction.Nombres.end());
-    e.signe = "-";
+    e.signe = MOINS;
     dessinePosee(rect, pos, e);
 }
 
@@ -117,14 +117,14 @@ void DessinOperation::dessinePosee(vlRect rect, vlPoint pos, const Exercice& e) 
     const int dernierOperande = int(e.nombres.size()) - 2;
     for (int j = 0; j < int(e.nombres.size()); ++j) {
         const int haut = o.y + j * ch;
-        // Column 0 holds the sign.
-        DessineNombreZ({o.x + cw, haut}, SansZerosTete(e.nombres[std::size_t(j)]), false, false,
+        // Column 0 holds the sign, column 1 stays blank so that it never reads as the number's.
+        DessineNombreZ({o.x + 2 * cw, haut}, SansZerosTete(e.nombres[std::size_t(j)]), false, false,
                        false, false);
         if (j != dernierOperande)
             continue;
         signe(o.x + cw / 2, haut + ch, e.signe);
         const int y = haut + ch + ch / 4;
-        const int fin = o.x + (e.largeurEntiere + e.largeurDecimale + 1) * cw +
+        const int fin = o.x + (e.largeurEntiere + e.largeurDecimale + 2) * cw +
                         (e.largeurDecimale > 0 ? cellules_.extra : 0);
         canvas_.MoveTo(o.x, y);
         canvas_.LineTo(fin, y);
@@ -227,7 +227,7 @@ vlPoint DessinOperation::dessineEnLigne(vlRect rect, vlPoint pos,
     const int ch = cellules_.ch;
     const int extra = cellules_.extra;
     const bool grouper = options_.SeparerMilliers;
-    const int espace = options_.EspSuppl ? cw : 0;
+    const int espace = (options_.EspSuppl ? cw : 0) + cellules_.fin;
 
     std::array<int, kPositionsEnLigne> largeurEntiere{};
     std::array<int, kPositionsEnLigne> largeurDecimale{};

@@ -12,11 +12,13 @@
 #include <string>
 #include <vector>
 
-// The cell grid of a layout: digit cell width and height, and the room of a decimal comma.
+// The cell grid of a layout: digit cell width and height, the room of a decimal comma, and the
+// thin space each side of an in-line sign (none on grid squares, where a sign has its square).
 struct CellulesOperation {
     int cw = 0;
     int ch = 0;
     int extra = 0;
+    int fin = 0;
 };
 
 class DessinOperation {
@@ -26,6 +28,8 @@ public:
                     const TFont& police, const TFont& policeCorrige, CellulesOperation cellules,
                     bool correction);
 
+    // The minus sign as printed (a hyphen would read as a negative number's).
+    static constexpr const char* MOINS = "\u2212";
     // Room kept between a frame's line and what is drawn inside it: 1.5 mm beyond the line.
     static constexpr int MARGE_CADRE = 15;
     // A hole's dash is at least this thick (0.3 mm), whatever the pen of the lines.

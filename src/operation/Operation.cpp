@@ -584,6 +584,7 @@ vlPoint TvlOperation::Emet(TCanvas& canvas, vlRect rect, vlPoint pos, vlSize cel
     cellules.cw = offerte.cx != 0 ? offerte.cx : chiffre;
     cellules.ch = offerte.cy != 0 ? offerte.cy : interligne;
     cellules.extra = offerte.cx == 0 ? cellules.cw / 2 : 0;
+    cellules.fin = opts_.AlignerSurCarreau ? 0 : chiffre / 4;
 
     const int niveau = canvas.SaveDC();
     canvas.IntersectClipRect(cadre.left, cadre.top, cadre.right, cadre.bottom);

@@ -193,20 +193,21 @@ protected:
 
 TEST_F(DessinTest, PosedAdditionOnItsColumns) {
     const TvlOperation& op = posee({{12, 7.5}}, "", MODE_EPREUVE);
-    // Column 0 holds the sign; digits centred in their cells, the comma on the border between
-    // units and tenths plus its half cell.
+    // Column 0 holds the sign, column 1 stays blank; digits centred in their cells, the comma on
+    // the border between units and tenths plus its half cell.
     const std::vector<Texte> attendu{
-        {"1", 43, 65},  {"2", 72, 65},  {"7", 72, 130}, {",", 94, 130}, {"5", 115, 130},
-        {"+", 14, 130}, {"1", 43, 195}, {"9", 72, 195}, {",", 94, 195}, {"5", 115, 195}};
+        {"1", 72, 65},  {"2", 101, 65}, {"7", 101, 130}, {",", 123, 130}, {"5", 144, 130},
+        {"+", 14, 130}, {"1", 72, 195}, {"9", 101, 195}, {",", 123, 195}, {"5", 144, 195}};
     EXPECT_EQ(dessines(), attendu);
     // The result bar a quarter of a row under the last operand, over the sign and the digits.
-    EXPECT_EQ(barres(), (std::vector<Trait>{{0, 146, 130, 146}}));
+    EXPECT_EQ(barres(), (std::vector<Trait>{{0, 146, 159, 146}}));
     EXPECT_EQ(canvas_.Of(TDrawCall::Op::Rectangle).at(0).args,
               (std::vector<int>{op.Rect.left, op.Rect.top, op.Rect.right, op.Rect.bottom}));
-    // Without grid alignment commas take no room.
+    // Without grid alignment commas take no room; a difference's sign is the minus sign.
     canvas_.Clear();
     posee({{10, 2.5}}, "Operation=1;AlignerSurCarreau=0;", MODE_EPREUVE);
-    EXPECT_EQ(barres(), (std::vector<Trait>{{0, 146, 116, 146}}));
+    EXPECT_EQ(barres(), (std::vector<Trait>{{0, 146, 145, 146}}));
+    EXPECT_EQ(seuls(dessines(), "\u2212"), (std::vector<Texte>{{"\u2212", 14, 130}}));
 }
 
 TEST_F(DessinTest, HolesAreDashesInTheTestAndDigitsInTheCorrection) {
@@ -220,14 +221,14 @@ TEST_F(DessinTest, HolesAreDashesInTheTestAndDigitsInTheCorrection) {
     EXPECT_EQ(
         barres(),
         (std::vector<Trait>{
-            {0, 146, 130, 146}, {32, 195, 54, 195}, {61, 195, 83, 195}, {104, 195, 126, 195}}));
+            {0, 146, 159, 146}, {61, 195, 83, 195}, {90, 195, 112, 195}, {133, 195, 155, 195}}));
     EXPECT_EQ(traits(canvas_, o_, 3).size(), 3u);
     canvas_.Clear();
     op.Dessine(canvas_, MODE_CORRIGE, nullptr);
     EXPECT_EQ(barres().size(), 1u);
     const std::vector<TDrawCall> calls = canvas_.Of(TDrawCall::Op::TextOut);
     ASSERT_EQ(calls.size(), 10u);
-    EXPECT_EQ(dessines()[9], (Texte{"5", 115, 195}));
+    EXPECT_EQ(dessines()[9], (Texte{"5", 144, 195}));
     // Digits in the bold red correction font, the comma in the exercise font.
     EXPECT_TRUE(calls[9].font.Color == 255 && (calls[9].font.Style & fsBold) != 0);
     EXPECT_EQ(calls[8].font.Color, clBlack);
@@ -237,8 +238,8 @@ TEST_F(DessinTest, PosedListWrapsByWholeExercisesAndStaysInsideItsFrame) {
     TvlOperation& op =
         posee({{50, 60}, {50, 60}, {50, 60}, {50, 60}, {50, 60}, {50, 60}, {50, 60}, {50, 60}});
     change(op, "Largeur=4,5");
-    // Exercises 6 cells apart, block rows 4 rows apart; an exercise 4 cells wide no longer fits
-    // from x = 348 in 450. Everything clipped to the rectangle, the canvas then as it was.
+    // Exercises 7 cells apart, block rows 4 rows apart; an exercise 5 cells wide no longer fits
+    // from x = 406 in 450. Everything clipped to the rectangle, the canvas then as it was.
     canvas_.Font.Name = "Autre";
     const unsigned align = canvas_.TextAlign();
     const vlPoint suite = op.Emet(canvas_, op.Rect, {0, 0}, {0, 0}, MODE_EPREUVE, &op);
@@ -250,7 +251,7 @@ TEST_F(DessinTest, PosedListWrapsByWholeExercisesAndStaysInsideItsFrame) {
     // A third block row would end 9 under the frame's margin: its exercises are not drawn but
     // counted.
     const std::vector<Texte> attendu{
-        {"+", 14, 130}, {"+", 188, 130}, {"+", 14, 390}, {"+", 188, 390}};
+        {"+", 14, 130}, {"+", 217, 130}, {"+", 14, 390}, {"+", 217, 390}};
     EXPECT_EQ(seuls(dessines(), "+"), attendu);
     EXPECT_EQ(suite, (vlPoint{0, 520}));
     EXPECT_EQ(op.AvertissementCadre(), op.Nom() + " : 4 exercices ne tiennent pas dans le cadre");
@@ -285,12 +286,17 @@ TEST_F(DessinTest, InlineNumbersGroupThousandsAndDifferencesEndOnOneColumn) {
     EXPECT_EQ(seuls(dessines(), "="), (std::vector<Texte>{{"=", 333, 65}}));
     EXPECT_TRUE(barres().empty()); // two such exercises do not fit on a line: no separator
     EXPECT_EQ(op.Emet(canvas_, op.Rect, {0, 0}, {0, 0}, MODE_EPREUVE, &op), (vlPoint{0, 130}));
-    // Without leading zeros, "12" ends where "999" does.
+    // Without leading zeros, "12" ends where "999" does; off the grid and without the extra
+    // spacing, a sign keeps a quarter of a digit each side of its cell.
     canvas_.Clear();
     posee({{1000, 988}, {1000, 1}}, "Operation=1;OperationPosee=0;SeparerMilliers=0;",
           MODE_EPREUVE);
-    EXPECT_EQ(ligne(o_.y + 65), "1000-988=12");
+    EXPECT_EQ(ligne(o_.y + 65), "1000\u2212988=12");
     EXPECT_EQ(x("2", o_.y + 65), x("9", o_.y + 130));
+    canvas_.Clear();
+    posee({{1000, 988}}, "Operation=1;OperationPosee=0;AlignerSurCarreau=0;EspSuppl=0;",
+          MODE_EPREUVE);
+    EXPECT_EQ(x("=", o_.y + 65) - x("8", o_.y + 65), CW + CW / 4);
 }
 
 TEST_F(DessinTest, ARedirectedOperationSpreadsItsListOverItsReceivers) {
@@ -331,10 +337,10 @@ TEST_F(DessinTest, PartialProductsShiftWithTheMultipliersZeros) {
     EXPECT_EQ(x("2", 3 * CH), B - CW + CW / 2);
     EXPECT_EQ(x("0", 5 * CH), B - 4 * CW + CW / 2);
     EXPECT_EQ(ligne(6 * CH), "243612");
-    // The sign in the cell left of the longer factor; two bars.
-    EXPECT_EQ(x("×", 2 * CH), B - 5 * CW - CW / 2);
+    // The sign in its cell, a blank cell left of the longer factor; two bars.
+    EXPECT_EQ(x("×", 2 * CH), B - 7 * CW + CW / 2);
     EXPECT_EQ(traits(canvas_),
-              (std::vector<Trait>{{B - 6 * CW, 2 * CH + CH / 4, B, 2 * CH + CH / 4},
+              (std::vector<Trait>{{B - 7 * CW, 2 * CH + CH / 4, B, 2 * CH + CH / 4},
                                   {B - 6 * CW, 5 * CH + CH / 4, B, 5 * CH + CH / 4}}));
     // 12,3 x 45: the partial products straddle the comma of 553,5.
     multiplie(12.3, 45);
@@ -422,9 +428,9 @@ TEST_F(DessinTest, DivisionLinesStandUnderTheirDigits) {
     options_.DivisionLongue = true;
     divise(1234, 56, 0);
     const int gauche = B - 4 * CW;
-    EXPECT_EQ(ligne(2 * CH), "-11222");
-    EXPECT_EQ(x("2", 2 * CH), B + EXTRA + CW + CW / 2); // the quotient's second digit
-    EXPECT_EQ(x("-", 4 * CH), gauche + CW - CW / 2);
+    EXPECT_EQ(ligne(2 * CH), "\u221211222");
+    EXPECT_EQ(x("2", 2 * CH), B + EXTRA + CW + CW / 2);            // the quotient's second digit
+    EXPECT_EQ(x("\u2212", 4 * CH), gauche + CW - 2 * CW + CW / 2); // a blank cell before 114
     EXPECT_EQ(x("2", 5 * CH), gauche + 3 * CW + CW / 2);
     // Each product underlined over its width.
     EXPECT_TRUE(
