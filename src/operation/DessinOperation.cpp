@@ -53,6 +53,7 @@ std::vector<DessinOperation::Exercice> DessinOperation::exercices(int premier, b
             e.nombres.assign(addition->Nombres.begin(),
                              addition->Nombres.begin() + nombresAddition(*addition));
             e.signe = "+";
+            e.retenues = !enLigne && options_.Repartir && options_.EspSuppl;
         } else if (const auto* soustraction = dynamic_cast<const Soustraction*>(&operation)) {
             e.nombres.assign(soustraction->Nombres.begin(), soustraction->Nombres.end());
             e.signe = MOINS;
@@ -78,7 +79,7 @@ vlPoint DessinOperation::dessineColonnes(vlRect rect, vlPoint pos,
     int maxLignes = 0;
     for (const Exercice& e : liste) {
         maxColonnes = std::max(maxColonnes, e.largeurEntiere + e.largeurDecimale);
-        maxLignes = std::max(maxLignes, int(e.nombres.size()));
+        maxLignes = std::max(maxLignes, int(e.nombres.size()) + (e.retenues ? 1 : 0));
     }
     const vlPoint pas{(maxColonnes + 4) * cw, (maxLignes + 1) * ch};
     const DessinExercice dessine = [&](DessinOperation& d, vlPoint o, int i) {
@@ -95,6 +96,7 @@ void DessinOperation::DessineAdditionPosee(vlRect rect, vlPoint pos, const Addit
     e.nombres.assign(addition.Nombres.begin(),
                      addition.Nombres.begin() + nombresAddition(addition));
     e.signe = "+";
+    e.retenues = options_.Repartir && options_.EspSuppl;
     dessinePosee(rect, pos, e);
 }
 
@@ -111,7 +113,7 @@ void DessinOperation::DessineSoustractionPosee(vlRect rect, vlPoint pos,
 void DessinOperation::dessinePosee(vlRect rect, vlPoint pos, const Exercice& e) {
     const int cw = cellules_.cw;
     const int ch = cellules_.ch;
-    const vlPoint o = rect.LireOrg() + pos;
+    const vlPoint o = rect.LireOrg() + pos + vlPoint{0, e.retenues ? ch : 0};
     canvas_.SetTextAlign(TA_BASELINE | TA_CENTER);
     canvas_.SetBkMode(TRANSPARENT);
     const int dernierOperande = int(e.nombres.size()) - 2;
@@ -187,6 +189,26 @@ std::vector<vlRect> DessinOperation::encres(const DessinExercice& dessine, int n
     return boites;
 }
 
+vlPoint DessinOperation::repartit(const vlRect& rect, vlPoint pos,
+                                  const std::vector<vlRect>& encres, vlPoint pas,
+                                  vlPoint ancre) const {
+    if (!options_.Repartir || encres.empty() || pos.x != 0 || pos.y != 0 || pas.x <= 0 ||
+        pas.y <= 0)
+        return pas;
+    vlSize encre{0, 0};
+    for (const vlRect& e : encres)
+        encre = {std::max(encre.cx, e.right + ancre.x), std::max(encre.cy, e.bottom + ancre.y)};
+    // As many as fit with today's steps, and never more than an equal part can hold.
+    const auto combien = [](int place, int encre, int pas, int max) {
+        const int parPas = (place - encre) / pas + 1;
+        return std::clamp(encre > 0 ? std::min(parPas, place / encre) : parPas, 1, max);
+    };
+    const int n = int(encres.size());
+    const int parRang = combien(rect.Width(), encre.cx, pas.x, n);
+    const int rangs = combien(rect.Height(), encre.cy, pas.y, (n + parRang - 1) / parRang);
+    return {std::max(pas.x, rect.Width() / parRang), std::max(pas.y, rect.Height() / rangs)};
+}
+
 void DessinOperation::enRangs(const vlRect& rect, vlPoint& pos, const std::vector<vlRect>& encres,
                               vlPoint pas, vlPoint ancre, bool separateurs,
                               const DessinExercice& dessine) {
@@ -198,6 +220,7 @@ void DessinOperation::enRangs(const vlRect& rect, vlPoint& pos, const std::vecto
         deborde = {std::max(deborde.x, -(e.left + ancre.x)),
                    std::max(deborde.y, -(e.top + ancre.y))};
     ancre = ancre + deborde;
+    pas = repartit(rect, pos, encres, pas, ancre);
     for (int i = 0; i < n; ++i) {
         const vlRect& e = encres[std::size_t(i)];
         const vlRect boite{e.left + ancre.x, e.top + ancre.y, e.right + ancre.x,

@@ -96,6 +96,8 @@ private:
         std::string signe = "+";
         // Numbers holding a hole hide their comma (whole-number holes).
         bool cacheVirgules = false;
+        // A blank row above the first operand for the carries.
+        bool retenues = false;
     };
 
     // Draws exercise i of a layout from the point o (absolute).
@@ -107,6 +109,10 @@ private:
     static Place rangSuivant(const vlRect& rect, vlPoint& pos, const vlRect& encre, int pasY);
     // After the last exercise, a row begun is ended.
     static vlPoint finRangs(vlPoint pos, int pasY);
+    // With the spread on, the steps that share a rectangle begun at its corner among as many
+    // exercises a row and as many rows as fit: each gets an equal part of the width and height.
+    vlPoint repartit(const vlRect& rect, vlPoint pos, const std::vector<vlRect>& encres,
+                     vlPoint pas, vlPoint ancre) const;
     // The box of what `dessine` draws for exercise i from (0, 0), in both versions so that the
     // test and the corrected version are laid out alike.
     vlRect encre(const DessinExercice& dessine, int i) const;

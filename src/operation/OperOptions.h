@@ -85,7 +85,8 @@ struct OperOptions {
     std::int32_t CouleurBrosseFond;
     std::int16_t EpaisseurTrait; // 0..50
     bool EspSuppl;
-    std::uint8_t Reserve[64];
+    bool Repartir; // rows and columns of exercises spread over the whole frame
+    std::uint8_t Reserve[63];
 };
 
 static_assert(sizeof(OperOptions) == 272);
@@ -113,7 +114,8 @@ static_assert(offsetof(OperOptions, StyleBrosseFond) == 196);
 static_assert(offsetof(OperOptions, CouleurBrosseFond) == 200);
 static_assert(offsetof(OperOptions, EpaisseurTrait) == 204);
 static_assert(offsetof(OperOptions, EspSuppl) == 206);
-static_assert(offsetof(OperOptions, Reserve) == 207);
+static_assert(offsetof(OperOptions, Repartir) == 207);
+static_assert(offsetof(OperOptions, Reserve) == 208);
 
 // The first bytes of the block of record version 1 (before the line width and extra spacing).
 constexpr std::size_t TAILLE_OPTIONS_V1 = 208;

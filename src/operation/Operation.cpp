@@ -46,7 +46,7 @@ void normalise(bool& b) {
 void normaliseBooleens(OperOptions& o) {
     for (bool* b : {&o.DefinitionOperandes.PasDeZeros, &o.DivisionLongue, &o.TrousIsoles,
                     &o.OperationPosee, &o.SeparerMilliers, &o.AlignerSurCarreau,
-                    &o.InhibeCalculsAuto, &o.DivTypeLignes, &o.EspSuppl})
+                    &o.InhibeCalculsAuto, &o.DivTypeLignes, &o.EspSuppl, &o.Repartir})
         normalise(*b);
 }
 
@@ -171,6 +171,7 @@ void TvlOperation::RestaureStandardNonApplique() {
     opts_.CouleurBrosseFond = 0;
     opts_.EpaisseurTrait = 1;
     opts_.EspSuppl = true;
+    opts_.Repartir = false;
 }
 
 std::vector<IniEntry> TvlOperation::EntreesIniPropres() {
@@ -445,6 +446,7 @@ bool TvlOperation::ChargeOptionsV3(TStream& s) {
         // Not in the first block.
         opts_.EpaisseurTrait = 1;
         opts_.EspSuppl = true;
+        opts_.Repartir = false;
     } else {
         std::array<std::uint8_t, sizeof(OperOptions)> bloc{};
         if (!ReadBuffer(s, bloc.data(), bloc.size()))
@@ -678,6 +680,7 @@ std::vector<std::string> TvlOperation::Description() const {
     lignes.push_back("SeparerMilliers = " + booleen(o.SeparerMilliers));
     lignes.push_back("AlignerSurCarreau = " + booleen(o.AlignerSurCarreau));
     lignes.push_back("EspSuppl = " + booleen(o.EspSuppl));
+    lignes.push_back("Repartir = " + booleen(o.Repartir));
     lignes.push_back("InhibeCalculsAuto = " + booleen(o.InhibeCalculsAuto));
     lignes.push_back("DifficulteMult = " + std::to_string(o.DifficulteMult));
     lignes.push_back("DifficulteDiv = " + std::to_string(o.DifficulteDiv));

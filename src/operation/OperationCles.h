@@ -39,6 +39,7 @@ enum : int {
     EspSuppl,
     Actif,
     Exercices,
+    Repartir,
 };
 } // namespace CleOperation
 
@@ -97,6 +98,8 @@ inline constexpr auto kClesOperation = std::to_array<Cle>({
     // The exercises as drawn, holes included (the records in hexadecimal), so that a sheet
     // gives them back whatever the draws.
     CleTexte(CleOperation::Exercices, "Exercices"),
+    // Off, the exercises are packed from the top-left corner.
+    CleDrapeau(CleOperation::Repartir, "Repartir", Champ<&O::Repartir>),
 });
 } // namespace operation_cles
 using operation_cles::kClesOperation;

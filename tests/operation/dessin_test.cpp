@@ -278,6 +278,24 @@ TEST_F(DessinTest, PosedListWrapsByWholeExercisesAndStaysInsideItsFrame) {
     EXPECT_EQ(canvas_.calls[0].op, TDrawCall::Op::Rectangle);
 }
 
+// Spread, three exercises share the width equally, an addition's first operand a row lower for
+// the carries (with the extra spacing); by default they stay 7 cells apart.
+TEST_F(DessinTest, ASpreadSharesTheFrameAndKeepsACarryRow) {
+    for (const auto& [cles, pas, haut] : {std::tuple{"Repartir=1;", 0, 2 * CH},
+                                          {"Repartir=1;EspSuppl=0;", 0, CH},
+                                          {"", 7 * CW, CH}}) {
+        canvas_.Clear();
+        const TvlOperation& op =
+            posee({{50, 60}, {50, 60}, {50, 60}}, std::string("Largeur=9;") + cles, MODE_EPREUVE);
+        const int part = DessinOperation::Interieur(op.Rect, op.Pinceau.Width, {}).Width() / 3;
+        const std::vector<Texte> plus = seuls(dessines(), "+");
+        ASSERT_EQ(plus.size(), 3u) << cles;
+        EXPECT_EQ(plus[1].x - plus[0].x, pas != 0 ? pas : part) << cles;
+        EXPECT_EQ(plus[2].x - plus[1].x, pas != 0 ? pas : part) << cles;
+        EXPECT_EQ(seuls(dessines(), "5").at(0).y, haut) << cles;
+    }
+}
+
 TEST_F(DessinTest, InlineNumbersGroupThousandsAndDifferencesEndOnOneColumn) {
     TvlOperation& op = posee({{12345, 1}}, "OperationPosee=0;", MODE_EPREUVE);
     // "12345" ends its integer part at 174 (five digits and a gap); with the extra spacing each
