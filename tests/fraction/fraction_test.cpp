@@ -42,6 +42,13 @@ protected:
             t.emplace_back(e.text, e.args[0], e.args[1], e.font.Color);
         return t;
     }
+    // The texts in order, those in the correction colour in brackets.
+    static std::string Lus(const TRecordingCanvas& c) {
+        std::string s;
+        for (const auto& [texte, x, y, couleur] : Textes(c))
+            s += couleur == 255 ? "(" + texte + ")" : texte;
+        return s;
+    }
 };
 
 // One digit a square: "12" over "5" (shifted half a square), the bar one square below the
@@ -90,14 +97,7 @@ TEST_F(FractionTest, AHiddenOperandKeepsItsBarAndRoom) {
         EXPECT_EQ(boite.pen.Width, 1);
     }
     EXPECT_TRUE(corrige.Of(Op::Rectangle).empty());
-    const auto textes = [](const TRecordingCanvas& c) {
-        std::string s;
-        for (const auto& [texte, x, y, couleur] : Textes(c))
-            s += couleur == 255 ? "(" + texte + ")" : texte;
-        return s;
-    };
-    EXPECT_EQ(textes(epreuve), "125+=2910");
-    EXPECT_EQ(textes(corrige), "125+(1)(2)=2910");
+    EXPECT_EQ(Lus(corrige), "125+(1)(2)=2910");
     EXPECT_EQ(std::get<1>(Textes(epreuve)[4]), 425); // "=" after the hidden operand's room
 }
 
@@ -126,12 +126,6 @@ TEST_F(FractionTest, NoStepShowsAHiddenOperand) {
         {"FractionOperation=2", "ResultatsInterm1=1", "NombreOperations=1", "AlignerSurCarreau=1"});
     EXPECT_EQ(f.Donnees().Masque[0], CACHE_RESULTAT);
     EXPECT_NE(Fraction({"Cache=2"}).Donnees().Masque[0], CACHE_RESULTAT);
-    const auto textes = [&](int mode) {
-        std::string s;
-        for (const auto& [texte, x, y, couleur] : Textes(Grille(f, mode)))
-            s += couleur == 255 ? "(" + texte + ")" : texte;
-        return s;
-    };
     for (const auto& [masque, epreuve, corrige] :
          {std::tuple{1, "\u00D712==1210", "(1)(2)(5)\u00D712=(1)(2)(\u00D7)(1)(5)(\u00D7)(2)=1210"},
           {2, "125\u00D7==1210", "125\u00D7(1)(2)=(1)(2)(\u00D7)(1)(5)(\u00D7)(2)=1210"},
@@ -140,8 +134,8 @@ TEST_F(FractionTest, NoStepShowsAHiddenOperand) {
         for (int i = 0; i < FractionDonnees::LIGNES; ++i)
             nombres += " | 12;5;1;2;" + std::to_string(masque);
         Regle(f, {"Nombres=" + nombres});
-        EXPECT_EQ(textes(MODE_EPREUVE), epreuve) << masque;
-        EXPECT_EQ(textes(MODE_CORRIGE), corrige) << masque;
+        EXPECT_EQ(Lus(Grille(f, MODE_EPREUVE)), epreuve) << masque;
+        EXPECT_EQ(Lus(Grille(f, MODE_CORRIGE)), corrige) << masque;
     }
 }
 
