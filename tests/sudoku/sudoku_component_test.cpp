@@ -60,13 +60,8 @@ protected:
     }
 
     // Givens and full solution of the component's grid.
-    struct Contenu {
-        std::string donnees, solution;
-    };
     static Contenu Grille(const TvlSudoku& s) {
-        Contenu c;
-        Decode(s.Bloc().Cases, s.NbValeursGrille(), c.donnees, c.solution);
-        return c;
+        return Decode(s.Bloc().Cases, s.NbValeursGrille());
     }
     // Whether the component's givens have one solution, the full grid it holds.
     static bool Unique(const TvlSudoku& s, int largeur, int hauteur) {
@@ -111,7 +106,7 @@ TEST_F(SudokuTest, GenerationKeysDrawANewPuzzle) {
     TvlSudoku& t = Nouveau();
     ASSERT_TRUE(Change(t, "NbValeurs", "45"));
     const Contenu c = Grille(t);
-    EXPECT_EQ(81 - std::count(c.donnees.begin(), c.donnees.end(), '0'), 45);
+    EXPECT_EQ(NbDonnees(c.donnees), 45);
     EXPECT_EQ(t.AvertissementCadre().rfind(t.Nom() + " : niveau 3 introuvable avec au moins 45", 0),
               0u);
     EXPECT_NE(t.AvertissementCadre().find("la grille tirée est de niveau " +
@@ -218,9 +213,9 @@ TEST_F(SudokuTest, DatabaseWithoutMatchesLeavesNavigationInert) {
     const std::string nom = dossier_.file("quatre.dat");
     TRandom alea(99);
     const GrilleGeneree g = GenereGrille(tg4x4, 3, 0, alea);
-    std::string probleme, solution, message;
-    Decode(g.Cases.data(), 4, probleme, solution);
-    ASSERT_TRUE(AjouteEnBase(g.Stat, nom, tg4x4, probleme, message)) << message;
+    std::string message;
+    ASSERT_TRUE(AjouteEnBase(g.Stat, nom, tg4x4, Decode(g.Cases.data(), 4).donnees, message))
+        << message;
     TvlSudoku& s = Nouveau();
     ASSERT_TRUE(Change(s, "PathBdd", nom));
     EXPECT_EQ(s.Bloc().TypeGrille, tg4x4);
