@@ -1,6 +1,7 @@
 #include "sudoku/Sudoku.h"
 
 #include "host/Document.h"
+#include "host/HostFixtures.h"
 #include "host/Liste.h"
 #include "host/Services.h"
 #include "host/Stream.h"
@@ -37,15 +38,9 @@ class SudokuTest : public ::testing::Test {
 protected:
     SudokuTest() : portee_(ui_) {
         document_.AjoutePage(TPlanche(TPlanche::Format::A4, false));
-        savedIni_ = FichIni();
-        savedMode_ = ModeVisu();
-        FichIni() = dossier_.file("vorlane.ini");
         SeedRandom(7);
     }
-    ~SudokuTest() override {
-        FichIni() = savedIni_;
-        ModeVisu() = savedMode_;
-    }
+    ~SudokuTest() override { ModeVisu() = savedMode_; }
 
     TvlSudoku& Nouveau() {
         TComposant* c = document_.Cree("Sudoku", 0);
@@ -76,8 +71,8 @@ protected:
     TempFolder dossier_;
     TCatalogue catalogue_ = CataloguePaquet();
     TDocument document_{catalogue_};
-    std::string savedIni_;
-    int savedMode_ = 0;
+    ScopedIniFile ini_;
+    int savedMode_ = ModeVisu();
 };
 
 } // namespace
@@ -88,12 +83,10 @@ TEST_F(SudokuTest, GenerationKeysDrawANewPuzzle) {
     EXPECT_TRUE(Unique(s, 3, 3));
     // A new component draws strictly: its level 3 puzzle needs more than singles.
     EXPECT_EQ(s.Informations().back().rfind("Niveau 3 : il faut ", 0), 0u);
-    ASSERT_TRUE(Change(s, "TypeGrille", "3"));
-    ASSERT_TRUE(Change(s, "Niveau", "1"));
+    Regle(s, {"TypeGrille=3", "Niveau=1"});
     EXPECT_TRUE(Unique(s, 2, 2));
 
-    ASSERT_TRUE(Change(s, "TypeGrille", "2"));
-    ASSERT_TRUE(Change(s, "NbValeurs", "81"));
+    Regle(s, {"TypeGrille=2", "NbValeurs=81"});
     EXPECT_TRUE(Unique(s, 2, 3));
     EXPECT_EQ(Grille(s).donnees, Grille(s).solution);
     // An action that ran: false and no message.
@@ -306,9 +299,7 @@ TEST_F(SudokuTest, SaveLoadAndCopy) {
 
 TEST_F(SudokuTest, PreferredOptionsRoundTrip) {
     TvlSudoku& s = Nouveau();
-    for (const auto& [cle, valeur] :
-         {std::pair{"Niveau", "2"}, {"CouleurCorrigé", "32768"}, {"TaillePinceauCadre", "25"}})
-        ASSERT_TRUE(Change(s, cle, valeur)) << cle;
+    Regle(s, {"Niveau=2", "CouleurCorrigé=32768", "TaillePinceauCadre=25"});
     s.Bloc().TypeGrille = 1;
     const std::string chemin = dossier_.file("a moi.dat");
     std::memcpy(s.Bloc().PathBdd, chemin.c_str(), chemin.size() + 1);
