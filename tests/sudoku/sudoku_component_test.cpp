@@ -318,13 +318,11 @@ TEST_F(SudokuTest, PicturesFromABoundList) {
     TvlSudoku& s = Nouveau();
     auto* liste = dynamic_cast<TListe*>(document_.Cree("Liste", 0));
     ASSERT_NE(liste, nullptr);
-    ASSERT_TRUE(Change(*liste, "Champs", "nom;image:image"));
-    for (int i = 1; i <= 2; ++i)
-        ASSERT_TRUE(Change(*liste, "Ajoute",
-                           "n;" + dossier_.put(std::to_string(i) + ".png", png(10 * i, 10))));
-    ASSERT_TRUE(Change(s, "Liste", liste->Nom()));
+    Regle(*liste, {"Champs=nom;image:image", "Ajoute=n;" + dossier_.put("1.png", png(10, 10)),
+                   "Ajoute=n;" + dossier_.put("2.png", png(20, 10))});
+    Regle(s, {"Liste=" + liste->Nom()});
     EXPECT_EQ(s.Image(1).Width(), 10);
-    ASSERT_TRUE(Change(*liste, "EnrCde", "Suivant"));
+    Regle(*liste, {"EnrCde=Suivant"});
     EXPECT_EQ(s.Image(1).Width(), 20);
 }
 
