@@ -23,29 +23,21 @@ std::optional<Rational> Evalue(const std::string& texte, std::string& message) {
     return std::nullopt;
 }
 
-// Each formula's exact value, or its error; then its answer at 0, 1 and 2 decimals.
+// Each formula's exact value, or its error; then its answer at 0, 1 and 2 decimals. Priorities
+// and plain operators are compared with a reference on random formulas below; these rows pin
+// the choices a reference could share (signs of ":" and "%", "^" from the left), exponents
+// below 0, large and dotted numbers, and the errors.
 TEST(Formule, OperatorsPrioritiesAndErrors) {
     const std::vector<std::tuple<std::string, std::string, std::string>> cas{
-        {"7 : 2", "3;3,0;3,00", ""},
         {"-7 : 2", "-3;-3,0;-3,00", ""},
-        {"-6 : 3", "-2;-2,0;-2,00", ""},
-        {"2 ^ 0", "1;1,0;1,00", ""},
-        {"1 + 2 * 3", "7;7,0;7,00", ""},
-        {"(1 + 2) * 3", "9;9,0;9,00", ""},
-        {"3 < 4 & 2 = 2", "1;1,0;1,00", ""},
-        {"8 - 3 - 2", "3;3,0;3,00", ""},
         {"2 ^ 3 ^ 2", "64;64,0;64,00", ""},
         {"7 % 3 + 2,5", "4;3,5;3,50", ""},
         {"-7 % 3", "-1;-1,0;-1,00", ""},
         {"2 ^ -2", "0;0,3;0,25", ""},
-        {"1 / 3 * 3 = 1", "1;1,0;1,00", ""},
-        {"1 <= 1 | 0", "1;1,0;1,00", ""},
-        {"3 <> 3", "0;0,0;0,00", ""},
         {"1000000000.3", "1000000000;1000000000,3;1000000000,30", ""},
         {"20,05 * 123456789", "2475308619;2475308619,5;2475308619,45", ""},
         {"0.1 + 0.2 = 0.3", "1;1,0;1,00", ""},
         {"5 / 0", "", "Division par zéro"},
-        {"1 % 0", "", "Division par zéro"},
         {"0 ^ -1", "", "Résultat hors limites"},
         {"2 ^ 9999", "", "Résultat hors limites"},
     };

@@ -4,12 +4,12 @@
 #pragma once
 
 #include "host/Document.h"
+#include "host/HostFixtures.h"
 #include "host/Services.h"
 #include "operation/Operation.h"
 #include "package/Paquet.h"
 #include "platform/Locale.h"
 #include "platform/Random.h"
-#include "platform/TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -55,12 +55,7 @@ inline TTableOperandes tableOperandes(std::initializer_list<std::vector<double>>
 // A document with the package's kinds on one A4 page, and an ini file of its own.
 class OperationFixture : public SeparateursFixture {
 protected:
-    OperationFixture() : savedIni_(FichIni()) {
-        document_.AjoutePage(TPlanche(TPlanche::Format::A4, false));
-        FichIni() = folder_.file("vorlane.ini");
-    }
-
-    ~OperationFixture() override { FichIni() = savedIni_; }
+    OperationFixture() { document_.AjoutePage(TPlanche(TPlanche::Format::A4, false)); }
 
     // A new, constructed operation on page 0.
     TvlOperation& nouvelle() {
@@ -103,10 +98,7 @@ protected:
                                     : std::vector<std::string>(debut + 1, lines.end());
     }
 
-    TempFolder folder_;
+    ScopedIniFile ini_;
     TCatalogue catalogue_ = CataloguePaquet();
     TDocument document_{catalogue_};
-
-private:
-    std::string savedIni_;
 };

@@ -33,14 +33,6 @@ protected:
 
     double nombre(int c, int r) const { return LitNombre(grille_.Cell(c, r)); }
 
-    // `n` numbers drawn with the current settings.
-    std::vector<std::string> tirages(int n) const {
-        std::vector<std::string> textes(static_cast<std::size_t>(n));
-        for (std::string& t : textes)
-            t = logique_->TireNombre();
-        return textes;
-    }
-
     SuperGridModel grille_;
     std::unique_ptr<ChoixOp2Logique> logique_;
     TTestUi ui_;
@@ -111,7 +103,8 @@ TEST_F(ChoixOp2LogiqueTest, DrawnNumbersFollowTheSettings) {
         const std::regex aussi(c.aussi);
         std::vector<double> valeurs;
         bool vu = false;
-        for (const std::string& t : tirages(4000)) {
+        for (int fois = 0; fois < 4000; ++fois) {
+            const std::string t = l.TireNombre();
             ASSERT_TRUE(std::regex_match(t, forme)) << t;
             valeurs.push_back(LitNombre(t));
             vu = vu || std::regex_match(t, aussi);

@@ -22,13 +22,12 @@ using Nombres3 = std::array<std::string, 3>;
 TEST_F(EcritureTest, DoubleToStringWritesPlainDecimalsWithoutTrailingZeros) {
     // Fifteen significant digits absorb the binary error of decimal sums; beyond them the
     // mantissa runs out and zeros follow.
-    for (const auto& [x, texte] :
-         std::vector<std::pair<long double, std::string>>{{0, "0"},
-                                                          {0.0005, "0,0005"},
-                                                          {1234567.125, "1234567,125"},
-                                                          {0.1L + 0.2L, "0,3"},
-                                                          {1e20L, "100000000000000000000"},
-                                                          {HUGE_VALL, "0"}})
+    // clang-format off
+    const std::pair<long double, std::string> cas[] = {{0, "0"}, {0.0005, "0,0005"},
+        {1234567.125, "1234567,125"}, {0.1L + 0.2L, "0,3"}, {1e20L, "100000000000000000000"},
+        {HUGE_VALL, "0"}};
+    // clang-format on
+    for (const auto& [x, texte] : cas)
         EXPECT_EQ(DoubleToString(x), texte);
     SetDecimalSeparator('.');
     EXPECT_EQ(DoubleToString(19.5), "19.5");

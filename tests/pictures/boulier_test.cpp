@@ -129,8 +129,7 @@ TEST_F(BoulierTest, SmallBasesNothingCountedAndNoRoomForBeads) {
 TEST_F(BoulierTest, ANumberDrawnInPartIsNamedInAWarning) {
     const std::pair<std::vector<std::string>, std::string> cases[] = {
         {{"NbTiges=10", "Base=10", "ValeurBoulier=250"},
-         "250 ne tient pas sur 10 tiges : le "
-         "dessin montre 100"},
+         "250 ne tient pas sur 10 tiges : le dessin montre 100"},
         {{"TypeBoulier=4", "NbTiges=3", "Base=10", "ValeurBoulier=12345"},
          "12345 ne tient pas sur 3 tiges : le dessin montre 345"},
         {{"TypeBoulier=4", "NbTiges=1", "Base=2", "ValeurBoulier=2"},

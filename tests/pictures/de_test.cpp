@@ -94,6 +94,7 @@ TEST_F(DeTest, FacesPipsAndHalvesAtTheirPlaces) {
         std::vector<int> face{100, 100, 400, 400, 75, 75}; // the frame, then the corner
         Traits lignes{};
     };
+    // clang-format off
     const Case cases[] = {
         {{"Valeur1=5"}, {{167, 167}, {333, 167}, {167, 333}, {333, 333}, {250, 250}}},
         {{"Valeur1=2", "Orientation=1"}, {{333, 167}, {167, 333}}},
@@ -102,22 +103,16 @@ TEST_F(DeTest, FacesPipsAndHalvesAtTheirPlaces) {
         {{"Valeur1=1", "TaillePinceauCadre=10", "StylePinceauCadre=1"}, {{250, 250}}},
         {{"Aspect=1", "Largeur=6", "Hauteur=3", "Valeur1=2", "Valeur2=5"},
          {{167, 167}, {333, 333}, {467, 167}, {633, 167}, {467, 333}, {633, 333}, {550, 250}},
-         35,
-         {100, 100, 700, 400, 72, 75},
-         {{400, 100, 400, 400}}},
+         35, {100, 100, 700, 400, 72, 75}, {{400, 100, 400, 400}}},
         // 300 / 700 x 25 = 10.7, truncated.
-        {{"Aspect=1", "Largeur=7", "Hauteur=3", "Valeur1=0", "Valeur2=0"},
-         {},
-         35,
-         {100, 100, 800, 400, 70, 75},
-         {{450, 100, 450, 400}}},
+        {{"Aspect=1", "Largeur=7", "Hauteur=3", "Valeur1=0", "Valeur2=0"}, {},
+         35, {100, 100, 800, 400, 70, 75}, {{450, 100, 450, 400}}},
         // Standing: nothing in the top half, two rows of three in the bottom one.
         {{"Aspect=1", "Orientation=1", "Largeur=3", "Hauteur=6", "Valeur1=0", "Valeur2=6"},
          {{167, 467}, {250, 467}, {333, 467}, {167, 633}, {250, 633}, {333, 633}},
-         35,
-         {100, 100, 400, 700, 75, 72},
-         {{100, 400, 400, 400}}},
+         35, {100, 100, 400, 700, 75, 72}, {{100, 400, 400, 400}}},
     };
+    // clang-format on
     for (const Case& cas : cases) {
         SCOPED_TRACE(::testing::PrintToString(cas.reglages));
         const TRecordingCanvas canvas = Dessin(De(cas.reglages));

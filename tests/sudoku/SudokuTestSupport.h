@@ -1,8 +1,10 @@
 // Sudoku test helpers: puzzle files, a solver and checks written without the engine.
 #pragma once
 
+#include "sudoku/SudokuGeneration.h"
 #include "sudoku/SudokuGrille.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <cstdlib>
@@ -175,24 +177,30 @@ inline bool Compatible(const std::string& probleme, const std::string& solution)
 }
 
 // Givens ('0' elsewhere) and solution from cell codes: givens 1..9, hidden values 11..19.
-inline void Decode(const std::int8_t* cases, int n, std::string& donnees, std::string& solution) {
-    donnees.assign(size_t(n * n), '0');
-    solution.assign(size_t(n * n), '0');
+struct Contenu {
+    std::string donnees, solution;
+};
+inline Contenu Decode(const std::int8_t* cases, int n) {
+    Contenu c{std::string(size_t(n * n), '0'), std::string(size_t(n * n), '0')};
     for (int i = 0; i < n * n; ++i) {
         const int code = cases[i];
         if (code >= 1 && code <= 9)
-            donnees[size_t(i)] = solution[size_t(i)] = char('0' + code);
+            c.donnees[size_t(i)] = c.solution[size_t(i)] = char('0' + code);
         else if (code >= 11 && code <= 19)
-            solution[size_t(i)] = char('0' + code - 10);
+            c.solution[size_t(i)] = char('0' + code - 10);
     }
+    return c;
+}
+
+inline int NbDonnees(const std::string& donnees) {
+    return int(std::count_if(donnees.begin(), donnees.end(), [](char c) { return c != '0'; }));
 }
 
 // Whether cell codes hold a valid solution that their givens alone determine.
 inline bool CasesValides(const std::array<std::int8_t, 81>& cases, int largeur, int hauteur) {
-    std::string donnees, solution;
-    Decode(cases.data(), largeur * hauteur, donnees, solution);
-    return SolutionValide(solution, largeur, hauteur) &&
-           Backtracking(donnees, largeur, hauteur).NbSolutions() == 1;
+    const Contenu c = Decode(cases.data(), largeur * hauteur);
+    return SolutionValide(c.solution, largeur, hauteur) &&
+           Backtracking(c.donnees, largeur, hauteur).NbSolutions() == 1;
 }
 
 inline SudokuGrille GrilleDe(int type, const std::string& probleme) {
@@ -200,6 +208,12 @@ inline SudokuGrille GrilleDe(int type, const std::string& probleme) {
     grille.FixeType(type);
     grille.ChargeProbleme(probleme);
     return grille;
+}
+
+// The level a full solve of the givens rates them at, 0 when it does not finish them.
+inline int NiveauNote(int type, const std::string& donnees) {
+    SudokuGrille grille = GrilleDe(type, donnees);
+    return grille.Resoudre(NiveauComplet) == ssResolu ? NiveauDeStat(grille.Stat) : 0;
 }
 
 } // namespace sudoku_test

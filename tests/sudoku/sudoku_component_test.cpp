@@ -1,6 +1,7 @@
 #include "sudoku/Sudoku.h"
 
 #include "host/Document.h"
+#include "host/HostFixtures.h"
 #include "host/Liste.h"
 #include "host/Services.h"
 #include "host/Stream.h"
@@ -37,15 +38,9 @@ class SudokuTest : public ::testing::Test {
 protected:
     SudokuTest() : portee_(ui_) {
         document_.AjoutePage(TPlanche(TPlanche::Format::A4, false));
-        savedIni_ = FichIni();
-        savedMode_ = ModeVisu();
-        FichIni() = dossier_.file("vorlane.ini");
         SeedRandom(7);
     }
-    ~SudokuTest() override {
-        FichIni() = savedIni_;
-        ModeVisu() = savedMode_;
-    }
+    ~SudokuTest() override { ModeVisu() = savedMode_; }
 
     TvlSudoku& Nouveau() {
         TComposant* c = document_.Cree("Sudoku", 0);
@@ -60,13 +55,8 @@ protected:
     }
 
     // Givens and full solution of the component's grid.
-    struct Contenu {
-        std::string donnees, solution;
-    };
     static Contenu Grille(const TvlSudoku& s) {
-        Contenu c;
-        Decode(s.Bloc().Cases, s.NbValeursGrille(), c.donnees, c.solution);
-        return c;
+        return Decode(s.Bloc().Cases, s.NbValeursGrille());
     }
     // Whether the component's givens have one solution, the full grid it holds.
     static bool Unique(const TvlSudoku& s, int largeur, int hauteur) {
@@ -81,8 +71,8 @@ protected:
     TempFolder dossier_;
     TCatalogue catalogue_ = CataloguePaquet();
     TDocument document_{catalogue_};
-    std::string savedIni_;
-    int savedMode_ = 0;
+    ScopedIniFile ini_;
+    int savedMode_ = ModeVisu();
 };
 
 } // namespace
@@ -93,12 +83,10 @@ TEST_F(SudokuTest, GenerationKeysDrawANewPuzzle) {
     EXPECT_TRUE(Unique(s, 3, 3));
     // A new component draws strictly: its level 3 puzzle needs more than singles.
     EXPECT_EQ(s.Informations().back().rfind("Niveau 3 : il faut ", 0), 0u);
-    ASSERT_TRUE(Change(s, "TypeGrille", "3"));
-    ASSERT_TRUE(Change(s, "Niveau", "1"));
+    Regle(s, {"TypeGrille=3", "Niveau=1"});
     EXPECT_TRUE(Unique(s, 2, 2));
 
-    ASSERT_TRUE(Change(s, "TypeGrille", "2"));
-    ASSERT_TRUE(Change(s, "NbValeurs", "81"));
+    Regle(s, {"TypeGrille=2", "NbValeurs=81"});
     EXPECT_TRUE(Unique(s, 2, 3));
     EXPECT_EQ(Grille(s).donnees, Grille(s).solution);
     // An action that ran: false and no message.
@@ -111,7 +99,7 @@ TEST_F(SudokuTest, GenerationKeysDrawANewPuzzle) {
     TvlSudoku& t = Nouveau();
     ASSERT_TRUE(Change(t, "NbValeurs", "45"));
     const Contenu c = Grille(t);
-    EXPECT_EQ(81 - std::count(c.donnees.begin(), c.donnees.end(), '0'), 45);
+    EXPECT_EQ(NbDonnees(c.donnees), 45);
     EXPECT_EQ(t.AvertissementCadre().rfind(t.Nom() + " : niveau 3 introuvable avec au moins 45", 0),
               0u);
     EXPECT_NE(t.AvertissementCadre().find("la grille tirée est de niveau " +
@@ -218,9 +206,9 @@ TEST_F(SudokuTest, DatabaseWithoutMatchesLeavesNavigationInert) {
     const std::string nom = dossier_.file("quatre.dat");
     TRandom alea(99);
     const GrilleGeneree g = GenereGrille(tg4x4, 3, 0, alea);
-    std::string probleme, solution, message;
-    Decode(g.Cases.data(), 4, probleme, solution);
-    ASSERT_TRUE(AjouteEnBase(g.Stat, nom, tg4x4, probleme, message)) << message;
+    std::string message;
+    ASSERT_TRUE(AjouteEnBase(g.Stat, nom, tg4x4, Decode(g.Cases.data(), 4).donnees, message))
+        << message;
     TvlSudoku& s = Nouveau();
     ASSERT_TRUE(Change(s, "PathBdd", nom));
     EXPECT_EQ(s.Bloc().TypeGrille, tg4x4);
@@ -293,14 +281,12 @@ TEST_F(SudokuTest, SaveLoadAndCopy) {
     flux.Rewind();
     TvlSudoku& lu = Nouveau();
     ASSERT_TRUE(lu.Charge(flux, nullptr, lu.Cadre));
-    EXPECT_EQ(std::memcmp(&lu.Bloc(), &s.Bloc(), sizeof(SudokuOptions)), 0);
-    EXPECT_EQ(lu.Image(9), image);
-    EXPECT_TRUE(lu.Image(1).Empty());
-
     const auto copie = s.Copie();
-    const auto& c = dynamic_cast<const TvlSudoku&>(*copie);
-    EXPECT_EQ(std::memcmp(&c.Bloc(), &s.Bloc(), sizeof(SudokuOptions)), 0);
-    EXPECT_EQ(c.Image(9), image);
+    for (const TvlSudoku* c : {&lu, dynamic_cast<TvlSudoku*>(copie.get())}) {
+        EXPECT_EQ(std::memcmp(&c->Bloc(), &s.Bloc(), sizeof(SudokuOptions)), 0);
+        EXPECT_EQ(c->Image(9), image);
+        EXPECT_TRUE(c->Image(1).Empty());
+    }
 
     // A record cut short is refused.
     std::vector<std::uint8_t> octets = flux.Bytes();
@@ -311,9 +297,7 @@ TEST_F(SudokuTest, SaveLoadAndCopy) {
 
 TEST_F(SudokuTest, PreferredOptionsRoundTrip) {
     TvlSudoku& s = Nouveau();
-    for (const auto& [cle, valeur] :
-         {std::pair{"Niveau", "2"}, {"CouleurCorrigé", "32768"}, {"TaillePinceauCadre", "25"}})
-        ASSERT_TRUE(Change(s, cle, valeur)) << cle;
+    Regle(s, {"Niveau=2", "CouleurCorrigé=32768", "TaillePinceauCadre=25"});
     s.Bloc().TypeGrille = 1;
     const std::string chemin = dossier_.file("a moi.dat");
     std::memcpy(s.Bloc().PathBdd, chemin.c_str(), chemin.size() + 1);
@@ -332,13 +316,11 @@ TEST_F(SudokuTest, PicturesFromABoundList) {
     TvlSudoku& s = Nouveau();
     auto* liste = dynamic_cast<TListe*>(document_.Cree("Liste", 0));
     ASSERT_NE(liste, nullptr);
-    ASSERT_TRUE(Change(*liste, "Champs", "nom;image:image"));
-    for (int i = 1; i <= 2; ++i)
-        ASSERT_TRUE(Change(*liste, "Ajoute",
-                           "n;" + dossier_.put(std::to_string(i) + ".png", png(10 * i, 10))));
-    ASSERT_TRUE(Change(s, "Liste", liste->Nom()));
+    Regle(*liste, {"Champs=nom;image:image", "Ajoute=n;" + dossier_.put("1.png", png(10, 10)),
+                   "Ajoute=n;" + dossier_.put("2.png", png(20, 10))});
+    Regle(s, {"Liste=" + liste->Nom()});
     EXPECT_EQ(s.Image(1).Width(), 10);
-    ASSERT_TRUE(Change(*liste, "EnrCde", "Suivant"));
+    Regle(*liste, {"EnrCde=Suivant"});
     EXPECT_EQ(s.Image(1).Width(), 20);
 }
 

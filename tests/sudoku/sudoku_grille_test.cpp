@@ -6,7 +6,6 @@
 
 #include <algorithm>
 #include <chrono>
-#include <cstring>
 #include <stop_token>
 #include <thread>
 #include <tuple>
@@ -14,10 +13,6 @@
 using namespace sudoku_test;
 
 namespace {
-
-std::string candidats(const SudokuGrille& g, int l, int c) {
-    return std::string(g.Cases[l][c], size_t(g.NbValeurs));
-}
 
 // Checks, independently of the engine's code, that a stuck 9 x 9 grid leaves nothing to
 // hidden singles, pointing, box-line reduction or naked pairs.
@@ -30,7 +25,9 @@ void verifiePointFixe(const SudokuGrille& g, const std::string& puzzle) {
             unites[size_t(18 + x)].push_back((x / 3 * 3 + k / 3) * 9 + x % 3 * 3 + k % 3);
         }
     const auto candidat = [&](int i, int v) { return g.EstCandidat(i / 9, i % 9, v); };
-    const auto texte = [&](int i) { return candidats(g, i / 9, i % 9); };
+    const auto texte = [&](int i) {
+        return std::string(g.Cases[i / 9][i % 9], size_t(g.NbValeurs));
+    };
     const auto dans = [&](int i, size_t w) {
         return std::find(unites[w].begin(), unites[w].end(), i) != unites[w].end();
     };
