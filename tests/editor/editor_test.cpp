@@ -325,6 +325,10 @@ TEST_F(Editor, AShapeIsDrawnReshapedByAHandleUndoneAndReopened) {
     arrondi->setText("25");
     QTest::keyClick(arrondi, Qt::Key_Return);
     EXPECT_EQ(seize.Bloc().Distance, 250);
+    // One drawn from a point off the page starts at the page's edge.
+    paletteButton(3)->click();
+    drag({-80, 500}, {400, 900});
+    EXPECT_EQ(session().Selection()->Rect.left, session().Document().Page(0).ZoneUtile().left);
     std::string message;
     ASSERT_TRUE(session().SaveAs(path_, message)) << message;
     MainWindow reopened(catalogue_, ui_);
