@@ -6,6 +6,7 @@
 #include "sheet/Sheet.h"
 #include "sheet/SheetBuilder.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace {
@@ -63,6 +64,10 @@ void EditorSession::replaceDocument(std::unique_ptr<TDocument> next,
     creating_.reset();
     // The old components live until the views have let go of them.
     const std::unique_ptr<TDocument> old = std::exchange(document_, std::move(next));
+    if (document_->NbPages() == 0)
+        document_->AjoutePage(defaultPage());
+    // The page shown may be gone (undoing its addition).
+    page_ = std::clamp(page_, 0, document_->NbPages() - 1);
     settle();
     if (onReplaced)
         onReplaced();
@@ -85,8 +90,6 @@ bool EditorSession::Open(const std::string& path, std::string& message,
     auto opened = std::make_unique<TDocument>(catalogue_);
     if (!opened->Ouvre(path, message, skipped))
         return false;
-    if (opened->NbPages() == 0)
-        opened->AjoutePage(defaultPage());
     path_ = path;
     page_ = 0;
     replaceDocument(std::move(opened), [this] { resetHistory(); });
@@ -154,7 +157,6 @@ void EditorSession::restore(const std::vector<std::uint8_t>& bytes) {
         return;
     replaceDocument(std::move(restored), [this, &bytes] {
         current_ = bytes;
-        SetPage(page_);
         SetMode(mode_);
     });
 }

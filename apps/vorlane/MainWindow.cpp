@@ -328,13 +328,15 @@ void MainWindow::buildMenus() {
     viewMenu->addAction(QStringLiteral("Page &suivante"), QKeySequence(Qt::Key_PageDown), this,
                         [this] { showPage(session_.Page() + 1); });
     edit->addSeparator();
-    edit->addAction(QStringLiteral("Ajouter une &page"), this, [this] {
-        TDocument& document = session_.Document();
-        document.AjoutePage(document.Page(document.NbPages() - 1));
-        session_.Committed(QStringLiteral("l'ajout d'une page"));
-        showPage(document.NbPages() - 1);
-        documentChanged();
-    });
+    edit->addAction(QStringLiteral("Ajouter une &page"), this,
+                    [this] {
+                        TDocument& document = session_.Document();
+                        document.AjoutePage(document.Page(document.NbPages() - 1));
+                        session_.Committed(QStringLiteral("l'ajout d'une page"));
+                        showPage(document.NbPages() - 1);
+                        documentChanged();
+                    })
+        ->setObjectName(QStringLiteral("ajouterPage"));
     edit->addAction(QStringLiteral("Propriétés de la pa&ge…"), this, &MainWindow::editPage)
         ->setObjectName(QStringLiteral("proprietesPage"));
     viewMenu->addSeparator();

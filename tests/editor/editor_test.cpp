@@ -413,6 +413,15 @@ TEST_F(Editor, AideButtonsF1AndTheHelpMenuAskForThePageOfTheirWindow) {
     EXPECT_EQ(asked([this] { QTest::keyClick(&view(), Qt::Key_F1); }), DossierAide() + "index.md");
 }
 
+// Undoing the addition of the page shown shows the last page left.
+TEST_F(Editor, UndoingThePageShownShowsTheLastOneLeft) {
+    trigger("ajouterPage");
+    ASSERT_EQ(session().Page(), 1);
+    trigger("annuler");
+    EXPECT_EQ(session().Page(), 0);
+    view().repaint();
+}
+
 // A built sheet changed in the editor is no longer what its command rebuilds: the key's foot
 // drops the command, and undo brings it back.
 TEST_F(Editor, AChangedSheetNoLongerNamesTheCommandThatBuiltIt) {
