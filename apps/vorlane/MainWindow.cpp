@@ -328,14 +328,7 @@ void MainWindow::buildMenus() {
     viewMenu->addAction(QStringLiteral("Page &suivante"), QKeySequence(Qt::Key_PageDown), this,
                         [this] { showPage(session_.Page() + 1); });
     edit->addSeparator();
-    edit->addAction(QStringLiteral("Ajouter une &page"), this,
-                    [this] {
-                        TDocument& document = session_.Document();
-                        document.AjoutePage(document.Page(document.NbPages() - 1));
-                        session_.Committed(QStringLiteral("l'ajout d'une page"));
-                        showPage(document.NbPages() - 1);
-                        documentChanged();
-                    })
+    edit->addAction(QStringLiteral("Ajouter une &page"), this, &MainWindow::addPage)
         ->setObjectName(QStringLiteral("ajouterPage"));
     edit->addAction(QStringLiteral("Propriétés de la pa&ge…"), this, &MainWindow::editPage)
         ->setObjectName(QStringLiteral("proprietesPage"));
@@ -443,6 +436,15 @@ void MainWindow::showWarnings(const QStringList& avertissements) {
     list->clear();
     for (const QString& avertissement : avertissements)
         list->addAction(avertissement)->setToolTip(avertissement);
+}
+
+// A copy of the last page's setup, shown.
+void MainWindow::addPage() {
+    TDocument& document = session_.Document();
+    document.AjoutePage(document.Page(document.NbPages() - 1));
+    session_.Committed(QStringLiteral("l'ajout d'une page"));
+    showPage(document.NbPages() - 1);
+    documentChanged();
 }
 
 // The header of the page shown: components already placed stay where they are, and those it

@@ -65,6 +65,7 @@ private:
     void showSelection(TComposant* composant);
     void showWarnings(const QStringList& avertissements);
     void documentChanged();
+    void addPage();
     void editPage();
     void rememberRecent(const std::string& path);
     void refreshRecent();
