@@ -22,7 +22,6 @@
 #include <QDialog>
 #include <QFileDialog>
 #include <QKeyEvent>
-#include <QMenu>
 #include <QMenuBar>
 #include <QPointer>
 #include <QPrintDialog>
@@ -35,27 +34,17 @@
 namespace {
 
 int fromEnvironment(const char* name, int fallback) {
-    const char* value = std::getenv(name);
-    return value != nullptr && *value != '\0' ? std::atoi(value) : fallback;
+    return qEnvironmentVariableIsEmpty(name) ? fallback : qEnvironmentVariableIntValue(name);
 }
 
-template <class T> std::vector<T*> usable(const QWidget& parent) {
-    std::vector<T*> found;
-    for (T* w : parent.findChildren<T*>())
-        if (w->isVisible() && w->isEnabled())
-            found.push_back(w);
+template <class T> QList<T*> usable(const QWidget& parent) {
+    QList<T*> found = parent.findChildren<T*>();
+    found.removeIf([](const T* w) { return !w->isVisible() || !w->isEnabled(); });
     return found;
 }
 
 class Monkey {
 public:
-    // What the run did, for its last line.
-    std::string Summary() const {
-        return std::to_string(created_) + " components drawn over " + std::to_string(drawn_) +
-               " kinds, " + std::to_string(answered_) + " dialog actions, " +
-               std::to_string(saves_) + " saves read back";
-    }
-
     Monkey(MainWindow& window, const TCatalogue& catalogue, unsigned seed)
         : window_(window), catalogue_(catalogue), random_(seed) {
         for (const TTypeComposant& type : catalogue.Types())
@@ -69,55 +58,29 @@ public:
         answerDialogs();
     }
 
-    void Step(int step) {
-        started_ = std::chrono::steady_clock::now();
-        if (!window_.isActiveWindow())
-            window_.activateWindow(); // after the help window, for the shortcuts
-        const int kind = pick(14);
-        std::printf("step %d: %d\n", step, kind);
-        std::fflush(stdout);
-        switch (kind) {
-        case 0:
-        case 1:
-            draw();
-            break;
-        case 2:
-        case 3:
-            QTest::mouseClick(&view(), Qt::LeftButton, {}, onComponent());
-            break;
-        case 4:
-            dragFrom(onHandle());
-            break;
-        case 5:
-            QTest::mouseDClick(&view(), Qt::LeftButton, {}, onComponent());
-            break;
-        case 6:
-        case 7:
-            typeInWindow();
-            break;
-        case 8:
-            pokeWindow();
-            break;
-        case 9:
-            menus_[std::size_t(pick(int(menus_.size())))]->trigger();
-            break;
-        case 10:
-            keys();
-            break;
-        case 11:
-            window_.findChild<QAction*>(QStringLiteral("mode%1").arg(pick(3)))->trigger();
-            break;
-        case 12:
-            saveAndReopen();
-            break;
-        default:
-            QTest::keyClick(&window_, pick(2) ? Qt::Key_Z : Qt::Key_Y, Qt::ControlModifier);
-        }
-        QCoreApplication::processEvents();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
+    void Step(int step);
 
 private:
+    using Action = void (Monkey::*)();
+    static const Action kActions[];
+
+    void click() { QTest::mouseClick(&view(), Qt::LeftButton, {}, onComponent()); }
+    void doubleClick() { QTest::mouseDClick(&view(), Qt::LeftButton, {}, onComponent()); }
+    // From a corner or a side's middle of the selection, or from a point of a component.
+    void dragHandle() {
+        const TComposant* selected = window_.Session().Selection();
+        if (selected == nullptr || pick(3) == 0)
+            return dragFrom(onComponent());
+        const vlRect r = selected->Rect;
+        const int xs[] = {r.left, r.Centre().x, r.right};
+        const int ys[] = {r.top, r.Centre().y, r.bottom};
+        dragFrom(view().ToWidget({xs[pick(3)], ys[pick(3)]}));
+    }
+    void menu() { menus_[std::size_t(pick(int(menus_.size())))]->trigger(); }
+    void mode() { window_.findChild<QAction*>(QStringLiteral("mode%1").arg(pick(3)))->trigger(); }
+    void undoRedo() {
+        QTest::keyClick(&window_, pick(2) ? Qt::Key_Z : Qt::Key_Y, Qt::ControlModifier);
+    }
     int pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(random_); }
     PageView& view() { return window_.View(); }
     QPoint anywhere() { return view().ToWidget({pick(2300) - 100, pick(3200) - 100}); }
@@ -129,16 +92,6 @@ private:
             return anywhere();
         const vlRect r = document.Composant(pick(document.NbComposants())).Rect.Normalise();
         return view().ToWidget({r.left + pick(r.Width() + 1), r.top + pick(r.Height() + 1)});
-    }
-    // A corner or a side's middle of the selection, or a point of a component.
-    QPoint onHandle() {
-        const TComposant* selected = window_.Session().Selection();
-        if (selected == nullptr || pick(3) == 0)
-            return onComponent();
-        const vlRect r = selected->Rect;
-        const int xs[] = {r.left, r.Centre().x, r.right};
-        const int ys[] = {r.top, r.Centre().y, r.bottom};
-        return view().ToWidget({xs[pick(3)], ys[pick(3)]});
     }
     void dragFrom(QPoint from) {
         const QPoint to =
@@ -158,9 +111,7 @@ private:
         }
         const int tool = drawn_ < tools_.size() ? drawn_++ : pick(int(tools_.size()));
         window_.findChild<QAbstractButton*>(tools_[tool])->click();
-        const int before = window_.Session().Document().NbComposants();
         dragFrom(anywhere());
-        created_ += window_.Session().Document().NbComposants() - before;
     }
 
     QString text() {
@@ -174,21 +125,14 @@ private:
     }
     void enter(QWidget* field) {
         QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
-        for (const QChar c : text()) {
-            if (c.unicode() < 128) {
-                QTest::keyClick(field, char(c.unicode()));
-                continue;
-            }
-            // Beyond ASCII, a key that only brings its text.
+        for (const QChar c : text()) { // keys that bring their text, beyond ASCII too
             QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
-            QKeyEvent release(QEvent::KeyRelease, 0, Qt::NoModifier, QString(c));
             QApplication::sendEvent(field, &press);
-            QApplication::sendEvent(field, &release);
         }
         QTest::keyClick(field, pick(3) == 0 ? Qt::Key_Tab : Qt::Key_Return);
     }
     void typeInWindow() {
-        const std::vector<QLineEdit*> fields = usable<QLineEdit>(window_.PropDock());
+        const auto fields = usable<QLineEdit>(window_.PropDock());
         if (fields.empty())
             return;
         QLineEdit* field = fields[std::size_t(pick(int(fields.size())))];
@@ -197,7 +141,7 @@ private:
     }
     // A button, a box, a list or a page of the property window.
     void pokeWindow() {
-        const std::vector<QWidget*> controls = usable<QWidget>(window_.PropDock());
+        const auto controls = usable<QWidget>(window_.PropDock());
         if (controls.empty())
             return;
         QWidget* control = controls[std::size_t(pick(int(controls.size())))];
@@ -209,15 +153,8 @@ private:
             QTest::mouseClick(control, Qt::LeftButton, {}, QPoint(4, control->height() / 2));
     }
     void keys() {
-        static const Qt::Key keys[] = {Qt::Key_Delete,   Qt::Key_Escape, Qt::Key_F1,
-                                       Qt::Key_PageDown, Qt::Key_PageUp, Qt::Key_Return};
+        static const Qt::Key keys[] = {Qt::Key_Delete, Qt::Key_Escape, Qt::Key_F1, Qt::Key_PageUp};
         QTest::keyClick(&view(), keys[pick(int(std::size(keys)))]);
-        // The help window closes on Escape.
-        for (QWidget* top : QApplication::topLevelWidgets())
-            if (top->objectName() == QStringLiteral("fenetreAide") && top->isVisible()) {
-                QTest::keyClick(top, Qt::Key_Escape);
-                EXPECT_FALSE(top->isVisible());
-            }
     }
     // A save is read back whole, and sometimes reopened in the window.
     void saveAndReopen() {
@@ -226,9 +163,7 @@ private:
         TDocument read(catalogue_);
         std::vector<std::string> skipped;
         ASSERT_TRUE(read.Ouvre(path_, message, skipped)) << message;
-        ++saves_;
-        for (const std::string& lost : skipped)
-            ADD_FAILURE() << "not read back: " << lost;
+        EXPECT_EQ(skipped, std::vector<std::string>{}) << "not read back";
         EXPECT_EQ(read.NbComposants(), window_.Session().Document().NbComposants());
         if (pick(2) == 0) {
             EXPECT_EQ(window_.OpenDocument(path_), MainWindow::OpenResult::Complete);
@@ -241,8 +176,7 @@ private:
     void answerDialogs() {
         QObject::connect(&closer_, &QTimer::timeout, [this] {
             if (std::chrono::steady_clock::now() - started_ > std::chrono::minutes(2)) {
-                std::printf("hang\n");
-                std::fflush(stdout);
+                std::fputs("hang\n", stderr);
                 std::abort();
             }
             if (QWidget* popup = QApplication::activePopupWidget())
@@ -260,14 +194,13 @@ private:
         closer_.start(0);
     }
     void poke(QDialog* dialog) {
-        ++answered_;
         const bool file = qobject_cast<QFileDialog*>(dialog) != nullptr ||
                           qobject_cast<QPrintDialog*>(dialog) != nullptr;
         if (file || pick(4) == 0)
             return pick(2) == 0 && !file ? dialog->accept() : dialog->reject();
         if (const auto fields = usable<QLineEdit>(*dialog); !fields.empty() && pick(2) == 0)
             return enter(fields[std::size_t(pick(int(fields.size())))]);
-        const std::vector<QAbstractButton*> buttons = usable<QAbstractButton>(*dialog);
+        const auto buttons = usable<QAbstractButton>(*dialog);
         if (!buttons.empty())
             buttons[std::size_t(pick(int(buttons.size())))]->click();
     }
@@ -277,9 +210,6 @@ private:
     std::mt19937 random_;
     QStringList tools_;
     int drawn_ = 0;
-    int created_ = 0;
-    int answered_ = 0;
-    int saves_ = 0;
     std::vector<QAction*> menus_;
     QTimer closer_;
     bool poking_ = false;
@@ -287,6 +217,24 @@ private:
     TempFolder folder_;
     std::string path_ = folder_.file("singe.vld");
 };
+
+// Drawing, clicking and typing come twice as often as the rest.
+const Monkey::Action Monkey::kActions[] = {
+    &Monkey::draw,          &Monkey::draw,        &Monkey::click,        &Monkey::click,
+    &Monkey::dragHandle,    &Monkey::doubleClick, &Monkey::typeInWindow, &Monkey::typeInWindow,
+    &Monkey::pokeWindow,    &Monkey::menu,        &Monkey::keys,         &Monkey::mode,
+    &Monkey::saveAndReopen, &Monkey::undoRedo};
+
+void Monkey::Step(int step) {
+    started_ = std::chrono::steady_clock::now();
+    if (!window_.isActiveWindow())
+        window_.activateWindow(); // after the help window, for the shortcuts
+    const int kind = pick(int(std::size(kActions)));
+    std::fprintf(stderr, "step %d: %d\n", step, kind);
+    (this->*kActions[kind])();
+    QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
 
 TEST(Monkey, TheEditorSurvivesSeededRandomUse) {
     const int actions = fromEnvironment("VL_MONKEY_ACTIONS", 300);
@@ -299,15 +247,12 @@ TEST(Monkey, TheEditorSurvivesSeededRandomUse) {
     const TCatalogue catalogue = CataloguePaquet();
     MainWindow window(catalogue, ui);
     RegisterForms(ui, window.PropDock());
-    window.resize(1200, 900);
     window.show();
     window.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
     Monkey monkey(window, catalogue, seed);
     for (int step = 0; step < actions && !::testing::Test::HasFatalFailure(); ++step)
         monkey.Step(step);
-    std::printf("monkey: seed %u, %d actions: %s\n", seed, actions, monkey.Summary().c_str());
-    window.Session().History().setClean(); // no question on closing
 }
 
 } // namespace
