@@ -6,6 +6,9 @@
 #include "sheet/Sheet.h"
 #include "sheet/SheetBuilder.h"
 
+#include <algorithm>
+#include <utility>
+
 namespace {
 
 TPlanche defaultPage() {
@@ -47,14 +50,25 @@ EditorSession::EditorSession(const TCatalogue& catalogue) : catalogue_(catalogue
 }
 
 void EditorSession::New() {
-    selection_ = nullptr;
-    creating_.reset();
-    changing_ = nullptr;
-    document_ = std::make_unique<TDocument>(catalogue_);
-    document_->AjoutePage(defaultPage());
+    auto blank = std::make_unique<TDocument>(catalogue_);
+    blank->AjoutePage(defaultPage());
     path_.clear();
     page_ = 0;
-    resetHistory();
+    replaceDocument(std::move(blank), [this] { resetHistory(); });
+}
+
+void EditorSession::replaceDocument(std::unique_ptr<TDocument> next,
+                                    const std::function<void()>& settle) {
+    selection_ = nullptr;
+    changing_ = nullptr;
+    creating_.reset();
+    // The old components live until the views have let go of them.
+    const std::unique_ptr<TDocument> old = std::exchange(document_, std::move(next));
+    if (document_->NbPages() == 0)
+        document_->AjoutePage(defaultPage());
+    // The page shown may be gone (undoing its addition).
+    page_ = std::clamp(page_, 0, document_->NbPages() - 1);
+    settle();
     if (onReplaced)
         onReplaced();
 }
@@ -76,17 +90,9 @@ bool EditorSession::Open(const std::string& path, std::string& message,
     auto opened = std::make_unique<TDocument>(catalogue_);
     if (!opened->Ouvre(path, message, skipped))
         return false;
-    if (opened->NbPages() == 0)
-        opened->AjoutePage(defaultPage());
-    selection_ = nullptr;
-    changing_ = nullptr;
-    creating_.reset();
-    document_ = std::move(opened);
     path_ = path;
     page_ = 0;
-    resetHistory();
-    if (onReplaced)
-        onReplaced();
+    replaceDocument(std::move(opened), [this] { resetHistory(); });
     return true;
 }
 
@@ -98,16 +104,12 @@ bool EditorSession::Import(const std::string& text, const std::string& fileName,
     auto built = std::make_unique<TDocument>(catalogue_);
     if (!BuildDocument(sheet, *built, message))
         return false;
-    selection_ = nullptr;
-    changing_ = nullptr;
-    creating_.reset();
-    document_ = std::move(built);
     path_.clear();
     page_ = 0;
-    SetMode(mode_);
-    resetHistory();
-    if (onReplaced)
-        onReplaced();
+    replaceDocument(std::move(built), [this] {
+        SetMode(mode_);
+        resetHistory();
+    });
     return true;
 }
 
@@ -153,15 +155,10 @@ void EditorSession::restore(const std::vector<std::uint8_t>& bytes) {
     std::vector<std::string> skipped;
     if (!restored->Lit(stream, message, skipped))
         return;
-    selection_ = nullptr;
-    changing_ = nullptr;
-    creating_.reset();
-    document_ = std::move(restored);
-    current_ = bytes;
-    SetPage(page_);
-    SetMode(mode_);
-    if (onReplaced)
-        onReplaced();
+    replaceDocument(std::move(restored), [this, &bytes] {
+        current_ = bytes;
+        SetMode(mode_);
+    });
 }
 
 void EditorSession::Select(TComposant* composant) {

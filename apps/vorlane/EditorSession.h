@@ -78,7 +78,8 @@ public:
     bool CanPaste() const { return clipboard_ != nullptr; }
     void DeleteSelection();
 
-    // Called when the document's components were replaced (open, undo): views drop pointers.
+    // Called when the document's components were replaced (new, open, import, undo, redo),
+    // before the old ones are freed: views drop their pointers to them.
     std::function<void()> onReplaced;
 
 private:
@@ -86,6 +87,9 @@ private:
     std::vector<std::uint8_t> snapshot() const;
     void restore(const std::vector<std::uint8_t>& bytes);
     void resetHistory();
+    // Puts `next` in place of the document, runs `settle` on it, tells the views, then frees
+    // the old document.
+    void replaceDocument(std::unique_ptr<TDocument> next, const std::function<void()>& settle);
 
     const TCatalogue& catalogue_;
     std::unique_ptr<TDocument> document_;

@@ -29,6 +29,7 @@
 #include <QKeyEvent>
 #include <QKeySequence>
 #include <QLabel>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
 #include <QPixmap>
@@ -48,6 +49,8 @@ namespace {
 constexpr const char* kFilter = "Feuilles Vorlane (*.vld);;Tous les fichiers (*)";
 constexpr const char* kRecentSection = "Fichiers récents";
 constexpr int kRecentCount = 6;
+// Where the window and its bars were when the editor last closed.
+constexpr const char* kLayoutSection = "Disposition";
 
 QIcon iconOf(const TPicture& picture) {
     QPixmap pixmap;
@@ -119,15 +122,23 @@ MainWindow::MainWindow(const TCatalogue& catalogue, TQtUserInterface& ui)
         });
 
     status_ = new QLabel(this);
+    status_->setObjectName(QStringLiteral("ligneEtat"));
     statusBar()->addWidget(status_, 1);
-    // Exercises without room in their frame, as long as it lasts.
-    cadres_ = new QLabel(this);
+    // What the page's components had no room for, as long as it lasts: a short button beside
+    // the page and selection, whose list shows every warning whole.
+    cadres_ = new QToolButton(this);
     cadres_->setObjectName(QStringLiteral("avertissementsCadre"));
+    cadres_->setPopupMode(QToolButton::InstantPopup);
+    cadres_->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    cadres_->setMenu(new QMenu(cadres_));
+    cadres_->hide();
     statusBar()->addPermanentWidget(cadres_);
-    connect(view_, &PageView::avertissementsCadre, cadres_, &QLabel::setText);
+    connect(view_, &PageView::avertissementsCadre, this, &MainWindow::showWarnings);
 
     buildPalette();
     buildMenus();
+    defaultLayout_ = saveState();
+    restoreLayout();
 
     connect(view_, &PageView::selectionChanged, this, &MainWindow::showSelection);
     connect(view_, &PageView::documentChanged, this, &MainWindow::documentChanged);
@@ -139,7 +150,7 @@ MainWindow::MainWindow(const TCatalogue& catalogue, TQtUserInterface& ui)
         }
     });
     session_.onReplaced = [this] {
-        propDock_->Montre(nullptr);
+        propDock_->DetachAll();
         view_->update();
         refreshTitle();
         refreshActions();
@@ -317,13 +328,8 @@ void MainWindow::buildMenus() {
     viewMenu->addAction(QStringLiteral("Page &suivante"), QKeySequence(Qt::Key_PageDown), this,
                         [this] { showPage(session_.Page() + 1); });
     edit->addSeparator();
-    edit->addAction(QStringLiteral("Ajouter une &page"), this, [this] {
-        TDocument& document = session_.Document();
-        document.AjoutePage(document.Page(document.NbPages() - 1));
-        session_.Committed(QStringLiteral("l'ajout d'une page"));
-        showPage(document.NbPages() - 1);
-        documentChanged();
-    });
+    edit->addAction(QStringLiteral("Ajouter une &page"), this, &MainWindow::addPage)
+        ->setObjectName(QStringLiteral("ajouterPage"));
     edit->addAction(QStringLiteral("Propriétés de la pa&ge…"), this, &MainWindow::editPage)
         ->setObjectName(QStringLiteral("proprietesPage"));
     viewMenu->addSeparator();
@@ -332,6 +338,9 @@ void MainWindow::buildMenus() {
     viewMenu->addAction(QStringLiteral("Zoom a&rrière"), QKeySequence::ZoomOut, this,
                         [this] { view_->SetZoom(view_->Zoom() - 25); });
     viewMenu->addAction(QStringLiteral("Taille &réelle"), this, [this] { view_->SetZoom(100); });
+    viewMenu->addSeparator();
+    viewMenu->addAction(QStringLiteral("Rétablir la &disposition"), this, &MainWindow::ResetLayout)
+        ->setObjectName(QStringLiteral("retablirDisposition"));
 
     QMenu* options = menuBar()->addMenu(QStringLiteral("&Options"));
     TStringList items;
@@ -412,6 +421,30 @@ void MainWindow::showSelection(TComposant* composant) {
                                ToQString(composant->NomType + " « " + composant->Nom() + " »")
                          : page);
     refreshActions();
+}
+
+void MainWindow::showWarnings(const QStringList& avertissements) {
+    if (avertissements == warnings_)
+        return;
+    warnings_ = avertissements;
+    cadres_->setVisible(!avertissements.isEmpty());
+    cadres_->setText(avertissements.size() == 1
+                         ? QStringLiteral("⚠ 1 avertissement")
+                         : QStringLiteral("⚠ %1 avertissements").arg(avertissements.size()));
+    cadres_->setToolTip(avertissements.join('\n'));
+    QMenu* list = cadres_->menu();
+    list->clear();
+    for (const QString& avertissement : avertissements)
+        list->addAction(avertissement)->setToolTip(avertissement);
+}
+
+// A copy of the last page's setup, shown.
+void MainWindow::addPage() {
+    TDocument& document = session_.Document();
+    document.AjoutePage(document.Page(document.NbPages() - 1));
+    session_.Committed(QStringLiteral("l'ajout d'une page"));
+    showPage(document.NbPages() - 1);
+    documentChanged();
 }
 
 // The header of the page shown: components already placed stay where they are, and those it
@@ -609,10 +642,44 @@ bool MainWindow::ConfirmClose() {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    if (ConfirmClose())
-        event->accept();
-    else
+    if (!ConfirmClose()) {
         event->ignore();
+        return;
+    }
+    saveLayout();
+    event->accept();
+}
+
+// ---- layout ----
+
+void MainWindow::ResetLayout() {
+    auto* dock = findChild<QDockWidget*>(QStringLiteral("dockProprietes"));
+    dock->setFloating(false);
+    restoreState(defaultLayout_);
+    dock->show();
+}
+
+void MainWindow::saveLayout() const {
+    if (FichIni().empty())
+        return;
+    TIniFile ini(FichIni());
+    ini.WriteString(kLayoutSection, "Fenetre", saveGeometry().toBase64().toStdString());
+    ini.WriteString(kLayoutSection, "Barres", saveState().toBase64().toStdString());
+    ini.UpdateFile();
+}
+
+void MainWindow::restoreLayout() {
+    if (FichIni().empty())
+        return;
+    const TIniFile ini(FichIni());
+    const auto read = [&ini](const char* key) {
+        return QByteArray::fromBase64(
+            QByteArray::fromStdString(ini.ReadString(kLayoutSection, key, "")));
+    };
+    if (const QByteArray geometry = read("Fenetre"); !geometry.isEmpty())
+        restoreGeometry(geometry);
+    if (const QByteArray bars = read("Barres"); !bars.isEmpty() && !restoreState(bars))
+        restoreState(defaultLayout_);
 }
 
 void MainWindow::rememberRecent(const std::string& path) {
@@ -669,7 +736,7 @@ void MainWindow::paste() {
 }
 
 void MainWindow::remove() {
-    propDock_->Montre(nullptr);
+    propDock_->DetachAll();
     session_.DeleteSelection();
     documentChanged();
 }

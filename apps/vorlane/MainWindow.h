@@ -5,7 +5,9 @@
 #include "EditorSession.h"
 #include "host/Palette.h"
 
+#include <QByteArray>
 #include <QMainWindow>
+#include <QStringList>
 
 #include <string>
 #include <vector>
@@ -17,6 +19,7 @@ class QButtonGroup;
 class QLabel;
 class QMenu;
 class QTabWidget;
+class QToolButton;
 class TCatalogue;
 class TPropDockWidget;
 class TQtUserInterface;
@@ -41,6 +44,9 @@ public:
     bool ExportPdf(const std::string& path, std::string& message);
     // Asks to save unsaved changes; false when the user cancels.
     bool ConfirmClose();
+    // The palette, the version bar and the property window back where they start (Affichage ›
+    // Rétablir la disposition). The layout left on closing is kept for the next run.
+    void ResetLayout();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -57,10 +63,14 @@ private:
     void refreshTitle();
     void refreshActions();
     void showSelection(TComposant* composant);
+    void showWarnings(const QStringList& avertissements);
     void documentChanged();
+    void addPage();
     void editPage();
     void rememberRecent(const std::string& path);
     void refreshRecent();
+    void saveLayout() const;
+    void restoreLayout();
 
     void newDocument();
     void openDocument();
@@ -94,5 +104,7 @@ private:
     QAction* paste_ = nullptr;
     QAction* delete_ = nullptr;
     QLabel* status_ = nullptr;
-    QLabel* cadres_ = nullptr;
+    QToolButton* cadres_ = nullptr;
+    QStringList warnings_;
+    QByteArray defaultLayout_;
 };

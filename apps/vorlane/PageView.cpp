@@ -130,7 +130,7 @@ void PageView::paintEvent(QPaintEvent*) {
     QStringList lignes;
     for (const std::string& a : avertissements)
         lignes << QString::fromStdString(a);
-    emit avertissementsCadre(lignes.join(QStringLiteral(" ; ")));
+    emit avertissementsCadre(lignes);
     if (TComposant* selected = session_.Selection())
         selected->DessinePoignees(canvas);
     if (TComposant* moving = session_.Interacting())

@@ -5,6 +5,7 @@
 
 #include "host/Composant.h"
 
+#include <QStringList>
 #include <QWidget>
 
 #include <functional>
@@ -38,8 +39,9 @@ signals:
     void documentChanged();
     // The creation tool was used.
     void toolUsed();
-    // After a drawing: what the page's components had no room for, empty when nothing.
-    void avertissementsCadre(const QString& texte);
+    // After a drawing: what the page's components had no room for, one warning a line; empty
+    // when nothing.
+    void avertissementsCadre(const QStringList& avertissements);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -46,6 +46,8 @@ void TPropForm::ChangeComposant(TComposant* composant) {
 }
 
 void TPropForm::Rafraichir() {
+    if (composant_ == nullptr)
+        return;
     miseAJour_ = true;
     RemplirLies();
     RemplirControles();
@@ -53,6 +55,8 @@ void TPropForm::Rafraichir() {
 }
 
 void TPropForm::RafraichirControle(int) {
+    if (composant_ == nullptr)
+        return;
     RemplirLies();
     RemplirControles();
 }

@@ -29,9 +29,11 @@ public:
     // the window refreshes. On refusal with a message, the message is shown and the control
     // refreshed from the component. Returns ChangeOption's answer.
     bool EcrireOptions(int index, const std::string& valeur);
-    // Shows another component of the kind: refreshes every control.
+    // Shows another component of the kind: refreshes every control. The window reaches its
+    // component only through this pointer; null leaves it without one (nothing is sent).
     void ChangeComposant(TComposant* composant);
-    // Refreshes every control from the component, with the updating flag set.
+    // Refreshes every control from the component, with the updating flag set; nothing
+    // without a component.
     void Rafraichir();
     bool MiseAJour() const { return miseAJour_; }
 

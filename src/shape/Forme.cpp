@@ -361,6 +361,9 @@ void TvlForme::InitModifCreation(TCanvas& canvas, vlPoint p) {
     const vlSize pas = Pas();
     const vlPoint org = Org();
     p = {SnapBas(p.x, pas.cx, org.x), SnapBas(p.y, pas.cy, org.y)};
+    // Drawn from a point off the page: from the page's nearest point.
+    if (const std::optional<vlRect> page = Page())
+        p = Borne(p, *page);
     Rect = {p.x, p.y, p.x, p.y};
     dp_.fill({});
     dpModif_.fill({});

@@ -11,6 +11,7 @@
 #include "host/Document.h"
 #include "host/Services.h"
 #include "host/Stream.h"
+#include "host/forms/HelpWindow.h"
 #include "host/forms/PropDock.h"
 #include "host/forms/QtConversions.h"
 #include "host/forms/QtUserInterface.h"
@@ -24,13 +25,16 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
+#include <QDockWidget>
 #include <QImage>
 #include <QLabel>
+#include <QMenu>
 #include <QPushButton>
 #include <QShortcut>
 #include <QSpinBox>
 #include <QStatusBar>
 #include <QTimer>
+#include <QToolButton>
 
 #include <filesystem>
 #include <iterator>
@@ -155,6 +159,49 @@ TEST_F(Editor, DrawMoveResizeEditPasteDeleteUndoRedoSaveAndReopen) {
     EXPECT_EQ(stateOf(reopened.Session().Document()), states.back());
 }
 
+// Two components of every kind around an undo and a redo, each selected in turn: the reused
+// window of the kind is bound to the component selected and shows its version, never one that
+// undo or redo freed (the address sanitizer build reports any read of one).
+TEST_F(Editor, EveryKindsWindowFollowsItsComponentThroughUndoAndRedo) {
+    TTestUi recorder;
+    const TScopedUi scoped(recorder);
+    QStringList tools;
+    for (const TTypeComposant& type : catalogue_.Types())
+        if (type.cree)
+            tools << (type.indexPalette >= 0 ? QString::number(type.indexPalette)
+                                             : ToQString(type.nom));
+    const vlRect first{200, 300, 1000, 1300};
+    const vlRect second{1100, 1500, 1900, 2500};
+    // Selects the component over r; the first one alone is in the test version only.
+    const auto expectShown = [&](const vlRect& r) {
+        QTest::mouseClick(&view(), Qt::LeftButton, {}, view().ToWidget(r.Centre()));
+        ASSERT_NE(session().Selection(), nullptr);
+        TPropFormWidget* window = window_.PropDock().Courante();
+        ASSERT_NE(window, nullptr);
+        EXPECT_EQ(window->Composant(), session().Selection());
+        if (auto* test = window->findChild<QAbstractButton*>("btEpreuve")) {
+            EXPECT_EQ(test->isChecked(), &r == &first);
+        }
+    };
+    for (const QString& tool : tools) {
+        SCOPED_TRACE(tool.toStdString());
+        session().New();
+        for (const vlRect* r : {&first, &second}) {
+            window_.findChild<QAbstractButton*>("palette_" + tool)->click();
+            drag(r->LireOrg(), {r->right, r->bottom});
+            auto* test = window_.PropDock().Courante()->findChild<QAbstractButton*>("btEpreuve");
+            if (test != nullptr && r == &first)
+                test->click();
+            trigger("annuler");
+            trigger("retablir");
+        }
+        ASSERT_EQ(session().Document().NbComposants(), 2);
+        expectShown(second);
+        expectShown(first);
+        expectShown(second);
+    }
+}
+
 // The page properties set the header; a component it now covers is named, and undo takes the
 // header back.
 TEST_F(Editor, PagePropertiesSetTheHeaderUndoably) {
@@ -172,11 +219,46 @@ TEST_F(Editor, PagePropertiesSetTheHeaderUndoably) {
     const TPlanche& page = session().Document().Page(0);
     EXPECT_EQ(std::tuple(page.Titre, page.Entete, page.Note), std::tuple("Les dés", true, 20));
     view().repaint();
-    EXPECT_TRUE(window_.findChild<QLabel*>("avertissementsCadre")
-                    ->text()
-                    .contains(ToQString("« " + die->Nom() + " » empiète sur l'en-tête")));
+    // The warning whole in the status line's list and its tooltip, the page still shown.
+    const QString warning = ToQString("« " + die->Nom() + " » empiète sur l'en-tête");
+    auto* warnings = window_.findChild<QToolButton*>("avertissementsCadre");
+    ASSERT_TRUE(warnings != nullptr && warnings->isVisible());
+    ASSERT_EQ(warnings->menu()->actions().size(), 1);
+    EXPECT_TRUE(warnings->menu()->actions()[0]->text().startsWith(warning));
+    EXPECT_TRUE(warnings->toolTip().contains(warning));
+    EXPECT_TRUE(window_.findChild<QLabel*>("ligneEtat")->isVisible());
     trigger("annuler");
+    view().repaint();
     EXPECT_FALSE(session().Document().Page(0).AEntete());
+    EXPECT_FALSE(warnings->isVisible());
+    // Undoing the addition of the page shown shows the last page left.
+    trigger("ajouterPage");
+    ASSERT_EQ(session().Page(), 1);
+    trigger("annuler");
+    EXPECT_EQ(session().Page(), 0);
+    view().repaint();
+}
+
+// Affichage › Rétablir la disposition docks the property window back on the right; the layout
+// left on closing is the next start's; Escape closes the help window.
+TEST_F(Editor, TheLayoutIsResetAndKeptBetweenRunsAndEscapeClosesTheHelp) {
+    auto* dock = window_.findChild<QDockWidget*>("dockProprietes");
+    dock->setFloating(true);
+    trigger("retablirDisposition");
+    EXPECT_FALSE(dock->isFloating());
+    EXPECT_EQ(window_.dockWidgetArea(dock), Qt::RightDockWidgetArea);
+    FichIni() = folder_.file("vorlane.ini");
+    window_.addDockWidget(Qt::LeftDockWidgetArea, dock);
+    window_.close();
+    MainWindow next(catalogue_, ui_);
+    FichIni() = std::string();
+    EXPECT_EQ(next.dockWidgetArea(next.findChild<QDockWidget*>("dockProprietes")),
+              Qt::LeftDockWidgetArea);
+
+    ui_.ShowHelp(DossierAide() + "index.md", "");
+    ASSERT_TRUE(ui_.Help()->isVisible());
+    QTest::keyClick(ui_.Help(), Qt::Key_Escape);
+    EXPECT_FALSE(ui_.Help()->isVisible());
 }
 
 // A shape drawn out, a point dragged inside its rectangle and undone, its count chosen in its
@@ -217,6 +299,10 @@ TEST_F(Editor, AShapeIsDrawnReshapedByAHandleUndoneAndReopened) {
     arrondi->setText("25");
     QTest::keyClick(arrondi, Qt::Key_Return);
     EXPECT_EQ(seize.Bloc().Distance, 250);
+    // One drawn from a point off the page starts at the page's edge.
+    paletteButton(3)->click();
+    drag({-80, 500}, {400, 900});
+    EXPECT_EQ(session().Selection()->Rect.left, session().Document().Page(0).ZoneUtile().left);
     std::string message;
     ASSERT_TRUE(session().SaveAs(path_, message)) << message;
     MainWindow reopened(catalogue_, ui_);

@@ -128,7 +128,7 @@ bool EstMotif(int index) {
 } // namespace
 
 TGrapheProp::TGrapheProp(TvlGraphe& composant, QWidget* parent)
-    : TPropFormWidget(&composant, "GrapheProp", kClesGraphe, parent), graphe_(composant) {
+    : TPropFormWidget(&composant, "GrapheProp", kClesGraphe, parent) {
     auto* const racine = new QVBoxLayout(this);
     auto* const onglets = new QTabWidget(this);
     racine->addWidget(onglets);
@@ -236,7 +236,7 @@ void TGrapheProp::AjouteControle(QFormLayout* page, int index) {
         const AccesChamp champ = cle.champ;
         LieFonte(bouton, index, [this, champ] {
             int taille = 0;
-            return champ(graphe_.Options(taille)).fonte->ToString();
+            return champ(graphe().Options(taille)).fonte->ToString();
         });
         RafraichirApres(bouton, &QPushButton::clicked);
         bouton->setToolTip(cleFeuille);
@@ -264,6 +264,10 @@ void TGrapheProp::AjouteControle(QFormLayout* page, int index) {
     }
 }
 
+TvlGraphe& TGrapheProp::graphe() const {
+    return dynamic_cast<TvlGraphe&>(*Composant());
+}
+
 void TGrapheProp::RemplirControles() {
-    MontrerMode(btEpreuve_, btCorrige_, graphe_.Bloc().Mode);
+    MontrerMode(btEpreuve_, btCorrige_, graphe().Bloc().Mode);
 }

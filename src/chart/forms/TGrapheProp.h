@@ -20,8 +20,9 @@ protected:
 private:
     // A control for the key's row, named by the key, on the page's form.
     void AjouteControle(QFormLayout* page, int index);
+    // The chart shown now: the window is reused for the next chart selected.
+    TvlGraphe& graphe() const;
 
-    TvlGraphe& graphe_;
     QAbstractButton* btEpreuve_ = nullptr;
     QAbstractButton* btCorrige_ = nullptr;
 };

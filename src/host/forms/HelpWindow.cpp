@@ -4,6 +4,7 @@
 
 #include <QFileInfo>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
@@ -108,6 +109,14 @@ void HelpWindow::Open(const std::string& page, const std::string& note) {
         showNormal();
     raise();
     activateWindow();
+}
+
+void HelpWindow::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 std::string HelpWindow::CurrentPage() const {

@@ -1,5 +1,5 @@
 // The help window: Markdown pages of the help folder in a browser with back, forward, the
-// contents page and a search in the page. One per editor, not modal.
+// contents page and a search in the page. One per editor, not modal; Escape closes it.
 #pragma once
 
 #include <QWidget>
@@ -27,6 +27,9 @@ public:
     // Looks for the search field's text from the cursor, wrapping at the end of the page;
     // false when the page does not hold it.
     bool FindNext(bool backward);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void pageChanged();

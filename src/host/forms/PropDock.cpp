@@ -74,3 +74,9 @@ void TPropDockWidget::Montre(TComposant* composant) {
     stack_->setCurrentWidget(current_ != nullptr ? static_cast<QWidget*>(current_) : empty_);
     help_->setVisible(current_ != nullptr);
 }
+
+void TPropDockWidget::DetachAll() {
+    Montre(nullptr);
+    for (const auto& [nom, window] : windows_)
+        window->ChangeComposant(nullptr);
+}

@@ -36,6 +36,9 @@ public:
     TPropForm* Cree(const std::string& nom, TComposant& composant) override;
     // Shows the window of a component (CreerFenetreProp), or nothing for none.
     void Montre(TComposant* composant);
+    // Shows nothing and leaves every window without a component, for when the document's
+    // components are about to be freed; the next Montre binds a window again.
+    void DetachAll();
     TPropFormWidget* Courante() const { return current_; }
 
 private:

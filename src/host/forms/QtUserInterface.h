@@ -59,6 +59,8 @@ public:
     void ProcessPosted() override;
     // Opens the page in the help window, made on first use and raised afterwards.
     void ShowHelp(const std::string& page, const std::string& note) override;
+    // The help window, null until first used.
+    HelpWindow* Help() const { return help_.get(); }
 
 private:
     // The form registered under `name` on `model`, F1 opening its help page; null for none.

@@ -35,14 +35,6 @@ const std::array<std::vector<const char*>, 4> kTrous{{
     {"Dividende", "Diviseur", "Quotient & Rés. interm."},
 }};
 
-TComposant* composantDe(const QListWidgetItem* item) {
-    return reinterpret_cast<TComposant*>(item->data(Qt::UserRole).value<quintptr>());
-}
-
-QVariant donnee(TComposant* composant) {
-    return QVariant::fromValue(reinterpret_cast<quintptr>(composant));
-}
-
 // The height of one item of a list: a line of text beside a check box.
 int hauteurLigne(const QListWidget* liste) {
     const int indicateur = liste->style()->pixelMetric(QStyle::PM_IndicatorHeight);
@@ -170,7 +162,6 @@ void TOperProp::remplirRecepteurs() {
     ui_->lbRec->clear();
     for (TComposant* recepteur : composant().Recepteurs) {
         auto* item = new QListWidgetItem(ToQString(recepteur->Nom()), ui_->lbRec);
-        item->setData(Qt::UserRole, donnee(recepteur));
         item->setSizeHint(QSize(0, hauteurLigne(ui_->lbRec)));
     }
 }
@@ -183,15 +174,11 @@ void TOperProp::cbRecDropDown() {
     if (TProjectInterface* projet = composant().Interface())
         projet->AjouteEmissions(liste, &composant());
     for (int i = 0; i < liste.Count(); ++i)
-        ui_->cbRec->addItem(ToQString(liste[i]),
-                            donnee(static_cast<TComposant*>(liste.Objects(i))));
+        ui_->cbRec->addItem(ToQString(liste[i]));
 }
 
 std::vector<TComposant*> TOperProp::recepteursListe() const {
-    std::vector<TComposant*> recepteurs;
-    for (int i = 0; i < ui_->lbRec->count(); ++i)
-        recepteurs.push_back(composantDe(ui_->lbRec->item(i)));
-    return recepteurs;
+    return composant().Recepteurs;
 }
 
 void TOperProp::etablirRecepteurs(const std::vector<TComposant*>& recepteurs,
@@ -203,11 +190,10 @@ void TOperProp::etablirRecepteurs(const std::vector<TComposant*>& recepteurs,
     if (OnChange)
         OnChange();
     remplirRecepteurs();
-    for (int i = 0; i < ui_->lbRec->count(); ++i) {
-        QListWidgetItem* item = ui_->lbRec->item(i);
-        item->setSelected(std::find(selection.begin(), selection.end(), composantDe(item)) !=
-                          selection.end());
-    }
+    const std::vector<TComposant*>& montres = composant().Recepteurs;
+    for (int i = 0; i < ui_->lbRec->count() && i < int(montres.size()); ++i)
+        ui_->lbRec->item(i)->setSelected(std::find(selection.begin(), selection.end(),
+                                                   montres[std::size_t(i)]) != selection.end());
 }
 
 void TOperProp::btTransfereClick() {
@@ -216,15 +202,16 @@ void TOperProp::btTransfereClick() {
         etablirRecepteurs({}, {});
         return;
     }
-    auto* choisi =
-        reinterpret_cast<TComposant*>(ui_->cbRec->currentData(Qt::UserRole).value<quintptr>());
     // Only a component still offered (it may have gone since the list dropped down).
     TStringList offerts;
     if (TProjectInterface* projet = composant().Interface())
         projet->AjouteEmissions(offerts, &composant());
+    const int offert = offerts.IndexOf(ui_->cbRec->currentText().toStdString());
+    if (offert < 0)
+        return;
+    auto* choisi = static_cast<TComposant*>(offerts.Objects(offert));
     std::vector<TComposant*> recepteurs = recepteursListe();
-    if (offerts.IndexOfObject(choisi) < 0 ||
-        std::find(recepteurs.begin(), recepteurs.end(), choisi) != recepteurs.end())
+    if (std::find(recepteurs.begin(), recepteurs.end(), choisi) != recepteurs.end())
         return;
     recepteurs.push_back(choisi);
     etablirRecepteurs(recepteurs, {choisi});
@@ -232,6 +219,8 @@ void TOperProp::btTransfereClick() {
 
 void TOperProp::deplaceSelection(int sens) {
     std::vector<TComposant*> recepteurs = recepteursListe();
+    if (int(recepteurs.size()) != ui_->lbRec->count())
+        return;
     std::vector<bool> choisis;
     std::vector<TComposant*> selection;
     for (int i = 0; i < ui_->lbRec->count(); ++i) {
@@ -264,9 +253,10 @@ void TOperProp::btDownClick() {
 }
 
 void TOperProp::btSupprimeClick() {
+    const std::vector<TComposant*> recepteurs = recepteursListe();
     std::vector<TComposant*> gardes;
-    for (int i = 0; i < ui_->lbRec->count(); ++i)
+    for (int i = 0; i < ui_->lbRec->count() && i < int(recepteurs.size()); ++i)
         if (!ui_->lbRec->item(i)->isSelected())
-            gardes.push_back(composantDe(ui_->lbRec->item(i)));
+            gardes.push_back(recepteurs[std::size_t(i)]);
     etablirRecepteurs(gardes, {});
 }

@@ -37,7 +37,7 @@ private:
     QListWidget* listeTrous(int type) const;
     void lieTrous(QListWidget* liste);
     void remplirRecepteurs();
-    // The receivers in the list's order, and the rows that are selected.
+    // The receivers in the list's order: the component's own, which the list shows.
     std::vector<TComposant*> recepteursListe() const;
     // Gives the component the receivers, redraws, then shows them with `selection` selected.
     void etablirRecepteurs(const std::vector<TComposant*>& recepteurs,
