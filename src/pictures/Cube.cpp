@@ -62,7 +62,12 @@ void Polygone(TCanvas& canvas, std::initializer_list<vlPoint> points) {
 TvlCube::TvlCube(TCadre* cadre) : Kind(cadre, "Cube décimal", NUMERO, VERSION) {
     Installe();
     bloc_.NombreCube = std::int16_t(Random() % 10);
+    // A new frame fitted to its blocks keeps its top left corner where it was placed.
+    const vlPoint place = Rect.Normalise().LireOrg();
     AjusteTaille();
+    vlRect ajuste = Rect.Normalise();
+    ajuste.EcrireOrg(place);
+    ChangeCoords(ajuste);
 }
 
 TableCles TvlCube::Cles() const {
