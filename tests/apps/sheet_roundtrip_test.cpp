@@ -234,12 +234,9 @@ std::vector<std::string> unreported(const TDocument& document) {
 
 // Both versions drawn, as a program does before it reads the warnings.
 void drawAll(const TDocument& document) {
-    for (int p = 0; p < document.NbPages(); ++p)
-        for (const int mode : {MODE_EPREUVE, MODE_CORRIGE}) {
-            TRecordingCanvas canvas;
-            canvas.recordCalls = false;
-            document.DessinePage(canvas, p, mode, true);
-        }
+    TRecordingCanvas canvas;
+    for (int p = 0; p < document.NbPages() * 2; ++p, canvas.Clear())
+        document.DessinePage(canvas, p / 2, p % 2 ? MODE_CORRIGE : MODE_EPREUVE, true);
 }
 
 TEST(PageCheckCampaign, RandomSheetsHideNothingTheyDoNotSay) {

@@ -2,30 +2,23 @@
 #include "common/PageCheck.h"
 #include "host/Catalogue.h"
 #include "host/Document.h"
-#include "host/Services.h"
+#include "platform/InkCheck.h"
+#include "platform/Random.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
 using Lines = std::vector<std::string>;
+using Tags = std::vector<std::pair<vlRect, std::string>>;
 
-// A kind that marks the boxes it is given, moved to its frame, and draws nothing else. It keeps
-// the mode it was drawn in.
+// A kind that only marks the boxes it is given, moved to its frame.
 class Marques : public TComposant {
 public:
     using TComposant::TComposant;
-
-    std::vector<std::pair<vlRect, std::string>> boxes;
-    int drawnIn = -1;
-
-    vlSize TailleCreation() const override { return {400, 300}; }
-    void Dessine(TCanvas& canvas, int mode, TPlanche*) override { tag(canvas, mode); }
-    void Imprime(TCanvas& canvas, int mode, TPlanche*) override { tag(canvas, mode); }
-
-private:
-    void tag(TCanvas& canvas, int mode) {
-        drawnIn = ModeVisu() == mode ? mode : -1;
+    Tags boxes;
+    void Dessine(TCanvas& canvas, int, TPlanche*) override { Imprime(canvas, 0, nullptr); }
+    void Imprime(TCanvas& canvas, int, TPlanche*) override {
         for (auto [box, what] : boxes) {
             box.Offset(Rect.LireOrg());
             canvas.TagReadable(box, what);
@@ -33,31 +26,19 @@ private:
     }
 };
 
-const TCatalogue& catalogue() {
-    static const TCatalogue c = [] {
+struct Page {
+    TCatalogue catalogue;
+    TDocument doc{catalogue};
+
+    Page() {
         TTypeComposant type;
         type.nom = "Marques";
-        type.numero = 900;
-        type.cree = [](TCadre* cadre) -> std::unique_ptr<TComposant> {
-            auto m = std::make_unique<Marques>(cadre);
-            m->NomType = "Marques";
-            m->NumeroType = 900;
-            return m;
-        };
-        TCatalogue made;
-        made.Ajoute(type);
-        return made;
-    }();
-    return c;
-}
-
-struct Page {
-    TDocument doc{catalogue()};
-
-    Page() { doc.AjoutePage(TPlanche(TPlanche::Format::A4, false)); }
-
-    Marques& add(const std::string& nom, vlRect rect,
-                 std::vector<std::pair<vlRect, std::string>> boxes, int page = 0) {
+        type.cree = [](TCadre* cadre) { return std::make_unique<Marques>(cadre); };
+        catalogue.Ajoute(type);
+        doc.AjoutePage(TPlanche(TPlanche::Format::A4, false));
+        doc.AjoutePage(TPlanche(TPlanche::Format::A4, false));
+    }
+    Marques& add(const std::string& nom, vlRect rect, Tags boxes = {}, int page = 0) {
         auto& m = dynamic_cast<Marques&>(*doc.Cree("Marques", page));
         m.ChangeNom(nom);
         m.ChangeCoords(rect);
@@ -66,11 +47,40 @@ struct Page {
     }
 };
 
+TEST(PageCheckTest, CoveringNeedsMoreThanATenthEachWay) {
+    const vlRect coin{0, 0, 100, 100};
+    const std::pair<vlRect, bool> rows[] = {
+        {{100, 0, 200, 100}, false}, {{90, 90, 190, 190}, false}, {{89, 89, 189, 189}, true},
+        {{95, 0, 195, 100}, false},  {{40, 40, 60, 60}, true},    {{0, 84, 100, 184}, true},
+    };
+    for (const auto& [other, covers] : rows)
+        EXPECT_EQ(SeCouvrent(coin, other) && SeCouvrent(other, coin), covers) << other.left;
+    EXPECT_FALSE(Empietent(coin, {90, 0, 200, 100}));
+    EXPECT_TRUE(Empietent(coin, {89, 89, 200, 200}));
+    EXPECT_FALSE(SortDuCadre({-5, 0, 105, 100}, coin));
+    EXPECT_TRUE(SortDuCadre({0, -6, 100, 100}, coin));
+}
+
+// The sweep finds the pairs that comparing every pair finds.
+TEST(PageCheckTest, SweepFindsEveryPair) {
+    SeedRandom(7);
+    for (int round = 0; round < 20; ++round) {
+        std::vector<vlRect> boxes;
+        for (int i = 0; i < 150; ++i) {
+            const int x = Random() % 2000, y = Random() % 2000;
+            boxes.push_back({x, y, x + 1 + Random() % 300, y + 1 + Random() % 300});
+        }
+        std::vector<std::pair<std::size_t, std::size_t>> expected;
+        for (std::size_t i = 0; i < boxes.size(); ++i)
+            for (std::size_t j = i + 1; j < boxes.size(); ++j)
+                if (SeCouvrent(boxes[i], boxes[j]))
+                    expected.emplace_back(i, j);
+        ASSERT_EQ(Recouvrements(boxes), expected) << round;
+    }
+}
+
 TEST(PageCheckTest, ItemsCoveredOrOutOfTheirFrame) {
-    const struct {
-        std::vector<std::pair<vlRect, std::string>> boxes;
-        Lines expected;
-    } rows[] = {
+    const std::pair<Tags, Lines> rows[] = {
         {{{{0, 0, 100, 100}, "pièce"}, {{100, 0, 200, 100}, "pièce"}}, {}},
         {{{{0, 0, 100, 100}, "pièce"}, {{0, 16, 100, 116}, "pièce"}, {{0, 200, 50, 250}, "billet"}},
          {"M : 2 pièces se chevauchent"}},
@@ -80,31 +90,27 @@ TEST(PageCheckTest, ItemsCoveredOrOutOfTheirFrame) {
          {"M : 2 étiquettes sortent du cadre"}},
         {{{{-20, 0, 10, 10}, "chiffre"}}, {"M : 1 chiffre sort du cadre"}},
     };
-    for (const auto& row : rows) {
+    for (const auto& [boxes, expected] : rows) {
         Page p;
-        Marques& m = p.add("M", {1000, 1000, 1400, 1300}, row.boxes);
-        EXPECT_EQ(VerifieEncre(p.doc), row.expected) << row.boxes.size();
-        EXPECT_EQ(m.drawnIn, MODE_CORRIGE);
+        p.add("M", {1000, 1000, 1400, 1300}, boxes);
+        EXPECT_EQ(VerifieEncre(p.doc), expected) << boxes.size();
     }
 }
 
-// Printed frames of one page must not overlap; a frame shown on another is not printed.
+// Printed frames of one page must not overlap; a frame shown on another is not printed. The
+// host's warnings end with the check's lines.
 TEST(PageCheckTest, OverlappingFramesOfOnePage) {
     Page p;
-    p.doc.AjoutePage(TPlanche(TPlanche::Format::A4, false));
-    p.add("A", {1000, 1000, 1400, 1300}, {});
-    p.add("B", {1390, 1000, 1800, 1300}, {}); // a millimetre shared: touching
-    p.add("C", {1300, 1200, 1600, 1600}, {});
-    p.add("D", {1000, 1000, 1400, 1300}, {}, 1); // another page
-    Marques& shown = p.add("E", {1000, 1000, 1400, 1300}, {});
+    p.add("A", {1000, 1000, 1400, 1300});
+    p.add("B", {1390, 1000, 1800, 1300}); // a millimetre shared: touching
+    p.add("C", {1300, 1200, 1600, 1600});
+    p.add("D", {1000, 1000, 1400, 1300}, {}, 1);
+    Marques& shown = p.add("E", {1000, 1000, 1400, 1300});
     shown.Recepteurs.push_back(&p.doc.Composant(3));
     EXPECT_EQ(VerifieEncre(p.doc), (Lines{"« A » et « C » se chevauchent sur la page 1",
                                           "« B » et « C » se chevauchent sur la page 1"}));
     shown.Recepteurs.clear();
-    // The host's warnings end with the check's lines.
-    const Lines all = AvertissementsCadre(p.doc);
-    ASSERT_GE(all.size(), 2u);
-    EXPECT_EQ(all.back(), "« C » et « E » se chevauchent sur la page 1");
+    EXPECT_EQ(AvertissementsCadre(p.doc).back(), "« C » et « E » se chevauchent sur la page 1");
 }
 
 } // namespace
