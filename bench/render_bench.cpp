@@ -1,5 +1,10 @@
 // Rendering a worksheet-like page: 20 x 20 squares of 5 mm, each with a number, to PDF and
-// to PNG at 150 dpi, written to a temporary folder.
+// to PNG at 150 dpi, written to a temporary folder. Then the page check that follows every
+// drawing, on pages of money and blocks components.
+#include "common/CommonComponent.h"
+#include "host/Document.h"
+#include "package/Paquet.h"
+#include "platform/Random.h"
 #include "platform/qt/QtApplicationGuard.h"
 #include "platform/qt/QtCanvas.h"
 #include "platform/qt/QtPageWriter.h"
@@ -68,6 +73,39 @@ void BM_DrawOnImage150(benchmark::State& state) {
     }
 }
 
+// The warnings of a document of n components (coins, notes, masses and blocks, full ones, in a
+// grid of frames on 4 pages): every component drawn once more for its tags, then checked.
+void BM_PageCheck(benchmark::State& state) {
+    const TCatalogue catalogue = CataloguePaquet();
+    SeedRandom(1);
+    TDocument document(catalogue);
+    const int count = int(state.range(0));
+    for (int page = 0; page < 4; ++page)
+        document.AjoutePage(TPlanche(TPlanche::Format::A4, false));
+    const char* kinds[] = {"Euro pièces", "Euro billets", "Masses marquées", "Cube décimal"};
+    const char* full[] = {"NbPieces=10,10,10,10,10,10,10,10", "NbBillets=2,2,2,2,2,2,2",
+                          "NbMasses=10,10,10,10,10,10,10,10,10,10", "NombreCube=9999"};
+    for (int i = 0; i < count; ++i) {
+        const int page = i % 4;
+        const int slot = i / 4;
+        TComposant* c = document.Cree(kinds[i % 4], page);
+        std::string message;
+        const std::string value = full[i % 4];
+        c->ChangeOption(value.substr(value.find('=') + 1), value.substr(0, value.find('=')),
+                        message);
+        c->ChangeCoords({slot % 4 * 450 + 100, slot / 4 % 6 * 450 + 100, slot % 4 * 450 + 500,
+                         slot / 4 % 6 * 450 + 500});
+    }
+    for (auto _ : state)
+        benchmark::DoNotOptimize(AvertissementsCadre(document));
+    state.SetComplexityN(count);
+}
+
+BENCHMARK(BM_PageCheck)
+    ->RangeMultiplier(4)
+    ->Range(4, 64)
+    ->Complexity()
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RenderPdf)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RenderPng150)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RenderSvg)->Unit(benchmark::kMillisecond);

@@ -156,7 +156,8 @@ constexpr const char* kIntroduction =
 
 Chaque section d'une feuille (`[Opération]`, `[Dé]`…) crée un composant de ce type ; chaque
 ligne `Clé = valeur` qui suit règle une clé, dans l'ordre, comme la fenêtre de propriétés
-l'enverrait. La colonne « Défaut » donne la valeur d'un composant neuf dans une feuille. Les
+l'enverrait ; `Gauche`, `Haut`, `Largeur` et `Hauteur` s'appliquent ensemble à la fin de la
+section, quel que soit leur ordre. La colonne « Défaut » donne la valeur d'un composant neuf dans une feuille. Les
 longueurs sont en centimètres avec une virgule décimale, les positions (`Gauche`, `Haut`)
 comptées depuis les marges ; les couleurs sont des nombres 0xBBGGRR écrits en décimal (0 noir,
 255 rouge, 16777215 blanc) ou en hexadécimal (0xFFCC99 bleu ciel) ; les polices s'écrivent `nom,taille,couleur,styles`

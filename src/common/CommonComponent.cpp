@@ -1,5 +1,7 @@
 #include "common/CommonComponent.h"
 
+#include "common/PageCheck.h"
+
 #include "host/Conversions.h"
 #include "host/Document.h"
 #include "host/Services.h"
@@ -416,6 +418,9 @@ std::vector<std::string> AvertissementsCadre(const TDocument& document) {
             if (std::string a = c->AvertissementCadre(); !a.empty())
                 avertissements.push_back(std::move(a));
     for (std::string& a : document.ChevauchementsEntete())
+        avertissements.push_back(std::move(a));
+    // Redraws every component: after the kinds' own lines, which speak of the last drawing.
+    for (std::string& a : VerifieEncre(document))
         avertissements.push_back(std::move(a));
     return avertissements;
 }

@@ -19,6 +19,7 @@
 #pragma once
 
 #include "common/Kind.h"
+#include "host/Conversions.h"
 #include "host/Services.h"
 #include "money/Monnaie.h"
 #include "pictures/Setters.h"
@@ -96,7 +97,7 @@ public:
         return ordre;
     }
 
-    // What the last drawing could not show: items out of the frame.
+    // What the last drawing could not show: items left out, and the frame they need.
     std::string AvertissementCadre() const override;
 
     bool DblClk(int, vlPoint) override { return true; }
@@ -158,6 +159,8 @@ private:
     int aspectCharge_ = Derived::kAspectInitial;
     std::set<std::string> manquantes_;
     int horsCadre_ = 0;
+    int largeurNecessaire_ = 0; // the frame the last drawing needed, when items were left out
+    int hauteurNecessaire_ = 0; // (0: the width was enough)
 };
 
 template <class Derived, class Block, std::size_t D>
@@ -190,7 +193,15 @@ std::string FamilleMonnaie<Derived, Block, D>::AvertissementCadre() const {
     else if (horsCadre_ > 1)
         texte = std::to_string(horsCadre_) + " " + Derived::kArticles +
                 " ne tiennent pas dans le cadre";
-    return texte.empty() ? texte : this->Nom() + " : " + texte;
+    if (texte.empty())
+        return texte;
+    // Whole millimetres, rounded up.
+    const auto cm = [](int dixiemes) { return TexteCentimetres((dixiemes + 9) / 10 * 10); };
+    texte += ", il faut un cadre de ";
+    if (largeurNecessaire_ > 0)
+        texte += cm(largeurNecessaire_) + " cm de large et ";
+    texte += cm(hauteurNecessaire_) + " cm de haut";
+    return this->Nom() + " : " + texte;
 }
 
 template <class Derived, class Block, std::size_t D>
@@ -288,6 +299,7 @@ void FamilleMonnaie<Derived, Block, D>::Borne() {
 template <class Derived, class Block, std::size_t D>
 void FamilleMonnaie<Derived, Block, D>::DessineCollection(TCanvas& canvas) {
     horsCadre_ = 0;
+    largeurNecessaire_ = hauteurNecessaire_ = 0;
     if (Somme() == 0)
         return;
     const vlRect cadre = this->Rect.Normalise();
@@ -301,13 +313,32 @@ void FamilleMonnaie<Derived, Block, D>::DessineCollection(TCanvas& canvas) {
     const std::vector<int> ordre = derived().OrdreArticles();
     const int intervalle = derived().IntervalleBloc() * 10;
     const Disposition d = Dispose(ordre, tailles, intervalle, largeur, hauteur);
-    const std::vector<vlRect> rects =
+    const std::vector<vlRect> places =
         Place(d, cadre, intervalle, derived().AligneADroite(), largeur);
-    horsCadre_ = int(std::count_if(rects.begin(), rects.end(), [&](const vlRect& r) {
-        return r.left < cadre.left || r.right > cadre.right || r.top < cadre.top;
-    }));
+    // Drawn whole or not at all: an item out of the frame is left out and counted.
+    std::vector<Article> articles;
+    std::vector<vlRect> rects;
+    for (std::size_t k = 0; k < places.size(); ++k) {
+        const vlRect& r = places[k];
+        if (r.left < cadre.left || r.right > cadre.right || r.top < cadre.top ||
+            r.bottom > cadre.bottom) {
+            ++horsCadre_;
+            continue;
+        }
+        articles.push_back(d.articles[k]);
+        rects.push_back(r);
+    }
+    if (horsCadre_ > 0) {
+        int plusLarge = 0;
+        for (const vlSize& t : tailles)
+            plusLarge = std::max(plusLarge, t.cx);
+        largeurNecessaire_ = plusLarge > largeur ? plusLarge + Derived::kRetrait : 0;
+        hauteurNecessaire_ = HauteurSansEcart(d) + Derived::kRetrait;
+    }
     const int niveau = canvas.SaveDC();
     canvas.IntersectClipRect(cadre.left, cadre.top, cadre.right, cadre.bottom);
-    derived().DessineArticles(canvas, d.articles, rects, Cache());
+    derived().DessineArticles(canvas, articles, rects, Cache());
+    for (const vlRect& r : rects)
+        canvas.TagReadable(r, Derived::kArticle);
     canvas.RestoreDC(niveau);
 }

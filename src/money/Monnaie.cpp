@@ -4,6 +4,7 @@
 #include "platform/Random.h"
 
 #include <algorithm>
+#include <limits>
 #include <numeric>
 
 int EntierOuZero(const std::string& texte) {
@@ -161,29 +162,42 @@ std::vector<vlRect> Place(const Disposition& d, const vlRect& cadre, int interva
     std::vector<vlRect> rects;
     if (d.articles.empty())
         return rects;
-    const long long h0 = d.articles.front().rangee;
-    const long long total = d.hauteurTotale;
-    const long long dispo = d.hauteurDisponible;
-    long long c = h0;
-    long long b = h0;
+    // Rows that do not fit lose their gaps evenly, down to rows that touch, never more.
+    long long rangees = 0;
+    long long hauteurs = 0; // the rows' heights below the first row
+    for (std::size_t k = 1; k < d.articles.size(); ++k)
+        if (d.articles[k].ouvreRangee) {
+            ++rangees;
+            hauteurs += d.articles[k].rangee;
+        }
+    long long ecart = intervalle;
+    if (rangees > 0 && d.hauteurTotale > d.hauteurDisponible)
+        ecart = std::clamp<long long>((d.hauteurDisponible - hauteurs) / rangees, 0, intervalle);
+    long long b = d.articles.front().rangee;
     int decalage = 0;
     for (std::size_t k = 0; k < d.articles.size(); ++k) {
         const Article& a = d.articles[k];
         if (a.ouvreRangee) {
             decalage = alignDroite ? largeurUtile - a.largeurRangee : 0;
-            if (k > 0) {
-                c += a.rangee + intervalle;
-                b = total <= dispo || total <= 0 ? c : (c - h0) * dispo / total + h0;
-            }
+            if (k > 0)
+                b += ecart + a.rangee;
         }
         vlRect r;
         r.left = cadre.left + a.x + decalage;
         r.right = r.left + a.taille.cx;
-        r.bottom = int(std::min<long long>(cadre.top + b, cadre.bottom));
+        r.bottom = int(std::min<long long>(cadre.top + b, std::numeric_limits<int>::max()));
         r.top = r.bottom - a.taille.cy;
         rects.push_back(r);
     }
     return rects;
+}
+
+int HauteurSansEcart(const Disposition& d) {
+    int hauteur = 0;
+    for (const Article& a : d.articles)
+        if (a.ouvreRangee)
+            hauteur += a.rangee;
+    return hauteur;
 }
 
 std::string Milliers(int n) {

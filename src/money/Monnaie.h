@@ -66,11 +66,15 @@ struct Disposition {
 Disposition Dispose(std::span<const int> ordre, std::span<const vlSize> tailles, int intervalle,
                     int largeur, int hauteur);
 
-// Each item's rectangle: on its row's baseline (rows squeezed to stay in the frame when they do
-// not fit), never below the frame's bottom; with `alignDroite` each row ends at
-// cadre.left + largeurUtile.
+// Each item's rectangle: on its row's baseline, the gaps between rows narrowed when the rows do
+// not fit the area's height, down to rows that touch; rows never cover each other, and those
+// still below the area are placed there (the caller leaves them out). With `alignDroite` each
+// row ends at cadre.left + largeurUtile.
 std::vector<vlRect> Place(const Disposition& d, const vlRect& cadre, int intervalle,
                           bool alignDroite = false, int largeurUtile = 0);
+
+// The height of the rows laid out with no gap between them.
+int HauteurSansEcart(const Disposition& d);
 
 // "3,45 €" for cents, "1 888" for a whole number: exact, French separators.
 std::string Centimes(int centimes);

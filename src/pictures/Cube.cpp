@@ -62,7 +62,12 @@ void Polygone(TCanvas& canvas, std::initializer_list<vlPoint> points) {
 TvlCube::TvlCube(TCadre* cadre) : Kind(cadre, "Cube décimal", NUMERO, VERSION) {
     Installe();
     bloc_.NombreCube = std::int16_t(Random() % 10);
+    // A new frame fitted to its blocks keeps its top left corner where it was placed.
+    const vlPoint place = Rect.Normalise().LireOrg();
     AjusteTaille();
+    vlRect ajuste = Rect.Normalise();
+    ajuste.EcrireOrg(place);
+    ChangeCoords(ajuste);
 }
 
 TableCles TvlCube::Cles() const {
@@ -147,18 +152,28 @@ static vlRect Place(const TPlanche* planche) {
     return planche != nullptr ? planche->ZoneUtile() : vlRect{0, 0, INT32_MAX / 2, INT32_MAX / 2};
 }
 
+// The fitted size: one row, or when the room is narrower, the rows the blocks wrap to.
+vlSize TvlCube::TailleAjusteeDans(const vlRect& place) const {
+    const vlSize t = TailleAjustee();
+    if (t.cx <= place.Width())
+        return t;
+    return {place.Width(), std::max(t.cy, TailleNecessaire(bloc_.NombreCube, bloc_.TailleCube,
+                                                           bloc_.IntervalleCube, place.Width())
+                                              .cy)};
+}
+
 bool TvlCube::EstAjuste() const {
     const vlRect r = Rect.Normalise();
-    const vlSize t = TailleAjustee();
     const vlRect place = Place(Planche());
+    const vlSize t = TailleAjusteeDans(place);
     return r.Width() == std::min(t.cx, place.Width()) &&
            r.Height() == std::min(t.cy, place.Height());
 }
 
 void TvlCube::AjusteTaille() {
-    const vlSize t = TailleAjustee();
     const vlRect r = Rect.Normalise();
     const vlRect place = Place(Planche());
+    const vlSize t = TailleAjusteeDans(place);
     // Left and bottom edges kept, unless the blocks would pass the margins: then the frame
     // moves back inside them, cut to them when wider.
     const int largeur = std::min(t.cx, place.Width());
@@ -170,7 +185,7 @@ void TvlCube::AjusteTaille() {
 
 // ---- layout ----
 
-std::vector<TvlCube::Piece> TvlCube::Disposition(int nombre, int s, int g, vlRect r) {
+std::vector<TvlCube::Piece> TvlCube::Rangees(int nombre, int s, int g, vlRect r) {
     std::vector<Piece> pieces;
     if (nombre < 1)
         return pieces;
@@ -191,7 +206,15 @@ std::vector<TvlCube::Piece> TvlCube::Disposition(int nombre, int s, int g, vlRec
             x += rangement.pas;
         }
     }
-    // Rows spread or squeezed so that the last ones reach the bottom; none lower than it.
+    return pieces;
+}
+
+std::vector<TvlCube::Piece> TvlCube::Disposition(int nombre, int s, int g, vlRect r) {
+    std::vector<Piece> pieces = Rangees(nombre, s, g, r);
+    if (pieces.empty())
+        return pieces;
+    // Rows spread so that the last ones reach the bottom, none lower than it; rows that do not
+    // fit keep their steps rather than cover each other.
     const int y0 = pieces.front().y;
     if (y0 > r.bottom) {
         for (Piece& p : pieces)
@@ -200,6 +223,8 @@ std::vector<TvlCube::Piece> TvlCube::Disposition(int nombre, int s, int g, vlRec
     }
     const int a = r.bottom - y0;
     const int etendue = pieces.size() > 1 ? pieces[pieces.size() - 2].y - y0 : 0;
+    if (etendue > a || pieces.back().y > r.bottom)
+        return pieces;
     for (Piece& p : pieces) {
         if (p.y <= y0)
             continue;
@@ -208,6 +233,16 @@ std::vector<TvlCube::Piece> TvlCube::Disposition(int nombre, int s, int g, vlRec
         p.y = std::min(p.y, r.bottom - 1);
     }
     return pieces;
+}
+
+vlSize TvlCube::TailleNecessaire(int nombre, int s, int g, int largeurMax) {
+    const std::vector<Piece> pieces = Rangees(nombre, s, g, {0, 0, largeurMax, 0});
+    vlSize taille;
+    for (const Piece& p : pieces) {
+        taille.cx = std::max(taille.cx, p.x + Encombrement(p.sorte, s).cx);
+        taille.cy = std::max(taille.cy, p.y);
+    }
+    return taille;
 }
 
 vlSize TvlCube::Encombrement(Piece::Sorte sorte, int s) {
@@ -227,11 +262,15 @@ bool TvlCube::DessineNombre(TCanvas& canvas, int nombre, int s, int g, vlRect r)
     const std::vector<Piece> pieces = Disposition(nombre, s, g, r);
     const auto horsCadre = [&](const Piece& p) {
         const vlSize taille = Encombrement(p.sorte, s);
-        return p.x + taille.cx > r.right || p.y - taille.cy < r.top;
+        return p.x + taille.cx > r.right || p.y - taille.cy < r.top || p.y > r.bottom;
     };
     if (std::any_of(pieces.begin(), pieces.end(), horsCadre))
         return false;
     for (const Piece& p : pieces) {
+        // The front face, which the next block never covers.
+        const int face = p.sorte == Piece::Unite ? s : 10 * s;
+        const int largeur = p.sorte == Piece::Unite || p.sorte == Piece::Dizaine ? s : 10 * s;
+        canvas.TagReadable({p.x, p.y - face, p.x + largeur, p.y}, "bloc");
         switch (p.sorte) {
         case Piece::Millier:
             DessineGrandCube(canvas, p.x, p.y, 10 * s);
@@ -260,8 +299,21 @@ void TvlCube::Dessine(TCanvas& canvas, int mode, TPlanche*) {
     AffecteCadre(canvas, *this);
     if (ContenuVisible(bloc_.Mode, mode) &&
         !DessineNombre(canvas, bloc_.NombreCube, bloc_.TailleCube, bloc_.IntervalleCube, r))
-        SignaleErreurDessin(kPasDePlace);
+        SignaleErreurDessin(PasDePlace(r));
     canvas.RestoreDC(niveau);
+}
+
+std::string TvlCube::PasDePlace(const vlRect& r) const {
+    const int s = bloc_.TailleCube;
+    const int g = bloc_.IntervalleCube;
+    // Wide enough for the widest block, the rows that width gives.
+    int largeur = r.Width();
+    for (const Piece& p : Rangees(bloc_.NombreCube, s, g, {0, 0, 0, 0}))
+        largeur = std::max(largeur, Encombrement(p.sorte, s).cx);
+    const vlSize t = TailleNecessaire(bloc_.NombreCube, s, g, largeur);
+    const auto cm = [](int dixiemes) { return TexteCentimetres((dixiemes + 9) / 10 * 10); };
+    return std::string(kPasDePlace) + " : il faut un cadre de " + cm(std::max(t.cx, r.Width())) +
+           " cm de large et " + cm(t.cy) + " cm de haut";
 }
 
 void TvlCube::DessineCube(TCanvas& canvas, int x, int y, int c) {

@@ -69,15 +69,23 @@ public:
     // Nothing when a block cannot fit in the frame: the drawing error says so.
     void Dessine(TCanvas& canvas, int mode, TPlanche* planche) override;
 
-    // The frame fitted to one row of blocks, its left and bottom edges kept.
+    // The frame fitted to one row of blocks, or to the rows they wrap to within the page's
+    // width, its left and bottom edges kept.
     void AjusteTaille();
     // The frame's size that holds the number's blocks in one row, and whether it has it.
     vlSize TailleAjustee() const;
     bool EstAjuste() const;
+    vlSize TailleAjusteeDans(const vlRect& place) const;
+    // The drawing error of a frame too small, naming the frame the blocks need.
+    std::string PasDePlace(const vlRect& r) const;
 
     // The blocks of `nombre` with unit edge s and gap g, in drawing order, rows wrapped at the
-    // right of r and spread or squeezed to reach its bottom.
+    // right of r and spread to reach its bottom (rows that do not fit keep their steps).
     static std::vector<Piece> Disposition(int nombre, int s, int g, vlRect r);
+    // The same rows at their steps from r's top.
+    static std::vector<Piece> Rangees(int nombre, int s, int g, vlRect r);
+    // The room those rows take when wrapped at `largeurMax`.
+    static vlSize TailleNecessaire(int nombre, int s, int g, int largeurMax);
     // The width and height a block takes from its corner, depth included.
     static vlSize Encombrement(Piece::Sorte sorte, int s);
     // Draws the pieces of the number in r; false, nothing drawn, when a block cannot fit in r.

@@ -20,6 +20,9 @@ constexpr int kMenisque = 25;
 // The graduation step in millilitres of each unit: ml, cl, dl, l.
 constexpr int kPas[] = {1, 10, 100, 1000};
 
+// The room kept between a number and its tick or the tube's walls: half a millimetre.
+constexpr int kEcart = 5;
+
 } // namespace
 
 TvlEprouvette::TvlEprouvette(TCadre* cadre) : Kind(cadre, "Eprouvette", NUMERO, VERSION) {
@@ -231,11 +234,11 @@ void TvlEprouvette::DessineGraduations(TCanvas& canvas, vlPoint o) {
     const vlRect r = Rect.Normalise();
     const double W = r.Width();
     const int pas = kPas[std::clamp(bloc_.Libelles, 0, 3)];
-    const int gauchePermise = o.x + points_[0].x;
     // Numbers an em apart at least.
     const NumerosLisibles lisibles =
         ChoisitNumeros(double(pas) * hauteurCm * 100 / plein, HauteurChiffres(canvas));
     int precedent = INT_MAX;
+    std::vector<vlRect> numeros; // the numbers drawn, from the bottom up
     for (int k = 0;; ++k) {
         const int y = int(points_[1].y - double(k) * pas * hauteurCm * 100 / plein) + o.y;
         if (y < points_[5].y + o.y)
@@ -252,31 +255,77 @@ void TvlEprouvette::DessineGraduations(TCanvas& canvas, vlPoint o) {
                             : moyenne ? bloc_.AffichageMoyennes != 0
                                       : bloc_.AffichagePetites != 0;
         const int x = o.x + int((W - longueur) / 2);
-        if (montre) {
-            canvas.MoveTo(x, y);
-            canvas.LineTo(int(x + longueur), y);
-        }
         const bool numero =
             k > 0 && ((grande && bloc_.LibelleGrandes != 0 && k % lisibles.pasDizaines == 0) ||
                       (moyenne && bloc_.LibelleMoyennes != 0 && lisibles.cinq));
-        if (numero) {
-            const std::string texte = std::to_string(k);
-            const vlSize taille = canvas.TextExtent(texte);
-            const int xTexte = std::max(x - taille.cx, gauchePermise);
-            // The top number is nudged down to stay in the frame; one too wide for it is left
-            // out rather than cut.
-            const int yTexte = std::max(y - taille.cy / 2, r.top);
-            if (xTexte + taille.cx > r.right || yTexte + taille.cy > r.bottom)
-                ++textesHorsCadre_;
-            else
-                canvas.TextOut(xTexte, yTexte, texte);
+        // A number shortens its tick from the left when it needs the room.
+        const int debut = numero ? DessineNumero(canvas, std::to_string(k),
+                                                 {x, y, int(x + longueur), y}, o, numeros)
+                                 : x;
+        if (montre) {
+            canvas.MoveTo(debut, y);
+            canvas.LineTo(int(x + longueur), y);
         }
     }
+    DessineUnite(canvas, numeros, o.x + int(W * 1.5 / 3.5) - kEcart);
     canvas.Font = precedente;
 }
 
+int TvlEprouvette::DessineNumero(TCanvas& canvas, const std::string& texte, const vlRect& trait,
+                                 vlPoint o, std::vector<vlRect>& numeros) {
+    const vlRect r = Rect.Normalise();
+    const vlSize taille = canvas.TextExtent(texte);
+    // Left of its tick, half a millimetre off the wall; the tick starts as far after it,
+    // keeping a third of its length at least, or the number is left out.
+    const int gauche = o.x + points_[0].x + kEcart;
+    const int xTexte = std::max(trait.left - kEcart - taille.cx, gauche);
+    const int debut = std::max(trait.left, xTexte + taille.cx + kEcart);
+    // The top number is nudged down to stay in the frame.
+    const int yTexte = std::max(trait.top - taille.cy / 2, r.top);
+    if (trait.right - debut < trait.Width() / 3 || yTexte + taille.cy > r.bottom) {
+        ++textesHorsCadre_;
+        return trait.left;
+    }
+    canvas.TextOut(xTexte, yTexte, texte);
+    numeros.push_back({xTexte, yTexte, xTexte + taille.cx, yTexte + taille.cy});
+    canvas.TagReadable(numeros.back(), "nombre");
+    return debut;
+}
+
+void TvlEprouvette::DessineUnite(TCanvas& canvas, const std::vector<vlRect>& numeros, int droite) {
+    uniteHorsCadre_ = false;
+    if (numeros.empty())
+        return;
+    // Two thirds of the numbers' size, over the highest number in its column, within the
+    // frame; else under it, over the next number down; else left out.
+    static constexpr const char* unites[] = {"ml", "cl", "dl", "l"};
+    const std::string unite = unites[std::clamp(bloc_.Libelles, 0, 3)];
+    const TFont police = canvas.Font;
+    canvas.Font.Height = police.Height * 2 / 3;
+    const vlSize taille = canvas.TextExtent(unite);
+    const vlRect& haut = numeros.back();
+    const int x = haut.left;
+    int y = haut.top - taille.cy;
+    if (y < Rect.Normalise().top) {
+        y = haut.bottom;
+        if (numeros.size() > 1 && y + taille.cy > numeros[numeros.size() - 2].top)
+            y = INT_MIN;
+    }
+    if (y == INT_MIN || x + taille.cx > droite) {
+        uniteHorsCadre_ = true;
+    } else {
+        canvas.TextOut(x, y, unite);
+        canvas.TagReadable({x, y, x + taille.cx, y + taille.cy}, "unité");
+    }
+    canvas.Font = police;
+}
+
 std::string TvlEprouvette::AvertissementCadre() const {
-    return AvertissementTextes(Nom(), textesHorsCadre_);
+    std::string texte = AvertissementTextes(Nom(), textesHorsCadre_);
+    if (uniteHorsCadre_)
+        texte += (texte.empty() ? Nom() + " : " : std::string(", ")) +
+                 "l'unité ne tient pas dans le cadre";
+    return texte;
 }
 
 // Hundredths written as lengths are: "12,5", "0,05".

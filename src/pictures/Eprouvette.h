@@ -105,10 +105,16 @@ protected:
 
 private:
     void DessineLiquide(TCanvas& canvas, vlPoint origine);
+    // A number beside its tick, added to `numeros` when drawn; answers where the tick starts.
+    // The unit goes by the highest number, left of `droite` (where the short ticks start).
+    int DessineNumero(TCanvas& canvas, const std::string& texte, const vlRect& trait, vlPoint o,
+                      std::vector<vlRect>& numeros);
+    void DessineUnite(TCanvas& canvas, const std::vector<vlRect>& numeros, int droite);
     void DessineGraduations(TCanvas& canvas, vlPoint origine);
 
     std::array<vlPoint, 7> points_{};
     TFont police_;
     bool enCreation_ = false;
     int textesHorsCadre_ = 0;
+    bool uniteHorsCadre_ = false; // the unit left out of the last drawing
 };

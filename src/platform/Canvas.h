@@ -10,6 +10,7 @@
 
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 class TCanvas {
@@ -53,6 +54,14 @@ public:
     virtual TTextMetric GetTextMetrics() = 0;
     // Draws the picture scaled into rect; honours Picture.Transparent.
     virtual void StretchDraw(const vlRect& rect, const TPicture& picture) = 0;
+
+    // Marks a box of ink that must stay readable (a coin, a digit, a label), named by what it
+    // is ("pièce"): the page check finds such boxes that cover each other or leave their
+    // component's frame. Drawing backends ignore it, so a kind draws the same way everywhere.
+    virtual void TagReadable(const vlRect& box, std::string_view what) {
+        (void)box;
+        (void)what;
+    }
 
     int TextWidth(const std::string& text) { return TextExtent(text).cx; }
     int TextHeight(const std::string& text) { return TextExtent(text).cy; }

@@ -35,6 +35,8 @@ const char* formatName(TPicture::Format format) {
 } // namespace
 
 TDrawCall& TRecordingCanvas::record(TDrawCall::Op op, std::vector<int> args) {
+    if (!recordCalls)
+        return scratch_;
     TDrawCall call;
     call.op = op;
     call.args = std::move(args);
@@ -108,6 +110,10 @@ TTextMetric TRecordingCanvas::GetTextMetrics() {
 void TRecordingCanvas::StretchDraw(const vlRect& rect, const TPicture& picture) {
     record(TDrawCall::Op::StretchDraw, rectArgs(rect.left, rect.top, rect.right, rect.bottom))
         .text = formatName(picture.format());
+}
+
+void TRecordingCanvas::TagReadable(const vlRect& box, std::string_view what) {
+    tags.push_back({box.Normalise(), std::string(what)});
 }
 
 std::vector<TDrawCall> TRecordingCanvas::Of(TDrawCall::Op op) const {

@@ -43,9 +43,18 @@ struct TDrawCall {
     vlRect clip;
 };
 
+// A box a kind marked as having to stay readable.
+struct TInkTag {
+    vlRect box;
+    std::string what;
+};
+
 class TRecordingCanvas : public TCanvas {
 public:
     std::vector<TDrawCall> calls;
+    std::vector<TInkTag> tags;
+    // Off: only the tags are kept (the page check's cheap pass).
+    bool recordCalls = true;
 
     void Polyline(std::span<const vlPoint> points) override;
     void Polygon(std::span<const vlPoint> points) override;
@@ -61,12 +70,16 @@ public:
     vlSize TextExtent(const std::string& text) override;
     TTextMetric GetTextMetrics() override;
     void StretchDraw(const vlRect& rect, const TPicture& picture) override;
+    void TagReadable(const vlRect& box, std::string_view what) override;
 
     // Calls of one kind, in order.
     std::vector<TDrawCall> Of(TDrawCall::Op op) const;
     // The texts drawn, in order.
     std::vector<std::string> Texts() const;
-    void Clear() { calls.clear(); }
+    void Clear() {
+        calls.clear();
+        tags.clear();
+    }
 
     // The fixed metrics above, for a font.
     static TTextMetric MetricsOf(const TFont& font);
@@ -77,4 +90,6 @@ protected:
 
 private:
     TDrawCall& record(TDrawCall::Op op, std::vector<int> args);
+
+    TDrawCall scratch_; // what record() fills while calls are not kept
 };

@@ -10,6 +10,7 @@
 #include "platform/UserInterface.h"
 
 #include <algorithm>
+#include <array>
 #include <chrono>
 #include <functional>
 #include <optional>
@@ -211,17 +212,82 @@ private:
             return fail(section.line, "impossible de créer « " + section.name + " »");
         made_.push_back({composant, type, section.line});
         int lastSheetKey = section.line;
+        PlaceKeys place;
         for (const SheetEntry& e : section.entries) {
+            if (place.take(e, *type))
+                continue;
             if (!apply(*type, *composant, e))
                 return false;
             if (std::find(type->clesFeuille.begin(), type->clesFeuille.end(), e.key) !=
                 type->clesFeuille.end())
                 lastSheetKey = e.line;
         }
+        if (!applyPlace(*type, *composant, place, section.line))
+            return false;
         // Checked against the line that last changed what the sheet-only keys built.
         std::string message;
         if (type->termineFeuille && !type->termineFeuille(*composant, message))
             return fail(lastSheetKey, Citation(composant->Nom()) + " : " + message);
+        return true;
+    }
+
+    // The place and size keys of a section, kept until it ends so that their order, and the
+    // order of the keys that resize a kind, never matter.
+    struct PlaceKeys {
+        static constexpr const char* kNames[4] = {"Gauche", "Haut", "Largeur", "Hauteur"};
+        std::array<const SheetEntry*, 4> entries{};
+
+        bool take(const SheetEntry& e, const TTypeComposant& type) {
+            for (std::size_t k = 0; k < 4; ++k)
+                if (e.key == kNames[k] &&
+                    std::find(type.cles.begin(), type.cles.end(), e.key) != type.cles.end()) {
+                    entries[k] = &e;
+                    return true;
+                }
+            return false;
+        }
+    };
+
+    // Applies the place and size together, the size first, then the place, after checking that
+    // the final frame (a key not given keeps its value) fits the page.
+    bool applyPlace(const TTypeComposant& type, TComposant& composant, const PlaceKeys& place,
+                    int sectionLine) {
+        const vlRect f =
+            composant.Cadre != nullptr ? composant.Cadre->Rect : document_.Cadre(currentPage_).Rect;
+        const vlPoint m = composant.OrgMarges();
+        const vlRect r = composant.Rect.Normalise();
+        std::array<int, 4> values{r.left - m.x, r.top - m.y, r.Width(), r.Height()};
+        const std::array<std::pair<int, int>, 4> ranges{{{f.left - m.x, f.right - m.x},
+                                                         {f.top - m.y, f.bottom - m.y},
+                                                         {0, f.Width()},
+                                                         {0, f.Height()}}};
+        for (std::size_t k = 0; k < 4; ++k) {
+            const SheetEntry* e = place.entries[k];
+            std::string message;
+            if (e != nullptr &&
+                !ConvVirg(e->value, values[k], message, ranges[k].first, ranges[k].second))
+                return fail(e->line, Citation(composant.Nom()) + " : " + message);
+        }
+        // Across, then down: the place key, the size key, the limit.
+        for (std::size_t axis = 0; axis < 2; ++axis) {
+            const int end = values[axis] + values[axis + 2];
+            const int limit = ranges[axis].second;
+            if (end <= limit)
+                continue;
+            const SheetEntry* a = place.entries[axis];
+            const SheetEntry* b = place.entries[axis + 2];
+            const int line =
+                std::max({sectionLine, a != nullptr ? a->line : 0, b != nullptr ? b->line : 0});
+            return fail(line, Citation(composant.Nom()) + " : le cadre sort de la page : " +
+                                  PlaceKeys::kNames[axis] + " + " + PlaceKeys::kNames[axis + 2] +
+                                  " = " + TexteCentimetres(values[axis]) + " + " +
+                                  TexteCentimetres(values[axis + 2]) + " = " +
+                                  TexteCentimetres(end) + " cm, " + TexteCentimetres(limit) +
+                                  " cm au plus");
+        }
+        for (const std::size_t k : {2, 3, 0, 1})
+            if (place.entries[k] != nullptr && !apply(type, composant, *place.entries[k]))
+                return false;
         return true;
     }
 

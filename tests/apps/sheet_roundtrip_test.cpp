@@ -1,9 +1,12 @@
 // Random sheets over every kind's keys, built, exported and built again: both versions of every
-// page must draw the same calls.
+// page must draw the same calls. The same sheets feed the page check's campaign: what it finds
+// covered or out of a frame, the kind has said itself.
 #include "sheet/Sheet.h"
 #include "sheet/SheetBuilder.h"
 #include "sheet/SheetExport.h"
 
+#include "common/CommonComponent.h"
+#include "common/PageCheck.h"
 #include "host/Catalogue.h"
 #include "host/Composant.h"
 #include "host/Document.h"
@@ -211,6 +214,84 @@ TEST(SheetRoundTrip, RandomSheetsDrawTheSamePagesOnceExportedAndBuiltAgain) {
         ASSERT_EQ(drawing(first), drawing(again)) << text << "\n---\n" << exported;
     }
     EXPECT_GT(built, 250);
+}
+
+// The check's lines about a component's items, for each component whose own warning and drawing
+// error are both empty: items covered or out of the frame that nothing else says.
+std::vector<std::string> unreported(const TDocument& document) {
+    std::vector<std::string> silent;
+    const std::vector<std::string> lines = VerifieEncre(document);
+    for (int i = 0; i < document.NbComposants(); ++i) {
+        const auto* c = dynamic_cast<const CommonComponent*>(&document.Composant(i));
+        if (c == nullptr || !c->AvertissementCadre().empty() || !c->ErreurDessin().empty())
+            continue;
+        for (const std::string& line : lines)
+            if (line.starts_with(c->Nom() + " : "))
+                silent.push_back(line);
+    }
+    return silent;
+}
+
+// Both versions drawn, as a program does before it reads the warnings.
+void drawAll(const TDocument& document) {
+    TRecordingCanvas canvas;
+    for (int p = 0; p < document.NbPages() * 2; ++p, canvas.Clear())
+        document.DessinePage(canvas, p / 2, p % 2 ? MODE_CORRIGE : MODE_EPREUVE, true);
+}
+
+TEST(PageCheckCampaign, RandomSheetsHideNothingTheyDoNotSay) {
+    const TCatalogue catalogue = CataloguePaquet();
+    TTestUi ui;
+    const TScopedUi scoped(ui);
+    SheetMaker maker(35);
+    int built = 0;
+    for (std::uint32_t s = 1; s <= 300; ++s) {
+        std::string text = maker.sheet(catalogue);
+        TDocument document(catalogue);
+        if (!buildTaken(text, s, document))
+            continue;
+        ++built;
+        drawAll(document);
+        ASSERT_EQ(unreported(document), std::vector<std::string>{}) << text;
+    }
+    EXPECT_GT(built, 250);
+}
+
+// The layouts that covered items: each draws nothing covered, or says how big its frame must be.
+TEST(PageCheckCampaign, CrowdedLayoutsSayTheFrameTheyNeed) {
+    const struct {
+        std::string sheet;
+        std::string warning; // empty: everything drawn
+    } rows[] = {
+        {"[Euro pièces]\nNom = P\nLargeur = 19\nHauteur = 3\nIntervallePieces = 5\n"
+         "NbPieces = 1\nTriPièces = 1\n",
+         "P : 1 pièce ne tient pas dans le cadre, il faut un cadre de 5 cm de haut"},
+        {"[Euro billets]\nNom = B\nLargeur = 19\nHauteur = 10\nSommeBillets = 385\n",
+         "B : 5 billets ne tiennent pas dans le cadre, il faut un cadre de 26,4 cm de haut"},
+        {"[Euro pièces]\nNom = T\nLargeur = 19\nHauteur = 12\nIntervallePieces = 80\n"
+         "NbPieces = 3,2,2,2,2,2,2,2\n",
+         "T : 7 pièces ne tiennent pas dans le cadre, il faut un cadre de 18,8 cm de haut"},
+        {"[Masses marquées]\nNom = M\nLargeur = 6\nHauteur = 3\nNbMasses = 2,2,2,2,2,2,2,2\n",
+         "M : 20 masses marquées ne tiennent pas dans le cadre, il faut un cadre de 33 cm de "
+         "haut"},
+        {"[Cube décimal]\nNom = C\nNombreCube = 442\nTailleCube = 10\n", ""},
+        {"[Cube décimal]\nNom = C\nNombreCube = 9064\nTailleCube = 6\n", ""},
+    };
+    const TCatalogue catalogue = CataloguePaquet();
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.sheet);
+        Sheet sheet;
+        std::string error;
+        ASSERT_TRUE(ParseSheet(row.sheet, "f", sheet, error)) << error;
+        TDocument document(catalogue);
+        SeedRandom(1);
+        ASSERT_TRUE(BuildDocument(sheet, document, error)) << error;
+        drawAll(document);
+        EXPECT_EQ(DrawingError(sheet, document), "");
+        EXPECT_EQ(AvertissementsCadre(document), row.warning.empty()
+                                                     ? std::vector<std::string>{}
+                                                     : std::vector<std::string>{row.warning});
+    }
 }
 
 } // namespace

@@ -146,6 +146,39 @@ TEST(SheetBuild, RefusalsStopWithFileLineAndMessage) {
               "f.feuille: la feuille est vide : elle ne décrit aucune page ni aucun composant");
 }
 
+// Place and size keys apply together when the section ends: their order, before or after the
+// keys that resize a kind, never changes the page; a frame leaving the page is refused, naming
+// them, on the line of the later one.
+TEST(SheetBuild, PlaceAndSizeKeysInAnyOrder) {
+    const std::pair<std::string, std::string> sheets[] = {
+        {"[Cube décimal]\nHaut = 12\nNombreCube = 1234\n",
+         "[Cube décimal]\nNombreCube = 1234\nHaut = 12\n"},
+        {"[Euro pièces]\nGauche = 12\nLargeur = 6\nNbPieces = 1\n",
+         "[Euro pièces]\nNbPieces = 1\nLargeur = 6\nGauche = 12\n"},
+        // A new blocks component with no place sits at the margins.
+        {"[Cube décimal]\nNombreCube = 12\n", "[Cube décimal]\nNombreCube = 12\nHaut = 0\n"},
+    };
+    const TCatalogue catalogue = CataloguePaquet();
+    for (const auto& [first, second] : sheets) {
+        SCOPED_TRACE(first);
+        TDocument a(catalogue), b(catalogue);
+        std::string error;
+        for (auto [text, d] : {std::pair(first, &a), std::pair(second, &b)}) {
+            SeedRandom(3);
+            ASSERT_TRUE(BuildDocument(parsed(text), *d, error)) << error;
+        }
+        EXPECT_EQ(a.Composant(0).Description(), b.Composant(0).Description());
+    }
+    EXPECT_EQ(buildError("[Euro pièces]\nNom = P\nGauche = 15\nLargeur = 6\n"),
+              "f.feuille:4: P : le cadre sort de la page : Gauche + Largeur = 15 + 6 = 21 cm, "
+              "19 cm au plus");
+    EXPECT_EQ(buildError("[Euro pièces]\nNom = P\nHaut = 25\nNbPieces = 1\n"),
+              "f.feuille:3: P : le cadre sort de la page : Haut + Hauteur = 25 + 6 = 31 cm, "
+              "27,7 cm au plus");
+    EXPECT_EQ(buildError("[Euro pièces]\nNom = P\nLargeur = 6\nGauche = 30\n"),
+              "f.feuille:4: P : La valeur doit être comprise entre 0 et 19 cm.");
+}
+
 // A chart linked to a grid draws the grid's cells, the grid before or after it in the sheet,
 // with or without points given first, and again once exported and built back.
 TEST(SheetBuild, ChartLinksResolveWhereverTheGridIs) {

@@ -234,21 +234,33 @@ TEST_F(MoneyTest, AleaFollowsItsFormula) {
 // Rows: an item opens one when x + width reaches the width; rows squeezed into the frame; the
 // row's height raised back to its first item; exact rectangles at zooms 10, 100 and 200.
 TEST_F(MoneyTest, ItemsAreLaidOutInRows) {
+    // Rows that do not fit lose their gaps, never cover each other: what is still below the
+    // frame is left out and the frame it needs said.
     struct Case {
         std::string type;
         std::vector<std::string> reglages;
         Rects attendus;
+        std::string avertissement = {};
     };
+    const std::string deuxEuros = " : 1 pièce ne tient pas dans le cadre, il faut un cadre de ";
     const Case cases[] = {
         {"Euro pièces",
          {"NbPieces=0,0,0,0,0,0,0,2", "Largeur=5,25", "Hauteur=3"},
          {{100, 100, 357, 357}, {367, 100, 624, 357}}},
         {"Euro pièces",
          {"NbPieces=0,0,0,0,0,0,0,2", "Largeur=5,24", "Hauteur=3"},
-         {{100, 100, 357, 357}, {100, 141, 357, 398}}},
+         {{100, 100, 357, 357}},
+         deuxEuros + "5,2 cm de haut"},
         {"Euro pièces",
-         {"NbPieces=0,0,0,0,0,0,0,2", "Largeur=3", "Hauteur=3"},
-         {{100, 100, 357, 357}, {100, 141, 357, 398}}},
+         {"NbPieces=0,0,0,0,0,0,0,2", "Largeur=3", "Hauteur=5,14"},
+         {{100, 100, 357, 357}, {100, 357, 357, 614}}},
+        {"Euro pièces",
+         {"NbPieces=0,0,0,0,0,0,0,2", "Largeur=3", "Hauteur=5,2"},
+         {{100, 100, 357, 357}, {100, 363, 357, 620}}},
+        {"Euro pièces",
+         {"NbPieces=0,0,0,0,0,0,0,1", "Largeur=2"},
+         {},
+         deuxEuros + "2,6 cm de large et 2,6 cm de haut"},
         {"Euro pièces",
          {"NbPieces=0,0,0,0,0,0,0,2", "ZoomPieces=10"},
          {{100, 100, 125, 125}, {135, 100, 160, 125}}},
@@ -272,8 +284,10 @@ TEST_F(MoneyTest, ItemsAreLaidOutInRows) {
     };
     for (const Case& cas : cases) {
         SCOPED_TRACE(::testing::PrintToString(cas.reglages));
-        TComposant& c = Nouveau<TComposant>(cas.type, cas.reglages);
+        auto& c = Nouveau<CommonComponent>(cas.type, cas.reglages);
         EXPECT_EQ(Rectangles(Vue(c, MODE_EDITION), Op::StretchDraw), cas.attendus);
+        EXPECT_EQ(c.AvertissementCadre(),
+                  cas.avertissement.empty() ? "" : c.Nom() + cas.avertissement);
     }
     // A new note's frame is its note, as drawn.
     TComposant& billet = Nouveau<TComposant>("Euro billets");
@@ -348,11 +362,10 @@ TEST_F(MoneyTest, PicturesFollowTheLook) {
 
     std::filesystem::remove(data_.folder().file("money/C_2E.png"));
     TvlEuroPieces& seule =
-        Nouveau<TvlEuroPieces>("Euro pièces", {"NbPieces=0,0,0,0,0,0,0,1", "Largeur=2"});
+        Nouveau<TvlEuroPieces>("Euro pièces", {"NbPieces=0,0,0,0,0,0,0,1", "Largeur=3"});
     const TRecordingCanvas canvas = Vue(seule, MODE_EDITION);
     EXPECT_TRUE(canvas.Of(Op::StretchDraw).empty());
     EXPECT_EQ(Rectangles(canvas, Op::Ellipse), (Rects{{100, 100, 357, 357}}));
-    EXPECT_EQ(seule.AvertissementCadre(), seule.Nom() + " : 1 pièce ne tient pas dans le cadre");
     EXPECT_EQ(Ligne(seule, "Images introuvables"), "C_2E");
 }
 

@@ -45,8 +45,9 @@ TEST(CubeDessins, FacesOfACubeAPlateAndABar) {
 }
 
 // 1234 with s = 50 and g = 20 on narrow frames: rows wrap at the right edge, then spread to
-// reach the bottom or squeezed into it (next-to-last piece's row at the bottom, none below
-// bottom - 1). A first row below the bottom puts every piece on it.
+// reach the bottom (next-to-last piece's row at the bottom, none below bottom - 1); rows that do
+// not fit keep their steps, never cover each other. A first row below the bottom puts every
+// piece on it.
 TEST(CubeDessins, RowsWrapAndFitTheFrame) {
     // Kind (0 thousand .. 3 unit), x, y for each piece; -1: the frame's bottom - 1.
     const auto pieces = [](int bas, std::vector<std::array<int, 3>> attendu) {
@@ -60,8 +61,9 @@ TEST(CubeDessins, RowsWrapAndFitTheFrame) {
               pieces(2000, {{0, 0, 750}, {1, 520, 750}, {1, 0, -1}, {2, 520, -1}, {2, 590, -1},
                             {2, 660, -1}, {3, 730, -1}, {3, 800, -1}, {3, 870, -1}, {3, 940, -1}}));
     EXPECT_EQ(TvlCube::Disposition(1234, 50, 20, {0, 0, 800, 1600}),
-              pieces(1600, {{0, 0, 750}, {1, 0, 1148}, {1, 0, 1546}, {2, 520, 1546}, {2, 590, 1546},
-                            {2, 660, 1546}, {3, 0, -1}, {3, 70, -1}, {3, 140, -1}, {3, 210, -1}}));
+              pieces(1600, {{0, 0, 750}, {1, 0, 1270}, {1, 0, 1790}, {2, 520, 1790}, {2, 590, 1790},
+                            {2, 660, 1790}, {3, 0, 1860}, {3, 70, 1860}, {3, 140, 1860},
+                            {3, 210, 1860}}));
     EXPECT_EQ(TvlCube::Disposition(12, 50, 20, {0, 0, 800, 100}),
               pieces(100, {{2, 0, 100}, {3, 70, 100}, {3, 140, 100}}));
     // clang-format on
@@ -85,12 +87,25 @@ TEST_F(CubeTest, FittedFramesHiddenPiecesAndFramesTooSmall) {
     VerifieModes(
         c, [](const TRecordingCanvas& canvas) { return canvas.Of(Op::Rectangle).size() == 36; });
     EXPECT_TRUE(Dessin(Cube({"NombreCube=0"})).calls.empty());
-    for (const char* trop : {"Hauteur=1", "Largeur=1"}) {
+    const std::pair<const char*, const char*> tropPetits[] = {
+        {"Hauteur=1", "19 cm de large et 2,6 cm de haut"},
+        {"Largeur=1", "1,5 cm de large et 25,7 cm de haut"},
+        {"Hauteur=2,5", "19 cm de large et 2,6 cm de haut"},
+    };
+    for (const auto& [trop, besoin] : tropPetits) {
         Regle(c, {"Largeur=19", "Hauteur=25", trop});
         const TRecordingCanvas canvas = Dessin(c);
         EXPECT_TRUE(canvas.Of(Op::Rectangle).empty() && canvas.Of(Op::Polygon).empty()) << trop;
-        EXPECT_EQ(c.ErreurDessin(), "Pas de place pour le dessin");
+        EXPECT_EQ(c.ErreurDessin(),
+                  std::string("Pas de place pour le dessin : il faut un cadre de ") + besoin);
     }
+    // A fitted frame wider than the page takes the rows its blocks wrap to, within the page.
+    TvlCube& rangs = Cube({"NombreCube=442", "TailleCube=10"});
+    EXPECT_EQ(Largeur(rangs), document_.Page(0).ZoneUtile().Width());
+    EXPECT_EQ(rangs.Rect.Normalise().Height(), 1053); // 32 × 50 / 3 + one row step 520
+    const TRecordingCanvas deuxRangs = Dessin(rangs);
+    EXPECT_TRUE(rangs.ErreurDessin().empty());
+    EXPECT_EQ(deuxRangs.tags.size(), 10u);
 
     // A new frame is fitted to its drawn number and follows the number and sizes given after;
     // a frame given a size keeps it.

@@ -53,13 +53,16 @@ TEST_F(EprouvetteTest, OutlineTicksAndNumbersOfA10MlTube) {
     EXPECT_EQ(ys.back(), 587);
     EXPECT_EQ(c.Texts(), std::vector<std::string>{"5"});
 
-    // A little taller, the tick of 10 fits under the lip; numbers never start left of the tube.
+    // A little taller, the tick of 10 fits under the lip, but its number, half a millimetre off
+    // the wall and its tick, would leave less than a third of the tick: it is left out and
+    // said. The unit has no room either.
     Regle(t, {"Hauteur=5,1"});
     const TRecordingCanvas haut = Dessin(t);
     EXPECT_EQ(Graduations(haut).size(), 11u);
-    EXPECT_EQ(haut.Texts(), (std::vector<std::string>{"5", "10"}));
-    for (const TDrawCall& n : haut.Of(Op::TextOut))
-        EXPECT_EQ(n.args[0], 114) << n.text;
+    EXPECT_EQ(haut.Texts(), (std::vector<std::string>{"5"}));
+    EXPECT_EQ(haut.Of(Op::TextOut).front().args[0], 119);
+    EXPECT_EQ(t.AvertissementCadre(), t.Nom() + " : 1 nombre ne tient pas dans le cadre, l'unité "
+                                                "ne tient pas dans le cadre");
 
     // The same frame 1 m lower: every tick 1000 lower.
     Regle(t, {"Hauteur=5", "Haut=10"});
@@ -77,8 +80,13 @@ TEST_F(EprouvetteTest, NumbersOfAFullTubeKeepALineApart) {
         for (const char* hauteur : {"Hauteur=5", "Hauteur=12"}) {
             const TRecordingCanvas c =
                 Dessin(Tube({volume, hauteur, "Largeur=3", "VolumeLiquide=0"}));
-            const std::vector<TDrawCall> numeros = c.Of(Op::TextOut);
+            std::vector<TDrawCall> numeros = c.Of(Op::TextOut);
             ASSERT_FALSE(numeros.empty()) << volume << hauteur;
+            // The unit over the highest number, in its column, at two thirds of its size.
+            ASSERT_EQ(numeros.back().text, "ml") << volume << hauteur;
+            EXPECT_EQ(numeros.back().args[0], numeros[numeros.size() - 2].args[0]);
+            EXPECT_EQ(numeros.back().font.Height, numeros.front().font.Height * 2 / 3);
+            numeros.pop_back();
             const int ligne = std::abs(numeros[0].font.Height); // digits stand an em tall
             std::set<long long> pas;
             for (std::size_t i = 1; i < numeros.size(); ++i) {
