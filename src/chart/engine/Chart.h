@@ -102,10 +102,12 @@ struct Graduation {
     long long premierIndice = 0; // premier = premierIndice * pas, exactly
     int mantisse = 1;            // 1, 2 or 5
     int exposant = 0;
+    int milliers = 0; // labels in thousands (1), millions (2) or billions (3) of the values
 
     double Valeur(int i) const;
     double Dernier() const { return Valeur(nombre - 1); }
-    // The i-th tick printed exactly at the step's decimals, with the locale's comma.
+    // The i-th tick printed exactly at the step's decimals, with the locale's comma and
+    // thousands separator, in the unit of `milliers`; never with an exponent.
     std::string Libelle(int i) const;
 };
 
@@ -116,6 +118,9 @@ Graduation GraduationsNettes(double lo, double hi);
 // A number as the chart prints it: the shortest decimal text that reads back the same, with
 // the locale's comma, and an exponent only below 10^-6 or from 10^15 on.
 std::string FormateNombre(double v);
+// A number as a page shows it: grouped by thousands, at most six decimals, never an
+// exponent.
+std::string NombreAffiche(double v);
 // A mark's text in one of the nine styles, for point `i` of the series.
 std::string TexteMarque(const Serie& serie, int i);
 

@@ -276,10 +276,12 @@ void Dessinateur::Trace(const vlRect& zone) {
     const double vmin = manuelV ? axeValeurs.min : gv.premier;
     const double vmax = manuelV ? axeValeurs.max : gv.Dernier();
     const bool manuelC = !axeCategories.automatique && axeCategories.min < axeCategories.max;
-    const Graduation gc = Graduer(axeCategories, xmin, xmax);
+    Graduation gc = Graduer(axeCategories, xmin, xmax);
     const double cmin = manuelC ? axeCategories.min : xmin;
     const double cmax = manuelC ? axeCategories.max : xmax;
     const auto libelles = LibellesCategories();
+    Echelonne(gv, horizontal ? uniteBas_ : uniteGauche_);
+    Echelonne(gc, horizontal ? uniteGauche_ : uniteBas_);
 
     // Room for the labels and titles around the plot.
     vlRect p = zone;
@@ -300,9 +302,9 @@ void Dessinateur::Trace(const vlRect& zone) {
                 largeurG = std::max(largeurG, c_.TextWidth(gc.Libelle(i)));
     }
     c_.Font = axeG.fonteTitre;
-    const int hTitreG = axeG.visible && !axeG.titre.empty() ? c_.TextHeight("Mg") : 0;
+    const int hTitreG = axeG.visible && !Titre(axeG).empty() ? c_.TextHeight("Mg") : 0;
     c_.Font = axeB.fonteTitre;
-    const int hTitreB = axeB.visible && !axeB.titre.empty() ? c_.TextHeight("Mg") : 0;
+    const int hTitreB = axeB.visible && !Titre(axeB).empty() ? c_.TextHeight("Mg") : 0;
     c_.Font = axeB.fonteLibelles;
     const int hLibB = axeB.visible && axeB.libelles ? c_.TextHeight("0") : 0;
     // The left title stands turned along the axis, left of its labels.
@@ -374,6 +376,24 @@ void Dessinateur::Trace(const vlRect& zone) {
     AxeProfondeur(front, d);
 }
 
+// Labels of seven digits or more are written in thousands, millions or billions, as far as
+// the step allows whole labels, and the axis' title names the unit.
+void Dessinateur::Echelonne(Graduation& g, std::string& unite) {
+    static const char* const kUnites[] = {"", "en milliers", "en millions", "en milliards"};
+    const double plusGrand = std::max(std::fabs(g.Valeur(0)), std::fabs(g.Dernier()));
+    if (plusGrand < 1e6 || g.exposant < 3)
+        return;
+    g.milliers = std::min(g.exposant / 3, 3);
+    unite = kUnites[g.milliers];
+}
+
+std::string Dessinateur::Titre(const Axe& a) const {
+    const std::string& unite = &a == &m_.gauche ? uniteGauche_ : &a == &m_.bas ? uniteBas_ : "";
+    if (unite.empty())
+        return a.titre;
+    return a.titre.empty() ? unite : a.titre + " (" + unite + ")";
+}
+
 // The bottom category labels side by side with their gaps, in the bottom axis' font.
 int Dessinateur::LargeurCategories(const std::vector<std::pair<double, std::string>>& libelles,
                                    const Graduation& gc) {
@@ -407,30 +427,43 @@ void Dessinateur::Grille(const vlRect& f, Decalage d, const Graduation& g, const
 
 void Dessinateur::Series(const Echelle& ev, const Echelle& ec, Decalage d, bool horizontal,
                          double vmin, double vmax) {
-    int nbBarres = 0;
-    for (const Serie& s : m_.series)
-        nbBarres += s.visible && EstBarre(s.type) && !s.points.empty();
+    int nbBarres = 0, nbRubans = 0;
+    for (const Serie& s : m_.series) {
+        const bool montree = s.visible && !s.points.empty();
+        nbBarres += montree && EstBarre(s.type);
+        nbRubans += montree && (s.type == TypeSerie::Lignes || s.type == TypeSerie::Aires);
+    }
     const double origine = std::clamp(0.0, vmin, vmax);
-    int rang = 0;
-    std::vector<std::pair<vlPoint, std::string>> marques;
+    int rang = 0, ruban = 0;
+    std::vector<AMarquer> marques;
     for (const Serie& s : m_.series) {
         if (!s.visible || s.points.empty() || s.type == TypeSerie::Secteurs)
             continue;
-        if (EstBarre(s.type))
+        if (EstBarre(s.type)) {
             Barres(s, ev, ec, d, horizontal, origine, rang++, nbBarres, marques);
-        else
-            Courbe(s, ev, ec, d, horizontal, origine, marques);
+            continue;
+        }
+        // Points and thin lines lie on the back wall, where the gridlines are; each line or
+        // area takes its own slice of the depth, the first series the farthest, drawn first.
+        Tranche t{d, {}};
+        if (s.type == TypeSerie::Lignes || s.type == TypeSerie::Aires) {
+            const int k = nbRubans - 1 - ruban++;
+            t.avant = {d.dx * k / nbRubans, d.dy * k / nbRubans};
+            t.profondeur = {d.dx * (k + 1) / nbRubans - t.avant.dx,
+                            d.dy * (k + 1) / nbRubans - t.avant.dy};
+        }
+        Courbe(s, ev, ec, t, horizontal, origine, marques);
     }
     if (!m_.marquesVisibles)
         return;
     c_.Font = m_.fonteMarques;
-    for (const auto& [pt, t] : marques)
-        Marque(pt, t, horizontal ? kADroite : 0);
+    for (const AMarquer& m : marques)
+        Marque(m.ancre, m.texte, m.cote);
 }
 
 void Dessinateur::Barres(const Serie& s, const Echelle& ev, const Echelle& ec, Decalage d,
                          bool horizontal, double origine, int rang, int nb,
-                         std::vector<std::pair<vlPoint, std::string>>& mq) {
+                         std::vector<AMarquer>& mq) {
     const double unite = std::fabs(ec(1.0) - ec(0.0));
     const double largeurTotale = unite * 0.7;
     const double largeur = largeurTotale / std::max(nb, 1);
@@ -453,42 +486,56 @@ void Dessinateur::Barres(const Serie& s, const Echelle& ev, const Echelle& ec, D
         vlRect r = horizontal ? vlRect{std::min(base, v), c0, std::max(base, v), c1}
                               : vlRect{c0, std::min(base, v), c1, std::max(base, v)};
         Boite(r, d, pt.couleur);
-        const vlPoint ancre = horizontal
-                                  ? vlPoint{std::max(base, v) + d.dx, (c0 + c1) / 2}
-                                  : vlPoint{(c0 + c1) / 2 + d.dx / 2, std::min(base, v) + d.dy};
-        mq.emplace_back(ancre, TexteMarque(s, i));
+        // The mark stands past the bar's end, on the side the bar grows towards.
+        if (horizontal) {
+            const bool versGauche = v < base;
+            mq.push_back({{v + (versGauche ? 0 : d.dx), (c0 + c1) / 2 + d.dy / 2},
+                          TexteMarque(s, i),
+                          versGauche ? kAGauche : kADroite});
+        } else {
+            const bool versBas = v > base;
+            mq.push_back({{(c0 + c1) / 2 + d.dx / 2, v + (versBas ? 0 : d.dy)},
+                          TexteMarque(s, i),
+                          versBas ? kDessous : 0});
+        }
     }
 }
 
-void Dessinateur::Courbe(const Serie& s, const Echelle& ev, const Echelle& ec, Decalage d,
-                         bool horizontal, double origine,
-                         std::vector<std::pair<vlPoint, std::string>>& mq) {
+void Dessinateur::Courbe(const Serie& s, const Echelle& ev, const Echelle& ec, Tranche t,
+                         bool horizontal, double origine, std::vector<AMarquer>& mq) {
     std::vector<vlPoint> pts;
-    for (const PointSerie& p : s.points)
-        pts.push_back(horizontal ? vlPoint{ev(p.y), ec(p.x)} : vlPoint{ec(p.x), ev(p.y)});
-    const bool plat = s.type == TypeSerie::Traits || s.type == TypeSerie::Points;
-    const Decalage dd = plat ? Decalage{} : d;
+    for (const PointSerie& p : s.points) {
+        const vlPoint v = horizontal ? vlPoint{ev(p.y), ec(p.x)} : vlPoint{ec(p.x), ev(p.y)};
+        pts.push_back({v.x + t.avant.dx, v.y + t.avant.dy});
+    }
+    const Decalage dd = t.profondeur;
+    const bool relief = dd.dx != 0 || dd.dy != 0;
     if (s.type == TypeSerie::Aires) {
-        const int base = ev(origine);
+        const int base = ev(origine) + (horizontal ? t.avant.dx : t.avant.dy);
         std::vector<vlPoint> poly = pts;
-        poly.push_back({pts.back().x, base});
-        poly.push_back({pts.front().x, base});
-        if (dd.dx != 0 || dd.dy != 0)
+        poly.push_back(horizontal ? vlPoint{base, pts.back().y} : vlPoint{pts.back().x, base});
+        poly.push_back(horizontal ? vlPoint{base, pts.front().y} : vlPoint{pts.front().x, base});
+        if (relief)
             Ruban(pts, dd, CouleurSerie(s));
         Plein(c_, CouleurSerie(s));
         Trait(c_, clBlack);
         c_.Polygon(poly);
     } else if (s.type == TypeSerie::Lignes) {
-        if (dd.dx != 0 || dd.dy != 0)
+        if (relief)
             Ruban(pts, dd, CouleurSerie(s));
         else {
-            Trait(c_, CouleurSerie(s), 5);
+            Trait(c_, CouleurSerie(s), kEpaisseurTrait);
             c_.Polyline(pts);
         }
     } else if (s.type == TypeSerie::Traits) {
-        Trait(c_, CouleurSerie(s), 1);
+        // A thin line, never thinner than the chart's frame.
+        Trait(c_, CouleurSerie(s), std::max(m_.cadre.Width, 3));
         c_.Polyline(pts);
     }
+    // A line's markers on the back edge of its ribbon, nearest the gridlines.
+    if (s.type == TypeSerie::Lignes)
+        for (vlPoint& p : pts)
+            p = {p.x + dd.dx, p.y + dd.dy};
     if (s.type == TypeSerie::Points || s.type == TypeSerie::Lignes) {
         const int r = kRayonPoint;
         Trait(c_, clBlack);
@@ -498,8 +545,7 @@ void Dessinateur::Courbe(const Serie& s, const Echelle& ev, const Echelle& ec, D
         }
     }
     for (std::size_t i = 0; i < pts.size(); ++i)
-        mq.emplace_back(vlPoint{pts[i].x + dd.dx / 2, pts[i].y + dd.dy / 2 - 20},
-                        TexteMarque(s, int(i)));
+        mq.push_back({{pts[i].x, pts[i].y - 20}, TexteMarque(s, int(i))});
 }
 
 void Dessinateur::Marque(vlPoint ancre, const std::string& t, int cote) {
@@ -512,11 +558,17 @@ void Dessinateur::Marque(vlPoint ancre, const std::string& t, int cote) {
     vlRect b{gauche, ancre.y - s.cy - 15, gauche + s.cx + 10, ancre.y - 5};
     if (cote == kADroite)
         b = {ancre.x + 10, ancre.y - s.cy / 2 - 5, ancre.x + s.cx + 20, ancre.y + s.cy / 2 + 5};
+    else if (cote == kAGauche)
+        b = {ancre.x - s.cx - 20, ancre.y - s.cy / 2 - 5, ancre.x - 10, ancre.y + s.cy / 2 + 5};
+    else if (cote == kDessous)
+        b = {b.left, ancre.y + 5, b.right, ancre.y + s.cy + 15};
     if (c_.HasClip()) {
         const vlRect clip = c_.ClipRect();
-        // No room above the point: the mark goes below it rather than over it.
+        // No room above the point: the mark goes below it rather than over it, and back.
         if (cote == 0 && b.top < clip.top)
             b = {b.left, ancre.y + 25, b.right, ancre.y + 25 + b.Height()};
+        if (cote == kDessous && b.bottom > clip.bottom)
+            b = {b.left, ancre.y - 5 - b.Height(), b.right, ancre.y - 5};
         if (b.Width() > clip.Width() || b.Height() > clip.Height())
             return;
         const int dx = std::max(0, clip.left - b.left) - std::max(0, b.right - clip.right);
@@ -537,7 +589,7 @@ void Dessinateur::Marque(vlPoint ancre, const std::string& t, int cote) {
     if (!libre(b)) {
         // A value mark stays by its point or is left out; a pie's mark beside the disc slides
         // down, else up, by half steps out of the way of the marks placed before.
-        if (cote == 0 || cote == kADroite)
+        if (cote != -1 && cote != 1)
             return;
         const vlRect depart = b;
         bool place = false;
@@ -619,6 +671,8 @@ void Dessinateur::Axes(const vlRect& f, const Graduation& gv, const Graduation& 
             if (gc.Valeur(i) >= ec.min - 1e-9 && gc.Valeur(i) <= ec.max + 1e-9)
                 cat.push_back({ec(gc.Valeur(i)), gc.Libelle(i)});
     }
+    // Left to right (or bottom to top), whichever way the axis runs.
+    std::ranges::sort(cat, {}, &Graduee::pos);
     std::vector<Graduee> val;
     int zero = 0;
     const double tolerance = 1e-9 * std::fabs(gv.pas);
@@ -667,16 +721,17 @@ void Dessinateur::AxeGauche(const vlRect& f, const std::vector<Graduee>& l, bool
         }
         Texte(c_, f.left - kTic - kEcart / 2 - s.cx, haut, g.texte);
     }
-    if (a.titre.empty())
+    const std::string titre = Titre(a);
+    if (titre.empty())
         return;
     // The title turned a quarter, reading upwards, centred on the axis.
     c_.Font = a.fonteTitre;
-    const vlSize s = c_.TextExtent(a.titre);
+    const vlSize s = c_.TextExtent(titre);
     if (s.cx > cadre_.Height())
         return;
     const int bas = std::min(cadre_.bottom, (f.top + f.bottom + s.cx) / 2);
     c_.SetBkMode(TRANSPARENT);
-    c_.TextOutAngle(gaucheZone_, std::max(bas, cadre_.top + s.cx), a.titre, 900);
+    c_.TextOutAngle(gaucheZone_, std::max(bas, cadre_.top + s.cx), titre, 900);
 }
 
 void Dessinateur::AxeBas(const vlRect& f, const std::vector<Graduee>& l, bool eclairci) {
@@ -705,11 +760,11 @@ void Dessinateur::AxeBas(const vlRect& f, const std::vector<Graduee>& l, bool ec
         }
         Texte(c_, gauche, f.bottom + kTic + kEcart / 2 + int(rang) * hauteur, g.texte);
     }
-    if (!a.titre.empty()) {
+    if (const std::string titre = Titre(a); !titre.empty()) {
         const int haut = f.bottom + kTic + kEcart + (a.libelles ? rangs * hauteur : 0);
         c_.Font = a.fonteTitre;
-        const vlSize s = c_.TextExtent(a.titre);
-        Texte(c_, f.left + (f.Width() - s.cx) / 2, haut, a.titre);
+        const vlSize s = c_.TextExtent(titre);
+        Texte(c_, f.left + (f.Width() - s.cx) / 2, haut, titre);
     }
 }
 

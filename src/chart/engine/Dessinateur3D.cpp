@@ -123,11 +123,21 @@ void Dessinateur::Boite(const vlRect& r, Decalage d, TColor couleur) {
 
 // A line given depth: one face per segment, in the colour of its end point.
 void Dessinateur::Ruban(const std::vector<vlPoint>& pts, Decalage d, TColor couleur) {
-    Trait(c_, clBlack);
     for (std::size_t i = 0; i + 1 < pts.size(); ++i) {
         const vlPoint a = pts[i], b = pts[i + 1];
+        const std::vector<vlPoint> face{a, b, {b.x + d.dx, b.y + d.dy}, {a.x + d.dx, a.y + d.dy}};
         Plein(c_, b.y < a.y ? Clair(couleur) : couleur);
-        c_.Polygon(std::vector<vlPoint>{a, b, {b.x + d.dx, b.y + d.dy}, {a.x + d.dx, a.y + d.dy}});
+        Trait(c_, clBlack);
+        c_.Polygon(face);
+        // The face's width across the segment: under a stroke's, it would vanish.
+        const double longueur = std::hypot(b.x - a.x, b.y - a.y);
+        const double largeur =
+            longueur > 0 ? std::fabs(double(b.x - a.x) * d.dy - double(b.y - a.y) * d.dx) / longueur
+                         : 0;
+        if (largeur < kEpaisseurTrait) {
+            Trait(c_, couleur, kEpaisseurTrait);
+            c_.Polyline(std::vector<vlPoint>{a, face[2]});
+        }
     }
 }
 

@@ -61,15 +61,16 @@ void Dessinateur::Camembert(const Serie& s, const vlRect& zone) {
     }
 }
 
-// Sectors clockwise from 12 o'clock, each |y| / total of the turn.
+// Sectors clockwise from 12 o'clock, each |y| / total of the turn. On a tilted (elliptic) pie
+// a sector is cut where the circle's turned and squeezed ray meets the ellipse, at
+// atan2(sin t * rx, cos t * ry) on the page, so that its area stays |y| / total of the whole.
 void Dessinateur::Secteurs(const Serie& s, double total, vlPoint c, int rx, int ry, bool sombre,
                            bool contour) {
     double debut = 0;
-    const int R = 4 * std::max(rx, ry);
     const auto rayon = [&](double deg) {
         const double a = deg * std::numbers::pi / 180;
-        return vlPoint{c.x + int(std::lround(R * std::sin(a))),
-                       c.y - int(std::lround(R * std::cos(a)))};
+        return vlPoint{c.x + int(std::lround(4.0 * rx * std::sin(a))),
+                       c.y - int(std::lround(4.0 * ry * std::cos(a)))};
     };
     Trait(c_, clBlack, 1, contour ? psSolid : psClear);
     for (const PointSerie& p : s.points) {
