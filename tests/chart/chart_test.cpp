@@ -233,12 +233,17 @@ TEST_F(ChartTest, TheLegendTakesItsSideAndLeavesThePlotTheRest) {
                               premiere.y + h<barres.top, premiere.y> barres.bottom};
         EXPECT_TRUE(place[cote]) << cote;
     }
-    // Bars each named in the legend: what has no room is reported.
+    // Bars each named in the legend: what has no room at 7 points is reported.
     TvlGraphe& g = Graphe({"Hauteur=3", "Vue3D=0", "FonteLegende=Andika,40,0,normal"});
-    ASSERT_TRUE(Feuille(g, "Serie", "Histogrammes verticaux; J") &&
-                Feuille(g, "Points", "lun;;8 | mar;;11 | mer;;9 | jeu;;13 | ven;;12"));
-    EXPECT_TRUE(Dedans(Dessin(g), g.Rect));
-    EXPECT_NE(g.AvertissementCadre().find("légende"), std::string::npos);
+    std::string points = "p0;;1";
+    for (int i = 1; i < 50; ++i)
+        points += " | p" + std::to_string(i) + ";;" + std::to_string(i % 7 + 1);
+    ASSERT_TRUE(Feuille(g, "Serie", "Histogrammes verticaux; J") && Feuille(g, "Points", points));
+    const TRecordingCanvas c = Dessin(g);
+    EXPECT_TRUE(Dedans(c, g.Rect));
+    EXPECT_EQ(c.Of(TDrawCall::Op::TextOut).back().font.Height, -(7 * 254 / 72));
+    EXPECT_NE(g.AvertissementCadre().find("entrées de légende"), std::string::npos);
+    EXPECT_NE(g.AvertissementCadre().find("ne tiennent pas dans le cadre"), std::string::npos);
 }
 
 TEST_F(ChartTest, ModeTwoShowsOnlyInTheCorrectedViewWhenDrawnAndPrinted) {
@@ -253,7 +258,8 @@ TEST_F(ChartTest, ModeTwoShowsOnlyInTheCorrectedViewWhenDrawnAndPrinted) {
 }
 
 TEST_F(ChartTest, TitleFontInCanvasUnitsAndInvertedAxis) {
-    TvlGraphe& g = Graphe({"FonteTitre=Andika,14,0,normal", "Vue3D=0"});
+    // Held at 14 points when there is room for every text at that size.
+    TvlGraphe& g = Graphe({"FonteTitre=Andika,40,0,normal", "Vue3D=0", "Largeur=18", "Hauteur=12"});
     TRecordingCanvas c = Dessin(g);
     ASSERT_FALSE(c.Texts().empty());
     EXPECT_EQ(c.Texts().front(), "Visserie Brodel");

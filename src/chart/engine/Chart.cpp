@@ -39,6 +39,60 @@ void DistingueSeries(std::vector<Serie>& series) {
     }
 }
 
+// Measures texts on the target canvas and draws nothing: a trial layout.
+class Mesure final : public TCanvas {
+public:
+    explicit Mesure(TCanvas& cible) : cible_(cible) {}
+    void Polyline(std::span<const vlPoint>) override {}
+    void Polygon(std::span<const vlPoint>) override {}
+    void PolyBezier(std::span<const vlPoint>) override {}
+    void Rectangle(int, int, int, int) override {}
+    void RoundRect(int, int, int, int, int, int) override {}
+    void Ellipse(int, int, int, int) override {}
+    void Arc(int, int, int, int, int, int, int, int) override {}
+    void Pie(int, int, int, int, int, int, int, int) override {}
+    void FillRect(const vlRect&) override {}
+    void TextOut(int, int, const std::string&) override {}
+    void TextOutAngle(int, int, const std::string&, int) override {}
+    void StretchDraw(const vlRect&, const TPicture&) override {}
+    vlSize TextExtent(const std::string& text) override {
+        const TFont garde = cible_.Font;
+        cible_.Font = Font;
+        const vlSize s = cible_.TextExtent(text);
+        cible_.Font = garde;
+        return s;
+    }
+    TTextMetric GetTextMetrics() override {
+        const TFont garde = cible_.Font;
+        cible_.Font = Font;
+        const TTextMetric m = cible_.GetTextMetrics();
+        cible_.Font = garde;
+        return m;
+    }
+
+protected:
+    void Line(int, int, int, int) override {}
+
+private:
+    TCanvas& cible_;
+};
+
+constexpr int kPointsMin = 7, kPointsMax = 14;
+
+// The model with every text font held between 7 points and `plafond`.
+Modele AuPlafond(Modele m, int plafond) {
+    const auto borne = [plafond](TFont& f) {
+        // Canvas fonts are -(points x 254 / 72) tenths of a millimetre high.
+        const int points = f.Height < 0 ? -f.Height * 72 / 254 : kPointsMax;
+        f.Height = -(std::clamp(points, kPointsMin, plafond) * 254 / 72);
+    };
+    for (TFont* f : {&m.fonteTitre, &m.fontePied, &m.fonteLegende, &m.fonteMarques,
+                     &m.gauche.fonteLibelles, &m.gauche.fonteTitre, &m.bas.fonteLibelles,
+                     &m.bas.fonteTitre, &m.profondeur.fonteLibelles, &m.profondeur.fonteTitre})
+        borne(*f);
+    return m;
+}
+
 } // namespace
 
 void RemplitGradient(TCanvas& canvas, const vlRect& r, TColor debut, TColor fin, int direction) {
@@ -58,7 +112,7 @@ void RemplitGradient(TCanvas& canvas, const vlRect& r, TColor debut, TColor fin,
     }
 }
 
-bool Dessine(const Modele& modele, TCanvas& canvas, const vlRect& rect, int* entreesOmises) {
+bool Dessine(const Modele& modele, TCanvas& canvas, const vlRect& rect, Omissions* omissions) {
     const vlRect r = rect.Normalise();
     if (r.Width() <= 0 || r.Height() <= 0)
         return false;
@@ -69,14 +123,25 @@ bool Dessine(const Modele& modele, TCanvas& canvas, const vlRect& rect, int* ent
     canvas.IntersectClipRect(r.left, r.top, r.right + 1, r.bottom + 1);
     Modele m = modele;
     DistingueSeries(m.series);
-    Dessinateur dessin(m, canvas);
+    // The largest size at which nothing is left out or thinned, else the smallest.
+    int plafond = kPointsMax;
+    for (; plafond > kPointsMin; --plafond) {
+        Mesure essai(canvas);
+        const Modele modeleEssai = AuPlafond(m, plafond);
+        Dessinateur d(modeleEssai, essai);
+        d.Tout(r);
+        if (d.complet && d.omis.Perdus() == 0 && d.omis.eclaircis == 0)
+            break;
+    }
+    const Modele retenu = AuPlafond(m, plafond);
+    Dessinateur dessin(retenu, canvas);
     dessin.Tout(r);
     canvas.RestoreDC(niveau);
     canvas.Pen = pen;
     canvas.Brush = brush;
     canvas.Font = font;
-    if (entreesOmises != nullptr)
-        *entreesOmises = dessin.entreesOmises;
+    if (omissions != nullptr)
+        *omissions = dessin.omis;
     return dessin.complet;
 }
 

@@ -124,11 +124,23 @@ std::string NombreAffiche(double v);
 // A mark's text in one of the nine styles, for point `i` of the series.
 std::string TexteMarque(const Serie& serie, int i);
 
-// Draws the model inside `rect`, clipped to it; the canvas state is restored afterwards.
-// False when the titles, legend and labels left no room for the plot or the pie. The legend
-// entries left out for want of room are counted in *entreesOmises when given.
+// What a drawing left out for want of room.
+struct Omissions {
+    int legende = 0;   // legend entries
+    int libelles = 0;  // axis labels and titles, depth titles
+    int marques = 0;   // marks
+    int titres = 0;    // title and foot lines
+    int eclaircis = 0; // value labels thinned out: every k-th tick still says the scale
+    int Perdus() const { return legende + libelles + marques + titres; }
+};
+
+// Draws the model inside `rect`, clipped to it; the canvas state is restored afterwards. Every
+// text (titles, legend, axes, marks) is drawn at its font's size held between 7 and 14 points,
+// and smaller, down to 7 points, while anything would be left out or thinned at that size.
+// False when the titles, legend and labels left no room for the plot or the pie. What was
+// left out even so is counted in *omissions when given.
 bool Dessine(const Modele& modele, TCanvas& canvas, const vlRect& rect,
-             int* entreesOmises = nullptr);
+             Omissions* omissions = nullptr);
 
 // Fills a rectangle with a two-colour gradient in one of the four directions, as bands.
 void RemplitGradient(TCanvas& canvas, const vlRect& r, TColor debut, TColor fin, int direction);

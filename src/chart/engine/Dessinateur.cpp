@@ -85,10 +85,14 @@ void Dessinateur::Lignes(const std::vector<std::string>& lignes, const TFont& f,
     std::vector<std::string> ordre = lignes;
     if (!enHaut)
         std::reverse(ordre.begin(), ordre.end());
-    for (const std::string& l : ordre) {
+    for (std::size_t i = 0; i < ordre.size(); ++i) {
+        const std::string& l = ordre[i];
         const vlSize t = c_.TextExtent(l);
-        if (t.cy > r.Height())
+        if (t.cy > r.Height()) {
+            omis.titres += int(ordre.size() - i);
             return;
+        }
+        omis.titres += t.cx > r.Width(); // drawn, but cut at the frame
         int x = r.left + (r.Width() - t.cx) / 2;
         if (aligne == AGauche)
             x = r.left;
@@ -135,8 +139,8 @@ std::vector<Dessinateur::Entree> Dessinateur::Entrees(const Serie* seule) const 
 }
 
 // The legend box beside the plot (0 left, 1 right: entries fill columns downwards, in at most
-// half of r's width) or above or below it (2 top, 3 bottom: entries fill rows, in at most a
-// third of its height); r loses that room. Entries that find none are counted in
+// half of r's width) or above or below it (2 top, 3 bottom: entries fill rows, in at most
+// half of its height); r loses that room. Entries that find none are counted in
 // entreesOmises.
 void Dessinateur::Legende(vlRect& r, const Serie* seule) {
     const std::vector<Entree> entrees = Entrees(seule);
@@ -150,17 +154,17 @@ void Dessinateur::Legende(vlRect& r, const Serie* seule) {
         largeur = std::max(largeur, c_.TextWidth(e.texte));
     const int colonne = h + largeur + 3 * kEcart;
     const bool enLigne = m_.aligneLegende == 2 || m_.aligneLegende == 3;
-    const int lignesMax = h > 0 ? ((enLigne ? r.Height() / 3 : r.Height()) - 2 * kEcart) / h : 0;
+    const int lignesMax = h > 0 ? ((enLigne ? r.Height() / 2 : r.Height()) - 2 * kEcart) / h : 0;
     const int colonnesMax = ((enLigne ? r.Width() : r.Width() / 2) - kEcart) / colonne;
     if (lignesMax <= 0 || colonnesMax <= 0) {
-        entreesOmises = n;
+        omis.legende = n;
         return;
     }
     const int colonnes =
         enLigne ? std::min(colonnesMax, n) : std::min(colonnesMax, (n + lignesMax - 1) / lignesMax);
     const int lignes = std::min(lignesMax, (n + colonnes - 1) / colonnes);
     const int montrees = std::min(n, colonnes * lignes);
-    entreesOmises = n - montrees;
+    omis.legende = n - montrees;
     const int boite = colonnes * colonne + kEcart;
     const int hauteur = lignes * h + 2 * kEcart;
     int gauche = m_.aligneLegende == 0 ? r.left : r.right - boite;
@@ -569,8 +573,10 @@ void Dessinateur::Marque(vlPoint ancre, const std::string& t, int cote) {
             b = {b.left, ancre.y + 25, b.right, ancre.y + 25 + b.Height()};
         if (cote == kDessous && b.bottom > clip.bottom)
             b = {b.left, ancre.y - 5 - b.Height(), b.right, ancre.y - 5};
-        if (b.Width() > clip.Width() || b.Height() > clip.Height())
+        if (b.Width() > clip.Width() || b.Height() > clip.Height()) {
+            ++omis.marques;
             return;
+        }
         const int dx = std::max(0, clip.left - b.left) - std::max(0, b.right - clip.right);
         const int dy = std::max(0, clip.top - b.top) - std::max(0, b.bottom - clip.bottom);
         b = {b.left + dx, b.top + dy, b.right + dx, b.bottom + dy};
@@ -589,8 +595,10 @@ void Dessinateur::Marque(vlPoint ancre, const std::string& t, int cote) {
     if (!libre(b)) {
         // A value mark stays by its point or is left out; a pie's mark beside the disc slides
         // down, else up, by half steps out of the way of the marks placed before.
-        if (cote != -1 && cote != 1)
+        if (cote != -1 && cote != 1) {
+            ++omis.marques;
             return;
+        }
         const vlRect depart = b;
         bool place = false;
         for (int pas = 1; pas <= 8 && !place; ++pas)
@@ -600,8 +608,10 @@ void Dessinateur::Marque(vlPoint ancre, const std::string& t, int cote) {
                 if ((place = libre(b)))
                     break;
             }
-        if (!place)
+        if (!place) {
+            ++omis.marques;
             return;
+        }
     }
     marquesPosees_.push_back(b);
     Plein(c_, m_.fondMarques);
@@ -646,14 +656,13 @@ void Dessinateur::Eclaircis(std::vector<Graduee>& l, int zero, bool vertical, co
         if (ok)
             break;
     }
-    if (n == 0 || l.back().montre || !dedans.back())
-        return;
-    for (int i = n - 2; i >= 0; --i)
-        if (l[std::size_t(i)].montre) {
-            l.back().montre = apart(i, n - 1);
-            return;
-        }
-    l.back().montre = true;
+    if (n > 0 && !l.back().montre && dedans.back()) {
+        int i = n - 2;
+        while (i >= 0 && !l[std::size_t(i)].montre)
+            --i;
+        l.back().montre = i < 0 || apart(i, n - 1);
+    }
+    omis.eclaircis += int(std::ranges::count(l, false, &Graduee::montre));
 }
 
 void Dessinateur::Axes(const vlRect& f, const Graduation& gv, const Graduation& gc,
@@ -715,8 +724,10 @@ void Dessinateur::AxeGauche(const vlRect& f, const std::vector<Graduee>& l, bool
             if (a.libellesSurAxe)
                 haut = std::clamp(haut, f.top, f.bottom - s.cy);
             // Labels apart: one overlapping the last drawn is left out.
-            if (dernier != INT32_MIN && std::abs(haut - dernier) < s.cy)
+            if (dernier != INT32_MIN && std::abs(haut - dernier) < s.cy) {
+                ++omis.libelles;
                 continue;
+            }
             dernier = haut;
         }
         Texte(c_, f.left - kTic - kEcart / 2 - s.cx, haut, g.texte);
@@ -727,8 +738,10 @@ void Dessinateur::AxeGauche(const vlRect& f, const std::vector<Graduee>& l, bool
     // The title turned a quarter, reading upwards, centred on the axis.
     c_.Font = a.fonteTitre;
     const vlSize s = c_.TextExtent(titre);
-    if (s.cx > cadre_.Height())
+    if (s.cx > cadre_.Height()) {
+        ++omis.libelles;
         return;
+    }
     const int bas = std::min(cadre_.bottom, (f.top + f.bottom + s.cx) / 2);
     c_.SetBkMode(TRANSPARENT);
     c_.TextOutAngle(gaucheZone_, std::max(bas, cadre_.top + s.cx), titre, 900);
@@ -754,8 +767,10 @@ void Dessinateur::AxeBas(const vlRect& f, const std::vector<Graduee>& l, bool ec
         if (!eclairci) {
             if (a.libellesSurAxe)
                 gauche = std::clamp(gauche, f.left, std::max(f.left, f.right - s.cx));
-            if (gauche < finDernier[rang] + kEcart)
+            if (gauche < finDernier[rang] + kEcart) {
+                ++omis.libelles;
                 continue;
+            }
             finDernier[rang] = gauche + s.cx;
         }
         Texte(c_, gauche, f.bottom + kTic + kEcart / 2 + int(rang) * hauteur, g.texte);

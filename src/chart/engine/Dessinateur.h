@@ -173,8 +173,8 @@ private:
                   bool contour = true);
 
 public:
-    bool complet = true;   // false when the plot or the pie had no room
-    int entreesOmises = 0; // legend entries left out for want of room
+    bool complet = true; // false when the plot or the pie had no room
+    Omissions omis;      // what was left out for want of room
 
 private:
     const Modele& m_;

@@ -28,8 +28,10 @@ void Dessinateur::AxeProfondeur(const vlRect& f, Decalage d) {
         const std::string& titre = visibles[i]->titre;
         // Titles apart: one too close to the last drawn is left out.
         const int h = c_.TextHeight(titre);
-        if (i > 0 && std::abs(py - dernier) < h)
+        if (i > 0 && std::abs(py - dernier) < h) {
+            ++omis.libelles;
             continue;
+        }
         dernier = py;
         Texte(c_, d.dx >= 0 ? px + kEcart : px - kEcart - c_.TextWidth(titre), py, titre);
     }
