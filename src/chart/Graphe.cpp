@@ -156,8 +156,16 @@ void TvlGraphe::AppliqueOptions() {
 }
 
 std::optional<bool> TvlGraphe::ChangeOptionPropre(int index, const std::string& valeur,
-                                                  std::string&) {
+                                                  std::string& message) {
     switch (index) {
+    case CleGraphe::CouleurRect:
+    case CleGraphe::FondTransparent:
+    case CleGraphe::MurTransparentGauche:
+    case CleGraphe::MurTransparentFond:
+    case CleGraphe::MurTransparentBas:
+        message = "la clé « " + std::string(kClesGraphe[std::size_t(index)].nom) +
+                  " » est sans effet sur un graphe : retirez-la";
+        return false;
     case CleGraphe::Pourcentage3D:
         bloc_.Pourcentage3D = std::int16_t(std::clamp(EntierLibre(valeur), 0, 100));
         return true;
@@ -176,7 +184,12 @@ chart::Modele TvlGraphe::Modele() const {
     const GrapheOptions& b = bloc_;
     chart::Modele m;
     m.fond = b.CouleurFond;
-    m.gradient = true;
+    // The gradient shows once asked for, or once its colours or direction are not the factory's.
+    const GrapheOptions usine{};
+    m.gradient = b.GradientVisible != 0 || b.CouleurGradientDeb != usine.CouleurGradientDeb ||
+                 b.CouleurGradientFin != usine.CouleurGradientFin ||
+                 b.DirectionGradient != usine.DirectionGradient;
+    m.hachures = b.Hachures != 0;
     m.gradientDebut = b.CouleurGradientDeb;
     m.gradientFin = b.CouleurGradientFin;
     m.directionGradient = b.DirectionGradient;

@@ -11,6 +11,7 @@
 #include <map>
 #include <numbers>
 #include <random>
+#include <set>
 
 namespace {
 
@@ -186,10 +187,32 @@ TEST_F(ChartTest, LabelsMarkersLegendTitleAndColoursKeepApart) {
         for (std::size_t i = 1; i < l.size(); ++i)
             EXPECT_LT(l[i - 1].second, l[i].first) << y;
     EXPECT_TRUE(Dedans(cj, jours.Rect));
-    TvlGraphe& g = Graphe({"Vue3D=0"});
+    TvlGraphe& g = Graphe({"Vue3D=0", "AnnotationsVisibles=0"});
     ASSERT_TRUE(Feuille(g, "Serie", "Histogrammes verticaux; A") && Feuille(g, "Points", ";;1;") &&
                 Feuille(g, "Serie", "Histogrammes verticaux; B") && Feuille(g, "Points", ";;3;"));
-    EXPECT_EQ(FacesDe(Dessin(g), clBlue, TDrawCall::Op::Rectangle).size(), 2u); // swatch, bar
+    EXPECT_EQ(FacesDe(Dessin(g), chart::kPalette[1], TDrawCall::Op::Rectangle).size(), 2u);
+    for (std::size_t i = 0; i < std::size(chart::kPalette); ++i) // apart on a grey print
+        EXPECT_GE(
+            std::abs(chart::NiveauGris(chart::kPalette[i]) -
+                     chart::NiveauGris(chart::kPalette[(i + 1) % std::size(chart::kPalette)])),
+            30)
+            << i;
+    // Past the palette, hatches; with hatching asked for, a style per series.
+    for (int i = 2; i < 14; ++i)
+        ASSERT_TRUE(Feuille(g, "Serie", "Histogrammes verticaux; S" + std::to_string(i)) &&
+                    Feuille(g, "Points", ";;2;"));
+    for (const char* hachures : {"Hachures=0", "Hachures=1"}) {
+        Regle(g, {hachures});
+        std::set<int> styles;
+        std::size_t hachees = 0;
+        for (const TDrawCall& d : Dessin(g).Of(TDrawCall::Op::Rectangle))
+            if (d.brush.Style != bsSolid && d.brush.Style != bsClear) {
+                styles.insert(d.brush.Style);
+                ++hachees;
+            }
+        EXPECT_EQ(hachees, hachures[9] == '1' ? 28u : 4u) << hachures; // swatches and bars
+        EXPECT_EQ(styles.size(), hachures[9] == '1' ? 6u : 1u) << hachures;
+    }
     TvlGraphe& m = Graphe({"MursVisibles=1", "TailleMurBas=30"}); // the floor slab's front face
     const TRecordingCanvas c = Dessin(m);
     EXPECT_TRUE(Dedans(c, m.Rect) && std::ranges::any_of(c.Of(TDrawCall::Op::Polygon), [](auto d) {
@@ -411,9 +434,17 @@ TEST_F(ChartTest, KeysRecognisedButUnusedClampedReadAndThePenWidthRule) {
     TvlGraphe& g = Graphe();
     const auto avant = OptionBytes(g);
     std::string message;
-    for (const char* cle : {"CouleurRect", "FondTransparent", "MurTransparentBas"})
+    for (const char* cle : {"CouleurRect", "FondTransparent", "MurTransparentBas"}) {
         EXPECT_FALSE(g.ChangeOption("1", cle, message)) << cle;
+        EXPECT_NE(message.find(cle), std::string::npos); // refused aloud, not taken silently
+    }
     EXPECT_EQ(OptionBytes(g), avant);
+    EXPECT_TRUE(Dessin(g).Of(TDrawCall::Op::FillRect).empty()); // a gradient once asked for
+    Regle(g, {"DirectionGradient=2"});
+    EXPECT_GT(Dessin(g).Of(TDrawCall::Op::FillRect).size(), 8u);
+    Regle(g, {"StylePinceauCadre=0", "TaillePinceauCadre=8"}); // thin lines as the frame
+    ASSERT_TRUE(Feuille(g, "Serie", "Traits; T; 0") && Feuille(g, "Points", ";;1; | ;;3;"));
+    EXPECT_EQ(Dessin(g).Of(TDrawCall::Op::Polyline).at(0).pen.Width, 8);
     EXPECT_FALSE(g.ChangeOption("x", "Mode", message));
     EXPECT_FALSE(message.empty());
     Regle(g, {"Pourcentage3D=x"});

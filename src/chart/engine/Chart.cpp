@@ -3,6 +3,7 @@
 #include "chart/engine/Dessinateur.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace chart {
 
@@ -10,31 +11,47 @@ using namespace detail;
 
 namespace {
 
+constexpr int kHachures[] = {bsFDiagonal, bsHorizontal, bsBDiagonal,
+                             bsVertical,  bsCross,      bsDiagCross};
+
 // With several series on the axes each is drawn in one colour, the legend's: its first point's,
-// or, when an earlier series has it, the first colour of ours that none has yet.
-void DistingueSeries(std::vector<Serie>& series) {
-    static constexpr TColor kCouleurs[] = {clRed,  clBlue,  clGreen, clYellow,  clMaroon, clPurple,
-                                           clTeal, clOlive, clNavy,  clFuchsia, clLime,   clAqua};
+// or, when an earlier series has it, the first palette colour that none has yet; past the
+// palette, the palette again, each round with hatches of its own. With hatching asked for, every
+// series (or every point of a lone series) gets its own hatches.
+void DistingueSeries(std::vector<Serie>& series, bool hachures) {
     std::vector<Serie*> visibles;
     for (Serie& s : series)
-        if (s.visible && s.type != TypeSerie::Secteurs && !s.points.empty())
+        if (s.visible && !s.points.empty())
             visibles.push_back(&s);
-    if (visibles.size() < 2)
+    if (visibles.size() == 1 ||
+        (!visibles.empty() && visibles.front()->type == TypeSerie::Secteurs)) {
+        if (hachures)
+            for (std::size_t i = 0; i < visibles.front()->points.size(); ++i)
+                visibles.front()->points[i].hachure = kHachures[i % std::size(kHachures)];
         return;
+    }
     std::vector<TColor> prises;
-    const auto prise = [&](TColor c) {
-        return std::find(prises.begin(), prises.end(), c) != prises.end();
-    };
-    for (Serie* s : visibles) {
-        TColor couleur = CouleurSerie(*s);
-        if (prise(couleur)) {
-            const auto libre = std::find_if(std::begin(kCouleurs), std::end(kCouleurs),
-                                            [&](TColor k) { return !prise(k); });
-            if (libre != std::end(kCouleurs))
-                couleur = *libre;
+    for (std::size_t k = 0; k < visibles.size(); ++k) {
+        Serie& s = *visibles[k];
+        if (s.type == TypeSerie::Secteurs)
+            continue;
+        TColor couleur = CouleurSerie(s);
+        const auto prise = [&](TColor c) { return std::ranges::count(prises, c); };
+        if (prise(couleur) > 0) {
+            const auto libre =
+                std::ranges::find_if(kPalette, [&](TColor c) { return prise(c) == 0; });
+            couleur = libre != std::end(kPalette) ? *libre : kPalette[k % std::size(kPalette)];
         }
-        for (PointSerie& p : s->points)
+        const auto fois = prise(couleur);
+        int hachure = bsSolid;
+        if (hachures)
+            hachure = kHachures[k % std::size(kHachures)];
+        else if (fois > 0)
+            hachure = kHachures[std::size_t(fois - 1) % std::size(kHachures)];
+        for (PointSerie& p : s.points) {
             p.couleur = couleur;
+            p.hachure = hachure;
+        }
         prises.push_back(couleur);
     }
 }
@@ -95,6 +112,10 @@ Modele AuPlafond(Modele m, int plafond) {
 
 } // namespace
 
+int NiveauGris(TColor c) {
+    return int(std::lround(0.299 * GetRValue(c) + 0.587 * GetGValue(c) + 0.114 * GetBValue(c)));
+}
+
 void RemplitGradient(TCanvas& canvas, const vlRect& r, TColor debut, TColor fin, int direction) {
     const bool vertical = direction == 0 || direction == 1;
     const int longueur = vertical ? r.Height() : r.Width();
@@ -122,7 +143,7 @@ bool Dessine(const Modele& modele, TCanvas& canvas, const vlRect& rect, Omission
     const TFont font = canvas.Font;
     canvas.IntersectClipRect(r.left, r.top, r.right + 1, r.bottom + 1);
     Modele m = modele;
-    DistingueSeries(m.series);
+    DistingueSeries(m.series, m.hachures);
     // The largest size at which nothing is left out or thinned, else the smallest.
     int plafond = kPointsMax;
     for (; plafond > kPointsMin; --plafond) {

@@ -31,7 +31,15 @@ struct PointSerie {
     double x = 0;
     double y = 0;
     TColor couleur = clRed;
+    int hachure = bsSolid; // hatches drawn over the colour, or none (bsSolid)
 };
+
+// Twelve colours for series in turn, each 30 grey levels or more from the next (and the last
+// from the first), so that neighbours stay apart on a black-and-white print.
+inline constexpr TColor kPalette[] = {0x0000FF, 0x00FFFF, 0xFF0000, 0x00A5FF, 0x008000, 0xEBCE87,
+                                      0x800080, 0x00FF00, 0x000080, 0xFFFF00, 0x800000, 0xB469FF};
+// A colour's grey level on a black-and-white print, 0 to 255.
+int NiveauGris(TColor c);
 
 struct Serie {
     TypeSerie type = TypeSerie::Barres;
@@ -65,6 +73,7 @@ enum Alignement : int { AGauche = 0, ADroite = 1, AuCentre = 2 };
 struct Modele {
     TColor fond = clWhite;
     bool gradient = false;
+    bool hachures = false; // every series (or every point of a lone series) its own hatches
     TColor gradientDebut = clWhite;
     TColor gradientFin = clYellow;
     int directionGradient = 0; // 0 top to bottom, 1 bottom to top, 2 left to right, 3 right to left

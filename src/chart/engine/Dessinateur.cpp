@@ -127,13 +127,14 @@ std::vector<Dessinateur::Entree> Dessinateur::Entrees(const Serie* seule) const 
                                       [](const PointSerie& p) { return !p.libelle.empty(); });
     if (libelles) {
         for (const PointSerie& p : seule->points)
-            e.push_back({p.libelle, p.couleur});
+            e.push_back({p.libelle, p.couleur, p.hachure});
     } else if (seule != nullptr) {
         if (!seule->titre.empty())
-            e.push_back({seule->titre, CouleurSerie(*seule)});
+            e.push_back({seule->titre, CouleurSerie(*seule), seule->points.front().hachure});
     } else {
         for (const Serie* s : visibles)
-            e.push_back({s->titre, CouleurSerie(*s)});
+            e.push_back({s->titre, CouleurSerie(*s),
+                         s->points.empty() ? int(bsSolid) : s->points.front().hachure});
     }
     return e;
 }
@@ -181,8 +182,13 @@ void Dessinateur::Legende(vlRect& r, const Serie* seule) {
         const int ligne = enLigne ? i / colonnes : i % lignes;
         const int x = gauche + rang * colonne;
         const int y = haut + kEcart + ligne * h;
-        Plein(c_, entrees[std::size_t(i)].couleur);
-        c_.Rectangle(x + kEcart, y + h / 5, x + kEcart + h * 3 / 5, y + h * 4 / 5);
+        const Entree& e = entrees[std::size_t(i)];
+        const auto pastille = [&] {
+            c_.Rectangle(x + kEcart, y + h / 5, x + kEcart + h * 3 / 5, y + h * 4 / 5);
+        };
+        Plein(c_, e.couleur);
+        pastille();
+        Hachure(e.hachure, pastille);
         Texte(c_, x + 2 * kEcart + h, y, entrees[std::size_t(i)].texte);
     }
     switch (m_.aligneLegende) {
@@ -419,10 +425,19 @@ void Dessinateur::Grille(const vlRect& f, Decalage d, const Graduation& g, const
         if (v < ev.min || v > ev.max)
             continue;
         const int t = ev(v);
+        // Along the back wall, and across the depth on the floor or the left wall, so that a
+        // series in any slice of the depth has its line to be read against.
+        const bool relief = d.dx != 0 || d.dy != 0;
         if (horizontal) {
-            c_.MoveTo(t + d.dx, f.top + d.dy);
-            c_.LineTo(t + d.dx, f.bottom + d.dy);
+            c_.MoveTo(t, f.bottom);
+            if (relief)
+                c_.LineTo(t + d.dx, f.bottom + d.dy);
+            c_.MoveTo(t + d.dx, f.bottom + d.dy);
+            c_.LineTo(t + d.dx, f.top + d.dy);
         } else {
+            c_.MoveTo(f.left, t);
+            if (relief)
+                c_.LineTo(f.left + d.dx, t + d.dy);
             c_.MoveTo(f.left + d.dx, t + d.dy);
             c_.LineTo(f.right + d.dx, t + d.dy);
         }
@@ -438,25 +453,27 @@ void Dessinateur::Series(const Echelle& ev, const Echelle& ec, Decalage d, bool 
         nbRubans += montree && (s.type == TypeSerie::Lignes || s.type == TypeSerie::Aires);
     }
     const double origine = std::clamp(0.0, vmin, vmax);
-    int rang = 0, ruban = 0;
+    int rang = 0;
     std::vector<AMarquer> marques;
+    std::vector<const Serie*> rubans;
     for (const Serie& s : m_.series) {
         if (!s.visible || s.points.empty() || s.type == TypeSerie::Secteurs)
             continue;
-        if (EstBarre(s.type)) {
+        if (EstBarre(s.type))
             Barres(s, ev, ec, d, horizontal, origine, rang++, nbBarres, marques);
-            continue;
-        }
-        // Points and thin lines lie on the back wall, where the gridlines are; each line or
-        // area takes its own slice of the depth, the first series the farthest, drawn first.
-        Tranche t{d, {}};
-        if (s.type == TypeSerie::Lignes || s.type == TypeSerie::Aires) {
-            const int k = nbRubans - 1 - ruban++;
-            t.avant = {d.dx * k / nbRubans, d.dy * k / nbRubans};
-            t.profondeur = {d.dx * (k + 1) / nbRubans - t.avant.dx,
-                            d.dy * (k + 1) / nbRubans - t.avant.dy};
-        }
-        Courbe(s, ev, ec, t, horizontal, origine, marques);
+        else if (s.type == TypeSerie::Lignes || s.type == TypeSerie::Aires)
+            rubans.push_back(&s);
+        else // points and thin lines lie on the back wall, where the gridlines are
+            Courbe(s, ev, ec, {d, {}}, horizontal, origine, marques);
+    }
+    // Each line or area takes its own slice of the depth, in the depth axis' order from the
+    // front; the farthest is drawn first.
+    for (int k = nbRubans - 1; k >= 0; --k) {
+        Tranche t;
+        t.avant = {d.dx * k / nbRubans, d.dy * k / nbRubans};
+        t.profondeur = {d.dx * (k + 1) / nbRubans - t.avant.dx,
+                        d.dy * (k + 1) / nbRubans - t.avant.dy};
+        Courbe(*rubans[std::size_t(k)], ev, ec, t, horizontal, origine, marques);
     }
     if (!m_.marquesVisibles)
         return;
@@ -489,7 +506,7 @@ void Dessinateur::Barres(const Serie& s, const Echelle& ev, const Echelle& ec, D
         const int v = ev(pt.y);
         vlRect r = horizontal ? vlRect{std::min(base, v), c0, std::max(base, v), c1}
                               : vlRect{c0, std::min(base, v), c1, std::max(base, v)};
-        Boite(r, d, pt.couleur);
+        Boite(r, d, pt.couleur, pt.hachure);
         // The mark stands past the bar's end, on the side the bar grows towards.
         if (horizontal) {
             const bool versGauche = v < base;
@@ -524,6 +541,7 @@ void Dessinateur::Courbe(const Serie& s, const Echelle& ev, const Echelle& ec, T
         Plein(c_, CouleurSerie(s));
         Trait(c_, clBlack);
         c_.Polygon(poly);
+        Hachure(s.points.front().hachure, [&] { c_.Polygon(poly); });
     } else if (s.type == TypeSerie::Lignes) {
         if (relief)
             Ruban(pts, dd, CouleurSerie(s));

@@ -72,7 +72,21 @@ private:
     struct Entree {
         std::string texte;
         TColor couleur;
+        int hachure = bsSolid;
     };
+
+    // Black hatches over the shape that `dessine` has just filled, when `style` asks for any.
+    template <class F> void Hachure(int style, F&& dessine) {
+        if (style == bsSolid || style == bsClear)
+            return;
+        const TPen pen = c_.Pen;
+        const TBrush brush = c_.Brush;
+        Plein(c_, clBlack, style);
+        c_.Pen.Style = psClear;
+        dessine();
+        c_.Pen = pen;
+        c_.Brush = brush;
+    }
 
     std::vector<Entree> Entrees(const Serie* seule) const;
 
@@ -118,7 +132,7 @@ private:
                 bool horizontal);
 
     // A box of depth d from the front rectangle: the side and top faces, then the front.
-    void Boite(const vlRect& r, Decalage d, TColor couleur);
+    void Boite(const vlRect& r, Decalage d, TColor couleur, int hachure = bsSolid);
 
     void Series(const Echelle& ev, const Echelle& ec, Decalage d, bool horizontal, double vmin,
                 double vmax);

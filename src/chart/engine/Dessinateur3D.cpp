@@ -106,7 +106,7 @@ void Dessinateur::Murs(const vlRect& f, Decalage d, Epaisseurs e) {
 }
 
 // A box of depth d from the front rectangle: the side and top faces, then the front.
-void Dessinateur::Boite(const vlRect& r, Decalage d, TColor couleur) {
+void Dessinateur::Boite(const vlRect& r, Decalage d, TColor couleur, int hachure) {
     Trait(c_, clBlack);
     if (d.dx != 0 || d.dy != 0) {
         const int x = d.dx > 0 ? r.right : r.left;
@@ -121,6 +121,7 @@ void Dessinateur::Boite(const vlRect& r, Decalage d, TColor couleur) {
     }
     Plein(c_, couleur);
     c_.Rectangle(r.left, r.top, r.right, r.bottom);
+    Hachure(hachure, [&] { c_.Rectangle(r.left, r.top, r.right, r.bottom); });
 }
 
 // A line given depth: one face per segment, in the colour of its end point.

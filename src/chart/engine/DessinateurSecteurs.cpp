@@ -84,7 +84,12 @@ void Dessinateur::Secteurs(const Serie& s, double total, vlPoint c, int rx, int 
         }
         const vlPoint a = rayon(debut), b = rayon(debut + balayage);
         // The canvas turns counter-clockwise: from the end ray back to the start one.
-        c_.Pie(c.x - rx, c.y - ry, c.x + rx, c.y + ry, b.x, b.y, a.x, a.y);
+        const auto secteur = [&] {
+            c_.Pie(c.x - rx, c.y - ry, c.x + rx, c.y + ry, b.x, b.y, a.x, a.y);
+        };
+        secteur();
+        if (!sombre)
+            Hachure(p.hachure, secteur);
         debut += balayage;
     }
 }
