@@ -47,6 +47,9 @@ void Dessinateur::Camembert(const Serie& s, const vlRect& zone) {
     Secteurs(s, total, c, rx, ry, false);
     if (!m_.marquesVisibles)
         return;
+    // The marks stay in the pie's zone, off the legend and the titles.
+    const int sauve = c_.SaveDC();
+    c_.IntersectClipRect(zone.left, zone.top, zone.right, zone.bottom);
     double debut = 0;
     for (std::size_t i = 0; i < s.points.size(); ++i) {
         const double balayage = 360 * std::fabs(s.points[i].y) / total;
@@ -59,6 +62,7 @@ void Dessinateur::Camembert(const Serie& s, const vlRect& zone) {
                             (std::cos(milieu) < 0 ? hMarque + bord : 0)};
         Marque(a, TexteMarque(s, int(i)), std::sin(milieu) < 0 ? -1 : 1);
     }
+    c_.RestoreDC(sauve);
 }
 
 // Sectors clockwise from 12 o'clock, each |y| / total of the turn. On a tilted (elliptic) pie
