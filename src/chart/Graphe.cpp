@@ -63,6 +63,29 @@ bool ChargeAxe(TStream& s, BornesAxe& a) {
            LitFini(s, a.max, "Axe.Max");
 }
 
+// "2 entrées de légende et 1 étiquette ne tiennent pas dans le cadre".
+std::string DecritOmissions(const chart::Omissions& o) {
+    const struct {
+        int n;
+        const char* un;
+        const char* plusieurs;
+    } parties[] = {{o.legende, "entrée de légende", "entrées de légende"},
+                   {o.libelles, "libellé d'axe", "libellés d'axe"},
+                   {o.marques, "étiquette", "étiquettes"},
+                   {o.titres, "ligne de titre", "lignes de titre"}};
+    std::vector<std::string> textes;
+    int total = 0;
+    for (const auto& p : parties)
+        if (p.n > 0) {
+            textes.push_back(std::to_string(p.n) + " " + (p.n == 1 ? p.un : p.plusieurs));
+            total += p.n;
+        }
+    std::string t;
+    for (std::size_t i = 0; i < textes.size(); ++i)
+        t += (i == 0 ? "" : i + 1 == textes.size() ? " et " : ", ") + textes[i];
+    return t + (total == 1 ? " ne tient pas" : " ne tiennent pas") + " dans le cadre";
+}
+
 // The smallest bytes a saved point takes: empty label, X, Y, colour.
 constexpr std::size_t kOctetsPoint = 4 + 8 + 8 + 4;
 
@@ -133,8 +156,16 @@ void TvlGraphe::AppliqueOptions() {
 }
 
 std::optional<bool> TvlGraphe::ChangeOptionPropre(int index, const std::string& valeur,
-                                                  std::string&) {
+                                                  std::string& message) {
     switch (index) {
+    case CleGraphe::CouleurRect:
+    case CleGraphe::FondTransparent:
+    case CleGraphe::MurTransparentGauche:
+    case CleGraphe::MurTransparentFond:
+    case CleGraphe::MurTransparentBas:
+        message = "la clé « " + std::string(kClesGraphe[std::size_t(index)].nom) +
+                  " » est sans effet sur un graphe : retirez-la";
+        return false;
     case CleGraphe::Pourcentage3D:
         bloc_.Pourcentage3D = std::int16_t(std::clamp(EntierLibre(valeur), 0, 100));
         return true;
@@ -153,7 +184,12 @@ chart::Modele TvlGraphe::Modele() const {
     const GrapheOptions& b = bloc_;
     chart::Modele m;
     m.fond = b.CouleurFond;
-    m.gradient = true;
+    // The gradient shows once asked for, or once its colours or direction are not the factory's.
+    const GrapheOptions usine{};
+    m.gradient = b.GradientVisible != 0 || b.CouleurGradientDeb != usine.CouleurGradientDeb ||
+                 b.CouleurGradientFin != usine.CouleurGradientFin ||
+                 b.DirectionGradient != usine.DirectionGradient;
+    m.hachures = b.Hachures != 0;
     m.gradientDebut = b.CouleurGradientDeb;
     m.gradientFin = b.CouleurGradientFin;
     m.directionGradient = b.DirectionGradient;
@@ -212,15 +248,14 @@ void TvlGraphe::Tracer(TCanvas& canvas, bool) {
         avertissement_ = "Graphe « " + Nom() + " » : cadre trop petit pour le dessin";
         return;
     }
-    int omises = 0;
-    if (!chart::Dessine(Modele(), canvas, r, &omises))
+    chart::Omissions omis;
+    if (!chart::Dessine(Modele(), canvas, r, &omis))
         avertissement_ =
             "Graphe « " + Nom() +
             " » : pas de place pour le tracé, agrandir le cadre ou réduire les polices";
-    else if (omises > 0)
-        avertissement_ = "Graphe « " + Nom() + " » : " + std::to_string(omises) +
-                         " entrée(s) de légende sans place, agrandir le cadre ou réduire la "
-                         "police de la légende";
+    else if (omis.Perdus() > 0)
+        avertissement_ = "Graphe « " + Nom() + " » : " + DecritOmissions(omis) +
+                         ", agrandir le cadre ou réduire les textes";
 }
 
 void TvlGraphe::Dessine(TCanvas& canvas, int mode, TPlanche*) {

@@ -24,13 +24,14 @@ struct GrapheOptions {
     TColor CouleurGradientFin = clYellow;
     std::int16_t DirectionGradient = 0;
     std::uint8_t StylePinceauCadre = psClear;
-    std::uint8_t Reserve2 = 0;
+    std::uint8_t GradientVisible = 0; // the gradient shown even in its factory colours
+
     TColor CouleurPinceauCadre = clBlack;
     std::int32_t TaillePinceauCadre = 1;
     std::uint8_t AligneTitre = 2;
     std::uint8_t AlignePied = 2;
     std::uint8_t AligneLegende = 1;
-    std::uint8_t Reserve3 = 0;
+    std::uint8_t Hachures = 0; // every series its own hatches, for black-and-white printing
     Fonte FonteTitre{};
     Fonte FontePied{};
     Fonte FonteLegende{};

@@ -68,12 +68,20 @@ enum : int {
     Orthogonal3D,
     MiseAJour,
     Actif,
+    Hachures,
+    GradientVisible,
 };
 } // namespace CleGraphe
 
+// A key of the table that the chart refuses with a message, having nothing to show for it.
+constexpr Cle CleSansEffet(int index, std::string_view nom) {
+    return {index,   nom,          Lecture::Libre, 0, 1,
+            nullptr, Refait::Rien, Ini::Non,       0, "refusée : sans effet sur un graphe"};
+}
+
 // CouleurRect, FondTransparent and the wall transparency keys are recognised and refused, as
 // the chart cannot show them; Pourcentage3D and Rotation3D read any text, bad text as 0.
-inline constexpr std::array<Cle, 60> kClesGraphe{{
+inline constexpr std::array<Cle, 62> kClesGraphe{{
     CleGeometrie(CleGraphe::Gauche, "Gauche"),
     CleGeometrie(CleGraphe::Haut, "Haut"),
     CleGeometrie(CleGraphe::Largeur, "Largeur"),
@@ -82,7 +90,7 @@ inline constexpr std::array<Cle, 60> kClesGraphe{{
     CleEntier(CleGraphe::Mode, "Mode", Champ<&GrapheOptions::Mode>, 0, 2),
     CleLibre(CleGraphe::Detachable, "Detachable"),
     CleCouleur(CleGraphe::CouleurFond, "CouleurFond", Champ<&GrapheOptions::CouleurFond>),
-    CleLibre(CleGraphe::CouleurRect, "CouleurRect"),
+    CleSansEffet(CleGraphe::CouleurRect, "CouleurRect"),
     CleCouleur(CleGraphe::CouleurGradientDeb, "CouleurGradientDeb",
                Champ<&GrapheOptions::CouleurGradientDeb>),
     CleCouleur(CleGraphe::CouleurGradientFin, "CouleurGradientFin",
@@ -128,25 +136,25 @@ inline constexpr std::array<Cle, 60> kClesGraphe{{
                Champ<&GrapheOptions::LibellesSurAxesY>),
     CleDrapeau(CleGraphe::AnnotationsVisibles, "AnnotationsVisibles",
                Champ<&GrapheOptions::AnnotationsVisibles>),
-    CleLibre(CleGraphe::FondTransparent, "FondTransparent"),
+    CleSansEffet(CleGraphe::FondTransparent, "FondTransparent"),
     CleEntier(CleGraphe::BrosseMurGauche, "BrosseMurGauche", Champ<&GrapheOptions::BrosseMurGauche>,
               0, kStyleBrosseMax),
     CleCouleur(CleGraphe::CouleurMurGauche, "CouleurMurGauche",
                Champ<&GrapheOptions::CouleurMurGauche>),
     CleEntier(CleGraphe::TailleMurGauche, "TailleMurGauche", Champ<&GrapheOptions::TailleMurGauche>,
               0, 100),
-    CleLibre(CleGraphe::MurTransparentGauche, "MurTransparentGauche"),
+    CleSansEffet(CleGraphe::MurTransparentGauche, "MurTransparentGauche"),
     CleEntier(CleGraphe::BrosseMurFond, "BrosseMurFond", Champ<&GrapheOptions::BrosseMurFond>, 0,
               kStyleBrosseMax),
     CleCouleur(CleGraphe::CouleurMurFond, "CouleurMurFond", Champ<&GrapheOptions::CouleurMurFond>),
     CleEntier(CleGraphe::TailleMurFond, "TailleMurFond", Champ<&GrapheOptions::TailleMurFond>, 0,
               100),
-    CleLibre(CleGraphe::MurTransparentFond, "MurTransparentFond"),
+    CleSansEffet(CleGraphe::MurTransparentFond, "MurTransparentFond"),
     CleEntier(CleGraphe::BrosseMurBas, "BrosseMurBas", Champ<&GrapheOptions::BrosseMurBas>, 0,
               kStyleBrosseMax),
     CleCouleur(CleGraphe::CouleurMurBas, "CouleurMurBas", Champ<&GrapheOptions::CouleurMurBas>),
     CleEntier(CleGraphe::TailleMurBas, "TailleMurBas", Champ<&GrapheOptions::TailleMurBas>, 0, 100),
-    CleLibre(CleGraphe::MurTransparentBas, "MurTransparentBas"),
+    CleSansEffet(CleGraphe::MurTransparentBas, "MurTransparentBas"),
     CleDrapeau(CleGraphe::MursVisibles, "MursVisibles", Champ<&GrapheOptions::MursVisibles>),
     CleDrapeau(CleGraphe::Vue3D, "Vue3D", Champ<&GrapheOptions::Vue3D>),
     CleLue(CleGraphe::Pourcentage3D, "Pourcentage3D", Champ<&GrapheOptions::Pourcentage3D>, 0, 100,
@@ -156,5 +164,8 @@ inline constexpr std::array<Cle, 60> kClesGraphe{{
     CleDrapeau(CleGraphe::Orthogonal3D, "Orthogonal3D", Champ<&GrapheOptions::Orthogonal3D>),
     CleAction(CleGraphe::MiseAJour, "MiseAJour"),
     CleLibre(CleGraphe::Actif, "Actif"),
+    CleDrapeau(CleGraphe::Hachures, "Hachures", Champ<&GrapheOptions::Hachures>),
+    CleDrapeau(CleGraphe::GradientVisible, "GradientVisible",
+               Champ<&GrapheOptions::GradientVisible>),
 }};
 static_assert(TableConforme(kClesGraphe));

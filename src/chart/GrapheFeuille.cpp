@@ -11,9 +11,8 @@
 
 namespace {
 
-// Colours given to points without one, in turn.
-constexpr TColor kPalette[] = {clRed,  clBlue,  clGreen, clYellow,  clMaroon, clPurple,
-                               clTeal, clOlive, clNavy,  clFuchsia, clLime,   clAqua};
+// Points without a colour take the chart palette's in turn.
+using chart::kPalette;
 
 // The fields of a value, read: a "\\;" or "\\|" in a label or a title is plain text.
 std::vector<std::string> Champs(std::string_view valeur, char separateur) {

@@ -11,6 +11,7 @@
 #include <map>
 #include <numbers>
 #include <random>
+#include <set>
 
 namespace {
 
@@ -43,7 +44,8 @@ TEST(ChartTicks, LabelsAreExactAtTheStepsDecimals) {
         std::vector<std::string> attendus;
     } cas[] = {{0.1, 0.3, {"0,10", "0,15", "0,20", "0,25", "0,30"}},
                {-3, 7, {"-4", "-2", "0", "2", "4", "6", "8"}},
-               {1e6, 3e6, {"1000000", "1500000", "2000000", "2500000", "3000000"}}};
+               {1e6, 3e6, {"1 000 000", "1 500 000", "2 000 000", "2 500 000", "3 000 000"}},
+               {-2e-6, 2e-6, {"-0,000002", "-0,000001", "0,000000", "0,000001", "0,000002"}}};
     for (const auto& c : cas) {
         const chart::Graduation g = chart::GraduationsNettes(c.lo, c.hi);
         std::vector<std::string> libelles;
@@ -185,10 +187,32 @@ TEST_F(ChartTest, LabelsMarkersLegendTitleAndColoursKeepApart) {
         for (std::size_t i = 1; i < l.size(); ++i)
             EXPECT_LT(l[i - 1].second, l[i].first) << y;
     EXPECT_TRUE(Dedans(cj, jours.Rect));
-    TvlGraphe& g = Graphe({"Vue3D=0"});
+    TvlGraphe& g = Graphe({"Vue3D=0", "AnnotationsVisibles=0"});
     ASSERT_TRUE(Feuille(g, "Serie", "Histogrammes verticaux; A") && Feuille(g, "Points", ";;1;") &&
                 Feuille(g, "Serie", "Histogrammes verticaux; B") && Feuille(g, "Points", ";;3;"));
-    EXPECT_EQ(FacesDe(Dessin(g), clBlue, TDrawCall::Op::Rectangle).size(), 2u); // swatch, bar
+    EXPECT_EQ(FacesDe(Dessin(g), chart::kPalette[1], TDrawCall::Op::Rectangle).size(), 2u);
+    for (std::size_t i = 0; i < std::size(chart::kPalette); ++i) // apart on a grey print
+        EXPECT_GE(
+            std::abs(chart::NiveauGris(chart::kPalette[i]) -
+                     chart::NiveauGris(chart::kPalette[(i + 1) % std::size(chart::kPalette)])),
+            30)
+            << i;
+    // Past the palette, hatches; with hatching asked for, a style per series.
+    for (int i = 2; i < 14; ++i)
+        ASSERT_TRUE(Feuille(g, "Serie", "Histogrammes verticaux; S" + std::to_string(i)) &&
+                    Feuille(g, "Points", ";;2;"));
+    for (const char* hachures : {"Hachures=0", "Hachures=1"}) {
+        Regle(g, {hachures});
+        std::set<int> styles;
+        std::size_t hachees = 0;
+        for (const TDrawCall& d : Dessin(g).Of(TDrawCall::Op::Rectangle))
+            if (d.brush.Style != bsSolid && d.brush.Style != bsClear) {
+                styles.insert(d.brush.Style);
+                ++hachees;
+            }
+        EXPECT_EQ(hachees, hachures[9] == '1' ? 28u : 4u) << hachures; // swatches and bars
+        EXPECT_EQ(styles.size(), hachures[9] == '1' ? 6u : 1u) << hachures;
+    }
     TvlGraphe& m = Graphe({"MursVisibles=1", "TailleMurBas=30"}); // the floor slab's front face
     const TRecordingCanvas c = Dessin(m);
     EXPECT_TRUE(Dedans(c, m.Rect) && std::ranges::any_of(c.Of(TDrawCall::Op::Polygon), [](auto d) {
@@ -232,12 +256,17 @@ TEST_F(ChartTest, TheLegendTakesItsSideAndLeavesThePlotTheRest) {
                               premiere.y + h<barres.top, premiere.y> barres.bottom};
         EXPECT_TRUE(place[cote]) << cote;
     }
-    // Bars each named in the legend: what has no room is reported.
+    // Bars each named in the legend: what has no room at 7 points is reported.
     TvlGraphe& g = Graphe({"Hauteur=3", "Vue3D=0", "FonteLegende=Andika,40,0,normal"});
-    ASSERT_TRUE(Feuille(g, "Serie", "Histogrammes verticaux; J") &&
-                Feuille(g, "Points", "lun;;8 | mar;;11 | mer;;9 | jeu;;13 | ven;;12"));
-    EXPECT_TRUE(Dedans(Dessin(g), g.Rect));
-    EXPECT_NE(g.AvertissementCadre().find("légende"), std::string::npos);
+    std::string points = "p0;;1";
+    for (int i = 1; i < 50; ++i)
+        points += " | p" + std::to_string(i) + ";;" + std::to_string(i % 7 + 1);
+    ASSERT_TRUE(Feuille(g, "Serie", "Histogrammes verticaux; J") && Feuille(g, "Points", points));
+    const TRecordingCanvas c = Dessin(g);
+    EXPECT_TRUE(Dedans(c, g.Rect));
+    EXPECT_EQ(c.Of(TDrawCall::Op::TextOut).back().font.Height, -(7 * 254 / 72));
+    EXPECT_NE(g.AvertissementCadre().find("entrées de légende"), std::string::npos);
+    EXPECT_NE(g.AvertissementCadre().find("ne tiennent pas dans le cadre"), std::string::npos);
 }
 
 TEST_F(ChartTest, ModeTwoShowsOnlyInTheCorrectedViewWhenDrawnAndPrinted) {
@@ -252,7 +281,8 @@ TEST_F(ChartTest, ModeTwoShowsOnlyInTheCorrectedViewWhenDrawnAndPrinted) {
 }
 
 TEST_F(ChartTest, TitleFontInCanvasUnitsAndInvertedAxis) {
-    TvlGraphe& g = Graphe({"FonteTitre=Andika,14,0,normal", "Vue3D=0"});
+    // Held at 14 points when there is room for every text at that size.
+    TvlGraphe& g = Graphe({"FonteTitre=Andika,40,0,normal", "Vue3D=0", "Largeur=18", "Hauteur=12"});
     TRecordingCanvas c = Dessin(g);
     ASSERT_FALSE(c.Texts().empty());
     EXPECT_EQ(c.Texts().front(), "Visserie Brodel");
@@ -266,32 +296,45 @@ TEST_F(ChartTest, TitleFontInCanvasUnitsAndInvertedAxis) {
     EXPECT_NE(FacesDe(c, pts[0].couleur, TDrawCall::Op::Rectangle).back().args[0], premierDroit);
 }
 
-TEST_F(ChartTest, PieSectorsTurnClockwiseFromNoonAndMakeAFullTurn) {
-    TvlGraphe& g = Graphe({"Vue3D=0"});
-    ASSERT_TRUE(Feuille(g, "Serie", "Secteurs; Fruits; 1"));
-    ASSERT_TRUE(Feuille(g, "Points", "a;;1; | b;;2; | c;;3; | d;;-6;"));
-    const auto pies = Dessin(g).Of(TDrawCall::Op::Pie);
-    ASSERT_EQ(pies.size(), 4u);
-    double somme = 0;
-    double debut = 0;
-    const double poids[] = {1, 2, 3, 6};
-    for (std::size_t i = 0; i < pies.size(); ++i) {
-        const auto& a = pies[i].args;
-        const double cx = (a[0] + a[2]) / 2.0, cy = (a[1] + a[3]) / 2.0;
-        // Clockwise from noon: the start ray is the call's second one.
-        const auto angle = [&](int x, int y) {
-            const double t = std::atan2(x - cx, cy - y) * 180 / std::numbers::pi;
-            return t < 0 ? t + 360 : t;
-        };
-        EXPECT_NEAR(angle(a[6], a[7]), debut, 0.5) << i;
-        double balayage = angle(a[4], a[5]) - angle(a[6], a[7]);
-        if (balayage <= 0)
-            balayage += 360;
-        EXPECT_NEAR(balayage, 360 * poids[i] / 12, 0.5) << i;
-        somme += balayage;
-        debut += balayage;
-    }
-    EXPECT_NEAR(somme, 360, 0.5);
+// Sector areas as shares of the ellipse: the angles are read on the circle the ellipse squeezes.
+TEST_F(ChartTest, PieSectorsTurnClockwiseFromNoonWithAreasProportionalFlatOrTilted) {
+    const struct {
+        const char* points;
+        std::vector<double> poids;
+    } cas[] = {
+        {"a;;1; | b;;2; | c;;3; | d;;-6;", {1, 2, 3, 6}},
+        {"a;;1; | b;;1; | c;;1; | d;;1; | e;;1; | f;;1; | g;;1; | h;;1;", {1, 1, 1, 1, 1, 1, 1, 1}},
+        {"a;;17,05; | b;;82,95;", {17.05, 82.95}}};
+    for (const char* vue : {"Vue3D=0", "Vue3D=1", "Orthogonal3D=0"})
+        for (const auto& [points, poids] : cas) {
+            TvlGraphe& g = Graphe({vue, "Pourcentage3D=40"});
+            ASSERT_TRUE(Feuille(g, "Serie", "Secteurs; Fruits; 1") && Feuille(g, "Points", points));
+            std::vector<TDrawCall> pies = Dessin(g).Of(TDrawCall::Op::Pie);
+            ASSERT_GE(pies.size(), poids.size());
+            pies.erase(pies.begin(), pies.end() - std::ptrdiff_t(poids.size())); // the top
+            double total = 0, debut = 0;
+            for (const double w : poids)
+                total += w;
+            for (std::size_t i = 0; i < pies.size(); ++i) {
+                const auto& a = pies[i].args;
+                const double cx = (a[0] + a[2]) / 2.0, cy = (a[1] + a[3]) / 2.0;
+                const double rx = (a[2] - a[0]) / 2.0, ry = (a[3] - a[1]) / 2.0;
+                // Clockwise from noon: the start ray is the call's second one.
+                const auto angle = [&](int x, int y) {
+                    const double t =
+                        std::atan2((x - cx) / rx, (cy - y) / ry) * 180 / std::numbers::pi;
+                    return t < 0 ? t + 360 : t;
+                };
+                EXPECT_NEAR(angle(a[6], a[7]), std::fmod(debut, 360), 0.5) << vue << i;
+                double balayage = angle(a[4], a[5]) - angle(a[6], a[7]);
+                if (balayage <= 0)
+                    balayage += 360;
+                const double part = poids[i] / total;
+                EXPECT_NEAR(balayage / 360, part, part * 0.005) << vue << " " << points << i;
+                debut += balayage;
+            }
+            EXPECT_NEAR(debut, 360, 0.5) << vue;
+        }
 
     // Small sectors side by side: each mark slides clear of the others rather than being lost.
     TvlGraphe& petit = Graphe({"Largeur=8,5", "Hauteur=6"});
@@ -310,6 +353,46 @@ TEST_F(ChartTest, PieSectorsTurnClockwiseFromNoonAndMakeAFullTurn) {
             EXPECT_FALSE(marques[i].top < marques[j].bottom && marques[j].top < marques[i].bottom &&
                          marques[i].left < marques[j].right && marques[j].left < marques[i].right);
     EXPECT_TRUE(Dedans(c, petit.Rect));
+}
+
+// Inverted axes keep every category label and put each mark past its bar's end; in 3D, points
+// and lines stand on the gridlines they are read against; large values in millions.
+TEST_F(ChartTest, InvertedAxesDepthAndLargeNumbersReadTrue) {
+    TvlGraphe& g = Graphe({"AxesInversesX=1", "Largeur=18"});
+    const auto textes = Dessin(g).Texts();
+    const auto& points = g.Donnees().series[0].points;
+    for (const chart::PointSerie& p : points)
+        EXPECT_NE(std::ranges::find(textes, p.libelle), textes.end()) << p.libelle;
+    Regle(g, {"AxesInversesX=0", "AxesInversesY=1", "Vue3D=0", "CouleurAnnotation=16777215"});
+    TRecordingCanvas c = Dessin(g);
+    for (const chart::PointSerie& p : points) {
+        const std::vector<int> barre = FacesDe(c, p.couleur, TDrawCall::Op::Rectangle).back().args;
+        EXPECT_TRUE(std::ranges::any_of(c.Of(TDrawCall::Op::TextOut), [&](const TDrawCall& t) {
+            return t.text == chart::NombreAffiche(p.y) && t.args[1] > (barre[1] + barre[3]) / 2 &&
+                   t.args[0] >= barre[0] - 50 && t.args[0] <= barre[2];
+        })) << p.libelle;
+    }
+    for (const char* type : {"Points", "Lignes"}) {
+        TvlGraphe& l = Graphe({"Orthogonal3D=0", "Rotation3D=30"});
+        ASSERT_TRUE(Feuille(l, "Serie", std::string(type) + "; P; 0") &&
+                    Feuille(l, "Points", "a;0;20; | b;1;10; | c;2;20;"));
+        c = Dessin(l);
+        std::vector<int> grille;
+        for (const TDrawCall& d : c.Of(TDrawCall::Op::Line))
+            if (d.pen.Style == psDot)
+                grille.push_back(d.args[1]);
+        const auto ellipses = c.Of(TDrawCall::Op::Ellipse);
+        ASSERT_EQ(ellipses.size(), 3u) << type;
+        for (const TDrawCall& e : ellipses)
+            EXPECT_NE(std::ranges::find(grille, (e.args[1] + e.args[3]) / 2), grille.end()) << type;
+    }
+    ASSERT_TRUE(Feuille(g, "Serie", "Points; P; 5") &&
+                Feuille(g, "Points", "a;0;2000000000; | b;1;1200000000;"));
+    Regle(g, {"Hauteur=9"});
+    const auto grands = Dessin(g).Texts();
+
+    for (const char* t : {"en millions", "2 000 000 000 a", "1 400"})
+        EXPECT_NE(std::ranges::find(grands, t), grands.end()) << t;
 }
 
 TEST_F(ChartTest, ObliqueAndTurnedBoxesShowTheirSidesAndFartherFacesComeFirst) {
@@ -351,9 +434,17 @@ TEST_F(ChartTest, KeysRecognisedButUnusedClampedReadAndThePenWidthRule) {
     TvlGraphe& g = Graphe();
     const auto avant = OptionBytes(g);
     std::string message;
-    for (const char* cle : {"CouleurRect", "FondTransparent", "MurTransparentBas"})
+    for (const char* cle : {"CouleurRect", "FondTransparent", "MurTransparentBas"}) {
         EXPECT_FALSE(g.ChangeOption("1", cle, message)) << cle;
+        EXPECT_NE(message.find(cle), std::string::npos); // refused aloud, not taken silently
+    }
     EXPECT_EQ(OptionBytes(g), avant);
+    EXPECT_TRUE(Dessin(g).Of(TDrawCall::Op::FillRect).empty()); // a gradient once asked for
+    Regle(g, {"DirectionGradient=2"});
+    EXPECT_GT(Dessin(g).Of(TDrawCall::Op::FillRect).size(), 8u);
+    Regle(g, {"StylePinceauCadre=0", "TaillePinceauCadre=8"}); // thin lines as the frame
+    ASSERT_TRUE(Feuille(g, "Serie", "Traits; T; 0") && Feuille(g, "Points", ";;1; | ;;3;"));
+    EXPECT_EQ(Dessin(g).Of(TDrawCall::Op::Polyline).at(0).pen.Width, 8);
     EXPECT_FALSE(g.ChangeOption("x", "Mode", message));
     EXPECT_FALSE(message.empty());
     Regle(g, {"Pourcentage3D=x"});

@@ -4,6 +4,7 @@
 #include "../forms/forms_test_support.h"
 
 #include "Forms.h"
+#include "chart/GrapheCles.h"
 #include "host/forms/PropDock.h"
 #include "host/forms/QtConversions.h"
 #include "host/forms/QtUserInterface.h"
@@ -50,7 +51,8 @@ const Fenetre kFenetres[] = {
     {12, "Euro billets", "EuroBilletsProp"},
     {13, "Masses marquées", "MassesProp"},
     {3, "Forme", "FormeProp", CleForme::NbPoints, CleForme::Distance},
-    {2, "Graphe", "GrapheProp"},
+    // Hatching and the factory gradient are set from sheets only.
+    {2, "Graphe", "GrapheProp", CleGraphe::Hachures, CleGraphe::GradientVisible},
     {14, "Points à relier", "RelierProp"},
 };
 

@@ -85,10 +85,14 @@ void Dessinateur::Lignes(const std::vector<std::string>& lignes, const TFont& f,
     std::vector<std::string> ordre = lignes;
     if (!enHaut)
         std::reverse(ordre.begin(), ordre.end());
-    for (const std::string& l : ordre) {
+    for (std::size_t i = 0; i < ordre.size(); ++i) {
+        const std::string& l = ordre[i];
         const vlSize t = c_.TextExtent(l);
-        if (t.cy > r.Height())
+        if (t.cy > r.Height()) {
+            omis.titres += int(ordre.size() - i);
             return;
+        }
+        omis.titres += t.cx > r.Width(); // drawn, but cut at the frame
         int x = r.left + (r.Width() - t.cx) / 2;
         if (aligne == AGauche)
             x = r.left;
@@ -123,20 +127,21 @@ std::vector<Dessinateur::Entree> Dessinateur::Entrees(const Serie* seule) const 
                                       [](const PointSerie& p) { return !p.libelle.empty(); });
     if (libelles) {
         for (const PointSerie& p : seule->points)
-            e.push_back({p.libelle, p.couleur});
+            e.push_back({p.libelle, p.couleur, p.hachure});
     } else if (seule != nullptr) {
         if (!seule->titre.empty())
-            e.push_back({seule->titre, CouleurSerie(*seule)});
+            e.push_back({seule->titre, CouleurSerie(*seule), seule->points.front().hachure});
     } else {
         for (const Serie* s : visibles)
-            e.push_back({s->titre, CouleurSerie(*s)});
+            e.push_back({s->titre, CouleurSerie(*s),
+                         s->points.empty() ? int(bsSolid) : s->points.front().hachure});
     }
     return e;
 }
 
 // The legend box beside the plot (0 left, 1 right: entries fill columns downwards, in at most
-// half of r's width) or above or below it (2 top, 3 bottom: entries fill rows, in at most a
-// third of its height); r loses that room. Entries that find none are counted in
+// half of r's width) or above or below it (2 top, 3 bottom: entries fill rows, in at most
+// half of its height); r loses that room. Entries that find none are counted in
 // entreesOmises.
 void Dessinateur::Legende(vlRect& r, const Serie* seule) {
     const std::vector<Entree> entrees = Entrees(seule);
@@ -150,17 +155,17 @@ void Dessinateur::Legende(vlRect& r, const Serie* seule) {
         largeur = std::max(largeur, c_.TextWidth(e.texte));
     const int colonne = h + largeur + 3 * kEcart;
     const bool enLigne = m_.aligneLegende == 2 || m_.aligneLegende == 3;
-    const int lignesMax = h > 0 ? ((enLigne ? r.Height() / 3 : r.Height()) - 2 * kEcart) / h : 0;
+    const int lignesMax = h > 0 ? ((enLigne ? r.Height() / 2 : r.Height()) - 2 * kEcart) / h : 0;
     const int colonnesMax = ((enLigne ? r.Width() : r.Width() / 2) - kEcart) / colonne;
     if (lignesMax <= 0 || colonnesMax <= 0) {
-        entreesOmises = n;
+        omis.legende = n;
         return;
     }
     const int colonnes =
         enLigne ? std::min(colonnesMax, n) : std::min(colonnesMax, (n + lignesMax - 1) / lignesMax);
     const int lignes = std::min(lignesMax, (n + colonnes - 1) / colonnes);
     const int montrees = std::min(n, colonnes * lignes);
-    entreesOmises = n - montrees;
+    omis.legende = n - montrees;
     const int boite = colonnes * colonne + kEcart;
     const int hauteur = lignes * h + 2 * kEcart;
     int gauche = m_.aligneLegende == 0 ? r.left : r.right - boite;
@@ -177,8 +182,13 @@ void Dessinateur::Legende(vlRect& r, const Serie* seule) {
         const int ligne = enLigne ? i / colonnes : i % lignes;
         const int x = gauche + rang * colonne;
         const int y = haut + kEcart + ligne * h;
-        Plein(c_, entrees[std::size_t(i)].couleur);
-        c_.Rectangle(x + kEcart, y + h / 5, x + kEcart + h * 3 / 5, y + h * 4 / 5);
+        const Entree& e = entrees[std::size_t(i)];
+        const auto pastille = [&] {
+            c_.Rectangle(x + kEcart, y + h / 5, x + kEcart + h * 3 / 5, y + h * 4 / 5);
+        };
+        Plein(c_, e.couleur);
+        pastille();
+        Hachure(e.hachure, pastille);
         Texte(c_, x + 2 * kEcart + h, y, entrees[std::size_t(i)].texte);
     }
     switch (m_.aligneLegende) {
@@ -276,10 +286,12 @@ void Dessinateur::Trace(const vlRect& zone) {
     const double vmin = manuelV ? axeValeurs.min : gv.premier;
     const double vmax = manuelV ? axeValeurs.max : gv.Dernier();
     const bool manuelC = !axeCategories.automatique && axeCategories.min < axeCategories.max;
-    const Graduation gc = Graduer(axeCategories, xmin, xmax);
+    Graduation gc = Graduer(axeCategories, xmin, xmax);
     const double cmin = manuelC ? axeCategories.min : xmin;
     const double cmax = manuelC ? axeCategories.max : xmax;
     const auto libelles = LibellesCategories();
+    Echelonne(gv, horizontal ? uniteBas_ : uniteGauche_);
+    Echelonne(gc, horizontal ? uniteGauche_ : uniteBas_);
 
     // Room for the labels and titles around the plot.
     vlRect p = zone;
@@ -300,9 +312,9 @@ void Dessinateur::Trace(const vlRect& zone) {
                 largeurG = std::max(largeurG, c_.TextWidth(gc.Libelle(i)));
     }
     c_.Font = axeG.fonteTitre;
-    const int hTitreG = axeG.visible && !axeG.titre.empty() ? c_.TextHeight("Mg") : 0;
+    const int hTitreG = axeG.visible && !Titre(axeG).empty() ? c_.TextHeight("Mg") : 0;
     c_.Font = axeB.fonteTitre;
-    const int hTitreB = axeB.visible && !axeB.titre.empty() ? c_.TextHeight("Mg") : 0;
+    const int hTitreB = axeB.visible && !Titre(axeB).empty() ? c_.TextHeight("Mg") : 0;
     c_.Font = axeB.fonteLibelles;
     const int hLibB = axeB.visible && axeB.libelles ? c_.TextHeight("0") : 0;
     // The left title stands turned along the axis, left of its labels.
@@ -374,6 +386,24 @@ void Dessinateur::Trace(const vlRect& zone) {
     AxeProfondeur(front, d);
 }
 
+// Labels of seven digits or more are written in thousands, millions or billions, as far as
+// the step allows whole labels, and the axis' title names the unit.
+void Dessinateur::Echelonne(Graduation& g, std::string& unite) {
+    static const char* const kUnites[] = {"", "en milliers", "en millions", "en milliards"};
+    const double plusGrand = std::max(std::fabs(g.Valeur(0)), std::fabs(g.Dernier()));
+    if (plusGrand < 1e6 || g.exposant < 3)
+        return;
+    g.milliers = std::min(g.exposant / 3, 3);
+    unite = kUnites[g.milliers];
+}
+
+std::string Dessinateur::Titre(const Axe& a) const {
+    const std::string& unite = &a == &m_.gauche ? uniteGauche_ : &a == &m_.bas ? uniteBas_ : "";
+    if (unite.empty())
+        return a.titre;
+    return a.titre.empty() ? unite : a.titre + " (" + unite + ")";
+}
+
 // The bottom category labels side by side with their gaps, in the bottom axis' font.
 int Dessinateur::LargeurCategories(const std::vector<std::pair<double, std::string>>& libelles,
                                    const Graduation& gc) {
@@ -395,10 +425,19 @@ void Dessinateur::Grille(const vlRect& f, Decalage d, const Graduation& g, const
         if (v < ev.min || v > ev.max)
             continue;
         const int t = ev(v);
+        // Along the back wall, and across the depth on the floor or the left wall, so that a
+        // series in any slice of the depth has its line to be read against.
+        const bool relief = d.dx != 0 || d.dy != 0;
         if (horizontal) {
-            c_.MoveTo(t + d.dx, f.top + d.dy);
-            c_.LineTo(t + d.dx, f.bottom + d.dy);
+            c_.MoveTo(t, f.bottom);
+            if (relief)
+                c_.LineTo(t + d.dx, f.bottom + d.dy);
+            c_.MoveTo(t + d.dx, f.bottom + d.dy);
+            c_.LineTo(t + d.dx, f.top + d.dy);
         } else {
+            c_.MoveTo(f.left, t);
+            if (relief)
+                c_.LineTo(f.left + d.dx, t + d.dy);
             c_.MoveTo(f.left + d.dx, t + d.dy);
             c_.LineTo(f.right + d.dx, t + d.dy);
         }
@@ -407,30 +446,45 @@ void Dessinateur::Grille(const vlRect& f, Decalage d, const Graduation& g, const
 
 void Dessinateur::Series(const Echelle& ev, const Echelle& ec, Decalage d, bool horizontal,
                          double vmin, double vmax) {
-    int nbBarres = 0;
-    for (const Serie& s : m_.series)
-        nbBarres += s.visible && EstBarre(s.type) && !s.points.empty();
+    int nbBarres = 0, nbRubans = 0;
+    for (const Serie& s : m_.series) {
+        const bool montree = s.visible && !s.points.empty();
+        nbBarres += montree && EstBarre(s.type);
+        nbRubans += montree && (s.type == TypeSerie::Lignes || s.type == TypeSerie::Aires);
+    }
     const double origine = std::clamp(0.0, vmin, vmax);
     int rang = 0;
-    std::vector<std::pair<vlPoint, std::string>> marques;
+    std::vector<AMarquer> marques;
+    std::vector<const Serie*> rubans;
     for (const Serie& s : m_.series) {
         if (!s.visible || s.points.empty() || s.type == TypeSerie::Secteurs)
             continue;
         if (EstBarre(s.type))
             Barres(s, ev, ec, d, horizontal, origine, rang++, nbBarres, marques);
-        else
-            Courbe(s, ev, ec, d, horizontal, origine, marques);
+        else if (s.type == TypeSerie::Lignes || s.type == TypeSerie::Aires)
+            rubans.push_back(&s);
+        else // points and thin lines lie on the back wall, where the gridlines are
+            Courbe(s, ev, ec, {d, {}}, horizontal, origine, marques);
+    }
+    // Each line or area takes its own slice of the depth, in the depth axis' order from the
+    // front; the farthest is drawn first.
+    for (int k = nbRubans - 1; k >= 0; --k) {
+        Tranche t;
+        t.avant = {d.dx * k / nbRubans, d.dy * k / nbRubans};
+        t.profondeur = {d.dx * (k + 1) / nbRubans - t.avant.dx,
+                        d.dy * (k + 1) / nbRubans - t.avant.dy};
+        Courbe(*rubans[std::size_t(k)], ev, ec, t, horizontal, origine, marques);
     }
     if (!m_.marquesVisibles)
         return;
     c_.Font = m_.fonteMarques;
-    for (const auto& [pt, t] : marques)
-        Marque(pt, t, horizontal ? kADroite : 0);
+    for (const AMarquer& m : marques)
+        Marque(m.ancre, m.texte, m.cote);
 }
 
 void Dessinateur::Barres(const Serie& s, const Echelle& ev, const Echelle& ec, Decalage d,
                          bool horizontal, double origine, int rang, int nb,
-                         std::vector<std::pair<vlPoint, std::string>>& mq) {
+                         std::vector<AMarquer>& mq) {
     const double unite = std::fabs(ec(1.0) - ec(0.0));
     const double largeurTotale = unite * 0.7;
     const double largeur = largeurTotale / std::max(nb, 1);
@@ -452,43 +506,58 @@ void Dessinateur::Barres(const Serie& s, const Echelle& ev, const Echelle& ec, D
         const int v = ev(pt.y);
         vlRect r = horizontal ? vlRect{std::min(base, v), c0, std::max(base, v), c1}
                               : vlRect{c0, std::min(base, v), c1, std::max(base, v)};
-        Boite(r, d, pt.couleur);
-        const vlPoint ancre = horizontal
-                                  ? vlPoint{std::max(base, v) + d.dx, (c0 + c1) / 2}
-                                  : vlPoint{(c0 + c1) / 2 + d.dx / 2, std::min(base, v) + d.dy};
-        mq.emplace_back(ancre, TexteMarque(s, i));
+        Boite(r, d, pt.couleur, pt.hachure);
+        // The mark stands past the bar's end, on the side the bar grows towards.
+        if (horizontal) {
+            const bool versGauche = v < base;
+            mq.push_back({{v + (versGauche ? 0 : d.dx), (c0 + c1) / 2 + d.dy / 2},
+                          TexteMarque(s, i),
+                          versGauche ? kAGauche : kADroite});
+        } else {
+            const bool versBas = v > base;
+            mq.push_back({{(c0 + c1) / 2 + d.dx / 2, v + (versBas ? 0 : d.dy)},
+                          TexteMarque(s, i),
+                          versBas ? kDessous : 0});
+        }
     }
 }
 
-void Dessinateur::Courbe(const Serie& s, const Echelle& ev, const Echelle& ec, Decalage d,
-                         bool horizontal, double origine,
-                         std::vector<std::pair<vlPoint, std::string>>& mq) {
+void Dessinateur::Courbe(const Serie& s, const Echelle& ev, const Echelle& ec, Tranche t,
+                         bool horizontal, double origine, std::vector<AMarquer>& mq) {
     std::vector<vlPoint> pts;
-    for (const PointSerie& p : s.points)
-        pts.push_back(horizontal ? vlPoint{ev(p.y), ec(p.x)} : vlPoint{ec(p.x), ev(p.y)});
-    const bool plat = s.type == TypeSerie::Traits || s.type == TypeSerie::Points;
-    const Decalage dd = plat ? Decalage{} : d;
+    for (const PointSerie& p : s.points) {
+        const vlPoint v = horizontal ? vlPoint{ev(p.y), ec(p.x)} : vlPoint{ec(p.x), ev(p.y)};
+        pts.push_back({v.x + t.avant.dx, v.y + t.avant.dy});
+    }
+    const Decalage dd = t.profondeur;
+    const bool relief = dd.dx != 0 || dd.dy != 0;
     if (s.type == TypeSerie::Aires) {
-        const int base = ev(origine);
+        const int base = ev(origine) + (horizontal ? t.avant.dx : t.avant.dy);
         std::vector<vlPoint> poly = pts;
-        poly.push_back({pts.back().x, base});
-        poly.push_back({pts.front().x, base});
-        if (dd.dx != 0 || dd.dy != 0)
+        poly.push_back(horizontal ? vlPoint{base, pts.back().y} : vlPoint{pts.back().x, base});
+        poly.push_back(horizontal ? vlPoint{base, pts.front().y} : vlPoint{pts.front().x, base});
+        if (relief)
             Ruban(pts, dd, CouleurSerie(s));
         Plein(c_, CouleurSerie(s));
         Trait(c_, clBlack);
         c_.Polygon(poly);
+        Hachure(s.points.front().hachure, [&] { c_.Polygon(poly); });
     } else if (s.type == TypeSerie::Lignes) {
-        if (dd.dx != 0 || dd.dy != 0)
+        if (relief)
             Ruban(pts, dd, CouleurSerie(s));
         else {
-            Trait(c_, CouleurSerie(s), 5);
+            Trait(c_, CouleurSerie(s), kEpaisseurTrait);
             c_.Polyline(pts);
         }
     } else if (s.type == TypeSerie::Traits) {
-        Trait(c_, CouleurSerie(s), 1);
+        // A thin line, never thinner than the chart's frame.
+        Trait(c_, CouleurSerie(s), std::max(m_.cadre.Width, 3));
         c_.Polyline(pts);
     }
+    // A line's markers on the back edge of its ribbon, nearest the gridlines.
+    if (s.type == TypeSerie::Lignes)
+        for (vlPoint& p : pts)
+            p = {p.x + dd.dx, p.y + dd.dy};
     if (s.type == TypeSerie::Points || s.type == TypeSerie::Lignes) {
         const int r = kRayonPoint;
         Trait(c_, clBlack);
@@ -498,8 +567,7 @@ void Dessinateur::Courbe(const Serie& s, const Echelle& ev, const Echelle& ec, D
         }
     }
     for (std::size_t i = 0; i < pts.size(); ++i)
-        mq.emplace_back(vlPoint{pts[i].x + dd.dx / 2, pts[i].y + dd.dy / 2 - 20},
-                        TexteMarque(s, int(i)));
+        mq.push_back({{pts[i].x, pts[i].y - 20}, TexteMarque(s, int(i))});
 }
 
 void Dessinateur::Marque(vlPoint ancre, const std::string& t, int cote) {
@@ -512,13 +580,21 @@ void Dessinateur::Marque(vlPoint ancre, const std::string& t, int cote) {
     vlRect b{gauche, ancre.y - s.cy - 15, gauche + s.cx + 10, ancre.y - 5};
     if (cote == kADroite)
         b = {ancre.x + 10, ancre.y - s.cy / 2 - 5, ancre.x + s.cx + 20, ancre.y + s.cy / 2 + 5};
+    else if (cote == kAGauche)
+        b = {ancre.x - s.cx - 20, ancre.y - s.cy / 2 - 5, ancre.x - 10, ancre.y + s.cy / 2 + 5};
+    else if (cote == kDessous)
+        b = {b.left, ancre.y + 5, b.right, ancre.y + s.cy + 15};
     if (c_.HasClip()) {
         const vlRect clip = c_.ClipRect();
-        // No room above the point: the mark goes below it rather than over it.
+        // No room above the point: the mark goes below it rather than over it, and back.
         if (cote == 0 && b.top < clip.top)
             b = {b.left, ancre.y + 25, b.right, ancre.y + 25 + b.Height()};
-        if (b.Width() > clip.Width() || b.Height() > clip.Height())
+        if (cote == kDessous && b.bottom > clip.bottom)
+            b = {b.left, ancre.y - 5 - b.Height(), b.right, ancre.y - 5};
+        if (b.Width() > clip.Width() || b.Height() > clip.Height()) {
+            ++omis.marques;
             return;
+        }
         const int dx = std::max(0, clip.left - b.left) - std::max(0, b.right - clip.right);
         const int dy = std::max(0, clip.top - b.top) - std::max(0, b.bottom - clip.bottom);
         b = {b.left + dx, b.top + dy, b.right + dx, b.bottom + dy};
@@ -537,8 +613,10 @@ void Dessinateur::Marque(vlPoint ancre, const std::string& t, int cote) {
     if (!libre(b)) {
         // A value mark stays by its point or is left out; a pie's mark beside the disc slides
         // down, else up, by half steps out of the way of the marks placed before.
-        if (cote == 0 || cote == kADroite)
+        if (cote != -1 && cote != 1) {
+            ++omis.marques;
             return;
+        }
         const vlRect depart = b;
         bool place = false;
         for (int pas = 1; pas <= 8 && !place; ++pas)
@@ -548,8 +626,10 @@ void Dessinateur::Marque(vlPoint ancre, const std::string& t, int cote) {
                 if ((place = libre(b)))
                     break;
             }
-        if (!place)
+        if (!place) {
+            ++omis.marques;
             return;
+        }
     }
     marquesPosees_.push_back(b);
     Plein(c_, m_.fondMarques);
@@ -594,14 +674,13 @@ void Dessinateur::Eclaircis(std::vector<Graduee>& l, int zero, bool vertical, co
         if (ok)
             break;
     }
-    if (n == 0 || l.back().montre || !dedans.back())
-        return;
-    for (int i = n - 2; i >= 0; --i)
-        if (l[std::size_t(i)].montre) {
-            l.back().montre = apart(i, n - 1);
-            return;
-        }
-    l.back().montre = true;
+    if (n > 0 && !l.back().montre && dedans.back()) {
+        int i = n - 2;
+        while (i >= 0 && !l[std::size_t(i)].montre)
+            --i;
+        l.back().montre = i < 0 || apart(i, n - 1);
+    }
+    omis.eclaircis += int(std::ranges::count(l, false, &Graduee::montre));
 }
 
 void Dessinateur::Axes(const vlRect& f, const Graduation& gv, const Graduation& gc,
@@ -619,6 +698,8 @@ void Dessinateur::Axes(const vlRect& f, const Graduation& gv, const Graduation& 
             if (gc.Valeur(i) >= ec.min - 1e-9 && gc.Valeur(i) <= ec.max + 1e-9)
                 cat.push_back({ec(gc.Valeur(i)), gc.Libelle(i)});
     }
+    // Left to right (or bottom to top), whichever way the axis runs.
+    std::ranges::sort(cat, {}, &Graduee::pos);
     std::vector<Graduee> val;
     int zero = 0;
     const double tolerance = 1e-9 * std::fabs(gv.pas);
@@ -661,22 +742,27 @@ void Dessinateur::AxeGauche(const vlRect& f, const std::vector<Graduee>& l, bool
             if (a.libellesSurAxe)
                 haut = std::clamp(haut, f.top, f.bottom - s.cy);
             // Labels apart: one overlapping the last drawn is left out.
-            if (dernier != INT32_MIN && std::abs(haut - dernier) < s.cy)
+            if (dernier != INT32_MIN && std::abs(haut - dernier) < s.cy) {
+                ++omis.libelles;
                 continue;
+            }
             dernier = haut;
         }
         Texte(c_, f.left - kTic - kEcart / 2 - s.cx, haut, g.texte);
     }
-    if (a.titre.empty())
+    const std::string titre = Titre(a);
+    if (titre.empty())
         return;
     // The title turned a quarter, reading upwards, centred on the axis.
     c_.Font = a.fonteTitre;
-    const vlSize s = c_.TextExtent(a.titre);
-    if (s.cx > cadre_.Height())
+    const vlSize s = c_.TextExtent(titre);
+    if (s.cx > cadre_.Height()) {
+        ++omis.libelles;
         return;
+    }
     const int bas = std::min(cadre_.bottom, (f.top + f.bottom + s.cx) / 2);
     c_.SetBkMode(TRANSPARENT);
-    c_.TextOutAngle(gaucheZone_, std::max(bas, cadre_.top + s.cx), a.titre, 900);
+    c_.TextOutAngle(gaucheZone_, std::max(bas, cadre_.top + s.cx), titre, 900);
 }
 
 void Dessinateur::AxeBas(const vlRect& f, const std::vector<Graduee>& l, bool eclairci) {
@@ -699,17 +785,19 @@ void Dessinateur::AxeBas(const vlRect& f, const std::vector<Graduee>& l, bool ec
         if (!eclairci) {
             if (a.libellesSurAxe)
                 gauche = std::clamp(gauche, f.left, std::max(f.left, f.right - s.cx));
-            if (gauche < finDernier[rang] + kEcart)
+            if (gauche < finDernier[rang] + kEcart) {
+                ++omis.libelles;
                 continue;
+            }
             finDernier[rang] = gauche + s.cx;
         }
         Texte(c_, gauche, f.bottom + kTic + kEcart / 2 + int(rang) * hauteur, g.texte);
     }
-    if (!a.titre.empty()) {
+    if (const std::string titre = Titre(a); !titre.empty()) {
         const int haut = f.bottom + kTic + kEcart + (a.libelles ? rangs * hauteur : 0);
         c_.Font = a.fonteTitre;
-        const vlSize s = c_.TextExtent(a.titre);
-        Texte(c_, f.left + (f.Width() - s.cx) / 2, haut, a.titre);
+        const vlSize s = c_.TextExtent(titre);
+        Texte(c_, f.left + (f.Width() - s.cx) / 2, haut, titre);
     }
 }
 

@@ -13,10 +13,11 @@
 
 namespace chart::detail {
 
-inline constexpr double kElevation = 30; // degrees, the fixed view height of the turned 3D view
-inline constexpr int kTic = 15;          // tick length
-inline constexpr int kEcart = 10;        // gap between texts and what they label
-inline constexpr int kRayonPoint = 18;   // the marker of a point of a line or point chart
+inline constexpr double kElevation = 30;  // degrees, the fixed view height of the turned 3D view
+inline constexpr int kTic = 15;           // tick length
+inline constexpr int kEcart = 10;         // gap between texts and what they label
+inline constexpr int kRayonPoint = 18;    // the marker of a point of a line or point chart
+inline constexpr int kEpaisseurTrait = 5; // a line's stroke
 
 TColor Melange(TColor a, TColor b, double t);
 TColor Sombre(TColor c);
@@ -44,6 +45,13 @@ struct Decalage {
     int dx = 0, dy = 0;
 };
 
+// A mark waiting to be placed once every series is drawn.
+struct AMarquer {
+    vlPoint ancre;
+    std::string texte;
+    int cote = 0; // as Dessinateur::Marque takes it
+};
+
 class Dessinateur {
 public:
     Dessinateur(const Modele& m, TCanvas& c) : m_(m), c_(c) {}
@@ -64,7 +72,21 @@ private:
     struct Entree {
         std::string texte;
         TColor couleur;
+        int hachure = bsSolid;
     };
+
+    // Black hatches over the shape that `dessine` has just filled, when `style` asks for any.
+    template <class F> void Hachure(int style, F&& dessine) {
+        if (style == bsSolid || style == bsClear)
+            return;
+        const TPen pen = c_.Pen;
+        const TBrush brush = c_.Brush;
+        Plein(c_, clBlack, style);
+        c_.Pen.Style = psClear;
+        dessine();
+        c_.Pen = pen;
+        c_.Brush = brush;
+    }
 
     std::vector<Entree> Entrees(const Serie* seule) const;
 
@@ -88,6 +110,11 @@ private:
 
     void Trace(const vlRect& zone);
 
+    // Labels of seven digits or more in thousands, millions or billions; `unite` names it.
+    static void Echelonne(Graduation& g, std::string& unite);
+    // The axis' title, with the unit its labels are written in.
+    std::string Titre(const Axe& a) const;
+
     // The depth axis along the bottom right edge, the series' titles along it.
     void AxeProfondeur(const vlRect& f, Decalage d);
 
@@ -105,24 +132,30 @@ private:
                 bool horizontal);
 
     // A box of depth d from the front rectangle: the side and top faces, then the front.
-    void Boite(const vlRect& r, Decalage d, TColor couleur);
+    void Boite(const vlRect& r, Decalage d, TColor couleur, int hachure = bsSolid);
 
     void Series(const Echelle& ev, const Echelle& ec, Decalage d, bool horizontal, double vmin,
                 double vmax);
 
     void Barres(const Serie& s, const Echelle& ev, const Echelle& ec, Decalage d, bool horizontal,
-                double origine, int rang, int nb, std::vector<std::pair<vlPoint, std::string>>& mq);
+                double origine, int rang, int nb, std::vector<AMarquer>& mq);
 
-    void Courbe(const Serie& s, const Echelle& ev, const Echelle& ec, Decalage d, bool horizontal,
-                double origine, std::vector<std::pair<vlPoint, std::string>>& mq);
+    // A series' slice of the 3D depth: its front plane and its depth.
+    struct Tranche {
+        Decalage avant, profondeur;
+    };
+    void Courbe(const Serie& s, const Echelle& ev, const Echelle& ec, Tranche t, bool horizontal,
+                double origine, std::vector<AMarquer>& mq);
 
-    // A line given depth: one face per segment, in the colour of its end point.
+    // A line given depth: one face per segment, in the colour of its end point; a face seen
+    // edge on is drawn as a thick stroke rather than a hairline.
     void Ruban(const std::vector<vlPoint>& pts, Decalage d, TColor couleur);
 
     // A mark: its text in a box above the anchor (centred on it, or ending or starting at it
-    // for `cote` -1 or 1; at its right, centred, for kADroite), kept inside the clip; a mark
+    // for `cote` -1 or 1; at its right, left or below, centred, for kADroite, kAGauche or
+    // kDessous), kept inside the clip; a mark
     // that would cover another is left out.
-    static constexpr int kADroite = 2;
+    static constexpr int kADroite = 2, kDessous = 3, kAGauche = 4;
     void Marque(vlPoint ancre, const std::string& t, int cote = 0);
 
     // A tick and its label, shown or left out.
@@ -154,8 +187,8 @@ private:
                   bool contour = true);
 
 public:
-    bool complet = true;   // false when the plot or the pie had no room
-    int entreesOmises = 0; // legend entries left out for want of room
+    bool complet = true; // false when the plot or the pie had no room
+    Omissions omis;      // what was left out for want of room
 
 private:
     const Modele& m_;
@@ -164,6 +197,7 @@ private:
     vlRect cadre_;
     bool deuxRangs_ = false; // the bottom category labels take two rows
     int gaucheZone_ = 0;     // left of the plot's zone, where the left axis title stands
+    std::string uniteGauche_, uniteBas_; // "en milliers"...: the unit of an axis' labels
 };
 
 } // namespace chart::detail

@@ -28,8 +28,10 @@ void Dessinateur::AxeProfondeur(const vlRect& f, Decalage d) {
         const std::string& titre = visibles[i]->titre;
         // Titles apart: one too close to the last drawn is left out.
         const int h = c_.TextHeight(titre);
-        if (i > 0 && std::abs(py - dernier) < h)
+        if (i > 0 && std::abs(py - dernier) < h) {
+            ++omis.libelles;
             continue;
+        }
         dernier = py;
         Texte(c_, d.dx >= 0 ? px + kEcart : px - kEcart - c_.TextWidth(titre), py, titre);
     }
@@ -104,7 +106,7 @@ void Dessinateur::Murs(const vlRect& f, Decalage d, Epaisseurs e) {
 }
 
 // A box of depth d from the front rectangle: the side and top faces, then the front.
-void Dessinateur::Boite(const vlRect& r, Decalage d, TColor couleur) {
+void Dessinateur::Boite(const vlRect& r, Decalage d, TColor couleur, int hachure) {
     Trait(c_, clBlack);
     if (d.dx != 0 || d.dy != 0) {
         const int x = d.dx > 0 ? r.right : r.left;
@@ -119,15 +121,26 @@ void Dessinateur::Boite(const vlRect& r, Decalage d, TColor couleur) {
     }
     Plein(c_, couleur);
     c_.Rectangle(r.left, r.top, r.right, r.bottom);
+    Hachure(hachure, [&] { c_.Rectangle(r.left, r.top, r.right, r.bottom); });
 }
 
 // A line given depth: one face per segment, in the colour of its end point.
 void Dessinateur::Ruban(const std::vector<vlPoint>& pts, Decalage d, TColor couleur) {
-    Trait(c_, clBlack);
     for (std::size_t i = 0; i + 1 < pts.size(); ++i) {
         const vlPoint a = pts[i], b = pts[i + 1];
+        const std::vector<vlPoint> face{a, b, {b.x + d.dx, b.y + d.dy}, {a.x + d.dx, a.y + d.dy}};
         Plein(c_, b.y < a.y ? Clair(couleur) : couleur);
-        c_.Polygon(std::vector<vlPoint>{a, b, {b.x + d.dx, b.y + d.dy}, {a.x + d.dx, a.y + d.dy}});
+        Trait(c_, clBlack);
+        c_.Polygon(face);
+        // The face's width across the segment: under a stroke's, it would vanish.
+        const double longueur = std::hypot(b.x - a.x, b.y - a.y);
+        const double largeur =
+            longueur > 0 ? std::fabs(double(b.x - a.x) * d.dy - double(b.y - a.y) * d.dx) / longueur
+                         : 0;
+        if (largeur < kEpaisseurTrait) {
+            Trait(c_, couleur, kEpaisseurTrait);
+            c_.Polyline(std::vector<vlPoint>{a, face[2]});
+        }
     }
 }
 

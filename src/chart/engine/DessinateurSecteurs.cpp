@@ -47,6 +47,9 @@ void Dessinateur::Camembert(const Serie& s, const vlRect& zone) {
     Secteurs(s, total, c, rx, ry, false);
     if (!m_.marquesVisibles)
         return;
+    // The marks stay in the pie's zone, off the legend and the titles.
+    const int sauve = c_.SaveDC();
+    c_.IntersectClipRect(zone.left, zone.top, zone.right, zone.bottom);
     double debut = 0;
     for (std::size_t i = 0; i < s.points.size(); ++i) {
         const double balayage = 360 * std::fabs(s.points[i].y) / total;
@@ -59,17 +62,19 @@ void Dessinateur::Camembert(const Serie& s, const vlRect& zone) {
                             (std::cos(milieu) < 0 ? hMarque + bord : 0)};
         Marque(a, TexteMarque(s, int(i)), std::sin(milieu) < 0 ? -1 : 1);
     }
+    c_.RestoreDC(sauve);
 }
 
-// Sectors clockwise from 12 o'clock, each |y| / total of the turn.
+// Sectors clockwise from 12 o'clock, each |y| / total of the turn. On a tilted (elliptic) pie
+// a sector is cut where the circle's turned and squeezed ray meets the ellipse, at
+// atan2(sin t * rx, cos t * ry) on the page, so that its area stays |y| / total of the whole.
 void Dessinateur::Secteurs(const Serie& s, double total, vlPoint c, int rx, int ry, bool sombre,
                            bool contour) {
     double debut = 0;
-    const int R = 4 * std::max(rx, ry);
     const auto rayon = [&](double deg) {
         const double a = deg * std::numbers::pi / 180;
-        return vlPoint{c.x + int(std::lround(R * std::sin(a))),
-                       c.y - int(std::lround(R * std::cos(a)))};
+        return vlPoint{c.x + int(std::lround(4.0 * rx * std::sin(a))),
+                       c.y - int(std::lround(4.0 * ry * std::cos(a)))};
     };
     Trait(c_, clBlack, 1, contour ? psSolid : psClear);
     for (const PointSerie& p : s.points) {
@@ -83,7 +88,12 @@ void Dessinateur::Secteurs(const Serie& s, double total, vlPoint c, int rx, int 
         }
         const vlPoint a = rayon(debut), b = rayon(debut + balayage);
         // The canvas turns counter-clockwise: from the end ray back to the start one.
-        c_.Pie(c.x - rx, c.y - ry, c.x + rx, c.y + ry, b.x, b.y, a.x, a.y);
+        const auto secteur = [&] {
+            c_.Pie(c.x - rx, c.y - ry, c.x + rx, c.y + ry, b.x, b.y, a.x, a.y);
+        };
+        secteur();
+        if (!sombre)
+            Hachure(p.hachure, secteur);
         debut += balayage;
     }
 }

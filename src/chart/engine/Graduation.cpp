@@ -48,14 +48,18 @@ double Graduation::Valeur(int i) const {
 }
 
 std::string Graduation::Libelle(int i) const {
-    if (exposant > 12 || exposant < -12)
-        return FormateNombre(Valeur(i));
     const long long n = (premierIndice + i) * mantisse;
-    if (exposant < 0)
-        return WriteDecimal(n, -exposant, {DecimalSeparator(), 0, true});
+    const int e = exposant - 3 * milliers;
+    const NumberStyle style{DecimalSeparator(), ThousandSeparator(), true};
+    if (e < 0)
+        return WriteDecimal(n, -e, style);
+    // Whole labels: the step's digits then its zeros, grouped by three.
     std::string chiffres = std::to_string(std::llabs(n));
     if (n != 0)
-        chiffres.append(std::size_t(exposant), '0');
+        chiffres.append(std::size_t(e), '0');
+    if (style.thousands != 0)
+        for (int k = int(chiffres.size()) - 3; k > 0; k -= 3)
+            chiffres.insert(std::size_t(k), 1, style.thousands);
     return n < 0 ? "-" + chiffres : chiffres;
 }
 
@@ -118,15 +122,26 @@ std::string FormateNombre(double v) {
     return texte;
 }
 
+std::string NombreAffiche(double v) {
+    if (!std::isfinite(v))
+        return "?";
+    const NumberStyle style{DecimalSeparator(), ThousandSeparator()};
+    std::string texte = WriteShortest(v, style);
+    if (const auto virgule = texte.find(style.comma);
+        virgule != std::string::npos && texte.size() - virgule > 7)
+        texte = WriteNumber(v, 6, style);
+    return texte;
+}
+
 std::string TexteMarque(const Serie& serie, int i) {
     const PointSerie& p = serie.points[std::size_t(i)];
     double total = 0;
     for (const PointSerie& q : serie.points)
         total += std::fabs(q.y);
-    const std::string valeur = FormateNombre(p.y);
+    const std::string valeur = NombreAffiche(p.y);
     const std::string pourcent =
         (total > 0 ? std::to_string(std::lround(std::fabs(p.y) / total * 100)) : "0") + " %";
-    const std::string sur = pourcent + " sur " + FormateNombre(total);
+    const std::string sur = pourcent + " sur " + NombreAffiche(total);
     switch (serie.styleMarques) {
     case 1:
         return pourcent;
@@ -143,7 +158,7 @@ std::string TexteMarque(const Serie& serie, int i) {
     case 7:
         return p.libelle + " " + sur;
     case 8:
-        return FormateNombre(p.x);
+        return NombreAffiche(p.x);
     default:
         return valeur;
     }
