@@ -426,8 +426,8 @@ private:
         const std::string text =
             "# Feuille exportée de " + Citation(input) + "\n" + ExportSheet(document);
         if (a.output == "-") {
-            out_ << text << std::flush;
-            return out_ ? EXIT_OK : EXIT_IO;
+            out_ << text;
+            return EXIT_OK;
         }
         std::string error;
         if (!WriteSheetFile(text, a.output, input, error)) {
@@ -492,7 +492,9 @@ Codes de sortie : 0 succès, 1 utilisation, 2 feuille, document ou grille incorr
     return commandes + SudokuUsageText() + options + SudokuHelpText() + codes;
 }
 
-int RunMathsheet(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+namespace {
+
+int runCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     if (!args.empty() && args.front() == "sudoku")
         return RunSudokuCommand({args.begin() + 1, args.end()}, out, err);
     Arguments a;
@@ -505,4 +507,16 @@ int RunMathsheet(const std::vector<std::string>& args, std::ostream& out, std::o
     // sheets, so the same sheet and seed give the same result everywhere.
     FichIni() = std::string();
     return Runner(out, err).run(a);
+}
+
+} // namespace
+
+// Whatever the command, what it wrote to standard output must have gone out whole (a full
+// disk behind "> f" would otherwise leave a short file and a success).
+int RunMathsheet(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    const int code = runCommand(args, out, err);
+    if (out.flush())
+        return code;
+    err << "mathsheet : Impossible d'écrire la sortie standard\n";
+    return EXIT_IO;
 }

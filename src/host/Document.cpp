@@ -577,7 +577,7 @@ bool TDocument::Enregistre(StagedFiles& sorties, const std::string& chemin,
     if (index < 0)
         return false;
     if (!WriteAll(sorties.Descriptor(index), std::string(bytes.begin(), bytes.end()))) {
-        message = "Le fichier \"" + chemin + "\" n'a pas pu être enregistré.";
+        message = "Impossible d'écrire le fichier « " + chemin + " »";
         return false;
     }
     return true;

@@ -158,7 +158,8 @@ int StagedFiles::Stage(const std::string& path, std::string& error) {
         return -1;
     file.fd = FileDescriptor(createTemporary(file.target, file.temporary));
     if (!file.fd.valid()) {
-        error = "Impossible d'écrire le fichier " + inQuotes(path);
+        error = "Impossible d'écrire le fichier " + inQuotes(path) +
+                (errno == EMFILE || errno == ENFILE ? " : trop de fichiers ouverts" : "");
         return -1;
     }
     remember(file.temporary);
@@ -185,15 +186,30 @@ bool StagedFiles::Retarget(int index, const std::string& path, std::string& erro
     return true;
 }
 
+// Writes the file's bytes out and closes it; a file already closed was written out then.
+bool StagedFiles::writeOut(File& file) {
+    if (!file.fd.valid())
+        return true;
+    return ::fsync(file.fd.get()) == 0 && file.fd.close();
+}
+
+bool StagedFiles::Seal(int index, std::string& error) {
+    File& file = files_.at(std::size_t(index));
+    if (writeOut(file))
+        return true;
+    error = "Impossible d'écrire le fichier " + inQuotes(file.path);
+    return false;
+}
+
 bool StagedFiles::Commit(std::string& error) {
     for (File& file : files_) {
-        if (file.exists)
-            ::fchmod(file.fd.get(), mode_t(file.mode));
-        if (::fsync(file.fd.get()) != 0 || !file.fd.close()) {
+        if (!writeOut(file)) {
             error = "Impossible d'écrire le fichier " + inQuotes(file.path);
             Discard();
             return false;
         }
+        if (file.exists)
+            ::chmod(file.temporary.c_str(), mode_t(file.mode));
     }
     for (File& file : files_) {
         if (::rename(file.temporary.c_str(), file.target.c_str()) != 0) {

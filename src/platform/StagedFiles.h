@@ -28,6 +28,9 @@ public:
     int Descriptor(int index) const { return files_.at(std::size_t(index)).fd.get(); }
     // Gives a staged file another target (with the same checks as Stage).
     bool Retarget(int index, const std::string& path, std::string& error);
+    // Writes a complete staged file out to the disk and closes it, so that a run of many files
+    // holds few open; false with a French message naming it when that fails.
+    bool Seal(int index, std::string& error);
     // Puts every staged file in place (keeping a replaced file's permissions); false with a
     // French message when one cannot be. Every file is written out before the first is renamed,
     // so a full disk or an input-output error leaves every target as it was.
@@ -59,6 +62,7 @@ private:
         }
     };
     bool check(const std::string& path, File& file, std::size_t self, std::string& error) const;
+    static bool writeOut(File& file);
 
     std::vector<Identity> inputs_;
     std::vector<File> files_;

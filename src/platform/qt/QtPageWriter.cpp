@@ -2,7 +2,6 @@
 
 #include "platform/qt/QtCanvas.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <QPageLayout>
 #include <QPageSize>
@@ -15,6 +14,42 @@
 #include <filesystem>
 
 #include <unistd.h>
+
+// A staged file written through a buffer, keeping its first failed write: the PDF, SVG and PNG
+// writers do not report one (a full disk), so whether the file is whole is asked here.
+class CheckedFile : public QIODevice {
+public:
+    explicit CheckedFile(int fd) : fd_(fd) { open(QIODevice::WriteOnly | QIODevice::Unbuffered); }
+    ~CheckedFile() override { writeBuffer(); }
+    CheckedFile(const CheckedFile&) = delete;
+    CheckedFile& operator=(const CheckedFile&) = delete;
+
+    // Writes what is buffered; false when any write of the file failed.
+    bool WrittenOut() {
+        writeBuffer();
+        return !failed_;
+    }
+
+protected:
+    qint64 readData(char*, qint64) override { return -1; }
+    qint64 writeData(const char* data, qint64 size) override {
+        buffer_.append(data, std::size_t(size));
+        if (buffer_.size() >= kBufferSize)
+            writeBuffer();
+        return failed_ ? -1 : size;
+    }
+
+private:
+    static constexpr std::size_t kBufferSize = 1 << 16;
+    void writeBuffer() {
+        failed_ = failed_ || !WriteAll(fd_, buffer_);
+        buffer_.clear();
+    }
+
+    int fd_;
+    std::string buffer_;
+    bool failed_ = false;
+};
 
 namespace {
 
@@ -268,18 +303,31 @@ bool TQtPageWriter::endSvgPage() {
     const bool ended = painter_->end();
     painter_.reset();
     svg_.reset();
-    const bool written = ended && file_->flush();
-    file_.reset();
-    return written;
+    return closePageFile(ended);
 }
 
 bool TQtPageWriter::endPngPage() {
     const bool ended = painter_->end();
     painter_.reset();
-    const bool saved = image_.save(file_.get(), "PNG") && file_->flush();
+    const bool saved = image_.save(file_.get(), "PNG");
     image_ = QImage();
+    return closePageFile(ended && saved);
+}
+
+// Whether every byte of the current file went out; if not, the failure names the file.
+bool TQtPageWriter::fileWritten() {
+    const bool written = file_->WrittenOut();
+    if (!written)
+        stageError_ = cannotWrite(outputs_->Path(staged_.back()));
+    return written;
+}
+
+// A page's file is written out and closed as soon as it is complete, so that a run of many
+// pages holds one file open at a time.
+bool TQtPageWriter::closePageFile(bool drawn) {
+    const bool written = fileWritten() && drawn;
     file_.reset();
-    return ended && saved;
+    return written && outputs_->Seal(staged_.back(), stageError_);
 }
 
 // Stages a file among the outputs and opens it for the page or document to come.
@@ -288,9 +336,8 @@ bool TQtPageWriter::openFile(const std::string& path) {
     if (index < 0)
         return false;
     staged_.push_back(index);
-    file_ = std::make_unique<QFile>();
-    return file_->open(outputs_->Descriptor(index), QIODevice::WriteOnly,
-                       QFileDevice::DontCloseHandle);
+    file_ = std::make_unique<CheckedFile>(outputs_->Descriptor(index));
+    return true;
 }
 
 // An SVG or PNG page's own file: the first page takes the plain name until a second page comes
@@ -332,7 +379,7 @@ bool TQtPageWriter::finishPdf(std::string& message) {
     const bool ended = painter_->end();
     painter_.reset();
     pdf_.reset();
-    if (!ended || !file_->flush() ||
+    if (!ended || !fileWritten() ||
         !restoreExactMediaBoxes(outputs_->Descriptor(staged_.front()), pdfPageSizes_) ||
         !removeCreationDate(outputs_->Descriptor(staged_.front()))) {
         message = cannotWrite(path_);

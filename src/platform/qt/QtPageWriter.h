@@ -23,7 +23,7 @@
 #include <string>
 #include <vector>
 
-class QFile;
+class CheckedFile;
 class QPainter;
 class QPdfWriter;
 class QSvgGenerator;
@@ -69,6 +69,8 @@ private:
     bool endPngPage();
     TCanvas& discardCanvas();
     bool finishPdf(std::string& message);
+    bool fileWritten();
+    bool closePageFile(bool drawn);
     bool openFile(const std::string& path);
     bool openPageFile();
     std::string pagePath(int page) const;
@@ -87,7 +89,7 @@ private:
     StagedFiles* outputs_;
     std::vector<int> staged_; // our files among the outputs, page by page (one for a PDF)
     std::string stageError_;
-    std::unique_ptr<QFile> file_; // the staged file being written
+    std::unique_ptr<CheckedFile> file_; // the staged file being written
 
     // The current page: its device, painter and canvas (the canvas goes first, the file last).
     std::unique_ptr<QPdfWriter> pdf_;
