@@ -313,12 +313,22 @@ private:
             }
             avertit(document);
         }
-        if (!output.Finish(error) || !outputs.Commit(error)) {
+        if (!output.Finish(error) || !commit(outputs, error)) {
             err_ << "mathsheet : " << error << "\n";
             return EXIT_IO;
         }
         out_ << a.output << " : " << output.Pages() << " page(s), graine " << seed << "\n";
         return EXIT_OK;
+    }
+
+    // Puts the outputs in place and names the pages of an earlier run they made obsolete.
+    bool commit(StagedFiles& outputs, std::string& error) {
+        if (!outputs.Commit(error))
+            return false;
+        for (const std::string& removed : outputs.Removed())
+            err_ << "mathsheet : " << Citation(removed)
+                 << " supprimé (page d'une sortie précédente)\n";
+        return true;
     }
 
     // What the drawing could not show, said on standard error once however many copies meet
@@ -382,7 +392,7 @@ private:
             }
         }
         avertit(document);
-        if (!output.Finish(error) || !outputs.Commit(error)) {
+        if (!output.Finish(error) || !commit(outputs, error)) {
             err_ << "mathsheet : " << error << "\n";
             return EXIT_IO;
         }

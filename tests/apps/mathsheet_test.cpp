@@ -332,6 +332,15 @@ TEST_F(Mathsheet, AFailedWriteKeepsTheOldFilesAndSaysSo) {
     }
 }
 
+TEST_F(Mathsheet, AShorterRunRemovesAndNamesTheEarlierRunsPages) {
+    const std::string sheet = write("s.txt", "[Grille]\n");
+    ASSERT_EQ(RunInProcess({"build", sheet, "-o", path("n.svg"), "--copies", "2"}).code, 0);
+    const Outcome fewer = RunInProcess({"build", sheet, "-o", path("n.svg"), "--mode", "corrige"});
+    EXPECT_EQ(fewer.code, EXIT_OK);
+    EXPECT_NE(fewer.err.find("n-4.svg supprimé"), std::string::npos) << fewer.err;
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder_.path()), {}), 2);
+}
+
 TEST_F(Mathsheet, HelpInASubcommandAndVersion) {
     const Outcome help = RunInProcess({"sudoku", "db", "list", "-h"});
     EXPECT_EQ(help.code, EXIT_OK);

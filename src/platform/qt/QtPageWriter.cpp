@@ -371,6 +371,8 @@ bool TQtPageWriter::Finish(std::string& message) {
     }
     if (*format_ == Format::Pdf && !finishPdf(message))
         return false;
+    if (*format_ != Format::Pdf)
+        removeObsoletePages();
     return !ownOutputs_ || ownOutputs_->Commit(message);
 }
 
@@ -387,6 +389,17 @@ bool TQtPageWriter::finishPdf(std::string& message) {
     }
     file_.reset();
     return true;
+}
+
+// The pages an earlier run left beyond this run's count (numbered, or the plain name when the
+// pages are now numbered) go with the commit, so that one folder never mixes two sheets.
+void TQtPageWriter::removeObsoletePages() {
+    if (pageCount_ > 1)
+        outputs_->RemoveOnCommit(path_);
+    std::error_code error;
+    for (int page = pageCount_ == 1 ? 1 : pageCount_ + 1;
+         std::filesystem::exists(pagePath(page), error); ++page)
+        outputs_->RemoveOnCommit(pagePath(page));
 }
 
 std::string TQtPageWriter::pagePath(int page) const {

@@ -7,7 +7,8 @@
 // their size in millimetres. The same drawing gives the same bytes. PNG pages are drawn at the
 // chosen resolution on white. Pages go to temporary files as they are drawn, so memory holds
 // one page at a time; the files are put in place together once every page is written (by
-// Finish, or by the owner of the staged files given), and a failure leaves the old files.
+// Finish, or by the owner of the staged files given), and a failure leaves the old files. The
+// numbered pages of an earlier, longer run of the same name are removed with the commit.
 #pragma once
 
 #include "platform/Canvas.h"
@@ -71,6 +72,7 @@ private:
     bool finishPdf(std::string& message);
     bool fileWritten();
     bool closePageFile(bool drawn);
+    void removeObsoletePages();
     bool openFile(const std::string& path);
     bool openPageFile();
     std::string pagePath(int page) const;
