@@ -57,6 +57,8 @@ namespace {
 constexpr int kUnitsPerInch = 254;
 constexpr double kPointsPerUnit = 72.0 / kUnitsPerInch;
 constexpr const char* kMetadataName = "mathsheet";
+// Most pixels a PNG page may have (400 MB while drawn): an A0 page up to 250 dpi.
+constexpr long kMaxPixels = 100'000'000;
 
 QPageSize pageSizeOf(vlSize size) {
     return QPageSize(QSizeF(size.cx / 10.0, size.cy / 10.0), QPageSize::Millimeter, QString(),
@@ -259,6 +261,16 @@ bool TQtPageWriter::beginPngPage(vlSize pageSize) {
     const double pixelsPerUnit = double(dotsPerInch_) / kUnitsPerInch;
     const int width = std::max(1, int(std::lround(pageSize.cx * pixelsPerUnit)));
     const int height = std::max(1, int(std::lround(pageSize.cy * pixelsPerUnit)));
+    if (double(width) * height > kMaxPixels) {
+        // The pixels shrink as the square of the resolution.
+        const int fits = int(dotsPerInch_ * std::sqrt(kMaxPixels / (double(width) * height)));
+        stageError_ = "La page de " + std::to_string(pageSize.cx / 10) + " × " +
+                      std::to_string(pageSize.cy / 10) + " mm est trop grande pour une image à " +
+                      std::to_string(dotsPerInch_) + " dpi (" +
+                      std::to_string(kMaxPixels / 1000000) +
+                      " millions de pixels au plus) : --dpi " + std::to_string(fits) + " au plus";
+        return false;
+    }
     image_ = QImage(width, height, QImage::Format_RGB32);
     if (image_.isNull())
         return false;
