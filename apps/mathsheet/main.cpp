@@ -22,6 +22,7 @@ int main(int argc, char** argv) {
     QHashSeed::setDeterministicGlobalSeed();
     // Fonts and page writers need a Qt application, never a display; Qt looks for a runtime
     // folder as it starts.
+    RouteQtMessages();
     const PrivateRuntimeDirectory runtime;
     const QtApplicationGuard application;
     const std::vector<std::string> args(argv + 1, argv + argc);
