@@ -313,12 +313,22 @@ private:
             }
             avertit(document);
         }
-        if (!output.Finish(error) || !outputs.Commit(error)) {
+        if (!output.Finish(error) || !commit(outputs, error)) {
             err_ << "mathsheet : " << error << "\n";
             return EXIT_IO;
         }
         out_ << a.output << " : " << output.Pages() << " page(s), graine " << seed << "\n";
         return EXIT_OK;
+    }
+
+    // Puts the outputs in place and names the pages of an earlier run they made obsolete.
+    bool commit(StagedFiles& outputs, std::string& error) {
+        if (!outputs.Commit(error))
+            return false;
+        for (const std::string& removed : outputs.Removed())
+            err_ << "mathsheet : " << Citation(removed)
+                 << " supprimé (page d'une sortie précédente)\n";
+        return true;
     }
 
     // What the drawing could not show, said on standard error once however many copies meet
@@ -382,7 +392,7 @@ private:
             }
         }
         avertit(document);
-        if (!output.Finish(error) || !outputs.Commit(error)) {
+        if (!output.Finish(error) || !commit(outputs, error)) {
             err_ << "mathsheet : " << error << "\n";
             return EXIT_IO;
         }
@@ -426,8 +436,8 @@ private:
         const std::string text =
             "# Feuille exportée de " + Citation(input) + "\n" + ExportSheet(document);
         if (a.output == "-") {
-            out_ << text << std::flush;
-            return out_ ? EXIT_OK : EXIT_IO;
+            out_ << text;
+            return EXIT_OK;
         }
         std::string error;
         if (!WriteSheetFile(text, a.output, input, error)) {
@@ -492,7 +502,9 @@ Codes de sortie : 0 succès, 1 utilisation, 2 feuille, document ou grille incorr
     return commandes + SudokuUsageText() + options + SudokuHelpText() + codes;
 }
 
-int RunMathsheet(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+namespace {
+
+int runCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     if (!args.empty() && args.front() == "sudoku")
         return RunSudokuCommand({args.begin() + 1, args.end()}, out, err);
     Arguments a;
@@ -505,4 +517,16 @@ int RunMathsheet(const std::vector<std::string>& args, std::ostream& out, std::o
     // sheets, so the same sheet and seed give the same result everywhere.
     FichIni() = std::string();
     return Runner(out, err).run(a);
+}
+
+} // namespace
+
+// Whatever the command, what it wrote to standard output must have gone out whole (a full
+// disk behind "> f" would otherwise leave a short file and a success).
+int RunMathsheet(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    const int code = runCommand(args, out, err);
+    if (out.flush())
+        return code;
+    err << "mathsheet : Impossible d'écrire la sortie standard\n";
+    return EXIT_IO;
 }

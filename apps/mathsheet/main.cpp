@@ -7,6 +7,7 @@
 
 #include <QHashFunctions>
 
+#include <csignal>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -14,11 +15,14 @@
 int main(int argc, char** argv) {
     // Ctrl+C or a kill during a build leaves no temporary file; the old outputs stay.
     RemoveTemporariesOnSignal();
+    // A file-size limit makes a write fail, reported like a full disk, instead of a crash.
+    std::signal(SIGXFSZ, SIG_IGN);
     // The PDF writer lists fonts in hash order: a fixed seed makes the same sheet and --seed
     // give the same bytes from one run to the next.
     QHashSeed::setDeterministicGlobalSeed();
     // Fonts and page writers need a Qt application, never a display; Qt looks for a runtime
     // folder as it starts.
+    RouteQtMessages();
     const PrivateRuntimeDirectory runtime;
     const QtApplicationGuard application;
     const std::vector<std::string> args(argv + 1, argv + argc);

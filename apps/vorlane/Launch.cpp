@@ -80,13 +80,13 @@ int RunEditor(const QStringList& args, std::ostream& out, std::ostream& err) {
         return 2;
     std::string message;
     if (!a.form.empty()) {
-        if (ScreenshotForm(window, ui, a.form, a.screenshot, message))
+        if (ScreenshotForm(window, ui, a.form, a.screenshot, a.document, message))
             return 0;
         err << "vorlane : " << message << "\n";
         return 2;
     }
     if (!a.screenshot.empty()) {
-        if (ScreenshotWindow(window, a.screenshot, message))
+        if (ScreenshotWindow(window, a.screenshot, a.document, message))
             return 0;
         err << "vorlane : " << message << "\n";
         return 3;

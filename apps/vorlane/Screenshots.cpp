@@ -7,18 +7,33 @@
 #include "host/forms/PropFormWidget.h"
 #include "host/forms/QtConversions.h"
 #include "host/forms/QtUserInterface.h"
+#include "platform/StagedFiles.h"
 
 #include <QApplication>
+#include <QBuffer>
 #include <QDialog>
 #include <QPixmap>
 
 namespace {
 
-bool savePixmap(const QPixmap& pixmap, const std::string& file, std::string& message) {
-    if (pixmap.save(ToQString(file), "PNG"))
-        return true;
-    message = "Impossible d'écrire l'image « " + file + " ».";
-    return false;
+// The picture goes through a staged file as the sheet builder's outputs do: never over the
+// document read, a pipe or a device, and all or nothing.
+bool savePixmap(const QPixmap& pixmap, const std::string& file, const std::string& input,
+                std::string& message) {
+    StagedFiles outputs;
+    if (!input.empty())
+        outputs.ProtectInput(input);
+    const int index = outputs.Stage(file, message);
+    if (index < 0)
+        return false;
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    if (!buffer.open(QIODevice::WriteOnly) || !pixmap.save(&buffer, "PNG") ||
+        !WriteAll(outputs.Descriptor(index), bytes.toStdString())) {
+        message = "Impossible d'écrire l'image « " + file + " »";
+        return false;
+    }
+    return outputs.Commit(message);
 }
 
 void settle() {
@@ -28,19 +43,20 @@ void settle() {
 
 } // namespace
 
-bool ScreenshotWindow(MainWindow& window, const std::string& file, std::string& message) {
+bool ScreenshotWindow(MainWindow& window, const std::string& file, const std::string& input,
+                      std::string& message) {
     window.show();
     settle();
-    return savePixmap(window.grab(), file, message);
+    return savePixmap(window.grab(), file, input, message);
 }
 
 bool ScreenshotForm(MainWindow& window, TQtUserInterface& ui, const std::string& name,
-                    const std::string& file, std::string& message) {
+                    const std::string& file, const std::string& input, std::string& message) {
     std::unique_ptr<TFormModel> model;
     if (std::unique_ptr<QDialog> dialog = ui.MakeSampleForm(name, model)) {
         dialog->show();
         settle();
-        return savePixmap(dialog->grab(), file, message);
+        return savePixmap(dialog->grab(), file, input, message);
     }
     TPropDockWidget& dock = window.PropDock();
     if (!dock.HasPropForm(name)) {
@@ -66,7 +82,7 @@ bool ScreenshotForm(MainWindow& window, TQtUserInterface& ui, const std::string&
         dock.resize(360, 640);
         dock.show();
         settle();
-        return savePixmap(dock.grab(), file, message);
+        return savePixmap(dock.grab(), file, input, message);
     }
     message = "Aucun composant n'a la fenêtre « " + name + " ».";
     return false;

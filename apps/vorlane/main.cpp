@@ -2,6 +2,7 @@
 #include "Launch.h"
 
 #include "platform/Paths.h"
+#include "platform/qt/QtApplicationGuard.h"
 
 #include <QApplication>
 
@@ -9,6 +10,8 @@
 #include <iostream>
 
 int main(int argc, char** argv) {
+    // Qt's and its libraries' messages are not the user's business, except a real problem.
+    RouteQtMessages();
     // Pictures need no screen.
     if (WantsScreenshot(argc, argv) && std::getenv("QT_QPA_PLATFORM") == nullptr)
         setenv("QT_QPA_PLATFORM", "offscreen", 1);

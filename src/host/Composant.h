@@ -87,8 +87,9 @@ class TBase {
 public:
     TBase() = default;
 
-    // Largest page side a document may hold, in tenths of a millimetre (10 m).
-    static constexpr int kMaxPageSide = 100000;
+    // Largest page side a document may hold, in tenths of a millimetre: 2 m, what the largest
+    // paper (A0) and print rolls take.
+    static constexpr int kMaxPageSide = 20000;
     TBase(const TBase&) = default;
     TBase& operator=(const TBase&) = delete;
 

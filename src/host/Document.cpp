@@ -55,7 +55,7 @@ bool readHeader(TStream& s, TPlanche& p) {
     return true;
 }
 
-// A page whose sizes make sense, each field checked as it is read: paper up to 10 m, margins
+// A page whose sizes make sense, each field checked as it is read: paper up to 2 m, margins
 // leaving a printable area, a grid step no larger than the page, its origin on the page; from
 // version 2 on, its header.
 bool readPage(TStream& s, TPlanche& p, std::uint32_t version) {
@@ -75,6 +75,21 @@ bool readPage(TStream& s, TPlanche& p, std::uint32_t version) {
            ReadLongIn(s, p.OrgGrille.x, -w, w, "Origine horizontale") &&
            ReadLongIn(s, p.OrgGrille.y, -h, h, "Origine verticale") &&
            (version < 2 || readHeader(s, p));
+}
+
+// The count field that the rest of a document contradicts, if any: components with no page to
+// go on, no component although records follow (an empty document ends with its zero link
+// count), more components than a document holds. A file cut short is not a contradiction: the
+// records before the cut are read.
+std::string countsDisagree(std::uint32_t pages, std::uint32_t components, std::size_t remaining) {
+    constexpr std::size_t kLinkCount = 4; // the empty link list after the records
+    if (pages == 0 && components > 0)
+        return "nombre de pages";
+    if (components == 0 && remaining > kLinkCount && remaining != SIZE_MAX)
+        return "nombre de composants";
+    if (components > TDocument::kMaxComposants)
+        return "nombre de composants";
+    return {};
 }
 
 bool writeOrigin(TStream& s, const TOrigine& origine) {
@@ -433,6 +448,12 @@ bool TDocument::Lit(TStream& s, std::string& message, std::vector<std::string>& 
         message = "Ce document est endommagé : ses pages ne peuvent pas être lues.";
         return false;
     }
+    if (const std::string field = countsDisagree(pageCount, componentCount, s.Remaining());
+        !field.empty()) {
+        message = "Ce document est endommagé : le champ « " + field +
+                  " » ne correspond pas à ce qui suit.";
+        return false;
+    }
 
     // Components: a record that cannot be read is skipped, the reader goes on at the next.
     bool truncated = false;
@@ -577,7 +598,7 @@ bool TDocument::Enregistre(StagedFiles& sorties, const std::string& chemin,
     if (index < 0)
         return false;
     if (!WriteAll(sorties.Descriptor(index), std::string(bytes.begin(), bytes.end()))) {
-        message = "Le fichier \"" + chemin + "\" n'a pas pu être enregistré.";
+        message = "Impossible d'écrire le fichier « " + chemin + " »";
         return false;
     }
     return true;

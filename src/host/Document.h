@@ -32,6 +32,8 @@ struct TOrigine {
 
 class TDocument : public TProjectInterface {
 public:
+    // Most components a document holds, as many as a sheet's sections.
+    static constexpr std::uint32_t kMaxComposants = 20000;
     explicit TDocument(const TCatalogue& catalogue);
     ~TDocument() override;
     TDocument(const TDocument&) = delete;

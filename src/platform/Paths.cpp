@@ -27,8 +27,11 @@ std::string homeDirectory() {
     return ".";
 }
 
+constexpr const char* kStandardInput = "l'entrée standard";
+
 std::string tooLarge(const std::string& name, std::size_t limit) {
-    return name + " est trop gros (" + std::to_string(limit >> 20) + " Mo au plus)";
+    const char* const large = name == kStandardInput ? " est trop grosse (" : " est trop gros (";
+    return name + large + std::to_string(limit >> 20) + " Mo au plus)";
 }
 
 bool readToEnd(int fd, const std::string& name, std::string& contents, std::string& error,
@@ -161,7 +164,7 @@ bool ReadInputFile(const std::string& path, std::string& contents, std::string& 
 }
 
 bool ReadStandardInput(std::string& contents, std::string& error, std::size_t limit) {
-    return readToEnd(STDIN_FILENO, "l'entrée standard", contents, error, limit);
+    return readToEnd(STDIN_FILENO, kStandardInput, contents, error, limit);
 }
 
 bool WriteFileAtomically(const std::string& path, const std::string& contents) {

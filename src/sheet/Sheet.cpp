@@ -206,6 +206,12 @@ bool ParseSheet(const std::string& text, const std::string& fileName, Sheet& she
                                    "en-tête de section mal formé « " + std::string(line) + " »");
                 return false;
             }
+            if (sheet.sections.size() == Sheet::kMaxSections) {
+                error = SheetError(fileName, number,
+                                   "trop de sections : " + std::to_string(Sheet::kMaxSections) +
+                                       " au plus par feuille");
+                return false;
+            }
             sheet.sections.push_back(
                 {number, std::string(Trim(line.substr(1, line.size() - 2))), {}});
             continue;

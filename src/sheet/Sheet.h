@@ -2,6 +2,7 @@
 // "Page" starts a page; every other section creates one component of the kind it names.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -19,6 +20,9 @@ struct SheetSection {
 };
 
 struct Sheet {
+    // A sheet holds at most this many sections, pages and components together: what a class
+    // prints is far below, and the work of a build stays bounded.
+    static constexpr std::size_t kMaxSections = 20000;
     std::string fileName;
     std::vector<SheetSection> sections;
 };

@@ -11,7 +11,7 @@
 namespace {
 
 constexpr char kMessageCreation[] = "Impossible de créer le fichier";
-constexpr char kMessageOuverture[] = "Probleme à l'ouverture du fichier";
+constexpr char kMessageOuverture[] = "Problème à l'ouverture du fichier";
 constexpr char kMessageEntete[] = "Le fichier ne contient pas une base de Sudokus valide";
 constexpr char kMessageTypeEcriture[] =
     "Incompatibilité de formats: impossible d'enregistrer ces grilles dans cette base.";

@@ -4,11 +4,14 @@
 #include "host/Services.h"
 #include "package/Paquet.h"
 
+#include <csignal>
 #include <filesystem>
+#include <fstream>
 #include <iterator>
 #include <regex>
 #include <utility>
 
+#include <sys/resource.h>
 #include <sys/stat.h>
 
 namespace {
@@ -22,6 +25,15 @@ protected:
              at = pdf.find("/Type /Page", at + 1))
             pages += pdf.compare(at, 12, "/Type /Pages") != 0;
         return pages;
+    }
+    // Lowers the size a written file may reach, as a full disk would stop it; gives the old limit.
+    static rlimit limitFileSize(rlim_t bytes) {
+        std::signal(SIGXFSZ, SIG_IGN);
+        rlimit saved{};
+        ::getrlimit(RLIMIT_FSIZE, &saved);
+        const rlimit limit{bytes, saved.rlim_max};
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+        return saved;
     }
 };
 
@@ -288,6 +300,56 @@ TEST_F(Mathsheet, OutputsAreAllOrNothingAndNeverAnInputOrANonFile) {
     EXPECT_EQ(read(sheet) + read(sheetPdf) + read(old), "[Grille]\n[Grille]\nold page");
     EXPECT_TRUE(std::filesystem::is_fifo(path("fifo.pdf")));
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder_.path()), {}), 5);
+}
+
+// A write that fails part way (the kernel's file-size limit stands in for a full disk) leaves
+// the old file byte for byte, no temporary and exit 3 naming the file; so does a standard
+// output that cannot take the bytes (/dev/full).
+TEST_F(Mathsheet, AFailedWriteKeepsTheOldFilesAndSaysSo) {
+    std::string grids;
+    for (int i = 0; i < 10; ++i)
+        grids += "[Grille]\n";
+    const std::string sheet = write("s.txt", grids);
+    const std::string document = path("d.vld");
+    ASSERT_EQ(RunInProcess({"build", sheet, "-o", path("d.pdf"), "--save", document}).code, 0);
+    const std::vector<std::pair<std::vector<std::string>, std::string>> cases{
+        {{"build", sheet, "-o", path("o.pdf")}, "o.pdf"},
+        {{"build", sheet, "-o", path("o.svg")}, "o.svg"},
+        {{"build", sheet, "-o", path("o.png"), "--mode", "corrige", "--dpi", "300"}, "o.png"},
+        {{"build", sheet, "-o", path("k.pdf"), "--save", path("o.vld")}, "o.vld"},
+        {{"export", document, "-o", path("o.txt")}, "o.txt"},
+    };
+    for (const auto& [args, target] : cases) {
+        SCOPED_TRACE(target);
+        write(target, "old");
+        const rlimit saved = limitFileSize(300);
+        const Outcome r = RunInProcess(args);
+        ::setrlimit(RLIMIT_FSIZE, &saved);
+        EXPECT_EQ(r.code, EXIT_IO);
+        EXPECT_NE(r.err.find("Impossible d'écrire"), std::string::npos) << r.err;
+        EXPECT_NE(r.err.find(target), std::string::npos) << r.err;
+        EXPECT_EQ(read(path(target)), "old");
+    }
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder_.path()), {}), 8);
+    for (const std::vector<std::string>& args :
+         {std::vector<std::string>{"keys", "--all", "--markdown"},
+          {"kinds"},
+          {"sudoku", "generate", "--count", "40"},
+          {"export", document, "-o", "-"}}) {
+        std::ofstream full("/dev/full");
+        std::ostringstream err;
+        EXPECT_EQ(RunMathsheet(args, full, err), EXIT_IO) << args.front();
+        EXPECT_NE(err.str().find("Impossible d'écrire la sortie standard"), std::string::npos);
+    }
+}
+
+TEST_F(Mathsheet, AShorterRunRemovesAndNamesTheEarlierRunsPages) {
+    const std::string sheet = write("s.txt", "[Grille]\n");
+    ASSERT_EQ(RunInProcess({"build", sheet, "-o", path("n.svg"), "--copies", "2"}).code, 0);
+    const Outcome fewer = RunInProcess({"build", sheet, "-o", path("n.svg"), "--mode", "corrige"});
+    EXPECT_EQ(fewer.code, EXIT_OK);
+    EXPECT_NE(fewer.err.find("n-4.svg supprimé"), std::string::npos) << fewer.err;
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder_.path()), {}), 2);
 }
 
 TEST_F(Mathsheet, HelpInASubcommandAndVersion) {

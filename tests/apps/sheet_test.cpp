@@ -69,6 +69,13 @@ TEST(SheetParse, ErrorsNameTheirLineAndQuoteItBounded) {
          "(\\\", \\\\ ou \\n)"},
         {"[Page]\nTitre = \"a\" b\n",
          "f.feuille:2: texte après la valeur entre guillemets : « b »"},
+        {[] {
+             std::string many;
+             for (int i = 0; i < 200'000; ++i)
+                 many += "[G]\n";
+             return many;
+         }(),
+         "f.feuille:20001: trop de sections : 20000 au plus par feuille"},
     };
     for (const auto& [text, error] : cases)
         EXPECT_EQ(parseError(text), error);

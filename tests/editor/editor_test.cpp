@@ -43,6 +43,8 @@
 #include <sstream>
 #include <tuple>
 
+#include <sys/stat.h>
+
 namespace {
 
 class Editor : public ::testing::Test {
@@ -434,6 +436,10 @@ TEST(EditorCommandLine, PicturesOfTheWindowAndOfOneForm) {
     TMemoryStream bytes;
     ASSERT_TRUE(document.Ecrit(bytes));
     const std::string cut(bytes.Bytes().begin(), bytes.Bytes().begin() + 99);
+    const std::string whole(bytes.Bytes().begin(), bytes.Bytes().end());
+    const QString vld = QString::fromStdString(folder.put("d.vld", whole));
+    const QString fifo = QString::fromStdString(folder.file("f.png"));
+    ASSERT_EQ(::mkfifo(fifo.toStdString().c_str(), 0600), 0);
     const std::tuple<QStringList, int, std::string> cases[] = {
         {{"--show-form", "DeProp", "--screenshot", png}, 0, ""},
         {{"--screenshot", png}, 0, ""},
@@ -441,6 +447,8 @@ TEST(EditorCommandLine, PicturesOfTheWindowAndOfOneForm) {
         {{"--screenshot"}, 1, "Utilisation"},
         {{"--screenshot", png, QString::fromStdString(folder.put("coupe.vld", cut))}, 2, "coupe"},
         {{"--screenshot", png, QString::fromStdString(folder.path())}, 2, folder.path()},
+        {{"--screenshot", vld, vld}, 3, "est aussi une entrée"},
+        {{"--screenshot", fifo}, 3, "pas un fichier ordinaire"},
     };
     for (const auto& [args, code, named] : cases) {
         SCOPED_TRACE(args.join(' ').toStdString());
@@ -452,6 +460,7 @@ TEST(EditorCommandLine, PicturesOfTheWindowAndOfOneForm) {
         const QImage image(png);
         EXPECT_EQ(!image.isNull() && image.width() > 100, code == 0);
     }
+    EXPECT_EQ(ReadBack(vld.toStdString()), whole);
 }
 
 } // namespace

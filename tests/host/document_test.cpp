@@ -439,6 +439,10 @@ TEST(DocumentFile, RefusedFilesAndSkippedRecordsAreExplained) {
         {withU32(good, kFirstPage + 44, 2), "« Entete » vaut 2, hors de l'intervalle de 0 à 1"},
         {withU32(good, kFirstPage + 48, 1001), "« Note » vaut 1001, hors de l'intervalle de 0 à"},
         {withU32(good, 17, 5000), "la façon dont il a été construit est illisible"},
+        {withU32(good, kFirstPage + 4, 60000), "« Hauteur » vaut 60000, hors de l'intervalle"},
+        {withU32(good, kFirstPage - 4, 0), "le champ « nombre de pages »"},
+        {withU32(good, recordStarts(good).at(0) - 4, 0), "le champ « nombre de composants »"},
+        {withU32(good, recordStarts(good).at(0) - 4, 20001), "le champ « nombre de composants »"},
     };
     const std::pair<Bytes, std::string> skipped[] = {
         {withU32(good, second, INCONNU), "(numéro 999) : type de composant inconnu"},

@@ -8,10 +8,12 @@
 #include <filesystem>
 #include <iterator>
 #include <optional>
+#include <vector>
 
 #include <csignal>
 
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
@@ -157,6 +159,48 @@ TEST(StagedFiles, RefuseInputsAndNonFilesThenAllOrNothing) {
     EXPECT_EQ(ReadBack(folder.file("page-1.svg")) + ReadBack(folder.file("page-2.svg")), "12");
     EXPECT_FALSE(fs::exists(folder.file("page.svg")));
     EXPECT_EQ(std::distance(fs::directory_iterator(folder.path()), {}), 6);
+}
+
+// A replaced file keeps its mode; a link another user planted in a shared sticky folder is not
+// followed; a long legal name is written; temporaries of a dead run go, a live run's stay;
+// files made obsolete go with the commit.
+TEST(StagedFiles, KeepModesRefusePlantedLinksAndClearDeadRunsTemporaries) {
+    const TempFolder folder;
+    const std::string kept = folder.put("kept.txt", "old");
+    ::chmod(kept.c_str(), 0640);
+    const pid_t dead = ::fork();
+    if (dead == 0)
+        std::_Exit(0);
+    ::waitpid(dead, nullptr, 0);
+    const std::string stale = folder.put(".vl-" + std::to_string(dead) + "-0-0.tmp", "");
+    const std::string live = folder.put(".vl-" + std::to_string(::getppid()) + "-0-0.tmp", "");
+    const std::string obsolete = folder.put("p-3.svg", "old page");
+    StagedFiles files;
+    std::string error;
+    for (const std::string& path : {kept, folder.file(std::string(250, 'a'))}) {
+        const int index = files.Stage(path, error);
+        ASSERT_GE(index, 0) << error;
+        EXPECT_TRUE(WriteAll(files.Descriptor(index), "new"));
+    }
+    files.RemoveOnCommit(obsolete);
+    ASSERT_TRUE(files.Commit(error)) << error;
+    EXPECT_EQ(ReadBack(kept) + ReadBack(folder.file(std::string(250, 'a'))), "newnew");
+    struct stat info {};
+    EXPECT_TRUE(::stat(kept.c_str(), &info) == 0 && (info.st_mode & 07777) == 0640);
+    EXPECT_EQ(files.Removed(), std::vector<std::string>{obsolete});
+    EXPECT_FALSE(fs::exists(stale) || fs::exists(obsolete));
+    EXPECT_TRUE(fs::exists(live));
+
+    const std::string shared = folder.file("shared");
+    fs::create_directory(shared);
+    ::chmod(shared.c_str(), 01777);
+    const std::string link = shared + "/out.pdf";
+    fs::create_symlink(kept, link);
+    if (::geteuid() != 0 || ::lchown(link.c_str(), 65534, 65534) != 0)
+        GTEST_SKIP() << "giving a link to another user needs root";
+    StagedFiles planted;
+    EXPECT_EQ(planted.Stage(link, error), -1);
+    EXPECT_NE(error.find("lien d'un autre utilisateur"), std::string::npos) << error;
 }
 
 // A signal during a run removes its temporaries before the process ends.

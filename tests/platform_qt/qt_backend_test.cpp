@@ -471,4 +471,11 @@ TEST_F(QtPageWriterTest, FailuresAreExplainedInFrench) {
     EXPECT_FALSE(empty.EndPage());
     EXPECT_FALSE(empty.Finish(message));
     EXPECT_NE(message.find("Aucune page"), std::string::npos);
+    TQtPageWriter huge(folder_.file("a0.png"), {20000, 20000}, 600);
+    huge.BeginPage();
+    EXPECT_FALSE(huge.Finish(message));
+    EXPECT_NE(message.find("2000 × 2000 mm est trop grande pour une image à 600 dpi (100 "
+                           "millions de pixels au plus) : --dpi 127 au plus"),
+              std::string::npos)
+        << message;
 }

@@ -114,7 +114,7 @@ TEST(SudokuBaseTest, AddsKeepRecordsSortedAndStable) {
 TEST(SudokuBaseTest, ReadingRefusesWhatIsNotAWholeDatabase) {
     TempFolder dossier;
     const std::string entete = "Le fichier ne contient pas une base de Sudokus valide";
-    const std::string ouverture = "Probleme à l'ouverture du fichier : ";
+    const std::string ouverture = "Problème à l'ouverture du fichier : ";
     const std::pair<std::string, std::string> cas[] = {
         {dossier.put("a.dat", ""), entete + " : il est vide"},
         {dossier.put("b.dat", std::string("SudokuGrillf") + char(0)), entete},

@@ -236,7 +236,7 @@ TEST_F(SudokuTest, DatabaseWithoutMatchesLeavesNavigationInert) {
                   "Pas de fichier défini", "Le solveur n'a pas pu résoudre cette grille"}));
     const auto garde = s.Bloc(); // a base that cannot be read is refused, naming it
     EXPECT_FALSE(Change(s, "PathBdd", dossier_.path(), &message));
-    EXPECT_EQ(message.rfind("« " + dossier_.path() + " » : Probleme à l'ouverture", 0), 0u);
+    EXPECT_EQ(message.rfind("« " + dossier_.path() + " » : Problème à l'ouverture", 0), 0u);
     EXPECT_EQ(std::memcmp(&garde, &s.Bloc(), sizeof garde), 0);
     // A path longer than the block holds is refused with a message.
     EXPECT_FALSE(Change(s, "PathBdd", std::string(260, 'x'), &message));

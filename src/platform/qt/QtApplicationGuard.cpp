@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QGuiApplication>
 
+#include <cstdio>
 #include <cstdlib>
 
 namespace {
@@ -13,7 +14,22 @@ bool hasDisplay() {
     return (x11 != nullptr && *x11 != '\0') || (wayland != nullptr && *wayland != '\0');
 }
 
+void sayQtMessage(QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (type != QtCriticalMsg && type != QtFatalMsg)
+        return;
+    const QString program =
+        QCoreApplication::instance() != nullptr ? QCoreApplication::applicationName() : QString();
+    const QString prefix = program.isEmpty() ? QStringLiteral("Problème de Qt : ")
+                                             : program + QStringLiteral(" : problème de Qt : ");
+    const QByteArray line = (prefix + message + QLatin1Char('\n')).toUtf8();
+    std::fwrite(line.constData(), 1, std::size_t(line.size()), stderr);
+}
+
 } // namespace
+
+void RouteQtMessages() {
+    qInstallMessageHandler(sayQtMessage);
+}
 
 QtApplicationGuard::QtApplicationGuard() {
     if (QCoreApplication::instance() != nullptr)

@@ -25,3 +25,8 @@ private:
     char* argv_[2] = {programName_, nullptr};
     std::unique_ptr<QGuiApplication> app_;
 };
+
+// Routes Qt's own messages through the program: the chatter of Qt and its libraries (an image
+// library's warnings, a platform's notices) says nothing a user can act on and is dropped; a
+// critical or fatal message is said in French on standard error, after the program's name.
+void RouteQtMessages();

@@ -85,28 +85,66 @@ private:
     bool active_;
 };
 
-// Parallel lines kHatchPeriod apart covering `bounds`, aligned on the canvas origin so that
-// neighbouring shapes continue each other's hatch. dx, dy: the lines' direction (y down).
-void addHatchLines(QPainterPath& lines, const QRectF& bounds, int dx, int dy) {
-    const auto first = [](double v) { return std::floor(v / kHatchPeriod) * kHatchPeriod; };
-    if (dy == 0) {
-        for (double y = first(bounds.top()); y <= bounds.bottom(); y += kHatchPeriod) {
-            lines.moveTo(bounds.left(), y);
-            lines.lineTo(bounds.right(), y);
+// The parts inside `area` of parallel lines kHatchPeriod apart, aligned on the canvas origin so
+// that neighbouring shapes continue each other's hatch. dx, dy: the lines' direction (y down).
+// Each line is cut where the outline crosses it, from one pass over the outline's edges, so a
+// hatch costs about what its lines do, whatever the shape.
+void addHatchLines(QPainterPath& lines, const QPainterPath& area, int dx, int dy) {
+    // Line k is f(p) = k * kHatchPeriod; g(p) runs along it. Diagonals: x - s * y = c.
+    const int s = dx * dy;
+    const auto f = [&](const QPointF& p) {
+        return dy == 0 ? p.y() : dx == 0 ? p.x() : p.x() - s * p.y();
+    };
+    const auto g = [&](const QPointF& p) { return dy == 0 ? p.x() : p.y(); };
+    const auto at = [&](double c, double along) {
+        return dy == 0   ? QPointF(along, c)
+               : dx == 0 ? QPointF(c, along)
+                         : QPointF(c + s * along, along);
+    };
+    const QList<QPolygonF> outlines = area.toSubpathPolygons();
+    double low = HUGE_VAL;
+    double high = -HUGE_VAL;
+    for (const QPolygonF& outline : outlines)
+        for (const QPointF& p : outline) {
+            low = std::min(low, f(p));
+            high = std::max(high, f(p));
         }
-    } else if (dx == 0) {
-        for (double x = first(bounds.left()); x <= bounds.right(); x += kHatchPeriod) {
-            lines.moveTo(x, bounds.top());
-            lines.lineTo(x, bounds.bottom());
+    if (!(low <= high) || high - low > 1e6)
+        return;
+    const long first = long(std::ceil(low / kHatchPeriod));
+    const long last = long(std::floor(high / kHatchPeriod));
+    // Per line, where the outline crosses it and which way (for the winding rule).
+    std::vector<std::vector<std::pair<double, int>>> crossings(std::size_t(last - first + 1));
+    for (const QPolygonF& outline : outlines) {
+        for (qsizetype i = 0; i < outline.size(); ++i) {
+            const QPointF& a = outline[i];
+            const QPointF& b = outline[(i + 1) % outline.size()];
+            const double fa = f(a);
+            const double fb = f(b);
+            if (fa == fb)
+                continue;
+            // Lines in [min, max): a vertex shared by two edges counts once.
+            const long from = long(std::ceil(std::min(fa, fb) / kHatchPeriod));
+            for (long k = std::max(from, first); k <= last && k * kHatchPeriod < std::max(fa, fb);
+                 ++k) {
+                const double t = (k * kHatchPeriod - fa) / (fb - fa);
+                crossings[std::size_t(k - first)].emplace_back(g(a) + t * (g(b) - g(a)),
+                                                               fb > fa ? 1 : -1);
+            }
         }
-    } else {
-        // Lines x - s * y = c with s = dx * dy: s = 1 runs down-right, s = -1 up-right.
-        const int s = dx * dy;
-        const double c1 = bounds.left() - s * (s > 0 ? bounds.bottom() : bounds.top());
-        const double c2 = bounds.right() - s * (s > 0 ? bounds.top() : bounds.bottom());
-        for (double c = first(c1); c <= c2; c += kHatchPeriod) {
-            lines.moveTo(c + s * bounds.top(), bounds.top());
-            lines.lineTo(c + s * bounds.bottom(), bounds.bottom());
+    }
+    const bool winding = area.fillRule() == Qt::WindingFill;
+    for (std::size_t line = 0; line < crossings.size(); ++line) {
+        auto& cuts = crossings[line];
+        std::sort(cuts.begin(), cuts.end());
+        const double c = double(first + long(line)) * kHatchPeriod;
+        int inside = 0;
+        for (std::size_t i = 0; i + 1 < cuts.size(); ++i) {
+            inside = winding ? inside + cuts[i].second : inside ^ 1;
+            if (inside != 0 && cuts[i + 1].first > cuts[i].first) {
+                lines.moveTo(at(c, cuts[i].first));
+                lines.lineTo(at(c, cuts[i + 1].first));
+            }
         }
     }
 }
@@ -338,17 +376,17 @@ void TQtCanvas::fillHatched(const QPainterPath& area) {
     if (BkMode() == OPAQUE)
         fillArea(area, kBackground);
     // Lines run through cell centres, like outlines, so that they are sharp at 254 dpi.
-    const QRectF bounds = area.boundingRect().adjusted(-1, -1, 1, 1);
+    const QPainterPath shifted = area.translated(-0.5, -0.5);
     QPainterPath lines;
     for (const auto& [dx, dy] : hatchDirections(Brush.Style))
-        addHatchLines(lines, bounds, dx, dy);
+        addHatchLines(lines, shifted, dx, dy);
     lines.translate(0.5, 0.5);
     // Vector hatching looks the same on paper and on screen: one unit (0.1 mm) wide, never
     // thinner than a device pixel.
     QPainterPathStroker stroker;
     stroker.setWidth(std::max(1.0, 1.0 / pixelsPerUnit_));
     stroker.setCapStyle(Qt::FlatCap);
-    fillArea(stroker.createStroke(lines).intersected(area), toQColor(Brush.Color));
+    fillArea(stroker.createStroke(lines), toQColor(Brush.Color));
 }
 
 void TQtCanvas::fillArea(const QPainterPath& area, const QColor& colour) {

@@ -2,7 +2,6 @@
 
 #include "platform/qt/QtCanvas.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <QPageLayout>
 #include <QPageSize>
@@ -16,12 +15,50 @@
 
 #include <unistd.h>
 
+// A staged file written through a buffer, keeping its first failed write: the PDF, SVG and PNG
+// writers do not report one (a full disk), so whether the file is whole is asked here.
+class CheckedFile : public QIODevice {
+public:
+    explicit CheckedFile(int fd) : fd_(fd) { open(QIODevice::WriteOnly | QIODevice::Unbuffered); }
+    ~CheckedFile() override { writeBuffer(); }
+    CheckedFile(const CheckedFile&) = delete;
+    CheckedFile& operator=(const CheckedFile&) = delete;
+
+    // Writes what is buffered; false when any write of the file failed.
+    bool WrittenOut() {
+        writeBuffer();
+        return !failed_;
+    }
+
+protected:
+    qint64 readData(char*, qint64) override { return -1; }
+    qint64 writeData(const char* data, qint64 size) override {
+        buffer_.append(data, std::size_t(size));
+        if (buffer_.size() >= kBufferSize)
+            writeBuffer();
+        return failed_ ? -1 : size;
+    }
+
+private:
+    static constexpr std::size_t kBufferSize = 1 << 16;
+    void writeBuffer() {
+        failed_ = failed_ || !WriteAll(fd_, buffer_);
+        buffer_.clear();
+    }
+
+    int fd_;
+    std::string buffer_;
+    bool failed_ = false;
+};
+
 namespace {
 
 // Canvas units per inch: a PDF device pixel is one canvas unit.
 constexpr int kUnitsPerInch = 254;
 constexpr double kPointsPerUnit = 72.0 / kUnitsPerInch;
 constexpr const char* kMetadataName = "mathsheet";
+// Most pixels a PNG page may have (400 MB while drawn): an A0 page up to 250 dpi.
+constexpr long kMaxPixels = 100'000'000;
 
 QPageSize pageSizeOf(vlSize size) {
     return QPageSize(QSizeF(size.cx / 10.0, size.cy / 10.0), QPageSize::Millimeter, QString(),
@@ -224,6 +261,16 @@ bool TQtPageWriter::beginPngPage(vlSize pageSize) {
     const double pixelsPerUnit = double(dotsPerInch_) / kUnitsPerInch;
     const int width = std::max(1, int(std::lround(pageSize.cx * pixelsPerUnit)));
     const int height = std::max(1, int(std::lround(pageSize.cy * pixelsPerUnit)));
+    if (double(width) * height > kMaxPixels) {
+        // The pixels shrink as the square of the resolution.
+        const int fits = int(dotsPerInch_ * std::sqrt(kMaxPixels / (double(width) * height)));
+        stageError_ = "La page de " + std::to_string(pageSize.cx / 10) + " × " +
+                      std::to_string(pageSize.cy / 10) + " mm est trop grande pour une image à " +
+                      std::to_string(dotsPerInch_) + " dpi (" +
+                      std::to_string(kMaxPixels / 1000000) +
+                      " millions de pixels au plus) : --dpi " + std::to_string(fits) + " au plus";
+        return false;
+    }
     image_ = QImage(width, height, QImage::Format_RGB32);
     if (image_.isNull())
         return false;
@@ -268,18 +315,31 @@ bool TQtPageWriter::endSvgPage() {
     const bool ended = painter_->end();
     painter_.reset();
     svg_.reset();
-    const bool written = ended && file_->flush();
-    file_.reset();
-    return written;
+    return closePageFile(ended);
 }
 
 bool TQtPageWriter::endPngPage() {
     const bool ended = painter_->end();
     painter_.reset();
-    const bool saved = image_.save(file_.get(), "PNG") && file_->flush();
+    const bool saved = image_.save(file_.get(), "PNG");
     image_ = QImage();
+    return closePageFile(ended && saved);
+}
+
+// Whether every byte of the current file went out; if not, the failure names the file.
+bool TQtPageWriter::fileWritten() {
+    const bool written = file_->WrittenOut();
+    if (!written)
+        stageError_ = cannotWrite(outputs_->Path(staged_.back()));
+    return written;
+}
+
+// A page's file is written out and closed as soon as it is complete, so that a run of many
+// pages holds one file open at a time.
+bool TQtPageWriter::closePageFile(bool drawn) {
+    const bool written = fileWritten() && drawn;
     file_.reset();
-    return ended && saved;
+    return written && outputs_->Seal(staged_.back(), stageError_);
 }
 
 // Stages a file among the outputs and opens it for the page or document to come.
@@ -288,9 +348,8 @@ bool TQtPageWriter::openFile(const std::string& path) {
     if (index < 0)
         return false;
     staged_.push_back(index);
-    file_ = std::make_unique<QFile>();
-    return file_->open(outputs_->Descriptor(index), QIODevice::WriteOnly,
-                       QFileDevice::DontCloseHandle);
+    file_ = std::make_unique<CheckedFile>(outputs_->Descriptor(index));
+    return true;
 }
 
 // An SVG or PNG page's own file: the first page takes the plain name until a second page comes
@@ -324,6 +383,8 @@ bool TQtPageWriter::Finish(std::string& message) {
     }
     if (*format_ == Format::Pdf && !finishPdf(message))
         return false;
+    if (*format_ != Format::Pdf)
+        removeObsoletePages();
     return !ownOutputs_ || ownOutputs_->Commit(message);
 }
 
@@ -332,7 +393,7 @@ bool TQtPageWriter::finishPdf(std::string& message) {
     const bool ended = painter_->end();
     painter_.reset();
     pdf_.reset();
-    if (!ended || !file_->flush() ||
+    if (!ended || !fileWritten() ||
         !restoreExactMediaBoxes(outputs_->Descriptor(staged_.front()), pdfPageSizes_) ||
         !removeCreationDate(outputs_->Descriptor(staged_.front()))) {
         message = cannotWrite(path_);
@@ -340,6 +401,17 @@ bool TQtPageWriter::finishPdf(std::string& message) {
     }
     file_.reset();
     return true;
+}
+
+// The pages an earlier run left beyond this run's count (numbered, or the plain name when the
+// pages are now numbered) go with the commit, so that one folder never mixes two sheets.
+void TQtPageWriter::removeObsoletePages() {
+    if (pageCount_ > 1)
+        outputs_->RemoveOnCommit(path_);
+    std::error_code error;
+    for (int page = pageCount_ == 1 ? 1 : pageCount_ + 1;
+         std::filesystem::exists(pagePath(page), error); ++page)
+        outputs_->RemoveOnCommit(pagePath(page));
 }
 
 std::string TQtPageWriter::pagePath(int page) const {

@@ -7,7 +7,8 @@
 // their size in millimetres. The same drawing gives the same bytes. PNG pages are drawn at the
 // chosen resolution on white. Pages go to temporary files as they are drawn, so memory holds
 // one page at a time; the files are put in place together once every page is written (by
-// Finish, or by the owner of the staged files given), and a failure leaves the old files.
+// Finish, or by the owner of the staged files given), and a failure leaves the old files. The
+// numbered pages of an earlier, longer run of the same name are removed with the commit.
 #pragma once
 
 #include "platform/Canvas.h"
@@ -23,7 +24,7 @@
 #include <string>
 #include <vector>
 
-class QFile;
+class CheckedFile;
 class QPainter;
 class QPdfWriter;
 class QSvgGenerator;
@@ -69,6 +70,9 @@ private:
     bool endPngPage();
     TCanvas& discardCanvas();
     bool finishPdf(std::string& message);
+    bool fileWritten();
+    bool closePageFile(bool drawn);
+    void removeObsoletePages();
     bool openFile(const std::string& path);
     bool openPageFile();
     std::string pagePath(int page) const;
@@ -87,7 +91,7 @@ private:
     StagedFiles* outputs_;
     std::vector<int> staged_; // our files among the outputs, page by page (one for a PDF)
     std::string stageError_;
-    std::unique_ptr<QFile> file_; // the staged file being written
+    std::unique_ptr<CheckedFile> file_; // the staged file being written
 
     // The current page: its device, painter and canvas (the canvas goes first, the file last).
     std::unique_ptr<QPdfWriter> pdf_;
