@@ -1,7 +1,6 @@
 // Rendering a worksheet-like page: 20 x 20 squares of 5 mm, each with a number, to PDF and
-// to PNG at 150 dpi, written to a temporary folder; a page filled in each brush style. Then the
-// page check that follows every
-// drawing, on pages of money and blocks components.
+// to PNG at 150 dpi, written to a temporary folder; a page filled in each brush style; then the
+// page check that follows every drawing, on pages of money and blocks components.
 #include "common/CommonComponent.h"
 #include "host/Document.h"
 #include "package/Paquet.h"
