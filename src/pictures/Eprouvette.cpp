@@ -306,9 +306,11 @@ void TvlEprouvette::DessineUnite(TCanvas& canvas, const std::vector<vlRect>& num
     const vlRect& haut = numeros.back();
     const int x = haut.left;
     int y = haut.top - taille.cy;
-    if (y < Rect.Normalise().top) {
+    const vlRect cadre = Rect.Normalise();
+    if (y < cadre.top) {
         y = haut.bottom;
-        if (numeros.size() > 1 && y + taille.cy > numeros[numeros.size() - 2].top)
+        const int bas = numeros.size() > 1 ? numeros[numeros.size() - 2].top : cadre.bottom;
+        if (y + taille.cy > std::min(bas, cadre.bottom))
             y = INT_MIN;
     }
     if (y == INT_MIN || x + taille.cx > droite) {
