@@ -7,6 +7,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-sil-andika fonts-liberation2 fonts-comic-neue
   poppler-utils
+  qt6-translations-l10n desktop-file-utils appstream
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -11,7 +11,11 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 
+#include <memory>
 #include <ostream>
 #include <string>
 #include <string_view>
@@ -100,4 +104,15 @@ bool WantsScreenshot(int argc, char** argv) {
         if (std::string_view(argv[i]).starts_with("--screenshot"))
             return true;
     return false;
+}
+
+bool LoadQtTranslations(QCoreApplication& application) {
+    if (QLocale().language() != QLocale::French)
+        return false;
+    auto translator = std::make_unique<QTranslator>(&application);
+    if (!translator->load(QLocale(QLocale::French), QStringLiteral("qtbase"), QStringLiteral("_"),
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        return false;
+    // The application owns the translator from now on.
+    return QCoreApplication::installTranslator(translator.release());
 }

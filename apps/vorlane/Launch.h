@@ -3,6 +3,8 @@
 
 #include <QStringList>
 
+class QCoreApplication;
+
 #include <iosfwd>
 
 // Runs the editor with its arguments (without the program name):
@@ -17,3 +19,8 @@ int RunEditor(const QStringList& args, std::ostream& out, std::ostream& err);
 
 // Whether the arguments ask for a picture (the program then needs no screen).
 bool WantsScreenshot(int argc, char** argv);
+
+// On a French desktop, installs Qt's own French translations (qtbase_fr.qm from Qt's translations
+// folder) so that the standard dialogs and buttons speak French like the rest of the editor.
+// Returns whether they were installed; elsewhere, or without the file, Qt stays in English.
+bool LoadQtTranslations(QCoreApplication& application);

@@ -20,5 +20,6 @@ int main(int argc, char** argv) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("vorlane"));
     QApplication::setApplicationVersion(QStringLiteral(VL_VERSION));
+    LoadQtTranslations(application);
     return RunEditor(QApplication::arguments().mid(1), std::cout, std::cerr);
 }

@@ -114,3 +114,24 @@ std::optional<long long> ParseInteger(std::string_view text, long long min, long
         return std::nullopt;
     return value;
 }
+
+std::string FoldAccentsAndCase(std::string_view text) {
+    // The plain small letter of U+00C0 to U+00FF; '\0' keeps the character (the signs × and ÷).
+    static constexpr char kPlain[] = "aaaaaaaceeeeiiiidnooooo\0ouuuuyts"
+                                     "aaaaaaaceeeeiiiidnooooo\0ouuuuyty";
+    std::string folded;
+    folded.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(text[i]);
+        if (byte == 0xC3 && i + 1 < text.size()) {
+            const auto next = static_cast<unsigned char>(text[i + 1]);
+            if (next >= 0x80 && next <= 0xBF && kPlain[next - 0x80] != '\0') {
+                folded += kPlain[next - 0x80];
+                ++i;
+                continue;
+            }
+        }
+        folded += byte >= 'A' && byte <= 'Z' ? char(byte - 'A' + 'a') : text[i];
+    }
+    return folded;
+}

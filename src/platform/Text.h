@@ -38,3 +38,8 @@ struct IntegerSyntax {
 // empty when the text holds anything else or the number is out of range, however long.
 std::optional<long long> ParseInteger(std::string_view text, long long min, long long max,
                                       IntegerSyntax syntax = {});
+
+// `text` with ASCII capitals and the accented letters of Latin-1 (U+00C0 to U+00FF, UTF-8)
+// brought to their plain small letter: "TriPièces" and "tripieces" give the same. Other bytes
+// are kept.
+std::string FoldAccentsAndCase(std::string_view text);

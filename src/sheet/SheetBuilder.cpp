@@ -1,5 +1,6 @@
 #include "sheet/SheetBuilder.h"
 
+#include "host/Catalogue.h"
 #include "host/Composant.h"
 #include "host/Conversions.h"
 #include "host/Document.h"
@@ -60,6 +61,40 @@ public:
 private:
     std::function<int()> previous_;
 };
+
+// The keys a section may hold, each folded (FoldAccentsAndCase) with its documented spelling.
+std::vector<std::pair<std::string, std::string>> KnownKeys(const SheetSection& section,
+                                                           const TCatalogue& catalogue) {
+    std::vector<std::string> spellings;
+    if (section.name == "Page") {
+        for (const auto& [cle, description] : ClesPage())
+            spellings.push_back(cle);
+    } else if (const TTypeComposant* type = catalogue.TrouveNom(section.name)) {
+        spellings = type->cles;
+        spellings.insert(spellings.end(), type->clesFeuille.begin(), type->clesFeuille.end());
+        spellings.push_back("Nom");
+    }
+    std::vector<std::pair<std::string, std::string>> known;
+    for (std::string& spelling : spellings)
+        known.emplace_back(FoldAccentsAndCase(spelling), std::move(spelling));
+    return known;
+}
+
+// The sheet with its keys matched without regard to accents and case, each written as
+// « mathsheet keys » prints it; a key matching none stays as written (and is refused).
+Sheet WithDocumentedKeys(Sheet sheet, const TCatalogue& catalogue) {
+    for (SheetSection& section : sheet.sections) {
+        const auto known = KnownKeys(section, catalogue);
+        for (SheetEntry& e : section.entries) {
+            const std::string folded = FoldAccentsAndCase(e.key);
+            const auto match = std::find_if(known.begin(), known.end(),
+                                            [&](const auto& key) { return key.first == folded; });
+            if (match != known.end())
+                e.key = match->second;
+        }
+    }
+    return sheet;
+}
 
 class Builder {
 public:
@@ -360,11 +395,12 @@ int DrawnTimeOfDay() {
 
 bool BuildDocument(const Sheet& sheet, TDocument& document, std::string& error,
                    const BuildProgress& progress) {
+    const Sheet documented = WithDocumentedKeys(sheet, document.Catalogue());
     if (!progress)
-        return Builder(sheet, document).run(error);
+        return Builder(documented, document).run(error);
     ProgressUi ui(progress);
     const TScopedUi scoped(ui);
-    return Builder(sheet, document).run(error);
+    return Builder(documented, document).run(error);
 }
 
 const std::vector<std::pair<std::string, std::string>>& ClesPage() {

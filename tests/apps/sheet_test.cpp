@@ -8,9 +8,12 @@
 #include "host/Document.h"
 #include "package/Paquet.h"
 #include "platform/Random.h"
+#include "platform/Text.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <set>
 #include <tuple>
 
 namespace {
@@ -184,6 +187,47 @@ TEST(SheetBuild, PlaceAndSizeKeysInAnyOrder) {
               "27,7 cm au plus");
     EXPECT_EQ(buildError("[Euro pièces]\nNom = P\nLargeur = 6\nGauche = 30\n"),
               "f.feuille:4: P : La valeur doit être comprise entre 0 et 19 cm.");
+
+// A key written without its accents or in other letter case is the documented key: the sheet
+// builds the same document as with the spelling « mathsheet keys » prints.
+TEST(SheetBuild, KeysMatchWithoutRegardToAccentsAndCase) {
+    const std::pair<std::string, std::string> cases[] = {
+        {"[Fraction]\nFonteCorrigé = Andika,20\n", "FonteCorrige"},
+        {"[Fraction]\nFonteCorrigé = Andika,20\n", "fontecorrigÉ"},
+        {"[Euro pièces]\nTriPièces = 2\n", "TriPieces"},
+        {"[Euro pièces]\nRéorganisePieces = 1\n", "REORGANISEPIECES"},
+        {"[Page]\nEntete = 1\n[Grille]\nNom = G\n", "entête"},
+        {"[Grille]\nNom = G\n", "nom"}};
+    const TCatalogue catalogue = CataloguePaquet();
+    for (const auto& [documented, typed] : cases) {
+        std::string written = documented;
+        const std::size_t key = written.find('\n') + 1;
+        written.replace(key, written.find(" =", key) - key, typed);
+        const std::string texts[] = {documented, written};
+        std::string exports[2];
+        for (int i = 0; i < 2; ++i) {
+            TDocument document(catalogue);
+            std::string error;
+            SeedRandom(3);
+            ASSERT_TRUE(BuildDocument(parsed(texts[i]), document, error)) << error;
+            exports[i] = ExportSheet(document);
+        }
+        EXPECT_EQ(exports[1], exports[0]) << written;
+    }
+}
+
+// Within a kind, no two keys are one key once accents and case are set aside.
+TEST(SheetBuild, EveryKindsKeysStayDistinctWithoutAccentsAndCase) {
+    const TCatalogue catalogue = CataloguePaquet();
+    for (const TTypeComposant& type : catalogue.Types()) {
+        std::vector<std::string> keys = type.cles;
+        keys.insert(keys.end(), type.clesFeuille.begin(), type.clesFeuille.end());
+        std::sort(keys.begin(), keys.end());
+        keys.erase(std::unique(keys.begin(), keys.end()), keys.end());
+        std::set<std::string> folded;
+        for (const std::string& key : keys)
+            EXPECT_TRUE(folded.insert(FoldAccentsAndCase(key)).second) << type.nom << " " << key;
+    }
 }
 
 // A chart linked to a grid draws the grid's cells, the grid before or after it in the sheet,

@@ -91,6 +91,18 @@ TEST(Text, ParseIntegerAcceptsExactlyTheSyntaxWithinTheBounds) {
                 << '"' << text << "\" in " << group.min << ".." << group.max;
 }
 
+TEST(Text, FoldAccentsAndCaseGivesPlainSmallLetters) {
+    const std::pair<std::string_view, std::string_view> cases[] = {
+        {"TriPièces", "tripieces"},
+        {"FonteCorrigÉ", "fontecorrige"},
+        {"ÀÇÈÊËÎÏÔÙÛÜàçèêëîïôùûüÿ", "aceeeiiouuuaceeeiiouuuy"},
+        {"3×4÷2", "3×4÷2"},
+        {"Œ œ", "Œ œ"},
+        {"\xC3", "\xC3"}};
+    for (const auto& [text, folded] : cases)
+        EXPECT_EQ(FoldAccentsAndCase(text), folded) << text;
+}
+
 TEST(StringList, EditsKeepOrderObjectsAndBounds) {
     TStringList list;
     int object = 2;
