@@ -187,6 +187,7 @@ TEST(SheetBuild, PlaceAndSizeKeysInAnyOrder) {
               "27,7 cm au plus");
     EXPECT_EQ(buildError("[Euro pièces]\nNom = P\nLargeur = 6\nGauche = 30\n"),
               "f.feuille:4: P : La valeur doit être comprise entre 0 et 19 cm.");
+}
 
 // A key written without its accents or in other letter case is the documented key: the sheet
 // builds the same document as with the spelling « mathsheet keys » prints.
