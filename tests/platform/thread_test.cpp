@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <sched.h>
+#include <sys/resource.h>
+
 #include <atomic>
 #include <chrono>
 #include <functional>
@@ -12,6 +15,7 @@
 #include <stdexcept>
 #include <string>
 #include <thread>
+#include <tuple>
 #include <utility>
 
 namespace {
@@ -190,4 +194,80 @@ TEST(PostQueue, RunsPostedWorkInOrderOnTheCallingThread) {
     EXPECT_EQ(ranOn, std::this_thread::get_id());
     queue.Run();
     EXPECT_EQ(order, (std::vector<int>{1, 3, 4}));
+}
+
+namespace {
+
+// Calls Yield() a given number of times once let go, counting its own context switches.
+class YieldingThread : public TThread {
+public:
+    explicit YieldingThread(long yields) : yields_(yields) {}
+    ~YieldingThread() override {
+        Terminate();
+        WaitFor();
+    }
+    std::atomic<bool> go{false};
+    long switches = -1;
+    int nice = 99;
+
+protected:
+    void Execute() override {
+        cpu_set_t one;
+        CPU_ZERO(&one);
+        CPU_SET(0, &one);
+        if (sched_setaffinity(0, sizeof one, &one) != 0)
+            return;
+        while (!go)
+            std::this_thread::sleep_for(1ms);
+        nice = getpriority(PRIO_PROCESS, 0);
+        rusage before{};
+        rusage after{};
+        getrusage(RUSAGE_THREAD, &before);
+        for (long i = 0; i < yields_; ++i)
+            Yield();
+        getrusage(RUSAGE_THREAD, &after);
+        switches = (after.ru_nvcsw + after.ru_nivcsw) - (before.ru_nvcsw + before.ru_nivcsw);
+    }
+
+private:
+    long yields_;
+};
+
+} // namespace
+
+// Sharing one processor with a busy loop, the worker keeps its turn through Yield() at normal
+// priority and above (almost no switches), gives it away when lowered (a switch per call); a
+// raised priority lowers the worker's nice value where the user may, and normal restores it.
+TEST_F(ThreadTest, YieldGivesTheTurnAwayOnlyWhenLoweredAndRaisingLowersTheNiceValue) {
+    const int baseNice = getpriority(PRIO_PROCESS, 0);
+    bool mayRaise = false;
+    std::thread([&] { mayRaise = setpriority(PRIO_PROCESS, 0, baseNice - 5) == 0; }).join();
+    std::atomic<bool> busy{true};
+    std::jthread competitor([&] {
+        cpu_set_t one;
+        CPU_ZERO(&one);
+        CPU_SET(0, &one);
+        if (sched_setaffinity(0, sizeof one, &one) == 0)
+            while (busy)
+                ;
+    });
+    constexpr long kYields = 40;
+    for (const auto& [priority, givesWay, nice] :
+         {std::tuple{TThreadPriority::tpLowest, true, baseNice},
+          {TThreadPriority::tpLower, true, baseNice},
+          {TThreadPriority::tpNormal, false, baseNice},
+          {TThreadPriority::tpHigher, false, mayRaise ? baseNice - 5 : baseNice}}) {
+        SCOPED_TRACE(int(priority));
+        YieldingThread worker(kYields);
+        worker.Start();
+        worker.SetPriority(priority);
+        worker.go = true;
+        worker.WaitFor();
+        EXPECT_EQ(worker.nice, nice);
+        if (givesWay)
+            EXPECT_GE(worker.switches, kYields);
+        else
+            EXPECT_LT(worker.switches, kYields / 4);
+    }
+    busy = false;
 }
