@@ -204,10 +204,10 @@ bool SudokuMasques::singletonCache() {
         unsigned deux = 0;
         for (int k = 0; k < g.n; ++k) {
             const unsigned masque = masques_[g.unite[u][k]];
-            if (bits(masque) < 2)
-                continue;
-            deux |= une & masque;
-            une |= masque;
+            // Solved (one bit) and empty cells are left out, without a branch.
+            const unsigned ouvert = (masque & (masque - 1)) != 0 ? masque : 0u;
+            deux |= une & ouvert;
+            une |= ouvert;
         }
         const unsigned seules = une & ~deux;
         if (seules == 0)
@@ -215,7 +215,8 @@ bool SudokuMasques::singletonCache() {
         const int v = plusBas(seules);
         for (int k = 0; k < g.n; ++k) {
             const int i = g.unite[u][k];
-            if (bits(masques_[i]) >= 2 && (masques_[i] >> v & 1u)) {
+            const unsigned masque = masques_[i];
+            if ((masque & (masque - 1)) != 0 && (masque >> v & 1u)) {
                 FixeValeur(i, v + 1);
                 return true;
             }
