@@ -278,7 +278,7 @@ SudokuMasques::Effet SudokuMasques::pointage() {
         unsigned lignes[3] = {};
         for (int k = 0; k < n; ++k) {
             const unsigned masque = masques_[cases[k]];
-            if (bits(masque) >= 2)
+            if ((masque & (masque - 1)) != 0)
                 libres |= masque;
             colonnes[k % g.largeur] |= masque;
             lignes[k / g.largeur] |= masque;
@@ -296,7 +296,7 @@ SudokuMasques::Effet SudokuMasques::pointage() {
             if (seules == 0)
                 continue;
             for (int l = 0; l < n; ++l)
-                if (l / g.hauteur != ligne0 / g.hauteur)
+                if (l < ligne0 || l >= ligne0 + g.hauteur)
                     retire(l * n + colonne0 + x, seules);
         }
         for (int x = 0; x < g.hauteur; ++x) {
@@ -308,7 +308,7 @@ SudokuMasques::Effet SudokuMasques::pointage() {
             if (seules == 0)
                 continue;
             for (int c = 0; c < n; ++c)
-                if (c / g.largeur != colonne0 / g.largeur)
+                if (c < colonne0 || c >= colonne0 + g.largeur)
                     retire((ligne0 + x) * n + c, seules);
         }
     }
@@ -336,16 +336,16 @@ SudokuMasques::Effet SudokuMasques::reductionBoiteLigne() {
         unsigned horsLigne[3] = {};
         for (int x = 0; x < g.largeur; ++x)
             for (int l = 0; l < n; ++l)
-                if (l / g.hauteur != ligne0 / g.hauteur)
+                if (l < ligne0 || l >= ligne0 + g.hauteur)
                     horsColonne[x] |= masques_[l * n + colonne0 + x];
         for (int x = 0; x < g.hauteur; ++x)
             for (int c = 0; c < n; ++c)
-                if (c / g.largeur != colonne0 / g.largeur)
+                if (c < colonne0 || c >= colonne0 + g.largeur)
                     horsLigne[x] |= masques_[(ligne0 + x) * n + c];
 
         for (int k = 0; k < n; ++k) {
             const unsigned masque = masques_[cases[k]];
-            if (bits(masque) < 2)
+            if ((masque & (masque - 1)) == 0)
                 continue;
             const int kc = k % g.largeur;
             const int kl = k / g.largeur;
@@ -540,18 +540,16 @@ SudokuMasques::Effet SudokuMasques::poisson(int taille) {
         // solved.
         unsigned positions[9][9] = {};
         unsigned resolues[9] = {};
-        for (int i = 0; i < g.nbCases; ++i) {
-            const int ligne = lignes ? i / n : i % n;
-            const int place = lignes ? i % n : i / n;
-            unsigned masque = masques_[i];
-            const bool seule = bits(masque) == 1;
-            for (; masque != 0; masque &= masque - 1) {
-                const int v = plusBas(masque);
-                positions[v][ligne] |= 1u << place;
-                if (seule)
-                    resolues[v] |= 1u << ligne;
+        for (int r = 0; r < n; ++r)
+            for (int c = 0; c < n; ++c) {
+                const int ligne = lignes ? r : c;
+                const int place = lignes ? c : r;
+                unsigned masque = masques_[r * n + c];
+                if (masque != 0 && (masque & (masque - 1)) == 0)
+                    resolues[plusBas(masque)] |= 1u << ligne;
+                for (; masque != 0; masque &= masque - 1)
+                    positions[plusBas(masque)][ligne] |= 1u << place;
             }
-        }
         auto cellule = [&](int ligne, int place) {
             return lignes ? ligne * n + place : place * n + ligne;
         };
