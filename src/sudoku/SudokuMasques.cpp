@@ -33,6 +33,7 @@ GeometrieSudoku construit(int largeur, int hauteur) {
     g.nbCases = n * n;
     std::memset(g.unite, 0, sizeof g.unite);
     std::memset(g.voisins, 0, sizeof g.voisins);
+    std::memset(g.unitesDe, 0, sizeof g.unitesDe);
     const int piles = n / largeur;
     for (int k = 0; k < n; ++k)
         for (int x = 0; x < n; ++x) {
@@ -41,6 +42,8 @@ GeometrieSudoku construit(int largeur, int hauteur) {
             const int ligne = (x / piles) * hauteur + k / largeur;
             const int colonne = (x % piles) * largeur + k % largeur;
             g.unite[2 * n + x][k] = std::uint8_t(ligne * n + colonne);
+            for (int u : {x, n + x, 2 * n + x})
+                g.unitesDe[g.unite[u][k]] |= 1u << u;
         }
     for (int i = 0; i < g.nbCases; ++i) {
         const int l = i / n;
@@ -100,6 +103,7 @@ SudokuMasques::SudokuMasques(const SudokuGrille& grille)
 }
 
 void SudokuMasques::recense() {
+    sales_ = ~0u;
     attente_ = {};
     videPossible_ = false;
     for (int i = 0; i < geo_->nbCases; ++i) {
@@ -135,6 +139,7 @@ void SudokuMasques::FixeValeur(int i, int valeur) {
     if (masques_[i] == 0)
         videPossible_ = true; // the empty cell is gone, but another one may remain
     masques_[i] = std::uint16_t(1u << (valeur - 1));
+    sales_ |= geo_->unitesDe[i];
     fixees_.Ajoute(i);
     attente_.Ajoute(geo_->rangColonne[i]);
 }
@@ -200,16 +205,21 @@ int SudokuMasques::singletonsNus() {
 bool SudokuMasques::singletonCache() {
     const GeometrieSudoku& g = *geo_;
     for (int u = 0; u < 3 * g.n; ++u) {
-        unsigned une = 0;
-        unsigned deux = 0;
-        for (int k = 0; k < g.n; ++k) {
-            const unsigned masque = masques_[g.unite[u][k]];
-            // Solved (one bit) and empty cells are left out, without a branch.
-            const unsigned ouvert = (masque & (masque - 1)) != 0 ? masque : 0u;
-            deux |= une & ouvert;
-            une |= ouvert;
+        unsigned seules = seulesUnite_[u];
+        if (sales_ >> u & 1u) {
+            unsigned une = 0;
+            unsigned deux = 0;
+            for (int k = 0; k < g.n; ++k) {
+                const unsigned masque = masques_[g.unite[u][k]];
+                // Solved (one bit) and empty cells are left out, without a branch.
+                const unsigned ouvert = (masque & (masque - 1)) != 0 ? masque : 0u;
+                deux |= une & ouvert;
+                une |= ouvert;
+            }
+            seules = une & ~deux;
+            seulesUnite_[u] = std::uint16_t(seules);
+            sales_ &= ~(1u << u);
         }
-        const unsigned seules = une & ~deux;
         if (seules == 0)
             continue;
         const int v = plusBas(seules);
