@@ -265,8 +265,13 @@ int SudokuMasques::Resoudre(int niveau) {
             effet = sousEnsemblesNus();
         if (effet == efRien)
             effet = sousEnsemblesCaches();
-        for (int taille = 2; taille <= 3 && effet == efRien; ++taille)
-            effet = poisson(taille);
+        if (effet == efRien) {
+            // A fish that finds nothing changes nothing: both sizes read the same positions.
+            PositionsPoisson positions;
+            positionsPoisson(positions);
+            for (int taille = 2; taille <= 3 && effet == efRien; ++taille)
+                effet = poisson(taille, positions);
+        }
         if (effet == efContradiction)
             return ssContradiction;
         if (effet == efRien)
@@ -536,30 +541,35 @@ SudokuMasques::sousEnsemblesCachesTaille(int taille, const unsigned (*positionsU
     return efRien;
 }
 
+void SudokuMasques::positionsPoisson(PositionsPoisson& p) const {
+    const int n = geo_->n;
+    std::memset(&p, 0, sizeof p);
+    for (int r = 0; r < n; ++r)
+        for (int c = 0; c < n; ++c) {
+            unsigned masque = masques_[r * n + c];
+            if (masque != 0 && (masque & (masque - 1)) == 0) {
+                p.resolues[0][plusBas(masque)] |= 1u << r;
+                p.resolues[1][plusBas(masque)] |= 1u << c;
+            }
+            for (; masque != 0; masque &= masque - 1) {
+                p.positions[0][plusBas(masque)][r] |= 1u << c;
+                p.positions[1][plusBas(masque)][c] |= 1u << r;
+            }
+        }
+}
+
 // Fish of size k: the rows from the top, then the columns from the left, are base lines; a
 // value in 2 to k positions of a base line, with k - 1 later lines (without the value solved)
 // keeping the union within k positions and no line after the last one also fitting, leaves
 // those positions in every other line. The first fish of a base line ends the technique, as
 // does the first fish found at all when it removes something.
-SudokuMasques::Effet SudokuMasques::poisson(int taille) {
+SudokuMasques::Effet SudokuMasques::poisson(int taille, const PositionsPoisson& p) {
     const GeometrieSudoku& g = *geo_;
     const int n = g.n;
     for (int sens = 0; sens < 2; ++sens) {
         const bool lignes = sens == 0;
-        // Per value: its positions in each line, and the lines where a cell holding it is
-        // solved.
-        unsigned positions[9][9] = {};
-        unsigned resolues[9] = {};
-        for (int r = 0; r < n; ++r)
-            for (int c = 0; c < n; ++c) {
-                const int ligne = lignes ? r : c;
-                const int place = lignes ? c : r;
-                unsigned masque = masques_[r * n + c];
-                if (masque != 0 && (masque & (masque - 1)) == 0)
-                    resolues[plusBas(masque)] |= 1u << ligne;
-                for (; masque != 0; masque &= masque - 1)
-                    positions[plusBas(masque)][ligne] |= 1u << place;
-            }
+        const auto& positions = p.positions[sens];
+        const unsigned* resolues = p.resolues[sens];
         auto cellule = [&](int ligne, int place) {
             return lignes ? ligne * n + place : place * n + ligne;
         };

@@ -100,7 +100,14 @@ private:
     Effet sousEnsemblesNusUnite(int unite);
     Effet sousEnsemblesCaches();
     Effet sousEnsemblesCachesTaille(int taille, const unsigned (*positionsUnites)[10]);
-    Effet poisson(int taille);
+    // Per direction (rows, columns) and value: its positions in each line, and the lines where
+    // a cell holding it is solved.
+    struct PositionsPoisson {
+        unsigned positions[2][9][9];
+        unsigned resolues[2][9];
+    };
+    void positionsPoisson(PositionsPoisson& p) const;
+    Effet poisson(int taille, const PositionsPoisson& p);
 
     const GeometrieSudoku* geo_;
     std::uint16_t masques_[81] = {};
