@@ -10,6 +10,7 @@
 #include "sudoku/SudokuBase.h"
 #include "sudoku/SudokuGeneration.h"
 #include "sudoku/SudokuGrille.h"
+#include "sudoku/SudokuMasques.h"
 #include "sudoku/SudokuThread.h"
 
 #include <algorithm>
@@ -413,14 +414,16 @@ private:
             return code;
         std::string lignes;
         lignes.reserve(puzzles.size() * 48);
+        // The candidate sets alone: the counters need no candidate strings.
         SudokuGrille grille;
         for (const PuzzleLu& p : puzzles) {
             grille.FixeType(p.type);
-            grille.ChargeProbleme(p.probleme);
-            lignes += std::to_string(grille.Resoudre(NiveauComplet));
+            SudokuMasques masques(GeometrieSudoku::De(grille.LargeurRegion, grille.HauteurRegion));
+            masques.ChargeProbleme(p.probleme);
+            lignes += std::to_string(masques.Resoudre(NiveauComplet));
             for (int i = 0; i < StatRegles::Taille; ++i) {
                 lignes += ' ';
-                lignes += std::to_string(grille.Stat[i]);
+                lignes += std::to_string(masques.Stat[i]);
             }
             lignes += '\n';
         }

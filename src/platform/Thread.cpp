@@ -2,6 +2,10 @@
 
 #include "platform/UserInterface.h"
 
+#include <sys/resource.h>
+#include <unistd.h>
+
+#include <cerrno>
 #include <chrono>
 #include <mutex>
 #include <stdexcept>
@@ -58,10 +62,22 @@ void TThread::Start() {
 }
 
 void TThread::run() {
+    {
+        const std::lock_guard lock(systemMutex_);
+        systemId_ = int(gettid());
+        errno = 0;
+        const int nice = getpriority(PRIO_PROCESS, id_t(systemId_));
+        baseNice_ = errno == 0 ? nice : 0;
+        applySystemPriority();
+    }
     try {
         Execute();
     } catch (...) {
         erreur_ = std::current_exception();
+    }
+    {
+        const std::lock_guard lock(systemMutex_);
+        systemId_ = 0;
     }
     std::function<void()> handler = OnTerminate;
     const bool hasHandler = static_cast<bool>(handler);
@@ -101,8 +117,35 @@ void TThread::runOnTerminate() {
         completion->Run();
 }
 
+void TThread::SetPriority(TThreadPriority p) {
+    priority_ = p;
+    const std::lock_guard lock(systemMutex_);
+    applySystemPriority();
+}
+
+void TThread::applySystemPriority() const {
+    if (systemId_ == 0)
+        return;
+    int nice = baseNice_;
+    switch (priority_.load()) {
+    case TThreadPriority::tpHigher:
+        nice -= 5;
+        break;
+    case TThreadPriority::tpHighest:
+        nice -= 10;
+        break;
+    default:
+        break; // lower priorities give way in Yield(), which they can undo
+    }
+    // Refused (the user may not go below the process's value): the worker keeps the base.
+    if (setpriority(PRIO_PROCESS, id_t(systemId_), nice) != 0 && nice != baseNice_)
+        setpriority(PRIO_PROCESS, id_t(systemId_), baseNice_);
+}
+
 void TThread::Yield() const {
     using namespace std::chrono_literals;
+    // At normal priority or above the worker keeps its turn: the callers check Terminated()
+    // themselves, and giving the processor away on a busy machine starves the work.
     switch (priority_.load()) {
     case TThreadPriority::tpIdle:
     case TThreadPriority::tpLowest:
@@ -112,7 +155,6 @@ void TThread::Yield() const {
         std::this_thread::sleep_for(1ms);
         break;
     default:
-        std::this_thread::yield();
         break;
     }
 }

@@ -18,6 +18,7 @@
 #include <exception>
 #include <functional>
 #include <memory>
+#include <mutex>
 #include <stop_token>
 #include <string>
 #include <thread>
@@ -47,15 +48,18 @@ public:
     // That exception as a message to show ("" when none).
     std::string MessageErreur() const;
 
-    // Advisory only: lower priorities make Execute yield more often through Yield().
-    void SetPriority(TThreadPriority p) { priority_ = p; }
+    // Lower priorities make Yield() give the processor away; normal keeps it; higher ones also
+    // ask the system to run the worker before other work (a lower nice value, when the user
+    // may have one; otherwise it stays at the process's).
+    void SetPriority(TThreadPriority p);
     TThreadPriority Priority() const { return priority_; }
 
     std::function<void()> OnTerminate;
 
 protected:
     virtual void Execute() = 0;
-    // Gives way to other work according to the priority; Execute calls it in long loops.
+    // Gives way to other work when the priority was lowered (a short sleep); at normal priority
+    // and above it returns at once. Execute calls it in long loops, between stop checks.
     void Yield() const;
     // The stop request of Terminate, for work below Execute that checks it.
     std::stop_token StopToken() const { return stop_.get_token(); }
@@ -67,6 +71,8 @@ private:
 
     void run();
     void runOnTerminate();
+    // Gives the running worker the nice value of its priority; the caller holds systemMutex_.
+    void applySystemPriority() const;
 
     std::stop_source stop_;
     std::jthread thread_;
@@ -75,4 +81,9 @@ private:
     std::atomic<bool> finished_{false};
     std::atomic<TThreadPriority> priority_{TThreadPriority::tpNormal};
     std::shared_ptr<Completion> completion_;
+    // The worker's system thread while Execute runs (0 otherwise) and the nice value it started
+    // with, guarded so that a priority change never reaches a thread that has ended.
+    mutable std::mutex systemMutex_;
+    int systemId_ = 0;
+    int baseNice_ = 0;
 };

@@ -33,6 +33,7 @@ GeometrieSudoku construit(int largeur, int hauteur) {
     g.nbCases = n * n;
     std::memset(g.unite, 0, sizeof g.unite);
     std::memset(g.voisins, 0, sizeof g.voisins);
+    std::memset(g.unitesDe, 0, sizeof g.unitesDe);
     const int piles = n / largeur;
     for (int k = 0; k < n; ++k)
         for (int x = 0; x < n; ++x) {
@@ -41,6 +42,8 @@ GeometrieSudoku construit(int largeur, int hauteur) {
             const int ligne = (x / piles) * hauteur + k / largeur;
             const int colonne = (x % piles) * largeur + k % largeur;
             g.unite[2 * n + x][k] = std::uint8_t(ligne * n + colonne);
+            for (int u : {x, n + x, 2 * n + x})
+                g.unitesDe[g.unite[u][k]] |= 1u << u;
         }
     for (int i = 0; i < g.nbCases; ++i) {
         const int l = i / n;
@@ -100,6 +103,7 @@ SudokuMasques::SudokuMasques(const SudokuGrille& grille)
 }
 
 void SudokuMasques::recense() {
+    sales_ = ~0u;
     attente_ = {};
     videPossible_ = false;
     for (int i = 0; i < geo_->nbCases; ++i) {
@@ -135,6 +139,7 @@ void SudokuMasques::FixeValeur(int i, int valeur) {
     if (masques_[i] == 0)
         videPossible_ = true; // the empty cell is gone, but another one may remain
     masques_[i] = std::uint16_t(1u << (valeur - 1));
+    sales_ |= geo_->unitesDe[i];
     fixees_.Ajoute(i);
     attente_.Ajoute(geo_->rangColonne[i]);
 }
@@ -200,22 +205,28 @@ int SudokuMasques::singletonsNus() {
 bool SudokuMasques::singletonCache() {
     const GeometrieSudoku& g = *geo_;
     for (int u = 0; u < 3 * g.n; ++u) {
-        unsigned une = 0;
-        unsigned deux = 0;
-        for (int k = 0; k < g.n; ++k) {
-            const unsigned masque = masques_[g.unite[u][k]];
-            if (bits(masque) < 2)
-                continue;
-            deux |= une & masque;
-            une |= masque;
+        unsigned seules = seulesUnite_[u];
+        if (sales_ >> u & 1u) {
+            unsigned une = 0;
+            unsigned deux = 0;
+            for (int k = 0; k < g.n; ++k) {
+                const unsigned masque = masques_[g.unite[u][k]];
+                // Solved (one bit) and empty cells are left out, without a branch.
+                const unsigned ouvert = (masque & (masque - 1)) != 0 ? masque : 0u;
+                deux |= une & ouvert;
+                une |= ouvert;
+            }
+            seules = une & ~deux;
+            seulesUnite_[u] = std::uint16_t(seules);
+            sales_ &= ~(1u << u);
         }
-        const unsigned seules = une & ~deux;
         if (seules == 0)
             continue;
         const int v = plusBas(seules);
         for (int k = 0; k < g.n; ++k) {
             const int i = g.unite[u][k];
-            if (bits(masques_[i]) >= 2 && (masques_[i] >> v & 1u)) {
+            const unsigned masque = masques_[i];
+            if ((masque & (masque - 1)) != 0 && (masque >> v & 1u)) {
                 FixeValeur(i, v + 1);
                 return true;
             }
@@ -254,8 +265,13 @@ int SudokuMasques::Resoudre(int niveau) {
             effet = sousEnsemblesNus();
         if (effet == efRien)
             effet = sousEnsemblesCaches();
-        for (int taille = 2; taille <= 3 && effet == efRien; ++taille)
-            effet = poisson(taille);
+        if (effet == efRien) {
+            // A fish that finds nothing changes nothing: both sizes read the same positions.
+            PositionsPoisson positions;
+            positionsPoisson(positions);
+            for (int taille = 2; taille <= 3 && effet == efRien; ++taille)
+                effet = poisson(taille, positions);
+        }
         if (effet == efContradiction)
             return ssContradiction;
         if (effet == efRien)
@@ -277,7 +293,7 @@ SudokuMasques::Effet SudokuMasques::pointage() {
         unsigned lignes[3] = {};
         for (int k = 0; k < n; ++k) {
             const unsigned masque = masques_[cases[k]];
-            if (bits(masque) >= 2)
+            if ((masque & (masque - 1)) != 0)
                 libres |= masque;
             colonnes[k % g.largeur] |= masque;
             lignes[k / g.largeur] |= masque;
@@ -295,7 +311,7 @@ SudokuMasques::Effet SudokuMasques::pointage() {
             if (seules == 0)
                 continue;
             for (int l = 0; l < n; ++l)
-                if (l / g.hauteur != ligne0 / g.hauteur)
+                if (l < ligne0 || l >= ligne0 + g.hauteur)
                     retire(l * n + colonne0 + x, seules);
         }
         for (int x = 0; x < g.hauteur; ++x) {
@@ -307,7 +323,7 @@ SudokuMasques::Effet SudokuMasques::pointage() {
             if (seules == 0)
                 continue;
             for (int c = 0; c < n; ++c)
-                if (c / g.largeur != colonne0 / g.largeur)
+                if (c < colonne0 || c >= colonne0 + g.largeur)
                     retire((ligne0 + x) * n + c, seules);
         }
     }
@@ -335,16 +351,16 @@ SudokuMasques::Effet SudokuMasques::reductionBoiteLigne() {
         unsigned horsLigne[3] = {};
         for (int x = 0; x < g.largeur; ++x)
             for (int l = 0; l < n; ++l)
-                if (l / g.hauteur != ligne0 / g.hauteur)
+                if (l < ligne0 || l >= ligne0 + g.hauteur)
                     horsColonne[x] |= masques_[l * n + colonne0 + x];
         for (int x = 0; x < g.hauteur; ++x)
             for (int c = 0; c < n; ++c)
-                if (c / g.largeur != colonne0 / g.largeur)
+                if (c < colonne0 || c >= colonne0 + g.largeur)
                     horsLigne[x] |= masques_[(ligne0 + x) * n + c];
 
         for (int k = 0; k < n; ++k) {
             const unsigned masque = masques_[cases[k]];
-            if (bits(masque) < 2)
+            if ((masque & (masque - 1)) == 0)
                 continue;
             const int kc = k % g.largeur;
             const int kl = k / g.largeur;
@@ -525,32 +541,35 @@ SudokuMasques::sousEnsemblesCachesTaille(int taille, const unsigned (*positionsU
     return efRien;
 }
 
+void SudokuMasques::positionsPoisson(PositionsPoisson& p) const {
+    const int n = geo_->n;
+    std::memset(&p, 0, sizeof p);
+    for (int r = 0; r < n; ++r)
+        for (int c = 0; c < n; ++c) {
+            unsigned masque = masques_[r * n + c];
+            if (masque != 0 && (masque & (masque - 1)) == 0) {
+                p.resolues[0][plusBas(masque)] |= 1u << r;
+                p.resolues[1][plusBas(masque)] |= 1u << c;
+            }
+            for (; masque != 0; masque &= masque - 1) {
+                p.positions[0][plusBas(masque)][r] |= 1u << c;
+                p.positions[1][plusBas(masque)][c] |= 1u << r;
+            }
+        }
+}
+
 // Fish of size k: the rows from the top, then the columns from the left, are base lines; a
 // value in 2 to k positions of a base line, with k - 1 later lines (without the value solved)
 // keeping the union within k positions and no line after the last one also fitting, leaves
 // those positions in every other line. The first fish of a base line ends the technique, as
 // does the first fish found at all when it removes something.
-SudokuMasques::Effet SudokuMasques::poisson(int taille) {
+SudokuMasques::Effet SudokuMasques::poisson(int taille, const PositionsPoisson& p) {
     const GeometrieSudoku& g = *geo_;
     const int n = g.n;
     for (int sens = 0; sens < 2; ++sens) {
         const bool lignes = sens == 0;
-        // Per value: its positions in each line, and the lines where a cell holding it is
-        // solved.
-        unsigned positions[9][9] = {};
-        unsigned resolues[9] = {};
-        for (int i = 0; i < g.nbCases; ++i) {
-            const int ligne = lignes ? i / n : i % n;
-            const int place = lignes ? i % n : i / n;
-            unsigned masque = masques_[i];
-            const bool seule = bits(masque) == 1;
-            for (; masque != 0; masque &= masque - 1) {
-                const int v = plusBas(masque);
-                positions[v][ligne] |= 1u << place;
-                if (seule)
-                    resolues[v] |= 1u << ligne;
-            }
-        }
+        const auto& positions = p.positions[sens];
+        const unsigned* resolues = p.resolues[sens];
         auto cellule = [&](int ligne, int place) {
             return lignes ? ligne * n + place : place * n + ligne;
         };

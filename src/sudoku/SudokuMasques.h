@@ -25,6 +25,8 @@ struct GeometrieSudoku {
     // The cells column by column, top to bottom within a column, and the rank of a cell there.
     std::uint8_t parColonnes[81];
     std::uint8_t rangColonne[81];
+    // The units holding a cell, one bit a unit.
+    std::uint32_t unitesDe[81];
 
     // The shape of a box size (3 x 3, 3 x 2, 2 x 3 or 2 x 2; anything else is 3 x 3).
     static const GeometrieSudoku& De(int largeur, int hauteur);
@@ -78,6 +80,7 @@ private:
         if (reste == masques_[i])
             return;
         masques_[i] = std::uint16_t(reste);
+        sales_ |= geo_->unitesDe[i];
         change_ = true;
         if (reste == 0) {
             contradiction_ = true;
@@ -97,7 +100,14 @@ private:
     Effet sousEnsemblesNusUnite(int unite);
     Effet sousEnsemblesCaches();
     Effet sousEnsemblesCachesTaille(int taille, const unsigned (*positionsUnites)[10]);
-    Effet poisson(int taille);
+    // Per direction (rows, columns) and value: its positions in each line, and the lines where
+    // a cell holding it is solved.
+    struct PositionsPoisson {
+        unsigned positions[2][9][9];
+        unsigned resolues[2][9];
+    };
+    void positionsPoisson(PositionsPoisson& p) const;
+    Effet poisson(int taille, const PositionsPoisson& p);
 
     const GeometrieSudoku* geo_;
     std::uint16_t masques_[81] = {};
@@ -109,4 +119,9 @@ private:
     EnsembleCases fixees_;
     bool change_ = false;
     bool contradiction_ = false;
+    // The hidden singles scan's result per unit (values one unsolved cell alone holds), valid
+    // for the units whose bit is clear in sales_: a unit turns dirty when one of its cells
+    // changes.
+    std::uint16_t seulesUnite_[27] = {};
+    std::uint32_t sales_ = ~0u;
 };

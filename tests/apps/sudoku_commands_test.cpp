@@ -5,6 +5,8 @@
 #include "sudoku/SudokuTestSupport.h"
 
 #include <algorithm>
+#include <fstream>
+#include <iterator>
 #include <set>
 
 using namespace sudoku_test;
@@ -97,6 +99,17 @@ TEST_F(SudokuCommands, RateGivesOneLineAPuzzleInInputOrder) {
                                         notation(tg4x4, quatre), notation(tg9x9, echantillon[2])}));
     EXPECT_EQ(run({"rate", write("six.txt", six + "\n"), "--type", "2"}).out,
               notation(tg6x6_2x3, six) + "\n");
+}
+
+// The whole sample rates as it was rated before the rater ran on candidate sets alone: the same
+// status and 14 counters for every puzzle, blocked ones included.
+TEST_F(SudokuCommands, RatingTheSampleKeepsEveryCounter) {
+    std::ifstream attendu(std::string(VL_TEST_DATA) + "/sudoku17-sample-rate.txt");
+    const std::string texte{std::istreambuf_iterator<char>(attendu), {}};
+    ASSERT_EQ(std::count(texte.begin(), texte.end(), '\n'), 300);
+    const Outcome r = run({"rate", CheminEchantillon()});
+    ASSERT_EQ(r.code, EXIT_OK) << r.err;
+    EXPECT_EQ(lignes(r.out), lignes(texte));
 }
 
 // Bad files name their line and print nothing on standard output; bad commands are usage errors.

@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <sched.h>
+#include <sys/resource.h>
+
 #include <atomic>
 #include <chrono>
 #include <functional>
@@ -12,6 +15,7 @@
 #include <stdexcept>
 #include <string>
 #include <thread>
+#include <tuple>
 #include <utility>
 
 namespace {
@@ -190,4 +194,67 @@ TEST(PostQueue, RunsPostedWorkInOrderOnTheCallingThread) {
     EXPECT_EQ(ranOn, std::this_thread::get_id());
     queue.Run();
     EXPECT_EQ(order, (std::vector<int>{1, 3, 4}));
+}
+
+namespace {
+
+bool pinToFirstProcessor() {
+    cpu_set_t one;
+    CPU_ZERO(&one);
+    CPU_SET(0, &one);
+    return sched_setaffinity(0, sizeof one, &one) == 0;
+}
+
+// Once let go, calls Yield() 40 times on the first processor, counting its context switches.
+class YieldingThread : public TThread {
+public:
+    std::atomic<bool> go{false};
+    long switches = -1;
+    int nice = 99;
+
+protected:
+    void Execute() override {
+        while (!go || !pinToFirstProcessor())
+            std::this_thread::sleep_for(1ms);
+        nice = getpriority(PRIO_PROCESS, 0);
+        rusage before{};
+        rusage after{};
+        getrusage(RUSAGE_THREAD, &before);
+        for (int i = 0; i < 40; ++i)
+            Yield();
+        getrusage(RUSAGE_THREAD, &after);
+        switches = (after.ru_nvcsw + after.ru_nivcsw) - (before.ru_nvcsw + before.ru_nivcsw);
+    }
+};
+
+} // namespace
+
+// Sharing one processor with a busy loop, the worker keeps its turn through Yield() at normal
+// priority and above (almost no switches), gives it away when lowered (a switch per call); a
+// raised priority lowers the worker's nice value where the user may, and normal restores it.
+TEST_F(ThreadTest, YieldGivesTheTurnAwayOnlyWhenLoweredAndRaisingLowersTheNiceValue) {
+    const int baseNice = getpriority(PRIO_PROCESS, 0);
+    bool mayRaise = false;
+    std::thread([&] { mayRaise = setpriority(PRIO_PROCESS, 0, baseNice - 5) == 0; }).join();
+    std::atomic<bool> busy{true};
+    std::jthread competitor([&] {
+        if (pinToFirstProcessor())
+            while (busy)
+                ;
+    });
+    for (const auto& [priority, givesWay, nice] :
+         {std::tuple{TThreadPriority::tpLowest, true, baseNice},
+          {TThreadPriority::tpLower, true, baseNice},
+          {TThreadPriority::tpNormal, false, baseNice},
+          {TThreadPriority::tpHigher, false, mayRaise ? baseNice - 5 : baseNice}}) {
+        SCOPED_TRACE(int(priority));
+        YieldingThread worker;
+        worker.Start();
+        worker.SetPriority(priority);
+        worker.go = true;
+        worker.WaitFor();
+        EXPECT_EQ(worker.nice, nice);
+        EXPECT_TRUE(givesWay ? worker.switches >= 40 : worker.switches < 10) << worker.switches;
+    }
+    busy = false;
 }
