@@ -239,15 +239,36 @@ TComposant* EditorSession::Interacting() const {
 }
 
 void EditorSession::Copy() {
-    if (selection_ != nullptr)
-        clipboard_ = selection_->Copie();
+    if (selection_ == nullptr)
+        return;
+    TMemoryStream record;
+    if (selection_->Sauve(record))
+        clipboard_ = Clipboard{selection_->NumeroType, record.Bytes()};
+}
+
+std::unique_ptr<TComposant> EditorSession::fromClipboard() {
+    const TTypeComposant* kind = catalogue_.TrouveNumero(clipboard_->kind);
+    if (kind == nullptr || !kind->cree)
+        return nullptr;
+    TCadre* cadre = &document_->Cadre(page_);
+    std::unique_ptr<TComposant> copy = kind->cree(cadre);
+    TMemoryStream record(clipboard_->record);
+    try {
+        if (copy == nullptr || !copy->Charge(record, nullptr, cadre))
+            return nullptr;
+    } catch (const std::exception&) {
+        return nullptr;
+    }
+    copy->TermineCharge();
+    return copy;
 }
 
 TComposant* EditorSession::Paste() {
     if (!clipboard_)
         return nullptr;
-    std::unique_ptr<TComposant> copy = clipboard_->Copie();
-    copy->Cadre = &document_->Cadre(page_);
+    std::unique_ptr<TComposant> copy = fromClipboard();
+    if (copy == nullptr)
+        return nullptr;
     copy->ChangeNom("");
     copy->ChangeCoords(
         {copy->Rect.left + 50, copy->Rect.top + 50, copy->Rect.right + 50, copy->Rect.bottom + 50});

@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -75,7 +76,7 @@ public:
     // Copies the selection; pastes a copy on the current page, 5 mm lower and to the right.
     void Copy();
     TComposant* Paste();
-    bool CanPaste() const { return clipboard_ != nullptr; }
+    bool CanPaste() const { return clipboard_.has_value(); }
     void DeleteSelection();
 
     // Called when the document's components were replaced (new, open, import, undo, redo),
@@ -87,6 +88,8 @@ private:
     std::vector<std::uint8_t> snapshot() const;
     void restore(const std::vector<std::uint8_t>& bytes);
     void resetHistory();
+    // A new component read from the clipboard's record, on the page shown (null: unreadable).
+    std::unique_ptr<TComposant> fromClipboard();
     // Puts `next` in place of the document, runs `settle` on it, tells the views, then frees
     // the old document.
     void replaceDocument(std::unique_ptr<TDocument> next, const std::function<void()>& settle);
@@ -100,7 +103,13 @@ private:
     std::unique_ptr<TComposant> creating_;
     TComposant* changing_ = nullptr;
     int changeCode_ = HIT_RIEN;
-    std::unique_ptr<TComposant> clipboard_;
+    // A copied component is kept as its kind and its record, not as a live component: an
+    // undo or an open frees the frame and the components a live copy would still point to.
+    struct Clipboard {
+        std::int32_t kind = 0;
+        std::vector<std::uint8_t> record;
+    };
+    std::optional<Clipboard> clipboard_;
     std::vector<std::uint8_t> current_; // the document as the last change left it
     QUndoStack history_;
 };

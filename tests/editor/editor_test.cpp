@@ -201,6 +201,16 @@ TEST_F(Editor, EveryKindsWindowFollowsItsComponentThroughUndoAndRedo) {
         expectShown(second);
         expectShown(first);
         expectShown(second);
+        // A copy outlives the components an undo frees, and pastes whole.
+        const std::vector<std::string> copied = session().Selection()->Description();
+        const vlRect r = session().Selection()->Rect;
+        trigger("copier");
+        trigger("annuler");
+        trigger("coller");
+        ASSERT_NE(session().Selection(), nullptr);
+        EXPECT_EQ(session().Selection()->Rect,
+                  (vlRect{r.left + 50, r.top + 50, r.right + 50, r.bottom + 50}));
+        EXPECT_EQ(session().Selection()->Description().size(), copied.size());
     }
 }
 
