@@ -140,7 +140,7 @@ private:
     std::mt19937 draw_;
 };
 
-// Every page in both versions, as text: one line a call with what it inks.
+// Every page in both versions drawn, as text: one line a call with what it inks.
 std::string drawing(const TDocument& document) {
     std::ostringstream out;
     for (int p = 0; p < document.NbPages(); ++p)
@@ -227,16 +227,9 @@ std::vector<std::string> unreported(const TDocument& document) {
     return silent;
 }
 
-// Both versions drawn, as a program does before it reads the warnings.
-void drawAll(const TDocument& document) {
-    TRecordingCanvas canvas;
-    for (int p = 0; p < document.NbPages() * 2; ++p, canvas.Clear())
-        document.DessinePage(canvas, p / 2, p % 2 ? MODE_CORRIGE : MODE_EPREUVE, true);
-}
-
 TEST(PageCheckCampaign, RandomSheetsHideNothingTheyDoNotSay) {
     forRandomSheets(35, [](TDocument& document, const std::string& text, std::uint32_t) {
-        drawAll(document);
+        drawing(document); // both versions drawn, as a program does before the warnings
         ASSERT_EQ(unreported(document), std::vector<std::string>{}) << text;
     });
 }
@@ -266,7 +259,7 @@ TEST(PageCheckCampaign, CrowdedLayoutsSayTheFrameTheyNeed) {
         SCOPED_TRACE(row.sheet);
         TDocument document(catalogue);
         ASSERT_EQ(BuildSheet(row.sheet, document), "");
-        drawAll(document);
+        drawing(document); // both versions drawn, as a program does before the warnings
         EXPECT_EQ(DrawingError(ParsedSheet(row.sheet), document), "");
         EXPECT_EQ(AvertissementsCadre(document), row.warning.empty()
                                                      ? std::vector<std::string>{}
