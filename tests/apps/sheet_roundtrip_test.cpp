@@ -1,28 +1,22 @@
 // Random sheets over every kind's keys, built, exported and built again: both versions of every
 // page must draw the same calls. The same sheets feed the page check's campaign: what it finds
 // covered or out of a frame, the kind has said itself.
-#include "sheet/Sheet.h"
-#include "sheet/SheetBuilder.h"
-#include "sheet/SheetExport.h"
+#include "AppTestSupport.h"
 
 #include "common/CommonComponent.h"
 #include "common/PageCheck.h"
 #include "host/Catalogue.h"
 #include "host/Composant.h"
-#include "host/Document.h"
 #include "host/Services.h"
 #include "package/Paquet.h"
-#include "platform/Random.h"
 #include "platform/RecordingCanvas.h"
 #include "platform/UserInterface.h"
 
-#include <gtest/gtest.h>
-
 #include <algorithm>
 #include <charconv>
+#include <functional>
 #include <map>
 #include <random>
-#include <sstream>
 
 namespace {
 
@@ -146,7 +140,7 @@ private:
     std::mt19937 draw_;
 };
 
-// Every page in both versions, as text: one line a call with what it inks.
+// Every page in both versions drawn, as text: one line a call with what it inks.
 std::string drawing(const TDocument& document) {
     std::ostringstream out;
     for (int p = 0; p < document.NbPages(); ++p)
@@ -171,13 +165,8 @@ std::string drawing(const TDocument& document) {
 // what remains is a sheet the builder takes. False when nothing could be built.
 bool buildTaken(std::string& text, std::uint32_t seed, TDocument& document) {
     for (int attempt = 0; attempt < 40; ++attempt) {
-        Sheet sheet;
-        std::string error;
-        if (!ParseSheet(text, "f", sheet, error))
-            return false;
-        document.Vide();
-        SeedRandom(seed);
-        if (BuildDocument(sheet, document, error))
+        const std::string error = BuildSheet(text, document, seed);
+        if (error.empty())
             return true;
         int line = 0;
         const std::size_t colon = error.find(':');
@@ -192,28 +181,34 @@ bool buildTaken(std::string& text, std::uint32_t seed, TDocument& document) {
     return false;
 }
 
-TEST(SheetRoundTrip, RandomSheetsDrawTheSamePagesOnceExportedAndBuiltAgain) {
+// 300 random sheets from the maker's seed, each built with its own seed and handed to `check`
+// with its text (as built); more than 250 must build. Stops at the first fatal failure.
+void forRandomSheets(
+    std::uint32_t makerSeed,
+    const std::function<void(TDocument&, const std::string&, std::uint32_t)>& check) {
     const TCatalogue catalogue = CataloguePaquet();
     TTestUi ui;
     const TScopedUi scoped(ui);
-    SheetMaker maker(33);
+    SheetMaker maker(makerSeed);
     int built = 0;
-    for (std::uint32_t s = 1; s <= 300; ++s) {
+    for (std::uint32_t s = 1; s <= 300 && !::testing::Test::HasFatalFailure(); ++s) {
         std::string text = maker.sheet(catalogue);
-        TDocument first(catalogue);
-        if (!buildTaken(text, s, first))
+        TDocument document(catalogue);
+        if (!buildTaken(text, s, document))
             continue;
         ++built;
-        const std::string exported = ExportSheet(first);
-        Sheet sheet;
-        std::string error;
-        ASSERT_TRUE(ParseSheet(exported, "e", sheet, error)) << error;
-        TDocument again(catalogue);
-        SeedRandom(s);
-        ASSERT_TRUE(BuildDocument(sheet, again, error)) << error << "\n" << text;
-        ASSERT_EQ(drawing(first), drawing(again)) << text << "\n---\n" << exported;
+        check(document, text, s);
     }
     EXPECT_GT(built, 250);
+}
+
+TEST(SheetRoundTrip, RandomSheetsDrawTheSamePagesOnceExportedAndBuiltAgain) {
+    forRandomSheets(33, [](TDocument& first, const std::string& text, std::uint32_t seed) {
+        const std::string exported = ExportSheet(first);
+        TDocument again(first.Catalogue());
+        ASSERT_EQ(BuildSheet(exported, again, seed), "") << text;
+        ASSERT_EQ(drawing(first), drawing(again)) << text << "\n---\n" << exported;
+    });
 }
 
 // The check's lines about a component's items, for each component whose own warning and drawing
@@ -232,29 +227,11 @@ std::vector<std::string> unreported(const TDocument& document) {
     return silent;
 }
 
-// Both versions drawn, as a program does before it reads the warnings.
-void drawAll(const TDocument& document) {
-    TRecordingCanvas canvas;
-    for (int p = 0; p < document.NbPages() * 2; ++p, canvas.Clear())
-        document.DessinePage(canvas, p / 2, p % 2 ? MODE_CORRIGE : MODE_EPREUVE, true);
-}
-
 TEST(PageCheckCampaign, RandomSheetsHideNothingTheyDoNotSay) {
-    const TCatalogue catalogue = CataloguePaquet();
-    TTestUi ui;
-    const TScopedUi scoped(ui);
-    SheetMaker maker(35);
-    int built = 0;
-    for (std::uint32_t s = 1; s <= 300; ++s) {
-        std::string text = maker.sheet(catalogue);
-        TDocument document(catalogue);
-        if (!buildTaken(text, s, document))
-            continue;
-        ++built;
-        drawAll(document);
+    forRandomSheets(35, [](TDocument& document, const std::string& text, std::uint32_t) {
+        drawing(document); // both versions drawn, as a program does before the warnings
         ASSERT_EQ(unreported(document), std::vector<std::string>{}) << text;
-    }
-    EXPECT_GT(built, 250);
+    });
 }
 
 // The layouts that covered items: each draws nothing covered, or says how big its frame must be.
@@ -280,14 +257,10 @@ TEST(PageCheckCampaign, CrowdedLayoutsSayTheFrameTheyNeed) {
     const TCatalogue catalogue = CataloguePaquet();
     for (const auto& row : rows) {
         SCOPED_TRACE(row.sheet);
-        Sheet sheet;
-        std::string error;
-        ASSERT_TRUE(ParseSheet(row.sheet, "f", sheet, error)) << error;
         TDocument document(catalogue);
-        SeedRandom(1);
-        ASSERT_TRUE(BuildDocument(sheet, document, error)) << error;
-        drawAll(document);
-        EXPECT_EQ(DrawingError(sheet, document), "");
+        ASSERT_EQ(BuildSheet(row.sheet, document), "");
+        drawing(document); // both versions drawn, as a program does before the warnings
+        EXPECT_EQ(DrawingError(ParsedSheet(row.sheet), document), "");
         EXPECT_EQ(AvertissementsCadre(document), row.warning.empty()
                                                      ? std::vector<std::string>{}
                                                      : std::vector<std::string>{row.warning});

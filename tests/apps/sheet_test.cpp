@@ -1,29 +1,15 @@
-#include "sheet/Sheet.h"
-#include "sheet/SheetBuilder.h"
-#include "sheet/SheetExport.h"
+#include "AppTestSupport.h"
 
 #include "chart/Graphe.h"
-
 #include "host/Composant.h"
-#include "host/Document.h"
 #include "package/Paquet.h"
-#include "platform/Random.h"
 #include "platform/Text.h"
-
-#include <gtest/gtest.h>
 
 #include <algorithm>
 #include <set>
 #include <tuple>
 
 namespace {
-
-Sheet parsed(const std::string& text) {
-    Sheet sheet;
-    std::string error;
-    EXPECT_TRUE(ParseSheet(text, "f.feuille", sheet, error)) << error;
-    return sheet;
-}
 
 std::string parseError(const std::string& text) {
     Sheet sheet;
@@ -32,18 +18,28 @@ std::string parseError(const std::string& text) {
     return error;
 }
 
+// Every caller expects a refusal: "" fails its comparison.
 std::string buildError(const std::string& text) {
     const TCatalogue catalogue = CataloguePaquet();
     TDocument document(catalogue);
-    std::string error;
-    SeedRandom(1);
-    EXPECT_FALSE(BuildDocument(parsed(text), document, error));
-    return error;
+    return BuildSheet(text, document);
+}
+
+// Both texts build the same document: the same export and the same components.
+void expectSameDocument(const std::string& first, const std::string& second) {
+    const TCatalogue catalogue = CataloguePaquet();
+    TDocument a(catalogue), b(catalogue);
+    ASSERT_EQ(BuildSheet(first, a, 3), "");
+    ASSERT_EQ(BuildSheet(second, b, 3), "");
+    EXPECT_EQ(ExportSheet(b), ExportSheet(a)) << second;
+    ASSERT_EQ(a.NbComposants(), b.NbComposants());
+    for (int i = 0; i < a.NbComposants(); ++i)
+        EXPECT_EQ(b.Composant(i).Description(), a.Composant(i).Description()) << second;
 }
 
 TEST(SheetParse, SectionsKeysCommentsAndLineNumbers) {
-    const Sheet sheet = parsed("\xEF\xBB\xBF# titre\r\n[Page]\nFormat = A5  # petit\n\n"
-                               "[Grille]\n  Texte = 1;1;a#b\n");
+    const Sheet sheet = ParsedSheet("\xEF\xBB\xBF# titre\r\n[Page]\nFormat = A5  # petit\n\n"
+                                    "[Grille]\n  Texte = 1;1;a#b\n");
     ASSERT_EQ(sheet.sections.size(), 2u);
     EXPECT_EQ(sheet.sections[0].line, 2);
     ASSERT_EQ(sheet.sections[0].entries.size(), 1u);
@@ -92,7 +88,7 @@ TEST(SheetParse, WrittenValuesReadBackUnchanged) {
     std::string text = "[Page]\n";
     for (const std::string& value : values)
         text += "K = " + SheetValue(value) + " # commentaire\n";
-    const Sheet sheet = parsed(text);
+    const Sheet sheet = ParsedSheet(text);
     ASSERT_EQ(sheet.sections.at(0).entries.size(), std::size(values));
     for (std::size_t i = 0; i < std::size(values); ++i)
         EXPECT_EQ(sheet.sections[0].entries[i].value, values[i]) << SheetValue(values[i]);
@@ -101,13 +97,12 @@ TEST(SheetParse, WrittenValuesReadBackUnchanged) {
 TEST(SheetBuild, PagesAndComponents) {
     const TCatalogue catalogue = CataloguePaquet();
     TDocument document(catalogue);
-    std::string error;
-    const Sheet sheet = parsed("[Page]\nFormat = A5\nOrientation = Paysage\nMarges = 1;2;3;4\n"
-                               "Carreau = 0,5\nTitre = Les nombres\nEntete = 1\nNote = 20\n"
-                               "[Grille]\nNom = G\nGauche = 2,5\nHaut = 1\n[Page]\n[Opération]\n"
-                               "Rediriger = G2\n[Grille]\nNom = G2\n");
-    SeedRandom(2);
-    ASSERT_TRUE(BuildDocument(sheet, document, error)) << error;
+    ASSERT_EQ(BuildSheet("[Page]\nFormat = A5\nOrientation = Paysage\nMarges = 1;2;3;4\n"
+                         "Carreau = 0,5\nTitre = Les nombres\nEntete = 1\nNote = 20\n"
+                         "[Grille]\nNom = G\nGauche = 2,5\nHaut = 1\n[Page]\n[Opération]\n"
+                         "Rediriger = G2\n[Grille]\nNom = G2\n",
+                         document, 2),
+              "");
     ASSERT_EQ(document.NbPages(), 2);
     const TPlanche& first = document.Page(0);
     EXPECT_EQ(first.Taille, (vlSize{2100, 1480}));
@@ -168,17 +163,8 @@ TEST(SheetBuild, PlaceAndSizeKeysInAnyOrder) {
         // A new blocks component with no place sits at the margins.
         {"[Cube décimal]\nNombreCube = 12\n", "[Cube décimal]\nNombreCube = 12\nHaut = 0\n"},
     };
-    const TCatalogue catalogue = CataloguePaquet();
-    for (const auto& [first, second] : sheets) {
-        SCOPED_TRACE(first);
-        TDocument a(catalogue), b(catalogue);
-        std::string error;
-        for (auto [text, d] : {std::pair(first, &a), std::pair(second, &b)}) {
-            SeedRandom(3);
-            ASSERT_TRUE(BuildDocument(parsed(text), *d, error)) << error;
-        }
-        EXPECT_EQ(a.Composant(0).Description(), b.Composant(0).Description());
-    }
+    for (const auto& [first, second] : sheets)
+        expectSameDocument(first, second);
     EXPECT_EQ(buildError("[Euro pièces]\nNom = P\nGauche = 15\nLargeur = 6\n"),
               "f.feuille:4: P : le cadre sort de la page : Gauche + Largeur = 15 + 6 = 21 cm, "
               "19 cm au plus");
@@ -199,21 +185,10 @@ TEST(SheetBuild, KeysMatchWithoutRegardToAccentsAndCase) {
         {"[Euro pièces]\nRéorganisePieces = 1\n", "REORGANISEPIECES"},
         {"[Page]\nEntete = 1\n[Grille]\nNom = G\n", "entête"},
         {"[Grille]\nNom = G\n", "nom"}};
-    const TCatalogue catalogue = CataloguePaquet();
     for (const auto& [documented, typed] : cases) {
         std::string written = documented;
         const std::size_t key = written.find('\n') + 1;
-        written.replace(key, written.find(" =", key) - key, typed);
-        const std::string texts[] = {documented, written};
-        std::string exports[2];
-        for (int i = 0; i < 2; ++i) {
-            TDocument document(catalogue);
-            std::string error;
-            SeedRandom(3);
-            ASSERT_TRUE(BuildDocument(parsed(texts[i]), document, error)) << error;
-            exports[i] = ExportSheet(document);
-        }
-        EXPECT_EQ(exports[1], exports[0]) << written;
+        expectSameDocument(documented, written.replace(key, written.find(" =", key) - key, typed));
     }
 }
 
@@ -252,13 +227,9 @@ TEST(SheetBuild, ChartLinksResolveWhereverTheGridIs) {
     const TCatalogue catalogue = CataloguePaquet();
     for (const std::string& text : sheets) {
         SCOPED_TRACE(text);
-        TDocument document(catalogue);
-        std::string error;
-        SeedRandom(1);
-        ASSERT_TRUE(BuildDocument(parsed(text), document, error)) << error;
-        TDocument rebuilt(catalogue);
-        SeedRandom(1);
-        ASSERT_TRUE(BuildDocument(parsed(ExportSheet(document)), rebuilt, error)) << error;
+        TDocument document(catalogue), rebuilt(catalogue);
+        ASSERT_EQ(BuildSheet(text, document), "");
+        ASSERT_EQ(BuildSheet(ExportSheet(document), rebuilt), "");
         for (TDocument* d : {&document, &rebuilt}) {
             const auto* graphe =
                 dynamic_cast<const TvlGraphe*>(&d->Composant(text.starts_with("[Graphe]") ? 0 : 1));
@@ -291,14 +262,8 @@ TEST(SheetBuild, ExportKeepsWholeHoursAndTurnedDominoes) {
     for (const std::string& text : sheets) {
         SCOPED_TRACE(text);
         TDocument document(catalogue), rebuilt(catalogue);
-        std::string error;
-        for (const std::uint32_t seed : {1u, 2u}) {
-            SeedRandom(seed);
-            rebuilt.Vide();
-            TDocument& d = seed == 1 ? document : rebuilt;
-            ASSERT_TRUE(BuildDocument(parsed(seed == 1 ? text : ExportSheet(document)), d, error))
-                << error;
-        }
+        ASSERT_EQ(BuildSheet(text, document), "");
+        ASSERT_EQ(BuildSheet(ExportSheet(document), rebuilt, 2), ""); // no value left to chance
         EXPECT_EQ(rebuilt.Composant(0).Description(), document.Composant(0).Description());
     }
 }

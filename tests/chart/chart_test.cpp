@@ -74,9 +74,7 @@ protected:
                 pts = {{d.args[0], d.args[1]}, {d.args[0] + w / 2, d.args[1]}};
             } else if (d.op == TDrawCall::Op::TextOutAngle) { // turned a quarter, upwards
                 pts = {{d.args[0], d.args[1]}, {d.args[0], d.args[1] - w / 2}};
-            } else if (d.args.size() >= 4 && d.op != TDrawCall::Op::Line) {
-                pts = {{d.args[0], d.args[1]}, {d.args[2], d.args[3]}};
-            } else if (d.op == TDrawCall::Op::Line) {
+            } else if (d.args.size() >= 4) { // a line's ends, a box's corners
                 pts = {{d.args[0], d.args[1]}, {d.args[2], d.args[3]}};
             }
             for (const vlPoint p : pts)

@@ -1,10 +1,10 @@
 #include "dots/GenSeries.h"
 
+#include "platform/FrenchLocale.h"
 #include "platform/Random.h"
 
 #include <gtest/gtest.h>
 
-#include <clocale>
 #include <functional>
 #include <map>
 #include <string>
@@ -241,31 +241,28 @@ TEST(Formule, AgreesWithAnExactReferenceOnRandomFormulas) {
 }
 
 // Labels show each value truncated to its decimals, literals as written, in any C locale.
-TEST(Formule, LabelsAndRoundingInEveryLocale) {
-    const char* precedente = std::setlocale(LC_ALL, nullptr);
-    const std::string restaure = precedente ? precedente : "C";
-    for (const char* locale : {"C", "fr_FR.UTF-8"}) {
-        if (std::setlocale(LC_ALL, locale) == nullptr)
-            continue;
-        TableVariables table;
-        FormuleCompilee f;
-        std::string message;
-        std::size_t position = 0;
-        ASSERT_TRUE(
-            CompileFormule("a+b+c+d+e+f+g+h+i+j+k * \"x\" * 2,5", table, f, message, position));
-        for (std::size_t i = 0; i < 11; ++i)
-            table[i].Valeur = *Rational::FromDecimal(std::to_string(i + 1) + ",75");
-        table[10].Decimales = 1;
-        EXPECT_EQ(EtiquetteModele(f.Modele, table), "1+2+3+4+5+6+7+8+9+10+11,7 * x * 2,5")
-            << locale;
-        const std::vector<std::tuple<std::string, int, std::string>> arrondis{
-            {"2.25", 1, "2,3"},  {"1,15", 1, "1,2"}, {"-2.5", 0, "-2"},
-            {"0.05", 2, "0,05"}, {"3", 2, "3,00"},   {"1e-3", 3, "0,001"}};
-        for (const auto& [v, d, texte] : arrondis)
-            EXPECT_EQ(EcritArrondi(*Rational::FromDecimal(v), d), texte) << v << " " << locale;
-        EXPECT_EQ(EcritArrondi(*Evalue("1 * 2,5", message), 0), "3") << locale;
-    }
-    std::setlocale(LC_ALL, restaure.c_str());
+void expectLabelsAndRounding() {
+    TableVariables table;
+    FormuleCompilee f;
+    std::string message;
+    std::size_t position = 0;
+    ASSERT_TRUE(CompileFormule("a+b+c+d+e+f+g+h+i+j+k * \"x\" * 2,5", table, f, message, position));
+    for (std::size_t i = 0; i < 11; ++i)
+        table[i].Valeur = *Rational::FromDecimal(std::to_string(i + 1) + ",75");
+    table[10].Decimales = 1;
+    EXPECT_EQ(EtiquetteModele(f.Modele, table), "1+2+3+4+5+6+7+8+9+10+11,7 * x * 2,5");
+    const std::vector<std::tuple<std::string, int, std::string>> arrondis{
+        {"2.25", 1, "2,3"},  {"1,15", 1, "1,2"}, {"-2.5", 0, "-2"},
+        {"0.05", 2, "0,05"}, {"3", 2, "3,00"},   {"1e-3", 3, "0,001"}};
+    for (const auto& [v, d, texte] : arrondis)
+        EXPECT_EQ(EcritArrondi(*Rational::FromDecimal(v), d), texte) << v;
+    EXPECT_EQ(EcritArrondi(*Evalue("1 * 2,5", message), 0), "3");
+}
+TEST(Formule, LabelsAndRounding) {
+    expectLabelsAndRounding();
+}
+TEST_F(FrenchLocale, FormulaLabelsAndRoundingIgnoreTheCLocale) {
+    expectLabelsAndRounding();
 }
 
 std::vector<PaireSerie> Serie(GenSeries& g, std::uint32_t graine) {

@@ -120,11 +120,11 @@ TEST(RelierFeuille, TheSeriesIsCheckedWhenTheSectionEnds) {
         // Texts given after the series are printed as given.
         {douze + serie + "\nPoints = 0,1;0,1;1+1;2 | 0,2;0,2;2+2;4", ""},
     };
+    const TCatalogue catalogue = CataloguePaquet();
     for (const auto& [lignes, erreur] : cas) {
         Sheet sheet;
         std::string message;
         ASSERT_TRUE(ParseSheet("[Points à relier]\n" + lignes, "f", sheet, message));
-        const TCatalogue catalogue = CataloguePaquet();
         TDocument document(catalogue);
         SeedRandom(1);
         EXPECT_EQ(BuildDocument(sheet, document, message), erreur.empty()) << lignes;

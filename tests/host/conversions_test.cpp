@@ -1,7 +1,5 @@
 #include "host/Conversions.h"
 
-#include "platform/FrenchLocale.h"
-
 #include <gtest/gtest.h>
 
 #include <climits>
@@ -93,14 +91,3 @@ TEST(ConvCouleur, DecimalOrHexadecimalUpToWhite) {
 }
 
 } // namespace
-
-// The readers and writers of lengths and decimals under a French C locale.
-TEST_F(FrenchLocale, ConversionsReadAndWriteTheSameText) {
-    int point = 0, virgule = 0;
-    double d = 0;
-    std::string message;
-    EXPECT_TRUE(ConvVirg("2.75", point, message, 0, 9999) &&
-                ConvVirg("2,75", virgule, message, 0, 9999));
-    EXPECT_EQ(point + virgule, 550);
-    EXPECT_TRUE(ParseDecimal("0.125", d) && d == 0.125 && TexteCentimetres(-1205) == "-12,05");
-}

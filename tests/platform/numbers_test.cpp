@@ -126,7 +126,8 @@ TEST(Numbers, ExactDecimalsRoundTripThroughText) {
 TEST_F(FrenchLocale, ReadingAndWritingIgnoreTheCLocale) {
     EXPECT_EQ(ReadNumber("2.5"), ReadNumber("2,5"));
     EXPECT_EQ(ReadNumber("1.5e3"), 1500);
-    EXPECT_EQ(WriteNumber(886, 6) + " " + WriteNumber(2.5, 6) + " " + WriteShortest(0.125),
-              "886 2,5 0,125");
+    EXPECT_EQ(WriteNumber(886, 6) + " " + WriteNumber(2.5, 6) + " " + WriteShortest(0.125) + " " +
+                  WriteDecimal(-1205, 2),
+              "886 2,5 0,125 -12,05");
     EXPECT_EQ(ReadExactDecimal("20.05"), (ExactDecimal{2005, 2}));
 }
