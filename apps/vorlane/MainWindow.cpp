@@ -13,6 +13,7 @@
 #include "package/PackageEntry.h"
 #include "platform/IniFile.h"
 #include "platform/Paths.h"
+#include "platform/StagedFiles.h"
 #include "platform/StringList.h"
 #include "platform/qt/QtCanvas.h"
 #include "platform/qt/QtPageWriter.h"
@@ -270,16 +271,20 @@ void MainWindow::buildMenus() {
     file->addAction(QStringLiteral("&Ouvrir…"), QKeySequence::Open, this,
                     &MainWindow::openDocument);
     recentMenu_ = file->addMenu(QStringLiteral("Fichiers &récents"));
-    file->addAction(QStringLiteral("&Enregistrer"), QKeySequence::Save, this, &MainWindow::save);
+    file->addAction(QStringLiteral("&Enregistrer"), QKeySequence::Save, this, &MainWindow::save)
+        ->setObjectName(QStringLiteral("enregistrer"));
     file->addAction(QStringLiteral("Enregistrer &sous…"), QKeySequence::SaveAs, this,
-                    &MainWindow::saveAs);
+                    &MainWindow::saveAs)
+        ->setObjectName(QStringLiteral("enregistrerSous"));
     file->addSeparator();
     file->addAction(QStringLiteral("E&xporter en PDF (épreuve et corrigé)…"), this,
-                    &MainWindow::exportPdf);
+                    &MainWindow::exportPdf)
+        ->setObjectName(QStringLiteral("exporterPdf"));
     file->addAction(QStringLiteral("&Imprimer…"), QKeySequence::Print, this, &MainWindow::print);
     file->addSeparator();
     file->addAction(QStringLiteral("Importer une &feuille…"), this, &MainWindow::importSheet);
-    file->addAction(QStringLiteral("Exporter en feuille &texte…"), this, &MainWindow::exportSheet);
+    file->addAction(QStringLiteral("Exporter en feuille &texte…"), this, &MainWindow::exportSheet)
+        ->setObjectName(QStringLiteral("exporterFeuille"));
     file->addSeparator();
     file->addAction(QStringLiteral("&Quitter"), QKeySequence::Quit, this, &QWidget::close);
 
@@ -536,17 +541,24 @@ bool MainWindow::saveAs() {
     return true;
 }
 
+// The pages go through staged files that never replace the open document: all or nothing.
 bool MainWindow::ExportPdf(const std::string& path, std::string& message) {
     const TDocument& document = session_.Document();
-    TQtPageWriter writer(path, document.Page(0).Taille);
+    StagedFiles outputs;
+    if (!session_.Path().empty())
+        outputs.ProtectInput(session_.Path());
+    TQtPageWriter writer(path, document.Page(0).Taille, 150, &outputs);
     for (const int mode : {MODE_EPREUVE, MODE_CORRIGE}) {
         for (int page = 0; page < document.NbPages(); ++page) {
             TCanvas& canvas = writer.BeginPage(document.Page(page).Taille);
             document.DessinePage(canvas, page, mode, true);
-            writer.EndPage();
+            if (!writer.EndPage()) {
+                writer.Finish(message); // says why: a target refused, a write error
+                return false;
+            }
         }
     }
-    return writer.Finish(message);
+    return writer.Finish(message) && outputs.Commit(message);
 }
 
 void MainWindow::exportPdf() {
@@ -559,6 +571,8 @@ void MainWindow::exportPdf() {
                   .toStdString();
     if (!ui_.SaveFileName("Exporter en PDF", "Documents PDF (*.pdf)", path))
         return;
+    if (QFileInfo(ToQString(path)).suffix().isEmpty())
+        path += ".pdf";
     std::string message;
     if (!ExportPdf(path, message))
         ui_.MessageBox(message, "ERREUR", MB_OK | MB_ICONERROR);

@@ -352,6 +352,21 @@ TEST_F(Mathsheet, AShorterRunRemovesAndNamesTheEarlierRunsPages) {
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder_.path()), {}), 2);
 }
 
+// Pages are written one file at a time: many fit under a small open-file limit.
+TEST_F(Mathsheet, ManyPagesFitUnderASmallOpenFileLimit) {
+    const std::string sheet = write("s.txt", "[Grille]\n");
+    const int firstFree = ::dup(0);
+    ::close(firstFree);
+    rlimit saved{};
+    ::getrlimit(RLIMIT_NOFILE, &saved);
+    const rlimit limit{rlim_t(firstFree + 16), saved.rlim_max};
+    ::setrlimit(RLIMIT_NOFILE, &limit);
+    const Outcome r = RunInProcess({"build", sheet, "-o", path("p.svg"), "--copies", "20"});
+    ::setrlimit(RLIMIT_NOFILE, &saved);
+    EXPECT_EQ(r.code, EXIT_OK) << r.err;
+    EXPECT_TRUE(std::filesystem::exists(path("p-40.svg")));
+}
+
 TEST_F(Mathsheet, HelpInASubcommandAndVersion) {
     const Outcome help = RunInProcess({"sudoku", "db", "list", "-h"});
     EXPECT_EQ(help.code, EXIT_OK);

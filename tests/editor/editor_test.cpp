@@ -43,6 +43,9 @@
 #include <sstream>
 #include <tuple>
 
+#include <csignal>
+
+#include <sys/resource.h>
 #include <sys/stat.h>
 
 namespace {
@@ -431,6 +434,71 @@ TEST_F(Editor, ImportedSheetExportsBackAndARefusedOneChangesNothing) {
     ASSERT_TRUE(session().Import(text, "h.txt", message)) << message;
     EXPECT_EQ(ExportSheet(session().Document()), text);
     EXPECT_FALSE(session().Modified());
+}
+
+// The editor's saves and exports are staged: a full disk, a pipe, or the open document as an
+// export's target leaves every old file byte for byte and no temporary, and the box says why.
+TEST_F(Editor, SavesAndExportsAreAllOrNothingAndNeverReplaceTheOpenDocument) {
+    std::signal(SIGXFSZ, SIG_IGN); // a write past the file size limit fails as on a full disk
+    session().Document().Cree("Dé", 0);
+    session().Committed();
+    std::string message;
+    ASSERT_TRUE(session().SaveAs(path_, message)) << message;
+    const std::string document = ReadBack(path_);
+    const std::string pipe = folder_.file("tube.vld");
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    ASSERT_EQ(::mkfifo((pipe + ".pdf").c_str(), 0600), 0);
+    const std::string old = folder_.file("ancien");
+    const std::string link = folder_.file("lien.pdf"); // to the open document
+    std::filesystem::create_symlink(path_, link);
+    struct Row {
+        const char* action;
+        std::string target, named; // no target: no dialog; nothing named: no message
+        rlim_t fullAt;             // bytes a file may reach; 0 for no limit
+    };
+    const Row rows[] = {
+        {"enregistrer", "", "n'a pas pu être enregistré", 40},
+        {"enregistrerSous", old, "l'ancien fichier est intact", 40},
+        {"enregistrerSous", pipe, "pas un fichier ordinaire", 0},
+        {"exporterPdf", old + ".pdf", "Impossible d'écrire", 40},
+        {"exporterPdf", pipe + ".pdf", "pas un fichier ordinaire", 0},
+        {"exporterPdf", link, "est aussi une entrée", 0},
+        {"exporterPdf", folder_.file("neuf.pdf"), "", 0},
+        {"exporterFeuille", old, "Impossible d'écrire", 40},
+        {"exporterFeuille", pipe, "pas un fichier ordinaire", 0},
+        {"exporterFeuille", path_, "est aussi une entrée", 0},
+        {"exporterFeuille", folder_.file("neuf.txt"), "", 0},
+    };
+    TTestUi answers;
+    ui_.SetUnattended(&answers);
+    for (const Row& row : rows) {
+        SCOPED_TRACE(std::string(row.action) + " " + row.target);
+        folder_.put("ancien", "old");
+        folder_.put("ancien.pdf", "old");
+        answers.fileAnswers = {row.target};
+        const std::size_t shown = answers.Messages().size();
+        rlimit saved{};
+        ::getrlimit(RLIMIT_FSIZE, &saved);
+        const rlimit limit{row.fullAt == 0 ? saved.rlim_cur : row.fullAt, saved.rlim_max};
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+        trigger(row.action);
+        ::setrlimit(RLIMIT_FSIZE, &saved);
+        const std::vector<std::string> messages = answers.Messages();
+        EXPECT_EQ(messages.size(), shown + (row.named.empty() ? 0 : 1));
+        if (!row.named.empty() && messages.size() > shown) {
+            EXPECT_NE(messages.back().find(row.named), std::string::npos) << messages.back();
+        }
+        EXPECT_EQ(ReadBack(path_), document);
+        EXPECT_EQ(ReadBack(old), "old");
+        EXPECT_EQ(ReadBack(old + ".pdf"), "old");
+        EXPECT_EQ(session().Path(), path_);
+    }
+    EXPECT_EQ(ReadBack(folder_.file("neuf.pdf")).rfind("%PDF-", 0), 0u);
+    EXPECT_EQ(ReadBack(folder_.file("neuf.txt")), ExportSheet(session().Document()));
+    for (const auto& entry : std::filesystem::directory_iterator(folder_.path())) {
+        EXPECT_FALSE(entry.path().filename().string().starts_with(".vl-")) << entry.path();
+    }
+    ui_.SetUnattended(nullptr);
 }
 
 // Nobody at the screen: a document not read whole is named on the error stream and gives 2.

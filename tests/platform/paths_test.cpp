@@ -12,6 +12,7 @@
 
 #include <csignal>
 
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -159,6 +160,25 @@ TEST(StagedFiles, RefuseInputsAndNonFilesThenAllOrNothing) {
     EXPECT_EQ(ReadBack(folder.file("page-1.svg")) + ReadBack(folder.file("page-2.svg")), "12");
     EXPECT_FALSE(fs::exists(folder.file("page.svg")));
     EXPECT_EQ(std::distance(fs::directory_iterator(folder.path()), {}), 6);
+}
+
+// Files held open past the open-file limit: the one refused says why.
+TEST(StagedFiles, RunningOutOfOpenFilesSaysSo) {
+    const TempFolder folder;
+    const int firstFree = ::dup(0);
+    ::close(firstFree);
+    rlimit saved{};
+    ::getrlimit(RLIMIT_NOFILE, &saved);
+    const rlimit limit{rlim_t(firstFree + 8), saved.rlim_max};
+    ::setrlimit(RLIMIT_NOFILE, &limit);
+    StagedFiles files;
+    std::string error;
+    int staged = 0;
+    while (staged < 20 && files.Stage(folder.file("p-" + std::to_string(staged)), error) >= 0)
+        ++staged;
+    ::setrlimit(RLIMIT_NOFILE, &saved);
+    EXPECT_LT(staged, 20);
+    EXPECT_NE(error.find("trop de fichiers ouverts"), std::string::npos) << error;
 }
 
 // A replaced file keeps its mode; a link another user planted in a shared sticky folder is not
