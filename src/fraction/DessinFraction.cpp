@@ -121,6 +121,7 @@ void DessinFraction::boite(int x1, int x2, int ligneBase) {
     canvas_->Pen.Width = 1;
     canvas_->Brush.Style = bsClear;
     canvas_->Rectangle(x1 + marge, milieu - demi, x2 - marge, milieu + demi);
+    canvas_->TagReadable({x1 + marge, milieu - demi, x2 - marge, milieu + demi}, "case");
 }
 
 void DessinFraction::ecrit(int x, int ligneBase, std::string_view texte, int mode) {
@@ -129,13 +130,13 @@ void DessinFraction::ecrit(int x, int ligneBase, std::string_view texte, int mod
     choisitPolice(mode);
     for (const char c : texte) {
         const std::string_view signe = Signe(c);
-        if (signe.empty()) {
-            canvas_->TextOut(x + c_.cw / 2, ligneBase, std::string(1, c));
-            x += c_.cw;
-            continue;
-        }
-        canvas_->TextOut(x + c_.fin + c_.cw / 2, ligneBase, std::string(signe));
-        x += c_.cw + 2 * c_.fin;
+        const int gauche = signe.empty() ? x : x + c_.fin;
+        canvas_->TextOut(gauche + c_.cw / 2, ligneBase,
+                         signe.empty() ? std::string(1, c) : std::string(signe));
+        // A digit's or sign's ink: its cell's width, from the baseline up to a digit's height.
+        canvas_->TagReadable({gauche, ligneBase - encre_, gauche + c_.cw, ligneBase},
+                             signe.empty() ? "chiffre" : "signe");
+        x += c_.cw + (signe.empty() ? 0 : 2 * c_.fin);
     }
 }
 

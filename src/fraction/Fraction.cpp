@@ -369,10 +369,11 @@ vlPoint TvlFraction::Emet(TCanvas& canvas, vlRect rect, vlPoint pos, vlSize cell
             p = {p.x + largeurColonne + cellules.cw, pos.y};
             largeurColonne = 0;
         }
-        // Drawn whole or not at all.
+        // Drawn whole or not at all, and in order: a line that does not fit ends the drawing,
+        // so that no line is missing between two printed ones.
         if (p.x + taille.cx > rect.Width() || p.y + taille.cy > rect.Height()) {
-            ++horsCadre_;
-            continue;
+            horsCadre_ = lignes - i;
+            break;
         }
         dessin.DessineLigne({rect.left + p.x, rect.top + p.y}, texte, masque);
         largeurColonne = std::max(largeurColonne, taille.cx);

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdlib>
 
 namespace {
 
@@ -314,6 +315,12 @@ void DessinOperation::signe(int x, int baseline, const std::string& s) {
     canvas_.TextOut(x, baseline, s);
 }
 
+vlRect DessinOperation::encreChiffre(int x, int baseline) const {
+    const int em = std::abs(police_.Height);
+    return {x - cellules_.cw / 2, baseline - em * 7 / 10, x + cellules_.cw - cellules_.cw / 2,
+            baseline};
+}
+
 void DessinOperation::DessineNombreZ(vlPoint p, const std::string& s, bool sauteBlancsTete,
                                      bool grouperMilliers, bool virguleCorrige, bool cacheVirgule) {
     const int cw = cellules_.cw;
@@ -362,9 +369,12 @@ void DessinOperation::DessineNombreZ(vlPoint p, const std::string& s, bool saute
         if (EstChiffre(c) || c == ' ' || c == milliers) {
             if (c != ' ')
                 canvas_.TextOut(x, y, std::string(1, c));
+            if (EstChiffre(c))
+                canvas_.TagReadable(encreChiffre(x, y), "chiffre");
         } else if (correction_) {
             canvas_.Font = policeCorrige_;
             canvas_.TextOut(x, y, std::string(1, ChiffreCache(c)));
+            canvas_.TagReadable(encreChiffre(x, y), "chiffre");
             canvas_.Font = police_;
         } else {
             trou(x, y);

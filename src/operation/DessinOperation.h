@@ -133,6 +133,8 @@ private:
                            bool finDeListe = true);
     void dessinePosee(vlRect rect, vlPoint pos, const Exercice& exercice);
     void signe(int x, int baseline, const std::string& s);
+    // The ink of a digit written centred on x at this baseline: its cell's width, a digit's height.
+    vlRect encreChiffre(int x, int baseline) const;
     // Multiplications and divisions (DessinMultDiv.cpp).
     vlPoint multiplicationsPosees(vlRect rect, vlPoint pos, int premier);
     vlPoint multiplicationsEnLigne(vlRect rect, vlPoint pos, int premier);

@@ -146,6 +146,8 @@ void TvlBoulier::DessineBoule(TCanvas& canvas, int x, int y, int d) {
 void TvlBoulier::dessineBoule(TCanvas& canvas, vlPoint centre, int d, TColor couleur) {
     AffecteBrush(canvas, Brosse, bsSolid, couleur);
     DessineBoule(canvas, centre.x, centre.y, d);
+    canvas.TagReadable({centre.x - d / 2, centre.y - d / 2, centre.x + d / 2, centre.y + d / 2},
+                       "boule");
 }
 
 vlPoint TvlBoulier::Cadre::Centre(int i, bool debut, int j) const {

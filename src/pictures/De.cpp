@@ -165,6 +165,7 @@ void TvlDe::DessinePoints(TCanvas& canvas, vlRect r, int valeur) {
         const int x = c.x + d.x * q;
         const int y = c.y + d.y * q;
         canvas.Ellipse(x - p, y - p, x + p, y + p);
+        canvas.TagReadable({x - p, y - p, x + p, y + p}, "point");
     }
 }
 

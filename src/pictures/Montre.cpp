@@ -4,6 +4,7 @@
 #include "host/Services.h"
 #include "pictures/MontreCles.h"
 #include "pictures/Setters.h"
+#include "platform/InkCheck.h"
 
 #include <algorithm>
 #include <cmath>
@@ -151,15 +152,39 @@ void TvlMontre::Dessine(TCanvas& canvas, int mode, TPlanche*) {
     canvas.SetBkMode(TRANSPARENT);
 
     if (graduation > 1 && bloc_.MontrerChiffres != 0 && rayon - graduation > 0) {
+        // Each number's place (top centre) and ink (an em about its cell's middle), 3 first.
+        const auto places = [&] {
+            std::vector<std::pair<vlPoint, vlRect>> p;
+            for (int k = 0; k < 12; ++k) {
+                const vlSize etendue = canvas.TextExtent(std::to_string((14 - k) % 12 + 1));
+                const int distance = rayon - graduation - std::max(etendue.cx, etendue.cy) / 2;
+                const double a = k * kPi / 6;
+                const int x = int(centre.x + distance * std::cos(a));
+                const int y = int(centre.y - distance * std::sin(a) - etendue.cy / 2);
+                const int em = std::min(etendue.cy, HauteurChiffres(canvas));
+                const int haut = y + (etendue.cy - em) / 2;
+                p.push_back(
+                    {{x, y},
+                     {x - etendue.cx / 2, haut, x + etendue.cx - etendue.cx / 2, haut + em}});
+            }
+            return p;
+        };
+        // On a small dial the numbers are written smaller until neighbours keep apart.
+        auto p = places();
+        const auto serres = [&p] {
+            for (std::size_t k = 0; k < p.size(); ++k)
+                if (SeCouvrent(p[k].second, p[(k + 1) % p.size()].second))
+                    return true;
+            return false;
+        };
+        while (serres() && std::abs(canvas.Font.Height) > 1) {
+            canvas.Font.Height = canvas.Font.Height * 9 / 10;
+            p = places();
+        }
         for (int k = 0; k < 12; ++k) {
-            const int nombre = (3 - k + 12 - 1) % 12 + 1; // 3, 2, 1, 12, 11, ..., 4
-            const std::string texte = std::to_string(nombre);
-            const vlSize etendue = canvas.TextExtent(texte);
-            const int distance = rayon - graduation - std::max(etendue.cx, etendue.cy) / 2;
-            const double a = k * kPi / 6;
-            const int x = int(centre.x + distance * std::cos(a));
-            const int y = int(centre.y - distance * std::sin(a) - etendue.cy / 2);
-            canvas.TextOut(x, y, texte);
+            const auto& [coin, encre] = p[std::size_t(k)];
+            canvas.TextOut(coin.x, coin.y, std::to_string((14 - k) % 12 + 1));
+            canvas.TagReadable(encre, "nombre");
         }
     }
 

@@ -198,8 +198,13 @@ bool TvlThermometre::DessineThermometre(TCanvas& canvas, int mode, std::string& 
         const vlSize taille = canvas.TextExtent(texte);
         if (x < r.left || x + taille.cx > r.right || y < r.top || y + taille.cy > r.bottom)
             ++textesHorsCadre_;
-        else
+        else {
             canvas.TextOut(x, y, texte);
+            // The ink: an em about the cell's middle, the spacing the scale keeps.
+            const int em = std::min(taille.cy, HauteurChiffres(canvas));
+            const int haut = y + (taille.cy - em) / 2;
+            canvas.TagReadable({x, haut, x + taille.cx, haut + em}, "nombre");
+        }
     };
     const TFont precedente = canvas.Font;
     police_.PixelsPerInch = canvas.Font.PixelsPerInch;

@@ -85,24 +85,25 @@ std::optional<vlRect> TvlForme::Page() const {
 
 // ---- points and curve ----
 
-TvlForme::Points TvlForme::PointsSurRectangle(vlRect r, int n) {
+TvlForme::Points TvlForme::PointsSurEllipse(vlRect r, int n) {
     r = r.Normalise();
     const vlPoint c = r.Centre();
     const int w = r.Width();
     const int h = r.Height();
-    const int q = n / 4;
     Points dp{};
-    for (int i = 0; i < q; ++i) {
-        dp[std::size_t(i)] = vlPoint{r.left + w * i / q, r.top} - c;
-        dp[std::size_t(q + i)] = vlPoint{r.right, r.top + h * i / q} - c;
-        dp[std::size_t(2 * q + i)] = vlPoint{r.left + (q - i) * w / q, r.bottom} - c;
-        dp[std::size_t(3 * q + i)] = vlPoint{r.left, r.top + (q - i) * h / q} - c;
+    for (int i = 0; i < n; ++i) {
+        // Clockwise on the page from the top-left, the four ends of the axes among them.
+        const double a = (8.0 * i / n - 3) * std::numbers::pi / 4;
+        const auto sur = [](int debut, int longueur, double t) {
+            return debut + std::int32_t(std::lround(longueur * (1 + t) / 2));
+        };
+        dp[std::size_t(i)] = vlPoint{sur(r.left, w, std::cos(a)), sur(r.top, h, std::sin(a))} - c;
     }
     return dp;
 }
 
 void TvlForme::InitDp() {
-    dp_ = PointsSurRectangle(Rect, NbPoints());
+    dp_ = PointsSurEllipse(Rect, NbPoints());
 }
 
 void TvlForme::CalculBezier() {
@@ -285,7 +286,7 @@ vlRect TvlForme::CalculeMotif(vlPoint p) {
     if (code_ == CODE_CREATION) {
         const vlPoint coin = page ? Borne(q, *page) : q;
         const vlRect r{rectModif_.left, rectModif_.top, coin.x, coin.y};
-        dpCandidat_ = PointsSurRectangle(r, n);
+        dpCandidat_ = PointsSurEllipse(r, n);
         return r;
     }
     if (code_ == HIT_CORPS) {

@@ -52,7 +52,7 @@ public:
     std::vector<std::string> Description() const override;
     std::string AvertissementCadre() const override;
     void AppliquerOptions(const void* donnees) override;
-    // Both lay the points back on the rectangle, as the count may have changed.
+    // Both lay the points back on the rectangle's ellipse, as the count may have changed.
     void RestaureDefaut() override;
     void RestaureStandard() override;
 
@@ -73,10 +73,11 @@ public:
     void StopModifCreation(TCanvas& canvas, bool efface) override;
     void ChangeCoords(vlRect r) override;
 
-    // n points on the rectangle's perimeter, clockwise from the top-left corner (whichever way
-    // it was drawn out), relative to its centre.
-    static Points PointsSurRectangle(vlRect r, int n);
-    // Lays the points on the component's rectangle.
+    // n points on the ellipse the rectangle holds, clockwise from its top-left (whichever way
+    // it was drawn out), relative to its centre: the ends of its axes touch the rectangle's
+    // sides, where the curve runs along them, so that the default curve stays inside.
+    static Points PointsSurEllipse(vlRect r, int n);
+    // Lays the points on the ellipse of the component's rectangle.
     void InitDp();
     // The curve's 3 x count + 1 points from the points and the rounding.
     void CalculBezier();
@@ -107,7 +108,7 @@ protected:
 private:
     // The points from the margins' origin, as the "Points" key reads them.
     std::string textePoints() const;
-    // Points back on the rectangle, all handles visible, handles and curve recomputed.
+    // Points back on the rectangle's ellipse, all handles visible, handles and curve recomputed.
     void Reinitialise();
     bool ChangePoints(const std::string& valeur, std::string& message);
     vlPoint Centre() const { return Rect.Normalise().Centre(); }

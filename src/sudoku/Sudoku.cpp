@@ -571,6 +571,7 @@ void TvlSudoku::Dessine(TCanvas& canvas, int, TPlanche*) {
     const int p = bloc_.TaillePinceau;
     canvas.Brush = {TColor(bloc_.CouleurBrosse), TBrushStyle(bloc_.StyleBrosse & 0xFF)};
     canvas.Pen = {TColor(bloc_.CouleurPinceau), p, psSolid, pmCopy};
+    SignaleErreurDessin({});
     if (!RectangleAff(canvas, p, psSolid, r))
         return;
     const int s = std::min(r.Width(), r.Height());
@@ -619,6 +620,11 @@ void TvlSudoku::dessineGrille(TCanvas& canvas, const vlRect& r, int s) {
         canvas.LineTo(r.left + s, y);
     }
 
+    // Pens as thick as the grid leave its squares no room: nothing is written, and said.
+    if (d.cote < 1) {
+        SignaleErreurDessin("Pas de place pour le dessin");
+        return;
+    }
     for (int i = 0; i < n * n; ++i) {
         const int x = d.x[size_t(i % n)];
         const int y = d.y[size_t(i / n)];
@@ -660,9 +666,19 @@ void TvlSudoku::DessineCase(TCanvas& canvas, const vlRect& carre, int index) {
     canvas.SetBkMode(TRANSPARENT);
     canvas.SetTextAlign(TA_LEFT | TA_TOP);
     const std::string texte(1, char('0' + v));
-    const vlSize taille = canvas.TextExtent(texte);
-    canvas.TextOut(carre.left + (carre.Width() - taille.cx) / 2,
-                   carre.top + (carre.Height() - taille.cy) / 2, texte);
+    vlSize taille = canvas.TextExtent(texte);
+    // A digit taller or wider than its square is written smaller, so that none covers another.
+    if (taille.cx > carre.Width() || taille.cy > carre.Height()) {
+        const double k = std::min(double(carre.Width()) / std::max(taille.cx, 1),
+                                  double(carre.Height()) / std::max(taille.cy, 1));
+        const int hauteur = int(canvas.Font.Height * k);
+        canvas.Font.Height = hauteur != 0 ? hauteur : (canvas.Font.Height < 0 ? -1 : 1);
+        taille = canvas.TextExtent(texte);
+    }
+    const vlPoint coin{carre.left + (carre.Width() - taille.cx) / 2,
+                       carre.top + (carre.Height() - taille.cy) / 2};
+    canvas.TextOut(coin.x, coin.y, texte);
+    canvas.TagReadable({coin.x, coin.y, coin.x + taille.cx, coin.y + taille.cy}, "chiffre");
     canvas.RestoreDC(niveau);
 }
 

@@ -251,6 +251,10 @@ TEST(PageCheckCampaign, CrowdedLayoutsSayTheFrameTheyNeed) {
         {"[Masses marquées]\nNom = M\nLargeur = 6\nHauteur = 3\nNbMasses = 2,2,2,2,2,2,2,2\n",
          "M : 20 masses marquées ne tiennent pas dans le cadre, il faut un cadre de 33 cm de "
          "haut"},
+        {"[Fraction]\nNom = F\nFractionOperation = 1\nOperandes = 3/4;1/6 | 5/6;1/3\n",
+         "F : 10 lignes ne tiennent pas dans le cadre"},
+        {"[Forme]\nNom = S\n", ""},
+        {"[Montre]\nNom = H\nLargeur = 2\nHauteur = 2\n", ""},
         {"[Cube décimal]\nNom = C\nNombreCube = 442\nTailleCube = 10\n", ""},
         {"[Cube décimal]\nNom = C\nNombreCube = 9064\nTailleCube = 6\n", ""},
     };

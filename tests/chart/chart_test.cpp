@@ -3,6 +3,7 @@
 #include "chart/Graphe.h"
 #include "chart/GrapheFeuille.h"
 #include "pictures/PictureTest.h"
+#include "platform/InkCheck.h"
 #include "platform/Random.h"
 
 #include <algorithm>
@@ -216,6 +217,45 @@ TEST_F(ChartTest, LabelsMarkersLegendTitleAndColoursKeepApart) {
     EXPECT_TRUE(Dedans(c, m.Rect) && std::ranges::any_of(c.Of(TDrawCall::Op::Polygon), [](auto d) {
                     return d.brush.Color == clWhite && d.points[2].y - d.points[1].y == 30;
                 }));
+}
+
+// Grouped bars of near heights: each mark shown stands clear of every bar's top, rising over a
+// neighbour's or left out and counted; the title, legend, labels and marks are all marked
+// readable and cover nothing.
+TEST_F(ChartTest, MarksLeaveEveryBarTopInSight) {
+    TvlGraphe& g = Graphe({"Largeur=8", "Hauteur=6", "Vue3D=0", "VisibleTitre=1"});
+    for (const char* serie : {"A", "B", "C"})
+        ASSERT_TRUE(Feuille(g, "Serie", std::string("Histogrammes verticaux; ") + serie) &&
+                    Feuille(g, "Points", "a;;12; | b;;13; | c;;11;"));
+    ASSERT_TRUE(Feuille(g, "Titre", "Ventes"));
+    const TRecordingCanvas c = Dessin(g);
+    std::vector<vlRect> marques;
+    for (const TInkTag& t : c.tags)
+        if (t.what == "marque")
+            marques.push_back(t.box);
+    int barres = 0;
+    for (const TDrawCall& d : c.Of(TDrawCall::Op::Rectangle)) {
+        const vlRect b{d.args[0], d.args[1], d.args[2], d.args[3]};
+        if (std::ranges::count(marques, b) > 0 || b.Width() > g.Rect.Width() / 4 ||
+            b.Height() < 100)
+            continue; // marks, the panel, the legend's swatches
+        ++barres;
+        for (const vlRect& m : marques)
+            EXPECT_FALSE(m.left < b.right && b.left < m.right && m.top <= b.top &&
+                         b.top <= m.bottom)
+                << b.left << " " << b.top;
+    }
+    EXPECT_GE(barres, 9); // and the legend's box
+    EXPECT_GE(marques.size(), 5u);
+    EXPECT_TRUE(marques.size() == 9u || !g.AvertissementCadre().empty());
+    std::vector<vlRect> lisibles;
+    std::set<std::string> sortes;
+    for (const TInkTag& t : c.tags) {
+        lisibles.push_back(t.box);
+        sortes.insert(t.what);
+    }
+    EXPECT_EQ(sortes, (std::set<std::string>{"légende", "marque", "titre", "étiquette"}));
+    EXPECT_TRUE(Recouvrements(lisibles).empty());
 }
 
 // The legend on each of the four sides: beside the bars in a column, or above or below them in

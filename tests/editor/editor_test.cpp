@@ -276,16 +276,16 @@ TEST_F(Editor, TheLayoutIsResetAndKeptBetweenRunsAndEscapeClosesTheHelp) {
     EXPECT_FALSE(ui_.Help()->isVisible());
 }
 
-// A shape drawn out, a point dragged inside its rectangle and undone, its count chosen in its
-// window, saved and reopened; the selected shape shows its handles.
+// A shape drawn out (its points on the ellipse), a point dragged inside its rectangle and undone,
+// its count chosen in its window, saved and reopened; the selected shape shows its handles.
 TEST_F(Editor, AShapeIsDrawnReshapedByAHandleUndoneAndReopened) {
     paletteButton(3)->click();
     drag({300, 400}, {1100, 800});
     auto& forme = dynamic_cast<TvlForme&>(session().Document().Composant(0));
     const auto absolu = [&](int k) { return forme.Pts()[std::size_t(k)] + forme.Rect.Centre(); };
     const vlRect cadre = forme.Rect;
-    EXPECT_EQ(absolu(0), cadre.LireOrg());
-    EXPECT_EQ(absolu(4), (vlPoint{cadre.right, cadre.bottom}));
+    EXPECT_EQ(absolu(7), (vlPoint{cadre.left, cadre.Centre().y}));
+    EXPECT_EQ(absolu(3), (vlPoint{cadre.right, cadre.Centre().y}));
     EXPECT_EQ(cadre.right % 50, 0) << "5 mm squares: the dragged corner snaps to the grid";
     const QImage choisie = view().grab().toImage();
     session().Select(nullptr);
@@ -294,8 +294,8 @@ TEST_F(Editor, AShapeIsDrawnReshapedByAHandleUndoneAndReopened) {
     EXPECT_NE(choisie.pixel(poignee), libre.pixel(poignee)) << "the handle covers the outline";
     session().Select(&forme);
     const std::vector<std::string> avant = forme.Description();
-    drag(absolu(1), {700, 600});
-    EXPECT_EQ(absolu(1), (vlPoint{700, 600}));
+    drag(absolu(0), {700, 600});
+    EXPECT_EQ(absolu(0), (vlPoint{700, 600}));
     EXPECT_EQ(forme.Rect, cadre);
     auto* undo = window_.findChild<QAction*>("annuler");
     EXPECT_EQ(undo->text(), "&Annuler la modification");

@@ -98,7 +98,7 @@ TEST_F(FractionTest, AHiddenOperandKeepsItsBarAndRoom) {
 }
 
 // Lines go down a column, then a new column starts at the widest line plus one cell; a line
-// that fits nowhere is counted, never drawn half outside.
+// that fits nowhere ends the drawing and is counted with all after it, never drawn half outside.
 TEST_F(FractionTest, ColumnsWrapAndWhatDoesNotFitIsCounted) {
     TvlFraction& f =
         Fraction({"Hauteur=4", "Cache=0", "NombreOperations=3", "AlignerSurCarreau=1"});
@@ -108,11 +108,11 @@ TEST_F(FractionTest, ColumnsWrapAndWhatDoesNotFitIsCounted) {
     const std::vector<TDrawCall> barres = c.Of(Op::Line);
     ASSERT_EQ(barres.size(), 9u);
     EXPECT_EQ(barres[6].args, std::vector<int>({550, 200, 650, 200}));
-    // 300 wide inside: only the line of 5 squares fits.
+    // 300 wide inside: the first line does not fit, so no later line is drawn past the gap.
     Regle(f, {"Largeur=4"});
-    EXPECT_EQ(Grille(f, MODE_EDITION).Of(Op::Line).size(), 3u);
-    EXPECT_EQ(f.LignesHorsCadre(), 2);
-    EXPECT_EQ(f.AvertissementCadre(), f.Nom() + " : 2 lignes ne tiennent pas dans le cadre");
+    EXPECT_EQ(Grille(f, MODE_EDITION).Of(Op::Line).size(), 0u);
+    EXPECT_EQ(f.LignesHorsCadre(), 3);
+    EXPECT_EQ(f.AvertissementCadre(), f.Nom() + " : 3 lignes ne tiennent pas dans le cadre");
 }
 
 // The steps of a product show its operands: hidden with a hidden operand, shown with a hidden

@@ -39,20 +39,20 @@ protected:
     }
 };
 
-// The rectangle (0, 0)-(800, 400): two points a side from the top-left corner, arms along the
-// sides at the middles and at 45 degrees at the corners, forward towards the next point.
+// The rectangle (0, 0)-(800, 400): eight points on its ellipse from the top-left, arms along
+// the sides at the middles and along the ellipse between, forward towards the next point.
 TEST_F(FormeTest, RectangleGivesItsPointsAndTheCurveItsArms) {
     TvlForme& f = Forme({"Largeur=8", "Hauteur=4", "Distance=10"});
     std::string message;
     EXPECT_FALSE(f.ChangeOption("", "Réinitialise", message)); // an action
-    const std::vector<vlPoint> attendus{{-400, -200}, {0, -200}, {400, -200}, {400, 0},
-                                        {400, 200},   {0, 200},  {-400, 200}, {-400, 0}};
+    const std::vector<vlPoint> attendus{{-283, -141}, {0, -200}, {283, -141}, {400, 0},
+                                        {283, 141},   {0, 200},  {-283, 141}, {-400, 0}};
     EXPECT_EQ(std::vector<vlPoint>(f.Pts().begin(), f.Pts().end()), attendus);
     ASSERT_EQ(f.Bezier().size(), 25u);
     const struct {
         int index;
         vlPoint arriere, avant;
-    } bras[] = {{1, {-100, 0}, {100, 0}}, {3, {0, -100}, {0, 100}}, {0, {-70, 70}, {70, -70}}};
+    } bras[] = {{1, {-100, 0}, {100, 0}}, {3, {0, -100}, {0, 100}}, {0, {-85, 51}, {85, -51}}};
     for (const auto& b : bras) {
         const vlPoint p = f.Bezier()[std::size_t(3 * b.index)];
         EXPECT_EQ(f.Bezier()[std::size_t(3 * b.index + 1)] - p, b.avant) << b.index;
@@ -111,10 +111,10 @@ TEST_F(FormeTest, DragsSnapToTheGridAndStayInTheFrame) {
     EXPECT_EQ(Cree(Forme(), {170, 170}, vlPoint{1000, 800}).Rect, (vlRect{125, 125, 1025, 825}));
     TvlForme& clic = Cree(Forme(), {1000, 1000}, std::nullopt);
     EXPECT_EQ(clic.Rect, (vlRect{975, 975, 1475, 1475}));
-    EXPECT_EQ(Absolus(clic)[2], (vlPoint{1475, 975}));
+    EXPECT_EQ(Absolus(clic)[3], (vlPoint{1475, 1225}));
     TvlForme& hautGauche = Cree(Forme(), {1000, 1000}, vlPoint{500, 600});
     EXPECT_EQ(hautGauche.Rect, (vlRect{525, 625, 975, 975}));
-    EXPECT_EQ(Absolus(hautGauche)[0], (vlPoint{525, 625}));
+    EXPECT_EQ(Absolus(hautGauche)[7], (vlPoint{525, 800}));
 
     const struct {
         vlPoint cible, attendu;

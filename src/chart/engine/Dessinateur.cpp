@@ -33,6 +33,12 @@ void Texte(TCanvas& canvas, int x, int y, const std::string& t) {
     canvas.TextOut(x, y, t);
 }
 
+void TexteLisible(TCanvas& canvas, int x, int y, const std::string& t, std::string_view quoi) {
+    Texte(canvas, x, y, t);
+    const vlSize s = canvas.TextExtent(t);
+    canvas.TagReadable({x, y, x + s.cx, y + s.cy}, quoi);
+}
+
 TColor CouleurSerie(const Serie& s) {
     return s.points.empty() ? clRed : s.points.front().couleur;
 }
@@ -100,7 +106,7 @@ void Dessinateur::Lignes(const std::vector<std::string>& lignes, const TFont& f,
             x = r.right - t.cx;
         x = std::max(x, r.left);
         const int y = enHaut ? r.top : r.bottom - t.cy;
-        Texte(c_, x, y, l);
+        TexteLisible(c_, x, y, l, "titre");
         (enHaut ? r.top : r.bottom) += enHaut ? t.cy : -t.cy;
     }
 }
@@ -189,7 +195,7 @@ void Dessinateur::Legende(vlRect& r, const Serie* seule) {
         Plein(c_, e.couleur);
         pastille();
         Hachure(e.hachure, pastille);
-        Texte(c_, x + 2 * kEcart + h, y, entrees[std::size_t(i)].texte);
+        TexteLisible(c_, x + 2 * kEcart + h, y, e.texte, "légende");
     }
     switch (m_.aligneLegende) {
     case 0:
@@ -507,6 +513,12 @@ void Dessinateur::Barres(const Serie& s, const Echelle& ev, const Echelle& ec, D
         vlRect r = horizontal ? vlRect{std::min(base, v), c0, std::max(base, v), c1}
                               : vlRect{c0, std::min(base, v), c1, std::max(base, v)};
         Boite(r, d, pt.couleur, pt.hachure);
+        // The end's edge with its face in depth: a mark over it would hide where the bar stops.
+        boutsBarres_.push_back(horizontal
+                                   ? vlRect{std::min(v, v + d.dx), std::min(c0, c0 + d.dy),
+                                            std::max(v, v + d.dx) + 1, std::max(c1, c1 + d.dy)}
+                                   : vlRect{std::min(c0, c0 + d.dx), std::min(v, v + d.dy),
+                                            std::max(c1, c1 + d.dx), std::max(v, v + d.dy) + 1});
         // The mark stands past the bar's end, on the side the bar grows towards.
         if (horizontal) {
             const bool versGauche = v < base;
@@ -605,22 +617,26 @@ void Dessinateur::Marque(vlPoint ancre, const std::string& t, int cote) {
             if (r.top < clip.top || r.bottom > clip.bottom)
                 return false;
         }
-        return std::ranges::none_of(marquesPosees_, [&r](const vlRect& autre) {
+        const auto touche = [&r](const vlRect& autre) {
             return r.left < autre.right && autre.left < r.right && r.top < autre.bottom &&
                    autre.top < r.bottom;
-        });
+        };
+        return std::ranges::none_of(marquesPosees_, touche) &&
+               std::ranges::none_of(boutsBarres_, touche);
     };
     if (!libre(b)) {
-        // A value mark stays by its point or is left out; a pie's mark beside the disc slides
+        // A mark above its point rises by half steps, up to its own height, over the bar
+        // ends and marks in its way, else is left out; a pie's mark beside the disc slides
         // down, else up, by half steps out of the way of the marks placed before.
-        if (cote != -1 && cote != 1) {
+        if (cote != -1 && cote != 1 && cote != 0) {
             ++omis.marques;
             return;
         }
         const vlRect depart = b;
+        const int pasMax = cote == 0 ? 2 : 8;
         bool place = false;
-        for (int pas = 1; pas <= 8 && !place; ++pas)
-            for (const int sens : {1, -1}) {
+        for (int pas = 1; pas <= pasMax && !place; ++pas)
+            for (const int sens : cote == 0 ? std::vector{-1} : std::vector{1, -1}) {
                 const int dy = sens * pas * depart.Height() / 2;
                 b = {depart.left, depart.top + dy, depart.right, depart.bottom + dy};
                 if ((place = libre(b)))
@@ -636,6 +652,7 @@ void Dessinateur::Marque(vlPoint ancre, const std::string& t, int cote) {
     Trait(c_, clBlack, 1, m_.cadreMarques ? psSolid : psClear);
     c_.Rectangle(b.left, b.top, b.right, b.bottom);
     Texte(c_, b.left + 5, b.top + 5, t);
+    c_.TagReadable(b, "marque");
 }
 
 // Value labels thinned uniformly: every k-th from the one at zero (else the first), k the
@@ -748,7 +765,7 @@ void Dessinateur::AxeGauche(const vlRect& f, const std::vector<Graduee>& l, bool
             }
             dernier = haut;
         }
-        Texte(c_, f.left - kTic - kEcart / 2 - s.cx, haut, g.texte);
+        TexteLisible(c_, f.left - kTic - kEcart / 2 - s.cx, haut, g.texte, "étiquette");
     }
     const std::string titre = Titre(a);
     if (titre.empty())
@@ -762,7 +779,10 @@ void Dessinateur::AxeGauche(const vlRect& f, const std::vector<Graduee>& l, bool
     }
     const int bas = std::min(cadre_.bottom, (f.top + f.bottom + s.cx) / 2);
     c_.SetBkMode(TRANSPARENT);
-    c_.TextOutAngle(gaucheZone_, std::max(bas, cadre_.top + s.cx), titre, 900);
+    const int pied = std::max(bas, cadre_.top + s.cx);
+    c_.TextOutAngle(gaucheZone_, pied, titre, 900);
+    // Turned a quarter about its top-left corner: the text runs up from there.
+    c_.TagReadable({gaucheZone_, pied - s.cx, gaucheZone_ + s.cy, pied}, "titre d'axe");
 }
 
 void Dessinateur::AxeBas(const vlRect& f, const std::vector<Graduee>& l, bool eclairci) {
@@ -791,13 +811,14 @@ void Dessinateur::AxeBas(const vlRect& f, const std::vector<Graduee>& l, bool ec
             }
             finDernier[rang] = gauche + s.cx;
         }
-        Texte(c_, gauche, f.bottom + kTic + kEcart / 2 + int(rang) * hauteur, g.texte);
+        TexteLisible(c_, gauche, f.bottom + kTic + kEcart / 2 + int(rang) * hauteur, g.texte,
+                     "étiquette");
     }
     if (const std::string titre = Titre(a); !titre.empty()) {
         const int haut = f.bottom + kTic + kEcart + (a.libelles ? rangs * hauteur : 0);
         c_.Font = a.fonteTitre;
         const vlSize s = c_.TextExtent(titre);
-        Texte(c_, f.left + (f.Width() - s.cx) / 2, haut, titre);
+        TexteLisible(c_, f.left + (f.Width() - s.cx) / 2, haut, titre, "titre d'axe");
     }
 }
 

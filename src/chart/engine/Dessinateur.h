@@ -25,6 +25,8 @@ TColor Clair(TColor c);
 void Plein(TCanvas& canvas, TColor couleur, int style = bsSolid);
 void Trait(TCanvas& canvas, TColor couleur, int largeur = 1, TPenStyle style = psSolid);
 void Texte(TCanvas& canvas, int x, int y, const std::string& t);
+// Texte, its box marked as having to stay readable, named by what it is ("légende").
+void TexteLisible(TCanvas& canvas, int x, int y, const std::string& t, std::string_view quoi);
 // The series' one colour (lines, areas): its first point's.
 TColor CouleurSerie(const Serie& s);
 bool EstBarre(TypeSerie t);
@@ -194,6 +196,7 @@ private:
     const Modele& m_;
     TCanvas& c_;
     std::vector<vlRect> marquesPosees_;
+    std::vector<vlRect> boutsBarres_; // the ends of the bars, which no mark may cover
     vlRect cadre_;
     bool deuxRangs_ = false; // the bottom category labels take two rows
     int gaucheZone_ = 0;     // left of the plot's zone, where the left axis title stands
