@@ -8,6 +8,7 @@
 #include "host/forms/PropDock.h"
 #include "host/forms/QtConversions.h"
 #include "host/forms/QtUserInterface.h"
+#include "host/forms/TPagePosition.h"
 #include "package/Fabrique.h"
 #include "pictures/EprouvetteCles.h"
 #include "pictures/MontreCles.h"
@@ -15,6 +16,8 @@
 #include "sudoku/SudokuCles.h"
 
 #include <QComboBox>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QToolButton>
 
 #include <map>
@@ -228,6 +231,26 @@ TEST_P(PropWindows, EveryControlTiedToAKeyShowsItsFieldAndSendsItsChanges) {
     // The dock keeps the window for the next component of the kind.
     dock_.Montre(&Nouveau<TComposant>(GetParam().type));
     EXPECT_EQ(dock_.Courante(), fenetre);
+}
+
+// The window opens on its kind's own tab, and every caption is shown whole within the bar.
+TEST_P(PropWindows, OpensOnItsOwnTabWithWholeCaptions) {
+    dock_.Montre(&Nouveau<TComposant>(GetParam().type));
+    ASSERT_NE(dock_.Courante(), nullptr);
+    QApplication::processEvents();
+    for (const QTabWidget* onglets : dock_.Courante()->findChildren<QTabWidget*>()) {
+        const QWidget* page = onglets->currentWidget();
+        ASSERT_NE(page, nullptr);
+        EXPECT_EQ(qobject_cast<const TPagePosition*>(page), nullptr);
+        EXPECT_EQ(page->findChild<TPagePosition*>(), nullptr) << "opens on the position tab";
+        const QTabBar& barre = *onglets->tabBar();
+        for (int i = 0; i < barre.count(); ++i) {
+            SCOPED_TRACE(barre.tabText(i).toStdString());
+            const int texte = barre.fontMetrics().horizontalAdvance(barre.tabText(i));
+            EXPECT_GE(barre.tabRect(i).width(), texte);
+            EXPECT_TRUE(barre.rect().contains(barre.tabRect(i))) << "cut off by the bar";
+        }
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Registered, PropWindows, ::testing::ValuesIn(kFenetres),

@@ -4,13 +4,42 @@
 #include "host/Services.h"
 #include "host/forms/PropFormWidget.h"
 #include "host/forms/QtConversions.h"
+#include "host/forms/TPagePosition.h"
 
 #include <QKeySequence>
 #include <QLabel>
 #include <QPushButton>
 #include <QShortcut>
 #include <QStackedLayout>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QVBoxLayout>
+
+namespace {
+
+// Every caption of a window's tabs shows whole, and the window opens on its kind's own first
+// tab rather than on the position and size shared by every kind.
+bool HoldsPosition(const QWidget* page) {
+    return qobject_cast<const TPagePosition*>(page) != nullptr ||
+           page->findChild<TPagePosition*>() != nullptr;
+}
+
+void ArrangeTabs(QWidget& window) {
+    for (QTabWidget* tabs : window.findChildren<QTabWidget*>()) {
+        tabs->setElideMode(Qt::ElideNone);
+        tabs->setUsesScrollButtons(false);
+        if (tabs->currentWidget() == nullptr || !HoldsPosition(tabs->currentWidget()))
+            continue;
+        for (int i = 0; i < tabs->count(); ++i) {
+            if (!HoldsPosition(tabs->widget(i))) {
+                tabs->setCurrentIndex(i);
+                break;
+            }
+        }
+    }
+}
+
+} // namespace
 
 TPropDockWidget::TPropDockWidget(QWidget* parent)
     : QWidget(parent), stack_(new QStackedLayout),
@@ -55,6 +84,7 @@ TPropForm* TPropDockWidget::Cree(const std::string& nom, TComposant& composant) 
     stack_->addWidget(window);
     windows_[nom] = window;
     window->FormCreate();
+    ArrangeTabs(*window);
     return window;
 }
 
