@@ -183,6 +183,17 @@ TEST_P(PropWindows, EveryControlTiedToAKeyShowsItsFieldAndSendsItsChanges) {
     EXPECT_EQ(fenetre->objectName(), GetParam().nom);
     const TableCles table = ClesDuType(GetParam().palette);
     ASSERT_EQ(table.data(), fenetre->Table().data());
+    // It opens on its kind's own tab, and every caption is shown whole within the bar.
+    for (const QTabWidget* onglets : fenetre->findChildren<QTabWidget*>()) {
+        EXPECT_EQ(onglets->currentWidget()->findChild<TPagePosition*>(), nullptr);
+        const QTabBar& barre = *onglets->tabBar();
+        for (int i = 0; i < barre.count(); ++i) {
+            const int texte = barre.fontMetrics().horizontalAdvance(barre.tabText(i));
+            EXPECT_TRUE(barre.rect().contains(barre.tabRect(i)) &&
+                        barre.tabRect(i).width() >= texte)
+                << barre.tabText(i).toStdString();
+        }
+    }
 
     for (const Cle& cle : table) {
         if (!Montrable(cle))
@@ -231,26 +242,6 @@ TEST_P(PropWindows, EveryControlTiedToAKeyShowsItsFieldAndSendsItsChanges) {
     // The dock keeps the window for the next component of the kind.
     dock_.Montre(&Nouveau<TComposant>(GetParam().type));
     EXPECT_EQ(dock_.Courante(), fenetre);
-}
-
-// The window opens on its kind's own tab, and every caption is shown whole within the bar.
-TEST_P(PropWindows, OpensOnItsOwnTabWithWholeCaptions) {
-    dock_.Montre(&Nouveau<TComposant>(GetParam().type));
-    ASSERT_NE(dock_.Courante(), nullptr);
-    QApplication::processEvents();
-    for (const QTabWidget* onglets : dock_.Courante()->findChildren<QTabWidget*>()) {
-        const QWidget* page = onglets->currentWidget();
-        ASSERT_NE(page, nullptr);
-        EXPECT_EQ(qobject_cast<const TPagePosition*>(page), nullptr);
-        EXPECT_EQ(page->findChild<TPagePosition*>(), nullptr) << "opens on the position tab";
-        const QTabBar& barre = *onglets->tabBar();
-        for (int i = 0; i < barre.count(); ++i) {
-            SCOPED_TRACE(barre.tabText(i).toStdString());
-            const int texte = barre.fontMetrics().horizontalAdvance(barre.tabText(i));
-            EXPECT_GE(barre.tabRect(i).width(), texte);
-            EXPECT_TRUE(barre.rect().contains(barre.tabRect(i))) << "cut off by the bar";
-        }
-    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Registered, PropWindows, ::testing::ValuesIn(kFenetres),
