@@ -22,13 +22,19 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 class CheckedFile;
+class QBuffer;
 class QPainter;
 class QPdfWriter;
 class QSvgGenerator;
 class TQtCanvas;
+
+// The SVG text with each distinct inline picture defined once and every drawing of it a <use>
+// of that definition, scaled and moved to its place; the rest is copied as it is.
+std::string ShareSvgImages(std::string_view svg);
 
 class TQtPageWriter {
 public:
@@ -95,6 +101,7 @@ private:
 
     // The current page: its device, painter and canvas (the canvas goes first, the file last).
     std::unique_ptr<QPdfWriter> pdf_;
+    std::unique_ptr<QBuffer> svgBuffer_;
     std::unique_ptr<QSvgGenerator> svg_;
     QImage image_;
     std::unique_ptr<QPainter> painter_;
