@@ -84,7 +84,8 @@ std::string_view attributeOf(std::string_view tag, std::string_view name) {
 
 } // namespace
 
-std::string ShareSvgImages(std::string_view svg) {
+std::string ShareSvgImages(std::string_view svg,
+                           const std::unordered_map<std::string, std::string>& replacements) {
     constexpr std::string_view kOpen = "<image ";
     std::string shared;
     shared.reserve(svg.size());
@@ -96,7 +97,10 @@ std::string ShareSvgImages(std::string_view svg) {
         if (end == std::string_view::npos)
             break;
         const std::string_view tag = svg.substr(at, end + 2 - at);
-        const std::string_view payload = attributeOf(tag, "xlink:href");
+        std::string_view payload = attributeOf(tag, "xlink:href");
+        if (const auto replaced = replacements.find(std::string(payload));
+            replaced != replacements.end())
+            payload = replaced->second;
         const std::string_view x = attributeOf(tag, "x"), y = attributeOf(tag, "y");
         const std::string_view width = attributeOf(tag, "width");
         const std::string_view height = attributeOf(tag, "height");
@@ -320,6 +324,8 @@ bool TQtPageWriter::beginSvgPage(vlSize pageSize) {
     if (!painter_->begin(svg_.get()))
         return false;
     canvas_ = std::make_unique<TQtCanvas>(*painter_);
+    standIns_ = std::make_unique<QtSvgStandIns>();
+    canvas_->UseStandIns(standIns_.get());
     return true;
 }
 
@@ -384,7 +390,9 @@ bool TQtPageWriter::endSvgPage() {
     painter_.reset();
     svg_.reset();
     const QByteArray& drawn = svgBuffer_->data();
-    const std::string shared = ShareSvgImages(std::string_view(drawn.constData(), drawn.size()));
+    const std::string shared =
+        ShareSvgImages(std::string_view(drawn.constData(), drawn.size()), standIns_->Payloads());
+    standIns_.reset();
     svgBuffer_.reset();
     const bool written =
         file_->write(shared.data(), qint64(shared.size())) == qint64(shared.size());
