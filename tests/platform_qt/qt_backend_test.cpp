@@ -434,6 +434,42 @@ TEST_F(QtPageWriterTest, SvgHonoursTheClip) {
     EXPECT_TRUE(QRect(100, 100, 200, 200).contains(InkBounds(drawn)));
 }
 
+// Each distinct picture goes into an SVG page once, however often it is drawn, and every
+// drawing still shows at its place and size.
+TEST_F(QtPageWriterTest, SvgWritesEachPictureOnce) {
+    QImage black(8, 8, QImage::Format_RGB32);
+    black.fill(Qt::black);
+    QImage red(6, 4, QImage::Format_RGB32);
+    red.fill(Qt::red);
+    const TPicture blackPicture = PngPicture(black), redPicture = PngPicture(red);
+    const std::array<vlRect, 3> blacks{{{0, 0, 100, 100}, {200, 0, 300, 50}, {0, 200, 40, 400}}};
+    const std::array<vlRect, 2> reds{{{200, 200, 400, 300}, {300, 300, 400, 400}}};
+    const QByteArray svg = Write("pictures.svg", {400, 400}, {[&](TCanvas& canvas) {
+                                     for (const vlRect& rect : blacks)
+                                         canvas.StretchDraw(rect, blackPicture);
+                                     for (const vlRect& rect : reds)
+                                         canvas.StretchDraw(rect, redPicture);
+                                 }});
+    EXPECT_EQ(svg.count("data:image/png;base64,"), 2);
+    EXPECT_EQ(svg.count("<use "), 5);
+    QImage drawn(400, 400, QImage::Format_RGB32);
+    drawn.fill(Qt::white);
+    QPainter painter(&drawn);
+    QSvgRenderer renderer(svg);
+    ASSERT_TRUE(renderer.isValid());
+    renderer.render(&painter);
+    painter.end();
+    for (const auto& [x, y, colour] : {std::tuple{50, 50, QColor(Qt::black)},
+                                       {290, 40, QColor(Qt::black)},
+                                       {20, 390, QColor(Qt::black)},
+                                       {210, 210, QColor(Qt::red)},
+                                       {390, 390, QColor(Qt::red)},
+                                       {150, 150, QColor(Qt::white)},
+                                       {310, 60, QColor(Qt::white)},
+                                       {50, 190, QColor(Qt::white)}})
+        EXPECT_EQ(drawn.pixelColor(x, y), colour) << x << "," << y;
+}
+
 // Several pages of SVG or PNG give numbered files; a PNG page has the resolution asked for.
 TEST_F(QtPageWriterTest, SeveralPagesGiveNumberedFilesAtTheResolutionAskedFor) {
     const auto square = [](TCanvas& canvas) {

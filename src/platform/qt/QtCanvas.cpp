@@ -1,16 +1,19 @@
 #include "platform/qt/QtCanvas.h"
 
+#include <QBuffer>
 #include <QColor>
 #include <QImage>
 #include <QPaintEngine>
 #include <QPainter>
 #include <QPainterPathStroker>
+#include <QSvgGenerator>
 #include <QTransform>
 
 #include <algorithm>
 #include <array>
 #include <cmath>
 #include <numbers>
+#include <string_view>
 #include <vector>
 
 namespace {
@@ -546,7 +549,46 @@ void TQtCanvas::StretchDraw(const vlRect& rect, const TPicture& picture) {
         const QRectF visibleSource((visible.left() - target.left()) * sx,
                                    (visible.top() - target.top()) * sy, visible.width() * sx,
                                    visible.height() * sy);
-        painter_.drawImage(visible, image, visibleSource);
+        if (standIns_ && visibleSource == source)
+            painter_.drawImage(visible, standIns_->StandIn(image));
+        else
+            painter_.drawImage(visible, image, visibleSource);
     }
     painter_.setRenderHint(QPainter::SmoothPixmapTransform, true);
+}
+
+namespace {
+
+// The inline payload an SVG generator writes for `image` drawn alone.
+std::string svgPayloadOf(const QImage& image) {
+    QBuffer text;
+    text.open(QIODevice::WriteOnly);
+    QSvgGenerator generator;
+    generator.setOutputDevice(&text);
+    QPainter painter(&generator);
+    painter.drawImage(QRectF(0, 0, 1, 1), image);
+    painter.end();
+    const QByteArray& svg = text.data();
+    constexpr std::string_view kHref = "xlink:href=\"";
+    const qsizetype start = svg.indexOf(kHref.data());
+    const qsizetype end = start < 0 ? -1 : svg.indexOf('"', start + qsizetype(kHref.size()));
+    if (end < 0)
+        return {};
+    const qsizetype from = start + qsizetype(kHref.size());
+    return std::string(svg.constData() + from, std::size_t(end - from));
+}
+
+} // namespace
+
+QImage QtSvgStandIns::StandIn(const QImage& picture) {
+    if (const auto found = standIns_.find(picture.cacheKey()); found != standIns_.end())
+        return found->second.second;
+    // An opaque colour of its own for each stand-in, so that their payloads differ.
+    const auto number = unsigned(standIns_.size()) + 1;
+    QImage standIn(1, 1, QImage::Format_RGB32);
+    standIn.setPixel(0, 0,
+                     qRgb(int(number >> 16) & 0xff, int(number >> 8) & 0xff, int(number & 0xff)));
+    payloads_.emplace(svgPayloadOf(standIn), svgPayloadOf(picture));
+    standIns_.emplace(picture.cacheKey(), std::pair{picture, standIn});
+    return standIn;
 }

@@ -21,8 +21,26 @@
 #include <QRectF>
 
 #include <optional>
+#include <string>
+#include <unordered_map>
+#include <utility>
 
 class QPainter;
+
+// Pictures drawn to an SVG page by stand-ins: each distinct picture is drawn as a one-pixel
+// image of its own colour and encoded once, and the page's text then gets the picture's payload
+// in place of its stand-in's (see ShareSvgImages), instead of a new encoding at each drawing.
+class QtSvgStandIns {
+public:
+    // The stand-in for a decoded picture, encoding the picture the first time it comes.
+    QImage StandIn(const QImage& picture);
+    // Each stand-in's inline payload (data:image/png;base64,...) to its picture's.
+    const std::unordered_map<std::string, std::string>& Payloads() const { return payloads_; }
+
+private:
+    std::unordered_map<qint64, std::pair<QImage, QImage>> standIns_; // picture key: it, stand-in
+    std::unordered_map<std::string, std::string> payloads_;
+};
 
 class TQtCanvas : public TCanvas {
 public:
@@ -49,6 +67,8 @@ public:
     TTextMetric GetTextMetrics() override;
     void StretchDraw(const vlRect& rect, const TPicture& picture) override;
 
+    // Draws whole pictures by stand-ins (SVG pages); the stand-ins must outlive the canvas.
+    void UseStandIns(QtSvgStandIns* standIns) { standIns_ = standIns; }
     // Device pixels per canvas unit.
     double PixelsPerUnit() const { return pixelsPerUnit_; }
     // Whether the device can invert what is below (pmNot, pmNotXor).
@@ -88,4 +108,5 @@ private:
     std::optional<QPainterPath> initialClip_;
     std::optional<QtResolvedFont> font_;
     QtPictureCache pictures_;
+    QtSvgStandIns* standIns_ = nullptr;
 };

@@ -2,6 +2,7 @@
 
 #include "platform/qt/QtCanvas.h"
 
+#include <QBuffer>
 #include <QFileInfo>
 #include <QPageLayout>
 #include <QPageSize>
@@ -12,6 +13,8 @@
 #include <algorithm>
 #include <cmath>
 #include <filesystem>
+#include <string_view>
+#include <unordered_map>
 
 #include <unistd.h>
 
@@ -64,6 +67,71 @@ QPageSize pageSizeOf(vlSize size) {
     return QPageSize(QSizeF(size.cx / 10.0, size.cy / 10.0), QPageSize::Millimeter, QString(),
                      QPageSize::ExactMatch);
 }
+
+// One attribute of an SVG tag, name="value", or an empty value when the tag has none.
+std::string_view attributeOf(std::string_view tag, std::string_view name) {
+    for (std::size_t at = tag.find(name); at != std::string_view::npos;
+         at = tag.find(name, at + 1)) {
+        const std::size_t open = at + name.size();
+        if (tag[at - 1] != ' ' || tag.substr(open, 2) != "=\"")
+            continue;
+        const std::size_t close = tag.find('"', open + 2);
+        return close == std::string_view::npos ? std::string_view()
+                                               : tag.substr(open + 2, close - open - 2);
+    }
+    return {};
+}
+
+} // namespace
+
+std::string ShareSvgImages(std::string_view svg,
+                           const std::unordered_map<std::string, std::string>& replacements) {
+    constexpr std::string_view kOpen = "<image ";
+    std::string shared;
+    shared.reserve(svg.size());
+    std::unordered_map<std::string_view, int> ids; // payload -> its definition's number
+    std::size_t done = 0;
+    for (std::size_t at = svg.find(kOpen); at != std::string_view::npos;
+         at = svg.find(kOpen, done)) {
+        const std::size_t end = svg.find("/>", at);
+        if (end == std::string_view::npos)
+            break;
+        const std::string_view tag = svg.substr(at, end + 2 - at);
+        std::string_view payload = attributeOf(tag, "xlink:href");
+        if (const auto replaced = replacements.find(std::string(payload));
+            replaced != replacements.end())
+            payload = replaced->second;
+        const std::string_view x = attributeOf(tag, "x"), y = attributeOf(tag, "y");
+        const std::string_view width = attributeOf(tag, "width");
+        const std::string_view height = attributeOf(tag, "height");
+        shared.append(svg.substr(done, at - done));
+        done = end + 2;
+        if (payload.empty() || x.empty() || y.empty() || width.empty() || height.empty()) {
+            shared.append(tag);
+            continue;
+        }
+        const auto [found, added] = ids.try_emplace(payload, int(ids.size()) + 1);
+        const std::string id = "picture" + std::to_string(found->second);
+        if (added) {
+            // A unit square stretched by each use to its place and size.
+            shared += "<defs><image id=\"" + id + "\" x=\"0\" y=\"0\" width=\"1\" height=\"1\"";
+            shared += " preserveAspectRatio=\"none\" xlink:href=\"";
+            shared.append(payload);
+            shared += "\" /></defs>\n";
+        }
+        shared += "<use xlink:href=\"#" + id + "\" transform=\"translate(";
+        shared.append(x).append(" ").append(y).append(") scale(");
+        shared.append(width).append(" ").append(height).append(")\"");
+        if (const std::string_view rendering = attributeOf(tag, "image-rendering");
+            !rendering.empty())
+            shared.append(" image-rendering=\"").append(rendering).append("\"");
+        shared += " />";
+    }
+    shared.append(svg.substr(done));
+    return shared;
+}
+
+namespace {
 
 std::string cannotWrite(const std::string& path) {
     return "Impossible d'écrire le fichier « " + path + " »";
@@ -242,8 +310,12 @@ bool TQtPageWriter::beginPdfPage(vlSize pageSize) {
 bool TQtPageWriter::beginSvgPage(vlSize pageSize) {
     if (!openPageFile())
         return false;
+    // The page is drawn to memory first so that each picture can be written once (see
+    // ShareSvgImages).
+    svgBuffer_ = std::make_unique<QBuffer>();
+    svgBuffer_->open(QIODevice::WriteOnly);
     svg_ = std::make_unique<QSvgGenerator>();
-    svg_->setOutputDevice(file_.get());
+    svg_->setOutputDevice(svgBuffer_.get());
     svg_->setResolution(kUnitsPerInch);
     svg_->setSize(QSize(pageSize.cx, pageSize.cy));
     svg_->setViewBox(QRect(0, 0, pageSize.cx, pageSize.cy));
@@ -252,6 +324,8 @@ bool TQtPageWriter::beginSvgPage(vlSize pageSize) {
     if (!painter_->begin(svg_.get()))
         return false;
     canvas_ = std::make_unique<TQtCanvas>(*painter_);
+    standIns_ = std::make_unique<QtSvgStandIns>();
+    canvas_->UseStandIns(standIns_.get());
     return true;
 }
 
@@ -315,7 +389,14 @@ bool TQtPageWriter::endSvgPage() {
     const bool ended = painter_->end();
     painter_.reset();
     svg_.reset();
-    return closePageFile(ended);
+    const QByteArray& drawn = svgBuffer_->data();
+    const std::string shared =
+        ShareSvgImages(std::string_view(drawn.constData(), drawn.size()), standIns_->Payloads());
+    standIns_.reset();
+    svgBuffer_.reset();
+    const bool written =
+        file_->write(shared.data(), qint64(shared.size())) == qint64(shared.size());
+    return closePageFile(ended && written);
 }
 
 bool TQtPageWriter::endPngPage() {

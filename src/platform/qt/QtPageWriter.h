@@ -22,13 +22,23 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
+#include <unordered_map>
 #include <vector>
 
 class CheckedFile;
+class QBuffer;
 class QPainter;
 class QPdfWriter;
 class QSvgGenerator;
+class QtSvgStandIns;
 class TQtCanvas;
+
+// The SVG text with each distinct inline picture defined once and every drawing of it a <use>
+// of that definition, scaled and moved to its place; the rest is copied as it is. A payload
+// found among `replacements` is written as the one it maps to (a picture for its stand-in).
+std::string ShareSvgImages(std::string_view svg,
+                           const std::unordered_map<std::string, std::string>& replacements = {});
 
 class TQtPageWriter {
 public:
@@ -95,7 +105,9 @@ private:
 
     // The current page: its device, painter and canvas (the canvas goes first, the file last).
     std::unique_ptr<QPdfWriter> pdf_;
+    std::unique_ptr<QBuffer> svgBuffer_;
     std::unique_ptr<QSvgGenerator> svg_;
+    std::unique_ptr<QtSvgStandIns> standIns_;
     QImage image_;
     std::unique_ptr<QPainter> painter_;
     std::unique_ptr<TQtCanvas> canvas_;
