@@ -20,20 +20,14 @@ namespace {
 // document read, a pipe or a device, and all or nothing.
 bool savePixmap(const QPixmap& pixmap, const std::string& file, const std::string& input,
                 std::string& message) {
-    StagedFiles outputs;
-    if (!input.empty())
-        outputs.ProtectInput(input);
-    const int index = outputs.Stage(file, message);
-    if (index < 0)
-        return false;
     QByteArray bytes;
     QBuffer buffer(&bytes);
-    if (!buffer.open(QIODevice::WriteOnly) || !pixmap.save(&buffer, "PNG") ||
-        !WriteAll(outputs.Descriptor(index), bytes.toStdString())) {
+    if (!buffer.open(QIODevice::WriteOnly) || !pixmap.save(&buffer, "PNG")) {
         message = "Impossible d'écrire l'image « " + file + " »";
         return false;
     }
-    return outputs.Commit(message);
+    return WriteStagedFile(file, bytes.toStdString(), input,
+                           "Impossible d'écrire l'image « " + file + " »", message);
 }
 
 void settle() {

@@ -148,6 +148,21 @@ std::string inQuotes(const std::string& path) {
 
 } // namespace
 
+bool WriteStagedFile(const std::string& path, const std::string& contents, const std::string& input,
+                     const std::string& refus, std::string& message) {
+    StagedFiles outputs;
+    if (!input.empty())
+        outputs.ProtectInput(input);
+    const int index = outputs.Stage(path, message);
+    if (index < 0)
+        return false;
+    if (!WriteAll(outputs.Descriptor(index), contents)) {
+        message = refus;
+        return false;
+    }
+    return outputs.Commit(message);
+}
+
 bool WriteAll(int fd, const std::string& contents) {
     const char* data = contents.data();
     std::size_t left = contents.size();

@@ -84,6 +84,11 @@ private:
 // Writes `contents` to `fd` in full; false on a write error.
 bool WriteAll(int fd, const std::string& contents);
 
+// Writes one file through a staged output, never over `input` (when not empty), a pipe or a
+// device, and all or nothing; a failed write gives `refus` as the message.
+bool WriteStagedFile(const std::string& path, const std::string& contents, const std::string& input,
+                     const std::string& refus, std::string& message);
+
 // From here on, SIGINT, SIGTERM and SIGHUP end the process only after removing the temporaries
 // of every StagedFiles still alive (exit code 128 + signal). To be called first thing in main,
 // before any thread starts, so that every thread leaves these signals to the one that waits.

@@ -170,15 +170,5 @@ std::string ExportSheet(TDocument& document) {
 
 bool WriteSheetFile(const std::string& text, const std::string& path, const std::string& input,
                     std::string& message) {
-    StagedFiles outputs;
-    if (!input.empty())
-        outputs.ProtectInput(input);
-    const int index = outputs.Stage(path, message);
-    if (index < 0)
-        return false;
-    if (!WriteAll(outputs.Descriptor(index), text)) {
-        message = "Impossible d'écrire « " + path + " »";
-        return false;
-    }
-    return outputs.Commit(message);
+    return WriteStagedFile(path, text, input, "Impossible d'écrire « " + path + " »", message);
 }
