@@ -125,7 +125,7 @@ Mode = 2
 # Un boulier qui montre 37 : le corrigé pousse les boules comptées à gauche.
 [Boulier]
 Largeur = 10
-Hauteur = 6
+Hauteur = 5,5
 Gauche = 0
 Haut = 13
 TypeBoulier = 0
@@ -135,7 +135,7 @@ Mode = 2
 # Un abaque de quatre tiges : les boules de 305 se colorient dans le corrigé.
 [Boulier]
 Largeur = 6
-Hauteur = 6
+Hauteur = 5,5
 Gauche = 11
 Haut = 13
 TypeBoulier = 4
@@ -150,7 +150,7 @@ NombreCube = 1234
 TailleCube = 6
 AjusterTaille = 1
 Gauche = 0
-Haut = 20
+Haut = 19
 Mode = 2
 
 [Page]
@@ -258,7 +258,7 @@ Carreau = 0,5
 # 3,45 € en pièces mélangées et entourées, à compter.
 [Euro pièces]
 Largeur = 13
-Hauteur = 3
+Hauteur = 3,5
 Gauche = 0
 Haut = 0
 SommePieces = 3,45
@@ -317,15 +317,17 @@ Temperature = 23
 LibelleMoyennes = 0
 Mode = 2
 
-# Une éprouvette graduée de 10 ml qui contient 6,5 ml, le liquide dans le corrigé.
+# Une éprouvette graduée de 10 ml qui contient 6,5 ml, le liquide dans le corrigé ; l'énoncé
+# dit le volume à verser.
 [Eprouvette]
-Largeur = 2
+Largeur = 3
 Hauteur = 10
 Gauche = 7
 Haut = 0
 Volume = 10
 VolumeLiquide = 6,5
 Mode = 2
+Enonce = Verse %s
 
 [Page]
 Titre = Formes

@@ -160,7 +160,73 @@ bool CommonComponent::changeCommune(const std::string& nom, const std::string& v
     }
     if (nom == "Rediriger")
         return ChangeRediriger(valeur);
-    return false;
+    return changeLegende(nom, valeur, message);
+}
+
+bool CommonComponent::changeLegende(const std::string& nom, const std::string& valeur,
+                                    std::string& message) {
+    if (!legende_)
+        return false;
+    if (nom == "Enonce")
+        return legende_->LitEnonce(std::string(Trim(valeur, kBlanksAndLineEnds)), message);
+    if (nom != "Reponse")
+        return false;
+    int oui = 0;
+    if (!ConvInt(valeur, oui, message, 0, 1))
+        return false;
+    legende_->ChangeReponse(oui != 0);
+    return true;
+}
+
+void CommonComponent::PrepareLegende(std::int16_t depuisVersion) {
+    legende_.emplace();
+    versionLegende_ = depuisVersion;
+}
+
+std::string CommonComponent::TexteReponse() const {
+    const std::optional<CibleImage> cible = Cible();
+    if (!cible || cible->cachee)
+        return {};
+    return cible->valeur;
+}
+
+bool CommonComponent::bandeTenue() const {
+    return HauteurLegende() > 0 && Rect.Normalise().Height() >= HauteurLegende() * 3 / 2;
+}
+
+int CommonComponent::HauteurLegende() const {
+    const std::optional<CibleImage> cible = legende_ ? Cible() : std::nullopt;
+    return cible && legende_->Bande(*cible) ? HauteurBande() : 0;
+}
+
+vlRect CommonComponent::ZoneImage(bool proportions) const {
+    return ::ZoneImage(Rect, bandeTenue(), proportions);
+}
+
+void CommonComponent::DessineLegende(TCanvas& canvas, int mode) {
+    legendeNonTenue_ = false;
+    const std::optional<CibleImage> cible = Cible();
+    if (!legende_ || !cible || !legende_->Bande(*cible))
+        return;
+    if (!bandeTenue()) {
+        legendeNonTenue_ = true;
+        return;
+    }
+    const int niveau = canvas.SaveDC();
+    legendeNonTenue_ = !DessineLigne(canvas, Rect, legende_->LigneDe(*cible, mode));
+    // The answer must fit where the corrected version writes it, whichever version is drawn.
+    if (!legendeNonTenue_ && !cible->cachee)
+        legendeNonTenue_ = !PlaceTexte(canvas, Rect, legende_->LigneDe(*cible, MODE_CORRIGE));
+    canvas.RestoreDC(niveau);
+}
+
+std::string CommonComponent::AvertissementLegende() const {
+    if (!legendeNonTenue_)
+        return {};
+    const std::optional<CibleImage> cible = Cible();
+    const bool enonce = cible && cible->cachee;
+    return Nom() + (enonce ? " : l'énoncé ne tient pas" : " : la réponse ne tient pas") +
+           " dans le cadre";
 }
 
 bool CommonComponent::changeChamp(const Cle& cle, const std::string& valeur, std::string& message) {
@@ -221,6 +287,10 @@ std::optional<std::string> CommonComponent::TexteCle(const Cle& cle) {
             return std::nullopt;
         return Recepteurs.front()->Nom();
     }
+    if (legende_ && cle.nom == "Enonce")
+        return legende_->TexteEnonce();
+    if (legende_ && cle.nom == "Reponse")
+        return legende_->Reponse() ? "1" : "0";
     if (cle.lecture == Lecture::Action || cle.champ == nullptr)
         return std::nullopt;
     const ChampCle champ = ChampDe(cle);
@@ -261,6 +331,15 @@ std::vector<IniEntry> CommonComponent::entreesIni() {
     }
     for (IniEntry& e : EntreesIniPropres())
         entrees.push_back(std::move(e));
+    if (legende_) {
+        const auto lit = [this](const std::string& texte) {
+            std::string message;
+            legende_->LitEnonce(texte, message); // a text edited badly keeps the setting
+        };
+        entrees.push_back(IniEntry::Text(
+            "Enonce", [this] { return legende_->TexteEnonce(); }, lit, std::string("1")));
+        entrees.push_back(IniEntry::Bool("Reponse", legende_->ChampReponse(), true));
+    }
     return entrees;
 }
 
@@ -290,6 +369,8 @@ void CommonComponent::EnregistreOptions() {
 
 void CommonComponent::RestaureDefaut() {
     RestaureStandardNonApplique();
+    if (legende_)
+        legende_.emplace();
     if (!FichIni().empty()) {
         int taille = 0;
         const auto* bloc = static_cast<const std::uint8_t*>(Options(taille));
@@ -311,6 +392,8 @@ void CommonComponent::RestaureDefaut() {
 
 void CommonComponent::RestaureStandard() {
     RestaureStandardNonApplique();
+    if (legende_)
+        legende_.emplace();
     AppliqueOptions();
     Regenere();
 }
@@ -330,14 +413,20 @@ void CommonComponent::AppliqueOptions() {
 }
 
 bool CommonComponent::Sauve(TStream& s) {
-    return TComposant::Sauve(s) && SauveDonnees(s);
+    return TComposant::Sauve(s) && SauveDonnees(s) && (!legende_ || legende_->Sauve(s));
 }
 
 bool CommonComponent::Charge(TStream& s, TResolver* resolver, TCadre* parent) {
     LibereDonnees();
     if (!TComposant::Charge(s, resolver, parent) || !VerifieOptions(s))
         return false;
-    const bool ok = ChargeDonnees(s);
+    bool ok = ChargeDonnees(s);
+    if (ok && legende_) {
+        if (Version >= versionLegende_)
+            ok = legende_->Charge(s);
+        else
+            *legende_ = LegendeImage::Aucune();
+    }
     Version = versionCourante_;
     AppliqueOptions();
     return ok;
@@ -415,8 +504,9 @@ std::vector<std::string> AvertissementsCadre(const TDocument& document) {
     std::vector<std::string> avertissements;
     for (int i = 0; i < document.NbComposants(); ++i)
         if (const auto* c = dynamic_cast<const CommonComponent*>(&document.Composant(i)))
-            if (std::string a = c->AvertissementCadre(); !a.empty())
-                avertissements.push_back(std::move(a));
+            for (std::string a : {c->AvertissementCadre(), c->AvertissementLegende()})
+                if (!a.empty())
+                    avertissements.push_back(std::move(a));
     for (std::string& a : document.ChevauchementsEntete())
         avertissements.push_back(std::move(a));
     // Redraws every component: after the kinds' own lines, which speak of the last drawing.

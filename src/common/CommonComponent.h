@@ -4,6 +4,7 @@
 // its version history and the effects of the keys the table cannot apply alone.
 #pragma once
 
+#include "common/LegendeImage.h"
 #include "host/Cle.h"
 #include "host/Composant.h"
 #include "host/Fonte.h"
@@ -86,6 +87,17 @@ public:
     // of it showed.
     virtual std::string AvertissementCadre() const { return {}; }
 
+    // The value a picture shows and how its exercise asks for it; nothing for other kinds.
+    virtual std::optional<CibleImage> Cible() const { return std::nullopt; }
+    // The answer of the exercise in plain text ("11 h 27", "3,45 €"), for a page that gathers
+    // the answers of a class set; empty when the kind has none (a picture to draw or make).
+    virtual std::string TexteReponse() const;
+    // The statement and answer settings of a picture kind; null for other kinds.
+    const LegendeImage* Legende() const { return legende_ ? &*legende_ : nullptr; }
+    // The line under the picture that the last drawing could not write, naming the component;
+    // empty when it could.
+    std::string AvertissementLegende() const;
+
     // The common keys with their rules, also for kinds that handle a key themselves first.
     bool ChangeRediriger(const std::string& nom);
 
@@ -124,6 +136,18 @@ protected:
     virtual bool ChargeDonnees(TStream&) { return true; }
     virtual void LibereDonnees() {}
 
+    // Gives a picture kind its line under the picture, in its records from version
+    // `depuisVersion` on (older records read as having none). Kind constructors call it before
+    // Installe.
+    void PrepareLegende(std::int16_t depuisVersion);
+    // Where the picture is drawn: the frame, less the band of its line when one shows.
+    // `proportions` keeps the frame's shape (dials, discs).
+    vlRect ZoneImage(bool proportions = false) const;
+    // The height of the band the line under the picture needs; 0 when no version writes one.
+    int HauteurLegende() const;
+    // Writes the line under the picture for the version `mode` draws.
+    void DessineLegende(TCanvas& canvas, int mode);
+
     // Places a new component at the page margin origin with its creation size, applies the
     // preferred options and computes its handles. Kind constructors call it last.
     void Installe();
@@ -150,9 +174,15 @@ private:
     bool changeChamp(const Cle& cle, const std::string& valeur, std::string& message);
     std::vector<IniEntry> entreesIni();
     void rendFondVisible();
+    bool changeLegende(const std::string& nom, const std::string& valeur, std::string& message);
+    // Whether a band is kept for the line and the frame is tall enough for it.
+    bool bandeTenue() const;
 
     std::int16_t versionCourante_;
     bool construit_ = false;
+    std::optional<LegendeImage> legende_;
+    std::int16_t versionLegende_ = 0;
+    bool legendeNonTenue_ = false; // the last drawing could not write the line
 };
 
 // The brush colour rule of the class library: giving a colour to a clear brush makes it solid.

@@ -13,6 +13,7 @@ constexpr const char* kMessageSomme = "La somme doit être comprise entre 0 et 8
 TvlEuroBillets::TvlEuroBillets(TCadre* cadre)
     : FamilleMonnaie(cadre, "Euro billets", NUMERO, VERSION) {
     bloc_.NbBillets[Random() % 7] = 1;
+    PrepareLegende(2);
     Installe();
 }
 
@@ -27,8 +28,9 @@ vlSize TvlEuroBillets::TailleCreation() const {
     return TailleArticle(bloc_.NbBillets[premier] == 0 ? 0 : premier);
 }
 
-void TvlEuroBillets::Dessine(TCanvas& canvas, int, TPlanche*) {
+void TvlEuroBillets::Dessine(TCanvas& canvas, int mode, TPlanche*) {
     DessineCollection(canvas);
+    DessineLegende(canvas, mode);
 }
 
 std::optional<bool> TvlEuroBillets::ChangeOptionPropre(int index, const std::string& valeur,

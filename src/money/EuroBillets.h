@@ -32,7 +32,8 @@ static_assert(offsetof(BilletsOptions, Reserve) == 23);
 class TvlEuroBillets : public FamilleMonnaie<TvlEuroBillets, BilletsOptions, 7> {
 public:
     static constexpr int NUMERO = 97;
-    static constexpr std::int16_t VERSION = 1;
+    // Version 2 adds the line under the picture.
+    static constexpr std::int16_t VERSION = 2;
 
     // Width and height of each note in millimetres, note-table order.
     static constexpr int TailleBillets[7][2] = {{160, 82}, {153, 82}, {147, 82}, {140, 77},

@@ -1,6 +1,7 @@
 // The notes' keys, in index order.
 #pragma once
 
+#include "common/LegendeImage.h"
 #include "host/Cle.h"
 #include "money/EuroBillets.h"
 
@@ -22,10 +23,12 @@ enum : int {
     ReorganiseBillets,
     ChoixHasardBillets,
     Actif,
+    Enonce,
+    Reponse,
 };
 } // namespace CleBillets
 
-inline constexpr std::array<Cle, 16> kClesEuroBillets{{
+inline constexpr std::array<Cle, 18> kClesEuroBillets{{
     CleGeometrie(CleBillets::Gauche, "Gauche"),
     CleGeometrie(CleBillets::Haut, "Haut"),
     CleGeometrie(CleBillets::Largeur, "Largeur"),
@@ -45,6 +48,8 @@ inline constexpr std::array<Cle, 16> kClesEuroBillets{{
     CleAction(CleBillets::ReorganiseBillets, "ReorganiseBillets"),
     CleTexteBornee(CleBillets::ChoixHasardBillets, "ChoixHasardBillets", nullptr, 1, 10, Ini::Non),
     CleLibre(CleBillets::Actif, "Actif"),
+    CleEnonce(CleBillets::Enonce),
+    CleReponse(CleBillets::Reponse),
 }};
 static_assert(TableConforme(kClesEuroBillets));
 static_assert(TvlEuroBillets::kCleComptes == CleBillets::NbBillets &&

@@ -38,6 +38,7 @@ TvlEuroPieces::TvlEuroPieces(TCadre* cadre)
         compte = std::int16_t(Random() % 3);
     graineBase_ = (Random() % 1000) / 1000.0;
     graine_ = graineBase_;
+    PrepareLegende(3);
     Installe();
 }
 
@@ -45,8 +46,9 @@ TableCles TvlEuroPieces::Cles() const {
     return kClesEuroPieces;
 }
 
-void TvlEuroPieces::Dessine(TCanvas& canvas, int, TPlanche*) {
+void TvlEuroPieces::Dessine(TCanvas& canvas, int mode, TPlanche*) {
     DessineCollection(canvas);
+    DessineLegende(canvas, mode);
 }
 
 std::optional<bool> TvlEuroPieces::ChangeOptionPropre(int index, const std::string& valeur,
@@ -210,7 +212,7 @@ void TvlEuroPieces::ChargeOptions(TStream& s, bool& ok) {
             std::memcpy(octets + offsetof(PiecesOptions, TriPieces), ancien + 22, 5);
             bloc_ = lu;
         }
-    } else if (Version == 2) {
+    } else if (Version == 2 || Version == VERSION) {
         TComposant::ChargeOptions(s, ok);
     } else {
         ok = false;

@@ -33,7 +33,8 @@ static_assert(offsetof(PiecesOptions, Reserve) == 27);
 class TvlEuroPieces : public FamilleMonnaie<TvlEuroPieces, PiecesOptions, 8> {
 public:
     static constexpr int NUMERO = 96;
-    static constexpr std::int16_t VERSION = 2;
+    // Version 3 adds the line under the picture.
+    static constexpr std::int16_t VERSION = 3;
 
     // Diameters in hundredths of a millimetre, coin-table order.
     static constexpr int TaillesPieces[8] = {1625, 1878, 2125, 1975, 2225, 2425, 2325, 2575};

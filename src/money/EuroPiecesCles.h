@@ -1,6 +1,7 @@
 // The coins' keys, in index order.
 #pragma once
 
+#include "common/LegendeImage.h"
 #include "host/Cle.h"
 #include "money/EuroPieces.h"
 
@@ -23,10 +24,12 @@ enum : int {
     IntervallePieces,
     Actif,
     GrainePieces,
+    Enonce,
+    Reponse,
 };
 } // namespace ClePieces
 
-inline constexpr std::array<Cle, 17> kClesEuroPieces{{
+inline constexpr std::array<Cle, 19> kClesEuroPieces{{
     CleGeometrie(ClePieces::Gauche, "Gauche"),
     CleGeometrie(ClePieces::Haut, "Haut"),
     CleGeometrie(ClePieces::Largeur, "Largeur"),
@@ -49,6 +52,8 @@ inline constexpr std::array<Cle, 17> kClesEuroPieces{{
     // back the coins in the order they were drawn.
     Cle{ClePieces::GrainePieces, "GrainePieces", Lecture::Texte, 0, 0, nullptr, Refait::Rien,
         Ini::Non, 0, "deux nombres de 0 à 1 exclu : départ;courant"},
+    CleEnonce(ClePieces::Enonce),
+    CleReponse(ClePieces::Reponse),
 }};
 static_assert(TableConforme(kClesEuroPieces));
 static_assert(TvlEuroPieces::kCleComptes == ClePieces::NbPieces &&

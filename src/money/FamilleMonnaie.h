@@ -97,6 +97,12 @@ public:
         return ordre;
     }
 
+    // The sum ("2,80 €", "35 €", "1 250 g"), to make when the test version hides the items.
+    std::optional<CibleImage> Cible() const override {
+        return CibleImage{derived().TexteSomme(Somme()), "Fais %s",
+                          derived().ModeBloc() == MODE_CORRIGE};
+    }
+
     // What the last drawing could not show: items left out, and the frame they need.
     std::string AvertissementCadre() const override;
 
@@ -302,7 +308,7 @@ void FamilleMonnaie<Derived, Block, D>::DessineCollection(TCanvas& canvas) {
     largeurNecessaire_ = hauteurNecessaire_ = 0;
     if (Somme() == 0)
         return;
-    const vlRect cadre = this->Rect.Normalise();
+    const vlRect cadre = this->ZoneImage();
     const int largeur = cadre.Width() - Derived::kRetrait;
     const int hauteur = cadre.Height() - Derived::kRetrait;
     if (largeur < Derived::kMinimum || hauteur < Derived::kMinimum)
@@ -333,7 +339,7 @@ void FamilleMonnaie<Derived, Block, D>::DessineCollection(TCanvas& canvas) {
         for (const vlSize& t : tailles)
             plusLarge = std::max(plusLarge, t.cx);
         largeurNecessaire_ = plusLarge > largeur ? plusLarge + Derived::kRetrait : 0;
-        hauteurNecessaire_ = HauteurSansEcart(d) + Derived::kRetrait;
+        hauteurNecessaire_ = HauteurSansEcart(d) + Derived::kRetrait + this->HauteurLegende();
     }
     const int niveau = canvas.SaveDC();
     canvas.IntersectClipRect(cadre.left, cadre.top, cadre.right, cadre.bottom);

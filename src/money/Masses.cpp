@@ -15,6 +15,7 @@ constexpr const char* kMessageSomme = "La somme doit être comprise entre 0 et 1
 
 TvlMasses::TvlMasses(TCadre* cadre) : FamilleMonnaie(cadre, "Masses marquées", NUMERO, VERSION) {
     bloc_.NbMasses[Random() % 10] = 1;
+    PrepareLegende(2);
     Installe();
 }
 
@@ -32,8 +33,9 @@ void TvlMasses::AppliqueOptions() {
     bloc_.Police.Restaure(police_);
 }
 
-void TvlMasses::Dessine(TCanvas& canvas, int, TPlanche*) {
+void TvlMasses::Dessine(TCanvas& canvas, int mode, TPlanche*) {
     DessineCollection(canvas);
+    DessineLegende(canvas, mode);
 }
 
 std::optional<bool> TvlMasses::ChangeOptionPropre(int index, const std::string& valeur,

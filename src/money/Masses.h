@@ -31,7 +31,8 @@ static_assert(offsetof(MassesOptions, ZoomMasses) == 74);
 class TvlMasses : public FamilleMonnaie<TvlMasses, MassesOptions, 10> {
 public:
     static constexpr int NUMERO = 98;
-    static constexpr std::int16_t VERSION = 1;
+    // Version 2 adds the line under the picture.
+    static constexpr std::int16_t VERSION = 2;
 
     // Width and height of each mass in tenths of a millimetre at zoom 100, mass-table order.
     static constexpr int TailleMasse[10][2] = {{430, 650}, {310, 510}, {250, 390}, {210, 330},

@@ -1,6 +1,7 @@
 // The masses' keys, in index order.
 #pragma once
 
+#include "common/LegendeImage.h"
 #include "host/Cle.h"
 #include "money/Masses.h"
 
@@ -21,10 +22,12 @@ enum : int {
     ReorganiseMasses,
     MontrerTexte,
     Actif,
+    Enonce,
+    Reponse,
 };
 } // namespace CleMasses
 
-inline constexpr std::array<Cle, 15> kClesMasses{{
+inline constexpr std::array<Cle, 17> kClesMasses{{
     CleGeometrie(CleMasses::Gauche, "Gauche"),
     CleGeometrie(CleMasses::Haut, "Haut"),
     CleGeometrie(CleMasses::Largeur, "Largeur"),
@@ -42,6 +45,8 @@ inline constexpr std::array<Cle, 15> kClesMasses{{
     CleLibre(CleMasses::MontrerTexte, "MontrerTexte", Champ<&MassesOptions::MontrerTexte>,
              Ini::Usine),
     CleLibre(CleMasses::Actif, "Actif"),
+    CleEnonce(CleMasses::Enonce),
+    CleReponse(CleMasses::Reponse),
 }};
 static_assert(TableConforme(kClesMasses));
 static_assert(TvlMasses::kCleComptes == CleMasses::NbMasses &&

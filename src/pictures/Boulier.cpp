@@ -10,6 +10,7 @@
 #include <cstring>
 
 TvlBoulier::TvlBoulier(TCadre* cadre) : Kind(cadre, "Boulier", NUMERO, VERSION) {
+    PrepareLegende(3);
     Installe();
     const long long places = static_cast<long long>(bloc_.Base) * bloc_.NbTiges;
     bloc_.ValeurBoulier = places > 0 ? std::int32_t(Random() % places + 1) : 1;
@@ -42,7 +43,7 @@ std::optional<bool> TvlBoulier::ChangeOptionPropre(int index, const std::string&
 
 void TvlBoulier::ChargeOptions(TStream& s, bool& ok) {
     if (Version == 1) {
-        Version = VERSION;
+        Version = 2;
         std::uint8_t v1[TAILLE_V1];
         ok = ok && ReadBuffer(s, v1, sizeof v1);
         if (ok) {
@@ -55,7 +56,7 @@ void TvlBoulier::ChargeOptions(TStream& s, bool& ok) {
             bloc_.CouleurBoulesDepl = standard.CouleurBoulesDepl;
             bloc_.ValeurBoulier = bloc_.ValeurV1;
         }
-    } else if (Version == VERSION) {
+    } else if (Version == 2 || Version == VERSION) {
         if (ok)
             TComposant::ChargeOptions(s, ok);
     } else {
@@ -95,6 +96,15 @@ std::vector<int> TvlBoulier::ChiffresParTige(long long valeur, int base, int nbT
 // ---- drawing ----
 
 void TvlBoulier::Dessine(TCanvas& canvas, int mode, TPlanche*) {
+    DessineImage(canvas, mode);
+    DessineLegende(canvas, mode);
+}
+
+std::optional<CibleImage> TvlBoulier::Cible() const {
+    return CibleImage{TexteNombre(ValeurMontree()), "Représente %s", bloc_.Mode == MODE_CORRIGE};
+}
+
+void TvlBoulier::DessineImage(TCanvas& canvas, int mode) {
     AffecteCadre(canvas, *this);
     const BoulierOptions& o = bloc_;
     const bool cache = !ContenuVisible(o.Mode, mode);
@@ -161,7 +171,7 @@ vlPoint TvlBoulier::Cadre::Centre(int i, bool debut, int j) const {
 
 TvlBoulier::Cadre TvlBoulier::dessineCadreEtTiges(TCanvas& canvas, int nbTiges, bool horiz,
                                                   int base) {
-    const vlRect r = Rect.Normalise();
+    const vlRect r = ZoneImage();
     const int b = std::min(std::min(r.Width(), r.Height()) / 20, 30);
     Cadre cadre{DessineBordure(canvas, r, b), nbTiges, horiz};
     const vlRect& in = cadre.r;
@@ -244,7 +254,7 @@ void TvlBoulier::DessineBoulierV2Colorie(TCanvas& canvas, bool cache) {
 
 TvlBoulier::Abaque TvlBoulier::dessineBarreEtTiges(TCanvas& canvas, int nbTiges, int base,
                                                    bool plein) {
-    const vlRect r = Rect.Normalise();
+    const vlRect r = ZoneImage();
     Abaque abaque{r, nbTiges, std::min(r.Height() / 20, 30)};
     canvas.Rectangle(r.left, r.bottom - abaque.b, r.right, r.bottom);
     for (int i = 0; i < nbTiges; ++i) {

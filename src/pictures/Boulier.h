@@ -62,7 +62,8 @@ static_assert(offsetof(BoulierOptions, Reserve5) == 64);
 class TvlBoulier : public Kind<TvlBoulier, BoulierOptions> {
 public:
     static constexpr int NUMERO = 95;
-    static constexpr std::int16_t VERSION = 2;
+    // Version 3 adds the line under the picture.
+    static constexpr std::int16_t VERSION = 3;
     // The bytes of a version-1 record's block.
     static constexpr std::size_t TAILLE_V1 = 44;
     enum Type : int { DROITE_GAUCHE, GAUCHE_DROITE, HAUT_BAS, BAS_HAUT, ABAQUE };
@@ -83,10 +84,13 @@ public:
 
     // The factory settings; the number drawn at creation stays.
     void RestaureStandardNonApplique() override;
-    // Version 1 gains the settings it lacked; another version than 1 or 2 cannot be read.
+    // Version 1 gains the settings it lacked; another version than 1 to 3 cannot be read.
     void ChargeOptions(TStream& s, bool& ok) override;
 
+    // The picture, then the line under it.
     void Dessine(TCanvas& canvas, int mode, TPlanche* planche) override;
+    // The number the beads show ("1 234"), to show when the test version hides it.
+    std::optional<CibleImage> Cible() const override;
 
     // The frame of border width b in the current brush, outlined; the rectangle inside it.
     static vlRect DessineBordure(TCanvas& canvas, vlRect r, int b);
@@ -116,6 +120,7 @@ protected:
                                            std::string& message) override;
 
 private:
+    void DessineImage(TCanvas& canvas, int mode);
     // Where the beads of a bead frame go: the rectangle inside the border, the rods and the
     // bead diameter (0 when none fits).
     struct Cadre {

@@ -1,6 +1,7 @@
 // The abacus's keys, in index order.
 #pragma once
 
+#include "common/LegendeImage.h"
 #include "host/Cle.h"
 #include "pictures/Boulier.h"
 
@@ -25,6 +26,8 @@ enum : int {
     CouleurCol2,
     Actif,
     CouleurBoulesDepl,
+    Enonce,
+    Reponse,
 };
 } // namespace CleBoulier
 
@@ -58,8 +61,10 @@ inline constexpr auto kClesBoulier = TableAvecCadre(
         CleLibre(CleBoulier::Actif, "Actif"),
         CleCouleur(CleBoulier::CouleurBoulesDepl, "CouleurBoulesDepl",
                    Champ<&B::CouleurBoulesDepl>),
+        CleEnonce(CleBoulier::Enonce),
+        CleReponse(CleBoulier::Reponse),
     });
 } // namespace boulier_cles
 using boulier_cles::kClesBoulier;
 static_assert(TableConforme(kClesBoulier));
-static_assert(kClesBoulier.size() == 25);
+static_assert(kClesBoulier.size() == 27);

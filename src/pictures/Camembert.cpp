@@ -15,6 +15,7 @@ constexpr int kSecteursMax = 100;
 } // namespace
 
 TvlCamembert::TvlCamembert(TCadre* cadre) : Kind(cadre, "Camembert", NUMERO, VERSION) {
+    PrepareLegende(2);
     Installe();
 }
 
@@ -33,7 +34,17 @@ void TvlCamembert::ApresCle(int index) {
 }
 
 void TvlCamembert::Dessine(TCanvas& canvas, int mode, TPlanche*) {
-    const vlRect cadre = Rect.Normalise();
+    DessineImage(canvas, mode);
+    DessineLegende(canvas, mode);
+}
+
+std::optional<CibleImage> TvlCamembert::Cible() const {
+    return CibleImage{std::to_string(bloc_.Numerateur) + "/" + std::to_string(bloc_.Denominateur),
+                      "Colorie les %s", bloc_.Mode == MODE_CORRIGE};
+}
+
+void TvlCamembert::DessineImage(TCanvas& canvas, int mode) {
+    const vlRect cadre = ZoneImage(true);
     AffecteCadre(canvas, *this);
     canvas.Ellipse(cadre.left, cadre.top, cadre.right, cadre.bottom);
 

@@ -48,7 +48,8 @@ static_assert(offsetof(CamembertOptions, Reserve4) == 37);
 class TvlCamembert : public Kind<TvlCamembert, CamembertOptions> {
 public:
     static constexpr int NUMERO = 75;
-    static constexpr std::int16_t VERSION = 1;
+    // Version 2 adds the line under the picture.
+    static constexpr std::int16_t VERSION = 2;
 
     explicit TvlCamembert(TCadre* cadre);
     TvlCamembert(const TvlCamembert&) = default;
@@ -60,8 +61,14 @@ public:
     bool DblClk(int shift, vlPoint p) override;
     std::vector<std::string> Description() const override;
 
+    // The picture, then the line under it.
     void Dessine(TCanvas& canvas, int mode, TPlanche* planche) override;
+    // The fraction ("3/8"), to colour when the test version hides the filled part.
+    std::optional<CibleImage> Cible() const override;
 
 protected:
     void ApresCle(int index) override;
+
+private:
+    void DessineImage(TCanvas& canvas, int mode);
 };

@@ -1,6 +1,7 @@
 // The pie chart's keys, in index order.
 #pragma once
 
+#include "common/LegendeImage.h"
 #include "host/Cle.h"
 #include "pictures/Camembert.h"
 
@@ -18,6 +19,8 @@ enum : int {
     MontrerSecteurs,
     MontrerRayon,
     Actif,
+    Enonce,
+    Reponse,
 };
 } // namespace CleCamembert
 
@@ -43,5 +46,7 @@ inline constexpr auto kClesCamembert = TableAvecCadre(
         CleDrapeau(CleCamembert::MontrerRayon, "MontrerRayon",
                    Champ<&CamembertOptions::MontrerRayon>),
         CleLibre(CleCamembert::Actif, "Actif"),
+        CleEnonce(CleCamembert::Enonce),
+        CleReponse(CleCamembert::Reponse),
     });
 static_assert(TableConforme(kClesCamembert));

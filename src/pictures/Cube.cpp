@@ -60,6 +60,7 @@ void Polygone(TCanvas& canvas, std::initializer_list<vlPoint> points) {
 } // namespace
 
 TvlCube::TvlCube(TCadre* cadre) : Kind(cadre, "Cube décimal", NUMERO, VERSION) {
+    PrepareLegende(2);
     Installe();
     bloc_.NombreCube = std::int16_t(Random() % 10);
     // A new frame fitted to its blocks keeps its top left corner where it was placed.
@@ -155,11 +156,13 @@ static vlRect Place(const TPlanche* planche) {
 // The fitted size: one row, or when the room is narrower, the rows the blocks wrap to.
 vlSize TvlCube::TailleAjusteeDans(const vlRect& place) const {
     const vlSize t = TailleAjustee();
+    const int legende = HauteurLegende();
     if (t.cx <= place.Width())
-        return t;
-    return {place.Width(), std::max(t.cy, TailleNecessaire(bloc_.NombreCube, bloc_.TailleCube,
-                                                           bloc_.IntervalleCube, place.Width())
-                                              .cy)};
+        return {t.cx, t.cy + legende};
+    return {place.Width(),
+            legende + std::max(t.cy, TailleNecessaire(bloc_.NombreCube, bloc_.TailleCube,
+                                                      bloc_.IntervalleCube, place.Width())
+                                         .cy)};
 }
 
 bool TvlCube::EstAjuste() const {
@@ -225,14 +228,18 @@ std::vector<TvlCube::Piece> TvlCube::Disposition(int nombre, int s, int g, vlRec
     const int etendue = pieces.size() > 1 ? pieces[pieces.size() - 2].y - y0 : 0;
     if (etendue > a || pieces.back().y > r.bottom)
         return pieces;
-    for (Piece& p : pieces) {
+    std::vector<Piece> etalees = pieces;
+    for (Piece& p : etalees) {
         if (p.y <= y0)
             continue;
         if (a > 0 && etendue > 0)
             p.y = int((long long)(p.y - y0) * a / etendue) + y0;
+        // A last row spread past the bottom would sit on the row above it.
+        if (p.y > r.bottom)
+            return pieces;
         p.y = std::min(p.y, r.bottom - 1);
     }
-    return pieces;
+    return etalees;
 }
 
 vlSize TvlCube::TailleNecessaire(int nombre, int s, int g, int largeurMax) {
@@ -292,8 +299,17 @@ bool TvlCube::DessineNombre(TCanvas& canvas, int nombre, int s, int g, vlRect r)
 // ---- drawing ----
 
 void TvlCube::Dessine(TCanvas& canvas, int mode, TPlanche*) {
+    DessineImage(canvas, mode);
+    DessineLegende(canvas, mode);
+}
+
+std::optional<CibleImage> TvlCube::Cible() const {
+    return CibleImage{TexteNombre(bloc_.NombreCube), "Représente %s", bloc_.Mode == MODE_CORRIGE};
+}
+
+void TvlCube::DessineImage(TCanvas& canvas, int mode) {
     SignaleErreurDessin({});
-    const vlRect r = Rect.Normalise();
+    const vlRect r = ZoneImage();
     const int niveau = canvas.SaveDC();
     canvas.IntersectClipRect(r.left, r.top, r.right, r.bottom);
     AffecteCadre(canvas, *this);

@@ -36,7 +36,8 @@ static_assert(offsetof(CubeOptions, IntervalleCube) == 26);
 class TvlCube : public Kind<TvlCube, CubeOptions> {
 public:
     static constexpr int NUMERO = 94;
-    static constexpr std::int16_t VERSION = 1;
+    // Version 2 adds the line under the picture.
+    static constexpr std::int16_t VERSION = 2;
     // "TailleCube" and "IntervalleCube" are given in half millimetres, 1 to 50.
     static constexpr int PAS_TAILLE = 5;
     static constexpr int TAILLE_MIN = 1;
@@ -67,7 +68,10 @@ public:
     void RestaureDefaut() override;
 
     // Nothing when a block cannot fit in the frame: the drawing error says so.
+    // The picture, then the line under it.
     void Dessine(TCanvas& canvas, int mode, TPlanche* planche) override;
+    // The number the blocks make ("1 234"), to show when the test version hides them.
+    std::optional<CibleImage> Cible() const override;
 
     // The frame fitted to one row of blocks, or to the rows they wrap to within the page's
     // width, its left and bottom edges kept.
@@ -103,4 +107,7 @@ protected:
     std::optional<std::string> TexteCle(const Cle& cle) override;
     std::vector<IniEntry> EntreesIniPropres() override;
     bool ChargeDonnees(TStream& s) override;
+
+private:
+    void DessineImage(TCanvas& canvas, int mode);
 };

@@ -1,6 +1,7 @@
 // The base-ten blocks' keys, in index order.
 #pragma once
 
+#include "common/LegendeImage.h"
 #include "host/Cle.h"
 #include "pictures/Cube.h"
 
@@ -14,6 +15,8 @@ enum : int {
     IntervalleCube,
     AjusterTaille,
     Actif,
+    Enonce,
+    Reponse,
 };
 } // namespace CleCube
 
@@ -33,6 +36,8 @@ inline constexpr auto kClesCube = TableAvecCadre(
                   TvlCube::TAILLE_MAX, Ini::Non),
         CleAction(CleCube::AjusterTaille, "AjusterTaille"),
         CleLibre(CleCube::Actif, "Actif"),
+        CleEnonce(CleCube::Enonce),
+        CleReponse(CleCube::Reponse),
     });
 static_assert(TableConforme(kClesCube));
-static_assert(kClesCube.size() == 16);
+static_assert(kClesCube.size() == 18);

@@ -49,6 +49,7 @@ std::vector<vlPoint> PositionsPoints(int valeur, bool vertical) {
 TvlDe::TvlDe(TCadre* cadre) : Kind(cadre, "Dé", NUMERO, VERSION) {
     bloc_.Valeur1 = std::int16_t(Random() % 6 + 1);
     bloc_.Valeur2 = std::int16_t(Random() % 7);
+    PrepareLegende(2);
     Installe();
 }
 
@@ -120,7 +121,17 @@ void TvlDe::AffectePen(TCanvas& canvas, TPenStyle style, TColor, int taille) {
 }
 
 void TvlDe::Dessine(TCanvas& canvas, int mode, TPlanche*) {
-    const vlRect cadre = Rect.Normalise();
+    DessineImage(canvas, mode);
+    DessineLegende(canvas, mode);
+}
+
+std::optional<CibleImage> TvlDe::Cible() const {
+    const int points = bloc_.Valeur1 + (bloc_.Aspect != 0 ? bloc_.Valeur2 : 0);
+    return CibleImage{std::to_string(points), {}, bloc_.Mode == MODE_CORRIGE};
+}
+
+void TvlDe::DessineImage(TCanvas& canvas, int mode) {
+    const vlRect cadre = ZoneImage();
     AffecteCadre(canvas, *this);
     const vlSize coin = CoinArrondi(cadre.Width(), cadre.Height());
     canvas.RoundRect(cadre.left, cadre.top, cadre.right, cadre.bottom, coin.cx, coin.cy);

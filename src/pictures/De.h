@@ -43,7 +43,8 @@ static_assert(offsetof(DeOptions, CouleurPoint) == 32);
 class TvlDe : public Kind<TvlDe, DeOptions> {
 public:
     static constexpr int NUMERO = 77;
-    static constexpr std::int16_t VERSION = 1;
+    // Version 2 adds the line under the picture.
+    static constexpr std::int16_t VERSION = 2;
 
     explicit TvlDe(TCadre* cadre);
     TvlDe(const TvlDe&) = default;
@@ -61,7 +62,10 @@ public:
     // The factory settings; the values drawn at creation stay.
     void RestaureStandardNonApplique() override;
 
+    // The picture, then the line under it.
     void Dessine(TCanvas& canvas, int mode, TPlanche* planche) override;
+    // The pips to count: the die's, or the sum of the domino's two halves.
+    std::optional<CibleImage> Cible() const override;
     // The pips of a value centred in r, pips turned by the orientation.
     void DessinePoints(TCanvas& canvas, vlRect r, int valeur);
     // Sets the pen like every picture kind, but always in the outline colour of the die.
@@ -76,4 +80,7 @@ protected:
     std::optional<bool> ChangeOptionPropre(int index, const std::string& valeur,
                                            std::string& message) override;
     void ApresCle(int index) override;
+
+private:
+    void DessineImage(TCanvas& canvas, int mode);
 };

@@ -1,6 +1,7 @@
 // The die's keys, in index order.
 #pragma once
 
+#include "common/LegendeImage.h"
 #include "host/Cle.h"
 #include "pictures/De.h"
 
@@ -18,6 +19,7 @@ enum : int {
     Aleatoire,
     Permuter,
     Actif,
+    Reponse,
 };
 } // namespace CleDe
 
@@ -38,5 +40,6 @@ inline constexpr auto kClesDe = TableAvecCadre(
         CleAction(CleDe::Aleatoire, "Aleatoire"),
         CleAction(CleDe::Permuter, "Permuter"),
         CleLibre(CleDe::Actif, "Actif"),
+        CleReponse(CleDe::Reponse),
     });
 static_assert(TableConforme(kClesDe));

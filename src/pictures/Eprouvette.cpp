@@ -26,6 +26,7 @@ constexpr int kEcart = 5;
 } // namespace
 
 TvlEprouvette::TvlEprouvette(TCadre* cadre) : Kind(cadre, "Eprouvette", NUMERO, VERSION) {
+    PrepareLegende(2);
     Installe();
     EffectuerCalculs();
     bloc_.VolumeLiquide = bloc_.Volume > 0 ? Random() % bloc_.Volume : 0;
@@ -57,8 +58,8 @@ void TvlEprouvette::AppliqueOptions() {
 }
 
 void* TvlEprouvette::Options(int& taille) {
-    bloc_.LargeurInterieure = int(Rect.Normalise().Width() * 2.5 / 3.5);
-    bloc_.HauteurGraduee = int(Rect.Normalise().Height() * 19 / 20.5);
+    bloc_.LargeurInterieure = int(ZoneImage().Width() * 2.5 / 3.5);
+    bloc_.HauteurGraduee = int(ZoneImage().Height() * 19 / 20.5);
     return Kind::Options(taille);
 }
 
@@ -119,11 +120,11 @@ void TvlEprouvette::ApresCle(int index) {
 }
 
 double TvlEprouvette::LargeurCm() const {
-    return 0.01 * Rect.Normalise().Width() * 2.5 / 3.5;
+    return 0.01 * ZoneImage().Width() * 2.5 / 3.5;
 }
 
 double TvlEprouvette::HauteurCm() const {
-    return 0.01 * Rect.Normalise().Height() * 19 / 20.5;
+    return 0.01 * ZoneImage().Height() * 19 / 20.5;
 }
 
 std::optional<std::string> TvlEprouvette::TexteCle(const Cle& cle) {
@@ -145,7 +146,7 @@ void TvlEprouvette::EffectuerCalculs() {
 }
 
 void TvlEprouvette::CalculerPoints() {
-    const vlRect r = Rect.Normalise();
+    const vlRect r = ZoneImage();
     const double W = r.Width();
     const double H = r.Height();
     const int x0 = int(0.5 * W / 3.5);
@@ -158,10 +159,18 @@ void TvlEprouvette::CalculerPoints() {
                vlPoint{w, 0}};
 }
 
+std::optional<CibleImage> TvlEprouvette::Cible() const {
+    return CibleImage{Millilitres(bloc_.VolumeLiquide) + " ml", "Remplis jusqu'à %s",
+                      bloc_.Mode == MODE_CORRIGE};
+}
+
 void TvlEprouvette::Dessine(TCanvas& canvas, int mode, TPlanche*) {
     if (enCreation_)
         return;
-    const vlPoint origine = Rect.Normalise().LireOrg();
+    // The line under the tube takes its room from the drawing: the scale follows.
+    EffectuerCalculs();
+    CalculerPoints();
+    const vlPoint origine = ZoneImage().LireOrg();
     std::array<vlPoint, 7> contour = points_;
     for (vlPoint& p : contour)
         p = {p.x + origine.x, p.y + origine.y};
@@ -173,6 +182,7 @@ void TvlEprouvette::Dessine(TCanvas& canvas, int mode, TPlanche*) {
     DessineGraduations(canvas, origine);
     // The drawing borrowed the component's brush: give it back the block's.
     AppliqueOptions();
+    DessineLegende(canvas, mode);
 }
 
 void TvlEprouvette::DessineLiquide(TCanvas& canvas, vlPoint o) {
@@ -231,7 +241,7 @@ void TvlEprouvette::DessineGraduations(TCanvas& canvas, vlPoint o) {
     canvas.SetBkMode(TRANSPARENT);
     AffectePen(canvas, Pinceau, psSolid, clBlack, 1);
 
-    const vlRect r = Rect.Normalise();
+    const vlRect r = ZoneImage();
     const double W = r.Width();
     const int pas = kPas[std::clamp(bloc_.Libelles, 0, 3)];
     // Numbers an em apart at least.
@@ -273,7 +283,7 @@ void TvlEprouvette::DessineGraduations(TCanvas& canvas, vlPoint o) {
 
 int TvlEprouvette::DessineNumero(TCanvas& canvas, const std::string& texte, const vlRect& trait,
                                  vlPoint o, std::vector<vlRect>& numeros) {
-    const vlRect r = Rect.Normalise();
+    const vlRect r = ZoneImage();
     const vlSize taille = canvas.TextExtent(texte);
     // Left of its tick, half a millimetre off the wall; the tick starts as far after it,
     // keeping a third of its length at least, or the number is left out.
@@ -306,7 +316,7 @@ void TvlEprouvette::DessineUnite(TCanvas& canvas, const std::vector<vlRect>& num
     const vlRect& haut = numeros.back();
     const int x = haut.left;
     int y = haut.top - taille.cy;
-    const vlRect cadre = Rect.Normalise();
+    const vlRect cadre = ZoneImage();
     if (y < cadre.top) {
         y = haut.bottom;
         const int bas = numeros.size() > 1 ? numeros[numeros.size() - 2].top : cadre.bottom;

@@ -50,7 +50,8 @@ static_assert(offsetof(EprouvetteOptions, VolumeLiquide) == 88);
 class TvlEprouvette : public Kind<TvlEprouvette, EprouvetteOptions> {
 public:
     static constexpr int NUMERO = 80;
-    static constexpr std::int16_t VERSION = 1;
+    // Version 2 adds the line under the picture.
+    static constexpr std::int16_t VERSION = 2;
     // The largest volume a key takes, in hundredths of a millilitre.
     static constexpr int VOLUME_MAX = 297114290;
 
@@ -77,18 +78,22 @@ public:
     void StopModifCreation(TCanvas& canvas, bool efface) override;
     bool Charge(TStream& s, TResolver* resolver, TCadre* parent) override;
 
+    // The tube, then the line under it.
     void Dessine(TCanvas& canvas, int mode, TPlanche* planche) override;
+    // The liquid volume ("14,85 ml"), to pour when the test version hides the liquid.
+    std::optional<CibleImage> Cible() const override;
 
     // The graduation numbers the last drawing left out for want of room.
     std::string AvertissementCadre() const override;
 
     // With "Recalcule graduations", the full volume of the cylinder the frame draws.
     void EffectuerCalculs();
-    // The outline's seven points, relative to the frame's origin.
+    // The outline's seven points, relative to the picture's origin.
     void CalculerPoints();
     const std::array<vlPoint, 7>& Points() const { return points_; }
 
-    // The inner width and graduated height in centimetres.
+    // The inner width and graduated height in centimetres, of the tube the frame draws above
+    // the line under it.
     double LargeurCm() const;
     double HauteurCm() const;
     // The full volume in millilitres the scale spreads over the graduated height.

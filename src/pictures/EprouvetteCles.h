@@ -1,6 +1,7 @@
 // The test tube's keys, in index order.
 #pragma once
 
+#include "common/LegendeImage.h"
 #include "host/Cle.h"
 #include "pictures/Eprouvette.h"
 
@@ -26,6 +27,8 @@ enum : int {
     Volume,
     VolumeLiquide,
     Actif,
+    Enonce,
+    Reponse,
     Fin,
 };
 } // namespace CleEprouvette
@@ -56,6 +59,8 @@ inline constexpr std::array<Cle, CleEprouvette::Fin> kClesEprouvette{{
     CleLue(VolumeLiquide, "VolumeLiquide", Champ<&E::VolumeLiquide>, 0, TvlEprouvette::VOLUME_MAX,
            kMillilitres, Ini::Non),
     CleLibre(Actif, "Actif"),
+    CleEnonce(Enonce),
+    CleReponse(Reponse),
 }};
 static_assert(TableConforme(kClesEprouvette));
 } // namespace eprouvette_cles

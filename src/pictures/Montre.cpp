@@ -39,6 +39,7 @@ double PositionMinute(double i) {
 } // namespace
 
 TvlMontre::TvlMontre(TCadre* cadre) : Kind(cadre, "Montre", NUMERO, VERSION) {
+    PrepareLegende(2);
     Installe();
     HeureSysteme();
 }
@@ -89,6 +90,19 @@ std::optional<bool> TvlMontre::ChangeOptionPropre(int index, const std::string& 
 }
 
 void TvlMontre::Dessine(TCanvas& canvas, int mode, TPlanche*) {
+    DessineCadran(canvas, mode);
+    DessineLegende(canvas, mode);
+}
+
+std::optional<CibleImage> TvlMontre::Cible() const {
+    const auto deuxChiffres = [](int n) { return (n < 10 ? "0" : "") + std::to_string(n); };
+    std::string heure = std::to_string(bloc_.Heure) + " h " + deuxChiffres(bloc_.Minute);
+    if (bloc_.MontrerSeconde != 0 && bloc_.Seconde != 0)
+        heure += " min " + deuxChiffres(bloc_.Seconde) + " s";
+    return CibleImage{heure, "Dessine les aiguilles : %s", bloc_.Mode == MODE_CORRIGE};
+}
+
+void TvlMontre::DessineCadran(TCanvas& canvas, int mode) {
     using M = MontreOptions;
     const TPenStyle styleCadre = TPenStyle(bloc_.StylePinceau[M::CADRE]);
     const TColor couleurCadre = bloc_.CouleurPinceau[M::CADRE];
@@ -101,7 +115,7 @@ void TvlMontre::Dessine(TCanvas& canvas, int mode, TPlanche*) {
     Pinceau.Width = tailleCadre != 0 ? tailleCadre : 1;
     Pinceau.Style = tailleCadre != 0 ? styleCadre : psClear;
     canvas.Pen = Pinceau;
-    const vlRect cadre = Rect.Normalise();
+    const vlRect cadre = ZoneImage(true);
     canvas.Ellipse(cadre.left, cadre.top, cadre.right, cadre.bottom);
 
     vlRect r = cadre;

@@ -50,7 +50,8 @@ static_assert(offsetof(MontreOptions, MontrerChiffres) == 111);
 class TvlMontre : public Kind<TvlMontre, MontreOptions> {
 public:
     static constexpr int NUMERO = 76;
-    static constexpr std::int16_t VERSION = 1;
+    // Version 2 adds the statement and answer under the dial.
+    static constexpr std::int16_t VERSION = 2;
 
     // Shows the time of day of its creation (HeureSysteme).
     explicit TvlMontre(TCadre* cadre);
@@ -68,8 +69,11 @@ public:
     // Factory values; the numbers take the host's global font.
     void RestaureStandardNonApplique() override;
 
-    // The factory settings, in the host's global font.
+    // The dial, then the line under it.
     void Dessine(TCanvas& canvas, int mode, TPlanche* planche) override;
+    // The time of the hands ("9 h 15"; "9 h 15 min 30 s" with a second hand off 0), to draw
+    // when the test version hides the hands.
+    std::optional<CibleImage> Cible() const override;
 
     // The hands at the time of day the host gives (SourceHeure: the local time in the editor).
     void HeureSysteme();
@@ -82,6 +86,7 @@ protected:
     void AppliqueOptions() override;
 
 private:
+    void DessineCadran(TCanvas& canvas, int mode);
     // A hand drawn as a quadrilateral from the centre to its tip, in the hand's pen and brush.
     void DessineAiguille(TCanvas& canvas, vlPoint centre, vlPoint pointe, int aiguille);
 

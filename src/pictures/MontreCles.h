@@ -2,6 +2,7 @@
 // and minute hands have a pen and a brush, the second hand a pen only.
 #pragma once
 
+#include "common/LegendeImage.h"
 #include "host/Cle.h"
 #include "pictures/Montre.h"
 
@@ -34,6 +35,8 @@ enum : int {
     HeureSysteme,
     Temps,
     Actif,
+    Enonce,
+    Reponse,
 };
 } // namespace CleMontre
 
@@ -84,6 +87,8 @@ inline constexpr auto kClesMontre = TableAvecCadre(
         // Seconds since midnight, setting the three hands at once.
         CleEntier(CleMontre::Temps, "Temps", nullptr, 0, 86399, Ini::Non),
         CleLibre(CleMontre::Actif, "Actif"),
+        CleEnonce(CleMontre::Enonce),
+        CleReponse(CleMontre::Reponse),
     });
 } // namespace montre_cles
 using montre_cles::kClesMontre;

@@ -92,6 +92,7 @@ void DessineEchelles(TCanvas& canvas, const std::vector<Echelle>& echelles,
 } // namespace
 
 TvlThermometre::TvlThermometre(TCadre* cadre) : Kind(cadre, "Thermomètre", NUMERO, VERSION) {
+    PrepareLegende(2);
     Installe();
     const int etendue = bloc_.TemperatureMaximum - bloc_.TemperatureMinimum;
     bloc_.Temperature = std::int16_t(etendue < 1 ? bloc_.TemperatureMinimum
@@ -177,8 +178,14 @@ int TvlThermometre::Conversion(double t) const {
     return int(std::trunc(resultat));
 }
 
+std::optional<CibleImage> TvlThermometre::Cible() const {
+    const std::string unite = Unite(bloc_.LibelleTemperatureGauche);
+    return CibleImage{std::to_string(bloc_.Temperature) + (unite.empty() ? "" : " " + unite),
+                      "Colorie jusqu'à %s", bloc_.Mode == MODE_CORRIGE};
+}
+
 void TvlThermometre::Dessine(TCanvas& canvas, int mode, TPlanche*) {
-    const vlRect r = Rect.Normalise();
+    const vlRect r = ZoneImage();
     const int niveau = canvas.SaveDC();
     canvas.IntersectClipRect(r.left, r.top, r.right, r.bottom);
     std::string erreur;
@@ -187,10 +194,11 @@ void TvlThermometre::Dessine(TCanvas& canvas, int mode, TPlanche*) {
     SignaleErreurDessin(erreur);
     // The drawing borrowed the component's brush for the bulb: give it back the block's.
     AppliqueOptions();
+    DessineLegende(canvas, mode);
 }
 
 bool TvlThermometre::DessineThermometre(TCanvas& canvas, int mode, std::string& erreur) {
-    const vlRect r = Rect.Normalise();
+    const vlRect r = ZoneImage();
     textesHorsCadre_ = 0;
     bulbeHorsCadre_ = false;
     // A text is written whole or not at all.

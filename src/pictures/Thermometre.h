@@ -51,7 +51,8 @@ static_assert(offsetof(ThermometreOptions, Reserve4) == 141);
 class TvlThermometre : public Kind<TvlThermometre, ThermometreOptions> {
 public:
     static constexpr int NUMERO = 127;
-    static constexpr std::int16_t VERSION = 1;
+    // Version 2 adds the line under the picture.
+    static constexpr std::int16_t VERSION = 2;
     // The unit code of a scale that shows nothing.
     static constexpr int SANS_UNITE = 3;
 
@@ -68,7 +69,11 @@ public:
     // The factory settings in the host's global font; the temperature drawn stays.
     void RestaureStandardNonApplique() override;
 
+    // The picture, then the line under it.
     void Dessine(TCanvas& canvas, int mode, TPlanche* planche) override;
+    // The temperature in the left scale's unit ("18 °C"), to colour up to when the test version
+    // hides the liquid.
+    std::optional<CibleImage> Cible() const override;
     // The whole picture; false with the reason when the frame or the scale leaves no room for it.
     bool DessineThermometre(TCanvas& canvas, int mode, std::string& erreur);
 

@@ -1,6 +1,7 @@
 // The thermometer's keys, in index order.
 #pragma once
 
+#include "common/LegendeImage.h"
 #include "host/Cle.h"
 #include "pictures/Thermometre.h"
 
@@ -29,6 +30,8 @@ enum : int {
     LibelleTemperatureGauche,
     LibelleTemperatureDroite,
     Actif,
+    Enonce,
+    Reponse,
     Fin,
 };
 } // namespace CleThermometre
@@ -65,6 +68,8 @@ inline constexpr std::array<Cle, CleThermometre::Fin> kClesThermometre{{
     CleLue(LibelleTemperatureDroite, "LibelleTemperatureDroite",
            Champ<&T::LibelleTemperatureDroite>, 0, 3, kUnites),
     CleLibre(Actif, "Actif"),
+    CleEnonce(Enonce),
+    CleReponse(Reponse),
 }};
 static_assert(TableConforme(kClesThermometre));
 } // namespace thermometre_cles

@@ -56,7 +56,7 @@ bool runnable(std::string_view key) {
 
 class SheetMaker {
 public:
-    explicit SheetMaker(std::uint32_t seed) : draw_(seed) {}
+    explicit SheetMaker(std::uint32_t seed) : draw_(seed), legend_(seed) {}
 
     std::string sheet(const TCatalogue& catalogue) {
         std::vector<const TTypeComposant*> kinds;
@@ -88,6 +88,10 @@ private:
     std::string section(const TTypeComposant& type, int rank) {
         std::string text = "[" + type.nom + "]\nHaut = " + std::to_string(rank * 8) + "\n";
         for (const Cle& cle : type.table) {
+            if (cle.nom == "Enonce" || cle.nom == "Reponse") {
+                text += legend(cle.nom);
+                continue;
+            }
             if (below(3) != 0 || leftOut(type.nom, cle.nom))
                 continue;
             if (const std::optional<std::string> v = value(cle))
@@ -107,6 +111,16 @@ private:
         const bool redirects =
             std::find(type.cles.begin(), type.cles.end(), "Rediriger") != type.cles.end();
         return redirects ? "Rediriger = T\n" : "";
+    }
+
+    // The line under a picture, drawn apart so that the other keys' draws stay as they were.
+    std::string legend(std::string_view key) {
+        static constexpr const char* statements[] = {"0", "1", "Trouve %s ici"};
+        const std::uint32_t pick = legend_() % 4;
+        if (pick == 3)
+            return {};
+        const std::string value = key == "Reponse" ? std::to_string(pick % 2) : statements[pick];
+        return std::string(key) + " = " + value + "\n";
     }
 
     std::optional<std::string> value(const Cle& cle) {
@@ -138,6 +152,7 @@ private:
     }
 
     std::mt19937 draw_;
+    std::mt19937 legend_;
 };
 
 // Every page in both versions drawn, as text: one line a call with what it inks.
@@ -242,19 +257,22 @@ TEST(PageCheckCampaign, CrowdedLayoutsSayTheFrameTheyNeed) {
     } rows[] = {
         {"[Euro pièces]\nNom = P\nLargeur = 19\nHauteur = 3\nIntervallePieces = 5\n"
          "NbPieces = 1\nTriPièces = 1\n",
-         "P : 1 pièce ne tient pas dans le cadre, il faut un cadre de 5 cm de haut"},
+         "P : 8 pièces ne tiennent pas dans le cadre, il faut un cadre de 5,8 cm de haut"},
         {"[Euro billets]\nNom = B\nLargeur = 19\nHauteur = 10\nSommeBillets = 385\n",
-         "B : 5 billets ne tiennent pas dans le cadre, il faut un cadre de 26,4 cm de haut"},
+         "B : 5 billets ne tiennent pas dans le cadre, il faut un cadre de 27,2 cm de haut"},
         {"[Euro pièces]\nNom = T\nLargeur = 19\nHauteur = 12\nIntervallePieces = 80\n"
          "NbPieces = 3,2,2,2,2,2,2,2\n",
-         "T : 7 pièces ne tiennent pas dans le cadre, il faut un cadre de 18,8 cm de haut"},
+         "T : 9 pièces ne tiennent pas dans le cadre, il faut un cadre de 19,6 cm de haut"},
         {"[Masses marquées]\nNom = M\nLargeur = 6\nHauteur = 3\nNbMasses = 2,2,2,2,2,2,2,2\n",
-         "M : 20 masses marquées ne tiennent pas dans le cadre, il faut un cadre de 33 cm de "
+         "M : 20 masses marquées ne tiennent pas dans le cadre, il faut un cadre de 33,8 cm de "
          "haut"},
         {"[Fraction]\nNom = F\nFractionOperation = 1\nOperandes = 3/4;1/6 | 5/6;1/3\n",
          "F : 10 lignes ne tiennent pas dans le cadre"},
         {"[Forme]\nNom = S\n", ""},
-        {"[Montre]\nNom = H\nLargeur = 2\nHauteur = 2\n", ""},
+        {"[Montre]\nNom = H\nLargeur = 2\nHauteur = 2\nMontrerSeconde = 0\n", ""},
+        // The answer with its seconds is wider than the dial.
+        {"[Montre]\nNom = H\nLargeur = 2\nHauteur = 2\nTemps = 45296\n",
+         "H : la réponse ne tient pas dans le cadre"},
         {"[Cube décimal]\nNom = C\nNombreCube = 442\nTailleCube = 10\n", ""},
         {"[Cube décimal]\nNom = C\nNombreCube = 9064\nTailleCube = 6\n", ""},
     };

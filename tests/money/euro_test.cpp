@@ -392,12 +392,15 @@ TEST_F(MoneyTest, RecordsAndPreferences) {
     TMemoryStream flux;
     ASSERT_TRUE(source.Sauve(flux));
     const std::vector<std::uint8_t> octets = flux.Bytes();
-    const std::size_t bloc = octets.size() - 16 - 92;
+    // The record ends with the block, two seeds and the line under the picture (a mode, an
+    // empty text and the answer flag), which version 1 had not.
+    const long legende = 2 + 4 + 1;
+    const std::size_t bloc = octets.size() - legende - 16 - 92;
     std::vector<std::uint8_t> v1(octets.begin(), octets.begin() + long(bloc));
     v1[0] = 1;
     v1.insert(v1.end(), {3, 0, 0,   0, 10, 0, 0, 0, 0, 0, 0, 0, 0, 0,
                          1, 0, 150, 0, 1,  0, 1, 0, 2, 0, 3, 0, 1, 0});
-    v1.insert(v1.end(), octets.end() - 16, octets.end());
+    v1.insert(v1.end(), octets.end() - legende - 16, octets.end() - legende);
     const auto relu = [&](std::vector<std::uint8_t> record, bool lisible) -> TvlEuroPieces& {
         TvlEuroPieces& lu = Nouveau<TvlEuroPieces>("Euro pièces");
         TMemoryStream in(std::move(record));
@@ -415,7 +418,7 @@ TEST_F(MoneyTest, RecordsAndPreferences) {
     v2[bloc + 16] = 0xE7; // zoom 999
     v2[bloc + 17] = 3;
     EXPECT_EQ(Ligne(relu(v2, true), "ZoomPieces"), "200");
-    v2[0] = 3;
+    v2[0] = TvlEuroPieces::VERSION + 1;
     EXPECT_EQ(Ligne(relu(v2, false), "ZoomPieces"), "100");
 
     const std::pair<std::string, std::vector<std::string>> preferes[] = {

@@ -8,6 +8,7 @@
 #include "host/Services.h"
 #include "host/Stream.h"
 #include "package/Paquet.h"
+#include "platform/IniFile.h"
 #include "platform/RecordingCanvas.h"
 
 #include <gtest/gtest.h>
@@ -19,7 +20,18 @@
 
 class PictureTest : public ::testing::Test {
 protected:
-    PictureTest() { document_.AjoutePage(TPlanche(TPlanche::Format::A4, false)); }
+    // The pictures are measured alone: the scratch ini file switches their line off.
+    PictureTest() {
+        document_.AjoutePage(TPlanche(TPlanche::Format::A4, false));
+        TIniFile ini(FichIni());
+        for (const char* type :
+             {"Montre", "Camembert", "Dé", "Thermomètre", "Eprouvette", "Boulier", "Cube décimal",
+              "Euro pièces", "Euro billets", "Masses marquées"}) {
+            ini.WriteString(type, "Enonce", "0");
+            ini.WriteBool(type, "Reponse", false);
+        }
+        ini.UpdateFile();
+    }
 
     // A new component of the kind, made through the factory as the editor makes it, with these
     // "Key=value" settings applied in order.

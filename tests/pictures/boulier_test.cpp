@@ -188,8 +188,8 @@ TEST_F(BoulierTest, WhatEachWorkingModeHides) {
     }
 }
 
-// A version-1 record (44 bytes of block) reads as version 2 with the settings it lacked, and
-// saves as version 2; another version is refused. A type beyond 0..4 is brought back in range.
+// A version-1 record (44 bytes of block) reads with the settings it lacked, and saves as the
+// current version; a newer version is refused. A type beyond 0..4 is brought back in range.
 TEST_F(BoulierTest, RecordsVersionsAndTypeRange) {
     TvlBoulier& source = Boulier({"TypeBoulier=3", "Base=7", "NbTiges=5", "CouleurRangee2=4660",
                                   "Fonctionnement=2", "ColorerRangeesColonnes=1", "CouleurCol2=9"});
@@ -212,8 +212,8 @@ TEST_F(BoulierTest, RecordsVersionsAndTypeRange) {
                          o.ColorerRangeesColonnes, o.CouleurCol1, o.CouleurCol2,
                          o.CouleurBoulesDepl, o.ValeurBoulier),
               std::tuple(3, 7, 5, 4660, 0, 0, 255, 0xFF0000, 255, 23));
-    EXPECT_EQ(lu->Version, 2); // what it saves
-    EXPECT_EQ(relit(3), nullptr);
+    EXPECT_EQ(lu->Version, TvlBoulier::VERSION); // what it saves
+    EXPECT_EQ(relit(TvlBoulier::VERSION + 1), nullptr);
 
     source.Bloc().TypeBoulier = 9;
     ASSERT_NE(lu = relit(2), nullptr);
