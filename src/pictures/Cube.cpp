@@ -75,6 +75,15 @@ TableCles TvlCube::Cles() const {
     return kClesCube;
 }
 
+bool TvlCube::ChangeOption(const std::string& valeur, const std::string& nom,
+                           std::string& message) {
+    const bool ajuste = EstAjuste();
+    const bool pris = Kind::ChangeOption(valeur, nom, message);
+    if (pris && ajuste && !EstAjuste() && (nom == "Enonce" || nom == "Reponse" || nom == "Mode"))
+        AjusteTaille();
+    return pris;
+}
+
 bool TvlCube::DblClk(int, vlPoint) {
     return true;
 }

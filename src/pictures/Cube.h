@@ -55,6 +55,9 @@ public:
     TvlCube(const TvlCube&) = default;
 
     TableCles Cles() const override;
+    // A frame fitted to its blocks stays fitted when the line under them comes or goes.
+    bool ChangeOption(const std::string& valeur, const std::string& nom,
+                      std::string& message) override;
 
     vlSize TailleCreation() const override { return {1500, 750}; }
     std::string NomProp() const override { return "CubeProp"; }
