@@ -86,9 +86,11 @@ protected:
         dock_.show();
     }
 
-    // The keys a window can show: the geometry, the integer fields and the two host flags.
+    // The keys a window can show: the geometry, the integer fields and the flags the
+    // component keeps itself.
     static bool Montrable(const Cle& cle) {
-        if (cle.lecture == Lecture::Geometrie || cle.nom == "Detachable" || cle.nom == "Actif")
+        if (cle.lecture == Lecture::Geometrie || cle.lecture == Lecture::Drapeau ||
+            cle.nom == "Detachable" || cle.nom == "Actif")
             return true;
         return cle.champ != nullptr && cle.lecture != Lecture::Fonte;
     }
@@ -105,7 +107,13 @@ protected:
         if (cle.nom == "Actif")
             return c.Activable() ? 1 : 0;
         int taille = 0;
-        return cle.champ(c.Options(taille)).entier.Get();
+        if (cle.champ != nullptr)
+            return cle.champ(c.Options(taille)).entier.Get();
+        for (const TCleValeur& reglage : c.ReglagesFeuille())
+            if (reglage.cle == cle.nom)
+                return std::stoi(reglage.valeur);
+        ADD_FAILURE() << "no value";
+        return 0;
     }
 
     // Fields are written directly; the geometry and the host's flags as a sheet sets them.

@@ -57,6 +57,19 @@ std::optional<int> TPropFormWidget::valeurCle(int index) const {
         return composant->Detachable ? 1 : 0;
     if (cle.nom == "Actif")
         return composant->Activable() ? 1 : 0;
+    if (cle.lecture != Lecture::Drapeau)
+        return std::nullopt;
+    const std::optional<std::string> texte = texteCle(index);
+    if (!texte)
+        return std::nullopt;
+    return *texte == "1" ? 1 : 0;
+}
+
+std::optional<std::string> TPropFormWidget::texteCle(int index) const {
+    const std::string_view nom = Table()[std::size_t(index)].nom;
+    for (const TCleValeur& reglage : Composant()->ReglagesFeuille())
+        if (reglage.cle == nom)
+            return reglage.valeur;
     return std::nullopt;
 }
 
@@ -79,8 +92,12 @@ void TPropFormWidget::RemplirLies() {
             continue;
         }
         const std::optional<int> valeur = valeurCle(lien.index);
-        if (!valeur)
+        if (!valeur) {
+            if (lien.type == Controle::Edit)
+                if (const std::optional<std::string> texte = texteCle(lien.index))
+                    static_cast<QLineEdit*>(lien.controle)->setText(QString::fromStdString(*texte));
             continue;
+        }
         switch (lien.type) {
         case Controle::Edit:
             static_cast<QLineEdit*>(lien.controle)->setText(QString::number(*valeur));

@@ -119,6 +119,8 @@ private:
     void rafraichirSiLibre();
     // The value the component holds for a key, when the table says where it is.
     std::optional<int> valeurCle(int index) const;
+    // The value of a key the table keeps no field for, as the component writes it in a sheet.
+    std::optional<std::string> texteCle(int index) const;
     // The text of a geometry edit, in centimetres from the page margins.
     QString texteGeometrie(int index) const;
 
