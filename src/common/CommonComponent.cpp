@@ -183,6 +183,22 @@ void CommonComponent::PrepareLegende(std::int16_t depuisVersion) {
     versionLegende_ = depuisVersion;
 }
 
+std::vector<std::string> CommonComponent::Description() const {
+    std::vector<std::string> lignes = TComposant::Description();
+    if (!legende_)
+        return lignes;
+    lignes.push_back("Enonce = " + legende_->TexteEnonce());
+    lignes.push_back(std::string("Reponse = ") + (legende_->Reponse() ? "1" : "0"));
+    if (const std::optional<CibleImage> cible = Cible()) {
+        const auto texte = [&](int mode) {
+            const LegendeImage::Ligne ligne = legende_->LigneDe(*cible, mode);
+            return ligne.genre == LegendeImage::Ligne::Genre::Pointilles ? "……" : ligne.texte;
+        };
+        lignes.push_back("Sous l'image = " + texte(MODE_EPREUVE) + " | " + texte(MODE_CORRIGE));
+    }
+    return lignes;
+}
+
 std::string CommonComponent::TexteReponse() const {
     const std::optional<CibleImage> cible = Cible();
     if (!cible || cible->cachee)

@@ -87,6 +87,10 @@ public:
     // of it showed.
     virtual std::string AvertissementCadre() const { return {}; }
 
+    // The host's lines, then the line under a picture: its settings and what each version
+    // writes there.
+    std::vector<std::string> Description() const override;
+
     // The value a picture shows and how its exercise asks for it; nothing for other kinds.
     virtual std::optional<CibleImage> Cible() const { return std::nullopt; }
     // The answer of the exercise in plain text ("11 h 27", "3,45 €"), for a page that gathers

@@ -440,7 +440,11 @@ TEST_F(MoneyTest, RecordsAndPreferences) {
             const std::string cle = r.substr(0, r.find('='));
             EXPECT_EQ(Ligne(nouveau, cle), Ligne(c, cle)) << type << " " << cle;
         }
-        const std::string nb = c.Description()[4].substr(0, c.Description()[4].find(' '));
+        const std::vector<std::string> lignes = c.Description();
+        const auto comptes = std::find_if(lignes.begin(), lignes.end(),
+                                          [](const std::string& l) { return l.starts_with("Nb"); });
+        ASSERT_NE(comptes, lignes.end());
+        const std::string nb = comptes->substr(0, comptes->find(' '));
         EXPECT_EQ(TIniFile(FichIni()).ReadString(type, nb, "absent"), "absent") << nb;
     }
 }
