@@ -10,6 +10,7 @@
 #include "platform/Random.h"
 #include "platform/TestPng.h"
 
+#include <algorithm>
 #include <cmath>
 #include <filesystem>
 #include <map>
