@@ -5,6 +5,7 @@
 #include "KeyReference.h"
 #include "Output.h"
 #include "SudokuCommands.h"
+#include "sheet/Modeles.h"
 #include "sheet/Sheet.h"
 #include "sheet/SheetBuilder.h"
 #include "sheet/SheetExport.h"
@@ -178,6 +179,8 @@ public:
         }
         if (a.command == "kinds")
             return kinds();
+        if (a.command == "modeles")
+            return modeles(a);
         if (a.command == "keys")
             return keys(a);
         if (a.command == "build")
@@ -207,6 +210,21 @@ private:
             out_ << pad(index, 7) << pad(std::to_string(type.numero), 8) << pad(type.nom, 20)
                  << (type.cree ? "oui" : "non") << "\n";
         }
+        return EXIT_OK;
+    }
+
+    // The ready-made sheets: level, name and description, one a line.
+    int modeles(const Arguments& a) {
+        if (!a.positional.empty())
+            return usage("« modeles » n'attend rien de plus");
+        const std::vector<SheetModel> models = ListModels(ModelsFolder());
+        if (models.empty()) {
+            err_ << "mathsheet : aucun modèle dans " << Citation(ModelsFolder()) << "\n";
+            return EXIT_IO;
+        }
+        out_ << "niveau  modèle                  description\n";
+        for (const SheetModel& model : models)
+            out_ << pad(model.level, 8) << pad(model.name, 24) << model.description << "\n";
         return EXIT_OK;
     }
 
@@ -242,6 +260,8 @@ private:
         if (a.positional.size() != 1 || (a.output.empty() && a.positional.front() == "-"))
             return usage("« build » attend une feuille (et -o SORTIE pour l'entrée standard)");
         const std::string& input = a.positional.front();
+        if (std::string name; IsModelArgument(input, name))
+            return buildModel(a, name);
         std::string text;
         std::string error;
         const bool read =
@@ -257,6 +277,28 @@ private:
         if (named.output.empty())
             named.output = DefaultOutput(input);
         return buildText(text, input == "-" ? "entrée standard" : input, named, outputs);
+    }
+
+    // "modele:ce1-heures": the ready-made sheet of that name, built by default to
+    // "ce1-heures.pdf" in the current folder.
+    int buildModel(const Arguments& a, const std::string& name) {
+        SheetModel model;
+        std::string error;
+        std::string text;
+        if (!FindModel(ListModels(ModelsFolder()), name, model, error)) {
+            err_ << "mathsheet : " << error << "\n";
+            return EXIT_BAD_INPUT;
+        }
+        if (!ReadInputFile(model.path, text, error)) {
+            err_ << "mathsheet : " << error << "\n";
+            return EXIT_IO;
+        }
+        StagedFiles outputs;
+        outputs.ProtectInput(model.path);
+        Arguments named = a;
+        if (named.output.empty())
+            named.output = model.name + ".pdf";
+        return buildText(text, a.positional.front(), named, outputs);
     }
 
     int demo(const Arguments& a) {
@@ -475,11 +517,14 @@ Utilisation :
   mathsheet render DOC -o SORTIE [--mode M]
   mathsheet inspect DOC
   mathsheet export DOC -o FEUILLE|-
+  mathsheet modeles
   mathsheet kinds
   mathsheet keys TYPE|Page|--all [--markdown]
 )";
     const std::string options = R"(
-  FEUILLE       la feuille à lire, ou « - » pour l'entrée standard
+  FEUILLE       la feuille à lire, « - » pour l'entrée standard, ou « modele:NOM »
+                pour une feuille toute faite (par défaut NOM.pdf)
+  modeles       liste les feuilles toutes faites : niveau, nom et description
   SORTIE        un fichier .pdf, .svg ou .png (SVG et PNG : un fichier par page,
                 numérotés quand il y en a plusieurs) ; les sorties ne sont remplacées
                 qu'une fois toutes écrites, jamais une entrée ni ce qui n'est pas
