@@ -20,6 +20,7 @@
 #include "platform/TempFolder.h"
 #include "shape/Forme.h"
 #include "sheet/SheetExport.h"
+#include "sheet/forms/TChoixModele.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
@@ -28,6 +29,7 @@
 #include <QDockWidget>
 #include <QImage>
 #include <QLabel>
+#include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
 #include <QShortcut>
@@ -434,6 +436,25 @@ TEST_F(Editor, ImportedSheetExportsBackAndARefusedOneChangesNothing) {
     ASSERT_TRUE(session().Import(text, "h.txt", message)) << message;
     EXPECT_EQ(ExportSheet(session().Document()), text);
     EXPECT_FALSE(session().Modified());
+}
+
+// Fichier › Nouveau d'après un modèle: the sheet chosen in the dialog becomes a new, unnamed
+// document with its title and its clocks.
+TEST_F(Editor, ANewDocumentFromTheChosenReadyMadeSheet) {
+    QTimer::singleShot(0, [] {
+        auto* dialog = qobject_cast<TChoixModele*>(QApplication::activeModalWidget());
+        auto* liste = dialog->findChild<QListWidget*>("lbModeles");
+        const auto rows = liste->findItems("ce1-heures", Qt::MatchStartsWith);
+        liste->setCurrentItem(rows.value(0));
+        dialog->btOkClick();
+        if (dialog->isVisible()) // no such sheet: the dialog would wait for a choice
+            dialog->reject();
+    });
+    trigger("nouveauModele");
+    const TDocument& document = session().Document();
+    EXPECT_EQ(std::tuple(document.Page(0).Titre, document.NbComposants(), session().Path()),
+              std::tuple("Lire l'heure", 9, ""));
+    EXPECT_EQ(document.Composant(0).NomType, "Montre");
 }
 
 // The editor's saves and exports are staged: a full disk, a pipe, or the open document as an
