@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <string_view>
 
 namespace {
 
@@ -16,6 +17,7 @@ constexpr std::string_view kPrefix = "modele:";
 int levelOf(const std::string& name) {
     const std::vector<std::string>& levels = ModelLevels();
     for (std::size_t i = 0; i < levels.size(); ++i) {
+        // The levels are ASCII capitals, the file names lower case: "CE2" starts "ce2-".
         std::string prefix = levels[i] + "-";
         std::ranges::transform(prefix, prefix.begin(), [](unsigned char c) { return c | 0x20; });
         if (name.starts_with(prefix) && name.size() > prefix.size())

@@ -27,5 +27,5 @@ std::vector<SheetModel> ListModels(const std::string& folder);
 bool FindModel(const std::vector<SheetModel>& models, const std::string& name, SheetModel& found,
                std::string& message);
 
-// The sheet of a "modele:NAME" argument: true when `argument` names a model at all.
+// Whether a sheet argument of the command line is "modele:NAME"; `name` is then NAME.
 bool IsModelArgument(const std::string& argument, std::string& name);
