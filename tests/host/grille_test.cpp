@@ -55,7 +55,7 @@ TEST_F(GrilleTest, RefusedValuesExplainAndChangeNothing) {
            {"Colonnes=0", "Colonnes=201", "Colonnes=dix", "Colonnes=50", "Lignes=200",
             "Cellule=0,1", "Cellule=5,5", "Cellule=3", "CouleurLignes=-1", "CouleurLignes=16777216",
             "EpaisseurLignes=51", "Texte=11;1;x", "Texte=1;11;x", "Texte=0;1;x", "Texte=2;2",
-            "Texte=a;1;x", "Couleur=1;1;-2", "Couleur=1;1;rouge", "Fonte=Arial,grand"});
+            "Texte=a;1;x", "Couleur=1;1;-2", "Couleur=1;1;pourpre", "Fonte=Arial,grand"});
     EXPECT_EQ(remplies(grille), (Cases{{{1, 1}, {"8", sans}}}));
     message = "ancien";
     EXPECT_FALSE(grille.ChangeOption("3", "Bidule", message)); // unknown: ignored silently
