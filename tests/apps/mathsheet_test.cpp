@@ -65,6 +65,25 @@ TEST_F(Mathsheet, DemoAndCopiesWriteATestAndACorrectedPageEach) {
         EXPECT_NE(texte.find(mot), std::string::npos) << mot;
 }
 
+// Grouped, a class set gives the pages of copy after copy in another order: every test, then
+// every corrected version, both in the order of the copies.
+TEST_F(Mathsheet, CopiesCanGiveEveryTestThenEveryCorrection) {
+    const std::string sheet = write("f.txt", "[Opération]\nTirage = 1;10000;0;0;0;0;2\n");
+    for (const std::string order : {"par-exemplaire", "epreuves-puis-corriges"})
+        ASSERT_EQ(RunInProcess({"build", sheet, "-o", path(order + ".svg"), "--copies", "3",
+                                "--seed", "10", "--order", order})
+                      .code,
+                  EXIT_OK);
+    const auto page = [this](const std::string& order, int n) {
+        return read(path(order + "-" + std::to_string(n) + ".svg"));
+    };
+    EXPECT_NE(page("par-exemplaire", 1), page("par-exemplaire", 3));
+    for (int k = 1; k <= 3; ++k) {
+        EXPECT_EQ(page("epreuves-puis-corriges", k), page("par-exemplaire", 2 * k - 1)) << k;
+        EXPECT_EQ(page("epreuves-puis-corriges", k + 3), page("par-exemplaire", 2 * k)) << k;
+    }
+}
+
 TEST_F(Mathsheet, SavedDocumentRendersToTheSameSvg) {
     const std::string sheet =
         write("f.txt", "[Page]\nCarreau = 0,5\n[Grille]\nNom = G\nColonnes = 4\nLignes = 3\n"
@@ -240,6 +259,9 @@ TEST_F(Mathsheet, UsageSheetAndFileErrors) {
         {{"demo", "-o", "x.pdf", "--seed", "-1"}, EXIT_USAGE, "mathsheet : graine invalide « -1 »"},
         {{"demo", "-o", "x.png", "--dpi", "1200"}, EXIT_USAGE, "mathsheet : résolution invalide"},
         {{"demo", "-o", "x.pdf", "-vite"}, EXIT_USAGE, "mathsheet : option inconnue « -vite »"},
+        {{"demo", "-o", "x.pdf", "--order", "corriges"},
+         EXIT_USAGE,
+         "mathsheet : ordre inconnu « corriges » (par-exemplaire ou epreuves-puis-corriges)"},
         {{"demo", "-o"}, EXIT_USAGE, "mathsheet : l'option -o attend une valeur"},
         {{"sudoku", "generate", "--type", "4"}, EXIT_USAGE, "mathsheet : type de grille invalide"},
         {{"build", sheet, "-o", path("f.pdf"), "--seed", "1"}, EXIT_BAD_INPUT, sheet + ":3: "},
