@@ -144,8 +144,7 @@ TEST(SheetBuild, RefusalsStopWithFileLineAndMessage) {
         {"Note = 1001", "« Note » vaut « 1001 » : de 0 (sans note) à 1000"},
         {"Entete = oui", "« Entete » vaut « oui » : 0 (sans ligne) ou 1 (ligne Nom, Prénom, Date)"},
         {"Titre = " + std::string(101, 'T'), "« Titre » a 101 caractères : 100 au plus"},
-        {"Reglure = Quadrillé",
-         "« Reglure » vaut « Quadrillé » : Aucune, Carreaux, Seyes ou Lignes"},
+        {"Reglure = X", "« Reglure » vaut « X » : Aucune, Carreaux, Seyes ou Lignes"},
         {"Entetes = 1", "clé inconnue « Entetes » pour la page (voir « mathsheet keys Page »)"},
     };
     for (const auto& [line, error] : header)

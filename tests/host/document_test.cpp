@@ -333,17 +333,15 @@ TEST(Document, HeaderInBothVersionsAndTheRebuildCommandOnTheKey) {
               Names{"« Essai1 » empiète sur l'en-tête de la page 1 : descendez-le sous 26 mm"});
 }
 
-// A version 1 file, written before pages had a header and documents an origin, and a version 2
-// file, before pages had a ruling, read into the same document: written again, they give the
-// current format's bytes.
+// Version 1 files (before headers and origins) and version 2 files (before rulings) read into
+// the same document: written again, they give the current format's bytes.
 TEST(DocumentFile, OlderVersionsStillRead) {
     Sample s;
     const Bytes now = s.bytes();
     for (const std::uint32_t version : {1u, 2u}) {
         SCOPED_TRACE(version);
         Bytes old = withU32(now, 9, version);
-        // Untitled pages' headers, then their ruling.
-        const std::size_t kept = version == 1 ? 40 : 52;
+        const std::size_t kept = version == 1 ? 40 : 52; // untitled headers, then rulings
         for (std::size_t page = u32At(now, kPageCount); page-- > 0;)
             old.erase(old.begin() + std::ptrdiff_t(kFirstPage + page * kPageBytes + kept),
                       old.begin() + std::ptrdiff_t(kFirstPage + (page + 1) * kPageBytes));
