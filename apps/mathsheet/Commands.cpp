@@ -23,6 +23,7 @@
 #include <chrono>
 #include <cstdint>
 #include <iostream>
+#include <memory>
 #include <ostream>
 #include <set>
 #include <string>
@@ -65,6 +66,11 @@ private:
     std::chrono::steady_clock::time_point start_ = std::chrono::steady_clock::now();
 };
 
+// The orders of a class set's pages: each copy's test followed by its corrected version, or every
+// test and then every corrected version, in the same order of copies.
+constexpr const char* kParExemplaire = "par-exemplaire";
+constexpr const char* kEpreuvesPuisCorriges = "epreuves-puis-corriges";
+
 struct Arguments {
     std::string command;
     std::vector<std::string> positional;
@@ -74,6 +80,7 @@ struct Arguments {
     bool seedGiven = false;
     std::uint32_t seed = 0;
     int copies = 1;
+    std::string order = kParExemplaire;
     int dpi = 150;
     bool all = false;      // keys: every kind
     bool markdown = false; // keys: as Markdown
@@ -88,13 +95,14 @@ bool parseArguments(const std::vector<std::string>& args, Arguments& a, std::str
     const QCommandLineOption mode("mode", "mode", "M", "both");
     const QCommandLineOption seed("seed", "graine", "N");
     const QCommandLineOption copies("copies", "exemplaires", "N", "1");
+    const QCommandLineOption order("order", "ordre", "ORDRE", kParExemplaire);
     const QCommandLineOption dpi("dpi", "résolution", "N", "150");
     const QCommandLineOption all("all", "tous les types");
     const QCommandLineOption markdown("markdown", "Markdown");
     QCommandLineParser parser;
-    if (!ParseCommandLine(parser,
-                          {help, version, output, save, mode, seed, copies, dpi, all, markdown},
-                          args, error))
+    if (!ParseCommandLine(
+            parser, {help, version, output, save, mode, seed, copies, order, dpi, all, markdown},
+            args, error))
         return false;
     const QStringList positional = parser.positionalArguments();
     if (!positional.isEmpty())
@@ -130,6 +138,12 @@ bool parseArguments(const std::vector<std::string>& args, Arguments& a, std::str
         return false;
     }
     a.copies = int(number);
+    a.order = OptionValue(parser, "order");
+    if (a.order != kParExemplaire && a.order != kEpreuvesPuisCorriges) {
+        error = "ordre inconnu « " + a.order + " » (" + kParExemplaire + " ou " +
+                kEpreuvesPuisCorriges + ")";
+        return false;
+    }
     const std::string dpiText = OptionValue(parser, "dpi");
     if (!NumberBetween(dpiText, 30, 600, number)) {
         error = "résolution invalide « " + dpiText + " » (30 à 600)";
@@ -326,10 +340,15 @@ private:
         const std::uint32_t seed = a.seedGiven ? a.seed : RandomizeFromClock();
         SheetOutput output(a.output, a.dpi, outputs);
         Progress progress(err_);
+        const std::vector<int> modes = modesOf(a.mode);
+        // Grouped, the copies are kept until every test is out, then give their corrections.
+        const bool grouped = a.order == kEpreuvesPuisCorriges && modes.size() > 1;
+        std::vector<std::unique_ptr<TDocument>> kept;
         for (int copy = 1; copy <= a.copies; ++copy) {
             const std::uint32_t copySeed = seed + std::uint32_t(copy - 1);
             SeedRandom(copySeed);
-            TDocument document(catalogue_);
+            auto copie = std::make_unique<TDocument>(catalogue_);
+            TDocument& document = *copie;
             // The corrected pages say how to build this copy again, on its own.
             document.ChangeOrigine(
                 {copySeed, RebuildCommand(a.command == "demo" ? "" : a.positional.front(), copySeed,
@@ -342,24 +361,37 @@ private:
             }
             if (!a.save.empty() && !save(document, numberedPath(a.save, copy, a.copies), outputs))
                 return EXIT_IO;
-            for (const int mode : modesOf(a.mode)) {
-                if (!output.AddDocument(document, mode, error)) {
-                    err_ << "mathsheet : " << error << "\n";
-                    return EXIT_IO;
-                }
-                // A component that could not be drawn spoils the sheet: nothing is written.
-                if (const std::string faute = DrawingError(sheet, document); !faute.empty()) {
-                    err_ << faute << "\n";
-                    return EXIT_BAD_INPUT;
-                }
-            }
+            for (std::size_t m = 0; m < (grouped ? 1 : modes.size()); ++m)
+                if (const int code = addPages(sheet, document, modes[m], output); code != EXIT_OK)
+                    return code;
             avertit(document);
+            if (grouped)
+                kept.push_back(std::move(copie));
         }
+        for (std::size_t m = 1; m < modes.size(); ++m)
+            for (const std::unique_ptr<TDocument>& document : kept)
+                if (const int code = addPages(sheet, *document, modes[m], output); code != EXIT_OK)
+                    return code;
         if (!output.Finish(error) || !commit(outputs, error)) {
             err_ << "mathsheet : " << error << "\n";
             return EXIT_IO;
         }
         out_ << a.output << " : " << output.Pages() << " page(s), graine " << seed << "\n";
+        return EXIT_OK;
+    }
+
+    // The document's pages in one mode; a component that could not be drawn spoils the sheet,
+    // and nothing is written.
+    int addPages(const Sheet& sheet, const TDocument& document, int mode, SheetOutput& output) {
+        std::string error;
+        if (!output.AddDocument(document, mode, error)) {
+            err_ << "mathsheet : " << error << "\n";
+            return EXIT_IO;
+        }
+        if (const std::string faute = DrawingError(sheet, document); !faute.empty()) {
+            err_ << faute << "\n";
+            return EXIT_BAD_INPUT;
+        }
         return EXIT_OK;
     }
 
@@ -512,7 +544,8 @@ std::string UsageText() {
 
 Utilisation :
   mathsheet --help | --version
-  mathsheet build FEUILLE|- [-o SORTIE] [--mode M] [--seed N] [--copies N] [--save DOC]
+  mathsheet build FEUILLE|- [-o SORTIE] [--mode M] [--seed N] [--copies N] [--order ORDRE]
+                 [--save DOC]
   mathsheet demo [-o SORTIE] [--save DOC] [--mode M] [--seed N]
   mathsheet render DOC -o SORTIE [--mode M]
   mathsheet inspect DOC
@@ -533,6 +566,9 @@ Utilisation :
   --mode M      edition, epreuve, corrige ou both (défaut : both, l'épreuve puis le corrigé)
   --seed N      graine des tirages : la même graine redonne la même feuille
   --copies N    N feuilles tirées différemment, chacune suivie de son corrigé
+  --order ORDRE par-exemplaire (défaut : chaque épreuve suivie de son corrigé) ou
+                epreuves-puis-corriges (toutes les épreuves, puis tous les corrigés,
+                dans le même ordre)
   --save DOC    enregistre aussi le document (numéroté avec --copies)
   export        écrit le document en feuille texte (« - » : la sortie standard) ;
                 « build » la relit en le même document

@@ -94,8 +94,9 @@ void PageView::paintEvent(QPaintEvent*) {
     TQtCanvas canvas(painter, scale(), QPointF(kBorder, kBorder));
     canvas.Brush = TBrush{clWhite, bsSolid};
     canvas.FillRect(page.Rectangle());
-    // Squared paper and margins, for the eye only.
-    if (page.Pas.cx > 0 && page.Pas.cy > 0) {
+    // The ruling the page prints, or else its squares and margins for the eye only.
+    page.DessineReglure(canvas);
+    if (page.Reglure == TPlanche::TypeReglure::Aucune && page.Pas.cx > 0 && page.Pas.cy > 0) {
         canvas.Pen = TPen{RGB(0xD6, 0xE4, 0xF2), 0, psSolid, pmCopy};
         const vlRect area = page.ZoneUtile();
         // The lines of the grid that fall inside the area, under the header.

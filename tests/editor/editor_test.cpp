@@ -219,8 +219,8 @@ TEST_F(Editor, EveryKindsWindowFollowsItsComponentThroughUndoAndRedo) {
     }
 }
 
-// The page properties set the header; a component it now covers is named, and undo takes the
-// header back.
+// The page properties set the header and the ruling; a component the header now covers is
+// named, and undo takes both back.
 TEST_F(Editor, PagePropertiesSetTheHeaderUndoably) {
     TComposant* die = session().Document().Cree("Dé", 0);
     session().Committed();
@@ -230,11 +230,13 @@ TEST_F(Editor, PagePropertiesSetTheHeaderUndoably) {
         dialog->edTitre->setText(QStringLiteral("Les dés"));
         dialog->cbEntete->setChecked(true);
         dialog->edNote->setValue(20);
+        dialog->cbReglure->setCurrentIndex(int(TPlanche::TypeReglure::Seyes));
         dialog->accept();
     });
     trigger("proprietesPage");
     const TPlanche& page = session().Document().Page(0);
-    EXPECT_EQ(std::tuple(page.Titre, page.Entete, page.Note), std::tuple("Les dés", true, 20));
+    EXPECT_EQ(std::tuple(page.Titre, page.Entete, page.Note, page.Reglure),
+              std::tuple("Les dés", true, 20, TPlanche::TypeReglure::Seyes));
     view().repaint();
     // The warning whole in the status line's list and its tooltip, the page still shown.
     const QString warning = ToQString("« " + die->Nom() + " » empiète sur l'en-tête");
@@ -247,6 +249,7 @@ TEST_F(Editor, PagePropertiesSetTheHeaderUndoably) {
     trigger("annuler");
     view().repaint();
     EXPECT_FALSE(session().Document().Page(0).AEntete());
+    EXPECT_EQ(session().Document().Page(0).Reglure, TPlanche::TypeReglure::Aucune);
     EXPECT_FALSE(warnings->isVisible());
     // Undoing the addition of the page shown shows the last page left.
     trigger("ajouterPage");
