@@ -132,7 +132,10 @@ private:
     vlPoint dessineEnLigne(vlRect rect, vlPoint pos, const std::vector<Exercice>& liste,
                            bool finDeListe = true);
     void dessinePosee(vlRect rect, vlPoint pos, const Exercice& exercice);
+    // A sign centred in its cell, marked readable as a digit would be.
     void signe(int x, int baseline, const std::string& s);
+    // A word or a line of text from x (left-aligned) on this baseline, marked readable.
+    void mot(int x, int baseline, const std::string& s);
     // The ink of a digit written centred on x at this baseline: its cell's width, a digit's height.
     vlRect encreChiffre(int x, int baseline) const;
     // Multiplications and divisions (DessinMultDiv.cpp).
