@@ -219,43 +219,71 @@ TEST_F(ChartTest, LabelsMarkersLegendTitleAndColoursKeepApart) {
                 }));
 }
 
-// Grouped bars of near heights: each mark shown stands clear of every bar's top, rising over a
-// neighbour's or left out and counted; the title, legend, labels and marks are all marked
-// readable and cover nothing.
-TEST_F(ChartTest, MarksLeaveEveryBarTopInSight) {
-    TvlGraphe& g = Graphe({"Largeur=8", "Hauteur=6", "Vue3D=0", "VisibleTitre=1"});
-    for (const char* serie : {"A", "B", "C"})
-        ASSERT_TRUE(Feuille(g, "Serie", std::string("Histogrammes verticaux; ") + serie) &&
-                    Feuille(g, "Points", "a;;12; | b;;13; | c;;11;"));
-    ASSERT_TRUE(Feuille(g, "Titre", "Ventes"));
-    const TRecordingCanvas c = Dessin(g);
-    std::vector<vlRect> marques;
-    for (const TInkTag& t : c.tags)
-        if (t.what == "marque")
-            marques.push_back(t.box);
-    int barres = 0;
-    for (const TDrawCall& d : c.Of(TDrawCall::Op::Rectangle)) {
-        const vlRect b{d.args[0], d.args[1], d.args[2], d.args[3]};
-        if (std::ranges::count(marques, b) > 0 || b.Width() > g.Rect.Width() / 4 ||
-            b.Height() < 100)
-            continue; // marks, the panel, the legend's swatches
-        ++barres;
-        for (const vlRect& m : marques)
-            EXPECT_FALSE(m.left < b.right && b.left < m.right && m.top <= b.top &&
-                         b.top <= m.bottom)
-                << b.left << " " << b.top;
+// Grouped bars of near heights, flat or in depth, the tallest at the axis' end: each mark shown
+// stands clear of every bar, rising over a neighbour's or left out and counted; the title,
+// legend, labels and marks are all marked readable and cover nothing.
+TEST_F(ChartTest, MarksLeaveEveryBarInSight) {
+    for (const char* vue : {"Vue3D=0", "Vue3D=1"}) {
+        SCOPED_TRACE(vue);
+        TvlGraphe& g = Graphe({"Largeur=8", "Hauteur=6", vue, "VisibleTitre=1"});
+        for (const char* serie : {"A", "B", "C"})
+            ASSERT_TRUE(Feuille(g, "Serie", std::string("Histogrammes verticaux; ") + serie) &&
+                        Feuille(g, "Points", "a;;12; | b;;20; | c;;11;"));
+        ASSERT_TRUE(Feuille(g, "Titre", "Ventes"));
+        const TRecordingCanvas c = Dessin(g);
+        std::vector<vlRect> marques;
+        for (const TInkTag& t : c.tags)
+            if (t.what == "marque")
+                marques.push_back(t.box);
+        int barres = 0;
+        for (const TDrawCall& d : c.Of(TDrawCall::Op::Rectangle)) {
+            const vlRect b{d.args[0], d.args[1], d.args[2], d.args[3]};
+            if (std::ranges::count(marques, b) > 0 || b.Width() > g.Rect.Width() / 4 ||
+                b.Height() < 100)
+                continue; // marks, the panel, the legend's swatches
+            ++barres;
+            for (const vlRect& m : marques)
+                EXPECT_FALSE(m.left < b.right && b.left < m.right && m.top < b.bottom &&
+                             b.top < m.bottom)
+                    << b.left << " " << b.top;
+        }
+        EXPECT_GE(barres, 9); // and the legend's box
+        EXPECT_GE(marques.size(), 5u);
+        EXPECT_TRUE(marques.size() == 9u || !g.AvertissementCadre().empty());
+        std::vector<vlRect> lisibles;
+        std::set<std::string> sortes;
+        for (const TInkTag& t : c.tags) {
+            lisibles.push_back(t.box);
+            sortes.insert(t.what);
+        }
+        EXPECT_EQ(sortes, (std::set<std::string>{"légende", "marque", "titre", "étiquette"}));
+        EXPECT_TRUE(Recouvrements(lisibles).empty());
     }
-    EXPECT_GE(barres, 9); // and the legend's box
-    EXPECT_GE(marques.size(), 5u);
-    EXPECT_TRUE(marques.size() == 9u || !g.AvertissementCadre().empty());
-    std::vector<vlRect> lisibles;
-    std::set<std::string> sortes;
-    for (const TInkTag& t : c.tags) {
-        lisibles.push_back(t.box);
-        sortes.insert(t.what);
+}
+
+// A left axis title longer than the plot's height goes on two lines, turned, inside the frame;
+// one that two lines cannot hold is left out and said.
+TEST_F(ChartTest, ALongLeftAxisTitleWrapsElseIsReported) {
+    const struct {
+        std::string titre;
+        std::vector<std::string> lignes;
+    } cas[] = {
+        {"Boîtes", {"Boîtes"}},
+        {"Nombre de boîtes vendues chaque semaine", {"Nombre de boîtes", "vendues chaque semaine"}},
+        {"Nombre_de_boîtes_vendues_chaque_semaine_au_magasin", {}},
+    };
+    for (const auto& [titre, lignes] : cas) {
+        TvlGraphe& g = Graphe({"Hauteur=4", "AnnotationsVisibles=0"});
+        ASSERT_TRUE(Feuille(g, "TitreAxeY", titre));
+        const TRecordingCanvas c = Dessin(g);
+        std::vector<std::string> tournees;
+        for (const TDrawCall& d : c.Of(TDrawCall::Op::TextOutAngle))
+            tournees.push_back(d.text);
+        EXPECT_EQ(tournees, lignes) << titre;
+        EXPECT_TRUE(Dedans(c, g.Rect)) << titre;
+        EXPECT_EQ(g.AvertissementCadre().find("libellé d'axe") != std::string::npos, lignes.empty())
+            << g.AvertissementCadre();
     }
-    EXPECT_EQ(sortes, (std::set<std::string>{"légende", "marque", "titre", "étiquette"}));
-    EXPECT_TRUE(Recouvrements(lisibles).empty());
 }
 
 // The legend on each of the four sides: beside the bars in a column, or above or below them in
@@ -307,11 +335,13 @@ TEST_F(ChartTest, TheLegendTakesItsSideAndLeavesThePlotTheRest) {
     EXPECT_NE(g.AvertissementCadre().find("ne tiennent pas dans le cadre"), std::string::npos);
 }
 
+// What a view does not show, it does not warn about either: a chart too small for its texts.
 TEST_F(ChartTest, ModeTwoShowsOnlyInTheCorrectedViewWhenDrawnAndPrinted) {
-    TvlGraphe& g = Graphe({"Mode=2"});
-    for (const int vue : {MODE_EDITION, MODE_EPREUVE, MODE_CORRIGE}) {
+    TvlGraphe& g = Graphe({"Mode=2", "Largeur=1,2", "Hauteur=1,2"});
+    for (const int vue : {MODE_CORRIGE, MODE_EPREUVE, MODE_EDITION}) {
         TRecordingCanvas dessin, impression;
         g.Dessine(dessin, vue, nullptr);
+        EXPECT_EQ(g.AvertissementCadre().empty(), vue == MODE_EPREUVE) << vue;
         g.Imprime(impression, vue, nullptr);
         EXPECT_EQ(dessin.calls.empty(), vue == MODE_EPREUVE) << vue;
         EXPECT_EQ(impression.calls.size(), dessin.calls.size()) << vue;

@@ -279,7 +279,7 @@ std::vector<std::pair<double, std::string>> Dessinateur::LibellesCategories() co
 }
 
 void Dessinateur::Trace(const vlRect& zone) {
-    gaucheZone_ = zone.left;
+    zone_ = zone;
     const bool horizontal = Horizontal();
     double ymin, ymax, xmin, xmax;
     Etendues(ymin, ymax, xmin, xmax);
@@ -318,7 +318,8 @@ void Dessinateur::Trace(const vlRect& zone) {
                 largeurG = std::max(largeurG, c_.TextWidth(gc.Libelle(i)));
     }
     c_.Font = axeG.fonteTitre;
-    const int hTitreG = axeG.visible && !Titre(axeG).empty() ? c_.TextHeight("Mg") : 0;
+    titreGauche_ = axeG.visible ? Coupe(Titre(axeG), zone.Height()) : std::vector<std::string>{};
+    const int hTitreG = int(titreGauche_.size()) * c_.TextHeight("Mg");
     c_.Font = axeB.fonteTitre;
     const int hTitreB = axeB.visible && !Titre(axeB).empty() ? c_.TextHeight("Mg") : 0;
     c_.Font = axeB.fonteLibelles;
@@ -337,6 +338,8 @@ void Dessinateur::Trace(const vlRect& zone) {
     p.right -= versDroite ? e.fond : 0;
     p.top += e.fond;
     p.bottom -= e.bas;
+    const Place place = PlaceMarques(horizontal, gv);
+    p = {p.left + place.left, p.top + place.top, p.right - place.right, p.bottom - place.bottom};
     if (p.Width() <= 2 * kTic || p.Height() <= 2 * kTic) {
         complet = false;
         return;
@@ -382,14 +385,57 @@ void Dessinateur::Trace(const vlRect& zone) {
         return s.visible && (s.type == TypeSerie::Points || s.type == TypeSerie::Lignes);
     });
     const int m = marqueurs ? kRayonPoint : 0;
-    c_.IntersectClipRect(std::min(front.left, front.left + d.dx) - m, front.top + d.dy - m,
-                         std::max(front.right, front.right + d.dx) + 1 + m, front.bottom + 1 + m);
-    Series(ev, ec, d, horizontal, vmin, vmax);
+    const vlRect trace{std::min(front.left, front.left + d.dx) - m, front.top + d.dy - m,
+                       std::max(front.right, front.right + d.dx) + 1 + m, front.bottom + 1 + m};
+    c_.IntersectClipRect(trace.left, trace.top, trace.right, trace.bottom);
+    const std::vector<AMarquer> marques = Series(ev, ec, d, horizontal, vmin, vmax);
     c_.RestoreDC(sauve);
+    // Marks may use the room kept for them past the bars' ends.
+    if (m_.marquesVisibles) {
+        const int avant = c_.SaveDC();
+        c_.IntersectClipRect(trace.left - place.left, trace.top - place.top,
+                             trace.right + place.right, trace.bottom + place.bottom);
+        c_.Font = m_.fonteMarques;
+        for (const AMarquer& mq : marques)
+            Marque(mq.ancre, mq.texte, mq.cote);
+        c_.RestoreDC(avant);
+    }
     // The axes run along the slabs' outer edges.
     Axes({front.left - e.gauche, front.top, front.right, front.bottom + e.bas}, gv, gc, ev, ec,
          libelles, horizontal);
     AxeProfondeur(front, d);
+}
+
+// A bar grows from the origin towards its value; its mark stands past its end, so the plot
+// keeps a mark's room on each side some bar grows towards.
+Dessinateur::Place Dessinateur::PlaceMarques(bool horizontal, const Graduation& gv) {
+    Place place;
+    if (!m_.marquesVisibles)
+        return place;
+    const Axe& axe = horizontal ? m_.bas : m_.gauche;
+    const bool manuel = !axe.automatique && axe.min < axe.max;
+    const double origine =
+        std::clamp(0.0, manuel ? axe.min : gv.premier, manuel ? axe.max : gv.Dernier());
+    c_.Font = m_.fonteMarques;
+    const int hauteur = c_.TextHeight("Mg") + 15;
+    for (const Serie& s : m_.series) {
+        if (!s.visible || !EstBarre(s.type))
+            continue;
+        for (int i = 0; i < int(s.points.size()); ++i) {
+            const double y = s.points[std::size_t(i)].y;
+            if (y == origine || TexteMarque(s, i).empty())
+                continue;
+            // Towards the axis' end unless the axis runs the other way.
+            const bool versFin = (y > origine) != axe.inverse;
+            if (!horizontal) {
+                (versFin ? place.top : place.bottom) = hauteur;
+                continue;
+            }
+            int& cote = versFin ? place.right : place.left;
+            cote = std::max(cote, c_.TextWidth(TexteMarque(s, i)) + 20);
+        }
+    }
+    return place;
 }
 
 // Labels of seven digits or more are written in thousands, millions or billions, as far as
@@ -450,8 +496,8 @@ void Dessinateur::Grille(const vlRect& f, Decalage d, const Graduation& g, const
     }
 }
 
-void Dessinateur::Series(const Echelle& ev, const Echelle& ec, Decalage d, bool horizontal,
-                         double vmin, double vmax) {
+std::vector<AMarquer> Dessinateur::Series(const Echelle& ev, const Echelle& ec, Decalage d,
+                                          bool horizontal, double vmin, double vmax) {
     int nbBarres = 0, nbRubans = 0;
     for (const Serie& s : m_.series) {
         const bool montree = s.visible && !s.points.empty();
@@ -481,11 +527,7 @@ void Dessinateur::Series(const Echelle& ev, const Echelle& ec, Decalage d, bool 
                         d.dy * (k + 1) / nbRubans - t.avant.dy};
         Courbe(*rubans[std::size_t(k)], ev, ec, t, horizontal, origine, marques);
     }
-    if (!m_.marquesVisibles)
-        return;
-    c_.Font = m_.fonteMarques;
-    for (const AMarquer& m : marques)
-        Marque(m.ancre, m.texte, m.cote);
+    return marques;
 }
 
 void Dessinateur::Barres(const Serie& s, const Echelle& ev, const Echelle& ec, Decalage d,
@@ -513,12 +555,10 @@ void Dessinateur::Barres(const Serie& s, const Echelle& ev, const Echelle& ec, D
         vlRect r = horizontal ? vlRect{std::min(base, v), c0, std::max(base, v), c1}
                               : vlRect{c0, std::min(base, v), c1, std::max(base, v)};
         Boite(r, d, pt.couleur, pt.hachure);
-        // The end's edge with its face in depth: a mark over it would hide where the bar stops.
-        boutsBarres_.push_back(horizontal
-                                   ? vlRect{std::min(v, v + d.dx), std::min(c0, c0 + d.dy),
-                                            std::max(v, v + d.dx) + 1, std::max(c1, c1 + d.dy)}
-                                   : vlRect{std::min(c0, c0 + d.dx), std::min(v, v + d.dy),
-                                            std::max(c1, c1 + d.dx), std::max(v, v + d.dy) + 1});
+        // The whole bar with its faces in depth: a mark over it would hide where it stops.
+        barres_.push_back({std::min(r.left, r.left + d.dx), std::min(r.top, r.top + d.dy),
+                           std::max(r.right, r.right + d.dx) + 1,
+                           std::max(r.bottom, r.bottom + d.dy) + 1});
         // The mark stands past the bar's end, on the side the bar grows towards.
         if (horizontal) {
             const bool versGauche = v < base;
@@ -622,7 +662,7 @@ void Dessinateur::Marque(vlPoint ancre, const std::string& t, int cote) {
                    autre.top < r.bottom;
         };
         return std::ranges::none_of(marquesPosees_, touche) &&
-               std::ranges::none_of(boutsBarres_, touche);
+               std::ranges::none_of(barres_, touche);
     };
     if (!libre(b)) {
         // A mark above its point rises by half steps, up to its own height, over the bar
@@ -767,22 +807,41 @@ void Dessinateur::AxeGauche(const vlRect& f, const std::vector<Graduee>& l, bool
         }
         TexteLisible(c_, f.left - kTic - kEcart / 2 - s.cx, haut, g.texte, "étiquette");
     }
-    const std::string titre = Titre(a);
-    if (titre.empty())
-        return;
-    // The title turned a quarter, reading upwards, centred on the axis.
+    // The title turned a quarter, reading upwards, centred on the axis, its lines left to right.
     c_.Font = a.fonteTitre;
-    const vlSize s = c_.TextExtent(titre);
-    if (s.cx > cadre_.Height()) {
-        ++omis.libelles;
-        return;
-    }
-    const int bas = std::min(cadre_.bottom, (f.top + f.bottom + s.cx) / 2);
     c_.SetBkMode(TRANSPARENT);
-    const int pied = std::max(bas, cadre_.top + s.cx);
-    c_.TextOutAngle(gaucheZone_, pied, titre, 900);
-    // Turned a quarter about its top-left corner: the text runs up from there.
-    c_.TagReadable({gaucheZone_, pied - s.cx, gaucheZone_ + s.cy, pied}, "titre d'axe");
+    const int h = c_.TextHeight("Mg");
+    for (std::size_t i = 0; i < titreGauche_.size(); ++i) {
+        const vlSize s = c_.TextExtent(titreGauche_[i]);
+        const int bas = std::min(zone_.bottom, (f.top + f.bottom + s.cx) / 2);
+        const int pied = std::max(bas, zone_.top + s.cx);
+        const int x = zone_.left + int(i) * h;
+        c_.TextOutAngle(x, pied, titreGauche_[i], 900);
+        // Turned a quarter about its top-left corner: the text runs up from there.
+        c_.TagReadable({x, pied - s.cx, x + s.cy, pied}, "titre d'axe");
+    }
+}
+
+// A title on one line no longer than `longueur`, else on two broken at the space that makes
+// the longer line shortest; none when even that is too long, counted as left out.
+std::vector<std::string> Dessinateur::Coupe(const std::string& titre, int longueur) {
+    if (titre.empty() || c_.TextWidth(titre) <= longueur)
+        return titre.empty() ? std::vector<std::string>{} : std::vector<std::string>{titre};
+    std::vector<std::string> meilleur;
+    int plusLongue = INT32_MAX;
+    for (std::size_t i = titre.find(' '); i != std::string::npos; i = titre.find(' ', i + 1)) {
+        std::vector<std::string> lignes{titre.substr(0, i), titre.substr(i + 1)};
+        const int l = std::max(c_.TextWidth(lignes[0]), c_.TextWidth(lignes[1]));
+        if (l < plusLongue) {
+            plusLongue = l;
+            meilleur = std::move(lignes);
+        }
+    }
+    if (plusLongue > longueur) {
+        ++omis.libelles;
+        return {};
+    }
+    return meilleur;
 }
 
 void Dessinateur::AxeBas(const vlRect& f, const std::vector<Graduee>& l, bool eclairci) {
