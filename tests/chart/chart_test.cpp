@@ -286,6 +286,26 @@ TEST_F(ChartTest, ALongLeftAxisTitleWrapsElseIsReported) {
     }
 }
 
+// Category labels on one row stand half a text's height apart, a whole one when they alternate
+// between two rows, so that two neighbours never read as one phrase.
+TEST_F(ChartTest, CategoryLabelsOfARowKeepClearlyApart) {
+    for (int largeur = 4; largeur <= 12; ++largeur) {
+        TvlGraphe& g = Graphe({"Largeur=" + std::to_string(largeur), "Hauteur=5"});
+        ASSERT_TRUE(Feuille(g, "Serie", "Histogrammes verticaux; Stock") &&
+                    Feuille(g, "Points", "Vis;;12; | Boulons;;18; | Clous;;7; | Ecrous;;15;"));
+        std::map<int, std::vector<vlRect>> rangs; // by top: the axis' labels, each alone
+        for (const TInkTag& t : Dessin(g).tags)
+            if (t.what == "étiquette")
+                rangs[t.box.top].push_back(t.box);
+        std::erase_if(rangs, [](const auto& r) { return r.second.size() < 2; });
+        for (const auto& [haut, rang] : rangs)
+            for (std::size_t i = 1; i < rang.size(); ++i)
+                EXPECT_GE(rang[i].left - rang[i - 1].right,
+                          rang[i].Height() / (rangs.size() > 1 ? 1 : 2))
+                    << largeur << " cm, row at " << haut;
+    }
+}
+
 // The legend on each of the four sides: beside the bars in a column, or above or below them in
 // a row, left to right in series order; what has no room is reported.
 TEST_F(ChartTest, TheLegendTakesItsSideAndLeavesThePlotTheRest) {

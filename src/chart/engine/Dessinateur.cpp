@@ -460,12 +460,13 @@ std::string Dessinateur::Titre(const Axe& a) const {
 int Dessinateur::LargeurCategories(const std::vector<std::pair<double, std::string>>& libelles,
                                    const Graduation& gc) {
     c_.Font = m_.bas.fonteLibelles;
+    const int ecart = std::max(kEcart, c_.TextHeight("0") / 2);
     int total = 0;
     for (const auto& [x, t] : libelles)
-        total += c_.TextWidth(t) + kEcart;
+        total += c_.TextWidth(t) + ecart;
     if (libelles.empty())
         for (int i = 0; i < gc.nombre; ++i)
-            total += c_.TextWidth(gc.Libelle(i)) + kEcart;
+            total += c_.TextWidth(gc.Libelle(i)) + ecart;
     return total;
 }
 
@@ -848,10 +849,12 @@ void Dessinateur::AxeBas(const vlRect& f, const std::vector<Graduee>& l, bool ec
     const Axe& a = m_.bas;
     c_.Font = a.fonteLibelles;
     // Category labels too wide for one row alternate between two; on each row, one
-    // overlapping the last drawn is left out.
+    // too close to the last drawn is left out. Two labels of a row stand half a text's height
+    // apart, a whole one when the rows alternate, so that neighbours never read as one phrase.
     const int rangs = !eclairci && deuxRangs_ ? 2 : 1;
     int finDernier[2] = {INT32_MIN, INT32_MIN};
     const int hauteur = c_.TextHeight("0");
+    const int ecart = std::max(kEcart, rangs == 2 ? hauteur : hauteur / 2);
     for (std::size_t i = 0; i < l.size(); ++i) {
         const Graduee& g = l[i];
         c_.MoveTo(g.pos, f.bottom);
@@ -864,7 +867,7 @@ void Dessinateur::AxeBas(const vlRect& f, const std::vector<Graduee>& l, bool ec
         if (!eclairci) {
             if (a.libellesSurAxe)
                 gauche = std::clamp(gauche, f.left, std::max(f.left, f.right - s.cx));
-            if (gauche < finDernier[rang] + kEcart) {
+            if (gauche < finDernier[rang] + ecart) {
                 ++omis.libelles;
                 continue;
             }
