@@ -338,9 +338,10 @@ void Dessinateur::Trace(const vlRect& zone) {
     p.right -= versDroite ? e.fond : 0;
     p.top += e.fond;
     p.bottom -= e.bas;
+    // The value scale stops short of the plot's ends by the marks' room past the bars.
     const Place place = PlaceMarques(horizontal, gv);
-    p = {p.left + place.left, p.top + place.top, p.right - place.right, p.bottom - place.bottom};
-    if (p.Width() <= 2 * kTic || p.Height() <= 2 * kTic) {
+    if (p.Width() - place.left - place.right <= 2 * kTic ||
+        p.Height() - place.top - place.bottom <= 2 * kTic) {
         complet = false;
         return;
     }
@@ -372,6 +373,8 @@ void Dessinateur::Trace(const vlRect& zone) {
     const Echelle y{0, 1, front.bottom, front.top, m_.gauche.inverse};
     Echelle ev = horizontal ? x : y;
     Echelle ec = horizontal ? y : x;
+    ev.a += horizontal ? place.left : -place.bottom;
+    ev.b -= horizontal ? place.right : -place.top;
     ev.min = vmin;
     ev.max = vmax;
     ec.min = cmin;
@@ -390,11 +393,10 @@ void Dessinateur::Trace(const vlRect& zone) {
     c_.IntersectClipRect(trace.left, trace.top, trace.right, trace.bottom);
     const std::vector<AMarquer> marques = Series(ev, ec, d, horizontal, vmin, vmax);
     c_.RestoreDC(sauve);
-    // Marks may use the room kept for them past the bars' ends.
+    // The marks once every series is drawn, in the plot.
     if (m_.marquesVisibles) {
         const int avant = c_.SaveDC();
-        c_.IntersectClipRect(trace.left - place.left, trace.top - place.top,
-                             trace.right + place.right, trace.bottom + place.bottom);
+        c_.IntersectClipRect(trace.left, trace.top, trace.right, trace.bottom);
         c_.Font = m_.fonteMarques;
         for (const AMarquer& mq : marques)
             Marque(mq.ancre, mq.texte, mq.cote);
@@ -406,8 +408,8 @@ void Dessinateur::Trace(const vlRect& zone) {
     AxeProfondeur(front, d);
 }
 
-// A bar grows from the origin towards its value; its mark stands past its end, so the plot
-// keeps a mark's room on each side some bar grows towards.
+// A bar grows from the origin towards its value; its mark stands past its end, so the value
+// scale keeps a mark's room from the plot's end on each side some bar grows towards.
 Dessinateur::Place Dessinateur::PlaceMarques(bool horizontal, const Graduation& gv) {
     Place place;
     if (!m_.marquesVisibles)

@@ -136,11 +136,11 @@ private:
     // A box of depth d from the front rectangle: the side and top faces, then the front.
     void Boite(const vlRect& r, Decalage d, TColor couleur, int hachure = bsSolid);
 
-    // Draws the series and returns their marks, to be placed once the plot's clip is lifted.
+    // Draws the series and returns their marks, placed once every series is drawn.
     std::vector<AMarquer> Series(const Echelle& ev, const Echelle& ec, Decalage d, bool horizontal,
                                  double vmin, double vmax);
 
-    // Room kept around the plot for the marks past the bars' ends.
+    // Room kept inside the plot's ends for the marks past the bars' ends.
     struct Place {
         int left = 0, top = 0, right = 0, bottom = 0;
     };
