@@ -402,9 +402,16 @@ void TGrille::dessineGrille(TCanvas& canvas, int mode) {
             const vlRect r = RectCellule(c, l);
             const int n = int(ecrit.lignes.size());
             const int haut = r.top + (cellule - n * tm.tmHeight) / 2 + tm.tmAscent;
-            for (int i = 0; i < n; ++i)
-                canvas.TextOut(r.left + cellule / 2, haut + i * tm.tmHeight,
-                               ecrit.lignes[std::size_t(i)]);
+            for (int i = 0; i < n; ++i) {
+                const std::string& ligne = ecrit.lignes[std::size_t(i)];
+                const int x = r.left + cellule / 2;
+                const int y = haut + i * tm.tmHeight;
+                canvas.TextOut(x, y, ligne);
+                // What even the smallest size cannot fit in the cell, the page check reports.
+                const int demi = canvas.TextWidth(ligne) / 2;
+                canvas.TagReadable({x - demi, y - tm.tmAscent, x + demi, y + tm.tmDescent},
+                                   "texte");
+            }
         }
     canvas.RestoreDC(-1);
 

@@ -130,6 +130,7 @@ TEST_F(GrilleTest, LongCellTextsWrapAtAReadableSize) {
                 << t.text;
         }
         EXPECT_EQ(ecrites, lignes);
+        EXPECT_EQ(canvas.tags.size(), lignes.size()); // each line marked readable
     }
 }
 
