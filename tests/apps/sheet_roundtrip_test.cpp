@@ -56,7 +56,6 @@ bool runnable(std::string_view key) {
 
 class SheetMaker {
 public:
-    // Sheets of every kind, or of one kind only.
     explicit SheetMaker(std::uint32_t seed, std::string only = {})
         : draw_(seed), only_(std::move(only)) {}
 
@@ -185,8 +184,7 @@ bool buildTaken(std::string& text, std::uint32_t seed, TDocument& document) {
 }
 
 // 300 random sheets from the maker's seed (of one kind when `only` names it), each built with its
-// own seed and handed to `check` with its text (as built); more than 250 must build. Stops at
-// the first fatal failure.
+// own seed and handed to `check` with its text; more than 250 must build. Stops when fatal.
 void forRandomSheets(
     std::uint32_t makerSeed,
     const std::function<void(TDocument&, const std::string&, std::uint32_t)>& check,

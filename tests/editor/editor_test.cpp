@@ -256,16 +256,10 @@ TEST_F(Editor, PagePropertiesSetTheHeaderUndoably) {
 
 // A kind that counts its drawings in the corrected version: in the editing view, the page
 // check's.
-class Compte : public TComposant {
-public:
-    Compte(TCadre* cadre, int& corriges) : TComposant(cadre), corriges_(corriges) {}
-    void Dessine(TCanvas&, int mode, TPlanche*) override { corriges_ += mode == MODE_CORRIGE; }
-    void Imprime(TCanvas& canvas, int mode, TPlanche* planche) override {
-        Dessine(canvas, mode, planche);
-    }
-
-private:
-    int& corriges_;
+struct Compte : TComposant {
+    Compte(TCadre* cadre, int& corriges) : TComposant(cadre), corriges(corriges) {}
+    void Dessine(TCanvas&, int mode, TPlanche*) override { corriges += mode == MODE_CORRIGE; }
+    int& corriges;
 };
 
 // The page check redraws every component: once a revision of the document, not once a repaint.

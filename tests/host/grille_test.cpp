@@ -119,18 +119,13 @@ TEST_F(GrilleTest, LongCellTextsWrapAtAReadableSize) {
         Regle(grille, {"Texte=1;1;" + texte});
         TRecordingCanvas canvas;
         grille.Imprime(canvas, MODE_EPREUVE, &planche);
-        std::vector<std::string> ecrites;
-        for (const TDrawCall& t : canvas.Of(TDrawCall::Op::TextOut)) {
-            ecrites.push_back(t.text);
-            EXPECT_EQ(-t.font.Height, hauteur) << texte;
-            const int demi = int(t.text.size()) * TRecordingCanvas::CharWidth(t.font) / 2;
-            const TTextMetric m = TRecordingCanvas::MetricsOf(t.font);
-            EXPECT_TRUE(t.args[0] - demi >= r.left && t.args[0] + demi <= r.right &&
-                        t.args[1] - m.tmAscent >= r.top && t.args[1] + m.tmDescent <= r.bottom)
-                << t.text;
-        }
-        EXPECT_EQ(ecrites, lignes);
-        EXPECT_EQ(canvas.tags.size(), lignes.size()); // each line marked readable
+        EXPECT_EQ(canvas.Texts(), lignes);
+        EXPECT_EQ(-canvas.calls.back().font.Height, hauteur) << texte;
+        ASSERT_EQ(canvas.tags.size(), lignes.size()); // each line's ink marked readable
+        for (const TInkTag& t : canvas.tags)
+            EXPECT_TRUE(t.box.left >= r.left && t.box.right <= r.right && t.box.top >= r.top &&
+                        t.box.bottom <= r.bottom)
+                << texte;
     }
 }
 
