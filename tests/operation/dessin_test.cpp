@@ -9,6 +9,7 @@
 #include "host/Grille.h"
 #include "operation/EcritureMultDiv.h"
 #include "operation/Nombres.h"
+#include "platform/InkCheck.h"
 #include "platform/RecordingCanvas.h"
 #include "platform/StringList.h"
 
@@ -346,6 +347,19 @@ TEST_F(DessinTest, ARedirectedOperationSpreadsItsListOverItsReceivers) {
     canvas_.Clear();
     op.Imprime(canvas_, MODE_EPREUVE, nullptr);
     EXPECT_TRUE(canvas_.calls.empty());
+}
+
+// On a grid's squares, digits wider or taller than a square take as many whole squares as they
+// need: none covers another.
+TEST_F(DessinTest, LargeDigitsTakeWholeSquaresOfTheGrid) {
+    TvlOperation& op =
+        posee({{46, 17}, {51, 91}}, "AlignerSurCarreau=1;Fonte=Arial,30,0,;Largeur=18;");
+    op.Emet(canvas_, op.Rect, {0, 0}, {50, 50}, MODE_CORRIGE, &op);
+    std::vector<vlRect> chiffres;
+    for (const TInkTag& t : canvas_.tags)
+        chiffres.push_back(t.box);
+    EXPECT_EQ(chiffres.size(), 15u) << op.AvertissementCadre(); // 46 + 17 = 63, 51 + 91 = 142
+    EXPECT_TRUE(Recouvrements(chiffres).empty());
 }
 
 TEST_F(DessinTest, PartialProductsShiftWithTheMultipliersZeros) {
