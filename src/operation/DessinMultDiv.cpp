@@ -115,10 +115,11 @@ int DessinOperation::finExercices(int premier) const {
 vlPoint DessinOperation::message(vlRect rect, vlPoint pos, const std::vector<std::string>& lignes) {
     const unsigned avant = canvas_.SetTextAlign(TA_BASELINE | TA_LEFT);
     canvas_.SetBkMode(TRANSPARENT);
-    const int ch = cellules_.ch;
-    const int descente = canvas_.GetTextMetrics().tmDescent;
+    // Lines a row apart, or a line's height where rows are lower (small grid squares).
+    const TTextMetric tm = canvas_.GetTextMetrics();
+    const int ch = std::max(cellules_.ch, tm.tmHeight);
     for (const std::string& ligne : coupeMots(canvas_, lignes, rect.Width() - pos.x)) {
-        if (pos.y + ch + descente > rect.Height())
+        if (pos.y + ch + tm.tmDescent > rect.Height())
             break;
         mot(rect.left + pos.x, rect.top + pos.y + ch, ligne);
         pos.y += ch;

@@ -273,7 +273,6 @@ TEST(EditorPageCheck, RunsOnceARevisionOfTheDocument) {
     type.cree = [&corriges](TCadre* cadre) { return std::make_unique<Compte>(cadre, corriges); };
     catalogue.Ajoute(type);
     MainWindow window(catalogue, ui);
-    window.resize(1200, 900);
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     window.Session().Document().Cree("Compte", 0);

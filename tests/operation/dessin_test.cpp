@@ -350,16 +350,22 @@ TEST_F(DessinTest, ARedirectedOperationSpreadsItsListOverItsReceivers) {
 }
 
 // On a grid's squares, digits wider or taller than a square take as many whole squares as they
-// need: none covers another.
-TEST_F(DessinTest, LargeDigitsTakeWholeSquaresOfTheGrid) {
-    TvlOperation& op =
-        posee({{46, 17}, {51, 91}}, "AlignerSurCarreau=1;Fonte=Arial,30,0,;Largeur=18;");
-    op.Emet(canvas_, op.Rect, {0, 0}, {50, 50}, MODE_CORRIGE, &op);
-    std::vector<vlRect> chiffres;
-    for (const TInkTag& t : canvas_.tags)
-        chiffres.push_back(t.box);
-    EXPECT_EQ(chiffres.size(), 15u) << op.AvertissementCadre(); // 46 + 17 = 63, 51 + 91 = 142
-    EXPECT_TRUE(Recouvrements(chiffres).empty());
+// need, and a message's lines a line's height: nothing covers anything.
+TEST_F(DessinTest, LargeTextsTakeWholeSquaresOfTheGrid) {
+    const std::pair<std::string, int> cas[] = {
+        {"AlignerSurCarreau=1;Fonte=Arial,30,0,;", 50},
+        {"Operation=2;OperationPosee=0;TrousIsoles=1;PositionTrous=7;", 20}};
+    for (const auto& [cles, carreau] : cas) {
+        TvlOperation& op = nouvelle();
+        change(op, cles + "Largeur=18");
+        operandes(op, {{46, 17}, {51, 91}});
+        canvas_.Clear();
+        op.Emet(canvas_, op.Rect, {0, 0}, {carreau, carreau}, MODE_CORRIGE, &op);
+        std::vector<vlRect> lisibles(canvas_.tags.size());
+        std::ranges::transform(canvas_.tags, lisibles.begin(), &TInkTag::box);
+        EXPECT_GE(lisibles.size(), 5u) << cles;
+        EXPECT_TRUE(Recouvrements(lisibles).empty()) << cles;
+    }
 }
 
 TEST_F(DessinTest, PartialProductsShiftWithTheMultipliersZeros) {
