@@ -121,7 +121,7 @@ vlPoint DessinOperation::message(vlRect rect, vlPoint pos, const std::vector<std
     for (const std::string& ligne : coupeMots(canvas_, lignes, rect.Width() - pos.x)) {
         if (pos.y + ch + tm.tmDescent > rect.Height())
             break;
-        mot(rect.left + pos.x, rect.top + pos.y + ch, ligne);
+        mot(rect.left + pos.x, rect.top + pos.y + ch, ligne, "ligne");
         pos.y += ch;
     }
     canvas_.SetTextAlign(avant);

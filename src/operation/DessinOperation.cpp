@@ -316,11 +316,11 @@ void DessinOperation::signe(int x, int baseline, const std::string& s) {
     canvas_.TagReadable(encreChiffre(x, baseline), "signe");
 }
 
-void DessinOperation::mot(int x, int baseline, const std::string& s) {
+void DessinOperation::mot(int x, int baseline, const std::string& s, std::string_view quoi) {
     canvas_.TextOut(x, baseline, s);
     const TTextMetric m = canvas_.GetTextMetrics();
     canvas_.TagReadable(
-        {x, baseline - m.tmAscent, x + canvas_.TextWidth(s), baseline + m.tmDescent}, "mot");
+        {x, baseline - m.tmAscent, x + canvas_.TextWidth(s), baseline + m.tmDescent}, quoi);
 }
 
 vlRect DessinOperation::encreChiffre(int x, int baseline) const {
