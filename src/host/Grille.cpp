@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <sstream>
+#include <string_view>
 
 namespace {
 
@@ -37,18 +38,40 @@ struct TexteCase {
     std::vector<std::string> lignes;
 };
 
-// The widest start of `mot`, whole characters, that fits `largeur` with a hyphen after it;
-// at least one character.
+bool voyelle(char c) {
+    return std::string_view("aeiouyAEIOUY").find(c) != std::string_view::npos ||
+           static_cast<unsigned char>(c) >= 0x80; // accented letters
+}
+
+// Whether French breaks `mot` before its character i: before a consonant between two vowels
+// (Same-di), or between two consonants after a vowel that do not sound as one (Diman-che, but
+// neither c-h nor d-r).
+bool coupeFrancaise(const std::string& mot, std::size_t i) {
+    if (i < 2 || i + 2 > mot.size() || voyelle(mot[i]))
+        return false;
+    const char avant = mot[i - 1];
+    if (voyelle(avant))
+        return voyelle(mot[i + 1]);
+    const std::string paire{avant, mot[i]};
+    return voyelle(mot[i - 2]) && paire != "ch" && paire != "ph" && paire != "th" &&
+           paire != "gn" && mot[i] != 'l' && mot[i] != 'r';
+}
+
+// The widest start of `mot`, whole characters, that fits `largeur` with a hyphen after it,
+// where French would break it if it can; at least one character.
 std::size_t debutCoupe(TCanvas& canvas, const std::string& mot, int largeur) {
-    std::size_t meilleur = 0;
+    std::size_t tient = 0;
+    std::size_t francaise = 0;
     for (std::size_t i = 1; i < mot.size(); ++i) {
         if ((static_cast<unsigned char>(mot[i]) & 0xC0) == 0x80)
             continue; // inside a character
-        if (meilleur > 0 && canvas.TextWidth(mot.substr(0, i) + "-") > largeur)
+        if (tient > 0 && canvas.TextWidth(mot.substr(0, i) + "-") > largeur)
             break;
-        meilleur = i;
+        tient = i;
+        if (coupeFrancaise(mot, i))
+            francaise = i;
     }
-    return meilleur;
+    return francaise > 0 ? francaise : tient;
 }
 
 // The text broken into lines at its blanks so that each fits `largeur`, at the canvas' font;

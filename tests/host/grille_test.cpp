@@ -105,7 +105,8 @@ TEST_F(GrilleTest, DrawsFillsLinesAndCentredTexts) {
 }
 
 // A text too wide for its 1 cm cell goes on two lines at its blanks, written smaller but never
-// under 7 points (24 tenths of a millimetre), else broken inside a word; always in its cell.
+// under 7 points (24 tenths of a millimetre), else broken inside a word where French would;
+// always in its cell.
 TEST_F(GrilleTest, LongCellTextsWrapAtAReadableSize) {
     const struct {
         std::string texte;
@@ -113,7 +114,8 @@ TEST_F(GrilleTest, LongCellTextsWrapAtAReadableSize) {
         int hauteur; // the font's, -Height
     } cas[] = {{"7", {"7"}, 35},
                {"Samedi matin", {"Samedi", "matin"}, 24},
-               {"Vendredi", {"Vendre-", "di"}, 24}};
+               {"Vendredi", {"Vendre-", "di"}, 24},
+               {"Dimanche", {"Diman-", "che"}, 24}};
     Regle(grille, {"Colonnes=1", "Lignes=1", "Cellule=1"});
     const vlRect r = grille.Rect;
     for (const auto& [texte, lignes, hauteur] : cas) {
