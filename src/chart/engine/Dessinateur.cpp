@@ -388,20 +388,10 @@ void Dessinateur::Trace(const vlRect& zone) {
         return s.visible && (s.type == TypeSerie::Points || s.type == TypeSerie::Lignes);
     });
     const int m = marqueurs ? kRayonPoint : 0;
-    const vlRect trace{std::min(front.left, front.left + d.dx) - m, front.top + d.dy - m,
-                       std::max(front.right, front.right + d.dx) + 1 + m, front.bottom + 1 + m};
-    c_.IntersectClipRect(trace.left, trace.top, trace.right, trace.bottom);
-    const std::vector<AMarquer> marques = Series(ev, ec, d, horizontal, vmin, vmax);
+    c_.IntersectClipRect(std::min(front.left, front.left + d.dx) - m, front.top + d.dy - m,
+                         std::max(front.right, front.right + d.dx) + 1 + m, front.bottom + 1 + m);
+    Series(ev, ec, d, horizontal, vmin, vmax);
     c_.RestoreDC(sauve);
-    // The marks once every series is drawn, in the plot.
-    if (m_.marquesVisibles) {
-        const int avant = c_.SaveDC();
-        c_.IntersectClipRect(trace.left, trace.top, trace.right, trace.bottom);
-        c_.Font = m_.fonteMarques;
-        for (const AMarquer& mq : marques)
-            Marque(mq.ancre, mq.texte, mq.cote);
-        c_.RestoreDC(avant);
-    }
     // The axes run along the slabs' outer edges.
     Axes({front.left - e.gauche, front.top, front.right, front.bottom + e.bas}, gv, gc, ev, ec,
          libelles, horizontal);
@@ -499,8 +489,8 @@ void Dessinateur::Grille(const vlRect& f, Decalage d, const Graduation& g, const
     }
 }
 
-std::vector<AMarquer> Dessinateur::Series(const Echelle& ev, const Echelle& ec, Decalage d,
-                                          bool horizontal, double vmin, double vmax) {
+void Dessinateur::Series(const Echelle& ev, const Echelle& ec, Decalage d, bool horizontal,
+                         double vmin, double vmax) {
     int nbBarres = 0, nbRubans = 0;
     for (const Serie& s : m_.series) {
         const bool montree = s.visible && !s.points.empty();
@@ -530,7 +520,11 @@ std::vector<AMarquer> Dessinateur::Series(const Echelle& ev, const Echelle& ec, 
                         d.dy * (k + 1) / nbRubans - t.avant.dy};
         Courbe(*rubans[std::size_t(k)], ev, ec, t, horizontal, origine, marques);
     }
-    return marques;
+    if (!m_.marquesVisibles)
+        return;
+    c_.Font = m_.fonteMarques;
+    for (const AMarquer& m : marques)
+        Marque(m.ancre, m.texte, m.cote);
 }
 
 void Dessinateur::Barres(const Serie& s, const Echelle& ev, const Echelle& ec, Decalage d,

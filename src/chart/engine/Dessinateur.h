@@ -136,9 +136,8 @@ private:
     // A box of depth d from the front rectangle: the side and top faces, then the front.
     void Boite(const vlRect& r, Decalage d, TColor couleur, int hachure = bsSolid);
 
-    // Draws the series and returns their marks, placed once every series is drawn.
-    std::vector<AMarquer> Series(const Echelle& ev, const Echelle& ec, Decalage d, bool horizontal,
-                                 double vmin, double vmax);
+    void Series(const Echelle& ev, const Echelle& ec, Decalage d, bool horizontal, double vmin,
+                double vmax);
 
     // Room kept inside the plot's ends for the marks past the bars' ends.
     struct Place {
