@@ -10,6 +10,7 @@
 #include "sheet/SheetExport.h"
 
 #include "common/CommonComponent.h"
+#include "common/PageCheck.h"
 #include "host/Catalogue.h"
 #include "host/Composant.h"
 #include "host/Document.h"
@@ -310,8 +311,9 @@ private:
                     err_ << faute << "\n";
                     return EXIT_BAD_INPUT;
                 }
+                avertit(AvertissementsDessin(document));
             }
-            avertit(document);
+            avertit(VerifieEncre(document));
         }
         if (!output.Finish(error) || !commit(outputs, error)) {
             err_ << "mathsheet : " << error << "\n";
@@ -331,10 +333,11 @@ private:
         return true;
     }
 
-    // What the drawing could not show, said on standard error once however many copies meet
-    // it; the build still succeeds.
-    void avertit(const TDocument& document) {
-        for (const std::string& avertissement : AvertissementsCadre(document))
+    // What a drawing could not show, said on standard error once however many versions and
+    // copies meet it; the build still succeeds. The kinds speak of their last drawing: each
+    // version is heard once drawn, then the page check once for the document.
+    void avertit(const std::vector<std::string>& avertissements) {
+        for (const std::string& avertissement : avertissements)
             if (avertis_.insert(avertissement).second)
                 err_ << "mathsheet : avertissement : " << avertissement << "\n";
     }
@@ -390,8 +393,9 @@ private:
                      << " : " << c.ErreurDessin() << "\n";
                 return EXIT_BAD_INPUT;
             }
+            avertit(AvertissementsDessin(document));
         }
-        avertit(document);
+        avertit(VerifieEncre(document));
         if (!output.Finish(error) || !commit(outputs, error)) {
             err_ << "mathsheet : " << error << "\n";
             return EXIT_IO;
