@@ -11,6 +11,7 @@
 #include "sheet/SheetExport.h"
 
 #include "common/CommonComponent.h"
+#include "common/PageCheck.h"
 #include "host/Catalogue.h"
 #include "host/Composant.h"
 #include "host/Document.h"
@@ -364,7 +365,7 @@ private:
             for (std::size_t m = 0; m < (grouped ? 1 : modes.size()); ++m)
                 if (const int code = addPages(sheet, document, modes[m], output); code != EXIT_OK)
                     return code;
-            avertit(document);
+            avertit(VerifieEncre(document));
             if (grouped)
                 kept.push_back(std::move(copie));
         }
@@ -392,6 +393,7 @@ private:
             err_ << faute << "\n";
             return EXIT_BAD_INPUT;
         }
+        avertit(AvertissementsDessin(document));
         return EXIT_OK;
     }
 
@@ -405,10 +407,11 @@ private:
         return true;
     }
 
-    // What the drawing could not show, said on standard error once however many copies meet
-    // it; the build still succeeds.
-    void avertit(const TDocument& document) {
-        for (const std::string& avertissement : AvertissementsCadre(document))
+    // What a drawing could not show, said on standard error once however many versions and
+    // copies meet it; the build still succeeds. The kinds speak of their last drawing: each
+    // version is heard once drawn, then the page check once for the document.
+    void avertit(const std::vector<std::string>& avertissements) {
+        for (const std::string& avertissement : avertissements)
             if (avertis_.insert(avertissement).second)
                 err_ << "mathsheet : avertissement : " << avertissement << "\n";
     }
@@ -464,8 +467,9 @@ private:
                      << " : " << c.ErreurDessin() << "\n";
                 return EXIT_BAD_INPUT;
             }
+            avertit(AvertissementsDessin(document));
         }
-        avertit(document);
+        avertit(VerifieEncre(document));
         if (!output.Finish(error) || !commit(outputs, error)) {
             err_ << "mathsheet : " << error << "\n";
             return EXIT_IO;

@@ -2,6 +2,7 @@
 
 #include "EditorSession.h"
 #include "common/CommonComponent.h"
+#include "common/PageCheck.h"
 #include "host/Planche.h"
 #include "host/Services.h"
 #include "platform/RecordingCanvas.h"
@@ -127,7 +128,11 @@ void PageView::paintEvent(QPaintEvent*) {
             continue;
         DessineComposant(document.Composant(i), canvas, session_.Mode(), &page, false);
     }
-    const std::vector<std::string> avertissements = AvertissementsCadre(document);
+    // The page check redraws every component: once a revision of the document.
+    std::vector<std::string> avertissements = AvertissementsDessin(document);
+    if (!verifie_ || verifie_->first != session_.Revision())
+        verifie_ = {session_.Revision(), VerifieEncre(document)};
+    avertissements.insert(avertissements.end(), verifie_->second.begin(), verifie_->second.end());
     QStringList lignes;
     for (const std::string& a : avertissements)
         lignes << QString::fromStdString(a);

@@ -630,9 +630,14 @@ vlPoint TvlOperation::Emet(TCanvas& canvas, vlRect rect, vlPoint pos, vlSize cel
     vlSize offerte = cell;
     if (!opts_.AlignerSurCarreau)
         offerte.cx = chiffre;
+    // A digit wider or taller than the squares offered takes as many whole squares as it needs.
+    const auto entiers = [](int pas, int taille) {
+        return pas * std::max(1, (taille + pas - 1) / pas);
+    };
+    const int hauteurChiffre = std::abs(police_.Height) * 7 / 10;
     CellulesOperation cellules;
-    cellules.cw = offerte.cx != 0 ? offerte.cx : chiffre;
-    cellules.ch = offerte.cy != 0 ? offerte.cy : interligne;
+    cellules.cw = offerte.cx != 0 ? entiers(offerte.cx, chiffre) : chiffre;
+    cellules.ch = offerte.cy != 0 ? entiers(offerte.cy, hauteurChiffre) : interligne;
     cellules.extra = offerte.cx == 0 ? cellules.cw / 2 : 0;
     cellules.fin = opts_.AlignerSurCarreau ? 0 : chiffre / 4;
 

@@ -92,14 +92,17 @@ TEST_F(OperationSheet, WrittenExercisesAreReadAndExportedAsText) {
     }
 }
 
-// A frame too small for its exercises still gives a sheet, and says so.
+// A frame too small for its exercises still gives a sheet, and says so once, even when only the
+// test version shows it (a chart printed in the test version only).
 TEST_F(OperationSheet, AFrameTooSmallIsBuiltWithAWarning) {
-    const std::string sheet = write("[Opération]\nHauteur = 1\nOperandes = 1;2 | 3;4\n");
+    const std::string sheet = write("[Opération]\nHauteur = 1\nOperandes = 1;2 | 3;4\n"
+                                    "[Graphe]\nMode = 1\nHaut = 5\nLargeur = 1,2\nHauteur = 1,2\n");
     const Outcome r =
         RunInProcess({"build", sheet, "-o", path("f.pdf"), "--seed", "1", "--copies", "2"});
     EXPECT_EQ(r.code, EXIT_OK);
     EXPECT_EQ(r.err, "mathsheet : avertissement : Opération1 : 2 exercices ne tiennent pas dans "
-                     "le cadre\n");
+                     "le cadre\nmathsheet : avertissement : Graphe « Graphe1 » : pas de place "
+                     "pour le tracé, agrandir le cadre ou réduire les polices\n");
 }
 
 TEST_F(OperationSheet, RefusalsStopTheBuildAtTheirLine) {

@@ -259,6 +259,37 @@ TEST_F(Editor, PagePropertiesSetTheHeaderUndoably) {
     view().repaint();
 }
 
+// A kind that counts its drawings in the corrected version: in the editing view, the page
+// check's.
+struct Compte : TComposant {
+    Compte(TCadre* cadre, int& corriges) : TComposant(cadre), corriges(corriges) {}
+    void Dessine(TCanvas&, int mode, TPlanche*) override { corriges += mode == MODE_CORRIGE; }
+    int& corriges;
+};
+
+// The page check redraws every component: once a revision of the document, not once a repaint.
+TEST(EditorPageCheck, RunsOnceARevisionOfTheDocument) {
+    TQtUserInterface ui;
+    const TScopedUi scoped(ui);
+    TCatalogue catalogue = CataloguePaquet();
+    int corriges = 0;
+    TTypeComposant type;
+    type.nom = "Compte";
+    type.cree = [&corriges](TCadre* cadre) { return std::make_unique<Compte>(cadre, corriges); };
+    catalogue.Ajoute(type);
+    MainWindow window(catalogue, ui);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    window.Session().Document().Cree("Compte", 0);
+    window.Session().Committed();
+    for (int i = 0; i < 3; ++i)
+        window.View().repaint();
+    EXPECT_EQ(corriges, 1);
+    window.Session().Committed();
+    window.View().repaint();
+    EXPECT_EQ(corriges, 2);
+}
+
 // Affichage › Rétablir la disposition docks the property window back on the right; the layout
 // left on closing is the next start's; Escape closes the help window.
 TEST_F(Editor, TheLayoutIsResetAndKeptBetweenRunsAndEscapeClosesTheHelp) {
