@@ -36,7 +36,7 @@ std::vector<std::string> litPuzzles(const fs::path& chemin) {
 // the tests' sample of it when it is absent.
 const std::vector<std::string>& collection() {
     static const std::vector<std::string> puzzles = [] {
-        const fs::path source = fs::path(__FILE__).parent_path().parent_path();
+        const fs::path source = VL_SOURCE_DIR;
         const char* env = std::getenv("VL_SUDOKU17");
         auto tout =
             litPuzzles(env ? fs::path(env) : source / ".." / "shared" / "data" / "sudoku17.txt");

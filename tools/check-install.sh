@@ -11,7 +11,8 @@ fail() { echo "check-install: $*" >&2; exit 1; }
 
 cmake --install "$build" --prefix "$prefix" >/dev/null
 for f in bin/mathsheet share/vorlane_math/Sudoku17.dat share/vorlane_math/palette/BM_DE.png \
-    share/vorlane_math/money/C_2E.png share/vorlane_math/money/NV_500.png; do
+    share/vorlane_math/money/C_2E.png share/vorlane_math/money/NV_500.png \
+    share/vorlane_math/modeles/ce1-heures.txt; do
   [ -f "$prefix/$f" ] || fail "$f is not installed"
 done
 
@@ -20,6 +21,10 @@ env -u XDG_RUNTIME_DIR -u VL_DATA_DIR "$prefix/bin/mathsheet" demo -o "$prefix/d
   --save "$prefix/d.vld" --seed 1 >/dev/null 2>"$prefix/err" || fail "mathsheet demo failed"
 [ ! -s "$prefix/err" ] || fail "mathsheet wrote on standard error: $(cat "$prefix/err")"
 [ -s "$prefix/d.pdf" ] || fail "no PDF"
+# The ready-made sheets are installed with the data, and build from there.
+env -u VL_DATA_DIR "$prefix/bin/mathsheet" build modele:ce1-heures -o "$prefix/m.pdf" \
+  >/dev/null 2>"$prefix/err" || fail "mathsheet build modele:ce1-heures failed: $(cat "$prefix/err")"
+[ -s "$prefix/m.pdf" ] && [ ! -s "$prefix/err" ] || fail "the ready-made sheet gave no PDF or a warning"
 # A seed gives the same bytes from one run to the next.
 "$prefix/bin/mathsheet" demo -o "$prefix/d2.pdf" --save "$prefix/d2.vld" --seed 1 >/dev/null
 cmp -s "$prefix/d.pdf" "$prefix/d2.pdf" && cmp -s "$prefix/d.vld" "$prefix/d2.vld" \

@@ -30,6 +30,12 @@ cd "$work"
 env -u VL_DATA_DIR /usr/bin/mathsheet demo -o demo.pdf --save demo.vld >/dev/null \
   || fail "mathsheet demo failed"
 [ -s demo.pdf ] && [ -s demo.vld ] || fail "mathsheet demo wrote no PDF or no document"
+env -u VL_DATA_DIR /usr/bin/mathsheet modeles >modeles.txt || fail "mathsheet modeles failed"
+grep -q '^CE1 *ce1-heures ' modeles.txt \
+  || fail "mathsheet modeles does not list the installed ready-made sheets"
+env -u VL_DATA_DIR /usr/bin/mathsheet build modele:ce1-heures >/dev/null \
+  || fail "mathsheet build modele:ce1-heures failed"
+[ -s ce1-heures.pdf ] || fail "mathsheet build modele:ce1-heures wrote no PDF"
 env -u VL_DATA_DIR QT_QPA_PLATFORM=offscreen /usr/bin/vorlane demo.vld --screenshot demo.png \
   2>/dev/null || fail "vorlane --screenshot failed"
 [ -s demo.png ] || fail "vorlane wrote no screenshot"

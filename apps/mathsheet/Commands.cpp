@@ -5,11 +5,13 @@
 #include "KeyReference.h"
 #include "Output.h"
 #include "SudokuCommands.h"
+#include "sheet/Modeles.h"
 #include "sheet/Sheet.h"
 #include "sheet/SheetBuilder.h"
 #include "sheet/SheetExport.h"
 
 #include "common/CommonComponent.h"
+#include "common/PageCheck.h"
 #include "host/Catalogue.h"
 #include "host/Composant.h"
 #include "host/Document.h"
@@ -22,6 +24,7 @@
 #include <chrono>
 #include <cstdint>
 #include <iostream>
+#include <memory>
 #include <ostream>
 #include <set>
 #include <string>
@@ -64,6 +67,11 @@ private:
     std::chrono::steady_clock::time_point start_ = std::chrono::steady_clock::now();
 };
 
+// The orders of a class set's pages: each copy's test followed by its corrected version, or every
+// test and then every corrected version, in the same order of copies.
+constexpr const char* kParExemplaire = "par-exemplaire";
+constexpr const char* kEpreuvesPuisCorriges = "epreuves-puis-corriges";
+
 struct Arguments {
     std::string command;
     std::vector<std::string> positional;
@@ -73,6 +81,7 @@ struct Arguments {
     bool seedGiven = false;
     std::uint32_t seed = 0;
     int copies = 1;
+    std::string order = kParExemplaire;
     int dpi = 150;
     bool all = false;      // keys: every kind
     bool markdown = false; // keys: as Markdown
@@ -87,13 +96,14 @@ bool parseArguments(const std::vector<std::string>& args, Arguments& a, std::str
     const QCommandLineOption mode("mode", "mode", "M", "both");
     const QCommandLineOption seed("seed", "graine", "N");
     const QCommandLineOption copies("copies", "exemplaires", "N", "1");
+    const QCommandLineOption order("order", "ordre", "ORDRE", kParExemplaire);
     const QCommandLineOption dpi("dpi", "résolution", "N", "150");
     const QCommandLineOption all("all", "tous les types");
     const QCommandLineOption markdown("markdown", "Markdown");
     QCommandLineParser parser;
-    if (!ParseCommandLine(parser,
-                          {help, version, output, save, mode, seed, copies, dpi, all, markdown},
-                          args, error))
+    if (!ParseCommandLine(
+            parser, {help, version, output, save, mode, seed, copies, order, dpi, all, markdown},
+            args, error))
         return false;
     const QStringList positional = parser.positionalArguments();
     if (!positional.isEmpty())
@@ -129,6 +139,12 @@ bool parseArguments(const std::vector<std::string>& args, Arguments& a, std::str
         return false;
     }
     a.copies = int(number);
+    a.order = OptionValue(parser, "order");
+    if (a.order != kParExemplaire && a.order != kEpreuvesPuisCorriges) {
+        error = "ordre inconnu « " + a.order + " » (" + kParExemplaire + " ou " +
+                kEpreuvesPuisCorriges + ")";
+        return false;
+    }
     const std::string dpiText = OptionValue(parser, "dpi");
     if (!NumberBetween(dpiText, 30, 600, number)) {
         error = "résolution invalide « " + dpiText + " » (30 à 600)";
@@ -178,6 +194,8 @@ public:
         }
         if (a.command == "kinds")
             return kinds();
+        if (a.command == "modeles")
+            return modeles(a);
         if (a.command == "keys")
             return keys(a);
         if (a.command == "build")
@@ -207,6 +225,21 @@ private:
             out_ << pad(index, 7) << pad(std::to_string(type.numero), 8) << pad(type.nom, 20)
                  << (type.cree ? "oui" : "non") << "\n";
         }
+        return EXIT_OK;
+    }
+
+    // The ready-made sheets: level, name and description, one a line.
+    int modeles(const Arguments& a) {
+        if (!a.positional.empty())
+            return usage("« modeles » n'attend rien de plus");
+        const std::vector<SheetModel> models = ListModels(ModelsFolder());
+        if (models.empty()) {
+            err_ << "mathsheet : aucun modèle dans " << Citation(ModelsFolder()) << "\n";
+            return EXIT_IO;
+        }
+        out_ << "niveau  modèle                  description\n";
+        for (const SheetModel& model : models)
+            out_ << pad(model.level, 8) << pad(model.name, 24) << model.description << "\n";
         return EXIT_OK;
     }
 
@@ -242,6 +275,8 @@ private:
         if (a.positional.size() != 1 || (a.output.empty() && a.positional.front() == "-"))
             return usage("« build » attend une feuille (et -o SORTIE pour l'entrée standard)");
         const std::string& input = a.positional.front();
+        if (std::string name; IsModelArgument(input, name))
+            return buildModel(a, name);
         std::string text;
         std::string error;
         const bool read =
@@ -257,6 +292,28 @@ private:
         if (named.output.empty())
             named.output = DefaultOutput(input);
         return buildText(text, input == "-" ? "entrée standard" : input, named, outputs);
+    }
+
+    // "modele:ce1-heures": the ready-made sheet of that name, built by default to
+    // "ce1-heures.pdf" in the current folder.
+    int buildModel(const Arguments& a, const std::string& name) {
+        SheetModel model;
+        std::string error;
+        std::string text;
+        if (!FindModel(ListModels(ModelsFolder()), name, model, error)) {
+            err_ << "mathsheet : " << error << "\n";
+            return EXIT_BAD_INPUT;
+        }
+        if (!ReadInputFile(model.path, text, error)) {
+            err_ << "mathsheet : " << error << "\n";
+            return EXIT_IO;
+        }
+        StagedFiles outputs;
+        outputs.ProtectInput(model.path);
+        Arguments named = a;
+        if (named.output.empty())
+            named.output = model.name + ".pdf";
+        return buildText(text, a.positional.front(), named, outputs);
     }
 
     int demo(const Arguments& a) {
@@ -284,10 +341,15 @@ private:
         const std::uint32_t seed = a.seedGiven ? a.seed : RandomizeFromClock();
         SheetOutput output(a.output, a.dpi, outputs);
         Progress progress(err_);
+        const std::vector<int> modes = modesOf(a.mode);
+        // Grouped, the copies are kept until every test is out, then give their corrections.
+        const bool grouped = a.order == kEpreuvesPuisCorriges && modes.size() > 1;
+        std::vector<std::unique_ptr<TDocument>> kept;
         for (int copy = 1; copy <= a.copies; ++copy) {
             const std::uint32_t copySeed = seed + std::uint32_t(copy - 1);
             SeedRandom(copySeed);
-            TDocument document(catalogue_);
+            auto copie = std::make_unique<TDocument>(catalogue_);
+            TDocument& document = *copie;
             // The corrected pages say how to build this copy again, on its own.
             document.ChangeOrigine(
                 {copySeed, RebuildCommand(a.command == "demo" ? "" : a.positional.front(), copySeed,
@@ -300,24 +362,38 @@ private:
             }
             if (!a.save.empty() && !save(document, numberedPath(a.save, copy, a.copies), outputs))
                 return EXIT_IO;
-            for (const int mode : modesOf(a.mode)) {
-                if (!output.AddDocument(document, mode, error)) {
-                    err_ << "mathsheet : " << error << "\n";
-                    return EXIT_IO;
-                }
-                // A component that could not be drawn spoils the sheet: nothing is written.
-                if (const std::string faute = DrawingError(sheet, document); !faute.empty()) {
-                    err_ << faute << "\n";
-                    return EXIT_BAD_INPUT;
-                }
-            }
-            avertit(document);
+            for (std::size_t m = 0; m < (grouped ? 1 : modes.size()); ++m)
+                if (const int code = addPages(sheet, document, modes[m], output); code != EXIT_OK)
+                    return code;
+            avertit(VerifieEncre(document));
+            if (grouped)
+                kept.push_back(std::move(copie));
         }
+        for (std::size_t m = 1; m < modes.size(); ++m)
+            for (const std::unique_ptr<TDocument>& document : kept)
+                if (const int code = addPages(sheet, *document, modes[m], output); code != EXIT_OK)
+                    return code;
         if (!output.Finish(error) || !commit(outputs, error)) {
             err_ << "mathsheet : " << error << "\n";
             return EXIT_IO;
         }
         out_ << a.output << " : " << output.Pages() << " page(s), graine " << seed << "\n";
+        return EXIT_OK;
+    }
+
+    // The document's pages in one mode; a component that could not be drawn spoils the sheet,
+    // and nothing is written.
+    int addPages(const Sheet& sheet, const TDocument& document, int mode, SheetOutput& output) {
+        std::string error;
+        if (!output.AddDocument(document, mode, error)) {
+            err_ << "mathsheet : " << error << "\n";
+            return EXIT_IO;
+        }
+        if (const std::string faute = DrawingError(sheet, document); !faute.empty()) {
+            err_ << faute << "\n";
+            return EXIT_BAD_INPUT;
+        }
+        avertit(AvertissementsDessin(document));
         return EXIT_OK;
     }
 
@@ -331,10 +407,11 @@ private:
         return true;
     }
 
-    // What the drawing could not show, said on standard error once however many copies meet
-    // it; the build still succeeds.
-    void avertit(const TDocument& document) {
-        for (const std::string& avertissement : AvertissementsCadre(document))
+    // What a drawing could not show, said on standard error once however many versions and
+    // copies meet it; the build still succeeds. The kinds speak of their last drawing: each
+    // version is heard once drawn, then the page check once for the document.
+    void avertit(const std::vector<std::string>& avertissements) {
+        for (const std::string& avertissement : avertissements)
             if (avertis_.insert(avertissement).second)
                 err_ << "mathsheet : avertissement : " << avertissement << "\n";
     }
@@ -390,8 +467,9 @@ private:
                      << " : " << c.ErreurDessin() << "\n";
                 return EXIT_BAD_INPUT;
             }
+            avertit(AvertissementsDessin(document));
         }
-        avertit(document);
+        avertit(VerifieEncre(document));
         if (!output.Finish(error) || !commit(outputs, error)) {
             err_ << "mathsheet : " << error << "\n";
             return EXIT_IO;
@@ -470,16 +548,20 @@ std::string UsageText() {
 
 Utilisation :
   mathsheet --help | --version
-  mathsheet build FEUILLE|- [-o SORTIE] [--mode M] [--seed N] [--copies N] [--save DOC]
+  mathsheet build FEUILLE|- [-o SORTIE] [--mode M] [--seed N] [--copies N] [--order ORDRE]
+                 [--save DOC]
   mathsheet demo [-o SORTIE] [--save DOC] [--mode M] [--seed N]
   mathsheet render DOC -o SORTIE [--mode M]
   mathsheet inspect DOC
   mathsheet export DOC -o FEUILLE|-
+  mathsheet modeles
   mathsheet kinds
   mathsheet keys TYPE|Page|--all [--markdown]
 )";
     const std::string options = R"(
-  FEUILLE       la feuille à lire, ou « - » pour l'entrée standard
+  FEUILLE       la feuille à lire, « - » pour l'entrée standard, ou « modele:NOM »
+                pour une feuille toute faite (par défaut NOM.pdf)
+  modeles       liste les feuilles toutes faites : niveau, nom et description
   SORTIE        un fichier .pdf, .svg ou .png (SVG et PNG : un fichier par page,
                 numérotés quand il y en a plusieurs) ; les sorties ne sont remplacées
                 qu'une fois toutes écrites, jamais une entrée ni ce qui n'est pas
@@ -488,6 +570,9 @@ Utilisation :
   --mode M      edition, epreuve, corrige ou both (défaut : both, l'épreuve puis le corrigé)
   --seed N      graine des tirages : la même graine redonne la même feuille
   --copies N    N feuilles tirées différemment, chacune suivie de son corrigé
+  --order ORDRE par-exemplaire (défaut : chaque épreuve suivie de son corrigé) ou
+                epreuves-puis-corriges (toutes les épreuves, puis tous les corrigés,
+                dans le même ordre)
   --save DOC    enregistre aussi le document (numéroté avec --copies)
   export        écrit le document en feuille texte (« - » : la sortie standard) ;
                 « build » la relit en le même document

@@ -405,7 +405,7 @@ Gauche = 0
 Haut = 13
 Colonnes = 4
 Lignes = 2
-Cellule = 1
+Cellule = 1,5
 Texte = 1;1;Lundi
 Texte = 2;1;Mardi
 Texte = 3;1;Jeudi
@@ -417,9 +417,9 @@ Texte = 4;2;26
 
 [Graphe]
 Nom = Présences
-Largeur = 13
+Largeur = 11,5
 Hauteur = 6
-Gauche = 5
+Gauche = 6,5
 Haut = 13
 Mode = 2
 Vue3D = 0

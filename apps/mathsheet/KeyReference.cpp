@@ -159,8 +159,10 @@ ligne `Clé = valeur` qui suit règle une clé, dans l'ordre, comme la fenêtre 
 l'enverrait ; `Gauche`, `Haut`, `Largeur` et `Hauteur` s'appliquent ensemble à la fin de la
 section, quel que soit leur ordre. La colonne « Défaut » donne la valeur d'un composant neuf dans une feuille. Les
 longueurs sont en centimètres avec une virgule décimale, les positions (`Gauche`, `Haut`)
-comptées depuis les marges ; les couleurs sont des nombres 0xBBGGRR écrits en décimal (0 noir,
-255 rouge, 16777215 blanc) ou en hexadécimal (0xFFCC99 bleu ciel) ; les polices s'écrivent `nom,taille,couleur,styles`
+comptées depuis les marges ; les couleurs s'écrivent par leur nom (noir, blanc, gris, gris clair,
+rouge, rose, orange, jaune, jaune clair, vert, vert clair, bleu, bleu clair, bleu ciel, turquoise,
+violet, marron, beige ; sans souci des accents ni des majuscules), en `#RRGGBB` (#FF8000) ou par le
+nombre 0xBBGGRR en décimal (255 rouge) ou en hexadécimal (0xFFCC99) ; les polices s'écrivent `nom,taille,couleur,styles`
 (`Andika,14,0,gras`). Les clés « feuilles seulement » font depuis une feuille le travail
 d'une fenêtre de l'éditeur (les opérandes, les données d'un graphe…). Les clés de `[Page]`
 sont décrites dans le README.

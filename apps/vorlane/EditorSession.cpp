@@ -64,6 +64,7 @@ void EditorSession::replaceDocument(std::unique_ptr<TDocument> next,
     creating_.reset();
     // The old components live until the views have let go of them.
     const std::unique_ptr<TDocument> old = std::exchange(document_, std::move(next));
+    ++revision_;
     if (document_->NbPages() == 0)
         document_->AjoutePage(defaultPage());
     // The page shown may be gone (undoing its addition).
@@ -146,6 +147,7 @@ void EditorSession::Committed(const QString& what) {
     std::vector<std::uint8_t> after = snapshot();
     history_.push(new DocumentChange(*this, what, std::move(current_), after));
     current_ = std::move(after);
+    ++revision_;
 }
 
 void EditorSession::restore(const std::vector<std::uint8_t>& bytes) {

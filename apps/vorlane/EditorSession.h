@@ -27,6 +27,9 @@ public:
     const TDocument& Document() const { return *document_; }
     const std::string& Path() const { return path_; }
     bool Modified() const { return !history_.isClean(); }
+    // Grows with every change recorded and every document put in place (new, open, import,
+    // undo, redo): what is computed from the document holds while it stays the same.
+    std::uint64_t Revision() const { return revision_; }
     int Page() const { return page_; }
     void SetPage(int page);
 
@@ -112,4 +115,5 @@ private:
     std::optional<Clipboard> clipboard_;
     std::vector<std::uint8_t> current_; // the document as the last change left it
     QUndoStack history_;
+    std::uint64_t revision_ = 0;
 };

@@ -39,8 +39,8 @@
 #include "pictures/De.h"
 #include "pictures/Eprouvette.h"
 #include "pictures/Montre.h"
-#include "pictures/forms/TBoulierProp.h"
 #include "pictures/Thermometre.h"
+#include "pictures/forms/TBoulierProp.h"
 #include "pictures/forms/TCamembertProp.h"
 #include "pictures/forms/TCubeProp.h"
 #include "pictures/forms/TDeProp.h"
@@ -49,6 +49,8 @@
 #include "pictures/forms/TThermometreProp.h"
 #include "shape/Forme.h"
 #include "shape/forms/TFormeProp.h"
+#include "sheet/ChoixModele.h"
+#include "sheet/forms/TChoixModele.h"
 #include "sudoku/Sudoku.h"
 #include "sudoku/SudokuDiaGenere.h"
 #include "sudoku/SudokuDiaImages.h"
@@ -61,6 +63,8 @@ void RegisterForms(TQtUserInterface& ui, TPropDockWidget& dock) {
     ui.RegisterForm("OperationConfig", &TOperationConfig::Cree,
                     [] { return std::make_unique<TOperationConfigModel>(); });
     ui.RegisterForm("Cogito", &TCogito::Cree, [] { return CogitoModele::Exemple(); });
+    ui.RegisterForm(ChoixModeleModele::Nom, &TChoixModele::Cree,
+                    [] { return std::make_unique<ChoixModeleModele>(ListModels(ModelsFolder())); });
     ui.RegisterForm("ChoixOp2", &TChoixOp2::Cree, [] {
         // Three additions of two numbers, one of three.
         TTableOperandes table;

@@ -17,6 +17,7 @@
 #include "platform/StringList.h"
 #include "platform/qt/QtCanvas.h"
 #include "platform/qt/QtPageWriter.h"
+#include "sheet/ChoixModele.h"
 #include "sheet/SheetExport.h"
 
 #include <QActionGroup>
@@ -268,6 +269,8 @@ void MainWindow::addHostTab(QTabWidget* tabs) {
 void MainWindow::buildMenus() {
     QMenu* file = menuBar()->addMenu(QStringLiteral("&Fichier"));
     file->addAction(QStringLiteral("&Nouveau"), QKeySequence::New, this, &MainWindow::newDocument);
+    file->addAction(QStringLiteral("Nouveau d'après un &modèle…"), this, &MainWindow::newFromModel)
+        ->setObjectName(QStringLiteral("nouveauModele"));
     file->addAction(QStringLiteral("&Ouvrir…"), QKeySequence::Open, this,
                     &MainWindow::openDocument);
     recentMenu_ = file->addMenu(QStringLiteral("Fichiers &récents"));
@@ -593,6 +596,29 @@ void MainWindow::importSheet() {
     std::string message;
     if (!ReadInputFile(path, text, message) || !session_.Import(text, path, message)) {
         ui_.MessageBox("La feuille n'a pas été importée :\n" + message, "ERREUR",
+                       MB_OK | MB_ICONERROR);
+        return;
+    }
+    documentChanged();
+}
+
+// A ready-made sheet, chosen in its dialog, becomes a new document as an imported sheet does.
+void MainWindow::newFromModel() {
+    ChoixModeleModele choix(ListModels(ModelsFolder()));
+    if (choix.Lignes().empty()) {
+        ui_.MessageBox("Aucune feuille toute faite dans " + ModelsFolder(), "ERREUR",
+                       MB_OK | MB_ICONERROR);
+        return;
+    }
+    if (ui_.ShowModal(ChoixModeleModele::Nom, choix) != mrOk || choix.Choisi() == nullptr ||
+        !ConfirmClose())
+        return;
+    const SheetModel modele = *choix.Choisi();
+    std::string text;
+    std::string message;
+    if (!ReadInputFile(modele.path, text, message) ||
+        !session_.Import(text, "modele:" + modele.name, message)) {
+        ui_.MessageBox("Le modèle n'a pas été ouvert :\n" + message, "ERREUR",
                        MB_OK | MB_ICONERROR);
         return;
     }

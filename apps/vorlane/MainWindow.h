@@ -78,6 +78,7 @@ private:
     bool saveAs();
     void exportPdf();
     void importSheet();
+    void newFromModel();
     void exportSheet();
     void print();
     void cut();

@@ -2,6 +2,7 @@
 
 #include "EditorSession.h"
 #include "common/CommonComponent.h"
+#include "common/PageCheck.h"
 #include "host/Planche.h"
 #include "host/Services.h"
 #include "platform/RecordingCanvas.h"
@@ -94,8 +95,9 @@ void PageView::paintEvent(QPaintEvent*) {
     TQtCanvas canvas(painter, scale(), QPointF(kBorder, kBorder));
     canvas.Brush = TBrush{clWhite, bsSolid};
     canvas.FillRect(page.Rectangle());
-    // Squared paper and margins, for the eye only.
-    if (page.Pas.cx > 0 && page.Pas.cy > 0) {
+    // The ruling the page prints, or else its squares and margins for the eye only.
+    page.DessineReglure(canvas);
+    if (page.Reglure == TPlanche::TypeReglure::Aucune && page.Pas.cx > 0 && page.Pas.cy > 0) {
         canvas.Pen = TPen{RGB(0xD6, 0xE4, 0xF2), 0, psSolid, pmCopy};
         const vlRect area = page.ZoneUtile();
         // The lines of the grid that fall inside the area, under the header.
@@ -126,7 +128,11 @@ void PageView::paintEvent(QPaintEvent*) {
             continue;
         DessineComposant(document.Composant(i), canvas, session_.Mode(), &page, false);
     }
-    const std::vector<std::string> avertissements = AvertissementsCadre(document);
+    // The page check redraws every component: once a revision of the document.
+    std::vector<std::string> avertissements = AvertissementsDessin(document);
+    if (!verifie_ || verifie_->first != session_.Revision())
+        verifie_ = {session_.Revision(), VerifieEncre(document)};
+    avertissements.insert(avertissements.end(), verifie_->second.begin(), verifie_->second.end());
     QStringList lignes;
     for (const std::string& a : avertissements)
         lignes << QString::fromStdString(a);

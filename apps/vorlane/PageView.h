@@ -8,8 +8,13 @@
 #include <QStringList>
 #include <QWidget>
 
+#include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
 
 class EditorSession;
 class TCadre;
@@ -59,5 +64,7 @@ private:
     int zoom_ = 100;
     Tool tool_;
     bool dragging_ = false;
+    // The page check's lines and the document revision they were found on.
+    std::optional<std::pair<std::uint64_t, std::vector<std::string>>> verifie_;
     static constexpr int kBorder = 24;
 };

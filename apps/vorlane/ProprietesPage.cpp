@@ -3,6 +3,7 @@
 #include "host/Planche.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QLabel>
@@ -13,7 +14,7 @@
 
 TProprietesPage::TProprietesPage(const TPlanche& page, int numero, QWidget* parent)
     : QDialog(parent), edTitre(new QLineEdit(this)), cbEntete(new QCheckBox(this)),
-      edNote(new QSpinBox(this)) {
+      edNote(new QSpinBox(this)), cbReglure(new QComboBox(this)) {
     setWindowTitle(QStringLiteral("Propriétés de la page %1").arg(numero));
     edTitre->setText(QString::fromStdString(page.Titre));
     edTitre->setMaxLength(TPlanche::kTitreMax);
@@ -32,10 +33,20 @@ TProprietesPage::TProprietesPage(const TPlanche& page, int numero, QWidget* pare
         QStringLiteral("Le total du cadre de note, de 1 à %1 (« … / 20 ») ; 0 : sans cadre.")
             .arg(TPlanche::kNoteMax));
 
+    cbReglure->addItems({QStringLiteral("aucune (quadrillage à l'écran seulement)"),
+                         QStringLiteral("carreaux"), QStringLiteral("Seyès"),
+                         QStringLiteral("lignes")});
+    cbReglure->setCurrentIndex(int(page.Reglure));
+    cbReglure->setToolTip(
+        QStringLiteral("Le papier imprimé en clair sous les exercices : les carreaux de la page, "
+                       "la réglure Seyès (interlignes de 2 mm, lignes grasses et verticales "
+                       "tous les 8 mm, marge rouge à gauche) ou des lignes."));
+
     auto* form = new QFormLayout;
     form->addRow(QStringLiteral("&Titre :"), edTitre);
     form->addRow(QString(), cbEntete);
     form->addRow(QStringLiteral("&Note :"), edNote);
+    form->addRow(QStringLiteral("&Réglure :"), cbReglure);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("OK"));
     buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Annuler"));
@@ -54,7 +65,9 @@ bool TProprietesPage::Applique(TPlanche& page) const {
     changed.Titre = edTitre->text().trimmed().toStdString();
     changed.Entete = cbEntete->isChecked();
     changed.Note = edNote->value();
-    if (changed.Titre == page.Titre && changed.Entete == page.Entete && changed.Note == page.Note)
+    changed.Reglure = TPlanche::TypeReglure(cbReglure->currentIndex());
+    if (changed.Titre == page.Titre && changed.Entete == page.Entete && changed.Note == page.Note &&
+        changed.Reglure == page.Reglure)
         return false;
     page = changed;
     return true;

@@ -1,9 +1,10 @@
-// The page properties dialog: the header's title, name line and score box.
+// The page properties dialog: the header's title, name line and score box, and the ruling.
 #pragma once
 
 #include <QDialog>
 
 class QCheckBox;
+class QComboBox;
 class QLineEdit;
 class QSpinBox;
 class TPlanche;
@@ -19,4 +20,5 @@ public:
     QLineEdit* edTitre;
     QCheckBox* cbEntete;
     QSpinBox* edNote;
+    QComboBox* cbReglure; // item index = TPlanche::TypeReglure
 };

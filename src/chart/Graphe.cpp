@@ -258,12 +258,15 @@ void TvlGraphe::Tracer(TCanvas& canvas, bool) {
                          ", agrandir le cadre ou réduire les textes";
 }
 
+// The warning speaks of the last drawing: a view that hides the chart has nothing left out.
 void TvlGraphe::Dessine(TCanvas& canvas, int mode, TPlanche*) {
+    avertissement_.clear();
     if (ContenuVisible(bloc_.Mode, mode))
         Tracer(canvas, false);
 }
 
 void TvlGraphe::Imprime(TCanvas& canvas, int mode, TPlanche*) {
+    avertissement_.clear();
     if (ContenuVisible(bloc_.Mode, mode))
         Tracer(canvas, true);
 }

@@ -517,6 +517,14 @@ int CommonComponent::EntierLibre(const std::string& valeur) {
 }
 
 std::vector<std::string> AvertissementsCadre(const TDocument& document) {
+    std::vector<std::string> avertissements = AvertissementsDessin(document);
+    // Redraws every component: after the kinds' own lines, which speak of the last drawing.
+    for (std::string& a : VerifieEncre(document))
+        avertissements.push_back(std::move(a));
+    return avertissements;
+}
+
+std::vector<std::string> AvertissementsDessin(const TDocument& document) {
     std::vector<std::string> avertissements;
     for (int i = 0; i < document.NbComposants(); ++i)
         if (const auto* c = dynamic_cast<const CommonComponent*>(&document.Composant(i)))
@@ -524,9 +532,6 @@ std::vector<std::string> AvertissementsCadre(const TDocument& document) {
                 if (!a.empty())
                     avertissements.push_back(std::move(a));
     for (std::string& a : document.ChevauchementsEntete())
-        avertissements.push_back(std::move(a));
-    // Redraws every component: after the kinds' own lines, which speak of the last drawing.
-    for (std::string& a : VerifieEncre(document))
         avertissements.push_back(std::move(a));
     return avertissements;
 }

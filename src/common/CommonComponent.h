@@ -197,3 +197,6 @@ void ColoreBrosse(TBrush& brosse, TColor couleur);
 // check's lines (items covered or out of their frame, overlapping frames).
 class TDocument;
 std::vector<std::string> AvertissementsCadre(const TDocument& document);
+// The same without the page check, which redraws every component: for a caller that keeps the
+// check's lines while the document does not change.
+std::vector<std::string> AvertissementsDessin(const TDocument& document);

@@ -13,7 +13,7 @@ std::string DecritCle(const Cle& cle) {
     case Lecture::Libre:
         return "0 ou 1 (un autre texte vaut 0)";
     case Lecture::Couleur:
-        return "couleur de 0 à 16777215 (0xBBGGRR)";
+        return "couleur : nom (rouge, vert clair…), #RRGGBB ou 0 à 16777215 (0xBBGGRR)";
     case Lecture::Fonte:
         return "police : nom,taille,couleur,styles";
     case Lecture::Texte:

@@ -1,5 +1,7 @@
 #include "host/Conversions.h"
 
+#include "host/Couleurs.h"
+
 #include "platform/Numbers.h"
 #include "platform/Text.h"
 
@@ -59,16 +61,15 @@ bool ConvInt(const std::string& value, int& result, std::string& message, int mi
 }
 
 bool ConvCouleur(const std::string& value, int& result, std::string& message, int min) {
-    constexpr int maxCouleur = 0xFFFFFF;
-    const auto v = ParseInteger(Trim(value, kBlanksAndLineEnds), min, maxCouleur,
-                                {.minus = min < 0, .plus = true, .hex = true});
+    const auto v = LitCouleur(value, min);
     if (!v) {
-        message = "La couleur doit être un nombre de " + std::to_string(min) +
+        message = "La couleur doit être un nom (" + NomsCouleurs() + (min < 0 ? ", aucune" : "") +
+                  "), #RRGGBB (#FF8000) ou un nombre de " + std::to_string(min) +
                   " à 16777215, en décimal ou en hexadécimal 0xBBGGRR (0xFFCC99) ; « " + value +
                   " » ne convient pas.";
         return false;
     }
-    result = int(*v);
+    result = *v;
     return true;
 }
 

@@ -9,8 +9,8 @@
 bool ConvInt(const std::string& value, int& result, std::string& message);
 // The same within [min, max].
 bool ConvInt(const std::string& value, int& result, std::string& message, int min, int max);
-// A colour 0xBBGGRR from min (0, or -1 for "no colour") to 0xFFFFFF, written in decimal or
-// in hexadecimal after "0x" (0xFFCC99), blanks around it allowed.
+// A colour 0xBBGGRR from min (0, or -1 for "no colour") to 0xFFFFFF, written as LitCouleur
+// reads it (a name, #RRGGBB or a number), blanks around it allowed.
 bool ConvCouleur(const std::string& value, int& result, std::string& message, int min = 0);
 // A length in centimetres with a decimal comma (or point), returned in tenths of a millimetre
 // (x 100, rounded); min and max are in tenths of a millimetre too.

@@ -39,7 +39,7 @@ bool writePage(TStream& s, const TPlanche& p) {
            WriteLong(s, p.Marges.top) && WriteLong(s, p.Marges.right) &&
            WriteLong(s, p.Marges.bottom) && WriteLong(s, p.Pas.cx) && WriteLong(s, p.Pas.cy) &&
            WriteLong(s, p.OrgGrille.x) && WriteLong(s, p.OrgGrille.y) && WriteString(s, p.Titre) &&
-           WriteLong(s, p.Entete ? 1 : 0) && WriteLong(s, p.Note);
+           WriteLong(s, p.Entete ? 1 : 0) && WriteLong(s, p.Note) && WriteLong(s, int(p.Reglure));
 }
 
 // The header of a version 2 page: a title of at most kTitreMax characters, the name line 0 or
@@ -52,6 +52,15 @@ bool readHeader(TStream& s, TPlanche& p) {
         !ReadLongIn(s, p.Note, 0, TPlanche::kNoteMax, "Note"))
         return false;
     p.Entete = entete == 1;
+    return true;
+}
+
+// The ruling of a version 3 page: none, squares, Seyès or lines.
+bool readRuling(TStream& s, TPlanche& p) {
+    std::int32_t reglure = 0;
+    if (!ReadLongIn(s, reglure, 0, int(TPlanche::TypeReglure::Lignes), "Reglure"))
+        return false;
+    p.Reglure = TPlanche::TypeReglure(reglure);
     return true;
 }
 
@@ -74,7 +83,7 @@ bool readPage(TStream& s, TPlanche& p, std::uint32_t version) {
            ReadLongIn(s, p.Pas.cy, 0, h, "Pas vertical") &&
            ReadLongIn(s, p.OrgGrille.x, -w, w, "Origine horizontale") &&
            ReadLongIn(s, p.OrgGrille.y, -h, h, "Origine verticale") &&
-           (version < 2 || readHeader(s, p));
+           (version < 2 || readHeader(s, p)) && (version < 3 || readRuling(s, p));
 }
 
 // The count field that the rest of a document contradicts, if any: components with no page to
@@ -284,6 +293,7 @@ void TDocument::DessinePage(TCanvas& canvas, int page, int mode, bool impression
     const int level = canvas.SaveDC();
     canvas.Brush = TBrush{clWhite, bsSolid};
     canvas.FillRect(planche.Rectangle());
+    planche.DessineReglure(canvas);
     DessineEntetePage(canvas, page, mode);
     for (const Entree& e : composants_) {
         if (e.page != page)

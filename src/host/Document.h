@@ -39,8 +39,9 @@ public:
     TDocument(const TDocument&) = delete;
     TDocument& operator=(const TDocument&) = delete;
 
-    // 2: pages carry a header, the document its origin. Version 1 still reads.
-    static constexpr std::uint32_t FORMAT_VERSION = 2;
+    // 2: pages carry a header, the document its origin; 3: pages carry a ruling. Versions 1
+    // and 2 still read.
+    static constexpr std::uint32_t FORMAT_VERSION = 3;
 
     const TCatalogue& Catalogue() const { return catalogue_; }
 

@@ -1,5 +1,7 @@
 #include "host/Fonte.h"
 
+#include "host/Couleurs.h"
+
 #include "platform/Text.h"
 
 #include <algorithm>
@@ -118,7 +120,7 @@ bool Fonte::FromString(const std::string& text) {
         read.Taille = std::int32_t(*size);
     }
     if (!field(2).empty()) {
-        const auto colour = ParseInteger(field(2), 0, 0xFFFFFF, {.hex = true});
+        const auto colour = LitCouleur(field(2));
         if (!colour)
             return false;
         read.Couleur = std::int32_t(*colour);

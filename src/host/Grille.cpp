@@ -7,6 +7,8 @@
 #include "platform/Text.h"
 
 #include <algorithm>
+#include <sstream>
+#include <string_view>
 
 namespace {
 
@@ -25,6 +27,105 @@ bool verifieOptions(TStream& s, const TGrille::TOptions& o) {
            VerifiePlage(s, o.CouleurLignes, 0, maxCouleur, "CouleurLignes") &&
            VerifiePlage(s, o.EpaisseurLignes, 0, maxEpaisseur, "EpaisseurLignes") &&
            VerifieFonte(s, o.Police, "Police");
+}
+
+// No cell text is written smaller than 7 points (the canvas' -Height is points x 254 / 72).
+constexpr int hauteurMin = 7 * 254 / 72;
+
+// A text as written in a cell: its font and its lines.
+struct TexteCase {
+    TFont police;
+    std::vector<std::string> lignes;
+};
+
+bool voyelle(char c) {
+    return std::string_view("aeiouyAEIOUY").find(c) != std::string_view::npos ||
+           static_cast<unsigned char>(c) >= 0x80; // accented letters
+}
+
+// Whether French breaks `mot` before its character i: before a consonant between two vowels
+// (Same-di), or between two consonants after a vowel that do not sound as one (Diman-che, but
+// neither c-h nor d-r).
+bool coupeFrancaise(const std::string& mot, std::size_t i) {
+    if (i < 2 || i + 2 > mot.size() || voyelle(mot[i]))
+        return false;
+    const char avant = mot[i - 1];
+    if (voyelle(avant))
+        return voyelle(mot[i + 1]);
+    const std::string paire{avant, mot[i]};
+    return voyelle(mot[i - 2]) && paire != "ch" && paire != "ph" && paire != "th" &&
+           paire != "gn" && mot[i] != 'l' && mot[i] != 'r';
+}
+
+// The widest start of `mot`, whole characters, that fits `largeur` with a hyphen after it,
+// where French would break it if it can; at least one character.
+std::size_t debutCoupe(TCanvas& canvas, const std::string& mot, int largeur) {
+    std::size_t tient = 0;
+    std::size_t francaise = 0;
+    for (std::size_t i = 1; i < mot.size(); ++i) {
+        if ((static_cast<unsigned char>(mot[i]) & 0xC0) == 0x80)
+            continue; // inside a character
+        if (tient > 0 && canvas.TextWidth(mot.substr(0, i) + "-") > largeur)
+            break;
+        tient = i;
+        if (coupeFrancaise(mot, i))
+            francaise = i;
+    }
+    return francaise > 0 ? francaise : tient;
+}
+
+// The text broken into lines at its blanks so that each fits `largeur`, at the canvas' font;
+// with `coupeMots`, a word wider than that is broken with a hyphen.
+std::vector<std::string> lignesCase(TCanvas& canvas, const std::string& texte, int largeur,
+                                    bool coupeMots) {
+    std::vector<std::string> lignes;
+    std::string ligne;
+    std::istringstream mots(texte);
+    for (std::string mot; mots >> mot;) {
+        std::string essai = ligne.empty() ? mot : ligne + " " + mot;
+        if (!ligne.empty() && canvas.TextWidth(essai) > largeur) {
+            lignes.push_back(ligne);
+            essai = mot;
+        }
+        while (coupeMots && canvas.TextWidth(essai) > largeur && essai.size() > 1) {
+            const std::size_t n = debutCoupe(canvas, essai, largeur);
+            if (n == 0)
+                break;
+            lignes.push_back(essai.substr(0, n) + "-");
+            essai.erase(0, n);
+        }
+        ligne = std::move(essai);
+    }
+    if (!ligne.empty())
+        lignes.push_back(ligne);
+    return lignes;
+}
+
+// A cell's text at its font when it fits nine tenths of the cell's side; else broken at its
+// blanks and written smaller, down to 7 points; at 7 points, then, on the cell's whole width,
+// and last broken inside its words.
+TexteCase miseEnCase(TCanvas& canvas, const TFont& police, const std::string& texte, int cote) {
+    const int base = std::abs(police.Height);
+    const int minimum = std::min(base, hauteurMin);
+    TexteCase choix{police, {texte}};
+    const auto essai = [&](int h, int place, bool coupeMots) {
+        choix.police = police;
+        choix.police.Height = police.Height < 0 ? -h : h;
+        canvas.Font = choix.police;
+        choix.lignes = lignesCase(canvas, texte, place, coupeMots);
+        const int hauteur = int(choix.lignes.size()) * canvas.GetTextMetrics().tmHeight;
+        return (hauteur <= place || choix.lignes.size() == 1) &&
+               std::ranges::all_of(choix.lignes, [&](const std::string& l) {
+                   return canvas.TextWidth(l) <= place;
+               });
+    };
+    const int place = cote * 9 / 10;
+    for (int h = base; h > 0; h = h == minimum ? 0 : std::max(minimum, h - 4))
+        if (essai(h, place, false))
+            return choix;
+    if (!essai(minimum, cote, false))
+        essai(minimum, cote, true);
+    return choix;
 }
 
 } // namespace
@@ -311,23 +412,29 @@ void TGrille::dessineGrille(TCanvas& canvas, int mode) {
     canvas.SetTextAlign(TA_CENTER | TA_BASELINE);
     canvas.SetBkMode(TRANSPARENT);
     const TFont police = canvas.Font;
-    const TTextMetric metriques = canvas.GetTextMetrics();
-    const int place = cellule * 9 / 10;
     for (int l = 0; l < opts_.Lignes; ++l)
         for (int c = 0; c < opts_.Colonnes; ++c) {
             const std::string& texte = cases_[std::size_t(l * opts_.Colonnes + c)].texte;
             if (texte.empty())
                 continue;
-            // A text wider than its cell is written smaller, so that it stays in the cell.
-            canvas.Font = police;
-            const int largeur = canvas.TextWidth(texte);
-            const bool reduit = largeur > place && place > 0;
-            if (reduit)
-                canvas.Font.Height = int(std::int64_t(police.Height) * place / largeur);
-            const TTextMetric tm = reduit ? canvas.GetTextMetrics() : metriques;
+            // A text wider than its cell goes on several lines or is written smaller, within
+            // a readable size; the lines are centred in the cell.
+            const TexteCase ecrit = miseEnCase(canvas, police, texte, cellule);
+            canvas.Font = ecrit.police;
+            const TTextMetric tm = canvas.GetTextMetrics();
             const vlRect r = RectCellule(c, l);
-            canvas.TextOut(r.left + cellule / 2, r.top + (cellule + tm.tmAscent - tm.tmDescent) / 2,
-                           texte);
+            const int n = int(ecrit.lignes.size());
+            const int haut = r.top + (cellule - n * tm.tmHeight) / 2 + tm.tmAscent;
+            for (int i = 0; i < n; ++i) {
+                const std::string& ligne = ecrit.lignes[std::size_t(i)];
+                const int x = r.left + cellule / 2;
+                const int y = haut + i * tm.tmHeight;
+                canvas.TextOut(x, y, ligne);
+                // What even the smallest size cannot fit in the cell, the page check reports.
+                const int demi = canvas.TextWidth(ligne) / 2;
+                canvas.TagReadable({x - demi, y - tm.tmAscent, x + demi, y + tm.tmDescent},
+                                   "texte");
+            }
         }
     canvas.RestoreDC(-1);
 

@@ -2,6 +2,7 @@
 
 #include "host/Composant.h"
 #include "platform/Canvas.h"
+#include "platform/Text.h"
 
 #include <algorithm>
 #include <array>
@@ -64,6 +65,77 @@ void drawScoreBox(TCanvas& canvas, const vlRect& box, int note) {
 } // namespace
 
 TPlanche::TPlanche(Format format, bool paysage) : Taille(TailleFormat(format, paysage)) {}
+
+namespace {
+
+// Light enough for a pupil's writing and the exercises to stand out.
+constexpr TColor kFine = RGB(0xC4, 0xCC, 0xEE);
+constexpr TColor kGrasse = RGB(0x8C, 0x9C, 0xDC);
+constexpr TColor kVerticale = RGB(0xB0, 0xBC, 0xE6);
+constexpr TColor kMarge = RGB(0xEE, 0x80, 0x80);
+constexpr TColor kCarreau = RGB(0xC0, 0xD4, 0xEC);
+
+void ligne(TCanvas& canvas, TColor couleur, int largeur, vlPoint de, vlPoint a) {
+    canvas.Pen = TPen{couleur, largeur, psSolid, pmCopy};
+    canvas.MoveTo(de.x, de.y);
+    canvas.LineTo(a.x, a.y);
+}
+
+// The first line at or after `start` of lines `step` apart through `origin`.
+int premiere(int origin, int start, int step) {
+    const int ecart = ((start - origin) % step + step) % step;
+    return ecart == 0 ? start : start + step - ecart;
+}
+
+void dessineSeyes(TCanvas& canvas, const vlRect& zone) {
+    for (int y = zone.top, rang = 0; y <= zone.bottom; y += TPlanche::kSeyesInterligne, ++rang) {
+        const bool grasse = rang % (TPlanche::kSeyesCarreau / TPlanche::kSeyesInterligne) == 0;
+        ligne(canvas, grasse ? kGrasse : kFine, grasse ? 3 : 1, {zone.left, y}, {zone.right, y});
+    }
+    for (int x = zone.left + TPlanche::kSeyesCarreau; x <= zone.right; x += TPlanche::kSeyesCarreau)
+        ligne(canvas, kVerticale, 1, {x, zone.top}, {x, zone.bottom});
+    ligne(canvas, kMarge, 4, {zone.left, zone.top}, {zone.left, zone.bottom});
+}
+
+} // namespace
+
+namespace {
+constexpr std::array<const char*, 4> kNomsReglures{"Aucune", "Carreaux", "Seyes", "Lignes"};
+}
+
+std::string NomReglure(TPlanche::TypeReglure reglure) {
+    return kNomsReglures[std::size_t(reglure)];
+}
+
+std::optional<TPlanche::TypeReglure> ReglureNommee(std::string_view nom) {
+    const std::string plie = FoldAccentsAndCase(Trim(nom, " "));
+    for (std::size_t i = 0; i < kNomsReglures.size(); ++i)
+        if (plie == FoldAccentsAndCase(kNomsReglures[i]))
+            return TPlanche::TypeReglure(i);
+    return std::nullopt;
+}
+
+void TPlanche::DessineReglure(TCanvas& canvas) const {
+    const vlRect zone = ZoneUtile();
+    if (Reglure == TypeReglure::Aucune || zone.Width() <= 0 || zone.Height() <= 0)
+        return;
+    if (Reglure == TypeReglure::Seyes) {
+        dessineSeyes(canvas, zone);
+        return;
+    }
+    if (Reglure == TypeReglure::Lignes) {
+        const int pas = Pas.cy > 0 ? Pas.cy : kLignesDefaut;
+        for (int y = zone.top + pas; y <= zone.bottom; y += pas)
+            ligne(canvas, kGrasse, 1, {zone.left, y}, {zone.right, y});
+        return;
+    }
+    const vlSize pas = Pas.cx > 0 && Pas.cy > 0 ? Pas : vlSize{kCarreauDefaut, kCarreauDefaut};
+    const vlPoint origine = Pas.cx > 0 && Pas.cy > 0 ? OrgGrille : OrgMarges();
+    for (int x = premiere(origine.x, zone.left, pas.cx); x <= zone.right; x += pas.cx)
+        ligne(canvas, kCarreau, 1, {x, zone.top}, {x, zone.bottom});
+    for (int y = premiere(origine.y, zone.top, pas.cy); y <= zone.bottom; y += pas.cy)
+        ligne(canvas, kCarreau, 1, {zone.left, y}, {zone.right, y});
+}
 
 int TPlanche::HauteurEntete() const {
     if (!AEntete())

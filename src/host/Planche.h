@@ -4,13 +4,22 @@
 
 #include "platform/Geometry.h"
 
+#include <optional>
 #include <string>
+#include <string_view>
 
 class TCanvas;
 
 class TPlanche {
 public:
     enum class Format { A4, A5 };
+    // The paper printed under the exercises: none (the grid only guides placing), squares of
+    // the grid step, the French Seyès ruling, or plain lines.
+    enum class TypeReglure : int { Aucune = 0, Carreaux = 1, Seyes = 2, Lignes = 3 };
+    static constexpr int kSeyesInterligne = 20; // fine lines, 2 mm apart
+    static constexpr int kSeyesCarreau = 80;    // heavy and vertical lines, 8 mm apart
+    static constexpr int kCarreauDefaut = 50;   // squares of a page without a grid step
+    static constexpr int kLignesDefaut = 80;    // lines of a page without a grid step
 
     TPlanche() = default;
     TPlanche(Format format, bool paysage);
@@ -25,6 +34,7 @@ public:
     std::string Titre;
     bool Entete = false;
     int Note = 0;
+    TypeReglure Reglure = TypeReglure::Aucune;
     static constexpr int kTitreMax = 100; // characters
     static constexpr int kNoteMax = 1000;
 
@@ -42,11 +52,21 @@ public:
     // A4 portrait: 2100 x 2970.
     static vlSize TailleFormat(Format format, bool paysage);
 
+    // Draws the ruling, in light colours, over the printable area under the header. Seyès:
+    // from the area's top, a heavy line every 8 mm and three fine lines between, 2 mm apart;
+    // a red margin line on the area's left edge and a vertical line every 8 mm right of it.
+    // Squares follow the grid (its step and origin), lines the step from the area's top.
+    void DessineReglure(TCanvas& canvas) const;
     // Draws the header; the corrected version (mode 2) writes "Corrigé" beside the title.
     void DessineEntete(TCanvas& canvas, int mode) const;
     // Writes a line in small type at the foot of the page, in the bottom margin.
     void DessinePied(TCanvas& canvas, const std::string& texte) const;
 };
+
+// "Aucune", "Carreaux", "Seyes" or "Lignes", as a sheet writes the ruling.
+std::string NomReglure(TPlanche::TypeReglure reglure);
+// The ruling of that name, letter case and accents aside ("seyès" is Seyes); empty for none.
+std::optional<TPlanche::TypeReglure> ReglureNommee(std::string_view nom);
 
 // The number of characters of a UTF-8 text.
 int NbCaracteres(const std::string& texte);

@@ -2,6 +2,7 @@
 
 #include "operation/EcritureMultDiv.h"
 #include "operation/Nombres.h"
+#include "operation/Retenues.h"
 #include "platform/Locale.h"
 #include "platform/Numbers.h"
 #include "platform/Random.h"
@@ -281,19 +282,22 @@ std::string ChoixOp2Logique::TireDiviseur(double limite) const {
     return texte;
 }
 
-void ChoixOp2Logique::GenererNombres(const GridRange& selection) {
+bool ChoixOp2Logique::GenererNombres(const GridRange& selection, std::string& message) {
     const int ligneResultat = LigneResultat();
     const int gauche = std::max(selection.left, 1);
     const int droite = std::min(selection.right, COLONNES - 1);
     const int haut = std::max(selection.top, 1);
     const int bas = std::min(selection.bottom, ligneResultat);
     if (gauche > droite || haut > bas)
-        return;
+        return true;
     if (haut == ligneResultat) {
         for (int c = gauche; c <= droite; ++c)
             DeriveOperandes(c, TireNombre());
-        return;
+        return true;
     }
+    if (Retenues != RETENUES_LIBRES && operation_ != OP_DIVISION)
+        return tireAvecRetenues(gauche, droite, std::max(2, std::min(bas, ligneResultat - 1)),
+                                message);
     for (int c = gauche; c <= droite; ++c) {
         for (int l = haut; l <= std::min(bas, ligneResultat - 1); ++l) {
             if (operation_ == OP_SOUSTRACTION && l == 2) {
@@ -313,6 +317,127 @@ void ChoixOp2Logique::GenererNombres(const GridRange& selection) {
         }
         CalculeResultat(c);
     }
+    return true;
+}
+
+void ChoixOp2Logique::tireColonne(int colonne, int lignes) {
+    const bool soustraction = operation_ == OP_SOUSTRACTION;
+    for (int l = 1; l <= LignesOperandes(); ++l)
+        grille_.SetCell(colonne, l,
+                        l <= lignes && !(soustraction && l == 2) ? TireNombre() : std::string());
+    if (!soustraction)
+        return;
+    // The second no larger than the first, as in a drawn subtraction.
+    const std::string premier = cellule(colonne, 1);
+    const double limite = LitNombre(premier);
+    std::string second = TireNombre(limite);
+    if (LitNombre(second) > limite) {
+        grille_.SetCell(colonne, 1, second);
+        second = premier;
+    }
+    grille_.SetCell(colonne, 2, second);
+}
+
+std::vector<std::int64_t> ChoixOp2Logique::operandesEntiers(int colonne, int lignes) const {
+    std::vector<ExactDecimal> lus;
+    int decimales = 0;
+    for (int l = 1; l <= lignes; ++l) {
+        const std::optional<ExactDecimal> d = ReadExactDecimal(Trim(cellule(colonne, l), " "));
+        if (!d || d->digits < 0)
+            return {};
+        lus.push_back(*d);
+        decimales = std::max(decimales, d->decimals);
+    }
+    std::vector<std::int64_t> entiers;
+    for (const ExactDecimal& d : lus) {
+        const std::optional<std::int64_t> n = ScaledDigits(d, decimales);
+        if (!n)
+            return {};
+        entiers.push_back(*n);
+    }
+    return entiers;
+}
+
+namespace {
+
+constexpr std::array<const char*, 3> kNomsOperations{"addition", "soustraction", "multiplication"};
+
+// "de 56 à 60", then the decimals and the multiples when there are some.
+std::string texteReglages(const TDefinitionOperandes& r) {
+    std::string texte = "de " + WriteNumber(r.ValeurMin, 6) + " à " + WriteNumber(r.ValeurMax, 6);
+    if (r.Decimales > 0)
+        texte += ", " + std::to_string(r.Decimales) + " décimale" + (r.Decimales > 1 ? "s" : "");
+    if (r.Multiple1 != 0 || r.Multiple2 != 0) {
+        const double m1 = r.Multiple1 != 0 ? r.Multiple1 : r.Multiple2;
+        texte += ", multiples de " + WriteNumber(m1, 6);
+        if (r.Multiple1 != 0 && r.Multiple2 != 0)
+            texte += " ou de " + WriteNumber(r.Multiple2, 6);
+    }
+    return texte;
+}
+
+} // namespace
+
+bool ChoixOp2Logique::tireAvecRetenues(int gauche, int droite, int lignes, std::string& message) {
+    const bool avec = Retenues == AVEC_RETENUE;
+    const std::string voulu = std::string(kNomsOperations[std::size_t(operation_)]) +
+                              (avec ? " avec retenue" : " sans retenue");
+    const std::string cle = "Retenues = " + std::to_string(Retenues) + " : ";
+    for (int c = gauche; c <= droite; ++c) {
+        bool trouve = false;
+        // The dialog's own draws first, so that the numbers look as usual.
+        for (int essai = 0; essai < ESSAIS_RETENUES && !trouve; ++essai) {
+            tireColonne(c, lignes);
+            const std::vector<std::int64_t> operandes = operandesEntiers(c, lignes);
+            trouve = !operandes.empty() && ARetenue(operation_, operandes) == avec;
+        }
+        if (!trouve && (Reglages.Multiple1 != 0 || Reglages.Multiple2 != 0)) {
+            message = cle + "aucune " + voulu + " en " + std::to_string(ESSAIS_RETENUES) +
+                      " tirages de nombres " + texteReglages(Reglages) +
+                      " ; changez les réglages du tirage ou les retenues";
+            return false;
+        }
+        if (!trouve && !tireExact(c, lignes, avec)) {
+            message = cle + "aucune " + voulu + " n'est possible avec des nombres " +
+                      texteReglages(Reglages) + " ; changez les réglages du tirage ou les retenues";
+            return false;
+        }
+        CalculeResultat(c);
+    }
+    return true;
+}
+
+bool ChoixOp2Logique::tireExact(int colonne, int lignes, bool avec) {
+    double min = Reglages.ValeurMin;
+    double max = Reglages.ValeurMax;
+    if (min == 0 && max == 0) {
+        min = 10;
+        max = 1000;
+    }
+    if (max < min)
+        std::swap(min, max);
+    // The numbers TireNombre gives: from min, as many units as the width, each with its
+    // decimals.
+    const int decimales = std::clamp<int>(Reglages.Decimales, 0, MAX_DECIMALES);
+    const double echelle = puissanceDix(decimales);
+    const double largeur = std::max(1.0, std::trunc(max - min));
+    PlageEntiers plage;
+    plage.lo = std::int64_t(std::ceil(min * echelle - 1e-6));
+    plage.hi = std::min<std::int64_t>(std::int64_t(std::ceil((min + largeur) * echelle - 1e-6)) - 1,
+                                      std::int64_t(VALEUR_MAX));
+    if (plage.lo > plage.hi)
+        return false;
+    const std::optional<std::vector<std::int64_t>> tire =
+        TireExerciceRetenues(operation_, lignes, plage, avec);
+    if (!tire)
+        return false;
+    const NumberStyle style{DecimalSeparator(), 0, true};
+    for (int l = 1; l <= LignesOperandes(); ++l)
+        grille_.SetCell(colonne, l,
+                        l <= int(tire->size())
+                            ? WriteDecimal((*tire)[std::size_t(l - 1)], decimales, style)
+                            : std::string());
+    return true;
 }
 
 // ---- operands from a result ----

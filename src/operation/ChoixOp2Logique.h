@@ -7,7 +7,9 @@
 #include "common/SuperGridModel.h"
 #include "operation/OperOptions.h"
 
+#include <cstdint>
 #include <string>
+#include <vector>
 
 // Number texts with the locale's decimal separator.
 // Cuts a typed cell to 6 decimals, then to 8 characters besides the separator.
@@ -46,6 +48,9 @@ public:
 
     // The settings of the edits (bounds, multiples, decimals, no zeros); the kind is not used.
     TDefinitionOperandes Reglages{};
+    // What drawn exercises must show (ChoixRetenues): anything, no carry or borrow, or at
+    // least one. Divisions are drawn as without it.
+    int Retenues = 0;
 
     // Lays the grid out for the kind and fills it: table row i goes to column i + 1
     // (non-negative cells only), the settings to Reglages; then every result is computed.
@@ -64,7 +69,11 @@ public:
     static constexpr int ESSAIS_DIVISEUR = 100;
     // "Générer Nombres" on a selection: numbers drawn into the operand cells it covers, or,
     // when it lies on the result row only, results drawn and operands derived from them.
-    void GenererNombres(const GridRange& selection);
+    // Under Retenues, whole exercises are drawn into the columns it covers: the operand rows
+    // down to its last (two at least), the rows below emptied. False, with the message naming
+    // the settings, when these cannot give such an exercise; the columns before it are drawn.
+    bool GenererNombres(const GridRange& selection, std::string& message);
+    static constexpr int ESSAIS_RETENUES = 100;
     // Puts `resultat` in the column's result cell and derives the operands from it.
     void DeriveOperandes(int colonne, const std::string& resultat);
 
@@ -75,6 +84,14 @@ public:
 
 private:
     void prepareGrille();
+    // One exercise drawn into rows 1..lignes of the column as without Retenues.
+    void tireColonne(int colonne, int lignes);
+    bool tireAvecRetenues(int gauche, int droite, int lignes, std::string& message);
+    // One exercise drawn from every number the settings can give, multiples aside; false when
+    // none of them gives what Retenues asks.
+    bool tireExact(int colonne, int lignes, bool avec);
+    // The column's operands as whole numbers at the settings' decimals; empty when one is not.
+    std::vector<std::int64_t> operandesEntiers(int colonne, int lignes) const;
     std::string cellule(int colonne, int ligne) const { return grille_.Cell(colonne, ligne); }
     void deriveAddition(int colonne, double resultat);
     void deriveSoustraction(int colonne, double resultat);

@@ -12,10 +12,12 @@
 class ChoixOp2Modele : public TFormModel {
 public:
     ChoixOp2Modele(const TTableOperandes& table, const TDefinitionOperandes& definition,
-                   std::string nom)
-        : Table(table), Definition(definition), Nom(std::move(nom)) {}
+                   std::string nom, int retenues = 0)
+        : Table(table), Definition(definition), Nom(std::move(nom)), Retenues(retenues) {}
 
     TTableOperandes Table;
     TDefinitionOperandes Definition;
     std::string Nom;
+    // The component's Retenues, which "Générer Nombres" follows.
+    int Retenues = 0;
 };

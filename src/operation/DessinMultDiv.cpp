@@ -115,12 +115,13 @@ int DessinOperation::finExercices(int premier) const {
 vlPoint DessinOperation::message(vlRect rect, vlPoint pos, const std::vector<std::string>& lignes) {
     const unsigned avant = canvas_.SetTextAlign(TA_BASELINE | TA_LEFT);
     canvas_.SetBkMode(TRANSPARENT);
-    const int ch = cellules_.ch;
-    const int descente = canvas_.GetTextMetrics().tmDescent;
+    // Lines a row apart, or a line's height where rows are lower (small grid squares).
+    const TTextMetric tm = canvas_.GetTextMetrics();
+    const int ch = std::max(cellules_.ch, tm.tmHeight);
     for (const std::string& ligne : coupeMots(canvas_, lignes, rect.Width() - pos.x)) {
-        if (pos.y + ch + descente > rect.Height())
+        if (pos.y + ch + tm.tmDescent > rect.Height())
             break;
-        canvas_.TextOut(rect.left + pos.x, rect.top + pos.y + ch, ligne);
+        mot(rect.left + pos.x, rect.top + pos.y + ch, ligne, "ligne");
         pos.y += ch;
     }
     canvas_.SetTextAlign(avant);
@@ -235,7 +236,7 @@ void DessinOperation::DessineMultiplicationPosee(vlRect rect, vlPoint droiteHaut
     gauche = std::min(gauche, xProduit);
 
     // The sign in its cell, a blank cell from the factors, and the bars.
-    canvas_.TextOut(gaucheFacteurs - 2 * cw + cw / 2, haut + 2 * ch, kSigneFois);
+    signe(gaucheFacteurs - 2 * cw + cw / 2, haut + 2 * ch, kSigneFois);
     const int y = haut + 2 * ch + ch / 4;
     canvas_.MoveTo(gaucheFacteurs - 2 * cw, y);
     canvas_.LineTo(droite, y);
@@ -417,7 +418,7 @@ void DessinOperation::DessineDivisionPosee(vlRect rect, vlPoint barreHaut, const
             const std::string& produit = lignes[std::size_t(j)];
             const int decalage = supprimes + q - 1;
             const int x = place(rang, decalage, produit);
-            canvas_.TextOut(x - 2 * cw + cw / 2, haut + (rang + 1) * ch, MOINS);
+            signe(x - 2 * cw + cw / 2, haut + (rang + 1) * ch, MOINS);
             const int y = haut + (rang + 1) * ch + ch / 5;
             canvas_.MoveTo(x, y);
             canvas_.LineTo(x + TailleNombre(avant, apres, decalage, int(produit.size()), cw, extra),
@@ -520,7 +521,7 @@ vlPoint DessinOperation::DessineDivisionLigne(vlRect rect, vlPoint pos, int prem
             d.signe(x - cw - espace + cw / 2, base, "+");
         } else {
             const unsigned avant = d.canvas_.SetTextAlign(TA_BASELINE | TA_LEFT);
-            d.canvas_.TextOut(o.x + colonne[2] + largeurDecimale[2] + 2 * espace, base, motReste);
+            d.mot(o.x + colonne[2] + largeurDecimale[2] + 2 * espace, base, motReste);
             d.canvas_.SetTextAlign(avant);
         }
         d.DessineNombreZ({x, o.y}, reste, true, grouper, false, SiTrou(reste));

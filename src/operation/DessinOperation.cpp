@@ -313,6 +313,14 @@ std::string DessinOperation::SansZerosTete(const std::string& nombre) {
 
 void DessinOperation::signe(int x, int baseline, const std::string& s) {
     canvas_.TextOut(x, baseline, s);
+    canvas_.TagReadable(encreChiffre(x, baseline), "signe");
+}
+
+void DessinOperation::mot(int x, int baseline, const std::string& s, std::string_view quoi) {
+    canvas_.TextOut(x, baseline, s);
+    const TTextMetric m = canvas_.GetTextMetrics();
+    canvas_.TagReadable(
+        {x, baseline - m.tmAscent, x + canvas_.TextWidth(s), baseline + m.tmDescent}, quoi);
 }
 
 vlRect DessinOperation::encreChiffre(int x, int baseline) const {
@@ -358,6 +366,12 @@ void DessinOperation::DessineNombreZ(vlPoint p, const std::string& s, bool saute
                     canvas_.Font = policeCorrige_;
                 canvas_.TextOut(x - (cw - extra) / 2, y, std::string(1, c));
                 canvas_.Font = police_;
+                // A comma with room of its own; on a grid it sits on the line between two cells.
+                if (extra > 0) {
+                    const int left = x - cw / 2;
+                    const int em = std::abs(police_.Height);
+                    canvas_.TagReadable({left, y - em / 5, left + extra, y + em / 5}, "virgule");
+                }
                 x += extra;
             }
             continue;
@@ -392,6 +406,7 @@ void DessinOperation::trou(int x, int y) {
     canvas_.MoveTo(x - demi, y);
     canvas_.LineTo(x + demi, y);
     canvas_.Pen = avant;
+    canvas_.TagReadable(encreChiffre(x, y), "case");
 }
 
 vlSize DessinOperation::ExtentNombre(const std::string& s, int cw, int extra,

@@ -10,6 +10,7 @@
 
 #include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // The cell grid of a layout: digit cell width and height, the room of a decimal comma, and the
@@ -132,7 +133,10 @@ private:
     vlPoint dessineEnLigne(vlRect rect, vlPoint pos, const std::vector<Exercice>& liste,
                            bool finDeListe = true);
     void dessinePosee(vlRect rect, vlPoint pos, const Exercice& exercice);
+    // A sign centred in its cell, marked readable as a digit would be.
     void signe(int x, int baseline, const std::string& s);
+    // A word or a line of text from x (left-aligned) on this baseline, marked readable as `quoi`.
+    void mot(int x, int baseline, const std::string& s, std::string_view quoi = "mot");
     // The ink of a digit written centred on x at this baseline: its cell's width, a digit's height.
     vlRect encreChiffre(int x, int baseline) const;
     // Multiplications and divisions (DessinMultDiv.cpp).

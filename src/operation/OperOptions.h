@@ -85,8 +85,9 @@ struct OperOptions {
     std::int32_t CouleurBrosseFond;
     std::int16_t EpaisseurTrait; // 0..50
     bool EspSuppl;
-    bool Repartir; // rows and columns of exercises spread over the whole frame
-    std::uint8_t Reserve[63];
+    bool Repartir;        // rows and columns of exercises spread over the whole frame
+    std::int8_t Retenues; // ChoixRetenues: the carries drawn exercises show (record version 4)
+    std::uint8_t Reserve[62];
 };
 
 static_assert(sizeof(OperOptions) == 272);
@@ -115,7 +116,8 @@ static_assert(offsetof(OperOptions, CouleurBrosseFond) == 200);
 static_assert(offsetof(OperOptions, EpaisseurTrait) == 204);
 static_assert(offsetof(OperOptions, EspSuppl) == 206);
 static_assert(offsetof(OperOptions, Repartir) == 207);
-static_assert(offsetof(OperOptions, Reserve) == 208);
+static_assert(offsetof(OperOptions, Retenues) == 208);
+static_assert(offsetof(OperOptions, Reserve) == 209);
 
 // The first bytes of the block of record version 1 (before the line width and extra spacing).
 constexpr std::size_t TAILLE_OPTIONS_V1 = 208;

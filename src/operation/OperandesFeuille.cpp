@@ -161,7 +161,9 @@ bool appliqueTirage(TvlOperation& operation, const std::string& valeur, std::str
     r.PasDeZeros = pasDeZeros != 0;
 
     const int colonnes = operation.Reglages().NombreOperations;
-    logique.GenererNombres({1, 1, colonnes, lignes});
+    logique.Retenues = operation.Reglages().Retenues;
+    if (!logique.GenererNombres({1, 1, colonnes, lignes}, message))
+        return false;
     // A divisor is drawn again while it is 0: one still 0 is all these settings can draw.
     for (int c = 1; c <= colonnes && logique.Operation() == OP_DIVISION; ++c) {
         if (LitNombre(grille.Cell(c, 2)) == 0) {

@@ -13,6 +13,7 @@
 #include "operation/EcritureMultDiv.h"
 #include "operation/GenerateurAdditions.h"
 #include "operation/Nombres.h"
+#include "operation/Retenues.h"
 #include "operation/ThreadMult.h"
 #include "platform/StringList.h"
 #include "platform/UserInterface.h"
@@ -172,6 +173,7 @@ void TvlOperation::RestaureStandardNonApplique() {
     opts_.EpaisseurTrait = 1;
     opts_.EspSuppl = true;
     opts_.Repartir = false;
+    opts_.Retenues = RETENUES_LIBRES;
 }
 
 std::vector<IniEntry> TvlOperation::EntreesIniPropres() {
@@ -232,8 +234,26 @@ std::optional<bool> TvlOperation::ChangeOptionPropre(int index, const std::strin
         int type = 0;
         if (!ConvInt(valeur, type, message, cle.min, cle.max))
             return false;
-        opts_.DefinitionOperandes.Operation = type;
+        const int avant = std::exchange(opts_.DefinitionOperandes.Operation, type);
+        // The operands of another kind may not show the carries asked: new ones are drawn.
+        if (!appliqueRetenues(message)) {
+            opts_.DefinitionOperandes.Operation = avant;
+            return false;
+        }
         GenererOperations();
+        return true;
+    }
+    case CleOperation::Retenues: {
+        const Cle& cle = kClesOperation[CleOperation::Retenues];
+        int retenues = 0;
+        if (!ConvInt(valeur, retenues, message, cle.min, cle.max))
+            return false;
+        const std::int8_t avant = std::exchange(opts_.Retenues, std::int8_t(retenues));
+        if (!appliqueRetenues(message)) {
+            opts_.Retenues = avant;
+            return false;
+        }
+        regenereSaufInhibe();
         return true;
     }
     case CleOperation::PositionTrous:
@@ -326,6 +346,31 @@ std::optional<bool> TvlOperation::changeNombreOperations(const std::string& vale
     return true;
 }
 
+bool TvlOperation::appliqueRetenues(std::string& message) {
+    const int type = opts_.DefinitionOperandes.Operation;
+    if (opts_.Retenues == RETENUES_LIBRES || type < OP_ADDITION || type >= OP_DIVISION)
+        return true;
+    SuperGridModel grille;
+    ChoixOp2Logique logique(grille, type);
+    TTableOperandes vide;
+    for (TLigneOperandes& ligne : vide)
+        ligne.fill(-1.0);
+    logique.Initialise(vide, opts_.DefinitionOperandes);
+    logique.Retenues = opts_.Retenues;
+    // An addition keeps its number of operands.
+    const TLigneOperandes& premiere = TableOperandes[0];
+    const auto fin = std::find_if(premiere.begin(), premiere.end(), [](double v) { return v < 0; });
+    const int lignes = type == OP_ADDITION ? std::max<int>(2, int(fin - premiere.begin())) : 2;
+    TTableOperandes table = TableOperandes;
+    TDefinitionOperandes definition = opts_.DefinitionOperandes;
+    if (!logique.GenererNombres({1, 1, opts_.NombreOperations, lignes}, message) ||
+        !logique.Valider(table, definition, message))
+        return false;
+    TableOperandes = table;
+    opts_.DefinitionOperandes = definition;
+    return true;
+}
+
 void TvlOperation::regenereSaufInhibe() {
     if (!inhibe())
         GenererOperations();
@@ -385,7 +430,7 @@ void TvlOperation::GenererDivisions() {
 }
 
 bool TvlOperation::RedefinirOperandes() {
-    ChoixOp2Modele modele(TableOperandes, opts_.DefinitionOperandes, Nom());
+    ChoixOp2Modele modele(TableOperandes, opts_.DefinitionOperandes, Nom(), opts_.Retenues);
     if (Ui().ShowModal("ChoixOp2", modele) != mrOk)
         return false;
     TableOperandes = modele.Table;
@@ -453,6 +498,9 @@ bool TvlOperation::ChargeOptionsV3(TStream& s) {
             return false;
         std::memcpy(static_cast<void*>(&opts_), bloc.data(), bloc.size());
     }
+    // Before version 4 the byte was reserved: those exercises were drawn without condition.
+    if (Version < 4)
+        opts_.Retenues = RETENUES_LIBRES;
     normaliseBooleens(opts_);
     return true;
 }
@@ -477,7 +525,7 @@ bool TvlOperation::Charge(TStream& s, TResolver* resolver, TCadre* parent) {
             operations_.push_back(std::move(operation));
     }
 
-    if (ok && Version <= 3) {
+    if (ok && Version <= VERSION) {
         std::size_t attendus = sizeof TableOperandes;
         if (Version < 3) {
             // Older records hold the first ten rows.
@@ -582,9 +630,14 @@ vlPoint TvlOperation::Emet(TCanvas& canvas, vlRect rect, vlPoint pos, vlSize cel
     vlSize offerte = cell;
     if (!opts_.AlignerSurCarreau)
         offerte.cx = chiffre;
+    // A digit wider or taller than the squares offered takes as many whole squares as it needs.
+    const auto entiers = [](int pas, int taille) {
+        return pas * std::max(1, (taille + pas - 1) / pas);
+    };
+    const int hauteurChiffre = std::abs(police_.Height) * 7 / 10;
     CellulesOperation cellules;
-    cellules.cw = offerte.cx != 0 ? offerte.cx : chiffre;
-    cellules.ch = offerte.cy != 0 ? offerte.cy : interligne;
+    cellules.cw = offerte.cx != 0 ? entiers(offerte.cx, chiffre) : chiffre;
+    cellules.ch = offerte.cy != 0 ? entiers(offerte.cy, hauteurChiffre) : interligne;
     cellules.extra = offerte.cx == 0 ? cellules.cw / 2 : 0;
     cellules.fin = opts_.AlignerSurCarreau ? 0 : chiffre / 4;
 
@@ -681,6 +734,7 @@ std::vector<std::string> TvlOperation::Description() const {
     lignes.push_back("AlignerSurCarreau = " + booleen(o.AlignerSurCarreau));
     lignes.push_back("EspSuppl = " + booleen(o.EspSuppl));
     lignes.push_back("Repartir = " + booleen(o.Repartir));
+    lignes.push_back("Retenues = " + std::to_string(o.Retenues));
     lignes.push_back("InhibeCalculsAuto = " + booleen(o.InhibeCalculsAuto));
     lignes.push_back("DifficulteMult = " + std::to_string(o.DifficulteMult));
     lignes.push_back("DifficulteDiv = " + std::to_string(o.DifficulteDiv));

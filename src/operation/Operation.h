@@ -23,7 +23,7 @@ public:
     static std::int32_t InfoMult;
 
     static constexpr std::int32_t NUMERO = 10;
-    static constexpr std::int16_t VERSION = 3;
+    static constexpr std::int16_t VERSION = 4;
     static constexpr int MAX_OPERATIONS = 24;
 
     explicit TvlOperation(TCadre* cadre);
@@ -107,6 +107,10 @@ private:
     void borneReglages();
     // Regenerates unless automatic regeneration is off.
     void regenereSaufInhibe();
+    // Under Retenues, new operands drawn within the draw's settings for the current kind (a
+    // division keeps its own), the exercises left for the caller to rebuild; false with the
+    // message, nothing changed, when the settings cannot give them.
+    bool appliqueRetenues(std::string& message);
     // Explains in an information window why long multiplications in line lose their holes.
     void verifieInfoMult() const;
     std::optional<bool> changePositionTrous(const std::string& valeur, std::string& message);

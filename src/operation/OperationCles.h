@@ -40,6 +40,7 @@ enum : int {
     Actif,
     Exercices,
     Repartir,
+    Retenues,
 };
 } // namespace CleOperation
 
@@ -100,6 +101,11 @@ inline constexpr auto kClesOperation = std::to_array<Cle>({
     CleTexte(CleOperation::Exercices, "Exercices"),
     // Off, the exercises are packed from the top-left corner.
     CleDrapeau(CleOperation::Repartir, "Repartir", Champ<&O::Repartir>),
+    // A change draws the operands again within the draw's settings; divisions keep theirs.
+    Cle{CleOperation::Retenues, "Retenues", Lecture::Entier, 0, 2, Champ<&O::Retenues>,
+        Refait::Rien, Ini::Non, 0,
+        "0 au choix, 1 sans retenue, 2 avec au moins une retenue (additions, soustractions, "
+        "multiplications ; tire de nouveaux opérandes, sans effet sur les divisions)"},
 });
 } // namespace operation_cles
 using operation_cles::kClesOperation;

@@ -3,6 +3,7 @@
 // reads back into the same exercises.
 #include "operation/Operation.h"
 
+#include "operation/ExercicesTexte.h"
 #include "operation/OperationCles.h"
 
 #include "host/Stream.h"
@@ -74,8 +75,9 @@ std::vector<TCleValeur> TvlOperation::ExerciceFeuille() {
     std::vector<TCleValeur> exercice{{"#", texteTirage()}};
     if (!exercices.empty())
         exercice.push_back({"Operandes", exercices});
-    TMemoryStream records;
-    if (WriteShort(records, std::int16_t(operations_.size()))) {
+    if (const auto texte = EcritExercices(operations_, opts_.DefinitionOperandes.Operation)) {
+        exercice.push_back({"Exercices", *texte});
+    } else if (TMemoryStream records; WriteShort(records, std::int16_t(operations_.size()))) {
         std::string hex;
         for (const std::unique_ptr<OperGen>& operation : operations_)
             if (!operation->Sauve(records))
@@ -92,6 +94,11 @@ std::vector<TCleValeur> TvlOperation::ExerciceFeuille() {
 }
 
 bool TvlOperation::changeExercices(const std::string& valeur, std::string& message) {
+    const bool binaire =
+        valeur.find_first_not_of("0123456789ABCDEF") == std::string::npos && valeur.size() >= 4;
+    if (!binaire)
+        return LitExercices(valeur, opts_.DefinitionOperandes.Operation,
+                            std::size_t(MAX_OPERATIONS), operations_, message);
     message = "« Exercices » : les exercices ne se lisent pas (texte hexadécimal abîmé)";
     std::vector<std::uint8_t> octets;
     const auto chiffre = [](char c) {

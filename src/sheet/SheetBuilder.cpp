@@ -161,6 +161,9 @@ private:
             } else if (e.key == "Marges") {
                 if (!margins(e, planche))
                     return false;
+            } else if (e.key == "Reglure") {
+                if (!ruling(e, planche))
+                    return false;
             } else if (e.key == "Carreau") {
                 int step = 0;
                 std::string message;
@@ -175,6 +178,16 @@ private:
         if (planche.Pas.cx > 0)
             planche.OrgGrille = planche.OrgMarges();
         document_.Cadre(currentPage_).Rect = planche.ZoneUtile();
+        return true;
+    }
+
+    // Aucune, Carreaux, Seyes (Seyès) or Lignes, letter case and accents aside.
+    bool ruling(const SheetEntry& e, TPlanche& planche) {
+        const std::optional<TPlanche::TypeReglure> reglure = ReglureNommee(e.value);
+        if (!reglure)
+            return fail(e.line,
+                        "« Reglure » vaut « " + e.value + " » : Aucune, Carreaux, Seyes ou Lignes");
+        planche.Reglure = *reglure;
         return true;
     }
 
@@ -409,6 +422,10 @@ const std::vector<std::pair<std::string, std::string>>& ClesPage() {
         {"Orientation", "Portrait ou Paysage"},
         {"Marges", "en cm, une valeur ou quatre (gauche;haut;droite;bas), de 0 à 10"},
         {"Carreau", "côté du quadrillage en cm, de 0 (sans) à 5"},
+        {"Reglure",
+         "papier imprimé sous les exercices, en clair : Aucune (défaut), Carreaux (ceux de "
+         "Carreau, 0,5 cm sans lui), Seyes (lignes de 2 mm, grasses et verticales tous les "
+         "8 mm, marge rouge au bord gauche) ou Lignes (tous les Carreau, 0,8 cm sans lui)"},
         {"Titre", "titre centré en haut de la page, 100 caractères au plus"},
         {"Entete", "1 : ligne « Nom, Prénom, Date » sous le titre ; 0 : sans (défaut)"},
         {"Note", "total du cadre de note « … / 20 », de 0 (sans cadre, défaut) à 1000"},

@@ -43,6 +43,10 @@ std::string pageGrid(const TPlanche& page) {
     return TexteCentimetres(page.Pas.cx);
 }
 
+std::string pageRuling(const TPlanche& page) {
+    return page.Reglure == TPlanche::TypeReglure::Aucune ? "" : NomReglure(page.Reglure);
+}
+
 std::string pageTitle(const TPlanche& page) {
     return page.Titre;
 }
@@ -62,10 +66,10 @@ struct PageKey {
     std::string (*texte)(const TPlanche&);
 };
 constexpr PageKey kPageKeys[] = {
-    {"Format", pageFormat},  {"Orientation", pageOrientation},
-    {"Marges", pageMargins}, {"Carreau", pageGrid},
-    {"Titre", pageTitle},    {"Entete", pageNameLine},
-    {"Note", pageScore},
+    {"Format", pageFormat},   {"Orientation", pageOrientation},
+    {"Marges", pageMargins},  {"Carreau", pageGrid},
+    {"Reglure", pageRuling},  {"Titre", pageTitle},
+    {"Entete", pageNameLine}, {"Note", pageScore},
 };
 
 void writeLine(std::string& text, std::string_view key, std::string_view value) {

@@ -65,6 +65,21 @@ TEST_F(Mathsheet, DemoAndCopiesWriteATestAndACorrectedPageEach) {
         EXPECT_NE(texte.find(mot), std::string::npos) << mot;
 }
 
+// Grouped, a class set gives the pages of copy after copy in another order: every test, then
+// every corrected version, both in the order of the copies (each copy its own operands).
+TEST_F(Mathsheet, CopiesCanGiveEveryTestThenEveryCorrection) {
+    const std::string sheet = write("f.txt", "[Opération]\nTirage = 1;10000;0;0;0;0;2\n");
+    std::vector<std::string> pages[2];
+    for (const int grouped : {0, 1}) {
+        RunInProcess({"build", sheet, "-o", path("p.svg"), "--copies", "3", "--seed", "10",
+                      "--order", grouped ? "epreuves-puis-corriges" : "par-exemplaire"});
+        for (const int n : grouped ? std::vector{1, 2, 3, 4, 5, 6} : std::vector{1, 3, 5, 2, 4, 6})
+            pages[grouped].push_back(read(path("p-" + std::to_string(n) + ".svg")));
+    }
+    EXPECT_NE(pages[0][0], pages[0][1]);
+    EXPECT_TRUE(pages[0] == pages[1]);
+}
+
 TEST_F(Mathsheet, SavedDocumentRendersToTheSameSvg) {
     const std::string sheet =
         write("f.txt", "[Page]\nCarreau = 0,5\n[Grille]\nNom = G\nColonnes = 4\nLignes = 3\n"
@@ -240,6 +255,9 @@ TEST_F(Mathsheet, UsageSheetAndFileErrors) {
         {{"demo", "-o", "x.pdf", "--seed", "-1"}, EXIT_USAGE, "mathsheet : graine invalide « -1 »"},
         {{"demo", "-o", "x.png", "--dpi", "1200"}, EXIT_USAGE, "mathsheet : résolution invalide"},
         {{"demo", "-o", "x.pdf", "-vite"}, EXIT_USAGE, "mathsheet : option inconnue « -vite »"},
+        {{"demo", "-o", "x.pdf", "--order", "corriges"},
+         EXIT_USAGE,
+         "mathsheet : ordre inconnu « corriges » (par-exemplaire ou epreuves-puis-corriges)"},
         {{"demo", "-o"}, EXIT_USAGE, "mathsheet : l'option -o attend une valeur"},
         {{"sudoku", "generate", "--type", "4"}, EXIT_USAGE, "mathsheet : type de grille invalide"},
         {{"build", sheet, "-o", path("f.pdf"), "--seed", "1"}, EXIT_BAD_INPUT, sheet + ":3: "},

@@ -1,6 +1,7 @@
 // The operation's sheet-only keys "Operandes" and "Tirage", end to end through mathsheet.
 #include "AppTestSupport.h"
 
+#include <fstream>
 #include <map>
 #include <set>
 
@@ -56,14 +57,52 @@ TEST_F(OperationSheet, ExplicitOperandsBecomeTheExercises) {
                   {"Opération3", {"5,1 - 4,9 = 0,2", "22,45 - 21,49 = 0,96"}}}));
 }
 
-// A frame too small for its exercises still gives a sheet, and says so.
+// Exercises written out in a sheet, holes in brackets, are the document's exercises, and the
+// export writes them back in the same words.
+TEST_F(OperationSheet, WrittenExercisesAreReadAndExportedAsText) {
+    const std::vector<std::pair<std::string, std::string>> rows{
+        {"0", "12 + 4[5]6 + 7 = [475]"},
+        {"1", "468 - 4[5]6 = 12 | 9,5 - 1,25 = [8,25]"},
+        {"2", "[12]3 × [45] = 6[15] + [4]9[2] = 553[5]"},
+        {"3", "1234 : 56 = [22,03] ; [114] ; [0200] ; [32] (2 0 0 0)"}};
+    std::string text;
+    for (const auto& [operation, exercises] : rows)
+        text += "[Opération]\nOperation = " + operation + "\nExercices = " + exercises + "\n";
+    const std::string sheet = write(text);
+    ASSERT_EQ(RunInProcess({"build", sheet, "-o", path("t.pdf"), "--save", path("t.vld")}).code,
+              EXIT_OK);
+    ASSERT_EQ(RunInProcess({"export", path("t.vld"), "-o", path("t.txt")}).code, EXIT_OK);
+    std::ifstream exported(path("t.txt"));
+    std::vector<std::string> written;
+    for (std::string line; std::getline(exported, line);)
+        if (line.rfind("Exercices = ", 0) == 0)
+            written.push_back(line.substr(12));
+    ASSERT_EQ(written.size(), rows.size());
+    for (std::size_t i = 0; i < rows.size(); ++i)
+        EXPECT_EQ(written[i], rows[i].second);
+    const std::map<std::string, std::string> refused{
+        {"12 + 4[5 = 3", "l'exercice 1 (« 12 + 4[5 = 3 »)"},
+        {"1 + 1 = 2 | 3 + = 3", "l'exercice 2"},
+        {"1 + 1 = 2 | 3 × 2 = 6", "l'exercice 2"}};
+    for (const auto& [exercises, message] : refused) {
+        const Outcome r = RunInProcess(
+            {"build", write("[Opération]\nExercices = " + exercises + "\n"), "-o", path("x.pdf")});
+        EXPECT_EQ(r.code, EXIT_BAD_INPUT) << exercises;
+        EXPECT_NE(r.err.find(message), std::string::npos) << r.err;
+    }
+}
+
+// A frame too small for its exercises still gives a sheet, and says so once, even when only the
+// test version shows it (a chart printed in the test version only).
 TEST_F(OperationSheet, AFrameTooSmallIsBuiltWithAWarning) {
-    const std::string sheet = write("[Opération]\nHauteur = 1\nOperandes = 1;2 | 3;4\n");
+    const std::string sheet = write("[Opération]\nHauteur = 1\nOperandes = 1;2 | 3;4\n"
+                                    "[Graphe]\nMode = 1\nHaut = 5\nLargeur = 1,2\nHauteur = 1,2\n");
     const Outcome r =
         RunInProcess({"build", sheet, "-o", path("f.pdf"), "--seed", "1", "--copies", "2"});
     EXPECT_EQ(r.code, EXIT_OK);
     EXPECT_EQ(r.err, "mathsheet : avertissement : Opération1 : 2 exercices ne tiennent pas dans "
-                     "le cadre\n");
+                     "le cadre\nmathsheet : avertissement : Graphe « Graphe1 » : pas de place "
+                     "pour le tracé, agrandir le cadre ou réduire les polices\n");
 }
 
 TEST_F(OperationSheet, RefusalsStopTheBuildAtTheirLine) {

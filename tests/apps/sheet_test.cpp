@@ -99,6 +99,7 @@ TEST(SheetBuild, PagesAndComponents) {
     TDocument document(catalogue);
     ASSERT_EQ(BuildSheet("[Page]\nFormat = A5\nOrientation = Paysage\nMarges = 1;2;3;4\n"
                          "Carreau = 0,5\nTitre = Les nombres\nEntete = 1\nNote = 20\n"
+                         "réglure = Seyès\n"
                          "[Grille]\nNom = G\nGauche = 2,5\nHaut = 1\n[Page]\n[Opération]\n"
                          "Rediriger = G2\n[Grille]\nNom = G2\n",
                          document, 2),
@@ -111,8 +112,8 @@ TEST(SheetBuild, PagesAndComponents) {
     ASSERT_EQ(document.NbComposants(), 3);
     const TComposant& grid = document.Composant(0);
     EXPECT_EQ(grid.Nom(), "G");
-    EXPECT_EQ(std::tuple(first.Titre, first.Entete, first.Note),
-              std::tuple("Les nombres", true, 20));
+    EXPECT_EQ(std::tuple(first.Titre, first.Entete, first.Note, first.Reglure),
+              std::tuple("Les nombres", true, 20, TPlanche::TypeReglure::Seyes));
     // Geometry in centimetres, relative to the margins and under the header: title 9 mm, name
     // line 7 mm, 5 mm below.
     EXPECT_EQ(grid.Rect.left, 100 + 250);
@@ -143,6 +144,7 @@ TEST(SheetBuild, RefusalsStopWithFileLineAndMessage) {
         {"Note = 1001", "« Note » vaut « 1001 » : de 0 (sans note) à 1000"},
         {"Entete = oui", "« Entete » vaut « oui » : 0 (sans ligne) ou 1 (ligne Nom, Prénom, Date)"},
         {"Titre = " + std::string(101, 'T'), "« Titre » a 101 caractères : 100 au plus"},
+        {"Reglure = X", "« Reglure » vaut « X » : Aucune, Carreaux, Seyes ou Lignes"},
         {"Entetes = 1", "clé inconnue « Entetes » pour la page (voir « mathsheet keys Page »)"},
     };
     for (const auto& [line, error] : header)

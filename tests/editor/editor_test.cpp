@@ -20,6 +20,7 @@
 #include "platform/TempFolder.h"
 #include "shape/Forme.h"
 #include "sheet/SheetExport.h"
+#include "sheet/forms/TChoixModele.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
@@ -28,6 +29,7 @@
 #include <QDockWidget>
 #include <QImage>
 #include <QLabel>
+#include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
 #include <QShortcut>
@@ -217,8 +219,8 @@ TEST_F(Editor, EveryKindsWindowFollowsItsComponentThroughUndoAndRedo) {
     }
 }
 
-// The page properties set the header; a component it now covers is named, and undo takes the
-// header back.
+// The page properties set the header and the ruling; a component the header now covers is
+// named, and undo takes both back.
 TEST_F(Editor, PagePropertiesSetTheHeaderUndoably) {
     TComposant* die = session().Document().Cree("Dé", 0);
     session().Committed();
@@ -228,11 +230,13 @@ TEST_F(Editor, PagePropertiesSetTheHeaderUndoably) {
         dialog->edTitre->setText(QStringLiteral("Les dés"));
         dialog->cbEntete->setChecked(true);
         dialog->edNote->setValue(20);
+        dialog->cbReglure->setCurrentIndex(int(TPlanche::TypeReglure::Seyes));
         dialog->accept();
     });
     trigger("proprietesPage");
     const TPlanche& page = session().Document().Page(0);
-    EXPECT_EQ(std::tuple(page.Titre, page.Entete, page.Note), std::tuple("Les dés", true, 20));
+    EXPECT_EQ(std::tuple(page.Titre, page.Entete, page.Note, page.Reglure),
+              std::tuple("Les dés", true, 20, TPlanche::TypeReglure::Seyes));
     view().repaint();
     // The warning whole in the status line's list and its tooltip, the page still shown.
     const QString warning = ToQString("« " + die->Nom() + " » empiète sur l'en-tête");
@@ -245,6 +249,7 @@ TEST_F(Editor, PagePropertiesSetTheHeaderUndoably) {
     trigger("annuler");
     view().repaint();
     EXPECT_FALSE(session().Document().Page(0).AEntete());
+    EXPECT_EQ(session().Document().Page(0).Reglure, TPlanche::TypeReglure::Aucune);
     EXPECT_FALSE(warnings->isVisible());
     // Undoing the addition of the page shown shows the last page left.
     trigger("ajouterPage");
@@ -252,6 +257,37 @@ TEST_F(Editor, PagePropertiesSetTheHeaderUndoably) {
     trigger("annuler");
     EXPECT_EQ(session().Page(), 0);
     view().repaint();
+}
+
+// A kind that counts its drawings in the corrected version: in the editing view, the page
+// check's.
+struct Compte : TComposant {
+    Compte(TCadre* cadre, int& corriges) : TComposant(cadre), corriges(corriges) {}
+    void Dessine(TCanvas&, int mode, TPlanche*) override { corriges += mode == MODE_CORRIGE; }
+    int& corriges;
+};
+
+// The page check redraws every component: once a revision of the document, not once a repaint.
+TEST(EditorPageCheck, RunsOnceARevisionOfTheDocument) {
+    TQtUserInterface ui;
+    const TScopedUi scoped(ui);
+    TCatalogue catalogue = CataloguePaquet();
+    int corriges = 0;
+    TTypeComposant type;
+    type.nom = "Compte";
+    type.cree = [&corriges](TCadre* cadre) { return std::make_unique<Compte>(cadre, corriges); };
+    catalogue.Ajoute(type);
+    MainWindow window(catalogue, ui);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    window.Session().Document().Cree("Compte", 0);
+    window.Session().Committed();
+    for (int i = 0; i < 3; ++i)
+        window.View().repaint();
+    EXPECT_EQ(corriges, 1);
+    window.Session().Committed();
+    window.View().repaint();
+    EXPECT_EQ(corriges, 2);
 }
 
 // Affichage › Rétablir la disposition docks the property window back on the right; the layout
@@ -434,6 +470,25 @@ TEST_F(Editor, ImportedSheetExportsBackAndARefusedOneChangesNothing) {
     ASSERT_TRUE(session().Import(text, "h.txt", message)) << message;
     EXPECT_EQ(ExportSheet(session().Document()), text);
     EXPECT_FALSE(session().Modified());
+}
+
+// Fichier › Nouveau d'après un modèle: the sheet chosen in the dialog becomes a new, unnamed
+// document with its title and its clocks.
+TEST_F(Editor, ANewDocumentFromTheChosenReadyMadeSheet) {
+    QTimer::singleShot(0, [] {
+        auto* dialog = qobject_cast<TChoixModele*>(QApplication::activeModalWidget());
+        auto* liste = dialog->findChild<QListWidget*>("lbModeles");
+        const auto rows = liste->findItems("ce1-heures", Qt::MatchStartsWith);
+        liste->setCurrentItem(rows.value(0));
+        dialog->btOkClick();
+        if (dialog->isVisible()) // no such sheet: the dialog would wait for a choice
+            dialog->reject();
+    });
+    trigger("nouveauModele");
+    const TDocument& document = session().Document();
+    EXPECT_EQ(std::tuple(document.Page(0).Titre, document.NbComposants(), session().Path()),
+              std::tuple("Lire l'heure", 9, ""));
+    EXPECT_EQ(document.Composant(0).NomType, "Montre");
 }
 
 // The editor's saves and exports are staged: a full disk, a pipe, or the open document as an

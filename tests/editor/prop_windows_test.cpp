@@ -4,7 +4,6 @@
 #include "../forms/forms_test_support.h"
 
 #include "Forms.h"
-#include "chart/GrapheCles.h"
 #include "host/forms/PropDock.h"
 #include "host/forms/QtConversions.h"
 #include "host/forms/QtUserInterface.h"
@@ -54,8 +53,7 @@ const Fenetre kFenetres[] = {
     {12, "Euro billets", "EuroBilletsProp"},
     {13, "Masses marquées", "MassesProp"},
     {3, "Forme", "FormeProp", CleForme::NbPoints, CleForme::Distance},
-    // Hatching and the factory gradient are set from sheets only.
-    {2, "Graphe", "GrapheProp", CleGraphe::Hachures, CleGraphe::GradientVisible},
+    {2, "Graphe", "GrapheProp"},
     {14, "Points à relier", "RelierProp"},
 };
 

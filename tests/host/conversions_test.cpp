@@ -68,26 +68,39 @@ TEST(ParseDecimal, CommaOrPointAndNothingElse) {
     EXPECT_EQ(v, 0.5);
 }
 
-TEST(ConvCouleur, DecimalOrHexadecimalUpToWhite) {
-    const std::pair<const char*, int> accepted[] = {
-        {"0", 0}, {"255", 255}, {" 16777215 ", 0xFFFFFF}, {"0xFFCC99", 0xFFCC99}, {"0Xff", 255}};
+TEST(ConvCouleur, NameWebOrNumberUpToWhite) {
+    const std::pair<const char*, int> accepted[] = {{"0", 0},
+                                                    {"255", 255},
+                                                    {" 16777215 ", 0xFFFFFF},
+                                                    {"0xFFCC99", 0xFFCC99},
+                                                    {"0Xff", 255},
+                                                    {"#FF8000", 0x0080FF},
+                                                    {"#0000ff", 0xFF0000},
+                                                    {"rouge", 0x0000FF},
+                                                    {" Vert   CLAIR ", 0x90EE90},
+                                                    {"Marron", 0x13458B},
+                                                    {"BLANC", 0xFFFFFF}};
     for (const auto& [text, value] : accepted) {
         int v = -7;
         std::string message;
         EXPECT_TRUE(ConvCouleur(text, v, message)) << text;
         EXPECT_EQ(v, value) << text;
     }
-    for (const char* text : {"16777216", "0x1000000", "-1", "0x", "rouge", "12,5", "0xGG", ""}) {
+    for (const char* text : {"16777216", "0x1000000", "-1", "0x", "rougeâtre", "12,5", "0xGG", "",
+                             "#FF80", "#GG0000", "FF8000", "aucune", "vertclair"}) {
         int v = -7;
         std::string message;
         EXPECT_FALSE(ConvCouleur(text, v, message)) << text;
         EXPECT_EQ(v, -7);
         EXPECT_NE(message.find("de 0 à 16777215"), std::string::npos) << message;
+        EXPECT_NE(message.find("vert clair"), std::string::npos) << message;
     }
-    int v = 0;
-    std::string message;
-    EXPECT_TRUE(ConvCouleur("-1", v, message, -1));
-    EXPECT_EQ(v, -1);
+    for (const char* none : {"-1", "Aucune"}) {
+        int v = 0;
+        std::string message;
+        EXPECT_TRUE(ConvCouleur(none, v, message, -1)) << none;
+        EXPECT_EQ(v, -1);
+    }
 }
 
 } // namespace

@@ -141,7 +141,7 @@ Bytes withU32(Bytes b, std::size_t at, std::uint32_t v) {
 // first page are, and how long a page is (its setup, then an empty title, name line and score).
 constexpr std::size_t kPageCount = 21;
 constexpr std::size_t kFirstPage = 25;
-constexpr std::size_t kPageBytes = 52;
+constexpr std::size_t kPageBytes = 56;
 
 // Where each record starts (at its kind number) in a written document, and where it ends.
 std::vector<std::size_t> recordStarts(const Bytes& b) {
@@ -291,6 +291,7 @@ TEST(Document, HeaderInBothVersionsAndTheRebuildCommandOnTheKey) {
     page.Titre = "Les nombres";
     page.Entete = true;
     page.Note = 20;
+    page.Reglure = TPlanche::TypeReglure::Seyes;
     doc.AjoutePage(page);
     TComposant* placed = doc.Cree("Essai", 0);
     const Names header{"Les nombres", "Nom : ", "Prénom : ", "Date : ", "Note", "/ 20"};
@@ -317,8 +318,9 @@ TEST(Document, HeaderInBothVersionsAndTheRebuildCommandOnTheKey) {
     ASSERT_TRUE(doc.Ecrit(file));
     TDocument read(catalogue());
     ASSERT_TRUE(readInto(read, file.Bytes()).ok);
-    EXPECT_EQ(std::tuple(read.Page(0).Titre, read.Page(0).Entete, read.Page(0).Note),
-              std::tuple(page.Titre, true, 20));
+    EXPECT_EQ(std::tuple(read.Page(0).Titre, read.Page(0).Entete, read.Page(0).Note,
+                         read.Page(0).Reglure),
+              std::tuple(page.Titre, true, 20, TPlanche::TypeReglure::Seyes));
     EXPECT_EQ(read.Origine(), doc.Origine());
     // A component made on the page starts under the header and cannot be moved into it; one
     // the header came to cover, given a header after it was placed, is named.
@@ -331,23 +333,28 @@ TEST(Document, HeaderInBothVersionsAndTheRebuildCommandOnTheKey) {
               Names{"« Essai1 » empiète sur l'en-tête de la page 1 : descendez-le sous 26 mm"});
 }
 
-// A version 1 file, written before pages had a header and documents an origin, reads into the
-// same document: written again, it gives the current format's bytes.
-TEST(DocumentFile, AVersionOneFileStillReads) {
+// Version 1 files (before headers and origins) and version 2 files (before rulings) read into
+// the same document: written again, they give the current format's bytes.
+TEST(DocumentFile, OlderVersionsStillRead) {
     Sample s;
     const Bytes now = s.bytes();
-    Bytes old = withU32(now, 9, 1);
-    for (std::size_t page = u32At(now, kPageCount); page-- > 0;) // untitled pages' headers
-        old.erase(old.begin() + std::ptrdiff_t(kFirstPage + page * kPageBytes + 40),
-                  old.begin() + std::ptrdiff_t(kFirstPage + (page + 1) * kPageBytes));
-    old.erase(old.begin() + 13, old.begin() + 21); // no origin
-    TDocument doc(catalogue());
-    const Read r = readInto(doc, old);
-    ASSERT_TRUE(r.ok) << r.message;
-    EXPECT_TRUE(r.ignores.empty());
-    TMemoryStream again;
-    ASSERT_TRUE(doc.Ecrit(again));
-    EXPECT_EQ(again.Bytes(), now);
+    for (const std::uint32_t version : {1u, 2u}) {
+        SCOPED_TRACE(version);
+        Bytes old = withU32(now, 9, version);
+        const std::size_t kept = version == 1 ? 40 : 52; // untitled headers, then rulings
+        for (std::size_t page = u32At(now, kPageCount); page-- > 0;)
+            old.erase(old.begin() + std::ptrdiff_t(kFirstPage + page * kPageBytes + kept),
+                      old.begin() + std::ptrdiff_t(kFirstPage + (page + 1) * kPageBytes));
+        if (version == 1)
+            old.erase(old.begin() + 13, old.begin() + 21); // no origin
+        TDocument doc(catalogue());
+        const Read r = readInto(doc, old);
+        ASSERT_TRUE(r.ok) << r.message;
+        EXPECT_TRUE(r.ignores.empty());
+        TMemoryStream again;
+        ASSERT_TRUE(doc.Ecrit(again));
+        EXPECT_EQ(again.Bytes(), now);
+    }
 }
 
 // Written again, a document read gives the same bytes: every page setup, component and link
@@ -438,6 +445,7 @@ TEST(DocumentFile, RefusedFilesAndSkippedRecordsAreExplained) {
         {withU32(good, kFirstPage + 32, 5000), "« Origine horizontale » vaut 5000"},
         {withU32(good, kFirstPage + 44, 2), "« Entete » vaut 2, hors de l'intervalle de 0 à 1"},
         {withU32(good, kFirstPage + 48, 1001), "« Note » vaut 1001, hors de l'intervalle de 0 à"},
+        {withU32(good, kFirstPage + 52, 4), "« Reglure » vaut 4, hors de l'intervalle de 0 à 3"},
         {withU32(good, 17, 5000), "la façon dont il a été construit est illisible"},
         {withU32(good, kFirstPage + 4, 60000), "« Hauteur » vaut 60000, hors de l'intervalle"},
         {withU32(good, kFirstPage - 4, 0), "le champ « nombre de pages »"},

@@ -37,11 +37,19 @@ TEST(Fonte, TextFormRoundTripsAndReadingKeepsMissingFields) {
     EXPECT_EQ(steps[2].second.ToString(), "Arial,16,8421504,normal");
 }
 
+TEST(Fonte, ColourByNameOrWebForm) {
+    Fonte f = make("Andika", 14, 0, fsItalic);
+    ASSERT_TRUE(f.FromString("Arial,12,bleu ciel"));
+    EXPECT_EQ(f.Couleur, 0xEBCE87);
+    ASSERT_TRUE(f.FromString(",,#00FF00"));
+    EXPECT_EQ(f.Couleur, 0x00FF00);
+}
+
 TEST(Fonte, MalformedFieldsChangeNothing) {
     const Fonte start = make("Andika", 14, 0, fsItalic);
     for (const char* text :
          {"Arial,douze", "Arial,0", "Arial,1000", "Arial,12,-1", "Arial,12,16777216",
-          "Arial,12,rouge", "Arial,12,0,gras+ombre", "Arial,12,0,16", "Arial,12,0,gras,x",
+          "Arial,12,pourpre", "Arial,12,0,gras+ombre", "Arial,12,0,16", "Arial,12,0,gras,x",
           "Arial,12,0,gras+", "Arial,1 2"}) {
         Fonte f = start;
         EXPECT_FALSE(f.FromString(text)) << text;

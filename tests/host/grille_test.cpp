@@ -3,6 +3,7 @@
 #include "host/HostFixtures.h"
 #include "host/Planche.h"
 #include "host/Stream.h"
+#include "platform/InkCheck.h"
 #include "platform/RecordingCanvas.h"
 
 #include <gtest/gtest.h>
@@ -55,7 +56,7 @@ TEST_F(GrilleTest, RefusedValuesExplainAndChangeNothing) {
            {"Colonnes=0", "Colonnes=201", "Colonnes=dix", "Colonnes=50", "Lignes=200",
             "Cellule=0,1", "Cellule=5,5", "Cellule=3", "CouleurLignes=-1", "CouleurLignes=16777216",
             "EpaisseurLignes=51", "Texte=11;1;x", "Texte=1;11;x", "Texte=0;1;x", "Texte=2;2",
-            "Texte=a;1;x", "Couleur=1;1;-2", "Couleur=1;1;rouge", "Fonte=Arial,grand"});
+            "Texte=a;1;x", "Couleur=1;1;-2", "Couleur=1;1;pourpre", "Fonte=Arial,grand"});
     EXPECT_EQ(remplies(grille), (Cases{{{1, 1}, {"8", sans}}}));
     message = "ancien";
     EXPECT_FALSE(grille.ChangeOption("3", "Bidule", message)); // unknown: ignored silently
@@ -98,17 +99,35 @@ TEST_F(GrilleTest, DrawsFillsLinesAndCentredTexts) {
     EXPECT_EQ(lines[6].args, (std::vector{r.left, r.top + 50, r.right, r.top + 50}));
     for (const TDrawCall& line : lines)
         EXPECT_EQ(line.pen, (TPen{255, 3, psSolid}));
-    // A text too wide for its cell is written smaller, within the cell; a short one is not.
-    Regle(grille, {"Texte=1;1;Vendredi"});
-    canvas = {};
-    grille.Imprime(canvas, MODE_EPREUVE, &planche);
-    const auto texts = canvas.Of(TDrawCall::Op::TextOut);
-    ASSERT_EQ(texts.size(), 2u);
-    EXPECT_EQ(std::tuple(texts[1].text, texts[1].args[0], texts[1].textAlign),
-              std::tuple("7", r.left + 2 * 50 + 25, TA_CENTER | TA_BASELINE));
-    EXPECT_LT(std::abs(texts[0].font.Height), std::abs(texts[1].font.Height));
-    const int large = int(texts[0].text.size()) * TRecordingCanvas::CharWidth(texts[0].font);
-    EXPECT_TRUE(large <= 50 && large >= 40) << large;
+    EXPECT_EQ(std::pair(canvas.Of(TDrawCall::Op::TextOut).at(0).args[0],
+                        canvas.Of(TDrawCall::Op::TextOut).at(0).textAlign),
+              std::pair(r.left + 2 * 50 + 25, unsigned(TA_CENTER | TA_BASELINE)));
+}
+
+// A text too wide for its 1 cm cell goes on two lines at its blanks, written smaller but never
+// under 7 points (24 tenths of a millimetre), else broken inside a word where French would;
+// always in its cell.
+TEST_F(GrilleTest, LongCellTextsWrapAtAReadableSize) {
+    const struct {
+        std::string texte;
+        std::vector<std::string> lignes;
+        int hauteur; // the font's, -Height
+    } cas[] = {{"7", {"7"}, 35},
+               {"Samedi matin", {"Samedi", "matin"}, 24},
+               {"Vendredi", {"Vendre-", "di"}, 24},
+               {"Dimanche", {"Diman-", "che"}, 24}};
+    Regle(grille, {"Colonnes=1", "Lignes=1", "Cellule=1"});
+    const vlRect r = grille.Rect;
+    for (const auto& [texte, lignes, hauteur] : cas) {
+        Regle(grille, {"Texte=1;1;" + texte});
+        TRecordingCanvas canvas;
+        grille.Imprime(canvas, MODE_EPREUVE, &planche);
+        EXPECT_EQ(canvas.Texts(), lignes);
+        EXPECT_EQ(-canvas.calls.back().font.Height, hauteur) << texte;
+        ASSERT_EQ(canvas.tags.size(), lignes.size()); // each line's ink marked readable
+        for (const TInkTag& t : canvas.tags)
+            EXPECT_FALSE(SortDuCadre(t.box, r, 0)) << texte;
+    }
 }
 
 TEST_F(GrilleTest, SaveLoadAndCopyRoundTripAndCutOrDamagedDataIsRefused) {

@@ -119,13 +119,14 @@ TEST_F(ChoixOp2LogiqueTest, GeneratingFillsTheSelectionOrDerivesFromResults) {
     // Subtractions with decimals are never negative.
     ChoixOp2Logique& s = logique(OP_SOUSTRACTION, 1, 100);
     s.Reglages.Decimales = 2;
+    std::string message;
     for (int fois = 0; fois < 20; ++fois) {
-        s.GenererNombres({1, 1, 24, 2});
+        EXPECT_TRUE(s.GenererNombres({1, 1, 24, 2}, message));
         for (int c = 1; c <= 24; ++c)
             EXPECT_GE(nombre(c, 1), nombre(c, 2)) << grille_.Cell(c, 3);
     }
     // On the result row only: results drawn, operands derived.
-    logique(OP_SOUSTRACTION, 10, 50).GenererNombres({1, 3, 3, 3});
+    EXPECT_TRUE(logique(OP_SOUSTRACTION, 10, 50).GenererNombres({1, 3, 3, 3}, message));
     for (int c = 1; c <= 3; ++c) {
         EXPECT_GE(nombre(c, 3), 10);
         EXPECT_LT(nombre(c, 3), 50);

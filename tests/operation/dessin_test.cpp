@@ -9,6 +9,7 @@
 #include "host/Grille.h"
 #include "operation/EcritureMultDiv.h"
 #include "operation/Nombres.h"
+#include "platform/InkCheck.h"
 #include "platform/RecordingCanvas.h"
 #include "platform/StringList.h"
 
@@ -348,6 +349,25 @@ TEST_F(DessinTest, ARedirectedOperationSpreadsItsListOverItsReceivers) {
     EXPECT_TRUE(canvas_.calls.empty());
 }
 
+// On a grid's squares, digits wider or taller than a square take as many whole squares as they
+// need, and a message's lines a line's height: nothing covers anything.
+TEST_F(DessinTest, LargeTextsTakeWholeSquaresOfTheGrid) {
+    const std::pair<std::string, int> cas[] = {
+        {"AlignerSurCarreau=1;Fonte=Arial,30,0,;", 50},
+        {"Operation=2;OperationPosee=0;TrousIsoles=1;PositionTrous=7;", 20}};
+    for (const auto& [cles, carreau] : cas) {
+        TvlOperation& op = nouvelle();
+        change(op, cles + "Largeur=18");
+        operandes(op, {{46, 17}, {51, 91}});
+        canvas_.Clear();
+        op.Emet(canvas_, op.Rect, {0, 0}, {carreau, carreau}, MODE_CORRIGE, &op);
+        std::vector<vlRect> lisibles(canvas_.tags.size());
+        std::ranges::transform(canvas_.tags, lisibles.begin(), &TInkTag::box);
+        EXPECT_GE(lisibles.size(), 5u) << cles;
+        EXPECT_TRUE(Recouvrements(lisibles).empty()) << cles;
+    }
+}
+
 TEST_F(DessinTest, PartialProductsShiftWithTheMultipliersZeros) {
     multiplie(12, 20301);
     // Rows: factors 0 and 1, partial products 2 to 4 (12, 360, 240), product 5; their last
@@ -502,6 +522,8 @@ TEST_F(DessinTest, EverythingDrawnKeepsInsideTheFramesMargin) {
             EXPECT_GT(canvas_.Texts().size(), 1u);
             canvas_.calls.erase(canvas_.calls.begin()); // the frame
             EXPECT_EQ(dehors(canvas_, dedans), "");
+            // Every text and hole marked readable, so that the page check sees them all.
+            EXPECT_EQ(canvas_.tags.size(), canvas_.Texts().size() + traits(canvas_, {}, 3).size());
             EXPECT_EQ(op.ExercicesHorsCadre(), c.horsCadre);
             if (c.rang < 0)
                 continue;

@@ -170,20 +170,21 @@ TEST_F(OperationTest, EveryKindComesBackFromItsRecordItsDocumentAndACopy) {
 
 TEST_F(OperationTest, OlderAndCutRecordsLoad) {
     TvlOperation& source = nouvelle();
-    change(source, "EpaisseurTrait=7;EspSuppl=0;NombreOperations=5");
+    change(source, "EpaisseurTrait=7;EspSuppl=0;NombreOperations=5;Retenues=2");
     for (std::size_t i = 0; i < source.TableOperandes.size(); ++i)
         source.TableOperandes[i] = {double(i + 1), 200, -1, -1, -1};
     genere(source);
-    const std::vector<std::uint8_t> v3 = sauve(source);
+    const std::vector<std::uint8_t> v4 = sauve(source);
     const long debut = long(entete(source));
     const auto* table = reinterpret_cast<const std::uint8_t*>(source.TableOperandes.data());
-    // Version 1 keeps the first 208 bytes of the options block; both end after ten rows.
-    for (const auto& [version, bloc, epaisseur] :
-         std::vector<std::array<int, 3>>{{1, 208, 1}, {2, 272, 7}}) {
+    // Version 1 keeps the first 208 bytes of the options block, and both it and version 2 end
+    // after ten rows; version 3 held a reserved byte where Retenues now is, 0 when read.
+    for (const auto& [version, bloc, epaisseur, lignes] : std::vector<std::array<int, 4>>{
+             {1, 208, 1, 10}, {2, 272, 7, 10}, {3, 272, 7, 24}, {4, 272, 7, 24}}) {
         SCOPED_TRACE(version);
-        std::vector<std::uint8_t> bytes(v3.begin(), v3.begin() + debut + bloc);
-        bytes.insert(bytes.end(), v3.begin() + debut + 272, v3.end() - 960);
-        bytes.insert(bytes.end(), table, table + 400);
+        std::vector<std::uint8_t> bytes(v4.begin(), v4.begin() + debut + bloc);
+        bytes.insert(bytes.end(), v4.begin() + debut + 272, v4.end() - 960);
+        bytes.insert(bytes.end(), table, table + 40 * lignes);
         const auto v = std::int16_t(version);
         std::memcpy(bytes.data(), &v, 2);
         TMemoryStream stream(bytes);
@@ -192,17 +193,18 @@ TEST_F(OperationTest, OlderAndCutRecordsLoad) {
         EXPECT_EQ(stream.Remaining(), 0u);
         EXPECT_EQ(lu.Reglages().EpaisseurTrait, epaisseur);
         EXPECT_EQ(lu.Reglages().EspSuppl, version == 1);
+        EXPECT_EQ(lu.Reglages().Retenues, version == 4 ? 2 : 0);
         EXPECT_EQ(exercices(lu), exercices(source));
         const TLigneOperandes vide{-1, -1, -1, -1, -1};
         for (std::size_t i = 0; i < 24; ++i)
-            EXPECT_EQ(lu.TableOperandes[i], i < 10 ? source.TableOperandes[i] : vide) << i;
+            EXPECT_EQ(lu.TableOperandes[i], int(i) < lignes ? source.TableOperandes[i] : vide) << i;
     }
     // Cut inside the operand table, or a cell no operand (infinite): the records stay, the table
     // is drawn again.
-    std::vector<std::uint8_t> infini = v3;
+    std::vector<std::uint8_t> infini = v4;
     const double infinie = HUGE_VAL;
     std::memcpy(infini.data() + infini.size() - 8, &infinie, 8);
-    for (const auto& bytes : {std::vector<std::uint8_t>(v3.begin(), v3.end() - 100), infini}) {
+    for (const auto& bytes : {std::vector<std::uint8_t>(v4.begin(), v4.end() - 100), infini}) {
         TMemoryStream inTable(bytes);
         TvlOperation& a = nouvelle();
         EXPECT_FALSE(a.Charge(inTable, nullptr, &document_.Cadre(0)));
@@ -214,7 +216,7 @@ TEST_F(OperationTest, OlderAndCutRecordsLoad) {
     }
     // Cut inside the options block: factory settings, and no exercise (none is built before the
     // construction ends).
-    TMemoryStream inBlock(std::vector<std::uint8_t>(v3.begin(), v3.begin() + debut + 100));
+    TMemoryStream inBlock(std::vector<std::uint8_t>(v4.begin(), v4.begin() + debut + 100));
     TvlOperation b(&document_.Cadre(0));
     EXPECT_FALSE(b.Charge(inBlock, nullptr, &document_.Cadre(0)));
     EXPECT_EQ(b.Reglages().NombreOperations, 24);

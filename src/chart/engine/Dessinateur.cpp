@@ -279,7 +279,7 @@ std::vector<std::pair<double, std::string>> Dessinateur::LibellesCategories() co
 }
 
 void Dessinateur::Trace(const vlRect& zone) {
-    gaucheZone_ = zone.left;
+    zone_ = zone;
     const bool horizontal = Horizontal();
     double ymin, ymax, xmin, xmax;
     Etendues(ymin, ymax, xmin, xmax);
@@ -318,7 +318,8 @@ void Dessinateur::Trace(const vlRect& zone) {
                 largeurG = std::max(largeurG, c_.TextWidth(gc.Libelle(i)));
     }
     c_.Font = axeG.fonteTitre;
-    const int hTitreG = axeG.visible && !Titre(axeG).empty() ? c_.TextHeight("Mg") : 0;
+    titreGauche_ = axeG.visible ? Coupe(Titre(axeG), zone.Height()) : std::vector<std::string>{};
+    const int hTitreG = int(titreGauche_.size()) * c_.TextHeight("Mg");
     c_.Font = axeB.fonteTitre;
     const int hTitreB = axeB.visible && !Titre(axeB).empty() ? c_.TextHeight("Mg") : 0;
     c_.Font = axeB.fonteLibelles;
@@ -337,7 +338,10 @@ void Dessinateur::Trace(const vlRect& zone) {
     p.right -= versDroite ? e.fond : 0;
     p.top += e.fond;
     p.bottom -= e.bas;
-    if (p.Width() <= 2 * kTic || p.Height() <= 2 * kTic) {
+    // The value scale stops short of the plot's ends by the marks' room past the bars.
+    const Place place = PlaceMarques(horizontal, gv);
+    if (p.Width() - place.left - place.right <= 2 * kTic ||
+        p.Height() - place.top - place.bottom <= 2 * kTic) {
         complet = false;
         return;
     }
@@ -369,6 +373,8 @@ void Dessinateur::Trace(const vlRect& zone) {
     const Echelle y{0, 1, front.bottom, front.top, m_.gauche.inverse};
     Echelle ev = horizontal ? x : y;
     Echelle ec = horizontal ? y : x;
+    ev.a += horizontal ? place.left : -place.bottom;
+    ev.b -= horizontal ? place.right : -place.top;
     ev.min = vmin;
     ev.max = vmax;
     ec.min = cmin;
@@ -390,6 +396,38 @@ void Dessinateur::Trace(const vlRect& zone) {
     Axes({front.left - e.gauche, front.top, front.right, front.bottom + e.bas}, gv, gc, ev, ec,
          libelles, horizontal);
     AxeProfondeur(front, d);
+}
+
+// A bar grows from the origin towards its value; its mark stands past its end, so the value
+// scale keeps a mark's room from the plot's end on each side some bar grows towards.
+Dessinateur::Place Dessinateur::PlaceMarques(bool horizontal, const Graduation& gv) {
+    Place place;
+    if (!m_.marquesVisibles)
+        return place;
+    const Axe& axe = horizontal ? m_.bas : m_.gauche;
+    const bool manuel = !axe.automatique && axe.min < axe.max;
+    const double origine =
+        std::clamp(0.0, manuel ? axe.min : gv.premier, manuel ? axe.max : gv.Dernier());
+    c_.Font = m_.fonteMarques;
+    const int hauteur = c_.TextHeight("Mg") + 15;
+    for (const Serie& s : m_.series) {
+        if (!s.visible || !EstBarre(s.type))
+            continue;
+        for (int i = 0; i < int(s.points.size()); ++i) {
+            const double y = s.points[std::size_t(i)].y;
+            if (y == origine || TexteMarque(s, i).empty())
+                continue;
+            // Towards the axis' end unless the axis runs the other way.
+            const bool versFin = (y > origine) != axe.inverse;
+            if (!horizontal) {
+                (versFin ? place.top : place.bottom) = hauteur;
+                continue;
+            }
+            int& cote = versFin ? place.right : place.left;
+            cote = std::max(cote, c_.TextWidth(TexteMarque(s, i)) + 20);
+        }
+    }
+    return place;
 }
 
 // Labels of seven digits or more are written in thousands, millions or billions, as far as
@@ -414,12 +452,13 @@ std::string Dessinateur::Titre(const Axe& a) const {
 int Dessinateur::LargeurCategories(const std::vector<std::pair<double, std::string>>& libelles,
                                    const Graduation& gc) {
     c_.Font = m_.bas.fonteLibelles;
+    const int ecart = std::max(kEcart, c_.TextHeight("0") / 2);
     int total = 0;
     for (const auto& [x, t] : libelles)
-        total += c_.TextWidth(t) + kEcart;
+        total += c_.TextWidth(t) + ecart;
     if (libelles.empty())
         for (int i = 0; i < gc.nombre; ++i)
-            total += c_.TextWidth(gc.Libelle(i)) + kEcart;
+            total += c_.TextWidth(gc.Libelle(i)) + ecart;
     return total;
 }
 
@@ -513,12 +552,10 @@ void Dessinateur::Barres(const Serie& s, const Echelle& ev, const Echelle& ec, D
         vlRect r = horizontal ? vlRect{std::min(base, v), c0, std::max(base, v), c1}
                               : vlRect{c0, std::min(base, v), c1, std::max(base, v)};
         Boite(r, d, pt.couleur, pt.hachure);
-        // The end's edge with its face in depth: a mark over it would hide where the bar stops.
-        boutsBarres_.push_back(horizontal
-                                   ? vlRect{std::min(v, v + d.dx), std::min(c0, c0 + d.dy),
-                                            std::max(v, v + d.dx) + 1, std::max(c1, c1 + d.dy)}
-                                   : vlRect{std::min(c0, c0 + d.dx), std::min(v, v + d.dy),
-                                            std::max(c1, c1 + d.dx), std::max(v, v + d.dy) + 1});
+        // The whole bar with its faces in depth: a mark over it would hide where it stops.
+        barres_.push_back({std::min(r.left, r.left + d.dx), std::min(r.top, r.top + d.dy),
+                           std::max(r.right, r.right + d.dx) + 1,
+                           std::max(r.bottom, r.bottom + d.dy) + 1});
         // The mark stands past the bar's end, on the side the bar grows towards.
         if (horizontal) {
             const bool versGauche = v < base;
@@ -622,7 +659,7 @@ void Dessinateur::Marque(vlPoint ancre, const std::string& t, int cote) {
                    autre.top < r.bottom;
         };
         return std::ranges::none_of(marquesPosees_, touche) &&
-               std::ranges::none_of(boutsBarres_, touche);
+               std::ranges::none_of(barres_, touche);
     };
     if (!libre(b)) {
         // A mark above its point rises by half steps, up to its own height, over the bar
@@ -767,32 +804,53 @@ void Dessinateur::AxeGauche(const vlRect& f, const std::vector<Graduee>& l, bool
         }
         TexteLisible(c_, f.left - kTic - kEcart / 2 - s.cx, haut, g.texte, "étiquette");
     }
-    const std::string titre = Titre(a);
-    if (titre.empty())
-        return;
-    // The title turned a quarter, reading upwards, centred on the axis.
+    // The title turned a quarter, reading upwards, centred on the axis, its lines left to right.
     c_.Font = a.fonteTitre;
-    const vlSize s = c_.TextExtent(titre);
-    if (s.cx > cadre_.Height()) {
-        ++omis.libelles;
-        return;
-    }
-    const int bas = std::min(cadre_.bottom, (f.top + f.bottom + s.cx) / 2);
     c_.SetBkMode(TRANSPARENT);
-    const int pied = std::max(bas, cadre_.top + s.cx);
-    c_.TextOutAngle(gaucheZone_, pied, titre, 900);
-    // Turned a quarter about its top-left corner: the text runs up from there.
-    c_.TagReadable({gaucheZone_, pied - s.cx, gaucheZone_ + s.cy, pied}, "titre d'axe");
+    const int h = c_.TextHeight("Mg");
+    for (std::size_t i = 0; i < titreGauche_.size(); ++i) {
+        const vlSize s = c_.TextExtent(titreGauche_[i]);
+        const int bas = std::min(zone_.bottom, (f.top + f.bottom + s.cx) / 2);
+        const int pied = std::max(bas, zone_.top + s.cx);
+        const int x = zone_.left + int(i) * h;
+        c_.TextOutAngle(x, pied, titreGauche_[i], 900);
+        // Turned a quarter about its top-left corner: the text runs up from there.
+        c_.TagReadable({x, pied - s.cx, x + s.cy, pied}, "titre d'axe");
+    }
+}
+
+// A title on one line no longer than `longueur`, else on two broken at the space that makes
+// the longer line shortest; none when even that is too long, counted as left out.
+std::vector<std::string> Dessinateur::Coupe(const std::string& titre, int longueur) {
+    if (titre.empty() || c_.TextWidth(titre) <= longueur)
+        return titre.empty() ? std::vector<std::string>{} : std::vector<std::string>{titre};
+    std::vector<std::string> meilleur;
+    int plusLongue = INT32_MAX;
+    for (std::size_t i = titre.find(' '); i != std::string::npos; i = titre.find(' ', i + 1)) {
+        std::vector<std::string> lignes{titre.substr(0, i), titre.substr(i + 1)};
+        const int l = std::max(c_.TextWidth(lignes[0]), c_.TextWidth(lignes[1]));
+        if (l < plusLongue) {
+            plusLongue = l;
+            meilleur = std::move(lignes);
+        }
+    }
+    if (plusLongue > longueur) {
+        ++omis.libelles;
+        return {};
+    }
+    return meilleur;
 }
 
 void Dessinateur::AxeBas(const vlRect& f, const std::vector<Graduee>& l, bool eclairci) {
     const Axe& a = m_.bas;
     c_.Font = a.fonteLibelles;
     // Category labels too wide for one row alternate between two; on each row, one
-    // overlapping the last drawn is left out.
+    // too close to the last drawn is left out. Two labels of a row stand half a text's height
+    // apart, a whole one when the rows alternate, so that neighbours never read as one phrase.
     const int rangs = !eclairci && deuxRangs_ ? 2 : 1;
     int finDernier[2] = {INT32_MIN, INT32_MIN};
     const int hauteur = c_.TextHeight("0");
+    const int ecart = std::max(kEcart, rangs == 2 ? hauteur : hauteur / 2);
     for (std::size_t i = 0; i < l.size(); ++i) {
         const Graduee& g = l[i];
         c_.MoveTo(g.pos, f.bottom);
@@ -805,7 +863,7 @@ void Dessinateur::AxeBas(const vlRect& f, const std::vector<Graduee>& l, bool ec
         if (!eclairci) {
             if (a.libellesSurAxe)
                 gauche = std::clamp(gauche, f.left, std::max(f.left, f.right - s.cx));
-            if (gauche < finDernier[rang] + kEcart) {
+            if (gauche < finDernier[rang] + ecart) {
                 ++omis.libelles;
                 continue;
             }

@@ -139,6 +139,12 @@ private:
     void Series(const Echelle& ev, const Echelle& ec, Decalage d, bool horizontal, double vmin,
                 double vmax);
 
+    // Room kept inside the plot's ends for the marks past the bars' ends.
+    struct Place {
+        int left = 0, top = 0, right = 0, bottom = 0;
+    };
+    Place PlaceMarques(bool horizontal, const Graduation& gv);
+
     void Barres(const Serie& s, const Echelle& ev, const Echelle& ec, Decalage d, bool horizontal,
                 double origine, int rang, int nb, std::vector<AMarquer>& mq);
 
@@ -177,6 +183,8 @@ private:
               bool horizontal);
 
     void AxeGauche(const vlRect& f, const std::vector<Graduee>& l, bool eclairci);
+    // The lines of a turned title along `longueur`: one, two, or none (counted as left out).
+    std::vector<std::string> Coupe(const std::string& titre, int longueur);
 
     void AxeBas(const vlRect& f, const std::vector<Graduee>& l, bool eclairci);
 
@@ -196,11 +204,12 @@ private:
     const Modele& m_;
     TCanvas& c_;
     std::vector<vlRect> marquesPosees_;
-    std::vector<vlRect> boutsBarres_; // the ends of the bars, which no mark may cover
+    std::vector<vlRect> barres_; // the bars with their faces in depth, which no mark may cover
     vlRect cadre_;
     bool deuxRangs_ = false; // the bottom category labels take two rows
-    int gaucheZone_ = 0;     // left of the plot's zone, where the left axis title stands
-    std::string uniteGauche_, uniteBas_; // "en milliers"...: the unit of an axis' labels
+    vlRect zone_;            // the plot's zone, whose left edge the left axis title stands on
+    std::vector<std::string> titreGauche_; // the left axis title's lines
+    std::string uniteGauche_, uniteBas_;   // "en milliers"...: the unit of an axis' labels
 };
 
 } // namespace chart::detail

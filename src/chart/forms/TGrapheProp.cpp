@@ -22,14 +22,18 @@
 
 namespace {
 
-// The pages and the keys each shows, first to last index.
+// The pages and the keys each shows, first to last index, then the later keys it shows too.
 struct Page {
     const char* titre;
     int premier;
     int dernier;
+    std::initializer_list<int> aussi = {};
 };
-constexpr Page kPages[] = {
-    {"Panneau", CleGraphe::Fonte, CleGraphe::AligneLegende},
+const Page kPages[] = {
+    {"Panneau",
+     CleGraphe::Fonte,
+     CleGraphe::AligneLegende,
+     {CleGraphe::GradientVisible, CleGraphe::Hachures}},
     {"Titres et légende", CleGraphe::FonteTitre, CleGraphe::CadreAnnotation},
     {"Axes", CleGraphe::FonteAxes, CleGraphe::AnnotationsVisibles},
     {"Murs et 3D", CleGraphe::FondTransparent, CleGraphe::Orthogonal3D},
@@ -69,6 +73,8 @@ const Libelle kLibelles[] = {
     {CleGraphe::CouleurFond, "Couleur du fond"},
     {CleGraphe::CouleurGradientDeb, "Dégradé : couleur de départ"},
     {CleGraphe::CouleurGradientFin, "Dégradé : couleur d'arrivée"},
+    {CleGraphe::GradientVisible, "Fond en dégradé"},
+    {CleGraphe::Hachures, "Séries hachurées (pour imprimer en noir et blanc)"},
     {CleGraphe::DirectionGradient,
      "Sens du dégradé",
      {"De haut en bas", "De bas en haut", "De gauche à droite", "De droite à gauche"}},
@@ -149,6 +155,8 @@ TGrapheProp::TGrapheProp(TvlGraphe& composant, QWidget* parent)
         for (int i = p.premier; i <= p.dernier; ++i)
             if (!Ailleurs(i))
                 AjouteControle(formulaire, i);
+        for (const int i : p.aussi)
+            AjouteControle(formulaire, i);
         defilement->setWidget(page);
         defilement->setWidgetResizable(true);
         onglets->addTab(defilement, p.titre);

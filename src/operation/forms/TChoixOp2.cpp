@@ -60,6 +60,7 @@ TChoixOp2::TChoixOp2(ChoixOp2Modele& modele, QWidget* parent) : TModelDialog(mod
 
     const int operation = modele_.Definition.Operation;
     logique_ = std::make_unique<ChoixOp2Logique>(Grille->Grille(), operation);
+    logique_->Retenues = modele_.Retenues;
     setWindowTitle(QStringLiteral("Choix des opérandes: ") + ToQString(modele_.Nom));
     lbTitre->setText(ToQString(ChoixOp2Logique::Titre(operation)));
     QFont gras = lbTitre->font();
@@ -138,7 +139,9 @@ void TChoixOp2::GrilleCellsChanged() {
 void TChoixOp2::btGenererClick() {
     Grille->Grille().EndEdit(true);
     litReglages();
-    logique_->GenererNombres(Grille->Grille().Selection());
+    std::string message;
+    if (!logique_->GenererNombres(Grille->Grille().Selection(), message))
+        Ui().MessageBox(message, "ERREUR", MB_OK | MB_ICONWARNING);
     Grille->Rafraichit();
 }
 
