@@ -33,6 +33,11 @@ std::string valeurNeuve(TComposant& composant, const Cle& cle) {
             return composant.Detachable ? "1" : "0";
         if (cle.nom == "Actif")
             return composant.Activable() ? "1" : "0";
+        // A flag the component keeps itself (the answer line under a picture).
+        if (cle.lecture == Lecture::Drapeau)
+            for (const TCleValeur& reglage : composant.ReglagesFeuille())
+                if (reglage.cle == cle.nom)
+                    return reglage.valeur;
         return {};
     }
     int taille = 0;
