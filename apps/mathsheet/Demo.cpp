@@ -206,7 +206,7 @@ GenererCalcul = 1
 Nom = Divisions
 Gauche = 0
 Largeur = 18
-Hauteur = 6
+Hauteur = 5
 Haut = 8,5
 InhibeCalculsAuto = 1
 Operation = 3
@@ -223,7 +223,7 @@ Nom = Additions de fractions
 Gauche = 0
 Largeur = 18
 Hauteur = 4,4
-Haut = 15
+Haut = 14
 NombreOperations = 2
 Simplification = 2
 Operandes = 1/4;1/6 | 2/3;1/4
@@ -233,18 +233,20 @@ Operandes = 1/4;1/6 | 2/3;1/4
 Nom = Divisions de fractions
 Gauche = 0
 Largeur = 9
-Hauteur = 6
-Haut = 19,6
+Hauteur = 7
+Haut = 18,6
 FractionOperation = 3
 NombreOperations = 2
+Fonte = Andika,12
+FonteCorrigé = Andika,12
 
 # Quatre fractions à simplifier.
 [Fraction]
 Nom = Simplifications
 Gauche = 9,5
 Largeur = 8,5
-Hauteur = 6
-Haut = 19,6
+Hauteur = 7
+Haut = 18,6
 FractionOperation = 4
 NombreOperations = 4
 
