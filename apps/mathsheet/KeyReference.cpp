@@ -80,13 +80,15 @@ std::string texte(const TTypeComposant& type) {
     std::string sortie;
     // The package's kinds say what each key takes; the host's own kinds give names only.
     for (std::size_t i = 0; i < type.cles.size(); ++i) {
+        if (i < type.table.size() && type.table[i].interne)
+            continue;
         sortie += std::to_string(i) + "\t" + type.cles[i];
         if (i < type.table.size())
             sortie += "\t" + DecritCle(type.table[i]);
         sortie += "\n";
     }
-    for (const std::string& cle : type.clesFeuille)
-        sortie += "-\t" + cle + " (feuilles seulement)\n";
+    for (const CleFeuille& cle : type.clesFeuille)
+        sortie += "-\t" + cle.nom + "\t" + cle.valeurs + " (feuilles seulement)\n";
     return sortie;
 }
 
@@ -145,14 +147,16 @@ std::string markdown(const TCatalogue& catalogue, const TTypeComposant& type) {
     std::string sortie = titre + "| N° | Clé | Valeurs | Défaut | Effet |\n|---|---|---|---|---|\n";
     for (std::size_t i = 0; i < type.table.size(); ++i) {
         const Cle& cle = type.table[i];
+        if (cle.interne)
+            continue;
         const bool tiree = une[i] != autre[i];
         const std::string remarque =
             tiree ? "varie d'un composant neuf à l'autre (tirage, heure)" : effet(cle);
         sortie +=
             ligne(std::to_string(i), type.cles[i], DecritCle(cle), tiree ? "" : une[i], remarque);
     }
-    for (const std::string& cle : type.clesFeuille)
-        sortie += ligne("—", cle, "texte", "", "feuilles seulement");
+    for (const CleFeuille& cle : type.clesFeuille)
+        sortie += ligne("—", cle.nom, cle.valeurs, "", "feuilles seulement");
     return sortie;
 }
 

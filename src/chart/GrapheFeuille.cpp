@@ -311,10 +311,20 @@ std::vector<std::string> Lignes(const std::string& valeur) {
 
 } // namespace
 
-const std::vector<std::string>& ClesFeuilleGraphe() {
-    static const std::vector<std::string> cles = {"Serie",     "Points",    "Titre", "Pied",
-                                                  "TitreAxeX", "TitreAxeY", "AxeX",  "AxeY",
-                                                  "Lien",      "Colonnes",  "Suite", "Nombres"};
+const std::vector<CleFeuille>& ClesFeuilleGraphe() {
+    static const std::vector<CleFeuille> cles = {
+        {"Serie", "type; titre; marques (0 à 8) : commence une série"},
+        {"Points", "libellé;X;Y;couleur | … : les points de la série"},
+        {"Titre", "lignes du titre séparées par |"},
+        {"Pied", "lignes du pied séparées par |"},
+        {"TitreAxeX", "titre de l'axe horizontal"},
+        {"TitreAxeY", "titre de l'axe vertical"},
+        {"AxeX", "auto ou min;max"},
+        {"AxeY", "auto ou min;max"},
+        {"Lien", "attribut; grille; ligne ou colonne; numéro; de; à"},
+        {"Colonnes", "nombre de points de la série, entier de 1 à 100"},
+        {"Suite", "choix; départ; multiplicateur; casse : des libellés en suite"},
+        {"Nombres", "minimum; maximum; m ou d; facteur; ajout : des valeurs tirées"}};
     return cles;
 }
 

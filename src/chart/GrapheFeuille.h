@@ -20,12 +20,13 @@
 // sheet makes further down waits for FinitFeuilleGraphe.
 #pragma once
 
+#include "host/Catalogue.h"
 #include <string>
 #include <vector>
 
 class TComposant;
 
-const std::vector<std::string>& ClesFeuilleGraphe();
+const std::vector<CleFeuille>& ClesFeuilleGraphe();
 
 // Applies one of those keys: true when taken, false with the message of the refusal.
 bool AppliqueCleFeuilleGraphe(TComposant& composant, const std::string& cle,

@@ -42,16 +42,16 @@ inline constexpr Cle kClesRelier[] = {
               kTaillePinceauMax),
     // Joins the points and shows the answers in every view.
     CleLibre(CleRelier::AfficherLignes, "AfficherLignes", Champ<&R::AfficherLignes>, Ini::Usine),
-    CleAction(CleRelier::Dummy, "Dummy"),
+    CleInterne(CleRelier::Dummy, "Dummy", Lecture::Action),
     CleFonte(CleRelier::Fonte, "Fonte", Champ<&R::Fonte>),
     CleEntier(CleRelier::Mode, "Mode", Champ<&R::Mode>, 0, 2),
     CleLibre(CleRelier::Detachable, "Detachable"),
     // A list component with a "texte" field, or "Aucune"; then the list's own notices.
-    CleTexte(CleRelier::Liste, "Liste"),
-    CleTexte(CleRelier::EnrCde, "EnrCde"),
-    CleTexte(CleRelier::EnrPos, "EnrPos"),
-    CleTexte(CleRelier::DecoderFiltre, "DecoderFiltre"),
-    CleTexte(CleRelier::Rediriger, "Rediriger"),
+    CleTexte(CleRelier::Liste, "Liste", "nom du composant Liste dont il montre les lignes"),
+    CleInterne(CleRelier::EnrCde, "EnrCde"),
+    CleInterne(CleRelier::EnrPos, "EnrPos"),
+    CleInterne(CleRelier::DecoderFiltre, "DecoderFiltre"),
+    CleTexte(CleRelier::Rediriger, "Rediriger", kValeursRediriger),
     CleEntier(CleRelier::StylePoints, "StylePoints", Champ<&R::StylePoints>, 0, 5),
     CleLibre(CleRelier::Actif, "Actif"),
 };

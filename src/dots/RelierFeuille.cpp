@@ -233,9 +233,14 @@ bool TermineFeuilleRelier(TComposant& composant, std::string& message) {
     return message.empty();
 }
 
-const std::vector<std::string>& ClesFeuilleRelier() {
-    static const std::vector<std::string> cles{"Points",  "Pas",      "Serie",
-                                               "Formule", "Variable", "Tri"};
+const std::vector<CleFeuille>& ClesFeuilleRelier() {
+    static const std::vector<CleFeuille> cles{
+        {"Points", "x;y;étiquette;réponse | … (x et y de 0 à 1 dans le cadre)"},
+        {"Pas", "pas de grille de l'éditeur en millimètres : x;y"},
+        {"Serie", "nom d'une série prédéfinie du générateur"},
+        {"Formule", "formule du générateur, avec ses variables"},
+        {"Variable", "nom;comportement;initiale;min;max;décimales;passage"},
+        {"Tri", "0 sans tri, 1 croissant, 2 décroissant"}};
     return cles;
 }
 

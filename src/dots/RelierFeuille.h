@@ -12,12 +12,13 @@
 // every calculation replaces all the pairs.
 #pragma once
 
+#include "host/Catalogue.h"
 #include <string>
 #include <vector>
 
 class TComposant;
 
-const std::vector<std::string>& ClesFeuilleRelier();
+const std::vector<CleFeuille>& ClesFeuilleRelier();
 
 // Applies one of those keys: true when taken, false with the message of the refusal.
 bool AppliqueCleFeuilleRelier(TComposant& composant, const std::string& cle,

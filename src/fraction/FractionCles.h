@@ -44,7 +44,7 @@ inline constexpr auto kClesFraction = TableAvecCadre(
         CleFonte(CleFraction::FonteCorrige, "FonteCorrigé", Champ<&F::FonteCorrige>),
         CleDrapeau(CleFraction::AlignerSurCarreau, "AlignerSurCarreau",
                    Champ<&F::AlignerSurCarreau>),
-        CleTexte(CleFraction::Rediriger, "Rediriger"),
+        CleTexte(CleFraction::Rediriger, "Rediriger", kValeursRediriger),
         CleEntier(CleFraction::NombreOperations, "NombreOperations", Champ<&F::NombreOperations>, 1,
                   TvlFraction::LIGNES),
         CleAction(CleFraction::GenererCalcul, "GenererCalcul"),

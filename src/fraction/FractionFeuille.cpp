@@ -75,8 +75,12 @@ bool appliqueOperandes(TvlFraction& fraction, const std::string& valeur, std::st
 
 } // namespace
 
-const std::vector<std::string>& ClesFeuilleFraction() {
-    static const std::vector<std::string> cles{"Numerateurs", "Denominateurs", "Operandes"};
+const std::vector<CleFeuille>& ClesFeuilleFraction() {
+    static const std::vector<CleFeuille> cles{
+        {"Numerateurs", "min;max des numérateurs tirés"},
+        {"Denominateurs", "min;max des dénominateurs tirés"},
+        {"Operandes",
+         "fractions de chaque ligne séparées par ;, lignes par | (1/4;1/6 | 2/3;1/4)"}};
     return cles;
 }
 

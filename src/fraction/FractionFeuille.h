@@ -6,12 +6,13 @@
 //                             ";" between the operands, n for n/1), checked by "Valider".
 #pragma once
 
+#include "host/Catalogue.h"
 #include <string>
 #include <vector>
 
 class TComposant;
 
-const std::vector<std::string>& ClesFeuilleFraction();
+const std::vector<CleFeuille>& ClesFeuilleFraction();
 
 // Applies one of those keys: true when taken, false with the message of the refusal.
 bool AppliqueCleFeuilleFraction(TComposant& composant, const std::string& cle,

@@ -12,6 +12,13 @@
 class TCadre;
 class TComposant;
 
+// A key only sheets have, with what it takes in words.
+struct CleFeuille {
+    std::string nom;
+    std::string valeurs;
+    bool operator==(const std::string& autre) const { return nom == autre; }
+};
+
 struct TTypeComposant {
     std::string nom;       // kind name (palette caption), also the sheet section name
     int numero = 0;        // kind number stored in documents
@@ -21,7 +28,7 @@ struct TTypeComposant {
     TableCles table; // the package's kinds: their key table, with the values each key takes
     // Keys that only sheets have (a dialog's work done from a sheet, e.g. the operand rows),
     // and what applies one: true when taken, false with a message when refused.
-    std::vector<std::string> clesFeuille;
+    std::vector<CleFeuille> clesFeuille;
     std::function<bool(TComposant&, const std::string& cle, const std::string& valeur,
                        std::string& message)>
         appliqueCleFeuille;

@@ -60,6 +60,9 @@ struct Cle {
     int defaut = 0;
     // What the key takes, in words, for a key the kind reads itself (empty: said by `lecture`).
     std::string_view valeurs = {};
+    // A key components send each other (a list telling its receivers it moved), not one a
+    // teacher writes: `mathsheet keys` leaves it out.
+    bool interne = false;
 };
 
 using TableCles = std::span<const Cle>;
@@ -106,9 +109,16 @@ constexpr Cle CleLibre(int index, std::string_view nom, AccesChamp champ = nullp
                        Ini ini = Ini::Non, int defaut = 0) {
     return {index, nom, Lecture::Libre, 0, 1, champ, Refait::Rien, ini, defaut};
 }
-constexpr Cle CleTexte(int index, std::string_view nom) {
-    return {index, nom, Lecture::Texte};
+constexpr Cle CleTexte(int index, std::string_view nom, std::string_view valeurs = {}) {
+    return {index, nom, Lecture::Texte, 0, 0, nullptr, Refait::Rien, Ini::Non, 0, valeurs};
 }
+// A key only components send each other.
+constexpr Cle CleInterne(int index, std::string_view nom, Lecture lecture = Lecture::Texte) {
+    return {index, nom, lecture, 0, 0, nullptr, Refait::Rien, Ini::Non, 0, {}, true};
+}
+// What "Rediriger" takes wherever a kind has it.
+inline constexpr std::string_view kValeursRediriger =
+    "nom d'un autre composant de la page, qui montre le contenu ; vide : le composant lui-même";
 // A value the kind reads itself (a range bounded by another setting, a clamped code, a decimal
 // quantity), kept in a field that a file must hold within [min, max].
 constexpr Cle CleLue(int index, std::string_view nom, AccesChamp champ, int min, int max,

@@ -177,8 +177,10 @@ bool appliqueTirage(TvlOperation& operation, const std::string& valeur, std::str
 
 } // namespace
 
-const std::vector<std::string>& ClesFeuilleOperation() {
-    static const std::vector<std::string> cles{"Operandes", "Tirage"};
+const std::vector<CleFeuille>& ClesFeuilleOperation() {
+    static const std::vector<CleFeuille> cles{
+        {"Operandes", "exercices séparés par |, nombres par ; (12;7,5 | 3;4)"},
+        {"Tirage", "min;max;multiple;ou de;décimales;pas de zéros[;nombre d'opérandes]"}};
     return cles;
 }
 

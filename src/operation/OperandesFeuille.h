@@ -10,12 +10,13 @@
 // Both go through the dialog's logic: the same checks and messages, the same draws.
 #pragma once
 
+#include "host/Catalogue.h"
 #include <string>
 #include <vector>
 
 class TComposant;
 
-const std::vector<std::string>& ClesFeuilleOperation();
+const std::vector<CleFeuille>& ClesFeuilleOperation();
 
 // Applies one of those keys to an operation component: true when taken, false with the
 // message of the refusal.

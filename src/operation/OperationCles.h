@@ -68,7 +68,7 @@ inline constexpr auto kClesOperation = std::to_array<Cle>({
     CleLibre(CleOperation::Detachable, "Detachable"),
     CleDrapeau(CleOperation::SeparerMilliers, "SeparerMilliers", Champ<&O::SeparerMilliers>),
     CleDrapeau(CleOperation::AlignerSurCarreau, "AlignerSurCarreau", Champ<&O::AlignerSurCarreau>),
-    CleTexte(CleOperation::Rediriger, "Rediriger"),
+    CleTexte(CleOperation::Rediriger, "Rediriger", kValeursRediriger),
     CleAction(CleOperation::DefinirOperandes, "DefinirOperandes"),
     CleAction(CleOperation::GenererCalcul, "GenererCalcul"),
     CleEntier(CleOperation::NombreOperations, "NombreOperations", Champ<&O::NombreOperations>, 1,
@@ -93,12 +93,14 @@ inline constexpr auto kClesOperation = std::to_array<Cle>({
                Ini::Valeur, 0xFFFFFF),
     CleEntier(CleOperation::EpaisseurTrait, "EpaisseurTrait", Champ<&O::EpaisseurTrait>, 0, 50),
     // A font text: both fonts become it, the corrected one in red.
-    CleTexte(CleOperation::UtiliserCrayonGras, "UtiliserCrayonGras"),
+    CleTexte(CleOperation::UtiliserCrayonGras, "UtiliserCrayonGras",
+             "police des deux versions : nom,taille,couleur,styles (au départ CrayonL,18,0,gras)"),
     CleLibre(CleOperation::EspSuppl, "EspSuppl", Champ<&O::EspSuppl>, Ini::Usine),
     CleLibre(CleOperation::Actif, "Actif"),
     // The exercises as drawn, holes included (the records in hexadecimal), so that a sheet
     // gives them back whatever the draws.
-    CleTexte(CleOperation::Exercices, "Exercices"),
+    CleTexte(CleOperation::Exercices, "Exercices",
+             "exercices séparés par |, chiffres à trouver entre crochets : 12 + 4[5]6 = [475]"),
     // Off, the exercises are packed from the top-left corner.
     CleDrapeau(CleOperation::Repartir, "Repartir", Champ<&O::Repartir>),
     // A change draws the operands again within the draw's settings; divisions keep theirs.

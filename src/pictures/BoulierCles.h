@@ -37,7 +37,7 @@ inline constexpr auto kClesBoulier = TableAvecCadre(
     RangsCadre(Champ<&B::StylePinceau>, Champ<&B::CouleurPinceau>, Champ<&B::TaillePinceau>,
                Champ<&B::StyleBrosse>, Champ<&B::CouleurBrosse>),
     {
-        CleAction(CleBoulier::Dummy, "Dummy"),
+        CleInterne(CleBoulier::Dummy, "Dummy", Lecture::Action),
         CleEntier(CleBoulier::Mode, "Mode", Champ<&B::Mode>, 0, 2),
         CleLibre(CleBoulier::Detachable, "Detachable"),
         CleLue(CleBoulier::TypeBoulier, "TypeBoulier", Champ<&B::TypeBoulier>,

@@ -71,7 +71,8 @@ std::vector<std::pair<std::string, std::string>> KnownKeys(const SheetSection& s
             spellings.push_back(cle);
     } else if (const TTypeComposant* type = catalogue.TrouveNom(section.name)) {
         spellings = type->cles;
-        spellings.insert(spellings.end(), type->clesFeuille.begin(), type->clesFeuille.end());
+        for (const CleFeuille& cle : type->clesFeuille)
+            spellings.push_back(cle.nom);
         spellings.push_back("Nom");
     }
     std::vector<std::pair<std::string, std::string>> known;

@@ -46,13 +46,13 @@ inline constexpr auto kClesSudoku = TableAvecCadre(
         // In hundredths of a centimetre.
         CleFonte(CleSudoku::Fonte, "Fonte", Champ<&S::Police>),
         CleLibre(CleSudoku::Detachable, "Detachable"),
-        CleTexte(CleSudoku::Rediriger, "Rediriger"),
+        CleTexte(CleSudoku::Rediriger, "Rediriger", kValeursRediriger),
         CleLibre(CleSudoku::Actif, "Actif"),
         // The list component whose records give the pictures, and the list's own notices.
-        CleTexte(CleSudoku::Liste, "Liste"),
-        CleTexte(CleSudoku::EnrCde, "EnrCde"),
-        CleTexte(CleSudoku::EnrPos, "EnrPos"),
-        CleTexte(CleSudoku::DecoderFiltre, "DecoderFiltre"),
+        CleTexte(CleSudoku::Liste, "Liste", "nom du composant Liste dont il montre les lignes"),
+        CleInterne(CleSudoku::EnrCde, "EnrCde"),
+        CleInterne(CleSudoku::EnrPos, "EnrPos"),
+        CleInterne(CleSudoku::DecoderFiltre, "DecoderFiltre"),
         CleEntier(CleSudoku::TypeGrille, "TypeGrille", Champ<&S::TypeGrille>, tg9x9, tg4x4,
                   Ini::Usine, Refait::Exercice),
         CleEntier(CleSudoku::Niveau, "Niveau", Champ<&S::Niveau>, 1, 3, Ini::Usine,
@@ -67,7 +67,8 @@ inline constexpr auto kClesSudoku = TableAvecCadre(
         CleAction(CleSudoku::EffacerImages, "EffacerImages"),
         CleAction(CleSudoku::CalculerGrille, "CalculerGrille"),
         // The filter of the record to look for, 13 digits.
-        CleTexte(CleSudoku::Recherche, "Sudoku_Recherche"),
+        CleTexte(CleSudoku::Recherche, "Sudoku_Recherche",
+                 "filtre de recherche dans la base de grilles"),
         // 0 first, 1 previous, 2 next, 3 last matching record.
         CleEntier(CleSudoku::Enr, "Sudoku_Enr", nullptr, 0, 3, Ini::Non),
         CleAction(CleSudoku::Transforme, "Sudoku_Transforme"),
@@ -78,7 +79,8 @@ inline constexpr auto kClesSudoku = TableAvecCadre(
                   Ini::Non),
         // Opens the puzzle search; not 0 ticks its save box.
         CleLibre(CleSudoku::Thread, "SudokuThread"),
-        CleTexte(CleSudoku::PathBdd, "PathBdd"),
+        CleTexte(CleSudoku::PathBdd, "PathBdd",
+                 "chemin de la base de grilles, 259 caractères au plus"),
         // 1: draws again until the rating shows the level; on for new components.
         CleDrapeau(CleSudoku::NiveauStrict, "NiveauStrict", Champ<&S::NiveauStrict>, Ini::Usine,
                    Refait::Exercice),

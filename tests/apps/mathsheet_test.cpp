@@ -434,6 +434,11 @@ TEST_F(Mathsheet, KindsAndKeys) {
     const Outcome die = RunInProcess({"keys", "Dé", "--markdown"});
     EXPECT_NE(die.out.find("| 15 | `Valeur1` | entier de 0 à 6 | — | varie"), std::string::npos);
     EXPECT_NE(all.out.find(die.out), std::string::npos) << die.out;
+    // Every key a teacher may write says what it takes; keys components send each other are
+    // left out.
+    EXPECT_EQ(all.out.find("| texte |"), std::string::npos);
+    EXPECT_EQ(all.out.find("`Dummy`"), std::string::npos);
+    EXPECT_EQ(RunInProcess({"keys", "Boulier"}).out.find("Dummy"), std::string::npos);
 }
 
 } // namespace

@@ -199,7 +199,8 @@ TEST(SheetBuild, EveryKindsKeysStayDistinctWithoutAccentsAndCase) {
     const TCatalogue catalogue = CataloguePaquet();
     for (const TTypeComposant& type : catalogue.Types()) {
         std::vector<std::string> keys = type.cles;
-        keys.insert(keys.end(), type.clesFeuille.begin(), type.clesFeuille.end());
+        for (const CleFeuille& cle : type.clesFeuille)
+            keys.push_back(cle.nom);
         std::sort(keys.begin(), keys.end());
         keys.erase(std::unique(keys.begin(), keys.end()), keys.end());
         std::set<std::string> folded;
