@@ -1,6 +1,7 @@
 #include "KeyReference.h"
 
 #include "host/Composant.h"
+#include "host/Consigne.h"
 #include "host/Conversions.h"
 #include "host/Document.h"
 #include "host/Planche.h"
@@ -82,6 +83,16 @@ std::string texte(const TTypeComposant& type) {
     }
     for (const std::string& cle : type.clesFeuille)
         sortie += "-\t" + cle + " (feuilles seulement)\n";
+    for (const CleCommune& cle : ClesCommunes())
+        sortie += std::string("-\t") + cle.nom + "\t" + cle.valeurs + " (tous les types)\n";
+    return sortie;
+}
+
+// The keys every kind shares, after the kind's own.
+std::string lignesCommunes() {
+    std::string sortie;
+    for (const CleCommune& cle : ClesCommunes())
+        sortie += ligne("—", cle.nom, cle.valeurs, "", "tous les types");
     return sortie;
 }
 
@@ -98,6 +109,8 @@ std::string nomsSeuls(const TTypeComposant& type) {
                          "| N° | Clé |\n|---|---|\n";
     for (std::size_t i = 0; i < type.cles.size(); ++i)
         sortie += "| " + std::to_string(i) + " | " + code(type.cles[i]) + " |\n";
+    for (const CleCommune& cle : ClesCommunes())
+        sortie += "| — | " + code(cle.nom) + " |\n";
     return sortie;
 }
 
@@ -148,7 +161,7 @@ std::string markdown(const TCatalogue& catalogue, const TTypeComposant& type) {
     }
     for (const std::string& cle : type.clesFeuille)
         sortie += ligne("—", cle, "texte", "", "feuilles seulement");
-    return sortie;
+    return sortie + lignesCommunes();
 }
 
 constexpr const char* kIntroduction =
@@ -162,8 +175,9 @@ longueurs sont en centimètres avec une virgule décimale, les positions (`Gauch
 comptées depuis les marges ; les couleurs sont des nombres 0xBBGGRR écrits en décimal (0 noir,
 255 rouge, 16777215 blanc) ou en hexadécimal (0xFFCC99 bleu ciel) ; les polices s'écrivent `nom,taille,couleur,styles`
 (`Andika,14,0,gras`). Les clés « feuilles seulement » font depuis une feuille le travail
-d'une fenêtre de l'éditeur (les opérandes, les données d'un graphe…). Les clés de `[Page]`
-sont décrites dans le README.
+d'une fenêtre de l'éditeur (les opérandes, les données d'un graphe…). Les clés « tous les
+types » valent pour chaque section : `Consigne` écrit une ou deux lignes de consigne en haut du
+cadre, et l'exercice se place dessous. Les clés de `[Page]` sont décrites dans le README.
 
 Cette page est produite par `mathsheet keys --all --markdown` ; ne la modifiez pas à la main.
 `mathsheet keys TYPE` donne les clés d'un seul type.

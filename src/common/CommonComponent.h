@@ -82,10 +82,6 @@ public:
     // itself is not printed.
     void AfficheNoteRedirection(TCanvas& canvas);
 
-    // What the last drawing could not show, as one line naming the component; empty when all
-    // of it showed.
-    virtual std::string AvertissementCadre() const { return {}; }
-
     // The common keys with their rules, also for kinds that handle a key themselves first.
     bool ChangeRediriger(const std::string& nom);
 

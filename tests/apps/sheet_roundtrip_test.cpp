@@ -17,6 +17,7 @@
 #include <functional>
 #include <map>
 #include <random>
+#include <regex>
 
 namespace {
 
@@ -43,6 +44,9 @@ const std::vector<std::string>& extras(std::string_view kind) {
         {"Points à relier", {"Points = 0,1;0,1;a;2 | 0,5;0,5;b;3 | 0,9;0,2;c;5"}},
         {"Forme", {"NbPoints = 16"}},
         {"Thermomètre", {"LibelleTemperatureGauche = 1", "LibelleTemperatureDroite = 3"}},
+        {"Texte",
+         {"Texte = Un **mot** gras et *un autre* penché.\\nSuite.",
+          "Texte = ", "Paragraphes = Tout *neuf*."}},
     };
     static const std::vector<std::string> none;
     const auto found = byKind.find(kind);
@@ -96,6 +100,9 @@ private:
         for (const std::string& extra : extras(type.nom))
             if (below(2) == 0)
                 text += extra + "\n";
+        // Every kind takes an instruction, of one or two lines.
+        if (below(3) == 0)
+            text += below(2) == 0 ? "Consigne = Calcule.\n" : "Consigne = Lis.\\nPuis écris.\n";
         return text;
     }
 
@@ -217,11 +224,13 @@ std::vector<std::string> unreported(const TDocument& document) {
     std::vector<std::string> silent;
     const std::vector<std::string> lines = VerifieEncre(document);
     for (int i = 0; i < document.NbComposants(); ++i) {
-        const auto* c = dynamic_cast<const CommonComponent*>(&document.Composant(i));
-        if (c == nullptr || !c->AvertissementCadre().empty() || !c->ErreurDessin().empty())
+        const TComposant* c = &document.Composant(i);
+        if (!c->AvertissementCadre().empty() || !c->ErreurDessin().empty())
             continue;
+        // An instruction too long for a narrow frame is the page check's own line to say.
+        const std::regex consigne(" : [0-9]+ consignes? sort(ent)? du cadre$");
         for (const std::string& line : lines)
-            if (line.starts_with(c->Nom() + " : "))
+            if (line.starts_with(c->Nom() + " : ") && !std::regex_search(line, consigne))
                 silent.push_back(line);
     }
     return silent;
