@@ -3,6 +3,7 @@
 #include "host/Planche.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QLabel>
@@ -13,7 +14,7 @@
 
 TProprietesPage::TProprietesPage(const TPlanche& page, int numero, QWidget* parent)
     : QDialog(parent), edTitre(new QLineEdit(this)), cbEntete(new QCheckBox(this)),
-      edNote(new QSpinBox(this)) {
+      edNote(new QSpinBox(this)), cbNumeroter(new QComboBox(this)) {
     setWindowTitle(QStringLiteral("Propriétés de la page %1").arg(numero));
     edTitre->setText(QString::fromStdString(page.Titre));
     edTitre->setMaxLength(TPlanche::kTitreMax);
@@ -36,6 +37,13 @@ TProprietesPage::TProprietesPage(const TPlanche& page, int numero, QWidget* pare
     form->addRow(QStringLiteral("&Titre :"), edTitre);
     form->addRow(QString(), cbEntete);
     form->addRow(QStringLiteral("&Note :"), edNote);
+    cbNumeroter->setObjectName(QStringLiteral("cbNumeroter"));
+    cbNumeroter->addItems({QStringLiteral("sans numéro"), QStringLiteral("1.  2.  3. …"),
+                           QStringLiteral("Exercice 1 :  Exercice 2 : …")});
+    cbNumeroter->setCurrentIndex(page.NumeroterConsignes);
+    cbNumeroter->setToolTip(QStringLiteral("Numéros des consignes des composants, de haut en bas "
+                                           "puis de gauche à droite"));
+    form->addRow(QStringLiteral("Numéroter les &consignes :"), cbNumeroter);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("OK"));
     buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Annuler"));
@@ -54,7 +62,9 @@ bool TProprietesPage::Applique(TPlanche& page) const {
     changed.Titre = edTitre->text().trimmed().toStdString();
     changed.Entete = cbEntete->isChecked();
     changed.Note = edNote->value();
-    if (changed.Titre == page.Titre && changed.Entete == page.Entete && changed.Note == page.Note)
+    changed.NumeroterConsignes = cbNumeroter->currentIndex();
+    if (changed.Titre == page.Titre && changed.Entete == page.Entete && changed.Note == page.Note &&
+        changed.NumeroterConsignes == page.NumeroterConsignes)
         return false;
     page = changed;
     return true;

@@ -1,9 +1,11 @@
-// The page properties dialog: the header's title, name line and score box.
+// The page properties dialog: the header's title, name line and score box, and how the
+// instructions are numbered.
 #pragma once
 
 #include <QDialog>
 
 class QCheckBox;
+class QComboBox;
 class QLineEdit;
 class QSpinBox;
 class TPlanche;
@@ -19,4 +21,5 @@ public:
     QLineEdit* edTitre;
     QCheckBox* cbEntete;
     QSpinBox* edNote;
+    QComboBox* cbNumeroter;
 };
