@@ -414,8 +414,10 @@ int CommonComponent::EntierLibre(const std::string& valeur) {
 std::vector<std::string> AvertissementsCadre(const TDocument& document) {
     std::vector<std::string> avertissements;
     for (int i = 0; i < document.NbComposants(); ++i)
-        if (std::string a = document.Composant(i).AvertissementCadre(); !a.empty())
-            avertissements.push_back(std::move(a));
+        for (std::string a : {document.Composant(i).AvertissementCadre(),
+                              document.Composant(i).AvertissementConsigne()})
+            if (!a.empty())
+                avertissements.push_back(std::move(a));
     for (std::string& a : document.ChevauchementsEntete())
         avertissements.push_back(std::move(a));
     // Redraws every component: after the kinds' own lines, which speak of the last drawing.

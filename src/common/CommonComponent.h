@@ -155,7 +155,8 @@ private:
 void ColoreBrosse(TBrush& brosse, TColor couleur);
 
 // The frame warnings of the document's components after a drawing, one a component that could
-// not show all of itself, then one a component reaching into its page's header, then the page
-// check's lines (items covered or out of their frame, overlapping frames).
+// not show all of itself (and one a component whose instruction was cut), then one a component
+// reaching into its page's header, then the page check's lines (items covered or out of their
+// frame, overlapping frames).
 class TDocument;
 std::vector<std::string> AvertissementsCadre(const TDocument& document);

@@ -221,6 +221,12 @@ bool TComposant::ChangeConsigne(const std::string& valeur, std::string& message)
     return LitConsigne(valeur, consigne_, message);
 }
 
+std::string TComposant::AvertissementConsigne() const {
+    if (!consigneCoupee_ || consigne_.empty())
+        return {};
+    return Nom() + " : la consigne ne tient pas en deux lignes dans le cadre : elle est coupée";
+}
+
 void TComposant::InitModif(TCanvas& canvas, vlPoint p, int code) {
     codeModif_ = code;
     prise_ = p;
@@ -583,7 +589,7 @@ BandeConsigne bandeDe(const TComposant& composant, TCanvas& canvas) {
     const std::string etiquette =
         projet != nullptr ? projet->EtiquetteConsigne(composant) : std::string();
     return MiseEnPageConsigne(canvas, etiquette, composant.Consigne(),
-                              composant.Rect.Normalise().Width());
+                              composant.Rect.Normalise().LireSize());
 }
 
 // While it lives, the component's rectangle leaves out the band at its top, so that the kind
@@ -619,6 +625,7 @@ void DessineComposant(TComposant& composant, TCanvas& canvas, int mode, TPlanche
     }
     canvas.RestoreDC(niveau);
     DessineBandeConsigne(canvas, bande, composant.Rect.Normalise());
+    composant.SignaleConsigneCoupee(bande.coupee);
     if (!composant.ErreurDessin().empty())
         composant.AfficheTexteSysteme(canvas, composant.Rect.Normalise(), composant.ErreurDessin());
 }

@@ -233,6 +233,11 @@ public:
     const std::string& Consigne() const { return consigne_; }
     // Takes an instruction as LitConsigne reads it; false with a message when refused.
     bool ChangeConsigne(const std::string& valeur, std::string& message);
+    // A line naming the component when the last drawing had to cut its instruction short;
+    // empty when it showed whole.
+    std::string AvertissementConsigne() const;
+    // Told by the drawing whether the instruction was cut.
+    void SignaleConsigneCoupee(bool coupee) { consigneCoupee_ = coupee; }
 
     // Settings and exercise content as text lines ("clé = valeur", then the exercise), for
     // people checking a document. The host's default gives the geometry.
@@ -281,6 +286,7 @@ protected:
 private:
     std::string nom_;
     std::string consigne_;
+    bool consigneCoupee_ = false;
     std::string erreurDessin_;
     std::uint64_t id_ = 0;
     bool actif_ = true;

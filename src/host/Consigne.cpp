@@ -21,6 +21,31 @@ std::vector<LignePlacee> coupe(TCanvas& canvas, const TFont& police, const std::
     return lignes;
 }
 
+// Ends the line with "…", dropping its last characters until the mark fits.
+void termineParPoints(TCanvas& canvas, const TFont& police, LignePlacee& ligne, int largeur) {
+    const std::string points = "…";
+    canvas.Font = police;
+    const int largeurPoints = canvas.TextWidth(points);
+    std::vector<MorceauPlace>& morceaux = ligne.morceaux;
+    const auto fin = [&](const MorceauPlace& m) {
+        canvas.Font.Style = TFontStyles(police.Style | m.style);
+        return m.x + canvas.TextWidth(m.texte);
+    };
+    while (!morceaux.empty() && fin(morceaux.back()) + largeurPoints > largeur) {
+        std::string& texte = morceaux.back().texte;
+        std::size_t debut = texte.empty() ? 0 : texte.size() - 1;
+        while (debut > 0 && (static_cast<unsigned char>(texte[debut]) & 0xC0) == 0x80)
+            --debut;
+        texte.erase(debut);
+        if (texte.empty())
+            morceaux.pop_back();
+    }
+    const int x = morceaux.empty() ? 0 : fin(morceaux.back());
+    morceaux.push_back({points, 0, x, morceaux.empty() ? 0 : morceaux.back().mot});
+    ligne.largeur = x + largeurPoints;
+    ligne.finParagraphe = true;
+}
+
 } // namespace
 
 const std::vector<CleCommune>& ClesCommunes() {
@@ -73,7 +98,8 @@ std::string EtiquetteNumero(int numerotation, int rang) {
 }
 
 BandeConsigne MiseEnPageConsigne(TCanvas& canvas, const std::string& etiquette,
-                                 const std::string& consigne, int largeur) {
+                                 const std::string& consigne, vlSize cadre) {
+    const int largeur = cadre.cx;
     BandeConsigne bande;
     if (consigne.empty())
         return bande;
@@ -89,23 +115,25 @@ BandeConsigne MiseEnPageConsigne(TCanvas& canvas, const std::string& etiquette,
         bande.police.SetSize(bande.police.Size() - 1);
         bande.lignes = coupe(canvas, bande.police, texte, std::max(largeur, 1));
     }
-    // Past two lines the rest is joined to the second one: written on, it leaves the frame.
-    while (int(bande.lignes.size()) > kConsigneLignesMax) {
-        LignePlacee derniere = std::move(bande.lignes.back());
-        bande.lignes.pop_back();
-        LignePlacee& avant = bande.lignes.back();
-        canvas.Font = bande.police;
-        const int decalage = avant.largeur + canvas.TextWidth(" ");
-        const int mots = avant.morceaux.empty() ? 0 : avant.morceaux.back().mot + 1;
-        for (MorceauPlace& m : derniere.morceaux)
-            avant.morceaux.push_back({m.texte, m.style, m.x + decalage, m.mot + mots});
-        avant.largeur = decalage + derniere.largeur;
-        avant.finParagraphe = true;
+    if (int(bande.lignes.size()) > kConsigneLignesMax) {
+        bande.lignes.resize(kConsigneLignesMax);
+        termineParPoints(canvas, bande.police, bande.lignes.back(), largeur);
+        bande.coupee = true;
     }
     canvas.Font = bande.police;
     const TTextMetric metriques = canvas.GetTextMetrics();
     bande.interligne = metriques.tmHeight + metriques.tmExternalLeading;
-    bande.hauteur = int(bande.lignes.size()) * bande.interligne + kEcart;
+    // Only the lines the frame's height holds.
+    const int tiennent = cadre.cy < metriques.tmHeight
+                             ? 0
+                             : (cadre.cy - metriques.tmHeight) / std::max(bande.interligne, 1) + 1;
+    if (int(bande.lignes.size()) > tiennent) {
+        bande.lignes.resize(std::size_t(tiennent));
+        bande.coupee = true;
+    }
+    bande.hauteur = bande.lignes.empty()
+                        ? 0
+                        : std::min(int(bande.lignes.size()) * bande.interligne + kEcart, cadre.cy);
     canvas.RestoreDC(niveau);
     return bande;
 }

@@ -41,12 +41,14 @@ struct BandeConsigne {
     std::vector<LignePlacee> lignes; // the label in bold first
     int interligne = 0;              // from one line's top to the next one's
     int hauteur = 0;                 // the whole band, the gap under it included; 0 without one
+    bool coupee = false;             // the second line ends with "…": the rest had no room
 };
 
-// Sets the instruction and its label in lines of `largeur`: one or two lines, the font a point
-// smaller at a time (down to 9 points) until they fit two lines; what still does not fit is
-// left on the second line, which the page check then finds leaving the frame.
+// Sets the instruction and its label in a frame of `cadre`'s size: one or two lines of its
+// width, the font a point smaller at a time (down to 9 points) until they fit two lines; what
+// still does not fit is cut from the second line, which then ends with "…". A frame too short
+// for a line keeps the lines it has room for; each cut marks the band `coupee`.
 BandeConsigne MiseEnPageConsigne(TCanvas& canvas, const std::string& etiquette,
-                                 const std::string& consigne, int largeur);
+                                 const std::string& consigne, vlSize cadre);
 // Writes the band at the top of `cadre`, clipped to it; each run is tagged readable.
 void DessineBandeConsigne(TCanvas& canvas, const BandeConsigne& bande, const vlRect& cadre);

@@ -130,6 +130,30 @@ TEST(Consigne, TheKindDrawsUnderTheBand) {
     EXPECT_EQ(canvas.tags.size(), 3u);
 }
 
+// Too long for two lines even in a smaller font, the instruction is cut on its second line,
+// which ends with "…", nothing outside the frame; the component says so until it fits again.
+TEST(Consigne, ALongInstructionIsCutAndSaid) {
+    Page page(NUMEROTE_SANS);
+    TComposant& essai = page.place(100, 500, std::string(60, 'a') + " " + std::string(60, 'b'));
+    TRecordingCanvas canvas;
+    DessineComposant(essai, canvas, MODE_EPREUVE, &page.doc.Page(0), true);
+    std::vector<std::string> texts;
+    for (const TDrawCall& call : canvas.calls)
+        if (call.op == TDrawCall::Op::TextOut && call.text != "exercice")
+            texts.push_back(call.text);
+    ASSERT_GE(texts.size(), 3u);
+    EXPECT_EQ(texts.back(), "…");
+    EXPECT_GT(canvas.calls.back().font.Height, -42); // smaller than 12 points
+    for (const TInkTag& tag : canvas.tags)
+        EXPECT_LE(tag.box.right, essai.Rect.right) << tag.what;
+    EXPECT_EQ(essai.AvertissementConsigne(),
+              "Essai1 : la consigne ne tient pas en deux lignes dans le cadre : elle est coupée");
+    std::string message;
+    ASSERT_TRUE(essai.ChangeCle("Court.", "Consigne", message));
+    DessineComposant(essai, canvas, MODE_EPREUVE, &page.doc.Page(0), true);
+    EXPECT_EQ(essai.AvertissementConsigne(), "");
+}
+
 // Saved after the links and read back by identifier; an instruction out of its limits in a
 // file is named and left out, the component kept.
 TEST(Consigne, KeptInTheDocumentFile) {
