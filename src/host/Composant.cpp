@@ -593,21 +593,37 @@ BandeConsigne bandeDe(const TComposant& composant, TCanvas& canvas) {
 }
 
 // While it lives, the component's rectangle leaves out the band at its top, so that the kind
-// lays its exercises out under the instruction.
+// lays its exercises out under the instruction. A kind that changes its own rectangle while it
+// draws keeps that change, the band put back above it.
 class SousLaBande {
 public:
-    SousLaBande(TComposant& composant, int hauteur) : composant_(composant), rect_(composant.Rect) {
+    SousLaBande(TComposant& composant, int hauteur)
+        : composant_(composant), rect_(composant.Rect), hauteur_(hauteur) {
+        if (hauteur_ == 0)
+            return;
         vlRect r = rect_.Normalise();
-        r.top = std::min(r.top + hauteur, r.bottom);
+        r.top = std::min(r.top + hauteur_, r.bottom);
+        composant_.Rect = sous_ = r;
+    }
+    ~SousLaBande() {
+        if (hauteur_ == 0)
+            return;
+        if (composant_.Rect == sous_) {
+            composant_.Rect = rect_;
+            return;
+        }
+        vlRect r = composant_.Rect.Normalise();
+        r.top -= hauteur_;
         composant_.Rect = r;
     }
-    ~SousLaBande() { composant_.Rect = rect_; }
     SousLaBande(const SousLaBande&) = delete;
     SousLaBande& operator=(const SousLaBande&) = delete;
 
 private:
     TComposant& composant_;
     vlRect rect_;
+    vlRect sous_;
+    int hauteur_;
 };
 
 } // namespace

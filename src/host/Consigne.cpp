@@ -120,6 +120,12 @@ BandeConsigne MiseEnPageConsigne(TCanvas& canvas, const std::string& etiquette,
         termineParPoints(canvas, bande.police, bande.lignes.back(), largeur);
         bande.coupee = true;
     }
+    // A frame narrower than a character or the "…" shows no instruction at all.
+    if (std::any_of(bande.lignes.begin(), bande.lignes.end(),
+                    [&](const LignePlacee& ligne) { return ligne.largeur > largeur; })) {
+        bande.lignes.clear();
+        bande.coupee = true;
+    }
     canvas.Font = bande.police;
     const TTextMetric metriques = canvas.GetTextMetrics();
     bande.interligne = metriques.tmHeight + metriques.tmExternalLeading;

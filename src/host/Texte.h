@@ -66,8 +66,6 @@ public:
 
     const TOptions& Reglages() const { return opts_; }
     const std::vector<std::string>& ListeParagraphes() const { return paragraphes_; }
-    // The lines the last drawing left out for want of room.
-    int LignesPerdues() const { return lignesPerdues_; }
 
 private:
     bool ajoute(const std::string& valeur, std::string& message);

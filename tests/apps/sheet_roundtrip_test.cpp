@@ -59,14 +59,16 @@ bool runnable(std::string_view key) {
 
 class SheetMaker {
 public:
-    explicit SheetMaker(std::uint32_t seed) : draw_(seed) {}
+    explicit SheetMaker(std::uint32_t seed) : draw_(seed), later_(seed + 1) {}
 
     std::string sheet(const TCatalogue& catalogue) {
         std::vector<const TTypeComposant*> kinds;
         for (const TTypeComposant& type : catalogue.Types())
-            if (type.cree && type.nom != "Liste")
+            if (type.cree && type.nom != "Liste" && type.nom != "Texte")
                 kinds.push_back(&type);
-        std::string text = "[Page]\n";
+        std::string text = "[Page]\n" + later([&] {
+                               return "NumeroterConsignes = " + std::to_string(below(3)) + "\n";
+                           });
         const int count = below(3) + 1;
         // Half the sheets hold a grid "T", anywhere, that charts link to and others show on.
         const int grid = below(2) == 0 ? below(count + 1) : -1;
@@ -74,8 +76,12 @@ public:
             if (c == grid)
                 text += "[Grille]\nNom = T\nColonnes = 4\nLignes = 2\nHaut = 24\n"
                         "Texte = 1;1;Lun\nTexte = 2;1;Mar\nTexte = 1;2;3\nTexte = 2;2;4,5\n";
-            if (c == count)
+            if (c == count) {
+                // A text block, at the end of a third of the sheets.
+                text += later(
+                    [&] { return below(3) == 0 ? section(*catalogue.TrouveNom("Texte"), c) : ""; });
                 break;
+            }
             const TTypeComposant& type = *kinds[std::size_t(below(int(kinds.size())))];
             text += section(type, c);
             if (grid >= 0 && below(2) == 0)
@@ -100,8 +106,11 @@ private:
             if (below(2) == 0)
                 text += extra + "\n";
         // Every kind takes an instruction, of one or two lines.
-        if (below(3) == 0)
-            text += below(2) == 0 ? "Consigne = Calcule.\n" : "Consigne = Lis.\\nPuis écris.\n";
+        text += later([&] {
+            return below(3) != 0   ? ""
+                   : below(2) == 0 ? "Consigne = Calcule.\n"
+                                   : "Consigne = Lis.\\nPuis écris.\n";
+        });
         return text;
     }
 
@@ -143,7 +152,17 @@ private:
         }
     }
 
+    // What sheets gained later (instructions, their numbering, text blocks) is drawn from a
+    // generator of its own, so that the earlier draws, and the sheets they make, stay the same.
+    std::string later(const std::function<std::string()>& make) {
+        std::swap(draw_, later_);
+        std::string text = make();
+        std::swap(draw_, later_);
+        return text;
+    }
+
     std::mt19937 draw_;
+    std::mt19937 later_;
 };
 
 // Every page in both versions drawn, as text: one line a call with what it inks.

@@ -32,58 +32,50 @@ TEST(MiseEnPage, InlineStylesAndParagraphs) {
     EXPECT_EQ(CoupeParagraphes("a\\nb\nc"), (std::vector<std::string>{"a", "b", "c"}));
 }
 
-// Words go whole on a line while they fit; a longer word is cut; every line keeps its width.
-TEST(MiseEnPage, LinesWrapAtTheWidth) {
-    TRecordingCanvas canvas;
+// Words go whole on a line while they fit, a longer word is cut, and each alignment places the
+// line: its runs as drawn (bold between stars) and where the last one ends.
+TEST(MiseEnPage, LinesWrapAndAlign) {
+    using Lignes = std::vector<std::pair<std::string, int>>;
     const struct {
         std::string texte;
         int largeur;
-        std::vector<std::string> lignes;
+        Alignement alignement;
+        Lignes lignes;
     } rows[] = {
-        {"un deux trois", 200, {"un deux", "trois"}},
-        {"un deux trois", 325, {"un deux trois"}},
-        {"anticonstitutionnel", 150, {"antico", "nstitu", "tionne", "l"}},
-        {"", 100, {""}},
+        {"un deux trois", 200, Alignement::Gauche, {{"un deux", 175}, {"trois", 125}}},
+        {"un deux trois", 325, Alignement::Droite, {{"un deux trois", 325}}},
+        {"anticonstitutionnel",
+         150,
+         Alignement::Gauche,
+         {{"antico", 150}, {"nstitu", 150}, {"tionne", 150}, {"l", 25}}},
+        {"un **deux** trois quatre",
+         400,
+         Alignement::Centre,
+         {{"un **deux** trois", 29 + 341}, {"quatre", 275}}},
+        // A paragraph's last line is never stretched.
+        {"un **deux** trois quatre",
+         400,
+         Alignement::Justifie,
+         {{"un **deux** trois", 400}, {"quatre", 150}}},
+        {"", 100, Alignement::Gauche, {{"", 0}}},
     };
     for (const auto& row : rows) {
-        std::vector<std::string> lignes;
-        for (const LignePlacee& l :
-             CoupeLignes(canvas, douzePoints(), LitStyles(row.texte), row.largeur)) {
+        TRecordingCanvas mesure;
+        Lignes lignes;
+        for (const LignePlacee& ligne :
+             CoupeLignes(mesure, douzePoints(), LitStyles(row.texte), row.largeur)) {
+            TRecordingCanvas canvas;
+            DessineLigne(canvas, douzePoints(), ligne, 0, 0, row.largeur, row.alignement, "ligne");
             std::string texte;
-            for (const MorceauPlace& m : l.morceaux)
-                texte += (texte.empty() || m.x == 0 ? "" : " ") + m.texte;
-            lignes.push_back(texte);
-            EXPECT_LE(l.largeur, row.largeur) << texte;
+            for (const TDrawCall& call : canvas.calls) {
+                const bool gras = (call.font.Style & fsBold) != 0;
+                texte += (texte.empty() ? "" : " ") + std::string(gras ? "**" : "") + call.text +
+                         (gras ? "**" : "");
+            }
+            lignes.emplace_back(texte, canvas.tags.empty() ? 0 : canvas.tags.back().box.right);
         }
         EXPECT_EQ(lignes, row.lignes) << row.texte;
     }
-}
-
-// Each alignment puts the line's last run where it should end.
-TEST(MiseEnPage, AlignmentsPlaceTheLine) {
-    const std::vector<LignePlacee> lignes = [] {
-        TRecordingCanvas canvas;
-        return CoupeLignes(canvas, douzePoints(), LitStyles("un **deux** trois quatre"), 400);
-    }();
-    ASSERT_EQ(lignes.size(), 2u); // "un deux trois" (341), "quatre"
-    const struct {
-        Alignement alignement;
-        int finPremiere; // where "trois" ends
-    } rows[] = {{Alignement::Gauche, 341},
-                {Alignement::Centre, 341 + 29},
-                {Alignement::Droite, 400},
-                {Alignement::Justifie, 400}};
-    for (const auto& row : rows) {
-        TRecordingCanvas canvas;
-        DessineLigne(canvas, douzePoints(), lignes[0], 0, 0, 400, row.alignement, "ligne");
-        ASSERT_EQ(canvas.tags.size(), 3u);
-        EXPECT_EQ(canvas.tags.back().box.right, row.finPremiere) << int(row.alignement);
-        EXPECT_EQ(canvas.calls[1].font.Style, fsBold);
-    }
-    // A paragraph's last line is never stretched.
-    TRecordingCanvas canvas;
-    DessineLigne(canvas, douzePoints(), lignes[1], 0, 0, 400, Alignement::Justifie, "ligne");
-    EXPECT_EQ(canvas.tags.back().box, (vlRect{0, 0, 150, 52}));
 }
 
 const TCatalogue& catalogue() {
@@ -100,44 +92,15 @@ struct Bloc {
     }
 };
 
-TEST(Texte, KeysAddReplaceAndRefuse) {
+// Keys add, replace and refuse; what a block holds is saved, read back and checked when read.
+TEST(Texte, KeysSavedReadBackAndChecked) {
     Bloc b;
-    Regle(*b.texte, {"Texte=Premier.\\nDeuxième.", "Texte=Troisième.", "Alignement=3",
+    Regle(*b.texte, {"Texte=Premier.\\nDeuxième.", "Texte=", "Alignement=1",
                      "Fonte=Andika,14,0,gras", "CouleurBrosseFond=255"});
-    EXPECT_EQ(b.texte->ListeParagraphes(),
-              (std::vector<std::string>{"Premier.", "Deuxième.", "Troisième."}));
-    EXPECT_EQ(b.texte->Reglages().Alignement, 3);
-    EXPECT_EQ(b.texte->Reglages().Police.Taille, 14);
+    EXPECT_EQ(b.texte->ListeParagraphes(), (std::vector<std::string>{"Premier.", "Deuxième.", ""}));
     EXPECT_EQ(b.texte->Brosse, (TBrush{255, bsSolid}));
-    Regle(*b.texte, {"Paragraphes=Seul."});
-    EXPECT_EQ(b.texte->ListeParagraphes(), std::vector<std::string>{"Seul."});
     Refuse(*b.texte, {"Alignement=4", "Alignement=gauche", "StylePinceauCadre=7", "Fonte=Andika,0",
                       "Texte=" + std::string(10001, 'a')});
-    std::string message;
-    EXPECT_FALSE(b.texte->ChangeOption("", "Effacer", message));
-    EXPECT_TRUE(b.texte->ListeParagraphes().empty());
-}
-
-// Lines that do not fit the frame are left out, counted, never drawn under it.
-TEST(Texte, LinesBeyondTheFrameAreCountedNotDrawn) {
-    Bloc b;
-    b.texte->ChangeCoords({100, 100, 600, 300}); // 180 high inside its margins: three lines
-    Regle(*b.texte, {"Texte=un deux trois quatre cinq six sept huit neuf dix onze douze"});
-    TRecordingCanvas canvas;
-    DessineComposant(*b.texte, canvas, MODE_EPREUVE, &b.doc.Page(0), true);
-    EXPECT_EQ(b.texte->LignesPerdues(), 1);
-    EXPECT_EQ(b.texte->AvertissementCadre(), "Texte1 : 1 ligne ne tient pas dans le cadre");
-    for (const TInkTag& tag : canvas.tags)
-        EXPECT_LE(tag.box.bottom, 290);
-    Regle(*b.texte, {"Paragraphes=court"});
-    DessineComposant(*b.texte, canvas, MODE_EPREUVE, &b.doc.Page(0), true);
-    EXPECT_EQ(b.texte->AvertissementCadre(), "");
-}
-
-TEST(Texte, SavedAndReadBackAndCheckedWhenRead) {
-    Bloc b;
-    Regle(*b.texte,
-          {"Texte=**Gras** et *italique*.", "Texte=", "Alignement=1", "StylePinceauCadre=0"});
     TMemoryStream s;
     ASSERT_TRUE(b.texte->Sauve(s));
     TTexte lu(&b.doc.Cadre(0));
@@ -145,7 +108,7 @@ TEST(Texte, SavedAndReadBackAndCheckedWhenRead) {
     ASSERT_TRUE(lu.Charge(entree, nullptr, &b.doc.Cadre(0)));
     EXPECT_EQ(lu.ListeParagraphes(), b.texte->ListeParagraphes());
     EXPECT_EQ(OptionBytes(lu), OptionBytes(*b.texte));
-    EXPECT_EQ(lu.Pinceau.Style, psSolid);
+    EXPECT_EQ(lu.Brosse, b.texte->Brosse);
     // The alignment, 20 bytes into the block after the 40-byte host header with its name.
     std::vector<std::uint8_t> bytes = s.Bytes();
     const std::size_t alignement = 2 + 16 + 8 + 4 + b.texte->Nom().size() + 2 + 20;
@@ -154,6 +117,11 @@ TEST(Texte, SavedAndReadBackAndCheckedWhenRead) {
     TMemoryStream abime(bytes);
     EXPECT_FALSE(lu.Charge(abime, nullptr, &b.doc.Cadre(0)));
     EXPECT_NE(abime.Refus().find("« Alignement » vaut 9"), std::string::npos) << abime.Refus();
+    Regle(*b.texte, {"Paragraphes=Seul."});
+    EXPECT_EQ(b.texte->ListeParagraphes(), std::vector<std::string>{"Seul."});
+    std::string message;
+    EXPECT_FALSE(b.texte->ChangeOption("", "Effacer", message));
+    EXPECT_TRUE(b.texte->ListeParagraphes().empty());
 }
 
 } // namespace
