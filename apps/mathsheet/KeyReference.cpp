@@ -1,6 +1,7 @@
 #include "KeyReference.h"
 
 #include "host/Composant.h"
+#include "host/Consigne.h"
 #include "host/Conversions.h"
 #include "host/Document.h"
 #include "host/Planche.h"
@@ -89,6 +90,16 @@ std::string texte(const TTypeComposant& type) {
     }
     for (const CleFeuille& cle : type.clesFeuille)
         sortie += "-\t" + cle.nom + "\t" + cle.valeurs + " (feuilles seulement)\n";
+    for (const CleCommune& cle : ClesCommunes())
+        sortie += std::string("-\t") + cle.nom + "\t" + cle.valeurs + " (tous les types)\n";
+    return sortie;
+}
+
+// The keys every kind shares, after the kind's own.
+std::string lignesCommunes() {
+    std::string sortie;
+    for (const CleCommune& cle : ClesCommunes())
+        sortie += ligne("—", cle.nom, cle.valeurs, "", "tous les types");
     return sortie;
 }
 
@@ -105,6 +116,8 @@ std::string nomsSeuls(const TTypeComposant& type) {
                          "| N° | Clé |\n|---|---|\n";
     for (std::size_t i = 0; i < type.cles.size(); ++i)
         sortie += "| " + std::to_string(i) + " | " + code(type.cles[i]) + " |\n";
+    for (const CleCommune& cle : ClesCommunes())
+        sortie += "| — | " + code(cle.nom) + " |\n";
     return sortie;
 }
 
@@ -157,7 +170,7 @@ std::string markdown(const TCatalogue& catalogue, const TTypeComposant& type) {
     }
     for (const CleFeuille& cle : type.clesFeuille)
         sortie += ligne("—", cle.nom, cle.valeurs, "", "feuilles seulement");
-    return sortie;
+    return sortie + lignesCommunes();
 }
 
 constexpr const char* kIntroduction =
@@ -173,8 +186,9 @@ rouge, rose, orange, jaune, jaune clair, vert, vert clair, bleu, bleu clair, ble
 violet, marron, beige ; sans souci des accents ni des majuscules), en `#RRGGBB` (#FF8000) ou par le
 nombre 0xBBGGRR en décimal (255 rouge) ou en hexadécimal (0xFFCC99) ; les polices s'écrivent `nom,taille,couleur,styles`
 (`Andika,14,0,gras`). Les clés « feuilles seulement » font depuis une feuille le travail
-d'une fenêtre de l'éditeur (les opérandes, les données d'un graphe…). Les clés de `[Page]`
-sont décrites dans le README.
+d'une fenêtre de l'éditeur (les opérandes, les données d'un graphe…). Les clés « tous les
+types » valent pour chaque section : `Consigne` écrit une ou deux lignes de consigne en haut du
+cadre, et l'exercice se place dessous. Les clés de `[Page]` sont décrites dans le README.
 
 Cette page est produite par `mathsheet keys --all --markdown` ; ne la modifiez pas à la main.
 `mathsheet keys TYPE` donne les clés d'un seul type.

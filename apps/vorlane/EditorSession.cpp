@@ -245,7 +245,7 @@ void EditorSession::Copy() {
         return;
     TMemoryStream record;
     if (selection_->Sauve(record))
-        clipboard_ = Clipboard{selection_->NumeroType, record.Bytes()};
+        clipboard_ = Clipboard{selection_->NumeroType, record.Bytes(), selection_->Consigne()};
 }
 
 std::unique_ptr<TComposant> EditorSession::fromClipboard() {
@@ -262,6 +262,8 @@ std::unique_ptr<TComposant> EditorSession::fromClipboard() {
         return nullptr;
     }
     copy->TermineCharge();
+    std::string ignored; // it was read from a component: within its limits
+    copy->ChangeConsigne(clipboard_->consigne, ignored);
     return copy;
 }
 

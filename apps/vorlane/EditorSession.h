@@ -111,6 +111,7 @@ private:
     struct Clipboard {
         std::int32_t kind = 0;
         std::vector<std::uint8_t> record;
+        std::string consigne; // kept beside the record, as the document keeps it
     };
     std::optional<Clipboard> clipboard_;
     std::vector<std::uint8_t> current_; // the document as the last change left it

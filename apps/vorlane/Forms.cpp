@@ -17,8 +17,10 @@
 #include "fraction/forms/TFractionEdit2.h"
 #include "fraction/forms/TFractionProp.h"
 #include "host/Services.h"
+#include "host/Texte.h"
 #include "host/forms/PropDock.h"
 #include "host/forms/QtUserInterface.h"
+#include "host/forms/TTexteProp.h"
 #include "money/EuroBillets.h"
 #include "money/EuroPieces.h"
 #include "money/Masses.h"
@@ -83,6 +85,9 @@ void RegisterForms(TQtUserInterface& ui, TPropDockWidget& dock) {
     });
     dock.RegisterPropForm("FormeProp", [](TComposant& c, QWidget* parent) {
         return new TFormeProp(dynamic_cast<TvlForme&>(c), parent);
+    });
+    dock.RegisterPropForm("TexteProp", [](TComposant& c, QWidget* parent) {
+        return new TTexteProp(dynamic_cast<TTexte&>(c), parent);
     });
     dock.RegisterPropForm("DeProp", [](TComposant& c, QWidget* parent) {
         return new TDeProp(dynamic_cast<TvlDe&>(c), parent);

@@ -14,7 +14,7 @@
 
 TProprietesPage::TProprietesPage(const TPlanche& page, int numero, QWidget* parent)
     : QDialog(parent), edTitre(new QLineEdit(this)), cbEntete(new QCheckBox(this)),
-      edNote(new QSpinBox(this)), cbReglure(new QComboBox(this)) {
+      edNote(new QSpinBox(this)), cbReglure(new QComboBox(this)), cbNumeroter(new QComboBox(this)) {
     setWindowTitle(QStringLiteral("Propriétés de la page %1").arg(numero));
     edTitre->setText(QString::fromStdString(page.Titre));
     edTitre->setMaxLength(TPlanche::kTitreMax);
@@ -47,6 +47,13 @@ TProprietesPage::TProprietesPage(const TPlanche& page, int numero, QWidget* pare
     form->addRow(QString(), cbEntete);
     form->addRow(QStringLiteral("&Note :"), edNote);
     form->addRow(QStringLiteral("&Réglure :"), cbReglure);
+    cbNumeroter->setObjectName(QStringLiteral("cbNumeroter"));
+    cbNumeroter->addItems({QStringLiteral("sans numéro"), QStringLiteral("1.  2.  3. …"),
+                           QStringLiteral("Exercice 1 :  Exercice 2 : …")});
+    cbNumeroter->setCurrentIndex(page.NumeroterConsignes);
+    cbNumeroter->setToolTip(QStringLiteral("Numéros des consignes des composants, de haut en bas "
+                                           "puis de gauche à droite"));
+    form->addRow(QStringLiteral("Numéroter les &consignes :"), cbNumeroter);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("OK"));
     buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Annuler"));
@@ -66,8 +73,9 @@ bool TProprietesPage::Applique(TPlanche& page) const {
     changed.Entete = cbEntete->isChecked();
     changed.Note = edNote->value();
     changed.Reglure = TPlanche::TypeReglure(cbReglure->currentIndex());
+    changed.NumeroterConsignes = cbNumeroter->currentIndex();
     if (changed.Titre == page.Titre && changed.Entete == page.Entete && changed.Note == page.Note &&
-        changed.Reglure == page.Reglure)
+        changed.Reglure == page.Reglure && changed.NumeroterConsignes == page.NumeroterConsignes)
         return false;
     page = changed;
     return true;

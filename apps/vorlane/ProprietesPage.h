@@ -1,4 +1,5 @@
-// The page properties dialog: the header's title, name line and score box, and the ruling.
+// The page properties dialog: the header's title, name line and score box, the ruling, and how
+// the instructions are numbered.
 #pragma once
 
 #include <QDialog>
@@ -21,4 +22,5 @@ public:
     QCheckBox* cbEntete;
     QSpinBox* edNote;
     QComboBox* cbReglure; // item index = TPlanche::TypeReglure
+    QComboBox* cbNumeroter;
 };

@@ -526,11 +526,14 @@ std::vector<std::string> AvertissementsCadre(const TDocument& document) {
 
 std::vector<std::string> AvertissementsDessin(const TDocument& document) {
     std::vector<std::string> avertissements;
-    for (int i = 0; i < document.NbComposants(); ++i)
-        if (const auto* c = dynamic_cast<const CommonComponent*>(&document.Composant(i)))
-            for (std::string a : {c->AvertissementCadre(), c->AvertissementLegende()})
-                if (!a.empty())
-                    avertissements.push_back(std::move(a));
+    for (int i = 0; i < document.NbComposants(); ++i) {
+        const TComposant& composant = document.Composant(i);
+        const auto* commun = dynamic_cast<const CommonComponent*>(&composant);
+        for (std::string a : {composant.AvertissementCadre(), composant.AvertissementConsigne(),
+                              commun != nullptr ? commun->AvertissementLegende() : std::string()})
+            if (!a.empty())
+                avertissements.push_back(std::move(a));
+    }
     for (std::string& a : document.ChevauchementsEntete())
         avertissements.push_back(std::move(a));
     return avertissements;

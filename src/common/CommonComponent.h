@@ -83,10 +83,6 @@ public:
     // itself is not printed.
     void AfficheNoteRedirection(TCanvas& canvas);
 
-    // What the last drawing could not show, as one line naming the component; empty when all
-    // of it showed.
-    virtual std::string AvertissementCadre() const { return {}; }
-
     // The host's lines, then the line under a picture: its settings and what each version
     // writes there.
     std::vector<std::string> Description() const override;
@@ -193,8 +189,9 @@ private:
 void ColoreBrosse(TBrush& brosse, TColor couleur);
 
 // The frame warnings of the document's components after a drawing, one a component that could
-// not show all of itself, then one a component reaching into its page's header, then the page
-// check's lines (items covered or out of their frame, overlapping frames).
+// not show all of itself (and one a component whose instruction was cut), then one a component
+// reaching into its page's header, then the page check's lines (items covered or out of their
+// frame, overlapping frames).
 class TDocument;
 std::vector<std::string> AvertissementsCadre(const TDocument& document);
 // The same without the page check, which redraws every component: for a caller that keeps the

@@ -53,5 +53,5 @@ private:
     std::vector<TTypeComposant> types_;
 };
 
-// The catalogue with the host's own kinds ("Grille", "Liste").
+// The catalogue with the host's own kinds ("Grille", "Liste", "Texte").
 TCatalogue CatalogueHote();

@@ -2,6 +2,7 @@
 
 #include "host/Grille.h"
 #include "host/Liste.h"
+#include "host/Texte.h"
 
 namespace {
 
@@ -14,6 +15,8 @@ template <typename Kind> TTypeComposant hostKind(const char* nom, int numero) {
         return std::make_unique<Kind>(cadre);
     };
     type.cles = Kind::Cles();
+    if constexpr (requires { Kind::Table(); })
+        type.table = Kind::Table();
     return type;
 }
 
@@ -23,5 +26,6 @@ TCatalogue CatalogueHote() {
     TCatalogue catalogue;
     catalogue.Ajoute(hostKind<TGrille>("Grille", TGrille::NUMERO));
     catalogue.Ajoute(hostKind<TListe>("Liste", TListe::NUMERO));
+    catalogue.Ajoute(hostKind<TTexte>("Texte", TTexte::NUMERO));
     return catalogue;
 }

@@ -1,5 +1,6 @@
 #include "host/Composant.h"
 
+#include "host/Consigne.h"
 #include "host/Conversions.h"
 #include "host/Planche.h"
 #include "host/PropForm.h"
@@ -97,8 +98,8 @@ TComposant::TComposant(TCadre* cadre) {
 }
 
 TComposant::TComposant(const TComposant& other)
-    : TBase(other), Detachable(other.Detachable), actif_(other.actif_), poignees_(other.poignees_) {
-}
+    : TBase(other), Detachable(other.Detachable), consigne_(other.consigne_), actif_(other.actif_),
+      poignees_(other.poignees_) {}
 
 TComposant::~TComposant() = default;
 
@@ -201,6 +202,29 @@ void* TComposant::Options(int& taille) {
 bool TComposant::ChangeOption(const std::string& valeur, const std::string& nom,
                               std::string& message) {
     return ChangeGeometrie(valeur, nom, message).value_or(false);
+}
+
+bool TComposant::ChangeCle(const std::string& valeur, const std::string& nom,
+                           std::string& message) {
+    if (nom == "Consigne")
+        return ChangeConsigne(valeur, message);
+    return ChangeOption(valeur, nom, message);
+}
+
+bool TComposant::EstCleCommune(const std::string& nom) {
+    const auto& communes = ClesCommunes();
+    return std::any_of(communes.begin(), communes.end(),
+                       [&](const CleCommune& cle) { return nom == cle.nom; });
+}
+
+bool TComposant::ChangeConsigne(const std::string& valeur, std::string& message) {
+    return LitConsigne(valeur, consigne_, message);
+}
+
+std::string TComposant::AvertissementConsigne() const {
+    if (!consigneCoupee_ || consigne_.empty())
+        return {};
+    return Nom() + " : la consigne ne tient pas en deux lignes dans le cadre : elle est coupée";
 }
 
 void TComposant::InitModif(TCanvas& canvas, vlPoint p, int code) {
@@ -554,14 +578,70 @@ std::optional<bool> TComposant::ChangeGeometrie(const std::string& valeur, const
     return true;
 }
 
+namespace {
+
+// The band of the component's instruction for this drawing; none for a component shown on
+// another one, whose frame is not printed.
+BandeConsigne bandeDe(const TComposant& composant, TCanvas& canvas) {
+    if (composant.Consigne().empty() || !composant.Recepteurs.empty())
+        return {};
+    const TProjectInterface* projet = composant.Interface();
+    const std::string etiquette =
+        projet != nullptr ? projet->EtiquetteConsigne(composant) : std::string();
+    return MiseEnPageConsigne(canvas, etiquette, composant.Consigne(),
+                              composant.Rect.Normalise().LireSize());
+}
+
+// While it lives, the component's rectangle leaves out the band at its top, so that the kind
+// lays its exercises out under the instruction. A kind that changes its own rectangle while it
+// draws keeps that change, the band put back above it.
+class SousLaBande {
+public:
+    SousLaBande(TComposant& composant, int hauteur)
+        : composant_(composant), rect_(composant.Rect), hauteur_(hauteur) {
+        if (hauteur_ == 0)
+            return;
+        vlRect r = rect_.Normalise();
+        r.top = std::min(r.top + hauteur_, r.bottom);
+        composant_.Rect = sous_ = r;
+    }
+    ~SousLaBande() {
+        if (hauteur_ == 0)
+            return;
+        if (composant_.Rect == sous_) {
+            composant_.Rect = rect_;
+            return;
+        }
+        vlRect r = composant_.Rect.Normalise();
+        r.top -= hauteur_;
+        composant_.Rect = r;
+    }
+    SousLaBande(const SousLaBande&) = delete;
+    SousLaBande& operator=(const SousLaBande&) = delete;
+
+private:
+    TComposant& composant_;
+    vlRect rect_;
+    vlRect sous_;
+    int hauteur_;
+};
+
+} // namespace
+
 void DessineComposant(TComposant& composant, TCanvas& canvas, int mode, TPlanche* planche,
                       bool impression) {
+    const BandeConsigne bande = bandeDe(composant, canvas);
     const int niveau = canvas.SaveDC();
-    if (impression)
-        composant.Imprime(canvas, mode, planche);
-    else
-        composant.Dessine(canvas, mode, planche);
+    {
+        const SousLaBande sous(composant, bande.hauteur);
+        if (impression)
+            composant.Imprime(canvas, mode, planche);
+        else
+            composant.Dessine(canvas, mode, planche);
+    }
     canvas.RestoreDC(niveau);
+    DessineBandeConsigne(canvas, bande, composant.Rect.Normalise());
+    composant.SignaleConsigneCoupee(bande.coupee);
     if (!composant.ErreurDessin().empty())
         composant.AfficheTexteSysteme(canvas, composant.Rect.Normalise(), composant.ErreurDessin());
 }

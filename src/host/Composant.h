@@ -75,6 +75,12 @@ public:
         static_cast<void>(composant);
         static_cast<void>(ancien);
     }
+    // The number written before the component's instruction ("1.", "Exercice 2 :"), as its
+    // page numbers them; empty when it does not.
+    virtual std::string EtiquetteConsigne(const TComposant& composant) const {
+        static_cast<void>(composant);
+        return {};
+    }
 };
 
 // Resolves links recorded while loading (reserved for kinds that keep references).
@@ -155,6 +161,11 @@ public:
     virtual void* Options(int& taille);
     virtual bool ChangeOption(const std::string& valeur, const std::string& nom,
                               std::string& message);
+    // Any key a sheet or a property window sends: the keys every kind shares (ClesCommunes:
+    // the instruction), then the kind's own through ChangeOption.
+    bool ChangeCle(const std::string& valeur, const std::string& nom, std::string& message);
+    // Whether `nom` is one of the keys every kind shares.
+    static bool EstCleCommune(const std::string& nom);
     virtual std::string Nom() const { return nom_; }
     virtual void InitModif(TCanvas& canvas, vlPoint p, int code);
     virtual void InitModifCreation(TCanvas& canvas, vlPoint p);
@@ -214,6 +225,19 @@ public:
     // Why the last drawing stopped short ("Pas de place pour le dessin"), empty when it was
     // whole. The host writes it in the frame; the sheet builder refuses the sheet.
     const std::string& ErreurDessin() const { return erreurDessin_; }
+    // What the last drawing could not show, as one line naming the component; empty when all
+    // of it showed.
+    virtual std::string AvertissementCadre() const { return {}; }
+
+    // The instruction written at the top of the frame, lines separated by '\n'; empty: none.
+    const std::string& Consigne() const { return consigne_; }
+    // Takes an instruction as LitConsigne reads it; false with a message when refused.
+    bool ChangeConsigne(const std::string& valeur, std::string& message);
+    // A line naming the component when the last drawing had to cut its instruction short;
+    // empty when it showed whole.
+    std::string AvertissementConsigne() const;
+    // Told by the drawing whether the instruction was cut.
+    void SignaleConsigneCoupee(bool coupee) { consigneCoupee_ = coupee; }
 
     // Settings and exercise content as text lines ("clé = valeur", then the exercise), for
     // people checking a document. The host's default gives the geometry.
@@ -261,6 +285,8 @@ protected:
 
 private:
     std::string nom_;
+    std::string consigne_;
+    bool consigneCoupee_ = false;
     std::string erreurDessin_;
     std::uint64_t id_ = 0;
     bool actif_ = true;
@@ -273,6 +299,7 @@ private:
 };
 
 // Draws a component as the host does, in a device context of its own (Imprime with
-// `impression`); a drawing that stopped short leaves its reason written in the frame.
+// `impression`): its instruction at the top of the frame, the kind's drawing in the rest of it; a
+// drawing that stopped short leaves its reason written in the frame.
 void DessineComposant(TComposant& composant, TCanvas& canvas, int mode, TPlanche* planche,
                       bool impression);

@@ -1,5 +1,6 @@
 #include "host/Document.h"
 
+#include "host/Consigne.h"
 #include "host/Services.h"
 #include "host/Stream.h"
 #include "platform/Canvas.h"
@@ -39,7 +40,8 @@ bool writePage(TStream& s, const TPlanche& p) {
            WriteLong(s, p.Marges.top) && WriteLong(s, p.Marges.right) &&
            WriteLong(s, p.Marges.bottom) && WriteLong(s, p.Pas.cx) && WriteLong(s, p.Pas.cy) &&
            WriteLong(s, p.OrgGrille.x) && WriteLong(s, p.OrgGrille.y) && WriteString(s, p.Titre) &&
-           WriteLong(s, p.Entete ? 1 : 0) && WriteLong(s, p.Note) && WriteLong(s, int(p.Reglure));
+           WriteLong(s, p.Entete ? 1 : 0) && WriteLong(s, p.Note) && WriteLong(s, int(p.Reglure)) &&
+           WriteLong(s, p.NumeroterConsignes);
 }
 
 // The header of a version 2 page: a title of at most kTitreMax characters, the name line 0 or
@@ -83,18 +85,22 @@ bool readPage(TStream& s, TPlanche& p, std::uint32_t version) {
            ReadLongIn(s, p.Pas.cy, 0, h, "Pas vertical") &&
            ReadLongIn(s, p.OrgGrille.x, -w, w, "Origine horizontale") &&
            ReadLongIn(s, p.OrgGrille.y, -h, h, "Origine verticale") &&
-           (version < 2 || readHeader(s, p)) && (version < 3 || readRuling(s, p));
+           (version < 2 || readHeader(s, p)) && (version < 3 || readRuling(s, p)) &&
+           (version < 4 ||
+            ReadLongIn(s, p.NumeroterConsignes, 0, TPlanche::kNumeroterMax, "NumeroterConsignes"));
 }
 
 // The count field that the rest of a document contradicts, if any: components with no page to
-// go on, no component although records follow (an empty document ends with its zero link
-// count), more components than a document holds. A file cut short is not a contradiction: the
+// go on, no component although records follow (an empty document ends with its empty lists),
+// more components than a document holds. A file cut short is not a contradiction: the
 // records before the cut are read.
-std::string countsDisagree(std::uint32_t pages, std::uint32_t components, std::size_t remaining) {
-    constexpr std::size_t kLinkCount = 4; // the empty link list after the records
+std::string countsDisagree(std::uint32_t pages, std::uint32_t components, std::size_t remaining,
+                           std::uint32_t version) {
+    // The empty link list after the records, and from version 4 the empty instruction list.
+    const std::size_t emptyLists = version >= 4 ? 8 : 4;
     if (pages == 0 && components > 0)
         return "nombre de pages";
-    if (components == 0 && remaining > kLinkCount && remaining != SIZE_MAX)
+    if (components == 0 && remaining > emptyLists && remaining != SIZE_MAX)
         return "nombre de composants";
     if (components > TDocument::kMaxComposants)
         return "nombre de composants";
@@ -336,6 +342,44 @@ std::vector<std::string> TDocument::ChevauchementsEntete() const {
 
 // ---- TProjectInterface ----
 
+std::string TDocument::EtiquetteConsigne(const TComposant& composant) const {
+    constexpr int kMemeRangee = 50; // tops within 5 mm of a row's first one share its row
+    int avant = 0;                  // the instructions numbered on the pages before
+    for (int page = 0; page < NbPages(); ++page) {
+        const int numerotation = Page(page).NumeroterConsignes;
+        if (numerotation == NUMEROTE_SANS)
+            continue;
+        std::vector<const TComposant*> numerotes;
+        for (const Entree& e : composants_)
+            if (e.page == page && !e.composant->Consigne().empty() &&
+                e.composant->Recepteurs.empty())
+                numerotes.push_back(e.composant.get());
+        std::stable_sort(numerotes.begin(), numerotes.end(),
+                         [](const TComposant* a, const TComposant* b) {
+                             return a->Rect.Normalise().top < b->Rect.Normalise().top;
+                         });
+        // Rows from the top, each read from left to right.
+        for (std::size_t debut = 0; debut < numerotes.size();) {
+            const int haut = numerotes[debut]->Rect.Normalise().top;
+            std::size_t fin = debut;
+            while (fin < numerotes.size() &&
+                   numerotes[fin]->Rect.Normalise().top < haut + kMemeRangee)
+                ++fin;
+            std::stable_sort(numerotes.begin() + std::ptrdiff_t(debut),
+                             numerotes.begin() + std::ptrdiff_t(fin),
+                             [](const TComposant* a, const TComposant* b) {
+                                 return a->Rect.Normalise().left < b->Rect.Normalise().left;
+                             });
+            debut = fin;
+        }
+        const auto place = std::find(numerotes.begin(), numerotes.end(), &composant);
+        if (place != numerotes.end())
+            return EtiquetteNumero(numerotation, avant + int(place - numerotes.begin()) + 1);
+        avant += int(numerotes.size());
+    }
+    return {};
+}
+
 TComposant* TDocument::TrouveComposant(const std::string& nom) const {
     if (nom.empty() || nomsPris_.count(nom) == 0)
         return nullptr;
@@ -405,6 +449,54 @@ bool TDocument::Ecrit(TStream& s) const {
             if (!WriteInt64(s, std::int64_t(r)))
                 return false;
     }
+    return ecritConsignes(s);
+}
+
+bool TDocument::ecritConsignes(TStream& s) const {
+    const auto avecConsigne =
+        std::count_if(composants_.begin(), composants_.end(),
+                      [](const Entree& e) { return !e.composant->Consigne().empty(); });
+    if (!writeCount(s, std::size_t(avecConsigne)))
+        return false;
+    for (const Entree& e : composants_)
+        if (!e.composant->Consigne().empty() &&
+            (!WriteInt64(s, std::int64_t(e.composant->Identifiant())) ||
+             !WriteString(s, e.composant->Consigne())))
+            return false;
+    return true;
+}
+
+bool TDocument::litConsignes(TStream& s, const std::vector<Entree>& entries,
+                             std::vector<std::string>& ignores) {
+    constexpr const char* kCut = "les consignes des composants sont incomplètes : le fichier est "
+                                 "tronqué";
+    std::uint32_t count = 0;
+    if (!readCount(s, count)) {
+        ignores.push_back(kCut);
+        return false;
+    }
+    // Each takes an identifier and a text length at least.
+    if (count > s.Remaining() / 12) {
+        ignores.push_back("les consignes des composants sont illisibles : le fichier en annonce " +
+                          std::to_string(count));
+        return false;
+    }
+    for (std::uint32_t i = 0; i < count; ++i) {
+        std::int64_t id = 0;
+        std::string texte;
+        if (!ReadInt64(s, id) || !ReadString(s, texte)) {
+            ignores.push_back(kCut);
+            return false;
+        }
+        const auto owner = std::find_if(entries.begin(), entries.end(), [&](const Entree& e) {
+            return e.composant->Identifiant() == std::uint64_t(id);
+        });
+        if (owner == entries.end())
+            continue; // its component was skipped, and named
+        std::string message;
+        if (!owner->composant->ChangeConsigne(texte, message))
+            ignores.push_back("consigne de « " + owner->composant->Nom() + " » : " + message);
+    }
     return true;
 }
 
@@ -458,7 +550,7 @@ bool TDocument::Lit(TStream& s, std::string& message, std::vector<std::string>& 
         message = "Ce document est endommagé : ses pages ne peuvent pas être lues.";
         return false;
     }
-    if (const std::string field = countsDisagree(pageCount, componentCount, s.Remaining());
+    if (const std::string field = countsDisagree(pageCount, componentCount, s.Remaining(), version);
         !field.empty()) {
         message = "Ce document est endommagé : le champ « " + field +
                   " » ne correspond pas à ce qui suit.";
@@ -553,8 +645,10 @@ bool TDocument::Lit(TStream& s, std::string& message, std::vector<std::string>& 
     }
     if (!linksRead)
         ignores.push_back("les liens entre composants sont incomplets : le fichier est tronqué");
+    const bool consignesRead =
+        truncated || !linksRead || version < 4 || litConsignes(s, entries, ignores);
     avertissements_.clear();
-    if (linksRead && !truncated && s.Remaining() != 0 && s.Remaining() != SIZE_MAX)
+    if (linksRead && consignesRead && !truncated && s.Remaining() != 0 && s.Remaining() != SIZE_MAX)
         avertissements_.push_back("le fichier continue après la fin du document : " +
                                   std::to_string(s.Remaining()) + " octet(s) ignoré(s)");
 

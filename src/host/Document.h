@@ -3,8 +3,8 @@
 // File layout (little-endian): the magic "VLMATHDOC", a 32-bit format version, how the sheet
 // was built (version 2 on), the page count and each page's setup and header, then the component
 // count and each component as a record: kind number, page index, byte count, and what the
-// component's Sauve wrote. Then the links between components by identifier. A reader skips a record
-// it cannot read and keeps the others.
+// component's Sauve wrote. Then the links between components by identifier, and (version 3 on) the
+// components' instructions. A reader skips a record it cannot read and keeps the others.
 #pragma once
 
 #include "host/Catalogue.h"
@@ -39,9 +39,10 @@ public:
     TDocument(const TDocument&) = delete;
     TDocument& operator=(const TDocument&) = delete;
 
-    // 2: pages carry a header, the document its origin; 3: pages carry a ruling. Versions 1
-    // and 2 still read.
-    static constexpr std::uint32_t FORMAT_VERSION = 3;
+    // 2: pages carry a header, the document its origin; 3: pages carry a ruling; 4: pages say
+    // how they number the instructions, and the components' instructions follow the links.
+    // Versions 1 to 3 still read.
+    static constexpr std::uint32_t FORMAT_VERSION = 4;
 
     const TCatalogue& Catalogue() const { return catalogue_; }
 
@@ -87,6 +88,10 @@ public:
     TComposant* TrouveComposant(std::uint64_t id) const override;
     void AjouteEmissions(TStringList& liste, const TComposant* emetteur) const override;
     void NomChange(const TComposant& composant, const std::string& ancien) override;
+    // The instruction's number in its page's reading order (top to bottom, then left to right,
+    // a row being the components whose tops are within 5 mm of its first one's); it counts on
+    // from the instructions of the pages before that number theirs.
+    std::string EtiquetteConsigne(const TComposant& composant) const override;
 
     // Writes the whole document; false when a primitive failed.
     bool Ecrit(TStream& s) const;
@@ -122,6 +127,12 @@ private:
     void decompteNom(const std::string& nom);
     // Indexes the names (and the largest identifier) of the components held.
     void indexeNoms();
+    // The components' instructions, by identifier, after the links.
+    bool ecritConsignes(TStream& s) const;
+    // Gives the components read their instructions; false (and named in `ignores`) when the
+    // list cannot be read. An instruction out of its limits is named and left out.
+    static bool litConsignes(TStream& s, const std::vector<Entree>& entries,
+                             std::vector<std::string>& ignores);
 
     const TCatalogue& catalogue_;
     std::vector<std::unique_ptr<PageEntry>> pages_;

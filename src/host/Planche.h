@@ -37,6 +37,10 @@ public:
     TypeReglure Reglure = TypeReglure::Aucune;
     static constexpr int kTitreMax = 100; // characters
     static constexpr int kNoteMax = 1000;
+    // How the components' instructions are numbered in reading order: 0 not at all, 1 "1.",
+    // 2 "Exercice 1 :".
+    int NumeroterConsignes = 0;
+    static constexpr int kNumeroterMax = 2;
 
     bool AEntete() const { return !Titre.empty() || Entete || Note > 0; }
     // The height the header takes at the top of the printable area, its gap included.

@@ -22,10 +22,20 @@ TPropForm::TPropForm(TComposant* composant, std::string nom, std::vector<std::st
     : composant_(composant), nom_(std::move(nom)), cles_(std::move(cles)) {}
 
 bool TPropForm::EcrireOptions(int index, const std::string& valeur) {
-    if (miseAJour_ || composant_ == nullptr || index < 0 || index >= int(cles_.size()))
+    if (index < 0 || index >= int(cles_.size()))
+        return false;
+    return envoie(cles_[std::size_t(index)], valeur, index);
+}
+
+bool TPropForm::EcrireCleCommune(const std::string& nom, const std::string& valeur) {
+    return TComposant::EstCleCommune(nom) && envoie(nom, valeur, -1);
+}
+
+bool TPropForm::envoie(const std::string& nom, const std::string& valeur, int index) {
+    if (miseAJour_ || composant_ == nullptr)
         return false;
     std::string message;
-    const bool pris = composant_->ChangeOption(valeur, cles_[std::size_t(index)], message);
+    const bool pris = composant_->ChangeCle(valeur, nom, message);
     if (!pris && !message.empty()) {
         Ui().MessageBox(message, "ERREUR", MB_OK | MB_ICONERROR);
         miseAJour_ = true;

@@ -29,6 +29,8 @@ public:
     // the window refreshes. On refusal with a message, the message is shown and the control
     // refreshed from the component. Returns ChangeOption's answer.
     bool EcrireOptions(int index, const std::string& valeur);
+    // The same for a key every kind shares (the instruction), by its name.
+    bool EcrireCleCommune(const std::string& nom, const std::string& valeur);
     // Shows another component of the kind: refreshes every control. The window reaches its
     // component only through this pointer; null leaves it without one (nothing is sent).
     void ChangeComposant(TComposant* composant);
@@ -56,6 +58,9 @@ protected:
     virtual void RafraichirControle(int index);
 
 private:
+    // Sends one key by name; `index` is the control refreshed after a refusal (-1: all).
+    bool envoie(const std::string& nom, const std::string& valeur, int index);
+
     TComposant* composant_;
     std::string nom_;
     std::vector<std::string> cles_;

@@ -70,6 +70,7 @@ constexpr HelpTopic kHelpTopics[] = {
     {95, "Boulier"},   {96, "EuroPieces"},       {97, "EuroBillets"},
     {98, "Masses"},    {99, "Relier"},           {127, "Thermometre"},
     {135, "Sudoku"},   {136, "SudokuDiaImages"}, {137, "SudokuDiaGenere"},
+    {202, "Texte"},
 };
 
 // Opens a page of the help folder or, when it is not there, the contents with a note that

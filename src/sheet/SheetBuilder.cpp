@@ -2,6 +2,7 @@
 
 #include "host/Catalogue.h"
 #include "host/Composant.h"
+#include "host/Consigne.h"
 #include "host/Conversions.h"
 #include "host/Document.h"
 #include "host/Services.h"
@@ -73,6 +74,8 @@ std::vector<std::pair<std::string, std::string>> KnownKeys(const SheetSection& s
         spellings = type->cles;
         for (const CleFeuille& cle : type->clesFeuille)
             spellings.push_back(cle.nom);
+        for (const CleCommune& cle : ClesCommunes())
+            spellings.emplace_back(cle.nom);
         spellings.push_back("Nom");
     }
     std::vector<std::pair<std::string, std::string>> known;
@@ -211,6 +214,12 @@ private:
                 return fail(e.line, "« Note » vaut « " + e.value + " » : de 0 (sans note) à " +
                                         std::to_string(TPlanche::kNoteMax));
             planche.Note = int(*note);
+        } else if (e.key == "NumeroterConsignes") {
+            const std::optional<long long> n = ParseInteger(e.value, 0, TPlanche::kNumeroterMax);
+            if (!n)
+                return fail(e.line, "« NumeroterConsignes » vaut « " + e.value +
+                                        " » : 0 (sans numéro), 1 (« 1. ») ou 2 (« Exercice 1 : »)");
+            planche.NumeroterConsignes = int(*n);
         } else {
             return fail(e.line, "clé inconnue « " + e.key + " » pour la page (voir « mathsheet " +
                                     "keys Page »)");
@@ -357,11 +366,12 @@ private:
                 return fail(e.line, Citation(composant.Nom()) + " : " + message);
             return true;
         }
-        if (std::find(type.cles.begin(), type.cles.end(), e.key) == type.cles.end())
+        if (std::find(type.cles.begin(), type.cles.end(), e.key) == type.cles.end() &&
+            !TComposant::EstCleCommune(e.key))
             return fail(e.line, "clé inconnue « " + e.key + " » pour « " + type.nom +
                                     " » (voir « mathsheet keys " + type.nom + " »)");
         std::string message;
-        if (!composant.ChangeOption(e.value, e.key, message) && !message.empty())
+        if (!composant.ChangeCle(e.value, e.key, message) && !message.empty())
             return fail(e.line, Citation(composant.Nom()) + " : " + message);
         return true;
     }
@@ -430,6 +440,8 @@ const std::vector<std::pair<std::string, std::string>>& ClesPage() {
         {"Titre", "titre centré en haut de la page, 100 caractères au plus"},
         {"Entete", "1 : ligne « Nom, Prénom, Date » sous le titre ; 0 : sans (défaut)"},
         {"Note", "total du cadre de note « … / 20 », de 0 (sans cadre, défaut) à 1000"},
+        {"NumeroterConsignes", "numéros des consignes, dans l'ordre de lecture : 0 sans (défaut), "
+                               "1 « 1. », 2 « Exercice 1 : »"},
     };
     return cles;
 }

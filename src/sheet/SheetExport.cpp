@@ -2,6 +2,7 @@
 
 #include "host/Catalogue.h"
 #include "host/Composant.h"
+#include "host/Consigne.h"
 #include "host/Conversions.h"
 #include "host/Document.h"
 #include "host/Planche.h"
@@ -59,6 +60,10 @@ std::string pageScore(const TPlanche& page) {
     return page.Note > 0 ? std::to_string(page.Note) : "";
 }
 
+std::string pageNumbering(const TPlanche& page) {
+    return page.NumeroterConsignes > 0 ? std::to_string(page.NumeroterConsignes) : "";
+}
+
 // The [Page] keys in the order the builder applies them: a page key is one row here. An empty
 // text leaves the key out (no title, no name line, no score box).
 struct PageKey {
@@ -66,10 +71,15 @@ struct PageKey {
     std::string (*texte)(const TPlanche&);
 };
 constexpr PageKey kPageKeys[] = {
-    {"Format", pageFormat},   {"Orientation", pageOrientation},
-    {"Marges", pageMargins},  {"Carreau", pageGrid},
-    {"Reglure", pageRuling},  {"Titre", pageTitle},
-    {"Entete", pageNameLine}, {"Note", pageScore},
+    {"Format", pageFormat},
+    {"Orientation", pageOrientation},
+    {"Marges", pageMargins},
+    {"Carreau", pageGrid},
+    {"Reglure", pageRuling},
+    {"Titre", pageTitle},
+    {"Entete", pageNameLine},
+    {"Note", pageScore},
+    {"NumeroterConsignes", pageNumbering},
 };
 
 void writeLine(std::string& text, std::string_view key, std::string_view value) {
@@ -138,6 +148,8 @@ void writeComponent(std::string& text, TComposant& composant, const TPlanche& pa
         if (isGeometry(reglage.cle) || !defaults.IsDefault(type.nom, page, reglage))
             writeLine(text, reglage.cle, reglage.valeur);
     }
+    if (!composant.Consigne().empty())
+        writeLine(text, "Consigne", TexteConsigne(composant.Consigne()));
     // A "#" line is a comment for the reader of the sheet.
     for (const TCleValeur& ligne : composant.ExerciceFeuille()) {
         if (ligne.cle == "#")

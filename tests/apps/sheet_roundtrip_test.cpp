@@ -43,6 +43,9 @@ const std::vector<std::string>& extras(std::string_view kind) {
         {"Points à relier", {"Points = 0,1;0,1;a;2 | 0,5;0,5;b;3 | 0,9;0,2;c;5"}},
         {"Forme", {"NbPoints = 16"}},
         {"Thermomètre", {"LibelleTemperatureGauche = 1", "LibelleTemperatureDroite = 3"}},
+        {"Texte",
+         {"Texte = Un **mot** gras et *un autre* penché.\\nSuite.",
+          "Texte = ", "Paragraphes = Tout *neuf*."}},
     };
     static const std::vector<std::string> none;
     const auto found = byKind.find(kind);
@@ -57,14 +60,17 @@ bool runnable(std::string_view key) {
 class SheetMaker {
 public:
     explicit SheetMaker(std::uint32_t seed, std::string only = {})
-        : draw_(seed), legend_(seed), only_(std::move(only)) {}
+        : draw_(seed), legend_(seed), later_(seed + 1), only_(std::move(only)) {}
 
     std::string sheet(const TCatalogue& catalogue) {
         std::vector<const TTypeComposant*> kinds;
         for (const TTypeComposant& type : catalogue.Types())
-            if (type.cree && type.nom != "Liste" && (only_.empty() || type.nom == only_))
+            if (type.cree && type.nom != "Liste" && type.nom != "Texte" &&
+                (only_.empty() || type.nom == only_))
                 kinds.push_back(&type);
-        std::string text = "[Page]\n";
+        std::string text = "[Page]\n" + later([&] {
+                               return "NumeroterConsignes = " + std::to_string(below(3)) + "\n";
+                           });
         const int count = below(3) + 1;
         // Half the sheets hold a grid "T", anywhere, that charts link to and others show on.
         const int grid = below(2) == 0 ? below(count + 1) : -1;
@@ -72,8 +78,12 @@ public:
             if (c == grid)
                 text += "[Grille]\nNom = T\nColonnes = 4\nLignes = 2\nHaut = 24\n"
                         "Texte = 1;1;Lun\nTexte = 2;1;Mar\nTexte = 1;2;3\nTexte = 2;2;4,5\n";
-            if (c == count)
+            if (c == count) {
+                // A text block, at the end of a third of the sheets.
+                text += later(
+                    [&] { return below(3) == 0 ? section(*catalogue.TrouveNom("Texte"), c) : ""; });
                 break;
+            }
             const TTypeComposant& type = *kinds[std::size_t(below(int(kinds.size())))];
             text += section(type, c);
             if (grid >= 0 && below(2) == 0)
@@ -101,6 +111,12 @@ private:
         for (const std::string& extra : extras(type.nom))
             if (below(2) == 0)
                 text += extra + "\n";
+        // Every kind takes an instruction, of one or two lines.
+        text += later([&] {
+            return below(3) != 0   ? ""
+                   : below(2) == 0 ? "Consigne = Calcule.\n"
+                                   : "Consigne = Lis.\\nPuis écris.\n";
+        });
         return text;
     }
 
@@ -152,8 +168,18 @@ private:
         }
     }
 
+    // What sheets gained later (instructions, their numbering, text blocks) is drawn from a
+    // generator of its own, so that the earlier draws, and the sheets they make, stay the same.
+    std::string later(const std::function<std::string()>& make) {
+        std::swap(draw_, later_);
+        std::string text = make();
+        std::swap(draw_, later_);
+        return text;
+    }
+
     std::mt19937 draw_;
     std::mt19937 legend_;
+    std::mt19937 later_;
     std::string only_;
 };
 
@@ -235,8 +261,8 @@ std::vector<std::string> unreported(const TDocument& document) {
     std::vector<std::string> silent;
     const std::vector<std::string> lines = VerifieEncre(document);
     for (int i = 0; i < document.NbComposants(); ++i) {
-        const auto* c = dynamic_cast<const CommonComponent*>(&document.Composant(i));
-        if (c == nullptr || !c->AvertissementCadre().empty() || !c->ErreurDessin().empty())
+        const TComposant* c = &document.Composant(i);
+        if (!c->AvertissementCadre().empty() || !c->ErreurDessin().empty())
             continue;
         for (const std::string& line : lines)
             if (line.starts_with(c->Nom() + " : "))

@@ -1,8 +1,10 @@
 #include "AppTestSupport.h"
 
 #include "chart/Graphe.h"
+#include "common/CommonComponent.h"
 #include "host/Composant.h"
 #include "package/Paquet.h"
+#include "platform/RecordingCanvas.h"
 #include "platform/Text.h"
 
 #include <algorithm>
@@ -146,11 +148,44 @@ TEST(SheetBuild, RefusalsStopWithFileLineAndMessage) {
         {"Titre = " + std::string(101, 'T'), "« Titre » a 101 caractères : 100 au plus"},
         {"Reglure = X", "« Reglure » vaut « X » : Aucune, Carreaux, Seyes ou Lignes"},
         {"Entetes = 1", "clé inconnue « Entetes » pour la page (voir « mathsheet keys Page »)"},
+        {"NumeroterConsignes = 3", "« NumeroterConsignes » vaut « 3 » : 0 (sans numéro), 1 "
+                                   "(« 1. ») ou 2 (« Exercice 1 : »)"},
     };
     for (const auto& [line, error] : header)
         EXPECT_EQ(buildError("[Page]\nFormat = A5\n" + line + "\n"), "f.feuille:3: " + error);
+    EXPECT_EQ(buildError("[Dé]\nNom = D\nConsigne = a\\nb\\nc\n"),
+              "f.feuille:3: D : « Consigne » a 3 lignes : 2 au plus");
+    EXPECT_EQ(buildError("[Texte]\nNom = T\nAlignement = 4\n"),
+              "f.feuille:3: T : La valeur doit être comprise entre 0 et 3.");
     EXPECT_EQ(buildError("# rien\n"),
               "f.feuille: la feuille est vide : elle ne décrit aucune page ni aucun composant");
+}
+
+// A text block, a clock low on the page and a die high on the right: the die's instruction is
+// the first, each label written at the top of its own frame, nothing of the clock or the die
+// over it; the text's second paragraph has no room and is said.
+TEST(SheetBuild, InstructionsNumberedInReadingOrderAboveTheirExercise) {
+    const TCatalogue catalogue = CataloguePaquet();
+    TDocument document(catalogue);
+    ASSERT_EQ(BuildSheet("[Page]\nNumeroterConsignes = 1\n[Texte]\nLargeur = 18\nHauteur = 1\n"
+                         "Texte = Lis **chaque** consigne.\\nPuis *réponds*.\n[Montre]\n"
+                         "Haut = 12\nLargeur = 7\nHauteur = 8\nConsigne = Lis l'heure.\n[Dé]\n"
+                         "Haut = 3\nGauche = 10\nLargeur = 6\nHauteur = 5\n"
+                         "Consigne = Compte les points.\\nÉcris le total.\n",
+                         document),
+              "");
+    TRecordingCanvas canvas;
+    document.DessinePage(canvas, 0, MODE_EPREUVE, true);
+    for (const auto& [label, index] : {std::pair{"1.", 2}, {"2.", 1}}) {
+        const vlRect frame = document.Composant(index).Rect;
+        const auto call = std::find_if(canvas.calls.begin(), canvas.calls.end(),
+                                       [&](const TDrawCall& c) { return c.text == label; });
+        ASSERT_NE(call, canvas.calls.end()) << label;
+        EXPECT_EQ(call->args.at(0), frame.left) << label;
+        EXPECT_TRUE(call->args.at(1) > frame.top && call->args.at(1) < frame.top + 100) << label;
+    }
+    EXPECT_EQ(AvertissementsCadre(document),
+              std::vector<std::string>{"Texte1 : 1 ligne ne tient pas dans le cadre"});
 }
 
 // Place and size keys apply together when the section ends: their order, before or after the

@@ -206,9 +206,11 @@ TEST_F(Editor, EveryKindsWindowFollowsItsComponentThroughUndoAndRedo) {
         expectShown(second);
         expectShown(first);
         expectShown(second);
-        // A copy outlives the components an undo frees, and pastes whole.
+        // A copy outlives the components an undo frees, and pastes whole, its instruction too.
         const std::vector<std::string> copied = session().Selection()->Description();
         const vlRect r = session().Selection()->Rect;
+        std::string message;
+        ASSERT_TRUE(session().Selection()->ChangeCle("Lis.", "Consigne", message)) << message;
         trigger("copier");
         trigger("annuler");
         trigger("coller");
@@ -216,6 +218,7 @@ TEST_F(Editor, EveryKindsWindowFollowsItsComponentThroughUndoAndRedo) {
         EXPECT_EQ(session().Selection()->Rect,
                   (vlRect{r.left + 50, r.top + 50, r.right + 50, r.bottom + 50}));
         EXPECT_EQ(session().Selection()->Description().size(), copied.size());
+        EXPECT_EQ(session().Selection()->Consigne(), "Lis.");
     }
 }
 
@@ -231,12 +234,13 @@ TEST_F(Editor, PagePropertiesSetTheHeaderUndoably) {
         dialog->cbEntete->setChecked(true);
         dialog->edNote->setValue(20);
         dialog->cbReglure->setCurrentIndex(int(TPlanche::TypeReglure::Seyes));
+        dialog->cbNumeroter->setCurrentIndex(2);
         dialog->accept();
     });
     trigger("proprietesPage");
     const TPlanche& page = session().Document().Page(0);
-    EXPECT_EQ(std::tuple(page.Titre, page.Entete, page.Note, page.Reglure),
-              std::tuple("Les dés", true, 20, TPlanche::TypeReglure::Seyes));
+    EXPECT_EQ(std::tuple(page.Titre, page.Entete, page.Note, page.Reglure, page.NumeroterConsignes),
+              std::tuple("Les dés", true, 20, TPlanche::TypeReglure::Seyes, 2));
     view().repaint();
     // The warning whole in the status line's list and its tooltip, the page still shown.
     const QString warning = ToQString("« " + die->Nom() + " » empiète sur l'en-tête");

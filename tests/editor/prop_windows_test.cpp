@@ -245,6 +245,17 @@ TEST_P(PropWindows, EveryControlTiedToAKeyShowsItsFieldAndSendsItsChanges) {
         Ctl<TColorButton>(*fenetre, "btCoulBrosse")->click();
         EXPECT_EQ(style->currentIndex(), bsSolid);
     }
+    // The instruction is typed on the position page; a refused one is said and shown back.
+    auto* consigne = fenetre->findChild<QLineEdit*>("edConsigne");
+    ASSERT_NE(consigne, nullptr);
+    MontrePage(consigne);
+    for (const char* texte : {"Lis.\\nÉcris.", "a\\nb\\nc"}) {
+        consigne->setText(QString::fromUtf8(texte));
+        QTest::keyClick(consigne, Qt::Key_Return);
+    }
+    EXPECT_EQ(c.Consigne(), "Lis.\nÉcris.");
+    EXPECT_EQ(consigne->text(), QStringLiteral("Lis.\\nÉcris."));
+    EXPECT_EQ(ui_.Messages(), std::vector<std::string>{"« Consigne » a 3 lignes : 2 au plus"});
     // The dock keeps the window for the next component of the kind.
     dock_.Montre(&Nouveau<TComposant>(GetParam().type));
     EXPECT_EQ(dock_.Courante(), fenetre);

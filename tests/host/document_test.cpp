@@ -138,10 +138,11 @@ Bytes withU32(Bytes b, std::size_t at, std::uint32_t v) {
 }
 
 // In a document without origin command and with untitled pages: where the page count and the
-// first page are, and how long a page is (its setup, then an empty title, name line and score).
+// first page are, and how long a page is (its setup, then an empty title, name line, score and
+// numbering).
 constexpr std::size_t kPageCount = 21;
 constexpr std::size_t kFirstPage = 25;
-constexpr std::size_t kPageBytes = 56;
+constexpr std::size_t kPageBytes = 60;
 
 // Where each record starts (at its kind number) in a written document, and where it ends.
 std::vector<std::size_t> recordStarts(const Bytes& b) {
@@ -333,15 +334,17 @@ TEST(Document, HeaderInBothVersionsAndTheRebuildCommandOnTheKey) {
               Names{"« Essai1 » empiète sur l'en-tête de la page 1 : descendez-le sous 26 mm"});
 }
 
-// Version 1 files (before headers and origins) and version 2 files (before rulings) read into
-// the same document: written again, they give the current format's bytes.
-TEST(DocumentFile, OlderVersionsStillRead) {
+// Files of the earlier versions, written before pages had a header and documents an origin (1),
+// before pages had a ruling (2), and before pages numbered instructions and components kept them
+// (3), read into the same document: written again, they give the current format's bytes.
+TEST(DocumentFile, EarlierVersionsStillRead) {
     Sample s;
     const Bytes now = s.bytes();
-    for (const std::uint32_t version : {1u, 2u}) {
+    for (const std::uint32_t version : {1u, 2u, 3u}) {
         SCOPED_TRACE(version);
         Bytes old = withU32(now, 9, version);
-        const std::size_t kept = version == 1 ? 40 : 52; // untitled headers, then rulings
+        old.resize(old.size() - 4); // no instruction list
+        const std::size_t kept = version == 1 ? 40 : version == 2 ? 52 : 56;
         for (std::size_t page = u32At(now, kPageCount); page-- > 0;)
             old.erase(old.begin() + std::ptrdiff_t(kFirstPage + page * kPageBytes + kept),
                       old.begin() + std::ptrdiff_t(kFirstPage + (page + 1) * kPageBytes));
@@ -446,6 +449,7 @@ TEST(DocumentFile, RefusedFilesAndSkippedRecordsAreExplained) {
         {withU32(good, kFirstPage + 44, 2), "« Entete » vaut 2, hors de l'intervalle de 0 à 1"},
         {withU32(good, kFirstPage + 48, 1001), "« Note » vaut 1001, hors de l'intervalle de 0 à"},
         {withU32(good, kFirstPage + 52, 4), "« Reglure » vaut 4, hors de l'intervalle de 0 à 3"},
+        {withU32(good, kFirstPage + 56, 3), "« NumeroterConsignes » vaut 3, hors de l'intervalle"},
         {withU32(good, 17, 5000), "la façon dont il a été construit est illisible"},
         {withU32(good, kFirstPage + 4, 60000), "« Hauteur » vaut 60000, hors de l'intervalle"},
         {withU32(good, kFirstPage - 4, 0), "le champ « nombre de pages »"},
@@ -518,8 +522,9 @@ TEST(DocumentFile, ATruncatedFileKeepsTheRecordsBeforeTheCut) {
         EXPECT_EQ(Names(r.ignores.begin() + 1, r.ignores.end()), lost);
         EXPECT_EQ(names(doc), Names(all.begin(), all.begin() + std::ptrdiff_t(kept)));
         const bool inRecord = kept < starts.size();
-        EXPECT_TRUE(r.ignores[0].starts_with(inRecord ? "composant " + std::to_string(kept + 1)
-                                                      : "les liens"))
+        const std::string after = cut < good.size() - 4 ? "les liens" : "les consignes";
+        EXPECT_TRUE(
+            r.ignores[0].starts_with(inRecord ? "composant " + std::to_string(kept + 1) : after))
             << r.ignores[0];
         EXPECT_TRUE(r.ignores[0].ends_with(inRecord ? truncated : "le fichier est tronqué"))
             << r.ignores[0];

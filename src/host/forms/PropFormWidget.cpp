@@ -1,6 +1,7 @@
 #include "host/forms/PropFormWidget.h"
 
 #include "host/Composant.h"
+#include "host/Consigne.h"
 #include "host/forms/ColorButton.h"
 #include "host/forms/NumberEdits.h"
 #include "host/forms/QtConversions.h"
@@ -85,6 +86,8 @@ void TPropFormWidget::RemplirLies() {
     if (Composant() == nullptr)
         return;
     remplirCadreStyle();
+    if (consigne_ != nullptr)
+        consigne_->setText(QString::fromStdString(TexteConsigne(Composant()->Consigne())));
     for (const Lien& lien : liens_) {
         if (Table()[std::size_t(lien.index)].lecture == Lecture::Geometrie) {
             if (auto* edit = qobject_cast<QLineEdit*>(lien.controle))
@@ -273,6 +276,15 @@ void TPropFormWidget::LiePagePosition(TPagePosition* page) {
     LieCommuns(page->Controles().edOrgX, page->Controles().edOrgY, page->Controles().edSizeX,
                page->Controles().edSizeY, page->Controles().chkDetachable,
                page->Controles().chkActif);
+    LieConsigne(page->Controles().edConsigne);
+}
+
+void TPropFormWidget::LieConsigne(QLineEdit* edit) {
+    consigne_ = edit;
+    connect(edit, &QLineEdit::returnPressed, this, [this, edit] {
+        EcrireCleCommune("Consigne", edit->text().toStdString());
+        edit->selectAll();
+    });
 }
 
 void TPropFormWidget::LieCommuns(QLineEdit* orgX, QLineEdit* orgY, QLineEdit* sizeX,

@@ -69,11 +69,13 @@ protected:
     void LieControlesNommes();
 
     // The position page: its edits to the geometry keys, its check boxes to "Detachable" and
-    // "Actif".
+    // "Actif", its instruction edit to "Consigne".
     void LiePagePosition(TPagePosition* page);
     // The same for a window that lays those controls out itself.
     void LieCommuns(QLineEdit* orgX, QLineEdit* orgY, QLineEdit* sizeX, QLineEdit* sizeY,
                     QCheckBox* detachable, QCheckBox* actif);
+    // An edit that sends the instruction ("Consigne") on Enter and shows it on refresh.
+    void LieConsigne(QLineEdit* edit);
     // The pen and brush groups. Each setting goes to the key `choix` names (-1: none, and the
     // brush group is off when its settings have none); by default the frame keys.
     using ChoixCleStyle = std::function<int(TCadreStyle::Champ)>;
@@ -127,5 +129,6 @@ private:
     std::vector<std::pair<QObject*, int>> edits_;
     std::vector<Lien> liens_;
     TCadreStyle* cadreStyle_ = nullptr;
+    QLineEdit* consigne_ = nullptr;
     ChoixCleStyle choixStyle_;
 };

@@ -56,6 +56,7 @@ TSudokuProp::TSudokuProp(TvlSudoku& composant, QWidget* parent)
 
     LieCommuns(ui_->edOrgX, ui_->edOrgY, ui_->edSizeX, ui_->edSizeY, ui_->chkDetachable,
                ui_->chkActif);
+    LieConsigne(ui_->edConsigne);
 
     LieRadio(rgTypeGrille, CleSudoku::TypeGrille);
     lieValeur(ui_->btRechercheAvancee, CleSudoku::Thread, "0");
