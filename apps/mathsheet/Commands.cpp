@@ -4,6 +4,7 @@
 #include "Demo.h"
 #include "KeyReference.h"
 #include "Output.h"
+#include "Recap.h"
 #include "SudokuCommands.h"
 #include "sheet/Modeles.h"
 #include "sheet/Sheet.h"
@@ -82,6 +83,7 @@ struct Arguments {
     std::uint32_t seed = 0;
     int copies = 1;
     std::string order = kParExemplaire;
+    bool recap = false; // a last page of every copy's answers
     int dpi = 150;
     bool all = false;      // keys: every kind
     bool markdown = false; // keys: as Markdown
@@ -100,9 +102,11 @@ bool parseArguments(const std::vector<std::string>& args, Arguments& a, std::str
     const QCommandLineOption dpi("dpi", "résolution", "N", "150");
     const QCommandLineOption all("all", "tous les types");
     const QCommandLineOption markdown("markdown", "Markdown");
+    const QCommandLineOption recap("recap", "réponses de tous les exemplaires");
     QCommandLineParser parser;
     if (!ParseCommandLine(
-            parser, {help, version, output, save, mode, seed, copies, order, dpi, all, markdown},
+            parser,
+            {help, version, output, save, mode, seed, copies, order, recap, dpi, all, markdown},
             args, error))
         return false;
     const QStringList positional = parser.positionalArguments();
@@ -116,6 +120,7 @@ bool parseArguments(const std::vector<std::string>& args, Arguments& a, std::str
         a.command = "help";
     a.all = parser.isSet(all);
     a.markdown = parser.isSet(markdown);
+    a.recap = parser.isSet(recap);
     a.output = OptionValue(parser, "output");
     a.save = OptionValue(parser, "save");
     a.mode = OptionValue(parser, "mode");
@@ -345,6 +350,7 @@ private:
         // Grouped, the copies are kept until every test is out, then give their corrections.
         const bool grouped = a.order == kEpreuvesPuisCorriges && modes.size() > 1;
         std::vector<std::unique_ptr<TDocument>> kept;
+        Recapitulatif recap;
         for (int copy = 1; copy <= a.copies; ++copy) {
             const std::uint32_t copySeed = seed + std::uint32_t(copy - 1);
             SeedRandom(copySeed);
@@ -362,6 +368,8 @@ private:
             }
             if (!a.save.empty() && !save(document, numberedPath(a.save, copy, a.copies), outputs))
                 return EXIT_IO;
+            if (a.recap)
+                recap.AjouteExemplaire(document);
             for (std::size_t m = 0; m < (grouped ? 1 : modes.size()); ++m)
                 if (const int code = addPages(sheet, document, modes[m], output); code != EXIT_OK)
                     return code;
@@ -373,12 +381,34 @@ private:
             for (const std::unique_ptr<TDocument>& document : kept)
                 if (const int code = addPages(sheet, *document, modes[m], output); code != EXIT_OK)
                     return code;
+        if (a.recap)
+            if (const int code = addRecap(recap, output); code != EXIT_OK)
+                return code;
         if (!output.Finish(error) || !commit(outputs, error)) {
             err_ << "mathsheet : " << error << "\n";
             return EXIT_IO;
         }
         out_ << a.output << " : " << output.Pages() << " page(s), graine " << seed << "\n";
         return EXIT_OK;
+    }
+
+    // The answers' table after the copies; a sheet without answers to gather says so and gives
+    // its pages without it.
+    int addRecap(const Recapitulatif& recap, SheetOutput& output) {
+        const std::string text = recap.Feuille();
+        if (text.empty()) {
+            err_ << "mathsheet : avertissement : --recap : aucun exercice de la feuille n'a de "
+                    "réponse à rassembler\n";
+            return EXIT_OK;
+        }
+        Sheet sheet;
+        std::string error;
+        TDocument document(catalogue_);
+        if (!ParseSheet(text, "recap", sheet, error) || !BuildDocument(sheet, document, error)) {
+            err_ << "mathsheet : --recap : " << error << "\n";
+            return EXIT_BAD_INPUT;
+        }
+        return addPages(sheet, document, MODE_CORRIGE, output);
     }
 
     // The document's pages in one mode; a component that could not be drawn spoils the sheet,
@@ -549,7 +579,7 @@ std::string UsageText() {
 Utilisation :
   mathsheet --help | --version
   mathsheet build FEUILLE|- [-o SORTIE] [--mode M] [--seed N] [--copies N] [--order ORDRE]
-                 [--save DOC]
+                 [--recap] [--save DOC]
   mathsheet demo [-o SORTIE] [--save DOC] [--mode M] [--seed N]
   mathsheet render DOC -o SORTIE [--mode M]
   mathsheet inspect DOC
@@ -573,6 +603,7 @@ Utilisation :
   --order ORDRE par-exemplaire (défaut : chaque épreuve suivie de son corrigé) ou
                 epreuves-puis-corriges (toutes les épreuves, puis tous les corrigés,
                 dans le même ordre)
+  --recap       une dernière page : les réponses de chaque exemplaire en un tableau
   --save DOC    enregistre aussi le document (numéroté avec --copies)
   export        écrit le document en feuille texte (« - » : la sortie standard) ;
                 « build » la relit en le même document

@@ -199,6 +199,13 @@ std::vector<std::string> CommonComponent::Description() const {
     return lignes;
 }
 
+std::vector<std::string> CommonComponent::Reponses() const {
+    std::string reponse = TexteReponse();
+    if (reponse.empty())
+        return {};
+    return {std::move(reponse)};
+}
+
 std::string CommonComponent::TexteReponse() const {
     const std::optional<CibleImage> cible = Cible();
     if (!cible || cible->cachee)

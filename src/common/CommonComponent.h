@@ -92,6 +92,9 @@ public:
     // The answer of the exercise in plain text ("11 h 27", "3,45 €"), for a page that gathers
     // the answers of a class set; empty when the kind has none (a picture to draw or make).
     virtual std::string TexteReponse() const;
+    // The answers one by one, in the order the pupil meets them (one an exercise of the frame):
+    // the answer above by default.
+    virtual std::vector<std::string> Reponses() const;
     // The statement and answer settings of a picture kind; null for other kinds.
     const LegendeImage* Legende() const { return legende_ ? &*legende_ : nullptr; }
     // The line under the picture that the last drawing could not write, naming the component;

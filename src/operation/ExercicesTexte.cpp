@@ -317,3 +317,25 @@ bool LitExercices(std::string_view texte, int type, std::size_t maximum,
     operations = std::move(read);
     return true;
 }
+
+std::string NombresCaches(const OperGen& operation) {
+    std::vector<std::string> numbers;
+    if (const auto* a = dynamic_cast<const Addition*>(&operation))
+        numbers.assign(a->Nombres.begin(), a->Nombres.begin() + a->NbOperandes + 1);
+    else if (const auto* s = dynamic_cast<const Soustraction*>(&operation))
+        numbers.assign(s->Nombres.begin(), s->Nombres.end());
+    else if (const auto* m = dynamic_cast<const Multiplication*>(&operation))
+        numbers = m->Lignes;
+    else if (const auto* d = dynamic_cast<const Division*>(&operation))
+        numbers = d->Lignes;
+    std::string hidden;
+    for (const std::string& number : numbers) {
+        if (!SiTrou(number))
+            continue;
+        std::string whole;
+        for (const char c : Trim(number, " "))
+            whole += EstChiffreOuTrou(c) && !EstChiffre(c) ? ChiffreCache(c) : c;
+        hidden += (hidden.empty() ? "" : " ; ") + whole;
+    }
+    return hidden;
+}

@@ -21,3 +21,7 @@ std::optional<std::string> EcritExercices(const ListeOperations& operations, int
 // a French message naming the exercise when one does not read, the records unchanged.
 bool LitExercices(std::string_view texte, int type, std::size_t maximum,
                   ListeOperations& operations, std::string& message);
+
+// The numbers of an exercise that hold holes, written whole with their separators, blanks
+// trimmed, joined by " ; "; empty when nothing is hidden.
+std::string NombresCaches(const OperGen& operation);

@@ -57,6 +57,9 @@ public:
     std::vector<std::string> Description() const override;
     // The operands of the exercises, as the sheet key "Operandes" reads them back.
     std::vector<TCleValeur> ExerciceFeuille() override;
+    // Each exercise's numbers that hold holes, written whole ("475", "456 ; 1174"); an exercise
+    // without holes gives an empty answer.
+    std::vector<std::string> Reponses() const override;
 
     // Rebuilds the exercises from the operand table for the current kind of operation.
     void GenererOperations();

@@ -130,3 +130,10 @@ bool TvlOperation::changeExercices(const std::string& valeur, std::string& messa
     message.clear();
     return true;
 }
+
+std::vector<std::string> TvlOperation::Reponses() const {
+    std::vector<std::string> reponses;
+    for (const std::unique_ptr<OperGen>& operation : operations_)
+        reponses.push_back(NombresCaches(*operation));
+    return reponses;
+}
