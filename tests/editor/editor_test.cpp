@@ -477,7 +477,7 @@ TEST_F(Editor, ImportedSheetExportsBackAndARefusedOneChangesNothing) {
 }
 
 // Fichier › Nouveau d'après un modèle: the sheet chosen in the dialog becomes a new, unnamed
-// document with its title and its clocks.
+// document with its title, the frame of its first instruction and its clocks.
 TEST_F(Editor, ANewDocumentFromTheChosenReadyMadeSheet) {
     QTimer::singleShot(0, [] {
         auto* dialog = qobject_cast<TChoixModele*>(QApplication::activeModalWidget());
@@ -491,8 +491,9 @@ TEST_F(Editor, ANewDocumentFromTheChosenReadyMadeSheet) {
     trigger("nouveauModele");
     const TDocument& document = session().Document();
     EXPECT_EQ(std::tuple(document.Page(0).Titre, document.NbComposants(), session().Path()),
-              std::tuple("Lire l'heure", 9, ""));
-    EXPECT_EQ(document.Composant(0).NomType, "Montre");
+              std::tuple("Lire l'heure", 11, ""));
+    EXPECT_EQ(std::pair(document.Composant(0).NomType, document.Composant(1).NomType),
+              std::pair(std::string("Texte"), std::string("Montre")));
 }
 
 // The editor's saves and exports are staged: a full disk, a pipe, or the open document as an
