@@ -567,14 +567,18 @@ Disposition disposition(int type, const vlRect& r, int s, int p, int t) {
 } // namespace
 
 void TvlSudoku::Dessine(TCanvas& canvas, int, TPlanche*) {
-    const vlRect r = Rect.Normalise();
+    // The grid is square: the largest square of the frame, centred across it, so that a frame
+    // made taller or wider than the grid (an instruction above it) keeps the border on the grid.
+    const vlRect cadre = Rect.Normalise();
+    const int s = std::min(cadre.Width(), cadre.Height());
+    const int gauche = cadre.left + (cadre.Width() - s) / 2;
+    const vlRect r{gauche, cadre.top, gauche + s, cadre.top + s};
     const int p = bloc_.TaillePinceau;
     canvas.Brush = {TColor(bloc_.CouleurBrosse), TBrushStyle(bloc_.StyleBrosse & 0xFF)};
     canvas.Pen = {TColor(bloc_.CouleurPinceau), p, psSolid, pmCopy};
     SignaleErreurDessin({});
     if (!RectangleAff(canvas, p, psSolid, r))
         return;
-    const int s = std::min(r.Width(), r.Height());
     if (s < 2)
         return;
     dessineGrille(canvas, r, s);
