@@ -226,6 +226,14 @@ vlRect CommonComponent::ZoneImage(bool proportions) const {
     return ::ZoneImage(Rect, bandeTenue(), proportions);
 }
 
+vlRect CommonComponent::ZoneRonde() const {
+    const vlRect zone = ZoneImage(true);
+    const int cote = std::min(zone.Width(), zone.Height());
+    const int gauche = zone.left + (zone.Width() - cote) / 2;
+    const int haut = zone.top + (zone.Height() - cote) / 2;
+    return {gauche, haut, gauche + cote, haut + cote};
+}
+
 void CommonComponent::DessineLegende(TCanvas& canvas, int mode) {
     legendeNonTenue_ = false;
     const std::optional<CibleImage> cible = Cible();

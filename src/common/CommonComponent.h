@@ -146,6 +146,9 @@ protected:
     // Where the picture is drawn: the frame, less the band of its line when one shows.
     // `proportions` keeps the frame's shape (dials, discs).
     vlRect ZoneImage(bool proportions = false) const;
+    // The largest square centred in the picture's zone: where a dial stays round when an
+    // instruction or a line makes its frame taller or wider.
+    vlRect ZoneRonde() const;
     // The height of the band the line under the picture needs; 0 when no version writes one.
     int HauteurLegende() const;
     // Writes the line under the picture for the version `mode` draws.

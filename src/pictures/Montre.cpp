@@ -115,13 +115,7 @@ void TvlMontre::DessineCadran(TCanvas& canvas, int mode) {
     Pinceau.Width = tailleCadre != 0 ? tailleCadre : 1;
     Pinceau.Style = tailleCadre != 0 ? styleCadre : psClear;
     canvas.Pen = Pinceau;
-    // A dial is round whatever the frame's shape: the largest circle centred in the picture's
-    // zone (an instruction above or a line below makes a square frame taller than wide).
-    const vlRect zone = ZoneImage(true);
-    const int cote = std::min(zone.Width(), zone.Height());
-    const int gauche = zone.left + (zone.Width() - cote) / 2;
-    const int haut = zone.top + (zone.Height() - cote) / 2;
-    const vlRect cadre{gauche, haut, gauche + cote, haut + cote};
+    const vlRect cadre = ZoneRonde();
     canvas.Ellipse(cadre.left, cadre.top, cadre.right, cadre.bottom);
 
     vlRect r = cadre;
