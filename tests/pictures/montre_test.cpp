@@ -32,6 +32,9 @@ TEST_F(MontreTest, DialCrossGraduationsAndNumbers) {
     const TDrawCall& cadran = canvas.calls.front();
     EXPECT_EQ(cadran.op, Op::Ellipse);
     EXPECT_EQ(cadran.args, (std::vector<int>{100, 100, 700, 700}));
+    // A frame wider than tall keeps a round dial, centred.
+    const TRecordingCanvas large = Dessin(Montre({"MontrerSeconde=0", "Largeur=10"}));
+    EXPECT_EQ(large.calls.front().args, (std::vector<int>{300, 100, 900, 700}));
 
     std::vector<std::vector<int>> lignes;
     for (const TDrawCall& ligne : canvas.Of(Op::Line))

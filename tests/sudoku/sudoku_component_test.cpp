@@ -158,6 +158,11 @@ TEST_F(SudokuTest, DrawingFollowsTheGridLayout) {
     }
     EXPECT_EQ(traits,
               (std::map<std::pair<int, int>, int>{{{1, 0}, 12}, {{10, 405}, 2}, {{10, 705}, 2}}));
+
+    // A frame wider than the grid: the border is the grid's square, centred across the frame.
+    s.Rect.right += 400;
+    EXPECT_EQ(dessin(MODE_EPREUVE).Of(Op::Rectangle).at(0).args,
+              (std::vector<int>{300, 100, 1200, 1000}));
 }
 
 // Copy writes the drawn grid; paste reads it back, or 81 digits on a line, finds the boxes
