@@ -5,7 +5,6 @@
 #include "host/Document.h"
 
 #include <algorithm>
-#include <numeric>
 
 namespace {
 
@@ -19,36 +18,30 @@ constexpr int kCelluleMin = 70;
 constexpr int kCelluleMax = 300;
 
 struct Reponse {
-    int page;
-    int haut;
-    int gauche;
     std::string nom;
     std::vector<std::string> textes;
 };
 
-// The components with answers in reading order: page by page, top to bottom, then left to
-// right.
+// The components with answers in reading order, page by page, as the instructions are numbered.
 std::vector<Reponse> reponsesDe(const TDocument& document) {
     std::vector<Reponse> reponses;
-    for (int i = 0; i < document.NbComposants(); ++i) {
-        const auto* composant = dynamic_cast<const CommonComponent*>(&document.Composant(i));
-        if (composant == nullptr)
-            continue;
-        std::vector<std::string> textes = composant->Reponses();
-        if (textes.empty())
-            continue;
-        const vlRect r = composant->Rect.Normalise();
-        reponses.push_back(
-            {document.PageDe(i), r.top, r.left, composant->Nom(), std::move(textes)});
+    for (int page = 0; page < document.NbPages(); ++page) {
+        std::vector<const TComposant*> composants;
+        for (int i = 0; i < document.NbComposants(); ++i)
+            if (document.PageDe(i) == page)
+                composants.push_back(&document.Composant(i));
+        TrieOrdreLecture(composants);
+        for (const TComposant* composant : composants) {
+            const auto* commun = dynamic_cast<const CommonComponent*>(composant);
+            std::vector<std::string> textes =
+                commun ? commun->Reponses() : std::vector<std::string>{};
+            if (!textes.empty())
+                reponses.push_back({composant->Nom(), std::move(textes)});
+        }
     }
-    std::stable_sort(reponses.begin(), reponses.end(), [](const Reponse& a, const Reponse& b) {
-        return std::tie(a.page, a.haut, a.gauche) < std::tie(b.page, b.haut, b.gauche);
-    });
     return reponses;
 }
 
-// An answer kept on one line in its cell ("11 h 27", "3,45 €"): the cell shrinks it rather than
-// breaking it.
 std::string insecable(const std::string& texte) {
     std::string resultat;
     for (const char c : texte)

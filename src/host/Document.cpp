@@ -342,9 +342,27 @@ std::vector<std::string> TDocument::ChevauchementsEntete() const {
 
 // ---- TProjectInterface ----
 
-std::string TDocument::EtiquetteConsigne(const TComposant& composant) const {
+void TrieOrdreLecture(std::vector<const TComposant*>& composants) {
     constexpr int kMemeRangee = 50; // tops within 5 mm of a row's first one share its row
-    int avant = 0;                  // the instructions numbered on the pages before
+    const auto haut = [](const TComposant* c) { return c->Rect.Normalise().top; };
+    const auto gauche = [](const TComposant* c) { return c->Rect.Normalise().left; };
+    std::stable_sort(composants.begin(), composants.end(),
+                     [&](const TComposant* a, const TComposant* b) { return haut(a) < haut(b); });
+    // Rows from the top, each read from left to right.
+    for (std::size_t debut = 0; debut < composants.size();) {
+        std::size_t fin = debut;
+        while (fin < composants.size() &&
+               haut(composants[fin]) < haut(composants[debut]) + kMemeRangee)
+            ++fin;
+        std::stable_sort(
+            composants.begin() + std::ptrdiff_t(debut), composants.begin() + std::ptrdiff_t(fin),
+            [&](const TComposant* a, const TComposant* b) { return gauche(a) < gauche(b); });
+        debut = fin;
+    }
+}
+
+std::string TDocument::EtiquetteConsigne(const TComposant& composant) const {
+    int avant = 0; // the instructions numbered on the pages before
     for (int page = 0; page < NbPages(); ++page) {
         const int numerotation = Page(page).NumeroterConsignes;
         if (numerotation == NUMEROTE_SANS)
@@ -354,24 +372,7 @@ std::string TDocument::EtiquetteConsigne(const TComposant& composant) const {
             if (e.page == page && !e.composant->Consigne().empty() &&
                 e.composant->Recepteurs.empty())
                 numerotes.push_back(e.composant.get());
-        std::stable_sort(numerotes.begin(), numerotes.end(),
-                         [](const TComposant* a, const TComposant* b) {
-                             return a->Rect.Normalise().top < b->Rect.Normalise().top;
-                         });
-        // Rows from the top, each read from left to right.
-        for (std::size_t debut = 0; debut < numerotes.size();) {
-            const int haut = numerotes[debut]->Rect.Normalise().top;
-            std::size_t fin = debut;
-            while (fin < numerotes.size() &&
-                   numerotes[fin]->Rect.Normalise().top < haut + kMemeRangee)
-                ++fin;
-            std::stable_sort(numerotes.begin() + std::ptrdiff_t(debut),
-                             numerotes.begin() + std::ptrdiff_t(fin),
-                             [](const TComposant* a, const TComposant* b) {
-                                 return a->Rect.Normalise().left < b->Rect.Normalise().left;
-                             });
-            debut = fin;
-        }
+        TrieOrdreLecture(numerotes);
         const auto place = std::find(numerotes.begin(), numerotes.end(), &composant);
         if (place != numerotes.end())
             return EtiquetteNumero(numerotation, avant + int(place - numerotes.begin()) + 1);

@@ -145,3 +145,7 @@ private:
     std::unordered_map<std::string, int> nomsPris_;
     std::unordered_map<std::string, int> premierLibre_;
 };
+
+// Sorts one page's components in reading order: rows from the top (a row being the components
+// whose tops are within 5 mm of its first one's), each read from left to right.
+void TrieOrdreLecture(std::vector<const TComposant*>& composants);
