@@ -196,8 +196,11 @@ void TvlEprouvette::DessineLiquide(TCanvas& canvas, vlPoint o) {
     const vlPoint p5{o.x + points_[5].x, o.y + points_[5].y};
     const vlPoint p6{o.x + points_[6].x, o.y + points_[6].y};
     const double hauteur = 0.01 * bloc_.VolumeLiquide * HauteurCm() / plein;
-    // Above the full volume the liquid stops at the lip.
-    const int y = o.y + std::max(int(points_[1].y - hauteur * 100), points_[5].y);
+    // Above the full volume the liquid stops at the lip; clamped before the conversion, so
+    // that a tiny typed volume under a large liquid stays a number of the drawing.
+    const double niveau = std::clamp(points_[1].y - hauteur * 100, double(points_[5].y),
+                                     double(std::max(points_[1].y, points_[5].y)));
+    const int y = o.y + int(niveau);
     const TBrushStyle style = TBrushStyle(bloc_.StyleBrosseFond);
     const TColor couleur = bloc_.CouleurBrosseFond;
 
