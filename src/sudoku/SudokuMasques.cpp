@@ -24,16 +24,13 @@ int plusBas(unsigned masque) {
     return std::countr_zero(masque);
 }
 
-GeometrieSudoku construit(int largeur, int hauteur) {
+constexpr GeometrieSudoku construit(int largeur, int hauteur) {
     GeometrieSudoku g;
     const int n = largeur * hauteur;
     g.n = n;
     g.largeur = largeur;
     g.hauteur = hauteur;
     g.nbCases = n * n;
-    std::memset(g.unite, 0, sizeof g.unite);
-    std::memset(g.voisins, 0, sizeof g.voisins);
-    std::memset(g.unitesDe, 0, sizeof g.unitesDe);
     const int piles = n / largeur;
     for (int k = 0; k < n; ++k)
         for (int x = 0; x < n; ++x) {
@@ -63,18 +60,19 @@ GeometrieSudoku construit(int largeur, int hauteur) {
     return g;
 }
 
+// The four shapes, built at compile time.
+template <int L, int H> constexpr GeometrieSudoku kForme = construit(L, H);
+
 } // namespace
 
 const GeometrieSudoku& GeometrieSudoku::De(int largeur, int hauteur) {
-    static const std::array<GeometrieSudoku, 4> formes = {construit(3, 3), construit(3, 2),
-                                                          construit(2, 3), construit(2, 2)};
     if (largeur == 3 && hauteur == 2)
-        return formes[1];
+        return kForme<3, 2>;
     if (largeur == 2 && hauteur == 3)
-        return formes[2];
+        return kForme<2, 3>;
     if (largeur == 2 && hauteur == 2)
-        return formes[3];
-    return formes[0];
+        return kForme<2, 2>;
+    return kForme<3, 3>;
 }
 
 int EnsembleCases::Suivant(int debut) const {
@@ -171,11 +169,45 @@ int SudokuMasques::StatutCompletion() const {
     return ssResolu;
 }
 
+int SudokuMasques::Resoudre(int niveau) {
+    if (geo_->largeur == 3 && geo_->hauteur == 2)
+        return resoudre<3, 2>(niveau);
+    if (geo_->largeur == 2 && geo_->hauteur == 3)
+        return resoudre<2, 3>(niveau);
+    if (geo_->largeur == 2 && geo_->hauteur == 2)
+        return resoudre<2, 2>(niveau);
+    return resoudre<3, 3>(niveau);
+}
+
+template <int L, int H> void SudokuMasques::retire(int i, unsigned bits) {
+    const unsigned reste = masques_[i] & ~bits;
+    if (reste == masques_[i])
+        return;
+    masques_[i] = std::uint16_t(reste);
+    sales_ |= kForme<L, H>.unitesDe[i];
+    change_ = true;
+    if (reste == 0) {
+        contradiction_ = true;
+        videPossible_ = true;
+    } else if ((reste & (reste - 1)) == 0) {
+        attente_.Ajoute(kForme<L, H>.rangColonne[i]);
+    }
+}
+
+// As FixeValeur, on a cell that is not empty.
+template <int L, int H> void SudokuMasques::fixe(int i, unsigned bit) {
+    masques_[i] = std::uint16_t(bit);
+    sales_ |= kForme<L, H>.unitesDe[i];
+    fixees_.Ajoute(i);
+    attente_.Ajoute(kForme<L, H>.rangColonne[i]);
+}
+
 // Each solved cell, column by column and top to bottom, removes its value from its peers; the
 // sweeps go on until nothing changes. A cell already swept changes nothing the next time, so
 // only the solved cells not yet swept are visited, in the sweeps' order.
+template <int L, int H>
 int SudokuMasques::singletonsNus() {
-    const GeometrieSudoku& g = *geo_;
+    constexpr const GeometrieSudoku& g = kForme<L, H>;
     if (videPossible_) {
         for (int i = 0; i < g.nbCases; ++i)
             if (masques_[i] == 0)
@@ -193,7 +225,7 @@ int SudokuMasques::singletonsNus() {
         const unsigned valeur = masques_[i];
         contradiction_ = false;
         for (int k = 0; k < g.nbVoisins; ++k)
-            retire(g.voisins[i][k], valeur);
+            retire<L, H>(g.voisins[i][k], valeur);
         if (contradiction_)
             return ssContradiction;
     }
@@ -202,8 +234,9 @@ int SudokuMasques::singletonsNus() {
 
 // Places the first value, in unit order then value order, that one unsolved cell of a unit
 // alone can hold.
+template <int L, int H>
 bool SudokuMasques::singletonCache() {
-    const GeometrieSudoku& g = *geo_;
+    constexpr const GeometrieSudoku& g = kForme<L, H>;
     for (int u = 0; u < 3 * g.n; ++u) {
         unsigned seules = seulesUnite_[u];
         if (sales_ >> u & 1u) {
@@ -227,7 +260,7 @@ bool SudokuMasques::singletonCache() {
             const int i = g.unite[u][k];
             const unsigned masque = masques_[i];
             if ((masque & (masque - 1)) != 0 && (masque >> v & 1u)) {
-                FixeValeur(i, v + 1);
+                fixe<L, H>(i, 1u << v);
                 return true;
             }
         }
@@ -235,22 +268,23 @@ bool SudokuMasques::singletonCache() {
     return false;
 }
 
-int SudokuMasques::Resoudre(int niveau) {
+template <int L, int H>
+int SudokuMasques::resoudre(int niveau) {
     Stat = {};
     bool premierPassage = true;
     for (;;) {
-        if (singletonsNus() == ssContradiction)
+        if (singletonsNus<L, H>() == ssContradiction)
             return ssContradiction;
         if (premierPassage) {
             int resolues = 0;
-            for (int i = 0; i < geo_->nbCases; ++i)
+            for (int i = 0; i < kForme<L, H>.nbCases; ++i)
                 resolues += bits(masques_[i]) == 1;
-            Stat[rgCellulesOpaques] = std::uint16_t(geo_->nbCases - resolues);
+            Stat[rgCellulesOpaques] = std::uint16_t(kForme<L, H>.nbCases - resolues);
             premierPassage = false;
         }
         if (niveau <= 0)
             return StatutCompletion();
-        if (singletonCache()) {
+        if (singletonCache<L, H>()) {
             ++Stat[rgUniqueCache];
             continue;
         }
@@ -258,19 +292,19 @@ int SudokuMasques::Resoudre(int niveau) {
             return StatutCompletion();
 
         contradiction_ = false;
-        Effet effet = pointage();
+        Effet effet = pointage<L, H>();
         if (effet == efRien)
-            effet = reductionBoiteLigne();
+            effet = reductionBoiteLigne<L, H>();
         if (effet == efRien)
-            effet = sousEnsemblesNus();
+            effet = sousEnsemblesNus<L, H>();
         if (effet == efRien)
-            effet = sousEnsemblesCaches();
+            effet = sousEnsemblesCaches<L, H>();
         if (effet == efRien) {
             // A fish that finds nothing changes nothing: both sizes read the same positions.
             PositionsPoisson positions;
-            positionsPoisson(positions);
+            positionsPoisson<L, H>(positions);
             for (int taille = 2; taille <= 3 && effet == efRien; ++taille)
-                effet = poisson(taille, positions);
+                effet = poisson<L, H>(taille, positions);
         }
         if (effet == efContradiction)
             return ssContradiction;
@@ -282,9 +316,10 @@ int SudokuMasques::Resoudre(int niveau) {
 // A value of a box whose candidates all lie in one column (row) of the box, an unsolved cell
 // holding it, leaves that column (row) outside the box. The boxes are taken in order, each
 // seeing what the earlier ones removed.
+template <int L, int H>
 SudokuMasques::Effet SudokuMasques::pointage() {
-    const GeometrieSudoku& g = *geo_;
-    const int n = g.n;
+    constexpr const GeometrieSudoku& g = kForme<L, H>;
+    constexpr int n = L * H;
     change_ = false;
     for (int b = 0; b < n; ++b) {
         const std::uint8_t* cases = g.unite[2 * n + b];
@@ -312,7 +347,7 @@ SudokuMasques::Effet SudokuMasques::pointage() {
                 continue;
             for (int l = 0; l < n; ++l)
                 if (l < ligne0 || l >= ligne0 + g.hauteur)
-                    retire(l * n + colonne0 + x, seules);
+                    retire<L, H>(l * n + colonne0 + x, seules);
         }
         for (int x = 0; x < g.hauteur; ++x) {
             unsigned ailleurs = 0;
@@ -324,7 +359,7 @@ SudokuMasques::Effet SudokuMasques::pointage() {
                 continue;
             for (int c = 0; c < n; ++c)
                 if (c < colonne0 || c >= colonne0 + g.largeur)
-                    retire((ligne0 + x) * n + c, seules);
+                    retire<L, H>((ligne0 + x) * n + c, seules);
         }
     }
     if (contradiction_)
@@ -338,9 +373,10 @@ SudokuMasques::Effet SudokuMasques::pointage() {
 // A value of an unsolved cell that its column (row) holds only inside the box leaves the other
 // columns (rows) of the box. The cells of a box are taken in walk order, each seeing what the
 // earlier ones removed.
+template <int L, int H>
 SudokuMasques::Effet SudokuMasques::reductionBoiteLigne() {
-    const GeometrieSudoku& g = *geo_;
-    const int n = g.n;
+    constexpr const GeometrieSudoku& g = kForme<L, H>;
+    constexpr int n = L * H;
     change_ = false;
     for (int b = 0; b < n; ++b) {
         const std::uint8_t* cases = g.unite[2 * n + b];
@@ -375,7 +411,7 @@ SudokuMasques::Effet SudokuMasques::reductionBoiteLigne() {
                 if (j / g.largeur != kl)
                     enleve |= parLigne;
                 if (enleve != 0)
-                    retire(cases[j], enleve);
+                    retire<L, H>(cases[j], enleve);
             }
         }
     }
@@ -387,10 +423,11 @@ SudokuMasques::Effet SudokuMasques::reductionBoiteLigne() {
     return efChange;
 }
 
+template <int L, int H>
 SudokuMasques::Effet SudokuMasques::sousEnsemblesNus() {
     bool change = false;
-    for (int u = 0; u < 3 * geo_->n; ++u) {
-        const Effet effet = sousEnsemblesNusUnite(u);
+    for (int u = 0; u < 3 * kForme<L, H>.n; ++u) {
+        const Effet effet = sousEnsemblesNusUnite<L, H>(u);
         if (effet == efContradiction)
             return efContradiction;
         change |= effet == efChange;
@@ -401,9 +438,10 @@ SudokuMasques::Effet SudokuMasques::sousEnsemblesNus() {
 // k cells of a unit holding the same k candidates leave those candidates to the other cells.
 // The cells with 2 to N - 1 candidates are sorted by count, largest first (stable), and walked
 // from the smallest; a cell counts the earlier ones whose candidates are a subset of its own.
+template <int L, int H>
 SudokuMasques::Effet SudokuMasques::sousEnsemblesNusUnite(int unite) {
-    const GeometrieSudoku& g = *geo_;
-    const int n = g.n;
+    constexpr const GeometrieSudoku& g = kForme<L, H>;
+    constexpr int n = L * H;
     struct Entree {
         int position;
         int nombre;
@@ -441,7 +479,7 @@ SudokuMasques::Effet SudokuMasques::sousEnsemblesNusUnite(int unite) {
         change_ = false;
         for (int k = 0; k < n; ++k)
             if (!(membres & (1u << k)))
-                retire(g.unite[unite][k], entree.masque);
+                retire<L, H>(g.unite[unite][k], entree.masque);
         if (contradiction_)
             return efContradiction;
         if (change_) {
@@ -455,9 +493,10 @@ SudokuMasques::Effet SudokuMasques::sousEnsemblesNusUnite(int unite) {
 // k values of a unit confined to k cells leave those cells no other candidate, for k from 2 to
 // 5, each size over every unit before the next. The first combination of values found in a
 // unit, in lexicographic order, is the only one tried there.
+template <int L, int H>
 SudokuMasques::Effet SudokuMasques::sousEnsemblesCaches() {
-    const GeometrieSudoku& g = *geo_;
-    const int n = g.n;
+    constexpr const GeometrieSudoku& g = kForme<L, H>;
+    constexpr int n = L * H;
     // Positions of each value among the unsolved cells of each unit, the first of the walk on
     // the highest bit. Nothing changes them until a size removes something and returns.
     unsigned positionsUnites[27][10] = {};
@@ -477,17 +516,18 @@ SudokuMasques::Effet SudokuMasques::sousEnsemblesCaches() {
             if (positionsUnites[u][v] != 0)
                 plusPetit = std::min(plusPetit, bits(positionsUnites[u][v]));
     for (int taille = std::max(2, plusPetit); taille <= 5; ++taille) {
-        const Effet effet = sousEnsemblesCachesTaille(taille, positionsUnites);
+        const Effet effet = sousEnsemblesCachesTaille<L, H>(taille, positionsUnites);
         if (effet != efRien)
             return effet;
     }
     return efRien;
 }
 
+template <int L, int H>
 SudokuMasques::Effet
 SudokuMasques::sousEnsemblesCachesTaille(int taille, const unsigned (*positionsUnites)[10]) {
-    const GeometrieSudoku& g = *geo_;
-    const int n = g.n;
+    constexpr const GeometrieSudoku& g = kForme<L, H>;
+    constexpr int n = L * H;
     for (int u = 0; u < 3 * n; ++u) {
         const unsigned* positions = positionsUnites[u];
         int membres[5] = {};
@@ -530,7 +570,7 @@ SudokuMasques::sousEnsemblesCachesTaille(int taille, const unsigned (*positionsU
         contradiction_ = false;
         for (int k = 0; k < n; ++k)
             if (unions[taille] & (1u << (n - 1 - k)))
-                retire(g.unite[u][k], ~valeurs);
+                retire<L, H>(g.unite[u][k], ~valeurs);
         if (contradiction_)
             return efContradiction;
         if (change_) {
@@ -541,8 +581,9 @@ SudokuMasques::sousEnsemblesCachesTaille(int taille, const unsigned (*positionsU
     return efRien;
 }
 
+template <int L, int H>
 void SudokuMasques::positionsPoisson(PositionsPoisson& p) const {
-    const int n = geo_->n;
+    constexpr int n = L * H;
     std::memset(&p, 0, sizeof p);
     for (int r = 0; r < n; ++r)
         for (int c = 0; c < n; ++c) {
@@ -563,9 +604,9 @@ void SudokuMasques::positionsPoisson(PositionsPoisson& p) const {
 // keeping the union within k positions and no line after the last one also fitting, leaves
 // those positions in every other line. The first fish of a base line ends the technique, as
 // does the first fish found at all when it removes something.
+template <int L, int H>
 SudokuMasques::Effet SudokuMasques::poisson(int taille, const PositionsPoisson& p) {
-    const GeometrieSudoku& g = *geo_;
-    const int n = g.n;
+    constexpr int n = L * H;
     for (int sens = 0; sens < 2; ++sens) {
         const bool lignes = sens == 0;
         const auto& positions = p.positions[sens];
@@ -625,7 +666,7 @@ SudokuMasques::Effet SudokuMasques::poisson(int taille, const PositionsPoisson& 
                     if (choisie)
                         continue;
                     for (unsigned reste = reunion; reste != 0; reste &= reste - 1)
-                        retire(cellule(ligne, plusBas(reste)), 1u << v);
+                        retire<L, H>(cellule(ligne, plusBas(reste)), 1u << v);
                 }
                 if (contradiction_)
                     return efContradiction;

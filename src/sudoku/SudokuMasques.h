@@ -19,14 +19,14 @@ struct GeometrieSudoku {
     int nbVoisins = 20;
     // Cell indices (row x n + column) of unit u in walk order: rows, columns, then boxes band
     // by band.
-    std::uint8_t unite[3 * 9][9];
+    std::uint8_t unite[3 * 9][9] = {};
     // The cells sharing a row, a column or a box with a cell.
-    std::uint8_t voisins[81][20];
+    std::uint8_t voisins[81][20] = {};
     // The cells column by column, top to bottom within a column, and the rank of a cell there.
-    std::uint8_t parColonnes[81];
-    std::uint8_t rangColonne[81];
+    std::uint8_t parColonnes[81] = {};
+    std::uint8_t rangColonne[81] = {};
     // The units holding a cell, one bit a unit.
-    std::uint32_t unitesDe[81];
+    std::uint32_t unitesDe[81] = {};
 
     // The shape of a box size (3 x 3, 3 x 2, 2 x 3 or 2 x 2; anything else is 3 x 3).
     static const GeometrieSudoku& De(int largeur, int hauteur);
@@ -73,32 +73,24 @@ public:
 private:
     enum Effet { efRien, efChange, efContradiction };
 
+    // The techniques run on one shape known at compile time, L x H being the box size, so that
+    // the walks over units and peers unroll over constant tables.
+    template <int L, int H> int resoudre(int niveau);
     // Removes the candidates of `bits` from a cell; notes a change, a cell left empty, and a
     // cell left with one candidate (to be swept by the naked singles).
-    void retire(int i, unsigned bits) {
-        const unsigned reste = masques_[i] & ~bits;
-        if (reste == masques_[i])
-            return;
-        masques_[i] = std::uint16_t(reste);
-        sales_ |= geo_->unitesDe[i];
-        change_ = true;
-        if (reste == 0) {
-            contradiction_ = true;
-            videPossible_ = true;
-        } else if ((reste & (reste - 1)) == 0) {
-            attente_.Ajoute(geo_->rangColonne[i]);
-        }
-    }
+    template <int L, int H> void retire(int i, unsigned bits);
+    template <int L, int H> void fixe(int i, unsigned bit);
     // Notes the solved cells and whether a cell may be empty, after a whole load.
     void recense();
 
-    int singletonsNus();
-    bool singletonCache();
-    Effet pointage();
-    Effet reductionBoiteLigne();
-    Effet sousEnsemblesNus();
-    Effet sousEnsemblesNusUnite(int unite);
-    Effet sousEnsemblesCaches();
+    template <int L, int H> int singletonsNus();
+    template <int L, int H> bool singletonCache();
+    template <int L, int H> Effet pointage();
+    template <int L, int H> Effet reductionBoiteLigne();
+    template <int L, int H> Effet sousEnsemblesNus();
+    template <int L, int H> Effet sousEnsemblesNusUnite(int unite);
+    template <int L, int H> Effet sousEnsemblesCaches();
+    template <int L, int H>
     Effet sousEnsemblesCachesTaille(int taille, const unsigned (*positionsUnites)[10]);
     // Per direction (rows, columns) and value: its positions in each line, and the lines where
     // a cell holding it is solved.
@@ -106,8 +98,8 @@ private:
         unsigned positions[2][9][9];
         unsigned resolues[2][9];
     };
-    void positionsPoisson(PositionsPoisson& p) const;
-    Effet poisson(int taille, const PositionsPoisson& p);
+    template <int L, int H> void positionsPoisson(PositionsPoisson& p) const;
+    template <int L, int H> Effet poisson(int taille, const PositionsPoisson& p);
 
     const GeometrieSudoku* geo_;
     std::uint16_t masques_[81] = {};
