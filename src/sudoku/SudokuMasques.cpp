@@ -223,33 +223,28 @@ int SudokuMasques::singletonsNus() {
         position = rang + 1;
         const int i = g.parColonnes[rang];
         const unsigned valeur = masques_[i];
-        // retire() on each peer, without a branch: the peers that keep their candidates are
-        // most of them, and which ones is not predictable.
-        unsigned touchees = 0;
-        unsigned salies = 0;
-        bool vide = false;
-        std::uint64_t seulesBas = 0;
-        std::uint64_t seulesHaut = 0;
+        // retire() on each peer: first the removal alone, without a branch, the peers that
+        // keep their candidates being most of them; then the bookkeeping of those that lost it.
+        const std::uint8_t* voisins = g.voisins[i];
+        std::uint32_t touchees = 0;
         for (int k = 0; k < g.nbVoisins; ++k) {
-            const int voisin = g.voisins[i][k];
-            const unsigned avant = masques_[voisin];
+            const unsigned avant = masques_[voisins[k]];
             const unsigned reste = avant & ~valeur;
-            const unsigned touche = reste != avant;
-            masques_[voisin] = std::uint16_t(reste);
-            touchees |= touche;
-            salies |= g.unitesDe[voisin] & (0u - touche);
-            vide |= touche & (reste == 0);
-            const unsigned unique = touche & (reste != 0) & ((reste & (reste - 1)) == 0);
-            const int place = g.rangColonne[voisin];
-            const std::uint64_t bit = std::uint64_t(unique) << (place & 63);
-            const std::uint64_t second = std::uint64_t(0) - std::uint64_t(place >> 6);
-            seulesBas |= bit & ~second;
-            seulesHaut |= bit & second;
+            masques_[voisins[k]] = std::uint16_t(reste);
+            touchees |= std::uint32_t(reste != avant) << k;
         }
-        sales_ |= salies;
-        change_ |= touchees != 0;
-        attente_.mots[0] |= seulesBas;
-        attente_.mots[1] |= seulesHaut;
+        if (touchees == 0)
+            continue;
+        change_ = true;
+        bool vide = false;
+        for (; touchees != 0; touchees &= touchees - 1) {
+            const int voisin = voisins[std::countr_zero(touchees)];
+            const unsigned reste = masques_[voisin];
+            sales_ |= g.unitesDe[voisin];
+            vide |= reste == 0;
+            if (reste != 0 && (reste & (reste - 1)) == 0)
+                attente_.Ajoute(g.rangColonne[voisin]);
+        }
         if (vide) {
             contradiction_ = true;
             videPossible_ = true;
