@@ -63,6 +63,16 @@ constexpr GeometrieSudoku construit(int largeur, int hauteur) {
 // The four shapes, built at compile time.
 template <int L, int H> constexpr GeometrieSudoku kForme = construit(L, H);
 
+// The cell at place k of unit u: rows and columns by arithmetic, boxes from the table.
+template <int L, int H> int caseDeUnite(int u, int k) {
+    constexpr int n = L * H;
+    if (u < n)
+        return u * n + k;
+    if (u < 2 * n)
+        return k * n + u - n;
+    return kForme<L, H>.unite[u][k];
+}
+
 } // namespace
 
 const GeometrieSudoku& GeometrieSudoku::De(int largeur, int hauteur) {
@@ -259,13 +269,18 @@ int SudokuMasques::singletonsNus() {
 template <int L, int H>
 bool SudokuMasques::singletonCache() {
     constexpr const GeometrieSudoku& g = kForme<L, H>;
-    for (int u = 0; u < 3 * g.n; ++u) {
+    constexpr int n = L * H;
+    constexpr unsigned toutes = (1u << (3 * n)) - 1;
+    // Only the units to scan again and those known to hold a hidden single are visited.
+    for (unsigned aVoir = (sales_ | avecSeules_) & toutes; aVoir != 0; aVoir &= aVoir - 1) {
+        const int u = std::countr_zero(aVoir);
+        const unsigned bit = 1u << u;
         unsigned seules = seulesUnite_[u];
-        if (sales_ >> u & 1u) {
+        if (sales_ & bit) {
             unsigned une = 0;
             unsigned deux = 0;
-            for (int k = 0; k < g.n; ++k) {
-                const unsigned masque = masques_[g.unite[u][k]];
+            for (int k = 0; k < n; ++k) {
+                const unsigned masque = masques_[caseDeUnite<L, H>(u, k)];
                 // Solved (one bit) and empty cells are left out, without a branch.
                 const unsigned ouvert = (masque & (masque - 1)) != 0 ? masque : 0u;
                 deux |= une & ouvert;
@@ -273,12 +288,13 @@ bool SudokuMasques::singletonCache() {
             }
             seules = une & ~deux;
             seulesUnite_[u] = std::uint16_t(seules);
-            sales_ &= ~(1u << u);
+            sales_ &= ~bit;
+            avecSeules_ = seules != 0 ? avecSeules_ | bit : avecSeules_ & ~bit;
         }
         if (seules == 0)
             continue;
         const int v = plusBas(seules);
-        for (int k = 0; k < g.n; ++k) {
+        for (int k = 0; k < n; ++k) {
             const int i = g.unite[u][k];
             const unsigned masque = masques_[i];
             if ((masque & (masque - 1)) != 0 && (masque >> v & 1u)) {

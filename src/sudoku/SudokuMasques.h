@@ -116,4 +116,6 @@ private:
     // changes.
     std::uint16_t seulesUnite_[27] = {};
     std::uint32_t sales_ = ~0u;
+    // The units, among those whose bit is clear in sales_, that hold such a value.
+    std::uint32_t avecSeules_ = 0;
 };
