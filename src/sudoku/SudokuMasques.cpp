@@ -50,8 +50,10 @@ constexpr GeometrieSudoku construit(int largeur, int hauteur) {
             const int lj = j / n;
             const int cj = j % n;
             const bool memeBoite = lj / hauteur == l / hauteur && cj / largeur == c / largeur;
-            if (j != i && (lj == l || cj == c || memeBoite))
+            if (j != i && (lj == l || cj == c || memeBoite)) {
                 g.voisins[i][nombre++] = std::uint8_t(j);
+                g.voisinsEnsemble[i][j >> 6] |= std::uint64_t(1) << (j & 63);
+            }
         }
         g.nbVoisins = nombre;
         g.parColonnes[c * n + l] = std::uint8_t(i);
@@ -114,11 +116,27 @@ void SudokuMasques::recense() {
     sales_ = ~0u;
     attente_ = {};
     videPossible_ = false;
+    for (EnsembleCases& cases : candidats_)
+        cases = {};
+    // The cells holding every value (most of them, in a puzzle) are added to all at once.
+    const unsigned tous = (1u << geo_->n) - 1;
+    EnsembleCases pleines;
     for (int i = 0; i < geo_->nbCases; ++i) {
-        const int nombre = bits(masques_[i]);
+        const unsigned masque = masques_[i];
+        const int nombre = bits(masque);
         videPossible_ |= nombre == 0;
         if (nombre == 1)
             attente_.Ajoute(geo_->rangColonne[i]);
+        if (masque == tous) {
+            pleines.Ajoute(i);
+            continue;
+        }
+        for (unsigned reste = masque; reste != 0; reste &= reste - 1)
+            candidats_[plusBas(reste)].Ajoute(i);
+    }
+    for (int v = 0; v < geo_->n; ++v) {
+        candidats_[v].mots[0] |= pleines.mots[0];
+        candidats_[v].mots[1] |= pleines.mots[1];
     }
 }
 
@@ -146,7 +164,9 @@ void SudokuMasques::ChargeProbleme(const std::string& probleme) {
 void SudokuMasques::FixeValeur(int i, int valeur) {
     if (masques_[i] == 0)
         videPossible_ = true; // the empty cell is gone, but another one may remain
+    oteCandidats(i, masques_[i]);
     masques_[i] = std::uint16_t(1u << (valeur - 1));
+    candidats_[valeur - 1].Ajoute(i);
     sales_ |= geo_->unitesDe[i];
     fixees_.Ajoute(i);
     attente_.Ajoute(geo_->rangColonne[i]);
@@ -190,10 +210,12 @@ int SudokuMasques::Resoudre(int niveau) {
 }
 
 template <int L, int H> void SudokuMasques::retire(int i, unsigned bits) {
-    const unsigned reste = masques_[i] & ~bits;
-    if (reste == masques_[i])
+    const unsigned avant = masques_[i];
+    const unsigned reste = avant & ~bits;
+    if (reste == avant)
         return;
     masques_[i] = std::uint16_t(reste);
+    oteCandidats(i, avant & ~reste);
     sales_ |= kForme<L, H>.unitesDe[i];
     change_ = true;
     if (reste == 0) {
@@ -204,8 +226,9 @@ template <int L, int H> void SudokuMasques::retire(int i, unsigned bits) {
     }
 }
 
-// As FixeValeur, on a cell that is not empty.
+// As FixeValeur, on a cell that holds the value.
 template <int L, int H> void SudokuMasques::fixe(int i, unsigned bit) {
+    oteCandidats(i, masques_[i] & ~bit);
     masques_[i] = std::uint16_t(bit);
     sales_ |= kForme<L, H>.unitesDe[i];
     fixees_.Ajoute(i);
@@ -233,28 +256,28 @@ int SudokuMasques::singletonsNus() {
         position = rang + 1;
         const int i = g.parColonnes[rang];
         const unsigned valeur = masques_[i];
-        // retire() on each peer: first the removal alone, without a branch, the peers that
-        // keep their candidates being most of them; then the bookkeeping of those that lost it.
-        const std::uint8_t* voisins = g.voisins[i];
-        std::uint32_t touchees = 0;
-        for (int k = 0; k < g.nbVoisins; ++k) {
-            const unsigned avant = masques_[voisins[k]];
-            const unsigned reste = avant & ~valeur;
-            masques_[voisins[k]] = std::uint16_t(reste);
-            touchees |= std::uint32_t(reste != avant) << k;
-        }
-        if (touchees == 0)
+        if (valeur == 0)
+            continue;
+        // retire() on the peers that hold the value, found in one step from its cells.
+        EnsembleCases& cellules = candidats_[plusBas(valeur)];
+        const std::uint64_t* voisins = g.voisinsEnsemble[i];
+        std::uint64_t touchees[2] = {cellules.mots[0] & voisins[0], cellules.mots[1] & voisins[1]};
+        cellules.mots[0] &= ~touchees[0];
+        cellules.mots[1] &= ~touchees[1];
+        if ((touchees[0] | touchees[1]) == 0)
             continue;
         change_ = true;
         bool vide = false;
-        for (; touchees != 0; touchees &= touchees - 1) {
-            const int voisin = voisins[std::countr_zero(touchees)];
-            const unsigned reste = masques_[voisin];
-            sales_ |= g.unitesDe[voisin];
-            vide |= reste == 0;
-            if (reste != 0 && (reste & (reste - 1)) == 0)
-                attente_.Ajoute(g.rangColonne[voisin]);
-        }
+        for (int mot = 0; mot < 2; ++mot)
+            for (std::uint64_t reste = touchees[mot]; reste != 0; reste &= reste - 1) {
+                const int voisin = mot * 64 + std::countr_zero(reste);
+                const unsigned masque = masques_[voisin] & ~valeur;
+                masques_[voisin] = std::uint16_t(masque);
+                sales_ |= g.unitesDe[voisin];
+                vide |= masque == 0;
+                if (masque != 0 && (masque & (masque - 1)) == 0)
+                    attente_.Ajoute(g.rangColonne[voisin]);
+            }
         if (vide) {
             contradiction_ = true;
             videPossible_ = true;

@@ -7,6 +7,7 @@
 
 #include "sudoku/SudokuGrille.h"
 
+#include <bit>
 #include <cstdint>
 #include <string>
 
@@ -25,6 +26,8 @@ struct GeometrieSudoku {
     // The cells column by column, top to bottom within a column, and the rank of a cell there.
     std::uint8_t parColonnes[81] = {};
     std::uint8_t rangColonne[81] = {};
+    // The peers of a cell as a set of cells.
+    std::uint64_t voisinsEnsemble[81][2] = {};
     // The units holding a cell, one bit a unit.
     std::uint32_t unitesDe[81] = {};
 
@@ -80,8 +83,14 @@ private:
     // cell left with one candidate (to be swept by the naked singles).
     template <int L, int H> void retire(int i, unsigned bits);
     template <int L, int H> void fixe(int i, unsigned bit);
-    // Notes the solved cells and whether a cell may be empty, after a whole load.
+    // Notes the solved cells, whether a cell may be empty and the cells of each candidate,
+    // after a whole load.
     void recense();
+    // Takes a cell out of the cells of the candidates `valeurs`.
+    void oteCandidats(int i, unsigned valeurs) {
+        for (; valeurs != 0; valeurs &= valeurs - 1)
+            candidats_[std::countr_zero(valeurs)].Retire(i);
+    }
 
     template <int L, int H> int singletonsNus();
     template <int L, int H> bool singletonCache();
@@ -107,6 +116,9 @@ private:
     EnsembleCases attente_;
     // False only when no cell is empty.
     bool videPossible_ = true;
+    // Per value, the cells holding it among their candidates: the naked singles sweep finds
+    // the peers that lose a value without reading every peer.
+    EnsembleCases candidats_[9];
     // Cells given a value since the grid was loaded.
     EnsembleCases fixees_;
     bool change_ = false;
