@@ -65,16 +65,6 @@ constexpr GeometrieSudoku construit(int largeur, int hauteur) {
 // The four shapes, built at compile time.
 template <int L, int H> constexpr GeometrieSudoku kForme = construit(L, H);
 
-// The cell at place k of unit u: rows and columns by arithmetic, boxes from the table.
-template <int L, int H> int caseDeUnite(int u, int k) {
-    constexpr int n = L * H;
-    if (u < n)
-        return u * n + k;
-    if (u < 2 * n)
-        return k * n + u - n;
-    return kForme<L, H>.unite[u][k];
-}
-
 } // namespace
 
 const GeometrieSudoku& GeometrieSudoku::De(int largeur, int hauteur) {
@@ -275,8 +265,9 @@ int SudokuMasques::singletonsNus() {
                 masques_[voisin] = std::uint16_t(masque);
                 sales_ |= g.unitesDe[voisin];
                 vide |= masque == 0;
-                if (masque != 0 && (masque & (masque - 1)) == 0)
-                    attente_.Ajoute(g.rangColonne[voisin]);
+                const bool seule = masque != 0 && (masque & (masque - 1)) == 0;
+                const int rang = g.rangColonne[voisin];
+                attente_.mots[rang >> 6] |= std::uint64_t(seule) << (rang & 63);
             }
         if (vide) {
             contradiction_ = true;
@@ -294,39 +285,45 @@ bool SudokuMasques::singletonCache() {
     constexpr const GeometrieSudoku& g = kForme<L, H>;
     constexpr int n = L * H;
     constexpr unsigned toutes = (1u << (3 * n)) - 1;
-    // Only the units to scan again and those known to hold a hidden single are visited.
-    for (unsigned aVoir = (sales_ | avecSeules_) & toutes; aVoir != 0; aVoir &= aVoir - 1) {
-        const int u = std::countr_zero(aVoir);
-        const unsigned bit = 1u << u;
-        unsigned seules = seulesUnite_[u];
-        if (sales_ & bit) {
-            unsigned une = 0;
-            unsigned deux = 0;
-            for (int k = 0; k < n; ++k) {
-                const unsigned masque = masques_[caseDeUnite<L, H>(u, k)];
-                // Solved (one bit) and empty cells are left out, without a branch.
-                const unsigned ouvert = (masque & (masque - 1)) != 0 ? masque : 0u;
-                deux |= une & ouvert;
-                une |= ouvert;
-            }
-            seules = une & ~deux;
-            seulesUnite_[u] = std::uint16_t(seules);
-            sales_ &= ~bit;
-            avecSeules_ = seules != 0 ? avecSeules_ | bit : avecSeules_ & ~bit;
-        }
-        if (seules == 0)
-            continue;
-        const int v = plusBas(seules);
+    // The first unit known to hold one bounds the units to scan again: only those before it.
+    const unsigned connues = avecSeules_ & ~sales_ & toutes;
+    const unsigned avant = connues != 0 ? (connues & (0u - connues)) - 1 : toutes;
+    int u = -1;
+    for (unsigned aRevoir = sales_ & avant; aRevoir != 0; aRevoir &= aRevoir - 1) {
+        const int w = std::countr_zero(aRevoir);
+        unsigned une = 0;
+        unsigned deux = 0;
+        const std::uint8_t* cases = g.unite[w];
         for (int k = 0; k < n; ++k) {
-            const int i = g.unite[u][k];
-            const unsigned masque = masques_[i];
-            if ((masque & (masque - 1)) != 0 && (masque >> v & 1u)) {
-                fixe<L, H>(i, 1u << v);
-                return true;
-            }
+            const unsigned masque = masques_[cases[k]];
+            // Solved (one bit) and empty cells are left out, without a branch.
+            const unsigned ouvert = masque & (0u - unsigned((masque & (masque - 1)) != 0));
+            deux |= une & ouvert;
+            une |= ouvert;
+        }
+        const unsigned seules = une & ~deux;
+        seulesUnite_[w] = std::uint16_t(seules);
+        sales_ &= ~(1u << w);
+        avecSeules_ = (avecSeules_ & ~(1u << w)) | (unsigned(seules != 0) << w);
+        if (seules != 0) {
+            u = w;
+            break;
         }
     }
-    return false;
+    if (u < 0) {
+        if (connues == 0)
+            return false;
+        u = std::countr_zero(connues);
+    }
+    const unsigned v = unsigned(plusBas(seulesUnite_[u]));
+    // The one unsolved cell of the unit holding v.
+    unsigned places = 0;
+    for (int k = 0; k < n; ++k) {
+        const unsigned masque = masques_[g.unite[u][k]];
+        places |= unsigned((masque & (masque - 1)) != 0 && (masque >> v & 1u)) << k;
+    }
+    fixe<L, H>(g.unite[u][std::countr_zero(places)], 1u << v);
+    return true;
 }
 
 template <int L, int H>
