@@ -566,15 +566,26 @@ SudokuMasques::Effet SudokuMasques::sousEnsemblesCaches() {
             for (; masque != 0; masque &= masque - 1)
                 positionsUnites[u][plusBas(masque) + 1] |= 1u << (n - 1 - k);
         }
-    // A combination starts with a value in at most k cells: the smallest such count of each
-    // unit tells which sizes can find anything there.
+    // A combination starts with a value in at most k cells, and k values are needed besides
+    // those it holds: the smallest count and the number of values of each unit tell which
+    // sizes can remove anything there (k values out of k only find the cells' own values).
+    std::uint32_t utiles[6] = {};
     int plusPetit = 99;
-    for (int u = 0; u < 3 * n; ++u)
-        for (int v = 1; v <= n; ++v)
-            if (positionsUnites[u][v] != 0)
-                plusPetit = std::min(plusPetit, bits(positionsUnites[u][v]));
+    for (int u = 0; u < 3 * n; ++u) {
+        int plusPetitUnite = 99;
+        int valeurs = 0;
+        for (int v = 1; v <= n; ++v) {
+            const int nombre = bits(positionsUnites[u][v]);
+            valeurs += nombre != 0;
+            if (nombre != 0)
+                plusPetitUnite = std::min(plusPetitUnite, nombre);
+        }
+        plusPetit = std::min(plusPetit, plusPetitUnite);
+        for (int taille = std::max(2, plusPetitUnite); taille <= 5 && taille < valeurs; ++taille)
+            utiles[taille] |= 1u << u;
+    }
     for (int taille = std::max(2, plusPetit); taille <= 5; ++taille) {
-        const Effet effet = sousEnsemblesCachesTaille<L, H>(taille, positionsUnites);
+        const Effet effet = sousEnsemblesCachesTaille<L, H>(taille, utiles[taille], positionsUnites);
         if (effet != efRien)
             return effet;
     }
@@ -583,10 +594,12 @@ SudokuMasques::Effet SudokuMasques::sousEnsemblesCaches() {
 
 template <int L, int H>
 SudokuMasques::Effet
-SudokuMasques::sousEnsemblesCachesTaille(int taille, const unsigned (*positionsUnites)[10]) {
+SudokuMasques::sousEnsemblesCachesTaille(int taille, std::uint32_t unites,
+                                         const unsigned (*positionsUnites)[10]) {
     constexpr const GeometrieSudoku& g = kForme<L, H>;
     constexpr int n = L * H;
-    for (int u = 0; u < 3 * n; ++u) {
+    for (; unites != 0; unites &= unites - 1) {
+        const int u = std::countr_zero(unites);
         const unsigned* positions = positionsUnites[u];
         int membres[5] = {};
         unsigned unions[6] = {};

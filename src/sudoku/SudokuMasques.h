@@ -99,8 +99,10 @@ private:
     template <int L, int H> Effet sousEnsemblesNus();
     template <int L, int H> Effet sousEnsemblesNusUnite(int unite);
     template <int L, int H> Effet sousEnsemblesCaches();
+    // Over the units of `unites`, one bit a unit.
     template <int L, int H>
-    Effet sousEnsemblesCachesTaille(int taille, const unsigned (*positionsUnites)[10]);
+    Effet sousEnsemblesCachesTaille(int taille, std::uint32_t unites,
+                                    const unsigned (*positionsUnites)[10]);
     // Per direction (rows, columns) and value: its positions in each line, and the lines where
     // a cell holding it is solved.
     struct PositionsPoisson {
