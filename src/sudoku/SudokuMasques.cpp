@@ -39,8 +39,11 @@ constexpr GeometrieSudoku construit(int largeur, int hauteur) {
             const int ligne = (x / piles) * hauteur + k / largeur;
             const int colonne = (x % piles) * largeur + k % largeur;
             g.unite[2 * n + x][k] = std::uint8_t(ligne * n + colonne);
-            for (int u : {x, n + x, 2 * n + x})
-                g.unitesDe[g.unite[u][k]] |= 1u << u;
+            for (int u : {x, n + x, 2 * n + x}) {
+                const int i = g.unite[u][k];
+                g.unitesDe[i] |= 1u << u;
+                g.uniteEnsemble[u][i >> 6] |= std::uint64_t(1) << (i & 63);
+            }
         }
     for (int i = 0; i < g.nbCases; ++i) {
         const int l = i / n;
@@ -278,6 +281,86 @@ int SudokuMasques::singletonsNus() {
     return ssBloque;
 }
 
+namespace {
+
+// Four cells side by side, one 16-bit lane each (the array holds three more past its last cell,
+// left empty).
+std::uint64_t quatre(const std::uint16_t* cases) {
+    std::uint64_t mot;
+    std::memcpy(&mot, cases, sizeof mot);
+    return mot;
+}
+
+// Per lane: the candidates of a cell holding two or more, else nothing.
+std::uint64_t ouvertes(std::uint64_t masques) {
+    constexpr std::uint64_t hauts = 0x8000800080008000u;
+    constexpr std::uint64_t uns = 0x0001000100010001u;
+    const std::uint64_t reduits = ((masques | hauts) - uns) & masques; // m & (m - 1) per lane
+    const std::uint64_t nonNuls = ((reduits + 0x7FFF7FFF7FFF7FFFu) & hauts) >> 15;
+    return masques & (nonNuls * 0xFFFFu);
+}
+
+// The values held at least once and at least twice, over cells added one or four at a time.
+struct Comptes {
+    std::uint64_t une = 0;
+    std::uint64_t deux = 0;
+
+    void Ajoute(std::uint64_t ouverts) {
+        deux |= une & ouverts;
+        une |= ouverts;
+    }
+    // The four lanes brought into the first one.
+    void Plie() {
+        deux |= (deux >> 32) | (une & (une >> 32));
+        une |= une >> 32;
+        deux |= (deux >> 16) | (une & (une >> 16));
+        une |= une >> 16;
+        une &= 0x1FFu;
+        deux &= 0x1FFu;
+    }
+    unsigned Seules() const { return unsigned(une & ~deux); }
+};
+
+} // namespace
+
+// The values one unsolved cell of unit u alone holds: rows and boxes of a 9 x 9 grid four
+// cells at a time, the other units a cell at a time.
+template <int L, int H> unsigned SudokuMasques::seulesDe(int u) const {
+    constexpr const GeometrieSudoku& g = kForme<L, H>;
+    constexpr int n = L * H;
+    if constexpr (n == 9) {
+        constexpr std::uint64_t troisPremieres =
+            std::endian::native == std::endian::little ? 0x0000FFFFFFFFFFFFu : 0xFFFFFFFFFFFF0000u;
+        if (u < 9) {
+            Comptes comptes;
+            comptes.Ajoute(ouvertes(quatre(masques_ + 9 * u)));
+            comptes.Ajoute(ouvertes(quatre(masques_ + 9 * u + 4)));
+            comptes.Plie();
+            const unsigned masque = masques_[9 * u + 8];
+            comptes.Ajoute(masque & (0u - unsigned((masque & (masque - 1)) != 0)));
+            return comptes.Seules();
+        }
+        if (u >= 18) {
+            const int coin = g.unite[u][0];
+            Comptes comptes;
+            for (int ligne = 0; ligne < 3; ++ligne)
+                comptes.Ajoute(ouvertes(quatre(masques_ + coin + 9 * ligne)) & troisPremieres);
+            comptes.Plie();
+            return comptes.Seules();
+        }
+    }
+    unsigned une = 0;
+    unsigned deux = 0;
+    for (int k = 0; k < n; ++k) {
+        const unsigned masque = masques_[g.unite[u][k]];
+        // Solved (one bit) and empty cells are left out, without a branch.
+        const unsigned ouvert = masque & (0u - unsigned((masque & (masque - 1)) != 0));
+        deux |= une & ouvert;
+        une |= ouvert;
+    }
+    return une & ~deux;
+}
+
 // Places the first value, in unit order then value order, that one unsolved cell of a unit
 // alone can hold.
 template <int L, int H>
@@ -291,17 +374,7 @@ bool SudokuMasques::singletonCache() {
     int u = -1;
     for (unsigned aRevoir = sales_ & avant; aRevoir != 0; aRevoir &= aRevoir - 1) {
         const int w = std::countr_zero(aRevoir);
-        unsigned une = 0;
-        unsigned deux = 0;
-        const std::uint8_t* cases = g.unite[w];
-        for (int k = 0; k < n; ++k) {
-            const unsigned masque = masques_[cases[k]];
-            // Solved (one bit) and empty cells are left out, without a branch.
-            const unsigned ouvert = masque & (0u - unsigned((masque & (masque - 1)) != 0));
-            deux |= une & ouvert;
-            une |= ouvert;
-        }
-        const unsigned seules = une & ~deux;
+        const unsigned seules = seulesDe<L, H>(w);
         seulesUnite_[w] = std::uint16_t(seules);
         sales_ &= ~(1u << w);
         avecSeules_ = (avecSeules_ & ~(1u << w)) | (unsigned(seules != 0) << w);
@@ -316,13 +389,12 @@ bool SudokuMasques::singletonCache() {
         u = std::countr_zero(connues);
     }
     const unsigned v = unsigned(plusBas(seulesUnite_[u]));
-    // The one unsolved cell of the unit holding v.
-    unsigned places = 0;
-    for (int k = 0; k < n; ++k) {
-        const unsigned masque = masques_[g.unite[u][k]];
-        places |= unsigned((masque & (masque - 1)) != 0 && (masque >> v & 1u)) << k;
-    }
-    fixe<L, H>(g.unite[u][std::countr_zero(places)], 1u << v);
+    // The one cell of the unit holding v: every solved cell has been swept, so a cell solved
+    // with v would have left none.
+    const EnsembleCases& cellules = candidats_[v];
+    const std::uint64_t bas = cellules.mots[0] & g.uniteEnsemble[u][0];
+    const std::uint64_t haut = cellules.mots[1] & g.uniteEnsemble[u][1];
+    fixe<L, H>(bas != 0 ? std::countr_zero(bas) : 64 + std::countr_zero(haut), 1u << v);
     return true;
 }
 

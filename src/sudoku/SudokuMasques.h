@@ -26,7 +26,8 @@ struct GeometrieSudoku {
     // The cells column by column, top to bottom within a column, and the rank of a cell there.
     std::uint8_t parColonnes[81] = {};
     std::uint8_t rangColonne[81] = {};
-    // The peers of a cell as a set of cells.
+    // The cells of a unit, and the peers of a cell, as sets of cells.
+    std::uint64_t uniteEnsemble[3 * 9][2] = {};
     std::uint64_t voisinsEnsemble[81][2] = {};
     // The units holding a cell, one bit a unit.
     std::uint32_t unitesDe[81] = {};
@@ -88,12 +89,14 @@ private:
     void recense();
     // Takes a cell out of the cells of the candidates `valeurs`.
     void oteCandidats(int i, unsigned valeurs) {
-        for (; valeurs != 0; valeurs &= valeurs - 1)
-            candidats_[std::countr_zero(valeurs)].Retire(i);
+        const std::uint64_t bit = std::uint64_t(1) << (i & 63);
+        for (int v = 0; v < 9; ++v)
+            candidats_[v].mots[i >> 6] &= ~(bit * (valeurs >> v & 1u));
     }
 
     template <int L, int H> int singletonsNus();
     template <int L, int H> bool singletonCache();
+    template <int L, int H> unsigned seulesDe(int unite) const;
     template <int L, int H> Effet pointage();
     template <int L, int H> Effet reductionBoiteLigne();
     template <int L, int H> Effet sousEnsemblesNus();
@@ -113,7 +116,7 @@ private:
     template <int L, int H> Effet poisson(int taille, const PositionsPoisson& p);
 
     const GeometrieSudoku* geo_;
-    std::uint16_t masques_[81] = {};
+    std::uint16_t masques_[84] = {}; // three more, always empty, for reads four at a time
     // Solved cells whose value has not yet left their peers, by rank in column order.
     EnsembleCases attente_;
     // False only when no cell is empty.
