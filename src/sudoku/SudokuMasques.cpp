@@ -16,6 +16,16 @@ constexpr std::array<std::uint8_t, 512> kBits = [] {
     return table;
 }();
 
+// A set of values spread one value a 16-bit lane: values 0 to 3, 4 to 7, then 8.
+constexpr std::array<std::array<std::uint64_t, 3>, 512> kEtale = [] {
+    std::array<std::array<std::uint64_t, 3>, 512> table{};
+    for (unsigned masque = 0; masque < table.size(); ++masque)
+        for (unsigned v = 0; v < 9; ++v)
+            if (masque >> v & 1u)
+                table[masque][v / 4] |= std::uint64_t(1) << (16 * (v % 4));
+    return table;
+}();
+
 int bits(unsigned masque) {
     return kBits[masque & 511u];
 }
@@ -42,6 +52,8 @@ constexpr GeometrieSudoku construit(int largeur, int hauteur) {
             for (int u : {x, n + x, 2 * n + x}) {
                 const int i = g.unite[u][k];
                 g.unitesDe[i] |= 1u << u;
+                g.uniteDeCase[i][u / n] = std::uint8_t(u);
+                g.placeDansUnite[i][u / n] = std::uint8_t(k);
                 g.uniteEnsemble[u][i >> 6] |= std::uint64_t(1) << (i & 63);
             }
         }
@@ -231,8 +243,7 @@ template <int L, int H> void SudokuMasques::fixe(int i, unsigned bit) {
 // Each solved cell, column by column and top to bottom, removes its value from its peers; the
 // sweeps go on until nothing changes. A cell already swept changes nothing the next time, so
 // only the solved cells not yet swept are visited, in the sweeps' order.
-template <int L, int H>
-int SudokuMasques::singletonsNus() {
+template <int L, int H> int SudokuMasques::singletonsNus() {
     constexpr const GeometrieSudoku& g = kForme<L, H>;
     if (videPossible_) {
         for (int i = 0; i < g.nbCases; ++i)
@@ -363,8 +374,7 @@ template <int L, int H> unsigned SudokuMasques::seulesDe(int u) const {
 
 // Places the first value, in unit order then value order, that one unsolved cell of a unit
 // alone can hold.
-template <int L, int H>
-bool SudokuMasques::singletonCache() {
+template <int L, int H> bool SudokuMasques::singletonCache() {
     constexpr const GeometrieSudoku& g = kForme<L, H>;
     constexpr int n = L * H;
     constexpr unsigned toutes = (1u << (3 * n)) - 1;
@@ -398,8 +408,7 @@ bool SudokuMasques::singletonCache() {
     return true;
 }
 
-template <int L, int H>
-int SudokuMasques::resoudre(int niveau) {
+template <int L, int H> int SudokuMasques::resoudre(int niveau) {
     Stat = {};
     bool premierPassage = true;
     for (;;) {
@@ -446,8 +455,7 @@ int SudokuMasques::resoudre(int niveau) {
 // A value of a box whose candidates all lie in one column (row) of the box, an unsolved cell
 // holding it, leaves that column (row) outside the box. The boxes are taken in order, each
 // seeing what the earlier ones removed.
-template <int L, int H>
-SudokuMasques::Effet SudokuMasques::pointage() {
+template <int L, int H> SudokuMasques::Effet SudokuMasques::pointage() {
     constexpr const GeometrieSudoku& g = kForme<L, H>;
     constexpr int n = L * H;
     change_ = false;
@@ -503,8 +511,7 @@ SudokuMasques::Effet SudokuMasques::pointage() {
 // A value of an unsolved cell that its column (row) holds only inside the box leaves the other
 // columns (rows) of the box. The cells of a box are taken in walk order, each seeing what the
 // earlier ones removed.
-template <int L, int H>
-SudokuMasques::Effet SudokuMasques::reductionBoiteLigne() {
+template <int L, int H> SudokuMasques::Effet SudokuMasques::reductionBoiteLigne() {
     constexpr const GeometrieSudoku& g = kForme<L, H>;
     constexpr int n = L * H;
     change_ = false;
@@ -553,8 +560,7 @@ SudokuMasques::Effet SudokuMasques::reductionBoiteLigne() {
     return efChange;
 }
 
-template <int L, int H>
-SudokuMasques::Effet SudokuMasques::sousEnsemblesNus() {
+template <int L, int H> SudokuMasques::Effet SudokuMasques::sousEnsemblesNus() {
     bool change = false;
     for (int u = 0; u < 3 * kForme<L, H>.n; ++u) {
         const Effet effet = sousEnsemblesNusUnite<L, H>(u);
@@ -568,8 +574,7 @@ SudokuMasques::Effet SudokuMasques::sousEnsemblesNus() {
 // k cells of a unit holding the same k candidates leave those candidates to the other cells.
 // The cells with 2 to N - 1 candidates are sorted by count, largest first (stable), and walked
 // from the smallest; a cell counts the earlier ones whose candidates are a subset of its own.
-template <int L, int H>
-SudokuMasques::Effet SudokuMasques::sousEnsemblesNusUnite(int unite) {
+template <int L, int H> SudokuMasques::Effet SudokuMasques::sousEnsemblesNusUnite(int unite) {
     constexpr const GeometrieSudoku& g = kForme<L, H>;
     constexpr int n = L * H;
     struct Entree {
@@ -623,41 +628,50 @@ SudokuMasques::Effet SudokuMasques::sousEnsemblesNusUnite(int unite) {
 // k values of a unit confined to k cells leave those cells no other candidate, for k from 2 to
 // 5, each size over every unit before the next. The first combination of values found in a
 // unit, in lexicographic order, is the only one tried there.
-template <int L, int H>
-SudokuMasques::Effet SudokuMasques::sousEnsemblesCaches() {
+template <int L, int H> SudokuMasques::Effet SudokuMasques::sousEnsemblesCaches() {
     constexpr const GeometrieSudoku& g = kForme<L, H>;
     constexpr int n = L * H;
     // Positions of each value among the unsolved cells of each unit, the first of the walk on
     // the highest bit. Nothing changes them until a size removes something and returns.
-    unsigned positionsUnites[27][10] = {};
-    for (int u = 0; u < 3 * n; ++u)
-        for (int k = 0; k < n; ++k) {
-            unsigned masque = masques_[g.unite[u][k]];
-            if (bits(masque) < 2)
-                continue;
-            for (; masque != 0; masque &= masque - 1)
-                positionsUnites[u][plusBas(masque) + 1] |= 1u << (n - 1 - k);
+    // Each unsolved cell's candidates are spread one value a 16-bit lane, then shifted to the
+    // cell's place in each of its units.
+    std::uint64_t voies[27][3] = {};
+    for (int i = 0; i < g.nbCases; ++i) {
+        const unsigned masque = masques_[i];
+        const unsigned ouvert = masque & (0u - unsigned((masque & (masque - 1)) != 0));
+        const std::array<std::uint64_t, 3>& etale = kEtale[ouvert];
+        for (int d = 0; d < 3; ++d) {
+            std::uint64_t* voie = voies[g.uniteDeCase[i][d]];
+            const int decalage = n - 1 - g.placeDansUnite[i][d];
+            voie[0] |= etale[0] << decalage;
+            voie[1] |= etale[1] << decalage;
+            voie[2] |= etale[2] << decalage;
         }
+    }
     // A combination starts with a value in at most k cells, and k values are needed besides
     // those it holds: the smallest count and the number of values of each unit tell which
     // sizes can remove anything there (k values out of k only find the cells' own values).
+    unsigned positionsUnites[27][10] = {};
     std::uint32_t utiles[6] = {};
     int plusPetit = 99;
     for (int u = 0; u < 3 * n; ++u) {
-        int plusPetitUnite = 99;
+        unsigned moinsUn = ~0u; // the smallest count less one, over the values present
         int valeurs = 0;
-        for (int v = 1; v <= n; ++v) {
-            const int nombre = bits(positionsUnites[u][v]);
+        for (int v = 0; v < n; ++v) {
+            const unsigned positions = unsigned(voies[u][v >> 2] >> (16 * (v & 3))) & 0x1FFu;
+            positionsUnites[u][v + 1] = positions;
+            const int nombre = bits(positions);
             valeurs += nombre != 0;
-            if (nombre != 0)
-                plusPetitUnite = std::min(plusPetitUnite, nombre);
+            moinsUn = std::min(moinsUn, unsigned(nombre - 1));
         }
+        const int plusPetitUnite = moinsUn == ~0u ? 99 : int(moinsUn) + 1;
         plusPetit = std::min(plusPetit, plusPetitUnite);
         for (int taille = std::max(2, plusPetitUnite); taille <= 5 && taille < valeurs; ++taille)
             utiles[taille] |= 1u << u;
     }
     for (int taille = std::max(2, plusPetit); taille <= 5; ++taille) {
-        const Effet effet = sousEnsemblesCachesTaille<L, H>(taille, utiles[taille], positionsUnites);
+        const Effet effet =
+            sousEnsemblesCachesTaille<L, H>(taille, utiles[taille], positionsUnites);
         if (effet != efRien)
             return effet;
     }
@@ -724,8 +738,7 @@ SudokuMasques::sousEnsemblesCachesTaille(int taille, std::uint32_t unites,
     return efRien;
 }
 
-template <int L, int H>
-void SudokuMasques::positionsPoisson(PositionsPoisson& p) const {
+template <int L, int H> void SudokuMasques::positionsPoisson(PositionsPoisson& p) const {
     constexpr int n = L * H;
     std::memset(&p, 0, sizeof p);
     for (int r = 0; r < n; ++r)

@@ -31,6 +31,9 @@ struct GeometrieSudoku {
     std::uint64_t voisinsEnsemble[81][2] = {};
     // The units holding a cell, one bit a unit.
     std::uint32_t unitesDe[81] = {};
+    // The row, column and box of a cell, and the cell's place in each.
+    std::uint8_t uniteDeCase[81][3] = {};
+    std::uint8_t placeDansUnite[81][3] = {};
 
     // The shape of a box size (3 x 3, 3 x 2, 2 x 3 or 2 x 2; anything else is 3 x 3).
     static const GeometrieSudoku& De(int largeur, int hauteur);
