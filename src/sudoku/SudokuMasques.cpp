@@ -687,31 +687,39 @@ SudokuMasques::sousEnsemblesCachesTaille(int taille, std::uint32_t unites,
     for (; unites != 0; unites &= unites - 1) {
         const int u = std::countr_zero(unites);
         const unsigned* positions = positionsUnites[u];
-        int membres[5] = {};
+        // The values in 1 to k cells, in order: no other can be a member, nor fit in k cells.
+        int liste[9];
+        int m = 0;
+        for (int v = 1; v <= n; ++v) {
+            const int nombre = bits(positions[v]);
+            liste[m] = v;
+            m += nombre >= 1 && nombre <= taille;
+        }
+        int choix[5] = {-1, -1, -1, -1, -1}; // the members' places in the list
         unsigned unions[6] = {};
         int profondeur = 0;
         bool trouve = false;
         while (profondeur >= 0 && !trouve) {
-            int& v = membres[profondeur];
-            ++v;
-            if (v > n) {
+            int& c = choix[profondeur];
+            ++c;
+            if (c > m - (taille - profondeur)) { // too few values left to complete
                 --profondeur;
                 continue;
             }
-            const unsigned reunion = unions[profondeur] | positions[v];
-            if (positions[v] == 0 || bits(reunion) > taille)
+            const unsigned reunion = unions[profondeur] | positions[liste[c]];
+            if (bits(reunion) > taille)
                 continue;
             if (profondeur + 1 < taille) {
                 unions[profondeur + 1] = reunion;
-                membres[profondeur + 1] = v;
+                choix[profondeur + 1] = c;
                 ++profondeur;
                 continue;
             }
             if (bits(reunion) != taille)
                 continue;
             bool autreValeur = false;
-            for (int w = v + 1; w <= n && !autreValeur; ++w)
-                autreValeur = positions[w] != 0 && (positions[w] & ~reunion) == 0;
+            for (int d = c + 1; d < m && !autreValeur; ++d)
+                autreValeur = (positions[liste[d]] & ~reunion) == 0;
             if (autreValeur)
                 continue;
             unions[taille] = reunion;
@@ -721,8 +729,8 @@ SudokuMasques::sousEnsemblesCachesTaille(int taille, std::uint32_t unites,
             continue;
 
         unsigned valeurs = 0;
-        for (int m = 0; m < taille; ++m)
-            valeurs |= 1u << (membres[m] - 1);
+        for (int membre = 0; membre < taille; ++membre)
+            valeurs |= 1u << (liste[choix[membre]] - 1);
         change_ = false;
         contradiction_ = false;
         for (int k = 0; k < n; ++k)
