@@ -7,7 +7,6 @@
 
 #include "sudoku/SudokuGrille.h"
 
-#include <bit>
 #include <cstdint>
 #include <string>
 
