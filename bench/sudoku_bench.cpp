@@ -18,6 +18,8 @@
 #include <string>
 #include <vector>
 
+#include <sys/resource.h>
+
 namespace {
 
 namespace fs = std::filesystem;
@@ -32,19 +34,33 @@ std::vector<std::string> litPuzzles(const fs::path& chemin) {
     return puzzles;
 }
 
-// The 17-clue collection ($VL_SUDOKU17, else the shared data folder beside the sources), or
-// the tests' sample of it when it is absent.
-const std::vector<std::string>& collection() {
-    static const std::vector<std::string> puzzles = [] {
+// The file of the 17-clue collection ($VL_SUDOKU17, else the shared data folder beside the
+// sources), or the tests' sample of it when it is absent.
+const fs::path& cheminCollection() {
+    static const fs::path chemin = [] {
         const fs::path source = VL_SOURCE_DIR;
         const char* env = std::getenv("VL_SUDOKU17");
-        auto tout =
-            litPuzzles(env ? fs::path(env) : source / ".." / "shared" / "data" / "sudoku17.txt");
-        if (tout.empty())
-            tout = litPuzzles(source / "tests" / "data" / "sudoku17-sample.txt");
-        return tout;
+        const fs::path complet =
+            env ? fs::path(env) : source / ".." / "shared" / "data" / "sudoku17.txt";
+        std::error_code erreur;
+        return fs::is_regular_file(complet, erreur)
+                   ? complet
+                   : source / "tests" / "data" / "sudoku17-sample.txt";
     }();
+    return chemin;
+}
+
+const std::vector<std::string>& collection() {
+    static const std::vector<std::string> puzzles = litPuzzles(cheminCollection());
     return puzzles;
+}
+
+// Processor seconds spent by the finished child processes.
+double secondesEnfants() {
+    rusage usage{};
+    getrusage(RUSAGE_CHILDREN, &usage);
+    const auto secondes = [](const timeval& t) { return double(t.tv_sec) + t.tv_usec / 1e6; };
+    return secondes(usage.ru_utime) + secondes(usage.ru_stime);
 }
 
 // Plain backtracking over bit sets: the cell with the fewest candidates first.
@@ -231,6 +247,29 @@ void BM_RateCollectionMasques(benchmark::State& state) {
         double(puzzles.size()) * double(state.iterations()), benchmark::Counter::kIsRate);
 }
 BENCHMARK(BM_RateCollectionMasques)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+
+// The anchor on the same file, run as its own process: "qqwing --solve --stats", its processor
+// time (user and system) as the time of an iteration. Beside BM_RateCollectionMasques in one run,
+// the two figures are measured on the same machine under the same load.
+void BM_RateCollectionQQWing(benchmark::State& state) {
+    if (std::system("command -v qqwing > /dev/null 2>&1") != 0) {
+        state.SkipWithError("qqwing n'est pas installé (apt-get install qqwing)");
+        return;
+    }
+    const std::string commande =
+        "qqwing --solve --stats < '" + cheminCollection().string() + "' > /dev/null";
+    for (auto _ : state) {
+        const double avant = secondesEnfants();
+        if (std::system(commande.c_str()) != 0) {
+            state.SkipWithError("qqwing a échoué");
+            return;
+        }
+        state.SetIterationTime(secondesEnfants() - avant);
+    }
+    state.counters["puzzles/s"] = benchmark::Counter(
+        double(collection().size()) * double(state.iterations()), benchmark::Counter::kIsRate);
+}
+BENCHMARK(BM_RateCollectionQQWing)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(3);
 
 void BM_RateCollectionReference(benchmark::State& state) {
     const auto& puzzles = collection();

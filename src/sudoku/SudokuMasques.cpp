@@ -16,6 +16,16 @@ constexpr std::array<std::uint8_t, 512> kBits = [] {
     return table;
 }();
 
+// A set of values spread one value a 16-bit lane: values 0 to 3, 4 to 7, then 8.
+constexpr std::array<std::array<std::uint64_t, 3>, 512> kEtale = [] {
+    std::array<std::array<std::uint64_t, 3>, 512> table{};
+    for (unsigned masque = 0; masque < table.size(); ++masque)
+        for (unsigned v = 0; v < 9; ++v)
+            if (masque >> v & 1u)
+                table[masque][v / 4] |= std::uint64_t(1) << (16 * (v % 4));
+    return table;
+}();
+
 int bits(unsigned masque) {
     return kBits[masque & 511u];
 }
@@ -24,16 +34,13 @@ int plusBas(unsigned masque) {
     return std::countr_zero(masque);
 }
 
-GeometrieSudoku construit(int largeur, int hauteur) {
+constexpr GeometrieSudoku construit(int largeur, int hauteur) {
     GeometrieSudoku g;
     const int n = largeur * hauteur;
     g.n = n;
     g.largeur = largeur;
     g.hauteur = hauteur;
     g.nbCases = n * n;
-    std::memset(g.unite, 0, sizeof g.unite);
-    std::memset(g.voisins, 0, sizeof g.voisins);
-    std::memset(g.unitesDe, 0, sizeof g.unitesDe);
     const int piles = n / largeur;
     for (int k = 0; k < n; ++k)
         for (int x = 0; x < n; ++x) {
@@ -42,8 +49,13 @@ GeometrieSudoku construit(int largeur, int hauteur) {
             const int ligne = (x / piles) * hauteur + k / largeur;
             const int colonne = (x % piles) * largeur + k % largeur;
             g.unite[2 * n + x][k] = std::uint8_t(ligne * n + colonne);
-            for (int u : {x, n + x, 2 * n + x})
-                g.unitesDe[g.unite[u][k]] |= 1u << u;
+            for (int u : {x, n + x, 2 * n + x}) {
+                const int i = g.unite[u][k];
+                g.unitesDe[i] |= 1u << u;
+                g.uniteDeCase[i][u / n] = std::uint8_t(u);
+                g.placeDansUnite[i][u / n] = std::uint8_t(k);
+                g.uniteEnsemble[u][i >> 6] |= std::uint64_t(1) << (i & 63);
+            }
         }
     for (int i = 0; i < g.nbCases; ++i) {
         const int l = i / n;
@@ -53,8 +65,10 @@ GeometrieSudoku construit(int largeur, int hauteur) {
             const int lj = j / n;
             const int cj = j % n;
             const bool memeBoite = lj / hauteur == l / hauteur && cj / largeur == c / largeur;
-            if (j != i && (lj == l || cj == c || memeBoite))
+            if (j != i && (lj == l || cj == c || memeBoite)) {
                 g.voisins[i][nombre++] = std::uint8_t(j);
+                g.voisinsEnsemble[i][j >> 6] |= std::uint64_t(1) << (j & 63);
+            }
         }
         g.nbVoisins = nombre;
         g.parColonnes[c * n + l] = std::uint8_t(i);
@@ -63,18 +77,19 @@ GeometrieSudoku construit(int largeur, int hauteur) {
     return g;
 }
 
+// The four shapes, built at compile time.
+template <int L, int H> constexpr GeometrieSudoku kForme = construit(L, H);
+
 } // namespace
 
 const GeometrieSudoku& GeometrieSudoku::De(int largeur, int hauteur) {
-    static const std::array<GeometrieSudoku, 4> formes = {construit(3, 3), construit(3, 2),
-                                                          construit(2, 3), construit(2, 2)};
     if (largeur == 3 && hauteur == 2)
-        return formes[1];
+        return kForme<3, 2>;
     if (largeur == 2 && hauteur == 3)
-        return formes[2];
+        return kForme<2, 3>;
     if (largeur == 2 && hauteur == 2)
-        return formes[3];
-    return formes[0];
+        return kForme<2, 2>;
+    return kForme<3, 3>;
 }
 
 int EnsembleCases::Suivant(int debut) const {
@@ -106,11 +121,27 @@ void SudokuMasques::recense() {
     sales_ = ~0u;
     attente_ = {};
     videPossible_ = false;
+    for (EnsembleCases& cases : candidats_)
+        cases = {};
+    // The cells holding every value (most of them, in a puzzle) are added to all at once.
+    const unsigned tous = (1u << geo_->n) - 1;
+    EnsembleCases pleines;
     for (int i = 0; i < geo_->nbCases; ++i) {
-        const int nombre = bits(masques_[i]);
+        const unsigned masque = masques_[i];
+        const int nombre = bits(masque);
         videPossible_ |= nombre == 0;
         if (nombre == 1)
             attente_.Ajoute(geo_->rangColonne[i]);
+        if (masque == tous) {
+            pleines.Ajoute(i);
+            continue;
+        }
+        for (unsigned reste = masque; reste != 0; reste &= reste - 1)
+            candidats_[plusBas(reste)].Ajoute(i);
+    }
+    for (int v = 0; v < geo_->n; ++v) {
+        candidats_[v].mots[0] |= pleines.mots[0];
+        candidats_[v].mots[1] |= pleines.mots[1];
     }
 }
 
@@ -138,7 +169,9 @@ void SudokuMasques::ChargeProbleme(const std::string& probleme) {
 void SudokuMasques::FixeValeur(int i, int valeur) {
     if (masques_[i] == 0)
         videPossible_ = true; // the empty cell is gone, but another one may remain
+    oteCandidats(i, masques_[i]);
     masques_[i] = std::uint16_t(1u << (valeur - 1));
+    candidats_[valeur - 1].Ajoute(i);
     sales_ |= geo_->unitesDe[i];
     fixees_.Ajoute(i);
     attente_.Ajoute(geo_->rangColonne[i]);
@@ -171,11 +204,47 @@ int SudokuMasques::StatutCompletion() const {
     return ssResolu;
 }
 
+int SudokuMasques::Resoudre(int niveau) {
+    if (geo_->largeur == 3 && geo_->hauteur == 2)
+        return resoudre<3, 2>(niveau);
+    if (geo_->largeur == 2 && geo_->hauteur == 3)
+        return resoudre<2, 3>(niveau);
+    if (geo_->largeur == 2 && geo_->hauteur == 2)
+        return resoudre<2, 2>(niveau);
+    return resoudre<3, 3>(niveau);
+}
+
+template <int L, int H> void SudokuMasques::retire(int i, unsigned bits) {
+    const unsigned avant = masques_[i];
+    const unsigned reste = avant & ~bits;
+    if (reste == avant)
+        return;
+    masques_[i] = std::uint16_t(reste);
+    oteCandidats(i, avant & ~reste);
+    sales_ |= kForme<L, H>.unitesDe[i];
+    change_ = true;
+    if (reste == 0) {
+        contradiction_ = true;
+        videPossible_ = true;
+    } else if ((reste & (reste - 1)) == 0) {
+        attente_.Ajoute(kForme<L, H>.rangColonne[i]);
+    }
+}
+
+// As FixeValeur, on a cell that holds the value.
+template <int L, int H> void SudokuMasques::fixe(int i, unsigned bit) {
+    oteCandidats(i, masques_[i] & ~bit);
+    masques_[i] = std::uint16_t(bit);
+    sales_ |= kForme<L, H>.unitesDe[i];
+    fixees_.Ajoute(i);
+    attente_.Ajoute(kForme<L, H>.rangColonne[i]);
+}
+
 // Each solved cell, column by column and top to bottom, removes its value from its peers; the
 // sweeps go on until nothing changes. A cell already swept changes nothing the next time, so
 // only the solved cells not yet swept are visited, in the sweeps' order.
-int SudokuMasques::singletonsNus() {
-    const GeometrieSudoku& g = *geo_;
+template <int L, int H> int SudokuMasques::singletonsNus() {
+    constexpr const GeometrieSudoku& g = kForme<L, H>;
     if (videPossible_) {
         for (int i = 0; i < g.nbCases; ++i)
             if (masques_[i] == 0)
@@ -191,66 +260,170 @@ int SudokuMasques::singletonsNus() {
         position = rang + 1;
         const int i = g.parColonnes[rang];
         const unsigned valeur = masques_[i];
-        contradiction_ = false;
-        for (int k = 0; k < g.nbVoisins; ++k)
-            retire(g.voisins[i][k], valeur);
-        if (contradiction_)
+        if (valeur == 0)
+            continue;
+        // retire() on the peers that hold the value, found in one step from its cells.
+        EnsembleCases& cellules = candidats_[plusBas(valeur)];
+        const std::uint64_t* voisins = g.voisinsEnsemble[i];
+        std::uint64_t touchees[2] = {cellules.mots[0] & voisins[0], cellules.mots[1] & voisins[1]};
+        cellules.mots[0] &= ~touchees[0];
+        cellules.mots[1] &= ~touchees[1];
+        if ((touchees[0] | touchees[1]) == 0)
+            continue;
+        change_ = true;
+        bool vide = false;
+        for (int mot = 0; mot < 2; ++mot)
+            for (std::uint64_t reste = touchees[mot]; reste != 0; reste &= reste - 1) {
+                const int voisin = mot * 64 + std::countr_zero(reste);
+                const unsigned masque = masques_[voisin] & ~valeur;
+                masques_[voisin] = std::uint16_t(masque);
+                sales_ |= g.unitesDe[voisin];
+                vide |= masque == 0;
+                const bool seule = masque != 0 && (masque & (masque - 1)) == 0;
+                const int rang = g.rangColonne[voisin];
+                attente_.mots[rang >> 6] |= std::uint64_t(seule) << (rang & 63);
+            }
+        if (vide) {
+            contradiction_ = true;
+            videPossible_ = true;
             return ssContradiction;
+        }
     }
     return ssBloque;
 }
 
-// Places the first value, in unit order then value order, that one unsolved cell of a unit
-// alone can hold.
-bool SudokuMasques::singletonCache() {
-    const GeometrieSudoku& g = *geo_;
-    for (int u = 0; u < 3 * g.n; ++u) {
-        unsigned seules = seulesUnite_[u];
-        if (sales_ >> u & 1u) {
-            unsigned une = 0;
-            unsigned deux = 0;
-            for (int k = 0; k < g.n; ++k) {
-                const unsigned masque = masques_[g.unite[u][k]];
-                // Solved (one bit) and empty cells are left out, without a branch.
-                const unsigned ouvert = (masque & (masque - 1)) != 0 ? masque : 0u;
-                deux |= une & ouvert;
-                une |= ouvert;
-            }
-            seules = une & ~deux;
-            seulesUnite_[u] = std::uint16_t(seules);
-            sales_ &= ~(1u << u);
-        }
-        if (seules == 0)
-            continue;
-        const int v = plusBas(seules);
-        for (int k = 0; k < g.n; ++k) {
-            const int i = g.unite[u][k];
-            const unsigned masque = masques_[i];
-            if ((masque & (masque - 1)) != 0 && (masque >> v & 1u)) {
-                FixeValeur(i, v + 1);
-                return true;
-            }
-        }
-    }
-    return false;
+namespace {
+
+// Four cells side by side, one 16-bit lane each (the array holds three more past its last cell,
+// left empty).
+std::uint64_t quatre(const std::uint16_t* cases) {
+    std::uint64_t mot;
+    std::memcpy(&mot, cases, sizeof mot);
+    return mot;
 }
 
-int SudokuMasques::Resoudre(int niveau) {
+// Per lane: the candidates of a cell holding two or more, else nothing.
+std::uint64_t ouvertes(std::uint64_t masques) {
+    constexpr std::uint64_t hauts = 0x8000800080008000u;
+    constexpr std::uint64_t uns = 0x0001000100010001u;
+    const std::uint64_t reduits = ((masques | hauts) - uns) & masques; // m & (m - 1) per lane
+    const std::uint64_t nonNuls = ((reduits + 0x7FFF7FFF7FFF7FFFu) & hauts) >> 15;
+    return masques & (nonNuls * 0xFFFFu);
+}
+
+// The values held at least once and at least twice, over cells added one or four at a time.
+struct Comptes {
+    std::uint64_t une = 0;
+    std::uint64_t deux = 0;
+
+    void Ajoute(std::uint64_t ouverts) {
+        deux |= une & ouverts;
+        une |= ouverts;
+    }
+    // The four lanes brought into the first one.
+    void Plie() {
+        deux |= (deux >> 32) | (une & (une >> 32));
+        une |= une >> 32;
+        deux |= (deux >> 16) | (une & (une >> 16));
+        une |= une >> 16;
+        une &= 0x1FFu;
+        deux &= 0x1FFu;
+    }
+    unsigned Seules() const { return unsigned(une & ~deux); }
+};
+
+} // namespace
+
+// The values one unsolved cell of unit u alone holds: rows and boxes of a 9 x 9 grid four
+// cells at a time, the other units a cell at a time.
+template <int L, int H> unsigned SudokuMasques::seulesDe(int u) const {
+    constexpr const GeometrieSudoku& g = kForme<L, H>;
+    constexpr int n = L * H;
+    if constexpr (n == 9) {
+        constexpr std::uint64_t troisPremieres =
+            std::endian::native == std::endian::little ? 0x0000FFFFFFFFFFFFu : 0xFFFFFFFFFFFF0000u;
+        if (u < 9) {
+            Comptes comptes;
+            comptes.Ajoute(ouvertes(quatre(masques_ + 9 * u)));
+            comptes.Ajoute(ouvertes(quatre(masques_ + 9 * u + 4)));
+            comptes.Plie();
+            const unsigned masque = masques_[9 * u + 8];
+            comptes.Ajoute(masque & (0u - unsigned((masque & (masque - 1)) != 0)));
+            return comptes.Seules();
+        }
+        if (u >= 18) {
+            const int coin = g.unite[u][0];
+            Comptes comptes;
+            for (int ligne = 0; ligne < 3; ++ligne)
+                comptes.Ajoute(ouvertes(quatre(masques_ + coin + 9 * ligne)) & troisPremieres);
+            comptes.Plie();
+            return comptes.Seules();
+        }
+    }
+    unsigned une = 0;
+    unsigned deux = 0;
+    for (int k = 0; k < n; ++k) {
+        const unsigned masque = masques_[g.unite[u][k]];
+        // Solved (one bit) and empty cells are left out, without a branch.
+        const unsigned ouvert = masque & (0u - unsigned((masque & (masque - 1)) != 0));
+        deux |= une & ouvert;
+        une |= ouvert;
+    }
+    return une & ~deux;
+}
+
+// Places the first value, in unit order then value order, that one unsolved cell of a unit
+// alone can hold.
+template <int L, int H> bool SudokuMasques::singletonCache() {
+    constexpr const GeometrieSudoku& g = kForme<L, H>;
+    constexpr int n = L * H;
+    constexpr unsigned toutes = (1u << (3 * n)) - 1;
+    // The first unit known to hold one bounds the units to scan again: only those before it.
+    const unsigned connues = avecSeules_ & ~sales_ & toutes;
+    const unsigned avant = connues != 0 ? (connues & (0u - connues)) - 1 : toutes;
+    int u = -1;
+    for (unsigned aRevoir = sales_ & avant; aRevoir != 0; aRevoir &= aRevoir - 1) {
+        const int w = std::countr_zero(aRevoir);
+        const unsigned seules = seulesDe<L, H>(w);
+        seulesUnite_[w] = std::uint16_t(seules);
+        sales_ &= ~(1u << w);
+        avecSeules_ = (avecSeules_ & ~(1u << w)) | (unsigned(seules != 0) << w);
+        if (seules != 0) {
+            u = w;
+            break;
+        }
+    }
+    if (u < 0) {
+        if (connues == 0)
+            return false;
+        u = std::countr_zero(connues);
+    }
+    const unsigned v = unsigned(plusBas(seulesUnite_[u]));
+    // The one cell of the unit holding v: every solved cell has been swept, so a cell solved
+    // with v would have left none.
+    const EnsembleCases& cellules = candidats_[v];
+    const std::uint64_t bas = cellules.mots[0] & g.uniteEnsemble[u][0];
+    const std::uint64_t haut = cellules.mots[1] & g.uniteEnsemble[u][1];
+    fixe<L, H>(bas != 0 ? std::countr_zero(bas) : 64 + std::countr_zero(haut), 1u << v);
+    return true;
+}
+
+template <int L, int H> int SudokuMasques::resoudre(int niveau) {
     Stat = {};
     bool premierPassage = true;
     for (;;) {
-        if (singletonsNus() == ssContradiction)
+        if (singletonsNus<L, H>() == ssContradiction)
             return ssContradiction;
         if (premierPassage) {
             int resolues = 0;
-            for (int i = 0; i < geo_->nbCases; ++i)
+            for (int i = 0; i < kForme<L, H>.nbCases; ++i)
                 resolues += bits(masques_[i]) == 1;
-            Stat[rgCellulesOpaques] = std::uint16_t(geo_->nbCases - resolues);
+            Stat[rgCellulesOpaques] = std::uint16_t(kForme<L, H>.nbCases - resolues);
             premierPassage = false;
         }
         if (niveau <= 0)
             return StatutCompletion();
-        if (singletonCache()) {
+        if (singletonCache<L, H>()) {
             ++Stat[rgUniqueCache];
             continue;
         }
@@ -258,19 +431,19 @@ int SudokuMasques::Resoudre(int niveau) {
             return StatutCompletion();
 
         contradiction_ = false;
-        Effet effet = pointage();
+        Effet effet = pointage<L, H>();
         if (effet == efRien)
-            effet = reductionBoiteLigne();
+            effet = reductionBoiteLigne<L, H>();
         if (effet == efRien)
-            effet = sousEnsemblesNus();
+            effet = sousEnsemblesNus<L, H>();
         if (effet == efRien)
-            effet = sousEnsemblesCaches();
+            effet = sousEnsemblesCaches<L, H>();
         if (effet == efRien) {
             // A fish that finds nothing changes nothing: both sizes read the same positions.
             PositionsPoisson positions;
-            positionsPoisson(positions);
+            positionsPoisson<L, H>(positions);
             for (int taille = 2; taille <= 3 && effet == efRien; ++taille)
-                effet = poisson(taille, positions);
+                effet = poisson<L, H>(taille, positions);
         }
         if (effet == efContradiction)
             return ssContradiction;
@@ -282,9 +455,9 @@ int SudokuMasques::Resoudre(int niveau) {
 // A value of a box whose candidates all lie in one column (row) of the box, an unsolved cell
 // holding it, leaves that column (row) outside the box. The boxes are taken in order, each
 // seeing what the earlier ones removed.
-SudokuMasques::Effet SudokuMasques::pointage() {
-    const GeometrieSudoku& g = *geo_;
-    const int n = g.n;
+template <int L, int H> SudokuMasques::Effet SudokuMasques::pointage() {
+    constexpr const GeometrieSudoku& g = kForme<L, H>;
+    constexpr int n = L * H;
     change_ = false;
     for (int b = 0; b < n; ++b) {
         const std::uint8_t* cases = g.unite[2 * n + b];
@@ -312,7 +485,7 @@ SudokuMasques::Effet SudokuMasques::pointage() {
                 continue;
             for (int l = 0; l < n; ++l)
                 if (l < ligne0 || l >= ligne0 + g.hauteur)
-                    retire(l * n + colonne0 + x, seules);
+                    retire<L, H>(l * n + colonne0 + x, seules);
         }
         for (int x = 0; x < g.hauteur; ++x) {
             unsigned ailleurs = 0;
@@ -324,7 +497,7 @@ SudokuMasques::Effet SudokuMasques::pointage() {
                 continue;
             for (int c = 0; c < n; ++c)
                 if (c < colonne0 || c >= colonne0 + g.largeur)
-                    retire((ligne0 + x) * n + c, seules);
+                    retire<L, H>((ligne0 + x) * n + c, seules);
         }
     }
     if (contradiction_)
@@ -338,9 +511,9 @@ SudokuMasques::Effet SudokuMasques::pointage() {
 // A value of an unsolved cell that its column (row) holds only inside the box leaves the other
 // columns (rows) of the box. The cells of a box are taken in walk order, each seeing what the
 // earlier ones removed.
-SudokuMasques::Effet SudokuMasques::reductionBoiteLigne() {
-    const GeometrieSudoku& g = *geo_;
-    const int n = g.n;
+template <int L, int H> SudokuMasques::Effet SudokuMasques::reductionBoiteLigne() {
+    constexpr const GeometrieSudoku& g = kForme<L, H>;
+    constexpr int n = L * H;
     change_ = false;
     for (int b = 0; b < n; ++b) {
         const std::uint8_t* cases = g.unite[2 * n + b];
@@ -375,7 +548,7 @@ SudokuMasques::Effet SudokuMasques::reductionBoiteLigne() {
                 if (j / g.largeur != kl)
                     enleve |= parLigne;
                 if (enleve != 0)
-                    retire(cases[j], enleve);
+                    retire<L, H>(cases[j], enleve);
             }
         }
     }
@@ -387,10 +560,10 @@ SudokuMasques::Effet SudokuMasques::reductionBoiteLigne() {
     return efChange;
 }
 
-SudokuMasques::Effet SudokuMasques::sousEnsemblesNus() {
+template <int L, int H> SudokuMasques::Effet SudokuMasques::sousEnsemblesNus() {
     bool change = false;
-    for (int u = 0; u < 3 * geo_->n; ++u) {
-        const Effet effet = sousEnsemblesNusUnite(u);
+    for (int u = 0; u < 3 * kForme<L, H>.n; ++u) {
+        const Effet effet = sousEnsemblesNusUnite<L, H>(u);
         if (effet == efContradiction)
             return efContradiction;
         change |= effet == efChange;
@@ -401,9 +574,9 @@ SudokuMasques::Effet SudokuMasques::sousEnsemblesNus() {
 // k cells of a unit holding the same k candidates leave those candidates to the other cells.
 // The cells with 2 to N - 1 candidates are sorted by count, largest first (stable), and walked
 // from the smallest; a cell counts the earlier ones whose candidates are a subset of its own.
-SudokuMasques::Effet SudokuMasques::sousEnsemblesNusUnite(int unite) {
-    const GeometrieSudoku& g = *geo_;
-    const int n = g.n;
+template <int L, int H> SudokuMasques::Effet SudokuMasques::sousEnsemblesNusUnite(int unite) {
+    constexpr const GeometrieSudoku& g = kForme<L, H>;
+    constexpr int n = L * H;
     struct Entree {
         int position;
         int nombre;
@@ -441,7 +614,7 @@ SudokuMasques::Effet SudokuMasques::sousEnsemblesNusUnite(int unite) {
         change_ = false;
         for (int k = 0; k < n; ++k)
             if (!(membres & (1u << k)))
-                retire(g.unite[unite][k], entree.masque);
+                retire<L, H>(g.unite[unite][k], entree.masque);
         if (contradiction_)
             return efContradiction;
         if (change_) {
@@ -455,66 +628,98 @@ SudokuMasques::Effet SudokuMasques::sousEnsemblesNusUnite(int unite) {
 // k values of a unit confined to k cells leave those cells no other candidate, for k from 2 to
 // 5, each size over every unit before the next. The first combination of values found in a
 // unit, in lexicographic order, is the only one tried there.
-SudokuMasques::Effet SudokuMasques::sousEnsemblesCaches() {
-    const GeometrieSudoku& g = *geo_;
-    const int n = g.n;
+template <int L, int H> SudokuMasques::Effet SudokuMasques::sousEnsemblesCaches() {
+    constexpr const GeometrieSudoku& g = kForme<L, H>;
+    constexpr int n = L * H;
     // Positions of each value among the unsolved cells of each unit, the first of the walk on
     // the highest bit. Nothing changes them until a size removes something and returns.
-    unsigned positionsUnites[27][10] = {};
-    for (int u = 0; u < 3 * n; ++u)
-        for (int k = 0; k < n; ++k) {
-            unsigned masque = masques_[g.unite[u][k]];
-            if (bits(masque) < 2)
-                continue;
-            for (; masque != 0; masque &= masque - 1)
-                positionsUnites[u][plusBas(masque) + 1] |= 1u << (n - 1 - k);
+    // Each unsolved cell's candidates are spread one value a 16-bit lane, then shifted to the
+    // cell's place in each of its units.
+    std::uint64_t voies[27][3] = {};
+    for (int i = 0; i < g.nbCases; ++i) {
+        const unsigned masque = masques_[i];
+        const unsigned ouvert = masque & (0u - unsigned((masque & (masque - 1)) != 0));
+        const std::array<std::uint64_t, 3>& etale = kEtale[ouvert];
+        for (int d = 0; d < 3; ++d) {
+            std::uint64_t* voie = voies[g.uniteDeCase[i][d]];
+            const int decalage = n - 1 - g.placeDansUnite[i][d];
+            voie[0] |= etale[0] << decalage;
+            voie[1] |= etale[1] << decalage;
+            voie[2] |= etale[2] << decalage;
         }
-    // A combination starts with a value in at most k cells: the smallest such count of each
-    // unit tells which sizes can find anything there.
+    }
+    // A combination starts with a value in at most k cells, and k values are needed besides
+    // those it holds: the smallest count and the number of values of each unit tell which
+    // sizes can remove anything there (k values out of k only find the cells' own values).
+    unsigned positionsUnites[27][10] = {};
+    std::uint32_t utiles[6] = {};
     int plusPetit = 99;
-    for (int u = 0; u < 3 * n; ++u)
-        for (int v = 1; v <= n; ++v)
-            if (positionsUnites[u][v] != 0)
-                plusPetit = std::min(plusPetit, bits(positionsUnites[u][v]));
+    for (int u = 0; u < 3 * n; ++u) {
+        unsigned moinsUn = ~0u; // the smallest count less one, over the values present
+        int valeurs = 0;
+        for (int v = 0; v < n; ++v) {
+            const unsigned positions = unsigned(voies[u][v >> 2] >> (16 * (v & 3))) & 0x1FFu;
+            positionsUnites[u][v + 1] = positions;
+            const int nombre = bits(positions);
+            valeurs += nombre != 0;
+            moinsUn = std::min(moinsUn, unsigned(nombre - 1));
+        }
+        const int plusPetitUnite = moinsUn == ~0u ? 99 : int(moinsUn) + 1;
+        plusPetit = std::min(plusPetit, plusPetitUnite);
+        for (int taille = std::max(2, plusPetitUnite); taille <= 5 && taille < valeurs; ++taille)
+            utiles[taille] |= 1u << u;
+    }
     for (int taille = std::max(2, plusPetit); taille <= 5; ++taille) {
-        const Effet effet = sousEnsemblesCachesTaille(taille, positionsUnites);
+        const Effet effet =
+            sousEnsemblesCachesTaille<L, H>(taille, utiles[taille], positionsUnites);
         if (effet != efRien)
             return effet;
     }
     return efRien;
 }
 
+template <int L, int H>
 SudokuMasques::Effet
-SudokuMasques::sousEnsemblesCachesTaille(int taille, const unsigned (*positionsUnites)[10]) {
-    const GeometrieSudoku& g = *geo_;
-    const int n = g.n;
-    for (int u = 0; u < 3 * n; ++u) {
+SudokuMasques::sousEnsemblesCachesTaille(int taille, std::uint32_t unites,
+                                         const unsigned (*positionsUnites)[10]) {
+    constexpr const GeometrieSudoku& g = kForme<L, H>;
+    constexpr int n = L * H;
+    for (; unites != 0; unites &= unites - 1) {
+        const int u = std::countr_zero(unites);
         const unsigned* positions = positionsUnites[u];
-        int membres[5] = {};
+        // The values in 1 to k cells, in order: no other can be a member, nor fit in k cells.
+        int liste[9];
+        int m = 0;
+        for (int v = 1; v <= n; ++v) {
+            const int nombre = bits(positions[v]);
+            liste[m] = v;
+            m += nombre >= 1 && nombre <= taille;
+        }
+        int choix[5] = {-1, -1, -1, -1, -1}; // the members' places in the list
         unsigned unions[6] = {};
         int profondeur = 0;
         bool trouve = false;
         while (profondeur >= 0 && !trouve) {
-            int& v = membres[profondeur];
-            ++v;
-            if (v > n) {
+            int& c = choix[profondeur];
+            ++c;
+            if (c > m - (taille - profondeur)) { // too few values left to complete
                 --profondeur;
                 continue;
             }
-            const unsigned reunion = unions[profondeur] | positions[v];
-            if (positions[v] == 0 || bits(reunion) > taille)
+            const unsigned reunion = unions[profondeur] | positions[liste[c]];
+            if (bits(reunion) > taille)
                 continue;
             if (profondeur + 1 < taille) {
                 unions[profondeur + 1] = reunion;
-                membres[profondeur + 1] = v;
+                choix[profondeur + 1] = c;
                 ++profondeur;
                 continue;
             }
             if (bits(reunion) != taille)
                 continue;
             bool autreValeur = false;
-            for (int w = v + 1; w <= n && !autreValeur; ++w)
-                autreValeur = positions[w] != 0 && (positions[w] & ~reunion) == 0;
+            for (int d = c + 1; d < m && !autreValeur; ++d)
+                autreValeur = (positions[liste[d]] & ~reunion) == 0;
             if (autreValeur)
                 continue;
             unions[taille] = reunion;
@@ -524,13 +729,13 @@ SudokuMasques::sousEnsemblesCachesTaille(int taille, const unsigned (*positionsU
             continue;
 
         unsigned valeurs = 0;
-        for (int m = 0; m < taille; ++m)
-            valeurs |= 1u << (membres[m] - 1);
+        for (int membre = 0; membre < taille; ++membre)
+            valeurs |= 1u << (liste[choix[membre]] - 1);
         change_ = false;
         contradiction_ = false;
         for (int k = 0; k < n; ++k)
             if (unions[taille] & (1u << (n - 1 - k)))
-                retire(g.unite[u][k], ~valeurs);
+                retire<L, H>(g.unite[u][k], ~valeurs);
         if (contradiction_)
             return efContradiction;
         if (change_) {
@@ -541,8 +746,8 @@ SudokuMasques::sousEnsemblesCachesTaille(int taille, const unsigned (*positionsU
     return efRien;
 }
 
-void SudokuMasques::positionsPoisson(PositionsPoisson& p) const {
-    const int n = geo_->n;
+template <int L, int H> void SudokuMasques::positionsPoisson(PositionsPoisson& p) const {
+    constexpr int n = L * H;
     std::memset(&p, 0, sizeof p);
     for (int r = 0; r < n; ++r)
         for (int c = 0; c < n; ++c) {
@@ -563,9 +768,9 @@ void SudokuMasques::positionsPoisson(PositionsPoisson& p) const {
 // keeping the union within k positions and no line after the last one also fitting, leaves
 // those positions in every other line. The first fish of a base line ends the technique, as
 // does the first fish found at all when it removes something.
+template <int L, int H>
 SudokuMasques::Effet SudokuMasques::poisson(int taille, const PositionsPoisson& p) {
-    const GeometrieSudoku& g = *geo_;
-    const int n = g.n;
+    constexpr int n = L * H;
     for (int sens = 0; sens < 2; ++sens) {
         const bool lignes = sens == 0;
         const auto& positions = p.positions[sens];
@@ -625,7 +830,7 @@ SudokuMasques::Effet SudokuMasques::poisson(int taille, const PositionsPoisson& 
                     if (choisie)
                         continue;
                     for (unsigned reste = reunion; reste != 0; reste &= reste - 1)
-                        retire(cellule(ligne, plusBas(reste)), 1u << v);
+                        retire<L, H>(cellule(ligne, plusBas(reste)), 1u << v);
                 }
                 if (contradiction_)
                     return efContradiction;

@@ -19,14 +19,20 @@ struct GeometrieSudoku {
     int nbVoisins = 20;
     // Cell indices (row x n + column) of unit u in walk order: rows, columns, then boxes band
     // by band.
-    std::uint8_t unite[3 * 9][9];
+    std::uint8_t unite[3 * 9][9] = {};
     // The cells sharing a row, a column or a box with a cell.
-    std::uint8_t voisins[81][20];
+    std::uint8_t voisins[81][20] = {};
     // The cells column by column, top to bottom within a column, and the rank of a cell there.
-    std::uint8_t parColonnes[81];
-    std::uint8_t rangColonne[81];
+    std::uint8_t parColonnes[81] = {};
+    std::uint8_t rangColonne[81] = {};
+    // The cells of a unit, and the peers of a cell, as sets of cells.
+    std::uint64_t uniteEnsemble[3 * 9][2] = {};
+    std::uint64_t voisinsEnsemble[81][2] = {};
     // The units holding a cell, one bit a unit.
-    std::uint32_t unitesDe[81];
+    std::uint32_t unitesDe[81] = {};
+    // The row, column and box of a cell, and the cell's place in each.
+    std::uint8_t uniteDeCase[81][3] = {};
+    std::uint8_t placeDansUnite[81][3] = {};
 
     // The shape of a box size (3 x 3, 3 x 2, 2 x 3 or 2 x 2; anything else is 3 x 3).
     static const GeometrieSudoku& De(int largeur, int hauteur);
@@ -73,48 +79,53 @@ public:
 private:
     enum Effet { efRien, efChange, efContradiction };
 
+    // The techniques run on one shape known at compile time, L x H being the box size, so that
+    // the walks over units and peers unroll over constant tables.
+    template <int L, int H> int resoudre(int niveau);
     // Removes the candidates of `bits` from a cell; notes a change, a cell left empty, and a
     // cell left with one candidate (to be swept by the naked singles).
-    void retire(int i, unsigned bits) {
-        const unsigned reste = masques_[i] & ~bits;
-        if (reste == masques_[i])
-            return;
-        masques_[i] = std::uint16_t(reste);
-        sales_ |= geo_->unitesDe[i];
-        change_ = true;
-        if (reste == 0) {
-            contradiction_ = true;
-            videPossible_ = true;
-        } else if ((reste & (reste - 1)) == 0) {
-            attente_.Ajoute(geo_->rangColonne[i]);
-        }
-    }
-    // Notes the solved cells and whether a cell may be empty, after a whole load.
+    template <int L, int H> void retire(int i, unsigned bits);
+    template <int L, int H> void fixe(int i, unsigned bit);
+    // Notes the solved cells, whether a cell may be empty and the cells of each candidate,
+    // after a whole load.
     void recense();
+    // Takes a cell out of the cells of the candidates `valeurs`.
+    void oteCandidats(int i, unsigned valeurs) {
+        const std::uint64_t bit = std::uint64_t(1) << (i & 63);
+        for (int v = 0; v < 9; ++v)
+            candidats_[v].mots[i >> 6] &= ~(bit * (valeurs >> v & 1u));
+    }
 
-    int singletonsNus();
-    bool singletonCache();
-    Effet pointage();
-    Effet reductionBoiteLigne();
-    Effet sousEnsemblesNus();
-    Effet sousEnsemblesNusUnite(int unite);
-    Effet sousEnsemblesCaches();
-    Effet sousEnsemblesCachesTaille(int taille, const unsigned (*positionsUnites)[10]);
+    template <int L, int H> int singletonsNus();
+    template <int L, int H> bool singletonCache();
+    template <int L, int H> unsigned seulesDe(int unite) const;
+    template <int L, int H> Effet pointage();
+    template <int L, int H> Effet reductionBoiteLigne();
+    template <int L, int H> Effet sousEnsemblesNus();
+    template <int L, int H> Effet sousEnsemblesNusUnite(int unite);
+    template <int L, int H> Effet sousEnsemblesCaches();
+    // Over the units of `unites`, one bit a unit.
+    template <int L, int H>
+    Effet sousEnsemblesCachesTaille(int taille, std::uint32_t unites,
+                                    const unsigned (*positionsUnites)[10]);
     // Per direction (rows, columns) and value: its positions in each line, and the lines where
     // a cell holding it is solved.
     struct PositionsPoisson {
         unsigned positions[2][9][9];
         unsigned resolues[2][9];
     };
-    void positionsPoisson(PositionsPoisson& p) const;
-    Effet poisson(int taille, const PositionsPoisson& p);
+    template <int L, int H> void positionsPoisson(PositionsPoisson& p) const;
+    template <int L, int H> Effet poisson(int taille, const PositionsPoisson& p);
 
     const GeometrieSudoku* geo_;
-    std::uint16_t masques_[81] = {};
+    std::uint16_t masques_[84] = {}; // three more, always empty, for reads four at a time
     // Solved cells whose value has not yet left their peers, by rank in column order.
     EnsembleCases attente_;
     // False only when no cell is empty.
     bool videPossible_ = true;
+    // Per value, the cells holding it among their candidates: the naked singles sweep finds
+    // the peers that lose a value without reading every peer.
+    EnsembleCases candidats_[9];
     // Cells given a value since the grid was loaded.
     EnsembleCases fixees_;
     bool change_ = false;
@@ -124,4 +135,6 @@ private:
     // changes.
     std::uint16_t seulesUnite_[27] = {};
     std::uint32_t sales_ = ~0u;
+    // The units, among those whose bit is clear in sales_, that hold such a value.
+    std::uint32_t avecSeules_ = 0;
 };
