@@ -218,7 +218,21 @@ bool TComposant::EstCleCommune(const std::string& nom) {
 }
 
 bool TComposant::ChangeConsigne(const std::string& valeur, std::string& message) {
-    return LitConsigne(valeur, consigne_, message);
+    const std::string avant = consigne_;
+    if (!LitConsigne(valeur, consigne_, message))
+        return false;
+    if (consigne_ != avant) {
+        hauteurConsigne_ = -1;
+        ApresConsigne(avant);
+    }
+    return true;
+}
+
+int TComposant::HauteurConsigne() const {
+    if (consigne_.empty())
+        return 0;
+    return hauteurConsigne_ >= 0 ? hauteurConsigne_
+                                 : HauteurConsigneEstimee(consigne_, Rect.Normalise().Width());
 }
 
 std::string TComposant::AvertissementConsigne() const {
@@ -631,6 +645,7 @@ private:
 void DessineComposant(TComposant& composant, TCanvas& canvas, int mode, TPlanche* planche,
                       bool impression) {
     const BandeConsigne bande = bandeDe(composant, canvas);
+    composant.SignaleHauteurConsigne(bande.hauteur);
     const int niveau = canvas.SaveDC();
     {
         const SousLaBande sous(composant, bande.hauteur);

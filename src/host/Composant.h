@@ -238,6 +238,13 @@ public:
     std::string AvertissementConsigne() const;
     // Told by the drawing whether the instruction was cut.
     void SignaleConsigneCoupee(bool coupee) { consigneCoupee_ = coupee; }
+    // The height of the instruction's band in the drawing under way, or in the last one; a kind
+    // adds it to the frame it asks for. Before any drawing, an estimate from the text.
+    int HauteurConsigne() const;
+    void SignaleHauteurConsigne(int hauteur) { hauteurConsigne_ = hauteur; }
+    // Called when the instruction changed, with the one before: a kind whose frame follows its
+    // content makes room for the new band.
+    virtual void ApresConsigne(const std::string& /*avant*/) {}
 
     // Settings and exercise content as text lines ("clé = valeur", then the exercise), for
     // people checking a document. The host's default gives the geometry.
@@ -287,6 +294,7 @@ private:
     std::string nom_;
     std::string consigne_;
     bool consigneCoupee_ = false;
+    int hauteurConsigne_ = -1; // measured by the last drawing; -1: not drawn since it changed
     std::string erreurDessin_;
     std::uint64_t id_ = 0;
     bool actif_ = true;

@@ -144,6 +144,18 @@ BandeConsigne MiseEnPageConsigne(TCanvas& canvas, const std::string& etiquette,
     return bande;
 }
 
+int HauteurConsigneEstimee(const std::string& consigne, int largeur) {
+    if (consigne.empty())
+        return 0;
+    // Text of the band's fonts averages about half an em a character, and a numbered one
+    // starts with up to 13 more ("Exercice 12 : "); a line is less than 2 em high
+    // in the fonts the host offers.
+    const int em = kTaillePolice * 254 / 72;
+    const bool deuxLignes = consigne.find('\n') != std::string::npos ||
+                            (NbCaracteres(consigne) + 13) * em * 11 / 20 > largeur;
+    return (deuxLignes ? 2 : 1) * em * 2 + kEcart;
+}
+
 void DessineBandeConsigne(TCanvas& canvas, const BandeConsigne& bande, const vlRect& cadre) {
     if (bande.lignes.empty())
         return;

@@ -50,5 +50,9 @@ struct BandeConsigne {
 // for a line keeps the lines it has room for; each cut marks the band `coupee`.
 BandeConsigne MiseEnPageConsigne(TCanvas& canvas, const std::string& etiquette,
                                  const std::string& consigne, vlSize cadre);
+// The band an instruction will take in a frame `largeur` wide, before any canvas measures it:
+// two lines when its text may not hold on one, at the band's full size, so that a frame fitted
+// with it leaves room enough.
+int HauteurConsigneEstimee(const std::string& consigne, int largeur);
 // Writes the band at the top of `cadre`, clipped to it; each run is tagged readable.
 void DessineBandeConsigne(TCanvas& canvas, const BandeConsigne& bande, const vlRect& cadre);

@@ -339,7 +339,8 @@ void FamilleMonnaie<Derived, Block, D>::DessineCollection(TCanvas& canvas) {
         for (const vlSize& t : tailles)
             plusLarge = std::max(plusLarge, t.cx);
         largeurNecessaire_ = plusLarge > largeur ? plusLarge + Derived::kRetrait : 0;
-        hauteurNecessaire_ = HauteurSansEcart(d) + Derived::kRetrait + this->HauteurLegende();
+        hauteurNecessaire_ = HauteurSansEcart(d) + Derived::kRetrait + this->HauteurLegende() +
+                             this->HauteurConsigne();
     }
     const int niveau = canvas.SaveDC();
     canvas.IntersectClipRect(cadre.left, cadre.top, cadre.right, cadre.bottom);

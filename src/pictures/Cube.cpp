@@ -1,5 +1,6 @@
 #include "pictures/Cube.h"
 
+#include "host/Consigne.h"
 #include "host/Conversions.h"
 #include "host/Planche.h"
 #include "host/Stream.h"
@@ -162,30 +163,36 @@ static vlRect Place(const TPlanche* planche) {
     return planche != nullptr ? planche->ZoneUtile() : vlRect{0, 0, INT32_MAX / 2, INT32_MAX / 2};
 }
 
-// The fitted size: one row, or when the room is narrower, the rows the blocks wrap to.
-vlSize TvlCube::TailleAjusteeDans(const vlRect& place) const {
+// The fitted size: one row, or when the room is narrower, the rows the blocks wrap to; the
+// instruction's band above them and the line under them.
+vlSize TvlCube::TailleAjusteeDans(const vlRect& place, const std::string& consigne) const {
     const vlSize t = TailleAjustee();
     const int legende = HauteurLegende();
     if (t.cx <= place.Width())
-        return {t.cx, t.cy + legende};
-    return {place.Width(),
-            legende + std::max(t.cy, TailleNecessaire(bloc_.NombreCube, bloc_.TailleCube,
-                                                      bloc_.IntervalleCube, place.Width())
-                                         .cy)};
+        return {t.cx, t.cy + legende + HauteurConsigneEstimee(consigne, t.cx)};
+    return {place.Width(), legende + HauteurConsigneEstimee(consigne, place.Width()) +
+                               std::max(t.cy, TailleNecessaire(bloc_.NombreCube, bloc_.TailleCube,
+                                                               bloc_.IntervalleCube, place.Width())
+                                                  .cy)};
 }
 
-bool TvlCube::EstAjuste() const {
+bool TvlCube::EstAjusteAvec(const std::string& consigne) const {
     const vlRect r = Rect.Normalise();
     const vlRect place = Place(Planche());
-    const vlSize t = TailleAjusteeDans(place);
+    const vlSize t = TailleAjusteeDans(place, consigne);
     return r.Width() == std::min(t.cx, place.Width()) &&
            r.Height() == std::min(t.cy, place.Height());
+}
+
+void TvlCube::ApresConsigne(const std::string& avant) {
+    if (EstAjusteAvec(avant))
+        AjusteTaille();
 }
 
 void TvlCube::AjusteTaille() {
     const vlRect r = Rect.Normalise();
     const vlRect place = Place(Planche());
-    const vlSize t = TailleAjusteeDans(place);
+    const vlSize t = TailleAjusteeDans(place, Consigne());
     // Left and bottom edges kept, unless the blocks would pass the margins: then the frame
     // moves back inside them, cut to them when wider.
     const int largeur = std::min(t.cx, place.Width());
@@ -337,8 +344,10 @@ std::string TvlCube::PasDePlace(const vlRect& r) const {
         largeur = std::max(largeur, Encombrement(p.sorte, s).cx);
     const vlSize t = TailleNecessaire(bloc_.NombreCube, s, g, largeur);
     const auto cm = [](int dixiemes) { return TexteCentimetres((dixiemes + 9) / 10 * 10); };
+    // The frame around r: the line under the picture and the instruction above it.
+    const int autour = Rect.Normalise().Height() - r.Height() + HauteurConsigne();
     return std::string(kPasDePlace) + " : il faut un cadre de " + cm(std::max(t.cx, r.Width())) +
-           " cm de large et " + cm(t.cy) + " cm de haut";
+           " cm de large et " + cm(t.cy + autour) + " cm de haut";
 }
 
 void TvlCube::DessineCube(TCanvas& canvas, int x, int y, int c) {

@@ -81,8 +81,12 @@ public:
     void AjusteTaille();
     // The frame's size that holds the number's blocks in one row, and whether it has it.
     vlSize TailleAjustee() const;
-    bool EstAjuste() const;
-    vlSize TailleAjusteeDans(const vlRect& place) const;
+    // With `consigne` at the top of the frame (the component's own by default).
+    bool EstAjuste() const { return EstAjusteAvec(Consigne()); }
+    bool EstAjusteAvec(const std::string& consigne) const;
+    vlSize TailleAjusteeDans(const vlRect& place, const std::string& consigne) const;
+    // A fitted frame makes room for a new instruction.
+    void ApresConsigne(const std::string& avant) override;
     // The drawing error of a frame too small, naming the frame the blocks need.
     std::string PasDePlace(const vlRect& r) const;
 

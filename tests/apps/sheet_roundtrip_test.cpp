@@ -297,8 +297,10 @@ TEST(PageCheckCampaign, CrowdedLayoutsSayTheFrameTheyNeed) {
         {"[Euro pièces]\nNom = P\nLargeur = 19\nHauteur = 3\nIntervallePieces = 5\n"
          "NbPieces = 1\nTriPièces = 1\n",
          "P : 8 pièces ne tiennent pas dans le cadre, il faut un cadre de 5,8 cm de haut"},
-        {"[Euro billets]\nNom = B\nLargeur = 19\nHauteur = 10\nSommeBillets = 385\n",
-         "B : 5 billets ne tiennent pas dans le cadre, il faut un cadre de 27,2 cm de haut"},
+        // The height asked for counts the instruction's band.
+        {"[Euro billets]\nNom = B\nConsigne = Compte.\nLargeur = 19\nHauteur = 10\n"
+         "SommeBillets = 385\n",
+         "B : 5 billets ne tiennent pas dans le cadre, il faut un cadre de 28 cm de haut"},
         {"[Euro pièces]\nNom = T\nLargeur = 19\nHauteur = 12\nIntervallePieces = 80\n"
          "NbPieces = 3,2,2,2,2,2,2,2\n",
          "T : 9 pièces ne tiennent pas dans le cadre, il faut un cadre de 19,6 cm de haut"},
@@ -314,6 +316,9 @@ TEST(PageCheckCampaign, CrowdedLayoutsSayTheFrameTheyNeed) {
          "H : la réponse ne tient pas dans le cadre"},
         {"[Cube décimal]\nNom = C\nNombreCube = 442\nTailleCube = 10\n", ""},
         {"[Cube décimal]\nNom = C\nNombreCube = 9064\nTailleCube = 6\n", ""},
+        {"[Cube décimal]\nNom = C\nConsigne = Écris le nombre représenté par les plaques, les "
+         "barres et les cubes.\nNombreCube = 1234\nAjusterTaille = 1\n",
+         ""},
     };
     const TCatalogue catalogue = CataloguePaquet();
     for (const auto& row : rows) {

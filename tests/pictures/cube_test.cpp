@@ -107,6 +107,22 @@ TEST_F(CubeTest, FittedFramesHiddenPiecesAndFramesTooSmall) {
     EXPECT_TRUE(rangs.ErreurDessin().empty());
     EXPECT_EQ(deuxRangs.tags.size(), 10u);
 
+    // A fitted frame makes room for its instruction, given before or after the fitting.
+    for (const bool avant : {true, false}) {
+        TvlCube& titre = Cube({"NombreCube=1234"});
+        const auto cle = [&](const char* nom, const char* valeur) {
+            EXPECT_EQ(titre.ChangeCle(valeur, nom, message), nom[0] == 'C') << nom;
+        };
+        const char* consigne =
+            "Écris le nombre représenté par les plaques, les barres et les cubes.";
+        cle(avant ? "Consigne" : "AjusterTaille", avant ? consigne : "1");
+        cle(avant ? "AjusterTaille" : "Consigne", avant ? "1" : consigne);
+        TRecordingCanvas canvas;
+        DessineComposant(titre, canvas, MODE_EDITION, nullptr, false);
+        EXPECT_EQ(titre.ErreurDessin(), "") << avant;
+        EXPECT_GT(titre.HauteurConsigne(), 0);
+    }
+
     // A new frame is fitted to its drawn number and follows the number and sizes given after;
     // a frame given a size keeps it.
     TvlCube& suit = Cube({"NombreCube=1234", "TailleCube=4"});
