@@ -1,6 +1,7 @@
 #include "Commands.h"
 
 #include "CommandLine.h"
+#include "CopyBuilder.h"
 #include "Demo.h"
 #include "KeyReference.h"
 #include "Output.h"
@@ -26,6 +27,7 @@
 #include <cstdint>
 #include <iostream>
 #include <memory>
+#include <mutex>
 #include <ostream>
 #include <set>
 #include <string>
@@ -35,7 +37,8 @@
 namespace {
 
 // A build past its first second counts its exercises on a terminal's standard error, on one
-// line rewritten in place; anywhere else it says nothing.
+// line rewritten in place; anywhere else it says nothing. Copies built on other threads count
+// through the same line.
 class Progress {
 public:
     explicit Progress(std::ostream& err)
@@ -49,6 +52,7 @@ public:
         return [this](int done, int total) {
             if (std::chrono::steady_clock::now() - start_ < std::chrono::seconds(1))
                 return;
+            const std::lock_guard lock(mutex_);
             err_ << "\rExercices : " << done << "/" << total << "   " << std::flush;
             shown_ = true;
         };
@@ -56,6 +60,7 @@ public:
 
     // Ends the counter's line, if it was shown, before anything else is written.
     void End() {
+        const std::lock_guard lock(mutex_);
         if (shown_)
             err_ << "\n";
         shown_ = false;
@@ -64,6 +69,7 @@ public:
 private:
     std::ostream& err_;
     bool terminal_;
+    std::mutex mutex_;
     bool shown_ = false;
     std::chrono::steady_clock::time_point start_ = std::chrono::steady_clock::now();
 };
@@ -349,23 +355,29 @@ private:
         const std::vector<int> modes = modesOf(a.mode);
         // Grouped, the copies are kept until every test is out, then give their corrections.
         const bool grouped = a.order == kEpreuvesPuisCorriges && modes.size() > 1;
-        std::vector<std::unique_ptr<TDocument>> kept;
+        // Copies are built side by side; their pages are drawn here, in order.
+        CopyBuilder builder(
+            sheet, catalogue_, a.copies, seed,
+            [&a](TDocument& document, std::uint32_t copySeed) {
+                // The corrected pages say how to build this copy again, on its own.
+                document.ChangeOrigine(
+                    {copySeed, RebuildCommand(a.command == "demo" ? "" : a.positional.front(),
+                                              copySeed, a.mode)});
+            },
+            progress.Hook(), CopyBuilder::Threads(a.copies));
+        std::vector<std::unique_ptr<CopyBuilder::Copy>> kept;
         Recapitulatif recap;
+        // What is drawn after a copy's pages goes on with the draws of the last copy.
+        TRandom after;
         for (int copy = 1; copy <= a.copies; ++copy) {
-            const std::uint32_t copySeed = seed + std::uint32_t(copy - 1);
-            SeedRandom(copySeed);
-            auto copie = std::make_unique<TDocument>(catalogue_);
-            TDocument& document = *copie;
-            // The corrected pages say how to build this copy again, on its own.
-            document.ChangeOrigine(
-                {copySeed, RebuildCommand(a.command == "demo" ? "" : a.positional.front(), copySeed,
-                                          a.mode)});
-            const bool built = BuildDocument(sheet, document, error, progress.Hook());
+            std::unique_ptr<CopyBuilder::Copy> built = builder.Take(copy - 1);
             progress.End();
-            if (!built) {
-                err_ << error << "\n";
+            if (!built->built) {
+                err_ << built->error << "\n";
                 return EXIT_BAD_INPUT;
             }
+            const TRandomScope draws(built->generator);
+            const TDocument& document = *built->document;
             if (!a.save.empty() && !save(document, numberedPath(a.save, copy, a.copies), outputs))
                 return EXIT_IO;
             if (a.recap)
@@ -374,12 +386,15 @@ private:
                 if (const int code = addPages(sheet, document, modes[m], output); code != EXIT_OK)
                     return code;
             avertit(VerifieEncre(document));
+            after = built->generator;
             if (grouped)
-                kept.push_back(std::move(copie));
+                kept.push_back(std::move(built));
         }
+        const TRandomScope draws(after);
         for (std::size_t m = 1; m < modes.size(); ++m)
-            for (const std::unique_ptr<TDocument>& document : kept)
-                if (const int code = addPages(sheet, *document, modes[m], output); code != EXIT_OK)
+            for (const std::unique_ptr<CopyBuilder::Copy>& copy : kept)
+                if (const int code = addPages(sheet, *copy->document, modes[m], output);
+                    code != EXIT_OK)
                     return code;
         if (a.recap)
             if (const int code = addRecap(recap, output); code != EXIT_OK)

@@ -124,13 +124,13 @@ TFont& GlobalFonte() {
 }
 
 int& ModeVisu() {
-    static int mode = 0;
+    thread_local int mode = 0;
     return mode;
 }
 
 // A leap second shows as the last second of its minute.
 std::function<int()>& SourceHeure() {
-    static std::function<int()> source = [] {
+    thread_local std::function<int()> source = [] {
         const std::time_t maintenant = std::time(nullptr);
         std::tm local{};
         localtime_r(&maintenant, &local);

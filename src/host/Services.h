@@ -22,10 +22,12 @@ bool PrepareHostKey();
 std::string& PathDonnees();
 // The default font of new components: Andika 14 pt, black.
 TFont& GlobalFonte();
-// The display mode of the moment: 0 editing, 1 test version, 2 corrected version.
+// The display mode of the moment on the calling thread: 0 editing, 1 test version, 2 corrected
+// version. Each thread has its own, so that copies of a sheet can be built while another draws.
 int& ModeVisu();
-// Where components take the time of day from, in seconds since midnight: the local clock
-// unless replaced (the sheet builder draws it from its seed, so that a seed rebuilds a sheet).
+// Where components made on the calling thread take the time of day from, in seconds since
+// midnight: the local clock unless replaced (the sheet builder draws it from its seed, so that
+// a seed rebuilds a sheet). Each thread has its own, as for ModeVisu.
 std::function<int()>& SourceHeure();
 
 // The folder of the help pages: PathDonnees() + "help/".

@@ -2,6 +2,7 @@
 
 #include <atomic>
 #include <chrono>
+#include <utility>
 
 namespace {
 
@@ -10,6 +11,9 @@ std::uint32_t clockSeed() {
     const auto value = static_cast<std::uint64_t>(ticks);
     return std::uint32_t(value ^ (value >> 32));
 }
+
+// The generator of the calling thread's innermost TRandomScope, if any.
+thread_local TRandom* scoped = nullptr;
 
 } // namespace
 
@@ -28,8 +32,16 @@ int TRandom::Next() {
 }
 
 TRandom& GlobalRandom() {
+    if (scoped != nullptr)
+        return *scoped;
     static TRandom generator(clockSeed());
     return generator;
+}
+
+TRandomScope::TRandomScope(TRandom& generator) : previous_(std::exchange(scoped, &generator)) {}
+
+TRandomScope::~TRandomScope() {
+    scoped = previous_;
 }
 
 void SeedRandom(std::uint32_t seed) {

@@ -26,8 +26,23 @@ private:
 };
 
 // The process-wide generator (user-interface thread). Seeded from the clock at start-up unless
-// SeedRandom was called.
+// SeedRandom was called. On a thread inside a TRandomScope, the scope's generator instead.
 TRandom& GlobalRandom();
+
+// While it lives, GlobalRandom(), Random() and SeedRandom() on the creating thread use
+// `generator`, so that documents built side by side on several threads each draw their own
+// sequence, exactly as one thread would draw it after seeding the process-wide generator.
+// Scopes nest; the generator must outlive whatever captured GlobalRandom() inside the scope.
+class TRandomScope {
+public:
+    explicit TRandomScope(TRandom& generator);
+    ~TRandomScope();
+    TRandomScope(const TRandomScope&) = delete;
+    TRandomScope& operator=(const TRandomScope&) = delete;
+
+private:
+    TRandom* previous_;
+};
 void SeedRandom(std::uint32_t seed);
 // Seeds from the clock; returns the seed used, so a run can be reproduced.
 std::uint32_t RandomizeFromClock();

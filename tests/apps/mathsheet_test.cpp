@@ -66,9 +66,12 @@ TEST_F(Mathsheet, DemoAndCopiesWriteATestAndACorrectedPageEach) {
 }
 
 // Grouped, a class set gives the pages of copy after copy in another order: every test, then
-// every corrected version, both in the order of the copies (each copy its own operands).
+// every corrected version, both in the order of the copies. Copies are built side by side, yet
+// each is the sheet its own seed gives alone: its operands and its clock's time.
 TEST_F(Mathsheet, CopiesCanGiveEveryTestThenEveryCorrection) {
-    const std::string sheet = write("f.txt", "[Opération]\nTirage = 1;10000;0;0;0;0;2\n");
+    const std::string sheet =
+        write("f.txt", "[Opération]\nTirage = 1;10000;0;0;0;0;2\nNombreOperations = 4\n"
+                       "Largeur = 18\nHauteur = 5\n[Montre]\nHaut = 6\nLargeur = 5\nHauteur = 5\n");
     std::vector<std::string> pages[2];
     for (const int grouped : {0, 1}) {
         RunInProcess({"build", sheet, "-o", path("p.svg"), "--copies", "3", "--seed", "10",
@@ -78,6 +81,11 @@ TEST_F(Mathsheet, CopiesCanGiveEveryTestThenEveryCorrection) {
     }
     EXPECT_NE(pages[0][0], pages[0][1]);
     EXPECT_TRUE(pages[0] == pages[1]);
+    for (const int copy : {0, 1, 2}) {
+        RunInProcess({"build", sheet, "-o", path("s.svg"), "--seed", std::to_string(10 + copy)});
+        EXPECT_EQ(read(path("s-1.svg")), pages[0][std::size_t(copy)]) << copy;
+        EXPECT_EQ(read(path("s-2.svg")), pages[0][std::size_t(copy) + 3]) << copy;
+    }
 }
 
 TEST_F(Mathsheet, SavedDocumentRendersToTheSameSvg) {

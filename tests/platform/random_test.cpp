@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <thread>
 #include <vector>
 
 namespace {
@@ -36,4 +37,24 @@ TEST(Random, SeedsGiveTheirSequenceWithinRange) {
     }
     EXPECT_EQ(generator.Below(0), 0);
     EXPECT_EQ(generator.Below(-5), 0);
+}
+
+// A scope takes the draws of its own thread only, and a nested one gives them back as it ends.
+TEST(Random, AScopeTakesTheDrawsOfItsThreadAlone) {
+    SeedRandom(1);
+    TRandom own(9);
+    std::vector<int> onThread;
+    std::thread([&] {
+        const TRandomScope scope(own);
+        SeedRandom(1);
+        onThread = draws(Random, 3);
+        TRandom inner(1);
+        {
+            const TRandomScope nested(inner);
+            Random();
+        }
+        onThread.push_back(Random());
+    }).join();
+    EXPECT_EQ(onThread, (std::vector<int>{41, 18467, 6334, 26500}));
+    EXPECT_EQ(draws(Random, 2), (std::vector<int>{41, 18467}));
 }

@@ -446,9 +446,21 @@ void TQtCanvas::ClipChanged() {
 // --- Text ---
 
 const QtResolvedFont& TQtCanvas::resolvedFont() {
-    if (!font_ || !(font_->Source() == Font))
-        font_.emplace(Font);
-    return *font_;
+    constexpr std::size_t kFontsKept = 8;
+    if (currentFont_ < fonts_.size() && fonts_[currentFont_].Source() == Font)
+        return fonts_[currentFont_];
+    const auto known = std::find_if(fonts_.begin(), fonts_.end(),
+                                    [this](const QtResolvedFont& f) { return f.Source() == Font; });
+    if (known != fonts_.end()) {
+        currentFont_ = std::size_t(known - fonts_.begin());
+        return *known;
+    }
+    if (fonts_.size() == kFontsKept)
+        fonts_.clear();
+    fonts_.reserve(kFontsKept); // no reallocation: a font returned stays put until the next clear
+    fonts_.emplace_back(Font);
+    currentFont_ = fonts_.size() - 1;
+    return fonts_.back();
 }
 
 vlSize TQtCanvas::TextExtent(const std::string& text) {

@@ -24,6 +24,7 @@
 #include <string>
 #include <unordered_map>
 #include <utility>
+#include <vector>
 
 class QPainter;
 
@@ -106,7 +107,10 @@ private:
     bool rasterOps_ = false;
     bool clipsOnDevice_ = true;
     std::optional<QPainterPath> initialClip_;
-    std::optional<QtResolvedFont> font_;
+    // The fonts this canvas resolved lately: a page switches between a few (a text's, its
+    // corrected digits', a legend's) thousands of times.
+    std::vector<QtResolvedFont> fonts_;
+    std::size_t currentFont_ = 0;
     QtPictureCache pictures_;
     QtSvgStandIns* standIns_ = nullptr;
 };

@@ -5,6 +5,9 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <map>
+#include <mutex>
+#include <optional>
 
 namespace {
 
@@ -48,9 +51,7 @@ int roundToInt(double value) {
     return int(std::lround(value));
 }
 
-} // namespace
-
-QString QtFamilyFor(const std::string& face) {
+QString lookUpFamily(const std::string& face) {
     const QString name = QString::fromStdString(face).trimmed();
     for (const FaceSubstitute& substitute : kSubstitutes) {
         if (name.compare(QLatin1String(substitute.face), Qt::CaseInsensitive) == 0)
@@ -61,14 +62,68 @@ QString QtFamilyFor(const std::string& face) {
     return QString::fromLatin1(kGlobalFace);
 }
 
+double measureCell(const QString& family) {
+    const QFontMetricsF reference(baseFont(family, kReferencePixelSize));
+    return reference.ascent() + reference.descent();
+}
+
+// What the font database says of a face, asked once: each question costs a fontconfig
+// substitution, and a sheet asks for the same few faces at every piece of text. Shared by the
+// threads that draw copies side by side.
+class FaceMemo {
+public:
+    QString Family(const std::string& face) {
+        if (std::optional<QString> known = find(families_, face))
+            return *known;
+        const QString family = lookUpFamily(face);
+        const std::lock_guard lock(mutex_);
+        families_.emplace(face, family);
+        return family;
+    }
+
+    // Ascent plus descent at the reference pixel size.
+    double Cell(const QString& family) {
+        if (std::optional<double> known = find(cells_, family))
+            return *known;
+        const double cell = measureCell(family);
+        const std::lock_guard lock(mutex_);
+        cells_.emplace(family, cell);
+        return cell;
+    }
+
+private:
+    template <typename Map, typename Key>
+    std::optional<typename Map::mapped_type> find(const Map& map, const Key& key) {
+        const std::lock_guard lock(mutex_);
+        const auto it = map.find(key);
+        if (it == map.end())
+            return std::nullopt;
+        return it->second;
+    }
+
+    std::mutex mutex_;
+    std::map<std::string, QString> families_;
+    std::map<QString, double> cells_;
+};
+
+FaceMemo& faceMemo() {
+    static FaceMemo memo;
+    return memo;
+}
+
+} // namespace
+
+QString QtFamilyFor(const std::string& face) {
+    return faceMemo().Family(face);
+}
+
 int QtCharacterHeight(const TFont& font) {
     if (font.Height < 0)
         return -font.Height;
     // Zero asks for the default size.
     if (font.Height == 0)
         return -TFont{}.Height;
-    const QFontMetricsF reference(baseFont(QtFamilyFor(font.Name), kReferencePixelSize));
-    const double cell = reference.ascent() + reference.descent();
+    const double cell = faceMemo().Cell(QtFamilyFor(font.Name));
     if (cell <= 0)
         return font.Height;
     return std::max(1, roundToInt(font.Height * kReferencePixelSize / cell));
