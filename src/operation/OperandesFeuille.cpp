@@ -65,7 +65,7 @@ bool appliqueOperandes(TvlOperation& operation, const std::string& valeur, std::
 
     const std::vector<std::string_view> exercices = Split(valeur, '|');
     if (int(exercices.size()) > TvlOperation::MAX_OPERATIONS) {
-        message = format("Trop d'opérations : %d au plus", TvlOperation::MAX_OPERATIONS);
+        message = format("Trop d'opérations\u00A0: %d au plus", TvlOperation::MAX_OPERATIONS);
         return false;
     }
     for (std::size_t i = 0; i < exercices.size(); ++i) {
@@ -82,7 +82,7 @@ bool appliqueOperandes(TvlOperation& operation, const std::string& valeur, std::
                 continue;
             std::string cellule;
             if (!celluleDepuisFeuille(lu, cellule)) {
-                message = "« " + lu + " » n'est pas un nombre (opération " +
+                message = "«\u00A0" + lu + "\u00A0» n'est pas un nombre (opération " +
                           std::to_string(colonne) + ")";
                 return false;
             }
@@ -113,8 +113,8 @@ bool litBorne(std::string_view texte, const char* nom, double& valeur, std::stri
     const std::string lu(Trim(texte));
     double v = 0;
     if (lu.empty() || !ParseDecimal(lu, v) || v < 0 || v > ChoixOp2Logique::VALEUR_MAX) {
-        message =
-            std::string("Tirage : ") + nom + " « " + lu + " » doit être un nombre de 0 à 99999999";
+        message = std::string("Tirage\u00A0: ") + nom + " «\u00A0" + lu +
+                  "\u00A0» doit être un nombre de 0 à 99999999";
         return false;
     }
     valeur = v;
@@ -125,7 +125,7 @@ bool litEntier(std::string_view texte, const char* nom, int min, int max, int& v
                std::string& message) {
     std::string erreur;
     if (!ConvInt(std::string(Trim(texte)), valeur, erreur, min, max)) {
-        message = std::string("Tirage : ") + nom + " : " + erreur;
+        message = std::string("Tirage\u00A0: ") + nom + "\u00A0: " + erreur;
         return false;
     }
     return true;
@@ -134,7 +134,7 @@ bool litEntier(std::string_view texte, const char* nom, int min, int max, int& v
 bool appliqueTirage(TvlOperation& operation, const std::string& valeur, std::string& message) {
     const std::vector<std::string_view> champs = Split(valeur, ';');
     if (champs.size() != 6 && champs.size() != 7) {
-        message = "« Tirage » attend min;max;multiple;ou de;décimales;pas de zéros"
+        message = "«\u00A0Tirage\u00A0» attend min;max;multiple;ou de;décimales;pas de zéros"
                   " (puis, si on veut, le nombre d'opérandes)";
         return false;
     }
@@ -167,8 +167,9 @@ bool appliqueTirage(TvlOperation& operation, const std::string& valeur, std::str
     // A divisor is drawn again while it is 0: one still 0 is all these settings can draw.
     for (int c = 1; c <= colonnes && logique.Operation() == OP_DIVISION; ++c) {
         if (LitNombre(grille.Cell(c, 2)) == 0) {
-            message = "Tirage : avec ces réglages, le diviseur tiré vaut toujours 0 (il faut une "
-                      "valeur maximale d'au moins 2, des décimales ou un multiple)";
+            message =
+                "Tirage\u00A0: avec ces réglages, le diviseur tiré vaut toujours 0 (il faut une "
+                "valeur maximale d'au moins 2, des décimales ou un multiple)";
             return false;
         }
     }
@@ -179,7 +180,7 @@ bool appliqueTirage(TvlOperation& operation, const std::string& valeur, std::str
 
 const std::vector<CleFeuille>& ClesFeuilleOperation() {
     static const std::vector<CleFeuille> cles{
-        {"Operandes", "exercices séparés par |, nombres par ; (12;7,5 | 3;4)"},
+        {"Operandes", "exercices séparés par |, nombres par «\u00A0;\u00A0» (12;7,5 | 3;4)"},
         {"Tirage", "min;max;multiple;ou de;décimales;pas de zéros[;nombre d'opérandes]"}};
     return cles;
 }
@@ -188,13 +189,13 @@ bool AppliqueCleFeuilleOperation(TComposant& composant, const std::string& cle,
                                  const std::string& valeur, std::string& message) {
     auto* operation = dynamic_cast<TvlOperation*>(&composant);
     if (operation == nullptr) {
-        message = "« " + cle + " » ne s'applique qu'à une opération";
+        message = "«\u00A0" + cle + "\u00A0» ne s'applique qu'à une opération";
         return false;
     }
     if (cle == "Operandes")
         return appliqueOperandes(*operation, valeur, message);
     if (cle == "Tirage")
         return appliqueTirage(*operation, valeur, message);
-    message = "clé inconnue « " + cle + " »";
+    message = "clé inconnue «\u00A0" + cle + "\u00A0»";
     return false;
 }

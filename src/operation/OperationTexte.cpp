@@ -50,7 +50,7 @@ std::string TvlOperation::texteTirage() const {
                                       [](double v) { return v < 0; });
         tirage += ";" + std::to_string(std::max<long>(2, fin - premiere.begin()));
     }
-    return "Pour d'autres opérations à chaque graine, remplacez Operandes et Exercices par : "
+    return "Pour d'autres opérations à chaque graine, remplacez Operandes et Exercices par\u00A0: "
            "Tirage = " +
            tirage;
 }
@@ -99,7 +99,8 @@ bool TvlOperation::changeExercices(const std::string& valeur, std::string& messa
     if (!binaire)
         return LitExercices(valeur, opts_.DefinitionOperandes.Operation,
                             std::size_t(MAX_OPERATIONS), operations_, message);
-    message = "« Exercices » : les exercices ne se lisent pas (texte hexadécimal abîmé)";
+    message =
+        "«\u00A0Exercices\u00A0»\u00A0: les exercices ne se lisent pas (texte hexadécimal abîmé)";
     std::vector<std::uint8_t> octets;
     const auto chiffre = [](char c) {
         return c >= '0' && c <= '9' ? c - '0' : c >= 'A' && c <= 'F' ? c - 'A' + 10 : -1;

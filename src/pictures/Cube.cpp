@@ -337,8 +337,8 @@ std::string TvlCube::PasDePlace(const vlRect& r) const {
         largeur = std::max(largeur, Encombrement(p.sorte, s).cx);
     const vlSize t = TailleNecessaire(bloc_.NombreCube, s, g, largeur);
     const auto cm = [](int dixiemes) { return TexteCentimetres((dixiemes + 9) / 10 * 10); };
-    return std::string(kPasDePlace) + " : il faut un cadre de " + cm(std::max(t.cx, r.Width())) +
-           " cm de large et " + cm(t.cy) + " cm de haut";
+    return std::string(kPasDePlace) + "\u00A0: il faut un cadre de " +
+           cm(std::max(t.cx, r.Width())) + " cm de large et " + cm(t.cy) + " cm de haut";
 }
 
 void TvlCube::DessineCube(TCanvas& canvas, int x, int y, int c) {
