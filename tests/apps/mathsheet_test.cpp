@@ -187,13 +187,14 @@ TEST_F(Mathsheet, AnExportedDocumentBuildsAgainIntoTheSamePages) {
 }
 
 // An exported operation keeps its exercises and says, in a comment, the draw that makes new
-// ones: followed, it gives other operands at another seed.
+// ones in its named form: followed, it draws what the six numbers drew at the same seed, and
+// other operands at another seed.
 TEST_F(Mathsheet, AnExportedOperationSaysHowToDrawNewOnes) {
     const std::string sheet =
         write("o.txt", "[Opération]\nNombreOperations = 4\nTirage = 10;100;5;0;0;1;3\n");
     ASSERT_EQ(RunInProcess({"build", sheet, "--seed", "5", "--save", path("o.vld")}).code, EXIT_OK);
     const std::string exported = RunInProcess({"export", path("o.vld"), "-o", "-"}).out;
-    const std::string tirage = "Tirage = 10;100;5;0;0;1;3";
+    const std::string tirage = "Tirage = de 10 à 100, multiples de 5, sans zéros, 3 opérandes";
     const std::size_t comment = exported.find("# Pour d'autres opérations à chaque graine, "
                                               "remplacez Operandes et Exercices par\u00A0: " +
                                               tirage + "\n");
@@ -209,7 +210,8 @@ TEST_F(Mathsheet, AnExportedOperationSaysHowToDrawNewOnes) {
                                        : again.substr(at, again.find('\n', at) - at);
     };
     const std::string five = operandsAt("5");
-    EXPECT_FALSE(five.empty());
+    const std::size_t at = exported.find("Operandes = ");
+    EXPECT_EQ(five, exported.substr(at, exported.find('\n', at) - at));
     EXPECT_NE(five, operandsAt("6"));
 }
 

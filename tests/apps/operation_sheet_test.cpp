@@ -123,10 +123,14 @@ TEST_F(OperationSheet, RefusalsStopTheBuildAtTheirLine) {
         {"Operation = 1\nOperandes = 3;2;1\n", "Trop d'opérandes en opération 1 (2 au plus)"},
         {"Tirage = 1;100\n",
          "«\u00A0Tirage\u00A0» attend min;max;multiple;ou de;décimales;pas de zéros"},
-        {"Tirage = 1;100;0;0;7;0\n", "Tirage\u00A0: les décimales"},
-        {"Operation = 1\nTirage = 1;100;0;0;0;0;3\n", "Tirage\u00A0: le nombre d'opérandes"},
         {"Operation = 3\nTirage = 0;1;0;0;0;0\n",
          "Tirage\u00A0: avec ces réglages, le diviseur tiré vaut toujours 0"},
+        {"Tirage = de 1 à 100, 7 décimales\n", "Tirage\u00A0: les décimales"},
+        {"Tirage = de 1 à cent\n", "Tirage\u00A0: la valeur maximale «\u00A0cent\u00A0»"},
+        {"Tirage = multiples de 5\n", "Tirage\u00A0: il manque les bornes"},
+        {"Tirage = de 1 à 9, en rouge\n",
+         "Tirage\u00A0: «\u00A0en rouge\u00A0» ne se comprend pas"},
+        {"Operation = 1\nTirage = de 1 à 9, 3 opérandes\n", "Tirage\u00A0: le nombre d'opérandes"},
     };
     for (const Cas& c : cas) {
         const std::string sheet = write("[Opération]\n" + c.lignes);
@@ -144,7 +148,8 @@ TEST_F(OperationSheet, DrawnOperandsFollowTheSettingsOnEveryCopy) {
         std::string tirage, graine;
         int max, multiple, operandes;
     };
-    const Cas cas[] = {{"100;999;0;0;0;1", "4", 998, 1, 5}, {"10;50;5;0;0;0;2", "11", 50, 5, 2}};
+    const Cas cas[] = {{"100;999;0;0;0;1", "4", 998, 1, 5},
+                       {"De 10 A 50; multiple de 5, 2 Operandes", "11", 50, 5, 2}};
     for (const Cas& c : cas) {
         SCOPED_TRACE(c.tirage + " seed " + c.graine);
         const std::string sheet =
