@@ -336,32 +336,6 @@ TEST(Document, HeaderInBothVersionsAndTheRebuildCommandOnTheKey) {
                                                 "page 1\u00A0: descendez-le sous 26 mm"});
 }
 
-// Files of the earlier versions, written before pages had a header and documents an origin (1),
-// before pages had a ruling (2), and before pages numbered instructions and components kept them
-// (3), read into the same document: written again, they give the current format's bytes.
-TEST(DocumentFile, EarlierVersionsStillRead) {
-    Sample s;
-    const Bytes now = s.bytes();
-    for (const std::uint32_t version : {1u, 2u, 3u}) {
-        SCOPED_TRACE(version);
-        Bytes old = withU32(now, 9, version);
-        old.resize(old.size() - 4); // no instruction list
-        const std::size_t kept = version == 1 ? 40 : version == 2 ? 52 : 56;
-        for (std::size_t page = u32At(now, kPageCount); page-- > 0;)
-            old.erase(old.begin() + std::ptrdiff_t(kFirstPage + page * kPageBytes + kept),
-                      old.begin() + std::ptrdiff_t(kFirstPage + (page + 1) * kPageBytes));
-        if (version == 1)
-            old.erase(old.begin() + 13, old.begin() + 21); // no origin
-        TDocument doc(catalogue());
-        const Read r = readInto(doc, old);
-        ASSERT_TRUE(r.ok) << r.message;
-        EXPECT_TRUE(r.ignores.empty());
-        TMemoryStream again;
-        ASSERT_TRUE(doc.Ecrit(again));
-        EXPECT_EQ(again.Bytes(), now);
-    }
-}
-
 // Written again, a document read gives the same bytes: every page setup, component and link
 // was read back.
 TEST(DocumentFile, RoundTripGivesBackTheSameBytes) {
