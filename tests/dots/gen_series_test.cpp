@@ -29,7 +29,7 @@ std::optional<Rational> Evalue(const std::string& texte, std::string& message) {
 // below 0, large and dotted numbers, and the errors.
 TEST(Formule, OperatorsPrioritiesAndErrors) {
     const std::vector<std::tuple<std::string, std::string, std::string>> cas{
-        {"-7\u00A0: 2", "-3;-3,0;-3,00", ""},
+        {"-7 : 2", "-3;-3,0;-3,00", ""},
         {"2 ^ 3 ^ 2", "64;64,0;64,00", ""},
         {"7 % 3 + 2,5", "4;3,5;3,50", ""},
         {"-7 % 3", "-1;-1,0;-1,00", ""},
@@ -281,7 +281,7 @@ TEST(GenSeries, PredefinedSeries) {
         const auto paires = Serie(g, graine);
         ASSERT_EQ(paires.size(), 300u);
         for (const PaireSerie& p : paires) {
-            const std::size_t deux = p.Etiquette.find("\u00A0: ");
+            const std::size_t deux = p.Etiquette.find(" : ");
             const int a = std::stoi(p.Etiquette), b = std::stoi(p.Etiquette.substr(deux + 3));
             EXPECT_EQ(a % b, 0) << p.Etiquette;
             EXPECT_EQ(std::to_string(a / b), p.Reponse) << p.Etiquette;

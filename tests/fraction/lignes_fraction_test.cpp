@@ -311,7 +311,7 @@ TEST(LignesFraction, HiddenPartsAreDeterminedByWhatIsShown) {
     }
     std::string message;
     EXPECT_FALSE(DiviseursPossibles(0, FR_DIVISION, message));
-    EXPECT_EQ(message.substr(0, 24), "Numérateurs de 0 à 0\u00A0:");
+    EXPECT_EQ(message.substr(0, 25), "Numérateurs de 0 à 0\u00A0:");
     EXPECT_TRUE(DiviseursPossibles(0, FR_MULTIPLICATION, message));
 }
 

@@ -45,7 +45,7 @@ protected:
 TEST_F(ListeTest, FieldsComeFirstAndRecordsHoldTextsAndPictures) {
     EXPECT_FALSE(change("Ajoute", "x")); // no fields yet
     EXPECT_FALSE(message.empty());
-    ASSERT_TRUE(change("Champs", " ville\u00A0; photo:image"));
+    ASSERT_TRUE(change("Champs", " ville ; photo:image"));
     EXPECT_EQ(liste.Champs(), (std::vector<TListe::TChamp>{{"ville", false}, {"photo", true}}));
     EXPECT_FALSE(liste.PossedeChamp("ville", true));
     remplit();

@@ -127,7 +127,7 @@ TEST_F(OperationTest, SavedPreferencesComeBackOnANewComponent) {
 TEST_F(OperationTest, EveryKindComesBackFromItsRecordItsDocumentAndACopy) {
     std::vector<TvlOperation*> sources;
     for (const auto& [kind, signe] : std::vector<std::pair<std::string, std::string>>{
-             {"0", " + "}, {"1", " - "}, {"2", " × "}, {"3", "\u00A0: "}}) {
+             {"0", " + "}, {"1", " - "}, {"2", " × "}, {"3", " : "}}) {
         SCOPED_TRACE(kind);
         TvlOperation& source = nouvelle();
         change(source, "Operation=" + kind + ";TrousIsoles=1;PositionTrous=7;NombreOperations=12");
@@ -232,7 +232,7 @@ TEST_F(OperationTest, DescriptionWritesEveryLineOfMultiplicationsAndDivisions) {
     EXPECT_EQ(exercices(op), std::vector<std::string>{"123 × 45 = 5535\u00A0; 615 | 492"});
     change(op, "Operation=3;PositionTrous=0;PrecisionDiv=2");
     operandes(op, {{1, 3}});
-    EXPECT_EQ(exercices(op), std::vector<std::string>{"1\u00A0: 3 = 0,33\u00A0; 10 | 1"});
+    EXPECT_EQ(exercices(op), std::vector<std::string>{"1 : 3 = 0,33\u00A0; 10 | 1"});
 }
 
 // Drawn operands over 100 seeds, 0 to 3 decimals: every sum and difference is exact at its
