@@ -6,13 +6,13 @@ set -euo pipefail
 build=$(cd "$1" && pwd)
 prefix=$(mktemp -d)
 trap 'rm -rf "$prefix"' EXIT
-data="$prefix/share/vorlane_math"
+data="$prefix/share/vorlane-math"
 fail() { echo "check-install: $*" >&2; exit 1; }
 
 cmake --install "$build" --prefix "$prefix" >/dev/null
-for f in bin/mathsheet share/vorlane_math/Sudoku17.dat share/vorlane_math/palette/BM_DE.png \
-    share/vorlane_math/money/C_2E.png share/vorlane_math/money/NV_500.png \
-    share/vorlane_math/modeles/ce1-heures.txt; do
+for f in bin/mathsheet share/vorlane-math/Sudoku17.dat share/vorlane-math/palette/BM_DE.png \
+    share/vorlane-math/money/C_2E.png share/vorlane-math/money/NV_500.png \
+    share/vorlane-math/modeles/ce1-heures.txt share/doc/vorlane-math/cles.md; do
   [ -f "$prefix/$f" ] || fail "$f is not installed"
 done
 

@@ -45,7 +45,7 @@ desktop-file-validate /usr/share/applications/vorlane.desktop \
 appstreamcli validate --no-net /usr/share/metainfo/org.vorlane.Vorlane.metainfo.xml >/dev/null \
   || fail "the metainfo file is not valid"
 for f in /usr/share/man/man1/mathsheet.1* /usr/share/icons/hicolor/64x64/apps/vorlane.png \
-    /usr/share/vorlane_math/Sudoku17.dat; do
+    /usr/share/vorlane-math/Sudoku17.dat; do
   [ -f "$f" ] || fail "$f is not installed"
 done
 apt remove -y "$package" >/dev/null

@@ -65,7 +65,7 @@ bool ParseCommandLine(QCommandLineParser& parser, const QList<QCommandLineOption
     if (parser.parse(list))
         return true;
     if (const QStringList unknown = parser.unknownOptionNames(); !unknown.isEmpty()) {
-        error = "option inconnue « " + writtenAs(args, unknown.front()) + " »";
+        error = "option inconnue «\u00A0" + writtenAs(args, unknown.front()) + "\u00A0»";
         return false;
     }
     // Known options only: a value is missing at the end, or a flag was given one.

@@ -53,7 +53,7 @@ public:
             if (std::chrono::steady_clock::now() - start_ < std::chrono::seconds(1))
                 return;
             const std::lock_guard lock(mutex_);
-            err_ << "\rExercices : " << done << "/" << total << "   " << std::flush;
+            err_ << "\rExercices\u00A0: " << done << "/" << total << "   " << std::flush;
             shown_ = true;
         };
     }
@@ -131,14 +131,14 @@ bool parseArguments(const std::vector<std::string>& args, Arguments& a, std::str
     a.save = OptionValue(parser, "save");
     a.mode = OptionValue(parser, "mode");
     if (a.mode != "edition" && a.mode != "epreuve" && a.mode != "corrige" && a.mode != "both") {
-        error = "mode inconnu « " + a.mode + " » (edition, epreuve, corrige ou both)";
+        error = "mode inconnu «\u00A0" + a.mode + "\u00A0» (edition, epreuve, corrige ou both)";
         return false;
     }
     long long number = 0;
     if (parser.isSet(seed)) {
         const std::string text = OptionValue(parser, "seed");
         if (!NumberBetween(text, 0, UINT32_MAX, number)) {
-            error = "graine invalide « " + text + " »";
+            error = "graine invalide «\u00A0" + text + "\u00A0»";
             return false;
         }
         a.seedGiven = true;
@@ -146,19 +146,19 @@ bool parseArguments(const std::vector<std::string>& args, Arguments& a, std::str
     }
     const std::string copiesText = OptionValue(parser, "copies");
     if (!NumberBetween(copiesText, 1, 500, number)) {
-        error = "nombre d'exemplaires invalide « " + copiesText + " » (1 à 500)";
+        error = "nombre d'exemplaires invalide «\u00A0" + copiesText + "\u00A0» (1 à 500)";
         return false;
     }
     a.copies = int(number);
     a.order = OptionValue(parser, "order");
     if (a.order != kParExemplaire && a.order != kEpreuvesPuisCorriges) {
-        error = "ordre inconnu « " + a.order + " » (" + kParExemplaire + " ou " +
+        error = "ordre inconnu «\u00A0" + a.order + "\u00A0» (" + kParExemplaire + " ou " +
                 kEpreuvesPuisCorriges + ")";
         return false;
     }
     const std::string dpiText = OptionValue(parser, "dpi");
     if (!NumberBetween(dpiText, 30, 600, number)) {
-        error = "résolution invalide « " + dpiText + " » (30 à 600)";
+        error = "résolution invalide «\u00A0" + dpiText + "\u00A0» (30 à 600)";
         return false;
     }
     a.dpi = int(number);
@@ -219,13 +219,13 @@ public:
             return inspect(a);
         if (a.command == "export")
             return exportSheet(a);
-        return usage("commande inconnue « " + a.command + " »");
+        return usage("commande inconnue «\u00A0" + a.command + "\u00A0»");
     }
 
 private:
     int usage(const std::string& message) {
-        err_ << "mathsheet : " << message << "\n"
-             << "Essayez « mathsheet --help ».\n";
+        err_ << "mathsheet\u00A0: " << message << "\n"
+             << "Essayez «\u00A0mathsheet --help\u00A0».\n";
         return EXIT_USAGE;
     }
 
@@ -242,10 +242,10 @@ private:
     // The ready-made sheets: level, name and description, one a line.
     int modeles(const Arguments& a) {
         if (!a.positional.empty())
-            return usage("« modeles » n'attend rien de plus");
+            return usage("«\u00A0modeles\u00A0» n'attend rien de plus");
         const std::vector<SheetModel> models = ListModels(ModelsFolder());
         if (models.empty()) {
-            err_ << "mathsheet : aucun modèle dans " << Citation(ModelsFolder()) << "\n";
+            err_ << "mathsheet\u00A0: aucun modèle dans " << Citation(ModelsFolder()) << "\n";
             return EXIT_IO;
         }
         out_ << "niveau  modèle                  description\n";
@@ -261,7 +261,7 @@ private:
             return EXIT_OK;
         }
         if (a.all || a.positional.size() != 1)
-            return usage("« keys » attend un type de composant ou --all");
+            return usage("«\u00A0keys\u00A0» attend un type de composant ou --all");
         const TTypeComposant* type = catalogue_.TrouveNom(a.positional.front());
         if (type == nullptr && a.positional.front() == "Page") {
             for (const auto& [cle, description] : ClesPage())
@@ -269,12 +269,13 @@ private:
             return EXIT_OK;
         }
         if (type == nullptr) {
-            err_ << "mathsheet : type de composant inconnu « " << a.positional.front()
-                 << " » (voir « mathsheet kinds »)\n";
+            err_ << "mathsheet\u00A0: type de composant inconnu «\u00A0" << a.positional.front()
+                 << "\u00A0» (voir «\u00A0mathsheet kinds\u00A0»)\n";
             return EXIT_BAD_INPUT;
         }
         if (type->cles.empty()) {
-            err_ << "mathsheet : le type « " << type->nom << " » n'est pas encore disponible\n";
+            err_ << "mathsheet\u00A0: le type «\u00A0" << type->nom
+                 << "\u00A0» n'est pas encore disponible\n";
             return EXIT_BAD_INPUT;
         }
         out_ << ReferenceCles(catalogue_, *type, format);
@@ -284,7 +285,8 @@ private:
     // The sheet comes from a file, or from standard input when it is "-".
     int build(const Arguments& a) {
         if (a.positional.size() != 1 || (a.output.empty() && a.positional.front() == "-"))
-            return usage("« build » attend une feuille (et -o SORTIE pour l'entrée standard)");
+            return usage(
+                "«\u00A0build\u00A0» attend une feuille (et -o SORTIE pour l'entrée standard)");
         const std::string& input = a.positional.front();
         if (std::string name; IsModelArgument(input, name))
             return buildModel(a, name);
@@ -293,7 +295,7 @@ private:
         const bool read =
             input == "-" ? ReadStandardInput(text, error) : ReadInputFile(input, text, error);
         if (!read) {
-            err_ << "mathsheet : " << error << "\n";
+            err_ << "mathsheet\u00A0: " << error << "\n";
             return EXIT_IO;
         }
         StagedFiles outputs;
@@ -312,11 +314,11 @@ private:
         std::string error;
         std::string text;
         if (!FindModel(ListModels(ModelsFolder()), name, model, error)) {
-            err_ << "mathsheet : " << error << "\n";
+            err_ << "mathsheet\u00A0: " << error << "\n";
             return EXIT_BAD_INPUT;
         }
         if (!ReadInputFile(model.path, text, error)) {
-            err_ << "mathsheet : " << error << "\n";
+            err_ << "mathsheet\u00A0: " << error << "\n";
             return EXIT_IO;
         }
         StagedFiles outputs;
@@ -329,7 +331,7 @@ private:
 
     int demo(const Arguments& a) {
         if (!a.positional.empty())
-            return usage("« demo » n'attend pas de feuille");
+            return usage("«\u00A0demo\u00A0» n'attend pas de feuille");
         Arguments named = a;
         if (named.output.empty())
             named.output = "demo.pdf";
@@ -400,10 +402,10 @@ private:
             if (const int code = addRecap(recap, output); code != EXIT_OK)
                 return code;
         if (!output.Finish(error) || !commit(outputs, error)) {
-            err_ << "mathsheet : " << error << "\n";
+            err_ << "mathsheet\u00A0: " << error << "\n";
             return EXIT_IO;
         }
-        out_ << a.output << " : " << output.Pages() << " page(s), graine " << seed << "\n";
+        out_ << a.output << "\u00A0: " << output.Pages() << " page(s), graine " << seed << "\n";
         return EXIT_OK;
     }
 
@@ -412,7 +414,8 @@ private:
     int addRecap(const Recapitulatif& recap, SheetOutput& output) {
         const std::string text = recap.Feuille();
         if (text.empty()) {
-            err_ << "mathsheet : avertissement : --recap : aucun exercice de la feuille n'a de "
+            err_ << "mathsheet\u00A0: avertissement\u00A0: --recap\u00A0: aucun exercice de la "
+                    "feuille n'a de "
                     "réponse à rassembler\n";
             return EXIT_OK;
         }
@@ -420,7 +423,7 @@ private:
         std::string error;
         TDocument document(catalogue_);
         if (!ParseSheet(text, "recap", sheet, error) || !BuildDocument(sheet, document, error)) {
-            err_ << "mathsheet : --recap : " << error << "\n";
+            err_ << "mathsheet\u00A0: --recap\u00A0: " << error << "\n";
             return EXIT_BAD_INPUT;
         }
         return addPages(sheet, document, MODE_CORRIGE, output);
@@ -431,7 +434,7 @@ private:
     int addPages(const Sheet& sheet, const TDocument& document, int mode, SheetOutput& output) {
         std::string error;
         if (!output.AddDocument(document, mode, error)) {
-            err_ << "mathsheet : " << error << "\n";
+            err_ << "mathsheet\u00A0: " << error << "\n";
             return EXIT_IO;
         }
         if (const std::string faute = DrawingError(sheet, document); !faute.empty()) {
@@ -447,7 +450,7 @@ private:
         if (!outputs.Commit(error))
             return false;
         for (const std::string& removed : outputs.Removed())
-            err_ << "mathsheet : " << Citation(removed)
+            err_ << "mathsheet\u00A0: " << Citation(removed)
                  << " supprimé (page d'une sortie précédente)\n";
         return true;
     }
@@ -458,14 +461,14 @@ private:
     void avertit(const std::vector<std::string>& avertissements) {
         for (const std::string& avertissement : avertissements)
             if (avertis_.insert(avertissement).second)
-                err_ << "mathsheet : avertissement : " << avertissement << "\n";
+                err_ << "mathsheet\u00A0: avertissement\u00A0: " << avertissement << "\n";
     }
 
     bool save(const TDocument& document, const std::string& path, StagedFiles& outputs) {
         std::string message;
         if (document.Enregistre(outputs, path, message))
             return true;
-        err_ << "mathsheet : " << message << "\n";
+        err_ << "mathsheet\u00A0: " << message << "\n";
         return false;
     }
 
@@ -475,21 +478,21 @@ private:
         std::string message;
         std::vector<std::string> skipped;
         if (!document.Ouvre(path, message, skipped)) {
-            err_ << "mathsheet : " << message << "\n";
+            err_ << "mathsheet\u00A0: " << message << "\n";
             std::string content;
             std::string ignored;
             return ReadInputFile(path, content, ignored) ? EXIT_BAD_INPUT : EXIT_IO;
         }
         for (const std::string& s : skipped)
-            err_ << "mathsheet : " << path << " : ignoré : " << s << "\n";
+            err_ << "mathsheet\u00A0: " << path << "\u00A0: ignoré\u00A0: " << s << "\n";
         for (const std::string& w : document.Avertissements())
-            err_ << "mathsheet : " << path << " : avertissement : " << w << "\n";
+            err_ << "mathsheet\u00A0: " << path << "\u00A0: avertissement\u00A0: " << w << "\n";
         return skipped.empty() ? EXIT_OK : EXIT_BAD_INPUT;
     }
 
     int render(const Arguments& a) {
         if (a.positional.size() != 1 || a.output.empty())
-            return usage("« render » attend un document et -o SORTIE");
+            return usage("«\u00A0render\u00A0» attend un document et -o SORTIE");
         if (!SheetOutput::SupportedPath(a.output))
             return usage("la sortie doit finir par .pdf, .svg ou .png");
         TDocument document(catalogue_);
@@ -501,31 +504,31 @@ private:
         std::string error;
         for (const int mode : modesOf(a.mode)) {
             if (!output.AddDocument(document, mode, error)) {
-                err_ << "mathsheet : " << error << "\n";
+                err_ << "mathsheet\u00A0: " << error << "\n";
                 return EXIT_IO;
             }
             for (int i = 0; i < document.NbComposants(); ++i) {
                 const TComposant& c = document.Composant(i);
                 if (c.ErreurDessin().empty())
                     continue;
-                err_ << "mathsheet : " << a.positional.front() << " : " << Citation(c.Nom())
-                     << " : " << c.ErreurDessin() << "\n";
+                err_ << "mathsheet\u00A0: " << a.positional.front()
+                     << "\u00A0: " << Citation(c.Nom()) << "\u00A0: " << c.ErreurDessin() << "\n";
                 return EXIT_BAD_INPUT;
             }
             avertit(AvertissementsDessin(document));
         }
         avertit(VerifieEncre(document));
         if (!output.Finish(error) || !commit(outputs, error)) {
-            err_ << "mathsheet : " << error << "\n";
+            err_ << "mathsheet\u00A0: " << error << "\n";
             return EXIT_IO;
         }
-        out_ << a.output << " : " << output.Pages() << " page(s)\n";
+        out_ << a.output << "\u00A0: " << output.Pages() << " page(s)\n";
         return EXIT_OK;
     }
 
     int inspect(const Arguments& a) {
         if (a.positional.size() != 1)
-            return usage("« inspect » attend un document");
+            return usage("«\u00A0inspect\u00A0» attend un document");
         TDocument document(catalogue_);
         // A damaged document still shows what could be read.
         const int code = open(a.positional.front(), document);
@@ -533,8 +536,8 @@ private:
             return code;
         for (int p = 0; p < document.NbPages(); ++p) {
             const TPlanche& page = document.Page(p);
-            out_ << "Page " << p + 1 << " : " << page.Taille.cx / 10 << " × " << page.Taille.cy / 10
-                 << " mm\n";
+            out_ << "Page " << p + 1 << "\u00A0: " << page.Taille.cx / 10 << " × "
+                 << page.Taille.cy / 10 << " mm\n";
         }
         for (int i = 0; i < document.NbComposants(); ++i) {
             const TComposant& c = document.Composant(i);
@@ -551,7 +554,7 @@ private:
     // silently lack them.
     int exportSheet(const Arguments& a) {
         if (a.positional.size() != 1 || a.output.empty())
-            return usage("« export » attend un document et -o FEUILLE");
+            return usage("«\u00A0export\u00A0» attend un document et -o FEUILLE");
         const std::string& input = a.positional.front();
         TDocument document(catalogue_);
         if (const int code = open(input, document); code != EXIT_OK)
@@ -564,10 +567,10 @@ private:
         }
         std::string error;
         if (!WriteSheetFile(text, a.output, input, error)) {
-            err_ << "mathsheet : " << error << "\n";
+            err_ << "mathsheet\u00A0: " << error << "\n";
             return EXIT_IO;
         }
-        out_ << a.output << " : feuille écrite\n";
+        out_ << a.output << "\u00A0: feuille écrite\n";
         return EXIT_OK;
     }
 
@@ -589,9 +592,9 @@ private:
 
 std::string UsageText() {
     const std::string commandes =
-        R"(mathsheet : fabrique des feuilles d'exercices de mathématiques (épreuve et corrigé).
+        R"(mathsheet : fabrique des feuilles d'exercices de mathématiques (épreuve et corrigé).
 
-Utilisation :
+Utilisation :
   mathsheet --help | --version
   mathsheet build FEUILLE|- [-o SORTIE] [--mode M] [--seed N] [--copies N] [--order ORDRE]
                  [--recap] [--save DOC]
@@ -604,30 +607,30 @@ Utilisation :
   mathsheet keys TYPE|Page|--all [--markdown]
 )";
     const std::string options = R"(
-  FEUILLE       la feuille à lire, « - » pour l'entrée standard, ou « modele:NOM »
+  FEUILLE       la feuille à lire, « - » pour l'entrée standard, ou « modele:NOM »
                 pour une feuille toute faite (par défaut NOM.pdf)
-  modeles       liste les feuilles toutes faites : niveau, nom et description
-  SORTIE        un fichier .pdf, .svg ou .png (SVG et PNG : un fichier par page,
-                numérotés quand il y en a plusieurs) ; les sorties ne sont remplacées
+  modeles       liste les feuilles toutes faites : niveau, nom et description
+  SORTIE        un fichier .pdf, .svg ou .png (SVG et PNG : un fichier par page,
+                numérotés quand il y en a plusieurs) ; les sorties ne sont remplacées
                 qu'une fois toutes écrites, jamais une entrée ni ce qui n'est pas
-                un fichier ordinaire ; par défaut la feuille en .pdf (demo.pdf pour
+                un fichier ordinaire ; par défaut la feuille en .pdf (demo.pdf pour
                 la démonstration)
-  --mode M      edition, epreuve, corrige ou both (défaut : both, l'épreuve puis le corrigé)
-  --seed N      graine des tirages : la même graine redonne la même feuille
+  --mode M      edition, epreuve, corrige ou both (défaut : both, l'épreuve puis le corrigé)
+  --seed N      graine des tirages : la même graine redonne la même feuille
   --copies N    N feuilles tirées différemment, chacune suivie de son corrigé
-  --order ORDRE par-exemplaire (défaut : chaque épreuve suivie de son corrigé) ou
+  --order ORDRE par-exemplaire (défaut : chaque épreuve suivie de son corrigé) ou
                 epreuves-puis-corriges (toutes les épreuves, puis tous les corrigés,
                 dans le même ordre)
-  --recap       une dernière page : les réponses de chaque exemplaire en un tableau
+  --recap       une dernière page : les réponses de chaque exemplaire en un tableau
   --save DOC    enregistre aussi le document (numéroté avec --copies)
-  export        écrit le document en feuille texte (« - » : la sortie standard) ;
-                « build » la relit en le même document
-  --dpi N       résolution des PNG, de 30 à 600 (défaut : 150)
-  --all         keys : les clés de tous les types
-  --markdown    keys : en Markdown, tableau des valeurs, défauts et effets
+  export        écrit le document en feuille texte (« - » : la sortie standard) ;
+                « build » la relit en le même document
+  --dpi N       résolution des PNG, de 30 à 600 (défaut : 150)
+  --all         keys : les clés de tous les types
+  --markdown    keys : en Markdown, tableau des valeurs, défauts et effets
 )";
     const std::string codes = R"(
-Codes de sortie : 0 succès, 1 utilisation, 2 feuille, document ou grille incorrects,
+Codes de sortie : 0 succès, 1 utilisation, 2 feuille, document ou grille incorrects,
 3 lecture ou écriture.
 )";
     return commandes + SudokuUsageText() + options + SudokuHelpText() + codes;
@@ -641,7 +644,7 @@ int runCommand(const std::vector<std::string>& args, std::ostream& out, std::ost
     Arguments a;
     std::string error;
     if (!parseArguments(args, a, error)) {
-        err << "mathsheet : " << error << "\nEssayez « mathsheet --help ».\n";
+        err << "mathsheet\u00A0: " << error << "\nEssayez «\u00A0mathsheet --help\u00A0».\n";
         return EXIT_USAGE;
     }
     // A sheet builds from factory settings: the editor's preferred options do not leak into
@@ -658,6 +661,6 @@ int RunMathsheet(const std::vector<std::string>& args, std::ostream& out, std::o
     const int code = runCommand(args, out, err);
     if (out.flush())
         return code;
-    err << "mathsheet : Impossible d'écrire la sortie standard\n";
+    err << "mathsheet\u00A0: Impossible d'écrire la sortie standard\n";
     return EXIT_IO;
 }

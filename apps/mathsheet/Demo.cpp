@@ -62,7 +62,7 @@ Haut = 11
 TrousIsoles = 1
 PositionTrous = 8
 NombreOperations = 8
-Tirage = 100;999;0;0;0;1;2
+Tirage = de 100 à 999, sans zéros, 2 opérandes
 
 # Douze soustractions en ligne, la différence à écrire.
 [Opération]

@@ -50,7 +50,7 @@ std::string valeurNeuve(TComposant& composant, const Cle& cle) {
 
 std::string effet(const Cle& cle) {
     if (cle.lecture == Lecture::Action)
-        return "agit à la lecture de la clé ; la valeur est ignorée";
+        return "agit à la lecture de la clé\u00A0; la valeur est ignorée";
     if (cle.refait == Refait::Exercice)
         return "tire un nouvel exercice";
     return {};
@@ -112,8 +112,9 @@ std::string origine(const TTypeComposant& type) {
 
 // A kind without a table reads its keys itself: their names only, in order.
 std::string nomsSeuls(const TTypeComposant& type) {
-    std::string sortie = "Ce composant lit lui-même ses clés ; en voici les noms, dans l'ordre.\n\n"
-                         "| N° | Clé |\n|---|---|\n";
+    std::string sortie =
+        "Ce composant lit lui-même ses clés\u00A0; en voici les noms, dans l'ordre.\n\n"
+        "| N° | Clé |\n|---|---|\n";
     for (std::size_t i = 0; i < type.cles.size(); ++i)
         sortie += "| " + std::to_string(i) + " | " + code(type.cles[i]) + " |\n";
     for (const CleCommune& cle : ClesCommunes())
@@ -176,21 +177,21 @@ std::string markdown(const TCatalogue& catalogue, const TTypeComposant& type) {
 constexpr const char* kIntroduction =
     R"(# Clés des feuilles
 
-Chaque section d'une feuille (`[Opération]`, `[Dé]`…) crée un composant de ce type ; chaque
+Chaque section d'une feuille (`[Opération]`, `[Dé]`…) crée un composant de ce type ; chaque
 ligne `Clé = valeur` qui suit règle une clé, dans l'ordre, comme la fenêtre de propriétés
-l'enverrait ; `Gauche`, `Haut`, `Largeur` et `Hauteur` s'appliquent ensemble à la fin de la
-section, quel que soit leur ordre. La colonne « Défaut » donne la valeur d'un composant neuf dans une feuille. Les
+l'enverrait ; `Gauche`, `Haut`, `Largeur` et `Hauteur` s'appliquent ensemble à la fin de la
+section, quel que soit leur ordre. La colonne « Défaut » donne la valeur d'un composant neuf dans une feuille. Les
 longueurs sont en centimètres avec une virgule décimale, les positions (`Gauche`, `Haut`)
-comptées depuis les marges ; les couleurs s'écrivent par leur nom (noir, blanc, gris, gris clair,
+comptées depuis les marges ; les couleurs s'écrivent par leur nom (noir, blanc, gris, gris clair,
 rouge, rose, orange, jaune, jaune clair, vert, vert clair, bleu, bleu clair, bleu ciel, turquoise,
-violet, marron, beige ; sans souci des accents ni des majuscules), en `#RRGGBB` (#FF8000) ou par le
-nombre 0xBBGGRR en décimal (255 rouge) ou en hexadécimal (0xFFCC99) ; les polices s'écrivent `nom,taille,couleur,styles`
-(`Andika,14,0,gras`). Les clés « feuilles seulement » font depuis une feuille le travail
-d'une fenêtre de l'éditeur (les opérandes, les données d'un graphe…). Les clés « tous les
-types » valent pour chaque section : `Consigne` écrit une ou deux lignes de consigne en haut du
+violet, marron, beige ; sans souci des accents ni des majuscules), en `#RRGGBB` (#FF8000) ou par le
+nombre 0xBBGGRR en décimal (255 rouge) ou en hexadécimal (0xFFCC99) ; les polices s'écrivent `nom,taille,couleur,styles`
+(`Andika,14,0,gras`). Les clés « feuilles seulement » font depuis une feuille le travail
+d'une fenêtre de l'éditeur (les opérandes, les données d'un graphe…). Les clés « tous les
+types » valent pour chaque section : `Consigne` écrit une ou deux lignes de consigne en haut du
 cadre, et l'exercice se place dessous. Les clés de `[Page]` sont décrites dans le README.
 
-Cette page est produite par `mathsheet keys --all --markdown` ; ne la modifiez pas à la main.
+Cette page est produite par `mathsheet keys --all --markdown` ; ne la modifiez pas à la main.
 `mathsheet keys TYPE` donne les clés d'un seul type.
 )";
 

@@ -102,7 +102,7 @@ std::string Recapitulatif::Feuille() const {
             const int cellule =
                 std::min({kCelluleMax, kLargeur / int(colonnes + 1), kHauteur / int(lignes + 1)}) /
                 5 * 5;
-            const std::string titre = "Réponses : " + legende;
+            const std::string titre = "Réponses\u00A0: " + legende;
             feuille += "[Page]\nFormat = A4\nMarges = 1\nTitre = " +
                        (titre.size() <= 100 ? titre : std::string("Réponses")) + "\n";
             feuille +=

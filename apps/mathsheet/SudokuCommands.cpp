@@ -101,7 +101,7 @@ bool litOptions(const std::vector<std::string>& args, size_t debut, OptionsSudok
         const std::string valeur = OptionValue(parser, e.nom);
         long long n = 0;
         if (!NumberBetween(valeur, e.min, e.max, n)) {
-            erreur = std::string(e.quoi) + " invalide « " + Citation(valeur) + " » (" +
+            erreur = std::string(e.quoi) + " invalide «\u00A0" + Citation(valeur) + "\u00A0» (" +
                      std::to_string(e.min) + " à " + std::to_string(e.max) + ")";
             return false;
         }
@@ -110,14 +110,14 @@ bool litOptions(const std::vector<std::string>& args, size_t debut, OptionsSudok
     if (parser.isSet("rules")) {
         o.regles = OptionValue(parser, "rules");
         if (!drapeaux(o.regles, 5)) {
-            erreur = "règles invalides « " + o.regles + " » (cinq chiffres 0 ou 1)";
+            erreur = "règles invalides «\u00A0" + o.regles + "\u00A0» (cinq chiffres 0 ou 1)";
             return false;
         }
     }
     if (parser.isSet("filtre")) {
         o.filtre = OptionValue(parser, "filtre");
         if (!drapeaux(o.filtre, TailleCle)) {
-            erreur = "filtre invalide « " + o.filtre + " » (treize chiffres 0 ou 1)";
+            erreur = "filtre invalide «\u00A0" + o.filtre + "\u00A0» (treize chiffres 0 ou 1)";
             return false;
         }
     }
@@ -158,7 +158,7 @@ bool litPuzzles(const std::string& texte, const std::string& nom, int typeImpose
             ligne.pop_back();
         if (ligne.empty() || ligne[0] == '#')
             continue;
-        const std::string lieu = nom + ":" + std::to_string(numero) + " : ";
+        const std::string lieu = nom + ":" + std::to_string(numero) + "\u00A0: ";
         const int type = typeDeTaille(ligne.size(), typeImpose);
         if (type < 0) {
             erreur = lieu + "une grille a 81, 36 ou 16 cases (" + std::to_string(ligne.size()) +
@@ -175,8 +175,9 @@ bool litPuzzles(const std::string& texte, const std::string& nom, int typeImpose
             if (c == '.')
                 c = '0';
             if (c < '0' || c > '9') {
-                erreur = lieu + "caractère « " + Citation(std::string(1, c)) +
-                         " » inattendu (chiffres, « 0 » ou « . » pour une case vide)";
+                erreur = lieu + "caractère «\u00A0" + Citation(std::string(1, c)) +
+                         "\u00A0» inattendu (chiffres, «\u00A00\u00A0» ou «\u00A0.\u00A0» pour une "
+                         "case vide)";
                 return false;
             }
             if (c - '0' > n) {
@@ -298,13 +299,13 @@ public:
 
     int run(const std::vector<std::string>& args) {
         if (args.empty())
-            return usage("« sudoku » attend generate, rate ou db");
+            return usage("«\u00A0sudoku\u00A0» attend generate, rate ou db");
         const std::string& commande = args[0];
         if (commande == "--help" || commande == "-h")
             return aide();
         if (commande == "db") {
             if (args.size() < 2)
-                return usage("« sudoku db » attend create, add, list ou search");
+                return usage("«\u00A0sudoku db\u00A0» attend create, add, list ou search");
             return base(args[1], args);
         }
         OptionsSudoku o;
@@ -317,13 +318,13 @@ public:
             return genere(o);
         if (commande == "rate")
             return note(o);
-        return usage("commande sudoku inconnue « " + commande + " »");
+        return usage("commande sudoku inconnue «\u00A0" + commande + "\u00A0»");
     }
 
 private:
     int usage(const std::string& message) {
-        err_ << "mathsheet : " << message << "\n"
-             << "Essayez « mathsheet --help ».\n";
+        err_ << "mathsheet\u00A0: " << message << "\n"
+             << "Essayez «\u00A0mathsheet --help\u00A0».\n";
         return EXIT_USAGE;
     }
 
@@ -333,7 +334,7 @@ private:
     }
 
     int erreur(const std::string& message, int code) {
-        err_ << "mathsheet : " << message << "\n";
+        err_ << "mathsheet\u00A0: " << message << "\n";
         return code;
     }
 
@@ -352,21 +353,21 @@ private:
             return liste(o);
         if (action == "search")
             return recherche(o);
-        return usage("commande « sudoku db » inconnue « " + action + " »");
+        return usage("commande «\u00A0sudoku db\u00A0» inconnue «\u00A0" + action + "\u00A0»");
     }
 
     std::uint32_t graine(const OptionsSudoku& o) {
         if (o.graineDonnee)
             return o.graine;
         const std::uint32_t tiree = RandomizeFromClock();
-        err_ << "mathsheet : graine " << tiree << "\n";
+        err_ << "mathsheet\u00A0: graine " << tiree << "\n";
         return tiree;
     }
 
     // generate: one puzzle a line, its givens and '0' for the other cells.
     int genere(const OptionsSudoku& o) {
         if (!o.positionnels.empty())
-            return usage("« sudoku generate » n'attend pas de fichier");
+            return usage("«\u00A0sudoku generate\u00A0» n'attend pas de fichier");
         const int type = o.type < 0 ? tg9x9 : o.type;
         TRandom alea(graine(o));
         const long long nombre = o.nombre < 0 ? 1 : o.nombre;
@@ -380,8 +381,8 @@ private:
             if (!g.Reussi)
                 return erreur(g.Message, EXIT_BAD_INPUT);
             if (!g.Avertissement.empty())
-                err_ << "mathsheet : avertissement : grille " << k + 1 << " : " << g.Avertissement
-                     << "\n";
+                err_ << "mathsheet\u00A0: avertissement\u00A0: grille " << k + 1
+                     << "\u00A0: " << g.Avertissement << "\n";
             for (int i = 0; i < cases; ++i) {
                 const int code = g.Cases[size_t(i)];
                 lignes += code >= 1 && code <= 9 ? char('0' + code) : '0';
@@ -408,7 +409,7 @@ private:
     // rate: for each puzzle, the status of a full-level solve and the 14 counters.
     int note(const OptionsSudoku& o) {
         if (o.positionnels.size() != 1)
-            return usage("« sudoku rate » attend un fichier de grilles");
+            return usage("«\u00A0sudoku rate\u00A0» attend un fichier de grilles");
         std::vector<PuzzleLu> puzzles;
         if (const int code = litFichier(o.positionnels[0], o.type, puzzles); code != EXIT_OK)
             return code;
@@ -440,35 +441,35 @@ private:
         std::error_code erreurFichier;
         const bool lisible = std::filesystem::is_regular_file(nom, erreurFichier) &&
                              std::ifstream(nom, std::ios::binary).good();
-        return erreur(nom + " : " + message, lisible ? EXIT_BAD_INPUT : EXIT_IO);
+        return erreur(nom + "\u00A0: " + message, lisible ? EXIT_BAD_INPUT : EXIT_IO);
     }
 
     int ecritBase(const std::string& nom, const BaseEnMemoire& base) {
         std::string message;
         if (EcritBase(nom, base, message))
             return EXIT_OK;
-        return erreur(nom + " : " + message, EXIT_IO);
+        return erreur(nom + "\u00A0: " + message, EXIT_IO);
     }
 
     int cree(const OptionsSudoku& o) {
         if (o.positionnels.size() != 1)
-            return usage("« sudoku db create » attend le nom de la base");
+            return usage("«\u00A0sudoku db create\u00A0» attend le nom de la base");
         const std::string& nom = o.positionnels[0];
         std::error_code absent;
         if (std::filesystem::exists(nom, absent))
-            return erreur("le fichier « " + nom + " » existe déjà", EXIT_IO);
+            return erreur("le fichier «\u00A0" + nom + "\u00A0» existe déjà", EXIT_IO);
         BaseEnMemoire base;
         base.Type = o.type < 0 ? tg9x9 : o.type;
         if (const int code = ecritBase(nom, base); code != EXIT_OK)
             return code;
-        out_ << nom << " : base de grilles " << NomTypeGrille(base.Type) << " créée\n";
+        out_ << nom << "\u00A0: base de grilles " << NomTypeGrille(base.Type) << " créée\n";
         return EXIT_OK;
     }
 
     // add: rates each puzzle of a file and inserts those the solver finishes.
     int ajoute(const OptionsSudoku& o) {
         if (o.positionnels.size() != 2)
-            return usage("« sudoku db add » attend la base et un fichier de grilles");
+            return usage("«\u00A0sudoku db add\u00A0» attend la base et un fichier de grilles");
         const std::string& nom = o.positionnels[0];
         BaseEnMemoire base;
         if (const int code = litBase(nom, base); code != EXIT_OK)
@@ -482,8 +483,8 @@ private:
         for (const PuzzleLu& p : puzzles) {
             grille.ChargeProbleme(p.probleme);
             if (grille.Resoudre(NiveauComplet) != ssResolu) {
-                err_ << "mathsheet : " << o.positionnels[1] << ":" << p.ligne
-                     << " : le solveur ne finit pas cette grille, elle n'est pas ajoutée\n";
+                err_ << "mathsheet\u00A0: " << o.positionnels[1] << ":" << p.ligne
+                     << "\u00A0: le solveur ne finit pas cette grille, elle n'est pas ajoutée\n";
                 ++ignorees;
                 continue;
             }
@@ -492,14 +493,14 @@ private:
         if (const int code = ecritBase(nom, base); code != EXIT_OK)
             return code;
         out_ << puzzles.size() - size_t(ignorees) << " grille(s) ajoutée(s), " << ignorees
-             << " ignorée(s) ; la base en compte " << base.Enregistrements.size() << "\n";
+             << " ignorée(s)\u00A0; la base en compte " << base.Enregistrements.size() << "\n";
         return EXIT_OK;
     }
 
     // list: the records matching the filter, with their number, key and problem.
     int liste(const OptionsSudoku& o) {
         if (o.positionnels.size() != 1)
-            return usage("« sudoku db list » attend le nom de la base");
+            return usage("«\u00A0sudoku db list\u00A0» attend le nom de la base");
         BaseEnMemoire base;
         if (const int code = litBase(o.positionnels[0], base); code != EXIT_OK)
             return code;
@@ -525,9 +526,9 @@ private:
     // own grid and draws; the base is written once, by this thread, at the end.
     int recherche(const OptionsSudoku& o) {
         if (o.positionnels.size() != 1)
-            return usage("« sudoku db search » attend le nom de la base");
+            return usage("«\u00A0sudoku db search\u00A0» attend le nom de la base");
         if (o.nombre < 0 && o.essais < 0)
-            return usage("« sudoku db search » attend --count ou --attempts");
+            return usage("«\u00A0sudoku db search\u00A0» attend --count ou --attempts");
         const std::string& nom = o.positionnels[0];
         BaseEnMemoire base;
         std::error_code absent;
@@ -535,7 +536,7 @@ private:
             if (const int code = litBase(nom, base); code != EXIT_OK)
                 return code;
             if (o.type >= 0 && o.type != base.Type)
-                return erreur(nom + " : le format de grille inscrit dans le fichier est "
+                return erreur(nom + "\u00A0: le format de grille inscrit dans le fichier est "
                                     "incompatible avec le format de grille demandé",
                               EXIT_BAD_INPUT);
         } else {
@@ -561,12 +562,14 @@ private:
         for (auto& tache : taches)
             tache->Start();
         if (!attendFin(collecte, taches))
-            err_ << "mathsheet : aucune grille ne convient depuis " << kEssaisSansTrouvaille
-                 << " essais : la recherche s'arrête (les règles demandées ne servent peut-être "
+            err_ << "mathsheet\u00A0: aucune grille ne convient depuis " << kEssaisSansTrouvaille
+                 << " essais\u00A0: la recherche s'arrête (les règles demandées ne servent "
+                    "peut-être "
                     "jamais sur ce format de grille)\n";
         for (const auto& tache : taches)
             if (const std::string probleme = tache->MessageErreur(); !probleme.empty())
-                return erreur("la recherche s'est arrêtée sur une erreur : " + probleme, EXIT_IO);
+                return erreur("la recherche s'est arrêtée sur une erreur\u00A0: " + probleme,
+                              EXIT_IO);
 
         const auto gardees = collecte.Gardees();
         long long etudiees = 0;
@@ -580,7 +583,7 @@ private:
         if (const int code = ecritBase(nom, base); code != EXIT_OK)
             return code;
         out_ << gardees.size() << " grille(s) ajoutée(s) sur " << etudiees
-             << " étudiée(s) ; la base en compte " << base.Enregistrements.size() << "\n";
+             << " étudiée(s)\u00A0; la base en compte " << base.Enregistrements.size() << "\n";
         return EXIT_OK;
     }
 
@@ -645,25 +648,25 @@ std::string SudokuUsageText() {
 
 std::string SudokuHelpText() {
     return R"(
-Sudoku :
-  generate      N grilles (défaut 1), une par ligne : les données, « 0 » pour une case vide ;
+Sudoku :
+  generate      N grilles (défaut 1), une par ligne : les données, « 0 » pour une case vide ;
                 --strict-level tire à nouveau, puis cherche dans la base par défaut, une
                 grille qui demande vraiment les techniques du niveau (une grille 4 × 4
                 reste au niveau 1)
-  rate          pour chaque grille du fichier (81, 36 ou 16 chiffres, « 0 » ou « . » pour une
-                case vide ; « - » lit l'entrée standard) : le statut du solveur (0 bloqué,
+  rate          pour chaque grille du fichier (81, 36 ou 16 chiffres, « 0 » ou « . » pour une
+                case vide ; « - » lit l'entrée standard) : le statut du solveur (0 bloqué,
                 1 résolu, 2 contradiction) et ses 14 compteurs de techniques
   db create     crée une base de grilles vide du type donné
   db add        ajoute à la base les grilles d'un fichier que le solveur sait finir
   db list       les enregistrements (numéro, clé de 13 octets, grille) dont les compteurs
                 cochés par le filtre (13 chiffres 0 ou 1) ne sont pas nuls
   db search     cherche des grilles au hasard et ajoute celles qui utilisent les règles
-                demandées ; --rules : 5 chiffres 0 ou 1 (candidat unique caché, candidat
-                verrouillé, sous-ensembles nus, sous-ensembles cachés, autre) ; --strict
-                refuse aussi les grilles qui utilisent une règle non cochée ; --attempts M
-                arrête après M grilles étudiées ; --per-profile K garde au plus K grilles par
-                profil de techniques ; --jobs J répartit la recherche sur J cœurs
-  --type T      0 : 9 × 9, 1 : 6 × 6 (régions 3 × 2), 2 : 6 × 6 (régions 2 × 3), 3 : 4 × 4
-  --niveau L    1 : singletons seuls, 2 : et candidats uniques cachés, 3 : toutes les techniques
+                demandées ; --rules : 5 chiffres 0 ou 1 (candidat unique caché, candidat
+                verrouillé, sous-ensembles nus, sous-ensembles cachés, autre) ; --strict
+                refuse aussi les grilles qui utilisent une règle non cochée ; --attempts M
+                arrête après M grilles étudiées ; --per-profile K garde au plus K grilles par
+                profil de techniques ; --jobs J répartit la recherche sur J cœurs
+  --type T      0 : 9 × 9, 1 : 6 × 6 (régions 3 × 2), 2 : 6 × 6 (régions 2 × 3), 3 : 4 × 4
+  --niveau L    1 : singletons seuls, 2 : et candidats uniques cachés, 3 : toutes les techniques
 )";
 }

@@ -22,7 +22,7 @@
 
 namespace {
 
-constexpr const char* kUsage = "Utilisation : vorlane [DOCUMENT] [--screenshot FICHIER.png]\n"
+constexpr const char* kUsage = "Utilisation\u00A0: vorlane [DOCUMENT] [--screenshot FICHIER.png]\n"
                                "              vorlane --show-form NOM --screenshot FICHIER.png\n";
 
 struct Arguments {
@@ -86,13 +86,13 @@ int RunEditor(const QStringList& args, std::ostream& out, std::ostream& err) {
     if (!a.form.empty()) {
         if (ScreenshotForm(window, ui, a.form, a.screenshot, a.document, message))
             return 0;
-        err << "vorlane : " << message << "\n";
+        err << "vorlane\u00A0: " << message << "\n";
         return 2;
     }
     if (!a.screenshot.empty()) {
         if (ScreenshotWindow(window, a.screenshot, a.document, message))
             return 0;
-        err << "vorlane : " << message << "\n";
+        err << "vorlane\u00A0: " << message << "\n";
         return 3;
     }
     window.show();

@@ -221,13 +221,15 @@ void MainWindow::buildPaletteTab(const TTabSheet& sheet, QTabWidget* tabs) {
             view_->SetTool([this, source](TCadre* cadre) {
                 std::unique_ptr<TComposant> created = source->CreeComposant(cadre);
                 if (!created)
-                    status_->setText(QStringLiteral("Impossible de créer « %1 » : ce type de "
-                                                    "composant n'est pas encore disponible.")
-                                         .arg(ToQString(source->Hint)));
+                    status_->setText(
+                        QStringLiteral("Impossible de créer «\u00A0%1\u00A0»\u00A0: ce type de "
+                                       "composant n'est pas encore disponible.")
+                            .arg(ToQString(source->Hint)));
                 return created;
             });
-            status_->setText(QStringLiteral("Tracez le cadre du composant « %1 » sur la page.")
-                                 .arg(ToQString(source->Hint)));
+            status_->setText(
+                QStringLiteral("Tracez le cadre du composant «\u00A0%1\u00A0» sur la page.")
+                    .arg(ToQString(source->Hint)));
         });
     }
     row->addStretch(1);
@@ -424,10 +426,10 @@ void MainWindow::showSelection(TComposant* composant) {
     }
     const QString page =
         QStringLiteral("Page %1 / %2").arg(session_.Page() + 1).arg(session_.Document().NbPages());
-    status_->setText(composant != nullptr
-                         ? page + QStringLiteral(" – ") +
-                               ToQString(composant->NomType + " « " + composant->Nom() + " »")
-                         : page);
+    status_->setText(composant != nullptr ? page + QStringLiteral(" – ") +
+                                                ToQString(composant->NomType + " «\u00A0" +
+                                                          composant->Nom() + "\u00A0»")
+                                          : page);
     refreshActions();
 }
 
@@ -490,8 +492,8 @@ MainWindow::OpenResult MainWindow::OpenDocument(const std::string& path) {
         return OpenResult::Failed;
     }
     if (!skipped.empty()) {
-        std::string text =
-            "Certains composants de « " + path + " » n'ont pas pu être lus et ont été ignorés :\n";
+        std::string text = "Certains composants de «\u00A0" + path +
+                           "\u00A0» n'ont pas pu être lus et ont été ignorés\u00A0:\n";
         for (const std::string& s : skipped)
             text += "• " + s + "\n";
         ui_.MessageBox(text, "Ouverture", MB_OK | MB_ICONWARNING);
@@ -501,7 +503,7 @@ MainWindow::OpenResult MainWindow::OpenDocument(const std::string& path) {
     for (const std::string& w : session_.Document().Avertissements())
         remarques += "• " + w + "\n";
     if (!remarques.empty())
-        ui_.MessageBox("Le document a été lu en entier, avec ces remarques :\n" + remarques,
+        ui_.MessageBox("Le document a été lu en entier, avec ces remarques\u00A0:\n" + remarques,
                        "Ouverture", MB_OK | MB_ICONWARNING);
     rememberRecent(path);
     return skipped.empty() ? OpenResult::Complete : OpenResult::Partial;
@@ -595,7 +597,7 @@ void MainWindow::importSheet() {
     std::string text;
     std::string message;
     if (!ReadInputFile(path, text, message) || !session_.Import(text, path, message)) {
-        ui_.MessageBox("La feuille n'a pas été importée :\n" + message, "ERREUR",
+        ui_.MessageBox("La feuille n'a pas été importée\u00A0:\n" + message, "ERREUR",
                        MB_OK | MB_ICONERROR);
         return;
     }
@@ -618,7 +620,7 @@ void MainWindow::newFromModel() {
     std::string message;
     if (!ReadInputFile(modele.path, text, message) ||
         !session_.Import(text, "modele:" + modele.name, message)) {
-        ui_.MessageBox("Le modèle n'a pas été ouvert :\n" + message, "ERREUR",
+        ui_.MessageBox("Le modèle n'a pas été ouvert\u00A0:\n" + message, "ERREUR",
                        MB_OK | MB_ICONERROR);
         return;
     }
@@ -670,8 +672,8 @@ bool MainWindow::ConfirmClose() {
     const std::string name = session_.Path().empty()
                                  ? "Sans titre"
                                  : QFileInfo(ToQString(session_.Path())).fileName().toStdString();
-    switch (ui_.MessageBox("Enregistrer les modifications de « " + name + " » ?", "CONFIRMATION",
-                           MB_YESNOCANCEL | MB_ICONQUESTION)) {
+    switch (ui_.MessageBox("Enregistrer les modifications de «\u00A0" + name + "\u00A0»\u00A0?",
+                           "CONFIRMATION", MB_YESNOCANCEL | MB_ICONQUESTION)) {
     case IDYES:
         return save();
     case IDNO:

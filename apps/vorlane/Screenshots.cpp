@@ -23,11 +23,11 @@ bool savePixmap(const QPixmap& pixmap, const std::string& file, const std::strin
     QByteArray bytes;
     QBuffer buffer(&bytes);
     if (!buffer.open(QIODevice::WriteOnly) || !pixmap.save(&buffer, "PNG")) {
-        message = "Impossible d'écrire l'image « " + file + " »";
+        message = "Impossible d'écrire l'image «\u00A0" + file + "\u00A0»";
         return false;
     }
     return WriteStagedFile(file, bytes.toStdString(), input,
-                           "Impossible d'écrire l'image « " + file + " »", message);
+                           "Impossible d'écrire l'image «\u00A0" + file + "\u00A0»", message);
 }
 
 void settle() {
@@ -54,7 +54,7 @@ bool ScreenshotForm(MainWindow& window, TQtUserInterface& ui, const std::string&
     }
     TPropDockWidget& dock = window.PropDock();
     if (!dock.HasPropForm(name)) {
-        message = "Aucune fenêtre nommée « " + name + " ».";
+        message = "Aucune fenêtre nommée «\u00A0" + name + "\u00A0».";
         return false;
     }
     // A fresh component of the kind whose property window this is.
@@ -78,6 +78,6 @@ bool ScreenshotForm(MainWindow& window, TQtUserInterface& ui, const std::string&
         settle();
         return savePixmap(dock.grab(), file, input, message);
     }
-    message = "Aucun composant n'a la fenêtre « " + name + " ».";
+    message = "Aucun composant n'a la fenêtre «\u00A0" + name + "\u00A0».";
     return false;
 }

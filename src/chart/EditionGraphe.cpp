@@ -56,7 +56,7 @@ EditionGraphe EditionGraphe::Ouvre(const TvlGraphe& graphe) {
 bool EditionGraphe::Transfere(TvlGraphe& graphe, std::string& message) const {
     for (std::size_t s = 0; s < series.size(); ++s) {
         if (series[s].type < 0 || series[s].type > chart::kTypeSerieMax - 1) {
-            message = "Série " + std::to_string(s + 1) + ": le type de série n'est pas défini";
+            message = "Série " + std::to_string(s + 1) + "\u00A0: le type de série n'est pas défini";
             return false;
         }
     }
@@ -326,7 +326,7 @@ bool EditionGraphe::VerifieNombres(std::string& message) const {
                 if (Vide(*texte) || LitNombre(*texte, v))
                     continue;
                 message = "Série " + std::to_string(s + 1) + ", point " + std::to_string(i + 1) +
-                          ": « " + std::string(Trim(*texte)) + " » n'est pas un nombre";
+                          "\u00A0: «\u00A0" + std::string(Trim(*texte)) + "\u00A0» n'est pas un nombre";
                 return false;
             }
         }

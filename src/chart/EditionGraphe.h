@@ -85,7 +85,7 @@ inline constexpr const char* kCassesSuite[] = {"minuscules", "majuscules",
 
 struct ReglagesSuite {
     int choix = 0;             // index in kChoixSuite
-    int depart = 1;            // "Commencer à partir de: "
+    int depart = 1;            // "Commencer à partir de\u00A0: "
     double multiplicateur = 1; // numeric sequence only
     int casse = 0;             // index in kCassesSuite
 };

@@ -54,7 +54,7 @@ bool LitFini(TStream& s, double& v, std::string_view champ) {
         return false;
     if (std::isfinite(v))
         return true;
-    s.Refuse(std::string(champ) + " : nombre non fini");
+    s.Refuse(std::string(champ) + "\u00A0: nombre non fini");
     return false;
 }
 
@@ -163,8 +163,8 @@ std::optional<bool> TvlGraphe::ChangeOptionPropre(int index, const std::string& 
     case CleGraphe::MurTransparentGauche:
     case CleGraphe::MurTransparentFond:
     case CleGraphe::MurTransparentBas:
-        message = "la clé « " + std::string(kClesGraphe[std::size_t(index)].nom) +
-                  " » est sans effet sur un graphe : retirez-la";
+        message = "la clé «\u00A0" + std::string(kClesGraphe[std::size_t(index)].nom) +
+                  "\u00A0» est sans effet sur un graphe\u00A0: retirez-la";
         return false;
     case CleGraphe::Pourcentage3D:
         bloc_.Pourcentage3D = std::int16_t(std::clamp(EntierLibre(valeur), 0, 100));
@@ -245,16 +245,17 @@ void TvlGraphe::Tracer(TCanvas& canvas, bool) {
     avertissement_.clear();
     const vlRect r = Rect.Normalise();
     if (r.Width() < 100 || r.Height() < 100) {
-        avertissement_ = "Graphe « " + Nom() + " » : cadre trop petit pour le dessin";
+        avertissement_ =
+            "Graphe «\u00A0" + Nom() + "\u00A0»\u00A0: cadre trop petit pour le dessin";
         return;
     }
     chart::Omissions omis;
     if (!chart::Dessine(Modele(), canvas, r, &omis))
         avertissement_ =
-            "Graphe « " + Nom() +
-            " » : pas de place pour le tracé, agrandir le cadre ou réduire les polices";
+            "Graphe «\u00A0" + Nom() +
+            "\u00A0»\u00A0: pas de place pour le tracé, agrandir le cadre ou réduire les polices";
     else if (omis.Perdus() > 0)
-        avertissement_ = "Graphe « " + Nom() + " » : " + DecritOmissions(omis) +
+        avertissement_ = "Graphe «\u00A0" + Nom() + "\u00A0»\u00A0: " + DecritOmissions(omis) +
                          ", agrandir le cadre ou réduire les textes";
 }
 

@@ -76,7 +76,7 @@ enum : int {
 // A key of the table that the chart refuses with a message, having nothing to show for it.
 constexpr Cle CleSansEffet(int index, std::string_view nom) {
     return {index,   nom,          Lecture::Libre, 0, 1,
-            nullptr, Refait::Rien, Ini::Non,       0, "refusée : sans effet sur un graphe"};
+            nullptr, Refait::Rien, Ini::Non,       0, "refusée\u00A0: sans effet sur un graphe"};
 }
 
 // CouleurRect, FondTransparent and the wall transparency keys are recognised and refused, as

@@ -34,8 +34,8 @@ bool Entier(const std::string& texte, int min, int max, int& v, const std::strin
             std::string& message) {
     const std::optional<long long> n = ParseInteger(texte, min, max);
     if (!n) {
-        message = quoi + " « " + texte + " » : un entier de " + std::to_string(min) + " à " +
-                  std::to_string(max) + " est attendu";
+        message = quoi + " «\u00A0" + texte + "\u00A0»\u00A0: un entier de " + std::to_string(min) +
+                  " à " + std::to_string(max) + " est attendu";
         return false;
     }
     v = int(*n);
@@ -49,8 +49,8 @@ bool Serie(TvlGraphe& g, EditionGraphe& e, const std::string& valeur, std::strin
         if (!c.empty() && c[0] == kTypesSerie[t])
             s.type = t;
     if (s.type < 0) {
-        message = "type de série inconnu « " + (c.empty() ? std::string() : c[0]) +
-                  " » (Lignes, Aires, Points, Histogrammes verticaux, Histogrammes "
+        message = "type de série inconnu «\u00A0" + (c.empty() ? std::string() : c[0]) +
+                  "\u00A0» (Lignes, Aires, Points, Histogrammes verticaux, Histogrammes "
                   "horizontaux, Secteurs ou Traits)";
         return false;
     }
@@ -78,7 +78,8 @@ bool Couleur(const std::string& texte, std::size_t rang, TColor& couleur, std::s
     }
     const std::optional<long long> v = ParseInteger(texte, 0, 0xFFFFFF, {.hex = true});
     if (!v) {
-        message = "couleur « " + texte + " » : une valeur de 0 à 0xFFFFFF est attendue";
+        message =
+            "couleur «\u00A0" + texte + "\u00A0»\u00A0: une valeur de 0 à 0xFFFFFF est attendue";
         return false;
     }
     couleur = TColor(*v);
@@ -89,13 +90,13 @@ bool NombreOuVide(const std::string& texte, const std::string& quoi, std::string
     double v = 0;
     if (texte.empty() || EditionGraphe::LitNombre(texte, v))
         return true;
-    message = quoi + " « " + texte + " » n'est pas un nombre";
+    message = quoi + " «\u00A0" + texte + "\u00A0» n'est pas un nombre";
     return false;
 }
 
 bool Points(EditionGraphe& e, const std::string& valeur, std::string& message) {
     if (e.series.empty()) {
-        message = "« Points » demande une « Serie » avant lui";
+        message = "«\u00A0Points\u00A0» demande une «\u00A0Serie\u00A0» avant lui";
         return false;
     }
     std::vector<PointEdition> points;
@@ -103,7 +104,8 @@ bool Points(EditionGraphe& e, const std::string& valeur, std::string& message) {
         std::vector<std::string> c = Champs(p, ';');
         c.resize(std::max<std::size_t>(c.size(), 4));
         if (c.size() > 4) {
-            message = "point « " + std::string(p) + " » : libellé; X; Y; couleur attendus";
+            message =
+                "point «\u00A0" + std::string(p) + "\u00A0»\u00A0: libellé; X; Y; couleur attendus";
             return false;
         }
         PointEdition pe{c[0], c[1], c[2], clWhite};
@@ -111,7 +113,7 @@ bool Points(EditionGraphe& e, const std::string& valeur, std::string& message) {
             !Couleur(c[3], points.size(), pe.couleur, message))
             return false;
         if (c[1].empty() && c[2].empty()) {
-            message = "point « " + std::string(p) + " » sans X ni Y";
+            message = "point «\u00A0" + std::string(p) + "\u00A0» sans X ni Y";
             return false;
         }
         points.push_back(std::move(pe));
@@ -129,7 +131,9 @@ bool Axe(BornesAxe& a, const std::string& valeur, std::string& message) {
     double min = 0, max = 0;
     if (c.size() != 2 || !EditionGraphe::LitNombre(c[0], min) ||
         !EditionGraphe::LitNombre(c[1], max) || min >= max) {
-        message = "axe « " + valeur + " » : « auto » ou « min;max » avec min < max attendu";
+        message =
+            "axe «\u00A0" + valeur +
+            "\u00A0»\u00A0: «\u00A0auto\u00A0» ou «\u00A0min;max\u00A0» avec min < max attendu";
         return false;
     }
     a = {false, min, max};
@@ -143,7 +147,7 @@ bool Lie(TvlGraphe& graphe, EditionGraphe& e, const LienAttendu& attendu, const 
     TInfoReponse colonnes, lignes;
     const TProjectInterface* projet = graphe.Interface();
     if (projet == nullptr || !grille.Info(1, colonnes) || !grille.Info(2, lignes)) {
-        message = "« " + attendu.grille + " » n'est pas une grille du document";
+        message = "«\u00A0" + attendu.grille + "\u00A0» n'est pas une grille du document";
         return false;
     }
     if (attendu.serie < 0 || std::size_t(attendu.serie) >= e.series.size())
@@ -167,14 +171,14 @@ bool Lie(TvlGraphe& graphe, EditionGraphe& e, const LienAttendu& attendu, const 
 
 bool Lien(TvlGraphe& graphe, EditionGraphe& e, const std::string& valeur, std::string& message) {
     if (e.series.empty()) {
-        message = "« Lien » demande une « Serie » avant lui";
+        message = "«\u00A0Lien\u00A0» demande une «\u00A0Serie\u00A0» avant lui";
         return false;
     }
     static const char* const kAttributs[] = {"Libellé", "Abscisse", "Ordonnée", "Couleur"};
     const std::vector<std::string> c = Champs(valeur, ';');
     if (c.size() != 6) {
-        message = "lien « " + valeur +
-                  " » : attribut; grille; ligne ou colonne; numéro; "
+        message = "lien «\u00A0" + valeur +
+                  "\u00A0»\u00A0: attribut; grille; ligne ou colonne; numéro; "
                   "de; à attendus";
         return false;
     }
@@ -183,11 +187,12 @@ bool Lien(TvlGraphe& graphe, EditionGraphe& e, const std::string& valeur, std::s
         if (c[0] == kAttributs[i])
             k = i;
     if (k < 0) {
-        message = "attribut « " + c[0] + " » : Libellé, Abscisse, Ordonnée ou Couleur attendu";
+        message = "attribut «\u00A0" + c[0] +
+                  "\u00A0»\u00A0: Libellé, Abscisse, Ordonnée ou Couleur attendu";
         return false;
     }
     if (c[2] != "ligne" && c[2] != "colonne") {
-        message = "« " + c[2] + " » : ligne ou colonne attendu";
+        message = "«\u00A0" + c[2] + "\u00A0»\u00A0: ligne ou colonne attendu";
         return false;
     }
     int numero = 0, premier = 0, dernier = 0;
@@ -216,14 +221,15 @@ bool Decimal(const std::string& texte, double borne, double& v, const std::strin
     if (EditionGraphe::LitNombre(texte, v) && v >= -borne && v <= borne)
         return true;
     const std::string b = EditionGraphe::EcritNombre(borne);
-    message = quoi + " « " + texte + " » : un nombre de -" + b + " à " + b + " est attendu";
+    message = quoi + " «\u00A0" + texte + "\u00A0»\u00A0: un nombre de -" + b + " à " + b +
+              " est attendu";
     return false;
 }
 
 // The last series, or a message naming the key that needs one.
 SerieEdition* Derniere(EditionGraphe& e, const std::string& cle, std::string& message) {
     if (e.series.empty()) {
-        message = "« " + cle + " » demande une « Serie » avant lui";
+        message = "«\u00A0" + cle + "\u00A0» demande une «\u00A0Serie\u00A0» avant lui";
         return nullptr;
     }
     e.courante = int(e.series.size()) - 1;
@@ -234,7 +240,8 @@ SerieEdition* Derniere(EditionGraphe& e, const std::string& cle, std::string& me
 SerieEdition* AvecPoints(EditionGraphe& e, const std::string& cle, std::string& message) {
     SerieEdition* s = Derniere(e, cle, message);
     if (s != nullptr && s->points.empty()) {
-        message = "« " + cle + " » : la série n'a pas de points, « Colonnes » les donne";
+        message = "«\u00A0" + cle +
+                  "\u00A0»\u00A0: la série n'a pas de points, «\u00A0Colonnes\u00A0» les donne";
         return nullptr;
     }
     return s;
@@ -256,7 +263,8 @@ bool Suite(EditionGraphe& e, const std::string& valeur, std::string& message) {
         return false;
     std::vector<std::string> c = Champs(valeur, ';');
     if (c.size() < 2 || c.size() > 4) {
-        message = "suite « " + valeur + " » : choix; départ; multiplicateur; casse attendus";
+        message = "suite «\u00A0" + valeur +
+                  "\u00A0»\u00A0: choix; départ; multiplicateur; casse attendus";
         return false;
     }
     c.resize(4);
@@ -281,7 +289,8 @@ bool Nombres(EditionGraphe& e, const std::string& valeur, std::string& message) 
         return false;
     std::vector<std::string> c = Champs(valeur, ';');
     if (c.size() < 2 || c.size() > 5) {
-        message = "nombres « " + valeur + " » : minimum; maximum; m ou d; facteur; ajout attendus";
+        message = "nombres «\u00A0" + valeur +
+                  "\u00A0»\u00A0: minimum; maximum; m ou d; facteur; ajout attendus";
         return false;
     }
     c.resize(5);
@@ -292,7 +301,7 @@ bool Nombres(EditionGraphe& e, const std::string& valeur, std::string& message) 
         !Entier(c[1], 0, kBorne, maximum, "maximum", message))
         return false;
     if (c[2] != "" && c[2] != "m" && c[2] != "d") {
-        message = "« " + c[2] + " » : m (multiplier) ou d (diviser) attendu";
+        message = "«\u00A0" + c[2] + "\u00A0»\u00A0: m (multiplier) ou d (diviser) attendu";
         return false;
     }
     r.minimum = minimum;
@@ -313,8 +322,8 @@ std::vector<std::string> Lignes(const std::string& valeur) {
 
 const std::vector<CleFeuille>& ClesFeuilleGraphe() {
     static const std::vector<CleFeuille> cles = {
-        {"Serie", "type; titre; marques (0 à 8) : commence une série"},
-        {"Points", "libellé;X;Y;couleur | … : les points de la série"},
+        {"Serie", "type; titre; marques (0 à 8)\u00A0: commence une série"},
+        {"Points", "libellé;X;Y;couleur | …\u00A0: les points de la série"},
         {"Titre", "lignes du titre séparées par |"},
         {"Pied", "lignes du pied séparées par |"},
         {"TitreAxeX", "titre de l'axe horizontal"},
@@ -323,8 +332,8 @@ const std::vector<CleFeuille>& ClesFeuilleGraphe() {
         {"AxeY", "auto ou min;max"},
         {"Lien", "attribut; grille; ligne ou colonne; numéro; de; à"},
         {"Colonnes", "nombre de points de la série, entier de 1 à 100"},
-        {"Suite", "choix; départ; multiplicateur; casse : des libellés en suite"},
-        {"Nombres", "minimum; maximum; m ou d; facteur; ajout : des valeurs tirées"}};
+        {"Suite", "choix; départ; multiplicateur; casse\u00A0: des libellés en suite"},
+        {"Nombres", "minimum; maximum; m ou d; facteur; ajout\u00A0: des valeurs tirées"}};
     return cles;
 }
 
@@ -372,11 +381,11 @@ bool FinitFeuilleGraphe(TComposant& composant, std::string& message) {
         const TComposant* grille =
             projet != nullptr ? projet->TrouveComposant(attendu.grille) : nullptr;
         if (grille == nullptr) {
-            message = "« " + attendu.grille + " » n'est pas une grille du document";
+            message = "«\u00A0" + attendu.grille + "\u00A0» n'est pas une grille du document";
         } else if (Lie(*g, e, attendu, *grille, message)) {
             continue;
         }
-        message = "lien « " + attendu.texte + " » : " + message;
+        message = "lien «\u00A0" + attendu.texte + "\u00A0»\u00A0: " + message;
         return false;
     }
     if (!e.Transfere(*g, message))

@@ -256,7 +256,7 @@ std::string CommonComponent::AvertissementLegende() const {
         return {};
     const std::optional<CibleImage> cible = Cible();
     const bool enonce = cible && cible->cachee;
-    return Nom() + (enonce ? " : l'énoncé ne tient pas" : " : la réponse ne tient pas") +
+    return Nom() + (enonce ? "\u00A0: l'énoncé ne tient pas" : "\u00A0: la réponse ne tient pas") +
            " dans le cadre";
 }
 

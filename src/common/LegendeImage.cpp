@@ -110,7 +110,7 @@ bool LegendeImage::Charge(TStream& s) {
         return false;
     std::string message;
     if (lue.enonce_ == PROPRE && !LegendeImage().LitEnonce(lue.texte_, message)) {
-        s.Refuse("« Enonce » : " + message);
+        s.Refuse("«\u00A0Enonce\u00A0»\u00A0: " + message);
         return false;
     }
     if (lue.enonce_ != PROPRE)

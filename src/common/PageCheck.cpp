@@ -67,10 +67,10 @@ void checkItems(TComposant& composant, std::vector<std::string>& lines) {
     for (std::size_t i = 0; i < tags.size(); ++i)
         outside[i] = SortDuCadre(boxes[i], frame);
     if (total(covered) > 0)
-        lines.push_back(composant.Nom() + " : " + countByWhat(tags, covered) + " " +
+        lines.push_back(composant.Nom() + "\u00A0: " + countByWhat(tags, covered) + " " +
                         (total(covered) > 1 ? "se chevauchent" : "est couvert"));
     if (total(outside) > 0)
-        lines.push_back(composant.Nom() + " : " + countByWhat(tags, outside) + " " +
+        lines.push_back(composant.Nom() + "\u00A0: " + countByWhat(tags, outside) + " " +
                         (total(outside) > 1 ? "sortent du cadre" : "sort du cadre"));
 }
 
@@ -86,8 +86,8 @@ void checkFrames(const TDocument& document, int page, std::vector<std::string>& 
         frames.push_back(c.Rect.Normalise());
     }
     for (const auto& [a, b] : Recouvrements(frames, Empietent))
-        lines.push_back("« " + printed[a]->Nom() + " » et « " + printed[b]->Nom() +
-                        " » se chevauchent sur la page " + std::to_string(page + 1));
+        lines.push_back("«\u00A0" + printed[a]->Nom() + "\u00A0» et «\u00A0" + printed[b]->Nom() +
+                        "\u00A0» se chevauchent sur la page " + std::to_string(page + 1));
 }
 
 } // namespace

@@ -266,7 +266,7 @@ bool CompileFormule(const std::string& texte, TableVariables& table, FormuleComp
                     std::string& message, std::size_t& position) {
     if (texte.size() > kLongueurMax) {
         position = kLongueurMax;
-        message = "Formule trop longue : " + std::to_string(texte.size()) + " caractères (" +
+        message = "Formule trop longue\u00A0: " + std::to_string(texte.size()) + " caractères (" +
                   std::to_string(kLongueurMax) + " au plus)";
         return false;
     }

@@ -178,8 +178,9 @@ bool GenSeries::Calculer(std::vector<PaireSerie>& paires, std::string& message,
     paires.clear();
     if (Reglages.SeLimiter && pointsAffiches_ == 0) {
         titre = "PROBLEME";
-        message = "Il n'y a pas de points dans le graphique!\nVous devriez décocher l'option «se "
-                  "limiter au nombre de points effectivement affichés».";
+        message = "Il n'y a pas de points dans le graphique\u00A0!\nVous devriez décocher l'option "
+                  "«\u00A0se "
+                  "limiter au nombre de points effectivement affichés\u00A0».";
         return false;
     }
     if (Reglages.Formule.empty())

@@ -13,7 +13,7 @@ bool litReel(TStream& s, double& v, double min, double max, const std::string& c
     if (!ReadDouble(s, lu))
         return false;
     if (!std::isfinite(lu) || lu < min || lu > max) {
-        s.Refuse(champ + " : " + (std::isfinite(lu) ? WriteShortest(lu) : "valeur non finie") +
+        s.Refuse(champ + "\u00A0: " + (std::isfinite(lu) ? WriteShortest(lu) : "valeur non finie") +
                  " hors de " + WriteShortest(min) + " à " + WriteShortest(max));
         return false;
     }

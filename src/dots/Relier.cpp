@@ -165,15 +165,16 @@ void TvlRelier::DecodeChampTexte(const std::string& reference) {
 }
 
 int TvlRelier::EditeurChamps() {
-    const int reponse =
-        Ui().MessageBox("Editeur texte?", "Editeur de champs", MB_YESNOCANCEL | MB_ICONQUESTION);
+    const int reponse = Ui().MessageBox("Éditeur texte\u00A0?", "Editeur de champs",
+                                        MB_YESNOCANCEL | MB_ICONQUESTION);
     if (reponse == IDYES)
         EditerPoints(true);
     else if (reponse == IDNO && liste_ != nullptr)
         DecodeChampTexte(reference_);
     else if (reponse == IDNO)
-        Ui().ShowMessage("Aucune liste n'est liée à ces points : leurs étiquettes viennent de la "
-                         "grille des valeurs (clé « Liste » pour en lier une).");
+        Ui().ShowMessage(
+            "Aucune liste n'est liée à ces points\u00A0: leurs étiquettes viennent de la "
+            "grille des valeurs (clé «\u00A0Liste\u00A0» pour en lier une).");
     return reponse;
 }
 
@@ -316,7 +317,7 @@ bool TvlRelier::Afficher(TCanvas& canvas, int x, int y, const std::string& texte
 std::string TvlRelier::AvertissementCadre() const {
     if (horsCadre_ == 0)
         return {};
-    return Nom() + " : " + std::to_string(horsCadre_) +
+    return Nom() + "\u00A0: " + std::to_string(horsCadre_) +
            (horsCadre_ == 1 ? " texte ne tient pas" : " textes ne tiennent pas") + " dans le cadre";
 }
 
@@ -365,9 +366,10 @@ std::vector<std::string> TvlRelier::Description() const {
     d.push_back("Image = " + jeu_.Image);
     for (std::size_t i = 0; i < jeu_.Points.size(); ++i) {
         const PointRelier& p = jeu_.Points[i];
-        d.push_back(std::to_string(i + 1) + " : " +
-                    (p.Place() ? nombre(p.x) + " ; " + nombre(p.y) : std::string("non placé")) +
-                    " ; " + p.Etiquette + " ; " + p.Reponse);
+        d.push_back(
+            std::to_string(i + 1) + "\u00A0: " +
+            (p.Place() ? nombre(p.x) + "\u00A0; " + nombre(p.y) : std::string("non placé")) +
+            "\u00A0; " + p.Etiquette + "\u00A0; " + p.Reponse);
     }
     return d;
 }

@@ -132,7 +132,7 @@ void RelierEditLogique::OuvreGenerateur() {
 bool RelierEditLogique::ChargeImage(const std::string& fichier, std::string& message) {
     TPicture image;
     if (!image.LoadFromFile(fichier)) {
-        message = "Impossible de lire l'image « " + fichier + " »";
+        message = "Impossible de lire l'image «\u00A0" + fichier + "\u00A0»";
         return false;
     }
     Modele = std::move(image);

@@ -23,7 +23,7 @@ bool reel(const std::string& texte, double& v, double min, double max, const std
           std::string& message) {
     if (ParseDecimal(texte, v) && v >= min && v <= max)
         return true;
-    message = nom + " « " + texte + " » doit être un nombre de " +
+    message = nom + " «\u00A0" + texte + "\u00A0» doit être un nombre de " +
               std::to_string(static_cast<long long>(min)) + " à " +
               std::to_string(static_cast<long long>(max));
     return false;
@@ -40,7 +40,7 @@ bool calcule(GenSeries& generateur, JeuPoints& jeu, std::string& message) {
     std::string titre;
     if (!generateur.Calculer(paires, message, titre)) {
         if (!message.empty())
-            message = titre + " : " + message;
+            message = titre + "\u00A0: " + message;
         return message.empty();
     }
     RelierEditLogique editeur(jeu, 96, 96);
@@ -70,22 +70,22 @@ bool points(JeuPoints& jeu, const std::string& valeur, std::string& message) {
     lus.Points.clear();
     std::vector<std::string_view> elements = SplitEscaped(valeur, '|');
     if (elements.size() > std::size_t(JeuPoints::kMaxPoints)) {
-        message = "Points : au plus " + std::to_string(JeuPoints::kMaxPoints) + " points";
+        message = "Points\u00A0: au plus " + std::to_string(JeuPoints::kMaxPoints) + " points";
         return false;
     }
     for (std::size_t i = 0; i < elements.size(); ++i) {
-        const std::string nom = "Points : point " + std::to_string(i + 1);
+        const std::string nom = "Points\u00A0: point " + std::to_string(i + 1);
         const std::vector<std::string> f = champs(elements[i], ';');
         if (f.size() != 4) {
-            message =
-                nom + " : « " + std::string(Trim(elements[i])) + " » attend x;y;étiquette;réponse";
+            message = nom + "\u00A0: «\u00A0" + std::string(Trim(elements[i])) +
+                      "\u00A0» attend x;y;étiquette;réponse";
             return false;
         }
         PointRelier p{-1, -1, f[2], f[3]};
         double x = 0;
-        if (!reel(f[0], x, -1, 1, nom + " : x", message))
+        if (!reel(f[0], x, -1, 1, nom + "\u00A0: x", message))
             return false;
-        if (x >= 0 && !reel(f[1], p.y, 0, 1, nom + " : y", message))
+        if (x >= 0 && !reel(f[1], p.y, 0, 1, nom + "\u00A0: y", message))
             return false;
         if (x >= 0)
             p.x = x;
@@ -102,7 +102,7 @@ bool pas(JeuPoints& jeu, const std::string& valeur, std::string& message) {
     int y = 0;
     if (f.size() != 2 || !ConvInt(f[0], x, message, 0, JeuPoints::kMaxPas) ||
         !ConvInt(f[1], y, message, 0, JeuPoints::kMaxPas)) {
-        message = "Pas : « " + valeur + " » attend x;y en millimètres, de 0 à " +
+        message = "Pas\u00A0: «\u00A0" + valeur + "\u00A0» attend x;y en millimètres, de 0 à " +
                   std::to_string(JeuPoints::kMaxPas) + " (0 = sans grille)";
         return false;
     }
@@ -114,7 +114,7 @@ bool pas(JeuPoints& jeu, const std::string& valeur, std::string& message) {
 bool serie(JeuPoints& jeu, const std::string& valeur, std::string& message) {
     GenSeries generateur(jeu, placesDe(jeu));
     if (!generateur.ChoisitPredefinie(valeur)) {
-        message = "Serie : « " + valeur + " » n'est pas une série prédéfinie (";
+        message = "Serie\u00A0: «\u00A0" + valeur + "\u00A0» n'est pas une série prédéfinie (";
         for (const std::string& nom : GenSeries::Predefinies())
             message += (nom == GenSeries::Predefinies().front() ? "" : ", ") + nom;
         message += ")";
@@ -138,8 +138,8 @@ bool formule(JeuPoints& jeu, const std::string& valeur, std::string& message) {
 bool variable(JeuPoints& jeu, const std::string& valeur, std::string& message) {
     std::vector<std::string> f = champs(valeur, ';');
     if (f.size() < 6 || f.size() > 7 || f[0].empty()) {
-        message = "Variable : « " + valeur +
-                  " » attend nom;comportement;initiale;min;max;décimales;passage";
+        message = "Variable\u00A0: «\u00A0" + valeur +
+                  "\u00A0» attend nom;comportement;initiale;min;max;décimales;passage";
         return false;
     }
     VariableSerie v;
@@ -148,11 +148,11 @@ bool variable(JeuPoints& jeu, const std::string& valeur, std::string& message) {
     int decimales = 0;
     const double borne = JeuPoints::kMaxBorne;
     if (!ConvInt(f[1], comportement, message, 0, 2) ||
-        !reel(f[2], v.Initiale, -borne, borne, "Variable : initiale", message) ||
-        !reel(f[3], v.Minimum, -borne, borne, "Variable : min", message) ||
-        !reel(f[4], v.Maximum, -borne, borne, "Variable : max", message) ||
+        !reel(f[2], v.Initiale, -borne, borne, "Variable\u00A0: initiale", message) ||
+        !reel(f[3], v.Minimum, -borne, borne, "Variable\u00A0: min", message) ||
+        !reel(f[4], v.Maximum, -borne, borne, "Variable\u00A0: max", message) ||
         !ConvInt(f[5], decimales, message, 0, JeuPoints::kMaxDecimales)) {
-        message = "Variable " + v.Nom + " : " + message;
+        message = "Variable " + v.Nom + "\u00A0: " + message;
         return false;
     }
     v.Comportement = std::int16_t(comportement);
@@ -184,13 +184,13 @@ std::string ordre(const JeuPoints& jeu, const std::vector<const PointRelier*>& p
             continue;
         return "les réponses ne sont pas en ordre " +
                std::string(croissant ? "croissant" : "décroissant") + (strict ? " strict" : "") +
-               " : « " + places[i]->Reponse + " » (point " + std::to_string(i + 1) + ") suit « " +
-               places[i - 1]->Reponse + " »";
+               "\u00A0: «\u00A0" + places[i]->Reponse + "\u00A0» (point " + std::to_string(i + 1) +
+               ") suit «\u00A0" + places[i - 1]->Reponse + "\u00A0»";
     }
     for (std::size_t i = 0; i < places.size() && strict; ++i)
         for (std::size_t j = 0; j < i; ++j)
             if (places[j]->Reponse == places[i]->Reponse)
-                return "la réponse « " + places[i]->Reponse + " » revient aux points " +
+                return "la réponse «\u00A0" + places[i]->Reponse + "\u00A0» revient aux points " +
                        std::to_string(j + 1) + " et " + std::to_string(i + 1);
     return {};
 }
@@ -210,8 +210,9 @@ bool TermineFeuilleRelier(TComposant& composant, std::string& message) {
     for (const std::string& nom : generateur.Variables())
         if (std::none_of(jeu.Variables.begin(), jeu.Variables.end(),
                          [&nom](const VariableSerie& v) { return v.Nom == nom; })) {
-            message = "la formule « " + jeu.Formule + " » n'a pas de ligne « Variable » pour « " +
-                      nom + " »";
+            message = "la formule «\u00A0" + jeu.Formule +
+                      "\u00A0» n'a pas de ligne «\u00A0Variable\u00A0» pour «\u00A0" + nom +
+                      "\u00A0»";
             return false;
         }
     std::vector<const PointRelier*> places;
@@ -226,7 +227,7 @@ bool TermineFeuilleRelier(TComposant& composant, std::string& message) {
         message = "la série ne donne que " + std::to_string(remplis) + " réponse" + s +
                   (jeu.SupprimerIdentiques ? " différente" + s : "") + " pour " +
                   std::to_string(places.size()) +
-                  " points : élargissez les variables ou retirez des points";
+                  " points\u00A0: élargissez les variables ou retirez des points";
         return false;
     }
     message = ordre(jeu, places);
@@ -236,7 +237,7 @@ bool TermineFeuilleRelier(TComposant& composant, std::string& message) {
 const std::vector<CleFeuille>& ClesFeuilleRelier() {
     static const std::vector<CleFeuille> cles{
         {"Points", "x;y;étiquette;réponse | … (x et y de 0 à 1 dans le cadre)"},
-        {"Pas", "pas de grille de l'éditeur en millimètres : x;y"},
+        {"Pas", "pas de grille de l'éditeur en millimètres\u00A0: x;y"},
         {"Serie", "nom d'une série prédéfinie du générateur"},
         {"Formule", "formule du générateur, avec ses variables"},
         {"Variable", "nom;comportement;initiale;min;max;décimales;passage"},
@@ -248,7 +249,7 @@ bool AppliqueCleFeuilleRelier(TComposant& composant, const std::string& cle,
                               const std::string& valeur, std::string& message) {
     auto* relier = dynamic_cast<TvlRelier*>(&composant);
     if (relier == nullptr) {
-        message = "« " + cle + " » ne s'applique qu'à des points à relier";
+        message = "«\u00A0" + cle + "\u00A0» ne s'applique qu'à des points à relier";
         return false;
     }
     JeuPoints& jeu = relier->Jeu();
@@ -266,6 +267,6 @@ bool AppliqueCleFeuilleRelier(TComposant& composant, const std::string& cle,
         return variable(jeu, valeur, message);
     if (cle == "Tri")
         return tri(jeu, valeur, message);
-    message = "clé inconnue « " + cle + " »";
+    message = "clé inconnue «\u00A0" + cle + "\u00A0»";
     return false;
 }

@@ -112,8 +112,8 @@ std::vector<TCleValeur> TvlFraction::ExerciceFeuille() {
 bool TvlFraction::changeNombres(const std::string& valeur, std::string& message) {
     const std::vector<std::string_view> groupes = Split(valeur, '|');
     if (groupes.size() != FractionDonnees::LIGNES + 1) {
-        message = "« Nombres » attend les plages puis " + std::to_string(FractionDonnees::LIGNES) +
-                  " lignes, séparées par « | »";
+        message = "«\u00A0Nombres\u00A0» attend les plages puis " +
+                  std::to_string(FractionDonnees::LIGNES) + " lignes, séparées par «\u00A0|\u00A0»";
         return false;
     }
     // Each group's numbers within the ranges the editor could have written.
@@ -121,8 +121,8 @@ bool TvlFraction::changeNombres(const std::string& valeur, std::string& message)
                          std::vector<int>& nombres) {
         const std::vector<std::string_view> champs = Split(groupes[groupe], ';');
         if (champs.size() != bornes.size()) {
-            message = "« Nombres », groupe " + std::to_string(groupe + 1) + " : " +
-                      std::to_string(bornes.size()) + " nombres attendus";
+            message = "«\u00A0Nombres\u00A0», groupe " + std::to_string(groupe + 1) +
+                      "\u00A0: " + std::to_string(bornes.size()) + " nombres attendus";
             return false;
         }
         nombres.clear();
@@ -167,18 +167,19 @@ bool TvlFraction::changeLigne(const std::string& valeur, std::string& message) {
     if (point == std::string::npos ||
         !ConvInt(valeur.substr(0, point), numero, message, 1, LIGNES)) {
         if (message.empty())
-            message = "« Ligne » attend numéro;texte";
+            message = "«\u00A0Ligne\u00A0» attend numéro;texte";
         return false;
     }
     const std::string texte = valeur.substr(point + 1);
     if (!LigneLisible(texte)) {
         message = "texte de la ligne " + std::to_string(numero) +
-                  " : caractères hors du langage des fractions ou plus de " +
+                  "\u00A0: caractères hors du langage des fractions ou plus de " +
                   std::to_string(LIGNE_MAX) + " caractères";
         return false;
     }
     if (std::string raison; !VerifieLigne(texte, raison)) {
-        message = "ligne " + std::to_string(numero) + " « " + texte + " » : " + raison;
+        message =
+            "ligne " + std::to_string(numero) + " «\u00A0" + texte + "\u00A0»\u00A0: " + raison;
         return false;
     }
     lignes_[std::size_t(numero - 1)] = texte;
@@ -279,7 +280,7 @@ bool TvlFraction::ChargeDonnees(TStream& s) {
             return false;
         if (!LigneLisible(ligne)) {
             s.Refuse("texte de la ligne " + std::to_string(i + 1) +
-                     " : caractères hors du langage des fractions ou plus de " +
+                     "\u00A0: caractères hors du langage des fractions ou plus de " +
                      std::to_string(LIGNE_MAX) + " caractères");
             return false;
         }
@@ -386,7 +387,7 @@ vlPoint TvlFraction::Emet(TCanvas& canvas, vlRect rect, vlPoint pos, vlSize cell
 std::string TvlFraction::AvertissementCadre() const {
     if (horsCadre_ == 0)
         return {};
-    return Nom() + " : " + std::to_string(horsCadre_) +
+    return Nom() + "\u00A0: " + std::to_string(horsCadre_) +
            (horsCadre_ == 1 ? " ligne ne tient pas" : " lignes ne tiennent pas") + " dans le cadre";
 }
 
@@ -416,8 +417,9 @@ std::vector<std::string> TvlFraction::Description() const {
     for (const TComposant* recepteur : Recepteurs)
         d.push_back("Rediriger = " + recepteur->Nom());
     for (std::size_t i = 0; i < lignes_.size(); ++i)
-        d.push_back(std::to_string(i + 1) + " : " + operandeLisible(donnees_.A[i], donnees_.B[i]) +
-                    " ; " + operandeLisible(donnees_.C[i], donnees_.D[i]) + " ; masque " +
-                    std::to_string(donnees_.Masque[i]) + " ; " + lignes_[i]);
+        d.push_back(std::to_string(i + 1) +
+                    "\u00A0: " + operandeLisible(donnees_.A[i], donnees_.B[i]) + "\u00A0; " +
+                    operandeLisible(donnees_.C[i], donnees_.D[i]) + "\u00A0; masque " +
+                    std::to_string(donnees_.Masque[i]) + "\u00A0; " + lignes_[i]);
     return d;
 }

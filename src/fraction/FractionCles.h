@@ -61,7 +61,7 @@ inline constexpr auto kClesFraction = TableAvecCadre(
         Cle{CleFraction::Nombres, "Nombres", Lecture::Texte, 0, 0, nullptr, Refait::Rien, Ini::Non,
             0, "NumMin;NumMax;DenMin;DenMax puis, par ligne, | A;B;C;D;masque"},
         Cle{CleFraction::Ligne, "Ligne", Lecture::Texte, 0, 0, nullptr, Refait::Rien, Ini::Non, 0,
-            "numéro;texte de la ligne dans le langage des fractions, chaque « = » juste"},
+            "numéro;texte de la ligne dans le langage des fractions, chaque «\u00A0=\u00A0» juste"},
     });
 } // namespace fraction_cles
 using fraction_cles::kClesFraction;

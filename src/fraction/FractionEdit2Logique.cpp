@@ -97,7 +97,7 @@ bool FractionEdit2Logique::Valider(FractionDonnees& donnees, std::string& messag
         for (int c = COL_A; c <= COL_D; ++c) {
             const std::string& texte = grille_.Cell(c, l);
             const std::string ou =
-                "Ligne " + std::to_string(l) + ", colonne " + kEntetes[std::size_t(c)] + " : ";
+                "Ligne " + std::to_string(l) + ", colonne " + kEntetes[std::size_t(c)] + "\u00A0: ";
             std::size_t pos = 0;
             const std::int64_t n = LireDigit(texte, pos);
             if (texte.empty()) {
@@ -105,7 +105,7 @@ bool FractionEdit2Logique::Valider(FractionDonnees& donnees, std::string& messag
                 return false;
             }
             if (n < 0 || pos != texte.size() || texte.size() > 5 || n > NOMBRE_MAX) {
-                message = ou + "« " + texte + " » n'est pas un nombre entier de 0 à " +
+                message = ou + "«\u00A0" + texte + "\u00A0» n'est pas un nombre entier de 0 à " +
                           std::to_string(NOMBRE_MAX) + ".";
                 return false;
             }

@@ -14,7 +14,7 @@ bool litPlage(const std::string& cle, const std::string& valeur, PlageFraction& 
     std::string erreur;
     if (bornes.size() != 2 || !ConvInt(std::string(Trim(bornes[0])), plage.min, erreur) ||
         !ConvInt(std::string(Trim(bornes[1])), plage.max, erreur)) {
-        message = "« " + cle + " » attend min;max (deux nombres entiers)";
+        message = "«\u00A0" + cle + "\u00A0» attend min;max (deux nombres entiers)";
         return false;
     }
     return true;
@@ -42,7 +42,7 @@ bool appliquePlage(TvlFraction& fraction, const std::string& cle, const std::str
 bool appliqueOperandes(TvlFraction& fraction, const std::string& valeur, std::string& message) {
     const std::vector<std::string_view> lignes = Split(valeur, '|');
     if (int(lignes.size()) > TvlFraction::LIGNES) {
-        message = "Trop de lignes : " + std::to_string(TvlFraction::LIGNES) + " au plus";
+        message = "Trop de lignes\u00A0: " + std::to_string(TvlFraction::LIGNES) + " au plus";
         return false;
     }
     SuperGridModel grille;
@@ -51,14 +51,15 @@ bool appliqueOperandes(TvlFraction& fraction, const std::string& valeur, std::st
         const int ligne = int(i) + 1;
         const std::vector<std::string_view> operandes = Split(lignes[i], ';');
         if (operandes.size() != 2) {
-            message = "Ligne " + std::to_string(ligne) + " : deux opérandes attendus (a/b;c/d)";
+            message =
+                "Ligne " + std::to_string(ligne) + "\u00A0: deux opérandes attendus (a/b;c/d)";
             return false;
         }
         for (std::size_t j = 0; j < 2; ++j) {
             const std::vector<std::string_view> parts = Split(operandes[j], '/');
             if (parts.size() > 2) {
-                message = "Ligne " + std::to_string(ligne) + " : « " +
-                          std::string(Trim(operandes[j])) + " » n'est pas une fraction";
+                message = "Ligne " + std::to_string(ligne) + "\u00A0: «\u00A0" +
+                          std::string(Trim(operandes[j])) + "\u00A0» n'est pas une fraction";
                 return false;
             }
             const int col = j == 0 ? FractionEdit2Logique::COL_A : FractionEdit2Logique::COL_C;
@@ -88,13 +89,13 @@ bool AppliqueCleFeuilleFraction(TComposant& composant, const std::string& cle,
                                 const std::string& valeur, std::string& message) {
     auto* fraction = dynamic_cast<TvlFraction*>(&composant);
     if (fraction == nullptr) {
-        message = "« " + cle + " » ne s'applique qu'à une fraction";
+        message = "«\u00A0" + cle + "\u00A0» ne s'applique qu'à une fraction";
         return false;
     }
     if (cle == "Operandes")
         return appliqueOperandes(*fraction, valeur, message);
     if (cle == "Numerateurs" || cle == "Denominateurs")
         return appliquePlage(*fraction, cle, valeur, message);
-    message = "clé inconnue « " + cle + " »";
+    message = "clé inconnue «\u00A0" + cle + "\u00A0»";
     return false;
 }

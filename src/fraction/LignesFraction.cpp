@@ -138,7 +138,7 @@ bool DiviseursPossibles(int numMax, int operation, std::string& message) {
     if (operation != FR_DIVISION || numMax >= 1)
         return true;
     message = "Numérateurs de 0 à " + std::to_string(numMax) +
-              " : une division tire ses diviseurs parmi les numérateurs, il en faut un qui ne "
+              "\u00A0: une division tire ses diviseurs parmi les numérateurs, il en faut un qui ne "
               "soit pas 0";
     return false;
 }
@@ -407,8 +407,8 @@ bool VerifieLigne(std::string_view texte, std::string& message) {
         const Valeur b = reduite((*parties)[i]);
         if (a.n == b.n && a.d == b.d)
             continue;
-        message = "elle est fausse : « " + std::string(textes[i]) + " » vaut " + ecrit(b) +
-                  " et « " + std::string(textes[0]) + " » vaut " + ecrit(a);
+        message = "elle est fausse\u00A0: «\u00A0" + std::string(textes[i]) + "\u00A0» vaut " +
+                  ecrit(b) + " et «\u00A0" + std::string(textes[0]) + "\u00A0» vaut " + ecrit(a);
         return false;
     }
     return true;

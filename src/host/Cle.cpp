@@ -13,9 +13,9 @@ std::string DecritCle(const Cle& cle) {
     case Lecture::Libre:
         return "0 ou 1 (un autre texte vaut 0)";
     case Lecture::Couleur:
-        return "couleur : nom (rouge, vert clair…), #RRGGBB ou nombre 0xBBGGRR";
+        return "couleur\u00A0: nom (rouge, vert clair…), #RRGGBB ou nombre 0xBBGGRR";
     case Lecture::Fonte:
-        return "police : nom,taille,couleur,styles";
+        return "police\u00A0: nom,taille,couleur,styles";
     case Lecture::Texte:
         if (cle.max > cle.min)
             return "entier de " + std::to_string(cle.min) + " à " + std::to_string(cle.max);

@@ -2,6 +2,19 @@
 // property window spell it, says how its value is read and checked, which field of the options
 // block it sets, whether the ini file keeps it, and what a change redoes. Parsing, the ini
 // section, `mathsheet keys` and the property windows' bindings all read the same rows.
+//
+// A new key whose value the document keeps needs a field of the record, and older documents
+// must keep reading as they were written:
+// - The options block keeps its size: the new field takes spare bytes (a `Remplissage` or
+//   `Dummy` run), and the kind's record version (`VERSION`) goes up in the same change. A spare
+//   byte never gains a meaning without a new version: older records hold whatever was there,
+//   and a range check on load would refuse them whole.
+// - Loading branches on the record version: an older record is read in its own layout and the
+//   new field given what the older program did, not merely the factory value, as
+//   `TvlBoulier::ChargeOptions` converts version 1. Saving always writes the newest version; a
+//   version the program does not know is refused rather than misread.
+// - tests/data/ keeps a document of every document format version; they must keep loading
+//   whole, and a row reading the older record goes beside the kind's record tests.
 #pragma once
 
 #include "host/Fonte.h"
@@ -118,7 +131,8 @@ constexpr Cle CleInterne(int index, std::string_view nom, Lecture lecture = Lect
 }
 // What "Rediriger" takes wherever a kind has it.
 inline constexpr std::string_view kValeursRediriger =
-    "nom d'un autre composant de la page, qui montre le contenu ; vide : le composant lui-même";
+    "nom d'un autre composant de la page, qui montre le contenu\u00A0; vide\u00A0: le composant "
+    "lui-même";
 // A value the kind reads itself (a range bounded by another setting, a clamped code, a decimal
 // quantity), kept in a field that a file must hold within [min, max].
 constexpr Cle CleLue(int index, std::string_view nom, AccesChamp champ, int min, int max,

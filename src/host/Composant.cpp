@@ -238,7 +238,8 @@ int TComposant::HauteurConsigne() const {
 std::string TComposant::AvertissementConsigne() const {
     if (!consigneCoupee_ || consigne_.empty())
         return {};
-    return Nom() + " : la consigne ne tient pas en deux lignes dans le cadre : elle est coupée";
+    return Nom() +
+           "\u00A0: la consigne ne tient pas en deux lignes dans le cadre\u00A0: elle est coupée";
 }
 
 void TComposant::InitModif(TCanvas& canvas, vlPoint p, int code) {

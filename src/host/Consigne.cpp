@@ -50,8 +50,9 @@ void termineParPoints(TCanvas& canvas, const TFont& police, LignePlacee& ligne, 
 
 const std::vector<CleCommune>& ClesCommunes() {
     static const std::vector<CleCommune> cles{
-        {"Consigne", "texte d'une ou deux lignes (« \\n » entre les deux), 200 caractères au "
-                     "plus, écrit en haut du cadre ; vide : sans consigne"},
+        {"Consigne",
+         "texte d'une ou deux lignes («\u00A0\\n\u00A0» entre les deux), 200 caractères au "
+         "plus, écrit en haut du cadre\u00A0; vide\u00A0: sans consigne"},
     };
     return cles;
 }
@@ -63,16 +64,16 @@ bool LitConsigne(const std::string& valeur, std::string& consigne, std::string& 
     while (!lignes.empty() && lignes.back().empty())
         lignes.pop_back();
     if (int(lignes.size()) > kConsigneLignesMax) {
-        message = "« Consigne » a " + std::to_string(lignes.size()) +
-                  " lignes : " + std::to_string(kConsigneLignesMax) + " au plus";
+        message = "«\u00A0Consigne\u00A0» a " + std::to_string(lignes.size()) +
+                  " lignes\u00A0: " + std::to_string(kConsigneLignesMax) + " au plus";
         return false;
     }
     std::string texte;
     for (std::size_t i = 0; i < lignes.size(); ++i)
         texte += (i > 0 ? "\n" : "") + lignes[i];
     if (NbCaracteres(texte) > kConsigneCaracteresMax) {
-        message = "« Consigne » a " + std::to_string(NbCaracteres(texte)) +
-                  " caractères : " + std::to_string(kConsigneCaracteresMax) + " au plus";
+        message = "«\u00A0Consigne\u00A0» a " + std::to_string(NbCaracteres(texte)) +
+                  " caractères\u00A0: " + std::to_string(kConsigneCaracteresMax) + " au plus";
         return false;
     }
     consigne = std::move(texte);
@@ -91,7 +92,7 @@ std::string EtiquetteNumero(int numerotation, int rang) {
     case NUMEROTE_CHIFFRE:
         return std::to_string(rang) + ".";
     case NUMEROTE_EXERCICE:
-        return "Exercice " + std::to_string(rang) + " :";
+        return "Exercice " + std::to_string(rang) + "\u00A0:";
     default:
         return {};
     }

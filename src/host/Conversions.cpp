@@ -65,8 +65,8 @@ bool ConvCouleur(const std::string& value, int& result, std::string& message, in
     if (!v) {
         message = "La couleur doit être un nom (" + NomsCouleurs() + (min < 0 ? ", aucune" : "") +
                   "), #RRGGBB (#FF8000) ou un nombre de " + std::to_string(min) +
-                  " à 16777215, en décimal ou en hexadécimal 0xBBGGRR (0xFFCC99) ; « " + value +
-                  " » ne convient pas.";
+                  " à 16777215, en décimal ou en hexadécimal 0xBBGGRR (0xFFCC99)\u00A0; «\u00A0" +
+                  value + "\u00A0» ne convient pas.";
         return false;
     }
     result = *v;

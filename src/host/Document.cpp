@@ -128,10 +128,11 @@ void nameLostAfter(std::uint32_t first, std::uint32_t count, std::vector<std::st
         return;
     if (first + 1 == count)
         ignores.push_back("composant " + std::to_string(count) +
-                          " : le fichier s'arrête avant ce composant");
+                          "\u00A0: le fichier s'arrête avant ce composant");
     else
         ignores.push_back("composants " + std::to_string(first + 1) + " à " +
-                          std::to_string(count) + " : le fichier s'arrête avant ces composants");
+                          std::to_string(count) +
+                          "\u00A0: le fichier s'arrête avant ces composants");
 }
 
 // Sets ModeVisu for the lifetime of the object.
@@ -322,7 +323,7 @@ std::string TDocument::TextePied() const {
     if (origine_.Commande.empty())
         return {};
     return "Graine " + std::to_string(origine_.Graine) +
-           " — pour refaire cette feuille : " + origine_.Commande;
+           " — pour refaire cette feuille\u00A0: " + origine_.Commande;
 }
 
 std::vector<std::string> TDocument::ChevauchementsEntete() const {
@@ -333,9 +334,9 @@ std::vector<std::string> TDocument::ChevauchementsEntete() const {
         if (band.Height() <= 0 || r.top >= band.bottom || r.bottom <= band.top ||
             r.left >= band.right || r.right <= band.left)
             continue;
-        lignes.push_back("« " + e.composant->Nom() + " » empiète sur l'en-tête de la page " +
-                         std::to_string(e.page + 1) + " : descendez-le sous " +
-                         std::to_string(band.bottom / 10) + " mm");
+        lignes.push_back("«\u00A0" + e.composant->Nom() +
+                         "\u00A0» empiète sur l'en-tête de la page " + std::to_string(e.page + 1) +
+                         "\u00A0: descendez-le sous " + std::to_string(band.bottom / 10) + " mm");
     }
     return lignes;
 }
@@ -469,8 +470,9 @@ bool TDocument::ecritConsignes(TStream& s) const {
 
 bool TDocument::litConsignes(TStream& s, const std::vector<Entree>& entries,
                              std::vector<std::string>& ignores) {
-    constexpr const char* kCut = "les consignes des composants sont incomplètes : le fichier est "
-                                 "tronqué";
+    constexpr const char* kCut =
+        "les consignes des composants sont incomplètes\u00A0: le fichier est "
+        "tronqué";
     std::uint32_t count = 0;
     if (!readCount(s, count)) {
         ignores.push_back(kCut);
@@ -478,8 +480,9 @@ bool TDocument::litConsignes(TStream& s, const std::vector<Entree>& entries,
     }
     // Each takes an identifier and a text length at least.
     if (count > s.Remaining() / 12) {
-        ignores.push_back("les consignes des composants sont illisibles : le fichier en annonce " +
-                          std::to_string(count));
+        ignores.push_back(
+            "les consignes des composants sont illisibles\u00A0: le fichier en annonce " +
+            std::to_string(count));
         return false;
     }
     for (std::uint32_t i = 0; i < count; ++i) {
@@ -496,7 +499,8 @@ bool TDocument::litConsignes(TStream& s, const std::vector<Entree>& entries,
             continue; // its component was skipped, and named
         std::string message;
         if (!owner->composant->ChangeConsigne(texte, message))
-            ignores.push_back("consigne de « " + owner->composant->Nom() + " » : " + message);
+            ignores.push_back("consigne de «\u00A0" + owner->composant->Nom() +
+                              "\u00A0»\u00A0: " + message);
     }
     return true;
 }
@@ -511,20 +515,22 @@ bool TDocument::Lit(TStream& s, std::string& message, std::vector<std::string>& 
     }
     std::uint32_t version = 0;
     if (!readCount(s, version) || version == 0) {
-        message = "Ce document est endommagé : sa version est illisible.";
+        message = "Ce document est endommagé\u00A0: sa version est illisible.";
         return false;
     }
     if (version > FORMAT_VERSION) {
         message = "Ce document a été enregistré par une version plus récente du programme "
                   "(format " +
-                  std::to_string(version) + ") : mettez le programme à jour pour pouvoir l'ouvrir.";
+                  std::to_string(version) +
+                  ")\u00A0: mettez le programme à jour pour pouvoir l'ouvrir.";
         return false;
     }
 
     TOrigine origine;
     if (version >= 2 && !readOrigin(s, origine)) {
-        message = "Ce document est endommagé : la façon dont il a été construit est illisible" +
-                  (s.Refus().empty() ? std::string() : " : " + s.Refus()) + ".";
+        message =
+            "Ce document est endommagé\u00A0: la façon dont il a été construit est illisible" +
+            (s.Refus().empty() ? std::string() : "\u00A0: " + s.Refus()) + ".";
         return false;
     }
 
@@ -534,27 +540,28 @@ bool TDocument::Lit(TStream& s, std::string& message, std::vector<std::string>& 
     std::uint32_t pageCount = 0;
     std::uint32_t componentCount = 0;
     if (!readCount(s, pageCount) || pageCount > s.Remaining() / 40) {
-        message = "Ce document est endommagé : ses pages ne peuvent pas être lues.";
+        message = "Ce document est endommagé\u00A0: ses pages ne peuvent pas être lues.";
         return false;
     }
     for (std::uint32_t i = 0; i < pageCount; ++i) {
         auto page = std::make_unique<PageEntry>();
         if (!readPage(s, page->planche, version)) {
-            message = "Ce document est endommagé : la page " + std::to_string(i + 1) +
-                      " ne peut pas être lue" + (s.Refus().empty() ? "" : " : " + s.Refus()) + ".";
+            message = "Ce document est endommagé\u00A0: la page " + std::to_string(i + 1) +
+                      " ne peut pas être lue" + (s.Refus().empty() ? "" : "\u00A0: " + s.Refus()) +
+                      ".";
             return false;
         }
         page->cadre = std::make_unique<TCadre>(&page->planche, this);
         pages.push_back(std::move(page));
     }
     if (!readCount(s, componentCount)) {
-        message = "Ce document est endommagé : ses pages ne peuvent pas être lues.";
+        message = "Ce document est endommagé\u00A0: ses pages ne peuvent pas être lues.";
         return false;
     }
     if (const std::string field = countsDisagree(pageCount, componentCount, s.Remaining(), version);
         !field.empty()) {
-        message = "Ce document est endommagé : le champ « " + field +
-                  " » ne correspond pas à ce qui suit.";
+        message = "Ce document est endommagé\u00A0: le champ «\u00A0" + field +
+                  "\u00A0» ne correspond pas à ce qui suit.";
         return false;
     }
 
@@ -570,7 +577,7 @@ bool TDocument::Lit(TStream& s, std::string& message, std::vector<std::string>& 
         if (numberRead)
             label +=
                 " (" + (kind != nullptr ? kind->nom : "numéro " + std::to_string(numero)) + ")";
-        label += " : ";
+        label += "\u00A0: ";
         std::vector<std::uint8_t> payload;
         truncated =
             !numberRead || !ReadLong(s, pageIndex) || !readCount(s, size) || size > s.Remaining();
@@ -645,12 +652,13 @@ bool TDocument::Lit(TStream& s, std::string& message, std::vector<std::string>& 
         }
     }
     if (!linksRead)
-        ignores.push_back("les liens entre composants sont incomplets : le fichier est tronqué");
+        ignores.push_back(
+            "les liens entre composants sont incomplets\u00A0: le fichier est tronqué");
     const bool consignesRead =
         truncated || !linksRead || version < 4 || litConsignes(s, entries, ignores);
     avertissements_.clear();
     if (linksRead && consignesRead && !truncated && s.Remaining() != 0 && s.Remaining() != SIZE_MAX)
-        avertissements_.push_back("le fichier continue après la fin du document : " +
+        avertissements_.push_back("le fichier continue après la fin du document\u00A0: " +
                                   std::to_string(s.Remaining()) + " octet(s) ignoré(s)");
 
     // Take the new state; the next identifiers follow the largest one read.
@@ -684,9 +692,10 @@ bool TDocument::Enregistre(const std::string& chemin, std::string& message) cons
     std::string raison;
     if (Enregistre(sortie, chemin, raison) && sortie.Commit(raison))
         return true;
-    message = "Le fichier \"" + chemin +
-              "\" n'a pas pu être enregistré ; s'il existait, l'ancien fichier est intact. " +
-              raison;
+    message =
+        "Le fichier «\u00A0" + chemin +
+        "\u00A0» n'a pas pu être enregistré\u00A0; s'il existait, l'ancien fichier est intact. " +
+        raison;
     return false;
 }
 
@@ -694,8 +703,8 @@ bool TDocument::Enregistre(StagedFiles& sorties, const std::string& chemin,
                            std::string& message) const {
     TMemoryStream memory;
     if (!Ecrit(memory)) {
-        message =
-            "Le document n'a pas pu être préparé pour l'enregistrement dans \"" + chemin + "\".";
+        message = "Le document n'a pas pu être préparé pour l'enregistrement dans «\u00A0" +
+                  chemin + "\u00A0».";
         return false;
     }
     const std::vector<std::uint8_t>& bytes = memory.Bytes();
@@ -703,7 +712,7 @@ bool TDocument::Enregistre(StagedFiles& sorties, const std::string& chemin,
     if (index < 0)
         return false;
     if (!WriteAll(sorties.Descriptor(index), std::string(bytes.begin(), bytes.end()))) {
-        message = "Impossible d'écrire le fichier « " + chemin + " »";
+        message = "Impossible d'écrire le fichier «\u00A0" + chemin + "\u00A0»";
         return false;
     }
     return true;
@@ -718,7 +727,7 @@ bool TDocument::Ouvre(const std::string& chemin, std::string& message,
     }
     TMemoryStream memory(std::vector<std::uint8_t>(contents.begin(), contents.end()));
     if (!Lit(memory, message, ignores)) {
-        message = "Le fichier \"" + chemin + "\" ne peut pas être ouvert. " + message;
+        message = "Le fichier «\u00A0" + chemin + "\u00A0» ne peut pas être ouvert. " + message;
         return false;
     }
     return true;

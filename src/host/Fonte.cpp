@@ -98,8 +98,8 @@ std::string Fonte::ToString() const {
 bool Fonte::LitCle(const std::string& valeur, std::string& message) {
     if (FromString(valeur))
         return true;
-    message = "Police invalide : « " + valeur +
-              " » (attendu : nom,taille,couleur,styles, par exemple Andika,14,0,gras)";
+    message = "Police invalide\u00A0: «\u00A0" + valeur +
+              "\u00A0» (attendu\u00A0: nom,taille,couleur,styles, par exemple Andika,14,0,gras)";
     return false;
 }
 

@@ -259,8 +259,9 @@ bool TGrille::lireCase(const std::string& valeur, const char* forme, int& colonn
     const auto first = valeur.find(';');
     const auto second = first == std::string::npos ? first : valeur.find(';', first + 1);
     if (second == std::string::npos) {
-        message = std::string("Valeur attendue : \"") + forme + "\", par exemple \"2;3;" +
-                  (std::string(forme).ends_with("couleur") ? "255" : "7") + "\".";
+        message = std::string("Valeur attendue\u00A0: «\u00A0") + forme +
+                  "\u00A0», par exemple «\u00A02;3;" +
+                  (std::string(forme).ends_with("couleur") ? "255" : "7") + "\u00A0».";
         return false;
     }
     int c = 0;
@@ -310,7 +311,7 @@ bool TGrille::tientDansLaPage(int colonnes, int lignes, int cellule, std::string
     const vlSize page = planche->Rectangle().LireSize();
     if (colonnes * cellule <= page.cx && lignes * cellule <= page.cy)
         return true;
-    message = "La grille ne tiendrait pas dans la page : réduisez le nombre de cases ou leur "
+    message = "La grille ne tiendrait pas dans la page\u00A0: réduisez le nombre de cases ou leur "
               "taille.";
     return false;
 }

@@ -124,13 +124,13 @@ bool TListe::changeChamps(const std::string& valeur, std::string& message) {
             }
             champ.nom = UnescapeField(nom);
             if (champ.nom.empty()) {
-                message = "Nom de champ vide dans \"" + valeur + "\".";
+                message = "Nom de champ vide dans «\u00A0" + valeur + "\u00A0».";
                 return false;
             }
             const bool double_ = std::any_of(champs.begin(), champs.end(),
                                              [&](const TChamp& c) { return c.nom == champ.nom; });
             if (double_) {
-                message = "Le champ \"" + champ.nom + "\" est donné deux fois.";
+                message = "Le champ «\u00A0" + champ.nom + "\u00A0» est donné deux fois.";
                 return false;
             }
             champs.push_back(std::move(champ));
@@ -144,12 +144,12 @@ bool TListe::changeChamps(const std::string& valeur, std::string& message) {
 
 bool TListe::ajoute(const std::string& valeur, std::string& message) {
     if (champs_.empty()) {
-        message = "La liste n'a aucun champ : donnez d'abord ses champs.";
+        message = "La liste n'a aucun champ\u00A0: donnez d'abord ses champs.";
         return false;
     }
     const std::vector<std::string_view> valeurs = SplitEscaped(valeur, ';');
     if (valeurs.size() > champs_.size()) {
-        message = "Trop de valeurs : la liste a " + std::to_string(champs_.size()) +
+        message = "Trop de valeurs\u00A0: la liste a " + std::to_string(champs_.size()) +
                   (champs_.size() > 1 ? " champs." : " champ.");
         return false;
     }
@@ -163,7 +163,7 @@ bool TListe::ajoute(const std::string& valeur, std::string& message) {
         if (v.empty())
             continue;
         if (!loadPicture(enregistrement[i].image, v)) {
-            message = "Image illisible : \"" + v + "\"";
+            message = "Image illisible\u00A0: «\u00A0" + v + "\u00A0»";
             return false;
         }
     }
@@ -186,8 +186,8 @@ bool TListe::commande(const std::string& valeur, std::string& message) {
     else if (cde == "Dernier")
         cible = dernier;
     else {
-        message =
-            "Commande inconnue : \"" + valeur + "\" (Premier, Precedent, Suivant ou Dernier).";
+        message = "Commande inconnue\u00A0: «\u00A0" + valeur +
+                  "\u00A0» (Premier, Precedent, Suivant ou Dernier).";
         return false;
     }
     if (dernier < 0) {
@@ -286,7 +286,7 @@ void TListe::dessineListe(TCanvas& canvas) {
         y += ligne;
         const Enregistrement& enregistrement = enregistrements_[std::size_t(e)];
         for (std::size_t i = 0; i < champs_.size() && y < r.bottom; ++i) {
-            const std::string etiquette = champs_[i].nom + " : ";
+            const std::string etiquette = champs_[i].nom + "\u00A0: ";
             const TPicture& image = enregistrement[i].image;
             if (!champs_[i].image || image.Empty()) {
                 canvas.TextOut(x, y, etiquette + enregistrement[i].texte);

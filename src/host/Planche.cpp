@@ -36,7 +36,7 @@ void drawNameLine(TCanvas& canvas, int left, int right, int top) {
     canvas.Font = fontOf(11, 0);
     const int baseline = top + canvas.GetTextMetrics().tmAscent + 15;
     constexpr std::array<std::pair<const char*, int>, 3> fields{
-        {{"Nom : ", 38}, {"Prénom : ", 38}, {"Date : ", 24}}};
+        {{"Nom\u00A0: ", 38}, {"Prénom\u00A0: ", 38}, {"Date\u00A0: ", 24}}};
     const int width = right - left;
     int x = left;
     for (const auto& [label, percent] : fields) {

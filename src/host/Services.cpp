@@ -52,9 +52,10 @@ std::string ownInfoText(const std::string& nom) {
                "Ses trous portent sur des chiffres isolés du produit ou des produits partiels. "
                "Pour retrouver ces chiffres manquants, l'élève a besoin de voir les produits "
                "partiels, et seule la multiplication posée les montre.\n\n"
-               "Pour changer cela, vous pouvez soit choisir la présentation « posée », qui "
+               "Pour changer cela, vous pouvez soit choisir la présentation «\u00A0posée\u00A0», "
+               "qui "
                "sera alors voulue, soit placer les trous sur des nombres entiers plutôt que "
-               "sur des chiffres isolés : la multiplication restera alors en ligne.";
+               "sur des chiffres isolés\u00A0: la multiplication restera alors en ligne.";
     return {};
 }
 
@@ -80,7 +81,7 @@ void openPage(const std::string& page, const std::string& missing) {
     if (!page.empty() && isFile(path))
         Ui().ShowHelp(path, {});
     else
-        Ui().ShowHelp(DossierAide() + "index.md", missing + " : voici le sommaire.");
+        Ui().ShowHelp(DossierAide() + "index.md", missing + "\u00A0: voici le sommaire.");
 }
 
 constexpr int kNoticeHeight = -30; // 3 mm characters
@@ -157,13 +158,14 @@ void Aide(int topic, int context) {
     const std::string page = PageAide(topic, context);
     openPage(page, page.empty() ? "Le sujet d'aide " + std::to_string(topic) + " (contexte " +
                                       std::to_string(context) + ") n'a pas de page"
-                                : "La page d'aide « " + page + " » n'est pas installée");
+                                : "La page d'aide «\u00A0" + page + "\u00A0» n'est pas installée");
 }
 
 void AideFiche(const std::string& nomFiche) {
     // A window's name, never a path out of the help folder.
     const bool nom = !nomFiche.empty() && nomFiche.find('/') == std::string::npos;
-    openPage(nom ? nomFiche + ".md" : "", "La fenêtre « " + nomFiche + " » n'a pas de page d'aide");
+    openPage(nom ? nomFiche + ".md" : "",
+             "La fenêtre «\u00A0" + nomFiche + "\u00A0» n'a pas de page d'aide");
 }
 
 int EnregistreInfo(const std::string& nom, const std::string& texte, int flags) {

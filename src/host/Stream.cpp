@@ -225,7 +225,7 @@ bool VerifiePlage(TStream& s, std::int64_t v, std::int64_t min, std::int64_t max
                   std::string_view champ) {
     if (v >= min && v <= max)
         return true;
-    s.Refuse("« " + std::string(champ) + " » vaut " + std::to_string(v) +
+    s.Refuse("«\u00A0" + std::string(champ) + "\u00A0» vaut " + std::to_string(v) +
              ", hors de l'intervalle de " + std::to_string(min) + " à " + std::to_string(max));
     return false;
 }

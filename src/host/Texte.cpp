@@ -20,9 +20,10 @@ constexpr auto kTable = TableAvecCadre(
         CleLue(ClesTexte::Alignement, "Alignement", Champ<&O::Alignement>, 0, 3,
                "0 à gauche, 1 centré, 2 à droite, 3 justifié"),
         {ClesTexte::Texte, "Texte", Lecture::Texte, 0, 0, nullptr, Refait::Rien, Ini::Non, 0,
-         "paragraphes ajoutés (« \\n » entre deux) ; **gras**, *italique*, \\* une étoile"},
+         "paragraphes ajoutés («\u00A0\\n\u00A0» entre deux)\u00A0; **gras**, *italique*, \\* une "
+         "étoile"},
         {ClesTexte::Paragraphes, "Paragraphes", Lecture::Texte, 0, 0, nullptr, Refait::Rien,
-         Ini::Non, 0, "tout le texte, remplacé (« \\n » entre deux paragraphes)"},
+         Ini::Non, 0, "tout le texte, remplacé («\u00A0\\n\u00A0» entre deux paragraphes)"},
         CleAction(ClesTexte::Effacer, "Effacer"),
     });
 static_assert(TableConforme(kTable));
@@ -121,13 +122,13 @@ bool TTexte::ajoute(const std::string& valeur, std::string& message) {
     const std::vector<std::string> nouveaux = CoupeParagraphes(valeur);
     if (paragraphes_.size() + nouveaux.size() > std::size_t(MAX_PARAGRAPHES)) {
         message = "Le texte aurait " + std::to_string(paragraphes_.size() + nouveaux.size()) +
-                  " paragraphes : " + std::to_string(MAX_PARAGRAPHES) + " au plus.";
+                  " paragraphes\u00A0: " + std::to_string(MAX_PARAGRAPHES) + " au plus.";
         return false;
     }
     for (const std::string& p : nouveaux)
         if (NbCaracteres(p) > MAX_CARACTERES) {
             message = "Un paragraphe a " + std::to_string(NbCaracteres(p)) +
-                      " caractères : " + std::to_string(MAX_CARACTERES) + " au plus.";
+                      " caractères\u00A0: " + std::to_string(MAX_CARACTERES) + " au plus.";
             return false;
         }
     paragraphes_.insert(paragraphes_.end(), nouveaux.begin(), nouveaux.end());
@@ -189,7 +190,7 @@ void TTexte::Dessine(TCanvas& canvas, int, TPlanche*) {
 std::string TTexte::AvertissementCadre() const {
     if (lignesPerdues_ == 0)
         return {};
-    return Nom() + " : " + std::to_string(lignesPerdues_) +
+    return Nom() + "\u00A0: " + std::to_string(lignesPerdues_) +
            (lignesPerdues_ > 1 ? " lignes ne tiennent pas" : " ligne ne tient pas") +
            " dans le cadre";
 }

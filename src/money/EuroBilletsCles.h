@@ -38,7 +38,7 @@ inline constexpr std::array<Cle, 18> kClesEuroBillets{{
     CleEntier(CleBillets::IntervalleBillets, "IntervalleBillets",
               Champ<&BilletsOptions::IntervalleBillets>, 0, 100),
     CleTexte(CleBillets::NbBillets, "NbBillets",
-             "7 nombres de 0 à 10 séparés par des virgules : les billets de 500 € à 5 €"),
+             "7 nombres de 0 à 10 séparés par des virgules\u00A0: les billets de 500 € à 5 €"),
     CleTexte(CleBillets::SommeBillets, "SommeBillets",
              "somme entière de 0 à 8850 €, multiple de 5"),
     CleLibre(CleBillets::NoirEtBlanc, "NoirEtBlanc", Champ<&BilletsOptions::NoirEtBlanc>,

@@ -110,7 +110,8 @@ bool TvlEuroPieces::changeGraines(const std::string& valeur, std::string& messag
     double courante = 0;
     if (point == std::string::npos || !litGraine(valeur.substr(0, point), base) ||
         !litGraine(valeur.substr(point + 1), courante)) {
-        message = "« GrainePieces » attend deux nombres de 0 à 1 exclu, séparés par « ; »";
+        message = "«\u00A0GrainePieces\u00A0» attend deux nombres de 0 à 1 exclu, séparés par "
+                  "«\u00A0;\u00A0»";
         return false;
     }
     graineBase_ = base;

@@ -37,7 +37,7 @@ inline constexpr std::array<Cle, 19> kClesEuroPieces{{
     CleEntier(ClePieces::Mode, "Mode", Champ<&PiecesOptions::Mode>, 0, 2),
     CleLibre(ClePieces::Detachable, "Detachable"),
     CleTexte(ClePieces::NbPieces, "NbPieces",
-             "8 nombres de 0 à 10 séparés par des virgules : les pièces de 1 c à 2 €"),
+             "8 nombres de 0 à 10 séparés par des virgules\u00A0: les pièces de 1 c à 2 €"),
     CleLibre(ClePieces::Entourer, "Entourer", Champ<&PiecesOptions::Entourer>, Ini::Usine),
     CleEntier(ClePieces::ZoomPieces, "ZoomPieces", Champ<&PiecesOptions::ZoomPieces>, 10, 200),
     CleTexte(ClePieces::SommePieces, "SommePieces", "somme de 0 à 38,80 €, deux décimales au plus"),
@@ -52,7 +52,7 @@ inline constexpr std::array<Cle, 19> kClesEuroPieces{{
     // Where the shuffle of "TriPièces = 2" starts and where it stands, so that a sheet gives
     // back the coins in the order they were drawn.
     Cle{ClePieces::GrainePieces, "GrainePieces", Lecture::Texte, 0, 0, nullptr, Refait::Rien,
-        Ini::Non, 0, "deux nombres de 0 à 1 exclu : départ;courant"},
+        Ini::Non, 0, "deux nombres de 0 à 1 exclu\u00A0: départ;courant"},
     CleEnonce(ClePieces::Enonce),
     CleReponse(ClePieces::Reponse),
 }};

@@ -207,7 +207,7 @@ std::string FamilleMonnaie<Derived, Block, D>::AvertissementCadre() const {
     if (largeurNecessaire_ > 0)
         texte += cm(largeurNecessaire_) + " cm de large et ";
     texte += cm(hauteurNecessaire_) + " cm de haut";
-    return this->Nom() + " : " + texte;
+    return this->Nom() + "\u00A0: " + texte;
 }
 
 template <class Derived, class Block, std::size_t D>
@@ -272,7 +272,7 @@ bool FamilleMonnaie<Derived, Block, D>::ChangeSommeEntiere(const std::string& va
         message = refus;
         if (!ParseInteger(texte, std::numeric_limits<long long>::min(),
                           std::numeric_limits<long long>::max()))
-            message = "« " + texte + " » n'est pas un nombre entier. " + refus + ".";
+            message = "«\u00A0" + texte + "\u00A0» n'est pas un nombre entier. " + refus + ".";
         return false;
     }
     const int somme = int(*lu);
@@ -284,7 +284,8 @@ bool FamilleMonnaie<Derived, Block, D>::ChangeSommeEntiere(const std::string& va
                 autour += (autour.empty() ? "" : " ou ") + derived().TexteSomme(s);
         const bool deux = proches.dessous >= 0 && proches.dessus >= 0;
         message = derived().TexteSomme(somme) + " ne se forme pas avec les " + Derived::kArticles +
-                  " : " + autour + (deux ? " s'en approchent le plus" : " s'en approche le plus");
+                  "\u00A0: " + autour +
+                  (deux ? " s'en approchent le plus" : " s'en approche le plus");
         return false;
     }
     Decompose(somme);

@@ -36,7 +36,7 @@ inline constexpr std::array<Cle, 17> kClesMasses{{
     CleEntier(CleMasses::Mode, "Mode", Champ<&MassesOptions::Mode>, 0, 2),
     CleLibre(CleMasses::Detachable, "Detachable"),
     CleTexte(CleMasses::NbMasses, "NbMasses",
-             "nombres de 0 à 10 séparés par des virgules : les masses de 1 kg à 1 g"),
+             "nombres de 0 à 10 séparés par des virgules\u00A0: les masses de 1 kg à 1 g"),
     CleEntier(CleMasses::ZoomMasses, "ZoomMasses", Champ<&MassesOptions::ZoomMasses>, 10, 300),
     CleTexte(CleMasses::SommeMasses, "SommeMasses", "masse entière de 0 à 18 880 g"),
     CleTexteBornee(CleMasses::ChoixHasardMasses, "ChoixHasardMasses", nullptr, 1, 10, Ini::Non),

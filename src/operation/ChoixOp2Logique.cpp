@@ -382,7 +382,7 @@ bool ChoixOp2Logique::tireAvecRetenues(int gauche, int droite, int lignes, std::
     const bool avec = Retenues == AVEC_RETENUE;
     const std::string voulu = std::string(kNomsOperations[std::size_t(operation_)]) +
                               (avec ? " avec retenue" : " sans retenue");
-    const std::string cle = "Retenues = " + std::to_string(Retenues) + " : ";
+    const std::string cle = "Retenues = " + std::to_string(Retenues) + "\u00A0: ";
     for (int c = gauche; c <= droite; ++c) {
         bool trouve = false;
         // The dialog's own draws first, so that the numbers look as usual.
@@ -394,12 +394,13 @@ bool ChoixOp2Logique::tireAvecRetenues(int gauche, int droite, int lignes, std::
         if (!trouve && (Reglages.Multiple1 != 0 || Reglages.Multiple2 != 0)) {
             message = cle + "aucune " + voulu + " en " + std::to_string(ESSAIS_RETENUES) +
                       " tirages de nombres " + texteReglages(Reglages) +
-                      " ; changez les réglages du tirage ou les retenues";
+                      "\u00A0; changez les réglages du tirage ou les retenues";
             return false;
         }
         if (!trouve && !tireExact(c, lignes, avec)) {
             message = cle + "aucune " + voulu + " n'est possible avec des nombres " +
-                      texteReglages(Reglages) + " ; changez les réglages du tirage ou les retenues";
+                      texteReglages(Reglages) +
+                      "\u00A0; changez les réglages du tirage ou les retenues";
             return false;
         }
         CalculeResultat(c);
@@ -611,7 +612,7 @@ bool ChoixOp2Logique::Valider(TTableOperandes& table, TDefinitionOperandes& defi
             ++rang;
     }
     if (paquet[0][0] == -1.0) {
-        message = "Il faut au moins définir une opération!";
+        message = "Il faut au moins définir une opération\u00A0!";
         return false;
     }
     definition.ValeurMin = Reglages.ValeurMin;

@@ -17,7 +17,7 @@ class ThreadMult;
 
 class CogitoModele : public TFormModel {
 public:
-    static constexpr const char* TexteAnnulation = "Fin du calcul... PATIENTEZ, merci !";
+    static constexpr const char* TexteAnnulation = "Fin du calcul... PATIENTEZ, merci\u00A0!";
 
     // genre: ThreadMult::MULTIPLICATION or ThreadMult::DIVISION. The list and the options
     // must outlive the model.

@@ -449,9 +449,10 @@ void DessinOperation::DessineDivisionPosee(vlRect rect, vlPoint barreHaut, const
 
 vlPoint DessinOperation::DessineDivisionLigne(vlRect rect, vlPoint pos, int premier) {
     if (options_.TrousIsoles)
-        return message(rect, pos,
-                       {"Impossible d'afficher ces divisions en ligne.",
-                        "Prendre l'option «Les trous affectent: la ligne entière»"});
+        return message(
+            rect, pos,
+            {"Impossible d'afficher ces divisions en ligne.",
+             "Prendre l'option «\u00A0Les trous affectent\u00A0: la ligne entière\u00A0»"});
     const int cw = cellules_.cw;
     const int ch = cellules_.ch;
     const int extra = cellules_.extra;

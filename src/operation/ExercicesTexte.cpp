@@ -301,16 +301,17 @@ bool LitExercices(std::string_view texte, int type, std::size_t maximum,
         ++number;
         auto operation = readOne(Trim(one), type);
         if (!operation) {
-            message = "« Exercices » : l'exercice " + std::to_string(number) + " (« " +
-                      std::string(Trim(one)) +
-                      " ») ne se lit pas ; les chiffres à trouver s'écrivent entre crochets, "
-                      "par exemple 12 + 4[5]6 = [468]";
+            message =
+                "«\u00A0Exercices\u00A0»\u00A0: l'exercice " + std::to_string(number) +
+                " («\u00A0" + std::string(Trim(one)) +
+                "\u00A0») ne se lit pas\u00A0; les chiffres à trouver s'écrivent entre crochets, "
+                "par exemple 12 + 4[5]6 = [468]";
             return false;
         }
         read.push_back(std::move(operation));
     }
     if (read.size() > maximum) {
-        message = "« Exercices » : " + std::to_string(read.size()) + " exercices, " +
+        message = "«\u00A0Exercices\u00A0»\u00A0: " + std::to_string(read.size()) + " exercices, " +
                   std::to_string(maximum) + " au plus";
         return false;
     }
@@ -335,7 +336,7 @@ std::string NombresCaches(const OperGen& operation) {
         std::string whole;
         for (const char c : Trim(number, " "))
             whole += EstChiffreOuTrou(c) && !EstChiffre(c) ? ChiffreCache(c) : c;
-        hidden += (hidden.empty() ? "" : " ; ") + whole;
+        hidden += (hidden.empty() ? "" : "\u00A0; ") + whole;
     }
     return hidden;
 }

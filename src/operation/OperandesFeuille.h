@@ -2,11 +2,13 @@
 // operand dialog:
 //   Operandes = 12;7,5 | 1000;999   the operands of each exercise ("|" between exercises,
 //                                   ";" between operands, decimal comma or point);
+//   Tirage = de 10 à 100, multiples de 5 ou de 2, 2 décimales, sans zéros, 3 opérandes
 //   Tirage = min;max;multiple;ou de;décimales;pas de zéros[;opérandes]
-//                                   the dialog's random settings, then "Générer Nombres" over
-//                                   the operand rows of the first NombreOperations exercises
-//                                   (only the first `opérandes` rows when given) and "Valider";
-//                                   the table then holds exactly those exercises.
+//                                   the dialog's random settings, by name (the range needed,
+//                                   the other parts in any order) or by position, then "Générer
+//                                   Nombres" over the operand rows of the first NombreOperations
+//                                   exercises (only the first `opérandes` rows when given) and
+//                                   "Valider"; the table then holds exactly those exercises.
 // Both go through the dialog's logic: the same checks and messages, the same draws.
 #pragma once
 
@@ -15,6 +17,7 @@
 #include <vector>
 
 class TComposant;
+struct TDefinitionOperandes;
 
 const std::vector<CleFeuille>& ClesFeuilleOperation();
 
@@ -22,3 +25,7 @@ const std::vector<CleFeuille>& ClesFeuilleOperation();
 // message of the refusal.
 bool AppliqueCleFeuilleOperation(TComposant& composant, const std::string& cle,
                                  const std::string& valeur, std::string& message);
+
+// The draw's settings in the named form "Tirage" reads, the parts left at 0 left out;
+// `operandes` 0 for every operand row.
+std::string TirageLisible(const TDefinitionOperandes& definition, int operandes);

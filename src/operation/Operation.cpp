@@ -103,7 +103,7 @@ std::string suiteLisible(const std::vector<std::string>& lignes, std::size_t pre
                          std::size_t fin) {
     std::string texte;
     for (std::size_t j = premiere; j < fin; ++j)
-        texte += (j == premiere ? " ; " : " | ") + NombreLisible(lignes[j]);
+        texte += (j == premiere ? "\u00A0; " : " | ") + NombreLisible(lignes[j]);
     return texte;
 }
 
@@ -677,7 +677,7 @@ std::string TvlOperation::AvertissementCadre() const {
     const int n = ExercicesHorsCadre();
     if (n == 0)
         return {};
-    return Nom() + " : " + std::to_string(n) +
+    return Nom() + "\u00A0: " + std::to_string(n) +
            (n == 1 ? " exercice ne tient pas" : " exercices ne tiennent pas") + " dans le cadre";
 }
 

@@ -93,21 +93,23 @@ inline constexpr auto kClesOperation = std::to_array<Cle>({
                Ini::Valeur, 0xFFFFFF),
     CleEntier(CleOperation::EpaisseurTrait, "EpaisseurTrait", Champ<&O::EpaisseurTrait>, 0, 50),
     // A font text: both fonts become it, the corrected one in red.
-    CleTexte(CleOperation::UtiliserCrayonGras, "UtiliserCrayonGras",
-             "police des deux versions : nom,taille,couleur,styles (au départ CrayonL,18,0,gras)"),
+    CleTexte(
+        CleOperation::UtiliserCrayonGras, "UtiliserCrayonGras",
+        "police des deux versions\u00A0: nom,taille,couleur,styles (au départ CrayonL,18,0,gras)"),
     CleLibre(CleOperation::EspSuppl, "EspSuppl", Champ<&O::EspSuppl>, Ini::Usine),
     CleLibre(CleOperation::Actif, "Actif"),
     // The exercises as drawn, holes included (the records in hexadecimal), so that a sheet
     // gives them back whatever the draws.
-    CleTexte(CleOperation::Exercices, "Exercices",
-             "exercices séparés par |, chiffres à trouver entre crochets : 12 + 4[5]6 = [475]"),
+    CleTexte(
+        CleOperation::Exercices, "Exercices",
+        "exercices séparés par |, chiffres à trouver entre crochets\u00A0: 12 + 4[5]6 = [475]"),
     // Off, the exercises are packed from the top-left corner.
     CleDrapeau(CleOperation::Repartir, "Repartir", Champ<&O::Repartir>),
     // A change draws the operands again within the draw's settings; divisions keep theirs.
     Cle{CleOperation::Retenues, "Retenues", Lecture::Entier, 0, 2, Champ<&O::Retenues>,
         Refait::Rien, Ini::Non, 0,
         "0 au choix, 1 sans retenue, 2 avec au moins une retenue (additions, soustractions, "
-        "multiplications ; tire de nouveaux opérandes, sans effet sur les divisions)"},
+        "multiplications\u00A0; tire de nouveaux opérandes, sans effet sur les divisions)"},
 });
 } // namespace operation_cles
 using operation_cles::kClesOperation;

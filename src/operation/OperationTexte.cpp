@@ -4,6 +4,7 @@
 #include "operation/Operation.h"
 
 #include "operation/ExercicesTexte.h"
+#include "operation/OperandesFeuille.h"
 #include "operation/OperationCles.h"
 
 #include "host/Stream.h"
@@ -41,18 +42,16 @@ std::string texteOperande(double valeur) {
 // exercises, and the teacher who wants new ones at each seed knows what to write instead.
 std::string TvlOperation::texteTirage() const {
     const TDefinitionOperandes& d = opts_.DefinitionOperandes;
-    std::string tirage = texteOperande(d.ValeurMin) + ";" + texteOperande(d.ValeurMax) + ";" +
-                         texteOperande(d.Multiple1) + ";" + texteOperande(d.Multiple2) + ";" +
-                         std::to_string(d.Decimales) + ";" + (d.PasDeZeros ? "1" : "0");
+    long operandes = 0;
     if (d.Operation == OP_ADDITION && TableOperandes[0][0] >= 0) {
         const auto& premiere = TableOperandes[0];
         const auto fin = std::find_if(premiere.begin(), premiere.begin() + COLONNES_OPERANDES,
                                       [](double v) { return v < 0; });
-        tirage += ";" + std::to_string(std::max<long>(2, fin - premiere.begin()));
+        operandes = std::max<long>(2, fin - premiere.begin());
     }
-    return "Pour d'autres opérations à chaque graine, remplacez Operandes et Exercices par : "
+    return "Pour d'autres opérations à chaque graine, remplacez Operandes et Exercices par\u00A0: "
            "Tirage = " +
-           tirage;
+           TirageLisible(d, int(operandes));
 }
 
 std::vector<TCleValeur> TvlOperation::ExerciceFeuille() {
@@ -99,7 +98,8 @@ bool TvlOperation::changeExercices(const std::string& valeur, std::string& messa
     if (!binaire)
         return LitExercices(valeur, opts_.DefinitionOperandes.Operation,
                             std::size_t(MAX_OPERATIONS), operations_, message);
-    message = "« Exercices » : les exercices ne se lisent pas (texte hexadécimal abîmé)";
+    message =
+        "«\u00A0Exercices\u00A0»\u00A0: les exercices ne se lisent pas (texte hexadécimal abîmé)";
     std::vector<std::uint8_t> octets;
     const auto chiffre = [](char c) {
         return c >= '0' && c <= '9' ? c - '0' : c >= 'A' && c <= 'F' ? c - 'A' + 10 : -1;

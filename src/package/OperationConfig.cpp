@@ -14,7 +14,7 @@ TOperationConfigModel::TOperationConfigModel()
 int TOperationConfigModel::btOkClick() {
     const std::int32_t v = static_cast<std::int32_t>(Valeur);
     if (v < 1) {
-        Ui().ShowMessage("Calculs: il faut un nombre > 0");
+        Ui().ShowMessage("Calculs\u00A0: il faut un nombre > 0");
         return mrNone;
     }
     TvlOperation::MultChiffresMax = v;

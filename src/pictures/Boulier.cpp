@@ -335,7 +335,7 @@ std::vector<std::string> TvlBoulier::Description() const {
                                       {"ValeurBoulier", o.ValeurBoulier}})
         lignes.push_back(std::string(nom) + " = " + std::to_string(valeur));
     const bool abaque = o.TypeBoulier == ABAQUE;
-    std::string tiges = abaque ? "Chiffres par tige :" : "Boules comptées par tige :";
+    std::string tiges = abaque ? "Chiffres par tige\u00A0:" : "Boules comptées par tige\u00A0:";
     const std::vector<int> parTige = abaque ? ChiffresParTige(o.ValeurBoulier, o.Base, o.NbTiges)
                                             : BoulesParTige(o.ValeurBoulier, o.Base, o.NbTiges);
     for (const int n : parTige)
@@ -362,7 +362,7 @@ std::string TvlBoulier::AvertissementCadre() const {
     const long long montre = ValeurMontree();
     if (montre == bloc_.ValeurBoulier)
         return {};
-    return Nom() + " : " + std::to_string(bloc_.ValeurBoulier) + " ne tient pas sur " +
+    return Nom() + "\u00A0: " + std::to_string(bloc_.ValeurBoulier) + " ne tient pas sur " +
            std::to_string(bloc_.NbTiges) + (bloc_.NbTiges > 1 ? " tiges" : " tige") +
-           " : le dessin montre " + std::to_string(montre);
+           "\u00A0: le dessin montre " + std::to_string(montre);
 }

@@ -52,7 +52,8 @@ inline constexpr auto kClesBoulier = TableAvecCadre(
         // 0 first layout, 1 moving beads, any other value colouring.
         Cle{CleBoulier::Fonctionnement, "Fonctionnement", Lecture::Entier, INT16_MIN, INT16_MAX,
             Champ<&B::Fonctionnement>, Refait::Rien, Ini::Usine, 0,
-            "entier : 0 disposition de la version 1, 1 déplacer les boules, un autre (de -32768 "
+            "entier\u00A0: 0 disposition de la version 1, 1 déplacer les boules, un autre (de "
+            "-32768 "
             "à 32767) colorier les boules"},
         CleLibre(CleBoulier::ColorerRangeesColonnes, "ColorerRangeesColonnes",
                  Champ<&B::ColorerRangeesColonnes>, Ini::Usine),

@@ -346,8 +346,8 @@ std::string TvlCube::PasDePlace(const vlRect& r) const {
     const auto cm = [](int dixiemes) { return TexteCentimetres((dixiemes + 9) / 10 * 10); };
     // The frame around r: the line under the picture and the instruction above it.
     const int autour = Rect.Normalise().Height() - r.Height() + HauteurConsigne();
-    return std::string(kPasDePlace) + " : il faut un cadre de " + cm(std::max(t.cx, r.Width())) +
-           " cm de large et " + cm(t.cy + autour) + " cm de haut";
+    return std::string(kPasDePlace) + "\u00A0: il faut un cadre de " +
+           cm(std::max(t.cx, r.Width())) + " cm de large et " + cm(t.cy + autour) + " cm de haut";
 }
 
 void TvlCube::DessineCube(TCanvas& canvas, int x, int y, int c) {

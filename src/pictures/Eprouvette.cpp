@@ -102,9 +102,10 @@ std::optional<bool> TvlEprouvette::ChangeOptionPropre(int index, const std::stri
     int centiemes = 0;
     std::string refus;
     if (!ConvVirg(valeur, centiemes, refus, 0, VOLUME_MAX)) {
-        message = "« " + std::string(Cles()[std::size_t(index)].nom) +
-                  " » : le volume doit être un nombre de millilitres compris entre 0 et " +
-                  Millilitres(VOLUME_MAX) + ".";
+        message =
+            "«\u00A0" + std::string(Cles()[std::size_t(index)].nom) +
+            "\u00A0»\u00A0: le volume doit être un nombre de millilitres compris entre 0 et " +
+            Millilitres(VOLUME_MAX) + ".";
         return false;
     }
     (index == CleEprouvette::Volume ? bloc_.Volume : bloc_.VolumeLiquide) = centiemes;
@@ -338,7 +339,7 @@ void TvlEprouvette::DessineUnite(TCanvas& canvas, const std::vector<vlRect>& num
 std::string TvlEprouvette::AvertissementCadre() const {
     std::string texte = AvertissementTextes(Nom(), textesHorsCadre_);
     if (uniteHorsCadre_)
-        texte += (texte.empty() ? Nom() + " : " : std::string(", ")) +
+        texte += (texte.empty() ? Nom() + "\u00A0: " : std::string(", ")) +
                  "l'unité ne tient pas dans le cadre";
     return texte;
 }

@@ -99,7 +99,7 @@ std::optional<CibleImage> TvlMontre::Cible() const {
     std::string heure = std::to_string(bloc_.Heure) + " h " + deuxChiffres(bloc_.Minute);
     if (bloc_.MontrerSeconde != 0 && bloc_.Seconde != 0)
         heure += " min " + deuxChiffres(bloc_.Seconde) + " s";
-    return CibleImage{heure, "Dessine les aiguilles : %s", bloc_.Mode == MODE_CORRIGE};
+    return CibleImage{heure, "Dessine les aiguilles\u00A0: %s", bloc_.Mode == MODE_CORRIGE};
 }
 
 void TvlMontre::DessineCadran(TCanvas& canvas, int mode) {

@@ -34,7 +34,7 @@ void AffecteCadre(TCanvas& canvas, CommonComponent& composant) {
 std::string AvertissementTextes(const std::string& nom, int n) {
     if (n == 0)
         return {};
-    return nom + " : " + std::to_string(n) +
+    return nom + "\u00A0: " + std::to_string(n) +
            (n == 1 ? " nombre ne tient pas" : " nombres ne tiennent pas") + " dans le cadre";
 }
 

@@ -156,7 +156,7 @@ std::string TvlThermometre::Unite(int code) {
     case 1:
         return "°F";
     case 2:
-        return "°K";
+        return "K";
     default:
         return {};
     }
@@ -308,7 +308,7 @@ std::string TvlThermometre::AvertissementCadre() const {
     if (!bulbeHorsCadre_)
         return textes;
     const std::string reservoir = "le réservoir dépasse du cadre, élargissez-le";
-    return textes.empty() ? Nom() + " : " + reservoir : textes + " ; " + reservoir;
+    return textes.empty() ? Nom() + "\u00A0: " + reservoir : textes + "\u00A0; " + reservoir;
 }
 
 std::vector<std::string> TvlThermometre::Description() const {

@@ -26,7 +26,7 @@ struct ThermometreOptions {
     std::int16_t TemperatureMinimum = -20;
     std::int16_t TemperatureMaximum = 60;
     std::int16_t Temperature = 0;              // in the left scale's unit
-    std::int16_t LibelleTemperatureGauche = 0; // 0 °C, 1 °F, 2 °K, 3 none
+    std::int16_t LibelleTemperatureGauche = 0; // 0 °C, 1 °F, 2 K, 3 none
     std::int16_t LibelleTemperatureDroite = 3;
     std::uint8_t AfficherUnites = 1;
     std::uint8_t Reserve3[64] = {};
@@ -82,7 +82,7 @@ public:
 
     // A left-scale value in the right scale's unit, truncated toward zero.
     int Conversion(double t) const;
-    // The unit's label: "°C", "°F", "°K", or nothing.
+    // The unit's label: "°C", "°F", "K", or nothing.
     static std::string Unite(int code);
 
 protected:

@@ -39,7 +39,7 @@ enum : int {
 namespace thermometre_cles {
 using T = ThermometreOptions;
 using namespace CleThermometre;
-inline constexpr std::string_view kUnites = "0 °C, 1 °F, 2 °K ou 3 aucune (au-delà : 0 ou 3)";
+inline constexpr std::string_view kUnites = "0 °C, 1 °F, 2 K ou 3 aucune (au-delà\u00A0: 0 ou 3)";
 inline constexpr std::array<Cle, CleThermometre::Fin> kClesThermometre{{
     CleGeometrie(Gauche, "Gauche"),
     CleGeometrie(Haut, "Haut"),

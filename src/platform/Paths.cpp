@@ -144,11 +144,12 @@ bool ReadWholeFile(const std::string& path, std::string& contents) {
 // file is opened non-blocking, refused unless regular, and then read normally.
 bool ReadInputFile(const std::string& path, std::string& contents, std::string& error,
                    std::size_t limit) {
-    const std::string name = "« " + path + " »";
+    const std::string name = "«\u00A0" + path + "\u00A0»";
     const FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
     struct stat info {};
     if (!fd.valid() || ::fstat(fd.get(), &info) != 0) {
-        error = "impossible de lire " + name + (errno == ENOENT ? " : fichier introuvable" : "");
+        error =
+            "impossible de lire " + name + (errno == ENOENT ? "\u00A0: fichier introuvable" : "");
         return false;
     }
     if (!S_ISREG(info.st_mode)) {

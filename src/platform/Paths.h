@@ -10,7 +10,7 @@ std::string ConfigDirectory();
 void SetConfigDirectory(const std::string& path);
 // The data folder (palette glyphs, pictures, puzzle databases), without a trailing "/":
 // $VL_DATA_DIR when set, else the installed folder beside the running program
-// (<prefix>/bin/../share/vorlane_math) when it exists, else the source tree's data folder the
+// (<prefix>/bin/../share/vorlane-math) when it exists, else the source tree's data folder the
 // program was built from.
 std::string DataDirectory();
 // The same choice with its inputs given: `environment` the value of $VL_DATA_DIR (null when

@@ -29,7 +29,7 @@ std::string normaliseKey(const std::string& key) {
 }
 
 std::string quoted(const std::string& text) {
-    return "« " + text + " »";
+    return "«\u00A0" + text + "\u00A0»";
 }
 
 } // namespace
@@ -99,7 +99,7 @@ bool TRegistry::WriteInteger(const std::string& name, int value, std::string& me
     }
     if (access_ == KEY_READ) {
         message = "La clé " + quoted(key_) +
-                  " est ouverte en lecture seule : impossible d'écrire " + quoted(name) + ".";
+                  " est ouverte en lecture seule\u00A0: impossible d'écrire " + quoted(name) + ".";
         return false;
     }
     file_->Reload();

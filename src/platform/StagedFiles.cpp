@@ -143,7 +143,7 @@ void syncFolderOf(const std::string& path) {
 }
 
 std::string inQuotes(const std::string& path) {
-    return "« " + path + " »";
+    return "«\u00A0" + path + "\u00A0»";
 }
 
 } // namespace
@@ -199,8 +199,9 @@ bool StagedFiles::check(const std::string& path, File& file, std::size_t self,
     }
     const std::string target = fileBehind(path);
     if (target.empty()) {
-        error = inQuotes(path) +
-                " est un lien d'un autre utilisateur dans un dossier partagé : il n'est pas suivi";
+        error =
+            inQuotes(path) +
+            " est un lien d'un autre utilisateur dans un dossier partagé\u00A0: il n'est pas suivi";
         return false;
     }
     struct stat info {};
@@ -210,8 +211,8 @@ bool StagedFiles::check(const std::string& path, File& file, std::size_t self,
         return false;
     }
     if (exists && !S_ISREG(info.st_mode)) {
-        error =
-            inQuotes(path) + " existe et n'est pas un fichier ordinaire : il n'est pas remplacé";
+        error = inQuotes(path) +
+                " existe et n'est pas un fichier ordinaire\u00A0: il n'est pas remplacé";
         return false;
     }
     file.path = path;
@@ -225,7 +226,8 @@ bool StagedFiles::check(const std::string& path, File& file, std::size_t self,
     file.owner = info.st_uid;
     file.group = info.st_gid;
     if (exists && std::find(inputs_.begin(), inputs_.end(), file.identity) != inputs_.end()) {
-        error = inQuotes(path) + " est aussi une entrée de la commande : il n'est pas remplacé";
+        error =
+            inQuotes(path) + " est aussi une entrée de la commande\u00A0: il n'est pas remplacé";
         return false;
     }
     for (std::size_t i = 0; i < files_.size(); ++i) {
@@ -246,7 +248,7 @@ int StagedFiles::Stage(const std::string& path, std::string& error) {
     file.fd = FileDescriptor(createTemporary(file.target, file.temporary));
     if (!file.fd.valid()) {
         error = "Impossible d'écrire le fichier " + inQuotes(path) +
-                (errno == EMFILE || errno == ENFILE ? " : trop de fichiers ouverts" : "");
+                (errno == EMFILE || errno == ENFILE ? "\u00A0: trop de fichiers ouverts" : "");
         return -1;
     }
     remember(file.temporary);

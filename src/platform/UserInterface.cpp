@@ -21,7 +21,7 @@ void print(std::ostream& err, const std::string& title, const std::string& text)
     if (title.empty())
         err << text << std::endl;
     else
-        err << title << ": " << text << std::endl;
+        err << title << "\u00A0: " << text << std::endl;
 }
 
 } // namespace
@@ -95,7 +95,7 @@ void THeadlessUi::ShowInformation(const std::string& title, const std::string& t
 }
 
 void THeadlessUi::ShowHelp(const std::string& page, const std::string& note) {
-    *err_ << "Aide : " << page << (note.empty() ? "" : " (" + note + ")") << std::endl;
+    *err_ << "Aide\u00A0: " << page << (note.empty() ? "" : " (" + note + ")") << std::endl;
 }
 
 // ---- TTestUi

@@ -209,7 +209,7 @@ std::string TvlForme::AvertissementCadre() const {
     if (mini.x - demi >= f.left && mini.y - demi >= f.top && maxi.x + demi <= f.right &&
         maxi.y + demi <= f.bottom)
         return {};
-    return Nom() + " : le contour ne tient pas dans le cadre";
+    return Nom() + "\u00A0: le contour ne tient pas dans le cadre";
 }
 
 // ---- handles ----
@@ -450,7 +450,7 @@ std::optional<bool> TvlForme::ChangeOptionPropre(int index, const std::string& v
         if (!ConvInt(valeur, n, message, 8, 32))
             return false;
         if (!NbPointsValide(n)) {
-            message = "Valeur incorrecte (acceptés: 8,16,24,32)";
+            message = "Valeur incorrecte (acceptés\u00A0: 8,16,24,32)";
             return false;
         }
         if (n != bloc_.NbPoints) {
@@ -489,13 +489,13 @@ bool TvlForme::ChangePoints(const std::string& valeur, std::string& message) {
         const std::vector<std::string> xy = Decoupe(couples[i], ';');
         vlPoint p;
         if (xy.size() != 2) {
-            message = "Point " + std::to_string(i + 1) + " : « " + couples[i] +
-                      " » n'est pas de la forme x;y";
+            message = "Point " + std::to_string(i + 1) + "\u00A0: «\u00A0" + couples[i] +
+                      "\u00A0» n'est pas de la forme x;y";
             return false;
         }
         if (!ConvVirg(xy[0], p.x, message, page.left - m.x, page.right - m.x) ||
             !ConvVirg(xy[1], p.y, message, page.top - m.y, page.bottom - m.y)) {
-            message = "Point " + std::to_string(i + 1) + " : " + message;
+            message = "Point " + std::to_string(i + 1) + "\u00A0: " + message;
             return false;
         }
         points.push_back(p + m);

@@ -81,8 +81,8 @@ bool FindModel(const std::vector<SheetModel>& models, const std::string& name, S
                std::string& message) {
     const auto it = std::ranges::find(models, name, &SheetModel::name);
     if (it == models.end()) {
-        message =
-            "modèle inconnu « " + Citation(name) + " » (voir « mathsheet modeles » pour la liste)";
+        message = "modèle inconnu «\u00A0" + Citation(name) +
+                  "\u00A0» (voir «\u00A0mathsheet modeles\u00A0» pour la liste)";
         return false;
     }
     found = *it;

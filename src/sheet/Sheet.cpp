@@ -79,7 +79,7 @@ std::string boundQuotes(std::string_view message) {
     struct Marks {
         std::string_view open, close;
     };
-    constexpr Marks kMarks[] = {{"« ", " »"}, {"\"", "\""}};
+    constexpr Marks kMarks[] = {{"«\u00A0", "\u00A0»"}, {"\"", "\""}};
     constexpr std::size_t kMaxMessage = 1000;
     std::string bounded;
     for (;;) {
@@ -145,7 +145,8 @@ bool unquote(std::string_view text, std::string& value, std::string& message) {
     }
     const std::string_view rest = Trim(text.substr(i + 1));
     if (!rest.empty() && rest.front() != '#') {
-        message = "texte après la valeur entre guillemets : « " + std::string(rest) + " »";
+        message =
+            "texte après la valeur entre guillemets\u00A0: «\u00A0" + std::string(rest) + "\u00A0»";
         return false;
     }
     return true;
@@ -194,7 +195,8 @@ bool ParseSheet(const std::string& text, const std::string& fileName, Sheet& she
             raw.remove_suffix(1);
         if (!validUtf8(raw)) {
             error = SheetError(fileName, number,
-                               "la ligne n'est pas du texte UTF-8 : « " + std::string(raw) + " »");
+                               "la ligne n'est pas du texte UTF-8\u00A0: «\u00A0" +
+                                   std::string(raw) + "\u00A0»");
             return false;
         }
         const std::string_view line = Trim(stripComment(raw));
@@ -203,13 +205,15 @@ bool ParseSheet(const std::string& text, const std::string& fileName, Sheet& she
         if (line.front() == '[') {
             if (line.back() != ']' || line.size() < 3) {
                 error = SheetError(fileName, number,
-                                   "en-tête de section mal formé « " + std::string(line) + " »");
+                                   "en-tête de section mal formé «\u00A0" + std::string(line) +
+                                       "\u00A0»");
                 return false;
             }
             if (sheet.sections.size() == Sheet::kMaxSections) {
-                error = SheetError(fileName, number,
-                                   "trop de sections : " + std::to_string(Sheet::kMaxSections) +
-                                       " au plus par feuille");
+                error =
+                    SheetError(fileName, number,
+                               "trop de sections\u00A0: " + std::to_string(Sheet::kMaxSections) +
+                                   " au plus par feuille");
                 return false;
             }
             sheet.sections.push_back(
@@ -218,8 +222,9 @@ bool ParseSheet(const std::string& text, const std::string& fileName, Sheet& she
         }
         const auto equal = line.find('=');
         if (equal == std::string_view::npos) {
-            error =
-                SheetError(fileName, number, "ligne sans « = » : « " + std::string(line) + " »");
+            error = SheetError(fileName, number,
+                               "ligne sans «\u00A0=\u00A0»\u00A0: «\u00A0" + std::string(line) +
+                                   "\u00A0»");
             return false;
         }
         if (sheet.sections.empty()) {

@@ -107,7 +107,7 @@ public:
     bool run(std::string& error) {
         if (sheet_.sections.empty()) {
             error = sheet_.fileName +
-                    ": la feuille est vide : elle ne décrit aucune page ni aucun composant";
+                    ": la feuille est vide\u00A0: elle ne décrit aucune page ni aucun composant";
             return false;
         }
         const SeededTimeOfDay seededTime;
@@ -128,8 +128,8 @@ public:
         for (const auto& [composant, type, line] : made_) {
             std::string message;
             if (type->finitFeuille && !type->finitFeuille(*composant, message)) {
-                error =
-                    SheetError(sheet_.fileName, line, Citation(composant->Nom()) + " : " + message);
+                error = SheetError(sheet_.fileName, line,
+                                   Citation(composant->Nom()) + "\u00A0: " + message);
                 return false;
             }
         }
@@ -153,13 +153,14 @@ private:
         for (const SheetEntry& e : section.entries) {
             if (e.key == "Format") {
                 if (e.value != "A4" && e.value != "A5")
-                    return fail(e.line, "format de page inconnu « " + e.value + " » (A4 ou A5)");
+                    return fail(e.line,
+                                "format de page inconnu «\u00A0" + e.value + "\u00A0» (A4 ou A5)");
                 format = e.value == "A4" ? TPlanche::Format::A4 : TPlanche::Format::A5;
                 planche.Taille = TPlanche::TailleFormat(format, landscape);
             } else if (e.key == "Orientation") {
                 if (e.value != "Portrait" && e.value != "Paysage")
-                    return fail(e.line,
-                                "orientation inconnue « " + e.value + " » (Portrait ou Paysage)");
+                    return fail(e.line, "orientation inconnue «\u00A0" + e.value +
+                                            "\u00A0» (Portrait ou Paysage)");
                 landscape = e.value == "Paysage";
                 planche.Taille = TPlanche::TailleFormat(format, landscape);
             } else if (e.key == "Marges") {
@@ -189,8 +190,8 @@ private:
     bool ruling(const SheetEntry& e, TPlanche& planche) {
         const std::optional<TPlanche::TypeReglure> reglure = ReglureNommee(e.value);
         if (!reglure)
-            return fail(e.line,
-                        "« Reglure » vaut « " + e.value + " » : Aucune, Carreaux, Seyes ou Lignes");
+            return fail(e.line, "«\u00A0Reglure\u00A0» vaut «\u00A0" + e.value +
+                                    "\u00A0»\u00A0: Aucune, Carreaux, Seyes ou Lignes");
         planche.Reglure = *reglure;
         return true;
     }
@@ -199,30 +200,35 @@ private:
     bool header(const SheetEntry& e, TPlanche& planche) {
         if (e.key == "Titre") {
             if (NbCaracteres(e.value) > TPlanche::kTitreMax)
-                return fail(e.line, "« Titre » a " + std::to_string(NbCaracteres(e.value)) +
-                                        " caractères : " + std::to_string(TPlanche::kTitreMax) +
-                                        " au plus");
+                return fail(e.line,
+                            "«\u00A0Titre\u00A0» a " + std::to_string(NbCaracteres(e.value)) +
+                                " caractères\u00A0: " + std::to_string(TPlanche::kTitreMax) +
+                                " au plus");
             planche.Titre = e.value;
         } else if (e.key == "Entete") {
             if (e.value != "0" && e.value != "1")
-                return fail(e.line, "« Entete » vaut « " + e.value +
-                                        " » : 0 (sans ligne) ou 1 (ligne Nom, Prénom, Date)");
+                return fail(e.line,
+                            "«\u00A0Entete\u00A0» vaut «\u00A0" + e.value +
+                                "\u00A0»\u00A0: 0 (sans ligne) ou 1 (ligne Nom, Prénom, Date)");
             planche.Entete = e.value == "1";
         } else if (e.key == "Note") {
             const std::optional<long long> note = ParseInteger(e.value, 0, TPlanche::kNoteMax);
             if (!note)
-                return fail(e.line, "« Note » vaut « " + e.value + " » : de 0 (sans note) à " +
+                return fail(e.line, "«\u00A0Note\u00A0» vaut «\u00A0" + e.value +
+                                        "\u00A0»\u00A0: de 0 (sans note) à " +
                                         std::to_string(TPlanche::kNoteMax));
             planche.Note = int(*note);
         } else if (e.key == "NumeroterConsignes") {
             const std::optional<long long> n = ParseInteger(e.value, 0, TPlanche::kNumeroterMax);
             if (!n)
-                return fail(e.line, "« NumeroterConsignes » vaut « " + e.value +
-                                        " » : 0 (sans numéro), 1 (« 1. ») ou 2 (« Exercice 1 : »)");
+                return fail(e.line, "«\u00A0NumeroterConsignes\u00A0» vaut «\u00A0" + e.value +
+                                        "\u00A0»\u00A0: 0 (sans numéro), 1 («\u00A01.\u00A0») ou 2 "
+                                        "(«\u00A0Exercice 1\u00A0:\u00A0»)");
             planche.NumeroterConsignes = int(*n);
         } else {
-            return fail(e.line, "clé inconnue « " + e.key + " » pour la page (voir « mathsheet " +
-                                    "keys Page »)");
+            return fail(e.line, "clé inconnue «\u00A0" + e.key +
+                                    "\u00A0» pour la page (voir «\u00A0mathsheet " +
+                                    "keys Page\u00A0»)");
         }
         if (planche.ZoneUtile().Height() <= 1)
             return fail(e.line, "l'en-tête ne laisse aucune place sur la page");
@@ -245,7 +251,9 @@ private:
         if (values.size() == 1)
             values.assign(4, values.front());
         if (values.size() != 4)
-            return fail(e.line, "« Marges » attend une valeur ou quatre (gauche;haut;droite;bas)");
+            return fail(
+                e.line,
+                "«\u00A0Marges\u00A0» attend une valeur ou quatre (gauche;haut;droite;bas)");
         planche.Marges = {values[0], values[1], values[2], values[3]};
         if (planche.ZoneUtile().Width() <= 0 || planche.ZoneUtile().Height() <= 0)
             return fail(e.line, "les marges ne laissent aucune place sur la page");
@@ -257,17 +265,17 @@ private:
     bool component(const SheetSection& section) {
         const TTypeComposant* type = document_.Catalogue().TrouveNom(section.name);
         if (type == nullptr)
-            return fail(section.line, "type de composant inconnu « " + section.name +
-                                          " » (voir « mathsheet kinds »)");
+            return fail(section.line, "type de composant inconnu «\u00A0" + section.name +
+                                          "\u00A0» (voir «\u00A0mathsheet kinds\u00A0»)");
         if (!type->cree)
             return fail(section.line,
-                        "le type « " + section.name + " » n'est pas encore disponible");
+                        "le type «\u00A0" + section.name + "\u00A0» n'est pas encore disponible");
         if (document_.NbPages() == 0)
             currentPage_ = document_.AjoutePage(TPlanche(TPlanche::Format::A4, false));
         usedPage_ = true;
         TComposant* composant = document_.Cree(section.name, currentPage_);
         if (composant == nullptr)
-            return fail(section.line, "impossible de créer « " + section.name + " »");
+            return fail(section.line, "impossible de créer «\u00A0" + section.name + "\u00A0»");
         made_.push_back({composant, type, section.line});
         int lastSheetKey = section.line;
         PlaceKeys place;
@@ -285,7 +293,7 @@ private:
         // Checked against the line that last changed what the sheet-only keys built.
         std::string message;
         if (type->termineFeuille && !type->termineFeuille(*composant, message))
-            return fail(lastSheetKey, Citation(composant->Nom()) + " : " + message);
+            return fail(lastSheetKey, Citation(composant->Nom()) + "\u00A0: " + message);
         return true;
     }
 
@@ -324,7 +332,7 @@ private:
             std::string message;
             if (e != nullptr &&
                 !ConvVirg(e->value, values[k], message, ranges[k].first, ranges[k].second))
-                return fail(e->line, Citation(composant.Nom()) + " : " + message);
+                return fail(e->line, Citation(composant.Nom()) + "\u00A0: " + message);
         }
         // Across, then down: the place key, the size key, the limit.
         for (std::size_t axis = 0; axis < 2; ++axis) {
@@ -336,12 +344,12 @@ private:
             const SheetEntry* b = place.entries[axis + 2];
             const int line =
                 std::max({sectionLine, a != nullptr ? a->line : 0, b != nullptr ? b->line : 0});
-            return fail(line, Citation(composant.Nom()) + " : le cadre sort de la page : " +
-                                  PlaceKeys::kNames[axis] + " + " + PlaceKeys::kNames[axis + 2] +
-                                  " = " + TexteCentimetres(values[axis]) + " + " +
-                                  TexteCentimetres(values[axis + 2]) + " = " +
-                                  TexteCentimetres(end) + " cm, " + TexteCentimetres(limit) +
-                                  " cm au plus");
+            return fail(line,
+                        Citation(composant.Nom()) + "\u00A0: le cadre sort de la page\u00A0: " +
+                            PlaceKeys::kNames[axis] + " + " + PlaceKeys::kNames[axis + 2] + " = " +
+                            TexteCentimetres(values[axis]) + " + " +
+                            TexteCentimetres(values[axis + 2]) + " = " + TexteCentimetres(end) +
+                            " cm, " + TexteCentimetres(limit) + " cm au plus");
         }
         for (const std::size_t k : {2, 3, 0, 1})
             if (place.entries[k] != nullptr && !apply(type, composant, *place.entries[k]))
@@ -363,25 +371,25 @@ private:
             type.appliqueCleFeuille) {
             std::string message;
             if (!type.appliqueCleFeuille(composant, e.key, e.value, message))
-                return fail(e.line, Citation(composant.Nom()) + " : " + message);
+                return fail(e.line, Citation(composant.Nom()) + "\u00A0: " + message);
             return true;
         }
         if (std::find(type.cles.begin(), type.cles.end(), e.key) == type.cles.end() &&
             !TComposant::EstCleCommune(e.key))
-            return fail(e.line, "clé inconnue « " + e.key + " » pour « " + type.nom +
-                                    " » (voir « mathsheet keys " + type.nom + " »)");
+            return fail(e.line, "clé inconnue «\u00A0" + e.key + "\u00A0» pour «\u00A0" + type.nom +
+                                    "\u00A0» (voir «\u00A0mathsheet keys " + type.nom + "\u00A0»)");
         std::string message;
         if (!composant.ChangeCle(e.value, e.key, message) && !message.empty())
-            return fail(e.line, Citation(composant.Nom()) + " : " + message);
+            return fail(e.line, Citation(composant.Nom()) + "\u00A0: " + message);
         return true;
     }
 
     bool rename(TComposant& composant, const SheetEntry& e) {
         if (e.value.empty())
-            return fail(e.line, "« Nom » ne peut pas être vide");
+            return fail(e.line, "«\u00A0Nom\u00A0» ne peut pas être vide");
         const TComposant* other = document_.TrouveComposant(e.value);
         if (other != nullptr && other != &composant)
-            return fail(e.line, "le nom « " + e.value + " » est déjà pris");
+            return fail(e.line, "le nom «\u00A0" + e.value + "\u00A0» est déjà pris");
         composant.ChangeNom(e.value);
         return true;
     }
@@ -434,14 +442,16 @@ const std::vector<std::pair<std::string, std::string>>& ClesPage() {
         {"Marges", "en cm, une valeur ou quatre (gauche;haut;droite;bas), de 0 à 10"},
         {"Carreau", "côté du quadrillage en cm, de 0 (sans) à 5"},
         {"Reglure",
-         "papier imprimé sous les exercices, en clair : Aucune (défaut), Carreaux (ceux de "
+         "papier imprimé sous les exercices, en clair\u00A0: Aucune (défaut), Carreaux (ceux de "
          "Carreau, 0,5 cm sans lui), Seyes (lignes de 2 mm, grasses et verticales tous les "
          "8 mm, marge rouge au bord gauche) ou Lignes (tous les Carreau, 0,8 cm sans lui)"},
         {"Titre", "titre centré en haut de la page, 100 caractères au plus"},
-        {"Entete", "1 : ligne « Nom, Prénom, Date » sous le titre ; 0 : sans (défaut)"},
-        {"Note", "total du cadre de note « … / 20 », de 0 (sans cadre, défaut) à 1000"},
-        {"NumeroterConsignes", "numéros des consignes, dans l'ordre de lecture : 0 sans (défaut), "
-                               "1 « 1. », 2 « Exercice 1 : »"},
+        {"Entete", "1\u00A0: ligne «\u00A0Nom, Prénom, Date\u00A0» sous le titre\u00A0; 0\u00A0: "
+                   "sans (défaut)"},
+        {"Note", "total du cadre de note «\u00A0… / 20\u00A0», de 0 (sans cadre, défaut) à 1000"},
+        {"NumeroterConsignes",
+         "numéros des consignes, dans l'ordre de lecture\u00A0: 0 sans (défaut), "
+         "1 «\u00A01.\u00A0», 2 «\u00A0Exercice 1\u00A0:\u00A0»"},
     };
     return cles;
 }
@@ -456,7 +466,7 @@ std::string DrawingError(const Sheet& sheet, const TDocument& document) {
         const TComposant& composant = document.Composant(index++);
         if (!composant.ErreurDessin().empty())
             return SheetError(sheet.fileName, section.line,
-                              Citation(composant.Nom()) + " : " + composant.ErreurDessin());
+                              Citation(composant.Nom()) + "\u00A0: " + composant.ErreurDessin());
     }
     return {};
 }

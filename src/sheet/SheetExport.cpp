@@ -186,5 +186,6 @@ std::string ExportSheet(TDocument& document) {
 
 bool WriteSheetFile(const std::string& text, const std::string& path, const std::string& input,
                     std::string& message) {
-    return WriteStagedFile(path, text, input, "Impossible d'écrire « " + path + " »", message);
+    return WriteStagedFile(path, text, input, "Impossible d'écrire «\u00A0" + path + "\u00A0»",
+                           message);
 }

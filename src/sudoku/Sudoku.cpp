@@ -128,7 +128,8 @@ bool TvlSudoku::changeCases(const std::string& valeur, std::string& message) {
         cases[i] = std::int8_t(code);
     }
     if (!lu) {
-        message = "« Cases » attend 81 caractères : 1 à 9 pour un chiffre donné, a à i pour un "
+        message = "«\u00A0Cases\u00A0» attend 81 caractères\u00A0: 1 à 9 pour un chiffre donné, a "
+                  "à i pour un "
                   "chiffre à trouver, 0 pour une case vide, - pour une case sans valeur";
         return false;
     }
@@ -191,7 +192,7 @@ std::optional<bool> TvlSudoku::ChangeOptionPropre(int index, const std::string& 
         // has replaced a good one.
         FichierBaseSudoku base;
         if (!valeur.empty() && !OuvreBaseLecture(valeur, base, message)) {
-            message = "« " + valeur + " » : " + message;
+            message = "«\u00A0" + valeur + "\u00A0»\u00A0: " + message;
             return false;
         }
         base.Ferme();
@@ -230,7 +231,7 @@ bool TvlSudoku::GenereGrille() {
 }
 
 std::string TvlSudoku::AvertissementCadre() const {
-    return avertissement_.empty() ? std::string() : Nom() + " : " + avertissement_;
+    return avertissement_.empty() ? std::string() : Nom() + "\u00A0: " + avertissement_;
 }
 
 void TvlSudoku::TransformeGrille() {
@@ -285,7 +286,7 @@ bool TvlSudoku::Coller() {
             complete = true;
         }
         if (!complete) {
-            erreur("Cette grille ne peut être résolue par le solveur: elle n'est pas "
+            erreur("Cette grille ne peut être résolue par le solveur\u00A0: elle n'est pas "
                    "transférée dans le composant");
             return false;
         }

@@ -14,7 +14,7 @@ constexpr char kMessageCreation[] = "Impossible de créer le fichier";
 constexpr char kMessageOuverture[] = "Problème à l'ouverture du fichier";
 constexpr char kMessageEntete[] = "Le fichier ne contient pas une base de Sudokus valide";
 constexpr char kMessageTypeEcriture[] =
-    "Incompatibilité de formats: impossible d'enregistrer ces grilles dans cette base.";
+    "Incompatibilité de formats\u00A0: impossible d'enregistrer ces grilles dans cette base.";
 constexpr char kMessageTypeLecture[] = "Type de grille incorrect";
 constexpr char kMessageEcriture[] = "Problème d'écriture dans le fichier";
 constexpr char kMessageLecture[] = "Problème de lecture du fichier";
@@ -129,7 +129,7 @@ bool FichierBaseSudoku::LitEnregistrement(std::int64_t k, EnregistrementBase& en
 
 bool OuvreBaseLecture(const std::string& nom, FichierBaseSudoku& base, std::string& message) {
     base.Ferme();
-    const std::string ouverture = std::string(kMessageOuverture) + " : ";
+    const std::string ouverture = std::string(kMessageOuverture) + "\u00A0: ";
     const std::string entete = kMessageEntete;
     if (nom.empty())
         return echec(kMessageAucunFichier, message);
@@ -152,13 +152,13 @@ bool OuvreBaseLecture(const std::string& nom, FichierBaseSudoku& base, std::stri
     if (!enteteLu || octetType < tg9x9 || octetType > tg4x4) {
         base.Ferme();
         if (taille == 0)
-            return echec(entete + " : il est vide", message);
+            return echec(entete + "\u00A0: il est vide", message);
         return echec(enteteLu ? kMessageTypeLecture : kMessageEntete, message);
     }
     // A torn last record is damage: reading around it would lose it on the next write.
     if ((taille - TailleEnteteBase) % TailleEnrBase(octetType) != 0) {
         base.Ferme();
-        return echec(entete + " : son dernier enregistrement est incomplet, le fichier est "
+        return echec(entete + "\u00A0: son dernier enregistrement est incomplet, le fichier est "
                               "endommagé",
                      message);
     }

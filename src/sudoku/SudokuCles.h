@@ -86,7 +86,7 @@ inline constexpr auto kClesSudoku = TableAvecCadre(
                    Refait::Exercice),
         // The puzzle itself, so that a sheet gives back a grid as it was drawn.
         Cle{CleSudoku::Cases, "Cases", Lecture::Texte, 0, 0, nullptr, Refait::Rien, Ini::Non, 0,
-            "81 cases ligne par ligne : 1 à 9 donné, a à i à trouver, 0 vide, - sans valeur"},
+            "81 cases ligne par ligne\u00A0: 1 à 9 donné, a à i à trouver, 0 vide, - sans valeur"},
     });
 } // namespace sudoku_cles
 using sudoku_cles::kClesSudoku;

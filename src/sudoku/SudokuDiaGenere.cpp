@@ -70,9 +70,10 @@ bool SudokuDiaGenereModele::Rechercher() {
             return false;
         }
         if (egauxSansCasse(std::filesystem::path(nomFichier).filename().string(), NomBaseProduit)) {
-            erreur("Le fichier 'Sudoku17.dat' est une base de données propre à Vorlane.\n"
-                   "Nous ne conseillons pas d'y écrire vos données personnelles.\n"
-                   "Veuillez créer un nouveau fichier ou indiquer un fichier existant.");
+            erreur(
+                "Le fichier «\u00A0Sudoku17.dat\u00A0» est une base de données propre à Vorlane.\n"
+                "Nous ne conseillons pas d'y écrire vos données personnelles.\n"
+                "Veuillez créer un nouveau fichier ou indiquer un fichier existant.");
             return false;
         }
     }
@@ -109,7 +110,7 @@ void SudokuDiaGenereModele::termine() {
         if (!thread_->Echec().empty())
             erreur(thread_->Echec());
         if (const std::string probleme = thread_->MessageErreur(); !probleme.empty())
-            erreur("La recherche s'est arrêtée sur une erreur : " + probleme);
+            erreur("La recherche s'est arrêtée sur une erreur\u00A0: " + probleme);
     }
     if (Fermer)
         Fermer();

@@ -28,8 +28,8 @@ bool SudokuDiaImagesModele::Charge(int valeur) {
     DossierMemorise = std::filesystem::path(chemin).parent_path().string();
     TPicture image;
     if (!image.LoadFromFile(chemin)) {
-        Ui().MessageBox("Le fichier « " + chemin +
-                            " » n'est pas une image lisible (PNG ou JPEG attendu).",
+        Ui().MessageBox("Le fichier «\u00A0" + chemin +
+                            "\u00A0» n'est pas une image lisible (PNG ou JPEG attendu).",
                         "ERREUR", MB_OK | MB_ICONERROR);
         return false;
     }

@@ -254,7 +254,7 @@ GrilleGeneree GenereGrilleStricte(int type, int niveau, int nbValeurs, TRandom& 
         meilleure.Avertissement = "niveau " + std::to_string(vise) + " introuvable" + donnees +
                                   " en " + std::to_string(EssaisStricts(type)) + " essais" +
                                   (base.empty() ? "" : " ni dans la base") +
-                                  " : la grille tirée est de niveau " +
+                                  "\u00A0: la grille tirée est de niveau " +
                                   std::to_string(niveauMeilleure);
         return meilleure;
     }
@@ -262,10 +262,11 @@ GrilleGeneree GenereGrilleStricte(int type, int niveau, int nbValeurs, TRandom& 
     echec.Message = "Aucune grille " + std::string(NomTypeGrille(type)) + " de niveau " +
                     std::to_string(vise) + " en " + std::to_string(EssaisStricts(type)) +
                     " essais" + donnees;
-    echec.Message += nbValeurs > 0 ? " : diminuez ce nombre ou le niveau."
-                                   : " : construisez à nouveau ou choisissez un autre niveau.";
+    echec.Message += nbValeurs > 0 ? "\u00A0: diminuez ce nombre ou le niveau."
+                                   : "\u00A0: construisez à nouveau ou choisissez un autre niveau.";
     if (!base.empty())
-        echec.Message += " La base « " + base + " » n'en donne pas : " + prise.Message + ".";
+        echec.Message +=
+            " La base «\u00A0" + base + "\u00A0» n'en donne pas\u00A0: " + prise.Message + ".";
     return echec;
 }
 
@@ -300,7 +301,7 @@ std::vector<std::string> TechniquesNecessaires(const StatRegles& stat) {
 }
 
 std::string PhraseNiveau(const StatRegles& stat) {
-    const std::string debut = "Niveau " + std::to_string(NiveauDeStat(stat)) + " : ";
+    const std::string debut = "Niveau " + std::to_string(NiveauDeStat(stat)) + "\u00A0: ";
     const std::vector<std::string> techniques = TechniquesNecessaires(stat);
     if (techniques.empty())
         return debut + "les candidats uniques suffisent.";
@@ -317,7 +318,7 @@ std::string NoteNiveau(int type, int niveau) {
     const char* suffisent =
         maximum == 1 ? "les candidats uniques" : "les candidats uniques, simples ou cachés";
     return "Une grille " + std::string(NomTypeGrille(type)) + " se résout toujours avec " +
-           suffisent + " : le niveau " + std::to_string(niveau) +
+           suffisent + "\u00A0: le niveau " + std::to_string(niveau) +
            " n'y est pas atteignable, le niveau strict tire le niveau " + std::to_string(maximum) +
            ".";
 }

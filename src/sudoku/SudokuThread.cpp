@@ -82,7 +82,7 @@ void SudokuThread::signaleProgres() {
                 etudiees(std::to_string(progres->etudiees.load()));
             const int nombre = progres->enregistres;
             if (enregistres && nombre > 0)
-                enregistres("Enregistrés: " + std::to_string(nombre));
+                enregistres("Enregistrés\u00A0: " + std::to_string(nombre));
         });
 }
 

@@ -8,7 +8,9 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <map>
 #include <regex>
+#include <sstream>
 #include <utility>
 
 #include <sys/resource.h>
@@ -115,7 +117,8 @@ TEST_F(Mathsheet, TheKeysCommandRebuildsTheSamePdf) {
     const Outcome built =
         RunInProcess({"build", sheet, "--seed", "2625889020", "--save", path("f.vld")});
     ASSERT_EQ(built.code, EXIT_OK) << built.err;
-    EXPECT_NE(built.out.find(path("f.pdf") + " : 2 page(s), graine 2625889020"), std::string::npos)
+    EXPECT_NE(built.out.find(path("f.pdf") + "\u00A0: 2 page(s), graine 2625889020"),
+              std::string::npos)
         << built.out;
     const std::string first = read(path("f.pdf"));
     const TCatalogue catalogue = CataloguePaquet();
@@ -173,7 +176,7 @@ TEST_F(Mathsheet, AnExportedDocumentBuildsAgainIntoTheSamePages) {
              ++pages) {
             const std::string page = "-" + std::to_string(pages + 1) + ".svg";
             // The key's foot names the command of each build: the rest is the same, byte for byte.
-            const std::regex pied("pour refaire cette feuille : [^<]*");
+            const std::regex pied("pour refaire cette feuille\u00A0: [^<]*");
             EXPECT_EQ(std::regex_replace(read(path(a + page)), pied, ""),
                       std::regex_replace(read(path(b + page)), pied, ""))
                 << page;
@@ -194,15 +197,16 @@ TEST_F(Mathsheet, AnExportedDocumentBuildsAgainIntoTheSamePages) {
 }
 
 // An exported operation keeps its exercises and says, in a comment, the draw that makes new
-// ones: followed, it gives other operands at another seed.
+// ones in its named form: followed, it draws what the six numbers drew at the same seed, and
+// other operands at another seed.
 TEST_F(Mathsheet, AnExportedOperationSaysHowToDrawNewOnes) {
     const std::string sheet =
         write("o.txt", "[Opération]\nNombreOperations = 4\nTirage = 10;100;5;0;0;1;3\n");
     ASSERT_EQ(RunInProcess({"build", sheet, "--seed", "5", "--save", path("o.vld")}).code, EXIT_OK);
     const std::string exported = RunInProcess({"export", path("o.vld"), "-o", "-"}).out;
-    const std::string tirage = "Tirage = 10;100;5;0;0;1;3";
+    const std::string tirage = "Tirage = de 10 à 100, multiples de 5, sans zéros, 3 opérandes";
     const std::size_t comment = exported.find("# Pour d'autres opérations à chaque graine, "
-                                              "remplacez Operandes et Exercices par : " +
+                                              "remplacez Operandes et Exercices par\u00A0: " +
                                               tirage + "\n");
     ASSERT_NE(comment, std::string::npos) << exported;
     // The comment followed: the exercises' lines go, the draw comes in their place.
@@ -216,8 +220,46 @@ TEST_F(Mathsheet, AnExportedOperationSaysHowToDrawNewOnes) {
                                        : again.substr(at, again.find('\n', at) - at);
     };
     const std::string five = operandsAt("5");
-    EXPECT_FALSE(five.empty());
+    const std::size_t at = exported.find("Operandes = ");
+    EXPECT_EQ(five, exported.substr(at, exported.find('\n', at) - at));
     EXPECT_NE(five, operandsAt("6"));
+}
+
+// tests/data/document-vN.vld: the demonstration sheet with a ruling, numbered instructions and an
+// instruction, saved in format 4, and the same components as formats 1 to 3 held them. Each
+// loads whole, with what its format kept: page headers from 2 on (positions then count from
+// under them), the ruling from 3, the instructions from 4; picture records older than the line
+// under the picture read without one.
+TEST_F(Mathsheet, DocumentsOfEveryFormatVersionLoadWhole) {
+    const std::map<std::string, int> sections{
+        {"[Boulier]", 2},         {"[Camembert]", 1},    {"[Cube décimal]", 1}, {"[Dé]", 2},
+        {"[Eprouvette]", 1},      {"[Euro billets]", 1}, {"[Euro pièces]", 2},  {"[Forme]", 3},
+        {"[Fraction]", 3},        {"[Graphe]", 5},       {"[Grille]", 2},       {"[Liste]", 1},
+        {"[Masses marquées]", 1}, {"[Montre]", 1},       {"[Opération]", 4},    {"[Page]", 9},
+        {"[Points à relier]", 1}, {"[Sudoku]", 2},       {"[Thermomètre]", 1}};
+    for (int version = 1; version <= 4; ++version) {
+        SCOPED_TRACE(version);
+        const std::string doc =
+            std::string(VL_TEST_DATA) + "/document-v" + std::to_string(version) + ".vld";
+        const Outcome r = RunInProcess({"export", doc, "-o", "-"});
+        ASSERT_EQ(r.code, EXIT_OK) << r.err;
+        EXPECT_EQ(r.err, "");
+        std::map<std::string, int> found;
+        std::istringstream in(r.out);
+        for (std::string line; std::getline(in, line);)
+            if (line.starts_with("["))
+                ++found[line];
+        EXPECT_EQ(found, sections);
+        const auto has = [&](const std::string& text) { return r.out.find(text) != r.out.npos; };
+        EXPECT_EQ(has("\nTitre = Compter, lire l'heure\nEntete = 1\n"), version >= 2);
+        EXPECT_EQ(has("[Grille]\nNom = Tableau\nCellule = 1\nGauche = 0\nHaut = 0\n"),
+                  version >= 2);
+        EXPECT_EQ(has("\nReglure = Seyes\n"), version >= 3);
+        EXPECT_EQ(has("\nNumeroterConsignes = 1\n"), version >= 4);
+        EXPECT_EQ(has("\nConsigne = Compte les points.\n"), version >= 4);
+        EXPECT_EQ(has("\nEnonce = 0\n"), version <= 2);
+        EXPECT_TRUE(has("Tirage = de 1 à 100, 2 opérandes\n"));
+    }
 }
 
 // A seed rebuilds a sheet byte for byte, even with a wall clock moving on at every look.
@@ -237,6 +279,7 @@ TEST_F(Mathsheet, ASeedRebuildsTheSameFiles) {
 // Each refusal: its exit code, the start of its first line of standard error, the hint to the
 // help for usage errors only, and no output file.
 TEST_F(Mathsheet, UsageSheetAndFileErrors) {
+    const std::string m = "mathsheet\u00A0: ";
     const std::string notADocument = write("n.vld", "bonjour");
     const std::string sheet = write("f.txt", "[Page]\nFormat = A4\nCarreau = beaucoup\n");
     const std::string tooShort = write("t.txt", "[Page]\n[Thermomètre]\nNom = T\nHauteur = 1\n");
@@ -246,9 +289,10 @@ TEST_F(Mathsheet, UsageSheetAndFileErrors) {
     std::string flipped = read(path("d.vld"));
     flipped.at(flipped.find("Tableau") - 25) = char(0x80);
     const std::string damaged = write("damaged.vld", flipped);
-    const std::string skippedRecord = "mathsheet : " + damaged +
-                                      " : ignoré : composant 1 (Grille) : « Rectangle.Gauche » "
-                                      "vaut -2147483498, hors de l'intervalle de 0 à 2100";
+    const std::string skippedRecord =
+        m + damaged +
+        "\u00A0: ignoré\u00A0: composant 1 (Grille)\u00A0: «\u00A0Rectangle.Gauche\u00A0» "
+        "vaut -2147483498, hors de l'intervalle de 0 à 2100";
     struct Case {
         std::vector<std::string> args;
         int code;
@@ -256,36 +300,38 @@ TEST_F(Mathsheet, UsageSheetAndFileErrors) {
     };
     const std::vector<Case> cases{
         {{}, EXIT_USAGE, ""},
-        {{"frobnicate"}, EXIT_USAGE, "mathsheet : commande inconnue « frobnicate »"},
-        {{"build"}, EXIT_USAGE, "mathsheet : « build » attend une feuille"},
-        {{"build", "-", "--seed", "1"}, EXIT_USAGE, "mathsheet : « build » attend une feuille"},
-        {{"demo", "-o", path("x.doc")}, EXIT_USAGE, "mathsheet : la sortie doit finir par"},
-        {{"demo", "-o", "x.pdf", "--seed", "-1"}, EXIT_USAGE, "mathsheet : graine invalide « -1 »"},
-        {{"demo", "-o", "x.png", "--dpi", "1200"}, EXIT_USAGE, "mathsheet : résolution invalide"},
-        {{"demo", "-o", "x.pdf", "-vite"}, EXIT_USAGE, "mathsheet : option inconnue « -vite »"},
+        {{"frobnicate"}, EXIT_USAGE, m + "commande inconnue «\u00A0frobnicate\u00A0»"},
+        {{"build"}, EXIT_USAGE, m + "«\u00A0build\u00A0» attend une feuille"},
+        {{"build", "-", "--seed", "1"}, EXIT_USAGE, m + "«\u00A0build\u00A0» attend une feuille"},
+        {{"demo", "-o", path("x.doc")}, EXIT_USAGE, m + "la sortie doit finir par"},
+        {{"demo", "-o", "x.pdf", "--seed", "-1"},
+         EXIT_USAGE,
+         m + "graine invalide «\u00A0-1\u00A0»"},
+        {{"demo", "-o", "x.png", "--dpi", "1200"}, EXIT_USAGE, m + "résolution invalide"},
+        {{"demo", "-o", "x.pdf", "-vite"}, EXIT_USAGE, m + "option inconnue «\u00A0-vite\u00A0»"},
         {{"demo", "-o", "x.pdf", "--order", "corriges"},
          EXIT_USAGE,
-         "mathsheet : ordre inconnu « corriges » (par-exemplaire ou epreuves-puis-corriges)"},
-        {{"demo", "-o"}, EXIT_USAGE, "mathsheet : l'option -o attend une valeur"},
-        {{"sudoku", "generate", "--type", "4"}, EXIT_USAGE, "mathsheet : type de grille invalide"},
+         m + "ordre inconnu «\u00A0corriges\u00A0» (par-exemplaire ou "
+             "epreuves-puis-corriges)"},
+        {{"demo", "-o"}, EXIT_USAGE, m + "l'option -o attend une valeur"},
+        {{"sudoku", "generate", "--type", "4"}, EXIT_USAGE, m + "type de grille invalide"},
         {{"build", sheet, "-o", path("f.pdf"), "--seed", "1"}, EXIT_BAD_INPUT, sheet + ":3: "},
         {{"build", tooShort, "-o", path("f.pdf"), "--seed", "1"},
          EXIT_BAD_INPUT,
-         tooShort + ":2: T : Pas de place pour le dessin"},
-        {{"build", path("absent.txt"), "-o", path("x.pdf")},
-         EXIT_IO,
-         "mathsheet : impossible de lire"},
-        {{"inspect", notADocument}, EXIT_BAD_INPUT, "mathsheet : "},
+         tooShort + ":2: T\u00A0: Pas de place pour le dessin"},
+        {{"build", path("absent.txt"), "-o", path("x.pdf")}, EXIT_IO, m + "impossible de lire"},
+        {{"inspect", notADocument}, EXIT_BAD_INPUT, m},
         {{"inspect", damaged}, EXIT_BAD_INPUT, skippedRecord},
         {{"render", damaged, "-o", path("f.pdf")}, EXIT_BAD_INPUT, skippedRecord},
-        {{"demo", "-o", path("absent/dir/x.pdf"), "--seed", "1"}, EXIT_IO, "mathsheet : "},
+        {{"demo", "-o", path("absent/dir/x.pdf"), "--seed", "1"}, EXIT_IO, m},
     };
     for (const Case& c : cases) {
         const Outcome r = RunInProcess(c.args);
         SCOPED_TRACE(c.args.empty() ? "" : c.args.front() + " " + c.args.back());
         EXPECT_EQ(r.code, c.code);
         EXPECT_EQ(r.err.rfind(c.err, 0), 0u) << r.err;
-        const bool hint = r.err.find("Essayez « mathsheet --help ».") != std::string::npos;
+        const bool hint =
+            r.err.find("Essayez «\u00A0mathsheet --help\u00A0».") != std::string::npos;
         EXPECT_EQ(hint, c.code == EXIT_USAGE && !c.err.empty());
     }
     EXPECT_FALSE(std::filesystem::exists(path("f.pdf")));
@@ -311,7 +357,8 @@ TEST_F(Mathsheet, OutputsAreAllOrNothingAndNeverAnInputOrANonFile) {
         {{"build", sheet, "-o", path("o.pdf"), "--save", path("fifo.pdf")},
          "pas un fichier ordinaire"},
         {{"build", sheet, "-o", path("o.pdf"), "--save", path("o.pdf")}, "écrit deux fois"},
-        {{"build", sheet, "-o", path("p.png"), "--save", path("p.vld")}, "« " + path("p-2.png")},
+        {{"build", sheet, "-o", path("p.png"), "--save", path("p.vld")},
+         "«\u00A0" + path("p-2.png")},
         {{"build", path("fifo.pdf"), "-o", path("o.pdf")}, "n'est pas un fichier ordinaire"},
         {{"inspect", path("p-2.png")}, "n'est pas un fichier ordinaire"},
     };

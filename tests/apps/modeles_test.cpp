@@ -62,8 +62,9 @@ TEST_F(Modeles, TheListNamesEverySheetByLevelAndAnUnknownOneIsRefused) {
 
     const Outcome refused = RunInProcess({"build", "modele:ce1-inconnu", "-o", path("f.pdf")});
     EXPECT_EQ(refused.code, EXIT_BAD_INPUT);
-    EXPECT_EQ(refused.err, "mathsheet : modèle inconnu « ce1-inconnu » (voir « mathsheet "
-                           "modeles » pour la liste)\n");
+    EXPECT_EQ(refused.err,
+              "mathsheet\u00A0: modèle inconnu «\u00A0ce1-inconnu\u00A0» (voir «\u00A0mathsheet "
+              "modeles\u00A0» pour la liste)\n");
 }
 
 } // namespace

@@ -81,7 +81,7 @@ TEST_F(OperationSheet, WrittenExercisesAreReadAndExportedAsText) {
     for (std::size_t i = 0; i < rows.size(); ++i)
         EXPECT_EQ(written[i], rows[i].second);
     const std::map<std::string, std::string> refused{
-        {"12 + 4[5 = 3", "l'exercice 1 (« 12 + 4[5 = 3 »)"},
+        {"12 + 4[5 = 3", "l'exercice 1 («\u00A012 + 4[5 = 3\u00A0»)"},
         {"1 + 1 = 2 | 3 + = 3", "l'exercice 2"},
         {"1 + 1 = 2 | 3 × 2 = 6", "l'exercice 2"}};
     for (const auto& [exercises, message] : refused) {
@@ -100,9 +100,12 @@ TEST_F(OperationSheet, AFrameTooSmallIsBuiltWithAWarning) {
     const Outcome r =
         RunInProcess({"build", sheet, "-o", path("f.pdf"), "--seed", "1", "--copies", "2"});
     EXPECT_EQ(r.code, EXIT_OK);
-    EXPECT_EQ(r.err, "mathsheet : avertissement : Opération1 : 2 exercices ne tiennent pas dans "
-                     "le cadre\nmathsheet : avertissement : Graphe « Graphe1 » : pas de place "
-                     "pour le tracé, agrandir le cadre ou réduire les polices\n");
+    EXPECT_EQ(
+        r.err,
+        "mathsheet\u00A0: avertissement\u00A0: Opération1\u00A0: 2 exercices ne tiennent pas dans "
+        "le cadre\nmathsheet\u00A0: avertissement\u00A0: Graphe «\u00A0Graphe1\u00A0»\u00A0: pas "
+        "de place "
+        "pour le tracé, agrandir le cadre ou réduire les polices\n");
 }
 
 TEST_F(OperationSheet, RefusalsStopTheBuildAtTheirLine) {
@@ -112,17 +115,22 @@ TEST_F(OperationSheet, RefusalsStopTheBuildAtTheirLine) {
     };
     const std::vector<Cas> cas{
         {"Operation = 3\nOperandes = 8;2 | 7;0\n",
-         ":3: Opération1 : Division par zéro. Erreur en opération 2"},
+         ":3: Opération1\u00A0: Division par zéro. Erreur en opération 2"},
         {"Operandes = 1,1234567;1\n", "Trop de décimales en opération 1 ligne 1"},
-        {"Operation = 2\nPositionTrous = 8\n",
-         ":3: Opération1 : La valeur doit être comprise entre 0 et 7 pour une multiplication."},
-        {"Operandes = 1 000;2\n", "« 1 000 » n'est pas un nombre (opération 1)"},
+        {"Operation = 2\nPositionTrous = 8\n", ":3: Opération1\u00A0: La valeur doit être comprise "
+                                               "entre 0 et 7 pour une multiplication."},
+        {"Operandes = 1 000;2\n", "«\u00A01 000\u00A0» n'est pas un nombre (opération 1)"},
         {"Operation = 1\nOperandes = 3;2;1\n", "Trop d'opérandes en opération 1 (2 au plus)"},
-        {"Tirage = 1;100\n", "« Tirage » attend min;max;multiple;ou de;décimales;pas de zéros"},
-        {"Tirage = 1;100;0;0;7;0\n", "Tirage : les décimales"},
-        {"Operation = 1\nTirage = 1;100;0;0;0;0;3\n", "Tirage : le nombre d'opérandes"},
+        {"Tirage = 1;100\n",
+         "«\u00A0Tirage\u00A0» attend min;max;multiple;ou de;décimales;pas de zéros"},
         {"Operation = 3\nTirage = 0;1;0;0;0;0\n",
-         "Tirage : avec ces réglages, le diviseur tiré vaut toujours 0"},
+         "Tirage\u00A0: avec ces réglages, le diviseur tiré vaut toujours 0"},
+        {"Tirage = de 1 à 100, 7 décimales\n", "Tirage\u00A0: les décimales"},
+        {"Tirage = de 1 à cent\n", "Tirage\u00A0: la valeur maximale «\u00A0cent\u00A0»"},
+        {"Tirage = multiples de 5\n", "Tirage\u00A0: il manque les bornes"},
+        {"Tirage = de 1 à 9, en rouge\n",
+         "Tirage\u00A0: «\u00A0en rouge\u00A0» ne se comprend pas"},
+        {"Operation = 1\nTirage = de 1 à 9, 3 opérandes\n", "Tirage\u00A0: le nombre d'opérandes"},
     };
     for (const Cas& c : cas) {
         const std::string sheet = write("[Opération]\n" + c.lignes);
@@ -140,7 +148,8 @@ TEST_F(OperationSheet, DrawnOperandsFollowTheSettingsOnEveryCopy) {
         std::string tirage, graine;
         int max, multiple, operandes;
     };
-    const Cas cas[] = {{"100;999;0;0;0;1", "4", 998, 1, 5}, {"10;50;5;0;0;0;2", "11", 50, 5, 2}};
+    const Cas cas[] = {{"100;999;0;0;0;1", "4", 998, 1, 5},
+                       {"De 10 A 50; multiple de 5, 2 Operandes", "11", 50, 5, 2}};
     for (const Cas& c : cas) {
         SCOPED_TRACE(c.tirage + " seed " + c.graine);
         const std::string sheet =

@@ -265,7 +265,7 @@ std::vector<std::string> unreported(const TDocument& document) {
         if (!c->AvertissementCadre().empty() || !c->ErreurDessin().empty())
             continue;
         for (const std::string& line : lines)
-            if (line.starts_with(c->Nom() + " : "))
+            if (line.starts_with(c->Nom() + "\u00A0: "))
                 silent.push_back(line);
     }
     return silent;
@@ -282,7 +282,7 @@ TEST(PageCheckCampaign, RandomSheetsHideNothingTheyDoNotSay) {
         36,
         [](TDocument& document, const std::string& text, std::uint32_t) {
             std::vector<std::string> covered = VerifieEncre(document);
-            std::erase_if(covered, [](const std::string& l) { return l.starts_with("«"); });
+            std::erase_if(covered, [](const std::string& l) { return l.starts_with("«\u00A0"); });
             ASSERT_EQ(covered, std::vector<std::string>{}) << text;
         },
         "Opération");
@@ -296,24 +296,25 @@ TEST(PageCheckCampaign, CrowdedLayoutsSayTheFrameTheyNeed) {
     } rows[] = {
         {"[Euro pièces]\nNom = P\nLargeur = 19\nHauteur = 3\nIntervallePieces = 5\n"
          "NbPieces = 1\nTriPièces = 1\n",
-         "P : 8 pièces ne tiennent pas dans le cadre, il faut un cadre de 5,8 cm de haut"},
+         "P\u00A0: 8 pièces ne tiennent pas dans le cadre, il faut un cadre de 5,8 cm de haut"},
         // The height asked for counts the instruction's band.
         {"[Euro billets]\nNom = B\nConsigne = Compte.\nLargeur = 19\nHauteur = 10\n"
          "SommeBillets = 385\n",
-         "B : 5 billets ne tiennent pas dans le cadre, il faut un cadre de 28 cm de haut"},
+         "B\u00A0: 5 billets ne tiennent pas dans le cadre, il faut un cadre de 28 cm de haut"},
         {"[Euro pièces]\nNom = T\nLargeur = 19\nHauteur = 12\nIntervallePieces = 80\n"
          "NbPieces = 3,2,2,2,2,2,2,2\n",
-         "T : 9 pièces ne tiennent pas dans le cadre, il faut un cadre de 19,6 cm de haut"},
+         "T\u00A0: 9 pièces ne tiennent pas dans le cadre, il faut un cadre de 19,6 cm de haut"},
         {"[Masses marquées]\nNom = M\nLargeur = 6\nHauteur = 3\nNbMasses = 2,2,2,2,2,2,2,2\n",
-         "M : 20 masses marquées ne tiennent pas dans le cadre, il faut un cadre de 33,8 cm de "
+         "M\u00A0: 20 masses marquées ne tiennent pas dans le cadre, il faut un cadre de 33,8 cm "
+         "de "
          "haut"},
         {"[Fraction]\nNom = F\nFractionOperation = 1\nOperandes = 3/4;1/6 | 5/6;1/3\n",
-         "F : 10 lignes ne tiennent pas dans le cadre"},
+         "F\u00A0: 10 lignes ne tiennent pas dans le cadre"},
         {"[Forme]\nNom = S\n", ""},
         {"[Montre]\nNom = H\nLargeur = 2\nHauteur = 2\nMontrerSeconde = 0\n", ""},
         // The answer with its seconds is wider than the dial.
         {"[Montre]\nNom = H\nLargeur = 2\nHauteur = 2\nTemps = 45296\n",
-         "H : la réponse ne tient pas dans le cadre"},
+         "H\u00A0: la réponse ne tient pas dans le cadre"},
         {"[Cube décimal]\nNom = C\nNombreCube = 442\nTailleCube = 10\n", ""},
         {"[Cube décimal]\nNom = C\nNombreCube = 9064\nTailleCube = 6\n", ""},
         {"[Cube décimal]\nNom = C\nConsigne = Écris le nombre représenté par les plaques, les "

@@ -54,29 +54,31 @@ TEST(SheetParse, SectionsKeysCommentsAndLineNumbers) {
 
 // A line is quoted at most 80 characters long, control bytes escaped; not UTF-8, refused.
 TEST(SheetParse, ErrorsNameTheirLineAndQuoteItBounded) {
-    const std::string utf8 = "f.feuille:2: la ligne n'est pas du texte UTF-8 : « ";
+    const std::string utf8 = "f.feuille:2: la ligne n'est pas du texte UTF-8\u00A0: «\u00A0";
     const std::pair<std::string, std::string> cases[] = {
-        {"[Page]\nFormat = A4\nsans egal\n", "f.feuille:3: ligne sans « = » : « sans egal »"},
-        {"[Page\n", "f.feuille:1: en-tête de section mal formé « [Page »"},
+        {"[Page]\nFormat = A4\nsans egal\n",
+         "f.feuille:3: ligne sans «\u00A0=\u00A0»\u00A0: «\u00A0sans egal\u00A0»"},
+        {"[Page\n", "f.feuille:1: en-tête de section mal formé «\u00A0[Page\u00A0»"},
         {"[Page]\nà" + std::string(1'000'000, 'e'),
-         "f.feuille:2: ligne sans « = » : « à" + std::string(79, 'e') + "… »"},
+         "f.feuille:2: ligne sans «\u00A0=\u00A0»\u00A0: «\u00A0à" + std::string(79, 'e') +
+             "…\u00A0»"},
         {std::string("[Page]\na\0b\x1B\x7F\n", 13),
-         "f.feuille:2: ligne sans « = » : « a\\x00b\\x1B\\x7F »"},
-        {"[Page]\nNom = caf\xE9\n", utf8 + "Nom = caf\\xE9 »"},
-        {"[Page]\n\xED\xA0\x80\n", utf8 + "\\xED\\xA0\\x80 »"},
+         "f.feuille:2: ligne sans «\u00A0=\u00A0»\u00A0: «\u00A0a\\x00b\\x1B\\x7F\u00A0»"},
+        {"[Page]\nNom = caf\xE9\n", utf8 + "Nom = caf\\xE9\u00A0»"},
+        {"[Page]\n\xED\xA0\x80\n", utf8 + "\\xED\\xA0\\x80\u00A0»"},
         {"[Page]\nTitre = \"sans fin\n", "f.feuille:2: guillemet fermant manquant"},
         {"[Page]\n\nTitre = \"a\\tb\"\n",
          "f.feuille:3: échappement inconnu dans la valeur entre guillemets "
          "(\\\", \\\\ ou \\n)"},
         {"[Page]\nTitre = \"a\" b\n",
-         "f.feuille:2: texte après la valeur entre guillemets : « b »"},
+         "f.feuille:2: texte après la valeur entre guillemets\u00A0: «\u00A0b\u00A0»"},
         {[] {
              std::string many;
              for (int i = 0; i < 200'000; ++i)
                  many += "[G]\n";
              return many;
          }(),
-         "f.feuille:20001: trop de sections : 20000 au plus par feuille"},
+         "f.feuille:20001: trop de sections\u00A0: 20000 au plus par feuille"},
     };
     for (const auto& [text, error] : cases)
         EXPECT_EQ(parseError(text), error);
@@ -130,35 +132,44 @@ TEST(SheetBuild, PagesAndComponents) {
 
 TEST(SheetBuild, RefusalsStopWithFileLineAndMessage) {
     EXPECT_EQ(buildError("[Page]\nFormat = A3\n"),
-              "f.feuille:2: format de page inconnu « A3 » (A4 ou A5)");
+              "f.feuille:2: format de page inconnu «\u00A0A3\u00A0» (A4 ou A5)");
     EXPECT_EQ(buildError("[Page]\n\n[Tableau]\n"),
-              "f.feuille:3: type de composant inconnu « Tableau » (voir « mathsheet kinds »)");
+              "f.feuille:3: type de composant inconnu «\u00A0Tableau\u00A0» (voir «\u00A0mathsheet "
+              "kinds\u00A0»)");
     EXPECT_EQ(buildError("[Grille]\nCouleurs = 3\n"),
-              "f.feuille:2: clé inconnue « Couleurs » pour « Grille » (voir « mathsheet keys "
-              "Grille »)");
+              "f.feuille:2: clé inconnue «\u00A0Couleurs\u00A0» pour «\u00A0Grille\u00A0» (voir "
+              "«\u00A0mathsheet keys "
+              "Grille\u00A0»)");
     EXPECT_EQ(buildError("[Grille]\nNom = A\n[Grille]\nNom = A\n"),
-              "f.feuille:4: le nom « A » est déjà pris");
+              "f.feuille:4: le nom «\u00A0A\u00A0» est déjà pris");
     EXPECT_EQ(buildError("[Grille]\nNom = " + std::string(200, 'N') +
                          "\nColonnes = " + std::string(100'000, 'x') + "\n"),
-              "f.feuille:3: " + std::string(80, 'N') + "… : \"" + std::string(80, 'x') +
+              "f.feuille:3: " + std::string(80, 'N') + "…\u00A0: \"" + std::string(80, 'x') +
                   "…\" n'est pas un nombre entier valide.");
     const std::pair<std::string, std::string> header[] = {
-        {"Note = 1001", "« Note » vaut « 1001 » : de 0 (sans note) à 1000"},
-        {"Entete = oui", "« Entete » vaut « oui » : 0 (sans ligne) ou 1 (ligne Nom, Prénom, Date)"},
-        {"Titre = " + std::string(101, 'T'), "« Titre » a 101 caractères : 100 au plus"},
-        {"Reglure = X", "« Reglure » vaut « X » : Aucune, Carreaux, Seyes ou Lignes"},
-        {"Entetes = 1", "clé inconnue « Entetes » pour la page (voir « mathsheet keys Page »)"},
-        {"NumeroterConsignes = 3", "« NumeroterConsignes » vaut « 3 » : 0 (sans numéro), 1 "
-                                   "(« 1. ») ou 2 (« Exercice 1 : »)"},
+        {"Note = 1001",
+         "«\u00A0Note\u00A0» vaut «\u00A01001\u00A0»\u00A0: de 0 (sans note) à 1000"},
+        {"Entete = oui", "«\u00A0Entete\u00A0» vaut «\u00A0oui\u00A0»\u00A0: 0 (sans ligne) ou 1 "
+                         "(ligne Nom, Prénom, Date)"},
+        {"Titre = " + std::string(101, 'T'),
+         "«\u00A0Titre\u00A0» a 101 caractères\u00A0: 100 au plus"},
+        {"Reglure = X",
+         "«\u00A0Reglure\u00A0» vaut «\u00A0X\u00A0»\u00A0: Aucune, Carreaux, Seyes ou Lignes"},
+        {"Entetes = 1", "clé inconnue «\u00A0Entetes\u00A0» pour la page (voir «\u00A0mathsheet "
+                        "keys Page\u00A0»)"},
+        {"NumeroterConsignes = 3",
+         "«\u00A0NumeroterConsignes\u00A0» vaut «\u00A03\u00A0»\u00A0: 0 (sans numéro), 1 "
+         "(«\u00A01.\u00A0») ou 2 («\u00A0Exercice 1\u00A0:\u00A0»)"},
     };
     for (const auto& [line, error] : header)
         EXPECT_EQ(buildError("[Page]\nFormat = A5\n" + line + "\n"), "f.feuille:3: " + error);
     EXPECT_EQ(buildError("[Dé]\nNom = D\nConsigne = a\\nb\\nc\n"),
-              "f.feuille:3: D : « Consigne » a 3 lignes : 2 au plus");
+              "f.feuille:3: D\u00A0: «\u00A0Consigne\u00A0» a 3 lignes\u00A0: 2 au plus");
     EXPECT_EQ(buildError("[Texte]\nNom = T\nAlignement = 4\n"),
-              "f.feuille:3: T : La valeur doit être comprise entre 0 et 3.");
-    EXPECT_EQ(buildError("# rien\n"),
-              "f.feuille: la feuille est vide : elle ne décrit aucune page ni aucun composant");
+              "f.feuille:3: T\u00A0: La valeur doit être comprise entre 0 et 3.");
+    EXPECT_EQ(
+        buildError("# rien\n"),
+        "f.feuille: la feuille est vide\u00A0: elle ne décrit aucune page ni aucun composant");
 }
 
 // A text block, a clock low on the page and a die high on the right: the die's instruction is
@@ -185,7 +196,7 @@ TEST(SheetBuild, InstructionsNumberedInReadingOrderAboveTheirExercise) {
         EXPECT_TRUE(call->args.at(1) > frame.top && call->args.at(1) < frame.top + 100) << label;
     }
     EXPECT_EQ(AvertissementsCadre(document),
-              std::vector<std::string>{"Texte1 : 1 ligne ne tient pas dans le cadre"});
+              std::vector<std::string>{"Texte1\u00A0: 1 ligne ne tient pas dans le cadre"});
 }
 
 // Place and size keys apply together when the section ends: their order, before or after the
@@ -202,14 +213,16 @@ TEST(SheetBuild, PlaceAndSizeKeysInAnyOrder) {
     };
     for (const auto& [first, second] : sheets)
         expectSameDocument(first, second);
-    EXPECT_EQ(buildError("[Euro pièces]\nNom = P\nGauche = 15\nLargeur = 6\n"),
-              "f.feuille:4: P : le cadre sort de la page : Gauche + Largeur = 15 + 6 = 21 cm, "
-              "19 cm au plus");
-    EXPECT_EQ(buildError("[Euro pièces]\nNom = P\nHaut = 25\nNbPieces = 1\n"),
-              "f.feuille:3: P : le cadre sort de la page : Haut + Hauteur = 25 + 6 = 31 cm, "
-              "27,7 cm au plus");
+    EXPECT_EQ(
+        buildError("[Euro pièces]\nNom = P\nGauche = 15\nLargeur = 6\n"),
+        "f.feuille:4: P\u00A0: le cadre sort de la page\u00A0: Gauche + Largeur = 15 + 6 = 21 cm, "
+        "19 cm au plus");
+    EXPECT_EQ(
+        buildError("[Euro pièces]\nNom = P\nHaut = 25\nNbPieces = 1\n"),
+        "f.feuille:3: P\u00A0: le cadre sort de la page\u00A0: Haut + Hauteur = 25 + 6 = 31 cm, "
+        "27,7 cm au plus");
     EXPECT_EQ(buildError("[Euro pièces]\nNom = P\nLargeur = 6\nGauche = 30\n"),
-              "f.feuille:4: P : La valeur doit être comprise entre 0 et 19 cm.");
+              "f.feuille:4: P\u00A0: La valeur doit être comprise entre 0 et 19 cm.");
 }
 
 // A key written without its accents or in other letter case is the documented key: the sheet
@@ -280,11 +293,12 @@ TEST(SheetBuild, ChartLinksResolveWhereverTheGridIs) {
                                   {"Lun", 4}, {"Mar", 7.5}, {"Mer", 2}}));
         }
     }
-    EXPECT_EQ(buildError(chart + links),
-              "f.feuille:1: Graphe1 : lien « Libellé; Tableau; ligne; 0; 1; 3 » : "
-              "« Tableau » n'est pas une grille du document");
+    EXPECT_EQ(
+        buildError(chart + links),
+        "f.feuille:1: Graphe1\u00A0: lien «\u00A0Libellé; Tableau; ligne; 0; 1; 3\u00A0»\u00A0: "
+        "«\u00A0Tableau\u00A0» n'est pas une grille du document");
     EXPECT_EQ(buildError("[Liste]\nNom = Tableau\n" + chart + links),
-              "f.feuille:6: Graphe1 : « Tableau » n'est pas une grille du document");
+              "f.feuille:6: Graphe1\u00A0: «\u00A0Tableau\u00A0» n'est pas une grille du document");
 }
 
 // The export writes every value a bare section would not draw, zeros included, and a key that

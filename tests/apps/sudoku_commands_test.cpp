@@ -127,8 +127,10 @@ TEST_F(SudokuCommands, BadInputAndUsage) {
         {{"db", "list", abimee}, EXIT_BAD_INPUT, "incomplet"},
         {{"rate", write("a.txt", quatre + "00000300020300\n")},
          EXIT_BAD_INPUT,
-         ":2 : une grille a 81, 36 ou 16 cases"},
-        {{"rate", write("b.txt", "000003000203001x\n")}, EXIT_BAD_INPUT, "caractère « x »"},
+         ":2\u00A0: une grille a 81, 36 ou 16 cases"},
+        {{"rate", write("b.txt", "000003000203001x\n")},
+         EXIT_BAD_INPUT,
+         "caractère «\u00A0x\u00A0»"},
         {{"rate", write("c.txt", "5000030002030010\n")},
          EXIT_BAD_INPUT,
          "le chiffre 5 n'existe pas dans une grille 4 × 4"},
@@ -165,7 +167,7 @@ TEST_F(SudokuCommands, DatabaseLife) {
     const Outcome ajout = run({"db", "add", base, fichier});
     ASSERT_EQ(ajout.code, EXIT_OK) << ajout.err;
     EXPECT_NE(ajout.out.find("12 grille(s) ajoutée(s), 1 ignorée(s)"), std::string::npos);
-    EXPECT_NE(ajout.err.find("g.txt:13 :"), std::string::npos) << ajout.err;
+    EXPECT_NE(ajout.err.find("g.txt:13\u00A0:"), std::string::npos) << ajout.err;
 
     EXPECT_EQ(run({"db", "search", base, "--type", "2", "--count", "1"}).code, EXIT_BAD_INPUT);
     const Outcome r =

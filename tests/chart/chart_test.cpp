@@ -699,7 +699,8 @@ INSTANTIATE_TEST_SUITE_P(
             "FactorOutOfRange", {{"Nombres", "1;5;m;1e10"}}, "de -1000000000 à 1000000000", {}},
         CasFeuille{"LinkToNoGrid",
                    {{"Serie", "Points; T"}, {"Lien", "Ordonnée; Absente; ligne; 0; 0; 0"}},
-                   "lien « Ordonnée; Absente; ligne; 0; 0; 0 » : « Absente » n'est pas une grille",
+                   "lien «\u00A0Ordonnée; Absente; ligne; 0; 0; 0\u00A0»\u00A0: "
+                   "«\u00A0Absente\u00A0» n'est pas une grille",
                    {}}),
     [](const auto& info) { return std::string(info.param.nom); });
 
@@ -715,7 +716,7 @@ TEST_F(ChartTest, TransferStopsOnAnUndefinedTypeAndDropsSeriesWithoutNumbers) {
     EXPECT_EQ(g.Donnees().liens.size(), avant);
     e.series.push_back({"", -1, 0, {{"b", "1", "2", clWhite}}, {}});
     EXPECT_FALSE(e.Transfere(g, message));
-    EXPECT_EQ(message, "Série 3: le type de série n'est pas défini");
+    EXPECT_EQ(message, "Série 3\u00A0: le type de série n'est pas défini");
     EXPECT_EQ(g.Donnees().series.size(), avant);
 }
 
@@ -855,7 +856,7 @@ TEST_F(ChartTest, BadNumberRefusesTheTransferBeforeAnyChange) {
     e.series[0].points.clear();
     std::string message;
     EXPECT_FALSE(e.Transfere(g, message));
-    EXPECT_EQ(message, "Série 2, point 3: « 1,2,3 » n'est pas un nombre");
+    EXPECT_EQ(message, "Série 2, point 3\u00A0: «\u00A01,2,3\u00A0» n'est pas un nombre");
     EXPECT_EQ(g.Description(), avant);
 }
 

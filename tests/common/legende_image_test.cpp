@@ -49,7 +49,7 @@ TEST_F(LegendeImageTest, StatementsAndAnswersOfEachKind) {
         std::string epreuve;
         std::string corrige;
     } cas[] = {
-        {"Montre", {"Temps=33300", "Mode=2"}, "Dessine les aiguilles : 9 h 15", ""},
+        {"Montre", {"Temps=33300", "Mode=2"}, "Dessine les aiguilles\u00A0: 9 h 15", ""},
         {"Montre", {"Temps=41220", "MontrerSeconde=0"}, "…", "rouge:11 h 27"},
         {"Montre", {"Temps=41225"}, "…", "rouge:11 h 27 min 05 s"},
         {"Euro pièces", {"SommePieces=2,80", "Mode=2"}, "Fais 2,80 €", ""},
@@ -104,7 +104,7 @@ TEST_F(LegendeImageTest, OwnStatementsTakeTheTargetOnce) {
     Regle(montre, {"Enonce=Il est %s."});
     EXPECT_EQ(LigneSous(montre, MODE_EPREUVE), "Il est 9 h 15.");
     for (const char* refus :
-         {"Dessine les aiguilles", "%s et %s", "%d h", "100 % : %s", "%S", "2"}) {
+         {"Dessine les aiguilles", "%s et %s", "%d h", "100 %\u00A0: %s", "%S", "2"}) {
         std::string message;
         EXPECT_FALSE(montre.ChangeOption(refus, "Enonce", message)) << refus;
         EXPECT_NE(message.find("%s"), std::string::npos) << message;

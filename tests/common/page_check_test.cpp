@@ -83,12 +83,12 @@ TEST(PageCheckTest, ItemsCoveredOrOutOfTheirFrame) {
     const std::pair<Tags, Lines> rows[] = {
         {{{{0, 0, 100, 100}, "pièce"}, {{100, 0, 200, 100}, "pièce"}}, {}},
         {{{{0, 0, 100, 100}, "pièce"}, {{0, 16, 100, 116}, "pièce"}, {{0, 200, 50, 250}, "billet"}},
-         {"M : 2 pièces se chevauchent"}},
+         {"M\u00A0: 2 pièces se chevauchent"}},
         {{{{0, 0, 100, 100}, "pièce"}, {{50, 50, 150, 150}, "billet"}},
-         {"M : 1 pièce, 1 billet se chevauchent"}},
+         {"M\u00A0: 1 pièce, 1 billet se chevauchent"}},
         {{{{350, 0, 450, 100}, "étiquette"}, {{0, 250, 50, 310}, "étiquette"}},
-         {"M : 2 étiquettes sortent du cadre"}},
-        {{{{-20, 0, 10, 10}, "chiffre"}}, {"M : 1 chiffre sort du cadre"}},
+         {"M\u00A0: 2 étiquettes sortent du cadre"}},
+        {{{{-20, 0, 10, 10}, "chiffre"}}, {"M\u00A0: 1 chiffre sort du cadre"}},
     };
     for (const auto& [boxes, expected] : rows) {
         Page p;
@@ -107,10 +107,12 @@ TEST(PageCheckTest, OverlappingFramesOfOnePage) {
     p.add("D", {1000, 1000, 1400, 1300}, {}, 1);
     Marques& shown = p.add("E", {1000, 1000, 1400, 1300});
     shown.Recepteurs.push_back(&p.doc.Composant(3));
-    EXPECT_EQ(VerifieEncre(p.doc), (Lines{"« A » et « C » se chevauchent sur la page 1",
-                                          "« B » et « C » se chevauchent sur la page 1"}));
+    EXPECT_EQ(VerifieEncre(p.doc),
+              (Lines{"«\u00A0A\u00A0» et «\u00A0C\u00A0» se chevauchent sur la page 1",
+                     "«\u00A0B\u00A0» et «\u00A0C\u00A0» se chevauchent sur la page 1"}));
     shown.Recepteurs.clear();
-    EXPECT_EQ(AvertissementsCadre(p.doc).back(), "« C » et « E » se chevauchent sur la page 1");
+    EXPECT_EQ(AvertissementsCadre(p.doc).back(),
+              "«\u00A0C\u00A0» et «\u00A0E\u00A0» se chevauchent sur la page 1");
 }
 
 } // namespace

@@ -79,7 +79,7 @@ TEST(Formule, SyntaxErrorsNameTheirPlace) {
     std::string message;
     EXPECT_EQ(Evalue(std::string(200, '(') + "1" + std::string(200, ')'), message), Rational(1));
     Evalue(std::string(1001, '1'), message);
-    EXPECT_EQ(message, "Formule trop longue : 1001 caractères (1000 au plus)");
+    EXPECT_EQ(message, "Formule trop longue\u00A0: 1001 caractères (1000 au plus)");
 }
 
 // An evaluator written apart: precedence climbing straight on the text, on fractions of 128-bit
@@ -231,7 +231,7 @@ TEST(Formule, AgreesWithAnExactReferenceOnRandomFormulas) {
             EXPECT_EQ(message, "Division par zéro") << texte;
             continue;
         }
-        ASSERT_TRUE(v) << texte << " : " << message;
+        ASSERT_TRUE(v) << texte << "\u00A0: " << message;
         EXPECT_TRUE(v->Num() == attendu.n && v->Den() == attendu.d) << texte;
         for (const int d : {0, 2})
             EXPECT_EQ(EcritArrondi(*v, d), ref.arrondi(attendu, d)) << texte;
@@ -312,7 +312,7 @@ TEST(GenSeries, FiltersSortAndLimit) {
     std::string message, titre;
     EXPECT_FALSE(vide.Calculer(paires, message, titre));
     EXPECT_EQ(titre, "PROBLEME");
-    EXPECT_NE(message.find("Il n'y a pas de points dans le graphique!"), std::string::npos);
+    EXPECT_NE(message.find("Il n'y a pas de points dans le graphique\u00A0!"), std::string::npos);
     // Closing keeps the variables the formula lists, with their settings.
     JeuPoints jeu;
     g.Fermer(jeu);

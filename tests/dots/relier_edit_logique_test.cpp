@@ -114,9 +114,11 @@ TEST(RelierFeuille, TheSeriesIsCheckedWhenTheSectionEnds) {
     const std::vector<std::pair<std::string, std::string>> cas{
         {douze + serie, ""},
         {douze + serie + "\nVariable = b;1;0;1;2;0",
-         "f:7: Points à relier1 : la série ne donne que 9 réponses différentes pour 12 points"},
+         "f:7: Points à relier1\u00A0: la série ne donne que 9 réponses différentes pour 12 "
+         "points"},
         {douze + "\nFormule = a + b\nVariable = a;1;0;1;10;0",
-         "f:4: Points à relier1 : la formule « a + b » n'a pas de ligne « Variable » pour « b »"},
+         "f:4: Points à relier1\u00A0: la formule «\u00A0a + b\u00A0» n'a pas de ligne "
+         "«\u00A0Variable\u00A0» pour «\u00A0b\u00A0»"},
         // Texts given after the series are printed as given.
         {douze + serie + "\nPoints = 0,1;0,1;1+1;2 | 0,2;0,2;2+2;4", ""},
     };
@@ -146,12 +148,14 @@ TEST_F(RelierFeuilleTest, AnswersAreCheckedAgainstTheSeriesSettings) {
     jeu.Variables[0].Nom = "a";
     const std::vector<std::tuple<std::int16_t, bool, std::string, std::string>> cas{
         {TRI_CROISSANT, true, "1;2,5;3", ""},
-        {TRI_CROISSANT, true, "1;3;2,5", "ordre croissant strict : « 2,5 » (point 3) suit « 3 »"},
+        {TRI_CROISSANT, true, "1;3;2,5",
+         "ordre croissant strict\u00A0: «\u00A02,5\u00A0» (point 3) suit «\u00A03\u00A0»"},
         {TRI_CROISSANT, false, "1;1;2", ""},
-        {TRI_DECROISSANT, true, "3;3;1", "ordre décroissant strict : « 3 » (point 2) suit « 3 »"},
-        {TRI_AUCUN, true, "1;3;1", "la réponse « 1 » revient aux points 1 et 3"},
+        {TRI_DECROISSANT, true, "3;3;1",
+         "ordre décroissant strict\u00A0: «\u00A03\u00A0» (point 2) suit «\u00A03\u00A0»"},
+        {TRI_AUCUN, true, "1;3;1", "la réponse «\u00A01\u00A0» revient aux points 1 et 3"},
         {TRI_AUCUN, false, "1;3;1", ""},
-        {TRI_CROISSANT, true, "1;x;3", "« x » (point 2) suit « 1 »"},
+        {TRI_CROISSANT, true, "1;x;3", "«\u00A0x\u00A0» (point 2) suit «\u00A01\u00A0»"},
     };
     for (const auto& [tri, uniques, reponses, erreur] : cas) {
         jeu.Tri = tri;

@@ -243,7 +243,7 @@ TEST_F(Editor, PagePropertiesSetTheHeaderUndoably) {
               std::tuple("Les dés", true, 20, TPlanche::TypeReglure::Seyes, 2));
     view().repaint();
     // The warning whole in the status line's list and its tooltip, the page still shown.
-    const QString warning = ToQString("« " + die->Nom() + " » empiète sur l'en-tête");
+    const QString warning = ToQString("«\u00A0" + die->Nom() + "\u00A0» empiète sur l'en-tête");
     auto* warnings = window_.findChild<QToolButton*>("avertissementsCadre");
     ASSERT_TRUE(warnings != nullptr && warnings->isVisible());
     ASSERT_EQ(warnings->menu()->actions().size(), 1);
@@ -469,7 +469,7 @@ TEST_F(Editor, ImportedSheetExportsBackAndARefusedOneChangesNothing) {
     ASSERT_EQ(session().Document().NbComposants(), 3);
     const std::string text = ExportSheet(session().Document());
     EXPECT_FALSE(session().Import("[Dé]\nValeur1 = 3\nValeur9 = 1\n", "g.txt", message));
-    EXPECT_EQ(message.rfind("g.txt:3: clé inconnue « Valeur9 »", 0), 0u) << message;
+    EXPECT_EQ(message.rfind("g.txt:3: clé inconnue «\u00A0Valeur9\u00A0»", 0), 0u) << message;
     EXPECT_EQ(ExportSheet(session().Document()), text);
     ASSERT_TRUE(session().Import(text, "h.txt", message)) << message;
     EXPECT_EQ(ExportSheet(session().Document()), text);

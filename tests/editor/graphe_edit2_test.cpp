@@ -102,14 +102,14 @@ TEST_F(GrapheEdit2Test, TransferWritesTheChartAndCloses) {
     action("acNouvelleSerie");
     action("acTransferer");
     EXPECT_TRUE(fenetre_.isVisible());
-    EXPECT_EQ(ui_.shown.back().text, "Série 2: le type de série n'est pas défini");
+    EXPECT_EQ(ui_.shown.back().text, "Série 2\u00A0: le type de série n'est pas défini");
     EXPECT_NE(graphe_.Donnees().series[0].points[0].y, 42);
     action("acSupprimerSerie"); // empty: no question
     ui_.messageAnswers = {IDNO};
     fenetre_.reject();
     EXPECT_TRUE(fenetre_.isVisible());
     EXPECT_EQ(ui_.shown.back().text,
-              "Les modifications n'ont pas été transférées au graphe. Les abandonner ?");
+              "Les modifications n'ont pas été transférées au graphe. Les abandonner\u00A0?");
     Ctl<QPushButton>(fenetre_, "btTransferer")->click();
     EXPECT_FALSE(fenetre_.isVisible());
     EXPECT_EQ(fenetre_.result(), mrOk);

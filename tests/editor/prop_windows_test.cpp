@@ -255,7 +255,8 @@ TEST_P(PropWindows, EveryControlTiedToAKeyShowsItsFieldAndSendsItsChanges) {
     }
     EXPECT_EQ(c.Consigne(), "Lis.\nÉcris.");
     EXPECT_EQ(consigne->text(), QStringLiteral("Lis.\\nÉcris."));
-    EXPECT_EQ(ui_.Messages(), std::vector<std::string>{"« Consigne » a 3 lignes : 2 au plus"});
+    EXPECT_EQ(ui_.Messages(),
+              std::vector<std::string>{"«\u00A0Consigne\u00A0» a 3 lignes\u00A0: 2 au plus"});
     // The dock keeps the window for the next component of the kind.
     dock_.Montre(&Nouveau<TComposant>(GetParam().type));
     EXPECT_EQ(dock_.Courante(), fenetre);

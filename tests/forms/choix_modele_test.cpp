@@ -28,7 +28,7 @@ TEST(ChoixModele, TheLevelFiltersTheRowsAndOkTakesTheChosenSheet) {
     EXPECT_FALSE(ok->isEnabled());
 
     liste->setCurrentRow(2);
-    EXPECT_EQ(Ctl<QLabel>(dialog, "lbDescription")->text(), "CE1 : Les tables.");
+    EXPECT_EQ(Ctl<QLabel>(dialog, "lbDescription")->text(), "CE1\u00A0: Les tables.");
     niveau->setCurrentIndex(2); // CE1: the chosen sheet stays chosen, on its new row
     EXPECT_EQ(liste->count(), 2);
     EXPECT_EQ(liste->currentRow(), 1);

@@ -45,7 +45,7 @@ protected:
 
 TEST_F(ChoixOp2Test, TypingRecomputesTheColumnAResultGivesTheOperandsGeneratingFills) {
     TChoixOp2& d = ouvre();
-    EXPECT_EQ(d.windowTitle(), QString::fromUtf8("Choix des opérandes: Ops"));
+    EXPECT_EQ(d.windowTitle(), QString::fromUtf8("Choix des opérandes\u00A0: Ops"));
     EXPECT_EQ(grille().Cell(1, 6), "19,5");
     tapeDans({3, 1}, "25.5");
     tapeDans({3, 2}, "4");

@@ -30,7 +30,7 @@ TEST(CogitoForm, ShowingStartsTheWorkerAndCancellingWaitsForItToStop) {
             QTest::keyClick(&dialog, Qt::Key_Escape);
         if (annulation > 0) {
             EXPECT_EQ(Ctl<QLabel>(dialog, "Label4")->text(),
-                      QString::fromUtf8("Fin du calcul... PATIENTEZ, merci !"));
+                      QString::fromUtf8("Fin du calcul... PATIENTEZ, merci\u00A0!"));
             EXPECT_FALSE(Ctl<QPushButton>(dialog, "btAnnuler")->isEnabled());
         }
         ASSERT_TRUE(QTest::qWaitFor([&dialog] { return !dialog.isVisible(); }, 5000));

@@ -40,8 +40,9 @@ TEST_F(FractionEdit2Test, ValidationRefusesAndClosingAsks) {
     EXPECT_EQ(grille().Cell(1, 1), "1");
     const auto valide = [this] { dialogue_.findChild<QPushButton*>("btValider")->click(); };
     for (const auto& [cellule, message] :
-         {std::pair{GridCoord{2, 3}, "Ligne 3, colonne B : un dénominateur ne peut pas être 0."},
-          {GridCoord{3, 10}, "Ligne 10, colonne C : on ne peut pas diviser par 0."}}) {
+         {std::pair{GridCoord{2, 3},
+                    "Ligne 3, colonne B\u00A0: un dénominateur ne peut pas être 0."},
+          {GridCoord{3, 10}, "Ligne 10, colonne C\u00A0: on ne peut pas diviser par 0."}}) {
         tape(cellule, "0");
         valide();
         EXPECT_TRUE(dialogue_.isVisible());
@@ -55,7 +56,7 @@ TEST_F(FractionEdit2Test, ValidationRefusesAndClosingAsks) {
     ui_.messageAnswers = {IDCANCEL, IDNO};
     dialogue_.reject();
     EXPECT_TRUE(dialogue_.isVisible());
-    EXPECT_EQ(ui_.shown.back().text, "Transférer les modifications vers le composant ?");
+    EXPECT_EQ(ui_.shown.back().text, "Transférer les modifications vers le composant\u00A0?");
     dialogue_.reject();
     EXPECT_EQ(dialogue_.result(), mrCancel);
     EXPECT_EQ(modele_.Donnees.B[2], 2);

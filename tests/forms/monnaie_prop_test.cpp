@@ -21,7 +21,7 @@ TEST_F(EuroPiecesProp, CountsGoAsOneListAndARefusedSumGivesTheTotalBack) {
     Tape("edNombre2", "9");
     QTest::mouseClick(C<TUpDown>("UpDownNombre7")->UpButton(), Qt::LeftButton);
     EXPECT_EQ(ListeComptes(composant_.Comptes()), "0,1,9,3,4,5,6,8");
-    EXPECT_EQ(C<QLabel>("lbTotal")->text(), "Total : 26,07 €");
+    EXPECT_EQ(C<QLabel>("lbTotal")->text(), "Total\u00A0: 26,07 €");
     Tape("edSomme", "38,81");
     EXPECT_EQ(ui_.Messages(),
               std::vector<std::string>{"La somme doit être comprise entre 0 et 38,80 €"});

@@ -51,7 +51,8 @@ TEST_F(OperPropTest, HolesOfEachKindActionsAndFonts) {
         ligne.fill(-1.0);
     composant_.TableOperandes[0] = {40, 2, -1, -1, -1};
     Clique("btCalculer");
-    EXPECT_EQ(composant_.Description().back(), "40 : 2 = [2][0] ; [0][0]") << "from the table";
+    EXPECT_EQ(composant_.Description().back(), "40 : 2 = [2][0]\u00A0; [0][0]")
+        << "from the table";
     Clique("SpeedButton1");
     EXPECT_EQ(composant_.Reglages().Fonte.NomPolice(), "CrayonL");
     Clique("btDefinirOperande");

@@ -35,7 +35,7 @@ TEST(OperationConfigForm, TakesUnsignedNumbersKeepsARefusalOpenAndAppliesOk) {
         QTest::keyClick(edit, Qt::Key_Return); // the default button
         EXPECT_TRUE(dialog.isVisible()) << texte;
     }
-    EXPECT_EQ(ui.Messages(), std::vector<std::string>(3, "Calculs: il faut un nombre > 0"));
+    EXPECT_EQ(ui.Messages(), std::vector<std::string>(3, "Calculs\u00A0: il faut un nombre > 0"));
     type("12");
     QTest::mouseClick(Ctl<QPushButton>(dialog, "btOk"), Qt::LeftButton);
     EXPECT_FALSE(dialog.isVisible());

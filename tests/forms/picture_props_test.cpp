@@ -8,8 +8,8 @@
 #include "pictures/De.h"
 #include "pictures/Eprouvette.h"
 #include "pictures/Montre.h"
-#include "pictures/forms/TBoulierProp.h"
 #include "pictures/Thermometre.h"
+#include "pictures/forms/TBoulierProp.h"
 #include "pictures/forms/TCamembertProp.h"
 #include "pictures/forms/TCubeProp.h"
 #include "pictures/forms/TDeProp.h"
@@ -172,8 +172,8 @@ protected:
 TEST_F(EprouvetteProp, SizesInCentimetresAndVolumesInMillilitres) {
     Tape("edSizeX", "2");
     Tape("edSizeY", "10");
-    EXPECT_EQ(C<QLabel>("lbLargeurInterieure")->text(), "Largeur : 1,43 cm");
-    EXPECT_EQ(C<QLabel>("lbHauteurGraduee")->text(), "Hauteur graduée : 9,27 cm");
+    EXPECT_EQ(C<QLabel>("lbLargeurInterieure")->text(), "Largeur\u00A0: 1,43 cm");
+    EXPECT_EQ(C<QLabel>("lbHauteurGraduee")->text(), "Hauteur graduée\u00A0: 9,27 cm");
     Tape("edVolumeLiquide", "6,5");
     Clique("rbDl");
     EXPECT_EQ(std::pair(composant_.Bloc().VolumeLiquide, composant_.Bloc().Libelles),

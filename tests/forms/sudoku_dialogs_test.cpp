@@ -106,7 +106,7 @@ TEST_F(SudokuDiaGenereTest, AFileThePuzzlesCannotGoToIsRefused) {
         dialogue.btREchercher->click();
     }
     const std::vector<std::string> attendus = {
-        "Le fichier 'Sudoku17.dat' est une base de données propre à Vorlane.\nNous ne "
+        "Le fichier «\u00A0Sudoku17.dat\u00A0» est une base de données propre à Vorlane.\nNous ne "
         "conseillons pas d'y écrire vos données personnelles.\nVeuillez créer un nouveau "
         "fichier ou indiquer un fichier existant.",
         "Il faut indiquer le fichier dans lequel stocker les résultats",

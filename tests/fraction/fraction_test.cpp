@@ -112,7 +112,7 @@ TEST_F(FractionTest, ColumnsWrapAndWhatDoesNotFitIsCounted) {
     Regle(f, {"Largeur=4"});
     EXPECT_EQ(Grille(f, MODE_EDITION).Of(Op::Line).size(), 0u);
     EXPECT_EQ(f.LignesHorsCadre(), 3);
-    EXPECT_EQ(f.AvertissementCadre(), f.Nom() + " : 3 lignes ne tiennent pas dans le cadre");
+    EXPECT_EQ(f.AvertissementCadre(), f.Nom() + "\u00A0: 3 lignes ne tiennent pas dans le cadre");
 }
 
 // The steps of a product show its operands: hidden with a hidden operand, shown with a hidden

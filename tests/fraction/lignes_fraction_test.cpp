@@ -254,8 +254,10 @@ TEST(LignesFraction, TypedLinesAreReadAndTheirResultChecked) {
         {"F3/4,5/7=[3*7]/[4*5]={21/20}", ""},
         {"{3/4}-{1/4}=2/4={1/2}", ""},
         {"{1/4}*{2}=", ""},
-        {"{1/2}+{1/2}={5}", "elle est fausse : « {5} » vaut 5 et « {1/2}+{1/2} » vaut 1"},
-        {"{1/4}-{3/4}={1/2}", "elle est fausse : « {1/2} » vaut 1/2 et « {1/4}-{3/4} » vaut -1/2"},
+        {"{1/2}+{1/2}={5}",
+         "elle est fausse\u00A0: «\u00A0{5}\u00A0» vaut 5 et «\u00A0{1/2}+{1/2}\u00A0» vaut 1"},
+        {"{1/4}-{3/4}={1/2}", "elle est fausse\u00A0: «\u00A0{1/2}\u00A0» vaut 1/2 et "
+                              "«\u00A0{1/4}-{3/4}\u00A0» vaut -1/2"},
         {"F1/2,0={1}", "elle divise par 0"},
         {"{1/0}={1}", "elle divise par 0"},
         {"{1/2}+{1/2", "elle ne se lit pas dans le langage des fractions (caractère 11)"},
@@ -309,7 +311,7 @@ TEST(LignesFraction, HiddenPartsAreDeterminedByWhatIsShown) {
     }
     std::string message;
     EXPECT_FALSE(DiviseursPossibles(0, FR_DIVISION, message));
-    EXPECT_EQ(message.substr(0, 24), "Numérateurs de 0 à 0 :");
+    EXPECT_EQ(message.substr(0, 25), "Numérateurs de 0 à 0\u00A0:");
     EXPECT_TRUE(DiviseursPossibles(0, FR_MULTIPLICATION, message));
 }
 

@@ -44,9 +44,10 @@ TEST(Consigne, ReadAsOneOrTwoLinesWithinItsLength) {
         {"Calcule.\\n Puis vérifie.", "Calcule.\nPuis vérifie.", ""},
         {"Calcule.\nPuis vérifie.\n\n", "Calcule.\nPuis vérifie.", ""},
         {"", "", ""},
-        {"a\\nb\\nc", "", "« Consigne » a 3 lignes : 2 au plus"},
+        {"a\\nb\\nc", "", "«\u00A0Consigne\u00A0» a 3 lignes\u00A0: 2 au plus"},
         {std::string(199, 'e') + "é", std::string(199, 'e') + "é", ""},
-        {std::string(200, 'e') + "é", "", "« Consigne » a 201 caractères : 200 au plus"},
+        {std::string(200, 'e') + "é", "",
+         "«\u00A0Consigne\u00A0» a 201 caractères\u00A0: 200 au plus"},
     };
     for (const auto& row : rows) {
         std::string lue = "avant";
@@ -76,7 +77,7 @@ TEST(Consigne, NumberedInReadingOrder) {
     droite.Recepteurs.push_back(&sans);
     EXPECT_EQ(page.doc.EtiquetteConsigne(bas), "2.");
     page.doc.Page(0).NumeroterConsignes = NUMEROTE_EXERCICE;
-    EXPECT_EQ(page.doc.EtiquetteConsigne(gauche), "Exercice 1 :");
+    EXPECT_EQ(page.doc.EtiquetteConsigne(gauche), "Exercice 1\u00A0:");
     EXPECT_EQ(page.doc.EtiquetteConsigne(suite), "3.");
     page.doc.Page(0).NumeroterConsignes = NUMEROTE_SANS;
     EXPECT_EQ(page.doc.EtiquetteConsigne(gauche), "");
@@ -124,8 +125,8 @@ TEST(Consigne, ALongInstructionIsCutAndSaid) {
     EXPECT_GT(canvas.calls.back().font.Height, -42); // smaller than 12 points
     for (const TInkTag& tag : canvas.tags)
         EXPECT_LE(tag.box.right, essai.Rect.right) << tag.what;
-    EXPECT_EQ(essai.AvertissementConsigne(),
-              "Texte1 : la consigne ne tient pas en deux lignes dans le cadre : elle est coupée");
+    EXPECT_EQ(essai.AvertissementConsigne(), "Texte1\u00A0: la consigne ne tient pas en deux "
+                                             "lignes dans le cadre\u00A0: elle est coupée");
 }
 
 // Saved after the links and read back by identifier; an instruction out of its limits in a
@@ -147,7 +148,7 @@ TEST(Consigne, KeptInTheDocumentFile) {
     ASSERT_EQ(read.NbComposants(), 3);
     EXPECT_EQ(read.Composant(0).Consigne(), "Calcule.\nPuis vérifie.");
     EXPECT_EQ(read.Composant(1).Consigne(), "");
-    EXPECT_EQ(read.EtiquetteConsigne(read.Composant(2)), "Exercice 2 :");
+    EXPECT_EQ(read.EtiquetteConsigne(read.Composant(2)), "Exercice 2\u00A0:");
 
     // The last instruction's text, "Colorie.", made three lines.
     std::vector<std::uint8_t> bytes = written.Bytes();
@@ -155,8 +156,9 @@ TEST(Consigne, KeptInTheDocumentFile) {
     std::copy(troisLignes.begin(), troisLignes.end(), bytes.end() - 8);
     TMemoryStream damaged(bytes);
     ASSERT_TRUE(read.Lit(damaged, message, ignores)) << message;
-    EXPECT_EQ(ignores, std::vector<std::string>{
-                           "consigne de « Texte3 » : « Consigne » a 3 lignes : 2 au plus"});
+    EXPECT_EQ(ignores,
+              std::vector<std::string>{"consigne de «\u00A0Texte3\u00A0»\u00A0: "
+                                       "«\u00A0Consigne\u00A0» a 3 lignes\u00A0: 2 au plus"});
     EXPECT_EQ(read.NbComposants(), 3);
     EXPECT_EQ(read.Composant(2).Consigne(), "");
 }

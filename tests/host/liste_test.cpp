@@ -85,7 +85,7 @@ TEST_F(ListeTest, RefusedValuesChangeNothingAndMovesStopAtTheEnds) {
                   std::tuple(2u, 3, 0));
     }
     EXPECT_FALSE(change("Ajoute", "Rome;absente.png"));
-    EXPECT_EQ(message, "Image illisible : \"absente.png\"");
+    EXPECT_EQ(message, "Image illisible\u00A0: «\u00A0absente.png\u00A0»");
     message = "ancien";
     EXPECT_FALSE(liste.ChangeOption("1", "Bidule", message));
     EXPECT_TRUE(message.empty());
@@ -106,8 +106,9 @@ TEST_F(ListeTest, DrawsTheCurrentRecordAndTheNextOnesInsideTheFrame) {
     TRecordingCanvas canvas;
     liste.Imprime(canvas, MODE_EPREUVE, &planche);
     const vlRect r = liste.Rect;
-    EXPECT_EQ(canvas.Texts(), (std::vector<std::string>{"2 / 3", "ville : Lyon", "photo : ",
-                                                        "3 / 3", "ville : Nice", "photo : "}));
+    EXPECT_EQ(canvas.Texts(),
+              (std::vector<std::string>{"2 / 3", "ville\u00A0: Lyon", "photo\u00A0: ", "3 / 3",
+                                        "ville\u00A0: Nice", "photo\u00A0: "}));
     const auto pictures = canvas.Of(TDrawCall::Op::StretchDraw);
     ASSERT_EQ(pictures.size(), 2u);
     // The 2 x 1 picture keeps its proportions.

@@ -52,8 +52,9 @@ TEST(Aide, OpensThePageOfATopicOrAWindowElseTheContentsWithANote) {
         {[] { AideFiche("OperProp"); }, "OperProp.md", ""},
         {[] { Aide(1, 3); }, "index.md", "sujet d'aide 1 (contexte 3)"},
         {[] { Aide(500, 0); }, "index.md", "sujet d'aide 500"},
-        {[] { Aide(135, 0); }, "index.md", "« Sudoku.md » n'est pas installée"},
-        {[] { AideFiche("../Operation"); }, "index.md", "« ../Operation » n'a pas de page"},
+        {[] { Aide(135, 0); }, "index.md", "«\u00A0Sudoku.md\u00A0» n'est pas installée"},
+        {[] { AideFiche("../Operation"); }, "index.md",
+         "«\u00A0../Operation\u00A0» n'a pas de page"},
     };
     for (const auto& [ask, page, note] : cases) {
         ui.shown.clear();

@@ -116,7 +116,8 @@ TEST(Texte, KeysSavedReadBackAndChecked) {
     bytes[alignement] = 9;
     TMemoryStream abime(bytes);
     EXPECT_FALSE(lu.Charge(abime, nullptr, &b.doc.Cadre(0)));
-    EXPECT_NE(abime.Refus().find("« Alignement » vaut 9"), std::string::npos) << abime.Refus();
+    EXPECT_NE(abime.Refus().find("«\u00A0Alignement\u00A0» vaut 9"), std::string::npos)
+        << abime.Refus();
     Regle(*b.texte, {"Paragraphes=Seul."});
     EXPECT_EQ(b.texte->ListeParagraphes(), std::vector<std::string>{"Seul."});
     std::string message;

@@ -118,20 +118,24 @@ TEST_F(MoneyTest, SumsCountsAndDrawsTakeOrRefuseWithTheirMessage) {
          "La somme doit être comprise entre 0 et 8850 €", "1,1,1,1,1,1,1"},
         {"Euro billets", "NbBillets=1", "SommeBillets=15", true, "", "0,0,0,0,0,1,1"},
         {"Euro billets", "NbBillets=1", "SommeBillets=douze", false,
-         "« douze » n'est pas un nombre entier. La somme doit être comprise entre 0 et 8850 €.",
+         "«\u00A0douze\u00A0» n'est pas un nombre entier. La somme doit être comprise entre 0 et "
+         "8850 €.",
          "1,1,1,1,1,1,1"},
         {"Euro billets", "NbBillets=1", "SommeBillets=12,5", false,
-         "« 12,5 » n'est pas un nombre entier. La somme doit être comprise entre 0 et 8850 €.",
+         "«\u00A012,5\u00A0» n'est pas un nombre entier. La somme doit être comprise entre 0 et "
+         "8850 €.",
          "1,1,1,1,1,1,1"},
         {"Euro billets", "NbBillets=1", "SommeBillets=17", false,
-         "17 € ne se forme pas avec les billets : 15 € ou 20 € s'en approchent le plus",
+         "17 € ne se forme pas avec les billets\u00A0: 15 € ou 20 € s'en approchent le plus",
          "1,1,1,1,1,1,1"},
         {"Euro billets", "NbBillets=1", "SommeBillets=8849", false,
-         "8 849 € ne se forme pas avec les billets : 8 845 € ou 8 850 € s'en approchent le plus",
+         "8 849 € ne se forme pas avec les billets\u00A0: 8 845 € ou 8 850 € s'en approchent le "
+         "plus",
          "1,1,1,1,1,1,1"},
         {"Euro billets", "NbBillets=1", "SommeBillets= 20 ", true, "", "0,0,0,0,1,0,0"},
         {"Masses marquées", "NbMasses=0", "SommeMasses=1,5", false,
-         "« 1,5 » n'est pas un nombre entier. La somme doit être comprise entre 0 et 18 880 g.",
+         "«\u00A01,5\u00A0» n'est pas un nombre entier. La somme doit être comprise entre 0 et 18 "
+         "880 g.",
          "0,0,0,0,0,0,0,0,0,0"},
         {"Euro billets", "NbBillets=1", "SommeBillets=7000", true, "", "10,10,0,0,0,0,0"},
         {"Masses marquées", "NbMasses=0", "SommeMasses=1888", true, "", "1,1,1,1,1,1,1,1,1,1"},
@@ -243,7 +247,8 @@ TEST_F(MoneyTest, ItemsAreLaidOutInRows) {
         Rects attendus;
         std::string avertissement = {};
     };
-    const std::string deuxEuros = " : 1 pièce ne tient pas dans le cadre, il faut un cadre de ";
+    const std::string deuxEuros =
+        "\u00A0: 1 pièce ne tient pas dans le cadre, il faut un cadre de ";
     const Case cases[] = {
         {"Euro pièces",
          {"NbPieces=0,0,0,0,0,0,0,2", "Largeur=5,25", "Hauteur=3"},

@@ -255,14 +255,16 @@ TEST_F(DessinTest, PosedListWrapsByWholeExercisesAndStaysInsideItsFrame) {
         {"+", 14, 130}, {"+", 217, 130}, {"+", 14, 390}, {"+", 217, 390}};
     EXPECT_EQ(seuls(dessines(), "+"), attendu);
     EXPECT_EQ(suite, (vlPoint{0, 520}));
-    EXPECT_EQ(op.AvertissementCadre(), op.Nom() + " : 4 exercices ne tiennent pas dans le cadre");
+    EXPECT_EQ(op.AvertissementCadre(),
+              op.Nom() + "\u00A0: 4 exercices ne tiennent pas dans le cadre");
     // An exercise wider than its frame is never drawn, not even as the first one.
     TvlOperation& seul = posee({{50, 60}});
     change(seul, "Largeur=1");
     canvas_.Clear();
     seul.Dessine(canvas_, MODE_EPREUVE, nullptr);
     EXPECT_EQ(concatene(dessines()), "");
-    EXPECT_EQ(seul.AvertissementCadre(), seul.Nom() + " : 1 exercice ne tient pas dans le cadre");
+    EXPECT_EQ(seul.AvertissementCadre(),
+              seul.Nom() + "\u00A0: 1 exercice ne tient pas dans le cadre");
     // Nothing from outside the rectangle or into a too small one.
     canvas_.Clear();
     const vlRect r = seul.Rect;

@@ -229,10 +229,10 @@ TEST_F(OperationTest, DescriptionWritesEveryLineOfMultiplicationsAndDivisions) {
     TvlOperation& op = nouvelle();
     change(op, "Operation=2;PositionTrous=0");
     operandes(op, {{123, 45}});
-    EXPECT_EQ(exercices(op), std::vector<std::string>{"123 × 45 = 5535 ; 615 | 492"});
+    EXPECT_EQ(exercices(op), std::vector<std::string>{"123 × 45 = 5535\u00A0; 615 | 492"});
     change(op, "Operation=3;PositionTrous=0;PrecisionDiv=2");
     operandes(op, {{1, 3}});
-    EXPECT_EQ(exercices(op), std::vector<std::string>{"1 : 3 = 0,33 ; 10 | 1"});
+    EXPECT_EQ(exercices(op), std::vector<std::string>{"1 : 3 = 0,33\u00A0; 10 | 1"});
 }
 
 // Drawn operands over 100 seeds, 0 to 3 decimals: every sum and difference is exact at its

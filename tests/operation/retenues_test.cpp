@@ -91,8 +91,9 @@ TEST_F(RetenuesTest, ImpossibleSettingsAreRefusedNamingThem) {
     using Cas = std::tuple<int, int, const char*, const char*>;
     for (const auto& [type, retenues, tirage, attendu] : std::vector<Cas>{
              {OP_MULTIPLICATION, 1, "56;60;0;0;0;0",
-              "Retenues = 1 : aucune multiplication sans retenue n'est possible avec des nombres "
-              "de 56 à 60 ; changez les réglages du tirage ou les retenues"},
+              "Retenues = 1\u00A0: aucune multiplication sans retenue n'est possible avec des "
+              "nombres "
+              "de 56 à 60\u00A0; changez les réglages du tirage ou les retenues"},
              {OP_ADDITION, 2, "1;5;0;0;0;0;2", "aucune addition avec retenue"},
              {OP_ADDITION, 1, "50;90;0;0;0;0;2", "aucune addition sans retenue"},
              {OP_SOUSTRACTION, 2, "21;30;0;0;0;0", "aucune soustraction avec retenue"},

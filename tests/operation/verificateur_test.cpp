@@ -138,7 +138,7 @@ TEST_F(VerificateurTest, EveryHoledExerciseHasExactlyOneCompletion) {
             const std::vector<std::string> ecrit =
                 division ? verificateur::ecritDivision(a, b, formeLongue, precision, ',')
                          : verificateur::ecritMultiplication(a, b, ',');
-            ASSERT_EQ(sansTrous(lignes), ecrit) << a << (division ? " : " : " x ") << b;
+            ASSERT_EQ(sansTrous(lignes), ecrit) << a << (division ? "\u00A0: " : " x ") << b;
             ++exercices;
             // Holes only on the lines the positions allow (operands 1 and 2, results 4), and
             // without isolated holes on whole lines.

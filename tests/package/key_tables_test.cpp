@@ -56,7 +56,7 @@ TEST_F(KeyTablesTest, OutOfRangeAndBadTextAreRefusedWithTheRangeAndItsEndsAreTak
             for (const int valeur : {cle.min, cle.max}) {
                 std::string message;
                 EXPECT_TRUE(c->ChangeOption(std::to_string(valeur), std::string(cle.nom), message))
-                    << cle.nom << "=" << valeur << " : " << message;
+                    << cle.nom << "=" << valeur << "\u00A0: " << message;
                 // A pie's full turn is kept as no turn.
                 const int garde = cle.nom == "Angle" ? valeur % 360 : valeur;
                 int taille = 0;

@@ -97,7 +97,7 @@ TEST_F(BoulierTest, ThreeHundredAndFiveOnASpikeAbacus) {
         }
     }
     EXPECT_EQ(Boulier({"TypeBoulier=4", "NbTiges=4", "ValeurBoulier=305"}).Description().back(),
-              "Chiffres par tige : - 3 0 5");
+              "Chiffres par tige\u00A0: - 3 0 5");
 }
 
 // Base 2: beads of a fifth of the length; 2000 fills a 4-rod frame, leaves 0 digits (11111010000)
@@ -129,18 +129,18 @@ TEST_F(BoulierTest, SmallBasesNothingCountedAndNoRoomForBeads) {
 TEST_F(BoulierTest, ANumberDrawnInPartIsNamedInAWarning) {
     const std::pair<std::vector<std::string>, std::string> cases[] = {
         {{"NbTiges=10", "Base=10", "ValeurBoulier=250"},
-         "250 ne tient pas sur 10 tiges : le dessin montre 100"},
+         "250 ne tient pas sur 10 tiges\u00A0: le dessin montre 100"},
         {{"TypeBoulier=4", "NbTiges=3", "Base=10", "ValeurBoulier=12345"},
-         "12345 ne tient pas sur 3 tiges : le dessin montre 345"},
+         "12345 ne tient pas sur 3 tiges\u00A0: le dessin montre 345"},
         {{"TypeBoulier=4", "NbTiges=1", "Base=2", "ValeurBoulier=2"},
-         "2 ne tient pas sur 1 tige : le dessin montre 0"},
+         "2 ne tient pas sur 1 tige\u00A0: le dessin montre 0"},
         {{"NbTiges=10", "Base=10", "ValeurBoulier=100"}, ""},
         {{"TypeBoulier=4", "NbTiges=3", "Base=10", "ValeurBoulier=999"}, ""},
     };
     for (const auto& [reglages, avertissement] : cases) {
         const TvlBoulier& b = Boulier(reglages);
         EXPECT_EQ(b.AvertissementCadre(),
-                  avertissement.empty() ? "" : b.Nom() + " : " + avertissement);
+                  avertissement.empty() ? "" : b.Nom() + "\u00A0: " + avertissement);
     }
 }
 

@@ -97,7 +97,7 @@ TEST_F(CubeTest, FittedFramesHiddenPiecesAndFramesTooSmall) {
         const TRecordingCanvas canvas = Dessin(c);
         EXPECT_TRUE(canvas.Of(Op::Rectangle).empty() && canvas.Of(Op::Polygon).empty()) << trop;
         EXPECT_EQ(c.ErreurDessin(),
-                  std::string("Pas de place pour le dessin : il faut un cadre de ") + besoin);
+                  std::string("Pas de place pour le dessin\u00A0: il faut un cadre de ") + besoin);
     }
     // A fitted frame wider than the page takes the rows its blocks wrap to, within the page.
     TvlCube& rangs = Cube({"NombreCube=442", "TailleCube=10"});

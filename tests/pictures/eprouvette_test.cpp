@@ -61,8 +61,9 @@ TEST_F(EprouvetteTest, OutlineTicksAndNumbersOfA10MlTube) {
     EXPECT_EQ(Graduations(haut).size(), 11u);
     EXPECT_EQ(haut.Texts(), (std::vector<std::string>{"5"}));
     EXPECT_EQ(haut.Of(Op::TextOut).front().args[0], 119);
-    EXPECT_EQ(t.AvertissementCadre(), t.Nom() + " : 1 nombre ne tient pas dans le cadre, l'unité "
-                                                "ne tient pas dans le cadre");
+    EXPECT_EQ(t.AvertissementCadre(), t.Nom() +
+                                          "\u00A0: 1 nombre ne tient pas dans le cadre, l'unité "
+                                          "ne tient pas dans le cadre");
 
     // The same frame 1 m lower: every tick 1000 lower.
     Regle(t, {"Hauteur=5", "Haut=10"});

@@ -118,7 +118,8 @@ TEST_F(ThermometreTest, ABulbPastTheFrameIsReported) {
     const TRecordingCanvas etroit = Dessin(t);
     const std::vector<int> bulbe = etroit.Of(Op::Ellipse).at(0).args;
     ASSERT_GT(bulbe[2], t.Rect.right);
-    EXPECT_EQ(t.AvertissementCadre(), t.Nom() + " : le réservoir dépasse du cadre, élargissez-le");
+    EXPECT_EQ(t.AvertissementCadre(),
+              t.Nom() + "\u00A0: le réservoir dépasse du cadre, élargissez-le");
     Regle(t, {"Largeur=5"});
     Dessin(t);
     EXPECT_EQ(t.AvertissementCadre(), "");

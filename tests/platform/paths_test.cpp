@@ -105,13 +105,13 @@ TEST(Files, WriteThenReadEveryByteAndRefuseWhatIsNoFolderOrFile) {
 TEST(DataDirectory, TheEnvironmentThenTheInstalledFolderThenTheSourceTree) {
     const TempFolder prefix;
     const std::string program = prefix.file("bin/vorlane");
-    const std::string installed = "../share/vorlane_math";
+    const std::string installed = "../share/vorlane-math";
     EXPECT_EQ(ChooseDataDirectory(nullptr, program, installed, "/src/data"), "/src/data");
-    fs::create_directories(prefix.file("share/vorlane_math"));
+    fs::create_directories(prefix.file("share/vorlane-math"));
     EXPECT_EQ(ChooseDataDirectory(nullptr, program, installed, "/src/data"),
-              prefix.file("share/vorlane_math"));
+              prefix.file("share/vorlane-math"));
     EXPECT_EQ(ChooseDataDirectory("", program, installed, "/src/data"),
-              prefix.file("share/vorlane_math"));
+              prefix.file("share/vorlane-math"));
     EXPECT_EQ(ChooseDataDirectory("/mine", program, installed, "/src/data"), "/mine");
     const ScopedEnv env("VL_DATA_DIR", "/override");
     EXPECT_EQ(DataDirectory(), "/override");

@@ -167,9 +167,10 @@ TEST(HeadlessUi, ConfirmsNothingAndWritesToStandardError) {
     ui.ShowInformation("Astuce", "Cliquez deux fois");
     ui.ShowHelp("operation.html", "");
     std::cerr.rdbuf(previous);
-    const std::string refused = "Calcul: Valeur refusée\n";
-    EXPECT_EQ(captured.str(), refused + refused + refused + refused +
-                                  "Terminé\nAstuce: Cliquez deux fois\nAide : operation.html\n");
+    const std::string refused = "Calcul\u00A0: Valeur refusée\n";
+    EXPECT_EQ(captured.str(),
+              refused + refused + refused + refused +
+                  "Terminé\nAstuce\u00A0: Cliquez deux fois\nAide\u00A0: operation.html\n");
 }
 
 // Work posted from another thread, and work posted while running, runs in order on the thread

@@ -375,7 +375,7 @@ TEST_F(QtPageWriterTest, PdfPagesHaveTheExactSizeAndPlaceAndEmbeddedFonts) {
     portrait.Brush.Style = bsDiagCross;
     portrait.Ellipse(700, 100, 1000, 400);
     portrait.Font.Name = "Arial";
-    portrait.TextOut(100, 500, "Calcule : 12 + 7 = 19");
+    portrait.TextOut(100, 500, "Calcule\u00A0: 12 + 7 = 19");
     portrait.StretchDraw({100, 600, 400, 900}, PngPicture(QImage(3, 3, QImage::Format_RGB32)));
     ASSERT_TRUE(writer.EndPage());
     TCanvas& landscape = writer.BeginPage({2970, 2100});
@@ -495,7 +495,7 @@ TEST_F(QtPageWriterTest, FailuresAreExplainedInFrench) {
     TQtPageWriter missing(unwritable, kA4);
     missing.BeginPage().Rectangle(0, 0, 10, 10);
     EXPECT_FALSE(missing.Finish(message));
-    EXPECT_EQ(message, "Impossible d'écrire le fichier « " + unwritable + " »");
+    EXPECT_EQ(message, "Impossible d'écrire le fichier «\u00A0" + unwritable + "\u00A0»");
     for (const char* name : {"fiche.doc", "pdf"}) {
         TQtPageWriter unknown(folder_.file(name), kA4);
         unknown.BeginPage().Rectangle(0, 0, 10, 10);
@@ -511,7 +511,7 @@ TEST_F(QtPageWriterTest, FailuresAreExplainedInFrench) {
     huge.BeginPage();
     EXPECT_FALSE(huge.Finish(message));
     EXPECT_NE(message.find("2000 × 2000 mm est trop grande pour une image à 600 dpi (100 "
-                           "millions de pixels au plus) : --dpi 127 au plus"),
+                           "millions de pixels au plus)\u00A0: --dpi 127 au plus"),
               std::string::npos)
         << message;
 }

@@ -166,7 +166,7 @@ TEST_F(FormeTest, KeysRefuseWhatTheyCannotUseAndModesHideTheShape) {
     Refuse(f, {"NbPoints=12", "NbPoints=40", "Distance=101", "Mode=3", "Points=1;1 | 2;2"});
     std::string message;
     f.ChangeOption("12", "NbPoints", message);
-    EXPECT_EQ(message, "Valeur incorrecte (acceptés: 8,16,24,32)");
+    EXPECT_EQ(message, "Valeur incorrecte (acceptés\u00A0: 8,16,24,32)");
     Regle(f, {"NbPoints=8", "CouleurBrosseFond=255"});
     EXPECT_EQ(std::vector<vlPoint>(f.Pts().begin(), f.Pts().end()), points);
     EXPECT_EQ(f.Bloc().StyleBrosse, bsSolid);

@@ -114,14 +114,14 @@ TEST(SudokuBaseTest, AddsKeepRecordsSortedAndStable) {
 TEST(SudokuBaseTest, ReadingRefusesWhatIsNotAWholeDatabase) {
     TempFolder dossier;
     const std::string entete = "Le fichier ne contient pas une base de Sudokus valide";
-    const std::string ouverture = "Problème à l'ouverture du fichier : ";
+    const std::string ouverture = "Problème à l'ouverture du fichier\u00A0: ";
     const std::pair<std::string, std::string> cas[] = {
-        {dossier.put("a.dat", ""), entete + " : il est vide"},
+        {dossier.put("a.dat", ""), entete + "\u00A0: il est vide"},
         {dossier.put("b.dat", std::string("SudokuGrillf") + char(0)), entete},
         {dossier.put("c.dat", "SudokuGrille"), "Type de grille incorrect"},
         {dossier.put("d.dat", std::string("SudokuGrille") + char(-1)), "Type de grille incorrect"},
         {dossier.put("e.dat", std::string("SudokuGrille") + char(tg4x4) + std::string(41, '1')),
-         entete + " : son dernier enregistrement est incomplet, le fichier est endommagé"},
+         entete + "\u00A0: son dernier enregistrement est incomplet, le fichier est endommagé"},
         {dossier.file("absent.dat"), ouverture + "il n'existe pas"},
         {dossier.path(), ouverture + "c'est un dossier"},
         {"/dev/null", ouverture + "ce n'est pas un fichier ordinaire"},
@@ -151,7 +151,7 @@ TEST(SudokuBaseTest, AddingRefusesAnotherTypeATruncatedBaseOrNoFile) {
     const Cas cas[] = {
         // Both 6 x 6, but not the same boxes.
         {nom, ReadBack(nom), tg6x6_2x3,
-         "Incompatibilité de formats: impossible d'enregistrer ces grilles dans cette base."},
+         "Incompatibilité de formats\u00A0: impossible d'enregistrer ces grilles dans cette base."},
         // Inserting would misplace every record after the torn one.
         {nom, tronque, tg6x6_3x2, "Le fichier ne contient pas une base de Sudokus valide"},
         {autre, ReadBack(autre), tg9x9, "Le fichier ne contient pas une base de Sudokus valide"},

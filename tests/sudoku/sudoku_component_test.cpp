@@ -82,7 +82,7 @@ TEST_F(SudokuTest, GenerationKeysDrawANewPuzzle) {
     TvlSudoku& s = Nouveau();
     EXPECT_TRUE(Unique(s, 3, 3));
     // A new component draws strictly: its level 3 puzzle needs more than singles.
-    EXPECT_EQ(s.Informations().back().rfind("Niveau 3 : il faut ", 0), 0u);
+    EXPECT_EQ(s.Informations().back().rfind("Niveau 3\u00A0: il faut ", 0), 0u);
     Regle(s, {"TypeGrille=3", "Niveau=1"});
     EXPECT_TRUE(Unique(s, 2, 2));
 
@@ -100,8 +100,9 @@ TEST_F(SudokuTest, GenerationKeysDrawANewPuzzle) {
     ASSERT_TRUE(Change(t, "NbValeurs", "45"));
     const Contenu c = Grille(t);
     EXPECT_EQ(NbDonnees(c.donnees), 45);
-    EXPECT_EQ(t.AvertissementCadre().rfind(t.Nom() + " : niveau 3 introuvable avec au moins 45", 0),
-              0u);
+    EXPECT_EQ(
+        t.AvertissementCadre().rfind(t.Nom() + "\u00A0: niveau 3 introuvable avec au moins 45", 0),
+        0u);
     EXPECT_NE(t.AvertissementCadre().find("la grille tirée est de niveau " +
                                           t.Informations().back().substr(7, 1)),
               std::string::npos);
@@ -201,7 +202,7 @@ TEST_F(SudokuTest, CopyAndPasteThroughTheClipboard) {
     }
     EXPECT_EQ(ui_.Messages(),
               (std::vector<std::string>{"Format de grille incorrect", "Grille non valide",
-                                        "Cette grille ne peut être résolue par le solveur: elle "
+                                        "Cette grille ne peut être résolue par le solveur\u00A0: elle "
                                         "n'est pas transférée dans le composant"}));
     EXPECT_EQ(std::memcmp(&avant, &autre.Bloc(), sizeof avant), 0);
 }
@@ -241,7 +242,9 @@ TEST_F(SudokuTest, DatabaseWithoutMatchesLeavesNavigationInert) {
                   "Pas de fichier défini", "Le solveur n'a pas pu résoudre cette grille"}));
     const auto garde = s.Bloc(); // a base that cannot be read is refused, naming it
     EXPECT_FALSE(Change(s, "PathBdd", dossier_.path(), &message));
-    EXPECT_EQ(message.rfind("« " + dossier_.path() + " » : Problème à l'ouverture", 0), 0u);
+    EXPECT_EQ(
+        message.rfind("«\u00A0" + dossier_.path() + "\u00A0»\u00A0: Problème à l'ouverture", 0),
+        0u);
     EXPECT_EQ(std::memcmp(&garde, &s.Bloc(), sizeof garde), 0);
     // A path longer than the block holds is refused with a message.
     EXPECT_FALSE(Change(s, "PathBdd", std::string(260, 'x'), &message));
@@ -254,7 +257,7 @@ TEST_F(SudokuTest, ShippedDatabaseOpensAndSearches) {
     const std::string nom(s.Bloc().PathBdd);
     BaseEnMemoire base;
     std::string message;
-    ASSERT_TRUE(LitBase(nom, base, message)) << nom << " : " << message;
+    ASSERT_TRUE(LitBase(nom, base, message)) << nom << "\u00A0: " << message;
     const auto& enr = base.Enregistrements;
     EXPECT_EQ(base.Type, tg9x9);
     EXPECT_GE(enr.size(), 1000u);

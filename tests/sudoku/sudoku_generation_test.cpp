@@ -93,7 +93,7 @@ TEST(SudokuGenerationTest, StrictDrawReachesItsLevel) {
     const GrilleGeneree pleine = GenereGrilleStricte(tg9x9, 3, 45, alea, kBase);
     ASSERT_TRUE(pleine.Reussi) << pleine.Message;
     EXPECT_EQ(pleine.Avertissement, "niveau 3 introuvable avec au moins 45 valeurs données en 200 "
-                                    "essais ni dans la base : la grille tirée est de niveau " +
+                                    "essais ni dans la base\u00A0: la grille tirée est de niveau " +
                                         std::to_string(NiveauDeStat(pleine.Stat)));
     const std::string donnees = Decode(pleine.Cases.data(), 9).donnees;
     EXPECT_EQ(NbDonnees(donnees), 45);
@@ -146,8 +146,9 @@ TEST(SudokuGenerationTest, StrictLevelFromTheDatabase) {
 
 TEST(SudokuGenerationTest, LevelSentenceNamesTheTechniques) {
     StatRegles stat{};
-    EXPECT_EQ(PhraseNiveau(stat), "Niveau 1 : les candidats uniques suffisent.");
+    EXPECT_EQ(PhraseNiveau(stat), "Niveau 1\u00A0: les candidats uniques suffisent.");
     stat[rgUniqueCache] = stat[rgPaireNue] = stat[rgPaireCachee] = 2;
-    EXPECT_EQ(PhraseNiveau(stat), "Niveau 3 : il faut les candidats uniques cachés, les paires "
-                                  "nues et les paires cachées.");
+    EXPECT_EQ(PhraseNiveau(stat),
+              "Niveau 3\u00A0: il faut les candidats uniques cachés, les paires "
+              "nues et les paires cachées.");
 }

@@ -86,7 +86,7 @@ TEST_F(SudokuThreadTest, AFailedSaveEndsTheSearchWithItsReason) {
     EXPECT_TRUE(thread.Trouve());
     EXPECT_EQ(thread.NbEnregistres(), 0);
     EXPECT_EQ(thread.Echec(),
-              "Incompatibilité de formats: impossible d'enregistrer ces grilles dans cette base.");
+              "Incompatibilité de formats\u00A0: impossible d'enregistrer ces grilles dans cette base.");
     EXPECT_EQ(ReadBack(nom), std::string("SudokuGrille") + char(0));
 }
 

@@ -377,7 +377,7 @@ void TGrapheEdit2::SupprimerSerieClick() {
         return;
     ui->Grille->Grille().EndEdit(true);
     if (modele_.SuppressionAConfirmer(courante()) &&
-        Ui().MessageBox("La série n'est pas vide! Voulez-vous vraiment la supprimer?",
+        Ui().MessageBox("La série n'est pas vide\u00A0! Voulez-vous vraiment la supprimer\u00A0?",
                         "CONFIRMATION", MB_YESNO | MB_ICONQUESTION) != IDYES)
         return;
     modele_.SupprimeSerie(courante());
@@ -460,7 +460,7 @@ void TGrapheEdit2::RedimensionnerClick() {
         return;
     if (modele_.PerteAuRedimensionnement(courante(), colonnes) &&
         Ui().MessageBox("La diminution de taille va entraîner la disparition de données.\n"
-                        "Confirmez-vous le changement de taille?",
+                        "Confirmez-vous le changement de taille\u00A0?",
                         "SUPPRESSION DE DONNEES", MB_YESNO | MB_ICONWARNING) != IDYES)
         return;
     modele_.Redimensionne(courante(), colonnes);
@@ -515,7 +515,7 @@ void TGrapheEdit2::TransfererClick() {
 void TGrapheEdit2::reject() {
     ui->Grille->Grille().EndEdit(true);
     if (modifie_ && Ui().MessageBox("Les modifications n'ont pas été transférées au graphe. "
-                                    "Les abandonner ?",
+                                    "Les abandonner\u00A0?",
                                     "CONFIRMATION", MB_YESNO | MB_ICONQUESTION) != IDYES)
         return;
     done(mrCancel);

@@ -71,8 +71,8 @@ struct Libelle {
 const Libelle kLibelles[] = {
     {CleGraphe::Fonte, "Police du texte"},
     {CleGraphe::CouleurFond, "Couleur du fond"},
-    {CleGraphe::CouleurGradientDeb, "Dégradé : couleur de départ"},
-    {CleGraphe::CouleurGradientFin, "Dégradé : couleur d'arrivée"},
+    {CleGraphe::CouleurGradientDeb, "Dégradé\u00A0: couleur de départ"},
+    {CleGraphe::CouleurGradientFin, "Dégradé\u00A0: couleur d'arrivée"},
     {CleGraphe::GradientVisible, "Fond en dégradé"},
     {CleGraphe::Hachures, "Séries hachurées (pour imprimer en noir et blanc)"},
     {CleGraphe::DirectionGradient,
@@ -103,15 +103,15 @@ const Libelle kLibelles[] = {
     {CleGraphe::LibellesAffichesY, "Graduations de l'axe vertical"},
     {CleGraphe::LibellesSurAxesY, "Graduations verticales dans la hauteur de l'axe"},
     {CleGraphe::AnnotationsVisibles, "Étiquettes de valeur visibles"},
-    {CleGraphe::BrosseMurGauche, "Mur de gauche : motif"},
-    {CleGraphe::CouleurMurGauche, "Mur de gauche : couleur"},
-    {CleGraphe::TailleMurGauche, "Mur de gauche : épaisseur (0 à 100)"},
-    {CleGraphe::BrosseMurFond, "Mur du fond : motif"},
-    {CleGraphe::CouleurMurFond, "Mur du fond : couleur"},
-    {CleGraphe::TailleMurFond, "Mur du fond : épaisseur (0 à 100)"},
-    {CleGraphe::BrosseMurBas, "Sol : motif"},
-    {CleGraphe::CouleurMurBas, "Sol : couleur"},
-    {CleGraphe::TailleMurBas, "Sol : épaisseur (0 à 100)"},
+    {CleGraphe::BrosseMurGauche, "Mur de gauche\u00A0: motif"},
+    {CleGraphe::CouleurMurGauche, "Mur de gauche\u00A0: couleur"},
+    {CleGraphe::TailleMurGauche, "Mur de gauche\u00A0: épaisseur (0 à 100)"},
+    {CleGraphe::BrosseMurFond, "Mur du fond\u00A0: motif"},
+    {CleGraphe::CouleurMurFond, "Mur du fond\u00A0: couleur"},
+    {CleGraphe::TailleMurFond, "Mur du fond\u00A0: épaisseur (0 à 100)"},
+    {CleGraphe::BrosseMurBas, "Sol\u00A0: motif"},
+    {CleGraphe::CouleurMurBas, "Sol\u00A0: couleur"},
+    {CleGraphe::TailleMurBas, "Sol\u00A0: épaisseur (0 à 100)"},
     {CleGraphe::MursVisibles, "Murs visibles"},
     {CleGraphe::Vue3D, "Vue en relief (3D)"},
     {CleGraphe::Pourcentage3D, "Profondeur du relief (0 à 100 %)"},
@@ -167,12 +167,14 @@ TGrapheProp::TGrapheProp(TvlGraphe& composant, QWidget* parent)
     btEpreuve_->setObjectName("btEpreuve");
     btEpreuve_->setText("Épreuve");
     btEpreuve_->setCheckable(true);
-    btEpreuve_->setToolTip("Affichage «épreuve» seulement : le graphe disparaît du corrigé");
+    btEpreuve_->setToolTip(
+        "Affichage «\u00A0épreuve\u00A0» seulement\u00A0: le graphe disparaît du corrigé");
     btCorrige_ = new QToolButton(this);
     btCorrige_->setObjectName("btCorrige");
     btCorrige_->setText("Corrigé");
     btCorrige_->setCheckable(true);
-    btCorrige_->setToolTip("Affichage «corrigé» seulement : le graphe disparaît de l'épreuve");
+    btCorrige_->setToolTip(
+        "Affichage «\u00A0corrigé\u00A0» seulement\u00A0: le graphe disparaît de l'épreuve");
     auto* const btMiseAJour = new QPushButton("Relire les grilles liées", this);
     btMiseAJour->setObjectName("btMiseAJour");
     btMiseAJour->setProperty("cle", "MiseAJour");
@@ -208,7 +210,7 @@ void TGrapheProp::AjouteControle(QFormLayout* page, int index) {
     const Libelle* libelle = LibelleDe(index);
     const QString texte = libelle != nullptr ? QString::fromUtf8(libelle->texte) : nom;
     // The key as sheets spell it, for teachers who write them.
-    const QString cleFeuille = "Clé de feuille : " + nom;
+    const QString cleFeuille = "Clé de feuille\u00A0: " + nom;
     if (libelle != nullptr && (libelle->choix.size() > 0 || EstMotif(index))) {
         QComboBox* const combo = EstMotif(index) ? new TBrushStyleCombo(page->parentWidget())
                                                  : new QComboBox(page->parentWidget());

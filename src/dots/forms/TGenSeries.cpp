@@ -90,7 +90,7 @@ void TGenSeries::montreVariable(const std::string& nom) {
     ui->gbDefinition->setEnabled(!nom.empty());
     const VariableSerie v = modele_.Definition(nom);
     ui->gbDefinition->setTitle(
-        QStringLiteral("Définition de la variable « %1 »").arg(ToQString(nom)));
+        QStringLiteral("Définition de la variable «\u00A0%1\u00A0»").arg(ToQString(nom)));
     (v.Comportement == COMPORTEMENT_ALEATOIRE ? ui->rbAleatoire
      : v.Comportement == COMPORTEMENT_PASSAGE ? ui->rbPassage
                                               : ui->rbConstante)

@@ -107,7 +107,7 @@ void TRelierEdit::btSortieClick() {
 }
 
 void TRelierEdit::reject() {
-    switch (Ui().MessageBox("Transférer les données vers le composant ?", "FERMETURE",
+    switch (Ui().MessageBox("Transférer les données vers le composant\u00A0?", "FERMETURE",
                             MB_YESNOCANCEL | MB_ICONQUESTION)) {
     case mrYes:
         btSortieClick();

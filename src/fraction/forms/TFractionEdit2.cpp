@@ -15,7 +15,7 @@ TFractionEdit2::TFractionEdit2(FractionEdit2Modele& modele, QWidget* parent)
     : TModelDialog(modele, parent) {
     logique_ = std::make_unique<FractionEdit2Logique>(ui->Grille->Grille(), modele_.Donnees,
                                                       modele_.Operation);
-    setWindowTitle(QStringLiteral("Editeur de fractions : ") + ToQString(modele_.Nom));
+    setWindowTitle(QStringLiteral("Editeur de fractions\u00A0: ") + ToQString(modele_.Nom));
     ui->edNumMin->SetValue(unsigned(logique_->Numerateurs().min));
     ui->edNumMax->SetValue(unsigned(logique_->Numerateurs().max));
     ui->edDenMin->SetValue(unsigned(logique_->Denominateurs().min));
@@ -88,7 +88,7 @@ void TFractionEdit2::reject() {
         done(mrCancel);
         return;
     }
-    switch (Ui().MessageBox("Transférer les modifications vers le composant ?", "CONFIRMATION",
+    switch (Ui().MessageBox("Transférer les modifications vers le composant\u00A0?", "CONFIRMATION",
                             MB_YESNOCANCEL | MB_ICONQUESTION)) {
     case IDYES:
         btValiderClick();

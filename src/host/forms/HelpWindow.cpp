@@ -98,8 +98,8 @@ void HelpWindow::Open(const std::string& page, const std::string& note) {
                             QTextDocument::MarkdownResource);
     else {
         setWindowTitle(QStringLiteral("Aide"));
-        browser_->setMarkdown(QStringLiteral("# Aide\n\nL'aide n'est pas installée : la page "
-                                             "« %1 » est introuvable.")
+        browser_->setMarkdown(QStringLiteral("# Aide\n\nL'aide n'est pas installée\u00A0: la page "
+                                             "«\u00A0%1\u00A0» est introuvable.")
                                   .arg(path));
     }
     note_->setText(ToQString(note));
@@ -141,7 +141,7 @@ bool HelpWindow::FindNext(bool backward) {
     browser_->setTextCursor(cursor);
     if (browser_->find(text, flags))
         return true;
-    note_->setText(QStringLiteral("« %1 » n'est pas dans cette page.").arg(text));
+    note_->setText(QStringLiteral("«\u00A0%1\u00A0» n'est pas dans cette page.").arg(text));
     note_->show();
     return false;
 }
@@ -154,8 +154,8 @@ void HelpWindow::pageChanged() {
     note_->hide();
     const QString file = browser_->source().toLocalFile();
     if (!file.isEmpty() && !QFileInfo(file).isFile()) {
-        note_->setText(
-            QStringLiteral("La page « %1 » n'est pas installée.").arg(QFileInfo(file).fileName()));
+        note_->setText(QStringLiteral("La page «\u00A0%1\u00A0» n'est pas installée.")
+                           .arg(QFileInfo(file).fileName()));
         note_->show();
     }
 }

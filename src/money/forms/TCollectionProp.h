@@ -52,7 +52,8 @@ protected:
             comptes_[i]->setText(QString::number(comptes[i]));
         this->ui_->edSomme->setText(somme);
         const std::string total = this->composant().TexteSomme(this->composant().Somme());
-        this->ui_->lbTotal->setText(QStringLiteral("Total : ") + QString::fromStdString(total));
+        this->ui_->lbTotal->setText(QStringLiteral("Total\u00A0: ") +
+                                    QString::fromStdString(total));
         // Nothing to make in another way.
         this->ui_->btReorganise->setEnabled(this->composant().Somme() > 0);
     }

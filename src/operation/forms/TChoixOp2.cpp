@@ -20,7 +20,7 @@
 namespace {
 
 constexpr const char* kNote = "Maximum 8 chiffres DONT 6 décimales.\n"
-                              "Exemples :\n"
+                              "Exemples\u00A0:\n"
                               "1,2345678    99,123456\n"
                               "0,000001      99999999";
 
@@ -61,7 +61,7 @@ TChoixOp2::TChoixOp2(ChoixOp2Modele& modele, QWidget* parent) : TModelDialog(mod
     const int operation = modele_.Definition.Operation;
     logique_ = std::make_unique<ChoixOp2Logique>(Grille->Grille(), operation);
     logique_->Retenues = modele_.Retenues;
-    setWindowTitle(QStringLiteral("Choix des opérandes: ") + ToQString(modele_.Nom));
+    setWindowTitle(QStringLiteral("Choix des opérandes\u00A0: ") + ToQString(modele_.Nom));
     lbTitre->setText(ToQString(ChoixOp2Logique::Titre(operation)));
     QFont gras = lbTitre->font();
     gras.setBold(true);

@@ -57,9 +57,9 @@ void TEprouvetteProp::RemplirControles() {
         return QString::number(cm, 'f', 2).replace(QLatin1Char('.'), QLatin1Char(','));
     };
     ui_->lbLargeurInterieure->setText(
-        QStringLiteral("Largeur : %1 cm").arg(centimetres(tube.LargeurCm())));
+        QStringLiteral("Largeur\u00A0: %1 cm").arg(centimetres(tube.LargeurCm())));
     ui_->lbHauteurGraduee->setText(
-        QStringLiteral("Hauteur graduée : %1 cm").arg(centimetres(tube.HauteurCm())));
+        QStringLiteral("Hauteur graduée\u00A0: %1 cm").arg(centimetres(tube.HauteurCm())));
     // With "Recalcule graduations" the tube's size gives the volume: it is shown, not typed.
     const bool calcule = bloc.CalculsEprouvette == 1;
     ui_->edVolume->setVisible(!calcule);

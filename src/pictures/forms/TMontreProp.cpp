@@ -55,8 +55,9 @@ void TMontreProp::RemplirControles() {
     const MontreOptions& bloc = composant().Bloc();
     // The second hand is a plain line: it has no brush.
     ui_->cadreStyle->Controles().gbFond->setTitle(
-        element() < AIGUILLE_SECONDES ? QStringLiteral("Remplissage")
-                                      : QStringLiteral("Remplissage : aucun pour cette aiguille"));
+        element() < AIGUILLE_SECONDES
+            ? QStringLiteral("Remplissage")
+            : QStringLiteral("Remplissage\u00A0: aucun pour cette aiguille"));
     if (element() == AIGUILLE_SECONDES)
         ui_->cadreStyle->Controles().cbBrushStyle->setCurrentIndex(-1);
     MontrerMode(ui_->btEpreuve, ui_->btCorrige, bloc.Mode);

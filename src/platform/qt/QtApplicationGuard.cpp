@@ -19,8 +19,9 @@ void sayQtMessage(QtMsgType type, const QMessageLogContext&, const QString& mess
         return;
     const QString program =
         QCoreApplication::instance() != nullptr ? QCoreApplication::applicationName() : QString();
-    const QString prefix = program.isEmpty() ? QStringLiteral("Problème de Qt : ")
-                                             : program + QStringLiteral(" : problème de Qt : ");
+    const QString prefix = program.isEmpty()
+                               ? QStringLiteral("Problème de Qt\u00A0: ")
+                               : program + QStringLiteral("\u00A0: problème de Qt\u00A0: ");
     const QByteArray line = (prefix + message + QLatin1Char('\n')).toUtf8();
     std::fwrite(line.constData(), 1, std::size_t(line.size()), stderr);
 }

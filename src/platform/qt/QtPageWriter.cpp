@@ -134,7 +134,7 @@ std::string ShareSvgImages(std::string_view svg,
 namespace {
 
 std::string cannotWrite(const std::string& path) {
-    return "Impossible d'écrire le fichier « " + path + " »";
+    return "Impossible d'écrire le fichier «\u00A0" + path + "\u00A0»";
 }
 
 // A point size as the PDF writer prints it.
@@ -338,11 +338,11 @@ bool TQtPageWriter::beginPngPage(vlSize pageSize) {
     if (double(width) * height > kMaxPixels) {
         // The pixels shrink as the square of the resolution.
         const int fits = int(dotsPerInch_ * std::sqrt(kMaxPixels / (double(width) * height)));
-        stageError_ = "La page de " + std::to_string(pageSize.cx / 10) + " × " +
-                      std::to_string(pageSize.cy / 10) + " mm est trop grande pour une image à " +
-                      std::to_string(dotsPerInch_) + " dpi (" +
-                      std::to_string(kMaxPixels / 1000000) +
-                      " millions de pixels au plus) : --dpi " + std::to_string(fits) + " au plus";
+        stageError_ =
+            "La page de " + std::to_string(pageSize.cx / 10) + " × " +
+            std::to_string(pageSize.cy / 10) + " mm est trop grande pour une image à " +
+            std::to_string(dotsPerInch_) + " dpi (" + std::to_string(kMaxPixels / 1000000) +
+            " millions de pixels au plus)\u00A0: --dpi " + std::to_string(fits) + " au plus";
         return false;
     }
     image_ = QImage(width, height, QImage::Format_RGB32);
@@ -445,21 +445,23 @@ bool TQtPageWriter::Finish(std::string& message) {
     if (pageOpen_)
         EndPage();
     if (finished_) {
-        message = "Le document « " + path_ + " » est déjà terminé";
+        message = "Le document «\u00A0" + path_ + "\u00A0» est déjà terminé";
         return false;
     }
     finished_ = true;
     if (!format_) {
-        message = "Format de fichier inconnu pour « " + path_ + " » : utilisez .pdf, .svg ou .png";
+        message = "Format de fichier inconnu pour «\u00A0" + path_ +
+                  "\u00A0»\u00A0: utilisez .pdf, .svg ou .png";
         return false;
     }
     if (failed_) {
-        message = stageError_.empty() ? "Impossible de dessiner les pages de « " + path_ + " »"
-                                      : stageError_;
+        message = stageError_.empty()
+                      ? "Impossible de dessiner les pages de «\u00A0" + path_ + "\u00A0»"
+                      : stageError_;
         return false;
     }
     if (pageCount_ == 0) {
-        message = "Aucune page à écrire dans « " + path_ + " »";
+        message = "Aucune page à écrire dans «\u00A0" + path_ + "\u00A0»";
         return false;
     }
     if (*format_ == Format::Pdf && !finishPdf(message))

@@ -55,6 +55,6 @@ void TChoixModele::montre() {
     const SheetModel* choisi = modele_.Choisi();
     ui->lbDescription->setText(choisi == nullptr
                                    ? QStringLiteral("Choisissez une feuille dans la liste.")
-                                   : ToQString(choisi->level + " : " + choisi->description));
+                                   : ToQString(choisi->level + "\u00A0: " + choisi->description));
     ui->btBoutons->button(QDialogButtonBox::Ok)->setEnabled(choisi != nullptr);
 }

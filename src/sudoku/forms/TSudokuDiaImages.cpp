@@ -81,7 +81,7 @@ TSudokuDiaImages::TSudokuDiaImages(SudokuDiaImagesModele& model, QWidget* parent
         auto* efface = new QPushButton(QStringLiteral("Effacer"), this);
         efface->setObjectName(QStringLiteral("btEfface") + chiffre);
         efface->setAutoDefault(false);
-        efface->setToolTip(QStringLiteral("Retirer l'image : le chiffre ") + chiffre +
+        efface->setToolTip(QStringLiteral("Retirer l'image\u00A0: le chiffre ") + chiffre +
                            QStringLiteral(" sera écrit"));
         connect(efface, &QPushButton::clicked, this, &TSudokuDiaImages::btEffaceClick);
         btEfface[size_t(valeur - 1)] = efface;
