@@ -475,13 +475,11 @@ private:
     // Opens a document. Records that cannot be read are reported and skipped, and the answer
     // is EXIT_BAD_INPUT with the rest of the document read; warnings are reported only.
     int open(const std::string& path, TDocument& document) {
-        std::string message;
+        Erreur erreur;
         std::vector<std::string> skipped;
-        if (!document.Ouvre(path, message, skipped)) {
-            err_ << "mathsheet\u00A0: " << message << "\n";
-            std::string content;
-            std::string ignored;
-            return ReadInputFile(path, content, ignored) ? EXIT_BAD_INPUT : EXIT_IO;
+        if (!document.Ouvre(path, erreur, skipped)) {
+            err_ << "mathsheet\u00A0: " << erreur.message << "\n";
+            return ExitCodeOf(erreur.genre);
         }
         for (const std::string& s : skipped)
             err_ << "mathsheet\u00A0: " << path << "\u00A0: ignoré\u00A0: " << s << "\n";
@@ -589,6 +587,18 @@ private:
 };
 
 } // namespace
+
+int ExitCodeOf(GenreErreur genre) {
+    switch (genre) {
+    case GenreErreur::Usage:
+        return EXIT_USAGE;
+    case GenreErreur::Fichier:
+        return EXIT_IO;
+    case GenreErreur::Donnees:
+        break;
+    }
+    return EXIT_BAD_INPUT;
+}
 
 std::string UsageText() {
     const std::string commandes =

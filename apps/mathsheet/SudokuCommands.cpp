@@ -435,13 +435,10 @@ private:
     // Reads a database: EXIT_OK, or the code of the failure after its message (a file that
     // cannot be read is an input-output failure, one that is not a database bad input).
     int litBase(const std::string& nom, BaseEnMemoire& base) {
-        std::string message;
-        if (LitBase(nom, base, message))
+        Erreur refus;
+        if (LitBase(nom, base, refus))
             return EXIT_OK;
-        std::error_code erreurFichier;
-        const bool lisible = std::filesystem::is_regular_file(nom, erreurFichier) &&
-                             std::ifstream(nom, std::ios::binary).good();
-        return erreur(nom + "\u00A0: " + message, lisible ? EXIT_BAD_INPUT : EXIT_IO);
+        return erreur(nom + "\u00A0: " + refus.message, ExitCodeOf(refus.genre));
     }
 
     int ecritBase(const std::string& nom, const BaseEnMemoire& base) {

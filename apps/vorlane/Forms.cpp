@@ -1,67 +1,37 @@
 #include "Forms.h"
 
-#include "chart/Graphe.h"
 #include "chart/GrapheEdit2Modele.h"
 #include "chart/forms/GrapheDialogues.h"
 #include "chart/forms/TGrapheDialogues.h"
 #include "chart/forms/TGrapheEdit2.h"
-#include "chart/forms/TGrapheProp.h"
 #include "dots/GenSeries.h"
-#include "dots/Relier.h"
 #include "dots/RelierEditLogique.h"
 #include "dots/forms/TGenSeries.h"
 #include "dots/forms/TRelierEdit.h"
-#include "dots/forms/TRelierProp.h"
-#include "fraction/Fraction.h"
 #include "fraction/FractionEdit2Logique.h"
 #include "fraction/forms/TFractionEdit2.h"
-#include "fraction/forms/TFractionProp.h"
 #include "host/Services.h"
 #include "host/Texte.h"
 #include "host/forms/PropDock.h"
 #include "host/forms/QtUserInterface.h"
 #include "host/forms/TTexteProp.h"
-#include "money/EuroBillets.h"
-#include "money/EuroPieces.h"
-#include "money/Masses.h"
-#include "money/forms/TEuroBilletsProp.h"
-#include "money/forms/TEuroPiecesProp.h"
-#include "money/forms/TMassesProp.h"
 #include "operation/ChoixOp2Modele.h"
 #include "operation/CogitoModele.h"
-#include "operation/Operation.h"
 #include "operation/forms/TChoixOp2.h"
 #include "operation/forms/TCogito.h"
-#include "operation/forms/TOperProp.h"
 #include "package/OperationConfig.h"
+#include "package/forms/FenetresPaquet.h"
 #include "package/forms/TOperationConfig.h"
-#include "pictures/Boulier.h"
-#include "pictures/Camembert.h"
-#include "pictures/Cube.h"
-#include "pictures/De.h"
-#include "pictures/Eprouvette.h"
-#include "pictures/Montre.h"
-#include "pictures/Thermometre.h"
-#include "pictures/forms/TBoulierProp.h"
-#include "pictures/forms/TCamembertProp.h"
-#include "pictures/forms/TCubeProp.h"
-#include "pictures/forms/TDeProp.h"
-#include "pictures/forms/TEprouvetteProp.h"
-#include "pictures/forms/TMontreProp.h"
-#include "pictures/forms/TThermometreProp.h"
-#include "shape/Forme.h"
-#include "shape/forms/TFormeProp.h"
 #include "sheet/ChoixModele.h"
 #include "sheet/forms/TChoixModele.h"
-#include "sudoku/Sudoku.h"
 #include "sudoku/SudokuDiaGenere.h"
 #include "sudoku/SudokuDiaImages.h"
 #include "sudoku/forms/TSudokuDiaGenere.h"
 #include "sudoku/forms/TSudokuDiaImages.h"
-#include "sudoku/forms/TSudokuProp.h"
 
-// Each form adds its registration here.
+// Each dialog adds its registration here; the kinds' property windows have their own table.
 void RegisterForms(TQtUserInterface& ui, TPropDockWidget& dock) {
+    EnregistreFenetresPaquet(dock);
     ui.RegisterForm("OperationConfig", &TOperationConfig::Cree,
                     [] { return std::make_unique<TOperationConfigModel>(); });
     ui.RegisterForm("Cogito", &TCogito::Cree, [] { return CogitoModele::Exemple(); });
@@ -80,20 +50,8 @@ void RegisterForms(TQtUserInterface& ui, TPropDockWidget& dock) {
         definition.ValeurMax = 999;
         return std::make_unique<ChoixOp2Modele>(table, definition, "Additions");
     });
-    dock.RegisterPropForm("OperProp", [](TComposant& c, QWidget* parent) {
-        return new TOperProp(dynamic_cast<TvlOperation&>(c), parent);
-    });
-    dock.RegisterPropForm("FormeProp", [](TComposant& c, QWidget* parent) {
-        return new TFormeProp(dynamic_cast<TvlForme&>(c), parent);
-    });
     dock.RegisterPropForm("TexteProp", [](TComposant& c, QWidget* parent) {
         return new TTexteProp(dynamic_cast<TTexte&>(c), parent);
-    });
-    dock.RegisterPropForm("DeProp", [](TComposant& c, QWidget* parent) {
-        return new TDeProp(dynamic_cast<TvlDe&>(c), parent);
-    });
-    dock.RegisterPropForm("GrapheProp", [](TComposant& c, QWidget* parent) {
-        return new TGrapheProp(dynamic_cast<TvlGraphe&>(c), parent);
     });
     ui.RegisterForm("GrapheEdit2", &TGrapheEdit2::Cree, [] {
         // Temperatures of a week, a line of points with their days, and an empty second series.
@@ -140,33 +98,12 @@ void RegisterForms(TQtUserInterface& ui, TPropDockWidget& dock) {
         modele->visibles = {true, false, true};
         return modele;
     });
-    dock.RegisterPropForm("CamembertProp", [](TComposant& c, QWidget* parent) {
-        return new TCamembertProp(dynamic_cast<TvlCamembert&>(c), parent);
-    });
-    dock.RegisterPropForm("MontreProp", [](TComposant& c, QWidget* parent) {
-        return new TMontreProp(dynamic_cast<TvlMontre&>(c), parent);
-    });
-    dock.RegisterPropForm("CubeProp", [](TComposant& c, QWidget* parent) {
-        return new TCubeProp(dynamic_cast<TvlCube&>(c), parent);
-    });
-    dock.RegisterPropForm("BoulierProp", [](TComposant& c, QWidget* parent) {
-        return new TBoulierProp(dynamic_cast<TvlBoulier&>(c), parent);
-    });
-    dock.RegisterPropForm("ThermometreProp", [](TComposant& c, QWidget* parent) {
-        return new TThermometreProp(dynamic_cast<TvlThermometre&>(c), parent);
-    });
-    dock.RegisterPropForm("EprouvetteProp", [](TComposant& c, QWidget* parent) {
-        return new TEprouvetteProp(dynamic_cast<TvlEprouvette&>(c), parent);
-    });
     ui.RegisterForm(SudokuDiaGenereModele::NomFiche, &TSudokuDiaGenere::Cree, [] {
         const std::string base = PathDonnees() + "Sudoku17.dat";
         return std::make_unique<SudokuDiaGenereModele>(tg9x9, base, false, nullptr);
     });
     ui.RegisterForm(SudokuDiaImagesModele::NomFiche, &TSudokuDiaImages::Cree,
                     &TSudokuDiaImages::Exemple);
-    dock.RegisterPropForm("FractionProp", [](TComposant& c, QWidget* parent) {
-        return new TFractionProp(dynamic_cast<TvlFraction&>(c), parent);
-    });
     ui.RegisterForm("FractionEdit2", &TFractionEdit2::Cree, [] {
         // Two additions, 1/4 + 1/6 and 2/4 + 1/4, then eight drawn lines.
         FractionDonnees donnees;
@@ -175,21 +112,6 @@ void RegisterForms(TQtUserInterface& ui, TPropDockWidget& dock) {
         donnees.C = {1, 1, 2, 1, 1, 3, 5, 1, 2, 1};
         donnees.D = {6, 4, 5, 6, 2, 8, 9, 10, 7, 3};
         return std::make_unique<FractionEdit2Modele>(donnees, FR_ADDITION, "Fraction1");
-    });
-    dock.RegisterPropForm("SudokuProp", [](TComposant& c, QWidget* parent) {
-        return new TSudokuProp(dynamic_cast<TvlSudoku&>(c), parent);
-    });
-    dock.RegisterPropForm("EuroPiecesProp", [](TComposant& c, QWidget* parent) {
-        return new TEuroPiecesProp(dynamic_cast<TvlEuroPieces&>(c), parent);
-    });
-    dock.RegisterPropForm("EuroBilletsProp", [](TComposant& c, QWidget* parent) {
-        return new TEuroBilletsProp(dynamic_cast<TvlEuroBillets&>(c), parent);
-    });
-    dock.RegisterPropForm("MassesProp", [](TComposant& c, QWidget* parent) {
-        return new TMassesProp(dynamic_cast<TvlMasses&>(c), parent);
-    });
-    dock.RegisterPropForm("RelierProp", [](TComposant& c, QWidget* parent) {
-        return new TRelierProp(dynamic_cast<TvlRelier&>(c), parent);
     });
     ui.RegisterForm("RelierEdit", &TRelierEdit::Cree, [] {
         // Four points of a square, their labels in the grid, one unplaced row.

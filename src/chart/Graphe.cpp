@@ -2,10 +2,10 @@
 
 #include "chart/GrapheCles.h"
 #include "chart/GrapheEdit2Modele.h"
+#include "common/Setters.h"
 #include "host/Conversions.h"
 #include "host/Services.h"
 #include "host/Stream.h"
-#include "pictures/Setters.h"
 #include "platform/Random.h"
 #include "platform/StringList.h"
 #include "platform/Text.h"

@@ -73,6 +73,7 @@ enum : int {
 };
 } // namespace CleGraphe
 
+namespace graphe_cles {
 // A key of the table that the chart refuses with a message, having nothing to show for it.
 constexpr Cle CleSansEffet(int index, std::string_view nom) {
     return {index,   nom,          Lecture::Libre, 0, 1,
@@ -168,4 +169,6 @@ inline constexpr std::array<Cle, 62> kClesGraphe{{
     CleDrapeau(CleGraphe::GradientVisible, "GradientVisible",
                Champ<&GrapheOptions::GradientVisible>),
 }};
+} // namespace graphe_cles
+using graphe_cles::kClesGraphe;
 static_assert(TableConforme(kClesGraphe));

@@ -94,12 +94,6 @@ void readEntry(const TIniFile& ini, const std::string& section, const IniEntry& 
 
 } // namespace
 
-void ColoreBrosse(TBrush& brosse, TColor couleur) {
-    brosse.Color = couleur;
-    if (brosse.Style == bsClear)
-        brosse.Style = bsSolid;
-}
-
 // ---- CommonComponent ----
 
 CommonComponent::CommonComponent(TCadre* cadre, std::string nomType, std::int32_t numeroType,

@@ -191,9 +191,6 @@ private:
     bool legendeNonTenue_ = false; // the last drawing could not write the line
 };
 
-// The brush colour rule of the class library: giving a colour to a clear brush makes it solid.
-void ColoreBrosse(TBrush& brosse, TColor couleur);
-
 // The frame warnings of the document's components after a drawing, one a component that could
 // not show all of itself (and one a component whose instruction was cut), then one a component
 // reaching into its page's header, then the page check's lines (items covered or out of their

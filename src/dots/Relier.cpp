@@ -1,12 +1,12 @@
 #include "dots/Relier.h"
 
 #include "common/LienListe.h"
+#include "common/Setters.h"
 #include "dots/RelierCles.h"
 #include "dots/RelierEditLogique.h"
 #include "host/Liste.h"
 #include "host/Services.h"
 #include "host/Stream.h"
-#include "pictures/Setters.h"
 #include "platform/Numbers.h"
 #include "platform/Random.h"
 #include "platform/Text.h"

@@ -1,10 +1,12 @@
 #include "host/Catalogue.h"
 
 #include "host/Composant.h"
+#include "host/Services.h"
 
 #include <algorithm>
 
 void TCatalogue::Ajoute(TTypeComposant type) {
+    EnregistrePageAide(type.numero, type.pageAide);
     // A kind added again under the same number replaces the first (a factory arriving later).
     const auto same = std::find_if(types_.begin(), types_.end(), [&](const TTypeComposant& t) {
         return t.numero == type.numero;

@@ -11,6 +11,7 @@
 
 class TCadre;
 class TComposant;
+class TFormModel;
 
 // A key only sheets have, with what it takes in words.
 struct CleFeuille {
@@ -23,6 +24,7 @@ struct TTypeComposant {
     std::string nom;       // kind name (palette caption), also the sheet section name
     int numero = 0;        // kind number stored in documents
     int indexPalette = -1; // palette index, -1 for the host's own kinds
+    std::string pageAide;  // help page (without ".md"), opened for the kind number; "": none
     std::function<std::unique_ptr<TComposant>(TCadre*)> cree; // empty: not available yet
     std::vector<std::string> cles;                            // key names in index order
     TableCles table; // the package's kinds: their key table, with the values each key takes
@@ -38,6 +40,14 @@ struct TTypeComposant {
     // Run once every section of the sheet is built: what the keys left waiting for components
     // made further down; false with a message when refused. Empty: nothing waits.
     std::function<bool(TComposant&, std::string& message)> finitFeuille;
+    // A modal window the kind opens while a sheet builds it (the operations' progress window),
+    // by its name, and how it plays without a screen: the model's work run to its end, its
+    // progress (done, total) told, what it posts run through the last argument; the modal
+    // result. Empty name: none.
+    std::string fenetreFeuille;
+    std::function<int(TFormModel&, const std::function<void(int fait, int total)>& progression,
+                      const std::function<void()>& traitePostes)>
+        joueFenetreFeuille;
 };
 
 class TCatalogue {

@@ -720,14 +720,26 @@ bool TDocument::Enregistre(StagedFiles& sorties, const std::string& chemin,
 
 bool TDocument::Ouvre(const std::string& chemin, std::string& message,
                       std::vector<std::string>& ignores) {
+    Erreur erreur;
+    const bool ouvert = Ouvre(chemin, erreur, ignores);
+    if (!ouvert)
+        message = std::move(erreur.message);
+    return ouvert;
+}
+
+bool TDocument::Ouvre(const std::string& chemin, Erreur& erreur,
+                      std::vector<std::string>& ignores) {
+    std::string& message = erreur.message;
     std::string contents;
     if (!ReadInputFile(chemin, contents, message)) {
         message[0] = message[0] == 'i' ? 'I' : message[0];
+        erreur.genre = GenreErreur::Fichier;
         return false;
     }
     TMemoryStream memory(std::vector<std::uint8_t>(contents.begin(), contents.end()));
     if (!Lit(memory, message, ignores)) {
         message = "Le fichier «\u00A0" + chemin + "\u00A0» ne peut pas être ouvert. " + message;
+        erreur.genre = GenreErreur::Donnees;
         return false;
     }
     return true;

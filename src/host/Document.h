@@ -10,6 +10,7 @@
 #include "host/Catalogue.h"
 #include "host/Composant.h"
 #include "host/Planche.h"
+#include "platform/Erreur.h"
 
 #include <cstdint>
 #include <memory>
@@ -109,6 +110,9 @@ public:
     // Writes the document among a run's outputs, put in place when their owner commits them.
     bool Enregistre(StagedFiles& sorties, const std::string& chemin, std::string& message) const;
     bool Ouvre(const std::string& chemin, std::string& message, std::vector<std::string>& ignores);
+    // The same, telling a file that cannot be read (Fichier) from one that is not a document
+    // (Donnees).
+    bool Ouvre(const std::string& chemin, Erreur& erreur, std::vector<std::string>& ignores);
 
 private:
     struct PageEntry {

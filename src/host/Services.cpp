@@ -10,6 +10,7 @@
 #include <ctime>
 #include <filesystem>
 #include <iterator>
+#include <map>
 #include <numbers>
 #include <system_error>
 #include <vector>
@@ -59,20 +60,18 @@ std::string ownInfoText(const std::string& nom) {
     return {};
 }
 
-// Help topics that are kind numbers or dialogs, and their pages (without ".md").
+// Help topics of dialogs, and their pages (without ".md"); kinds register theirs.
 struct HelpTopic {
     int topic;
     const char* page;
 };
-constexpr HelpTopic kHelpTopics[] = {
-    {10, "Operation"}, {62, "Graphe"},           {72, "Forme"},
-    {73, "Fraction"},  {75, "Camembert"},        {76, "Montre"},
-    {77, "De"},        {80, "Eprouvette"},       {94, "Cube"},
-    {95, "Boulier"},   {96, "EuroPieces"},       {97, "EuroBillets"},
-    {98, "Masses"},    {99, "Relier"},           {127, "Thermometre"},
-    {135, "Sudoku"},   {136, "SudokuDiaImages"}, {137, "SudokuDiaGenere"},
-    {202, "Texte"},
-};
+constexpr HelpTopic kHelpTopics[] = {{136, "SudokuDiaImages"}, {137, "SudokuDiaGenere"}};
+
+// The help pages of the kinds the catalogues have learnt, by kind number.
+std::map<int, std::string>& kindPages() {
+    static std::map<int, std::string> pages;
+    return pages;
+}
 
 // Opens a page of the help folder or, when it is not there, the contents with a note that
 // starts with `missing`.
@@ -149,9 +148,16 @@ std::string DossierAide() {
 std::string PageAide(int topic, int context) {
     if (topic == 1)
         return context == 9 ? "OperationConfig.md" : "";
+    if (const auto kind = kindPages().find(topic); kind != kindPages().end())
+        return kind->second + ".md";
     const auto found = std::find_if(std::begin(kHelpTopics), std::end(kHelpTopics),
                                     [topic](const HelpTopic& t) { return t.topic == topic; });
     return found == std::end(kHelpTopics) ? "" : std::string(found->page) + ".md";
+}
+
+void EnregistrePageAide(int topic, const std::string& page) {
+    if (!page.empty())
+        kindPages()[topic] = page;
 }
 
 void Aide(int topic, int context) {

@@ -36,6 +36,9 @@ std::string DossierAide();
 // kind's page, 136 and 137 the sudoku dialogs', topic 1 context 9 the package options dialog's;
 // "" for any other topic.
 std::string PageAide(int topic, int context);
+// Gives a kind number its help page (a file name in DossierAide() without ".md"); the
+// catalogue registers each kind it learns. An empty page changes nothing.
+void EnregistrePageAide(int topic, const std::string& page);
 // Opens the page of a topic. A topic without a page, or whose page is not installed, opens the
 // contents (index.md) with a note that says so.
 void Aide(int topic, int context);

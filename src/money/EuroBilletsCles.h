@@ -28,6 +28,7 @@ enum : int {
 };
 } // namespace CleBillets
 
+namespace billets_cles {
 inline constexpr std::array<Cle, 18> kClesEuroBillets{{
     CleGeometrie(CleBillets::Gauche, "Gauche"),
     CleGeometrie(CleBillets::Haut, "Haut"),
@@ -53,6 +54,8 @@ inline constexpr std::array<Cle, 18> kClesEuroBillets{{
     CleEnonce(CleBillets::Enonce),
     CleReponse(CleBillets::Reponse),
 }};
+} // namespace billets_cles
+using billets_cles::kClesEuroBillets;
 static_assert(TableConforme(kClesEuroBillets));
 static_assert(TvlEuroBillets::kCleComptes == CleBillets::NbBillets &&
               TvlEuroBillets::kCleHasard == CleBillets::ChoixHasardBillets &&

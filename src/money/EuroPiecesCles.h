@@ -29,6 +29,7 @@ enum : int {
 };
 } // namespace ClePieces
 
+namespace pieces_cles {
 inline constexpr std::array<Cle, 19> kClesEuroPieces{{
     CleGeometrie(ClePieces::Gauche, "Gauche"),
     CleGeometrie(ClePieces::Haut, "Haut"),
@@ -56,6 +57,8 @@ inline constexpr std::array<Cle, 19> kClesEuroPieces{{
     CleEnonce(ClePieces::Enonce),
     CleReponse(ClePieces::Reponse),
 }};
+} // namespace pieces_cles
+using pieces_cles::kClesEuroPieces;
 static_assert(TableConforme(kClesEuroPieces));
 static_assert(TvlEuroPieces::kCleComptes == ClePieces::NbPieces &&
               TvlEuroPieces::kCleHasard == ClePieces::ChoixHasardPieces &&

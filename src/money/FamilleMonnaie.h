@@ -19,10 +19,10 @@
 #pragma once
 
 #include "common/Kind.h"
+#include "common/Setters.h"
 #include "host/Conversions.h"
 #include "host/Services.h"
 #include "money/Monnaie.h"
-#include "pictures/Setters.h"
 #include "platform/Picture.h"
 #include "platform/Text.h"
 

@@ -27,6 +27,7 @@ enum : int {
 };
 } // namespace CleMasses
 
+namespace masses_cles {
 inline constexpr std::array<Cle, 17> kClesMasses{{
     CleGeometrie(CleMasses::Gauche, "Gauche"),
     CleGeometrie(CleMasses::Haut, "Haut"),
@@ -49,6 +50,8 @@ inline constexpr std::array<Cle, 17> kClesMasses{{
     CleEnonce(CleMasses::Enonce),
     CleReponse(CleMasses::Reponse),
 }};
+} // namespace masses_cles
+using masses_cles::kClesMasses;
 static_assert(TableConforme(kClesMasses));
 static_assert(TvlMasses::kCleComptes == CleMasses::NbMasses &&
               TvlMasses::kCleHasard == CleMasses::ChoixHasardMasses &&

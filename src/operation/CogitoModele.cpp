@@ -5,6 +5,8 @@
 #include "platform/Random.h"
 
 #include <array>
+#include <chrono>
+#include <thread>
 
 struct CogitoModele::Exemplaire {
     ListeOperations liste;
@@ -107,4 +109,23 @@ void CogitoModele::TrackBarChange(int position) {
         TThreadPriority::tpHigher, TThreadPriority::tpHighest};
     if (thread_ && position >= 0 && position < int(kPriorites.size()))
         thread_->SetPriority(kPriorites[std::size_t(position)]);
+}
+
+int CogitoModele::JoueSansFenetre(TFormModel& model,
+                                  const std::function<void(int fait, int total)>& progression,
+                                  const std::function<void()>& traitePostes) {
+    auto* cogito = dynamic_cast<CogitoModele*>(&model);
+    if (cogito == nullptr)
+        return mrCancel;
+    const int total = cogito->Maximum();
+    cogito->Progression = [&progression, total](int begun) { progression(begun - 1, total); };
+    cogito->Fermer = [] {};
+    cogito->ExecuteThread();
+    while (!cogito->Fini()) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        traitePostes();
+    }
+    cogito->Progression = nullptr;
+    progression(total, total);
+    return cogito->Annule() ? mrCancel : mrOk;
 }

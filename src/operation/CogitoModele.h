@@ -55,6 +55,13 @@ public:
     // Waits for a worker still running (the dialog may have closed another way).
     void Attendre();
 
+    // The dialog played without a window, as a sheet builds: runs the worker of the model (a
+    // CogitoModele) to its end, telling its progress (done, total) and running what it posts
+    // through `traitePostes`; mrOk, or mrCancel when cancelled or given another model.
+    static int JoueSansFenetre(TFormModel& model,
+                               const std::function<void(int fait, int total)>& progression,
+                               const std::function<void()>& traitePostes);
+
 private:
     struct Exemplaire;
 

@@ -1,4 +1,4 @@
-// The component factory: the one place that names every component class.
+// The component factory, by palette index, read from the table of kinds (package/Paquet.h).
 #pragma once
 
 #include "host/Cle.h"
@@ -11,8 +11,8 @@ class TCadre;
 class TComposant;
 
 // A new component of the kind at palette index 1..16 in the frame, or null for any other
-// index and for a kind not built yet. The caller owns it.
+// index. The caller owns it.
 std::unique_ptr<TComposant> CreerComposant(TCadre* cadre, int index);
 
-// The key table of the kind at a palette index, empty when the kind is not built yet.
+// The key table of the kind at a palette index, empty for any other index.
 TableCles ClesDuType(int index);

@@ -1,9 +1,9 @@
 #include "pictures/Boulier.h"
 
+#include "common/Setters.h"
 #include "host/Services.h"
 #include "host/Stream.h"
 #include "pictures/BoulierCles.h"
-#include "pictures/Setters.h"
 #include "platform/Random.h"
 
 #include <algorithm>

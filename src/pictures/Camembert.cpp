@@ -1,7 +1,7 @@
 #include "pictures/Camembert.h"
 
+#include "common/Setters.h"
 #include "pictures/CamembertCles.h"
-#include "pictures/Setters.h"
 
 #include <cmath>
 #include <cstring>

@@ -24,6 +24,7 @@ enum : int {
 };
 } // namespace CleCamembert
 
+namespace camembert_cles {
 inline constexpr auto kClesCamembert = TableAvecCadre(
     RangsCadre(Champ<&CamembertOptions::StylePinceau>, Champ<&CamembertOptions::CouleurPinceau>,
                Champ<&CamembertOptions::TaillePinceau>, Champ<&CamembertOptions::StyleBrosse>,
@@ -49,4 +50,6 @@ inline constexpr auto kClesCamembert = TableAvecCadre(
         CleEnonce(CleCamembert::Enonce),
         CleReponse(CleCamembert::Reponse),
     });
+} // namespace camembert_cles
+using camembert_cles::kClesCamembert;
 static_assert(TableConforme(kClesCamembert));

@@ -1,11 +1,11 @@
 #include "pictures/Cube.h"
 
+#include "common/Setters.h"
 #include "host/Consigne.h"
 #include "host/Conversions.h"
 #include "host/Planche.h"
 #include "host/Stream.h"
 #include "pictures/CubeCles.h"
-#include "pictures/Setters.h"
 #include "platform/Random.h"
 
 #include <algorithm>

@@ -20,6 +20,7 @@ enum : int {
 };
 } // namespace CleCube
 
+namespace cube_cles {
 inline constexpr auto kClesCube = TableAvecCadre(
     RangsCadre(Champ<&CubeOptions::StylePinceau>, Champ<&CubeOptions::CouleurPinceau>,
                Champ<&CubeOptions::TaillePinceau>, Champ<&CubeOptions::StyleBrosse>,
@@ -39,5 +40,7 @@ inline constexpr auto kClesCube = TableAvecCadre(
         CleEnonce(CleCube::Enonce),
         CleReponse(CleCube::Reponse),
     });
+} // namespace cube_cles
+using cube_cles::kClesCube;
 static_assert(TableConforme(kClesCube));
 static_assert(kClesCube.size() == 18);

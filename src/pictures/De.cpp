@@ -1,7 +1,7 @@
 #include "pictures/De.h"
 
+#include "common/Setters.h"
 #include "pictures/DeCles.h"
-#include "pictures/Setters.h"
 #include "platform/Random.h"
 
 #include <algorithm>

@@ -23,6 +23,7 @@ enum : int {
 };
 } // namespace CleDe
 
+namespace de_cles {
 inline constexpr auto kClesDe = TableAvecCadre(
     RangsCadre(Champ<&DeOptions::StylePinceau>, Champ<&DeOptions::CouleurPinceau>,
                Champ<&DeOptions::TaillePinceau>, Champ<&DeOptions::StyleBrosse>,
@@ -42,4 +43,6 @@ inline constexpr auto kClesDe = TableAvecCadre(
         CleLibre(CleDe::Actif, "Actif"),
         CleReponse(CleDe::Reponse),
     });
+} // namespace de_cles
+using de_cles::kClesDe;
 static_assert(TableConforme(kClesDe));

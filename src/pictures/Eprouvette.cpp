@@ -1,9 +1,9 @@
 #include "pictures/Eprouvette.h"
 
+#include "common/Setters.h"
 #include "host/Conversions.h"
 #include "host/Services.h"
 #include "pictures/EprouvetteCles.h"
-#include "pictures/Setters.h"
 #include "platform/Random.h"
 
 #include <algorithm>

@@ -1,9 +1,9 @@
 #include "pictures/Montre.h"
 
+#include "common/Setters.h"
 #include "host/Conversions.h"
 #include "host/Services.h"
 #include "pictures/MontreCles.h"
-#include "pictures/Setters.h"
 #include "platform/InkCheck.h"
 
 #include <algorithm>

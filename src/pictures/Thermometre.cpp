@@ -1,8 +1,8 @@
 #include "pictures/Thermometre.h"
 
+#include "common/Setters.h"
 #include "host/Conversions.h"
 #include "host/Services.h"
-#include "pictures/Setters.h"
 #include "pictures/ThermometreCles.h"
 #include "platform/Random.h"
 

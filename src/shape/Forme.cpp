@@ -1,10 +1,10 @@
 #include "shape/Forme.h"
 
+#include "common/Setters.h"
 #include "host/Conversions.h"
 #include "host/Planche.h"
 #include "host/Services.h"
 #include "host/Stream.h"
-#include "pictures/Setters.h"
 #include "shape/FormeCles.h"
 
 #include <algorithm>

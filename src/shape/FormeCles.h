@@ -17,6 +17,7 @@ enum : int {
 };
 } // namespace CleForme
 
+namespace forme_cles {
 // "Distance" is sent as 0 to 100 and kept ten times larger, the arms' length in tenths of a
 // millimetre; the ini file keeps the kept value.
 inline constexpr auto kClesForme = TableAvecCadre(
@@ -36,4 +37,6 @@ inline constexpr auto kClesForme = TableAvecCadre(
         Cle{CleForme::Points, "Points", Lecture::Texte, 0, 0, nullptr, Refait::Rien, Ini::Non, 0,
             "NbPoints points x;y en cm depuis les marges, séparés par |"},
     });
+} // namespace forme_cles
+using forme_cles::kClesForme;
 static_assert(TableConforme(kClesForme));

@@ -6,47 +6,43 @@
 #include "host/Conversions.h"
 #include "host/Document.h"
 #include "host/Services.h"
-#include "operation/CogitoModele.h"
 #include "platform/Random.h"
 #include "platform/Text.h"
 #include "platform/UserInterface.h"
 
 #include <algorithm>
 #include <array>
-#include <chrono>
 #include <functional>
 #include <optional>
-#include <thread>
 #include <utility>
 
 namespace {
 
-// The headless service, with the operations' progress dialog played without a window: the
-// worker runs while its progress messages are passed on.
+// The headless service, with the windows the kinds play while a sheet builds them (the
+// operations' progress window) played without a screen, their progress passed on.
 class ProgressUi : public THeadlessUi {
 public:
-    explicit ProgressUi(BuildProgress progress) : progress_(std::move(progress)) {}
+    ProgressUi(const TCatalogue& catalogue, BuildProgress progress)
+        : catalogue_(catalogue), progress_(std::move(progress)) {}
 
-    bool HasForm(const std::string& name) const override { return name == "Cogito"; }
+    bool HasForm(const std::string& name) const override { return kindPlaying(name) != nullptr; }
 
     int ShowModal(const std::string& name, TFormModel& model) override {
-        auto* cogito = dynamic_cast<CogitoModele*>(&model);
-        if (name != "Cogito" || cogito == nullptr)
+        const TTypeComposant* type = kindPlaying(name);
+        if (type == nullptr)
             return mrCancel;
-        const int total = cogito->Maximum();
-        cogito->Progression = [this, total](int begun) { progress_(begun - 1, total); };
-        cogito->Fermer = [] {};
-        cogito->ExecuteThread();
-        while (!cogito->Fini()) {
-            std::this_thread::sleep_for(std::chrono::milliseconds(1));
-            ProcessPosted();
-        }
-        cogito->Progression = nullptr;
-        progress_(total, total);
-        return cogito->Annule() ? mrCancel : mrOk;
+        return type->joueFenetreFeuille(model, progress_, [this] { ProcessPosted(); });
     }
 
 private:
+    const TTypeComposant* kindPlaying(const std::string& name) const {
+        for (const TTypeComposant& type : catalogue_.Types())
+            if (type.fenetreFeuille == name && type.joueFenetreFeuille)
+                return &type;
+        return nullptr;
+    }
+
+    const TCatalogue& catalogue_;
     BuildProgress progress_;
 };
 
@@ -430,7 +426,7 @@ bool BuildDocument(const Sheet& sheet, TDocument& document, std::string& error,
     const Sheet documented = WithDocumentedKeys(sheet, document.Catalogue());
     if (!progress)
         return Builder(documented, document).run(error);
-    ProgressUi ui(progress);
+    ProgressUi ui(document.Catalogue(), progress);
     const TScopedUi scoped(ui);
     return Builder(documented, document).run(error);
 }

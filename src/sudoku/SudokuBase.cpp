@@ -128,14 +128,25 @@ bool FichierBaseSudoku::LitEnregistrement(std::int64_t k, EnregistrementBase& en
 }
 
 bool OuvreBaseLecture(const std::string& nom, FichierBaseSudoku& base, std::string& message) {
+    Erreur erreur;
+    const bool ouverte = OuvreBaseLecture(nom, base, erreur);
+    if (!ouverte)
+        message = std::move(erreur.message);
+    return ouverte;
+}
+
+bool OuvreBaseLecture(const std::string& nom, FichierBaseSudoku& base, Erreur& erreur) {
     base.Ferme();
+    std::string& message = erreur.message;
+    // Until the file is open, a refusal is the file's; after, its contents'.
+    erreur.genre = GenreErreur::Fichier;
     const std::string ouverture = std::string(kMessageOuverture) + "\u00A0: ";
     const std::string entete = kMessageEntete;
     if (nom.empty())
         return echec(kMessageAucunFichier, message);
     // Only a regular file: a folder cannot be read and a pipe would never end.
-    std::error_code erreur;
-    const auto etat = std::filesystem::status(nom, erreur);
+    std::error_code statut;
+    const auto etat = std::filesystem::status(nom, statut);
     if (!std::filesystem::exists(etat))
         return echec(ouverture + "il n'existe pas", message);
     if (!std::filesystem::is_regular_file(etat))
@@ -146,6 +157,7 @@ bool OuvreBaseLecture(const std::string& nom, FichierBaseSudoku& base, std::stri
     base.fichier_.reset(std::fopen(nom.c_str(), "rb"));
     if (!base.fichier_)
         return echec(ouverture + "il ne peut pas être lu", message);
+    erreur.genre = GenreErreur::Donnees;
     const std::int64_t taille = tailleFichier(nom);
     int octetType = -1;
     const bool enteteLu = litEntete(base.fichier_.get(), octetType);
@@ -177,14 +189,24 @@ void BaseEnMemoire::Insere(EnregistrementBase enregistrement) {
 }
 
 bool LitBase(const std::string& nom, BaseEnMemoire& base, std::string& message) {
+    Erreur erreur;
+    const bool lue = LitBase(nom, base, erreur);
+    if (!lue)
+        message = std::move(erreur.message);
+    return lue;
+}
+
+bool LitBase(const std::string& nom, BaseEnMemoire& base, Erreur& erreur) {
     FichierBaseSudoku fichier;
-    if (!OuvreBaseLecture(nom, fichier, message))
+    if (!OuvreBaseLecture(nom, fichier, erreur))
         return false;
     base.Type = fichier.Type();
     base.Enregistrements.assign(size_t(fichier.NbEnregistrements()), {});
     for (size_t k = 0; k < base.Enregistrements.size(); ++k)
-        if (!fichier.LitEnregistrement(std::int64_t(k), base.Enregistrements[k]))
-            return echec(kMessageLecture, message);
+        if (!fichier.LitEnregistrement(std::int64_t(k), base.Enregistrements[k])) {
+            erreur.genre = GenreErreur::Fichier;
+            return echec(kMessageLecture, erreur.message);
+        }
     return true;
 }
 

@@ -3,6 +3,7 @@
 // the packed problem (two cells a byte, the first in the high nibble, 0 for an unknown cell).
 #pragma once
 
+#include "platform/Erreur.h"
 #include "sudoku/SudokuGrille.h"
 
 #include <array>
@@ -55,7 +56,7 @@ public:
     void Ferme() { fichier_.reset(); }
 
 private:
-    friend bool OuvreBaseLecture(const std::string&, FichierBaseSudoku&, std::string&);
+    friend bool OuvreBaseLecture(const std::string&, FichierBaseSudoku&, Erreur&);
 
     struct Fermeture {
         void operator()(std::FILE* f) const { std::fclose(f); }
@@ -70,6 +71,9 @@ private:
 // `message` (the file then closed) when the file is missing, not a regular file, not a
 // database, or ends inside a record.
 bool OuvreBaseLecture(const std::string& nom, FichierBaseSudoku& base, std::string& message);
+// The same, telling a file that cannot be opened (Fichier) from one that is not a whole
+// database (Donnees).
+bool OuvreBaseLecture(const std::string& nom, FichierBaseSudoku& base, Erreur& erreur);
 
 // A whole database in memory: the one way records are added. It is read whole, changed, and
 // written back whole to a new file that replaces the old one only once complete, so a crash
@@ -84,6 +88,7 @@ struct BaseEnMemoire {
 
 // Reads every record of a database; false with the reason in `message`.
 bool LitBase(const std::string& nom, BaseEnMemoire& base, std::string& message);
+bool LitBase(const std::string& nom, BaseEnMemoire& base, Erreur& erreur);
 // Writes a database atomically; false with the reason in `message`.
 bool EcritBase(const std::string& nom, const BaseEnMemoire& base, std::string& message);
 

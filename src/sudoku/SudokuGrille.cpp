@@ -101,24 +101,6 @@ void SudokuGrille::FixeValeur(int ligne, int colonne, int valeur) {
     cellule[valeur - 1] = char('0' + valeur);
 }
 
-void SudokuGrille::CaseUnite(int unite, int k, int& ligne, int& colonne) const {
-    const int n = NbValeurs;
-    if (unite < n) {
-        ligne = unite;
-        colonne = k;
-        return;
-    }
-    if (unite < 2 * n) {
-        ligne = k;
-        colonne = unite - n;
-        return;
-    }
-    const int region = unite - 2 * n;
-    const int piles = n / LargeurRegion;
-    ligne = (region / piles) * HauteurRegion + k / LargeurRegion;
-    colonne = (region % piles) * LargeurRegion + k % LargeurRegion;
-}
-
 int SudokuGrille::StatutCompletion() const {
     for (int c = 0; c < NbValeurs; ++c)
         for (int l = 0; l < NbValeurs; ++l) {

@@ -134,10 +134,6 @@ public:
     // column by column: 0 with several candidates, 2 without any.
     int StatutCompletion() const;
 
-    // The cells of unit u (rows, then columns, then boxes band by band), k-th in walk order.
-    int NbUnites() const { return 3 * NbValeurs; }
-    void CaseUnite(int unite, int k, int& ligne, int& colonne) const;
-
 private:
     TRandom* alea_;
 };

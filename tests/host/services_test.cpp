@@ -44,6 +44,9 @@ TEST(Aide, OpensThePageOfATopicOrAWindowElseTheContentsWithANote) {
     std::filesystem::create_directories(data.folder().file("help"));
     for (const char* page : {"index", "Operation", "OperProp"})
         data.folder().put("help/" + std::string(page) + ".md", "# Page\n");
+    // Kinds give their pages as a catalogue learns them.
+    EnregistrePageAide(10, "Operation");
+    EnregistrePageAide(135, "Sudoku");
     TTestUi ui;
     TScopedUi scoped(ui);
     // What is asked, the page opened, what the note names ("" for no note).

@@ -64,8 +64,8 @@ TEST_F(PackageEntryTest, NewMathPageGetsSeventeenButtonsSideBySide) {
         ASSERT_NE(type, nullptr);
         EXPECT_EQ(type->indexPalette, i);
         const std::unique_ptr<TComposant> made = b.CreeComposant(&cadre);
-        EXPECT_EQ(made != nullptr, bool(type->cree));
-        EXPECT_EQ(made ? made->NumeroType : type->numero, type->numero);
+        ASSERT_NE(made, nullptr);
+        EXPECT_EQ(std::tuple(made->NumeroType, made->NomType), std::tuple(type->numero, type->nom));
     }
     EXPECT_EQ(button(math, 0).NomComposant, "") << "the arrow tool names no kind";
     for (const int outside : {0, 17, -1})

@@ -18,7 +18,6 @@
 #include <QEvent>
 #include <QGroupBox>
 #include <QLineEdit>
-#include <QSlider>
 
 #include <stdexcept>
 
@@ -119,9 +118,6 @@ void TPropFormWidget::RemplirLies() {
         case Controle::Couleur:
             static_cast<TColorButton*>(lien.controle)->SetColor(TColor(*valeur));
             break;
-        case Controle::Slide:
-            static_cast<QSlider*>(lien.controle)->setValue(*valeur);
-            break;
         }
     }
 }
@@ -154,12 +150,6 @@ void TPropFormWidget::LieUpDown(TUpDown* upDown, int index) {
     });
 }
 
-void TPropFormWidget::LieEditFleches(QLineEdit* edit, TUpDown* fleches, int index) {
-    fleches->SetAssociate(edit);
-    LieEdit(edit, index);
-    LieUpDown(fleches, index);
-}
-
 void TPropFormWidget::LieCombo(QComboBox* combo, int index) {
     lie(combo, index, Controle::Combo);
     connect(combo, &QComboBox::currentIndexChanged, this,
@@ -186,16 +176,6 @@ void TPropFormWidget::LieCheck(QCheckBox* check, int index) {
     lie(check, index, Controle::Check);
     connect(check, &QCheckBox::clicked, this,
             [this, index](bool checked) { envoie(index, checked ? "1" : "0"); });
-}
-
-void TPropFormWidget::LieSlide(QSlider* slider, int index) {
-    lie(slider, index, Controle::Slide);
-    connect(slider, &QSlider::valueChanged, this, [this, slider, index](int value) {
-        if (!slider->isSliderDown())
-            envoie(index, std::to_string(value));
-    });
-    connect(slider, &QSlider::sliderReleased, this,
-            [this, slider, index] { envoie(index, std::to_string(slider->value())); });
 }
 
 void TPropFormWidget::LieCouleur(TColorButton* button, int index) {

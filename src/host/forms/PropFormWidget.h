@@ -23,7 +23,6 @@ class QButtonGroup;
 class QCheckBox;
 class QComboBox;
 class QLineEdit;
-class QSlider;
 class TColorButton;
 class TPagePosition;
 class TUpDown;
@@ -42,9 +41,6 @@ protected:
     void LieEdit(QLineEdit* edit, int index);
     // An up-down sends its edit's text when an arrow is released.
     void LieUpDown(TUpDown* upDown, int index);
-    // An edit with its arrows, both tied to one key: the edit as LieEdit, the arrows as
-    // LieUpDown, stepping the edit's value.
-    void LieEditFleches(QLineEdit* edit, TUpDown* fleches, int index);
     // A combo box sends its item index when the user changes it.
     void LieCombo(QComboBox* combo, int index);
     // A radio group named `nom` over `boutons`, whose ids are their places from 0.
@@ -53,8 +49,6 @@ protected:
     void LieRadio(QButtonGroup* group, int index);
     // A check box sends 1 or 0.
     void LieCheck(QCheckBox* check, int index);
-    // A slide bar sends its position when released or moved by the keyboard.
-    void LieSlide(QSlider* slider, int index);
     // A colour button sends the colour chosen.
     void LieCouleur(TColorButton* button, int index);
     // A font button opens the font dialog on the current font (its text form) and sends the
@@ -106,7 +100,7 @@ protected:
     void RemplirLies() override;
 
 private:
-    enum class Controle { Edit, Combo, Radio, Check, Couleur, Slide };
+    enum class Controle { Edit, Combo, Radio, Check, Couleur };
     struct Lien {
         QObject* controle;
         int index;

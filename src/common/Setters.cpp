@@ -1,4 +1,4 @@
-#include "pictures/Setters.h"
+#include "common/Setters.h"
 
 #include <cstdlib>
 

@@ -1,0 +1,8 @@
+// The property windows of the package's kinds: the Qt column of the table of kinds
+// (package/Paquet.h), kept on the forms side so that the package's logic holds no Qt.
+#pragma once
+
+class TPropDockWidget;
+
+// Registers the window of every kind with the dock, under the name its component asks for.
+void EnregistreFenetresPaquet(TPropDockWidget& dock);
