@@ -21,6 +21,7 @@
 #include "platform/Paths.h"
 #include "platform/Random.h"
 #include "platform/StagedFiles.h"
+#include "platform/qt/QtCanvas.h"
 
 #include <chrono>
 #include <cstdint>
@@ -345,6 +346,7 @@ private:
         }
         const std::uint32_t seed = a.seedGiven ? a.seed : RandomizeFromClock();
         SheetOutput output(a.output, a.dpi, outputs);
+        TQtMeasuringCanvas measure;
         Progress progress(err_);
         const std::vector<int> modes = modesOf(a.mode);
         // Grouped, the copies are kept until every test is out, then give their corrections.
@@ -360,7 +362,8 @@ private:
             document.ChangeOrigine(
                 {copySeed, RebuildCommand(a.command == "demo" ? "" : a.positional.front(), copySeed,
                                           a.mode)});
-            const bool built = BuildDocument(sheet, document, error, progress.Hook());
+            const bool built =
+                BuildDocument(sheet, document, error, progress.Hook(), &measure.Canvas());
             progress.End();
             if (!built) {
                 err_ << error << "\n";
@@ -404,7 +407,9 @@ private:
         Sheet sheet;
         std::string error;
         TDocument document(catalogue_);
-        if (!ParseSheet(text, "recap", sheet, error) || !BuildDocument(sheet, document, error)) {
+        TQtMeasuringCanvas measure;
+        if (!ParseSheet(text, "recap", sheet, error) ||
+            !BuildDocument(sheet, document, error, {}, &measure.Canvas())) {
             err_ << "mathsheet : --recap : " << error << "\n";
             return EXIT_BAD_INPUT;
         }

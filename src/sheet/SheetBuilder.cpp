@@ -8,6 +8,7 @@
 #include "host/Services.h"
 #include "operation/CogitoModele.h"
 #include "platform/Random.h"
+#include "platform/RecordingCanvas.h"
 #include "platform/Text.h"
 #include "platform/UserInterface.h"
 
@@ -102,7 +103,8 @@ Sheet WithDocumentedKeys(Sheet sheet, const TCatalogue& catalogue) {
 
 class Builder {
 public:
-    Builder(const Sheet& sheet, TDocument& document) : sheet_(sheet), document_(document) {}
+    Builder(const Sheet& sheet, TDocument& document, TCanvas& mesure)
+        : sheet_(sheet), document_(document), mesure_(mesure) {}
 
     bool run(std::string& error) {
         if (sheet_.sections.empty()) {
@@ -179,6 +181,7 @@ private:
                 return false;
             }
         }
+        planche.MesureTitre(mesure_);
         if (planche.Pas.cx > 0)
             planche.OrgGrille = planche.OrgMarges();
         document_.Cadre(currentPage_).Rect = planche.ZoneUtile();
@@ -400,6 +403,7 @@ private:
 
     const Sheet& sheet_;
     TDocument& document_;
+    TCanvas& mesure_;
     std::vector<Made> made_;
     std::vector<LaterLink> laterLinks_;
     bool finished_ = false;
@@ -418,13 +422,15 @@ int DrawnTimeOfDay() {
 }
 
 bool BuildDocument(const Sheet& sheet, TDocument& document, std::string& error,
-                   const BuildProgress& progress) {
+                   const BuildProgress& progress, TCanvas* mesure) {
     const Sheet documented = WithDocumentedKeys(sheet, document.Catalogue());
+    TRecordingCanvas fixe;
+    TCanvas& canvas = mesure != nullptr ? *mesure : fixe;
     if (!progress)
-        return Builder(documented, document).run(error);
+        return Builder(documented, document, canvas).run(error);
     ProgressUi ui(progress);
     const TScopedUi scoped(ui);
-    return Builder(documented, document).run(error);
+    return Builder(documented, document, canvas).run(error);
 }
 
 const std::vector<std::pair<std::string, std::string>>& ClesPage() {
