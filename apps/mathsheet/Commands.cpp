@@ -22,6 +22,7 @@
 #include "platform/Paths.h"
 #include "platform/Random.h"
 #include "platform/StagedFiles.h"
+#include "platform/qt/QtCanvas.h"
 
 #include <chrono>
 #include <cstdint>
@@ -422,7 +423,9 @@ private:
         Sheet sheet;
         std::string error;
         TDocument document(catalogue_);
-        if (!ParseSheet(text, "recap", sheet, error) || !BuildDocument(sheet, document, error)) {
+        TQtMeasuringCanvas measure;
+        if (!ParseSheet(text, "recap", sheet, error) ||
+            !BuildDocument(sheet, document, error, {}, &measure.Canvas())) {
             err_ << "mathsheet\u00A0: --recap\u00A0: " << error << "\n";
             return EXIT_BAD_INPUT;
         }

@@ -1,6 +1,7 @@
 #include "CopyBuilder.h"
 
 #include "host/Document.h"
+#include "platform/qt/QtCanvas.h"
 
 #include <algorithm>
 
@@ -56,7 +57,9 @@ void CopyBuilder::build(Copy& copy) {
         copy.document = std::make_unique<TDocument>(catalogue_);
         if (prepare_)
             prepare_(*copy.document, copy.seed);
-        copy.built = BuildDocument(sheet_, *copy.document, copy.error, progress);
+        // Titles are measured in the printed fonts, on a canvas of the copy's own thread.
+        TQtMeasuringCanvas measure;
+        copy.built = BuildDocument(sheet_, *copy.document, copy.error, progress, &measure.Canvas());
     } catch (...) {
         copy.exception = std::current_exception();
     }

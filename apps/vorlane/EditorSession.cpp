@@ -3,6 +3,7 @@
 #include "host/Catalogue.h"
 #include "host/Services.h"
 #include "host/Stream.h"
+#include "platform/qt/QtCanvas.h"
 #include "sheet/Sheet.h"
 #include "sheet/SheetBuilder.h"
 
@@ -103,7 +104,8 @@ bool EditorSession::Import(const std::string& text, const std::string& fileName,
     if (!ParseSheet(text, fileName, sheet, message))
         return false;
     auto built = std::make_unique<TDocument>(catalogue_);
-    if (!BuildDocument(sheet, *built, message))
+    TQtMeasuringCanvas measure;
+    if (!BuildDocument(sheet, *built, message, {}, &measure.Canvas()))
         return false;
     path_.clear();
     page_ = 0;

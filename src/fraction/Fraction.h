@@ -29,7 +29,7 @@ struct FractionOptions {
     ::Fonte FonteCorrige{};             // the answers in the corrected version
     std::uint8_t AlignerSurCarreau = 0; // one digit a grid square when drawn into a grid
     std::uint8_t SimplificationIntelligente = 1;
-    std::int16_t NombreOperations = 10;
+    std::int16_t NombreOperations = 4;
     std::int16_t FractionOperation = FR_ADDITION;
     std::uint8_t MemesDenominateurs = 1;
     std::uint8_t ResultatsInterm1 = 1;
@@ -68,6 +68,8 @@ public:
 
     TableCles Cles() const override;
     std::string NomProp() const override { return "FractionProp"; }
+    // Room for the new component's lines, steps and all, at their widest.
+    vlSize TailleCreation() const override { return {1200, 1000}; }
     // Opens the fraction editor; its "Valider" gives the lines new numbers.
     bool DblClk(int shift, vlPoint p) override;
     std::vector<std::string> Description() const override;

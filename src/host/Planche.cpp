@@ -6,7 +6,10 @@
 
 #include <algorithm>
 #include <array>
+#include <optional>
+#include <string_view>
 #include <utility>
+#include <vector>
 
 namespace {
 
@@ -29,6 +32,66 @@ TFont fontOf(int points, TFontStyles style) {
 void fitFont(TCanvas& canvas, const std::string& text, int width, int smallest) {
     while (canvas.TextWidth(text) > width && canvas.Font.Size() > smallest)
         canvas.Font.SetSize(canvas.Font.Size() - 1);
+}
+
+// The title's sizes in points: as set, and the smallest it is made.
+constexpr int kTitleLarge = 16;
+constexpr int kTitleSmall = 12;
+
+// A title set in lines; the canvas's font is left at their size.
+struct TitleLines {
+    std::vector<std::string> lines;
+    bool centred = true;
+};
+
+// The two lines of `title` broken at a blank that both fit `width`, the longer one as short as
+// can be; nothing when no break fits.
+std::optional<TitleLines> twoLines(TCanvas& canvas, const std::string& title, int width) {
+    std::optional<TitleLines> best;
+    int longest = 0;
+    for (std::size_t i = title.find(' '); i != std::string::npos; i = title.find(' ', i + 1)) {
+        const std::string first(Trim(std::string_view(title).substr(0, i), " "));
+        const std::string second(Trim(std::string_view(title).substr(i + 1), " "));
+        if (first.empty() || second.empty())
+            continue;
+        const int w = std::max(canvas.TextWidth(first), canvas.TextWidth(second));
+        if (w <= width && (!best || w < longest)) {
+            best = TitleLines{{first, second}, true};
+            longest = w;
+        }
+    }
+    return best;
+}
+
+// One line at full size when it fits centred; else two lines, centred then from the left
+// margin, a point smaller at a time down to the smallest size; else one line that small, cut
+// by the caller where it must.
+TitleLines setTitle(TCanvas& canvas, const std::string& title, int centred, int left,
+                    int maxLines) {
+    canvas.Font = fontOf(kTitleLarge, fsBold);
+    if (canvas.TextWidth(title) <= centred)
+        return {{title}, true};
+    if (maxLines >= 2)
+        for (const int width : {centred, left})
+            for (int points = kTitleLarge; points >= kTitleSmall; --points) {
+                canvas.Font.SetSize(points);
+                if (std::optional<TitleLines> two = twoLines(canvas, title, width)) {
+                    two->centred = width == centred;
+                    return *two;
+                }
+            }
+    canvas.Font.SetSize(kTitleLarge);
+    fitFont(canvas, title, centred, kTitleSmall);
+    if (canvas.TextWidth(title) <= centred)
+        return {{title}, true};
+    fitFont(canvas, title, left, kTitleSmall);
+    return {{title}, false};
+}
+
+// The distance between the tops of two title lines in the canvas's font.
+int titlePitch(TCanvas& canvas) {
+    const TTextMetric m = canvas.GetTextMetrics();
+    return m.tmHeight + m.tmExternalLeading;
 }
 
 // "Nom : ……  Prénom : ……  Date : ……": each label followed by a dotted line to write on.
@@ -140,7 +203,7 @@ void TPlanche::DessineReglure(TCanvas& canvas) const {
 int TPlanche::HauteurEntete() const {
     if (!AEntete())
         return 0;
-    const int rows = (Titre.empty() ? 0 : kTitleRow) + (Entete ? kNameRow : 0);
+    const int rows = (Titre.empty() ? 0 : hauteurTitre()) + (Entete ? kNameRow : 0);
     return std::max(rows, Note > 0 ? kScoreBox : 0) + kGapBelow;
 }
 
@@ -170,7 +233,39 @@ vlSize TPlanche::TailleFormat(Format format, bool paysage) {
     return size;
 }
 
+TPlanche::LargeursTitre TPlanche::largeursTitre(TCanvas& canvas) const {
+    // Centred on the page, room kept on its right for the mark, clear of the score box.
+    const int left = Marges.left;
+    const int right = Taille.cx - Marges.right;
+    const int free = Note > 0 ? right - kScoreWidth - kGap : right;
+    canvas.Font = fontOf(12, fsBold | fsItalic);
+    const int end = free - kGap - canvas.TextWidth("Corrigé");
+    const int centre = (left + right) / 2;
+    return {std::max(2 * (end - centre), 1), std::max(end - left, 1)};
+}
+
+bool TPlanche::titreMesure() const {
+    return mesure_.titre == Titre && mesure_.largeur == Taille.cx - Marges.left - Marges.right &&
+           mesure_.note == (Note > 0);
+}
+
+int TPlanche::hauteurTitre() const {
+    return titreMesure() ? mesure_.hauteur : kTitleRow;
+}
+
+void TPlanche::MesureTitre(TCanvas& canvas) const {
+    const TFont font = canvas.Font;
+    const LargeursTitre room = largeursTitre(canvas);
+    const TitleLines title = setTitle(canvas, Titre, room.centree, room.gauche, 2);
+    const int lines = int(title.lines.size());
+    mesure_ = {Titre, Taille.cx - Marges.left - Marges.right, Note > 0, lines,
+               kTitleRow + (lines - 1) * titlePitch(canvas)};
+    canvas.Font = font;
+}
+
 void TPlanche::DessineEntete(TCanvas& canvas, int mode) const {
+    if (!Titre.empty() && !titreMesure())
+        MesureTitre(canvas);
     const vlRect band = ZoneEntete();
     if (band.Height() <= 0)
         return;
@@ -185,29 +280,34 @@ void TPlanche::DessineEntete(TCanvas& canvas, int mode) const {
     const int markWidth = canvas.TextWidth(mark);
     int top = band.top;
     if (!Titre.empty()) {
-        // Centred on the page, the same size in both versions: room is kept on its right for
-        // the mark, clear of the score box. A title too long for that starts at the left
-        // margin, smaller, and is cut at the mark's room if it must.
+        // The same lines and size in both versions, cut at the mark's room if they must be.
+        const LargeursTitre room = largeursTitre(canvas);
+        const int rows = hauteurTitre();
+        const int maxLines = rows > kTitleRow ? 2 : 1;
+        const TitleLines title = setTitle(canvas, Titre, room.centree, room.gauche, maxLines);
         const int centre = (band.left + band.right) / 2;
         const int end = free - kGap - markWidth;
-        canvas.Font = fontOf(16, fsBold);
-        fitFont(canvas, Titre, std::max(2 * (end - centre), 1), 9);
-        const bool centred = canvas.TextWidth(Titre) <= 2 * (end - centre);
-        if (!centred)
-            fitFont(canvas, Titre, std::max(end - band.left, 1), 7);
-        const vlSize size = canvas.TextExtent(Titre);
-        const int x = centred ? centre - size.cx / 2 : band.left;
+        const int pitch = titlePitch(canvas);
         const int clip = canvas.SaveDC();
-        canvas.IntersectClipRect(band.left, top, std::max(end, band.left), top + kTitleRow);
-        canvas.TextOut(x, top, Titre);
+        canvas.IntersectClipRect(band.left, top, std::max(end, band.left), top + rows);
+        int x = band.left;
+        int y = top;
+        int width = 0;
+        for (std::size_t i = 0; i < title.lines.size(); ++i) {
+            width = canvas.TextWidth(title.lines[i]);
+            x = title.centred ? centre - width / 2 : band.left;
+            y = top + int(i) * pitch;
+            canvas.TextOut(x, y, title.lines[i]);
+        }
         canvas.RestoreDC(clip);
         if (corrige) {
-            const int baseline = top + canvas.GetTextMetrics().tmAscent;
+            // After the last line, on its baseline.
+            const int baseline = y + canvas.GetTextMetrics().tmAscent;
             canvas.Font = fontOf(12, fsBold | fsItalic);
-            canvas.TextOut(std::min(x + size.cx, end) + kGap,
+            canvas.TextOut(std::min(x + width, end) + kGap,
                            baseline - canvas.GetTextMetrics().tmAscent, mark);
         }
-        top += kTitleRow;
+        top += rows;
     } else if (corrige) {
         // No title: the mark ends the first row, the name line makes room for it.
         canvas.Font = fontOf(12, fsBold | fsItalic);

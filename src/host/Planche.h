@@ -61,10 +61,38 @@ public:
     // a red margin line on the area's left edge and a vertical line every 8 mm right of it.
     // Squares follow the grid (its step and origin), lines the step from the area's top.
     void DessineReglure(TCanvas& canvas) const;
-    // Draws the header; the corrected version (mode 2) writes "Corrigé" beside the title.
+    // Lays the title out with the canvas's fonts: on one line at 16 points when it fits, else
+    // on two lines, made smaller down to 12 points when they must be. The header's height
+    // follows from then on, until the title or the page's width changes.
+    void MesureTitre(TCanvas& canvas) const;
+    // Draws the header, the title on the lines it was measured for (measured now when it was
+    // not); the corrected version (mode 2) writes "Corrigé" after the title.
     void DessineEntete(TCanvas& canvas, int mode) const;
     // Writes a line in small type at the foot of the page, in the bottom margin.
     void DessinePied(TCanvas& canvas, const std::string& texte) const;
+
+private:
+    // Where the title can go across the header: centred, or from the left margin.
+    struct LargeursTitre {
+        int centree = 0;
+        int gauche = 0;
+        bool operator==(const LargeursTitre&) const = default;
+    };
+    LargeursTitre largeursTitre(TCanvas& canvas) const;
+    // Whether the last measure is of this title in this room.
+    bool titreMesure() const;
+    // The height of the title's rows: measured, or one row while the title is not.
+    int hauteurTitre() const;
+
+    // The last measure of the title, for that text, in that room.
+    struct MesureDuTitre {
+        std::string titre;
+        int largeur = -1;
+        bool note = false;
+        int lignes = 1;
+        int hauteur = 0;
+    };
+    mutable MesureDuTitre mesure_;
 };
 
 // "Aucune", "Carreaux", "Seyes" or "Lignes", as a sheet writes the ruling.

@@ -25,7 +25,8 @@ vlSize TvlEuroBillets::TailleCreation() const {
     int premier = 0;
     while (premier < 6 && bloc_.NbBillets[premier] == 0)
         ++premier;
-    return TailleArticle(bloc_.NbBillets[premier] == 0 ? 0 : premier);
+    const vlSize billet = TailleArticle(bloc_.NbBillets[premier] == 0 ? 0 : premier);
+    return {billet.cx + kRetrait, billet.cy + kRetrait + HauteurLegende()};
 }
 
 void TvlEuroBillets::Dessine(TCanvas& canvas, int mode, TPlanche*) {

@@ -44,7 +44,8 @@ public:
     TvlEuroBillets(const TvlEuroBillets&) = default;
 
     TableCles Cles() const override;
-    // The first note with a count, as it is drawn.
+    // The first note with a count, as it is drawn, with the layout's margin and the line under
+    // it.
     vlSize TailleCreation() const override;
     std::string NomProp() const override { return "EuroBilletsProp"; }
     std::vector<std::string> Description() const override;

@@ -5,6 +5,7 @@
 #include "money/EuroPiecesCles.h"
 #include "platform/Random.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstring>
@@ -40,6 +41,14 @@ TvlEuroPieces::TvlEuroPieces(TCadre* cadre)
     graine_ = graineBase_;
     PrepareLegende(3);
     Installe();
+}
+
+vlSize TvlEuroPieces::TailleCreation() const {
+    constexpr vlSize minimum{1000, 600};
+    std::vector<int> ordre = OrdreTable();
+    if (bloc_.TriPieces != 1)
+        std::reverse(ordre.begin(), ordre.end());
+    return {minimum.cx, std::max(minimum.cy, HauteurRangees(minimum.cx, ordre))};
 }
 
 TableCles TvlEuroPieces::Cles() const {

@@ -44,7 +44,8 @@ public:
     TvlEuroPieces(const TvlEuroPieces&) = default;
 
     TableCles Cles() const override;
-    vlSize TailleCreation() const override { return {1000, 600}; }
+    // Ten centimetres wide, as tall as the rows of its coins and the line under them need.
+    vlSize TailleCreation() const override;
     std::string NomProp() const override { return "EuroPiecesProp"; }
     std::vector<std::string> Description() const override;
     void Dessine(TCanvas& canvas, int mode, TPlanche* planche) override;

@@ -97,6 +97,18 @@ public:
         return ordre;
     }
 
+    // The height a frame `largeur` wide needs for these items in rows, gaps, margin and the
+    // line under them included.
+    int HauteurRangees(int largeur, std::span<const int> ordre) const {
+        std::array<vlSize, D> tailles;
+        for (std::size_t i = 0; i < D; ++i)
+            tailles[i] = derived().TailleArticle(int(i));
+        const Disposition d = Dispose(ordre, tailles, derived().IntervalleBloc() * 10,
+                                      largeur - Derived::kRetrait, 0);
+        const int premiere = d.articles.empty() ? 0 : d.articles.front().rangee;
+        return premiere + d.hauteurTotale + Derived::kRetrait + this->HauteurLegende();
+    }
+
     // The sum ("2,80 €", "35 €", "1 250 g"), to make when the test version hides the items.
     std::optional<CibleImage> Cible() const override {
         return CibleImage{derived().TexteSomme(Somme()), "Fais %s",
@@ -337,8 +349,8 @@ void FamilleMonnaie<Derived, Block, D>::DessineCollection(TCanvas& canvas) {
     }
     if (horsCadre_ > 0) {
         int plusLarge = 0;
-        for (const vlSize& t : tailles)
-            plusLarge = std::max(plusLarge, t.cx);
+        for (const int index : ordre)
+            plusLarge = std::max(plusLarge, tailles[std::size_t(index)].cx);
         largeurNecessaire_ = plusLarge > largeur ? plusLarge + Derived::kRetrait : 0;
         hauteurNecessaire_ = HauteurSansEcart(d) + Derived::kRetrait + this->HauteurLegende() +
                              this->HauteurConsigne();

@@ -142,6 +142,7 @@ Disposition Dispose(std::span<const int> ordre, std::span<const vlSize> tailles,
             premier = d.articles.size();
             d.hauteurTotale += r + intervalle;
         } else if (r < t.cy) {
+            d.hauteurTotale += t.cy - r; // the raised row takes its new height
             r = t.cy;
             for (std::size_t k = premier; k < d.articles.size(); ++k)
                 d.articles[k].rangee = r;

@@ -159,7 +159,7 @@ void TvlOperation::RestaureStandardNonApplique() {
     opts_.FonteCorrige.Couleur = kRouge;
     opts_.SeparerMilliers = true;
     opts_.AlignerSurCarreau = true;
-    opts_.NombreOperations = MAX_OPERATIONS;
+    opts_.NombreOperations = OPERATIONS_STANDARD;
     opts_.DifficulteMult = 1;
     opts_.DifficulteDiv = 0;
     opts_.InhibeCalculsAuto = false;

@@ -25,6 +25,9 @@ public:
     static constexpr std::int32_t NUMERO = 10;
     static constexpr std::int16_t VERSION = 4;
     static constexpr int MAX_OPERATIONS = 24;
+    // A new component shows as many exercises as its creation size holds, posed additions of
+    // five numbers included.
+    static constexpr int OPERATIONS_STANDARD = 4;
 
     explicit TvlOperation(TCadre* cadre);
     TvlOperation(const TvlOperation& other);

@@ -63,7 +63,8 @@ public:
 
     TableCles Cles() const override;
 
-    vlSize TailleCreation() const override { return {100, 500}; }
+    // Wide enough for the unit over the numbers and for the volume written under the tube.
+    vlSize TailleCreation() const override { return {250, 600}; }
     std::string NomProp() const override { return "EprouvetteProp"; }
     bool DblClk(int shift, vlPoint p) override;
     std::vector<std::string> Description() const override;

@@ -7,6 +7,7 @@
 #include "host/Document.h"
 #include "host/Services.h"
 #include "platform/Random.h"
+#include "platform/RecordingCanvas.h"
 #include "platform/Text.h"
 #include "platform/UserInterface.h"
 
@@ -98,7 +99,8 @@ Sheet WithDocumentedKeys(Sheet sheet, const TCatalogue& catalogue) {
 
 class Builder {
 public:
-    Builder(const Sheet& sheet, TDocument& document) : sheet_(sheet), document_(document) {}
+    Builder(const Sheet& sheet, TDocument& document, TCanvas& mesure)
+        : sheet_(sheet), document_(document), mesure_(mesure) {}
 
     bool run(std::string& error) {
         if (sheet_.sections.empty()) {
@@ -176,6 +178,7 @@ private:
                 return false;
             }
         }
+        planche.MesureTitre(mesure_);
         if (planche.Pas.cx > 0)
             planche.OrgGrille = planche.OrgMarges();
         document_.Cadre(currentPage_).Rect = planche.ZoneUtile();
@@ -404,6 +407,7 @@ private:
 
     const Sheet& sheet_;
     TDocument& document_;
+    TCanvas& mesure_;
     std::vector<Made> made_;
     std::vector<LaterLink> laterLinks_;
     bool finished_ = false;
@@ -422,13 +426,15 @@ int DrawnTimeOfDay() {
 }
 
 bool BuildDocument(const Sheet& sheet, TDocument& document, std::string& error,
-                   const BuildProgress& progress) {
+                   const BuildProgress& progress, TCanvas* mesure) {
     const Sheet documented = WithDocumentedKeys(sheet, document.Catalogue());
+    TRecordingCanvas fixe;
+    TCanvas& canvas = mesure != nullptr ? *mesure : fixe;
     if (!progress)
-        return Builder(documented, document).run(error);
+        return Builder(documented, document, canvas).run(error);
     ProgressUi ui(document.Catalogue(), progress);
     const TScopedUi scoped(ui);
-    return Builder(documented, document).run(error);
+    return Builder(documented, document, canvas).run(error);
 }
 
 const std::vector<std::pair<std::string, std::string>>& ClesPage() {

@@ -9,6 +9,7 @@
 #include <utility>
 #include <vector>
 
+class TCanvas;
 class TDocument;
 
 // Told, on the calling thread, how many exercises of a long generation are done out of how
@@ -18,8 +19,10 @@ using BuildProgress = std::function<void(int done, int total)>;
 // Fills `document` (which should be empty). A kind or key the catalogue does not know, or a
 // value a component refuses with a message, stops the build: false with "FILE:LINE: message".
 // A key answered false without a message is a command (it has run) and the build goes on.
+// Page titles are measured with `mesure` (fixed test metrics without it), so that a title on
+// two lines makes its header taller before anything is placed under it.
 bool BuildDocument(const Sheet& sheet, TDocument& document, std::string& error,
-                   const BuildProgress& progress = {});
+                   const BuildProgress& progress = {}, TCanvas* mesure = nullptr);
 
 // The first component of a document built from `sheet` whose last drawing stopped short, as
 // "FILE:LINE: « Nom » : reason" with the line of the section that made it; empty when every

@@ -304,12 +304,15 @@ TEST(PageCheckCampaign, CrowdedLayoutsSayTheFrameTheyNeed) {
         {"[Euro pièces]\nNom = T\nLargeur = 19\nHauteur = 12\nIntervallePieces = 80\n"
          "NbPieces = 3,2,2,2,2,2,2,2\n",
          "T\u00A0: 9 pièces ne tiennent pas dans le cadre, il faut un cadre de 19,6 cm de haut"},
+        // A 5 cent coin raises the last row that a 10 cent coin opened.
+        {"[Euro pièces]\nNom = R\nLargeur = 10\nHauteur = 7,94\nNbPieces = 1,0,2,2,2,0,2,2\n", ""},
         {"[Masses marquées]\nNom = M\nLargeur = 6\nHauteur = 3\nNbMasses = 2,2,2,2,2,2,2,2\n",
          "M\u00A0: 20 masses marquées ne tiennent pas dans le cadre, il faut un cadre de 33,8 cm "
          "de "
          "haut"},
-        {"[Fraction]\nNom = F\nFractionOperation = 1\nOperandes = 3/4;1/6 | 5/6;1/3\n",
-         "F\u00A0: 10 lignes ne tiennent pas dans le cadre"},
+        {"[Fraction]\nNom = F\nLargeur = 5\nHauteur = 5\nFractionOperation = 1\n"
+         "Operandes = 3/4;1/6 | 5/6;1/3\n",
+         "F\u00A0: 4 lignes ne tiennent pas dans le cadre"},
         {"[Forme]\nNom = S\n", ""},
         {"[Montre]\nNom = H\nLargeur = 2\nHauteur = 2\nMontrerSeconde = 0\n", ""},
         // The answer with its seconds is wider than the dial.

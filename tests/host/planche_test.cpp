@@ -1,4 +1,5 @@
-// The page's ruling measured on what it draws, against its definition.
+// The page's ruling and header measured on what they draw, against their definition.
+#include "host/Composant.h"
 #include "host/Planche.h"
 #include "platform/RecordingCanvas.h"
 
@@ -7,6 +8,8 @@
 #include <algorithm>
 #include <map>
 #include <ranges>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -67,6 +70,48 @@ TEST(Reglure, LinesLieWhereTheirDefinitionPutsThem) {
                                                    {R::Lignes, 0, 80, 0}})
         EXPECT_TRUE(std::ranges::equal(std::views::keys(traits(reglure, pas, z)),
                                        grille(z, z.top + haut, pas > 0 ? pas : haut + vpas, vpas)));
+}
+
+// A title too long for its line goes on two, then smaller, never under 12 points; the header
+// grows for its second line.
+TEST(Entete, ALongTitleWrapsOnTwoLinesBeforeItShrinks) {
+    const auto mots = [](int n) {
+        std::string t;
+        for (int i = 0; i < n; ++i)
+            t += "Additions ";
+        return t + "posées";
+    };
+    const struct {
+        std::string titre;
+        std::size_t lignes;
+        int points;
+    } rows[] = {{"Les nombres", 1, 16},
+                {mots(5), 2, 16},
+                {mots(9), 2, 14},
+                {std::string(60, 'x'), 1, 12}}; // one word: one line, cut at its room
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.titre);
+        TPlanche p(TPlanche::Format::A4, false);
+        const int sansTitre = p.ZoneUtile().top;
+        p.Titre = row.titre;
+        TRecordingCanvas canvas;
+        p.MesureTitre(canvas);
+        p.DessineEntete(canvas, MODE_CORRIGE);
+        std::vector<TDrawCall> lignes = canvas.Of(TDrawCall::Op::TextOut);
+        ASSERT_EQ(lignes.back().text, "Corrigé");
+        lignes.pop_back();
+        ASSERT_EQ(lignes.size(), row.lignes);
+        std::string texte;
+        for (const TDrawCall& l : lignes) {
+            EXPECT_EQ(l.font.Size(), row.points);
+            texte += (texte.empty() ? "" : " ") + l.text;
+        }
+        EXPECT_EQ(texte, row.titre);
+        const TTextMetric m = TRecordingCanvas::MetricsOf(lignes.front().font);
+        const int pas = m.tmHeight + m.tmExternalLeading;
+        EXPECT_EQ(lignes.back().args[1] - lignes.front().args[1], int(row.lignes - 1) * pas);
+        EXPECT_EQ(p.ZoneUtile().top - sansTitre, 90 + 50 + int(row.lignes - 1) * pas);
+    }
 }
 
 } // namespace

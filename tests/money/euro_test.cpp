@@ -295,11 +295,21 @@ TEST_F(MoneyTest, ItemsAreLaidOutInRows) {
         EXPECT_EQ(c.AvertissementCadre(),
                   cas.avertissement.empty() ? "" : c.Nom() + cas.avertissement);
     }
-    // A new note's frame is its note, as drawn.
+    // A new component's frame holds its items and the line under them, whatever was drawn.
+    for (const char* type : {"Euro billets", "Euro pièces"})
+        for (const int graine : {3, 8, 11}) {
+            SeedRandom(graine);
+            TComposant& c = Nouveau<TComposant>(type);
+            Vue(c, MODE_CORRIGE);
+            EXPECT_EQ(c.AvertissementCadre(), "") << graine;
+        }
+    // Too narrow, a frame asks for the width of the note it holds, not of the widest one.
     TComposant& billet = Nouveau<TComposant>("Euro billets");
-    const vlRect r = billet.Rect;
-    EXPECT_EQ(Rectangles(Vue(billet, 0), Op::StretchDraw),
-              (Rects{{r.left, r.top, r.right, r.bottom}}));
+    Regle(billet, {"NbBillets=0,0,0,0,0,0,1", "Largeur=8"});
+    Vue(billet, MODE_CORRIGE);
+    EXPECT_NE(billet.AvertissementCadre().find("il faut un cadre de 8,5 cm de large"),
+              std::string::npos)
+        << billet.AvertissementCadre();
 }
 
 // Mode 1 keeps the pictures out of the corrected version, 2 out of the test version, as the

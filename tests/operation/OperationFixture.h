@@ -8,6 +8,7 @@
 #include "host/Services.h"
 #include "operation/Operation.h"
 #include "package/Paquet.h"
+#include "platform/IniFile.h"
 #include "platform/Locale.h"
 #include "platform/Random.h"
 
@@ -55,7 +56,12 @@ inline TTableOperandes tableOperandes(std::initializer_list<std::vector<double>>
 // A document with the package's kinds on one A4 page, and an ini file of its own.
 class OperationFixture : public SeparateursFixture {
 protected:
-    OperationFixture() { document_.AjoutePage(TPlanche(TPlanche::Format::A4, false)); }
+    // New operations keep all 24 exercises, as a teacher's saved preference would have them.
+    OperationFixture() {
+        document_.AjoutePage(TPlanche(TPlanche::Format::A4, false));
+        TIniFile(FichIni()).WriteInteger("Opération", "NombreOperations",
+                                         TvlOperation::MAX_OPERATIONS);
+    }
 
     // A new, constructed operation on page 0.
     TvlOperation& nouvelle() {

@@ -219,7 +219,7 @@ TEST_F(OperationTest, OlderAndCutRecordsLoad) {
     TMemoryStream inBlock(std::vector<std::uint8_t>(v4.begin(), v4.begin() + debut + 100));
     TvlOperation b(&document_.Cadre(0));
     EXPECT_FALSE(b.Charge(inBlock, nullptr, &document_.Cadre(0)));
-    EXPECT_EQ(b.Reglages().NombreOperations, 24);
+    EXPECT_EQ(b.Reglages().NombreOperations, TvlOperation::OPERATIONS_STANDARD);
     EXPECT_EQ(b.Reglages().StyleBrosseFond, bsClear);
     EXPECT_TRUE(b.Operations().empty());
 }

@@ -18,7 +18,7 @@ protected:
 
     // A 1 x 5 cm tube of 10 ml at the margin origin: the frame (100, 100, 200, 600).
     TvlEprouvette& Tube(std::vector<std::string> reglages = {}) {
-        reglages.insert(reglages.begin(), "Volume=10");
+        reglages.insert(reglages.begin(), {"Volume=10", "Largeur=1", "Hauteur=5"});
         return Nouveau<TvlEprouvette>("Eprouvette", reglages);
     }
 

@@ -604,3 +604,10 @@ QImage QtSvgStandIns::StandIn(const QImage& picture) {
     standIns_.emplace(picture.cacheKey(), std::pair{picture, standIn});
     return standIn;
 }
+
+TQtMeasuringCanvas::TQtMeasuringCanvas()
+    : image_(std::make_unique<QImage>(1, 1, QImage::Format_ARGB32)),
+      painter_(std::make_unique<QPainter>(image_.get())),
+      canvas_(std::make_unique<TQtCanvas>(*painter_)) {}
+
+TQtMeasuringCanvas::~TQtMeasuringCanvas() = default;

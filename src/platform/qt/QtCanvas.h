@@ -20,12 +20,14 @@
 #include <QPointF>
 #include <QRectF>
 
+#include <memory>
 #include <optional>
 #include <string>
 #include <unordered_map>
 #include <utility>
 #include <vector>
 
+class QImage;
 class QPainter;
 
 // Pictures drawn to an SVG page by stand-ins: each distinct picture is drawn as a one-pixel
@@ -113,4 +115,22 @@ private:
     std::size_t currentFont_ = 0;
     QtPictureCache pictures_;
     QtSvgStandIns* standIns_ = nullptr;
+};
+
+// A canvas that only measures: text and its metrics as every Qt canvas lays them out, so that
+// what is laid out before drawing (a page's title) matches what is drawn. Draws on a pixel
+// nobody sees.
+class TQtMeasuringCanvas {
+public:
+    TQtMeasuringCanvas();
+    ~TQtMeasuringCanvas();
+    TQtMeasuringCanvas(const TQtMeasuringCanvas&) = delete;
+    TQtMeasuringCanvas& operator=(const TQtMeasuringCanvas&) = delete;
+
+    TCanvas& Canvas() { return *canvas_; }
+
+private:
+    std::unique_ptr<QImage> image_;
+    std::unique_ptr<QPainter> painter_;
+    std::unique_ptr<TQtCanvas> canvas_;
 };
