@@ -124,10 +124,13 @@ private:
         SeedRandom(seed);
         // The time of day drawn as the builder draws it for a bare section.
         const auto clock = std::exchange(SourceHeure(), DrawnTimeOfDay);
+        // A sheet builds from the factory settings, whatever the editor's preferred options.
+        const std::string preferences = std::exchange(FichIni(), std::string());
         TDocument scratch(catalogue_);
         scratch.AjoutePage(page);
         TComposant* composant = scratch.Cree(type, 0);
         SourceHeure() = clock;
+        FichIni() = preferences;
         return composant != nullptr ? composant->ReglagesFeuille() : std::vector<TCleValeur>{};
     }
 

@@ -4,6 +4,7 @@
 #include "host/Services.h"
 #include "package/Paquet.h"
 
+#include <algorithm>
 #include <csignal>
 #include <filesystem>
 #include <fstream>
@@ -224,6 +225,31 @@ TEST_F(Mathsheet, ASeedRebuildsTheSameFiles) {
     EXPECT_FALSE(read(path("a.pdf")).empty());
     EXPECT_EQ(read(path("a.pdf")), read(path("b.pdf")));
     EXPECT_EQ(read(path("a.vld")), read(path("b.vld")));
+}
+
+// The editor's preferred options reach a sheet only with --preferences, which the corrected
+// version's foot then names.
+TEST_F(Mathsheet, PreferredOptionsOnlyWhenAsked) {
+    const ScopedConfigDirectory config;
+    std::ofstream(config.folder().file("vorlane.ini")) << "[Dé]\nCouleurPinceauCadre=255\n";
+    const std::string sheet = write("d.txt", "[Dé]\n");
+    for (const bool asked : {false, true}) {
+        std::vector<std::string> args{"build", sheet, "-o", path("d.pdf"), "--save", path("d.vld")};
+        if (asked)
+            args.emplace_back("--preferences");
+        ASSERT_EQ(RunInProcess(args).code, 0);
+        const TCatalogue catalogue = CataloguePaquet();
+        TDocument document(catalogue);
+        std::string message;
+        std::vector<std::string> skipped;
+        ASSERT_TRUE(document.Ouvre(path("d.vld"), message, skipped)) << message;
+        const std::vector<TCleValeur> reglages = document.Composant(0).ReglagesFeuille();
+        const bool rouge = std::find(reglages.begin(), reglages.end(),
+                                     TCleValeur{"CouleurPinceauCadre", "255"}) != reglages.end();
+        EXPECT_EQ(rouge, asked);
+        EXPECT_EQ(document.Origine().Commande.ends_with(" --preferences"), asked);
+    }
+    FichIni() = std::string();
 }
 
 // Each refusal: its exit code, the start of its first line of standard error, the hint to the
