@@ -4,7 +4,6 @@
 #include "host/Services.h"
 #include "package/Paquet.h"
 
-#include <algorithm>
 #include <csignal>
 #include <filesystem>
 #include <fstream>
@@ -227,8 +226,7 @@ TEST_F(Mathsheet, ASeedRebuildsTheSameFiles) {
     EXPECT_EQ(read(path("a.vld")), read(path("b.vld")));
 }
 
-// The editor's preferred options reach a sheet only with --preferences, which the corrected
-// version's foot then names.
+// The editor's preferred options reach a sheet only with --preferences.
 TEST_F(Mathsheet, PreferredOptionsOnlyWhenAsked) {
     const ScopedConfigDirectory config;
     std::ofstream(config.folder().file("vorlane.ini")) << "[Dé]\nCouleurPinceauCadre=255\n";
@@ -238,16 +236,8 @@ TEST_F(Mathsheet, PreferredOptionsOnlyWhenAsked) {
         if (asked)
             args.emplace_back("--preferences");
         ASSERT_EQ(RunInProcess(args).code, 0);
-        const TCatalogue catalogue = CataloguePaquet();
-        TDocument document(catalogue);
-        std::string message;
-        std::vector<std::string> skipped;
-        ASSERT_TRUE(document.Ouvre(path("d.vld"), message, skipped)) << message;
-        const std::vector<TCleValeur> reglages = document.Composant(0).ReglagesFeuille();
-        const bool rouge = std::find(reglages.begin(), reglages.end(),
-                                     TCleValeur{"CouleurPinceauCadre", "255"}) != reglages.end();
-        EXPECT_EQ(rouge, asked);
-        EXPECT_EQ(document.Origine().Commande.ends_with(" --preferences"), asked);
+        const std::string sheetBack = RunInProcess({"export", path("d.vld"), "-o", "-"}).out;
+        EXPECT_EQ(sheetBack.find("CouleurPinceauCadre = 255") != std::string::npos, asked);
     }
     FichIni() = std::string();
 }
