@@ -90,7 +90,8 @@ struct Arguments {
     std::uint32_t seed = 0;
     int copies = 1;
     std::string order = kParExemplaire;
-    bool recap = false; // a last page of every copy's answers
+    bool recap = false;       // a last page of every copy's answers
+    bool preferences = false; // components start from the editor's preferred options
     int dpi = 150;
     bool all = false;      // keys: every kind
     bool markdown = false; // keys: as Markdown
@@ -110,11 +111,12 @@ bool parseArguments(const std::vector<std::string>& args, Arguments& a, std::str
     const QCommandLineOption all("all", "tous les types");
     const QCommandLineOption markdown("markdown", "Markdown");
     const QCommandLineOption recap("recap", "réponses de tous les exemplaires");
+    const QCommandLineOption preferences("preferences", "réglages préférés");
     QCommandLineParser parser;
-    if (!ParseCommandLine(
-            parser,
-            {help, version, output, save, mode, seed, copies, order, recap, dpi, all, markdown},
-            args, error))
+    if (!ParseCommandLine(parser,
+                          {help, version, output, save, mode, seed, copies, order, recap,
+                           preferences, dpi, all, markdown},
+                          args, error))
         return false;
     const QStringList positional = parser.positionalArguments();
     if (!positional.isEmpty())
@@ -128,6 +130,7 @@ bool parseArguments(const std::vector<std::string>& args, Arguments& a, std::str
     a.all = parser.isSet(all);
     a.markdown = parser.isSet(markdown);
     a.recap = parser.isSet(recap);
+    a.preferences = parser.isSet(preferences);
     a.output = OptionValue(parser, "output");
     a.save = OptionValue(parser, "save");
     a.mode = OptionValue(parser, "mode");
@@ -365,7 +368,8 @@ private:
                 // The corrected pages say how to build this copy again, on its own.
                 document.ChangeOrigine(
                     {copySeed, RebuildCommand(a.command == "demo" ? "" : a.positional.front(),
-                                              copySeed, a.mode)});
+                                              copySeed, a.mode) +
+                                   (a.preferences ? " --preferences" : "")});
             },
             progress.Hook(), CopyBuilder::Threads(a.copies));
         std::vector<std::unique_ptr<CopyBuilder::Copy>> kept;
@@ -610,8 +614,8 @@ std::string UsageText() {
 Utilisation :
   mathsheet --help | --version
   mathsheet build FEUILLE|- [-o SORTIE] [--mode M] [--seed N] [--copies N] [--order ORDRE]
-                 [--recap] [--save DOC]
-  mathsheet demo [-o SORTIE] [--save DOC] [--mode M] [--seed N]
+                 [--recap] [--save DOC] [--preferences]
+  mathsheet demo [-o SORTIE] [--save DOC] [--mode M] [--seed N] [--preferences]
   mathsheet render DOC -o SORTIE [--mode M]
   mathsheet inspect DOC
   mathsheet export DOC -o FEUILLE|-
@@ -636,6 +640,10 @@ Utilisation :
                 dans le même ordre)
   --recap       une dernière page : les réponses de chaque exemplaire en un tableau
   --save DOC    enregistre aussi le document (numéroté avec --copies)
+  --preferences chaque composant part des réglages préférés enregistrés dans
+                l'éditeur (vorlane.ini du dossier de configuration), non des
+                réglages d'origine ; sans elle, la même feuille donne la même
+                chose partout
   export        écrit le document en feuille texte (« - » : la sortie standard) ;
                 « build » la relit en le même document
   --dpi N       résolution des PNG, de 30 à 600 (défaut : 150)
@@ -660,9 +668,9 @@ int runCommand(const std::vector<std::string>& args, std::ostream& out, std::ost
         err << "mathsheet\u00A0: " << error << "\nEssayez «\u00A0mathsheet --help\u00A0».\n";
         return EXIT_USAGE;
     }
-    // A sheet builds from factory settings: the editor's preferred options do not leak into
-    // sheets, so the same sheet and seed give the same result everywhere.
-    FichIni() = std::string();
+    // A sheet builds from factory settings unless asked: the editor's preferred options do not
+    // leak into sheets, so the same sheet and seed give the same result everywhere.
+    FichIni() = a.preferences ? FichIniUtilisateur() : std::string();
     return Runner(out, err).run(a);
 }
 

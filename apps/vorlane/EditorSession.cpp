@@ -104,8 +104,13 @@ bool EditorSession::Import(const std::string& text, const std::string& fileName,
     if (!ParseSheet(text, fileName, sheet, message))
         return false;
     auto built = std::make_unique<TDocument>(catalogue_);
+    // A sheet means the same here as for mathsheet: its components start from the factory
+    // settings, not from the preferred options.
+    const std::string preferences = std::exchange(FichIni(), std::string());
     TQtMeasuringCanvas measure;
-    if (!BuildDocument(sheet, *built, message, {}, &measure.Canvas()))
+    const bool ok = BuildDocument(sheet, *built, message, {}, &measure.Canvas());
+    FichIni() = preferences;
+    if (!ok)
         return false;
     path_.clear();
     page_ = 0;
@@ -242,21 +247,27 @@ TComposant* EditorSession::Interacting() const {
     return creating_ ? creating_.get() : changing_;
 }
 
+std::optional<EditorSession::Clipboard> EditorSession::recordOf(TComposant& composant) {
+    TMemoryStream record;
+    if (!composant.Sauve(record))
+        return std::nullopt;
+    return Clipboard{composant.NumeroType, record.Bytes(), composant.Consigne()};
+}
+
 void EditorSession::Copy() {
     if (selection_ == nullptr)
         return;
-    TMemoryStream record;
-    if (selection_->Sauve(record))
-        clipboard_ = Clipboard{selection_->NumeroType, record.Bytes(), selection_->Consigne()};
+    if (std::optional<Clipboard> copied = recordOf(*selection_))
+        clipboard_ = std::move(copied);
 }
 
-std::unique_ptr<TComposant> EditorSession::fromClipboard() {
-    const TTypeComposant* kind = catalogue_.TrouveNumero(clipboard_->kind);
+std::unique_ptr<TComposant> EditorSession::fromRecord(const Clipboard& copied) {
+    const TTypeComposant* kind = catalogue_.TrouveNumero(copied.kind);
     if (kind == nullptr || !kind->cree)
         return nullptr;
     TCadre* cadre = &document_->Cadre(page_);
     std::unique_ptr<TComposant> copy = kind->cree(cadre);
-    TMemoryStream record(clipboard_->record);
+    TMemoryStream record(copied.record);
     try {
         if (copy == nullptr || !copy->Charge(record, nullptr, cadre))
             return nullptr;
@@ -265,14 +276,11 @@ std::unique_ptr<TComposant> EditorSession::fromClipboard() {
     }
     copy->TermineCharge();
     std::string ignored; // it was read from a component: within its limits
-    copy->ChangeConsigne(clipboard_->consigne, ignored);
+    copy->ChangeConsigne(copied.consigne, ignored);
     return copy;
 }
 
-TComposant* EditorSession::Paste() {
-    if (!clipboard_)
-        return nullptr;
-    std::unique_ptr<TComposant> copy = fromClipboard();
+TComposant* EditorSession::place(std::unique_ptr<TComposant> copy, const QString& what) {
     if (copy == nullptr)
         return nullptr;
     copy->ChangeNom("");
@@ -280,8 +288,27 @@ TComposant* EditorSession::Paste() {
         {copy->Rect.left + 50, copy->Rect.top + 50, copy->Rect.right + 50, copy->Rect.bottom + 50});
     TComposant* added = document_->Ajoute(std::move(copy), page_);
     Select(added);
-    Committed(QStringLiteral("le collage"));
+    Committed(what);
     return added;
+}
+
+TComposant* EditorSession::Paste() {
+    if (!clipboard_)
+        return nullptr;
+    return place(fromRecord(*clipboard_), QStringLiteral("le collage"));
+}
+
+TComposant* EditorSession::Duplicate() {
+    if (selection_ == nullptr)
+        return nullptr;
+    const std::optional<Clipboard> copied = recordOf(*selection_);
+    return copied ? place(fromRecord(*copied), QStringLiteral("la duplication")) : nullptr;
+}
+
+void EditorSession::ChangePlan(bool premier) {
+    if (selection_ != nullptr && document_->ChangePlan(selection_, premier))
+        Committed(premier ? QStringLiteral("le passage au premier plan")
+                          : QStringLiteral("le passage à l'arrière-plan"));
 }
 
 void EditorSession::DeleteSelection() {

@@ -81,6 +81,10 @@ public:
     TComposant* Paste();
     bool CanPaste() const { return clipboard_.has_value(); }
     void DeleteSelection();
+    // A copy of the selection beside it, selected: the same settings and exercise.
+    TComposant* Duplicate();
+    // Draws the selection over the other components of its page (`premier`) or under them.
+    void ChangePlan(bool premier);
 
     // Called when the document's components were replaced (new, open, import, undo, redo),
     // before the old ones are freed: views drop their pointers to them.
@@ -91,8 +95,12 @@ private:
     std::vector<std::uint8_t> snapshot() const;
     void restore(const std::vector<std::uint8_t>& bytes);
     void resetHistory();
-    // A new component read from the clipboard's record, on the page shown (null: unreadable).
-    std::unique_ptr<TComposant> fromClipboard();
+    struct Clipboard;
+    static std::optional<Clipboard> recordOf(TComposant& composant);
+    // A new component read from a copied record, on the page shown (null: unreadable).
+    std::unique_ptr<TComposant> fromRecord(const Clipboard& copied);
+    // Adds a copy 5 mm lower and to the right, named anew and selected, as the change `what`.
+    TComposant* place(std::unique_ptr<TComposant> copy, const QString& what);
     // Puts `next` in place of the document, runs `settle` on it, tells the views, then frees
     // the old document.
     void replaceDocument(std::unique_ptr<TDocument> next, const std::function<void()>& settle);

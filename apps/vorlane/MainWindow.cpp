@@ -4,6 +4,7 @@
 #include "ProprietesPage.h"
 
 #include "host/Catalogue.h"
+#include "host/PopupMenu.h"
 #include "host/Services.h"
 #include "host/forms/ClesProp.h"
 #include "host/forms/PropDock.h"
@@ -136,6 +137,7 @@ MainWindow::MainWindow(const TCatalogue& catalogue, TQtUserInterface& ui)
     cadres_->hide();
     statusBar()->addPermanentWidget(cadres_);
     connect(view_, &PageView::avertissementsCadre, this, &MainWindow::showWarnings);
+    connect(propDock_, &TPropDockWidget::message, status_, &QLabel::setText);
 
     buildPalette();
     buildMenus();
@@ -144,6 +146,8 @@ MainWindow::MainWindow(const TCatalogue& catalogue, TQtUserInterface& ui)
 
     connect(view_, &PageView::selectionChanged, this, &MainWindow::showSelection);
     connect(view_, &PageView::documentChanged, this, &MainWindow::documentChanged);
+    connect(view_, &PageView::menuDemande, this,
+            [this](TComposant* composant, QPoint at) { MenuComposant(*composant)->exec(at); });
     connect(view_, &PageView::toolUsed, this, [this] {
         if (QAbstractButton* checked = tools_->checkedButton()) {
             tools_->setExclusive(false);
@@ -780,6 +784,70 @@ void MainWindow::paste() {
 void MainWindow::remove() {
     propDock_->DetachAll();
     session_.DeleteSelection();
+    documentChanged();
+}
+
+std::unique_ptr<QMenu> MainWindow::MenuComposant(TComposant& composant) {
+    if (session_.Selection() != &composant) {
+        session_.Select(&composant);
+        showSelection(&composant);
+        view_->update();
+    }
+    TPopupMenu entries;
+    entries.Add("miProprietes", "Propriétés", [this] { showProperties(); });
+    entries.Add("miEditer", "Éditer…", [this] { editSelection(); });
+    composant.PopupMenu(entries);
+    entries.AddSeparator();
+    entries.Add("miDupliquer", "Dupliquer", [this] { duplicate(); });
+    entries.Add("miSupprimer", "Supprimer", [this] { remove(); });
+    entries.AddSeparator();
+    entries.Add("miPremierPlan", "Premier plan", [this] { changePlan(true); });
+    entries.Add("miArrierePlan", "Arrière-plan", [this] { changePlan(false); });
+    auto menu = std::make_unique<QMenu>(this);
+    for (const TMenuItem& entry : entries.Items()) {
+        if (!entry.OnClick) {
+            menu->addSeparator();
+            continue;
+        }
+        QAction* action = menu->addAction(ToQString(entry.Caption), this, entry.OnClick);
+        action->setObjectName(ToQString(entry.Name));
+        action->setVisible(entry.Visible);
+        action->setEnabled(entry.Enabled);
+    }
+    return menu;
+}
+
+// The docked window of the selection, shown and brought forward.
+void MainWindow::showProperties() {
+    auto* dock = findChild<QDockWidget*>(QStringLiteral("dockProprietes"));
+    dock->show();
+    dock->raise();
+    if (TPropFormWidget* window = propDock_->Courante())
+        window->setFocus();
+}
+
+// What a double-click on the selection does: its kind's editor.
+void MainWindow::editSelection() {
+    TComposant* selection = session_.Selection();
+    if (selection == nullptr)
+        return;
+    const vlRect r = selection->Rect.Normalise();
+    if (selection->DblClk(0, {(r.left + r.right) / 2, (r.top + r.bottom) / 2})) {
+        session_.Committed();
+        showSelection(selection);
+        documentChanged();
+    }
+}
+
+void MainWindow::duplicate() {
+    if (TComposant* copy = session_.Duplicate()) {
+        showSelection(copy);
+        documentChanged();
+    }
+}
+
+void MainWindow::changePlan(bool premier) {
+    session_.ChangePlan(premier);
     documentChanged();
 }
 

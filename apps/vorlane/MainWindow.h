@@ -9,6 +9,7 @@
 #include <QMainWindow>
 #include <QStringList>
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -47,6 +48,10 @@ public:
     // The palette, the version bar and the property window back where they start (Affichage ›
     // Rétablir la disposition). The layout left on closing is kept for the next run.
     void ResetLayout();
+    // The right-click menu of a component, which becomes the selection: the host's entries
+    // (Propriétés, Éditer…, Dupliquer, Supprimer, Premier plan, Arrière-plan) around the kind's
+    // own, each action named after its entry ("miDupliquer").
+    std::unique_ptr<QMenu> MenuComposant(TComposant& composant);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -85,6 +90,10 @@ private:
     void copy();
     void paste();
     void remove();
+    void showProperties();
+    void editSelection();
+    void duplicate();
+    void changePlan(bool premier);
     void setMode(int mode);
     void showPage(int page);
 

@@ -226,7 +226,7 @@ void PageView::contextMenuEvent(QContextMenuEvent* event) {
     if (TComposant* hit = session_.ComponentAt(p, code)) {
         session_.Select(hit);
         emit selectionChanged(hit);
-        hit->PopupMenu(p);
         update();
+        emit menuDemande(hit, event->globalPos());
     }
 }

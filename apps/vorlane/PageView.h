@@ -44,6 +44,8 @@ signals:
     void documentChanged();
     // The creation tool was used.
     void toolUsed();
+    // A right click on a component, which is now the selection: its menu at `global`.
+    void menuDemande(TComposant* composant, QPoint global);
     // After a drawing: what the page's components had no room for, one warning a line; empty
     // when nothing.
     void avertissementsCadre(const QStringList& avertissements);

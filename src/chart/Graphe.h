@@ -152,6 +152,7 @@ public:
     vlSize TailleCreation() const override { return {1000, 500}; }
     std::string NomProp() const override { return "GrapheProp"; }
     bool DblClk(int shift, vlPoint p) override;
+    bool EditeurPropre() const override { return true; }
     std::vector<std::string> Description() const override;
     // The data as the sheet keys read them back: each series with its points and links, then
     // the titles and axes (a first series replaces the titles).

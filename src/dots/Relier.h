@@ -55,6 +55,7 @@ public:
     std::string NomProp() const override { return "RelierProp"; }
     // Opens the points editor; "Sortie" gives the point set its changes.
     bool DblClk(int shift, vlPoint p) override;
+    bool EditeurPropre() const override { return true; }
     std::vector<std::string> Description() const override;
     // The generator's settings, then the points themselves (applied last, so that they stand
     // whatever the generator would draw).

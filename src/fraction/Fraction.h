@@ -72,6 +72,7 @@ public:
     vlSize TailleCreation() const override { return {1200, 1000}; }
     // Opens the fraction editor; its "Valider" gives the lines new numbers.
     bool DblClk(int shift, vlPoint p) override;
+    bool EditeurPropre() const override { return true; }
     std::vector<std::string> Description() const override;
     // The numbers and masks of every line, then the text of each line typed over its numbers.
     std::vector<TCleValeur> ExerciceFeuille() override;

@@ -3,6 +3,7 @@
 #include "host/Consigne.h"
 #include "host/Conversions.h"
 #include "host/Planche.h"
+#include "host/PopupMenu.h"
 #include "host/PropForm.h"
 #include "host/Services.h"
 #include "host/Stream.h"
@@ -425,7 +426,10 @@ bool TComposant::Charge(TStream& s, TResolver* resolver, TCadre* parent) {
     return ok;
 }
 
-void TComposant::PopupMenu(vlPoint) {}
+void TComposant::PopupMenu(TPopupMenu& menu) {
+    if (!EditeurPropre())
+        menu.Hide("miEditer");
+}
 
 std::unique_ptr<TComposant> TComposant::Copie() const {
     return std::make_unique<TComposant>(*this);

@@ -17,6 +17,7 @@ class TCadre;
 class TComposant;
 class TPlanche;
 class TPropForm;
+class TPopupMenu;
 class TPropDock;
 class TStream;
 class TStringList;
@@ -186,7 +187,12 @@ public:
     virtual void Initialise();
     bool Sauve(TStream& s) override;
     bool Charge(TStream& s, TResolver* resolver, TCadre* parent) override;
-    virtual void PopupMenu(vlPoint p);
+    // Adjusts the host's right-click menu on this component before it shows: the kind may hide
+    // or disable the host's entries and add its own. By default the double-click's entry
+    // ("miEditer") shows only for a kind whose double-click opens an editor of its own.
+    virtual void PopupMenu(TPopupMenu& menu);
+    // Whether DblClk opens an editor of the kind's own (operands, numbers, points, data).
+    virtual bool EditeurPropre() const { return false; }
     // A new component made by the copy constructor: same options, same exercise.
     virtual std::unique_ptr<TComposant> Copie() const;
     virtual void OffsetPos(vlPoint d);

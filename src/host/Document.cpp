@@ -226,6 +226,29 @@ void TDocument::Supprime(TComposant* composant) {
     composants_.erase(found);
 }
 
+bool TDocument::ChangePlan(TComposant* composant, bool premier) {
+    const auto found = std::find_if(composants_.begin(), composants_.end(), [&](const Entree& e) {
+        return e.composant.get() == composant;
+    });
+    if (found == composants_.end())
+        return false;
+    // Among the components of its page: those of other pages are never drawn with it.
+    const int page = found->page;
+    const auto memePage = [page](const Entree& e) { return e.page == page; };
+    if (premier) {
+        const auto dernier = std::find_if(composants_.rbegin(), composants_.rend(), memePage);
+        if (dernier.base() - 1 == found)
+            return false;
+        std::rotate(found, found + 1, composants_.end());
+    } else {
+        const auto premierDeLaPage = std::find_if(composants_.begin(), composants_.end(), memePage);
+        if (premierDeLaPage == found)
+            return false;
+        std::rotate(composants_.begin(), found, found + 1);
+    }
+    return true;
+}
+
 void TDocument::Vide() {
     forgetLinks(composants_);
     composants_.clear();

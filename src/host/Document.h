@@ -65,8 +65,12 @@ public:
     void Supprime(TComposant* composant);
     // Removes every component and every page.
     void Vide();
+    // Draws a component over the others of its page (`premier`) or under them; false when it
+    // is not in the document or already there.
+    bool ChangePlan(TComposant* composant, bool premier);
 
-    // Components in creation order, with their page.
+    // Components in drawing order (creation order, unless brought forward or sent back), with
+    // their page.
     int NbComposants() const { return int(composants_.size()); }
     TComposant& Composant(int i) const { return *composants_[std::size_t(i)].composant; }
     int PageDe(int i) const { return composants_[std::size_t(i)].page; }

@@ -1,6 +1,7 @@
 #include "host/PropForm.h"
 
 #include "host/Composant.h"
+#include "host/Services.h"
 #include "platform/UserInterface.h"
 
 namespace {
@@ -48,6 +49,29 @@ bool TPropForm::envoie(const std::string& nom, const std::string& valeur, int in
     if (OnChange)
         OnChange();
     return pris;
+}
+
+bool TPropForm::GardeReglagesPreferes() const {
+    for (const Cle& cle : table_)
+        if (cle.ini != Ini::Non)
+            return true;
+    return false;
+}
+
+bool TPropForm::EnregistreReglagesPreferes() {
+    if (composant_ == nullptr || FichIni().empty() || !GardeReglagesPreferes())
+        return false;
+    composant_->EnregistreOptions();
+    return true;
+}
+
+void TPropForm::RetablitReglagesOrigine() {
+    if (composant_ == nullptr || !GardeReglagesPreferes())
+        return;
+    composant_->RestaureStandard();
+    Rafraichir();
+    if (OnChange)
+        OnChange();
 }
 
 void TPropForm::ChangeComposant(TComposant* composant) {

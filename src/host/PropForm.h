@@ -39,6 +39,15 @@ public:
     void Rafraichir();
     bool MiseAJour() const { return miseAJour_; }
 
+    // Whether the kind keeps preferred options: its table has keys the ini file keeps.
+    bool GardeReglagesPreferes() const;
+    // Keeps the component's settings as its kind's preferred options, which every new component
+    // of the kind starts from; false when there is no ini file to keep them in.
+    bool EnregistreReglagesPreferes();
+    // Brings the component back to its kind's factory settings (a new exercise once built),
+    // refreshes the window and tells OnChange.
+    void RetablitReglagesOrigine();
+
     virtual void OnEditEnter(int index);
     virtual void OnEditExit(int index);
     virtual void GroupBoxClick(int index);

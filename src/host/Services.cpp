@@ -91,8 +91,12 @@ constexpr TColor kNoticeColor = RGB(128, 128, 128);
 // ---- Values ----
 
 std::string& FichIni() {
-    static std::string path = ConfigDirectory() + "/vorlane.ini";
+    static std::string path = FichIniUtilisateur();
     return path;
+}
+
+std::string FichIniUtilisateur() {
+    return ConfigDirectory() + "/vorlane.ini";
 }
 
 std::string& RegPath() {

@@ -10,8 +10,10 @@
 #include <span>
 #include <string>
 
-// The ini file of per-kind preferred options (ConfigDirectory() + "/vorlane.ini" by default).
+// The ini file of per-kind preferred options (FichIniUtilisateur() by default; empty: none).
 std::string& FichIni();
+// The user's ini file: ConfigDirectory() + "/vorlane.ini", under the XDG configuration folder.
+std::string FichIniUtilisateur();
 // The key of the package-wide settings in the registry.
 std::string& RegPath();
 // Makes the host's key in the registry when it is missing, as an installer would: the package

@@ -5,6 +5,7 @@
 #include "host/Planche.h"
 #include "host/Services.h"
 #include "host/Stream.h"
+#include "platform/IniFile.h"
 
 #include <algorithm>
 
@@ -52,13 +53,63 @@ TTexte::TTexte(TCadre* cadre) : TComposant(cadre) {
     NomType = "Texte";
     NumeroType = NUMERO;
     Version = VERSION;
-    opts_.Police.Copie(GlobalFonte());
-    opts_.Police.Taille = kTaillePolice;
-    appliqueCadre();
+    RestaureDefaut();
     const vlPoint origine = OrgMarges();
     Rect = {origine.x, origine.y, origine.x, origine.y};
     Rect.ChangeSize(TailleCreation());
     CalculerPoignees();
+}
+
+TTexte::TOptions TTexte::Usine() {
+    TOptions usine;
+    usine.Police.Copie(GlobalFonte());
+    usine.Police.Taille = kTaillePolice;
+    return usine;
+}
+
+void TTexte::EnregistreOptions() {
+    if (FichIni().empty())
+        return;
+    TIniFile ini(FichIni());
+    for (const ::Cle& cle : kTable) {
+        if (cle.ini == Ini::Non || cle.champ == nullptr)
+            continue;
+        const ChampCle champ = cle.champ(&opts_);
+        if (champ.fonte != nullptr)
+            ini.WriteString(NomType, std::string(cle.nom), champ.fonte->ToString());
+        else
+            ini.WriteInteger(NomType, std::string(cle.nom), champ.entier.Get());
+    }
+    ini.UpdateFile();
+}
+
+// A value missing from the file, malformed or out of its key's range keeps the factory one.
+void TTexte::RestaureDefaut() {
+    opts_ = Usine();
+    if (!FichIni().empty()) {
+        const TIniFile ini(FichIni());
+        for (const ::Cle& cle : kTable) {
+            if (cle.ini == Ini::Non || cle.champ == nullptr)
+                continue;
+            const ChampCle champ = cle.champ(&opts_);
+            const std::string nom(cle.nom);
+            if (champ.fonte != nullptr) {
+                Fonte lue = *champ.fonte;
+                if (lue.FromString(ini.ReadString(NomType, nom, champ.fonte->ToString())))
+                    *champ.fonte = lue;
+                continue;
+            }
+            const int valeur = ini.ReadInteger(NomType, nom, champ.entier.Get());
+            if (valeur >= cle.min && valeur <= cle.max)
+                champ.entier.Set(valeur);
+        }
+    }
+    appliqueCadre();
+}
+
+void TTexte::RestaureStandard() {
+    opts_ = Usine();
+    appliqueCadre();
 }
 
 std::unique_ptr<TComposant> TTexte::Copie() const {

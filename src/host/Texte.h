@@ -63,11 +63,16 @@ public:
     bool Charge(TStream& s, TResolver* resolver, TCadre* parent) override;
     vlSize TailleCreation() const override { return {1200, 300}; }
     std::string AvertissementCadre() const override;
+    // The frame, font and alignment are the block's preferred options.
+    void EnregistreOptions() override;
+    void RestaureDefaut() override;
+    void RestaureStandard() override;
 
     const TOptions& Reglages() const { return opts_; }
     const std::vector<std::string>& ListeParagraphes() const { return paragraphes_; }
 
 private:
+    static TOptions Usine();
     bool ajoute(const std::string& valeur, std::string& message);
     bool changeChamp(const Cle& cle, const std::string& valeur, std::string& message);
     void appliqueCadre();

@@ -43,6 +43,7 @@ public:
     void AppliquerOptions(const void*) override {}
     // Opens the operand dialog; a new set of exercises when it closes with OK.
     bool DblClk(int shift, vlPoint p) override;
+    bool EditeurPropre() const override { return true; }
 
     // The block is read by ChargeOptionsV3 once the header is in, by the stored version.
     bool Charge(TStream& s, TResolver* resolver, TCadre* parent) override;

@@ -14,6 +14,7 @@
 
 #include <algorithm>
 #include <map>
+#include <set>
 #include <span>
 #include <string_view>
 #include <utility>
@@ -124,10 +125,13 @@ private:
         SeedRandom(seed);
         // The time of day drawn as the builder draws it for a bare section.
         const auto clock = std::exchange(SourceHeure(), DrawnTimeOfDay);
+        // A sheet builds from the factory settings, whatever the editor's preferred options.
+        const std::string preferences = std::exchange(FichIni(), std::string());
         TDocument scratch(catalogue_);
         scratch.AjoutePage(page);
         TComposant* composant = scratch.Cree(type, 0);
         SourceHeure() = clock;
+        FichIni() = preferences;
         return composant != nullptr ? composant->ReglagesFeuille() : std::vector<TCleValeur>{};
     }
 
@@ -144,9 +148,18 @@ void writeComponent(std::string& text, TComposant& composant, const TPlanche& pa
                     const TTypeComposant& type, Defaults& defaults) {
     text += "\n[" + type.nom + "]\n";
     writeLine(text, "Nom", composant.Nom());
+    // A colour given to a clear brush makes it solid: the style after a colour written is
+    // written too, even when it is a new component's ("CouleurBrosseFond", "StyleBrosseFond").
+    std::set<std::string> couleurs;
     for (const TCleValeur& reglage : composant.ReglagesFeuille()) {
-        if (isGeometry(reglage.cle) || !defaults.IsDefault(type.nom, page, reglage))
-            writeLine(text, reglage.cle, reglage.valeur);
+        const bool apresCouleur =
+            reglage.cle.starts_with("Style") && couleurs.count(reglage.cle.substr(5)) != 0;
+        if (!isGeometry(reglage.cle) && !apresCouleur &&
+            defaults.IsDefault(type.nom, page, reglage))
+            continue;
+        writeLine(text, reglage.cle, reglage.valeur);
+        if (reglage.cle.starts_with("Couleur"))
+            couleurs.insert(reglage.cle.substr(7));
     }
     if (!composant.Consigne().empty())
         writeLine(text, "Consigne", TexteConsigne(composant.Consigne()));

@@ -276,6 +276,22 @@ TEST_F(Mathsheet, ASeedRebuildsTheSameFiles) {
     EXPECT_EQ(read(path("a.vld")), read(path("b.vld")));
 }
 
+// The editor's preferred options reach a sheet only with --preferences.
+TEST_F(Mathsheet, PreferredOptionsOnlyWhenAsked) {
+    const ScopedConfigDirectory config;
+    std::ofstream(config.folder().file("vorlane.ini")) << "[Dé]\nCouleurPinceauCadre=255\n";
+    const std::string sheet = write("d.txt", "[Dé]\n");
+    for (const bool asked : {false, true}) {
+        std::vector<std::string> args{"build", sheet, "-o", path("d.pdf"), "--save", path("d.vld")};
+        if (asked)
+            args.emplace_back("--preferences");
+        ASSERT_EQ(RunInProcess(args).code, 0);
+        const std::string sheetBack = RunInProcess({"export", path("d.vld"), "-o", "-"}).out;
+        EXPECT_EQ(sheetBack.find("CouleurPinceauCadre = 255") != std::string::npos, asked);
+    }
+    FichIni() = std::string();
+}
+
 // Each refusal: its exit code, the start of its first line of standard error, the hint to the
 // help for usage errors only, and no output file.
 TEST_F(Mathsheet, UsageSheetAndFileErrors) {

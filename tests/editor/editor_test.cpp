@@ -15,6 +15,7 @@
 #include "host/forms/PropDock.h"
 #include "host/forms/QtConversions.h"
 #include "host/forms/QtUserInterface.h"
+#include "operation/Operation.h"
 #include "package/Paquet.h"
 #include "platform/Paths.h"
 #include "platform/TempFolder.h"
@@ -314,6 +315,80 @@ TEST_F(Editor, TheLayoutIsResetAndKeptBetweenRunsAndEscapeClosesTheHelp) {
     ASSERT_TRUE(ui_.Help()->isVisible());
     QTest::keyClick(ui_.Help(), Qt::Key_Escape);
     EXPECT_FALSE(ui_.Help()->isVisible());
+}
+
+// A font chosen in a property window and kept as the kind's preferred options is the next
+// operation's after a restart on the same ini file; "Rétablir les réglages d'origine" brings the
+// factory font back as a change to undo, and leaves every kind's frame where it is.
+TEST_F(Editor, PreferredOptionsOutliveARestartAndTheFactoryOnesComeBack) {
+    FichIni() = folder_.file("vorlane.ini");
+    TTestUi answers;
+    ui_.SetUnattended(&answers);
+    const auto fonte = [](TComposant* c) {
+        return dynamic_cast<TvlOperation&>(*c).Reglages().Fonte.ToString();
+    };
+    TComposant* premiere = session().Document().Cree("Opération", 0);
+    const std::string usine = fonte(premiere);
+    window_.MenuComposant(*premiere)->findChild<QAction*>("miProprietes")->trigger();
+    answers.fontAnswers = {"Andika,16,0,normal"};
+    Ctl<QAbstractButton>(*window_.PropDock().Courante(), "btFonte1")->click();
+    Ctl<QAbstractButton>(window_.PropDock(), "enregistrerPreferes")->click();
+
+    MainWindow next(catalogue_, ui_);
+    RegisterForms(ui_, next.PropDock());
+    TComposant* seconde = next.Session().Document().Cree("Opération", 0);
+    EXPECT_EQ(fonte(seconde), "Andika,16,0,normal");
+    next.MenuComposant(*seconde);
+    Ctl<QAbstractButton>(next.PropDock(), "retablirOrigine")->click();
+    EXPECT_EQ(fonte(seconde), usine);
+    EXPECT_TRUE(next.Session().CanUndo());
+
+    for (const TTypeComposant& type : catalogue_.Types()) {
+        TComposant* c = next.Session().Document().Cree(type.nom, 0);
+        ASSERT_NE(c, nullptr) << type.nom;
+        c->ChangeCoords({400, 500, 1300, 1400});
+        const vlRect avant = c->Rect;
+        c->RestaureStandard();
+        EXPECT_EQ(c->Rect, avant) << type.nom;
+    }
+    ui_.SetUnattended(nullptr);
+    FichIni() = std::string();
+}
+
+// The right-click menu: Dupliquer gives a second die with the same settings beside the first,
+// Premier plan and Arrière-plan change which one is drawn on top, Supprimer removes it; a die
+// has no editor of its own to offer, an operation has.
+TEST_F(Editor, TheComponentMenuDuplicatesReordersAndDeletes) {
+    TDocument& document = session().Document();
+    TComposant* de = document.Cree("Dé", 0);
+    std::string message;
+    ASSERT_TRUE(de->ChangeCle("255", "CouleurPinceauCadre", message)) << message;
+    const auto choisit = [this](TComposant& c, const char* entree) {
+        const std::unique_ptr<QMenu> menu = window_.MenuComposant(c);
+        menu->findChild<QAction*>(entree)->trigger();
+    };
+    const auto reglages = [](TComposant& c) {
+        std::vector<TCleValeur> r = c.ReglagesFeuille();
+        std::erase_if(r, [](const TCleValeur& v) { return v.cle == "Gauche" || v.cle == "Haut"; });
+        return r;
+    };
+    EXPECT_FALSE(window_.MenuComposant(*de)->findChild<QAction*>("miEditer")->isVisible());
+    TComposant* operation = document.Cree("Opération", 0);
+    EXPECT_TRUE(window_.MenuComposant(*operation)->findChild<QAction*>("miEditer")->isVisible());
+
+    choisit(*de, "miDupliquer");
+    ASSERT_EQ(document.NbComposants(), 3);
+    TComposant& copie = document.Composant(2);
+    EXPECT_EQ(reglages(copie), reglages(*de));
+    EXPECT_EQ(copie.Rect.left, de->Rect.left + 50);
+    EXPECT_EQ(session().Selection(), &copie);
+    choisit(*de, "miPremierPlan");
+    EXPECT_EQ(&document.Composant(2), de);
+    choisit(*de, "miArrierePlan");
+    EXPECT_EQ(&document.Composant(0), de);
+    const std::string nom = de->Nom();
+    choisit(*de, "miSupprimer");
+    EXPECT_EQ(document.TrouveComposant(nom), nullptr);
 }
 
 // A shape drawn out (its points on the ellipse), a point dragged inside its rectangle and undone,

@@ -1,9 +1,10 @@
 // A restless user on the real main window, drawn from a seeded generator: components of every
 // kind drawn, clicked, dragged by their handles and double-clicked; random, out-of-range and
-// empty text typed into the focused field; menus, shortcuts, undo and redo, display modes; saves
-// read back and reopened. Dialogs that open are poked a little, then answered or cancelled.
-// VL_MONKEY_ACTIONS (default 300) and VL_MONKEY_SEED (default 1) set the run; each step is
-// printed, so that the last lines of a failing run name the seed and the step to replay.
+// empty text typed into the focused field; menus and a component's right-click menu, shortcuts,
+// undo and redo, display modes; saves read back and reopened. Dialogs that open are poked a little,
+// then answered or cancelled. VL_MONKEY_ACTIONS (default 300) and VL_MONKEY_SEED (default 1) set
+// the run; each step is printed, so that the last lines of a failing run name the seed and the step
+// to replay.
 #include "../forms/forms_test_support.h"
 
 #include "Forms.h"
@@ -22,6 +23,7 @@
 #include <QDialog>
 #include <QFileDialog>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPointer>
 #include <QPrintDialog>
@@ -77,6 +79,20 @@ private:
         dragFrom(view().ToWidget({xs[pick(3)], ys[pick(3)]}));
     }
     void menu() { menus_[std::size_t(pick(int(menus_.size())))]->trigger(); }
+    // The right-click menu of a component of the page, one of its entries chosen.
+    void componentMenu() {
+        const TDocument& document = window_.Session().Document();
+        std::vector<TComposant*> onPage;
+        for (int i = 0; i < document.NbComposants(); ++i)
+            if (document.PageDe(i) == window_.Session().Page())
+                onPage.push_back(&document.Composant(i));
+        if (onPage.empty())
+            return;
+        const auto menu = window_.MenuComposant(*onPage[std::size_t(pick(int(onPage.size())))]);
+        QList<QAction*> entries = menu->actions();
+        entries.removeIf([](const QAction* a) { return a->isSeparator() || !a->isVisible(); });
+        entries[pick(int(entries.size()))]->trigger();
+    }
     void mode() { window_.findChild<QAction*>(QStringLiteral("mode%1").arg(pick(3)))->trigger(); }
     void undoRedo() {
         QTest::keyClick(&window_, pick(2) ? Qt::Key_Z : Qt::Key_Y, Qt::ControlModifier);
@@ -223,7 +239,7 @@ const Monkey::Action Monkey::kActions[] = {
     &Monkey::draw,          &Monkey::draw,        &Monkey::click,        &Monkey::click,
     &Monkey::dragHandle,    &Monkey::doubleClick, &Monkey::typeInWindow, &Monkey::typeInWindow,
     &Monkey::pokeWindow,    &Monkey::menu,        &Monkey::keys,         &Monkey::mode,
-    &Monkey::saveAndReopen, &Monkey::undoRedo};
+    &Monkey::saveAndReopen, &Monkey::undoRedo,    &Monkey::componentMenu};
 
 void Monkey::Step(int step) {
     started_ = std::chrono::steady_clock::now();

@@ -4,6 +4,7 @@
 #include "host/MiseEnPage.h"
 #include "host/Stream.h"
 #include "host/Texte.h"
+#include "platform/IniFile.h"
 #include "platform/RecordingCanvas.h"
 
 #include <gtest/gtest.h>
@@ -123,6 +124,17 @@ TEST(Texte, KeysSavedReadBackAndChecked) {
     std::string message;
     EXPECT_FALSE(b.texte->ChangeOption("", "Effacer", message));
     EXPECT_TRUE(b.texte->ListeParagraphes().empty());
+
+    // Preferred frame, font and alignment, an alignment out of range in the file read as 0.
+    const ScopedIniFile ini;
+    b.texte->EnregistreOptions();
+    TTexte prefere(&b.doc.Cadre(0));
+    EXPECT_EQ(OptionBytes(prefere), OptionBytes(*b.texte));
+    prefere.RestaureStandard();
+    EXPECT_EQ(prefere.Reglages().Alignement, 0);
+    EXPECT_EQ(prefere.Brosse.Style, bsClear);
+    TIniFile(FichIni()).WriteString("Texte", "Alignement", "9");
+    EXPECT_EQ(TTexte(&b.doc.Cadre(0)).Reglages().Alignement, 0);
 }
 
 } // namespace

@@ -44,18 +44,53 @@ void ArrangeTabs(QWidget& window) {
 TPropDockWidget::TPropDockWidget(QWidget* parent)
     : QWidget(parent), stack_(new QStackedLayout),
       empty_(new QLabel(QStringLiteral("Aucun composant choisi"), this)),
+      preferes_(new QWidget(this)),
       help_(new QPushButton(QStringLiteral("Aide sur cette fenêtre (F1)"), this)) {
     static_cast<QLabel*>(empty_)->setAlignment(Qt::AlignCenter);
     stack_->addWidget(empty_);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addLayout(stack_, 1);
+    layout->addWidget(preferes_);
     layout->addWidget(help_);
+    buildPreferences();
     help_->setObjectName(QStringLiteral("aideFenetre"));
     help_->hide();
     connect(help_, &QPushButton::clicked, this, [this] {
         if (current_ != nullptr)
             AideFiche(current_->objectName().toStdString());
+    });
+}
+
+void TPropDockWidget::buildPreferences() {
+    auto* save = new QPushButton(QStringLiteral("Enregistrer comme réglages préférés"), preferes_);
+    save->setObjectName(QStringLiteral("enregistrerPreferes"));
+    save->setToolTip(
+        QStringLiteral("Chaque nouveau composant de ce type commencera avec ces "
+                       "réglages, dans l'éditeur et avec « mathsheet --preferences »."));
+    auto* reset = new QPushButton(QStringLiteral("Rétablir les réglages d'origine"), preferes_);
+    reset->setObjectName(QStringLiteral("retablirOrigine"));
+    reset->setToolTip(QStringLiteral("Remet ce composant aux réglages du programme ; les "
+                                     "réglages préférés restent ceux enregistrés."));
+    auto* buttons = new QVBoxLayout(preferes_);
+    buttons->setContentsMargins(0, 0, 0, 0);
+    buttons->addWidget(save);
+    buttons->addWidget(reset);
+    preferes_->hide();
+    connect(save, &QPushButton::clicked, this, [this] {
+        if (current_ == nullptr)
+            return;
+        const QString type = ToQString(current_->Composant()->NomType);
+        emit message(current_->EnregistreReglagesPreferes()
+                         ? QStringLiteral("Réglages préférés enregistrés\u00a0: chaque nouveau "
+                                          "composant «\u00a0%1\u00a0» les prendra.")
+                               .arg(type)
+                         : QStringLiteral("Les réglages préférés n'ont pas été enregistrés\u00a0: "
+                                          "l'éditeur n'a pas de fichier de réglages."));
+    });
+    connect(reset, &QPushButton::clicked, this, [this] {
+        if (current_ != nullptr)
+            current_->RetablitReglagesOrigine();
     });
 }
 
@@ -103,6 +138,7 @@ void TPropDockWidget::Montre(TComposant* composant) {
     }
     stack_->setCurrentWidget(current_ != nullptr ? static_cast<QWidget*>(current_) : empty_);
     help_->setVisible(current_ != nullptr);
+    preferes_->setVisible(current_ != nullptr && current_->GardeReglagesPreferes());
 }
 
 void TPropDockWidget::DetachAll() {

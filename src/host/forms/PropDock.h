@@ -1,6 +1,7 @@
 // The editor's dock of property windows: one window per kind, found by its name and reused
 // for the next component of that kind; windows are made by factories registered by name.
-// Under the window, a button (and F1 in it) opens the window's help page.
+// Under the window, two buttons keep the component's settings as its kind's preferred options or
+// bring back the factory ones, and a button (and F1 in it) opens the window's help page.
 #pragma once
 
 #include "host/PropForm.h"
@@ -41,12 +42,19 @@ public:
     void DetachAll();
     TPropFormWidget* Courante() const { return current_; }
 
+signals:
+    // What a button under the window did, for the editor's status line.
+    void message(const QString& texte);
+
 private:
+    void buildPreferences();
+
     std::map<std::string, Factory> factories_;
     std::function<TPropFormWidget*(const std::string&, TComposant&, QWidget*)> fallback_;
     std::map<std::string, TPropFormWidget*> windows_;
     QStackedLayout* stack_;
     QWidget* empty_;
+    QWidget* preferes_;
     QPushButton* help_;
     TPropFormWidget* current_ = nullptr;
 };
