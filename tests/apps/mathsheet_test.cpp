@@ -201,7 +201,7 @@ TEST_F(Mathsheet, AnExportedDocumentBuildsAgainIntoTheSamePages) {
 // other operands at another seed.
 TEST_F(Mathsheet, AnExportedOperationSaysHowToDrawNewOnes) {
     const std::string sheet =
-        write("o.txt", "[Opération]\nNombreOperations = 4\nTirage = 10;100;5;0;0;1;3\n");
+        write("o.txt", "[Opération]\nNombreOperations = 3\nTirage = 10;100;5;0;0;1;3\n");
     ASSERT_EQ(RunInProcess({"build", sheet, "--seed", "5", "--save", path("o.vld")}).code, EXIT_OK);
     const std::string exported = RunInProcess({"export", path("o.vld"), "-o", "-"}).out;
     const std::string tirage = "Tirage = de 10 à 100, multiples de 5, sans zéros, 3 opérandes";

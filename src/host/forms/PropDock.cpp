@@ -67,10 +67,10 @@ void TPropDockWidget::buildPreferences() {
     save->setObjectName(QStringLiteral("enregistrerPreferes"));
     save->setToolTip(
         QStringLiteral("Chaque nouveau composant de ce type commencera avec ces "
-                       "réglages, dans l'éditeur et avec « mathsheet --preferences »."));
+                       "réglages, dans l'éditeur et avec «\u00A0mathsheet --preferences\u00A0»."));
     auto* reset = new QPushButton(QStringLiteral("Rétablir les réglages d'origine"), preferes_);
     reset->setObjectName(QStringLiteral("retablirOrigine"));
-    reset->setToolTip(QStringLiteral("Remet ce composant aux réglages du programme ; les "
+    reset->setToolTip(QStringLiteral("Remet ce composant aux réglages du programme\u00A0; les "
                                      "réglages préférés restent ceux enregistrés."));
     auto* buttons = new QVBoxLayout(preferes_);
     buttons->setContentsMargins(0, 0, 0, 0);
