@@ -5,34 +5,22 @@
 #include "sudoku/SudokuMasques.h"
 
 #include <bit>
-#include <chrono>
 #include <cstring>
 #include <utility>
 
 namespace {
-
-long long maintenantMs() {
-    using namespace std::chrono;
-    return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
-}
 
 // A search in progress: its clue string, level, draws and limits.
 struct Recherche {
     std::string& indices;
     int niveau;
     TRandom& alea;
-    long long echeance;       // steady clock, ms; kSansEcheance for none
     long long noeudsRestants; // nodes still allowed; negative for no limit
     std::stop_token arret;
 };
 
-// No deadline.
-constexpr long long kSansEcheance = -1;
-
 bool limiteAtteinte(const Recherche& r) {
-    if (r.noeudsRestants == 0 || r.arret.stop_requested())
-        return true;
-    return r.echeance != kSansEcheance && maintenantMs() >= r.echeance;
+    return r.noeudsRestants == 0 || r.arret.stop_requested();
 }
 
 // One node of the search: solve, then try each (value, cell) pair from a random start until a
@@ -88,11 +76,11 @@ int SudokuGrille::GenereAleatoire(std::string& indices, std::string& solution, i
         indices.resize(size_t(n2), '0');
     Stat = {};
     ChargeProbleme(indices);
-    Recherche r{indices, niveau, *alea_, kSansEcheance, -1, std::move(arret)};
-    if (limiteMs > 0) {
-        r.echeance = maintenantMs() + limiteMs;
+    Recherche r{indices, niveau, *alea_, -1, std::move(arret)};
+    // The time limit is counted in nodes, never on the clock, so that a seed gives the same grid
+    // on any machine, however loaded.
+    if (limiteMs > 0)
         r.noeudsRestants = (long long)limiteMs * NoeudsParMs;
-    }
     if (limiteNoeuds >= 0)
         r.noeudsRestants = limiteNoeuds;
     SudokuMasques recherche(*this);

@@ -99,12 +99,13 @@ public:
 
     // Completes the clues at random until the solver of the level finishes the grid. The
     // clue string receives the digits placed; the solution string the full grid when found.
-    // Returns the status of a full-level solve of the resulting clues. A time limit also
-    // bounds the nodes of the search (limiteMs x NoeudsParMs): about one try in two hundred
-    // places, some thirty cells deep, values that leave no solution although the techniques
-    // cannot show it, and the search below that point would never end. Reaching either limit
-    // ends the try with 2. limiteNoeuds, when not negative, replaces the bound on nodes. A
-    // stop request on `arret` ends the try the same way at the next node.
+    // Returns the status of a full-level solve of the resulting clues. A time limit bounds the
+    // nodes of the search (limiteMs x NoeudsParMs), never the clock, so that a seed repeats on
+    // any machine: about one try in two hundred places, some thirty cells deep, values that
+    // leave no solution although the techniques cannot show it, and the search below that
+    // point would never end. Reaching the limit ends the try with 2. limiteNoeuds, when not
+    // negative, replaces the bound on nodes. A stop request on `arret` ends the try the same way at
+    // the next node.
     int GenereAleatoire(std::string& indices, std::string& solution, int niveau, int limiteMs = 0,
                         long long limiteNoeuds = -1, std::stop_token arret = {});
     // Turns a solution into a puzzle for the level: adds clues from the solution until the
