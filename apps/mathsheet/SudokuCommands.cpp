@@ -26,7 +26,9 @@
 #include <memory>
 #include <mutex>
 #include <ostream>
+#include <span>
 #include <sstream>
+#include <thread>
 
 namespace {
 
@@ -413,6 +415,34 @@ private:
         std::vector<PuzzleLu> puzzles;
         if (const int code = litFichier(o.positionnels[0], o.type, puzzles); code != EXIT_OK)
             return code;
+        // Puzzles are independent: each core rates a run of them, and the runs are written in
+        // the file's order, so the output is the same whatever the number of cores.
+        const std::size_t cores = std::max(1u, std::thread::hardware_concurrency());
+        const std::size_t parts =
+            std::clamp<std::size_t>(puzzles.size() / kGrillesParTranche, 1, cores);
+        std::vector<std::string> sorties(parts);
+        const std::span<const PuzzleLu> toutes(puzzles);
+        const auto tranche = [&](std::size_t k) {
+            const std::size_t debut = puzzles.size() * k / parts;
+            const std::size_t fin = puzzles.size() * (k + 1) / parts;
+            sorties[k] = NoteTranche(toutes.subspan(debut, fin - debut));
+        };
+        {
+            std::vector<std::jthread> autres;
+            for (std::size_t k = 1; k < parts; ++k)
+                autres.emplace_back(tranche, k);
+            tranche(0);
+        }
+        for (const std::string& sortie : sorties)
+            out_ << sortie;
+        return EXIT_OK;
+    }
+
+    // Below this many puzzles a run is not worth a thread.
+    static constexpr std::size_t kGrillesParTranche = 64;
+
+    // The lines of `rate` for a run of puzzles: the status, then the 14 counters.
+    static std::string NoteTranche(std::span<const PuzzleLu> puzzles) {
         std::string lignes;
         lignes.reserve(puzzles.size() * 48);
         // The candidate sets alone: the counters need no candidate strings.
@@ -428,8 +458,7 @@ private:
             }
             lignes += '\n';
         }
-        out_ << lignes;
-        return EXIT_OK;
+        return lignes;
     }
 
     // Reads a database: EXIT_OK, or the code of the failure after its message (a file that
