@@ -20,8 +20,24 @@
 namespace {
 
 constexpr TColor kRouge = 255;
+// The room between two columns of lines, in cells.
+constexpr int ECART_COLONNES = 3;
 constexpr const char* kNomsOperations[] = {"Addition", "Soustraction", "Multiplication", "Division",
                                            "Simplification"};
+
+// The widest of the lines a column holds when it starts with line `premiere` at `haut`: that one,
+// then those below while they end above `bas`, one cell `interligne` apart.
+int LargeurColonne(const std::vector<vlSize>& tailles, std::size_t premiere, int haut, int bas,
+                   int interligne) {
+    int largeur = 0;
+    for (std::size_t i = premiere; i < tailles.size(); ++i) {
+        if (i > premiere && haut + tailles[i].cy > bas)
+            break;
+        largeur = std::max(largeur, tailles[i].cx);
+        haut += tailles[i].cy + interligne;
+    }
+    return largeur;
+}
 
 // A line's numbers as "a/b" ("a" for a whole number).
 std::string operandeLisible(std::int16_t n, std::int16_t d) {
@@ -359,24 +375,31 @@ vlPoint TvlFraction::Emet(TCanvas& canvas, vlRect rect, vlPoint pos, vlSize cell
                                                  : AFF_NORMAL;
     DessinFraction mesure(nullptr, police, policeCorrige, cellules, modeCache);
     DessinFraction dessin(&canvas, police, policeCorrige, cellules, modeCache);
+    std::vector<vlSize> tailles;
+    for (int i = 0; i < lignes; ++i)
+        tailles.push_back(
+            mesure.DessineLigne({0, 0}, lignes_[std::size_t(i)], donnees_.Masque[std::size_t(i)]));
     vlPoint p = pos;
     int largeurColonne = 0;
-    for (int i = 0; i < lignes; ++i) {
-        const std::string& texte = lignes_[std::size_t(i)];
-        const int masque = donnees_.Masque[std::size_t(i)];
-        const vlSize taille = mesure.DessineLigne({0, 0}, texte, masque);
-        // A new column when the line would pass the bottom.
+    for (std::size_t i = 0; i < tailles.size(); ++i) {
+        const vlSize taille = tailles[i];
+        // A new column when the line would pass the bottom, set apart by three cells so that
+        // the columns do not read as one line; less, down to a cell, when that lets all its
+        // lines fit.
         if (p.y > pos.y && p.y + taille.cy > rect.Height()) {
-            p = {p.x + largeurColonne + cellules.cw, pos.y};
+            const int fin = p.x + largeurColonne;
+            const int place =
+                rect.Width() - fin - LargeurColonne(tailles, i, pos.y, rect.Height(), cellules.ch);
+            p = {fin + std::clamp(place, cellules.cw, ECART_COLONNES * cellules.cw), pos.y};
             largeurColonne = 0;
         }
         // Drawn whole or not at all, and in order: a line that does not fit ends the drawing,
         // so that no line is missing between two printed ones.
         if (p.x + taille.cx > rect.Width() || p.y + taille.cy > rect.Height()) {
-            horsCadre_ = lignes - i;
+            horsCadre_ = lignes - int(i);
             break;
         }
-        dessin.DessineLigne({rect.left + p.x, rect.top + p.y}, texte, masque);
+        dessin.DessineLigne({rect.left + p.x, rect.top + p.y}, lignes_[i], donnees_.Masque[i]);
         largeurColonne = std::max(largeurColonne, taille.cx);
         p.y += taille.cy + cellules.ch;
     }

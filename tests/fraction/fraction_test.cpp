@@ -97,22 +97,30 @@ TEST_F(FractionTest, AHiddenOperandKeepsItsBarAndRoom) {
     EXPECT_EQ(std::get<1>(Textes(epreuve)[4]), 425); // "=" after the hidden operand's room
 }
 
-// Lines go down a column, then a new column starts at the widest line plus one cell; a line
-// that fits nowhere ends the drawing and is counted with all after it, never drawn half outside.
-TEST_F(FractionTest, ColumnsWrapAndWhatDoesNotFitIsCounted) {
+// Lines go down a column, then a new column starts three cells after the widest line, fewer
+// (one at least) when that lets all its lines fit; a line that fits nowhere ends the drawing
+// and is counted with all after it, never drawn half outside.
+TEST_F(FractionTest, ColumnsWrapApartAndWhatDoesNotFitIsCounted) {
     TvlFraction& f =
-        Fraction({"Hauteur=4", "Cache=0", "NombreOperations=3", "AlignerSurCarreau=1"});
-    const TRecordingCanvas c = Grille(f, MODE_EDITION);
-    // Two lines of 100 fit in 400 - 2 x 50 of inside; the third starts a column after the
-    // first line, "{12/5}+{1/2}={29/10}" of 7 squares, and one square.
-    const std::vector<TDrawCall> barres = c.Of(Op::Line);
-    ASSERT_EQ(barres.size(), 9u);
-    EXPECT_EQ(barres[6].args, std::vector<int>({550, 200, 650, 200}));
-    // 300 wide inside: the first line does not fit, so no later line is drawn past the gap.
-    Regle(f, {"Largeur=4"});
-    EXPECT_EQ(Grille(f, MODE_EDITION).Of(Op::Line).size(), 0u);
-    EXPECT_EQ(f.LignesHorsCadre(), 3);
-    EXPECT_EQ(f.AvertissementCadre(), f.Nom() + "\u00A0: 3 lignes ne tiennent pas dans le cadre");
+        Fraction({"Hauteur=4", "Cache=0", "NombreOperations=4", "AlignerSurCarreau=1"});
+    // Two lines of 100 fit in 400 - 2 x 50 of inside: "{12/5}+{1/2}={29/10}" of 7 squares over
+    // "{3/4}+{1/4}={4/4}" of 5, then the same two the other way round in a second column.
+    FractionDonnees d = f.Donnees();
+    d.A[2] = 3, d.B[2] = 4, d.C[2] = 1, d.D[2] = 4;
+    d.A[3] = 12, d.B[3] = 5, d.C[3] = 1, d.D[3] = 2;
+    f.RemplaceDonnees(d);
+    // Inside widths 1100, 800, 700, 300: at 300 the first line does not fit, so no later line
+    // is drawn past the gap.
+    for (const auto& [largeur, colonne, hors] :
+         {std::tuple{12, 650, 0}, {9, 600, 0}, {8, 550, 1}, {4, 0, 4}}) {
+        Regle(f, {"Largeur=" + std::to_string(largeur)});
+        const std::vector<TDrawCall> barres = Grille(f, MODE_EDITION).Of(Op::Line);
+        EXPECT_EQ(f.LignesHorsCadre(), hors) << largeur;
+        ASSERT_EQ(barres.size(), 3u * std::size_t(4 - hors)) << largeur;
+        for (std::size_t premiere = 6; premiere < barres.size(); premiere += 3)
+            EXPECT_EQ(barres[premiere].args[0], colonne) << largeur;
+    }
+    EXPECT_EQ(f.AvertissementCadre(), f.Nom() + "\u00A0: 4 lignes ne tiennent pas dans le cadre");
 }
 
 // The steps of a product show its operands: hidden with a hidden operand, shown with a hidden
