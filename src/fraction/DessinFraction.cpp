@@ -42,6 +42,19 @@ OperandeF litOperande(std::string_view texte, std::size_t& pos) {
     return o;
 }
 
+// A part of a hidden value in plain text, the signs as drawn, an expression over or under a bar
+// in parentheses.
+std::string enClair(std::string_view texte, bool sousBarre) {
+    std::string clair;
+    bool operation = false;
+    for (const char c : texte) {
+        const std::string_view signe = DessinFraction::Signe(c);
+        clair += signe.empty() ? std::string(1, c) : std::string(signe);
+        operation = operation || !signe.empty();
+    }
+    return sousBarre && operation ? "(" + clair + ")" : clair;
+}
+
 } // namespace
 
 DessinFraction::DessinFraction(TCanvas* canvas, const TFont& police, const TFont& policeCorrige,
@@ -74,6 +87,22 @@ std::string_view DessinFraction::Signe(char c) {
 
 int DessinFraction::HauteurLigne(std::string_view texte) const {
     return (texte.find('F') != std::string_view::npos ? 4 : 2) * c_.ch;
+}
+
+std::vector<std::string> DessinFraction::ValeursCachees(std::string_view texte, int masque) {
+    const TFont police;
+    DessinFraction lecture(nullptr, police, police, {1, 1, 0}, AFF_CORRIGE);
+    std::vector<std::string> caches;
+    lecture.caches_ = &caches;
+    lecture.DessineLigne({0, 0}, texte, masque);
+    return caches;
+}
+
+void DessinFraction::retient(std::string_view num, std::string_view den, int mode) {
+    if (caches_ == nullptr || mode == AFF_NORMAL)
+        return;
+    caches_->push_back(den.empty() ? enClair(num, false)
+                                   : enClair(num, true) + "/" + enClair(den, true));
 }
 
 int DessinFraction::baseRang(int haut) const {
@@ -143,6 +172,7 @@ void DessinFraction::ecrit(int x, int ligneBase, std::string_view texte, int mod
 int DessinFraction::AfficherChaine(int x, int ligneBase, std::string_view texte, int mode) {
     const int l = largeur(texte);
     const int w = place(l, mode);
+    retient(texte, {}, mode);
     ecrit(x + (w - l) / 2, ligneBase, texte, mode);
     if (mode == AFF_BLANC)
         boite(x, x + w, ligneBase);
@@ -152,6 +182,7 @@ int DessinFraction::AfficherChaine(int x, int ligneBase, std::string_view texte,
 vlSize DessinFraction::AfficherFraction(vlPoint p, std::string_view num, std::string_view den,
                                         int mode) {
     const int w = place(std::max(largeur(num), largeur(den)), mode);
+    retient(num, den, mode);
     for (const auto& [texte, haut] : {std::pair{num, p.y}, std::pair{den, p.y + c_.ch}}) {
         const int base = baseRang(haut);
         ecrit(p.x + (w - largeur(texte)) / 2, base, texte, mode);

@@ -6,7 +6,9 @@
 #include "platform/Canvas.h"
 
 #include <cstddef>
+#include <string>
 #include <string_view>
+#include <vector>
 
 // The size of a cell: one digit wide, one row high; `fin` is the thin space on each side of a
 // sign (none when the digits sit on grid squares, where a sign has its own square).
@@ -49,6 +51,9 @@ public:
     static std::string_view Signe(char c);
     // Height of a line: two rows, four with a division's compound fraction.
     int HauteurLigne(std::string_view texte) const;
+    // What the mask hides in a line, in the order the line reads, each as the corrected
+    // version writes it: "7/12", "3", "(6+4)/24" for a numerator over a bar.
+    static std::vector<std::string> ValeursCachees(std::string_view texte, int masque);
 
 private:
     void barre(int x1, int x2, int y);
@@ -65,6 +70,8 @@ private:
     int baseRang(int haut) const;
     // Baseline of digits centred on the horizontal line at y.
     int baseCentree(int y) const;
+    // Keeps a hidden value for ValeursCachees: a number, or a fraction when `den` is not empty.
+    void retient(std::string_view num, std::string_view den, int mode);
 
     TCanvas* canvas_;
     const TFont& police_;
@@ -74,4 +81,5 @@ private:
     int encre_; // height of a digit's ink
     int axe_;   // height of the operators' middle above the baseline
     int em_;    // the font's character height
+    std::vector<std::string>* caches_ = nullptr; // where hidden values go, when asked
 };

@@ -414,6 +414,21 @@ std::string TvlFraction::AvertissementCadre() const {
            (horsCadre_ == 1 ? " ligne ne tient pas" : " lignes ne tiennent pas") + " dans le cadre";
 }
 
+std::vector<std::string> TvlFraction::Reponses() const {
+    if (bloc_.Cache == 0)
+        return {};
+    std::vector<std::string> reponses;
+    const int lignes = std::clamp<int>(bloc_.NombreOperations, 1, LIGNES);
+    for (std::size_t i = 0; i < std::size_t(lignes); ++i) {
+        std::string reponse;
+        for (const std::string& valeur :
+             DessinFraction::ValeursCachees(lignes_[i], donnees_.Masque[i]))
+            reponse += (reponse.empty() ? "" : "\u00A0; ") + valeur;
+        reponses.push_back(std::move(reponse));
+    }
+    return reponses;
+}
+
 // ---- description ----
 
 std::vector<std::string> TvlFraction::Description() const {

@@ -74,6 +74,9 @@ public:
     bool DblClk(int shift, vlPoint p) override;
     bool EditeurPropre() const override { return true; }
     std::vector<std::string> Description() const override;
+    // Each line's hidden values, as the corrected version writes them; none when nothing is
+    // hidden.
+    std::vector<std::string> Reponses() const override;
     // The numbers and masks of every line, then the text of each line typed over its numbers.
     std::vector<TCleValeur> ExerciceFeuille() override;
     void RestaureStandardNonApplique() override;

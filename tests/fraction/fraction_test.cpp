@@ -124,23 +124,31 @@ TEST_F(FractionTest, ColumnsWrapApartAndWhatDoesNotFitIsCounted) {
 }
 
 // The steps of a product show its operands: hidden with a hidden operand, shown with a hidden
-// result; the page shows "×". Typed operands hide the result unless operands are asked for.
+// result; the page shows "×". The answers are what the corrected page adds. Typed operands
+// hide the result unless operands are asked for.
 TEST_F(FractionTest, NoStepShowsAHiddenOperand) {
     TvlFraction& f = Fraction(
         {"FractionOperation=2", "ResultatsInterm1=1", "NombreOperations=1", "AlignerSurCarreau=1"});
     EXPECT_EQ(f.Donnees().Masque[0], CACHE_RESULTAT);
     EXPECT_NE(Fraction({"Cache=2"}).Donnees().Masque[0], CACHE_RESULTAT);
-    for (const auto& [masque, epreuve, corrige] :
-         {std::tuple{1, "\u00D712==1210", "(1)(2)(5)\u00D712=(1)(2)(\u00D7)(1)(5)(\u00D7)(2)=1210"},
-          {2, "125\u00D7==1210", "125\u00D7(1)(2)=(1)(2)(\u00D7)(1)(5)(\u00D7)(2)=1210"},
-          {4, "125\u00D712=12\u00D715\u00D72=", "125\u00D712=12\u00D715\u00D72=(1)(2)(1)(0)"}}) {
+    const std::string etape = "\u00A0; (12\u00D71)/(5\u00D72)";
+    for (const auto& [masque, epreuve, corrige, reponse] :
+         {std::tuple{1, "\u00D712==1210", "(1)(2)(5)\u00D712=(1)(2)(\u00D7)(1)(5)(\u00D7)(2)=1210",
+                     "12/5" + etape},
+          {2, "125\u00D7==1210", "125\u00D7(1)(2)=(1)(2)(\u00D7)(1)(5)(\u00D7)(2)=1210",
+           "1/2" + etape},
+          {4, "125\u00D712=12\u00D715\u00D72=", "125\u00D712=12\u00D715\u00D72=(1)(2)(1)(0)",
+           std::string("12/10")}}) {
         std::string nombres = "1;10;1;10";
         for (int i = 0; i < FractionDonnees::LIGNES; ++i)
             nombres += " | 12;5;1;2;" + std::to_string(masque);
         Regle(f, {"Nombres=" + nombres});
         EXPECT_EQ(Lus(Grille(f, MODE_EPREUVE)), epreuve) << masque;
         EXPECT_EQ(Lus(Grille(f, MODE_CORRIGE)), corrige) << masque;
+        EXPECT_EQ(f.Reponses(), std::vector<std::string>{reponse}) << masque;
     }
+    Regle(f, {"Cache=0"});
+    EXPECT_TRUE(f.Reponses().empty());
 }
 
 // Off the grid a digit is 29 wide (the recording font): bars pass their digits, each sign shows
