@@ -94,9 +94,9 @@ void DessineEchelles(TCanvas& canvas, const std::vector<Echelle>& echelles,
 TvlThermometre::TvlThermometre(TCadre* cadre) : Kind(cadre, "Thermomètre", NUMERO, VERSION) {
     PrepareLegende(2);
     Installe();
-    const int etendue = bloc_.TemperatureMaximum - bloc_.TemperatureMinimum;
-    bloc_.Temperature = std::int16_t(etendue < 1 ? bloc_.TemperatureMinimum
-                                                 : bloc_.TemperatureMinimum + Random() % etendue);
+    const int bas = std::max<int>(bloc_.TemperatureMinimum, MinimumPossible());
+    const int etendue = bloc_.TemperatureMaximum - bas;
+    bloc_.Temperature = std::int16_t(etendue < 1 ? bas : bas + Random() % etendue);
 }
 
 TableCles TvlThermometre::Cles() const {
@@ -178,9 +178,35 @@ int TvlThermometre::Conversion(double t) const {
     return int(std::trunc(resultat));
 }
 
+int TvlThermometre::ZeroAbsolu(int code) {
+    switch (code) {
+    case 0:
+        return -273;
+    case 1:
+        return -459;
+    case 2:
+        return 0;
+    default:
+        return -300;
+    }
+}
+
+int TvlThermometre::MinimumPossible() const {
+    int v = std::max(-300, ZeroAbsolu(bloc_.LibelleTemperatureGauche));
+    // The conversion rises with its value: step up until the right scale is possible too.
+    if (bloc_.LibelleTemperatureDroite != SANS_UNITE)
+        while (v < 5000 && Conversion(v) < ZeroAbsolu(bloc_.LibelleTemperatureDroite))
+            ++v;
+    return v;
+}
+
+int TvlThermometre::TemperatureMontree() const {
+    return std::max<int>(bloc_.Temperature, MinimumPossible());
+}
+
 std::optional<CibleImage> TvlThermometre::Cible() const {
     const std::string unite = Unite(bloc_.LibelleTemperatureGauche);
-    return CibleImage{std::to_string(bloc_.Temperature) + (unite.empty() ? "" : " " + unite),
+    return CibleImage{std::to_string(TemperatureMontree()) + (unite.empty() ? "" : " " + unite),
                       "Colorie jusqu'à %s", bloc_.Mode == MODE_CORRIGE};
 }
 
@@ -243,11 +269,17 @@ bool TvlThermometre::DessineThermometre(TCanvas& canvas, int mode, std::string& 
         erreur = "Pas de place pour le dessin";
         return false;
     }
-    const int minimum = bloc_.TemperatureMinimum;
+    const int possible = MinimumPossible();
+    const int minimum = std::max<int>(bloc_.TemperatureMinimum, possible);
     const int maximum = bloc_.TemperatureMaximum;
     const int R = maximum - minimum;
-    if (R < 1) {
+    if (maximum <= bloc_.TemperatureMinimum) {
         erreur = "Température Minimum > au Maximum";
+        return false;
+    }
+    if (R < 1) {
+        erreur = "Température Maximum sous le zéro absolu\u00A0: entier de " +
+                 std::to_string(possible + 1) + " à 5000";
         return false;
     }
     const bool visible = ContenuVisible(bloc_.Mode, mode);
@@ -274,7 +306,7 @@ bool TvlThermometre::DessineThermometre(TCanvas& canvas, int mode, std::string& 
     }
 
     if (visible) {
-        const int v = std::clamp(bloc_.Temperature - minimum, 0, R);
+        const int v = std::clamp(TemperatureMontree() - minimum, 0, R);
         const int k = T - int(static_cast<long long>(v) * T / R);
         AffecteBrush(canvas, Brosse, style, couleur);
         AffectePen(canvas, Pinceau, psClear, clBlack, 0);
@@ -319,18 +351,19 @@ std::vector<std::string> TvlThermometre::Description() const {
     };
     const int gauche = bloc_.LibelleTemperatureGauche;
     const int droite = bloc_.LibelleTemperatureDroite;
+    const int minimum = std::max<int>(bloc_.TemperatureMinimum, MinimumPossible());
     lignes.push_back("Mode = " + std::to_string(bloc_.Mode));
     lignes.push_back("Echelle gauche = " +
                      (gauche == SANS_UNITE
                           ? std::string("aucune")
-                          : std::to_string(bloc_.TemperatureMinimum) + " à " +
+                          : std::to_string(minimum) + " à " +
                                 std::to_string(bloc_.TemperatureMaximum) + unite(gauche)));
     lignes.push_back("Echelle droite = " +
                      (droite == SANS_UNITE
                           ? std::string("aucune")
-                          : std::to_string(Conversion(bloc_.TemperatureMinimum)) + " à " +
+                          : std::to_string(Conversion(minimum)) + " à " +
                                 std::to_string(Conversion(bloc_.TemperatureMaximum)) +
                                 unite(droite)));
-    lignes.push_back("Temperature = " + std::to_string(bloc_.Temperature) + unite(gauche));
+    lignes.push_back("Temperature = " + std::to_string(TemperatureMontree()) + unite(gauche));
     return lignes;
 }

@@ -82,6 +82,13 @@ public:
 
     // A left-scale value in the right scale's unit, truncated toward zero.
     int Conversion(double t) const;
+    // The lowest whole value of a unit at or above absolute zero; -300 for no unit.
+    static int ZeroAbsolu(int code);
+    // The lowest left-scale value that neither scale shows below absolute zero: the tube and
+    // the temperature start there whatever the stored minimum says.
+    int MinimumPossible() const;
+    // The temperature shown: the stored one, raised to absolute zero.
+    int TemperatureMontree() const;
     // The unit's label: "°C", "°F", "K", or nothing.
     static std::string Unite(int code);
 

@@ -132,7 +132,11 @@ INSTANTIATE_TEST_SUITE_P(
                       Echelles{0, 3, 3, 50, {De(10, 50), 4}, {}},
                       Echelles{3, 1, -4, 100, {}, {De(0, 100), 10}},
                       Echelles{1, 0, 0, 1, {{0}, 0}, {}},
-                      Echelles{0, 2, -20, 60, {De(-20, 60), 8}, {De(260, 330), 7}}));
+                      Echelles{0, 2, -20, 60, {De(-20, 60), 8}, {De(260, 330), 7}},
+                      // Neither scale goes below absolute zero.
+                      Echelles{2, 3, -20, 60, {De(0, 60), 6}, {}},
+                      Echelles{0, 2, -300, -250, {De(-270, -250), 2}, {De(0, 20), 2}},
+                      Echelles{3, 2, -20, 60, {}, {De(0, 60), 6}}));
 
 TEST_F(ThermometreTest, ConversionUsesTheRoundedFactorsAndTruncatesTowardZero) {
     TvlThermometre& t = Thermo();
@@ -196,6 +200,14 @@ TEST_F(ThermometreTest, DrawingErrorsAndTheScaleEnds) {
     EXPECT_EQ(court.Bloc().LibelleTemperatureGauche, 3);
     EXPECT_EQ(court.Bloc().LibelleTemperatureDroite, 0);
     EXPECT_FALSE(court.ChangeOption("chaud", "LibelleTemperatureGauche", message));
+    // Below absolute zero: a scale that cannot be drawn, a temperature raised to 0 K.
+    Regle(court, {"LibelleTemperatureGauche=2", "TemperatureMinimum=-20", "TemperatureMaximum=-5",
+                  "Temperature=-6"});
+    Dessin(court);
+    EXPECT_EQ(court.ErreurDessin(),
+              "Température Maximum sous le zéro absolu\u00A0: entier de 1 à 5000");
+    Regle(court, {"TemperatureMaximum=60"});
+    EXPECT_EQ(court.Cible()->valeur, "0 K");
 
     TIniFile ini(FichIni());
     ini.WriteInteger("Thermomètre", "TemperatureMinimum", 40);
