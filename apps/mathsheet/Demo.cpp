@@ -450,14 +450,15 @@ AxeY = 0;30
 Titre = Points à relier
 Entete = 1
 
-# Une étoile de dix points à relier dans l'ordre des sommes ; le corrigé les relie.
+# Une étoile de dix points à relier dans l'ordre des sommes ; le premier point revient en
+# dernier pour la fermer, et le corrigé les relie.
 [Points à relier]
 Largeur = 12
 Hauteur = 12
 Gauche = 3
 Haut = 2
 StylePoints = 3
-Points = 0,500;0,050;; | 0,612;0,346;; | 0,928;0,361;; | 0,681;0,559;; | 0,765;0,864;; | 0,500;0,690;; | 0,235;0,864;; | 0,319;0,559;; | 0,072;0,361;; | 0,388;0,346;;
+Points = 0,500;0,050;; | 0,612;0,346;; | 0,928;0,361;; | 0,681;0,559;; | 0,765;0,864;; | 0,500;0,690;; | 0,235;0,864;; | 0,319;0,559;; | 0,072;0,361;; | 0,388;0,346;; | 0,500;0,050;;
 Serie = additions nombres entre 1 et 10
 
 # (each kind adds its example above this line)

@@ -80,7 +80,7 @@ void checkFrames(const TDocument& document, int page, std::vector<std::string>& 
     std::vector<vlRect> frames;
     for (int i = 0; i < document.NbComposants(); ++i) {
         const TComposant& c = document.Composant(i);
-        if (document.PageDe(i) != page || !c.Recepteurs.empty())
+        if (document.PageDe(i) != page || c.AfficheAilleurs())
             continue;
         printed.push_back(&c);
         frames.push_back(c.Rect.Normalise());

@@ -36,6 +36,32 @@ double aligne(double v, int pas) {
     return pas > 0 ? std::floor(v / pas) * pas : v;
 }
 
+// A placed point where it is drawn, with the text it shows in the view being drawn.
+struct PointTrace {
+    vlPoint at;
+    std::string texte;
+};
+
+bool DejaTrace(const std::vector<PointTrace>& traces, std::size_t i) {
+    return std::any_of(traces.begin(), traces.begin() + std::ptrdiff_t(i),
+                       [&](const PointTrace& t) { return t.at == traces[i].at; });
+}
+
+// Points drawn at one place share one marker and one text: the first one's text followed by
+// those of the later ones, so that a closed figure's start shows both its first and its last
+// number.
+std::vector<std::string> TextesReunis(const std::vector<PointTrace>& traces) {
+    std::vector<std::string> textes;
+    for (std::size_t i = 0; i < traces.size(); ++i) {
+        std::string texte = traces[i].texte;
+        for (std::size_t j = i + 1; j < traces.size(); ++j)
+            if (traces[j].at == traces[i].at && !traces[j].texte.empty())
+                texte += (texte.empty() ? "" : "\u00A0; ") + traces[j].texte;
+        textes.push_back(std::move(texte));
+    }
+    return textes;
+}
+
 // The shortest decimal text that reads back to the same number, with a decimal comma as
 // sheets write it.
 std::string nombre(double v) {
@@ -229,20 +255,25 @@ vlPoint TvlRelier::Emet(TCanvas& canvas, vlRect rect, vlPoint pos, vlSize cell, 
     const bool relie = mode == MODE_CORRIGE || bloc_.AfficherLignes != 0;
     const int pasX = cell.cx > 0 ? cell.cx : jeu_.PasX * 10;
     const int pasY = cell.cy > 0 ? cell.cy : jeu_.PasY * 10;
-    bool premier = true;
+    std::vector<PointTrace> traces;
     for (const PointRelier& p : jeu_.Points) {
         if (!p.Place())
             continue;
-        const int x = cadre.left + int(aligne(p.x * largeur, pasX));
-        const int y = cadre.top + pos.y + int(aligne(p.y * hauteur, pasY));
-        if (relie && !premier)
+        const vlPoint at{cadre.left + int(aligne(p.x * largeur, pasX)),
+                         cadre.top + pos.y + int(aligne(p.y * hauteur, pasY))};
+        traces.push_back({at, relie ? p.Reponse : p.Etiquette});
+    }
+    const std::vector<std::string> textes = TextesReunis(traces);
+    for (std::size_t i = 0; i < traces.size(); ++i) {
+        const auto [x, y] = traces[i].at;
+        if (relie && i > 0)
             canvas.LineTo(x, y);
-        premier = false;
-        const int demi = TraceCroix(canvas, x, y);
-        const bool ecrit = relie ? Afficher(canvas, x, y, p.Reponse, DISTANCE_REPONSE, cadre)
-                                 : Afficher(canvas, x, y, p.Etiquette, demi, cadre);
-        if (!ecrit)
-            ++horsCadre_;
+        // A point repeated on an earlier one (the end of a closed figure) is only joined.
+        if (!DejaTrace(traces, i)) {
+            const int demi = TraceCroix(canvas, x, y);
+            if (!Afficher(canvas, x, y, textes[i], relie ? DISTANCE_REPONSE : demi, cadre))
+                ++horsCadre_;
+        }
         // The path goes on from the last point drawn.
         canvas.MoveTo(x, y);
     }

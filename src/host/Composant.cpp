@@ -602,7 +602,7 @@ namespace {
 // The band of the component's instruction for this drawing; none for a component shown on
 // another one, whose frame is not printed.
 BandeConsigne bandeDe(const TComposant& composant, TCanvas& canvas) {
-    if (composant.Consigne().empty() || !composant.Recepteurs.empty())
+    if (composant.Consigne().empty() || composant.AfficheAilleurs())
         return {};
     const TProjectInterface* projet = composant.Interface();
     const std::string etiquette =

@@ -202,6 +202,9 @@ public:
     // The kind's property window docked in `parent`, reused when one of that name is there.
     virtual TPropForm* CreerFenetreProp(TPropDock* parent);
     virtual int NatureServices() const;
+    // True when the component's exercise is drawn on another one, its receiver: its own frame
+    // is then neither printed nor numbered.
+    virtual bool AfficheAilleurs() const { return !Recepteurs.empty(); }
     virtual void ListeServices(TStringList& liste) const;
     virtual bool Service(int numero, const std::string& argument);
     virtual int ServiceDefaut() const;

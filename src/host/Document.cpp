@@ -394,7 +394,7 @@ std::string TDocument::EtiquetteConsigne(const TComposant& composant) const {
         std::vector<const TComposant*> numerotes;
         for (const Entree& e : composants_)
             if (e.page == page && !e.composant->Consigne().empty() &&
-                e.composant->Recepteurs.empty())
+                !e.composant->AfficheAilleurs())
                 numerotes.push_back(e.composant.get());
         TrieOrdreLecture(numerotes);
         const auto place = std::find(numerotes.begin(), numerotes.end(), &composant);

@@ -1,5 +1,6 @@
 #include "host/Grille.h"
 
+#include "host/Consigne.h"
 #include "host/Conversions.h"
 #include "host/Planche.h"
 #include "host/Services.h"
@@ -333,7 +334,7 @@ void TGrille::redimensionne(int colonnes, int lignes) {
 
 void TGrille::ajusteRect() {
     vlRect r = Rect.Normalise();
-    r.ChangeSize(TailleCreation());
+    r.ChangeSize(tailleCadre());
     ChangeCoords(r);
 }
 
@@ -343,15 +344,23 @@ void TGrille::ChangeCoords(vlRect r) {
     const auto cases = [cellule](int longueur) {
         return std::clamp((longueur + cellule / 2) / cellule, 1, MAX_CASES);
     };
-    redimensionne(cases(r.Width()), cases(r.Height()));
-    r.ChangeSize(TailleCreation());
+    const int colonnes = cases(r.Width());
+    const int bande = HauteurConsigneEstimee(Consigne(), colonnes * cellule);
+    redimensionne(colonnes, cases(r.Height() - bande));
+    r.ChangeSize(tailleCadre());
     TComposant::ChangeCoords(r);
     // A page smaller than the cells narrows the rectangle: keep the whole cells that fit.
-    if (Rect.LireSize() == TailleCreation())
+    if (Rect.LireSize() == tailleCadre())
         return;
-    redimensionne(std::max(1, Rect.Width() / cellule), std::max(1, Rect.Height() / cellule));
-    Rect.ChangeSize(TailleCreation());
+    redimensionne(std::max(1, Rect.Width() / cellule),
+                  std::max(1, (Rect.Height() - bande) / cellule));
+    Rect.ChangeSize(tailleCadre());
     CalculerPoignees();
+}
+
+vlSize TGrille::tailleCadre() const {
+    const vlSize cases = TailleCreation();
+    return {cases.cx, cases.cy + HauteurConsigneEstimee(Consigne(), cases.cx)};
 }
 
 std::string TGrille::Texte(int colonne, int ligne) const {

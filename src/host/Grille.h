@@ -44,8 +44,10 @@ public:
     std::vector<TCleValeur> ReglagesFeuille() override;
     // Each filled cell's text and colour.
     std::vector<TCleValeur> ExerciceFeuille() override;
-    // The columns and rows follow the new size, and the rectangle fits the cells exactly.
+    // The columns and rows follow the new size, and the rectangle fits the cells exactly, with
+    // the instruction's band above them.
     void ChangeCoords(vlRect r) override;
+    void ApresConsigne(const std::string& /*avant*/) override { ajusteRect(); }
     void Dessine(TCanvas& canvas, int mode, TPlanche* planche) override;
     void Imprime(TCanvas& canvas, int mode, TPlanche* planche) override;
     bool Sauve(TStream& s) override;
@@ -77,8 +79,9 @@ private:
     bool tientDansLaPage(int colonnes, int lignes, int cellule, std::string& message) const;
     // Takes new dimensions, keeping each cell's contents at its column and row.
     void redimensionne(int colonnes, int lignes);
-    // Sets the rectangle's size to the cells'.
+    // Sets the rectangle's size to the cells' and the instruction's band above them.
     void ajusteRect();
+    vlSize tailleCadre() const;
     void dessineGrille(TCanvas& canvas, int mode);
 
     TOptions opts_;

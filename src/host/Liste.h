@@ -41,6 +41,8 @@ public:
                       std::string& message) override;
     void Dessine(TCanvas& canvas, int mode, TPlanche* planche) override;
     void Imprime(TCanvas& canvas, int mode, TPlanche* planche) override;
+    // Its receivers read its records; it always prints itself.
+    bool AfficheAilleurs() const override { return false; }
     bool Sauve(TStream& s) override;
     bool Charge(TStream& s, TResolver* resolver, TCadre* parent) override;
     vlSize TailleCreation() const override;

@@ -59,6 +59,22 @@ TEST_F(RelierTest, CorrectedViewJoinsPlacedPointsAndWritesAnswers) {
     EXPECT_EQ(Traits(Dessin(r, MODE_EPREUVE)), Traits(corrige));
 }
 
+// A figure closed by repeating its first point: the last line comes back to it, and the start
+// keeps one marker and one text that gives both numbers.
+TEST_F(RelierTest, RepeatedFirstPointClosesTheFigure) {
+    TvlRelier& r = Relier({{0.3, 0.3, "1+1", "2"},
+                           {0.5, 0.75, "1+2", "3"},
+                           {0.8, 0.3, "2+2", "4"},
+                           {0.3, 0.3, "2+3", "5"}},
+                          {"StylePoints=2"});
+    const TRecordingCanvas c = Dessin(r, MODE_CORRIGE);
+    EXPECT_EQ(Traits(c).back(), (std::vector<int>{580, 280, 280, 280}));
+    EXPECT_EQ(c.Of(Op::Ellipse).size(), 3u);
+    EXPECT_EQ(std::get<2>(Textes(c).front()), "2\u00A0; 5");
+    EXPECT_EQ(std::get<2>(Textes(Dessin(r, MODE_EPREUVE)).front()), "1+1\u00A0; 2+3");
+    EXPECT_EQ(Textes(c).size(), 3u);
+}
+
 TEST_F(RelierTest, EachMarkerStyle) {
     const std::vector<std::tuple<int, Lignes, std::vector<int>, TBrushStyle>> styles{
         {0, {{390, 390, 410, 410}, {410, 390, 390, 410}}, {}, bsSolid},

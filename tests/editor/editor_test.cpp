@@ -209,9 +209,9 @@ TEST_F(Editor, EveryKindsWindowFollowsItsComponentThroughUndoAndRedo) {
         expectShown(second);
         // A copy outlives the components an undo frees, and pastes whole, its instruction too.
         const std::vector<std::string> copied = session().Selection()->Description();
-        const vlRect r = session().Selection()->Rect;
         std::string message;
         ASSERT_TRUE(session().Selection()->ChangeCle("Lis.", "Consigne", message)) << message;
+        const vlRect r = session().Selection()->Rect;
         trigger("copier");
         trigger("annuler");
         trigger("coller");

@@ -76,6 +76,13 @@ TEST(Consigne, NumberedInReadingOrder) {
     // One shown on another component is not printed, nor numbered.
     droite.Recepteurs.push_back(&sans);
     EXPECT_EQ(page.doc.EtiquetteConsigne(bas), "2.");
+    // A list's receivers only read its records: it prints itself, numbered.
+    TComposant& liste = *page.doc.Cree("Liste", 1);
+    liste.ChangeCoords({100, 1000, 500, 1300});
+    std::string message;
+    ASSERT_TRUE(liste.ChangeCle("Lis", "Consigne", message)) << message;
+    liste.Recepteurs.push_back(&suite);
+    EXPECT_EQ(page.doc.EtiquetteConsigne(liste), "4.");
     page.doc.Page(0).NumeroterConsignes = NUMEROTE_EXERCICE;
     EXPECT_EQ(page.doc.EtiquetteConsigne(gauche), "Exercice 1\u00A0:");
     EXPECT_EQ(page.doc.EtiquetteConsigne(suite), "3.");

@@ -1,5 +1,6 @@
 #include "host/Grille.h"
 
+#include "host/Consigne.h"
 #include "host/HostFixtures.h"
 #include "host/Planche.h"
 #include "host/Stream.h"
@@ -47,6 +48,13 @@ TEST_F(GrilleTest, DimensionKeysFitTheRectangleToWholeCells) {
     EXPECT_EQ(std::tuple(grille.Reglages().Colonnes, grille.Reglages().Lignes, grille.Rect,
                          grille.Reglages().Police.ToString()),
               std::tuple(5, 1, vlRect{o.x + 300, o.y, o.x + 550, o.y + 50}, "Arial,12,0,normal"));
+    // An instruction's band goes above the cells, given before or after them.
+    ASSERT_TRUE(grille.ChangeConsigne("Complète le tableau", message)) << message;
+    Regle(grille, {"Lignes=2"});
+    const int bande = HauteurConsigneEstimee("Complète le tableau", 250);
+    EXPECT_EQ(std::pair(grille.Rect.Height(), grille.Reglages().Lignes), std::pair(100 + bande, 2));
+    ASSERT_TRUE(grille.ChangeConsigne("", message));
+    EXPECT_EQ(grille.Rect.Height(), 100);
 }
 
 TEST_F(GrilleTest, RefusedValuesExplainAndChangeNothing) {
