@@ -3,6 +3,7 @@
 #include "common/CommonComponent.h"
 #include "host/Conversions.h"
 #include "host/Document.h"
+#include "platform/Text.h"
 
 #include <algorithm>
 
@@ -43,10 +44,7 @@ std::vector<Reponse> reponsesDe(const TDocument& document) {
 }
 
 std::string insecable(const std::string& texte) {
-    std::string resultat;
-    for (const char c : texte)
-        resultat += c == ' ' ? std::string("\u00A0") : std::string(1, c);
-    return resultat;
+    return ReplaceChar(texte, ' ', "\u00A0");
 }
 
 std::string lettre(std::size_t i) {

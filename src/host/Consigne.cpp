@@ -81,10 +81,7 @@ bool LitConsigne(const std::string& valeur, std::string& consigne, std::string& 
 }
 
 std::string TexteConsigne(const std::string& consigne) {
-    std::string texte;
-    for (const char c : consigne)
-        texte += c == '\n' ? std::string("\\n") : std::string(1, c);
-    return texte;
+    return ReplaceChar(consigne, '\n', "\\n");
 }
 
 std::string EtiquetteNumero(int numerotation, int rang) {
@@ -105,9 +102,7 @@ BandeConsigne MiseEnPageConsigne(TCanvas& canvas, const std::string& etiquette,
     if (consigne.empty())
         return bande;
     // A star of the label is plain text; the label itself is bold.
-    std::string etoilee;
-    for (const char c : etiquette)
-        etoilee += c == '*' ? std::string("\\*") : std::string(1, c);
+    const std::string etoilee = ReplaceChar(etiquette, '*', "\\*");
     const std::string texte = etiquette.empty() ? consigne : "**" + etoilee + "** " + consigne;
     const int niveau = canvas.SaveDC();
     bande.police.SetSize(kTaillePolice);

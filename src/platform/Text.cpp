@@ -115,6 +115,18 @@ std::optional<long long> ParseInteger(std::string_view text, long long min, long
     return value;
 }
 
+std::string ReplaceChar(std::string_view text, char c, std::string_view by) {
+    std::string result;
+    result.reserve(text.size());
+    for (const char ch : text) {
+        if (ch == c)
+            result += by;
+        else
+            result += ch;
+    }
+    return result;
+}
+
 std::string FoldAccentsAndCase(std::string_view text) {
     // The plain small letter of U+00C0 to U+00FF; '\0' keeps the character (the signs × and ÷).
     static constexpr char kPlain[] = "aaaaaaaceeeeiiiidnooooo\0ouuuuyts"

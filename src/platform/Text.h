@@ -43,3 +43,6 @@ std::optional<long long> ParseInteger(std::string_view text, long long min, long
 // brought to their plain small letter: "TriPièces" and "tripieces" give the same. Other bytes
 // are kept.
 std::string FoldAccentsAndCase(std::string_view text);
+
+// `text` with every `c` written as `by` ("\\n" for a line break, a no-break space for a blank).
+std::string ReplaceChar(std::string_view text, char c, std::string_view by);
