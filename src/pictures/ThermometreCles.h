@@ -47,7 +47,7 @@ inline constexpr std::array<Cle, CleThermometre::Fin> kClesThermometre{{
     CleGeometrie(Hauteur, "Hauteur"),
     CleEntier(LargeurConduit, "LargeurConduit", Champ<&T::LargeurConduit>, 1, 30),
     CleDrapeau(AfficherUnites, "AfficherUnites", Champ<&T::AfficherUnites>),
-    CleAction(Dummy, "dummy"),
+    CleInterne(Dummy, "dummy", Lecture::Action),
     CleEntier(StyleBrosseFond, "StyleBrosseFond", Champ<&T::StyleBrosseFond>, 0, kStyleBrosseMax),
     CleCouleur(CouleurBrosseFond, "CouleurBrosseFond", Champ<&T::CouleurBrosseFond>),
     CleFonte(CleThermometre::Fonte, "Fonte", Champ<&T::Police>),
