@@ -56,15 +56,19 @@ std::string effet(const Cle& cle) {
     return {};
 }
 
-// A table cell: a '|' would end it.
-std::string cellule(std::string_view texte) {
+// A '|' would end a table cell, even inside a code span.
+std::string echappe(std::string_view texte) {
     std::string resultat;
     for (const char c : texte) {
         if (c == '|')
             resultat += '\\';
         resultat += c;
     }
-    return resultat.empty() ? "—" : resultat;
+    return resultat;
+}
+
+std::string cellule(std::string_view texte) {
+    return texte.empty() ? "—" : echappe(texte);
 }
 
 std::string code(std::string_view texte) {
@@ -74,7 +78,7 @@ std::string code(std::string_view texte) {
 std::string ligne(const std::string& index, const std::string& nom, const std::string& valeurs,
                   const std::string& defaut, const std::string& remarque) {
     return "| " + index + " | " + code(nom) + " | " + cellule(valeurs) + " | " +
-           (defaut.empty() ? "—" : code(defaut)) + " | " + cellule(remarque) + " |\n";
+           (defaut.empty() ? "—" : code(echappe(defaut))) + " | " + cellule(remarque) + " |\n";
 }
 
 std::string texte(const TTypeComposant& type) {
@@ -143,9 +147,18 @@ std::vector<std::string> valeursNeuves(const TCatalogue& catalogue, const TTypeC
     TDocument document(catalogue);
     document.AjoutePage(TPlanche(TPlanche::Format::A4, false));
     std::vector<std::string> valeurs;
-    if (TComposant* composant = document.Cree(type.nom, 0))
-        for (const Cle& cle : type.table)
-            valeurs.push_back(valeurNeuve(*composant, cle));
+    if (TComposant* composant = document.Cree(type.nom, 0)) {
+        // A key the kind reads itself has its value where the export finds it.
+        const std::vector<TCleValeur> reglages = composant->ReglagesFeuille();
+        for (const Cle& cle : type.table) {
+            std::string valeur = valeurNeuve(*composant, cle);
+            if (valeur.empty() && cle.lecture != Lecture::Action)
+                for (const TCleValeur& reglage : reglages)
+                    if (reglage.cle == cle.nom)
+                        valeur = reglage.valeur;
+            valeurs.push_back(std::move(valeur));
+        }
+    }
     valeurs.resize(type.table.size());
     return valeurs;
 }

@@ -510,6 +510,10 @@ TEST_F(Mathsheet, KindsAndKeys) {
     // Every key a teacher may write says what it takes; keys components send each other are
     // left out.
     EXPECT_EQ(all.out.find("| texte |"), std::string::npos);
+    // Keys the kind reads itself show the default the export would write.
+    EXPECT_NE(all.out.find("| `PositionTrous` | entier de 0 à 15 | `8` |"), std::string::npos);
+    EXPECT_NE(all.out.find("| `TemperatureMinimum` | entier de -300 au maximum moins 1 | `-20` |"),
+              std::string::npos);
     std::string lower = all.out;
     std::transform(lower.begin(), lower.end(), lower.begin(),
                    [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
