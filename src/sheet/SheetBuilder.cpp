@@ -119,7 +119,7 @@ public:
         // Links to components made further down, once every component exists.
         finished_ = true;
         for (const auto& [composant, type, e] : laterLinks_)
-            if (!apply(*type, *composant, *e)) {
+            if (apply(*type, *composant, *e) != Applied::Done) {
                 error = error_;
                 return false;
             }
@@ -278,17 +278,27 @@ private:
         made_.push_back({composant, type, section.line});
         int lastSheetKey = section.line;
         PlaceKeys place;
+        // A value refused on its line may wait for a key further down (a minimum above the old
+        // maximum): it is tried again once the section's other keys are in, and the first one
+        // still refused stops the sheet.
+        std::vector<const SheetEntry*> refused;
         for (const SheetEntry& e : section.entries) {
             if (place.take(e, *type))
                 continue;
-            if (!apply(*type, *composant, e))
+            const Applied applied = apply(*type, *composant, e, Refusal::Later);
+            if (applied == Applied::Failed)
                 return false;
+            if (applied == Applied::Refused)
+                refused.push_back(&e);
             if (std::find(type->clesFeuille.begin(), type->clesFeuille.end(), e.key) !=
                 type->clesFeuille.end())
                 lastSheetKey = e.line;
         }
         if (!applyPlace(*type, *composant, place, section.line))
             return false;
+        for (const SheetEntry* e : refused)
+            if (apply(*type, *composant, *e) != Applied::Done)
+                return false;
         // Checked against the line that last changed what the sheet-only keys built.
         std::string message;
         if (type->termineFeuille && !type->termineFeuille(*composant, message))
@@ -351,36 +361,50 @@ private:
                             " cm, " + TexteCentimetres(limit) + " cm au plus");
         }
         for (const std::size_t k : {2, 3, 0, 1})
-            if (place.entries[k] != nullptr && !apply(type, composant, *place.entries[k]))
+            if (place.entries[k] != nullptr &&
+                apply(type, composant, *place.entries[k]) != Applied::Done)
                 return false;
         return true;
     }
 
-    bool apply(const TTypeComposant& type, TComposant& composant, const SheetEntry& e) {
+    enum class Applied { Done, Refused, Failed };
+    enum class Refusal { Now, Later };
+
+    // A value the component refuses stops the sheet, or is handed back to be tried later.
+    Applied apply(const TTypeComposant& type, TComposant& composant, const SheetEntry& e,
+                  Refusal refusal = Refusal::Now) {
+        const auto refuse = [&](const std::string& message) {
+            if (refusal == Refusal::Later)
+                return Applied::Refused;
+            fail(e.line, Citation(composant.Nom()) + "\u00A0: " + message);
+            return Applied::Failed;
+        };
         if (e.key == "Nom")
-            return rename(composant, e);
+            return rename(composant, e) ? Applied::Done : Applied::Failed;
         // A key naming another component waits for it when it is made further down.
         if ((e.key == "Rediriger" || e.key == "Liste") &&
             document_.TrouveComposant(e.value) == nullptr && !finished_) {
             laterLinks_.push_back({&composant, &type, &e});
-            return true;
+            return Applied::Done;
         }
         if (std::find(type.clesFeuille.begin(), type.clesFeuille.end(), e.key) !=
                 type.clesFeuille.end() &&
             type.appliqueCleFeuille) {
             std::string message;
             if (!type.appliqueCleFeuille(composant, e.key, e.value, message))
-                return fail(e.line, Citation(composant.Nom()) + "\u00A0: " + message);
-            return true;
+                return refuse(message);
+            return Applied::Done;
         }
         if (std::find(type.cles.begin(), type.cles.end(), e.key) == type.cles.end() &&
-            !TComposant::EstCleCommune(e.key))
-            return fail(e.line, "clé inconnue «\u00A0" + e.key + "\u00A0» pour «\u00A0" + type.nom +
-                                    "\u00A0» (voir «\u00A0mathsheet keys " + type.nom + "\u00A0»)");
+            !TComposant::EstCleCommune(e.key)) {
+            fail(e.line, "clé inconnue «\u00A0" + e.key + "\u00A0» pour «\u00A0" + type.nom +
+                             "\u00A0» (voir «\u00A0mathsheet keys " + type.nom + "\u00A0»)");
+            return Applied::Failed;
+        }
         std::string message;
         if (!composant.ChangeCle(e.value, e.key, message) && !message.empty())
-            return fail(e.line, Citation(composant.Nom()) + "\u00A0: " + message);
-        return true;
+            return refuse(message);
+        return Applied::Done;
     }
 
     bool rename(TComposant& composant, const SheetEntry& e) {

@@ -210,6 +210,9 @@ TEST(SheetBuild, PlaceAndSizeKeysInAnyOrder) {
          "[Euro pièces]\nNbPieces = 1\nLargeur = 6\nGauche = 12\n"},
         // A new blocks component with no place sits at the margins.
         {"[Cube décimal]\nNombreCube = 12\n", "[Cube décimal]\nNombreCube = 12\nHaut = 0\n"},
+        // Ends of a range, each checked against the other.
+        {"[Thermomètre]\nTemperatureMinimum = 100\nTemperatureMaximum = 200\n",
+         "[Thermomètre]\nTemperatureMaximum = 200\nTemperatureMinimum = 100\n"},
     };
     for (const auto& [first, second] : sheets)
         expectSameDocument(first, second);
@@ -223,6 +226,8 @@ TEST(SheetBuild, PlaceAndSizeKeysInAnyOrder) {
         "27,7 cm au plus");
     EXPECT_EQ(buildError("[Euro pièces]\nNom = P\nLargeur = 6\nGauche = 30\n"),
               "f.feuille:4: P\u00A0: La valeur doit être comprise entre 0 et 19 cm.");
+    EXPECT_EQ(buildError("[Thermomètre]\nNom = T\nTemperatureMinimum = 100\nFonte = Andika,9\n"),
+              "f.feuille:3: T\u00A0: La valeur doit être comprise entre -300 et 59.");
 }
 
 // A key written without its accents or in other letter case is the documented key: the sheet
