@@ -94,9 +94,19 @@ void DessineEchelles(TCanvas& canvas, const std::vector<Echelle>& echelles,
 TvlThermometre::TvlThermometre(TCadre* cadre) : Kind(cadre, "Thermomètre", NUMERO, VERSION) {
     PrepareLegende(2);
     Installe();
+    tireTemperature();
+}
+
+void TvlThermometre::tireTemperature() {
     const int bas = std::max<int>(bloc_.TemperatureMinimum, MinimumPossible());
     const int etendue = bloc_.TemperatureMaximum - bas;
     bloc_.Temperature = std::int16_t(etendue < 1 ? bas : bas + Random() % etendue);
+}
+
+void TvlThermometre::gardeTemperatureDansEchelle() {
+    if (bloc_.Temperature < bloc_.TemperatureMinimum ||
+        bloc_.Temperature > bloc_.TemperatureMaximum)
+        tireTemperature();
 }
 
 TableCles TvlThermometre::Cles() const {
@@ -130,11 +140,13 @@ std::optional<bool> TvlThermometre::ChangeOptionPropre(int index, const std::str
         if (!ConvInt(valeur, v, message, -300, bloc_.TemperatureMaximum - 1))
             return false;
         bloc_.TemperatureMinimum = std::int16_t(v);
+        gardeTemperatureDansEchelle();
         return true;
     case TemperatureMaximum:
         if (!ConvInt(valeur, v, message, bloc_.TemperatureMinimum + 1, 5000))
             return false;
         bloc_.TemperatureMaximum = std::int16_t(v);
+        gardeTemperatureDansEchelle();
         return true;
     case LibelleTemperatureGauche:
     case LibelleTemperatureDroite:

@@ -98,6 +98,11 @@ protected:
     void AppliqueOptions() override;
 
 private:
+    // A temperature drawn at random within the scale.
+    void tireTemperature();
+    // A new range that leaves the temperature out draws it again inside.
+    void gardeTemperatureDansEchelle();
+
     TFont police_;
     int textesHorsCadre_ = 0;
     bool bulbeHorsCadre_ = false; // the frame too narrow for the bulb beside the left numbers

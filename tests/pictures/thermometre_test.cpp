@@ -200,6 +200,12 @@ TEST_F(ThermometreTest, DrawingErrorsAndTheScaleEnds) {
     EXPECT_EQ(court.Bloc().LibelleTemperatureGauche, 3);
     EXPECT_EQ(court.Bloc().LibelleTemperatureDroite, 0);
     EXPECT_FALSE(court.ChangeOption("chaud", "LibelleTemperatureGauche", message));
+    // A range that leaves the temperature out draws it again inside; one that keeps it, keeps it.
+    Regle(court, {"Temperature=21", "TemperatureMinimum=0", "TemperatureMaximum=200"});
+    EXPECT_EQ(court.Bloc().Temperature, 21);
+    Regle(court, {"TemperatureMinimum=100"});
+    EXPECT_GE(court.Bloc().Temperature, 100);
+    EXPECT_LE(court.Bloc().Temperature, 200);
     // Below absolute zero: a scale that cannot be drawn, a temperature raised to 0 K.
     Regle(court, {"LibelleTemperatureGauche=2", "TemperatureMinimum=-20", "TemperatureMaximum=-5",
                   "Temperature=-6"});
