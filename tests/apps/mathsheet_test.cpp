@@ -227,20 +227,20 @@ TEST_F(Mathsheet, AnExportedOperationSaysHowToDrawNewOnes) {
     EXPECT_NE(five, operandsAt("6"));
 }
 
-// tests/data/document-vN.vld: the demonstration sheet with a ruling, numbered instructions and an
-// instruction, saved in format 4, and the same components as formats 1 to 3 held them. Each
-// loads whole, with what its format kept: page headers from 2 on (positions then count from
-// under them), the ruling from 3, the instructions from 4; picture records older than the line
-// under the picture read without one.
+// tests/data/document-vN.vld: the demonstration sheet (seed 1) as a program of format N saved it
+// (format 1's had a chart fewer), a ruling from 3 on, instructions in 4. Each loads whole: headers
+// from 2 on, the additions' draw of each operation record, no line under older pictures.
 TEST_F(Mathsheet, DocumentsOfEveryFormatVersionLoadWhole) {
-    const std::map<std::string, int> sections{
-        {"[Boulier]", 2},         {"[Camembert]", 1},    {"[Cube décimal]", 1}, {"[Dé]", 2},
-        {"[Eprouvette]", 1},      {"[Euro billets]", 1}, {"[Euro pièces]", 2},  {"[Forme]", 3},
-        {"[Fraction]", 3},        {"[Graphe]", 5},       {"[Grille]", 2},       {"[Liste]", 1},
-        {"[Masses marquées]", 1}, {"[Montre]", 1},       {"[Opération]", 4},    {"[Page]", 9},
-        {"[Points à relier]", 1}, {"[Sudoku]", 2},       {"[Thermomètre]", 1}};
     for (int version = 1; version <= 4; ++version) {
         SCOPED_TRACE(version);
+        std::map<std::string, int> sections{
+            {"[Boulier]", 2},         {"[Camembert]", 1},    {"[Cube décimal]", 1}, {"[Dé]", 2},
+            {"[Eprouvette]", 1},      {"[Euro billets]", 1}, {"[Euro pièces]", 2},  {"[Forme]", 3},
+            {"[Fraction]", 3},        {"[Graphe]", 5},       {"[Grille]", 2},       {"[Liste]", 1},
+            {"[Masses marquées]", 1}, {"[Montre]", 1},       {"[Opération]", 4},    {"[Page]", 9},
+            {"[Points à relier]", 1}, {"[Sudoku]", 2},       {"[Thermomètre]", 1}};
+        if (version == 1)
+            --sections["[Graphe]"];
         const std::string doc =
             std::string(VL_TEST_DATA) + "/document-v" + std::to_string(version) + ".vld";
         const Outcome r = RunInProcess({"export", doc, "-o", "-"});
@@ -254,13 +254,13 @@ TEST_F(Mathsheet, DocumentsOfEveryFormatVersionLoadWhole) {
         EXPECT_EQ(found, sections);
         const auto has = [&](const std::string& text) { return r.out.find(text) != r.out.npos; };
         EXPECT_EQ(has("\nTitre = Compter, lire l'heure\nEntete = 1\n"), version >= 2);
-        EXPECT_EQ(has("[Grille]\nNom = Tableau\nCellule = 1\nGauche = 0\nHaut = 0\n"),
-                  version >= 2);
+        EXPECT_TRUE(has("[Grille]\nNom = Tableau\nCellule = 1\nGauche = 0\nHaut = 0\n"));
         EXPECT_EQ(has("\nReglure = Seyes\n"), version >= 3);
         EXPECT_EQ(has("\nNumeroterConsignes = 1\n"), version >= 4);
         EXPECT_EQ(has("\nConsigne = Compte les points.\n"), version >= 4);
         EXPECT_EQ(has("\nEnonce = 0\n"), version <= 2);
-        EXPECT_TRUE(has("Tirage = de 1 à 100, 2 opérandes\n"));
+        EXPECT_TRUE(has(version <= 2 ? "Tirage = de 100 à 999, sans zéros, 2 opérandes\n"
+                                     : "Tirage = de 1 à 100, 2 opérandes\n"));
     }
 }
 
