@@ -1,51 +1,14 @@
-// The drawer's layout, titles, legend, 2D plot, marks and axes.
+// The drawer's layout, titles, 2D plot and axes.
 
 #include "chart/engine/Dessinateur.h"
+
+#include "chart/engine/Legende.h"
 
 #include <algorithm>
 #include <cmath>
 #include <numbers>
 
 namespace chart::detail {
-
-TColor Melange(TColor a, TColor b, double t) {
-    const auto m = [t](int x, int y) { return int(std::lround(x + (y - x) * t)); };
-    return RGB(m(GetRValue(a), GetRValue(b)), m(GetGValue(a), GetGValue(b)),
-               m(GetBValue(a), GetBValue(b)));
-}
-TColor Sombre(TColor c) {
-    return Melange(c, clBlack, 0.35);
-}
-TColor Clair(TColor c) {
-    return Melange(c, clWhite, 0.35);
-}
-
-void Plein(TCanvas& canvas, TColor couleur, int style) {
-    canvas.Brush.Color = couleur;
-    canvas.Brush.Style = TBrushStyle(style);
-}
-void Trait(TCanvas& canvas, TColor couleur, int largeur, TPenStyle style) {
-    canvas.Pen = TPen{couleur, largeur, style, pmCopy};
-}
-
-void Texte(TCanvas& canvas, int x, int y, const std::string& t) {
-    canvas.SetBkMode(TRANSPARENT);
-    canvas.TextOut(x, y, t);
-}
-
-void TexteLisible(TCanvas& canvas, int x, int y, const std::string& t, std::string_view quoi) {
-    Texte(canvas, x, y, t);
-    const vlSize s = canvas.TextExtent(t);
-    canvas.TagReadable({x, y, x + s.cx, y + s.cy}, quoi);
-}
-
-TColor CouleurSerie(const Serie& s) {
-    return s.points.empty() ? clRed : s.points.front().couleur;
-}
-
-bool EstBarre(TypeSerie t) {
-    return t == TypeSerie::Barres || t == TypeSerie::BarresHorizontales;
-}
 
 void Dessinateur::Tout(const vlRect& rect) {
     cadre_ = rect;
@@ -58,7 +21,7 @@ void Dessinateur::Tout(const vlRect& rect) {
         Lignes(m_.pied, m_.fontePied, m_.alignePied, r, false);
     const Serie* secteurs = PremierSecteurs();
     if (m_.legendeVisible)
-        Legende(r, secteurs);
+        omis.legende = DessineLegende(c_, m_, r, secteurs);
     if (r.Width() <= 0 || r.Height() <= 0) {
         complet = false;
         return;
@@ -116,100 +79,6 @@ const Serie* Dessinateur::PremierSecteurs() const {
         if (s.visible && s.type == TypeSerie::Secteurs)
             return &s;
     return nullptr;
-}
-
-std::vector<Dessinateur::Entree> Dessinateur::Entrees(const Serie* seule) const {
-    std::vector<Entree> e;
-    std::vector<const Serie*> visibles;
-    for (const Serie& s : m_.series)
-        if (s.visible)
-            visibles.push_back(&s);
-    if (seule == nullptr && visibles.size() == 1)
-        seule = visibles.front();
-    // Bars and sectors each have their colour, named by their label; a line is one thing.
-    const bool libelles = seule != nullptr &&
-                          (EstBarre(seule->type) || seule->type == TypeSerie::Secteurs) &&
-                          std::any_of(seule->points.begin(), seule->points.end(),
-                                      [](const PointSerie& p) { return !p.libelle.empty(); });
-    if (libelles) {
-        for (const PointSerie& p : seule->points)
-            e.push_back({p.libelle, p.couleur, p.hachure});
-    } else if (seule != nullptr) {
-        if (!seule->titre.empty())
-            e.push_back({seule->titre, CouleurSerie(*seule), seule->points.front().hachure});
-    } else {
-        for (const Serie* s : visibles)
-            e.push_back({s->titre, CouleurSerie(*s),
-                         s->points.empty() ? int(bsSolid) : s->points.front().hachure});
-    }
-    return e;
-}
-
-// The legend box beside the plot (0 left, 1 right: entries fill columns downwards, in at most
-// half of r's width) or above or below it (2 top, 3 bottom: entries fill rows, in at most
-// half of its height); r loses that room. Entries that find none are counted in
-// entreesOmises.
-void Dessinateur::Legende(vlRect& r, const Serie* seule) {
-    const std::vector<Entree> entrees = Entrees(seule);
-    const int n = int(entrees.size());
-    if (n == 0)
-        return;
-    c_.Font = m_.fonteLegende;
-    const int h = c_.TextHeight("Mg");
-    int largeur = 0;
-    for (const Entree& e : entrees)
-        largeur = std::max(largeur, c_.TextWidth(e.texte));
-    const int colonne = h + largeur + 3 * kEcart;
-    const bool enLigne = m_.aligneLegende == 2 || m_.aligneLegende == 3;
-    const int lignesMax = h > 0 ? ((enLigne ? r.Height() / 2 : r.Height()) - 2 * kEcart) / h : 0;
-    const int colonnesMax = ((enLigne ? r.Width() : r.Width() / 2) - kEcart) / colonne;
-    if (lignesMax <= 0 || colonnesMax <= 0) {
-        omis.legende = n;
-        return;
-    }
-    const int colonnes =
-        enLigne ? std::min(colonnesMax, n) : std::min(colonnesMax, (n + lignesMax - 1) / lignesMax);
-    const int lignes = std::min(lignesMax, (n + colonnes - 1) / colonnes);
-    const int montrees = std::min(n, colonnes * lignes);
-    omis.legende = n - montrees;
-    const int boite = colonnes * colonne + kEcart;
-    const int hauteur = lignes * h + 2 * kEcart;
-    int gauche = m_.aligneLegende == 0 ? r.left : r.right - boite;
-    int haut = r.top + (r.Height() - hauteur) / 2;
-    if (enLigne) {
-        gauche = r.left + (r.Width() - boite) / 2;
-        haut = m_.aligneLegende == 2 ? r.top : r.bottom - hauteur;
-    }
-    Plein(c_, m_.couleurLegende);
-    Trait(c_, clBlack);
-    c_.Rectangle(gauche, haut, gauche + boite, haut + hauteur);
-    for (int i = 0; i < montrees; ++i) {
-        const int rang = enLigne ? i % colonnes : i / lignes;
-        const int ligne = enLigne ? i / colonnes : i % lignes;
-        const int x = gauche + rang * colonne;
-        const int y = haut + kEcart + ligne * h;
-        const Entree& e = entrees[std::size_t(i)];
-        const auto pastille = [&] {
-            c_.Rectangle(x + kEcart, y + h / 5, x + kEcart + h * 3 / 5, y + h * 4 / 5);
-        };
-        Plein(c_, e.couleur);
-        pastille();
-        Hachure(e.hachure, pastille);
-        TexteLisible(c_, x + 2 * kEcart + h, y, e.texte, "légende");
-    }
-    switch (m_.aligneLegende) {
-    case 0:
-        r.left += boite + kEcart;
-        break;
-    case 2:
-        r.top += hauteur + kEcart;
-        break;
-    case 3:
-        r.bottom -= hauteur + kEcart;
-        break;
-    default:
-        r.right -= boite + kEcart;
-    }
 }
 
 bool Dessinateur::Horizontal() const {
@@ -339,7 +208,7 @@ void Dessinateur::Trace(const vlRect& zone) {
     p.top += e.fond;
     p.bottom -= e.bas;
     // The value scale stops short of the plot's ends by the marks' room past the bars.
-    const Place place = PlaceMarques(horizontal, gv);
+    const Marques::Place place = marques_.PlaceMarques(horizontal, gv);
     if (p.Width() - place.left - place.right <= 2 * kTic ||
         p.Height() - place.top - place.bottom <= 2 * kTic) {
         complet = false;
@@ -396,38 +265,6 @@ void Dessinateur::Trace(const vlRect& zone) {
     Axes({front.left - e.gauche, front.top, front.right, front.bottom + e.bas}, gv, gc, ev, ec,
          libelles, horizontal);
     AxeProfondeur(front, d);
-}
-
-// A bar grows from the origin towards its value; its mark stands past its end, so the value
-// scale keeps a mark's room from the plot's end on each side some bar grows towards.
-Dessinateur::Place Dessinateur::PlaceMarques(bool horizontal, const Graduation& gv) {
-    Place place;
-    if (!m_.marquesVisibles)
-        return place;
-    const Axe& axe = horizontal ? m_.bas : m_.gauche;
-    const bool manuel = !axe.automatique && axe.min < axe.max;
-    const double origine =
-        std::clamp(0.0, manuel ? axe.min : gv.premier, manuel ? axe.max : gv.Dernier());
-    c_.Font = m_.fonteMarques;
-    const int hauteur = c_.TextHeight("Mg") + 15;
-    for (const Serie& s : m_.series) {
-        if (!s.visible || !EstBarre(s.type))
-            continue;
-        for (int i = 0; i < int(s.points.size()); ++i) {
-            const double y = s.points[std::size_t(i)].y;
-            if (y == origine || TexteMarque(s, i).empty())
-                continue;
-            // Towards the axis' end unless the axis runs the other way.
-            const bool versFin = (y > origine) != axe.inverse;
-            if (!horizontal) {
-                (versFin ? place.top : place.bottom) = hauteur;
-                continue;
-            }
-            int& cote = versFin ? place.right : place.left;
-            cote = std::max(cote, c_.TextWidth(TexteMarque(s, i)) + 20);
-        }
-    }
-    return place;
 }
 
 // Labels of seven digits or more are written in thousands, millions or billions, as far as
@@ -520,11 +357,7 @@ void Dessinateur::Series(const Echelle& ev, const Echelle& ec, Decalage d, bool 
                         d.dy * (k + 1) / nbRubans - t.avant.dy};
         Courbe(*rubans[std::size_t(k)], ev, ec, t, horizontal, origine, marques);
     }
-    if (!m_.marquesVisibles)
-        return;
-    c_.Font = m_.fonteMarques;
-    for (const AMarquer& m : marques)
-        Marque(m.ancre, m.texte, m.cote);
+    omis.marques += marques_.PoseToutes(marques);
 }
 
 void Dessinateur::Barres(const Serie& s, const Echelle& ev, const Echelle& ec, Decalage d,
@@ -553,7 +386,7 @@ void Dessinateur::Barres(const Serie& s, const Echelle& ev, const Echelle& ec, D
                               : vlRect{c0, std::min(base, v), c1, std::max(base, v)};
         Boite(r, d, pt.couleur, pt.hachure);
         // The whole bar with its faces in depth: a mark over it would hide where it stops.
-        barres_.push_back({std::min(r.left, r.left + d.dx), std::min(r.top, r.top + d.dy),
+        marques_.Obstacle({std::min(r.left, r.left + d.dx), std::min(r.top, r.top + d.dy),
                            std::max(r.right, r.right + d.dx) + 1,
                            std::max(r.bottom, r.bottom + d.dy) + 1});
         // The mark stands past the bar's end, on the side the bar grows towards.
@@ -561,12 +394,12 @@ void Dessinateur::Barres(const Serie& s, const Echelle& ev, const Echelle& ec, D
             const bool versGauche = v < base;
             mq.push_back({{v + (versGauche ? 0 : d.dx), (c0 + c1) / 2 + d.dy / 2},
                           TexteMarque(s, i),
-                          versGauche ? kAGauche : kADroite});
+                          versGauche ? Marques::kAGauche : Marques::kADroite});
         } else {
             const bool versBas = v > base;
             mq.push_back({{(c0 + c1) / 2 + d.dx / 2, v + (versBas ? 0 : d.dy)},
                           TexteMarque(s, i),
-                          versBas ? kDessous : 0});
+                          versBas ? Marques::kDessous : 0});
         }
     }
 }
@@ -590,7 +423,7 @@ void Dessinateur::Courbe(const Serie& s, const Echelle& ev, const Echelle& ec, T
         Plein(c_, CouleurSerie(s));
         Trait(c_, clBlack);
         c_.Polygon(poly);
-        Hachure(s.points.front().hachure, [&] { c_.Polygon(poly); });
+        Hachure(c_, s.points.front().hachure, [&] { c_.Polygon(poly); });
     } else if (s.type == TypeSerie::Lignes) {
         if (relief)
             Ruban(pts, dd, CouleurSerie(s));
@@ -617,79 +450,6 @@ void Dessinateur::Courbe(const Serie& s, const Echelle& ev, const Echelle& ec, T
     }
     for (std::size_t i = 0; i < pts.size(); ++i)
         mq.push_back({{pts[i].x, pts[i].y - 20}, TexteMarque(s, int(i))});
-}
-
-void Dessinateur::Marque(vlPoint ancre, const std::string& t, int cote) {
-    if (t.empty())
-        return;
-    const vlSize s = c_.TextExtent(t);
-    const int gauche = cote == 0  ? ancre.x - s.cx / 2 - 5
-                       : cote < 0 ? ancre.x - s.cx - 10
-                                  : ancre.x;
-    vlRect b{gauche, ancre.y - s.cy - 15, gauche + s.cx + 10, ancre.y - 5};
-    if (cote == kADroite)
-        b = {ancre.x + 10, ancre.y - s.cy / 2 - 5, ancre.x + s.cx + 20, ancre.y + s.cy / 2 + 5};
-    else if (cote == kAGauche)
-        b = {ancre.x - s.cx - 20, ancre.y - s.cy / 2 - 5, ancre.x - 10, ancre.y + s.cy / 2 + 5};
-    else if (cote == kDessous)
-        b = {b.left, ancre.y + 5, b.right, ancre.y + s.cy + 15};
-    if (c_.HasClip()) {
-        const vlRect clip = c_.ClipRect();
-        // No room above the point: the mark goes below it rather than over it, and back.
-        if (cote == 0 && b.top < clip.top)
-            b = {b.left, ancre.y + 25, b.right, ancre.y + 25 + b.Height()};
-        if (cote == kDessous && b.bottom > clip.bottom)
-            b = {b.left, ancre.y - 5 - b.Height(), b.right, ancre.y - 5};
-        if (b.Width() > clip.Width() || b.Height() > clip.Height()) {
-            ++omis.marques;
-            return;
-        }
-        const int dx = std::max(0, clip.left - b.left) - std::max(0, b.right - clip.right);
-        const int dy = std::max(0, clip.top - b.top) - std::max(0, b.bottom - clip.bottom);
-        b = {b.left + dx, b.top + dy, b.right + dx, b.bottom + dy};
-    }
-    const auto libre = [this](const vlRect& r) {
-        if (c_.HasClip()) {
-            const vlRect clip = c_.ClipRect();
-            if (r.top < clip.top || r.bottom > clip.bottom)
-                return false;
-        }
-        const auto touche = [&r](const vlRect& autre) {
-            return r.left < autre.right && autre.left < r.right && r.top < autre.bottom &&
-                   autre.top < r.bottom;
-        };
-        return std::ranges::none_of(marquesPosees_, touche) &&
-               std::ranges::none_of(barres_, touche);
-    };
-    if (!libre(b)) {
-        // A mark above its point rises by half steps, up to its own height, over the bar
-        // ends and marks in its way, else is left out; a pie's mark beside the disc slides
-        // down, else up, by half steps out of the way of the marks placed before.
-        if (cote != -1 && cote != 1 && cote != 0) {
-            ++omis.marques;
-            return;
-        }
-        const vlRect depart = b;
-        const int pasMax = cote == 0 ? 2 : 8;
-        bool place = false;
-        for (int pas = 1; pas <= pasMax && !place; ++pas)
-            for (const int sens : cote == 0 ? std::vector{-1} : std::vector{1, -1}) {
-                const int dy = sens * pas * depart.Height() / 2;
-                b = {depart.left, depart.top + dy, depart.right, depart.bottom + dy};
-                if ((place = libre(b)))
-                    break;
-            }
-        if (!place) {
-            ++omis.marques;
-            return;
-        }
-    }
-    marquesPosees_.push_back(b);
-    Plein(c_, m_.fondMarques);
-    Trait(c_, clBlack, 1, m_.cadreMarques ? psSolid : psClear);
-    c_.Rectangle(b.left, b.top, b.right, b.bottom);
-    Texte(c_, b.left + 5, b.top + 5, t);
-    c_.TagReadable(b, "marque");
 }
 
 // Value labels thinned uniformly: every k-th from the one at zero (else the first), k the

@@ -4,6 +4,8 @@
 #pragma once
 
 #include "chart/engine/Chart.h"
+#include "chart/engine/Drawing.h"
+#include "chart/engine/Marques.h"
 
 #include <algorithm>
 #include <cmath>
@@ -15,21 +17,8 @@ namespace chart::detail {
 
 inline constexpr double kElevation = 30;  // degrees, the fixed view height of the turned 3D view
 inline constexpr int kTic = 15;           // tick length
-inline constexpr int kEcart = 10;         // gap between texts and what they label
 inline constexpr int kRayonPoint = 18;    // the marker of a point of a line or point chart
 inline constexpr int kEpaisseurTrait = 5; // a line's stroke
-
-TColor Melange(TColor a, TColor b, double t);
-TColor Sombre(TColor c);
-TColor Clair(TColor c);
-void Plein(TCanvas& canvas, TColor couleur, int style = bsSolid);
-void Trait(TCanvas& canvas, TColor couleur, int largeur = 1, TPenStyle style = psSolid);
-void Texte(TCanvas& canvas, int x, int y, const std::string& t);
-// Texte, its box marked as having to stay readable, named by what it is ("légende").
-void TexteLisible(TCanvas& canvas, int x, int y, const std::string& t, std::string_view quoi);
-// The series' one colour (lines, areas): its first point's.
-TColor CouleurSerie(const Serie& s);
-bool EstBarre(TypeSerie t);
 
 // Linear map of an axis' range onto pixels a..b (a for the minimum unless inverted).
 struct Echelle {
@@ -47,16 +36,9 @@ struct Decalage {
     int dx = 0, dy = 0;
 };
 
-// A mark waiting to be placed once every series is drawn.
-struct AMarquer {
-    vlPoint ancre;
-    std::string texte;
-    int cote = 0; // as Dessinateur::Marque takes it
-};
-
 class Dessinateur {
 public:
-    Dessinateur(const Modele& m, TCanvas& c) : m_(m), c_(c) {}
+    Dessinateur(const Modele& m, TCanvas& c) : m_(m), c_(c), marques_(m, c) {}
 
     void Tout(const vlRect& rect);
 
@@ -70,32 +52,6 @@ private:
                 bool enHaut);
 
     const Serie* PremierSecteurs() const;
-
-    struct Entree {
-        std::string texte;
-        TColor couleur;
-        int hachure = bsSolid;
-    };
-
-    // Black hatches over the shape that `dessine` has just filled, when `style` asks for any.
-    template <class F> void Hachure(int style, F&& dessine) {
-        if (style == bsSolid || style == bsClear)
-            return;
-        const TPen pen = c_.Pen;
-        const TBrush brush = c_.Brush;
-        Plein(c_, clBlack, style);
-        c_.Pen.Style = psClear;
-        dessine();
-        c_.Pen = pen;
-        c_.Brush = brush;
-    }
-
-    std::vector<Entree> Entrees(const Serie* seule) const;
-
-    // The legend box at the left or right of r, in as many columns as its entries need and
-    // half of r allows, filled downwards; r loses its width. Entries that find no room are
-    // counted in entreesOmises.
-    void Legende(vlRect& r, const Serie* seule);
 
     // ---- Cartesian plot ----
 
@@ -139,12 +95,6 @@ private:
     void Series(const Echelle& ev, const Echelle& ec, Decalage d, bool horizontal, double vmin,
                 double vmax);
 
-    // Room kept inside the plot's ends for the marks past the bars' ends.
-    struct Place {
-        int left = 0, top = 0, right = 0, bottom = 0;
-    };
-    Place PlaceMarques(bool horizontal, const Graduation& gv);
-
     void Barres(const Serie& s, const Echelle& ev, const Echelle& ec, Decalage d, bool horizontal,
                 double origine, int rang, int nb, std::vector<AMarquer>& mq);
 
@@ -158,13 +108,6 @@ private:
     // A line given depth: one face per segment, in the colour of its end point; a face seen
     // edge on is drawn as a thick stroke rather than a hairline.
     void Ruban(const std::vector<vlPoint>& pts, Decalage d, TColor couleur);
-
-    // A mark: its text in a box above the anchor (centred on it, or ending or starting at it
-    // for `cote` -1 or 1; at its right, left or below, centred, for kADroite, kAGauche or
-    // kDessous), kept inside the clip; a mark
-    // that would cover another is left out.
-    static constexpr int kADroite = 2, kDessous = 3, kAGauche = 4;
-    void Marque(vlPoint ancre, const std::string& t, int cote = 0);
 
     // A tick and its label, shown or left out.
     struct Graduee {
@@ -203,8 +146,7 @@ public:
 private:
     const Modele& m_;
     TCanvas& c_;
-    std::vector<vlRect> marquesPosees_;
-    std::vector<vlRect> barres_; // the bars with their faces in depth, which no mark may cover
+    Marques marques_;
     vlRect cadre_;
     bool deuxRangs_ = false; // the bottom category labels take two rows
     vlRect zone_;            // the plot's zone, whose left edge the left axis title stands on

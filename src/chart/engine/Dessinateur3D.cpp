@@ -121,7 +121,7 @@ void Dessinateur::Boite(const vlRect& r, Decalage d, TColor couleur, int hachure
     }
     Plein(c_, couleur);
     c_.Rectangle(r.left, r.top, r.right, r.bottom);
-    Hachure(hachure, [&] { c_.Rectangle(r.left, r.top, r.right, r.bottom); });
+    Hachure(c_, hachure, [&] { c_.Rectangle(r.left, r.top, r.right, r.bottom); });
 }
 
 // A line given depth: one face per segment, in the colour of its end point.

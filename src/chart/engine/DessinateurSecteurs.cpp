@@ -60,7 +60,7 @@ void Dessinateur::Camembert(const Serie& s, const vlRect& zone) {
         const vlPoint a{c.x + int(std::lround((rx + 10) * std::sin(milieu))),
                         c.y - int(std::lround((ry + 10) * std::cos(milieu))) +
                             (std::cos(milieu) < 0 ? hMarque + bord : 0)};
-        Marque(a, TexteMarque(s, int(i)), std::sin(milieu) < 0 ? -1 : 1);
+        omis.marques += !marques_.Pose(a, TexteMarque(s, int(i)), std::sin(milieu) < 0 ? -1 : 1);
     }
     c_.RestoreDC(sauve);
 }
@@ -93,7 +93,7 @@ void Dessinateur::Secteurs(const Serie& s, double total, vlPoint c, int rx, int 
         };
         secteur();
         if (!sombre)
-            Hachure(p.hachure, secteur);
+            Hachure(c_, p.hachure, secteur);
         debut += balayage;
     }
 }
