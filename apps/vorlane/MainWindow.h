@@ -60,6 +60,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    // The menu bar; with MenuComposant, in MainWindowMenus.cpp.
     void buildMenus();
     void buildHelpMenu();
     void buildPalette();
