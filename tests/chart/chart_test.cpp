@@ -1,10 +1,6 @@
-// The chart engine's ticks and drawing, and the chart kind's keys, record and grid links.
+// The chart engine's ticks and drawing, and the chart kind's keys, record, editor and grid links.
+#include "ChartTest.h"
 #include "chart/EditionGraphe.h"
-#include "chart/Graphe.h"
-#include "chart/GrapheFeuille.h"
-#include "pictures/PictureTest.h"
-#include "platform/InkCheck.h"
-#include "platform/Random.h"
 
 #include <algorithm>
 #include <cmath>
@@ -55,44 +51,6 @@ TEST(ChartTicks, LabelsAreExactAtTheStepsDecimals) {
         EXPECT_EQ(libelles, c.attendus) << c.lo;
     }
 }
-
-class ChartTest : public PictureTest {
-protected:
-    TvlGraphe& Graphe(const std::vector<std::string>& reglages = {}) {
-        SeedRandom(7);
-        return Nouveau<TvlGraphe>("Graphe", reglages);
-    }
-    static bool Feuille(TvlGraphe& g, const std::string& cle, const std::string& valeur) {
-        std::string message;
-        return AppliqueCleFeuilleGraphe(g, cle, valeur, message);
-    }
-    // Every point a call draws lies inside r (texts by their extent).
-    static bool Dedans(const TRecordingCanvas& c, const vlRect& r) {
-        for (const TDrawCall& d : c.calls) {
-            std::vector<vlPoint> pts = d.points;
-            const int w = int(d.text.size()) * TRecordingCanvas::CharWidth(d.font);
-            if (d.op == TDrawCall::Op::TextOut) {
-                pts = {{d.args[0], d.args[1]}, {d.args[0] + w / 2, d.args[1]}};
-            } else if (d.op == TDrawCall::Op::TextOutAngle) { // turned a quarter, upwards
-                pts = {{d.args[0], d.args[1]}, {d.args[0], d.args[1] - w / 2}};
-            } else if (d.args.size() >= 4) { // a line's ends, a box's corners
-                pts = {{d.args[0], d.args[1]}, {d.args[2], d.args[3]}};
-            }
-            for (const vlPoint p : pts)
-                if (p.x < r.left || p.x > r.right || p.y < r.top || p.y > r.bottom)
-                    return false;
-        }
-        return true;
-    }
-    static std::vector<TDrawCall> FacesDe(const TRecordingCanvas& c, TColor couleur,
-                                          TDrawCall::Op op) {
-        std::vector<TDrawCall> v;
-        for (const TDrawCall& d : c.Of(op))
-            if (d.brush.Color == couleur)
-                v.push_back(d);
-        return v;
-    }
-};
 
 TEST_F(ChartTest, SeededDefaultChartDrawsFiveBarsInOrderProportionalAndInside) {
     TvlGraphe& g = Graphe({"AnnotationsVisibles=0"}); // marks are yellow boxes too
@@ -177,10 +135,9 @@ TEST_F(ChartTest, LabelsMarkersLegendTitleAndColoursKeepApart) {
     // Category labels too wide for one row alternate between two, on each row a text's height
     // apart so that two neighbours never read as one phrase.
     TvlGraphe& jours = Graphe({"Largeur=12", "Vue3D=0", "VisibleLegende=0"});
-    ASSERT_TRUE(Feuille(jours, "Serie", "Histogrammes verticaux; J") &&
-                Feuille(jours, "Points",
-                        "lundi;;1; | mardi;;2; | mercredi;;3; | jeudi;;4; | vendredi;;5; | "
-                        "samedi;;6; | dimanche;;7;"));
+    ASSERT_TRUE(Serie(jours, "Histogrammes verticaux; J",
+                      "lundi;;1; | mardi;;2; | mercredi;;3; | jeudi;;4; | vendredi;;5; | "
+                      "samedi;;6; | dimanche;;7;"));
     std::map<int, std::vector<std::pair<int, int>>> rangs; // y -> (left, right) of each label
     const TRecordingCanvas cj = Dessin(jours);
     for (const TDrawCall& d : cj.Of(TDrawCall::Op::TextOut))
@@ -195,8 +152,8 @@ TEST_F(ChartTest, LabelsMarkersLegendTitleAndColoursKeepApart) {
             EXPECT_GE(l[i].first - l[i - 1].second, hauteur) << y;
     EXPECT_TRUE(Dedans(cj, jours.Rect));
     TvlGraphe& g = Graphe({"Vue3D=0", "AnnotationsVisibles=0"});
-    ASSERT_TRUE(Feuille(g, "Serie", "Histogrammes verticaux; A") && Feuille(g, "Points", ";;1;") &&
-                Feuille(g, "Serie", "Histogrammes verticaux; B") && Feuille(g, "Points", ";;3;"));
+    ASSERT_TRUE(Serie(g, "Histogrammes verticaux; A", ";;1;") &&
+                Serie(g, "Histogrammes verticaux; B", ";;3;"));
     EXPECT_EQ(FacesDe(Dessin(g), chart::kPalette[1], TDrawCall::Op::Rectangle).size(), 2u);
     for (std::size_t i = 0; i < std::size(chart::kPalette); ++i) // apart on a grey print
         EXPECT_GE(
@@ -206,8 +163,7 @@ TEST_F(ChartTest, LabelsMarkersLegendTitleAndColoursKeepApart) {
             << i;
     // Past the palette, hatches; with hatching asked for, a style per series.
     for (int i = 2; i < 14; ++i)
-        ASSERT_TRUE(Feuille(g, "Serie", "Histogrammes verticaux; S" + std::to_string(i)) &&
-                    Feuille(g, "Points", ";;2;"));
+        ASSERT_TRUE(Serie(g, "Histogrammes verticaux; S" + std::to_string(i), ";;2;"));
     for (const char* hachures : {"Hachures=0", "Hachures=1"}) {
         Regle(g, {hachures});
         std::set<int> styles;
@@ -225,95 +181,6 @@ TEST_F(ChartTest, LabelsMarkersLegendTitleAndColoursKeepApart) {
     EXPECT_TRUE(Dedans(c, m.Rect) && std::ranges::any_of(c.Of(TDrawCall::Op::Polygon), [](auto d) {
                     return d.brush.Color == clWhite && d.points[2].y - d.points[1].y == 30;
                 }));
-}
-
-// Grouped bars of near heights, flat or in depth, the tallest at the axis' end: each mark shown
-// stands clear of every bar, rising over a neighbour's or left out and counted; the title,
-// legend, labels and marks are all marked readable and cover nothing.
-TEST_F(ChartTest, MarksLeaveEveryBarInSight) {
-    for (const char* vue : {"Vue3D=0", "Vue3D=1"}) {
-        SCOPED_TRACE(vue);
-        TvlGraphe& g = Graphe({"Largeur=8", "Hauteur=6", vue, "VisibleTitre=1"});
-        for (const char* serie : {"A", "B", "C"})
-            ASSERT_TRUE(Feuille(g, "Serie", std::string("Histogrammes verticaux; ") + serie) &&
-                        Feuille(g, "Points", "a;;12; | b;;20; | c;;11;"));
-        ASSERT_TRUE(Feuille(g, "Titre", "Ventes"));
-        const TRecordingCanvas c = Dessin(g);
-        std::vector<vlRect> marques, lisibles;
-        std::set<std::string> sortes;
-        for (const TInkTag& t : c.tags) {
-            lisibles.push_back(t.box);
-            sortes.insert(t.what);
-            if (t.what == "marque")
-                marques.push_back(t.box);
-        }
-        int barres = 0;
-        for (const TDrawCall& d : c.Of(TDrawCall::Op::Rectangle)) {
-            const vlRect b{d.args[0], d.args[1], d.args[2], d.args[3]};
-            if (std::ranges::count(marques, b) > 0 || b.Width() > g.Rect.Width() / 4 ||
-                b.Height() < 100)
-                continue; // marks, the panel, the legend's swatches
-            ++barres;
-            for (const vlRect& m : marques)
-                EXPECT_FALSE(m.left < b.right && b.left < m.right && m.top < b.bottom &&
-                             b.top < m.bottom)
-                    << b.left << " " << b.top;
-        }
-        EXPECT_GE(barres, 9); // and the legend's box
-        EXPECT_GE(marques.size(), 5u);
-        EXPECT_TRUE(marques.size() == 9u || !g.AvertissementCadre().empty());
-        EXPECT_EQ(sortes, (std::set<std::string>{"légende", "marque", "titre", "étiquette"}));
-        EXPECT_TRUE(Recouvrements(lisibles).empty());
-    }
-}
-
-// The legend on each of the four sides: beside the bars in a column, or above or below them in
-// a row, left to right in series order; what has no room is reported.
-TEST_F(ChartTest, TheLegendTakesItsSideAndLeavesThePlotTheRest) {
-    for (int cote = 0; cote <= 3; ++cote) {
-        TvlGraphe& g = Graphe({"Largeur=14", "Hauteur=8", "Vue3D=0", "AnnotationsVisibles=0",
-                               "AligneLegende=" + std::to_string(cote)});
-        for (const char* serie : {"a;;1;0x0000FF", "b;;2;0xFF0000", "c;;3;0x008000"})
-            ASSERT_TRUE(Feuille(g, "Serie", std::string("Histogrammes verticaux; S") + serie[0]) &&
-                        Feuille(g, "Points", serie));
-        const TRecordingCanvas c = Dessin(g);
-        EXPECT_TRUE(Dedans(c, g.Rect) && g.AvertissementCadre().empty()) << cote;
-        vlRect barres{g.Rect.right, g.Rect.bottom, g.Rect.left, g.Rect.top};
-        for (const TColor couleur : {clRed, clBlue, clGreen}) {
-            const auto faces = FacesDe(c, couleur, TDrawCall::Op::Rectangle);
-            ASSERT_EQ(faces.size(), 2u) << cote << " " << couleur; // swatch, bar
-            const TDrawCall& b = faces.back();
-            barres = {std::min(barres.left, b.args[0]), std::min(barres.top, b.args[1]),
-                      std::max(barres.right, b.args[2]), std::max(barres.bottom, b.args[3])};
-        }
-        std::vector<vlPoint> entrees;
-        for (const TDrawCall& d : c.Of(TDrawCall::Op::TextOut))
-            if (d.text.starts_with("S"))
-                entrees.push_back({d.args[0], d.args[1]});
-        ASSERT_EQ(entrees.size(), 3u) << cote;
-        const int h = TRecordingCanvas::MetricsOf(c.Of(TDrawCall::Op::TextOut)[0].font).tmHeight;
-        for (std::size_t i = 1; i < 3; ++i) {
-            const bool enLigne = cote >= 2;
-            EXPECT_EQ(enLigne ? entrees[i].y : entrees[i].x, enLigne ? entrees[0].y : entrees[0].x);
-            EXPECT_GT(enLigne ? entrees[i].x : entrees[i].y,
-                      enLigne ? entrees[i - 1].x : entrees[i - 1].y);
-        }
-        const vlPoint premiere = entrees.front(), derniere = entrees.back();
-        const bool place[] = {derniere.x<barres.left, premiere.x> barres.right,
-                              premiere.y + h<barres.top, premiere.y> barres.bottom};
-        EXPECT_TRUE(place[cote]) << cote;
-    }
-    // Bars each named in the legend: what has no room at 7 points is reported.
-    TvlGraphe& g = Graphe({"Hauteur=3", "Vue3D=0", "FonteLegende=Andika,40,0,normal"});
-    std::string points = "p0;;1";
-    for (int i = 1; i < 50; ++i)
-        points += " | p" + std::to_string(i) + ";;" + std::to_string(i % 7 + 1);
-    ASSERT_TRUE(Feuille(g, "Serie", "Histogrammes verticaux; J") && Feuille(g, "Points", points));
-    const TRecordingCanvas c = Dessin(g);
-    EXPECT_TRUE(Dedans(c, g.Rect));
-    EXPECT_EQ(c.Of(TDrawCall::Op::TextOut).back().font.Height, -(7 * 254 / 72));
-    EXPECT_NE(g.AvertissementCadre().find("entrées de légende"), std::string::npos);
-    EXPECT_NE(g.AvertissementCadre().find("ne tiennent pas dans le cadre"), std::string::npos);
 }
 
 // What a view does not show, it does not warn about either: a chart too small for its texts.
@@ -357,7 +224,7 @@ TEST_F(ChartTest, PieSectorsTurnClockwiseFromNoonWithAreasProportionalFlatOrTilt
     for (const char* vue : {"Vue3D=0", "Vue3D=1", "Orthogonal3D=0"})
         for (const auto& [points, poids] : cas) {
             TvlGraphe& g = Graphe({vue, "Pourcentage3D=40"});
-            ASSERT_TRUE(Feuille(g, "Serie", "Secteurs; Fruits; 1") && Feuille(g, "Points", points));
+            ASSERT_TRUE(Serie(g, "Secteurs; Fruits; 1", points));
             std::vector<TDrawCall> pies = Dessin(g).Of(TDrawCall::Op::Pie);
             ASSERT_GE(pies.size(), poids.size());
             pies.erase(pies.begin(), pies.end() - std::ptrdiff_t(poids.size())); // the top
@@ -384,24 +251,6 @@ TEST_F(ChartTest, PieSectorsTurnClockwiseFromNoonWithAreasProportionalFlatOrTilt
             }
             EXPECT_NEAR(debut, 360, 0.5) << vue;
         }
-
-    // Small sectors side by side: each mark slides clear of the others rather than being lost.
-    TvlGraphe& petit = Graphe({"Largeur=8,5", "Hauteur=6"});
-    ASSERT_TRUE(Feuille(petit, "Serie", "Secteurs; Fruits; 1") &&
-                Feuille(petit, "Points", "a;;12; | b;;6; | c;;4; | d;;2; | e;;1; | f;;1;"));
-    const TRecordingCanvas c = Dessin(petit);
-    std::vector<vlRect> marques;
-    for (const TDrawCall& d : c.Of(TDrawCall::Op::TextOut))
-        if (d.text.ends_with("%"))
-            marques.push_back({d.args[0], d.args[1],
-                               d.args[0] + int(d.text.size()) * TRecordingCanvas::CharWidth(d.font),
-                               d.args[1] + TRecordingCanvas::MetricsOf(d.font).tmHeight});
-    ASSERT_EQ(marques.size(), 6u);
-    for (std::size_t i = 0; i < marques.size(); ++i)
-        for (std::size_t j = 0; j < i; ++j)
-            EXPECT_FALSE(marques[i].top < marques[j].bottom && marques[j].top < marques[i].bottom &&
-                         marques[i].left < marques[j].right && marques[j].left < marques[i].right);
-    EXPECT_TRUE(Dedans(c, petit.Rect));
 }
 
 // Inverted axes keep every category label and put each mark past its bar's end; in 3D, points
@@ -423,8 +272,7 @@ TEST_F(ChartTest, InvertedAxesDepthAndLargeNumbersReadTrue) {
     }
     for (const char* type : {"Points", "Lignes"}) {
         TvlGraphe& l = Graphe({"Orthogonal3D=0", "Rotation3D=30"});
-        ASSERT_TRUE(Feuille(l, "Serie", std::string(type) + "; P; 0") &&
-                    Feuille(l, "Points", "a;0;20; | b;1;10; | c;2;20;"));
+        ASSERT_TRUE(Serie(l, std::string(type) + "; P; 0", "a;0;20; | b;1;10; | c;2;20;"));
         c = Dessin(l);
         std::vector<int> grille;
         for (const TDrawCall& d : c.Of(TDrawCall::Op::Line))
@@ -435,8 +283,7 @@ TEST_F(ChartTest, InvertedAxesDepthAndLargeNumbersReadTrue) {
         for (const TDrawCall& e : ellipses)
             EXPECT_NE(std::ranges::find(grille, (e.args[1] + e.args[3]) / 2), grille.end()) << type;
     }
-    ASSERT_TRUE(Feuille(g, "Serie", "Points; P; 5") &&
-                Feuille(g, "Points", "a;0;2000000000; | b;1;1200000000;"));
+    ASSERT_TRUE(Serie(g, "Points; P; 5", "a;0;2000000000; | b;1;1200000000;"));
     Regle(g, {"Hauteur=9"});
     const auto grands = Dessin(g).Texts();
 
@@ -492,7 +339,7 @@ TEST_F(ChartTest, KeysRecognisedButUnusedClampedReadAndThePenWidthRule) {
     Regle(g, {"DirectionGradient=2"});
     EXPECT_GT(Dessin(g).Of(TDrawCall::Op::FillRect).size(), 8u);
     Regle(g, {"StylePinceauCadre=0", "TaillePinceauCadre=8"}); // thin lines as the frame
-    ASSERT_TRUE(Feuille(g, "Serie", "Traits; T; 0") && Feuille(g, "Points", ";;1; | ;;3;"));
+    ASSERT_TRUE(Serie(g, "Traits; T; 0", ";;1; | ;;3;"));
     EXPECT_EQ(Dessin(g).Of(TDrawCall::Op::Polyline).at(0).pen.Width, 8);
     EXPECT_FALSE(g.ChangeOption("x", "Mode", message));
     EXPECT_FALSE(message.empty());
