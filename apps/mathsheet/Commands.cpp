@@ -22,6 +22,7 @@
 #include "platform/Paths.h"
 #include "platform/Random.h"
 #include "platform/StagedFiles.h"
+#include "platform/qt/QtApplicationGuard.h"
 #include "platform/qt/QtCanvas.h"
 
 #include <chrono>
@@ -29,6 +30,7 @@
 #include <iostream>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <ostream>
 #include <set>
 #include <string>
@@ -227,6 +229,13 @@ public:
     }
 
 private:
+    // Fonts and page writers need a Qt application; the commands that only read or list do not
+    // pay for one (nor for tearing down a font database they never used).
+    void needQt() {
+        if (!application_)
+            application_.emplace();
+    }
+
     int usage(const std::string& message) {
         err_ << "mathsheet\u00A0: " << message << "\n"
              << "Essayez «\u00A0mathsheet --help\u00A0».\n";
@@ -356,6 +365,7 @@ private:
             return EXIT_BAD_INPUT;
         }
         const std::uint32_t seed = a.seedGiven ? a.seed : RandomizeFromClock();
+        needQt();
         SheetOutput output(a.output, a.dpi, outputs);
         Progress progress(err_);
         const std::vector<int> modes = modesOf(a.mode);
@@ -505,6 +515,7 @@ private:
             return code;
         StagedFiles outputs;
         outputs.ProtectInput(a.positional.front());
+        needQt();
         SheetOutput output(a.output, a.dpi, outputs);
         std::string error;
         for (const int mode : modesOf(a.mode)) {
@@ -587,6 +598,7 @@ private:
         return shown >= width ? s + " " : s + std::string(width - shown, ' ');
     }
 
+    std::optional<QtApplicationGuard> application_; // first: goes last
     std::ostream& out_;
     std::ostream& err_;
     TCatalogue catalogue_;

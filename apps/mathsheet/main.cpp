@@ -20,11 +20,10 @@ int main(int argc, char** argv) {
     // The PDF writer lists fonts in hash order: a fixed seed makes the same sheet and --seed
     // give the same bytes from one run to the next.
     QHashSeed::setDeterministicGlobalSeed();
-    // Fonts and page writers need a Qt application, never a display; Qt looks for a runtime
-    // folder as it starts.
+    // The commands that draw start a Qt application, never with a display; Qt looks for a
+    // runtime folder as it starts.
     RouteQtMessages();
     const PrivateRuntimeDirectory runtime;
-    const QtApplicationGuard application;
     const std::vector<std::string> args(argv + 1, argv + argc);
     return RunMathsheet(args, std::cout, std::cerr);
 }
