@@ -30,7 +30,6 @@
 #include <iostream>
 #include <memory>
 #include <mutex>
-#include <optional>
 #include <ostream>
 #include <set>
 #include <string>
@@ -197,8 +196,8 @@ std::string numberedPath(const std::string& path, int copy, int copies) {
 
 class Runner {
 public:
-    Runner(std::ostream& out, std::ostream& err)
-        : out_(out), err_(err), catalogue_(CataloguePaquet()) {}
+    Runner(std::ostream& out, std::ostream& err, QtApplicationGuard& application)
+        : out_(out), err_(err), application_(application), catalogue_(CataloguePaquet()) {}
 
     int run(const Arguments& a) {
         if (a.command.empty() || a.command == "help") {
@@ -231,10 +230,7 @@ public:
 private:
     // Fonts and page writers need a Qt application; the commands that only read or list do not
     // pay for one (nor for tearing down a font database they never used).
-    void needQt() {
-        if (!application_)
-            application_.emplace();
-    }
+    void needQt() { application_.Ensure(); }
 
     int usage(const std::string& message) {
         err_ << "mathsheet\u00A0: " << message << "\n"
@@ -598,9 +594,9 @@ private:
         return shown >= width ? s + " " : s + std::string(width - shown, ' ');
     }
 
-    std::optional<QtApplicationGuard> application_; // first: goes last
     std::ostream& out_;
     std::ostream& err_;
+    QtApplicationGuard& application_;
     TCatalogue catalogue_;
     std::set<std::string> avertis_;
 };
@@ -671,7 +667,8 @@ Codes de sortie : 0 succès, 1 utilisation, 2 feuille, document ou grille incor
 
 namespace {
 
-int runCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+int runCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+               QtApplicationGuard& application) {
     if (!args.empty() && args.front() == "sudoku")
         return RunSudokuCommand({args.begin() + 1, args.end()}, out, err);
     Arguments a;
@@ -683,17 +680,23 @@ int runCommand(const std::vector<std::string>& args, std::ostream& out, std::ost
     // A sheet builds from factory settings unless asked: the editor's preferred options do not
     // leak into sheets, so the same sheet and seed give the same result everywhere.
     FichIni() = a.preferences ? FichIniUtilisateur() : std::string();
-    return Runner(out, err).run(a);
+    return Runner(out, err, application).run(a);
 }
 
 } // namespace
 
 // Whatever the command, what it wrote to standard output must have gone out whole (a full
 // disk behind "> f" would otherwise leave a short file and a success).
-int RunMathsheet(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    const int code = runCommand(args, out, err);
+int RunMathsheet(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+                 QtApplicationGuard& application) {
+    const int code = runCommand(args, out, err, application);
     if (out.flush())
         return code;
     err << "mathsheet\u00A0: Impossible d'écrire la sortie standard\n";
     return EXIT_IO;
+}
+
+int RunMathsheet(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    QtApplicationGuard application(QtApplicationGuard::Start::OnDemand);
+    return RunMathsheet(args, out, err, application);
 }
