@@ -1,6 +1,7 @@
 #include "platform/qt/QtFonts.h"
 
 #include <QFontDatabase>
+#include <QStringList>
 
 #include <algorithm>
 #include <array>
@@ -57,7 +58,12 @@ QString lookUpFamily(const std::string& face) {
         if (name.compare(QLatin1String(substitute.face), Qt::CaseInsensitive) == 0)
             return QString::fromLatin1(substitute.family);
     }
-    if (!name.isEmpty() && QFontDatabase::hasFamily(name))
+    if (name.isEmpty())
+        return QString::fromLatin1(kGlobalFace);
+    // An installed family is found in the list; only another name asks fontconfig whether it
+    // is an alias of one, which costs a substitution through its whole configuration.
+    if (QFontDatabase::families().contains(name, Qt::CaseInsensitive) ||
+        QFontDatabase::hasFamily(name))
         return name;
     return QString::fromLatin1(kGlobalFace);
 }
