@@ -24,7 +24,9 @@
 #include "platform/StagedFiles.h"
 #include "platform/qt/QtApplicationGuard.h"
 #include "platform/qt/QtCanvas.h"
+#include "platform/qt/QtFonts.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cstdint>
 #include <iostream>
@@ -33,6 +35,7 @@
 #include <ostream>
 #include <set>
 #include <string>
+#include <thread>
 
 #include <unistd.h>
 
@@ -362,6 +365,11 @@ private:
         }
         const std::uint32_t seed = a.seedGiven ? a.seed : RandomizeFromClock();
         needQt();
+        // The fonts load on another core while the sheet is built. Pages alone may draw no text.
+        std::jthread fonts;
+        if (std::any_of(sheet.sections.begin(), sheet.sections.end(),
+                        [](const SheetSection& section) { return section.name != "Page"; }))
+            fonts = std::jthread(QtPrepareFonts);
         SheetOutput output(a.output, a.dpi, outputs);
         Progress progress(err_);
         const std::vector<int> modes = modesOf(a.mode);

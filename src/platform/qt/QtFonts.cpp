@@ -135,6 +135,10 @@ int QtCharacterHeight(const TFont& font) {
     return std::max(1, roundToInt(font.Height * kReferencePixelSize / cell));
 }
 
+void QtPrepareFonts() {
+    faceMemo().Cell(QtFamilyFor(kGlobalFace));
+}
+
 QFont ToQFont(const TFont& font) {
     QFont result = baseFont(QtFamilyFor(font.Name), QtCharacterHeight(font));
     result.setBold((font.Style & fsBold) != 0);

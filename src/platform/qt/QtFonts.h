@@ -27,6 +27,10 @@ QString QtFamilyFor(const std::string& face);
 // character height whose ascent plus descent make that cell.
 int QtCharacterHeight(const TFont& font);
 
+// Loads the font database and measures the global face now, so that the first text does not
+// wait for them: a thread can do it while a sheet is built.
+void QtPrepareFonts();
+
 QFont ToQFont(const TFont& font);
 TTextMetric QtTextMetrics(const TFont& font);
 vlSize QtTextExtent(const TFont& font, const std::string& text);
