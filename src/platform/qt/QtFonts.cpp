@@ -167,6 +167,14 @@ QtResolvedFont::QtResolvedFont(const TFont& font)
     metrics_.tmAveCharWidth = roundToInt(fontMetrics_.averageCharWidth());
 }
 
+double QtResolvedFont::Advance(const QString& text) const {
+    if (const auto known = advances_.constFind(text); known != advances_.constEnd())
+        return *known;
+    if (advances_.size() >= kAdvancesKept)
+        advances_.clear();
+    return *advances_.insert(text, fontMetrics_.horizontalAdvance(text));
+}
+
 vlSize QtResolvedFont::Extent(const std::string& text) const {
     return {roundToInt(Advance(QString::fromStdString(text))), metrics_.tmHeight};
 }

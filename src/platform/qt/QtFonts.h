@@ -12,6 +12,7 @@
 
 #include <QFont>
 #include <QFontMetricsF>
+#include <QHash>
 #include <QString>
 
 #include <string>
@@ -43,13 +44,18 @@ public:
     const TFont& Source() const { return source_; }
     const QFont& Font() const { return font_; }
     const TTextMetric& Metrics() const { return metrics_; }
-    // The unrounded advance of a text, in canvas units.
-    double Advance(const QString& text) const { return fontMetrics_.horizontalAdvance(text); }
+    // The unrounded advance of a text, in canvas units. A text is shaped once: a sheet measures
+    // and draws the same digits and words again and again.
+    double Advance(const QString& text) const;
     vlSize Extent(const std::string& text) const;
 
 private:
+    // Texts whose advance is kept; past that, the cache starts again.
+    static constexpr qsizetype kAdvancesKept = 1024;
+
     TFont source_;
     QFont font_;
     QFontMetricsF fontMetrics_;
     TTextMetric metrics_;
+    mutable QHash<QString, double> advances_;
 };
