@@ -22,8 +22,11 @@
 #include "platform/Paths.h"
 #include "platform/Random.h"
 #include "platform/StagedFiles.h"
+#include "platform/qt/QtApplicationGuard.h"
 #include "platform/qt/QtCanvas.h"
+#include "platform/qt/QtFonts.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cstdint>
 #include <iostream>
@@ -32,6 +35,7 @@
 #include <ostream>
 #include <set>
 #include <string>
+#include <thread>
 
 #include <unistd.h>
 
@@ -195,8 +199,8 @@ std::string numberedPath(const std::string& path, int copy, int copies) {
 
 class Runner {
 public:
-    Runner(std::ostream& out, std::ostream& err)
-        : out_(out), err_(err), catalogue_(CataloguePaquet()) {}
+    Runner(std::ostream& out, std::ostream& err, QtApplicationGuard& application)
+        : out_(out), err_(err), application_(application), catalogue_(CataloguePaquet()) {}
 
     int run(const Arguments& a) {
         if (a.command.empty() || a.command == "help") {
@@ -227,6 +231,10 @@ public:
     }
 
 private:
+    // Fonts and page writers need a Qt application; the commands that only read or list do not
+    // pay for one (nor for tearing down a font database they never used).
+    void needQt() { application_.Ensure(); }
+
     int usage(const std::string& message) {
         err_ << "mathsheet\u00A0: " << message << "\n"
              << "Essayez «\u00A0mathsheet --help\u00A0».\n";
@@ -356,6 +364,12 @@ private:
             return EXIT_BAD_INPUT;
         }
         const std::uint32_t seed = a.seedGiven ? a.seed : RandomizeFromClock();
+        needQt();
+        // The fonts load on another core while the sheet is built. Pages alone may draw no text.
+        std::jthread fonts;
+        if (std::any_of(sheet.sections.begin(), sheet.sections.end(),
+                        [](const SheetSection& section) { return section.name != "Page"; }))
+            fonts = std::jthread(QtPrepareFonts);
         SheetOutput output(a.output, a.dpi, outputs);
         Progress progress(err_);
         const std::vector<int> modes = modesOf(a.mode);
@@ -505,6 +519,7 @@ private:
             return code;
         StagedFiles outputs;
         outputs.ProtectInput(a.positional.front());
+        needQt();
         SheetOutput output(a.output, a.dpi, outputs);
         std::string error;
         for (const int mode : modesOf(a.mode)) {
@@ -589,6 +604,7 @@ private:
 
     std::ostream& out_;
     std::ostream& err_;
+    QtApplicationGuard& application_;
     TCatalogue catalogue_;
     std::set<std::string> avertis_;
 };
@@ -659,7 +675,8 @@ Codes de sortie : 0 succès, 1 utilisation, 2 feuille, document ou grille incor
 
 namespace {
 
-int runCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+int runCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+               QtApplicationGuard& application) {
     if (!args.empty() && args.front() == "sudoku")
         return RunSudokuCommand({args.begin() + 1, args.end()}, out, err);
     Arguments a;
@@ -671,17 +688,23 @@ int runCommand(const std::vector<std::string>& args, std::ostream& out, std::ost
     // A sheet builds from factory settings unless asked: the editor's preferred options do not
     // leak into sheets, so the same sheet and seed give the same result everywhere.
     FichIni() = a.preferences ? FichIniUtilisateur() : std::string();
-    return Runner(out, err).run(a);
+    return Runner(out, err, application).run(a);
 }
 
 } // namespace
 
 // Whatever the command, what it wrote to standard output must have gone out whole (a full
 // disk behind "> f" would otherwise leave a short file and a success).
-int RunMathsheet(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    const int code = runCommand(args, out, err);
+int RunMathsheet(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+                 QtApplicationGuard& application) {
+    const int code = runCommand(args, out, err, application);
     if (out.flush())
         return code;
     err << "mathsheet\u00A0: Impossible d'écrire la sortie standard\n";
     return EXIT_IO;
+}
+
+int RunMathsheet(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    QtApplicationGuard application(QtApplicationGuard::Start::OnDemand);
+    return RunMathsheet(args, out, err, application);
 }

@@ -18,7 +18,13 @@ enum ExitCode : int {
 // The exit code of a refusal of that kind.
 int ExitCodeOf(GenreErreur genre);
 
-// Runs mathsheet with its arguments (without the program name).
+class QtApplicationGuard;
+
+// Runs mathsheet with its arguments (without the program name). The commands that draw or
+// measure text start the Qt application through `application`, whose owner decides when it
+// goes; the others never start one. The second form starts it for the command's own time.
+int RunMathsheet(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+                 QtApplicationGuard& application);
 int RunMathsheet(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
 // The help text.

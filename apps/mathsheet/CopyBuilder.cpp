@@ -60,6 +60,10 @@ void CopyBuilder::build(Copy& copy) {
         // Titles are measured in the printed fonts, on a canvas of the copy's own thread.
         TQtMeasuringCanvas measure;
         copy.built = BuildDocument(sheet_, *copy.document, copy.error, progress, &measure.Canvas());
+        // A sheet that drew nothing at random is the same for every seed: its corrected pages
+        // give no seed to build it again.
+        if (copy.built && copy.generator == TRandom(copy.seed))
+            copy.document->ChangeOrigine({});
     } catch (...) {
         copy.exception = std::current_exception();
     }

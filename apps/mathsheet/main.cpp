@@ -8,6 +8,8 @@
 #include <QHashFunctions>
 
 #include <csignal>
+#include <cstdio>
+#include <cstdlib>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -20,11 +22,19 @@ int main(int argc, char** argv) {
     // The PDF writer lists fonts in hash order: a fixed seed makes the same sheet and --seed
     // give the same bytes from one run to the next.
     QHashSeed::setDeterministicGlobalSeed();
-    // Fonts and page writers need a Qt application, never a display; Qt looks for a runtime
-    // folder as it starts.
+    // The commands that draw start a Qt application, never with a display; Qt looks for a
+    // runtime folder as it starts.
     RouteQtMessages();
-    const PrivateRuntimeDirectory runtime;
-    const QtApplicationGuard application;
+    QtApplicationGuard application(QtApplicationGuard::Start::OnDemand);
     const std::vector<std::string> args(argv + 1, argv + argc);
-    return RunMathsheet(args, std::cout, std::cerr);
+    int code = EXIT_OK;
+    {
+        const PrivateRuntimeDirectory runtime;
+        code = RunMathsheet(args, std::cout, std::cerr, application);
+    }
+    // Every output is in place and standard output checked: the run is over. Tearing the Qt
+    // application down would only cost time, most of it fontconfig loading its whole
+    // configuration to destroy it even when no font was used; the system takes everything back.
+    std::fflush(nullptr);
+    std::_Exit(code);
 }

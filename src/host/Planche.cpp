@@ -254,6 +254,9 @@ int TPlanche::hauteurTitre() const {
 }
 
 void TPlanche::MesureTitre(TCanvas& canvas) const {
+    // No title, nothing to measure: its height is never asked.
+    if (Titre.empty())
+        return;
     const TFont font = canvas.Font;
     const LargeursTitre room = largeursTitre(canvas);
     const TitleLines title = setTitle(canvas, Titre, room.centree, room.gauche, 2);

@@ -31,6 +31,10 @@ int TRandom::Next() {
     return int((next >> 16) & RAND_MAX_VL);
 }
 
+bool TRandom::operator==(const TRandom& other) const {
+    return state_ == other.state_;
+}
+
 TRandom& GlobalRandom() {
     if (scoped != nullptr)
         return *scoped;

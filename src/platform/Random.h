@@ -20,6 +20,10 @@ public:
     int Below(int n) { return n <= 0 ? 0 : Next() % n; }
     // Returns a value in [0, 1).
     double NextDouble() { return Next() / (RAND_MAX_VL + 1.0); }
+    // Whether both stand at the same point of the sequence: a generator equal to a fresh one
+    // of its seed has drawn nothing (or a whole period of 2^32 values). Not while either draws
+    // on another thread.
+    bool operator==(const TRandom& other) const;
 
 private:
     std::uint32_t state_;

@@ -112,7 +112,7 @@ TEST_F(Mathsheet, SavedDocumentRendersToTheSameSvg) {
 }
 
 // A built sheet remembers its seed and the command that rebuilds it; that command, run as
-// printed on the key, writes the same PDF again.
+// printed on the key, writes the same PDF again. A sheet that draws nothing has no seed to give.
 TEST_F(Mathsheet, TheKeysCommandRebuildsTheSamePdf) {
     const std::string sheet =
         write("f.txt", "[Page]\nTitre = Dés\nEntete = 1\nNote = 20\n[Dé]\n[Montre]\n");
@@ -135,6 +135,23 @@ TEST_F(Mathsheet, TheKeysCommandRebuildsTheSamePdf) {
     std::vector<std::string> args{std::istream_iterator<std::string>(words), {}};
     ASSERT_EQ(RunInProcess({args.begin() + 1, args.end()}).code, EXIT_OK);
     EXPECT_EQ(read(path("f.pdf")), first);
+
+    // The key's foot gives the seed and the command, in full; a sheet that draws nothing at
+    // random is the same for every seed, and its key gives none.
+    for (const bool drawn : {true, false}) {
+        const std::string fixed = write("g.txt", std::string("[Page]\nTitre = Dés\n") +
+                                                     (drawn ? "[Dé]\n" : "[Grille]\n"));
+        ASSERT_EQ(RunInProcess({"build", fixed, "-o", path("g.svg"), "--mode", "corrige", "--seed",
+                                "7", "--save", path("g.vld")})
+                      .code,
+                  EXIT_OK);
+        const std::string again = "mathsheet build " + fixed + " --seed 7 --mode corrige";
+        ASSERT_TRUE(document.Ouvre(path("g.vld"), message, skipped)) << message;
+        EXPECT_EQ(document.Origine(), (drawn ? TOrigine{7, again} : TOrigine{})) << drawn;
+        const std::string pied =
+            drawn ? "Graine 7 — pour refaire cette feuille\u00A0: " + again : "Graine";
+        EXPECT_EQ(read(path("g.svg")).find(pied) != std::string::npos, drawn);
+    }
 }
 
 // A document exported to sheet text and built again with its seed gives the same pages, byte for

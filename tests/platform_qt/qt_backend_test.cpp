@@ -344,6 +344,14 @@ TEST(QtFonts, MetricsFollowTheHeightAndExtentsScaleWithIt) {
     EXPECT_EQ(QtTextExtent(font, "").cx, 0);
     font.Style = fsBold;
     EXPECT_GT(QtTextExtent(font, text).cx, large.cx);
+    // A resolved font gives what it measured before, and measures again what it forgot.
+    const QtResolvedFont resolved(font);
+    for (int i = 0; i < 3000; ++i) {
+        const QString number = QString::number(i % 1500);
+        const double fresh = QFontMetricsF(resolved.Font()).horizontalAdvance(number);
+        ASSERT_EQ(resolved.Advance(number), fresh) << i;
+        ASSERT_EQ(resolved.Advance(number), fresh) << i;
+    }
 }
 
 // A sheet is laid out the same for the screen, an image and a PDF.

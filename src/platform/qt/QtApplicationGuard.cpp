@@ -32,7 +32,12 @@ void RouteQtMessages() {
     qInstallMessageHandler(sayQtMessage);
 }
 
-QtApplicationGuard::QtApplicationGuard() {
+QtApplicationGuard::QtApplicationGuard(Start start) {
+    if (start == Start::Now)
+        Ensure();
+}
+
+void QtApplicationGuard::Ensure() {
     if (QCoreApplication::instance() != nullptr)
         return;
     // A platform chosen by the user wins; otherwise run without a screen when there is none.

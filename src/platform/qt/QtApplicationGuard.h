@@ -9,12 +9,15 @@ class QGuiApplication;
 
 class QtApplicationGuard {
 public:
-    // Creates a QGuiApplication unless one already exists.
-    QtApplicationGuard();
+    // Now: creates a QGuiApplication unless one already exists; OnDemand: only at Ensure.
+    enum class Start { Now, OnDemand };
+    explicit QtApplicationGuard(Start start = Start::Now);
     ~QtApplicationGuard();
     QtApplicationGuard(const QtApplicationGuard&) = delete;
     QtApplicationGuard& operator=(const QtApplicationGuard&) = delete;
 
+    // Creates the QGuiApplication unless one already exists. On the main thread.
+    void Ensure();
     // Whether this guard made the application (and destroys it when it goes).
     bool OwnsApplication() const { return app_ != nullptr; }
 

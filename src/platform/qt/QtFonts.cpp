@@ -1,6 +1,7 @@
 #include "platform/qt/QtFonts.h"
 
 #include <QFontDatabase>
+#include <QStringList>
 
 #include <algorithm>
 #include <array>
@@ -57,7 +58,12 @@ QString lookUpFamily(const std::string& face) {
         if (name.compare(QLatin1String(substitute.face), Qt::CaseInsensitive) == 0)
             return QString::fromLatin1(substitute.family);
     }
-    if (!name.isEmpty() && QFontDatabase::hasFamily(name))
+    if (name.isEmpty())
+        return QString::fromLatin1(kGlobalFace);
+    // An installed family is found in the list; only another name asks fontconfig whether it
+    // is an alias of one, which costs a substitution through its whole configuration.
+    if (QFontDatabase::families().contains(name, Qt::CaseInsensitive) ||
+        QFontDatabase::hasFamily(name))
         return name;
     return QString::fromLatin1(kGlobalFace);
 }
@@ -129,6 +135,10 @@ int QtCharacterHeight(const TFont& font) {
     return std::max(1, roundToInt(font.Height * kReferencePixelSize / cell));
 }
 
+void QtPrepareFonts() {
+    faceMemo().Cell(QtFamilyFor(kGlobalFace));
+}
+
 QFont ToQFont(const TFont& font) {
     QFont result = baseFont(QtFamilyFor(font.Name), QtCharacterHeight(font));
     result.setBold((font.Style & fsBold) != 0);
@@ -155,6 +165,14 @@ QtResolvedFont::QtResolvedFont(const TFont& font)
     metrics_.tmInternalLeading = std::max(0, metrics_.tmHeight - characterHeight);
     metrics_.tmExternalLeading = std::max(0, roundToInt(fontMetrics_.leading()));
     metrics_.tmAveCharWidth = roundToInt(fontMetrics_.averageCharWidth());
+}
+
+double QtResolvedFont::Advance(const QString& text) const {
+    if (const auto known = advances_.constFind(text); known != advances_.constEnd())
+        return *known;
+    if (advances_.size() >= kAdvancesKept)
+        advances_.clear();
+    return *advances_.insert(text, fontMetrics_.horizontalAdvance(text));
 }
 
 vlSize QtResolvedFont::Extent(const std::string& text) const {

@@ -12,6 +12,7 @@
 
 #include <QFont>
 #include <QFontMetricsF>
+#include <QHash>
 #include <QString>
 
 #include <string>
@@ -27,6 +28,10 @@ QString QtFamilyFor(const std::string& face);
 // character height whose ascent plus descent make that cell.
 int QtCharacterHeight(const TFont& font);
 
+// Loads the font database and measures the global face now, so that the first text does not
+// wait for them: a thread can do it while a sheet is built.
+void QtPrepareFonts();
+
 QFont ToQFont(const TFont& font);
 TTextMetric QtTextMetrics(const TFont& font);
 vlSize QtTextExtent(const TFont& font, const std::string& text);
@@ -39,13 +44,18 @@ public:
     const TFont& Source() const { return source_; }
     const QFont& Font() const { return font_; }
     const TTextMetric& Metrics() const { return metrics_; }
-    // The unrounded advance of a text, in canvas units.
-    double Advance(const QString& text) const { return fontMetrics_.horizontalAdvance(text); }
+    // The unrounded advance of a text, in canvas units. A text is shaped once: a sheet measures
+    // and draws the same digits and words again and again.
+    double Advance(const QString& text) const;
     vlSize Extent(const std::string& text) const;
 
 private:
+    // Texts whose advance is kept; past that, the cache starts again.
+    static constexpr qsizetype kAdvancesKept = 1024;
+
     TFont source_;
     QFont font_;
     QFontMetricsF fontMetrics_;
     TTextMetric metrics_;
+    mutable QHash<QString, double> advances_;
 };
