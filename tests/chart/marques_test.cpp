@@ -18,9 +18,11 @@ TEST_F(ChartTest, MarksLeaveEveryBarInSight) {
     for (const char* vue : {"Vue3D=0", "Vue3D=1"}) {
         SCOPED_TRACE(vue);
         TvlGraphe& g = Graphe({"Largeur=8", "Hauteur=6", vue, "VisibleTitre=1"});
-        for (const char* serie : {"A", "B", "C"})
-            ASSERT_TRUE(Serie(g, std::string("Histogrammes verticaux; ") + serie,
-                              "a;;12; | b;;20; | c;;11;"));
+        // Each group's bars of another order, so that a short bar stands by a taller one.
+        for (const auto& [serie, valeurs] : {std::pair{"A", "a;;12; | b;;20; | c;;11;"},
+                                             {"B", "a;;20; | b;;11; | c;;12;"},
+                                             {"C", "a;;11; | b;;12; | c;;20;"}})
+            ASSERT_TRUE(Serie(g, std::string("Histogrammes verticaux; ") + serie, valeurs));
         ASSERT_TRUE(Feuille(g, "Titre", "Ventes"));
         const TRecordingCanvas c = Dessin(g);
         std::vector<vlRect> marques, lisibles;
