@@ -185,10 +185,15 @@ RangsCadre(AccesChamp stylePinceau, AccesChamp couleurPinceau, AccesChamp taille
         CleCouleur(ClesCadre::CouleurBrosseFond, "CouleurBrosseFond", couleurBrosse)};
 }
 
-// The common rows followed by a kind's own, as one table.
+// A kind's key table, in the one form every table takes: `TableDesCles({rows...})`, one key a
+// line, or `TableDesCles(RangsCadre(...), {rows...})` for a kind whose own keys follow the frame's.
+// Each table is checked under it by `static_assert(TableConforme(...))`.
+template <std::size_t N> constexpr std::array<Cle, N> TableDesCles(const Cle (&rangs)[N]) {
+    return std::to_array(rangs);
+}
 template <std::size_t N>
 constexpr std::array<Cle, ClesCadre::Fin + N>
-TableAvecCadre(const std::array<Cle, ClesCadre::Fin>& cadre, const Cle (&propres)[N]) {
+TableDesCles(const std::array<Cle, ClesCadre::Fin>& cadre, const Cle (&propres)[N]) {
     std::array<Cle, ClesCadre::Fin + N> table{};
     for (std::size_t i = 0; i < cadre.size(); ++i)
         table[i] = cadre[i];

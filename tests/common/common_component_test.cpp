@@ -28,7 +28,7 @@ struct JetonBloc {
 using B = JetonBloc;
 constexpr int kTirer = ClesCadre::Fin + 2;
 // "Montrer" reads as 0 when the ini file lacks it, though its factory value is 1.
-constexpr auto kClesJeton = TableAvecCadre(
+constexpr auto kClesJeton = TableDesCles(
     RangsCadre(Champ<&B::stylePinceau>, Champ<&B::couleurPinceau>, Champ<&B::taillePinceau>,
                Champ<&B::styleBrosse>, Champ<&B::couleurBrosse>),
     {
