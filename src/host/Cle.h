@@ -131,7 +131,7 @@ constexpr Cle CleInterne(int index, std::string_view nom, Lecture lecture = Lect
 }
 // What "Rediriger" takes wherever a kind has it.
 inline constexpr std::string_view kValeursRediriger =
-    "nom d'un autre composant de la page, qui montre le contenu\u00A0; vide\u00A0: le composant "
+    "nom d'une grille de la page, qui montre les exercices\u00A0; vide\u00A0: le composant "
     "lui-même";
 // A value the kind reads itself (a range bounded by another setting, a clamped code, a decimal
 // quantity), kept in a field that a file must hold within [min, max].
