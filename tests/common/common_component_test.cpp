@@ -146,14 +146,10 @@ TEST_F(CommonComponentTest, RedirectionToAGridOnly) {
     Regle(emetteur, {"Rediriger=" + premier.Nom(), "Rediriger=" + second.Nom()});
     EXPECT_TRUE(premier.Emetteurs.empty());
     EXPECT_EQ(second.Emetteurs, std::vector<TComposant*>{&emetteur});
-    const std::pair<std::string, std::string> refus[] = {
-        {nouveau().Nom(), "«\u00A0Jeton2\u00A0» ne peut pas montrer les exercices d'un autre "
-                          "composant\u00A0: choisissez une grille"},
-        {"Personne", "aucun composant ne s'appelle «\u00A0Personne\u00A0»"}};
-    for (const auto& [nom, attendu] : refus) {
+    for (const std::string& nom : {nouveau().Nom(), std::string("Personne")}) {
         std::string message;
         EXPECT_FALSE(emetteur.ChangeOption(nom, "Rediriger", message)) << nom;
-        EXPECT_EQ(message, attendu);
+        EXPECT_NE(message.find("«\u00A0" + nom + "\u00A0»"), std::string::npos) << message;
         EXPECT_EQ(emetteur.Recepteurs, std::vector<TComposant*>{&second}) << nom;
     }
     for (const std::string& personne : {emetteur.Nom(), std::string()}) {
