@@ -82,7 +82,7 @@ constexpr Cle CleSansEffet(int index, std::string_view nom) {
 
 // CouleurRect, FondTransparent and the wall transparency keys are recognised and refused, as
 // the chart cannot show them; Pourcentage3D and Rotation3D read any text, bad text as 0.
-inline constexpr std::array<Cle, 62> kClesGraphe{{
+inline constexpr auto kClesGraphe = TableDesCles({
     CleGeometrie(CleGraphe::Gauche, "Gauche"),
     CleGeometrie(CleGraphe::Haut, "Haut"),
     CleGeometrie(CleGraphe::Largeur, "Largeur"),
@@ -168,7 +168,7 @@ inline constexpr std::array<Cle, 62> kClesGraphe{{
     CleDrapeau(CleGraphe::Hachures, "Hachures", Champ<&GrapheOptions::Hachures>),
     CleDrapeau(CleGraphe::GradientVisible, "GradientVisible",
                Champ<&GrapheOptions::GradientVisible>),
-}};
+});
 } // namespace graphe_cles
 using graphe_cles::kClesGraphe;
 static_assert(TableConforme(kClesGraphe));

@@ -153,7 +153,7 @@ bool CommonComponent::changeCommune(const std::string& nom, const std::string& v
         return true;
     }
     if (nom == "Rediriger")
-        return ChangeRediriger(valeur);
+        return ChangeRediriger(valeur, message);
     return changeLegende(nom, valeur, message);
 }
 
@@ -368,15 +368,32 @@ std::vector<IniEntry> CommonComponent::entreesIni() {
     return entrees;
 }
 
-bool CommonComponent::ChangeRediriger(const std::string& nom) {
+bool CommonComponent::ChangeRediriger(const std::string& nom, std::string& message) {
+    TProjectInterface* projet = Interface();
+    TComposant* recepteur = nullptr;
+    if (projet != nullptr && !nom.empty()) {
+        recepteur = projet->TrouveComposant(nom);
+        if (recepteur == nullptr) {
+            message = "aucun composant ne s'appelle «\u00A0" + nom + "\u00A0»";
+            return false;
+        }
+    }
+    // A component cannot show itself: its own name means none.
+    if (recepteur == this)
+        recepteur = nullptr;
+    // Only a receiver lays the exercises out; anywhere else they would be printed nowhere.
+    if (recepteur != nullptr && (recepteur->NatureServices() & SERVICE_RECEPTEUR) == 0) {
+        message =
+            "«\u00A0" + nom +
+            "\u00A0» ne peut pas montrer les exercices d'un autre composant\u00A0: choisissez "
+            "une grille";
+        return false;
+    }
     if (!Recepteurs.empty()) {
         Recepteurs.front()->SignaleDisparition(this);
         Recepteurs.clear();
     }
-    TProjectInterface* projet = Interface();
-    TComposant* recepteur = projet != nullptr ? projet->TrouveComposant(nom) : nullptr;
-    // A component cannot show itself.
-    if (recepteur != nullptr && recepteur != this) {
+    if (recepteur != nullptr) {
         recepteur->EnregistreEmetteur(this);
         Recepteurs.push_back(recepteur);
     }

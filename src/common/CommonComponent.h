@@ -102,7 +102,9 @@ public:
     std::string AvertissementLegende() const;
 
     // The common keys with their rules, also for kinds that handle a key themselves first.
-    bool ChangeRediriger(const std::string& nom);
+    // "Rediriger" takes a component that shows other components' exercises (a grid), the
+    // component's own name or nothing for none, and refuses any other name with a message.
+    bool ChangeRediriger(const std::string& nom, std::string& message);
 
     // The geometry, then every row of the table that holds a value (colours before styles, as
     // giving a colour to a clear brush makes it solid).

@@ -30,7 +30,7 @@ enum : int {
 
 namespace relier_cles {
 using R = RelierOptions;
-inline constexpr Cle kClesRelier[] = {
+inline constexpr auto kClesRelier = TableDesCles({
     CleGeometrie(CleRelier::Gauche, "Gauche"),
     CleGeometrie(CleRelier::Haut, "Haut"),
     CleGeometrie(CleRelier::Largeur, "Largeur"),
@@ -54,8 +54,8 @@ inline constexpr Cle kClesRelier[] = {
     CleTexte(CleRelier::Rediriger, "Rediriger", kValeursRediriger),
     CleEntier(CleRelier::StylePoints, "StylePoints", Champ<&R::StylePoints>, 0, 5),
     CleLibre(CleRelier::Actif, "Actif"),
-};
+});
 } // namespace relier_cles
 using relier_cles::kClesRelier;
-static_assert(TableConforme(std::to_array(kClesRelier)));
+static_assert(TableConforme(kClesRelier));
 static_assert(std::size(kClesRelier) == 19);

@@ -32,7 +32,7 @@ using F = FractionOptions;
 constexpr Refait kExercice = Refait::Exercice;
 // Keys that rewrite the texts or the hidden parts do it in ApresCle; "Exercice" draws new
 // numbers too.
-inline constexpr auto kClesFraction = TableAvecCadre(
+inline constexpr auto kClesFraction = TableDesCles(
     RangsCadre(Champ<&F::StylePinceauCadre>, Champ<&F::CouleurPinceauCadre>,
                Champ<&F::TaillePinceauCadre>, Champ<&F::StyleBrosseFond>,
                Champ<&F::CouleurBrosseFond>),

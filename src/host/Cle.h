@@ -131,7 +131,7 @@ constexpr Cle CleInterne(int index, std::string_view nom, Lecture lecture = Lect
 }
 // What "Rediriger" takes wherever a kind has it.
 inline constexpr std::string_view kValeursRediriger =
-    "nom d'un autre composant de la page, qui montre le contenu\u00A0; vide\u00A0: le composant "
+    "nom d'une grille de la page, qui montre les exercices\u00A0; vide\u00A0: le composant "
     "lui-même";
 // A value the kind reads itself (a range bounded by another setting, a clamped code, a decimal
 // quantity), kept in a field that a file must hold within [min, max].
@@ -185,10 +185,15 @@ RangsCadre(AccesChamp stylePinceau, AccesChamp couleurPinceau, AccesChamp taille
         CleCouleur(ClesCadre::CouleurBrosseFond, "CouleurBrosseFond", couleurBrosse)};
 }
 
-// The common rows followed by a kind's own, as one table.
+// A kind's key table, in the one form every table takes: `TableDesCles({rows...})`, one key a
+// line, or `TableDesCles(RangsCadre(...), {rows...})` for a kind whose own keys follow the frame's.
+// Each table is checked under it by `static_assert(TableConforme(...))`.
+template <std::size_t N> constexpr std::array<Cle, N> TableDesCles(const Cle (&rangs)[N]) {
+    return std::to_array(rangs);
+}
 template <std::size_t N>
 constexpr std::array<Cle, ClesCadre::Fin + N>
-TableAvecCadre(const std::array<Cle, ClesCadre::Fin>& cadre, const Cle (&propres)[N]) {
+TableDesCles(const std::array<Cle, ClesCadre::Fin>& cadre, const Cle (&propres)[N]) {
     std::array<Cle, ClesCadre::Fin + N> table{};
     for (std::size_t i = 0; i < cadre.size(); ++i)
         table[i] = cadre[i];

@@ -13,7 +13,7 @@ namespace {
 
 using O = TTexte::TOptions;
 
-constexpr auto kTable = TableAvecCadre(
+constexpr auto kTable = TableDesCles(
     RangsCadre(Champ<&O::StylePinceau>, Champ<&O::CouleurPinceau>, Champ<&O::TaillePinceau>,
                Champ<&O::StyleBrosse>, Champ<&O::CouleurBrosse>),
     {

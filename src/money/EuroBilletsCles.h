@@ -29,7 +29,7 @@ enum : int {
 } // namespace CleBillets
 
 namespace billets_cles {
-inline constexpr std::array<Cle, 18> kClesEuroBillets{{
+inline constexpr auto kClesEuroBillets = TableDesCles({
     CleGeometrie(CleBillets::Gauche, "Gauche"),
     CleGeometrie(CleBillets::Haut, "Haut"),
     CleGeometrie(CleBillets::Largeur, "Largeur"),
@@ -53,7 +53,7 @@ inline constexpr std::array<Cle, 18> kClesEuroBillets{{
     CleLibre(CleBillets::Actif, "Actif"),
     CleEnonce(CleBillets::Enonce),
     CleReponse(CleBillets::Reponse),
-}};
+});
 } // namespace billets_cles
 using billets_cles::kClesEuroBillets;
 static_assert(TableConforme(kClesEuroBillets));

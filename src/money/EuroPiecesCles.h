@@ -30,7 +30,7 @@ enum : int {
 } // namespace ClePieces
 
 namespace pieces_cles {
-inline constexpr std::array<Cle, 19> kClesEuroPieces{{
+inline constexpr auto kClesEuroPieces = TableDesCles({
     CleGeometrie(ClePieces::Gauche, "Gauche"),
     CleGeometrie(ClePieces::Haut, "Haut"),
     CleGeometrie(ClePieces::Largeur, "Largeur"),
@@ -56,7 +56,7 @@ inline constexpr std::array<Cle, 19> kClesEuroPieces{{
         Ini::Non, 0, "deux nombres de 0 à 1 exclu\u00A0: départ;courant"},
     CleEnonce(ClePieces::Enonce),
     CleReponse(ClePieces::Reponse),
-}};
+});
 } // namespace pieces_cles
 using pieces_cles::kClesEuroPieces;
 static_assert(TableConforme(kClesEuroPieces));

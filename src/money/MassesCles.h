@@ -28,7 +28,7 @@ enum : int {
 } // namespace CleMasses
 
 namespace masses_cles {
-inline constexpr std::array<Cle, 17> kClesMasses{{
+inline constexpr auto kClesMasses = TableDesCles({
     CleGeometrie(CleMasses::Gauche, "Gauche"),
     CleGeometrie(CleMasses::Haut, "Haut"),
     CleGeometrie(CleMasses::Largeur, "Largeur"),
@@ -49,7 +49,7 @@ inline constexpr std::array<Cle, 17> kClesMasses{{
     CleLibre(CleMasses::Actif, "Actif"),
     CleEnonce(CleMasses::Enonce),
     CleReponse(CleMasses::Reponse),
-}};
+});
 } // namespace masses_cles
 using masses_cles::kClesMasses;
 static_assert(TableConforme(kClesMasses));

@@ -47,7 +47,7 @@ enum : int {
 namespace operation_cles {
 using O = OperOptions;
 constexpr Refait kExercice = Refait::Exercice;
-inline constexpr auto kClesOperation = std::to_array<Cle>({
+inline constexpr auto kClesOperation = TableDesCles({
     CleGeometrie(CleOperation::Gauche, "Gauche"),
     CleGeometrie(CleOperation::Haut, "Haut"),
     CleGeometrie(CleOperation::Largeur, "Largeur"),

@@ -1,29 +1,13 @@
 #include "package/Paquet.h"
 
-#include "chart/GrapheCles.h"
-#include "chart/GrapheFeuille.h"
-#include "dots/RelierCles.h"
-#include "dots/RelierFeuille.h"
-#include "fraction/FractionCles.h"
-#include "fraction/FractionFeuille.h"
 #include "host/Composant.h"
-#include "money/EuroBilletsCles.h"
-#include "money/EuroPiecesCles.h"
-#include "money/MassesCles.h"
-#include "operation/CogitoModele.h"
-#include "operation/OperandesFeuille.h"
-#include "operation/OperationCles.h"
-#include "pictures/BoulierCles.h"
-#include "pictures/CamembertCles.h"
-#include "pictures/CubeCles.h"
-#include "pictures/DeCles.h"
-#include "pictures/EprouvetteCles.h"
-#include "pictures/MontreCles.h"
-#include "pictures/ThermometreCles.h"
-#include "shape/FormeCles.h"
-#include "sudoku/SudokuCles.h"
 
 #include <array>
+
+// The kinds' headers.
+#define GENRE(...)
+#include "package/Genres.def"
+#undef GENRE
 
 namespace {
 
@@ -33,38 +17,17 @@ template <class Composant> std::unique_ptr<TComposant> make(TCadre* cadre) {
 
 template <class Composant>
 constexpr TypePaquet kind(const char* nom, const char* glyphe, const char* aide, TableCles cles,
-                          CrochetsFeuille feuille = {}) {
+                          CrochetsFeuille feuille) {
     return {nom, Composant::NUMERO, glyphe, aide, &make<Composant>, cles, feuille};
 }
 
-// A new kind is its folder plus one row here (and its window's row on the forms side).
-// clang-format off
+// One entry a row of the list; the window column belongs to the forms.
+#define GENRE(Classe, nom, glyphe, aide, cles, Fenetre, ...)                                       \
+    kind<Classe>(nom, glyphe, aide, cles, CrochetsFeuille{__VA_ARGS__}),
 const std::array kTypes{
-    kind<TvlOperation>("Opération", "BM_OPERATION", "Operation", kClesOperation,
-                       {.cles = ClesFeuilleOperation, .applique = AppliqueCleFeuilleOperation,
-                        .fenetre = "Cogito", .joue = CogitoModele::JoueSansFenetre}),
-    kind<TvlGraphe>("Graphe", "BM_GRAPHE", "Graphe", kClesGraphe,
-                    {.cles = ClesFeuilleGraphe, .applique = AppliqueCleFeuilleGraphe,
-                     .finit = FinitFeuilleGraphe}),
-    kind<TvlForme>("Forme", "BM_FORME", "Forme", kClesForme),
-    kind<TvlFraction>("Fraction", "BM_FRACTION", "Fraction", kClesFraction,
-                      {.cles = ClesFeuilleFraction, .applique = AppliqueCleFeuilleFraction}),
-    kind<TvlCamembert>("Camembert", "BM_CAMEMBERT", "Camembert", kClesCamembert),
-    kind<TvlMontre>("Montre", "BM_MONTRE", "Montre", kClesMontre),
-    kind<TvlDe>("Dé", "BM_DE", "De", kClesDe),
-    kind<TvlEprouvette>("Eprouvette", "BM_EPROUVETTE", "Eprouvette", kClesEprouvette),
-    kind<TvlCube>("Cube décimal", "BM_CUBE", "Cube", kClesCube),
-    kind<TvlBoulier>("Boulier", "BM_BOULIER", "Boulier", kClesBoulier),
-    kind<TvlEuroPieces>("Euro pièces", "BM_EUROPIECES", "EuroPieces", kClesEuroPieces),
-    kind<TvlEuroBillets>("Euro billets", "BM_EUROBILLETS", "EuroBillets", kClesEuroBillets),
-    kind<TvlMasses>("Masses marquées", "BM_MASSE", "Masses", kClesMasses),
-    kind<TvlRelier>("Points à relier", "BM_RELIER", "Relier", kClesRelier,
-                    {.cles = ClesFeuilleRelier, .applique = AppliqueCleFeuilleRelier,
-                     .termine = TermineFeuilleRelier}),
-    kind<TvlThermometre>("Thermomètre", "BM_THERMOMETRE", "Thermometre", kClesThermometre),
-    kind<TvlSudoku>("Sudoku", "BM_SUDOKU", "Sudoku", kClesSudoku),
+#include "package/Genres.def"
 };
-// clang-format on
+#undef GENRE
 
 } // namespace
 

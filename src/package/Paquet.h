@@ -1,5 +1,6 @@
-// The package's kinds: one table from which the factory, the palette, the catalogue (and so
-// `mathsheet kinds`, the sheet reader and the help) are all driven.
+// The package's kinds: the table made from the list of kinds (package/Genres.def), from which
+// the factory, the palette, the catalogue (and so `mathsheet kinds`, the sheet reader and the
+// help) are all driven.
 #pragma once
 
 #include "host/Catalogue.h"
@@ -29,8 +30,8 @@ struct CrochetsFeuille {
 };
 
 // One kind of the palette. Its palette index is its position in the table plus one. The
-// property window is not here: the package's logic holds no Qt, so the forms keep their own
-// table of windows by the name the component asks for (package/forms/FenetresPaquet.h).
+// property window is not here: the package's logic holds no Qt, so the forms make their table
+// of windows from the same list (package/forms/FenetresPaquet.h).
 struct TypePaquet {
     const char* nom;    // palette caption and sheet section name, as the component names itself
     int numero;         // kind number in documents, also the kind's help topic
@@ -41,7 +42,7 @@ struct TypePaquet {
     CrochetsFeuille feuille = {};
 };
 
-// The sixteen kinds, in palette order.
+// The kinds, in palette order.
 std::span<const TypePaquet> TypesPaquet();
 
 // The host's kinds followed by the package's, in palette order.

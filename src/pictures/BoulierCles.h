@@ -33,7 +33,7 @@ enum : int {
 
 namespace boulier_cles {
 using B = BoulierOptions;
-inline constexpr auto kClesBoulier = TableAvecCadre(
+inline constexpr auto kClesBoulier = TableDesCles(
     RangsCadre(Champ<&B::StylePinceau>, Champ<&B::CouleurPinceau>, Champ<&B::TaillePinceau>,
                Champ<&B::StyleBrosse>, Champ<&B::CouleurBrosse>),
     {

@@ -25,7 +25,7 @@ enum : int {
 } // namespace CleCamembert
 
 namespace camembert_cles {
-inline constexpr auto kClesCamembert = TableAvecCadre(
+inline constexpr auto kClesCamembert = TableDesCles(
     RangsCadre(Champ<&CamembertOptions::StylePinceau>, Champ<&CamembertOptions::CouleurPinceau>,
                Champ<&CamembertOptions::TaillePinceau>, Champ<&CamembertOptions::StyleBrosse>,
                Champ<&CamembertOptions::CouleurBrosse>),

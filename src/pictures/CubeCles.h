@@ -21,14 +21,13 @@ enum : int {
 } // namespace CleCube
 
 namespace cube_cles {
-inline constexpr auto kClesCube = TableAvecCadre(
-    RangsCadre(Champ<&CubeOptions::StylePinceau>, Champ<&CubeOptions::CouleurPinceau>,
-               Champ<&CubeOptions::TaillePinceau>, Champ<&CubeOptions::StyleBrosse>,
-               Champ<&CubeOptions::CouleurBrosse>),
+using C = CubeOptions;
+inline constexpr auto kClesCube = TableDesCles(
+    RangsCadre(Champ<&C::StylePinceau>, Champ<&C::CouleurPinceau>, Champ<&C::TaillePinceau>,
+               Champ<&C::StyleBrosse>, Champ<&C::CouleurBrosse>),
     {
-        CleEntier(CleCube::NombreCube, "NombreCube", Champ<&CubeOptions::NombreCube>, 0, 9999,
-                  Ini::Non),
-        CleEntier(CleCube::Mode, "Mode", Champ<&CubeOptions::Mode>, 0, 2),
+        CleEntier(CleCube::NombreCube, "NombreCube", Champ<&C::NombreCube>, 0, 9999, Ini::Non),
+        CleEntier(CleCube::Mode, "Mode", Champ<&C::Mode>, 0, 2),
         CleLibre(CleCube::Detachable, "Detachable"),
         // In half millimetres; the block keeps tenths (the ini file too).
         CleEntier(CleCube::TailleCube, "TailleCube", nullptr, TvlCube::TAILLE_MIN,

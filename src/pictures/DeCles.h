@@ -24,7 +24,7 @@ enum : int {
 } // namespace CleDe
 
 namespace de_cles {
-inline constexpr auto kClesDe = TableAvecCadre(
+inline constexpr auto kClesDe = TableDesCles(
     RangsCadre(Champ<&DeOptions::StylePinceau>, Champ<&DeOptions::CouleurPinceau>,
                Champ<&DeOptions::TaillePinceau>, Champ<&DeOptions::StyleBrosse>,
                Champ<&DeOptions::CouleurBrosse>),

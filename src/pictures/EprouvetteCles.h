@@ -37,7 +37,7 @@ namespace eprouvette_cles {
 using E = EprouvetteOptions;
 using namespace CleEprouvette;
 inline constexpr std::string_view kMillilitres = "millilitres de 0 à 2971142,9 (virgule décimale)";
-inline constexpr std::array<Cle, CleEprouvette::Fin> kClesEprouvette{{
+inline constexpr auto kClesEprouvette = TableDesCles({
     CleGeometrie(Gauche, "Gauche"),
     CleGeometrie(Haut, "Haut"),
     CleGeometrie(Largeur, "Largeur"),
@@ -61,8 +61,9 @@ inline constexpr std::array<Cle, CleEprouvette::Fin> kClesEprouvette{{
     CleLibre(Actif, "Actif"),
     CleEnonce(Enonce),
     CleReponse(Reponse),
-}};
+});
 static_assert(TableConforme(kClesEprouvette));
+static_assert(kClesEprouvette.size() == CleEprouvette::Fin, "a row for every key");
 } // namespace eprouvette_cles
 
 using eprouvette_cles::kClesEprouvette;

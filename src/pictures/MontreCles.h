@@ -42,7 +42,7 @@ enum : int {
 
 namespace montre_cles {
 using M = MontreOptions;
-inline constexpr auto kClesMontre = TableAvecCadre(
+inline constexpr auto kClesMontre = TableDesCles(
     RangsCadre(Champ<&M::StylePinceau, M::CADRE>, Champ<&M::CouleurPinceau, M::CADRE>,
                Champ<&M::TaillePinceau, M::CADRE>, Champ<&M::StyleBrosse, M::FOND>,
                Champ<&M::CouleurBrosse, M::FOND>),

@@ -40,7 +40,7 @@ namespace thermometre_cles {
 using T = ThermometreOptions;
 using namespace CleThermometre;
 inline constexpr std::string_view kUnites = "0 °C, 1 °F, 2 K ou 3 aucune (au-delà\u00A0: 0 ou 3)";
-inline constexpr std::array<Cle, CleThermometre::Fin> kClesThermometre{{
+inline constexpr auto kClesThermometre = TableDesCles({
     CleGeometrie(Gauche, "Gauche"),
     CleGeometrie(Haut, "Haut"),
     CleGeometrie(Largeur, "Largeur"),
@@ -70,8 +70,9 @@ inline constexpr std::array<Cle, CleThermometre::Fin> kClesThermometre{{
     CleLibre(Actif, "Actif"),
     CleEnonce(Enonce),
     CleReponse(Reponse),
-}};
+});
 static_assert(TableConforme(kClesThermometre));
+static_assert(kClesThermometre.size() == CleThermometre::Fin, "a row for every key");
 } // namespace thermometre_cles
 
 using thermometre_cles::kClesThermometre;

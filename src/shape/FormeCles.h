@@ -20,7 +20,7 @@ enum : int {
 namespace forme_cles {
 // "Distance" is sent as 0 to 100 and kept ten times larger, the arms' length in tenths of a
 // millimetre; the ini file keeps the kept value.
-inline constexpr auto kClesForme = TableAvecCadre(
+inline constexpr auto kClesForme = TableDesCles(
     RangsCadre(Champ<&FormeOptions::StylePinceau>, Champ<&FormeOptions::CouleurPinceau>,
                Champ<&FormeOptions::TaillePinceau>, Champ<&FormeOptions::StyleBrosse>,
                Champ<&FormeOptions::CouleurBrosse>),

@@ -39,7 +39,7 @@ enum : int {
 
 namespace sudoku_cles {
 using S = SudokuOptions;
-inline constexpr auto kClesSudoku = TableAvecCadre(
+inline constexpr auto kClesSudoku = TableDesCles(
     RangsCadre(Champ<&S::StylePinceau>, Champ<&S::CouleurPinceau>, Champ<&S::TaillePinceau>,
                Champ<&S::StyleBrosse>, Champ<&S::CouleurBrosse>),
     {

@@ -165,6 +165,10 @@ TEST(SheetBuild, RefusalsStopWithFileLineAndMessage) {
         EXPECT_EQ(buildError("[Page]\nFormat = A5\n" + line + "\n"), "f.feuille:3: " + error);
     EXPECT_EQ(buildError("[Dé]\nNom = D\nConsigne = a\\nb\\nc\n"),
               "f.feuille:3: D\u00A0: «\u00A0Consigne\u00A0» a 3 lignes\u00A0: 2 au plus");
+    // A redirection is made once its receiver exists, but only to a component that shows it.
+    EXPECT_EQ(buildError("[Fraction]\nNom = F\nRediriger = C\n[Graphe]\nNom = C\n"),
+              "f.feuille:3: F\u00A0: «\u00A0C\u00A0» ne peut pas montrer les exercices d'un autre "
+              "composant\u00A0: choisissez une grille");
     EXPECT_EQ(buildError("[Texte]\nNom = T\nAlignement = 4\n"),
               "f.feuille:3: T\u00A0: La valeur doit être comprise entre 0 et 3.");
     EXPECT_EQ(

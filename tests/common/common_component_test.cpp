@@ -28,7 +28,7 @@ struct JetonBloc {
 using B = JetonBloc;
 constexpr int kTirer = ClesCadre::Fin + 2;
 // "Montrer" reads as 0 when the ini file lacks it, though its factory value is 1.
-constexpr auto kClesJeton = TableAvecCadre(
+constexpr auto kClesJeton = TableDesCles(
     RangsCadre(Champ<&B::stylePinceau>, Champ<&B::couleurPinceau>, Champ<&B::taillePinceau>,
                Champ<&B::styleBrosse>, Champ<&B::couleurBrosse>),
     {
@@ -105,6 +105,7 @@ protected:
         type.cree = [](TCadre* c) { return std::make_unique<Jeton>(c); };
         type.table = kClesJeton;
         catalogue_.Ajoute(type);
+        catalogue_.Ajoute(*CatalogueHote().TrouveNom("Grille"));
         document_.AjoutePage(TPlanche(TPlanche::Format::A4, false));
     }
 
@@ -135,18 +136,24 @@ TEST_F(CommonComponentTest, GeometryFollowsThePageAndUnknownKeysSayNothing) {
     EXPECT_EQ(OptionBytes(j), before);
 }
 
-// Redirecting to another name tells the former receiver; an unknown name or the component's
-// own name redirects to none.
-TEST_F(CommonComponentTest, RedirectionToANameAndBackToNone) {
+// Redirecting to another grid tells the former receiver; the component's own name or none
+// redirects to none; a name no component has, or a component that cannot show another's
+// exercises, is refused and keeps the receiver.
+TEST_F(CommonComponentTest, RedirectionToAGridOnly) {
     Jeton& emetteur = nouveau();
-    Jeton& premier = nouveau();
-    Jeton& second = nouveau();
+    TComposant& premier = *document_.Cree("Grille", 0);
+    TComposant& second = *document_.Cree("Grille", 0);
     Regle(emetteur, {"Rediriger=" + premier.Nom(), "Rediriger=" + second.Nom()});
     EXPECT_TRUE(premier.Emetteurs.empty());
     EXPECT_EQ(second.Emetteurs, std::vector<TComposant*>{&emetteur});
-    EXPECT_EQ(emetteur.Recepteurs, std::vector<TComposant*>{&second});
-    for (const std::string& personne : {std::string("Personne"), emetteur.Nom()}) {
-        Regle(emetteur, {"Rediriger=" + personne});
+    for (const std::string& nom : {nouveau().Nom(), std::string("Personne")}) {
+        std::string message;
+        EXPECT_FALSE(emetteur.ChangeOption(nom, "Rediriger", message)) << nom;
+        EXPECT_NE(message.find("«\u00A0" + nom + "\u00A0»"), std::string::npos) << message;
+        EXPECT_EQ(emetteur.Recepteurs, std::vector<TComposant*>{&second}) << nom;
+    }
+    for (const std::string& personne : {emetteur.Nom(), std::string()}) {
+        Regle(emetteur, {"Rediriger=" + second.Nom(), "Rediriger=" + personne});
         EXPECT_TRUE(emetteur.Recepteurs.empty()) << personne;
         EXPECT_TRUE(second.Emetteurs.empty()) << personne;
     }

@@ -507,6 +507,7 @@ TEST_F(Editor, AideButtonsF1AndTheHelpMenuAskForThePageOfTheirWindow) {
             type.cree && type.indexPalette >= 0 ? session().Document().Cree(type.nom, 0) : nullptr;
         if (composant == nullptr)
             continue;
+        EXPECT_TRUE(window_.PropDock().HasPropForm(composant->NomProp())) << type.nom;
         window_.PropDock().Montre(composant);
         ASSERT_NE(window_.PropDock().Courante(), nullptr) << type.nom;
         const std::string page = DossierAide() + composant->NomProp() + ".md";

@@ -33,8 +33,8 @@ protected:
 
 } // namespace
 
-// Each button makes the catalogue's kind of its name.
-TEST_F(PackageEntryTest, NewMathPageGetsSeventeenButtonsSideBySide) {
+// The arrow tool, then a button a kind; each button makes the catalogue's kind of its name.
+TEST_F(PackageEntryTest, NewMathPageGetsAButtonPerKindSideBySide) {
     const TCatalogue catalogue = CataloguePaquet();
     TDocument document(catalogue);
     TCadre& cadre = document.Cadre(document.AjoutePage(TPlanche(TPlanche::Format::A4, false)));
@@ -43,8 +43,9 @@ TEST_F(PackageEntryTest, NewMathPageGetsSeventeenButtonsSideBySide) {
 
     ASSERT_EQ(palette.PageCount(), 2);
     TTabSheet& math = palette.Pages(1);
-    ASSERT_EQ(math.ControlCount(), 17);
-    for (int i = 0; i < 17; ++i) {
+    const int buttons = int(TypesPaquet().size()) + 1;
+    ASSERT_EQ(math.ControlCount(), buttons);
+    for (int i = 0; i < buttons; ++i) {
         const TDllSpeedButton& b = button(math, i);
         SCOPED_TRACE("button " + std::to_string(i) + " " + b.Hint);
         EXPECT_EQ(b.Tag, i);
@@ -68,7 +69,7 @@ TEST_F(PackageEntryTest, NewMathPageGetsSeventeenButtonsSideBySide) {
         EXPECT_EQ(std::tuple(made->NumeroType, made->NomType), std::tuple(type->numero, type->nom));
     }
     EXPECT_EQ(button(math, 0).NomComposant, "") << "the arrow tool names no kind";
-    for (const int outside : {0, 17, -1})
+    for (const int outside : {0, buttons, -1})
         EXPECT_EQ(CreerComposant(&cadre, outside), nullptr) << outside;
 }
 

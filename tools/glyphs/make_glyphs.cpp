@@ -44,7 +44,7 @@ struct Glyph {
 };
 
 // Drawn at one character a pixel; see `codes` for the colours.
-constexpr std::array<Glyph, 17> glyphs{{
+constexpr auto glyphs = std::to_array<Glyph>({
     {"BM_FLECHE",
      {{
          "...#............",
@@ -368,7 +368,7 @@ constexpr std::array<Glyph, 17> glyphs{{
          "................",
          "................",
      }}},
-}};
+});
 
 constexpr bool wellFormed(const Glyph& glyph) {
     for (const char* row : glyph.rows) {

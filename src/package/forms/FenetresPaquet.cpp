@@ -1,45 +1,20 @@
 #include "package/forms/FenetresPaquet.h"
 
-#include "chart/Graphe.h"
-#include "chart/forms/TGrapheProp.h"
-#include "dots/Relier.h"
-#include "dots/forms/TRelierProp.h"
-#include "fraction/Fraction.h"
-#include "fraction/forms/TFractionProp.h"
 #include "host/forms/PropDock.h"
-#include "money/EuroBillets.h"
-#include "money/EuroPieces.h"
-#include "money/Masses.h"
-#include "money/forms/TEuroBilletsProp.h"
-#include "money/forms/TEuroPiecesProp.h"
-#include "money/forms/TMassesProp.h"
-#include "operation/Operation.h"
-#include "operation/forms/TOperProp.h"
-#include "pictures/Boulier.h"
-#include "pictures/Camembert.h"
-#include "pictures/Cube.h"
-#include "pictures/De.h"
-#include "pictures/Eprouvette.h"
-#include "pictures/Montre.h"
-#include "pictures/Thermometre.h"
-#include "pictures/forms/TBoulierProp.h"
-#include "pictures/forms/TCamembertProp.h"
-#include "pictures/forms/TCubeProp.h"
-#include "pictures/forms/TDeProp.h"
-#include "pictures/forms/TEprouvetteProp.h"
-#include "pictures/forms/TMontreProp.h"
-#include "pictures/forms/TThermometreProp.h"
-#include "shape/Forme.h"
-#include "shape/forms/TFormeProp.h"
-#include "sudoku/Sudoku.h"
-#include "sudoku/forms/TSudokuProp.h"
 
 #include <array>
+#include <string_view>
+
+// The kinds' headers, with their windows'.
+#define GENRES_FENETRES
+#define GENRE(...)
+#include "package/Genres.def"
+#undef GENRE
 
 namespace {
 
 struct Fenetre {
-    const char* nom; // as the component's CreerFenetreProp asks for it
+    std::string_view classe; // the window class, "T" then the name the component asks for
     TPropDockWidget::Factory (*cree)();
 };
 
@@ -49,29 +24,17 @@ template <class Window, class Composant> TPropDockWidget::Factory window() {
     };
 }
 
-// One row a kind, in palette order.
-constexpr std::array<Fenetre, 16> kFenetres{{
-    {"OperProp", window<TOperProp, TvlOperation>},
-    {"GrapheProp", window<TGrapheProp, TvlGraphe>},
-    {"FormeProp", window<TFormeProp, TvlForme>},
-    {"FractionProp", window<TFractionProp, TvlFraction>},
-    {"CamembertProp", window<TCamembertProp, TvlCamembert>},
-    {"MontreProp", window<TMontreProp, TvlMontre>},
-    {"DeProp", window<TDeProp, TvlDe>},
-    {"EprouvetteProp", window<TEprouvetteProp, TvlEprouvette>},
-    {"CubeProp", window<TCubeProp, TvlCube>},
-    {"BoulierProp", window<TBoulierProp, TvlBoulier>},
-    {"EuroPiecesProp", window<TEuroPiecesProp, TvlEuroPieces>},
-    {"EuroBilletsProp", window<TEuroBilletsProp, TvlEuroBillets>},
-    {"MassesProp", window<TMassesProp, TvlMasses>},
-    {"RelierProp", window<TRelierProp, TvlRelier>},
-    {"ThermometreProp", window<TThermometreProp, TvlThermometre>},
-    {"SudokuProp", window<TSudokuProp, TvlSudoku>},
-}};
+// One row a kind of the list, in palette order.
+#define GENRE(Classe, nom, glyphe, aide, cles, Window, ...)                                        \
+    Fenetre{#Window, window<Window, Classe>},
+const std::array kFenetres{
+#include "package/Genres.def"
+};
+#undef GENRE
 
 } // namespace
 
 void EnregistreFenetresPaquet(TPropDockWidget& dock) {
     for (const Fenetre& fenetre : kFenetres)
-        dock.RegisterPropForm(fenetre.nom, fenetre.cree());
+        dock.RegisterPropForm(std::string(fenetre.classe.substr(1)), fenetre.cree());
 }

@@ -1,5 +1,5 @@
-// The property windows of the package's kinds: the Qt column of the table of kinds
-// (package/Paquet.h), kept on the forms side so that the package's logic holds no Qt.
+// The property windows of the package's kinds: the window column of the list of kinds
+// (package/Genres.def), read on the forms side so that the package's logic holds no Qt.
 #pragma once
 
 class TPropDockWidget;
