@@ -56,14 +56,24 @@ public:
 private:
     // Columns are walked from the right: the multiplicand's and the multiplier's digits of a
     // column are chosen together, then the product digit and the partial products' digits
-    // that they settle are checked at once.
+    // that they settle are checked at once. Every digit tried is a step, whether or not it
+    // passes; the steps decide which searches stop early, so they are counted in this order.
     bool colonne(int k);
     bool choixB(int k);
-    bool ligneB(int k);
-    bool lignesA(int k);
+    bool ligneB(int k, int b);
+    bool lignesA(int k, int a);
     bool chiffreProduit(int k);
     bool feuille();
-    bool continuer();
+    // One step: false once the search stops (the limit passed, or asked from outside). The
+    // limit and the polling happen only at `seuil_`, the next step that needs either.
+    bool continuer() { return ++noeuds_ < seuil_ || continuerLent(); }
+    bool continuerLent();
+    // `pas` steps at once, for digits passed over without a look.
+    bool avance(int pas);
+    // Digit i of partial product r (from the right), -1 for a hole.
+    const int* ligneR(int r) const { return motifR_.data() + debutR_[std::size_t(r)]; }
+    // The carry of partial product j after the multiplicand's digit i.
+    int& retenueR(int i, int j) { return retenueR_[std::size_t(i * lb_ + j)]; }
 
     int la_ = 0, lb_ = 0, k_ = 0, lp_ = 0, nr_ = 0, da_ = 0, db_ = 0;
     int loA_ = 0, loB_ = 0;
@@ -71,18 +81,17 @@ private:
     int compte_ = 0;
     bool arrete_ = false;
     std::uint64_t noeuds_ = 0;
+    std::uint64_t seuil_ = 0;
     std::uint64_t etapesMax_ = 0;
     const ArretRecherche* arret_ = nullptr;
-    // Digits from the right, -1 for a hole.
-    std::vector<int> motifA_, motifB_, motifP_, valA_, valB_;
-    std::vector<std::vector<int>> motifR_;
-    std::vector<int> tailleR_;
+    // Digits from the right, -1 for a hole; the partial products one after the other.
+    std::vector<int> motifA_, motifB_, motifP_, valA_, valB_, motifR_;
+    std::vector<int> debutR_, tailleR_;
     // By multiplier digit: its partial product's index (-1 for none) and trailing zeros.
     std::vector<int> rang_, zeros_;
     // By column: non-zero multiplier digits so far, the last one's position, product digits
-    // and carries; carries of each partial product by column.
-    std::vector<int> nonNuls_, dernier_, chiffreP_, retenueP_;
-    std::vector<std::vector<int>> retenueR_;
+    // and carries; carries of each partial product by column (retenueR).
+    std::vector<int> nonNuls_, dernier_, chiffreP_, retenueP_, retenueR_;
 };
 
 // Division lines as written (with separators): dividend, divisor, quotient, then the short or

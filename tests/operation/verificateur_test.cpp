@@ -249,7 +249,15 @@ TEST_F(VerificateurTest, FastSearchesCountAsThePlainOnes) {
                     derange(l);
                 troue(l, entre(10, 90), entre(1, 4));
                 attendu = std::min(2, simple::compteMult(l, da, db));
-                rapide = RechercheMult().Compte(BlocLignes(l), da, db);
+                RechercheMult recherche;
+                rapide = recherche.Compte(BlocLignes(l), da, db);
+                // Under a limit of steps, the same walk stops at the step after it.
+                const std::uint64_t etapes = recherche.Etapes();
+                const std::uint64_t limite = std::uint64_t(entre(1, int(2 * etapes) + 1));
+                recherche.LimiteEtapes(limite);
+                const int limitee = recherche.Compte(BlocLignes(l), da, db);
+                ASSERT_EQ(limitee, limite < etapes ? 2 : rapide) << limite << " / " << etapes;
+                ASSERT_EQ(recherche.Etapes(), std::min(etapes, limite + 1));
             }
             ASSERT_EQ(rapide, attendu) << ::testing::PrintToString(l) << " essai " << essai;
             ++vus[std::size_t(attendu)];
