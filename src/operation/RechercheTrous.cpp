@@ -36,6 +36,18 @@ constexpr auto kFinit = [] {
     return t;
 }();
 
+// The digits d for which the two-digit number xy (x tens, y units) times d has t as its tens'
+// digit: kDizaines[y][x][t].
+constexpr auto kDizaines = [] {
+    std::array<std::array<std::array<Chiffres, 10>, 10>, 10> t{};
+    for (int y = 0; y < 10; ++y)
+        for (int x = 0; x < 10; ++x)
+            for (int d = 0; d < 10; ++d)
+                t[std::size_t(y)][std::size_t(x)][std::size_t((10 * x + y) * d / 10 % 10)] |=
+                    Chiffres(1) << d;
+    return t;
+}();
+
 // The digits d for which x.d + retenue ends as a pattern digit allows (any for a hole).
 constexpr Chiffres finissentPar(int x, int retenue, int motif) {
     return motif < 0 ? kTous
@@ -205,11 +217,7 @@ bool RechercheMult::continuerLent() {
     return !arrete_;
 }
 
-bool RechercheMult::avance(int pas) {
-    if (noeuds_ + std::uint64_t(pas) < seuil_) {
-        noeuds_ += std::uint64_t(pas);
-        return true;
-    }
+bool RechercheMult::avanceLent(int pas) {
     for (; pas > 0; --pas)
         if (!continuer())
             return false;
@@ -270,12 +278,20 @@ bool RechercheMult::choixB(int k) {
     const int dernier = connu >= 0 ? connu : 9;
     Chiffres possibles = intervalle(premier, dernier) & finissentPar(a0, base, attendu);
     if (possibles > 1 && nr_ > 0) {
-        // A digit other than 0 opens the next partial product, which begins with a0.d.
+        // A digit other than 0 opens the next partial product, whose last two digits are
+        // those of a1a0 x d.
         const int avant = nonNuls_[kk];
         const int z = k - dernier_[kk] - 1;
         const int chiffres = avant < nr_ ? tailleR_[std::size_t(avant)] - z : 0;
         const bool ouvrable = chiffres == la_ || chiffres == la_ + 1;
-        possibles &= ouvrable ? finissentPar(a0, 0, ligneR(avant)[z]) | 1u : 1u;
+        Chiffres ouvrent = 0;
+        if (ouvrable) {
+            const int* motif = ligneR(avant) + z;
+            ouvrent = finissentPar(a0, 0, motif[0]);
+            if (k >= 1 && la_ >= 2 && motif[1] >= 0)
+                ouvrent &= kDizaines[std::size_t(a0)][std::size_t(a[1])][std::size_t(motif[1])];
+        }
+        possibles &= ouvrent | 1u;
     }
     int suivant = premier;
     for (; possibles != 0; possibles &= possibles - 1) {
@@ -372,9 +388,15 @@ bool RechercheMult::chiffreProduit(int k) {
 }
 
 bool RechercheMult::feuille() {
-    const bool aNul = std::all_of(valA_.begin(), valA_.end(), [](int d) { return d == 0; });
-    const bool bNul = std::all_of(valB_.begin(), valB_.end(), [](int d) { return d == 0; });
-    if (aNul || bNul) {
+    const int* a = valA_.data();
+    const int* b = valB_.data();
+    const auto nul = [](const int* chiffres, int n) {
+        for (int i = 0; i < n; ++i)
+            if (chiffres[i] != 0)
+                return false;
+        return true;
+    };
+    if (nul(a, la_) || nul(b, lb_)) {
         if (regleZero_)
             ++compte_;
         return compte_ < 2;
@@ -384,8 +406,6 @@ bool RechercheMult::feuille() {
     for (int k = 0; k < k_; ++k)
         if (chiffreP_[std::size_t(k)] != 0)
             longueur = k + 1;
-    const int* a = valA_.data();
-    const int* b = valB_.data();
     int retenue = retenueP_[std::size_t(k_)];
     for (int k = k_; k < la_ + lb_ - 1 || retenue > 0; ++k) {
         int somme = retenue;

@@ -69,7 +69,13 @@ private:
     bool continuer() { return ++noeuds_ < seuil_ || continuerLent(); }
     bool continuerLent();
     // `pas` steps at once, for digits passed over without a look.
-    bool avance(int pas);
+    bool avance(int pas) {
+        if (noeuds_ + std::uint64_t(pas) >= seuil_)
+            return avanceLent(pas);
+        noeuds_ += std::uint64_t(pas);
+        return true;
+    }
+    bool avanceLent(int pas);
     // Digit i of partial product r (from the right), -1 for a hole.
     const int* ligneR(int r) const { return motifR_.data() + debutR_[std::size_t(r)]; }
     // The carry of partial product j after the multiplicand's digit i.
