@@ -42,6 +42,7 @@ constexpr TypePaquet kind(const char* nom, const char* glyphe, const char* aide,
 const std::array kTypes{
     kind<TvlOperation>("Opération", "BM_OPERATION", "Operation", kClesOperation,
                        {.cles = ClesFeuilleOperation, .applique = AppliqueCleFeuilleOperation,
+                        .debute = DebuteFeuilleOperation, .termine = TermineFeuilleOperation,
                         .fenetre = "Cogito", .joue = CogitoModele::JoueSansFenetre}),
     kind<TvlGraphe>("Graphe", "BM_GRAPHE", "Graphe", kClesGraphe,
                     {.cles = ClesFeuilleGraphe, .applique = AppliqueCleFeuilleGraphe,
@@ -89,6 +90,8 @@ TCatalogue CataloguePaquet() {
             type.clesFeuille = row.feuille.cles();
         if (row.feuille.applique != nullptr)
             type.appliqueCleFeuille = row.feuille.applique;
+        if (row.feuille.debute != nullptr)
+            type.debuteFeuille = row.feuille.debute;
         if (row.feuille.termine != nullptr)
             type.termineFeuille = row.feuille.termine;
         if (row.feuille.finit != nullptr)
