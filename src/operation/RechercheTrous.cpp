@@ -148,12 +148,8 @@ int RechercheMult::Compte(const BlocLignes& lignes, int da, int db, const ArretR
     const int n = lignes.Nombre();
     if (n < 3 || lignes.Taille(0) == 0 || lignes.Taille(1) == 0 || lignes.Taille(n - 1) == 0)
         return 0;
-    arret_ = arret ? &arret : nullptr;
-    arrete_ = false;
+    demarre(arret);
     compte_ = 0;
-    noeuds_ = 0;
-    seuil_ = 0;
-    continuerLent(); // sets the first threshold
     da_ = da;
     db_ = db;
     la_ = lignes.Taille(0);
@@ -204,9 +200,16 @@ int RechercheMult::Compte(const BlocLignes& lignes, int da, int db, const ArretR
     return arrete_ ? 2 : std::min(compte_, 2);
 }
 
-// A search that stops unwinds at once without another step, so a step is only ever taken
-// while it runs on: no count of 2 reached, no stop yet.
-bool RechercheMult::continuerLent() {
+// ---- steps ----
+
+void EtapesRecherche::demarre(const ArretRecherche& arret) {
+    arret_ = arret ? &arret : nullptr;
+    arrete_ = false;
+    noeuds_ = 0;
+    continuerLent(); // the first threshold
+}
+
+bool EtapesRecherche::continuerLent() {
     if ((etapesMax_ != 0 && noeuds_ > etapesMax_) ||
         (arret_ != nullptr && noeuds_ != 0 && (noeuds_ & 255u) == 0 && (*arret_)()))
         arrete_ = true;
@@ -217,7 +220,7 @@ bool RechercheMult::continuerLent() {
     return !arrete_;
 }
 
-bool RechercheMult::avanceLent(int pas) {
+bool EtapesRecherche::avanceLent(int pas) {
     for (; pas > 0; --pas)
         if (!continuer())
             return false;
@@ -448,10 +451,8 @@ int RechercheDiv::Compte(const BlocLignes& lignes, bool longue, int precision,
     lignes_ = &lignes;
     longue_ = longue;
     precision_ = precision;
-    arret_ = arret ? &arret : nullptr;
-    arrete_ = false;
+    demarre(arret);
     compte_ = 0;
-    noeuds_ = 0;
     separateur_ = DecimalSeparator();
 
     dividende_.assign(lignes.Vue(0));
@@ -493,6 +494,8 @@ int RechercheDiv::Compte(const BlocLignes& lignes, bool longue, int precision,
     for (std::size_t j = 0; j < decimale.size(); ++j)
         quotientDecimal_[j] = chiffreMotif(decimale[j]);
 
+    limiteBornes_ = -1;
+    limitePlaces_ = -1;
     preparesDiviseur(lignes.Vue(2));
     diviseur(0);
     return arrete_ ? 2 : std::min(compte_, 2);
@@ -540,14 +543,6 @@ bool RechercheDiv::diviseurPossible() const {
     return xHaut_ >= qBas_ * bas && xBas_ < qHaut_ * haut;
 }
 
-bool RechercheDiv::continuer() {
-    ++noeuds_;
-    if ((etapesMax_ != 0 && noeuds_ > etapesMax_) ||
-        (arret_ != nullptr && (noeuds_ & 255u) == 0 && (*arret_)()))
-        arrete_ = true;
-    return !arrete_ && compte_ < 2;
-}
-
 bool RechercheDiv::diviseur(std::size_t trou) {
     if (!continuer())
         return false;
@@ -589,6 +584,7 @@ bool RechercheDiv::diviseur(std::size_t trou) {
     elague_ = !tropLong;
     preparesCourte();
     preparesBornes();
+    preparesPlaces();
     return dividende(0, 0, 0, Courte{});
 }
 
@@ -656,44 +652,51 @@ void RechercheDiv::preparesBornes() {
         return;
     const int dx = int(positionsX_.size()) - entiersX_;
     const int ip = int(quotientEntier_.size());
-    const int chiffresY = int(std::to_string(y_).size());
+    int chiffresY = 1;
+    for (std::uint64_t y = y_; y >= 10; y /= 10)
+        ++chiffresY;
     zerosBornes_ = decimalesY_ + limite_;
     if (int(positionsX_.size()) + zerosBornes_ > kChiffresBornes ||
         ip + limite_ + 1 + chiffresY + dx > kChiffresBornes)
         return;
-    Entier128 qMin = 0, qMax = 0;
-    for (int p = ip - 1; p >= 0; --p) {
-        const int c = quotientEntier_[std::size_t(p)];
-        qMin = qMin * 10 + unsigned(c < 0 ? 0 : c);
-        qMax = qMax * 10 + unsigned(c < 0 ? 9 : c);
-    }
-    for (int j = 1; j <= limite_; ++j) {
-        const int c =
-            std::size_t(j) <= quotientDecimal_.size() ? quotientDecimal_[std::size_t(j - 1)] : 0;
-        qMin = qMin * 10 + unsigned(c < 0 ? 0 : c);
-        qMax = qMax * 10 + unsigned(c < 0 ? 9 : c);
+    if (limite_ != limiteBornes_) {
+        limiteBornes_ = limite_;
+        qMin_ = 0;
+        qMax_ = 0;
+        for (int p = ip - 1; p >= 0; --p) {
+            const int c = quotientEntier_[std::size_t(p)];
+            qMin_ = qMin_ * 10 + unsigned(c < 0 ? 0 : c);
+            qMax_ = qMax_ * 10 + unsigned(c < 0 ? 9 : c);
+        }
+        for (int j = 1; j <= limite_; ++j) {
+            const int c = std::size_t(j) <= quotientDecimal_.size()
+                              ? quotientDecimal_[std::size_t(j - 1)]
+                              : 0;
+            qMin_ = qMin_ * 10 + unsigned(c < 0 ? 0 : c);
+            qMax_ = qMax_ * 10 + unsigned(c < 0 ? 9 : c);
+        }
     }
     const Entier128 echelle = Entier128(y_) * puissance10(dx);
-    basX_ = qMin * echelle;
-    hautX_ = (qMax + 1) * echelle;
+    basX_ = qMin_ * echelle;
+    hautX_ = (qMax_ + 1) * echelle;
     borne_ = true;
 }
 
-// Whether the quotient's digit at a place (0 units, -1 the first decimal...) may be `chiffre`.
-bool RechercheDiv::placeQuotient(int place, int chiffre) const {
-    if (place >= 0) {
-        if (std::size_t(place) < quotientEntier_.size())
-            return accepte(quotientEntier_[std::size_t(place)], chiffre);
-        return chiffre == 0;
+// Beyond the precision (or the decimals the dividend itself gives), the written quotient may stop
+// anywhere: nothing is known there. Above, a place the quotient line lacks holds a 0.
+void RechercheDiv::preparesPlaces() {
+    if (limite_ == limitePlaces_)
+        return;
+    limitePlaces_ = limite_;
+    const int haut = std::max(int(quotientEntier_.size()), entiersX_ + decimalesY_) + 1;
+    places_.assign(std::size_t(haut + limite_), 0);
+    for (int place = -limite_; place < haut; ++place) {
+        int& motif = places_[std::size_t(place + limite_)];
+        if (place >= 0 && std::size_t(place) < quotientEntier_.size())
+            motif = quotientEntier_[std::size_t(place)];
+        else if (place < 0 && std::size_t(-place) <= quotientDecimal_.size())
+            motif = quotientDecimal_[std::size_t(-place - 1)];
     }
-    const int rang = -place;
-    // Beyond the precision (or the decimals the dividend itself gives), the written quotient
-    // may stop anywhere: nothing is known yet.
-    if (rang > limite_)
-        return true;
-    if (std::size_t(rang) <= quotientDecimal_.size())
-        return accepte(quotientDecimal_[std::size_t(rang - 1)], chiffre);
-    return chiffre == 0;
 }
 
 // The dividend's digit i is `chiffre`: one more digit of the short layout. False when a line
@@ -748,19 +751,18 @@ bool RechercheDiv::dividende(std::size_t i, std::uint64_t reste, Entier128 tete,
     const int place = entiersX_ - 1 - int(i) + decimalesY_;
     bool suite = true;
     const int restants = int(positionsX_.size() - i - 1) + zerosBornes_;
-    for (int d = premier; d <= dernier && suite; ++d) {
+    // Every dividend that begins with these digits lies in [debut, debut + unite).
+    const Entier128 dizaines = tete * 10;
+    const Entier128 unite = borne_ ? puissance10(restants) : 0;
+    Entier128 debut = borne_ ? (dizaines + unsigned(premier)) * unite : 0;
+    for (int d = premier; d <= dernier && suite; ++d, debut += unite) {
         if (!continuer()) {
             suite = false;
             break;
         }
         dividende_[position] = char('0' + d);
-        const Entier128 nouvelleTete = tete * 10 + unsigned(d);
-        if (borne_) {
-            // Every dividend that begins with these digits.
-            const Entier128 unite = puissance10(restants);
-            if (nouvelleTete * unite >= hautX_ || (nouvelleTete + 1) * unite <= basX_)
-                continue;
-        }
+        if (borne_ && (debut >= hautX_ || debut + unite <= basX_))
+            continue;
         std::uint64_t prochain = 0;
         if (elague_) {
             const std::uint64_t partiel = reste * 10 + std::uint64_t(d);
@@ -771,7 +773,7 @@ bool RechercheDiv::dividende(std::size_t i, std::uint64_t reste, Entier128 tete,
         Courte suivante = courte;
         if (i < sursCourte_ && !ligneCourte(i, d, suivante))
             continue;
-        suite = dividende(i + 1, prochain, nouvelleTete, suivante);
+        suite = dividende(i + 1, prochain, dizaines + unsigned(d), suivante);
     }
     dividende_[position] = cache;
     return suite;
