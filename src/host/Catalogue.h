@@ -34,6 +34,8 @@ struct TTypeComposant {
     std::function<bool(TComposant&, const std::string& cle, const std::string& valeur,
                        std::string& message)>
         appliqueCleFeuille;
+    // Run once the component is made for its section, before its keys. Empty: nothing.
+    std::function<void(TComposant&)> debuteFeuille;
     // Run as soon as the component's own section ends: the last check of what its lines built
     // together; false with a message when it cannot be printed as asked. Empty: no check.
     std::function<bool(TComposant&, std::string& message)> termineFeuille;

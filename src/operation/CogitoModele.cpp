@@ -53,7 +53,7 @@ void CogitoModele::ExecuteThread() {
     if (lance_)
         return;
     lance_ = true;
-    const unsigned graine = unsigned(Random() % 10000 + 2);
+    const unsigned graine = graine_ != 0 ? graine_ : TireGraine();
     ThreadMult::Progression progression;
     if (Progression) {
         // Progress reaches the form on the user-interface thread, while the model lives.
@@ -70,6 +70,10 @@ void CogitoModele::ExecuteThread() {
     if (Fermer)
         thread_->OnTerminate = [this] { ThreadDone(); };
     thread_->Start();
+}
+
+unsigned CogitoModele::TireGraine() {
+    return unsigned(Random() % 10000 + 2);
 }
 
 void CogitoModele::ExecuteThreadAndWait() {

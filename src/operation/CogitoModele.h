@@ -36,8 +36,11 @@ public:
 
     // The progress bar's maximum: the number of records.
     int Maximum() const;
-    // Starts the worker with a seed drawn from the process-wide generator (once only).
+    // Starts the worker (once only) with the seed given, or else one drawn then (TireGraine).
     void ExecuteThread();
+    // A seed from the process-wide generator, as a worker started without one draws it.
+    static unsigned TireGraine();
+    void ChoisitGraine(unsigned graine) { graine_ = graine; }
     // Starts the worker and waits until it has ended.
     void ExecuteThreadAndWait();
     // The worker has ended: the model lets it go and the dialog closes.
@@ -69,6 +72,7 @@ private:
     ListeOperations& liste_;
     const OperOptions& options_;
     int genre_;
+    unsigned graine_ = 0; // 0: drawn when the worker starts
     std::unique_ptr<ThreadMult> thread_;
     // Shared with the progress messages the worker posts, which may outlive the model.
     std::shared_ptr<std::function<void(int)>> progression_;

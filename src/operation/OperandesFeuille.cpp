@@ -307,3 +307,14 @@ bool AppliqueCleFeuilleOperation(TComposant& composant, const std::string& cle,
     message = "clé inconnue «\u00A0" + cle + "\u00A0»";
     return false;
 }
+
+void DebuteFeuilleOperation(TComposant& composant) {
+    if (auto* operation = dynamic_cast<TvlOperation*>(&composant))
+        operation->DiffereTrous(true);
+}
+
+bool TermineFeuilleOperation(TComposant& composant, std::string&) {
+    if (auto* operation = dynamic_cast<TvlOperation*>(&composant))
+        operation->DiffereTrous(false);
+    return true;
+}

@@ -26,6 +26,10 @@ const std::vector<CleFeuille>& ClesFeuilleOperation();
 bool AppliqueCleFeuilleOperation(TComposant& composant, const std::string& cle,
                                  const std::string& valeur, std::string& message);
 
+// A sheet's section begins and ends: the holes are dug once, when its keys have all been read.
+void DebuteFeuilleOperation(TComposant& composant);
+bool TermineFeuilleOperation(TComposant& composant, std::string& message);
+
 // The draw's settings in the named form "Tirage" reads, the parts left at 0 left out;
 // `operandes` 0 for every operand row.
 std::string TirageLisible(const TDefinitionOperandes& definition, int operandes);

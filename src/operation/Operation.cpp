@@ -87,9 +87,12 @@ std::string booleen(bool b) {
 }
 
 // Hides digits in the exercises just written, in the progress dialog when it is to be seen;
-// without it (no dialog registered, or headless) the worker runs and is waited for.
-void creuse(ListeOperations& liste, const OperOptions& options, int genre, bool dialogue) {
+// without it (no dialog registered, or headless) the worker runs and is waited for. A seed of 0
+// is drawn when the worker starts.
+void creuse(ListeOperations& liste, const OperOptions& options, int genre, bool dialogue,
+            unsigned graine) {
     CogitoModele cogito(liste, options, genre);
+    cogito.ChoisitGraine(graine);
     if (dialogue)
         Ui().ShowModal("Cogito", cogito);
     if (cogito.Lance())
@@ -120,7 +123,7 @@ TvlOperation::TvlOperation(TCadre* cadre) : CommonComponent(cadre, "Opération",
 
 TvlOperation::TvlOperation(const TvlOperation& other)
     : CommonComponent(other), TableOperandes(other.TableOperandes), opts_(other.opts_),
-      operations_(CloneListe(other.operations_)), stylo_(other.stylo_), police_(other.police_),
+      operations_(CloneListe(other.Operations())), stylo_(other.stylo_), police_(other.police_),
       policeCorrige_(other.policeCorrige_) {
     operations_.reserve(MAX_OPERATIONS);
 }
@@ -385,6 +388,8 @@ void TvlOperation::verifieInfoMult() const {
 // ---- exercises ----
 
 void TvlOperation::GenererOperations() {
+    // New exercises: holes left waiting for the old ones are not dug.
+    enAttente_.reset();
     switch (opts_.DefinitionOperandes.Operation) {
     case OP_ADDITION:
         GenererAdditions();
@@ -416,7 +421,7 @@ void TvlOperation::GenererSoustractions() {
 void TvlOperation::GenererMultiplications() {
     operations_ = GenereMultiplications(TableOperandes);
     const bool dialogue = opts_.TrousIsoles && opts_.PositionTrous[OP_MULTIPLICATION] >= 5;
-    creuse(operations_, opts_, ThreadMult::MULTIPLICATION, dialogue);
+    creuseOuDiffere(ThreadMult::MULTIPLICATION, dialogue);
 }
 
 void TvlOperation::GenererDivisions() {
@@ -426,7 +431,35 @@ void TvlOperation::GenererDivisions() {
         GenereDivisions(TableOperandes, longue, std::clamp<int>(opts_.PrecisionDiv, 0, 8));
     const int positions = opts_.PositionTrous[OP_DIVISION];
     const bool attend = positions == 0 || (positions == 4 && !opts_.TrousIsoles);
-    creuse(operations_, opts_, ThreadMult::DIVISION, !attend);
+    creuseOuDiffere(ThreadMult::DIVISION, !attend);
+}
+
+void TvlOperation::creuseOuDiffere(int genre, bool dialogue) {
+    if (!differe_) {
+        enAttente_.reset();
+        creuse(operations_, opts_, genre, dialogue, 0);
+        return;
+    }
+    enAttente_ = Trous{genre, dialogue, CogitoModele::TireGraine(), opts_};
+}
+
+void TvlOperation::DiffereTrous(bool differe) {
+    differe_ = differe;
+    if (!differe)
+        creuseEnAttente();
+}
+
+void TvlOperation::creuseEnAttente() const {
+    if (!enAttente_)
+        return;
+    const Trous trous = *enAttente_;
+    enAttente_.reset();
+    creuse(operations_, trous.options, trous.genre, trous.dialogue, trous.graine);
+}
+
+const ListeOperations& TvlOperation::Operations() const {
+    creuseEnAttente();
+    return operations_;
 }
 
 bool TvlOperation::RedefinirOperandes() {
@@ -472,6 +505,7 @@ void TvlOperation::EtablirListeRecepteurs(const TStringList& liste) {
 // ---- record ----
 
 bool TvlOperation::SauveDonnees(TStream& s) {
+    creuseEnAttente();
     if (!WriteShort(s, std::int16_t(operations_.size())))
         return false;
     for (const std::unique_ptr<OperGen>& operation : operations_)
@@ -584,6 +618,7 @@ void TvlOperation::Imprime(TCanvas& canvas, int mode, TPlanche*) {
 
 vlPoint TvlOperation::Emet(TCanvas& canvas, vlRect rect, vlPoint pos, vlSize cell, int mode,
                            TComposant* recepteur) {
+    creuseEnAttente();
     const vlRect cadre = rect.Normalise();
     // The exercises keep clear of the frame's line; on a grid, by whole squares.
     const vlSize carreaux{opts_.AlignerSurCarreau ? cell.cx : 0, cell.cy};
@@ -751,7 +786,7 @@ std::vector<std::string> TvlOperation::Description() const {
     lignes.push_back("CouleurBrosseFond = " + std::to_string(o.CouleurBrosseFond));
     for (const TComposant* recepteur : Recepteurs)
         lignes.push_back("Rediriger = " + recepteur->Nom());
-    lignes.push_back("Exercices = " + std::to_string(operations_.size()));
+    lignes.push_back("Exercices = " + std::to_string(Operations().size()));
     for (const std::unique_ptr<OperGen>& operation : operations_)
         lignes.push_back(exerciceLisible(*operation));
     return lignes;

@@ -89,7 +89,13 @@ public:
     std::string AvertissementCadre() const override;
 
     const OperOptions& Reglages() const { return opts_; }
-    const ListeOperations& Operations() const { return operations_; }
+    // The exercises, their holes dug.
+    const ListeOperations& Operations() const;
+    // While on, the holes of the multiplications or divisions are dug only once the exercises
+    // are read (or when it goes off), not each time they are drawn again: a sheet's keys draw
+    // them several times. Each drawing still takes its seed at once, so that the draws that
+    // follow stay the same.
+    void DiffereTrous(bool differe);
 
     TTableOperandes TableOperandes{};
 
@@ -105,7 +111,10 @@ protected:
     void AppliqueOptions() override;
     void Genere() override { GenererOperations(); }
     bool SauveDonnees(TStream& s) override;
-    void LibereDonnees() override { operations_.clear(); }
+    void LibereDonnees() override {
+        operations_.clear();
+        enAttente_.reset();
+    }
 
 private:
     bool inhibe() const { return opts_.InhibeCalculsAuto; }
@@ -127,9 +136,24 @@ private:
     // no content to show.
     bool dessineCadre(TCanvas& canvas, bool appliqueOptions);
     std::string exerciceLisible(const OperGen& operation) const;
+    // Digs the holes of the exercises just drawn (ThreadMult's genre), or leaves them waiting
+    // with their seed and settings while DiffereTrous is on.
+    void creuseOuDiffere(int genre, bool dialogue);
+    void creuseEnAttente() const;
+
+    // Holes left waiting: the worker's genre, whether its dialog shows, its seed and settings.
+    struct Trous {
+        int genre;
+        bool dialogue;
+        unsigned graine;
+        OperOptions options;
+    };
 
     OperOptions opts_{};
-    ListeOperations operations_;
+    // Mutable for the holes left waiting, dug by the first reader.
+    mutable ListeOperations operations_;
+    mutable std::optional<Trous> enAttente_;
+    bool differe_ = false;
     // Drawing state, rebuilt at each layout: the line pen and the two fonts.
     TPen stylo_;
     TFont police_;

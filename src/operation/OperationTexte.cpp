@@ -74,7 +74,7 @@ std::vector<TCleValeur> TvlOperation::ExerciceFeuille() {
     std::vector<TCleValeur> exercice{{"#", texteTirage()}};
     if (!exercices.empty())
         exercice.push_back({"Operandes", exercices});
-    if (const auto texte = EcritExercices(operations_, opts_.DefinitionOperandes.Operation)) {
+    if (const auto texte = EcritExercices(Operations(), opts_.DefinitionOperandes.Operation)) {
         exercice.push_back({"Exercices", *texte});
     } else if (TMemoryStream records; WriteShort(records, std::int16_t(operations_.size()))) {
         std::string hex;
@@ -93,6 +93,7 @@ std::vector<TCleValeur> TvlOperation::ExerciceFeuille() {
 }
 
 bool TvlOperation::changeExercices(const std::string& valeur, std::string& message) {
+    creuseEnAttente();
     const bool binaire =
         valeur.find_first_not_of("0123456789ABCDEF") == std::string::npos && valeur.size() >= 4;
     if (!binaire)
@@ -133,7 +134,7 @@ bool TvlOperation::changeExercices(const std::string& valeur, std::string& messa
 
 std::vector<std::string> TvlOperation::Reponses() const {
     std::vector<std::string> reponses;
-    for (const std::unique_ptr<OperGen>& operation : operations_)
+    for (const std::unique_ptr<OperGen>& operation : Operations())
         reponses.push_back(NombresCaches(*operation));
     return reponses;
 }

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <charconv>
 
 namespace {
@@ -16,6 +17,41 @@ int chiffreMotif(char c) {
 
 bool accepte(int motif, int chiffre) {
     return motif < 0 || motif == chiffre;
+}
+
+// Sets of digits, bit d for digit d.
+using Chiffres = unsigned;
+constexpr Chiffres kTous = 0x3FF;
+
+constexpr Chiffres intervalle(int premier, int dernier) {
+    return (Chiffres(2) << dernier) - (Chiffres(1) << premier);
+}
+
+// The digits d whose product x.d ends with r: kFinit[x][r].
+constexpr auto kFinit = [] {
+    std::array<std::array<Chiffres, 10>, 10> t{};
+    for (int x = 0; x < 10; ++x)
+        for (int d = 0; d < 10; ++d)
+            t[std::size_t(x)][std::size_t(x * d % 10)] |= Chiffres(1) << d;
+    return t;
+}();
+
+// The digits d for which the two-digit number xy (x tens, y units) times d has t as its tens'
+// digit: kDizaines[y][x][t].
+constexpr auto kDizaines = [] {
+    std::array<std::array<std::array<Chiffres, 10>, 10>, 10> t{};
+    for (int y = 0; y < 10; ++y)
+        for (int x = 0; x < 10; ++x)
+            for (int d = 0; d < 10; ++d)
+                t[std::size_t(y)][std::size_t(x)][std::size_t((10 * x + y) * d / 10 % 10)] |=
+                    Chiffres(1) << d;
+    return t;
+}();
+
+// The digits d for which x.d + retenue ends as a pattern digit allows (any for a hole).
+constexpr Chiffres finissentPar(int x, int retenue, int motif) {
+    return motif < 0 ? kTous
+                     : kFinit[std::size_t(x)][std::size_t((motif - retenue % 10 + 10) % 10)];
 }
 
 // Only a blank or a known 0 may stand where the other number has no digit.
@@ -112,10 +148,8 @@ int RechercheMult::Compte(const BlocLignes& lignes, int da, int db, const ArretR
     const int n = lignes.Nombre();
     if (n < 3 || lignes.Taille(0) == 0 || lignes.Taille(1) == 0 || lignes.Taille(n - 1) == 0)
         return 0;
-    arret_ = arret ? &arret : nullptr;
-    arrete_ = false;
+    demarre(arret);
     compte_ = 0;
-    noeuds_ = 0;
     da_ = da;
     db_ = db;
     la_ = lignes.Taille(0);
@@ -124,21 +158,29 @@ int RechercheMult::Compte(const BlocLignes& lignes, int da, int db, const ArretR
     k_ = std::max(la_, lb_);
     nr_ = n > 3 ? n - 3 : 0;
 
-    const auto depuisDroite = [&lignes](int ligne, std::vector<int>& motif) {
+    const auto depuisDroite = [&lignes](int ligne, int* motif) {
         const int taille = lignes.Taille(ligne);
-        motif.resize(std::size_t(taille));
+        const char* texte = lignes.Ligne(ligne);
         for (int i = 0; i < taille; ++i)
-            motif[std::size_t(i)] = chiffreMotif(lignes.Ligne(ligne)[taille - 1 - i]);
+            motif[i] = chiffreMotif(texte[taille - 1 - i]);
     };
-    depuisDroite(0, motifA_);
-    depuisDroite(1, motifB_);
-    depuisDroite(n - 1, motifP_);
-    motifR_.resize(std::size_t(nr_));
+    motifA_.resize(std::size_t(la_));
+    motifB_.resize(std::size_t(lb_));
+    motifP_.resize(std::size_t(lp_));
+    depuisDroite(0, motifA_.data());
+    depuisDroite(1, motifB_.data());
+    depuisDroite(n - 1, motifP_.data());
+    debutR_.resize(std::size_t(nr_));
     tailleR_.resize(std::size_t(nr_));
+    int total = 0;
     for (int r = 0; r < nr_; ++r) {
-        depuisDroite(2 + r, motifR_[std::size_t(r)]);
+        debutR_[std::size_t(r)] = total;
         tailleR_[std::size_t(r)] = lignes.Taille(2 + r);
+        total += lignes.Taille(2 + r);
     }
+    motifR_.resize(std::size_t(total));
+    for (int r = 0; r < nr_; ++r)
+        depuisDroite(2 + r, motifR_.data() + debutR_[std::size_t(r)]);
     loA_ = la_ - da > 1 ? 1 : 0;
     loB_ = lb_ - db > 1 ? 1 : 0;
     regleZero_ = n == 3 && lp_ == 1 && motifP_[0] <= 0;
@@ -152,22 +194,41 @@ int RechercheMult::Compte(const BlocLignes& lignes, int da, int db, const ArretR
     dernier_.assign(colonnes, -1);
     chiffreP_.assign(colonnes, 0);
     retenueP_.assign(colonnes, 0);
-    retenueR_.resize(std::size_t(la_));
-    for (std::vector<int>& retenues : retenueR_)
-        retenues.assign(std::size_t(lb_), 0);
+    retenueR_.assign(std::size_t(la_ * lb_), 0);
 
     colonne(0);
     return arrete_ ? 2 : std::min(compte_, 2);
 }
 
-bool RechercheMult::continuer() {
-    ++noeuds_;
-    if ((etapesMax_ != 0 && noeuds_ > etapesMax_) ||
-        (arret_ != nullptr && (noeuds_ & 255u) == 0 && (*arret_)()))
-        arrete_ = true;
-    return !arrete_ && compte_ < 2;
+// ---- steps ----
+
+void EtapesRecherche::demarre(const ArretRecherche& arret) {
+    arret_ = arret ? &arret : nullptr;
+    arrete_ = false;
+    noeuds_ = 0;
+    continuerLent(); // the first threshold
 }
 
+bool EtapesRecherche::continuerLent() {
+    if ((etapesMax_ != 0 && noeuds_ > etapesMax_) ||
+        (arret_ != nullptr && noeuds_ != 0 && (noeuds_ & 255u) == 0 && (*arret_)()))
+        arrete_ = true;
+    constexpr std::uint64_t jamais = ~std::uint64_t(0);
+    const std::uint64_t limite = etapesMax_ != 0 ? etapesMax_ + 1 : jamais;
+    const std::uint64_t sondage = arret_ != nullptr ? (noeuds_ | 255u) + 1 : jamais;
+    seuil_ = std::max(noeuds_ + 1, std::min(limite, sondage));
+    return !arrete_;
+}
+
+bool EtapesRecherche::avanceLent(int pas) {
+    for (; pas > 0; --pas)
+        if (!continuer())
+            return false;
+    return true;
+}
+
+// The multiplicand's digit of column k: the partial products already begun settle which digits
+// can give their digit k; each of the others is a step passed over.
 bool RechercheMult::colonne(int k) {
     if (!continuer())
         return false;
@@ -178,55 +239,105 @@ bool RechercheMult::colonne(int k) {
     const int connu = motifA_[std::size_t(k)];
     const int premier = connu >= 0 ? connu : (k == la_ - 1 ? loA_ : 0);
     const int dernier = connu >= 0 ? connu : 9;
-    for (int d = premier; d <= dernier; ++d) {
-        if (!continuer())
+    Chiffres possibles = intervalle(premier, dernier);
+    const int fin = std::min(k, lb_);
+    for (int j = 0; j < fin; ++j) {
+        const int r = rang_[std::size_t(j)];
+        if (r >= 0)
+            possibles &= finissentPar(valB_[std::size_t(j)], retenueR(k - 1, j),
+                                      ligneR(r)[zeros_[std::size_t(j)] + k]);
+    }
+    int suivant = premier;
+    for (; possibles != 0; possibles &= possibles - 1) {
+        const int d = std::countr_zero(possibles);
+        if (!avance(d - suivant + 1))
             return false;
+        suivant = d + 1;
         valA_[std::size_t(k)] = d;
-        if (lignesA(k) && !choixB(k))
+        if (lignesA(k, d) && !choixB(k))
             return false;
     }
-    return true;
+    return avance(dernier - suivant + 1);
 }
 
+// The multiplier's digit of column k: the product's digit k is the digits' sum so far plus
+// a0 x b, checked first since it costs nothing; then the partial product the digit opens.
 bool RechercheMult::choixB(int k) {
+    const std::size_t kk = std::size_t(k);
     if (k >= lb_) {
-        nonNuls_[std::size_t(k + 1)] = nonNuls_[std::size_t(k)];
-        dernier_[std::size_t(k + 1)] = dernier_[std::size_t(k)];
+        nonNuls_[kk + 1] = nonNuls_[kk];
+        dernier_[kk + 1] = dernier_[kk];
         return !chiffreProduit(k) || colonne(k + 1);
     }
-    const int connu = motifB_[std::size_t(k)];
+    const int* a = valA_.data();
+    const int* b = valB_.data();
+    int base = retenueP_[kk];
+    for (int i = 1; i <= std::min(k, la_ - 1); ++i)
+        base += a[i] * b[k - i];
+    const int a0 = a[0];
+    const int attendu = k < lp_ ? motifP_[kk] : 0;
+    const int connu = motifB_[kk];
     const int premier = connu >= 0 ? connu : (k == lb_ - 1 ? loB_ : 0);
     const int dernier = connu >= 0 ? connu : 9;
-    for (int d = premier; d <= dernier; ++d) {
-        if (!continuer())
+    Chiffres possibles = intervalle(premier, dernier) & finissentPar(a0, base, attendu);
+    if (possibles > 1 && nr_ > 0) {
+        // A digit other than 0 opens the next partial product, whose last two digits are
+        // those of a1a0 x d.
+        const int avant = nonNuls_[kk];
+        const int z = k - dernier_[kk] - 1;
+        const int chiffres = avant < nr_ ? tailleR_[std::size_t(avant)] - z : 0;
+        const bool ouvrable = chiffres == la_ || chiffres == la_ + 1;
+        Chiffres ouvrent = 0;
+        if (ouvrable) {
+            const int* motif = ligneR(avant) + z;
+            ouvrent = finissentPar(a0, 0, motif[0]);
+            if (k >= 1 && la_ >= 2 && motif[1] >= 0)
+                ouvrent &= kDizaines[std::size_t(a0)][std::size_t(a[1])][std::size_t(motif[1])];
+        }
+        possibles &= ouvrent | 1u;
+    }
+    int suivant = premier;
+    for (; possibles != 0; possibles &= possibles - 1) {
+        const int d = std::countr_zero(possibles);
+        if (!avance(d - suivant + 1))
             return false;
-        valB_[std::size_t(k)] = d;
-        if (ligneB(k) && chiffreProduit(k) && !colonne(k + 1))
+        suivant = d + 1;
+        valB_[kk] = d;
+        if (!ligneB(k, d))
+            continue;
+        const int somme = base + a0 * d;
+        retenueP_[kk + 1] = somme / 10;
+        chiffreP_[kk] = somme % 10;
+        if (!colonne(k + 1))
             return false;
     }
-    return true;
+    return avance(dernier - suivant + 1);
 }
 
 // The partial products already started get their digit of column k.
-bool RechercheMult::lignesA(int k) {
-    const int a = valA_[std::size_t(k)];
-    for (int j = 0; j < std::min(k, lb_); ++j) {
-        const int r = rang_[std::size_t(j)];
+bool RechercheMult::lignesA(int k, int a) {
+    const int fin = std::min(k, lb_);
+    const int* rangs = rang_.data();
+    const int* b = valB_.data();
+    const int* zeros = zeros_.data();
+    const int* avant = retenueR_.data() + (k - 1) * lb_;
+    int* apres = retenueR_.data() + k * lb_;
+    for (int j = 0; j < fin; ++j) {
+        const int r = rangs[j];
         if (r < 0)
             continue;
-        const int v = a * valB_[std::size_t(j)] + retenueR_[std::size_t(k - 1)][std::size_t(j)];
-        retenueR_[std::size_t(k)][std::size_t(j)] = v / 10;
-        if (!accepte(motifR_[std::size_t(r)][std::size_t(zeros_[std::size_t(j)] + k)], v % 10))
+        const int v = a * b[j] + avant[j];
+        apres[j] = v / 10;
+        if (!accepte(ligneR(r)[zeros[j] + k], v % 10))
             return false;
     }
     return true;
 }
 
-// The multiplier digit of column k opens its partial product, whose digits known so far are
+// The multiplier digit b of column k opens its partial product, whose digits known so far are
 // checked.
-bool RechercheMult::ligneB(int k) {
+bool RechercheMult::ligneB(int k, int b) {
     const std::size_t kk = std::size_t(k);
-    const int b = valB_[kk];
     const int avant = nonNuls_[kk];
     const int precedent = dernier_[kk];
     rang_[kk] = -1;
@@ -237,26 +348,32 @@ bool RechercheMult::ligneB(int k) {
     }
     nonNuls_[kk + 1] = avant + 1;
     dernier_[kk + 1] = k;
+    const int la = la_;
     if (nr_ == 0)
         return true;
     if (avant >= nr_)
         return false;
     const int z = k - precedent - 1;
     const int chiffres = tailleR_[std::size_t(avant)] - z;
-    if (chiffres != la_ && chiffres != la_ + 1)
+    if (chiffres != la && chiffres != la + 1)
         return false;
-    const std::vector<int>& motif = motifR_[std::size_t(avant)];
+    const int* motif = ligneR(avant);
     for (int i = 0; i < z; ++i)
-        if (!accepte(motif[std::size_t(i)], 0))
+        if (!accepte(motif[i], 0))
             return false;
     rang_[kk] = avant;
     zeros_[kk] = z;
+    motif += z;
+    const int* a = valA_.data();
+    const int lb = lb_;
+    int* retenues = retenueR_.data() + k;
+    const int fin = std::min(k, la - 1);
     int retenue = 0;
-    for (int i = 0; i <= std::min(k, la_ - 1); ++i) {
-        const int v = valA_[std::size_t(i)] * b + retenue;
+    for (int i = 0; i <= fin; ++i) {
+        const int v = a[i] * b + retenue;
         retenue = v / 10;
-        retenueR_[std::size_t(i)][kk] = retenue;
-        if (!accepte(motif[std::size_t(z + i)], v % 10))
+        retenues[i * lb] = retenue;
+        if (!accepte(motif[i], v - 10 * retenue))
             return false;
     }
     return true;
@@ -274,9 +391,15 @@ bool RechercheMult::chiffreProduit(int k) {
 }
 
 bool RechercheMult::feuille() {
-    const bool aNul = std::all_of(valA_.begin(), valA_.end(), [](int d) { return d == 0; });
-    const bool bNul = std::all_of(valB_.begin(), valB_.end(), [](int d) { return d == 0; });
-    if (aNul || bNul) {
+    const int* a = valA_.data();
+    const int* b = valB_.data();
+    const auto nul = [](const int* chiffres, int n) {
+        for (int i = 0; i < n; ++i)
+            if (chiffres[i] != 0)
+                return false;
+        return true;
+    };
+    if (nul(a, la_) || nul(b, lb_)) {
         if (regleZero_)
             ++compte_;
         return compte_ < 2;
@@ -290,7 +413,7 @@ bool RechercheMult::feuille() {
     for (int k = k_; k < la_ + lb_ - 1 || retenue > 0; ++k) {
         int somme = retenue;
         for (int i = std::max(0, k - lb_ + 1); i <= std::min(k, la_ - 1); ++i)
-            somme += valA_[std::size_t(i)] * valB_[std::size_t(k - i)];
+            somme += a[i] * b[k - i];
         const int chiffre = somme % 10;
         retenue = somme / 10;
         if (k < lp_ ? !accepte(motifP_[std::size_t(k)], chiffre) : chiffre != 0)
@@ -307,12 +430,11 @@ bool RechercheMult::feuille() {
             const int r = rang_[std::size_t(j)];
             if (r < 0)
                 continue;
-            const int retenueFinale = retenueR_[std::size_t(la_ - 1)][std::size_t(j)];
+            const int retenueFinale = retenueR(la_ - 1, j);
             const int z = zeros_[std::size_t(j)];
             if (tailleR_[std::size_t(r)] != la_ + (retenueFinale > 0 ? 1 : 0) + z)
                 return true;
-            if (retenueFinale > 0 &&
-                !accepte(motifR_[std::size_t(r)][std::size_t(z + la_)], retenueFinale))
+            if (retenueFinale > 0 && !accepte(ligneR(r)[z + la_], retenueFinale))
                 return true;
         }
     }
@@ -329,10 +451,8 @@ int RechercheDiv::Compte(const BlocLignes& lignes, bool longue, int precision,
     lignes_ = &lignes;
     longue_ = longue;
     precision_ = precision;
-    arret_ = arret ? &arret : nullptr;
-    arrete_ = false;
+    demarre(arret);
     compte_ = 0;
-    noeuds_ = 0;
     separateur_ = DecimalSeparator();
 
     dividende_.assign(lignes.Vue(0));
@@ -374,6 +494,8 @@ int RechercheDiv::Compte(const BlocLignes& lignes, bool longue, int precision,
     for (std::size_t j = 0; j < decimale.size(); ++j)
         quotientDecimal_[j] = chiffreMotif(decimale[j]);
 
+    limiteBornes_ = -1;
+    limitePlaces_ = -1;
     preparesDiviseur(lignes.Vue(2));
     diviseur(0);
     return arrete_ ? 2 : std::min(compte_, 2);
@@ -421,14 +543,6 @@ bool RechercheDiv::diviseurPossible() const {
     return xHaut_ >= qBas_ * bas && xBas_ < qHaut_ * haut;
 }
 
-bool RechercheDiv::continuer() {
-    ++noeuds_;
-    if ((etapesMax_ != 0 && noeuds_ > etapesMax_) ||
-        (arret_ != nullptr && (noeuds_ & 255u) == 0 && (*arret_)()))
-        arrete_ = true;
-    return !arrete_ && compte_ < 2;
-}
-
 bool RechercheDiv::diviseur(std::size_t trou) {
     if (!continuer())
         return false;
@@ -470,6 +584,7 @@ bool RechercheDiv::diviseur(std::size_t trou) {
     elague_ = !tropLong;
     preparesCourte();
     preparesBornes();
+    preparesPlaces();
     return dividende(0, 0, 0, Courte{});
 }
 
@@ -537,44 +652,51 @@ void RechercheDiv::preparesBornes() {
         return;
     const int dx = int(positionsX_.size()) - entiersX_;
     const int ip = int(quotientEntier_.size());
-    const int chiffresY = int(std::to_string(y_).size());
+    int chiffresY = 1;
+    for (std::uint64_t y = y_; y >= 10; y /= 10)
+        ++chiffresY;
     zerosBornes_ = decimalesY_ + limite_;
     if (int(positionsX_.size()) + zerosBornes_ > kChiffresBornes ||
         ip + limite_ + 1 + chiffresY + dx > kChiffresBornes)
         return;
-    Entier128 qMin = 0, qMax = 0;
-    for (int p = ip - 1; p >= 0; --p) {
-        const int c = quotientEntier_[std::size_t(p)];
-        qMin = qMin * 10 + unsigned(c < 0 ? 0 : c);
-        qMax = qMax * 10 + unsigned(c < 0 ? 9 : c);
-    }
-    for (int j = 1; j <= limite_; ++j) {
-        const int c =
-            std::size_t(j) <= quotientDecimal_.size() ? quotientDecimal_[std::size_t(j - 1)] : 0;
-        qMin = qMin * 10 + unsigned(c < 0 ? 0 : c);
-        qMax = qMax * 10 + unsigned(c < 0 ? 9 : c);
+    if (limite_ != limiteBornes_) {
+        limiteBornes_ = limite_;
+        qMin_ = 0;
+        qMax_ = 0;
+        for (int p = ip - 1; p >= 0; --p) {
+            const int c = quotientEntier_[std::size_t(p)];
+            qMin_ = qMin_ * 10 + unsigned(c < 0 ? 0 : c);
+            qMax_ = qMax_ * 10 + unsigned(c < 0 ? 9 : c);
+        }
+        for (int j = 1; j <= limite_; ++j) {
+            const int c = std::size_t(j) <= quotientDecimal_.size()
+                              ? quotientDecimal_[std::size_t(j - 1)]
+                              : 0;
+            qMin_ = qMin_ * 10 + unsigned(c < 0 ? 0 : c);
+            qMax_ = qMax_ * 10 + unsigned(c < 0 ? 9 : c);
+        }
     }
     const Entier128 echelle = Entier128(y_) * puissance10(dx);
-    basX_ = qMin * echelle;
-    hautX_ = (qMax + 1) * echelle;
+    basX_ = qMin_ * echelle;
+    hautX_ = (qMax_ + 1) * echelle;
     borne_ = true;
 }
 
-// Whether the quotient's digit at a place (0 units, -1 the first decimal...) may be `chiffre`.
-bool RechercheDiv::placeQuotient(int place, int chiffre) const {
-    if (place >= 0) {
-        if (std::size_t(place) < quotientEntier_.size())
-            return accepte(quotientEntier_[std::size_t(place)], chiffre);
-        return chiffre == 0;
+// Beyond the precision (or the decimals the dividend itself gives), the written quotient may stop
+// anywhere: nothing is known there. Above, a place the quotient line lacks holds a 0.
+void RechercheDiv::preparesPlaces() {
+    if (limite_ == limitePlaces_)
+        return;
+    limitePlaces_ = limite_;
+    const int haut = std::max(int(quotientEntier_.size()), entiersX_ + decimalesY_) + 1;
+    places_.assign(std::size_t(haut + limite_), 0);
+    for (int place = -limite_; place < haut; ++place) {
+        int& motif = places_[std::size_t(place + limite_)];
+        if (place >= 0 && std::size_t(place) < quotientEntier_.size())
+            motif = quotientEntier_[std::size_t(place)];
+        else if (place < 0 && std::size_t(-place) <= quotientDecimal_.size())
+            motif = quotientDecimal_[std::size_t(-place - 1)];
     }
-    const int rang = -place;
-    // Beyond the precision (or the decimals the dividend itself gives), the written quotient
-    // may stop anywhere: nothing is known yet.
-    if (rang > limite_)
-        return true;
-    if (std::size_t(rang) <= quotientDecimal_.size())
-        return accepte(quotientDecimal_[std::size_t(rang - 1)], chiffre);
-    return chiffre == 0;
 }
 
 // The dividend's digit i is `chiffre`: one more digit of the short layout. False when a line
@@ -629,19 +751,18 @@ bool RechercheDiv::dividende(std::size_t i, std::uint64_t reste, Entier128 tete,
     const int place = entiersX_ - 1 - int(i) + decimalesY_;
     bool suite = true;
     const int restants = int(positionsX_.size() - i - 1) + zerosBornes_;
-    for (int d = premier; d <= dernier && suite; ++d) {
+    // Every dividend that begins with these digits lies in [debut, debut + unite).
+    const Entier128 dizaines = tete * 10;
+    const Entier128 unite = borne_ ? puissance10(restants) : 0;
+    Entier128 debut = borne_ ? (dizaines + unsigned(premier)) * unite : 0;
+    for (int d = premier; d <= dernier && suite; ++d, debut += unite) {
         if (!continuer()) {
             suite = false;
             break;
         }
         dividende_[position] = char('0' + d);
-        const Entier128 nouvelleTete = tete * 10 + unsigned(d);
-        if (borne_) {
-            // Every dividend that begins with these digits.
-            const Entier128 unite = puissance10(restants);
-            if (nouvelleTete * unite >= hautX_ || (nouvelleTete + 1) * unite <= basX_)
-                continue;
-        }
+        if (borne_ && (debut >= hautX_ || debut + unite <= basX_))
+            continue;
         std::uint64_t prochain = 0;
         if (elague_) {
             const std::uint64_t partiel = reste * 10 + std::uint64_t(d);
@@ -652,7 +773,7 @@ bool RechercheDiv::dividende(std::size_t i, std::uint64_t reste, Entier128 tete,
         Courte suivante = courte;
         if (i < sursCourte_ && !ligneCourte(i, d, suivante))
             continue;
-        suite = dividende(i + 1, prochain, nouvelleTete, suivante);
+        suite = dividende(i + 1, prochain, dizaines + unsigned(d), suivante);
     }
     dividende_[position] = cache;
     return suite;

@@ -36,6 +36,42 @@ bool DivisionConforme(const BlocLignes& motif, std::string_view dividende,
                       std::string_view diviseur, bool longue, int precision,
                       CalculDivision& calcul);
 
+// The steps of a search: its limit, its polling of a stop request, and where it stopped. A
+// search that stops unwinds at once without another step, so a step is only ever taken while
+// it runs on.
+class EtapesRecherche {
+public:
+    // A search that would visit more than this many steps answers 2 (0: no limit), so that a
+    // hole whose check would take long is not kept.
+    void LimiteEtapes(std::uint64_t etapes) { etapesMax_ = etapes; }
+    // The steps the last search took.
+    std::uint64_t Etapes() const { return noeuds_; }
+
+protected:
+    void demarre(const ArretRecherche& arret);
+    // One step: false once the search stops (the limit passed, or asked from outside). The
+    // limit and the polling happen only at `seuil_`, the next step that needs either.
+    bool continuer() { return ++noeuds_ < seuil_ || continuerLent(); }
+    // `pas` steps at once, for digits passed over without a look.
+    bool avance(int pas) {
+        if (noeuds_ + std::uint64_t(pas) >= seuil_)
+            return avanceLent(pas);
+        noeuds_ += std::uint64_t(pas);
+        return true;
+    }
+
+    bool arrete_ = false;
+    std::uint64_t noeuds_ = 0;
+
+private:
+    bool continuerLent();
+    bool avanceLent(int pas);
+
+    std::uint64_t seuil_ = 0;
+    std::uint64_t etapesMax_ = 0;
+    const ArretRecherche* arret_ = nullptr;
+};
+
 // Multiplication lines without separators: factors, partial products, product. A completion
 // counts when the product (padded with zeros to at least da + db + 1 digits) agrees digit by
 // digit and length for length, and, with partial products, when each non-zero digit of the
@@ -44,45 +80,38 @@ bool DivisionConforme(const BlocLignes& motif, std::string_view dividende,
 // there are no partial products left over. A zero factor is only right with three lines and a
 // one-character product. The first digit of a factor whose integer part has several digits
 // is never 0.
-class RechercheMult {
+class RechercheMult : public EtapesRecherche {
 public:
     int Compte(const BlocLignes& lignes, int da, int db, const ArretRecherche& arret = {});
-    // A search that would visit more than this many steps answers 2 (0: no limit), so that a
-    // hole whose check would take long is not kept.
-    void LimiteEtapes(std::uint64_t etapes) { etapesMax_ = etapes; }
-    // The steps the last search took.
-    std::uint64_t Etapes() const { return noeuds_; }
 
 private:
     // Columns are walked from the right: the multiplicand's and the multiplier's digits of a
     // column are chosen together, then the product digit and the partial products' digits
-    // that they settle are checked at once.
+    // that they settle are checked at once. Every digit tried is a step, whether or not it
+    // passes; the steps decide which searches stop early, so they are counted in this order.
     bool colonne(int k);
     bool choixB(int k);
-    bool ligneB(int k);
-    bool lignesA(int k);
+    bool ligneB(int k, int b);
+    bool lignesA(int k, int a);
     bool chiffreProduit(int k);
     bool feuille();
-    bool continuer();
+    // Digit i of partial product r (from the right), -1 for a hole.
+    const int* ligneR(int r) const { return motifR_.data() + debutR_[std::size_t(r)]; }
+    // The carry of partial product j after the multiplicand's digit i.
+    int& retenueR(int i, int j) { return retenueR_[std::size_t(i * lb_ + j)]; }
 
     int la_ = 0, lb_ = 0, k_ = 0, lp_ = 0, nr_ = 0, da_ = 0, db_ = 0;
     int loA_ = 0, loB_ = 0;
     bool regleZero_ = false;
     int compte_ = 0;
-    bool arrete_ = false;
-    std::uint64_t noeuds_ = 0;
-    std::uint64_t etapesMax_ = 0;
-    const ArretRecherche* arret_ = nullptr;
-    // Digits from the right, -1 for a hole.
-    std::vector<int> motifA_, motifB_, motifP_, valA_, valB_;
-    std::vector<std::vector<int>> motifR_;
-    std::vector<int> tailleR_;
+    // Digits from the right, -1 for a hole; the partial products one after the other.
+    std::vector<int> motifA_, motifB_, motifP_, valA_, valB_, motifR_;
+    std::vector<int> debutR_, tailleR_;
     // By multiplier digit: its partial product's index (-1 for none) and trailing zeros.
     std::vector<int> rang_, zeros_;
     // By column: non-zero multiplier digits so far, the last one's position, product digits
-    // and carries; carries of each partial product by column.
-    std::vector<int> nonNuls_, dernier_, chiffreP_, retenueP_;
-    std::vector<std::vector<int>> retenueR_;
+    // and carries; carries of each partial product by column (retenueR).
+    std::vector<int> nonNuls_, dernier_, chiffreP_, retenueP_, retenueR_;
 };
 
 // Division lines as written (with separators): dividend, divisor, quotient, then the short or
@@ -90,13 +119,11 @@ private:
 // left, each new digit settling one digit of the quotient, which must agree with the quotient
 // line at once; in the short layout, each line is checked as soon as the digits it brings down
 // are known.
-class RechercheDiv {
+class RechercheDiv : public EtapesRecherche {
 public:
+    // Checking a completed division counts as many steps as kEtapesDivision.
     int Compte(const BlocLignes& lignes, bool longue, int precision,
                const ArretRecherche& arret = {});
-    // As RechercheMult's; checking a completed division counts as many steps.
-    void LimiteEtapes(std::uint64_t etapes) { etapesMax_ = etapes; }
-    std::uint64_t Etapes() const { return noeuds_; }
 
 private:
     // The short layout so far: the remainder by the whole divisor, whether the dividend's
@@ -120,18 +147,19 @@ private:
     void preparesBornes();
     bool ligneCourte(std::size_t i, int chiffre, Courte& courte);
     void preparesCourte();
-    bool placeQuotient(int place, int chiffre) const;
+    // Whether the quotient's digit at a place (0 units, -1 the first decimal...) may be
+    // `chiffre`, from the table preparesPlaces fills for the divisor.
+    bool placeQuotient(int place, int chiffre) const {
+        return place < -limite_ || accepte(places_[std::size_t(place + limite_)], chiffre);
+    }
+    void preparesPlaces();
+    static bool accepte(int motif, int chiffre) { return motif < 0 || motif == chiffre; }
     bool feuille();
-    bool continuer();
 
     const BlocLignes* lignes_ = nullptr;
     bool longue_ = false;
     int precision_ = 0;
     int compte_ = 0;
-    bool arrete_ = false;
-    std::uint64_t noeuds_ = 0;
-    std::uint64_t etapesMax_ = 0;
-    const ArretRecherche* arret_ = nullptr;
     char separateur_ = ',';
 
     std::string dividende_, diviseur_;
@@ -162,5 +190,12 @@ private:
     std::string ligne_;
     // The quotient line: integer digits from the right, decimals from the left, -1 for holes.
     std::vector<int> quotientEntier_, quotientDecimal_;
+    // By place from -limite_ up: the digit the quotient must have there, -1 for any.
+    std::vector<int> places_;
+    // The quotient line read to limite_ decimals, holes as 0 and as 9. These and places_
+    // depend on the divisor only through limite_: they are kept for the limit they were made
+    // for (-1: none yet).
+    Entier128 qMin_ = 0, qMax_ = 0;
+    int limiteBornes_ = -1, limitePlaces_ = -1;
     CalculDivision calcul_;
 };

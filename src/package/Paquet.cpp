@@ -52,6 +52,8 @@ TCatalogue CataloguePaquet() {
             type.clesFeuille = row.feuille.cles();
         if (row.feuille.applique != nullptr)
             type.appliqueCleFeuille = row.feuille.applique;
+        if (row.feuille.debute != nullptr)
+            type.debuteFeuille = row.feuille.debute;
         if (row.feuille.termine != nullptr)
             type.termineFeuille = row.feuille.termine;
         if (row.feuille.finit != nullptr)

@@ -22,6 +22,7 @@ struct CrochetsFeuille {
     const std::vector<CleFeuille>& (*cles)() = nullptr;
     bool (*applique)(TComposant&, const std::string& cle, const std::string& valeur,
                      std::string& message) = nullptr;
+    void (*debute)(TComposant&) = nullptr;
     bool (*termine)(TComposant&, std::string& message) = nullptr;
     bool (*finit)(TComposant&, std::string& message) = nullptr;
     const char* fenetre = nullptr; // with how it plays without a screen

@@ -276,6 +276,8 @@ private:
         if (composant == nullptr)
             return fail(section.line, "impossible de créer «\u00A0" + section.name + "\u00A0»");
         made_.push_back({composant, type, section.line});
+        if (type->debuteFeuille)
+            type->debuteFeuille(*composant);
         int lastSheetKey = section.line;
         PlaceKeys place;
         // A value refused on its line may wait for a key further down (a minimum above the old

@@ -61,6 +61,25 @@ TEST_F(OperationTest, WhichChangesRebuildTheExercises) {
     EXPECT_EQ(exercices(op)[0], "6 + 2 = 8");
 }
 
+// Holes left waiting while keys draw the exercises again and again are those dug at each
+// drawing: same seeds, same settings (changed since, without a new drawing), same later draws.
+TEST_F(OperationTest, HolesLeftWaitingAreTheHolesDugAtOnce) {
+    std::vector<std::vector<std::string>> vus;
+    for (const bool differe : {false, true}) {
+        SeedRandom(7);
+        TvlOperation& op = nouvelle();
+        op.DiffereTrous(differe);
+        change(op, "Operation=2;PositionTrous=7;TrousIsoles=1;DifficulteMult=2;NombreOperations=6;"
+                   "Operation=3;PositionTrous=7;Operation=2;InhibeCalculsAuto=1;DifficulteMult=0");
+        const int suite = Random();
+        op.DiffereTrous(false);
+        vus.push_back(exercices(op));
+        vus.back().push_back(std::to_string(suite));
+    }
+    EXPECT_EQ(vus[0], vus[1]);
+    EXPECT_NE(vus[1][0].find('['), std::string::npos) << vus[1][0];
+}
+
 TEST_F(OperationTest, BothFontsShareOneSizeAndTheBoldPencilSetsBoth) {
     TvlOperation& op = nouvelle();
     change(op, "Fonte=Liberation Sans,20,0,normal");

@@ -218,6 +218,23 @@ TEST_F(VerificateurTest, FastSearchesCountAsThePlainOnes) {
     for (const bool division : {false, true}) {
         alea_.seed(division ? 78 : 77);
         std::array<int, 3> vus{};
+        // Under a limit of steps, the same walk either ends as before within the limit or stops
+        // at its first step beyond it (a completed division is checked as 32 steps at once, so
+        // that it may also end past the limit without another step).
+        const auto sousLimite = [&](auto& recherche, const auto& compte, int rapide) {
+            const std::uint64_t etapes = recherche.Etapes();
+            const auto limite =
+                std::uint64_t(entre(1, int(std::min<std::uint64_t>(etapes, 1 << 20)) * 2));
+            recherche.LimiteEtapes(limite);
+            const int limitee = compte();
+            const std::uint64_t pris = recherche.Etapes();
+            const bool arretee = limitee == 2 && limite < etapes && pris > limite &&
+                                 pris <= limite + (division ? 33 : 1);
+            const bool finie =
+                limitee == rapide && pris == etapes && (limite >= etapes || division);
+            ASSERT_TRUE(arretee || finie)
+                << limitee << " " << limite << " / " << pris << " / " << etapes;
+        };
         for (int essai = 0; essai < (division ? 1200 : 3000); ++essai) {
             Lignes l;
             int attendu = 0;
@@ -236,7 +253,12 @@ TEST_F(VerificateurTest, FastSearchesCountAsThePlainOnes) {
                 troue(l, entre(10, 90), entre(1, 3));
                 CalculDivision calcul;
                 attendu = std::min(2, simple::compteDiv(l, longue, precision, calcul));
-                rapide = RechercheDiv().Compte(BlocLignes(l), longue, precision);
+                RechercheDiv recherche;
+                const auto compte = [&] {
+                    return recherche.Compte(BlocLignes(l), longue, precision);
+                };
+                rapide = compte();
+                sousLimite(recherche, compte, rapide);
             } else {
                 const bool zero = entre(0, 19) == 0;
                 EcrireMultiplication(tire(entre(1, 3), entre(0, 4) == 0 ? 1 : 0, zero),
@@ -249,7 +271,10 @@ TEST_F(VerificateurTest, FastSearchesCountAsThePlainOnes) {
                     derange(l);
                 troue(l, entre(10, 90), entre(1, 4));
                 attendu = std::min(2, simple::compteMult(l, da, db));
-                rapide = RechercheMult().Compte(BlocLignes(l), da, db);
+                RechercheMult recherche;
+                const auto compte = [&] { return recherche.Compte(BlocLignes(l), da, db); };
+                rapide = compte();
+                sousLimite(recherche, compte, rapide);
             }
             ASSERT_EQ(rapide, attendu) << ::testing::PrintToString(l) << " essai " << essai;
             ++vus[std::size_t(attendu)];
