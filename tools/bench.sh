@@ -12,7 +12,8 @@
 set -euo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
-build=${1:-$root/build}
+# Made absolute: the runs take place in a temporary folder.
+build=$(realpath -- "${1:-$root/build}")
 mathsheet=$build/bin/mathsheet
 runs=${BENCH_RUNS:-5}
 sudoku17=${SUDOKU17:-$root/../shared/data/sudoku17.txt}
