@@ -193,6 +193,8 @@ int RechercheMult::Compte(const BlocLignes& lignes, int da, int db, const ArretR
     nonNuls_.assign(colonnes, 0);
     dernier_.assign(colonnes, -1);
     chiffreP_.assign(colonnes, 0);
+    longueurP_.assign(colonnes, 0);
+    nonNulA_.assign(colonnes, false);
     retenueP_.assign(colonnes, 0);
     retenueR_.assign(std::size_t(la_ * lb_), 0);
 
@@ -254,6 +256,7 @@ bool RechercheMult::colonne(int k) {
             return false;
         suivant = d + 1;
         valA_[std::size_t(k)] = d;
+        nonNulA_[std::size_t(k + 1)] = nonNulA_[std::size_t(k)] || d != 0;
         if (lignesA(k, d) && !choixB(k))
             return false;
     }
@@ -308,6 +311,7 @@ bool RechercheMult::choixB(int k) {
         const int somme = base + a0 * d;
         retenueP_[kk + 1] = somme / 10;
         chiffreP_[kk] = somme % 10;
+        longueurP_[kk + 1] = chiffreP_[kk] != 0 ? k + 1 : longueurP_[kk];
         if (!colonne(k + 1))
             return false;
     }
@@ -367,9 +371,16 @@ bool RechercheMult::ligneB(int k, int b) {
     const int* a = valA_.data();
     const int lb = lb_;
     int* retenues = retenueR_.data() + k;
+    // choixB only tries the digits whose last two digits of a1a0 x b agree with the pattern:
+    // those two digits are not checked again.
     const int fin = std::min(k, la - 1);
-    int retenue = 0;
-    for (int i = 0; i <= fin; ++i) {
+    const int v0 = a[0] * b;
+    retenues[0] = v0 / 10;
+    if (fin == 0)
+        return true;
+    int retenue = (v0 + 10 * a[1] * b) / 100;
+    retenues[lb] = retenue;
+    for (int i = 2; i <= fin; ++i) {
         const int v = a[i] * b + retenue;
         retenue = v / 10;
         retenues[i * lb] = retenue;
@@ -387,28 +398,20 @@ bool RechercheMult::chiffreProduit(int k) {
     const int chiffre = somme % 10;
     retenueP_[std::size_t(k + 1)] = somme / 10;
     chiffreP_[std::size_t(k)] = chiffre;
+    longueurP_[std::size_t(k + 1)] = chiffre != 0 ? k + 1 : longueurP_[std::size_t(k)];
     return k < lp_ ? accepte(motifP_[std::size_t(k)], chiffre) : chiffre == 0;
 }
 
 bool RechercheMult::feuille() {
     const int* a = valA_.data();
     const int* b = valB_.data();
-    const auto nul = [](const int* chiffres, int n) {
-        for (int i = 0; i < n; ++i)
-            if (chiffres[i] != 0)
-                return false;
-        return true;
-    };
-    if (nul(a, la_) || nul(b, lb_)) {
+    if (!nonNulA_[std::size_t(la_)] || nonNuls_[std::size_t(k_)] == 0) {
         if (regleZero_)
             ++compte_;
         return compte_ < 2;
     }
     // The product's remaining digits.
-    int longueur = 0;
-    for (int k = 0; k < k_; ++k)
-        if (chiffreP_[std::size_t(k)] != 0)
-            longueur = k + 1;
+    int longueur = longueurP_[std::size_t(k_)];
     int retenue = retenueP_[std::size_t(k_)];
     for (int k = k_; k < la_ + lb_ - 1 || retenue > 0; ++k) {
         int somme = retenue;

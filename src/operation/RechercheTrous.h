@@ -112,6 +112,10 @@ private:
     // By column: non-zero multiplier digits so far, the last one's position, product digits
     // and carries; carries of each partial product by column (retenueR).
     std::vector<int> nonNuls_, dernier_, chiffreP_, retenueP_, retenueR_;
+    // By column: the product's length so far, and whether the multiplicand's digits so far
+    // have one that is not 0.
+    std::vector<int> longueurP_;
+    std::vector<char> nonNulA_;
 };
 
 // Division lines as written (with separators): dividend, divisor, quotient, then the short or
