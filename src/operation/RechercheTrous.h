@@ -91,7 +91,8 @@ private:
     // passes; the steps decide which searches stop early, so they are counted in this order.
     bool colonne(int k);
     bool choixB(int k);
-    bool ligneB(int k, int b);
+    bool ligneB(int k, int b, int r, int z);
+    bool zerosAvant(int r, int z) const;
     bool lignesA(int k, int a);
     bool chiffreProduit(int k);
     bool feuille();
