@@ -193,6 +193,8 @@ int RechercheMult::Compte(const BlocLignes& lignes, int da, int db, const ArretR
     nonNuls_.assign(colonnes, 0);
     dernier_.assign(colonnes, -1);
     chiffreP_.assign(colonnes, 0);
+    longueurP_.assign(colonnes, 0);
+    nonNulA_.assign(colonnes, false);
     retenueP_.assign(colonnes, 0);
     retenueR_.assign(std::size_t(la_ * lb_), 0);
 
@@ -254,6 +256,7 @@ bool RechercheMult::colonne(int k) {
             return false;
         suivant = d + 1;
         valA_[std::size_t(k)] = d;
+        nonNulA_[std::size_t(k + 1)] = nonNulA_[std::size_t(k)] || d != 0;
         if (lignesA(k, d) && !choixB(k))
             return false;
     }
@@ -279,14 +282,16 @@ bool RechercheMult::choixB(int k) {
     const int connu = motifB_[kk];
     const int premier = connu >= 0 ? connu : (k == lb_ - 1 ? loB_ : 0);
     const int dernier = connu >= 0 ? connu : 9;
+    const int avant = nonNuls_[kk];
+    const int precedent = dernier_[kk];
+    const int z = k - precedent - 1;
     Chiffres possibles = intervalle(premier, dernier) & finissentPar(a0, base, attendu);
     if (possibles > 1 && nr_ > 0) {
-        // A digit other than 0 opens the next partial product, whose last two digits are
-        // those of a1a0 x d.
-        const int avant = nonNuls_[kk];
-        const int z = k - dernier_[kk] - 1;
+        // A digit other than 0 opens the next partial product, which must have room for it
+        // after the zeros of the digits skipped, and whose last two digits are those of
+        // a1a0 x d. The other digits pass only as 0.
         const int chiffres = avant < nr_ ? tailleR_[std::size_t(avant)] - z : 0;
-        const bool ouvrable = chiffres == la_ || chiffres == la_ + 1;
+        const bool ouvrable = (chiffres == la_ || chiffres == la_ + 1) && zerosAvant(avant, z);
         Chiffres ouvrent = 0;
         if (ouvrable) {
             const int* motif = ligneR(avant) + z;
@@ -303,11 +308,15 @@ bool RechercheMult::choixB(int k) {
             return false;
         suivant = d + 1;
         valB_[kk] = d;
-        if (!ligneB(k, d))
+        rang_[kk] = -1;
+        nonNuls_[kk + 1] = d != 0 ? avant + 1 : avant;
+        dernier_[kk + 1] = d != 0 ? k : precedent;
+        if (d != 0 && nr_ > 0 && !ligneB(k, d, avant, z))
             continue;
         const int somme = base + a0 * d;
         retenueP_[kk + 1] = somme / 10;
         chiffreP_[kk] = somme % 10;
+        longueurP_[kk + 1] = chiffreP_[kk] != 0 ? k + 1 : longueurP_[kk];
         if (!colonne(k + 1))
             return false;
     }
@@ -334,42 +343,36 @@ bool RechercheMult::lignesA(int k, int a) {
     return true;
 }
 
-// The multiplier digit b of column k opens its partial product, whose digits known so far are
-// checked.
-bool RechercheMult::ligneB(int k, int b) {
-    const std::size_t kk = std::size_t(k);
-    const int avant = nonNuls_[kk];
-    const int precedent = dernier_[kk];
-    rang_[kk] = -1;
-    if (b == 0) {
-        nonNuls_[kk + 1] = avant;
-        dernier_[kk + 1] = precedent;
-        return true;
-    }
-    nonNuls_[kk + 1] = avant + 1;
-    dernier_[kk + 1] = k;
-    const int la = la_;
-    if (nr_ == 0)
-        return true;
-    if (avant >= nr_)
-        return false;
-    const int z = k - precedent - 1;
-    const int chiffres = tailleR_[std::size_t(avant)] - z;
-    if (chiffres != la && chiffres != la + 1)
-        return false;
-    const int* motif = ligneR(avant);
+// Whether the zeros that the multiplier's zero digits put at the end of partial product r
+// agree with its pattern.
+bool RechercheMult::zerosAvant(int r, int z) const {
+    const int* motif = ligneR(r);
     for (int i = 0; i < z; ++i)
         if (!accepte(motif[i], 0))
             return false;
-    rang_[kk] = avant;
+    return true;
+}
+
+// The multiplier digit b of column k, not 0, opens partial product r after z zeros; its digits
+// known so far are checked. choixB only tries the digits for which the partial product has room,
+// its zeros agree, and the last two digits of a1a0 x b agree: those are not checked again.
+bool RechercheMult::ligneB(int k, int b, int r, int z) {
+    const std::size_t kk = std::size_t(k);
+    rang_[kk] = r;
     zeros_[kk] = z;
-    motif += z;
+    const int* motif = ligneR(r) + z;
+    const int la = la_;
     const int* a = valA_.data();
     const int lb = lb_;
     int* retenues = retenueR_.data() + k;
     const int fin = std::min(k, la - 1);
-    int retenue = 0;
-    for (int i = 0; i <= fin; ++i) {
+    const int v0 = a[0] * b;
+    retenues[0] = v0 / 10;
+    if (fin == 0)
+        return true;
+    int retenue = (v0 + 10 * a[1] * b) / 100;
+    retenues[lb] = retenue;
+    for (int i = 2; i <= fin; ++i) {
         const int v = a[i] * b + retenue;
         retenue = v / 10;
         retenues[i * lb] = retenue;
@@ -387,28 +390,20 @@ bool RechercheMult::chiffreProduit(int k) {
     const int chiffre = somme % 10;
     retenueP_[std::size_t(k + 1)] = somme / 10;
     chiffreP_[std::size_t(k)] = chiffre;
+    longueurP_[std::size_t(k + 1)] = chiffre != 0 ? k + 1 : longueurP_[std::size_t(k)];
     return k < lp_ ? accepte(motifP_[std::size_t(k)], chiffre) : chiffre == 0;
 }
 
 bool RechercheMult::feuille() {
     const int* a = valA_.data();
     const int* b = valB_.data();
-    const auto nul = [](const int* chiffres, int n) {
-        for (int i = 0; i < n; ++i)
-            if (chiffres[i] != 0)
-                return false;
-        return true;
-    };
-    if (nul(a, la_) || nul(b, lb_)) {
+    if (!nonNulA_[std::size_t(la_)] || nonNuls_[std::size_t(k_)] == 0) {
         if (regleZero_)
             ++compte_;
         return compte_ < 2;
     }
     // The product's remaining digits.
-    int longueur = 0;
-    for (int k = 0; k < k_; ++k)
-        if (chiffreP_[std::size_t(k)] != 0)
-            longueur = k + 1;
+    int longueur = longueurP_[std::size_t(k_)];
     int retenue = retenueP_[std::size_t(k_)];
     for (int k = k_; k < la_ + lb_ - 1 || retenue > 0; ++k) {
         int somme = retenue;

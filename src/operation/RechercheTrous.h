@@ -91,7 +91,8 @@ private:
     // passes; the steps decide which searches stop early, so they are counted in this order.
     bool colonne(int k);
     bool choixB(int k);
-    bool ligneB(int k, int b);
+    bool ligneB(int k, int b, int r, int z);
+    bool zerosAvant(int r, int z) const;
     bool lignesA(int k, int a);
     bool chiffreProduit(int k);
     bool feuille();
@@ -112,6 +113,10 @@ private:
     // By column: non-zero multiplier digits so far, the last one's position, product digits
     // and carries; carries of each partial product by column (retenueR).
     std::vector<int> nonNuls_, dernier_, chiffreP_, retenueP_, retenueR_;
+    // By column: the product's length so far, and whether the multiplicand's digits so far
+    // have one that is not 0.
+    std::vector<int> longueurP_;
+    std::vector<char> nonNulA_;
 };
 
 // Division lines as written (with separators): dividend, divisor, quotient, then the short or
