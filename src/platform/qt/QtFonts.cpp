@@ -81,23 +81,37 @@ public:
     QString Family(const std::string& face) {
         if (std::optional<QString> known = find(families_, face))
             return *known;
-        const QString family = lookUpFamily(face);
+        const QString family = ask([&] { return lookUpFamily(face); });
         const std::lock_guard lock(mutex_);
         families_.emplace(face, family);
         return family;
+    }
+
+    // The database loaded and the global face measured, as one question: a thread that needs
+    // the fonts meanwhile waits for all of it.
+    void Prepare(const std::string& face) {
+        ask([&] { return Cell(Family(face)); });
     }
 
     // Ascent plus descent at the reference pixel size.
     double Cell(const QString& family) {
         if (std::optional<double> known = find(cells_, family))
             return *known;
-        const double cell = measureCell(family);
+        const double cell = ask([&] { return measureCell(family); });
         const std::lock_guard lock(mutex_);
         cells_.emplace(family, cell);
         return cell;
     }
 
 private:
+    // One question to the font database at a time: the first one loads it, and a thread that
+    // asks meanwhile (the sheet's own while the fonts are prepared on another) waits for it
+    // rather than meeting a database half loaded.
+    template <typename Question> auto ask(const Question& question) -> decltype(question()) {
+        const std::lock_guard lock(databaseMutex_); // recursive: Prepare asks inside its question
+        return question();
+    }
+
     template <typename Map, typename Key>
     std::optional<typename Map::mapped_type> find(const Map& map, const Key& key) {
         const std::lock_guard lock(mutex_);
@@ -108,6 +122,7 @@ private:
     }
 
     std::mutex mutex_;
+    std::recursive_mutex databaseMutex_;
     std::map<std::string, QString> families_;
     std::map<QString, double> cells_;
 };
@@ -136,7 +151,7 @@ int QtCharacterHeight(const TFont& font) {
 }
 
 void QtPrepareFonts() {
-    faceMemo().Cell(QtFamilyFor(kGlobalFace));
+    faceMemo().Prepare(kGlobalFace);
 }
 
 QFont ToQFont(const TFont& font) {
