@@ -8,7 +8,6 @@
 #include <cmath>
 #include <map>
 #include <mutex>
-#include <optional>
 
 namespace {
 
@@ -79,50 +78,35 @@ double measureCell(const QString& family) {
 class FaceMemo {
 public:
     QString Family(const std::string& face) {
-        if (std::optional<QString> known = find(families_, face))
-            return *known;
-        const QString family = ask([&] { return lookUpFamily(face); });
-        const std::lock_guard lock(mutex_);
-        families_.emplace(face, family);
-        return family;
+        return remember(families_, face, [&] { return lookUpFamily(face); });
     }
 
     // The database loaded and the global face measured, as one question: a thread that needs
     // the fonts meanwhile waits for all of it.
     void Prepare(const std::string& face) {
-        ask([&] { return Cell(Family(face)); });
+        const std::lock_guard lock(mutex_);
+        Cell(Family(face));
     }
 
     // Ascent plus descent at the reference pixel size.
     double Cell(const QString& family) {
-        if (std::optional<double> known = find(cells_, family))
-            return *known;
-        const double cell = ask([&] { return measureCell(family); });
-        const std::lock_guard lock(mutex_);
-        cells_.emplace(family, cell);
-        return cell;
+        return remember(cells_, family, [&] { return measureCell(family); });
     }
 
 private:
-    // One question to the font database at a time: the first one loads it, and a thread that
-    // asks meanwhile (the sheet's own while the fonts are prepared on another) waits for it
-    // rather than meeting a database half loaded.
-    template <typename Question> auto ask(const Question& question) -> decltype(question()) {
-        const std::lock_guard lock(databaseMutex_); // recursive: Prepare asks inside its question
-        return question();
+    // The answer known, or asked now. One question to the font database at a time: the first
+    // one loads it, and a thread that asks meanwhile (the sheet's own while the fonts are
+    // prepared on another) waits for it rather than meeting a database half loaded.
+    template <typename Map, typename Question>
+    typename Map::mapped_type remember(Map& map, const typename Map::key_type& key,
+                                       const Question& question) {
+        const std::lock_guard lock(mutex_); // recursive: Prepare asks inside its question
+        if (const auto it = map.find(key); it != map.end())
+            return it->second;
+        return map.emplace(key, question()).first->second;
     }
 
-    template <typename Map, typename Key>
-    std::optional<typename Map::mapped_type> find(const Map& map, const Key& key) {
-        const std::lock_guard lock(mutex_);
-        const auto it = map.find(key);
-        if (it == map.end())
-            return std::nullopt;
-        return it->second;
-    }
-
-    std::mutex mutex_;
-    std::recursive_mutex databaseMutex_;
+    std::recursive_mutex mutex_;
     std::map<std::string, QString> families_;
     std::map<QString, double> cells_;
 };
