@@ -3,7 +3,7 @@
 set -euo pipefail
 packages=(
   build-essential cmake ninja-build clang libclang-rt-14-dev
-  qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
+  qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev libfreetype-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-sil-andika fonts-liberation2 fonts-comic-neue
   poppler-utils

@@ -130,6 +130,15 @@ std::string RunCommand(const std::string& command, const TempFolder& folder) {
                : std::string();
 }
 
+// An SVG drawing of 400 x 400 units on a white image, one pixel a unit.
+QImage DrawnSvg(const QByteArray& svg) {
+    QImage drawn(400, 400, QImage::Format_RGB32);
+    drawn.fill(Qt::white);
+    QPainter painter(&drawn);
+    QSvgRenderer(svg).render(&painter);
+    return drawn;
+}
+
 class QtPageWriterTest : public ::testing::Test {
 protected:
     bool Exists(const std::string& name) const {
@@ -431,13 +440,8 @@ TEST_F(QtPageWriterTest, SvgHonoursTheClip) {
                                      canvas.Font.Height = -150;
                                      canvas.TextOut(250, 150, "XXXX");
                                  }});
-    EXPECT_TRUE(svg.contains(R"(width="40mm" height="40mm")"));
-    EXPECT_TRUE(svg.contains(R"(viewBox="0 0 400 400")"));
-    QImage drawn(400, 400, QImage::Format_RGB32);
-    drawn.fill(Qt::white);
-    QPainter painter(&drawn);
-    QSvgRenderer(svg).render(&painter);
-    painter.end();
+    EXPECT_TRUE(svg.contains("width=\"40mm\" height=\"40mm\"\n viewBox=\"0 0 400 400\""));
+    const QImage drawn = DrawnSvg(svg);
     EXPECT_TRUE(IsDark(drawn, 200, 200));
     EXPECT_TRUE(QRect(100, 100, 200, 200).contains(InkBounds(drawn)));
 }
@@ -460,22 +464,13 @@ TEST_F(QtPageWriterTest, SvgWritesEachPictureOnce) {
                                  }});
     EXPECT_EQ(svg.count("data:image/png;base64,"), 2);
     EXPECT_EQ(svg.count("<use "), 5);
-    QImage drawn(400, 400, QImage::Format_RGB32);
-    drawn.fill(Qt::white);
-    QPainter painter(&drawn);
-    QSvgRenderer renderer(svg);
-    ASSERT_TRUE(renderer.isValid());
-    renderer.render(&painter);
-    painter.end();
-    for (const auto& [x, y, colour] : {std::tuple{50, 50, QColor(Qt::black)},
-                                       {290, 40, QColor(Qt::black)},
-                                       {20, 390, QColor(Qt::black)},
-                                       {210, 210, QColor(Qt::red)},
-                                       {390, 390, QColor(Qt::red)},
-                                       {150, 150, QColor(Qt::white)},
-                                       {310, 60, QColor(Qt::white)},
-                                       {50, 190, QColor(Qt::white)}})
-        EXPECT_EQ(drawn.pixelColor(x, y), colour) << x << "," << y;
+    const QImage drawn = DrawnSvg(svg);
+    const std::pair<QPoint, QRgb> pixels[] = {{{50, 50}, 0},          {{290, 40}, 0},
+                                              {{20, 390}, 0},         {{210, 210}, 0xFF0000},
+                                              {{390, 390}, 0xFF0000}, {{150, 150}, 0xFFFFFF},
+                                              {{310, 60}, 0xFFFFFF},  {{50, 190}, 0xFFFFFF}};
+    for (const auto& [at, rgb] : pixels)
+        EXPECT_EQ(Rgb(drawn, at.x(), at.y()), rgb) << at.x() << "," << at.y();
 }
 
 // Several pages of SVG or PNG give numbered files; a PNG page has the resolution asked for.

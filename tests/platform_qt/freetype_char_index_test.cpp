@@ -1,0 +1,67 @@
+// The programs' FT_Get_Char_Index against FreeType's own, on the fonts the sheets are drawn with.
+#include <dlfcn.h>
+#include <ft2build.h>
+#include FT_FREETYPE_H
+#include <gtest/gtest.h>
+
+#include <array>
+#include <memory>
+#include <string>
+
+namespace {
+
+using CharIndexFunction = FT_UInt (*)(FT_Face, FT_ULong);
+const auto freetypeCharIndex =
+    reinterpret_cast<CharIndexFunction>(dlsym(RTLD_NEXT, "FT_Get_Char_Index"));
+
+// A face of a font file, null when the file is missing.
+std::shared_ptr<FT_FaceRec> OpenFace(const std::string& file) {
+    static FT_Library library = nullptr;
+    FT_Face face = nullptr;
+    if ((library == nullptr && FT_Init_FreeType(&library) != 0) ||
+        FT_New_Face(library, file.c_str(), 0, &face) != 0)
+        return nullptr;
+    return {face, FT_Done_Face};
+}
+
+// The first code point up to 0x2FFFF where the two functions differ, or -1.
+long FirstDifference(FT_Face face) {
+    for (FT_ULong code = 0; code <= 0x2FFFF; ++code)
+        if (FT_Get_Char_Index(face, code) != freetypeCharIndex(face, code))
+            return long(code);
+    return -1;
+}
+
+// A font file of the sheets' families, as Debian installs them: a cmap of format 12, and
+// one of format 4 beside a Macintosh one of format 6.
+class FreetypeCharIndexTest : public testing::TestWithParam<std::string> {};
+
+TEST_P(FreetypeCharIndexTest, AnswersAsFreetypeInEveryCharmapAndWithClientDataTaken) {
+    const auto face = OpenFace(GetParam()), taken = OpenFace(GetParam());
+    if (!face || !taken)
+        GTEST_SKIP() << GetParam() << " is not installed";
+    EXPECT_EQ(FirstDifference(face.get()), -1);
+    EXPECT_NE(face->generic.data, nullptr) << "no table was built";
+    for (FT_Int charmap = 0; charmap < face->num_charmaps; ++charmap) {
+        ASSERT_EQ(FT_Set_Charmap(face.get(), face->charmaps[charmap]), 0);
+        EXPECT_EQ(FirstDifference(face.get()), -1) << "charmap " << charmap;
+    }
+    // Another client's data, which might begin like a table.
+    std::array<FT_CharMap, 64> owner{taken->charmap};
+    taken->generic = {owner.data(), [](void*) {}};
+    EXPECT_EQ(FirstDifference(taken.get()), -1);
+    EXPECT_EQ(taken->generic.data, owner.data());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    SheetFonts, FreetypeCharIndexTest,
+    testing::Values("/usr/share/fonts/truetype/andika/Andika-Bold.ttf",
+                    "/usr/share/fonts/truetype/liberation2/LiberationSans-Bold.ttf"));
+
+TEST(FreetypeCharIndexExportTest, LibrariesBindToTheProgramsFunction) {
+    void* const ours = reinterpret_cast<void*>(&FT_Get_Char_Index);
+    EXPECT_EQ(dlsym(RTLD_DEFAULT, "FT_Get_Char_Index"), ours);
+    EXPECT_NE(reinterpret_cast<void*>(freetypeCharIndex), ours);
+}
+
+} // namespace
