@@ -158,8 +158,10 @@ private:
             Attach(face);
     }
 
-    // Builds and attaches the face's table, unless another thread is building one (this call
-    // and the next go to FreeType meanwhile) or the client data is taken.
+    // Builds and attaches the face's table, unless the client data is taken or another thread
+    // is building a table: the face then tries again a few hundred calls later. Never waiting
+    // for the lock also keeps a call from FreeType itself, made while a table is built, from
+    // waiting for its own thread.
     void Attach(FT_Face face) {
         const std::unique_lock lock(building_, std::try_to_lock);
         if (!lock.owns_lock())
