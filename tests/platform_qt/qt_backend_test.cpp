@@ -383,6 +383,44 @@ TEST(QtFonts, CanvasMetricsDoNotDependOnTheDevice) {
     EXPECT_EQ(pdfCanvas.GetTextMetrics().tmAscent, imageCanvas.GetTextMetrics().tmAscent);
 }
 
+// Text drawn from glyphs shaped once gives the PDF bytes of QPainter::drawText whatever the
+// font, place, colour and resolution, each font keeping its own glyphs and shaping again for a
+// device of another resolution; a tab or an underline is left to the painter's own layout.
+TEST(QtFonts, ShapedTextGivesTheBytesOfDrawnText) {
+    TFont bold = Named("Andika", -61), underlined = Named("Arial");
+    bold.Style = fsBold;
+    underlined.Style = fsUnderline;
+    const std::array fonts{QtResolvedFont(Named("Andika")), QtResolvedFont(bold),
+                           QtResolvedFont(Named("Comic Sans MS", -37)), QtResolvedFont(underlined)};
+    const std::array<QString, 6> texts{"7", "12 345,6", " 0 ", "Mardi fl", "é × ç", "3\t4"};
+    for (const int dpi : {254, 254, 72}) {
+        std::array<std::string, 2> bytes; // drawn by the painter, then from shaped glyphs
+        int fromGlyphs = 0;
+        for (const bool shaped : {false, true}) {
+            QBuffer buffer;
+            buffer.open(QIODevice::WriteOnly);
+            QPdfWriter writer(&buffer);
+            writer.setResolution(dpi);
+            QPainter painter(&writer);
+            for (std::size_t i = 0; i < 3 * fonts.size() * texts.size(); ++i) {
+                const QtResolvedFont& font = fonts[i % fonts.size()];
+                const QString& text = texts[i / fonts.size() % texts.size()];
+                const QPointF origin(-3.3 + double(i) * 7.77, 50.6 + double(i) * 30.1);
+                painter.setPen(QColor::fromRgb(int(i) * 40 % 256, 0, 0));
+                if (shaped && font.DrawShaped(painter, origin, text) && ++fromGlyphs > 0)
+                    continue;
+                painter.setFont(font.Font());
+                painter.drawText(origin, text);
+            }
+            painter.end();
+            bytes.at(shaped) = std::regex_replace(buffer.data().toStdString(),
+                                                  std::regex(R"(/CreationDate \([^)]*\))"), "");
+        }
+        EXPECT_TRUE(bytes[0] == bytes[1]) << dpi;
+        EXPECT_EQ(fromGlyphs, 3 * 3 * 5) << dpi;
+    }
+}
+
 // Each page has its own exact size, the drawing lands at its place (rendered ten times finer
 // than a canvas unit around two corner squares), and every font is embedded.
 TEST_F(QtPageWriterTest, PdfPagesHaveTheExactSizeAndPlaceAndEmbeddedFonts) {

@@ -198,6 +198,8 @@ TQtCanvas::TQtCanvas(QPainter& painter, double scale, QPointF origin) : painter_
     pixelsPerUnit_ = std::sqrt(std::abs(world.determinant()));
     rasterOps_ = deviceHasRasterOps(painter_);
     clipsOnDevice_ = deviceClips(painter_);
+    shapesOnce_ =
+        painter_.paintEngine() != nullptr && painter_.paintEngine()->type() == QPaintEngine::Pdf;
     if (painter_.hasClipping())
         initialClip_ = painter_.clipPath();
 }
@@ -509,8 +511,10 @@ void TQtCanvas::TextOut(int x, int y, const std::string& text) {
         fillArea(background, toQColor(Brush.Color));
     }
     if (!needsSoftClip(cell)) {
-        painter_.setFont(font.Font());
         painter_.setPen(toQColor(Font.Color));
+        if (shapesOnce_ && font.DrawShaped(painter_, QPointF(left, baseline), string))
+            return;
+        painter_.setFont(font.Font());
         painter_.drawText(QPointF(left, baseline), string);
         return;
     }

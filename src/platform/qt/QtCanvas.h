@@ -108,6 +108,9 @@ private:
     double pixelsPerUnit_ = 1.0;
     bool rasterOps_ = false;
     bool clipsOnDevice_ = true;
+    // Text drawn from glyphs shaped once per font (PDF pages, where that gives the same bytes);
+    // other devices lay out each text as it comes.
+    bool shapesOnce_ = false;
     std::optional<QPainterPath> initialClip_;
     // The fonts this canvas resolved lately: a page switches between a few (a text's, its
     // corrected digits', a legend's) thousands of times.

@@ -1,7 +1,9 @@
 #include "platform/qt/QtFonts.h"
 
 #include <QFontDatabase>
+#include <QPainter>
 #include <QStringList>
+#include <QTextLayout>
 
 #include <algorithm>
 #include <array>
@@ -111,6 +113,48 @@ private:
     std::map<QString, double> cells_;
 };
 
+// The text's glyphs as one run, placed from the left end of the baseline as the painter's own
+// layout places them on `device` (letter spacing grows with the device's resolution); none when
+// the painter would draw it in several pieces or decorate it.
+std::optional<QGlyphRun> shapeOnBaseline(const QString& text, const QFont& font,
+                                         const QPaintDevice* device) {
+    if (font.underline() || font.overline() || font.strikeOut())
+        return std::nullopt;
+    const bool plain = std::all_of(text.begin(), text.end(), [](QChar c) {
+        return c.category() != QChar::Other_Control && c != QChar::LineSeparator &&
+               c != QChar::ParagraphSeparator;
+    });
+    if (!plain)
+        return std::nullopt;
+    QTextLayout layout(text, font, device);
+    QTextOption option;
+    option.setWrapMode(QTextOption::NoWrap);
+    layout.setTextOption(option);
+    layout.beginLayout();
+    const QTextLine line = layout.createLine();
+    layout.endLayout();
+    QList<QGlyphRun> runs = line.glyphRuns();
+    if (runs.size() != 1)
+        return std::nullopt;
+    QGlyphRun run = runs.front();
+    QList<QPointF> positions = run.positions();
+    for (QPointF& position : positions) {
+        position.ry() -= line.ascent();
+        // Glyphs off the baseline (placed marks) would land elsewhere once moved: the painter
+        // rounds each glyph's own position.
+        if (position.y() != 0)
+            return std::nullopt;
+    }
+    run.setPositions(positions);
+    return run;
+}
+
+// Where the painter's text layout starts a text given at `x`: on its grid of 1/64 unit,
+// towards zero.
+double onTextGrid(double x) {
+    return std::trunc(x * 64) / 64;
+}
+
 FaceMemo& faceMemo() {
     static FaceMemo memo;
     return memo;
@@ -176,4 +220,24 @@ double QtResolvedFont::Advance(const QString& text) const {
 
 vlSize QtResolvedFont::Extent(const std::string& text) const {
     return {roundToInt(Advance(QString::fromStdString(text))), metrics_.tmHeight};
+}
+
+bool QtResolvedFont::DrawShaped(QPainter& painter, QPointF origin, const QString& text) const {
+    const QPaintDevice* device = painter.device();
+    if (device == nullptr)
+        return false;
+    if (device->logicalDpiY() != glyphsDpi_) {
+        glyphs_.clear();
+        glyphsDpi_ = device->logicalDpiY();
+    }
+    auto known = glyphs_.constFind(text);
+    if (known == glyphs_.constEnd()) {
+        if (glyphs_.size() >= kAdvancesKept)
+            glyphs_.clear();
+        known = glyphs_.insert(text, shapeOnBaseline(text, font_, device));
+    }
+    if (!known->has_value())
+        return false;
+    painter.drawGlyphRun(QPointF(onTextGrid(origin.x()), origin.y()), **known);
+    return true;
 }

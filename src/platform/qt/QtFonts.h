@@ -12,10 +12,15 @@
 
 #include <QFont>
 #include <QFontMetricsF>
+#include <QGlyphRun>
 #include <QHash>
+#include <QPointF>
 #include <QString>
 
+#include <optional>
 #include <string>
+
+class QPainter;
 
 // The face drawn when a name is neither installed nor a known substitute.
 inline constexpr const char* kGlobalFace = "Andika";
@@ -48,9 +53,14 @@ public:
     // and draws the same digits and words again and again.
     double Advance(const QString& text) const;
     vlSize Extent(const std::string& text) const;
+    // Draws the text as QPainter::drawText(origin, text) draws it on a PDF page, the same glyphs
+    // at the same places, from glyphs shaped once for this font. `origin`: the left end of the
+    // baseline. False, drawing nothing, when the text needs the painter's own layout (more than
+    // one font, a tab or a line break, a line under, over or through it).
+    bool DrawShaped(QPainter& painter, QPointF origin, const QString& text) const;
 
 private:
-    // Texts whose advance is kept; past that, the cache starts again.
+    // Texts whose advance or glyphs are kept; past that, the cache starts again.
     static constexpr qsizetype kAdvancesKept = 1024;
 
     TFont source_;
@@ -58,4 +68,7 @@ private:
     QFontMetricsF fontMetrics_;
     TTextMetric metrics_;
     mutable QHash<QString, double> advances_;
+    // The glyphs of texts drawn, shaped for a device of glyphsDpi_.
+    mutable QHash<QString, std::optional<QGlyphRun>> glyphs_;
+    mutable int glyphsDpi_ = 0;
 };
