@@ -4,6 +4,7 @@
 #include "platform/TestPng.h"
 #include "platform/qt/QtApplicationGuard.h"
 #include "platform/qt/QtCanvas.h"
+#include "platform/qt/QtEmbeddedGlyphs.h"
 #include "platform/qt/QtFonts.h"
 #include "platform/qt/QtPageWriter.h"
 
@@ -14,7 +15,10 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QSvgRenderer>
+#include <dlfcn.h>
+#include <ft2build.h>
 #include <gtest/gtest.h>
+#include FT_FREETYPE_H
 
 #include <array>
 #include <cstdlib>
@@ -22,6 +26,7 @@
 #include <functional>
 #include <memory>
 #include <regex>
+#include <sstream>
 #include <vector>
 
 namespace {
@@ -466,6 +471,52 @@ TEST_F(QtPageWriterTest, PdfPagesHaveTheExactSizeAndPlaceAndEmbeddedFonts) {
         EXPECT_LE((ink.topLeft() - expected.topLeft()).manhattanLength(), 2) << x;
         EXPECT_LE((ink.bottomRight() - expected.bottomRight()).manhattanLength(), 2) << x;
     }
+}
+
+// The fonts a PDF embeds: Qt's calls reach the program's FT_Load_Glyph, which loads glyphs at
+// one pixel per font unit unhinted for the families sheets draw with, and there each glyph of
+// the characters a sheet may print is what FreeType's hinted load gives after setting that
+// size, as Qt does for each glyph: the same width, height, bearings, advance and outline.
+TEST_F(QtPageWriterTest, EmbeddedGlyphsLoadUnhintedAsTheyWereHinted) {
+    using LoadGlyph = FT_Error (*)(FT_Face, FT_UInt, FT_Int32);
+    const auto hinted = reinterpret_cast<LoadGlyph>(dlsym(RTLD_NEXT, "FT_Load_Glyph"));
+    ASSERT_NE(hinted, nullptr);
+    EXPECT_EQ(dlsym(RTLD_DEFAULT, "FT_Load_Glyph"), reinterpret_cast<void*>(&FT_Load_Glyph));
+    const auto load = [](FT_Face face, FT_UInt glyph, LoadGlyph loader) {
+        FT_Set_Char_Size(face, face->units_per_EM << 6, face->units_per_EM << 6, 0, 0);
+        EXPECT_EQ(loader(face, glyph, FT_LOAD_NO_BITMAP), 0);
+        const FT_GlyphSlot slot = face->glyph;
+        const auto bytes = [](const auto* from, int n) {
+            return std::string(reinterpret_cast<const char*>(from), sizeof(*from) * std::size_t(n));
+        };
+        return bytes(&slot->metrics.width, 4) + bytes(&slot->advance, 1) +
+               bytes(slot->outline.points, slot->outline.n_points) +
+               bytes(slot->outline.tags, slot->outline.n_points) +
+               bytes(slot->outline.contours, slot->outline.n_contours);
+    };
+    FT_Library library;
+    ASSERT_EQ(FT_Init_FreeType(&library), 0);
+    int faces = 0;
+    for (const std::string_view family : kUnhintedFamilies) {
+        std::istringstream files(RunCommand(
+            "fc-list --format '%{file}\\n' :family='" + std::string(family) + "'", folder_));
+        for (std::string file; std::getline(files, file); ++faces) {
+            FT_Face face;
+            ASSERT_EQ(FT_New_Face(library, file.c_str(), 0, &face), 0) << file;
+            for (FT_ULong c = 0x20; c < 0x250; ++c) {
+                const FT_UInt glyph = FT_Get_Char_Index(face, c);
+                ASSERT_TRUE(glyph == 0 ||
+                            load(face, glyph, hinted) == load(face, glyph, FT_Load_Glyph))
+                    << file << " U+" << std::hex << c;
+            }
+            EXPECT_TRUE(QtLoadsUnhinted(face)) << file;
+            FT_Set_Pixel_Sizes(face, 0, 40);
+            EXPECT_FALSE(QtLoadsUnhinted(face)) << file;
+            FT_Done_Face(face);
+        }
+    }
+    FT_Done_FreeType(library);
+    EXPECT_GE(faces, 5);
 }
 
 // An SVG page keeps its size in millimetres and honours the clip.
