@@ -10,7 +10,6 @@
 
 #include <QBuffer>
 #include <QFontInfo>
-#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 #include <QPdfWriter>
@@ -368,26 +367,6 @@ TEST(QtFonts, MetricsFollowTheHeightAndExtentsScaleWithIt) {
     }
 }
 
-// A sheet is laid out the same for the screen, an image and a PDF.
-TEST(QtFonts, CanvasMetricsDoNotDependOnTheDevice) {
-    const TempFolder folder;
-    QPdfWriter pdf(QString::fromStdString(folder.file("m.pdf")));
-    pdf.setResolution(254);
-    QPainter pdfPainter(&pdf);
-    TQtCanvas pdfCanvas(pdfPainter);
-    QImage image(100, 100, QImage::Format_RGB32);
-    QPainter imagePainter(&image);
-    TQtCanvas imageCanvas(imagePainter, 150.0 / 254);
-    for (TQtCanvas* canvas : {&pdfCanvas, &imageCanvas}) {
-        canvas->Font.Name = "Times New Roman";
-        canvas->Font.Height = -57;
-    }
-    const std::string text = "Le 12 mars, 7 × 8 = 56";
-    EXPECT_EQ(pdfCanvas.TextExtent(text), imageCanvas.TextExtent(text));
-    EXPECT_EQ(pdfCanvas.TextExtent(text), QtTextExtent(pdfCanvas.Font, text));
-    EXPECT_EQ(pdfCanvas.GetTextMetrics().tmAscent, imageCanvas.GetTextMetrics().tmAscent);
-}
-
 // Text drawn from glyphs shaped once gives the PDF bytes of QPainter::drawText whatever the
 // font, place, colour and resolution, each font keeping its own glyphs and shaping again for a
 // device of another resolution; a tab or an underline is left to the painter's own layout.
@@ -427,7 +406,8 @@ TEST(QtFonts, ShapedTextGivesTheBytesOfDrawnText) {
 }
 
 // Each page has its own exact size, the drawing lands at its place (rendered ten times finer
-// than a canvas unit around two corner squares), and every font is embedded.
+// than a canvas unit around two corner squares), its text is laid out as on an image, and every
+// font is embedded.
 TEST_F(QtPageWriterTest, PdfPagesHaveTheExactSizeAndPlaceAndEmbeddedFonts) {
     const std::string path = folder_.file("fiche.PDF");
     TQtPageWriter writer(path, kA4);
@@ -435,7 +415,14 @@ TEST_F(QtPageWriterTest, PdfPagesHaveTheExactSizeAndPlaceAndEmbeddedFonts) {
     portrait.Brush.Style = bsDiagCross;
     portrait.Ellipse(700, 100, 1000, 400);
     portrait.Font.Name = "Arial";
-    portrait.TextOut(100, 500, "Calcule\u00A0: 12 + 7 = 19");
+    const std::string text = "Calcule\u00A0: 12 + 7 = 19";
+    portrait.TextOut(100, 500, text);
+    Render(10, 10, 150, [&](TQtCanvas& image) {
+        image.Font = portrait.Font;
+        EXPECT_EQ(portrait.TextExtent(text), image.TextExtent(text));
+        EXPECT_EQ(portrait.GetTextMetrics().tmAscent, image.GetTextMetrics().tmAscent);
+    });
+    EXPECT_EQ(portrait.TextExtent(text), QtTextExtent(portrait.Font, text));
     portrait.StretchDraw({100, 600, 400, 900}, PngPicture(QImage(3, 3, QImage::Format_RGB32)));
     ASSERT_TRUE(writer.EndPage());
     TCanvas& landscape = writer.BeginPage({2970, 2100});
@@ -478,11 +465,11 @@ TEST_F(QtPageWriterTest, PdfPagesHaveTheExactSizeAndPlaceAndEmbeddedFonts) {
 // the characters a sheet may print is what FreeType's hinted load gives after setting that
 // size, as Qt does for each glyph: the same width, height, bearings, advance and outline.
 TEST_F(QtPageWriterTest, EmbeddedGlyphsLoadUnhintedAsTheyWereHinted) {
-    using LoadGlyph = FT_Error (*)(FT_Face, FT_UInt, FT_Int32);
-    const auto hinted = reinterpret_cast<LoadGlyph>(dlsym(RTLD_NEXT, "FT_Load_Glyph"));
+    const auto hinted =
+        reinterpret_cast<decltype(&FT_Load_Glyph)>(dlsym(RTLD_NEXT, "FT_Load_Glyph"));
     ASSERT_NE(hinted, nullptr);
     EXPECT_EQ(dlsym(RTLD_DEFAULT, "FT_Load_Glyph"), reinterpret_cast<void*>(&FT_Load_Glyph));
-    const auto load = [](FT_Face face, FT_UInt glyph, LoadGlyph loader) {
+    const auto load = [](FT_Face face, FT_UInt glyph, decltype(hinted) loader) {
         FT_Set_Char_Size(face, face->units_per_EM << 6, face->units_per_EM << 6, 0, 0);
         EXPECT_EQ(loader(face, glyph, FT_LOAD_NO_BITMAP), 0);
         const FT_GlyphSlot slot = face->glyph;
