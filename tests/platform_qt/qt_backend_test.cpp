@@ -368,15 +368,16 @@ TEST(QtFonts, MetricsFollowTheHeightAndExtentsScaleWithIt) {
 }
 
 // Text drawn from glyphs shaped once gives the PDF bytes of QPainter::drawText whatever the
-// font, place, colour and resolution, each font keeping its own glyphs and shaping again for a
-// device of another resolution; a tab or an underline is left to the painter's own layout.
+// font, place, colour, resolution and invisible characters, each font keeping its own glyphs and
+// shaping again for a device of another resolution; a tab or an underline is left to the painter.
 TEST(QtFonts, ShapedTextGivesTheBytesOfDrawnText) {
     TFont bold = Named("Andika", -61), underlined = Named("Arial");
     bold.Style = fsBold;
     underlined.Style = fsUnderline;
     const std::array fonts{QtResolvedFont(Named("Andika")), QtResolvedFont(bold),
                            QtResolvedFont(Named("Comic Sans MS", -37)), QtResolvedFont(underlined)};
-    const std::array<QString, 6> texts{"7", "12 345,6", " 0 ", "Mardi fl", "é × ç", "3\t4"};
+    const std::array<QString, 8> texts{"7",     "12 345,6", " 0 ",       "Mardi fl",
+                                       "é × ç", "3\t4",     "ab\u00ADc", "\u00A0x"};
     for (const int dpi : {254, 254, 72}) {
         std::array<std::string, 2> bytes; // drawn by the painter, then from shaped glyphs
         int fromGlyphs = 0;
@@ -401,7 +402,7 @@ TEST(QtFonts, ShapedTextGivesTheBytesOfDrawnText) {
                                                   std::regex(R"(/CreationDate \([^)]*\))"), "");
         }
         EXPECT_TRUE(bytes[0] == bytes[1]) << dpi;
-        EXPECT_EQ(fromGlyphs, 3 * 3 * 5) << dpi;
+        EXPECT_EQ(fromGlyphs, 3 * 3 * 7) << dpi;
     }
 }
 
