@@ -117,11 +117,8 @@ QImage Cell(const QImage& scene, int i) {
     return scene.copy(i % 4 * 200, i / 4 * 200, 200, 200);
 }
 
-TFont Named(const std::string& name, int height = -49) {
-    TFont font;
-    font.Name = name;
-    font.Height = height;
-    return font;
+TFont Named(const std::string& name, int height = -49, TFontStyles style = 0) {
+    return {name, height, clBlack, style};
 }
 
 constexpr vlSize kA4{2100, 2970};
@@ -371,11 +368,10 @@ TEST(QtFonts, MetricsFollowTheHeightAndExtentsScaleWithIt) {
 // font, place, colour, resolution and invisible characters, each font keeping its own glyphs and
 // shaping again for a device of another resolution; a tab or an underline is left to the painter.
 TEST(QtFonts, ShapedTextGivesTheBytesOfDrawnText) {
-    TFont bold = Named("Andika", -61), underlined = Named("Arial");
-    bold.Style = fsBold;
-    underlined.Style = fsUnderline;
-    const std::array fonts{QtResolvedFont(Named("Andika")), QtResolvedFont(bold),
-                           QtResolvedFont(Named("Comic Sans MS", -37)), QtResolvedFont(underlined)};
+    const std::array fonts{QtResolvedFont(Named("Andika")),
+                           QtResolvedFont(Named("Andika", -61, fsBold)),
+                           QtResolvedFont(Named("Comic Sans MS", -37)),
+                           QtResolvedFont(Named("Arial", -49, fsUnderline))};
     const std::array<QString, 8> texts{"7",     "12 345,6", " 0 ",       "Mardi fl",
                                        "é × ç", "3\t4",     "ab\u00ADc", "\u00A0x"};
     for (const int dpi : {254, 254, 72}) {
@@ -484,11 +480,11 @@ TEST_F(QtPageWriterTest, EmbeddedGlyphsLoadUnhintedAsTheyWereHinted) {
     };
     FT_Library library;
     ASSERT_EQ(FT_Init_FreeType(&library), 0);
-    int faces = 0;
     for (const std::string_view family : kUnhintedFamilies) {
         std::istringstream files(RunCommand(
             "fc-list --format '%{file}\\n' :family='" + std::string(family) + "'", folder_));
-        for (std::string file; std::getline(files, file); ++faces) {
+        ASSERT_FALSE(files.str().empty()) << family;
+        for (std::string file; std::getline(files, file);) {
             FT_Face face;
             ASSERT_EQ(FT_New_Face(library, file.c_str(), 0, &face), 0) << file;
             for (FT_ULong c = 0x20; c < 0x250; ++c) {
@@ -504,7 +500,6 @@ TEST_F(QtPageWriterTest, EmbeddedGlyphsLoadUnhintedAsTheyWereHinted) {
         }
     }
     FT_Done_FreeType(library);
-    EXPECT_GE(faces, 5);
 }
 
 // An SVG page keeps its size in millimetres and honours the clip.
