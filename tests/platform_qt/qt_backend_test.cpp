@@ -365,8 +365,8 @@ TEST(QtFonts, MetricsFollowTheHeightAndExtentsScaleWithIt) {
 }
 
 // Text drawn from glyphs shaped once gives the PDF bytes of QPainter::drawText whatever the
-// font, place, colour, resolution and invisible characters, each font keeping its own glyphs and
-// shaping again for a device of another resolution; a tab or an underline is left to the painter.
+// font, place, colour, clip, resolution and invisible characters, each font keeping its own
+// glyphs and shaping again for another resolution; a tab or an underline is left to the painter.
 TEST(QtFonts, ShapedTextGivesTheBytesOfDrawnText) {
     const std::array fonts{QtResolvedFont(Named("Andika")),
                            QtResolvedFont(Named("Andika", -61, fsBold)),
@@ -383,6 +383,7 @@ TEST(QtFonts, ShapedTextGivesTheBytesOfDrawnText) {
             QPdfWriter writer(&buffer);
             writer.setResolution(dpi);
             QPainter painter(&writer);
+            painter.setClipRect(QRectF(20, 0, 300, 1500)); // some texts cut, some hidden
             for (std::size_t i = 0; i < 3 * fonts.size() * texts.size(); ++i) {
                 const QtResolvedFont& font = fonts[i % fonts.size()];
                 const QString& text = texts[i / fonts.size() % texts.size()];
