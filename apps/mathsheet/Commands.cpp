@@ -364,18 +364,8 @@ private:
             return EXIT_BAD_INPUT;
         }
         const std::uint32_t seed = a.seedGiven ? a.seed : RandomizeFromClock();
-        needQt();
-        // The fonts load on another core while the sheet is built. Pages alone may draw no text.
-        std::jthread fonts;
-        if (std::any_of(sheet.sections.begin(), sheet.sections.end(),
-                        [](const SheetSection& section) { return section.name != "Page"; }))
-            fonts = std::jthread(QtPrepareFonts);
-        SheetOutput output(a.output, a.dpi, outputs);
         Progress progress(err_);
-        const std::vector<int> modes = modesOf(a.mode);
-        // Grouped, the copies are kept until every test is out, then give their corrections.
-        const bool grouped = a.order == kEpreuvesPuisCorriges && modes.size() > 1;
-        // Copies are built side by side; their pages are drawn here, in order.
+        // Copies are built side by side, from now on; their pages are drawn here, in order.
         CopyBuilder builder(
             sheet, catalogue_, a.copies, seed,
             [&a](TDocument& document, std::uint32_t copySeed) {
@@ -385,7 +375,18 @@ private:
                                               copySeed, a.mode) +
                                    (a.preferences ? " --preferences" : "")});
             },
-            progress.Hook(), CopyBuilder::Threads(a.copies));
+            progress.Hook(), CopyBuilder::Threads(a.copies), application_);
+        // The Qt application starts, and the fonts load on another core, while they are built.
+        // Pages alone may draw no text.
+        needQt();
+        std::jthread fonts;
+        if (std::any_of(sheet.sections.begin(), sheet.sections.end(),
+                        [](const SheetSection& section) { return section.name != "Page"; }))
+            fonts = std::jthread(QtPrepareFonts);
+        SheetOutput output(a.output, a.dpi, outputs);
+        const std::vector<int> modes = modesOf(a.mode);
+        // Grouped, the copies are kept until every test is out, then give their corrections.
+        const bool grouped = a.order == kEpreuvesPuisCorriges && modes.size() > 1;
         std::vector<std::unique_ptr<CopyBuilder::Copy>> kept;
         Recapitulatif recap;
         // What is drawn after a copy's pages goes on with the draws of the last copy.

@@ -38,12 +38,22 @@ QtApplicationGuard::QtApplicationGuard(Start start) {
 }
 
 void QtApplicationGuard::Ensure() {
-    if (QCoreApplication::instance() != nullptr)
-        return;
-    // A platform chosen by the user wins; otherwise run without a screen when there is none.
-    if (!hasDisplay() && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    app_ = std::make_unique<QGuiApplication>(argc_, argv_);
+    if (QCoreApplication::instance() == nullptr) {
+        // A platform chosen by the user wins; otherwise run without a screen when there is none.
+        if (!hasDisplay() && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        app_ = std::make_unique<QGuiApplication>(argc_, argv_);
+    }
+    {
+        const std::lock_guard lock(mutex_);
+        started_ = true;
+    }
+    startedChanged_.notify_all();
+}
+
+bool QtApplicationGuard::WaitStarted(const std::stop_token& stop) const {
+    std::unique_lock lock(mutex_);
+    return startedChanged_.wait(lock, stop, [this] { return started_; });
 }
 
 QtApplicationGuard::~QtApplicationGuard() = default;
