@@ -379,12 +379,16 @@ private:
         // The Qt application starts, and the fonts load on another core, while they are built.
         // Pages alone may draw no text.
         needQt();
+        const bool components =
+            std::any_of(sheet.sections.begin(), sheet.sections.end(),
+                        [](const SheetSection& section) { return section.name != "Page"; });
         std::jthread fonts;
-        if (std::any_of(sheet.sections.begin(), sheet.sections.end(),
-                        [](const SheetSection& section) { return section.name != "Page"; }))
+        if (components)
             fonts = std::jthread(QtPrepareFonts);
         SheetOutput output(a.output, a.dpi, outputs);
         const std::vector<int> modes = modesOf(a.mode);
+        if (components)
+            resolveCommonFonts(modes);
         // Grouped, the copies are kept until every test is out, then give their corrections.
         const bool grouped = a.order == kEpreuvesPuisCorriges && modes.size() > 1;
         std::vector<std::unique_ptr<CopyBuilder::Copy>> kept;
@@ -427,6 +431,18 @@ private:
         }
         out_ << a.output << "\u00A0: " << output.Pages() << " page(s), graine " << seed << "\n";
         return EXIT_OK;
+    }
+
+    // The fonts most sheets draw with, resolved on this thread, which draws the pages, while the
+    // copies are being built (once the fonts are loaded): the components' face, in bold for
+    // answers, and the corrected version's footer.
+    static void resolveCommonFonts(const std::vector<int>& modes) {
+        TFont bold = GlobalFonte();
+        bold.Style |= fsBold;
+        std::vector<TFont> common{GlobalFonte(), bold};
+        if (std::find(modes.begin(), modes.end(), MODE_CORRIGE) != modes.end())
+            common.push_back(TPlanche::FontePied());
+        QtResolveFonts(common);
     }
 
     // The answers' table after the copies; a sheet without answers to gather says so and gives
