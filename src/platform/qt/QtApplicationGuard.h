@@ -1,6 +1,7 @@
 // Makes sure a QGuiApplication exists, which fonts, images and painters need. Command-line
-// programs and tests create one guard for their lifetime; when no display is available the
-// offscreen platform is chosen so that nothing needs a screen.
+// programs and tests create one guard for their lifetime, before starting threads of their own;
+// when no display is available the guard chooses the offscreen platform so that nothing needs a
+// screen.
 #pragma once
 
 #include <condition_variable>
