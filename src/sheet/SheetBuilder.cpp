@@ -471,8 +471,9 @@ bool BuildDocument(const Sheet& sheet, TDocument& document, std::string& error,
     const Sheet documented = WithDocumentedKeys(sheet, document.Catalogue());
     if (!progress)
         return Builder(documented, document, mesure).run(error);
+    // This thread's own: copies built side by side each play their windows apart.
     ProgressUi ui(document.Catalogue(), progress);
-    const TScopedUi scoped(ui);
+    const TScopedThreadUi scoped(ui);
     return Builder(documented, document, mesure).run(error);
 }
 
