@@ -22,6 +22,7 @@
 #include "platform/Paths.h"
 #include "platform/Random.h"
 #include "platform/StagedFiles.h"
+#include "platform/Text.h"
 #include "platform/qt/QtApplicationGuard.h"
 #include "platform/qt/QtCanvas.h"
 #include "platform/qt/QtFonts.h"
@@ -365,7 +366,10 @@ private:
         }
         const std::uint32_t seed = a.seedGiven ? a.seed : RandomizeFromClock();
         Progress progress(err_);
-        // Copies are built side by side, from now on; their pages are drawn here, in order.
+        // Copies are built side by side, from now on; their pages are drawn here, in order. A
+        // lone copy with a title would wait at once for the fonts: it is built here once they are
+        // loaded, so that the title's fonts are this thread's when it draws the pages.
+        const bool titre = titled(sheet);
         CopyBuilder builder(
             sheet, catalogue_, a.copies, seed,
             [&a](TDocument& document, std::uint32_t copySeed) {
@@ -375,7 +379,8 @@ private:
                                               copySeed, a.mode) +
                                    (a.preferences ? " --preferences" : "")});
             },
-            progress.Hook(), CopyBuilder::Threads(a.copies), application_);
+            progress.Hook(), titre && a.copies == 1 ? 0 : CopyBuilder::Threads(a.copies),
+            application_);
         // The Qt application starts, and the fonts load on another core, while they are built.
         // Pages alone may draw no text.
         needQt();
@@ -387,7 +392,8 @@ private:
             fonts = std::jthread(QtPrepareFonts);
         SheetOutput output(a.output, a.dpi, outputs);
         const std::vector<int> modes = modesOf(a.mode);
-        if (components)
+        // With a title, the fonts go to its measure first: Qt resolves one font at a time.
+        if (components && !titre)
             resolveCommonFonts(modes);
         // Grouped, the copies are kept until every test is out, then give their corrections.
         const bool grouped = a.order == kEpreuvesPuisCorriges && modes.size() > 1;
@@ -431,6 +437,16 @@ private:
         }
         out_ << a.output << "\u00A0: " << output.Pages() << " page(s), graine " << seed << "\n";
         return EXIT_OK;
+    }
+
+    // Whether a page of the sheet has a title, which its builds measure in the printed fonts.
+    static bool titled(const Sheet& sheet) {
+        return std::any_of(sheet.sections.begin(), sheet.sections.end(), [](const auto& section) {
+            return section.name == "Page" &&
+                   std::any_of(
+                       section.entries.begin(), section.entries.end(),
+                       [](const SheetEntry& e) { return FoldAccentsAndCase(e.key) == "titre"; });
+        });
     }
 
     // The fonts most sheets draw with, resolved on this thread, which draws the pages, while the

@@ -14,7 +14,7 @@ CopyBuilder::CopyBuilder(const Sheet& sheet, const TCatalogue& catalogue, int co
       progress_(std::move(progress)), done_(std::size_t(std::max(copies, 0)), false) {
     for (int i = 0; i < copies; ++i)
         copies_.push_back(std::make_unique<Copy>(first + std::uint32_t(i)));
-    for (int t = 0; t < std::max(threads, 1); ++t)
+    for (int t = 0; t < threads; ++t)
         threads_.emplace_back([this](const std::stop_token& stop) { work(stop); });
 }
 
@@ -78,7 +78,9 @@ void CopyBuilder::build(Copy& copy, const std::stop_token& stop) {
 
 std::unique_ptr<CopyBuilder::Copy> CopyBuilder::Take(int i) {
     const auto index = std::size_t(i);
-    {
+    if (threads_.empty()) {
+        build(*copies_.at(index), {});
+    } else {
         std::unique_lock lock(mutex_);
         finished_.wait(lock, [this, index] { return done_.at(index); });
     }

@@ -40,9 +40,10 @@ public:
     // Prepares a copy's empty document (its origin) before it is built.
     using Prepare = std::function<void(TDocument& document, std::uint32_t seed)>;
 
-    // Copy i has seed first + i, built on one of `threads` threads (at least one). The sheet, the
-    // catalogue, the application guard and the hooks must outlive the builder; `progress` is
-    // called on the building threads, one call at a time.
+    // Copy i has seed first + i, built on one of `threads` threads, or with none by Take on the
+    // caller, once the application has started. The sheet, the catalogue, the application guard
+    // and the hooks must outlive the builder; `progress` is called on the building threads, one
+    // call at a time.
     CopyBuilder(const Sheet& sheet, const TCatalogue& catalogue, int copies, std::uint32_t first,
                 Prepare prepare, BuildProgress progress, int threads,
                 const QtApplicationGuard& application);
