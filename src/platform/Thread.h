@@ -14,7 +14,7 @@
 // it to OnTerminate and to whoever called WaitFor.
 //
 // A thread started from a thread with a service of its own (TScopedThreadUi) runs with that
-// service too: its posted work and its OnTerminate go there.
+// service too, which must outlive it: its posted work and its OnTerminate go there.
 #pragma once
 
 #include <atomic>
