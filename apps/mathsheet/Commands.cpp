@@ -22,6 +22,7 @@
 #include "platform/Paths.h"
 #include "platform/Random.h"
 #include "platform/StagedFiles.h"
+#include "platform/Text.h"
 #include "platform/qt/QtApplicationGuard.h"
 #include "platform/qt/QtCanvas.h"
 #include "platform/qt/QtFonts.h"
@@ -364,18 +365,11 @@ private:
             return EXIT_BAD_INPUT;
         }
         const std::uint32_t seed = a.seedGiven ? a.seed : RandomizeFromClock();
-        needQt();
-        // The fonts load on another core while the sheet is built. Pages alone may draw no text.
-        std::jthread fonts;
-        if (std::any_of(sheet.sections.begin(), sheet.sections.end(),
-                        [](const SheetSection& section) { return section.name != "Page"; }))
-            fonts = std::jthread(QtPrepareFonts);
-        SheetOutput output(a.output, a.dpi, outputs);
         Progress progress(err_);
-        const std::vector<int> modes = modesOf(a.mode);
-        // Grouped, the copies are kept until every test is out, then give their corrections.
-        const bool grouped = a.order == kEpreuvesPuisCorriges && modes.size() > 1;
-        // Copies are built side by side; their pages are drawn here, in order.
+        // Copies are built side by side, from now on; their pages are drawn here, in order. A
+        // lone copy with a title would wait at once for the fonts: it is built here once they are
+        // loaded, so that the title's fonts are this thread's when it draws the pages.
+        const bool titre = titled(sheet);
         CopyBuilder builder(
             sheet, catalogue_, a.copies, seed,
             [&a](TDocument& document, std::uint32_t copySeed) {
@@ -385,7 +379,24 @@ private:
                                               copySeed, a.mode) +
                                    (a.preferences ? " --preferences" : "")});
             },
-            progress.Hook(), CopyBuilder::Threads(a.copies));
+            progress.Hook(), titre && a.copies == 1 ? 0 : CopyBuilder::Threads(a.copies),
+            application_);
+        // The Qt application starts, and the fonts load on another core, while they are built.
+        // Pages alone may draw no text.
+        needQt();
+        const bool components =
+            std::any_of(sheet.sections.begin(), sheet.sections.end(),
+                        [](const SheetSection& section) { return section.name != "Page"; });
+        std::jthread fonts;
+        if (components)
+            fonts = std::jthread(QtPrepareFonts);
+        SheetOutput output(a.output, a.dpi, outputs);
+        const std::vector<int> modes = modesOf(a.mode);
+        // With a title, the fonts go to its measure first: Qt resolves one font at a time.
+        if (components && !titre)
+            resolveCommonFonts(modes);
+        // Grouped, the copies are kept until every test is out, then give their corrections.
+        const bool grouped = a.order == kEpreuvesPuisCorriges && modes.size() > 1;
         std::vector<std::unique_ptr<CopyBuilder::Copy>> kept;
         Recapitulatif recap;
         // What is drawn after a copy's pages goes on with the draws of the last copy.
@@ -426,6 +437,28 @@ private:
         }
         out_ << a.output << "\u00A0: " << output.Pages() << " page(s), graine " << seed << "\n";
         return EXIT_OK;
+    }
+
+    // Whether a page of the sheet has a title, which its builds measure in the printed fonts.
+    static bool titled(const Sheet& sheet) {
+        return std::any_of(sheet.sections.begin(), sheet.sections.end(), [](const auto& section) {
+            return section.name == "Page" &&
+                   std::any_of(
+                       section.entries.begin(), section.entries.end(),
+                       [](const SheetEntry& e) { return FoldAccentsAndCase(e.key) == "titre"; });
+        });
+    }
+
+    // The fonts most sheets draw with, resolved on this thread, which draws the pages, while the
+    // copies are being built (once the fonts are loaded): the components' face, in bold for
+    // answers, and the corrected version's footer.
+    static void resolveCommonFonts(const std::vector<int>& modes) {
+        TFont bold = GlobalFonte();
+        bold.Style |= fsBold;
+        std::vector<TFont> common{GlobalFonte(), bold};
+        if (std::find(modes.begin(), modes.end(), MODE_CORRIGE) != modes.end())
+            common.push_back(TPlanche::FontePied());
+        QtResolveFonts(common);
     }
 
     // The answers' table after the copies; a sheet without answers to gather says so and gives

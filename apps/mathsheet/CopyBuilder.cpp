@@ -1,18 +1,19 @@
 #include "CopyBuilder.h"
 
 #include "host/Document.h"
+#include "platform/qt/QtApplicationGuard.h"
 #include "platform/qt/QtCanvas.h"
 
 #include <algorithm>
+#include <optional>
 
 CopyBuilder::CopyBuilder(const Sheet& sheet, const TCatalogue& catalogue, int copies,
-                         std::uint32_t first, Prepare prepare, BuildProgress progress, int threads)
-    : sheet_(sheet), catalogue_(catalogue), prepare_(std::move(prepare)),
+                         std::uint32_t first, Prepare prepare, BuildProgress progress, int threads,
+                         const QtApplicationGuard& application)
+    : sheet_(sheet), catalogue_(catalogue), application_(application), prepare_(std::move(prepare)),
       progress_(std::move(progress)), done_(std::size_t(std::max(copies, 0)), false) {
     for (int i = 0; i < copies; ++i)
         copies_.push_back(std::make_unique<Copy>(first + std::uint32_t(i)));
-    if (threads <= 1)
-        return;
     for (int t = 0; t < threads; ++t)
         threads_.emplace_back([this](const std::stop_token& stop) { work(stop); });
 }
@@ -37,7 +38,7 @@ void CopyBuilder::work(const std::stop_token& stop) {
                 return;
             i = next_++;
         }
-        build(*copies_[i]);
+        build(*copies_[i], stop);
         {
             const std::lock_guard lock(mutex_);
             done_[i] = true;
@@ -46,7 +47,7 @@ void CopyBuilder::work(const std::stop_token& stop) {
     }
 }
 
-void CopyBuilder::build(Copy& copy) {
+void CopyBuilder::build(Copy& copy, const std::stop_token& stop) {
     // Everything the build draws, and the clocks it sets, come from this copy's generator.
     const TRandomScope scope(copy.generator);
     const BuildProgress progress = !progress_ ? BuildProgress{} : [this](int done, int total) {
@@ -57,9 +58,15 @@ void CopyBuilder::build(Copy& copy) {
         copy.document = std::make_unique<TDocument>(catalogue_);
         if (prepare_)
             prepare_(*copy.document, copy.seed);
-        // Titles are measured in the printed fonts, on a canvas of the copy's own thread.
-        TQtMeasuringCanvas measure;
-        copy.built = BuildDocument(sheet_, *copy.document, copy.error, progress, &measure.Canvas());
+        // Titles are measured in the printed fonts, on a canvas of the copy's own thread, made
+        // once the Qt application exists.
+        std::optional<TQtMeasuringCanvas> measure;
+        const TitleCanvas titleCanvas = [&]() -> TCanvas* {
+            if (!application_.WaitStarted(stop))
+                return nullptr;
+            return &measure.emplace().Canvas();
+        };
+        copy.built = BuildDocument(sheet_, *copy.document, copy.error, progress, titleCanvas);
         // A sheet that drew nothing at random is the same for every seed: its corrected pages
         // give no seed to build it again.
         if (copy.built && copy.generator == TRandom(copy.seed))
@@ -72,7 +79,7 @@ void CopyBuilder::build(Copy& copy) {
 std::unique_ptr<CopyBuilder::Copy> CopyBuilder::Take(int i) {
     const auto index = std::size_t(i);
     if (threads_.empty()) {
-        build(*copies_.at(index));
+        build(*copies_.at(index), {});
     } else {
         std::unique_lock lock(mutex_);
         finished_.wait(lock, [this, index] { return done_.at(index); });

@@ -2,6 +2,9 @@
 // on one of as many threads as the machine has cores, drawing from a generator of its own seeded
 // with the copy's seed, so that every copy is what a lone build with that seed gives. The copies
 // are handed out in order, for drawing on the calling thread.
+//
+// The builds start at once, even before the Qt application: what a build does with Qt (measuring
+// a page's title in the printed fonts) waits until the application guard has started it.
 #pragma once
 
 #include "sheet/SheetBuilder.h"
@@ -18,6 +21,7 @@
 #include <thread>
 #include <vector>
 
+class QtApplicationGuard;
 class TCatalogue;
 class TDocument;
 
@@ -36,12 +40,15 @@ public:
     // Prepares a copy's empty document (its origin) before it is built.
     using Prepare = std::function<void(TDocument& document, std::uint32_t seed)>;
 
-    // Copy i has seed first + i. With threads <= 1, each copy is built by Take on the caller.
-    // The sheet, the catalogue and the hooks must outlive the builder; `progress` is called on
-    // the building threads, one call at a time.
+    // Copy i has seed first + i, built on one of `threads` threads, or with none by Take on the
+    // caller, once the application has started. The sheet, the catalogue, the application guard
+    // and the hooks must outlive the builder; `progress` is called on the building threads, one
+    // call at a time.
     CopyBuilder(const Sheet& sheet, const TCatalogue& catalogue, int copies, std::uint32_t first,
-                Prepare prepare, BuildProgress progress, int threads);
-    // Lets the copies being built finish and drops the rest.
+                Prepare prepare, BuildProgress progress, int threads,
+                const QtApplicationGuard& application);
+    // Lets the copies being built finish (a copy still waiting for the Qt application gives up)
+    // and drops the rest.
     ~CopyBuilder();
     CopyBuilder(const CopyBuilder&) = delete;
     CopyBuilder& operator=(const CopyBuilder&) = delete;
@@ -55,10 +62,11 @@ public:
 
 private:
     void work(const std::stop_token& stop);
-    void build(Copy& copy);
+    void build(Copy& copy, const std::stop_token& stop);
 
     const Sheet& sheet_;
     const TCatalogue& catalogue_;
+    const QtApplicationGuard& application_;
     Prepare prepare_;
     BuildProgress progress_;
     std::vector<std::unique_ptr<Copy>> copies_;

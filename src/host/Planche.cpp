@@ -331,8 +331,7 @@ void TPlanche::DessinePied(TCanvas& canvas, const std::string& texte) const {
     const int level = canvas.SaveDC();
     canvas.SetBkMode(TRANSPARENT);
     canvas.SetTextAlign(TA_LEFT | TA_TOP);
-    canvas.Font = fontOf(7, 0);
-    canvas.Font.Color = RGB(0x50, 0x50, 0x50);
+    canvas.Font = FontePied();
     const int width = Taille.cx - Marges.left - Marges.right;
     fitFont(canvas, texte, std::max(width, 1), 4);
     // Half-way down the bottom margin, but at least 4 mm above the paper's edge.
@@ -340,6 +339,12 @@ void TPlanche::DessinePied(TCanvas& canvas, const std::string& texte) const {
     const int top = std::min(Taille.cy - Marges.bottom / 2 - height / 2, Taille.cy - 40 - height);
     canvas.TextOut(Marges.left, top, texte);
     canvas.RestoreDC(level);
+}
+
+TFont TPlanche::FontePied() {
+    TFont font = fontOf(7, 0);
+    font.Color = RGB(0x50, 0x50, 0x50);
+    return font;
 }
 
 int NbCaracteres(const std::string& texte) {

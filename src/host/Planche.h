@@ -3,6 +3,7 @@
 #pragma once
 
 #include "platform/Geometry.h"
+#include "platform/Graphics.h"
 
 #include <optional>
 #include <string>
@@ -70,6 +71,8 @@ public:
     void DessineEntete(TCanvas& canvas, int mode) const;
     // Writes a line in small type at the foot of the page, in the bottom margin.
     void DessinePied(TCanvas& canvas, const std::string& texte) const;
+    // The font of that line, before it is made smaller to fit.
+    static TFont FontePied();
 
 private:
     // Where the title can go across the header: centred, or from the left margin.

@@ -57,11 +57,14 @@ void TThread::Start() {
         throw std::logic_error("TThread::Start appelé deux fois");
     started_ = true;
     completion_ = std::make_shared<Completion>();
+    startingUi_ = ThreadUi();
     // The thread's own stop request is not used: Terminate may come before Start.
     thread_ = std::jthread([this] { run(); });
 }
 
 void TThread::run() {
+    if (startingUi_ != nullptr)
+        SetThreadUi(startingUi_);
     {
         const std::lock_guard lock(systemMutex_);
         systemId_ = int(gettid());

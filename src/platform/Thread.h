@@ -12,6 +12,9 @@
 //
 // An exception escaping Execute ends the thread and is kept: Erreur() and MessageErreur() give
 // it to OnTerminate and to whoever called WaitFor.
+//
+// A thread started from a thread with a service of its own (TScopedThreadUi) runs with that
+// service too, which must outlive it: its posted work and its OnTerminate go there.
 #pragma once
 
 #include <atomic>
@@ -22,6 +25,8 @@
 #include <stop_token>
 #include <string>
 #include <thread>
+
+class TUserInterface;
 
 enum class TThreadPriority { tpIdle, tpLowest, tpLower, tpNormal, tpHigher, tpHighest };
 
@@ -81,6 +86,7 @@ private:
     std::atomic<bool> finished_{false};
     std::atomic<TThreadPriority> priority_{TThreadPriority::tpNormal};
     std::shared_ptr<Completion> completion_;
+    TUserInterface* startingUi_ = nullptr; // the starting thread's own service, if it had one
     // The worker's system thread while Execute runs (0 otherwise) and the nice value it started
     // with, guarded so that a priority change never reaches a thread that has ended.
     mutable std::mutex systemMutex_;

@@ -7,6 +7,7 @@
 namespace {
 
 std::atomic<TUserInterface*> installedUi{nullptr};
+thread_local TUserInterface* threadUi = nullptr;
 
 TUserInterface& defaultUi() {
     static THeadlessUi headless;
@@ -27,8 +28,18 @@ void print(std::ostream& err, const std::string& title, const std::string& text)
 } // namespace
 
 TUserInterface& Ui() {
+    if (threadUi != nullptr)
+        return *threadUi;
     TUserInterface* const ui = installedUi.load();
     return ui != nullptr ? *ui : defaultUi();
+}
+
+TUserInterface* SetThreadUi(TUserInterface* ui) {
+    return std::exchange(threadUi, ui);
+}
+
+TUserInterface* ThreadUi() {
+    return threadUi;
 }
 
 TUserInterface* SetUi(TUserInterface* ui) {

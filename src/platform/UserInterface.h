@@ -81,10 +81,15 @@ public:
     virtual void ShowHelp(const std::string& page, const std::string& note) = 0;
 };
 
-// The installed service; a headless one until another is installed.
+// The service of the calling thread (see TScopedThreadUi), else the installed one; a headless one
+// until another is installed.
 TUserInterface& Ui();
 // Installs a service (not owned) and returns the previous one; nullptr restores the default.
 TUserInterface* SetUi(TUserInterface* ui);
+// The calling thread's own service (not owned), null for none; returns the previous one.
+TUserInterface* SetThreadUi(TUserInterface* ui);
+// The calling thread's own service, null when it has none.
+TUserInterface* ThreadUi();
 
 // Holds the wait cursor for its lifetime.
 class TWaitCursor {
@@ -185,6 +190,20 @@ public:
 
 private:
     TPostQueue queue_;
+};
+
+// Gives the calling thread a service of its own for the lifetime of the object: Ui() answers it
+// on this thread, and the workers this thread starts talk to it too. Builds running side by side
+// each play their windows this way, without meeting the others' posted work.
+class TScopedThreadUi {
+public:
+    explicit TScopedThreadUi(TUserInterface& ui) : previous_(SetThreadUi(&ui)) {}
+    ~TScopedThreadUi() { SetThreadUi(previous_); }
+    TScopedThreadUi(const TScopedThreadUi&) = delete;
+    TScopedThreadUi& operator=(const TScopedThreadUi&) = delete;
+
+private:
+    TUserInterface* previous_;
 };
 
 // Installs a service for the lifetime of the object (tests).

@@ -99,7 +99,7 @@ Sheet WithDocumentedKeys(Sheet sheet, const TCatalogue& catalogue) {
 
 class Builder {
 public:
-    Builder(const Sheet& sheet, TDocument& document, TCanvas& mesure)
+    Builder(const Sheet& sheet, TDocument& document, const TitleCanvas& mesure)
         : sheet_(sheet), document_(document), mesure_(mesure) {}
 
     bool run(std::string& error) {
@@ -135,6 +135,14 @@ public:
     }
 
 private:
+    // The canvas titles are measured with, asked for once, at the first title.
+    TCanvas* titleCanvas() {
+        if (!canvasAsked_)
+            canvas_ = mesure_();
+        canvasAsked_ = true;
+        return canvas_;
+    }
+
     bool fail(int line, const std::string& message) {
         error_ = SheetError(sheet_.fileName, line, message);
         return false;
@@ -178,7 +186,12 @@ private:
                 return false;
             }
         }
-        planche.MesureTitre(mesure_);
+        if (!planche.Titre.empty()) {
+            TCanvas* const canvas = titleCanvas();
+            if (canvas == nullptr)
+                return fail(section.line, "construction interrompue avant la mesure du titre");
+            planche.MesureTitre(*canvas);
+        }
         if (planche.Pas.cx > 0)
             planche.OrgGrille = planche.OrgMarges();
         document_.Cadre(currentPage_).Rect = planche.ZoneUtile();
@@ -433,7 +446,9 @@ private:
 
     const Sheet& sheet_;
     TDocument& document_;
-    TCanvas& mesure_;
+    const TitleCanvas& mesure_;
+    TCanvas* canvas_ = nullptr;
+    bool canvasAsked_ = false;
     std::vector<Made> made_;
     std::vector<LaterLink> laterLinks_;
     bool finished_ = false;
@@ -452,15 +467,21 @@ int DrawnTimeOfDay() {
 }
 
 bool BuildDocument(const Sheet& sheet, TDocument& document, std::string& error,
-                   const BuildProgress& progress, TCanvas* mesure) {
+                   const BuildProgress& progress, const TitleCanvas& mesure) {
     const Sheet documented = WithDocumentedKeys(sheet, document.Catalogue());
-    TRecordingCanvas fixe;
-    TCanvas& canvas = mesure != nullptr ? *mesure : fixe;
     if (!progress)
-        return Builder(documented, document, canvas).run(error);
+        return Builder(documented, document, mesure).run(error);
+    // This thread's own: copies built side by side each play their windows apart.
     ProgressUi ui(document.Catalogue(), progress);
-    const TScopedUi scoped(ui);
-    return Builder(documented, document, canvas).run(error);
+    const TScopedThreadUi scoped(ui);
+    return Builder(documented, document, mesure).run(error);
+}
+
+bool BuildDocument(const Sheet& sheet, TDocument& document, std::string& error,
+                   const BuildProgress& progress, TCanvas* mesure) {
+    TRecordingCanvas fixe;
+    TCanvas* const canvas = mesure != nullptr ? mesure : &fixe;
+    return BuildDocument(sheet, document, error, progress, [canvas] { return canvas; });
 }
 
 const std::vector<std::pair<std::string, std::string>>& ClesPage() {

@@ -24,6 +24,13 @@ using BuildProgress = std::function<void(int done, int total)>;
 bool BuildDocument(const Sheet& sheet, TDocument& document, std::string& error,
                    const BuildProgress& progress = {}, TCanvas* mesure = nullptr);
 
+// Gives the canvas page titles are measured with, asked for once, at a sheet's first title (a
+// sheet without titles never asks): a canvas that takes time to make is made only when needed,
+// and may be waited for. No canvas (null) stops the build: it cannot be laid out.
+using TitleCanvas = std::function<TCanvas*()>;
+bool BuildDocument(const Sheet& sheet, TDocument& document, std::string& error,
+                   const BuildProgress& progress, const TitleCanvas& mesure);
+
 // The first component of a document built from `sheet` whose last drawing stopped short, as
 // "FILE:LINE: « Nom » : reason" with the line of the section that made it; empty when every
 // drawing was whole. Components are made one per section, in the order of the sections.

@@ -70,16 +70,20 @@ TEST_F(Mathsheet, DemoAndCopiesWriteATestAndACorrectedPageEach) {
 }
 
 // Grouped, a class set gives the pages of copy after copy in another order: every test, then
-// every corrected version, both in the order of the copies. Copies are built side by side, yet
-// each is the sheet its own seed gives alone: its operands and its clock's time.
+// every corrected version, both in the order of the copies, and the answers' page last. Copies
+// are built side by side, yet each is the sheet its own seed gives alone: its operands and its
+// clock's time.
 TEST_F(Mathsheet, CopiesCanGiveEveryTestThenEveryCorrection) {
     const std::string sheet =
         write("f.txt", "[Opération]\nTirage = 1;10000;0;0;0;0;2\nNombreOperations = 4\n"
                        "Largeur = 18\nHauteur = 5\n[Montre]\nHaut = 6\nLargeur = 5\nHauteur = 5\n");
     std::vector<std::string> pages[2];
     for (const int grouped : {0, 1}) {
-        RunInProcess({"build", sheet, "-o", path("p.svg"), "--copies", "3", "--seed", "10",
-                      "--order", grouped ? "epreuves-puis-corriges" : "par-exemplaire"});
+        const Outcome r = RunInProcess({"build", sheet, "-o", path("p.svg"), "--copies", "3",
+                                        "--seed", "10", "--recap", "--order",
+                                        grouped ? "epreuves-puis-corriges" : "par-exemplaire"});
+        EXPECT_EQ(r.err, "");
+        EXPECT_NE(r.out.find(": 7 page(s)"), std::string::npos) << r.out;
         for (const int n : grouped ? std::vector{1, 2, 3, 4, 5, 6} : std::vector{1, 3, 5, 2, 4, 6})
             pages[grouped].push_back(read(path("p-" + std::to_string(n) + ".svg")));
     }
@@ -451,17 +455,9 @@ TEST_F(Mathsheet, AFailedWriteKeepsTheOldFilesAndSaysSo) {
     }
 }
 
-TEST_F(Mathsheet, AShorterRunRemovesAndNamesTheEarlierRunsPages) {
-    const std::string sheet = write("s.txt", "[Grille]\n");
-    ASSERT_EQ(RunInProcess({"build", sheet, "-o", path("n.svg"), "--copies", "2"}).code, 0);
-    const Outcome fewer = RunInProcess({"build", sheet, "-o", path("n.svg"), "--mode", "corrige"});
-    EXPECT_EQ(fewer.code, EXIT_OK);
-    EXPECT_NE(fewer.err.find("n-4.svg supprimé"), std::string::npos) << fewer.err;
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder_.path()), {}), 2);
-}
-
-// Pages are written one file at a time: many fit under a small open-file limit.
-TEST_F(Mathsheet, ManyPagesFitUnderASmallOpenFileLimit) {
+// Pages are written one file at a time: many fit under a small open-file limit. A shorter run
+// then removes the earlier run's pages, and names them.
+TEST_F(Mathsheet, ManyPagesFitUnderASmallOpenFileLimitAndAShorterRunRemovesThem) {
     const std::string sheet = write("s.txt", "[Grille]\n");
     const int firstFree = ::dup(0);
     ::close(firstFree);
@@ -473,6 +469,10 @@ TEST_F(Mathsheet, ManyPagesFitUnderASmallOpenFileLimit) {
     ::setrlimit(RLIMIT_NOFILE, &saved);
     EXPECT_EQ(r.code, EXIT_OK) << r.err;
     EXPECT_TRUE(std::filesystem::exists(path("p-40.svg")));
+    const Outcome fewer = RunInProcess({"build", sheet, "-o", path("p.svg"), "--mode", "corrige"});
+    EXPECT_EQ(fewer.code, EXIT_OK);
+    EXPECT_NE(fewer.err.find("p-40.svg supprimé"), std::string::npos) << fewer.err;
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder_.path()), {}), 2);
 }
 
 TEST_F(Mathsheet, HelpInASubcommandAndVersion) {

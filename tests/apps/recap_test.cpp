@@ -51,15 +51,4 @@ TEST(Recapitulatif, ManyCopiesGoOnSeveralPagesAndNoAnswerGivesNoPage) {
     EXPECT_EQ(vide.Feuille(), "");
 }
 
-class RecapCommand : public ScratchTest {};
-
-TEST_F(RecapCommand, AddsOnePageAfterTheCopies) {
-    const std::string sheet = write("f.txt", kSheet);
-    const Outcome r = RunInProcess({"build", sheet, "-o", path("f.pdf"), "--copies", "3", "--recap",
-                                    "--order", "epreuves-puis-corriges"});
-    ASSERT_EQ(r.code, EXIT_OK) << r.err;
-    EXPECT_NE(r.out.find(": 7 page(s)"), std::string::npos) << r.out;
-    EXPECT_EQ(r.err, "");
-}
-
 } // namespace

@@ -176,6 +176,24 @@ TEST(SheetBuild, RefusalsStopWithFileLineAndMessage) {
         "f.feuille: la feuille est vide\u00A0: elle ne décrit aucune page ni aucun composant");
 }
 
+// The canvas titles are measured with is asked for once, at the first title; none stops the build.
+TEST(SheetBuild, TitlesAskForTheirCanvasOnceAndNeedIt) {
+    const TCatalogue catalogue = CataloguePaquet();
+    TRecordingCanvas canvas;
+    for (const auto& [text, given, asked, error] :
+         {std::tuple("[Page]\nFormat = A5\n[Grille]\n", false, 0, ""),
+          std::tuple("[Page]\nTitre = A\n[Page]\nTitre = B\n", true, 1, ""),
+          std::tuple("[Grille]\n[Page]\nTitre = A\n", false, 1,
+                     "f.feuille:2: construction interrompue avant la mesure du titre")}) {
+        TDocument document(catalogue);
+        std::string message;
+        int asks = 0;
+        const bool built = BuildDocument(ParsedSheet(text), document, message, {},
+                                         [&] { return ++asks, given ? &canvas : nullptr; });
+        EXPECT_EQ(std::tuple(built, asks, message), std::tuple(!*error, asked, error)) << text;
+    }
+}
+
 // A text block, a clock low on the page and a die high on the right: the die's instruction is
 // the first, each label written at the top of its own frame, nothing of the clock or the die
 // over it; the text's second paragraph has no room and is said.

@@ -104,10 +104,7 @@ TEST_F(ThreadTest, OnTerminateRunsOnceOnTheUserInterfaceThreadAndMayDeleteTheThr
     ASSERT_TRUE(waitUntil([&] { return thread->Finished(); }));
     std::this_thread::sleep_for(5ms); // let the worker post
     EXPECT_EQ(terminations, 0);       // not run on the worker
-    ASSERT_TRUE(waitUntil([&] {
-        ui.ProcessPosted();
-        return terminations > 0;
-    }));
+    ASSERT_TRUE(waitUntil([&] { return ui.ProcessPosted(), terminations > 0; }));
     EXPECT_EQ(ranOn, std::this_thread::get_id());
     EXPECT_EQ(thread, nullptr);
     ui.ProcessPosted();
@@ -141,6 +138,21 @@ TEST_F(ThreadTest, WaitForRunsOnTerminateOnceAndKeepsTheException) {
         EXPECT_EQ(terminations, 1);
         EXPECT_THROW(thread->Start(), std::logic_error); // starts only once
     }
+}
+
+// A worker started from a thread with a service of its own talks to that one, its end included;
+// other threads keep the installed service.
+TEST_F(ThreadTest, AWorkerTalksToTheServiceOfTheThreadThatStartedIt) {
+    TTestUi own;
+    FunctionThread worker([&](FunctionThread&) { EXPECT_EQ(&Ui(), &own); });
+    worker.OnTerminate = [this] { ++terminations; };
+    {
+        const TScopedThreadUi scoped(own);
+        worker.Start();
+        std::thread([this] { EXPECT_EQ(&Ui(), &ui); }).join();
+    }
+    EXPECT_EQ(&Ui(), &ui);
+    EXPECT_TRUE(waitUntil([&] { return own.ProcessPosted(), terminations == 1; }));
 }
 
 TEST_F(ThreadTest, DestroyingARunningThreadStopsItAndDropsItsPostedTermination) {

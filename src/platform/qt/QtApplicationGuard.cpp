@@ -33,17 +33,29 @@ void RouteQtMessages() {
 }
 
 QtApplicationGuard::QtApplicationGuard(Start start) {
+    // A platform chosen by the user wins; otherwise run without a screen when there is none.
+    // Chosen here rather than when the application starts: other threads may be reading the
+    // environment by then.
+    if (QCoreApplication::instance() == nullptr && !hasDisplay() &&
+        qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     if (start == Start::Now)
         Ensure();
 }
 
 void QtApplicationGuard::Ensure() {
-    if (QCoreApplication::instance() != nullptr)
-        return;
-    // A platform chosen by the user wins; otherwise run without a screen when there is none.
-    if (!hasDisplay() && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    app_ = std::make_unique<QGuiApplication>(argc_, argv_);
+    if (QCoreApplication::instance() == nullptr)
+        app_ = std::make_unique<QGuiApplication>(argc_, argv_);
+    {
+        const std::lock_guard lock(mutex_);
+        started_ = true;
+    }
+    startedChanged_.notify_all();
+}
+
+bool QtApplicationGuard::WaitStarted(const std::stop_token& stop) const {
+    std::unique_lock lock(mutex_);
+    return startedChanged_.wait(lock, stop, [this] { return started_; });
 }
 
 QtApplicationGuard::~QtApplicationGuard() = default;

@@ -1,9 +1,13 @@
 // Makes sure a QGuiApplication exists, which fonts, images and painters need. Command-line
-// programs and tests create one guard for their lifetime; when no display is available the
-// offscreen platform is chosen so that nothing needs a screen.
+// programs and tests create one guard for their lifetime, before starting threads of their own;
+// when no display is available the guard chooses the offscreen platform so that nothing needs a
+// screen.
 #pragma once
 
+#include <condition_variable>
 #include <memory>
+#include <mutex>
+#include <stop_token>
 
 class QGuiApplication;
 
@@ -18,6 +22,9 @@ public:
 
     // Creates the QGuiApplication unless one already exists. On the main thread.
     void Ensure();
+    // Waits, on any thread, until Ensure has run: true then, so that fonts, images and painters
+    // may be used; false when `stop` is requested first.
+    bool WaitStarted(const std::stop_token& stop) const;
     // Whether this guard made the application (and destroys it when it goes).
     bool OwnsApplication() const { return app_ != nullptr; }
 
@@ -27,6 +34,9 @@ private:
     char programName_[10] = "mathsheet";
     char* argv_[2] = {programName_, nullptr};
     std::unique_ptr<QGuiApplication> app_;
+    mutable std::mutex mutex_;
+    mutable std::condition_variable_any startedChanged_;
+    bool started_ = false;
 };
 
 // Routes Qt's own messages through the program: the chatter of Qt and its libraries (an image

@@ -182,6 +182,11 @@ void QtPrepareFonts() {
     faceMemo().Prepare(kGlobalFace);
 }
 
+void QtResolveFonts(std::span<const TFont> fonts) {
+    for (const TFont& font : fonts)
+        QtResolvedFont{font};
+}
+
 QFont ToQFont(const TFont& font) {
     QFont result = baseFont(QtFamilyFor(font.Name), QtCharacterHeight(font));
     result.setBold((font.Style & fsBold) != 0);

@@ -18,6 +18,7 @@
 #include <QString>
 
 #include <optional>
+#include <span>
 #include <string>
 
 class QPainter;
@@ -36,6 +37,10 @@ int QtCharacterHeight(const TFont& font);
 // Loads the font database and measures the global face now, so that the first text does not
 // wait for them: a thread can do it while a sheet is built.
 void QtPrepareFonts();
+
+// Resolves each font on the calling thread, so that its first text there finds it ready: Qt
+// loads a face at a size once per thread, when it is first measured.
+void QtResolveFonts(std::span<const TFont> fonts);
 
 QFont ToQFont(const TFont& font);
 TTextMetric QtTextMetrics(const TFont& font);
