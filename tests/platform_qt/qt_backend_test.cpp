@@ -6,6 +6,7 @@
 #include "platform/qt/QtCanvas.h"
 #include "platform/qt/QtEmbeddedGlyphs.h"
 #include "platform/qt/QtFonts.h"
+#include "platform/qt/QtLayoutTables.h"
 #include "platform/qt/QtPageWriter.h"
 
 #include <QBuffer>
@@ -13,6 +14,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QRawFont>
 #include <QSvgRenderer>
 #include <dlfcn.h>
 #include <ft2build.h>
@@ -357,10 +359,48 @@ TEST(QtFonts, MetricsFollowTheHeightAndExtentsScaleWithIt) {
     // A resolved font gives what it measured before, and measures again what it forgot.
     const QtResolvedFont resolved(font);
     for (int i = 0; i < 3000; ++i) {
-        const QString number = QString::number(i % 1500);
+        const QString number = "n" + QString::number(i % 1500);
         const double fresh = QFontMetricsF(resolved.Font()).horizontalAdvance(number);
         ASSERT_EQ(resolved.Advance(number), fresh) << i;
         ASSERT_EQ(resolved.Advance(number), fresh) << i;
+    }
+}
+
+// A number measures the sum of its characters' advances only in a face whose layout tables
+// leave them alone: not where they are kerned (a 'kern' table, pairs in GPOS), nor, to be safe,
+// where a space may join its neighbours; in every face, a number measures its shaped text.
+TEST(QtFonts, NumbersAddUpTheirCharactersOnlyWhereLayoutLeavesThemAlone) {
+    struct Row {
+        const char* face;
+        TFontStyles style;
+        QString characters;
+        bool alone;
+        bool pairsAddUp;
+    };
+    const QString signs = kUnshapedCharacters.toString();
+    const std::array rows{
+        Row{"Andika", 0, signs, true, true}, Row{"Andika", fsBold | fsItalic, signs, true, true},
+        Row{"Andika", 0, "1 \u00A0", false, true}, Row{"Arial", 0, "01", false, false},
+        Row{"Comic Sans MS", 0, signs, false, false}};
+    for (const Row& row : rows) {
+        const QtResolvedFont font(Named(row.face, -49, row.style));
+        const QFontMetricsF shaped(font.Font());
+        EXPECT_EQ(QtLayoutLeavesAlone(QRawFont::fromFont(font.Font()), row.characters), row.alone)
+            << row.face << row.style;
+        bool pairsAddUp = true;
+        for (const QChar a : row.characters)
+            for (const QChar b : row.characters) {
+                pairsAddUp &=
+                    shaped.horizontalAdvance(QString(a) + b) ==
+                    shaped.horizontalAdvance(QString(a)) + shaped.horizontalAdvance(QString(b));
+                for (const QChar c : signs) {
+                    const QString text = QString(a) + b + c;
+                    for (const QString& part : {QString(a), text.left(2), text})
+                        ASSERT_EQ(font.Advance(part), shaped.horizontalAdvance(part))
+                            << row.face << row.style << qPrintable(part);
+                }
+            }
+        EXPECT_EQ(pairsAddUp, row.pairsAddUp) << row.face << row.style;
     }
 }
 

@@ -1,7 +1,10 @@
 #include "platform/qt/QtFonts.h"
 
+#include "platform/qt/QtLayoutTables.h"
+
 #include <QFontDatabase>
 #include <QPainter>
+#include <QRawFont>
 #include <QStringList>
 #include <QTextLayout>
 
@@ -90,6 +93,16 @@ public:
         Cell(Family(face));
     }
 
+    // Whether the face of `font` shapes a text made of kUnshapedCharacters into their own
+    // glyphs and advances: its layout tables are the same at every size.
+    bool LeavesAlone(const QFont& font) {
+        const QString face = font.family() + QLatin1String(font.bold() ? "/b" : "/") +
+                             QLatin1String(font.italic() ? "i" : "");
+        return remember(unshaped_, face, [&] {
+            return QtLayoutLeavesAlone(QRawFont::fromFont(font), kUnshapedCharacters);
+        });
+    }
+
     // Ascent plus descent at the reference pixel size.
     double Cell(const QString& family) {
         return remember(cells_, family, [&] { return measureCell(family); });
@@ -111,6 +124,7 @@ private:
     std::recursive_mutex mutex_;
     std::map<std::string, QString> families_;
     std::map<QString, double> cells_;
+    std::map<QString, bool> unshaped_;
 };
 
 // The text's glyphs as one run, placed from the left end of the baseline as the painter's own
@@ -215,7 +229,32 @@ QtResolvedFont::QtResolvedFont(const TFont& font)
     metrics_.tmAveCharWidth = roundToInt(fontMetrics_.averageCharWidth());
 }
 
+std::optional<double> QtResolvedFont::unshapedAdvance(const QString& text) const {
+    if (text.isEmpty())
+        return std::nullopt;
+    double sum = 0;
+    for (const QChar c : text) {
+        const qsizetype index = kUnshapedCharacters.indexOf(c);
+        if (index < 0)
+            return std::nullopt;
+        if (!unshaped_.has_value())
+            unshaped_ = faceMemo().LeavesAlone(font_);
+        if (!*unshaped_)
+            return std::nullopt;
+        double& advance = characterAdvances_[std::size_t(index)];
+        // The glyph's own advance and the letter spacing added after each glyph, both on the
+        // grid of 1/64 unit that shaping keeps: sums of them are exact.
+        if (advance < 0)
+            advance =
+                fontMetrics_.horizontalAdvance(c) + std::round(font_.letterSpacing() * 64) / 64;
+        sum += advance;
+    }
+    return sum;
+}
+
 double QtResolvedFont::Advance(const QString& text) const {
+    if (const auto sum = unshapedAdvance(text))
+        return *sum;
     if (const auto known = advances_.constFind(text); known != advances_.constEnd())
         return *known;
     if (advances_.size() >= kAdvancesKept)
