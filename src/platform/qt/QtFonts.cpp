@@ -94,13 +94,20 @@ public:
     }
 
     // Whether the face of `font` shapes a text made of kUnshapedCharacters into their own
-    // glyphs and advances: its layout tables are the same at every size.
+    // glyphs and advances: its layout tables are the same at every size. Read without holding
+    // the other questions up: two threads may read the same tables, to the same answer.
     bool LeavesAlone(const QFont& font) {
         const QString face = font.family() + QLatin1String(font.bold() ? "/b" : "/") +
                              QLatin1String(font.italic() ? "i" : "");
-        return remember(unshaped_, face, [&] {
-            return QtLayoutLeavesAlone(QRawFont::fromFont(font), kUnshapedCharacters);
-        });
+        {
+            const std::lock_guard lock(unshapedMutex_);
+            if (const auto it = unshaped_.find(face); it != unshaped_.end())
+                return it->second;
+        }
+        const bool alone = QtLayoutLeavesAlone(QRawFont::fromFont(font), kUnshapedCharacters);
+        const std::lock_guard lock(unshapedMutex_);
+        unshaped_.emplace(face, alone);
+        return alone;
     }
 
     // Ascent plus descent at the reference pixel size.
@@ -124,6 +131,7 @@ private:
     std::recursive_mutex mutex_;
     std::map<std::string, QString> families_;
     std::map<QString, double> cells_;
+    std::mutex unshapedMutex_;
     std::map<QString, bool> unshaped_;
 };
 
@@ -197,8 +205,12 @@ void QtPrepareFonts() {
 }
 
 void QtResolveFonts(std::span<const TFont> fonts) {
-    for (const TFont& font : fonts)
-        QtResolvedFont{font};
+    for (const TFont& font : fonts) {
+        const QtResolvedFont resolved(font);
+        faceMemo().LeavesAlone(resolved.Font());
+        // The shaper's tables for the face at this size, which its first text drawn needs.
+        QFontMetricsF(resolved.Font()).horizontalAdvance(QString(kUnshapedCharacters.front()));
+    }
 }
 
 QFont ToQFont(const TFont& font) {

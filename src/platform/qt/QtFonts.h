@@ -39,8 +39,10 @@ int QtCharacterHeight(const TFont& font);
 // wait for them: a thread can do it while a sheet is built.
 void QtPrepareFonts();
 
-// Resolves each font on the calling thread, so that its first text there finds it ready: Qt
-// loads a face at a size once per thread, when it is first measured.
+// Resolves each font on the calling thread, so that its first text there finds it ready, its
+// shaper included: Qt loads a face at a size once per thread, when it is first measured, and
+// the shaper's tables when it first shapes. Whether its face measures numbers unshaped is then
+// known to every thread.
 void QtResolveFonts(std::span<const TFont> fonts);
 
 QFont ToQFont(const TFont& font);
