@@ -605,13 +605,34 @@ TEST_F(QtPageWriterTest, SeveralPagesGiveNumberedFilesAtTheResolutionAskedFor) {
               QSize(100, 100));
 }
 
+// A PDF opened ahead of its pages is the PDF its pages give.
+TEST_F(QtPageWriterTest, APdfOpenedAheadIsThePdfOfItsPages) {
+    std::array<std::string, 2> bytes;
+    for (const bool ahead : {false, true}) {
+        const std::string path = folder_.file(ahead ? "ahead.pdf" : "late.pdf");
+        TQtPageWriter writer(path, {});
+        if (ahead)
+            writer.Open();
+        writer.BeginPage({500, 700}).TextOut(10, 10, "12 × 3");
+        writer.BeginPage({700, 500}).Rectangle(0, 0, 100, 100);
+        std::string message;
+        ASSERT_TRUE(writer.Finish(message)) << message;
+        bytes.at(ahead) = ReadBack(path);
+    }
+    EXPECT_TRUE(bytes[0] == bytes[1]);
+}
+
 TEST_F(QtPageWriterTest, FailuresAreExplainedInFrench) {
     std::string message;
     const std::string unwritable = folder_.file("missing/folder/fiche.pdf");
-    TQtPageWriter missing(unwritable, kA4);
-    missing.BeginPage().Rectangle(0, 0, 10, 10);
-    EXPECT_FALSE(missing.Finish(message));
-    EXPECT_EQ(message, "Impossible d'écrire le fichier «\u00A0" + unwritable + "\u00A0»");
+    for (const bool ahead : {false, true}) {
+        TQtPageWriter missing(unwritable, kA4);
+        if (ahead)
+            missing.Open();
+        missing.BeginPage().Rectangle(0, 0, 10, 10);
+        EXPECT_FALSE(missing.Finish(message));
+        EXPECT_EQ(message, "Impossible d'écrire le fichier «\u00A0" + unwritable + "\u00A0»");
+    }
     for (const char* name : {"fiche.doc", "pdf"}) {
         TQtPageWriter unknown(folder_.file(name), kA4);
         unknown.BeginPage().Rectangle(0, 0, 10, 10);
