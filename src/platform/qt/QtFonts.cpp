@@ -205,12 +205,8 @@ void QtPrepareFonts() {
 }
 
 void QtResolveFonts(std::span<const TFont> fonts) {
-    for (const TFont& font : fonts) {
-        const QtResolvedFont resolved(font);
-        faceMemo().LeavesAlone(resolved.Font());
-        // The shaper's tables for the face at this size, which its first text drawn needs.
-        QFontMetricsF(resolved.Font()).horizontalAdvance(QString(kUnshapedCharacters.front()));
-    }
+    for (const TFont& font : fonts)
+        faceMemo().LeavesAlone(QtResolvedFont{font}.Font());
 }
 
 QFont ToQFont(const TFont& font) {
@@ -249,9 +245,7 @@ std::optional<double> QtResolvedFont::unshapedAdvance(const QString& text) const
         const qsizetype index = kUnshapedCharacters.indexOf(c);
         if (index < 0)
             return std::nullopt;
-        if (!unshaped_.has_value())
-            unshaped_ = faceMemo().LeavesAlone(font_);
-        if (!*unshaped_)
+        if (!unshaped())
             return std::nullopt;
         double& advance = characterAdvances_[std::size_t(index)];
         // The glyph's own advance and the letter spacing added after each glyph, both on the
@@ -262,6 +256,27 @@ std::optional<double> QtResolvedFont::unshapedAdvance(const QString& text) const
         sum += advance;
     }
     return sum;
+}
+
+bool QtResolvedFont::unshaped() const {
+    if (!unshaped_.has_value())
+        unshaped_ = faceMemo().LeavesAlone(font_);
+    return *unshaped_;
+}
+
+std::optional<QGlyphRun> QtResolvedFont::loneGlyph(const QString& text) const {
+    if (text.size() != 1 || !kUnshapedCharacters.contains(text.front()) || font_.underline() ||
+        font_.overline() || font_.strikeOut() || !unshaped())
+        return std::nullopt;
+    const QRawFont raw = QRawFont::fromFont(font_);
+    const QList<quint32> glyph = raw.glyphIndexesForString(text);
+    if (glyph.size() != 1 || glyph.front() == 0)
+        return std::nullopt;
+    QGlyphRun run;
+    run.setRawFont(raw);
+    run.setGlyphIndexes(glyph);
+    run.setPositions({QPointF(0, 0)});
+    return run;
 }
 
 double QtResolvedFont::Advance(const QString& text) const {
@@ -290,7 +305,8 @@ bool QtResolvedFont::DrawShaped(QPainter& painter, QPointF origin, const QString
     if (known == glyphs_.constEnd()) {
         if (glyphs_.size() >= kAdvancesKept)
             glyphs_.clear();
-        known = glyphs_.insert(text, shapeOnBaseline(text, font_, device));
+        std::optional<QGlyphRun> glyphs = loneGlyph(text);
+        known = glyphs_.insert(text, glyphs ? glyphs : shapeOnBaseline(text, font_, device));
     }
     if (!known->has_value())
         return false;

@@ -39,10 +39,9 @@ int QtCharacterHeight(const TFont& font);
 // wait for them: a thread can do it while a sheet is built.
 void QtPrepareFonts();
 
-// Resolves each font on the calling thread, so that its first text there finds it ready, its
-// shaper included: Qt loads a face at a size once per thread, when it is first measured, and
-// the shaper's tables when it first shapes. Whether its face measures numbers unshaped is then
-// known to every thread.
+// Resolves each font on the calling thread, so that its first text there finds it ready: Qt
+// loads a face at a size once per thread, when it is first measured. Whether its face measures
+// and draws numbers unshaped is then known to every thread.
 void QtResolveFonts(std::span<const TFont> fonts);
 
 QFont ToQFont(const TFont& font);
@@ -73,7 +72,11 @@ public:
     bool DrawShaped(QPainter& painter, QPointF origin, const QString& text) const;
 
 private:
+    bool unshaped() const;
     std::optional<double> unshapedAdvance(const QString& text) const;
+    // A lone character of kUnshapedCharacters in a face that leaves it alone: its own glyph at
+    // the origin, found without shaping.
+    std::optional<QGlyphRun> loneGlyph(const QString& text) const;
 
     // Texts whose advance or glyphs are kept; past that, the cache starts again.
     static constexpr qsizetype kAdvancesKept = 1024;
