@@ -94,11 +94,13 @@ public:
     }
 
     // Whether the face of `font` shapes a text made of kUnshapedCharacters into their own
-    // glyphs and advances: its layout tables are the same at every size. Read without holding
-    // the other questions up: two threads may read the same tables, to the same answer.
+    // glyphs and advances, asked once per face, style and size (a size may find another file).
+    // Read without holding the other questions up: two threads may read the same tables, to the
+    // same answer.
     bool LeavesAlone(const QFont& font) {
         const QString face = font.family() + QLatin1String(font.bold() ? "/b" : "/") +
-                             QLatin1String(font.italic() ? "i" : "");
+                             QLatin1String(font.italic() ? "i/" : "/") +
+                             QString::number(font.pixelSize());
         {
             const std::lock_guard lock(unshapedMutex_);
             if (const auto it = unshaped_.find(face); it != unshaped_.end())

@@ -190,7 +190,7 @@ Verdict readLayout(const Table& table, bool positioning, const std::set<quint32>
 bool QtLayoutLeavesAlone(const QRawFont& font, QStringView characters) {
     if (!font.isValid())
         return false;
-    for (const char* other : {"kern", "morx", "mort", "kerx"}) {
+    for (const char* other : {"kern", "morx", "mort", "kerx", "trak"}) {
         if (!font.fontTable(other).isEmpty())
             return false;
     }
