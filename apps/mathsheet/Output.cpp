@@ -36,7 +36,7 @@ bool SheetOutput::AddDocument(const TDocument& document, int mode, std::string& 
 }
 
 bool SheetOutput::Finish(std::string& error) {
-    if (!writer_) {
+    if (pages_ == 0) { // an output opened ahead may still have no page
         error = "le document n'a aucune page";
         return false;
     }
