@@ -208,7 +208,7 @@ void QtPrepareFonts() {
 
 void QtResolveFonts(std::span<const TFont> fonts) {
     for (const TFont& font : fonts)
-        faceMemo().LeavesAlone(QtResolvedFont{font}.Font());
+        QtResolvedFont{font};
 }
 
 QFont ToQFont(const TFont& font) {

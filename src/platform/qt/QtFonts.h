@@ -40,8 +40,7 @@ int QtCharacterHeight(const TFont& font);
 void QtPrepareFonts();
 
 // Resolves each font on the calling thread, so that its first text there finds it ready: Qt
-// loads a face at a size once per thread, when it is first measured. Whether its face measures
-// and draws numbers unshaped is then known to every thread.
+// loads a face at a size once per thread, when it is first measured.
 void QtResolveFonts(std::span<const TFont> fonts);
 
 QFont ToQFont(const TFont& font);
