@@ -85,7 +85,8 @@ private:
     QFontMetricsF fontMetrics_;
     TTextMetric metrics_;
     mutable QHash<QString, double> advances_;
-    // Whether the face leaves kUnshapedCharacters alone, asked at the first number measured.
+    // Whether the face leaves kUnshapedCharacters alone, asked at the first number measured or
+    // drawn.
     mutable std::optional<bool> unshaped_;
     // Each of kUnshapedCharacters' advance with its letter spacing; negative until measured.
     mutable std::array<double, kUnshapedCharacters.size()> characterAdvances_ = [] {
