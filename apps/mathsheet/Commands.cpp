@@ -391,6 +391,7 @@ private:
         if (components)
             fonts = std::jthread(QtPrepareFonts);
         SheetOutput output(a.output, a.dpi, outputs);
+        output.Open();
         const std::vector<int> modes = modesOf(a.mode);
         // With a title, the fonts go to its measure first: Qt resolves one font at a time.
         if (components && !titre)

@@ -12,6 +12,13 @@ bool SheetOutput::SupportedPath(const std::string& path) {
     return TQtPageWriter::FormatOf(path).has_value();
 }
 
+void SheetOutput::Open() {
+    // Every page is begun with its own size: the writer's default size is never used.
+    if (!writer_)
+        writer_ = std::make_unique<TQtPageWriter>(path_, vlSize{}, dpi_, &outputs_);
+    writer_->Open();
+}
+
 bool SheetOutput::AddDocument(const TDocument& document, int mode, std::string& error) {
     for (int page = 0; page < document.NbPages(); ++page) {
         const vlSize size = document.Page(page).Taille;
@@ -29,7 +36,7 @@ bool SheetOutput::AddDocument(const TDocument& document, int mode, std::string& 
 }
 
 bool SheetOutput::Finish(std::string& error) {
-    if (!writer_) {
+    if (pages_ == 0) { // an output opened ahead may still have no page
         error = "le document n'a aucune page";
         return false;
     }

@@ -21,6 +21,8 @@ public:
     // Whether the path names a format we write (.pdf, .svg, .png).
     static bool SupportedPath(const std::string& path);
 
+    // Opens the output ahead of the first document's pages, whose size it does not need.
+    void Open();
     // Draws every page of the document in display mode `mode` (0 editing, 1 test version,
     // 2 corrected version), as printed.
     bool AddDocument(const TDocument& document, int mode, std::string& error);

@@ -1,8 +1,10 @@
 #include "AppTestSupport.h"
+#include "Output.h"
 
 #include "host/Document.h"
 #include "host/Services.h"
 #include "package/Paquet.h"
+#include "platform/StagedFiles.h"
 
 #include <algorithm>
 #include <cctype>
@@ -412,6 +414,18 @@ TEST_F(Mathsheet, OutputsAreAllOrNothingAndNeverAnInputOrANonFile) {
     EXPECT_EQ(read(sheet) + read(sheetPdf) + read(old), "[Grille]\n[Grille]\nold page");
     EXPECT_TRUE(std::filesystem::is_fifo(path("fifo.pdf")));
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder_.path()), {}), 5);
+}
+
+// An output opened ahead of pages that never come says that it has none, and writes nothing.
+TEST_F(Mathsheet, AnOutputOpenedAheadWithoutPagesSaysSoAndWritesNothing) {
+    StagedFiles outputs;
+    SheetOutput output(path("vide.pdf"), 150, outputs);
+    output.Open();
+    std::string error;
+    EXPECT_FALSE(output.Finish(error));
+    EXPECT_EQ(error, "le document n'a aucune page");
+    outputs.Discard();
+    EXPECT_TRUE(std::filesystem::is_empty(folder_.path()));
 }
 
 // A write that fails part way (the kernel's file-size limit stands in for a full disk) leaves

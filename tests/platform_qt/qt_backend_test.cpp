@@ -6,6 +6,7 @@
 #include "platform/qt/QtCanvas.h"
 #include "platform/qt/QtEmbeddedGlyphs.h"
 #include "platform/qt/QtFonts.h"
+#include "platform/qt/QtLayoutTables.h"
 #include "platform/qt/QtPageWriter.h"
 
 #include <QBuffer>
@@ -13,6 +14,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QRawFont>
 #include <QSvgRenderer>
 #include <dlfcn.h>
 #include <ft2build.h>
@@ -357,23 +359,62 @@ TEST(QtFonts, MetricsFollowTheHeightAndExtentsScaleWithIt) {
     // A resolved font gives what it measured before, and measures again what it forgot.
     const QtResolvedFont resolved(font);
     for (int i = 0; i < 3000; ++i) {
-        const QString number = QString::number(i % 1500);
+        const QString number = "n" + QString::number(i % 1500);
         const double fresh = QFontMetricsF(resolved.Font()).horizontalAdvance(number);
         ASSERT_EQ(resolved.Advance(number), fresh) << i;
         ASSERT_EQ(resolved.Advance(number), fresh) << i;
     }
 }
 
-// Text drawn from glyphs shaped once gives the PDF bytes of QPainter::drawText whatever the
-// font, place, colour, clip, resolution and invisible characters, each font keeping its own
-// glyphs and shaping again for another resolution; a tab or an underline is left to the painter.
+// A number measures the sum of its characters' advances only in a face whose layout tables
+// leave them alone: not where they are kerned (a 'kern' table, pairs in GPOS), nor, to be safe,
+// where a space may join its neighbours; in every face, a number measures its shaped text.
+TEST(QtFonts, NumbersAddUpTheirCharactersOnlyWhereLayoutLeavesThemAlone) {
+    struct Row {
+        const char* face;
+        TFontStyles style;
+        QString characters;
+        bool alone;
+        bool pairsAddUp;
+    };
+    const QString signs = kUnshapedCharacters.toString();
+    const std::array rows{
+        Row{"Andika", 0, signs, true, true}, Row{"Andika", fsBold | fsItalic, signs, true, true},
+        Row{"Andika", 0, "1 \u00A0", false, true}, Row{"Arial", 0, "01", false, false},
+        Row{"Comic Sans MS", 0, signs, false, false}};
+    for (const Row& row : rows) {
+        const QtResolvedFont font(Named(row.face, -49, row.style));
+        const QFontMetricsF shaped(font.Font());
+        EXPECT_EQ(QtLayoutLeavesAlone(QRawFont::fromFont(font.Font()), row.characters), row.alone)
+            << row.face << row.style;
+        bool pairsAddUp = true;
+        for (const QChar a : row.characters)
+            for (const QChar b : row.characters) {
+                pairsAddUp &=
+                    shaped.horizontalAdvance(QString(a) + b) ==
+                    shaped.horizontalAdvance(QString(a)) + shaped.horizontalAdvance(QString(b));
+                for (const QChar c : signs) {
+                    const QString text = QString(a) + b + c;
+                    for (const QString& part : {QString(a), text.left(2), text})
+                        ASSERT_EQ(font.Advance(part), shaped.horizontalAdvance(part))
+                            << row.face << row.style << qPrintable(part);
+                }
+            }
+        EXPECT_EQ(pairsAddUp, row.pairsAddUp) << row.face << row.style;
+    }
+}
+
+// Text drawn from glyphs shaped once, or a lone digit or sign from its own glyph, gives the PDF
+// bytes of QPainter::drawText whatever the font, place, colour, clip, resolution and invisible
+// characters, each font keeping its own glyphs and shaping again for another resolution; a tab
+// or an underline is left to the painter.
 TEST(QtFonts, ShapedTextGivesTheBytesOfDrawnText) {
     const std::array fonts{QtResolvedFont(Named("Andika")),
                            QtResolvedFont(Named("Andika", -61, fsBold)),
                            QtResolvedFont(Named("Comic Sans MS", -37)),
                            QtResolvedFont(Named("Arial", -49, fsUnderline))};
-    const std::array<QString, 8> texts{"7",     "12 345,6", " 0 ",       "Mardi fl",
-                                       "é × ç", "3\t4",     "ab\u00ADc", "\u00A0x"};
+    const std::array<QString, 9> texts{"7",      "12 345,6", " 0 ",       "Mardi fl", "é × ç",
+                                       "\u00D7", "3\t4",     "ab\u00ADc", "\u00A0x"};
     for (const int dpi : {254, 254, 72}) {
         std::array<std::string, 2> bytes; // drawn by the painter, then from shaped glyphs
         int fromGlyphs = 0;
@@ -399,7 +440,7 @@ TEST(QtFonts, ShapedTextGivesTheBytesOfDrawnText) {
                                                   std::regex(R"(/CreationDate \([^)]*\))"), "");
         }
         EXPECT_TRUE(bytes[0] == bytes[1]) << dpi;
-        EXPECT_EQ(fromGlyphs, 3 * 3 * 7) << dpi;
+        EXPECT_EQ(fromGlyphs, 3 * 3 * 8) << dpi;
     }
 }
 
@@ -574,13 +615,34 @@ TEST_F(QtPageWriterTest, SeveralPagesGiveNumberedFilesAtTheResolutionAskedFor) {
               QSize(100, 100));
 }
 
+// A PDF opened ahead of its pages is the PDF its pages give.
+TEST_F(QtPageWriterTest, APdfOpenedAheadIsThePdfOfItsPages) {
+    std::array<std::string, 2> bytes;
+    for (const bool ahead : {false, true}) {
+        const std::string path = folder_.file(ahead ? "ahead.pdf" : "late.pdf");
+        TQtPageWriter writer(path, {});
+        if (ahead)
+            writer.Open();
+        writer.BeginPage({500, 700}).TextOut(10, 10, "12 × 3");
+        writer.BeginPage({700, 500}).Rectangle(0, 0, 100, 100);
+        std::string message;
+        ASSERT_TRUE(writer.Finish(message)) << message;
+        bytes.at(ahead) = ReadBack(path);
+    }
+    EXPECT_TRUE(bytes[0] == bytes[1]);
+}
+
 TEST_F(QtPageWriterTest, FailuresAreExplainedInFrench) {
     std::string message;
     const std::string unwritable = folder_.file("missing/folder/fiche.pdf");
-    TQtPageWriter missing(unwritable, kA4);
-    missing.BeginPage().Rectangle(0, 0, 10, 10);
-    EXPECT_FALSE(missing.Finish(message));
-    EXPECT_EQ(message, "Impossible d'écrire le fichier «\u00A0" + unwritable + "\u00A0»");
+    for (const bool ahead : {false, true}) {
+        TQtPageWriter missing(unwritable, kA4);
+        if (ahead)
+            missing.Open();
+        missing.BeginPage().Rectangle(0, 0, 10, 10);
+        EXPECT_FALSE(missing.Finish(message));
+        EXPECT_EQ(message, "Impossible d'écrire le fichier «\u00A0" + unwritable + "\u00A0»");
+    }
     for (const char* name : {"fiche.doc", "pdf"}) {
         TQtPageWriter unknown(folder_.file(name), kA4);
         unknown.BeginPage().Rectangle(0, 0, 10, 10);

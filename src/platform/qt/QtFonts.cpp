@@ -1,7 +1,10 @@
 #include "platform/qt/QtFonts.h"
 
+#include "platform/qt/QtLayoutTables.h"
+
 #include <QFontDatabase>
 #include <QPainter>
+#include <QRawFont>
 #include <QStringList>
 #include <QTextLayout>
 
@@ -90,6 +93,25 @@ public:
         Cell(Family(face));
     }
 
+    // Whether the face of `font` shapes a text made of kUnshapedCharacters into their own
+    // glyphs and advances, asked once per face, style and size (a size may find another file).
+    // Read without holding the other questions up: two threads may read the same tables, to the
+    // same answer.
+    bool LeavesAlone(const QFont& font) {
+        const QString face = font.family() + QLatin1String(font.bold() ? "/b" : "/") +
+                             QLatin1String(font.italic() ? "i/" : "/") +
+                             QString::number(font.pixelSize());
+        {
+            const std::lock_guard lock(unshapedMutex_);
+            if (const auto it = unshaped_.find(face); it != unshaped_.end())
+                return it->second;
+        }
+        const bool alone = QtLayoutLeavesAlone(QRawFont::fromFont(font), kUnshapedCharacters);
+        const std::lock_guard lock(unshapedMutex_);
+        unshaped_.emplace(face, alone);
+        return alone;
+    }
+
     // Ascent plus descent at the reference pixel size.
     double Cell(const QString& family) {
         return remember(cells_, family, [&] { return measureCell(family); });
@@ -111,6 +133,8 @@ private:
     std::recursive_mutex mutex_;
     std::map<std::string, QString> families_;
     std::map<QString, double> cells_;
+    std::mutex unshapedMutex_;
+    std::map<QString, bool> unshaped_;
 };
 
 // The text's glyphs as one run, placed from the left end of the baseline as the painter's own
@@ -215,7 +239,51 @@ QtResolvedFont::QtResolvedFont(const TFont& font)
     metrics_.tmAveCharWidth = roundToInt(fontMetrics_.averageCharWidth());
 }
 
+std::optional<double> QtResolvedFont::unshapedAdvance(const QString& text) const {
+    if (text.isEmpty())
+        return std::nullopt;
+    double sum = 0;
+    for (const QChar c : text) {
+        const qsizetype index = kUnshapedCharacters.indexOf(c);
+        if (index < 0)
+            return std::nullopt;
+        if (!unshaped())
+            return std::nullopt;
+        double& advance = characterAdvances_[std::size_t(index)];
+        // The glyph's own advance and the letter spacing added after each glyph, both on the
+        // grid of 1/64 unit that shaping keeps: sums of them are exact.
+        if (advance < 0)
+            advance =
+                fontMetrics_.horizontalAdvance(c) + std::round(font_.letterSpacing() * 64) / 64;
+        sum += advance;
+    }
+    return sum;
+}
+
+bool QtResolvedFont::unshaped() const {
+    if (!unshaped_.has_value())
+        unshaped_ = faceMemo().LeavesAlone(font_);
+    return *unshaped_;
+}
+
+std::optional<QGlyphRun> QtResolvedFont::loneGlyph(const QString& text) const {
+    if (text.size() != 1 || !kUnshapedCharacters.contains(text.front()) || font_.underline() ||
+        font_.overline() || font_.strikeOut() || !unshaped())
+        return std::nullopt;
+    const QRawFont raw = QRawFont::fromFont(font_);
+    const QList<quint32> glyph = raw.glyphIndexesForString(text);
+    if (glyph.size() != 1 || glyph.front() == 0)
+        return std::nullopt;
+    QGlyphRun run;
+    run.setRawFont(raw);
+    run.setGlyphIndexes(glyph);
+    run.setPositions({QPointF(0, 0)});
+    return run;
+}
+
 double QtResolvedFont::Advance(const QString& text) const {
+    if (const auto sum = unshapedAdvance(text))
+        return *sum;
     if (const auto known = advances_.constFind(text); known != advances_.constEnd())
         return *known;
     if (advances_.size() >= kAdvancesKept)
@@ -239,7 +307,8 @@ bool QtResolvedFont::DrawShaped(QPainter& painter, QPointF origin, const QString
     if (known == glyphs_.constEnd()) {
         if (glyphs_.size() >= kAdvancesKept)
             glyphs_.clear();
-        known = glyphs_.insert(text, shapeOnBaseline(text, font_, device));
+        std::optional<QGlyphRun> glyphs = loneGlyph(text);
+        known = glyphs_.insert(text, glyphs ? glyphs : shapeOnBaseline(text, font_, device));
     }
     if (!known->has_value())
         return false;

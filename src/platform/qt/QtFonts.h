@@ -17,6 +17,7 @@
 #include <QPointF>
 #include <QString>
 
+#include <array>
 #include <optional>
 #include <span>
 #include <string>
@@ -46,6 +47,10 @@ QFont ToQFont(const TFont& font);
 TTextMetric QtTextMetrics(const TFont& font);
 vlSize QtTextExtent(const TFont& font, const std::string& text);
 
+// The characters numbers and their signs are written with, measured without shaping in fonts
+// whose layout leaves them alone. Not the spaces: some faces join them to their neighbours.
+inline constexpr QStringView kUnshapedCharacters = u"0123456789,.:+-=\u00D7\u00F7\u2212";
+
 // A canvas font resolved once: the QFont, its metrics and text measures in canvas units.
 class QtResolvedFont {
 public:
@@ -55,7 +60,8 @@ public:
     const QFont& Font() const { return font_; }
     const TTextMetric& Metrics() const { return metrics_; }
     // The unrounded advance of a text, in canvas units. A text is shaped once: a sheet measures
-    // and draws the same digits and words again and again.
+    // and draws the same digits and words again and again. A number in a font whose layout
+    // leaves its characters alone is the sum of its characters' advances, unshaped.
     double Advance(const QString& text) const;
     vlSize Extent(const std::string& text) const;
     // Draws the text as QPainter::drawText(origin, text) draws it on a PDF page, the same glyphs
@@ -65,6 +71,12 @@ public:
     bool DrawShaped(QPainter& painter, QPointF origin, const QString& text) const;
 
 private:
+    bool unshaped() const;
+    std::optional<double> unshapedAdvance(const QString& text) const;
+    // A lone character of kUnshapedCharacters in a face that leaves it alone: its own glyph at
+    // the origin, found without shaping.
+    std::optional<QGlyphRun> loneGlyph(const QString& text) const;
+
     // Texts whose advance or glyphs are kept; past that, the cache starts again.
     static constexpr qsizetype kAdvancesKept = 1024;
 
@@ -73,6 +85,15 @@ private:
     QFontMetricsF fontMetrics_;
     TTextMetric metrics_;
     mutable QHash<QString, double> advances_;
+    // Whether the face leaves kUnshapedCharacters alone, asked at the first number measured or
+    // drawn.
+    mutable std::optional<bool> unshaped_;
+    // Each of kUnshapedCharacters' advance with its letter spacing; negative until measured.
+    mutable std::array<double, kUnshapedCharacters.size()> characterAdvances_ = [] {
+        std::array<double, kUnshapedCharacters.size()> unknown{};
+        unknown.fill(-1);
+        return unknown;
+    }();
     // The glyphs of texts drawn, shaped for a device of glyphsDpi_.
     mutable QHash<QString, std::optional<QGlyphRun>> glyphs_;
     mutable int glyphsDpi_ = 0;

@@ -279,15 +279,26 @@ TCanvas& TQtPageWriter::discardCanvas() {
     return *canvas_;
 }
 
+void TQtPageWriter::Open() {
+    if (format_ == Format::Pdf && !failed_ && !finished_)
+        openPdf();
+}
+
+bool TQtPageWriter::openPdf() {
+    if (pdf_)
+        return true;
+    if (!openFile(path_))
+        return false;
+    pdf_ = std::make_unique<QPdfWriter>(file_.get());
+    pdf_->setResolution(kUnitsPerInch);
+    pdf_->setTitle(QString::fromLatin1(kMetadataName));
+    pdf_->setCreator(QString::fromLatin1(kMetadataName));
+    return true;
+}
+
 bool TQtPageWriter::beginPdfPage(vlSize pageSize) {
-    if (!pdf_) {
-        if (!openFile(path_))
-            return false;
-        pdf_ = std::make_unique<QPdfWriter>(file_.get());
-        pdf_->setResolution(kUnitsPerInch);
-        pdf_->setTitle(QString::fromLatin1(kMetadataName));
-        pdf_->setCreator(QString::fromLatin1(kMetadataName));
-    }
+    if (!openPdf())
+        return false;
     if (!pdf_->setPageSize(pageSizeOf(pageSize)))
         return false;
     pdf_->setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);

@@ -56,6 +56,10 @@ public:
     TQtPageWriter(const TQtPageWriter&) = delete;
     TQtPageWriter& operator=(const TQtPageWriter&) = delete;
 
+    // Opens a PDF's file and sets its writer up ahead of the first page, as neither depends on
+    // a page's size: a caller waiting for its pages' contents can have it done meanwhile. The
+    // first page does it otherwise, and says whether it failed.
+    void Open();
     // Starts a page (ending the current one) and gives the canvas to draw it on, valid until
     // EndPage. The second form gives this page its own size.
     TCanvas& BeginPage();
@@ -72,6 +76,7 @@ public:
     std::vector<std::string> Files() const;
 
 private:
+    bool openPdf();
     bool beginPdfPage(vlSize pageSize);
     bool beginSvgPage(vlSize pageSize);
     bool beginPngPage(vlSize pageSize);
