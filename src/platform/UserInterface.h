@@ -192,28 +192,23 @@ private:
     TPostQueue queue_;
 };
 
-// Gives the calling thread a service of its own for the lifetime of the object: Ui() answers it
-// on this thread, and the workers this thread starts talk to it too. Builds running side by side
-// each play their windows this way, without meeting the others' posted work.
-class TScopedThreadUi {
+// Puts a service in one of the two places Ui() looks (SetUi or SetThreadUi) for the lifetime of
+// the object, and gives the previous one back at its end.
+template <TUserInterface* (*Install)(TUserInterface*)> class TScopedService {
 public:
-    explicit TScopedThreadUi(TUserInterface& ui) : previous_(SetThreadUi(&ui)) {}
-    ~TScopedThreadUi() { SetThreadUi(previous_); }
-    TScopedThreadUi(const TScopedThreadUi&) = delete;
-    TScopedThreadUi& operator=(const TScopedThreadUi&) = delete;
+    explicit TScopedService(TUserInterface& ui) : previous_(Install(&ui)) {}
+    ~TScopedService() { Install(previous_); }
+    TScopedService(const TScopedService&) = delete;
+    TScopedService& operator=(const TScopedService&) = delete;
 
 private:
     TUserInterface* previous_;
 };
 
-// Installs a service for the lifetime of the object (tests).
-class TScopedUi {
-public:
-    explicit TScopedUi(TUserInterface& ui) : previous_(SetUi(&ui)) {}
-    ~TScopedUi() { SetUi(previous_); }
-    TScopedUi(const TScopedUi&) = delete;
-    TScopedUi& operator=(const TScopedUi&) = delete;
+// Gives the calling thread a service of its own: Ui() answers it on this thread, and the workers
+// this thread starts talk to it too. Builds running side by side each play their windows this
+// way, without meeting the others' posted work.
+using TScopedThreadUi = TScopedService<SetThreadUi>;
 
-private:
-    TUserInterface* previous_;
-};
+// Installs a service for the whole process (tests).
+using TScopedUi = TScopedService<SetUi>;
