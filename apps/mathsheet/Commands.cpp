@@ -382,15 +382,17 @@ private:
             progress.Hook(), titre && a.copies == 1 ? 0 : CopyBuilder::Threads(a.copies),
             application_);
         // The Qt application starts, and the fonts load on another core, while they are built.
-        // Pages alone may draw no text.
-        needQt();
+        // Pages alone may draw no text: their output starts the application at their first
+        // text, if any.
         const bool components =
             std::any_of(sheet.sections.begin(), sheet.sections.end(),
                         [](const SheetSection& section) { return section.name != "Page"; });
         std::jthread fonts;
+        if (components || titre)
+            needQt();
         if (components)
             fonts = std::jthread(QtPrepareFonts);
-        SheetOutput output(a.output, a.dpi, outputs);
+        SheetOutput output(a.output, a.dpi, outputs, &application_);
         output.Open();
         const std::vector<int> modes = modesOf(a.mode);
         // With a title, the fonts go to its measure first: Qt resolves one font at a time.
@@ -475,6 +477,7 @@ private:
         Sheet sheet;
         std::string error;
         TDocument document(catalogue_);
+        needQt();
         TQtMeasuringCanvas measure;
         if (!ParseSheet(text, "recap", sheet, error) ||
             !BuildDocument(sheet, document, error, {}, &measure.Canvas())) {

@@ -3,8 +3,9 @@
 #include "host/Document.h"
 #include "platform/qt/QtPageWriter.h"
 
-SheetOutput::SheetOutput(std::string path, int dpi, StagedFiles& outputs)
-    : path_(std::move(path)), dpi_(dpi), outputs_(outputs) {}
+SheetOutput::SheetOutput(std::string path, int dpi, StagedFiles& outputs,
+                         QtApplicationGuard* application)
+    : path_(std::move(path)), dpi_(dpi), outputs_(outputs), application_(application) {}
 
 SheetOutput::~SheetOutput() = default;
 
@@ -15,7 +16,7 @@ bool SheetOutput::SupportedPath(const std::string& path) {
 void SheetOutput::Open() {
     // Every page is begun with its own size: the writer's default size is never used.
     if (!writer_)
-        writer_ = std::make_unique<TQtPageWriter>(path_, vlSize{}, dpi_, &outputs_);
+        writer_ = std::make_unique<TQtPageWriter>(path_, vlSize{}, dpi_, &outputs_, application_);
     writer_->Open();
 }
 
@@ -23,7 +24,7 @@ bool SheetOutput::AddDocument(const TDocument& document, int mode, std::string& 
     for (int page = 0; page < document.NbPages(); ++page) {
         const vlSize size = document.Page(page).Taille;
         if (!writer_)
-            writer_ = std::make_unique<TQtPageWriter>(path_, size, dpi_, &outputs_);
+            writer_ = std::make_unique<TQtPageWriter>(path_, size, dpi_, &outputs_, application_);
         TCanvas& canvas = writer_->BeginPage(size);
         document.DessinePage(canvas, page, mode, true);
         if (!writer_->EndPage()) {

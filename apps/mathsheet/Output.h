@@ -5,6 +5,7 @@
 #include <memory>
 #include <string>
 
+class QtApplicationGuard;
 class StagedFiles;
 class TDocument;
 class TQtPageWriter;
@@ -12,8 +13,10 @@ class TQtPageWriter;
 class SheetOutput {
 public:
     // `dpi` is the resolution of PNG output. The pages join `outputs`, whose owner puts them in
-    // place with the run's other outputs.
-    SheetOutput(std::string path, int dpi, StagedFiles& outputs);
+    // place with the run's other outputs. With `application`, the Qt application is started
+    // through it only when a page has text.
+    SheetOutput(std::string path, int dpi, StagedFiles& outputs,
+                QtApplicationGuard* application = nullptr);
     ~SheetOutput();
     SheetOutput(const SheetOutput&) = delete;
     SheetOutput& operator=(const SheetOutput&) = delete;
@@ -33,6 +36,7 @@ private:
     std::string path_;
     int dpi_;
     StagedFiles& outputs_;
+    QtApplicationGuard* application_;
     int pages_ = 0;
     std::unique_ptr<TQtPageWriter> writer_;
 };

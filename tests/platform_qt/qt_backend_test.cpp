@@ -28,6 +28,8 @@
 #include <memory>
 #include <regex>
 #include <sstream>
+#include <stop_token>
+#include <string>
 #include <vector>
 
 namespace {
@@ -630,6 +632,28 @@ TEST_F(QtPageWriterTest, APdfOpenedAheadIsThePdfOfItsPages) {
         bytes.at(ahead) = ReadBack(path);
     }
     EXPECT_TRUE(bytes[0] == bytes[1]);
+}
+
+// Given the program's application, a writer starts it only when needed: at a PDF page's first
+// text, at once for SVG and PNG pages.
+TEST_F(QtPageWriterTest, TheApplicationStartsAtAPdfPagesFirstText) {
+    const auto started = [](const QtApplicationGuard& application) {
+        std::stop_source asked;
+        asked.request_stop();
+        return application.WaitStarted(asked.get_token());
+    };
+    for (const std::string name : {"trait.pdf", "trait.svg", "trait.png"}) {
+        QtApplicationGuard application(QtApplicationGuard::Start::OnDemand);
+        TQtPageWriter writer(folder_.file(name), kA4, 150, nullptr, &application);
+        TCanvas& page = writer.BeginPage();
+        page.FillRect({0, 0, 500, 500});
+        page.Rectangle(100, 100, 400, 400);
+        EXPECT_EQ(started(application), !name.ends_with(".pdf")) << name;
+        page.TextOut(10, 10, "7");
+        EXPECT_TRUE(started(application)) << name;
+        std::string message;
+        EXPECT_TRUE(writer.Finish(message)) << name << message;
+    }
 }
 
 TEST_F(QtPageWriterTest, FailuresAreExplainedInFrench) {

@@ -457,6 +457,8 @@ const QtResolvedFont& TQtCanvas::resolvedFont() {
         currentFont_ = std::size_t(known - fonts_.begin());
         return *known;
     }
+    if (beforeFirstText_)
+        std::exchange(beforeFirstText_, nullptr)();
     if (fonts_.size() == kFontsKept)
         fonts_.clear();
     fonts_.reserve(kFontsKept); // no reallocation: a font returned stays put until the next clear

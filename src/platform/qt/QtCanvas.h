@@ -20,6 +20,7 @@
 #include <QPointF>
 #include <QRectF>
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -70,6 +71,9 @@ public:
     TTextMetric GetTextMetrics() override;
     void StretchDraw(const vlRect& rect, const TPicture& picture) override;
 
+    // Runs `prepare` once, before the canvas first measures or draws text: what fonts need (the
+    // Qt application) can wait until then, and a page without text never pays for it.
+    void BeforeFirstText(std::function<void()> prepare) { beforeFirstText_ = std::move(prepare); }
     // Draws whole pictures by stand-ins (SVG pages); the stand-ins must outlive the canvas.
     void UseStandIns(QtSvgStandIns* standIns) { standIns_ = standIns; }
     // Device pixels per canvas unit.
@@ -116,6 +120,7 @@ private:
     // corrected digits', a legend's) thousands of times.
     std::vector<QtResolvedFont> fonts_;
     std::size_t currentFont_ = 0;
+    std::function<void()> beforeFirstText_;
     QtPictureCache pictures_;
     QtSvgStandIns* standIns_ = nullptr;
 };

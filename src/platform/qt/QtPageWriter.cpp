@@ -220,9 +220,10 @@ std::optional<TQtPageWriter::Format> TQtPageWriter::FormatOf(const std::string& 
 }
 
 TQtPageWriter::TQtPageWriter(std::string path, vlSize pageSize, int dotsPerInch,
-                             StagedFiles* outputs)
-    : path_(std::move(path)), format_(FormatOf(path_)), pageSize_(pageSize),
-      dotsPerInch_(std::max(1, dotsPerInch)),
+                             StagedFiles* outputs, QtApplicationGuard* application)
+    : ownApplication_(application ? std::nullopt : std::make_optional<QtApplicationGuard>()),
+      application_(application ? application : &*ownApplication_), path_(std::move(path)),
+      format_(FormatOf(path_)), pageSize_(pageSize), dotsPerInch_(std::max(1, dotsPerInch)),
       ownOutputs_(outputs ? nullptr : std::make_unique<StagedFiles>()),
       outputs_(outputs ? outputs : ownOutputs_.get()) {}
 
@@ -275,8 +276,13 @@ TCanvas& TQtPageWriter::discardCanvas() {
     painter_.reset();
     image_ = QImage(1, 1, QImage::Format_RGB32);
     painter_ = std::make_unique<QPainter>(&image_);
-    canvas_ = std::make_unique<TQtCanvas>(*painter_);
+    newCanvas();
     return *canvas_;
+}
+
+void TQtPageWriter::newCanvas(double scale, QPointF origin) {
+    canvas_ = std::make_unique<TQtCanvas>(*painter_, scale, origin);
+    canvas_->BeforeFirstText([application = application_] { application->Ensure(); });
 }
 
 void TQtPageWriter::Open() {
@@ -313,12 +319,15 @@ bool TQtPageWriter::beginPdfPage(vlSize pageSize) {
     // the drawing by the rounding puts it in place on the exact page.
     const double roundedHeight = pdf_->pageLayout().fullRectPoints().height();
     const double shift = (roundedHeight - pageSize.cy * kPointsPerUnit) / kPointsPerUnit;
-    canvas_ = std::make_unique<TQtCanvas>(*painter_, 1.0, QPointF(0, shift));
+    newCanvas(1.0, QPointF(0, shift));
     pdfPageSizes_.push_back(pageSize);
     return true;
 }
 
 bool TQtPageWriter::beginSvgPage(vlSize pageSize) {
+    // SVG and PNG pages start the application at once: the SVG writer records the
+    // application's default font on every group, and an image's painter takes its defaults too.
+    application_->Ensure();
     if (!openPageFile())
         return false;
     // The page is drawn to memory first so that each picture can be written once (see
@@ -334,13 +343,14 @@ bool TQtPageWriter::beginSvgPage(vlSize pageSize) {
     painter_ = std::make_unique<QPainter>();
     if (!painter_->begin(svg_.get()))
         return false;
-    canvas_ = std::make_unique<TQtCanvas>(*painter_);
+    newCanvas();
     standIns_ = std::make_unique<QtSvgStandIns>();
     canvas_->UseStandIns(standIns_.get());
     return true;
 }
 
 bool TQtPageWriter::beginPngPage(vlSize pageSize) {
+    application_->Ensure();
     if (!openPageFile())
         return false;
     const double pixelsPerUnit = double(dotsPerInch_) / kUnitsPerInch;
@@ -366,7 +376,7 @@ bool TQtPageWriter::beginPngPage(vlSize pageSize) {
     painter_ = std::make_unique<QPainter>();
     if (!painter_->begin(&image_))
         return false;
-    canvas_ = std::make_unique<TQtCanvas>(*painter_, pixelsPerUnit);
+    newCanvas(pixelsPerUnit);
     return true;
 }
 

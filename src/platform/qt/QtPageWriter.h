@@ -18,6 +18,7 @@
 
 #include <QByteArray>
 #include <QImage>
+#include <QPointF>
 
 #include <memory>
 #include <optional>
@@ -49,9 +50,11 @@ public:
 
     // pageSize in canvas units (A4 is 2100 x 2970); dotsPerInch only matters for PNG. With
     // `outputs`, the pages join those staged files and their owner commits them all at once;
-    // without, Finish puts the pages in place.
+    // without, Finish puts the pages in place. With `application`, the Qt application is
+    // started through it when a PDF page first has text (lines and fills need none) or an SVG or
+    // PNG page begins; without, the writer has one started at once, for its own life.
     TQtPageWriter(std::string path, vlSize pageSize, int dotsPerInch = 150,
-                  StagedFiles* outputs = nullptr);
+                  StagedFiles* outputs = nullptr, QtApplicationGuard* application = nullptr);
     ~TQtPageWriter();
     TQtPageWriter(const TQtPageWriter&) = delete;
     TQtPageWriter& operator=(const TQtPageWriter&) = delete;
@@ -84,6 +87,8 @@ private:
     bool endSvgPage();
     bool endPngPage();
     TCanvas& discardCanvas();
+    // Makes the page's canvas; its first text starts the Qt application first.
+    void newCanvas(double scale = 1.0, QPointF origin = {});
     bool finishPdf(std::string& message);
     bool fileWritten();
     bool closePageFile(bool drawn);
@@ -92,7 +97,9 @@ private:
     bool openPageFile();
     std::string pagePath(int page) const;
 
-    QtApplicationGuard application_;
+    // Declared first: the application outlives everything the writer drew with.
+    std::optional<QtApplicationGuard> ownApplication_;
+    QtApplicationGuard* application_;
     std::string path_;
     std::optional<Format> format_;
     vlSize pageSize_;
