@@ -105,13 +105,21 @@ std::string DataDirectory() {
 PrivateRuntimeDirectory::PrivateRuntimeDirectory() {
     if (const char* runtime = std::getenv("XDG_RUNTIME_DIR"); runtime != nullptr && *runtime)
         return;
+    // In memory first, where a session's runtime folder is: making and removing a folder there
+    // writes nothing to a disk (removing one on a disk discards its block at once, on some
+    // file systems). Else the temporary folder.
     std::error_code error;
-    std::string pattern =
-        (std::filesystem::temp_directory_path(error) / "vorlane-runtime-XXXXXX").string();
-    if (error || ::mkdtemp(pattern.data()) == nullptr) // mkdtemp gives mode 0700
+    const std::filesystem::path temporary = std::filesystem::temp_directory_path(error);
+    for (const std::filesystem::path& parent : {std::filesystem::path("/dev/shm"), temporary}) {
+        if (parent.empty())
+            continue;
+        std::string pattern = (parent / "vorlane-runtime-XXXXXX").string();
+        if (::mkdtemp(pattern.data()) == nullptr) // mkdtemp gives mode 0700
+            continue;
+        created_ = pattern;
+        ::setenv("XDG_RUNTIME_DIR", created_.c_str(), 1);
         return;
-    created_ = pattern;
-    ::setenv("XDG_RUNTIME_DIR", created_.c_str(), 1);
+    }
 }
 
 PrivateRuntimeDirectory::~PrivateRuntimeDirectory() {

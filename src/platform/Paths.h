@@ -21,8 +21,8 @@ std::string ChooseDataDirectory(const char* environment, const std::string& prog
 
 // Gives the process a private runtime folder when $XDG_RUNTIME_DIR is unset (a batch job, a
 // container, su), so the libraries that look for it find one instead of warning; the folder
-// is created under the temporary folder with mode 0700 and removed, with the variable, at
-// the end of the object's life.
+// is created with mode 0700 in memory (/dev/shm), or else under the temporary folder, and
+// removed, with the variable, at the end of the object's life.
 class PrivateRuntimeDirectory {
 public:
     PrivateRuntimeDirectory();

@@ -117,6 +117,32 @@ TEST(DataDirectory, TheEnvironmentThenTheInstalledFolderThenTheSourceTree) {
     EXPECT_EQ(DataDirectory(), "/override");
 }
 
+// Without a runtime folder, the process gets a private one (mode 0700, in memory when it can)
+// for its time, then neither folder nor variable is left; a folder already given is kept.
+TEST(PrivateRuntimeDirectory, MadePrivateForTheRunOnlyWhenNoneIsGiven) {
+    std::string made;
+    {
+        const ScopedEnv unset("XDG_RUNTIME_DIR", nullptr);
+        {
+            const PrivateRuntimeDirectory runtime;
+            ASSERT_NE(std::getenv("XDG_RUNTIME_DIR"), nullptr);
+            made = std::getenv("XDG_RUNTIME_DIR");
+            EXPECT_EQ(fs::status(made).permissions(), fs::perms::owner_all);
+            if (fs::is_directory("/dev/shm") && ::access("/dev/shm", W_OK) == 0) {
+                EXPECT_EQ(fs::path(made).parent_path(), "/dev/shm");
+            }
+        }
+        EXPECT_EQ(std::getenv("XDG_RUNTIME_DIR"), nullptr);
+        EXPECT_FALSE(fs::exists(made));
+    }
+    const ScopedEnv given("XDG_RUNTIME_DIR", "/run/user/given");
+    {
+        const PrivateRuntimeDirectory runtime;
+        EXPECT_STREQ(std::getenv("XDG_RUNTIME_DIR"), "/run/user/given");
+    }
+    EXPECT_STREQ(std::getenv("XDG_RUNTIME_DIR"), "/run/user/given");
+}
+
 // Refusals happen before anything is written; an uncommitted run leaves the old files and no
 // temporary; a commit puts every file in place under its final name.
 TEST(StagedFiles, RefuseInputsAndNonFilesThenAllOrNothing) {
