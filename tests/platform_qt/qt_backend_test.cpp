@@ -501,6 +501,67 @@ TEST_F(QtPageWriterTest, PdfPagesHaveTheExactSizeAndPlaceAndEmbeddedFonts) {
     }
 }
 
+// Texts of one font and colour in a row go to a PDF as one run of glyphs, and the page looks
+// as if each were drawn at once: the same glyphs at the same places and in the same order as
+// the lines, backgrounds and clips between them. The reference page draws each text alone (an
+// empty fill after each draws what is waiting).
+TEST_F(QtPageWriterTest, TextsInARowGoToAPdfAsOneRunAndLookTheSame) {
+    const auto page = [](bool alone) {
+        return [alone](TCanvas& canvas) {
+            const auto text = [&](int x, int y, const std::string& s) {
+                canvas.TextOut(x, y, s);
+                if (alone)
+                    canvas.FillRect({0, 0, 0, 0});
+            };
+            canvas.SetBkMode(TRANSPARENT);
+            canvas.Font.Height = -60;
+            for (int i = 0; i < 12; ++i)
+                text(100 + 45 * i, 100 + 7 * i, std::to_string(i * 7));
+            canvas.Font.Color = clRed;
+            text(100, 300, "12 + 7");
+            canvas.Font.Style = fsBold;
+            text(400, 300, "19");
+            canvas.Pen = TPen{clWhite, 12, psSolid, pmCopy};
+            canvas.MoveTo(100, 330);
+            canvas.LineTo(700, 330); // over the texts before it
+            text(100, 400, "sous la ligne");
+            canvas.Font.Style = 0;
+            const int unclipped = canvas.SaveDC();
+            canvas.IntersectClipRect(100, 500, 300, 560);
+            text(90, 490, "coupé 88");
+            canvas.RestoreDC(unclipped);
+            text(90, 600, "entier 88");
+            canvas.SetBkMode(OPAQUE);
+            canvas.Brush = TBrush{clYellow, bsSolid};
+            text(120, 610, "dessus"); // its background hides part of the text before it
+            canvas.SetBkMode(TRANSPARENT);
+            text(100, 700, "sous l'image");
+            QImage green(3, 3, QImage::Format_RGB32);
+            green.fill(Qt::green);
+            canvas.StretchDraw({100, 700, 250, 760}, PngPicture(green));
+            canvas.Font.Color = clRed;
+            text(100, 800, "8888");
+            canvas.Font.Color = clBlack;
+            canvas.Font.Style = fsUnderline; // laid out by the painter
+            text(110, 805, "8888");
+            canvas.Font.Style = 0;
+            text(100, 900, "fin de page");
+        };
+    };
+    const QByteArray batched = Write("runs.pdf", kA4, {page(false)});
+    const QByteArray alone = Write("alone.pdf", kA4, {page(true)});
+    EXPECT_LT(batched.size(), alone.size());
+    if (RunCommand("command -v pdftoppm", folder_).empty())
+        GTEST_SKIP() << "poppler-utils missing";
+    for (const std::string name : {"runs", "alone"})
+        RunCommand("pdftoppm -r 300 -png -singlefile '" + folder_.file(name + ".pdf") + "' '" +
+                       folder_.file(name) + "'",
+                   folder_);
+    const QImage runs(QString::fromStdString(folder_.file("runs.png")));
+    ASSERT_FALSE(runs.isNull());
+    EXPECT_TRUE(runs == QImage(QString::fromStdString(folder_.file("alone.png"))));
+}
+
 // The fonts a PDF embeds: Qt's calls reach the program's FT_Load_Glyph, which loads glyphs at
 // one pixel per font unit unhinted for the families sheets draw with, and there each glyph of
 // the characters a sheet may print is what FreeType's hinted load gives after setting that

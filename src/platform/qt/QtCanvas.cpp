@@ -205,6 +205,7 @@ TQtCanvas::TQtCanvas(QPainter& painter, double scale, QPointF origin) : painter_
 }
 
 TQtCanvas::~TQtCanvas() {
+    drawQueuedGlyphs();
     painter_.restore();
 }
 
@@ -343,6 +344,7 @@ QPen TQtCanvas::toQPen() const {
 void TQtCanvas::drawShape(const QPainterPath& outline, bool closed) {
     if (Pen.Mode != pmCopy && !rasterOps_)
         return;
+    drawQueuedGlyphs();
     const PenModeScope mode(painter_, Pen.Mode);
     if (closed && Brush.Style == bsSolid && penVisible() && !needsSoftClip(drawnBounds(outline))) {
         // One path filled and outlined at once: half the work, and half the PDF.
@@ -395,6 +397,7 @@ void TQtCanvas::fillHatched(const QPainterPath& area) {
 }
 
 void TQtCanvas::fillArea(const QPainterPath& area, const QColor& colour) {
+    drawQueuedGlyphs();
     const QPainterPath visible = clippedForDevice(area);
     if (!visible.isEmpty())
         painter_.fillPath(visible, colour);
@@ -403,7 +406,13 @@ void TQtCanvas::fillArea(const QPainterPath& area, const QColor& colour) {
 void TQtCanvas::strokePath(const QPainterPath& path, const QPen& pen) {
     const double margin = std::max(pen.widthF(), 1.0 / pixelsPerUnit_) * 2;
     if (!needsSoftClip(path.controlPointRect().adjusted(-margin, -margin, margin, margin))) {
-        painter_.strokePath(path, pen);
+        // The painter keeps the pen (setting the same one again changes nothing): a PDF then
+        // states it once for strokes in a row, not before each.
+        painter_.setPen(pen);
+        const QBrush brush = painter_.brush();
+        painter_.setBrush(Qt::NoBrush);
+        painter_.drawPath(path);
+        painter_.setBrush(brush);
         return;
     }
     QPen outline = pen;
@@ -427,6 +436,7 @@ QPainterPath TQtCanvas::clippedForDevice(const QPainterPath& path) const {
 }
 
 void TQtCanvas::ClipChanged() {
+    drawQueuedGlyphs();
     if (!clipsOnDevice_)
         return;
     if (!HasClip()) {
@@ -513,9 +523,15 @@ void TQtCanvas::TextOut(int x, int y, const std::string& text) {
         fillArea(background, toQColor(Brush.Color));
     }
     if (!needsSoftClip(cell)) {
+        if (shapesOnce_) {
+            if (std::optional<QGlyphRun> glyphs =
+                    font.PlacedGlyphs(painter_, QPointF(left, baseline), string)) {
+                queueGlyphs(*glyphs, toQColor(Font.Color));
+                return;
+            }
+        }
+        drawQueuedGlyphs();
         painter_.setPen(toQColor(Font.Color));
-        if (shapesOnce_ && font.DrawShaped(painter_, QPointF(left, baseline), string))
-            return;
         painter_.setFont(font.Font());
         painter_.drawText(QPointF(left, baseline), string);
         return;
@@ -525,6 +541,27 @@ void TQtCanvas::TextOut(int x, int y, const std::string& text) {
     QPainterPath glyphs;
     glyphs.addText(QPointF(left, baseline), font.Font(), string);
     fillArea(glyphs, toQColor(Font.Color));
+}
+
+void TQtCanvas::queueGlyphs(const QGlyphRun& glyphs, const QColor& colour) {
+    if (queuedGlyphs_ && (queuedGlyphs_->rawFont() != glyphs.rawFont() ||
+                          queuedGlyphs_->flags() != glyphs.flags() || queuedColour_ != colour))
+        drawQueuedGlyphs();
+    if (!queuedGlyphs_) {
+        queuedGlyphs_ = glyphs;
+        queuedColour_ = colour;
+        return;
+    }
+    queuedGlyphs_->setGlyphIndexes(queuedGlyphs_->glyphIndexes() + glyphs.glyphIndexes());
+    queuedGlyphs_->setPositions(queuedGlyphs_->positions() + glyphs.positions());
+}
+
+void TQtCanvas::drawQueuedGlyphs() {
+    if (!queuedGlyphs_)
+        return;
+    painter_.setPen(queuedColour_);
+    painter_.drawGlyphRun(QPointF(0, 0), *queuedGlyphs_);
+    queuedGlyphs_.reset();
 }
 
 // Drawn as glyph outlines turned about (x, y), so the clip and every output format apply alike.
@@ -550,6 +587,7 @@ void TQtCanvas::TextOutAngle(int x, int y, const std::string& text, int tenthsOf
 // --- Pictures ---
 
 void TQtCanvas::StretchDraw(const vlRect& rect, const TPicture& picture) {
+    drawQueuedGlyphs();
     const QImage image = pictures_.Image(picture);
     const QRectF target = toRectF(rect);
     if (image.isNull() || target.isEmpty())

@@ -15,6 +15,8 @@
 #include "platform/qt/QtFonts.h"
 #include "platform/qt/QtPictureCache.h"
 
+#include <QColor>
+#include <QGlyphRun>
 #include <QPainterPath>
 #include <QPen>
 #include <QPointF>
@@ -107,6 +109,11 @@ private:
                          bool pie) const;
     bool penVisible() const { return Pen.Style != psClear; }
     const QtResolvedFont& resolvedFont();
+    // Texts of one font and colour in a row go to the page as one run of glyphs: a PDF then
+    // states the font, colour and text object once for them, not for each. Anything else
+    // drawn, and the end of the canvas, draws the run first.
+    void queueGlyphs(const QGlyphRun& glyphs, const QColor& colour);
+    void drawQueuedGlyphs();
 
     QPainter& painter_;
     double pixelsPerUnit_ = 1.0;
@@ -116,6 +123,8 @@ private:
     // other devices lay out each text as it comes.
     bool shapesOnce_ = false;
     std::optional<QPainterPath> initialClip_;
+    std::optional<QGlyphRun> queuedGlyphs_;
+    QColor queuedColour_;
     // The fonts this canvas resolved lately: a page switches between a few (a text's, its
     // corrected digits', a legend's) thousands of times.
     std::vector<QtResolvedFont> fonts_;

@@ -296,9 +296,18 @@ vlSize QtResolvedFont::Extent(const std::string& text) const {
 }
 
 bool QtResolvedFont::DrawShaped(QPainter& painter, QPointF origin, const QString& text) const {
+    const std::optional<QGlyphRun> glyphs = PlacedGlyphs(painter, origin, text);
+    if (!glyphs)
+        return false;
+    painter.drawGlyphRun(QPointF(0, 0), *glyphs);
+    return true;
+}
+
+std::optional<QGlyphRun> QtResolvedFont::PlacedGlyphs(const QPainter& painter, QPointF origin,
+                                                      const QString& text) const {
     const QPaintDevice* device = painter.device();
     if (device == nullptr)
-        return false;
+        return std::nullopt;
     if (device->logicalDpiY() != glyphsDpi_) {
         glyphs_.clear();
         glyphsDpi_ = device->logicalDpiY();
@@ -311,7 +320,14 @@ bool QtResolvedFont::DrawShaped(QPainter& painter, QPointF origin, const QString
         known = glyphs_.insert(text, glyphs ? glyphs : shapeOnBaseline(text, font_, device));
     }
     if (!known->has_value())
-        return false;
-    painter.drawGlyphRun(QPointF(onTextGrid(origin.x()), origin.y()), **known);
-    return true;
+        return std::nullopt;
+    // Where the painter puts them: each glyph's place plus the origin, the origin's x on the
+    // layout's grid.
+    QGlyphRun placed = **known;
+    const QPointF start(onTextGrid(origin.x()), origin.y());
+    QList<QPointF> positions = placed.positions();
+    for (QPointF& position : positions)
+        position = start + position;
+    placed.setPositions(positions);
+    return placed;
 }

@@ -69,6 +69,10 @@ public:
     // baseline. False, drawing nothing, when the text needs the painter's own layout (more than
     // one font, a tab or a line break, a line under, over or through it).
     bool DrawShaped(QPainter& painter, QPointF origin, const QString& text) const;
+    // The glyphs DrawShaped draws, at their places on the device of `painter`; none when it
+    // would draw nothing.
+    std::optional<QGlyphRun> PlacedGlyphs(const QPainter& painter, QPointF origin,
+                                          const QString& text) const;
 
 private:
     bool unshaped() const;
