@@ -118,6 +118,13 @@ TEST(FreetypeNameTable, LeavesWhatItCannotReadAsItIs) {
     };
     for (const Bytes& table : unreadable)
         EXPECT_EQ(NamingRecordsOnly(table), table) << table.size();
+    // Four family records sharing one string of 30,000 bytes: copied for each, the last one
+    // would start past what 16 bits can say.
+    Bytes shared{0, 0, 0, 4, 0, 54};
+    for (int i = 0; i < 4; ++i)
+        shared.insert(shared.end(), {0, 3, 0, 1, 4, 9, 0, 1, 0x75, 0x30, 0, 0});
+    shared.resize(shared.size() + 30000, 'x');
+    EXPECT_EQ(NamingRecordsOnly(shared), shared);
 }
 
 } // namespace

@@ -79,6 +79,9 @@ std::vector<std::uint8_t> NamingRecordsOnly(std::span<const std::uint8_t> table)
     for (const std::size_t record : kept) {
         const std::uint16_t length = read16(table, record + 8);
         const std::size_t from = strings + read16(table, record + 10);
+        // Records may share their strings; copied once each, they might not fit 16-bit offsets.
+        if (storage.size() > 0xFFFF)
+            return unchanged;
         records.insert(records.end(), table.begin() + std::ptrdiff_t(record),
                        table.begin() + std::ptrdiff_t(record + 8));
         write16(records, length);
@@ -86,7 +89,6 @@ std::vector<std::uint8_t> NamingRecordsOnly(std::span<const std::uint8_t> table)
         storage.insert(storage.end(), table.begin() + std::ptrdiff_t(from),
                        table.begin() + std::ptrdiff_t(from + length));
     }
-    // The strings kept are fewer than before: their offsets fit in 16 bits as theirs did.
     std::vector<std::uint8_t> shorter;
     write16(shorter, 0);
     write16(shorter, std::uint16_t(kept.size()));
