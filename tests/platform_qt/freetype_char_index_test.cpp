@@ -1,4 +1,6 @@
 // The programs' FT_Get_Char_Index against FreeType's own, on the fonts the sheets are drawn with.
+#include "platform_qt/FreetypeFace.h"
+
 #include <dlfcn.h>
 #include <ft2build.h>
 #include FT_FREETYPE_H
@@ -13,16 +15,6 @@ namespace {
 using CharIndexFunction = FT_UInt (*)(FT_Face, FT_ULong);
 const auto freetypeCharIndex =
     reinterpret_cast<CharIndexFunction>(dlsym(RTLD_NEXT, "FT_Get_Char_Index"));
-
-// A face of a font file, null when the file is missing.
-std::shared_ptr<FT_FaceRec> OpenFace(const std::string& file) {
-    static FT_Library library = nullptr;
-    FT_Face face = nullptr;
-    if ((library == nullptr && FT_Init_FreeType(&library) != 0) ||
-        FT_New_Face(library, file.c_str(), 0, &face) != 0)
-        return nullptr;
-    return {face, FT_Done_Face};
-}
 
 // The first code point up to 0x2FFFF where the two functions differ, or -1.
 long FirstDifference(FT_Face face) {

@@ -2,6 +2,8 @@
 // that name the font, every other table is FreeType's.
 #include "platform/qt/FreetypeNameTable.h"
 
+#include "platform_qt/FreetypeFace.h"
+
 #include <dlfcn.h>
 #include <ft2build.h>
 #include FT_FREETYPE_H
@@ -21,15 +23,6 @@ using Bytes = std::vector<std::uint8_t>;
 using LoadTableFunction = FT_Error (*)(FT_Face, FT_ULong, FT_Long, FT_Byte*, FT_ULong*);
 const auto freetypeLoadTable =
     reinterpret_cast<LoadTableFunction>(dlsym(RTLD_NEXT, "FT_Load_Sfnt_Table"));
-
-std::shared_ptr<FT_FaceRec> OpenFace(const std::string& file) {
-    static FT_Library library = nullptr;
-    FT_Face face = nullptr;
-    if ((library == nullptr && FT_Init_FreeType(&library) != 0) ||
-        FT_New_Face(library, file.c_str(), 0, &face) != 0)
-        return nullptr;
-    return {face, FT_Done_Face};
-}
 
 // A table asked as Qt asks: its size, then its bytes.
 Bytes Table(LoadTableFunction load, FT_Face face, FT_ULong tag) {

@@ -51,11 +51,11 @@ std::vector<std::uint8_t> wholeTable(FT_Face face, FT_ULong tag, FT_Error& error
     return table;
 }
 
-} // namespace
-
-bool KeptNameRecord(std::uint16_t nameId) {
+bool keptNameRecord(std::uint16_t nameId) {
     return nameId <= 7 || nameId == 14;
 }
+
+} // namespace
 
 std::vector<std::uint8_t> NamingRecordsOnly(std::span<const std::uint8_t> table) {
     const std::vector<std::uint8_t> unchanged(table.begin(), table.end());
@@ -71,7 +71,7 @@ std::vector<std::uint8_t> NamingRecordsOnly(std::span<const std::uint8_t> table)
         const std::size_t end = strings + read16(table, record + 10) + read16(table, record + 8);
         if (end > table.size())
             return unchanged;
-        if (KeptNameRecord(read16(table, record + 6)))
+        if (keptNameRecord(read16(table, record + 6)))
             kept.push_back(record);
     }
     std::vector<std::uint8_t> records;

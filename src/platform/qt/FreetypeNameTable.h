@@ -12,10 +12,7 @@
 #include <span>
 #include <vector>
 
-// The records kept: copyright, family, style, unique name, full name, version, PostScript
-// name, trademark, and the address of the licence.
-bool KeptNameRecord(std::uint16_t nameId);
-
-// A 'name' table with only the kept records and their strings; the table as it is when it is
-// not a well-formed table of format 0.
+// A 'name' table with only the records that name the font (copyright, family, style, unique
+// name, full name, version, PostScript name, trademark, and the address of the licence) and
+// their strings; the table as it is when it is not a well-formed table of format 0.
 std::vector<std::uint8_t> NamingRecordsOnly(std::span<const std::uint8_t> table);
